@@ -1,10 +1,13 @@
 // Win32 event objects: auto-reset or manual-reset, waited on without spinning.
 #include <windows.h>
 
+#include <platform_testing/waits.h>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <atomic>
 
 namespace {
 
@@ -26,7 +29,19 @@ Event* AsEvent(HANDLE handle) {
     return event;
 }
 
+std::atomic<uint64_t> g_waitNanoseconds{0};
+std::atomic<uint64_t> g_waitsThatBlocked{0};
+
 } // namespace
+
+namespace platform_testing {
+uint64_t NanosecondsBlockedInWaits() {
+    return g_waitNanoseconds.load();
+}
+uint64_t WaitsThatBlocked() {
+    return g_waitsThatBlocked.load();
+}
+} // namespace platform_testing
 
 HANDLE WINAPI CreateEventExA(LPSECURITY_ATTRIBUTES, LPCSTR, DWORD dwFlags, DWORD) {
     auto* event = new Event;
@@ -70,11 +85,21 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
     }
     std::unique_lock lock(event->mutex);
     auto isSignalled = [event] { return event->signalled; };
-    if (dwMilliseconds == INFINITE) {
-        event->changed.wait(lock, isSignalled);
-    } else if (!event->changed.wait_for(lock, std::chrono::milliseconds(dwMilliseconds),
-                                        isSignalled)) {
-        return WAIT_TIMEOUT;
+    if (!event->signalled) {
+        ++g_waitsThatBlocked;
+        auto start = std::chrono::steady_clock::now();
+        bool reached = true;
+        if (dwMilliseconds == INFINITE) {
+            event->changed.wait(lock, isSignalled);
+        } else {
+            reached = event->changed.wait_for(lock, std::chrono::milliseconds(dwMilliseconds),
+                                              isSignalled);
+        }
+        auto blocked = std::chrono::steady_clock::now() - start;
+        g_waitNanoseconds += std::chrono::duration_cast<std::chrono::nanoseconds>(blocked).count();
+        if (!reached) {
+            return WAIT_TIMEOUT;
+        }
     }
     if (!event->manualReset) {
         event->signalled = false;
