@@ -1,0 +1,261 @@
+// D3DCompileFromFile over shaderc's HLSL front end. The code blob is a DXBC
+// container holding the SPIR-V, the stage's input and output signatures and,
+// when the entry point carries one, the serialized root signature.
+#include "blob.h"
+#include "compile_messages.h"
+#include "entry_point_scan.h"
+#include "root_signature_parser.h"
+#include "shader_target.h"
+#include "source_checks.h"
+#include "source_files.h"
+#include "spirv_signatures.h"
+
+#include <dxbc_container.h>
+#include <root_signature_binary.h>
+
+#include <shaderc/shaderc.h>
+
+#include <cstring>
+#include <memory>
+
+namespace d3dcompiler_standin {
+namespace {
+
+// Register classes are kept apart in the SPIR-V binding numbers:
+// b -> 0.., t -> 256.., s -> 512.., u -> 768.. (DescriptorSet = space).
+constexpr uint32_t kConstantBufferBase = 0;
+constexpr uint32_t kShaderResourceBase = 256;
+constexpr uint32_t kSamplerBase = 512;
+constexpr uint32_t kUnorderedAccessBase = 768;
+
+struct CompilerDeleter {
+    void operator()(shaderc_compiler_t compiler) const { shaderc_compiler_release(compiler); }
+};
+struct OptionsDeleter {
+    void operator()(shaderc_compile_options_t options) const {
+        shaderc_compile_options_release(options);
+    }
+};
+struct ResultDeleter {
+    void operator()(shaderc_compilation_result_t result) const { shaderc_result_release(result); }
+};
+using Compiler = std::unique_ptr<std::remove_pointer_t<shaderc_compiler_t>, CompilerDeleter>;
+using Options = std::unique_ptr<std::remove_pointer_t<shaderc_compile_options_t>, OptionsDeleter>;
+using Result = std::unique_ptr<std::remove_pointer_t<shaderc_compilation_result_t>, ResultDeleter>;
+
+struct CompileRequest {
+    std::string path;
+    std::string source;
+    const D3D_SHADER_MACRO* defines;
+    ID3DInclude* include;
+    std::string entryPoint;
+    ShaderTarget target;
+    UINT flags;
+};
+
+Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
+    Options options(shaderc_compile_options_initialize());
+    shaderc_compile_options_t o = options.get();
+    shaderc_compile_options_set_source_language(o, shaderc_source_language_hlsl);
+    shaderc_compile_options_set_target_env(o, shaderc_target_env_vulkan,
+                                           shaderc_env_version_vulkan_1_1);
+    shaderc_compile_options_set_hlsl_io_mapping(o, true);
+    shaderc_compile_options_set_hlsl_offsets(o, true);
+    shaderc_compile_options_set_hlsl_functionality1(o, true);
+    shaderc_compile_options_set_auto_bind_uniforms(o, true);
+    shaderc_compile_options_set_auto_map_locations(o, true);
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_buffer, kConstantBufferBase);
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_texture, kShaderResourceBase);
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_sampler, kSamplerBase);
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_unordered_access_view,
+                                             kUnorderedAccessBase);
+    // Optimisation is left to the driver; the decorations the signatures are
+    // read from survive unoptimised code intact.
+    shaderc_compile_options_set_optimization_level(o, shaderc_optimization_level_zero);
+    if (request.flags & D3DCOMPILE_DEBUG) {
+        shaderc_compile_options_set_generate_debug_info(o);
+    }
+    if (request.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS) {
+        shaderc_compile_options_set_warnings_as_errors(o);
+    }
+    for (const D3D_SHADER_MACRO* macro = request.defines;
+         macro != nullptr && macro->Name != nullptr; ++macro) {
+        const char* value = macro->Definition != nullptr ? macro->Definition : "1";
+        shaderc_compile_options_add_macro_definition(o, macro->Name, std::strlen(macro->Name),
+                                                     value, std::strlen(value));
+    }
+    includes->Install(o);
+    return options;
+}
+
+// The source as glslang sees it; row-major packing is a pragma in front,
+// with the line numbers of the file kept.
+std::string SourceForGlslang(const CompileRequest& request) {
+    if (request.flags & D3DCOMPILE_PACK_MATRIX_ROW_MAJOR) {
+        return "#pragma pack_matrix(row_major)\n#line 1\n" + request.source;
+    }
+    return request.source;
+}
+
+class Compilation {
+public:
+    explicit Compilation(const CompileRequest& request)
+        : request_(request), includes_(request.include, request.path) {}
+
+    // The container, or false with the compiler's text in `messages`.
+    bool Run(std::vector<uint8_t>* container, std::string* messages) {
+        Compiler compiler(shaderc_compiler_initialize());
+        Options options = MakeOptions(request_, &includes_);
+        if (!compiler || !options) {
+            *messages = "error: the HLSL compiler could not start";
+            return false;
+        }
+        const std::string source = SourceForGlslang(request_);
+
+        std::vector<uint8_t> rootSignature;
+        if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
+            return false;
+        }
+
+        Result result(shaderc_compile_into_spv(compiler.get(), source.data(), source.size(),
+                                               request_.target.kind, request_.path.c_str(),
+                                               request_.entryPoint.c_str(), options.get()));
+        *messages += TranslateGlslangMessages(shaderc_result_get_error_message(result.get()),
+                                              request_.path, request_.entryPoint);
+        if (shaderc_result_get_compilation_status(result.get()) !=
+            shaderc_compilation_status_success) {
+            if (messages->empty()) {
+                *messages = request_.path + ": error: compilation failed\n";
+            }
+            return false;
+        }
+        const size_t length = shaderc_result_get_length(result.get());
+        std::vector<uint32_t> spirv(length / 4);
+        std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
+
+        StageSignatures signatures;
+        std::string error;
+        if (!ReadStageSignatures(spirv, &signatures, &error)) {
+            *messages += request_.path + ": error: " + error + "\n";
+            return false;
+        }
+        std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
+        chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
+        chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});
+        std::vector<uint8_t> spirvBytes(spirv.size() * 4);
+        std::memcpy(spirvBytes.data(), spirv.data(), spirvBytes.size());
+        chunks.push_back({dxbc::kSpirvChunk, std::move(spirvBytes)});
+        if (!rootSignature.empty()) {
+            chunks.push_back({dxbc::kRootSignatureChunk, std::move(rootSignature)});
+        }
+        *container = dxbc::WriteContainer(chunks);
+        return true;
+    }
+
+private:
+    // Preprocesses, checks what glslang would let through, and serializes the
+    // entry point's root signature if it has one.
+    bool ReadSource(shaderc_compiler_t compiler, shaderc_compile_options_t options,
+                    const std::string& source, std::vector<uint8_t>* rootSignature,
+                    std::string* messages) {
+        Result preprocessed(shaderc_compile_into_preprocessed_text(
+            compiler, source.data(), source.size(), request_.target.kind, request_.path.c_str(),
+            request_.entryPoint.c_str(), options));
+        if (shaderc_result_get_compilation_status(preprocessed.get()) !=
+            shaderc_compilation_status_success) {
+            *messages =
+                TranslateGlslangMessages(shaderc_result_get_error_message(preprocessed.get()),
+                                         request_.path, request_.entryPoint);
+            if (messages->empty()) {
+                *messages = request_.path + ": error: preprocessing failed\n";
+            }
+            return false;
+        }
+        const std::string text(shaderc_result_get_bytes(preprocessed.get()),
+                               shaderc_result_get_length(preprocessed.get()));
+        const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(text, request_.path);
+        if (!CheckSource(tokens, request_.target, messages)) {
+            return false;
+        }
+        RootSignatureAttribute attribute;
+        std::string error;
+        if (!FindRootSignatureAttribute(tokens, request_.entryPoint, &attribute, &error)) {
+            *messages = error + "\n";
+            return false;
+        }
+        if (attribute.present) {
+            dxbc::RootSignatureDesc desc;
+            if (!ParseRootSignature(attribute.text, D3D_ROOT_SIGNATURE_VERSION_1_1, &desc,
+                                    &error)) {
+                *messages = SourceError(attribute.at, error) + "\n";
+                return false;
+            }
+            *rootSignature = dxbc::WriteRootSignature(desc);
+        }
+        return true;
+    }
+
+    const CompileRequest& request_;
+    IncludeResolver includes_;
+};
+
+void SetErrors(ID3DBlob** errors, const std::string& text) {
+    if (errors != nullptr && !text.empty()) {
+        *errors = MakeTextBlob(text);
+    }
+}
+
+} // namespace
+} // namespace d3dcompiler_standin
+
+EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_MACRO* pDefines,
+                                           ID3DInclude* pInclude, LPCSTR pEntrypoint,
+                                           LPCSTR pTarget, UINT Flags1, UINT Flags2,
+                                           ID3DBlob** ppCode, ID3DBlob** ppErrorMsgs) {
+    using namespace d3dcompiler_standin;
+    (void)Flags2; // effect-compiler flags: no effects here
+    if (ppErrorMsgs != nullptr) {
+        *ppErrorMsgs = nullptr;
+    }
+    if (ppCode == nullptr) {
+        return E_INVALIDARG;
+    }
+    *ppCode = nullptr;
+    if (pFileName == nullptr || pEntrypoint == nullptr || pTarget == nullptr) {
+        SetErrors(ppErrorMsgs,
+                  "error: D3DCompileFromFile needs a file name, an entry point and a target");
+        return E_INVALIDARG;
+    }
+
+    CompileRequest request{};
+    if (!WideToUtf8(pFileName, &request.path)) {
+        SetErrors(ppErrorMsgs, "error: the file name is not valid UTF-16");
+        return E_INVALIDARG;
+    }
+    std::string error;
+    if (!ParseShaderTarget(pTarget, &request.target, &error)) {
+        SetErrors(ppErrorMsgs, request.path + ": " + error);
+        return E_FAIL;
+    }
+    if (!ReadWholeFile(request.path, &request.source)) {
+        SetErrors(ppErrorMsgs, request.path + ": error: cannot open file");
+        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    }
+    request.defines = pDefines;
+    request.include = pInclude;
+    request.entryPoint = pEntrypoint;
+    request.flags = Flags1;
+
+    std::vector<uint8_t> container;
+    std::string messages;
+    if (!Compilation(request).Run(&container, &messages)) {
+        SetErrors(ppErrorMsgs, messages);
+        return E_FAIL;
+    }
+    *ppCode = MakeBlob(container);
+    if (*ppCode == nullptr) {
+        return E_OUTOFMEMORY;
+    }
+    SetErrors(ppErrorMsgs, messages); // warnings
+    return S_OK;
+}

@@ -1,0 +1,34 @@
+#include "compile_messages.h"
+
+#include <regex>
+#include <sstream>
+
+namespace d3dcompiler_standin {
+
+std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
+                                     const std::string& entryPoint) {
+    static const std::regex kWithLine("^(.*?):([0-9]+): (error|warning): (.*)$");
+    std::istringstream lines(messages);
+    std::string line;
+    std::string out;
+    while (std::getline(lines, line)) {
+        if (line.empty() ||
+            line.find("'RootSignature' : unrecognized attribute") != std::string::npos) {
+            continue;
+        }
+        if (line.find("Entry point not found") != std::string::npos) {
+            out += mainFile + ": error: entry point '" + entryPoint + "' not found\n";
+            continue;
+        }
+        std::smatch match;
+        if (std::regex_match(line, match, kWithLine)) {
+            out += match[1].str() + "(" + match[2].str() + "): " + match[3].str() + ": " +
+                   match[4].str() + "\n";
+        } else {
+            out += line + "\n";
+        }
+    }
+    return out;
+}
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,23 @@
+// Finds the [RootSignature("...")] attribute of an entry point in preprocessed
+// HLSL. glslang drops the attribute, so the compiler reads it itself.
+#pragma once
+
+#include "hlsl_tokens.h"
+
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct RootSignatureAttribute {
+    bool present = false;
+    std::string text; // adjacent string literals joined
+    HlslToken at{};   // the attribute's name, for messages
+};
+
+// False with a "file(line): error: ..." message when the attribute exists but
+// is malformed or given twice.
+bool FindRootSignatureAttribute(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
+                                RootSignatureAttribute* attribute, std::string* error);
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,139 @@
+#include "hlsl_tokens.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace d3dcompiler_standin {
+namespace {
+
+bool IsIdentifierStart(char c) {
+    return std::isalpha(uint8_t(c)) || c == '_';
+}
+bool IsIdentifierPart(char c) {
+    return std::isalnum(uint8_t(c)) || c == '_';
+}
+
+// Applies "#line N" or "#line N "file"": the next line is line N.
+void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* nextLine) {
+    size_t at = directive.find_first_not_of(" \t", 1);
+    if (at == std::string::npos || directive.compare(at, 4, "line") != 0) {
+        return;
+    }
+    at += 4;
+    char* end = nullptr;
+    unsigned long line = std::strtoul(directive.c_str() + at, &end, 10);
+    if (end == directive.c_str() + at) {
+        return;
+    }
+    *nextLine = uint32_t(line);
+    size_t open = directive.find('"', size_t(end - directive.c_str()));
+    size_t close = open == std::string::npos ? open : directive.find('"', open + 1);
+    if (close != std::string::npos) {
+        *file = directive.substr(open + 1, close - open - 1);
+    }
+}
+
+} // namespace
+
+std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
+                                                const std::string& mainFile) {
+    std::vector<HlslToken> tokens;
+    std::string file = mainFile;
+    uint32_t line = 1;
+    bool lineStart = true;
+    size_t at = 0;
+    while (at < text.size()) {
+        char c = text[at];
+        if (c == '\n') {
+            ++line;
+            lineStart = true;
+            ++at;
+            continue;
+        }
+        if (std::isspace(uint8_t(c))) {
+            ++at;
+            continue;
+        }
+        if (lineStart && c == '#') {
+            size_t end = text.find('\n', at);
+            end = end == std::string::npos ? text.size() : end;
+            uint32_t nextLine = line + 1;
+            ApplyLineMarker(text.substr(at, end - at), &file, &nextLine);
+            line = nextLine - 1; // the newline below advances it
+            at = end;
+            continue;
+        }
+        lineStart = false;
+        if (c == '/' && at + 1 < text.size() && text[at + 1] == '/') {
+            at = text.find('\n', at);
+            at = at == std::string::npos ? text.size() : at;
+            continue;
+        }
+        if (c == '/' && at + 1 < text.size() && text[at + 1] == '*') {
+            size_t end = text.find("*/", at + 2);
+            end = end == std::string::npos ? text.size() : end + 2;
+            for (size_t i = at; i < end; ++i) {
+                line += text[i] == '\n';
+            }
+            at = end;
+            continue;
+        }
+        HlslToken token{HlslToken::Kind::Punctuation, "", file, line};
+        size_t end = at + 1;
+        if (IsIdentifierStart(c)) {
+            token.kind = HlslToken::Kind::Identifier;
+            while (end < text.size() && IsIdentifierPart(text[end])) {
+                ++end;
+            }
+        } else if (std::isdigit(uint8_t(c))) {
+            token.kind = HlslToken::Kind::Number;
+            while (end < text.size() && (IsIdentifierPart(text[end]) || text[end] == '.')) {
+                ++end;
+            }
+        } else if (c == '"' || c == '\'') {
+            token.kind = HlslToken::Kind::String;
+            while (end < text.size() && text[end] != c && text[end] != '\n') {
+                end += text[end] == '\\' ? 2 : 1;
+            }
+            end = end < text.size() ? end + 1 : text.size();
+        }
+        token.text = text.substr(at, end - at);
+        tokens.push_back(std::move(token));
+        at = end;
+    }
+    return tokens;
+}
+
+std::string StringLiteralValue(const std::string& token) {
+    std::string value;
+    size_t end =
+        token.size() > 1 && token.back() == token.front() ? token.size() - 1 : token.size();
+    for (size_t i = 1; i < end; ++i) {
+        if (token[i] != '\\' || i + 1 >= end) {
+            value += token[i];
+            continue;
+        }
+        char escaped = token[++i];
+        switch (escaped) {
+        case 'n':
+            value += '\n';
+            break;
+        case 't':
+            value += '\t';
+            break;
+        case 'r':
+            value += '\r';
+            break;
+        default:
+            value += escaped;
+            break;
+        }
+    }
+    return value;
+}
+
+std::string SourceError(const HlslToken& at, const std::string& message) {
+    return at.file + "(" + std::to_string(at.line) + "): error: " + message;
+}
+
+} // namespace d3dcompiler_standin

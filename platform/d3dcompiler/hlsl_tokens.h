@@ -1,0 +1,29 @@
+// A token stream over preprocessed HLSL that keeps each token's file and line
+// (from the preprocessor's #line markers), for the checks the compiler makes
+// on the source itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct HlslToken {
+    enum class Kind { Identifier, Number, String, Punctuation };
+    Kind kind;
+    std::string text; // strings keep their quotes and escapes
+    std::string file;
+    uint32_t line;
+};
+
+std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
+                                                const std::string& mainFile);
+
+// The characters a string token stands for, escapes resolved.
+std::string StringLiteralValue(const std::string& token);
+
+// "file(line): error: message"
+std::string SourceError(const HlslToken& at, const std::string& message);
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,19 @@
+// Compilation targets: vs_/ps_ profiles of shader model 5.0 to 6.8.
+#pragma once
+
+#include <shaderc/shaderc.h>
+
+#include <string>
+
+namespace d3dcompiler_standin {
+
+struct ShaderTarget {
+    shaderc_shader_kind kind;
+    bool vertex; // false: pixel shader
+    int major;
+    int minor;
+};
+
+bool ParseShaderTarget(const char* target, ShaderTarget* parsed, std::string* error);
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,97 @@
+#include "source_checks.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <regex>
+
+namespace d3dcompiler_standin {
+namespace {
+
+// Each register class owns 256 bindings in the compiled SPIR-V.
+constexpr unsigned long kRegistersPerClass = 256;
+
+bool IsPunctuation(const HlslToken& token, char c) {
+    return token.kind == HlslToken::Kind::Punctuation && token.text[0] == c;
+}
+
+bool IsNextPunctuation(const std::vector<HlslToken>& tokens, size_t at, char c) {
+    return at + 1 < tokens.size() && IsPunctuation(tokens[at + 1], c);
+}
+
+void Report(std::string* errors, const HlslToken& at, const std::string& message) {
+    *errors += SourceError(at, message) + "\n";
+}
+
+// register(b3), register(t0, space1): binding range, and spaces before 5.1.
+void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const ShaderTarget& target,
+                   std::string* errors) {
+    for (size_t i = at + 2; i < tokens.size() && !IsPunctuation(tokens[i], ')'); ++i) {
+        const HlslToken& part = tokens[i];
+        if (part.kind != HlslToken::Kind::Identifier || part.text.size() < 2) {
+            continue;
+        }
+        const bool space = part.text.rfind("space", 0) == 0;
+        const std::string digits = part.text.substr(space ? 5 : 1);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        unsigned long number = std::strtoul(digits.c_str(), nullptr, 10);
+        if (space) {
+            if (number != 0 && target.major == 5 && target.minor == 0) {
+                Report(errors, part,
+                       "register spaces need shader model 5.1 or later ('" + part.text + "')");
+            }
+            continue;
+        }
+        char letter = char(std::tolower(uint8_t(part.text[0])));
+        if ((letter == 'b' || letter == 't' || letter == 's' || letter == 'u') &&
+            number >= kRegistersPerClass) {
+            Report(errors, part, "register " + part.text + " is out of range (registers 0 to 255)");
+        }
+    }
+}
+
+void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
+                          const ShaderTarget& target, std::string* errors) {
+    static const std::regex kWideOrNarrowScalar("(u?int|float)(16|64)_t([1-4](x[1-4])?)?");
+    const HlslToken& token = tokens[at];
+    const std::string model = std::to_string(target.major) + "_" + std::to_string(target.minor);
+    if (IsPunctuation(token, '[') && IsNextPunctuation(tokens, at, '[')) {
+        Report(errors, token, "'[[' attributes are not supported by shader model " + model);
+        return;
+    }
+    if (token.kind != HlslToken::Kind::Identifier) {
+        return;
+    }
+    if (std::regex_match(token.text, kWideOrNarrowScalar)) {
+        Report(errors, token, "type '" + token.text + "' needs shader model 6.0 or later");
+    } else if (token.text == "template") {
+        Report(errors, token, "templates need shader model 6.0 or later");
+    } else if ((token.text.rfind("Wave", 0) == 0 || token.text.rfind("QuadRead", 0) == 0) &&
+               IsNextPunctuation(tokens, at, '(')) {
+        Report(errors, token, "intrinsic '" + token.text + "' needs shader model 6.0 or later");
+    } else if (token.text == "ConstantBuffer" && target.minor == 0 &&
+               IsNextPunctuation(tokens, at, '<')) {
+        Report(errors, token, "ConstantBuffer<T> needs shader model 5.1 or later");
+    }
+}
+
+} // namespace
+
+bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& target,
+                 std::string* errors) {
+    errors->clear();
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.kind == HlslToken::Kind::Identifier && token.text == "register" &&
+            IsNextPunctuation(tokens, at, '(')) {
+            CheckRegister(tokens, at, target, errors);
+        }
+        if (target.major == 5) {
+            CheckShaderModelFive(tokens, at, target, errors);
+        }
+    }
+    return errors->empty();
+}
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,51 @@
+// Reading HLSL sources: the wide file name, the file itself and the files it
+// includes, through the standard handler or the caller's ID3DInclude.
+#pragma once
+
+#include <d3dcompiler.h>
+
+#include <shaderc/shaderc.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+// Converts the UTF-16 or UTF-32 code units of a wide name to UTF-8. False for
+// an unpaired surrogate or a value outside Unicode.
+bool WideToUtf8(const WCHAR* wide, std::string* utf8);
+
+// The whole file, or false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string* contents);
+
+// Answers shaderc's #include requests for one compilation. With
+// D3D_COMPILE_STANDARD_FILE_INCLUDE a name is looked up beside the including
+// file, then beside the main file; with a caller's handler its Open/Close are
+// used; with none, any #include fails.
+class IncludeResolver {
+public:
+    IncludeResolver(ID3DInclude* handler, std::string mainPath);
+    IncludeResolver(const IncludeResolver&) = delete;
+    IncludeResolver& operator=(const IncludeResolver&) = delete;
+    ~IncludeResolver(); // closes what the caller's handler opened
+
+    void Install(shaderc_compile_options_t options);
+
+private:
+    struct Result;
+    static shaderc_include_result* Resolve(void* self, const char* requested, int type,
+                                           const char* requester, size_t depth);
+    static void Release(void* self, shaderc_include_result* result);
+    bool OpenStandard(const std::string& requested, const std::string& requester, Result* result);
+    bool OpenWithHandler(const std::string& requested, int type, const std::string& requester,
+                         Result* result);
+
+    ID3DInclude* handler_;
+    std::string mainPath_;
+    std::vector<LPCVOID> openedData_;           // each Open's data, closed once each
+    std::map<std::string, LPCVOID> dataByName_; // latest data per source name
+};
+
+} // namespace d3dcompiler_standin

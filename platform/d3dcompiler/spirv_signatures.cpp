@@ -1,0 +1,211 @@
+#include "spirv_signatures.h"
+
+#include <windows.h>
+
+#include <d3dcommon.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <strings.h>
+
+namespace d3dcompiler_standin {
+namespace {
+
+enum Op : uint32_t {
+    OpEntryPoint = 15,
+    OpTypeBool = 20,
+    OpTypeInt = 21,
+    OpTypeFloat = 22,
+    OpTypeVector = 23,
+    OpTypeArray = 28,
+    OpTypePointer = 32,
+    OpVariable = 59,
+    OpDecorate = 71,
+    OpDecorateString = 5632,
+};
+constexpr uint32_t kDecorationBuiltIn = 11;
+constexpr uint32_t kDecorationLocation = 30;
+constexpr uint32_t kDecorationUserSemantic = 5635;
+constexpr uint32_t kStorageInput = 1;
+constexpr uint32_t kStorageOutput = 3;
+
+struct ScalarInfo {
+    uint32_t componentType = D3D_REGISTER_COMPONENT_UNKNOWN;
+    uint32_t components = 1;
+};
+
+struct Variable {
+    uint32_t pointerType = 0;
+    uint32_t storage = 0;
+    int64_t location = -1;
+    int64_t builtIn = -1;
+    std::string semantic;
+};
+
+// System values by SPIR-V BuiltIn, with the spelling fxc writes.
+struct SystemValue {
+    uint32_t builtIn;
+    uint32_t name; // D3D_NAME
+    const char* semantic;
+};
+constexpr SystemValue kSystemValues[] = {
+    {0, D3D_NAME_POSITION, "SV_Position"},
+    {15, D3D_NAME_POSITION, "SV_Position"},
+    {3, D3D_NAME_CLIP_DISTANCE, "SV_ClipDistance"},
+    {4, D3D_NAME_CULL_DISTANCE, "SV_CullDistance"},
+    {7, D3D_NAME_PRIMITIVE_ID, "SV_PrimitiveID"},
+    {17, D3D_NAME_IS_FRONT_FACE, "SV_IsFrontFace"},
+    {18, D3D_NAME_SAMPLE_INDEX, "SV_SampleIndex"},
+    {20, D3D_NAME_COVERAGE, "SV_Coverage"},
+    {22, D3D_NAME_DEPTH, "SV_Depth"},
+    {42, D3D_NAME_VERTEX_ID, "SV_VertexID"},
+    {43, D3D_NAME_INSTANCE_ID, "SV_InstanceID"},
+};
+
+std::string ReadLiteralString(const std::vector<uint32_t>& spirv, size_t word, size_t end) {
+    std::string text;
+    for (; word < end; ++word) {
+        for (int byte = 0; byte < 4; ++byte) {
+            char c = char((spirv[word] >> (8 * byte)) & 0xFF);
+            if (c == 0) {
+                return text;
+            }
+            text += c;
+        }
+    }
+    return text;
+}
+
+// "TEXCOORD3" -> ("TEXCOORD", 3); "COLOR" -> ("COLOR", 0).
+void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* index) {
+    size_t digits = semantic.size();
+    while (digits > 0 && std::isdigit(uint8_t(semantic[digits - 1]))) {
+        --digits;
+    }
+    *name = semantic.substr(0, digits);
+    *index = digits < semantic.size() ? uint32_t(std::stoul(semantic.substr(digits))) : 0;
+}
+
+} // namespace
+
+bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
+                         std::string* error) {
+    *signatures = {};
+    if (spirv.size() < 5 || spirv[0] != 0x07230203) {
+        *error = "compiled code is not SPIR-V";
+        return false;
+    }
+    std::vector<uint32_t> interfaceIds;
+    std::map<uint32_t, Variable> variables;
+    std::map<uint32_t, ScalarInfo> types;
+    std::map<uint32_t, uint32_t> pointees;
+    for (size_t at = 5; at < spirv.size();) {
+        uint32_t count = spirv[at] >> 16;
+        uint32_t op = spirv[at] & 0xFFFF;
+        if (count == 0 || at + count > spirv.size()) {
+            *error = "malformed SPIR-V";
+            return false;
+        }
+        const uint32_t* w = &spirv[at];
+        switch (op) {
+        case OpEntryPoint: {
+            // model, id, name (a literal string), then the interface ids
+            size_t name = at + 3;
+            size_t afterName = name;
+            while (afterName < at + count && (spirv[afterName] >> 24) != 0) {
+                ++afterName;
+            }
+            interfaceIds.assign(spirv.begin() + std::min(afterName + 1, at + count),
+                                spirv.begin() + at + count);
+            break;
+        }
+        case OpTypeBool:
+            types[w[1]] = {D3D_REGISTER_COMPONENT_UINT32, 1};
+            break;
+        case OpTypeInt:
+            types[w[1]] = {w[3] ? uint32_t(D3D_REGISTER_COMPONENT_SINT32)
+                                : uint32_t(D3D_REGISTER_COMPONENT_UINT32),
+                           1};
+            break;
+        case OpTypeFloat:
+            types[w[1]] = {D3D_REGISTER_COMPONENT_FLOAT32, 1};
+            break;
+        case OpTypeVector:
+            types[w[1]] = {types[w[2]].componentType, w[3]};
+            break;
+        case OpTypeArray:
+            types[w[1]] = types[w[2]];
+            break;
+        case OpTypePointer:
+            pointees[w[1]] = w[3];
+            break;
+        case OpVariable:
+            variables[w[2]].pointerType = w[1];
+            variables[w[2]].storage = w[3];
+            break;
+        case OpDecorate:
+            if (count >= 4 && w[2] == kDecorationLocation) {
+                variables[w[1]].location = w[3];
+            } else if (count >= 4 && w[2] == kDecorationBuiltIn) {
+                variables[w[1]].builtIn = w[3];
+            }
+            break;
+        case OpDecorateString:
+            if (count >= 4 && w[2] == kDecorationUserSemantic) {
+                variables[w[1]].semantic = ReadLiteralString(spirv, at + 3, at + count);
+            }
+            break;
+        default:
+            break;
+        }
+        at += count;
+    }
+
+    uint32_t nextSystemRegister[2] = {0, 0};
+    std::vector<std::pair<const Variable*, dxbc::SignatureElement>> systemValues;
+    for (uint32_t id : interfaceIds) {
+        const Variable& variable = variables[id];
+        if (variable.storage != kStorageInput && variable.storage != kStorageOutput) {
+            continue;
+        }
+        const bool output = variable.storage == kStorageOutput;
+        const ScalarInfo type = types[pointees[variable.pointerType]];
+        dxbc::SignatureElement element{};
+        SplitSemantic(variable.semantic, &element.semanticName, &element.semanticIndex);
+        element.componentType = type.componentType;
+        element.mask = uint8_t((1u << std::min<uint32_t>(type.components, 4)) - 1);
+        if (variable.builtIn >= 0) {
+            for (const SystemValue& value : kSystemValues) {
+                if (value.builtIn == uint32_t(variable.builtIn)) {
+                    element.systemValue = value.name;
+                    element.semanticName = value.semantic;
+                }
+            }
+            systemValues.push_back({&variable, element});
+            continue;
+        }
+        element.registerIndex = uint32_t(std::max<int64_t>(variable.location, 0));
+        nextSystemRegister[output] =
+            std::max(nextSystemRegister[output], element.registerIndex + 1);
+        if (output && strcasecmp(element.semanticName.c_str(), "SV_Target") == 0) {
+            element.semanticName = "SV_Target";
+            element.systemValue = D3D_NAME_TARGET;
+        }
+        (output ? signatures->outputs : signatures->inputs).push_back(element);
+    }
+    // System values take the registers after the user values, as fxc places them.
+    for (auto& [variable, element] : systemValues) {
+        const bool output = variable->storage == kStorageOutput;
+        element.registerIndex = nextSystemRegister[output]++;
+        (output ? signatures->outputs : signatures->inputs).push_back(element);
+    }
+    auto byRegister = [](const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
+        return a.registerIndex < b.registerIndex;
+    };
+    std::stable_sort(signatures->inputs.begin(), signatures->inputs.end(), byRegister);
+    std::stable_sort(signatures->outputs.begin(), signatures->outputs.end(), byRegister);
+    return true;
+}
+
+} // namespace d3dcompiler_standin

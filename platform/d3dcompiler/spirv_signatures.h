@@ -1,0 +1,21 @@
+// Input and output signatures read back from the compiled SPIR-V: the entry
+// point's interface variables with glslang's UserSemantic decorations.
+#pragma once
+
+#include <signature.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct StageSignatures {
+    std::vector<dxbc::SignatureElement> inputs;
+    std::vector<dxbc::SignatureElement> outputs;
+};
+
+bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
+                         std::string* error);
+
+} // namespace d3dcompiler_standin

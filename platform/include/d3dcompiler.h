@@ -1,0 +1,75 @@
+// The HLSL compiler library's interface (d3dcompiler_47) for Linux builds.
+// ID3DBlob, ID3DInclude and D3D_SHADER_MACRO come from the official <d3dcommon.h>.
+#pragma once
+
+#include <windows.h>
+
+#include <d3dcommon.h>
+
+#ifndef HRESULT_FROM_WIN32
+#define HRESULT_FROM_WIN32(x)                                                                      \
+    ((HRESULT)(x) <= 0 ? ((HRESULT)(x)) : ((HRESULT)(((x)&0x0000FFFF) | (7 << 16) | 0x80000000)))
+#endif
+#ifndef ERROR_FILE_NOT_FOUND
+#define ERROR_FILE_NOT_FOUND 2L
+#endif
+
+#define D3DCOMPILE_DEBUG (1 << 0)
+#define D3DCOMPILE_SKIP_VALIDATION (1 << 1)
+#define D3DCOMPILE_SKIP_OPTIMIZATION (1 << 2)
+#define D3DCOMPILE_PACK_MATRIX_ROW_MAJOR (1 << 3)
+#define D3DCOMPILE_PACK_MATRIX_COLUMN_MAJOR (1 << 4)
+#define D3DCOMPILE_PARTIAL_PRECISION (1 << 5)
+#define D3DCOMPILE_FORCE_VS_SOFTWARE_NO_OPT (1 << 6)
+#define D3DCOMPILE_FORCE_PS_SOFTWARE_NO_OPT (1 << 7)
+#define D3DCOMPILE_NO_PRESHADER (1 << 8)
+#define D3DCOMPILE_AVOID_FLOW_CONTROL (1 << 9)
+#define D3DCOMPILE_PREFER_FLOW_CONTROL (1 << 10)
+#define D3DCOMPILE_ENABLE_STRICTNESS (1 << 11)
+#define D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY (1 << 12)
+#define D3DCOMPILE_IEEE_STRICTNESS (1 << 13)
+#define D3DCOMPILE_OPTIMIZATION_LEVEL0 (1 << 14)
+#define D3DCOMPILE_OPTIMIZATION_LEVEL1 0
+#define D3DCOMPILE_OPTIMIZATION_LEVEL2 ((1 << 14) | (1 << 15))
+#define D3DCOMPILE_OPTIMIZATION_LEVEL3 (1 << 15)
+#define D3DCOMPILE_RESERVED16 (1 << 16)
+#define D3DCOMPILE_RESERVED17 (1 << 17)
+#define D3DCOMPILE_WARNINGS_ARE_ERRORS (1 << 18)
+#define D3DCOMPILE_RESOURCES_MAY_ALIAS (1 << 19)
+#define D3DCOMPILE_ENABLE_UNBOUNDED_DESCRIPTOR_TABLES (1 << 20)
+#define D3DCOMPILE_ALL_RESOURCES_BOUND (1 << 21)
+#define D3DCOMPILE_DEBUG_NAME_FOR_SOURCE (1 << 22)
+#define D3DCOMPILE_DEBUG_NAME_FOR_BINARY (1 << 23)
+
+// Include handler that opens files relative to the including file.
+#define D3D_COMPILE_STANDARD_FILE_INCLUDE ((ID3DInclude*)(UINT_PTR)1)
+
+typedef enum D3D_BLOB_PART {
+    D3D_BLOB_INPUT_SIGNATURE_BLOB,
+    D3D_BLOB_OUTPUT_SIGNATURE_BLOB,
+    D3D_BLOB_INPUT_AND_OUTPUT_SIGNATURE_BLOB,
+    D3D_BLOB_PATCH_CONSTANT_SIGNATURE_BLOB,
+    D3D_BLOB_ALL_SIGNATURE_BLOB,
+    D3D_BLOB_DEBUG_INFO,
+    D3D_BLOB_LEGACY_SHADER,
+    D3D_BLOB_XNA_PREPASS_SHADER,
+    D3D_BLOB_XNA_SHADER,
+    D3D_BLOB_PDB,
+    D3D_BLOB_PRIVATE_DATA,
+    D3D_BLOB_ROOT_SIGNATURE,
+    D3D_BLOB_DEBUG_NAME,
+    D3D_BLOB_TEST_ALTERNATE_SHADER = 0x8000,
+    D3D_BLOB_TEST_COMPILE_DETAILS,
+    D3D_BLOB_TEST_COMPILE_PERF,
+    D3D_BLOB_TEST_COMPILE_REPORT,
+} D3D_BLOB_PART;
+
+EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_MACRO* pDefines,
+                                           ID3DInclude* pInclude, LPCSTR pEntrypoint,
+                                           LPCSTR pTarget, UINT Flags1, UINT Flags2,
+                                           ID3DBlob** ppCode, ID3DBlob** ppErrorMsgs);
+
+EXTERN_C HRESULT WINAPI D3DGetBlobPart(LPCVOID pSrcData, SIZE_T SrcDataSize, D3D_BLOB_PART Part,
+                                       UINT Flags, ID3DBlob** ppPart);
+
+EXTERN_C HRESULT WINAPI D3DCreateBlob(SIZE_T Size, ID3DBlob** ppBlob);

@@ -1,0 +1,284 @@
+// How D3DCompileFromFile reports problems, finds included files, applies
+// macros and flags, and refuses what the Windows compiler would refuse.
+#include "shader_inspection.h"
+
+#include <d3dcompiler.h>
+
+#include <root_signature_binary.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using namespace shader_inspection;
+
+constexpr char kTrivialPixelShader[] =
+    "float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }\n";
+
+TEST(CompileErrors, NameFileAndLineAndReturnNoCode) {
+    ScratchDirectory scratch("errors");
+    std::string file = scratch.Write("broken.hlsl", "// line 1\n"
+                                                    "float4 PSMain() : SV_Target {\n"
+                                                    "    return undefinedThing;\n"
+                                                    "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_TRUE(result.code.empty());
+    EXPECT_NE(result.errors.find(file + "(3): error:"), std::string::npos) << result.errors;
+    EXPECT_NE(result.errors.find("undefinedThing"), std::string::npos) << result.errors;
+
+    // An error inside an included file names that file.
+    std::string includer = scratch.Write("includer.hlsl", "#include \"bad.hlsli\"\n" +
+                                                              std::string(kTrivialPixelShader));
+    scratch.Write("bad.hlsli", "\n\nstatic const float x = nope;\n");
+    result = Compile(includer, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("bad.hlsli(3): error:"), std::string::npos) << result.errors;
+
+    result = Compile(scratch.Write("fine.hlsl", kTrivialPixelShader), "Missing", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("error: entry point 'Missing' not found"), std::string::npos)
+        << result.errors;
+}
+
+TEST(CompileErrors, MissingFileAndBadArguments) {
+    const std::string missing = std::string(BRENNWICK_BINARY_DIR) + "/no-such-dir/absent.hlsl";
+    CompileResult result = Compile(missing, "VSMain", "vs_5_0");
+    EXPECT_EQ(result.hr, HRESULT(0x80070002));
+    EXPECT_TRUE(result.code.empty());
+    EXPECT_NE(result.errors.find("absent.hlsl"), std::string::npos) << result.errors;
+
+    ScratchDirectory scratch("targets");
+    std::string file = scratch.Write("ps.hlsl", kTrivialPixelShader);
+    for (const char* target : {"ps_4_0", "cs_5_0", "gs_5_0", "ps_7_0", "ps5_0", ""}) {
+        result = Compile(file, "PSMain", target);
+        EXPECT_LT(result.hr, 0) << target;
+        EXPECT_TRUE(result.code.empty()) << target;
+        EXPECT_NE(result.errors.find("unsupported compilation target"), std::string::npos)
+            << target;
+    }
+    for (const char* target : {"ps_5_0", "ps_5_1", "ps_6_0", "ps_6_6"}) {
+        result = Compile(file, "PSMain", target);
+        EXPECT_EQ(result.hr, S_OK) << target << ": " << result.errors;
+    }
+
+    ID3DBlob* errors = nullptr;
+    EXPECT_EQ(
+        D3DCompileFromFile(L"x.hlsl", nullptr, nullptr, "PSMain", "ps_5_0", 0, 0, nullptr, &errors),
+        E_INVALIDARG);
+    ID3DBlob* code = reinterpret_cast<ID3DBlob*>(0x1);
+    EXPECT_EQ(
+        D3DCompileFromFile(nullptr, nullptr, nullptr, "PSMain", "ps_5_0", 0, 0, &code, nullptr),
+        E_INVALIDARG);
+    EXPECT_EQ(code, nullptr);
+}
+
+TEST(CompileSources, IncludesResolveBesideTheIncludingFileAndMacrosApply) {
+    ScratchDirectory scratch("includes");
+    std::string main =
+        scratch.Write("main.hlsl", "#include \"lib/colors.hlsli\"\n"
+                                   "[RootSignature(SHARED_ROOT_SIGNATURE)]\n"
+                                   "float4 PSMain() : SV_Target { return PICKED_COLOR; }\n");
+    scratch.Write("lib/colors.hlsli", "#include \"names.hlsli\"\n"
+                                      "#ifndef USE_GREEN\n"
+                                      "#error USE_GREEN must be defined\n"
+                                      "#endif\n"
+                                      "#define PICKED_COLOR float4(0, USE_GREEN, 0, 1)\n");
+    scratch.Write("lib/names.hlsli",
+                  "#define SHARED_ROOT_SIGNATURE \"RootConstants(num32BitConstants=4, \" \\\n"
+                  "    \"b2)\"\n");
+
+    const D3D_SHADER_MACRO defines[] = {{"USE_GREEN", "1"}, {nullptr, nullptr}};
+    CompileResult result = Compile(main, "PSMain", "ps_5_0", defines);
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    dxbc::RootSignatureDesc desc;
+    std::string error;
+    ASSERT_TRUE(dxbc::ReadRootSignature(result.code.data(), result.code.size(), &desc, &error))
+        << error;
+    ASSERT_EQ(desc.parameters.size(), 1u);
+    EXPECT_EQ(desc.parameters[0].type, D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS);
+    EXPECT_EQ(desc.parameters[0].constants.Num32BitValues, 4u);
+    EXPECT_EQ(desc.parameters[0].constants.ShaderRegister, 2u);
+
+    result = Compile(main, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("USE_GREEN must be defined"), std::string::npos) << result.errors;
+
+    // Without an include handler an #include cannot be opened.
+    result = Compile(main, "PSMain", "ps_5_0", defines, nullptr);
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("include handler"), std::string::npos) << result.errors;
+}
+
+// Serves one in-memory header and counts open/close pairs.
+class MemoryInclude : public ID3DInclude {
+public:
+    HRESULT STDMETHODCALLTYPE Open(D3D_INCLUDE_TYPE, LPCSTR name, LPCVOID, LPCVOID* data,
+                                   UINT* bytes) override {
+        if (std::string(name) != "virtual.hlsli") {
+            return E_FAIL;
+        }
+        ++opened;
+        *data = kHeader;
+        *bytes = UINT(sizeof(kHeader) - 1);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Close(LPCVOID data) override {
+        closed += data == kHeader;
+        return S_OK;
+    }
+    static constexpr char kHeader[] = "#define VIRTUAL_RED float4(1, 0, 0, 1)\n";
+    int opened = 0;
+    int closed = 0;
+};
+
+TEST(CompileSources, CallersIncludeHandlerIsUsedAndClosed) {
+    ScratchDirectory scratch("handler");
+    std::string file =
+        scratch.Write("ps.hlsl", "#include \"virtual.hlsli\"\n"
+                                 "float4 PSMain() : SV_Target { return VIRTUAL_RED; }\n");
+    MemoryInclude handler;
+    CompileResult result = Compile(file, "PSMain", "ps_5_0", nullptr, &handler);
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+    EXPECT_GT(handler.opened, 0);
+    EXPECT_EQ(handler.opened, handler.closed);
+
+    std::string other = scratch.Write("other.hlsl", "#include \"unknown.hlsli\"\n" +
+                                                        std::string(kTrivialPixelShader));
+    result = Compile(other, "PSMain", "ps_5_0", nullptr, &handler);
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("unknown.hlsli"), std::string::npos) << result.errors;
+}
+
+TEST(CompileSources, RowMajorPackingFlagKeepsLineNumbers) {
+    ScratchDirectory scratch("packing");
+    std::string file =
+        scratch.Write("vs.hlsl", "cbuffer Constants : register(b0) { float4x4 transform; };\n"
+                                 "float4 VSMain(float4 p : POSITION) : SV_Position {\n"
+                                 "    return mul(p, transform);\n"
+                                 "}\n");
+    constexpr uint32_t kRowMajor = 4; // SPIR-V decorations; glslang stores HLSL matrices transposed
+    constexpr uint32_t kColMajor = 5;
+    CompileResult standard = Compile(file, "VSMain", "vs_5_0");
+    ASSERT_EQ(standard.hr, S_OK) << standard.errors;
+    auto decorations = MemberDecorations(Spirv(standard.code), "Constants");
+    EXPECT_TRUE(decorations["transform"].count(kRowMajor));
+
+    CompileResult packed =
+        Compile(file, "VSMain", "vs_5_0", nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE,
+                D3DCOMPILE_PACK_MATRIX_ROW_MAJOR);
+    ASSERT_EQ(packed.hr, S_OK) << packed.errors;
+    decorations = MemberDecorations(Spirv(packed.code), "Constants");
+    EXPECT_TRUE(decorations["transform"].count(kColMajor));
+
+    std::string broken =
+        scratch.Write("broken.hlsl", "float4 VSMain() : SV_Position {\n    return oops;\n}\n");
+    CompileResult failed =
+        Compile(broken, "VSMain", "vs_5_0", nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE,
+                D3DCOMPILE_PACK_MATRIX_ROW_MAJOR);
+    EXPECT_NE(failed.errors.find("broken.hlsl(2): error"), std::string::npos) << failed.errors;
+}
+
+TEST(CompileRefusals, RootSignatureAttributeProblemsAreCompileErrors) {
+    ScratchDirectory scratch("attributes");
+    struct Case {
+        const char* attribute;
+        const char* expected;
+    };
+    for (Case c :
+         {Case{"[RootSignature(\"CBV(b0), Bogus(1)\")]",
+               "column 10: expected a root signature element"},
+          Case{"[RootSignature(\"DescriptorTable(CBV(t0))\")]", "found 't0'"},
+          Case{"[RootSignature(UNDEFINED_NAME)]", "UNDEFINED_NAME"},
+          Case{"[RootSignature(\"CBV(b0)\")][RootSignature(\"CBV(b1)\")]", "more than one"}}) {
+        std::string file = scratch.Write("rs.hlsl", "\n\n" + std::string(c.attribute) + "\n" +
+                                                        kTrivialPixelShader);
+        CompileResult result = Compile(file, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL) << c.attribute;
+        EXPECT_TRUE(result.code.empty());
+        EXPECT_NE(result.errors.find(file + "(3): error: "), std::string::npos) << result.errors;
+        EXPECT_NE(result.errors.find(c.expected), std::string::npos) << result.errors;
+    }
+
+    // The attribute belongs to the entry point it precedes, not to others.
+    std::string two = scratch.Write("two.hlsl", "[RootSignature(\"CBV(b0)\")]\n"
+                                                "float4 Other() : SV_Target { return 0; }\n" +
+                                                    std::string(kTrivialPixelShader));
+    CompileResult result = Compile(two, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    EXPECT_TRUE(Chunk(result.code, dxbc::kRootSignatureChunk).empty());
+    result = Compile(two, "Other", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    EXPECT_FALSE(Chunk(result.code, dxbc::kRootSignatureChunk).empty());
+    EXPECT_EQ(result.errors.find("RootSignature"), std::string::npos) << result.errors;
+}
+
+TEST(CompileRefusals, WhatTheWindowsCompilerRejects) {
+    ScratchDirectory scratch("refusals");
+    struct Case {
+        const char* source;
+        const char* target;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Texture2D t : register(t300);\n", "ps_5_0", "register t300 is out of range"},
+        {"cbuffer C : register(b256) { float4 c; };\n", "ps_6_0", "register b256 is out of range"},
+        {"static const uint64_t big = 1;\n", "ps_5_0", "type 'uint64_t' needs shader model 6.0"},
+        {"static const float16_t2 pair = 1;\n", "ps_5_1",
+         "type 'float16_t2' needs shader model 6.0"},
+        {"[[vk::binding(0)]] Texture2D t;\n", "ps_5_0", "'[[' attributes"},
+        {"Texture2D t : register(t0, space1);\n", "ps_5_0",
+         "register spaces need shader model 5.1"},
+        {"float4 f(float4 v) { return WaveActiveSum(v); }\n", "ps_5_0",
+         "intrinsic 'WaveActiveSum'"},
+        {"struct S { float4 v; }; ConstantBuffer<S> cb : register(b0);\n", "ps_5_0",
+         "ConstantBuffer<T>"},
+    };
+    for (const Case& c : cases) {
+        std::string file =
+            scratch.Write("refused.hlsl", std::string(c.source) + kTrivialPixelShader);
+        CompileResult result = Compile(file, "PSMain", c.target);
+        EXPECT_EQ(result.hr, E_FAIL) << c.source;
+        EXPECT_NE(result.errors.find(file + "(1): error: "), std::string::npos) << result.errors;
+        EXPECT_NE(result.errors.find(c.expected), std::string::npos) << result.errors;
+    }
+    // Spaces are fine from 5.1 on, and high registers below 256 stay legal.
+    std::string file = scratch.Write("allowed.hlsl", "Texture2D t : register(t255, space1);\n" +
+                                                         std::string(kTrivialPixelShader));
+    CompileResult result = Compile(file, "PSMain", "ps_5_1");
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
+TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
+    ScratchDirectory scratch("bindings");
+    std::string file =
+        scratch.Write("bind.hlsl", "cbuffer C : register(b3, space2) { float4 tint; };\n"
+                                   "Texture2D tex : register(t5);\n"
+                                   "SamplerState samp : register(s1, space1);\n"
+                                   "RWTexture2D<float4> target : register(u2);\n"
+                                   "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                   "    target[uint2(p.xy)] = tint;\n"
+                                   "    return tex.Sample(samp, p.xy);\n"
+                                   "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_1");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    std::vector<uint32_t> spirv = Spirv(result.code);
+    std::map<uint32_t, std::pair<uint32_t, uint32_t>> bindings; // id -> (set, binding)
+    for (size_t at = 5; at < spirv.size(); at += spirv[at] >> 16) {
+        if ((spirv[at] & 0xFFFF) == 71 && spirv[at + 2] == 34) {
+            bindings[spirv[at + 1]].first = spirv[at + 3];
+        } else if ((spirv[at] & 0xFFFF) == 71 && spirv[at + 2] == 33) {
+            bindings[spirv[at + 1]].second = spirv[at + 3];
+        }
+    }
+    std::set<std::pair<uint32_t, uint32_t>> found;
+    for (const auto& [id, binding] : bindings) {
+        found.insert(binding);
+    }
+    EXPECT_EQ(found, (std::set<std::pair<uint32_t, uint32_t>>{
+                         {2, 3}, {0, 256 + 5}, {1, 512 + 1}, {0, 768 + 2}}));
+}
+
+} // namespace

@@ -1,0 +1,151 @@
+#include "shader_inspection.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <unistd.h>
+
+namespace shader_inspection {
+namespace {
+
+constexpr uint32_t kOpName = 5;
+constexpr uint32_t kOpMemberName = 6;
+constexpr uint32_t kOpMemberDecorate = 72;
+constexpr uint32_t kDecorationOffset = 35;
+
+std::string LiteralString(const std::vector<uint32_t>& spirv, size_t word) {
+    std::string text;
+    for (; word < spirv.size(); ++word) {
+        for (int byte = 0; byte < 4; ++byte) {
+            char c = char(spirv[word] >> (8 * byte));
+            if (c == 0) {
+                return text;
+            }
+            text += c;
+        }
+    }
+    return text;
+}
+
+struct Names {
+    std::map<uint32_t, std::string> ids;
+    std::map<std::pair<uint32_t, uint32_t>, std::string> members;
+};
+
+Names ReadNames(const std::vector<uint32_t>& spirv) {
+    Names names;
+    for (size_t at = 5; at < spirv.size() && (spirv[at] >> 16) != 0; at += spirv[at] >> 16) {
+        uint32_t op = spirv[at] & 0xFFFF;
+        if (op == kOpName) {
+            names.ids[spirv[at + 1]] = LiteralString(spirv, at + 2);
+        } else if (op == kOpMemberName) {
+            names.members[{spirv[at + 1], spirv[at + 2]}] = LiteralString(spirv, at + 3);
+        }
+    }
+    return names;
+}
+
+} // namespace
+
+std::wstring Wide(const std::string& path) {
+    return std::wstring(path.begin(), path.end());
+}
+
+ScratchDirectory::ScratchDirectory(const std::string& name)
+    : path_(std::filesystem::path(BRENNWICK_BINARY_DIR) / "scratch" /
+            (name + "-" + std::to_string(getpid()))) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchDirectory::~ScratchDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ScratchDirectory::Write(const std::string& relativePath,
+                                    const std::string& contents) const {
+    std::filesystem::path file = path_ / relativePath;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << contents;
+    return file.string();
+}
+
+CompileResult Compile(const std::string& path, const char* entryPoint, const char* target,
+                      const D3D_SHADER_MACRO* defines, ID3DInclude* include, UINT flags) {
+    CompileResult result;
+    ID3DBlob* code = nullptr;
+    ID3DBlob* errors = nullptr;
+    std::wstring wide = Wide(path);
+    result.hr = D3DCompileFromFile(wide.c_str(), defines, include, entryPoint, target, flags, 0,
+                                   &code, &errors);
+    if (code != nullptr) {
+        const uint8_t* bytes = static_cast<const uint8_t*>(code->GetBufferPointer());
+        result.code.assign(bytes, bytes + code->GetBufferSize());
+        code->Release();
+    }
+    if (errors != nullptr) {
+        result.errors = static_cast<const char*>(errors->GetBufferPointer());
+        errors->Release();
+    }
+    return result;
+}
+
+std::vector<uint8_t> Chunk(const std::vector<uint8_t>& container, uint32_t fourcc) {
+    std::vector<dxbc::ChunkView> chunks;
+    std::string error;
+    EXPECT_TRUE(dxbc::ReadContainer(container.data(), container.size(), &chunks, &error)) << error;
+    const dxbc::ChunkView* chunk = dxbc::FindChunk(chunks, fourcc);
+    if (chunk == nullptr) {
+        return {};
+    }
+    return std::vector<uint8_t>(chunk->data, chunk->data + chunk->size);
+}
+
+std::vector<uint32_t> Spirv(const std::vector<uint8_t>& container) {
+    std::vector<uint8_t> bytes = Chunk(container, dxbc::kSpirvChunk);
+    std::vector<uint32_t> words(bytes.size() / 4);
+    std::memcpy(words.data(), bytes.data(), words.size() * 4);
+    return words;
+}
+
+std::vector<dxbc::SignatureElement> Signature(const std::vector<uint8_t>& container,
+                                              uint32_t fourcc) {
+    std::vector<uint8_t> bytes = Chunk(container, fourcc);
+    std::vector<dxbc::SignatureElement> elements;
+    std::string error;
+    EXPECT_TRUE(
+        dxbc::ReadSignature({fourcc, bytes.data(), uint32_t(bytes.size())}, &elements, &error))
+        << error;
+    return elements;
+}
+
+std::map<std::string, std::map<uint32_t, uint32_t>>
+MemberDecorations(const std::vector<uint32_t>& spirv, const std::string& structName) {
+    Names names = ReadNames(spirv);
+    std::map<std::string, std::map<uint32_t, uint32_t>> decorations;
+    for (size_t at = 5; at < spirv.size() && (spirv[at] >> 16) != 0; at += spirv[at] >> 16) {
+        uint32_t count = spirv[at] >> 16;
+        if ((spirv[at] & 0xFFFF) != kOpMemberDecorate || names.ids[spirv[at + 1]] != structName) {
+            continue;
+        }
+        const std::string& member = names.members[{spirv[at + 1], spirv[at + 2]}];
+        decorations[member][spirv[at + 3]] = count > 4 ? spirv[at + 4] : 1;
+    }
+    return decorations;
+}
+
+std::map<std::string, uint32_t> MemberOffsets(const std::vector<uint32_t>& spirv,
+                                              const std::string& structName) {
+    std::map<std::string, uint32_t> offsets;
+    for (const auto& [member, decorations] : MemberDecorations(spirv, structName)) {
+        auto offset = decorations.find(kDecorationOffset);
+        if (offset != decorations.end()) {
+            offsets[member] = offset->second;
+        }
+    }
+    return offsets;
+}
+
+} // namespace shader_inspection
