@@ -228,9 +228,14 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
     }
 
     CompileRequest request{};
+    std::string narrow;
+    const bool byteWise = NarrowBytesOf(pFileName, &narrow);
     if (!WideToUtf8(pFileName, &request.path)) {
-        SetErrors(ppErrorMsgs, "error: the file name is not valid UTF-16");
-        return E_INVALIDARG;
+        if (!byteWise) {
+            SetErrors(ppErrorMsgs, "error: the file name is not valid UTF-16");
+            return E_INVALIDARG;
+        }
+        request.path = narrow;
     }
     std::string error;
     if (!ParseShaderTarget(pTarget, &request.target, &error)) {
@@ -238,9 +243,15 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
         return E_FAIL;
     }
     if (!ReadWholeFile(request.path, &request.source)) {
-        SetErrors(ppErrorMsgs, request.path + ": error: cannot open file");
-        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+        // Callers that widen a narrow name byte by byte pass UTF-8 bytes as
+        // separate code units; try those bytes as the name too.
+        if (!byteWise || !ReadWholeFile(narrow, &request.source)) {
+            SetErrors(ppErrorMsgs, request.path + ": error: cannot open file");
+            return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+        }
+        request.path = narrow;
     }
+    StripByteOrderMark(&request.source);
     request.defines = pDefines;
     request.include = pInclude;
     request.entryPoint = pEntrypoint;

@@ -66,6 +66,27 @@ bool WideToUtf8(const WCHAR* wide, std::string* utf8) {
     return true;
 }
 
+bool NarrowBytesOf(const WCHAR* wide, std::string* bytes) {
+    bytes->clear();
+    bool wide8 = false;
+    for (size_t i = 0; wide[i] != 0; ++i) {
+        // A signed char widened without a cast arrives sign-extended.
+        int64_t unit = int64_t(wide[i]);
+        if (unit < -128 || unit > 0xFF) {
+            return false;
+        }
+        wide8 |= unit < 0 || unit > 0x7F;
+        *bytes += char(uint8_t(unit));
+    }
+    return wide8;
+}
+
+void StripByteOrderMark(std::string* source) {
+    if (source->compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        source->erase(0, 3);
+    }
+}
+
 bool ReadWholeFile(const std::string& path, std::string* contents) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {

@@ -17,6 +17,13 @@ namespace d3dcompiler_standin {
 // an unpaired surrogate or a value outside Unicode.
 bool WideToUtf8(const WCHAR* wide, std::string* utf8);
 
+// Each code unit as one byte (sign-extended bytes included); false when a
+// unit is no byte or the name is plain ASCII (then it equals the UTF-8 name).
+bool NarrowBytesOf(const WCHAR* wide, std::string* bytes);
+
+// Editors on Windows often save sources with a UTF-8 byte-order mark.
+void StripByteOrderMark(std::string* source);
+
 // The whole file, or false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string* contents);
 

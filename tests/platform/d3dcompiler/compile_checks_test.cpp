@@ -281,4 +281,68 @@ TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
                          {2, 3}, {0, 256 + 5}, {1, 512 + 1}, {0, 768 + 2}}));
 }
 
+TEST(CompileSources, NonAsciiNamesAndByteOrderMarks) {
+    ScratchDirectory scratch("names");
+    const std::string utf8Name = "caf\xC3\xA9.hlsl"; // "café.hlsl"
+    std::string file = scratch.Write(utf8Name, "\xEF\xBB\xBF" + std::string(kTrivialPixelShader));
+    const std::string directory = scratch.path().string() + "/";
+
+    // Proper UTF-16/32: the code point U+00E9.
+    std::wstring wide = Wide(directory) + L"caf\u00E9.hlsl";
+    ID3DBlob* code = nullptr;
+    ID3DBlob* errors = nullptr;
+    EXPECT_EQ(D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, "PSMain",
+                                 "ps_5_0", 0, 0, &code, &errors),
+              S_OK)
+        << (errors ? static_cast<const char*>(errors->GetBufferPointer()) : "");
+    ASSERT_NE(code, nullptr);
+    code->Release();
+
+    // Each byte of the UTF-8 name widened on its own, as the system does.
+    CompileResult widened = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(widened.hr, S_OK) << widened.errors;
+
+    // The same bytes sign-extended, as a plain char-to-wchar_t copy gives them.
+    std::wstring signExtended(file.begin(), file.end());
+    EXPECT_EQ(D3DCompileFromFile(signExtended.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE,
+                                 "PSMain", "ps_5_0", 0, 0, &code, nullptr),
+              S_OK);
+    ASSERT_NE(code, nullptr);
+    code->Release();
+    code = nullptr;
+
+    const wchar_t unpaired[] = {L'a', wchar_t(0xD800), L'.', L'h', 0};
+    EXPECT_EQ(
+        D3DCompileFromFile(unpaired, nullptr, nullptr, "PSMain", "ps_5_0", 0, 0, &code, nullptr),
+        E_INVALIDARG);
+    EXPECT_EQ(code, nullptr);
+}
+
+TEST(CompileSignatures, RenderTargetsKeepTheirIndices) {
+    ScratchDirectory scratch("targets");
+    std::string file = scratch.Write(
+        "mrt.hlsl", "struct Out { float4 albedo : SV_Target2; float2 extra : SV_Target0; };\n"
+                    "Out PSMain(float4 p : SV_Position, float3 n : TEXCOORD4) {\n"
+                    "    Out o; o.albedo = p; o.extra = n.xy; return o;\n"
+                    "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    std::vector<dxbc::SignatureElement> outputs =
+        Signature(result.code, dxbc::kOutputSignatureChunk);
+    ASSERT_EQ(outputs.size(), 2u);
+    EXPECT_EQ(outputs[0].semanticIndex, 0u);
+    EXPECT_EQ(outputs[0].registerIndex, 0u);
+    EXPECT_EQ(outputs[0].mask, 0x3);
+    EXPECT_EQ(outputs[1].semanticName, "SV_Target");
+    EXPECT_EQ(outputs[1].semanticIndex, 2u);
+    EXPECT_EQ(outputs[1].registerIndex, 2u);
+
+    std::vector<dxbc::SignatureElement> inputs = Signature(result.code, dxbc::kInputSignatureChunk);
+    ASSERT_EQ(inputs.size(), 2u);
+    EXPECT_EQ(inputs[0].semanticName, "TEXCOORD");
+    EXPECT_EQ(inputs[0].semanticIndex, 4u);
+    EXPECT_EQ(inputs[1].semanticName, "SV_Position");
+    EXPECT_EQ(inputs[1].systemValue, uint32_t(D3D_NAME_POSITION));
+}
+
 } // namespace

@@ -14,6 +14,7 @@
 
 namespace shader_inspection {
 
+// Each byte of `path` as one code unit, the way the system widens names.
 std::wstring Wide(const std::string& path);
 
 // A fresh directory under the test binary's folder, removed by the destructor.
