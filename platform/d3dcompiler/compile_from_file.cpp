@@ -97,6 +97,19 @@ std::string SourceForGlslang(const CompileRequest& request) {
     return request.source;
 }
 
+// glslang names the return value "@entryPointOutput" and its members
+// "@entryPointOutput.member".
+std::string DescribeInterfaceVariable(const std::string& name) {
+    const std::string returned = "@entryPointOutput";
+    if (name == returned) {
+        return "the return value";
+    }
+    if (name.rfind(returned + ".", 0) == 0) {
+        return "return value member '" + name.substr(returned.size() + 1) + "'";
+    }
+    return "parameter '" + name + "'";
+}
+
 class Compilation {
 public:
     explicit Compilation(const CompileRequest& request)
@@ -137,6 +150,13 @@ public:
         std::string error;
         if (!ReadStageSignatures(spirv, &signatures, &error)) {
             *messages += request_.path + ": error: " + error + "\n";
+            return false;
+        }
+        for (const std::string& name : signatures.withoutSemantic) {
+            *messages += request_.path + ": error: '" + request_.entryPoint +
+                         "': " + DescribeInterfaceVariable(name) + " is missing a semantic\n";
+        }
+        if (!signatures.withoutSemantic.empty()) {
             return false;
         }
         std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;

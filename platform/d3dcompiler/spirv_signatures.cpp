@@ -13,6 +13,7 @@ namespace d3dcompiler_standin {
 namespace {
 
 enum Op : uint32_t {
+    OpName = 5,
     OpEntryPoint = 15,
     OpTypeBool = 20,
     OpTypeInt = 21,
@@ -41,6 +42,7 @@ struct Variable {
     int64_t location = -1;
     int64_t builtIn = -1;
     std::string semantic;
+    std::string name;
 };
 
 // System values by SPIR-V BuiltIn, with the spelling fxc writes.
@@ -120,6 +122,9 @@ bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* si
                                 spirv.begin() + at + count);
             break;
         }
+        case OpName:
+            variables[w[1]].name = ReadLiteralString(spirv, at + 2, at + count);
+            break;
         case OpTypeBool:
             types[w[1]] = {D3D_REGISTER_COMPONENT_UINT32, 1};
             break;
@@ -170,6 +175,10 @@ bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* si
             continue;
         }
         const bool output = variable.storage == kStorageOutput;
+        if (variable.builtIn < 0 && variable.semantic.empty()) {
+            signatures->withoutSemantic.push_back(variable.name);
+            continue;
+        }
         const ScalarInfo type = types[pointees[variable.pointerType]];
         dxbc::SignatureElement element{};
         SplitSemantic(variable.semantic, &element.semanticName, &element.semanticIndex);

@@ -13,6 +13,9 @@ namespace d3dcompiler_standin {
 struct StageSignatures {
     std::vector<dxbc::SignatureElement> inputs;
     std::vector<dxbc::SignatureElement> outputs;
+    // Source names of entry-point inputs and outputs declared without a
+    // semantic: glslang accepts them, the Windows compilers do not.
+    std::vector<std::string> withoutSemantic;
 };
 
 bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,

@@ -244,6 +244,23 @@ TEST(CompileRefusals, WhatTheWindowsCompilerRejects) {
         EXPECT_NE(result.errors.find(file + "(1): error: "), std::string::npos) << result.errors;
         EXPECT_NE(result.errors.find(c.expected), std::string::npos) << result.errors;
     }
+    // Entry-point inputs and outputs need semantics.
+    const std::pair<const char*, const char*> unnamed[] = {
+        {"float4 PSMain(float4 c) : SV_Target { return c; }\n",
+         "parameter 'c' is missing a semantic"},
+        {"float4 PSMain() { return 1; }\n", "the return value is missing a semantic"},
+        {"struct O { float4 a : SV_Target; float4 b; };\nO PSMain() { O o; o.a = 1; o.b = 2; "
+         "return o; }\n",
+         "return value member 'b' is missing a semantic"},
+    };
+    for (const auto& [source, expected] : unnamed) {
+        std::string file = scratch.Write("unnamed.hlsl", source);
+        CompileResult result = Compile(file, "PSMain", "ps_6_0");
+        EXPECT_EQ(result.hr, E_FAIL) << source;
+        EXPECT_NE(result.errors.find(file + ": error: 'PSMain': " + expected), std::string::npos)
+            << result.errors;
+    }
+
     // Spaces are fine from 5.1 on, and high registers below 256 stay legal.
     std::string file = scratch.Write("allowed.hlsl", "Texture2D t : register(t255, space1);\n" +
                                                          std::string(kTrivialPixelShader));
