@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <regex>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -51,6 +52,18 @@ void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const Shader
     }
 }
 
+const std::set<std::string> kShaderModelSixIntrinsics = {
+    "WaveIsFirstLane",     "WaveGetLaneCount",  "WaveGetLaneIndex",
+    "WaveActiveAnyTrue",   "WaveActiveAllTrue", "WaveActiveBallot",
+    "WaveReadLaneAt",      "WaveReadLaneFirst", "WaveActiveAllEqual",
+    "WaveActiveCountBits", "WaveActiveSum",     "WaveActiveProduct",
+    "WaveActiveBitAnd",    "WaveActiveBitOr",   "WaveActiveBitXor",
+    "WaveActiveMin",       "WaveActiveMax",     "WavePrefixCountBits",
+    "WavePrefixSum",       "WavePrefixProduct", "WaveMatch",
+    "QuadReadAcrossX",     "QuadReadAcrossY",   "QuadReadAcrossDiagonal",
+    "QuadReadLaneAt",      "QuadAny",           "QuadAll",
+};
+
 void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
                           const ShaderTarget& target, std::string* errors) {
     static const std::regex kWideOrNarrowScalar("(u?int|float)(16|64)_t([1-4](x[1-4])?)?");
@@ -67,8 +80,7 @@ void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
         Report(errors, token, "type '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "template") {
         Report(errors, token, "templates need shader model 6.0 or later");
-    } else if ((token.text.rfind("Wave", 0) == 0 || token.text.rfind("QuadRead", 0) == 0) &&
-               IsNextPunctuation(tokens, at, '(')) {
+    } else if (kShaderModelSixIntrinsics.count(token.text) && IsNextPunctuation(tokens, at, '(')) {
         Report(errors, token, "intrinsic '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "ConstantBuffer" && target.minor == 0 &&
                IsNextPunctuation(tokens, at, '<')) {

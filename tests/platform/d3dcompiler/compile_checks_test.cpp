@@ -261,8 +261,10 @@ TEST(CompileRefusals, WhatTheWindowsCompilerRejects) {
             << result.errors;
     }
 
-    // Spaces are fine from 5.1 on, and high registers below 256 stay legal.
-    std::string file = scratch.Write("allowed.hlsl", "Texture2D t : register(t255, space1);\n" +
+    // Spaces are fine from 5.1 on, high registers below 256 stay legal, and
+    // user functions may share a prefix with the wave intrinsics.
+    std::string file = scratch.Write("allowed.hlsl", "Texture2D t : register(t255, space1);\n"
+                                                     "float WaveHeight(float x) { return x; }\n" +
                                                          std::string(kTrivialPixelShader));
     CompileResult result = Compile(file, "PSMain", "ps_5_1");
     EXPECT_EQ(result.hr, S_OK) << result.errors;
