@@ -55,6 +55,8 @@ struct PixelInput
 // so all six faces of a cube get different brightness.
 static const float3 kLightDirection = float3(0.32, 0.81, -0.49);
 static const float kAmbient = 0.25;
+// Texture coordinates run 0..1 across a face; faces darken towards their edges.
+static const float kEdgeDarkening = 0.15;
 
 [RootSignature(NORMAL_ROOT_SIGNATURE)]
 PixelInput VSMain(VertexInput input)
@@ -76,5 +78,7 @@ float4 PSMain(PixelInput input) : SV_Target
     float3 normal = normalize(input.worldNormal);
     float facing = 0.5 + 0.5 * dot(normal, normalize(kLightDirection));
     float brightness = kAmbient + (1.0 - kAmbient) * facing;
+    float2 fromCentre = abs(input.uv - 0.5) * 2.0;
+    brightness *= 1.0 - kEdgeDarkening * max(fromCentre.x, fromCentre.y);
     return float4(input.color.rgb * brightness, 1.0);
 }

@@ -99,6 +99,27 @@ TEST(NormalHlsl, PixelShaderWritesOneTargetAndHasNoRootSignature) {
     EXPECT_EQ(part, nullptr);
 }
 
+TEST(NormalHlsl, PixelInputsLineUpWithVertexOutputs) {
+    CompileResult vs = Compile(kNormalHlsl, "VSMain", "vs_5_0");
+    CompileResult ps = Compile(kNormalHlsl, "PSMain", "ps_5_0");
+    ASSERT_EQ(vs.hr, S_OK) << vs.errors;
+    ASSERT_EQ(ps.hr, S_OK) << ps.errors;
+    std::vector<dxbc::SignatureElement> written = Signature(vs.code, dxbc::kOutputSignatureChunk);
+    std::vector<dxbc::SignatureElement> read = Signature(ps.code, dxbc::kInputSignatureChunk);
+    EXPECT_NE(Find(written, "SV_Position"), nullptr);
+    // Every value the vertex shader writes is read, at the same location.
+    for (const dxbc::SignatureElement& output : written) {
+        if (output.systemValue != D3D_NAME_UNDEFINED) {
+            continue;
+        }
+        const dxbc::SignatureElement* input = Find(read, output.semanticName);
+        ASSERT_NE(input, nullptr) << output.semanticName;
+        EXPECT_EQ(input->semanticIndex, output.semanticIndex) << output.semanticName;
+        EXPECT_EQ(input->registerIndex, output.registerIndex) << output.semanticName;
+        EXPECT_EQ(input->mask, output.mask) << output.semanticName;
+    }
+}
+
 TEST(NormalHlsl, ConstantBufferMatchesTheRenderersLayout) {
     CompileResult vs = Compile(kNormalHlsl, "VSMain", "vs_5_0");
     ASSERT_EQ(vs.hr, S_OK) << vs.errors;
