@@ -40,7 +40,7 @@ struct VertexInput
     float3 normal : NORMAL;
     float2 uv : UV;
     float4 color : COLOR;
-    uint instance : SV_InstanceID;
+    uint instanceId : SV_InstanceID;
 };
 
 struct PixelInput
@@ -61,7 +61,7 @@ static const float kEdgeDarkening = 0.15;
 [RootSignature(NORMAL_ROOT_SIGNATURE)]
 PixelInput VSMain(VertexInput input)
 {
-    InstanceSlot instance = slot[input.instance];
+    InstanceSlot instance = slot[input.instanceId];
     float4 worldPosition = mul(float4(input.position, 1.0), instance.world);
 
     PixelInput output;
