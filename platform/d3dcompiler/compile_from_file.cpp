@@ -159,6 +159,7 @@ public:
         if (!signatures.withoutSemantic.empty()) {
             return false;
         }
+        RemoveSemanticDecorations(spirv);
         std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
         chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
         chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});

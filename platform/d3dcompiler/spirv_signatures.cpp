@@ -89,7 +89,54 @@ void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* ind
     *index = digits < semantic.size() ? uint32_t(std::stoul(semantic.substr(digits))) : 0;
 }
 
+constexpr uint32_t kOpExtension = 10;
+constexpr uint32_t kOpDecorateId = 332;
+constexpr uint32_t kDecorationCounterBuffer = 5634;
+constexpr uint32_t kDecorationUserType = 5636;
+
+bool IsGoogleExtension(const std::string& name) {
+    return name == "SPV_GOOGLE_hlsl_functionality1" || name == "SPV_GOOGLE_decorate_string" ||
+           name == "SPV_GOOGLE_user_type";
+}
+
 } // namespace
+
+void RemoveSemanticDecorations(std::vector<uint32_t>& spirv) {
+    if (spirv.size() < 5) {
+        return;
+    }
+    std::vector<uint32_t> kept(spirv.begin(), spirv.begin() + 5);
+    std::vector<size_t> extensions; // positions in `kept`
+    bool extensionStillNeeded = false;
+    for (size_t at = 5; at < spirv.size();) {
+        uint32_t count = spirv[at] >> 16;
+        uint32_t op = spirv[at] & 0xFFFF;
+        if (count == 0 || at + count > spirv.size()) {
+            return; // malformed: leave it to the validator
+        }
+        bool drop = false;
+        if (op == OpDecorateString && count >= 3) {
+            drop = spirv[at + 2] == kDecorationUserSemantic || spirv[at + 2] == kDecorationUserType;
+            extensionStillNeeded |= !drop;
+        } else if (op == kOpDecorateId && count >= 3 && spirv[at + 2] == kDecorationCounterBuffer) {
+            extensionStillNeeded = true;
+        } else if (op == kOpExtension &&
+                   IsGoogleExtension(ReadLiteralString(spirv, at + 1, at + count))) {
+            extensions.push_back(kept.size());
+        }
+        if (!drop) {
+            kept.insert(kept.end(), spirv.begin() + at, spirv.begin() + at + count);
+        }
+        at += count;
+    }
+    if (!extensionStillNeeded) {
+        for (auto position = extensions.rbegin(); position != extensions.rend(); ++position) {
+            kept.erase(kept.begin() + *position,
+                       kept.begin() + *position + (kept[*position] >> 16));
+        }
+    }
+    spirv = std::move(kept);
+}
 
 bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
                          std::string* error) {

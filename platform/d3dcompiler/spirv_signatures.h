@@ -18,6 +18,11 @@ struct StageSignatures {
     std::vector<std::string> withoutSemantic;
 };
 
+// Removes the semantic decorations once the signatures hold them, and with
+// them the SPIR-V extensions they need, so that the module asks nothing of the
+// Vulkan device beyond core features.
+void RemoveSemanticDecorations(std::vector<uint32_t>& spirv);
+
 bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
                          std::string* error);
 

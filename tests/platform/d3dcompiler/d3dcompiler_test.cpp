@@ -147,6 +147,21 @@ TEST(NormalHlsl, ConstantBufferMatchesTheRenderersLayout) {
     EXPECT_EQ(offsets["slot"] + 128 * 80, 10624u);
 }
 
+TEST(NormalHlsl, SpirvNeedsNoVulkanExtension) {
+    // The semantics travel in the signatures; the SPIR-V keeps neither the
+    // decorations nor the SPV_GOOGLE_* extensions they would need.
+    for (auto [entry, target] : {std::pair{"VSMain", "vs_5_0"}, std::pair{"PSMain", "ps_5_0"}}) {
+        CompileResult result = Compile(kNormalHlsl, entry, target);
+        ASSERT_EQ(result.hr, S_OK) << result.errors;
+        std::vector<uint32_t> spirv = Spirv(result.code);
+        for (size_t at = 5; at < spirv.size(); at += spirv[at] >> 16) {
+            uint32_t op = spirv[at] & 0xFFFF;
+            EXPECT_NE(op, 10u) << entry << ": OpExtension at word " << at;
+            EXPECT_NE(op, 5632u) << entry << ": OpDecorateString at word " << at;
+        }
+    }
+}
+
 #ifdef SPIRV_VAL
 TEST(NormalHlsl, SpirvPassesTheValidator) {
     ScratchDirectory scratch("spirv-val");
