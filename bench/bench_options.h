@@ -1,0 +1,18 @@
+// Command-line options shared by the benchmarks.
+#pragma once
+
+#include <string>
+
+namespace bench {
+
+struct Options {
+    int frames = 100;
+    int warmup = 10;
+    std::string ppmPath; // when set, the last frame is written there as a binary PPM
+};
+
+// Accepts --frames N, --warmup N and --ppm PATH; on bad input returns false
+// with a message naming the problem.
+bool ParseOptions(int argc, char** argv, Options* options, std::string* error);
+
+} // namespace bench
