@@ -3,6 +3,8 @@
 #include "byte_io.h"
 #include "dxbc_container.h"
 
+#include <cstdio>
+
 namespace dxbc {
 namespace {
 
@@ -10,6 +12,22 @@ constexpr uint32_t kHeaderSize = 24;
 constexpr uint32_t kParameterHeaderSize = 12;
 constexpr uint32_t kStaticSamplerSize = 52;
 constexpr uint32_t kMaxVisibility = 7; // D3D12_SHADER_VISIBILITY_MESH
+
+// Every value the enumerations and flag sets define; anything else in a blob
+// is refused rather than stored in an enum that cannot hold it.
+constexpr uint32_t kKnownRootFlags = 0xFFF;
+constexpr uint32_t kKnownRangeFlags = 0x1 | 0x2 | 0x4 | 0x8 | 0x10000;
+constexpr uint32_t kKnownRootDescriptorFlags = 0x2 | 0x4 | 0x8;
+constexpr uint32_t kKnownFilterBits = 0x1D5;
+constexpr uint32_t kMaxAddressMode = 5;    // MIRROR_ONCE
+constexpr uint32_t kMaxComparisonFunc = 8; // ALWAYS
+constexpr uint32_t kMaxBorderColor = 4;    // OPAQUE_WHITE_UINT
+
+std::string Hex(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "0x%X", unsigned(value));
+    return text;
+}
 
 bool Fail(std::string* error, const std::string& reason) {
     if (error != nullptr) {
@@ -54,7 +72,11 @@ public:
         uint32_t parametersOffset = ReadU32(data_ + 8);
         uint32_t samplerCount = ReadU32(data_ + 12);
         uint32_t samplersOffset = ReadU32(data_ + 16);
-        desc.flags = D3D12_ROOT_SIGNATURE_FLAGS(ReadU32(data_ + 20));
+        uint32_t flags = ReadU32(data_ + 20);
+        if ((flags & ~kKnownRootFlags) != 0) {
+            return Fail(error_, "unknown root signature flags " + Hex(flags));
+        }
+        desc.flags = D3D12_ROOT_SIGNATURE_FLAGS(flags);
 
         if (!InRange(parametersOffset, uint64_t(parameterCount) * kParameterHeaderSize, size_)) {
             return Fail(error_, std::to_string(parameterCount) + " parameters run past the end");
@@ -71,8 +93,11 @@ public:
             return Fail(error_, std::to_string(samplerCount) + " static samplers run past the end");
         }
         for (uint32_t i = 0; i < samplerCount; ++i) {
-            desc.staticSamplers.push_back(
-                ReadSampler(data_ + samplersOffset + i * kStaticSamplerSize));
+            D3D12_STATIC_SAMPLER_DESC sampler;
+            if (!ReadSampler(data_ + samplersOffset + i * kStaticSamplerSize, i, &sampler)) {
+                return false;
+            }
+            desc.staticSamplers.push_back(sampler);
         }
         *out = std::move(desc);
         return true;
@@ -118,7 +143,12 @@ private:
                     parsed.Flags = VersionOneRangeFlags(parsed.RangeType);
                     parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 16);
                 } else {
-                    parsed.Flags = D3D12_DESCRIPTOR_RANGE_FLAGS(ReadU32(range + 16));
+                    uint32_t flags = ReadU32(range + 16);
+                    if ((flags & ~kKnownRangeFlags) != 0) {
+                        return Fail(error_, name + ": range " + std::to_string(r) +
+                                                " has unknown flags " + Hex(flags));
+                    }
+                    parsed.Flags = D3D12_DESCRIPTOR_RANGE_FLAGS(flags);
                     parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 20);
                 }
                 parameter->ranges.push_back(parsed);
@@ -141,32 +171,56 @@ private:
             }
             parameter->descriptor.ShaderRegister = ReadU32(data_ + payload);
             parameter->descriptor.RegisterSpace = ReadU32(data_ + payload + 4);
-            parameter->descriptor.Flags =
-                version == D3D_ROOT_SIGNATURE_VERSION_1_0
-                    ? D3D12_ROOT_DESCRIPTOR_FLAG_DATA_VOLATILE
-                    : D3D12_ROOT_DESCRIPTOR_FLAGS(ReadU32(data_ + payload + 8));
+            if (version == D3D_ROOT_SIGNATURE_VERSION_1_0) {
+                parameter->descriptor.Flags = D3D12_ROOT_DESCRIPTOR_FLAG_DATA_VOLATILE;
+            } else {
+                uint32_t flags = ReadU32(data_ + payload + 8);
+                if ((flags & ~kKnownRootDescriptorFlags) != 0) {
+                    return Fail(error_, name + " has unknown root descriptor flags " + Hex(flags));
+                }
+                parameter->descriptor.Flags = D3D12_ROOT_DESCRIPTOR_FLAGS(flags);
+            }
             return true;
         default:
             return Fail(error_, name + " has unknown type " + std::to_string(type));
         }
     }
 
-    static D3D12_STATIC_SAMPLER_DESC ReadSampler(const uint8_t* s) {
-        D3D12_STATIC_SAMPLER_DESC sampler{};
-        sampler.Filter = D3D12_FILTER(ReadU32(s));
-        sampler.AddressU = D3D12_TEXTURE_ADDRESS_MODE(ReadU32(s + 4));
-        sampler.AddressV = D3D12_TEXTURE_ADDRESS_MODE(ReadU32(s + 8));
-        sampler.AddressW = D3D12_TEXTURE_ADDRESS_MODE(ReadU32(s + 12));
-        sampler.MipLODBias = ReadF32(s + 16);
-        sampler.MaxAnisotropy = ReadU32(s + 20);
-        sampler.ComparisonFunc = D3D12_COMPARISON_FUNC(ReadU32(s + 24));
-        sampler.BorderColor = D3D12_STATIC_BORDER_COLOR(ReadU32(s + 28));
-        sampler.MinLOD = ReadF32(s + 32);
-        sampler.MaxLOD = ReadF32(s + 36);
-        sampler.ShaderRegister = ReadU32(s + 40);
-        sampler.RegisterSpace = ReadU32(s + 44);
-        sampler.ShaderVisibility = D3D12_SHADER_VISIBILITY(ReadU32(s + 48));
-        return sampler;
+    bool ReadSampler(const uint8_t* s, uint32_t index, D3D12_STATIC_SAMPLER_DESC* sampler) {
+        const std::string name = "static sampler " + std::to_string(index);
+        uint32_t filter = ReadU32(s);
+        uint32_t address[3] = {ReadU32(s + 4), ReadU32(s + 8), ReadU32(s + 12)};
+        uint32_t comparison = ReadU32(s + 24);
+        uint32_t border = ReadU32(s + 28);
+        uint32_t visibility = ReadU32(s + 48);
+        if ((filter & ~kKnownFilterBits) != 0) {
+            return Fail(error_, name + " has unknown filter " + Hex(filter));
+        }
+        for (uint32_t mode : address) {
+            if (mode == 0 || mode > kMaxAddressMode) {
+                return Fail(error_, name + " has unknown address mode " + std::to_string(mode));
+            }
+        }
+        if (comparison > kMaxComparisonFunc || border > kMaxBorderColor ||
+            visibility > kMaxVisibility) {
+            return Fail(error_,
+                        name + " has an unknown comparison function, border colour or visibility");
+        }
+        *sampler = {};
+        sampler->Filter = D3D12_FILTER(filter);
+        sampler->AddressU = D3D12_TEXTURE_ADDRESS_MODE(address[0]);
+        sampler->AddressV = D3D12_TEXTURE_ADDRESS_MODE(address[1]);
+        sampler->AddressW = D3D12_TEXTURE_ADDRESS_MODE(address[2]);
+        sampler->MipLODBias = ReadF32(s + 16);
+        sampler->MaxAnisotropy = ReadU32(s + 20);
+        sampler->ComparisonFunc = D3D12_COMPARISON_FUNC(comparison);
+        sampler->BorderColor = D3D12_STATIC_BORDER_COLOR(border);
+        sampler->MinLOD = ReadF32(s + 32);
+        sampler->MaxLOD = ReadF32(s + 36);
+        sampler->ShaderRegister = ReadU32(s + 40);
+        sampler->RegisterSpace = ReadU32(s + 44);
+        sampler->ShaderVisibility = D3D12_SHADER_VISIBILITY(visibility);
+        return true;
     }
 
     const uint8_t* data_;

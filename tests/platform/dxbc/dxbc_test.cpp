@@ -244,6 +244,14 @@ TEST(RootSignatureBinary, RejectsTruncatedAndUnknownData) {
     bad[0x18] = 9; // parameter type
     EXPECT_FALSE(dxbc::ReadRootSignature(bad.data(), bad.size(), nullptr, &error));
     bad = body;
+    bad[21] = 0x10; // root signature flags 0x1000: none defined
+    EXPECT_FALSE(dxbc::ReadRootSignature(bad.data(), bad.size(), nullptr, &error));
+    EXPECT_NE(error.find("unknown root signature flags 0x1000"), std::string::npos) << error;
+    bad = body;
+    bad[0x3C] = 0x20; // the CBV range's flags
+    EXPECT_FALSE(dxbc::ReadRootSignature(bad.data(), bad.size(), nullptr, &error));
+    EXPECT_NE(error.find("unknown flags 0x20"), std::string::npos) << error;
+    bad = body;
     bad[0x28] = 0x40; // range count far beyond the body
     EXPECT_FALSE(dxbc::ReadRootSignature(bad.data(), bad.size(), nullptr, &error));
 
