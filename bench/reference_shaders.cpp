@@ -44,10 +44,13 @@ layout(location = 2) in vec2 uv;
 layout(location = 0) out vec4 target;
 const vec3 kLightDirection = vec3(0.32, 0.81, -0.49);
 const float kAmbient = 0.25;
+const float kEdgeDarkening = 0.15;
 void main() {
     vec3 n = normalize(worldNormal);
     float facing = 0.5 + 0.5 * dot(n, normalize(kLightDirection));
     float brightness = kAmbient + (1.0 - kAmbient) * facing;
+    vec2 fromCentre = abs(uv - 0.5) * 2.0;
+    brightness *= 1.0 - kEdgeDarkening * max(fromCentre.x, fromCentre.y);
     target = vec4(color.rgb * brightness, 1.0);
 }
 )";

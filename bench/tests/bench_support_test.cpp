@@ -1,0 +1,124 @@
+// The benchmarks' own arithmetic: the statistics they report and the scene the
+// plain-Vulkan reference rebuilds, which must be the demo's scene.
+#include "bench_options.h"
+#include "demo_scene_data.h"
+#include "frame_stats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(FrameStats, NearestRankPercentilesOfUnsortedSamples) {
+    std::vector<double> samples;
+    for (int i = 100; i >= 1; --i) {
+        samples.push_back(double(i));
+    }
+    EXPECT_EQ(bench::Percentile(samples, 50.0), 50.0);
+    EXPECT_EQ(bench::Percentile(samples, 95.0), 95.0);
+    EXPECT_EQ(bench::Percentile(samples, 100.0), 100.0);
+    EXPECT_EQ(bench::Percentile({7.0}, 95.0), 7.0);
+    EXPECT_EQ(bench::Percentile({}, 50.0), 0.0);
+
+    bench::Summary summary = bench::Summarize({4.0, 1.0, 3.0, 2.0});
+    EXPECT_EQ(summary.median, 2.0);
+    EXPECT_EQ(summary.p95, 4.0);
+    EXPECT_DOUBLE_EQ(summary.mean, 2.5);
+}
+
+bool Parse(std::vector<const char*> arguments, bench::Options* options, std::string* error) {
+    arguments.insert(arguments.begin(), "bench");
+    return bench::ParseOptions(int(arguments.size()), const_cast<char**>(arguments.data()), options,
+                               error);
+}
+
+TEST(BenchOptions, AcceptsCountsAndRefusesBadInputWithAMessage) {
+    bench::Options options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--frames", "25", "--warmup", "0", "--ppm", "out.ppm"}, &options, &error));
+    EXPECT_EQ(options.frames, 25);
+    EXPECT_EQ(options.warmup, 0);
+    EXPECT_EQ(options.ppmPath, "out.ppm");
+
+    const std::vector<std::vector<const char*>> refused = {{"--frames", "0"},
+                                                           {"--frames", "12x"},
+                                                           {"--frames", "-3"},
+                                                           {"--warmup", ""},
+                                                           {"--frames"},
+                                                           {"--fast"},
+                                                           {"--warmup", "99999999999999999999"}};
+    for (const auto& arguments : refused) {
+        error.clear();
+        EXPECT_FALSE(Parse(arguments, &options, &error)) << arguments[0];
+        EXPECT_NE(error.find(arguments[0]), std::string::npos) << error;
+    }
+}
+
+TEST(ReferenceScene, InstancesAreTheDemoScenesFirstAndLast) {
+    std::vector<bench::InstanceSlot> instances = bench::BuildInstances();
+    ASSERT_EQ(instances.size(), 4096u);
+    const bench::InstanceSlot& first = instances.front();
+    EXPECT_NEAR(first.world[12], -2.949188, 1e-5);
+    EXPECT_NEAR(first.world[13], -2.980865, 1e-5);
+    EXPECT_NEAR(first.world[14], -2.996796, 1e-5);
+    EXPECT_NEAR(first.color[0], 0.01959259, 1e-6);
+    EXPECT_NEAR(first.color[1], 0.04502937, 1e-6);
+    EXPECT_NEAR(first.color[2], 0.104387, 1e-6);
+    EXPECT_EQ(first.color[3], 1.0f);
+    EXPECT_EQ(first.world[0], 0.1f);
+    EXPECT_EQ(first.world[15], 1.0f);
+    const bench::InstanceSlot& last = instances.back();
+    EXPECT_NEAR(last.world[12], -0.2357976, 1e-5);
+    EXPECT_NEAR(last.world[13], -0.906157, 1e-5);
+    EXPECT_NEAR(last.world[14], 1.796338, 1e-5);
+    EXPECT_NEAR(last.color[0], 0.4835584, 1e-6);
+    EXPECT_NEAR(last.color[1], 0.8782483, 1e-6);
+    EXPECT_NEAR(last.color[2], 0.1283131, 1e-6);
+}
+
+TEST(ReferenceScene, CubeTrianglesFaceOutwardAlongTheirNormals) {
+    std::vector<bench::CubeVertex> cube = bench::BuildCube();
+    ASSERT_EQ(cube.size(), 36u);
+    static_assert(sizeof(bench::CubeVertex) == 48 && sizeof(bench::InstanceSlot) == 80);
+    for (size_t t = 0; t < cube.size(); t += 3) {
+        const float* a = cube[t].pos;
+        const float* b = cube[t + 1].pos;
+        const float* c = cube[t + 2].pos;
+        float u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+        float v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        float cross[3] = {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2],
+                          u[0] * v[1] - u[1] * v[0]};
+        const float* n = cube[t].normal;
+        EXPECT_GT(cross[0] * n[0] + cross[1] * n[1] + cross[2] * n[2], 0.0f)
+            << "triangle " << t / 3;
+    }
+}
+
+TEST(ReferenceScene, CameraMatchesTheOrbitOnFrameOneAndHundred) {
+    float angle = 0.0f, view[16], projection[16];
+    bench::CameraMatrices(&angle, view, projection);
+    EXPECT_EQ(angle, 0.01f);
+    // The eye is recovered from the view matrix: eye = -(translation row) * rotation^T.
+    auto eye = [&](int axis) {
+        return -(view[12] * view[axis * 4 + 0] + view[13] * view[axis * 4 + 1] +
+                 view[14] * view[axis * 4 + 2]);
+    };
+    EXPECT_NEAR(eye(0), 0.0499992, 1e-4);
+    EXPECT_NEAR(eye(1), 3.0, 1e-4);
+    EXPECT_NEAR(eye(2), 4.99975, 1e-4);
+    for (int frame = 2; frame <= 100; ++frame) {
+        bench::CameraMatrices(&angle, view, projection);
+    }
+    EXPECT_NEAR(angle, 0.9999993f, 1e-7);
+    EXPECT_NEAR(eye(0), 4.207353, 1e-4);
+    EXPECT_NEAR(eye(2), 2.701514, 1e-4);
+    EXPECT_NEAR(projection[5], 1.0, 1e-5);             // cot(fov / 2), fov just under pi/2
+    EXPECT_NEAR(projection[0], 1.0 / 1.7777778, 1e-5); // divided by the 16:9 aspect
+    EXPECT_EQ(projection[11], 1.0f);
+}
+
+} // namespace
