@@ -1,0 +1,142 @@
+// CopyTextureRegion: placed footprint <-> subresource, and subresource <-> subresource.
+#include "d3d12_command_list.h"
+
+#include "format_table.h"
+#include "d3d12_resource.h"
+
+namespace d3d12_standin {
+namespace {
+
+struct Subresource {
+    std::shared_ptr<GpuImage> image;
+    uint32_t mip, layer, width, height;
+};
+
+bool ReadSubresource(const D3D12_TEXTURE_COPY_LOCATION& location, Subresource* out) {
+    D3D12Resource* resource = D3D12Resource::FromInterface(location.pResource);
+    if (resource == nullptr || resource->Image() == nullptr) {
+        return false;
+    }
+    const GpuImage& image = *resource->Image();
+    uint32_t index = location.SubresourceIndex;
+    if (index >= image.mipLevels * image.arrayLayers) {
+        return false;
+    }
+    out->image = resource->Image();
+    out->mip = index % image.mipLevels;
+    out->layer = index / image.mipLevels;
+    out->width = image.width >> out->mip ? image.width >> out->mip : 1;
+    out->height = image.height >> out->mip ? image.height >> out->mip : 1;
+    return true;
+}
+
+bool InsideExtent(uint64_t origin, uint64_t size, uint64_t limit) {
+    return origin <= limit && size <= limit - origin;
+}
+
+} // namespace
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
+    const D3D12_TEXTURE_COPY_LOCATION* destination, UINT x, UINT y, UINT z,
+    const D3D12_TEXTURE_COPY_LOCATION* source, const D3D12_BOX* sourceBox) {
+    constexpr const char* kMethod = "CopyTextureRegion";
+    if (!Recording(kMethod)) {
+        return;
+    }
+    if (destination == nullptr || source == nullptr) {
+        Fail(kMethod, "missing copy location");
+        return;
+    }
+    bool toTexture = destination->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    bool fromTexture = source->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    if (!toTexture && !fromTexture) {
+        Fail(kMethod, "one side must be a texture subresource");
+        return;
+    }
+    Subresource texture, other;
+    if (!ReadSubresource(toTexture ? *destination : *source, &texture)) {
+        Fail(kMethod, "the texture location names no stand-in texture subresource");
+        return;
+    }
+    if (toTexture && fromTexture) {
+        if (!ReadSubresource(*source, &other)) {
+            Fail(kMethod, "the source names no stand-in texture subresource");
+            return;
+        }
+        D3D12_BOX box =
+            sourceBox != nullptr ? *sourceBox : D3D12_BOX{0, 0, 0, other.width, other.height, 1};
+        if (box.right <= box.left || box.bottom <= box.top ||
+            !InsideExtent(box.left, box.right - box.left, other.width) ||
+            !InsideExtent(box.top, box.bottom - box.top, other.height) ||
+            !InsideExtent(x, box.right - box.left, texture.width) ||
+            !InsideExtent(y, box.bottom - box.top, texture.height) || z != 0 ||
+            texture.image->format != other.image->format) {
+            Fail(kMethod, "the texture copy region is out of bounds or the formats differ");
+            return;
+        }
+        commands_.push_back(
+            CmdCopyTextureTexture{other.image, texture.image, other.mip, other.layer, texture.mip,
+                                  texture.layer, VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
+                                  VkOffset3D{int32_t(x), int32_t(y), 0},
+                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1}});
+        return;
+    }
+
+    const D3D12_TEXTURE_COPY_LOCATION& placed = toTexture ? *source : *destination;
+    D3D12Resource* bufferResource = D3D12Resource::FromInterface(placed.pResource);
+    if (bufferResource == nullptr || bufferResource->Buffer() == nullptr ||
+        placed.Type != D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT) {
+        Fail(kMethod, "the footprint location names no stand-in buffer");
+        return;
+    }
+    const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
+    const FormatInfo* format = FindFormat(footprint.Footprint.Format);
+    if (format == nullptr || format->vulkan != texture.image->format) {
+        Fail(kMethod, "the footprint's format does not match the texture");
+        return;
+    }
+    uint32_t texel = format->bytesPerTexel;
+    const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
+    if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT != 0 || layout.RowPitch % texel != 0 ||
+        uint64_t(layout.Width) * texel > layout.RowPitch ||
+        footprint.Offset % D3D12_TEXTURE_DATA_PLACEMENT_ALIGNMENT != 0) {
+        Fail(kMethod, "the footprint's row pitch or offset is not aligned");
+        return;
+    }
+    // The region: a box in the source, placed at (x, y, z) in the destination.
+    uint32_t sourceWidth = toTexture ? layout.Width : texture.width;
+    uint32_t sourceHeight = toTexture ? layout.Height : texture.height;
+    uint32_t sourceDepth = toTexture ? layout.Depth : 1;
+    D3D12_BOX box = sourceBox != nullptr
+                        ? *sourceBox
+                        : D3D12_BOX{0, 0, 0, sourceWidth, sourceHeight, sourceDepth};
+    uint32_t width = box.right - box.left, height = box.bottom - box.top;
+    uint32_t destinationWidth = toTexture ? texture.width : layout.Width;
+    uint32_t destinationHeight = toTexture ? texture.height : layout.Height;
+    if (box.right <= box.left || box.bottom <= box.top || box.back != box.front + 1 ||
+        !InsideExtent(box.left, width, sourceWidth) ||
+        !InsideExtent(box.top, height, sourceHeight) || !InsideExtent(x, width, destinationWidth) ||
+        !InsideExtent(y, height, destinationHeight) ||
+        (toTexture ? z != 0 || box.front >= layout.Depth : box.front != 0 || z >= layout.Depth)) {
+        Fail(kMethod, "the copy region is out of bounds");
+        return;
+    }
+    VkOffset3D footprintOffset =
+        toTexture ? VkOffset3D{int32_t(box.left), int32_t(box.top), int32_t(box.front)}
+                  : VkOffset3D{int32_t(x), int32_t(y), int32_t(z)};
+    VkOffset3D textureOffset = toTexture ? VkOffset3D{int32_t(x), int32_t(y), 0}
+                                         : VkOffset3D{int32_t(box.left), int32_t(box.top), 0};
+    uint64_t lastRow =
+        (uint64_t(footprintOffset.z) * layout.Height + footprintOffset.y + height - 1);
+    uint64_t end = footprint.Offset + lastRow * layout.RowPitch +
+                   (uint64_t(footprintOffset.x) + width) * texel;
+    if (end > bufferResource->Buffer()->size) {
+        Fail(kMethod, "the footprint reaches past the end of the buffer");
+        return;
+    }
+    commands_.push_back(CmdCopyBufferTexture{
+        toTexture, bufferResource->Buffer(), footprint, texture.image, texture.mip, texture.layer,
+        textureOffset, footprintOffset, VkExtent3D{width, height, 1}});
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,506 @@
+#include "d3d12_command_list.h"
+
+#include "d3d12_command_allocator.h"
+#include "d3d12_device.h"
+#include "d3d12_pipeline_state.h"
+#include "d3d12_resource.h"
+#include "d3d12_root_signature.h"
+#include "format_table.h"
+#include "live_registry.h"
+
+#include <cstdio>
+
+namespace d3d12_standin {
+namespace {
+
+LiveRegistry<D3D12GraphicsCommandList> g_lists;
+
+} // namespace
+
+D3D12GraphicsCommandList::D3D12GraphicsCommandList(D3D12Device* device,
+                                                   D3D12_COMMAND_LIST_TYPE type,
+                                                   D3D12CommandAllocator* allocator,
+                                                   ID3D12PipelineState* initialState)
+    : DeviceChild(device), type_(type) {
+    g_lists.Add(this);
+    SetAllocator(allocator);
+    if (initialState != nullptr) {
+        SetPipelineState(initialState);
+    }
+}
+
+D3D12GraphicsCommandList::~D3D12GraphicsCommandList() {
+    g_lists.Remove(this);
+    SetAllocator(nullptr);
+}
+
+void D3D12GraphicsCommandList::SetAllocator(D3D12CommandAllocator* allocator) {
+    if (allocator != nullptr) {
+        allocator->AddRef();
+        ++allocator->recordingLists;
+    }
+    if (allocator_ != nullptr) {
+        if (recording_) {
+            --allocator_->recordingLists;
+        }
+        allocator_->Release();
+    }
+    allocator_ = allocator;
+}
+
+D3D12GraphicsCommandList* D3D12GraphicsCommandList::FromInterface(ID3D12CommandList* list) {
+    return g_lists.Contains(static_cast<ID3D12GraphicsCommandList*>(list))
+               ? static_cast<D3D12GraphicsCommandList*>(list)
+               : nullptr;
+}
+
+bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
+    return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
+           riid == IID_ID3D12CommandList || riid == IID_ID3D12GraphicsCommandList;
+}
+
+bool D3D12GraphicsCommandList::Recording(const char* method) {
+    if (!recording_) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: the list is closed\n", method);
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+void D3D12GraphicsCommandList::Fail(const char* method, const char* reason) {
+    std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: %s\n", method, reason);
+    failed_ = true;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
+    if (!recording_) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list is already closed\n");
+        return E_FAIL;
+    }
+    recording_ = false;
+    if (allocator_ != nullptr) {
+        --allocator_->recordingLists;
+    }
+    if (failed_) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list recorded an invalid "
+                             "command and cannot be executed\n");
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator* allocator,
+                                                          ID3D12PipelineState* initialState) {
+    if (recording_) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: the list is still recording; "
+                             "Close it first\n");
+        return E_FAIL;
+    }
+    if (allocator == nullptr) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: no allocator\n");
+        return E_INVALIDARG;
+    }
+    auto* standin = D3D12CommandAllocator::FromInterface(allocator);
+    if (standin->recordingLists > 0) {
+        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: another list is recording into "
+                             "this allocator\n");
+        return E_INVALIDARG;
+    }
+    commands_.clear();
+    failed_ = false;
+    SetAllocator(nullptr);
+    recording_ = true;
+    SetAllocator(standin);
+    if (initialState != nullptr) {
+        SetPipelineState(initialState);
+    }
+    return S_OK;
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearState(ID3D12PipelineState*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearState");
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount, UINT instanceCount,
+                                                               UINT startVertex,
+                                                               UINT startInstance) {
+    if (!Recording("DrawInstanced")) {
+        return;
+    }
+    commands_.push_back(CmdDraw{vertexCount, instanceCount, startVertex, startInstance});
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource* destination,
+                                                                  UINT64 destinationOffset,
+                                                                  ID3D12Resource* source,
+                                                                  UINT64 sourceOffset,
+                                                                  UINT64 size) {
+    if (!Recording("CopyBufferRegion")) {
+        return;
+    }
+    D3D12Resource* to = D3D12Resource::FromInterface(destination);
+    D3D12Resource* from = D3D12Resource::FromInterface(source);
+    if (to == nullptr || from == nullptr || to->Buffer() == nullptr || from->Buffer() == nullptr) {
+        Fail("CopyBufferRegion", "both resources must be stand-in buffers");
+        return;
+    }
+    if (destinationOffset > to->Buffer()->size || size > to->Buffer()->size - destinationOffset ||
+        sourceOffset > from->Buffer()->size || size > from->Buffer()->size - sourceOffset) {
+        Fail("CopyBufferRegion", "the region lies outside a buffer");
+        return;
+    }
+    if (size == 0) {
+        return;
+    }
+    commands_.push_back(
+        CmdCopyBuffer{to->Buffer(), destinationOffset, from->Buffer(), sourceOffset, size});
+}
+
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topology) {
+    if (Recording("IASetPrimitiveTopology")) {
+        commands_.push_back(CmdSetTopology{topology});
+    }
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
+                                                                const D3D12_VIEWPORT* viewports) {
+    if (!Recording("RSSetViewports")) {
+        return;
+    }
+    if (count > 0 && viewports == nullptr) {
+        Fail("RSSetViewports", "no viewport array");
+        return;
+    }
+    commands_.push_back(CmdSetViewports{std::vector<D3D12_VIEWPORT>(viewports, viewports + count)});
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
+                                                                   const D3D12_RECT* rects) {
+    if (!Recording("RSSetScissorRects")) {
+        return;
+    }
+    if (count > 0 && rects == nullptr) {
+        Fail("RSSetScissorRects", "no rectangle array");
+        return;
+    }
+    commands_.push_back(CmdSetScissors{std::vector<D3D12_RECT>(rects, rects + count)});
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {
+    if (!Recording("SetPipelineState")) {
+        return;
+    }
+    D3D12PipelineState* standin = D3D12PipelineState::FromInterface(state);
+    if (standin == nullptr) {
+        Fail("SetPipelineState", "not a pipeline state of this stand-in");
+        return;
+    }
+    commands_.push_back(CmdSetPipeline{standin->Pipeline()});
+}
+
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
+    if (!Recording("ResourceBarrier")) {
+        return;
+    }
+    if (count > 0 && barriers == nullptr) {
+        Fail("ResourceBarrier", "no barrier array");
+        return;
+    }
+    CmdBarriers command;
+    for (UINT i = 0; i < count; ++i) {
+        const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
+        if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
+            command.transitions.push_back(
+                {nullptr, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COMMON});
+            continue;
+        }
+        D3D12Resource* resource = D3D12Resource::FromInterface(barrier.Transition.pResource);
+        if (resource == nullptr) {
+            Fail("ResourceBarrier", "a transition names no stand-in resource");
+            return;
+        }
+        command.transitions.push_back(
+            {resource->Image(), barrier.Transition.StateBefore, barrier.Transition.StateAfter});
+    }
+    commands_.push_back(std::move(command));
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetDescriptorHeaps(UINT,
+                                                                    ID3D12DescriptorHeap* const*) {
+    // Tables resolve through the device's GPU descriptor range, so which
+    // heaps are bound does not change what a handle means.
+    Recording("SetDescriptorHeaps");
+}
+
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSignature) {
+    if (!Recording("SetGraphicsRootSignature")) {
+        return;
+    }
+    D3D12RootSignature* standin = D3D12RootSignature::FromInterface(rootSignature);
+    if (rootSignature != nullptr && standin == nullptr) {
+        Fail("SetGraphicsRootSignature", "not a root signature of this stand-in");
+        return;
+    }
+    commands_.push_back(CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr});
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
+    UINT parameter, D3D12_GPU_DESCRIPTOR_HANDLE base) {
+    if (!Recording("SetGraphicsRootDescriptorTable")) {
+        return;
+    }
+    uint32_t first = 0;
+    std::shared_ptr<DescriptorStorage> heap = Device()->Core().ResolveGpuHandle(base.ptr, &first);
+    if (heap == nullptr) {
+        Fail("SetGraphicsRootDescriptorTable",
+             "the GPU handle is not inside a live shader-visible descriptor heap");
+        return;
+    }
+    commands_.push_back(CmdSetTable{parameter, std::move(heap), first});
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
+    UINT startSlot, UINT count, const D3D12_VERTEX_BUFFER_VIEW* views) {
+    if (!Recording("IASetVertexBuffers")) {
+        return;
+    }
+    if (startSlot + count > D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT) {
+        Fail("IASetVertexBuffers", "slots beyond 31");
+        return;
+    }
+    CmdSetVertexBuffers command{startSlot, std::vector<VertexBufferBinding>(count)};
+    for (UINT i = 0; views != nullptr && i < count; ++i) {
+        if (views[i].BufferLocation == 0) {
+            continue;
+        }
+        VertexBufferBinding& binding = command.views[i];
+        binding.buffer = Device()->Core().ResolveAddress(views[i].BufferLocation, &binding.offset);
+        if (binding.buffer == nullptr) {
+            Fail("IASetVertexBuffers", "a view's BufferLocation lies in no live buffer");
+            return;
+        }
+        uint64_t available = binding.buffer->size - binding.offset;
+        binding.size = views[i].SizeInBytes < available ? views[i].SizeInBytes : available;
+        binding.stride = views[i].StrideInBytes;
+    }
+    commands_.push_back(std::move(command));
+}
+
+bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle,
+                                              D3D12_DESCRIPTOR_HEAP_TYPE type, AttachmentView* view,
+                                              const char* method) {
+    DescriptorRecord* record = Device()->Core().ResolveCpuHandle(handle.ptr, type);
+    if (record == nullptr) {
+        Fail(method, type == D3D12_DESCRIPTOR_HEAP_TYPE_RTV
+                         ? "the handle is not inside a live RTV heap"
+                         : "the handle is not inside a live DSV heap");
+        return false;
+    }
+    view->image = record->image.lock();
+    view->view = record->view;
+    if (view->image == nullptr) {
+        Fail(method, "the view was never written or its resource is gone");
+        return false;
+    }
+    return true;
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
+    UINT count, const D3D12_CPU_DESCRIPTOR_HANDLE* renderTargets, BOOL singleRange,
+    const D3D12_CPU_DESCRIPTOR_HANDLE* depthStencil) {
+    if (!Recording("OMSetRenderTargets")) {
+        return;
+    }
+    if (count > 8 || (count > 0 && renderTargets == nullptr)) {
+        Fail("OMSetRenderTargets", "more than 8 render targets, or no handle array");
+        return;
+    }
+    CmdSetRenderTargets command;
+    for (UINT i = 0; i < count; ++i) {
+        D3D12_CPU_DESCRIPTOR_HANDLE handle =
+            singleRange ? D3D12_CPU_DESCRIPTOR_HANDLE{renderTargets[0].ptr +
+                                                      i * DeviceCore::kDescriptorIncrement}
+                        : renderTargets[i];
+        AttachmentView view;
+        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets")) {
+            return;
+        }
+        command.colors.push_back(std::move(view));
+    }
+    if (depthStencil != nullptr && !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
+                                                   &command.depth, "OMSetRenderTargets")) {
+        return;
+    }
+    commands_.push_back(std::move(command));
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
+    D3D12_CPU_DESCRIPTOR_HANDLE view, D3D12_CLEAR_FLAGS flags, FLOAT depth, UINT8 stencil,
+    UINT rectCount, const D3D12_RECT* rects) {
+    if (!Recording("ClearDepthStencilView")) {
+        return;
+    }
+    CmdClearDepth command{};
+    if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.target,
+                        "ClearDepthStencilView")) {
+        return;
+    }
+    if (rectCount > 0 && rects == nullptr) {
+        Fail("ClearDepthStencilView", "no rectangle array");
+        return;
+    }
+    command.flags = flags;
+    command.depth = depth;
+    command.stencil = stencil;
+    command.rects.assign(rects, rects + rectCount);
+    commands_.push_back(std::move(command));
+}
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
+    D3D12_CPU_DESCRIPTOR_HANDLE view, const FLOAT color[4], UINT rectCount,
+    const D3D12_RECT* rects) {
+    if (!Recording("ClearRenderTargetView")) {
+        return;
+    }
+    CmdClearColor command{};
+    if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &command.target,
+                        "ClearRenderTargetView")) {
+        return;
+    }
+    if (color == nullptr || (rectCount > 0 && rects == nullptr)) {
+        Fail("ClearRenderTargetView", "no colour, or no rectangle array");
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        command.color[i] = color[i];
+    }
+    command.rects.assign(rects, rects + rectCount);
+    commands_.push_back(std::move(command));
+}
+
+// ---- what the system does not use --------------------------------------------
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DrawIndexedInstanced");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::Dispatch");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyResource(ID3D12Resource*, ID3D12Resource*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyResource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
+                                                           const D3D12_TILED_RESOURCE_COORDINATE*,
+                                                           const D3D12_TILE_REGION_SIZE*,
+                                                           ID3D12Resource*, UINT64,
+                                                           D3D12_TILE_COPY_FLAGS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyTiles");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveSubresource(ID3D12Resource*, UINT,
+                                                                    ID3D12Resource*, UINT,
+                                                                    DXGI_FORMAT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveSubresource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetBlendFactor(const FLOAT[4]) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetBlendFactor");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetStencilRef(UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetStencilRef");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRootSignature(ID3D12RootSignature*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootSignature");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootDescriptorTable(UINT, D3D12_GPU_DESCRIPTOR_HANDLE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootDescriptorTable");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstant(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstant");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstant(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstant");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstants(UINT, UINT,
+                                                                              const void*, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstants");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstants(UINT, UINT,
+                                                                               const void*, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstants");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootConstantBufferView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootConstantBufferView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootShaderResourceView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootShaderResourceView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootUnorderedAccessView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::IASetIndexBuffer");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SOSetTargets");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewUint(
+    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const UINT[4], UINT,
+    const D3D12_RECT*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewUint");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewFloat(
+    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const FLOAT[4], UINT,
+    const D3D12_RECT*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewFloat");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::DiscardResource(ID3D12Resource*,
+                                                                 const D3D12_DISCARD_REGION*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DiscardResource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::BeginQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
+                                                            UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::BeginQuery");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::EndQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
+                                                          UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::EndQuery");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveQueryData(ID3D12QueryHeap*,
+                                                                  D3D12_QUERY_TYPE, UINT, UINT,
+                                                                  ID3D12Resource*, UINT64) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveQueryData");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*, UINT64,
+                                                                D3D12_PREDICATION_OP) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetPredication");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteIndirect(ID3D12CommandSignature*, UINT,
+                                                                 ID3D12Resource*, UINT64,
+                                                                 ID3D12Resource*, UINT64) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteIndirect");
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,153 @@
+#include "d3d12_command_queue.h"
+
+#include "command_translator.h"
+#include "d3d12_command_allocator.h"
+#include "d3d12_command_list.h"
+#include "d3d12_device.h"
+#include "d3d12_fence.h"
+#include "descriptor_set_cache.h"
+#include "live_registry.h"
+#include "testing_counters.h"
+
+#include <vulkan_check.h>
+
+#include <cstdio>
+
+namespace d3d12_standin {
+namespace {
+
+LiveRegistry<D3D12CommandQueue> g_queues;
+
+VkSemaphoreSubmitInfo TimelinePoint(VkSemaphore semaphore, uint64_t value) {
+    VkSemaphoreSubmitInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
+    info.semaphore = semaphore;
+    info.value = value;
+    info.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
+    return info;
+}
+
+} // namespace
+
+D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
+    : DeviceChild(device), desc_(desc) {
+    g_queues.Add(this);
+}
+
+D3D12CommandQueue::~D3D12CommandQueue() {
+    g_queues.Remove(this);
+}
+
+D3D12CommandQueue* D3D12CommandQueue::FromInterface(ID3D12CommandQueue* queue) {
+    return g_queues.Contains(queue) ? static_cast<D3D12CommandQueue*>(queue) : nullptr;
+}
+
+bool D3D12CommandQueue::Implements(REFIID riid) const {
+    return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
+           riid == IID_ID3D12Pageable || riid == IID_ID3D12CommandQueue;
+}
+
+void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
+                                                              ID3D12CommandList* const* lists) {
+    if (count > 0 && lists == nullptr) {
+        std::fprintf(stderr, "ID3D12CommandQueue::ExecuteCommandLists: no list array\n");
+        return;
+    }
+    DeviceCore& core = Device()->Core();
+    std::lock_guard lock(core.submissions.Mutex());
+    if (core.descriptorSets->WantsReset()) {
+        // Sets may only be freed once no pending work uses them.
+        core.submissions.WaitFor(core.submissions.LastSubmitted());
+        core.descriptorSets->Reset();
+    }
+    for (UINT i = 0; i < count; ++i) {
+        D3D12GraphicsCommandList* list = D3D12GraphicsCommandList::FromInterface(lists[i]);
+        if (list == nullptr || list->IsRecording()) {
+            std::fprintf(stderr,
+                         "ID3D12CommandQueue::ExecuteCommandLists: list %u is %s; "
+                         "skipped\n",
+                         i, list == nullptr ? "not a stand-in command list" : "not closed");
+            continue;
+        }
+        SubmitBatch batch;
+        batch.commands = core.submissions.BeginCommands();
+        batch.ownsCommands = true;
+        if (batch.commands == VK_NULL_HANDLE) {
+            continue;
+        }
+        CommandTranslator translator(core, batch.commands, batch.keepAlive);
+        translator.Translate(list->Commands());
+        translator.Finish();
+        VK_CHECK(vkEndCommandBuffer(batch.commands));
+        uint64_t draws = translator.Draws();
+        uint64_t serial = core.submissions.Submit(std::move(batch));
+        if (serial == 0) {
+            continue;
+        }
+        if (list->Allocator() != nullptr) {
+            list->Allocator()->NoteSubmission(serial);
+        }
+        ++executedLists_;
+        CountExecutedCommandLists(1);
+        CountExecutedDraws(draws);
+    }
+}
+
+HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {
+    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    if (standin == nullptr) {
+        std::fprintf(stderr, "ID3D12CommandQueue::Signal: not a stand-in fence\n");
+        return E_INVALIDARG;
+    }
+    DeviceCore& core = Device()->Core();
+    std::lock_guard lock(core.submissions.Mutex());
+    if (!standin->ClaimSignal(value, "ID3D12CommandQueue::Signal")) {
+        return S_OK; // the fence already has (or is about to reach) this value
+    }
+    SubmitBatch batch;
+    batch.signals.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
+    batch.keepAlive.push_back(standin->Timeline());
+    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 value) {
+    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    if (standin == nullptr) {
+        std::fprintf(stderr, "ID3D12CommandQueue::Wait: not a stand-in fence\n");
+        return E_INVALIDARG;
+    }
+    DeviceCore& core = Device()->Core();
+    std::lock_guard lock(core.submissions.Mutex());
+    SubmitBatch batch;
+    batch.waits.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
+    batch.keepAlive.push_back(standin->Timeline());
+    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+}
+
+void STDMETHODCALLTYPE D3D12CommandQueue::UpdateTileMappings(
+    ID3D12Resource*, UINT, const D3D12_TILED_RESOURCE_COORDINATE*, const D3D12_TILE_REGION_SIZE*,
+    ID3D12Heap*, UINT, const D3D12_TILE_RANGE_FLAGS*, const UINT*, const UINT*,
+    D3D12_TILE_MAPPING_FLAGS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::UpdateTileMappings");
+}
+
+void STDMETHODCALLTYPE D3D12CommandQueue::CopyTileMappings(ID3D12Resource*,
+                                                           const D3D12_TILED_RESOURCE_COORDINATE*,
+                                                           ID3D12Resource*,
+                                                           const D3D12_TILED_RESOURCE_COORDINATE*,
+                                                           const D3D12_TILE_REGION_SIZE*,
+                                                           D3D12_TILE_MAPPING_FLAGS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::CopyTileMappings");
+}
+
+HRESULT STDMETHODCALLTYPE D3D12CommandQueue::GetTimestampFrequency(UINT64*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::GetTimestampFrequency");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12CommandQueue::GetClockCalibration(UINT64*, UINT64*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::GetClockCalibration");
+    return E_NOTIMPL;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,49 @@
+// ID3D12CommandQueue: translates executed command lists into Vulkan command
+// buffers and submits them, in order, to the device's one Vulkan queue.
+#pragma once
+
+#include "d3d12_device_child.h"
+
+#include <atomic>
+
+namespace d3d12_standin {
+
+class D3D12CommandQueue final : public DeviceChild<ID3D12CommandQueue> {
+public:
+    D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc);
+    ~D3D12CommandQueue() override;
+
+    // Null for anything that is not a live stand-in queue.
+    static D3D12CommandQueue* FromInterface(ID3D12CommandQueue* queue);
+    uint64_t ExecutedLists() const { return executedLists_; }
+
+    void STDMETHODCALLTYPE ExecuteCommandLists(UINT count,
+                                               ID3D12CommandList* const* lists) override;
+    HRESULT STDMETHODCALLTYPE Signal(ID3D12Fence* fence, UINT64 value) override;
+    HRESULT STDMETHODCALLTYPE Wait(ID3D12Fence* fence, UINT64 value) override;
+    D3D12_COMMAND_QUEUE_DESC STDMETHODCALLTYPE GetDesc() override { return desc_; }
+
+    void STDMETHODCALLTYPE UpdateTileMappings(ID3D12Resource*, UINT,
+                                              const D3D12_TILED_RESOURCE_COORDINATE*,
+                                              const D3D12_TILE_REGION_SIZE*, ID3D12Heap*, UINT,
+                                              const D3D12_TILE_RANGE_FLAGS*, const UINT*,
+                                              const UINT*, D3D12_TILE_MAPPING_FLAGS) override;
+    void STDMETHODCALLTYPE CopyTileMappings(ID3D12Resource*, const D3D12_TILED_RESOURCE_COORDINATE*,
+                                            ID3D12Resource*, const D3D12_TILED_RESOURCE_COORDINATE*,
+                                            const D3D12_TILE_REGION_SIZE*,
+                                            D3D12_TILE_MAPPING_FLAGS) override;
+    void STDMETHODCALLTYPE SetMarker(UINT, const void*, UINT) override {}
+    void STDMETHODCALLTYPE BeginEvent(UINT, const void*, UINT) override {}
+    void STDMETHODCALLTYPE EndEvent() override {}
+    HRESULT STDMETHODCALLTYPE GetTimestampFrequency(UINT64*) override;
+    HRESULT STDMETHODCALLTYPE GetClockCalibration(UINT64*, UINT64*) override;
+
+protected:
+    bool Implements(REFIID riid) const override;
+
+private:
+    D3D12_COMMAND_QUEUE_DESC desc_;
+    std::atomic<uint64_t> executedLists_{0};
+};
+
+} // namespace d3d12_standin

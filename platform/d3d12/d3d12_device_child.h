@@ -1,0 +1,60 @@
+// Base of every object a D3D12Device creates: keeps its device alive and
+// answers the ID3D12Object / ID3D12DeviceChild methods.
+#pragma once
+
+#include <com_object.h>
+
+#include <d3d12.h>
+
+#include <string>
+
+namespace d3d12_standin {
+
+class D3D12Device;
+
+// Holds one reference on the device (COM children keep their device alive).
+class DeviceReference {
+public:
+    explicit DeviceReference(D3D12Device* device);
+    ~DeviceReference();
+    DeviceReference(const DeviceReference&) = delete;
+    DeviceReference& operator=(const DeviceReference&) = delete;
+    D3D12Device* Get() const { return device_; }
+    HRESULT Query(REFIID riid, void** object) const;
+
+private:
+    D3D12Device* device_;
+};
+
+template <typename Interface> class DeviceChild : public standin::ComObject<Interface> {
+public:
+    explicit DeviceChild(D3D12Device* device) : device_(device) {}
+
+    HRESULT STDMETHODCALLTYPE GetPrivateData(REFGUID, UINT*, void*) override {
+        STANDIN_NOT_IMPLEMENTED("ID3D12Object::GetPrivateData");
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPrivateData(REFGUID, UINT, const void*) override {
+        STANDIN_NOT_IMPLEMENTED("ID3D12Object::SetPrivateData");
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetPrivateDataInterface(REFGUID, const IUnknown*) override {
+        STANDIN_NOT_IMPLEMENTED("ID3D12Object::SetPrivateDataInterface");
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetName(LPCWSTR name) override {
+        name_ = name != nullptr ? std::wstring(name) : std::wstring();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDevice(REFIID riid, void** device) override {
+        return device_.Query(riid, device);
+    }
+
+    D3D12Device* Device() const { return device_.Get(); }
+
+private:
+    DeviceReference device_;
+    std::wstring name_;
+};
+
+} // namespace d3d12_standin

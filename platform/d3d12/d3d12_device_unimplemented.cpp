@@ -1,0 +1,137 @@
+// ID3D12Device methods the system never calls.
+#include "d3d12_device.h"
+
+namespace d3d12_standin {
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateComputePipelineState(
+    const D3D12_COMPUTE_PIPELINE_STATE_DESC*, REFIID, void** state) {
+    if (state != nullptr) {
+        *state = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateComputePipelineState");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CheckFeatureSupport(D3D12_FEATURE, void*, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CheckFeatureSupport");
+    return E_NOTIMPL;
+}
+
+void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
+    ID3D12Resource*, ID3D12Resource*, const D3D12_UNORDERED_ACCESS_VIEW_DESC*,
+    D3D12_CPU_DESCRIPTOR_HANDLE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateUnorderedAccessView");
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptors(UINT, const D3D12_CPU_DESCRIPTOR_HANDLE*,
+                                                    const UINT*, UINT,
+                                                    const D3D12_CPU_DESCRIPTOR_HANDLE*, const UINT*,
+                                                    D3D12_DESCRIPTOR_HEAP_TYPE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CopyDescriptors");
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptorsSimple(UINT, D3D12_CPU_DESCRIPTOR_HANDLE,
+                                                          D3D12_CPU_DESCRIPTOR_HANDLE,
+                                                          D3D12_DESCRIPTOR_HEAP_TYPE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CopyDescriptorsSimple");
+}
+
+D3D12_RESOURCE_ALLOCATION_INFO STDMETHODCALLTYPE
+D3D12Device::GetResourceAllocationInfo(UINT, UINT, const D3D12_RESOURCE_DESC*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::GetResourceAllocationInfo");
+    return {UINT64_MAX, 0};
+}
+
+D3D12_HEAP_PROPERTIES STDMETHODCALLTYPE D3D12Device::GetCustomHeapProperties(UINT,
+                                                                             D3D12_HEAP_TYPE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::GetCustomHeapProperties");
+    return {};
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateHeap(const D3D12_HEAP_DESC*, REFIID, void** heap) {
+    if (heap != nullptr) {
+        *heap = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateHeap");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreatePlacedResource(ID3D12Heap*, UINT64,
+                                                            const D3D12_RESOURCE_DESC*,
+                                                            D3D12_RESOURCE_STATES,
+                                                            const D3D12_CLEAR_VALUE*, REFIID,
+                                                            void** resource) {
+    if (resource != nullptr) {
+        *resource = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreatePlacedResource");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateReservedResource(const D3D12_RESOURCE_DESC*,
+                                                              D3D12_RESOURCE_STATES,
+                                                              const D3D12_CLEAR_VALUE*, REFIID,
+                                                              void** resource) {
+    if (resource != nullptr) {
+        *resource = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateReservedResource");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateSharedHandle(ID3D12DeviceChild*,
+                                                          const SECURITY_ATTRIBUTES*, DWORD,
+                                                          LPCWSTR, HANDLE*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateSharedHandle");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::OpenSharedHandle(HANDLE, REFIID, void**) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::OpenSharedHandle");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::OpenSharedHandleByName(LPCWSTR, DWORD, HANDLE*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::OpenSharedHandleByName");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::MakeResident(UINT, ID3D12Pageable* const*) {
+    return S_OK; // everything is always resident
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::Evict(UINT, ID3D12Pageable* const*) {
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateQueryHeap(const D3D12_QUERY_HEAP_DESC*, REFIID,
+                                                       void** heap) {
+    if (heap != nullptr) {
+        *heap = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateQueryHeap");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::SetStablePowerState(BOOL) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::SetStablePowerState");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandSignature(const D3D12_COMMAND_SIGNATURE_DESC*,
+                                                              ID3D12RootSignature*, REFIID,
+                                                              void** signature) {
+    if (signature != nullptr) {
+        *signature = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateCommandSignature");
+    return E_NOTIMPL;
+}
+
+void STDMETHODCALLTYPE D3D12Device::GetResourceTiling(ID3D12Resource*, UINT*,
+                                                      D3D12_PACKED_MIP_INFO*, D3D12_TILE_SHAPE*,
+                                                      UINT*, UINT, D3D12_SUBRESOURCE_TILING*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Device::GetResourceTiling");
+}
+
+} // namespace d3d12_standin

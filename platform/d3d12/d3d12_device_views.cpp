@@ -1,0 +1,210 @@
+// Descriptor writes: constant-buffer, shader-resource, render-target,
+// depth-stencil views and samplers.
+#include "d3d12_device.h"
+
+#include "d3d12_resource.h"
+#include "format_table.h"
+
+#include <cstdio>
+
+namespace d3d12_standin {
+namespace {
+
+DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
+                         D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
+    DescriptorRecord* record = core.ResolveCpuHandle(handle.ptr, type);
+    if (record == nullptr) {
+        std::fprintf(stderr,
+                     "ID3D12Device::%s: the handle is not inside a live heap of the "
+                     "right type; nothing written\n",
+                     method);
+    }
+    return record;
+}
+
+// The texture behind a view, or null (with a message) when there is none.
+std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* method) {
+    D3D12Resource* standin = D3D12Resource::FromInterface(resource);
+    if (standin == nullptr || standin->Image() == nullptr) {
+        std::fprintf(stderr, "ID3D12Device::%s: the resource is not a stand-in texture\n", method);
+        return nullptr;
+    }
+    return standin->Image();
+}
+
+// The view's format: the description's, or the resource's when UNKNOWN.
+bool ViewFormat(DXGI_FORMAT requested, const GpuImage& image, VkFormat* format) {
+    if (requested == DXGI_FORMAT_UNKNOWN) {
+        *format = image.format;
+        return true;
+    }
+    const FormatInfo* info = FindFormat(requested);
+    if (info == nullptr) {
+        return false;
+    }
+    *format = info->vulkan;
+    return true;
+}
+
+} // namespace
+
+void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
+    const D3D12_CONSTANT_BUFFER_VIEW_DESC* desc, D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    DescriptorRecord* record =
+        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, "CreateConstantBufferView");
+    if (record == nullptr) {
+        return;
+    }
+    *record = DescriptorRecord{};
+    record->kind = DescriptorKind::ConstantBuffer;
+    if (desc == nullptr || desc->BufferLocation == 0) {
+        return; // a null view
+    }
+    if (desc->BufferLocation % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0 ||
+        desc->SizeInBytes % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0) {
+        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: BufferLocation and "
+                             "SizeInBytes must be multiples of 256\n");
+    }
+    uint64_t offset = 0;
+    std::shared_ptr<GpuBuffer> buffer = Core().ResolveAddress(desc->BufferLocation, &offset);
+    if (buffer == nullptr || desc->SizeInBytes > buffer->size - offset) {
+        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: the range is not inside "
+                             "a live buffer; the view is null\n");
+        return;
+    }
+    record->buffer = buffer;
+    record->offset = offset;
+    record->size = desc->SizeInBytes;
+}
+
+void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
+    ID3D12Resource* resource, const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
+    D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    DescriptorRecord* record =
+        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, "CreateShaderResourceView");
+    if (record == nullptr) {
+        return;
+    }
+    *record = DescriptorRecord{};
+    record->kind = DescriptorKind::ShaderResource;
+    if (resource == nullptr) {
+        return; // a null view: reads give zero
+    }
+    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateShaderResourceView");
+    if (image == nullptr) {
+        return;
+    }
+    uint32_t baseMip = 0, mipCount = image->mipLevels;
+    VkFormat format = image->format;
+    if (desc != nullptr) {
+        if (desc->ViewDimension != D3D12_SRV_DIMENSION_TEXTURE2D) {
+            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: only 2-D texture "
+                                 "views are supported\n");
+            return;
+        }
+        baseMip = desc->Texture2D.MostDetailedMip;
+        mipCount = desc->Texture2D.MipLevels == UINT(-1) ? image->mipLevels - baseMip
+                                                         : desc->Texture2D.MipLevels;
+        if (!ViewFormat(desc->Format, *image, &format) || baseMip >= image->mipLevels ||
+            mipCount == 0 || mipCount > image->mipLevels - baseMip) {
+            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: bad format or mip "
+                                 "range\n");
+            return;
+        }
+    }
+    // Depth textures are sampled through their depth aspect.
+    VkImageAspectFlags aspect = (image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0
+                                    ? VkImageAspectFlags(VK_IMAGE_ASPECT_DEPTH_BIT)
+                                    : image->aspect;
+    record->image = image;
+    record->view = {format, aspect, baseMip, mipCount};
+}
+
+void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
+    ID3D12Resource* resource, const D3D12_RENDER_TARGET_VIEW_DESC* desc,
+    D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    DescriptorRecord* record =
+        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, "CreateRenderTargetView");
+    if (record == nullptr) {
+        return;
+    }
+    *record = DescriptorRecord{};
+    record->kind = DescriptorKind::RenderTarget;
+    if (resource == nullptr) {
+        return;
+    }
+    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateRenderTargetView");
+    if (image == nullptr) {
+        return;
+    }
+    uint32_t mip = 0;
+    VkFormat format = image->format;
+    if (desc != nullptr) {
+        mip = desc->Texture2D.MipSlice;
+        if (desc->ViewDimension != D3D12_RTV_DIMENSION_TEXTURE2D ||
+            !ViewFormat(desc->Format, *image, &format) || mip >= image->mipLevels) {
+            std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: only 2-D views of a "
+                                 "known format and an existing mip are supported\n");
+            return;
+        }
+    }
+    if ((image->aspect & VK_IMAGE_ASPECT_COLOR_BIT) == 0) {
+        std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: the resource is not a colour "
+                             "texture\n");
+        return;
+    }
+    record->image = image;
+    record->view = {format, VK_IMAGE_ASPECT_COLOR_BIT, mip, 1};
+}
+
+void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
+    ID3D12Resource* resource, const D3D12_DEPTH_STENCIL_VIEW_DESC* desc,
+    D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    DescriptorRecord* record =
+        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, "CreateDepthStencilView");
+    if (record == nullptr) {
+        return;
+    }
+    *record = DescriptorRecord{};
+    record->kind = DescriptorKind::DepthStencil;
+    if (resource == nullptr) {
+        return;
+    }
+    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateDepthStencilView");
+    if (image == nullptr) {
+        return;
+    }
+    uint32_t mip = 0;
+    VkFormat format = image->format;
+    if (desc != nullptr) {
+        mip = desc->Texture2D.MipSlice;
+        if (desc->ViewDimension != D3D12_DSV_DIMENSION_TEXTURE2D ||
+            !ViewFormat(desc->Format, *image, &format) || format != image->format ||
+            mip >= image->mipLevels) {
+            std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: only 2-D views in the "
+                                 "texture's own format are supported\n");
+            return;
+        }
+    }
+    if ((image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) == 0) {
+        std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: the resource is not a depth "
+                             "texture\n");
+        return;
+    }
+    record->image = image;
+    record->view = {format, image->aspect, mip, 1};
+}
+
+void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc,
+                                                  D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    DescriptorRecord* record =
+        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER, "CreateSampler");
+    if (record == nullptr || desc == nullptr) {
+        return;
+    }
+    *record = DescriptorRecord{};
+    record->kind = DescriptorKind::Sampler;
+    record->sampler = *desc;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,92 @@
+#include "d3d12_fence.h"
+
+#include "d3d12_device.h"
+#include "live_registry.h"
+#include "testing_counters.h"
+
+#include <vulkan_check.h>
+
+#include <cstdio>
+
+namespace d3d12_standin {
+namespace {
+
+LiveRegistry<D3D12Fence> g_fences;
+
+} // namespace
+
+D3D12Fence::D3D12Fence(D3D12Device* device, UINT64 initialValue)
+    : DeviceChild(device),
+      timeline_(std::make_shared<TimelineSemaphore>(device->Context(), initialValue)),
+      highestSignal_(initialValue) {
+    g_fences.Add(this);
+}
+
+D3D12Fence::~D3D12Fence() {
+    g_fences.Remove(this);
+    Device()->Core().waiter.Forget(timeline_.get());
+}
+
+D3D12Fence* D3D12Fence::FromInterface(ID3D12Fence* fence) {
+    return g_fences.Contains(fence) ? static_cast<D3D12Fence*>(fence) : nullptr;
+}
+
+bool D3D12Fence::Implements(REFIID riid) const {
+    return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
+           riid == IID_ID3D12Pageable || riid == IID_ID3D12Fence;
+}
+
+bool D3D12Fence::ClaimSignal(UINT64 value, const char* caller) {
+    std::lock_guard lock(mutex_);
+    if (value > highestSignal_) {
+        highestSignal_ = value;
+        return true;
+    }
+    if (value < highestSignal_ && !backwardsReported_) {
+        backwardsReported_ = true;
+        std::fprintf(stderr,
+                     "%s: fence value %llu is below %llu, already signalled; fences here only "
+                     "move forward, the signal is ignored\n",
+                     caller, (unsigned long long)value, (unsigned long long)highestSignal_);
+    }
+    return false;
+}
+
+UINT64 STDMETHODCALLTYPE D3D12Fence::GetCompletedValue() {
+    return timeline_->Value();
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE event) {
+    if (timeline_->Value() >= value) {
+        if (event != nullptr) {
+            SetEvent(event);
+        }
+        return S_OK;
+    }
+    CountBlockingFenceWait();
+    if (event == nullptr) {
+        // No event: the call itself blocks until the value is reached.
+        VkSemaphoreWaitInfo wait{};
+        wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
+        wait.semaphoreCount = 1;
+        wait.pSemaphores = &timeline_->semaphore;
+        wait.pValues = &value;
+        return VK_CHECK(vkWaitSemaphores(timeline_->context->device, &wait, UINT64_MAX)) ? S_OK
+                                                                                         : E_FAIL;
+    }
+    Device()->Core().waiter.Arm(timeline_, value, event);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Fence::Signal(UINT64 value) {
+    if (!ClaimSignal(value, "ID3D12Fence::Signal")) {
+        return S_OK;
+    }
+    VkSemaphoreSignalInfo signal{};
+    signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;
+    signal.semaphore = timeline_->semaphore;
+    signal.value = value;
+    return VK_CHECK(vkSignalSemaphore(timeline_->context->device, &signal)) ? S_OK : E_FAIL;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,37 @@
+// ID3D12Fence as a Vulkan timeline semaphore.
+#pragma once
+
+#include "d3d12_device_child.h"
+#include "gpu_objects.h"
+
+#include <memory>
+#include <mutex>
+
+namespace d3d12_standin {
+
+class D3D12Fence final : public DeviceChild<ID3D12Fence> {
+public:
+    D3D12Fence(D3D12Device* device, UINT64 initialValue);
+    ~D3D12Fence() override;
+
+    static D3D12Fence* FromInterface(ID3D12Fence* fence);
+    const std::shared_ptr<TimelineSemaphore>& Timeline() const { return timeline_; }
+    // The highest value signalled or queued so far: timelines only move up.
+    // Returns false (and says why once) when `value` would not.
+    bool ClaimSignal(UINT64 value, const char* caller);
+
+    UINT64 STDMETHODCALLTYPE GetCompletedValue() override;
+    HRESULT STDMETHODCALLTYPE SetEventOnCompletion(UINT64 value, HANDLE event) override;
+    HRESULT STDMETHODCALLTYPE Signal(UINT64 value) override;
+
+protected:
+    bool Implements(REFIID riid) const override;
+
+private:
+    std::shared_ptr<TimelineSemaphore> timeline_;
+    std::mutex mutex_;
+    UINT64 highestSignal_;
+    bool backwardsReported_ = false;
+};
+
+} // namespace d3d12_standin

@@ -1,0 +1,29 @@
+// ID3D12PipelineState: a Vulkan graphics pipeline.
+#pragma once
+
+#include "d3d12_device_child.h"
+#include "pipeline_object.h"
+
+#include <memory>
+
+namespace d3d12_standin {
+
+class D3D12PipelineState final : public DeviceChild<ID3D12PipelineState> {
+public:
+    D3D12PipelineState(D3D12Device* device, std::shared_ptr<PipelineObject> pipeline);
+    ~D3D12PipelineState() override;
+
+    // Null for anything that is not a live stand-in pipeline state.
+    static D3D12PipelineState* FromInterface(ID3D12PipelineState* state);
+    const std::shared_ptr<PipelineObject>& Pipeline() const { return pipeline_; }
+
+    HRESULT STDMETHODCALLTYPE GetCachedBlob(ID3DBlob** blob) override;
+
+protected:
+    bool Implements(REFIID riid) const override;
+
+private:
+    std::shared_ptr<PipelineObject> pipeline_;
+};
+
+} // namespace d3d12_standin

@@ -1,0 +1,295 @@
+#include "d3d12_resource.h"
+
+#include "d3d12_device.h"
+#include "format_table.h"
+#include "live_registry.h"
+#include "testing_counters.h"
+
+#include <memory_types.h>
+#include <vulkan_check.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace d3d12_standin {
+namespace {
+
+LiveRegistry<D3D12Resource> g_resources;
+
+HRESULT Refuse(const char* reason) {
+    std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: %s\n", reason);
+    return E_INVALIDARG;
+}
+
+uint32_t FullMipChain(uint64_t width, uint32_t height) {
+    uint32_t levels = 1;
+    uint64_t largest = width > height ? width : height;
+    while (largest > 1) {
+        largest /= 2;
+        ++levels;
+    }
+    return levels;
+}
+
+HRESULT ValidateBuffer(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_DESC& desc,
+                       D3D12_RESOURCE_STATES state) {
+    if (desc.Format != DXGI_FORMAT_UNKNOWN) {
+        return Refuse("a buffer must have DXGI_FORMAT_UNKNOWN");
+    }
+    if (desc.Width == 0 || desc.Height != 1 || desc.DepthOrArraySize != 1 || desc.MipLevels != 1 ||
+        desc.SampleDesc.Count != 1 || desc.Layout != D3D12_TEXTURE_LAYOUT_ROW_MAJOR) {
+        return Refuse("a buffer needs Width > 0, Height 1, DepthOrArraySize 1, MipLevels 1, "
+                      "one sample and D3D12_TEXTURE_LAYOUT_ROW_MAJOR");
+    }
+    if (heap.Type == D3D12_HEAP_TYPE_UPLOAD && state != D3D12_RESOURCE_STATE_GENERIC_READ) {
+        return Refuse("upload-heap resources must start in D3D12_RESOURCE_STATE_GENERIC_READ");
+    }
+    if (heap.Type == D3D12_HEAP_TYPE_READBACK && state != D3D12_RESOURCE_STATE_COPY_DEST) {
+        return Refuse("readback-heap resources must start in D3D12_RESOURCE_STATE_COPY_DEST");
+    }
+    return S_OK;
+}
+
+HRESULT ValidateTexture(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_DESC& desc) {
+    if (heap.Type != D3D12_HEAP_TYPE_DEFAULT) {
+        return Refuse("textures can only be made in the default heap");
+    }
+    if (desc.Dimension != D3D12_RESOURCE_DIMENSION_TEXTURE2D) {
+        return Refuse("only buffers and 2-D textures are supported");
+    }
+    const FormatInfo* format = FindFormat(desc.Format);
+    if (format == nullptr) {
+        return Refuse("the texture format is unknown or not supported");
+    }
+    if (desc.Width == 0 || desc.Width > 16384 || desc.Height == 0 || desc.Height > 16384 ||
+        desc.DepthOrArraySize == 0) {
+        return Refuse("texture size out of range");
+    }
+    if (desc.SampleDesc.Count != 1) {
+        return Refuse("multisampled textures are not supported");
+    }
+    if (desc.MipLevels > FullMipChain(desc.Width, desc.Height)) {
+        return Refuse("more mip levels than the texture size allows");
+    }
+    if ((desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0 && !IsDepthFormat(*format)) {
+        return Refuse("ALLOW_DEPTH_STENCIL needs a depth format");
+    }
+    if ((desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0 && IsDepthFormat(*format)) {
+        return Refuse("ALLOW_RENDER_TARGET needs a colour format");
+    }
+    return S_OK;
+}
+
+} // namespace
+
+D3D12Resource::D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
+                             const D3D12_RESOURCE_DESC& desc)
+    : DeviceChild(device), heap_(heap), desc_(desc) {}
+
+D3D12Resource::~D3D12Resource() {
+    g_resources.Remove(this);
+    if (buffer_ != nullptr && buffer_->address != 0) {
+        Device()->Core().UnregisterBuffer(buffer_->address);
+    }
+}
+
+HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
+                              const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES initialState,
+                              D3D12Resource** out) {
+    *out = nullptr;
+    if (heap.Type != D3D12_HEAP_TYPE_DEFAULT && heap.Type != D3D12_HEAP_TYPE_UPLOAD &&
+        heap.Type != D3D12_HEAP_TYPE_READBACK) {
+        return Refuse("only the default, upload and readback heaps are supported");
+    }
+    bool isBuffer = desc.Dimension == D3D12_RESOURCE_DIMENSION_BUFFER;
+    HRESULT valid =
+        isBuffer ? ValidateBuffer(heap, desc, initialState) : ValidateTexture(heap, desc);
+    if (FAILED(valid)) {
+        return valid;
+    }
+    D3D12_RESOURCE_DESC filled = desc;
+    if (!isBuffer && filled.MipLevels == 0) {
+        filled.MipLevels = UINT16(FullMipChain(desc.Width, desc.Height));
+    }
+    auto* resource = new D3D12Resource(device, heap, filled);
+    HRESULT made = isBuffer ? resource->MakeBuffer() : resource->MakeImage(initialState);
+    if (FAILED(made)) {
+        resource->Release();
+        return made;
+    }
+    g_resources.Add(resource);
+    *out = resource;
+    return S_OK;
+}
+
+HRESULT D3D12Resource::MakeBuffer() {
+    const auto& context = Device()->Context();
+    buffer_ = std::make_shared<GpuBuffer>(context);
+    buffer_->size = desc_.Width;
+    VkBufferCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
+    info.size = desc_.Width;
+    info.usage = VK_BUFFER_USAGE_TRANSFER_SRC_BIT | VK_BUFFER_USAGE_TRANSFER_DST_BIT |
+                 VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT |
+                 VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_STORAGE_BUFFER_BIT;
+    info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
+    if (!VK_CHECK(vkCreateBuffer(context->device, &info, nullptr, &buffer_->buffer))) {
+        return E_OUTOFMEMORY;
+    }
+    VkMemoryRequirements requirements;
+    vkGetBufferMemoryRequirements(context->device, buffer_->buffer, &requirements);
+    VkMemoryPropertyFlags required = 0, preferred = VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT;
+    if (heap_.Type == D3D12_HEAP_TYPE_UPLOAD) {
+        required = VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT;
+        preferred = 0;
+    } else if (heap_.Type == D3D12_HEAP_TYPE_READBACK) {
+        required = VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT;
+        preferred = VK_MEMORY_PROPERTY_HOST_CACHED_BIT;
+    }
+    VkMemoryAllocateInfo allocate{};
+    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
+    allocate.allocationSize = requirements.size;
+    if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, required,
+                                 preferred, &allocate.memoryTypeIndex)) {
+        std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: no suitable memory type\n");
+        return E_OUTOFMEMORY;
+    }
+    if (!VK_CHECK(vkAllocateMemory(context->device, &allocate, nullptr, &buffer_->memory)) ||
+        !VK_CHECK(vkBindBufferMemory(context->device, buffer_->buffer, buffer_->memory, 0))) {
+        return E_OUTOFMEMORY;
+    }
+    if (required != 0) {
+        if (!VK_CHECK(vkMapMemory(context->device, buffer_->memory, 0, VK_WHOLE_SIZE, 0,
+                                  &buffer_->mapped))) {
+            return E_OUTOFMEMORY;
+        }
+        // Committed resources start zeroed.
+        std::memset(buffer_->mapped, 0, size_t(desc_.Width));
+    }
+    buffer_->address = Device()->Core().RegisterBuffer(buffer_);
+    return S_OK;
+}
+
+HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
+    const auto& context = Device()->Context();
+    const FormatInfo* format = FindFormat(desc_.Format);
+    image_ = std::make_shared<GpuImage>(context);
+    image_->format = format->vulkan;
+    image_->dxgiFormat = desc_.Format;
+    image_->aspect = format->aspect;
+    image_->bytesPerTexel = format->bytesPerTexel;
+    image_->width = uint32_t(desc_.Width);
+    image_->height = desc_.Height;
+    image_->mipLevels = desc_.MipLevels;
+    image_->arrayLayers = desc_.DepthOrArraySize;
+    image_->state = initialState;
+
+    VkImageCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO;
+    info.imageType = VK_IMAGE_TYPE_2D;
+    info.format = format->vulkan;
+    info.extent = {image_->width, image_->height, 1};
+    info.mipLevels = image_->mipLevels;
+    info.arrayLayers = image_->arrayLayers;
+    info.samples = VK_SAMPLE_COUNT_1_BIT;
+    info.tiling = VK_IMAGE_TILING_OPTIMAL;
+    info.usage = VK_IMAGE_USAGE_TRANSFER_SRC_BIT | VK_IMAGE_USAGE_TRANSFER_DST_BIT;
+    if ((desc_.Flags & D3D12_RESOURCE_FLAG_DENY_SHADER_RESOURCE) == 0) {
+        info.usage |= VK_IMAGE_USAGE_SAMPLED_BIT;
+    }
+    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
+        info.usage |= VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT;
+    }
+    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0) {
+        info.usage |= VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT;
+    }
+    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS) != 0) {
+        info.usage |= VK_IMAGE_USAGE_STORAGE_BIT;
+    }
+    info.initialLayout = VK_IMAGE_LAYOUT_UNDEFINED;
+    VkImageFormatProperties supported;
+    if (vkGetPhysicalDeviceImageFormatProperties(context->physicalDevice, info.format,
+                                                 info.imageType, info.tiling, info.usage, 0,
+                                                 &supported) != VK_SUCCESS) {
+        return Refuse("the device cannot make a texture of this format with these flags");
+    }
+    if (!VK_CHECK(vkCreateImage(context->device, &info, nullptr, &image_->image))) {
+        return E_OUTOFMEMORY;
+    }
+    VkMemoryRequirements requirements;
+    vkGetImageMemoryRequirements(context->device, image_->image, &requirements);
+    VkMemoryAllocateInfo allocate{};
+    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
+    allocate.allocationSize = requirements.size;
+    if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, 0,
+                                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, &allocate.memoryTypeIndex) ||
+        !VK_CHECK(vkAllocateMemory(context->device, &allocate, nullptr, &image_->memory)) ||
+        !VK_CHECK(vkBindImageMemory(context->device, image_->image, image_->memory, 0))) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
+
+D3D12Resource* D3D12Resource::FromInterface(ID3D12Resource* resource) {
+    return g_resources.Contains(resource) ? static_cast<D3D12Resource*>(resource) : nullptr;
+}
+
+bool D3D12Resource::Implements(REFIID riid) const {
+    return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
+           riid == IID_ID3D12Pageable || riid == IID_ID3D12Resource;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::Map(UINT subresource, const D3D12_RANGE*, void** data) {
+    if (buffer_ == nullptr || buffer_->mapped == nullptr) {
+        std::fprintf(stderr, "ID3D12Resource::Map: only upload- and readback-heap buffers can be "
+                             "mapped\n");
+        return E_INVALIDARG;
+    }
+    if (subresource != 0) {
+        std::fprintf(stderr, "ID3D12Resource::Map: a buffer has only subresource 0\n");
+        return E_INVALIDARG;
+    }
+    if (ConsumeRefusal(Refusal::Map)) {
+        return E_OUTOFMEMORY;
+    }
+    ++mapCount_;
+    if (data != nullptr) {
+        *data = buffer_->mapped;
+    }
+    return S_OK;
+}
+
+void STDMETHODCALLTYPE D3D12Resource::Unmap(UINT, const D3D12_RANGE*) {
+    if (mapCount_ > 0) {
+        --mapCount_;
+    }
+}
+
+D3D12_GPU_VIRTUAL_ADDRESS STDMETHODCALLTYPE D3D12Resource::GetGPUVirtualAddress() {
+    return buffer_ != nullptr ? buffer_->address : 0;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::WriteToSubresource(UINT, const D3D12_BOX*, const void*,
+                                                            UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Resource::WriteToSubresource");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::ReadFromSubresource(void*, UINT, UINT, UINT,
+                                                             const D3D12_BOX*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12Resource::ReadFromSubresource");
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::GetHeapProperties(D3D12_HEAP_PROPERTIES* properties,
+                                                           D3D12_HEAP_FLAGS* flags) {
+    if (properties != nullptr) {
+        *properties = heap_;
+    }
+    if (flags != nullptr) {
+        *flags = D3D12_HEAP_FLAG_NONE;
+    }
+    return S_OK;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,27 @@
+// ID3D12RootSignature: holds the Vulkan pipeline layout made from the blob.
+#pragma once
+
+#include "d3d12_device_child.h"
+#include "root_signature_layout.h"
+
+#include <memory>
+
+namespace d3d12_standin {
+
+class D3D12RootSignature final : public DeviceChild<ID3D12RootSignature> {
+public:
+    D3D12RootSignature(D3D12Device* device, std::shared_ptr<RootSignatureLayout> layout);
+    ~D3D12RootSignature() override;
+
+    // Null for anything that is not a live stand-in root signature.
+    static D3D12RootSignature* FromInterface(ID3D12RootSignature* rootSignature);
+    const std::shared_ptr<RootSignatureLayout>& Layout() const { return layout_; }
+
+protected:
+    bool Implements(REFIID riid) const override;
+
+private:
+    std::shared_ptr<RootSignatureLayout> layout_;
+};
+
+} // namespace d3d12_standin

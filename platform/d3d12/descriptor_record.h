@@ -1,0 +1,37 @@
+// What one descriptor of a descriptor heap holds. A CPU descriptor handle is
+// the address of one of these; a heap is a plain array of them.
+#pragma once
+
+#include "gpu_objects.h"
+
+#include <memory>
+#include <vector>
+
+namespace d3d12_standin {
+
+enum class DescriptorKind : uint32_t {
+    Empty,          // never written
+    ConstantBuffer, // buffer range
+    ShaderResource, // image view (or a null view when no resource was given)
+    RenderTarget,
+    DepthStencil,
+    Sampler,
+};
+
+struct DescriptorRecord {
+    DescriptorKind kind = DescriptorKind::Empty;
+    std::weak_ptr<GpuBuffer> buffer;
+    uint64_t offset = 0;
+    uint64_t size = 0;
+    std::weak_ptr<GpuImage> image;
+    ImageViewKey view{};
+    D3D12_SAMPLER_DESC sampler{};
+};
+
+struct DescriptorStorage {
+    D3D12_DESCRIPTOR_HEAP_TYPE type;
+    std::vector<DescriptorRecord> records;
+    uint64_t gpuBase = 0; // 0 for heaps that are not shader-visible
+};
+
+} // namespace d3d12_standin

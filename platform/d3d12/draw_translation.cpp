@@ -1,0 +1,274 @@
+// DrawInstanced at execution: render pass instance, descriptor sets, vertex
+// buffers and dynamic state, then the draw.
+#include "command_translator.h"
+
+#include "descriptor_set_cache.h"
+#include "state_translation.h"
+#include "testing_counters.h"
+
+#include <string>
+
+namespace d3d12_standin {
+namespace {
+
+bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TYPE type) {
+    switch (topology) {
+    case VK_PRIMITIVE_TOPOLOGY_POINT_LIST:
+        return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT;
+    case VK_PRIMITIVE_TOPOLOGY_LINE_LIST:
+    case VK_PRIMITIVE_TOPOLOGY_LINE_STRIP:
+        return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE;
+    default:
+        return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    }
+}
+
+bool Sampleable(VkImageLayout layout) {
+    return layout == VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL ||
+           layout == VK_IMAGE_LAYOUT_GENERAL ||
+           layout == VK_IMAGE_LAYOUT_DEPTH_STENCIL_READ_ONLY_OPTIMAL;
+}
+
+} // namespace
+
+// Descriptor sets for every root parameter, read from the bound tables now.
+bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
+    const RootSignatureLayout& layout = *pipeline_->rootSignature;
+    bool nullDescriptors = core_.context->features.nullDescriptor;
+    // First pass: images that must change layout before the render pass begins.
+    std::vector<GpuImage*> toSample;
+    std::vector<SetContent> contents(layout.parameters.size());
+    for (size_t i = 0; i < layout.parameters.size(); ++i) {
+        const RootParameterLayout& parameter = layout.parameters[i];
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+            SkipDraw("root constants and root descriptors are not supported by the stand-in");
+            return false;
+        }
+        auto table = tables_.find(uint32_t(i));
+        if (table == tables_.end()) {
+            SkipDraw("a draw has a root descriptor table that was never set");
+            return false;
+        }
+        const DescriptorStorage& heap = *table->second.heap;
+        Keep(table->second.heap);
+        for (const TableBinding& binding : parameter.bindings) {
+            uint64_t index = uint64_t(table->second.first) + binding.binding;
+            if (index >= heap.records.size()) {
+                SkipDraw("a descriptor table reaches past the end of its heap");
+                return false;
+            }
+            const DescriptorRecord& record = heap.records[index];
+            if (binding.type == VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE &&
+                record.kind == DescriptorKind::ShaderResource) {
+                if (std::shared_ptr<GpuImage> image = record.image.lock()) {
+                    Keep(image);
+                    PromoteFromCommon(*image,
+                                      D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
+                                          D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
+                                      true);
+                    if (!Sampleable(image->layout)) {
+                        toSample.push_back(image.get());
+                    }
+                }
+            }
+        }
+    }
+    if (!toSample.empty()) {
+        EndRendering();
+        for (GpuImage* image : toSample) {
+            Transition(*image, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
+        }
+    }
+    // Second pass: the writes, keyed by object ids so equal tables share a set.
+    for (size_t i = 0; i < layout.parameters.size(); ++i) {
+        const RootParameterLayout& parameter = layout.parameters[i];
+        const CmdSetTable& table = tables_.at(uint32_t(i));
+        SetContent& content = contents[i];
+        for (const TableBinding& binding : parameter.bindings) {
+            const DescriptorRecord& record = table.heap->records[table.first + binding.binding];
+            content.key.push_back(binding.binding);
+            switch (binding.type) {
+            case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
+                std::shared_ptr<GpuBuffer> buffer =
+                    record.kind == DescriptorKind::ConstantBuffer ? record.buffer.lock() : nullptr;
+                if (buffer == nullptr && !nullDescriptors) {
+                    SkipDraw(
+                        "a table holds no live constant-buffer view where the shader reads one");
+                    return false;
+                }
+                Keep(buffer);
+                VkDescriptorBufferInfo info{buffer ? buffer->buffer : VK_NULL_HANDLE,
+                                            buffer ? record.offset : 0,
+                                            buffer ? record.size : VK_WHOLE_SIZE};
+                content.key.insert(content.key.end(),
+                                   {1, buffer ? buffer->id : 0, info.offset, info.range});
+                content.AddBuffer(binding.binding, binding.type, info);
+                break;
+            }
+            case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
+                std::shared_ptr<GpuImage> image =
+                    record.kind == DescriptorKind::ShaderResource ? record.image.lock() : nullptr;
+                if (image == nullptr && !nullDescriptors) {
+                    SkipDraw(
+                        "a table holds no live shader-resource view where the shader reads one");
+                    return false;
+                }
+                VkDescriptorImageInfo info{};
+                if (image != nullptr) {
+                    info.imageView = image->View(record.view);
+                    info.imageLayout = image->layout;
+                }
+                content.key.insert(content.key.end(),
+                                   {2, image ? image->id : 0, uint64_t(record.view.format),
+                                    record.view.baseMip, record.view.mipCount,
+                                    uint64_t(info.imageLayout)});
+                content.AddImage(binding.binding, binding.type, info);
+                break;
+            }
+            case VK_DESCRIPTOR_TYPE_SAMPLER: {
+                if (record.kind != DescriptorKind::Sampler) {
+                    SkipDraw("a table holds no sampler where the shader reads one");
+                    return false;
+                }
+                VkDescriptorImageInfo info{};
+                info.sampler = core_.descriptorSets->Sampler(record.sampler);
+                content.key.insert(content.key.end(),
+                                   {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
+                content.AddImage(binding.binding, binding.type, info);
+                break;
+            }
+            default:
+                SkipDraw("unordered-access views are not supported by the stand-in");
+                return false;
+            }
+        }
+        VkDescriptorSet set =
+            core_.descriptorSets->Get(parameter.setLayout, parameter.setLayoutId, content);
+        if (set == VK_NULL_HANDLE) {
+            SkipDraw("a descriptor set could not be allocated");
+            return false;
+        }
+        sets->push_back(set);
+    }
+    if (layout.samplerSet != VK_NULL_HANDLE) {
+        sets->push_back(layout.samplerSet);
+    }
+    return true;
+}
+
+void CommandTranslator::operator()(const CmdDraw& command) {
+    if (pipeline_ == nullptr) {
+        SkipDraw("a draw has no pipeline state");
+        return;
+    }
+    Keep(pipeline_);
+    if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
+        SkipDraw("a draw has no root signature, or one that differs from its pipeline state's");
+        return;
+    }
+    if (command.vertexCount == 0 || command.instanceCount == 0) {
+        return;
+    }
+    if (viewports_.empty() || viewports_[0].Width <= 0.0f || viewports_[0].Height == 0.0f) {
+        SkipDraw("a draw has no viewport");
+        return;
+    }
+    VkPrimitiveTopology topology = Topology(topology_);
+    if (topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
+        !SameTopologyClass(topology, pipeline_->topologyType)) {
+        SkipDraw("a draw's primitive topology is unset or does not match the pipeline state");
+        return;
+    }
+    bool nullDescriptors = core_.context->features.nullDescriptor;
+    for (uint32_t slot : pipeline_->vertexSlots) {
+        if (vertexBuffers_[slot].buffer == nullptr && !nullDescriptors) {
+            SkipDraw("a draw reads a vertex slot with no buffer bound");
+            return;
+        }
+    }
+    // The render pass instance the pipeline expects: its colour slots, and
+    // depth only when the pipeline has a depth format.
+    RenderingSetup setup;
+    for (uint32_t i = 0; i < pipeline_->numRenderTargets; ++i) {
+        AttachmentView view;
+        if (i < targets_.colors.size() && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED) {
+            view = targets_.colors[i];
+            if (view.view.format != pipeline_->colorFormats[i]) {
+                SkipDraw("a render target's format differs from the pipeline state's RTVFormats");
+                return;
+            }
+        }
+        setup.colors.push_back(view);
+    }
+    if (pipeline_->depthFormat != VK_FORMAT_UNDEFINED && targets_.depth.image != nullptr) {
+        if (targets_.depth.view.format != pipeline_->depthFormat) {
+            SkipDraw("the depth target's format differs from the pipeline state's DSVFormat");
+            return;
+        }
+        setup.depth = targets_.depth;
+    }
+
+    std::vector<VkDescriptorSet> sets;
+    if (!BindDescriptorSets(&sets)) {
+        return;
+    }
+    if (!rendering_ || !(activeSetup_ == setup)) {
+        EndRendering();
+        BeginRendering(setup);
+        boundPipeline_ = VK_NULL_HANDLE;
+    }
+    const D3D12_VIEWPORT& source = viewports_[0];
+    // Direct3D's y axis points down the screen: flip with a negative height.
+    VkViewport viewport{source.TopLeftX, source.TopLeftY + source.Height,
+                        source.Width,    -source.Height,
+                        source.MinDepth, source.MaxDepth};
+    D3D12_RECT fullArea{0, 0, LONG(renderArea_.width), LONG(renderArea_.height)};
+    const D3D12_RECT& scissorSource = scissors_.empty() ? fullArea : scissors_[0];
+    LONG left = scissorSource.left < 0 ? 0 : scissorSource.left;
+    LONG top = scissorSource.top < 0 ? 0 : scissorSource.top;
+    LONG right = scissorSource.right > fullArea.right ? fullArea.right : scissorSource.right;
+    LONG bottom = scissorSource.bottom > fullArea.bottom ? fullArea.bottom : scissorSource.bottom;
+    if (right <= left || bottom <= top) {
+        return; // everything is scissored away
+    }
+    VkRect2D scissor{{int32_t(left), int32_t(top)},
+                     {uint32_t(right - left), uint32_t(bottom - top)}};
+
+    if (boundPipeline_ != pipeline_->pipeline) {
+        vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline_->pipeline);
+        boundPipeline_ = pipeline_->pipeline;
+    }
+    vkCmdSetViewport(commands_, 0, 1, &viewport);
+    vkCmdSetScissor(commands_, 0, 1, &scissor);
+    vkCmdSetPrimitiveTopology(commands_, topology);
+    if (!sets.empty()) {
+        vkCmdBindDescriptorSets(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS,
+                                pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
+                                sets.data(), 0, nullptr);
+    }
+    for (uint32_t slot : pipeline_->vertexSlots) {
+        const VertexBufferBinding& binding = vertexBuffers_[slot];
+        VkBuffer buffer = binding.buffer ? binding.buffer->buffer : VK_NULL_HANDLE;
+        VkDeviceSize offset = binding.offset, size = binding.buffer ? binding.size : VK_WHOLE_SIZE;
+        if (binding.buffer == nullptr) {
+            offset = 0;
+        } else if (pipeline_->perInstanceSlot[slot]) {
+            // SV_InstanceID counts from 0 in every draw, so the start instance
+            // moves the per-instance data instead of the instance index.
+            uint64_t skip = uint64_t(command.startInstance) * binding.stride;
+            skip = skip < size ? skip : size;
+            offset += skip;
+            size -= skip;
+        }
+        VkDeviceSize stride = binding.stride;
+        if (binding.buffer != nullptr && size == 0) {
+            SkipDraw("a draw's vertex buffer view is empty");
+            return;
+        }
+        vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+    }
+    vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    ++draws_;
+}
+
+} // namespace d3d12_standin

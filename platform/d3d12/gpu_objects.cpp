@@ -1,0 +1,75 @@
+#include "gpu_objects.h"
+
+#include <vulkan_check.h>
+
+namespace d3d12_standin {
+
+uint64_t NextObjectId() {
+    static std::atomic<uint64_t> next{1};
+    return next++;
+}
+
+GpuBuffer::~GpuBuffer() {
+    VkDevice device = context->device;
+    if (mapped != nullptr) {
+        vkUnmapMemory(device, memory);
+    }
+    vkDestroyBuffer(device, buffer, nullptr);
+    vkFreeMemory(device, memory, nullptr);
+}
+
+GpuImage::~GpuImage() {
+    VkDevice device = context->device;
+    for (auto& [key, view] : views_) {
+        vkDestroyImageView(device, view, nullptr);
+    }
+    vkDestroyImage(device, image, nullptr);
+    vkFreeMemory(device, memory, nullptr);
+}
+
+VkImageView GpuImage::View(const ImageViewKey& key) {
+    std::lock_guard lock(viewsMutex_);
+    auto found = views_.find(key);
+    if (found != views_.end()) {
+        return found->second;
+    }
+    VkImageViewCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
+    info.image = image;
+    info.viewType = VK_IMAGE_VIEW_TYPE_2D;
+    info.format = key.format;
+    info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, 0, 1};
+    VkImageView view = VK_NULL_HANDLE;
+    if (!VK_CHECK(vkCreateImageView(context->device, &info, nullptr, &view))) {
+        return VK_NULL_HANDLE;
+    }
+    views_.emplace(key, view);
+    return view;
+}
+
+TimelineSemaphore::TimelineSemaphore(std::shared_ptr<vk_core::VulkanContext> owner,
+                                     uint64_t initialValue)
+    : context(std::move(owner)) {
+    VkSemaphoreTypeCreateInfo type{};
+    type.sType = VK_STRUCTURE_TYPE_SEMAPHORE_TYPE_CREATE_INFO;
+    type.semaphoreType = VK_SEMAPHORE_TYPE_TIMELINE;
+    type.initialValue = initialValue;
+    VkSemaphoreCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_SEMAPHORE_CREATE_INFO;
+    info.pNext = &type;
+    VK_CHECK(vkCreateSemaphore(context->device, &info, nullptr, &semaphore));
+}
+
+TimelineSemaphore::~TimelineSemaphore() {
+    vkDestroySemaphore(context->device, semaphore, nullptr);
+}
+
+uint64_t TimelineSemaphore::Value() const {
+    uint64_t value = 0;
+    if (semaphore != VK_NULL_HANDLE) {
+        vkGetSemaphoreCounterValue(context->device, semaphore, &value);
+    }
+    return value;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,452 @@
+#include "format_table.h"
+#include "pipeline_object.h"
+#include "shader_stage.h"
+#include "state_translation.h"
+
+#include <vulkan_check.h>
+
+#include <strings.h>
+
+namespace d3d12_standin {
+namespace {
+
+VkBlendFactor BlendFactor(D3D12_BLEND blend) {
+    switch (blend) {
+    case D3D12_BLEND_ZERO:
+        return VK_BLEND_FACTOR_ZERO;
+    case D3D12_BLEND_ONE:
+        return VK_BLEND_FACTOR_ONE;
+    case D3D12_BLEND_SRC_COLOR:
+        return VK_BLEND_FACTOR_SRC_COLOR;
+    case D3D12_BLEND_INV_SRC_COLOR:
+        return VK_BLEND_FACTOR_ONE_MINUS_SRC_COLOR;
+    case D3D12_BLEND_SRC_ALPHA:
+        return VK_BLEND_FACTOR_SRC_ALPHA;
+    case D3D12_BLEND_INV_SRC_ALPHA:
+        return VK_BLEND_FACTOR_ONE_MINUS_SRC_ALPHA;
+    case D3D12_BLEND_DEST_ALPHA:
+        return VK_BLEND_FACTOR_DST_ALPHA;
+    case D3D12_BLEND_INV_DEST_ALPHA:
+        return VK_BLEND_FACTOR_ONE_MINUS_DST_ALPHA;
+    case D3D12_BLEND_DEST_COLOR:
+        return VK_BLEND_FACTOR_DST_COLOR;
+    case D3D12_BLEND_INV_DEST_COLOR:
+        return VK_BLEND_FACTOR_ONE_MINUS_DST_COLOR;
+    case D3D12_BLEND_SRC_ALPHA_SAT:
+        return VK_BLEND_FACTOR_SRC_ALPHA_SATURATE;
+    case D3D12_BLEND_BLEND_FACTOR:
+        return VK_BLEND_FACTOR_CONSTANT_COLOR;
+    case D3D12_BLEND_INV_BLEND_FACTOR:
+        return VK_BLEND_FACTOR_ONE_MINUS_CONSTANT_COLOR;
+    case D3D12_BLEND_SRC1_COLOR:
+        return VK_BLEND_FACTOR_SRC1_COLOR;
+    case D3D12_BLEND_INV_SRC1_COLOR:
+        return VK_BLEND_FACTOR_ONE_MINUS_SRC1_COLOR;
+    case D3D12_BLEND_SRC1_ALPHA:
+        return VK_BLEND_FACTOR_SRC1_ALPHA;
+    case D3D12_BLEND_INV_SRC1_ALPHA:
+        return VK_BLEND_FACTOR_ONE_MINUS_SRC1_ALPHA;
+    default:
+        return VK_BLEND_FACTOR_ONE;
+    }
+}
+
+VkBlendOp BlendOp(D3D12_BLEND_OP op) {
+    switch (op) {
+    case D3D12_BLEND_OP_SUBTRACT:
+        return VK_BLEND_OP_SUBTRACT;
+    case D3D12_BLEND_OP_REV_SUBTRACT:
+        return VK_BLEND_OP_REVERSE_SUBTRACT;
+    case D3D12_BLEND_OP_MIN:
+        return VK_BLEND_OP_MIN;
+    case D3D12_BLEND_OP_MAX:
+        return VK_BLEND_OP_MAX;
+    default:
+        return VK_BLEND_OP_ADD;
+    }
+}
+
+VkStencilOp StencilOp(D3D12_STENCIL_OP op) {
+    switch (op) {
+    case D3D12_STENCIL_OP_ZERO:
+        return VK_STENCIL_OP_ZERO;
+    case D3D12_STENCIL_OP_REPLACE:
+        return VK_STENCIL_OP_REPLACE;
+    case D3D12_STENCIL_OP_INCR_SAT:
+        return VK_STENCIL_OP_INCREMENT_AND_CLAMP;
+    case D3D12_STENCIL_OP_DECR_SAT:
+        return VK_STENCIL_OP_DECREMENT_AND_CLAMP;
+    case D3D12_STENCIL_OP_INVERT:
+        return VK_STENCIL_OP_INVERT;
+    case D3D12_STENCIL_OP_INCR:
+        return VK_STENCIL_OP_INCREMENT_AND_WRAP;
+    case D3D12_STENCIL_OP_DECR:
+        return VK_STENCIL_OP_DECREMENT_AND_WRAP;
+    default:
+        return VK_STENCIL_OP_KEEP;
+    }
+}
+
+VkStencilOpState StencilFace(const D3D12_DEPTH_STENCILOP_DESC& face, UINT8 readMask,
+                             UINT8 writeMask) {
+    VkStencilOpState state{};
+    state.failOp = StencilOp(face.StencilFailOp);
+    state.passOp = StencilOp(face.StencilPassOp);
+    state.depthFailOp = StencilOp(face.StencilDepthFailOp);
+    state.compareOp = CompareOp(face.StencilFunc);
+    state.compareMask = readMask;
+    state.writeMask = writeMask;
+    return state;
+}
+
+bool HasCode(const D3D12_SHADER_BYTECODE& code) {
+    return code.pShaderBytecode != nullptr && code.BytecodeLength > 0;
+}
+
+bool IsTargetOutput(const dxbc::SignatureElement& element) {
+    return strncasecmp(element.semanticName.c_str(), "SV_Target", 9) == 0;
+}
+
+// Vertex attributes for the inputs the shader reads, matched by semantic.
+bool BuildVertexInput(const D3D12_INPUT_LAYOUT_DESC& layout, const ShaderStage& vertex,
+                      std::vector<VkVertexInputAttributeDescription>* attributes,
+                      std::vector<VkVertexInputBindingDescription>* bindings,
+                      PipelineObject* pipeline, std::string* error) {
+    if (layout.NumElements > 0 && layout.pInputElementDescs == nullptr) {
+        *error = "InputLayout has elements but no element array";
+        return false;
+    }
+    std::vector<uint32_t> offsets(layout.NumElements);
+    uint32_t slotEnd[D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT] = {};
+    for (UINT i = 0; i < layout.NumElements; ++i) {
+        const D3D12_INPUT_ELEMENT_DESC& element = layout.pInputElementDescs[i];
+        const FormatInfo* format = FindFormat(element.Format);
+        if (element.InputSlot >= D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT) {
+            *error = "input element " + std::to_string(i) + " uses an input slot above 31";
+            return false;
+        }
+        uint32_t size = format != nullptr ? format->bytesPerTexel : 4;
+        uint32_t alignment = size < 4 ? size : 4;
+        uint32_t offset = element.AlignedByteOffset;
+        if (offset == D3D12_APPEND_ALIGNED_ELEMENT) {
+            offset = (slotEnd[element.InputSlot] + alignment - 1) / alignment * alignment;
+        }
+        offsets[i] = offset;
+        slotEnd[element.InputSlot] = offset + size;
+    }
+    bool slotUsed[D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT] = {};
+    for (const dxbc::SignatureElement& input : vertex.inputs) {
+        if (input.systemValue != 0) {
+            continue; // SV_VertexID, SV_InstanceID: built-ins, nothing is fetched
+        }
+        const D3D12_INPUT_ELEMENT_DESC* match = nullptr;
+        UINT matchIndex = 0;
+        for (UINT i = 0; i < layout.NumElements && match == nullptr; ++i) {
+            const D3D12_INPUT_ELEMENT_DESC& element = layout.pInputElementDescs[i];
+            if (element.SemanticName != nullptr &&
+                strcasecmp(element.SemanticName, input.semanticName.c_str()) == 0 &&
+                element.SemanticIndex == input.semanticIndex) {
+                match = &element;
+                matchIndex = i;
+            }
+        }
+        if (match == nullptr) {
+            *error = "the vertex shader reads " + input.semanticName +
+                     std::to_string(input.semanticIndex) + ", which the input layout lacks";
+            return false;
+        }
+        const FormatInfo* format = FindFormat(match->Format);
+        if (format == nullptr || IsDepthFormat(*format)) {
+            *error = "input element " + std::string(match->SemanticName) + " has an unknown format";
+            return false;
+        }
+        bool perInstance = match->InputSlotClass == D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA;
+        if (perInstance && match->InstanceDataStepRate != 1) {
+            *error = "instance data step rates other than 1 are not supported";
+            return false;
+        }
+        attributes->push_back(
+            {input.registerIndex, match->InputSlot, format->vulkan, offsets[matchIndex]});
+        if (!slotUsed[match->InputSlot]) {
+            slotUsed[match->InputSlot] = true;
+            pipeline->perInstanceSlot[match->InputSlot] = perInstance;
+            pipeline->vertexSlots.push_back(match->InputSlot);
+            // The stride is dynamic state: IASetVertexBuffers supplies it.
+            bindings->push_back(
+                {match->InputSlot, 0,
+                 perInstance ? VK_VERTEX_INPUT_RATE_INSTANCE : VK_VERTEX_INPUT_RATE_VERTEX});
+        }
+    }
+    return true;
+}
+
+bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderStage* pixel,
+                  PipelineObject* pipeline, std::string* error) {
+    if (desc.NumRenderTargets > 8) {
+        *error = "NumRenderTargets is above 8";
+        return false;
+    }
+    pipeline->numRenderTargets = desc.NumRenderTargets;
+    for (UINT i = 0; i < desc.NumRenderTargets; ++i) {
+        if (desc.RTVFormats[i] == DXGI_FORMAT_UNKNOWN) {
+            pipeline->colorFormats[i] = VK_FORMAT_UNDEFINED;
+            continue;
+        }
+        const FormatInfo* format = FindFormat(desc.RTVFormats[i]);
+        if (format == nullptr || IsDepthFormat(*format)) {
+            *error =
+                "RTVFormats[" + std::to_string(i) + "] is not a colour format the stand-in knows";
+            return false;
+        }
+        pipeline->colorFormats[i] = format->vulkan;
+    }
+    if (desc.DSVFormat != DXGI_FORMAT_UNKNOWN) {
+        const FormatInfo* format = FindFormat(desc.DSVFormat);
+        if (format == nullptr || !IsDepthFormat(*format)) {
+            *error = "DSVFormat is not a depth format";
+            return false;
+        }
+        pipeline->depthFormat = format->vulkan;
+    }
+    if (pixel != nullptr && pixel->hasOutputSignature) {
+        uint32_t written = 0;
+        for (const dxbc::SignatureElement& output : pixel->outputs) {
+            if (IsTargetOutput(output)) {
+                ++written;
+            }
+        }
+        if (written != desc.NumRenderTargets) {
+            *error = "the pixel shader writes " + std::to_string(written) +
+                     " render targets but NumRenderTargets is " +
+                     std::to_string(desc.NumRenderTargets);
+            return false;
+        }
+    }
+    return true;
+}
+
+VkPrimitiveTopology InitialTopology(D3D12_PRIMITIVE_TOPOLOGY_TYPE type) {
+    switch (type) {
+    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT:
+        return VK_PRIMITIVE_TOPOLOGY_POINT_LIST;
+    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE:
+        return VK_PRIMITIVE_TOPOLOGY_LINE_LIST;
+    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE:
+        return VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
+    default:
+        return VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    }
+}
+
+VkShaderModule MakeModule(VkDevice device, const std::vector<uint32_t>& spirv) {
+    VkShaderModuleCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_SHADER_MODULE_CREATE_INFO;
+    info.codeSize = spirv.size() * 4;
+    info.pCode = spirv.data();
+    VkShaderModule module = VK_NULL_HANDLE;
+    VK_CHECK(vkCreateShaderModule(device, &info, nullptr, &module));
+    return module;
+}
+
+} // namespace
+
+HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
+                      const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                      std::shared_ptr<RootSignatureLayout> rootSignature,
+                      std::shared_ptr<PipelineObject>* out, std::string* error) {
+    if (!HasCode(desc.VS)) {
+        *error = "no vertex shader";
+        return E_INVALIDARG;
+    }
+    if (HasCode(desc.GS) || HasCode(desc.HS) || HasCode(desc.DS) ||
+        desc.StreamOutput.NumEntries > 0) {
+        *error = "geometry, tessellation and stream output are not supported";
+        return E_INVALIDARG;
+    }
+    if (rootSignature == nullptr) {
+        // Without a root signature, the one compiled into the shaders is used.
+        std::vector<uint8_t> embedded = EmbeddedRootSignature(desc.VS);
+        if (embedded.empty()) {
+            embedded = EmbeddedRootSignature(desc.PS);
+        }
+        if (embedded.empty()) {
+            *error = "no root signature, and none is compiled into the shaders";
+            return E_INVALIDARG;
+        }
+        rootSignature =
+            RootSignatureLayout::Create(context, embedded.data(), embedded.size(), error);
+        if (rootSignature == nullptr) {
+            return E_INVALIDARG;
+        }
+    }
+    if (desc.SampleDesc.Count != 1) {
+        *error = "multisampling is not supported";
+        return E_INVALIDARG;
+    }
+    if (desc.RasterizerState.FillMode != D3D12_FILL_MODE_SOLID) {
+        *error = "only D3D12_FILL_MODE_SOLID is supported";
+        return E_INVALIDARG;
+    }
+    VkPrimitiveTopology topology = InitialTopology(desc.PrimitiveTopologyType);
+    if (topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM) {
+        *error = "PrimitiveTopologyType must be POINT, LINE or TRIANGLE";
+        return E_INVALIDARG;
+    }
+
+    ShaderStage vertex, pixel;
+    if (!PrepareShaderStage(desc.VS, VK_SHADER_STAGE_VERTEX_BIT, *rootSignature, &vertex, error)) {
+        return E_INVALIDARG;
+    }
+    bool hasPixel = HasCode(desc.PS);
+    if (hasPixel &&
+        !PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT, *rootSignature, &pixel, error)) {
+        return E_INVALIDARG;
+    }
+    auto pipeline = std::make_shared<PipelineObject>(context);
+    pipeline->rootSignature = rootSignature;
+    pipeline->topologyType = desc.PrimitiveTopologyType;
+    std::vector<VkVertexInputAttributeDescription> attributes;
+    std::vector<VkVertexInputBindingDescription> bindings;
+    if (!BuildVertexInput(desc.InputLayout, vertex, &attributes, &bindings, pipeline.get(),
+                          error) ||
+        !CheckTargets(desc, hasPixel ? &pixel : nullptr, pipeline.get(), error)) {
+        return E_INVALIDARG;
+    }
+
+    VkDevice device = context->device;
+    VkShaderModule vertexModule = MakeModule(device, vertex.spirv);
+    VkShaderModule pixelModule = hasPixel ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
+    VkPipelineShaderStageCreateInfo stages[2]{};
+    stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+    stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
+    stages[0].module = vertexModule;
+    stages[0].pName = vertex.entryPoint.c_str();
+    stages[1].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+    stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
+    stages[1].module = pixelModule;
+    stages[1].pName = pixel.entryPoint.c_str();
+
+    VkPipelineVertexInputStateCreateInfo vertexInput{};
+    vertexInput.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
+    vertexInput.vertexBindingDescriptionCount = uint32_t(bindings.size());
+    vertexInput.pVertexBindingDescriptions = bindings.data();
+    vertexInput.vertexAttributeDescriptionCount = uint32_t(attributes.size());
+    vertexInput.pVertexAttributeDescriptions = attributes.data();
+
+    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
+    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
+    inputAssembly.topology = topology;
+
+    VkPipelineViewportStateCreateInfo viewport{};
+    viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
+    viewport.viewportCount = 1;
+    viewport.scissorCount = 1;
+
+    const D3D12_RASTERIZER_DESC& raster = desc.RasterizerState;
+    VkPipelineRasterizationStateCreateInfo rasterization{};
+    rasterization.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
+    rasterization.depthClampEnable = !raster.DepthClipEnable && context->features.depthClamp;
+    rasterization.polygonMode = VK_POLYGON_MODE_FILL;
+    rasterization.cullMode = raster.CullMode == D3D12_CULL_MODE_FRONT  ? VK_CULL_MODE_FRONT_BIT
+                             : raster.CullMode == D3D12_CULL_MODE_BACK ? VK_CULL_MODE_BACK_BIT
+                                                                       : VK_CULL_MODE_NONE;
+    // Facing is decided in framebuffer space, which the negative-height
+    // viewport makes the same as the screen: no flip of the winding needed.
+    rasterization.frontFace =
+        raster.FrontCounterClockwise ? VK_FRONT_FACE_COUNTER_CLOCKWISE : VK_FRONT_FACE_CLOCKWISE;
+    rasterization.depthBiasEnable =
+        raster.DepthBias != 0 || raster.SlopeScaledDepthBias != 0.0f ? VK_TRUE : VK_FALSE;
+    rasterization.depthBiasConstantFactor = float(raster.DepthBias);
+    rasterization.depthBiasClamp = raster.DepthBiasClamp;
+    rasterization.depthBiasSlopeFactor = raster.SlopeScaledDepthBias;
+    rasterization.lineWidth = 1.0f;
+
+    VkPipelineMultisampleStateCreateInfo multisample{};
+    multisample.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
+    multisample.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
+    VkSampleMask sampleMask = desc.SampleMask;
+    multisample.pSampleMask = &sampleMask;
+    multisample.alphaToCoverageEnable = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
+
+    const D3D12_DEPTH_STENCIL_DESC& depth = desc.DepthStencilState;
+    VkPipelineDepthStencilStateCreateInfo depthStencil{};
+    depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
+    depthStencil.depthTestEnable = depth.DepthEnable ? VK_TRUE : VK_FALSE;
+    depthStencil.depthWriteEnable =
+        depth.DepthEnable && depth.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL ? VK_TRUE
+                                                                                : VK_FALSE;
+    depthStencil.depthCompareOp = CompareOp(depth.DepthFunc);
+    depthStencil.stencilTestEnable = depth.StencilEnable ? VK_TRUE : VK_FALSE;
+    depthStencil.front =
+        StencilFace(depth.FrontFace, depth.StencilReadMask, depth.StencilWriteMask);
+    depthStencil.back = StencilFace(depth.BackFace, depth.StencilReadMask, depth.StencilWriteMask);
+    depthStencil.maxDepthBounds = 1.0f;
+
+    VkPipelineColorBlendAttachmentState blends[8]{};
+    for (UINT i = 0; i < desc.NumRenderTargets; ++i) {
+        bool independent =
+            desc.BlendState.IndependentBlendEnable && context->features.independentBlend;
+        const D3D12_RENDER_TARGET_BLEND_DESC& target =
+            desc.BlendState.RenderTarget[independent ? i : 0];
+        blends[i].blendEnable = target.BlendEnable ? VK_TRUE : VK_FALSE;
+        blends[i].srcColorBlendFactor = BlendFactor(target.SrcBlend);
+        blends[i].dstColorBlendFactor = BlendFactor(target.DestBlend);
+        blends[i].colorBlendOp = BlendOp(target.BlendOp);
+        blends[i].srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
+        blends[i].dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
+        blends[i].alphaBlendOp = BlendOp(target.BlendOpAlpha);
+        blends[i].colorWriteMask = target.RenderTargetWriteMask & 0xF;
+    }
+    VkPipelineColorBlendStateCreateInfo colorBlend{};
+    colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
+    colorBlend.attachmentCount = desc.NumRenderTargets;
+    colorBlend.pAttachments = blends;
+
+    VkDynamicState dynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
+                                      VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
+                                      VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
+    VkPipelineDynamicStateCreateInfo dynamic{};
+    dynamic.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
+    dynamic.dynamicStateCount = uint32_t(std::size(dynamicStates));
+    dynamic.pDynamicStates = dynamicStates;
+
+    VkPipelineRenderingCreateInfo rendering{};
+    rendering.sType = VK_STRUCTURE_TYPE_PIPELINE_RENDERING_CREATE_INFO;
+    rendering.colorAttachmentCount = desc.NumRenderTargets;
+    rendering.pColorAttachmentFormats = pipeline->colorFormats.data();
+    const FormatInfo* depthInfo = FindFormat(desc.DSVFormat);
+    if (depthInfo != nullptr) {
+        rendering.depthAttachmentFormat = depthInfo->vulkan;
+        if ((depthInfo->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0) {
+            rendering.stencilAttachmentFormat = depthInfo->vulkan;
+        }
+    }
+
+    VkGraphicsPipelineCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
+    info.pNext = &rendering;
+    info.stageCount = hasPixel ? 2 : 1;
+    info.pStages = stages;
+    info.pVertexInputState = &vertexInput;
+    info.pInputAssemblyState = &inputAssembly;
+    info.pViewportState = &viewport;
+    info.pRasterizationState = &rasterization;
+    info.pMultisampleState = &multisample;
+    info.pDepthStencilState = &depthStencil;
+    info.pColorBlendState = &colorBlend;
+    info.pDynamicState = &dynamic;
+    info.layout = rootSignature->layout;
+    bool built = vertexModule != VK_NULL_HANDLE && (!hasPixel || pixelModule != VK_NULL_HANDLE) &&
+                 VK_CHECK(vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &info, nullptr,
+                                                    &pipeline->pipeline));
+    vkDestroyShaderModule(device, vertexModule, nullptr);
+    vkDestroyShaderModule(device, pixelModule, nullptr);
+    if (!built) {
+        *error = "the Vulkan pipeline could not be created";
+        return E_FAIL;
+    }
+    *out = std::move(pipeline);
+    return S_OK;
+}
+
+} // namespace d3d12_standin

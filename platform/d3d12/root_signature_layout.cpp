@@ -1,0 +1,303 @@
+#include "root_signature_layout.h"
+
+#include "gpu_objects.h"
+#include "state_translation.h"
+
+#include <vulkan_check.h>
+
+#include <map>
+
+namespace d3d12_standin {
+namespace {
+
+constexpr uint32_t kMaxTableDescriptors = 4096;
+
+VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility) {
+    switch (visibility) {
+    case D3D12_SHADER_VISIBILITY_VERTEX:
+        return VK_SHADER_STAGE_VERTEX_BIT;
+    case D3D12_SHADER_VISIBILITY_PIXEL:
+        return VK_SHADER_STAGE_FRAGMENT_BIT;
+    case D3D12_SHADER_VISIBILITY_GEOMETRY:
+        return VK_SHADER_STAGE_GEOMETRY_BIT;
+    case D3D12_SHADER_VISIBILITY_HULL:
+        return VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT;
+    case D3D12_SHADER_VISIBILITY_DOMAIN:
+        return VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT;
+    default:
+        return VK_SHADER_STAGE_ALL_GRAPHICS;
+    }
+}
+
+VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {
+    switch (type) {
+    case D3D12_DESCRIPTOR_RANGE_TYPE_CBV:
+        return VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER;
+    case D3D12_DESCRIPTOR_RANGE_TYPE_SRV:
+        return VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE;
+    case D3D12_DESCRIPTOR_RANGE_TYPE_UAV:
+        return VK_DESCRIPTOR_TYPE_STORAGE_IMAGE;
+    default:
+        return VK_DESCRIPTOR_TYPE_SAMPLER;
+    }
+}
+
+// Register class of a compiled binding: 0 b, 1 t, 2 s, 3 u.
+int RangeTypeForClass(uint32_t registerClass) {
+    switch (registerClass) {
+    case 0:
+        return D3D12_DESCRIPTOR_RANGE_TYPE_CBV;
+    case 1:
+        return D3D12_DESCRIPTOR_RANGE_TYPE_SRV;
+    case 2:
+        return D3D12_DESCRIPTOR_RANGE_TYPE_SAMPLER;
+    case 3:
+        return D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+    default:
+        return -1;
+    }
+}
+
+D3D12_ROOT_PARAMETER_TYPE RootTypeForClass(uint32_t registerClass) {
+    switch (registerClass) {
+    case 1:
+        return D3D12_ROOT_PARAMETER_TYPE_SRV;
+    case 3:
+        return D3D12_ROOT_PARAMETER_TYPE_UAV;
+    default:
+        return D3D12_ROOT_PARAMETER_TYPE_CBV;
+    }
+}
+
+const char kClassLetters[] = "btsu";
+
+bool Visible(D3D12_SHADER_VISIBILITY visibility, VkShaderStageFlagBits stage) {
+    return (StagesFor(visibility) & stage) != 0;
+}
+
+VkDescriptorSetLayout MakeSetLayout(VkDevice device,
+                                    const std::vector<VkDescriptorSetLayoutBinding>& bindings) {
+    VkDescriptorSetLayoutCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_SET_LAYOUT_CREATE_INFO;
+    info.bindingCount = uint32_t(bindings.size());
+    info.pBindings = bindings.data();
+    VkDescriptorSetLayout layout = VK_NULL_HANDLE;
+    VK_CHECK(vkCreateDescriptorSetLayout(device, &info, nullptr, &layout));
+    return layout;
+}
+
+} // namespace
+
+std::shared_ptr<RootSignatureLayout>
+RootSignatureLayout::Create(std::shared_ptr<vk_core::VulkanContext> context, const void* blob,
+                            size_t size, std::string* error) {
+    std::shared_ptr<RootSignatureLayout> layout(new RootSignatureLayout(std::move(context)));
+    if (blob == nullptr || size == 0) {
+        *error = "no root signature data";
+        return nullptr;
+    }
+    if (!dxbc::ReadRootSignature(blob, size, &layout->desc, error)) {
+        return nullptr;
+    }
+    layout->blob = dxbc::WriteRootSignature(layout->desc);
+    if (!layout->Build(error)) {
+        return nullptr;
+    }
+    return layout;
+}
+
+RootSignatureLayout::~RootSignatureLayout() {
+    VkDevice device = context->device;
+    vkDestroyPipelineLayout(device, layout, nullptr);
+    for (RootParameterLayout& parameter : parameters) {
+        vkDestroyDescriptorSetLayout(device, parameter.setLayout, nullptr);
+    }
+    vkDestroyDescriptorPool(device, samplerPool_, nullptr);
+    vkDestroyDescriptorSetLayout(device, samplerSetLayout_, nullptr);
+    for (VkSampler sampler : samplers_) {
+        vkDestroySampler(device, sampler, nullptr);
+    }
+}
+
+bool RootSignatureLayout::Build(std::string* error) {
+    VkDevice device = context->device;
+    for (size_t i = 0; i < desc.parameters.size(); ++i) {
+        const dxbc::RootParameter& source = desc.parameters[i];
+        RootParameterLayout parameter;
+        parameter.type = source.type;
+        parameter.setLayoutId = NextObjectId();
+        VkShaderStageFlags stages = StagesFor(source.visibility);
+        std::vector<VkDescriptorSetLayoutBinding> bindings;
+        if (source.type == D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+            std::map<uint32_t, VkDescriptorType> byOffset;
+            uint32_t next = 0;
+            for (const D3D12_DESCRIPTOR_RANGE1& range : source.ranges) {
+                if (range.NumDescriptors == UINT_MAX ||
+                    range.NumDescriptors > kMaxTableDescriptors) {
+                    *error = "root parameter " + std::to_string(i) +
+                             ": unbounded or very large descriptor ranges are not supported";
+                    return false;
+                }
+                uint32_t start =
+                    range.OffsetInDescriptorsFromTableStart == D3D12_DESCRIPTOR_RANGE_OFFSET_APPEND
+                        ? next
+                        : range.OffsetInDescriptorsFromTableStart;
+                VkDescriptorType type = TypeForRange(range.RangeType);
+                for (uint32_t k = 0; k < range.NumDescriptors; ++k) {
+                    auto [it, inserted] = byOffset.emplace(start + k, type);
+                    if (!inserted && it->second != type) {
+                        *error = "root parameter " + std::to_string(i) +
+                                 ": ranges of different types overlap";
+                        return false;
+                    }
+                }
+                next = start + range.NumDescriptors;
+            }
+            for (auto [offset, type] : byOffset) {
+                parameter.bindings.push_back({offset, type});
+                bindings.push_back({offset, type, 1, stages, nullptr});
+            }
+        } else {
+            VkDescriptorType type = source.type == D3D12_ROOT_PARAMETER_TYPE_SRV ||
+                                            source.type == D3D12_ROOT_PARAMETER_TYPE_UAV
+                                        ? VK_DESCRIPTOR_TYPE_STORAGE_BUFFER
+                                        : VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER;
+            bindings.push_back({0, type, 1, stages, nullptr});
+        }
+        parameter.setLayout = MakeSetLayout(device, bindings);
+        parameters.push_back(std::move(parameter));
+        if (parameters.back().setLayout == VK_NULL_HANDLE) {
+            *error = "vkCreateDescriptorSetLayout failed";
+            return false;
+        }
+    }
+    std::vector<VkDescriptorSetLayout> setLayouts;
+    for (const RootParameterLayout& parameter : parameters) {
+        setLayouts.push_back(parameter.setLayout);
+    }
+    samplerSetIndex = uint32_t(parameters.size());
+    if (!desc.staticSamplers.empty()) {
+        if (!BuildSamplerSet(error)) {
+            return false;
+        }
+        setLayouts.push_back(samplerSetLayout_);
+    }
+    if (setLayouts.size() > context->properties.limits.maxBoundDescriptorSets) {
+        *error = "the root signature needs " + std::to_string(setLayouts.size()) +
+                 " descriptor sets; this device binds at most " +
+                 std::to_string(context->properties.limits.maxBoundDescriptorSets);
+        return false;
+    }
+    VkPipelineLayoutCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_PIPELINE_LAYOUT_CREATE_INFO;
+    info.setLayoutCount = uint32_t(setLayouts.size());
+    info.pSetLayouts = setLayouts.data();
+    if (!VK_CHECK(vkCreatePipelineLayout(device, &info, nullptr, &layout))) {
+        *error = "vkCreatePipelineLayout failed";
+        return false;
+    }
+    return true;
+}
+
+bool RootSignatureLayout::BuildSamplerSet(std::string* error) {
+    VkDevice device = context->device;
+    std::vector<VkDescriptorSetLayoutBinding> bindings;
+    for (size_t k = 0; k < desc.staticSamplers.size(); ++k) {
+        VkSamplerCreateInfo info = SamplerInfo(desc.staticSamplers[k]);
+        VkSampler sampler = VK_NULL_HANDLE;
+        if (!VK_CHECK(vkCreateSampler(device, &info, nullptr, &sampler))) {
+            *error = "vkCreateSampler failed";
+            return false;
+        }
+        samplers_.push_back(sampler);
+    }
+    for (size_t k = 0; k < desc.staticSamplers.size(); ++k) {
+        bindings.push_back({uint32_t(k), VK_DESCRIPTOR_TYPE_SAMPLER, 1,
+                            StagesFor(desc.staticSamplers[k].ShaderVisibility), &samplers_[k]});
+    }
+    samplerSetLayout_ = MakeSetLayout(device, bindings);
+    VkDescriptorPoolSize size{VK_DESCRIPTOR_TYPE_SAMPLER, uint32_t(bindings.size())};
+    VkDescriptorPoolCreateInfo poolInfo{};
+    poolInfo.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO;
+    poolInfo.maxSets = 1;
+    poolInfo.poolSizeCount = 1;
+    poolInfo.pPoolSizes = &size;
+    if (samplerSetLayout_ == VK_NULL_HANDLE ||
+        !VK_CHECK(vkCreateDescriptorPool(device, &poolInfo, nullptr, &samplerPool_))) {
+        *error = "static sampler set could not be created";
+        return false;
+    }
+    VkDescriptorSetAllocateInfo allocate{};
+    allocate.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_SET_ALLOCATE_INFO;
+    allocate.descriptorPool = samplerPool_;
+    allocate.descriptorSetCount = 1;
+    allocate.pSetLayouts = &samplerSetLayout_;
+    if (!VK_CHECK(vkAllocateDescriptorSets(device, &allocate, &samplerSet))) {
+        *error = "static sampler set could not be allocated";
+        return false;
+    }
+    return true;
+}
+
+bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding,
+                                uint32_t* newSet, uint32_t* newBinding, std::string* error) const {
+    uint32_t registerClass = binding / 256;
+    uint32_t registerIndex = binding % 256;
+    int rangeType = RangeTypeForClass(registerClass);
+    for (size_t i = 0; i < desc.parameters.size(); ++i) {
+        const dxbc::RootParameter& parameter = desc.parameters[i];
+        if (!Visible(parameter.visibility, stage)) {
+            continue;
+        }
+        if (parameter.type == D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+            uint32_t next = 0;
+            for (const D3D12_DESCRIPTOR_RANGE1& range : parameter.ranges) {
+                uint32_t start =
+                    range.OffsetInDescriptorsFromTableStart == D3D12_DESCRIPTOR_RANGE_OFFSET_APPEND
+                        ? next
+                        : range.OffsetInDescriptorsFromTableStart;
+                next = start + range.NumDescriptors;
+                if (int(range.RangeType) == rangeType && range.RegisterSpace == space &&
+                    registerIndex >= range.BaseShaderRegister &&
+                    registerIndex - range.BaseShaderRegister < range.NumDescriptors) {
+                    *newSet = uint32_t(i);
+                    *newBinding = start + registerIndex - range.BaseShaderRegister;
+                    return true;
+                }
+            }
+            continue;
+        }
+        bool constants = parameter.type == D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS;
+        uint32_t reg =
+            constants ? parameter.constants.ShaderRegister : parameter.descriptor.ShaderRegister;
+        uint32_t regSpace =
+            constants ? parameter.constants.RegisterSpace : parameter.descriptor.RegisterSpace;
+        D3D12_ROOT_PARAMETER_TYPE wanted =
+            constants ? D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS : RootTypeForClass(registerClass);
+        if (registerClass != 2 && parameter.type == wanted && reg == registerIndex &&
+            regSpace == space && (registerClass == 0 || !constants)) {
+            *newSet = uint32_t(i);
+            *newBinding = 0;
+            return true;
+        }
+    }
+    if (registerClass == 2) {
+        for (size_t k = 0; k < desc.staticSamplers.size(); ++k) {
+            const D3D12_STATIC_SAMPLER_DESC& sampler = desc.staticSamplers[k];
+            if (sampler.ShaderRegister == registerIndex && sampler.RegisterSpace == space &&
+                Visible(sampler.ShaderVisibility, stage)) {
+                *newSet = samplerSetIndex;
+                *newBinding = uint32_t(k);
+                return true;
+            }
+        }
+    }
+    char letter = registerClass < 4 ? kClassLetters[registerClass] : '?';
+    *error = "register " + std::string(1, letter) + std::to_string(registerIndex) + ", space" +
+             std::to_string(space) + " used by the " +
+             (stage == VK_SHADER_STAGE_VERTEX_BIT ? "vertex" : "pixel") +
+             " shader is not in the root signature";
+    return false;
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,68 @@
+// A serialized root signature turned into a Vulkan pipeline layout. Root
+// parameter i is descriptor set i; inside a table, the descriptor at offset k
+// from the table's start is binding k. Static samplers form one more set of
+// immutable samplers after the parameters.
+#pragma once
+
+#include <root_signature_binary.h>
+
+#include <vulkan_context.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace d3d12_standin {
+
+struct TableBinding {
+    uint32_t binding;
+    VkDescriptorType type;
+};
+
+struct RootParameterLayout {
+    D3D12_ROOT_PARAMETER_TYPE type;
+    VkDescriptorSetLayout setLayout = VK_NULL_HANDLE;
+    uint64_t setLayoutId = 0;
+    std::vector<TableBinding> bindings; // tables only
+};
+
+class RootSignatureLayout {
+public:
+    // The layout, or null with a reason in `error`.
+    static std::shared_ptr<RootSignatureLayout>
+    Create(std::shared_ptr<vk_core::VulkanContext> context, const void* blob, size_t size,
+           std::string* error);
+    ~RootSignatureLayout();
+    RootSignatureLayout(const RootSignatureLayout&) = delete;
+    RootSignatureLayout& operator=(const RootSignatureLayout&) = delete;
+
+    // Where a resource the shader of `stage` declared as register(<class>N,
+    // spaceM) lives here: the compiler encodes it as set M, binding
+    // classBase + N (b 0, t 256, s 512, u 768).
+    bool Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding, uint32_t* newSet,
+               uint32_t* newBinding, std::string* error) const;
+
+    // Same layouts, so pipelines and bindings made from either agree.
+    bool CompatibleWith(const RootSignatureLayout& other) const { return blob == other.blob; }
+
+    std::shared_ptr<vk_core::VulkanContext> context;
+    dxbc::RootSignatureDesc desc{};
+    std::vector<uint8_t> blob;
+    std::vector<RootParameterLayout> parameters;
+    VkPipelineLayout layout = VK_NULL_HANDLE;
+    // The static samplers' set (VK_NULL_HANDLE when there are none).
+    uint32_t samplerSetIndex = 0;
+    VkDescriptorSet samplerSet = VK_NULL_HANDLE;
+
+private:
+    explicit RootSignatureLayout(std::shared_ptr<vk_core::VulkanContext> owner)
+        : context(std::move(owner)) {}
+    bool Build(std::string* error);
+    bool BuildSamplerSet(std::string* error);
+
+    VkDescriptorSetLayout samplerSetLayout_ = VK_NULL_HANDLE;
+    VkDescriptorPool samplerPool_ = VK_NULL_HANDLE;
+    std::vector<VkSampler> samplers_;
+};
+
+} // namespace d3d12_standin

@@ -1,0 +1,102 @@
+#include "shader_stage.h"
+
+#include <dxbc_container.h>
+#include <spirv_bindings.h>
+
+#include <cstring>
+
+namespace d3d12_standin {
+namespace {
+
+constexpr uint32_t kSpirvMagic = 0x07230203;
+constexpr uint32_t kOpEntryPoint = 15;
+
+// The name of the first entry point of the stage's execution model.
+bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits stage,
+                    std::string* name) {
+    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT ? 0 : 4; // Vertex, Fragment
+    size_t at = 5;
+    while (at < spirv.size()) {
+        uint32_t wordCount = spirv[at] >> 16;
+        uint32_t opcode = spirv[at] & 0xFFFF;
+        if (wordCount == 0 || at + wordCount > spirv.size()) {
+            return false;
+        }
+        if (opcode == kOpEntryPoint && wordCount >= 4 && spirv[at + 1] == wantedModel) {
+            const char* text = reinterpret_cast<const char*>(&spirv[at + 3]);
+            size_t limit = (wordCount - 3) * 4;
+            *name = std::string(text, strnlen(text, limit));
+            return true;
+        }
+        at += wordCount;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code) {
+    std::vector<dxbc::ChunkView> chunks;
+    if (code.pShaderBytecode == nullptr || code.BytecodeLength == 0 ||
+        !dxbc::ReadContainer(code.pShaderBytecode, code.BytecodeLength, &chunks, nullptr)) {
+        return {};
+    }
+    const dxbc::ChunkView* chunk = dxbc::FindChunk(chunks, dxbc::kRootSignatureChunk);
+    if (chunk == nullptr) {
+        return {};
+    }
+    return std::vector<uint8_t>(chunk->data, chunk->data + chunk->size);
+}
+
+bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits stage,
+                        const RootSignatureLayout& layout, ShaderStage* out, std::string* error) {
+    std::vector<dxbc::ChunkView> chunks;
+    std::string reason;
+    if (!dxbc::ReadContainer(code.pShaderBytecode, code.BytecodeLength, &chunks, &reason)) {
+        *error = "the shader byte code is not a valid container: " + reason;
+        return false;
+    }
+    const dxbc::ChunkView* spirv = dxbc::FindChunk(chunks, dxbc::kSpirvChunk);
+    if (spirv == nullptr || spirv->size < 20 || spirv->size % 4 != 0) {
+        *error = "the shader byte code holds no SPIR-V";
+        return false;
+    }
+    out->spirv.resize(spirv->size / 4);
+    std::memcpy(out->spirv.data(), spirv->data, spirv->size);
+    if (out->spirv[0] != kSpirvMagic) {
+        *error = "the shader's SPIR-V chunk has a bad magic number";
+        return false;
+    }
+    if (!FindEntryPoint(out->spirv, stage, &out->entryPoint)) {
+        *error = "the shader has no entry point for its stage";
+        return false;
+    }
+    if (const dxbc::ChunkView* inputs = dxbc::FindChunk(chunks, dxbc::kInputSignatureChunk)) {
+        if (!dxbc::ReadSignature(*inputs, &out->inputs, &reason)) {
+            *error = "bad input signature: " + reason;
+            return false;
+        }
+    }
+    if (const dxbc::ChunkView* outputs = dxbc::FindChunk(chunks, dxbc::kOutputSignatureChunk)) {
+        out->hasOutputSignature = true;
+        if (!dxbc::ReadSignature(*outputs, &out->outputs, &reason)) {
+            *error = "bad output signature: " + reason;
+            return false;
+        }
+    }
+    std::string remapError;
+    bool remapped = dxbc::RemapSpirvBindings(
+        out->spirv,
+        [&](uint32_t set, uint32_t binding, uint32_t* newSet, uint32_t* newBinding) {
+            return layout.Remap(stage, set, binding, newSet, newBinding, &remapError);
+        },
+        &reason);
+    if (!remapped) {
+        *error =
+            remapError.empty() ? "SPIR-V bindings could not be rewritten: " + reason : remapError;
+        return false;
+    }
+    return true;
+}
+
+} // namespace d3d12_standin

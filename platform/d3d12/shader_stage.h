@@ -1,0 +1,32 @@
+// One compiled shader taken apart: SPIR-V with its bindings moved to the root
+// signature's layout, the entry point, and the input/output signatures.
+#pragma once
+
+#include "root_signature_layout.h"
+
+#include <signature.h>
+
+#include <windows.h>
+
+#include <d3d12.h>
+
+#include <string>
+#include <vector>
+
+namespace d3d12_standin {
+
+struct ShaderStage {
+    std::vector<uint32_t> spirv;
+    std::string entryPoint;
+    std::vector<dxbc::SignatureElement> inputs;
+    std::vector<dxbc::SignatureElement> outputs;
+    bool hasOutputSignature = false;
+};
+
+// The root signature a compiled shader carries, or an empty vector.
+std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code);
+
+bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits stage,
+                        const RootSignatureLayout& layout, ShaderStage* out, std::string* error);
+
+} // namespace d3d12_standin

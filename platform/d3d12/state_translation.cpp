@@ -1,0 +1,138 @@
+#include "state_translation.h"
+
+namespace d3d12_standin {
+namespace {
+
+VkSamplerAddressMode AddressMode(D3D12_TEXTURE_ADDRESS_MODE mode) {
+    switch (mode) {
+    case D3D12_TEXTURE_ADDRESS_MODE_MIRROR:
+        return VK_SAMPLER_ADDRESS_MODE_MIRRORED_REPEAT;
+    case D3D12_TEXTURE_ADDRESS_MODE_CLAMP:
+        return VK_SAMPLER_ADDRESS_MODE_CLAMP_TO_EDGE;
+    case D3D12_TEXTURE_ADDRESS_MODE_BORDER:
+        return VK_SAMPLER_ADDRESS_MODE_CLAMP_TO_BORDER;
+    case D3D12_TEXTURE_ADDRESS_MODE_MIRROR_ONCE:
+        return VK_SAMPLER_ADDRESS_MODE_MIRRORED_REPEAT;
+    default:
+        return VK_SAMPLER_ADDRESS_MODE_REPEAT;
+    }
+}
+
+// Filter bits: mip linear 0x1, mag linear 0x4, min linear 0x10, anisotropic
+// 0x40, comparison 0x80. Anisotropy is not enabled on the device, so
+// anisotropic filters sample linearly.
+VkSamplerCreateInfo FilterInfo(D3D12_FILTER filter, D3D12_TEXTURE_ADDRESS_MODE u,
+                               D3D12_TEXTURE_ADDRESS_MODE v, D3D12_TEXTURE_ADDRESS_MODE w,
+                               FLOAT mipBias, D3D12_COMPARISON_FUNC comparison, FLOAT minLod,
+                               FLOAT maxLod) {
+    VkSamplerCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_SAMPLER_CREATE_INFO;
+    bool anisotropic = (filter & 0x40) != 0;
+    info.minFilter = anisotropic || (filter & 0x10) != 0 ? VK_FILTER_LINEAR : VK_FILTER_NEAREST;
+    info.magFilter = anisotropic || (filter & 0x4) != 0 ? VK_FILTER_LINEAR : VK_FILTER_NEAREST;
+    info.mipmapMode = anisotropic || (filter & 0x1) != 0 ? VK_SAMPLER_MIPMAP_MODE_LINEAR
+                                                         : VK_SAMPLER_MIPMAP_MODE_NEAREST;
+    info.addressModeU = AddressMode(u);
+    info.addressModeV = AddressMode(v);
+    info.addressModeW = AddressMode(w);
+    info.mipLodBias = mipBias;
+    info.compareEnable = (filter & 0x80) != 0 ? VK_TRUE : VK_FALSE;
+    info.compareOp = CompareOp(comparison);
+    info.minLod = minLod;
+    info.maxLod = maxLod;
+    return info;
+}
+
+} // namespace
+
+VkImageLayout LayoutForState(D3D12_RESOURCE_STATES state) {
+    switch (state) {
+    case D3D12_RESOURCE_STATE_RENDER_TARGET:
+        return VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL;
+    case D3D12_RESOURCE_STATE_DEPTH_WRITE:
+        return VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL;
+    case D3D12_RESOURCE_STATE_DEPTH_READ:
+        return VK_IMAGE_LAYOUT_DEPTH_STENCIL_READ_ONLY_OPTIMAL;
+    case D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE:
+    case D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE:
+    case D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE:
+        return VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL;
+    case D3D12_RESOURCE_STATE_COPY_DEST:
+    case D3D12_RESOURCE_STATE_RESOLVE_DEST:
+        return VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL;
+    case D3D12_RESOURCE_STATE_COPY_SOURCE:
+    case D3D12_RESOURCE_STATE_RESOLVE_SOURCE:
+        return VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL;
+    default:
+        return VK_IMAGE_LAYOUT_GENERAL; // COMMON/PRESENT, UNORDERED_ACCESS, read combinations
+    }
+}
+
+VkCompareOp CompareOp(D3D12_COMPARISON_FUNC func) {
+    switch (func) {
+    case D3D12_COMPARISON_FUNC_NEVER:
+        return VK_COMPARE_OP_NEVER;
+    case D3D12_COMPARISON_FUNC_LESS:
+        return VK_COMPARE_OP_LESS;
+    case D3D12_COMPARISON_FUNC_EQUAL:
+        return VK_COMPARE_OP_EQUAL;
+    case D3D12_COMPARISON_FUNC_LESS_EQUAL:
+        return VK_COMPARE_OP_LESS_OR_EQUAL;
+    case D3D12_COMPARISON_FUNC_GREATER:
+        return VK_COMPARE_OP_GREATER;
+    case D3D12_COMPARISON_FUNC_NOT_EQUAL:
+        return VK_COMPARE_OP_NOT_EQUAL;
+    case D3D12_COMPARISON_FUNC_GREATER_EQUAL:
+        return VK_COMPARE_OP_GREATER_OR_EQUAL;
+    default:
+        return VK_COMPARE_OP_ALWAYS;
+    }
+}
+
+VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc) {
+    VkSamplerCreateInfo info =
+        FilterInfo(desc.Filter, desc.AddressU, desc.AddressV, desc.AddressW, desc.MipLODBias,
+                   desc.ComparisonFunc, desc.MinLOD, desc.MaxLOD);
+    bool opaque = desc.BorderColor[3] > 0.5f;
+    bool white = desc.BorderColor[0] > 0.5f;
+    info.borderColor = !opaque ? VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK
+                       : white ? VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE
+                               : VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+    return info;
+}
+
+VkSamplerCreateInfo SamplerInfo(const D3D12_STATIC_SAMPLER_DESC& desc) {
+    VkSamplerCreateInfo info =
+        FilterInfo(desc.Filter, desc.AddressU, desc.AddressV, desc.AddressW, desc.MipLODBias,
+                   desc.ComparisonFunc, desc.MinLOD, desc.MaxLOD);
+    switch (desc.BorderColor) {
+    case D3D12_STATIC_BORDER_COLOR_OPAQUE_BLACK:
+        info.borderColor = VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+        break;
+    case D3D12_STATIC_BORDER_COLOR_OPAQUE_WHITE:
+        info.borderColor = VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE;
+        break;
+    default:
+        info.borderColor = VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK;
+    }
+    return info;
+}
+
+VkPrimitiveTopology Topology(D3D12_PRIMITIVE_TOPOLOGY topology) {
+    switch (topology) {
+    case D3D_PRIMITIVE_TOPOLOGY_POINTLIST:
+        return VK_PRIMITIVE_TOPOLOGY_POINT_LIST;
+    case D3D_PRIMITIVE_TOPOLOGY_LINELIST:
+        return VK_PRIMITIVE_TOPOLOGY_LINE_LIST;
+    case D3D_PRIMITIVE_TOPOLOGY_LINESTRIP:
+        return VK_PRIMITIVE_TOPOLOGY_LINE_STRIP;
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST:
+        return VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLESTRIP:
+        return VK_PRIMITIVE_TOPOLOGY_TRIANGLE_STRIP;
+    default:
+        return VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    }
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,98 @@
+#include "submission_queue.h"
+
+#include <vulkan_check.h>
+
+namespace d3d12_standin {
+
+SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context)
+    : context_(std::move(context)), serial_(context_, 0) {
+    VkCommandPoolCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
+    info.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
+    info.queueFamilyIndex = context_->queueFamilyIndex;
+    VK_CHECK(vkCreateCommandPool(context_->device, &info, nullptr, &pool_));
+}
+
+SubmissionQueue::~SubmissionQueue() {
+    std::lock_guard lock(mutex_);
+    vkQueueWaitIdle(context_->queue);
+    Retire();
+    vkDestroyCommandPool(context_->device, pool_, nullptr);
+}
+
+VkCommandBuffer SubmissionQueue::BeginCommands() {
+    VkCommandBuffer commands = VK_NULL_HANDLE;
+    if (!freeCommands_.empty()) {
+        commands = freeCommands_.back();
+        freeCommands_.pop_back();
+        vkResetCommandBuffer(commands, 0);
+    } else {
+        VkCommandBufferAllocateInfo info{};
+        info.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO;
+        info.commandPool = pool_;
+        info.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
+        info.commandBufferCount = 1;
+        if (!VK_CHECK(vkAllocateCommandBuffers(context_->device, &info, &commands))) {
+            return VK_NULL_HANDLE;
+        }
+    }
+    VkCommandBufferBeginInfo begin{};
+    begin.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
+    begin.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
+    vkBeginCommandBuffer(commands, &begin);
+    return commands;
+}
+
+uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
+    Retire();
+    uint64_t serial = lastSubmitted_ + 1;
+    VkSemaphoreSubmitInfo serialSignal{};
+    serialSignal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
+    serialSignal.semaphore = serial_.semaphore;
+    serialSignal.value = serial;
+    serialSignal.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
+    batch.signals.push_back(serialSignal);
+
+    VkCommandBufferSubmitInfo commandInfo{};
+    commandInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_SUBMIT_INFO;
+    commandInfo.commandBuffer = batch.commands;
+    VkSubmitInfo2 submit{};
+    submit.sType = VK_STRUCTURE_TYPE_SUBMIT_INFO_2;
+    submit.waitSemaphoreInfoCount = uint32_t(batch.waits.size());
+    submit.pWaitSemaphoreInfos = batch.waits.data();
+    submit.commandBufferInfoCount = batch.commands != VK_NULL_HANDLE ? 1 : 0;
+    submit.pCommandBufferInfos = &commandInfo;
+    submit.signalSemaphoreInfoCount = uint32_t(batch.signals.size());
+    submit.pSignalSemaphoreInfos = batch.signals.data();
+    if (!VK_CHECK(vkQueueSubmit2(context_->queue, 1, &submit, batch.fence))) {
+        if (batch.ownsCommands) {
+            freeCommands_.push_back(batch.commands);
+        }
+        return 0;
+    }
+    lastSubmitted_ = serial;
+    inFlight_.push_back({serial, batch.commands, batch.ownsCommands, std::move(batch.keepAlive)});
+    return serial;
+}
+
+void SubmissionQueue::WaitFor(uint64_t serial) {
+    VkSemaphoreWaitInfo wait{};
+    wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
+    wait.semaphoreCount = 1;
+    wait.pSemaphores = &serial_.semaphore;
+    wait.pValues = &serial;
+    VK_CHECK(vkWaitSemaphores(context_->device, &wait, UINT64_MAX));
+    Retire();
+}
+
+void SubmissionQueue::Retire() {
+    uint64_t completed = serial_.Value();
+    while (!inFlight_.empty() && inFlight_.front().serial <= completed) {
+        if (inFlight_.front().ownsCommands) {
+            freeCommands_.push_back(inFlight_.front().commands);
+        }
+        inFlight_.pop_front();
+    }
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,64 @@
+// The one Vulkan queue that every Direct3D 12 queue of a device submits to.
+// Each submission signals the queue's own timeline ("serial") and keeps the
+// objects it uses alive until the GPU has passed that serial.
+#pragma once
+
+#include "gpu_objects.h"
+
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace d3d12_standin {
+
+struct SubmitBatch {
+    VkCommandBuffer commands = VK_NULL_HANDLE;
+    bool ownsCommands = false; // recycled by the queue once executed
+    std::vector<VkSemaphoreSubmitInfo> waits;
+    std::vector<VkSemaphoreSubmitInfo> signals;
+    VkFence fence = VK_NULL_HANDLE;
+    std::vector<std::shared_ptr<const void>> keepAlive;
+};
+
+class SubmissionQueue {
+public:
+    explicit SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context);
+    ~SubmissionQueue();
+    SubmissionQueue(const SubmissionQueue&) = delete;
+    SubmissionQueue& operator=(const SubmissionQueue&) = delete;
+
+    // Guards the VkQueue, the command pool and everything below.
+    std::mutex& Mutex() { return mutex_; }
+
+    // A command buffer in the recording state (lock held).
+    VkCommandBuffer BeginCommands();
+    // Submits and returns the batch's serial, or 0 on failure (lock held).
+    uint64_t Submit(SubmitBatch batch);
+    uint64_t LastSubmitted() const { return lastSubmitted_; }
+    uint64_t Completed() const { return serial_.Value(); }
+    // Blocks until the GPU has passed `serial`, then releases what finished.
+    void WaitFor(uint64_t serial);
+    // Releases the objects and command buffers of finished submissions.
+    void Retire();
+
+    const std::shared_ptr<vk_core::VulkanContext>& Context() const { return context_; }
+
+private:
+    struct InFlight {
+        uint64_t serial;
+        VkCommandBuffer commands;
+        bool ownsCommands;
+        std::vector<std::shared_ptr<const void>> keepAlive;
+    };
+
+    std::shared_ptr<vk_core::VulkanContext> context_;
+    std::mutex mutex_;
+    TimelineSemaphore serial_;
+    uint64_t lastSubmitted_ = 0;
+    VkCommandPool pool_ = VK_NULL_HANDLE;
+    std::vector<VkCommandBuffer> freeCommands_;
+    std::deque<InFlight> inFlight_;
+};
+
+} // namespace d3d12_standin

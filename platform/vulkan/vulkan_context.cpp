@@ -1,0 +1,228 @@
+#include "vulkan_context.h"
+
+#include "validation_messenger.h"
+#include "vulkan_check.h"
+
+#include <cstring>
+#include <vector>
+
+namespace vk_core {
+namespace {
+
+bool HasExtension(const std::vector<VkExtensionProperties>& extensions, const char* name) {
+    for (const VkExtensionProperties& extension : extensions) {
+        if (std::strcmp(extension.extensionName, name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<VkExtensionProperties> InstanceExtensions() {
+    uint32_t count = 0;
+    vkEnumerateInstanceExtensionProperties(nullptr, &count, nullptr);
+    std::vector<VkExtensionProperties> extensions(count);
+    vkEnumerateInstanceExtensionProperties(nullptr, &count, extensions.data());
+    extensions.resize(count);
+    return extensions;
+}
+
+std::vector<VkExtensionProperties> DeviceExtensions(VkPhysicalDevice physicalDevice) {
+    uint32_t count = 0;
+    vkEnumerateDeviceExtensionProperties(physicalDevice, nullptr, &count, nullptr);
+    std::vector<VkExtensionProperties> extensions(count);
+    vkEnumerateDeviceExtensionProperties(physicalDevice, nullptr, &count, extensions.data());
+    extensions.resize(count);
+    return extensions;
+}
+
+bool GraphicsQueueFamily(VkPhysicalDevice physicalDevice, uint32_t* family) {
+    uint32_t count = 0;
+    vkGetPhysicalDeviceQueueFamilyProperties(physicalDevice, &count, nullptr);
+    std::vector<VkQueueFamilyProperties> families(count);
+    vkGetPhysicalDeviceQueueFamilyProperties(physicalDevice, &count, families.data());
+    for (uint32_t i = 0; i < count; ++i) {
+        if ((families[i].queueFlags & VK_QUEUE_GRAPHICS_BIT) != 0) {
+            *family = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Discrete GPUs first, then integrated, then anything else (a CPU device).
+int DeviceRank(VkPhysicalDeviceType type) {
+    switch (type) {
+    case VK_PHYSICAL_DEVICE_TYPE_DISCRETE_GPU:
+        return 3;
+    case VK_PHYSICAL_DEVICE_TYPE_INTEGRATED_GPU:
+        return 2;
+    case VK_PHYSICAL_DEVICE_TYPE_VIRTUAL_GPU:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::shared_ptr<VulkanContext> VulkanContext::Create(std::string* error) {
+    std::shared_ptr<VulkanContext> context(new VulkanContext);
+    if (!context->CreateInstance(error) || !context->ChoosePhysicalDevice(error) ||
+        !context->CreateDevice(error)) {
+        return nullptr;
+    }
+    return context;
+}
+
+VulkanContext::~VulkanContext() {
+    if (device != VK_NULL_HANDLE) {
+        vkDeviceWaitIdle(device);
+        vkDestroyDevice(device, nullptr);
+    }
+    if (instance != VK_NULL_HANDLE) {
+        DestroyValidationMessenger(instance, messenger_);
+        vkDestroyInstance(instance, nullptr);
+    }
+}
+
+bool VulkanContext::CreateInstance(std::string* error) {
+    std::vector<VkExtensionProperties> available = InstanceExtensions();
+    std::vector<const char*> extensions;
+    bool surfaces = HasExtension(available, VK_KHR_SURFACE_EXTENSION_NAME) &&
+                    HasExtension(available, "VK_KHR_xcb_surface");
+    if (surfaces) {
+        extensions.push_back(VK_KHR_SURFACE_EXTENSION_NAME);
+        extensions.push_back("VK_KHR_xcb_surface");
+    }
+    bool validation =
+        ValidationRequested() && HasExtension(available, VK_EXT_DEBUG_UTILS_EXTENSION_NAME);
+    if (validation) {
+        extensions.push_back(VK_EXT_DEBUG_UTILS_EXTENSION_NAME);
+    }
+
+    VkApplicationInfo application{};
+    application.sType = VK_STRUCTURE_TYPE_APPLICATION_INFO;
+    application.pApplicationName = "d3d12-standin";
+    application.apiVersion = VK_API_VERSION_1_3;
+
+    VkDebugUtilsMessengerCreateInfoEXT messengerInfo = ValidationMessengerInfo();
+    VkInstanceCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_INSTANCE_CREATE_INFO;
+    info.pNext = validation ? &messengerInfo : nullptr;
+    info.pApplicationInfo = &application;
+    info.enabledExtensionCount = uint32_t(extensions.size());
+    info.ppEnabledExtensionNames = extensions.data();
+    VkResult result = vkCreateInstance(&info, nullptr, &instance);
+    if (result != VK_SUCCESS) {
+        instance = VK_NULL_HANDLE;
+        *error = std::string("vkCreateInstance failed: ") + ResultName(result);
+        return false;
+    }
+    if (validation) {
+        messenger_ = CreateValidationMessenger(instance);
+    }
+    features.presentation = surfaces;
+    return true;
+}
+
+bool VulkanContext::ChoosePhysicalDevice(std::string* error) {
+    uint32_t count = 0;
+    vkEnumeratePhysicalDevices(instance, &count, nullptr);
+    std::vector<VkPhysicalDevice> devices(count);
+    vkEnumeratePhysicalDevices(instance, &count, devices.data());
+    int bestRank = -1;
+    for (VkPhysicalDevice candidate : devices) {
+        VkPhysicalDeviceProperties candidateProperties;
+        vkGetPhysicalDeviceProperties(candidate, &candidateProperties);
+        uint32_t family = 0;
+        if (candidateProperties.apiVersion < VK_API_VERSION_1_3 ||
+            !GraphicsQueueFamily(candidate, &family)) {
+            continue;
+        }
+        int rank = DeviceRank(candidateProperties.deviceType);
+        if (rank > bestRank) {
+            bestRank = rank;
+            physicalDevice = candidate;
+            properties = candidateProperties;
+            queueFamilyIndex = family;
+        }
+    }
+    if (physicalDevice == VK_NULL_HANDLE) {
+        *error = "no Vulkan 1.3 device with a graphics queue";
+        return false;
+    }
+    vkGetPhysicalDeviceMemoryProperties(physicalDevice, &memoryProperties);
+    return true;
+}
+
+bool VulkanContext::CreateDevice(std::string* error) {
+    std::vector<VkExtensionProperties> available = DeviceExtensions(physicalDevice);
+    std::vector<const char*> extensions;
+    features.presentation =
+        features.presentation && HasExtension(available, VK_KHR_SWAPCHAIN_EXTENSION_NAME);
+    if (features.presentation) {
+        extensions.push_back(VK_KHR_SWAPCHAIN_EXTENSION_NAME);
+    }
+
+    VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
+    robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    VkPhysicalDeviceFeatures2 supported{};
+    supported.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
+    bool hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
+    if (hasRobustness) {
+        supported.pNext = &robustness;
+    }
+    vkGetPhysicalDeviceFeatures2(physicalDevice, &supported);
+
+    VkPhysicalDeviceRobustness2FeaturesEXT enabledRobustness{};
+    enabledRobustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    features.nullDescriptor = hasRobustness && robustness.nullDescriptor == VK_TRUE;
+    enabledRobustness.nullDescriptor = features.nullDescriptor ? VK_TRUE : VK_FALSE;
+    if (features.nullDescriptor) {
+        extensions.push_back(VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
+    }
+
+    VkPhysicalDeviceVulkan12Features vulkan12{};
+    vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
+    vulkan12.timelineSemaphore = VK_TRUE;
+    vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
+    VkPhysicalDeviceVulkan13Features vulkan13{};
+    vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
+    vulkan13.dynamicRendering = VK_TRUE;
+    vulkan13.synchronization2 = VK_TRUE;
+    vulkan13.pNext = &vulkan12;
+
+    VkPhysicalDeviceFeatures2 enabled{};
+    enabled.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
+    enabled.pNext = &vulkan13;
+    features.depthClamp = supported.features.depthClamp == VK_TRUE;
+    features.independentBlend = supported.features.independentBlend == VK_TRUE;
+    enabled.features.depthClamp = supported.features.depthClamp;
+    enabled.features.independentBlend = supported.features.independentBlend;
+
+    float priority = 1.0f;
+    VkDeviceQueueCreateInfo queueInfo{};
+    queueInfo.sType = VK_STRUCTURE_TYPE_DEVICE_QUEUE_CREATE_INFO;
+    queueInfo.queueFamilyIndex = queueFamilyIndex;
+    queueInfo.queueCount = 1;
+    queueInfo.pQueuePriorities = &priority;
+
+    VkDeviceCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_DEVICE_CREATE_INFO;
+    info.pNext = &enabled;
+    info.queueCreateInfoCount = 1;
+    info.pQueueCreateInfos = &queueInfo;
+    info.enabledExtensionCount = uint32_t(extensions.size());
+    info.ppEnabledExtensionNames = extensions.data();
+    VkResult result = vkCreateDevice(physicalDevice, &info, nullptr, &device);
+    if (result != VK_SUCCESS) {
+        device = VK_NULL_HANDLE;
+        *error = std::string("vkCreateDevice failed: ") + ResultName(result);
+        return false;
+    }
+    vkGetDeviceQueue(device, queueFamilyIndex, 0, &queue);
+    return true;
+}
+
+} // namespace vk_core

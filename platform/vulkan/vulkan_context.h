@@ -1,0 +1,45 @@
+// One Vulkan instance, physical device and logical device with one graphics
+// queue: what a Direct3D 12 device stands on.
+#pragma once
+
+#include <vulkan/vulkan.h>
+
+#include <memory>
+#include <string>
+
+namespace vk_core {
+
+struct VulkanFeatures {
+    bool nullDescriptor = false; // VK_EXT_robustness2: unbound views and vertex buffers read 0
+    bool depthClamp = false;
+    bool independentBlend = false;
+    bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
+};
+
+class VulkanContext {
+public:
+    // A ready context, or null with the reason in `error`.
+    static std::shared_ptr<VulkanContext> Create(std::string* error);
+    ~VulkanContext();
+    VulkanContext(const VulkanContext&) = delete;
+    VulkanContext& operator=(const VulkanContext&) = delete;
+
+    VkInstance instance = VK_NULL_HANDLE;
+    VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;
+    VkDevice device = VK_NULL_HANDLE;
+    VkQueue queue = VK_NULL_HANDLE;
+    uint32_t queueFamilyIndex = 0;
+    VkPhysicalDeviceProperties properties{};
+    VkPhysicalDeviceMemoryProperties memoryProperties{};
+    VulkanFeatures features;
+
+private:
+    VulkanContext() = default;
+    bool CreateInstance(std::string* error);
+    bool ChoosePhysicalDevice(std::string* error);
+    bool CreateDevice(std::string* error);
+
+    VkDebugUtilsMessengerEXT messenger_ = VK_NULL_HANDLE;
+};
+
+} // namespace vk_core
