@@ -1,5 +1,6 @@
 #include "root_signature_parser.h"
 
+#include "root_signature_checks.h"
 #include "root_signature_lexer.h"
 #include "root_signature_names.h"
 
@@ -552,7 +553,8 @@ bool ParseRootSignature(const std::string& text, D3D_ROOT_SIGNATURE_VERSION vers
     bool ok = TokenizeRootSignature(text, &tokens, &message);
     if (ok) {
         dxbc::RootSignatureDesc parsed;
-        ok = Parser(std::move(tokens), version, &message).Parse(&parsed);
+        ok = Parser(std::move(tokens), version, &message).Parse(&parsed) &&
+             CheckRootSignature(parsed, &message);
         if (ok && desc != nullptr) {
             *desc = std::move(parsed);
         }

@@ -65,7 +65,7 @@ TEST(RootSignatureLanguage, EveryElementRoundTrips) {
         "  maxAnisotropy=8, comparisonFunc=COMPARISON_GREATER, "
         "borderColor=STATIC_BORDER_COLOR_OPAQUE_BLACK,"
         "  minLOD=1, maxLOD=1e3, space=5, visibility=SHADER_VISIBILITY_PIXEL),"
-        "StaticSampler(s0),");
+        "StaticSampler(s4),");
 
     EXPECT_EQ(desc.flags, D3D12_ROOT_SIGNATURE_FLAG_ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT |
                               D3D12_ROOT_SIGNATURE_FLAG_DENY_PIXEL_SHADER_ROOT_ACCESS);
@@ -138,6 +138,14 @@ TEST(RootSignatureLanguage, EveryElementRoundTrips) {
     EXPECT_EQ(defaults.ShaderVisibility, D3D12_SHADER_VISIBILITY_ALL);
 }
 
+TEST(RootSignatureLanguage, SameRegistersAreFineApartInSpaceOrStage) {
+    RoundTrip("CBV(b0), CBV(b0, space=1), "
+              "DescriptorTable(SRV(t0), visibility=SHADER_VISIBILITY_VERTEX), "
+              "DescriptorTable(SRV(t0), visibility=SHADER_VISIBILITY_PIXEL), "
+              "DescriptorTable(UAV(u0, numDescriptors=unbounded), UAV(u0, space=1, offset=0)), "
+              "StaticSampler(s0), StaticSampler(s1)");
+}
+
 TEST(RootSignatureLanguage, EmptyStringsAndVersionOne) {
     dxbc::RootSignatureDesc empty = RoundTrip("  ");
     EXPECT_TRUE(empty.parameters.empty());
@@ -189,6 +197,16 @@ TEST(RootSignatureLanguage, MalformedStringsSayWhereAndWhat) {
         {"Table(CBV(b0))", "column 1: expected a root signature element"},
         {",", "column 1: expected a root signature element"},
         {"StaticSampler(s0, mipLODBias=1.5x)", "malformed number"},
+        {"CBV(b0), DescriptorTable(CBV(b0))",
+         "registers overlap: b0, space0 (parameter 0) and b0, space0 (parameter 1)"},
+        {"DescriptorTable(SRV(t2, numDescriptors=unbounded)), SRV(t40, "
+         "visibility=SHADER_VISIBILITY_PIXEL)",
+         "registers overlap: t2 onwards"},
+        {"RootConstants(num32BitConstants=1, b3), DescriptorTable(CBV(b1, numDescriptors=4))",
+         "b1-4"},
+        {"StaticSampler(s1), DescriptorTable(Sampler(s0, numDescriptors=2))", "registers overlap"},
+        {"DescriptorTable(UAV(u0, numDescriptors=unbounded), UAV(u8, space=1))",
+         "follows an unbounded range"},
     };
     for (const Case& c : cases) {
         std::string error = ErrorOf(c.text);
