@@ -1,0 +1,64 @@
+// The demo frame through Direct3D 12 directly (no renderer), on the stand-in,
+// off-screen: measures what the stand-in itself costs per frame.
+#include "bench_options.h"
+#include "d3d12_frame.h"
+#include "frame_stats.h"
+#include "shader_folder.h"
+
+#include <platform_testing.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    bench::Options options;
+    std::string error;
+    if (!bench::ParseOptions(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
+        return 2;
+    }
+    bench::ShaderFolder folder;
+    if (!folder.Enter(BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &error)) {
+        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
+        return 1;
+    }
+    bench::D3d12Frame frame;
+    if (!bench::CreateD3d12Frame(&frame, &error)) {
+        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
+        bench::DestroyD3d12Frame(&frame);
+        return 1;
+    }
+    const std::vector<bench::InstanceSlot> instances = bench::BuildInstances();
+    float angle = 0.0f;
+    std::vector<double> frameMs, recordMs, waitMs;
+    for (int i = 0; i < options.warmup + options.frames; ++i) {
+        uint64_t start = bench::NowNanoseconds();
+        uint64_t blockedBefore = platform_testing::NanosecondsBlockedInWaits();
+        bench::DrawD3d12Frame(&frame, instances, i & 1, &angle);
+        uint64_t elapsed = bench::NowNanoseconds() - start;
+        uint64_t blocked = platform_testing::NanosecondsBlockedInWaits() - blockedBefore;
+        if (i >= options.warmup) {
+            frameMs.push_back(double(elapsed) / 1e6);
+            waitMs.push_back(double(blocked) / 1e6);
+            recordMs.push_back(double(elapsed - std::min(elapsed, blocked)) / 1e6);
+        }
+    }
+    bench::Summary total = bench::Summarize(frameMs);
+    bench::Summary record = bench::Summarize(recordMs);
+    bench::Summary wait = bench::Summarize(waitMs);
+    std::printf("d3d12 direct: %d frames after %d warm-up, 33 submissions each, off-screen\n",
+                options.frames, options.warmup);
+    std::printf("d3d12 direct: recording + submitting median %.3f ms, p95 %.3f ms\n", record.median,
+                record.p95);
+    std::printf("d3d12 direct: blocked in waits median %.3f ms, p95 %.3f ms\n", wait.median,
+                wait.p95);
+    std::printf("d3d12 direct: frame time median %.3f ms, p95 %.3f ms, mean %.3f ms (%.2f fps)\n",
+                total.median, total.p95, total.mean, 1000.0 / total.mean);
+    bench::DestroyD3d12Frame(&frame);
+    long live = platform_testing::LiveObjects();
+    if (live != 0) {
+        std::fprintf(stderr, "d3d12_frame_bench: %ld stand-in objects still alive\n", live);
+        return 1;
+    }
+    return 0;
+}
