@@ -1,0 +1,46 @@
+// A Direct3D 12 device with a direct queue, a window from the Win32 stand-in
+// and the few GPU steps the swap-chain tests repeat.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <d3d12.h>
+#include <dxgi1_4.h>
+
+#include <cstdint>
+#include <vector>
+
+class SwapChainTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A shown top-level window with a client area of about width x height.
+    static HWND MakeWindow(int width, int height);
+    // The description the system uses: flip discard, RGBA8, windowed.
+    static DXGI_SWAP_CHAIN_DESC Describe(HWND window, UINT width, UINT height, UINT buffers);
+    // Creates a swap chain on `queue` and returns its IDXGISwapChain3 (null on failure).
+    IDXGISwapChain3* MakeSwapChain(const DXGI_SWAP_CHAIN_DESC& desc);
+
+    void WaitForQueue();
+    // Clears `buffer` (state PRESENT) to `color` and leaves it in PRESENT.
+    void Clear(ID3D12Resource* buffer, const float color[4]);
+    // Copies `texture` (state PRESENT) into a readback buffer: tightly packed RGBA8 rows.
+    std::vector<uint8_t> ReadBack(ID3D12Resource* texture);
+
+    long liveBefore = 0;
+    ID3D12Device* device = nullptr;
+    ID3D12CommandQueue* queue = nullptr;
+    ID3D12CommandAllocator* allocator = nullptr;
+    ID3D12GraphicsCommandList* list = nullptr;
+    ID3D12DescriptorHeap* rtvHeap = nullptr;
+    ID3D12Fence* fence = nullptr;
+    HANDLE event = nullptr;
+    UINT64 fenceValue = 0;
+    IDXGIFactory4* factory = nullptr;
+
+private:
+    void ExecuteAndWait();
+};
