@@ -81,7 +81,7 @@ HWND SwapChainTest::MakeWindow(int width, int height) {
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
     HWND window = CreateWindowExA(0, "DxgiTestWindow", "DXGI test", WS_OVERLAPPEDWINDOW, 0, 0,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                  frame.right - frame.left, frame.bottom - frame.top, HWND{},
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(window, HWND{});
     ShowWindow(window, SW_SHOW);
