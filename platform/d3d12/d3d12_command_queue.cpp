@@ -101,7 +101,7 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 v
     }
     DeviceCore& core = Device()->Core();
     std::lock_guard lock(core.submissions.Mutex());
-    if (!standin->ClaimSignal(value, "ID3D12CommandQueue::Signal")) {
+    if (!standin->ClaimQueueSignal(value)) {
         return S_OK; // the fence already has (or is about to reach) this value
     }
     SubmitBatch batch;

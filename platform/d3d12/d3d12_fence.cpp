@@ -36,18 +36,26 @@ bool D3D12Fence::Implements(REFIID riid) const {
            riid == IID_ID3D12Pageable || riid == IID_ID3D12Fence;
 }
 
-bool D3D12Fence::ClaimSignal(UINT64 value, const char* caller) {
+void D3D12Fence::ReportBackwards(const char* caller, UINT64 value, UINT64 current) {
+    if (!backwardsReported_) {
+        backwardsReported_ = true;
+        std::fprintf(stderr,
+                     "%s: fence value %llu does not exceed %llu, already signalled or queued; "
+                     "fences here only move forward, the signal is ignored\n",
+                     caller, (unsigned long long)value, (unsigned long long)current);
+    }
+}
+
+bool D3D12Fence::ClaimQueueSignal(UINT64 value) {
     std::lock_guard lock(mutex_);
-    if (value > highestSignal_) {
+    UINT64 completed = timeline_->Value();
+    UINT64 current = highestSignal_ > completed ? highestSignal_ : completed;
+    if (value > current) {
         highestSignal_ = value;
         return true;
     }
-    if (value < highestSignal_ && !backwardsReported_) {
-        backwardsReported_ = true;
-        std::fprintf(stderr,
-                     "%s: fence value %llu is below %llu, already signalled; fences here only "
-                     "move forward, the signal is ignored\n",
-                     caller, (unsigned long long)value, (unsigned long long)highestSignal_);
+    if (value < current) {
+        ReportBackwards("ID3D12CommandQueue::Signal", value, current);
     }
     return false;
 }
@@ -79,8 +87,18 @@ HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE 
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Fence::Signal(UINT64 value) {
-    if (!ClaimSignal(value, "ID3D12Fence::Signal")) {
+    std::lock_guard lock(mutex_);
+    UINT64 completed = timeline_->Value();
+    bool queuedAbove = highestSignal_ > completed;
+    // The CPU may move the fence up to just below a value a queue will signal.
+    if (value <= completed || (queuedAbove && value >= highestSignal_)) {
+        if (value < completed || queuedAbove) {
+            ReportBackwards("ID3D12Fence::Signal", value, queuedAbove ? highestSignal_ : completed);
+        }
         return S_OK;
+    }
+    if (!queuedAbove) {
+        highestSignal_ = value;
     }
     VkSemaphoreSignalInfo signal{};
     signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;

@@ -16,9 +16,10 @@ public:
 
     static D3D12Fence* FromInterface(ID3D12Fence* fence);
     const std::shared_ptr<TimelineSemaphore>& Timeline() const { return timeline_; }
-    // The highest value signalled or queued so far: timelines only move up.
-    // Returns false (and says why once) when `value` would not.
-    bool ClaimSignal(UINT64 value, const char* caller);
+    // A queue signal must exceed every value signalled or queued before it,
+    // since the timeline only moves up. Returns false (and says why once)
+    // when `value` would not.
+    bool ClaimQueueSignal(UINT64 value);
 
     UINT64 STDMETHODCALLTYPE GetCompletedValue() override;
     HRESULT STDMETHODCALLTYPE SetEventOnCompletion(UINT64 value, HANDLE event) override;
@@ -32,6 +33,8 @@ private:
     std::mutex mutex_;
     UINT64 highestSignal_;
     bool backwardsReported_ = false;
+
+    void ReportBackwards(const char* caller, UINT64 value, UINT64 current);
 };
 
 } // namespace d3d12_standin

@@ -1,0 +1,110 @@
+// Device creation, interfaces, queues, allocators and fences.
+#include "gpu_fixture.h"
+
+#include <platform_testing.h>
+
+#include <thread>
+
+TEST(D3D12Device, CreatesForFeatureLevel12_1AndRefusesWithNullOutput) {
+    ID3D12Device* device = nullptr;
+    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
+                                reinterpret_cast<void**>(&device)),
+              S_OK);
+    ASSERT_NE(device, nullptr);
+    device->Release();
+
+    platform_testing::RefuseNextDeviceCreations(1);
+    device = reinterpret_cast<ID3D12Device*>(0x1);
+    HRESULT refused = D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
+                                        reinterpret_cast<void**>(&device));
+    EXPECT_TRUE(FAILED(refused));
+    EXPECT_EQ(device, nullptr);
+
+    // The refusal was used up: the next creation works again.
+    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_11_0, IID_ID3D12Device,
+                                reinterpret_cast<void**>(&device)),
+              S_OK);
+    device->Release();
+}
+
+TEST_F(GpuTest, ObjectsAnswerTheirInterfaceChainAndKeepTheDeviceAlive) {
+    void* answer = nullptr;
+    EXPECT_EQ(queue->QueryInterface(IID_ID3D12Pageable, &answer), S_OK);
+    static_cast<IUnknown*>(answer)->Release();
+    EXPECT_EQ(list->QueryInterface(IID_ID3D12CommandList, &answer), S_OK);
+    static_cast<IUnknown*>(answer)->Release();
+    EXPECT_EQ(fence->QueryInterface(IID_ID3D12Resource, &answer), E_NOINTERFACE);
+    EXPECT_EQ(answer, nullptr);
+
+    ID3D12Device* parent = nullptr;
+    ASSERT_EQ(fence->GetDevice(IID_ID3D12Device, reinterpret_cast<void**>(&parent)), S_OK);
+    EXPECT_EQ(parent, device);
+    parent->Release();
+}
+
+TEST_F(GpuTest, SetEventOnCompletionSignalsAtOnceForAReachedValue) {
+    ASSERT_EQ(fence->Signal(5), S_OK);
+    EXPECT_EQ(fence->GetCompletedValue(), 5u);
+    uint64_t blockingBefore = platform_testing::BlockingFenceWaits();
+    ASSERT_EQ(fence->SetEventOnCompletion(3, event), S_OK);
+    EXPECT_EQ(WaitForSingleObject(event, 0), WAIT_OBJECT_0);
+    EXPECT_EQ(platform_testing::BlockingFenceWaits(), blockingBefore);
+}
+
+TEST_F(GpuTest, SetEventOnCompletionSignalsWhenTheQueueReachesTheValueLater) {
+    // The queue waits for value 1 before it signals 2, so 2 is not reached yet.
+    ASSERT_EQ(queue->Wait(fence, 1), S_OK);
+    ASSERT_EQ(queue->Signal(fence, 2), S_OK);
+    uint64_t blockingBefore = platform_testing::BlockingFenceWaits();
+    ASSERT_EQ(fence->SetEventOnCompletion(2, event), S_OK);
+    EXPECT_EQ(platform_testing::BlockingFenceWaits(), blockingBefore + 1);
+    EXPECT_EQ(WaitForSingleObject(event, 50), WAIT_TIMEOUT);
+    EXPECT_LT(fence->GetCompletedValue(), 2u);
+
+    ASSERT_EQ(fence->Signal(1), S_OK); // from the CPU: releases the queue
+    EXPECT_EQ(WaitForSingleObject(event, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(fence->GetCompletedValue(), 2u);
+}
+
+TEST_F(GpuTest, AllocatorResetFailsWhileItsListIsStillExecuting) {
+    ASSERT_EQ(list->Close(), S_OK);
+    ASSERT_EQ(queue->Wait(fence, 1), S_OK); // holds the queue until the CPU signals 1
+    ID3D12CommandList* lists[] = {list};
+    uint64_t executedBefore = platform_testing::ExecutedCommandLists(queue);
+    queue->ExecuteCommandLists(1, lists);
+    EXPECT_EQ(platform_testing::ExecutedCommandLists(queue), executedBefore + 1);
+    EXPECT_TRUE(FAILED(allocator->Reset()));
+
+    ASSERT_EQ(fence->Signal(1), S_OK);
+    fenceValue = 1;
+    WaitForQueue();
+    EXPECT_EQ(allocator->Reset(), S_OK);
+}
+
+TEST_F(GpuTest, ClosingTwiceOrResettingAnOpenListFails) {
+    EXPECT_TRUE(FAILED(list->Reset(allocator, nullptr))); // still recording since creation
+    ASSERT_EQ(list->Close(), S_OK);
+    EXPECT_TRUE(FAILED(list->Close()));
+    EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+}
+
+TEST_F(GpuTest, CloseFailsOnAListThatRecordedAnInvalidCommand) {
+    list->CopyBufferRegion(nullptr, 0, nullptr, 0, 16);
+    EXPECT_EQ(list->Close(), E_FAIL);
+}
+
+TEST_F(GpuTest, ManyWaitsFromAnotherThreadAllComplete) {
+    std::thread waiter([&] {
+        for (UINT64 value = 1; value <= 20; ++value) {
+            HANDLE own = CreateEventExA(nullptr, nullptr, 0, EVENT_ALL_ACCESS);
+            fence->SetEventOnCompletion(value, own);
+            EXPECT_EQ(WaitForSingleObject(own, 10000), WAIT_OBJECT_0);
+            CloseHandle(own);
+        }
+    });
+    for (UINT64 value = 1; value <= 20; ++value) {
+        ASSERT_EQ(queue->Signal(fence, value), S_OK);
+    }
+    waiter.join();
+    fenceValue = 20;
+}

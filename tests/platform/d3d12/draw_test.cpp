@@ -1,0 +1,230 @@
+// Pipelines and draws: a shader compiled from HLSL with its own root
+// signature draws into a render target that is then read back.
+#include "gpu_fixture.h"
+
+#include <platform_testing.h>
+
+#ifdef D3D12_TESTS_HAVE_COMPILER
+#include <d3dcompiler.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kShader[] = R"hlsl(
+#define RS "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))"
+cbuffer Params : register(b0) { float4 tint; float4 offsets[4]; };
+struct VSIn { float2 pos : POSITION; uint instance : SV_InstanceID; };
+struct VSOut { float4 pos : SV_Position; float4 color : COLOR; };
+[RootSignature(RS)]
+VSOut VSMain(VSIn input) {
+    VSOut result;
+    result.pos = float4(input.pos + offsets[input.instance].xy, 0.5, 1.0);
+    result.color = tint;
+    return result;
+}
+float4 PSMain(VSOut input) : SV_Target { return input.color; }
+)hlsl";
+
+ID3DBlob* Compile(const char* entry, const char* target) {
+    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/d3d12_draw_test.hlsl";
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(kShader, 1, sizeof(kShader) - 1, file);
+        std::fclose(file);
+    }
+    std::wstring wide(path.begin(), path.end());
+    ID3DBlob* code = nullptr;
+    ID3DBlob* errors = nullptr;
+    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, entry, target, 0,
+                       0, &code, &errors);
+    if (errors != nullptr) {
+        ADD_FAILURE() << static_cast<const char*>(errors->GetBufferPointer());
+        errors->Release();
+    }
+    return code;
+}
+
+class DrawTest : public GpuTest {
+protected:
+    void SetUp() override {
+        GpuTest::SetUp();
+        vs = Compile("VSMain", "vs_5_0");
+        ps = Compile("PSMain", "ps_5_0");
+        ASSERT_TRUE(vs && ps);
+        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+                                              IID_ID3D12RootSignature,
+                                              reinterpret_cast<void**>(&rootSignature)),
+                  S_OK);
+    }
+    void TearDown() override {
+        for (IUnknown* object : std::initializer_list<IUnknown*>{vs, ps, rootSignature}) {
+            if (object != nullptr) {
+                object->Release();
+            }
+        }
+        GpuTest::TearDown();
+    }
+
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC PipelineDesc() {
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
+        desc.pRootSignature = rootSignature;
+        desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
+        desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
+        desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+        desc.SampleMask = 0xFFFFFFFF;
+        desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
+        desc.RasterizerState.FrontCounterClockwise = FALSE;
+        desc.RasterizerState.DepthClipEnable = TRUE;
+        desc.InputLayout = {kLayout, 2};
+        desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+        desc.NumRenderTargets = 1;
+        desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.SampleDesc.Count = 1;
+        return desc;
+    }
+
+    ID3D12PipelineState* MakePipeline(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                                      HRESULT* result) {
+        ID3D12PipelineState* state = reinterpret_cast<ID3D12PipelineState*>(0x1);
+        *result = device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
+                                                      reinterpret_cast<void**>(&state));
+        return state;
+    }
+
+    static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[2] = {
+        {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
+         0},
+        {"SV_InstanceID", 0, DXGI_FORMAT_R32_UINT, 1, 0,
+         D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
+    };
+
+    ID3DBlob* vs = nullptr;
+    ID3DBlob* ps = nullptr;
+    ID3D12RootSignature* rootSignature = nullptr;
+};
+
+// Screen y points down: (-0.75, 0.5) -> (-0.25, -0.5) -> (-0.75, -0.5) turns
+// clockwise on screen; the second triangle is the same turned the other way.
+constexpr float kTriangles[] = {
+    -0.75f, 0.5f, -0.25f, -0.5f, -0.75f, -0.5f, // clockwise, left half
+    0.75f,  0.5f, 0.25f,  -0.5f, 0.75f,  -0.5f, // counter-clockwise, right half
+};
+
+} // namespace
+
+TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
+    HRESULT result = S_OK;
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC noVertexShader = PipelineDesc();
+    noVertexShader.VS = {};
+    EXPECT_EQ(MakePipeline(noVertexShader, &result), nullptr);
+    EXPECT_EQ(result, E_INVALIDARG);
+
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC twoTargets = PipelineDesc();
+    twoTargets.NumRenderTargets = 2; // the pixel shader writes one
+    twoTargets.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    EXPECT_EQ(MakePipeline(twoTargets, &result), nullptr);
+    EXPECT_EQ(result, E_INVALIDARG);
+
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC badFormat = PipelineDesc();
+    badFormat.RTVFormats[0] = DXGI_FORMAT(9999);
+    EXPECT_EQ(MakePipeline(badFormat, &result), nullptr);
+    EXPECT_EQ(result, E_INVALIDARG);
+
+    platform_testing::RefuseNextPipelineStates(1);
+    EXPECT_EQ(MakePipeline(PipelineDesc(), &result), nullptr);
+    EXPECT_EQ(result, E_OUTOFMEMORY);
+
+    // Without a root signature the one compiled into the vertex shader is used.
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC embedded = PipelineDesc();
+    embedded.pRootSignature = nullptr;
+    ID3D12PipelineState* state = MakePipeline(embedded, &result);
+    EXPECT_EQ(result, S_OK);
+    ASSERT_NE(state, nullptr);
+    state->Release();
+}
+
+TEST_F(DrawTest, MalformedRootSignatureBlobsAreRefused) {
+    const uint8_t garbage[] = {'D', 'X', 'B', 'C', 1, 2, 3, 4, 5, 6, 7, 8};
+    ID3D12RootSignature* refused = reinterpret_cast<ID3D12RootSignature*>(0x1);
+    EXPECT_EQ(device->CreateRootSignature(0, garbage, sizeof(garbage), IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&refused)),
+              E_INVALIDARG);
+    EXPECT_EQ(refused, nullptr);
+}
+
+TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
+    HRESULT result = S_OK;
+    ID3D12PipelineState* pipeline = MakePipeline(PipelineDesc(), &result);
+    ASSERT_EQ(result, S_OK);
+
+    ID3D12Resource* vertices =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles), D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* constants =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* target =
+        MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                    D3D12_RESOURCE_STATE_RENDER_TARGET);
+    void* mapped = nullptr;
+    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
+    vertices->Unmap(0, nullptr);
+    // tint, then offsets[0..3]: instance 0 stays put, instance 1 moves down.
+    const float params[20] = {1, 0, 0, 1, 0, 0, 0, 0, 0, -0.5f, 0, 0, 9, 9, 0, 0, 9, 9, 0, 0};
+    ASSERT_EQ(constants->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, params, sizeof(params));
+    constants->Unmap(0, nullptr);
+
+    D3D12_DESCRIPTOR_HEAP_DESC cbvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE, 0};
+    D3D12_DESCRIPTOR_HEAP_DESC rtvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
+    ID3D12DescriptorHeap *cbvHeap = nullptr, *rtvHeap = nullptr;
+    ASSERT_EQ(device->CreateDescriptorHeap(&cbvDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&cbvHeap)),
+              S_OK);
+    ASSERT_EQ(device->CreateDescriptorHeap(&rtvDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&rtvHeap)),
+              S_OK);
+    D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
+    device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(target, nullptr, rtv);
+
+    const float black[4] = {0, 0, 0, 1};
+    D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+    D3D12_RECT scissor{0, 0, 64, 64};
+    D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
+    uint64_t drawsBefore = platform_testing::ExecutedDraws();
+    list->ClearRenderTargetView(rtv, black, 0, nullptr);
+    list->RSSetViewports(1, &viewport);
+    list->RSSetScissorRects(1, &scissor);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    list->SetGraphicsRootSignature(rootSignature);
+    list->SetPipelineState(pipeline);
+    list->SetDescriptorHeaps(1, &cbvHeap);
+    list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    list->IASetVertexBuffers(0, 1, &view);
+    // Two instances starting at 5: the shader must still see instances 0 and 1.
+    list->DrawInstanced(6, 2, 0, 5);
+    ExecuteAndWait();
+    EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore + 1);
+
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    const uint32_t red = 0xFF0000FFu, clear = 0xFF000000u;
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), red) << "clockwise triangle, instance 0";
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 53), red) << "clockwise triangle, instance 1 (moved down)";
+    EXPECT_EQ(PixelAt(pixels, 64, 51, 37), clear) << "counter-clockwise triangle is culled";
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 5), clear) << "top of the target stays clear";
+
+    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, target,
+                                                             cbvHeap, rtvHeap}) {
+        object->Release();
+    }
+}
+
+#endif // D3D12_TESTS_HAVE_COMPILER

@@ -1,0 +1,212 @@
+// Committed resources, mapping, copies between buffers, descriptor heaps and
+// copyable footprints.
+#include "gpu_fixture.h"
+
+#include <platform_testing.h>
+
+#include <cstring>
+
+namespace {
+
+D3D12_RESOURCE_DESC TextureDesc(UINT64 width, UINT height, UINT16 mips, DXGI_FORMAT format) {
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+    desc.Width = width;
+    desc.Height = height;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = mips;
+    desc.Format = format;
+    desc.SampleDesc.Count = 1;
+    return desc;
+}
+
+} // namespace
+
+TEST_F(GpuTest, CopyableFootprintsAlignRowsTo256AndSubresourcesTo512) {
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[2]{};
+    UINT rows[2]{};
+    UINT64 rowSizes[2]{}, total = 0;
+
+    D3D12_RESOURCE_DESC small = TextureDesc(64, 64, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
+    device->GetCopyableFootprints(&small, 0, 1, 0, layouts, rows, rowSizes, &total);
+    EXPECT_EQ(rowSizes[0], 256u);
+    EXPECT_EQ(layouts[0].Footprint.RowPitch, 256u);
+    EXPECT_EQ(rows[0], 64u);
+    EXPECT_EQ(total, 16384u);
+
+    D3D12_RESOURCE_DESC odd = TextureDesc(100, 100, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
+    device->GetCopyableFootprints(&odd, 0, 1, 0, layouts, rows, rowSizes, &total);
+    EXPECT_EQ(rowSizes[0], 400u);
+    EXPECT_EQ(layouts[0].Footprint.RowPitch, 512u);
+    EXPECT_EQ(total, 51088u); // the last row is not padded
+
+    D3D12_RESOURCE_DESC chain = TextureDesc(64, 64, 2, DXGI_FORMAT_R8G8B8A8_UNORM);
+    device->GetCopyableFootprints(&chain, 0, 2, 0, layouts, rows, rowSizes, &total);
+    EXPECT_EQ(layouts[1].Offset, 16384u);
+    EXPECT_EQ(layouts[1].Footprint.Width, 32u);
+    EXPECT_EQ(rowSizes[1], 128u);
+    EXPECT_EQ(layouts[1].Footprint.RowPitch, 256u);
+    EXPECT_EQ(rows[1], 32u);
+    EXPECT_EQ(total, 24448u);
+
+    D3D12_RESOURCE_DESC unknown = TextureDesc(64, 64, 1, DXGI_FORMAT_UNKNOWN);
+    device->GetCopyableFootprints(&unknown, 0, 1, 0, layouts, rows, rowSizes, &total);
+    EXPECT_EQ(total, UINT64_MAX);
+    D3D12_RESOURCE_DESC pastTheEnd = TextureDesc(64, 64, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
+    device->GetCopyableFootprints(&pastTheEnd, 1, 1, 0, layouts, rows, rowSizes, &total);
+    EXPECT_EQ(total, UINT64_MAX);
+}
+
+TEST_F(GpuTest, RefusesTypedBuffersAndTexturesOutsideTheDefaultHeap) {
+    D3D12_HEAP_PROPERTIES upload{};
+    upload.Type = D3D12_HEAP_TYPE_UPLOAD;
+    D3D12_RESOURCE_DESC typedBuffer{};
+    typedBuffer.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
+    typedBuffer.Width = 64;
+    typedBuffer.Height = 1;
+    typedBuffer.DepthOrArraySize = 1;
+    typedBuffer.MipLevels = 1;
+    typedBuffer.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    typedBuffer.SampleDesc.Count = 1;
+    typedBuffer.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+    ID3D12Resource* resource = reinterpret_cast<ID3D12Resource*>(0x1);
+    EXPECT_EQ(device->CreateCommittedResource(
+                  &upload, D3D12_HEAP_FLAG_NONE, &typedBuffer, D3D12_RESOURCE_STATE_GENERIC_READ,
+                  nullptr, IID_ID3D12Resource, reinterpret_cast<void**>(&resource)),
+              E_INVALIDARG);
+    EXPECT_EQ(resource, nullptr);
+
+    D3D12_RESOURCE_DESC texture = TextureDesc(64, 64, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
+    EXPECT_EQ(device->CreateCommittedResource(
+                  &upload, D3D12_HEAP_FLAG_NONE, &texture, D3D12_RESOURCE_STATE_GENERIC_READ,
+                  nullptr, IID_ID3D12Resource, reinterpret_cast<void**>(&resource)),
+              E_INVALIDARG);
+    EXPECT_EQ(resource, nullptr);
+}
+
+TEST_F(GpuTest, RefusalHooksFailTheNextCreationsOnly) {
+    platform_testing::RefuseNextCommittedResources(1);
+    D3D12_HEAP_PROPERTIES heap{};
+    heap.Type = D3D12_HEAP_TYPE_UPLOAD;
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
+    desc.Width = 256;
+    desc.Height = 1;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 1;
+    desc.SampleDesc.Count = 1;
+    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+    ID3D12Resource* buffer = reinterpret_cast<ID3D12Resource*>(0x1);
+    EXPECT_EQ(device->CreateCommittedResource(
+                  &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_GENERIC_READ, nullptr,
+                  IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
+              E_OUTOFMEMORY);
+    EXPECT_EQ(buffer, nullptr);
+    buffer = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ASSERT_NE(buffer, nullptr);
+
+    platform_testing::RefuseNextMaps(1);
+    void* mapped = reinterpret_cast<void*>(0x1234);
+    EXPECT_EQ(buffer->Map(0, nullptr, &mapped), E_OUTOFMEMORY);
+    EXPECT_EQ(mapped, reinterpret_cast<void*>(0x1234));
+    EXPECT_EQ(buffer->Map(0, nullptr, &mapped), S_OK);
+    buffer->Unmap(0, nullptr);
+    buffer->Release();
+
+    platform_testing::RefuseNextDescriptorHeaps(1);
+    D3D12_DESCRIPTOR_HEAP_DESC heapDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
+                                        D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
+    ID3D12DescriptorHeap* descriptors = reinterpret_cast<ID3D12DescriptorHeap*>(0x1);
+    EXPECT_EQ(device->CreateDescriptorHeap(&heapDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&descriptors)),
+              E_OUTOFMEMORY);
+    EXPECT_EQ(descriptors, nullptr);
+
+    platform_testing::RefuseNextRootSignatures(1);
+    ID3D12RootSignature* rootSignature = reinterpret_cast<ID3D12RootSignature*>(0x1);
+    EXPECT_EQ(device->CreateRootSignature(0, nullptr, 0, IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&rootSignature)),
+              E_OUTOFMEMORY);
+    EXPECT_EQ(rootSignature, nullptr);
+}
+
+TEST_F(GpuTest, DefaultHeapResourcesCannotBeMapped) {
+    ID3D12Resource* buffer = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    ASSERT_NE(buffer, nullptr);
+    void* mapped = nullptr;
+    EXPECT_EQ(buffer->Map(0, nullptr, &mapped), E_INVALIDARG);
+    EXPECT_EQ(mapped, nullptr);
+    buffer->Release();
+}
+
+TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
+    constexpr UINT64 kSize = 4096;
+    ID3D12Resource* upload =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* middle =
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON);
+    ID3D12Resource* readback =
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize, D3D12_RESOURCE_STATE_COPY_DEST);
+    ASSERT_TRUE(upload && middle && readback);
+    EXPECT_NE(upload->GetGPUVirtualAddress(), 0u);
+    EXPECT_NE(upload->GetGPUVirtualAddress(), middle->GetGPUVirtualAddress());
+
+    uint8_t* bytes = nullptr;
+    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    for (UINT64 i = 0; i < kSize; ++i) {
+        bytes[i] = uint8_t(i * 7 + 3);
+    }
+    upload->Unmap(0, nullptr);
+
+    list->CopyBufferRegion(middle, 0, upload, 0, kSize);
+    // Only part of it comes back: offsets on both sides must be honoured.
+    list->CopyBufferRegion(readback, 16, middle, 256, 1024);
+    ExecuteAndWait();
+
+    uint8_t* result = nullptr;
+    ASSERT_EQ(readback->Map(0, nullptr, reinterpret_cast<void**>(&result)), S_OK);
+    EXPECT_EQ(result[0], 0u); // committed resources start zeroed
+    for (UINT64 i = 0; i < 1024; ++i) {
+        ASSERT_EQ(result[16 + i], uint8_t((256 + i) * 7 + 3)) << "byte " << i;
+    }
+    EXPECT_EQ(result[16 + 1024], 0u);
+    readback->Unmap(0, nullptr);
+    for (ID3D12Resource* resource : {upload, middle, readback}) {
+        resource->Release();
+    }
+}
+
+TEST_F(GpuTest, CopiesOutsideABufferAreRejectedAtRecording) {
+    ID3D12Resource* small =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* other = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    list->CopyBufferRegion(other, 0, small, 200, 100);
+    EXPECT_EQ(list->Close(), E_FAIL);
+    small->Release();
+    other->Release();
+}
+
+TEST_F(GpuTest, OnlyShaderVisibleHeapsHaveAGpuStart) {
+    D3D12_DESCRIPTOR_HEAP_DESC visible{D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 4,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE, 0};
+    D3D12_DESCRIPTOR_HEAP_DESC rtv{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2,
+                                   D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
+    ID3D12DescriptorHeap *visibleHeap = nullptr, *rtvHeap = nullptr, *refused = nullptr;
+    ASSERT_EQ(device->CreateDescriptorHeap(&visible, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&visibleHeap)),
+              S_OK);
+    ASSERT_EQ(device->CreateDescriptorHeap(&rtv, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&rtvHeap)),
+              S_OK);
+    EXPECT_NE(visibleHeap->GetGPUDescriptorHandleForHeapStart().ptr, 0u);
+    EXPECT_EQ(rtvHeap->GetGPUDescriptorHandleForHeapStart().ptr, 0u);
+    EXPECT_NE(rtvHeap->GetCPUDescriptorHandleForHeapStart().ptr, 0u);
+
+    rtv.Flags = D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE;
+    EXPECT_EQ(device->CreateDescriptorHeap(&rtv, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&refused)),
+              E_INVALIDARG);
+    EXPECT_EQ(refused, nullptr);
+    visibleHeap->Release();
+    rtvHeap->Release();
+}
