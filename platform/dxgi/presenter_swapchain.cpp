@@ -123,8 +123,13 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
         swapchain_ = VK_NULL_HANDLE;
     }
     if (result != VK_SUCCESS) {
-        std::fprintf(stderr, "IDXGISwapChain::Present: vkCreateSwapchainKHR failed (%d)\n",
-                     static_cast<int>(result));
+        if (!creationFailureReported_) {
+            creationFailureReported_ = true;
+            std::fprintf(stderr,
+                         "IDXGISwapChain::Present: vkCreateSwapchainKHR failed (%d); frames "
+                         "are dropped until it succeeds\n",
+                         static_cast<int>(result));
+        }
         return false;
     }
     swapchain_ = created;

@@ -72,6 +72,7 @@ private:
     std::vector<VkSemaphore> readyToPresent_; // one per swap-chain image
     std::vector<VkPresentModeKHR> modes_;
     bool outOfDate_ = false;
+    bool creationFailureReported_ = false;
 };
 
 } // namespace dxgi_standin
