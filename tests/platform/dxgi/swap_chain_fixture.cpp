@@ -68,7 +68,7 @@ void SwapChainTest::TearDown() {
     EXPECT_EQ(platform_testing::LiveObjects(), liveBefore) << "stand-in objects leaked";
 }
 
-HWND SwapChainTest::MakeWindow(int width, int height) {
+HWND SwapChainTest::MakeWindow(int width, int height, int x, int y) {
     static const bool registered = [] {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -80,7 +80,7 @@ HWND SwapChainTest::MakeWindow(int width, int height) {
     EXPECT_TRUE(registered);
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    HWND window = CreateWindowExA(0, "DxgiTestWindow", "DXGI test", WS_OVERLAPPEDWINDOW, 0, 0,
+    HWND window = CreateWindowExA(0, "DxgiTestWindow", "DXGI test", WS_OVERLAPPEDWINDOW, x, y,
                                   frame.right - frame.left, frame.bottom - frame.top, HWND{},
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(window, HWND{});

@@ -17,8 +17,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A shown top-level window with a client area of about width x height.
-    static HWND MakeWindow(int width, int height);
+    // A shown top-level window with a client area of width x height at (x, y).
+    static HWND MakeWindow(int width, int height, int x = 0, int y = 0);
     // The description the system uses: flip discard, RGBA8, windowed.
     static DXGI_SWAP_CHAIN_DESC Describe(HWND window, UINT width, UINT height, UINT buffers);
     // Creates a swap chain on `queue` and returns its IDXGISwapChain3 (null on failure).

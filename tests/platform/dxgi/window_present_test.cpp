@@ -59,7 +59,8 @@ double ShareAfterPresent(uint32_t window, uint32_t width, uint32_t height, uint8
 }
 
 TEST_F(SwapChainTest, PresentedClearsAppearInTheWindow) {
-    HWND window = MakeWindow(160, 120);
+    // Away from the corner where other tests' windows open, so none covers it.
+    HWND window = MakeWindow(160, 120, 1700, 900);
     win32_standin::NativeWindow native{};
     ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
     ASSERT_NE(native.connection, nullptr) << "needs an X display (scripts/test.sh runs Xvfb)";
