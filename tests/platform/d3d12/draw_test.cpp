@@ -28,10 +28,11 @@ VSOut VSMain(VSIn input) {
 float4 PSMain(VSOut input) : SV_Target { return input.color; }
 )hlsl";
 
-ID3DBlob* Compile(const char* entry, const char* target) {
-    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/d3d12_draw_test.hlsl";
+ID3DBlob* Compile(const char* entry, const char* target, const char* source = kShader,
+                  const char* name = "d3d12_draw_test.hlsl") {
+    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/" + name;
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(kShader, 1, sizeof(kShader) - 1, file);
+        std::fwrite(source, 1, std::strlen(source), file);
         std::fclose(file);
     }
     std::wstring wide(path.begin(), path.end());
