@@ -242,6 +242,9 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
 }
 
 void CommandTranslator::operator()(const CmdClearColor& command) {
+    if (command.target.image == nullptr) {
+        return; // a null view
+    }
     EndRendering();
     Keep(command.target.image);
     RenderingSetup setup{{command.target}, {}};
@@ -263,6 +266,9 @@ void CommandTranslator::operator()(const CmdClearColor& command) {
 }
 
 void CommandTranslator::operator()(const CmdClearDepth& command) {
+    if (command.target.image == nullptr) {
+        return; // a null view
+    }
     EndRendering();
     Keep(command.target.image);
     GpuImage& image = *command.target.image;

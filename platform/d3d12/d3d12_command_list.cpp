@@ -300,12 +300,14 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
                          : "the handle is not inside a live DSV heap");
         return false;
     }
-    view->image = record->image.lock();
-    view->view = record->view;
-    if (view->image == nullptr) {
-        Fail(method, "the view was never written or its resource is gone");
+    if (record->kind == DescriptorKind::Empty) {
+        Fail(method, "the descriptor was never written");
         return false;
     }
+    // A view of no resource (or of one released since) is a null view:
+    // nothing is drawn into it or cleared.
+    view->image = record->image.lock();
+    view->view = record->view;
     return true;
 }
 

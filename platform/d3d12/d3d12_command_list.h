@@ -19,6 +19,8 @@ public:
     // Null for anything that is not a live stand-in command list.
     static D3D12GraphicsCommandList* FromInterface(ID3D12CommandList* list);
     bool IsRecording() const { return recording_; }
+    // True when a recorded command was invalid: the list must not execute.
+    bool Failed() const { return failed_; }
     const std::vector<Command>& Commands() const { return commands_; }
     D3D12CommandAllocator* Allocator() const { return allocator_; }
 

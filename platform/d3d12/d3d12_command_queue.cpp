@@ -62,11 +62,13 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
     }
     for (UINT i = 0; i < count; ++i) {
         D3D12GraphicsCommandList* list = D3D12GraphicsCommandList::FromInterface(lists[i]);
-        if (list == nullptr || list->IsRecording()) {
+        if (list == nullptr || list->IsRecording() || list->Failed()) {
+            const char* why = list == nullptr       ? "not a stand-in command list"
+                              : list->IsRecording() ? "not closed"
+                                                    : "in error (its Close failed)";
             std::fprintf(stderr,
-                         "ID3D12CommandQueue::ExecuteCommandLists: list %u is %s; "
-                         "skipped\n",
-                         i, list == nullptr ? "not a stand-in command list" : "not closed");
+                         "ID3D12CommandQueue::ExecuteCommandLists: list %u is %s; skipped\n", i,
+                         why);
             continue;
         }
         SubmitBatch batch;

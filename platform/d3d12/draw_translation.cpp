@@ -193,7 +193,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         AttachmentView view;
         if (i < targets_.colors.size() && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED) {
             view = targets_.colors[i];
-            if (view.view.format != pipeline_->colorFormats[i]) {
+            if (view.image != nullptr && view.view.format != pipeline_->colorFormats[i]) {
                 SkipDraw("a render target's format differs from the pipeline state's RTVFormats");
                 return;
             }

@@ -201,3 +201,24 @@ TEST_F(GpuTest, ReleasingEverythingBringsLiveObjectsBack) {
     WaitForQueue();
     // TearDown checks that the device goes and the count returns to the start.
 }
+
+TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
+    ViewHeap rtv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    device->CreateRenderTargetView(nullptr, nullptr, rtv.start);
+    const float white[4] = {1, 1, 1, 1};
+    list->OMSetRenderTargets(1, &rtv.start, FALSE, nullptr);
+    list->ClearRenderTargetView(rtv.start, white, 0, nullptr); // nothing to clear: fine
+    uint64_t executed = platform_testing::ExecutedCommandLists(queue);
+    ExecuteAndWait();
+    EXPECT_EQ(platform_testing::ExecutedCommandLists(queue), executed + 1);
+
+    // A handle into no heap puts the list in error; executing it does nothing.
+    D3D12_CPU_DESCRIPTOR_HANDLE bogus{rtv.start.ptr + 4096};
+    list->ClearRenderTargetView(bogus, white, 0, nullptr);
+    EXPECT_EQ(list->Close(), E_FAIL);
+    ID3D12CommandList* lists[] = {list};
+    queue->ExecuteCommandLists(1, lists);
+    EXPECT_EQ(platform_testing::ExecutedCommandLists(queue), executed + 1);
+    WaitForQueue();
+    rtv.heap->Release();
+}
