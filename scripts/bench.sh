@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Release and runs the plain-Vulkan reference and the Brennwick frame
-# benchmark on the same Vulkan device, headless, then prints their ratio.
+# Builds Release and runs, headless and on the same Vulkan device, the
+# plain-Vulkan reference, the same frame straight through the Direct3D 12
+# stand-in, and the Brennwick renderer's frames; then prints the ratio.
 # Usage: scripts/bench.sh [frames [warm-up frames]]
 # BRENNWICK_BENCH_BUILD picks the build folder (default build/release).
 set -euo pipefail
@@ -14,7 +15,7 @@ build=${BRENNWICK_BENCH_BUILD:-build/release}
 if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENNWICK_BUILD_TESTS=OFF
 fi
-cmake --build "$build" --target reference_vulkan brennwick_bench -j "$(nproc)"
+cmake --build "$build" --target reference_vulkan d3d12_frame_bench brennwick_bench -j "$(nproc)"
 
 # Headless: no window system, so Present never waits for a display (no vsync).
 unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
@@ -24,6 +25,8 @@ trap 'rm -rf "$log"' EXIT
 
 echo "== reference (plain Vulkan)"
 "$build/bench/reference_vulkan" --frames "$frames" --warmup "$warmup" | tee "$log/reference"
+echo "== Direct3D 12 straight on the stand-in, no renderer"
+"$build/bench/d3d12_frame_bench" --frames "$frames" --warmup "$warmup" | tee "$log/d3d12"
 echo "== brennwick (renderer over the stand-in)"
 "$build/bench/brennwick_bench" --frames "$frames" --warmup "$warmup" | tee "$log/brennwick"
 
