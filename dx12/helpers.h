@@ -1,0 +1,35 @@
+// Creation helpers shared by every GPU object class: committed resources,
+// filling CPU-visible resources, descriptor heaps.
+#pragma once
+
+#include <windows.h>
+
+#include <d3d12.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Dx12 {
+
+// A height below 2 makes a buffer in the upload heap (width = size in bytes),
+// a height of 2 or more a 2-D texture in the default heap. Returns a new
+// reference or null; null for a null device.
+ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, uint32_t height,
+                                        DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
+                                        D3D12_RESOURCE_STATES initialState);
+
+// Copies `size` bytes from `data` into subresource 0 of a CPU-visible resource.
+// Prints "Failed Map" and copies nothing when the resource cannot be mapped.
+void CopyToResource(ID3D12Resource* resource, const void* data, uint32_t size);
+
+// Fills `size` bytes of subresource 0: the first `dataSize` bytes (at most
+// `size`) from `data`, zeroes after them. Never reads past `dataSize`.
+void CopyToResourceZeroFilled(ID3D12Resource* resource, const void* data, size_t dataSize,
+                              uint32_t size);
+
+// Returns a new heap or null; prints "ERROR NULL DEVICE" for a null device.
+ID3D12DescriptorHeap* CreateDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
+                                           uint32_t numDescriptors,
+                                           D3D12_DESCRIPTOR_HEAP_FLAGS flags);
+
+} // namespace Dx12
