@@ -11,6 +11,7 @@
 #include "testing_counters.h"
 
 #include <cstdio>
+#include <mutex>
 #include <string>
 
 namespace d3d12_standin {
@@ -221,6 +222,19 @@ LUID STDMETHODCALLTYPE D3D12Device::GetAdapterLuid() {
     return luid;
 }
 
+std::shared_ptr<vk_core::VulkanContext> ProcessVulkanContext(std::string* error) {
+    // Made once and kept for the life of the process, as the Direct3D runtime
+    // keeps its adapter: unloading and reloading the Vulkan driver for every
+    // device costs time, and some drivers leak a little on each reload.
+    static std::mutex mutex;
+    static auto* kept = new std::shared_ptr<vk_core::VulkanContext>();
+    std::lock_guard lock(mutex);
+    if (*kept == nullptr) {
+        *kept = vk_core::VulkanContext::Create(error);
+    }
+    return *kept;
+}
+
 } // namespace d3d12_standin
 
 using d3d12_standin::ConsumeRefusal;
@@ -247,7 +261,7 @@ HRESULT WINAPI D3D12CreateDevice(IUnknown* adapter, D3D_FEATURE_LEVEL minimumFea
         return DXGI_ERROR_UNSUPPORTED;
     }
     std::string error;
-    std::shared_ptr<vk_core::VulkanContext> context = vk_core::VulkanContext::Create(&error);
+    std::shared_ptr<vk_core::VulkanContext> context = d3d12_standin::ProcessVulkanContext(&error);
     if (context == nullptr) {
         std::fprintf(stderr, "D3D12CreateDevice: no usable Vulkan device: %s\n", error.c_str());
         return DXGI_ERROR_UNSUPPORTED;

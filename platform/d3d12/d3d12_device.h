@@ -8,6 +8,7 @@
 #include <d3d12.h>
 
 #include <memory>
+#include <string>
 
 namespace d3d12_standin {
 
@@ -117,6 +118,10 @@ protected:
 private:
     std::unique_ptr<DeviceCore> core_;
 };
+
+// The process's one Vulkan context, or null (reason in `error`) when there is
+// no usable Vulkan device.
+std::shared_ptr<vk_core::VulkanContext> ProcessVulkanContext(std::string* error);
 
 // Stores `object` as the interface `riid` asks for, or releases it and
 // returns E_NOINTERFACE (S_FALSE when `out` is null). `object` carries the creator's reference.
