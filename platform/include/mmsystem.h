@@ -1,0 +1,6 @@
+// The multimedia system header; the system uses only its timer.
+#pragma once
+
+#include <windows.h>
+
+#include <timeapi.h>
