@@ -208,6 +208,17 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         setup.depth = targets_.depth;
     }
 
+    // Null colour views keep their formats in the pipeline (the fragment
+    // shader still writes those outputs); a missing depth view drops depth.
+    uint32_t colorMask = 0;
+    for (size_t i = 0; i < setup.colors.size(); ++i) {
+        colorMask |= pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED ? 1u << i : 0u;
+    }
+    VkPipeline pipeline = pipeline_->Variant(colorMask, setup.depth.image != nullptr);
+    if (pipeline == VK_NULL_HANDLE) {
+        SkipDraw("a pipeline for the bound targets could not be created");
+        return;
+    }
     std::vector<VkDescriptorSet> sets;
     if (!BindDescriptorSets(&sets)) {
         return;
@@ -234,9 +245,9 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     VkRect2D scissor{{int32_t(left), int32_t(top)},
                      {uint32_t(right - left), uint32_t(bottom - top)}};
 
-    if (boundPipeline_ != pipeline_->pipeline) {
-        vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline_->pipeline);
-        boundPipeline_ = pipeline_->pipeline;
+    if (boundPipeline_ != pipeline) {
+        vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
+        boundPipeline_ = pipeline;
     }
     vkCmdSetViewport(commands_, 0, 1, &viewport);
     vkCmdSetScissor(commands_, 0, 1, &scissor);

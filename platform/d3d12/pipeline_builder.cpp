@@ -313,37 +313,18 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         return E_INVALIDARG;
     }
 
+    PipelineRecipe& recipe = pipeline->recipe;
     VkDevice device = context->device;
-    VkShaderModule vertexModule = MakeModule(device, vertex.spirv);
-    VkShaderModule pixelModule = hasPixel ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
-    VkPipelineShaderStageCreateInfo stages[2]{};
-    stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
-    stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
-    stages[0].module = vertexModule;
-    stages[0].pName = vertex.entryPoint.c_str();
-    stages[1].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
-    stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
-    stages[1].module = pixelModule;
-    stages[1].pName = pixel.entryPoint.c_str();
-
-    VkPipelineVertexInputStateCreateInfo vertexInput{};
-    vertexInput.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
-    vertexInput.vertexBindingDescriptionCount = uint32_t(bindings.size());
-    vertexInput.pVertexBindingDescriptions = bindings.data();
-    vertexInput.vertexAttributeDescriptionCount = uint32_t(attributes.size());
-    vertexInput.pVertexAttributeDescriptions = attributes.data();
-
-    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
-    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
-    inputAssembly.topology = topology;
-
-    VkPipelineViewportStateCreateInfo viewport{};
-    viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
-    viewport.viewportCount = 1;
-    viewport.scissorCount = 1;
+    recipe.vertexModule = MakeModule(device, vertex.spirv);
+    recipe.pixelModule = hasPixel ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
+    recipe.vertexEntry = vertex.entryPoint;
+    recipe.pixelEntry = pixel.entryPoint;
+    recipe.attributes = std::move(attributes);
+    recipe.bindings = std::move(bindings);
+    recipe.topology = topology;
 
     const D3D12_RASTERIZER_DESC& raster = desc.RasterizerState;
-    VkPipelineRasterizationStateCreateInfo rasterization{};
+    VkPipelineRasterizationStateCreateInfo& rasterization = recipe.rasterization;
     rasterization.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
     rasterization.depthClampEnable = !raster.DepthClipEnable && context->features.depthClamp;
     rasterization.polygonMode = VK_POLYGON_MODE_FILL;
@@ -361,15 +342,11 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     rasterization.depthBiasSlopeFactor = raster.SlopeScaledDepthBias;
     rasterization.lineWidth = 1.0f;
 
-    VkPipelineMultisampleStateCreateInfo multisample{};
-    multisample.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
-    multisample.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
-    VkSampleMask sampleMask = desc.SampleMask;
-    multisample.pSampleMask = &sampleMask;
-    multisample.alphaToCoverageEnable = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
+    recipe.sampleMask = desc.SampleMask;
+    recipe.alphaToCoverage = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
 
     const D3D12_DEPTH_STENCIL_DESC& depth = desc.DepthStencilState;
-    VkPipelineDepthStencilStateCreateInfo depthStencil{};
+    VkPipelineDepthStencilStateCreateInfo& depthStencil = recipe.depthStencil;
     depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
     depthStencil.depthTestEnable = depth.DepthEnable ? VK_TRUE : VK_FALSE;
     depthStencil.depthWriteEnable =
@@ -382,65 +359,38 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     depthStencil.back = StencilFace(depth.BackFace, depth.StencilReadMask, depth.StencilWriteMask);
     depthStencil.maxDepthBounds = 1.0f;
 
-    VkPipelineColorBlendAttachmentState blends[8]{};
     for (UINT i = 0; i < desc.NumRenderTargets; ++i) {
         bool independent =
             desc.BlendState.IndependentBlendEnable && context->features.independentBlend;
         const D3D12_RENDER_TARGET_BLEND_DESC& target =
             desc.BlendState.RenderTarget[independent ? i : 0];
-        blends[i].blendEnable = target.BlendEnable ? VK_TRUE : VK_FALSE;
-        blends[i].srcColorBlendFactor = BlendFactor(target.SrcBlend);
-        blends[i].dstColorBlendFactor = BlendFactor(target.DestBlend);
-        blends[i].colorBlendOp = BlendOp(target.BlendOp);
-        blends[i].srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
-        blends[i].dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
-        blends[i].alphaBlendOp = BlendOp(target.BlendOpAlpha);
-        blends[i].colorWriteMask = target.RenderTargetWriteMask & 0xF;
+        VkPipelineColorBlendAttachmentState& blend = recipe.blends[i];
+        blend.blendEnable = target.BlendEnable ? VK_TRUE : VK_FALSE;
+        blend.srcColorBlendFactor = BlendFactor(target.SrcBlend);
+        blend.dstColorBlendFactor = BlendFactor(target.DestBlend);
+        blend.colorBlendOp = BlendOp(target.BlendOp);
+        blend.srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
+        blend.dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
+        blend.alphaBlendOp = BlendOp(target.BlendOpAlpha);
+        blend.colorWriteMask = target.RenderTargetWriteMask & 0xF;
     }
-    VkPipelineColorBlendStateCreateInfo colorBlend{};
-    colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
-    colorBlend.attachmentCount = desc.NumRenderTargets;
-    colorBlend.pAttachments = blends;
+    if (const FormatInfo* depthInfo = FindFormat(desc.DSVFormat)) {
+        recipe.hasStencil = (depthInfo->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
+    }
 
-    VkDynamicState dynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
-                                      VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
-                                      VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
-    VkPipelineDynamicStateCreateInfo dynamic{};
-    dynamic.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
-    dynamic.dynamicStateCount = uint32_t(std::size(dynamicStates));
-    dynamic.pDynamicStates = dynamicStates;
-
-    VkPipelineRenderingCreateInfo rendering{};
-    rendering.sType = VK_STRUCTURE_TYPE_PIPELINE_RENDERING_CREATE_INFO;
-    rendering.colorAttachmentCount = desc.NumRenderTargets;
-    rendering.pColorAttachmentFormats = pipeline->colorFormats.data();
-    const FormatInfo* depthInfo = FindFormat(desc.DSVFormat);
-    if (depthInfo != nullptr) {
-        rendering.depthAttachmentFormat = depthInfo->vulkan;
-        if ((depthInfo->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0) {
-            rendering.stencilAttachmentFormat = depthInfo->vulkan;
+    bool built = recipe.vertexModule != VK_NULL_HANDLE &&
+                 (!hasPixel || recipe.pixelModule != VK_NULL_HANDLE);
+    if (built) {
+        uint32_t allTargets = 0;
+        for (uint32_t i = 0; i < pipeline->numRenderTargets; ++i) {
+            if (pipeline->colorFormats[i] != VK_FORMAT_UNDEFINED) {
+                allTargets |= 1u << i;
+            }
         }
+        pipeline->pipeline =
+            pipeline->Variant(allTargets, pipeline->depthFormat != VK_FORMAT_UNDEFINED);
+        built = pipeline->pipeline != VK_NULL_HANDLE;
     }
-
-    VkGraphicsPipelineCreateInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
-    info.pNext = &rendering;
-    info.stageCount = hasPixel ? 2 : 1;
-    info.pStages = stages;
-    info.pVertexInputState = &vertexInput;
-    info.pInputAssemblyState = &inputAssembly;
-    info.pViewportState = &viewport;
-    info.pRasterizationState = &rasterization;
-    info.pMultisampleState = &multisample;
-    info.pDepthStencilState = &depthStencil;
-    info.pColorBlendState = &colorBlend;
-    info.pDynamicState = &dynamic;
-    info.layout = rootSignature->layout;
-    bool built = vertexModule != VK_NULL_HANDLE && (!hasPixel || pixelModule != VK_NULL_HANDLE) &&
-                 VK_CHECK(vkCreateGraphicsPipelines(device, VK_NULL_HANDLE, 1, &info, nullptr,
-                                                    &pipeline->pipeline));
-    vkDestroyShaderModule(device, vertexModule, nullptr);
-    vkDestroyShaderModule(device, pixelModule, nullptr);
     if (!built) {
         *error = "the Vulkan pipeline could not be created";
         return E_FAIL;

@@ -8,21 +8,46 @@
 #include <d3d12.h>
 
 #include <array>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace d3d12_standin {
 
+// Everything a Vulkan pipeline is made from, kept to make variants.
+struct PipelineRecipe {
+    VkShaderModule vertexModule = VK_NULL_HANDLE;
+    VkShaderModule pixelModule = VK_NULL_HANDLE;
+    std::string vertexEntry, pixelEntry;
+    std::vector<VkVertexInputAttributeDescription> attributes;
+    std::vector<VkVertexInputBindingDescription> bindings;
+    VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
+    VkPipelineRasterizationStateCreateInfo rasterization{};
+    VkSampleMask sampleMask = ~0u;
+    VkBool32 alphaToCoverage = VK_FALSE;
+    VkPipelineDepthStencilStateCreateInfo depthStencil{};
+    std::array<VkPipelineColorBlendAttachmentState, 8> blends{};
+    bool hasStencil = false;
+};
+
 struct PipelineObject {
     explicit PipelineObject(std::shared_ptr<vk_core::VulkanContext> owner)
         : context(std::move(owner)) {}
-    ~PipelineObject() { vkDestroyPipeline(context->device, pipeline, nullptr); }
+    ~PipelineObject();
     PipelineObject(const PipelineObject&) = delete;
     PipelineObject& operator=(const PipelineObject&) = delete;
 
+    // The pipeline with the colour formats of the slots in `colorMask` (the
+    // others VK_FORMAT_UNDEFINED), and the depth format only if `withDepth`:
+    // Direct3D draws with a depth format but no depth view, Vulkan wants the
+    // pipeline to leave depth out then.
+    VkPipeline Variant(uint32_t colorMask, bool withDepth);
+
     std::shared_ptr<vk_core::VulkanContext> context;
-    VkPipeline pipeline = VK_NULL_HANDLE;
+    PipelineRecipe recipe;
+    VkPipeline pipeline = VK_NULL_HANDLE; // every target the description names
     std::shared_ptr<RootSignatureLayout> rootSignature;
     // Input slots the vertex shader reads; each is a Vulkan binding of the same number.
     std::vector<uint32_t> vertexSlots;
@@ -31,6 +56,10 @@ struct PipelineObject {
     std::array<VkFormat, 8> colorFormats{};
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+
+private:
+    std::mutex variantsMutex_;
+    std::map<std::pair<uint32_t, bool>, VkPipeline> variants_;
 };
 
 // Builds the pipeline for `desc`; `rootSignature` may be null when a shader

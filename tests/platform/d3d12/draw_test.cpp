@@ -228,4 +228,80 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     }
 }
 
+TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+    desc.DepthStencilState.DepthEnable = TRUE;
+    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
+    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
+    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
+    HRESULT result = S_OK;
+    ID3D12PipelineState* pipeline = MakePipeline(desc, &result);
+    ASSERT_EQ(result, S_OK);
+
+    ID3D12Resource* vertices =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles), D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* constants =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* depth =
+        MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                    D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    void* mapped = nullptr;
+    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
+    vertices->Unmap(0, nullptr);
+
+    D3D12_DESCRIPTOR_HEAP_DESC cbvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE, 0};
+    D3D12_DESCRIPTOR_HEAP_DESC rtvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
+    D3D12_DESCRIPTOR_HEAP_DESC dsvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
+    ID3D12DescriptorHeap *cbvHeap = nullptr, *rtvHeap = nullptr, *dsvHeap = nullptr;
+    ASSERT_EQ(device->CreateDescriptorHeap(&cbvDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&cbvHeap)),
+              S_OK);
+    ASSERT_EQ(device->CreateDescriptorHeap(&rtvDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&rtvHeap)),
+              S_OK);
+    ASSERT_EQ(device->CreateDescriptorHeap(&dsvDesc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&dsvHeap)),
+              S_OK);
+    D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
+    device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(nullptr, nullptr, rtv); // as with a missing swap chain
+    device->CreateDepthStencilView(depth, nullptr, dsv);
+
+    D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+    D3D12_RECT scissor{0, 0, 64, 64};
+    D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
+    list->RSSetViewports(1, &viewport);
+    list->RSSetScissorRects(1, &scissor);
+    list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
+    list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
+    list->SetGraphicsRootSignature(rootSignature);
+    list->SetPipelineState(pipeline);
+    list->SetDescriptorHeaps(1, &cbvHeap);
+    list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    list->IASetVertexBuffers(0, 1, &view);
+    list->DrawInstanced(6, 1, 0, 0);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> texels = ReadBack(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    ASSERT_EQ(texels.size(), 64u * 64u * 4u);
+    auto depthAt = [&](UINT x, UINT y) {
+        float value = 0.0f;
+        std::memcpy(&value, texels.data() + (y * 64 + x) * 4, 4);
+        return value;
+    };
+    EXPECT_FLOAT_EQ(depthAt(13, 37), 0.5f) << "the clockwise triangle wrote its depth";
+    EXPECT_FLOAT_EQ(depthAt(51, 37), 1.0f) << "the culled one did not";
+    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, depth,
+                                                             cbvHeap, rtvHeap, dsvHeap}) {
+        object->Release();
+    }
+}
+
 #endif // D3D12_TESTS_HAVE_COMPILER

@@ -1,0 +1,106 @@
+// Vulkan pipelines made from a recipe, one per combination of attachments.
+#include "pipeline_object.h"
+
+#include <vulkan_check.h>
+
+namespace d3d12_standin {
+
+PipelineObject::~PipelineObject() {
+    VkDevice device = context->device;
+    for (auto& [key, variant] : variants_) {
+        vkDestroyPipeline(device, variant, nullptr);
+    }
+    vkDestroyShaderModule(device, recipe.vertexModule, nullptr);
+    vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
+}
+
+VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
+    std::lock_guard lock(variantsMutex_);
+    auto found = variants_.find({colorMask, withDepth});
+    if (found != variants_.end()) {
+        return found->second;
+    }
+    VkPipelineShaderStageCreateInfo stages[2]{};
+    stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+    stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
+    stages[0].module = recipe.vertexModule;
+    stages[0].pName = recipe.vertexEntry.c_str();
+    stages[1].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+    stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
+    stages[1].module = recipe.pixelModule;
+    stages[1].pName = recipe.pixelEntry.c_str();
+
+    VkPipelineVertexInputStateCreateInfo vertexInput{};
+    vertexInput.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
+    vertexInput.vertexBindingDescriptionCount = uint32_t(recipe.bindings.size());
+    vertexInput.pVertexBindingDescriptions = recipe.bindings.data();
+    vertexInput.vertexAttributeDescriptionCount = uint32_t(recipe.attributes.size());
+    vertexInput.pVertexAttributeDescriptions = recipe.attributes.data();
+
+    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
+    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
+    inputAssembly.topology = recipe.topology;
+
+    VkPipelineViewportStateCreateInfo viewport{};
+    viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
+    viewport.viewportCount = 1;
+    viewport.scissorCount = 1;
+
+    VkPipelineMultisampleStateCreateInfo multisample{};
+    multisample.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
+    multisample.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
+    multisample.pSampleMask = &recipe.sampleMask;
+    multisample.alphaToCoverageEnable = recipe.alphaToCoverage;
+
+    VkPipelineColorBlendStateCreateInfo colorBlend{};
+    colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
+    colorBlend.attachmentCount = numRenderTargets;
+    colorBlend.pAttachments = recipe.blends.data();
+
+    VkDynamicState dynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
+                                      VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
+                                      VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
+    VkPipelineDynamicStateCreateInfo dynamic{};
+    dynamic.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
+    // Without vertex bindings there are no strides to supply.
+    dynamic.dynamicStateCount =
+        uint32_t(std::size(dynamicStates)) - (recipe.bindings.empty() ? 1 : 0);
+    dynamic.pDynamicStates = dynamicStates;
+
+    std::array<VkFormat, 8> formats{};
+    for (uint32_t i = 0; i < numRenderTargets; ++i) {
+        formats[i] = (colorMask & (1u << i)) != 0 ? colorFormats[i] : VK_FORMAT_UNDEFINED;
+    }
+    VkPipelineRenderingCreateInfo rendering{};
+    rendering.sType = VK_STRUCTURE_TYPE_PIPELINE_RENDERING_CREATE_INFO;
+    rendering.colorAttachmentCount = numRenderTargets;
+    rendering.pColorAttachmentFormats = formats.data();
+    if (withDepth) {
+        rendering.depthAttachmentFormat = depthFormat;
+        rendering.stencilAttachmentFormat = recipe.hasStencil ? depthFormat : VK_FORMAT_UNDEFINED;
+    }
+
+    VkGraphicsPipelineCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
+    info.pNext = &rendering;
+    info.stageCount = recipe.pixelModule != VK_NULL_HANDLE ? 2 : 1;
+    info.pStages = stages;
+    info.pVertexInputState = &vertexInput;
+    info.pInputAssemblyState = &inputAssembly;
+    info.pViewportState = &viewport;
+    info.pRasterizationState = &recipe.rasterization;
+    info.pMultisampleState = &multisample;
+    info.pDepthStencilState = &recipe.depthStencil;
+    info.pColorBlendState = &colorBlend;
+    info.pDynamicState = &dynamic;
+    info.layout = rootSignature->layout;
+    VkPipeline variant = VK_NULL_HANDLE;
+    if (!VK_CHECK(vkCreateGraphicsPipelines(context->device, VK_NULL_HANDLE, 1, &info, nullptr,
+                                            &variant))) {
+        return VK_NULL_HANDLE;
+    }
+    variants_.emplace(std::make_pair(colorMask, withDepth), variant);
+    return variant;
+}
+
+} // namespace d3d12_standin
