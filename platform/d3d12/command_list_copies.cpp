@@ -91,8 +91,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
     }
     const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
     const FormatInfo* format = FindFormat(footprint.Footprint.Format);
-    if (format == nullptr || format->vulkan != texture.image->format) {
-        Fail(kMethod, "the footprint's format does not match the texture");
+    // Same-sized formats are accepted (R32_FLOAT footprints of D32 textures).
+    if (format == nullptr || format->bytesPerTexel != texture.image->bytesPerTexel) {
+        Fail(kMethod, "the footprint's format does not match the texture's texel size");
         return;
     }
     uint32_t texel = format->bytesPerTexel;

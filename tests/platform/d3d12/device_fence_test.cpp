@@ -108,3 +108,15 @@ TEST_F(GpuTest, ManyWaitsFromAnotherThreadAllComplete) {
     waiter.join();
     fenceValue = 20;
 }
+
+TEST_F(GpuTest, SignalsBelowTheFenceValueAreIgnoredWithAMessage) {
+    ASSERT_EQ(fence->Signal(7), S_OK);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(fence->Signal(3), S_OK);
+    EXPECT_EQ(queue->Signal(fence, 4), S_OK);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("fence value 3"), std::string::npos) << said;
+    fenceValue = 7;
+    WaitForQueue();
+    EXPECT_EQ(fence->GetCompletedValue(), 8u);
+}

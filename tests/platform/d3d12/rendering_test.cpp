@@ -222,3 +222,79 @@ TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
     WaitForQueue();
     rtv.heap->Release();
 }
+
+TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
+    D3D12_HEAP_PROPERTIES heap{};
+    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+    desc.Width = 64;
+    desc.Height = 64;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 2;
+    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.SampleDesc.Count = 1;
+    ID3D12Resource* texture = nullptr;
+    ASSERT_EQ(device->CreateCommittedResource(
+                  &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
+                  IID_ID3D12Resource, reinterpret_cast<void**>(&texture)),
+              S_OK);
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[2]{};
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 0, 2, 0, layouts, nullptr, nullptr, &total);
+    ID3D12Resource* upload =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* readback =
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+    uint8_t* bytes = nullptr;
+    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    for (UINT y = 0; y < 32; ++y) {
+        for (UINT x = 0; x < 32; ++x) {
+            uint32_t value = 0xFF000000u | (y << 8) | x;
+            std::memcpy(bytes + layouts[1].Offset + y * layouts[1].Footprint.RowPitch + x * 4,
+                        &value, 4);
+        }
+    }
+    upload->Unmap(0, nullptr);
+
+    D3D12_TEXTURE_COPY_LOCATION mip1{};
+    mip1.pResource = texture;
+    mip1.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    mip1.SubresourceIndex = 1;
+    D3D12_TEXTURE_COPY_LOCATION uploaded{};
+    uploaded.pResource = upload;
+    uploaded.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    uploaded.PlacedFootprint = layouts[1];
+    list->CopyTextureRegion(&mip1, 0, 0, 0, &uploaded, nullptr);
+    D3D12_RESOURCE_BARRIER barrier{};
+    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
+    barrier.Transition.pResource = texture;
+    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
+    barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_COPY_DEST;
+    barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_COPY_SOURCE;
+    list->ResourceBarrier(1, &barrier);
+    // Only a 4x2 box from (8, 3) comes back, placed at (1, 1) of the footprint.
+    D3D12_TEXTURE_COPY_LOCATION back{};
+    back.pResource = readback;
+    back.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    back.PlacedFootprint = layouts[1];
+    D3D12_BOX box{8, 3, 0, 12, 5, 1};
+    list->CopyTextureRegion(&back, 1, 1, 0, &mip1, &box);
+    ExecuteAndWait();
+
+    ASSERT_EQ(readback->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    auto texel = [&](UINT x, UINT y) {
+        uint32_t value = 0;
+        std::memcpy(&value, bytes + layouts[1].Offset + y * layouts[1].Footprint.RowPitch + x * 4,
+                    4);
+        return value;
+    };
+    EXPECT_EQ(texel(1, 1), 0xFF000308u);
+    EXPECT_EQ(texel(4, 2), 0xFF00040Bu);
+    EXPECT_EQ(texel(0, 0), 0u) << "outside the box nothing is written";
+    EXPECT_EQ(texel(5, 1), 0u);
+    readback->Unmap(0, nullptr);
+    for (ID3D12Resource* resource : {texture, upload, readback}) {
+        resource->Release();
+    }
+}
