@@ -4,7 +4,6 @@
 
 #include <com_object.h>
 #include <platform_testing/d3d12.h>
-#include <validation_messenger.h>
 
 #include <atomic>
 
@@ -89,9 +88,6 @@ uint64_t BlockingFenceWaits() {
 }
 long LiveObjects() {
     return standin::g_liveComObjects.load();
-}
-uint64_t ValidationMessages() {
-    return vk_core::ValidationMessageCount();
 }
 
 } // namespace platform_testing
