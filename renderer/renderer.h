@@ -1,0 +1,70 @@
+// The data-driven renderer: a registry of named scene descriptions, caches of
+// the GPU objects built from them, two persistently mapped constant buffers,
+// and the per-frame update and draw passes.
+#pragma once
+
+#include "buffer_registry.h"
+
+#include <buffers.h>
+#include <device.h>
+#include <resource.h>
+#include <shader.h>
+#include <texture.h>
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+
+namespace Dx12 {
+
+class Renderer {
+public:
+    // Both constant buffers: 384 bytes of per-frame constants, then the slots.
+    static constexpr uint32_t UNIFORM_SIZE = 10624;
+    static constexpr uint32_t INSTANCE_SLOTS_OFFSET = 384;
+    static constexpr uint32_t INSTANCES_PER_BATCH = 128;
+
+    Renderer(HWND window, uint32_t width, uint32_t height, uint32_t backBufferCount);
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    VertexBuffer* GetVertexBuffer(const std::string& name);
+    InstancingBuffer* GetInstancingBuffer(const std::string& name);
+    ViewBuffer* GetViewBuffer(const std::string& name);
+    TextureBuffer* GetTextureBuffer(const std::string& name);
+    RenderTargetBuffer* GetRenderTargetBuffer(const std::string& name);
+
+    // Rebuilds the GPU objects of changed vertex and texture descriptions.
+    void Update();
+    // Clears and draws the named view; returns when the GPU has finished it.
+    void Draw(const std::string& viewName);
+
+    void DeleteConstant();
+    void DeleteShader();
+    void DeleteRenderTarget();
+
+    BufferMap buffermapper;
+    Device* device;
+    std::map<std::string, Constant*, NameLess> cache_constant;
+    std::map<std::string, Vertex*, NameLess> cache_vertex;
+    std::map<std::string, Shader*, NameLess> cache_shader;
+    std::map<std::string, Texture*, NameLess> cache_texture;
+    std::map<std::string, RenderTarget*, NameLess> cache_rendertarget;
+    uint32_t frame_count;
+    uint32_t uniform_select;
+    uint8_t* uniform0_data;
+    uint8_t* uniform1_data;
+
+private:
+    // One mesh inside a batch: shader on first use, tables, the instanced draw.
+    void DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
+                  int renderTargetCount);
+
+    // Textures the update pass made: the only cache_texture objects it may
+    // destroy, and the ones teardown deletes besides the render targets'.
+    std::set<Texture*> updateTextures_;
+};
+
+} // namespace Dx12
