@@ -141,6 +141,9 @@ LPARAM KeyMessageParameter(uint32_t scanCode, bool extended, bool wasDown, bool 
     if (extended) {
         bits |= 1u << 24;
     }
+    if (IsKeyDown(VK_MENU)) {
+        bits |= 1u << 29; // context code: Alt is held
+    }
     if (wasDown || !down) {
         bits |= 1u << 30;
     }

@@ -23,8 +23,8 @@ bool IsKeyDown(int virtualKey);
 // The message a key press or release posts: Alt and F10 are system keys, as
 // is any key while Alt is held.
 UINT KeyMessage(int virtualKey, bool down);
-// lParam of a key message: repeat count 1, scan code, extended bit, previous
-// state and transition state.
+// lParam of a key message: repeat count 1, scan code, extended bit, Alt held,
+// previous state and transition state.
 LPARAM KeyMessageParameter(uint32_t scanCode, bool extended, bool wasDown, bool down);
 
 // The character TranslateMessage makes of a key press, 0 for none.

@@ -5,9 +5,32 @@
 #include "window_registry.h"
 #include "x_events.h"
 
+#include <platform_testing/win32.h>
+
+#include <atomic>
+#include <map>
+#include <mutex>
+
 using namespace win32_standin;
 
-LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM) {
+namespace {
+
+std::mutex g_defaultCountMutex;
+std::map<UINT, uint64_t> g_defaultCounts;
+
+} // namespace
+
+uint64_t platform_testing::DefaultProcessedMessages(unsigned message) {
+    std::lock_guard lock(g_defaultCountMutex);
+    auto found = g_defaultCounts.find(message);
+    return found == g_defaultCounts.end() ? 0 : found->second;
+}
+
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    {
+        std::lock_guard lock(g_defaultCountMutex);
+        ++g_defaultCounts[Msg];
+    }
     switch (Msg) {
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
@@ -15,7 +38,7 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM) {
         }
         return 0;
     case WM_SYSKEYDOWN:
-        if (wParam == VK_F4 && IsKeyDown(VK_MENU)) {
+        if (wParam == VK_F4 && (lParam & (LPARAM(1) << 29)) != 0) {
             SendMessageA(hWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         return 0;

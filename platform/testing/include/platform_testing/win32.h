@@ -17,4 +17,7 @@ void UseRealClock();
 void InjectKeyDown(int virtualKey);
 void InjectKeyUp(int virtualKey);
 
+// How many times DefWindowProcA was given this message so far.
+uint64_t DefaultProcessedMessages(unsigned message);
+
 } // namespace platform_testing
