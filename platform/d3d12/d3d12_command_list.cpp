@@ -217,6 +217,9 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
                 {nullptr, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COMMON});
             continue;
         }
+        if ((barrier.Flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
+            continue; // a split barrier takes effect at its END_ONLY half
+        }
         D3D12Resource* resource = D3D12Resource::FromInterface(barrier.Transition.pResource);
         if (resource == nullptr) {
             Fail("ResourceBarrier", "a transition names no stand-in resource");

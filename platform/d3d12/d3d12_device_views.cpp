@@ -67,7 +67,7 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     }
     uint64_t offset = 0;
     std::shared_ptr<GpuBuffer> buffer = Core().ResolveAddress(desc->BufferLocation, &offset);
-    if (buffer == nullptr || desc->SizeInBytes > buffer->size - offset) {
+    if (buffer == nullptr || desc->SizeInBytes == 0 || desc->SizeInBytes > buffer->size - offset) {
         std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: the range is not inside "
                              "a live buffer; the view is null\n");
         return;
