@@ -95,4 +95,42 @@ TEST_F(SwapChainTest, PresentedClearsAppearInTheWindow) {
     swapChain->Release();
 }
 
+TEST_F(SwapChainTest, OtherBufferFormatsShowTheSameColours) {
+    const float cyan[4] = {0.0f, 1.0f, 1.0f, 1.0f};
+    for (DXGI_FORMAT format : {DXGI_FORMAT_B8G8R8A8_UNORM, DXGI_FORMAT_R10G10B10A2_UNORM,
+                               DXGI_FORMAT_R16G16B16A16_FLOAT}) {
+        SCOPED_TRACE(format);
+        HWND window = MakeWindow(96, 64, 1700, 900);
+        win32_standin::NativeWindow native{};
+        ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
+        DXGI_SWAP_CHAIN_DESC1 desc{};
+        desc.Format = format;
+        desc.SampleDesc.Count = 1;
+        desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
+        desc.BufferCount = 2;
+        desc.SwapEffect = DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL;
+        IDXGISwapChain1* swapChain = nullptr;
+        ASSERT_EQ(
+            factory->CreateSwapChainForHwnd(queue, window, &desc, nullptr, nullptr, &swapChain),
+            S_OK);
+        DXGI_SWAP_CHAIN_DESC1 made{};
+        ASSERT_EQ(swapChain->GetDesc1(&made), S_OK);
+        EXPECT_EQ(made.Format, format);
+        EXPECT_EQ(made.Width, native.clientWidth);
+        EXPECT_EQ(made.SwapEffect, DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL);
+
+        ID3D12Resource* buffer = nullptr;
+        ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
+                  S_OK);
+        Clear(buffer, cyan);
+        buffer->Release();
+        ASSERT_EQ(swapChain->Present(1, 0), S_OK);
+        WaitForQueue();
+        EXPECT_GT(
+            ShareAfterPresent(native.window, native.clientWidth, native.clientHeight, 0, 255, 255),
+            0.99);
+        swapChain->Release();
+    }
+}
+
 } // namespace
