@@ -147,6 +147,29 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
     state->Release();
 }
 
+TEST_F(DrawTest, RootSignatureFromTheShadersBlobPartBuildsAPipeline) {
+    // The system's path: the bare RTS0 part of the vertex shader.
+    ID3DBlob* part = nullptr;
+    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
+                             0, &part),
+              S_OK);
+    ID3D12RootSignature* fromPart = nullptr;
+    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
+                                          IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&fromPart)),
+              S_OK);
+    part->Release();
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+    desc.pRootSignature = fromPart;
+    HRESULT result = S_OK;
+    ID3D12PipelineState* state = MakePipeline(desc, &result);
+    EXPECT_EQ(result, S_OK);
+    if (state != nullptr) {
+        state->Release();
+    }
+    fromPart->Release();
+}
+
 TEST_F(DrawTest, MalformedRootSignatureBlobsAreRefused) {
     const uint8_t garbage[] = {'D', 'X', 'B', 'C', 1, 2, 3, 4, 5, 6, 7, 8};
     ID3D12RootSignature* refused = reinterpret_cast<ID3D12RootSignature*>(0x1);
