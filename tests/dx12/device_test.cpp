@@ -195,7 +195,7 @@ TEST_F(DeviceLayerTest, MissingDeviceIsReportedAndNothingAddressesIt) {
     StdoutCapture capture;
     gpu = new Dx12::Device(window, kWidth, kHeight, 2);
     EXPECT_EQ(capture.Take(),
-              "ERROR : Dx12::Device::Device : D3D12CreateDevice failed hr=8007000E\n"
+              "ERROR : Dx12::Device::Device : D3D12CreateDevice failed hr=887A0004\n"
               "ERROR NULL DEVICE Dx12::CreateCommandQueue\n"
               "ERROR NULL DEVICE Dx12::CreateCommandQueue\n"
               "ERROR NULL DEVICE Dx12::CreateSwapChain3\n"
