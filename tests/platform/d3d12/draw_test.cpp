@@ -327,4 +327,80 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     }
 }
 
+TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
+    std::string path = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
+    std::wstring wide(path.begin(), path.end());
+    ID3DBlob *vs = nullptr, *ps = nullptr, *errors = nullptr;
+    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, "VSMain", "vs_5_0",
+                       0, 0, &vs, &errors);
+    if (errors != nullptr) {
+        errors->Release();
+    }
+    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, "PSMain", "ps_5_0",
+                       0, 0, &ps, nullptr);
+    if (vs == nullptr || ps == nullptr) {
+        GTEST_SKIP() << "shaders/normal.hlsl does not compile here";
+    }
+    ID3DBlob* part = nullptr;
+    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
+                             0, &part),
+              S_OK);
+    ID3D12RootSignature* rootSignature = nullptr;
+    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
+                                          IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&rootSignature)),
+              S_OK);
+    // The system's fixed input layout: the instance index arrives as a system
+    // value from slot 1, which has no buffer.
+    const D3D12_INPUT_ELEMENT_DESC layout[] = {
+        {"POSITION", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 0,
+         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
+        {"NORMAL", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 12,
+         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
+        {"UV", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 24, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
+        {"COLOR", 0, DXGI_FORMAT_R32G32B32A32_FLOAT, 0, 32,
+         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
+        {"SV_InstanceID", 0, DXGI_FORMAT_R32_UINT, 1, 0,
+         D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
+    };
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
+    desc.pRootSignature = rootSignature;
+    desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
+    desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
+    for (D3D12_RENDER_TARGET_BLEND_DESC& target : desc.BlendState.RenderTarget) {
+        target.SrcBlend = D3D12_BLEND_SRC_ALPHA;
+        target.DestBlend = D3D12_BLEND_INV_DEST_ALPHA;
+        target.BlendOp = D3D12_BLEND_OP_ADD;
+        target.SrcBlendAlpha = D3D12_BLEND_ONE;
+        target.DestBlendAlpha = D3D12_BLEND_ZERO;
+        target.BlendOpAlpha = D3D12_BLEND_OP_ADD;
+        target.LogicOp = D3D12_LOGIC_OP_NOOP;
+        target.RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+    }
+    desc.SampleMask = 0xFFFFFFFF;
+    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
+    desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
+    desc.RasterizerState.DepthClipEnable = TRUE;
+    desc.DepthStencilState.DepthEnable = TRUE;
+    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
+    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
+    desc.DepthStencilState.StencilReadMask = 0xFF;
+    desc.DepthStencilState.StencilWriteMask = 0xFF;
+    desc.InputLayout = {layout, 5};
+    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    desc.NumRenderTargets = 1;
+    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
+    desc.SampleDesc.Count = 1;
+    ID3D12PipelineState* state = nullptr;
+    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
+                                                  reinterpret_cast<void**>(&state)),
+              S_OK);
+    for (IUnknown* object : std::initializer_list<IUnknown*>{state, rootSignature, part, vs, ps}) {
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+}
+
 #endif // D3D12_TESTS_HAVE_COMPILER
