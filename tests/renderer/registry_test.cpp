@@ -1,0 +1,71 @@
+#include "../scene/stdout_capture.h"
+
+#include <buffer_registry.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class Registry : public testing::Test {
+protected:
+    ~Registry() override {
+        for (auto& [name, buffer] : registry) {
+            delete buffer;
+        }
+    }
+    BufferMap registry;
+};
+
+TEST_F(Registry, HandsOutOneDescriptionPerNameInByteOrder) {
+    auto* view = GetOrCreateBuffer<ViewBuffer>(registry, "view_present", "get");
+    auto* rect = GetOrCreateBuffer<VertexBuffer>(registry, "rect", "get");
+    auto* instance = GetOrCreateBuffer<InstancingBuffer>(registry, "instance", "get");
+    auto* cube = GetOrCreateBuffer<VertexBuffer>(registry, "cube", "get");
+    EXPECT_EQ(GetOrCreateBuffer<VertexBuffer>(registry, "cube", "get"), cube);
+    EXPECT_EQ(GetOrCreateBuffer<ViewBuffer>(registry, "view_present", "get"), view);
+    EXPECT_EQ(cube->name, "cube");
+    EXPECT_EQ(instance->type, BUFFER_TYPE_INSTANCING);
+    EXPECT_EQ(rect->type, BUFFER_TYPE_VERTEX);
+
+    std::vector<std::string> order;
+    for (const auto& [name, buffer] : registry) {
+        order.push_back(name);
+        EXPECT_EQ(buffer->name, name);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"cube", "instance", "rect", "view_present"}));
+}
+
+TEST_F(Registry, FillsTheEntryASubscriptLookupLeftEmpty) {
+    EXPECT_EQ(registry["view_present"], nullptr);
+    ASSERT_EQ(registry.size(), 1u);
+    ViewBuffer* view = GetOrCreateBuffer<ViewBuffer>(registry, "view_present", "get");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(registry.size(), 1u);
+    EXPECT_EQ(registry["view_present"], view);
+
+    const std::string withZero("ab\0", 3);
+    auto* empty = GetOrCreateBuffer<VertexBuffer>(registry, "", "get");
+    auto* ab = GetOrCreateBuffer<VertexBuffer>(registry, "ab", "get");
+    auto* abZero = GetOrCreateBuffer<VertexBuffer>(registry, withZero, "get");
+    EXPECT_NE(ab, abZero);
+    EXPECT_EQ(abZero->name, withZero);
+    EXPECT_EQ(registry.begin()->second, empty);
+    EXPECT_EQ(registry.size(), 4u);
+}
+
+TEST_F(Registry, RefusesANameRegisteredAsAnotherKind) {
+    auto* mesh = GetOrCreateBuffer<VertexBuffer>(registry, "cube", "get");
+    CapturedStdout out;
+    EXPECT_EQ(GetOrCreateBuffer<ViewBuffer>(registry, "cube", "Dx12::Renderer::GetViewBuffer"),
+              nullptr);
+    EXPECT_EQ(
+        out.Take(),
+        "Dx12::Renderer::GetViewBuffer : cube : ERROR : registered with type 2, not type 6\n");
+    EXPECT_EQ(registry["cube"], mesh);
+    EXPECT_EQ(registry.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+#include "stdout_capture.h"
+
+#include <buffers.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+TEST(Descriptions, StartEmptyWithTheirTypeCodes) {
+    VertexBuffer mesh;
+    EXPECT_EQ(mesh.type, BUFFER_TYPE_VERTEX);
+    EXPECT_TRUE(mesh.name.empty());
+    EXPECT_FALSE(mesh.changed);
+    EXPECT_TRUE(mesh.vertices.empty() && mesh.textures.empty() && mesh.shaderFile.empty());
+    EXPECT_EQ(InstancingBuffer().type, BUFFER_TYPE_INSTANCING);
+    EXPECT_EQ(TextureBuffer().type, BUFFER_TYPE_TEXTURE);
+    EXPECT_EQ(BaseBuffer().type, BUFFER_TYPE_NONE);
+    const int32_t renderTargetType = RenderTargetBuffer().type;
+    for (int32_t taken : {0, 2, 3, 5, 6}) {
+        EXPECT_NE(renderTargetType, taken);
+    }
+    ViewBuffer view;
+    EXPECT_EQ(view.type, BUFFER_TYPE_VIEW);
+    EXPECT_EQ(view.renderTarget, nullptr);
+    EXPECT_EQ(view.viewport.x + view.viewport.y + view.viewport.width + view.viewport.height, 0);
+}
+
+TEST(Descriptions, DeletingThroughTheBaseLeavesLinkedDescriptionsAlive) {
+    VertexBuffer mesh;
+    mesh.CreateCube();
+    RenderTargetBuffer target;
+    std::unique_ptr<BaseBuffer> instancing(new InstancingBuffer());
+    static_cast<InstancingBuffer*>(instancing.get())->meshes["cube"] = &mesh;
+    auto* view = new ViewBuffer();
+    view->renderTarget = &target;
+    view->instancingBuffers["instance"] = static_cast<InstancingBuffer*>(instancing.get());
+    delete static_cast<BaseBuffer*>(view);
+    instancing.reset();
+    EXPECT_EQ(mesh.vertices.size(), 36u);
+    EXPECT_EQ(target.count, 1);
+}
+
+float Dot(const float* a, const float* b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+TEST(CreateCube, BuildsTwelveOutwardTrianglesOnTheUnitCube) {
+    VertexBuffer mesh;
+    mesh.vertices.resize(100);
+    mesh.vertices[50].uv[0] = 7.0f;
+    EXPECT_EQ(mesh.CreateCube(), &mesh);
+    ASSERT_EQ(mesh.vertices.size(), 36u);
+    EXPECT_TRUE(mesh.changed);
+
+    const float expectedNormals[6][3] = {{0, -1, 0}, {0, 1, 0},  {1, 0, 0},
+                                         {0, 0, 1},  {-1, 0, 0}, {0, 0, -1}};
+    for (int face = 0; face < 6; ++face) {
+        for (int corner = 0; corner < 6; ++corner) {
+            const VertexRecord& v = mesh.vertices[face * 6 + corner];
+            for (int axis = 0; axis < 3; ++axis) {
+                EXPECT_EQ(v.normal[axis], expectedNormals[face][axis]);
+            }
+            // Every corner lies on the face the normal points out of.
+            EXPECT_EQ(Dot(v.pos, v.normal), 1.0f) << "vertex " << face * 6 + corner;
+            for (float p : v.pos) {
+                EXPECT_EQ(std::fabs(p), 1.0f);
+            }
+            for (float zero : {v.uv[0], v.uv[1], v.color[0], v.color[1], v.color[2], v.color[3]}) {
+                EXPECT_EQ(zero, 0.0f);
+            }
+        }
+        for (int triangle = 0; triangle < 2; ++triangle) {
+            const float* p0 = mesh.vertices[face * 6 + triangle * 3].pos;
+            const float* p1 = mesh.vertices[face * 6 + triangle * 3 + 1].pos;
+            const float* p2 = mesh.vertices[face * 6 + triangle * 3 + 2].pos;
+            const float e1[3] = {p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
+            const float e2[3] = {p2[0] - p0[0], p2[1] - p0[1], p2[2] - p0[2]};
+            const float cross[3] = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2],
+                                    e1[0] * e2[1] - e1[1] * e2[0]};
+            EXPECT_GT(Dot(cross, expectedNormals[face]), 0.0f) << "face " << face;
+        }
+    }
+    const float first[3] = {1, -1, -1};
+    const float last[3] = {-1, 1, -1};
+    EXPECT_EQ(std::memcmp(mesh.vertices[0].pos, first, 12), 0);
+    EXPECT_EQ(std::memcmp(mesh.vertices[35].pos, last, 12), 0);
+}
+
+TEST(CreateCube, StoresNegativeZerosOnlyWhereTheTableHasThem) {
+    VertexBuffer mesh;
+    mesh.CreateCube();
+    mesh.CreateCube();
+    for (int i = 0; i < 36; ++i) {
+        const float* n = mesh.vertices[i].normal;
+        const bool zFace = i >= 18 && i < 24;  // (-0, -0, 1)
+        const bool minusX = i >= 24 && i < 30; // (-1, -0, -0)
+        EXPECT_EQ(std::signbit(n[0]), zFace || minusX) << i;
+        EXPECT_EQ(std::signbit(n[1]), zFace || minusX || (i < 6)) << i;
+        EXPECT_EQ(std::signbit(n[2]), minusX || i >= 30) << i;
+    }
+}
+
+TEST(VertexSetters, ReportIndicesOutsideTheArrayAndChangeNothing) {
+    VertexBuffer mesh;
+    mesh.name = "cube";
+    CapturedStdout empty;
+    mesh.SetPos(0, 1, 2, 3);
+    EXPECT_EQ(empty.Take(), "VertexBuffer::SetPos : cube : Not alloc index=0\n");
+
+    mesh.CreateCube();
+    mesh.changed = false;
+    const std::vector<VertexRecord> before = mesh.vertices;
+    CapturedStdout out;
+    mesh.SetPos(36, 1, 2, 3);
+    mesh.SetNormal(-1, 1, 2, 3);
+    mesh.SetPos(INT32_MIN, 1, 2, 3);
+    EXPECT_EQ(out.Take(), "VertexBuffer::SetPos : cube : Not alloc index=36\n"
+                          "VertexBuffer::SetNormal : cube : Not alloc index=-1\n"
+                          "VertexBuffer::SetPos : cube : Not alloc index=-2147483648\n");
+    EXPECT_EQ(std::memcmp(before.data(), mesh.vertices.data(), 36 * sizeof(VertexRecord)), 0);
+
+    mesh.SetNormal(35, 4, 5, 6);
+    EXPECT_EQ(mesh.vertices[35].normal[2], 6.0f);
+    EXPECT_EQ(mesh.vertices[35].pos[0], -1.0f);
+    EXPECT_FALSE(mesh.changed);
+}
+
+} // namespace
