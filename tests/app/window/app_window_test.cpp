@@ -1,0 +1,110 @@
+// The application's window procedure and message pump, driven through the
+// stand-in's real message queue, with no display.
+#include <gtest/gtest.h>
+
+#include <window.h>
+
+#include <platform_testing.h>
+#include <window_bridge.h>
+
+#include <csignal>
+#include <string>
+
+namespace {
+
+using platform_testing::DefaultProcessedMessages;
+
+class AppWindow : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        testing::internal::CaptureStderr();
+        window_ = CreateAppWindow("Brennwick", 1280, 720);
+        stderr_ = new std::string(testing::internal::GetCapturedStderr());
+    }
+    static void TearDownTestSuite() { delete stderr_; }
+    void SetUp() override {
+        ASSERT_NE(window_, HWND{});
+        while (PumpMessages() == 0) {
+        }
+    }
+    static bool QueueIsEmpty() {
+        MSG message;
+        return !PeekMessageA(&message, HWND{}, 0, 0, PM_NOREMOVE);
+    }
+
+    static HWND window_;
+    static std::string* stderr_;
+};
+HWND AppWindow::window_ = HWND{};
+std::string* AppWindow::stderr_ = nullptr;
+
+TEST_F(AppWindow, ExistsWithoutADisplayAndSaysSoOnce) {
+    EXPECT_NE(stderr_->find("running without a display"), std::string::npos) << *stderr_;
+    EXPECT_EQ(stderr_->find('\n'), stderr_->size() - 1) << "one line: " << *stderr_;
+    win32_standin::NativeWindow native{};
+    ASSERT_TRUE(win32_standin::GetNativeWindow(window_, &native));
+    EXPECT_EQ(native.connection, nullptr);
+    EXPECT_EQ(native.clientWidth, 1280u);
+    EXPECT_EQ(native.clientHeight, 720u);
+}
+
+TEST_F(AppWindow, EscapeQuitsAndStillReachesTheDefaultProcedure) {
+    uint64_t defaultKeyDowns = DefaultProcessedMessages(WM_KEYDOWN);
+    platform_testing::InjectKeyDown(VK_F5);
+    platform_testing::InjectKeyUp(VK_F5);
+    EXPECT_EQ(PumpMessages(), 1) << "other keys do not quit";
+    EXPECT_EQ(DefaultProcessedMessages(WM_KEYDOWN), defaultKeyDowns + 1);
+
+    platform_testing::InjectKeyDown(VK_ESCAPE);
+    platform_testing::InjectKeyUp(VK_ESCAPE);
+    EXPECT_EQ(PumpMessages(), 0);
+    EXPECT_EQ(DefaultProcessedMessages(WM_KEYDOWN), defaultKeyDowns + 2);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_EQ(PumpMessages(), 1) << "one quit message, seen once";
+}
+
+TEST_F(AppWindow, CloseRequestQuitsWithoutDestroyingTheWindow) {
+    EXPECT_EQ(SendMessageA(window_, WM_CLOSE, 0, 0), 0);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_EQ(PumpMessages(), 0);
+    EXPECT_TRUE(IsWindow(window_));
+}
+
+TEST_F(AppWindow, ScreenSaverAndMonitorPowerAreSwallowedAndCloseCommandCloses) {
+    uint64_t defaultCommands = DefaultProcessedMessages(WM_SYSCOMMAND);
+    uint64_t defaultImeContexts = DefaultProcessedMessages(WM_IME_SETCONTEXT);
+    EXPECT_EQ(SendMessageA(window_, WM_SYSCOMMAND, 0xF172, 2), 0);
+    EXPECT_EQ(SendMessageA(window_, WM_SYSCOMMAND, 0xF140, 0), 0);
+    EXPECT_EQ(SendMessageA(window_, WM_IME_SETCONTEXT, 1, 0), 0);
+    EXPECT_EQ(DefaultProcessedMessages(WM_SYSCOMMAND), defaultCommands);
+    EXPECT_EQ(DefaultProcessedMessages(WM_IME_SETCONTEXT), defaultImeContexts);
+    EXPECT_TRUE(QueueIsEmpty());
+
+    EXPECT_EQ(SendMessageA(window_, WM_SYSCOMMAND, 0xF060, 0), 0);
+    EXPECT_EQ(DefaultProcessedMessages(WM_SYSCOMMAND), defaultCommands + 1);
+    EXPECT_TRUE(IsWindow(window_)) << "WM_CLOSE reached WindowProc, not the default";
+    EXPECT_EQ(PumpMessages(), 0);
+}
+
+TEST_F(AppWindow, QuitAmongOtherMessagesIsDispatchedWithThemAll) {
+    uint64_t before1 = DefaultProcessedMessages(WM_USER + 1);
+    uint64_t before2 = DefaultProcessedMessages(WM_USER + 2);
+    PostMessageA(window_, WM_USER + 1, 0, 0);
+    PostQuitMessage(0);
+    PostMessageA(window_, WM_USER + 2, 0, 0);
+    EXPECT_EQ(PumpMessages(), 0);
+    EXPECT_EQ(DefaultProcessedMessages(WM_USER + 1), before1 + 1);
+    EXPECT_EQ(DefaultProcessedMessages(WM_USER + 2), before2 + 1);
+    EXPECT_TRUE(QueueIsEmpty()) << "the pump drains the whole queue";
+}
+
+TEST_F(AppWindow, SigintWithoutADisplayIsACloseRequest) {
+    std::raise(SIGINT);
+    EXPECT_EQ(PumpMessages(), 0);
+    EXPECT_TRUE(IsWindow(window_));
+    // Answered, so the next one is a close request again, not the end.
+    std::raise(SIGTERM);
+    EXPECT_EQ(PumpMessages(), 0);
+}
+
+} // namespace
