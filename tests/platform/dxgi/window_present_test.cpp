@@ -133,4 +133,35 @@ TEST_F(SwapChainTest, OtherBufferFormatsShowTheSameColours) {
     }
 }
 
+TEST_F(SwapChainTest, KeepsPresentingWhenTheWindowChangesSize) {
+    HWND window = MakeWindow(80, 60, 1600, 600); // room to grow on the screen
+    win32_standin::NativeWindow native{};
+    ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
+    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(window, 80, 60, 2));
+    ASSERT_NE(swapChain, nullptr);
+    const float cyan[4] = {0.0f, 1.0f, 1.0f, 1.0f};
+    for (UINT i = 0; i < 2; ++i) {
+        ID3D12Resource* buffer = nullptr;
+        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
+                  S_OK);
+        Clear(buffer, cyan);
+        buffer->Release();
+    }
+    ASSERT_EQ(swapChain->Present(1, 0), S_OK);
+
+    // Resized behind the swap chain's back: its Vulkan swap chain goes out of
+    // date and the buffers are stretched over the new area.
+    const uint32_t size[2] = {200, 150};
+    xcb_configure_window(native.connection, native.window,
+                         XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    xcb_flush(native.connection);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    for (int frame = 0; frame < 3; ++frame) {
+        ASSERT_EQ(swapChain->Present(1, 0), S_OK);
+    }
+    WaitForQueue();
+    EXPECT_GT(ShareAfterPresent(native.window, size[0], size[1], 0, 255, 255), 0.99);
+    swapChain->Release();
+}
+
 } // namespace
