@@ -111,14 +111,18 @@ void Renderer::Draw(const std::string& viewName) {
                 break;
             }
         }
+        // Colour textures are made readable and every submission leaves them
+        // readable by pixel shaders: the first opening starts from the former.
+        const bool firstUse = drawnTargets_.insert(renderTarget).second;
+        const D3D12_RESOURCE_STATES before = firstUse ? D3D12_RESOURCE_STATE_GENERIC_READ
+                                                      : D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
         const D3D12_CPU_DESCRIPTOR_HANDLE rtvStart =
             target.count > 0 ? renderTarget->renderTargetHeap->GetCPUDescriptorHandleForHeapStart()
                              : D3D12_CPU_DESCRIPTOR_HANDLE{};
         for (int i = 0; i < target.count; ++i) {
             ID3D12Resource* color = renderTarget->colorTextures[i]->resource;
             target.renderTargetViews[i] = Offset(rtvStart, static_cast<UINT>(i), rtvStep);
-            target.opening[i] =
-                Transition(color, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_RENDER_TARGET);
+            target.opening[i] = Transition(color, before, D3D12_RESOURCE_STATE_RENDER_TARGET);
             target.closing[i] = Transition(color, D3D12_RESOURCE_STATE_RENDER_TARGET,
                                            D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
         }
@@ -180,6 +184,11 @@ void Renderer::Draw(const std::string& viewName) {
     ID3D12CommandList* lists[] = {list};
     queue->ExecuteCommandLists(1, lists);
     device->WaitForGpu(0);
+    if (target.offscreen) {
+        for (int i = 0; i < target.count; ++i) {
+            target.opening[i].Transition.StateBefore = D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
+        }
+    }
 
     if (uniform0_data == nullptr) {
         return;

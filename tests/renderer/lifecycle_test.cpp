@@ -1,0 +1,120 @@
+#include "../scene/stdout_capture.h"
+#include "renderer_fixture.h"
+
+#include <demo_scene.h>
+
+#include <platform_testing.h>
+
+#include <unistd.h>
+
+namespace {
+
+TEST_F(RendererTest, StartsWithTwoMappedConstantBuffersAndEmptyCaches) {
+    ASSERT_EQ(renderer->cache_constant.size(), 2u);
+    EXPECT_NE(renderer->cache_constant["uniform0"], nullptr);
+    EXPECT_NE(renderer->cache_constant["uniform1"], nullptr);
+    EXPECT_NE(renderer->uniform0_data, nullptr);
+    EXPECT_NE(renderer->uniform1_data, nullptr);
+    EXPECT_EQ(renderer->frame_count, 0u);
+    EXPECT_EQ(renderer->uniform_select, 0u);
+    EXPECT_TRUE(renderer->buffermapper.empty() && renderer->cache_vertex.empty() &&
+                renderer->cache_shader.empty() && renderer->cache_texture.empty() &&
+                renderer->cache_rendertarget.empty());
+}
+
+TEST_F(RendererTest, TearsTheDemoSceneDownWithSevenLinesAndNoLeftovers) {
+    renderer.reset();
+    const long liveBefore = platform_testing::LiveObjects();
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(BRENNWICK_SOURCE_DIR "/shaders"), 0);
+
+    renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
+    SetUpDemoScene(renderer.get());
+    renderer->buffermapper["looked_up_only"] = nullptr;
+    for (int frame = 0; frame < 2; ++frame) {
+        renderer->Update();
+        renderer->Draw("view_present");
+        renderer->device->Present();
+        ++renderer->frame_count;
+    }
+    EXPECT_EQ(renderer->cache_vertex.size(), 2u);
+    CapturedStdout out;
+    renderer.reset();
+    EXPECT_EQ(out.Take(), "Dx12::Renderer::DeleteConstant : uniform0 : Delete cache_constant\n"
+                          "Dx12::Renderer::DeleteConstant : uniform1 : Delete cache_constant\n"
+                          "Dx12::Renderer::DeleteShader : normal.hlsl : Delete cache_shader\n"
+                          "Dx12::Renderer::~Renderer : cube : Delete buffermapper\n"
+                          "Dx12::Renderer::~Renderer : instance : Delete buffermapper\n"
+                          "Dx12::Renderer::~Renderer : rect : Delete buffermapper\n"
+                          "Dx12::Renderer::~Renderer : view_present : Delete buffermapper\n");
+    // The update pass's vertex buffers went with the rest.
+    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore);
+    ASSERT_EQ(chdir(previous), 0);
+}
+
+TEST_F(RendererTest, DeleteShaderPrintsEveryEntryAndEmptiesTheCache) {
+    CapturedStdout nothing;
+    renderer->DeleteShader();
+    EXPECT_EQ(nothing.Take(), "");
+    renderer->cache_shader["failed.hlsl"] = nullptr;
+    CapturedStdout out;
+    renderer->DeleteShader();
+    EXPECT_EQ(out.Take(), "Dx12::Renderer::DeleteShader : failed.hlsl : Delete cache_shader\n");
+    EXPECT_TRUE(renderer->cache_shader.empty());
+}
+
+TEST_F(RendererTest, OffscreenTargetsAreMadeOnceWithTheirTexturesByName) {
+    ViewBuffer* view = MakeScene(3);
+    RenderTargetBuffer* target = renderer->GetRenderTargetBuffer("target");
+    target->width = 64;
+    target->height = 32;
+    target->count = 9; // more than the four names a description has
+    for (int i = 0; i < RenderTargetBuffer::MAX_COLOR_TARGETS; ++i) {
+        target->colorTargets[i].name = "color" + std::to_string(i);
+    }
+    target->depthTarget.name = "depth";
+    view->renderTarget = target;
+    view->viewport = ViewportRect{0, 0, 64, 32};
+    renderer->Update();
+
+    CapturedStdout out;
+    renderer->Draw("view");
+    renderer->Draw("view");
+    EXPECT_EQ(CountLines(out.Take(), "Dx12::Renderer::Draw : target : Warning : count 9"), 1u);
+    ASSERT_EQ(renderer->cache_rendertarget.size(), 1u);
+    Dx12::RenderTarget* made = renderer->cache_rendertarget["target"];
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->numTargets, 4);
+    EXPECT_EQ(renderer->cache_texture["color3"], made->colorTextures[3]);
+    EXPECT_EQ(renderer->cache_texture["depth"], made->depthTexture);
+    EXPECT_EQ(NewDrawSubmissions(), 4u);
+
+    CapturedStdout deleted;
+    renderer->DeleteRenderTarget();
+    EXPECT_EQ(deleted.Take(),
+              "Dx12::Renderer::DeleteRenderTarget : target : Delete cache_rendertarget\n");
+    // No entry is left pointing at the deleted target's textures.
+    EXPECT_EQ(renderer->cache_texture.count("color0"), 0u);
+    EXPECT_EQ(renderer->cache_texture.count("depth"), 0u);
+}
+
+TEST(RendererWithoutDevice, ConstructsRunsAndTearsDownWithoutCrashing) {
+    platform_testing::RefuseNextDeviceCreations(1);
+    auto renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
+    platform_testing::ClearRefusals();
+    EXPECT_EQ(renderer->device->device, nullptr);
+    EXPECT_EQ(renderer->uniform0_data, nullptr);
+    VertexBuffer* mesh = renderer->GetVertexBuffer("mesh")->CreateCube();
+    mesh->shaderFile = "normal.hlsl";
+    InstancingBuffer* instancing = renderer->GetInstancingBuffer("instancing");
+    instancing->instances.resize(5);
+    instancing->meshes["mesh"] = mesh;
+    renderer->GetViewBuffer("view")->instancingBuffers["instancing"] = instancing;
+    renderer->Update();
+    renderer->Draw("view");
+    renderer->device->Present();
+    renderer.reset();
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "renderer_fixture.h"
+
+#include <demo_scene.h>
+
+#include <DirectXMath.h>
+
+#include <algorithm>
+#include <cmath>
+#include <unistd.h>
+
+namespace {
+
+using namespace DirectX;
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb PixelAt(const std::vector<uint8_t>& pixels, int x, int y) {
+    const size_t at = (static_cast<size_t>(y) * 1280 + x) * 4;
+    return Rgb{pixels[at], pixels[at + 1], pixels[at + 2]};
+}
+
+TEST_F(RendererTest, BackBuffersAlternateWithTheFrameCount) {
+    ViewBuffer* view = MakeScene(0);
+    const float red[4] = {1, 0, 0, 1};
+    const float blue[4] = {0, 0, 1, 1};
+    std::copy(red, red + 4, view->clearColor);
+    renderer->frame_count = 0;
+    renderer->Draw("view");
+    std::copy(blue, blue + 4, view->clearColor);
+    renderer->frame_count = 1;
+    renderer->Draw("view");
+
+    const Rgb first = PixelAt(ReadBackBuffer(0), 640, 360);
+    const Rgb second = PixelAt(ReadBackBuffer(1), 640, 360);
+    EXPECT_EQ(first.r, 255);
+    EXPECT_EQ(first.b, 0);
+    EXPECT_EQ(second.r, 0);
+    EXPECT_EQ(second.b, 255);
+}
+
+// The first frame of the demo: cyan background, and the nearest cubes in
+// their own colours (shaded, so only the proportions between channels hold).
+TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(BRENNWICK_SOURCE_DIR "/shaders"), 0);
+    ViewBuffer* view = SetUpDemoScene(renderer.get());
+    const float angle = 0.01f;
+    const XMMATRIX viewMatrix =
+        XMMatrixLookAtLH(XMVectorSet(5 * sinf(angle), 3, 5 * cosf(angle), 0),
+                         XMVectorSet(0, 0, 0, 0), XMVectorSet(0, 2, 0, 0));
+    const XMMATRIX projection = XMMatrixPerspectiveFovLH(1.570796f, 1.7777778f, 0.1f, 1000.0f);
+    XMStoreFloat4x4(&view->view, viewMatrix);
+    XMStoreFloat4x4(&view->projection, projection);
+    renderer->Update();
+    renderer->Draw("view_present");
+    const std::vector<uint8_t> pixels = ReadBackBuffer(0);
+    ASSERT_EQ(chdir(previous), 0);
+    ASSERT_EQ(pixels.size(), 1280u * 720u * 4u);
+
+    for (const auto& [x, y] : {std::pair{0, 0}, {1279, 0}, {0, 719}, {1279, 719}}) {
+        const Rgb corner = PixelAt(pixels, x, y);
+        EXPECT_EQ(corner.r, 0);
+        EXPECT_EQ(corner.g, 255);
+        EXPECT_EQ(corner.b, 255);
+    }
+
+    struct Projected {
+        float depth, x, y;
+        const InstanceRecord* record;
+    };
+    std::vector<Projected> onScreen;
+    const XMMATRIX viewProjection = XMMatrixMultiply(viewMatrix, projection);
+    for (const InstanceRecord& record : renderer->GetInstancingBuffer("instance")->instances) {
+        const XMVECTOR clip = XMVector3Transform(
+            XMVectorSet(record.world._41, record.world._42, record.world._43, 1), viewProjection);
+        const float w = XMVectorGetW(clip);
+        const float x = (XMVectorGetX(clip) / w + 1) * 0.5f * 1280;
+        const float y = (1 - XMVectorGetY(clip) / w) * 0.5f * 720;
+        if (w > 0.5f && x > 20 && x < 1260 && y > 20 && y < 700) {
+            onScreen.push_back({w, x, y, &record});
+        }
+    }
+    std::sort(onScreen.begin(), onScreen.end(),
+              [](const Projected& a, const Projected& b) { return a.depth < b.depth; });
+
+    int checked = 0;
+    for (size_t i = 0; i < onScreen.size() && checked < 5; ++i) {
+        const Projected& p = onScreen[i];
+        // Only cubes that no nearer cube can cover.
+        bool covered = false;
+        for (size_t j = 0; j < i; ++j) {
+            covered = covered || std::hypot(onScreen[j].x - p.x, onScreen[j].y - p.y) < 60;
+        }
+        if (covered) {
+            continue;
+        }
+        const Rgb seen = PixelAt(pixels, static_cast<int>(p.x), static_cast<int>(p.y));
+        const float* colour = p.record->color;
+        const float brightest = std::max({colour[0], colour[1], colour[2]});
+        const float scale = std::max({seen.r, seen.g, seen.b}) / (255.0f * brightest);
+        EXPECT_GT(scale, 0.15f) << "instance at " << p.x << ", " << p.y;
+        EXPECT_LT(scale, 1.05f);
+        EXPECT_NEAR(seen.r, colour[0] * 255 * scale, 8) << p.x << ", " << p.y;
+        EXPECT_NEAR(seen.g, colour[1] * 255 * scale, 8) << p.x << ", " << p.y;
+        EXPECT_NEAR(seen.b, colour[2] * 255 * scale, 8) << p.x << ", " << p.y;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5);
+}
+
+} // namespace
