@@ -128,6 +128,12 @@ bool IsKeyDown(int virtualKey) {
     return (g_keys[virtualKey] & kDown) != 0;
 }
 
+void ReleaseAllKeys() {
+    for (std::atomic<uint8_t>& key : g_keys) {
+        key &= static_cast<uint8_t>(~kDown);
+    }
+}
+
 UINT KeyMessage(int virtualKey, bool down) {
     bool system = virtualKey == VK_MENU || virtualKey == VK_F10 || IsKeyDown(VK_MENU);
     if (system && !IsKeyDown(VK_CONTROL)) {

@@ -19,6 +19,9 @@ VirtualKey VirtualKeyFromKeysym(uint32_t keysym);
 // Records a press or release; returns whether the key was down before.
 bool RecordKeyTransition(const VirtualKey& key, bool down);
 bool IsKeyDown(int virtualKey);
+// Keys released while another window has the focus never reach us: losing it
+// counts as releasing them all.
+void ReleaseAllKeys();
 
 // The message a key press or release posts: Alt and F10 are system keys, as
 // is any key while Alt is held.

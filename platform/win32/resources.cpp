@@ -1,10 +1,8 @@
-// Module handles, the system's stock icons and cursors, gdi32 stock objects
-// and the cursor display count.
+// Module handles, the system's stock icons and cursors, and gdi32 stock objects.
 #include <windows.h>
 
 #include <dlfcn.h>
 
-#include <atomic>
 #include <cstdint>
 
 // The first byte of the executable's image, which is what Windows hands out
@@ -21,7 +19,6 @@ struct StockResource {
 StockResource g_icons[] = {{32512, 0}, {32513, 0}, {32514, 0}, {32515, 0}, {32516, 0}, {32517, 0}};
 StockResource g_cursors[] = {{32512, 0}, {32513, 0}, {32514, 0}, {32515, 0}, {32649, 0}};
 int g_stockBrushes[NULL_BRUSH + 1];
-std::atomic<int> g_cursorCount{0};
 
 template <size_t N>
 StockResource* FindStock(StockResource (&table)[N], HINSTANCE module, LPCSTR name) {
@@ -80,9 +77,3 @@ int StockBrushIndex(HBRUSH brush) {
 }
 
 } // namespace win32_standin
-
-// The cursor shows while the count is at least 0; it starts at 0 as on a
-// machine with a mouse.
-int WINAPI ShowCursor(BOOL bShow) {
-    return bShow ? ++g_cursorCount : --g_cursorCount;
-}

@@ -1,5 +1,6 @@
 // Window classes and windows: each window is a top-level X window whose size
 // is the client area, or, without a display, a window that only exists here.
+#include "cursor.h"
 #include "display.h"
 #include "message_queue.h"
 #include "window_bridge.h"
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace win32_standin {
 
@@ -59,8 +61,14 @@ void DescribeToWindowManager(const Display* display, uint32_t window, const Wind
                 wmClass.data());
     SetProperty(connection, window, display->atoms.wmProtocols, XCB_ATOM_ATOM, 32, 1,
                 &display->atoms.wmDeleteWindow);
+    // The process id only means something together with the machine's name.
     uint32_t pid = static_cast<uint32_t>(getpid());
     SetProperty(connection, window, display->atoms.netWmPid, XCB_ATOM_CARDINAL, 32, 1, &pid);
+    char host[256] = {};
+    if (gethostname(host, sizeof(host) - 1) == 0) {
+        SetProperty(connection, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 8,
+                    std::strlen(host), host);
+    }
 
     uint32_t sizeHints[18] = {};
     sizeHints[0] = kUserPosition | kProgramSize;
@@ -88,21 +96,22 @@ void DescribeToWindowManager(const Display* display, uint32_t window, const Wind
 }
 
 // The X window for a record, or 0 when the server refused it.
-uint32_t CreateXWindow(const Display* display, const WindowRecord& record,
-                       const WindowClass& windowClass, int x, int y) {
+uint32_t CreateXWindow(Display* display, const WindowRecord& record, const WindowClass& windowClass,
+                       int x, int y) {
     xcb_connection_t* connection = display->connection;
     uint32_t window = xcb_generate_id(connection);
     int brush = StockBrushIndex(windowClass.background);
     uint32_t background =
         brush == WHITE_BRUSH ? display->screen->white_pixel : display->screen->black_pixel;
-    uint32_t values[2] = {background, XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE |
-                                          XCB_EVENT_MASK_STRUCTURE_NOTIFY |
-                                          XCB_EVENT_MASK_FOCUS_CHANGE};
+    uint32_t events = XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE |
+                      XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_FOCUS_CHANGE;
+    // In the order of their XCB_CW_ bits.
+    uint32_t values[3] = {background, events, CursorForNewWindow(display)};
     xcb_void_cookie_t cookie = xcb_create_window_checked(
         connection, XCB_COPY_FROM_PARENT, window, display->screen->root, int16_t(x), int16_t(y),
         uint16_t(record.clientWidth), uint16_t(record.clientHeight), 0,
         XCB_WINDOW_CLASS_INPUT_OUTPUT, display->screen->root_visual,
-        XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK, values);
+        XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK | XCB_CW_CURSOR, values);
     if (xcb_generic_error_t* error = xcb_request_check(connection, cookie)) {
         std::fprintf(stderr, "CreateWindowExA: the X server refused the window (error %d)\n",
                      error->error_code);

@@ -95,6 +95,16 @@ void HandleEvent(Display* display, xcb_generic_event_t* event, bool* repeatNextP
         }
         break;
     }
+    case XCB_FOCUS_OUT: {
+        auto* focus = reinterpret_cast<xcb_focus_out_event_t*>(event);
+        WindowRecord window;
+        // Grabs (a window manager's key bindings) move the focus only for a while.
+        if (focus->mode != XCB_NOTIFY_MODE_GRAB && focus->mode != XCB_NOTIFY_MODE_UNGRAB &&
+            FindWindowByXWindow(focus->event, &window)) {
+            ReleaseAllKeys();
+        }
+        break;
+    }
     case XCB_MAPPING_NOTIFY:
         LoadKeyboardMapping(display);
         break;
