@@ -4,6 +4,7 @@
 #include "d3d12_frame.h"
 #include "frame_stats.h"
 #include "shader_folder.h"
+#include "standin_device.h"
 
 #include <platform_testing.h>
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         bench::DestroyD3d12Frame(&frame);
         return 1;
     }
+    std::printf("d3d12 direct: device %s\n", bench::StandinDeviceName(frame.queue).c_str());
     const std::vector<bench::InstanceSlot> instances = bench::BuildInstances();
     float angle = 0.0f;
     std::vector<double> frameMs, recordMs, waitMs;

@@ -47,7 +47,7 @@ uint32_t MemoryType(const Gpu& gpu, uint32_t allowed, VkMemoryPropertyFlags want
 
 VkDeviceMemory Allocate(const Gpu& gpu, const VkMemoryRequirements& requirements,
                         VkMemoryPropertyFlags wanted) {
-    VkMemoryAllocateInfo info{VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO};
+    auto info = Described<VkMemoryAllocateInfo>(VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO);
     info.allocationSize = requirements.size;
     info.memoryTypeIndex = MemoryType(gpu, requirements.memoryTypeBits, wanted);
     VkDeviceMemory memory = VK_NULL_HANDLE;
@@ -66,10 +66,10 @@ void CheckResult(VkResult result, const char* call, const char* file, int line) 
 }
 
 bool CreateGpu(Gpu* gpu, std::string* error) {
-    VkApplicationInfo application{VK_STRUCTURE_TYPE_APPLICATION_INFO};
+    auto application = Described<VkApplicationInfo>(VK_STRUCTURE_TYPE_APPLICATION_INFO);
     application.pApplicationName = "reference_vulkan";
     application.apiVersion = VK_API_VERSION_1_3;
-    VkInstanceCreateInfo instanceInfo{VK_STRUCTURE_TYPE_INSTANCE_CREATE_INFO};
+    auto instanceInfo = Described<VkInstanceCreateInfo>(VK_STRUCTURE_TYPE_INSTANCE_CREATE_INFO);
     instanceInfo.pApplicationInfo = &application;
     if (vkCreateInstance(&instanceInfo, nullptr, &gpu->instance) != VK_SUCCESS) {
         *error = "vkCreateInstance failed";
@@ -102,15 +102,15 @@ bool CreateGpu(Gpu* gpu, std::string* error) {
     vkGetPhysicalDeviceMemoryProperties(gpu->physicalDevice, &gpu->memory);
 
     float priority = 1.0f;
-    VkDeviceQueueCreateInfo queueInfo{VK_STRUCTURE_TYPE_DEVICE_QUEUE_CREATE_INFO};
+    auto queueInfo = Described<VkDeviceQueueCreateInfo>(VK_STRUCTURE_TYPE_DEVICE_QUEUE_CREATE_INFO);
     queueInfo.queueFamilyIndex = gpu->queueFamily;
     queueInfo.queueCount = 1;
     queueInfo.pQueuePriorities = &priority;
-    VkPhysicalDeviceVulkan13Features features13{
-        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES};
+    auto features13 = Described<VkPhysicalDeviceVulkan13Features>(
+        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES);
     features13.dynamicRendering = VK_TRUE;
     features13.synchronization2 = VK_TRUE;
-    VkDeviceCreateInfo deviceInfo{VK_STRUCTURE_TYPE_DEVICE_CREATE_INFO};
+    auto deviceInfo = Described<VkDeviceCreateInfo>(VK_STRUCTURE_TYPE_DEVICE_CREATE_INFO);
     deviceInfo.pNext = &features13;
     deviceInfo.queueCreateInfoCount = 1;
     deviceInfo.pQueueCreateInfos = &queueInfo;
@@ -135,7 +135,7 @@ void DestroyGpu(Gpu* gpu) {
 
 HostBuffer CreateHostBuffer(const Gpu& gpu, VkDeviceSize size, VkBufferUsageFlags usage) {
     HostBuffer out;
-    VkBufferCreateInfo info{VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO};
+    auto info = Described<VkBufferCreateInfo>(VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO);
     info.size = size;
     info.usage = usage;
     REFERENCE_CHECK(vkCreateBuffer(gpu.device, &info, nullptr, &out.buffer));
@@ -158,7 +158,7 @@ void DestroyHostBuffer(const Gpu& gpu, HostBuffer* buffer) {
 Image CreateImage(const Gpu& gpu, uint32_t width, uint32_t height, VkFormat format,
                   VkImageUsageFlags usage, VkImageAspectFlags aspect) {
     Image out;
-    VkImageCreateInfo info{VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO};
+    auto info = Described<VkImageCreateInfo>(VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO);
     info.imageType = VK_IMAGE_TYPE_2D;
     info.format = format;
     info.extent = {width, height, 1};
@@ -174,7 +174,7 @@ Image CreateImage(const Gpu& gpu, uint32_t width, uint32_t height, VkFormat form
     out.memory = Allocate(gpu, requirements, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT);
     REFERENCE_CHECK(vkBindImageMemory(gpu.device, out.image, out.memory, 0));
 
-    VkImageViewCreateInfo viewInfo{VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO};
+    auto viewInfo = Described<VkImageViewCreateInfo>(VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO);
     viewInfo.image = out.image;
     viewInfo.viewType = VK_IMAGE_VIEW_TYPE_2D;
     viewInfo.format = format;

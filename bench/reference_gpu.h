@@ -12,6 +12,13 @@ namespace bench {
 #define REFERENCE_CHECK(call) ::bench::CheckResult((call), #call, __FILE__, __LINE__)
 void CheckResult(VkResult result, const char* call, const char* file, int line);
 
+// A zeroed Vulkan create-info or description structure of the given type.
+template <typename T> T Described(VkStructureType type) {
+    T value{};
+    value.sType = type;
+    return value;
+}
+
 struct Gpu {
     VkInstance instance = VK_NULL_HANDLE;
     VkPhysicalDevice physicalDevice = VK_NULL_HANDLE;

@@ -42,7 +42,7 @@ struct Scene {
 void ImageBarrier(VkCommandBuffer commands, VkImage image, VkImageAspectFlags aspect,
                   VkImageLayout from, VkImageLayout to, VkPipelineStageFlags2 stages,
                   VkAccessFlags2 access) {
-    VkImageMemoryBarrier2 barrier{VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER_2};
+    auto barrier = Described<VkImageMemoryBarrier2>(VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER_2);
     barrier.srcStageMask = stages | VK_PIPELINE_STAGE_2_TRANSFER_BIT;
     barrier.srcAccessMask = access;
     barrier.dstStageMask = stages | VK_PIPELINE_STAGE_2_TRANSFER_BIT;
@@ -53,7 +53,7 @@ void ImageBarrier(VkCommandBuffer commands, VkImage image, VkImageAspectFlags as
     barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
     barrier.image = image;
     barrier.subresourceRange = {aspect, 0, 1, 0, 1};
-    VkDependencyInfo dependency{VK_STRUCTURE_TYPE_DEPENDENCY_INFO};
+    auto dependency = Described<VkDependencyInfo>(VK_STRUCTURE_TYPE_DEPENDENCY_INFO);
     dependency.imageMemoryBarrierCount = 1;
     dependency.pImageMemoryBarriers = &barrier;
     vkCmdPipelineBarrier2(commands, &dependency);
@@ -62,12 +62,12 @@ void ImageBarrier(VkCommandBuffer commands, VkImage image, VkImageAspectFlags as
 // One submission: re-record the command buffer, submit, wait for it to finish.
 void Submit(Scene& scene, const std::function<void(VkCommandBuffer)>& record) {
     REFERENCE_CHECK(vkResetCommandPool(scene.gpu.device, scene.commandPool, 0));
-    VkCommandBufferBeginInfo begin{VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO};
+    auto begin = Described<VkCommandBufferBeginInfo>(VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO);
     begin.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
     REFERENCE_CHECK(vkBeginCommandBuffer(scene.commands, &begin));
     record(scene.commands);
     REFERENCE_CHECK(vkEndCommandBuffer(scene.commands));
-    VkSubmitInfo submit{VK_STRUCTURE_TYPE_SUBMIT_INFO};
+    auto submit = Described<VkSubmitInfo>(VK_STRUCTURE_TYPE_SUBMIT_INFO);
     submit.commandBufferCount = 1;
     submit.pCommandBuffers = &scene.commands;
     REFERENCE_CHECK(vkQueueSubmit(scene.gpu.queue, 1, &submit, scene.fence));
@@ -89,19 +89,19 @@ void BeginTargets(Scene& scene, VkCommandBuffer commands, int target, bool clear
     ImageBarrier(commands, scene.depth.image, VK_IMAGE_ASPECT_DEPTH_BIT,
                  VK_IMAGE_LAYOUT_DEPTH_ATTACHMENT_OPTIMAL, VK_IMAGE_LAYOUT_DEPTH_ATTACHMENT_OPTIMAL,
                  kDepthStage, kDepthAccess);
-    VkRenderingAttachmentInfo color{VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO};
+    auto color = Described<VkRenderingAttachmentInfo>(VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO);
     color.imageView = scene.color[target].view;
     color.imageLayout = VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL;
     color.loadOp = clear ? VK_ATTACHMENT_LOAD_OP_CLEAR : VK_ATTACHMENT_LOAD_OP_LOAD;
     color.storeOp = VK_ATTACHMENT_STORE_OP_STORE;
     color.clearValue.color = {{0.0f, 1.0f, 1.0f, 0.0f}};
-    VkRenderingAttachmentInfo depth{VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO};
+    auto depth = Described<VkRenderingAttachmentInfo>(VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO);
     depth.imageView = scene.depth.view;
     depth.imageLayout = VK_IMAGE_LAYOUT_DEPTH_ATTACHMENT_OPTIMAL;
     depth.loadOp = clear ? VK_ATTACHMENT_LOAD_OP_CLEAR : VK_ATTACHMENT_LOAD_OP_LOAD;
     depth.storeOp = VK_ATTACHMENT_STORE_OP_STORE;
     depth.clearValue.depthStencil = {1.0f, 0};
-    VkRenderingInfo rendering{VK_STRUCTURE_TYPE_RENDERING_INFO};
+    auto rendering = Described<VkRenderingInfo>(VK_STRUCTURE_TYPE_RENDERING_INFO);
     rendering.renderArea = {{0, 0}, {kWidth, kHeight}};
     rendering.layerCount = 1;
     rendering.colorAttachmentCount = 1;
@@ -185,33 +185,37 @@ void CreateScene(Scene& scene, const ReferenceShaders& shaders) {
     }
 
     VkDescriptorPoolSize poolSize{VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, 1};
-    VkDescriptorPoolCreateInfo poolInfo{VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO};
+    auto poolInfo =
+        Described<VkDescriptorPoolCreateInfo>(VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO);
     poolInfo.maxSets = 1;
     poolInfo.poolSizeCount = 1;
     poolInfo.pPoolSizes = &poolSize;
     REFERENCE_CHECK(vkCreateDescriptorPool(gpu.device, &poolInfo, nullptr, &scene.descriptorPool));
-    VkDescriptorSetAllocateInfo setInfo{VK_STRUCTURE_TYPE_DESCRIPTOR_SET_ALLOCATE_INFO};
+    auto setInfo =
+        Described<VkDescriptorSetAllocateInfo>(VK_STRUCTURE_TYPE_DESCRIPTOR_SET_ALLOCATE_INFO);
     setInfo.descriptorPool = scene.descriptorPool;
     setInfo.descriptorSetCount = 1;
     setInfo.pSetLayouts = &scene.pipeline.setLayout;
     REFERENCE_CHECK(vkAllocateDescriptorSets(gpu.device, &setInfo, &scene.uniformSet));
     VkDescriptorBufferInfo bufferInfo{scene.uniform.buffer, 0, kUniformSize};
-    VkWriteDescriptorSet write{VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET};
+    auto write = Described<VkWriteDescriptorSet>(VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET);
     write.dstSet = scene.uniformSet;
     write.descriptorCount = 1;
     write.descriptorType = VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER;
     write.pBufferInfo = &bufferInfo;
     vkUpdateDescriptorSets(gpu.device, 1, &write, 0, nullptr);
 
-    VkCommandPoolCreateInfo commandPoolInfo{VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO};
+    auto commandPoolInfo =
+        Described<VkCommandPoolCreateInfo>(VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO);
     commandPoolInfo.queueFamilyIndex = gpu.queueFamily;
     REFERENCE_CHECK(vkCreateCommandPool(gpu.device, &commandPoolInfo, nullptr, &scene.commandPool));
-    VkCommandBufferAllocateInfo commandInfo{VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO};
+    auto commandInfo =
+        Described<VkCommandBufferAllocateInfo>(VK_STRUCTURE_TYPE_COMMAND_BUFFER_ALLOCATE_INFO);
     commandInfo.commandPool = scene.commandPool;
     commandInfo.level = VK_COMMAND_BUFFER_LEVEL_PRIMARY;
     commandInfo.commandBufferCount = 1;
     REFERENCE_CHECK(vkAllocateCommandBuffers(gpu.device, &commandInfo, &scene.commands));
-    VkFenceCreateInfo fenceInfo{VK_STRUCTURE_TYPE_FENCE_CREATE_INFO};
+    auto fenceInfo = Described<VkFenceCreateInfo>(VK_STRUCTURE_TYPE_FENCE_CREATE_INFO);
     REFERENCE_CHECK(vkCreateFence(gpu.device, &fenceInfo, nullptr, &scene.fence));
 
     // Put every target into its resting layout once.

@@ -38,8 +38,10 @@ if [[ -z $reference_ms || -z $brennwick_ms ]]; then
     echo "a benchmark did not report its median frame time" >&2
     exit 1
 fi
-if [[ "$(device "$log/reference")" != "$(device "$log/brennwick")" ]]; then
-    echo "warning: the two benchmarks ran on different Vulkan devices" >&2
-fi
+for run in d3d12 brennwick; do
+    if [[ "$(device "$log/reference")" != "$(device "$log/$run")" ]]; then
+        echo "warning: $run did not run on the reference's Vulkan device" >&2
+    fi
+done
 awk -v b="$brennwick_ms" -v r="$reference_ms" \
     'BEGIN { printf "frame time ratio (brennwick / reference): %.2f\n", b / r }'
