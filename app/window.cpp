@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -11,9 +12,11 @@ constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
 
 // Filled on the first call only; a function-local static is initialised once
-// even if two threads get here together.
+// even if two threads get here together. The class keeps its own copy of the
+// first title, as the caller's string need not outlive the call.
 WNDCLASSEXA& AppWindowClass(const char* title) {
-    static WNDCLASSEXA windowClass = [title] {
+    static const std::string className = title != nullptr ? title : "";
+    static WNDCLASSEXA windowClass = [] {
         WNDCLASSEXA filled{};
         filled.cbSize = sizeof(WNDCLASSEXA);
         filled.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
@@ -25,7 +28,7 @@ WNDCLASSEXA& AppWindowClass(const char* title) {
         filled.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         filled.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
         filled.lpszMenuName = nullptr;
-        filled.lpszClassName = title;
+        filled.lpszClassName = className.c_str();
         filled.hIconSm = nullptr;
         return filled;
     }();

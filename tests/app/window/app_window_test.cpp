@@ -8,6 +8,7 @@
 #include <window_bridge.h>
 
 #include <csignal>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -17,9 +18,17 @@ using platform_testing::DefaultProcessedMessages;
 class AppWindow : public testing::Test {
 protected:
     static void SetUpTestSuite() {
+        // The caller's title changes after the first call: the class must not
+        // follow it when the second call registers the class again.
+        char* title = new char[16];
+        std::strcpy(title, "Brennwick");
         testing::internal::CaptureStderr();
-        window_ = CreateAppWindow("Brennwick", 1280, 720);
+        window_ = CreateAppWindow(title, 1280, 720);
         stderr_ = new std::string(testing::internal::GetCapturedStderr());
+        std::strcpy(title, "Changed");
+        secondWindow_ = CreateAppWindow("Brennwick", 640, 360);
+        registeredUnderChangedTitle_ = UnregisterClassA("Changed", nullptr) != FALSE;
+        delete[] title;
     }
     static void TearDownTestSuite() { delete stderr_; }
     void SetUp() override {
@@ -33,9 +42,13 @@ protected:
     }
 
     static HWND window_;
+    static HWND secondWindow_;
+    static bool registeredUnderChangedTitle_;
     static std::string* stderr_;
 };
 HWND AppWindow::window_ = HWND{};
+HWND AppWindow::secondWindow_ = HWND{};
+bool AppWindow::registeredUnderChangedTitle_ = false;
 std::string* AppWindow::stderr_ = nullptr;
 
 TEST_F(AppWindow, ExistsWithoutADisplayAndSaysSoOnce) {
@@ -46,6 +59,16 @@ TEST_F(AppWindow, ExistsWithoutADisplayAndSaysSoOnce) {
     EXPECT_EQ(native.connection, nullptr);
     EXPECT_EQ(native.clientWidth, 1280u);
     EXPECT_EQ(native.clientHeight, 720u);
+}
+
+TEST_F(AppWindow, ClassOutlivesTheTitleItWasNamedWith) {
+    EXPECT_FALSE(registeredUnderChangedTitle_);
+    ASSERT_NE(secondWindow_, HWND{}) << "the class is still registered as \"Brennwick\"";
+    win32_standin::NativeWindow native{};
+    ASSERT_TRUE(win32_standin::GetNativeWindow(secondWindow_, &native));
+    EXPECT_EQ(native.clientWidth, 640u);
+    EXPECT_TRUE(DestroyWindow(secondWindow_));
+    EXPECT_EQ(PumpMessages(), 0) << "WM_DESTROY posts the quit message";
 }
 
 TEST_F(AppWindow, EscapeQuitsAndStillReachesTheDefaultProcedure) {
