@@ -167,15 +167,22 @@ TEST_F(DeviceLayerTest, BackBufferViewsSitOneIncrementApart) {
     }
 }
 
-TEST_F(DeviceLayerTest, WaitOnIdleSetSignalsWithoutBlocking) {
+TEST_F(DeviceLayerTest, WaitOnReachedFenceSignalsWithoutBlocking) {
     Create();
+    // A queue signal completes asynchronously, so only a fence that already
+    // holds the value (here set from the CPU) is certain not to be waited on.
+    ASSERT_EQ(gpu->fence[1]->Signal(gpu->fenceValue[1]), S_OK);
     const uint64_t blockedBefore = platform_testing::BlockingFenceWaits();
     gpu->WaitForGpu(1);
-    gpu->WaitForGpu(1);
     EXPECT_EQ(platform_testing::BlockingFenceWaits(), blockedBefore);
-    EXPECT_EQ(gpu->fenceValue[1], 3u);
-    EXPECT_EQ(gpu->fence[1]->GetCompletedValue(), 2u);
+    EXPECT_EQ(gpu->fenceValue[1], 2u);
     EXPECT_EQ(gpu->fenceValue[0], 1u);
+
+    // A value not reached yet is waited for, and reached when WaitForGpu returns.
+    gpu->WaitForGpu(1);
+    gpu->WaitForGpu(1);
+    EXPECT_EQ(gpu->fenceValue[1], 4u);
+    EXPECT_GE(gpu->fence[1]->GetCompletedValue(), 3u);
 }
 
 TEST_F(DeviceLayerTest, PresentsAdvanceOnlyTheDrawingSet) {
