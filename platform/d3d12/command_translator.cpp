@@ -382,7 +382,7 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     GpuImage& source = *command.source;
     GpuImage& destination = *command.destination;
     if (&source == &destination) {
-        SkipDraw("copies within one texture are not supported");
+        SkipCommand("copies within one texture are not supported");
         return;
     }
     PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE, true);
@@ -401,7 +401,7 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     FullBarrier();
 }
 
-void CommandTranslator::SkipDraw(const char* reason) {
+void CommandTranslator::SkipCommand(const char* reason) {
     if (reported_.insert(reason).second) {
         std::fprintf(stderr, "ID3D12CommandQueue::ExecuteCommandLists: %s; skipped\n", reason);
     }

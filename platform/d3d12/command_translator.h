@@ -60,7 +60,7 @@ private:
                          bool depth, bool stencil, const VkClearAttachment& clear,
                          const std::vector<D3D12_RECT>& rects);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
-    void SkipDraw(const char* reason);
+    void SkipCommand(const char* reason);
 
     DeviceCore& core_;
     VkCommandBuffer commands_;

@@ -41,12 +41,12 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
-            SkipDraw("root constants and root descriptors are not supported by the stand-in");
+            SkipCommand("root constants and root descriptors are not supported by the stand-in");
             return false;
         }
         auto table = tables_.find(uint32_t(i));
         if (table == tables_.end()) {
-            SkipDraw("a draw has a root descriptor table that was never set");
+            SkipCommand("a draw has a root descriptor table that was never set");
             return false;
         }
         const DescriptorStorage& heap = *table->second.heap;
@@ -54,7 +54,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         for (const TableBinding& binding : parameter.bindings) {
             uint64_t index = uint64_t(table->second.first) + binding.binding;
             if (index >= heap.records.size()) {
-                SkipDraw("a descriptor table reaches past the end of its heap");
+                SkipCommand("a descriptor table reaches past the end of its heap");
                 return false;
             }
             const DescriptorRecord& record = heap.records[index];
@@ -92,7 +92,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                 std::shared_ptr<GpuBuffer> buffer =
                     record.kind == DescriptorKind::ConstantBuffer ? record.buffer.lock() : nullptr;
                 if (buffer == nullptr && !nullDescriptors) {
-                    SkipDraw(
+                    SkipCommand(
                         "a table holds no live constant-buffer view where the shader reads one");
                     return false;
                 }
@@ -109,7 +109,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                 std::shared_ptr<GpuImage> image =
                     record.kind == DescriptorKind::ShaderResource ? record.image.lock() : nullptr;
                 if (image == nullptr && !nullDescriptors) {
-                    SkipDraw(
+                    SkipCommand(
                         "a table holds no live shader-resource view where the shader reads one");
                     return false;
                 }
@@ -127,7 +127,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
             }
             case VK_DESCRIPTOR_TYPE_SAMPLER: {
                 if (record.kind != DescriptorKind::Sampler) {
-                    SkipDraw("a table holds no sampler where the shader reads one");
+                    SkipCommand("a table holds no sampler where the shader reads one");
                     return false;
                 }
                 VkDescriptorImageInfo info{};
@@ -138,14 +138,14 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                 break;
             }
             default:
-                SkipDraw("unordered-access views are not supported by the stand-in");
+                SkipCommand("unordered-access views are not supported by the stand-in");
                 return false;
             }
         }
         VkDescriptorSet set =
             core_.descriptorSets->Get(parameter.setLayout, parameter.setLayoutId, content);
         if (set == VK_NULL_HANDLE) {
-            SkipDraw("a descriptor set could not be allocated");
+            SkipCommand("a descriptor set could not be allocated");
             return false;
         }
         sets->push_back(set);
@@ -158,31 +158,31 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
 
 void CommandTranslator::operator()(const CmdDraw& command) {
     if (pipeline_ == nullptr) {
-        SkipDraw("a draw has no pipeline state");
+        SkipCommand("a draw has no pipeline state");
         return;
     }
     Keep(pipeline_);
     if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
-        SkipDraw("a draw has no root signature, or one that differs from its pipeline state's");
+        SkipCommand("a draw has no root signature, or one that differs from its pipeline state's");
         return;
     }
     if (command.vertexCount == 0 || command.instanceCount == 0) {
         return;
     }
     if (viewports_.empty() || viewports_[0].Width <= 0.0f || viewports_[0].Height == 0.0f) {
-        SkipDraw("a draw has no viewport");
+        SkipCommand("a draw has no viewport");
         return;
     }
     VkPrimitiveTopology topology = Topology(topology_);
     if (topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
         !SameTopologyClass(topology, pipeline_->topologyType)) {
-        SkipDraw("a draw's primitive topology is unset or does not match the pipeline state");
+        SkipCommand("a draw's primitive topology is unset or does not match the pipeline state");
         return;
     }
     bool nullDescriptors = core_.context->features.nullDescriptor;
     for (uint32_t slot : pipeline_->vertexSlots) {
         if (vertexBuffers_[slot].buffer == nullptr && !nullDescriptors) {
-            SkipDraw("a draw reads a vertex slot with no buffer bound");
+            SkipCommand("a draw reads a vertex slot with no buffer bound");
             return;
         }
     }
@@ -194,7 +194,8 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         if (i < targets_.colors.size() && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED) {
             view = targets_.colors[i];
             if (view.image != nullptr && view.view.format != pipeline_->colorFormats[i]) {
-                SkipDraw("a render target's format differs from the pipeline state's RTVFormats");
+                SkipCommand(
+                    "a render target's format differs from the pipeline state's RTVFormats");
                 return;
             }
         }
@@ -202,7 +203,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     }
     if (pipeline_->depthFormat != VK_FORMAT_UNDEFINED && targets_.depth.image != nullptr) {
         if (targets_.depth.view.format != pipeline_->depthFormat) {
-            SkipDraw("the depth target's format differs from the pipeline state's DSVFormat");
+            SkipCommand("the depth target's format differs from the pipeline state's DSVFormat");
             return;
         }
         setup.depth = targets_.depth;
@@ -216,7 +217,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     }
     VkPipeline pipeline = pipeline_->Variant(colorMask, setup.depth.image != nullptr);
     if (pipeline == VK_NULL_HANDLE) {
-        SkipDraw("a pipeline for the bound targets could not be created");
+        SkipCommand("a pipeline for the bound targets could not be created");
         return;
     }
     std::vector<VkDescriptorSet> sets;
@@ -273,7 +274,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         }
         VkDeviceSize stride = binding.stride;
         if (binding.buffer != nullptr && size == 0) {
-            SkipDraw("a draw's vertex buffer view is empty");
+            SkipCommand("a draw's vertex buffer view is empty");
             return;
         }
         vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
