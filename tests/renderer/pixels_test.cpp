@@ -112,3 +112,37 @@ TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
 }
 
 } // namespace
+
+namespace {
+
+// One red cube far larger than the screen, seen with identity matrices, so
+// that it covers the whole viewport and only the scissor bounds it.
+bool DrawnAt(const std::vector<uint8_t>& pixels, int x) {
+    return PixelAt(pixels, x, 100).g < 128;
+}
+
+TEST_F(RendererTest, TheScissorTruncatesTheViewportSizeAndIgnoresItsOrigin) {
+    ViewBuffer* view = MakeScene(1);
+    InstanceRecord& record = renderer->GetInstancingBuffer("instancing")->instances[0];
+    record.world = XMFLOAT4X4(4, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0.2f, 0, 0, 0, 0.5f, 1);
+    record.color[0] = 1;
+    record.color[3] = 1;
+    const float cyan[4] = {0, 1, 1, 0};
+    std::copy(cyan, cyan + 4, view->clearColor);
+    renderer->Update();
+
+    view->viewport = ViewportRect{0, 0, 640.9f, 360};
+    renderer->Draw("view");
+    std::vector<uint8_t> pixels = ReadBackBuffer(0);
+    EXPECT_TRUE(DrawnAt(pixels, 639));
+    EXPECT_FALSE(DrawnAt(pixels, 640)); // inside the viewport, outside the scissor
+
+    view->viewport = ViewportRect{100, 0, 640, 360};
+    renderer->Draw("view");
+    pixels = ReadBackBuffer(0);
+    EXPECT_FALSE(DrawnAt(pixels, 99));
+    EXPECT_TRUE(DrawnAt(pixels, 639));
+    EXPECT_FALSE(DrawnAt(pixels, 700));
+}
+
+} // namespace
