@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built program from the outside, as a person would: in a folder of
 # its own with the shader beside it, on a private X server, driven by key
-# presses; then once more without any display, ended by Ctrl+C.
+# presses; then without any display, ended by Ctrl+C; then without a GPU.
 # Usage: run_program_test.sh <brennwick executable> <source folder>
 set -uo pipefail
 
@@ -144,6 +144,17 @@ status=$?
 pid=
 ((status == 0)) || fail "headless: exit status $status after SIGINT"
 expect_teardown "headless"
+
+# ---- Without any Vulkan driver, hence no Direct3D 12 device ------------------
+(
+    unset DISPLAY
+    export VK_ICD_FILENAMES=/nonexistent/icd.json VK_DRIVER_FILES=/nonexistent/icd.json
+    cd "$work" && exec timeout 60 "$program" >"$work/out.txt" 2>"$work/err.txt"
+)
+status=$?
+((status != 0 && status != 124)) || fail "no device: exit status $status, not a failure"
+(($(count "no Direct3D 12 device") == 1)) || fail "no device: no line saying so"
+(($(count " fps") == 0)) || fail "no device: frames were counted"
 
 if ((failures > 0)); then
     echo "--- last program output ---" >&2
