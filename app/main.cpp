@@ -55,8 +55,14 @@ void MoveCamera(ViewBuffer* view) {
 } // namespace
 
 int main() {
-    // Diagnostics reach a redirected stdout line by line, as they happen.
+    // Diagnostics reach a redirected stdout line by line, as they happen. The
+    // Windows C run-time treats line buffering as full buffering, so there
+    // stdout goes unbuffered instead (every line is one printf).
+#ifdef _WIN32
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+#else
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+#endif
     std::signal(SIGINT, OnInterrupt);
 
     HWND window = CreateAppWindow("Brennwick", kWidth, kHeight);
