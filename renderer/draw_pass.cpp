@@ -111,19 +111,22 @@ void Renderer::Draw(const std::string& viewName) {
                 break;
             }
         }
-        // Colour textures are made readable and every submission leaves them
-        // readable by pixel shaders: the first opening starts from the former.
-        const bool firstUse = drawnTargets_.insert(renderTarget).second;
-        const D3D12_RESOURCE_STATES before = firstUse ? D3D12_RESOURCE_STATE_GENERIC_READ
-                                                      : D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
         const D3D12_CPU_DESCRIPTOR_HANDLE rtvStart =
             target.count > 0 ? renderTarget->renderTargetHeap->GetCPUDescriptorHandleForHeapStart()
                              : D3D12_CPU_DESCRIPTOR_HANDLE{};
         for (int i = 0; i < target.count; ++i) {
-            ID3D12Resource* color = renderTarget->colorTextures[i]->resource;
+            Texture* texture = renderTarget->colorTextures[i];
+            // Colour textures are made readable and every submission leaves
+            // them readable by pixel shaders: the first opening starts from
+            // the state they were made in.
+            const bool firstUse = drawnTargetTextures_.insert(texture).second;
+            const D3D12_RESOURCE_STATES before = firstUse
+                                                     ? D3D12_RESOURCE_STATE_GENERIC_READ
+                                                     : D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
             target.renderTargetViews[i] = Offset(rtvStart, static_cast<UINT>(i), rtvStep);
-            target.opening[i] = Transition(color, before, D3D12_RESOURCE_STATE_RENDER_TARGET);
-            target.closing[i] = Transition(color, D3D12_RESOURCE_STATE_RENDER_TARGET,
+            target.opening[i] =
+                Transition(texture->resource, before, D3D12_RESOURCE_STATE_RENDER_TARGET);
+            target.closing[i] = Transition(texture->resource, D3D12_RESOURCE_STATE_RENDER_TARGET,
                                            D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
         }
         if (renderTarget->depthStencilHeap != nullptr) {

@@ -116,7 +116,7 @@ void Renderer::DeleteRenderTarget() {
             entry = owned ? cache_texture.erase(entry) : std::next(entry);
         }
     }
-    drawnTargets_.clear();
+    drawnTargetTextures_.clear();
     EmptyCache(cache_rendertarget, "Dx12::Renderer::DeleteRenderTarget", "cache_rendertarget");
 }
 

@@ -65,9 +65,9 @@ private:
     // Textures the update pass made: the only cache_texture objects it may
     // destroy, and the ones teardown deletes besides the render targets'.
     std::set<Texture*> updateTextures_;
-    // Render targets drawn into at least once (their textures have left the
-    // state they were made in).
-    std::set<RenderTarget*> drawnTargets_;
+    // Render-target colour textures drawn into at least once: they have left
+    // the state they were made in.
+    std::set<const Texture*> drawnTargetTextures_;
 };
 
 } // namespace Dx12
