@@ -63,11 +63,18 @@ void RecordClosing(ID3D12GraphicsCommandList* list, const TargetState& target) {
 } // namespace
 
 void Renderer::Draw(const std::string& viewName) {
-    ViewBuffer* view = static_cast<ViewBuffer*>(buffermapper[viewName]);
+    BaseBuffer* found = buffermapper[viewName];
     g_frameClock += kFrameClockStep;
-    if (view == nullptr) {
+    if (found == nullptr) {
         return;
     }
+    // Another kind of description under this name would be misread as a view.
+    if (found->type != BUFFER_TYPE_VIEW) {
+        std::printf("%s : %s : ERROR : type %d is not a view\n", "Dx12::Renderer::Draw",
+                    viewName.c_str(), static_cast<int>(found->type));
+        return;
+    }
+    auto* view = static_cast<ViewBuffer*>(found);
     ID3D12Device* d3d = device->device;
     ID3D12CommandAllocator* allocator = device->commandAllocator[0];
     ID3D12GraphicsCommandList* list = device->commandList[0];

@@ -29,7 +29,7 @@ TEST_F(RendererTest, SubmitsTheClearAndOneListPerBatchOf128) {
     EXPECT_EQ(NewDrawSubmissions(), 1u);
 }
 
-TEST_F(RendererTest, AMissingViewRecordsNothingButAdvancesTheClock) {
+TEST_F(RendererTest, AMissingOrMistypedViewRecordsNothingButAdvancesTheClock) {
     ViewBuffer* view = MakeScene(1);
     view->viewport = ViewportRect{100, 0, 1280.7f, 720};
     view->viewParam[0] = 1.5f;
@@ -44,8 +44,13 @@ TEST_F(RendererTest, AMissingViewRecordsNothingButAdvancesTheClock) {
     ASSERT_EQ(renderer->buffermapper.count("no_such_view"), 1u);
     EXPECT_EQ(renderer->buffermapper["no_such_view"], nullptr);
 
+    CapturedStdout out;
+    renderer->Draw("mesh");
+    EXPECT_EQ(out.Take(), "Dx12::Renderer::Draw : mesh : ERROR : type 2 is not a view\n");
+    EXPECT_EQ(NewDrawSubmissions(), 0u);
+
     renderer->Draw("view");
-    EXPECT_EQ(ConstantAt(272), (clock + 0.016666668f) + 0.016666668f);
+    EXPECT_EQ(ConstantAt(272), ((clock + 0.016666668f) + 0.016666668f) + 0.016666668f);
     EXPECT_EQ(ConstantAt(256), 1280.7f);
     EXPECT_EQ(ConstantAt(260), 720.0f);
     EXPECT_EQ(ConstantAt(264), 1280.7f / 720.0f);

@@ -99,6 +99,34 @@ TEST_F(RendererTest, OffscreenTargetsAreMadeOnceWithTheirTexturesByName) {
     EXPECT_EQ(renderer->cache_texture.count("depth"), 0u);
 }
 
+TEST_F(RendererTest, ATextureDescriptionNamedLikeATargetTextureLeavesItToTheTarget) {
+    ViewBuffer* view = MakeScene(1);
+    RenderTargetBuffer* target = renderer->GetRenderTargetBuffer("target");
+    target->width = 64;
+    target->height = 64;
+    target->colorTargets[0].name = "shared";
+    target->depthTarget.name = "target_depth";
+    view->renderTarget = target;
+    renderer->Update();
+    renderer->Draw("view");
+    Dx12::Texture* owned = renderer->cache_rendertarget["target"]->colorTextures[0];
+    ASSERT_EQ(renderer->cache_texture["shared"], owned);
+
+    TextureBuffer* texture = renderer->GetTextureBuffer("shared");
+    texture->width = 64;
+    texture->height = 2;
+    texture->pixels.assign(512, 1);
+    texture->changed = true;
+    renderer->Update();
+    EXPECT_NE(renderer->cache_texture["shared"], owned);
+    // Still the target's, and still usable: the next draw renders into it.
+    EXPECT_EQ(renderer->cache_rendertarget["target"]->colorTextures[0], owned);
+    ASSERT_NE(owned->resource, nullptr);
+    EXPECT_EQ(owned->resource->GetDesc().Width, 64u);
+    renderer->Draw("view");
+    EXPECT_EQ(NewDrawSubmissions(), 4u);
+}
+
 TEST(RendererWithoutDevice, ConstructsRunsAndTearsDownWithoutCrashing) {
     platform_testing::RefuseNextDeviceCreations(1);
     auto renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
