@@ -26,7 +26,8 @@ cmake --build "$build" --target brennwick_soak -j "$(nproc)"
 
 # Headless: the Win32 and DXGI stand-ins run without a display.
 unset DISPLAY WAYLAND_DISPLAY
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+# A small quarantine keeps freed memory from inflating the resident size.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:quarantine_size_mb=16}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/lsan.supp:print_suppressions=0}
 
