@@ -19,11 +19,6 @@ cmake --build "$BUILD_DIR" -j"${BRENNWICK_JOBS:-2}"
 
 EXE="$BUILD_DIR/app/brennwick.exe"
 if [[ ! -f "$EXE" ]]; then
-    # Until the entry function exists, the libraries alone must build.
-    if [[ ! -f "$ROOT/app/main.cpp" ]]; then
-        echo "cross-windows: OK (libraries only; app/main.cpp does not exist yet)"
-        exit 0
-    fi
     echo "cross-windows: $EXE was not built" >&2
     exit 1
 fi
