@@ -42,7 +42,8 @@ std::string Describe(const RegisterSpan& span) {
     if (span.last >= kUnbounded) {
         text += " onwards";
     } else if (span.last != span.first) {
-        text += "-" + std::to_string(span.last);
+        text += '-';
+        text += std::to_string(span.last);
     }
     return text + ", space" + std::to_string(span.space) + " (" + span.owner + ")";
 }
