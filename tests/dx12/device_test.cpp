@@ -106,44 +106,23 @@ TEST_F(DeviceLayerTest, BackBufferViewsSitOneIncrementApart) {
         const D3D12_RESOURCE_DESC desc = gpu->backBuffers[i]->GetDesc();
         UINT64 total = 0;
         gpu->device->GetCopyableFootprints(&desc, 0, 1, 0, &footprint, nullptr, nullptr, &total);
-        D3D12_HEAP_PROPERTIES heap{};
-        heap.Type = D3D12_HEAP_TYPE_READBACK;
-        D3D12_RESOURCE_DESC bufferDesc{};
-        bufferDesc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-        bufferDesc.Width = total;
-        bufferDesc.Height = 1;
-        bufferDesc.DepthOrArraySize = 1;
-        bufferDesc.MipLevels = 1;
-        bufferDesc.SampleDesc.Count = 1;
-        bufferDesc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
-        ASSERT_EQ(gpu->device->CreateCommittedResource(
-                      &heap, D3D12_HEAP_FLAG_NONE, &bufferDesc, D3D12_RESOURCE_STATE_COPY_DEST,
-                      nullptr, IID_ID3D12Resource, reinterpret_cast<void**>(&readback[i])),
-                  S_OK);
+        readback[i] = MakeBuffer(gpu->device, D3D12_HEAP_TYPE_READBACK, total,
+                                 D3D12_RESOURCE_STATE_COPY_DEST);
+        ASSERT_NE(readback[i], nullptr);
 
-        D3D12_RESOURCE_BARRIER barrier{};
-        barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-        barrier.Transition.pResource = gpu->backBuffers[i];
-        barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-        barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_PRESENT;
-        barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_RENDER_TARGET;
-        list->ResourceBarrier(1, &barrier);
+        const D3D12_RESOURCE_BARRIER toTarget = Transition(
+            gpu->backBuffers[i], D3D12_RESOURCE_STATE_PRESENT, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        list->ResourceBarrier(1, &toTarget);
         const D3D12_CPU_DESCRIPTOR_HANDLE handle{start.ptr + SIZE_T(i) * increment};
         list->ClearRenderTargetView(handle, colors[i], 0, nullptr);
-        barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_RENDER_TARGET;
-        barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_COPY_SOURCE;
-        list->ResourceBarrier(1, &barrier);
-        D3D12_TEXTURE_COPY_LOCATION destination{};
-        destination.pResource = readback[i];
-        destination.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-        destination.PlacedFootprint = footprint;
-        D3D12_TEXTURE_COPY_LOCATION source{};
-        source.pResource = gpu->backBuffers[i];
-        source.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-        list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
-        barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_COPY_SOURCE;
-        barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_PRESENT;
-        list->ResourceBarrier(1, &barrier);
+        const D3D12_RESOURCE_BARRIER toSource =
+            Transition(gpu->backBuffers[i], D3D12_RESOURCE_STATE_RENDER_TARGET,
+                       D3D12_RESOURCE_STATE_COPY_SOURCE);
+        list->ResourceBarrier(1, &toSource);
+        CopyTextureToBuffer(list, gpu->backBuffers[i], readback[i], footprint);
+        const D3D12_RESOURCE_BARRIER toPresent = Transition(
+            gpu->backBuffers[i], D3D12_RESOURCE_STATE_COPY_SOURCE, D3D12_RESOURCE_STATE_PRESENT);
+        list->ResourceBarrier(1, &toPresent);
     }
     ASSERT_EQ(list->Close(), S_OK);
     ID3D12CommandList* lists[] = {list};

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <gpu_test_support.h>
+
 #include <windows.h>
 
 #include <d3d12.h>
@@ -26,28 +28,24 @@ private:
 
 // A raw device with one direct command set, for the classes built from an
 // ID3D12Device. Checks on tear-down that every stand-in object was released.
-class DeviceTest : public testing::Test {
+class DeviceTest : public testing::Test, protected DirectCommandSet {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Resets allocator and list; the list is then recording.
-    void BeginCommands();
-    // Closes, executes and waits.
-    void ExecuteAndWait();
     // Copies subresource 0 of `texture` (in `state`, returned to it) into a
     // readback buffer and returns its rows tightly packed.
-    std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state);
+    std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
+        BeginCommands();
+        return ReadBackTexture(device, texture, state);
+    }
     void Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                    D3D12_RESOURCE_STATES after);
+                    D3D12_RESOURCE_STATES after) {
+        const D3D12_RESOURCE_BARRIER barrier = ::Transition(resource, before, after);
+        list->ResourceBarrier(1, &barrier);
+    }
 
     ID3D12Device* device = nullptr;
-    ID3D12CommandQueue* queue = nullptr;
-    ID3D12CommandAllocator* allocator = nullptr;
-    ID3D12GraphicsCommandList* list = nullptr;
-    ID3D12Fence* fence = nullptr;
-    HANDLE event = nullptr;
-    uint64_t fenceValue = 0;
     long liveBefore = 0;
 };
 

@@ -26,12 +26,8 @@ TEST_F(GpuTest, SwapChainBuffersAreRenderTargetsThatStartInPresent) {
               S_OK);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = heap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(buffer, nullptr, rtv);
-    D3D12_RESOURCE_BARRIER barrier{};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Transition.pResource = buffer;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_PRESENT;
-    barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_RENDER_TARGET;
+    D3D12_RESOURCE_BARRIER barrier =
+        Transition(buffer, D3D12_RESOURCE_STATE_PRESENT, D3D12_RESOURCE_STATE_RENDER_TARGET);
     list->ResourceBarrier(1, &barrier);
     const float blue[4] = {0, 0, 1, 1};
     list->ClearRenderTargetView(rtv, blue, 0, nullptr);

@@ -25,17 +25,6 @@ ViewHeap MakeViewHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type) {
     return result;
 }
 
-D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                                  D3D12_RESOURCE_STATES after) {
-    D3D12_RESOURCE_BARRIER barrier{};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Transition.pResource = resource;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = before;
-    barrier.Transition.StateAfter = after;
-    return barrier;
-}
-
 } // namespace
 
 TEST_F(GpuTest, ClearedRenderTargetReadsBackAsTheClearColour) {
@@ -266,12 +255,8 @@ TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
     uploaded.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
     uploaded.PlacedFootprint = layouts[1];
     list->CopyTextureRegion(&mip1, 0, 0, 0, &uploaded, nullptr);
-    D3D12_RESOURCE_BARRIER barrier{};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Transition.pResource = texture;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_COPY_DEST;
-    barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_COPY_SOURCE;
+    D3D12_RESOURCE_BARRIER barrier =
+        Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COPY_SOURCE);
     list->ResourceBarrier(1, &barrier);
     // Only a 4x2 box from (8, 3) comes back, placed at (1, 1) of the footprint.
     D3D12_TEXTURE_COPY_LOCATION back{};

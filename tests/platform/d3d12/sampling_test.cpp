@@ -201,12 +201,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     from.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
     from.PlacedFootprint = footprint;
     list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
-    D3D12_RESOURCE_BARRIER back{};
-    back.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    back.Transition.pResource = texture;
-    back.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    back.Transition.StateBefore = D3D12_RESOURCE_STATE_COPY_DEST;
-    back.Transition.StateAfter = D3D12_RESOURCE_STATE_COMMON;
+    D3D12_RESOURCE_BARRIER back =
+        Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COMMON);
     list->ResourceBarrier(1, &back);
     ExecuteAndWait();
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <gpu_test_support.h>
+
 #include <windows.h>
 
 #include <d3d12.h>
@@ -12,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-class SwapChainTest : public testing::Test {
+class SwapChainTest : public testing::Test, protected DirectCommandSet {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -24,23 +26,15 @@ protected:
     // Creates a swap chain on `queue` and returns its IDXGISwapChain3 (null on failure).
     IDXGISwapChain3* MakeSwapChain(const DXGI_SWAP_CHAIN_DESC& desc);
 
-    void WaitForQueue();
     // Clears `buffer` (state PRESENT) to `color` and leaves it in PRESENT.
     void Clear(ID3D12Resource* buffer, const float color[4]);
     // Copies `texture` (state PRESENT) into a readback buffer: tightly packed RGBA8 rows.
-    std::vector<uint8_t> ReadBack(ID3D12Resource* texture);
+    std::vector<uint8_t> ReadBack(ID3D12Resource* texture) {
+        return ReadBackTexture(device, texture, D3D12_RESOURCE_STATE_PRESENT);
+    }
 
     long liveBefore = 0;
     ID3D12Device* device = nullptr;
-    ID3D12CommandQueue* queue = nullptr;
-    ID3D12CommandAllocator* allocator = nullptr;
-    ID3D12GraphicsCommandList* list = nullptr;
     ID3D12DescriptorHeap* rtvHeap = nullptr;
-    ID3D12Fence* fence = nullptr;
-    HANDLE event = nullptr;
-    UINT64 fenceValue = 0;
     IDXGIFactory4* factory = nullptr;
-
-private:
-    void ExecuteAndWait();
 };

@@ -1,0 +1,176 @@
+#include "gpu_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <initializer_list>
+
+D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
+                                  D3D12_RESOURCE_STATES after) {
+    D3D12_RESOURCE_BARRIER barrier{};
+    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
+    barrier.Transition.pResource = resource;
+    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
+    barrier.Transition.StateBefore = before;
+    barrier.Transition.StateAfter = after;
+    return barrier;
+}
+
+namespace {
+
+ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
+                              const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state) {
+    D3D12_HEAP_PROPERTIES heap{};
+    heap.Type = heapType;
+    ID3D12Resource* resource = nullptr;
+    EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state, nullptr,
+                                              IID_ID3D12Resource,
+                                              reinterpret_cast<void**>(&resource)),
+              S_OK);
+    return resource;
+}
+
+} // namespace
+
+ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
+                           D3D12_RESOURCE_STATES state) {
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
+    desc.Width = size;
+    desc.Height = 1;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 1;
+    desc.SampleDesc.Count = 1;
+    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+    return MakeCommitted(device, heap, desc, state);
+}
+
+ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
+                            D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+    desc.Width = width;
+    desc.Height = height;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 1;
+    desc.Format = format;
+    desc.SampleDesc.Count = 1;
+    desc.Flags = flags;
+    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state);
+}
+
+void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
+                         ID3D12Resource* readback,
+                         const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {
+    D3D12_TEXTURE_COPY_LOCATION destination{};
+    destination.pResource = readback;
+    destination.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    destination.PlacedFootprint = footprint;
+    D3D12_TEXTURE_COPY_LOCATION source{};
+    source.pResource = texture;
+    source.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    source.SubresourceIndex = 0;
+    list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
+}
+
+void DirectCommandSet::CreateCommandSet(ID3D12Device* device) {
+    if (queue == nullptr) {
+        D3D12_COMMAND_QUEUE_DESC queueDesc{};
+        queueDesc.Type = D3D12_COMMAND_LIST_TYPE_DIRECT;
+        ASSERT_EQ(device->CreateCommandQueue(&queueDesc, IID_ID3D12CommandQueue,
+                                             reinterpret_cast<void**>(&queue)),
+                  S_OK);
+    }
+    ASSERT_EQ(device->CreateCommandAllocator(D3D12_COMMAND_LIST_TYPE_DIRECT,
+                                             IID_ID3D12CommandAllocator,
+                                             reinterpret_cast<void**>(&allocator)),
+              S_OK);
+    ASSERT_EQ(device->CreateCommandList(0, D3D12_COMMAND_LIST_TYPE_DIRECT, allocator, nullptr,
+                                        IID_ID3D12GraphicsCommandList,
+                                        reinterpret_cast<void**>(&list)),
+              S_OK);
+    ASSERT_EQ(device->CreateFence(0, D3D12_FENCE_FLAG_NONE, IID_ID3D12Fence,
+                                  reinterpret_cast<void**>(&fence)),
+              S_OK);
+    event = CreateEventExA(nullptr, nullptr, 0, EVENT_ALL_ACCESS);
+    ASSERT_NE(event, nullptr);
+}
+
+void DirectCommandSet::ReleaseCommandSet() {
+    if (event != nullptr) {
+        CloseHandle(event);
+        event = nullptr;
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{fence, list, allocator, queue}) {
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+    fence = nullptr;
+    list = nullptr;
+    allocator = nullptr;
+    queue = nullptr;
+}
+
+void DirectCommandSet::WaitForQueue() {
+    ++fenceValue;
+    ASSERT_EQ(queue->Signal(fence, fenceValue), S_OK);
+    if (fence->GetCompletedValue() < fenceValue) {
+        ASSERT_EQ(fence->SetEventOnCompletion(fenceValue, event), S_OK);
+        ASSERT_EQ(WaitForSingleObject(event, waitMilliseconds), WAIT_OBJECT_0);
+    }
+}
+
+void DirectCommandSet::BeginCommands() {
+    ASSERT_EQ(allocator->Reset(), S_OK);
+    ASSERT_EQ(list->Reset(allocator, nullptr), S_OK);
+}
+
+void DirectCommandSet::ExecuteAndWait() {
+    ASSERT_EQ(list->Close(), S_OK);
+    ID3D12CommandList* lists[] = {list};
+    queue->ExecuteCommandLists(1, lists);
+    WaitForQueue();
+    if (recordAfterExecute) {
+        BeginCommands();
+    }
+}
+
+std::vector<uint8_t> DirectCommandSet::ReadBackTexture(ID3D12Device* device,
+                                                       ID3D12Resource* texture,
+                                                       D3D12_RESOURCE_STATES state) {
+    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
+    UINT rows = 0;
+    UINT64 rowSize = 0;
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 0, 1, 0, &footprint, &rows, &rowSize, &total);
+    ID3D12Resource* readback =
+        MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+    if (readback == nullptr) {
+        return {};
+    }
+    const D3D12_RESOURCE_BARRIER toSource =
+        Transition(texture, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    list->ResourceBarrier(1, &toSource);
+    CopyTextureToBuffer(list, texture, readback, footprint);
+    const D3D12_RESOURCE_BARRIER back =
+        Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
+    list->ResourceBarrier(1, &back);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> packed(size_t(rowSize) * rows);
+    void* mapped = nullptr;
+    EXPECT_EQ(readback->Map(0, nullptr, &mapped), S_OK);
+    if (mapped != nullptr) {
+        for (UINT row = 0; row < rows; ++row) {
+            std::memcpy(packed.data() + row * rowSize,
+                        static_cast<uint8_t*>(mapped) + footprint.Offset +
+                            row * footprint.Footprint.RowPitch,
+                        size_t(rowSize));
+        }
+        readback->Unmap(0, nullptr);
+    }
+    readback->Release();
+    return packed;
+}

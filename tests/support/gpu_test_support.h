@@ -1,0 +1,66 @@
+// The GPU steps the Direct3D 12 tests repeat: one direct command set that runs
+// recorded work and waits for it, transition barriers, committed buffers and
+// textures, and texture read-back through a readback buffer.
+#pragma once
+
+#include <windows.h>
+
+#include <d3d12.h>
+
+#include <cstdint>
+#include <vector>
+
+D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
+                                  D3D12_RESOURCE_STATES after);
+
+// A committed buffer (row major) on a heap of type `heap`; null, with a test
+// failure, when the device refuses it.
+ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
+                           D3D12_RESOURCE_STATES state);
+// A committed 2D texture with one mip level on the default heap.
+ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
+                            D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);
+
+// Records a copy of `texture`'s subresource 0 into `readback` (a buffer laid
+// out by `footprint`).
+void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
+                         ID3D12Resource* readback,
+                         const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint);
+
+// The pixel at (x, y) of tightly packed four-byte texels, first byte lowest.
+inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UINT y) {
+    size_t at = (size_t(y) * width + x) * 4;
+    return uint32_t(rgba[at]) | uint32_t(rgba[at + 1]) << 8 | uint32_t(rgba[at + 2]) << 16 |
+           uint32_t(rgba[at + 3]) << 24;
+}
+
+// A direct queue with one allocator, list and fence, and the event to wait on.
+// The list is recording once created.
+class DirectCommandSet {
+public:
+    // Creates what is still null; a queue set beforehand is used as it is.
+    void CreateCommandSet(ID3D12Device* device);
+    void ReleaseCommandSet();
+
+    // Signals the next fence value on the queue and waits until the GPU reaches it.
+    void WaitForQueue();
+    // Resets allocator and list; the list is then recording.
+    void BeginCommands();
+    // Closes the list, executes it and waits for the GPU; then records again
+    // when `recordAfterExecute` is set.
+    void ExecuteAndWait();
+    // Records a copy of subresource 0 of `texture` (in `state`, returned to
+    // it) into a new readback buffer, runs it and returns the rows tightly
+    // packed.
+    std::vector<uint8_t> ReadBackTexture(ID3D12Device* device, ID3D12Resource* texture,
+                                         D3D12_RESOURCE_STATES state);
+
+    ID3D12CommandQueue* queue = nullptr;
+    ID3D12CommandAllocator* allocator = nullptr;
+    ID3D12GraphicsCommandList* list = nullptr;
+    ID3D12Fence* fence = nullptr;
+    HANDLE event = nullptr;
+    UINT64 fenceValue = 0;
+    bool recordAfterExecute = true;
+    DWORD waitMilliseconds = 10000;
+};
