@@ -46,6 +46,25 @@ bool ViewFormat(DXGI_FORMAT requested, const GpuImage& image, VkFormat* format) 
     return true;
 }
 
+// Starts a texture view: clears the record `dest` names to a null view of
+// `kind` and returns the texture behind `resource`. Null when the handle is
+// bad (record null too), the view is a null view, or there is no texture.
+std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
+                                           D3D12_DESCRIPTOR_HEAP_TYPE type, DescriptorKind kind,
+                                           ID3D12Resource* resource, const char* method,
+                                           DescriptorRecord** record) {
+    *record = Target(core, dest, type, method);
+    if (*record == nullptr) {
+        return nullptr;
+    }
+    **record = DescriptorRecord{};
+    (*record)->kind = kind;
+    if (resource == nullptr) {
+        return nullptr; // a null view: reads give zero
+    }
+    return ViewedImage(resource, method);
+}
+
 } // namespace
 
 void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
@@ -80,17 +99,10 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
 void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     ID3D12Resource* resource, const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, "CreateShaderResourceView");
-    if (record == nullptr) {
-        return;
-    }
-    *record = DescriptorRecord{};
-    record->kind = DescriptorKind::ShaderResource;
-    if (resource == nullptr) {
-        return; // a null view: reads give zero
-    }
-    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateShaderResourceView");
+    DescriptorRecord* record = nullptr;
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, DescriptorKind::ShaderResource,
+        resource, "CreateShaderResourceView", &record);
     if (image == nullptr) {
         return;
     }
@@ -123,17 +135,10 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
 void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
     ID3D12Resource* resource, const D3D12_RENDER_TARGET_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, "CreateRenderTargetView");
-    if (record == nullptr) {
-        return;
-    }
-    *record = DescriptorRecord{};
-    record->kind = DescriptorKind::RenderTarget;
-    if (resource == nullptr) {
-        return;
-    }
-    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateRenderTargetView");
+    DescriptorRecord* record = nullptr;
+    std::shared_ptr<GpuImage> image =
+        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget,
+                         resource, "CreateRenderTargetView", &record);
     if (image == nullptr) {
         return;
     }
@@ -160,17 +165,10 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
 void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
     ID3D12Resource* resource, const D3D12_DEPTH_STENCIL_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, "CreateDepthStencilView");
-    if (record == nullptr) {
-        return;
-    }
-    *record = DescriptorRecord{};
-    record->kind = DescriptorKind::DepthStencil;
-    if (resource == nullptr) {
-        return;
-    }
-    std::shared_ptr<GpuImage> image = ViewedImage(resource, "CreateDepthStencilView");
+    DescriptorRecord* record = nullptr;
+    std::shared_ptr<GpuImage> image =
+        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil,
+                         resource, "CreateDepthStencilView", &record);
     if (image == nullptr) {
         return;
     }
