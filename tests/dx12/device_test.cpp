@@ -9,33 +9,12 @@
 
 namespace {
 
-LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND MakeWindow(int width, int height) {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "Dx12DeviceTestWindow";
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    EXPECT_TRUE(registered);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    return CreateWindowExA(0, "Dx12DeviceTestWindow", "Dx12 device test", WS_OVERLAPPEDWINDOW, 0, 0,
-                           frame.right - frame.left, frame.bottom - frame.top, HWND{}, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-}
-
 class DeviceLayerTest : public testing::Test {
 protected:
     void SetUp() override {
         platform_testing::ClearRefusals();
         liveBefore = platform_testing::LiveObjects();
-        window = MakeWindow(kWidth, kHeight);
+        window = MakeTestWindow("Dx12 device test", kWidth, kHeight);
         ASSERT_NE(window, HWND{});
     }
     void TearDown() override {

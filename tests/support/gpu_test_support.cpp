@@ -73,6 +73,31 @@ void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* textur
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 
+namespace {
+
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+HWND MakeTestWindow(const char* title, int width, int height, int x, int y) {
+    static const bool registered = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = TestWindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "GpuTestWindow";
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    EXPECT_TRUE(registered);
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    return CreateWindowExA(0, "GpuTestWindow", title, WS_OVERLAPPEDWINDOW, x, y,
+                           frame.right - frame.left, frame.bottom - frame.top, HWND{}, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
 void DirectCommandSet::CreateCommandSet(ID3D12Device* device) {
     if (queue == nullptr) {
         D3D12_COMMAND_QUEUE_DESC queueDesc{};

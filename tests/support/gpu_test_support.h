@@ -1,6 +1,7 @@
 // The GPU steps the Direct3D 12 tests repeat: one direct command set that runs
 // recorded work and waits for it, transition barriers, committed buffers and
-// textures, and texture read-back through a readback buffer.
+// textures, texture read-back through a readback buffer, and a window to
+// present to.
 #pragma once
 
 #include <windows.h>
@@ -33,6 +34,9 @@ inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UI
     return uint32_t(rgba[at]) | uint32_t(rgba[at + 1]) << 8 | uint32_t(rgba[at + 2]) << 16 |
            uint32_t(rgba[at + 3]) << 24;
 }
+
+// A top-level window, not yet shown, with a client area of width x height at (x, y).
+HWND MakeTestWindow(const char* title, int width, int height, int x = 0, int y = 0);
 
 // A direct queue with one allocator, list and fence, and the event to wait on.
 // The list is recording once created.

@@ -5,9 +5,10 @@
 #include <platform_testing.h>
 
 #ifdef D3D12_TESTS_HAVE_COMPILER
+#include "hlsl_file.h"
+
 #include <d3dcompiler.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -28,23 +29,8 @@ VSOut VSMain(VSIn input) {
 float4 PSMain(VSOut input) : SV_Target { return input.color; }
 )hlsl";
 
-ID3DBlob* Compile(const char* entry, const char* target, const char* source = kShader,
-                  const char* name = "d3d12_draw_test.hlsl") {
-    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/" + name;
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(source, 1, std::strlen(source), file);
-        std::fclose(file);
-    }
-    std::wstring wide(path.begin(), path.end());
-    ID3DBlob* code = nullptr;
-    ID3DBlob* errors = nullptr;
-    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, entry, target, 0,
-                       0, &code, &errors);
-    if (errors != nullptr) {
-        ADD_FAILURE() << static_cast<const char*>(errors->GetBufferPointer());
-        errors->Release();
-    }
-    return code;
+ID3DBlob* Compile(const char* entry, const char* target) {
+    return CompileHlslFile(kShader, "d3d12_draw_test.hlsl", entry, target);
 }
 
 class DrawTest : public GpuTest {

@@ -7,11 +7,11 @@
 #include <platform_testing.h>
 
 #ifdef D3D12_TESTS_HAVE_COMPILER
+#include "hlsl_file.h"
+
 #include <d3dcompiler.h>
 
-#include <cstdio>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -36,21 +36,7 @@ float4 PSMain(VSOut input) : SV_Target { return image.Sample(pointSampler, input
 )hlsl";
 
 ID3DBlob* CompileTextured(const char* entry, const char* target) {
-    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/d3d12_sampling_test.hlsl";
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(kTexturedShader, 1, sizeof(kTexturedShader) - 1, file);
-        std::fclose(file);
-    }
-    std::wstring wide(path.begin(), path.end());
-    ID3DBlob* code = nullptr;
-    ID3DBlob* errors = nullptr;
-    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, entry, target, 0,
-                       0, &code, &errors);
-    if (errors != nullptr) {
-        ADD_FAILURE() << static_cast<const char*>(errors->GetBufferPointer());
-        errors->Release();
-    }
-    return code;
+    return CompileHlslFile(kTexturedShader, "d3d12_sampling_test.hlsl", entry, target);
 }
 
 // A full-target quad of two clockwise triangles, then one clockwise triangle

@@ -4,14 +4,6 @@
 
 #include <initializer_list>
 
-namespace {
-
-LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
 void SwapChainTest::SetUp() {
     liveBefore = platform_testing::LiveObjects();
     ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
@@ -38,20 +30,7 @@ void SwapChainTest::TearDown() {
 }
 
 HWND SwapChainTest::MakeWindow(int width, int height, int x, int y) {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "DxgiTestWindow";
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    EXPECT_TRUE(registered);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    HWND window = CreateWindowExA(0, "DxgiTestWindow", "DXGI test", WS_OVERLAPPEDWINDOW, x, y,
-                                  frame.right - frame.left, frame.bottom - frame.top, HWND{},
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = MakeTestWindow("DXGI test", width, height, x, y);
     EXPECT_NE(window, HWND{});
     ShowWindow(window, SW_SHOW);
     return window;
