@@ -59,6 +59,16 @@ ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_
     return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state);
 }
 
+ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
+                                         UINT count, D3D12_DESCRIPTOR_HEAP_FLAGS flags) {
+    D3D12_DESCRIPTOR_HEAP_DESC desc{type, count, flags, 0};
+    ID3D12DescriptorHeap* heap = nullptr;
+    EXPECT_EQ(device->CreateDescriptorHeap(&desc, IID_ID3D12DescriptorHeap,
+                                           reinterpret_cast<void**>(&heap)),
+              S_OK);
+    return heap;
+}
+
 void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
                          ID3D12Resource* readback,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {

@@ -22,6 +22,11 @@ ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 si
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);
 
+// A descriptor heap; null, with a test failure, when the device refuses it.
+ID3D12DescriptorHeap*
+MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count = 1,
+                   D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
+
 // Records a copy of `texture`'s subresource 0 into `readback` (a buffer laid
 // out by `footprint`).
 void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,

@@ -187,17 +187,10 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     std::memcpy(mapped, params, sizeof(params));
     constants->Unmap(0, nullptr);
 
-    D3D12_DESCRIPTOR_HEAP_DESC cbvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE, 0};
-    D3D12_DESCRIPTOR_HEAP_DESC rtvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
-                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
-    ID3D12DescriptorHeap *cbvHeap = nullptr, *rtvHeap = nullptr;
-    ASSERT_EQ(device->CreateDescriptorHeap(&cbvDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&cbvHeap)),
-              S_OK);
-    ASSERT_EQ(device->CreateDescriptorHeap(&rtvDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&rtvHeap)),
-              S_OK);
+    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ASSERT_TRUE(cbvHeap && rtvHeap);
     D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
     device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
@@ -259,22 +252,11 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     std::memcpy(mapped, kTriangles, sizeof(kTriangles));
     vertices->Unmap(0, nullptr);
 
-    D3D12_DESCRIPTOR_HEAP_DESC cbvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE, 0};
-    D3D12_DESCRIPTOR_HEAP_DESC rtvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
-                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
-    D3D12_DESCRIPTOR_HEAP_DESC dsvDesc{D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
-                                       D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
-    ID3D12DescriptorHeap *cbvHeap = nullptr, *rtvHeap = nullptr, *dsvHeap = nullptr;
-    ASSERT_EQ(device->CreateDescriptorHeap(&cbvDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&cbvHeap)),
-              S_OK);
-    ASSERT_EQ(device->CreateDescriptorHeap(&rtvDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&rtvHeap)),
-              S_OK);
-    ASSERT_EQ(device->CreateDescriptorHeap(&dsvDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&dsvHeap)),
-              S_OK);
+    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
+    ASSERT_TRUE(cbvHeap && rtvHeap && dsvHeap);
     D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
     device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();

@@ -18,12 +18,8 @@ TEST_F(GpuTest, SwapChainBuffersAreRenderTargetsThatStartInPresent) {
     EXPECT_EQ(d3d12_standin::GetImageLayout(buffer), VK_IMAGE_LAYOUT_UNDEFINED);
 
     // Drawn the way the system draws a frame: PRESENT -> RENDER_TARGET -> PRESENT.
-    D3D12_DESCRIPTOR_HEAP_DESC heapDesc{D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1,
-                                        D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
-    ID3D12DescriptorHeap* heap = nullptr;
-    ASSERT_EQ(device->CreateDescriptorHeap(&heapDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&heap)),
-              S_OK);
+    ID3D12DescriptorHeap* heap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ASSERT_NE(heap, nullptr);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = heap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(buffer, nullptr, rtv);
     D3D12_RESOURCE_BARRIER barrier =

@@ -25,6 +25,11 @@ protected:
                                 D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
         return ::MakeTexture(device, width, height, format, flags, state);
     }
+    ID3D12DescriptorHeap*
+    MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count = 1,
+                       D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE) {
+        return ::MakeDescriptorHeap(device, type, count, flags);
+    }
     // Records a copy of subresource 0 into a new readback buffer, runs it and
     // returns the rows tightly packed (texture back in `stateBefore`).
     std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES stateBefore) {

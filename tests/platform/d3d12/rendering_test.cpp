@@ -15,10 +15,7 @@ struct ViewHeap {
 
 ViewHeap MakeViewHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type) {
     ViewHeap result;
-    D3D12_DESCRIPTOR_HEAP_DESC desc{type, 1, D3D12_DESCRIPTOR_HEAP_FLAG_NONE, 0};
-    EXPECT_EQ(device->CreateDescriptorHeap(&desc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&result.heap)),
-              S_OK);
+    result.heap = MakeDescriptorHeap(device, type);
     if (result.heap != nullptr) {
         result.start = result.heap->GetCPUDescriptorHandleForHeapStart();
     }

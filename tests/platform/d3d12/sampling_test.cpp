@@ -137,21 +137,12 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     constants->Unmap(0, nullptr);
 
     // Heaps: three constant views in one, the texture view in another.
-    auto heap = [&](D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count, bool visible) {
-        D3D12_DESCRIPTOR_HEAP_DESC heapDesc{type, count,
-                                            visible ? D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE
-                                                    : D3D12_DESCRIPTOR_HEAP_FLAG_NONE,
-                                            0};
-        ID3D12DescriptorHeap* made = nullptr;
-        EXPECT_EQ(device->CreateDescriptorHeap(&heapDesc, IID_ID3D12DescriptorHeap,
-                                               reinterpret_cast<void**>(&made)),
-                  S_OK);
-        return made;
-    };
-    ID3D12DescriptorHeap* cbvHeap = heap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 3, true);
-    ID3D12DescriptorHeap* srvHeap = heap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1, true);
-    ID3D12DescriptorHeap* rtvHeap = heap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1, false);
-    ID3D12DescriptorHeap* dsvHeap = heap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1, false);
+    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 3,
+                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    ID3D12DescriptorHeap* srvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
     UINT increment =
         device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
     for (UINT i = 0; i < 3; ++i) {

@@ -10,12 +10,8 @@ void SwapChainTest::SetUp() {
                                 reinterpret_cast<void**>(&device)),
               S_OK);
     ASSERT_NO_FATAL_FAILURE(CreateCommandSet(device));
-    D3D12_DESCRIPTOR_HEAP_DESC heapDesc{};
-    heapDesc.Type = D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
-    heapDesc.NumDescriptors = 1;
-    ASSERT_EQ(device->CreateDescriptorHeap(&heapDesc, IID_ID3D12DescriptorHeap,
-                                           reinterpret_cast<void**>(&rtvHeap)),
-              S_OK);
+    rtvHeap = MakeDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ASSERT_NE(rtvHeap, nullptr);
     ASSERT_EQ(CreateDXGIFactory1(IID_IDXGIFactory4, reinterpret_cast<void**>(&factory)), S_OK);
 }
 
