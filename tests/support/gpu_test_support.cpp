@@ -83,6 +83,20 @@ void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* textur
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 
+void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
+                         const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
+                         ID3D12Resource* texture) {
+    D3D12_TEXTURE_COPY_LOCATION destination{};
+    destination.pResource = texture;
+    destination.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    destination.SubresourceIndex = 0;
+    D3D12_TEXTURE_COPY_LOCATION source{};
+    source.pResource = upload;
+    source.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    source.PlacedFootprint = footprint;
+    list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
+}
+
 namespace {
 
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,6 +33,12 @@ void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* textur
                          ID3D12Resource* readback,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint);
 
+// Records a copy of `upload` (laid out by `footprint`) into subresource 0 of
+// `texture`.
+void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
+                         const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
+                         ID3D12Resource* texture);
+
 // The pixel at (x, y) of tightly packed four-byte texels, first byte lowest.
 inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UINT y) {
     size_t at = (size_t(y) * width + x) * 4;

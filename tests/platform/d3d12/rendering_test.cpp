@@ -70,14 +70,7 @@ TEST_F(GpuTest, TextureUploadedFromAFootprintReadsBackUnchanged) {
     upload->Unmap(0, nullptr);
 
     // COMMON is promoted to COPY_DEST by the copy itself, as the system relies on.
-    D3D12_TEXTURE_COPY_LOCATION destination{};
-    destination.pResource = texture;
-    destination.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    D3D12_TEXTURE_COPY_LOCATION source{};
-    source.pResource = upload;
-    source.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    source.PlacedFootprint = footprint;
-    list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
+    CopyBufferToTexture(list, upload, footprint, texture);
     D3D12_RESOURCE_BARRIER back =
         Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COMMON);
     list->ResourceBarrier(1, &back);

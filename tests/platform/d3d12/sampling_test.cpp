@@ -170,14 +170,7 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     device->CreateDepthStencilView(depth, nullptr, dsv);
 
     // The upload, as the system records it: no barrier before the copy.
-    D3D12_TEXTURE_COPY_LOCATION to{};
-    to.pResource = texture;
-    to.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    D3D12_TEXTURE_COPY_LOCATION from{};
-    from.pResource = upload;
-    from.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    from.PlacedFootprint = footprint;
-    list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+    CopyBufferToTexture(list, upload, footprint, texture);
     D3D12_RESOURCE_BARRIER back =
         Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COMMON);
     list->ResourceBarrier(1, &back);
