@@ -5,6 +5,11 @@
 #include <algorithm>
 
 namespace d3d12_standin {
+namespace {
+
+constexpr uint64_t kArmedPollNanoseconds = 1000000;
+
+} // namespace
 
 FenceWaiter::FenceWaiter(std::shared_ptr<vk_core::VulkanContext> context)
     : context_(std::move(context)), wake_(context_, 0) {
@@ -65,19 +70,28 @@ void FenceWaiter::Run() {
             snapshot = waits_;
             wakeTarget = wakeCount_ + 1;
         }
-        std::vector<VkSemaphore> semaphores{wake_.semaphore};
-        std::vector<uint64_t> values{wakeTarget};
-        for (const Wait& wait : snapshot) {
-            semaphores.push_back(wait.timeline->semaphore);
-            values.push_back(wait.value);
+        // One semaphore per wait: lavapipe answers a wait for any of several
+        // semaphores by polling, which takes a core from the GPU's own threads.
+        // With nothing armed, sleep until Arm signals the wake semaphore; with
+        // fences armed, sleep on the first one and look again every
+        // millisecond for the others and for new arms.
+        VkSemaphore semaphore = wake_.semaphore;
+        uint64_t value = wakeTarget;
+        uint64_t timeout = UINT64_MAX;
+        if (!snapshot.empty()) {
+            semaphore = snapshot.front().timeline->semaphore;
+            value = snapshot.front().value;
+            timeout = kArmedPollNanoseconds;
         }
         VkSemaphoreWaitInfo info{};
         info.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
-        info.flags = VK_SEMAPHORE_WAIT_ANY_BIT;
-        info.semaphoreCount = uint32_t(semaphores.size());
-        info.pSemaphores = semaphores.data();
-        info.pValues = values.data();
-        VK_CHECK(vkWaitSemaphores(context_->device, &info, UINT64_MAX));
+        info.semaphoreCount = 1;
+        info.pSemaphores = &semaphore;
+        info.pValues = &value;
+        VkResult result = vkWaitSemaphores(context_->device, &info, timeout);
+        if (result != VK_TIMEOUT) {
+            VK_CHECK(result);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // Sets Win32 events when fences reach the values they were armed for. One
-// thread per device sleeps in vkWaitSemaphores on every armed fence plus a
-// private "wake" semaphore, so nothing spins.
+// thread per device sleeps in vkWaitSemaphores on one semaphore at a time: a
+// private "wake" semaphore while nothing is armed, else the first armed fence,
+// looking again every millisecond for the others and for new arms.
 #pragma once
 
 #include "gpu_objects.h"
