@@ -1,14 +1,13 @@
 // The program: a window, the renderer and the demo scene, then one frame per
 // loop until the window asks to quit.
+#include "camera.h"
 #include "demo_scene.h"
 #include "window.h"
 
 #include <renderer.h>
 
-#include <DirectXMath.h>
 #include <windows.h>
 
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 
@@ -18,38 +17,10 @@ constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 constexpr uint32_t kBackBuffers = 2;
 
-constexpr float kOrbitRadius = 5.0f;
-constexpr float kEyeHeight = 3.0f;
-constexpr double kAngleStep = 0.01;
-constexpr float kFieldOfView = 1.570796f;
-constexpr float kAspect = 1.7777778f;
-constexpr float kNear = 0.1f;
-constexpr float kFar = 1000.0f;
-
-// The camera's angle in radians, never wrapped.
-float g_cameraAngle = 0.0f;
-
 // Ctrl+C ends the loop like a quit message, so that teardown still runs.
 volatile std::sig_atomic_t g_interrupted = 0;
 void OnInterrupt(int) {
     g_interrupted = 1;
-}
-
-void MoveCamera(ViewBuffer* view) {
-    using namespace DirectX;
-    const XMMATRIX projection = XMMatrixPerspectiveFovLH(kFieldOfView, kAspect, kNear, kFar);
-    g_cameraAngle = static_cast<float>(static_cast<double>(g_cameraAngle) + kAngleStep);
-    const float s = sinf(g_cameraAngle);
-    const float c = cosf(g_cameraAngle);
-    const XMVECTOR eye = XMVectorSet(kOrbitRadius * s, kEyeHeight, kOrbitRadius * c, 0.0f);
-    const XMVECTOR focus = XMVectorSet(0.0f, 0.0f, 0.0f, 0.0f);
-    const XMVECTOR up = XMVectorSet(0.0f, 2.0f, 0.0f, 0.0f);
-    const XMMATRIX viewMatrix = XMMatrixLookAtLH(eye, focus, up);
-
-    view->prevView = view->view;
-    XMStoreFloat4x4(&view->view, viewMatrix);
-    view->prevProjection = view->projection;
-    XMStoreFloat4x4(&view->projection, projection);
 }
 
 } // namespace

@@ -2,37 +2,16 @@
 
 #include "frame_stats.h"
 
+#include <camera.h>
 #include <demo_scene.h>
 #include <renderer.h>
 #include <window.h>
 
-#include <DirectXMath.h>
 #include <windows.h>
 
 #include <platform_testing.h>
 
-#include <cmath>
-
 namespace bench {
-namespace {
-
-// The program's camera: an orbit of radius 5 at height 3 around the origin.
-void MoveCamera(ViewBuffer* view, float* angle) {
-    using namespace DirectX;
-    const XMMATRIX projection = XMMatrixPerspectiveFovLH(1.570796f, 1.7777778f, 0.1f, 1000.0f);
-    *angle = static_cast<float>(static_cast<double>(*angle) + 0.01);
-    const float s = sinf(*angle);
-    const float c = cosf(*angle);
-    const XMMATRIX viewMatrix =
-        XMMatrixLookAtLH(XMVectorSet(5.0f * s, 3.0f, 5.0f * c, 0.0f),
-                         XMVectorSet(0.0f, 0.0f, 0.0f, 0.0f), XMVectorSet(0.0f, 2.0f, 0.0f, 0.0f));
-    view->prevView = view->view;
-    XMStoreFloat4x4(&view->view, viewMatrix);
-    view->prevProjection = view->projection;
-    XMStoreFloat4x4(&view->projection, projection);
-}
-
-} // namespace
 
 bool DemoLoop::Start(std::string* error) {
     HWND window = CreateAppWindow("Brennwick", 1280, 720);
@@ -54,7 +33,7 @@ bool DemoLoop::Frame(FrameSplit* split) {
     if (GetAsyncKeyState(VK_F5) & 1) {
         renderer_->DeleteShader();
     }
-    MoveCamera(view_, &angle_);
+    MoveCamera(view_);
 
     uint64_t beforeUpdate = NowNanoseconds();
     renderer_->Update();

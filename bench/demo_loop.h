@@ -41,7 +41,6 @@ public:
 private:
     Dx12::Renderer* renderer_ = nullptr;
     ViewBuffer* view_ = nullptr;
-    float angle_ = 0.0f;
 };
 
 } // namespace bench
