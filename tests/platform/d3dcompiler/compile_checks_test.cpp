@@ -1,6 +1,6 @@
 // How D3DCompileFromFile reports problems, finds included files, applies
 // macros and flags, and refuses what the Windows compiler would refuse.
-#include "shader_inspection.h"
+#include "shader_reflection.h"
 
 #include <d3dcompiler.h>
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace shader_inspection;
+using namespace shader_reflection;
 
 constexpr char kTrivialPixelShader[] =
     "float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }\n";

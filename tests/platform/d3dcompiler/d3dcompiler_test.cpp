@@ -1,7 +1,7 @@
 // The demo's shader file through the compiler: what the D3D12 layer takes
 // from the code blobs (SPIR-V, signatures, root signature) and the constant
 // buffer layout that the renderer writes.
-#include "shader_inspection.h"
+#include "shader_reflection.h"
 
 #include <d3dcompiler.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace shader_inspection;
+using namespace shader_reflection;
 
 const std::string kNormalHlsl = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace shader_inspection {
+namespace shader_reflection {
 
 // Each byte of `path` as one code unit, the way the system widens names.
 std::wstring Wide(const std::string& path);
@@ -51,4 +51,4 @@ std::map<std::string, uint32_t> MemberOffsets(const std::vector<uint32_t>& spirv
 std::map<std::string, std::map<uint32_t, uint32_t>>
 MemberDecorations(const std::vector<uint32_t>& spirv, const std::string& structName);
 
-} // namespace shader_inspection
+} // namespace shader_reflection

@@ -1,4 +1,4 @@
-#include "shader_inspection.h"
+#include "shader_reflection.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <unistd.h>
 
-namespace shader_inspection {
+namespace shader_reflection {
 namespace {
 
 constexpr uint32_t kOpName = 5;
@@ -148,4 +148,4 @@ std::map<std::string, uint32_t> MemberOffsets(const std::vector<uint32_t>& spirv
     return offsets;
 }
 
-} // namespace shader_inspection
+} // namespace shader_reflection
