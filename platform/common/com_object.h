@@ -56,12 +56,12 @@ private:
 };
 
 // Methods the system never calls answer E_NOTIMPL and say so once.
-#define STANDIN_NOT_IMPLEMENTED(name)                                                          \
-    do {                                                                                       \
-        static std::atomic<bool> reported{false};                                              \
-        if (!reported.exchange(true)) {                                                        \
-            std::fprintf(stderr, "%s: not implemented by the stand-in\n", name);               \
-        }                                                                                      \
+#define STANDIN_NOT_IMPLEMENTED(name)                                                              \
+    do {                                                                                           \
+        static std::atomic<bool> reported{false};                                                  \
+        if (!reported.exchange(true)) {                                                            \
+            std::fprintf(stderr, "%s: not implemented by the stand-in\n", name);                   \
+        }                                                                                          \
     } while (0)
 
 } // namespace standin
