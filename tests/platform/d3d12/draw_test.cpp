@@ -4,7 +4,6 @@
 
 #include <platform_testing.h>
 
-#ifdef D3D12_TESTS_HAVE_COMPILER
 #include "hlsl_file.h"
 
 #include <d3dcompiler.h>
@@ -370,5 +369,3 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
         }
     }
 }
-
-#endif // D3D12_TESTS_HAVE_COMPILER

@@ -6,7 +6,6 @@
 
 #include <platform_testing.h>
 
-#ifdef D3D12_TESTS_HAVE_COMPILER
 #include "hlsl_file.h"
 
 #include <d3dcompiler.h>
@@ -216,5 +215,3 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
         object->Release();
     }
 }
-
-#endif // D3D12_TESTS_HAVE_COMPILER
