@@ -9,7 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     directx-headers-dev
     libvulkan-dev mesa-vulkan-drivers vulkan-validationlayers
-    libshaderc-dev spirv-tools
+    libshaderc-dev glslang-tools spirv-tools
     libxcb1-dev libxcb-icccm4-dev
     xvfb xdotool x11-utils x11-apps imagemagick
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
