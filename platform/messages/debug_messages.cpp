@@ -1,0 +1,168 @@
+#include "debug_messages.h"
+
+#include <array>
+#include <cstdarg>
+#include <cstdio>
+#include <deque>
+#include <mutex>
+#include <set>
+#include <utility>
+
+namespace standin {
+namespace {
+
+constexpr std::size_t kStoredMessageLimit = 1024;
+
+const char* CategoryName(D3D12_MESSAGE_CATEGORY category) {
+    switch (category) {
+    case D3D12_MESSAGE_CATEGORY_APPLICATION_DEFINED:
+        return "APPLICATION_DEFINED";
+    case D3D12_MESSAGE_CATEGORY_MISCELLANEOUS:
+        return "MISCELLANEOUS";
+    case D3D12_MESSAGE_CATEGORY_INITIALIZATION:
+        return "INITIALIZATION";
+    case D3D12_MESSAGE_CATEGORY_CLEANUP:
+        return "CLEANUP";
+    case D3D12_MESSAGE_CATEGORY_COMPILATION:
+        return "COMPILATION";
+    case D3D12_MESSAGE_CATEGORY_STATE_CREATION:
+        return "STATE_CREATION";
+    case D3D12_MESSAGE_CATEGORY_STATE_SETTING:
+        return "STATE_SETTING";
+    case D3D12_MESSAGE_CATEGORY_STATE_GETTING:
+        return "STATE_GETTING";
+    case D3D12_MESSAGE_CATEGORY_RESOURCE_MANIPULATION:
+        return "RESOURCE_MANIPULATION";
+    case D3D12_MESSAGE_CATEGORY_EXECUTION:
+        return "EXECUTION";
+    case D3D12_MESSAGE_CATEGORY_SHADER:
+        return "SHADER";
+    }
+    return "MISCELLANEOUS";
+}
+
+const char* SeverityName(D3D12_MESSAGE_SEVERITY severity) {
+    switch (severity) {
+    case D3D12_MESSAGE_SEVERITY_CORRUPTION:
+        return "CORRUPTION";
+    case D3D12_MESSAGE_SEVERITY_ERROR:
+        return "ERROR";
+    case D3D12_MESSAGE_SEVERITY_WARNING:
+        return "WARNING";
+    case D3D12_MESSAGE_SEVERITY_INFO:
+        return "INFO";
+    case D3D12_MESSAGE_SEVERITY_MESSAGE:
+        return "MESSAGE";
+    }
+    return "MESSAGE";
+}
+
+struct MessageState {
+    std::mutex mutex;
+    std::set<std::pair<const void*, const char*>> reported; // (object, message name)
+    std::deque<StoredMessage> stored;
+    std::array<std::size_t, 5> counts{};
+};
+
+MessageState& State() {
+    static MessageState state;
+    return state;
+}
+
+// Whether the policy lets this report through; remembers it if so.
+bool FirstReport(MessageState& state, const MessageKind& kind, const void* object) {
+    switch (kind.policy) {
+    case ReportPolicy::Always:
+        return true;
+    case ReportPolicy::OncePerProcess:
+        object = nullptr;
+        break;
+    case ReportPolicy::OncePerObject:
+        break;
+    }
+    return state.reported.emplace(object, kind.name).second;
+}
+
+void Store(MessageState& state, const MessageKind& kind, std::string description) {
+    if (state.stored.size() == kStoredMessageLimit) {
+        state.stored.pop_front();
+    }
+    state.stored.push_back({kind.category, kind.severity, kind.id, std::move(description)});
+}
+
+} // namespace
+
+bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
+            ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (!FirstReport(state, kind, object)) {
+        return false;
+    }
+    std::string description = std::string(method) + ": " + text;
+    if (kind.windows) {
+        std::fprintf(stderr, "D3D12 %s: %s [ %s %s #%d: %s]\n", SeverityName(kind.severity),
+                     description.c_str(), CategoryName(kind.category), SeverityName(kind.severity),
+                     static_cast<int>(kind.id), kind.name);
+    } else {
+        std::fprintf(stderr, "%s\n", description.c_str());
+    }
+    ++state.counts[static_cast<std::size_t>(kind.severity) % state.counts.size()];
+    Store(state, kind, std::move(description));
+    return true;
+}
+
+void ForgetObject(const void* object) {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    auto first = state.reported.lower_bound({object, nullptr});
+    auto last = first;
+    while (last != state.reported.end() && last->first == object) {
+        ++last;
+    }
+    state.reported.erase(first, last);
+}
+
+std::size_t StoredMessageCount() {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.stored.size();
+}
+
+bool GetStoredMessage(std::size_t index, StoredMessage* message) {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (index >= state.stored.size() || message == nullptr) {
+        return false;
+    }
+    *message = state.stored[index];
+    return true;
+}
+
+void ClearStoredMessages() {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.stored.clear();
+}
+
+std::size_t ReportedCount(D3D12_MESSAGE_SEVERITY severity) {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    return state.counts[static_cast<std::size_t>(severity) % state.counts.size()];
+}
+
+void ResetReportedMessages() {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.reported.clear();
+    state.stored.clear();
+    state.counts = {};
+}
+
+} // namespace standin

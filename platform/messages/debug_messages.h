@@ -1,0 +1,76 @@
+// The stand-in's diagnostics: one list of messages (message_list.inc), each with
+// its Windows ID, severity and report policy, printed on standard error in the
+// Direct3D 12 debug layer's format and kept for ID3D12InfoQueue.
+#pragma once
+
+#include <windows.h>
+
+#include <d3d12.h>
+
+#include <cstddef>
+#include <string>
+
+namespace standin {
+
+enum class ReportPolicy { Always, OncePerObject, OncePerProcess };
+
+struct MessageKind {
+    D3D12_MESSAGE_ID id; // D3D12_MESSAGE_ID_UNKNOWN for the stand-in's own messages
+    const char* name;    // Windows' name without the D3D12_MESSAGE_ID_ prefix
+    D3D12_MESSAGE_CATEGORY category;
+    D3D12_MESSAGE_SEVERITY severity;
+    ReportPolicy policy;
+    bool windows; // false for the stand-in's own messages
+};
+
+namespace messages {
+#define STANDIN_MESSAGE(name_, category_, severity_, policy_)                                      \
+    inline constexpr MessageKind name_{D3D12_MESSAGE_ID_##name_,                                   \
+                                       #name_,                                                     \
+                                       D3D12_MESSAGE_CATEGORY_##category_,                         \
+                                       D3D12_MESSAGE_SEVERITY_##severity_,                         \
+                                       ReportPolicy::policy_,                                      \
+                                       true};
+#define STANDIN_OWN_MESSAGE(name_, severity_, policy_)                                             \
+    inline constexpr MessageKind name_{D3D12_MESSAGE_ID_UNKNOWN,                                   \
+                                       #name_,                                                     \
+                                       D3D12_MESSAGE_CATEGORY_MISCELLANEOUS,                       \
+                                       D3D12_MESSAGE_SEVERITY_##severity_,                         \
+                                       ReportPolicy::policy_,                                      \
+                                       false};
+#include "message_list.inc"
+#undef STANDIN_MESSAGE
+#undef STANDIN_OWN_MESSAGE
+} // namespace messages
+
+// Reports `kind` from `method` (as "ID3D12CommandQueue::ExecuteCommandLists")
+// about `object` (may be null), unless its policy says it was already
+// reported. Windows' messages print as the debug layer does:
+//   D3D12 ERROR: <method>: <text> [ EXECUTION ERROR #538: INVALID_SUBRESOURCE_STATE]
+// the stand-in's own as "<method>: <text>". Returns whether it was printed.
+bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
+            ...) __attribute__((format(printf, 4, 5)));
+
+// An object is gone: a new object at its address reports afresh.
+void ForgetObject(const void* object);
+
+// The store behind ID3D12InfoQueue: every printed message, oldest first, up to
+// a limit past which the oldest are dropped.
+struct StoredMessage {
+    D3D12_MESSAGE_CATEGORY category;
+    D3D12_MESSAGE_SEVERITY severity;
+    D3D12_MESSAGE_ID id;
+    std::string description; // "<method>: <text>", as Windows stores it
+};
+std::size_t StoredMessageCount();
+bool GetStoredMessage(std::size_t index, StoredMessage* message);
+void ClearStoredMessages();
+
+// Messages printed since start-up, by severity; the test main fails a test on
+// any error.
+std::size_t ReportedCount(D3D12_MESSAGE_SEVERITY severity);
+
+// Forgets what was reported (tests start each case afresh).
+void ResetReportedMessages();
+
+} // namespace standin
