@@ -4,6 +4,8 @@
 
 #include <platform_testing.h>
 
+#include <d3dx12.h>
+
 #include <cstring>
 
 namespace {
@@ -203,16 +205,9 @@ TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
 }
 
 TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = 64;
-    desc.Height = 64;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 2;
-    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
+    const CD3DX12_HEAP_PROPERTIES heap(D3D12_HEAP_TYPE_DEFAULT);
+    const CD3DX12_RESOURCE_DESC desc =
+        CD3DX12_RESOURCE_DESC::Tex2D(DXGI_FORMAT_R8G8B8A8_UNORM, 64, 64, 1, 2);
     ID3D12Resource* texture = nullptr;
     ASSERT_EQ(device->CreateCommittedResource(
                   &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
@@ -236,23 +231,14 @@ TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
     }
     upload->Unmap(0, nullptr);
 
-    D3D12_TEXTURE_COPY_LOCATION mip1{};
-    mip1.pResource = texture;
-    mip1.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    mip1.SubresourceIndex = 1;
-    D3D12_TEXTURE_COPY_LOCATION uploaded{};
-    uploaded.pResource = upload;
-    uploaded.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    uploaded.PlacedFootprint = layouts[1];
+    const CD3DX12_TEXTURE_COPY_LOCATION mip1(texture, 1);
+    const CD3DX12_TEXTURE_COPY_LOCATION uploaded(upload, layouts[1]);
     list->CopyTextureRegion(&mip1, 0, 0, 0, &uploaded, nullptr);
     D3D12_RESOURCE_BARRIER barrier =
         Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COPY_SOURCE);
     list->ResourceBarrier(1, &barrier);
     // Only a 4x2 box from (8, 3) comes back, placed at (1, 1) of the footprint.
-    D3D12_TEXTURE_COPY_LOCATION back{};
-    back.pResource = readback;
-    back.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    back.PlacedFootprint = layouts[1];
+    const CD3DX12_TEXTURE_COPY_LOCATION back(readback, layouts[1]);
     D3D12_BOX box{8, 3, 0, 12, 5, 1};
     list->CopyTextureRegion(&back, 1, 1, 0, &mip1, &box);
     ExecuteAndWait();
