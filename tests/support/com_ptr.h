@@ -12,7 +12,7 @@ public:
     explicit ComPtr(T* object) : object_(object) {}
     ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
-        Reset(std::exchange(other.object_, nullptr));
+        Attach(std::exchange(other.object_, nullptr));
         return *this;
     }
     ComPtr(const ComPtr&) = delete;
@@ -25,11 +25,14 @@ public:
     // For calls that take an array of pointers, such as SetDescriptorHeaps.
     T* const* GetAddressOf() const { return &object_; }
 
-    // Releases what is held and takes `object` (its reference) instead.
-    void Reset(T* object = nullptr) {
-        if (object_ != nullptr) {
-            object_->Release();
-        }
+    // Releases what is held; returns the references left, as Release does
+    // (0 when nothing was held).
+    unsigned long Reset() {
+        return object_ != nullptr ? std::exchange(object_, nullptr)->Release() : 0;
+    }
+    // Releases what is held and takes over `object`'s reference instead.
+    void Attach(T* object) {
+        Reset();
         object_ = object;
     }
     // For creation functions: releases what is held and returns the slot they fill.

@@ -45,8 +45,8 @@ class DrawTest : public GpuTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
-        vs.Reset(Compile("VSMain", "vs_5_0"));
-        ps.Reset(Compile("PSMain", "ps_5_0"));
+        vs.Attach(Compile("VSMain", "vs_5_0"));
+        ps.Attach(Compile("PSMain", "ps_5_0"));
         ASSERT_TRUE(vs && ps);
         ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
                                               IID_ID3D12RootSignature, rootSignature.PutVoid()),
@@ -78,11 +78,12 @@ protected:
     // draw of them needs besides its targets: viewport and scissor of a 64x64
     // target, root signature, pipeline, constants table and vertices.
     void RecordTriangleState(ID3D12PipelineState* pipeline, const float* params, size_t bytes) {
-        vertices.Reset(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles),
-                                  D3D12_RESOURCE_STATE_GENERIC_READ));
-        constants.Reset(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ));
-        cbvHeap.Reset(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                         D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+        vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles),
+                                   D3D12_RESOURCE_STATE_GENERIC_READ));
+        constants.Attach(
+            MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ));
+        cbvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                          D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
         ASSERT_TRUE(vertices && constants && cbvHeap);
         ASSERT_NO_FATAL_FAILURE(WriteBuffer(vertices, kTriangles, sizeof(kTriangles)));
         ASSERT_NO_FATAL_FAILURE(WriteBuffer(constants, params, bytes));

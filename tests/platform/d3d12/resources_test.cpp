@@ -109,22 +109,22 @@ TEST_F(GpuTest, RefusalHooksFailTheNextCreationsOnly) {
 }
 
 TEST_F(GpuTest, DefaultHeapResourcesCannotBeMapped) {
-    ID3D12Resource* buffer = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> buffer{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON)};
     ASSERT_NE(buffer, nullptr);
     void* mapped = nullptr;
     EXPECT_EQ(buffer->Map(0, nullptr, &mapped), E_INVALIDARG);
     EXPECT_EQ(mapped, nullptr);
-    buffer->Release();
 }
 
 TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     constexpr UINT64 kSize = 4096;
-    ID3D12Resource* upload =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* middle =
-        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON);
-    ID3D12Resource* readback =
-        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize, D3D12_RESOURCE_STATE_COPY_DEST);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> middle{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON)};
+    ComPtr<ID3D12Resource> readback{
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize, D3D12_RESOURCE_STATE_COPY_DEST)};
     ASSERT_TRUE(upload && middle && readback);
     EXPECT_NE(upload->GetGPUVirtualAddress(), 0u);
     EXPECT_NE(upload->GetGPUVirtualAddress(), middle->GetGPUVirtualAddress());
@@ -149,19 +149,15 @@ TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     }
     EXPECT_EQ(result[16 + 1024], 0u);
     readback->Unmap(0, nullptr);
-    for (ID3D12Resource* resource : {upload, middle, readback}) {
-        resource->Release();
-    }
 }
 
 TEST_F(GpuTest, CopiesOutsideABufferAreRejectedAtRecording) {
-    ID3D12Resource* small =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* other = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> small{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> other{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON)};
     list->CopyBufferRegion(other, 0, small, 200, 100);
     EXPECT_EQ(list->Close(), E_FAIL);
-    small->Release();
-    other->Release();
 }
 
 TEST_F(GpuTest, OnlyShaderVisibleHeapsHaveAGpuStart) {

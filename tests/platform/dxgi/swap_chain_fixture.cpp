@@ -2,7 +2,7 @@
 
 void SwapChainTest::SetUp() {
     ASSERT_NO_FATAL_FAILURE(DeviceFixture::SetUp());
-    rtvHeap.Reset(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
     ASSERT_NE(rtvHeap, nullptr);
     ASSERT_EQ(CreateDXGIFactory1(IID_IDXGIFactory4, factory.PutVoid()), S_OK);
 }
