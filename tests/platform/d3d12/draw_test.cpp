@@ -34,6 +34,23 @@ ID3DBlob* Compile(const char* entry, const char* target) {
     return CompileHlslFile(kShader, "d3d12_draw_test.hlsl", entry, target);
 }
 
+// The system's path to a root signature: the bare RTS0 part of the vertex
+// shader. Null, with a test failure, when either step fails.
+ID3D12RootSignature* RootSignatureFromPart(ID3D12Device* device, ID3DBlob* vs) {
+    ComPtr<ID3DBlob> part;
+    EXPECT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
+                             0, part.Put()),
+              S_OK);
+    ID3D12RootSignature* rootSignature = nullptr;
+    if (part != nullptr) {
+        EXPECT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
+                                              IID_ID3D12RootSignature,
+                                              reinterpret_cast<void**>(&rootSignature)),
+                  S_OK);
+    }
+    return rootSignature;
+}
+
 // Screen y points down: (-0.75, 0.5) -> (-0.25, -0.5) -> (-0.75, -0.5) turns
 // clockwise on screen; the second triangle is the same turned the other way.
 constexpr float kTriangles[] = {
@@ -152,15 +169,8 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
 }
 
 TEST_F(DrawTest, RootSignatureFromTheShadersBlobPartBuildsAPipeline) {
-    // The system's path: the bare RTS0 part of the vertex shader.
-    ComPtr<ID3DBlob> part;
-    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
-                             0, part.Put()),
-              S_OK);
-    ComPtr<ID3D12RootSignature> fromPart;
-    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                          IID_ID3D12RootSignature, fromPart.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12RootSignature> fromPart{RootSignatureFromPart(device, vs)};
+    ASSERT_NE(fromPart, nullptr);
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
     desc.pRootSignature = fromPart;
     HRESULT result = S_OK;
@@ -251,14 +261,8 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     ComPtr<ID3DBlob> vs{CompileHlslPath(path, "VSMain", "vs_5_0")};
     ComPtr<ID3DBlob> ps{CompileHlslPath(path, "PSMain", "ps_5_0")};
     ASSERT_TRUE(vs && ps);
-    ComPtr<ID3DBlob> part;
-    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
-                             0, part.Put()),
-              S_OK);
-    ComPtr<ID3D12RootSignature> rootSignature;
-    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                          IID_ID3D12RootSignature, rootSignature.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12RootSignature> rootSignature{RootSignatureFromPart(device, vs)};
+    ASSERT_NE(rootSignature, nullptr);
     // The system's fixed input layout: the instance index arrives as a system
     // value from slot 1, which has no buffer.
     const D3D12_INPUT_ELEMENT_DESC layout[] = {
