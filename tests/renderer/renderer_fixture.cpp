@@ -14,6 +14,7 @@ HWND TestWindow() {
 
 void RendererTest::SetUp() {
     platform_testing::ClearRefusals();
+    liveBefore = platform_testing::LiveObjects();
     shaderPath = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
     renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
     ASSERT_NE(renderer->device->device, nullptr);
@@ -23,6 +24,7 @@ void RendererTest::SetUp() {
 void RendererTest::TearDown() {
     renderer.reset();
     platform_testing::ClearRefusals();
+    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore) << "stand-in objects leaked";
 }
 
 uint64_t RendererTest::NewDrawSubmissions() {
