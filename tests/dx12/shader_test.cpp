@@ -81,13 +81,12 @@ TEST_F(ShaderTest, ErrorBannersFrameWhateverTextThereIs) {
     EXPECT_EQ(none.Take(), kOpening + kClosing);
 
     // Text without a terminating zero is printed up to the blob's end only.
-    ID3DBlob* blob = nullptr;
-    ASSERT_EQ(D3DCreateBlob(5, &blob), S_OK);
+    ComPtr<ID3DBlob> blob;
+    ASSERT_EQ(D3DCreateBlob(5, blob.Put()), S_OK);
     std::memcpy(blob->GetBufferPointer(), "oops!", 5);
     StdoutCapture text;
     Dx12::PrintCompileError(blob);
     EXPECT_EQ(text.Take(), kOpening + "oops!\n" + kClosing);
-    blob->Release();
 }
 
 TEST_F(ShaderTest, NullFileNameIsReportedPerEntryPoint) {
