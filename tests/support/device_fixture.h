@@ -36,6 +36,22 @@ protected:
                        D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE) {
         return ::MakeDescriptorHeap(device, type, count, flags);
     }
+    // The same with the device named, as the free functions of
+    // gpu_test_support.h take it (the members above would hide them).
+    static ID3D12Resource* MakeBuffer(ID3D12Device* on, D3D12_HEAP_TYPE heap, UINT64 size,
+                                      D3D12_RESOURCE_STATES state) {
+        return ::MakeBuffer(on, heap, size, state);
+    }
+    static ID3D12Resource* MakeTexture(ID3D12Device* on, UINT width, UINT height,
+                                       DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
+                                       D3D12_RESOURCE_STATES state) {
+        return ::MakeTexture(on, width, height, format, flags, state);
+    }
+    static ID3D12DescriptorHeap*
+    MakeDescriptorHeap(ID3D12Device* on, D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count = 1,
+                       D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE) {
+        return ::MakeDescriptorHeap(on, type, count, flags);
+    }
     // Records, on the recording list, a copy of subresource 0 of `texture` (in
     // `state`, returned to it), runs it and returns the rows tightly packed.
     std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
