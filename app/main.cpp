@@ -1,14 +1,14 @@
 // The program: a window, the renderer and the demo scene, then one frame per
-// loop until the window asks to quit.
+// loop until the window or a Ctrl+C asks to quit.
 #include "camera.h"
 #include "demo_scene.h"
+#include "quit_requests.h"
 #include "window.h"
 
 #include <renderer.h>
 
 #include <windows.h>
 
-#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -17,15 +17,19 @@ constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 constexpr uint32_t kBackBuffers = 2;
 
-// Ctrl+C ends the loop like a quit message, so that teardown still runs.
-volatile std::sig_atomic_t g_interrupted = 0;
-void OnInterrupt(int) {
-    g_interrupted = 1;
+// A quit request from outside becomes a quit message, so the loop has one way
+// to end with or without a display.
+bool KeepRunning() {
+    if (TakeQuitRequest()) {
+        PostQuitMessage(0);
+    }
+    return PumpMessages() != 0;
 }
 
 } // namespace
 
 int main() {
+    OpenMissingStandardStreams();
     // Diagnostics reach a redirected stdout line by line, as they happen. The
     // Windows C run-time treats line buffering as full buffering, so there
     // stdout goes unbuffered instead (every line is one printf).
@@ -34,18 +38,19 @@ int main() {
 #else
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
 #endif
-    std::signal(SIGINT, OnInterrupt);
+    CatchQuitRequests();
 
     HWND window = CreateAppWindow("Brennwick", kWidth, kHeight);
     auto* renderer = new Dx12::Renderer(window, kWidth, kHeight, kBackBuffers);
     if (renderer->device->device == nullptr) {
         std::printf("ERROR : Brennwick : no Direct3D 12 device, exiting\n");
         delete renderer;
+        RestoreStandardStreams();
         return 1;
     }
     ViewBuffer* view = SetUpDemoScene(renderer);
 
-    while (PumpMessages() != 0 && g_interrupted == 0) {
+    while (KeepRunning()) {
         if (GetAsyncKeyState(VK_F5) & 1) {
             renderer->DeleteShader();
         }
@@ -57,6 +62,10 @@ int main() {
         UpdateFrameRate();
     }
 
+    // The teardown lines are still written where they can be, but nobody
+    // need be reading any more.
+    StopWaitingForOutput();
     delete renderer;
+    RestoreStandardStreams();
     return 0;
 }
