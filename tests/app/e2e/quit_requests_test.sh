@@ -72,4 +72,15 @@ for signal in INT TERM; do
     exec 3<&-
 done
 
+# The reader of standard output goes away: writes fail, as on Windows, and the
+# program goes on until asked to quit.
+head -n 1 "$fifo" >/dev/null &
+reader=$!
+launch '>"$fifo" 2>"$work/err.txt"'
+wait "$reader"
+sleep 3
+running || fail "reader gone: the program ended when its output could not be written"
+kill -INT "$pid" 2>/dev/null
+expect_clean_exit "reader gone" 30
+
 finish "quit requests"
