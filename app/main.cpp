@@ -1,7 +1,7 @@
 // The program: a window, the renderer and the demo scene, then one frame per
 // loop until the window or a Ctrl+C asks to quit.
-#include "camera.h"
 #include "demo_scene.h"
+#include "frame_loop.h"
 #include "quit_requests.h"
 #include "window.h"
 
@@ -16,15 +16,6 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 constexpr uint32_t kBackBuffers = 2;
-
-// A quit request from outside becomes a quit message, so the loop has one way
-// to end with or without a display.
-bool KeepRunning() {
-    if (TakeQuitRequest()) {
-        PostQuitMessage(0);
-    }
-    return PumpMessages() != 0;
-}
 
 } // namespace
 
@@ -50,15 +41,7 @@ int main() {
     }
     ViewBuffer* view = SetUpDemoScene(renderer);
 
-    while (KeepRunning()) {
-        if (GetAsyncKeyState(VK_F5) & 1) {
-            renderer->DeleteShader();
-        }
-        MoveCamera(view);
-        renderer->Update();
-        renderer->Draw("view_present");
-        renderer->device->Present();
-        renderer->frame_count += 1;
+    while (RunFrame(renderer, view)) {
         UpdateFrameRate();
     }
 
