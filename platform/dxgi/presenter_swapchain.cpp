@@ -2,6 +2,8 @@
 // (re)creation when the window's size or the sync interval changes.
 #include "vulkan_presenter.h"
 
+#include <vulkan_check.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -126,9 +128,9 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
         if (!creationFailureReported_) {
             creationFailureReported_ = true;
             std::fprintf(stderr,
-                         "IDXGISwapChain::Present: vkCreateSwapchainKHR failed (%d); frames "
+                         "IDXGISwapChain::Present: vkCreateSwapchainKHR failed (%s); frames "
                          "are dropped until it succeeds\n",
-                         static_cast<int>(result));
+                         vk_core::ResultName(result));
         }
         return false;
     }

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <vulkan/vulkan_xcb.h>
+#include <vulkan_check.h>
 
 #include <cstdio>
 
@@ -43,8 +44,8 @@ VkImageMemoryBarrier2 ColorBarrier(VkImage image, VkImageLayout from, VkImageLay
 void ReportOnce(bool* reported, const char* what, VkResult result) {
     if (!*reported) {
         *reported = true;
-        std::fprintf(stderr, "IDXGISwapChain::Present: %s failed (VkResult %d); frame dropped\n",
-                     what, static_cast<int>(result));
+        std::fprintf(stderr, "IDXGISwapChain::Present: %s failed (%s); frame dropped\n", what,
+                     vk_core::ResultName(result));
     }
 }
 
@@ -86,7 +87,7 @@ bool VulkanPresenter::Initialize(xcb_connection_t* connection, uint32_t window, 
     surfaceInfo.window = window;
     VkResult result = vkCreateXcbSurfaceKHR(vk_.instance, &surfaceInfo, nullptr, &surface_);
     if (result != VK_SUCCESS) {
-        *reason = "vkCreateXcbSurfaceKHR failed (" + std::to_string(result) + ")";
+        *reason = std::string("vkCreateXcbSurfaceKHR failed (") + vk_core::ResultName(result) + ")";
         return false;
     }
     VkBool32 supported = VK_FALSE;

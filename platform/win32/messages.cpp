@@ -70,7 +70,6 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
     if (lpMsg == nullptr) {
         return FALSE;
     }
-    DeliverPendingSignals();
     DrainDisplayEvents();
     FinishExternallyDestroyedWindows();
     return TakeMessage(hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0, lpMsg)
