@@ -31,4 +31,25 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
     return out;
 }
 
+std::string LimitErrorLines(const std::string& messages) {
+    size_t end = 0;
+    for (size_t lines = 0; lines < kMaxErrorLines; ++lines) {
+        end = messages.find('\n', end);
+        if (end == std::string::npos) {
+            return messages;
+        }
+        ++end;
+    }
+    if (end >= messages.size()) {
+        return messages;
+    }
+    size_t leftOut = 0;
+    for (size_t at = end; at < messages.size(); ++at) {
+        leftOut += messages[at] == '\n';
+    }
+    leftOut += messages.back() != '\n';
+    return messages.substr(0, end) + "compilation stopped: " + std::to_string(leftOut) +
+           " more error line(s) left out\n";
+}
+
 } // namespace d3dcompiler_standin

@@ -11,4 +11,9 @@ namespace d3dcompiler_standin {
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
                                      const std::string& entryPoint);
 
+// Windows' compiler stops reporting after a number of errors; so does this
+// one, after kMaxErrorLines lines, with a last line saying how many it left out.
+constexpr size_t kMaxErrorLines = 50;
+std::string LimitErrorLines(const std::string& messages);
+
 } // namespace d3dcompiler_standin

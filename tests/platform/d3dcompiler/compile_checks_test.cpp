@@ -48,7 +48,7 @@ TEST(CompileErrors, MissingFileAndBadArguments) {
     CompileResult result = Compile(missing, "VSMain", "vs_5_0");
     EXPECT_EQ(result.hr, HRESULT(0x80070002));
     EXPECT_TRUE(result.code.empty());
-    EXPECT_NE(result.errors.find("absent.hlsl"), std::string::npos) << result.errors;
+    EXPECT_EQ(result.errors, "") << "Windows' compiler gives the code alone";
 
     ScratchDirectory scratch("targets");
     std::string file = scratch.Write("ps.hlsl", kTrivialPixelShader);
