@@ -1,9 +1,13 @@
 #include "shader_stage.h"
 
+#include <debug_messages.h>
 #include <dxbc_container.h>
 #include <spirv_bindings.h>
 
+#include <d3dcommon.h>
+
 #include <cstring>
+#include <strings.h>
 
 namespace d3d12_standin {
 namespace {
@@ -33,7 +37,77 @@ bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits st
     return false;
 }
 
+constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
+constexpr char kIncompatible[] =
+    "Vertex Shader - Pixel Shader linkage error: Signatures between stages are incompatible.";
+
+bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
+    return strcasecmp(a.semanticName.c_str(), b.semanticName.c_str()) == 0 &&
+           a.semanticIndex == b.semanticIndex;
+}
+
+// The one input's verdict: false, with the debug layer's line printed.
+bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
+                const dxbc::SignatureElement& input) {
+    const char* name = input.semanticName.c_str();
+    const dxbc::SignatureElement* output = nullptr;
+    for (const dxbc::SignatureElement& candidate : written) {
+        if (candidate.systemValue == 0 && SameSemantic(candidate, input)) {
+            output = &candidate;
+        }
+    }
+    if (output == nullptr) {
+        standin::Report(
+            standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SEMANTICNAME_NOT_FOUND,
+            nullptr, kMethod,
+            "%s The input stage requires Semantic/Index (%s,%u) as input, but it is not provided "
+            "by the output stage.",
+            kIncompatible, name, input.semanticIndex);
+        return false;
+    }
+    if (output->registerIndex != input.registerIndex) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' is defined for mismatched hardware registers between "
+                        "the output stage and input stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    if (output->componentType != input.componentType) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' of the input stage has a hardware register component "
+                        "type that is not compatible with the output of the previous stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    if ((input.mask & ~output->mask) != 0) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' of the input stage has a hardware register component "
+                        "mask that is not a subset of the output of the previous stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool CheckStageLinkage(const ShaderStage& vertex, const ShaderStage& pixel, std::string* error) {
+    for (const dxbc::SignatureElement& input : pixel.inputs) {
+        // System values (SV_Position, SV_IsFrontFace, ...) are not matched here.
+        if (input.systemValue != 0) {
+            continue;
+        }
+        if (!CheckInput(vertex.outputs, input)) {
+            *error = "the pixel shader's inputs do not link with the vertex shader's outputs (" +
+                     input.semanticName + std::to_string(input.semanticIndex) + ")";
+            return false;
+        }
+    }
+    return true;
+}
 
 std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code) {
     std::vector<dxbc::ChunkView> chunks;
