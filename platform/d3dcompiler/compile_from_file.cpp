@@ -3,6 +3,7 @@
 // when the entry point carries one, the serialized root signature.
 #include "blob.h"
 #include "compile_messages.h"
+#include "constant_buffer_size.h"
 #include "entry_point_scan.h"
 #include "large_stack.h"
 #include "nesting_depth.h"
@@ -112,6 +113,18 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
+std::string PrefixLines(const std::string& prefix, const std::string& lines) {
+    std::string out;
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find('\n', start);
+        end = end == std::string::npos ? lines.size() : end + 1;
+        out += prefix + lines.substr(start, end - start);
+        start = end;
+    }
+    return out;
+}
+
 class Compilation {
 public:
     explicit Compilation(CompileRequest& request)
@@ -150,6 +163,11 @@ public:
         std::vector<uint32_t> spirv(length / 4);
         std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
 
+        std::string sizeErrors;
+        if (request_.target.major == 5 && !CheckConstantBufferSizes(spirv, &sizeErrors)) {
+            *messages += PrefixLines(request_.path + ": ", sizeErrors);
+            return false;
+        }
         StageSignatures signatures;
         std::string error;
         if (!ReadStageSignatures(spirv, &signatures, &error)) {

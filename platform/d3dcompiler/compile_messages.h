@@ -5,9 +5,10 @@
 
 namespace d3dcompiler_standin {
 
-// Rewrites "file:12: error: text" as "file(12): error: text", drops the
-// warning about the RootSignature attribute (the compiler handles it) and
-// names a missing entry point plainly.
+// Rewrites "file:12: error: text" as "file(12): error: text", with Windows'
+// error number where glslang's wording maps to a documented one (X3000 syntax
+// error, X3004 undeclared identifier, X3501 entry point not found), and
+// drops the warning about the RootSignature attribute (the compiler handles it).
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
                                      const std::string& entryPoint);
 

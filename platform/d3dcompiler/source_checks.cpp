@@ -1,5 +1,7 @@
 #include "source_checks.h"
 
+#include "return_paths.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <regex>
@@ -188,6 +190,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
             CheckSemantic(tokens, at, target, errors);
         }
     }
+    CheckReturnPaths(tokens, errors);
     return errors->empty();
 }
 

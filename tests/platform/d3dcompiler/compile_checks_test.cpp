@@ -39,7 +39,7 @@ TEST(CompileErrors, NameFileAndLineAndReturnNoCode) {
 
     result = Compile(scratch.Write("fine.hlsl", kTrivialPixelShader), "Missing", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
-    EXPECT_NE(result.errors.find("error: entry point 'Missing' not found"), std::string::npos)
+    EXPECT_NE(result.errors.find("error X3501: 'Missing': entrypoint not found"), std::string::npos)
         << result.errors;
 }
 
