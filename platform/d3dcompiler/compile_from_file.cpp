@@ -7,6 +7,7 @@
 #include "entry_point_scan.h"
 #include "large_stack.h"
 #include "nesting_depth.h"
+#include "return_paths.h"
 #include "root_signature_parser.h"
 #include "shader_target.h"
 #include "source_checks.h"
@@ -147,6 +148,7 @@ public:
             return false;
         }
 
+        includes_.StartPass();
         Result result(shaderc_compile_into_spv(compiler.get(), source.data(), source.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
@@ -163,6 +165,12 @@ public:
         std::vector<uint32_t> spirv(length / 4);
         std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
 
+        // Judged once the source parses, so that syntax errors come first.
+        std::string pathErrors;
+        if (!CheckReturnPaths(tokens_, &pathErrors)) {
+            *messages += pathErrors;
+            return false;
+        }
         std::string sizeErrors;
         if (request_.target.major == 5 && !CheckConstantBufferSizes(spirv, &sizeErrors)) {
             *messages += PrefixLines(request_.path + ": ", sizeErrors);
@@ -221,7 +229,8 @@ private:
             *messages = depthError + "\n";
             return false;
         }
-        const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(text, request_.path);
+        tokens_ = TokenizePreprocessedHlsl(text, request_.path);
+        const std::vector<HlslToken>& tokens = tokens_;
         if (!CheckSource(tokens, request_.target, messages)) {
             return false;
         }
@@ -245,6 +254,7 @@ private:
 
     const CompileRequest& request_;
     IncludeResolver includes_;
+    std::vector<HlslToken> tokens_; // the preprocessed source
 };
 
 void SetErrors(ID3DBlob** errors, const std::string& text) {

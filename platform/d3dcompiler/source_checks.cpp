@@ -1,7 +1,5 @@
 #include "source_checks.h"
 
-#include "return_paths.h"
-
 #include <cctype>
 #include <cstdlib>
 #include <regex>
@@ -190,7 +188,6 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
             CheckSemantic(tokens, at, target, errors);
         }
     }
-    CheckReturnPaths(tokens, errors);
     return errors->empty();
 }
 

@@ -270,7 +270,14 @@ bool IncludeResolver::OpenOnce(const std::string& path, Result* result) {
 }
 
 void IncludeResolver::NoteMainSource(std::string* source) {
-    if (TakePragmaOnce(source)) {
+    mainOnce_ = TakePragmaOnce(source);
+    StartPass();
+}
+
+void IncludeResolver::StartPass() {
+    onceFiles_.clear();
+    firstFailure_.clear();
+    if (mainOnce_) {
         onceFiles_.insert(RealPath(mainPath_));
     }
 }

@@ -61,6 +61,10 @@ public:
     // The main file's own `#pragma once`: including it again adds nothing.
     void NoteMainSource(std::string* source);
 
+    // Each run of the preprocessor starts afresh: what one pass included
+    // once, the next includes once again.
+    void StartPass();
+
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,
@@ -77,7 +81,8 @@ private:
     // After the first include that fails, every later one fails at once with
     // the same text, so that a file including itself many times over stays cheap.
     std::string firstFailure_;
-    std::set<std::string> onceFiles_;           // real paths of files with #pragma once
+    std::set<std::string> onceFiles_; // real paths of files with #pragma once
+    bool mainOnce_ = false;
     std::vector<LPCVOID> openedData_;           // each Open's data, closed once each
     std::map<std::string, LPCVOID> dataByName_; // latest data per source name
 };
