@@ -26,9 +26,10 @@ bool NarrowBytesOf(const WCHAR* wide, std::string* bytes);
 void StripByteOrderMark(std::string* source);
 
 // Sources are read only from regular files up to this size. Hand-written
-// shaders are a few kilobytes; the HLSL front end needs about a hundred times
-// a source's size in memory, so a larger file could take the program down.
-constexpr size_t kMaxSourceBytes = 4u << 20;
+// shaders are a few kilobytes; the HLSL front end's time grows faster than a
+// source's size (a megabyte of declarations takes it seconds, four megabytes
+// minutes), and the program waits for every compile.
+constexpr size_t kMaxSourceBytes = 1u << 20;
 
 enum class SourceReadError { None, NotFound, Directory, NotRegular, TooLarge, Unreadable };
 

@@ -97,7 +97,7 @@ expected_text() {
     deep-nesting) echo "levels deep; this compiler refuses such a source" ;;
     dev-zero | fifo) echo "is not a regular file" ;;
     directory) echo "is a directory" ;;
-    huge) echo "is larger than 4 MB" ;;
+    huge) echo "is larger than 1 MB" ;;
     missing) echo "D3DCompileFromFile failed with 80070002 and no error text" ;;
     esac
 }

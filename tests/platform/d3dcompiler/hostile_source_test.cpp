@@ -90,7 +90,7 @@ TEST(HostileFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
     huge += kPixelShader;
     CompileResult large = Compile(scratch.Write("huge.hlsl", huge), "PSMain", "ps_5_0");
     EXPECT_EQ(large.hr, E_FAIL);
-    EXPECT_NE(large.errors.find("huge.hlsl' is larger than 4 MB"), std::string::npos)
+    EXPECT_NE(large.errors.find("huge.hlsl' is larger than 1 MB"), std::string::npos)
         << large.errors;
 }
 
