@@ -1,6 +1,6 @@
 // Windows: a #pragma once header included twice adds its declarations once.
 // verdict: accepted
-// source: HLSL preprocessor: #pragma once (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-pragma-once)
+// source: reported from Windows, where fxc honours #pragma once and builds this file (issue 13)
 #include "once_header.hlsli"
 #include "once_header.hlsli"
 cbuffer uniform0 : register(b0)

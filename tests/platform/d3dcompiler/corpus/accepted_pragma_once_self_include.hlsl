@@ -1,6 +1,6 @@
 // Windows: #pragma once ends the self-include; it compiles.
 // verdict: accepted
-// source: HLSL preprocessor: #pragma once (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-pragma-once)
+// source: reported from Windows, where fxc honours #pragma once and builds this file (issue 13)
 #pragma once
 #include "accepted_pragma_once_self_include.hlsl"
 cbuffer uniform0 : register(b0)
