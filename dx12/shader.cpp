@@ -57,8 +57,9 @@ void CompileShaderFromFile(std::vector<uint8_t>& code, const char* fileName, con
 
     ID3DBlob* codeBlob = nullptr;
     ID3DBlob* errorBlob = nullptr;
-    D3DCompileFromFile(wideName.data(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, entryPoint,
-                       target, flags, 0, &codeBlob, &errorBlob);
+    const HRESULT compiled =
+        D3DCompileFromFile(wideName.data(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, entryPoint,
+                           target, flags, 0, &codeBlob, &errorBlob);
     if (codeBlob != nullptr) {
         const uint8_t* bytes = static_cast<const uint8_t*>(codeBlob->GetBufferPointer());
         code.assign(bytes, bytes + codeBlob->GetBufferSize());
@@ -68,6 +69,11 @@ void CompileShaderFromFile(std::vector<uint8_t>& code, const char* fileName, con
         }
     } else {
         PrintCompileError(errorBlob);
+        if (errorBlob == nullptr) {
+            // A missing file fails with a code alone: empty banners would say nothing.
+            std::printf("%s : ERROR : %s : D3DCompileFromFile failed with %08X and no error text\n",
+                        "Dx12::CompileShaderFromFile", fileName, static_cast<unsigned>(compiled));
+        }
     }
     if (codeBlob != nullptr) {
         codeBlob->Release();

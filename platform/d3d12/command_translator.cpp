@@ -2,7 +2,10 @@
 
 #include "state_translation.h"
 
+#include <debug_messages.h>
+
 #include <cstdio>
+#include <mutex>
 
 namespace d3d12_standin {
 namespace {
@@ -403,7 +406,16 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
 
 void CommandTranslator::SkipCommand(const char* reason) {
     if (reported_.insert(reason).second) {
-        std::fprintf(stderr, "ID3D12CommandQueue::ExecuteCommandLists: %s; skipped\n", reason);
+        // A bad draw repeats every frame: say it once per cause and pipeline
+        // state (or root signature) for the whole run.
+        static std::mutex mutex;
+        static std::set<std::pair<const void*, std::string>> causes;
+        const void* object =
+            pipeline_ != nullptr ? static_cast<const void*>(pipeline_.get()) : rootSignature_.get();
+        std::lock_guard<std::mutex> lock(mutex);
+        const void* cause = &*causes.insert({object, reason}).first;
+        standin::Report(standin::messages::DRAW_SKIPPED, cause,
+                        "ID3D12CommandQueue::ExecuteCommandLists", "%s; skipped", reason);
     }
 }
 

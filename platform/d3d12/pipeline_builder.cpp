@@ -3,6 +3,7 @@
 #include "shader_stage.h"
 #include "state_translation.h"
 
+#include <debug_messages.h>
 #include <vulkan_check.h>
 
 #include <strings.h>
@@ -180,6 +181,25 @@ bool BuildVertexInput(const D3D12_INPUT_LAYOUT_DESC& layout, const ShaderStage& 
     return true;
 }
 
+// Windows builds a pipeline whose pixel shader writes targets the description
+// leaves out (those writes are dropped), and its debug layer warns.
+void WarnAboutUnboundTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                             const ShaderStage& pixel) {
+    for (const dxbc::SignatureElement& output : pixel.outputs) {
+        if (!IsTargetOutput(output)) {
+            continue;
+        }
+        const uint32_t slot = output.semanticIndex;
+        if (slot >= desc.NumRenderTargets || desc.RTVFormats[slot] == DXGI_FORMAT_UNKNOWN) {
+            standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_RENDERTARGETVIEW_NOT_SET,
+                            nullptr, "ID3D12Device::CreateGraphicsPipelineState",
+                            "The Pixel Shader expects a Render Target View bound to slot %u, but "
+                            "the PSO indicates that none will be bound.",
+                            slot);
+        }
+    }
+}
+
 bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderStage* pixel,
                   PipelineObject* pipeline, std::string* error) {
     if (desc.NumRenderTargets > 8) {
@@ -209,18 +229,7 @@ bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderSt
         pipeline->depthFormat = format->vulkan;
     }
     if (pixel != nullptr && pixel->hasOutputSignature) {
-        uint32_t written = 0;
-        for (const dxbc::SignatureElement& output : pixel->outputs) {
-            if (IsTargetOutput(output)) {
-                ++written;
-            }
-        }
-        if (written != desc.NumRenderTargets) {
-            *error = "the pixel shader writes " + std::to_string(written) +
-                     " render targets but NumRenderTargets is " +
-                     std::to_string(desc.NumRenderTargets);
-            return false;
-        }
+        WarnAboutUnboundTargets(desc, *pixel);
     }
     return true;
 }
@@ -298,8 +307,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         return E_INVALIDARG;
     }
     bool hasPixel = HasCode(desc.PS);
-    if (hasPixel &&
-        !PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT, *rootSignature, &pixel, error)) {
+    if (hasPixel && (!PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT, *rootSignature,
+                                         &pixel, error) ||
+                     !CheckStageLinkage(vertex, pixel, error))) {
         return E_INVALIDARG;
     }
     auto pipeline = std::make_shared<PipelineObject>(context);

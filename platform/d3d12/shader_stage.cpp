@@ -1,9 +1,15 @@
 #include "shader_stage.h"
 
+#include <debug_messages.h>
 #include <dxbc_container.h>
 #include <spirv_bindings.h>
 
+#include <d3dcommon.h>
+
+#include <algorithm>
 #include <cstring>
+#include <map>
+#include <strings.h>
 
 namespace d3d12_standin {
 namespace {
@@ -33,7 +39,170 @@ bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits st
     return false;
 }
 
+constexpr uint32_t kOpVariable = 59;
+constexpr uint32_t kOpDecorate = 71;
+constexpr uint32_t kDecorationBuiltIn = 11;
+constexpr uint32_t kDecorationLocation = 30;
+constexpr uint32_t kBuiltInPosition = 0;
+constexpr uint32_t kBuiltInFragCoord = 15;
+constexpr uint32_t kStorageInput = 1;
+constexpr uint32_t kStorageOutput = 3;
+
+struct InterfaceVariable {
+    uint32_t storage = 0;
+    int64_t location = -1;
+    int64_t builtIn = -1;
+};
+
+// The entry point's interface variables of one storage class, in the order
+// the compiler lists them: the order they are declared in.
+std::vector<InterfaceVariable> Interface(const std::vector<uint32_t>& spirv, uint32_t storage) {
+    std::vector<uint32_t> ids;
+    std::map<uint32_t, InterfaceVariable> variables;
+    for (size_t at = 5; at < spirv.size();) {
+        const uint32_t count = spirv[at] >> 16;
+        const uint32_t op = spirv[at] & 0xFFFF;
+        if (count == 0 || at + count > spirv.size()) {
+            break;
+        }
+        const uint32_t* w = &spirv[at];
+        if (op == kOpEntryPoint && ids.empty() && count > 3) {
+            size_t name = at + 3;
+            while (name < at + count && (spirv[name] >> 24) != 0) {
+                ++name;
+            }
+            ids.assign(spirv.begin() + std::min(name + 1, at + count), spirv.begin() + at + count);
+        } else if (op == kOpVariable && count >= 4) {
+            variables[w[2]].storage = w[3];
+        } else if (op == kOpDecorate && count >= 4 && w[2] == kDecorationLocation) {
+            variables[w[1]].location = w[3];
+        } else if (op == kOpDecorate && count >= 4 && w[2] == kDecorationBuiltIn) {
+            variables[w[1]].builtIn = w[3];
+        }
+        at += count;
+    }
+    std::vector<InterfaceVariable> list;
+    for (uint32_t id : ids) {
+        if (variables[id].storage == storage) {
+            list.push_back(variables[id]);
+        }
+    }
+    return list;
+}
+
+// The register SV_Position takes among the stage's elements, numbered in
+// declaration order as the compiler numbers them: the user values around it
+// tell, by their locations. -1 without one, or when a neighbour was dropped
+// as unread and the register cannot be told.
+int64_t PositionRegister(const std::vector<uint32_t>& spirv, uint32_t storage) {
+    const std::vector<InterfaceVariable> list = Interface(spirv, storage);
+    size_t position = 0;
+    while (position < list.size() && list[position].builtIn != kBuiltInPosition &&
+           list[position].builtIn != kBuiltInFragCoord) {
+        ++position;
+    }
+    if (position == list.size()) {
+        return -1;
+    }
+    int64_t after = -1;  // one past the last user value declared before it
+    int64_t before = -1; // the first user value declared after it
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (list[i].location < 0) {
+            continue;
+        }
+        if (i < position) {
+            after = std::max(after, list[i].location);
+        } else if (before < 0) {
+            before = list[i].location;
+        }
+    }
+    const int64_t lower = after + 1;
+    return before < 0 || before == lower ? lower : -1;
+}
+
+constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
+constexpr char kIncompatible[] =
+    "Vertex Shader - Pixel Shader linkage error: Signatures between stages are incompatible.";
+
+bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
+    return strcasecmp(a.semanticName.c_str(), b.semanticName.c_str()) == 0 &&
+           a.semanticIndex == b.semanticIndex;
+}
+
+// The one input's verdict: false, with the debug layer's line printed.
+bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
+                const dxbc::SignatureElement& input) {
+    const char* name = input.semanticName.c_str();
+    const dxbc::SignatureElement* output = nullptr;
+    for (const dxbc::SignatureElement& candidate : written) {
+        if (candidate.systemValue == 0 && SameSemantic(candidate, input)) {
+            output = &candidate;
+        }
+    }
+    if (output == nullptr) {
+        standin::Report(
+            standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SEMANTICNAME_NOT_FOUND,
+            nullptr, kMethod,
+            "%s The input stage requires Semantic/Index (%s,%u) as input, but it is not provided "
+            "by the output stage.",
+            kIncompatible, name, input.semanticIndex);
+        return false;
+    }
+    if (output->registerIndex != input.registerIndex) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' is defined for mismatched hardware registers between "
+                        "the output stage and input stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    if (output->componentType != input.componentType) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' of the input stage has a hardware register component "
+                        "type that is not compatible with the output of the previous stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    if ((input.mask & ~output->mask) != 0) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
+                        nullptr, kMethod,
+                        "%s Semantic '%s' of the input stage has a hardware register component "
+                        "mask that is not a subset of the output of the previous stage.",
+                        kIncompatible, name);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool CheckStageLinkage(const ShaderStage& vertex, const ShaderStage& pixel, std::string* error) {
+    const int64_t written = PositionRegister(vertex.spirv, kStorageOutput);
+    const int64_t read = PositionRegister(pixel.spirv, kStorageInput);
+    if (written >= 0 && read >= 0 && written != read) {
+        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
+                        nullptr, kMethod,
+                        "%s Semantic 'SV_Position' is defined for mismatched hardware registers "
+                        "between the output stage and input stage.",
+                        kIncompatible);
+        *error = "the pixel shader's inputs do not link with the vertex shader's outputs "
+                 "(SV_Position)";
+        return false;
+    }
+    for (const dxbc::SignatureElement& input : pixel.inputs) {
+        // System values (SV_Position, SV_IsFrontFace, ...) are not matched here.
+        if (input.systemValue != 0) {
+            continue;
+        }
+        if (!CheckInput(vertex.outputs, input)) {
+            *error = "the pixel shader's inputs do not link with the vertex shader's outputs (" +
+                     input.semanticName + std::to_string(input.semanticIndex) + ")";
+            return false;
+        }
+    }
+    return true;
+}
 
 std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code) {
     std::vector<dxbc::ChunkView> chunks;

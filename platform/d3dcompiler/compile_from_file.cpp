@@ -3,7 +3,11 @@
 // when the entry point carries one, the serialized root signature.
 #include "blob.h"
 #include "compile_messages.h"
+#include "constant_buffer_size.h"
 #include "entry_point_scan.h"
+#include "large_stack.h"
+#include "nesting_depth.h"
+#include "return_paths.h"
 #include "root_signature_parser.h"
 #include "shader_target.h"
 #include "source_checks.h"
@@ -110,10 +114,24 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
+std::string PrefixLines(const std::string& prefix, const std::string& lines) {
+    std::string out;
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find('\n', start);
+        end = end == std::string::npos ? lines.size() : end + 1;
+        out += prefix + lines.substr(start, end - start);
+        start = end;
+    }
+    return out;
+}
+
 class Compilation {
 public:
-    explicit Compilation(const CompileRequest& request)
-        : request_(request), includes_(request.include, request.path) {}
+    explicit Compilation(CompileRequest& request)
+        : request_(request), includes_(request.include, request.path) {
+        includes_.NoteMainSource(&request.source);
+    }
 
     // The container, or false with the compiler's text in `messages`.
     bool Run(std::vector<uint8_t>* container, std::string* messages) {
@@ -130,6 +148,7 @@ public:
             return false;
         }
 
+        includes_.StartPass();
         Result result(shaderc_compile_into_spv(compiler.get(), source.data(), source.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
@@ -146,6 +165,17 @@ public:
         std::vector<uint32_t> spirv(length / 4);
         std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
 
+        // Judged once the source parses, so that syntax errors come first.
+        std::string pathErrors;
+        if (!CheckReturnPaths(tokens_, &pathErrors)) {
+            *messages += pathErrors;
+            return false;
+        }
+        std::string sizeErrors;
+        if (request_.target.major == 5 && !CheckConstantBufferSizes(spirv, &sizeErrors)) {
+            *messages += PrefixLines(request_.path + ": ", sizeErrors);
+            return false;
+        }
         StageSignatures signatures;
         std::string error;
         if (!ReadStageSignatures(spirv, &signatures, &error)) {
@@ -194,7 +224,13 @@ private:
         }
         const std::string text(shaderc_result_get_bytes(preprocessed.get()),
                                shaderc_result_get_length(preprocessed.get()));
-        const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(text, request_.path);
+        std::string depthError;
+        if (!CheckNestingDepth(text, request_.path, &depthError)) {
+            *messages = depthError + "\n";
+            return false;
+        }
+        tokens_ = TokenizePreprocessedHlsl(text, request_.path);
+        const std::vector<HlslToken>& tokens = tokens_;
         if (!CheckSource(tokens, request_.target, messages)) {
             return false;
         }
@@ -218,12 +254,62 @@ private:
 
     const CompileRequest& request_;
     IncludeResolver includes_;
+    std::vector<HlslToken> tokens_; // the preprocessed source
 };
 
 void SetErrors(ID3DBlob** errors, const std::string& text) {
     if (errors != nullptr && !text.empty()) {
         *errors = MakeTextBlob(text);
     }
+}
+
+// The main source, read as Windows' compiler does: a missing file fails with
+// HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) and no text; anything but a
+// regular file of bounded size is refused with a line naming it.
+HRESULT ReadMainSource(const WCHAR* fileName, CompileRequest* request, std::string* errors) {
+    std::string narrow;
+    const bool byteWise = NarrowBytesOf(fileName, &narrow);
+    if (!WideToUtf8(fileName, &request->path)) {
+        if (!byteWise) {
+            *errors = "error: the file name is not valid UTF-16";
+            return E_INVALIDARG;
+        }
+        request->path = narrow;
+    }
+    SourceReadError error = ReadSourceFile(request->path, &request->source);
+    if (error == SourceReadError::NotFound && byteWise) {
+        // Callers that widen a narrow name byte by byte pass UTF-8 bytes as
+        // separate code units; try those bytes as the name too.
+        error = ReadSourceFile(narrow, &request->source);
+        request->path = narrow;
+    }
+    if (error == SourceReadError::NotFound) {
+        return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+    }
+    if (error != SourceReadError::None) {
+        *errors = request->path + ": error X1507: failed to open source file: '" + request->path +
+                  "' " + DescribeReadError(error);
+        return error == SourceReadError::Directory ? E_ACCESSDENIED : E_FAIL;
+    }
+    StripByteOrderMark(&request->source);
+    if (!CheckNestingDepth(request->source, request->path, errors)) {
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+// Compiles on a thread whose stack the front end's recursion cannot exhaust.
+HRESULT CompileOnLargeStack(CompileRequest& request, std::vector<uint8_t>* container,
+                            std::string* messages) {
+    bool compiled = false;
+    bool started = RunWithLargeStack(
+        kCompileStackBytes, [&] { compiled = Compilation(request).Run(container, messages); });
+    if (!started) {
+        *messages = request.path + ": error: the compiler's thread could not be started";
+        return E_OUTOFMEMORY;
+    }
+    *messages = LimitErrorLines(*messages);
+    return compiled ? S_OK : E_FAIL;
 }
 
 } // namespace
@@ -249,40 +335,26 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
     }
 
     CompileRequest request{};
-    std::string narrow;
-    const bool byteWise = NarrowBytesOf(pFileName, &narrow);
-    if (!WideToUtf8(pFileName, &request.path)) {
-        if (!byteWise) {
-            SetErrors(ppErrorMsgs, "error: the file name is not valid UTF-16");
-            return E_INVALIDARG;
-        }
-        request.path = narrow;
+    std::string messages;
+    HRESULT result = ReadMainSource(pFileName, &request, &messages);
+    if (FAILED(result)) {
+        SetErrors(ppErrorMsgs, messages);
+        return result;
     }
-    std::string error;
-    if (!ParseShaderTarget(pTarget, &request.target, &error)) {
-        SetErrors(ppErrorMsgs, request.path + ": " + error);
+    if (!ParseShaderTarget(pTarget, &request.target, &messages)) {
+        SetErrors(ppErrorMsgs, request.path + ": " + messages);
         return E_FAIL;
     }
-    if (!ReadWholeFile(request.path, &request.source)) {
-        // Callers that widen a narrow name byte by byte pass UTF-8 bytes as
-        // separate code units; try those bytes as the name too.
-        if (!byteWise || !ReadWholeFile(narrow, &request.source)) {
-            SetErrors(ppErrorMsgs, request.path + ": error: cannot open file");
-            return HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
-        }
-        request.path = narrow;
-    }
-    StripByteOrderMark(&request.source);
     request.defines = pDefines;
     request.include = pInclude;
     request.entryPoint = pEntrypoint;
     request.flags = Flags1;
 
     std::vector<uint8_t> container;
-    std::string messages;
-    if (!Compilation(request).Run(&container, &messages)) {
+    result = CompileOnLargeStack(request, &container, &messages);
+    if (FAILED(result)) {
         SetErrors(ppErrorMsgs, messages);
-        return E_FAIL;
+        return result;
     }
     *ppCode = MakeBlob(container);
     if (*ppCode == nullptr) {

@@ -41,13 +41,14 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
     std::string file = mainFile;
     uint32_t line = 1;
     bool lineStart = true;
+    size_t lineOffset = 0;
     size_t at = 0;
     while (at < text.size()) {
         char c = text[at];
         if (c == '\n') {
             ++line;
             lineStart = true;
-            ++at;
+            lineOffset = ++at;
             continue;
         }
         if (std::isspace(uint8_t(c))) {
@@ -78,7 +79,8 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
             at = end;
             continue;
         }
-        HlslToken token{HlslToken::Kind::Punctuation, "", file, line};
+        HlslToken token{HlslToken::Kind::Punctuation, "", file, line,
+                        uint32_t(at - lineOffset + 1)};
         size_t end = at + 1;
         if (IsIdentifierStart(c)) {
             token.kind = HlslToken::Kind::Identifier;
@@ -132,8 +134,9 @@ std::string StringLiteralValue(const std::string& token) {
     return value;
 }
 
-std::string SourceError(const HlslToken& at, const std::string& message) {
-    return at.file + "(" + std::to_string(at.line) + "): error: " + message;
+std::string SourceError(const HlslToken& at, const std::string& message, const std::string& code) {
+    return at.file + "(" + std::to_string(at.line) + "," + std::to_string(at.column) + "): error" +
+           (code.empty() ? "" : " " + code) + ": " + message;
 }
 
 } // namespace d3dcompiler_standin

@@ -15,6 +15,7 @@ struct HlslToken {
     std::string text; // strings keep their quotes and escapes
     std::string file;
     uint32_t line;
+    uint32_t column = 1; // in the preprocessed line
 };
 
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
@@ -23,7 +24,8 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
 // The characters a string token stands for, escapes resolved.
 std::string StringLiteralValue(const std::string& token);
 
-// "file(line): error: message"
-std::string SourceError(const HlslToken& at, const std::string& message);
+// "file(line,col): error: message", or with `code` "file(line,col): error X4567: message"
+std::string SourceError(const HlslToken& at, const std::string& message,
+                        const std::string& code = "");
 
 } // namespace d3dcompiler_standin

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <regex>
 #include <set>
+#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -21,6 +22,31 @@ bool IsNextPunctuation(const std::vector<HlslToken>& tokens, size_t at, char c) 
 
 void Report(std::string* errors, const HlslToken& at, const std::string& message) {
     *errors += SourceError(at, message) + "\n";
+}
+
+// Shader model 5.0 slots per stage: 14 constant buffers, 128 shader resources,
+// 16 samplers. True when `number` is past its class's slots (and reported).
+bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
+                        std::string* errors) {
+    const std::string slot = std::to_string(number);
+    if (letter == 'b' && number >= 14) {
+        *errors += SourceError(at,
+                               "maximum cbuffer exceeded. target has 14 slots, manual bind to "
+                               "slot " +
+                                   slot + " failed",
+                               "X4567") +
+                   "\n";
+        return true;
+    }
+    if ((letter == 't' && number >= 128) || (letter == 's' && number >= 16)) {
+        const char* kind = letter == 't' ? "texture" : "sampler";
+        Report(errors, at,
+               std::string("maximum ") + kind + " register index exceeded, target has " +
+                   (letter == 't' ? "128" : "16") + " slots, manual bind to slot " + slot +
+                   " failed");
+        return true;
+    }
+    return false;
 }
 
 // register(b3), register(t0, space1): binding range, and spaces before 5.1.
@@ -45,6 +71,10 @@ void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const Shader
             continue;
         }
         char letter = char(std::tolower(uint8_t(part.text[0])));
+        if (target.major == 5 && target.minor == 0 &&
+            CheckModelFiveSlot(letter, number, part, errors)) {
+            continue;
+        }
         if ((letter == 'b' || letter == 't' || letter == 's' || letter == 'u') &&
             number >= kRegistersPerClass) {
             Report(errors, part, "register " + part.text + " is out of range (registers 0 to 255)");
@@ -88,6 +118,60 @@ void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
     }
 }
 
+// The system values shader model 5 knows (semantics are not case-sensitive).
+bool IsKnownSystemValue(std::string name) {
+    static const std::set<std::string> kKnown = {"sv_position",
+                                                 "sv_target",
+                                                 "sv_depth",
+                                                 "sv_depthgreaterequal",
+                                                 "sv_depthlessequal",
+                                                 "sv_coverage",
+                                                 "sv_instanceid",
+                                                 "sv_vertexid",
+                                                 "sv_primitiveid",
+                                                 "sv_isfrontface",
+                                                 "sv_sampleindex",
+                                                 "sv_clipdistance",
+                                                 "sv_culldistance",
+                                                 "sv_rendertargetarrayindex",
+                                                 "sv_viewportarrayindex",
+                                                 "sv_dispatchthreadid",
+                                                 "sv_groupid",
+                                                 "sv_groupindex",
+                                                 "sv_groupthreadid",
+                                                 "sv_domainlocation",
+                                                 "sv_insidetessfactor",
+                                                 "sv_outputcontrolpointid",
+                                                 "sv_tessfactor",
+                                                 "sv_gsinstanceid",
+                                                 "sv_stencilref",
+                                                 "sv_innercoverage"};
+    for (char& c : name) {
+        c = char(std::tolower(uint8_t(c)));
+    }
+    while (!name.empty() && std::isdigit(uint8_t(name.back()))) {
+        name.pop_back();
+    }
+    return kKnown.count(name) != 0;
+}
+
+// ": SV_Positon" names a system value the compiler does not know.
+void CheckSemantic(const std::vector<HlslToken>& tokens, size_t at, const ShaderTarget& target,
+                   std::string* errors) {
+    if (!IsPunctuation(tokens[at], ':') || at + 1 >= tokens.size()) {
+        return;
+    }
+    const HlslToken& name = tokens[at + 1];
+    if (name.kind != HlslToken::Kind::Identifier || name.text.size() < 3 ||
+        strncasecmp(name.text.c_str(), "SV_", 3) != 0 || IsKnownSystemValue(name.text)) {
+        return;
+    }
+    const std::string profile = std::string(target.vertex ? "vs_" : "ps_") +
+                                std::to_string(target.major) + "_" + std::to_string(target.minor);
+    *errors +=
+        SourceError(name, "invalid " + profile + " semantic '" + name.text + "'", "X4502") + "\n";
+}
+
 } // namespace
 
 bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& target,
@@ -101,6 +185,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
         }
         if (target.major == 5) {
             CheckShaderModelFive(tokens, at, target, errors);
+            CheckSemantic(tokens, at, target, errors);
         }
     }
     return errors->empty();

@@ -1,8 +1,13 @@
 #include "source_files.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <cstdlib>
+#include <fcntl.h>
+#include <regex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -40,9 +45,34 @@ std::string PortablePath(std::string path) {
     return path;
 }
 
-bool FileExists(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return file.good();
+std::string RealPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+// Reads at most `limit` + 1 bytes: a file that grew past the limit since
+// fstat still reads as too large.
+SourceReadError ReadBounded(int fd, size_t limit, std::string* contents) {
+    std::string text;
+    char buffer[65536];
+    while (text.size() <= limit) {
+        ssize_t got = read(fd, buffer, sizeof(buffer));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return SourceReadError::Unreadable;
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(buffer, size_t(got));
+    }
+    if (text.size() > limit) {
+        return SourceReadError::TooLarge;
+    }
+    *contents = std::move(text);
+    return SourceReadError::None;
 }
 
 } // namespace
@@ -87,18 +117,66 @@ void StripByteOrderMark(std::string* source) {
     }
 }
 
-bool ReadWholeFile(const std::string& path, std::string* contents) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return false;
+SourceReadError ReadSourceFile(const std::string& path, std::string* contents) {
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? SourceReadError::NotFound
+                                                   : SourceReadError::Unreadable;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) {
-        return false;
+    struct stat info {};
+    SourceReadError error = SourceReadError::None;
+    if (fstat(fd, &info) != 0) {
+        error = SourceReadError::Unreadable;
+    } else if (S_ISDIR(info.st_mode)) {
+        error = SourceReadError::Directory;
+    } else if (!S_ISREG(info.st_mode)) {
+        error = SourceReadError::NotRegular;
+    } else if (uint64_t(info.st_size) > kMaxSourceBytes) {
+        error = SourceReadError::TooLarge;
+    } else {
+        error = ReadBounded(fd, kMaxSourceBytes, contents);
     }
-    *contents = text.str();
-    return true;
+    close(fd);
+    return error;
+}
+
+std::string DescribeReadError(SourceReadError error) {
+    switch (error) {
+    case SourceReadError::None:
+        return "was read";
+    case SourceReadError::NotFound:
+        return "does not exist";
+    case SourceReadError::Directory:
+        return "is a directory, not a source file";
+    case SourceReadError::NotRegular:
+        return "is not a regular file (a FIFO, socket or device); sources are read only "
+               "from regular files";
+    case SourceReadError::TooLarge:
+        return "is larger than " + std::to_string(kMaxSourceBytes >> 20) +
+               " MB, the most this compiler reads";
+    case SourceReadError::Unreadable:
+        break;
+    }
+    return "cannot be read";
+}
+
+bool TakePragmaOnce(std::string* source) {
+    static const std::regex kPragmaOnce("^[ \t]*#[ \t]*pragma[ \t]+once[ \t]*(//.*)?$");
+    bool found = false;
+    size_t start = 0;
+    while (start < source->size()) {
+        size_t end = source->find('\n', start);
+        end = end == std::string::npos ? source->size() : end;
+        size_t hash = source->find_first_not_of(" \t", start);
+        if (hash < end && (*source)[hash] == '#' &&
+            std::regex_match(source->begin() + start, source->begin() + end, kPragmaOnce)) {
+            std::fill(source->begin() + start, source->begin() + end, ' ');
+            found = true;
+        }
+        start = end + 1;
+    }
+    return found;
 }
 
 struct IncludeResolver::Result {
@@ -124,16 +202,24 @@ void IncludeResolver::Install(shaderc_compile_options_t options) {
 }
 
 shaderc_include_result* IncludeResolver::Resolve(void* self, const char* requested, int type,
-                                                 const char* requester, size_t) {
+                                                 const char* requester, size_t depth) {
     IncludeResolver* resolver = static_cast<IncludeResolver*>(self);
     Result* result = new Result;
     std::string name = PortablePath(requested);
-    if (resolver->handler_ == nullptr) {
+    if (!resolver->firstFailure_.empty()) {
+        result->content = resolver->firstFailure_;
+    } else if (depth >= kMaxIncludeDepth) {
+        result->content = "error X1506: too many nested #includes (more than " +
+                          std::to_string(kMaxIncludeDepth) + ") opening '" + name + "'";
+    } else if (resolver->handler_ == nullptr) {
         result->content = "#include \"" + name + "\" needs an include handler";
     } else if (resolver->handler_ == D3D_COMPILE_STANDARD_FILE_INCLUDE) {
         resolver->OpenStandard(name, requester, result);
     } else {
         resolver->OpenWithHandler(name, type, requester, result);
+    }
+    if (result->sourceName.empty() && resolver->firstFailure_.empty()) {
+        resolver->firstFailure_ = result->content;
     }
     result->view.source_name = result->sourceName.c_str();
     result->view.source_name_length = result->sourceName.size();
@@ -157,13 +243,43 @@ bool IncludeResolver::OpenStandard(const std::string& requested, const std::stri
         candidates.push_back(DirectoryOf(mainPath_) + requested);
     }
     for (const std::string& candidate : candidates) {
-        if (FileExists(candidate) && ReadWholeFile(candidate, &result->content)) {
-            result->sourceName = candidate;
-            return true;
+        SourceReadError error = ReadSourceFile(candidate, &result->content);
+        if (error == SourceReadError::NotFound) {
+            continue;
         }
+        if (error != SourceReadError::None) {
+            result->content = "error X1507: failed to open source file: '" + requested +
+                              "': " + candidate + " " + DescribeReadError(error);
+            return false;
+        }
+        result->sourceName = candidate;
+        return OpenOnce(RealPath(candidate), result);
     }
-    result->content = "cannot open include file \"" + requested + "\"";
+    result->content = "error X1507: failed to open source file: '" + requested + "'";
     return false;
+}
+
+// A file that said `#pragma once` adds nothing the next time it is included.
+bool IncludeResolver::OpenOnce(const std::string& path, Result* result) {
+    if (onceFiles_.count(path) != 0) {
+        result->content.clear();
+    } else if (TakePragmaOnce(&result->content)) {
+        onceFiles_.insert(path);
+    }
+    return true;
+}
+
+void IncludeResolver::NoteMainSource(std::string* source) {
+    mainOnce_ = TakePragmaOnce(source);
+    StartPass();
+}
+
+void IncludeResolver::StartPass() {
+    onceFiles_.clear();
+    firstFailure_.clear();
+    if (mainOnce_) {
+        onceFiles_.insert(RealPath(mainPath_));
+    }
 }
 
 bool IncludeResolver::OpenWithHandler(const std::string& requested, int type,
@@ -187,7 +303,7 @@ bool IncludeResolver::OpenWithHandler(const std::string& requested, int type,
     openedData_.push_back(data);
     dataByName_[requested] = data;
     result->sourceName = requested;
-    return true;
+    return OpenOnce(requested, result);
 }
 
 } // namespace d3dcompiler_standin

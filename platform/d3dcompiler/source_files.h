@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,26 @@ bool NarrowBytesOf(const WCHAR* wide, std::string* bytes);
 // Editors on Windows often save sources with a UTF-8 byte-order mark.
 void StripByteOrderMark(std::string* source);
 
-// The whole file, or false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string* contents);
+// Sources are read only from regular files up to this size. Hand-written
+// shaders are a few kilobytes; the HLSL front end's time grows faster than a
+// source's size (a megabyte of declarations takes it seconds, four megabytes
+// minutes), and the program waits for every compile.
+constexpr size_t kMaxSourceBytes = 1u << 20;
+
+enum class SourceReadError { None, NotFound, Directory, NotRegular, TooLarge, Unreadable };
+
+// Reads `path` without ever blocking on a FIFO or device: only a regular file
+// of at most kMaxSourceBytes is read.
+SourceReadError ReadSourceFile(const std::string& path, std::string* contents);
+
+// "is a directory", "is larger than ..." : the reason, to follow the file name.
+std::string DescribeReadError(SourceReadError error);
+
+// Removes `#pragma once` lines (keeping the line count); true if there was one.
+bool TakePragmaOnce(std::string* source);
+
+// Nested #includes past this depth fail, which also ends an include cycle.
+constexpr size_t kMaxIncludeDepth = 32;
 
 // Answers shaderc's #include requests for one compilation. With
 // D3D_COMPILE_STANDARD_FILE_INCLUDE a name is looked up beside the including
@@ -40,6 +59,13 @@ public:
 
     void Install(shaderc_compile_options_t options);
 
+    // The main file's own `#pragma once`: including it again adds nothing.
+    void NoteMainSource(std::string* source);
+
+    // Each run of the preprocessor starts afresh: what one pass included
+    // once, the next includes once again.
+    void StartPass();
+
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,
@@ -49,8 +75,15 @@ private:
     bool OpenWithHandler(const std::string& requested, int type, const std::string& requester,
                          Result* result);
 
+    bool OpenOnce(const std::string& path, Result* result);
+
     ID3DInclude* handler_;
     std::string mainPath_;
+    // After the first include that fails, every later one fails at once with
+    // the same text, so that a file including itself many times over stays cheap.
+    std::string firstFailure_;
+    std::set<std::string> onceFiles_; // real paths of files with #pragma once
+    bool mainOnce_ = false;
     std::vector<LPCVOID> openedData_;           // each Open's data, closed once each
     std::map<std::string, LPCVOID> dataByName_; // latest data per source name
 };

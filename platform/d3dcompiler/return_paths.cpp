@@ -1,0 +1,139 @@
+#include "return_paths.h"
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+bool Is(const Tokens& tokens, size_t at, const char* text) {
+    return at < tokens.size() && tokens[at].text == text;
+}
+
+// Index of the bracket closing the one at `open`, or tokens.size().
+size_t Closing(const Tokens& tokens, size_t open) {
+    const std::string& opener = tokens[open].text;
+    const char* closer = opener == "(" ? ")" : opener == "[" ? "]" : "}";
+    size_t depth = 0;
+    for (size_t at = open; at < tokens.size(); ++at) {
+        if (tokens[at].text == opener) {
+            ++depth;
+        } else if (tokens[at].text == closer && --depth == 0) {
+            return at;
+        }
+    }
+    return tokens.size();
+}
+
+// One statement from `at` (below `end`): sets `next` past it and returns
+// whether every path through it returns.
+bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next);
+
+bool BlockReturns(const Tokens& tokens, size_t at, size_t end) {
+    bool returns = false;
+    while (at < end) {
+        size_t next = at;
+        returns |= StatementReturns(tokens, at, end, &next);
+        at = next > at ? next : at + 1;
+    }
+    return returns;
+}
+
+// Past the ';' that ends a simple statement, skipping bracketed parts.
+size_t SimpleStatementEnd(const Tokens& tokens, size_t at, size_t end) {
+    while (at < end && !Is(tokens, at, ";")) {
+        const std::string& text = tokens[at].text;
+        at = (text == "(" || text == "[" || text == "{") ? Closing(tokens, at) + 1 : at + 1;
+    }
+    return at + 1;
+}
+
+bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next) {
+    while (Is(tokens, at, "[")) { // [branch], [unroll(4)] and other attributes
+        at = Closing(tokens, at) + 1;
+    }
+    if (at >= end) {
+        *next = end;
+        return false;
+    }
+    const std::string& word = tokens[at].text;
+    if (word == "{") {
+        size_t close = std::min(Closing(tokens, at), end);
+        *next = close + 1;
+        return BlockReturns(tokens, at + 1, close);
+    }
+    if (word == "if" && Is(tokens, at + 1, "(")) {
+        size_t thenNext = 0;
+        bool thenReturns = StatementReturns(tokens, Closing(tokens, at + 1) + 1, end, &thenNext);
+        *next = thenNext;
+        if (!Is(tokens, thenNext, "else")) {
+            return false;
+        }
+        bool elseReturns = StatementReturns(tokens, thenNext + 1, end, next);
+        return thenReturns && elseReturns;
+    }
+    if (word == "for" || word == "while" || word == "switch") {
+        size_t close = Closing(tokens, at + 1);
+        StatementReturns(tokens, close + 1, end, next);
+        return true; // not judged
+    }
+    if (word == "do") {
+        StatementReturns(tokens, at + 1, end, next);
+        *next = SimpleStatementEnd(tokens, *next, end); // while (...);
+        return true;
+    }
+    *next = SimpleStatementEnd(tokens, at, end);
+    return word == "return" || word == "discard";
+}
+
+// At global scope, "type name ( ... ) [: semantic] {": the function's name
+// index and its body's opening brace, for types other than void.
+bool FindFunction(const Tokens& tokens, size_t open, size_t* name, size_t* body) {
+    if (open < 2 || tokens[open - 1].kind != HlslToken::Kind::Identifier ||
+        tokens[open - 2].kind != HlslToken::Kind::Identifier || tokens[open - 2].text == "void" ||
+        tokens[open - 1].text == "register" || tokens[open - 1].text == "packoffset") {
+        return false;
+    }
+    size_t after = Closing(tokens, open) + 1;
+    if (Is(tokens, after, ":") && after + 1 < tokens.size()) {
+        after += 2;
+    }
+    if (!Is(tokens, after, "{")) {
+        return false;
+    }
+    *name = open - 1;
+    *body = after;
+    return true;
+}
+
+} // namespace
+
+bool CheckReturnPaths(const std::vector<HlslToken>& tokens, std::string* errors) {
+    bool ok = true;
+    size_t depth = 0;
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        size_t name = 0;
+        size_t body = 0;
+        if (depth == 0 && text == "(" && FindFunction(tokens, at, &name, &body)) {
+            size_t close = Closing(tokens, body);
+            if (!BlockReturns(tokens, body + 1, close)) {
+                *errors +=
+                    SourceError(tokens[name],
+                                "'" + tokens[name].text + "': Not all control paths return a value",
+                                "X3507") +
+                    "\n";
+                ok = false;
+            }
+            at = close;
+            continue;
+        }
+        if (text == "{") {
+            ++depth;
+        } else if (text == "}" && depth > 0) {
+            --depth;
+        }
+    }
+    return ok;
+}
+
+} // namespace d3dcompiler_standin

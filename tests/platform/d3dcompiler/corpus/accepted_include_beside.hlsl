@@ -1,0 +1,33 @@
+// Windows: an include beside the file is found by the standard handler.
+// verdict: accepted
+// source: learn.microsoft.com/windows/win32/api/d3dcompiler/nf-d3dcompiler-d3dcompilefromfile: D3D_COMPILE_STANDARD_FILE_INCLUDE includes files relative to the source file
+#include "uniforms.hlsli"
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelInput input) : SV_Target
+{
+    return input.color * (0.5 + 0.5 * input.normal.y) + float4(input.uv, 0, 0);
+}

@@ -1,0 +1,37 @@
+// Windows: a pixel shader that writes no target (void) builds with one target bound.
+// verdict: accepted
+// source: the system's shader contract: Direct3D 12 and the shader model 5.0 compiler build this shader
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+void PSMain(PixelInput input)
+{
+    clip(input.color.a - 0.5);
+}

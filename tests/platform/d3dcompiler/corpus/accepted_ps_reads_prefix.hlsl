@@ -1,0 +1,42 @@
+// Windows: the pixel shader declares a prefix of the vertex outputs.
+// verdict: accepted
+// source: Direct3D linkage: a later stage may read a prefix of the earlier stage's output signature, register for register
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+struct PixelPrefix
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelPrefix input) : SV_Target
+{
+    return input.color;
+}

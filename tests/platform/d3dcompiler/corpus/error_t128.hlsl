@@ -1,0 +1,40 @@
+// Windows: texture slot t128 in ps_5_0: 128 slots.
+// verdict: compile-error PSMain -
+// error text: target has 128 slots
+// source: learn.microsoft.com/windows/win32/direct3d11/overviews-direct3d-11-resources-limits (128 input resource slots per stage)
+Texture2D farTexture : register(t128);
+SamplerState linearSampler : register(s0);
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelInput input) : SV_Target
+{
+    return farTexture.Sample(linearSampler, input.uv) * input.color * (0.5 + 0.5 * input.normal.y) + float4(input.uv, 0, 0);
+}

@@ -1,0 +1,39 @@
+// Windows: 64-bit integers need shader model 6.
+// verdict: compile-error PSMain -
+// error text: type 'uint64_t' needs shader model 6.0
+// source: Shader Model 5 (learn.microsoft.com/windows/win32/direct3dhlsl/d3d11-graphics-reference-sm5): fxc refuses shader model 6 features for 5_0 targets
+static const uint64_t kBig = 1;
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelInput input) : SV_Target
+{
+    return input.color * (0.5 + 0.5 * input.normal.y) + float4(input.uv, 0, 0);
+}

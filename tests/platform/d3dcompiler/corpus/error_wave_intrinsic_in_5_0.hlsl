@@ -1,0 +1,38 @@
+// Windows: wave intrinsics need shader model 6.
+// verdict: compile-error PSMain -
+// error text: intrinsic 'WaveActiveSum'
+// source: Shader Model 5 (learn.microsoft.com/windows/win32/direct3dhlsl/d3d11-graphics-reference-sm5): fxc refuses shader model 6 features for 5_0 targets
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelInput input) : SV_Target
+{
+    return WaveActiveSum(input.color);
+}

@@ -1,0 +1,38 @@
+// Windows: the file has no PSMain.
+// verdict: compile-error PSMain X3501
+// error text: 'PSMain': entrypoint not found
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3501: entrypoint not found)
+cbuffer uniform0 : register(b0)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PixelMain(PixelInput input) : SV_Target
+{
+    return input.color * (0.5 + 0.5 * input.normal.y) + float4(input.uv, 0, 0);
+}

@@ -1,0 +1,38 @@
+// Windows: register b14 in vs_5_0: 14 slots, b0 to b13.
+// verdict: compile-error VSMain X4567
+// error text: maximum cbuffer exceeded. target has 14 slots, manual bind to slot 14 failed
+// source: fxc's "error X4567: maximum cbuffer exceeded. target has 14 slots, manual bind to slot 20 failed", quoted in DirectXShaderCompiler's HLSL binding tests; learn.microsoft.com/windows/win32/api/d3d11/nf-d3d11-id3d11devicecontext-pssetconstantbuffers (14 slots, D3D11_COMMONSHADER_CONSTANT_BUFFER_API_SLOT_COUNT; 4096 constants per buffer)
+cbuffer uniform0 : register(b14)
+{
+    row_major float4x4 viewProjection;
+    float4 tint;
+};
+struct VertexInput
+{
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput
+{
+    float4 position : SV_Position;
+    float4 color : COLOR;
+    float3 normal : NORMAL;
+    float2 uv : TEXCOORD0;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
+PixelInput VSMain(VertexInput input)
+{
+    PixelInput output;
+    output.position = mul(float4(input.position, 1.0), viewProjection);
+    output.color = input.color * tint;
+    output.normal = input.normal;
+    output.uv = input.uv;
+    return output;
+}
+float4 PSMain(PixelInput input) : SV_Target
+{
+    return input.color * (0.5 + 0.5 * input.normal.y) + float4(input.uv, 0, 0);
+}

@@ -1,0 +1,150 @@
+// Sources that must never hang, crash or exhaust the compiler: include
+// cycles, deep nesting, special files, huge files, floods of errors.
+#include "shader_reflection.h"
+
+#include <d3dcompiler.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace shader_reflection;
+
+constexpr char kPixelShader[] = "float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }\n";
+
+size_t CountLines(const std::string& text, const std::string& needle) {
+    size_t count = 0;
+    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST(HostileIncludes, CyclesEndInAnErrorAndPragmaOnceBreaksThem) {
+    ScratchDirectory scratch("cycles");
+    CompileResult self =
+        Compile(scratch.Write("self.hlsl", std::string("#include \"self.hlsl\"\n") + kPixelShader),
+                "PSMain", "ps_5_0");
+    EXPECT_EQ(self.hr, E_FAIL);
+    EXPECT_NE(self.errors.find("error X1506: too many nested #includes"), std::string::npos)
+        << self.errors;
+
+    scratch.Write("b.hlsli", "#include \"a.hlsl\"\n");
+    CompileResult mutual =
+        Compile(scratch.Write("a.hlsl", std::string("#include \"b.hlsli\"\n") + kPixelShader),
+                "PSMain", "ps_5_0");
+    EXPECT_EQ(mutual.hr, E_FAIL);
+    EXPECT_NE(mutual.errors.find("X1506"), std::string::npos) << mutual.errors;
+
+    // Twice per level would be 2^32 inclusions if failures went on.
+    CompileResult twice =
+        Compile(scratch.Write("twice.hlsl", "#include \"twice.hlsl\"\n#include \"twice.hlsl\"\n"),
+                "PSMain", "ps_5_0");
+    EXPECT_EQ(twice.hr, E_FAIL);
+    EXPECT_LE(std::count(twice.errors.begin(), twice.errors.end(), '\n'), 60) << twice.errors;
+
+    // Guarded by #pragma once, the same cycles compile, as on Windows.
+    scratch.Write("once_b.hlsli",
+                  "#pragma once\n#include \"once.hlsl\"\nstatic const float k = 1;\n");
+    CompileResult once = Compile(
+        scratch.Write("once.hlsl", std::string("#pragma once\n#include \"once.hlsl\"\n") +
+                                       "#include \"once_b.hlsli\"\n#include \"once_b.hlsli\"\n" +
+                                       kPixelShader),
+        "PSMain", "ps_5_0");
+    EXPECT_EQ(once.hr, S_OK) << once.errors;
+}
+
+TEST(HostileFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
+    ScratchDirectory scratch("special");
+    const std::string dir = (scratch.path() / "normal.hlsl").string();
+    ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+    CompileResult directory = Compile(dir, "PSMain", "ps_5_0");
+    EXPECT_EQ(directory.hr, E_ACCESSDENIED);
+    EXPECT_NE(directory.errors.find(dir + "' is a directory"), std::string::npos)
+        << directory.errors;
+
+    // A FIFO without a writer would block a plain open for ever.
+    const std::string fifo = (scratch.path() / "fifo.hlsl").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    CompileResult pipe = Compile(fifo, "PSMain", "ps_5_0");
+    EXPECT_EQ(pipe.hr, E_FAIL);
+    EXPECT_NE(pipe.errors.find("fifo.hlsl' is not a regular file"), std::string::npos)
+        << pipe.errors;
+
+    const std::string zero = (scratch.path() / "zero.hlsl").string();
+    ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+    CompileResult device = Compile(zero, "PSMain", "ps_5_0");
+    EXPECT_EQ(device.hr, E_FAIL);
+    EXPECT_NE(device.errors.find("is not a regular file"), std::string::npos) << device.errors;
+
+    scratch.Write("includes_zero.hlsl", "#include \"zero.hlsl\"\n");
+    CompileResult included =
+        Compile((scratch.path() / "includes_zero.hlsl").string(), "PSMain", "ps_5_0");
+    EXPECT_EQ(included.hr, E_FAIL);
+    EXPECT_NE(included.errors.find("X1507"), std::string::npos) << included.errors;
+
+    std::string huge(5u << 20, ' ');
+    huge += kPixelShader;
+    CompileResult large = Compile(scratch.Write("huge.hlsl", huge), "PSMain", "ps_5_0");
+    EXPECT_EQ(large.hr, E_FAIL);
+    EXPECT_NE(large.errors.find("huge.hlsl' is larger than 1 MB"), std::string::npos)
+        << large.errors;
+}
+
+TEST(HostileSources, DeepNestingCompilesOrIsRefusedWithoutACrash) {
+    ScratchDirectory scratch("nesting");
+    auto nested = [](size_t depth) {
+        return "float4 PSMain() : SV_Target { return float4(1, 0, 0, " + std::string(depth, '(') +
+               "1" + std::string(depth, ')') + "); }\n";
+    };
+    CompileResult deep = Compile(scratch.Write("deep.hlsl", nested(1500)), "PSMain", "ps_5_0");
+    EXPECT_EQ(deep.hr, S_OK) << deep.errors.substr(0, 500);
+
+    CompileResult deeper = Compile(scratch.Write("deeper.hlsl", nested(20000)), "PSMain", "ps_5_0");
+    EXPECT_EQ(deeper.hr, E_FAIL);
+    EXPECT_NE(deeper.errors.find("deeper.hlsl(1,"), std::string::npos) << deeper.errors;
+    EXPECT_NE(deeper.errors.find("nest more than 2000 levels"), std::string::npos) << deeper.errors;
+
+    // Nesting that only macros build is caught after preprocessing.
+    auto nestedCalls = [](size_t depth) {
+        std::string calls;
+        for (size_t i = 0; i < depth; ++i) {
+            calls += "D(";
+        }
+        return calls + "1.0" + std::string(depth, ')');
+    };
+    std::string macros = "#define D(x) ((((((((((x))))))))))\n"
+                         "float4 PSMain() : SV_Target { return " +
+                         nestedCalls(201) + ".xxxx; }\n";
+    CompileResult expanded = Compile(scratch.Write("macros.hlsl", macros), "PSMain", "ps_5_0");
+    EXPECT_LT(expanded.hr, 0);
+
+    // A long chain of operators recurses as deeply as nesting does.
+    std::string chain = "float4 PSMain() : SV_Target { float a = 1; return a";
+    for (int i = 0; i < 20000; ++i) {
+        chain += "+a";
+    }
+    CompileResult longChain =
+        Compile(scratch.Write("chain.hlsl", chain + "; }\n"), "PSMain", "ps_5_0");
+    EXPECT_EQ(longChain.hr, E_FAIL);
+    EXPECT_NE(longChain.errors.find("more than 16384 operators"), std::string::npos)
+        << longChain.errors.substr(0, 300);
+}
+
+TEST(HostileSources, FloodsOfErrorsAreCut) {
+    ScratchDirectory scratch("flood");
+    std::string source;
+    for (int i = 0; i < 500; ++i) {
+        source +=
+            "float4 f" + std::to_string(i) + "() { return undefined" + std::to_string(i) + "; }\n";
+    }
+    CompileResult result =
+        Compile(scratch.Write("flood.hlsl", source + kPixelShader), "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_LE(CountLines(result.errors, "\n"), 51u) << result.errors;
+}
+
+} // namespace

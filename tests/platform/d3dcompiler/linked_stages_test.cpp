@@ -1,0 +1,134 @@
+// Where Direct3D 12 accepts a vertex and a pixel shader together, each value
+// the pixel shader reads arrives from the vertex output of the same semantic:
+// drawn and read back.
+#include "shader_reflection.h"
+
+#include <gpu_test_support.h>
+
+#include <d3dcompiler.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace shader_reflection;
+
+// A full-target triangle from SV_VertexID; three values under three semantics.
+constexpr char kVertexShader[] = R"hlsl(
+struct Written {
+    float4 position : SV_Position;
+    float4 red : COLOR;
+    float4 green : NORMAL;
+    float4 blue : TEXCOORD0;
+};
+[RootSignature("RootFlags(0)")]
+Written VSMain(uint id : SV_VertexID) {
+    Written o;
+    float2 corner = float2((id << 1) & 2, id & 2);
+    o.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+    o.red = float4(1, 0, 0, 1);
+    o.green = float4(0, 1, 0, 1);
+    o.blue = float4(0, 0, 1, 1);
+    return o;
+}
+)hlsl";
+
+class LinkedStages : public ::testing::Test, public DirectCommandSet {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
+                                    reinterpret_cast<void**>(&device)),
+                  S_OK);
+        ASSERT_NO_FATAL_FAILURE(CreateCommandSet(device));
+    }
+    void TearDown() override {
+        ReleaseCommandSet();
+        if (device != nullptr) {
+            device->Release();
+        }
+    }
+
+    // The colour at the target's centre after drawing with `pixelShader`.
+    uint32_t DrawnColour(const std::string& pixelShader);
+
+    ID3D12Device* device = nullptr;
+    ScratchDirectory scratch{"linked"};
+};
+
+uint32_t LinkedStages::DrawnColour(const std::string& pixelShader) {
+    CompileResult vs = Compile(scratch.Write("stages.hlsl", kVertexShader), "VSMain", "vs_5_0");
+    CompileResult ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
+    EXPECT_EQ(vs.hr, S_OK) << vs.errors;
+    EXPECT_EQ(ps.hr, S_OK) << ps.errors;
+    if (FAILED(vs.hr) || FAILED(ps.hr)) {
+        return 0;
+    }
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = {};
+    desc.VS = {vs.code.data(), vs.code.size()};
+    desc.PS = {ps.code.data(), ps.code.size()};
+    desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+    desc.SampleMask = UINT_MAX;
+    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
+    desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    desc.NumRenderTargets = 1;
+    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.SampleDesc.Count = 1;
+    ID3D12RootSignature* root = nullptr;
+    ID3D12PipelineState* pipeline = nullptr;
+    EXPECT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
+                                          IID_ID3D12RootSignature, reinterpret_cast<void**>(&root)),
+              S_OK);
+    desc.pRootSignature = root;
+    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
+                                                  reinterpret_cast<void**>(&pipeline)),
+              S_OK);
+    ID3D12Resource* target =
+        MakeTexture(device, 16, 16, DXGI_FORMAT_R8G8B8A8_UNORM,
+                    D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    uint32_t colour = 0;
+    if (pipeline != nullptr && target != nullptr && rtvHeap != nullptr) {
+        D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        device->CreateRenderTargetView(target, nullptr, rtv);
+        const D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
+        const D3D12_RECT scissor{0, 0, 16, 16};
+        list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        list->SetGraphicsRootSignature(root);
+        list->SetPipelineState(pipeline);
+        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->DrawInstanced(3, 1, 0, 0);
+        ExecuteAndWait();
+        std::vector<uint8_t> pixels =
+            ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        colour = pixels.size() == 16 * 16 * 4 ? PixelAt(pixels, 16, 8, 8) : 0;
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, root, target, rtvHeap}) {
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+    return colour;
+}
+
+TEST_F(LinkedStages, ValuesArriveBySemantic) {
+    const uint32_t red = 0xFF0000FFu, green = 0xFF00FF00u, blue = 0xFFFF0000u;
+    // The pixel shader reads the first values only.
+    EXPECT_EQ(DrawnColour("struct Read { float4 p : SV_Position; float4 c : COLOR; };\n"
+                          "float4 PSMain(Read r) : SV_Target { return r.c; }\n"),
+              red);
+    // All of them, returning the second.
+    EXPECT_EQ(DrawnColour("struct Read { float4 p : SV_Position; float4 c : COLOR;\n"
+                          "              float4 n : NORMAL; float4 t : TEXCOORD0; };\n"
+                          "float4 PSMain(Read r) : SV_Target { return r.n + 0 * r.c * r.t; }\n"),
+              green);
+    // Semantics in another case name the same values.
+    EXPECT_EQ(DrawnColour("struct Read { float4 p : sv_position; float4 c : color;\n"
+                          "              float4 n : normal; float4 t : texcoord0; };\n"
+                          "float4 PSMain(Read r) : SV_Target { return r.t + 0 * r.c * r.n; }\n"),
+              blue);
+}
+
+} // namespace
