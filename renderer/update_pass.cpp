@@ -4,6 +4,62 @@
 #include <vector>
 
 namespace Dx12 {
+namespace {
+
+// A changed mesh gets a new vertex buffer; the old one stays until the new
+// one exists.
+void RebuildVertexBuffer(ID3D12Device* device, const std::string& name, VertexBuffer* mesh,
+                         std::map<std::string, Vertex*, NameLess>* cache) {
+    mesh->changed = false;
+    const uint32_t size = static_cast<uint32_t>(mesh->vertices.size() * sizeof(VertexRecord));
+    auto* vertex = new Vertex(device, mesh->vertices.data(), size,
+                              static_cast<uint32_t>(sizeof(VertexRecord)));
+    if (vertex->resource != nullptr) {
+        Vertex*& cached = (*cache)[name];
+        delete cached;
+        cached = vertex;
+    } else {
+        std::printf("ERROR : %s cant alloc BUFFER_TYPE_VERTEX resource\n",
+                    "Dx12::Renderer::Update");
+        delete vertex;
+    }
+}
+
+// A changed texture gets a new texture whose pixels are uploaded through
+// `list` (null when nothing can be recorded); each staging buffer it records
+// joins `pendingUploads`.
+void RebuildTexture(ID3D12Device* device, ID3D12GraphicsCommandList* list, const std::string& name,
+                    TextureBuffer* source, std::map<std::string, Texture*, NameLess>* cache,
+                    std::set<Texture*>* updateTextures,
+                    std::vector<ID3D12Resource*>* pendingUploads) {
+    source->changed = false;
+    auto* texture = new Texture(device, static_cast<uint32_t>(source->width),
+                                static_cast<uint32_t>(source->height), false, false);
+    if (texture->resource == nullptr) {
+        std::printf("ERROR : %s cant alloc BUFFER_TYPE_TEXTURE resource\n",
+                    "Dx12::Renderer::Update");
+        delete texture;
+        return;
+    }
+    if (source->pixels.empty()) {
+        std::printf("ERROR %s : cant alloc TEXTURE\n", "Dx12::Renderer::Update");
+    } else if (list != nullptr) {
+        ID3D12Resource* staging = UpdateTexture(device, list, texture->resource,
+                                                source->pixels.data(), source->pixels.size());
+        if (staging != nullptr) {
+            pendingUploads->push_back(staging);
+        }
+    }
+    Texture*& cached = (*cache)[name];
+    // A render target's texture entered under this name belongs to it.
+    if (updateTextures->erase(cached) != 0) {
+        delete cached;
+    }
+    cached = texture;
+    updateTextures->insert(texture);
+}
+
+} // namespace
 
 void Renderer::Update() {
     ID3D12CommandAllocator* allocator = device->commandAllocator[1];
@@ -17,8 +73,6 @@ void Renderer::Update() {
     }
 
     std::vector<ID3D12Resource*> pendingUploads;
-    bool uploadsRecorded = false;
-
     for (auto& [key, buffer] : buffermapper) {
         if (buffer == nullptr) {
             continue;
@@ -29,61 +83,19 @@ void Renderer::Update() {
             std::printf("%s : %s : type BUFFER_TYPE_NONE\n", "Dx12::Renderer::Update",
                         name.c_str());
             break;
-        case BUFFER_TYPE_VERTEX: {
-            auto* mesh = static_cast<VertexBuffer*>(buffer);
-            if (!mesh->changed) {
-                break;
-            }
-            mesh->changed = false;
-            const uint32_t size =
-                static_cast<uint32_t>(mesh->vertices.size() * sizeof(VertexRecord));
-            auto* vertex = new Vertex(device->device, mesh->vertices.data(), size,
-                                      static_cast<uint32_t>(sizeof(VertexRecord)));
-            if (vertex->resource != nullptr) {
-                Vertex*& cached = cache_vertex[name];
-                delete cached;
-                cached = vertex;
-            } else {
-                std::printf("ERROR : %s cant alloc BUFFER_TYPE_VERTEX resource\n",
-                            "Dx12::Renderer::Update");
-                delete vertex;
+        case BUFFER_TYPE_VERTEX:
+            if (static_cast<VertexBuffer*>(buffer)->changed) {
+                RebuildVertexBuffer(device->device, name, static_cast<VertexBuffer*>(buffer),
+                                    &cache_vertex);
             }
             break;
-        }
-        case BUFFER_TYPE_TEXTURE: {
-            auto* source = static_cast<TextureBuffer*>(buffer);
-            if (!source->changed) {
-                break;
+        case BUFFER_TYPE_TEXTURE:
+            if (static_cast<TextureBuffer*>(buffer)->changed) {
+                RebuildTexture(device->device, canRecord ? list : nullptr, name,
+                               static_cast<TextureBuffer*>(buffer), &cache_texture,
+                               &updateTextures_, &pendingUploads);
             }
-            source->changed = false;
-            auto* texture = new Texture(device->device, static_cast<uint32_t>(source->width),
-                                        static_cast<uint32_t>(source->height), false, false);
-            if (texture->resource == nullptr) {
-                std::printf("ERROR : %s cant alloc BUFFER_TYPE_TEXTURE resource\n",
-                            "Dx12::Renderer::Update");
-                delete texture;
-                break;
-            }
-            if (source->pixels.empty()) {
-                std::printf("ERROR %s : cant alloc TEXTURE\n", "Dx12::Renderer::Update");
-            } else if (canRecord) {
-                ID3D12Resource* staging =
-                    UpdateTexture(device->device, list, texture->resource, source->pixels.data(),
-                                  source->pixels.size());
-                if (staging != nullptr) {
-                    pendingUploads.push_back(staging);
-                    uploadsRecorded = true;
-                }
-            }
-            Texture*& cached = cache_texture[name];
-            // A render target's texture entered under this name belongs to it.
-            if (updateTextures_.erase(cached) != 0) {
-                delete cached;
-            }
-            cached = texture;
-            updateTextures_.insert(texture);
             break;
-        }
         default:
             break;
         }
@@ -93,7 +105,7 @@ void Renderer::Update() {
         return;
     }
     list->Close();
-    if (uploadsRecorded) {
+    if (!pendingUploads.empty()) {
         ID3D12CommandList* lists[] = {list};
         device->commandQueue[1]->ExecuteCommandLists(1, lists);
         device->WaitForGpu(1);

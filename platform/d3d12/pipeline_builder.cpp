@@ -257,61 +257,185 @@ VkShaderModule MakeModule(VkDevice device, const std::vector<uint32_t>& spirv) {
     return module;
 }
 
+// What the stand-in cannot build at all, refused before anything is made.
+bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, std::string* error) {
+    if (!HasCode(desc.VS)) {
+        *error = "no vertex shader";
+        return false;
+    }
+    if (HasCode(desc.GS) || HasCode(desc.HS) || HasCode(desc.DS) ||
+        desc.StreamOutput.NumEntries > 0) {
+        *error = "geometry, tessellation and stream output are not supported";
+        return false;
+    }
+    return true;
+}
+
+// Without a root signature, the one compiled into the shaders is used.
+bool ResolveRootSignature(const std::shared_ptr<vk_core::VulkanContext>& context,
+                          const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                          std::shared_ptr<RootSignatureLayout>* rootSignature, std::string* error) {
+    if (*rootSignature != nullptr) {
+        return true;
+    }
+    std::vector<uint8_t> embedded = EmbeddedRootSignature(desc.VS);
+    if (embedded.empty()) {
+        embedded = EmbeddedRootSignature(desc.PS);
+    }
+    if (embedded.empty()) {
+        *error = "no root signature, and none is compiled into the shaders";
+        return false;
+    }
+    *rootSignature = RootSignatureLayout::Create(context, embedded.data(), embedded.size(), error);
+    return *rootSignature != nullptr;
+}
+
+bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiveTopology* topology,
+                      std::string* error) {
+    if (desc.SampleDesc.Count != 1) {
+        *error = "multisampling is not supported";
+        return false;
+    }
+    if (desc.RasterizerState.FillMode != D3D12_FILL_MODE_SOLID) {
+        *error = "only D3D12_FILL_MODE_SOLID is supported";
+        return false;
+    }
+    *topology = InitialTopology(desc.PrimitiveTopologyType);
+    if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM) {
+        *error = "PrimitiveTopologyType must be POINT, LINE or TRIANGLE";
+        return false;
+    }
+    return true;
+}
+
+// The vertex stage, and the pixel stage where there is one, checked against
+// each other the way the runtime links them.
+bool PrepareStages(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                   const RootSignatureLayout& rootSignature, ShaderStage* vertex,
+                   ShaderStage* pixel, std::string* error) {
+    if (!PrepareShaderStage(desc.VS, VK_SHADER_STAGE_VERTEX_BIT, rootSignature, vertex, error)) {
+        return false;
+    }
+    return !HasCode(desc.PS) || (PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT,
+                                                    rootSignature, pixel, error) &&
+                                 CheckStageLinkage(*vertex, *pixel, error));
+}
+
+void TranslateRasterizer(const D3D12_RASTERIZER_DESC& raster, const vk_core::VulkanContext& context,
+                         VkPipelineRasterizationStateCreateInfo* rasterization) {
+    rasterization->sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
+    rasterization->depthClampEnable = !raster.DepthClipEnable && context.features.depthClamp;
+    rasterization->polygonMode = VK_POLYGON_MODE_FILL;
+    rasterization->cullMode = raster.CullMode == D3D12_CULL_MODE_FRONT  ? VK_CULL_MODE_FRONT_BIT
+                              : raster.CullMode == D3D12_CULL_MODE_BACK ? VK_CULL_MODE_BACK_BIT
+                                                                        : VK_CULL_MODE_NONE;
+    // Facing is decided in framebuffer space, which the negative-height
+    // viewport makes the same as the screen: no flip of the winding needed.
+    rasterization->frontFace =
+        raster.FrontCounterClockwise ? VK_FRONT_FACE_COUNTER_CLOCKWISE : VK_FRONT_FACE_CLOCKWISE;
+    rasterization->depthBiasEnable =
+        raster.DepthBias != 0 || raster.SlopeScaledDepthBias != 0.0f ? VK_TRUE : VK_FALSE;
+    rasterization->depthBiasConstantFactor = float(raster.DepthBias);
+    rasterization->depthBiasClamp = raster.DepthBiasClamp;
+    rasterization->depthBiasSlopeFactor = raster.SlopeScaledDepthBias;
+    rasterization->lineWidth = 1.0f;
+}
+
+void TranslateDepthStencil(const D3D12_DEPTH_STENCIL_DESC& depth,
+                           VkPipelineDepthStencilStateCreateInfo* depthStencil) {
+    depthStencil->sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
+    depthStencil->depthTestEnable = depth.DepthEnable ? VK_TRUE : VK_FALSE;
+    depthStencil->depthWriteEnable =
+        depth.DepthEnable && depth.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL ? VK_TRUE
+                                                                                : VK_FALSE;
+    depthStencil->depthCompareOp = CompareOp(depth.DepthFunc);
+    depthStencil->stencilTestEnable = depth.StencilEnable ? VK_TRUE : VK_FALSE;
+    depthStencil->front =
+        StencilFace(depth.FrontFace, depth.StencilReadMask, depth.StencilWriteMask);
+    depthStencil->back = StencilFace(depth.BackFace, depth.StencilReadMask, depth.StencilWriteMask);
+    depthStencil->maxDepthBounds = 1.0f;
+}
+
+void TranslateBlends(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                     const vk_core::VulkanContext& context, PipelineRecipe* recipe) {
+    for (UINT i = 0; i < desc.NumRenderTargets; ++i) {
+        bool independent =
+            desc.BlendState.IndependentBlendEnable && context.features.independentBlend;
+        const D3D12_RENDER_TARGET_BLEND_DESC& target =
+            desc.BlendState.RenderTarget[independent ? i : 0];
+        VkPipelineColorBlendAttachmentState& blend = recipe->blends[i];
+        blend.blendEnable = target.BlendEnable ? VK_TRUE : VK_FALSE;
+        blend.srcColorBlendFactor = BlendFactor(target.SrcBlend);
+        blend.dstColorBlendFactor = BlendFactor(target.DestBlend);
+        blend.colorBlendOp = BlendOp(target.BlendOp);
+        blend.srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
+        blend.dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
+        blend.alphaBlendOp = BlendOp(target.BlendOpAlpha);
+        blend.colorWriteMask = target.RenderTargetWriteMask & 0xF;
+    }
+}
+
+// The recipe every variant of the pipeline is made from: modules, vertex
+// input and the fixed-function states.
+void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                 const vk_core::VulkanContext& context, const ShaderStage& vertex,
+                 const ShaderStage& pixel, VkPrimitiveTopology topology,
+                 std::vector<VkVertexInputAttributeDescription> attributes,
+                 std::vector<VkVertexInputBindingDescription> bindings, PipelineRecipe* recipe) {
+    VkDevice device = context.device;
+    recipe->vertexModule = MakeModule(device, vertex.spirv);
+    recipe->pixelModule = HasCode(desc.PS) ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
+    recipe->vertexEntry = vertex.entryPoint;
+    recipe->pixelEntry = pixel.entryPoint;
+    recipe->attributes = std::move(attributes);
+    recipe->bindings = std::move(bindings);
+    recipe->topology = topology;
+    TranslateRasterizer(desc.RasterizerState, context, &recipe->rasterization);
+    recipe->sampleMask = desc.SampleMask;
+    recipe->alphaToCoverage = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
+    TranslateDepthStencil(desc.DepthStencilState, &recipe->depthStencil);
+    TranslateBlends(desc, context, recipe);
+    if (const FormatInfo* depthInfo = FindFormat(desc.DSVFormat)) {
+        recipe->hasStencil = (depthInfo->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
+    }
+}
+
+// The variant with every target the description names, made at creation so
+// that a pipeline Vulkan refuses fails CreateGraphicsPipelineState.
+bool MakeFullVariant(bool hasPixel, PipelineObject* pipeline) {
+    const PipelineRecipe& recipe = pipeline->recipe;
+    if (recipe.vertexModule == VK_NULL_HANDLE ||
+        (hasPixel && recipe.pixelModule == VK_NULL_HANDLE)) {
+        return false;
+    }
+    uint32_t allTargets = 0;
+    for (uint32_t i = 0; i < pipeline->numRenderTargets; ++i) {
+        if (pipeline->colorFormats[i] != VK_FORMAT_UNDEFINED) {
+            allTargets |= 1u << i;
+        }
+    }
+    pipeline->pipeline =
+        pipeline->Variant(allTargets, pipeline->depthFormat != VK_FORMAT_UNDEFINED);
+    return pipeline->pipeline != VK_NULL_HANDLE;
+}
+
 } // namespace
 
 HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
                       const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                       std::shared_ptr<RootSignatureLayout> rootSignature,
                       std::shared_ptr<PipelineObject>* out, std::string* error) {
-    if (!HasCode(desc.VS)) {
-        *error = "no vertex shader";
+    VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    if (!CheckStagesSupported(desc, error) ||
+        !ResolveRootSignature(context, desc, &rootSignature, error) ||
+        !CheckRasterSetup(desc, &topology, error)) {
         return E_INVALIDARG;
     }
-    if (HasCode(desc.GS) || HasCode(desc.HS) || HasCode(desc.DS) ||
-        desc.StreamOutput.NumEntries > 0) {
-        *error = "geometry, tessellation and stream output are not supported";
-        return E_INVALIDARG;
-    }
-    if (rootSignature == nullptr) {
-        // Without a root signature, the one compiled into the shaders is used.
-        std::vector<uint8_t> embedded = EmbeddedRootSignature(desc.VS);
-        if (embedded.empty()) {
-            embedded = EmbeddedRootSignature(desc.PS);
-        }
-        if (embedded.empty()) {
-            *error = "no root signature, and none is compiled into the shaders";
-            return E_INVALIDARG;
-        }
-        rootSignature =
-            RootSignatureLayout::Create(context, embedded.data(), embedded.size(), error);
-        if (rootSignature == nullptr) {
-            return E_INVALIDARG;
-        }
-    }
-    if (desc.SampleDesc.Count != 1) {
-        *error = "multisampling is not supported";
-        return E_INVALIDARG;
-    }
-    if (desc.RasterizerState.FillMode != D3D12_FILL_MODE_SOLID) {
-        *error = "only D3D12_FILL_MODE_SOLID is supported";
-        return E_INVALIDARG;
-    }
-    VkPrimitiveTopology topology = InitialTopology(desc.PrimitiveTopologyType);
-    if (topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM) {
-        *error = "PrimitiveTopologyType must be POINT, LINE or TRIANGLE";
-        return E_INVALIDARG;
-    }
-
     ShaderStage vertex, pixel;
-    if (!PrepareShaderStage(desc.VS, VK_SHADER_STAGE_VERTEX_BIT, *rootSignature, &vertex, error)) {
+    if (!PrepareStages(desc, *rootSignature, &vertex, &pixel, error)) {
         return E_INVALIDARG;
     }
-    bool hasPixel = HasCode(desc.PS);
-    if (hasPixel && (!PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT, *rootSignature,
-                                         &pixel, error) ||
-                     !CheckStageLinkage(vertex, pixel, error))) {
-        return E_INVALIDARG;
-    }
+    const bool hasPixel = HasCode(desc.PS);
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
@@ -322,86 +446,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         !CheckTargets(desc, hasPixel ? &pixel : nullptr, pipeline.get(), error)) {
         return E_INVALIDARG;
     }
-
-    PipelineRecipe& recipe = pipeline->recipe;
-    VkDevice device = context->device;
-    recipe.vertexModule = MakeModule(device, vertex.spirv);
-    recipe.pixelModule = hasPixel ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
-    recipe.vertexEntry = vertex.entryPoint;
-    recipe.pixelEntry = pixel.entryPoint;
-    recipe.attributes = std::move(attributes);
-    recipe.bindings = std::move(bindings);
-    recipe.topology = topology;
-
-    const D3D12_RASTERIZER_DESC& raster = desc.RasterizerState;
-    VkPipelineRasterizationStateCreateInfo& rasterization = recipe.rasterization;
-    rasterization.sType = VK_STRUCTURE_TYPE_PIPELINE_RASTERIZATION_STATE_CREATE_INFO;
-    rasterization.depthClampEnable = !raster.DepthClipEnable && context->features.depthClamp;
-    rasterization.polygonMode = VK_POLYGON_MODE_FILL;
-    rasterization.cullMode = raster.CullMode == D3D12_CULL_MODE_FRONT  ? VK_CULL_MODE_FRONT_BIT
-                             : raster.CullMode == D3D12_CULL_MODE_BACK ? VK_CULL_MODE_BACK_BIT
-                                                                       : VK_CULL_MODE_NONE;
-    // Facing is decided in framebuffer space, which the negative-height
-    // viewport makes the same as the screen: no flip of the winding needed.
-    rasterization.frontFace =
-        raster.FrontCounterClockwise ? VK_FRONT_FACE_COUNTER_CLOCKWISE : VK_FRONT_FACE_CLOCKWISE;
-    rasterization.depthBiasEnable =
-        raster.DepthBias != 0 || raster.SlopeScaledDepthBias != 0.0f ? VK_TRUE : VK_FALSE;
-    rasterization.depthBiasConstantFactor = float(raster.DepthBias);
-    rasterization.depthBiasClamp = raster.DepthBiasClamp;
-    rasterization.depthBiasSlopeFactor = raster.SlopeScaledDepthBias;
-    rasterization.lineWidth = 1.0f;
-
-    recipe.sampleMask = desc.SampleMask;
-    recipe.alphaToCoverage = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
-
-    const D3D12_DEPTH_STENCIL_DESC& depth = desc.DepthStencilState;
-    VkPipelineDepthStencilStateCreateInfo& depthStencil = recipe.depthStencil;
-    depthStencil.sType = VK_STRUCTURE_TYPE_PIPELINE_DEPTH_STENCIL_STATE_CREATE_INFO;
-    depthStencil.depthTestEnable = depth.DepthEnable ? VK_TRUE : VK_FALSE;
-    depthStencil.depthWriteEnable =
-        depth.DepthEnable && depth.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL ? VK_TRUE
-                                                                                : VK_FALSE;
-    depthStencil.depthCompareOp = CompareOp(depth.DepthFunc);
-    depthStencil.stencilTestEnable = depth.StencilEnable ? VK_TRUE : VK_FALSE;
-    depthStencil.front =
-        StencilFace(depth.FrontFace, depth.StencilReadMask, depth.StencilWriteMask);
-    depthStencil.back = StencilFace(depth.BackFace, depth.StencilReadMask, depth.StencilWriteMask);
-    depthStencil.maxDepthBounds = 1.0f;
-
-    for (UINT i = 0; i < desc.NumRenderTargets; ++i) {
-        bool independent =
-            desc.BlendState.IndependentBlendEnable && context->features.independentBlend;
-        const D3D12_RENDER_TARGET_BLEND_DESC& target =
-            desc.BlendState.RenderTarget[independent ? i : 0];
-        VkPipelineColorBlendAttachmentState& blend = recipe.blends[i];
-        blend.blendEnable = target.BlendEnable ? VK_TRUE : VK_FALSE;
-        blend.srcColorBlendFactor = BlendFactor(target.SrcBlend);
-        blend.dstColorBlendFactor = BlendFactor(target.DestBlend);
-        blend.colorBlendOp = BlendOp(target.BlendOp);
-        blend.srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
-        blend.dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
-        blend.alphaBlendOp = BlendOp(target.BlendOpAlpha);
-        blend.colorWriteMask = target.RenderTargetWriteMask & 0xF;
-    }
-    if (const FormatInfo* depthInfo = FindFormat(desc.DSVFormat)) {
-        recipe.hasStencil = (depthInfo->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
-    }
-
-    bool built = recipe.vertexModule != VK_NULL_HANDLE &&
-                 (!hasPixel || recipe.pixelModule != VK_NULL_HANDLE);
-    if (built) {
-        uint32_t allTargets = 0;
-        for (uint32_t i = 0; i < pipeline->numRenderTargets; ++i) {
-            if (pipeline->colorFormats[i] != VK_FORMAT_UNDEFINED) {
-                allTargets |= 1u << i;
-            }
-        }
-        pipeline->pipeline =
-            pipeline->Variant(allTargets, pipeline->depthFormat != VK_FORMAT_UNDEFINED);
-        built = pipeline->pipeline != VK_NULL_HANDLE;
-    }
-    if (!built) {
+    WriteRecipe(desc, *context, vertex, pixel, topology, std::move(attributes), std::move(bindings),
+                &pipeline->recipe);
+    if (!MakeFullVariant(hasPixel, pipeline.get())) {
         *error = "the Vulkan pipeline could not be created";
         return E_FAIL;
     }

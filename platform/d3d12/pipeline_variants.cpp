@@ -14,13 +14,15 @@ PipelineObject::~PipelineObject() {
     vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
 }
 
-VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
-    std::lock_guard lock(variantsMutex_);
-    auto found = variants_.find({colorMask, withDepth});
-    if (found != variants_.end()) {
-        return found->second;
-    }
-    VkPipelineShaderStageCreateInfo stages[2]{};
+namespace {
+
+// Dynamic: set by the command list when it draws. The stride comes last, as
+// a pipeline without vertex bindings has no strides to supply.
+constexpr VkDynamicState kDynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
+                                             VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
+                                             VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
+
+void DescribeShaderStages(const PipelineRecipe& recipe, VkPipelineShaderStageCreateInfo* stages) {
     stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
     stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
     stages[0].module = recipe.vertexModule;
@@ -29,56 +31,82 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
     stages[1].module = recipe.pixelModule;
     stages[1].pName = recipe.pixelEntry.c_str();
+}
 
+VkPipelineVertexInputStateCreateInfo VertexInputState(const PipelineRecipe& recipe) {
     VkPipelineVertexInputStateCreateInfo vertexInput{};
     vertexInput.sType = VK_STRUCTURE_TYPE_PIPELINE_VERTEX_INPUT_STATE_CREATE_INFO;
     vertexInput.vertexBindingDescriptionCount = uint32_t(recipe.bindings.size());
     vertexInput.pVertexBindingDescriptions = recipe.bindings.data();
     vertexInput.vertexAttributeDescriptionCount = uint32_t(recipe.attributes.size());
     vertexInput.pVertexAttributeDescriptions = recipe.attributes.data();
+    return vertexInput;
+}
 
-    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
-    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
-    inputAssembly.topology = recipe.topology;
-
-    VkPipelineViewportStateCreateInfo viewport{};
-    viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
-    viewport.viewportCount = 1;
-    viewport.scissorCount = 1;
-
+VkPipelineMultisampleStateCreateInfo MultisampleState(const PipelineRecipe& recipe) {
     VkPipelineMultisampleStateCreateInfo multisample{};
     multisample.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
     multisample.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
     multisample.pSampleMask = &recipe.sampleMask;
     multisample.alphaToCoverageEnable = recipe.alphaToCoverage;
+    return multisample;
+}
 
+VkPipelineDynamicStateCreateInfo DynamicState(const PipelineRecipe& recipe) {
+    VkPipelineDynamicStateCreateInfo dynamic{};
+    dynamic.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
+    dynamic.dynamicStateCount =
+        uint32_t(std::size(kDynamicStates)) - (recipe.bindings.empty() ? 1 : 0);
+    dynamic.pDynamicStates = kDynamicStates;
+    return dynamic;
+}
+
+// The attachment formats of one variant; `formats` holds the colour formats.
+VkPipelineRenderingCreateInfo RenderingFormats(const PipelineObject& pipeline, uint32_t colorMask,
+                                               bool withDepth, std::array<VkFormat, 8>* formats) {
+    for (uint32_t i = 0; i < pipeline.numRenderTargets; ++i) {
+        (*formats)[i] =
+            (colorMask & (1u << i)) != 0 ? pipeline.colorFormats[i] : VK_FORMAT_UNDEFINED;
+    }
+    VkPipelineRenderingCreateInfo rendering{};
+    rendering.sType = VK_STRUCTURE_TYPE_PIPELINE_RENDERING_CREATE_INFO;
+    rendering.colorAttachmentCount = pipeline.numRenderTargets;
+    rendering.pColorAttachmentFormats = formats->data();
+    if (withDepth) {
+        rendering.depthAttachmentFormat = pipeline.depthFormat;
+        rendering.stencilAttachmentFormat =
+            pipeline.recipe.hasStencil ? pipeline.depthFormat : VK_FORMAT_UNDEFINED;
+    }
+    return rendering;
+}
+
+} // namespace
+
+VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
+    std::lock_guard lock(variantsMutex_);
+    auto found = variants_.find({colorMask, withDepth});
+    if (found != variants_.end()) {
+        return found->second;
+    }
+    VkPipelineShaderStageCreateInfo stages[2]{};
+    DescribeShaderStages(recipe, stages);
+    const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
+    VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
+    inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
+    inputAssembly.topology = recipe.topology;
+    VkPipelineViewportStateCreateInfo viewport{};
+    viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
+    viewport.viewportCount = 1;
+    viewport.scissorCount = 1;
+    const VkPipelineMultisampleStateCreateInfo multisample = MultisampleState(recipe);
     VkPipelineColorBlendStateCreateInfo colorBlend{};
     colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
     colorBlend.attachmentCount = numRenderTargets;
     colorBlend.pAttachments = recipe.blends.data();
-
-    VkDynamicState dynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
-                                      VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
-                                      VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
-    VkPipelineDynamicStateCreateInfo dynamic{};
-    dynamic.sType = VK_STRUCTURE_TYPE_PIPELINE_DYNAMIC_STATE_CREATE_INFO;
-    // Without vertex bindings there are no strides to supply.
-    dynamic.dynamicStateCount =
-        uint32_t(std::size(dynamicStates)) - (recipe.bindings.empty() ? 1 : 0);
-    dynamic.pDynamicStates = dynamicStates;
-
+    const VkPipelineDynamicStateCreateInfo dynamic = DynamicState(recipe);
     std::array<VkFormat, 8> formats{};
-    for (uint32_t i = 0; i < numRenderTargets; ++i) {
-        formats[i] = (colorMask & (1u << i)) != 0 ? colorFormats[i] : VK_FORMAT_UNDEFINED;
-    }
-    VkPipelineRenderingCreateInfo rendering{};
-    rendering.sType = VK_STRUCTURE_TYPE_PIPELINE_RENDERING_CREATE_INFO;
-    rendering.colorAttachmentCount = numRenderTargets;
-    rendering.pColorAttachmentFormats = formats.data();
-    if (withDepth) {
-        rendering.depthAttachmentFormat = depthFormat;
-        rendering.stencilAttachmentFormat = recipe.hasStencil ? depthFormat : VK_FORMAT_UNDEFINED;
-    }
+    const VkPipelineRenderingCreateInfo rendering =
+        RenderingFormats(*this, colorMask, withDepth, &formats);
 
     VkGraphicsPipelineCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
