@@ -1,28 +1,12 @@
 #include "constant_buffer_size.h"
+#include "spirv_words.h"
 
 #include <map>
 
 namespace d3dcompiler_standin {
 namespace {
 
-enum Op : uint32_t {
-    OpName = 5,
-    OpTypeInt = 21,
-    OpTypeFloat = 22,
-    OpTypeVector = 23,
-    OpTypeMatrix = 24,
-    OpTypeArray = 28,
-    OpTypeStruct = 30,
-    OpTypePointer = 32,
-    OpConstant = 43,
-    OpVariable = 59,
-    OpDecorate = 71,
-    OpMemberDecorate = 72,
-};
-constexpr uint32_t kDecorationArrayStride = 6;
-constexpr uint32_t kDecorationMatrixStride = 7;
-constexpr uint32_t kDecorationOffset = 35;
-constexpr uint32_t kStorageUniform = 2;
+using namespace spirv;
 
 struct Module {
     std::map<uint32_t, std::vector<uint32_t>> types; // id -> instruction words
@@ -33,24 +17,10 @@ struct Module {
     std::vector<uint32_t> uniformPointers; // pointer types of Uniform variables
 };
 
-std::string ReadName(const std::vector<uint32_t>& words) {
-    std::string name;
-    for (size_t w = 2; w < words.size(); ++w) {
-        for (int b = 0; b < 4; ++b) {
-            char c = char((words[w] >> (8 * b)) & 0xFF);
-            if (c == 0) {
-                return name;
-            }
-            name += c;
-        }
-    }
-    return name;
-}
-
 void Record(Module& m, const std::vector<uint32_t>& w) {
     switch (w[0] & 0xFFFF) {
     case OpName:
-        m.names[w[1]] = ReadName(w);
+        m.names[w[1]] = ReadLiteralString(w, 2, w.size());
         break;
     case OpConstant:
         m.constants[w[2]] = w.size() > 3 ? w[3] : 0;
@@ -122,14 +92,10 @@ uint64_t SizeOf(const Module& m, uint32_t type, uint64_t matrixStride, int depth
 
 bool CheckConstantBufferSizes(const std::vector<uint32_t>& spirv, std::string* errors) {
     Module m;
-    for (size_t at = 5; at < spirv.size();) {
-        uint32_t count = spirv[at] >> 16;
-        if (count == 0 || at + count > spirv.size()) {
-            break;
-        }
+    // A malformed tail is left to the validator; what comes before it counts.
+    ForEachInstruction(spirv, [&](size_t at, uint32_t, uint32_t count) {
         Record(m, std::vector<uint32_t>(spirv.begin() + at, spirv.begin() + at + count));
-        at += count;
-    }
+    });
     bool ok = true;
     for (uint32_t pointer : m.uniformPointers) {
         auto type = m.types.find(pointer);

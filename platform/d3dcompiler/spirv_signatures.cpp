@@ -1,4 +1,5 @@
 #include "spirv_signatures.h"
+#include "spirv_words.h"
 
 #include <windows.h>
 
@@ -12,24 +13,7 @@
 namespace d3dcompiler_standin {
 namespace {
 
-enum Op : uint32_t {
-    OpName = 5,
-    OpEntryPoint = 15,
-    OpTypeBool = 20,
-    OpTypeInt = 21,
-    OpTypeFloat = 22,
-    OpTypeVector = 23,
-    OpTypeArray = 28,
-    OpTypePointer = 32,
-    OpVariable = 59,
-    OpDecorate = 71,
-    OpDecorateString = 5632,
-};
-constexpr uint32_t kDecorationBuiltIn = 11;
-constexpr uint32_t kDecorationLocation = 30;
-constexpr uint32_t kDecorationUserSemantic = 5635;
-constexpr uint32_t kStorageInput = 1;
-constexpr uint32_t kStorageOutput = 3;
+using namespace spirv;
 
 struct ScalarInfo {
     uint32_t componentType = D3D_REGISTER_COMPONENT_UNKNOWN;
@@ -43,6 +27,15 @@ struct Variable {
     int64_t builtIn = -1;
     std::string semantic;
     std::string name;
+};
+
+// What the signatures are read from: the entry point's interface, and the
+// variables and types it names.
+struct EntryInterface {
+    std::vector<uint32_t> ids;
+    std::map<uint32_t, Variable> variables;
+    std::map<uint32_t, ScalarInfo> types;
+    std::map<uint32_t, uint32_t> pointees;
 };
 
 // System values by SPIR-V BuiltIn, with the spelling fxc writes.
@@ -65,20 +58,6 @@ constexpr SystemValue kSystemValues[] = {
     {43, D3D_NAME_INSTANCE_ID, "SV_InstanceID"},
 };
 
-std::string ReadLiteralString(const std::vector<uint32_t>& spirv, size_t word, size_t end) {
-    std::string text;
-    for (; word < end; ++word) {
-        for (int byte = 0; byte < 4; ++byte) {
-            char c = char((spirv[word] >> (8 * byte)) & 0xFF);
-            if (c == 0) {
-                return text;
-            }
-            text += c;
-        }
-    }
-    return text;
-}
-
 // "TEXCOORD3" -> ("TEXCOORD", 3); "COLOR" -> ("COLOR", 0).
 void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* index) {
     size_t digits = semantic.size();
@@ -89,45 +68,162 @@ void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* ind
     *index = digits < semantic.size() ? uint32_t(std::stoul(semantic.substr(digits))) : 0;
 }
 
-constexpr uint32_t kOpExtension = 10;
-constexpr uint32_t kOpDecorateId = 332;
-constexpr uint32_t kDecorationCounterBuffer = 5634;
-constexpr uint32_t kDecorationUserType = 5636;
-
 bool IsGoogleExtension(const std::string& name) {
     return name == "SPV_GOOGLE_hlsl_functionality1" || name == "SPV_GOOGLE_decorate_string" ||
            name == "SPV_GOOGLE_user_type";
 }
 
+// The entry point's interface ids: after the model, the id and the name (a
+// literal string).
+void RecordEntryPoint(const std::vector<uint32_t>& spirv, size_t at, uint32_t count,
+                      EntryInterface* entry) {
+    size_t afterName = at + 3;
+    while (afterName < at + count && (spirv[afterName] >> 24) != 0) {
+        ++afterName;
+    }
+    entry->ids.assign(spirv.begin() + std::min(afterName + 1, at + count),
+                      spirv.begin() + at + count);
+}
+
+void RecordType(uint32_t op, const uint32_t* w, EntryInterface* entry) {
+    std::map<uint32_t, ScalarInfo>& types = entry->types;
+    switch (op) {
+    case OpTypeBool:
+        types[w[1]] = {D3D_REGISTER_COMPONENT_UINT32, 1};
+        break;
+    case OpTypeInt:
+        types[w[1]] = {w[3] ? uint32_t(D3D_REGISTER_COMPONENT_SINT32)
+                            : uint32_t(D3D_REGISTER_COMPONENT_UINT32),
+                       1};
+        break;
+    case OpTypeFloat:
+        types[w[1]] = {D3D_REGISTER_COMPONENT_FLOAT32, 1};
+        break;
+    case OpTypeVector:
+        types[w[1]] = {types[w[2]].componentType, w[3]};
+        break;
+    case OpTypeArray:
+        types[w[1]] = types[w[2]];
+        break;
+    case OpTypePointer:
+        entry->pointees[w[1]] = w[3];
+        break;
+    default:
+        break;
+    }
+}
+
+void RecordInstruction(const std::vector<uint32_t>& spirv, size_t at, uint32_t op, uint32_t count,
+                       EntryInterface* entry) {
+    const uint32_t* w = &spirv[at];
+    std::map<uint32_t, Variable>& variables = entry->variables;
+    switch (op) {
+    case OpEntryPoint:
+        RecordEntryPoint(spirv, at, count, entry);
+        break;
+    case OpName:
+        variables[w[1]].name = ReadLiteralString(spirv, at + 2, at + count);
+        break;
+    case OpVariable:
+        variables[w[2]].pointerType = w[1];
+        variables[w[2]].storage = w[3];
+        break;
+    case OpDecorate:
+        if (count >= 4 && w[2] == kDecorationLocation) {
+            variables[w[1]].location = w[3];
+        } else if (count >= 4 && w[2] == kDecorationBuiltIn) {
+            variables[w[1]].builtIn = w[3];
+        }
+        break;
+    case OpDecorateString:
+        if (count >= 4 && w[2] == kDecorationUserSemantic) {
+            variables[w[1]].semantic = ReadLiteralString(spirv, at + 3, at + count);
+        }
+        break;
+    default:
+        RecordType(op, w, entry);
+        break;
+    }
+}
+
+// The signature element of an interface variable, its register still open.
+dxbc::SignatureElement ElementOf(const Variable& variable, const ScalarInfo& type) {
+    dxbc::SignatureElement element{};
+    SplitSemantic(variable.semantic, &element.semanticName, &element.semanticIndex);
+    element.componentType = type.componentType;
+    element.mask = uint8_t((1u << std::min<uint32_t>(type.components, 4)) - 1);
+    for (const SystemValue& value : kSystemValues) {
+        if (variable.builtIn >= 0 && value.builtIn == uint32_t(variable.builtIn)) {
+            element.systemValue = value.name;
+            element.semanticName = value.semantic;
+        }
+    }
+    return element;
+}
+
+// User values keep their locations; system values take the registers after
+// them, as fxc places them.
+void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
+    uint32_t nextSystemRegister[2] = {0, 0};
+    std::vector<std::pair<const Variable*, dxbc::SignatureElement>> systemValues;
+    for (uint32_t id : entry.ids) {
+        const Variable& variable = entry.variables[id];
+        if (variable.storage != kStorageInput && variable.storage != kStorageOutput) {
+            continue;
+        }
+        const bool output = variable.storage == kStorageOutput;
+        if (variable.builtIn < 0 && variable.semantic.empty()) {
+            signatures->withoutSemantic.push_back(variable.name);
+            continue;
+        }
+        dxbc::SignatureElement element =
+            ElementOf(variable, entry.types[entry.pointees[variable.pointerType]]);
+        if (variable.builtIn >= 0) {
+            systemValues.push_back({&variable, element});
+            continue;
+        }
+        element.registerIndex = uint32_t(std::max<int64_t>(variable.location, 0));
+        nextSystemRegister[output] =
+            std::max(nextSystemRegister[output], element.registerIndex + 1);
+        if (output && strcasecmp(element.semanticName.c_str(), "SV_Target") == 0) {
+            element.semanticName = "SV_Target";
+            element.systemValue = D3D_NAME_TARGET;
+        }
+        (output ? signatures->outputs : signatures->inputs).push_back(element);
+    }
+    for (auto& [variable, element] : systemValues) {
+        const bool output = variable->storage == kStorageOutput;
+        element.registerIndex = nextSystemRegister[output]++;
+        (output ? signatures->outputs : signatures->inputs).push_back(element);
+    }
+}
+
 } // namespace
 
 void RemoveSemanticDecorations(std::vector<uint32_t>& spirv) {
-    if (spirv.size() < 5) {
+    if (spirv.size() < kHeaderWords) {
         return;
     }
-    std::vector<uint32_t> kept(spirv.begin(), spirv.begin() + 5);
+    std::vector<uint32_t> kept(spirv.begin(), spirv.begin() + kHeaderWords);
     std::vector<size_t> extensions; // positions in `kept`
     bool extensionStillNeeded = false;
-    for (size_t at = 5; at < spirv.size();) {
-        uint32_t count = spirv[at] >> 16;
-        uint32_t op = spirv[at] & 0xFFFF;
-        if (count == 0 || at + count > spirv.size()) {
-            return; // malformed: leave it to the validator
-        }
+    const bool wellFormed = ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
         bool drop = false;
         if (op == OpDecorateString && count >= 3) {
             drop = spirv[at + 2] == kDecorationUserSemantic || spirv[at + 2] == kDecorationUserType;
             extensionStillNeeded |= !drop;
-        } else if (op == kOpDecorateId && count >= 3 && spirv[at + 2] == kDecorationCounterBuffer) {
+        } else if (op == OpDecorateId && count >= 3 && spirv[at + 2] == kDecorationCounterBuffer) {
             extensionStillNeeded = true;
-        } else if (op == kOpExtension &&
+        } else if (op == OpExtension &&
                    IsGoogleExtension(ReadLiteralString(spirv, at + 1, at + count))) {
             extensions.push_back(kept.size());
         }
         if (!drop) {
             kept.insert(kept.end(), spirv.begin() + at, spirv.begin() + at + count);
         }
-        at += count;
+    });
+    if (!wellFormed) {
+        return; // left to the validator
     }
     if (!extensionStillNeeded) {
         for (auto position = extensions.rbegin(); position != extensions.rend(); ++position) {
@@ -141,121 +237,18 @@ void RemoveSemanticDecorations(std::vector<uint32_t>& spirv) {
 bool ReadStageSignatures(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
                          std::string* error) {
     *signatures = {};
-    if (spirv.size() < 5 || spirv[0] != 0x07230203) {
+    if (spirv.size() < kHeaderWords || spirv[0] != kMagic) {
         *error = "compiled code is not SPIR-V";
         return false;
     }
-    std::vector<uint32_t> interfaceIds;
-    std::map<uint32_t, Variable> variables;
-    std::map<uint32_t, ScalarInfo> types;
-    std::map<uint32_t, uint32_t> pointees;
-    for (size_t at = 5; at < spirv.size();) {
-        uint32_t count = spirv[at] >> 16;
-        uint32_t op = spirv[at] & 0xFFFF;
-        if (count == 0 || at + count > spirv.size()) {
-            *error = "malformed SPIR-V";
-            return false;
-        }
-        const uint32_t* w = &spirv[at];
-        switch (op) {
-        case OpEntryPoint: {
-            // model, id, name (a literal string), then the interface ids
-            size_t name = at + 3;
-            size_t afterName = name;
-            while (afterName < at + count && (spirv[afterName] >> 24) != 0) {
-                ++afterName;
-            }
-            interfaceIds.assign(spirv.begin() + std::min(afterName + 1, at + count),
-                                spirv.begin() + at + count);
-            break;
-        }
-        case OpName:
-            variables[w[1]].name = ReadLiteralString(spirv, at + 2, at + count);
-            break;
-        case OpTypeBool:
-            types[w[1]] = {D3D_REGISTER_COMPONENT_UINT32, 1};
-            break;
-        case OpTypeInt:
-            types[w[1]] = {w[3] ? uint32_t(D3D_REGISTER_COMPONENT_SINT32)
-                                : uint32_t(D3D_REGISTER_COMPONENT_UINT32),
-                           1};
-            break;
-        case OpTypeFloat:
-            types[w[1]] = {D3D_REGISTER_COMPONENT_FLOAT32, 1};
-            break;
-        case OpTypeVector:
-            types[w[1]] = {types[w[2]].componentType, w[3]};
-            break;
-        case OpTypeArray:
-            types[w[1]] = types[w[2]];
-            break;
-        case OpTypePointer:
-            pointees[w[1]] = w[3];
-            break;
-        case OpVariable:
-            variables[w[2]].pointerType = w[1];
-            variables[w[2]].storage = w[3];
-            break;
-        case OpDecorate:
-            if (count >= 4 && w[2] == kDecorationLocation) {
-                variables[w[1]].location = w[3];
-            } else if (count >= 4 && w[2] == kDecorationBuiltIn) {
-                variables[w[1]].builtIn = w[3];
-            }
-            break;
-        case OpDecorateString:
-            if (count >= 4 && w[2] == kDecorationUserSemantic) {
-                variables[w[1]].semantic = ReadLiteralString(spirv, at + 3, at + count);
-            }
-            break;
-        default:
-            break;
-        }
-        at += count;
+    EntryInterface entry;
+    if (!ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+            RecordInstruction(spirv, at, op, count, &entry);
+        })) {
+        *error = "malformed SPIR-V";
+        return false;
     }
-
-    uint32_t nextSystemRegister[2] = {0, 0};
-    std::vector<std::pair<const Variable*, dxbc::SignatureElement>> systemValues;
-    for (uint32_t id : interfaceIds) {
-        const Variable& variable = variables[id];
-        if (variable.storage != kStorageInput && variable.storage != kStorageOutput) {
-            continue;
-        }
-        const bool output = variable.storage == kStorageOutput;
-        if (variable.builtIn < 0 && variable.semantic.empty()) {
-            signatures->withoutSemantic.push_back(variable.name);
-            continue;
-        }
-        const ScalarInfo type = types[pointees[variable.pointerType]];
-        dxbc::SignatureElement element{};
-        SplitSemantic(variable.semantic, &element.semanticName, &element.semanticIndex);
-        element.componentType = type.componentType;
-        element.mask = uint8_t((1u << std::min<uint32_t>(type.components, 4)) - 1);
-        if (variable.builtIn >= 0) {
-            for (const SystemValue& value : kSystemValues) {
-                if (value.builtIn == uint32_t(variable.builtIn)) {
-                    element.systemValue = value.name;
-                    element.semanticName = value.semantic;
-                }
-            }
-            systemValues.push_back({&variable, element});
-            continue;
-        }
-        element.registerIndex = uint32_t(std::max<int64_t>(variable.location, 0));
-        nextSystemRegister[output] =
-            std::max(nextSystemRegister[output], element.registerIndex + 1);
-        if (output && strcasecmp(element.semanticName.c_str(), "SV_Target") == 0) {
-            element.semanticName = "SV_Target";
-            element.systemValue = D3D_NAME_TARGET;
-        }
-        (output ? signatures->outputs : signatures->inputs).push_back(element);
-    }
-    // System values take the registers after the user values, as fxc places them.
-    for (auto& [variable, element] : systemValues) {
-        const bool output = variable->storage == kStorageOutput;
-        element.registerIndex = nextSystemRegister[output]++;
-        (output ? signatures->outputs : signatures->inputs).push_back(element);
-    }
+    PlaceElements(entry, signatures);
     auto byRegister = [](const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
         return a.registerIndex < b.registerIndex;
     };

@@ -1,0 +1,80 @@
+// Reading a SPIR-V module word by word: the opcodes and decorations the
+// compiler stand-in looks at, literal strings, and a walk over instructions.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin::spirv {
+
+enum Op : uint32_t {
+    OpName = 5,
+    OpExtension = 10,
+    OpEntryPoint = 15,
+    OpTypeBool = 20,
+    OpTypeInt = 21,
+    OpTypeFloat = 22,
+    OpTypeVector = 23,
+    OpTypeMatrix = 24,
+    OpTypeArray = 28,
+    OpTypeStruct = 30,
+    OpTypePointer = 32,
+    OpConstant = 43,
+    OpVariable = 59,
+    OpDecorate = 71,
+    OpMemberDecorate = 72,
+    OpDecorateId = 332,
+    OpDecorateString = 5632,
+};
+
+constexpr uint32_t kMagic = 0x07230203;
+constexpr size_t kHeaderWords = 5;
+
+constexpr uint32_t kDecorationArrayStride = 6;
+constexpr uint32_t kDecorationMatrixStride = 7;
+constexpr uint32_t kDecorationBuiltIn = 11;
+constexpr uint32_t kDecorationLocation = 30;
+constexpr uint32_t kDecorationOffset = 35;
+constexpr uint32_t kDecorationCounterBuffer = 5634;
+constexpr uint32_t kDecorationUserSemantic = 5635;
+constexpr uint32_t kDecorationUserType = 5636;
+
+constexpr uint32_t kStorageInput = 1;
+constexpr uint32_t kStorageUniform = 2;
+constexpr uint32_t kStorageOutput = 3;
+
+// The literal string in words [word, end): four bytes a word, lowest first,
+// ending at the first zero byte.
+inline std::string ReadLiteralString(const std::vector<uint32_t>& words, size_t word, size_t end) {
+    std::string text;
+    for (; word < end; ++word) {
+        for (int byte = 0; byte < 4; ++byte) {
+            char c = char((words[word] >> (8 * byte)) & 0xFF);
+            if (c == 0) {
+                return text;
+            }
+            text += c;
+        }
+    }
+    return text;
+}
+
+// Calls visit(at, op, count) for each instruction after the header, `at`
+// being the index of its first word. Returns false, having stopped there, at
+// an instruction whose word count is zero or runs past the end.
+template <typename Visit>
+bool ForEachInstruction(const std::vector<uint32_t>& spirv, Visit&& visit) {
+    for (size_t at = kHeaderWords; at < spirv.size();) {
+        const uint32_t count = spirv[at] >> 16;
+        if (count == 0 || at + count > spirv.size()) {
+            return false;
+        }
+        visit(at, spirv[at] & 0xFFFF, count);
+        at += count;
+    }
+    return true;
+}
+
+} // namespace d3dcompiler_standin::spirv
