@@ -12,6 +12,16 @@
 D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
                                                     ID3DBlob* vs, ID3DBlob* ps,
                                                     D3D12_INPUT_LAYOUT_DESC layout);
+// The same for shader code held elsewhere than in blobs.
+D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
+                                                    D3D12_SHADER_BYTECODE vs,
+                                                    D3D12_SHADER_BYTECODE ps,
+                                                    D3D12_INPUT_LAYOUT_DESC layout);
+
+// The system's fixed input layout: position, normal, uv and colour from slot
+// 0; the instance index arrives as a system value from slot 1, which has no
+// buffer.
+D3D12_INPUT_LAYOUT_DESC SystemInputLayout();
 
 // Adds a D32 depth buffer, tested LESS_EQUAL and written.
 void AddDepthBuffer(D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc);

@@ -2,26 +2,26 @@
 
 #include <unistd.h>
 
-StdoutCapture::StdoutCapture() {
-    std::fflush(stdout);
+StreamCapture::StreamCapture(std::FILE* stream) : stream_(stream) {
+    std::fflush(stream_);
     file_ = std::tmpfile();
     if (file_ == nullptr) {
         return;
     }
-    saved_ = dup(fileno(stdout));
-    dup2(fileno(file_), fileno(stdout));
+    saved_ = dup(fileno(stream_));
+    dup2(fileno(file_), fileno(stream_));
 }
 
-StdoutCapture::~StdoutCapture() {
+StreamCapture::~StreamCapture() {
     Take();
 }
 
-std::string StdoutCapture::Take() {
+std::string StreamCapture::Take() {
     if (file_ == nullptr) {
         return text_;
     }
-    std::fflush(stdout);
-    dup2(saved_, fileno(stdout));
+    std::fflush(stream_);
+    dup2(saved_, fileno(stream_));
     close(saved_);
     std::rewind(file_);
     char chunk[4096];

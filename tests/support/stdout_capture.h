@@ -4,23 +4,34 @@
 #include <cstdio>
 #include <string>
 
-// Captures stdout (printf and anything else writing to descriptor 1) through a
-// temporary file until Take or destruction. Captures may nest: the inner one
-// sees what is printed while it lives.
-class StdoutCapture {
+// Captures a standard stream (what the stdio stream and anything else writing
+// to its descriptor print) through a temporary file until Take or destruction.
+// Captures may nest: the inner one sees what is printed while it lives.
+class StreamCapture {
 public:
-    StdoutCapture();
-    ~StdoutCapture();
-    StdoutCapture(const StdoutCapture&) = delete;
-    StdoutCapture& operator=(const StdoutCapture&) = delete;
+    explicit StreamCapture(std::FILE* stream);
+    ~StreamCapture();
+    StreamCapture(const StreamCapture&) = delete;
+    StreamCapture& operator=(const StreamCapture&) = delete;
 
     // Everything printed since construction; ends the capture.
     std::string Take();
 
 private:
+    std::FILE* stream_;
     std::FILE* file_ = nullptr;
     int saved_ = -1;
     std::string text_;
+};
+
+class StdoutCapture : public StreamCapture {
+public:
+    StdoutCapture() : StreamCapture(stdout) {}
+};
+
+class StderrCapture : public StreamCapture {
+public:
+    StderrCapture() : StreamCapture(stderr) {}
 };
 
 // How often `needle` (usually a whole line with its newline) occurs in `text`,

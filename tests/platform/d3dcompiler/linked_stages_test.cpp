@@ -3,7 +3,8 @@
 // drawn and read back.
 #include "shader_reflection.h"
 
-#include <gpu_test_support.h>
+#include <device_fixture.h>
+#include <pipeline_desc.h>
 
 #include <d3dcompiler.h>
 
@@ -33,25 +34,11 @@ Written VSMain(uint id : SV_VertexID) {
 }
 )hlsl";
 
-class LinkedStages : public ::testing::Test, public DirectCommandSet {
+class LinkedStages : public DeviceFixture {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
-                                    reinterpret_cast<void**>(&device)),
-                  S_OK);
-        ASSERT_NO_FATAL_FAILURE(CreateCommandSet(device));
-    }
-    void TearDown() override {
-        ReleaseCommandSet();
-        if (device != nullptr) {
-            device->Release();
-        }
-    }
-
     // The colour at the target's centre after drawing with `pixelShader`.
     uint32_t DrawnColour(const std::string& pixelShader);
 
-    ID3D12Device* device = nullptr;
     ScratchDirectory scratch{"linked"};
 };
 
@@ -63,54 +50,38 @@ uint32_t LinkedStages::DrawnColour(const std::string& pixelShader) {
     if (FAILED(vs.hr) || FAILED(ps.hr)) {
         return 0;
     }
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = {};
-    desc.VS = {vs.code.data(), vs.code.size()};
-    desc.PS = {ps.code.data(), ps.code.size()};
-    desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
-    desc.SampleMask = UINT_MAX;
-    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
-    desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-    desc.NumRenderTargets = 1;
-    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
-    ID3D12RootSignature* root = nullptr;
-    ID3D12PipelineState* pipeline = nullptr;
+    ComPtr<ID3D12RootSignature> root;
     EXPECT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
-                                          IID_ID3D12RootSignature, reinterpret_cast<void**>(&root)),
+                                          IID_ID3D12RootSignature, root.PutVoid()),
               S_OK);
-    desc.pRootSignature = root;
-    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
-                                                  reinterpret_cast<void**>(&pipeline)),
-              S_OK);
-    ID3D12Resource* target =
-        MakeTexture(device, 16, 16, DXGI_FORMAT_R8G8B8A8_UNORM,
-                    D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    uint32_t colour = 0;
-    if (pipeline != nullptr && target != nullptr && rtvHeap != nullptr) {
-        D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-        device->CreateRenderTargetView(target, nullptr, rtv);
-        const D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
-        const D3D12_RECT scissor{0, 0, 16, 16};
-        list->RSSetViewports(1, &viewport);
-        list->RSSetScissorRects(1, &scissor);
-        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-        list->SetGraphicsRootSignature(root);
-        list->SetPipelineState(pipeline);
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-        list->DrawInstanced(3, 1, 0, 0);
-        ExecuteAndWait();
-        std::vector<uint8_t> pixels =
-            ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-        colour = pixels.size() == 16 * 16 * 4 ? PixelAt(pixels, 16, 8, 8) : 0;
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
+        root, {vs.code.data(), vs.code.size()}, {ps.code.data(), ps.code.size()}, {nullptr, 0});
+    desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+    ComPtr<ID3D12PipelineState> pipeline;
+    EXPECT_EQ(
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+        S_OK);
+    ComPtr<ID3D12Resource> target{MakeTexture(16, 16, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    if (pipeline == nullptr || target == nullptr || rtvHeap == nullptr) {
+        return 0;
     }
-    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, root, target, rtvHeap}) {
-        if (object != nullptr) {
-            object->Release();
-        }
-    }
-    return colour;
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(target, nullptr, rtv);
+    const D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
+    const D3D12_RECT scissor{0, 0, 16, 16};
+    list->RSSetViewports(1, &viewport);
+    list->RSSetScissorRects(1, &scissor);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    list->SetGraphicsRootSignature(root);
+    list->SetPipelineState(pipeline);
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    list->DrawInstanced(3, 1, 0, 0);
+    ExecuteAndWait();
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    return pixels.size() == 16 * 16 * 4 ? PixelAt(pixels, 16, 8, 8) : 0;
 }
 
 TEST_F(LinkedStages, ValuesArriveBySemantic) {

@@ -9,6 +9,10 @@
 //   // source: <where Windows' verdict comes from>
 #include "shader_reflection.h"
 
+#include <device_fixture.h>
+#include <pipeline_desc.h>
+#include <stdout_capture.h>
+
 #include <windows.h>
 
 #include <d3d12.h>
@@ -17,11 +21,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -67,96 +69,30 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
     return verdict;
 }
 
-// What the stand-in prints on standard error while it runs `work`.
-template <typename Work> std::string CaptureStderr(Work work) {
-    std::fflush(stderr);
-    FILE* sink = std::tmpfile();
-    int saved = dup(2);
-    dup2(fileno(sink), 2);
-    work();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::string text;
-    std::rewind(sink);
-    for (int c = std::fgetc(sink); c != EOF; c = std::fgetc(sink)) {
-        text += char(c);
-    }
-    std::fclose(sink);
-    return text;
-}
-
-class ShaderCorpus : public ::testing::Test {
+class ShaderCorpus : public DeviceFixture {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
-                                    reinterpret_cast<void**>(&device)),
-                  S_OK);
-    }
-    void TearDown() override {
-        if (device != nullptr) {
-            device->Release();
-        }
-    }
-
     // The pipeline the system builds for the swap chain: one RGBA8 target,
     // 32-bit depth, the system's input layout, the vertex shader's root signature.
     HRESULT BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                           std::string* printed);
-
-    ID3D12Device* device = nullptr;
 };
 
 HRESULT ShaderCorpus::BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                                     std::string* printed) {
-    ID3DBlob* part = nullptr;
-    ID3D12RootSignature* root = nullptr;
-    if (SUCCEEDED(D3DGetBlobPart(vs.data(), vs.size(), D3D_BLOB_ROOT_SIGNATURE, 0, &part))) {
+    ComPtr<ID3D12RootSignature> root;
+    ComPtr<ID3DBlob> part;
+    if (SUCCEEDED(D3DGetBlobPart(vs.data(), vs.size(), D3D_BLOB_ROOT_SIGNATURE, 0, part.Put()))) {
         device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                    IID_ID3D12RootSignature, reinterpret_cast<void**>(&root));
-        part->Release();
+                                    IID_ID3D12RootSignature, root.PutVoid());
     }
-    const D3D12_INPUT_ELEMENT_DESC layout[] = {
-        {"POSITION", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 0,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"NORMAL", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 12,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"UV", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 24, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"COLOR", 0, DXGI_FORMAT_R32G32B32A32_FLOAT, 0, 32,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"SV_InstanceID", 0, DXGI_FORMAT_R32_UINT, 1, 0,
-         D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
-    };
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = {};
-    desc.pRootSignature = root;
-    desc.VS = {vs.data(), vs.size()};
-    desc.PS = {ps.data(), ps.size()};
-    desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
-    desc.SampleMask = UINT_MAX;
-    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
-    desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
-    desc.RasterizerState.DepthClipEnable = TRUE;
-    desc.DepthStencilState.DepthEnable = TRUE;
-    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
-    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
-    desc.InputLayout = {layout, 5};
-    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-    desc.NumRenderTargets = 1;
-    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
-    desc.SampleDesc.Count = 1;
-    ID3D12PipelineState* state = nullptr;
-    HRESULT result = S_OK;
-    *printed = CaptureStderr([&] {
-        result = device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
-                                                     reinterpret_cast<void**>(&state));
-    });
-    if (state != nullptr) {
-        state->Release();
-    }
-    if (root != nullptr) {
-        root->Release();
-    }
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+        DescribePipeline(root, {vs.data(), vs.size()}, {ps.data(), ps.size()}, SystemInputLayout());
+    AddDepthBuffer(desc);
+    ComPtr<ID3D12PipelineState> state;
+    StderrCapture capture;
+    HRESULT result =
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid());
+    *printed = capture.Take();
     return result;
 }
 
