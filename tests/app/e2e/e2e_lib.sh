@@ -26,6 +26,16 @@ cleanup() {
 
 cp "$source_dir/shaders/normal.hlsl" "$work/normal.hlsl"
 
+# Starts a private X server, on display $1 unless BRENNWICK_XVFB_DISPLAY
+# names another, and exports DISPLAY for it.
+start_display() {
+    export BRENNWICK_XVFB_DISPLAY=${BRENNWICK_XVFB_DISPLAY:-$1}
+    source "$source_dir/scripts/xvfb.sh"
+    start_xvfb || exit 1
+    # start_xvfb sets its own trap; the cleanup stops its server too.
+    trap cleanup EXIT
+}
+
 # Starts the program in the background; $1 is the rest of its command line
 # (redirections), evaluated in the work folder. Output goes to $out unless
 # the redirections say otherwise.
@@ -43,13 +53,15 @@ count() {
     echo "${n:-0}"
 }
 
-# Waits up to $2 seconds until the output holds $1 at least $3 times.
+# Waits up to $2 seconds until the output holds $1 at least $3 times; gives
+# up early once the program has ended without it.
 wait_for() {
     local text=$1 seconds=$2 times=${3:-1}
     for _ in $(seq 1 $((seconds * 10))); do
         if (($(count "$text") >= times)); then
             return 0
         fi
+        running || return 1
         sleep 0.1
     done
     return 1

@@ -10,65 +10,22 @@ set -uo pipefail
 
 program=$(realpath "$1")
 source_dir=$2
-work=$(mktemp -d)
-pid=
-failures=0
+source "$(dirname "$0")/e2e_lib.sh"
+trap cleanup EXIT
 # Resident memory allowed to the program: it runs in about 120 MB, lavapipe
 # included; the edits once grew it by 100 MB a second.
 memory_limit_kb=$((512 * 1024))
-
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
-cleanup() {
-    if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
-        kill -KILL "$pid" 2>/dev/null
-    fi
-    [[ -n ${KEEP_WORK:-} ]] && echo "kept $work" || rm -rf "$work"
-    [[ -n ${BRENNWICK_XVFB_PID:-} ]] && kill "$BRENNWICK_XVFB_PID" 2>/dev/null
-}
-trap cleanup EXIT
-
-count() {
-    local n
-    n=$(grep -cF -- "$1" "$work/out.txt" 2>/dev/null)
-    echo "${n:-0}"
-}
-
-# Waits up to $2 seconds until the output holds $1 at least $3 times.
-wait_for() {
-    local text=$1 seconds=$2 times=${3:-1}
-    for _ in $(seq 1 $((seconds * 10))); do
-        (($(count "$text") >= times)) && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 
 resident_kb() {
     awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || echo 0
 }
 
-# Ends the program with $1 (a key press or a signal) and checks a clean exit.
-expect_clean_exit() {
-    local how=$1 status
-    for _ in $(seq 1 300); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        fail "$how: the program did not end"
-        kill -KILL "$pid"
-    fi
-    wait "$pid"
-    status=$?
-    pid=
-    ((status == 0)) || fail "$how: exit status $status"
-    grep -qF "Dx12::Renderer::~Renderer : view_present : Delete buffermapper" "$work/out.txt" ||
-        fail "$how: no teardown lines"
+# Ends the program with $1 (a key press or a signal) and checks a clean exit
+# through the renderer's teardown.
+expect_clean_end() {
+    expect_clean_exit "$1" 30
+    grep -qF "Dx12::Renderer::~Renderer : view_present : Delete buffermapper" "$out" ||
+        fail "$1: no teardown lines"
 }
 
 # Replaces normal.hlsl by case $1: files beside it are written first.
@@ -102,23 +59,17 @@ expected_text() {
     esac
 }
 
-cp "$source_dir/shaders/normal.hlsl" "$work/good.hlsl"
-cp "$work/good.hlsl" "$work/normal.hlsl"
-
-export BRENNWICK_XVFB_DISPLAY=${BRENNWICK_XVFB_DISPLAY:-160}
-source "$source_dir/scripts/xvfb.sh"
-start_xvfb || exit 1
-trap cleanup EXIT
+cp "$work/normal.hlsl" "$work/good.hlsl"
+start_display 160
 
 # ---- Edits while the program runs, ended by Escape --------------------------
-(cd "$work" && exec "$program" >"$work/out.txt" 2>"$work/err.txt") &
-pid=$!
+launch '>"$out" 2>"$work/err.txt"'
 wait_for " fps" 60 || fail "no frame-rate line within 60 s"
 window=$(xdotool search --name '^Brennwick$' | head -n 1)
 [[ -n $window ]] || { fail "no window captioned Brennwick"; exit 1; }
-press() {
+press_in_window() {
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-    xdotool key --clearmodifiers "$1"
+    press "$1"
 }
 
 builds=1
@@ -127,21 +78,21 @@ for case in include-cycle self-include-twice deep-nesting dev-zero fifo director
     make_case "$case"
     started=$(date +%s)
     deletes=$(count "Delete cache_shader")
-    press F5
+    press_in_window F5
     wait_for "Delete cache_shader" 20 $((deletes + 1)) || fail "$case: F5 was not seen"
     errors=$((errors + 2)) # one banner per entry point
     wait_for "COMPILE ERROR" 60 "$errors" || fail "$case: no COMPILE ERROR banners"
     text=$(expected_text "$case")
-    grep -qF -- "$text" "$work/out.txt" || fail "$case: the output does not say \"$text\""
+    grep -qF -- "$text" "$out" || fail "$case: the output does not say \"$text\""
     wait_for " fps" 20 $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
-    kill -0 "$pid" 2>/dev/null || { fail "$case: the program stopped"; exit 1; }
+    running || { fail "$case: the program stopped"; exit 1; }
     rss=$(resident_kb)
     ((rss < memory_limit_kb)) || fail "$case: $rss kB resident, over $memory_limit_kb"
     echo "$case: reported and drawing after $(($(date +%s) - started)) s, $rss kB resident"
 
     rm -rf "$work/normal.hlsl"
     cp "$work/good.hlsl" "$work/normal.hlsl"
-    press F5
+    press_in_window F5
     builds=$((builds + 1))
     wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" ||
         fail "$case: no rebuild after the repair"
@@ -149,7 +100,7 @@ done
 # A root signature that the shader accepts but the draw pass cannot use (a
 # root CBV where it binds a table): every draw is skipped, said once.
 sed 's/DescriptorTable(CBV(b0))/CBV(b0)/' "$work/good.hlsl" >"$work/normal.hlsl"
-press F5
+press_in_window F5
 builds=$((builds + 1))
 wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" || fail "root CBV: not built"
 wait_for " fps" 20 $(($(count " fps") + 3)) || fail "root CBV: no frames"
@@ -159,23 +110,17 @@ cp "$work/good.hlsl" "$work/normal.hlsl"
 
 lines=$(wc -l <"$work/err.txt")
 ((lines < 100)) || fail "$lines lines on standard error: $(head -n 5 "$work/err.txt")"
-press Escape
-expect_clean_exit "Escape"
+press_in_window Escape
+expect_clean_end "Escape"
 
 # ---- Starting on a bad file, ended by SIGINT ----------------------------------
 for case in fifo include-cycle; do
     make_case "$case"
-    (cd "$work" && exec "$program" >"$work/out.txt" 2>"$work/err.txt") &
-    pid=$!
+    launch '>"$out" 2>"$work/err.txt"'
     wait_for " fps" 60 2 || fail "$case at start-up: no frames"
-    grep -qF -- "$(expected_text "$case")" "$work/out.txt" || fail "$case at start-up: not reported"
+    grep -qF -- "$(expected_text "$case")" "$out" || fail "$case at start-up: not reported"
     kill -INT "$pid"
-    expect_clean_exit "$case at start-up, SIGINT"
+    expect_clean_end "$case at start-up, SIGINT"
 done
 
-if ((failures > 0)); then
-    echo "--- last program output ---" >&2
-    tail -n 30 "$work/out.txt" >&2
-    exit 1
-fi
-echo "live edits: all checks passed"
+finish "live edits"

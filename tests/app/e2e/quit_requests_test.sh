@@ -9,10 +9,7 @@ source_dir=$2
 source "$(dirname "$0")/e2e_lib.sh"
 trap cleanup EXIT
 
-export BRENNWICK_XVFB_DISPLAY=${BRENNWICK_XVFB_DISPLAY:-150}
-source "$source_dir/scripts/xvfb.sh"
-start_xvfb || exit 1
-trap cleanup EXIT
+start_display 150
 display=$DISPLAY
 
 # Each request ends the program with its teardown, window or not.

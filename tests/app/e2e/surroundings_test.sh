@@ -12,10 +12,7 @@ send_close_request=$(realpath "$3")
 source "$(dirname "$0")/e2e_lib.sh"
 trap cleanup EXIT
 
-export BRENNWICK_XVFB_DISPLAY=${BRENNWICK_XVFB_DISPLAY:-160}
-source "$source_dir/scripts/xvfb.sh"
-start_xvfb || exit 1
-trap cleanup EXIT
+start_display 160
 display=$DISPLAY
 
 # Where each of the program's standard descriptors leads.
