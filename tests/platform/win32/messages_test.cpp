@@ -1,4 +1,6 @@
 // Window creation, the message queue and the default window procedure.
+#include "recording_window.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,13 +12,6 @@
 
 namespace {
 
-std::vector<MSG> g_received;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 std::vector<UINT> ReceivedMessages() {
     std::vector<UINT> messages;
     for (const MSG& message : g_received) {
@@ -26,15 +21,8 @@ std::vector<UINT> ReceivedMessages() {
 }
 
 HWND MakeWindow(DWORD style, int outerWidth, int outerHeight) {
-    static const bool registered = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.lpszClassName = "RecordingWindow";
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    EXPECT_TRUE(registered);
-    return CreateWindowExA(0, "RecordingWindow", "test", style, 10, 10, outerWidth, outerHeight,
+    EXPECT_TRUE(RegisterRecordingClass());
+    return CreateWindowExA(0, kRecordingClass, "test", style, 10, 10, outerWidth, outerHeight,
                            HWND{}, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 

@@ -1,6 +1,8 @@
 // What a real X server shows of a window and delivers to it. A second X
 // connection plays the other clients: it reads the window's properties and
 // sends key events, a window manager's close request and a destruction.
+#include "recording_window.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,13 +19,6 @@
 
 namespace {
 
-std::vector<MSG> g_received;
-
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 class Win32X : public testing::Test {
 protected:
     void SetUp() override {
@@ -31,17 +26,10 @@ protected:
             << "needs an X display: run through scripts/test.sh, which starts Xvfb";
         other_ = xcb_connect(nullptr, nullptr);
         ASSERT_EQ(xcb_connection_has_error(other_), 0) << "cannot reach the X display";
-        static const bool registered = [] {
-            WNDCLASSEXA windowClass{};
-            windowClass.cbSize = sizeof(windowClass);
-            windowClass.lpfnWndProc = RecordingProc;
-            windowClass.lpszClassName = "XTestWindow";
-            return RegisterClassExA(&windowClass) != 0;
-        }();
-        ASSERT_TRUE(registered);
+        ASSERT_TRUE(RegisterRecordingClass());
         RECT outer{0, 0, 200, 100};
         AdjustWindowRectEx(&outer, WS_CAPTION | WS_SYSMENU, FALSE, 0);
-        window_ = CreateWindowExA(0, "XTestWindow", "X test window", WS_CAPTION | WS_SYSMENU, 40,
+        window_ = CreateWindowExA(0, kRecordingClass, "X test window", WS_CAPTION | WS_SYSMENU, 40,
                                   40, outer.right - outer.left, outer.bottom - outer.top, HWND{},
                                   nullptr, nullptr, nullptr);
         ASSERT_NE(window_, HWND{});
