@@ -1,7 +1,7 @@
 // Windows: a loop followed by a return returns on every path.
 // verdict: accepted
 // source: fxc's "error X3507: 'func_i1_': Not all control paths return a value", quoted in Dawn/Tint's HLSL test expectations
-float Sum(float y)
+float Shade(float y)
 {
     float s = 0;
     [unroll] for (int i = 0; i < 4; ++i)
@@ -10,37 +10,4 @@ float Sum(float y)
     }
     return s;
 }
-cbuffer uniform0 : register(b0)
-{
-    row_major float4x4 viewProjection;
-    float4 tint;
-};
-struct VertexInput
-{
-    float3 position : POSITION;
-    float3 normal : NORMAL;
-    float2 uv : UV;
-    float4 color : COLOR;
-    uint instanceId : SV_InstanceID;
-};
-struct PixelInput
-{
-    float4 position : SV_Position;
-    float4 color : COLOR;
-    float3 normal : NORMAL;
-    float2 uv : TEXCOORD0;
-};
-[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))")]
-PixelInput VSMain(VertexInput input)
-{
-    PixelInput output;
-    output.position = mul(float4(input.position, 1.0), viewProjection);
-    output.color = input.color * tint;
-    output.normal = input.normal;
-    output.uv = input.uv;
-    return output;
-}
-float4 PSMain(PixelInput input) : SV_Target
-{
-    return input.color * (Sum(input.normal.y)) + float4(input.uv, 0, 0);
-}
+#include "shade_stages.hlsli"
