@@ -1,5 +1,5 @@
-// Creation helpers shared by every GPU object class: committed resources,
-// filling CPU-visible resources, descriptor heaps.
+// Helpers shared by every GPU object class: committed resources, filling
+// CPU-visible resources, descriptor heaps and handles, transitions, release.
 #pragma once
 
 #include <windows.h>
@@ -31,5 +31,23 @@ void CopyToResourceZeroFilled(ID3D12Resource* resource, const void* data, size_t
 ID3D12DescriptorHeap* CreateDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
                                            uint32_t numDescriptors,
                                            D3D12_DESCRIPTOR_HEAP_FLAGS flags);
+
+// Descriptor `index` of a heap whose CPU range begins at `start`, descriptors
+// being `increment` bytes apart (GetDescriptorHandleIncrementSize). A handle is
+// an address: the arithmetic is SIZE_T wide.
+D3D12_CPU_DESCRIPTOR_HANDLE OffsetDescriptor(D3D12_CPU_DESCRIPTOR_HANDLE start, uint32_t index,
+                                             uint32_t increment);
+
+// A transition of every subresource of `resource` from `before` to `after`.
+D3D12_RESOURCE_BARRIER TransitionBarrier(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
+                                         D3D12_RESOURCE_STATES after);
+
+// Releases the reference `object` holds, if any, and leaves it null.
+template <typename T> void ReleaseAndNull(T*& object) {
+    if (object != nullptr) {
+        object->Release();
+        object = nullptr;
+    }
+}
 
 } // namespace Dx12
