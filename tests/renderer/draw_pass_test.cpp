@@ -1,5 +1,7 @@
 #include "renderer_fixture.h"
 
+#include <frame_constants.h>
+
 #include <stdout_capture.h>
 #include <platform_testing.h>
 
@@ -36,7 +38,7 @@ TEST_F(RendererTest, AMissingOrMistypedViewRecordsNothingButAdvancesTheClock) {
     view->viewParam[3] = -2.0f;
     renderer->Update();
     renderer->Draw("view");
-    const float clock = ConstantAt(272);
+    const float clock = ConstantAt(offsetof(Dx12::FrameConstants, frameClock));
     NewDrawSubmissions();
 
     renderer->Draw("no_such_view");
@@ -50,20 +52,21 @@ TEST_F(RendererTest, AMissingOrMistypedViewRecordsNothingButAdvancesTheClock) {
     EXPECT_EQ(NewDrawSubmissions(), 0u);
 
     renderer->Draw("view");
-    EXPECT_EQ(ConstantAt(272), ((clock + 0.016666668f) + 0.016666668f) + 0.016666668f);
-    EXPECT_EQ(ConstantAt(256), 1280.7f);
-    EXPECT_EQ(ConstantAt(260), 720.0f);
-    EXPECT_EQ(ConstantAt(264), 1280.7f / 720.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, frameClock)),
+              ((clock + 0.016666668f) + 0.016666668f) + 0.016666668f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, viewportWidth)), 1280.7f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, viewportHeight)), 720.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, aspect)), 1280.7f / 720.0f);
     int32_t zero = -1;
-    std::memcpy(&zero, renderer->uniform0_data + 268, 4);
+    std::memcpy(&zero, renderer->uniform0_data + offsetof(Dx12::FrameConstants, int0), 4);
     EXPECT_EQ(zero, 0);
-    EXPECT_EQ(ConstantAt(336), 1.5f);
-    EXPECT_EQ(ConstantAt(348), -2.0f);
-    EXPECT_EQ(ConstantAt(0), 1.0f);
-    EXPECT_EQ(ConstantAt(20), 1.0f);
-    EXPECT_EQ(ConstantAt(4), 0.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, viewParam)), 1.5f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, viewParam) + 12), -2.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, identity)), 1.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, identity) + 20), 1.0f);
+    EXPECT_EQ(ConstantAt(offsetof(Dx12::FrameConstants, identity) + 4), 0.0f);
     // The one instance sits in slot 0.
-    EXPECT_EQ(ConstantAt(384), 0.1f);
+    EXPECT_EQ(ConstantAt(Dx12::Renderer::INSTANCE_SLOTS_OFFSET), 0.1f);
 }
 
 TEST_F(RendererTest, ReportsAFailingShaderOnceUntilTheCacheIsEmptied) {
