@@ -7,17 +7,6 @@
 
 namespace Dx12 {
 
-namespace {
-
-template <typename T> void ReleaseAndClear(T*& object) {
-    if (object != nullptr) {
-        object->Release();
-        object = nullptr;
-    }
-}
-
-} // namespace
-
 ID3D12CommandQueue* CreateCommandQueue(ID3D12Device* device) {
     if (device == nullptr) {
         std::printf("ERROR NULL DEVICE %s\n", "Dx12::CreateCommandQueue");
@@ -70,8 +59,8 @@ IDXGISwapChain3* CreateSwapChain3(ID3D12Device* device, ID3D12CommandQueue* queu
     }
     // The window never switches to full screen on Alt+Enter.
     factory->MakeWindowAssociation(window, DXGI_MWA_NO_ALT_ENTER);
-    ReleaseAndClear(swapChain);
-    ReleaseAndClear(factory);
+    ReleaseAndNull(swapChain);
+    ReleaseAndNull(factory);
     return swapChain3;
 }
 
@@ -128,10 +117,10 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
         }
         backBuffers.push_back(buffer);
         if (device != nullptr && renderTargetHeap != nullptr) {
-            D3D12_CPU_DESCRIPTOR_HANDLE handle =
+            const D3D12_CPU_DESCRIPTOR_HANDLE start =
                 renderTargetHeap->GetCPUDescriptorHandleForHeapStart();
-            handle.ptr += static_cast<uint32_t>(
-                i * device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+            const D3D12_CPU_DESCRIPTOR_HANDLE handle = OffsetDescriptor(
+                start, i, device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
             device->CreateRenderTargetView(buffer, &renderTargetViewDesc, handle);
         }
     }
@@ -150,8 +139,8 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
                                        depthStencilHeap->GetCPUDescriptorHandleForHeapStart());
     }
 
-    WaitForGpu(0);
-    WaitForGpu(1);
+    WaitForGpu(DRAW_COMMANDS);
+    WaitForGpu(UPLOAD_COMMANDS);
 }
 
 void Device::WaitForGpu(uint32_t index) {
@@ -176,32 +165,44 @@ void Device::WaitForGpu(uint32_t index) {
     }
 }
 
+void Device::BeginCommands(CommandSet set) {
+    commandAllocator[set]->Reset();
+    commandList[set]->Reset(commandAllocator[set], nullptr);
+}
+
+void Device::SubmitAndWait(CommandSet set) {
+    commandList[set]->Close();
+    ID3D12CommandList* lists[] = {commandList[set]};
+    commandQueue[set]->ExecuteCommandLists(1, lists);
+    WaitForGpu(set);
+}
+
 void Device::Present() {
     if (swapChain != nullptr) {
         swapChain->Present(1, 0);
     }
-    WaitForGpu(0);
+    WaitForGpu(DRAW_COMMANDS);
 }
 
 Device::~Device() {
     for (ID3D12Resource*& buffer : backBuffers) {
-        ReleaseAndClear(buffer);
+        ReleaseAndNull(buffer);
     }
-    ReleaseAndClear(renderTargetHeap);
-    ReleaseAndClear(depthBuffer);
-    ReleaseAndClear(depthStencilHeap);
-    ReleaseAndClear(swapChain);
+    ReleaseAndNull(renderTargetHeap);
+    ReleaseAndNull(depthBuffer);
+    ReleaseAndNull(depthStencilHeap);
+    ReleaseAndNull(swapChain);
     for (int set = 0; set < 2; ++set) {
         if (fenceEvent[set] != nullptr) {
             CloseHandle(fenceEvent[set]);
             fenceEvent[set] = nullptr;
         }
-        ReleaseAndClear(fence[set]);
-        ReleaseAndClear(commandList[set]);
-        ReleaseAndClear(commandAllocator[set]);
-        ReleaseAndClear(commandQueue[set]);
+        ReleaseAndNull(fence[set]);
+        ReleaseAndNull(commandList[set]);
+        ReleaseAndNull(commandAllocator[set]);
+        ReleaseAndNull(commandQueue[set]);
     }
-    ReleaseAndClear(device);
+    ReleaseAndNull(device);
     backBuffers.clear();
     backBuffers.shrink_to_fit();
 }

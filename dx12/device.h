@@ -12,6 +12,13 @@
 
 namespace Dx12 {
 
+// The two command sets, named by what they record; each indexes a queue, an
+// allocator, a list, a fence and its event.
+enum CommandSet : uint32_t {
+    DRAW_COMMANDS = 0,   // clears and draws; the swap chain presents through its queue
+    UPLOAD_COMMANDS = 1, // texture uploads
+};
+
 class Device {
 public:
     Device(HWND window, uint32_t width, uint32_t height, uint32_t backBufferCount);
@@ -21,6 +28,12 @@ public:
 
     // Returns when the GPU has finished everything executed on set `index`.
     void WaitForGpu(uint32_t index);
+    // Resets the allocator and the list of `set` for recording; the set must
+    // have both.
+    void BeginCommands(CommandSet set);
+    // Closes the list of `set`, executes it on the set's queue and returns when
+    // the GPU has finished it; the set must have its list and queue.
+    void SubmitAndWait(CommandSet set);
     // Shows the back buffer just drawn and returns when command set 0 is idle.
     void Present();
 

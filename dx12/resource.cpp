@@ -7,27 +7,16 @@
 
 namespace Dx12 {
 
-namespace {
-
-template <typename T> void ReleaseAndClear(T*& object) {
-    if (object != nullptr) {
-        object->Release();
-        object = nullptr;
-    }
-}
-
-} // namespace
-
 Resource::Resource()
     : resource(nullptr), heap(nullptr), rootSignature(nullptr), pipelineState(nullptr) {
     std::memset(&shaderResourceView, 0, sizeof(shaderResourceView));
 }
 
 Resource::~Resource() {
-    ReleaseAndClear(heap);
-    ReleaseAndClear(pipelineState);
-    ReleaseAndClear(rootSignature);
-    ReleaseAndClear(resource);
+    ReleaseAndNull(heap);
+    ReleaseAndNull(pipelineState);
+    ReleaseAndNull(rootSignature);
+    ReleaseAndNull(resource);
 }
 
 Vertex::Vertex(ID3D12Device* device, const void* data, uint32_t size, uint32_t stride) {

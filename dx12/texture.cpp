@@ -12,12 +12,11 @@ namespace {
 
 const char* const kAsteriskLine = "*******************************************************\n";
 
-// Descriptor i of a heap: its CPU start plus i increments, in 32-bit arithmetic.
+// Descriptor i of a heap: its CPU start plus i increments.
 D3D12_CPU_DESCRIPTOR_HANDLE DescriptorAt(ID3D12Device* device, ID3D12DescriptorHeap* heap,
                                          D3D12_DESCRIPTOR_HEAP_TYPE type, uint32_t index) {
-    D3D12_CPU_DESCRIPTOR_HANDLE handle = heap->GetCPUDescriptorHandleForHeapStart();
-    handle.ptr += static_cast<uint32_t>(index * device->GetDescriptorHandleIncrementSize(type));
-    return handle;
+    const D3D12_CPU_DESCRIPTOR_HANDLE start = heap->GetCPUDescriptorHandleForHeapStart();
+    return OffsetDescriptor(start, index, device->GetDescriptorHandleIncrementSize(type));
 }
 
 } // namespace
@@ -107,14 +106,8 @@ RenderTarget::~RenderTarget() {
     }
     delete depthTexture;
     depthTexture = nullptr;
-    if (depthStencilHeap != nullptr) {
-        depthStencilHeap->Release();
-        depthStencilHeap = nullptr;
-    }
-    if (renderTargetHeap != nullptr) {
-        renderTargetHeap->Release();
-        renderTargetHeap = nullptr;
-    }
+    ReleaseAndNull(depthStencilHeap);
+    ReleaseAndNull(renderTargetHeap);
 }
 
 ID3D12Resource* UpdateTexture(ID3D12Device* device, ID3D12GraphicsCommandList* commandList,
@@ -160,13 +153,8 @@ ID3D12Resource* UpdateTexture(ID3D12Device* device, ID3D12GraphicsCommandList* c
     // the copy promotes to copy-destination implicitly.
     commandList->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 
-    D3D12_RESOURCE_BARRIER barrier = {};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Flags = D3D12_RESOURCE_BARRIER_FLAG_NONE;
-    barrier.Transition.pResource = texture;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = D3D12_RESOURCE_STATE_COPY_DEST;
-    barrier.Transition.StateAfter = D3D12_RESOURCE_STATE_COMMON;
+    const D3D12_RESOURCE_BARRIER barrier =
+        TransitionBarrier(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COMMON);
     commandList->ResourceBarrier(1, &barrier);
     return upload;
 }
