@@ -1,6 +1,11 @@
 #include "renderer.h"
 
+#include "frame_constants.h"
+
+#include <helpers.h>
+
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -13,9 +18,17 @@ namespace {
 float g_frameClock = 0.0f;
 constexpr float kFrameClockStep = 0.016666668f;
 constexpr int kMaxRenderTargetViews = 8;
+static_assert(sizeof(FrameConstants) == Renderer::INSTANCE_SLOTS_OFFSET);
+
+// Copies `value` into the constants at `offset`, byte for byte.
+template <typename T> void PutConstant(uint8_t* constants, size_t offset, const T& value) {
+    std::memcpy(constants + offset, &value, sizeof(T));
+}
+
+} // namespace
 
 // What one call draws into, with the handles and barriers of every submission.
-struct TargetState {
+struct Renderer::DrawTarget {
     int count = 0;
     D3D12_CPU_DESCRIPTOR_HANDLE renderTargetViews[kMaxRenderTargetViews] = {};
     D3D12_CPU_DESCRIPTOR_HANDLE depthStencilView = {};
@@ -26,24 +39,9 @@ struct TargetState {
     bool offscreen = false;
 };
 
-D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                                  D3D12_RESOURCE_STATES after) {
-    D3D12_RESOURCE_BARRIER barrier = {};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Flags = D3D12_RESOURCE_BARRIER_FLAG_NONE;
-    barrier.Transition.pResource = resource;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = before;
-    barrier.Transition.StateAfter = after;
-    return barrier;
-}
+namespace {
 
-D3D12_CPU_DESCRIPTOR_HANDLE Offset(D3D12_CPU_DESCRIPTOR_HANDLE start, UINT index, UINT step) {
-    start.ptr += static_cast<SIZE_T>(index) * step;
-    return start;
-}
-
-void RecordOpening(ID3D12GraphicsCommandList* list, const TargetState& target) {
+void RecordOpening(ID3D12GraphicsCommandList* list, const Renderer::DrawTarget& target) {
     list->RSSetViewports(1, &target.viewport);
     list->RSSetScissorRects(1, &target.scissor);
     if (target.count > 0) {
@@ -54,7 +52,7 @@ void RecordOpening(ID3D12GraphicsCommandList* list, const TargetState& target) {
                              haveDepth ? &target.depthStencilView : nullptr);
 }
 
-void RecordClosing(ID3D12GraphicsCommandList* list, const TargetState& target) {
+void RecordClosing(ID3D12GraphicsCommandList* list, const Renderer::DrawTarget& target) {
     if (target.count > 0) {
         list->ResourceBarrier(static_cast<UINT>(target.count), target.closing);
     }
@@ -74,138 +72,166 @@ void Renderer::Draw(const std::string& viewName) {
                     viewName.c_str(), static_cast<int>(found->type));
         return;
     }
-    auto* view = static_cast<ViewBuffer*>(found);
-    ID3D12Device* d3d = device->device;
-    ID3D12CommandAllocator* allocator = device->commandAllocator[0];
-    ID3D12GraphicsCommandList* list = device->commandList[0];
-    ID3D12CommandQueue* queue = device->commandQueue[0];
-    if (d3d == nullptr || allocator == nullptr || list == nullptr || queue == nullptr) {
+    const auto& view = *static_cast<ViewBuffer*>(found);
+    if (device->device == nullptr || device->commandAllocator[DRAW_COMMANDS] == nullptr ||
+        device->commandList[DRAW_COMMANDS] == nullptr ||
+        device->commandQueue[DRAW_COMMANDS] == nullptr) {
         return;
     }
-
-    TargetState target;
-    const UINT rtvStep = d3d->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    if (view->renderTarget != nullptr) {
-        RenderTargetBuffer* description = view->renderTarget;
-        // Only four colour-target names exist in a description.
-        target.count = std::clamp(description->count, 0, RenderTargetBuffer::MAX_COLOR_TARGETS);
-        target.offscreen = true;
-        RenderTarget*& cached = cache_rendertarget[description->name];
-        if (cached == nullptr) {
-            if (target.count != description->count) {
-                std::printf("%s : %s : Warning : count %d outside 0..%d, using %d\n",
-                            "Dx12::Renderer::Draw", description->name.c_str(),
-                            static_cast<int>(description->count),
-                            static_cast<int>(RenderTargetBuffer::MAX_COLOR_TARGETS), target.count);
-            }
-            cached = new RenderTarget(d3d, static_cast<uint32_t>(description->width),
-                                      static_cast<uint32_t>(description->height), target.count);
-            for (int i = 0; i < target.count; ++i) {
-                cache_texture[description->colorTargets[i].name] = cached->colorTextures[i];
-            }
-            cache_texture[description->depthTarget.name] = cached->depthTexture;
-        }
-        RenderTarget* renderTarget = cached;
-        // Views exist only for the textures the target was made with.
-        target.count = std::min(target.count, static_cast<int>(renderTarget->numTargets));
-        if (renderTarget->renderTargetHeap == nullptr) {
-            target.count = 0;
-        }
-        for (int i = 0; i < target.count; ++i) {
-            if (renderTarget->colorTextures[i] == nullptr ||
-                renderTarget->colorTextures[i]->resource == nullptr) {
-                target.count = i;
-                break;
-            }
-        }
-        const D3D12_CPU_DESCRIPTOR_HANDLE rtvStart =
-            target.count > 0 ? renderTarget->renderTargetHeap->GetCPUDescriptorHandleForHeapStart()
-                             : D3D12_CPU_DESCRIPTOR_HANDLE{};
-        for (int i = 0; i < target.count; ++i) {
-            Texture* texture = renderTarget->colorTextures[i];
-            // Colour textures are made readable and every submission leaves
-            // them readable by pixel shaders: the first opening starts from
-            // the state they were made in.
-            const bool firstUse = drawnTargetTextures_.insert(texture).second;
-            const D3D12_RESOURCE_STATES before = firstUse
-                                                     ? D3D12_RESOURCE_STATE_GENERIC_READ
-                                                     : D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
-            target.renderTargetViews[i] = Offset(rtvStart, static_cast<UINT>(i), rtvStep);
-            target.opening[i] =
-                Transition(texture->resource, before, D3D12_RESOURCE_STATE_RENDER_TARGET);
-            target.closing[i] = Transition(texture->resource, D3D12_RESOURCE_STATE_RENDER_TARGET,
-                                           D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
-        }
-        if (renderTarget->depthStencilHeap != nullptr) {
-            target.depthStencilView =
-                renderTarget->depthStencilHeap->GetCPUDescriptorHandleForHeapStart();
-        }
-    } else {
-        const uint32_t k = frame_count & 1;
-        if (k >= device->backBuffers.size() || device->backBuffers[k] == nullptr ||
-            device->renderTargetHeap == nullptr || device->depthStencilHeap == nullptr) {
-            return;
-        }
-        target.count = 1;
-        target.renderTargetViews[0] =
-            Offset(device->renderTargetHeap->GetCPUDescriptorHandleForHeapStart(), k, rtvStep);
-        target.depthStencilView = device->depthStencilHeap->GetCPUDescriptorHandleForHeapStart();
-        target.opening[0] = Transition(device->backBuffers[k], D3D12_RESOURCE_STATE_PRESENT,
-                                       D3D12_RESOURCE_STATE_RENDER_TARGET);
-        target.closing[0] = Transition(device->backBuffers[k], D3D12_RESOURCE_STATE_RENDER_TARGET,
-                                       D3D12_RESOURCE_STATE_PRESENT);
+    DrawTarget target;
+    if (!PrepareTarget(view, &target)) {
+        return;
     }
-
-    const ViewportRect& rect = view->viewport;
-    target.viewport = D3D12_VIEWPORT{rect.x, rect.y, rect.width, rect.height, 0.0f, 1.0f};
-    target.scissor =
-        D3D12_RECT{0, 0, static_cast<LONG>(rect.width), static_cast<LONG>(rect.height)};
-
-    // Per-frame constants; without the mapped buffer nothing can reach the
-    // shaders, so only the clear is submitted.
+    // Without the mapped buffer nothing can reach the shaders, so only the
+    // clear is submitted.
     if (uniform0_data != nullptr) {
-        static const DirectX::XMFLOAT4X4 identity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-        const float aspect = rect.width / rect.height;
-        const int32_t zero = 0;
-        std::memcpy(uniform0_data + 0, &identity, 64);
-        std::memcpy(uniform0_data + 64, &view->view, 64);
-        std::memcpy(uniform0_data + 128, &view->projection, 64);
-        std::memcpy(uniform0_data + 272, &g_frameClock, 4);
-        std::memcpy(uniform0_data + 256, &rect.width, 4);
-        std::memcpy(uniform0_data + 260, &rect.height, 4);
-        std::memcpy(uniform0_data + 264, &aspect, 4);
-        std::memcpy(uniform0_data + 268, &zero, 4);
-        std::memcpy(uniform0_data + 336, view->viewParam, 16);
+        WriteFrameConstants(view);
     }
+    SubmitClear(view, &target);
+    if (uniform0_data != nullptr) {
+        DrawBatches(view, target);
+    }
+}
 
-    // The clear, in a submission of its own.
-    allocator->Reset();
-    list->Reset(allocator, nullptr);
-    RecordOpening(list, target);
-    for (int i = 0; i < target.count; ++i) {
-        list->ClearRenderTargetView(target.renderTargetViews[i], view->clearColor, 0, nullptr);
+bool Renderer::PrepareTarget(const ViewBuffer& view, DrawTarget* target) {
+    const UINT rtvStep =
+        device->device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    if (view.renderTarget != nullptr) {
+        PrepareOffscreenTarget(*view.renderTarget, rtvStep, target);
+    } else if (!PrepareBackBufferTarget(rtvStep, target)) {
+        return false;
     }
-    if (target.depthStencilView.ptr != 0) {
-        list->ClearDepthStencilView(target.depthStencilView, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0,
+    const ViewportRect& rect = view.viewport;
+    target->viewport = D3D12_VIEWPORT{rect.x, rect.y, rect.width, rect.height, 0.0f, 1.0f};
+    target->scissor =
+        D3D12_RECT{0, 0, static_cast<LONG>(rect.width), static_cast<LONG>(rect.height)};
+    return true;
+}
+
+RenderTarget* Renderer::CachedRenderTarget(RenderTargetBuffer& description, int count) {
+    RenderTarget*& cached = cache_rendertarget[description.name];
+    if (cached != nullptr) {
+        return cached;
+    }
+    if (count != description.count) {
+        std::printf("%s : %s : Warning : count %d outside 0..%d, using %d\n",
+                    "Dx12::Renderer::Draw", description.name.c_str(),
+                    static_cast<int>(description.count),
+                    static_cast<int>(RenderTargetBuffer::MAX_COLOR_TARGETS), count);
+    }
+    cached = new RenderTarget(device->device, static_cast<uint32_t>(description.width),
+                              static_cast<uint32_t>(description.height), count);
+    for (int i = 0; i < count; ++i) {
+        cache_texture[description.colorTargets[i].name] = cached->colorTextures[i];
+    }
+    cache_texture[description.depthTarget.name] = cached->depthTexture;
+    return cached;
+}
+
+void Renderer::PrepareOffscreenTarget(RenderTargetBuffer& description, UINT rtvStep,
+                                      DrawTarget* target) {
+    // Only four colour-target names exist in a description.
+    target->count = std::clamp(description.count, 0, RenderTargetBuffer::MAX_COLOR_TARGETS);
+    target->offscreen = true;
+    RenderTarget* renderTarget = CachedRenderTarget(description, target->count);
+    // Views exist only for the textures the target was made with.
+    target->count = std::min(target->count, static_cast<int>(renderTarget->numTargets));
+    if (renderTarget->renderTargetHeap == nullptr) {
+        target->count = 0;
+    }
+    for (int i = 0; i < target->count; ++i) {
+        if (renderTarget->colorTextures[i] == nullptr ||
+            renderTarget->colorTextures[i]->resource == nullptr) {
+            target->count = i;
+            break;
+        }
+    }
+    const D3D12_CPU_DESCRIPTOR_HANDLE rtvStart =
+        target->count > 0 ? renderTarget->renderTargetHeap->GetCPUDescriptorHandleForHeapStart()
+                          : D3D12_CPU_DESCRIPTOR_HANDLE{};
+    for (int i = 0; i < target->count; ++i) {
+        Texture* texture = renderTarget->colorTextures[i];
+        // Colour textures are made readable and every submission leaves them
+        // readable by pixel shaders: the first opening starts from the state
+        // they were made in.
+        const bool firstUse = drawnTargetTextures_.insert(texture).second;
+        const D3D12_RESOURCE_STATES before = firstUse ? D3D12_RESOURCE_STATE_GENERIC_READ
+                                                      : D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
+        target->renderTargetViews[i] = OffsetDescriptor(rtvStart, static_cast<UINT>(i), rtvStep);
+        target->opening[i] =
+            TransitionBarrier(texture->resource, before, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        target->closing[i] =
+            TransitionBarrier(texture->resource, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                              D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    }
+    if (renderTarget->depthStencilHeap != nullptr) {
+        target->depthStencilView =
+            renderTarget->depthStencilHeap->GetCPUDescriptorHandleForHeapStart();
+    }
+}
+
+bool Renderer::PrepareBackBufferTarget(UINT rtvStep, DrawTarget* target) {
+    const uint32_t k = frame_count & 1;
+    if (k >= device->backBuffers.size() || device->backBuffers[k] == nullptr ||
+        device->renderTargetHeap == nullptr || device->depthStencilHeap == nullptr) {
+        return false;
+    }
+    target->count = 1;
+    target->renderTargetViews[0] = OffsetDescriptor(
+        device->renderTargetHeap->GetCPUDescriptorHandleForHeapStart(), k, rtvStep);
+    target->depthStencilView = device->depthStencilHeap->GetCPUDescriptorHandleForHeapStart();
+    target->opening[0] = TransitionBarrier(device->backBuffers[k], D3D12_RESOURCE_STATE_PRESENT,
+                                           D3D12_RESOURCE_STATE_RENDER_TARGET);
+    target->closing[0] = TransitionBarrier(
+        device->backBuffers[k], D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_PRESENT);
+    return true;
+}
+
+// Each constant where FrameConstants places it, one by one: the unused ranges
+// keep what they held.
+void Renderer::WriteFrameConstants(const ViewBuffer& view) {
+    static const DirectX::XMFLOAT4X4 identity(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+    const ViewportRect& rect = view.viewport;
+    const float aspect = rect.width / rect.height;
+    const int32_t zero = 0;
+    PutConstant(uniform0_data, offsetof(FrameConstants, identity), identity);
+    PutConstant(uniform0_data, offsetof(FrameConstants, view), view.view);
+    PutConstant(uniform0_data, offsetof(FrameConstants, projection), view.projection);
+    PutConstant(uniform0_data, offsetof(FrameConstants, frameClock), g_frameClock);
+    PutConstant(uniform0_data, offsetof(FrameConstants, viewportWidth), rect.width);
+    PutConstant(uniform0_data, offsetof(FrameConstants, viewportHeight), rect.height);
+    PutConstant(uniform0_data, offsetof(FrameConstants, aspect), aspect);
+    PutConstant(uniform0_data, offsetof(FrameConstants, int0), zero);
+    PutConstant(uniform0_data, offsetof(FrameConstants, viewParam), view.viewParam);
+}
+
+// The clear, in a submission of its own.
+void Renderer::SubmitClear(const ViewBuffer& view, DrawTarget* target) {
+    ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
+    device->BeginCommands(DRAW_COMMANDS);
+    RecordOpening(list, *target);
+    for (int i = 0; i < target->count; ++i) {
+        list->ClearRenderTargetView(target->renderTargetViews[i], view.clearColor, 0, nullptr);
+    }
+    if (target->depthStencilView.ptr != 0) {
+        list->ClearDepthStencilView(target->depthStencilView, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0,
                                     nullptr);
     }
-    RecordClosing(list, target);
-    list->Close();
-    ID3D12CommandList* lists[] = {list};
-    queue->ExecuteCommandLists(1, lists);
-    device->WaitForGpu(0);
-    if (target.offscreen) {
-        for (int i = 0; i < target.count; ++i) {
-            target.opening[i].Transition.StateBefore = D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
+    RecordClosing(list, *target);
+    device->SubmitAndWait(DRAW_COMMANDS);
+    // The clear left off-screen colour targets readable by pixel shaders.
+    if (target->offscreen) {
+        for (int i = 0; i < target->count; ++i) {
+            target->opening[i].Transition.StateBefore = D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
         }
     }
+}
 
-    if (uniform0_data == nullptr) {
-        return;
-    }
-
+// Every instancing description of the view, in batches of at most
+// INSTANCES_PER_BATCH instances whose records fill the instance slots.
+void Renderer::DrawBatches(const ViewBuffer& view, const DrawTarget& target) {
     std::vector<InstancingBuffer*> instancing;
-    for (auto& [name, buffer] : view->instancingBuffers) {
+    for (auto& [name, buffer] : view.instancingBuffers) {
         instancing.push_back(buffer);
     }
     for (InstancingBuffer* group : instancing) {
@@ -220,26 +246,28 @@ void Renderer::Draw(const std::string& viewName) {
             std::memcpy(uniform0_data + INSTANCE_SLOTS_OFFSET, instances.data() + next,
                         batch * sizeof(InstanceRecord));
             next += batch;
-
-            allocator->Reset();
-            list->Reset(allocator, nullptr);
-            RecordOpening(list, target);
-            for (auto& [meshName, mesh] : group->meshes) {
-                if (mesh != nullptr) {
-                    DrawMesh(*mesh, static_cast<UINT>(batch), target.offscreen, target.count);
-                }
-            }
-            RecordClosing(list, target);
-            list->Close();
-            queue->ExecuteCommandLists(1, lists);
-            device->WaitForGpu(0);
+            SubmitBatch(*group, static_cast<UINT>(batch), target);
         }
     }
 }
 
+// One batch: an instanced draw of each linked mesh, submitted and waited for.
+void Renderer::SubmitBatch(const InstancingBuffer& group, UINT batch, const DrawTarget& target) {
+    ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
+    device->BeginCommands(DRAW_COMMANDS);
+    RecordOpening(list, target);
+    for (auto& [meshName, mesh] : group.meshes) {
+        if (mesh != nullptr) {
+            DrawMesh(*mesh, batch, target.offscreen, target.count);
+        }
+    }
+    RecordClosing(list, target);
+    device->SubmitAndWait(DRAW_COMMANDS);
+}
+
 void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
                         int renderTargetCount) {
-    ID3D12GraphicsCommandList* list = device->commandList[0];
+    ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
     const std::string file = mesh.GetShaderFile();
     if (!file.empty() && cache_shader.find(file) == cache_shader.end()) {
         auto* built = new Shader(device->device, file.c_str(), offscreen, renderTargetCount);

@@ -57,7 +57,20 @@ public:
     uint8_t* uniform0_data;
     uint8_t* uniform1_data;
 
+    // What one draw call draws into; the draw pass defines it.
+    struct DrawTarget;
+
 private:
+    // The draw pass's steps: the target with its views and barriers, the
+    // frame constants, the clear, and the batches of instances.
+    bool PrepareTarget(const ViewBuffer& view, DrawTarget* target);
+    RenderTarget* CachedRenderTarget(RenderTargetBuffer& description, int count);
+    void PrepareOffscreenTarget(RenderTargetBuffer& description, UINT rtvStep, DrawTarget* target);
+    bool PrepareBackBufferTarget(UINT rtvStep, DrawTarget* target);
+    void WriteFrameConstants(const ViewBuffer& view);
+    void SubmitClear(const ViewBuffer& view, DrawTarget* target);
+    void DrawBatches(const ViewBuffer& view, const DrawTarget& target);
+    void SubmitBatch(const InstancingBuffer& group, UINT batch, const DrawTarget& target);
     // One mesh inside a batch: shader on first use, tables, the instanced draw.
     void DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
                   int renderTargetCount);

@@ -62,14 +62,12 @@ void RebuildTexture(ID3D12Device* device, ID3D12GraphicsCommandList* list, const
 } // namespace
 
 void Renderer::Update() {
-    ID3D12CommandAllocator* allocator = device->commandAllocator[1];
-    ID3D12GraphicsCommandList* list = device->commandList[1];
-    // Without a working update set nothing can be recorded; the rebuilds of
+    ID3D12GraphicsCommandList* list = device->commandList[UPLOAD_COMMANDS];
+    // Without a working upload set nothing can be recorded; the rebuilds of
     // vertex buffers need no commands and still run.
-    const bool canRecord = allocator != nullptr && list != nullptr;
+    const bool canRecord = device->commandAllocator[UPLOAD_COMMANDS] != nullptr && list != nullptr;
     if (canRecord) {
-        allocator->Reset();
-        list->Reset(allocator, nullptr);
+        device->BeginCommands(UPLOAD_COMMANDS);
     }
 
     std::vector<ID3D12Resource*> pendingUploads;
@@ -104,14 +102,13 @@ void Renderer::Update() {
     if (!canRecord) {
         return;
     }
-    list->Close();
-    if (!pendingUploads.empty()) {
-        ID3D12CommandList* lists[] = {list};
-        device->commandQueue[1]->ExecuteCommandLists(1, lists);
-        device->WaitForGpu(1);
-        for (ID3D12Resource* staging : pendingUploads) {
-            staging->Release();
-        }
+    if (pendingUploads.empty()) {
+        list->Close();
+        return;
+    }
+    device->SubmitAndWait(UPLOAD_COMMANDS);
+    for (ID3D12Resource* staging : pendingUploads) {
+        staging->Release();
     }
 }
 
