@@ -28,7 +28,8 @@ void RendererTest::TearDown() {
 }
 
 uint64_t RendererTest::NewDrawSubmissions() {
-    const uint64_t now = platform_testing::ExecutedCommandLists(renderer->device->commandQueue[0]);
+    const uint64_t now =
+        platform_testing::ExecutedCommandLists(renderer->device->commandQueue[Dx12::DRAW_COMMANDS]);
     const uint64_t fresh = now - submissionsSeen;
     submissionsSeen = now;
     return fresh;
@@ -51,7 +52,8 @@ ViewBuffer* RendererTest::MakeScene(size_t instances) {
 std::vector<uint8_t> RendererTest::ReadBackBuffer(uint32_t index) {
     Dx12::Device& device = *renderer->device;
     std::vector<uint8_t> pixels = ReadBackOnQueue(
-        device.device, device.commandQueue[0], device.commandAllocator[0], device.commandList[0],
+        device.device, device.commandQueue[Dx12::DRAW_COMMANDS],
+        device.commandAllocator[Dx12::DRAW_COMMANDS], device.commandList[Dx12::DRAW_COMMANDS],
         device.backBuffers.at(index), D3D12_RESOURCE_STATE_PRESENT);
     NewDrawSubmissions();
     return pixels;

@@ -6,7 +6,8 @@
 namespace {
 
 uint64_t UploadSubmissions(Dx12::Renderer& renderer) {
-    return platform_testing::ExecutedCommandLists(renderer.device->commandQueue[1]);
+    return platform_testing::ExecutedCommandLists(
+        renderer.device->commandQueue[Dx12::UPLOAD_COMMANDS]);
 }
 
 TEST_F(RendererTest, UploadsAllFlaggedTexturesInOneSubmission) {
