@@ -23,10 +23,11 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
     }
 }
 
-bool Sampleable(VkImageLayout layout) {
-    return layout == VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL ||
-           layout == VK_IMAGE_LAYOUT_GENERAL ||
-           layout == VK_IMAGE_LAYOUT_DEPTH_STENCIL_READ_ONLY_OPTIMAL;
+// The state a texture is sampled in: its own when that allows sampling.
+D3D12_RESOURCE_STATES SampledState(const GpuImage& image) {
+    constexpr D3D12_RESOURCE_STATES kShaderResource =
+        D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE;
+    return (image.state & kShaderResource) != 0 ? image.state : kShaderResource;
 }
 
 } // namespace
@@ -35,8 +36,10 @@ bool Sampleable(VkImageLayout layout) {
 bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     const RootSignatureLayout& layout = *pipeline_->rootSignature;
     bool nullDescriptors = core_.context->features.nullDescriptor;
-    // First pass: images that must change layout before the render pass begins.
+    // First pass: the textures read, which may need a barrier (outside any
+    // render pass instance) before the draw.
     std::vector<GpuImage*> toSample;
+    bool needsBarrier = false;
     std::vector<SetContent> contents(layout.parameters.size());
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
@@ -66,18 +69,19 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                                       D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                                       true);
-                    if (!Sampleable(image->layout)) {
-                        toSample.push_back(image.get());
-                    }
+                    needsBarrier = needsBarrier || HasPendingClear(*image) ||
+                                   NeedsBarrier(*image, SampledState(*image));
+                    toSample.push_back(image.get());
                 }
             }
         }
     }
-    if (!toSample.empty()) {
+    if (needsBarrier) {
         EndRendering();
-        for (GpuImage* image : toSample) {
-            Transition(*image, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
-        }
+        FlushClears();
+    }
+    for (GpuImage* image : toSample) {
+        Use(*image, SampledState(*image));
     }
     // Second pass: the writes, keyed by object ids so equal tables share a set.
     for (size_t i = 0; i < layout.parameters.size(); ++i) {

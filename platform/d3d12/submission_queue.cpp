@@ -52,6 +52,14 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
     serialSignal.value = serial;
     serialSignal.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
     batch.signals.push_back(serialSignal);
+    // Each submission begins after the one before it has finished, as
+    // Direct3D 12 finishes one ExecuteCommandLists' work before the next's:
+    // a list's own barriers then only order the work inside it.
+    if (lastSubmitted_ > 0) {
+        VkSemaphoreSubmitInfo previous = serialSignal;
+        previous.value = lastSubmitted_;
+        batch.waits.push_back(previous);
+    }
 
     VkCommandBufferSubmitInfo commandInfo{};
     commandInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_SUBMIT_INFO;
