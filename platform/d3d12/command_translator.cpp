@@ -3,6 +3,7 @@
 #include "command_translator.h"
 
 #include "state_translation.h"
+#include "testing_counters.h"
 
 #include <cstdio>
 
@@ -60,6 +61,7 @@ void CommandTranslator::Finish() {
         image->state = D3D12_RESOURCE_STATE_COMMON;
     }
     promotedToRead_.clear();
+    CountTranslatedWork(barriers_.Recorded(), renderPasses_);
 }
 
 void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {

@@ -35,7 +35,6 @@ public:
     // of a list.
     void Finish();
     uint64_t Draws() const { return draws_; }
-    uint64_t BarriersRecorded() const { return barriers_.Recorded(); }
 
     void operator()(const CmdSetViewports& command) { viewports_ = command.viewports; }
     void operator()(const CmdSetScissors& command) { scissors_ = command.rects; }
@@ -122,6 +121,7 @@ private:
     std::vector<PendingClear> pendingClears_;
     std::set<const GpuBuffer*> buffersWritten_; // by copies since the last buffer barrier
     bool hostReadsBuffers_ = false;
+    uint64_t renderPasses_ = 0;
 };
 
 } // namespace d3d12_standin

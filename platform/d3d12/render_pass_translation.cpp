@@ -174,6 +174,7 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
     }
     RecordBarriers();
     Begin(commands_, pass, area);
+    ++renderPasses_;
     rendering_ = true;
     activeSetup_ = setup;
     renderArea_ = area;
@@ -247,6 +248,7 @@ void CommandTranslator::FlushClears() {
         }
         RecordBarriers();
         Begin(commands_, pass, area);
+        ++renderPasses_;
         vkCmdEndRendering(commands_);
     }
 }
@@ -284,6 +286,7 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
     }
     RecordBarriers();
     Begin(commands_, pass, area);
+    ++renderPasses_;
     vkCmdClearAttachments(commands_, 1, &clear, uint32_t(clearRects.size()), clearRects.data());
     vkCmdEndRendering(commands_);
 }
