@@ -39,10 +39,12 @@ bool Parse(std::vector<const char*> arguments, bench::Options* options, std::str
 TEST(BenchOptions, AcceptsCountsAndRefusesBadInputWithAMessage) {
     bench::Options options;
     std::string error;
-    ASSERT_TRUE(Parse({"--frames", "25", "--warmup", "0", "--ppm", "out.ppm"}, &options, &error));
+    ASSERT_TRUE(Parse({"--frames", "25", "--warmup", "0", "--ppm", "out.ppm", "--scale", "64"},
+                      &options, &error));
     EXPECT_EQ(options.frames, 25);
     EXPECT_EQ(options.warmup, 0);
     EXPECT_EQ(options.ppmPath, "out.ppm");
+    EXPECT_EQ(options.scale, 64);
 
     const std::vector<std::vector<const char*>> refused = {{"--frames", "0"},
                                                            {"--frames", "12x"},
@@ -50,7 +52,9 @@ TEST(BenchOptions, AcceptsCountsAndRefusesBadInputWithAMessage) {
                                                            {"--warmup", ""},
                                                            {"--frames"},
                                                            {"--fast"},
-                                                           {"--warmup", "99999999999999999999"}};
+                                                           {"--warmup", "99999999999999999999"},
+                                                           {"--scale", "0"},
+                                                           {"--scale", "1025"}};
     for (const auto& arguments : refused) {
         error.clear();
         EXPECT_FALSE(Parse(arguments, &options, &error)) << arguments[0];
@@ -78,6 +82,13 @@ TEST(ReferenceScene, InstancesAreTheDemoScenesFirstAndLast) {
     EXPECT_NEAR(last.color[0], 0.4835584, 1e-6);
     EXPECT_NEAR(last.color[1], 0.8782483, 1e-6);
     EXPECT_NEAR(last.color[2], 0.1283131, 1e-6);
+
+    // A larger scene starts with the same instances and runs the generator on.
+    std::vector<bench::InstanceSlot> larger = bench::BuildInstances(4);
+    ASSERT_EQ(larger.size(), 4u * 4096u);
+    EXPECT_EQ(std::memcmp(larger.data(), instances.data(), 4096 * sizeof(bench::InstanceSlot)), 0);
+    EXPECT_NE(std::memcmp(&larger[4096], &larger[0], sizeof(bench::InstanceSlot)), 0);
+    EXPECT_EQ(bench::SubmissionsPerFrame(larger.size()), 129);
 }
 
 TEST(ReferenceScene, CubeTrianglesFaceOutwardAlongTheirNormals) {
