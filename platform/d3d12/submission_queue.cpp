@@ -3,6 +3,28 @@
 #include <vulkan_check.h>
 
 namespace d3d12_standin {
+namespace {
+
+// Every stage the stand-in's work runs in, named one by one: the same scope
+// as ALL_COMMANDS for a wait, without the catch-all that the best-practices
+// checks flag. A signal waits for all earlier work through BOTTOM_OF_PIPE,
+// which means every stage in a first scope.
+constexpr VkPipelineStageFlags2 kEveryStage =
+    VK_PIPELINE_STAGE_2_DRAW_INDIRECT_BIT | VK_PIPELINE_STAGE_2_VERTEX_INPUT_BIT |
+    VK_PIPELINE_STAGE_2_PRE_RASTERIZATION_SHADERS_BIT | VK_PIPELINE_STAGE_2_FRAGMENT_SHADER_BIT |
+    VK_PIPELINE_STAGE_2_EARLY_FRAGMENT_TESTS_BIT | VK_PIPELINE_STAGE_2_LATE_FRAGMENT_TESTS_BIT |
+    VK_PIPELINE_STAGE_2_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_2_COMPUTE_SHADER_BIT |
+    VK_PIPELINE_STAGE_2_ALL_TRANSFER_BIT;
+
+void NameEveryStage(std::vector<VkSemaphoreSubmitInfo>* points, VkPipelineStageFlags2 every) {
+    for (VkSemaphoreSubmitInfo& point : *points) {
+        if (point.stageMask == VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT) {
+            point.stageMask = every;
+        }
+    }
+}
+
+} // namespace
 
 SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context)
     : context_(std::move(context)), serial_(context_, 0) {
@@ -60,6 +82,8 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
         previous.value = lastSubmitted_;
         batch.waits.push_back(previous);
     }
+    NameEveryStage(&batch.waits, kEveryStage);
+    NameEveryStage(&batch.signals, VK_PIPELINE_STAGE_2_BOTTOM_OF_PIPE_BIT);
 
     VkCommandBufferSubmitInfo commandInfo{};
     commandInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_SUBMIT_INFO;
