@@ -94,6 +94,7 @@ private:
     void ClearRects(const AttachmentView& target, const VkClearAttachment& clear,
                     const std::vector<D3D12_RECT>& rects);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
+    bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;
@@ -122,6 +123,14 @@ private:
     std::set<const GpuBuffer*> buffersWritten_; // by copies since the last buffer barrier
     bool hostReadsBuffers_ = false;
     uint64_t renderPasses_ = 0;
+    // The sets of the last draw that read no textures, reused while the
+    // same tables are set: descriptors cannot change while a list executes.
+    struct LastSets {
+        const RootSignatureLayout* layout = nullptr;
+        std::vector<std::pair<const DescriptorStorage*, uint32_t>> tables;
+        std::vector<VkDescriptorSet> sets;
+    } lastSets_;
+    std::vector<VkDescriptorSet> drawSets_;
 };
 
 } // namespace d3d12_standin

@@ -32,9 +32,28 @@ D3D12_RESOURCE_STATES SampledState(const GpuImage& image) {
 
 } // namespace
 
+bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) const {
+    if (lastSets_.layout != &layout) {
+        return false;
+    }
+    for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
+        auto table = tables_.find(uint32_t(i));
+        if (table == tables_.end() || table->second.heap.get() != lastSets_.tables[i].first ||
+            table->second.first != lastSets_.tables[i].second) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Descriptor sets for every root parameter, read from the bound tables now.
 bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     const RootSignatureLayout& layout = *pipeline_->rootSignature;
+    if (SameTablesAsLastDraw(layout)) {
+        *sets = lastSets_.sets;
+        return true;
+    }
+    lastSets_.layout = nullptr;
     bool nullDescriptors = core_.context->features.nullDescriptor;
     // First pass: the textures read, which may need a barrier (outside any
     // render pass instance) before the draw.
@@ -157,6 +176,15 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     if (layout.samplerSet != VK_NULL_HANDLE) {
         sets->push_back(layout.samplerSet);
     }
+    if (toSample.empty()) {
+        lastSets_.layout = &layout;
+        lastSets_.tables.clear();
+        for (size_t i = 0; i < layout.parameters.size(); ++i) {
+            const CmdSetTable& table = tables_.at(uint32_t(i));
+            lastSets_.tables.emplace_back(table.heap.get(), table.first);
+        }
+        lastSets_.sets = *sets;
+    }
     return true;
 }
 
@@ -224,7 +252,8 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         SkipCommand("a pipeline for the bound targets could not be created");
         return;
     }
-    std::vector<VkDescriptorSet> sets;
+    std::vector<VkDescriptorSet>& sets = drawSets_;
+    sets.clear();
     if (!BindDescriptorSets(&sets)) {
         return;
     }
