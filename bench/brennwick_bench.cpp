@@ -33,6 +33,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brennwick_bench: %s\n", error.c_str());
         return 2;
     }
+    if (options.scale != 1) {
+        std::fprintf(stderr, "brennwick_bench: --scale is for the other benchmarks; this one "
+                             "draws the demo's own scene\n");
+        return 2;
+    }
     // Without a display the window exists without X and Present only moves to
     // the next back buffer: nothing waits for a vertical blank.
     unsetenv("DISPLAY");

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("d3d12 direct: device %s\n", bench::StandinDeviceName(frame.queue).c_str());
-    const std::vector<bench::InstanceSlot> instances = bench::BuildInstances();
+    const std::vector<bench::InstanceSlot> instances = bench::BuildInstances(options.scale);
     float angle = 0.0f;
     std::vector<double> frameMs, recordMs, waitMs;
     for (int i = 0; i < options.warmup + options.frames; ++i) {
@@ -48,8 +48,10 @@ int main(int argc, char** argv) {
     bench::Summary total = bench::Summarize(frameMs);
     bench::Summary record = bench::Summarize(recordMs);
     bench::Summary wait = bench::Summarize(waitMs);
-    std::printf("d3d12 direct: %d frames after %d warm-up, 33 submissions each, off-screen\n",
-                options.frames, options.warmup);
+    std::printf("d3d12 direct: %d frames after %d warm-up, %zu instances in %d submissions each, "
+                "off-screen\n",
+                options.frames, options.warmup, instances.size(),
+                bench::SubmissionsPerFrame(instances.size()));
     std::printf("d3d12 direct: recording + submitting median %.3f ms, p95 %.3f ms\n", record.median,
                 record.p95);
     std::printf("d3d12 direct: blocked in waits median %.3f ms, p95 %.3f ms\n", wait.median,

@@ -69,9 +69,9 @@ std::vector<CubeVertex> BuildCube() {
     return vertices;
 }
 
-std::vector<InstanceSlot> BuildInstances() {
+std::vector<InstanceSlot> BuildInstances(int scale) {
     Generator generator;
-    std::vector<InstanceSlot> instances(kInstanceCount);
+    std::vector<InstanceSlot> instances(size_t(kInstanceCount) * size_t(scale));
     for (InstanceSlot& instance : instances) {
         float z = generator.Position();
         float y = generator.Position();

@@ -2,6 +2,7 @@
 // that both benchmarks draw the same cubes from the same camera.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -27,8 +28,14 @@ constexpr uint32_t kUniformSize = kFrameConstantsSize + kInstancesPerBatch * siz
 // The 36-vertex cube, two triangles per face.
 std::vector<CubeVertex> BuildCube();
 
-// The scene generator from its start state: 4096 instances.
-std::vector<InstanceSlot> BuildInstances();
+// The scene generator from its start state: 4096 instances, or that many
+// times `scale` (the generator runs on).
+std::vector<InstanceSlot> BuildInstances(int scale = 1);
+
+// Submissions a frame of `instances` takes: one clear, then one per batch.
+inline int SubmissionsPerFrame(size_t instances) {
+    return 1 + int((instances + kInstancesPerBatch - 1) / kInstancesPerBatch);
+}
 
 // The orbiting camera: advances angle by one frame step and writes the view and
 // projection matrices (row vectors, rows stored in order).

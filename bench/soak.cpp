@@ -58,6 +58,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brennwick_soak: %s\n", error.c_str());
         return 2;
     }
+    if (options.scale != 1) {
+        std::fprintf(stderr, "brennwick_soak: --scale is for the benchmarks of the bare frame\n");
+        return 2;
+    }
     if (options.frames <= kSettledFrame) {
         std::fprintf(stderr, "brennwick_soak: --frames must exceed %d\n", kSettledFrame);
         return 2;

@@ -4,9 +4,12 @@
 # stand-in, and the Brennwick renderer's frames; then prints the ratio.
 # The programs take turns over several rounds so that background load on a
 # shared machine falls on all of them alike; each figure is the median of the
-# rounds' medians.
+# rounds' medians. Then the reference and the bare Direct3D 12 frame again,
+# with 4, 16 and 64 times the instances (their --scale; fewer frames a round,
+# since each takes that much longer), and the ratio at each size.
 # Usage: scripts/bench.sh [frames per round [warm-up frames [rounds]]]
-# BRENNWICK_BENCH_BUILD picks the build folder (default build/release).
+# BRENNWICK_BENCH_BUILD picks the build folder (default build/release);
+# BRENNWICK_BENCH_SCALES the sizes (default "4 16 64"; empty for none).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +18,7 @@ warmup=${2:-10}
 rounds=${3:-3}
 build=${BRENNWICK_BENCH_BUILD:-build/release}
 programs=(reference_vulkan d3d12_frame_bench brennwick_bench)
+scales=${BRENNWICK_BENCH_SCALES-4 16 64}
 
 ./scripts/deps.sh
 if [[ ! -f $build/CMakeCache.txt ]]; then
@@ -31,18 +35,36 @@ trap 'rm -rf "$log"' EXIT
 median_of_run() { sed -n 's/.*frame time median \([0-9.]*\) ms.*/\1/p' "$1" | tail -n 1; }
 device() { sed -n 's/.*: device \(.*\)$/\1/p' "$1" | head -n 1; }
 
+# run NAME PROGRAM OUTPUT ARGS...: runs once and adds the median to NAME's list.
+run() {
+    local name=$1 program=$2 output=$3
+    shift 3
+    "$build/bench/$program" "$@" >"$output"
+    local value
+    value=$(median_of_run "$output")
+    if [[ -z $value ]]; then
+        echo "$program did not report its median frame time:" >&2
+        cat "$output" >&2
+        exit 1
+    fi
+    echo "$value" >>"$log/$name.medians"
+}
+
 for round in $(seq 1 "$rounds"); do
     for program in "${programs[@]}"; do
-        "$build/bench/$program" --frames "$frames" --warmup "$warmup" >"$log/$program.$round"
-        value=$(median_of_run "$log/$program.$round")
-        if [[ -z $value ]]; then
-            echo "$program did not report its median frame time:" >&2
-            cat "$log/$program.$round" >&2
-            exit 1
-        fi
-        echo "$value" >>"$log/$program.medians"
+        run "$program" "$program" "$log/$program.$round" --frames "$frames" --warmup "$warmup"
     done
     echo "round $round of $rounds done"
+done
+for scale in $scales; do
+    scaled_frames=$(((frames + scale - 1) / scale > 3 ? (frames + scale - 1) / scale : 3))
+    for round in $(seq 1 "$rounds"); do
+        for program in reference_vulkan d3d12_frame_bench; do
+            run "$program.x$scale" "$program" "$log/$program.x$scale.$round" \
+                --frames "$scaled_frames" --warmup 1 --scale "$scale"
+        done
+    done
+    echo "${scale}x the instances: $rounds rounds of $scaled_frames frames done"
 done
 
 for program in "${programs[@]}"; do
@@ -60,5 +82,21 @@ for program in d3d12_frame_bench brennwick_bench; do
         echo "warning: $program did not run on the reference's Vulkan device" >&2
     fi
 done
-awk -v b="$(middle brennwick_bench)" -v r="$(middle reference_vulkan)" \
-    'BEGIN { printf "frame time ratio (brennwick / reference): %.2f\n", b / r }'
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+echo "frame time ratio (d3d12_frame_bench / reference): $(ratio "$(middle d3d12_frame_bench)" \
+    "$(middle reference_vulkan)")"
+if [[ -n $scales ]]; then
+    echo "== the same frame with more instances (medians of the rounds' medians)"
+    printf '%-6s %-10s %-14s %-14s %s\n' scale instances reference d3d12_direct ratio
+    printf '%-6s %-10s %-14s %-14s %s\n' 1 4096 "$(middle reference_vulkan) ms" \
+        "$(middle d3d12_frame_bench) ms" \
+        "$(ratio "$(middle d3d12_frame_bench)" "$(middle reference_vulkan)")"
+    for scale in $scales; do
+        reference=$(middle "reference_vulkan.x$scale")
+        direct=$(middle "d3d12_frame_bench.x$scale")
+        printf '%-6s %-10s %-14s %-14s %s\n' "$scale" $((4096 * scale)) "$reference ms" \
+            "$direct ms" "$(ratio "$direct" "$reference")"
+    done
+fi
+echo "frame time ratio (brennwick / reference): $(ratio "$(middle brennwick_bench)" \
+    "$(middle reference_vulkan)")"

@@ -39,10 +39,12 @@ bool Parse(std::vector<const char*> arguments, bench::Options* options, std::str
 TEST(BenchOptions, AcceptsCountsAndRefusesBadInputWithAMessage) {
     bench::Options options;
     std::string error;
-    ASSERT_TRUE(Parse({"--frames", "25", "--warmup", "0", "--ppm", "out.ppm"}, &options, &error));
+    ASSERT_TRUE(Parse({"--frames", "25", "--warmup", "0", "--ppm", "out.ppm", "--scale", "64"},
+                      &options, &error));
     EXPECT_EQ(options.frames, 25);
     EXPECT_EQ(options.warmup, 0);
     EXPECT_EQ(options.ppmPath, "out.ppm");
+    EXPECT_EQ(options.scale, 64);
 
     const std::vector<std::vector<const char*>> refused = {{"--frames", "0"},
                                                            {"--frames", "12x"},
@@ -50,7 +52,9 @@ TEST(BenchOptions, AcceptsCountsAndRefusesBadInputWithAMessage) {
                                                            {"--warmup", ""},
                                                            {"--frames"},
                                                            {"--fast"},
-                                                           {"--warmup", "99999999999999999999"}};
+                                                           {"--warmup", "99999999999999999999"},
+                                                           {"--scale", "0"},
+                                                           {"--scale", "1025"}};
     for (const auto& arguments : refused) {
         error.clear();
         EXPECT_FALSE(Parse(arguments, &options, &error)) << arguments[0];
@@ -77,6 +81,13 @@ TEST(ReferenceScene, InstancesAreTheDemoScenesFirstAndLast) {
                {0.019592585f, 0.045029372f, 0.10438697f});
     ExpectSlot(instances.back(), {-0.235797644f, -0.906156957f, 1.79633796f},
                {0.483558416f, 0.878248274f, 0.128313109f});
+
+    // A larger scene starts with the same instances and runs the generator on.
+    std::vector<bench::InstanceSlot> larger = bench::BuildInstances(4);
+    ASSERT_EQ(larger.size(), 4u * 4096u);
+    EXPECT_EQ(std::memcmp(larger.data(), instances.data(), 4096 * sizeof(bench::InstanceSlot)), 0);
+    EXPECT_NE(std::memcmp(&larger[4096], &larger[0], sizeof(bench::InstanceSlot)), 0);
+    EXPECT_EQ(bench::SubmissionsPerFrame(larger.size()), 129);
 }
 
 TEST(ReferenceScene, CubeTrianglesFaceOutwardAlongTheirNormals) {

@@ -1,6 +1,9 @@
+// Barriers, state tracking and copies; render passes and clears are in
+// render_pass_translation.cpp, draws in draw_translation.cpp.
 #include "command_translator.h"
 
 #include "state_translation.h"
+#include "testing_counters.h"
 
 #include <debug_messages.h>
 
@@ -10,16 +13,18 @@
 namespace d3d12_standin {
 namespace {
 
-VkExtent2D MipExtent(const GpuImage& image, uint32_t mip) {
-    uint32_t width = image.width >> mip, height = image.height >> mip;
-    return {width > 0 ? width : 1, height > 0 ? height : 1};
-}
-
 bool IsDepthImage(const GpuImage& image) {
     return (image.aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0;
 }
 
-// Layouts that do not exist for an image's aspect fall back to GENERAL.
+// The state an image is used in: its own state when that allows the use
+// (GENERIC_READ for a copy source, say), else the state the use needs.
+D3D12_RESOURCE_STATES UseState(const GpuImage& image, D3D12_RESOURCE_STATES needed) {
+    return (image.state & needed) == needed ? image.state : needed;
+}
+
+} // namespace
+
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout) {
     bool depth = IsDepthImage(image);
     if (depth && layout == VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL) {
@@ -32,39 +37,14 @@ VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout) {
     return layout;
 }
 
-VkRect2D ClippedRect(const D3D12_RECT& rect, VkExtent2D area) {
-    LONG left = rect.left < 0 ? 0 : rect.left, top = rect.top < 0 ? 0 : rect.top;
-    LONG right = rect.right > LONG(area.width) ? LONG(area.width) : rect.right;
-    LONG bottom = rect.bottom > LONG(area.height) ? LONG(area.height) : rect.bottom;
-    if (right <= left || bottom <= top) {
-        return {{0, 0}, {0, 0}};
-    }
-    return {{int32_t(left), int32_t(top)}, {uint32_t(right - left), uint32_t(bottom - top)}};
-}
-
-} // namespace
-
-bool CommandTranslator::RenderingSetup::operator==(const RenderingSetup& other) const {
-    if (colors.size() != other.colors.size() || depth.image != other.depth.image ||
-        (depth.image != nullptr && depth.view < other.depth.view) ||
-        (depth.image != nullptr && other.depth.view < depth.view)) {
-        return false;
-    }
-    for (size_t i = 0; i < colors.size(); ++i) {
-        const AttachmentView &a = colors[i], &b = other.colors[i];
-        if (a.image != b.image || (a.image != nullptr && (a.view < b.view || b.view < a.view))) {
-            return false;
-        }
-    }
-    return true;
+VkExtent2D MipExtent(const GpuImage& image, uint32_t mip) {
+    uint32_t width = image.width >> mip, height = image.height >> mip;
+    return {width > 0 ? width : 1, height > 0 ? height : 1};
 }
 
 CommandTranslator::CommandTranslator(DeviceCore& core, VkCommandBuffer commands,
                                      std::vector<std::shared_ptr<const void>>& keepAlive)
-    : core_(core), commands_(commands), keepAlive_(keepAlive) {
-    // Order this list after everything submitted before it.
-    FullBarrier();
-}
+    : core_(core), commands_(commands), keepAlive_(keepAlive) {}
 
 void CommandTranslator::Translate(const std::vector<Command>& stream) {
     for (const Command& command : stream) {
@@ -74,21 +54,17 @@ void CommandTranslator::Translate(const std::vector<Command>& stream) {
 
 void CommandTranslator::Finish() {
     EndRendering();
-    VkMemoryBarrier2 barrier{};
-    barrier.sType = VK_STRUCTURE_TYPE_MEMORY_BARRIER_2;
-    barrier.srcStageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    barrier.srcAccessMask = VK_ACCESS_2_MEMORY_WRITE_BIT;
-    barrier.dstStageMask = VK_PIPELINE_STAGE_2_HOST_BIT;
-    barrier.dstAccessMask = VK_ACCESS_2_HOST_READ_BIT;
-    VkDependencyInfo dependency{};
-    dependency.sType = VK_STRUCTURE_TYPE_DEPENDENCY_INFO;
-    dependency.memoryBarrierCount = 1;
-    dependency.pMemoryBarriers = &barrier;
-    vkCmdPipelineBarrier2(commands_, &dependency);
+    FlushClears();
+    if (hostReadsBuffers_) {
+        barriers_.AddMemory({VK_PIPELINE_STAGE_2_COPY_BIT, VK_ACCESS_2_TRANSFER_WRITE_BIT},
+                            {VK_PIPELINE_STAGE_2_HOST_BIT, VK_ACCESS_2_HOST_READ_BIT});
+    }
+    RecordBarriers();
     for (GpuImage* image : promotedToRead_) {
         image->state = D3D12_RESOURCE_STATE_COMMON;
     }
     promotedToRead_.clear();
+    CountTranslatedWork(barriers_.Recorded(), renderPasses_);
 }
 
 void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {
@@ -97,43 +73,41 @@ void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {
     }
 }
 
-void CommandTranslator::FullBarrier() {
-    VkMemoryBarrier2 barrier{};
-    barrier.sType = VK_STRUCTURE_TYPE_MEMORY_BARRIER_2;
-    barrier.srcStageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    barrier.srcAccessMask = VK_ACCESS_2_MEMORY_WRITE_BIT;
-    barrier.dstStageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    barrier.dstAccessMask = VK_ACCESS_2_MEMORY_READ_BIT | VK_ACCESS_2_MEMORY_WRITE_BIT;
-    VkDependencyInfo dependency{};
-    dependency.sType = VK_STRUCTURE_TYPE_DEPENDENCY_INFO;
-    dependency.memoryBarrierCount = 1;
-    dependency.pMemoryBarriers = &barrier;
-    vkCmdPipelineBarrier2(commands_, &dependency);
+StateUse CommandTranslator::LastUse(const GpuImage& image) const {
+    auto track = tracks_.find(&image);
+    if (track != tracks_.end() && track->second.used) {
+        return track->second.since;
+    }
+    // Earlier lists finished before this one began; what they did is what
+    // the state allows.
+    return UseOfState(image.state);
 }
 
-void CommandTranslator::Transition(GpuImage& image, VkImageLayout wanted) {
-    VkImageLayout layout = UsableLayout(image, wanted);
-    if (image.layout == layout) {
-        return;
+bool CommandTranslator::NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const {
+    if (image.layout != UsableLayout(image, UseOfState(state).layout)) {
+        return true;
     }
-    VkImageMemoryBarrier2 barrier{};
-    barrier.sType = VK_STRUCTURE_TYPE_IMAGE_MEMORY_BARRIER_2;
-    barrier.srcStageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    barrier.srcAccessMask = VK_ACCESS_2_MEMORY_WRITE_BIT;
-    barrier.dstStageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    barrier.dstAccessMask = VK_ACCESS_2_MEMORY_READ_BIT | VK_ACCESS_2_MEMORY_WRITE_BIT;
-    barrier.oldLayout = image.layout;
-    barrier.newLayout = layout;
-    barrier.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
-    barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
-    barrier.image = image.image;
-    barrier.subresourceRange = {image.aspect, 0, image.mipLevels, 0, image.arrayLayers};
-    VkDependencyInfo dependency{};
-    dependency.sType = VK_STRUCTURE_TYPE_DEPENDENCY_INFO;
-    dependency.imageMemoryBarrierCount = 1;
-    dependency.pImageMemoryBarriers = &barrier;
-    vkCmdPipelineBarrier2(commands_, &dependency);
-    image.layout = layout;
+    auto track = tracks_.find(&image);
+    return track != tracks_.end() && track->second.used &&
+           (track->second.wrote || StateWrites(state));
+}
+
+void CommandTranslator::Use(GpuImage& image, D3D12_RESOURCE_STATES state, VkImageLayout layout) {
+    StateUse use = UseOfState(state);
+    if (layout != VK_IMAGE_LAYOUT_MAX_ENUM) {
+        use.layout = layout;
+    }
+    VkImageLayout wanted = UsableLayout(image, use.layout);
+    ImageTrack& track = tracks_[&image];
+    bool hazard = track.used && (track.wrote || StateWrites(state));
+    if (image.layout != wanted || hazard) {
+        barriers_.AddImage(image, LastUse(image), use, wanted);
+        track = {};
+    }
+    track.used = true;
+    track.wrote = track.wrote || StateWrites(state);
+    track.since.stages |= use.stages;
+    track.since.access |= use.access;
 }
 
 void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state,
@@ -150,25 +124,32 @@ void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES
 }
 
 void CommandTranslator::operator()(const CmdBarriers& command) {
-    EndRendering();
     for (const CmdTransition& transition : command.transitions) {
         if (transition.image == nullptr) {
-            continue; // buffers and UAV/aliasing barriers: the full barrier below covers them
+            // A buffer: its writes become visible to the uses of the new state.
+            if (transition.before != transition.after) {
+                barriers_.AddMemory(UseOfState(transition.before), UseOfState(transition.after));
+                buffersWritten_.clear();
+            }
+            continue;
         }
         GpuImage& image = *transition.image;
         Keep(transition.image);
-        if (image.state != transition.before && !image.stateMismatchReported) {
-            image.stateMismatchReported = true;
-            std::fprintf(stderr,
-                         "ID3D12GraphicsCommandList::ResourceBarrier: the barrier says the "
-                         "resource is in state 0x%X, but it is in state 0x%X; the stand-in "
-                         "transitions it from the state it is really in\n",
-                         unsigned(transition.before), unsigned(image.state));
+        if (HasPendingClear(image)) {
+            FlushClears();
         }
+        // The state the image is really in counts, whatever the barrier says.
+        if (image.state == transition.after) {
+            continue;
+        }
+        StateUse after = UseOfState(transition.after);
+        barriers_.AddImage(image, LastUse(image), after, UsableLayout(image, after.layout));
+        tracks_.erase(&image);
         image.state = transition.after;
-        Transition(image, LayoutForState(transition.after));
     }
-    FullBarrier();
+    if (!barriers_.Empty()) {
+        EndRendering(); // barriers go between render pass instances
+    }
 }
 
 void CommandTranslator::operator()(const CmdSetRenderTargets& command) {
@@ -186,165 +167,36 @@ void CommandTranslator::operator()(const CmdSetVertexBuffers& command) {
     }
 }
 
-void CommandTranslator::EndRendering() {
-    if (rendering_) {
-        vkCmdEndRendering(commands_);
-        rendering_ = false;
-        FullBarrier();
+// Copies wait for earlier copies into the same buffers; D3D12 orders those
+// without a barrier.
+void CommandTranslator::BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written) {
+    if ((read != nullptr && buffersWritten_.count(read) != 0) ||
+        (written != nullptr && buffersWritten_.count(written) != 0)) {
+        StateUse copy{VK_PIPELINE_STAGE_2_COPY_BIT,
+                      VK_ACCESS_2_TRANSFER_READ_BIT | VK_ACCESS_2_TRANSFER_WRITE_BIT};
+        barriers_.AddMemory(copy, copy);
+        buffersWritten_.clear();
     }
-}
-
-VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
-    VkExtent2D area{UINT32_MAX, UINT32_MAX};
-    auto shrink = [&area](VkExtent2D extent) {
-        area.width = extent.width < area.width ? extent.width : area.width;
-        area.height = extent.height < area.height ? extent.height : area.height;
-    };
-    std::vector<VkRenderingAttachmentInfo> colors(setup.colors.size());
-    for (size_t i = 0; i < setup.colors.size(); ++i) {
-        colors[i].sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
-        const AttachmentView& view = setup.colors[i];
-        if (view.image == nullptr) {
-            continue;
-        }
-        Transition(*view.image, VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL);
-        colors[i].imageView = view.image->View(view.view);
-        colors[i].imageLayout = VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL;
-        colors[i].loadOp = VK_ATTACHMENT_LOAD_OP_LOAD;
-        colors[i].storeOp = VK_ATTACHMENT_STORE_OP_STORE;
-        shrink(MipExtent(*view.image, view.view.baseMip));
+    if (written != nullptr) {
+        buffersWritten_.insert(written);
+        hostReadsBuffers_ = true;
     }
-    VkRenderingAttachmentInfo depth{};
-    depth.sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
-    bool hasDepth = setup.depth.image != nullptr;
-    bool hasStencil = hasDepth && (setup.depth.image->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
-    if (hasDepth) {
-        Transition(*setup.depth.image, VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL);
-        depth.imageView = setup.depth.image->View(setup.depth.view);
-        depth.imageLayout = VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL;
-        depth.loadOp = VK_ATTACHMENT_LOAD_OP_LOAD;
-        depth.storeOp = VK_ATTACHMENT_STORE_OP_STORE;
-        shrink(MipExtent(*setup.depth.image, setup.depth.view.baseMip));
-    }
-    if (area.width == UINT32_MAX) {
-        area = {1, 1};
-    }
-    VkRenderingInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_RENDERING_INFO;
-    info.renderArea = {{0, 0}, area};
-    info.layerCount = 1;
-    info.colorAttachmentCount = uint32_t(colors.size());
-    info.pColorAttachments = colors.data();
-    info.pDepthAttachment = hasDepth ? &depth : nullptr;
-    info.pStencilAttachment = hasStencil ? &depth : nullptr;
-    vkCmdBeginRendering(commands_, &info);
-    rendering_ = true;
-    activeSetup_ = setup;
-    renderArea_ = area;
-    return area;
-}
-
-void CommandTranslator::operator()(const CmdClearColor& command) {
-    if (command.target.image == nullptr) {
-        return; // a null view
-    }
-    EndRendering();
-    Keep(command.target.image);
-    RenderingSetup setup{{command.target}, {}};
-    VkClearAttachment clear{};
-    clear.aspectMask = VK_IMAGE_ASPECT_COLOR_BIT;
-    for (int i = 0; i < 4; ++i) {
-        clear.clearValue.color.float32[i] = command.color[i];
-    }
-    Transition(*command.target.image, VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL);
-    VkRenderingAttachmentInfo attachment{};
-    attachment.sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
-    attachment.imageView = command.target.image->View(command.target.view);
-    attachment.imageLayout = VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL;
-    attachment.loadOp =
-        command.rects.empty() ? VK_ATTACHMENT_LOAD_OP_CLEAR : VK_ATTACHMENT_LOAD_OP_LOAD;
-    attachment.storeOp = VK_ATTACHMENT_STORE_OP_STORE;
-    attachment.clearValue = clear.clearValue;
-    ClearAttachment(command.target, attachment, false, false, clear, command.rects);
-}
-
-void CommandTranslator::operator()(const CmdClearDepth& command) {
-    if (command.target.image == nullptr) {
-        return; // a null view
-    }
-    EndRendering();
-    Keep(command.target.image);
-    GpuImage& image = *command.target.image;
-    bool clearDepth = (command.flags & D3D12_CLEAR_FLAG_DEPTH) != 0;
-    bool clearStencil = (command.flags & D3D12_CLEAR_FLAG_STENCIL) != 0 &&
-                        (image.aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
-    if (!clearDepth && !clearStencil) {
-        return;
-    }
-    VkClearAttachment clear{};
-    clear.aspectMask = (clearDepth ? VK_IMAGE_ASPECT_DEPTH_BIT : 0) |
-                       (clearStencil ? VK_IMAGE_ASPECT_STENCIL_BIT : 0);
-    clear.clearValue.depthStencil = {command.depth, command.stencil};
-    Transition(image, VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL);
-    VkRenderingAttachmentInfo attachment{};
-    attachment.sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
-    attachment.imageView = image.View(command.target.view);
-    attachment.imageLayout = VK_IMAGE_LAYOUT_DEPTH_STENCIL_ATTACHMENT_OPTIMAL;
-    attachment.loadOp = VK_ATTACHMENT_LOAD_OP_LOAD;
-    attachment.storeOp = VK_ATTACHMENT_STORE_OP_STORE;
-    attachment.clearValue = clear.clearValue;
-    bool hasStencil = (image.aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
-    ClearAttachment(command.target, attachment, true, hasStencil, clear, command.rects);
-}
-
-// A one-off render pass instance on the target alone: whole-image colour
-// clears use the load operation, everything else vkCmdClearAttachments.
-void CommandTranslator::ClearAttachment(const AttachmentView& target,
-                                        const VkRenderingAttachmentInfo& attachment, bool depth,
-                                        bool stencil, const VkClearAttachment& clear,
-                                        const std::vector<D3D12_RECT>& rects) {
-    VkExtent2D area = MipExtent(*target.image, target.view.baseMip);
-    VkRenderingInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_RENDERING_INFO;
-    info.renderArea = {{0, 0}, area};
-    info.layerCount = 1;
-    info.colorAttachmentCount = depth ? 0 : 1;
-    info.pColorAttachments = depth ? nullptr : &attachment;
-    info.pDepthAttachment = depth ? &attachment : nullptr;
-    info.pStencilAttachment = stencil ? &attachment : nullptr;
-    vkCmdBeginRendering(commands_, &info);
-    bool loadClears = !depth && rects.empty();
-    if (!loadClears) {
-        std::vector<VkClearRect> clearRects;
-        if (rects.empty()) {
-            clearRects.push_back({{{0, 0}, area}, 0, 1});
-        }
-        for (const D3D12_RECT& rect : rects) {
-            VkRect2D clipped = ClippedRect(rect, area);
-            if (clipped.extent.width > 0) {
-                clearRects.push_back({clipped, 0, 1});
-            }
-        }
-        if (!clearRects.empty()) {
-            vkCmdClearAttachments(commands_, 1, &clear, uint32_t(clearRects.size()),
-                                  clearRects.data());
-        }
-    }
-    vkCmdEndRendering(commands_);
-    FullBarrier();
 }
 
 void CommandTranslator::operator()(const CmdCopyBuffer& command) {
     EndRendering();
+    FlushClears();
     Keep(command.destination);
     Keep(command.source);
+    BeforeBufferCopy(command.source.get(), command.destination.get());
+    RecordBarriers();
     VkBufferCopy region{command.sourceOffset, command.destinationOffset, command.size};
     vkCmdCopyBuffer(commands_, command.source->buffer, command.destination->buffer, 1, &region);
-    FullBarrier();
 }
 
 void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     EndRendering();
+    FlushClears();
     Keep(command.buffer);
     Keep(command.image);
     GpuImage& image = *command.image;
@@ -366,20 +218,24 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     region.imageExtent = command.extent;
     if (command.toTexture) {
         PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_DEST, false);
-        Transition(image, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
+        Use(image, D3D12_RESOURCE_STATE_COPY_DEST);
+        BeforeBufferCopy(command.buffer.get(), nullptr);
+        RecordBarriers();
         vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, image.layout, 1,
                                &region);
     } else {
         PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_SOURCE, true);
-        Transition(image, VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL);
+        Use(image, UseState(image, D3D12_RESOURCE_STATE_COPY_SOURCE));
+        BeforeBufferCopy(nullptr, command.buffer.get());
+        RecordBarriers();
         vkCmdCopyImageToBuffer(commands_, image.image, image.layout, command.buffer->buffer, 1,
                                &region);
     }
-    FullBarrier();
 }
 
 void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     EndRendering();
+    FlushClears();
     Keep(command.source);
     Keep(command.destination);
     GpuImage& source = *command.source;
@@ -390,8 +246,9 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     }
     PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE, true);
     PromoteFromCommon(destination, D3D12_RESOURCE_STATE_COPY_DEST, false);
-    Transition(source, VK_IMAGE_LAYOUT_TRANSFER_SRC_OPTIMAL);
-    Transition(destination, VK_IMAGE_LAYOUT_TRANSFER_DST_OPTIMAL);
+    Use(source, UseState(source, D3D12_RESOURCE_STATE_COPY_SOURCE));
+    Use(destination, D3D12_RESOURCE_STATE_COPY_DEST);
+    RecordBarriers();
     VkImageCopy region{};
     region.srcSubresource = {source.aspect, command.sourceMip, command.sourceLayer, 1};
     region.srcOffset = command.sourceOffset;
@@ -401,7 +258,6 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     region.extent = command.extent;
     vkCmdCopyImage(commands_, source.image, source.layout, destination.image, destination.layout, 1,
                    &region);
-    FullBarrier();
 }
 
 void CommandTranslator::SkipCommand(const char* reason) {

@@ -1,8 +1,13 @@
 // Turns one command list's stream into Vulkan commands at ExecuteCommandLists.
 // Images are moved into the layout each use needs, from the layout they are
-// really in: the barriers' "before" states are checked, never trusted.
+// really in: the barriers' "before" states are never trusted. Submissions are
+// ordered by the queue's serial, so a list orders only its own work: a
+// barrier where a layout changes or a use follows a write, none elsewhere.
+// Whole-target clears become the load operation of the render pass that
+// follows on the target, or one clear pass for all that are left.
 #pragma once
 
+#include "barrier_batch.h"
 #include "command_stream.h"
 #include "device_core.h"
 
@@ -10,9 +15,14 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 namespace d3d12_standin {
+
+// Layouts that do not exist for an image's aspect fall back to GENERAL.
+VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout);
+VkExtent2D MipExtent(const GpuImage& image, uint32_t mip);
 
 class CommandTranslator {
 public:
@@ -20,8 +30,9 @@ public:
                       std::vector<std::shared_ptr<const void>>& keepAlive);
 
     void Translate(const std::vector<Command>& stream);
-    // Ends open rendering, makes writes visible to the host and lets states
-    // promoted to read-only decay back to COMMON, as at the end of a list.
+    // Ends open rendering, makes copies into buffers visible to the host and
+    // lets states promoted to read-only decay back to COMMON, as at the end
+    // of a list.
     void Finish();
     uint64_t Draws() const { return draws_; }
 
@@ -50,16 +61,40 @@ private:
         bool operator==(const RenderingSetup& other) const;
     };
 
+    // A whole-target clear waiting for the render pass that loads the target.
+    struct PendingClear {
+        AttachmentView target;
+        VkImageAspectFlags aspects; // for depth-stencil targets: which to clear
+        VkClearValue value;
+    };
+    // What this list did to an image since the last barrier on it.
+    struct ImageTrack {
+        bool used = false;
+        bool wrote = false;
+        StateUse since;
+    };
+
     void Keep(const std::shared_ptr<const void>& object);
-    void FullBarrier();
-    void Transition(GpuImage& image, VkImageLayout layout);
+    // Gathers the barrier `image` needs before it is used as `state` (in
+    // `layout` when given, else the state's own layout) and notes the use.
+    void Use(GpuImage& image, D3D12_RESOURCE_STATES state,
+             VkImageLayout layout = VK_IMAGE_LAYOUT_MAX_ENUM);
+    bool NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const;
+    StateUse LastUse(const GpuImage& image) const;
+    void RecordBarriers() { barriers_.Record(commands_); }
+    void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
     void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state, bool readOnly);
     void EndRendering();
     VkExtent2D BeginRendering(const RenderingSetup& setup);
-    void ClearAttachment(const AttachmentView& target, const VkRenderingAttachmentInfo& attachment,
-                         bool depth, bool stencil, const VkClearAttachment& clear,
-                         const std::vector<D3D12_RECT>& rects);
+    VkRenderingAttachmentInfo Attachment(const AttachmentView& view, VkImageLayout layout);
+    static bool IsDepthTarget(const AttachmentView& view);
+    bool HasPendingClear(const GpuImage& image) const;
+    void QueueClear(const PendingClear& clear);
+    void FlushClears();
+    void ClearRects(const AttachmentView& target, const VkClearAttachment& clear,
+                    const std::vector<D3D12_RECT>& rects);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
+    bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;
@@ -82,6 +117,20 @@ private:
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     std::vector<GpuImage*> promotedToRead_;
     std::set<std::string> reported_;
+    BarrierBatch barriers_;
+    std::unordered_map<const GpuImage*, ImageTrack> tracks_;
+    std::vector<PendingClear> pendingClears_;
+    std::set<const GpuBuffer*> buffersWritten_; // by copies since the last buffer barrier
+    bool hostReadsBuffers_ = false;
+    uint64_t renderPasses_ = 0;
+    // The sets of the last draw that read no textures, reused while the
+    // same tables are set: descriptors cannot change while a list executes.
+    struct LastSets {
+        const RootSignatureLayout* layout = nullptr;
+        std::vector<std::pair<const DescriptorStorage*, uint32_t>> tables;
+        std::vector<VkDescriptorSet> sets;
+    } lastSets_;
+    std::vector<VkDescriptorSet> drawSets_;
 };
 
 } // namespace d3d12_standin

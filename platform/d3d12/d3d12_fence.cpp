@@ -82,6 +82,7 @@ HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE 
         return VK_CHECK(vkWaitSemaphores(timeline_->context->device, &wait, UINT64_MAX)) ? S_OK
                                                                                          : E_FAIL;
     }
+    // Whoever waits on the event waits on the timeline itself.
     Device()->Core().waiter.Arm(timeline_, value, event);
     return S_OK;
 }

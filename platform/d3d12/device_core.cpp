@@ -14,7 +14,7 @@ uint64_t AlignUp(uint64_t value, uint64_t alignment) {
 } // namespace
 
 DeviceCore::DeviceCore(std::shared_ptr<vk_core::VulkanContext> owner)
-    : context(std::move(owner)), submissions(context), waiter(context),
+    : context(std::move(owner)), submissions(context),
       descriptorSets(std::make_unique<DescriptorSetCache>(context)) {}
 
 DeviceCore::~DeviceCore() {

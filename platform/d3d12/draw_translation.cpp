@@ -23,20 +23,42 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
     }
 }
 
-bool Sampleable(VkImageLayout layout) {
-    return layout == VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL ||
-           layout == VK_IMAGE_LAYOUT_GENERAL ||
-           layout == VK_IMAGE_LAYOUT_DEPTH_STENCIL_READ_ONLY_OPTIMAL;
+// The state a texture is sampled in: its own when that allows sampling.
+D3D12_RESOURCE_STATES SampledState(const GpuImage& image) {
+    constexpr D3D12_RESOURCE_STATES kShaderResource =
+        D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE;
+    return (image.state & kShaderResource) != 0 ? image.state : kShaderResource;
 }
 
 } // namespace
 
+bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) const {
+    if (lastSets_.layout != &layout) {
+        return false;
+    }
+    for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
+        auto table = tables_.find(uint32_t(i));
+        if (table == tables_.end() || table->second.heap.get() != lastSets_.tables[i].first ||
+            table->second.first != lastSets_.tables[i].second) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Descriptor sets for every root parameter, read from the bound tables now.
 bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     const RootSignatureLayout& layout = *pipeline_->rootSignature;
+    if (SameTablesAsLastDraw(layout)) {
+        *sets = lastSets_.sets;
+        return true;
+    }
+    lastSets_.layout = nullptr;
     bool nullDescriptors = core_.context->features.nullDescriptor;
-    // First pass: images that must change layout before the render pass begins.
+    // First pass: the textures read, which may need a barrier (outside any
+    // render pass instance) before the draw.
     std::vector<GpuImage*> toSample;
+    bool needsBarrier = false;
     std::vector<SetContent> contents(layout.parameters.size());
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
@@ -66,18 +88,19 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                                       D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                                       true);
-                    if (!Sampleable(image->layout)) {
-                        toSample.push_back(image.get());
-                    }
+                    needsBarrier = needsBarrier || HasPendingClear(*image) ||
+                                   NeedsBarrier(*image, SampledState(*image));
+                    toSample.push_back(image.get());
                 }
             }
         }
     }
-    if (!toSample.empty()) {
+    if (needsBarrier) {
         EndRendering();
-        for (GpuImage* image : toSample) {
-            Transition(*image, VK_IMAGE_LAYOUT_SHADER_READ_ONLY_OPTIMAL);
-        }
+        FlushClears();
+    }
+    for (GpuImage* image : toSample) {
+        Use(*image, SampledState(*image));
     }
     // Second pass: the writes, keyed by object ids so equal tables share a set.
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
@@ -153,6 +176,15 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     if (layout.samplerSet != VK_NULL_HANDLE) {
         sets->push_back(layout.samplerSet);
     }
+    if (toSample.empty()) {
+        lastSets_.layout = &layout;
+        lastSets_.tables.clear();
+        for (size_t i = 0; i < layout.parameters.size(); ++i) {
+            const CmdSetTable& table = tables_.at(uint32_t(i));
+            lastSets_.tables.emplace_back(table.heap.get(), table.first);
+        }
+        lastSets_.sets = *sets;
+    }
     return true;
 }
 
@@ -220,7 +252,8 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         SkipCommand("a pipeline for the bound targets could not be created");
         return;
     }
-    std::vector<VkDescriptorSet> sets;
+    std::vector<VkDescriptorSet>& sets = drawSets_;
+    sets.clear();
     if (!BindDescriptorSets(&sets)) {
         return;
     }

@@ -1,7 +1,7 @@
-// Sets Win32 events when fences reach the values they were armed for. One
-// thread per device sleeps in vkWaitSemaphores on one semaphore at a time: a
-// private "wake" semaphore while nothing is armed, else the first armed fence,
-// looking again every millisecond for the others and for new arms.
+// Sets Win32 events when fences reach the values they were armed for. Each
+// armed event carries the fence's timeline and value as its source: whoever
+// waits on the event waits on the timeline semaphore itself, on its own
+// thread, and an event nobody waits on costs nothing until someone looks.
 #pragma once
 
 #include "gpu_objects.h"
@@ -10,40 +10,29 @@
 
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace d3d12_standin {
 
+class FenceEventSource;
+
 class FenceWaiter {
 public:
-    explicit FenceWaiter(std::shared_ptr<vk_core::VulkanContext> context);
+    FenceWaiter() = default;
     ~FenceWaiter();
     FenceWaiter(const FenceWaiter&) = delete;
     FenceWaiter& operator=(const FenceWaiter&) = delete;
 
-    // Sets `event` once `timeline` reaches `value`.
-    void Arm(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value, HANDLE event);
-    // Drops every wait on `timeline` (its fence is going away).
+    // Sets `event` once `timeline` reaches `value`. False for a handle that is
+    // not an event.
+    bool Arm(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value, HANDLE event);
+    // Drops every wait on `timeline` (its fence is going away): those events
+    // are never set by it.
     void Forget(const TimelineSemaphore* timeline);
 
 private:
-    struct Wait {
-        std::shared_ptr<TimelineSemaphore> timeline;
-        uint64_t value;
-        HANDLE event;
-    };
-
-    void Run();
-    void WakeLocked();
-
-    std::shared_ptr<vk_core::VulkanContext> context_;
-    TimelineSemaphore wake_;
     std::mutex mutex_;
-    uint64_t wakeCount_ = 0;
-    bool stopping_ = false;
-    std::vector<Wait> waits_;
-    std::thread thread_;
+    std::vector<std::weak_ptr<FenceEventSource>> armed_;
 };
 
 } // namespace d3d12_standin

@@ -9,8 +9,19 @@
 
 namespace d3d12_standin {
 
-// The image layout that stands for a resource state.
-VkImageLayout LayoutForState(D3D12_RESOURCE_STATES state);
+// What a resource in a state may be used for: the pipeline stages and
+// accesses of every use the state allows, and the layout a texture has in it.
+struct StateUse {
+    VkPipelineStageFlags2 stages = VK_PIPELINE_STAGE_2_NONE;
+    VkAccessFlags2 access = VK_ACCESS_2_NONE;
+    VkImageLayout layout = VK_IMAGE_LAYOUT_GENERAL;
+};
+
+// Exact for every single state and for combinations of read states; COMMON
+// (and PRESENT) is the state of no GPU use at all.
+StateUse UseOfState(D3D12_RESOURCE_STATES state);
+// Whether the state allows writes (a repeated use then needs ordering).
+bool StateWrites(D3D12_RESOURCE_STATES state);
 
 VkCompareOp CompareOp(D3D12_COMPARISON_FUNC func);
 

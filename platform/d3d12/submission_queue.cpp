@@ -3,6 +3,28 @@
 #include <vulkan_check.h>
 
 namespace d3d12_standin {
+namespace {
+
+// Every stage the stand-in's work runs in, named one by one: the same scope
+// as ALL_COMMANDS for a wait, without the catch-all that the best-practices
+// checks flag. A signal waits for all earlier work through BOTTOM_OF_PIPE,
+// which means every stage in a first scope.
+constexpr VkPipelineStageFlags2 kEveryStage =
+    VK_PIPELINE_STAGE_2_DRAW_INDIRECT_BIT | VK_PIPELINE_STAGE_2_VERTEX_INPUT_BIT |
+    VK_PIPELINE_STAGE_2_PRE_RASTERIZATION_SHADERS_BIT | VK_PIPELINE_STAGE_2_FRAGMENT_SHADER_BIT |
+    VK_PIPELINE_STAGE_2_EARLY_FRAGMENT_TESTS_BIT | VK_PIPELINE_STAGE_2_LATE_FRAGMENT_TESTS_BIT |
+    VK_PIPELINE_STAGE_2_COLOR_ATTACHMENT_OUTPUT_BIT | VK_PIPELINE_STAGE_2_COMPUTE_SHADER_BIT |
+    VK_PIPELINE_STAGE_2_ALL_TRANSFER_BIT;
+
+void NameEveryStage(std::vector<VkSemaphoreSubmitInfo>* points, VkPipelineStageFlags2 every) {
+    for (VkSemaphoreSubmitInfo& point : *points) {
+        if (point.stageMask == VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT) {
+            point.stageMask = every;
+        }
+    }
+}
+
+} // namespace
 
 SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context)
     : context_(std::move(context)), serial_(context_, 0) {
@@ -15,6 +37,7 @@ SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context
 
 SubmissionQueue::~SubmissionQueue() {
     std::lock_guard lock(mutex_);
+    FlushHeld();
     vkQueueWaitIdle(context_->queue);
     Retire();
     vkDestroyCommandPool(context_->device, pool_, nullptr);
@@ -45,13 +68,55 @@ VkCommandBuffer SubmissionQueue::BeginCommands() {
 
 uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
     Retire();
-    uint64_t serial = lastSubmitted_ + 1;
+    bool signalOnly =
+        batch.commands == VK_NULL_HANDLE && batch.waits.empty() && batch.fence == VK_NULL_HANDLE;
+    if (held_.has_value() && signalOnly) {
+        // A fence signal right after a list: one submission for both.
+        SubmitBatch joined = std::move(*held_);
+        held_.reset();
+        joined.signals.insert(joined.signals.end(), batch.signals.begin(), batch.signals.end());
+        joined.keepAlive.insert(joined.keepAlive.end(), batch.keepAlive.begin(),
+                                batch.keepAlive.end());
+        return SubmitNow(std::move(joined), heldSerial_) ? heldSerial_ : 0;
+    }
+    FlushHeld();
+    uint64_t serial = ++lastSubmitted_;
+    if (batch.commands != VK_NULL_HANDLE && batch.ownsCommands && batch.signals.empty() &&
+        batch.fence == VK_NULL_HANDLE) {
+        held_ = std::move(batch);
+        heldSerial_ = serial;
+        return serial;
+    }
+    return SubmitNow(std::move(batch), serial) ? serial : 0;
+}
+
+void SubmissionQueue::FlushHeld() {
+    if (held_.has_value()) {
+        SubmitBatch batch = std::move(*held_);
+        held_.reset();
+        SubmitNow(std::move(batch), heldSerial_);
+    }
+}
+
+bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
     VkSemaphoreSubmitInfo serialSignal{};
     serialSignal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
     serialSignal.semaphore = serial_.semaphore;
     serialSignal.value = serial;
     serialSignal.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    batch.signals.push_back(serialSignal);
+    // The serial first: whoever sees a fence signalled with the batch must
+    // also see the batch finished (an allocator may then be reset).
+    batch.signals.insert(batch.signals.begin(), serialSignal);
+    // Each submission begins after the one before it has finished, as
+    // Direct3D 12 finishes one ExecuteCommandLists' work before the next's:
+    // a list's own barriers then only order the work inside it.
+    if (serial > 1) {
+        VkSemaphoreSubmitInfo previous = serialSignal;
+        previous.value = serial - 1;
+        batch.waits.push_back(previous);
+    }
+    NameEveryStage(&batch.waits, kEveryStage);
+    NameEveryStage(&batch.signals, VK_PIPELINE_STAGE_2_BOTTOM_OF_PIPE_BIT);
 
     VkCommandBufferSubmitInfo commandInfo{};
     commandInfo.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_SUBMIT_INFO;
@@ -68,14 +133,23 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
         if (batch.ownsCommands) {
             freeCommands_.push_back(batch.commands);
         }
-        return 0;
+        // The serial is taken: pass it from the host so that waits for it
+        // and for later serials still end.
+        VkSemaphoreSignalInfo signal{};
+        signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;
+        signal.semaphore = serial_.semaphore;
+        signal.value = serial;
+        VK_CHECK(vkSignalSemaphore(context_->device, &signal));
+        return false;
     }
-    lastSubmitted_ = serial;
     inFlight_.push_back({serial, batch.commands, batch.ownsCommands, std::move(batch.keepAlive)});
-    return serial;
+    return true;
 }
 
 void SubmissionQueue::WaitFor(uint64_t serial) {
+    if (held_.has_value() && heldSerial_ <= serial) {
+        FlushHeld();
+    }
     VkSemaphoreWaitInfo wait{};
     wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
     wait.semaphoreCount = 1;

@@ -1,6 +1,8 @@
 // The one Vulkan queue that every Direct3D 12 queue of a device submits to.
 // Each submission signals the queue's own timeline ("serial") and keeps the
-// objects it uses alive until the GPU has passed that serial.
+// objects it uses alive until the GPU has passed that serial. A list's batch
+// is held until the next submission, so that the fence signal that usually
+// follows it goes in the same vkQueueSubmit2.
 #pragma once
 
 #include "gpu_objects.h"
@@ -8,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace d3d12_standin {
@@ -33,12 +36,14 @@ public:
 
     // A command buffer in the recording state (lock held).
     VkCommandBuffer BeginCommands();
-    // Submits and returns the batch's serial, or 0 on failure (lock held).
+    // Submits (or holds) and returns the batch's serial, or 0 on failure (lock held).
     uint64_t Submit(SubmitBatch batch);
     uint64_t LastSubmitted() const { return lastSubmitted_; }
     uint64_t Completed() const { return serial_.Value(); }
     // Blocks until the GPU has passed `serial`, then releases what finished.
     void WaitFor(uint64_t serial);
+    // Submits a held batch now.
+    void FlushHeld();
     // Releases the objects and command buffers of finished submissions.
     void Retire();
 
@@ -52,8 +57,12 @@ private:
         std::vector<std::shared_ptr<const void>> keepAlive;
     };
 
+    bool SubmitNow(SubmitBatch batch, uint64_t serial);
+
     std::shared_ptr<vk_core::VulkanContext> context_;
     std::mutex mutex_;
+    std::optional<SubmitBatch> held_;
+    uint64_t heldSerial_ = 0;
     TimelineSemaphore serial_;
     uint64_t lastSubmitted_ = 0;
     VkCommandPool pool_ = VK_NULL_HANDLE;

@@ -13,5 +13,6 @@ bool ConsumeRefusal(Refusal kind);
 void CountExecutedCommandLists(uint64_t count);
 void CountExecutedDraws(uint64_t count);
 void CountBlockingFenceWait();
+void CountTranslatedWork(uint64_t barriers, uint64_t renderPasses);
 
 } // namespace d3d12_standin

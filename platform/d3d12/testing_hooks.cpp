@@ -14,6 +14,7 @@ std::atomic<int> g_refusals[6];
 std::atomic<uint64_t> g_executedLists{0};
 std::atomic<uint64_t> g_executedDraws{0};
 std::atomic<uint64_t> g_blockingWaits{0};
+std::atomic<uint64_t> g_barriers{0}, g_renderPasses{0};
 
 void Refuse(Refusal kind, int n) {
     g_refusals[int(kind)] = n > 0 ? n : 0;
@@ -40,6 +41,10 @@ void CountExecutedDraws(uint64_t count) {
 }
 void CountBlockingFenceWait() {
     ++g_blockingWaits;
+}
+void CountTranslatedWork(uint64_t barriers, uint64_t renderPasses) {
+    g_barriers += barriers;
+    g_renderPasses += renderPasses;
 }
 
 } // namespace d3d12_standin
@@ -85,6 +90,12 @@ uint64_t ExecutedDraws() {
 }
 uint64_t BlockingFenceWaits() {
     return d3d12_standin::g_blockingWaits.load();
+}
+uint64_t TranslatedBarriers() {
+    return d3d12_standin::g_barriers.load();
+}
+uint64_t TranslatedRenderPasses() {
+    return d3d12_standin::g_renderPasses.load();
 }
 long LiveObjects() {
     return standin::g_liveComObjects.load();

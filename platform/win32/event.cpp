@@ -1,22 +1,35 @@
 // Win32 event objects: auto-reset or manual-reset, waited on without spinning.
+// An event may also carry sources (a fence value, say) that set it once
+// reached; waits block on the source itself, on the calling thread.
+#include "event_source.h"
+
 #include <windows.h>
 
 #include "testing_state.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <memory>
 #include <mutex>
-#include <atomic>
+#include <vector>
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr unsigned kEventMagic = 0x45564E54; // "EVNT"
+// A wait on a source looks again this often for SetEvent from other threads
+// and for sources attached later.
+constexpr std::chrono::milliseconds kSourceSlice{10};
 
 struct Event {
     unsigned magic = kEventMagic;
     bool manualReset = false;
     bool signalled = false;
+    std::vector<std::shared_ptr<win32_standin::EventSource>> sources;
     std::mutex mutex;
     std::condition_variable changed;
 };
@@ -29,7 +42,67 @@ Event* AsEvent(HANDLE handle) {
     return event;
 }
 
+// Sets the event for every source reached and forgets those and the dropped
+// ones (lock held).
+void SettleSourcesLocked(Event& event) {
+    auto done = std::remove_if(event.sources.begin(), event.sources.end(), [&event](auto& source) {
+        if (source->Reached()) {
+            event.signalled = true;
+            return true;
+        }
+        return source->Dropped();
+    });
+    event.sources.erase(done, event.sources.end());
+}
+
+// Blocks until the event is signalled or `deadline` passes (lock held; it
+// is let go while waiting on a source).
+bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
+                         Clock::time_point deadline) {
+    for (;;) {
+        SettleSourcesLocked(event);
+        if (event.signalled) {
+            return true;
+        }
+        Clock::time_point now = Clock::now();
+        if (!forever && now >= deadline) {
+            return false;
+        }
+        Clock::duration slice =
+            forever ? kSourceSlice : std::min<Clock::duration>(deadline - now, kSourceSlice);
+        if (event.sources.empty()) {
+            auto wake = [&event] { return event.signalled || !event.sources.empty(); };
+            if (forever) {
+                event.changed.wait(lock, wake);
+            } else {
+                event.changed.wait_until(lock, deadline, wake);
+            }
+            continue;
+        }
+        std::shared_ptr<win32_standin::EventSource> source = event.sources.front();
+        lock.unlock();
+        source->WaitUntilReached(
+            uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(slice).count()));
+        lock.lock();
+    }
+}
+
 } // namespace
+
+namespace win32_standin {
+bool AttachEventSource(HANDLE handle, std::shared_ptr<EventSource> source) {
+    Event* event = AsEvent(handle);
+    if (event == nullptr || source == nullptr) {
+        return false;
+    }
+    {
+        std::lock_guard lock(event->mutex);
+        event->sources.push_back(std::move(source));
+    }
+    event->changed.notify_all();
+    return true;
+}
+} // namespace win32_standin
 
 namespace win32_standin {
 
@@ -70,6 +143,8 @@ BOOL WINAPI ResetEvent(HANDLE hEvent) {
         return FALSE;
     }
     std::lock_guard lock(event->mutex);
+    // A source reached before the reset set the event before it.
+    SettleSourcesLocked(*event);
     event->signalled = false;
     return TRUE;
 }
@@ -81,19 +156,17 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
         return WAIT_FAILED;
     }
     std::unique_lock lock(event->mutex);
-    auto isSignalled = [event] { return event->signalled; };
+    SettleSourcesLocked(*event);
     if (!event->signalled) {
-        ++g_waitsThatBlocked;
-        auto start = std::chrono::steady_clock::now();
-        bool reached = true;
-        if (dwMilliseconds == INFINITE) {
-            event->changed.wait(lock, isSignalled);
-        } else {
-            reached = event->changed.wait_for(lock, std::chrono::milliseconds(dwMilliseconds),
-                                              isSignalled);
+        if (dwMilliseconds == 0) {
+            return WAIT_TIMEOUT;
         }
-        auto blocked = std::chrono::steady_clock::now() - start;
-        g_waitNanoseconds += std::chrono::duration_cast<std::chrono::nanoseconds>(blocked).count();
+        ++g_waitsThatBlocked;
+        auto start = Clock::now();
+        bool reached = WaitSignalledLocked(*event, lock, dwMilliseconds == INFINITE,
+                                           start + std::chrono::milliseconds(dwMilliseconds));
+        g_waitNanoseconds +=
+            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
         if (!reached) {
             return WAIT_TIMEOUT;
         }

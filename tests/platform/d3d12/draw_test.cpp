@@ -203,6 +203,8 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     device->CreateRenderTargetView(target, nullptr, rtv);
 
     const float black[4] = {0, 0, 0, 1};
+    const uint64_t passesBefore = platform_testing::TranslatedRenderPasses();
+    const uint64_t barriersBefore = platform_testing::TranslatedBarriers();
     list->ClearRenderTargetView(rtv, black, 0, nullptr);
     list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
     // tint, then offsets[0..3]: instance 0 stays put, instance 1 moves down.
@@ -213,6 +215,10 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     list->DrawInstanced(6, 2, 0, 5);
     ExecuteAndWait();
     EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore + 1);
+    // The clear is the draw's load operation; the one barrier gives the new
+    // texture its first layout.
+    EXPECT_EQ(platform_testing::TranslatedRenderPasses(), passesBefore + 1);
+    EXPECT_EQ(platform_testing::TranslatedBarriers(), barriersBefore + 1);
 
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
     ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
@@ -299,4 +305,100 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     ComPtr<ID3D12PipelineState> state;
     EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()),
               S_OK);
+}
+
+// Lists shaped like the demo's: from PRESENT to RENDER_TARGET and back, with
+// and without clears and draws. Each records the barriers its states need and
+// no more, and the pixels come out as if every command ran on its own.
+TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
+    HRESULT result = S_OK;
+    ID3D12PipelineState* pipeline = MakePipeline(PipelineDesc(), &result);
+    ASSERT_EQ(result, S_OK);
+    ID3D12Resource* vertices =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles), D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* constants =
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ID3D12Resource* target =
+        MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                    D3D12_RESOURCE_STATE_PRESENT);
+    void* mapped = nullptr;
+    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
+    vertices->Unmap(0, nullptr);
+    const float params[8] = {1, 0, 0, 1, 0, 0, 0, 0}; // red, instance 0 in place
+    ASSERT_EQ(constants->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, params, sizeof(params));
+    constants->Unmap(0, nullptr);
+    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ASSERT_TRUE(cbvHeap && rtvHeap);
+    D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
+    device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(target, nullptr, rtv);
+
+    auto transition = [&](D3D12_RESOURCE_STATES before, D3D12_RESOURCE_STATES after) {
+        D3D12_RESOURCE_BARRIER barrier{};
+        barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
+        barrier.Transition = {target, D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES, before, after};
+        list->ResourceBarrier(1, &barrier);
+    };
+    auto draw = [&] {
+        D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
+        list->RSSetViewports(1, &viewport);
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        list->SetGraphicsRootSignature(rootSignature);
+        list->SetPipelineState(pipeline);
+        list->SetDescriptorHeaps(1, &cbvHeap);
+        list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
+        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->IASetVertexBuffers(0, 1, &view);
+        list->DrawInstanced(6, 1, 0, 0);
+    };
+    struct Shape {
+        const char* name;
+        bool clearFirst, drawFirst, clearBetween, drawLast;
+        uint64_t passes, barriers;
+    };
+    // Opening and closing transitions batch with whatever else each needs;
+    // a pass that follows another on the same target waits for its writes.
+    const Shape shapes[] = {
+        {"clear and draw", true, true, false, false, 1, 2},
+        {"draw alone", false, true, false, false, 1, 2},
+        {"clear alone", true, false, false, false, 1, 2},
+        {"draw, clear, draw", false, true, true, true, 2, 3},
+    };
+    const float black[4] = {0, 0, 0, 1}, green[4] = {0, 1, 0, 1};
+    for (const Shape& shape : shapes) {
+        uint64_t passes = platform_testing::TranslatedRenderPasses();
+        uint64_t barriers = platform_testing::TranslatedBarriers();
+        transition(D3D12_RESOURCE_STATE_PRESENT, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        if (shape.clearFirst) {
+            list->ClearRenderTargetView(rtv, black, 0, nullptr);
+        }
+        if (shape.drawFirst) {
+            draw();
+        }
+        if (shape.clearBetween) {
+            list->ClearRenderTargetView(rtv, green, 0, nullptr);
+        }
+        if (shape.drawLast) {
+            draw();
+        }
+        transition(D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_PRESENT);
+        ExecuteAndWait();
+        EXPECT_EQ(platform_testing::TranslatedRenderPasses() - passes, shape.passes) << shape.name;
+        EXPECT_EQ(platform_testing::TranslatedBarriers() - barriers, shape.barriers) << shape.name;
+    }
+
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_PRESENT);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "drawn after the last clear";
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 5), 0xFF00FF00u) << "the clear between the draws";
+    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, target,
+                                                             cbvHeap, rtvHeap}) {
+        object->Release();
+    }
 }

@@ -27,6 +27,9 @@ uint64_t TotalExecutedCommandLists();
 uint64_t ExecutedDraws();
 // SetEventOnCompletion calls whose value had not been reached yet.
 uint64_t BlockingFenceWaits();
+// vkCmdPipelineBarrier2 calls and render pass instances in translated lists.
+uint64_t TranslatedBarriers();
+uint64_t TranslatedRenderPasses();
 // Stand-in COM objects alive.
 long LiveObjects();
 // Vulkan validation-layer messages reported so far.

@@ -1,0 +1,32 @@
+// Barriers gathered between two pieces of GPU work and recorded as one
+// vkCmdPipelineBarrier2. Two barriers on one image merge into one, since
+// barriers within a single call are not ordered against each other.
+#pragma once
+
+#include "gpu_objects.h"
+#include "state_translation.h"
+
+#include <vector>
+
+namespace d3d12_standin {
+
+class BarrierBatch {
+public:
+    // `image` moves from the layout it is in to `layout`; the work done as
+    // `before` finishes, and its writes are visible, before work done as `after`.
+    void AddImage(GpuImage& image, const StateUse& before, const StateUse& after,
+                  VkImageLayout layout);
+    void AddMemory(const StateUse& before, const StateUse& after);
+    bool Empty() const { return images_.empty() && !memory_; }
+    // Records what was gathered (if anything) and starts a new batch.
+    void Record(VkCommandBuffer commands);
+    uint64_t Recorded() const { return recorded_; }
+
+private:
+    std::vector<VkImageMemoryBarrier2> images_;
+    bool memory_ = false;
+    VkMemoryBarrier2 memoryBarrier_{};
+    uint64_t recorded_ = 0;
+};
+
+} // namespace d3d12_standin
