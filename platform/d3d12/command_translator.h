@@ -20,6 +20,8 @@
 
 namespace d3d12_standin {
 
+struct SetContent;
+
 // Layouts that do not exist for an image's aspect fall back to GENERAL.
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout);
 VkExtent2D MipExtent(const GpuImage& image, uint32_t mip);
@@ -93,8 +95,20 @@ private:
     void FlushClears();
     void ClearRects(const AttachmentView& target, const VkClearAttachment& clear,
                     const std::vector<D3D12_RECT>& rects);
+    // The steps of a draw: its state checked, the render pass instance the
+    // pipeline expects, the descriptor sets, the viewport and scissor, the
+    // vertex buffers.
+    bool CheckDrawState(const CmdDraw& command, VkPrimitiveTopology* topology);
+    bool MatchTargets(RenderingSetup* setup);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
+    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<GpuImage*>* toSample,
+                              bool* needsBarrier);
+    bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
+                       SetContent* content);
+    void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
+    bool ScissorRect(VkRect2D* scissor) const;
+    bool BindVertexBuffers(const CmdDraw& command);
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;

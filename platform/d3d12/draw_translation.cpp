@@ -46,20 +46,10 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
     return true;
 }
 
-// Descriptor sets for every root parameter, read from the bound tables now.
-bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
-    const RootSignatureLayout& layout = *pipeline_->rootSignature;
-    if (SameTablesAsLastDraw(layout)) {
-        *sets = lastSets_.sets;
-        return true;
-    }
-    lastSets_.layout = nullptr;
-    bool nullDescriptors = core_.context->features.nullDescriptor;
-    // First pass: the textures read, which may need a barrier (outside any
-    // render pass instance) before the draw.
-    std::vector<GpuImage*> toSample;
-    bool needsBarrier = false;
-    std::vector<SetContent> contents(layout.parameters.size());
+// The textures the tables read, which may need a barrier (outside any render
+// pass instance) before the draw.
+bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
+                                             std::vector<GpuImage*>* toSample, bool* needsBarrier) {
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
@@ -88,12 +78,99 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
                                       D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                                       true);
-                    needsBarrier = needsBarrier || HasPendingClear(*image) ||
-                                   NeedsBarrier(*image, SampledState(*image));
-                    toSample.push_back(image.get());
+                    *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
+                                    NeedsBarrier(*image, SampledState(*image));
+                    toSample->push_back(image.get());
                 }
             }
         }
+    }
+    return true;
+}
+
+// One descriptor of a set, and its part of the key that lets equal tables
+// share a set (object ids, not addresses).
+bool CommandTranslator::AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
+                                      SetContent* content) {
+    const bool nullDescriptors = core_.context->features.nullDescriptor;
+    content->key.push_back(binding.binding);
+    switch (binding.type) {
+    case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
+        std::shared_ptr<GpuBuffer> buffer =
+            record.kind == DescriptorKind::ConstantBuffer ? record.buffer.lock() : nullptr;
+        if (buffer == nullptr && !nullDescriptors) {
+            SkipCommand("a table holds no live constant-buffer view where the shader reads one");
+            return false;
+        }
+        Keep(buffer);
+        VkDescriptorBufferInfo info{buffer ? buffer->buffer : VK_NULL_HANDLE,
+                                    buffer ? record.offset : 0,
+                                    buffer ? record.size : VK_WHOLE_SIZE};
+        content->key.insert(content->key.end(),
+                            {1, buffer ? buffer->id : 0, info.offset, info.range});
+        content->AddBuffer(binding.binding, binding.type, info);
+        return true;
+    }
+    case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
+        std::shared_ptr<GpuImage> image =
+            record.kind == DescriptorKind::ShaderResource ? record.image.lock() : nullptr;
+        if (image == nullptr && !nullDescriptors) {
+            SkipCommand("a table holds no live shader-resource view where the shader reads one");
+            return false;
+        }
+        VkDescriptorImageInfo info{};
+        if (image != nullptr) {
+            info.imageView = image->View(record.view);
+            info.imageLayout = image->layout;
+        }
+        content->key.insert(content->key.end(), {2, image ? image->id : 0,
+                                                 uint64_t(record.view.format), record.view.baseMip,
+                                                 record.view.mipCount, uint64_t(info.imageLayout)});
+        content->AddImage(binding.binding, binding.type, info);
+        return true;
+    }
+    case VK_DESCRIPTOR_TYPE_SAMPLER: {
+        if (record.kind != DescriptorKind::Sampler) {
+            SkipCommand("a table holds no sampler where the shader reads one");
+            return false;
+        }
+        VkDescriptorImageInfo info{};
+        info.sampler = core_.descriptorSets->Sampler(record.sampler);
+        content->key.insert(content->key.end(),
+                            {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
+        content->AddImage(binding.binding, binding.type, info);
+        return true;
+    }
+    default:
+        SkipCommand("unordered-access views are not supported by the stand-in");
+        return false;
+    }
+}
+
+// Sets that read no textures are kept for the next draw with the same tables.
+void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
+                                     const std::vector<VkDescriptorSet>& sets) {
+    lastSets_.layout = &layout;
+    lastSets_.tables.clear();
+    for (size_t i = 0; i < layout.parameters.size(); ++i) {
+        const CmdSetTable& table = tables_.at(uint32_t(i));
+        lastSets_.tables.emplace_back(table.heap.get(), table.first);
+    }
+    lastSets_.sets = sets;
+}
+
+// Descriptor sets for every root parameter, read from the bound tables now.
+bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
+    const RootSignatureLayout& layout = *pipeline_->rootSignature;
+    if (SameTablesAsLastDraw(layout)) {
+        *sets = lastSets_.sets;
+        return true;
+    }
+    lastSets_.layout = nullptr;
+    std::vector<GpuImage*> toSample;
+    bool needsBarrier = false;
+    if (!CollectSampledImages(layout, &toSample, &needsBarrier)) {
+        return false;
     }
     if (needsBarrier) {
         EndRendering();
@@ -102,66 +179,13 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     for (GpuImage* image : toSample) {
         Use(*image, SampledState(*image));
     }
-    // Second pass: the writes, keyed by object ids so equal tables share a set.
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         const CmdSetTable& table = tables_.at(uint32_t(i));
-        SetContent& content = contents[i];
+        SetContent content;
         for (const TableBinding& binding : parameter.bindings) {
-            const DescriptorRecord& record = table.heap->records[table.first + binding.binding];
-            content.key.push_back(binding.binding);
-            switch (binding.type) {
-            case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
-                std::shared_ptr<GpuBuffer> buffer =
-                    record.kind == DescriptorKind::ConstantBuffer ? record.buffer.lock() : nullptr;
-                if (buffer == nullptr && !nullDescriptors) {
-                    SkipCommand(
-                        "a table holds no live constant-buffer view where the shader reads one");
-                    return false;
-                }
-                Keep(buffer);
-                VkDescriptorBufferInfo info{buffer ? buffer->buffer : VK_NULL_HANDLE,
-                                            buffer ? record.offset : 0,
-                                            buffer ? record.size : VK_WHOLE_SIZE};
-                content.key.insert(content.key.end(),
-                                   {1, buffer ? buffer->id : 0, info.offset, info.range});
-                content.AddBuffer(binding.binding, binding.type, info);
-                break;
-            }
-            case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
-                std::shared_ptr<GpuImage> image =
-                    record.kind == DescriptorKind::ShaderResource ? record.image.lock() : nullptr;
-                if (image == nullptr && !nullDescriptors) {
-                    SkipCommand(
-                        "a table holds no live shader-resource view where the shader reads one");
-                    return false;
-                }
-                VkDescriptorImageInfo info{};
-                if (image != nullptr) {
-                    info.imageView = image->View(record.view);
-                    info.imageLayout = image->layout;
-                }
-                content.key.insert(content.key.end(),
-                                   {2, image ? image->id : 0, uint64_t(record.view.format),
-                                    record.view.baseMip, record.view.mipCount,
-                                    uint64_t(info.imageLayout)});
-                content.AddImage(binding.binding, binding.type, info);
-                break;
-            }
-            case VK_DESCRIPTOR_TYPE_SAMPLER: {
-                if (record.kind != DescriptorKind::Sampler) {
-                    SkipCommand("a table holds no sampler where the shader reads one");
-                    return false;
-                }
-                VkDescriptorImageInfo info{};
-                info.sampler = core_.descriptorSets->Sampler(record.sampler);
-                content.key.insert(content.key.end(),
-                                   {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
-                content.AddImage(binding.binding, binding.type, info);
-                break;
-            }
-            default:
-                SkipCommand("unordered-access views are not supported by the stand-in");
+            if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
+                               &content)) {
                 return false;
             }
         }
@@ -177,50 +201,49 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         sets->push_back(layout.samplerSet);
     }
     if (toSample.empty()) {
-        lastSets_.layout = &layout;
-        lastSets_.tables.clear();
-        for (size_t i = 0; i < layout.parameters.size(); ++i) {
-            const CmdSetTable& table = tables_.at(uint32_t(i));
-            lastSets_.tables.emplace_back(table.heap.get(), table.first);
-        }
-        lastSets_.sets = *sets;
+        RememberSets(layout, *sets);
     }
     return true;
 }
 
-void CommandTranslator::operator()(const CmdDraw& command) {
+// What a draw needs before anything is recorded; false skips it (with a
+// reason, except for a draw of nothing).
+bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopology* topology) {
     if (pipeline_ == nullptr) {
         SkipCommand("a draw has no pipeline state");
-        return;
+        return false;
     }
     Keep(pipeline_);
     if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
         SkipCommand("a draw has no root signature, or one that differs from its pipeline state's");
-        return;
+        return false;
     }
     if (command.vertexCount == 0 || command.instanceCount == 0) {
-        return;
+        return false;
     }
     if (viewports_.empty() || viewports_[0].Width <= 0.0f || viewports_[0].Height == 0.0f) {
         SkipCommand("a draw has no viewport");
-        return;
+        return false;
     }
-    VkPrimitiveTopology topology = Topology(topology_);
-    if (topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
-        !SameTopologyClass(topology, pipeline_->topologyType)) {
+    *topology = Topology(topology_);
+    if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
+        !SameTopologyClass(*topology, pipeline_->topologyType)) {
         SkipCommand("a draw's primitive topology is unset or does not match the pipeline state");
-        return;
+        return false;
     }
     bool nullDescriptors = core_.context->features.nullDescriptor;
     for (uint32_t slot : pipeline_->vertexSlots) {
         if (vertexBuffers_[slot].buffer == nullptr && !nullDescriptors) {
             SkipCommand("a draw reads a vertex slot with no buffer bound");
-            return;
+            return false;
         }
     }
-    // The render pass instance the pipeline expects: its colour slots, and
-    // depth only when the pipeline has a depth format.
-    RenderingSetup setup;
+    return true;
+}
+
+// The render pass instance the pipeline expects: its colour slots, and depth
+// only when the pipeline has a depth format.
+bool CommandTranslator::MatchTargets(RenderingSetup* setup) {
     for (uint32_t i = 0; i < pipeline_->numRenderTargets; ++i) {
         AttachmentView view;
         if (i < targets_.colors.size() && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED) {
@@ -228,19 +251,69 @@ void CommandTranslator::operator()(const CmdDraw& command) {
             if (view.image != nullptr && view.view.format != pipeline_->colorFormats[i]) {
                 SkipCommand(
                     "a render target's format differs from the pipeline state's RTVFormats");
-                return;
+                return false;
             }
         }
-        setup.colors.push_back(view);
+        setup->colors.push_back(view);
     }
     if (pipeline_->depthFormat != VK_FORMAT_UNDEFINED && targets_.depth.image != nullptr) {
         if (targets_.depth.view.format != pipeline_->depthFormat) {
             SkipCommand("the depth target's format differs from the pipeline state's DSVFormat");
-            return;
+            return false;
         }
-        setup.depth = targets_.depth;
+        setup->depth = targets_.depth;
     }
+    return true;
+}
 
+// The first scissor rectangle within the render area; false when nothing of
+// the area is left.
+bool CommandTranslator::ScissorRect(VkRect2D* scissor) const {
+    D3D12_RECT fullArea{0, 0, LONG(renderArea_.width), LONG(renderArea_.height)};
+    const D3D12_RECT& scissorSource = scissors_.empty() ? fullArea : scissors_[0];
+    LONG left = scissorSource.left < 0 ? 0 : scissorSource.left;
+    LONG top = scissorSource.top < 0 ? 0 : scissorSource.top;
+    LONG right = scissorSource.right > fullArea.right ? fullArea.right : scissorSource.right;
+    LONG bottom = scissorSource.bottom > fullArea.bottom ? fullArea.bottom : scissorSource.bottom;
+    if (right <= left || bottom <= top) {
+        return false;
+    }
+    *scissor =
+        VkRect2D{{int32_t(left), int32_t(top)}, {uint32_t(right - left), uint32_t(bottom - top)}};
+    return true;
+}
+
+bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
+    for (uint32_t slot : pipeline_->vertexSlots) {
+        const VertexBufferBinding& binding = vertexBuffers_[slot];
+        VkBuffer buffer = binding.buffer ? binding.buffer->buffer : VK_NULL_HANDLE;
+        VkDeviceSize offset = binding.offset, size = binding.buffer ? binding.size : VK_WHOLE_SIZE;
+        if (binding.buffer == nullptr) {
+            offset = 0;
+        } else if (pipeline_->perInstanceSlot[slot]) {
+            // SV_InstanceID counts from 0 in every draw, so the start instance
+            // moves the per-instance data instead of the instance index.
+            uint64_t skip = uint64_t(command.startInstance) * binding.stride;
+            skip = skip < size ? skip : size;
+            offset += skip;
+            size -= skip;
+        }
+        VkDeviceSize stride = binding.stride;
+        if (binding.buffer != nullptr && size == 0) {
+            SkipCommand("a draw's vertex buffer view is empty");
+            return false;
+        }
+        vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+    }
+    return true;
+}
+
+void CommandTranslator::operator()(const CmdDraw& command) {
+    VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    RenderingSetup setup;
+    if (!CheckDrawState(command, &topology) || !MatchTargets(&setup)) {
+        return;
+    }
     // Null colour views keep their formats in the pipeline (the fragment
     // shader still writes those outputs); a missing depth view drops depth.
     uint32_t colorMask = 0;
@@ -267,18 +340,10 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     VkViewport viewport{source.TopLeftX, source.TopLeftY + source.Height,
                         source.Width,    -source.Height,
                         source.MinDepth, source.MaxDepth};
-    D3D12_RECT fullArea{0, 0, LONG(renderArea_.width), LONG(renderArea_.height)};
-    const D3D12_RECT& scissorSource = scissors_.empty() ? fullArea : scissors_[0];
-    LONG left = scissorSource.left < 0 ? 0 : scissorSource.left;
-    LONG top = scissorSource.top < 0 ? 0 : scissorSource.top;
-    LONG right = scissorSource.right > fullArea.right ? fullArea.right : scissorSource.right;
-    LONG bottom = scissorSource.bottom > fullArea.bottom ? fullArea.bottom : scissorSource.bottom;
-    if (right <= left || bottom <= top) {
+    VkRect2D scissor{};
+    if (!ScissorRect(&scissor)) {
         return; // everything is scissored away
     }
-    VkRect2D scissor{{int32_t(left), int32_t(top)},
-                     {uint32_t(right - left), uint32_t(bottom - top)}};
-
     if (boundPipeline_ != pipeline) {
         vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
         boundPipeline_ = pipeline;
@@ -291,26 +356,8 @@ void CommandTranslator::operator()(const CmdDraw& command) {
                                 pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
                                 sets.data(), 0, nullptr);
     }
-    for (uint32_t slot : pipeline_->vertexSlots) {
-        const VertexBufferBinding& binding = vertexBuffers_[slot];
-        VkBuffer buffer = binding.buffer ? binding.buffer->buffer : VK_NULL_HANDLE;
-        VkDeviceSize offset = binding.offset, size = binding.buffer ? binding.size : VK_WHOLE_SIZE;
-        if (binding.buffer == nullptr) {
-            offset = 0;
-        } else if (pipeline_->perInstanceSlot[slot]) {
-            // SV_InstanceID counts from 0 in every draw, so the start instance
-            // moves the per-instance data instead of the instance index.
-            uint64_t skip = uint64_t(command.startInstance) * binding.stride;
-            skip = skip < size ? skip : size;
-            offset += skip;
-            size -= skip;
-        }
-        VkDeviceSize stride = binding.stride;
-        if (binding.buffer != nullptr && size == 0) {
-            SkipCommand("a draw's vertex buffer view is empty");
-            return;
-        }
-        vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+    if (!BindVertexBuffers(command)) {
+        return;
     }
     vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
     ++draws_;
