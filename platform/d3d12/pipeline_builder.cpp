@@ -11,83 +11,6 @@
 namespace d3d12_standin {
 namespace {
 
-VkBlendFactor BlendFactor(D3D12_BLEND blend) {
-    switch (blend) {
-    case D3D12_BLEND_ZERO:
-        return VK_BLEND_FACTOR_ZERO;
-    case D3D12_BLEND_ONE:
-        return VK_BLEND_FACTOR_ONE;
-    case D3D12_BLEND_SRC_COLOR:
-        return VK_BLEND_FACTOR_SRC_COLOR;
-    case D3D12_BLEND_INV_SRC_COLOR:
-        return VK_BLEND_FACTOR_ONE_MINUS_SRC_COLOR;
-    case D3D12_BLEND_SRC_ALPHA:
-        return VK_BLEND_FACTOR_SRC_ALPHA;
-    case D3D12_BLEND_INV_SRC_ALPHA:
-        return VK_BLEND_FACTOR_ONE_MINUS_SRC_ALPHA;
-    case D3D12_BLEND_DEST_ALPHA:
-        return VK_BLEND_FACTOR_DST_ALPHA;
-    case D3D12_BLEND_INV_DEST_ALPHA:
-        return VK_BLEND_FACTOR_ONE_MINUS_DST_ALPHA;
-    case D3D12_BLEND_DEST_COLOR:
-        return VK_BLEND_FACTOR_DST_COLOR;
-    case D3D12_BLEND_INV_DEST_COLOR:
-        return VK_BLEND_FACTOR_ONE_MINUS_DST_COLOR;
-    case D3D12_BLEND_SRC_ALPHA_SAT:
-        return VK_BLEND_FACTOR_SRC_ALPHA_SATURATE;
-    case D3D12_BLEND_BLEND_FACTOR:
-        return VK_BLEND_FACTOR_CONSTANT_COLOR;
-    case D3D12_BLEND_INV_BLEND_FACTOR:
-        return VK_BLEND_FACTOR_ONE_MINUS_CONSTANT_COLOR;
-    case D3D12_BLEND_SRC1_COLOR:
-        return VK_BLEND_FACTOR_SRC1_COLOR;
-    case D3D12_BLEND_INV_SRC1_COLOR:
-        return VK_BLEND_FACTOR_ONE_MINUS_SRC1_COLOR;
-    case D3D12_BLEND_SRC1_ALPHA:
-        return VK_BLEND_FACTOR_SRC1_ALPHA;
-    case D3D12_BLEND_INV_SRC1_ALPHA:
-        return VK_BLEND_FACTOR_ONE_MINUS_SRC1_ALPHA;
-    default:
-        return VK_BLEND_FACTOR_ONE;
-    }
-}
-
-VkBlendOp BlendOp(D3D12_BLEND_OP op) {
-    switch (op) {
-    case D3D12_BLEND_OP_SUBTRACT:
-        return VK_BLEND_OP_SUBTRACT;
-    case D3D12_BLEND_OP_REV_SUBTRACT:
-        return VK_BLEND_OP_REVERSE_SUBTRACT;
-    case D3D12_BLEND_OP_MIN:
-        return VK_BLEND_OP_MIN;
-    case D3D12_BLEND_OP_MAX:
-        return VK_BLEND_OP_MAX;
-    default:
-        return VK_BLEND_OP_ADD;
-    }
-}
-
-VkStencilOp StencilOp(D3D12_STENCIL_OP op) {
-    switch (op) {
-    case D3D12_STENCIL_OP_ZERO:
-        return VK_STENCIL_OP_ZERO;
-    case D3D12_STENCIL_OP_REPLACE:
-        return VK_STENCIL_OP_REPLACE;
-    case D3D12_STENCIL_OP_INCR_SAT:
-        return VK_STENCIL_OP_INCREMENT_AND_CLAMP;
-    case D3D12_STENCIL_OP_DECR_SAT:
-        return VK_STENCIL_OP_DECREMENT_AND_CLAMP;
-    case D3D12_STENCIL_OP_INVERT:
-        return VK_STENCIL_OP_INVERT;
-    case D3D12_STENCIL_OP_INCR:
-        return VK_STENCIL_OP_INCREMENT_AND_WRAP;
-    case D3D12_STENCIL_OP_DECR:
-        return VK_STENCIL_OP_DECREMENT_AND_WRAP;
-    default:
-        return VK_STENCIL_OP_KEEP;
-    }
-}
-
 VkStencilOpState StencilFace(const D3D12_DEPTH_STENCILOP_DESC& face, UINT8 readMask,
                              UINT8 writeMask) {
     VkStencilOpState state{};
@@ -232,19 +155,6 @@ bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderSt
         WarnAboutUnboundTargets(desc, *pixel);
     }
     return true;
-}
-
-VkPrimitiveTopology InitialTopology(D3D12_PRIMITIVE_TOPOLOGY_TYPE type) {
-    switch (type) {
-    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT:
-        return VK_PRIMITIVE_TOPOLOGY_POINT_LIST;
-    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE:
-        return VK_PRIMITIVE_TOPOLOGY_LINE_LIST;
-    case D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE:
-        return VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
-    default:
-        return VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
-    }
 }
 
 VkShaderModule MakeModule(VkDevice device, const std::vector<uint32_t>& spirv) {

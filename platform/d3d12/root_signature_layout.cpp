@@ -12,36 +12,6 @@ namespace {
 
 constexpr uint32_t kMaxTableDescriptors = 4096;
 
-VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility) {
-    switch (visibility) {
-    case D3D12_SHADER_VISIBILITY_VERTEX:
-        return VK_SHADER_STAGE_VERTEX_BIT;
-    case D3D12_SHADER_VISIBILITY_PIXEL:
-        return VK_SHADER_STAGE_FRAGMENT_BIT;
-    case D3D12_SHADER_VISIBILITY_GEOMETRY:
-        return VK_SHADER_STAGE_GEOMETRY_BIT;
-    case D3D12_SHADER_VISIBILITY_HULL:
-        return VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT;
-    case D3D12_SHADER_VISIBILITY_DOMAIN:
-        return VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT;
-    default:
-        return VK_SHADER_STAGE_ALL_GRAPHICS;
-    }
-}
-
-VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {
-    switch (type) {
-    case D3D12_DESCRIPTOR_RANGE_TYPE_CBV:
-        return VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER;
-    case D3D12_DESCRIPTOR_RANGE_TYPE_SRV:
-        return VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE;
-    case D3D12_DESCRIPTOR_RANGE_TYPE_UAV:
-        return VK_DESCRIPTOR_TYPE_STORAGE_IMAGE;
-    default:
-        return VK_DESCRIPTOR_TYPE_SAMPLER;
-    }
-}
-
 // Register class of a compiled binding: 0 b, 1 t, 2 s, 3 u.
 int RangeTypeForClass(uint32_t registerClass) {
     switch (registerClass) {

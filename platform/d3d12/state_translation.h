@@ -1,5 +1,6 @@
 // Direct3D 12 enumerations translated to Vulkan: resource states, comparison
-// functions, samplers, topologies.
+// functions, samplers, topologies, blending, stencil operations, shader
+// visibilities and descriptor range types.
 #pragma once
 
 #include <windows.h>
@@ -31,5 +32,15 @@ VkSamplerCreateInfo SamplerInfo(const D3D12_STATIC_SAMPLER_DESC& desc);
 
 // VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for topologies the stand-in does not draw.
 VkPrimitiveTopology Topology(D3D12_PRIMITIVE_TOPOLOGY topology);
+// The list topology a pipeline starts with for its topology type;
+// VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for UNDEFINED and PATCH.
+VkPrimitiveTopology InitialTopology(D3D12_PRIMITIVE_TOPOLOGY_TYPE type);
+
+VkBlendFactor BlendFactor(D3D12_BLEND blend);
+VkBlendOp BlendOp(D3D12_BLEND_OP op);
+VkStencilOp StencilOp(D3D12_STENCIL_OP op);
+
+VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility);
+VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type);
 
 } // namespace d3d12_standin
