@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("brennwick: device %s\n",
-                bench::StandinDeviceName(loop.renderer()->device->commandQueue[0]).c_str());
+                bench::StandinDeviceName(loop.renderer()->device->commandQueue[Dx12::DRAW_COMMANDS])
+                    .c_str());
     std::vector<double> update, recording, waiting, present, total;
     for (int frame = 0; frame < options.warmup + options.frames; ++frame) {
         bench::FrameSplit split;

@@ -82,7 +82,7 @@ TEST(DemoLoop, FramesMatchTheProgramsLoopAndF5RebuildsTheShader) {
         bench::DemoLoop loop;
         ASSERT_TRUE(loop.Start(&error)) << error;
         Dx12::Renderer* renderer = loop.renderer();
-        ID3D12CommandQueue* queue = renderer->device->commandQueue[0];
+        ID3D12CommandQueue* queue = renderer->device->commandQueue[Dx12::DRAW_COMMANDS];
 
         for (uint32_t frame = 0; frame < 2; ++frame) {
             uint64_t lists = platform_testing::ExecutedCommandLists(queue);

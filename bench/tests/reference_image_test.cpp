@@ -67,7 +67,8 @@ Picture RenderStandIn() {
     renderer->Draw("view_present");
     Dx12::Device& device = *renderer->device;
     const std::vector<uint8_t> rgba = ReadBackOnQueue(
-        device.device, device.commandQueue[0], device.commandAllocator[0], device.commandList[0],
+        device.device, device.commandQueue[Dx12::DRAW_COMMANDS],
+        device.commandAllocator[Dx12::DRAW_COMMANDS], device.commandList[Dx12::DRAW_COMMANDS],
         device.backBuffers.at(0), D3D12_RESOURCE_STATE_PRESENT);
     Picture picture;
     if (rgba.size() != 1280u * 720u * 4u) {
