@@ -144,7 +144,7 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
     depthBuffer = CreateCommittedResource(device, width, height, DXGI_FORMAT_D32_FLOAT,
                                           D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                          D3D12_RESOURCE_STATE_GENERIC_READ);
+                                          D3D12_RESOURCE_STATE_DEPTH_WRITE);
     if (device != nullptr && depthStencilHeap != nullptr) {
         device->CreateDepthStencilView(depthBuffer, &depthStencilViewDesc,
                                        depthStencilHeap->GetCPUDescriptorHandleForHeapStart());

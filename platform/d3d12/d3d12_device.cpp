@@ -5,6 +5,7 @@
 #include "d3d12_command_queue.h"
 #include "d3d12_descriptor_heap.h"
 #include "d3d12_fence.h"
+#include "d3d12_info_queue.h"
 #include "d3d12_pipeline_state.h"
 #include "d3d12_resource.h"
 #include "d3d12_root_signature.h"
@@ -32,6 +33,14 @@ D3D12Device::D3D12Device(std::shared_ptr<vk_core::VulkanContext> context)
     : core_(std::make_unique<DeviceCore>(std::move(context))) {}
 
 D3D12Device::~D3D12Device() = default;
+
+HRESULT STDMETHODCALLTYPE D3D12Device::QueryInterface(REFIID riid, void** object) {
+    if (object != nullptr && riid == IID_ID3D12InfoQueue) {
+        *object = static_cast<ID3D12InfoQueue*>(new D3D12InfoQueue(this));
+        return S_OK;
+    }
+    return ComObject::QueryInterface(riid, object);
+}
 
 bool D3D12Device::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12Device;
@@ -186,12 +195,25 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
         std::fprintf(stderr, "ID3D12Device::CreateGraphicsPipelineState: %s\n", error.c_str());
         return result;
     }
-    return HandOut(new D3D12PipelineState(this, std::move(pipeline)), riid, state);
+    auto* made = new D3D12PipelineState(this, pipeline);
+    auto info = std::make_shared<PipelineDebugInfo>();
+    info->object = static_cast<ID3D12PipelineState*>(made);
+    info->numRenderTargets = desc->NumRenderTargets < 8 ? desc->NumRenderTargets : 8;
+    for (UINT i = 0; i < info->numRenderTargets; ++i) {
+        info->rtvFormats[i] = desc->RTVFormats[i];
+    }
+    info->dsvFormat = desc->DSVFormat;
+    info->depthWrites = desc->DepthStencilState.DepthEnable &&
+                        desc->DepthStencilState.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL;
+    info->rootSignature = pipeline->rootSignature;
+    made->debugInfo = std::move(info);
+    return HandOut(made, riid, state);
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(
     const D3D12_HEAP_PROPERTIES* heap, D3D12_HEAP_FLAGS, const D3D12_RESOURCE_DESC* desc,
-    D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE*, REFIID riid, void** resource) {
+    D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE* clearValue, REFIID riid,
+    void** resource) {
     if (resource != nullptr) {
         *resource = nullptr;
     }
@@ -204,7 +226,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(
         return E_OUTOFMEMORY;
     }
     D3D12Resource* made = nullptr;
-    HRESULT result = D3D12Resource::Create(this, *heap, *desc, initialState, &made);
+    HRESULT result = D3D12Resource::Create(this, *heap, *desc, initialState, clearValue, &made);
     if (FAILED(result)) {
         return result;
     }

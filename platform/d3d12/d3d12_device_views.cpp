@@ -51,16 +51,23 @@ bool ViewFormat(DXGI_FORMAT requested, const GpuImage& image, VkFormat* format) 
 // bad (record null too), the view is a null view, or there is no texture.
 std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
                                            D3D12_DESCRIPTOR_HEAP_TYPE type, DescriptorKind kind,
-                                           ID3D12Resource* resource, const char* method,
-                                           DescriptorRecord** record) {
+                                           ID3D12Resource* resource, DXGI_FORMAT format,
+                                           const char* method, DescriptorRecord** record) {
     *record = Target(core, dest, type, method);
     if (*record == nullptr) {
         return nullptr;
     }
     **record = DescriptorRecord{};
     (*record)->kind = kind;
+    (*record)->format = format;
     if (resource == nullptr) {
         return nullptr; // a null view: reads give zero
+    }
+    if (D3D12Resource* standin = D3D12Resource::FromInterface(resource)) {
+        (*record)->resource = standin->Track();
+        if (format == DXGI_FORMAT_UNKNOWN) {
+            (*record)->format = standin->GetDesc().Format;
+        }
     }
     return ViewedImage(resource, method);
 }
@@ -102,7 +109,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image = BeginTextureView(
         Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, DescriptorKind::ShaderResource,
-        resource, "CreateShaderResourceView", &record);
+        resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateShaderResourceView",
+        &record);
     if (image == nullptr) {
         return;
     }
@@ -138,7 +146,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image =
         BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget,
-                         resource, "CreateRenderTargetView", &record);
+                         resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN,
+                         "CreateRenderTargetView", &record);
     if (image == nullptr) {
         return;
     }
@@ -168,7 +177,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image =
         BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil,
-                         resource, "CreateDepthStencilView", &record);
+                         resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN,
+                         "CreateDepthStencilView", &record);
     if (image == nullptr) {
         return;
     }
@@ -203,6 +213,54 @@ void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc
     *record = DescriptorRecord{};
     record->kind = DescriptorKind::Sampler;
     record->sampler = *desc;
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptorsSimple(UINT count,
+                                                          D3D12_CPU_DESCRIPTOR_HANDLE destination,
+                                                          D3D12_CPU_DESCRIPTOR_HANDLE source,
+                                                          D3D12_DESCRIPTOR_HEAP_TYPE type) {
+    // Records are copied one by one: a range that leaves its heap stops there.
+    for (UINT i = 0; i < count; ++i) {
+        SIZE_T step = SIZE_T(i) * DeviceCore::kDescriptorIncrement;
+        DescriptorRecord* to = Core().ResolveCpuHandle(destination.ptr + step, type);
+        DescriptorRecord* from = Core().ResolveCpuHandle(source.ptr + step, type);
+        if (to == nullptr || from == nullptr) {
+            std::fprintf(stderr,
+                         "ID3D12Device::CopyDescriptorsSimple: descriptor %u of a range is not "
+                         "inside a live heap of the right type; the copy stops there\n",
+                         i);
+            return;
+        }
+        *to = *from;
+    }
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptors(
+    UINT destinationRanges, const D3D12_CPU_DESCRIPTOR_HANDLE* destinationStarts,
+    const UINT* destinationSizes, UINT sourceRanges,
+    const D3D12_CPU_DESCRIPTOR_HANDLE* sourceStarts, const UINT* sourceSizes,
+    D3D12_DESCRIPTOR_HEAP_TYPE type) {
+    // Both sides are walked as one sequence of descriptors each.
+    UINT destinationRange = 0, destinationIndex = 0, sourceRange = 0, sourceIndex = 0;
+    while (destinationRange < destinationRanges && sourceRange < sourceRanges) {
+        UINT destinationSize = destinationSizes != nullptr ? destinationSizes[destinationRange] : 1;
+        UINT sourceSize = sourceSizes != nullptr ? sourceSizes[sourceRange] : 1;
+        if (destinationIndex >= destinationSize) {
+            ++destinationRange;
+            destinationIndex = 0;
+            continue;
+        }
+        if (sourceIndex >= sourceSize) {
+            ++sourceRange;
+            sourceIndex = 0;
+            continue;
+        }
+        D3D12_CPU_DESCRIPTOR_HANDLE to = destinationStarts[destinationRange];
+        D3D12_CPU_DESCRIPTOR_HANDLE from = sourceStarts[sourceRange];
+        to.ptr += SIZE_T(destinationIndex++) * DeviceCore::kDescriptorIncrement;
+        from.ptr += SIZE_T(sourceIndex++) * DeviceCore::kDescriptorIncrement;
+        CopyDescriptorsSimple(1, to, from, type);
+    }
 }
 
 } // namespace d3d12_standin

@@ -5,6 +5,7 @@
 #include "live_registry.h"
 #include "testing_counters.h"
 
+#include <debug_messages.h>
 #include <memory_types.h>
 #include <vulkan_check.h>
 
@@ -88,6 +89,7 @@ D3D12Resource::D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& h
 
 D3D12Resource::~D3D12Resource() {
     g_resources.Remove(this);
+    standin::ForgetObject(this);
     if (buffer_ != nullptr && buffer_->address != 0) {
         Device()->Core().UnregisterBuffer(buffer_->address);
     }
@@ -95,7 +97,7 @@ D3D12Resource::~D3D12Resource() {
 
 HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES initialState,
-                              D3D12Resource** out) {
+                              const D3D12_CLEAR_VALUE* clearValue, D3D12Resource** out) {
     *out = nullptr;
     if (heap.Type != D3D12_HEAP_TYPE_DEFAULT && heap.Type != D3D12_HEAP_TYPE_UPLOAD &&
         heap.Type != D3D12_HEAP_TYPE_READBACK) {
@@ -117,6 +119,7 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
         resource->Release();
         return made;
     }
+    resource->MakeTrack(initialState, clearValue);
     g_resources.Add(resource);
     *out = resource;
     return S_OK;
@@ -228,6 +231,36 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
         return E_OUTOFMEMORY;
     }
     return S_OK;
+}
+
+void D3D12Resource::MakeTrack(D3D12_RESOURCE_STATES initialState,
+                              const D3D12_CLEAR_VALUE* clearValue) {
+    track_ = std::make_shared<ResourceTrack>();
+    track_->object = static_cast<ID3D12Resource*>(this);
+    track_->desc = desc_;
+    track_->heapType = heap_.Type;
+    track_->hasClearValue = clearValue != nullptr;
+    if (clearValue != nullptr) {
+        track_->clearValue = *clearValue;
+    }
+    if (image_ != nullptr) {
+        track_->mipLevels = desc_.MipLevels;
+        track_->arraySize = desc_.DepthOrArraySize;
+        track_->planes = (image_->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0 ? 2 : 1;
+    }
+    size_t count = size_t(track_->mipLevels) * track_->arraySize * track_->planes;
+    track_->states.assign(count, initialState);
+    track_->promotedToRead.assign(count, 0);
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::SetName(LPCWSTR name) {
+    // Names are kept for messages, which are narrow text.
+    std::string narrow;
+    for (const wchar_t* c = name; c != nullptr && *c != 0; ++c) {
+        narrow += *c < 128 ? char(*c) : '?';
+    }
+    track_->name = narrow;
+    return DeviceChild::SetName(name);
 }
 
 D3D12Resource* D3D12Resource::FromInterface(ID3D12Resource* resource) {

@@ -107,6 +107,7 @@ HRESULT DxgiSwapChain::Present(UINT syncInterval, UINT flags) {
         return S_OK; // only asks whether presenting would work
     }
     HRESULT result = S_OK;
+    d3d12_standin::ValidatePresentState(buffers_[current_]);
     if (presenter_ != nullptr) {
         ID3D12Resource* buffer = buffers_[current_];
         result = presenter_->Present(d3d12_standin::GetImage(buffer),

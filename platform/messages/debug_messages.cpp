@@ -11,8 +11,6 @@
 namespace standin {
 namespace {
 
-constexpr std::size_t kStoredMessageLimit = 1024;
-
 const char* CategoryName(D3D12_MESSAGE_CATEGORY category) {
     switch (category) {
     case D3D12_MESSAGE_CATEGORY_APPLICATION_DEFINED:
@@ -163,6 +161,12 @@ void ResetReportedMessages() {
     state.reported.clear();
     state.stored.clear();
     state.counts = {};
+}
+
+void ForgetReportedMessages() {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.reported.clear();
 }
 
 } // namespace standin

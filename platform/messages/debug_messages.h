@@ -62,6 +62,7 @@ struct StoredMessage {
     D3D12_MESSAGE_ID id;
     std::string description; // "<method>: <text>", as Windows stores it
 };
+constexpr std::size_t kStoredMessageLimit = 1024;
 std::size_t StoredMessageCount();
 bool GetStoredMessage(std::size_t index, StoredMessage* message);
 void ClearStoredMessages();
@@ -72,5 +73,7 @@ std::size_t ReportedCount(D3D12_MESSAGE_SEVERITY severity);
 
 // Forgets what was reported (tests start each case afresh).
 void ResetReportedMessages();
+// Forgets only which objects reported which messages; counts and the store stay.
+void ForgetReportedMessages();
 
 } // namespace standin

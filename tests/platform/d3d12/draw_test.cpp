@@ -260,7 +260,10 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
-    device->CreateRenderTargetView(nullptr, nullptr, rtv); // as with a missing swap chain
+    D3D12_RENDER_TARGET_VIEW_DESC nullView{}; // as with a missing swap chain
+    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+    device->CreateRenderTargetView(nullptr, &nullView, rtv);
     device->CreateDepthStencilView(depth, nullptr, dsv);
 
     D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};

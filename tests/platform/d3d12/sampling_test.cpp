@@ -135,10 +135,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     }
     constants->Unmap(0, nullptr);
 
-    // Heaps: three constant views in one, the texture view in another.
-    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 3,
-                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
-    ID3D12DescriptorHeap* srvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+    // One shader-visible heap: three constant views, then the texture view.
+    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 4,
                                                        D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
     ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
     ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
@@ -155,14 +153,16 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
     srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
     srv.Texture2D.MipLevels = 1;
-    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+    D3D12_CPU_DESCRIPTOR_HANDLE srvAt = cbvHeap->GetCPUDescriptorHandleForHeapStart();
+    srvAt.ptr += 3 * increment;
+    device->CreateShaderResourceView(texture, &srv, srvAt);
 
     ID3D12Resource* target =
         MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
                     D3D12_RESOURCE_STATE_RENDER_TARGET);
     ID3D12Resource* depth =
         MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                    D3D12_RESOURCE_STATE_GENERIC_READ);
+                    D3D12_RESOURCE_STATE_DEPTH_WRITE);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
@@ -188,13 +188,14 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     list->SetPipelineState(pipeline);
     list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     list->IASetVertexBuffers(0, 1, &vertexView);
+    list->SetDescriptorHeaps(1, &cbvHeap);
+    D3D12_GPU_DESCRIPTOR_HANDLE textureTable = cbvHeap->GetGPUDescriptorHandleForHeapStart();
+    textureTable.ptr += 3 * increment;
+    list->SetGraphicsRootDescriptorTable(1, textureTable);
     for (UINT i = 0; i < 3; ++i) {
         D3D12_GPU_DESCRIPTOR_HANDLE constantsTable = cbvHeap->GetGPUDescriptorHandleForHeapStart();
         constantsTable.ptr += i * increment;
-        list->SetDescriptorHeaps(1, &cbvHeap);
         list->SetGraphicsRootDescriptorTable(0, constantsTable);
-        list->SetDescriptorHeaps(1, &srvHeap);
-        list->SetGraphicsRootDescriptorTable(1, srvHeap->GetGPUDescriptorHandleForHeapStart());
         list->DrawInstanced(draws[i].vertexCount, 1, draws[i].firstVertex, 0);
     }
     testing::internal::CaptureStderr();
@@ -211,7 +212,7 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
 
     for (IUnknown* object : std::initializer_list<IUnknown*>{
              vs, ps, rootSignature, pipeline, texture, upload, vertices, constants, cbvHeap,
-             srvHeap, rtvHeap, dsvHeap, target, depth}) {
+             rtvHeap, dsvHeap, target, depth}) {
         object->Release();
     }
 }
