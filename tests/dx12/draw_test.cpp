@@ -114,7 +114,6 @@ protected:
         uniform.resource->Unmap(0, nullptr);
 
         ID3D12Resource* color = target.colorTextures[0]->resource;
-        ID3D12Resource* depth = target.depthTexture->resource;
         const D3D12_CPU_DESCRIPTOR_HANDLE rtv =
             target.renderTargetHeap->GetCPUDescriptorHandleForHeapStart();
         const D3D12_CPU_DESCRIPTOR_HANDLE dsv =
