@@ -30,13 +30,13 @@ HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
         return E_FAIL;
     }
     if (Device()->Core().submissions.Completed() < lastSerial_) {
-        standin::Report(COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
-                        "ID3D12CommandAllocator::Reset",
-                        "A command allocator (%s) is being reset before previous executions "
-                        "associated with the allocator have completed.",
-                        ObjectText(static_cast<ID3D12CommandAllocator*>(this), "",
-                                   "ID3D12CommandAllocator")
-                            .c_str());
+        standin::Report(
+            COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
+            "ID3D12CommandAllocator::Reset",
+            "A command allocator (%s) is being reset before previous executions "
+            "associated with the allocator have completed.",
+            ObjectText(static_cast<ID3D12CommandAllocator*>(this), "", "ID3D12CommandAllocator")
+                .c_str());
         return E_FAIL;
     }
     return S_OK;

@@ -164,7 +164,8 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
     }
     commands_.push_back(
         CmdCopyBuffer{to->Buffer(), destinationOffset, from->Buffer(), sourceOffset, size});
-    RecordDebug(DebugCopy{"CopyBufferRegion", {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
+    RecordDebug(DebugCopy{"CopyBufferRegion",
+                          {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
                           {from->Track(), 0, DXGI_FORMAT_UNKNOWN}});
 }
 
@@ -248,8 +249,8 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
     RecordDebug(std::move(debug));
 }
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetDescriptorHeaps(
-    UINT count, ID3D12DescriptorHeap* const* heaps) {
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* const* heaps) {
     // Tables resolve through the device's GPU descriptor range, so which heaps
     // are bound changes nothing the list draws; the validation layer checks
     // that every table points into the heap bound when it is used.
@@ -259,11 +260,11 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetDescriptorHeaps(
     DebugSetHeaps debug;
     for (UINT i = 0; heaps != nullptr && i < count; ++i) {
         D3D12DescriptorHeap* heap = D3D12DescriptorHeap::FromInterface(heaps[i]);
-        const char* problem = heap == nullptr            ? "is not a live descriptor heap"
-                              : !heap->ShaderVisible()   ? "is not shader visible"
-                                                         : nullptr;
+        const char* problem = heap == nullptr          ? "is not a live descriptor heap"
+                              : !heap->ShaderVisible() ? "is not shader visible"
+                                                       : nullptr;
         std::shared_ptr<DescriptorStorage>* slot =
-            heap == nullptr ? nullptr
+            heap == nullptr                                               ? nullptr
             : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &debug.samplers
                                                                           : &debug.resources;
         if (problem == nullptr && *slot != nullptr) {
@@ -478,10 +479,9 @@ void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLO
     if (color != nullptr) {
         matches = std::memcmp(optimised.Color, color, sizeof optimised.Color) == 0;
     } else {
-        matches = ((flags & D3D12_CLEAR_FLAG_DEPTH) == 0 ||
-                   optimised.DepthStencil.Depth == depth) &&
-                  ((flags & D3D12_CLEAR_FLAG_STENCIL) == 0 ||
-                   optimised.DepthStencil.Stencil == stencil);
+        matches =
+            ((flags & D3D12_CLEAR_FLAG_DEPTH) == 0 || optimised.DepthStencil.Depth == depth) &&
+            ((flags & D3D12_CLEAR_FLAG_STENCIL) == 0 || optimised.DepthStencil.Stencil == stencil);
     }
     if (resource.hasClearValue && matches) {
         return;

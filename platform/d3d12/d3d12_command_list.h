@@ -135,8 +135,8 @@ private:
     void RecordCopyUses(const char* method, const D3D12_TEXTURE_COPY_LOCATION& destination,
                         const D3D12_TEXTURE_COPY_LOCATION& source);
     // Clears of resources made without an optimised clear value, or with another one.
-    void CheckClearValue(const DebugUse& target, const FLOAT color[4], float depth,
-                         uint8_t stencil, D3D12_CLEAR_FLAGS flags);
+    void CheckClearValue(const DebugUse& target, const FLOAT color[4], float depth, uint8_t stencil,
+                         D3D12_CLEAR_FLAGS flags);
     void SetAllocator(D3D12CommandAllocator* allocator);
 
     D3D12_COMMAND_LIST_TYPE type_;

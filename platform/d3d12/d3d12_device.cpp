@@ -210,10 +210,12 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     return HandOut(made, riid, state);
 }
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(
-    const D3D12_HEAP_PROPERTIES* heap, D3D12_HEAP_FLAGS, const D3D12_RESOURCE_DESC* desc,
-    D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE* clearValue, REFIID riid,
-    void** resource) {
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(const D3D12_HEAP_PROPERTIES* heap,
+                                                               D3D12_HEAP_FLAGS,
+                                                               const D3D12_RESOURCE_DESC* desc,
+                                                               D3D12_RESOURCE_STATES initialState,
+                                                               const D3D12_CLEAR_VALUE* clearValue,
+                                                               REFIID riid, void** resource) {
     if (resource != nullptr) {
         *resource = nullptr;
     }

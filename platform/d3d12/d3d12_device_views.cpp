@@ -144,10 +144,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
     ID3D12Resource* resource, const D3D12_RENDER_TARGET_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image =
-        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget,
-                         resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN,
-                         "CreateRenderTargetView", &record);
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget, resource,
+        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateRenderTargetView", &record);
     if (image == nullptr) {
         return;
     }
@@ -175,10 +174,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
     ID3D12Resource* resource, const D3D12_DEPTH_STENCIL_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image =
-        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil,
-                         resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN,
-                         "CreateDepthStencilView", &record);
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil, resource,
+        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateDepthStencilView", &record);
     if (image == nullptr) {
         return;
     }

@@ -87,9 +87,8 @@ HRESULT STDMETHODCALLTYPE D3D12InfoQueue::GetRetrievalFilter(D3D12_INFO_QUEUE_FI
 HRESULT STDMETHODCALLTYPE D3D12InfoQueue::PushRetrievalFilter(D3D12_INFO_QUEUE_FILTER*) {
     return NotCarriedOut("ID3D12InfoQueue::PushRetrievalFilter");
 }
-HRESULT STDMETHODCALLTYPE D3D12InfoQueue::AddMessage(D3D12_MESSAGE_CATEGORY,
-                                                     D3D12_MESSAGE_SEVERITY, D3D12_MESSAGE_ID,
-                                                     LPCSTR) {
+HRESULT STDMETHODCALLTYPE D3D12InfoQueue::AddMessage(D3D12_MESSAGE_CATEGORY, D3D12_MESSAGE_SEVERITY,
+                                                     D3D12_MESSAGE_ID, LPCSTR) {
     return NotCarriedOut("ID3D12InfoQueue::AddMessage");
 }
 HRESULT STDMETHODCALLTYPE D3D12InfoQueue::AddApplicationMessage(D3D12_MESSAGE_SEVERITY, LPCSTR) {

@@ -197,7 +197,8 @@ void ListValidator::operator()(const DebugDraw&) {
                         "Using DrawInstanced on Command List (%s): The currently set root "
                         "signature (%s) does not match the root signature of the currently set "
                         "pipeline state (%s).",
-                        listText_.c_str(), ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
+                        listText_.c_str(),
+                        ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
                         ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
     CheckPipelineTargets();
@@ -209,13 +210,12 @@ void ListValidator::CheckPipelineTargets() {
     const PipelineDebugInfo& pipeline = *pipeline_;
     size_t slots = std::max<size_t>(pipeline.numRenderTargets, targets_.colors.size());
     for (size_t i = 0; i < slots && i < 8; ++i) {
-        DXGI_FORMAT expected = i < pipeline.numRenderTargets ? pipeline.rtvFormats[i]
-                                                              : DXGI_FORMAT_UNKNOWN;
-        DXGI_FORMAT bound = i < targets_.colors.size() ? targets_.colors[i].format
-                                                        : DXGI_FORMAT_UNKNOWN;
+        DXGI_FORMAT expected =
+            i < pipeline.numRenderTargets ? pipeline.rtvFormats[i] : DXGI_FORMAT_UNKNOWN;
+        DXGI_FORMAT bound =
+            i < targets_.colors.size() ? targets_.colors[i].format : DXGI_FORMAT_UNKNOWN;
         if (expected != bound) {
-            standin::Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
-                            kExecute,
+            standin::Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
                             "Using DrawInstanced on Command List (%s): The render target format "
                             "in slot %zu does not match that specified by the current pipeline "
                             "state. (pipeline state = %s, RTV = %s)",
@@ -239,11 +239,11 @@ void ListValidator::CheckTargetStates() {
             "DrawInstanced");
     }
     if (targets_.hasDepth && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN) {
-        Expected depth = pipeline.depthWrites
-                             ? Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"}
-                             : Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE |
-                                            D3D12_RESOURCE_STATE_DEPTH_READ,
-                                        true, "a depth buffer"};
+        Expected depth =
+            pipeline.depthWrites
+                ? Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"}
+                : Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE | D3D12_RESOURCE_STATE_DEPTH_READ, true,
+                           "a depth buffer"};
         Use(targets_.depth, depth, "DrawInstanced");
     }
 }
@@ -263,8 +263,8 @@ void ListValidator::CheckTables() {
         }
         const DebugSetTable& set = table->second;
         bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
-        const std::shared_ptr<DescriptorStorage>& bound = samplers ? heaps_.samplers
-                                                                   : heaps_.resources;
+        const std::shared_ptr<DescriptorStorage>& bound =
+            samplers ? heaps_.samplers : heaps_.resources;
         if (bound != set.heap) {
             standin::Report(
                 SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute,

@@ -33,7 +33,8 @@ struct FormatNameEntry {
     const char* name;
 };
 
-#define FORMAT_NAME(name_) {DXGI_FORMAT_##name_, #name_}
+#define FORMAT_NAME(name_)                                                                         \
+    { DXGI_FORMAT_##name_, #name_ }
 constexpr FormatNameEntry kFormatNames[] = {
     FORMAT_NAME(UNKNOWN),
     FORMAT_NAME(R32G32B32A32_FLOAT),

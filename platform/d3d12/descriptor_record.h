@@ -35,7 +35,7 @@ struct DescriptorRecord {
 struct DescriptorStorage {
     D3D12_DESCRIPTOR_HEAP_TYPE type;
     std::vector<DescriptorRecord> records;
-    uint64_t gpuBase = 0; // 0 for heaps that are not shader-visible
+    uint64_t gpuBase = 0;             // 0 for heaps that are not shader-visible
     const void* heapObject = nullptr; // the ID3D12DescriptorHeap, as messages name it
 };
 

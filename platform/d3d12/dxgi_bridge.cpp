@@ -48,9 +48,8 @@ HRESULT CreateSwapChainBuffer(ID3D12CommandQueue* queue, UINT width, UINT height
     desc.Layout = D3D12_TEXTURE_LAYOUT_UNKNOWN;
     desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
     D3D12Resource* made = nullptr;
-    HRESULT result =
-        D3D12Resource::Create(standin->Device(), heap, desc, D3D12_RESOURCE_STATE_PRESENT,
-                              nullptr, &made);
+    HRESULT result = D3D12Resource::Create(standin->Device(), heap, desc,
+                                           D3D12_RESOURCE_STATE_PRESENT, nullptr, &made);
     if (FAILED(result)) {
         return result;
     }

@@ -132,9 +132,9 @@ protected:
         list->SetGraphicsRootSignature(shader.rootSignature);
         list->SetPipelineState(shader.pipelineState);
         // The constant buffer's view is copied into a shader-visible heap for the table.
-        ID3D12DescriptorHeap* shaderHeap = Dx12::CreateDescriptorHeap(
-            device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-            D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+        ID3D12DescriptorHeap* shaderHeap =
+            Dx12::CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
         device->CopyDescriptorsSimple(1, shaderHeap->GetCPUDescriptorHandleForHeapStart(),
                                       uniform.heap->GetCPUDescriptorHandleForHeapStart(),
                                       D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
