@@ -68,7 +68,7 @@ bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
 
 bool D3D12GraphicsCommandList::Recording(const char* method) {
     if (!recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: the list is closed\n", method);
+        standin::ReportRefusal("ID3D12GraphicsCommandList", method, "the list is closed");
         failed_ = true;
         return false;
     }
@@ -76,13 +76,14 @@ bool D3D12GraphicsCommandList::Recording(const char* method) {
 }
 
 void D3D12GraphicsCommandList::Fail(const char* method, const char* reason) {
-    std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: %s\n", method, reason);
+    standin::ReportRefusal("ID3D12GraphicsCommandList", method, "%s", reason);
     failed_ = true;
 }
 
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (!recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list is already closed\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Close", "the list is already closed");
         return E_FAIL;
     }
     recording_ = false;
@@ -90,8 +91,9 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
         --allocator_->recordingLists;
     }
     if (failed_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list recorded an invalid "
-                             "command and cannot be executed\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Close",
+                        "the list recorded an invalid command and cannot be executed");
         return E_FAIL;
     }
     return S_OK;
@@ -100,18 +102,21 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator* allocator,
                                                           ID3D12PipelineState* initialState) {
     if (recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: the list is still recording; "
-                             "Close it first\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset",
+                        "the list is still recording; Close it first");
         return E_FAIL;
     }
     if (allocator == nullptr) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: no allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset", "no allocator");
         return E_INVALIDARG;
     }
     auto* standin = D3D12CommandAllocator::FromInterface(allocator);
     if (standin->recordingLists > 0) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: another list is recording into "
-                             "this allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset",
+                        "another list is recording into this allocator");
         return E_INVALIDARG;
     }
     commands_.clear();

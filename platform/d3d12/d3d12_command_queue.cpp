@@ -81,7 +81,8 @@ bool D3D12CommandQueue::Implements(REFIID riid) const {
 void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
                                                               ID3D12CommandList* const* lists) {
     if (count > 0 && lists == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::ExecuteCommandLists: no list array\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12CommandQueue::ExecuteCommandLists", "no list array");
         return;
     }
     DeviceCore& core = Device()->Core();
@@ -126,7 +127,8 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {
     D3D12Fence* standin = D3D12Fence::FromInterface(fence);
     if (standin == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::Signal: not a stand-in fence\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Signal",
+                        "not a stand-in fence");
         return E_INVALIDARG;
     }
     DeviceCore& core = Device()->Core();
@@ -143,7 +145,8 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 v
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 value) {
     D3D12Fence* standin = D3D12Fence::FromInterface(fence);
     if (standin == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::Wait: not a stand-in fence\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Wait",
+                        "not a stand-in fence");
         return E_INVALIDARG;
     }
     DeviceCore& core = Device()->Core();

@@ -5,6 +5,8 @@
 #include "d3d12_resource.h"
 #include "format_table.h"
 
+#include <debug_messages.h>
+
 #include <cstdio>
 
 namespace d3d12_standin {
@@ -14,10 +16,9 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
                          D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
     DescriptorRecord* record = core.ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
-        std::fprintf(stderr,
-                     "ID3D12Device::%s: the handle is not inside a live heap of the "
-                     "right type; nothing written\n",
-                     method);
+        standin::ReportRefusal(
+            "ID3D12Device", method,
+            "the handle is not inside a live heap of the right type; nothing written");
     }
     return record;
 }
@@ -26,7 +27,7 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
 std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* method) {
     D3D12Resource* standin = D3D12Resource::FromInterface(resource);
     if (standin == nullptr || standin->Image() == nullptr) {
-        std::fprintf(stderr, "ID3D12Device::%s: the resource is not a stand-in texture\n", method);
+        standin::ReportRefusal("ID3D12Device", method, "the resource is not a stand-in texture");
         return nullptr;
     }
     return standin->Image();
@@ -88,14 +89,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     }
     if (desc->BufferLocation % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0 ||
         desc->SizeInBytes % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: BufferLocation and "
-                             "SizeInBytes must be multiples of 256\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateConstantBufferView",
+                        "BufferLocation and SizeInBytes must be multiples of 256");
     }
     uint64_t offset = 0;
     std::shared_ptr<GpuBuffer> buffer = Core().ResolveAddress(desc->BufferLocation, &offset);
     if (buffer == nullptr || desc->SizeInBytes == 0 || desc->SizeInBytes > buffer->size - offset) {
-        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: the range is not inside "
-                             "a live buffer; the view is null\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateConstantBufferView",
+                        "the range is not inside a live buffer; the view is null");
         return;
     }
     record->buffer = buffer;
@@ -118,8 +121,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     VkFormat format = image->format;
     if (desc != nullptr) {
         if (desc->ViewDimension != D3D12_SRV_DIMENSION_TEXTURE2D) {
-            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: only 2-D texture "
-                                 "views are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateShaderResourceView",
+                            "only 2-D texture views are supported");
             return;
         }
         baseMip = desc->Texture2D.MostDetailedMip;
@@ -127,8 +131,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
                                                          : desc->Texture2D.MipLevels;
         if (!ViewFormat(desc->Format, *image, &format) || baseMip >= image->mipLevels ||
             mipCount == 0 || mipCount > image->mipLevels - baseMip) {
-            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: bad format or mip "
-                                 "range\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateShaderResourceView", "bad format or mip range");
             return;
         }
     }
@@ -156,14 +160,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
         mip = desc->Texture2D.MipSlice;
         if (desc->ViewDimension != D3D12_RTV_DIMENSION_TEXTURE2D ||
             !ViewFormat(desc->Format, *image, &format) || mip >= image->mipLevels) {
-            std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: only 2-D views of a "
-                                 "known format and an existing mip are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateRenderTargetView",
+                            "only 2-D views of a known format and an existing mip are supported");
             return;
         }
     }
     if ((image->aspect & VK_IMAGE_ASPECT_COLOR_BIT) == 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: the resource is not a colour "
-                             "texture\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateRenderTargetView",
+                        "the resource is not a colour texture");
         return;
     }
     record->image = image;
@@ -187,14 +193,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
         if (desc->ViewDimension != D3D12_DSV_DIMENSION_TEXTURE2D ||
             !ViewFormat(desc->Format, *image, &format) || format != image->format ||
             mip >= image->mipLevels) {
-            std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: only 2-D views in the "
-                                 "texture's own format are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateDepthStencilView",
+                            "only 2-D views in the texture's own format are supported");
             return;
         }
     }
     if ((image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) == 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: the resource is not a depth "
-                             "texture\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateDepthStencilView",
+                        "the resource is not a depth texture");
         return;
     }
     record->image = image;
@@ -223,10 +231,11 @@ void STDMETHODCALLTYPE D3D12Device::CopyDescriptorsSimple(UINT count,
         DescriptorRecord* to = Core().ResolveCpuHandle(destination.ptr + step, type);
         DescriptorRecord* from = Core().ResolveCpuHandle(source.ptr + step, type);
         if (to == nullptr || from == nullptr) {
-            std::fprintf(stderr,
-                         "ID3D12Device::CopyDescriptorsSimple: descriptor %u of a range is not "
-                         "inside a live heap of the right type; the copy stops there\n",
-                         i);
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CopyDescriptorsSimple",
+                            "descriptor %u of a range is not inside a live heap of the right type; "
+                            "the copy stops there",
+                            i);
             return;
         }
         *to = *from;

@@ -12,8 +12,7 @@ namespace {
 // Filters, breaks and limits the stand-in does not carry out: accepted calls
 // that change nothing would read as done, so they say so once.
 HRESULT NotCarriedOut(const char* method) {
-    standin::Report(standin::messages::NOT_IMPLEMENTED, method, method,
-                    "not implemented by the stand-in");
+    standin::ReportNotImplemented(method);
     return E_NOTIMPL;
 }
 

@@ -18,7 +18,8 @@ namespace {
 LiveRegistry<D3D12Resource> g_resources;
 
 HRESULT Refuse(const char* reason) {
-    std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: %s\n", reason);
+    standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                    "ID3D12Device::CreateCommittedResource", "%s", reason);
     return E_INVALIDARG;
 }
 
@@ -154,7 +155,8 @@ HRESULT D3D12Resource::MakeBuffer() {
     allocate.allocationSize = requirements.size;
     if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, required,
                                  preferred, &allocate.memoryTypeIndex)) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: no suitable memory type\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateCommittedResource", "no suitable memory type");
         return E_OUTOFMEMORY;
     }
     if (!VK_CHECK(vkAllocateMemory(context->device, &allocate, nullptr, &buffer_->memory)) ||
@@ -274,12 +276,13 @@ bool D3D12Resource::Implements(REFIID riid) const {
 
 HRESULT STDMETHODCALLTYPE D3D12Resource::Map(UINT subresource, const D3D12_RANGE*, void** data) {
     if (buffer_ == nullptr || buffer_->mapped == nullptr) {
-        std::fprintf(stderr, "ID3D12Resource::Map: only upload- and readback-heap buffers can be "
-                             "mapped\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Resource::Map",
+                        "only upload- and readback-heap buffers can be mapped");
         return E_INVALIDARG;
     }
     if (subresource != 0) {
-        std::fprintf(stderr, "ID3D12Resource::Map: a buffer has only subresource 0\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Resource::Map",
+                        "a buffer has only subresource 0");
         return E_INVALIDARG;
     }
     if (ConsumeRefusal(Refusal::Map)) {

@@ -51,6 +51,13 @@ namespace messages {
 bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
             ...) __attribute__((format(printf, 4, 5)));
 
+// A call of `interfaceName`::`method` the stand-in refuses, in its own words.
+void ReportRefusal(const char* interfaceName, const char* method, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+
+// "<method>: not implemented by the stand-in", once per call site.
+void ReportNotImplemented(const char* method);
+
 // An object is gone: a new object at its address reports afresh.
 void ForgetObject(const void* object);
 
