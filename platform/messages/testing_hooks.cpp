@@ -18,7 +18,9 @@ uint64_t ErrorsReported() {
 } // namespace
 
 uint64_t UnexpectedD3D12Errors() {
-    return ErrorsReported() - g_acknowledged.load();
+    // Counts start again after ResetReportedMessages; never below zero.
+    uint64_t reported = ErrorsReported(), acknowledged = g_acknowledged.load();
+    return reported > acknowledged ? reported - acknowledged : 0;
 }
 
 void AcknowledgeD3D12Errors() {
