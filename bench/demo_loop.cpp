@@ -2,12 +2,10 @@
 
 #include "frame_stats.h"
 
-#include <camera.h>
 #include <demo_scene.h>
+#include <frame_loop.h>
 #include <renderer.h>
 #include <window.h>
-
-#include <windows.h>
 
 #include <platform_testing.h>
 
@@ -25,33 +23,53 @@ bool DemoLoop::Start(std::string* error) {
     return view_ != nullptr;
 }
 
+namespace {
+
+// When each timed step of a frame began, and the time blocked in waits so far.
+struct StepTimes {
+    uint64_t update = 0;
+    uint64_t draw = 0;
+    uint64_t present = 0;
+    uint64_t end = 0;
+    uint64_t blockedBeforeDraw = 0;
+    uint64_t blockedAfterDraw = 0;
+};
+
+void MarkStep(FrameStep step, void* context) {
+    auto* times = static_cast<StepTimes*>(context);
+    switch (step) {
+    case FrameStep::Update:
+        times->update = NowNanoseconds();
+        break;
+    case FrameStep::Draw:
+        times->draw = NowNanoseconds();
+        times->blockedBeforeDraw = platform_testing::NanosecondsBlockedInWaits();
+        break;
+    case FrameStep::Present:
+        times->present = NowNanoseconds();
+        times->blockedAfterDraw = platform_testing::NanosecondsBlockedInWaits();
+        break;
+    case FrameStep::Counted:
+        times->end = NowNanoseconds();
+        break;
+    }
+}
+
+} // namespace
+
 bool DemoLoop::Frame(FrameSplit* split) {
     uint64_t start = NowNanoseconds();
-    if (PumpMessages() == 0) {
+    StepTimes times;
+    if (!RunFrame(renderer_, view_, MarkStep, &times)) {
         return false;
     }
-    if (GetAsyncKeyState(VK_F5) & 1) {
-        renderer_->DeleteShader();
-    }
-    MoveCamera(view_);
-
-    uint64_t beforeUpdate = NowNanoseconds();
-    renderer_->Update();
-    uint64_t beforeDraw = NowNanoseconds();
-    uint64_t blockedBefore = platform_testing::NanosecondsBlockedInWaits();
-    renderer_->Draw("view_present");
-    uint64_t beforePresent = NowNanoseconds();
-    uint64_t blocked = platform_testing::NanosecondsBlockedInWaits() - blockedBefore;
-    renderer_->device->Present();
-    renderer_->frame_count += 1;
-    uint64_t end = NowNanoseconds();
-
-    uint64_t draw = beforePresent - beforeDraw;
-    split->update = beforeDraw - beforeUpdate;
+    uint64_t draw = times.present - times.draw;
+    uint64_t blocked = times.blockedAfterDraw - times.blockedBeforeDraw;
+    split->update = times.draw - times.update;
     split->drawWaiting = blocked < draw ? blocked : draw;
     split->drawRecording = draw - split->drawWaiting;
-    split->present = end - beforePresent;
-    split->total = end - start;
+    split->present = times.end - times.present;
+    split->total = times.end - start;
     return true;
 }
 

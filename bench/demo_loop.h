@@ -1,5 +1,5 @@
-// The demo's frame loop, step for step as the program's entry function runs
-// it, on the real window, renderer and demo scene, with each pass timed.
+// The program's own frame (RunFrame, as its entry function runs it) on the
+// real window, renderer and demo scene, with each pass timed.
 #pragma once
 
 #include <cstdint>

@@ -1,38 +1,14 @@
 #include "reference_gpu.h"
 
+// The stand-in's rule for the device, so that both draw on the same one.
+#include "../platform/vulkan/device_choice.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 namespace bench {
 namespace {
-
-int DeviceRank(VkPhysicalDeviceType type) {
-    switch (type) {
-    case VK_PHYSICAL_DEVICE_TYPE_DISCRETE_GPU:
-        return 3;
-    case VK_PHYSICAL_DEVICE_TYPE_INTEGRATED_GPU:
-        return 2;
-    case VK_PHYSICAL_DEVICE_TYPE_VIRTUAL_GPU:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-bool GraphicsFamily(VkPhysicalDevice device, uint32_t* family) {
-    uint32_t count = 0;
-    vkGetPhysicalDeviceQueueFamilyProperties(device, &count, nullptr);
-    std::vector<VkQueueFamilyProperties> families(count);
-    vkGetPhysicalDeviceQueueFamilyProperties(device, &count, families.data());
-    for (uint32_t i = 0; i < count; ++i) {
-        if ((families[i].queueFlags & VK_QUEUE_GRAPHICS_BIT) != 0) {
-            *family = i;
-            return true;
-        }
-    }
-    return false;
-}
 
 uint32_t MemoryType(const Gpu& gpu, uint32_t allowed, VkMemoryPropertyFlags wanted) {
     for (uint32_t i = 0; i < gpu.memory.memoryTypeCount; ++i) {
@@ -85,11 +61,12 @@ bool CreateGpu(Gpu* gpu, std::string* error) {
         VkPhysicalDeviceProperties properties;
         vkGetPhysicalDeviceProperties(candidate, &properties);
         uint32_t family = 0;
-        if (properties.apiVersion < VK_API_VERSION_1_3 || !GraphicsFamily(candidate, &family)) {
+        if (properties.apiVersion < VK_API_VERSION_1_3 ||
+            !vk_core::GraphicsQueueFamily(candidate, &family)) {
             continue;
         }
-        if (DeviceRank(properties.deviceType) > bestRank) {
-            bestRank = DeviceRank(properties.deviceType);
+        if (vk_core::DeviceRank(properties.deviceType) > bestRank) {
+            bestRank = vk_core::DeviceRank(properties.deviceType);
             gpu->physicalDevice = candidate;
             gpu->properties = properties;
             gpu->queueFamily = family;

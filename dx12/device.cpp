@@ -165,10 +165,13 @@ void Device::WaitForGpu(uint32_t index) {
     fenceValue[index] = value + 1;
     if (fence[index] != nullptr && fence[index]->GetCompletedValue() < value) {
         // An event that was never armed would never be signalled: wait only on
-        // one the fence accepted.
+        // one the fence accepted. Without one, a null event makes the call
+        // itself block until the value is reached.
         if (fenceEvent[index] != nullptr &&
             SUCCEEDED(fence[index]->SetEventOnCompletion(value, fenceEvent[index]))) {
             WaitForSingleObject(fenceEvent[index], INFINITE);
+        } else {
+            fence[index]->SetEventOnCompletion(value, nullptr);
         }
     }
 }

@@ -3,6 +3,8 @@
 #include "vulkan_presenter.h"
 
 #include <debug_messages.h>
+#include <vulkan_check.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -126,8 +128,8 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
     }
     if (result != VK_SUCCESS) {
         standin::Report(standin::messages::PRESENT_FAILED, this, "IDXGISwapChain::Present",
-                        "vkCreateSwapchainKHR failed (%d); frames are dropped until it succeeds",
-                        static_cast<int>(result));
+                        "vkCreateSwapchainKHR failed (%s); frames are dropped until it succeeds",
+                        vk_core::ResultName(result));
         return false;
     }
     swapchain_ = created;

@@ -4,6 +4,7 @@
 #include <xcb/xcb.h>
 
 #include <vulkan/vulkan_xcb.h>
+#include <vulkan_check.h>
 
 #include <cstdio>
 
@@ -44,7 +45,7 @@ VkImageMemoryBarrier2 ColorBarrier(VkImage image, VkImageLayout from, VkImageLay
 // Once per failing call for the process: `what` keys the report.
 void ReportOnce(const char* what, VkResult result) {
     standin::Report(standin::messages::PRESENT_FAILED, what, "IDXGISwapChain::Present",
-                    "%s failed (VkResult %d); frame dropped", what, static_cast<int>(result));
+                    "%s failed (%s); frame dropped", what, vk_core::ResultName(result));
 }
 
 } // namespace
@@ -85,7 +86,7 @@ bool VulkanPresenter::Initialize(xcb_connection_t* connection, uint32_t window, 
     surfaceInfo.window = window;
     VkResult result = vkCreateXcbSurfaceKHR(vk_.instance, &surfaceInfo, nullptr, &surface_);
     if (result != VK_SUCCESS) {
-        *reason = "vkCreateXcbSurfaceKHR failed (" + std::to_string(result) + ")";
+        *reason = std::string("vkCreateXcbSurfaceKHR failed (") + vk_core::ResultName(result) + ")";
         return false;
     }
     VkBool32 supported = VK_FALSE;

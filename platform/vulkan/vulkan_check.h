@@ -7,9 +7,11 @@
 namespace vk_core {
 
 // True on VK_SUCCESS (and the other non-negative codes); otherwise prints
-// "<what> failed: <result>" and returns false.
+// "<what> failed: <result name>" and returns false.
 bool VkSucceeded(VkResult result, const char* what);
 
+// The result's name as the Vulkan headers spell it (VK_ERROR_OUT_OF_DATE_KHR),
+// or "VkResult <number>" for a code they do not name.
 const char* ResultName(VkResult result);
 
 } // namespace vk_core

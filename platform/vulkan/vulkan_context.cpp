@@ -1,5 +1,6 @@
 #include "vulkan_context.h"
 
+#include "device_choice.h"
 #include "validation_messenger.h"
 #include "vulkan_check.h"
 
@@ -34,34 +35,6 @@ std::vector<VkExtensionProperties> DeviceExtensions(VkPhysicalDevice physicalDev
     vkEnumerateDeviceExtensionProperties(physicalDevice, nullptr, &count, extensions.data());
     extensions.resize(count);
     return extensions;
-}
-
-bool GraphicsQueueFamily(VkPhysicalDevice physicalDevice, uint32_t* family) {
-    uint32_t count = 0;
-    vkGetPhysicalDeviceQueueFamilyProperties(physicalDevice, &count, nullptr);
-    std::vector<VkQueueFamilyProperties> families(count);
-    vkGetPhysicalDeviceQueueFamilyProperties(physicalDevice, &count, families.data());
-    for (uint32_t i = 0; i < count; ++i) {
-        if ((families[i].queueFlags & VK_QUEUE_GRAPHICS_BIT) != 0) {
-            *family = i;
-            return true;
-        }
-    }
-    return false;
-}
-
-// Discrete GPUs first, then integrated, then anything else (a CPU device).
-int DeviceRank(VkPhysicalDeviceType type) {
-    switch (type) {
-    case VK_PHYSICAL_DEVICE_TYPE_DISCRETE_GPU:
-        return 3;
-    case VK_PHYSICAL_DEVICE_TYPE_INTEGRATED_GPU:
-        return 2;
-    case VK_PHYSICAL_DEVICE_TYPE_VIRTUAL_GPU:
-        return 1;
-    default:
-        return 0;
-    }
 }
 
 } // namespace

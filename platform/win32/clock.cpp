@@ -3,17 +3,19 @@
 
 #include <timeapi.h>
 
-#include <platform_testing/win32.h>
+#include "testing_state.h"
 
 #include <atomic>
 #include <ctime>
 
-namespace {
+namespace win32_standin {
 
 std::atomic<bool> g_virtualClockOn{false};
 std::atomic<uint32_t> g_virtualNow{0};
 
-} // namespace
+} // namespace win32_standin
+
+using namespace win32_standin;
 
 DWORD WINAPI timeGetTime(void) {
     if (g_virtualClockOn) {
@@ -33,20 +35,3 @@ MMRESULT WINAPI timeBeginPeriod(UINT uPeriod) {
 MMRESULT WINAPI timeEndPeriod(UINT uPeriod) {
     return uPeriod >= 1 ? TIMERR_NOERROR : TIMERR_NOCANDO;
 }
-
-namespace platform_testing {
-
-void UseVirtualClock(uint32_t startMs) {
-    g_virtualNow = startMs;
-    g_virtualClockOn = true;
-}
-
-void AdvanceVirtualClock(uint32_t ms) {
-    g_virtualNow += ms;
-}
-
-void UseRealClock() {
-    g_virtualClockOn = false;
-}
-
-} // namespace platform_testing

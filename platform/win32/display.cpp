@@ -1,6 +1,7 @@
 #include "display.h"
 
-#include <csignal>
+#include "standard_streams.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,26 +11,6 @@ namespace {
 
 Display* g_display = nullptr;
 std::once_flag g_opened;
-volatile std::sig_atomic_t g_pendingSignal = 0;
-
-void OnTerminationSignal(int signalNumber) {
-    g_pendingSignal = signalNumber;
-}
-
-} // namespace
-
-void CatchTerminationSignals() {
-    struct sigaction action {};
-    action.sa_handler = OnTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    // A second signal while the first is still unanswered ends the process,
-    // so a program that ignores close requests can still be stopped.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
-namespace {
 
 xcb_atom_t Intern(xcb_connection_t* connection, const char* name) {
     xcb_intern_atom_cookie_t cookie =
@@ -43,16 +24,19 @@ xcb_atom_t Intern(xcb_connection_t* connection, const char* name) {
 Display* Connect() {
     const char* name = std::getenv("DISPLAY");
     if (name == nullptr || name[0] == '\0') {
-        std::fprintf(stderr, "win32 stand-in: DISPLAY is not set; running without a display "
-                             "(no input; SIGINT or SIGTERM closes the window)\n");
+        std::fprintf(stderr,
+                     "win32 stand-in: DISPLAY is not set; running without a display (no input)\n");
         return nullptr;
     }
+    // A connection on a missing standard descriptor would receive the
+    // program's output as X requests.
+    KeepStandardStreamsOpen();
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(name, &screenNumber);
     if (int error = xcb_connection_has_error(connection)) {
         std::fprintf(stderr,
                      "win32 stand-in: cannot connect to X display \"%s\" (xcb error %d); running "
-                     "without a display (no input; SIGINT or SIGTERM closes the window)\n",
+                     "without a display (no input)\n",
                      name, error);
         xcb_disconnect(connection);
         return nullptr;
@@ -77,12 +61,7 @@ Display* Connect() {
 } // namespace
 
 Display* OpenDisplay() {
-    std::call_once(g_opened, [] {
-        g_display = Connect();
-        if (g_display == nullptr) {
-            CatchTerminationSignals();
-        }
-    });
+    std::call_once(g_opened, [] { g_display = Connect(); });
     return g_display;
 }
 
@@ -114,18 +93,6 @@ uint32_t KeysymOf(const Display* display, uint8_t keycode) {
     }
     size_t at = size_t(keycode - display->minKeycode) * display->keysymsPerKeycode;
     return at < display->keysyms.size() ? display->keysyms[at] : 0;
-}
-
-int TakePendingSignal() {
-    int signalNumber = g_pendingSignal;
-    if (signalNumber != 0) {
-        g_pendingSignal = 0;
-    }
-    return signalNumber;
-}
-
-void RestoreDefaultSignal(int signalNumber) {
-    std::signal(signalNumber, SIG_DFL);
 }
 
 } // namespace win32_standin

@@ -35,19 +35,12 @@ struct Display {
 };
 
 // Connects on the first call. Null when there is no display: then one line on
-// standard error says so, and SIGINT/SIGTERM become close requests.
+// standard error says so.
 Display* OpenDisplay();
 // The display if one was opened, without trying to connect.
 Display* CurrentDisplay();
 void LoadKeyboardMapping(Display* display);
 // The keysym in the first column of a keycode, 0 for none.
 uint32_t KeysymOf(const Display* display, uint8_t keycode);
-
-// A SIGINT or SIGTERM that arrived while running without a display, or 0;
-// reading it clears it.
-int TakePendingSignal();
-// Arms (again, once a close request went out) the handlers of SIGINT and SIGTERM.
-void CatchTerminationSignals();
-void RestoreDefaultSignal(int signalNumber);
 
 } // namespace win32_standin

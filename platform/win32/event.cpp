@@ -1,7 +1,7 @@
 // Win32 event objects: auto-reset or manual-reset, waited on without spinning.
 #include <windows.h>
 
-#include <platform_testing/waits.h>
+#include "testing_state.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -29,19 +29,16 @@ Event* AsEvent(HANDLE handle) {
     return event;
 }
 
+} // namespace
+
+namespace win32_standin {
+
 std::atomic<uint64_t> g_waitNanoseconds{0};
 std::atomic<uint64_t> g_waitsThatBlocked{0};
 
-} // namespace
+} // namespace win32_standin
 
-namespace platform_testing {
-uint64_t NanosecondsBlockedInWaits() {
-    return g_waitNanoseconds.load();
-}
-uint64_t WaitsThatBlocked() {
-    return g_waitsThatBlocked.load();
-}
-} // namespace platform_testing
+using namespace win32_standin;
 
 HANDLE WINAPI CreateEventExA(LPSECURITY_ATTRIBUTES, LPCSTR, DWORD dwFlags, DWORD) {
     auto* event = new Event;

@@ -5,8 +5,6 @@
 #include "window_registry.h"
 #include "x_events.h"
 
-#include <platform_testing/win32.h>
-
 #include <atomic>
 
 namespace win32_standin {
@@ -196,28 +194,3 @@ SHORT WINAPI GetAsyncKeyState(int vKey) {
                               ((bits & kPressedSinceQuery) != 0 ? 1u : 0u));
     return static_cast<SHORT>(state);
 }
-
-namespace platform_testing {
-namespace {
-
-void InjectKey(int virtualKey, bool down) {
-    VirtualKey key{virtualKey, 0, false};
-    bool wasDown = RecordKeyTransition(key, down);
-    HWND window = FirstWindow();
-    if (window != 0) {
-        PostToWindow(window, KeyMessage(virtualKey, down), WPARAM(virtualKey),
-                     KeyMessageParameter(0, false, wasDown, down));
-    }
-}
-
-} // namespace
-
-void InjectKeyDown(int virtualKey) {
-    InjectKey(virtualKey, true);
-}
-
-void InjectKeyUp(int virtualKey) {
-    InjectKey(virtualKey, false);
-}
-
-} // namespace platform_testing

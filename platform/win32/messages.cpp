@@ -5,7 +5,7 @@
 #include "window_registry.h"
 #include "x_events.h"
 
-#include <platform_testing/win32.h>
+#include "testing_state.h"
 
 #include <atomic>
 #include <map>
@@ -13,18 +13,12 @@
 
 using namespace win32_standin;
 
-namespace {
+namespace win32_standin {
 
 std::mutex g_defaultCountMutex;
 std::map<UINT, uint64_t> g_defaultCounts;
 
-} // namespace
-
-uint64_t platform_testing::DefaultProcessedMessages(unsigned message) {
-    std::lock_guard lock(g_defaultCountMutex);
-    auto found = g_defaultCounts.find(message);
-    return found == g_defaultCounts.end() ? 0 : found->second;
-}
+} // namespace win32_standin
 
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     {
@@ -76,7 +70,6 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
     if (lpMsg == nullptr) {
         return FALSE;
     }
-    DeliverPendingSignals();
     DrainDisplayEvents();
     FinishExternallyDestroyedWindows();
     return TakeMessage(hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0, lpMsg)

@@ -5,7 +5,6 @@
 #include "message_queue.h"
 #include "window_registry.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -155,22 +154,6 @@ void FinishExternallyDestroyedWindows() {
         RemoveWindowRecord(window, nullptr);
         DropMessagesFor(window);
     }
-}
-
-void DeliverPendingSignals() {
-    int signalNumber = TakePendingSignal();
-    if (signalNumber == 0) {
-        return;
-    }
-    HWND window = FirstWindow();
-    if (window == 0) {
-        // Nobody to ask: the signal does what it would have done.
-        RestoreDefaultSignal(signalNumber);
-        std::raise(signalNumber);
-        return;
-    }
-    PostToWindow(window, WM_CLOSE, 0, 0);
-    CatchTerminationSignals();
 }
 
 } // namespace win32_standin

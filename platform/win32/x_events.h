@@ -1,4 +1,4 @@
-// Turns what the X server and the signal handlers report into posted messages.
+// Turns what the X server reports into posted messages.
 #pragma once
 
 namespace win32_standin {
@@ -9,7 +9,5 @@ void DrainDisplayEvents();
 // Sends WM_DESTROY for the windows noted above and forgets them; the window
 // procedure runs, so only PeekMessageA calls this.
 void FinishExternallyDestroyedWindows();
-// Turns a SIGINT or SIGTERM received without a display into a close request.
-void DeliverPendingSignals();
 
 } // namespace win32_standin

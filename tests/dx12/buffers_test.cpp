@@ -24,9 +24,9 @@ uint32_t ReadWord(ID3D12Resource* buffer, size_t index) {
 }
 
 TEST_F(BuffersTest, HeightDecidesBetweenUploadBufferAndDefaultTexture) {
-    ID3D12Resource* buffer =
+    ComPtr<ID3D12Resource> buffer{
         Dx12::CreateCommittedResource(device, 10752, 1, DXGI_FORMAT_UNKNOWN,
-                                      D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_GENERIC_READ);
+                                      D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_GENERIC_READ)};
     ASSERT_NE(buffer, nullptr);
     D3D12_RESOURCE_DESC desc = buffer->GetDesc();
     EXPECT_EQ(desc.Dimension, D3D12_RESOURCE_DIMENSION_BUFFER);
@@ -34,18 +34,16 @@ TEST_F(BuffersTest, HeightDecidesBetweenUploadBufferAndDefaultTexture) {
     D3D12_HEAP_PROPERTIES heap{};
     EXPECT_EQ(buffer->GetHeapProperties(&heap, nullptr), S_OK);
     EXPECT_EQ(heap.Type, D3D12_HEAP_TYPE_UPLOAD);
-    buffer->Release();
 
-    ID3D12Resource* texture =
+    ComPtr<ID3D12Resource> texture{
         Dx12::CreateCommittedResource(device, 16, 2, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                      D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON);
+                                      D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON)};
     ASSERT_NE(texture, nullptr);
     desc = texture->GetDesc();
     EXPECT_EQ(desc.Dimension, D3D12_RESOURCE_DIMENSION_TEXTURE2D);
     EXPECT_EQ(desc.Height, 2u);
     EXPECT_EQ(texture->GetHeapProperties(&heap, nullptr), S_OK);
     EXPECT_EQ(heap.Type, D3D12_HEAP_TYPE_DEFAULT);
-    texture->Release();
 
     // A typed format on a buffer is refused by the platform: null, no line.
     StdoutCapture capture;
@@ -79,9 +77,9 @@ TEST_F(BuffersTest, NullDeviceOrResourceIsReportedOrIgnoredWithoutCrashing) {
 }
 
 TEST_F(BuffersTest, FailedMapPrintsOnceAndCopiesNothing) {
-    ID3D12Resource* buffer =
-        Dx12::CreateCommittedResource(device, 256, 1, DXGI_FORMAT_UNKNOWN, D3D12_RESOURCE_FLAG_NONE,
-                                      D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> buffer{Dx12::CreateCommittedResource(device, 256, 1, DXGI_FORMAT_UNKNOWN,
+                                                                D3D12_RESOURCE_FLAG_NONE,
+                                                                D3D12_RESOURCE_STATE_GENERIC_READ)};
     ASSERT_NE(buffer, nullptr);
     const uint32_t first = 0x11223344u;
     Dx12::CopyToResource(buffer, &first, 4);
@@ -93,7 +91,6 @@ TEST_F(BuffersTest, FailedMapPrintsOnceAndCopiesNothing) {
     Dx12::CopyToResource(buffer, &second, 4);
     EXPECT_EQ(capture.Take(), "Failed Map\n");
     EXPECT_EQ(ReadWord(buffer, 0), first);
-    buffer->Release();
 }
 
 TEST_F(BuffersTest, VertexBufferHoldsDataAndDescribesItsView) {

@@ -5,7 +5,9 @@
 
 #include <platform_testing.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -141,6 +143,31 @@ TEST_F(DeviceLayerTest, WaitOnReachedFenceSignalsWithoutBlocking) {
     gpu->WaitForGpu(1);
     EXPECT_EQ(gpu->fenceValue[1], 4u);
     EXPECT_GE(gpu->fence[1]->GetCompletedValue(), 3u);
+}
+
+TEST_F(DeviceLayerTest, WaitWithoutAnEventStillBlocksUntilTheFenceIsReached) {
+    Create();
+    // As if the set's event could not be created.
+    ASSERT_TRUE(CloseHandle(gpu->fenceEvent[1]));
+    gpu->fenceEvent[1] = nullptr;
+    // The queue's signal stays behind another fence that the CPU raises later.
+    ID3D12Fence* gate = nullptr;
+    ASSERT_EQ(gpu->device->CreateFence(0, D3D12_FENCE_FLAG_NONE, IID_ID3D12Fence,
+                                       reinterpret_cast<void**>(&gate)),
+              S_OK);
+    ASSERT_EQ(gpu->commandQueue[1]->Wait(gate, 1), S_OK);
+    const uint64_t blockedBefore = platform_testing::BlockingFenceWaits();
+    std::thread opener([gate] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        gate->Signal(1);
+    });
+
+    gpu->WaitForGpu(1);
+    EXPECT_GE(gpu->fence[1]->GetCompletedValue(), 1u) << "WaitForGpu returned before the GPU";
+    EXPECT_EQ(platform_testing::BlockingFenceWaits(), blockedBefore + 1);
+    EXPECT_EQ(gpu->fenceValue[1], 2u);
+    opener.join();
+    gate->Release();
 }
 
 TEST_F(DeviceLayerTest, PresentsAdvanceOnlyTheDrawingSet) {

@@ -4,6 +4,7 @@
 #include <shader.h>
 
 #include <platform_testing.h>
+#include <vertex_input_hlsl.h>
 
 #include <cstring>
 
@@ -15,17 +16,10 @@ const std::string kBanner(47, '=');
 const std::string kOpening = "\n" + kBanner + "\nCOMPILE ERROR\n";
 const std::string kClosing = "\n" + kBanner + "\n\n";
 
-const char* const kWithoutRootSignature = R"(
-struct VertexInput {
-    float3 position : POSITION;
-    float3 normal : NORMAL;
-    float2 uv : UV;
-    float4 color : COLOR;
-    uint instanceId : SV_InstanceID;
-};
+const std::string kWithoutRootSignature = kVertexInputHlsl + std::string(R"(
 float4 VSMain(VertexInput input) : SV_Position { return float4(input.position, 1.0); }
 float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }
-)";
+)");
 
 std::string NormalShaderPath() {
     return std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
@@ -87,13 +81,12 @@ TEST_F(ShaderTest, ErrorBannersFrameWhateverTextThereIs) {
     EXPECT_EQ(none.Take(), kOpening + kClosing);
 
     // Text without a terminating zero is printed up to the blob's end only.
-    ID3DBlob* blob = nullptr;
-    ASSERT_EQ(D3DCreateBlob(5, &blob), S_OK);
+    ComPtr<ID3DBlob> blob;
+    ASSERT_EQ(D3DCreateBlob(5, blob.Put()), S_OK);
     std::memcpy(blob->GetBufferPointer(), "oops!", 5);
     StdoutCapture text;
     Dx12::PrintCompileError(blob);
     EXPECT_EQ(text.Take(), kOpening + "oops!\n" + kClosing);
-    blob->Release();
 }
 
 TEST_F(ShaderTest, NullFileNameIsReportedPerEntryPoint) {

@@ -6,6 +6,7 @@
 #include <platform_testing.h>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -79,13 +80,12 @@ TEST_F(TextureTest, UploadOf64By64ReadsBackUnchanged) {
 
     BeginCommands();
     StdoutCapture capture;
-    ID3D12Resource* upload =
-        Dx12::UpdateTexture(device, list, texture.resource, pixels.data(), pixels.size());
+    ComPtr<ID3D12Resource> upload{
+        Dx12::UpdateTexture(device, list, texture.resource, pixels.data(), pixels.size())};
     EXPECT_EQ(capture.Take(), "");
     ASSERT_NE(upload, nullptr);
     EXPECT_EQ(upload->GetDesc().Width, 16384u);
     ExecuteAndWait();
-    upload->Release();
 
     EXPECT_EQ(ReadBack(texture.resource, D3D12_RESOURCE_STATE_COMMON), pixels);
 }
@@ -96,24 +96,22 @@ TEST_F(TextureTest, ShortPixelDataIsCopiedAndTheRestZeroed) {
     // Fill the texture first so that zeros can only come from the upload.
     const std::vector<uint8_t> full(64 * 64 * 4, 0xAB);
     BeginCommands();
-    ID3D12Resource* first =
-        Dx12::UpdateTexture(device, list, texture.resource, full.data(), full.size());
+    ComPtr<ID3D12Resource> first{
+        Dx12::UpdateTexture(device, list, texture.resource, full.data(), full.size())};
     ASSERT_NE(first, nullptr);
     ExecuteAndWait();
-    first->Release();
 
     // Ten rows in a heap block of exactly that size: reading further would be
     // caught by the address sanitizer.
     const size_t shortSize = 10 * 64 * 4 + 100;
     std::vector<uint8_t> pattern = Pattern(shortSize);
-    uint8_t* exact = new uint8_t[shortSize];
-    std::memcpy(exact, pattern.data(), shortSize);
+    std::unique_ptr<uint8_t[]> exact(new uint8_t[shortSize]);
+    std::memcpy(exact.get(), pattern.data(), shortSize);
     BeginCommands();
-    ID3D12Resource* upload = Dx12::UpdateTexture(device, list, texture.resource, exact, shortSize);
+    ComPtr<ID3D12Resource> upload{
+        Dx12::UpdateTexture(device, list, texture.resource, exact.get(), shortSize)};
     ASSERT_NE(upload, nullptr);
     ExecuteAndWait();
-    upload->Release();
-    delete[] exact;
 
     std::vector<uint8_t> expected(64 * 64 * 4, 0);
     std::memcpy(expected.data(), pattern.data(), shortSize);

@@ -1,6 +1,6 @@
-#include "../scene/stdout_capture.h"
 #include "renderer_fixture.h"
 
+#include <stdout_capture.h>
 #include <platform_testing.h>
 
 #include <cstdlib>
@@ -44,7 +44,7 @@ TEST_F(RendererTest, AMissingOrMistypedViewRecordsNothingButAdvancesTheClock) {
     ASSERT_EQ(renderer->buffermapper.count("no_such_view"), 1u);
     EXPECT_EQ(renderer->buffermapper["no_such_view"], nullptr);
 
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->Draw("mesh");
     EXPECT_EQ(out.Take(), "Dx12::Renderer::Draw : mesh : ERROR : type 2 is not a view\n");
     EXPECT_EQ(NewDrawSubmissions(), 0u);
@@ -73,22 +73,22 @@ TEST_F(RendererTest, ReportsAFailingShaderOnceUntilTheCacheIsEmptied) {
     renderer->GetVertexBuffer("mesh")->shaderFile = broken;
     renderer->Update();
 
-    CapturedStdout out;
+    StdoutCapture out;
     const uint64_t drawsBefore = platform_testing::ExecutedDraws();
     renderer->Draw("view");
     renderer->Draw("view");
     std::string text = out.Take();
-    EXPECT_EQ(CountLines(text, "Failed Create PipelineState\n"), 1u);
+    EXPECT_EQ(CountOccurrences(text, "Failed Create PipelineState\n"), 1u);
     EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore);
 
-    CapturedStdout again;
+    StdoutCapture again;
     renderer->DeleteShader();
     renderer->Draw("view");
     text = again.Take();
-    EXPECT_EQ(
-        CountLines(text, "Dx12::Renderer::DeleteShader : " + broken + " : Delete cache_shader\n"),
-        1u);
-    EXPECT_EQ(CountLines(text, "Failed Create PipelineState\n"), 1u);
+    EXPECT_EQ(CountOccurrences(text, "Dx12::Renderer::DeleteShader : " + broken +
+                                         " : Delete cache_shader\n"),
+              1u);
+    EXPECT_EQ(CountOccurrences(text, "Failed Create PipelineState\n"), 1u);
     std::remove(broken.c_str());
 }
 

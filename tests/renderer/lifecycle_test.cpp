@@ -1,7 +1,8 @@
-#include "../scene/stdout_capture.h"
 #include "renderer_fixture.h"
 
+#include <stdout_capture.h>
 #include <demo_scene.h>
+#include <working_directory.h>
 
 #include <platform_testing.h>
 
@@ -25,9 +26,8 @@ TEST_F(RendererTest, StartsWithTwoMappedConstantBuffersAndEmptyCaches) {
 TEST_F(RendererTest, TearsTheDemoSceneDownWithSevenLinesAndNoLeftovers) {
     renderer.reset();
     const long liveBefore = platform_testing::LiveObjects();
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(BRENNWICK_SOURCE_DIR "/shaders"), 0);
+    ScopedWorkingDirectory shaders(BRENNWICK_SOURCE_DIR "/shaders");
+    ASSERT_TRUE(shaders.Changed());
 
     renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
     SetUpDemoScene(renderer.get());
@@ -39,7 +39,7 @@ TEST_F(RendererTest, TearsTheDemoSceneDownWithSevenLinesAndNoLeftovers) {
         ++renderer->frame_count;
     }
     EXPECT_EQ(renderer->cache_vertex.size(), 2u);
-    CapturedStdout out;
+    StdoutCapture out;
     renderer.reset();
     EXPECT_EQ(out.Take(), "Dx12::Renderer::DeleteConstant : uniform0 : Delete cache_constant\n"
                           "Dx12::Renderer::DeleteConstant : uniform1 : Delete cache_constant\n"
@@ -50,15 +50,14 @@ TEST_F(RendererTest, TearsTheDemoSceneDownWithSevenLinesAndNoLeftovers) {
                           "Dx12::Renderer::~Renderer : view_present : Delete buffermapper\n");
     // The update pass's vertex buffers went with the rest.
     EXPECT_EQ(platform_testing::LiveObjects(), liveBefore);
-    ASSERT_EQ(chdir(previous), 0);
 }
 
 TEST_F(RendererTest, DeleteShaderPrintsEveryEntryAndEmptiesTheCache) {
-    CapturedStdout nothing;
+    StdoutCapture nothing;
     renderer->DeleteShader();
     EXPECT_EQ(nothing.Take(), "");
     renderer->cache_shader["failed.hlsl"] = nullptr;
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->DeleteShader();
     EXPECT_EQ(out.Take(), "Dx12::Renderer::DeleteShader : failed.hlsl : Delete cache_shader\n");
     EXPECT_TRUE(renderer->cache_shader.empty());
@@ -78,10 +77,11 @@ TEST_F(RendererTest, OffscreenTargetsAreMadeOnceWithTheirTexturesByName) {
     view->viewport = ViewportRect{0, 0, 64, 32};
     renderer->Update();
 
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->Draw("view");
     renderer->Draw("view");
-    EXPECT_EQ(CountLines(out.Take(), "Dx12::Renderer::Draw : target : Warning : count 9"), 1u);
+    EXPECT_EQ(CountOccurrences(out.Take(), "Dx12::Renderer::Draw : target : Warning : count 9"),
+              1u);
     ASSERT_EQ(renderer->cache_rendertarget.size(), 1u);
     Dx12::RenderTarget* made = renderer->cache_rendertarget["target"];
     ASSERT_NE(made, nullptr);
@@ -90,7 +90,7 @@ TEST_F(RendererTest, OffscreenTargetsAreMadeOnceWithTheirTexturesByName) {
     EXPECT_EQ(renderer->cache_texture["depth"], made->depthTexture);
     EXPECT_EQ(NewDrawSubmissions(), 4u);
 
-    CapturedStdout deleted;
+    StdoutCapture deleted;
     renderer->DeleteRenderTarget();
     EXPECT_EQ(deleted.Take(),
               "Dx12::Renderer::DeleteRenderTarget : target : Delete cache_rendertarget\n");
@@ -127,7 +127,8 @@ TEST_F(RendererTest, ATextureDescriptionNamedLikeATargetTextureLeavesItToTheTarg
     EXPECT_EQ(NewDrawSubmissions(), 4u);
 }
 
-TEST(RendererWithoutDevice, ConstructsRunsAndTearsDownWithoutCrashing) {
+TEST(RendererWithoutDevice, RunsAFrameWithoutSubmittingOrCreatingAnything) {
+    const long liveBefore = platform_testing::LiveObjects();
     platform_testing::RefuseNextDeviceCreations(1);
     auto renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
     platform_testing::ClearRefusals();
@@ -139,10 +140,28 @@ TEST(RendererWithoutDevice, ConstructsRunsAndTearsDownWithoutCrashing) {
     instancing->instances.resize(5);
     instancing->meshes["mesh"] = mesh;
     renderer->GetViewBuffer("view")->instancingBuffers["instancing"] = instancing;
+
+    const long liveAfterConstruction = platform_testing::LiveObjects();
+    const uint64_t listsBefore = platform_testing::TotalExecutedCommandLists();
+    const uint64_t drawsBefore = platform_testing::ExecutedDraws();
+    const uint64_t presentsBefore = platform_testing::TotalPresents();
+    StdoutCapture frame;
     renderer->Update();
     renderer->Draw("view");
     renderer->device->Present();
+    // The mesh's vertex buffer is built and, with no resource behind it,
+    // discarded; the draw pass stops before recording; nothing is presented.
+    EXPECT_EQ(frame.Take(), "Dx12::Vertex::Vertex : Create : size=1728, StrideInBytes=48\n"
+                            "ERROR : Dx12::Renderer::Update cant alloc BUFFER_TYPE_VERTEX "
+                            "resource\n");
+    EXPECT_EQ(platform_testing::TotalExecutedCommandLists(), listsBefore);
+    EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore);
+    EXPECT_EQ(platform_testing::TotalPresents(), presentsBefore);
+    EXPECT_EQ(platform_testing::LiveObjects(), liveAfterConstruction);
+    EXPECT_TRUE(renderer->cache_vertex.empty());
+    EXPECT_TRUE(renderer->cache_shader.empty());
     renderer.reset();
+    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore) << "nothing outlives the renderer";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "renderer_fixture.h"
 
 #include <demo_scene.h>
+#include <working_directory.h>
 
 #include <DirectXMath.h>
 
@@ -43,9 +44,8 @@ TEST_F(RendererTest, BackBuffersAlternateWithTheFrameCount) {
 // The first frame of the demo: cyan background, and the nearest cubes in
 // their own colours (shaded, so only the proportions between channels hold).
 TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(BRENNWICK_SOURCE_DIR "/shaders"), 0);
+    ScopedWorkingDirectory shaders(BRENNWICK_SOURCE_DIR "/shaders");
+    ASSERT_TRUE(shaders.Changed());
     ViewBuffer* view = SetUpDemoScene(renderer.get());
     const float angle = 0.01f;
     const XMMATRIX viewMatrix =
@@ -57,7 +57,6 @@ TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
     renderer->Update();
     renderer->Draw("view_present");
     const std::vector<uint8_t> pixels = ReadBackBuffer(0);
-    ASSERT_EQ(chdir(previous), 0);
     ASSERT_EQ(pixels.size(), 1280u * 720u * 4u);
 
     for (const auto& [x, y] : {std::pair{0, 0}, {1279, 0}, {0, 719}, {1279, 719}}) {

@@ -1,4 +1,4 @@
-#include "../scene/stdout_capture.h"
+#include <stdout_capture.h>
 
 #include <buffer_registry.h>
 
@@ -58,7 +58,7 @@ TEST_F(Registry, FillsTheEntryASubscriptLookupLeftEmpty) {
 
 TEST_F(Registry, RefusesANameRegisteredAsAnotherKind) {
     auto* mesh = GetOrCreateBuffer<VertexBuffer>(registry, "cube", "get");
-    CapturedStdout out;
+    StdoutCapture out;
     EXPECT_EQ(GetOrCreateBuffer<ViewBuffer>(registry, "cube", "Dx12::Renderer::GetViewBuffer"),
               nullptr);
     EXPECT_EQ(

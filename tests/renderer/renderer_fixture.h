@@ -28,6 +28,7 @@ protected:
     std::unique_ptr<Dx12::Renderer> renderer;
     std::string shaderPath;
     uint64_t submissionsSeen = 0;
+    long liveBefore = 0;
 };
 
 HWND TestWindow();

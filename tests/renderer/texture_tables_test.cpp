@@ -1,24 +1,20 @@
 #include "renderer_fixture.h"
 
+#include <vertex_input_hlsl.h>
+
 #include <fstream>
+#include <string>
 
 namespace {
 
 // Shows the red channel of the textures in root parameters 1 and 2 as the
 // red and green of every pixel a centred cube covers.
 // clang-format off
-constexpr const char* kTwoTextureShader = R"hlsl(
+const std::string kTwoTextureShader = kVertexInputHlsl + std::string(R"hlsl(
 #define TWO_TEXTURES "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0)), DescriptorTable(SRV(t0)), DescriptorTable(SRV(t1))"
 cbuffer uniform0 : register(b0) { float4 unusedConstants; };
 Texture2D<float4> first : register(t0);
 Texture2D<float4> second : register(t1);
-struct VertexInput {
-    float3 position : POSITION;
-    float3 normal : NORMAL;
-    float2 uv : UV;
-    float4 color : COLOR;
-    uint instanceId : SV_InstanceID;
-};
 struct PixelInput { float4 position : SV_Position; float4 color : COLOR; };
 [RootSignature(TWO_TEXTURES)]
 PixelInput VSMain(VertexInput input) {
@@ -31,7 +27,7 @@ PixelInput VSMain(VertexInput input) {
 float4 PSMain(PixelInput input) : SV_Target {
     return float4(first.Load(int3(0, 0, 0)).r, second.Load(int3(0, 0, 0)).r, 0, 1) + input.color * 0;
 }
-)hlsl";
+)hlsl");
 // clang-format on
 
 TEST_F(RendererTest, MissingTexturesMoveTheLaterOnesUpOneTable) {

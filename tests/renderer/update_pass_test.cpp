@@ -1,6 +1,6 @@
-#include "../scene/stdout_capture.h"
 #include "renderer_fixture.h"
 
+#include <stdout_capture.h>
 #include <platform_testing.h>
 
 namespace {
@@ -43,9 +43,10 @@ TEST_F(RendererTest, AnEmptyTextureReplacesTheCachedOneWithoutAnUpload) {
     texture->pixels.clear();
     texture->changed = true;
     const uint64_t before = UploadSubmissions(*renderer);
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->Update();
-    EXPECT_EQ(CountLines(out.Take(), "ERROR Dx12::Renderer::Update : cant alloc TEXTURE\n"), 1u);
+    EXPECT_EQ(CountOccurrences(out.Take(), "ERROR Dx12::Renderer::Update : cant alloc TEXTURE\n"),
+              1u);
     EXPECT_EQ(UploadSubmissions(*renderer), before);
     EXPECT_NE(renderer->cache_texture["texture"], first);
 }
@@ -63,12 +64,13 @@ TEST_F(RendererTest, KeepsTheOldVertexBufferWhenARebuildFails) {
 
     mesh->changed = true;
     platform_testing::RefuseNextCommittedResources(1);
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->Update();
     renderer->Update();
-    EXPECT_EQ(CountLines(out.Take(),
+    EXPECT_EQ(
+        CountOccurrences(out.Take(),
                          "ERROR : Dx12::Renderer::Update cant alloc BUFFER_TYPE_VERTEX resource\n"),
-              1u);
+        1u);
     EXPECT_EQ(renderer->cache_vertex["mesh"], built);
     EXPECT_FALSE(mesh->changed);
 }
@@ -80,7 +82,7 @@ TEST_F(RendererTest, ReportsUntypedDescriptionsOnEveryCallInNameOrder) {
         renderer->buffermapper[name] = untyped;
     }
     renderer->buffermapper["empty"] = nullptr;
-    CapturedStdout out;
+    StdoutCapture out;
     renderer->Update();
     renderer->Update();
     const std::string line = "Dx12::Renderer::Update : alpha : type BUFFER_TYPE_NONE\n"

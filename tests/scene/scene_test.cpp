@@ -1,4 +1,4 @@
-#include "stdout_capture.h"
+#include <stdout_capture.h>
 
 #include <buffers.h>
 
@@ -26,22 +26,43 @@ TEST(Descriptions, StartEmptyWithTheirTypeCodes) {
     ViewBuffer view;
     EXPECT_EQ(view.type, BUFFER_TYPE_VIEW);
     EXPECT_EQ(view.renderTarget, nullptr);
-    EXPECT_EQ(view.viewport.x + view.viewport.y + view.viewport.width + view.viewport.height, 0);
+    EXPECT_EQ(view.viewport.x, 0);
+    EXPECT_EQ(view.viewport.y, 0);
+    EXPECT_EQ(view.viewport.width, 0);
+    EXPECT_EQ(view.viewport.height, 0);
 }
 
-TEST(Descriptions, DeletingThroughTheBaseLeavesLinkedDescriptionsAlive) {
-    VertexBuffer mesh;
-    mesh.CreateCube();
-    RenderTargetBuffer target;
-    std::unique_ptr<BaseBuffer> instancing(new InstancingBuffer());
-    static_cast<InstancingBuffer*>(instancing.get())->meshes["cube"] = &mesh;
-    auto* view = new ViewBuffer();
-    view->renderTarget = &target;
-    view->instancingBuffers["instance"] = static_cast<InstancingBuffer*>(instancing.get());
+// A description that counts its destructions.
+template <typename Description> class Watched : public Description {
+public:
+    explicit Watched(int* destroyed) : destroyed_(destroyed) {}
+    ~Watched() override { ++*destroyed_; }
+
+private:
+    int* destroyed_;
+};
+
+TEST(Descriptions, DeletingThroughTheBaseRunsTheWholeDestructorAndLeavesLinksAlone) {
+    int meshGone = 0, targetGone = 0, instancingGone = 0, viewGone = 0;
+    auto* mesh = new Watched<VertexBuffer>(&meshGone);
+    auto* target = new Watched<RenderTargetBuffer>(&targetGone);
+    auto* instancing = new Watched<InstancingBuffer>(&instancingGone);
+    instancing->meshes["cube"] = mesh;
+    auto* view = new Watched<ViewBuffer>(&viewGone);
+    view->renderTarget = target;
+    view->instancingBuffers["instance"] = instancing;
+
     delete static_cast<BaseBuffer*>(view);
-    instancing.reset();
-    EXPECT_EQ(mesh.vertices.size(), 36u);
-    EXPECT_EQ(target.count, 1);
+    EXPECT_EQ(viewGone, 1) << "the view's own destructor ran";
+    EXPECT_EQ(instancingGone, 0) << "a view does not own its instancing descriptions";
+    EXPECT_EQ(targetGone, 0) << "nor its render target";
+    delete static_cast<BaseBuffer*>(instancing);
+    EXPECT_EQ(instancingGone, 1);
+    EXPECT_EQ(meshGone, 0) << "an instancing description does not own its meshes";
+    delete static_cast<BaseBuffer*>(mesh);
+    delete static_cast<BaseBuffer*>(target);
+    EXPECT_EQ(meshGone, 1);
+    EXPECT_EQ(targetGone, 1);
 }
 
 float Dot(const float* a, const float* b) {
@@ -107,14 +128,14 @@ TEST(CreateCube, StoresNegativeZerosOnlyWhereTheTableHasThem) {
 TEST(VertexSetters, ReportIndicesOutsideTheArrayAndChangeNothing) {
     VertexBuffer mesh;
     mesh.name = "cube";
-    CapturedStdout empty;
+    StdoutCapture empty;
     mesh.SetPos(0, 1, 2, 3);
     EXPECT_EQ(empty.Take(), "VertexBuffer::SetPos : cube : Not alloc index=0\n");
 
     mesh.CreateCube();
     mesh.changed = false;
     const std::vector<VertexRecord> before = mesh.vertices;
-    CapturedStdout out;
+    StdoutCapture out;
     mesh.SetPos(36, 1, 2, 3);
     mesh.SetNormal(-1, 1, 2, 3);
     mesh.SetPos(INT32_MIN, 1, 2, 3);

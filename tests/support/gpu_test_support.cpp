@@ -1,5 +1,9 @@
 #include "gpu_test_support.h"
 
+#include "com_ptr.h"
+
+#include <d3dx12.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,21 +11,14 @@
 
 D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
                                   D3D12_RESOURCE_STATES after) {
-    D3D12_RESOURCE_BARRIER barrier{};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Transition.pResource = resource;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = before;
-    barrier.Transition.StateAfter = after;
-    return barrier;
+    return CD3DX12_RESOURCE_BARRIER::Transition(resource, before, after);
 }
 
 namespace {
 
 ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state) {
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = heapType;
+    const CD3DX12_HEAP_PROPERTIES heap(heapType);
     ID3D12Resource* resource = nullptr;
     EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state, nullptr,
                                               IID_ID3D12Resource,
@@ -34,29 +31,21 @@ ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
 
 ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
                            D3D12_RESOURCE_STATES state) {
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-    desc.Width = size;
-    desc.Height = 1;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.SampleDesc.Count = 1;
-    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
-    return MakeCommitted(device, heap, desc, state);
+    return MakeCommitted(device, heap, CD3DX12_RESOURCE_DESC::Buffer(size), state);
+}
+
+void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size) {
+    void* mapped = nullptr;
+    ASSERT_EQ(buffer->Map(0, nullptr, &mapped), S_OK);
+    std::memcpy(mapped, data, size);
+    buffer->Unmap(0, nullptr);
 }
 
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = width;
-    desc.Height = height;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.Format = format;
-    desc.SampleDesc.Count = 1;
-    desc.Flags = flags;
-    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state);
+    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
+                         CD3DX12_RESOURCE_DESC::Tex2D(format, width, height, 1, 1, 1, 0, flags),
+                         state);
 }
 
 ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
@@ -72,29 +61,43 @@ ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_
 void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
                          ID3D12Resource* readback,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {
-    D3D12_TEXTURE_COPY_LOCATION destination{};
-    destination.pResource = readback;
-    destination.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    destination.PlacedFootprint = footprint;
-    D3D12_TEXTURE_COPY_LOCATION source{};
-    source.pResource = texture;
-    source.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    source.SubresourceIndex = 0;
+    const CD3DX12_TEXTURE_COPY_LOCATION destination(readback, footprint);
+    const CD3DX12_TEXTURE_COPY_LOCATION source(texture, 0);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 
 void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
                          ID3D12Resource* texture) {
-    D3D12_TEXTURE_COPY_LOCATION destination{};
-    destination.pResource = texture;
-    destination.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    destination.SubresourceIndex = 0;
-    D3D12_TEXTURE_COPY_LOCATION source{};
-    source.pResource = upload;
-    source.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    source.PlacedFootprint = footprint;
+    const CD3DX12_TEXTURE_COPY_LOCATION destination(texture, 0);
+    const CD3DX12_TEXTURE_COPY_LOCATION source(upload, footprint);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
+}
+
+std::vector<uint8_t> ReadBackOnQueue(ID3D12Device* device, ID3D12CommandQueue* queue,
+                                     ID3D12CommandAllocator* allocator,
+                                     ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
+                                     D3D12_RESOURCE_STATES state) {
+    EXPECT_EQ(allocator->Reset(), S_OK);
+    EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+    PendingReadBack pending = RecordReadBack(device, list, texture, state);
+    EXPECT_EQ(list->Close(), S_OK);
+    ID3D12CommandList* lists[] = {list};
+    queue->ExecuteCommandLists(1, lists);
+
+    ComPtr<ID3D12Fence> fence;
+    HANDLE event = CreateEventExA(nullptr, nullptr, 0, EVENT_ALL_ACCESS);
+    EXPECT_EQ(device->CreateFence(0, D3D12_FENCE_FLAG_NONE, IID_ID3D12Fence, fence.PutVoid()),
+              S_OK);
+    if (fence != nullptr && event != nullptr) {
+        EXPECT_EQ(queue->Signal(fence, 1), S_OK);
+        EXPECT_EQ(fence->SetEventOnCompletion(1, event), S_OK);
+        EXPECT_EQ(WaitForSingleObject(event, 20000), WAIT_OBJECT_0);
+    }
+    if (event != nullptr) {
+        CloseHandle(event);
+    }
+    return TakePixels(pending);
 }
 
 namespace {
@@ -188,39 +191,55 @@ void DirectCommandSet::ExecuteAndWait() {
 std::vector<uint8_t> DirectCommandSet::ReadBackTexture(ID3D12Device* device,
                                                        ID3D12Resource* texture,
                                                        D3D12_RESOURCE_STATES state) {
-    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
-    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
-    UINT rows = 0;
-    UINT64 rowSize = 0;
-    UINT64 total = 0;
-    device->GetCopyableFootprints(&desc, 0, 1, 0, &footprint, &rows, &rowSize, &total);
-    ID3D12Resource* readback =
-        MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
-    if (readback == nullptr) {
+    PendingReadBack pending = RecordReadBack(device, list, texture, state);
+    if (pending.buffer == nullptr) {
         return {};
+    }
+    ExecuteAndWait();
+    return TakePixels(pending);
+}
+
+PendingReadBack RecordReadBack(ID3D12Device* device, ID3D12GraphicsCommandList* list,
+                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
+    PendingReadBack pending;
+    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 0, 1, 0, &pending.footprint, &pending.rows,
+                                  &pending.rowSize, &total);
+    pending.buffer =
+        MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+    if (pending.buffer == nullptr) {
+        return pending;
     }
     const D3D12_RESOURCE_BARRIER toSource =
         Transition(texture, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
     list->ResourceBarrier(1, &toSource);
-    CopyTextureToBuffer(list, texture, readback, footprint);
+    CopyTextureToBuffer(list, texture, pending.buffer, pending.footprint);
     const D3D12_RESOURCE_BARRIER back =
         Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
     list->ResourceBarrier(1, &back);
-    ExecuteAndWait();
+    return pending;
+}
 
-    std::vector<uint8_t> packed(size_t(rowSize) * rows);
-    void* mapped = nullptr;
-    EXPECT_EQ(readback->Map(0, nullptr, &mapped), S_OK);
-    if (mapped != nullptr) {
-        for (UINT row = 0; row < rows; ++row) {
-            std::memcpy(packed.data() + row * rowSize,
-                        static_cast<uint8_t*>(mapped) + footprint.Offset +
-                            row * footprint.Footprint.RowPitch,
-                        size_t(rowSize));
-        }
-        readback->Unmap(0, nullptr);
+std::vector<uint8_t> TakePixels(PendingReadBack& pending) {
+    if (pending.buffer == nullptr) {
+        return {};
     }
-    readback->Release();
+    const size_t rowSize = size_t(pending.rowSize);
+    std::vector<uint8_t> packed(rowSize * pending.rows);
+    void* mapped = nullptr;
+    EXPECT_EQ(pending.buffer->Map(0, nullptr, &mapped), S_OK);
+    if (mapped != nullptr) {
+        for (UINT row = 0; row < pending.rows; ++row) {
+            std::memcpy(packed.data() + row * rowSize,
+                        static_cast<uint8_t*>(mapped) + pending.footprint.Offset +
+                            row * pending.footprint.Footprint.RowPitch,
+                        rowSize);
+        }
+        pending.buffer->Unmap(0, nullptr);
+    }
+    pending.buffer->Release();
+    pending.buffer = nullptr;
     return packed;
 }
 

@@ -20,6 +20,9 @@ D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATE
 // failure, when the device refuses it.
 ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
                            D3D12_RESOURCE_STATES state);
+// Copies `size` bytes into `buffer` (an upload buffer) from its start.
+void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size);
+
 // A committed 2D texture with one mip level on the default heap.
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);
@@ -58,6 +61,30 @@ struct DebugMessage {
 std::vector<DebugMessage> TakeDebugMessages(ID3D12Device* device);
 // How many of `messages` have `id`.
 size_t CountMessages(const std::vector<DebugMessage>& messages, D3D12_MESSAGE_ID id);
+
+// A read-back recorded but not yet run: the readback buffer and its layout.
+struct PendingReadBack {
+    ID3D12Resource* buffer = nullptr; // owned; released by TakePixels
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
+    UINT rows = 0;
+    UINT64 rowSize = 0;
+};
+
+// Records, on a recording `list`, a copy of subresource 0 of `texture` (in
+// `state`, returned to it) into a new readback buffer. buffer is null, with a
+// test failure, when the device refuses it.
+PendingReadBack RecordReadBack(ID3D12Device* device, ID3D12GraphicsCommandList* list,
+                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state);
+// Once the copy has run: the rows tightly packed; releases the buffer.
+std::vector<uint8_t> TakePixels(PendingReadBack& pending);
+
+// Reads subresource 0 of `texture` (in `state`, returned to it) back through
+// someone else's idle command set: resets `allocator` and `list`, runs the copy
+// on `queue` and waits for it with a fence of its own. Rows tightly packed.
+std::vector<uint8_t> ReadBackOnQueue(ID3D12Device* device, ID3D12CommandQueue* queue,
+                                     ID3D12CommandAllocator* allocator,
+                                     ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
+                                     D3D12_RESOURCE_STATES state);
 
 // A top-level window, not yet shown, with a client area of width x height at (x, y).
 HWND MakeTestWindow(const char* title, int width, int height, int x = 0, int y = 0);

@@ -7,7 +7,8 @@
 #include <platform_testing.h>
 #include <window_bridge.h>
 
-#include <csignal>
+#include <signal.h>
+
 #include <cstring>
 #include <string>
 
@@ -18,6 +19,11 @@ using platform_testing::DefaultProcessedMessages;
 class AppWindow : public testing::Test {
 protected:
     static void SetUpTestSuite() {
+        for (int i = 0; i < 2; ++i) {
+            struct sigaction before {};
+            sigaction(i == 0 ? SIGINT : SIGTERM, nullptr, &before);
+            signalsBefore_[i] = before.sa_handler;
+        }
         // The caller's title changes after the first call: the class must not
         // follow it when the second call registers the class again.
         char* title = new char[16];
@@ -45,11 +51,14 @@ protected:
     static HWND secondWindow_;
     static bool registeredUnderChangedTitle_;
     static std::string* stderr_;
+    using SignalHandler = void (*)(int);
+    static SignalHandler signalsBefore_[2];
 };
 HWND AppWindow::window_ = HWND{};
 HWND AppWindow::secondWindow_ = HWND{};
 bool AppWindow::registeredUnderChangedTitle_ = false;
 std::string* AppWindow::stderr_ = nullptr;
+AppWindow::SignalHandler AppWindow::signalsBefore_[2] = {};
 
 TEST_F(AppWindow, ExistsWithoutADisplayAndSaysSoOnce) {
     EXPECT_NE(stderr_->find("running without a display"), std::string::npos) << *stderr_;
@@ -121,13 +130,15 @@ TEST_F(AppWindow, QuitAmongOtherMessagesIsDispatchedWithThemAll) {
     EXPECT_TRUE(QueueIsEmpty()) << "the pump drains the whole queue";
 }
 
-TEST_F(AppWindow, SigintWithoutADisplayIsACloseRequest) {
-    std::raise(SIGINT);
-    EXPECT_EQ(PumpMessages(), 0);
-    EXPECT_TRUE(IsWindow(window_));
-    // Answered, so the next one is a close request again, not the end.
-    std::raise(SIGTERM);
-    EXPECT_EQ(PumpMessages(), 0);
+TEST_F(AppWindow, WithoutADisplaySignalsAreLeftToTheProgram) {
+    // The window was opened without a display and messages were pumped: the
+    // program's own choice for SIGINT and SIGTERM must still stand.
+    for (int signalNumber : {SIGINT, SIGTERM}) {
+        struct sigaction current {};
+        ASSERT_EQ(sigaction(signalNumber, nullptr, &current), 0);
+        EXPECT_EQ(current.sa_handler, signalsBefore_[signalNumber == SIGINT ? 0 : 1])
+            << "signal " << signalNumber;
+    }
 }
 
 } // namespace

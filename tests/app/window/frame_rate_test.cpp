@@ -5,29 +5,27 @@
 #include <window.h>
 
 #include <platform_testing.h>
+#include <stdout_capture.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
 
 std::string Frames(int calls, uint32_t stepMs) {
-    testing::internal::CaptureStdout();
+    StdoutCapture capture;
     for (int i = 0; i < calls; ++i) {
         platform_testing::AdvanceVirtualClock(stepMs);
         EXPECT_EQ(UpdateFrameRate(), 0);
     }
-    std::fflush(stdout);
-    return testing::internal::GetCapturedStdout();
+    return capture.Take();
 }
 
 TEST(FrameRate, ReportsAtSixteenMillisecondStepsAndAcrossTheTimerWrap) {
     // The second report's second crosses 2^32 milliseconds.
     platform_testing::UseVirtualClock(0xFFFFFFFFu - 1500u);
-    testing::internal::CaptureStdout();
+    StdoutCapture first;
     UpdateFrameRate(); // counted, at elapsed time 0
-    std::fflush(stdout);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(first.Take(), "");
     EXPECT_EQ(Frames(62, 16), "") << "1008 ms are reached on the 64th call";
     EXPECT_EQ(Frames(1, 16), "63.49 fps\n");
     EXPECT_EQ(Frames(62, 16), "");

@@ -6,25 +6,24 @@
 #include <thread>
 
 TEST(D3D12Device, CreatesForFeatureLevel12_1AndRefusesWithNullOutput) {
-    ID3D12Device* device = nullptr;
-    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
-                                reinterpret_cast<void**>(&device)),
-              S_OK);
+    ComPtr<ID3D12Device> device;
+    ASSERT_EQ(
+        D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device, device.PutVoid()),
+        S_OK);
     ASSERT_NE(device, nullptr);
-    device->Release();
+    device.Reset();
 
     platform_testing::RefuseNextDeviceCreations(1);
-    device = reinterpret_cast<ID3D12Device*>(0x1);
+    ID3D12Device* refusedDevice = reinterpret_cast<ID3D12Device*>(0x1);
     HRESULT refused = D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
-                                        reinterpret_cast<void**>(&device));
+                                        reinterpret_cast<void**>(&refusedDevice));
     EXPECT_TRUE(FAILED(refused));
-    EXPECT_EQ(device, nullptr);
+    EXPECT_EQ(refusedDevice, nullptr);
 
     // The refusal was used up: the next creation works again.
-    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_11_0, IID_ID3D12Device,
-                                reinterpret_cast<void**>(&device)),
-              S_OK);
-    device->Release();
+    ASSERT_EQ(
+        D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_11_0, IID_ID3D12Device, device.PutVoid()),
+        S_OK);
 }
 
 TEST_F(GpuTest, ObjectsAnswerTheirInterfaceChainAndKeepTheDeviceAlive) {
@@ -33,13 +32,18 @@ TEST_F(GpuTest, ObjectsAnswerTheirInterfaceChainAndKeepTheDeviceAlive) {
     static_cast<IUnknown*>(answer)->Release();
     EXPECT_EQ(list->QueryInterface(IID_ID3D12CommandList, &answer), S_OK);
     static_cast<IUnknown*>(answer)->Release();
+    // An interface the object lacks is refused, and said once on stderr.
+    testing::internal::CaptureStderr();
     EXPECT_EQ(fence->QueryInterface(IID_ID3D12Resource, &answer), E_NOINTERFACE);
     EXPECT_EQ(answer, nullptr);
+    EXPECT_EQ(fence->QueryInterface(IID_ID3D12Resource, &answer), E_NOINTERFACE);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "d3d12_standin::D3D12Fence::QueryInterface: interface "
+              "{696442BE-A72E-4059-BC79-5B5C98040FAD} not implemented by the stand-in\n");
 
-    ID3D12Device* parent = nullptr;
-    ASSERT_EQ(fence->GetDevice(IID_ID3D12Device, reinterpret_cast<void**>(&parent)), S_OK);
+    ComPtr<ID3D12Device> parent;
+    ASSERT_EQ(fence->GetDevice(IID_ID3D12Device, parent.PutVoid()), S_OK);
     EXPECT_EQ(parent, device);
-    parent->Release();
 }
 
 TEST_F(GpuTest, SetEventOnCompletionSignalsAtOnceForAReachedValue) {

@@ -6,6 +6,8 @@
 
 #include "hlsl_file.h"
 
+#include <pipeline_desc.h>
+
 #include <d3dcompiler.h>
 
 #include <cstring>
@@ -32,44 +34,53 @@ ID3DBlob* Compile(const char* entry, const char* target) {
     return CompileHlslFile(kShader, "d3d12_draw_test.hlsl", entry, target);
 }
 
-class DrawTest : public GpuTest {
-protected:
-    void SetUp() override {
-        GpuTest::SetUp();
-        vs = Compile("VSMain", "vs_5_0");
-        ps = Compile("PSMain", "ps_5_0");
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+// The system's path to a root signature: the bare RTS0 part of the vertex
+// shader. Null, with a test failure, when either step fails.
+ID3D12RootSignature* RootSignatureFromPart(ID3D12Device* device, ID3DBlob* vs) {
+    ComPtr<ID3DBlob> part;
+    EXPECT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
+                             0, part.Put()),
+              S_OK);
+    ID3D12RootSignature* rootSignature = nullptr;
+    if (part != nullptr) {
+        EXPECT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
                                               IID_ID3D12RootSignature,
                                               reinterpret_cast<void**>(&rootSignature)),
                   S_OK);
     }
+    return rootSignature;
+}
+
+// Screen y points down: (-0.75, 0.5) -> (-0.25, -0.5) -> (-0.75, -0.5) turns
+// clockwise on screen; the second triangle is the same turned the other way.
+constexpr float kTriangles[] = {
+    -0.75f, 0.5f, -0.25f, -0.5f, -0.75f, -0.5f, // clockwise, left half
+    0.75f,  0.5f, 0.25f,  -0.5f, 0.75f,  -0.5f, // counter-clockwise, right half
+};
+
+class DrawTest : public GpuTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
+        vs.Attach(Compile("VSMain", "vs_5_0"));
+        ps.Attach(Compile("PSMain", "ps_5_0"));
+        ASSERT_TRUE(vs && ps);
+        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
+                  S_OK);
+    }
     void TearDown() override {
-        for (IUnknown* object : std::initializer_list<IUnknown*>{vs, ps, rootSignature}) {
-            if (object != nullptr) {
-                object->Release();
-            }
-        }
+        vertices.Reset();
+        constants.Reset();
+        cbvHeap.Reset();
+        vs.Reset();
+        ps.Reset();
+        rootSignature.Reset();
         GpuTest::TearDown();
     }
 
     D3D12_GRAPHICS_PIPELINE_STATE_DESC PipelineDesc() {
-        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
-        desc.pRootSignature = rootSignature;
-        desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
-        desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
-        desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
-        desc.SampleMask = 0xFFFFFFFF;
-        desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
-        desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
-        desc.RasterizerState.FrontCounterClockwise = FALSE;
-        desc.RasterizerState.DepthClipEnable = TRUE;
-        desc.InputLayout = {kLayout, 2};
-        desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-        desc.NumRenderTargets = 1;
-        desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-        desc.SampleDesc.Count = 1;
-        return desc;
+        return DescribePipeline(rootSignature, vs, ps, {kLayout, 2});
     }
 
     ID3D12PipelineState* MakePipeline(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
@@ -80,6 +91,36 @@ protected:
         return state;
     }
 
+    // Uploads kTriangles and `params` (the constant buffer) and records what a
+    // draw of them needs besides its targets: viewport and scissor of a 64x64
+    // target, root signature, pipeline, constants table and vertices.
+    void RecordTriangleState(ID3D12PipelineState* pipeline, const float* params, size_t bytes) {
+        vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles),
+                                   D3D12_RESOURCE_STATE_GENERIC_READ));
+        constants.Attach(
+            MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ));
+        cbvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                          D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+        ASSERT_TRUE(vertices && constants && cbvHeap);
+        ASSERT_NO_FATAL_FAILURE(WriteBuffer(vertices, kTriangles, sizeof(kTriangles)));
+        ASSERT_NO_FATAL_FAILURE(WriteBuffer(constants, params, bytes));
+        D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
+        device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+
+        D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+        D3D12_RECT scissor{0, 0, 64, 64};
+        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
+        ID3D12DescriptorHeap* heaps[] = {cbvHeap};
+        list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
+        list->SetGraphicsRootSignature(rootSignature);
+        list->SetPipelineState(pipeline);
+        list->SetDescriptorHeaps(1, heaps);
+        list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
+        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->IASetVertexBuffers(0, 1, &view);
+    }
+
     static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[2] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
          0},
@@ -87,16 +128,12 @@ protected:
          D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
     };
 
-    ID3DBlob* vs = nullptr;
-    ID3DBlob* ps = nullptr;
-    ID3D12RootSignature* rootSignature = nullptr;
-};
-
-// Screen y points down: (-0.75, 0.5) -> (-0.25, -0.5) -> (-0.75, -0.5) turns
-// clockwise on screen; the second triangle is the same turned the other way.
-constexpr float kTriangles[] = {
-    -0.75f, 0.5f, -0.25f, -0.5f, -0.75f, -0.5f, // clockwise, left half
-    0.75f,  0.5f, 0.25f,  -0.5f, 0.75f,  -0.5f, // counter-clockwise, right half
+    ComPtr<ID3DBlob> vs;
+    ComPtr<ID3DBlob> ps;
+    ComPtr<ID3D12RootSignature> rootSignature;
+    ComPtr<ID3D12Resource> vertices;
+    ComPtr<ID3D12Resource> constants;
+    ComPtr<ID3D12DescriptorHeap> cbvHeap;
 };
 
 } // namespace
@@ -126,33 +163,19 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
     // Without a root signature the one compiled into the vertex shader is used.
     D3D12_GRAPHICS_PIPELINE_STATE_DESC embedded = PipelineDesc();
     embedded.pRootSignature = nullptr;
-    ID3D12PipelineState* state = MakePipeline(embedded, &result);
+    ComPtr<ID3D12PipelineState> state{MakePipeline(embedded, &result)};
     EXPECT_EQ(result, S_OK);
-    ASSERT_NE(state, nullptr);
-    state->Release();
+    EXPECT_NE(state, nullptr);
 }
 
 TEST_F(DrawTest, RootSignatureFromTheShadersBlobPartBuildsAPipeline) {
-    // The system's path: the bare RTS0 part of the vertex shader.
-    ID3DBlob* part = nullptr;
-    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
-                             0, &part),
-              S_OK);
-    ID3D12RootSignature* fromPart = nullptr;
-    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                          IID_ID3D12RootSignature,
-                                          reinterpret_cast<void**>(&fromPart)),
-              S_OK);
-    part->Release();
+    ComPtr<ID3D12RootSignature> fromPart{RootSignatureFromPart(device, vs)};
+    ASSERT_NE(fromPart, nullptr);
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
     desc.pRootSignature = fromPart;
     HRESULT result = S_OK;
-    ID3D12PipelineState* state = MakePipeline(desc, &result);
+    ComPtr<ID3D12PipelineState> state{MakePipeline(desc, &result)};
     EXPECT_EQ(result, S_OK);
-    if (state != nullptr) {
-        state->Release();
-    }
-    fromPart->Release();
 }
 
 TEST_F(DrawTest, MalformedRootSignatureBlobsAreRefused) {
@@ -166,50 +189,23 @@ TEST_F(DrawTest, MalformedRootSignatureBlobsAreRefused) {
 
 TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     HRESULT result = S_OK;
-    ID3D12PipelineState* pipeline = MakePipeline(PipelineDesc(), &result);
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
     ASSERT_EQ(result, S_OK);
-
-    ID3D12Resource* vertices =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles), D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* constants =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* target =
-        MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                    D3D12_RESOURCE_STATE_RENDER_TARGET);
-    void* mapped = nullptr;
-    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
-    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
-    vertices->Unmap(0, nullptr);
-    // tint, then offsets[0..3]: instance 0 stays put, instance 1 moves down.
-    const float params[20] = {1, 0, 0, 1, 0, 0, 0, 0, 0, -0.5f, 0, 0, 9, 9, 0, 0, 9, 9, 0, 0};
-    ASSERT_EQ(constants->Map(0, nullptr, &mapped), S_OK);
-    std::memcpy(mapped, params, sizeof(params));
-    constants->Unmap(0, nullptr);
-
-    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
-    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    ASSERT_TRUE(cbvHeap && rtvHeap);
-    D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
-    device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+    ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    ASSERT_TRUE(target && rtvHeap);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
 
     const float black[4] = {0, 0, 0, 1};
-    D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
-    D3D12_RECT scissor{0, 0, 64, 64};
-    D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
-    uint64_t drawsBefore = platform_testing::ExecutedDraws();
     list->ClearRenderTargetView(rtv, black, 0, nullptr);
-    list->RSSetViewports(1, &viewport);
-    list->RSSetScissorRects(1, &scissor);
     list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    list->SetGraphicsRootSignature(rootSignature);
-    list->SetPipelineState(pipeline);
-    list->SetDescriptorHeaps(1, &cbvHeap);
-    list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
-    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-    list->IASetVertexBuffers(0, 1, &view);
+    // tint, then offsets[0..3]: instance 0 stays put, instance 1 moves down.
+    const float params[20] = {1, 0, 0, 1, 0, 0, 0, 0, 0, -0.5f, 0, 0, 9, 9, 0, 0, 9, 9, 0, 0};
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    const uint64_t drawsBefore = platform_testing::ExecutedDraws();
     // Two instances starting at 5: the shader must still see instances 0 and 1.
     list->DrawInstanced(6, 2, 0, 5);
     ExecuteAndWait();
@@ -222,42 +218,20 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     EXPECT_EQ(PixelAt(pixels, 64, 13, 53), red) << "clockwise triangle, instance 1 (moved down)";
     EXPECT_EQ(PixelAt(pixels, 64, 51, 37), clear) << "counter-clockwise triangle is culled";
     EXPECT_EQ(PixelAt(pixels, 64, 13, 5), clear) << "top of the target stays clear";
-
-    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, target,
-                                                             cbvHeap, rtvHeap}) {
-        object->Release();
-    }
 }
 
 TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
-    desc.DepthStencilState.DepthEnable = TRUE;
-    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
-    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
-    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
+    AddDepthBuffer(desc);
     HRESULT result = S_OK;
-    ID3D12PipelineState* pipeline = MakePipeline(desc, &result);
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
     ASSERT_EQ(result, S_OK);
-
-    ID3D12Resource* vertices =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangles), D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* constants =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* depth =
-        MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                    D3D12_RESOURCE_STATE_DEPTH_WRITE);
-    void* mapped = nullptr;
-    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
-    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
-    vertices->Unmap(0, nullptr);
-
-    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
-    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
-    ASSERT_TRUE(cbvHeap && rtvHeap && dsvHeap);
-    D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
-    device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
+    ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
+                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
+    ASSERT_TRUE(depth && rtvHeap && dsvHeap);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_RENDER_TARGET_VIEW_DESC nullView{}; // as with a missing swap chain
@@ -266,19 +240,10 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     device->CreateRenderTargetView(nullptr, &nullView, rtv);
     device->CreateDepthStencilView(depth, nullptr, dsv);
 
-    D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
-    D3D12_RECT scissor{0, 0, 64, 64};
-    D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
-    list->RSSetViewports(1, &viewport);
-    list->RSSetScissorRects(1, &scissor);
     list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
     list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
-    list->SetGraphicsRootSignature(rootSignature);
-    list->SetPipelineState(pipeline);
-    list->SetDescriptorHeaps(1, &cbvHeap);
-    list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
-    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-    list->IASetVertexBuffers(0, 1, &view);
+    const float params[20] = {};
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
@@ -291,35 +256,16 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     };
     EXPECT_FLOAT_EQ(depthAt(13, 37), 0.5f) << "the clockwise triangle wrote its depth";
     EXPECT_FLOAT_EQ(depthAt(51, 37), 1.0f) << "the culled one did not";
-    for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, depth,
-                                                             cbvHeap, rtvHeap, dsvHeap}) {
-        object->Release();
-    }
 }
 
 TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
-    std::string path = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
-    std::wstring wide(path.begin(), path.end());
-    ID3DBlob *vs = nullptr, *ps = nullptr, *errors = nullptr;
-    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, "VSMain", "vs_5_0",
-                       0, 0, &vs, &errors);
-    if (errors != nullptr) {
-        errors->Release();
-    }
-    D3DCompileFromFile(wide.c_str(), nullptr, D3D_COMPILE_STANDARD_FILE_INCLUDE, "PSMain", "ps_5_0",
-                       0, 0, &ps, nullptr);
-    if (vs == nullptr || ps == nullptr) {
-        GTEST_SKIP() << "shaders/normal.hlsl does not compile here";
-    }
-    ID3DBlob* part = nullptr;
-    ASSERT_EQ(D3DGetBlobPart(vs->GetBufferPointer(), vs->GetBufferSize(), D3D_BLOB_ROOT_SIGNATURE,
-                             0, &part),
-              S_OK);
-    ID3D12RootSignature* rootSignature = nullptr;
-    ASSERT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                          IID_ID3D12RootSignature,
-                                          reinterpret_cast<void**>(&rootSignature)),
-              S_OK);
+    // A demo shader that no longer compiles fails here, with the compiler's words.
+    const std::string path = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
+    ComPtr<ID3DBlob> vs{CompileHlslPath(path, "VSMain", "vs_5_0")};
+    ComPtr<ID3DBlob> ps{CompileHlslPath(path, "PSMain", "ps_5_0")};
+    ASSERT_TRUE(vs && ps);
+    ComPtr<ID3D12RootSignature> rootSignature{RootSignatureFromPart(device, vs)};
+    ASSERT_NE(rootSignature, nullptr);
     // The system's fixed input layout: the instance index arrives as a system
     // value from slot 1, which has no buffer.
     const D3D12_INPUT_ELEMENT_DESC layout[] = {
@@ -333,42 +279,24 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
         {"SV_InstanceID", 0, DXGI_FORMAT_R32_UINT, 1, 0,
          D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
     };
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
-    desc.pRootSignature = rootSignature;
-    desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
-    desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {layout, 5});
+    AddDepthBuffer(desc);
+    // Blending off, with the factors the system fills in all eight targets.
     for (D3D12_RENDER_TARGET_BLEND_DESC& target : desc.BlendState.RenderTarget) {
-        target.SrcBlend = D3D12_BLEND_SRC_ALPHA;
-        target.DestBlend = D3D12_BLEND_INV_DEST_ALPHA;
-        target.BlendOp = D3D12_BLEND_OP_ADD;
-        target.SrcBlendAlpha = D3D12_BLEND_ONE;
-        target.DestBlendAlpha = D3D12_BLEND_ZERO;
-        target.BlendOpAlpha = D3D12_BLEND_OP_ADD;
-        target.LogicOp = D3D12_LOGIC_OP_NOOP;
-        target.RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+        target = {FALSE,
+                  FALSE,
+                  D3D12_BLEND_SRC_ALPHA,
+                  D3D12_BLEND_INV_DEST_ALPHA,
+                  D3D12_BLEND_OP_ADD,
+                  D3D12_BLEND_ONE,
+                  D3D12_BLEND_ZERO,
+                  D3D12_BLEND_OP_ADD,
+                  D3D12_LOGIC_OP_NOOP,
+                  D3D12_COLOR_WRITE_ENABLE_ALL};
     }
-    desc.SampleMask = 0xFFFFFFFF;
-    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
-    desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
-    desc.RasterizerState.DepthClipEnable = TRUE;
-    desc.DepthStencilState.DepthEnable = TRUE;
-    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
-    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
     desc.DepthStencilState.StencilReadMask = 0xFF;
     desc.DepthStencilState.StencilWriteMask = 0xFF;
-    desc.InputLayout = {layout, 5};
-    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-    desc.NumRenderTargets = 1;
-    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
-    desc.SampleDesc.Count = 1;
-    ID3D12PipelineState* state = nullptr;
-    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
-                                                  reinterpret_cast<void**>(&state)),
+    ComPtr<ID3D12PipelineState> state;
+    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()),
               S_OK);
-    for (IUnknown* object : std::initializer_list<IUnknown*>{state, rootSignature, part, vs, ps}) {
-        if (object != nullptr) {
-            object->Release();
-        }
-    }
 }

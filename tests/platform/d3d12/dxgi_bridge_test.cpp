@@ -5,10 +5,10 @@
 #include <dxgi_bridge.h>
 
 TEST_F(GpuTest, SwapChainBuffersAreRenderTargetsThatStartInPresent) {
-    ID3D12Resource* buffer = nullptr;
-    ASSERT_EQ(
-        d3d12_standin::CreateSwapChainBuffer(queue, 32, 16, DXGI_FORMAT_R8G8B8A8_UNORM, &buffer),
-        S_OK);
+    ComPtr<ID3D12Resource> buffer;
+    ASSERT_EQ(d3d12_standin::CreateSwapChainBuffer(queue, 32, 16, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                                   buffer.Put()),
+              S_OK);
     D3D12_RESOURCE_DESC desc = buffer->GetDesc();
     EXPECT_EQ(desc.Width, 32u);
     EXPECT_EQ(desc.Height, 16u);
@@ -18,7 +18,7 @@ TEST_F(GpuTest, SwapChainBuffersAreRenderTargetsThatStartInPresent) {
     EXPECT_EQ(d3d12_standin::GetImageLayout(buffer), VK_IMAGE_LAYOUT_UNDEFINED);
 
     // Drawn the way the system draws a frame: PRESENT -> RENDER_TARGET -> PRESENT.
-    ID3D12DescriptorHeap* heap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ComPtr<ID3D12DescriptorHeap> heap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
     ASSERT_NE(heap, nullptr);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = heap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(buffer, nullptr, rtv);
@@ -34,12 +34,9 @@ TEST_F(GpuTest, SwapChainBuffersAreRenderTargetsThatStartInPresent) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(d3d12_standin::GetImageLayout(buffer), VK_IMAGE_LAYOUT_GENERAL);
 
-    ID3D12Resource* plainBuffer =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> plainBuffer{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
     EXPECT_EQ(d3d12_standin::GetImage(plainBuffer), VkImage(VK_NULL_HANDLE));
-    plainBuffer->Release();
-    heap->Release();
-    buffer->Release();
 }
 
 TEST_F(GpuTest, WorkSubmittedThroughTheBridgeRunsAfterTheQueuesWork) {

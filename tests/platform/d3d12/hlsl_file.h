@@ -9,16 +9,9 @@
 #include <cstring>
 #include <string>
 
-// Writes `source` to `name` in the build folder and compiles `entry` for
-// `target` from there. Null, with the compiler's messages as a test failure,
-// when it does not compile.
-inline ID3DBlob* CompileHlslFile(const char* source, const char* name, const char* entry,
-                                 const char* target) {
-    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/" + name;
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(source, 1, std::strlen(source), file);
-        std::fclose(file);
-    }
+// Compiles `entry` for `target` from the file at `path`. Null, with the
+// compiler's messages as a test failure, when it does not compile.
+inline ID3DBlob* CompileHlslPath(const std::string& path, const char* entry, const char* target) {
     std::wstring wide(path.begin(), path.end());
     ID3DBlob* code = nullptr;
     ID3DBlob* errors = nullptr;
@@ -28,5 +21,20 @@ inline ID3DBlob* CompileHlslFile(const char* source, const char* name, const cha
         ADD_FAILURE() << static_cast<const char*>(errors->GetBufferPointer());
         errors->Release();
     }
+    if (code == nullptr) {
+        ADD_FAILURE() << path << " does not compile " << entry << " for " << target;
+    }
     return code;
+}
+
+// Writes `source` to `name` in the build folder and compiles `entry` for
+// `target` from there, as CompileHlslPath.
+inline ID3DBlob* CompileHlslFile(const char* source, const char* name, const char* entry,
+                                 const char* target) {
+    std::string path = std::string(BRENNWICK_BINARY_DIR) + "/" + name;
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(source, 1, std::strlen(source), file);
+        std::fclose(file);
+    }
+    return CompileHlslPath(path, entry, target);
 }

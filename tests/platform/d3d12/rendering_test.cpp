@@ -4,6 +4,8 @@
 
 #include <platform_testing.h>
 
+#include <d3dx12.h>
+
 #include <cstring>
 
 namespace {
@@ -25,9 +27,9 @@ ViewHeap MakeViewHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type) {
 } // namespace
 
 TEST_F(GpuTest, ClearedRenderTargetReadsBackAsTheClearColour) {
-    ID3D12Resource* target =
-        MakeTexture(64, 32, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                    D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ComPtr<ID3D12Resource> target{MakeTexture(64, 32, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
     ViewHeap rtv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
     ASSERT_TRUE(target && rtv.heap);
     device->CreateRenderTargetView(target, nullptr, rtv.start);
@@ -44,21 +46,21 @@ TEST_F(GpuTest, ClearedRenderTargetReadsBackAsTheClearColour) {
     EXPECT_EQ(PixelAt(pixels, 64, 59, 31), 0x00FFFF00u);
     EXPECT_EQ(PixelAt(pixels, 64, 63, 31), 0xFF0000FFu);
     EXPECT_EQ(PixelAt(pixels, 64, 60, 28), 0xFF0000FFu);
-    target->Release();
     rtv.heap->Release();
 }
 
 TEST_F(GpuTest, TextureUploadedFromAFootprintReadsBackUnchanged) {
     constexpr UINT kWidth = 100, kHeight = 20; // rows of 400 bytes in 512-byte pitches
-    ID3D12Resource* texture = MakeTexture(kWidth, kHeight, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                          D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> texture{MakeTexture(kWidth, kHeight, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                               D3D12_RESOURCE_FLAG_NONE,
+                                               D3D12_RESOURCE_STATE_COMMON)};
     ASSERT_NE(texture, nullptr);
     D3D12_RESOURCE_DESC desc = texture->GetDesc();
     D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
     UINT64 total = 0;
     device->GetCopyableFootprints(&desc, 0, 1, 0, &footprint, nullptr, nullptr, &total);
-    ID3D12Resource* upload =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
     uint8_t* bytes = nullptr;
     ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
     for (UINT y = 0; y < kHeight; ++y) {
@@ -82,15 +84,13 @@ TEST_F(GpuTest, TextureUploadedFromAFootprintReadsBackUnchanged) {
     EXPECT_EQ(PixelAt(pixels, kWidth, 0, 0), 0xFF000000u);
     EXPECT_EQ(PixelAt(pixels, kWidth, 99, 0), 0xFF000063u);
     EXPECT_EQ(PixelAt(pixels, kWidth, 7, 19), 0xFF001307u);
-    texture->Release();
-    upload->Release();
 }
 
 TEST_F(GpuTest, CopiesReachingPastTheFootprintBufferAreRejected) {
-    ID3D12Resource* texture = MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                          D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON);
-    ID3D12Resource* small =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 1024, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> texture{MakeTexture(
+        64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON)};
+    ComPtr<ID3D12Resource> small{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 1024, D3D12_RESOURCE_STATE_GENERIC_READ)};
     D3D12_RESOURCE_DESC desc = texture->GetDesc();
     D3D12_TEXTURE_COPY_LOCATION destination{};
     destination.pResource = texture;
@@ -102,14 +102,12 @@ TEST_F(GpuTest, CopiesReachingPastTheFootprintBufferAreRejected) {
                                   nullptr);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
     EXPECT_EQ(list->Close(), E_FAIL);
-    texture->Release();
-    small->Release();
 }
 
 TEST_F(GpuTest, BarrierFromTheWrongStateIsReportedOnceAndStillWorks) {
-    ID3D12Resource* target =
-        MakeTexture(8, 8, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                    D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> target{MakeTexture(8, 8, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_GENERIC_READ)};
     ViewHeap rtv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
     device->CreateRenderTargetView(target, nullptr, rtv.start);
     const float green[4] = {0.0f, 1.0f, 0.0f, 1.0f};
@@ -132,14 +130,13 @@ TEST_F(GpuTest, BarrierFromTheWrongStateIsReportedOnceAndStillWorks) {
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
     ASSERT_FALSE(pixels.empty());
     EXPECT_EQ(PixelAt(pixels, 8, 4, 4), 0xFF00FF00u);
-    target->Release();
     rtv.heap->Release();
 }
 
 TEST_F(GpuTest, DepthBufferClearedInGenericReadIsReportedAndStillCleared) {
-    ID3D12Resource* depth =
-        MakeTexture(16, 16, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                    D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> depth{MakeTexture(16, 16, DXGI_FORMAT_D32_FLOAT,
+                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                             D3D12_RESOURCE_STATE_GENERIC_READ)};
     ViewHeap dsv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
     ASSERT_TRUE(depth && dsv.heap);
     D3D12_DEPTH_STENCIL_VIEW_DESC view{};
@@ -158,15 +155,14 @@ TEST_F(GpuTest, DepthBufferClearedInGenericReadIsReportedAndStillCleared) {
     float value = 0.0f;
     std::memcpy(&value, texels.data() + (5 * 16 + 9) * 4, 4);
     EXPECT_FLOAT_EQ(value, 0.25f);
-    depth->Release();
     dsv.heap->Release();
 }
 
 TEST_F(GpuTest, ReleasingEverythingBringsLiveObjectsBack) {
     long withFixture = platform_testing::LiveObjects();
-    ID3D12Resource* texture =
-        MakeTexture(8, 8, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                    D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ComPtr<ID3D12Resource> texture{MakeTexture(8, 8, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                               D3D12_RESOURCE_STATE_RENDER_TARGET)};
     ViewHeap rtv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
     device->CreateRenderTargetView(texture, nullptr, rtv.start);
     const float black[4] = {};
@@ -176,7 +172,7 @@ TEST_F(GpuTest, ReleasingEverythingBringsLiveObjectsBack) {
     queue->ExecuteCommandLists(1, lists);
     // Released while the GPU may still be using it: the stand-in keeps the
     // Vulkan objects until the work is done.
-    texture->Release();
+    texture.Reset();
     rtv.heap->Release();
     EXPECT_EQ(platform_testing::LiveObjects(), withFixture);
     WaitForQueue();
@@ -212,28 +208,21 @@ TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
 }
 
 TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = 64;
-    desc.Height = 64;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 2;
-    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
-    ID3D12Resource* texture = nullptr;
-    ASSERT_EQ(device->CreateCommittedResource(
-                  &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
-                  IID_ID3D12Resource, reinterpret_cast<void**>(&texture)),
+    const CD3DX12_HEAP_PROPERTIES heap(D3D12_HEAP_TYPE_DEFAULT);
+    const CD3DX12_RESOURCE_DESC desc =
+        CD3DX12_RESOURCE_DESC::Tex2D(DXGI_FORMAT_R8G8B8A8_UNORM, 64, 64, 1, 2);
+    ComPtr<ID3D12Resource> texture;
+    ASSERT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
+                                              D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
+                                              IID_ID3D12Resource, texture.PutVoid()),
               S_OK);
     D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[2]{};
     UINT64 total = 0;
     device->GetCopyableFootprints(&desc, 0, 2, 0, layouts, nullptr, nullptr, &total);
-    ID3D12Resource* upload =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* readback =
-        MakeBuffer(D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> readback{
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST)};
     uint8_t* bytes = nullptr;
     ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
     for (UINT y = 0; y < 32; ++y) {
@@ -245,23 +234,14 @@ TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
     }
     upload->Unmap(0, nullptr);
 
-    D3D12_TEXTURE_COPY_LOCATION mip1{};
-    mip1.pResource = texture;
-    mip1.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    mip1.SubresourceIndex = 1;
-    D3D12_TEXTURE_COPY_LOCATION uploaded{};
-    uploaded.pResource = upload;
-    uploaded.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    uploaded.PlacedFootprint = layouts[1];
+    const CD3DX12_TEXTURE_COPY_LOCATION mip1(texture, 1);
+    const CD3DX12_TEXTURE_COPY_LOCATION uploaded(upload, layouts[1]);
     list->CopyTextureRegion(&mip1, 0, 0, 0, &uploaded, nullptr);
     D3D12_RESOURCE_BARRIER barrier =
         Transition(texture, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COPY_SOURCE);
     list->ResourceBarrier(1, &barrier);
     // Only a 4x2 box from (8, 3) comes back, placed at (1, 1) of the footprint.
-    D3D12_TEXTURE_COPY_LOCATION back{};
-    back.pResource = readback;
-    back.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    back.PlacedFootprint = layouts[1];
+    const CD3DX12_TEXTURE_COPY_LOCATION back(readback, layouts[1]);
     D3D12_BOX box{8, 3, 0, 12, 5, 1};
     list->CopyTextureRegion(&back, 1, 1, 0, &mip1, &box);
     ExecuteAndWait();
@@ -278,7 +258,4 @@ TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
     EXPECT_EQ(texel(0, 0), 0u) << "outside the box nothing is written";
     EXPECT_EQ(texel(5, 1), 0u);
     readback->Unmap(0, nullptr);
-    for (ID3D12Resource* resource : {texture, upload, readback}) {
-        resource->Release();
-    }
 }

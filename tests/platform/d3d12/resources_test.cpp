@@ -4,20 +4,14 @@
 
 #include <platform_testing.h>
 
+#include <d3dx12.h>
+
 #include <cstring>
 
 namespace {
 
 D3D12_RESOURCE_DESC TextureDesc(UINT64 width, UINT height, UINT16 mips, DXGI_FORMAT format) {
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = width;
-    desc.Height = height;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = mips;
-    desc.Format = format;
-    desc.SampleDesc.Count = 1;
-    return desc;
+    return CD3DX12_RESOURCE_DESC::Tex2D(format, width, height, 1, mips);
 }
 
 } // namespace
@@ -58,17 +52,9 @@ TEST_F(GpuTest, CopyableFootprintsAlignRowsTo256AndSubresourcesTo512) {
 }
 
 TEST_F(GpuTest, RefusesTypedBuffersAndTexturesOutsideTheDefaultHeap) {
-    D3D12_HEAP_PROPERTIES upload{};
-    upload.Type = D3D12_HEAP_TYPE_UPLOAD;
-    D3D12_RESOURCE_DESC typedBuffer{};
-    typedBuffer.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-    typedBuffer.Width = 64;
-    typedBuffer.Height = 1;
-    typedBuffer.DepthOrArraySize = 1;
-    typedBuffer.MipLevels = 1;
+    const CD3DX12_HEAP_PROPERTIES upload(D3D12_HEAP_TYPE_UPLOAD);
+    CD3DX12_RESOURCE_DESC typedBuffer = CD3DX12_RESOURCE_DESC::Buffer(64);
     typedBuffer.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    typedBuffer.SampleDesc.Count = 1;
-    typedBuffer.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
     ID3D12Resource* resource = reinterpret_cast<ID3D12Resource*>(0x1);
     EXPECT_EQ(device->CreateCommittedResource(
                   &upload, D3D12_HEAP_FLAG_NONE, &typedBuffer, D3D12_RESOURCE_STATE_GENERIC_READ,
@@ -86,16 +72,8 @@ TEST_F(GpuTest, RefusesTypedBuffersAndTexturesOutsideTheDefaultHeap) {
 
 TEST_F(GpuTest, RefusalHooksFailTheNextCreationsOnly) {
     platform_testing::RefuseNextCommittedResources(1);
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_UPLOAD;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-    desc.Width = 256;
-    desc.Height = 1;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.SampleDesc.Count = 1;
-    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+    const CD3DX12_HEAP_PROPERTIES heap(D3D12_HEAP_TYPE_UPLOAD);
+    const CD3DX12_RESOURCE_DESC desc = CD3DX12_RESOURCE_DESC::Buffer(256);
     ID3D12Resource* buffer = reinterpret_cast<ID3D12Resource*>(0x1);
     EXPECT_EQ(device->CreateCommittedResource(
                   &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_GENERIC_READ, nullptr,
@@ -131,22 +109,22 @@ TEST_F(GpuTest, RefusalHooksFailTheNextCreationsOnly) {
 }
 
 TEST_F(GpuTest, DefaultHeapResourcesCannotBeMapped) {
-    ID3D12Resource* buffer = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> buffer{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON)};
     ASSERT_NE(buffer, nullptr);
     void* mapped = nullptr;
     EXPECT_EQ(buffer->Map(0, nullptr, &mapped), E_INVALIDARG);
     EXPECT_EQ(mapped, nullptr);
-    buffer->Release();
 }
 
 TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     constexpr UINT64 kSize = 4096;
-    ID3D12Resource* upload =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* middle =
-        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON);
-    ID3D12Resource* readback =
-        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize, D3D12_RESOURCE_STATE_COPY_DEST);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> middle{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON)};
+    ComPtr<ID3D12Resource> readback{
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize, D3D12_RESOURCE_STATE_COPY_DEST)};
     ASSERT_TRUE(upload && middle && readback);
     EXPECT_NE(upload->GetGPUVirtualAddress(), 0u);
     EXPECT_NE(upload->GetGPUVirtualAddress(), middle->GetGPUVirtualAddress());
@@ -176,19 +154,15 @@ TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     }
     EXPECT_EQ(result[16 + 1024], 0u);
     readback->Unmap(0, nullptr);
-    for (ID3D12Resource* resource : {upload, middle, readback}) {
-        resource->Release();
-    }
 }
 
 TEST_F(GpuTest, CopiesOutsideABufferAreRejectedAtRecording) {
-    ID3D12Resource* small =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* other = MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> small{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> other{
+        MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON)};
     list->CopyBufferRegion(other, 0, small, 200, 100);
     EXPECT_EQ(list->Close(), E_FAIL);
-    small->Release();
-    other->Release();
 }
 
 TEST_F(GpuTest, OnlyShaderVisibleHeapsHaveAGpuStart) {

@@ -1,12 +1,14 @@
 // Drawing the way the system does: a texture uploaded in COMMON and sampled
-// from COMMON, tables set from separate one-purpose heaps, several draws in
-// one list reading different constant-buffer views, and a depth buffer that
-// stays in GENERIC_READ while it is cleared and tested.
+// from COMMON, every table in one shader-visible heap, several draws in one
+// list reading different constant-buffer views, and a depth buffer that stays
+// in DEPTH_WRITE while it is cleared and tested.
 #include "gpu_fixture.h"
 
 #include <platform_testing.h>
 
 #include "hlsl_file.h"
+
+#include <pipeline_desc.h>
 
 #include <d3dcompiler.h>
 
@@ -55,13 +57,12 @@ struct Draw {
 } // namespace
 
 TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
-    ID3DBlob* vs = CompileTextured("VSMain", "vs_5_0");
-    ID3DBlob* ps = CompileTextured("PSMain", "ps_5_0");
+    ComPtr<ID3DBlob> vs{CompileTextured("VSMain", "vs_5_0")};
+    ComPtr<ID3DBlob> ps{CompileTextured("PSMain", "ps_5_0")};
     ASSERT_TRUE(vs && ps);
-    ID3D12RootSignature* rootSignature = nullptr;
+    ComPtr<ID3D12RootSignature> rootSignature;
     ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                          IID_ID3D12RootSignature,
-                                          reinterpret_cast<void**>(&rootSignature)),
+                                          IID_ID3D12RootSignature, rootSignature.PutVoid()),
               S_OK);
     D3D12_INPUT_ELEMENT_DESC layout[] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
@@ -69,38 +70,22 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
         {"TEXCOORD", 0, DXGI_FORMAT_R32G32_FLOAT, 0, D3D12_APPEND_ALIGNED_ELEMENT,
          D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
     };
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
-    desc.pRootSignature = rootSignature;
-    desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
-    desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
-    desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
-    desc.SampleMask = 0xFFFFFFFF;
-    desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
-    desc.RasterizerState.CullMode = D3D12_CULL_MODE_BACK;
-    desc.RasterizerState.DepthClipEnable = TRUE;
-    desc.DepthStencilState.DepthEnable = TRUE;
-    desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
-    desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
-    desc.InputLayout = {layout, 2};
-    desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-    desc.NumRenderTargets = 1;
-    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.DSVFormat = DXGI_FORMAT_D32_FLOAT;
-    desc.SampleDesc.Count = 1;
-    ID3D12PipelineState* pipeline = nullptr;
-    ASSERT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
-                                                  reinterpret_cast<void**>(&pipeline)),
-              S_OK);
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {layout, 2});
+    AddDepthBuffer(desc);
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_EQ(
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+        S_OK);
 
     // A 2x2 texture: red, green / blue, white; uploaded in COMMON, left in COMMON.
-    ID3D12Resource* texture = MakeTexture(2, 2, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                          D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> texture{MakeTexture(
+        2, 2, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON)};
     D3D12_RESOURCE_DESC textureDesc = texture->GetDesc();
     D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
     UINT64 uploadSize = 0;
     device->GetCopyableFootprints(&textureDesc, 0, 1, 0, &footprint, nullptr, nullptr, &uploadSize);
-    ID3D12Resource* upload =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, uploadSize, D3D12_RESOURCE_STATE_GENERIC_READ);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, uploadSize, D3D12_RESOURCE_STATE_GENERIC_READ)};
     const uint32_t texels[4] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF};
     uint8_t* bytes = nullptr;
     ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
@@ -114,13 +99,11 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
         {{0, 0, 0, 0}, 0.7f, 0, 6}, // behind it: fails the depth test
         {{0, 0, 0, 0}, 0.5f, 6, 3}, // at equal depth: passes LESS_EQUAL
     };
-    ID3D12Resource* vertices =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kVertices), D3D12_RESOURCE_STATE_GENERIC_READ);
-    ID3D12Resource* constants =
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 3 * 256, D3D12_RESOURCE_STATE_GENERIC_READ);
-    ASSERT_EQ(vertices->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
-    std::memcpy(bytes, kVertices, sizeof(kVertices));
-    vertices->Unmap(0, nullptr);
+    ComPtr<ID3D12Resource> vertices{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kVertices), D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> constants{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 3 * 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ASSERT_NO_FATAL_FAILURE(WriteBuffer(vertices, kVertices, sizeof(kVertices)));
     ASSERT_EQ(constants->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
     for (int i = 0; i < 3; ++i) {
         const float params[8] = {draws[i].tint[0],
@@ -136,10 +119,10 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     constants->Unmap(0, nullptr);
 
     // One shader-visible heap: three constant views, then the texture view.
-    ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 4,
-                                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
-    ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
+    ComPtr<ID3D12DescriptorHeap> cbvHeap{MakeDescriptorHeap(
+        D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 4, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
     UINT increment =
         device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
     for (UINT i = 0; i < 3; ++i) {
@@ -157,12 +140,12 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     srvAt.ptr += 3 * increment;
     device->CreateShaderResourceView(texture, &srv, srvAt);
 
-    ID3D12Resource* target =
-        MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                    D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ID3D12Resource* depth =
-        MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                    D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
+                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
@@ -188,7 +171,7 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     list->SetPipelineState(pipeline);
     list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     list->IASetVertexBuffers(0, 1, &vertexView);
-    list->SetDescriptorHeaps(1, &cbvHeap);
+    list->SetDescriptorHeaps(1, cbvHeap.GetAddressOf());
     D3D12_GPU_DESCRIPTOR_HANDLE textureTable = cbvHeap->GetGPUDescriptorHandleForHeapStart();
     textureTable.ptr += 3 * increment;
     list->SetGraphicsRootDescriptorTable(1, textureTable);
@@ -209,10 +192,4 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     EXPECT_EQ(PixelAt(pixels, 64, 48, 16), 0xFF00FF00u) << "texel (1,0) top-right";
     EXPECT_EQ(PixelAt(pixels, 64, 16, 48), 0xFFFF0000u) << "texel (0,1) bottom-left";
     EXPECT_EQ(PixelAt(pixels, 64, 48, 48), 0xFFFFFFFFu) << "texel (1,1) bottom-right";
-
-    for (IUnknown* object : std::initializer_list<IUnknown*>{
-             vs, ps, rootSignature, pipeline, texture, upload, vertices, constants, cbvHeap,
-             rtvHeap, dsvHeap, target, depth}) {
-        object->Release();
-    }
 }

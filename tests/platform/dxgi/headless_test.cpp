@@ -17,10 +17,10 @@ TEST_F(SwapChainTest, PresentsWithoutADisplayOnlyAdvanceTheBackBuffer) {
     ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
     EXPECT_EQ(native.connection, nullptr);
 
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(window, 64, 48, 2));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(window, 64, 48, 2))};
     ASSERT_NE(swapChain, nullptr);
-    ID3D12Resource* buffer = nullptr;
-    ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)), S_OK);
+    ComPtr<ID3D12Resource> buffer;
+    ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
     const float cyan[4] = {0.0f, 1.0f, 1.0f, 0.0f};
     Clear(buffer, cyan);
 
@@ -37,8 +37,7 @@ TEST_F(SwapChainTest, PresentsWithoutADisplayOnlyAdvanceTheBackBuffer) {
     EXPECT_EQ(pixels[0], 0);
     EXPECT_EQ(pixels[1], 255);
     EXPECT_EQ(pixels[2], 255);
-    buffer->Release();
-    EXPECT_EQ(swapChain->Release(), 0u);
+    EXPECT_EQ(swapChain.Reset(), 0u);
 }
 
 TEST_F(SwapChainTest, PresentingABackBufferNotInPresentIsReportedOnce) {

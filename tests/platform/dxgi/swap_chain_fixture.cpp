@@ -1,28 +1,16 @@
 #include "swap_chain_fixture.h"
 
-#include <platform_testing.h>
-
-#include <initializer_list>
-
 void SwapChainTest::SetUp() {
-    liveBefore = platform_testing::LiveObjects();
-    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
-                                reinterpret_cast<void**>(&device)),
-              S_OK);
-    ASSERT_NO_FATAL_FAILURE(CreateCommandSet(device));
-    rtvHeap = MakeDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    ASSERT_NO_FATAL_FAILURE(DeviceFixture::SetUp());
+    rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
     ASSERT_NE(rtvHeap, nullptr);
-    ASSERT_EQ(CreateDXGIFactory1(IID_IDXGIFactory4, reinterpret_cast<void**>(&factory)), S_OK);
+    ASSERT_EQ(CreateDXGIFactory1(IID_IDXGIFactory4, factory.PutVoid()), S_OK);
 }
 
 void SwapChainTest::TearDown() {
-    ReleaseCommandSet();
-    for (IUnknown* object : std::initializer_list<IUnknown*>{factory, rtvHeap, device}) {
-        if (object != nullptr) {
-            object->Release();
-        }
-    }
-    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore) << "stand-in objects leaked";
+    factory.Reset();
+    rtvHeap.Reset();
+    DeviceFixture::TearDown();
 }
 
 HWND SwapChainTest::MakeWindow(int width, int height, int x, int y) {

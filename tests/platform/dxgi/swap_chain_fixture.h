@@ -2,19 +2,11 @@
 // and the few GPU steps the swap-chain tests repeat.
 #pragma once
 
-#include <gtest/gtest.h>
+#include <device_fixture.h>
 
-#include <gpu_test_support.h>
-
-#include <windows.h>
-
-#include <d3d12.h>
 #include <dxgi1_4.h>
 
-#include <cstdint>
-#include <vector>
-
-class SwapChainTest : public testing::Test, protected DirectCommandSet {
+class SwapChainTest : public DeviceFixture {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -29,12 +21,11 @@ protected:
     // Clears `buffer` (state PRESENT) to `color` and leaves it in PRESENT.
     void Clear(ID3D12Resource* buffer, const float color[4]);
     // Copies `texture` (state PRESENT) into a readback buffer: tightly packed RGBA8 rows.
+    using DeviceFixture::ReadBack;
     std::vector<uint8_t> ReadBack(ID3D12Resource* texture) {
-        return ReadBackTexture(device, texture, D3D12_RESOURCE_STATE_PRESENT);
+        return ReadBack(texture, D3D12_RESOURCE_STATE_PRESENT);
     }
 
-    long liveBefore = 0;
-    ID3D12Device* device = nullptr;
-    ID3D12DescriptorHeap* rtvHeap = nullptr;
-    IDXGIFactory4* factory = nullptr;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    ComPtr<IDXGIFactory4> factory;
 };

@@ -13,8 +13,8 @@ template <typename T> T* const kJunk = reinterpret_cast<T*>(uintptr_t{0x1});
 TEST(DxgiFactory, AnswersForEveryFactoryInterfaceWithItsSdkId) {
     EXPECT_EQ(IID_IDXGIFactory4, __uuidof(IDXGIFactory4));
     EXPECT_EQ(IID_IDXGISwapChain3, __uuidof(IDXGISwapChain3));
-    IDXGIFactory4* factory = nullptr;
-    ASSERT_EQ(CreateDXGIFactory1(IID_PPV_ARGS(&factory)), S_OK);
+    ComPtr<IDXGIFactory4> factory;
+    ASSERT_EQ(CreateDXGIFactory1(IID_PPV_ARGS(factory.Put())), S_OK);
     for (REFIID riid : {IID_IUnknown, IID_IDXGIObject, IID_IDXGIFactory, IID_IDXGIFactory1,
                         IID_IDXGIFactory2, IID_IDXGIFactory3}) {
         IUnknown* other = nullptr;
@@ -26,11 +26,12 @@ TEST(DxgiFactory, AnswersForEveryFactoryInterfaceWithItsSdkId) {
     EXPECT_EQ(factory->QueryInterface(IID_IDXGISwapChain, reinterpret_cast<void**>(&notAFactory)),
               E_NOINTERFACE);
     EXPECT_EQ(notAFactory, nullptr);
-    EXPECT_EQ(factory->Release(), 0u);
+    EXPECT_EQ(factory.Reset(), 0u);
 
-    IDXGIFactory2* debugFactory = nullptr;
-    ASSERT_EQ(CreateDXGIFactory2(DXGI_CREATE_FACTORY_DEBUG, IID_PPV_ARGS(&debugFactory)), S_OK);
-    EXPECT_EQ(debugFactory->Release(), 0u);
+    ComPtr<IDXGIFactory2> debugFactory;
+    ASSERT_EQ(CreateDXGIFactory2(DXGI_CREATE_FACTORY_DEBUG, IID_PPV_ARGS(debugFactory.Put())),
+              S_OK);
+    EXPECT_EQ(debugFactory.Reset(), 0u);
     IDXGIFactory2* refused = kJunk<IDXGIFactory2>;
     EXPECT_EQ(CreateDXGIFactory2(0x10, IID_PPV_ARGS(&refused)), DXGI_ERROR_INVALID_CALL);
     EXPECT_EQ(refused, nullptr);
@@ -81,32 +82,29 @@ TEST_F(SwapChainTest, RefusesDescriptionsDirect3D12CannotPresentWith) {
     EXPECT_EQ(factory->CreateSwapChain(queue, nullptr, &swapChain), DXGI_ERROR_INVALID_CALL);
     EXPECT_EQ(swapChain, nullptr);
 
-    IDXGISwapChain3* first = MakeSwapChain(good);
+    ComPtr<IDXGISwapChain3> first{MakeSwapChain(good)};
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(refusal(queue, good), E_ACCESSDENIED) << "a second swap chain on the window";
-    first->Release();
-    IDXGISwapChain3* again = MakeSwapChain(good);
+    first.Reset();
+    ComPtr<IDXGISwapChain3> again{MakeSwapChain(good)};
     ASSERT_NE(again, nullptr) << "the window is free once the first one is gone";
-    again->Release();
 }
 
 TEST_F(SwapChainTest, BuffersAreRenderTargetTexturesOfTheWindowSize) {
     HWND window = MakeWindow(96, 80);
     win32_standin::NativeWindow native{};
     ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(window, 0, 0, 3));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(window, 0, 0, 3))};
     ASSERT_NE(swapChain, nullptr);
     for (UINT i = 0; i < 3; ++i) {
-        ID3D12Resource* buffer = nullptr;
-        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
-                  S_OK);
+        ComPtr<ID3D12Resource> buffer;
+        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
         D3D12_RESOURCE_DESC desc = buffer->GetDesc();
         EXPECT_EQ(desc.Dimension, D3D12_RESOURCE_DIMENSION_TEXTURE2D);
         EXPECT_EQ(desc.Width, native.clientWidth) << "a zero size takes the client area";
         EXPECT_EQ(desc.Height, native.clientHeight);
         EXPECT_EQ(desc.Format, DXGI_FORMAT_R8G8B8A8_UNORM);
         EXPECT_TRUE(desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET);
-        buffer->Release();
     }
     ID3D12Resource* beyond = kJunk<ID3D12Resource>;
     EXPECT_EQ(swapChain->GetBuffer(3, IID_ID3D12Resource, reinterpret_cast<void**>(&beyond)),
@@ -119,11 +117,11 @@ TEST_F(SwapChainTest, BuffersAreRenderTargetTexturesOfTheWindowSize) {
     EXPECT_EQ(desc.BufferCount, 3u);
     EXPECT_EQ(desc.OutputWindow, window);
     EXPECT_EQ(desc.SwapEffect, DXGI_SWAP_EFFECT_FLIP_DISCARD);
-    EXPECT_EQ(swapChain->Release(), 0u);
+    EXPECT_EQ(swapChain.Reset(), 0u);
 }
 
 TEST_F(SwapChainTest, EveryPresentMovesToTheNextBackBuffer) {
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(MakeWindow(64, 48), 64, 48, 2));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(MakeWindow(64, 48), 64, 48, 2))};
     ASSERT_NE(swapChain, nullptr);
     uint64_t totalBefore = platform_testing::TotalPresents();
     std::vector<UINT> order{swapChain->GetCurrentBackBufferIndex()};
@@ -142,11 +140,10 @@ TEST_F(SwapChainTest, EveryPresentMovesToTheNextBackBuffer) {
     EXPECT_EQ(swapChain->GetCurrentBackBufferIndex(), 1u);
     EXPECT_EQ(platform_testing::Presents(swapChain), 5u);
     WaitForQueue();
-    swapChain->Release();
 }
 
 TEST_F(SwapChainTest, ThreeBuffersAreVisitedInOrder) {
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(MakeWindow(32, 32), 32, 32, 3));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(MakeWindow(32, 32), 32, 32, 3))};
     ASSERT_NE(swapChain, nullptr);
     std::vector<UINT> order{swapChain->GetCurrentBackBufferIndex()};
     for (int i = 0; i < 4; ++i) {
@@ -155,15 +152,14 @@ TEST_F(SwapChainTest, ThreeBuffersAreVisitedInOrder) {
     }
     EXPECT_EQ(order, (std::vector<UINT>{0, 1, 2, 0, 1}));
     WaitForQueue();
-    swapChain->Release();
 }
 
 TEST_F(SwapChainTest, ClearedBackBufferReadsBackAsCyan) {
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(MakeWindow(40, 30), 40, 30, 2));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(MakeWindow(40, 30), 40, 30, 2))};
     ASSERT_NE(swapChain, nullptr);
-    ID3D12Resource* buffer = nullptr;
+    ComPtr<ID3D12Resource> buffer;
     ASSERT_EQ(swapChain->GetBuffer(swapChain->GetCurrentBackBufferIndex(), IID_ID3D12Resource,
-                                   reinterpret_cast<void**>(&buffer)),
+                                   buffer.PutVoid()),
               S_OK);
     const float cyan[4] = {0.0f, 1.0f, 1.0f, 0.0f};
     Clear(buffer, cyan);
@@ -176,22 +172,20 @@ TEST_F(SwapChainTest, ClearedBackBufferReadsBackAsCyan) {
         EXPECT_EQ(pixels[at + 2], 255);
         EXPECT_EQ(pixels[at + 3], 0);
     }
-    buffer->Release();
-    swapChain->Release();
 }
 
 TEST_F(SwapChainTest, BuffersOutliveTheSwapChainWhileReferenced) {
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(MakeWindow(16, 16), 16, 16, 2));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(MakeWindow(16, 16), 16, 16, 2))};
     ASSERT_NE(swapChain, nullptr);
-    ID3D12Resource* buffer = nullptr;
-    ASSERT_EQ(swapChain->GetBuffer(1, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)), S_OK);
+    ComPtr<ID3D12Resource> buffer;
+    ASSERT_EQ(swapChain->GetBuffer(1, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
     ASSERT_EQ(swapChain->Present(1, 0), S_OK);
-    EXPECT_EQ(swapChain->Release(), 0u);
+    EXPECT_EQ(swapChain.Reset(), 0u);
     EXPECT_EQ(buffer->GetDesc().Width, 16u);
     const float red[4] = {1.0f, 0.0f, 0.0f, 1.0f};
     Clear(buffer, red);
     EXPECT_EQ(ReadBack(buffer)[0], 255);
-    EXPECT_EQ(buffer->Release(), 0u);
+    EXPECT_EQ(buffer.Reset(), 0u);
     // TearDown checks that the live-object count is back where it started.
 }
 

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -65,19 +66,17 @@ TEST_F(SwapChainTest, PresentedClearsAppearInTheWindow) {
     ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
     ASSERT_NE(native.connection, nullptr) << "needs an X display (scripts/test.sh runs Xvfb)";
     ASSERT_EQ(factory->MakeWindowAssociation(window, DXGI_MWA_NO_ALT_ENTER), S_OK);
-    IDXGISwapChain3* swapChain =
-        MakeSwapChain(Describe(window, native.clientWidth, native.clientHeight, 2));
+    ComPtr<IDXGISwapChain3> swapChain{
+        MakeSwapChain(Describe(window, native.clientWidth, native.clientHeight, 2))};
     ASSERT_NE(swapChain, nullptr);
 
     // Buffer 0 cyan, buffer 1 red: each present must show the buffer it was
     // given, with the channels in their places.
     const float colors[2][4] = {{0.0f, 1.0f, 1.0f, 0.0f}, {1.0f, 0.0f, 0.0f, 1.0f}};
     for (UINT i = 0; i < 2; ++i) {
-        ID3D12Resource* buffer = nullptr;
-        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
-                  S_OK);
+        ComPtr<ID3D12Resource> buffer;
+        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
         Clear(buffer, colors[i]);
-        buffer->Release();
     }
     ASSERT_EQ(swapChain->GetCurrentBackBufferIndex(), 0u);
     ASSERT_EQ(swapChain->Present(1, 0), S_OK);
@@ -92,7 +91,6 @@ TEST_F(SwapChainTest, PresentedClearsAppearInTheWindow) {
     EXPECT_GT(ShareAfterPresent(native.window, native.clientWidth, native.clientHeight, 255, 0, 0),
               0.99)
         << "the window should show the red buffer";
-    swapChain->Release();
 }
 
 TEST_F(SwapChainTest, OtherBufferFormatsShowTheSameColours) {
@@ -109,27 +107,24 @@ TEST_F(SwapChainTest, OtherBufferFormatsShowTheSameColours) {
         desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
         desc.BufferCount = 2;
         desc.SwapEffect = DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL;
-        IDXGISwapChain1* swapChain = nullptr;
-        ASSERT_EQ(
-            factory->CreateSwapChainForHwnd(queue, window, &desc, nullptr, nullptr, &swapChain),
-            S_OK);
+        ComPtr<IDXGISwapChain1> swapChain;
+        ASSERT_EQ(factory->CreateSwapChainForHwnd(queue, window, &desc, nullptr, nullptr,
+                                                  swapChain.Put()),
+                  S_OK);
         DXGI_SWAP_CHAIN_DESC1 made{};
         ASSERT_EQ(swapChain->GetDesc1(&made), S_OK);
         EXPECT_EQ(made.Format, format);
         EXPECT_EQ(made.Width, native.clientWidth);
         EXPECT_EQ(made.SwapEffect, DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL);
 
-        ID3D12Resource* buffer = nullptr;
-        ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
-                  S_OK);
+        ComPtr<ID3D12Resource> buffer;
+        ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
         Clear(buffer, cyan);
-        buffer->Release();
         ASSERT_EQ(swapChain->Present(1, 0), S_OK);
         WaitForQueue();
         EXPECT_GT(
             ShareAfterPresent(native.window, native.clientWidth, native.clientHeight, 0, 255, 255),
             0.99);
-        swapChain->Release();
     }
 }
 
@@ -138,31 +133,34 @@ TEST_F(SwapChainTest, KeepsPresentingWhenTheWindowChangesSize) {
     win32_standin::NativeWindow native{};
     ASSERT_TRUE(win32_standin::GetNativeWindow(window, &native));
     ASSERT_NE(native.connection, nullptr) << "needs an X display (scripts/test.sh runs Xvfb)";
-    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(window, 80, 60, 2));
+    ComPtr<IDXGISwapChain3> swapChain{MakeSwapChain(Describe(window, 80, 60, 2))};
     ASSERT_NE(swapChain, nullptr);
     const float cyan[4] = {0.0f, 1.0f, 1.0f, 1.0f};
     for (UINT i = 0; i < 2; ++i) {
-        ID3D12Resource* buffer = nullptr;
-        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
-                  S_OK);
+        ComPtr<ID3D12Resource> buffer;
+        ASSERT_EQ(swapChain->GetBuffer(i, IID_ID3D12Resource, buffer.PutVoid()), S_OK);
         Clear(buffer, cyan);
-        buffer->Release();
     }
     ASSERT_EQ(swapChain->Present(1, 0), S_OK);
 
     // Resized behind the swap chain's back: its Vulkan swap chain goes out of
-    // date and the buffers are stretched over the new area.
+    // date and the buffers are stretched over the new area. The server handles
+    // one connection's requests in order, so once it answers the geometry
+    // request the new size is in place.
     const uint32_t size[2] = {200, 150};
     xcb_configure_window(native.connection, native.window,
                          XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
-    xcb_flush(native.connection);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(
+        native.connection, xcb_get_geometry(native.connection, native.window), nullptr);
+    ASSERT_NE(geometry, nullptr);
+    EXPECT_EQ(geometry->width, size[0]);
+    EXPECT_EQ(geometry->height, size[1]);
+    std::free(geometry);
     for (int frame = 0; frame < 3; ++frame) {
         ASSERT_EQ(swapChain->Present(1, 0), S_OK);
     }
     WaitForQueue();
     EXPECT_GT(ShareAfterPresent(native.window, size[0], size[1], 0, 255, 255), 0.99);
-    swapChain->Release();
 }
 
 } // namespace
