@@ -42,7 +42,9 @@ Texture::Texture(ID3D12Device* device, uint32_t width, uint32_t height, bool asR
 
     std::printf("%s : INFO : %d %d\n", "Dx12::Texture::Texture", static_cast<int>(width),
                 static_cast<int>(height));
-    resource = CreateCommittedResource(device, width, height, format, flags, initialState);
+    const D3D12_CLEAR_VALUE depthClear = DepthClearValue();
+    resource = CreateCommittedResource(device, width, height, format, flags, initialState,
+                                       asDepthStencil ? &depthClear : nullptr);
     if (resource == nullptr) {
         std::printf("ERROR : %s : Cant Create RES\n", "Dx12::Texture::Texture");
     }
