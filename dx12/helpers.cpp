@@ -8,7 +8,8 @@ namespace Dx12 {
 
 ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, uint32_t height,
                                         DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
-                                        D3D12_RESOURCE_STATES initialState) {
+                                        D3D12_RESOURCE_STATES initialState,
+                                        const D3D12_CLEAR_VALUE* clearValue) {
     if (device == nullptr) {
         return nullptr;
     }
@@ -37,7 +38,7 @@ ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, ui
 
     ID3D12Resource* resource = nullptr;
     device->CreateCommittedResource(&heapProperties, D3D12_HEAP_FLAG_NONE, &desc, initialState,
-                                    nullptr, IID_ID3D12Resource,
+                                    isBuffer ? nullptr : clearValue, IID_ID3D12Resource,
                                     reinterpret_cast<void**>(&resource));
     return resource;
 }
