@@ -131,9 +131,10 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
     depthStencilViewDesc.Texture2D.MipSlice = 0;
     depthStencilHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
+    const D3D12_CLEAR_VALUE depthClear = DepthClearValue();
     depthBuffer = CreateCommittedResource(device, width, height, DXGI_FORMAT_D32_FLOAT,
                                           D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                          D3D12_RESOURCE_STATE_GENERIC_READ);
+                                          D3D12_RESOURCE_STATE_DEPTH_WRITE, &depthClear);
     if (device != nullptr && depthStencilHeap != nullptr) {
         device->CreateDepthStencilView(depthBuffer, &depthStencilViewDesc,
                                        depthStencilHeap->GetCPUDescriptorHandleForHeapStart());

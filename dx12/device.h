@@ -1,5 +1,6 @@
 // The device with its two command sets (0 draws and presents, 1 uploads), the
-// flip-model swap chain with a view per back buffer, and the depth buffer.
+// flip-model swap chain with a view per back buffer, and the depth buffer, which
+// is made in, and stays in, the depth-write state.
 #pragma once
 
 #include <windows.h>

@@ -8,7 +8,8 @@ namespace Dx12 {
 
 ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, uint32_t height,
                                         DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
-                                        D3D12_RESOURCE_STATES initialState) {
+                                        D3D12_RESOURCE_STATES initialState,
+                                        const D3D12_CLEAR_VALUE* clearValue) {
     if (device == nullptr) {
         return nullptr;
     }
@@ -37,7 +38,7 @@ ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, ui
 
     ID3D12Resource* resource = nullptr;
     device->CreateCommittedResource(&heapProperties, D3D12_HEAP_FLAG_NONE, &desc, initialState,
-                                    nullptr, IID_ID3D12Resource,
+                                    isBuffer ? nullptr : clearValue, IID_ID3D12Resource,
                                     reinterpret_cast<void**>(&resource));
     return resource;
 }
@@ -87,6 +88,12 @@ ID3D12DescriptorHeap* CreateDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTO
 D3D12_CPU_DESCRIPTOR_HANDLE OffsetDescriptor(D3D12_CPU_DESCRIPTOR_HANDLE start, uint32_t index,
                                              uint32_t increment) {
     start.ptr += static_cast<SIZE_T>(index) * increment;
+    return start;
+}
+
+D3D12_GPU_DESCRIPTOR_HANDLE OffsetDescriptor(D3D12_GPU_DESCRIPTOR_HANDLE start, uint32_t index,
+                                             uint32_t increment) {
+    start.ptr += static_cast<UINT64>(index) * increment;
     return start;
 }
 

@@ -13,10 +13,20 @@ namespace Dx12 {
 
 // A height below 2 makes a buffer in the upload heap (width = size in bytes),
 // a height of 2 or more a 2-D texture in the default heap. Returns a new
-// reference or null; null for a null device.
+// reference or null; null for a null device. `clearValue`, when given, is the
+// texture's optimised clear value.
 ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, uint32_t height,
                                         DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
-                                        D3D12_RESOURCE_STATES initialState);
+                                        D3D12_RESOURCE_STATES initialState,
+                                        const D3D12_CLEAR_VALUE* clearValue = nullptr);
+
+// The clear value of every depth buffer: the draw pass clears depth to 1.
+inline D3D12_CLEAR_VALUE DepthClearValue() {
+    D3D12_CLEAR_VALUE value = {};
+    value.Format = DXGI_FORMAT_D32_FLOAT;
+    value.DepthStencil.Depth = 1.0f;
+    return value;
+}
 
 // Copies `size` bytes from `data` into subresource 0 of a CPU-visible resource.
 // Prints "Failed Map" and copies nothing when the resource cannot be mapped.
@@ -36,6 +46,8 @@ ID3D12DescriptorHeap* CreateDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTO
 // being `increment` bytes apart (GetDescriptorHandleIncrementSize). A handle is
 // an address: the arithmetic is SIZE_T wide.
 D3D12_CPU_DESCRIPTOR_HANDLE OffsetDescriptor(D3D12_CPU_DESCRIPTOR_HANDLE start, uint32_t index,
+                                             uint32_t increment);
+D3D12_GPU_DESCRIPTOR_HANDLE OffsetDescriptor(D3D12_GPU_DESCRIPTOR_HANDLE start, uint32_t index,
                                              uint32_t increment);
 
 // A transition of every subresource of `resource` from `before` to `after`.

@@ -36,8 +36,9 @@ Constant::Constant(ID3D12Device* device, uint32_t size) {
     const uint32_t alignedSize = (size + 255u) & ~255u;
     resource = CreateCommittedResource(device, alignedSize, 1, DXGI_FORMAT_UNKNOWN,
                                        D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_GENERIC_READ);
+    // Not shader visible: draws copy the view into the shader-visible heap.
     heap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+                                D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
     if (resource != nullptr) {
         constantBufferView.BufferLocation = resource->GetGPUVirtualAddress();
         constantBufferView.SizeInBytes = alignedSize;

@@ -35,7 +35,7 @@ public:
 };
 
 // A constant buffer in the upload heap, its size rounded up to 256 bytes, with
-// its own one-descriptor shader-visible heap.
+// its view in its own one-descriptor heap, which is not shader visible.
 class Constant : public Resource {
 public:
     Constant(ID3D12Device* device, uint32_t size);

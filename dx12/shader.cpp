@@ -1,5 +1,7 @@
 #include "shader.h"
 
+#include "helpers.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -75,12 +77,8 @@ void CompileShaderFromFile(std::vector<uint8_t>& code, const char* fileName, con
                         "Dx12::CompileShaderFromFile", fileName, static_cast<unsigned>(compiled));
         }
     }
-    if (codeBlob != nullptr) {
-        codeBlob->Release();
-    }
-    if (errorBlob != nullptr) {
-        errorBlob->Release();
-    }
+    ReleaseAndNull(codeBlob);
+    ReleaseAndNull(errorBlob);
 }
 
 D3D12_BLEND_DESC CreateBlendDesc() {

@@ -31,15 +31,19 @@ Texture::Texture(ID3D12Device* device, uint32_t width, uint32_t height, bool asR
         flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
         initialState = D3D12_RESOURCE_STATE_GENERIC_READ;
     }
-    // The depth flag overrides format and flags, not the initial state.
+    // Depth textures are made in the depth-write state they are cleared and
+    // drawn in, and never leave it.
     if (asDepthStencil) {
         format = DXGI_FORMAT_D32_FLOAT;
         flags = D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL;
+        initialState = D3D12_RESOURCE_STATE_DEPTH_WRITE;
     }
 
     std::printf("%s : INFO : %d %d\n", "Dx12::Texture::Texture", static_cast<int>(width),
                 static_cast<int>(height));
-    resource = CreateCommittedResource(device, width, height, format, flags, initialState);
+    const D3D12_CLEAR_VALUE depthClear = DepthClearValue();
+    resource = CreateCommittedResource(device, width, height, format, flags, initialState,
+                                       asDepthStencil ? &depthClear : nullptr);
     if (resource == nullptr) {
         std::printf("ERROR : %s : Cant Create RES\n", "Dx12::Texture::Texture");
     }
@@ -52,8 +56,10 @@ Texture::Texture(ID3D12Device* device, uint32_t width, uint32_t height, bool asR
     shaderResourceView.Texture2D.PlaneSlice = 0;
     shaderResourceView.Texture2D.ResourceMinLODClamp = 0.0f;
 
+    // The view lives in a heap that is not shader visible: draws copy it into
+    // the one shader-visible heap bound while they execute.
     heap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
-                                D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+                                D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
     // A null resource still gets its view: the descriptor becomes a null view.
     if (!asDepthStencil && heap != nullptr) {
         device->CreateShaderResourceView(resource, &shaderResourceView,

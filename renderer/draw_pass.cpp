@@ -255,6 +255,11 @@ void Renderer::DrawBatches(const ViewBuffer& view, const DrawTarget& target) {
 void Renderer::SubmitBatch(const InstancingBuffer& group, UINT batch, const DrawTarget& target) {
     ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
     device->BeginCommands(DRAW_COMMANDS);
+    // Every table of this submission points into the one heap.
+    nextShaderVisibleDescriptor_ = 0;
+    if (shaderVisibleHeap_ != nullptr) {
+        list->SetDescriptorHeaps(1, &shaderVisibleHeap_);
+    }
     RecordOpening(list, target);
     for (auto& [meshName, mesh] : group.meshes) {
         if (mesh != nullptr) {
@@ -298,20 +303,38 @@ void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offsc
 
     list->SetGraphicsRootSignature(shader->rootSignature);
     list->SetPipelineState(shader->pipelineState);
+    // Each table is the object's descriptor copied into the shader-visible heap.
     Constant* constant = cache_constant[uniform_select == 0 ? "uniform0" : "uniform1"];
     if (constant != nullptr && constant->heap != nullptr) {
-        list->SetDescriptorHeaps(1, &constant->heap);
-        list->SetGraphicsRootDescriptorTable(0,
-                                             constant->heap->GetGPUDescriptorHandleForHeapStart());
+        const D3D12_GPU_DESCRIPTOR_HANDLE table = StageDescriptor(constant->heap);
+        if (table.ptr != 0) {
+            list->SetGraphicsRootDescriptorTable(0, table);
+        }
     }
     for (size_t j = 0; j < textureHeaps.size(); ++j) {
-        list->SetDescriptorHeaps(1, &textureHeaps[j]);
-        list->SetGraphicsRootDescriptorTable(static_cast<UINT>(j + 1),
-                                             textureHeaps[j]->GetGPUDescriptorHandleForHeapStart());
+        const D3D12_GPU_DESCRIPTOR_HANDLE table = StageDescriptor(textureHeaps[j]);
+        if (table.ptr != 0) {
+            list->SetGraphicsRootDescriptorTable(static_cast<UINT>(j + 1), table);
+        }
     }
     list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     list->IASetVertexBuffers(0, 1, &vertex->vertexBufferView);
     list->DrawInstanced(static_cast<UINT>(mesh.vertices.size()), instanceCount, 0, 0);
+}
+
+D3D12_GPU_DESCRIPTOR_HANDLE Renderer::StageDescriptor(ID3D12DescriptorHeap* source) {
+    if (shaderVisibleHeap_ == nullptr ||
+        nextShaderVisibleDescriptor_ >= SHADER_VISIBLE_DESCRIPTORS) {
+        return D3D12_GPU_DESCRIPTOR_HANDLE{0};
+    }
+    ID3D12Device* d3d = device->device;
+    const UINT step = d3d->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+    const UINT slot = nextShaderVisibleDescriptor_++;
+    const D3D12_CPU_DESCRIPTOR_HANDLE destination =
+        OffsetDescriptor(shaderVisibleHeap_->GetCPUDescriptorHandleForHeapStart(), slot, step);
+    d3d->CopyDescriptorsSimple(1, destination, source->GetCPUDescriptorHandleForHeapStart(),
+                               D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+    return OffsetDescriptor(shaderVisibleHeap_->GetGPUDescriptorHandleForHeapStart(), slot, step);
 }
 
 } // namespace Dx12

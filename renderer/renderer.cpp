@@ -1,5 +1,7 @@
 #include "renderer.h"
 
+#include <helpers.h>
+
 #include <cstdio>
 
 namespace Dx12 {
@@ -29,8 +31,13 @@ template <class Map> void EmptyCache(Map& cache, const char* operation, const ch
 
 Renderer::Renderer(HWND window, uint32_t width, uint32_t height, uint32_t backBufferCount)
     : device(nullptr), frame_count(0), uniform_select(0), uniform0_data(nullptr),
-      uniform1_data(nullptr) {
+      uniform1_data(nullptr), shaderVisibleHeap_(nullptr), nextShaderVisibleDescriptor_(0) {
     device = new Device(window, width, height, backBufferCount);
+    if (device->device != nullptr) {
+        shaderVisibleHeap_ = CreateDescriptorHeap(
+            device->device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, SHADER_VISIBLE_DESCRIPTORS,
+            D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+    }
     Constant* uniform0 = new Constant(device->device, UNIFORM_SIZE);
     Constant* uniform1 = new Constant(device->device, UNIFORM_SIZE);
     cache_constant["uniform0"] = uniform0;
@@ -59,6 +66,7 @@ Renderer::~Renderer() {
         delete texture;
     }
     updateTextures_.clear();
+    ReleaseAndNull(shaderVisibleHeap_);
     delete device;
     device = nullptr;
     uniform0_data = nullptr;

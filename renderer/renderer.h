@@ -24,6 +24,8 @@ public:
     static constexpr uint32_t UNIFORM_SIZE = 10624;
     static constexpr uint32_t INSTANCE_SLOTS_OFFSET = 384;
     static constexpr uint32_t INSTANCES_PER_BATCH = 128;
+    // Descriptors of the shader-visible heap that every draw's tables point into.
+    static constexpr uint32_t SHADER_VISIBLE_DESCRIPTORS = 4096;
 
     Renderer(HWND window, uint32_t width, uint32_t height, uint32_t backBufferCount);
     ~Renderer();
@@ -74,6 +76,16 @@ private:
     // One mesh inside a batch: shader on first use, tables, the instanced draw.
     void DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
                   int renderTargetCount);
+    // Copies the one descriptor of `source` (a heap that is not shader visible)
+    // into the next free slot of the shader-visible heap and returns the slot's
+    // GPU handle; a null handle when the heap is full.
+    D3D12_GPU_DESCRIPTOR_HANDLE StageDescriptor(ID3D12DescriptorHeap* source);
+
+    // The one shader-visible CBV/SRV/UAV heap, bound once per submission. Each
+    // submission is waited for before the next is recorded, so every
+    // submission fills it from the start.
+    ID3D12DescriptorHeap* shaderVisibleHeap_;
+    uint32_t nextShaderVisibleDescriptor_;
 
     // Textures the update pass made: the only cache_texture objects it may
     // destroy, and the ones teardown deletes besides the render targets'.

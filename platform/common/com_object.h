@@ -87,13 +87,9 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-// Methods the system never calls answer E_NOTIMPL and say so once.
-#define STANDIN_NOT_IMPLEMENTED(name)                                                              \
-    do {                                                                                           \
-        static std::atomic<bool> reported{false};                                                  \
-        if (!reported.exchange(true)) {                                                            \
-            std::fprintf(stderr, "%s: not implemented by the stand-in\n", name);                   \
-        }                                                                                          \
-    } while (0)
+// Methods the system never calls answer E_NOTIMPL and say so once per call
+// site, through the message module (platform/messages, where it is defined).
+void ReportNotImplemented(const char* method);
+#define STANDIN_NOT_IMPLEMENTED(name) ::standin::ReportNotImplemented(name)
 
 } // namespace standin

@@ -47,6 +47,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
         Fail(kMethod, "missing copy location");
         return;
     }
+    RecordCopyUses(kMethod, *destination, *source);
     bool toTexture = destination->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     bool fromTexture = source->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     if (!toTexture && !fromTexture) {

@@ -1,8 +1,9 @@
 #include "d3d12_command_allocator.h"
 
 #include "d3d12_device.h"
+#include "debug_text.h"
 
-#include <cstdio>
+#include <debug_messages.h>
 
 namespace d3d12_standin {
 
@@ -15,15 +16,27 @@ bool D3D12CommandAllocator::Implements(REFIID riid) const {
            riid == IID_ID3D12Pageable || riid == IID_ID3D12CommandAllocator;
 }
 
+D3D12CommandAllocator::~D3D12CommandAllocator() {
+    standin::ForgetObject(static_cast<ID3D12CommandAllocator*>(this));
+}
+
 HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
+    using namespace standin::messages;
     if (recordingLists > 0) {
-        std::fprintf(stderr, "ID3D12CommandAllocator::Reset: a command list is still recording "
-                             "into this allocator\n");
+        standin::Report(COMMAND_ALLOCATOR_CANNOT_RESET, static_cast<ID3D12CommandAllocator*>(this),
+                        "ID3D12CommandAllocator::Reset",
+                        "The command allocator cannot be reset because a command list is "
+                        "currently being recorded with the allocator.");
         return E_FAIL;
     }
     if (Device()->Core().submissions.Completed() < lastSerial_) {
-        std::fprintf(stderr, "ID3D12CommandAllocator::Reset: command lists recorded with this "
-                             "allocator are still executing on the GPU\n");
+        standin::Report(
+            COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
+            "ID3D12CommandAllocator::Reset",
+            "A command allocator (%s) is being reset before previous executions "
+            "associated with the allocator have completed.",
+            ObjectText(static_cast<ID3D12CommandAllocator*>(this), "", "ID3D12CommandAllocator")
+                .c_str());
         return E_FAIL;
     }
     return S_OK;

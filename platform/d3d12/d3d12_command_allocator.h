@@ -12,6 +12,7 @@ class D3D12CommandAllocator final : public DeviceChild<ID3D12CommandAllocator> {
 public:
     D3D12CommandAllocator(D3D12Device* device, D3D12_COMMAND_LIST_TYPE type)
         : DeviceChild(device), type_(type) {}
+    ~D3D12CommandAllocator() override;
 
     static D3D12CommandAllocator* FromInterface(ID3D12CommandAllocator* allocator);
     D3D12_COMMAND_LIST_TYPE Type() const { return type_; }

@@ -1,14 +1,20 @@
 #include "d3d12_command_list.h"
 
 #include "d3d12_command_allocator.h"
+#include "d3d12_descriptor_heap.h"
 #include "d3d12_device.h"
 #include "d3d12_pipeline_state.h"
 #include "d3d12_resource.h"
 #include "d3d12_root_signature.h"
+#include "debug_layer.h"
+#include "debug_text.h"
 #include "format_table.h"
 #include "live_registry.h"
 
+#include <debug_messages.h>
+
 #include <cstdio>
+#include <cstring>
 
 namespace d3d12_standin {
 namespace {
@@ -21,7 +27,7 @@ D3D12GraphicsCommandList::D3D12GraphicsCommandList(D3D12Device* device,
                                                    D3D12_COMMAND_LIST_TYPE type,
                                                    D3D12CommandAllocator* allocator,
                                                    ID3D12PipelineState* initialState)
-    : DeviceChild(device), type_(type) {
+    : DeviceChild(device), type_(type), debugLayer_(DebugLayerEnabled()) {
     g_lists.Add(this);
     SetAllocator(allocator);
     if (initialState != nullptr) {
@@ -31,6 +37,7 @@ D3D12GraphicsCommandList::D3D12GraphicsCommandList(D3D12Device* device,
 
 D3D12GraphicsCommandList::~D3D12GraphicsCommandList() {
     g_lists.Remove(this);
+    standin::ForgetObject(static_cast<ID3D12GraphicsCommandList*>(this));
     SetAllocator(nullptr);
 }
 
@@ -61,7 +68,7 @@ bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
 
 bool D3D12GraphicsCommandList::Recording(const char* method) {
     if (!recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: the list is closed\n", method);
+        standin::ReportRefusal("ID3D12GraphicsCommandList", method, "the list is closed");
         failed_ = true;
         return false;
     }
@@ -69,13 +76,14 @@ bool D3D12GraphicsCommandList::Recording(const char* method) {
 }
 
 void D3D12GraphicsCommandList::Fail(const char* method, const char* reason) {
-    std::fprintf(stderr, "ID3D12GraphicsCommandList::%s: %s\n", method, reason);
+    standin::ReportRefusal("ID3D12GraphicsCommandList", method, "%s", reason);
     failed_ = true;
 }
 
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (!recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list is already closed\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Close", "the list is already closed");
         return E_FAIL;
     }
     recording_ = false;
@@ -83,8 +91,9 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
         --allocator_->recordingLists;
     }
     if (failed_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Close: the list recorded an invalid "
-                             "command and cannot be executed\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Close",
+                        "the list recorded an invalid command and cannot be executed");
         return E_FAIL;
     }
     return S_OK;
@@ -93,21 +102,25 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator* allocator,
                                                           ID3D12PipelineState* initialState) {
     if (recording_) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: the list is still recording; "
-                             "Close it first\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset",
+                        "the list is still recording; Close it first");
         return E_FAIL;
     }
     if (allocator == nullptr) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: no allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset", "no allocator");
         return E_INVALIDARG;
     }
     auto* standin = D3D12CommandAllocator::FromInterface(allocator);
     if (standin->recordingLists > 0) {
-        std::fprintf(stderr, "ID3D12GraphicsCommandList::Reset: another list is recording into "
-                             "this allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset",
+                        "another list is recording into this allocator");
         return E_INVALIDARG;
     }
     commands_.clear();
+    debugCommands_.clear();
     failed_ = false;
     SetAllocator(nullptr);
     recording_ = true;
@@ -129,6 +142,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount,
         return;
     }
     commands_.push_back(CmdDraw{vertexCount, instanceCount, startVertex, startInstance});
+    RecordDebug(DebugDraw{});
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource* destination,
@@ -155,6 +169,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
     }
     commands_.push_back(
         CmdCopyBuffer{to->Buffer(), destinationOffset, from->Buffer(), sourceOffset, size});
+    RecordDebug(DebugCopy{"CopyBufferRegion",
+                          {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
+                          {from->Track(), 0, DXGI_FORMAT_UNKNOWN}});
 }
 
 void STDMETHODCALLTYPE
@@ -198,6 +215,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12Pipeline
         return;
     }
     commands_.push_back(CmdSetPipeline{standin->Pipeline()});
+    RecordDebug(DebugSetPipeline{standin->debugInfo});
 }
 
 void STDMETHODCALLTYPE
@@ -210,6 +228,7 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
         return;
     }
     CmdBarriers command;
+    DebugBarriers debug;
     for (UINT i = 0; i < count; ++i) {
         const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
         if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
@@ -227,15 +246,45 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
         }
         command.transitions.push_back(
             {resource->Image(), barrier.Transition.StateBefore, barrier.Transition.StateAfter});
+        debug.transitions.push_back({resource->Track(), barrier.Transition.Subresource,
+                                     barrier.Transition.StateBefore,
+                                     barrier.Transition.StateAfter});
     }
     commands_.push_back(std::move(command));
+    RecordDebug(std::move(debug));
 }
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetDescriptorHeaps(UINT,
-                                                                    ID3D12DescriptorHeap* const*) {
-    // Tables resolve through the device's GPU descriptor range, so which
-    // heaps are bound does not change what a handle means.
-    Recording("SetDescriptorHeaps");
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* const* heaps) {
+    // Tables resolve through the device's GPU descriptor range, so which heaps
+    // are bound changes nothing the list draws; the validation layer checks
+    // that every table points into the heap bound when it is used.
+    if (!Recording("SetDescriptorHeaps")) {
+        return;
+    }
+    DebugSetHeaps debug;
+    for (UINT i = 0; heaps != nullptr && i < count; ++i) {
+        D3D12DescriptorHeap* heap = D3D12DescriptorHeap::FromInterface(heaps[i]);
+        const char* problem = heap == nullptr          ? "is not a live descriptor heap"
+                              : !heap->ShaderVisible() ? "is not shader visible"
+                                                       : nullptr;
+        std::shared_ptr<DescriptorStorage>* slot =
+            heap == nullptr                                               ? nullptr
+            : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &debug.samplers
+                                                                          : &debug.resources;
+        if (problem == nullptr && *slot != nullptr) {
+            problem = "is a second heap of its type (at most one of each type can be set)";
+        }
+        if (problem != nullptr) {
+            standin::Report(standin::messages::SET_DESCRIPTOR_HEAP_INVALID,
+                            static_cast<ID3D12GraphicsCommandList*>(this),
+                            "ID3D12GraphicsCommandList::SetDescriptorHeaps",
+                            "pDescriptorHeaps[%u] %s; it is not set.", i, problem);
+            continue;
+        }
+        *slot = heap->Storage();
+    }
+    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE
@@ -249,6 +298,8 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
         return;
     }
     commands_.push_back(CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr});
+    RecordDebug(
+        DebugSetRootSignature{rootSignature, standin != nullptr ? standin->Layout() : nullptr});
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
@@ -263,6 +314,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
              "the GPU handle is not inside a live shader-visible descriptor heap");
         return;
     }
+    RecordDebug(DebugSetTable{parameter, heap, first, base.ptr});
     commands_.push_back(CmdSetTable{parameter, std::move(heap), first});
 }
 
@@ -295,7 +347,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
 
 bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle,
                                               D3D12_DESCRIPTOR_HEAP_TYPE type, AttachmentView* view,
-                                              const char* method) {
+                                              const char* method, DebugUse* use) {
     DescriptorRecord* record = Device()->Core().ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
         Fail(method, type == D3D12_DESCRIPTOR_HEAP_TYPE_RTV
@@ -311,6 +363,10 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
     // nothing is drawn into it or cleared.
     view->image = record->image.lock();
     view->view = record->view;
+    use->resource = record->resource.lock();
+    use->subresource =
+        use->resource != nullptr ? use->resource->Subresource(record->view.baseMip, 0, 0) : 0;
+    use->format = record->format;
     return true;
 }
 
@@ -325,22 +381,28 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
         return;
     }
     CmdSetRenderTargets command;
+    DebugSetTargets debug;
+    debug.colors.resize(count);
     for (UINT i = 0; i < count; ++i) {
         D3D12_CPU_DESCRIPTOR_HANDLE handle =
             singleRange ? D3D12_CPU_DESCRIPTOR_HANDLE{renderTargets[0].ptr +
                                                       i * DeviceCore::kDescriptorIncrement}
                         : renderTargets[i];
         AttachmentView view;
-        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets")) {
+        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets",
+                            &debug.colors[i])) {
             return;
         }
         command.colors.push_back(std::move(view));
     }
-    if (depthStencil != nullptr && !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
-                                                   &command.depth, "OMSetRenderTargets")) {
+    debug.hasDepth = depthStencil != nullptr;
+    if (depthStencil != nullptr &&
+        !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.depth,
+                        "OMSetRenderTargets", &debug.depth)) {
         return;
     }
     commands_.push_back(std::move(command));
+    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
@@ -350,8 +412,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
         return;
     }
     CmdClearDepth command{};
+    DebugClear debug{{}, true};
     if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.target,
-                        "ClearDepthStencilView")) {
+                        "ClearDepthStencilView", &debug.target)) {
         return;
     }
     if (rectCount > 0 && rects == nullptr) {
@@ -363,6 +426,8 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     command.stencil = stencil;
     command.rects.assign(rects, rects + rectCount);
     commands_.push_back(std::move(command));
+    CheckClearValue(debug.target, nullptr, depth, stencil, flags);
+    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
@@ -372,8 +437,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
         return;
     }
     CmdClearColor command{};
+    DebugClear debug{{}, false};
     if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &command.target,
-                        "ClearRenderTargetView")) {
+                        "ClearRenderTargetView", &debug.target)) {
         return;
     }
     if (color == nullptr || (rectCount > 0 && rects == nullptr)) {
@@ -385,6 +451,63 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
     }
     command.rects.assign(rects, rects + rectCount);
     commands_.push_back(std::move(command));
+    CheckClearValue(debug.target, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
+    RecordDebug(std::move(debug));
+}
+
+void D3D12GraphicsCommandList::RecordCopyUses(const char* method,
+                                              const D3D12_TEXTURE_COPY_LOCATION& destination,
+                                              const D3D12_TEXTURE_COPY_LOCATION& source) {
+    auto use = [](const D3D12_TEXTURE_COPY_LOCATION& location) {
+        D3D12Resource* resource = D3D12Resource::FromInterface(location.pResource);
+        DebugUse made;
+        if (resource != nullptr) {
+            made.resource = resource->Track();
+            made.subresource = location.Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX
+                                   ? location.SubresourceIndex
+                                   : 0;
+        }
+        return made;
+    };
+    RecordDebug(DebugCopy{method, use(destination), use(source)});
+}
+
+void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLOAT color[4],
+                                               float depth, uint8_t stencil,
+                                               D3D12_CLEAR_FLAGS flags) {
+    if (!debugLayer_ || target.resource == nullptr || target.resource->swapChainBuffer) {
+        return;
+    }
+    const ResourceTrack& resource = *target.resource;
+    const D3D12_CLEAR_VALUE& optimised = resource.clearValue;
+    bool matches = false;
+    if (color != nullptr) {
+        matches = std::memcmp(optimised.Color, color, sizeof optimised.Color) == 0;
+    } else {
+        matches =
+            ((flags & D3D12_CLEAR_FLAG_DEPTH) == 0 || optimised.DepthStencil.Depth == depth) &&
+            ((flags & D3D12_CLEAR_FLAG_STENCIL) == 0 || optimised.DepthStencil.Stencil == stencil);
+    }
+    if (resource.hasClearValue && matches) {
+        return;
+    }
+    const char* method = color != nullptr ? "ID3D12CommandList::ClearRenderTargetView"
+                                          : "ID3D12CommandList::ClearDepthStencilView";
+    const standin::MessageKind& kind =
+        color != nullptr ? standin::messages::CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE
+                         : standin::messages::CLEARDEPTHSTENCILVIEW_MISMATCHINGCLEARVALUE;
+    if (resource.hasClearValue) {
+        standin::Report(kind, resource.object, method,
+                        "The clear values do not match those passed to resource creation. The "
+                        "clear operation is typically slower as a result; but will still clear "
+                        "to the desired value.");
+    } else {
+        standin::Report(kind, resource.object, method,
+                        "The application did not pass any clear value to resource creation. The "
+                        "%s operation is typically slower as a result; but will still clear to "
+                        "the desired value.",
+                        method + std::strlen("ID3D12CommandList::"));
+    }
 }
 
 // ---- what the system does not use --------------------------------------------

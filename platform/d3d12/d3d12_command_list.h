@@ -3,6 +3,7 @@
 
 #include "command_stream.h"
 #include "d3d12_device_child.h"
+#include "debug_stream.h"
 
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     // True when a recorded command was invalid: the list must not execute.
     bool Failed() const { return failed_; }
     const std::vector<Command>& Commands() const { return commands_; }
+    // What the validation layer checks when the list executes.
+    const std::vector<DebugCommand>& DebugCommands() const { return debugCommands_; }
     D3D12CommandAllocator* Allocator() const { return allocator_; }
 
     D3D12_COMMAND_LIST_TYPE STDMETHODCALLTYPE GetType() override { return type_; }
@@ -123,7 +126,17 @@ private:
     // Marks the list in error: Close will fail, as on Windows.
     void Fail(const char* method, const char* reason);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
-                        AttachmentView* view, const char* method);
+                        AttachmentView* view, const char* method, DebugUse* use);
+    template <typename T> void RecordDebug(T&& command) {
+        if (debugLayer_) {
+            debugCommands_.emplace_back(std::forward<T>(command));
+        }
+    }
+    void RecordCopyUses(const char* method, const D3D12_TEXTURE_COPY_LOCATION& destination,
+                        const D3D12_TEXTURE_COPY_LOCATION& source);
+    // Clears of resources made without an optimised clear value, or with another one.
+    void CheckClearValue(const DebugUse& target, const FLOAT color[4], float depth, uint8_t stencil,
+                         D3D12_CLEAR_FLAGS flags);
     void SetAllocator(D3D12CommandAllocator* allocator);
 
     D3D12_COMMAND_LIST_TYPE type_;
@@ -131,6 +144,8 @@ private:
     bool recording_ = true;
     bool failed_ = false;
     std::vector<Command> commands_;
+    bool debugLayer_;
+    std::vector<DebugCommand> debugCommands_;
 };
 
 } // namespace d3d12_standin

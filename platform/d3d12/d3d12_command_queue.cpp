@@ -5,10 +5,13 @@
 #include "d3d12_command_list.h"
 #include "d3d12_device.h"
 #include "d3d12_fence.h"
+#include "debug_layer.h"
+#include "debug_text.h"
 #include "descriptor_set_cache.h"
 #include "live_registry.h"
 #include "testing_counters.h"
 
+#include <debug_messages.h>
 #include <vulkan_check.h>
 
 #include <cstdio>
@@ -25,6 +28,34 @@ VkSemaphoreSubmitInfo TimelinePoint(VkSemaphore semaphore, uint64_t value) {
     info.value = value;
     info.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
     return info;
+}
+
+// Lists still open or whose Close failed are not executed, as on Windows
+// (where executing them removes the device).
+bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT index) {
+    using namespace standin::messages;
+    constexpr const char* kMethod = "ID3D12CommandQueue::ExecuteCommandLists";
+    if (list == nullptr) {
+        standin::Report(NOT_A_STANDIN_COMMAND_LIST, given, kMethod,
+                        "list %u is not a stand-in command list; skipped", index);
+        return false;
+    }
+    std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
+    if (list->IsRecording()) {
+        standin::Report(EXECUTECOMMANDLISTS_OPENCOMMANDLIST, given, kMethod,
+                        "Command lists must be successfully closed before execution. Command "
+                        "List (%s) at index %u is still open; it is not executed.",
+                        text.c_str(), index);
+        return false;
+    }
+    if (list->Failed()) {
+        standin::Report(EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST, given, kMethod,
+                        "Command List (%s) at index %u failed to close (it recorded an invalid "
+                        "call); it is not executed.",
+                        text.c_str(), index);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -50,7 +81,8 @@ bool D3D12CommandQueue::Implements(REFIID riid) const {
 void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
                                                               ID3D12CommandList* const* lists) {
     if (count > 0 && lists == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::ExecuteCommandLists: no list array\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12CommandQueue::ExecuteCommandLists", "no list array");
         return;
     }
     DeviceCore& core = Device()->Core();
@@ -62,14 +94,11 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
     }
     for (UINT i = 0; i < count; ++i) {
         D3D12GraphicsCommandList* list = D3D12GraphicsCommandList::FromInterface(lists[i]);
-        if (list == nullptr || list->IsRecording() || list->Failed()) {
-            const char* why = list == nullptr       ? "not a stand-in command list"
-                              : list->IsRecording() ? "not closed"
-                                                    : "in error (its Close failed)";
-            std::fprintf(stderr,
-                         "ID3D12CommandQueue::ExecuteCommandLists: list %u is %s; skipped\n", i,
-                         why);
+        if (!Executable(list, lists[i], i)) {
             continue;
+        }
+        if (DebugLayerEnabled()) {
+            ValidateExecutedList(lists[i], list->DebugCommands());
         }
         SubmitBatch batch;
         batch.commands = core.submissions.BeginCommands();
@@ -98,7 +127,8 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {
     D3D12Fence* standin = D3D12Fence::FromInterface(fence);
     if (standin == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::Signal: not a stand-in fence\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Signal",
+                        "not a stand-in fence");
         return E_INVALIDARG;
     }
     DeviceCore& core = Device()->Core();
@@ -115,7 +145,8 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 v
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 value) {
     D3D12Fence* standin = D3D12Fence::FromInterface(fence);
     if (standin == nullptr) {
-        std::fprintf(stderr, "ID3D12CommandQueue::Wait: not a stand-in fence\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Wait",
+                        "not a stand-in fence");
         return E_INVALIDARG;
     }
     DeviceCore& core = Device()->Core();

@@ -13,6 +13,13 @@ public:
     D3D12DescriptorHeap(D3D12Device* device, const D3D12_DESCRIPTOR_HEAP_DESC& desc);
     ~D3D12DescriptorHeap() override;
 
+    // Null for anything that is not a live stand-in descriptor heap.
+    static D3D12DescriptorHeap* FromInterface(ID3D12DescriptorHeap* heap);
+    const std::shared_ptr<DescriptorStorage>& Storage() const { return storage_; }
+    bool ShaderVisible() const {
+        return (desc_.Flags & D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE) != 0;
+    }
+
     D3D12_DESCRIPTOR_HEAP_DESC STDMETHODCALLTYPE GetDesc() override { return desc_; }
     D3D12_CPU_DESCRIPTOR_HANDLE STDMETHODCALLTYPE GetCPUDescriptorHandleForHeapStart() override;
     D3D12_GPU_DESCRIPTOR_HANDLE STDMETHODCALLTYPE GetGPUDescriptorHandleForHeapStart() override;

@@ -5,10 +5,13 @@
 #include "d3d12_command_queue.h"
 #include "d3d12_descriptor_heap.h"
 #include "d3d12_fence.h"
+#include "d3d12_info_queue.h"
 #include "d3d12_pipeline_state.h"
 #include "d3d12_resource.h"
 #include "d3d12_root_signature.h"
 #include "testing_counters.h"
+
+#include <debug_messages.h>
 
 #include <cstdio>
 #include <mutex>
@@ -32,6 +35,14 @@ D3D12Device::D3D12Device(std::shared_ptr<vk_core::VulkanContext> context)
     : core_(std::make_unique<DeviceCore>(std::move(context))) {}
 
 D3D12Device::~D3D12Device() = default;
+
+HRESULT STDMETHODCALLTYPE D3D12Device::QueryInterface(REFIID riid, void** object) {
+    if (object != nullptr && riid == IID_ID3D12InfoQueue) {
+        *object = static_cast<ID3D12InfoQueue*>(new D3D12InfoQueue(this));
+        return S_OK;
+    }
+    return ComObject::QueryInterface(riid, object);
+}
 
 bool D3D12Device::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12Device;
@@ -63,8 +74,8 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandQueue(const D3D12_COMMAND_QU
         *queue = nullptr;
     }
     if (desc == nullptr || desc->Type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommandQueue: only direct queues are "
-                             "supported\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateCommandQueue", "only direct queues are supported");
         return E_INVALIDARG;
     }
     return HandOut(new D3D12CommandQueue(this, *desc), riid, queue);
@@ -76,8 +87,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandAllocator(D3D12_COMMAND_LIST
         *allocator = nullptr;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommandAllocator: only direct allocators are "
-                             "supported\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateCommandAllocator",
+                        "only direct allocators are supported");
         return E_INVALIDARG;
     }
     return HandOut(new D3D12CommandAllocator(this, type), riid, allocator);
@@ -91,14 +103,14 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandList(UINT, D3D12_COMMAND_LIS
         *list = nullptr;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT || allocator == nullptr) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommandList: needs a direct type and an "
-                             "allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Device::CreateCommandList",
+                        "needs a direct type and an allocator");
         return E_INVALIDARG;
     }
     auto* standin = D3D12CommandAllocator::FromInterface(allocator);
     if (standin->recordingLists > 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommandList: another list is recording into "
-                             "the allocator\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Device::CreateCommandList",
+                        "another list is recording into the allocator");
         return E_INVALIDARG;
     }
     return HandOut(new D3D12GraphicsCommandList(this, type, standin, initialState), riid, list);
@@ -119,15 +131,17 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateDescriptorHeap(const D3D12_DESCRIPT
     }
     if (desc == nullptr || desc->NumDescriptors == 0 || desc->Type < 0 ||
         desc->Type >= D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES) {
-        std::fprintf(stderr, "ID3D12Device::CreateDescriptorHeap: needs a known type and at "
-                             "least one descriptor\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateDescriptorHeap",
+                        "needs a known type and at least one descriptor");
         return E_INVALIDARG;
     }
     bool shaderVisible = (desc->Flags & D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE) != 0;
     if (shaderVisible && desc->Type != D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV &&
         desc->Type != D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER) {
-        std::fprintf(stderr, "ID3D12Device::CreateDescriptorHeap: RTV and DSV heaps cannot be "
-                             "shader-visible\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateDescriptorHeap",
+                        "RTV and DSV heaps cannot be shader-visible");
         return E_INVALIDARG;
     }
     if (ConsumeRefusal(Refusal::DescriptorHeap)) {
@@ -152,7 +166,8 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateRootSignature(UINT, const void* blo
     std::shared_ptr<RootSignatureLayout> layout =
         RootSignatureLayout::Create(Context(), blob, size, &error);
     if (layout == nullptr) {
-        std::fprintf(stderr, "ID3D12Device::CreateRootSignature: %s\n", error.c_str());
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateRootSignature", "%s", error.c_str());
         return E_INVALIDARG;
     }
     return HandOut(new D3D12RootSignature(this, std::move(layout)), riid, rootSignature);
@@ -173,8 +188,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     if (desc->pRootSignature != nullptr) {
         D3D12RootSignature* standin = D3D12RootSignature::FromInterface(desc->pRootSignature);
         if (standin == nullptr) {
-            std::fprintf(stderr, "ID3D12Device::CreateGraphicsPipelineState: pRootSignature is "
-                                 "not a stand-in root signature\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateGraphicsPipelineState",
+                            "pRootSignature is not a stand-in root signature");
             return E_INVALIDARG;
         }
         rootSignature = standin->Layout();
@@ -183,28 +199,45 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     std::string error;
     HRESULT result = BuildPipeline(Context(), *desc, std::move(rootSignature), &pipeline, &error);
     if (FAILED(result)) {
-        std::fprintf(stderr, "ID3D12Device::CreateGraphicsPipelineState: %s\n", error.c_str());
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateGraphicsPipelineState", "%s", error.c_str());
         return result;
     }
-    return HandOut(new D3D12PipelineState(this, std::move(pipeline)), riid, state);
+    auto* made = new D3D12PipelineState(this, pipeline);
+    auto info = std::make_shared<PipelineDebugInfo>();
+    info->object = static_cast<ID3D12PipelineState*>(made);
+    info->numRenderTargets = desc->NumRenderTargets < 8 ? desc->NumRenderTargets : 8;
+    for (UINT i = 0; i < info->numRenderTargets; ++i) {
+        info->rtvFormats[i] = desc->RTVFormats[i];
+    }
+    info->dsvFormat = desc->DSVFormat;
+    info->depthWrites = desc->DepthStencilState.DepthEnable &&
+                        desc->DepthStencilState.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL;
+    info->rootSignature = pipeline->rootSignature;
+    made->debugInfo = std::move(info);
+    return HandOut(made, riid, state);
 }
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(
-    const D3D12_HEAP_PROPERTIES* heap, D3D12_HEAP_FLAGS, const D3D12_RESOURCE_DESC* desc,
-    D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE*, REFIID riid, void** resource) {
+HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(const D3D12_HEAP_PROPERTIES* heap,
+                                                               D3D12_HEAP_FLAGS,
+                                                               const D3D12_RESOURCE_DESC* desc,
+                                                               D3D12_RESOURCE_STATES initialState,
+                                                               const D3D12_CLEAR_VALUE* clearValue,
+                                                               REFIID riid, void** resource) {
     if (resource != nullptr) {
         *resource = nullptr;
     }
     if (heap == nullptr || desc == nullptr) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: missing heap properties or "
-                             "description\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateCommittedResource",
+                        "missing heap properties or description");
         return E_INVALIDARG;
     }
     if (ConsumeRefusal(Refusal::CommittedResource)) {
         return E_OUTOFMEMORY;
     }
     D3D12Resource* made = nullptr;
-    HRESULT result = D3D12Resource::Create(this, *heap, *desc, initialState, &made);
+    HRESULT result = D3D12Resource::Create(this, *heap, *desc, initialState, clearValue, &made);
     if (FAILED(result)) {
         return result;
     }
@@ -246,24 +279,26 @@ HRESULT WINAPI D3D12CreateDevice(IUnknown* adapter, D3D_FEATURE_LEVEL minimumFea
         *device = nullptr;
     }
     if (adapter != nullptr) {
-        std::fprintf(stderr, "D3D12CreateDevice: only the default adapter (null) is supported\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "D3D12CreateDevice",
+                        "only the default adapter (null) is supported");
         return E_INVALIDARG;
     }
     if (minimumFeatureLevel > D3D_FEATURE_LEVEL_12_1) {
-        std::fprintf(stderr,
-                     "D3D12CreateDevice: feature level 0x%X is above the stand-in's "
-                     "12_1\n",
-                     unsigned(minimumFeatureLevel));
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "D3D12CreateDevice",
+                        "feature level 0x%X is above the stand-in's 12_1",
+                        unsigned(minimumFeatureLevel));
         return DXGI_ERROR_UNSUPPORTED;
     }
     if (ConsumeRefusal(Refusal::Device)) {
-        std::fprintf(stderr, "D3D12CreateDevice: refused by a test hook\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "D3D12CreateDevice",
+                        "refused by a test hook");
         return DXGI_ERROR_UNSUPPORTED;
     }
     std::string error;
     std::shared_ptr<vk_core::VulkanContext> context = d3d12_standin::ProcessVulkanContext(&error);
     if (context == nullptr) {
-        std::fprintf(stderr, "D3D12CreateDevice: no usable Vulkan device: %s\n", error.c_str());
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "D3D12CreateDevice",
+                        "no usable Vulkan device: %s", error.c_str());
         return DXGI_ERROR_UNSUPPORTED;
     }
     auto* made = new d3d12_standin::D3D12Device(std::move(context));

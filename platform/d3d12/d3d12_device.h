@@ -18,6 +18,8 @@ public:
     ~D3D12Device() override;
 
     DeviceCore& Core() { return *core_; }
+    // ID3D12InfoQueue is a separate object sharing the device's messages.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
     const std::shared_ptr<vk_core::VulkanContext>& Context() const { return core_->context; }
 
     // ID3D12Object

@@ -23,19 +23,6 @@ void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
     STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateUnorderedAccessView");
 }
 
-void STDMETHODCALLTYPE D3D12Device::CopyDescriptors(UINT, const D3D12_CPU_DESCRIPTOR_HANDLE*,
-                                                    const UINT*, UINT,
-                                                    const D3D12_CPU_DESCRIPTOR_HANDLE*, const UINT*,
-                                                    D3D12_DESCRIPTOR_HEAP_TYPE) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CopyDescriptors");
-}
-
-void STDMETHODCALLTYPE D3D12Device::CopyDescriptorsSimple(UINT, D3D12_CPU_DESCRIPTOR_HANDLE,
-                                                          D3D12_CPU_DESCRIPTOR_HANDLE,
-                                                          D3D12_DESCRIPTOR_HEAP_TYPE) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CopyDescriptorsSimple");
-}
-
 D3D12_RESOURCE_ALLOCATION_INFO STDMETHODCALLTYPE
 D3D12Device::GetResourceAllocationInfo(UINT, UINT, const D3D12_RESOURCE_DESC*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12Device::GetResourceAllocationInfo");

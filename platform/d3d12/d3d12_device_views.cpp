@@ -5,6 +5,8 @@
 #include "d3d12_resource.h"
 #include "format_table.h"
 
+#include <debug_messages.h>
+
 #include <cstdio>
 
 namespace d3d12_standin {
@@ -14,10 +16,9 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
                          D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
     DescriptorRecord* record = core.ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
-        std::fprintf(stderr,
-                     "ID3D12Device::%s: the handle is not inside a live heap of the "
-                     "right type; nothing written\n",
-                     method);
+        standin::ReportRefusal(
+            "ID3D12Device", method,
+            "the handle is not inside a live heap of the right type; nothing written");
     }
     return record;
 }
@@ -26,7 +27,7 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
 std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* method) {
     D3D12Resource* standin = D3D12Resource::FromInterface(resource);
     if (standin == nullptr || standin->Image() == nullptr) {
-        std::fprintf(stderr, "ID3D12Device::%s: the resource is not a stand-in texture\n", method);
+        standin::ReportRefusal("ID3D12Device", method, "the resource is not a stand-in texture");
         return nullptr;
     }
     return standin->Image();
@@ -51,16 +52,23 @@ bool ViewFormat(DXGI_FORMAT requested, const GpuImage& image, VkFormat* format) 
 // bad (record null too), the view is a null view, or there is no texture.
 std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
                                            D3D12_DESCRIPTOR_HEAP_TYPE type, DescriptorKind kind,
-                                           ID3D12Resource* resource, const char* method,
-                                           DescriptorRecord** record) {
+                                           ID3D12Resource* resource, DXGI_FORMAT format,
+                                           const char* method, DescriptorRecord** record) {
     *record = Target(core, dest, type, method);
     if (*record == nullptr) {
         return nullptr;
     }
     **record = DescriptorRecord{};
     (*record)->kind = kind;
+    (*record)->format = format;
     if (resource == nullptr) {
         return nullptr; // a null view: reads give zero
+    }
+    if (D3D12Resource* standin = D3D12Resource::FromInterface(resource)) {
+        (*record)->resource = standin->Track();
+        if (format == DXGI_FORMAT_UNKNOWN) {
+            (*record)->format = standin->GetDesc().Format;
+        }
     }
     return ViewedImage(resource, method);
 }
@@ -81,14 +89,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     }
     if (desc->BufferLocation % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0 ||
         desc->SizeInBytes % D3D12_CONSTANT_BUFFER_DATA_PLACEMENT_ALIGNMENT != 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: BufferLocation and "
-                             "SizeInBytes must be multiples of 256\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateConstantBufferView",
+                        "BufferLocation and SizeInBytes must be multiples of 256");
     }
     uint64_t offset = 0;
     std::shared_ptr<GpuBuffer> buffer = Core().ResolveAddress(desc->BufferLocation, &offset);
     if (buffer == nullptr || desc->SizeInBytes == 0 || desc->SizeInBytes > buffer->size - offset) {
-        std::fprintf(stderr, "ID3D12Device::CreateConstantBufferView: the range is not inside "
-                             "a live buffer; the view is null\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateConstantBufferView",
+                        "the range is not inside a live buffer; the view is null");
         return;
     }
     record->buffer = buffer;
@@ -102,7 +112,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image = BeginTextureView(
         Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, DescriptorKind::ShaderResource,
-        resource, "CreateShaderResourceView", &record);
+        resource, desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateShaderResourceView",
+        &record);
     if (image == nullptr) {
         return;
     }
@@ -110,8 +121,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     VkFormat format = image->format;
     if (desc != nullptr) {
         if (desc->ViewDimension != D3D12_SRV_DIMENSION_TEXTURE2D) {
-            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: only 2-D texture "
-                                 "views are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateShaderResourceView",
+                            "only 2-D texture views are supported");
             return;
         }
         baseMip = desc->Texture2D.MostDetailedMip;
@@ -119,8 +131,8 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
                                                          : desc->Texture2D.MipLevels;
         if (!ViewFormat(desc->Format, *image, &format) || baseMip >= image->mipLevels ||
             mipCount == 0 || mipCount > image->mipLevels - baseMip) {
-            std::fprintf(stderr, "ID3D12Device::CreateShaderResourceView: bad format or mip "
-                                 "range\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateShaderResourceView", "bad format or mip range");
             return;
         }
     }
@@ -136,9 +148,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
     ID3D12Resource* resource, const D3D12_RENDER_TARGET_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image =
-        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget,
-                         resource, "CreateRenderTargetView", &record);
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget, resource,
+        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateRenderTargetView", &record);
     if (image == nullptr) {
         return;
     }
@@ -148,14 +160,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
         mip = desc->Texture2D.MipSlice;
         if (desc->ViewDimension != D3D12_RTV_DIMENSION_TEXTURE2D ||
             !ViewFormat(desc->Format, *image, &format) || mip >= image->mipLevels) {
-            std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: only 2-D views of a "
-                                 "known format and an existing mip are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateRenderTargetView",
+                            "only 2-D views of a known format and an existing mip are supported");
             return;
         }
     }
     if ((image->aspect & VK_IMAGE_ASPECT_COLOR_BIT) == 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateRenderTargetView: the resource is not a colour "
-                             "texture\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateRenderTargetView",
+                        "the resource is not a colour texture");
         return;
     }
     record->image = image;
@@ -166,9 +180,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
     ID3D12Resource* resource, const D3D12_DEPTH_STENCIL_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image =
-        BeginTextureView(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil,
-                         resource, "CreateDepthStencilView", &record);
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil, resource,
+        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateDepthStencilView", &record);
     if (image == nullptr) {
         return;
     }
@@ -179,14 +193,16 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
         if (desc->ViewDimension != D3D12_DSV_DIMENSION_TEXTURE2D ||
             !ViewFormat(desc->Format, *image, &format) || format != image->format ||
             mip >= image->mipLevels) {
-            std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: only 2-D views in the "
-                                 "texture's own format are supported\n");
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CreateDepthStencilView",
+                            "only 2-D views in the texture's own format are supported");
             return;
         }
     }
     if ((image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) == 0) {
-        std::fprintf(stderr, "ID3D12Device::CreateDepthStencilView: the resource is not a depth "
-                             "texture\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateDepthStencilView",
+                        "the resource is not a depth texture");
         return;
     }
     record->image = image;
@@ -203,6 +219,55 @@ void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc
     *record = DescriptorRecord{};
     record->kind = DescriptorKind::Sampler;
     record->sampler = *desc;
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptorsSimple(UINT count,
+                                                          D3D12_CPU_DESCRIPTOR_HANDLE destination,
+                                                          D3D12_CPU_DESCRIPTOR_HANDLE source,
+                                                          D3D12_DESCRIPTOR_HEAP_TYPE type) {
+    // Records are copied one by one: a range that leaves its heap stops there.
+    for (UINT i = 0; i < count; ++i) {
+        SIZE_T step = SIZE_T(i) * DeviceCore::kDescriptorIncrement;
+        DescriptorRecord* to = Core().ResolveCpuHandle(destination.ptr + step, type);
+        DescriptorRecord* from = Core().ResolveCpuHandle(source.ptr + step, type);
+        if (to == nullptr || from == nullptr) {
+            standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                            "ID3D12Device::CopyDescriptorsSimple",
+                            "descriptor %u of a range is not inside a live heap of the right type; "
+                            "the copy stops there",
+                            i);
+            return;
+        }
+        *to = *from;
+    }
+}
+
+void STDMETHODCALLTYPE D3D12Device::CopyDescriptors(
+    UINT destinationRanges, const D3D12_CPU_DESCRIPTOR_HANDLE* destinationStarts,
+    const UINT* destinationSizes, UINT sourceRanges,
+    const D3D12_CPU_DESCRIPTOR_HANDLE* sourceStarts, const UINT* sourceSizes,
+    D3D12_DESCRIPTOR_HEAP_TYPE type) {
+    // Both sides are walked as one sequence of descriptors each.
+    UINT destinationRange = 0, destinationIndex = 0, sourceRange = 0, sourceIndex = 0;
+    while (destinationRange < destinationRanges && sourceRange < sourceRanges) {
+        UINT destinationSize = destinationSizes != nullptr ? destinationSizes[destinationRange] : 1;
+        UINT sourceSize = sourceSizes != nullptr ? sourceSizes[sourceRange] : 1;
+        if (destinationIndex >= destinationSize) {
+            ++destinationRange;
+            destinationIndex = 0;
+            continue;
+        }
+        if (sourceIndex >= sourceSize) {
+            ++sourceRange;
+            sourceIndex = 0;
+            continue;
+        }
+        D3D12_CPU_DESCRIPTOR_HANDLE to = destinationStarts[destinationRange];
+        D3D12_CPU_DESCRIPTOR_HANDLE from = sourceStarts[sourceRange];
+        to.ptr += SIZE_T(destinationIndex++) * DeviceCore::kDescriptorIncrement;
+        from.ptr += SIZE_T(sourceIndex++) * DeviceCore::kDescriptorIncrement;
+        CopyDescriptorsSimple(1, to, from, type);
+    }
 }
 
 } // namespace d3d12_standin

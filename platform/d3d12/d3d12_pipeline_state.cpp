@@ -2,6 +2,8 @@
 
 #include "live_registry.h"
 
+#include <debug_messages.h>
+
 namespace d3d12_standin {
 namespace {
 
@@ -17,6 +19,7 @@ D3D12PipelineState::D3D12PipelineState(D3D12Device* device,
 
 D3D12PipelineState::~D3D12PipelineState() {
     g_pipelineStates.Remove(this);
+    standin::ForgetObject(static_cast<ID3D12PipelineState*>(this));
 }
 
 D3D12PipelineState* D3D12PipelineState::FromInterface(ID3D12PipelineState* state) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "d3d12_device_child.h"
+#include "debug_stream.h"
 #include "pipeline_object.h"
 
 #include <memory>
@@ -16,6 +17,8 @@ public:
     // Null for anything that is not a live stand-in pipeline state.
     static D3D12PipelineState* FromInterface(ID3D12PipelineState* state);
     const std::shared_ptr<PipelineObject>& Pipeline() const { return pipeline_; }
+    // The description's targets and root signature, as the validation layer checks draws.
+    std::shared_ptr<const PipelineDebugInfo> debugInfo;
 
     HRESULT STDMETHODCALLTYPE GetCachedBlob(ID3DBlob** blob) override;
 

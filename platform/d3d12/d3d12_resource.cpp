@@ -5,6 +5,7 @@
 #include "live_registry.h"
 #include "testing_counters.h"
 
+#include <debug_messages.h>
 #include <memory_types.h>
 #include <vulkan_check.h>
 
@@ -17,7 +18,8 @@ namespace {
 LiveRegistry<D3D12Resource> g_resources;
 
 HRESULT Refuse(const char* reason) {
-    std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: %s\n", reason);
+    standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                    "ID3D12Device::CreateCommittedResource", "%s", reason);
     return E_INVALIDARG;
 }
 
@@ -88,6 +90,7 @@ D3D12Resource::D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& h
 
 D3D12Resource::~D3D12Resource() {
     g_resources.Remove(this);
+    standin::ForgetObject(this);
     if (buffer_ != nullptr && buffer_->address != 0) {
         Device()->Core().UnregisterBuffer(buffer_->address);
     }
@@ -95,7 +98,7 @@ D3D12Resource::~D3D12Resource() {
 
 HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES initialState,
-                              D3D12Resource** out) {
+                              const D3D12_CLEAR_VALUE* clearValue, D3D12Resource** out) {
     *out = nullptr;
     if (heap.Type != D3D12_HEAP_TYPE_DEFAULT && heap.Type != D3D12_HEAP_TYPE_UPLOAD &&
         heap.Type != D3D12_HEAP_TYPE_READBACK) {
@@ -117,6 +120,7 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
         resource->Release();
         return made;
     }
+    resource->MakeTrack(initialState, clearValue);
     g_resources.Add(resource);
     *out = resource;
     return S_OK;
@@ -151,7 +155,8 @@ HRESULT D3D12Resource::MakeBuffer() {
     allocate.allocationSize = requirements.size;
     if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, required,
                                  preferred, &allocate.memoryTypeIndex)) {
-        std::fprintf(stderr, "ID3D12Device::CreateCommittedResource: no suitable memory type\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateCommittedResource", "no suitable memory type");
         return E_OUTOFMEMORY;
     }
     if (!VK_CHECK(vkAllocateMemory(context->device, &allocate, nullptr, &buffer_->memory)) ||
@@ -230,6 +235,36 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     return S_OK;
 }
 
+void D3D12Resource::MakeTrack(D3D12_RESOURCE_STATES initialState,
+                              const D3D12_CLEAR_VALUE* clearValue) {
+    track_ = std::make_shared<ResourceTrack>();
+    track_->object = static_cast<ID3D12Resource*>(this);
+    track_->desc = desc_;
+    track_->heapType = heap_.Type;
+    track_->hasClearValue = clearValue != nullptr;
+    if (clearValue != nullptr) {
+        track_->clearValue = *clearValue;
+    }
+    if (image_ != nullptr) {
+        track_->mipLevels = desc_.MipLevels;
+        track_->arraySize = desc_.DepthOrArraySize;
+        track_->planes = (image_->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0 ? 2 : 1;
+    }
+    size_t count = size_t(track_->mipLevels) * track_->arraySize * track_->planes;
+    track_->states.assign(count, initialState);
+    track_->promotedToRead.assign(count, 0);
+}
+
+HRESULT STDMETHODCALLTYPE D3D12Resource::SetName(LPCWSTR name) {
+    // Names are kept for messages, which are narrow text.
+    std::string narrow;
+    for (const wchar_t* c = name; c != nullptr && *c != 0; ++c) {
+        narrow += *c < 128 ? char(*c) : '?';
+    }
+    track_->name = narrow;
+    return DeviceChild::SetName(name);
+}
+
 D3D12Resource* D3D12Resource::FromInterface(ID3D12Resource* resource) {
     return g_resources.Contains(resource) ? static_cast<D3D12Resource*>(resource) : nullptr;
 }
@@ -241,12 +276,13 @@ bool D3D12Resource::Implements(REFIID riid) const {
 
 HRESULT STDMETHODCALLTYPE D3D12Resource::Map(UINT subresource, const D3D12_RANGE*, void** data) {
     if (buffer_ == nullptr || buffer_->mapped == nullptr) {
-        std::fprintf(stderr, "ID3D12Resource::Map: only upload- and readback-heap buffers can be "
-                             "mapped\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Resource::Map",
+                        "only upload- and readback-heap buffers can be mapped");
         return E_INVALIDARG;
     }
     if (subresource != 0) {
-        std::fprintf(stderr, "ID3D12Resource::Map: a buffer has only subresource 0\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Resource::Map",
+                        "a buffer has only subresource 0");
         return E_INVALIDARG;
     }
     if (ConsumeRefusal(Refusal::Map)) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "d3d12_device_child.h"
+#include "debug_resource.h"
 #include "gpu_objects.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ public:
     // Validates the description as Direct3D 12 does and makes the resource.
     static HRESULT Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
                           const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES initialState,
-                          D3D12Resource** resource);
+                          const D3D12_CLEAR_VALUE* clearValue, D3D12Resource** resource);
     ~D3D12Resource() override;
 
     // Null for anything that is not a live stand-in resource.
@@ -22,6 +23,10 @@ public:
     const std::shared_ptr<GpuBuffer>& Buffer() const { return buffer_; }
     const std::shared_ptr<GpuImage>& Image() const { return image_; }
     D3D12_HEAP_TYPE HeapType() const { return heap_.Type; }
+    // What the validation layer follows of this resource.
+    const std::shared_ptr<ResourceTrack>& Track() const { return track_; }
+
+    HRESULT STDMETHODCALLTYPE SetName(LPCWSTR name) override;
 
     HRESULT STDMETHODCALLTYPE Map(UINT subresource, const D3D12_RANGE* readRange,
                                   void** data) override;
@@ -43,11 +48,13 @@ private:
                   const D3D12_RESOURCE_DESC& desc);
     HRESULT MakeBuffer();
     HRESULT MakeImage(D3D12_RESOURCE_STATES initialState);
+    void MakeTrack(D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE* clearValue);
 
     D3D12_HEAP_PROPERTIES heap_;
     D3D12_RESOURCE_DESC desc_;
     std::shared_ptr<GpuBuffer> buffer_;
     std::shared_ptr<GpuImage> image_;
+    std::shared_ptr<ResourceTrack> track_;
     int mapCount_ = 0;
 };
 

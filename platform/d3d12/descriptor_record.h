@@ -2,6 +2,7 @@
 // the address of one of these; a heap is a plain array of them.
 #pragma once
 
+#include "debug_resource.h"
 #include "gpu_objects.h"
 
 #include <memory>
@@ -26,12 +27,16 @@ struct DescriptorRecord {
     std::weak_ptr<GpuImage> image;
     ImageViewKey view{};
     D3D12_SAMPLER_DESC sampler{};
+    // For the validation layer: the resource viewed and the view's format.
+    std::weak_ptr<ResourceTrack> resource;
+    DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
 };
 
 struct DescriptorStorage {
     D3D12_DESCRIPTOR_HEAP_TYPE type;
     std::vector<DescriptorRecord> records;
-    uint64_t gpuBase = 0; // 0 for heaps that are not shader-visible
+    uint64_t gpuBase = 0;             // 0 for heaps that are not shader-visible
+    const void* heapObject = nullptr; // the ID3D12DescriptorHeap, as messages name it
 };
 
 } // namespace d3d12_standin

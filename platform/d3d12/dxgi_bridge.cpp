@@ -3,6 +3,7 @@
 #include "d3d12_command_queue.h"
 #include "d3d12_device.h"
 #include "d3d12_resource.h"
+#include "debug_layer.h"
 
 #include <mutex>
 
@@ -47,11 +48,12 @@ HRESULT CreateSwapChainBuffer(ID3D12CommandQueue* queue, UINT width, UINT height
     desc.Layout = D3D12_TEXTURE_LAYOUT_UNKNOWN;
     desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
     D3D12Resource* made = nullptr;
-    HRESULT result =
-        D3D12Resource::Create(standin->Device(), heap, desc, D3D12_RESOURCE_STATE_PRESENT, &made);
+    HRESULT result = D3D12Resource::Create(standin->Device(), heap, desc,
+                                           D3D12_RESOURCE_STATE_PRESENT, nullptr, &made);
     if (FAILED(result)) {
         return result;
     }
+    made->Track()->swapChainBuffer = true;
     *buffer = made;
     return S_OK;
 }
@@ -69,6 +71,15 @@ VkImageLayout GetImageLayout(ID3D12Resource* resource) {
     }
     std::lock_guard lock(standin->Device()->Core().submissions.Mutex());
     return standin->Image()->layout;
+}
+
+void ValidatePresentState(ID3D12Resource* resource) {
+    D3D12Resource* standin = D3D12Resource::FromInterface(resource);
+    if (standin == nullptr || !DebugLayerEnabled()) {
+        return;
+    }
+    std::lock_guard lock(standin->Device()->Core().submissions.Mutex());
+    ValidatePresent(*standin->Track());
 }
 
 HRESULT SubmitOnQueue(ID3D12CommandQueue* queue, VkCommandBuffer commands, VkSemaphore waitBinary,

@@ -36,6 +36,10 @@ VkImage GetImage(ID3D12Resource* resource);
 // SubmitOnQueue must leave the image in this layout again.
 VkImageLayout GetImageLayout(ID3D12Resource* resource);
 
+// The validation layer's check that a back buffer about to be presented is in
+// D3D12_RESOURCE_STATE_PRESENT.
+void ValidatePresentState(ID3D12Resource* resource);
+
 // Submits Vulkan work ordered after everything already executed on the D3D12
 // queue (and before anything later). Semaphores/fence may be VK_NULL_HANDLE;
 // `commands` may be VK_NULL_HANDLE to only wait and signal. The caller keeps

@@ -2,6 +2,7 @@
 
 #include "dxgi_swap_chain.h"
 
+#include <debug_messages.h>
 #include <dxgi_bridge.h>
 #include <window_bridge.h>
 
@@ -30,13 +31,15 @@ bool DxgiFactory::Implements(REFIID riid) const {
 
 HRESULT DxgiFactory::MakeWindowAssociation(HWND window, UINT flags) {
     if ((flags & ~static_cast<UINT>(DXGI_MWA_VALID)) != 0) {
-        std::fprintf(stderr, "IDXGIFactory::MakeWindowAssociation: unknown flags 0x%x\n", flags);
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "IDXGIFactory::MakeWindowAssociation", "unknown flags 0x%x", flags);
         return DXGI_ERROR_INVALID_CALL;
     }
     win32_standin::NativeWindow native{};
     if (window != 0 && !win32_standin::GetNativeWindow(window, &native)) {
-        std::fprintf(stderr, "IDXGIFactory::MakeWindowAssociation: %d is not a window\n",
-                     static_cast<int>(window));
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "IDXGIFactory::MakeWindowAssociation", "%d is not a window",
+                        static_cast<int>(window));
         return DXGI_ERROR_INVALID_CALL;
     }
     associatedWindow_ = window;
@@ -59,7 +62,8 @@ HRESULT DxgiFactory::CreateSwapChain(IUnknown* device, DXGI_SWAP_CHAIN_DESC* des
     }
     *swapChain = nullptr;
     if (desc == nullptr) {
-        std::fprintf(stderr, "IDXGIFactory::CreateSwapChain: no description\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "IDXGIFactory::CreateSwapChain",
+                        "no description");
         return DXGI_ERROR_INVALID_CALL;
     }
     IDXGISwapChain1* made = nullptr;
@@ -77,7 +81,8 @@ HRESULT DxgiFactory::CreateSwapChainForHwnd(IUnknown* device, HWND window,
     }
     *swapChain = nullptr;
     if (desc == nullptr) {
-        std::fprintf(stderr, "IDXGIFactory2::CreateSwapChainForHwnd: no description\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "IDXGIFactory2::CreateSwapChainForHwnd", "no description");
         return DXGI_ERROR_INVALID_CALL;
     }
     SwapChainConfig config;
@@ -95,8 +100,8 @@ HRESULT DxgiFactory::CreateForWindow(IUnknown* device, SwapChainConfig config,
     ID3D12CommandQueue* queue = nullptr;
     if (device == nullptr ||
         FAILED(device->QueryInterface(IID_ID3D12CommandQueue, reinterpret_cast<void**>(&queue)))) {
-        std::fprintf(stderr, "CreateSwapChain: pDevice must be the Direct3D 12 command queue "
-                             "that presents\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateSwapChain",
+                        "pDevice must be the Direct3D 12 command queue that presents");
         return DXGI_ERROR_INVALID_CALL;
     }
     d3d12_standin::QueueAccess access{};
@@ -123,11 +128,12 @@ HRESULT DxgiFactory::CreateForWindow(IUnknown* device, SwapChainConfig config,
         result = CheckSwapChainConfig(config, &reason);
     }
     if (FAILED(result)) {
-        std::fprintf(stderr, "CreateSwapChain: %s\n", reason.c_str());
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateSwapChain", "%s",
+                        reason.c_str());
     } else {
         if (!config.fullscreen.Windowed) {
-            std::fprintf(stderr, "CreateSwapChain: full screen is not available; the swap "
-                                 "chain stays windowed\n");
+            standin::Report(standin::messages::NOTICE, nullptr, "CreateSwapChain",
+                            "full screen is not available; the swap chain stays windowed");
             config.fullscreen.Windowed = TRUE;
         }
         result = DxgiSwapChain::Create(this, queue, config, swapChain);
@@ -151,7 +157,8 @@ EXTERN_C HRESULT WINAPI CreateDXGIFactory2(UINT Flags, REFIID riid, void** ppFac
         if (ppFactory != nullptr) {
             *ppFactory = nullptr;
         }
-        std::fprintf(stderr, "CreateDXGIFactory2: unknown flags 0x%x\n", Flags);
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateDXGIFactory2",
+                        "unknown flags 0x%x", Flags);
         return DXGI_ERROR_INVALID_CALL;
     }
     return dxgi_standin::CreateFactory(Flags, riid, ppFactory);

@@ -2,6 +2,7 @@
 
 #include "swap_chain_registry.h"
 
+#include <debug_messages.h>
 #include <dxgi_bridge.h>
 #include <window_bridge.h>
 
@@ -14,15 +15,16 @@ HRESULT DxgiSwapChain::Create(IDXGIFactory* factory, ID3D12CommandQueue* queue,
     *swapChain = nullptr;
     win32_standin::NativeWindow native{};
     if (!win32_standin::GetNativeWindow(config.window, &native)) {
-        std::fprintf(stderr, "CreateSwapChain: OutputWindow %d is not a window\n",
-                     static_cast<int>(config.window));
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateSwapChain",
+                        "OutputWindow %d is not a window", static_cast<int>(config.window));
         return DXGI_ERROR_INVALID_CALL;
     }
     DxgiSwapChain* chain = new DxgiSwapChain(factory, queue, config);
     chain->windowClaimed_ = ClaimWindow(config.window, chain);
     if (!chain->windowClaimed_) {
-        std::fprintf(stderr, "CreateSwapChain: window %d already has a flip-model swap chain\n",
-                     static_cast<int>(config.window));
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateSwapChain",
+                        "window %d already has a flip-model swap chain",
+                        static_cast<int>(config.window));
         chain->Release();
         return E_ACCESSDENIED;
     }
@@ -31,8 +33,9 @@ HRESULT DxgiSwapChain::Create(IDXGIFactory* factory, ID3D12CommandQueue* queue,
         HRESULT result = d3d12_standin::CreateSwapChainBuffer(
             queue, config.desc.Width, config.desc.Height, config.desc.Format, &buffer);
         if (FAILED(result)) {
-            std::fprintf(stderr, "CreateSwapChain: creating back buffer %u failed (0x%08x)\n", i,
-                         static_cast<unsigned>(result));
+            standin::Report(standin::messages::NOTICE, nullptr, "CreateSwapChain",
+                            "creating back buffer %u failed (0x%08x)", i,
+                            static_cast<unsigned>(result));
             chain->Release();
             return result;
         }
@@ -42,7 +45,8 @@ HRESULT DxgiSwapChain::Create(IDXGIFactory* factory, ID3D12CommandQueue* queue,
     chain->presenter_ = VulkanPresenter::Create(queue, native.connection, native.window,
                                                 config.desc.Format, &reason);
     if (chain->presenter_ == nullptr) {
-        std::fprintf(stderr, "CreateSwapChain: presenting headless: %s\n", reason.c_str());
+        standin::Report(standin::messages::NOTICE, nullptr, "CreateSwapChain",
+                        "presenting headless: %s", reason.c_str());
     }
     *swapChain = chain;
     return S_OK;
@@ -94,19 +98,22 @@ HRESULT DxgiSwapChain::GetDevice(REFIID riid, void** device) {
 
 HRESULT DxgiSwapChain::Present(UINT syncInterval, UINT flags) {
     if (syncInterval > 4) {
-        std::fprintf(stderr, "IDXGISwapChain::Present: SyncInterval %u is above 4\n", syncInterval);
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "IDXGISwapChain::Present",
+                        "SyncInterval %u is above 4", syncInterval);
         return DXGI_ERROR_INVALID_CALL;
     }
     if ((flags & DXGI_PRESENT_ALLOW_TEARING) != 0 &&
         (syncInterval != 0 || (config_.desc.Flags & DXGI_SWAP_CHAIN_FLAG_ALLOW_TEARING) == 0)) {
-        std::fprintf(stderr, "IDXGISwapChain::Present: DXGI_PRESENT_ALLOW_TEARING needs "
-                             "SyncInterval 0 and a swap chain made with ALLOW_TEARING\n");
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "IDXGISwapChain::Present",
+                        "DXGI_PRESENT_ALLOW_TEARING needs SyncInterval 0 and a swap chain made "
+                        "with ALLOW_TEARING");
         return DXGI_ERROR_INVALID_CALL;
     }
     if ((flags & DXGI_PRESENT_TEST) != 0) {
         return S_OK; // only asks whether presenting would work
     }
     HRESULT result = S_OK;
+    d3d12_standin::ValidatePresentState(buffers_[current_]);
     if (presenter_ != nullptr) {
         ID3D12Resource* buffer = buffers_[current_];
         result = presenter_->Present(d3d12_standin::GetImage(buffer),
@@ -132,8 +139,8 @@ HRESULT DxgiSwapChain::GetBuffer(UINT buffer, REFIID riid, void** surface) {
     }
     *surface = nullptr;
     if (buffer >= buffers_.size()) {
-        std::fprintf(stderr, "IDXGISwapChain::GetBuffer: buffer %u of a swap chain of %zu\n",
-                     buffer, buffers_.size());
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, "IDXGISwapChain::GetBuffer",
+                        "buffer %u of a swap chain of %zu", buffer, buffers_.size());
         return DXGI_ERROR_INVALID_CALL;
     }
     return buffers_[buffer]->QueryInterface(riid, surface);

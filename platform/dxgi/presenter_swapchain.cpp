@@ -2,6 +2,7 @@
 // (re)creation when the window's size or the sync interval changes.
 #include "vulkan_presenter.h"
 
+#include <debug_messages.h>
 #include <vulkan_check.h>
 
 #include <algorithm>
@@ -82,7 +83,8 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
         return false;
     }
     if ((caps.supportedUsageFlags & VK_IMAGE_USAGE_TRANSFER_DST_BIT) == 0) {
-        std::fprintf(stderr, "IDXGISwapChain::Present: the window's images cannot be copied to\n");
+        standin::Report(standin::messages::NOTICE, nullptr, "IDXGISwapChain::Present",
+                        "the window's images cannot be copied to");
         return false;
     }
     uint32_t imageCount = std::max(caps.minImageCount + 1, 2u);
@@ -125,13 +127,9 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
         swapchain_ = VK_NULL_HANDLE;
     }
     if (result != VK_SUCCESS) {
-        if (!creationFailureReported_) {
-            creationFailureReported_ = true;
-            std::fprintf(stderr,
-                         "IDXGISwapChain::Present: vkCreateSwapchainKHR failed (%s); frames "
-                         "are dropped until it succeeds\n",
-                         vk_core::ResultName(result));
-        }
+        standin::Report(standin::messages::PRESENT_FAILED, this, "IDXGISwapChain::Present",
+                        "vkCreateSwapchainKHR failed (%s); frames are dropped until it succeeds",
+                        vk_core::ResultName(result));
         return false;
     }
     swapchain_ = created;

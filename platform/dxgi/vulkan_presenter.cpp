@@ -1,5 +1,6 @@
 #include "vulkan_presenter.h"
 
+#include <debug_messages.h>
 #include <xcb/xcb.h>
 
 #include <vulkan/vulkan_xcb.h>
@@ -41,12 +42,10 @@ VkImageMemoryBarrier2 ColorBarrier(VkImage image, VkImageLayout from, VkImageLay
     return barrier;
 }
 
-void ReportOnce(bool* reported, const char* what, VkResult result) {
-    if (!*reported) {
-        *reported = true;
-        std::fprintf(stderr, "IDXGISwapChain::Present: %s failed (%s); frame dropped\n", what,
-                     vk_core::ResultName(result));
-    }
+// Once per failing call for the process: `what` keys the report.
+void ReportOnce(const char* what, VkResult result) {
+    standin::Report(standin::messages::PRESENT_FAILED, what, "IDXGISwapChain::Present",
+                    "%s failed (%s); frame dropped", what, vk_core::ResultName(result));
 }
 
 } // namespace
@@ -136,6 +135,7 @@ bool VulkanPresenter::Initialize(xcb_connection_t* connection, uint32_t window, 
 }
 
 VulkanPresenter::~VulkanPresenter() {
+    standin::ForgetObject(this);
     WaitIdle();
     DestroySwapchain();
     for (FrameSlot& slot : slots_) {
@@ -170,8 +170,6 @@ void VulkanPresenter::WaitIdle() {
 
 HRESULT VulkanPresenter::Present(VkImage image, VkImageLayout layout, uint32_t width,
                                  uint32_t height, bool waitForVblank) {
-    static bool acquireReported = false;
-    static bool presentReported = false;
     VkPresentModeKHR mode = ModeFor(waitForVblank);
     if (swapchain_ == VK_NULL_HANDLE || outOfDate_ || mode != mode_) {
         if (!RecreateSwapchain(mode)) {
@@ -197,7 +195,7 @@ HRESULT VulkanPresenter::Present(VkImage image, VkImageLayout layout, uint32_t w
     if (acquired == VK_SUBOPTIMAL_KHR) {
         outOfDate_ = true; // still presentable; rebuilt before the next frame
     } else if (acquired != VK_SUCCESS) {
-        ReportOnce(&acquireReported, "vkAcquireNextImageKHR", acquired);
+        ReportOnce("vkAcquireNextImageKHR", acquired);
         outOfDate_ = true;
         return acquired == VK_ERROR_DEVICE_LOST ? DXGI_ERROR_DEVICE_REMOVED : S_OK;
     }
@@ -209,7 +207,8 @@ HRESULT VulkanPresenter::Present(VkImage image, VkImageLayout layout, uint32_t w
                                                      readyToPresent_[imageIndex], slot.done);
     if (FAILED(submitted)) {
         // The acquire semaphore stays signalled: rebuild everything before reuse.
-        std::fprintf(stderr, "IDXGISwapChain::Present: submitting the copy failed\n");
+        standin::Report(standin::messages::NOTICE, nullptr, "IDXGISwapChain::Present",
+                        "submitting the copy failed");
         vkDeviceWaitIdle(vk_.device);
         vkDestroySemaphore(vk_.device, slot.imageAcquired, nullptr);
         VkSemaphoreCreateInfo semaphoreInfo{};
@@ -232,7 +231,7 @@ HRESULT VulkanPresenter::Present(VkImage image, VkImageLayout layout, uint32_t w
     if (presented == VK_SUBOPTIMAL_KHR || presented == VK_ERROR_OUT_OF_DATE_KHR) {
         outOfDate_ = true;
     } else if (presented != VK_SUCCESS) {
-        ReportOnce(&presentReported, "vkQueuePresentKHR", presented);
+        ReportOnce("vkQueuePresentKHR", presented);
         outOfDate_ = true;
         if (presented == VK_ERROR_DEVICE_LOST) {
             return DXGI_ERROR_DEVICE_REMOVED;

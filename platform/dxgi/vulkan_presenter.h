@@ -72,7 +72,6 @@ private:
     std::vector<VkSemaphore> readyToPresent_; // one per swap-chain image
     std::vector<VkPresentModeKHR> modes_;
     bool outOfDate_ = false;
-    bool creationFailureReported_ = false;
 };
 
 } // namespace dxgi_standin

@@ -11,8 +11,6 @@
 namespace standin {
 namespace {
 
-constexpr std::size_t kStoredMessageLimit = 1024;
-
 const char* CategoryName(D3D12_MESSAGE_CATEGORY category) {
     switch (category) {
     case D3D12_MESSAGE_CATEGORY_APPLICATION_DEFINED:
@@ -118,6 +116,21 @@ bool Report(const MessageKind& kind, const void* object, const char* method, con
     return true;
 }
 
+void ReportRefusal(const char* interfaceName, const char* method, const char* format, ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    std::string full = std::string(interfaceName) + "::" + method;
+    Report(messages::REFUSED_CALL, nullptr, full.c_str(), "%s", text);
+}
+
+void ReportNotImplemented(const char* method) {
+    // The method's own name keys the report: once per call site.
+    Report(messages::NOT_IMPLEMENTED, method, method, "not implemented by the stand-in");
+}
+
 void ForgetObject(const void* object) {
     MessageState& state = State();
     std::lock_guard<std::mutex> lock(state.mutex);
@@ -163,6 +176,12 @@ void ResetReportedMessages() {
     state.reported.clear();
     state.stored.clear();
     state.counts = {};
+}
+
+void ForgetReportedMessages() {
+    MessageState& state = State();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.reported.clear();
 }
 
 } // namespace standin

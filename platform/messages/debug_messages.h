@@ -51,6 +51,13 @@ namespace messages {
 bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
             ...) __attribute__((format(printf, 4, 5)));
 
+// A call of `interfaceName`::`method` the stand-in refuses, in its own words.
+void ReportRefusal(const char* interfaceName, const char* method, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+
+// "<method>: not implemented by the stand-in", once per call site.
+void ReportNotImplemented(const char* method);
+
 // An object is gone: a new object at its address reports afresh.
 void ForgetObject(const void* object);
 
@@ -62,6 +69,7 @@ struct StoredMessage {
     D3D12_MESSAGE_ID id;
     std::string description; // "<method>: <text>", as Windows stores it
 };
+constexpr std::size_t kStoredMessageLimit = 1024;
 std::size_t StoredMessageCount();
 bool GetStoredMessage(std::size_t index, StoredMessage* message);
 void ClearStoredMessages();
@@ -72,5 +80,7 @@ std::size_t ReportedCount(D3D12_MESSAGE_SEVERITY severity);
 
 // Forgets what was reported (tests start each case afresh).
 void ResetReportedMessages();
+// Forgets only which objects reported which messages; counts and the store stay.
+void ForgetReportedMessages();
 
 } // namespace standin

@@ -150,7 +150,7 @@ TEST_F(BuffersTest, ConstantBufferSizesRoundUpTo256) {
         D3D12_DESCRIPTOR_HEAP_DESC heapDesc = constant->heap->GetDesc();
         EXPECT_EQ(heapDesc.Type, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
         EXPECT_EQ(heapDesc.NumDescriptors, 1u);
-        EXPECT_EQ(heapDesc.Flags, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+        EXPECT_EQ(heapDesc.Flags, D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
         delete constant;
     }
 }

@@ -2,6 +2,7 @@
 // Dx12::RenderTarget, read back and compared with where the camera puts them.
 #include "dx12_test_support.h"
 
+#include <helpers.h>
 #include <resource.h>
 #include <shader.h>
 #include <texture.h>
@@ -113,7 +114,6 @@ protected:
         uniform.resource->Unmap(0, nullptr);
 
         ID3D12Resource* color = target.colorTextures[0]->resource;
-        ID3D12Resource* depth = target.depthTexture->resource;
         const D3D12_CPU_DESCRIPTOR_HANDLE rtv =
             target.renderTargetHeap->GetCPUDescriptorHandleForHeapStart();
         const D3D12_CPU_DESCRIPTOR_HANDLE dsv =
@@ -122,7 +122,6 @@ protected:
 
         BeginCommands();
         Transition(color, D3D12_RESOURCE_STATE_GENERIC_READ, D3D12_RESOURCE_STATE_RENDER_TARGET);
-        Transition(depth, D3D12_RESOURCE_STATE_GENERIC_READ, D3D12_RESOURCE_STATE_DEPTH_WRITE);
         list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
         list->ClearRenderTargetView(rtv, kClear, 0, nullptr);
         list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
@@ -132,15 +131,21 @@ protected:
         list->RSSetScissorRects(1, &scissor);
         list->SetGraphicsRootSignature(shader.rootSignature);
         list->SetPipelineState(shader.pipelineState);
-        ID3D12DescriptorHeap* heaps[] = {uniform.heap};
-        list->SetDescriptorHeaps(1, heaps);
-        list->SetGraphicsRootDescriptorTable(0, uniform.heap->GetGPUDescriptorHandleForHeapStart());
+        // The constant buffer's view is copied into a shader-visible heap for the table.
+        ID3D12DescriptorHeap* shaderHeap =
+            Dx12::CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                       D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+        device->CopyDescriptorsSimple(1, shaderHeap->GetCPUDescriptorHandleForHeapStart(),
+                                      uniform.heap->GetCPUDescriptorHandleForHeapStart(),
+                                      D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+        list->SetDescriptorHeaps(1, &shaderHeap);
+        list->SetGraphicsRootDescriptorTable(0, shaderHeap->GetGPUDescriptorHandleForHeapStart());
         list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
         list->IASetVertexBuffers(0, 1, &mesh.vertexBufferView);
         list->DrawInstanced(UINT(vertices.size()), UINT(instances.size()), 0, 0);
         Transition(color, D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_GENERIC_READ);
-        Transition(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE, D3D12_RESOURCE_STATE_GENERIC_READ);
         ExecuteAndWait();
+        shaderHeap->Release();
         EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore + 1);
 
         const std::vector<uint8_t> bytes = ReadBack(color, D3D12_RESOURCE_STATE_GENERIC_READ);

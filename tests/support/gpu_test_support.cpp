@@ -242,3 +242,32 @@ std::vector<uint8_t> TakePixels(PendingReadBack& pending) {
     pending.buffer = nullptr;
     return packed;
 }
+
+std::vector<DebugMessage> TakeDebugMessages(ID3D12Device* device) {
+    std::vector<DebugMessage> messages;
+    ID3D12InfoQueue* queue = nullptr;
+    if (FAILED(device->QueryInterface(IID_ID3D12InfoQueue, reinterpret_cast<void**>(&queue)))) {
+        ADD_FAILURE() << "the device has no ID3D12InfoQueue";
+        return messages;
+    }
+    for (UINT64 i = 0; i < queue->GetNumStoredMessages(); ++i) {
+        SIZE_T length = 0;
+        queue->GetMessage(i, nullptr, &length);
+        std::vector<uint8_t> buffer(length);
+        auto* message = reinterpret_cast<D3D12_MESSAGE*>(buffer.data());
+        if (SUCCEEDED(queue->GetMessage(i, message, &length))) {
+            messages.push_back({message->ID, message->Severity, message->pDescription});
+        }
+    }
+    queue->ClearStoredMessages();
+    queue->Release();
+    return messages;
+}
+
+size_t CountMessages(const std::vector<DebugMessage>& messages, D3D12_MESSAGE_ID id) {
+    size_t count = 0;
+    for (const DebugMessage& message : messages) {
+        count += message.id == id ? 1 : 0;
+    }
+    return count;
+}

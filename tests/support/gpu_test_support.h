@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <d3d12.h>
+#include <d3d12sdklayers.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
@@ -48,6 +50,17 @@ inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UI
     return uint32_t(rgba[at]) | uint32_t(rgba[at + 1]) << 8 | uint32_t(rgba[at + 2]) << 16 |
            uint32_t(rgba[at + 3]) << 24;
 }
+
+// One message of the device's ID3D12InfoQueue.
+struct DebugMessage {
+    D3D12_MESSAGE_ID id;
+    D3D12_MESSAGE_SEVERITY severity;
+    std::string description;
+};
+// Every message the info queue stored, oldest first; the store is then cleared.
+std::vector<DebugMessage> TakeDebugMessages(ID3D12Device* device);
+// How many of `messages` have `id`.
+size_t CountMessages(const std::vector<DebugMessage>& messages, D3D12_MESSAGE_ID id);
 
 // A read-back recorded but not yet run: the readback buffer and its layout.
 struct PendingReadBack {

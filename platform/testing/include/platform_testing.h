@@ -2,6 +2,7 @@
 // virtual clock. Only tests include this header; the system never does.
 #pragma once
 
+#include <platform_testing/messages.h>
 #include <platform_testing/waits.h>
 #if __has_include(<platform_testing/win32.h>)
 #include <platform_testing/win32.h>

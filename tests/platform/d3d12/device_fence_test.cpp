@@ -78,6 +78,9 @@ TEST_F(GpuTest, AllocatorResetFailsWhileItsListIsStillExecuting) {
     queue->ExecuteCommandLists(1, lists);
     EXPECT_EQ(platform_testing::ExecutedCommandLists(queue), executedBefore + 1);
     EXPECT_TRUE(FAILED(allocator->Reset()));
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device), D3D12_MESSAGE_ID_COMMAND_ALLOCATOR_SYNC),
+              1u);
+    platform_testing::AcknowledgeD3D12Errors();
 
     ASSERT_EQ(fence->Signal(1), S_OK);
     fenceValue = 1;

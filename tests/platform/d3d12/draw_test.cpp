@@ -243,7 +243,10 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     ASSERT_TRUE(depth && rtvHeap && dsvHeap);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
-    device->CreateRenderTargetView(nullptr, nullptr, rtv); // as with a missing swap chain
+    D3D12_RENDER_TARGET_VIEW_DESC nullView{}; // as with a missing swap chain
+    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+    device->CreateRenderTargetView(nullptr, &nullView, rtv);
     device->CreateDepthStencilView(depth, nullptr, dsv);
 
     list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);

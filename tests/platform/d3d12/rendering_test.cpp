@@ -104,9 +104,9 @@ TEST_F(GpuTest, CopiesReachingPastTheFootprintBufferAreRejected) {
     EXPECT_EQ(list->Close(), E_FAIL);
 }
 
-// Reporting the wrong "before" state is the validation layer's job; the
-// translation moves the texture from the state it is really in.
-TEST_F(GpuTest, BarrierFromTheWrongStateStillWorks) {
+// The debug layer reports the wrong "before" state; the translation moves the
+// texture from the state it is really in.
+TEST_F(GpuTest, BarrierFromTheWrongStateIsReportedOnceAndStillWorks) {
     ComPtr<ID3D12Resource> target{MakeTexture(8, 8, DXGI_FORMAT_R8G8B8A8_UNORM,
                                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
                                               D3D12_RESOURCE_STATE_GENERIC_READ)};
@@ -124,6 +124,10 @@ TEST_F(GpuTest, BarrierFromTheWrongStateStillWorks) {
         list->ResourceBarrier(1, &close);
         ExecuteAndWait();
     }
+    std::vector<DebugMessage> reported = TakeDebugMessages(device);
+    EXPECT_EQ(CountMessages(reported, D3D12_MESSAGE_ID_RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH), 1u)
+        << "reported once per resource, not once per list";
+    platform_testing::AcknowledgeD3D12Errors();
 
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
     ASSERT_FALSE(pixels.empty());
@@ -131,7 +135,7 @@ TEST_F(GpuTest, BarrierFromTheWrongStateStillWorks) {
     rtv.heap->Release();
 }
 
-TEST_F(GpuTest, DepthBufferCreatedInGenericReadClearsWithoutATransition) {
+TEST_F(GpuTest, DepthBufferClearedInGenericReadIsReportedAndStillCleared) {
     ComPtr<ID3D12Resource> depth{MakeTexture(16, 16, DXGI_FORMAT_D32_FLOAT,
                                              D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
                                              D3D12_RESOURCE_STATE_GENERIC_READ)};
@@ -144,6 +148,9 @@ TEST_F(GpuTest, DepthBufferCreatedInGenericReadClearsWithoutATransition) {
     list->OMSetRenderTargets(0, nullptr, FALSE, &dsv.start);
     list->ClearDepthStencilView(dsv.start, D3D12_CLEAR_FLAG_DEPTH, 0.25f, 0, 0, nullptr);
     ExecuteAndWait();
+    std::vector<DebugMessage> reported = TakeDebugMessages(device);
+    ASSERT_EQ(CountMessages(reported, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE), 1u);
+    platform_testing::AcknowledgeD3D12Errors();
 
     std::vector<uint8_t> texels = ReadBack(depth, D3D12_RESOURCE_STATE_GENERIC_READ);
     ASSERT_EQ(texels.size(), 16u * 16u * 4u);
@@ -176,7 +183,10 @@ TEST_F(GpuTest, ReleasingEverythingBringsLiveObjectsBack) {
 
 TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
     ViewHeap rtv = MakeViewHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    device->CreateRenderTargetView(nullptr, nullptr, rtv.start);
+    D3D12_RENDER_TARGET_VIEW_DESC nullView{};
+    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+    device->CreateRenderTargetView(nullptr, &nullView, rtv.start);
     const float white[4] = {1, 1, 1, 1};
     list->OMSetRenderTargets(1, &rtv.start, FALSE, nullptr);
     list->ClearRenderTargetView(rtv.start, white, 0, nullptr); // nothing to clear: fine
@@ -191,6 +201,10 @@ TEST_F(GpuTest, NullViewsAreAcceptedAndListsInErrorAreNotExecuted) {
     ID3D12CommandList* lists[] = {list};
     queue->ExecuteCommandLists(1, lists);
     EXPECT_EQ(platform_testing::ExecutedCommandLists(queue), executed + 1);
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device),
+                            D3D12_MESSAGE_ID_EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST),
+              1u);
+    platform_testing::AcknowledgeD3D12Errors();
     WaitForQueue();
     rtv.heap->Release();
 }

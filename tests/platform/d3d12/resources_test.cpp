@@ -137,6 +137,11 @@ TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     upload->Unmap(0, nullptr);
 
     list->CopyBufferRegion(middle, 0, upload, 0, kSize);
+    // The first copy promoted the buffer to COPY_DEST, a write state: reading
+    // it back needs a barrier.
+    D3D12_RESOURCE_BARRIER toSource =
+        Transition(middle, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    list->ResourceBarrier(1, &toSource);
     // Only part of it comes back: offsets on both sides must be honoured.
     list->CopyBufferRegion(readback, 16, middle, 256, 1024);
     ExecuteAndWait();

@@ -1,7 +1,7 @@
 // Drawing the way the system does: a texture uploaded in COMMON and sampled
-// from COMMON, tables set from separate one-purpose heaps, several draws in
-// one list reading different constant-buffer views, and a depth buffer that
-// stays in GENERIC_READ while it is cleared and tested.
+// from COMMON, every table in one shader-visible heap, several draws in one
+// list reading different constant-buffer views, and a depth buffer that stays
+// in DEPTH_WRITE while it is cleared and tested.
 #include "gpu_fixture.h"
 
 #include <platform_testing.h>
@@ -118,11 +118,9 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     }
     constants->Unmap(0, nullptr);
 
-    // Heaps: three constant views in one, the texture view in another.
+    // One shader-visible heap: three constant views, then the texture view.
     ComPtr<ID3D12DescriptorHeap> cbvHeap{MakeDescriptorHeap(
-        D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 3, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE)};
-    ComPtr<ID3D12DescriptorHeap> srvHeap{MakeDescriptorHeap(
-        D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE)};
+        D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 4, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE)};
     ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
     ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
     UINT increment =
@@ -138,14 +136,16 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
     srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
     srv.Texture2D.MipLevels = 1;
-    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+    D3D12_CPU_DESCRIPTOR_HANDLE srvAt = cbvHeap->GetCPUDescriptorHandleForHeapStart();
+    srvAt.ptr += 3 * increment;
+    device->CreateShaderResourceView(texture, &srv, srvAt);
 
     ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
                                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
                                               D3D12_RESOURCE_STATE_RENDER_TARGET)};
     ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
                                              D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                             D3D12_RESOURCE_STATE_GENERIC_READ)};
+                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
@@ -171,13 +171,14 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     list->SetPipelineState(pipeline);
     list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     list->IASetVertexBuffers(0, 1, &vertexView);
+    list->SetDescriptorHeaps(1, cbvHeap.GetAddressOf());
+    D3D12_GPU_DESCRIPTOR_HANDLE textureTable = cbvHeap->GetGPUDescriptorHandleForHeapStart();
+    textureTable.ptr += 3 * increment;
+    list->SetGraphicsRootDescriptorTable(1, textureTable);
     for (UINT i = 0; i < 3; ++i) {
         D3D12_GPU_DESCRIPTOR_HANDLE constantsTable = cbvHeap->GetGPUDescriptorHandleForHeapStart();
         constantsTable.ptr += i * increment;
-        list->SetDescriptorHeaps(1, cbvHeap.GetAddressOf());
         list->SetGraphicsRootDescriptorTable(0, constantsTable);
-        list->SetDescriptorHeaps(1, srvHeap.GetAddressOf());
-        list->SetGraphicsRootDescriptorTable(1, srvHeap->GetGPUDescriptorHandleForHeapStart());
         list->DrawInstanced(draws[i].vertexCount, 1, draws[i].firstVertex, 0);
     }
     testing::internal::CaptureStderr();

@@ -40,4 +40,40 @@ TEST_F(SwapChainTest, PresentsWithoutADisplayOnlyAdvanceTheBackBuffer) {
     EXPECT_EQ(swapChain.Reset(), 0u);
 }
 
+TEST_F(SwapChainTest, PresentingABackBufferNotInPresentIsReportedOnce) {
+    HWND window = MakeWindow(32, 32);
+    IDXGISwapChain3* swapChain = MakeSwapChain(Describe(window, 32, 32, 2));
+    ASSERT_NE(swapChain, nullptr);
+    ID3D12Resource* buffer = nullptr;
+    ASSERT_EQ(swapChain->GetBuffer(0, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)), S_OK);
+    TakeDebugMessages(device);
+    // Left in RENDER_TARGET: Present reads it in a state it cannot present from.
+    D3D12_RESOURCE_BARRIER toTarget =
+        Transition(buffer, D3D12_RESOURCE_STATE_PRESENT, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    list->ResourceBarrier(1, &toTarget);
+    ExecuteAndWait();
+    for (int frame = 0; frame < 4; ++frame) {
+        ASSERT_EQ(swapChain->Present(0, 0), S_OK);
+    }
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE);
+    EXPECT_NE(messages[0].description.find("Using IDXGISwapChain::Present on Command List"),
+              std::string::npos);
+    EXPECT_NE(messages[0].description.find("is invalid for use as a PRESENT_SOURCE"),
+              std::string::npos);
+    platform_testing::AcknowledgeD3D12Errors();
+
+    // Back in PRESENT, as a frame leaves it: nothing to report.
+    D3D12_RESOURCE_BARRIER back =
+        Transition(buffer, D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_PRESENT);
+    list->ResourceBarrier(1, &back);
+    ExecuteAndWait();
+    ASSERT_EQ(swapChain->Present(0, 0), S_OK);
+    ASSERT_EQ(swapChain->Present(0, 0), S_OK);
+    EXPECT_TRUE(TakeDebugMessages(device).empty());
+    buffer->Release();
+    EXPECT_EQ(swapChain->Release(), 0u);
+}
+
 } // namespace

@@ -1,0 +1,368 @@
+#include "debug_layer.h"
+
+#include "debug_text.h"
+
+#include <debug_messages.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+
+namespace d3d12_standin {
+namespace {
+
+using namespace standin::messages;
+
+constexpr const char* kExecute = "ID3D12CommandQueue::ExecuteCommandLists";
+
+constexpr D3D12_RESOURCE_STATES kReadOnlyStates =
+    D3D12_RESOURCE_STATE_VERTEX_AND_CONSTANT_BUFFER | D3D12_RESOURCE_STATE_INDEX_BUFFER |
+    D3D12_RESOURCE_STATE_DEPTH_READ | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE |
+    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT |
+    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_RESOLVE_SOURCE;
+// What a texture without simultaneous access may be promoted to from COMMON.
+constexpr D3D12_RESOURCE_STATES kTexturePromotions =
+    D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
+    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_COPY_DEST;
+
+std::atomic<bool> g_forced{false};
+
+// What a use needs: every bit of `states`, or any one of them.
+struct Expected {
+    D3D12_RESOURCE_STATES states;
+    bool any = false;
+    const char* usage; // "a render target"
+};
+
+// Promotes a COMMON subresource (or one promoted to read-only states, to more
+// of them) to what the use needs; false when the rules forbid it.
+bool Promote(ResourceTrack& resource, uint32_t subresource, D3D12_RESOURCE_STATES wanted) {
+    D3D12_RESOURCE_STATES& state = resource.states[subresource];
+    bool readOnly = (wanted & ~kReadOnlyStates) == 0;
+    if (state == D3D12_RESOURCE_STATE_COMMON) {
+        if (!resource.PromotesToAnyState() && (wanted & ~kTexturePromotions) != 0) {
+            return false;
+        }
+        state = wanted;
+        resource.promotedToRead[subresource] = readOnly;
+        return true;
+    }
+    if (resource.promotedToRead[subresource] != 0 && readOnly) {
+        state = D3D12_RESOURCE_STATES(state | wanted);
+        return true;
+    }
+    return false;
+}
+
+bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
+    return expected.any ? (state & expected.states) != 0
+                        : (state & expected.states) == expected.states;
+}
+
+class ListValidator {
+public:
+    explicit ListValidator(const void* list)
+        : listText_(ObjectText(list, "", "ID3D12GraphicsCommandList")) {}
+
+    void operator()(const DebugBarriers& command);
+    void operator()(const DebugSetTargets& command) { targets_ = command; }
+    void operator()(const DebugClear& command);
+    void operator()(const DebugCopy& command);
+    void operator()(const DebugSetHeaps& command) { heaps_ = command; }
+    void operator()(const DebugSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const DebugSetRootSignature& command) { root_ = command; }
+    void operator()(const DebugSetPipeline& command) { pipeline_ = command.pipeline; }
+    void operator()(const DebugDraw&);
+
+    // Checks one use of a resource's subresources, promoting where allowed.
+    void Use(const DebugUse& use, const Expected& expected, const char* operation);
+    // Promoted read-only states, buffers and simultaneous-access textures decay.
+    void Finish();
+
+private:
+    void Touch(const std::shared_ptr<ResourceTrack>& resource);
+    void UseSubresource(ResourceTrack& resource, uint32_t subresource, const Expected& expected,
+                        const char* operation);
+    void CheckPipelineTargets();
+    void CheckTargetStates();
+    void CheckTables();
+    void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
+                         const DebugSetTable& table);
+
+    std::string listText_;
+    std::vector<std::shared_ptr<ResourceTrack>> touched_;
+    std::set<const ResourceTrack*> touchedSet_;
+    DebugSetTargets targets_;
+    DebugSetHeaps heaps_;
+    std::map<uint32_t, DebugSetTable> tables_;
+    DebugSetRootSignature root_{};
+    std::shared_ptr<const PipelineDebugInfo> pipeline_;
+};
+
+void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
+    if (touchedSet_.insert(resource.get()).second) {
+        touched_.push_back(resource);
+    }
+}
+
+void ListValidator::Use(const DebugUse& use, const Expected& expected, const char* operation) {
+    if (use.resource == nullptr || use.resource->FixedState()) {
+        return; // a null view; upload and readback resources never change state
+    }
+    ResourceTrack& resource = *use.resource;
+    Touch(use.resource);
+    if (use.subresource != kAllSubresources) {
+        if (use.subresource < resource.states.size()) {
+            UseSubresource(resource, use.subresource, expected, operation);
+        }
+        return;
+    }
+    for (uint32_t i = 0; i < resource.states.size(); ++i) {
+        UseSubresource(resource, i, expected, operation);
+    }
+}
+
+void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource,
+                                   const Expected& expected, const char* operation) {
+    D3D12_RESOURCE_STATES state = resource.states[subresource];
+    if (Satisfies(state, expected) || Promote(resource, subresource, expected.states)) {
+        return;
+    }
+    D3D12_RESOURCE_STATES missing = D3D12_RESOURCE_STATES(expected.states & ~state);
+    standin::Report(INVALID_SUBRESOURCE_STATE, resource.object, kExecute,
+                    "Using %s on Command List (%s): Resource state (%s) of resource (%s) "
+                    "(subresource: %u) is invalid for use as %s.  Expected State Bits (%s): %s, "
+                    "Actual State: %s, Missing State: %s.",
+                    operation, listText_.c_str(), StateText(state).c_str(),
+                    ResourceText(resource).c_str(), subresource, expected.usage,
+                    expected.any ? "any" : "all", StateText(expected.states).c_str(),
+                    StateText(state).c_str(), StateText(missing).c_str());
+}
+
+void ListValidator::operator()(const DebugBarriers& command) {
+    for (const DebugBarrier& barrier : command.transitions) {
+        ResourceTrack& resource = *barrier.resource;
+        if (resource.FixedState()) {
+            continue;
+        }
+        Touch(barrier.resource);
+        uint32_t first = barrier.subresource, last = barrier.subresource + 1;
+        if (barrier.subresource == kAllSubresources) {
+            first = 0;
+            last = uint32_t(resource.states.size());
+        }
+        for (uint32_t i = first; i < last && i < resource.states.size(); ++i) {
+            if (resource.states[i] != barrier.before) {
+                standin::Report(
+                    RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH, resource.object, kExecute,
+                    "Using ResourceBarrier on Command List (%s): Before state (%s) of resource "
+                    "(%s) (subresource: %u) specified by transition barrier does not match with "
+                    "the state (%s) specified in the previous call to ResourceBarrier",
+                    listText_.c_str(), StateText(barrier.before).c_str(),
+                    ResourceText(resource).c_str(), i, StateText(resource.states[i]).c_str());
+            }
+            resource.states[i] = barrier.after;
+            resource.promotedToRead[i] = 0;
+        }
+    }
+}
+
+void ListValidator::operator()(const DebugClear& command) {
+    if (command.depth) {
+        Use(command.target, {D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"},
+            "ClearDepthStencilView");
+    } else {
+        Use(command.target, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+            "ClearRenderTargetView");
+    }
+}
+
+void ListValidator::operator()(const DebugCopy& command) {
+    Use(command.destination, {D3D12_RESOURCE_STATE_COPY_DEST, false, "a destination resource"},
+        command.method);
+    Use(command.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"},
+        command.method);
+}
+
+void ListValidator::operator()(const DebugDraw&) {
+    if (pipeline_ == nullptr) {
+        return; // the draw is skipped, and says so, when it executes
+    }
+    if (root_.layout != nullptr && pipeline_->rootSignature != nullptr &&
+        !root_.layout->CompatibleWith(*pipeline_->rootSignature)) {
+        standin::Report(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object, kExecute,
+                        "Using DrawInstanced on Command List (%s): The currently set root "
+                        "signature (%s) does not match the root signature of the currently set "
+                        "pipeline state (%s).",
+                        listText_.c_str(),
+                        ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
+                        ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
+    }
+    CheckPipelineTargets();
+    CheckTargetStates();
+    CheckTables();
+}
+
+void ListValidator::CheckPipelineTargets() {
+    const PipelineDebugInfo& pipeline = *pipeline_;
+    size_t slots = std::max<size_t>(pipeline.numRenderTargets, targets_.colors.size());
+    for (size_t i = 0; i < slots && i < 8; ++i) {
+        DXGI_FORMAT expected =
+            i < pipeline.numRenderTargets ? pipeline.rtvFormats[i] : DXGI_FORMAT_UNKNOWN;
+        DXGI_FORMAT bound =
+            i < targets_.colors.size() ? targets_.colors[i].format : DXGI_FORMAT_UNKNOWN;
+        if (expected != bound) {
+            standin::Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+                            "Using DrawInstanced on Command List (%s): The render target format "
+                            "in slot %zu does not match that specified by the current pipeline "
+                            "state. (pipeline state = %s, RTV = %s)",
+                            listText_.c_str(), i, FormatName(expected), FormatName(bound));
+        }
+    }
+    if (targets_.hasDepth && targets_.depth.format != pipeline.dsvFormat) {
+        standin::Report(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+                        "Using DrawInstanced on Command List (%s): The depth stencil format does "
+                        "not match that specified by the current pipeline state. (pipeline state "
+                        "= %s, DSV = %s)",
+                        listText_.c_str(), FormatName(pipeline.dsvFormat),
+                        FormatName(targets_.depth.format));
+    }
+}
+
+void ListValidator::CheckTargetStates() {
+    const PipelineDebugInfo& pipeline = *pipeline_;
+    for (size_t i = 0; i < targets_.colors.size() && i < pipeline.numRenderTargets; ++i) {
+        Use(targets_.colors[i], {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+            "DrawInstanced");
+    }
+    if (targets_.hasDepth && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN) {
+        Expected depth =
+            pipeline.depthWrites
+                ? Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"}
+                : Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE | D3D12_RESOURCE_STATE_DEPTH_READ, true,
+                           "a depth buffer"};
+        Use(targets_.depth, depth, "DrawInstanced");
+    }
+}
+
+void ListValidator::CheckTables() {
+    const std::shared_ptr<RootSignatureLayout>& layout =
+        root_.layout != nullptr ? root_.layout : pipeline_->rootSignature;
+    if (layout == nullptr) {
+        return;
+    }
+    for (size_t i = 0; i < layout->parameters.size() && i < layout->desc.parameters.size(); ++i) {
+        const RootParameterLayout& parameter = layout->parameters[i];
+        auto table = tables_.find(uint32_t(i));
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE ||
+            table == tables_.end()) {
+            continue; // a table never set is reported when the draw is skipped
+        }
+        const DebugSetTable& set = table->second;
+        bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
+        const std::shared_ptr<DescriptorStorage>& bound =
+            samplers ? heaps_.samplers : heaps_.resources;
+        if (bound != set.heap) {
+            standin::Report(
+                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute,
+                "Using DrawInstanced on Command List (%s): The descriptor table of root "
+                "parameter %zu (GPU handle 0x%llx) points into descriptor heap (%s), which is "
+                "not the %s descriptor heap set on the command list (%s). Descriptor table state "
+                "is undefined after descriptor heaps are changed on a command list.",
+                listText_.c_str(), i, (unsigned long long)set.handle,
+                ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
+                samplers ? "SAMPLER" : "CBV_SRV_UAV",
+                bound != nullptr ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
+                                 : "none");
+            continue;
+        }
+        CheckTableViews(parameter, layout->desc.parameters[i].visibility, set);
+    }
+}
+
+void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
+                                    D3D12_SHADER_VISIBILITY visibility,
+                                    const DebugSetTable& table) {
+    Expected expected{D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
+                          D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
+                      true, "a shader resource"};
+    if (visibility == D3D12_SHADER_VISIBILITY_PIXEL) {
+        expected = {D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, false, "a PIXEL_SHADER_RESOURCE"};
+    } else if (visibility != D3D12_SHADER_VISIBILITY_ALL) {
+        expected = {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, false,
+                    "a NON_PIXEL_SHADER_RESOURCE"};
+    }
+    for (const TableBinding& binding : parameter.bindings) {
+        uint64_t index = uint64_t(table.first) + binding.binding;
+        if (binding.type != VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE ||
+            index >= table.heap->records.size()) {
+            continue;
+        }
+        const DescriptorRecord& record = table.heap->records[index];
+        std::shared_ptr<ResourceTrack> resource = record.resource.lock();
+        if (record.kind != DescriptorKind::ShaderResource || resource == nullptr) {
+            continue;
+        }
+        for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
+            for (uint32_t layer = 0; layer < resource->arraySize; ++layer) {
+                DebugUse use{resource, resource->Subresource(record.view.baseMip + mip, layer, 0),
+                             record.format};
+                Use(use, expected, "DrawInstanced");
+            }
+        }
+    }
+}
+
+void ListValidator::Finish() {
+    for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
+        bool decays = resource->PromotesToAnyState();
+        for (size_t i = 0; i < resource->states.size(); ++i) {
+            if (decays || resource->promotedToRead[i] != 0) {
+                resource->states[i] = D3D12_RESOURCE_STATE_COMMON;
+            }
+            resource->promotedToRead[i] = 0;
+        }
+    }
+}
+
+} // namespace
+
+bool DebugLayerEnabled() {
+    static const bool fromEnvironment = [] {
+        const char* value = std::getenv("BRENNWICK_D3D12_DEBUG_LAYER");
+        return value == nullptr || std::strcmp(value, "0") != 0;
+    }();
+    return fromEnvironment || g_forced.load();
+}
+
+void ForceDebugLayer() {
+    g_forced = true;
+}
+
+void ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands) {
+    ListValidator validator(list);
+    for (const DebugCommand& command : commands) {
+        std::visit(validator, command);
+    }
+    validator.Finish();
+}
+
+void ValidatePresent(ResourceTrack& backBuffer) {
+    // The back buffer is in PRESENT (COMMON) only when no bit is set.
+    if (!backBuffer.states.empty() && backBuffer.states[0] != D3D12_RESOURCE_STATE_COMMON) {
+        D3D12_RESOURCE_STATES state = backBuffer.states[0];
+        standin::Report(INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute,
+                        "Using IDXGISwapChain::Present on Command List (0x0000000000000000:"
+                        "'Internal DXGI CommandList'): Resource state (%s) of resource (%s) "
+                        "(subresource: 0) is invalid for use as a PRESENT_SOURCE.  Expected State "
+                        "Bits (all): %s, Actual State: %s, Missing State: %s.",
+                        StateText(state).c_str(), ResourceText(backBuffer).c_str(),
+                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str(), StateText(state).c_str(),
+                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str());
+    }
+}
+
+} // namespace d3d12_standin

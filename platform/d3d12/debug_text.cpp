@@ -1,0 +1,121 @@
+#include "debug_text.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+namespace d3d12_standin {
+namespace {
+
+struct StateName {
+    D3D12_RESOURCE_STATES bit;
+    const char* name;
+};
+
+constexpr StateName kStateNames[] = {
+    {D3D12_RESOURCE_STATE_VERTEX_AND_CONSTANT_BUFFER, "VERTEX_AND_CONSTANT_BUFFER"},
+    {D3D12_RESOURCE_STATE_INDEX_BUFFER, "INDEX_BUFFER"},
+    {D3D12_RESOURCE_STATE_RENDER_TARGET, "RENDER_TARGET"},
+    {D3D12_RESOURCE_STATE_UNORDERED_ACCESS, "UNORDERED_ACCESS"},
+    {D3D12_RESOURCE_STATE_DEPTH_WRITE, "DEPTH_WRITE"},
+    {D3D12_RESOURCE_STATE_DEPTH_READ, "DEPTH_READ"},
+    {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, "NON_PIXEL_SHADER_RESOURCE"},
+    {D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, "PIXEL_SHADER_RESOURCE"},
+    {D3D12_RESOURCE_STATE_STREAM_OUT, "STREAM_OUT"},
+    {D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT, "INDIRECT_ARGUMENT"},
+    {D3D12_RESOURCE_STATE_COPY_DEST, "COPY_DEST"},
+    {D3D12_RESOURCE_STATE_COPY_SOURCE, "COPY_SOURCE"},
+    {D3D12_RESOURCE_STATE_RESOLVE_DEST, "RESOLVE_DEST"},
+    {D3D12_RESOURCE_STATE_RESOLVE_SOURCE, "RESOLVE_SOURCE"},
+};
+
+struct FormatNameEntry {
+    DXGI_FORMAT format;
+    const char* name;
+};
+
+#define FORMAT_NAME(name_)                                                                         \
+    { DXGI_FORMAT_##name_, #name_ }
+constexpr FormatNameEntry kFormatNames[] = {
+    FORMAT_NAME(UNKNOWN),
+    FORMAT_NAME(R32G32B32A32_FLOAT),
+    FORMAT_NAME(R32G32B32A32_UINT),
+    FORMAT_NAME(R32G32B32A32_SINT),
+    FORMAT_NAME(R32G32B32_FLOAT),
+    FORMAT_NAME(R16G16B16A16_FLOAT),
+    FORMAT_NAME(R16G16B16A16_UNORM),
+    FORMAT_NAME(R16G16B16A16_UINT),
+    FORMAT_NAME(R32G32_FLOAT),
+    FORMAT_NAME(R32G32_UINT),
+    FORMAT_NAME(R32G32_SINT),
+    FORMAT_NAME(R10G10B10A2_UNORM),
+    FORMAT_NAME(R11G11B10_FLOAT),
+    FORMAT_NAME(R8G8B8A8_UNORM),
+    FORMAT_NAME(R8G8B8A8_UNORM_SRGB),
+    FORMAT_NAME(R8G8B8A8_UINT),
+    FORMAT_NAME(R8G8B8A8_SNORM),
+    FORMAT_NAME(R8G8B8A8_SINT),
+    FORMAT_NAME(B8G8R8A8_UNORM),
+    FORMAT_NAME(B8G8R8A8_UNORM_SRGB),
+    FORMAT_NAME(R16G16_FLOAT),
+    FORMAT_NAME(R16G16_UNORM),
+    FORMAT_NAME(R16G16_UINT),
+    FORMAT_NAME(R32_FLOAT),
+    FORMAT_NAME(R32_UINT),
+    FORMAT_NAME(R32_SINT),
+    FORMAT_NAME(R8G8_UNORM),
+    FORMAT_NAME(R16_FLOAT),
+    FORMAT_NAME(R16_UNORM),
+    FORMAT_NAME(R16_UINT),
+    FORMAT_NAME(R8_UNORM),
+    FORMAT_NAME(R8_UINT),
+    FORMAT_NAME(D32_FLOAT),
+    FORMAT_NAME(D16_UNORM),
+    FORMAT_NAME(D24_UNORM_S8_UINT),
+    FORMAT_NAME(D32_FLOAT_S8X24_UINT),
+};
+#undef FORMAT_NAME
+
+} // namespace
+
+std::string StateText(D3D12_RESOURCE_STATES states) {
+    char number[24];
+    std::snprintf(number, sizeof number, "0x%X: ", unsigned(states));
+    std::string text = number;
+    if (states == D3D12_RESOURCE_STATE_COMMON) {
+        return text + "D3D12_RESOURCE_STATE_[COMMON|PRESENT]";
+    }
+    if (states == D3D12_RESOURCE_STATE_GENERIC_READ) {
+        return text + "D3D12_RESOURCE_STATE_GENERIC_READ";
+    }
+    bool first = true;
+    for (const StateName& state : kStateNames) {
+        if ((states & state.bit) != 0) {
+            text += first ? "D3D12_RESOURCE_STATE_" : "|D3D12_RESOURCE_STATE_";
+            text += state.name;
+            first = false;
+        }
+    }
+    return text;
+}
+
+std::string ObjectText(const void* object, const std::string& name, const char* interfaceName) {
+    char address[32];
+    std::snprintf(address, sizeof address, "0x%016" PRIXPTR, reinterpret_cast<uintptr_t>(object));
+    return std::string(address) + ":'" +
+           (name.empty() ? std::string("Unnamed ") + interfaceName + " Object" : name) + "'";
+}
+
+std::string ResourceText(const ResourceTrack& resource) {
+    return ObjectText(resource.object, resource.name, "ID3D12Resource");
+}
+
+const char* FormatName(DXGI_FORMAT format) {
+    for (const FormatNameEntry& entry : kFormatNames) {
+        if (entry.format == format) {
+            return entry.name;
+        }
+    }
+    return "(a format the stand-in does not know)";
+}
+
+} // namespace d3d12_standin

@@ -1,0 +1,258 @@
+// The validation layer's checks of a draw when its list executes: the tables
+// against the bound heap, the views a table reads, the pipeline's targets and
+// root signature.
+#include "gpu_fixture.h"
+
+#include <platform_testing.h>
+
+#include "hlsl_file.h"
+
+#include <string>
+
+namespace {
+
+constexpr char kShader[] = R"hlsl(
+#define RS "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0)), DescriptorTable(SRV(t0))"
+cbuffer Params : register(b0) { float4 tint; };
+Texture2D<float4> shown : register(t0);
+[RootSignature(RS)]
+float4 VSMain(float2 pos : POSITION) : SV_Position { return float4(pos, 0.5, 1.0); }
+float4 PSMain() : SV_Target { return shown.Load(int3(0, 0, 0)) * tint; }
+)hlsl";
+
+constexpr char kOtherRootSignature[] = R"hlsl(
+#define RS "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))"
+[RootSignature(RS)]
+float4 VSMain(float2 pos : POSITION) : SV_Position { return float4(pos, 0.5, 1.0); }
+)hlsl";
+
+constexpr float kTriangle[] = {-1, -1, -1, 3, 3, -1};
+
+class DebugDrawTest : public GpuTest {
+protected:
+    void SetUp() override {
+        GpuTest::SetUp();
+        vs = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "VSMain", "vs_5_0");
+        ps = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "PSMain", "ps_5_0");
+        ASSERT_TRUE(vs && ps);
+        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+                                              IID_ID3D12RootSignature,
+                                              reinterpret_cast<void**>(&rootSignature)),
+                  S_OK);
+        vertices = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+        constants = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
+        void* mapped = nullptr;
+        ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
+        std::memcpy(mapped, kTriangle, sizeof(kTriangle));
+        vertices->Unmap(0, nullptr);
+        texture = MakeTexture(4, 4, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_NONE,
+                              D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+        target =
+            MakeTexture(16, 16, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                        D3D12_RESOURCE_STATE_RENDER_TARGET);
+        rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+        device->CreateRenderTargetView(target, nullptr,
+                                       rtvHeap->GetCPUDescriptorHandleForHeapStart());
+        // Views made where the objects keep them, copied into shader-visible heaps.
+        staging = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 2);
+        D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
+        device->CreateConstantBufferView(&cbv, Handle(staging, 0));
+        device->CreateShaderResourceView(texture, nullptr, Handle(staging, 1));
+        for (ID3D12DescriptorHeap*& heap : shaderHeaps) {
+            heap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 2,
+                                      D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
+            device->CopyDescriptorsSimple(2, heap->GetCPUDescriptorHandleForHeapStart(),
+                                          staging->GetCPUDescriptorHandleForHeapStart(),
+                                          D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+        }
+    }
+    void TearDown() override {
+        platform_testing::AcknowledgeD3D12Errors();
+        for (IUnknown* object : std::initializer_list<IUnknown*>{
+                 vs, ps, rootSignature, vertices, constants, texture, target, rtvHeap, staging,
+                 shaderHeaps[0], shaderHeaps[1]}) {
+            if (object != nullptr) {
+                object->Release();
+            }
+        }
+        GpuTest::TearDown();
+    }
+
+    D3D12_CPU_DESCRIPTOR_HANDLE Handle(ID3D12DescriptorHeap* heap, UINT index) {
+        D3D12_CPU_DESCRIPTOR_HANDLE handle = heap->GetCPUDescriptorHandleForHeapStart();
+        handle.ptr += index * device->GetDescriptorHandleIncrementSize(
+                                  D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+        return handle;
+    }
+    D3D12_GPU_DESCRIPTOR_HANDLE Table(ID3D12DescriptorHeap* heap, UINT index) {
+        D3D12_GPU_DESCRIPTOR_HANDLE handle = heap->GetGPUDescriptorHandleForHeapStart();
+        handle.ptr += index * device->GetDescriptorHandleIncrementSize(
+                                  D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
+        return handle;
+    }
+
+    ID3D12PipelineState* MakePipeline(DXGI_FORMAT rtvFormat, ID3D12RootSignature* signature) {
+        static const D3D12_INPUT_ELEMENT_DESC layout[] = {
+            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
+             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
+        desc.pRootSignature = signature;
+        desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
+        desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
+        desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+        desc.SampleMask = 0xFFFFFFFF;
+        desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        desc.InputLayout = {layout, 1};
+        desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+        desc.NumRenderTargets = 1;
+        desc.RTVFormats[0] = rtvFormat;
+        desc.SampleDesc.Count = 1;
+        ID3D12PipelineState* pipeline = nullptr;
+        EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
+                                                      reinterpret_cast<void**>(&pipeline)),
+                  S_OK);
+        return pipeline;
+    }
+
+    // Targets, pipeline, root signature and vertices; the tables are the caller's.
+    void RecordSetup(ID3D12PipelineState* pipeline, ID3D12RootSignature* signature) {
+        D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
+        D3D12_RECT scissor{0, 0, 16, 16};
+        D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangle), 8};
+        list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        list->SetGraphicsRootSignature(signature);
+        list->SetPipelineState(pipeline);
+        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->IASetVertexBuffers(0, 1, &view);
+    }
+    std::vector<DebugMessage> DrawAndTake() {
+        list->DrawInstanced(3, 1, 0, 0);
+        list->DrawInstanced(3, 1, 0, 0);
+        ExecuteAndWait();
+        return TakeDebugMessages(device);
+    }
+
+    ID3DBlob* vs = nullptr;
+    ID3DBlob* ps = nullptr;
+    ID3D12RootSignature* rootSignature = nullptr;
+    ID3D12Resource* vertices = nullptr;
+    ID3D12Resource* constants = nullptr;
+    ID3D12Resource* texture = nullptr;
+    ID3D12Resource* target = nullptr;
+    ID3D12DescriptorHeap* rtvHeap = nullptr;
+    ID3D12DescriptorHeap* staging = nullptr;
+    ID3D12DescriptorHeap* shaderHeaps[2] = {};
+};
+
+TEST_F(DebugDrawTest, TablesIntoAHeapNoLongerBoundAreReported) {
+    ID3D12PipelineState* pipeline = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    RecordSetup(pipeline, rootSignature);
+    // Each table set with its own heap bound, as if heaps were per object.
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    list->SetDescriptorHeaps(1, &shaderHeaps[1]);
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[1], 1));
+    std::vector<DebugMessage> messages = DrawAndTake();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_SET_DESCRIPTOR_TABLE_INVALID);
+    EXPECT_NE(messages[0].description.find("root parameter 0"), std::string::npos);
+    EXPECT_NE(messages[0].description.find("Descriptor table state is undefined after "
+                                           "descriptor heaps are changed on a command list"),
+              std::string::npos);
+
+    // One heap bound for the whole list, every table in it: nothing to report.
+    RecordSetup(pipeline, rootSignature);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    EXPECT_TRUE(DrawAndTake().empty());
+
+    // Only shader-visible heaps can be bound.
+    list->SetDescriptorHeaps(1, &staging);
+    ExecuteAndWait();
+    messages = TakeDebugMessages(device);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_SET_DESCRIPTOR_HEAP_INVALID);
+    pipeline->Release();
+}
+
+TEST_F(DebugDrawTest, TexturesReadByATableMustBeInAShaderResourceState) {
+    ID3D12PipelineState* pipeline = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    D3D12_RESOURCE_BARRIER away = Transition(texture, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE,
+                                             D3D12_RESOURCE_STATE_COPY_DEST);
+    list->ResourceBarrier(1, &away);
+    RecordSetup(pipeline, rootSignature);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    std::vector<DebugMessage> messages = DrawAndTake();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE);
+    EXPECT_NE(messages[0].description.find("Using DrawInstanced"), std::string::npos);
+    EXPECT_NE(messages[0].description.find("Actual State: 0x400: D3D12_RESOURCE_STATE_COPY_DEST"),
+              std::string::npos);
+    pipeline->Release();
+}
+
+TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
+    ID3D12PipelineState* wide = MakePipeline(DXGI_FORMAT_R32G32B32A32_FLOAT, rootSignature);
+    RecordSetup(wide, rootSignature);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    std::vector<DebugMessage> messages = DrawAndTake();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE);
+    EXPECT_NE(messages[0].description.find("The render target format in slot 0 does not match "
+                                           "that specified by the current pipeline state. "
+                                           "(pipeline state = R32G32B32A32_FLOAT, RTV = "
+                                           "R8G8B8A8_UNORM)"),
+              std::string::npos)
+        << messages[0].description;
+
+    // A depth view whose format the pipeline does not name.
+    ID3D12Resource* depth =
+        MakeTexture(16, 16, DXGI_FORMAT_D16_UNORM, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                    D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    ID3D12DescriptorHeap* dsvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV);
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateDepthStencilView(depth, nullptr, dsv);
+    ID3D12PipelineState* matching = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    RecordSetup(matching, rootSignature);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    messages = DrawAndTake();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE);
+    EXPECT_NE(messages[0].description.find("(pipeline state = UNKNOWN, DSV = D16_UNORM)"),
+              std::string::npos);
+
+    // A root signature other than the pipeline's.
+    ID3DBlob* other =
+        CompileHlslFile(kOtherRootSignature, "debug_layer_other_rs.hlsl", "VSMain", "vs_5_0");
+    ASSERT_NE(other, nullptr);
+    ID3D12RootSignature* otherSignature = nullptr;
+    ASSERT_EQ(device->CreateRootSignature(0, other->GetBufferPointer(), other->GetBufferSize(),
+                                          IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&otherSignature)),
+              S_OK);
+    RecordSetup(matching, otherSignature);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+    messages = DrawAndTake();
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH),
+              1u);
+    for (IUnknown* object :
+         std::initializer_list<IUnknown*>{wide, matching, depth, dsvHeap, other, otherSignature}) {
+        object->Release();
+    }
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+// A view drawn into an off-screen target, then sampled by a second view, all
+// with the renderer's one shader-visible heap and without a debug-layer report.
+#include "renderer_fixture.h"
+
+#include <gpu_test_support.h>
+#include <platform_testing.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+// clang-format off
+constexpr const char* kVertexPart = R"hlsl(
+cbuffer uniform0 : register(b0) { float4 unusedConstants; };
+struct VertexInput {
+    float3 position : POSITION;
+    float3 normal : NORMAL;
+    float2 uv : UV;
+    float4 color : COLOR;
+    uint instanceId : SV_InstanceID;
+};
+struct PixelInput { float4 position : SV_Position; float4 color : COLOR; };
+PixelInput Cover(VertexInput input) {
+    PixelInput output;
+    output.position = float4(input.position * 0.5 + float3(0, 0, 0.5), 1);
+    output.color = input.color * 0 + unusedConstants * 0 + float4(input.normal, input.uv.x) * 0;
+    output.color.a += input.uv.y * 0 + input.instanceId * 0;
+    return output;
+}
+)hlsl";
+
+// Writes a fixed colour into the off-screen target.
+constexpr const char* kFillShader = R"hlsl(
+#define FILL "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))"
+[RootSignature(FILL)]
+PixelInput VSMain(VertexInput input) { return Cover(input); }
+float4 PSMain(PixelInput input) : SV_Target { return float4(0.75, 0.25, 0.5, 1) + input.color; }
+)hlsl";
+
+// Shows the centre texel of the 64 x 64 texture in root parameter 1.
+constexpr const char* kShowShader = R"hlsl(
+#define SHOW "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0)), DescriptorTable(SRV(t0))"
+Texture2D<float4> shown : register(t0);
+[RootSignature(SHOW)]
+PixelInput VSMain(VertexInput input) { return Cover(input); }
+float4 PSMain(PixelInput input) : SV_Target { return shown.Load(int3(32, 32, 0)) + input.color; }
+)hlsl";
+// clang-format on
+
+std::string WriteShader(const char* name, const char* body) {
+    const std::string path = testing::TempDir() + name;
+    std::ofstream(path) << kVertexPart << body;
+    return path;
+}
+
+TEST_F(RendererTest, OffscreenTargetDrawnThenSampledBySecondViewThroughOneHeap) {
+    const std::string fill = WriteShader("fill_offscreen_test.hlsl", kFillShader);
+    const std::string show = WriteShader("show_offscreen_test.hlsl", kShowShader);
+    ViewBuffer* screen = MakeScene(1);
+    VertexBuffer* showing = renderer->GetVertexBuffer("mesh");
+    showing->shaderFile = show;
+    showing->textures = {{0, "offscreen_color"}};
+
+    VertexBuffer* filling = renderer->GetVertexBuffer("fill")->CreateCube();
+    filling->shaderFile = fill;
+    InstancingBuffer* fillInstances = renderer->GetInstancingBuffer("fill_instances");
+    fillInstances->instances.assign(1, renderer->GetInstancingBuffer("instancing")->instances[0]);
+    fillInstances->meshes["fill"] = filling;
+    RenderTargetBuffer* target = renderer->GetRenderTargetBuffer("offscreen");
+    target->width = 64;
+    target->height = 64;
+    target->count = 1;
+    target->colorTargets[0].name = "offscreen_color";
+    target->depthTarget.name = "offscreen_depth";
+    ViewBuffer* offscreen = renderer->GetViewBuffer("offscreen_view");
+    offscreen->renderTarget = target;
+    offscreen->viewport = ViewportRect{0, 0, 64, 64};
+    offscreen->instancingBuffers["fill_instances"] = fillInstances;
+
+    renderer->Update();
+    renderer->frame_count = 0;
+    for (int frame = 0; frame < 2; ++frame) {
+        renderer->Draw(offscreen->name);
+        renderer->Draw(screen->name);
+    }
+    const std::vector<uint8_t> pixels = ReadBackBuffer(0);
+    std::remove(fill.c_str());
+    std::remove(show.c_str());
+
+    ASSERT_EQ(pixels.size(), 1280u * 720u * 4u);
+    const uint8_t* centre = &pixels[(360u * 1280u + 640u) * 4u];
+    EXPECT_EQ(centre[0], 191);
+    EXPECT_EQ(centre[1], 64);
+    EXPECT_EQ(centre[2], 128);
+    EXPECT_EQ(centre[3], 255);
+    const std::vector<DebugMessage> messages = TakeDebugMessages(renderer->device->device);
+    for (const DebugMessage& message : messages) {
+        EXPECT_NE(message.severity, D3D12_MESSAGE_SEVERITY_ERROR) << message.description;
+    }
+    EXPECT_EQ(platform_testing::UnexpectedD3D12Errors(), 0u);
+}
+
+} // namespace
