@@ -112,7 +112,11 @@ bool Report(const MessageKind& kind, const void* object, const char* method, con
         std::fprintf(stderr, "%s\n", description.c_str());
     }
     ++state.counts[static_cast<std::size_t>(kind.severity) % state.counts.size()];
-    Store(state, kind, std::move(description));
+    // The info queue holds what Windows' debug layer would have said, nothing
+    // of the stand-in's own.
+    if (kind.windows) {
+        Store(state, kind, std::move(description));
+    }
     return true;
 }
 

@@ -61,7 +61,7 @@ void ReportNotImplemented(const char* method);
 // An object is gone: a new object at its address reports afresh.
 void ForgetObject(const void* object);
 
-// The store behind ID3D12InfoQueue: every printed message, oldest first, up to
+// The store behind ID3D12InfoQueue: every printed message of Windows' kinds, oldest first, up to
 // a limit past which the oldest are dropped.
 struct StoredMessage {
     D3D12_MESSAGE_CATEGORY category;

@@ -87,16 +87,15 @@ TEST_F(MessagesTest, OwnMessagesUseTheStandInsWordsUnderTheirPolicies) {
               "ID3D12Device::Evict: not implemented by the stand-in\n"
               "ID3D12Device::CreateCommandQueue: only direct\n"
               "ID3D12GraphicsCommandList::Close: the list is closed\n");
-    standin::StoredMessage stored;
-    ASSERT_TRUE(standin::GetStoredMessage(0, &stored));
-    EXPECT_EQ(stored.id, D3D12_MESSAGE_ID_UNKNOWN);
-    EXPECT_EQ(LastDescription(), "ID3D12GraphicsCommandList::Close: the list is closed");
+    // Windows' info queue would hold none of them.
+    EXPECT_EQ(standin::StoredMessageCount(), 0u);
 }
 
 TEST_F(MessagesTest, TheStoreKeepsTheNewestMessagesUpToItsLimit) {
     testing::internal::CaptureStderr();
     for (size_t i = 0; i < standin::kStoredMessageLimit + 6; ++i) {
-        standin::Report(REFUSED_CALL, nullptr, "M", "%zu", i);
+        standin::Report(CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX, nullptr, "M",
+                        "%zu", i);
     }
     testing::internal::GetCapturedStderr();
     ASSERT_EQ(standin::StoredMessageCount(), standin::kStoredMessageLimit);
