@@ -1,0 +1,125 @@
+// ID3D12GraphicsCommandList methods the system never calls.
+#include "d3d12_command_list.h"
+
+namespace d3d12_standin {
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DrawIndexedInstanced");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::Dispatch");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyResource(ID3D12Resource*, ID3D12Resource*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyResource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
+                                                           const D3D12_TILED_RESOURCE_COORDINATE*,
+                                                           const D3D12_TILE_REGION_SIZE*,
+                                                           ID3D12Resource*, UINT64,
+                                                           D3D12_TILE_COPY_FLAGS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyTiles");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveSubresource(ID3D12Resource*, UINT,
+                                                                    ID3D12Resource*, UINT,
+                                                                    DXGI_FORMAT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveSubresource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetBlendFactor(const FLOAT[4]) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetBlendFactor");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetStencilRef(UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetStencilRef");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRootSignature(ID3D12RootSignature*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootSignature");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootDescriptorTable(UINT, D3D12_GPU_DESCRIPTOR_HANDLE) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootDescriptorTable");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstant(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstant");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstant(UINT, UINT, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstant");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstants(UINT, UINT,
+                                                                              const void*, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstants");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstants(UINT, UINT,
+                                                                               const void*, UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstants");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootConstantBufferView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootConstantBufferView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootShaderResourceView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootShaderResourceView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootUnorderedAccessView");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::IASetIndexBuffer");
+}
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SOSetTargets");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewUint(
+    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const UINT[4], UINT,
+    const D3D12_RECT*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewUint");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewFloat(
+    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const FLOAT[4], UINT,
+    const D3D12_RECT*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewFloat");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::DiscardResource(ID3D12Resource*,
+                                                                 const D3D12_DISCARD_REGION*) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DiscardResource");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::BeginQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
+                                                            UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::BeginQuery");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::EndQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
+                                                          UINT) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::EndQuery");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveQueryData(ID3D12QueryHeap*,
+                                                                  D3D12_QUERY_TYPE, UINT, UINT,
+                                                                  ID3D12Resource*, UINT64) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveQueryData");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*, UINT64,
+                                                                D3D12_PREDICATION_OP) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetPredication");
+}
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteIndirect(ID3D12CommandSignature*, UINT,
+                                                                 ID3D12Resource*, UINT64,
+                                                                 ID3D12Resource*, UINT64) {
+    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteIndirect");
+}
+
+} // namespace d3d12_standin
