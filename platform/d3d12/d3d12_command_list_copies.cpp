@@ -34,6 +34,106 @@ bool InsideExtent(uint64_t origin, uint64_t size, uint64_t limit) {
     return origin <= limit && size <= limit - origin;
 }
 
+// A copy between two texture subresources of one format; the reason for a
+// refusal, or null.
+const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y, UINT z,
+                                 const Subresource& source, const D3D12_BOX* sourceBox,
+                                 CmdCopyTextureTexture* copy) {
+    D3D12_BOX box =
+        sourceBox != nullptr ? *sourceBox : D3D12_BOX{0, 0, 0, source.width, source.height, 1};
+    if (box.right <= box.left || box.bottom <= box.top ||
+        !InsideExtent(box.left, box.right - box.left, source.width) ||
+        !InsideExtent(box.top, box.bottom - box.top, source.height) ||
+        !InsideExtent(x, box.right - box.left, destination.width) ||
+        !InsideExtent(y, box.bottom - box.top, destination.height) || z != 0 ||
+        destination.image->format != source.image->format) {
+        return "the texture copy region is out of bounds or the formats differ";
+    }
+    *copy = CmdCopyTextureTexture{source.image,
+                                  destination.image,
+                                  source.mip,
+                                  source.layer,
+                                  destination.mip,
+                                  destination.layer,
+                                  VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
+                                  VkOffset3D{int32_t(x), int32_t(y), 0},
+                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1}};
+    return nullptr;
+}
+
+// The buffer side of a footprint copy: a stand-in buffer, a format of the
+// texture's texel size (R32_FLOAT footprints of D32 textures), aligned rows
+// and offset.
+const char* CheckFootprint(const D3D12_TEXTURE_COPY_LOCATION& placed, const Subresource& texture,
+                           std::shared_ptr<GpuBuffer>* buffer, uint32_t* texel) {
+    D3D12Resource* bufferResource = D3D12Resource::FromInterface(placed.pResource);
+    if (bufferResource == nullptr || bufferResource->Buffer() == nullptr ||
+        placed.Type != D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT) {
+        return "the footprint location names no stand-in buffer";
+    }
+    const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
+    const FormatInfo* format = FindFormat(footprint.Footprint.Format);
+    if (format == nullptr || format->bytesPerTexel != texture.image->bytesPerTexel) {
+        return "the footprint's format does not match the texture's texel size";
+    }
+    *texel = format->bytesPerTexel;
+    const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
+    if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT != 0 ||
+        layout.RowPitch % *texel != 0 || uint64_t(layout.Width) * *texel > layout.RowPitch ||
+        footprint.Offset % D3D12_TEXTURE_DATA_PLACEMENT_ALIGNMENT != 0) {
+        return "the footprint's row pitch or offset is not aligned";
+    }
+    *buffer = bufferResource->Buffer();
+    return nullptr;
+}
+
+// A copy between a placed footprint and a texture subresource, `toTexture`
+// telling the direction; the reason for a refusal, or null.
+const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION& placed,
+                              const Subresource& texture, UINT x, UINT y, UINT z,
+                              const D3D12_BOX* sourceBox, CmdCopyBufferTexture* copy) {
+    std::shared_ptr<GpuBuffer> buffer;
+    uint32_t texel = 0;
+    if (const char* refusal = CheckFootprint(placed, texture, &buffer, &texel)) {
+        return refusal;
+    }
+    const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
+    const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
+    // The region: a box in the source, placed at (x, y, z) in the destination.
+    uint32_t sourceWidth = toTexture ? layout.Width : texture.width;
+    uint32_t sourceHeight = toTexture ? layout.Height : texture.height;
+    uint32_t sourceDepth = toTexture ? layout.Depth : 1;
+    D3D12_BOX box = sourceBox != nullptr
+                        ? *sourceBox
+                        : D3D12_BOX{0, 0, 0, sourceWidth, sourceHeight, sourceDepth};
+    uint32_t width = box.right - box.left, height = box.bottom - box.top;
+    uint32_t destinationWidth = toTexture ? texture.width : layout.Width;
+    uint32_t destinationHeight = toTexture ? texture.height : layout.Height;
+    if (box.right <= box.left || box.bottom <= box.top || box.back != box.front + 1 ||
+        !InsideExtent(box.left, width, sourceWidth) ||
+        !InsideExtent(box.top, height, sourceHeight) || !InsideExtent(x, width, destinationWidth) ||
+        !InsideExtent(y, height, destinationHeight) ||
+        (toTexture ? z != 0 || box.front >= layout.Depth : box.front != 0 || z >= layout.Depth)) {
+        return "the copy region is out of bounds";
+    }
+    VkOffset3D footprintOffset =
+        toTexture ? VkOffset3D{int32_t(box.left), int32_t(box.top), int32_t(box.front)}
+                  : VkOffset3D{int32_t(x), int32_t(y), int32_t(z)};
+    VkOffset3D textureOffset = toTexture ? VkOffset3D{int32_t(x), int32_t(y), 0}
+                                         : VkOffset3D{int32_t(box.left), int32_t(box.top), 0};
+    uint64_t lastRow =
+        (uint64_t(footprintOffset.z) * layout.Height + footprintOffset.y + height - 1);
+    uint64_t end = footprint.Offset + lastRow * layout.RowPitch +
+                   (uint64_t(footprintOffset.x) + width) * texel;
+    if (end > buffer->size) {
+        return "the footprint reaches past the end of the buffer";
+    }
+    *copy = CmdCopyBufferTexture{toTexture,     buffer,          footprint,
+                                 texture.image, texture.mip,     texture.layer,
+                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1}};
+    return nullptr;
+}
+
 } // namespace
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
@@ -64,81 +164,21 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
             Fail(kMethod, "the source names no stand-in texture subresource");
             return;
         }
-        D3D12_BOX box =
-            sourceBox != nullptr ? *sourceBox : D3D12_BOX{0, 0, 0, other.width, other.height, 1};
-        if (box.right <= box.left || box.bottom <= box.top ||
-            !InsideExtent(box.left, box.right - box.left, other.width) ||
-            !InsideExtent(box.top, box.bottom - box.top, other.height) ||
-            !InsideExtent(x, box.right - box.left, texture.width) ||
-            !InsideExtent(y, box.bottom - box.top, texture.height) || z != 0 ||
-            texture.image->format != other.image->format) {
-            Fail(kMethod, "the texture copy region is out of bounds or the formats differ");
+        CmdCopyTextureTexture copy{};
+        if (const char* refusal = TextureToTextureCopy(texture, x, y, z, other, sourceBox, &copy)) {
+            Fail(kMethod, refusal);
             return;
         }
-        commands_.push_back(
-            CmdCopyTextureTexture{other.image, texture.image, other.mip, other.layer, texture.mip,
-                                  texture.layer, VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
-                                  VkOffset3D{int32_t(x), int32_t(y), 0},
-                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1}});
+        commands_.push_back(std::move(copy));
         return;
     }
-
-    const D3D12_TEXTURE_COPY_LOCATION& placed = toTexture ? *source : *destination;
-    D3D12Resource* bufferResource = D3D12Resource::FromInterface(placed.pResource);
-    if (bufferResource == nullptr || bufferResource->Buffer() == nullptr ||
-        placed.Type != D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT) {
-        Fail(kMethod, "the footprint location names no stand-in buffer");
+    CmdCopyBufferTexture copy{};
+    if (const char* refusal = BufferTextureCopy(toTexture, toTexture ? *source : *destination,
+                                                texture, x, y, z, sourceBox, &copy)) {
+        Fail(kMethod, refusal);
         return;
     }
-    const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
-    const FormatInfo* format = FindFormat(footprint.Footprint.Format);
-    // Same-sized formats are accepted (R32_FLOAT footprints of D32 textures).
-    if (format == nullptr || format->bytesPerTexel != texture.image->bytesPerTexel) {
-        Fail(kMethod, "the footprint's format does not match the texture's texel size");
-        return;
-    }
-    uint32_t texel = format->bytesPerTexel;
-    const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
-    if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT != 0 || layout.RowPitch % texel != 0 ||
-        uint64_t(layout.Width) * texel > layout.RowPitch ||
-        footprint.Offset % D3D12_TEXTURE_DATA_PLACEMENT_ALIGNMENT != 0) {
-        Fail(kMethod, "the footprint's row pitch or offset is not aligned");
-        return;
-    }
-    // The region: a box in the source, placed at (x, y, z) in the destination.
-    uint32_t sourceWidth = toTexture ? layout.Width : texture.width;
-    uint32_t sourceHeight = toTexture ? layout.Height : texture.height;
-    uint32_t sourceDepth = toTexture ? layout.Depth : 1;
-    D3D12_BOX box = sourceBox != nullptr
-                        ? *sourceBox
-                        : D3D12_BOX{0, 0, 0, sourceWidth, sourceHeight, sourceDepth};
-    uint32_t width = box.right - box.left, height = box.bottom - box.top;
-    uint32_t destinationWidth = toTexture ? texture.width : layout.Width;
-    uint32_t destinationHeight = toTexture ? texture.height : layout.Height;
-    if (box.right <= box.left || box.bottom <= box.top || box.back != box.front + 1 ||
-        !InsideExtent(box.left, width, sourceWidth) ||
-        !InsideExtent(box.top, height, sourceHeight) || !InsideExtent(x, width, destinationWidth) ||
-        !InsideExtent(y, height, destinationHeight) ||
-        (toTexture ? z != 0 || box.front >= layout.Depth : box.front != 0 || z >= layout.Depth)) {
-        Fail(kMethod, "the copy region is out of bounds");
-        return;
-    }
-    VkOffset3D footprintOffset =
-        toTexture ? VkOffset3D{int32_t(box.left), int32_t(box.top), int32_t(box.front)}
-                  : VkOffset3D{int32_t(x), int32_t(y), int32_t(z)};
-    VkOffset3D textureOffset = toTexture ? VkOffset3D{int32_t(x), int32_t(y), 0}
-                                         : VkOffset3D{int32_t(box.left), int32_t(box.top), 0};
-    uint64_t lastRow =
-        (uint64_t(footprintOffset.z) * layout.Height + footprintOffset.y + height - 1);
-    uint64_t end = footprint.Offset + lastRow * layout.RowPitch +
-                   (uint64_t(footprintOffset.x) + width) * texel;
-    if (end > bufferResource->Buffer()->size) {
-        Fail(kMethod, "the footprint reaches past the end of the buffer");
-        return;
-    }
-    commands_.push_back(CmdCopyBufferTexture{
-        toTexture, bufferResource->Buffer(), footprint, texture.image, texture.mip, texture.layer,
-        textureOffset, footprintOffset, VkExtent3D{width, height, 1}});
+    commands_.push_back(std::move(copy));
 }
 
 } // namespace d3d12_standin
