@@ -21,6 +21,34 @@ bool IsUnorm8(VkFormat format) {
     return format == VK_FORMAT_B8G8R8A8_UNORM || format == VK_FORMAT_R8G8B8A8_UNORM;
 }
 
+// What a new swap chain of the surface looks like.
+struct SwapchainShape {
+    VkExtent2D extent;
+    uint32_t imageCount;
+    VkCompositeAlphaFlagBitsKHR alpha;
+};
+
+// False for a window of no size (minimised), which gets no swap chain.
+bool ShapeFor(const VkSurfaceCapabilitiesKHR& caps, SwapchainShape* shape) {
+    shape->extent = caps.currentExtent;
+    if (shape->extent.width == 0xFFFFFFFFu) {
+        shape->extent = caps.minImageExtent; // the surface takes the swap chain's size
+    }
+    if (shape->extent.width == 0 || shape->extent.height == 0) {
+        return false;
+    }
+    shape->imageCount = std::max(caps.minImageCount + 1, 2u);
+    if (caps.maxImageCount != 0) {
+        shape->imageCount = std::min(shape->imageCount, caps.maxImageCount);
+    }
+    shape->alpha = VK_COMPOSITE_ALPHA_OPAQUE_BIT_KHR;
+    if ((caps.supportedCompositeAlpha & shape->alpha) == 0) {
+        shape->alpha = static_cast<VkCompositeAlphaFlagBitsKHR>(caps.supportedCompositeAlpha &
+                                                                -caps.supportedCompositeAlpha);
+    }
+    return true;
+}
+
 } // namespace
 
 bool VulkanPresenter::ChooseSurfaceFormat(VkFormat sourceFormat, std::string* reason) {
@@ -75,26 +103,14 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
         VK_SUCCESS) {
         return false;
     }
-    VkExtent2D extent = caps.currentExtent;
-    if (extent.width == 0xFFFFFFFFu) {
-        extent = caps.minImageExtent; // the surface takes the swap chain's size
-    }
-    if (extent.width == 0 || extent.height == 0) {
+    SwapchainShape shape{};
+    if (!ShapeFor(caps, &shape)) {
         return false;
     }
     if ((caps.supportedUsageFlags & VK_IMAGE_USAGE_TRANSFER_DST_BIT) == 0) {
         standin::Report(standin::messages::NOTICE, nullptr, "IDXGISwapChain::Present",
                         "the window's images cannot be copied to");
         return false;
-    }
-    uint32_t imageCount = std::max(caps.minImageCount + 1, 2u);
-    if (caps.maxImageCount != 0) {
-        imageCount = std::min(imageCount, caps.maxImageCount);
-    }
-    VkCompositeAlphaFlagBitsKHR alpha = VK_COMPOSITE_ALPHA_OPAQUE_BIT_KHR;
-    if ((caps.supportedCompositeAlpha & alpha) == 0) {
-        alpha = static_cast<VkCompositeAlphaFlagBitsKHR>(caps.supportedCompositeAlpha &
-                                                         -caps.supportedCompositeAlpha);
     }
 
     // The old swap chain's images and semaphores may still be in use.
@@ -108,15 +124,15 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
     VkSwapchainCreateInfoKHR info{};
     info.sType = VK_STRUCTURE_TYPE_SWAPCHAIN_CREATE_INFO_KHR;
     info.surface = surface_;
-    info.minImageCount = imageCount;
+    info.minImageCount = shape.imageCount;
     info.imageFormat = surfaceFormat_.format;
     info.imageColorSpace = surfaceFormat_.colorSpace;
-    info.imageExtent = extent;
+    info.imageExtent = shape.extent;
     info.imageArrayLayers = 1;
     info.imageUsage = VK_IMAGE_USAGE_TRANSFER_DST_BIT;
     info.imageSharingMode = VK_SHARING_MODE_EXCLUSIVE;
     info.preTransform = caps.currentTransform;
-    info.compositeAlpha = alpha;
+    info.compositeAlpha = shape.alpha;
     info.presentMode = mode;
     info.clipped = VK_TRUE;
     info.oldSwapchain = swapchain_;
@@ -134,7 +150,7 @@ bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
     }
     swapchain_ = created;
     mode_ = mode;
-    extent_ = extent;
+    extent_ = shape.extent;
     outOfDate_ = false;
 
     uint32_t count = 0;
