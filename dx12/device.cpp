@@ -103,10 +103,7 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
 
     swapChain = CreateSwapChain3(device, commandQueue[0], window, width, height, backBufferCount);
 
-    renderTargetViewDesc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    renderTargetViewDesc.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
-    renderTargetViewDesc.Texture2D.MipSlice = 0;
-    renderTargetViewDesc.Texture2D.PlaneSlice = 0;
+    renderTargetViewDesc = RenderTargetViewDesc(DXGI_FORMAT_R8G8B8A8_UNORM);
     renderTargetHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, backBufferCount,
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
 
@@ -125,10 +122,7 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
         }
     }
 
-    depthStencilViewDesc.Format = DXGI_FORMAT_D32_FLOAT;
-    depthStencilViewDesc.ViewDimension = D3D12_DSV_DIMENSION_TEXTURE2D;
-    depthStencilViewDesc.Flags = D3D12_DSV_FLAG_NONE;
-    depthStencilViewDesc.Texture2D.MipSlice = 0;
+    depthStencilViewDesc = DepthStencilViewDesc();
     depthStencilHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
     const D3D12_CLEAR_VALUE depthClear = DepthClearValue();

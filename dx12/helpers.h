@@ -28,6 +28,23 @@ inline D3D12_CLEAR_VALUE DepthClearValue() {
     return value;
 }
 
+// A view of mip 0 of a 2-D colour texture in `format`.
+inline D3D12_RENDER_TARGET_VIEW_DESC RenderTargetViewDesc(DXGI_FORMAT format) {
+    D3D12_RENDER_TARGET_VIEW_DESC desc = {};
+    desc.Format = format;
+    desc.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+    return desc;
+}
+
+// A view of mip 0 of a 2-D D32 depth texture, writable.
+inline D3D12_DEPTH_STENCIL_VIEW_DESC DepthStencilViewDesc() {
+    D3D12_DEPTH_STENCIL_VIEW_DESC desc = {};
+    desc.Format = DXGI_FORMAT_D32_FLOAT;
+    desc.ViewDimension = D3D12_DSV_DIMENSION_TEXTURE2D;
+    desc.Flags = D3D12_DSV_FLAG_NONE;
+    return desc;
+}
+
 // Copies `size` bytes from `data` into subresource 0 of a CPU-visible resource.
 // Prints "Failed Map" and copies nothing when the resource cannot be mapped.
 void CopyToResource(ID3D12Resource* resource, const void* data, uint32_t size);

@@ -74,10 +74,7 @@ RenderTarget::RenderTarget(ID3D12Device* device, uint32_t width, uint32_t height
       numTargets(std::clamp(numTargets, 0, MAX_TARGETS)) {
     std::memset(&renderTargetViewDesc, 0, sizeof(renderTargetViewDesc));
     std::memset(&depthStencilViewDesc, 0, sizeof(depthStencilViewDesc));
-    renderTargetViewDesc.Format = DXGI_FORMAT_R32G32B32A32_FLOAT;
-    renderTargetViewDesc.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
-    renderTargetViewDesc.Texture2D.MipSlice = 0;
-    renderTargetViewDesc.Texture2D.PlaneSlice = 0;
+    renderTargetViewDesc = RenderTargetViewDesc(DXGI_FORMAT_R32G32B32A32_FLOAT);
 
     renderTargetHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
                                             static_cast<uint32_t>(this->numTargets),
@@ -92,10 +89,7 @@ RenderTarget::RenderTarget(ID3D12Device* device, uint32_t width, uint32_t height
         }
     }
 
-    depthStencilViewDesc.Format = DXGI_FORMAT_D32_FLOAT;
-    depthStencilViewDesc.ViewDimension = D3D12_DSV_DIMENSION_TEXTURE2D;
-    depthStencilViewDesc.Flags = D3D12_DSV_FLAG_NONE;
-    depthStencilViewDesc.Texture2D.MipSlice = 0;
+    depthStencilViewDesc = DepthStencilViewDesc();
     depthStencilHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
     depthTexture = new Texture(device, width, height, true, true);

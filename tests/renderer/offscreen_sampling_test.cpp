@@ -3,6 +3,7 @@
 #include "renderer_fixture.h"
 
 #include <gpu_test_support.h>
+#include <vertex_input_hlsl.h>
 #include <platform_testing.h>
 
 #include <cstdio>
@@ -11,15 +12,8 @@
 namespace {
 
 // clang-format off
-constexpr const char* kVertexPart = R"hlsl(
+const std::string kVertexPart = kVertexInputHlsl + std::string(R"hlsl(
 cbuffer uniform0 : register(b0) { float4 unusedConstants; };
-struct VertexInput {
-    float3 position : POSITION;
-    float3 normal : NORMAL;
-    float2 uv : UV;
-    float4 color : COLOR;
-    uint instanceId : SV_InstanceID;
-};
 struct PixelInput { float4 position : SV_Position; float4 color : COLOR; };
 PixelInput Cover(VertexInput input) {
     PixelInput output;
@@ -28,7 +22,7 @@ PixelInput Cover(VertexInput input) {
     output.color.a += input.uv.y * 0 + input.instanceId * 0;
     return output;
 }
-)hlsl";
+)hlsl");
 
 // Writes a fixed colour into the off-screen target.
 constexpr const char* kFillShader = R"hlsl(

@@ -275,20 +275,8 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     ASSERT_TRUE(vs && ps);
     ComPtr<ID3D12RootSignature> rootSignature{RootSignatureFromPart(device, vs)};
     ASSERT_NE(rootSignature, nullptr);
-    // The system's fixed input layout: the instance index arrives as a system
-    // value from slot 1, which has no buffer.
-    const D3D12_INPUT_ELEMENT_DESC layout[] = {
-        {"POSITION", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 0,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"NORMAL", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 12,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"UV", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 24, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"COLOR", 0, DXGI_FORMAT_R32G32B32A32_FLOAT, 0, 32,
-         D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0},
-        {"SV_InstanceID", 0, DXGI_FORMAT_R32_UINT, 1, 0,
-         D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
-    };
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {layout, 5});
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+        DescribePipeline(rootSignature, vs, ps, SystemInputLayout());
     AddDepthBuffer(desc);
     // Blending off, with the factors the system fills in all eight targets.
     for (D3D12_RENDER_TARGET_BLEND_DESC& target : desc.BlendState.RenderTarget) {
