@@ -124,12 +124,17 @@ stop_root_processes() {
     done
 }
 
+# Several passes: a mount hidden under another one is reached only once the
+# upper one is gone.
 unmount_root() {
-    local target
-    while read -r target; do
-        [[ -n $target ]] || continue
-        umount "$target" 2>/dev/null || umount --lazy "$target" || say "could not unmount $target"
-    done < <(mounts_below "$root")
+    local pass target
+    for pass in 1 2 3 4 5; do
+        [[ -n $(mounts_below "$root") ]] || return 0
+        while read -r target; do
+            umount "$target" 2>/dev/null || umount --lazy "$target" 2>/dev/null || true
+        done < <(mounts_below "$root")
+    done
+    [[ -z $(mounts_below "$root") ]] || say "could not unmount everything below $root"
 }
 
 # Deletes folder $1 only when nothing is mounted below it any more: a recursive
