@@ -16,34 +16,10 @@ readonly SUITE=bookworm
 readonly CLONE=/root/brennwick
 
 usage() {
-    sed -n '8,13p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '/^# Usage:/,/^[^#]/s/^# \{0,1\}//p' "$0"
 }
 
 say() { echo "fresh-root: $*" >&2; }
-
-keep=0
-while (($#)); do
-    case $1 in
-        --keep) keep=1; shift ;;
-        -h | --help) usage; exit 0 ;;
-        --) shift; break ;;
-        -*) usage >&2; exit 2 ;;
-        *) break ;;
-    esac
-done
-if (($# == 0)); then
-    usage >&2
-    exit 2
-fi
-command_line="$*"
-
-if [[ $(id -u) -ne 0 ]]; then
-    if command -v sudo >/dev/null; then
-        exec sudo --preserve-env=BRENNWICK_ROOT_PARENT "$0" "$@"
-    fi
-    say "needs root (mmdebstrap, mount, chroot); run it as root"
-    exit 2
-fi
 
 # ---- What this machine needs to make a root -----------------------------------
 host_tools() {
@@ -83,24 +59,6 @@ apt_options() {
 }
 
 # ---- The root and its mounts --------------------------------------------------
-host_tools
-repo=$(git -c safe.directory='*' -C "$(dirname "$0")/.." rev-parse --show-toplevel)
-commit=$(git -c safe.directory='*' -C "$repo" rev-parse HEAD)
-if [[ -n $(git -c safe.directory='*' -C "$repo" status --porcelain --untracked-files=no) ]]; then
-    say "note: uncommitted changes are not checked; the root gets commit $commit"
-fi
-
-parent=${BRENNWICK_ROOT_PARENT:-/var/tmp}
-work=$(mktemp -d "$parent/brennwick-root.XXXXXX")
-work=$(realpath "$work")
-if [[ ! $work =~ ^[A-Za-z0-9._/-]+$ ]]; then
-    say "refusing to work in $work: only plain path names are handled safely"
-    rmdir "$work"
-    exit 2
-fi
-root=$work/root
-chroot_pid=
-
 # Every mount point at or below folder $1, the deepest first.
 mounts_below() {
     findmnt --raw --noheadings --output TARGET | while read -r target; do
@@ -109,14 +67,15 @@ mounts_below() {
 }
 
 # Processes whose root directory is the new root: whatever the command left behind.
+root_processes() {
+    find /proc -mindepth 2 -maxdepth 2 -name root \( -lname "$root" -o -lname "$root/*" \) \
+        -printf '%h\n' 2>/dev/null | sed 's|^/proc/||'
+}
+
 stop_root_processes() {
-    local signal proc link pids
+    local signal pids
     for signal in TERM KILL; do
-        pids=()
-        for proc in /proc/[0-9]*; do
-            link=$(readlink "$proc/root" 2>/dev/null) || continue
-            if [[ $link == "$root" || $link == "$root/"* ]]; then pids+=("${proc#/proc/}"); fi
-        done
+        mapfile -t pids < <(root_processes)
         ((${#pids[@]})) || return 0
         say "stopping what is still running in the root (SIG$signal): ${pids[*]}"
         kill "-$signal" "${pids[@]}" 2>/dev/null || true
@@ -165,9 +124,6 @@ cleanup() {
     fi
     exit "$status"
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
 
 is_network_error() {
     grep -qiE 'Temporary failure resolving|Could not resolve|Could not connect|Connection (failed|timed out|refused|reset)|Unable to connect|Network is unreachable|No route to host|Failed to fetch|Some index files failed to download|Hash Sum mismatch|File has unexpected size|Undetermined Error|Unable to fetch some archives' "$1"
@@ -234,26 +190,74 @@ clone_checkout() {
 
 seconds_since() { echo $((SECONDS - $1)); }
 
-start=$SECONDS
-create_root
-say "root made in $(seconds_since "$start") s"
-if [[ ! -s $root/etc/resolv.conf && -f /etc/resolv.conf ]]; then
-    cp --dereference /etc/resolv.conf "$root/etc/resolv.conf"
-fi
-mount_inside
-clone_checkout
+# The whole run in one function, read by bash before it starts: editing this
+# file while it runs cannot change what it does.
+main() {
+    if [[ $(id -u) -ne 0 ]]; then
+        if command -v sudo >/dev/null; then
+            exec sudo --preserve-env=BRENNWICK_ROOT_PARENT "$0" "$@"
+        fi
+        say "needs root (mmdebstrap, mount, chroot); run it as root"
+        exit 2
+    fi
+    keep=0
+    while (($#)); do
+        case $1 in
+            --keep) keep=1; shift ;;
+            -h | --help) usage; exit 0 ;;
+            --) shift; break ;;
+            -*) usage >&2; exit 2 ;;
+            *) break ;;
+        esac
+    done
+    if (($# == 0)); then
+        usage >&2
+        exit 2
+    fi
+    command_line="$*"
 
-say "running as root in $CLONE: $command_line"
-start=$SECONDS
-# Its own process group, so that Ctrl+C is not ignored by it and only this
-# script's trap decides how it ends.
-set -m
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    /bin/bash -c 'cd "$1" && eval "$2"' bash "$CLONE" "$command_line" &
-chroot_pid=$!
-set +m
-status=0
-wait "$chroot_pid" || status=$?
-say "the command ended with status $status after $(seconds_since "$start") s"
-exit "$status"
+    host_tools
+    repo=$(git -c safe.directory='*' -C "$(dirname "$0")/.." rev-parse --show-toplevel)
+    commit=$(git -c safe.directory='*' -C "$repo" rev-parse HEAD)
+    if [[ -n $(git -c safe.directory='*' -C "$repo" status --porcelain --untracked-files=no) ]]; then
+        say "note: uncommitted changes are not checked; the root gets commit $commit"
+    fi
+
+    parent=${BRENNWICK_ROOT_PARENT:-/var/tmp}
+    work=$(mktemp -d "$parent/brennwick-root.XXXXXX")
+    work=$(realpath "$work")
+    if [[ ! $work =~ ^[A-Za-z0-9._/-]+$ ]]; then
+        say "refusing to work in $work: only plain path names are handled safely"
+        rmdir "$work"
+        exit 2
+    fi
+    root=$work/root
+    trap cleanup EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+
+    start=$SECONDS
+    create_root
+    say "root made in $(seconds_since "$start") s"
+    if [[ ! -s $root/etc/resolv.conf && -f /etc/resolv.conf ]]; then
+        cp --dereference /etc/resolv.conf "$root/etc/resolv.conf"
+    fi
+    mount_inside
+    clone_checkout
+
+    say "running as root in $CLONE: $command_line"
+    start=$SECONDS
+    # Its own process group, so that Ctrl+C is not ignored by it and only this
+    # script's trap decides how it ends.
+    set -m
+    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -c 'cd "$1" && eval "$2"' bash "$CLONE" "$command_line" &
+    set +m
+    status=0
+    wait "$!" || status=$?
+    say "the command ended with status $status after $(seconds_since "$start") s"
+    exit "$status"
+}
+
+main "$@"
