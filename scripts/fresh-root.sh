@@ -231,6 +231,7 @@ main() {
         rmdir "$work"
         exit 2
     fi
+    chmod 0755 "$work" # apt's download user reads the root's lists below it
     root=$work/root
     trap cleanup EXIT
     trap 'exit 130' INT
