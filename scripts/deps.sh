@@ -17,8 +17,8 @@ PACKAGES=(
     libshaderc-dev glslang-tools spirv-tools
     libxcb1-dev libxcb-icccm4-dev
     # window tests and scripts: Xvfb, xdotool, xdpyinfo/xwininfo/xprop, xwd,
-    # import/convert; awk for scripts/bench.sh
-    xvfb xdotool x11-utils x11-apps imagemagick mawk
+    # import/convert; awk for scripts/bench.sh; python3 for a test's generated file
+    xvfb xdotool x11-utils x11-apps imagemagick mawk python3
     # scripts/cross-windows.sh: the compiler and objdump
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
 )
