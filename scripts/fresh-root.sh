@@ -180,6 +180,15 @@ mount_inside() {
         mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
     fi
     mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/tmp"
+    # X servers listen on abstract sockets too, which the root shares with this
+    # machine: it must see which display numbers are taken here, or an X server
+    # started inside answers for a display of this machine's and its clients
+    # talk to a stranger.
+    if [[ ! -d /tmp/.X11-unix ]]; then
+        install -d -m 1777 /tmp/.X11-unix
+    fi
+    mkdir -p "$root/tmp/.X11-unix"
+    mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 }
 
 clone_checkout() {
