@@ -29,6 +29,32 @@ void FillInvalid(UINT count, D3D12_PLACED_SUBRESOURCE_FOOTPRINT* layouts, UINT* 
     }
 }
 
+// A buffer has one subresource, laid out as one row.
+void BufferFootprint(const D3D12_RESOURCE_DESC& desc, UINT firstSubresource, UINT numSubresources,
+                     UINT64 baseOffset, D3D12_PLACED_SUBRESOURCE_FOOTPRINT* layouts, UINT* numRows,
+                     UINT64* rowSizes, UINT64* totalBytes) {
+    if (firstSubresource != 0 || numSubresources > 1) {
+        FillInvalid(numSubresources, layouts, numRows, rowSizes, totalBytes);
+        return;
+    }
+    if (numSubresources == 1) {
+        if (layouts != nullptr) {
+            layouts[0] = {baseOffset,
+                          {DXGI_FORMAT_UNKNOWN, UINT(desc.Width), 1, 1,
+                           UINT(AlignUp(desc.Width, D3D12_TEXTURE_DATA_PITCH_ALIGNMENT))}};
+        }
+        if (numRows != nullptr) {
+            numRows[0] = 1;
+        }
+        if (rowSizes != nullptr) {
+            rowSizes[0] = desc.Width;
+        }
+    }
+    if (totalBytes != nullptr) {
+        *totalBytes = numSubresources == 1 ? desc.Width : 0;
+    }
+}
+
 } // namespace
 
 void STDMETHODCALLTYPE D3D12Device::GetCopyableFootprints(
@@ -40,26 +66,8 @@ void STDMETHODCALLTYPE D3D12Device::GetCopyableFootprints(
         return;
     }
     if (desc->Dimension == D3D12_RESOURCE_DIMENSION_BUFFER) {
-        if (firstSubresource != 0 || numSubresources > 1) {
-            FillInvalid(numSubresources, layouts, numRows, rowSizes, totalBytes);
-            return;
-        }
-        if (numSubresources == 1) {
-            if (layouts != nullptr) {
-                layouts[0] = {baseOffset,
-                              {DXGI_FORMAT_UNKNOWN, UINT(desc->Width), 1, 1,
-                               UINT(AlignUp(desc->Width, D3D12_TEXTURE_DATA_PITCH_ALIGNMENT))}};
-            }
-            if (numRows != nullptr) {
-                numRows[0] = 1;
-            }
-            if (rowSizes != nullptr) {
-                rowSizes[0] = desc->Width;
-            }
-        }
-        if (totalBytes != nullptr) {
-            *totalBytes = numSubresources == 1 ? desc->Width : 0;
-        }
+        BufferFootprint(*desc, firstSubresource, numSubresources, baseOffset, layouts, numRows,
+                        rowSizes, totalBytes);
         return;
     }
     const FormatInfo* format = FindFormat(desc->Format);

@@ -70,7 +70,6 @@ struct GpuImage {
     // Both follow the work in the order it was executed on the queues.
     VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;
     D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_COMMON;
-    bool stateMismatchReported = false;
 
 private:
     std::mutex viewsMutex_;

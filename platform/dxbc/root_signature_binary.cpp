@@ -116,45 +116,8 @@ private:
         parameter->type = D3D12_ROOT_PARAMETER_TYPE(type);
         parameter->visibility = D3D12_SHADER_VISIBILITY(visibility);
         switch (type) {
-        case D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE: {
-            if (!InRange(payload, 8, size_)) {
-                return Fail(error_, name + ": descriptor table outside the body");
-            }
-            uint32_t rangeCount = ReadU32(data_ + payload);
-            uint32_t rangesOffset = ReadU32(data_ + payload + 4);
-            uint32_t rangeSize = RangeSize(version);
-            if (!InRange(rangesOffset, uint64_t(rangeCount) * rangeSize, size_)) {
-                return Fail(error_,
-                            name + ": " + std::to_string(rangeCount) + " ranges run past the end");
-            }
-            for (uint32_t r = 0; r < rangeCount; ++r) {
-                const uint8_t* range = data_ + rangesOffset + r * rangeSize;
-                D3D12_DESCRIPTOR_RANGE1 parsed{};
-                uint32_t rangeType = ReadU32(range);
-                if (rangeType > D3D12_DESCRIPTOR_RANGE_TYPE_SAMPLER) {
-                    return Fail(error_, name + ": range " + std::to_string(r) +
-                                            " has unknown type " + std::to_string(rangeType));
-                }
-                parsed.RangeType = D3D12_DESCRIPTOR_RANGE_TYPE(rangeType);
-                parsed.NumDescriptors = ReadU32(range + 4);
-                parsed.BaseShaderRegister = ReadU32(range + 8);
-                parsed.RegisterSpace = ReadU32(range + 12);
-                if (version == D3D_ROOT_SIGNATURE_VERSION_1_0) {
-                    parsed.Flags = VersionOneRangeFlags(parsed.RangeType);
-                    parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 16);
-                } else {
-                    uint32_t flags = ReadU32(range + 16);
-                    if ((flags & ~kKnownRangeFlags) != 0) {
-                        return Fail(error_, name + ": range " + std::to_string(r) +
-                                                " has unknown flags " + Hex(flags));
-                    }
-                    parsed.Flags = D3D12_DESCRIPTOR_RANGE_FLAGS(flags);
-                    parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 20);
-                }
-                parameter->ranges.push_back(parsed);
-            }
-            return true;
-        }
+        case D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE:
+            return ReadTable(version, payload, name, parameter);
         case D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS:
             if (!InRange(payload, 12, size_)) {
                 return Fail(error_, name + ": root constants outside the body");
@@ -184,6 +147,47 @@ private:
         default:
             return Fail(error_, name + " has unknown type " + std::to_string(type));
         }
+    }
+
+    bool ReadTable(uint32_t version, uint32_t payload, const std::string& name,
+                   RootParameter* parameter) {
+        if (!InRange(payload, 8, size_)) {
+            return Fail(error_, name + ": descriptor table outside the body");
+        }
+        uint32_t rangeCount = ReadU32(data_ + payload);
+        uint32_t rangesOffset = ReadU32(data_ + payload + 4);
+        uint32_t rangeSize = RangeSize(version);
+        if (!InRange(rangesOffset, uint64_t(rangeCount) * rangeSize, size_)) {
+            return Fail(error_,
+                        name + ": " + std::to_string(rangeCount) + " ranges run past the end");
+        }
+        for (uint32_t r = 0; r < rangeCount; ++r) {
+            const uint8_t* range = data_ + rangesOffset + r * rangeSize;
+            D3D12_DESCRIPTOR_RANGE1 parsed{};
+            uint32_t rangeType = ReadU32(range);
+            if (rangeType > D3D12_DESCRIPTOR_RANGE_TYPE_SAMPLER) {
+                return Fail(error_, name + ": range " + std::to_string(r) + " has unknown type " +
+                                        std::to_string(rangeType));
+            }
+            parsed.RangeType = D3D12_DESCRIPTOR_RANGE_TYPE(rangeType);
+            parsed.NumDescriptors = ReadU32(range + 4);
+            parsed.BaseShaderRegister = ReadU32(range + 8);
+            parsed.RegisterSpace = ReadU32(range + 12);
+            if (version == D3D_ROOT_SIGNATURE_VERSION_1_0) {
+                parsed.Flags = VersionOneRangeFlags(parsed.RangeType);
+                parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 16);
+            } else {
+                uint32_t flags = ReadU32(range + 16);
+                if ((flags & ~kKnownRangeFlags) != 0) {
+                    return Fail(error_, name + ": range " + std::to_string(r) +
+                                            " has unknown flags " + Hex(flags));
+                }
+                parsed.Flags = D3D12_DESCRIPTOR_RANGE_FLAGS(flags);
+                parsed.OffsetInDescriptorsFromTableStart = ReadU32(range + 20);
+            }
+            parameter->ranges.push_back(parsed);
+        }
+        return true;
     }
 
     bool ReadSampler(const uint8_t* s, uint32_t index, D3D12_STATIC_SAMPLER_DESC* sampler) {
