@@ -14,6 +14,9 @@
 
 namespace bench {
 
+// The demo view's clear colour, also the targets' optimised clear value.
+constexpr float kClearColor[4] = {0.0f, 1.0f, 1.0f, 0.0f};
+
 struct D3d12Frame {
     ID3D12Device* device = nullptr;
     ID3D12CommandQueue* queue = nullptr;

@@ -74,8 +74,7 @@ void DrawD3d12Frame(D3d12Frame* frame, const std::vector<InstanceSlot>& instance
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = frame->dsvHeap->GetCPUDescriptorHandleForHeapStart();
 
     Open(frame, target, rtv, dsv);
-    const float cyan[4] = {0.0f, 1.0f, 1.0f, 0.0f};
-    frame->list->ClearRenderTargetView(rtv, cyan, 0, nullptr);
+    frame->list->ClearRenderTargetView(rtv, kClearColor, 0, nullptr);
     frame->list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
     CloseAndRun(frame, target);
 

@@ -121,7 +121,7 @@ bool CreatePipeline(D3d12Frame* frame, std::string* error) {
         desc.RasterizerState.DepthClipEnable = TRUE;
         desc.DepthStencilState.DepthEnable = TRUE;
         desc.DepthStencilState.DepthWriteMask = D3D12_DEPTH_WRITE_MASK_ALL;
-        desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS;
+        desc.DepthStencilState.DepthFunc = D3D12_COMPARISON_FUNC_LESS_EQUAL;
         desc.InputLayout = {layout, 4};
         desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
         desc.NumRenderTargets = 1;
@@ -188,10 +188,13 @@ bool CreateD3d12Frame(D3d12Frame* frame, std::string* error) {
         return false;
     }
     UINT rtvStep = device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    D3D12_CLEAR_VALUE colorClear{};
+    colorClear.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    std::memcpy(colorClear.Color, kClearColor, sizeof colorClear.Color);
     for (int i = 0; i < 2; ++i) {
         frame->targets[i] = CreateTexture(device, DXGI_FORMAT_R8G8B8A8_UNORM,
                                           D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                          D3D12_RESOURCE_STATE_PRESENT, nullptr);
+                                          D3D12_RESOURCE_STATE_PRESENT, &colorClear);
         if (frame->targets[i] == nullptr) {
             *error = "no render target";
             return false;
