@@ -40,8 +40,8 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
                         "list %u is not a stand-in command list; skipped", index);
         return false;
     }
-    std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
     if (list->IsRecording()) {
+        const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
         standin::Report(EXECUTECOMMANDLISTS_OPENCOMMANDLIST, given, kMethod,
                         "Command lists must be successfully closed before execution. Command "
                         "List (%s) at index %u is still open; it is not executed.",
@@ -49,6 +49,7 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
         return false;
     }
     if (list->Failed()) {
+        const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
         standin::Report(EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST, given, kMethod,
                         "Command List (%s) at index %u failed to close (it recorded an invalid "
                         "call); it is not executed.",
