@@ -1,17 +1,11 @@
 #include "hlsl_tokens.h"
+#include "identifier_chars.h"
 
 #include <cctype>
 #include <cstdlib>
 
 namespace d3dcompiler_standin {
 namespace {
-
-bool IsIdentifierStart(char c) {
-    return std::isalpha(uint8_t(c)) || c == '_';
-}
-bool IsIdentifierPart(char c) {
-    return std::isalnum(uint8_t(c)) || c == '_';
-}
 
 // Applies "#line N" or "#line N "file"": the next line is line N.
 void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* nextLine) {
