@@ -50,6 +50,16 @@ TEST(CompileErrors, NameFileAndLineAndReturnNoCode) {
     EXPECT_EQ(result.hr, E_FAIL);
     EXPECT_NE(result.errors.find("bad.hlsli(3): error:"), std::string::npos) << result.errors;
 
+    // An error above an #include keeps its own line.
+    std::string above = scratch.Write("above.hlsl", "// line 1\n"
+                                                    "SamplerState farSampler : register(s16);\n"
+                                                    "#include \"comment.hlsli\"\n" +
+                                                        std::string(kTrivialPixelShader));
+    scratch.Write("comment.hlsli", "// nothing else\n");
+    result = Compile(above, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find(above + "(2,"), std::string::npos) << result.errors;
+
     result = Compile(scratch.Write("fine.hlsl", kTrivialPixelShader), "Missing", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
     EXPECT_NE(result.errors.find("error X3501: 'Missing': entrypoint not found"), std::string::npos)
