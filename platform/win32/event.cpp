@@ -14,19 +14,18 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <unordered_set>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr unsigned kEventMagic = 0x45564E54; // "EVNT"
 // A wait on a source looks again this often for SetEvent from other threads
 // and for sources attached later.
 constexpr std::chrono::milliseconds kSourceSlice{10};
 
 struct Event {
-    unsigned magic = kEventMagic;
     bool manualReset = false;
     bool signalled = false;
     std::vector<std::shared_ptr<win32_standin::EventSource>> sources;
@@ -34,12 +33,23 @@ struct Event {
     std::condition_variable changed;
 };
 
+// The events not yet closed. A handle is looked up here before it is used,
+// so a closed or foreign handle is refused instead of read, as Windows
+// refuses it with ERROR_INVALID_HANDLE.
+struct LiveEvents {
+    std::mutex mutex;
+    std::unordered_set<const void*> handles;
+};
+
+LiveEvents& Live() {
+    static auto* live = new LiveEvents; // outlasts handles closed by static destructors
+    return *live;
+}
+
 Event* AsEvent(HANDLE handle) {
-    auto* event = static_cast<Event*>(handle);
-    if (event == nullptr || event->magic != kEventMagic) {
-        return nullptr;
-    }
-    return event;
+    LiveEvents& live = Live();
+    std::lock_guard lock(live.mutex);
+    return live.handles.count(handle) != 0 ? static_cast<Event*>(handle) : nullptr;
 }
 
 // Sets the event for every source reached and forgets those and the dropped
@@ -117,6 +127,9 @@ HANDLE WINAPI CreateEventExA(LPSECURITY_ATTRIBUTES, LPCSTR, DWORD dwFlags, DWORD
     auto* event = new Event;
     event->manualReset = (dwFlags & CREATE_EVENT_MANUAL_RESET) != 0;
     event->signalled = (dwFlags & CREATE_EVENT_INITIAL_SET) != 0;
+    LiveEvents& live = Live();
+    std::lock_guard lock(live.mutex);
+    live.handles.insert(event);
     return event;
 }
 
@@ -178,11 +191,13 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
 }
 
 BOOL WINAPI CloseHandle(HANDLE hObject) {
-    Event* event = AsEvent(hObject);
-    if (event == nullptr) {
-        return FALSE;
+    LiveEvents& live = Live();
+    {
+        std::lock_guard lock(live.mutex);
+        if (live.handles.erase(hObject) == 0) {
+            return FALSE;
+        }
     }
-    event->magic = 0;
-    delete event;
+    delete static_cast<Event*>(hObject);
     return TRUE;
 }
