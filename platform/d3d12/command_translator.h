@@ -84,6 +84,9 @@ private:
     bool NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const;
     StateUse LastUse(const GpuImage& image) const;
     void RecordBarriers() { barriers_.Record(commands_); }
+    // Copies run outside render passes, after the clears queued before them.
+    void BeginCopy(const std::shared_ptr<const void>& first,
+                   const std::shared_ptr<const void>& second);
     void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
     void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state, bool readOnly);
     void EndRendering();

@@ -183,26 +183,12 @@ D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topolo
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
                                                                 const D3D12_VIEWPORT* viewports) {
-    if (!Recording("RSSetViewports")) {
-        return;
-    }
-    if (count > 0 && viewports == nullptr) {
-        Fail("RSSetViewports", "no viewport array");
-        return;
-    }
-    commands_.push_back(CmdSetViewports{std::vector<D3D12_VIEWPORT>(viewports, viewports + count)});
+    RecordArray<CmdSetViewports>("RSSetViewports", count, viewports, "no viewport array");
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
                                                                    const D3D12_RECT* rects) {
-    if (!Recording("RSSetScissorRects")) {
-        return;
-    }
-    if (count > 0 && rects == nullptr) {
-        Fail("RSSetScissorRects", "no rectangle array");
-        return;
-    }
-    commands_.push_back(CmdSetScissors{std::vector<D3D12_RECT>(rects, rects + count)});
+    RecordArray<CmdSetScissors>("RSSetScissorRects", count, rects, "no rectangle array");
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {

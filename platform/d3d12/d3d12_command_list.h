@@ -127,6 +127,18 @@ private:
     void Fail(const char* method, const char* reason);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method, DebugUse* use);
+    // Records a command holding a copy of the caller's `count` items.
+    template <typename Command, typename Item>
+    void RecordArray(const char* method, UINT count, const Item* items, const char* missing) {
+        if (!Recording(method)) {
+            return;
+        }
+        if (count > 0 && items == nullptr) {
+            Fail(method, missing);
+            return;
+        }
+        commands_.push_back(Command{std::vector<Item>(items, items + count)});
+    }
     template <typename T> void RecordDebug(T&& command) {
         if (debugLayer_) {
             debugCommands_.emplace_back(std::forward<T>(command));

@@ -21,15 +21,6 @@ namespace {
 
 LiveRegistry<D3D12CommandQueue> g_queues;
 
-VkSemaphoreSubmitInfo TimelinePoint(VkSemaphore semaphore, uint64_t value) {
-    VkSemaphoreSubmitInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
-    info.semaphore = semaphore;
-    info.value = value;
-    info.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    return info;
-}
-
 // Lists still open or whose Close failed are not executed, as on Windows
 // (where executing them removes the device).
 bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT index) {
@@ -56,6 +47,14 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
         return false;
     }
     return true;
+}
+
+D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
+    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    if (standin == nullptr) {
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, method, "not a stand-in fence");
+    }
+    return standin;
 }
 
 } // namespace
@@ -125,36 +124,32 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {
-    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    D3D12Fence* standin = FenceOf(fence, "ID3D12CommandQueue::Signal");
     if (standin == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Signal",
-                        "not a stand-in fence");
         return E_INVALIDARG;
     }
-    DeviceCore& core = Device()->Core();
-    std::lock_guard lock(core.submissions.Mutex());
+    std::lock_guard lock(Device()->Core().submissions.Mutex());
     if (!standin->ClaimQueueSignal(value)) {
         return S_OK; // the fence already has (or is about to reach) this value
     }
-    SubmitBatch batch;
-    batch.signals.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
-    batch.keepAlive.push_back(standin->Timeline());
-    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+    return SubmitFencePoint(*standin, value, FencePoint::Signal);
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 value) {
-    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    D3D12Fence* standin = FenceOf(fence, "ID3D12CommandQueue::Wait");
     if (standin == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Wait",
-                        "not a stand-in fence");
         return E_INVALIDARG;
     }
-    DeviceCore& core = Device()->Core();
-    std::lock_guard lock(core.submissions.Mutex());
+    std::lock_guard lock(Device()->Core().submissions.Mutex());
+    return SubmitFencePoint(*standin, value, FencePoint::Wait);
+}
+
+HRESULT D3D12CommandQueue::SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point) {
     SubmitBatch batch;
-    batch.waits.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
-    batch.keepAlive.push_back(standin->Timeline());
-    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+    (point == FencePoint::Signal ? batch.signals : batch.waits)
+        .push_back(SemaphorePoint(fence.Timeline()->semaphore, value));
+    batch.keepAlive.push_back(fence.Timeline());
+    return Device()->Core().submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
 }
 
 void STDMETHODCALLTYPE D3D12CommandQueue::UpdateTileMappings(

@@ -8,6 +8,8 @@
 
 namespace d3d12_standin {
 
+class D3D12Fence;
+
 class D3D12CommandQueue final : public DeviceChild<ID3D12CommandQueue> {
 public:
     D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc);
@@ -42,6 +44,10 @@ protected:
     bool Implements(REFIID riid) const override;
 
 private:
+    enum class FencePoint { Wait, Signal };
+    // Submits a batch that waits for or signals `value` on the fence (queue lock held).
+    HRESULT SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point);
+
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
 };
