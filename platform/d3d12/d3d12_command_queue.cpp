@@ -8,7 +8,6 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "descriptor_set_cache.h"
-#include "live_registry.h"
 #include "testing_counters.h"
 
 #include <debug_messages.h>
@@ -18,8 +17,6 @@
 
 namespace d3d12_standin {
 namespace {
-
-LiveRegistry<D3D12CommandQueue> g_queues;
 
 // Lists still open or whose Close failed are not executed, as on Windows
 // (where executing them removes the device).
@@ -31,18 +28,16 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
                         "list %u is not a stand-in command list; skipped", index);
         return false;
     }
-    std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
-    if (list->IsRecording()) {
-        standin::Report(EXECUTECOMMANDLISTS_OPENCOMMANDLIST, given, kMethod,
-                        "Command lists must be successfully closed before execution. Command "
-                        "List (%s) at index %u is still open; it is not executed.",
-                        text.c_str(), index);
-        return false;
-    }
-    if (list->Failed()) {
-        standin::Report(EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST, given, kMethod,
-                        "Command List (%s) at index %u failed to close (it recorded an invalid "
-                        "call); it is not executed.",
+    const bool open = list->IsRecording();
+    if (open || list->Failed()) {
+        std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
+        standin::Report(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
+                             : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
+                        given, kMethod,
+                        open ? "Command lists must be successfully closed before execution. "
+                               "Command List (%s) at index %u is still open; it is not executed."
+                             : "Command List (%s) at index %u failed to close (it recorded an "
+                               "invalid call); it is not executed.",
                         text.c_str(), index);
         return false;
     }
@@ -60,17 +55,9 @@ D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
 } // namespace
 
 D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
-    : DeviceChild(device), desc_(desc) {
-    g_queues.Add(this);
-}
+    : LiveDeviceChild(device), desc_(desc) {}
 
-D3D12CommandQueue::~D3D12CommandQueue() {
-    g_queues.Remove(this);
-}
-
-D3D12CommandQueue* D3D12CommandQueue::FromInterface(ID3D12CommandQueue* queue) {
-    return g_queues.Contains(queue) ? static_cast<D3D12CommandQueue*>(queue) : nullptr;
-}
+D3D12CommandQueue::~D3D12CommandQueue() {}
 
 bool D3D12CommandQueue::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||

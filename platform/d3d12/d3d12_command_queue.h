@@ -10,13 +10,11 @@ namespace d3d12_standin {
 
 class D3D12Fence;
 
-class D3D12CommandQueue final : public DeviceChild<ID3D12CommandQueue> {
+class D3D12CommandQueue final : public LiveDeviceChild<D3D12CommandQueue, ID3D12CommandQueue> {
 public:
     D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc);
     ~D3D12CommandQueue() override;
 
-    // Null for anything that is not a live stand-in queue.
-    static D3D12CommandQueue* FromInterface(ID3D12CommandQueue* queue);
     uint64_t ExecutedLists() const { return executedLists_; }
 
     void STDMETHODCALLTYPE ExecuteCommandLists(UINT count,
