@@ -30,7 +30,7 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
     }
     const bool open = list->IsRecording();
     if (open || list->Failed()) {
-        std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
+        const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
         standin::Report(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
                              : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
                         given, kMethod,
@@ -44,6 +44,7 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
     return true;
 }
 
+// The stand-in fence behind `fence`, or null (refused, naming `method`).
 D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
     D3D12Fence* standin = D3D12Fence::FromInterface(fence);
     if (standin == nullptr) {
@@ -57,7 +58,7 @@ D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
 D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
     : LiveDeviceChild(device), desc_(desc) {}
 
-D3D12CommandQueue::~D3D12CommandQueue() {}
+D3D12CommandQueue::~D3D12CommandQueue() = default;
 
 bool D3D12CommandQueue::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||

@@ -64,8 +64,7 @@ bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
 
 class ListValidator {
 public:
-    explicit ListValidator(const void* list)
-        : listText_(ObjectText(list, "", "ID3D12GraphicsCommandList")) {}
+    explicit ListValidator(const void* list) : list_(list) {}
 
     void operator()(const DebugBarriers& command);
     void operator()(const DebugSetTargets& command) { targets_ = command; }
@@ -92,7 +91,9 @@ private:
     void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
                          const DebugSetTable& table);
 
-    std::string listText_;
+    // Only a report needs the list's text, so it is not made for lists that pass.
+    std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
+    const void* list_;
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     std::set<const ResourceTrack*> touchedSet_;
     DebugSetTargets targets_;
@@ -136,7 +137,7 @@ void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource
                     "Using %s on Command List (%s): Resource state (%s) of resource (%s) "
                     "(subresource: %u) is invalid for use as %s.  Expected State Bits (%s): %s, "
                     "Actual State: %s, Missing State: %s.",
-                    operation, listText_.c_str(), StateText(state).c_str(),
+                    operation, ListText().c_str(), StateText(state).c_str(),
                     ResourceText(resource).c_str(), subresource, expected.usage,
                     expected.any ? "any" : "all", StateText(expected.states).c_str(),
                     StateText(state).c_str(), StateText(missing).c_str());
@@ -161,7 +162,7 @@ void ListValidator::operator()(const DebugBarriers& command) {
                     "Using ResourceBarrier on Command List (%s): Before state (%s) of resource "
                     "(%s) (subresource: %u) specified by transition barrier does not match with "
                     "the state (%s) specified in the previous call to ResourceBarrier",
-                    listText_.c_str(), StateText(barrier.before).c_str(),
+                    ListText().c_str(), StateText(barrier.before).c_str(),
                     ResourceText(resource).c_str(), i, StateText(resource.states[i]).c_str());
             }
             resource.states[i] = barrier.after;
@@ -197,7 +198,7 @@ void ListValidator::operator()(const DebugDraw&) {
                         "Using DrawInstanced on Command List (%s): The currently set root "
                         "signature (%s) does not match the root signature of the currently set "
                         "pipeline state (%s).",
-                        listText_.c_str(),
+                        ListText().c_str(),
                         ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
                         ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
@@ -219,7 +220,7 @@ void ListValidator::CheckPipelineTargets() {
                             "Using DrawInstanced on Command List (%s): The render target format "
                             "in slot %zu does not match that specified by the current pipeline "
                             "state. (pipeline state = %s, RTV = %s)",
-                            listText_.c_str(), i, FormatName(expected), FormatName(bound));
+                            ListText().c_str(), i, FormatName(expected), FormatName(bound));
         }
     }
     if (targets_.hasDepth && targets_.depth.format != pipeline.dsvFormat) {
@@ -227,7 +228,7 @@ void ListValidator::CheckPipelineTargets() {
                         "Using DrawInstanced on Command List (%s): The depth stencil format does "
                         "not match that specified by the current pipeline state. (pipeline state "
                         "= %s, DSV = %s)",
-                        listText_.c_str(), FormatName(pipeline.dsvFormat),
+                        ListText().c_str(), FormatName(pipeline.dsvFormat),
                         FormatName(targets_.depth.format));
     }
 }
@@ -272,7 +273,7 @@ void ListValidator::CheckTables() {
                 "parameter %zu (GPU handle 0x%llx) points into descriptor heap (%s), which is "
                 "not the %s descriptor heap set on the command list (%s). Descriptor table state "
                 "is undefined after descriptor heaps are changed on a command list.",
-                listText_.c_str(), i, (unsigned long long)set.handle,
+                ListText().c_str(), i, (unsigned long long)set.handle,
                 ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
                 samplers ? "SAMPLER" : "CBV_SRV_UAV",
                 bound != nullptr ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
