@@ -75,9 +75,11 @@ public:
     }
 
 private:
+    // Never destroyed: objects released by other static destructors at exit
+    // still remove themselves.
     static LiveRegistry<Interface>& Registry() {
-        static LiveRegistry<Interface> registry;
-        return registry;
+        static auto* registry = new LiveRegistry<Interface>();
+        return *registry;
     }
 };
 
