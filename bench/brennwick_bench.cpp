@@ -1,9 +1,8 @@
 // The demo's frames through the real renderer and the stand-in, headless:
 // frames per second and where each frame's time goes.
-#include "bench_options.h"
 #include "demo_loop.h"
 #include "frame_stats.h"
-#include "shader_folder.h"
+#include "program_start.h"
 #include "standin_device.h"
 
 #include <renderer.h>
@@ -27,28 +26,21 @@ double Ms(uint64_t nanoseconds) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const char* program = "brennwick_bench";
     bench::Options options;
-    std::string error;
-    if (!bench::ParseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "brennwick_bench: %s\n", error.c_str());
+    if (!bench::ReadOptions(program, argc, argv, &options)) {
         return 2;
     }
     if (options.scale != 1) {
-        std::fprintf(stderr, "brennwick_bench: --scale is for the other benchmarks; this one "
-                             "draws the demo's own scene\n");
-        return 2;
+        return bench::Complain(program,
+                               "--scale is for the other benchmarks; this one draws the demo's "
+                               "own scene",
+                               2);
     }
-    // Without a display the window exists without X and Present only moves to
-    // the next back buffer: nothing waits for a vertical blank.
-    unsetenv("DISPLAY");
     bench::ShaderFolder folder;
-    if (!folder.Enter(BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &error)) {
-        std::fprintf(stderr, "brennwick_bench: %s\n", error.c_str());
-        return 1;
-    }
     bench::DemoLoop loop;
-    if (!loop.Start(&error)) {
-        std::fprintf(stderr, "brennwick_bench: %s\n", error.c_str());
+    if (!bench::StartHeadless(program, BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &folder,
+                              &loop)) {
         return 1;
     }
     std::printf("brennwick: device %s\n",
@@ -58,7 +50,7 @@ int main(int argc, char** argv) {
     for (int frame = 0; frame < options.warmup + options.frames; ++frame) {
         bench::FrameSplit split;
         if (!loop.Frame(&split)) {
-            std::fprintf(stderr, "brennwick_bench: the window asked to quit at frame %d\n", frame);
+            std::fprintf(stderr, "%s: the window asked to quit at frame %d\n", program, frame);
             return 1;
         }
         if (frame >= options.warmup) {

@@ -1,33 +1,31 @@
 // The demo frame through Direct3D 12 directly (no renderer), on the stand-in,
 // off-screen: measures what the stand-in itself costs per frame.
-#include "bench_options.h"
 #include "d3d12_frame.h"
 #include "frame_stats.h"
-#include "shader_folder.h"
+#include "program_start.h"
 #include "standin_device.h"
 
 #include <platform_testing.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv) {
+    const char* program = "d3d12_frame_bench";
     bench::Options options;
-    std::string error;
-    if (!bench::ParseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
+    if (!bench::ReadOptions(program, argc, argv, &options)) {
         return 2;
     }
     bench::ShaderFolder folder;
-    if (!folder.Enter(BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &error)) {
-        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
+    if (!bench::EnterShaderFolder(program, BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &folder)) {
         return 1;
     }
     bench::D3d12Frame frame;
+    std::string error;
     if (!bench::CreateD3d12Frame(&frame, &error)) {
-        std::fprintf(stderr, "d3d12_frame_bench: %s\n", error.c_str());
         bench::DestroyD3d12Frame(&frame);
-        return 1;
+        return bench::Complain(program, error, 1);
     }
     std::printf("d3d12 direct: device %s\n", bench::StandinDeviceName(frame.queue).c_str());
     const std::vector<bench::InstanceSlot> instances = bench::BuildInstances(options.scale);
@@ -61,8 +59,7 @@ int main(int argc, char** argv) {
     bench::DestroyD3d12Frame(&frame);
     long live = platform_testing::LiveObjects();
     if (live != 0) {
-        std::fprintf(stderr, "d3d12_frame_bench: %ld stand-in objects still alive\n", live);
-        return 1;
+        return bench::Complain(program, std::to_string(live) + " stand-in objects still alive", 1);
     }
     return 0;
 }

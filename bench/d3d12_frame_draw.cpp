@@ -1,5 +1,7 @@
 #include "d3d12_frame.h"
 
+#include <helpers.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -17,17 +19,6 @@ void WaitForQueue(D3d12Frame* frame) {
     }
 }
 
-D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                                  D3D12_RESOURCE_STATES after) {
-    D3D12_RESOURCE_BARRIER barrier{};
-    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-    barrier.Transition.pResource = resource;
-    barrier.Transition.Subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
-    barrier.Transition.StateBefore = before;
-    barrier.Transition.StateAfter = after;
-    return barrier;
-}
-
 // Allocator and list reset, viewport, scissor, opening barrier and targets:
 // what every submission of the draw pass starts with.
 void Open(D3d12Frame* frame, int target, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
@@ -38,14 +29,14 @@ void Open(D3d12Frame* frame, int target, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
     D3D12_RECT scissor{0, 0, LONG(kWidth), LONG(kHeight)};
     frame->list->RSSetViewports(1, &viewport);
     frame->list->RSSetScissorRects(1, &scissor);
-    D3D12_RESOURCE_BARRIER opening = Transition(
+    D3D12_RESOURCE_BARRIER opening = Dx12::TransitionBarrier(
         frame->targets[target], D3D12_RESOURCE_STATE_PRESENT, D3D12_RESOURCE_STATE_RENDER_TARGET);
     frame->list->ResourceBarrier(1, &opening);
     frame->list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
 }
 
 void CloseAndRun(D3d12Frame* frame, int target) {
-    D3D12_RESOURCE_BARRIER closing = Transition(
+    D3D12_RESOURCE_BARRIER closing = Dx12::TransitionBarrier(
         frame->targets[target], D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_PRESENT);
     frame->list->ResourceBarrier(1, &closing);
     frame->list->Close();
@@ -68,9 +59,9 @@ void DrawD3d12Frame(D3d12Frame* frame, const std::vector<InstanceSlot>& instance
     constants[66] = kWidth / kHeight;
     std::memcpy(frame->uniformData, constants, sizeof(constants));
 
-    D3D12_CPU_DESCRIPTOR_HANDLE rtv = frame->rtvHeap->GetCPUDescriptorHandleForHeapStart();
-    rtv.ptr += SIZE_T(target) *
-               frame->device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = Dx12::OffsetDescriptor(
+        frame->rtvHeap->GetCPUDescriptorHandleForHeapStart(), target,
+        frame->device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
     D3D12_CPU_DESCRIPTOR_HANDLE dsv = frame->dsvHeap->GetCPUDescriptorHandleForHeapStart();
 
     Open(frame, target, rtv, dsv);

@@ -2,6 +2,9 @@
 
 #include <d3dcompiler.h>
 
+#include <device.h>
+#include <helpers.h>
+
 #include <cstring>
 
 namespace bench {
@@ -9,65 +12,17 @@ namespace {
 
 constexpr UINT kWidth = 1280, kHeight = 720;
 
-template <typename T> void Release(T*& object) {
-    if (object != nullptr) {
-        object->Release();
-        object = nullptr;
-    }
+using Dx12::ReleaseAndNull;
+
+ID3D12Resource* CreateUploadBuffer(ID3D12Device* device, UINT size) {
+    return Dx12::CreateCommittedResource(device, size, 1, DXGI_FORMAT_UNKNOWN,
+                                         D3D12_RESOURCE_FLAG_NONE,
+                                         D3D12_RESOURCE_STATE_GENERIC_READ);
 }
 
-D3D12_RESOURCE_DESC BufferDesc(UINT64 size) {
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-    desc.Width = size;
-    desc.Height = 1;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.SampleDesc.Count = 1;
-    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
-    return desc;
-}
-
-ID3D12Resource* CreateUploadBuffer(ID3D12Device* device, UINT64 size) {
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_UPLOAD;
-    D3D12_RESOURCE_DESC desc = BufferDesc(size);
-    ID3D12Resource* buffer = nullptr;
-    device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
-                                    D3D12_RESOURCE_STATE_GENERIC_READ, nullptr, IID_ID3D12Resource,
-                                    reinterpret_cast<void**>(&buffer));
-    return buffer;
-}
-
-ID3D12Resource* CreateTexture(ID3D12Device* device, DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
-                              D3D12_RESOURCE_STATES state, const D3D12_CLEAR_VALUE* clear) {
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = kWidth;
-    desc.Height = kHeight;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.Format = format;
-    desc.SampleDesc.Count = 1;
-    desc.Flags = flags;
-    ID3D12Resource* texture = nullptr;
-    device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state, clear,
-                                    IID_ID3D12Resource, reinterpret_cast<void**>(&texture));
-    return texture;
-}
-
-ID3D12DescriptorHeap* CreateHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count,
-                                 bool shaderVisible) {
-    D3D12_DESCRIPTOR_HEAP_DESC desc{};
-    desc.Type = type;
-    desc.NumDescriptors = count;
-    desc.Flags =
-        shaderVisible ? D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE : D3D12_DESCRIPTOR_HEAP_FLAG_NONE;
-    ID3D12DescriptorHeap* heap = nullptr;
-    device->CreateDescriptorHeap(&desc, IID_ID3D12DescriptorHeap, reinterpret_cast<void**>(&heap));
-    return heap;
+ID3D12Resource* CreateTarget(ID3D12Device* device, DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
+                             D3D12_RESOURCE_STATES state, const D3D12_CLEAR_VALUE& clear) {
+    return Dx12::CreateCommittedResource(device, kWidth, kHeight, format, flags, state, &clear);
 }
 
 bool Compile(const char* entry, const char* target, ID3DBlob** code, std::string* error) {
@@ -81,7 +36,7 @@ bool Compile(const char* entry, const char* target, ID3DBlob** code, std::string
                                          messages->GetBufferSize());
         }
     }
-    Release(messages);
+    ReleaseAndNull(messages);
     return SUCCEEDED(hr);
 }
 
@@ -134,9 +89,9 @@ bool CreatePipeline(D3d12Frame* frame, std::string* error) {
             ok = false;
         }
     }
-    Release(rootBlob);
-    Release(pixelShader);
-    Release(vertexShader);
+    ReleaseAndNull(rootBlob);
+    ReleaseAndNull(pixelShader);
+    ReleaseAndNull(vertexShader);
     return ok;
 }
 
@@ -149,10 +104,7 @@ bool CreateD3d12Frame(D3d12Frame* frame, std::string* error) {
         return false;
     }
     ID3D12Device* device = frame->device;
-    D3D12_COMMAND_QUEUE_DESC queueDesc{};
-    queueDesc.Type = D3D12_COMMAND_LIST_TYPE_DIRECT;
-    device->CreateCommandQueue(&queueDesc, IID_ID3D12CommandQueue,
-                               reinterpret_cast<void**>(&frame->queue));
+    frame->queue = Dx12::CreateCommandQueue(device);
     device->CreateCommandAllocator(D3D12_COMMAND_LIST_TYPE_DIRECT, IID_ID3D12CommandAllocator,
                                    reinterpret_cast<void**>(&frame->allocator));
     if (frame->queue == nullptr || frame->allocator == nullptr) {
@@ -171,15 +123,15 @@ bool CreateD3d12Frame(D3d12Frame* frame, std::string* error) {
     }
     frame->list->Close();
 
-    frame->rtvHeap = CreateHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2, false);
-    frame->dsvHeap = CreateHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1, false);
-    frame->cbvHeap = CreateHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1, true);
-    D3D12_CLEAR_VALUE depthClear{};
-    depthClear.Format = DXGI_FORMAT_D32_FLOAT;
-    depthClear.DepthStencil.Depth = 1.0f;
+    frame->rtvHeap = Dx12::CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2,
+                                                D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
+    frame->dsvHeap = Dx12::CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, 1,
+                                                D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
+    frame->cbvHeap = Dx12::CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                                D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
     frame->depth =
-        CreateTexture(device, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                      D3D12_RESOURCE_STATE_DEPTH_WRITE, &depthClear);
+        CreateTarget(device, DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                     D3D12_RESOURCE_STATE_DEPTH_WRITE, Dx12::DepthClearValue());
     const UINT uniformSize = (kUniformSize + 255) & ~255u;
     frame->uniform = CreateUploadBuffer(device, uniformSize);
     if (frame->rtvHeap == nullptr || frame->dsvHeap == nullptr || frame->cbvHeap == nullptr ||
@@ -192,16 +144,17 @@ bool CreateD3d12Frame(D3d12Frame* frame, std::string* error) {
     colorClear.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
     std::memcpy(colorClear.Color, kClearColor, sizeof colorClear.Color);
     for (int i = 0; i < 2; ++i) {
-        frame->targets[i] = CreateTexture(device, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                          D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                          D3D12_RESOURCE_STATE_PRESENT, &colorClear);
+        frame->targets[i] = CreateTarget(device, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                         D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                         D3D12_RESOURCE_STATE_PRESENT, colorClear);
         if (frame->targets[i] == nullptr) {
             *error = "no render target";
             return false;
         }
-        D3D12_CPU_DESCRIPTOR_HANDLE handle = frame->rtvHeap->GetCPUDescriptorHandleForHeapStart();
-        handle.ptr += SIZE_T(i) * rtvStep;
-        device->CreateRenderTargetView(frame->targets[i], nullptr, handle);
+        device->CreateRenderTargetView(
+            frame->targets[i], nullptr,
+            Dx12::OffsetDescriptor(frame->rtvHeap->GetCPUDescriptorHandleForHeapStart(), i,
+                                   rtvStep));
     }
     device->CreateDepthStencilView(frame->depth, nullptr,
                                    frame->dsvHeap->GetCPUDescriptorHandleForHeapStart());
@@ -233,28 +186,28 @@ bool CreateD3d12Frame(D3d12Frame* frame, std::string* error) {
 }
 
 void DestroyD3d12Frame(D3d12Frame* frame) {
-    Release(frame->pipelineState);
-    Release(frame->rootSignature);
+    ReleaseAndNull(frame->pipelineState);
+    ReleaseAndNull(frame->rootSignature);
     for (ID3D12Resource*& mesh : frame->meshes) {
-        Release(mesh);
+        ReleaseAndNull(mesh);
     }
-    Release(frame->uniform);
-    Release(frame->cbvHeap);
-    Release(frame->dsvHeap);
-    Release(frame->rtvHeap);
-    Release(frame->depth);
+    ReleaseAndNull(frame->uniform);
+    ReleaseAndNull(frame->cbvHeap);
+    ReleaseAndNull(frame->dsvHeap);
+    ReleaseAndNull(frame->rtvHeap);
+    ReleaseAndNull(frame->depth);
     for (ID3D12Resource*& target : frame->targets) {
-        Release(target);
+        ReleaseAndNull(target);
     }
     if (frame->fenceEvent != nullptr) {
         CloseHandle(frame->fenceEvent);
         frame->fenceEvent = nullptr;
     }
-    Release(frame->fence);
-    Release(frame->list);
-    Release(frame->allocator);
-    Release(frame->queue);
-    Release(frame->device);
+    ReleaseAndNull(frame->fence);
+    ReleaseAndNull(frame->list);
+    ReleaseAndNull(frame->allocator);
+    ReleaseAndNull(frame->queue);
+    ReleaseAndNull(frame->device);
 }
 
 } // namespace bench

@@ -1,6 +1,7 @@
 #include "demo_loop.h"
 
 #include "frame_stats.h"
+#include "program_start.h"
 
 #include <demo_scene.h>
 #include <frame_loop.h>
@@ -8,6 +9,8 @@
 #include <window.h>
 
 #include <platform_testing.h>
+
+#include <cstdlib>
 
 namespace bench {
 
@@ -77,6 +80,20 @@ void DemoLoop::Stop() {
     delete renderer_;
     renderer_ = nullptr;
     view_ = nullptr;
+}
+
+bool StartHeadless(const char* program, const std::string& shaderPath, ShaderFolder* folder,
+                   DemoLoop* loop) {
+    unsetenv("DISPLAY");
+    if (!EnterShaderFolder(program, shaderPath, folder)) {
+        return false;
+    }
+    std::string error;
+    if (loop->Start(&error)) {
+        return true;
+    }
+    Complain(program, error, 1);
+    return false;
 }
 
 } // namespace bench

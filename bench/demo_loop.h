@@ -2,6 +2,8 @@
 // real window, renderer and demo scene, with each pass timed.
 #pragma once
 
+#include "shader_folder.h"
+
 #include <cstdint>
 #include <string>
 
@@ -42,5 +44,12 @@ private:
     Dx12::Renderer* renderer_ = nullptr;
     ViewBuffer* view_ = nullptr;
 };
+
+// How both programs on the demo's loop start: with no display, so the window
+// exists without X and Present only moves to the next back buffer (nothing
+// waits for a vertical blank); the shader at `shaderPath` copied into
+// `folder`; `loop` started. False once "<program>: <problem>" has been printed.
+bool StartHeadless(const char* program, const std::string& shaderPath, ShaderFolder* folder,
+                   DemoLoop* loop);
 
 } // namespace bench

@@ -4,6 +4,7 @@
 // each drawing both meshes), each followed by a full wait. Off-screen, headless.
 // --scale N draws N times the instances in N times the batches.
 #include "bench_options.h"
+#include "program_start.h"
 #include "demo_scene_data.h"
 #include "frame_stats.h"
 #include "reference_gpu.h"
@@ -322,9 +323,7 @@ int Run(const Options& options) {
 
 int main(int argc, char** argv) {
     bench::Options options;
-    std::string error;
-    if (!bench::ParseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "reference_vulkan: %s\n", error.c_str());
+    if (!bench::ReadOptions("reference_vulkan", argc, argv, &options)) {
         return 2;
     }
     return bench::Run(options);

@@ -1,16 +1,15 @@
 // Soak run of the demo under the sanitizers: thousands of headless frames with
 // F5 pressed every 100 frames, failing when resident memory keeps growing,
 // when stand-in objects outlive the renderer, or on validation messages.
-#include "bench_options.h"
 #include "demo_loop.h"
-#include "shader_folder.h"
+#include "program_start.h"
 
 #include <windows.h>
 
 #include <platform_testing.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -51,32 +50,23 @@ double HeapInUseMiB() {
 } // namespace
 
 int main(int argc, char** argv) {
+    const char* program = "brennwick_soak";
     bench::Options options;
     options.frames = 3000;
-    std::string error;
-    if (!bench::ParseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "brennwick_soak: %s\n", error.c_str());
+    if (!bench::ReadOptions(program, argc, argv, &options)) {
         return 2;
     }
     if (options.scale != 1) {
-        std::fprintf(stderr, "brennwick_soak: --scale is for the benchmarks of the bare frame\n");
-        return 2;
+        return bench::Complain(program, "--scale is for the benchmarks of the bare frame", 2);
     }
     if (options.frames <= kSettledFrame) {
-        std::fprintf(stderr, "brennwick_soak: --frames must exceed %d\n", kSettledFrame);
-        return 2;
-    }
-    unsetenv("DISPLAY");
-
-    bench::ShaderFolder folder;
-    if (!folder.Enter(BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &error)) {
-        std::fprintf(stderr, "brennwick_soak: %s\n", error.c_str());
-        return 1;
+        return bench::Complain(program, "--frames must exceed " + std::to_string(kSettledFrame), 2);
     }
     long liveBefore = platform_testing::LiveObjects();
+    bench::ShaderFolder folder;
     bench::DemoLoop loop;
-    if (!loop.Start(&error)) {
-        std::fprintf(stderr, "brennwick_soak: %s\n", error.c_str());
+    if (!bench::StartHeadless(program, BRENNWICK_SOURCE_DIR "/shaders/normal.hlsl", &folder,
+                              &loop)) {
         return 1;
     }
     double settledMiB = 0.0, peakMiB = 0.0, settledHeapMiB = 0.0;
@@ -90,7 +80,7 @@ int main(int argc, char** argv) {
         }
         bench::FrameSplit split;
         if (!loop.Frame(&split)) {
-            std::fprintf(stderr, "brennwick_soak: the window asked to quit at frame %d\n", frame);
+            std::fprintf(stderr, "%s: the window asked to quit at frame %d\n", program, frame);
             return 1;
         }
         double resident = ResidentMiB();

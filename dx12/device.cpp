@@ -8,8 +8,7 @@
 namespace Dx12 {
 
 ID3D12CommandQueue* CreateCommandQueue(ID3D12Device* device) {
-    if (device == nullptr) {
-        std::printf("ERROR NULL DEVICE %s\n", "Dx12::CreateCommandQueue");
+    if (IsNullDevice(device, "Dx12::CreateCommandQueue")) {
         return nullptr;
     }
     D3D12_COMMAND_QUEUE_DESC desc = {};
@@ -24,8 +23,7 @@ ID3D12CommandQueue* CreateCommandQueue(ID3D12Device* device) {
 
 IDXGISwapChain3* CreateSwapChain3(ID3D12Device* device, ID3D12CommandQueue* queue, HWND window,
                                   uint32_t width, uint32_t height, uint32_t bufferCount) {
-    if (device == nullptr) {
-        std::printf("ERROR NULL DEVICE %s\n", "Dx12::CreateSwapChain3");
+    if (IsNullDevice(device, "Dx12::CreateSwapChain3")) {
         return nullptr;
     }
     IDXGIFactory4* factory = nullptr;

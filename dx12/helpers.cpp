@@ -6,6 +6,14 @@
 
 namespace Dx12 {
 
+bool IsNullDevice(const ID3D12Device* device, const char* function) {
+    if (device != nullptr) {
+        return false;
+    }
+    std::printf("ERROR NULL DEVICE %s\n", function);
+    return true;
+}
+
 ID3D12Resource* CreateCommittedResource(ID3D12Device* device, uint32_t width, uint32_t height,
                                         DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags,
                                         D3D12_RESOURCE_STATES initialState,
@@ -71,8 +79,7 @@ void CopyToResource(ID3D12Resource* resource, const void* data, uint32_t size) {
 ID3D12DescriptorHeap* CreateDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
                                            uint32_t numDescriptors,
                                            D3D12_DESCRIPTOR_HEAP_FLAGS flags) {
-    if (device == nullptr) {
-        std::printf("ERROR NULL DEVICE %s\n", "Dx12::CreateDescriptorHeap");
+    if (IsNullDevice(device, "Dx12::CreateDescriptorHeap")) {
         return nullptr;
     }
     D3D12_DESCRIPTOR_HEAP_DESC desc = {};

@@ -11,6 +11,10 @@
 
 namespace Dx12 {
 
+// True for a null device, after printing "ERROR NULL DEVICE <function>": the
+// creation functions that report a missing device return nothing then.
+bool IsNullDevice(const ID3D12Device* device, const char* function);
+
 // A height below 2 makes a buffer in the upload heap (width = size in bytes),
 // a height of 2 or more a 2-D texture in the default heap. Returns a new
 // reference or null; null for a null device. `clearValue`, when given, is the

@@ -167,8 +167,7 @@ CreateGraphicsPipelineState(ID3D12Device* device, ID3D12RootSignature* rootSigna
                             int numRenderTargets, DXGI_FORMAT rtvFormat, DXGI_FORMAT dsvFormat,
                             const std::vector<uint8_t>* vs, const std::vector<uint8_t>* gs,
                             const std::vector<uint8_t>* ps) {
-    if (device == nullptr) {
-        std::printf("ERROR NULL DEVICE %s\n", "Dx12::CreateGraphicsPipelineState");
+    if (IsNullDevice(device, "Dx12::CreateGraphicsPipelineState")) {
         return nullptr;
     }
     const D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribeGraphicsPipelineState(

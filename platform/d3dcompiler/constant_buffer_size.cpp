@@ -6,7 +6,7 @@
 namespace d3dcompiler_standin {
 namespace {
 
-using namespace spirv;
+using namespace dxbc::spirv;
 
 struct Module {
     std::map<uint32_t, std::vector<uint32_t>> types; // id -> instruction words

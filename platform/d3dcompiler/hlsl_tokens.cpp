@@ -1,4 +1,5 @@
 #include "hlsl_tokens.h"
+#include "identifier_chars.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -6,14 +7,8 @@
 namespace d3dcompiler_standin {
 namespace {
 
-bool IsIdentifierStart(char c) {
-    return std::isalpha(uint8_t(c)) || c == '_';
-}
-bool IsIdentifierPart(char c) {
-    return std::isalnum(uint8_t(c)) || c == '_';
-}
-
-// Applies "#line N" or "#line N "file"": the next line is line N.
+// Applies "#line N" or "#line N "file"": the next line is line N. glslang
+// opens a file that includes others with "#line 0", meaning its first line.
 void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* nextLine) {
     size_t at = directive.find_first_not_of(" \t", 1);
     if (at == std::string::npos || directive.compare(at, 4, "line") != 0) {
@@ -25,7 +20,7 @@ void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* 
     if (end == directive.c_str() + at) {
         return;
     }
-    *nextLine = uint32_t(line);
+    *nextLine = line == 0 ? 1 : uint32_t(line);
     size_t open = directive.find('"', size_t(end - directive.c_str()));
     size_t close = open == std::string::npos ? open : directive.find('"', open + 1);
     if (close != std::string::npos) {

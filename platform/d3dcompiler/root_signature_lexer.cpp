@@ -1,16 +1,11 @@
 #include "root_signature_lexer.h"
+#include "identifier_chars.h"
 
 #include <cctype>
 
 namespace d3dcompiler_standin {
 namespace {
 
-bool IsWordStart(char c) {
-    return std::isalpha(uint8_t(c)) || c == '_';
-}
-bool IsWordPart(char c) {
-    return std::isalnum(uint8_t(c)) || c == '_';
-}
 bool IsDigit(char c) {
     return std::isdigit(uint8_t(c)) != 0;
 }
@@ -59,15 +54,15 @@ bool TokenizeRootSignature(const std::string& text, std::vector<RootSignatureTok
         }
         size_t end = at + 1;
         Kind kind = Kind::Punctuation;
-        if (IsWordStart(c)) {
+        if (IsIdentifierStart(c)) {
             kind = Kind::Word;
-            while (end < text.size() && IsWordPart(text[end])) {
+            while (end < text.size() && IsIdentifierPart(text[end])) {
                 ++end;
             }
         } else if (IsDigit(c) || (c == '.' && at + 1 < text.size() && IsDigit(text[at + 1]))) {
             kind = Kind::Number;
             end = NumberEnd(text, at);
-            if (end < text.size() && IsWordPart(text[end])) {
+            if (end < text.size() && IsIdentifierPart(text[end])) {
                 *error = "column " + std::to_string(at + 1) + ": malformed number '" +
                          text.substr(at, end + 1 - at) + "'";
                 return false;

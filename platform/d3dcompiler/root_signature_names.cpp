@@ -1,5 +1,6 @@
 #include "root_signature_names.h"
 
+#include <span>
 #include <strings.h>
 
 namespace d3dcompiler_standin {
@@ -102,36 +103,36 @@ constexpr Word kBorderColors[] = {
     {"STATIC_BORDER_COLOR_OPAQUE_WHITE", 2},
 };
 
-template <size_t N> bool Find(const Word (&words)[N], const std::string& word, uint32_t* value) {
-    for (const Word& candidate : words) {
-        if (strcasecmp(candidate.name, word.c_str()) == 0) {
-            *value = candidate.value;
-            return true;
-        }
-    }
-    return false;
-}
+// Every set with its words, so a lookup is one search whatever the set.
+struct WordSet {
+    RootSignatureWords set;
+    std::span<const Word> words;
+};
+
+constexpr WordSet kWordSets[] = {
+    {RootSignatureWords::RootFlag, kRootFlags},
+    {RootSignatureWords::DescriptorRangeFlag, kDescriptorRangeFlags},
+    {RootSignatureWords::RootDescriptorFlag, kRootDescriptorFlags},
+    {RootSignatureWords::Visibility, kVisibilities},
+    {RootSignatureWords::Filter, kFilters},
+    {RootSignatureWords::AddressMode, kAddressModes},
+    {RootSignatureWords::ComparisonFunc, kComparisonFuncs},
+    {RootSignatureWords::BorderColor, kBorderColors},
+};
 
 } // namespace
 
 bool LookUpRootSignatureWord(RootSignatureWords set, const std::string& word, uint32_t* value) {
-    switch (set) {
-    case RootSignatureWords::RootFlag:
-        return Find(kRootFlags, word, value);
-    case RootSignatureWords::DescriptorRangeFlag:
-        return Find(kDescriptorRangeFlags, word, value);
-    case RootSignatureWords::RootDescriptorFlag:
-        return Find(kRootDescriptorFlags, word, value);
-    case RootSignatureWords::Visibility:
-        return Find(kVisibilities, word, value);
-    case RootSignatureWords::Filter:
-        return Find(kFilters, word, value);
-    case RootSignatureWords::AddressMode:
-        return Find(kAddressModes, word, value);
-    case RootSignatureWords::ComparisonFunc:
-        return Find(kComparisonFuncs, word, value);
-    case RootSignatureWords::BorderColor:
-        return Find(kBorderColors, word, value);
+    for (const WordSet& candidates : kWordSets) {
+        if (candidates.set != set) {
+            continue;
+        }
+        for (const Word& candidate : candidates.words) {
+            if (strcasecmp(candidate.name, word.c_str()) == 0) {
+                *value = candidate.value;
+                return true;
+            }
+        }
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <functional>
 #include <set>
+#include <utility>
 #include <strings.h>
 
 namespace d3dcompiler_standin {
@@ -20,6 +21,19 @@ using Kind = RootSignatureToken::Kind;
 constexpr uint32_t kUnbounded = 0xFFFFFFFF;
 constexpr uint32_t kAppend = 0xFFFFFFFF; // D3D12_DESCRIPTOR_RANGE_OFFSET_APPEND
 constexpr uint32_t kMaxAnisotropy = 16;
+
+// The static sampler's options that differ only in the field they set.
+constexpr std::pair<const char*, D3D12_TEXTURE_ADDRESS_MODE D3D12_STATIC_SAMPLER_DESC::*>
+    kSamplerAddressOptions[] = {
+        {"addressU", &D3D12_STATIC_SAMPLER_DESC::AddressU},
+        {"addressV", &D3D12_STATIC_SAMPLER_DESC::AddressV},
+        {"addressW", &D3D12_STATIC_SAMPLER_DESC::AddressW},
+};
+constexpr std::pair<const char*, FLOAT D3D12_STATIC_SAMPLER_DESC::*> kSamplerFloatOptions[] = {
+    {"mipLODBias", &D3D12_STATIC_SAMPLER_DESC::MipLODBias},
+    {"minLOD", &D3D12_STATIC_SAMPLER_DESC::MinLOD},
+    {"maxLOD", &D3D12_STATIC_SAMPLER_DESC::MaxLOD},
+};
 
 bool Is(const Token& token, const char* word) {
     return token.kind == Kind::Word && strcasecmp(token.text.c_str(), word) == 0;
@@ -480,20 +494,16 @@ private:
             if (Is(name, "filter")) {
                 return word(RootSignatureWords::Filter, "a FILTER_ value", &sampler.Filter);
             }
-            if (Is(name, "addressU")) {
-                return word(RootSignatureWords::AddressMode, "a TEXTURE_ADDRESS_ value",
-                            &sampler.AddressU);
+            for (auto [option, field] : kSamplerAddressOptions) {
+                if (Is(name, option)) {
+                    return word(RootSignatureWords::AddressMode, "a TEXTURE_ADDRESS_ value",
+                                &(sampler.*field));
+                }
             }
-            if (Is(name, "addressV")) {
-                return word(RootSignatureWords::AddressMode, "a TEXTURE_ADDRESS_ value",
-                            &sampler.AddressV);
-            }
-            if (Is(name, "addressW")) {
-                return word(RootSignatureWords::AddressMode, "a TEXTURE_ADDRESS_ value",
-                            &sampler.AddressW);
-            }
-            if (Is(name, "mipLODBias")) {
-                return ParseFloat(&sampler.MipLODBias);
+            for (auto [option, field] : kSamplerFloatOptions) {
+                if (Is(name, option)) {
+                    return ParseFloat(&(sampler.*field));
+                }
             }
             if (Is(name, "maxAnisotropy")) {
                 const Token& value = Peek();
@@ -510,12 +520,6 @@ private:
             if (Is(name, "borderColor")) {
                 return word(RootSignatureWords::BorderColor, "a STATIC_BORDER_COLOR_ value",
                             &sampler.BorderColor);
-            }
-            if (Is(name, "minLOD")) {
-                return ParseFloat(&sampler.MinLOD);
-            }
-            if (Is(name, "maxLOD")) {
-                return ParseFloat(&sampler.MaxLOD);
             }
             if (Is(name, "space")) {
                 return ParseUnsigned(&sampler.RegisterSpace);

@@ -13,7 +13,7 @@
 namespace d3dcompiler_standin {
 namespace {
 
-using namespace spirv;
+using namespace dxbc::spirv;
 
 struct ScalarInfo {
     uint32_t componentType = D3D_REGISTER_COMPONENT_UNKNOWN;

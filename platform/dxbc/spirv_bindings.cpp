@@ -1,15 +1,12 @@
 #include "spirv_bindings.h"
+#include "spirv_words.h"
 
 #include <map>
 
 namespace dxbc {
 namespace {
 
-constexpr uint32_t kSpirvMagic = 0x07230203;
-constexpr uint32_t kHeaderWords = 5;
-constexpr uint32_t kOpDecorate = 71;
-constexpr uint32_t kDecorationBinding = 33;
-constexpr uint32_t kDecorationDescriptorSet = 34;
+using namespace spirv;
 
 bool Fail(std::string* error, const std::string& reason) {
     if (error != nullptr) {
@@ -29,7 +26,7 @@ struct DecorationSites {
 bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
                         const std::function<bool(uint32_t, uint32_t, uint32_t*, uint32_t*)>& remap,
                         std::string* error) {
-    if (spirv.size() < kHeaderWords || spirv[0] != kSpirvMagic) {
+    if (spirv.size() < kHeaderWords || spirv[0] != kMagic) {
         return Fail(error, "not a SPIR-V module");
     }
     std::map<uint32_t, DecorationSites> sites;
@@ -39,7 +36,7 @@ bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
         if (wordCount == 0 || wordCount > spirv.size() - at) {
             return Fail(error, "instruction at word " + std::to_string(at) + " has a bad length");
         }
-        if (opcode == kOpDecorate && wordCount >= 4) {
+        if (opcode == OpDecorate && wordCount >= 4) {
             uint32_t target = spirv[at + 1];
             uint32_t decoration = spirv[at + 2];
             if (decoration == kDecorationDescriptorSet) {

@@ -1,6 +1,7 @@
 // Factory methods the system never calls: they say so once and answer E_NOTIMPL
 // (adapters are chosen by D3D12CreateDevice's default adapter instead).
 #include "dxgi_factory.h"
+#include "dxgi_private_data.h"
 
 namespace dxgi_standin {
 namespace {
@@ -17,15 +18,8 @@ template <typename T> void ClearOutput(T** output) {
     STANDIN_NOT_IMPLEMENTED("IDXGIFactory::" name);                                                \
     return E_NOTIMPL
 
-HRESULT DxgiFactory::SetPrivateData(REFGUID, UINT, const void*) {
-    NOT_IMPLEMENTED("SetPrivateData");
-}
-HRESULT DxgiFactory::SetPrivateDataInterface(REFGUID, const IUnknown*) {
-    NOT_IMPLEMENTED("SetPrivateDataInterface");
-}
-HRESULT DxgiFactory::GetPrivateData(REFGUID, UINT*, void*) {
-    NOT_IMPLEMENTED("GetPrivateData");
-}
+STANDIN_DXGI_PRIVATE_DATA_NOT_IMPLEMENTED(DxgiFactory, "IDXGIFactory")
+
 HRESULT DxgiFactory::GetParent(REFIID, void** parent) {
     ClearOutput(parent);
     NOT_IMPLEMENTED("GetParent");

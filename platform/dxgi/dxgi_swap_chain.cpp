@@ -9,6 +9,18 @@
 #include <cstdio>
 
 namespace dxgi_standin {
+namespace {
+
+// What every getter answers: E_INVALIDARG for a null pointer, else the value.
+template <typename T> HRESULT CopyOut(T* out, const T& value) {
+    if (out == nullptr) {
+        return E_INVALIDARG;
+    }
+    *out = value;
+    return S_OK;
+}
+
+} // namespace
 
 HRESULT DxgiSwapChain::Create(IDXGIFactory* factory, ID3D12CommandQueue* queue,
                               const SwapChainConfig& config, IDXGISwapChain1** swapChain) {
@@ -162,35 +174,19 @@ HRESULT DxgiSwapChain::GetFullscreenState(BOOL* fullscreen, IDXGIOutput** target
 }
 
 HRESULT DxgiSwapChain::GetDesc(DXGI_SWAP_CHAIN_DESC* desc) {
-    if (desc == nullptr) {
-        return E_INVALIDARG;
-    }
-    *desc = DescFromConfig(config_);
-    return S_OK;
+    return CopyOut(desc, DescFromConfig(config_));
 }
 
 HRESULT DxgiSwapChain::GetDesc1(DXGI_SWAP_CHAIN_DESC1* desc) {
-    if (desc == nullptr) {
-        return E_INVALIDARG;
-    }
-    *desc = config_.desc;
-    return S_OK;
+    return CopyOut(desc, config_.desc);
 }
 
 HRESULT DxgiSwapChain::GetFullscreenDesc(DXGI_SWAP_CHAIN_FULLSCREEN_DESC* desc) {
-    if (desc == nullptr) {
-        return E_INVALIDARG;
-    }
-    *desc = config_.fullscreen;
-    return S_OK;
+    return CopyOut(desc, config_.fullscreen);
 }
 
 HRESULT DxgiSwapChain::GetHwnd(HWND* window) {
-    if (window == nullptr) {
-        return E_INVALIDARG;
-    }
-    *window = config_.window;
-    return S_OK;
+    return CopyOut(window, config_.window);
 }
 
 HRESULT DxgiSwapChain::GetCoreWindow(REFIID, void** window) {
@@ -201,19 +197,11 @@ HRESULT DxgiSwapChain::GetCoreWindow(REFIID, void** window) {
 }
 
 HRESULT DxgiSwapChain::GetLastPresentCount(UINT* count) {
-    if (count == nullptr) {
-        return E_INVALIDARG;
-    }
-    *count = presentCount_;
-    return S_OK;
+    return CopyOut(count, presentCount_);
 }
 
 HRESULT DxgiSwapChain::GetRestrictToOutput(IDXGIOutput** output) {
-    if (output == nullptr) {
-        return E_INVALIDARG;
-    }
-    *output = nullptr;
-    return S_OK;
+    return CopyOut(output, static_cast<IDXGIOutput*>(nullptr));
 }
 
 HRESULT DxgiSwapChain::SetBackgroundColor(const DXGI_RGBA* color) {
@@ -225,11 +213,7 @@ HRESULT DxgiSwapChain::SetBackgroundColor(const DXGI_RGBA* color) {
 }
 
 HRESULT DxgiSwapChain::GetBackgroundColor(DXGI_RGBA* color) {
-    if (color == nullptr) {
-        return E_INVALIDARG;
-    }
-    *color = background_;
-    return S_OK;
+    return CopyOut(color, background_);
 }
 
 HRESULT DxgiSwapChain::SetRotation(DXGI_MODE_ROTATION rotation) {
@@ -241,11 +225,7 @@ HRESULT DxgiSwapChain::SetRotation(DXGI_MODE_ROTATION rotation) {
 }
 
 HRESULT DxgiSwapChain::GetRotation(DXGI_MODE_ROTATION* rotation) {
-    if (rotation == nullptr) {
-        return E_INVALIDARG;
-    }
-    *rotation = rotation_;
-    return S_OK;
+    return CopyOut(rotation, rotation_);
 }
 
 // The buffers' values go to the window unchanged: sRGB-encoded full range.

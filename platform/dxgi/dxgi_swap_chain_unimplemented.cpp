@@ -1,5 +1,6 @@
 // Swap-chain methods the system never calls: they say so once and answer E_NOTIMPL.
 #include "dxgi_swap_chain.h"
+#include "dxgi_private_data.h"
 
 namespace dxgi_standin {
 
@@ -7,15 +8,8 @@ namespace dxgi_standin {
     STANDIN_NOT_IMPLEMENTED("IDXGISwapChain::" name);                                              \
     return E_NOTIMPL
 
-HRESULT DxgiSwapChain::SetPrivateData(REFGUID, UINT, const void*) {
-    NOT_IMPLEMENTED("SetPrivateData");
-}
-HRESULT DxgiSwapChain::SetPrivateDataInterface(REFGUID, const IUnknown*) {
-    NOT_IMPLEMENTED("SetPrivateDataInterface");
-}
-HRESULT DxgiSwapChain::GetPrivateData(REFGUID, UINT*, void*) {
-    NOT_IMPLEMENTED("GetPrivateData");
-}
+STANDIN_DXGI_PRIVATE_DATA_NOT_IMPLEMENTED(DxgiSwapChain, "IDXGISwapChain")
+
 HRESULT DxgiSwapChain::ResizeBuffers(UINT, UINT, UINT, DXGI_FORMAT, UINT) {
     NOT_IMPLEMENTED("ResizeBuffers");
 }

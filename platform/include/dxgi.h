@@ -59,16 +59,20 @@ typedef struct DXGI_MAPPED_RECT {
     BYTE* pBits;
 } DXGI_MAPPED_RECT;
 
-typedef struct DXGI_ADAPTER_DESC {
-    WCHAR Description[128];
-    UINT VendorId;
-    UINT DeviceId;
-    UINT SubSysId;
-    UINT Revision;
-    SIZE_T DedicatedVideoMemory;
-    SIZE_T DedicatedSystemMemory;
-    SIZE_T SharedSystemMemory;
+// DXGI_ADAPTER_DESC1 is DXGI_ADAPTER_DESC with Flags added at the end.
+#define STANDIN_DXGI_ADAPTER_DESC_MEMBERS                                                          \
+    WCHAR Description[128];                                                                        \
+    UINT VendorId;                                                                                 \
+    UINT DeviceId;                                                                                 \
+    UINT SubSysId;                                                                                 \
+    UINT Revision;                                                                                 \
+    SIZE_T DedicatedVideoMemory;                                                                   \
+    SIZE_T DedicatedSystemMemory;                                                                  \
+    SIZE_T SharedSystemMemory;                                                                     \
     LUID AdapterLuid;
+
+typedef struct DXGI_ADAPTER_DESC {
+    STANDIN_DXGI_ADAPTER_DESC_MEMBERS
 } DXGI_ADAPTER_DESC;
 
 typedef struct DXGI_OUTPUT_DESC {
@@ -127,17 +131,10 @@ typedef enum DXGI_ADAPTER_FLAG {
 } DXGI_ADAPTER_FLAG;
 
 typedef struct DXGI_ADAPTER_DESC1 {
-    WCHAR Description[128];
-    UINT VendorId;
-    UINT DeviceId;
-    UINT SubSysId;
-    UINT Revision;
-    SIZE_T DedicatedVideoMemory;
-    SIZE_T DedicatedSystemMemory;
-    SIZE_T SharedSystemMemory;
-    LUID AdapterLuid;
+    STANDIN_DXGI_ADAPTER_DESC_MEMBERS
     UINT Flags;
 } DXGI_ADAPTER_DESC1;
+#undef STANDIN_DXGI_ADAPTER_DESC_MEMBERS
 
 interface IDXGISurface;
 interface IDXGIOutput;

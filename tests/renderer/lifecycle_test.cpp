@@ -112,11 +112,7 @@ TEST_F(RendererTest, ATextureDescriptionNamedLikeATargetTextureLeavesItToTheTarg
     Dx12::Texture* owned = renderer->cache_rendertarget["target"]->colorTextures[0];
     ASSERT_EQ(renderer->cache_texture["shared"], owned);
 
-    TextureBuffer* texture = renderer->GetTextureBuffer("shared");
-    texture->width = 64;
-    texture->height = 2;
-    texture->pixels.assign(512, 1);
-    texture->changed = true;
+    FillTexture("shared", 64, 2, 1);
     renderer->Update();
     EXPECT_NE(renderer->cache_texture["shared"], owned);
     // Still the target's, and still usable: the next draw renders into it.

@@ -13,15 +13,6 @@ namespace {
 
 using namespace DirectX;
 
-struct Rgb {
-    int r, g, b;
-};
-
-Rgb PixelAt(const std::vector<uint8_t>& pixels, int x, int y) {
-    const size_t at = (static_cast<size_t>(y) * 1280 + x) * 4;
-    return Rgb{pixels[at], pixels[at + 1], pixels[at + 2]};
-}
-
 TEST_F(RendererTest, BackBuffersAlternateWithTheFrameCount) {
     ViewBuffer* view = MakeScene(0);
     const float red[4] = {1, 0, 0, 1};
@@ -33,8 +24,8 @@ TEST_F(RendererTest, BackBuffersAlternateWithTheFrameCount) {
     renderer->frame_count = 1;
     renderer->Draw("view");
 
-    const Rgb first = PixelAt(ReadBackBuffer(0), 640, 360);
-    const Rgb second = PixelAt(ReadBackBuffer(1), 640, 360);
+    const Pixel first = PixelAt(ReadBackBuffer(0), 640, 360);
+    const Pixel second = PixelAt(ReadBackBuffer(1), 640, 360);
     EXPECT_EQ(first.r, 255);
     EXPECT_EQ(first.b, 0);
     EXPECT_EQ(second.r, 0);
@@ -60,7 +51,7 @@ TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
     ASSERT_EQ(pixels.size(), 1280u * 720u * 4u);
 
     for (const auto& [x, y] : {std::pair{0, 0}, {1279, 0}, {0, 719}, {1279, 719}}) {
-        const Rgb corner = PixelAt(pixels, x, y);
+        const Pixel corner = PixelAt(pixels, x, y);
         EXPECT_EQ(corner.r, 0);
         EXPECT_EQ(corner.g, 255);
         EXPECT_EQ(corner.b, 255);
@@ -96,7 +87,7 @@ TEST_F(RendererTest, DrawsTheDemoSceneInTheInstanceColours) {
         if (covered) {
             continue;
         }
-        const Rgb seen = PixelAt(pixels, static_cast<int>(p.x), static_cast<int>(p.y));
+        const Pixel seen = PixelAt(pixels, static_cast<int>(p.x), static_cast<int>(p.y));
         const float* colour = p.record->color;
         const float brightest = std::max({colour[0], colour[1], colour[2]});
         const float scale = std::max({seen.r, seen.g, seen.b}) / (255.0f * brightest);

@@ -12,6 +12,23 @@ HWND TestWindow() {
     return window;
 }
 
+void PrintTo(const Pixel& pixel, std::ostream* out) {
+    *out << "RGBA(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ", " << pixel.a << ")";
+}
+
+Pixel PixelAt(const std::vector<uint8_t>& pixels, int x, int y) {
+    if (pixels.size() != 1280u * 720u * 4u) {
+        ADD_FAILURE() << "a read-back of " << pixels.size() << " bytes is no 1280 x 720 frame";
+        return Pixel{-1, -1, -1, -1};
+    }
+    if (x < 0 || x >= 1280 || y < 0 || y >= 720) {
+        ADD_FAILURE() << "(" << x << ", " << y << ") lies outside the frame";
+        return Pixel{-1, -1, -1, -1};
+    }
+    const size_t at = (static_cast<size_t>(y) * 1280 + x) * 4;
+    return Pixel{pixels[at], pixels[at + 1], pixels[at + 2], pixels[at + 3]};
+}
+
 void RendererTest::SetUp() {
     platform_testing::ClearRefusals();
     liveBefore = platform_testing::LiveObjects();
@@ -47,6 +64,16 @@ ViewBuffer* RendererTest::MakeScene(size_t instances) {
     view->viewport = ViewportRect{0, 0, 1280, 720};
     view->instancingBuffers["instancing"] = instancing;
     return view;
+}
+
+TextureBuffer* RendererTest::FillTexture(const std::string& name, int width, int height,
+                                         uint8_t value) {
+    TextureBuffer* texture = renderer->GetTextureBuffer(name);
+    texture->width = width;
+    texture->height = height;
+    texture->pixels.assign(static_cast<size_t>(width) * height * 4, value);
+    texture->changed = true;
+    return texture;
 }
 
 std::vector<uint8_t> RendererTest::ReadBackBuffer(uint32_t index) {

@@ -38,22 +38,14 @@ TEST_F(RendererTest, MissingTexturesMoveTheLaterOnesUpOneTable) {
     mesh->shaderFile = shader;
     mesh->textures = {{0, "slot0"}, {1, "not_there"}, {2, "slot2"}};
     for (const auto& [name, red] : {std::pair{"slot0", 200}, {"slot2", 100}}) {
-        TextureBuffer* texture = renderer->GetTextureBuffer(name);
-        texture->width = 64;
-        texture->height = 2;
-        texture->pixels.assign(64 * 2 * 4, static_cast<uint8_t>(red));
-        texture->changed = true;
+        FillTexture(name, 64, 2, static_cast<uint8_t>(red));
     }
     renderer->Update();
     renderer->frame_count = 0;
     renderer->Draw(view->name);
     const std::vector<uint8_t> pixels = ReadBackBuffer(0);
     std::remove(shader.c_str());
-    ASSERT_EQ(pixels.size(), 1280u * 720u * 4u);
-    const uint8_t* centre = &pixels[(360u * 1280u + 640u) * 4u];
-    EXPECT_EQ(centre[0], 200);
-    EXPECT_EQ(centre[1], 100);
-    EXPECT_EQ(centre[2], 0);
+    EXPECT_EQ(PixelAt(pixels, 640, 360), (Pixel{200, 100, 0, 255}));
 }
 
 } // namespace

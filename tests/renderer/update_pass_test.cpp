@@ -12,11 +12,7 @@ uint64_t UploadSubmissions(Dx12::Renderer& renderer) {
 
 TEST_F(RendererTest, UploadsAllFlaggedTexturesInOneSubmission) {
     for (const char* name : {"b_texture", "a_texture"}) {
-        TextureBuffer* texture = renderer->GetTextureBuffer(name);
-        texture->width = 64; // rows of 256 bytes: the upload copies whole rows
-        texture->height = 2;
-        texture->pixels.assign(64 * 2 * 4, 0x7F);
-        texture->changed = true;
+        FillTexture(name, 64, 2, 0x7F); // rows of 256 bytes: the upload copies whole rows
     }
     const uint64_t before = UploadSubmissions(*renderer);
     const long liveBefore = platform_testing::LiveObjects();
@@ -33,11 +29,7 @@ TEST_F(RendererTest, UploadsAllFlaggedTexturesInOneSubmission) {
 }
 
 TEST_F(RendererTest, AnEmptyTextureReplacesTheCachedOneWithoutAnUpload) {
-    TextureBuffer* texture = renderer->GetTextureBuffer("texture");
-    texture->width = 2;
-    texture->height = 2;
-    texture->pixels.assign(16, 0xFF);
-    texture->changed = true;
+    TextureBuffer* texture = FillTexture("texture", 2, 2, 0xFF);
     renderer->Update();
     Dx12::Texture* first = renderer->cache_texture["texture"];
 

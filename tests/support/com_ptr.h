@@ -35,6 +35,8 @@ public:
         Reset();
         object_ = object;
     }
+    // Hands the reference over to the caller; nothing is held after.
+    T* Detach() { return std::exchange(object_, nullptr); }
     // For creation functions: releases what is held and returns the slot they fill.
     T** Put() {
         Reset();

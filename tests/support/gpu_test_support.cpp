@@ -66,12 +66,52 @@ void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* textur
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 
+ID3D12Resource* MakeTextureUpload(ID3D12Device* device, ID3D12Resource* texture,
+                                  const std::vector<uint32_t>& texels,
+                                  D3D12_PLACED_SUBRESOURCE_FOOTPRINT* footprint) {
+    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+    UINT rows = 0;
+    UINT64 rowSize = 0;
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 0, 1, 0, footprint, &rows, &rowSize, &total);
+    EXPECT_EQ(texels.size() * 4, rows * rowSize) << "texels for a texture of another size";
+    if (texels.size() * 4 != rows * rowSize) {
+        return nullptr;
+    }
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(device, D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    uint8_t* bytes = nullptr;
+    if (!upload || upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)) != S_OK) {
+        ADD_FAILURE() << "upload buffer not made or not mapped";
+        return nullptr;
+    }
+    for (UINT row = 0; row < rows; ++row) {
+        std::memcpy(bytes + row * footprint->Footprint.RowPitch, texels.data() + row * rowSize / 4,
+                    rowSize);
+    }
+    upload->Unmap(0, nullptr);
+    return upload.Detach();
+}
+
 void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
                          ID3D12Resource* texture) {
     const CD3DX12_TEXTURE_COPY_LOCATION destination(texture, 0);
     const CD3DX12_TEXTURE_COPY_LOCATION source(upload, footprint);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
+}
+
+void RecordTriangleDrawState(ID3D12GraphicsCommandList* list, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
+                             UINT width, UINT height, ID3D12RootSignature* rootSignature,
+                             ID3D12PipelineState* pipeline) {
+    const D3D12_VIEWPORT viewport{0, 0, float(width), float(height), 0, 1};
+    const D3D12_RECT scissor{0, 0, LONG(width), LONG(height)};
+    list->RSSetViewports(1, &viewport);
+    list->RSSetScissorRects(1, &scissor);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    list->SetGraphicsRootSignature(rootSignature);
+    list->SetPipelineState(pipeline);
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
 }
 
 std::vector<uint8_t> ReadBackOnQueue(ID3D12Device* device, ID3D12CommandQueue* queue,

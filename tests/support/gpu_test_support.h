@@ -38,11 +38,26 @@ void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* textur
                          ID3D12Resource* readback,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint);
 
+// An upload buffer holding `texels` (rows of four-byte texels, tightly
+// packed) laid out for subresource 0 of `texture`, whose layout goes to
+// `footprint`; null, with a test failure, when the device refuses it or the
+// texel count is not the texture's.
+ID3D12Resource* MakeTextureUpload(ID3D12Device* device, ID3D12Resource* texture,
+                                  const std::vector<uint32_t>& texels,
+                                  D3D12_PLACED_SUBRESOURCE_FOOTPRINT* footprint);
+
 // Records a copy of `upload` (laid out by `footprint`) into subresource 0 of
 // `texture`.
 void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
                          ID3D12Resource* texture);
+
+// Records the state a triangle-list draw into one `width` x `height` target
+// needs: viewport and scissor over all of it, the target, `rootSignature` and
+// `pipeline`.
+void RecordTriangleDrawState(ID3D12GraphicsCommandList* list, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
+                             UINT width, UINT height, ID3D12RootSignature* rootSignature,
+                             ID3D12PipelineState* pipeline);
 
 // The pixel at (x, y) of tightly packed four-byte texels, first byte lowest.
 inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UINT y) {

@@ -36,64 +36,59 @@ void StdoutToFullPipe() {
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
 }
 
+// In the child: standard output on a full pipe, quit requests caught, then
+// `steps`, which return 0 when all went as expected. The restore must leave
+// standard output blocking again, as it found it.
+int OnFullPipe(int (*steps)()) {
+    StdoutToFullPipe();
+    CatchQuitRequests();
+    int failed = steps();
+    RestoreStandardStreams();
+    return failed != 0 ? failed : StdoutNonBlocking() ? 99 : 0;
+}
+
 class QuitRequests : public testing::Test {
 protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
 TEST_F(QuitRequests, FirstRequestIsTakenOnceAndOutputNoLongerWaits) {
-    EXPECT_EXIT(
-        {
-            StdoutToFullPipe();
-            CatchQuitRequests();
-            if (TakeQuitRequest() || StdoutNonBlocking()) {
-                std::_Exit(1);
-            }
-            std::raise(SIGTERM);
-            if (!TakeQuitRequest() || TakeQuitRequest()) {
-                std::_Exit(2);
-            }
-            // Would block for ever on the full pipe; dropped instead.
-            std::printf("a line nobody reads\n");
-            RestoreStandardStreams();
-            std::_Exit(StdoutNonBlocking() ? 3 : 0);
-        },
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::_Exit(OnFullPipe([] {
+                    if (TakeQuitRequest() || StdoutNonBlocking()) {
+                        return 1;
+                    }
+                    std::raise(SIGTERM);
+                    if (!TakeQuitRequest() || TakeQuitRequest()) {
+                        return 2;
+                    }
+                    // Would block for ever on the full pipe; dropped instead.
+                    std::printf("a line nobody reads\n");
+                    return 0;
+                })),
+                testing::ExitedWithCode(0), "");
 }
 
 TEST_F(QuitRequests, QuittingOnItsOwnStopsOutputWaitingToo) {
-    EXPECT_EXIT(
-        {
-            StdoutToFullPipe();
-            CatchQuitRequests();
-            StopWaitingForOutput();
-            std::printf("a teardown line nobody reads\n");
-            if (TakeQuitRequest()) {
-                std::_Exit(1);
-            }
-            RestoreStandardStreams();
-            std::_Exit(StdoutNonBlocking() ? 2 : 0);
-        },
-        testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(std::_Exit(OnFullPipe([] {
+                    StopWaitingForOutput();
+                    std::printf("a teardown line nobody reads\n");
+                    return TakeQuitRequest() ? 1 : 0;
+                })),
+                testing::ExitedWithCode(0), "");
 }
 
 TEST_F(QuitRequests, SecondRequestEndsTheProcessAtOnce) {
-    EXPECT_EXIT(
-        {
-            CatchQuitRequests();
-            std::raise(SIGINT);
-            std::raise(SIGINT);
-            std::_Exit(0);
-        },
-        testing::ExitedWithCode(128 + SIGINT), "");
-    EXPECT_EXIT(
-        {
-            CatchQuitRequests();
-            std::raise(SIGINT);
-            std::raise(SIGTERM);
-            std::_Exit(0);
-        },
-        testing::ExitedWithCode(128 + SIGTERM), "");
+    for (int second : {SIGINT, SIGTERM}) {
+        EXPECT_EXIT(
+            {
+                CatchQuitRequests();
+                std::raise(SIGINT);
+                std::raise(second);
+                std::_Exit(0);
+            },
+            testing::ExitedWithCode(128 + second), "")
+            << "second request " << second;
+    }
 }
 
 TEST_F(QuitRequests, MissingStandardStreamsAreTakenByTheNullDevice) {

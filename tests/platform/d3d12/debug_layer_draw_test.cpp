@@ -7,6 +7,8 @@
 
 #include "hlsl_file.h"
 
+#include <pipeline_desc.h>
+
 #include <string>
 
 namespace {
@@ -95,19 +97,9 @@ protected:
         static const D3D12_INPUT_ELEMENT_DESC layout[] = {
             {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
              D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
-        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc{};
-        desc.pRootSignature = signature;
-        desc.VS = {vs->GetBufferPointer(), vs->GetBufferSize()};
-        desc.PS = {ps->GetBufferPointer(), ps->GetBufferSize()};
-        desc.BlendState.RenderTarget[0].RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
-        desc.SampleMask = 0xFFFFFFFF;
-        desc.RasterizerState.FillMode = D3D12_FILL_MODE_SOLID;
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(signature, vs, ps, {layout, 1});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        desc.InputLayout = {layout, 1};
-        desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
-        desc.NumRenderTargets = 1;
         desc.RTVFormats[0] = rtvFormat;
-        desc.SampleDesc.Count = 1;
         ID3D12PipelineState* pipeline = nullptr;
         EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
                                                       reinterpret_cast<void**>(&pipeline)),
@@ -117,17 +109,16 @@ protected:
 
     // Targets, pipeline, root signature and vertices; the tables are the caller's.
     void RecordSetup(ID3D12PipelineState* pipeline, ID3D12RootSignature* signature) {
-        D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
-        D3D12_RECT scissor{0, 0, 16, 16};
-        D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), 16, 16,
+                                signature, pipeline);
         D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangle), 8};
-        list->RSSetViewports(1, &viewport);
-        list->RSSetScissorRects(1, &scissor);
-        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-        list->SetGraphicsRootSignature(signature);
-        list->SetPipelineState(pipeline);
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
         list->IASetVertexBuffers(0, 1, &view);
+    }
+    // One shader-visible heap bound for the whole list, both tables in it.
+    void BindBothTablesFromOneHeap() {
+        list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+        list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
+        list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
     }
     std::vector<DebugMessage> DrawAndTake() {
         list->DrawInstanced(3, 1, 0, 0);
@@ -166,9 +157,7 @@ TEST_F(DebugDrawTest, TablesIntoAHeapNoLongerBoundAreReported) {
 
     // One heap bound for the whole list, every table in it: nothing to report.
     RecordSetup(pipeline, rootSignature);
-    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
-    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
-    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    BindBothTablesFromOneHeap();
     EXPECT_TRUE(DrawAndTake().empty());
 
     // Only shader-visible heaps can be bound.
@@ -186,9 +175,7 @@ TEST_F(DebugDrawTest, TexturesReadByATableMustBeInAShaderResourceState) {
                                              D3D12_RESOURCE_STATE_COPY_DEST);
     list->ResourceBarrier(1, &away);
     RecordSetup(pipeline, rootSignature);
-    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
-    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
-    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    BindBothTablesFromOneHeap();
     std::vector<DebugMessage> messages = DrawAndTake();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE);
@@ -201,9 +188,7 @@ TEST_F(DebugDrawTest, TexturesReadByATableMustBeInAShaderResourceState) {
 TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
     ID3D12PipelineState* wide = MakePipeline(DXGI_FORMAT_R32G32B32A32_FLOAT, rootSignature);
     RecordSetup(wide, rootSignature);
-    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
-    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
-    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    BindBothTablesFromOneHeap();
     std::vector<DebugMessage> messages = DrawAndTake();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE);
@@ -225,9 +210,7 @@ TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
     RecordSetup(matching, rootSignature);
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
-    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
-    list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
-    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1));
+    BindBothTablesFromOneHeap();
     messages = DrawAndTake();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE);

@@ -4,6 +4,8 @@
 
 #include <platform_testing.h>
 
+#include <d3dx12.h>
+
 #include <cstring>
 #include <string>
 
@@ -113,16 +115,9 @@ TEST_F(DebugLayerTest, ClearsOfTargetsNotInTheirStateAreReportedOncePerResource)
 }
 
 TEST_F(DebugLayerTest, BarriersFromAStateTheSubresourceIsNotInAreReportedOnce) {
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = 8;
-    desc.Height = 8;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 2;
-    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+    const CD3DX12_RESOURCE_DESC desc =
+        CD3DX12_RESOURCE_DESC::Tex2D(DXGI_FORMAT_R8G8B8A8_UNORM, 8, 8, 1, 2);
+    const CD3DX12_HEAP_PROPERTIES heap(D3D12_HEAP_TYPE_DEFAULT);
     ID3D12Resource* texture = nullptr;
     ASSERT_EQ(device->CreateCommittedResource(
                   &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
@@ -196,17 +191,9 @@ TEST_F(DebugLayerTest, CommonResourcesArePromotedByTheirUseAndDecayAfterTheList)
 
 TEST_F(DebugLayerTest, ClearsWithoutTheOptimisedClearValueAreWarningsNotErrors) {
     uint64_t errorsBefore = platform_testing::UnexpectedD3D12Errors();
-    D3D12_HEAP_PROPERTIES heap{};
-    heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = 8;
-    desc.Height = 8;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
-    desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
+    const CD3DX12_HEAP_PROPERTIES heap(D3D12_HEAP_TYPE_DEFAULT);
+    const CD3DX12_RESOURCE_DESC desc = CD3DX12_RESOURCE_DESC::Tex2D(
+        DXGI_FORMAT_R8G8B8A8_UNORM, 8, 8, 1, 1, 1, 0, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET);
     D3D12_CLEAR_VALUE black{DXGI_FORMAT_R8G8B8A8_UNORM, {0, 0, 0, 1}};
     ID3D12Resource* withValue = nullptr;
     ID3D12Resource* without = nullptr;

@@ -55,21 +55,16 @@ TEST_F(GpuTest, TextureUploadedFromAFootprintReadsBackUnchanged) {
                                                D3D12_RESOURCE_FLAG_NONE,
                                                D3D12_RESOURCE_STATE_COMMON)};
     ASSERT_NE(texture, nullptr);
-    D3D12_RESOURCE_DESC desc = texture->GetDesc();
-    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
-    UINT64 total = 0;
-    device->GetCopyableFootprints(&desc, 0, 1, 0, &footprint, nullptr, nullptr, &total);
-    ComPtr<ID3D12Resource> upload{
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
-    uint8_t* bytes = nullptr;
-    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    std::vector<uint32_t> texels;
     for (UINT y = 0; y < kHeight; ++y) {
         for (UINT x = 0; x < kWidth; ++x) {
-            uint32_t value = 0xFF000000u | (y << 8) | x;
-            std::memcpy(bytes + y * footprint.Footprint.RowPitch + x * 4, &value, 4);
+            texels.push_back(0xFF000000u | (y << 8) | x);
         }
     }
-    upload->Unmap(0, nullptr);
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
+    ComPtr<ID3D12Resource> upload{MakeTextureUpload(device, texture, texels, &footprint)};
+    ASSERT_NE(upload, nullptr);
+    ASSERT_EQ(footprint.Footprint.RowPitch, 512u);
 
     // COMMON is promoted to COPY_DEST by the copy itself, as the system relies on.
     CopyBufferToTexture(list, upload, footprint, texture);

@@ -17,37 +17,48 @@ D3D12_RESOURCE_DESC TextureDesc(UINT64 width, UINT height, UINT16 mips, DXGI_FOR
 } // namespace
 
 TEST_F(GpuTest, CopyableFootprintsAlignRowsTo256AndSubresourcesTo512) {
-    D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[2]{};
-    UINT rows[2]{};
-    UINT64 rowSizes[2]{}, total = 0;
+    struct Case {
+        const char* texture;
+        UINT64 width;
+        UINT height;
+        UINT16 mips;
+        // The last mip's layout, and the size of all of them.
+        UINT64 offset;
+        UINT footprintWidth;
+        UINT64 rowSize;
+        UINT rowPitch;
+        UINT rows;
+        UINT64 total;
+    };
+    const Case cases[] = {
+        {"64x64", 64, 64, 1, 0, 64, 256, 256, 64, 16384},
+        {"100x100, whose last row is not padded", 100, 100, 1, 0, 100, 400, 512, 100, 51088},
+        {"64x64 with a second mip", 64, 64, 2, 16384, 32, 128, 256, 32, 24448},
+    };
+    for (const Case& c : cases) {
+        D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[2]{};
+        UINT rows[2]{};
+        UINT64 rowSizes[2]{}, total = 0;
+        D3D12_RESOURCE_DESC desc =
+            TextureDesc(c.width, c.height, c.mips, DXGI_FORMAT_R8G8B8A8_UNORM);
+        device->GetCopyableFootprints(&desc, 0, c.mips, 0, layouts, rows, rowSizes, &total);
+        const UINT last = c.mips - 1u;
+        EXPECT_EQ(layouts[last].Offset, c.offset) << c.texture;
+        EXPECT_EQ(layouts[last].Footprint.Width, c.footprintWidth) << c.texture;
+        EXPECT_EQ(rowSizes[last], c.rowSize) << c.texture;
+        EXPECT_EQ(layouts[last].Footprint.RowPitch, c.rowPitch) << c.texture;
+        EXPECT_EQ(rows[last], c.rows) << c.texture;
+        EXPECT_EQ(total, c.total) << c.texture;
+    }
 
-    D3D12_RESOURCE_DESC small = TextureDesc(64, 64, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
-    device->GetCopyableFootprints(&small, 0, 1, 0, layouts, rows, rowSizes, &total);
-    EXPECT_EQ(rowSizes[0], 256u);
-    EXPECT_EQ(layouts[0].Footprint.RowPitch, 256u);
-    EXPECT_EQ(rows[0], 64u);
-    EXPECT_EQ(total, 16384u);
-
-    D3D12_RESOURCE_DESC odd = TextureDesc(100, 100, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
-    device->GetCopyableFootprints(&odd, 0, 1, 0, layouts, rows, rowSizes, &total);
-    EXPECT_EQ(rowSizes[0], 400u);
-    EXPECT_EQ(layouts[0].Footprint.RowPitch, 512u);
-    EXPECT_EQ(total, 51088u); // the last row is not padded
-
-    D3D12_RESOURCE_DESC chain = TextureDesc(64, 64, 2, DXGI_FORMAT_R8G8B8A8_UNORM);
-    device->GetCopyableFootprints(&chain, 0, 2, 0, layouts, rows, rowSizes, &total);
-    EXPECT_EQ(layouts[1].Offset, 16384u);
-    EXPECT_EQ(layouts[1].Footprint.Width, 32u);
-    EXPECT_EQ(rowSizes[1], 128u);
-    EXPECT_EQ(layouts[1].Footprint.RowPitch, 256u);
-    EXPECT_EQ(rows[1], 32u);
-    EXPECT_EQ(total, 24448u);
-
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT layout{};
+    UINT rows = 0;
+    UINT64 rowSize = 0, total = 0;
     D3D12_RESOURCE_DESC unknown = TextureDesc(64, 64, 1, DXGI_FORMAT_UNKNOWN);
-    device->GetCopyableFootprints(&unknown, 0, 1, 0, layouts, rows, rowSizes, &total);
+    device->GetCopyableFootprints(&unknown, 0, 1, 0, &layout, &rows, &rowSize, &total);
     EXPECT_EQ(total, UINT64_MAX);
     D3D12_RESOURCE_DESC pastTheEnd = TextureDesc(64, 64, 1, DXGI_FORMAT_R8G8B8A8_UNORM);
-    device->GetCopyableFootprints(&pastTheEnd, 1, 1, 0, layouts, rows, rowSizes, &total);
+    device->GetCopyableFootprints(&pastTheEnd, 1, 1, 0, &layout, &rows, &rowSize, &total);
     EXPECT_EQ(total, UINT64_MAX);
 }
 

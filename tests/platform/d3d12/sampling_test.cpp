@@ -80,18 +80,10 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     // A 2x2 texture: red, green / blue, white; uploaded in COMMON, left in COMMON.
     ComPtr<ID3D12Resource> texture{MakeTexture(
         2, 2, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_NONE, D3D12_RESOURCE_STATE_COMMON)};
-    D3D12_RESOURCE_DESC textureDesc = texture->GetDesc();
     D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
-    UINT64 uploadSize = 0;
-    device->GetCopyableFootprints(&textureDesc, 0, 1, 0, &footprint, nullptr, nullptr, &uploadSize);
-    ComPtr<ID3D12Resource> upload{
-        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, uploadSize, D3D12_RESOURCE_STATE_GENERIC_READ)};
-    const uint32_t texels[4] = {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF};
-    uint8_t* bytes = nullptr;
-    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
-    std::memcpy(bytes, texels, 8);
-    std::memcpy(bytes + footprint.Footprint.RowPitch, texels + 2, 8);
-    upload->Unmap(0, nullptr);
+    ComPtr<ID3D12Resource> upload{MakeTextureUpload(
+        device, texture, {0xFF0000FF, 0xFF00FF00, 0xFFFF0000, 0xFFFFFFFF}, &footprint)};
+    ASSERT_NE(upload, nullptr);
 
     // Vertices and three 256-byte constant slices, one per draw.
     const Draw draws[3] = {
@@ -104,6 +96,7 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     ComPtr<ID3D12Resource> constants{
         MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 3 * 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
     ASSERT_NO_FATAL_FAILURE(WriteBuffer(vertices, kVertices, sizeof(kVertices)));
+    uint8_t* bytes = nullptr;
     ASSERT_EQ(constants->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
     for (int i = 0; i < 3; ++i) {
         const float params[8] = {draws[i].tint[0],

@@ -5,6 +5,7 @@
 #include <d3dcompiler.h>
 
 #include <root_signature_binary.h>
+#include <spirv_words.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 namespace {
 
 using namespace shader_reflection;
+namespace spirv = dxbc::spirv;
 
 constexpr char kTrivialPixelShader[] =
     "float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }\n";
@@ -47,6 +49,16 @@ TEST(CompileErrors, NameFileAndLineAndReturnNoCode) {
     result = Compile(includer, "PSMain", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
     EXPECT_NE(result.errors.find("bad.hlsli(3): error:"), std::string::npos) << result.errors;
+
+    // An error above an #include keeps its own line.
+    std::string above = scratch.Write("above.hlsl", "// line 1\n"
+                                                    "SamplerState farSampler : register(s16);\n"
+                                                    "#include \"comment.hlsli\"\n" +
+                                                        std::string(kTrivialPixelShader));
+    scratch.Write("comment.hlsli", "// nothing else\n");
+    result = Compile(above, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find(above + "(2,"), std::string::npos) << result.errors;
 
     result = Compile(scratch.Write("fine.hlsl", kTrivialPixelShader), "Missing", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
@@ -303,13 +315,13 @@ TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
     ASSERT_EQ(result.hr, S_OK) << result.errors;
     std::vector<uint32_t> spirv = Spirv(result.code);
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> bindings; // id -> (set, binding)
-    for (size_t at = 5; at < spirv.size(); at += spirv[at] >> 16) {
-        if ((spirv[at] & 0xFFFF) == 71 && spirv[at + 2] == 34) {
+    EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
+        if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationDescriptorSet) {
             bindings[spirv[at + 1]].first = spirv[at + 3];
-        } else if ((spirv[at] & 0xFFFF) == 71 && spirv[at + 2] == 33) {
+        } else if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationBinding) {
             bindings[spirv[at + 1]].second = spirv[at + 3];
         }
-    }
+    }));
     std::set<std::pair<uint32_t, uint32_t>> found;
     for (const auto& [id, binding] : bindings) {
         found.insert(binding);

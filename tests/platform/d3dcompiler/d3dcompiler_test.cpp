@@ -6,6 +6,7 @@
 #include <d3dcompiler.h>
 
 #include <root_signature_binary.h>
+#include <spirv_words.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace shader_reflection;
+namespace spirv = dxbc::spirv;
 
 const std::string kNormalHlsl = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
 
@@ -138,11 +140,11 @@ TEST(NormalHlsl, ConstantBufferMatchesTheRenderersLayout) {
     EXPECT_EQ(slot["color"], 64u);
     // 128 slots of 80 bytes end exactly at the buffer's 10624 bytes.
     std::set<uint32_t> arrayStrides; // OpDecorate ... ArrayStride N
-    for (size_t at = 5; at < spirv.size(); at += spirv[at] >> 16) {
-        if ((spirv[at] & 0xFFFF) == 71 && spirv[at + 2] == 6) {
+    EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
+        if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationArrayStride) {
             arrayStrides.insert(spirv[at + 3]);
         }
-    }
+    }));
     EXPECT_EQ(arrayStrides, (std::set<uint32_t>{16, 80}));
     EXPECT_EQ(offsets["slot"] + 128 * 80, 10624u);
 }
@@ -154,11 +156,10 @@ TEST(NormalHlsl, SpirvNeedsNoVulkanExtension) {
         CompileResult result = Compile(kNormalHlsl, entry, target);
         ASSERT_EQ(result.hr, S_OK) << result.errors;
         std::vector<uint32_t> spirv = Spirv(result.code);
-        for (size_t at = 5; at < spirv.size(); at += spirv[at] >> 16) {
-            uint32_t op = spirv[at] & 0xFFFF;
-            EXPECT_NE(op, 10u) << entry << ": OpExtension at word " << at;
-            EXPECT_NE(op, 5632u) << entry << ": OpDecorateString at word " << at;
-        }
+        EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
+            EXPECT_NE(op, spirv::OpExtension) << entry << ": OpExtension at word " << at;
+            EXPECT_NE(op, spirv::OpDecorateString) << entry << ": OpDecorateString at word " << at;
+        }));
     }
 }
 

@@ -70,14 +70,7 @@ uint32_t LinkedStages::DrawnColour(const std::string& pixelShader) {
     }
     D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
-    const D3D12_VIEWPORT viewport{0, 0, 16, 16, 0, 1};
-    const D3D12_RECT scissor{0, 0, 16, 16};
-    list->RSSetViewports(1, &viewport);
-    list->RSSetScissorRects(1, &scissor);
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    list->SetGraphicsRootSignature(root);
-    list->SetPipelineState(pipeline);
-    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    RecordTriangleDrawState(list, rtv, 16, 16, root, pipeline);
     list->DrawInstanced(3, 1, 0, 0);
     ExecuteAndWait();
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);

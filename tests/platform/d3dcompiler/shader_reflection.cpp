@@ -1,4 +1,5 @@
 #include "shader_reflection.h"
+#include "spirv_words.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +10,7 @@
 namespace shader_reflection {
 namespace {
 
-constexpr uint32_t kOpName = 5;
-constexpr uint32_t kOpMemberName = 6;
-constexpr uint32_t kOpMemberDecorate = 72;
-constexpr uint32_t kDecorationOffset = 35;
-
-std::string LiteralString(const std::vector<uint32_t>& spirv, size_t word) {
-    std::string text;
-    for (; word < spirv.size(); ++word) {
-        for (int byte = 0; byte < 4; ++byte) {
-            char c = char(spirv[word] >> (8 * byte));
-            if (c == 0) {
-                return text;
-            }
-            text += c;
-        }
-    }
-    return text;
-}
+using namespace dxbc::spirv;
 
 struct Names {
     std::map<uint32_t, std::string> ids;
@@ -35,14 +19,14 @@ struct Names {
 
 Names ReadNames(const std::vector<uint32_t>& spirv) {
     Names names;
-    for (size_t at = 5; at < spirv.size() && (spirv[at] >> 16) != 0; at += spirv[at] >> 16) {
-        uint32_t op = spirv[at] & 0xFFFF;
-        if (op == kOpName) {
-            names.ids[spirv[at + 1]] = LiteralString(spirv, at + 2);
-        } else if (op == kOpMemberName) {
-            names.members[{spirv[at + 1], spirv[at + 2]}] = LiteralString(spirv, at + 3);
+    EXPECT_TRUE(ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == OpName) {
+            names.ids[spirv[at + 1]] = ReadLiteralString(spirv, at + 2, at + count);
+        } else if (op == OpMemberName) {
+            names.members[{spirv[at + 1], spirv[at + 2]}] =
+                ReadLiteralString(spirv, at + 3, at + count);
         }
-    }
+    }));
     return names;
 }
 
@@ -125,14 +109,13 @@ std::map<std::string, std::map<uint32_t, uint32_t>>
 MemberDecorations(const std::vector<uint32_t>& spirv, const std::string& structName) {
     Names names = ReadNames(spirv);
     std::map<std::string, std::map<uint32_t, uint32_t>> decorations;
-    for (size_t at = 5; at < spirv.size() && (spirv[at] >> 16) != 0; at += spirv[at] >> 16) {
-        uint32_t count = spirv[at] >> 16;
-        if ((spirv[at] & 0xFFFF) != kOpMemberDecorate || names.ids[spirv[at + 1]] != structName) {
-            continue;
+    EXPECT_TRUE(ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op != OpMemberDecorate || names.ids[spirv[at + 1]] != structName) {
+            return;
         }
         const std::string& member = names.members[{spirv[at + 1], spirv[at + 2]}];
         decorations[member][spirv[at + 3]] = count > 4 ? spirv[at + 4] : 1;
-    }
+    }));
     return decorations;
 }
 

@@ -1,5 +1,5 @@
 // Reading a SPIR-V module word by word: the opcodes and decorations the
-// compiler stand-in looks at, literal strings, and a walk over instructions.
+// stand-in looks at, literal strings, and a walk over instructions.
 #pragma once
 
 #include <cstddef>
@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
-namespace d3dcompiler_standin::spirv {
+namespace dxbc::spirv {
 
 enum Op : uint32_t {
     OpName = 5,
+    OpMemberName = 6,
     OpExtension = 10,
     OpEntryPoint = 15,
     OpTypeBool = 20,
@@ -36,6 +37,8 @@ constexpr uint32_t kDecorationArrayStride = 6;
 constexpr uint32_t kDecorationMatrixStride = 7;
 constexpr uint32_t kDecorationBuiltIn = 11;
 constexpr uint32_t kDecorationLocation = 30;
+constexpr uint32_t kDecorationBinding = 33;
+constexpr uint32_t kDecorationDescriptorSet = 34;
 constexpr uint32_t kDecorationOffset = 35;
 constexpr uint32_t kDecorationCounterBuffer = 5634;
 constexpr uint32_t kDecorationUserSemantic = 5635;
@@ -77,4 +80,4 @@ bool ForEachInstruction(const std::vector<uint32_t>& spirv, Visit&& visit) {
     return true;
 }
 
-} // namespace d3dcompiler_standin::spirv
+} // namespace dxbc::spirv
