@@ -73,6 +73,14 @@ void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {
     }
 }
 
+void CommandTranslator::BeginCopy(const std::shared_ptr<const void>& first,
+                                  const std::shared_ptr<const void>& second) {
+    EndRendering();
+    FlushClears();
+    Keep(first);
+    Keep(second);
+}
+
 StateUse CommandTranslator::LastUse(const GpuImage& image) const {
     auto track = tracks_.find(&image);
     if (track != tracks_.end() && track->second.used) {
@@ -184,10 +192,7 @@ void CommandTranslator::BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer*
 }
 
 void CommandTranslator::operator()(const CmdCopyBuffer& command) {
-    EndRendering();
-    FlushClears();
-    Keep(command.destination);
-    Keep(command.source);
+    BeginCopy(command.destination, command.source);
     BeforeBufferCopy(command.source.get(), command.destination.get());
     RecordBarriers();
     VkBufferCopy region{command.sourceOffset, command.destinationOffset, command.size};
@@ -195,10 +200,7 @@ void CommandTranslator::operator()(const CmdCopyBuffer& command) {
 }
 
 void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
-    EndRendering();
-    FlushClears();
-    Keep(command.buffer);
-    Keep(command.image);
+    BeginCopy(command.buffer, command.image);
     GpuImage& image = *command.image;
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = command.footprint.Footprint;
     VkBufferImageCopy region{};
@@ -234,10 +236,7 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
 }
 
 void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
-    EndRendering();
-    FlushClears();
-    Keep(command.source);
-    Keep(command.destination);
+    BeginCopy(command.source, command.destination);
     GpuImage& source = *command.source;
     GpuImage& destination = *command.destination;
     if (&source == &destination) {

@@ -84,6 +84,9 @@ private:
     bool NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const;
     StateUse LastUse(const GpuImage& image) const;
     void RecordBarriers() { barriers_.Record(commands_); }
+    // Copies run outside render passes, after the clears queued before them.
+    void BeginCopy(const std::shared_ptr<const void>& first,
+                   const std::shared_ptr<const void>& second);
     void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
     void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state, bool readOnly);
     void EndRendering();
@@ -106,6 +109,20 @@ private:
                               bool* needsBarrier);
     bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                        SetContent* content);
+    // The live object of a view of `kind` in `record` (null for a null view).
+    // False, with the draw skipped for `missing`, when there is none and the
+    // device cannot bind a null descriptor in its place.
+    template <typename Object>
+    bool ViewedObject(const DescriptorRecord& record, DescriptorKind kind,
+                      const std::weak_ptr<Object>& held, const char* missing,
+                      std::shared_ptr<Object>* object) {
+        *object = record.kind == kind ? held.lock() : nullptr;
+        if (*object == nullptr && !core_.context->features.nullDescriptor) {
+            SkipCommand(missing);
+            return false;
+        }
+        return true;
+    }
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
     bool ScissorRect(VkRect2D* scissor) const;
     bool BindVertexBuffers(const CmdDraw& command);

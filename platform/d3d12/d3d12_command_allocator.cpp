@@ -7,10 +7,6 @@
 
 namespace d3d12_standin {
 
-D3D12CommandAllocator* D3D12CommandAllocator::FromInterface(ID3D12CommandAllocator* allocator) {
-    return static_cast<D3D12CommandAllocator*>(allocator);
-}
-
 bool D3D12CommandAllocator::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
            riid == IID_ID3D12Pageable || riid == IID_ID3D12CommandAllocator;

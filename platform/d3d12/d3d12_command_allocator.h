@@ -8,13 +8,13 @@
 
 namespace d3d12_standin {
 
-class D3D12CommandAllocator final : public DeviceChild<ID3D12CommandAllocator> {
+class D3D12CommandAllocator final
+    : public LiveDeviceChild<D3D12CommandAllocator, ID3D12CommandAllocator> {
 public:
     D3D12CommandAllocator(D3D12Device* device, D3D12_COMMAND_LIST_TYPE type)
-        : DeviceChild(device), type_(type) {}
+        : LiveDeviceChild(device), type_(type) {}
     ~D3D12CommandAllocator() override;
 
-    static D3D12CommandAllocator* FromInterface(ID3D12CommandAllocator* allocator);
     D3D12_COMMAND_LIST_TYPE Type() const { return type_; }
     void NoteSubmission(uint64_t serial) { lastSerial_ = serial; }
     // Lists currently recording into this allocator.

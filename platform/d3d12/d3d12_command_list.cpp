@@ -9,7 +9,6 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "format_table.h"
-#include "live_registry.h"
 
 #include <debug_messages.h>
 
@@ -17,18 +16,12 @@
 #include <cstring>
 
 namespace d3d12_standin {
-namespace {
-
-LiveRegistry<D3D12GraphicsCommandList> g_lists;
-
-} // namespace
 
 D3D12GraphicsCommandList::D3D12GraphicsCommandList(D3D12Device* device,
                                                    D3D12_COMMAND_LIST_TYPE type,
                                                    D3D12CommandAllocator* allocator,
                                                    ID3D12PipelineState* initialState)
-    : DeviceChild(device), type_(type), debugLayer_(DebugLayerEnabled()) {
-    g_lists.Add(this);
+    : LiveDeviceChild(device), type_(type), debugLayer_(DebugLayerEnabled()) {
     SetAllocator(allocator);
     if (initialState != nullptr) {
         SetPipelineState(initialState);
@@ -36,7 +29,6 @@ D3D12GraphicsCommandList::D3D12GraphicsCommandList(D3D12Device* device,
 }
 
 D3D12GraphicsCommandList::~D3D12GraphicsCommandList() {
-    g_lists.Remove(this);
     standin::ForgetObject(static_cast<ID3D12GraphicsCommandList*>(this));
     SetAllocator(nullptr);
 }
@@ -56,9 +48,7 @@ void D3D12GraphicsCommandList::SetAllocator(D3D12CommandAllocator* allocator) {
 }
 
 D3D12GraphicsCommandList* D3D12GraphicsCommandList::FromInterface(ID3D12CommandList* list) {
-    return g_lists.Contains(static_cast<ID3D12GraphicsCommandList*>(list))
-               ? static_cast<D3D12GraphicsCommandList*>(list)
-               : nullptr;
+    return LiveDeviceChild::FromInterface(static_cast<ID3D12GraphicsCommandList*>(list));
 }
 
 bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
@@ -113,6 +103,12 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
         return E_INVALIDARG;
     }
     auto* standin = D3D12CommandAllocator::FromInterface(allocator);
+    if (standin == nullptr) {
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12GraphicsCommandList::Reset",
+                        "the allocator is not a stand-in command allocator");
+        return E_INVALIDARG;
+    }
     if (standin->recordingLists > 0) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr,
                         "ID3D12GraphicsCommandList::Reset",
@@ -183,26 +179,12 @@ D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topolo
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
                                                                 const D3D12_VIEWPORT* viewports) {
-    if (!Recording("RSSetViewports")) {
-        return;
-    }
-    if (count > 0 && viewports == nullptr) {
-        Fail("RSSetViewports", "no viewport array");
-        return;
-    }
-    commands_.push_back(CmdSetViewports{std::vector<D3D12_VIEWPORT>(viewports, viewports + count)});
+    RecordArray<CmdSetViewports>("RSSetViewports", count, viewports, "no viewport array");
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
                                                                    const D3D12_RECT* rects) {
-    if (!Recording("RSSetScissorRects")) {
-        return;
-    }
-    if (count > 0 && rects == nullptr) {
-        Fail("RSSetScissorRects", "no rectangle array");
-        return;
-    }
-    commands_.push_back(CmdSetScissors{std::vector<D3D12_RECT>(rects, rects + count)});
+    RecordArray<CmdSetScissors>("RSSetScissorRects", count, rects, "no rectangle array");
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {
@@ -405,16 +387,19 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
     RecordDebug(std::move(debug));
 }
 
+bool D3D12GraphicsCommandList::BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view,
+                                          AttachmentView* target, DebugClear* debug) {
+    D3D12_DESCRIPTOR_HEAP_TYPE type =
+        debug->depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
+    return Recording(method) && ReadAttachment(view, type, target, method, &debug->target);
+}
+
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, D3D12_CLEAR_FLAGS flags, FLOAT depth, UINT8 stencil,
     UINT rectCount, const D3D12_RECT* rects) {
-    if (!Recording("ClearDepthStencilView")) {
-        return;
-    }
     CmdClearDepth command{};
     DebugClear debug{{}, true};
-    if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.target,
-                        "ClearDepthStencilView", &debug.target)) {
+    if (!BeginClear("ClearDepthStencilView", view, &command.target, &debug)) {
         return;
     }
     if (rectCount > 0 && rects == nullptr) {
@@ -433,13 +418,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, const FLOAT color[4], UINT rectCount,
     const D3D12_RECT* rects) {
-    if (!Recording("ClearRenderTargetView")) {
-        return;
-    }
     CmdClearColor command{};
     DebugClear debug{{}, false};
-    if (!ReadAttachment(view, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &command.target,
-                        "ClearRenderTargetView", &debug.target)) {
+    if (!BeginClear("ClearRenderTargetView", view, &command.target, &debug)) {
         return;
     }
     if (color == nullptr || (rectCount > 0 && rects == nullptr)) {

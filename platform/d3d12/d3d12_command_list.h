@@ -11,7 +11,8 @@ namespace d3d12_standin {
 
 class D3D12CommandAllocator;
 
-class D3D12GraphicsCommandList final : public DeviceChild<ID3D12GraphicsCommandList> {
+class D3D12GraphicsCommandList final
+    : public LiveDeviceChild<D3D12GraphicsCommandList, ID3D12GraphicsCommandList> {
 public:
     D3D12GraphicsCommandList(D3D12Device* device, D3D12_COMMAND_LIST_TYPE type,
                              D3D12CommandAllocator* allocator, ID3D12PipelineState* initialState);
@@ -127,6 +128,22 @@ private:
     void Fail(const char* method, const char* reason);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method, DebugUse* use);
+    // Records a command holding a copy of the caller's `count` items.
+    template <typename Command, typename Item>
+    void RecordArray(const char* method, UINT count, const Item* items, const char* missing) {
+        if (!Recording(method)) {
+            return;
+        }
+        if (count > 0 && items == nullptr) {
+            Fail(method, missing);
+            return;
+        }
+        commands_.push_back(Command{std::vector<Item>(items, items + count)});
+    }
+    // A clear's first checks: the list records and `view` is a written view
+    // of the heap type the clear (`debug->depth`) needs.
+    bool BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view, AttachmentView* target,
+                    DebugClear* debug);
     template <typename T> void RecordDebug(T&& command) {
         if (debugLayer_) {
             debugCommands_.emplace_back(std::forward<T>(command));

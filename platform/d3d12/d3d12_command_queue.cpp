@@ -8,7 +8,6 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "descriptor_set_cache.h"
-#include "live_registry.h"
 #include "testing_counters.h"
 
 #include <debug_messages.h>
@@ -18,17 +17,6 @@
 
 namespace d3d12_standin {
 namespace {
-
-LiveRegistry<D3D12CommandQueue> g_queues;
-
-VkSemaphoreSubmitInfo TimelinePoint(VkSemaphore semaphore, uint64_t value) {
-    VkSemaphoreSubmitInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
-    info.semaphore = semaphore;
-    info.value = value;
-    info.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-    return info;
-}
 
 // Lists still open or whose Close failed are not executed, as on Windows
 // (where executing them removes the device).
@@ -40,39 +28,37 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
                         "list %u is not a stand-in command list; skipped", index);
         return false;
     }
-    if (list->IsRecording()) {
+    const bool open = list->IsRecording();
+    if (open || list->Failed()) {
         const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
-        standin::Report(EXECUTECOMMANDLISTS_OPENCOMMANDLIST, given, kMethod,
-                        "Command lists must be successfully closed before execution. Command "
-                        "List (%s) at index %u is still open; it is not executed.",
-                        text.c_str(), index);
-        return false;
-    }
-    if (list->Failed()) {
-        const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
-        standin::Report(EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST, given, kMethod,
-                        "Command List (%s) at index %u failed to close (it recorded an invalid "
-                        "call); it is not executed.",
+        standin::Report(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
+                             : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
+                        given, kMethod,
+                        open ? "Command lists must be successfully closed before execution. "
+                               "Command List (%s) at index %u is still open; it is not executed."
+                             : "Command List (%s) at index %u failed to close (it recorded an "
+                               "invalid call); it is not executed.",
                         text.c_str(), index);
         return false;
     }
     return true;
 }
 
+// The stand-in fence behind `fence`, or null (refused, naming `method`).
+D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
+    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    if (standin == nullptr) {
+        standin::Report(standin::messages::REFUSED_CALL, nullptr, method, "not a stand-in fence");
+    }
+    return standin;
+}
+
 } // namespace
 
 D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
-    : DeviceChild(device), desc_(desc) {
-    g_queues.Add(this);
-}
+    : LiveDeviceChild(device), desc_(desc) {}
 
-D3D12CommandQueue::~D3D12CommandQueue() {
-    g_queues.Remove(this);
-}
-
-D3D12CommandQueue* D3D12CommandQueue::FromInterface(ID3D12CommandQueue* queue) {
-    return g_queues.Contains(queue) ? static_cast<D3D12CommandQueue*>(queue) : nullptr;
-}
+D3D12CommandQueue::~D3D12CommandQueue() = default;
 
 bool D3D12CommandQueue::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
@@ -126,36 +112,32 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {
-    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    D3D12Fence* standin = FenceOf(fence, "ID3D12CommandQueue::Signal");
     if (standin == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Signal",
-                        "not a stand-in fence");
         return E_INVALIDARG;
     }
-    DeviceCore& core = Device()->Core();
-    std::lock_guard lock(core.submissions.Mutex());
+    std::lock_guard lock(Device()->Core().submissions.Mutex());
     if (!standin->ClaimQueueSignal(value)) {
         return S_OK; // the fence already has (or is about to reach) this value
     }
-    SubmitBatch batch;
-    batch.signals.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
-    batch.keepAlive.push_back(standin->Timeline());
-    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+    return SubmitFencePoint(*standin, value, FencePoint::Signal);
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 value) {
-    D3D12Fence* standin = D3D12Fence::FromInterface(fence);
+    D3D12Fence* standin = FenceOf(fence, "ID3D12CommandQueue::Wait");
     if (standin == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12CommandQueue::Wait",
-                        "not a stand-in fence");
         return E_INVALIDARG;
     }
-    DeviceCore& core = Device()->Core();
-    std::lock_guard lock(core.submissions.Mutex());
+    std::lock_guard lock(Device()->Core().submissions.Mutex());
+    return SubmitFencePoint(*standin, value, FencePoint::Wait);
+}
+
+HRESULT D3D12CommandQueue::SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point) {
     SubmitBatch batch;
-    batch.waits.push_back(TimelinePoint(standin->Timeline()->semaphore, value));
-    batch.keepAlive.push_back(standin->Timeline());
-    return core.submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
+    (point == FencePoint::Signal ? batch.signals : batch.waits)
+        .push_back(SemaphorePoint(fence.Timeline()->semaphore, value));
+    batch.keepAlive.push_back(fence.Timeline());
+    return Device()->Core().submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
 }
 
 void STDMETHODCALLTYPE D3D12CommandQueue::UpdateTileMappings(

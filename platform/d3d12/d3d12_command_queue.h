@@ -8,13 +8,13 @@
 
 namespace d3d12_standin {
 
-class D3D12CommandQueue final : public DeviceChild<ID3D12CommandQueue> {
+class D3D12Fence;
+
+class D3D12CommandQueue final : public LiveDeviceChild<D3D12CommandQueue, ID3D12CommandQueue> {
 public:
     D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc);
     ~D3D12CommandQueue() override;
 
-    // Null for anything that is not a live stand-in queue.
-    static D3D12CommandQueue* FromInterface(ID3D12CommandQueue* queue);
     uint64_t ExecutedLists() const { return executedLists_; }
 
     void STDMETHODCALLTYPE ExecuteCommandLists(UINT count,
@@ -42,6 +42,10 @@ protected:
     bool Implements(REFIID riid) const override;
 
 private:
+    enum class FencePoint { Wait, Signal };
+    // Submits a batch that waits for or signals `value` on the fence (queue lock held).
+    HRESULT SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point);
+
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
 };

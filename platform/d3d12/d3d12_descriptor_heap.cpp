@@ -1,36 +1,24 @@
 #include "d3d12_descriptor_heap.h"
 
 #include "d3d12_device.h"
-#include "live_registry.h"
 
 #include <debug_messages.h>
 
 namespace d3d12_standin {
-namespace {
-
-LiveRegistry<D3D12DescriptorHeap> g_heaps;
-
-} // namespace
 
 D3D12DescriptorHeap::D3D12DescriptorHeap(D3D12Device* device,
                                          const D3D12_DESCRIPTOR_HEAP_DESC& desc)
-    : DeviceChild(device), desc_(desc), storage_(std::make_shared<DescriptorStorage>()) {
+    : LiveDeviceChild(device), desc_(desc), storage_(std::make_shared<DescriptorStorage>()) {
     storage_->type = desc.Type;
     storage_->records.resize(desc.NumDescriptors);
     storage_->heapObject = static_cast<ID3D12DescriptorHeap*>(this);
     bool shaderVisible = (desc.Flags & D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE) != 0;
     device->Core().RegisterHeap(storage_, shaderVisible);
-    g_heaps.Add(this);
 }
 
 D3D12DescriptorHeap::~D3D12DescriptorHeap() {
-    g_heaps.Remove(this);
     standin::ForgetObject(static_cast<ID3D12DescriptorHeap*>(this));
     Device()->Core().UnregisterHeap(storage_.get());
-}
-
-D3D12DescriptorHeap* D3D12DescriptorHeap::FromInterface(ID3D12DescriptorHeap* heap) {
-    return g_heaps.Contains(heap) ? static_cast<D3D12DescriptorHeap*>(heap) : nullptr;
 }
 
 bool D3D12DescriptorHeap::Implements(REFIID riid) const {

@@ -8,13 +8,12 @@
 
 namespace d3d12_standin {
 
-class D3D12DescriptorHeap final : public DeviceChild<ID3D12DescriptorHeap> {
+class D3D12DescriptorHeap final
+    : public LiveDeviceChild<D3D12DescriptorHeap, ID3D12DescriptorHeap> {
 public:
     D3D12DescriptorHeap(D3D12Device* device, const D3D12_DESCRIPTOR_HEAP_DESC& desc);
     ~D3D12DescriptorHeap() override;
 
-    // Null for anything that is not a live stand-in descriptor heap.
-    static D3D12DescriptorHeap* FromInterface(ID3D12DescriptorHeap* heap);
     const std::shared_ptr<DescriptorStorage>& Storage() const { return storage_; }
     bool ShaderVisible() const {
         return (desc_.Flags & D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE) != 0;

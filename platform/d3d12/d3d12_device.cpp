@@ -18,6 +18,15 @@
 #include <string>
 
 namespace d3d12_standin {
+namespace {
+
+// A call the stand-in refuses: it says why and fails the call.
+HRESULT RefuseCall(const char* method, const char* why) {
+    standin::ReportRefusal("ID3D12Device", method, "%s", why);
+    return E_INVALIDARG;
+}
+
+} // namespace
 
 DeviceReference::DeviceReference(D3D12Device* device) : device_(device) {
     device_->AddRef();
@@ -74,9 +83,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandQueue(const D3D12_COMMAND_QU
         *queue = nullptr;
     }
     if (desc == nullptr || desc->Type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateCommandQueue", "only direct queues are supported");
-        return E_INVALIDARG;
+        return RefuseCall("CreateCommandQueue", "only direct queues are supported");
     }
     return HandOut(new D3D12CommandQueue(this, *desc), riid, queue);
 }
@@ -87,10 +94,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandAllocator(D3D12_COMMAND_LIST
         *allocator = nullptr;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateCommandAllocator",
-                        "only direct allocators are supported");
-        return E_INVALIDARG;
+        return RefuseCall("CreateCommandAllocator", "only direct allocators are supported");
     }
     return HandOut(new D3D12CommandAllocator(this, type), riid, allocator);
 }
@@ -103,15 +107,14 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandList(UINT, D3D12_COMMAND_LIS
         *list = nullptr;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT || allocator == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Device::CreateCommandList",
-                        "needs a direct type and an allocator");
-        return E_INVALIDARG;
+        return RefuseCall("CreateCommandList", "needs a direct type and an allocator");
     }
     auto* standin = D3D12CommandAllocator::FromInterface(allocator);
+    if (standin == nullptr) {
+        return RefuseCall("CreateCommandList", "the allocator is not a stand-in command allocator");
+    }
     if (standin->recordingLists > 0) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Device::CreateCommandList",
-                        "another list is recording into the allocator");
-        return E_INVALIDARG;
+        return RefuseCall("CreateCommandList", "another list is recording into the allocator");
     }
     return HandOut(new D3D12GraphicsCommandList(this, type, standin, initialState), riid, list);
 }
@@ -131,18 +134,12 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateDescriptorHeap(const D3D12_DESCRIPT
     }
     if (desc == nullptr || desc->NumDescriptors == 0 || desc->Type < 0 ||
         desc->Type >= D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateDescriptorHeap",
-                        "needs a known type and at least one descriptor");
-        return E_INVALIDARG;
+        return RefuseCall("CreateDescriptorHeap", "needs a known type and at least one descriptor");
     }
     bool shaderVisible = (desc->Flags & D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE) != 0;
     if (shaderVisible && desc->Type != D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV &&
         desc->Type != D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateDescriptorHeap",
-                        "RTV and DSV heaps cannot be shader-visible");
-        return E_INVALIDARG;
+        return RefuseCall("CreateDescriptorHeap", "RTV and DSV heaps cannot be shader-visible");
     }
     if (ConsumeRefusal(Refusal::DescriptorHeap)) {
         return E_OUTOFMEMORY;
@@ -166,9 +163,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateRootSignature(UINT, const void* blo
     std::shared_ptr<RootSignatureLayout> layout =
         RootSignatureLayout::Create(Context(), blob, size, &error);
     if (layout == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateRootSignature", "%s", error.c_str());
-        return E_INVALIDARG;
+        return RefuseCall("CreateRootSignature", error.c_str());
     }
     return HandOut(new D3D12RootSignature(this, std::move(layout)), riid, rootSignature);
 }
@@ -188,10 +183,8 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     if (desc->pRootSignature != nullptr) {
         D3D12RootSignature* standin = D3D12RootSignature::FromInterface(desc->pRootSignature);
         if (standin == nullptr) {
-            standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                            "ID3D12Device::CreateGraphicsPipelineState",
-                            "pRootSignature is not a stand-in root signature");
-            return E_INVALIDARG;
+            return RefuseCall("CreateGraphicsPipelineState",
+                              "pRootSignature is not a stand-in root signature");
         }
         rootSignature = standin->Layout();
     }
@@ -228,10 +221,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(const D3D12_HEAP_
         *resource = nullptr;
     }
     if (heap == nullptr || desc == nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateCommittedResource",
-                        "missing heap properties or description");
-        return E_INVALIDARG;
+        return RefuseCall("CreateCommittedResource", "missing heap properties or description");
     }
     if (ConsumeRefusal(Refusal::CommittedResource)) {
         return E_OUTOFMEMORY;

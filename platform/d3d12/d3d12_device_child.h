@@ -2,6 +2,8 @@
 // answers the ID3D12Object / ID3D12DeviceChild methods.
 #pragma once
 
+#include "live_registry.h"
+
 #include <com_object.h>
 
 #include <d3d12.h>
@@ -55,6 +57,30 @@ public:
 private:
     DeviceReference device_;
     std::wstring name_;
+};
+
+// A device child that callers hand back to the stand-in: while it lives it
+// can be found from its interface pointer, so that a pointer from a caller is
+// checked before it is treated as a `T`.
+template <typename T, typename Interface> class LiveDeviceChild : public DeviceChild<Interface> {
+public:
+    explicit LiveDeviceChild(D3D12Device* device) : DeviceChild<Interface>(device) {
+        Registry().Add(static_cast<Interface*>(this));
+    }
+    ~LiveDeviceChild() override { Registry().Remove(static_cast<Interface*>(this)); }
+
+    // Null for anything that is not a live `T`.
+    static T* FromInterface(Interface* object) {
+        return Registry().Contains(object) ? static_cast<T*>(object) : nullptr;
+    }
+
+private:
+    // Never destroyed: objects released by other static destructors at exit
+    // still remove themselves.
+    static LiveRegistry<Interface>& Registry() {
+        static auto* registry = new LiveRegistry<Interface>();
+        return *registry;
+    }
 };
 
 } // namespace d3d12_standin

@@ -2,14 +2,22 @@
 #include "d3d12_device.h"
 
 namespace d3d12_standin {
+namespace {
+
+// A creation method the stand-in lacks: it hands out nothing.
+HRESULT NothingMade(void** made, const char* method) {
+    if (made != nullptr) {
+        *made = nullptr;
+    }
+    STANDIN_NOT_IMPLEMENTED(method);
+    return E_NOTIMPL;
+}
+
+} // namespace
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateComputePipelineState(
     const D3D12_COMPUTE_PIPELINE_STATE_DESC*, REFIID, void** state) {
-    if (state != nullptr) {
-        *state = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateComputePipelineState");
-    return E_NOTIMPL;
+    return NothingMade(state, "ID3D12Device::CreateComputePipelineState");
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CheckFeatureSupport(D3D12_FEATURE, void*, UINT) {
@@ -36,11 +44,7 @@ D3D12_HEAP_PROPERTIES STDMETHODCALLTYPE D3D12Device::GetCustomHeapProperties(UIN
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateHeap(const D3D12_HEAP_DESC*, REFIID, void** heap) {
-    if (heap != nullptr) {
-        *heap = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateHeap");
-    return E_NOTIMPL;
+    return NothingMade(heap, "ID3D12Device::CreateHeap");
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreatePlacedResource(ID3D12Heap*, UINT64,
@@ -48,22 +52,14 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreatePlacedResource(ID3D12Heap*, UINT64,
                                                             D3D12_RESOURCE_STATES,
                                                             const D3D12_CLEAR_VALUE*, REFIID,
                                                             void** resource) {
-    if (resource != nullptr) {
-        *resource = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreatePlacedResource");
-    return E_NOTIMPL;
+    return NothingMade(resource, "ID3D12Device::CreatePlacedResource");
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateReservedResource(const D3D12_RESOURCE_DESC*,
                                                               D3D12_RESOURCE_STATES,
                                                               const D3D12_CLEAR_VALUE*, REFIID,
                                                               void** resource) {
-    if (resource != nullptr) {
-        *resource = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateReservedResource");
-    return E_NOTIMPL;
+    return NothingMade(resource, "ID3D12Device::CreateReservedResource");
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateSharedHandle(ID3D12DeviceChild*,
@@ -93,11 +89,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::Evict(UINT, ID3D12Pageable* const*) {
 
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateQueryHeap(const D3D12_QUERY_HEAP_DESC*, REFIID,
                                                        void** heap) {
-    if (heap != nullptr) {
-        *heap = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateQueryHeap");
-    return E_NOTIMPL;
+    return NothingMade(heap, "ID3D12Device::CreateQueryHeap");
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::SetStablePowerState(BOOL) {
@@ -108,11 +100,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::SetStablePowerState(BOOL) {
 HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandSignature(const D3D12_COMMAND_SIGNATURE_DESC*,
                                                               ID3D12RootSignature*, REFIID,
                                                               void** signature) {
-    if (signature != nullptr) {
-        *signature = nullptr;
-    }
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateCommandSignature");
-    return E_NOTIMPL;
+    return NothingMade(signature, "ID3D12Device::CreateCommandSignature");
 }
 
 void STDMETHODCALLTYPE D3D12Device::GetResourceTiling(ID3D12Resource*, UINT*,

@@ -73,6 +73,76 @@ std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTO
     return ViewedImage(resource, method);
 }
 
+// What sets render-target views apart from depth-stencil views; both are
+// single-mip 2-D views.
+struct AttachmentViewRules {
+    const char* method;
+    D3D12_DESCRIPTOR_HEAP_TYPE heapType;
+    DescriptorKind kind;
+    int texture2D;             // the description's 2-D view dimension
+    bool ownFormatOnly;        // depth views keep the texture's format
+    const char* unsupported;   // refusal of a description
+    VkImageAspectFlags needed; // the texture must have this aspect
+    VkImageAspectFlags viewed; // the aspects the view covers
+    const char* missingAspect; // refusal of a texture without it
+};
+
+constexpr AttachmentViewRules kRenderTargetView{
+    "CreateRenderTargetView",
+    D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
+    DescriptorKind::RenderTarget,
+    D3D12_RTV_DIMENSION_TEXTURE2D,
+    false,
+    "only 2-D views of a known format and an existing mip are supported",
+    VK_IMAGE_ASPECT_COLOR_BIT,
+    VK_IMAGE_ASPECT_COLOR_BIT,
+    "the resource is not a colour texture",
+};
+
+constexpr AttachmentViewRules kDepthStencilView{
+    "CreateDepthStencilView",
+    D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
+    DescriptorKind::DepthStencil,
+    D3D12_DSV_DIMENSION_TEXTURE2D,
+    true,
+    "only 2-D views in the texture's own format are supported",
+    VK_IMAGE_ASPECT_DEPTH_BIT,
+    VK_IMAGE_ASPECT_DEPTH_BIT | VK_IMAGE_ASPECT_STENCIL_BIT,
+    "the resource is not a depth texture",
+};
+
+// A render-target or depth-stencil view: `desc` is null or one of the two
+// view descriptions (same fields, different dimension values).
+template <typename ViewDesc>
+void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
+                         ID3D12Resource* resource, const ViewDesc* desc,
+                         const AttachmentViewRules& rules) {
+    DescriptorRecord* record = nullptr;
+    std::shared_ptr<GpuImage> image = BeginTextureView(
+        core, dest, rules.heapType, rules.kind, resource,
+        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, rules.method, &record);
+    if (image == nullptr) {
+        return;
+    }
+    uint32_t mip = 0;
+    VkFormat format = image->format;
+    if (desc != nullptr) {
+        mip = desc->Texture2D.MipSlice;
+        if (int(desc->ViewDimension) != rules.texture2D ||
+            !ViewFormat(desc->Format, *image, &format) ||
+            (rules.ownFormatOnly && format != image->format) || mip >= image->mipLevels) {
+            standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.unsupported);
+            return;
+        }
+    }
+    if ((image->aspect & rules.needed) == 0) {
+        standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.missingAspect);
+        return;
+    }
+    record->image = image;
+    record->view = {format, image->aspect & rules.viewed, mip, 1};
+}
+
 } // namespace
 
 void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
@@ -147,66 +217,13 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
 void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(
     ID3D12Resource* resource, const D3D12_RENDER_TARGET_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image = BeginTextureView(
-        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, DescriptorKind::RenderTarget, resource,
-        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateRenderTargetView", &record);
-    if (image == nullptr) {
-        return;
-    }
-    uint32_t mip = 0;
-    VkFormat format = image->format;
-    if (desc != nullptr) {
-        mip = desc->Texture2D.MipSlice;
-        if (desc->ViewDimension != D3D12_RTV_DIMENSION_TEXTURE2D ||
-            !ViewFormat(desc->Format, *image, &format) || mip >= image->mipLevels) {
-            standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                            "ID3D12Device::CreateRenderTargetView",
-                            "only 2-D views of a known format and an existing mip are supported");
-            return;
-        }
-    }
-    if ((image->aspect & VK_IMAGE_ASPECT_COLOR_BIT) == 0) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateRenderTargetView",
-                        "the resource is not a colour texture");
-        return;
-    }
-    record->image = image;
-    record->view = {format, VK_IMAGE_ASPECT_COLOR_BIT, mip, 1};
+    WriteAttachmentView(Core(), dest, resource, desc, kRenderTargetView);
 }
 
 void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
     ID3D12Resource* resource, const D3D12_DEPTH_STENCIL_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record = nullptr;
-    std::shared_ptr<GpuImage> image = BeginTextureView(
-        Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, DescriptorKind::DepthStencil, resource,
-        desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, "CreateDepthStencilView", &record);
-    if (image == nullptr) {
-        return;
-    }
-    uint32_t mip = 0;
-    VkFormat format = image->format;
-    if (desc != nullptr) {
-        mip = desc->Texture2D.MipSlice;
-        if (desc->ViewDimension != D3D12_DSV_DIMENSION_TEXTURE2D ||
-            !ViewFormat(desc->Format, *image, &format) || format != image->format ||
-            mip >= image->mipLevels) {
-            standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                            "ID3D12Device::CreateDepthStencilView",
-                            "only 2-D views in the texture's own format are supported");
-            return;
-        }
-    }
-    if ((image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) == 0) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateDepthStencilView",
-                        "the resource is not a depth texture");
-        return;
-    }
-    record->image = image;
-    record->view = {format, image->aspect, mip, 1};
+    WriteAttachmentView(Core(), dest, resource, desc, kDepthStencilView);
 }
 
 void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc,

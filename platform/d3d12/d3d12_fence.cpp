@@ -1,7 +1,6 @@
 #include "d3d12_fence.h"
 
 #include "d3d12_device.h"
-#include "live_registry.h"
 #include "testing_counters.h"
 
 #include <vulkan_check.h>
@@ -9,26 +8,14 @@
 #include <cstdio>
 
 namespace d3d12_standin {
-namespace {
-
-LiveRegistry<D3D12Fence> g_fences;
-
-} // namespace
 
 D3D12Fence::D3D12Fence(D3D12Device* device, UINT64 initialValue)
-    : DeviceChild(device),
+    : LiveDeviceChild(device),
       timeline_(std::make_shared<TimelineSemaphore>(device->Context(), initialValue)),
-      highestSignal_(initialValue) {
-    g_fences.Add(this);
-}
+      highestSignal_(initialValue) {}
 
 D3D12Fence::~D3D12Fence() {
-    g_fences.Remove(this);
     Device()->Core().waiter.Forget(timeline_.get());
-}
-
-D3D12Fence* D3D12Fence::FromInterface(ID3D12Fence* fence) {
-    return g_fences.Contains(fence) ? static_cast<D3D12Fence*>(fence) : nullptr;
 }
 
 bool D3D12Fence::Implements(REFIID riid) const {

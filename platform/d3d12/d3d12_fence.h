@@ -9,12 +9,11 @@
 
 namespace d3d12_standin {
 
-class D3D12Fence final : public DeviceChild<ID3D12Fence> {
+class D3D12Fence final : public LiveDeviceChild<D3D12Fence, ID3D12Fence> {
 public:
     D3D12Fence(D3D12Device* device, UINT64 initialValue);
     ~D3D12Fence() override;
 
-    static D3D12Fence* FromInterface(ID3D12Fence* fence);
     const std::shared_ptr<TimelineSemaphore>& Timeline() const { return timeline_; }
     // A queue signal must exceed every value signalled or queued before it,
     // since the timeline only moves up. Returns false (and says why once)

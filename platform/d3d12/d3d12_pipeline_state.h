@@ -9,13 +9,11 @@
 
 namespace d3d12_standin {
 
-class D3D12PipelineState final : public DeviceChild<ID3D12PipelineState> {
+class D3D12PipelineState final : public LiveDeviceChild<D3D12PipelineState, ID3D12PipelineState> {
 public:
     D3D12PipelineState(D3D12Device* device, std::shared_ptr<PipelineObject> pipeline);
     ~D3D12PipelineState() override;
 
-    // Null for anything that is not a live stand-in pipeline state.
-    static D3D12PipelineState* FromInterface(ID3D12PipelineState* state);
     const std::shared_ptr<PipelineObject>& Pipeline() const { return pipeline_; }
     // The description's targets and root signature, as the validation layer checks draws.
     std::shared_ptr<const PipelineDebugInfo> debugInfo;

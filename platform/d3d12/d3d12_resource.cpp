@@ -2,7 +2,6 @@
 
 #include "d3d12_device.h"
 #include "format_table.h"
-#include "live_registry.h"
 #include "testing_counters.h"
 
 #include <debug_messages.h>
@@ -14,8 +13,6 @@
 
 namespace d3d12_standin {
 namespace {
-
-LiveRegistry<D3D12Resource> g_resources;
 
 HRESULT Refuse(const char* reason) {
     standin::Report(standin::messages::REFUSED_CALL, nullptr,
@@ -86,10 +83,9 @@ HRESULT ValidateTexture(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_
 
 D3D12Resource::D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
                              const D3D12_RESOURCE_DESC& desc)
-    : DeviceChild(device), heap_(heap), desc_(desc) {}
+    : LiveDeviceChild(device), heap_(heap), desc_(desc) {}
 
 D3D12Resource::~D3D12Resource() {
-    g_resources.Remove(this);
     standin::ForgetObject(this);
     if (buffer_ != nullptr && buffer_->address != 0) {
         Device()->Core().UnregisterBuffer(buffer_->address);
@@ -121,7 +117,6 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
         return made;
     }
     resource->MakeTrack(initialState, clearValue);
-    g_resources.Add(resource);
     *out = resource;
     return S_OK;
 }
@@ -263,10 +258,6 @@ HRESULT STDMETHODCALLTYPE D3D12Resource::SetName(LPCWSTR name) {
     }
     track_->name = narrow;
     return DeviceChild::SetName(name);
-}
-
-D3D12Resource* D3D12Resource::FromInterface(ID3D12Resource* resource) {
-    return g_resources.Contains(resource) ? static_cast<D3D12Resource*>(resource) : nullptr;
 }
 
 bool D3D12Resource::Implements(REFIID riid) const {

@@ -10,7 +10,7 @@
 
 namespace d3d12_standin {
 
-class D3D12Resource final : public DeviceChild<ID3D12Resource> {
+class D3D12Resource final : public LiveDeviceChild<D3D12Resource, ID3D12Resource> {
 public:
     // Validates the description as Direct3D 12 does and makes the resource.
     static HRESULT Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
@@ -18,8 +18,6 @@ public:
                           const D3D12_CLEAR_VALUE* clearValue, D3D12Resource** resource);
     ~D3D12Resource() override;
 
-    // Null for anything that is not a live stand-in resource.
-    static D3D12Resource* FromInterface(ID3D12Resource* resource);
     const std::shared_ptr<GpuBuffer>& Buffer() const { return buffer_; }
     const std::shared_ptr<GpuImage>& Image() const { return image_; }
     D3D12_HEAP_TYPE HeapType() const { return heap_.Type; }

@@ -8,13 +8,11 @@
 
 namespace d3d12_standin {
 
-class D3D12RootSignature final : public DeviceChild<ID3D12RootSignature> {
+class D3D12RootSignature final : public LiveDeviceChild<D3D12RootSignature, ID3D12RootSignature> {
 public:
     D3D12RootSignature(D3D12Device* device, std::shared_ptr<RootSignatureLayout> layout);
     ~D3D12RootSignature() override;
 
-    // Null for anything that is not a live stand-in root signature.
-    static D3D12RootSignature* FromInterface(ID3D12RootSignature* rootSignature);
     const std::shared_ptr<RootSignatureLayout>& Layout() const { return layout_; }
 
 protected:

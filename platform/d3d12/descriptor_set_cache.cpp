@@ -14,28 +14,26 @@ constexpr uint32_t kSetsPerPool = 256;
 
 } // namespace
 
-void SetContent::AddBuffer(uint32_t binding, VkDescriptorType type,
-                           const VkDescriptorBufferInfo& info) {
-    buffers.push_back(info);
+VkWriteDescriptorSet& SetContent::AddWrite(uint32_t binding, VkDescriptorType type) {
     VkWriteDescriptorSet write{};
     write.sType = VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET;
     write.dstBinding = binding;
     write.descriptorCount = 1;
     write.descriptorType = type;
-    write.pBufferInfo = &buffers.back();
     writes.push_back(write);
+    return writes.back();
+}
+
+void SetContent::AddBuffer(uint32_t binding, VkDescriptorType type,
+                           const VkDescriptorBufferInfo& info) {
+    buffers.push_back(info);
+    AddWrite(binding, type).pBufferInfo = &buffers.back();
 }
 
 void SetContent::AddImage(uint32_t binding, VkDescriptorType type,
                           const VkDescriptorImageInfo& info) {
     images.push_back(info);
-    VkWriteDescriptorSet write{};
-    write.sType = VK_STRUCTURE_TYPE_WRITE_DESCRIPTOR_SET;
-    write.dstBinding = binding;
-    write.descriptorCount = 1;
-    write.descriptorType = type;
-    write.pImageInfo = &images.back();
-    writes.push_back(write);
+    AddWrite(binding, type).pImageInfo = &images.back();
 }
 
 DescriptorSetCache::DescriptorSetCache(std::shared_ptr<vk_core::VulkanContext> context)

@@ -20,6 +20,9 @@ struct SetContent {
 
     void AddBuffer(uint32_t binding, VkDescriptorType type, const VkDescriptorBufferInfo& info);
     void AddImage(uint32_t binding, VkDescriptorType type, const VkDescriptorImageInfo& info);
+
+private:
+    VkWriteDescriptorSet& AddWrite(uint32_t binding, VkDescriptorType type);
 };
 
 class DescriptorSetCache {

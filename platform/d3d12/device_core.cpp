@@ -11,6 +11,32 @@ uint64_t AlignUp(uint64_t value, uint64_t alignment) {
     return (value + alignment - 1) / alignment * alignment;
 }
 
+// The live object whose range starts at or below `key` (the nearest start),
+// and `key`'s offset from that start. Null when no range starts below `key`
+// or its object is gone; the caller checks that the offset lies inside.
+template <typename Key, typename Object>
+std::shared_ptr<Object> RangeAtOrBelow(const std::map<Key, std::weak_ptr<Object>>& starts, Key key,
+                                       uint64_t* offset) {
+    auto found = starts.upper_bound(key);
+    if (found == starts.begin()) {
+        return nullptr;
+    }
+    --found;
+    *offset = key - found->first;
+    return found->second.lock();
+}
+
+// The index of the record `offset` bytes into a heap's records, or false
+// when the offset is not a whole record inside them.
+bool RecordIndex(const DescriptorStorage& storage, uint64_t offset, uint32_t* index) {
+    if (offset % DeviceCore::kDescriptorIncrement != 0 ||
+        offset / DeviceCore::kDescriptorIncrement >= storage.records.size()) {
+        return false;
+    }
+    *index = uint32_t(offset / DeviceCore::kDescriptorIncrement);
+    return true;
+}
+
 } // namespace
 
 DeviceCore::DeviceCore(std::shared_ptr<vk_core::VulkanContext> owner)
@@ -42,16 +68,12 @@ void DeviceCore::UnregisterBuffer(D3D12_GPU_VIRTUAL_ADDRESS address) {
 std::shared_ptr<GpuBuffer> DeviceCore::ResolveAddress(D3D12_GPU_VIRTUAL_ADDRESS address,
                                                       uint64_t* offset) {
     std::lock_guard lock(mutex_);
-    auto found = buffers_.upper_bound(address);
-    if (found == buffers_.begin()) {
+    uint64_t inside = 0;
+    std::shared_ptr<GpuBuffer> buffer = RangeAtOrBelow(buffers_, address, &inside);
+    if (buffer == nullptr || inside >= buffer->size) {
         return nullptr;
     }
-    --found;
-    std::shared_ptr<GpuBuffer> buffer = found->second.lock();
-    if (buffer == nullptr || address - found->first >= buffer->size) {
-        return nullptr;
-    }
-    *offset = address - found->first;
+    *offset = inside;
     return buffer;
 }
 
@@ -79,40 +101,23 @@ void DeviceCore::UnregisterHeap(const DescriptorStorage* storage) {
 
 DescriptorRecord* DeviceCore::ResolveCpuHandle(SIZE_T handle, D3D12_DESCRIPTOR_HEAP_TYPE type) {
     std::lock_guard lock(mutex_);
-    auto found = cpuHeaps_.upper_bound(uintptr_t(handle));
-    if (found == cpuHeaps_.begin()) {
+    uint64_t offset = 0;
+    uint32_t index = 0;
+    std::shared_ptr<DescriptorStorage> storage =
+        RangeAtOrBelow(cpuHeaps_, uintptr_t(handle), &offset);
+    if (storage == nullptr || storage->type != type || !RecordIndex(*storage, offset, &index)) {
         return nullptr;
     }
-    --found;
-    std::shared_ptr<DescriptorStorage> storage = found->second.lock();
-    if (storage == nullptr || storage->type != type) {
-        return nullptr;
-    }
-    uintptr_t offset = uintptr_t(handle) - found->first;
-    if (offset % kDescriptorIncrement != 0 ||
-        offset / kDescriptorIncrement >= storage->records.size()) {
-        return nullptr;
-    }
-    return &storage->records[offset / kDescriptorIncrement];
+    return &storage->records[index];
 }
 
 std::shared_ptr<DescriptorStorage> DeviceCore::ResolveGpuHandle(UINT64 handle, uint32_t* index) {
     std::lock_guard lock(mutex_);
-    auto found = gpuHeaps_.upper_bound(handle);
-    if (found == gpuHeaps_.begin()) {
+    uint64_t offset = 0;
+    std::shared_ptr<DescriptorStorage> storage = RangeAtOrBelow(gpuHeaps_, handle, &offset);
+    if (storage == nullptr || !RecordIndex(*storage, offset, index)) {
         return nullptr;
     }
-    --found;
-    std::shared_ptr<DescriptorStorage> storage = found->second.lock();
-    if (storage == nullptr) {
-        return nullptr;
-    }
-    UINT64 offset = handle - found->first;
-    if (offset % kDescriptorIncrement != 0 ||
-        offset / kDescriptorIncrement >= storage->records.size()) {
-        return nullptr;
-    }
-    *index = uint32_t(offset / kDescriptorIncrement);
     return storage;
 }
 

@@ -92,14 +92,13 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
 // share a set (object ids, not addresses).
 bool CommandTranslator::AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                                       SetContent* content) {
-    const bool nullDescriptors = core_.context->features.nullDescriptor;
     content->key.push_back(binding.binding);
     switch (binding.type) {
     case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
-        std::shared_ptr<GpuBuffer> buffer =
-            record.kind == DescriptorKind::ConstantBuffer ? record.buffer.lock() : nullptr;
-        if (buffer == nullptr && !nullDescriptors) {
-            SkipCommand("a table holds no live constant-buffer view where the shader reads one");
+        std::shared_ptr<GpuBuffer> buffer;
+        if (!ViewedObject(record, DescriptorKind::ConstantBuffer, record.buffer,
+                          "a table holds no live constant-buffer view where the shader reads one",
+                          &buffer)) {
             return false;
         }
         Keep(buffer);
@@ -112,10 +111,10 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
         return true;
     }
     case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
-        std::shared_ptr<GpuImage> image =
-            record.kind == DescriptorKind::ShaderResource ? record.image.lock() : nullptr;
-        if (image == nullptr && !nullDescriptors) {
-            SkipCommand("a table holds no live shader-resource view where the shader reads one");
+        std::shared_ptr<GpuImage> image;
+        if (!ViewedObject(record, DescriptorKind::ShaderResource, record.image,
+                          "a table holds no live shader-resource view where the shader reads one",
+                          &image)) {
             return false;
         }
         VkDescriptorImageInfo info{};

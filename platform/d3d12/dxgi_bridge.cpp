@@ -37,16 +37,17 @@ HRESULT CreateSwapChainBuffer(ID3D12CommandQueue* queue, UINT width, UINT height
     }
     D3D12_HEAP_PROPERTIES heap{};
     heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = width;
-    desc.Height = height;
-    desc.DepthOrArraySize = 1;
-    desc.MipLevels = 1;
-    desc.Format = format;
-    desc.SampleDesc.Count = 1;
-    desc.Layout = D3D12_TEXTURE_LAYOUT_UNKNOWN;
-    desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
+    // One 2-D render target in the present state, as every swap-chain buffer is.
+    const D3D12_RESOURCE_DESC desc{.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D,
+                                   .Alignment = 0,
+                                   .Width = width,
+                                   .Height = height,
+                                   .DepthOrArraySize = 1,
+                                   .MipLevels = 1,
+                                   .Format = format,
+                                   .SampleDesc = {.Count = 1, .Quality = 0},
+                                   .Layout = D3D12_TEXTURE_LAYOUT_UNKNOWN,
+                                   .Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET};
     D3D12Resource* made = nullptr;
     HRESULT result = D3D12Resource::Create(standin->Device(), heap, desc,
                                            D3D12_RESOURCE_STATE_PRESENT, nullptr, &made);
@@ -92,18 +93,10 @@ HRESULT SubmitOnQueue(ID3D12CommandQueue* queue, VkCommandBuffer commands, VkSem
     batch.commands = commands;
     batch.fence = fence;
     if (waitBinary != VK_NULL_HANDLE) {
-        VkSemaphoreSubmitInfo wait{};
-        wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
-        wait.semaphore = waitBinary;
-        wait.stageMask = waitStage;
-        batch.waits.push_back(wait);
+        batch.waits.push_back(SemaphorePoint(waitBinary, 0, waitStage));
     }
     if (signalBinary != VK_NULL_HANDLE) {
-        VkSemaphoreSubmitInfo signal{};
-        signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
-        signal.semaphore = signalBinary;
-        signal.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
-        batch.signals.push_back(signal);
+        batch.signals.push_back(SemaphorePoint(signalBinary, 0));
     }
     DeviceCore& core = standin->Device()->Core();
     std::lock_guard lock(core.submissions.Mutex());

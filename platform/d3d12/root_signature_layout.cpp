@@ -5,6 +5,7 @@
 
 #include <vulkan_check.h>
 
+#include <iterator>
 #include <map>
 
 namespace d3d12_standin {
@@ -12,34 +13,26 @@ namespace {
 
 constexpr uint32_t kMaxTableDescriptors = 4096;
 
-// Register class of a compiled binding: 0 b, 1 t, 2 s, 3 u.
-int RangeTypeForClass(uint32_t registerClass) {
-    switch (registerClass) {
-    case 0:
-        return D3D12_DESCRIPTOR_RANGE_TYPE_CBV;
-    case 1:
-        return D3D12_DESCRIPTOR_RANGE_TYPE_SRV;
-    case 2:
-        return D3D12_DESCRIPTOR_RANGE_TYPE_SAMPLER;
-    case 3:
-        return D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
-    default:
-        return -1;
-    }
-}
+// What a compiled binding's register class (0 b, 1 t, 2 s, 3 u) binds
+// through: a range type of a table and a root-parameter type (samplers have
+// no root parameter; theirs is never matched).
+struct RegisterClass {
+    char letter;
+    int rangeType;
+    D3D12_ROOT_PARAMETER_TYPE rootType;
+};
 
-D3D12_ROOT_PARAMETER_TYPE RootTypeForClass(uint32_t registerClass) {
-    switch (registerClass) {
-    case 1:
-        return D3D12_ROOT_PARAMETER_TYPE_SRV;
-    case 3:
-        return D3D12_ROOT_PARAMETER_TYPE_UAV;
-    default:
-        return D3D12_ROOT_PARAMETER_TYPE_CBV;
-    }
-}
+constexpr RegisterClass kRegisterClasses[] = {
+    {'b', D3D12_DESCRIPTOR_RANGE_TYPE_CBV, D3D12_ROOT_PARAMETER_TYPE_CBV},
+    {'t', D3D12_DESCRIPTOR_RANGE_TYPE_SRV, D3D12_ROOT_PARAMETER_TYPE_SRV},
+    {'s', D3D12_DESCRIPTOR_RANGE_TYPE_SAMPLER, D3D12_ROOT_PARAMETER_TYPE_CBV},
+    {'u', D3D12_DESCRIPTOR_RANGE_TYPE_UAV, D3D12_ROOT_PARAMETER_TYPE_UAV},
+};
 
-const char kClassLetters[] = "btsu";
+const RegisterClass& ClassOf(uint32_t registerClass) {
+    static constexpr RegisterClass kUnknown{'?', -1, D3D12_ROOT_PARAMETER_TYPE_CBV};
+    return registerClass < std::size(kRegisterClasses) ? kRegisterClasses[registerClass] : kUnknown;
+}
 
 bool Visible(D3D12_SHADER_VISIBILITY visibility, VkShaderStageFlagBits stage) {
     return (StagesFor(visibility) & stage) != 0;
@@ -213,7 +206,7 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
                                 uint32_t* newSet, uint32_t* newBinding, std::string* error) const {
     uint32_t registerClass = binding / 256;
     uint32_t registerIndex = binding % 256;
-    int rangeType = RangeTypeForClass(registerClass);
+    int rangeType = ClassOf(registerClass).rangeType;
     for (size_t i = 0; i < desc.parameters.size(); ++i) {
         const dxbc::RootParameter& parameter = desc.parameters[i];
         if (!Visible(parameter.visibility, stage)) {
@@ -243,7 +236,7 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
         uint32_t regSpace =
             constants ? parameter.constants.RegisterSpace : parameter.descriptor.RegisterSpace;
         D3D12_ROOT_PARAMETER_TYPE wanted =
-            constants ? D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS : RootTypeForClass(registerClass);
+            constants ? D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS : ClassOf(registerClass).rootType;
         if (registerClass != 2 && parameter.type == wanted && reg == registerIndex &&
             regSpace == space && (registerClass == 0 || !constants)) {
             *newSet = uint32_t(i);
@@ -262,7 +255,7 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
             }
         }
     }
-    char letter = registerClass < 4 ? kClassLetters[registerClass] : '?';
+    char letter = ClassOf(registerClass).letter;
     *error = "register " + std::string(1, letter) + std::to_string(registerIndex) + ", space" +
              std::to_string(space) + " used by the " +
              (stage == VK_SHADER_STAGE_VERTEX_BIT ? "vertex" : "pixel") +

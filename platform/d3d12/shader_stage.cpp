@@ -129,6 +129,34 @@ bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement&
            a.semanticIndex == b.semanticIndex;
 }
 
+// How an output found for an input can still fail it, in the order the
+// debug layer checks.
+struct LinkMismatch {
+    const standin::MessageKind* kind;
+    bool (*differs)(const dxbc::SignatureElement& output, const dxbc::SignatureElement& input);
+    const char* says; // the message's text after "Semantic '<name>' "
+};
+
+const LinkMismatch kLinkMismatches[] = {
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return output.registerIndex != input.registerIndex;
+     },
+     "is defined for mismatched hardware registers between the output stage and input stage."},
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return output.componentType != input.componentType;
+     },
+     "of the input stage has a hardware register component type that is not compatible with the "
+     "output of the previous stage."},
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return (input.mask & ~output.mask) != 0;
+     },
+     "of the input stage has a hardware register component mask that is not a subset of the "
+     "output of the previous stage."},
+};
+
 // The one input's verdict: false, with the debug layer's line printed.
 bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
                 const dxbc::SignatureElement& input) {
@@ -148,29 +176,12 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
             kIncompatible, name, input.semanticIndex);
         return false;
     }
-    if (output->registerIndex != input.registerIndex) {
-        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
-                        nullptr, kMethod,
-                        "%s Semantic '%s' is defined for mismatched hardware registers between "
-                        "the output stage and input stage.",
-                        kIncompatible, name);
-        return false;
-    }
-    if (output->componentType != input.componentType) {
-        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
-                        nullptr, kMethod,
-                        "%s Semantic '%s' of the input stage has a hardware register component "
-                        "type that is not compatible with the output of the previous stage.",
-                        kIncompatible, name);
-        return false;
-    }
-    if ((input.mask & ~output->mask) != 0) {
-        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
-                        nullptr, kMethod,
-                        "%s Semantic '%s' of the input stage has a hardware register component "
-                        "mask that is not a subset of the output of the previous stage.",
-                        kIncompatible, name);
-        return false;
+    for (const LinkMismatch& mismatch : kLinkMismatches) {
+        if (mismatch.differs(*output, input)) {
+            standin::Report(*mismatch.kind, nullptr, kMethod, "%s Semantic '%s' %s", kIncompatible,
+                            name, mismatch.says);
+            return false;
+        }
     }
     return true;
 }

@@ -26,6 +26,16 @@ void NameEveryStage(std::vector<VkSemaphoreSubmitInfo>* points, VkPipelineStageF
 
 } // namespace
 
+VkSemaphoreSubmitInfo SemaphorePoint(VkSemaphore semaphore, uint64_t value,
+                                     VkPipelineStageFlags2 stages) {
+    VkSemaphoreSubmitInfo point{};
+    point.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
+    point.semaphore = semaphore;
+    point.value = value;
+    point.stageMask = stages;
+    return point;
+}
+
 SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context)
     : context_(std::move(context)), serial_(context_, 0) {
     VkCommandPoolCreateInfo info{};
@@ -99,11 +109,7 @@ void SubmissionQueue::FlushHeld() {
 }
 
 bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
-    VkSemaphoreSubmitInfo serialSignal{};
-    serialSignal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SUBMIT_INFO;
-    serialSignal.semaphore = serial_.semaphore;
-    serialSignal.value = serial;
-    serialSignal.stageMask = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT;
+    VkSemaphoreSubmitInfo serialSignal = SemaphorePoint(serial_.semaphore, serial);
     // The serial first: whoever sees a fence signalled with the batch must
     // also see the batch finished (an allocator may then be reset).
     batch.signals.insert(batch.signals.begin(), serialSignal);

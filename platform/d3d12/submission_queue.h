@@ -15,6 +15,12 @@
 
 namespace d3d12_standin {
 
+// A semaphore wait or signal of a batch; `value` is ignored for binary
+// semaphores. ALL_COMMANDS stands for every stage the queue's work runs in.
+VkSemaphoreSubmitInfo
+SemaphorePoint(VkSemaphore semaphore, uint64_t value,
+               VkPipelineStageFlags2 stages = VK_PIPELINE_STAGE_2_ALL_COMMANDS_BIT);
+
 struct SubmitBatch {
     VkCommandBuffer commands = VK_NULL_HANDLE;
     bool ownsCommands = false; // recycled by the queue once executed

@@ -11,48 +11,46 @@
 namespace standin {
 namespace {
 
-const char* CategoryName(D3D12_MESSAGE_CATEGORY category) {
-    switch (category) {
-    case D3D12_MESSAGE_CATEGORY_APPLICATION_DEFINED:
-        return "APPLICATION_DEFINED";
-    case D3D12_MESSAGE_CATEGORY_MISCELLANEOUS:
-        return "MISCELLANEOUS";
-    case D3D12_MESSAGE_CATEGORY_INITIALIZATION:
-        return "INITIALIZATION";
-    case D3D12_MESSAGE_CATEGORY_CLEANUP:
-        return "CLEANUP";
-    case D3D12_MESSAGE_CATEGORY_COMPILATION:
-        return "COMPILATION";
-    case D3D12_MESSAGE_CATEGORY_STATE_CREATION:
-        return "STATE_CREATION";
-    case D3D12_MESSAGE_CATEGORY_STATE_SETTING:
-        return "STATE_SETTING";
-    case D3D12_MESSAGE_CATEGORY_STATE_GETTING:
-        return "STATE_GETTING";
-    case D3D12_MESSAGE_CATEGORY_RESOURCE_MANIPULATION:
-        return "RESOURCE_MANIPULATION";
-    case D3D12_MESSAGE_CATEGORY_EXECUTION:
-        return "EXECUTION";
-    case D3D12_MESSAGE_CATEGORY_SHADER:
-        return "SHADER";
+template <typename Enum> struct NamedValue {
+    Enum value;
+    const char* name;
+};
+
+// The debug layer's name of `value` (without its type's prefix).
+template <typename Enum, std::size_t N>
+const char* NameOf(const NamedValue<Enum> (&names)[N], Enum value, const char* fallback) {
+    for (const NamedValue<Enum>& named : names) {
+        if (named.value == value) {
+            return named.name;
+        }
     }
-    return "MISCELLANEOUS";
+    return fallback;
+}
+
+const char* CategoryName(D3D12_MESSAGE_CATEGORY category) {
+    constexpr NamedValue<D3D12_MESSAGE_CATEGORY> kCategories[] = {
+        {D3D12_MESSAGE_CATEGORY_APPLICATION_DEFINED, "APPLICATION_DEFINED"},
+        {D3D12_MESSAGE_CATEGORY_MISCELLANEOUS, "MISCELLANEOUS"},
+        {D3D12_MESSAGE_CATEGORY_INITIALIZATION, "INITIALIZATION"},
+        {D3D12_MESSAGE_CATEGORY_CLEANUP, "CLEANUP"},
+        {D3D12_MESSAGE_CATEGORY_COMPILATION, "COMPILATION"},
+        {D3D12_MESSAGE_CATEGORY_STATE_CREATION, "STATE_CREATION"},
+        {D3D12_MESSAGE_CATEGORY_STATE_SETTING, "STATE_SETTING"},
+        {D3D12_MESSAGE_CATEGORY_STATE_GETTING, "STATE_GETTING"},
+        {D3D12_MESSAGE_CATEGORY_RESOURCE_MANIPULATION, "RESOURCE_MANIPULATION"},
+        {D3D12_MESSAGE_CATEGORY_EXECUTION, "EXECUTION"},
+        {D3D12_MESSAGE_CATEGORY_SHADER, "SHADER"},
+    };
+    return NameOf(kCategories, category, "MISCELLANEOUS");
 }
 
 const char* SeverityName(D3D12_MESSAGE_SEVERITY severity) {
-    switch (severity) {
-    case D3D12_MESSAGE_SEVERITY_CORRUPTION:
-        return "CORRUPTION";
-    case D3D12_MESSAGE_SEVERITY_ERROR:
-        return "ERROR";
-    case D3D12_MESSAGE_SEVERITY_WARNING:
-        return "WARNING";
-    case D3D12_MESSAGE_SEVERITY_INFO:
-        return "INFO";
-    case D3D12_MESSAGE_SEVERITY_MESSAGE:
-        return "MESSAGE";
-    }
-    return "MESSAGE";
+    constexpr NamedValue<D3D12_MESSAGE_SEVERITY> kSeverities[] = {
+        {D3D12_MESSAGE_SEVERITY_CORRUPTION, "CORRUPTION"}, {D3D12_MESSAGE_SEVERITY_ERROR, "ERROR"},
+        {D3D12_MESSAGE_SEVERITY_WARNING, "WARNING"},       {D3D12_MESSAGE_SEVERITY_INFO, "INFO"},
+        {D3D12_MESSAGE_SEVERITY_MESSAGE, "MESSAGE"},
+    };
+    return NameOf(kSeverities, severity, "MESSAGE");
 }
 
 struct MessageState {

@@ -127,3 +127,26 @@ TEST_F(GpuTest, SignalsBelowTheFenceValueAreIgnoredWithAMessage) {
     WaitForQueue();
     EXPECT_EQ(fence->GetCompletedValue(), 8u);
 }
+
+TEST_F(GpuTest, AnotherObjectHandedInAsAnAllocatorIsRefused) {
+    auto* notAnAllocator = reinterpret_cast<ID3D12CommandAllocator*>(fence);
+    ComPtr<ID3D12GraphicsCommandList> made;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(device->CreateCommandList(0, D3D12_COMMAND_LIST_TYPE_DIRECT, notAnAllocator, nullptr,
+                                        IID_ID3D12GraphicsCommandList, made.PutVoid()),
+              E_INVALIDARG);
+    ASSERT_EQ(list->Close(), S_OK);
+    EXPECT_EQ(list->Reset(notAnAllocator, nullptr), E_INVALIDARG);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(made, nullptr);
+    EXPECT_NE(said.find("ID3D12Device::CreateCommandList: the allocator is not a stand-in command "
+                        "allocator"),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("ID3D12GraphicsCommandList::Reset: the allocator is not a stand-in "
+                        "command allocator"),
+              std::string::npos)
+        << said;
+    // The refused Reset leaves the list closed and usable with its own allocator.
+    EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+}
