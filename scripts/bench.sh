@@ -16,9 +16,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-frames=${1:-100}
-warmup=${2:-10}
-rounds=${3:-5}
+frames=${1:-40}
+warmup=${2:-5}
+rounds=${3:-11}
 build=${BRENNWICK_BENCH_BUILD:-build/release}
 programs=(reference_vulkan d3d12_frame_bench brennwick_bench)
 scales=${BRENNWICK_BENCH_SCALES-4 16 64}

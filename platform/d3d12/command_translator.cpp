@@ -68,7 +68,7 @@ void CommandTranslator::Finish() {
 }
 
 void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {
-    if (object != nullptr && kept_.insert(object.get()).second) {
+    if (object != nullptr && kept_.Insert(object.get())) {
         keepAlive_.push_back(object);
     }
 }

@@ -10,6 +10,7 @@
 #include "barrier_batch.h"
 #include "command_stream.h"
 #include "device_core.h"
+#include "seen_set.h"
 
 #include <array>
 #include <map>
@@ -131,7 +132,7 @@ private:
     DeviceCore& core_;
     VkCommandBuffer commands_;
     std::vector<std::shared_ptr<const void>>& keepAlive_;
-    std::set<const void*> kept_;
+    SeenSet<void> kept_;
     uint64_t draws_ = 0;
 
     std::vector<D3D12_VIEWPORT> viewports_;

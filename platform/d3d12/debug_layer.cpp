@@ -1,6 +1,7 @@
 #include "debug_layer.h"
 
 #include "debug_text.h"
+#include "seen_set.h"
 
 #include <debug_messages.h>
 
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
-#include <set>
 
 namespace d3d12_standin {
 namespace {
@@ -95,7 +95,7 @@ private:
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
     const void* list_;
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
-    std::set<const ResourceTrack*> touchedSet_;
+    SeenSet<ResourceTrack> touchedSet_;
     DebugSetTargets targets_;
     DebugSetHeaps heaps_;
     std::map<uint32_t, DebugSetTable> tables_;
@@ -104,7 +104,7 @@ private:
 };
 
 void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
-    if (touchedSet_.insert(resource.get()).second) {
+    if (touchedSet_.Insert(resource.get())) {
         touched_.push_back(resource);
     }
 }

@@ -1,0 +1,35 @@
+// Which objects a list or a submission has already seen. Most see a handful,
+// found faster by a scan than in a set; the set is filled only past that.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <unordered_set>
+#include <vector>
+
+namespace d3d12_standin {
+
+template <typename T> class SeenSet {
+public:
+    // True the first time `object` is inserted.
+    bool Insert(const T* object) {
+        if (few_.size() < kScanned) {
+            if (std::find(few_.begin(), few_.end(), object) != few_.end()) {
+                return false;
+            }
+            few_.push_back(object);
+            return true;
+        }
+        if (many_.empty()) {
+            many_.insert(few_.begin(), few_.end());
+        }
+        return many_.insert(object).second;
+    }
+
+private:
+    static constexpr size_t kScanned = 16;
+    std::vector<const T*> few_;
+    std::unordered_set<const T*> many_;
+};
+
+} // namespace d3d12_standin
