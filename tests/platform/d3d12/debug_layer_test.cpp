@@ -6,8 +6,11 @@
 
 #include <d3dx12.h>
 
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -112,6 +115,34 @@ TEST_F(DebugLayerTest, ClearsOfTargetsNotInTheirStateAreReportedOncePerResource)
     ExecuteAndWait();
     EXPECT_TRUE(TakeErrors().empty());
     ReleaseAll({depth, color});
+}
+
+// Buffers decay to COMMON once their list has run, however many a list uses:
+// only the last buffer's barrier, made from the state it left, is wrong.
+TEST_F(DebugLayerTest, EveryBufferOfABusyListDecaysAfterIt) {
+    constexpr int kBuffers = 40;
+    std::vector<ID3D12Resource*> buffers;
+    for (int i = 0; i < kBuffers; ++i) {
+        buffers.push_back(
+            MakeBuffer(device, D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON));
+        Barrier(buffers.back(), D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COPY_DEST);
+    }
+    ExecuteAndWait();
+    for (ID3D12Resource* buffer : buffers) {
+        const bool last = buffer == buffers.back();
+        Barrier(buffer, last ? D3D12_RESOURCE_STATE_COPY_DEST : D3D12_RESOURCE_STATE_COMMON,
+                D3D12_RESOURCE_STATE_COPY_SOURCE);
+    }
+    ExecuteAndWait();
+    std::vector<DebugMessage> errors = TakeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].id, D3D12_MESSAGE_ID_RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH);
+    char last[32];
+    std::snprintf(last, sizeof last, "0x%016" PRIXPTR, reinterpret_cast<uintptr_t>(buffers.back()));
+    EXPECT_NE(errors[0].description.find(last), std::string::npos) << errors[0].description;
+    for (ID3D12Resource* buffer : buffers) {
+        buffer->Release();
+    }
 }
 
 TEST_F(DebugLayerTest, BarriersFromAStateTheSubresourceIsNotInAreReportedOnce) {
