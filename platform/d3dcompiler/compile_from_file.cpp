@@ -2,10 +2,11 @@
 // container holding the SPIR-V, the stage's input and output signatures and,
 // when the entry point carries one, the serialized root signature.
 #include "blob.h"
+#include "builtin_warmup.h"
 #include "compile_messages.h"
 #include "constant_buffer_size.h"
 #include "entry_point_scan.h"
-#include "large_stack.h"
+#include "contained_run.h"
 #include "nesting_depth.h"
 #include "return_paths.h"
 #include "root_signature_parser.h"
@@ -31,6 +32,8 @@ constexpr uint32_t kConstantBufferBase = 0;
 constexpr uint32_t kShaderResourceBase = 256;
 constexpr uint32_t kSamplerBase = 512;
 constexpr uint32_t kUnorderedAccessBase = 768;
+
+constexpr shaderc_env_version kVulkanVersion = shaderc_env_version_vulkan_1_1;
 
 struct CompilerDeleter {
     void operator()(shaderc_compiler_t compiler) const { shaderc_compiler_release(compiler); }
@@ -61,8 +64,7 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
     Options options(shaderc_compile_options_initialize());
     shaderc_compile_options_t o = options.get();
     shaderc_compile_options_set_source_language(o, shaderc_source_language_hlsl);
-    shaderc_compile_options_set_target_env(o, shaderc_target_env_vulkan,
-                                           shaderc_env_version_vulkan_1_1);
+    shaderc_compile_options_set_target_env(o, shaderc_target_env_vulkan, kVulkanVersion);
     shaderc_compile_options_set_hlsl_io_mapping(o, true);
     shaderc_compile_options_set_hlsl_offsets(o, true);
     shaderc_compile_options_set_hlsl_functionality1(o, true);
@@ -153,7 +155,7 @@ public:
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
         *messages += TranslateGlslangMessages(shaderc_result_get_error_message(result.get()),
-                                              request_.path, request_.entryPoint);
+                                              request_.path, request_.entryPoint, LineLookup());
         if (shaderc_result_get_compilation_status(result.get()) !=
             shaderc_compilation_status_success) {
             if (messages->empty()) {
@@ -216,7 +218,7 @@ private:
             shaderc_compilation_status_success) {
             *messages =
                 TranslateGlslangMessages(shaderc_result_get_error_message(preprocessed.get()),
-                                         request_.path, request_.entryPoint);
+                                         request_.path, request_.entryPoint, LineLookup());
             if (messages->empty()) {
                 *messages = request_.path + ": error: preprocessing failed\n";
             }
@@ -250,6 +252,31 @@ private:
             *rootSignature = dxbc::WriteRootSignature(desc);
         }
         return true;
+    }
+
+    // Lines of the files messages name: the main source as read, included
+    // files from disk.
+    SourceLineLookup LineLookup() const {
+        return [this](const std::string& file, int line, std::string* text) {
+            std::string read;
+            const std::string* source = &request_.source;
+            if (file != request_.path) {
+                if (ReadSourceFile(file, &read) != SourceReadError::None) {
+                    return false;
+                }
+                source = &read;
+            }
+            size_t start = 0;
+            for (int at = 1; at < line && start != std::string::npos; ++at) {
+                start = source->find('\n', start);
+                start = start == std::string::npos ? start : start + 1;
+            }
+            if (start == std::string::npos || line < 1) {
+                return false;
+            }
+            *text = source->substr(start, source->find('\n', start) - start);
+            return true;
+        };
     }
 
     const CompileRequest& request_;
@@ -298,18 +325,26 @@ HRESULT ReadMainSource(const WCHAR* fileName, CompileRequest* request, std::stri
     return S_OK;
 }
 
-// Compiles on a thread whose stack the front end's recursion cannot exhaust.
-HRESULT CompileOnLargeStack(CompileRequest& request, std::vector<uint8_t>* container,
-                            std::string* messages) {
-    bool compiled = false;
-    bool started = RunWithLargeStack(
-        kCompileStackBytes, [&] { compiled = Compilation(request).Run(container, messages); });
-    if (!started) {
-        *messages = request.path + ": error: the compiler's thread could not be started";
-        return E_OUTOFMEMORY;
+// Compiles in a child process, on a stack the front end's recursion cannot
+// exhaust: whatever the source does to the compiler ends as an error line.
+HRESULT CompileContained(CompileRequest& request, std::vector<uint8_t>* container,
+                         std::string* messages) {
+    WarmBuiltIns(request.target.kind, kVulkanVersion);
+    const ContainmentLimits limits;
+    ContainedResult result =
+        RunContained(limits, request.include, [&request](ID3DInclude* include) {
+            request.include = include;
+            CompileOutput output;
+            output.compiled = Compilation(request).Run(&output.container, &output.messages);
+            return output;
+        });
+    if (result.end != ContainedEnd::Finished) {
+        *messages = DescribeContainedEnd(result, limits, request.path);
+        return result.end == ContainedEnd::NotStarted ? E_OUTOFMEMORY : E_FAIL;
     }
-    *messages = LimitErrorLines(*messages);
-    return compiled ? S_OK : E_FAIL;
+    *messages = LimitErrorLines(result.output.messages);
+    *container = std::move(result.output.container);
+    return result.output.compiled ? S_OK : E_FAIL;
 }
 
 } // namespace
@@ -351,7 +386,7 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
     request.flags = Flags1;
 
     std::vector<uint8_t> container;
-    result = CompileOnLargeStack(request, &container, &messages);
+    result = CompileContained(request, &container, &messages);
     if (FAILED(result)) {
         SetErrors(ppErrorMsgs, messages);
         return result;

@@ -1,17 +1,40 @@
 #include "compile_messages.h"
 
+#include "identifier_chars.h"
+
 #include <regex>
 #include <sstream>
+#include <vector>
 
 namespace d3dcompiler_standin {
 
 namespace {
+
+// glslang's spelling of a type, "temp 3-component vector of float", as HLSL
+// spells it, "float3".
+std::string HlslTypeName(std::string type) {
+    static const std::regex kQualifiers("^\\s*((temp|const|uniform|in|out|inout|global) )*");
+    static const std::regex kVector("^([0-9])-component vector of (\\w+)$");
+    static const std::regex kMatrix("^([0-9])X([0-9]) matrix of (\\w+)$");
+    type = std::regex_replace(type, kQualifiers, "");
+    std::smatch match;
+    if (std::regex_match(type, match, kVector)) {
+        return match[2].str() + match[1].str();
+    }
+    if (std::regex_match(type, match, kMatrix)) {
+        // glslang counts columns first.
+        return match[3].str() + match[2].str() + "x" + match[1].str();
+    }
+    return type;
+}
 
 // glslang's wording for the errors whose Windows numbers are documented.
 std::string WithWindowsNumber(const std::string& severity, const std::string& text) {
     static const std::regex kUnknown("^'([^']*)' : unknown variable\\s*$");
     static const std::regex kExpected("^'([^']*)' : Expected\\s*$");
     static const std::regex kInclude("^'#include' : (error X[0-9]+: .*?)( for header name: .*)?$");
+    static const std::regex kConvert("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$");
+    static const std::regex kSwizzle("^'([^']*)' : vector swizzle selection out of range\\s*$");
     std::smatch match;
     if (std::regex_match(text, match, kUnknown)) {
         return "error X3004: undeclared identifier '" + match[1].str() + "'";
@@ -22,18 +45,67 @@ std::string WithWindowsNumber(const std::string& severity, const std::string& te
     if (std::regex_match(text, match, kInclude)) {
         return match[1].str();
     }
+    if (std::regex_match(text, match, kConvert)) {
+        return "error X3017: cannot implicitly convert from '" + HlslTypeName(match[1].str()) +
+               "' to '" + HlslTypeName(match[2].str()) + "'";
+    }
+    if (std::regex_match(text, match, kSwizzle)) {
+        return "error X3018: invalid subscript '" + match[1].str() + "'";
+    }
     return severity + ": " + text;
+}
+
+// ",first-last" (1-based, inclusive) where the name `token` stands whole in
+// `line`.
+std::string ColumnRange(const std::string& line, const std::string& token) {
+    // An operator's place in a line is too often ambiguous to name.
+    if (token.empty() || !IsIdentifierStart(token.front())) {
+        return "";
+    }
+    for (size_t at = line.find(token); at != std::string::npos; at = line.find(token, at + 1)) {
+        const size_t after = at + token.size();
+        if ((at > 0 && IsIdentifierPart(line[at - 1])) ||
+            (after < line.size() && IsIdentifierPart(line[after]))) {
+            continue;
+        }
+        return "," + std::to_string(at + 1) + "-" + std::to_string(after);
+    }
+    return "";
+}
+
+// One diagnostic, in the order glslang gave them.
+struct Diagnostic {
+    std::string file;
+    int line = 0;
+    std::string token; // the quoted name glslang's text starts with, if any
+    std::string text;  // Windows' form: "error X3004: ..."
+};
+
+// Whether `next` adds nothing to what was said before it. After an error,
+// glslang goes on to report what that error left behind on the same line
+// (an operation on its void result, a return of the wrong type); Windows'
+// compiler reports the cause alone.
+bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
+    for (const Diagnostic& earlier : said) {
+        if (earlier.file == next.file && earlier.line == next.line &&
+            earlier.text.rfind("error", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
-                                     const std::string& entryPoint) {
+                                     const std::string& entryPoint, const SourceLineLookup& lines) {
     static const std::regex kWithLine("^(.*?):([0-9]+): (error|warning): (.*)$");
-    std::istringstream lines(messages);
+    static const std::regex kToken("^'([^']*)' :.*");
+    std::istringstream input(messages);
     std::string line;
     std::string out;
-    while (std::getline(lines, line)) {
+    std::vector<Diagnostic> said;
+    while (std::getline(input, line)) {
         if (line.empty() ||
             line.find("'RootSignature' : unrecognized attribute") != std::string::npos ||
             line.find("HLSL parsing failed") != std::string::npos ||
@@ -45,11 +117,30 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             continue;
         }
         std::smatch match;
-        if (std::regex_match(line, match, kWithLine)) {
-            out += match[1].str() + "(" + match[2].str() +
-                   "): " + WithWindowsNumber(match[3].str(), match[4].str()) + "\n";
-        } else {
+        if (!std::regex_match(line, match, kWithLine)) {
             out += line + "\n";
+            continue;
+        }
+        Diagnostic diagnostic{match[1].str(), std::stoi(match[2].str()), "",
+                              WithWindowsNumber(match[3].str(), match[4].str())};
+        const std::string glslangText = match[4].str();
+        if (std::regex_match(glslangText, match, kToken)) {
+            diagnostic.token = match[1].str();
+        }
+        if (IsFollowOn(said, diagnostic)) {
+            continue;
+        }
+        std::string columns;
+        std::string sourceLine;
+        const bool positional = diagnostic.text.find("error X3000:") != 0;
+        if (positional && lines && lines(diagnostic.file, diagnostic.line, &sourceLine)) {
+            columns = ColumnRange(sourceLine, diagnostic.token);
+        }
+        out += diagnostic.file + "(" + std::to_string(diagnostic.line) + columns +
+               "): " + diagnostic.text + "\n";
+        said.push_back(diagnostic);
+        if (diagnostic.text.find("error X3000:") == 0) {
+            break; // Windows' compiler stops at the first syntax error
         }
     }
     return out;

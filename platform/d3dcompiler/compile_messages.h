@@ -1,16 +1,24 @@
-// Turns glslang's diagnostics into the compiler's "file(line): error: ..." form.
+// Turns glslang's diagnostics into the form Windows' compiler prints:
+// "file(line,first-last): error X3004: undeclared identifier 'x'".
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace d3dcompiler_standin {
 
-// Rewrites "file:12: error: text" as "file(12): error: text", with Windows'
-// error number where glslang's wording maps to a documented one (X3000 syntax
-// error, X3004 undeclared identifier, X3501 entry point not found), and
-// drops the warning about the RootSignature attribute (the compiler handles it).
+// The text of line `line` (from 1) of source `file`; false when unknown.
+using SourceLineLookup = std::function<bool(const std::string& file, int line, std::string* text)>;
+
+// Rewrites "file:12: error: 'x' : text" as "file(12,c1-c2): error: text",
+// with the columns of the token the message names where its line holds it,
+// and Windows' error number and words where glslang's wording maps to a
+// documented one. Repeats and glslang's follow-on errors are left out:
+// errors on a line that already had one that merely restate it, and
+// everything after the first syntax error, where Windows' compiler stops.
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
-                                     const std::string& entryPoint);
+                                     const std::string& entryPoint,
+                                     const SourceLineLookup& lines = nullptr);
 
 // Windows' compiler stops reporting after a number of errors; so does this
 // one, after kMaxErrorLines lines, with a last line saying how many it left out.
