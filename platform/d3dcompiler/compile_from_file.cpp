@@ -14,6 +14,7 @@
 #include "source_checks.h"
 #include "source_files.h"
 #include "spirv_signatures.h"
+#include "spirv_value_repairs.h"
 
 #include <dxbc_container.h>
 #include <root_signature_binary.h>
@@ -192,6 +193,7 @@ public:
             return false;
         }
         RemoveSemanticDecorations(spirv);
+        RepairValues(&spirv, request_.target.kind == shaderc_fragment_shader);
         std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
         chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
         chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});

@@ -6,7 +6,12 @@
 //   // verdict: compile-error <entry point> <error number or ->
 //   // verdict: pipeline-error <message id>
 //   // error text: <words the error must hold>   (optional)
+//   // probe: <r> <g> <b> <a>   (optional: what PSMain returns, read back from
+//   //                          a 1x1 float target drawn with VSMain)
+//   // group: <the part of the language the case is about>   (optional)
 //   // source: <where Windows' verdict comes from>
+// It prints a tally per group: how many cases agree with Windows, differ,
+// crash the compiler or stall it.
 #include "shader_reflection.h"
 
 #include <device_fixture.h>
@@ -22,8 +27,13 @@
 #include <platform_testing.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -38,6 +48,8 @@ struct Verdict {
     std::string argument; // message id, or entry point
     std::string code;     // error number of a compile error, "-" when none is documented
     std::string errorText;
+    std::vector<float> probe; // empty without a probe line
+    std::string group = "baseline";
     bool hasSource = false;
 };
 
@@ -63,11 +75,35 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
         } else if (key == "error") {
             std::getline(words, verdict.errorText);
             verdict.errorText = verdict.errorText.substr(verdict.errorText.find(':') + 2);
+        } else if (key == "probe:") {
+            for (float value; words >> value;) {
+                verdict.probe.push_back(value);
+            }
+        } else if (key == "group:") {
+            words >> verdict.group;
         } else if (key == "source:") {
             verdict.hasSource = true;
         }
     }
     return verdict;
+}
+
+// How a case came out, for the tally.
+enum class Outcome { Agree, Differ, Crash, Stall };
+
+int FailuresSoFar() {
+    return testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+}
+
+// The compiler's own lines for a compile it had to stop.
+Outcome OutcomeOfErrors(const std::string& errors) {
+    if (errors.find("the HLSL compiler failed on this source") != std::string::npos) {
+        return Outcome::Crash;
+    }
+    if (errors.find(" and was stopped") != std::string::npos) {
+        return Outcome::Stall;
+    }
+    return Outcome::Differ;
 }
 
 class ShaderCorpus : public DeviceFixture {
@@ -76,6 +112,12 @@ protected:
     // 32-bit depth, the system's input layout, the vertex shader's root signature.
     HRESULT BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                           std::string* printed);
+    // Draws VSMain's triangle over a 1x1 R32G32B32A32_FLOAT target and reads
+    // back what PSMain wrote; empty when the pipeline could not be built.
+    std::vector<float> DrawProbe(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps);
+    Outcome Judge(const std::filesystem::path& file, const Verdict& verdict);
+    void CheckPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
+                       const Verdict& verdict);
 };
 
 HRESULT ShaderCorpus::BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
@@ -119,46 +161,117 @@ void CheckCompileError(const std::filesystem::path& file, const Verdict& verdict
     EXPECT_NE(result.errors.find(verdict.errorText), std::string::npos) << result.errors;
 }
 
+std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
+                                           const std::vector<uint8_t>& ps) {
+    ComPtr<ID3D12RootSignature> root;
+    ComPtr<ID3DBlob> part;
+    EXPECT_EQ(D3DGetBlobPart(vs.data(), vs.size(), D3D_BLOB_ROOT_SIGNATURE, 0, part.Put()), S_OK);
+    if (part.Get() == nullptr ||
+        FAILED(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
+                                           IID_ID3D12RootSignature, root.PutVoid()))) {
+        return {};
+    }
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+        DescribePipeline(root, {vs.data(), vs.size()}, {ps.data(), ps.size()}, {});
+    desc.RTVFormats[0] = DXGI_FORMAT_R32G32B32A32_FLOAT;
+    ComPtr<ID3D12PipelineState> state;
+    if (FAILED(
+            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()))) {
+        return {};
+    }
+    ComPtr<ID3D12Resource> target(MakeTexture(1, 1, DXGI_FORMAT_R32G32B32A32_FLOAT,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET));
+    ComPtr<ID3D12DescriptorHeap> heap(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    if (target.Get() == nullptr || heap.Get() == nullptr) {
+        return {};
+    }
+    const D3D12_CPU_DESCRIPTOR_HANDLE rtv = heap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(target, nullptr, rtv);
+    RecordTriangleDrawState(list, rtv, 1, 1, root, state);
+    list->DrawInstanced(3, 1, 0, 0);
+    const std::vector<uint8_t> bytes =
+        ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    std::vector<float> texel(4);
+    if (bytes.size() < sizeof(float) * texel.size()) {
+        return {};
+    }
+    std::memcpy(texel.data(), bytes.data(), sizeof(float) * texel.size());
+    return texel;
+}
+
+void ShaderCorpus::CheckPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
+                                 const Verdict& verdict) {
+    std::string printed;
+    HRESULT result = BuildPipeline(vs, ps, &printed);
+    if (verdict.kind == "pipeline-error") {
+        EXPECT_EQ(result, E_INVALIDARG);
+        EXPECT_NE(printed.find("D3D12 ERROR: ID3D12Device::CreateGraphicsPipelineState: "),
+                  std::string::npos)
+            << printed;
+        EXPECT_NE(printed.find("#" + verdict.argument + ":"), std::string::npos) << printed;
+        platform_testing::AcknowledgeD3D12Errors(); // the refusal this file is about
+    } else {
+        EXPECT_EQ(result, S_OK) << printed;
+        EXPECT_EQ(printed.find("D3D12 ERROR"), std::string::npos) << printed;
+        const bool warned = verdict.kind == "accepted-with-warning";
+        EXPECT_EQ(printed.find("D3D12 WARNING") != std::string::npos, warned) << printed;
+        if (warned) {
+            EXPECT_NE(printed.find("#" + verdict.argument + ":"), std::string::npos) << printed;
+        }
+    }
+    if (!verdict.errorText.empty()) {
+        EXPECT_NE(printed.find(verdict.errorText), std::string::npos) << printed;
+    }
+}
+
+Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& verdict) {
+    if (verdict.kind == "compile-error") {
+        CheckCompileError(file, verdict);
+        return Outcome::Agree;
+    }
+    CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0");
+    CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0");
+    EXPECT_EQ(vs.hr, S_OK) << vs.errors;
+    EXPECT_EQ(ps.hr, S_OK) << ps.errors;
+    if (FAILED(vs.hr) || FAILED(ps.hr)) {
+        return OutcomeOfErrors(vs.errors + ps.errors);
+    }
+    if (verdict.probe.empty()) {
+        CheckPipeline(vs.code, ps.code, verdict);
+        return Outcome::Agree;
+    }
+    const std::vector<float> texel = DrawProbe(vs.code, ps.code);
+    EXPECT_EQ(texel.size(), verdict.probe.size()) << "probe not drawn";
+    for (size_t i = 0; i < texel.size() && i < verdict.probe.size(); ++i) {
+        const float expected = verdict.probe[i];
+        EXPECT_NEAR(texel[i], expected, std::abs(expected) * 1e-6f + 1e-6f) << "component " << i;
+    }
+    return Outcome::Agree;
+}
+
 TEST_F(ShaderCorpus, EveryShaderGetsWindowsVerdict) {
     const std::vector<std::filesystem::path> files = CorpusFiles();
     EXPECT_GE(files.size(), 40u);
+    std::map<std::string, std::array<int, 4>> tally;
     for (const std::filesystem::path& file : files) {
         SCOPED_TRACE(file.filename().string());
         const Verdict verdict = ReadVerdict(file);
         ASSERT_FALSE(verdict.kind.empty()) << "no verdict line";
         EXPECT_TRUE(verdict.hasSource) << "no source line";
-        if (verdict.kind == "compile-error") {
-            CheckCompileError(file, verdict);
-            continue;
+        const int failuresBefore = FailuresSoFar();
+        Outcome outcome = Judge(file, verdict);
+        const int failuresAfter = FailuresSoFar();
+        if (outcome == Outcome::Agree && failuresAfter != failuresBefore) {
+            outcome = Outcome::Differ;
         }
-        CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0");
-        CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0");
-        EXPECT_EQ(vs.hr, S_OK) << vs.errors;
-        EXPECT_EQ(ps.hr, S_OK) << ps.errors;
-        if (FAILED(vs.hr) || FAILED(ps.hr)) {
-            continue;
-        }
-        std::string printed;
-        HRESULT result = BuildPipeline(vs.code, ps.code, &printed);
-        if (verdict.kind == "pipeline-error") {
-            EXPECT_EQ(result, E_INVALIDARG);
-            EXPECT_NE(printed.find("D3D12 ERROR: ID3D12Device::CreateGraphicsPipelineState: "),
-                      std::string::npos)
-                << printed;
-            EXPECT_NE(printed.find("#" + verdict.argument + ":"), std::string::npos) << printed;
-            platform_testing::AcknowledgeD3D12Errors(); // the refusal this file is about
-        } else {
-            EXPECT_EQ(result, S_OK) << printed;
-            EXPECT_EQ(printed.find("D3D12 ERROR"), std::string::npos) << printed;
-            const bool warned = verdict.kind == "accepted-with-warning";
-            EXPECT_EQ(printed.find("D3D12 WARNING") != std::string::npos, warned) << printed;
-            if (warned) {
-                EXPECT_NE(printed.find("#" + verdict.argument + ":"), std::string::npos) << printed;
-            }
-        }
-        if (!verdict.errorText.empty()) {
-            EXPECT_NE(printed.find(verdict.errorText), std::string::npos) << printed;
-        }
+        ++tally[verdict.group][static_cast<size_t>(outcome)];
+    }
+    std::printf("corpus tally  %-12s %6s %6s %6s %6s\n", "group", "agree", "differ", "crash",
+                "stall");
+    for (const auto& [group, counts] : tally) {
+        std::printf("corpus tally  %-12s %6d %6d %6d %6d\n", group.c_str(), counts[0], counts[1],
+                    counts[2], counts[3]);
     }
 }
 

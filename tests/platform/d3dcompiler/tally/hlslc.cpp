@@ -1,13 +1,15 @@
 // Compiles one HLSL file the way the program does and prints what the
 // compiler said: `hlslc <file> <entry point> <target> [repeats]`. Repeats
 // compile again in the same process, as F5 does, timing each. Exit status 0
-// when it compiled, 1 when it did not, 2 for a usage error.
+// when it compiled, 1 when it did not, 2 for a usage error. With HLSLC_OUT set
+// in the environment, the code blob of the last compile is written there.
 #include <d3dcompiler.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -28,6 +30,11 @@ HRESULT CompileOnce(const std::string& path, const char* entryPoint, const char*
                 code != nullptr ? static_cast<size_t>(code->GetBufferSize()) : size_t(0),
                 took.count());
     if (code != nullptr) {
+        if (const char* out = std::getenv("HLSLC_OUT")) {
+            std::ofstream(out, std::ios::binary)
+                .write(static_cast<const char*>(code->GetBufferPointer()),
+                       static_cast<std::streamsize>(code->GetBufferSize()));
+        }
         code->Release();
     }
     return hr;

@@ -1,0 +1,188 @@
+#include "spirv_module.h"
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+
+namespace d3dcompiler_standin {
+namespace {
+
+enum : uint32_t {
+    kOpExtInstImport = 11,
+    kOpTypeInt = 21,
+    kOpTypeFloat = 22,
+    kOpTypeVector = 23,
+    kOpConstant = 43,
+    kOpConstantComposite = 44,
+    kOpFunction = 54,
+};
+
+constexpr size_t kHeaderWords = 5;
+constexpr size_t kBoundWord = 3;
+
+// Types are declared first in their section; everything before them (names,
+// decorations, entry points) carries no result type.
+bool IsTypeDeclaration(uint32_t op) {
+    return op >= 19 && op <= 39;
+}
+
+// Instructions after the first type that have no result type and id.
+bool HasNoTypedResult(uint32_t op) {
+    static const std::initializer_list<uint32_t> kNone = {
+        8,   56,  62,  63,  64,  99,  218, 219, 220, 221,  224,  225,  228, 246, 247,
+        248, 249, 250, 251, 252, 253, 254, 255, 317, 4416, 5380, 5632, 71,  72};
+    return IsTypeDeclaration(op) || std::find(kNone.begin(), kNone.end(), op) != kNone.end();
+}
+
+SpirvInstruction Make(uint32_t op, std::initializer_list<uint32_t> operands) {
+    SpirvInstruction instruction{static_cast<uint32_t>((operands.size() + 1) << 16) | op};
+    instruction.insert(instruction.end(), operands);
+    return instruction;
+}
+
+} // namespace
+
+bool SpirvModule::Read(const std::vector<uint32_t>& words) {
+    if (words.size() < kHeaderWords) {
+        return false;
+    }
+    header_.assign(words.begin(), words.begin() + kHeaderWords);
+    bound_ = header_[kBoundWord];
+    instructions_.clear();
+    for (size_t at = kHeaderWords; at < words.size();) {
+        const uint32_t count = words[at] >> 16;
+        if (count == 0 || at + count > words.size()) {
+            return false;
+        }
+        instructions_.emplace_back(words.begin() + at, words.begin() + at + count);
+        at += count;
+    }
+    Index();
+    return true;
+}
+
+std::vector<uint32_t> SpirvModule::Write() const {
+    std::vector<uint32_t> words = header_;
+    words[kBoundWord] = bound_;
+    for (const SpirvInstruction& instruction : instructions_) {
+        words.insert(words.end(), instruction.begin(), instruction.end());
+    }
+    return words;
+}
+
+void SpirvModule::Index() {
+    definitions_.clear();
+    bool typesStarted = false;
+    for (size_t i = 0; i < instructions_.size(); ++i) {
+        const SpirvInstruction& instruction = instructions_[i];
+        const uint32_t op = OpcodeOf(instruction);
+        typesStarted = typesStarted || IsTypeDeclaration(op);
+        if (IsTypeDeclaration(op) && instruction.size() > 1) {
+            definitions_[instruction[1]] = i;
+        } else if (typesStarted && !HasNoTypedResult(op) && instruction.size() > 2) {
+            definitions_[instruction[2]] = i;
+        }
+    }
+}
+
+const SpirvInstruction* SpirvModule::Definition(uint32_t id) const {
+    auto found = definitions_.find(id);
+    return found != definitions_.end() ? &instructions_[found->second] : nullptr;
+}
+
+uint32_t SpirvModule::TypeOf(uint32_t id) const {
+    const SpirvInstruction* definition = Definition(id);
+    if (definition == nullptr || IsTypeDeclaration(OpcodeOf(*definition))) {
+        return 0;
+    }
+    return (*definition)[1];
+}
+
+size_t SpirvModule::FirstFunction() const {
+    for (size_t i = 0; i < instructions_.size(); ++i) {
+        if (OpcodeOf(instructions_[i]) == kOpFunction) {
+            return i;
+        }
+    }
+    return instructions_.size();
+}
+
+void SpirvModule::Declare(SpirvInstruction instruction) {
+    Insert(FirstFunction(), std::move(instruction));
+}
+
+void SpirvModule::Insert(size_t at, SpirvInstruction instruction) {
+    instructions_.insert(instructions_.begin() + static_cast<std::ptrdiff_t>(at),
+                         std::move(instruction));
+    Index();
+}
+
+// A declaration equal to `wanted` apart from its result id, or a new one.
+uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
+    const size_t resultWord = IsTypeDeclaration(OpcodeOf(wanted)) ? 1 : 2;
+    const size_t end = FirstFunction();
+    for (size_t i = 0; i < end; ++i) {
+        SpirvInstruction candidate = instructions_[i];
+        if (candidate.size() == wanted.size() && candidate[0] == wanted[0]) {
+            const uint32_t id = candidate[resultWord];
+            candidate[resultWord] = wanted[resultWord];
+            if (candidate == wanted) {
+                return id;
+            }
+        }
+    }
+    SpirvInstruction declared = wanted;
+    declared[resultWord] = NewId();
+    Declare(declared);
+    return declared[resultWord];
+}
+
+uint32_t SpirvModule::IntType(uint32_t width, bool isSigned) {
+    return FindOrDeclare(Make(kOpTypeInt, {0, width, isSigned ? 1u : 0u}));
+}
+
+uint32_t SpirvModule::FloatType(uint32_t width) {
+    return FindOrDeclare(Make(kOpTypeFloat, {0, width}));
+}
+
+uint32_t SpirvModule::VectorType(uint32_t component, uint32_t count) {
+    return count == 1 ? component : FindOrDeclare(Make(kOpTypeVector, {0, component, count}));
+}
+
+uint32_t SpirvModule::ComponentCount(uint32_t type) const {
+    const SpirvInstruction* definition = Definition(type);
+    return definition != nullptr && OpcodeOf(*definition) == kOpTypeVector ? (*definition)[3] : 1;
+}
+
+uint32_t SpirvModule::ScalarTypeOf(uint32_t type) const {
+    const SpirvInstruction* definition = Definition(type);
+    return definition != nullptr && OpcodeOf(*definition) == kOpTypeVector ? (*definition)[2]
+                                                                           : type;
+}
+
+uint32_t SpirvModule::Splat(uint32_t type, uint32_t bits) {
+    const uint32_t scalar = FindOrDeclare(Make(kOpConstant, {ScalarTypeOf(type), 0, bits}));
+    const uint32_t count = ComponentCount(type);
+    if (count == 1) {
+        return scalar;
+    }
+    SpirvInstruction composite = Make(kOpConstantComposite, {type, 0});
+    composite.insert(composite.end(), count, scalar);
+    composite[0] = static_cast<uint32_t>(composite.size() << 16) | kOpConstantComposite;
+    return FindOrDeclare(composite);
+}
+
+uint32_t SpirvModule::Glsl450() const {
+    for (const SpirvInstruction& instruction : instructions_) {
+        if (OpcodeOf(instruction) == kOpExtInstImport && instruction.size() > 2) {
+            const char* name = reinterpret_cast<const char*>(&instruction[2]);
+            const size_t bytes = (instruction.size() - 2) * 4;
+            if (strnlen(name, bytes) == 12 && std::memcmp(name, "GLSL.std.450", 12) == 0) {
+                return instruction[1];
+            }
+        }
+    }
+    return 0;
+}
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,60 @@
+// A SPIR-V module as a list of instructions that can be edited: new ids,
+// types and constants found or added, instructions inserted beside others.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+using SpirvInstruction = std::vector<uint32_t>; // word 0 is count << 16 | opcode
+
+inline uint32_t OpcodeOf(const SpirvInstruction& instruction) {
+    return instruction[0] & 0xFFFF;
+}
+
+class SpirvModule {
+public:
+    // False for words that are no well-formed module.
+    bool Read(const std::vector<uint32_t>& words);
+    std::vector<uint32_t> Write() const;
+
+    std::vector<SpirvInstruction>& instructions() { return instructions_; }
+
+    uint32_t NewId() { return bound_++; }
+    // The result type of value `id`, 0 when it has none or is unknown.
+    uint32_t TypeOf(uint32_t id) const;
+    // The instruction defining `id`, or null.
+    const SpirvInstruction* Definition(uint32_t id) const;
+
+    // Scalar and vector types, found or added at the end of the declarations.
+    uint32_t IntType(uint32_t width, bool isSigned);
+    uint32_t FloatType(uint32_t width);
+    uint32_t VectorType(uint32_t component, uint32_t count);
+    // Components of a vector type, 1 for a scalar; its scalar type.
+    uint32_t ComponentCount(uint32_t type) const;
+    uint32_t ScalarTypeOf(uint32_t type) const;
+    // A constant of `type` (scalar or vector) with every component `bits`.
+    uint32_t Splat(uint32_t type, uint32_t bits);
+    // The id of the GLSL.std.450 instruction set, 0 when not imported.
+    uint32_t Glsl450() const;
+
+    // Index of the first instruction of the first function.
+    size_t FirstFunction() const;
+    // Adds a declaration (type or constant) at the end of the declarations.
+    void Declare(SpirvInstruction instruction);
+    void Insert(size_t at, SpirvInstruction instruction);
+
+private:
+    void Index();
+    uint32_t FindOrDeclare(const SpirvInstruction& wanted);
+
+    std::vector<uint32_t> header_;
+    std::vector<SpirvInstruction> instructions_;
+    uint32_t bound_ = 0;
+    std::map<uint32_t, size_t> definitions_; // id -> instruction index
+};
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,213 @@
+#include "spirv_value_repairs.h"
+
+#include "spirv_module.h"
+
+#include <algorithm>
+
+namespace d3dcompiler_standin {
+namespace {
+
+enum : uint32_t {
+    kOpUndef = 1,
+    kOpExtInst = 12,
+    kOpTypeFloat = 22,
+    kOpTypePointer = 32,
+    kOpConstantNull = 46,
+    kOpVariable = 59,
+    kOpLoad = 61,
+    kOpDecorate = 71,
+    kOpCompositeExtract = 81,
+    kOpCompositeInsert = 82,
+    kOpConvertFToU = 109,
+    kOpConvertFToS = 110,
+    kOpFDiv = 136,
+    kOpFRem = 140,
+    kOpFMod = 141,
+    kOpShiftRightLogical = 194,
+    kOpShiftRightArithmetic = 195,
+    kOpShiftLeftLogical = 196,
+    kOpBitwiseAnd = 199,
+};
+
+constexpr uint32_t kStoragePrivate = 6;
+constexpr uint32_t kDecorationBuiltIn = 11;
+constexpr uint32_t kBuiltInFragCoord = 15;
+constexpr uint32_t kGlslNClamp = 81;
+
+// Float bit patterns: the ends of the ranges float-to-integer conversions
+// saturate to, as the nearest floats inside them.
+constexpr uint32_t kFloatOne = 0x3F800000;
+constexpr uint32_t kFloatZero = 0x00000000;
+constexpr uint32_t kFloatBelowTwoTo32 = 0x4F7FFFFF;
+constexpr uint32_t kFloatMinusTwoTo31 = 0xCF000000;
+constexpr uint32_t kFloatBelowTwoTo31 = 0x4EFFFFFF;
+
+SpirvInstruction Make(uint32_t op, std::initializer_list<uint32_t> operands) {
+    SpirvInstruction instruction{static_cast<uint32_t>((operands.size() + 1) << 16) | op};
+    instruction.insert(instruction.end(), operands);
+    return instruction;
+}
+
+bool IsFloat32(const SpirvModule& module, uint32_t type) {
+    const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
+    return scalar != nullptr && OpcodeOf(*scalar) == kOpTypeFloat && (*scalar)[2] == 32;
+}
+
+// Calls repair(i) for each instruction with opcode in `ops`; repair may
+// insert before or after it and returns how many it inserted before.
+template <typename Repair>
+void ForEachOp(SpirvModule& module, std::initializer_list<uint32_t> ops, Repair&& repair) {
+    for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
+        const uint32_t op = OpcodeOf(module.instructions()[i]);
+        if (std::find(ops.begin(), ops.end(), op) != ops.end()) {
+            i += repair(i);
+        }
+    }
+}
+
+// HLSL's % and fmod truncate (the result takes the dividend's sign), as
+// OpFRem does; OpFMod floors.
+void TruncatingRemainders(SpirvModule& module) {
+    for (SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == kOpFMod) {
+            instruction[0] = (instruction[0] & 0xFFFF0000) | kOpFRem;
+        }
+    }
+}
+
+// Direct3D shifts by the count's low five bits; SPIR-V leaves counts of 32
+// and more undefined.
+void MaskedShiftCounts(SpirvModule& module) {
+    ForEachOp(module, {kOpShiftLeftLogical, kOpShiftRightLogical, kOpShiftRightArithmetic},
+              [&](size_t i) -> size_t {
+                  const uint32_t type = module.instructions()[i][1];
+                  const size_t before = module.instructions().size();
+                  const uint32_t mask = module.Splat(type, 31);
+                  i += module.instructions().size() - before;
+                  const uint32_t masked = module.NewId();
+                  const uint32_t count = module.instructions()[i][4];
+                  module.instructions()[i][4] = masked;
+                  module.Insert(i, Make(kOpBitwiseAnd, {type, masked, count, mask}));
+                  return module.instructions().size() - before;
+              });
+}
+
+// Direct3D's float-to-integer conversions saturate, and NaN becomes 0 for
+// unsigned results; SPIR-V leaves values out of range undefined.
+void SaturatingConversions(SpirvModule& module) {
+    const uint32_t glsl = module.Glsl450();
+    if (glsl == 0) {
+        return;
+    }
+    ForEachOp(module, {kOpConvertFToU, kOpConvertFToS}, [&](size_t i) -> size_t {
+        const uint32_t value = module.instructions()[i][3];
+        const uint32_t type = module.TypeOf(value);
+        if (type == 0 || !IsFloat32(module, type)) {
+            return 0;
+        }
+        const bool toUnsigned = OpcodeOf(module.instructions()[i]) == kOpConvertFToU;
+        const size_t before = module.instructions().size();
+        const uint32_t low = module.Splat(type, toUnsigned ? kFloatZero : kFloatMinusTwoTo31);
+        const uint32_t high =
+            module.Splat(type, toUnsigned ? kFloatBelowTwoTo32 : kFloatBelowTwoTo31);
+        i += module.instructions().size() - before;
+        const uint32_t clamped = module.NewId();
+        module.instructions()[i][3] = clamped;
+        module.Insert(i, Make(kOpExtInst, {type, clamped, glsl, kGlslNClamp, value, low, high}));
+        return module.instructions().size() - before;
+    });
+}
+
+// Static variables start at zero in HLSL, and Windows' compiler reads a
+// variable never written as zero; SPIR-V's Private variables start
+// undefined, and glslang's legalisation turns reads of them into OpUndef.
+void ZeroForUndefined(SpirvModule& module) {
+    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+        SpirvInstruction variable = module.instructions()[i];
+        if (OpcodeOf(variable) != kOpVariable || variable.size() != 4 ||
+            variable[3] != kStoragePrivate) {
+            continue;
+        }
+        const SpirvInstruction* pointer = module.Definition(variable[1]);
+        if (pointer == nullptr || OpcodeOf(*pointer) != kOpTypePointer) {
+            continue;
+        }
+        const uint32_t null = module.NewId();
+        variable.push_back(null);
+        variable[0] = static_cast<uint32_t>(variable.size() << 16) | kOpVariable;
+        module.instructions()[i] = variable;
+        module.Insert(i, Make(kOpConstantNull, {(*pointer)[3], null}));
+        ++i;
+    }
+    // OpUndef and OpConstantNull have the same operands; the null constant
+    // belongs with the declarations.
+    for (size_t i = 0; i < module.instructions().size(); ++i) {
+        if (OpcodeOf(module.instructions()[i]) != kOpUndef) {
+            continue;
+        }
+        SpirvInstruction null = module.instructions()[i];
+        null[0] = (null[0] & 0xFFFF0000) | kOpConstantNull;
+        if (i < module.FirstFunction()) {
+            module.instructions()[i] = null;
+            continue;
+        }
+        module.instructions().erase(module.instructions().begin() + static_cast<std::ptrdiff_t>(i));
+        module.Declare(null);
+    }
+}
+
+uint32_t FragCoordVariable(SpirvModule& module) {
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == kOpDecorate && instruction.size() == 4 &&
+            instruction[2] == kDecorationBuiltIn && instruction[3] == kBuiltInFragCoord) {
+            return instruction[1];
+        }
+    }
+    return 0;
+}
+
+// A pixel shader's SV_Position.w is the vertex's w, interpolated; Vulkan's
+// FragCoord.w is its reciprocal.
+void PositionW(SpirvModule& module) {
+    const uint32_t fragCoord = FragCoordVariable(module);
+    if (fragCoord == 0) {
+        return;
+    }
+    ForEachOp(module, {kOpLoad}, [&](size_t i) -> size_t {
+        const SpirvInstruction load = module.instructions()[i];
+        if (load[3] != fragCoord || !IsFloat32(module, load[1])) {
+            return 0;
+        }
+        const size_t before = module.instructions().size();
+        const uint32_t scalar = module.ScalarTypeOf(load[1]);
+        const uint32_t one = module.Splat(scalar, kFloatOne);
+        i += module.instructions().size() - before;
+        const uint32_t raw = module.NewId();
+        const uint32_t w = module.NewId();
+        const uint32_t reciprocal = module.NewId();
+        module.instructions()[i][2] = raw;
+        module.Insert(i + 1, Make(kOpCompositeExtract, {scalar, w, raw, 3}));
+        module.Insert(i + 2, Make(kOpFDiv, {scalar, reciprocal, one, w}));
+        module.Insert(i + 3, Make(kOpCompositeInsert, {load[1], load[2], reciprocal, raw, 3}));
+        return module.instructions().size() - before - 3;
+    });
+}
+
+} // namespace
+
+void RepairValues(std::vector<uint32_t>* spirv, bool pixelShader) {
+    SpirvModule module;
+    if (!module.Read(*spirv)) {
+        return;
+    }
+    TruncatingRemainders(module);
+    MaskedShiftCounts(module);
+    SaturatingConversions(module);
+    ZeroForUndefined(module);
+    if (pixelShader) {
+        PositionW(module);
+    }
+    *spirv = module.Write();
+}
+
+} // namespace d3dcompiler_standin
