@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# One-line edits of normal.hlsl that once crashed or stalled the HLSL
+# compiler, made under the running program. Each must end as a compile error
+# while frames go on; then a program stuck in a stalling compile must still
+# quit on Escape, and on Ctrl+C (SIGINT) at once.
+# Usage: compiler_containment_test.sh <brennwick executable> <source folder>
+set -uo pipefail
+
+program=$(realpath "$1")
+source_dir=$2
+source "$(dirname "$0")/e2e_lib.sh"
+trap cleanup EXIT
+
+# The demo's pixel shader with one more line after its brightness.
+edit_pixel_shader() {
+    sed "s|^    float brightness = .*|&\n    $1|" "$work/good.hlsl" >"$work/normal.hlsl"
+}
+
+# Replaces normal.hlsl by the edit named $1.
+make_case() {
+    rm -f "$work/normal.hlsl"
+    case $1 in
+    numthreads-empty) sed 's|^float4 PSMain|[numthreads]\n&|' "$work/good.hlsl" >"$work/normal.hlsl" ;;
+    numthreads-name) sed 's|^float4 PSMain|[numthreads(f)]\n&|' "$work/good.hlsl" >"$work/normal.hlsl" ;;
+    mul-float1) edit_pixel_shader 'brightness += mul((float1)brightness, identity).x * 0.0;' ;;
+    sample-count) edit_pixel_shader 'brightness += GetRenderTargetSampleCount() * 0.0;' ;;
+    case-variable) edit_pixel_shader 'switch (int0) { case int0: brightness = 1; break; default: break; }' ;;
+    string-parameter)
+        sed 's|^float4 PSMain(PixelInput input)|float4 PSMain(PixelInput input, string s = "x")|' \
+            "$work/good.hlsl" >"$work/normal.hlsl" ;;
+    macro-doubling) make_macro_doubling >"$work/normal.hlsl" ;;
+    include-2000) make_include_2000 >"$work/normal.hlsl" ;;
+    esac
+}
+
+# A macro that doubles at each of 30 levels.
+make_macro_doubling() {
+    echo '#define M0 x'
+    for level in $(seq 1 30); do
+        echo "#define M$level M$((level - 1)) M$((level - 1))"
+    done
+    sed "s|^    float brightness = .*|&\n    float x = 0; brightness += M30;|" "$work/good.hlsl"
+}
+
+# One file of 1 MB, included 2,000 times.
+make_include_2000() {
+    python3 -c 'print("// " + "x" * 1000000)' >"$work/big.hlsli"
+    for _ in $(seq 1 2000); do echo '#include "big.hlsli"'; done
+    cat "$work/good.hlsl"
+}
+
+# Waits up to $1 seconds until the program has a child process: a compile.
+wait_for_compile() {
+    for _ in $(seq 1 $(($1 * 10))); do
+        pgrep -P "$pid" >/dev/null && return 0
+        running || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+cp "$work/normal.hlsl" "$work/good.hlsl"
+start_display 161
+
+# ---- Edits while the program runs --------------------------------------------
+launch '>"$out" 2>"$work/err.txt"'
+wait_for " fps" 60 || fail "no frame-rate line within 60 s"
+window=$(xdotool search --name '^Brennwick$' | head -n 1)
+[[ -n $window ]] || { fail "no window captioned Brennwick"; exit 1; }
+press_in_window() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    press "$1"
+}
+
+builds=1
+for case in numthreads-empty numthreads-name mul-float1 sample-count case-variable \
+    string-parameter macro-doubling include-2000; do
+    make_case "$case"
+    started=$(date +%s)
+    errors=$(count "COMPILE ERROR")
+    deletes=$(count "Delete cache_shader")
+    press_in_window F5
+    wait_for "Delete cache_shader" 20 $((deletes + 1)) || fail "$case: F5 was not seen"
+    wait_for "COMPILE ERROR" 60 $((errors + 1)) || fail "$case: no COMPILE ERROR banner"
+    wait_for " fps" 60 $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
+    running || { fail "$case: the program stopped"; exit 1; }
+    echo "$case: a compile error, and drawing after $(($(date +%s) - started)) s"
+
+    cp "$work/good.hlsl" "$work/normal.hlsl"
+    press_in_window F5
+    builds=$((builds + 1))
+    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" ||
+        fail "$case: no rebuild after the repair"
+done
+grep -qF "the HLSL compiler failed on this source" "$out" || fail "no crash was reported as one"
+grep -qF "and was stopped" "$out" || fail "no stall was reported as one"
+press_in_window Escape
+expect_clean_exit "Escape" 30
+
+# ---- Quitting while a compile stalls -----------------------------------------
+# Without containment each of the two entry points would hold the program 10 s.
+make_case macro-doubling
+launch '>"$out" 2>"$work/err.txt"'
+wait_for_compile 60 || fail "stalling start: no compile seen"
+kill -INT "$pid"
+expect_clean_exit "SIGINT during a stalling compile" 30
+echo "SIGINT during a stalling compile: ended after $elapsed tenths of a second"
+((elapsed <= 50)) || fail "SIGINT during a stalling compile: $elapsed tenths of a second"
+expect_teardown "SIGINT during a stalling compile"
+
+launch '>"$out" 2>"$work/err.txt"'
+window=$(find_window)
+wait_for_compile 60 || fail "stalling start: no compile seen"
+[[ -n $window ]] && xdotool windowfocus "$window" 2>/dev/null
+press Escape
+expect_clean_exit "Escape during a stalling compile" 60
+expect_teardown "Escape during a stalling compile"
+
+finish "compiler containment"
