@@ -21,6 +21,7 @@
 
 #include <shaderc/shaderc.h>
 
+#include <cctype>
 #include <cstring>
 #include <memory>
 
@@ -117,6 +118,22 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
+// packoffset and register(cN) place constants where the source says, and
+// glslang follows them.
+bool PlacesConstantsExplicitly(const std::vector<HlslToken>& tokens) {
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].text == "packoffset") {
+            return true;
+        }
+        if (tokens[i].text == "register" && i + 2 < tokens.size() && tokens[i + 1].text == "(" &&
+            tokens[i + 2].text.size() > 1 && tokens[i + 2].text[0] == 'c' &&
+            std::isdigit(static_cast<unsigned char>(tokens[i + 2].text[1]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string PrefixLines(const std::string& prefix, const std::string& lines) {
     std::string out;
     size_t start = 0;
@@ -193,7 +210,10 @@ public:
             return false;
         }
         RemoveSemanticDecorations(spirv);
-        RepairValues(&spirv, request_.target.kind == shaderc_fragment_shader);
+        ValueRepairs repairs;
+        repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
+        repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
+        RepairValues(&spirv, repairs);
         std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
         chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
         chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});

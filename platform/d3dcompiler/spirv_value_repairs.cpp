@@ -1,5 +1,6 @@
 #include "spirv_value_repairs.h"
 
+#include "spirv_cbuffer_layout.h"
 #include "spirv_module.h"
 
 #include <algorithm>
@@ -195,7 +196,7 @@ void PositionW(SpirvModule& module) {
 
 } // namespace
 
-void RepairValues(std::vector<uint32_t>* spirv, bool pixelShader) {
+void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     SpirvModule module;
     if (!module.Read(*spirv)) {
         return;
@@ -204,7 +205,10 @@ void RepairValues(std::vector<uint32_t>* spirv, bool pixelShader) {
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
-    if (pixelShader) {
+    if (repairs.hlslPacking) {
+        LayOutConstantBuffers(module);
+    }
+    if (repairs.pixelShader) {
         PositionW(module);
     }
     *spirv = module.Write();

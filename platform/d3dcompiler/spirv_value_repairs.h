@@ -1,8 +1,8 @@
 // Where SPIR-V's rules for a value differ from Direct3D's, the code glslang
 // emits is changed to compute Direct3D's: truncating float remainders, shift
 // counts taken modulo 32, saturating float-to-integer conversions,
-// zero for statics and variables never written and, in pixel shaders,
-// SV_Position.w as w.
+// zero for statics and variables never written, constant buffers packed as
+// HLSL packs them and, in pixel shaders, SV_Position.w as w.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,14 @@
 
 namespace d3dcompiler_standin {
 
+struct ValueRepairs {
+    bool pixelShader = false;
+    // Constant buffers repacked by HLSL's rules; off when the source places
+    // constants itself (packoffset, register(cN)), which glslang follows.
+    bool hlslPacking = true;
+};
+
 // Leaves `spirv` as it is when it cannot be read as a module.
-void RepairValues(std::vector<uint32_t>* spirv, bool pixelShader);
+void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs);
 
 } // namespace d3dcompiler_standin

@@ -140,11 +140,14 @@ bool VulkanContext::CreateDevice(std::string* error) {
 
     VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
     robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    VkPhysicalDeviceVulkan12Features supported12{};
+    supported12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
     VkPhysicalDeviceFeatures2 supported{};
     supported.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
+    supported.pNext = &supported12;
     bool hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
     if (hasRobustness) {
-        supported.pNext = &robustness;
+        supported12.pNext = &robustness;
     }
     vkGetPhysicalDeviceFeatures2(physicalDevice, &supported);
 
@@ -159,6 +162,8 @@ bool VulkanContext::CreateDevice(std::string* error) {
     VkPhysicalDeviceVulkan12Features vulkan12{};
     vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
     vulkan12.timelineSemaphore = VK_TRUE;
+    features.scalarBlockLayout = supported12.scalarBlockLayout == VK_TRUE;
+    vulkan12.scalarBlockLayout = supported12.scalarBlockLayout;
     vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
     VkPhysicalDeviceVulkan13Features vulkan13{};
     vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;

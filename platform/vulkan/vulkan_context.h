@@ -13,6 +13,9 @@ struct VulkanFeatures {
     bool nullDescriptor = false; // VK_EXT_robustness2: unbound views and vertex buffers read 0
     bool depthClamp = false;
     bool independentBlend = false;
+    // HLSL packs constants into the padding after arrays and structures,
+    // which Vulkan allows only with scalar block layout.
+    bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
 };
 

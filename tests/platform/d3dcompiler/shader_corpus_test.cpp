@@ -9,6 +9,8 @@
 //   // probe: <r> <g> <b> <a>   (optional: what PSMain returns, read back from
 //   //                          a 1x1 float target drawn with VSMain)
 //   // group: <the part of the language the case is about>   (optional)
+//   // stand-in: <differ|crash|stall> <why>   (optional: a known difference,
+//   //                          expected until it is mended)
 //   // source: <where Windows' verdict comes from>
 // It prints a tally per group: how many cases agree with Windows, differ,
 // crash the compiler or stall it.
@@ -23,6 +25,7 @@
 #include <d3d12.h>
 #include <d3dcompiler.h>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <platform_testing.h>
 
@@ -50,6 +53,7 @@ struct Verdict {
     std::string errorText;
     std::vector<float> probe; // empty without a probe line
     std::string group = "baseline";
+    std::string knownDifference; // the stand-in line's outcome, if any
     bool hasSource = false;
 };
 
@@ -79,6 +83,8 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
             for (float value; words >> value;) {
                 verdict.probe.push_back(value);
             }
+        } else if (key == "stand-in:") {
+            words >> verdict.knownDifference;
         } else if (key == "group:") {
             words >> verdict.group;
         } else if (key == "source:") {
@@ -91,9 +97,9 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
 // How a case came out, for the tally.
 enum class Outcome { Agree, Differ, Crash, Stall };
 
-int FailuresSoFar() {
-    return testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
-}
+constexpr UINT kProbeConstantBytes = 4096;
+
+const char* const kOutcomeNames[] = {"agree", "differ", "crash", "stall"};
 
 // The compiler's own lines for a compile it had to stop.
 Outcome OutcomeOfErrors(const std::string& errors) {
@@ -112,9 +118,13 @@ protected:
     // 32-bit depth, the system's input layout, the vertex shader's root signature.
     HRESULT BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                           std::string* printed);
-    // Draws VSMain's triangle over a 1x1 R32G32B32A32_FLOAT target and reads
-    // back what PSMain wrote; empty when the pipeline could not be built.
+    // Draws VSMain's triangle over a 1x1 R32G32B32A32_FLOAT target, with the
+    // constant buffer of MakeProbeConstants at b0, and reads back what PSMain
+    // wrote; empty when the pipeline could not be built.
     std::vector<float> DrawProbe(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps);
+    // A constant buffer whose float i (at byte 4i) is i, so that a probe
+    // shows where the shader's constants lie; its view in a shader-visible heap.
+    bool MakeProbeConstants(ComPtr<ID3D12Resource>* constants, ComPtr<ID3D12DescriptorHeap>* table);
     Outcome Judge(const std::filesystem::path& file, const Verdict& verdict);
     void CheckPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                        const Verdict& verdict);
@@ -150,7 +160,8 @@ std::vector<std::filesystem::path> CorpusFiles() {
     return files;
 }
 
-void CheckCompileError(const std::filesystem::path& file, const Verdict& verdict) {
+// Outcome::Agree, or how the compile failed where it should not have.
+Outcome CheckCompileError(const std::filesystem::path& file, const Verdict& verdict) {
     CompileResult result = Compile(file.string(), verdict.argument.c_str(),
                                    verdict.argument == "VSMain" ? "vs_5_0" : "ps_5_0");
     EXPECT_LT(result.hr, 0);
@@ -159,6 +170,28 @@ void CheckCompileError(const std::filesystem::path& file, const Verdict& verdict
         EXPECT_NE(result.errors.find("error " + verdict.code), std::string::npos) << result.errors;
     }
     EXPECT_NE(result.errors.find(verdict.errorText), std::string::npos) << result.errors;
+    const Outcome stopped = OutcomeOfErrors(result.errors);
+    return stopped == Outcome::Differ ? Outcome::Agree : stopped;
+}
+
+bool ShaderCorpus::MakeProbeConstants(ComPtr<ID3D12Resource>* constants,
+                                      ComPtr<ID3D12DescriptorHeap>* table) {
+    std::vector<float> sequence(kProbeConstantBytes / sizeof(float));
+    for (size_t i = 0; i < sequence.size(); ++i) {
+        sequence[i] = static_cast<float>(i);
+    }
+    *constants = ComPtr<ID3D12Resource>(
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kProbeConstantBytes, D3D12_RESOURCE_STATE_GENERIC_READ));
+    *table = ComPtr<ID3D12DescriptorHeap>(MakeDescriptorHeap(
+        D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1, D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+    if (constants->Get() == nullptr || table->Get() == nullptr) {
+        return false;
+    }
+    WriteBuffer(*constants, sequence.data(), kProbeConstantBytes);
+    const D3D12_CONSTANT_BUFFER_VIEW_DESC view{(*constants)->GetGPUVirtualAddress(),
+                                               kProbeConstantBytes};
+    device->CreateConstantBufferView(&view, (*table)->GetCPUDescriptorHandleForHeapStart());
+    return true;
 }
 
 std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
@@ -188,7 +221,15 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
     }
     const D3D12_CPU_DESCRIPTOR_HANDLE rtv = heap->GetCPUDescriptorHandleForHeapStart();
     device->CreateRenderTargetView(target, nullptr, rtv);
+    ComPtr<ID3D12Resource> constants;
+    ComPtr<ID3D12DescriptorHeap> table;
+    if (!MakeProbeConstants(&constants, &table)) {
+        return {};
+    }
     RecordTriangleDrawState(list, rtv, 1, 1, root, state);
+    ID3D12DescriptorHeap* heaps[] = {table};
+    list->SetDescriptorHeaps(1, heaps);
+    list->SetGraphicsRootDescriptorTable(0, table->GetGPUDescriptorHandleForHeapStart());
     list->DrawInstanced(3, 1, 0, 0);
     const std::vector<uint8_t> bytes =
         ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
@@ -227,8 +268,7 @@ void ShaderCorpus::CheckPipeline(const std::vector<uint8_t>& vs, const std::vect
 
 Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& verdict) {
     if (verdict.kind == "compile-error") {
-        CheckCompileError(file, verdict);
-        return Outcome::Agree;
+        return CheckCompileError(file, verdict);
     }
     CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0");
     CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0");
@@ -259,11 +299,27 @@ TEST_F(ShaderCorpus, EveryShaderGetsWindowsVerdict) {
         const Verdict verdict = ReadVerdict(file);
         ASSERT_FALSE(verdict.kind.empty()) << "no verdict line";
         EXPECT_TRUE(verdict.hasSource) << "no source line";
-        const int failuresBefore = FailuresSoFar();
-        Outcome outcome = Judge(file, verdict);
-        const int failuresAfter = FailuresSoFar();
-        if (outcome == Outcome::Agree && failuresAfter != failuresBefore) {
+        testing::TestPartResultArray failures;
+        Outcome outcome;
+        {
+            testing::ScopedFakeTestPartResultReporter intercept(
+                testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
+                &failures);
+            outcome = Judge(file, verdict);
+        }
+        if (outcome == Outcome::Agree && failures.size() > 0) {
             outcome = Outcome::Differ;
+        }
+        const std::string outcomeName = kOutcomeNames[static_cast<size_t>(outcome)];
+        if (!verdict.knownDifference.empty()) {
+            EXPECT_EQ(outcomeName, verdict.knownDifference)
+                << "the stand-in's known difference changed: update its stand-in line";
+        } else {
+            for (int i = 0; i < failures.size(); ++i) {
+                const testing::TestPartResult& failure = failures.GetTestPartResult(i);
+                const char* where = failure.file_name() != nullptr ? failure.file_name() : "?";
+                ADD_FAILURE_AT(where, failure.line_number()) << failure.message();
+            }
         }
         ++tally[verdict.group][static_cast<size_t>(outcome)];
     }

@@ -3,8 +3,9 @@
 // sees SV_Position = (0.5, 0.5, 0, 2). The including file's PSMain returns
 // the values the probe reads back from an R32G32B32A32_FLOAT target. Values
 // derived from SV_Position cannot be folded by the compiler, so they test
-// the arithmetic the GPU runs.
-[RootSignature("RootFlags(0)")]
+// the arithmetic the GPU runs. The constant buffer at b0 holds 4096 bytes in
+// which float i (at byte 4i) is i: a constant read back names its offset.
+[RootSignature("DescriptorTable(CBV(b0))")]
 float4 VSMain(uint id : SV_VertexID) : SV_Position
 {
     float2 corner = float2((id << 1) & 2, id & 2);

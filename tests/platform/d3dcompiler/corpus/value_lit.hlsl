@@ -1,0 +1,14 @@
+// Windows: lit(n.l, n.h, m) is (1, max(n.l, 0), n.l < 0 or n.h < 0 ? 0 : pow(n.h, m), 1).
+// verdict: accepted
+// probe: 1 0.5 0.25 0
+// group: values
+// stand-in: differ glslang multiplies n.h by m for the specular term where Windows raises n.h to the power m
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-lit ("ambient = 1; diffuse = ((n • l) < 0) ? 0 : n • l; specular = ((n • l) < 0) || ((n • h) < 0) ? 0 : ((n • h) ^ m)")
+#include "probe_stages.hlsli"
+float4 PSMain(float4 position : SV_Position) : SV_Target
+{
+    float half = position.x; // 0.5
+    float4 lit1 = lit(half, half, 2.0);
+    float4 lit2 = lit(-half, half, 2.0);
+    return float4(lit1.x, lit1.y, lit1.z, lit2.y + lit2.z);
+}
