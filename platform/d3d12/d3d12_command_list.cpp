@@ -258,10 +258,9 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
             problem = "is a second heap of its type (at most one of each type can be set)";
         }
         if (problem != nullptr) {
-            standin::Report(standin::messages::SET_DESCRIPTOR_HEAP_INVALID,
-                            static_cast<ID3D12GraphicsCommandList*>(this),
-                            "ID3D12GraphicsCommandList::SetDescriptorHeaps",
-                            "pDescriptorHeaps[%u] %s; it is not set.", i, problem);
+            standin::ReportWindows(standin::messages::SET_DESCRIPTOR_HEAP_INVALID,
+                                   static_cast<ID3D12GraphicsCommandList*>(this),
+                                   "ID3D12GraphicsCommandList::SetDescriptorHeaps", i, problem);
             continue;
         }
         *slot = heap->Storage();
@@ -472,23 +471,15 @@ void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLO
     if (resource.hasClearValue && matches) {
         return;
     }
+    using namespace standin::messages;
     const char* method = color != nullptr ? "ID3D12CommandList::ClearRenderTargetView"
                                           : "ID3D12CommandList::ClearDepthStencilView";
     const standin::MessageKind& kind =
-        color != nullptr ? standin::messages::CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE
-                         : standin::messages::CLEARDEPTHSTENCILVIEW_MISMATCHINGCLEARVALUE;
-    if (resource.hasClearValue) {
-        standin::Report(kind, resource.object, method,
-                        "The clear values do not match those passed to resource creation. The "
-                        "clear operation is typically slower as a result; but will still clear "
-                        "to the desired value.");
-    } else {
-        standin::Report(kind, resource.object, method,
-                        "The application did not pass any clear value to resource creation. The "
-                        "%s operation is typically slower as a result; but will still clear to "
-                        "the desired value.",
-                        method + std::strlen("ID3D12CommandList::"));
-    }
+        color != nullptr ? (resource.hasClearValue ? CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE
+                                                   : CLEARRENDERTARGETVIEW_NO_CLEARVALUE)
+                         : (resource.hasClearValue ? CLEARDEPTHSTENCILVIEW_MISMATCHINGCLEARVALUE
+                                                   : CLEARDEPTHSTENCILVIEW_NO_CLEARVALUE);
+    standin::ReportWindows(kind, resource.object, method);
 }
 
 } // namespace d3d12_standin

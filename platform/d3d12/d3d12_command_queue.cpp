@@ -31,14 +31,9 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
     const bool open = list->IsRecording();
     if (open || list->Failed()) {
         const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
-        standin::Report(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
-                             : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
-                        given, kMethod,
-                        open ? "Command lists must be successfully closed before execution. "
-                               "Command List (%s) at index %u is still open; it is not executed."
-                             : "Command List (%s) at index %u failed to close (it recorded an "
-                               "invalid call); it is not executed.",
-                        text.c_str(), index);
+        standin::ReportWindows(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
+                                    : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
+                               given, kMethod, text.c_str(), index);
         return false;
     }
     return true;

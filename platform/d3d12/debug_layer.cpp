@@ -133,14 +133,11 @@ void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource
         return;
     }
     D3D12_RESOURCE_STATES missing = D3D12_RESOURCE_STATES(expected.states & ~state);
-    standin::Report(INVALID_SUBRESOURCE_STATE, resource.object, kExecute,
-                    "Using %s on Command List (%s): Resource state (%s) of resource (%s) "
-                    "(subresource: %u) is invalid for use as %s.  Expected State Bits (%s): %s, "
-                    "Actual State: %s, Missing State: %s.",
-                    operation, ListText().c_str(), StateText(state).c_str(),
-                    ResourceText(resource).c_str(), subresource, expected.usage,
-                    expected.any ? "any" : "all", StateText(expected.states).c_str(),
-                    StateText(state).c_str(), StateText(missing).c_str());
+    standin::ReportWindows(INVALID_SUBRESOURCE_STATE, resource.object, kExecute, operation,
+                           ListText().c_str(), StateText(state).c_str(),
+                           ResourceText(resource).c_str(), subresource, expected.usage,
+                           expected.any ? "any" : "all", StateText(expected.states).c_str(),
+                           StateText(state).c_str(), StateText(missing).c_str());
 }
 
 void ListValidator::operator()(const DebugBarriers& command) {
@@ -157,11 +154,8 @@ void ListValidator::operator()(const DebugBarriers& command) {
         }
         for (uint32_t i = first; i < last && i < resource.states.size(); ++i) {
             if (resource.states[i] != barrier.before) {
-                standin::Report(
+                standin::ReportWindows(
                     RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH, resource.object, kExecute,
-                    "Using ResourceBarrier on Command List (%s): Before state (%s) of resource "
-                    "(%s) (subresource: %u) specified by transition barrier does not match with "
-                    "the state (%s) specified in the previous call to ResourceBarrier",
                     ListText().c_str(), StateText(barrier.before).c_str(),
                     ResourceText(resource).c_str(), i, StateText(resource.states[i]).c_str());
             }
@@ -194,13 +188,10 @@ void ListValidator::operator()(const DebugDraw&) {
     }
     if (root_.layout != nullptr && pipeline_->rootSignature != nullptr &&
         !root_.layout->CompatibleWith(*pipeline_->rootSignature)) {
-        standin::Report(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object, kExecute,
-                        "Using DrawInstanced on Command List (%s): The currently set root "
-                        "signature (%s) does not match the root signature of the currently set "
-                        "pipeline state (%s).",
-                        ListText().c_str(),
-                        ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
-                        ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
+        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object,
+                               kExecute, ListText().c_str(),
+                               ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
+                               ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
     CheckPipelineTargets();
     CheckTargetStates();
@@ -216,20 +207,15 @@ void ListValidator::CheckPipelineTargets() {
         DXGI_FORMAT bound =
             i < targets_.colors.size() ? targets_.colors[i].format : DXGI_FORMAT_UNKNOWN;
         if (expected != bound) {
-            standin::Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
-                            "Using DrawInstanced on Command List (%s): The render target format "
-                            "in slot %zu does not match that specified by the current pipeline "
-                            "state. (pipeline state = %s, RTV = %s)",
-                            ListText().c_str(), i, FormatName(expected), FormatName(bound));
+            standin::ReportWindows(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
+                                   kExecute, ListText().c_str(), i, FormatName(expected),
+                                   FormatName(bound));
         }
     }
     if (targets_.hasDepth && targets_.depth.format != pipeline.dsvFormat) {
-        standin::Report(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
-                        "Using DrawInstanced on Command List (%s): The depth stencil format does "
-                        "not match that specified by the current pipeline state. (pipeline state "
-                        "= %s, DSV = %s)",
-                        ListText().c_str(), FormatName(pipeline.dsvFormat),
-                        FormatName(targets_.depth.format));
+        standin::ReportWindows(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
+                               kExecute, ListText().c_str(), FormatName(pipeline.dsvFormat),
+                               FormatName(targets_.depth.format));
     }
 }
 
@@ -267,13 +253,9 @@ void ListValidator::CheckTables() {
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
         if (bound != set.heap) {
-            standin::Report(
-                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute,
-                "Using DrawInstanced on Command List (%s): The descriptor table of root "
-                "parameter %zu (GPU handle 0x%llx) points into descriptor heap (%s), which is "
-                "not the %s descriptor heap set on the command list (%s). Descriptor table state "
-                "is undefined after descriptor heaps are changed on a command list.",
-                ListText().c_str(), i, (unsigned long long)set.handle,
+            standin::ReportWindows(
+                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute, ListText().c_str(), i,
+                (unsigned long long)set.handle,
                 ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
                 samplers ? "SAMPLER" : "CBV_SRV_UAV",
                 bound != nullptr ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
@@ -355,14 +337,12 @@ void ValidatePresent(ResourceTrack& backBuffer) {
     // The back buffer is in PRESENT (COMMON) only when no bit is set.
     if (!backBuffer.states.empty() && backBuffer.states[0] != D3D12_RESOURCE_STATE_COMMON) {
         D3D12_RESOURCE_STATES state = backBuffer.states[0];
-        standin::Report(INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute,
-                        "Using IDXGISwapChain::Present on Command List (0x0000000000000000:"
-                        "'Internal DXGI CommandList'): Resource state (%s) of resource (%s) "
-                        "(subresource: 0) is invalid for use as a PRESENT_SOURCE.  Expected State "
-                        "Bits (all): %s, Actual State: %s, Missing State: %s.",
-                        StateText(state).c_str(), ResourceText(backBuffer).c_str(),
-                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str(), StateText(state).c_str(),
-                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str());
+        std::string present = StateText(D3D12_RESOURCE_STATE_PRESENT);
+        standin::ReportWindows(
+            INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute, "IDXGISwapChain::Present",
+            "0x0000000000000000:'Internal DXGI CommandList'", StateText(state).c_str(),
+            ResourceText(backBuffer).c_str(), 0u, "a PRESENT_SOURCE", "all", present.c_str(),
+            StateText(state).c_str(), present.c_str());
     }
 }
 

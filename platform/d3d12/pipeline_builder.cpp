@@ -114,11 +114,9 @@ void WarnAboutUnboundTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         }
         const uint32_t slot = output.semanticIndex;
         if (slot >= desc.NumRenderTargets || desc.RTVFormats[slot] == DXGI_FORMAT_UNKNOWN) {
-            standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_RENDERTARGETVIEW_NOT_SET,
-                            nullptr, "ID3D12Device::CreateGraphicsPipelineState",
-                            "The Pixel Shader expects a Render Target View bound to slot %u, but "
-                            "the PSO indicates that none will be bound.",
-                            slot);
+            standin::ReportWindows(
+                standin::messages::CREATEGRAPHICSPIPELINESTATE_RENDERTARGETVIEW_NOT_SET, nullptr,
+                "ID3D12Device::CreateGraphicsPipelineState", slot);
         }
     }
 }
