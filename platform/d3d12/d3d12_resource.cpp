@@ -181,6 +181,7 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     image_->width = uint32_t(desc_.Width);
     image_->height = desc_.Height;
     image_->mipLevels = desc_.MipLevels;
+    image_->promotion = PromotionOf(desc_);
     image_->arrayLayers = desc_.DepthOrArraySize;
     image_->state = initialState;
 

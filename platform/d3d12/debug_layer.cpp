@@ -18,16 +18,6 @@ using namespace standin::messages;
 
 constexpr const char* kExecute = "ID3D12CommandQueue::ExecuteCommandLists";
 
-constexpr D3D12_RESOURCE_STATES kReadOnlyStates =
-    D3D12_RESOURCE_STATE_VERTEX_AND_CONSTANT_BUFFER | D3D12_RESOURCE_STATE_INDEX_BUFFER |
-    D3D12_RESOURCE_STATE_DEPTH_READ | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE |
-    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT |
-    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_RESOLVE_SOURCE;
-// What a texture without simultaneous access may be promoted to from COMMON.
-constexpr D3D12_RESOURCE_STATES kTexturePromotions =
-    D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_COPY_DEST;
-
 std::atomic<bool> g_forced{false};
 
 // What a use needs: every bit of `states`, or any one of them.
@@ -41,9 +31,9 @@ struct Expected {
 // of them) to what the use needs; false when the rules forbid it.
 bool Promote(ResourceTrack& resource, uint32_t subresource, D3D12_RESOURCE_STATES wanted) {
     D3D12_RESOURCE_STATES& state = resource.states[subresource];
-    bool readOnly = (wanted & ~kReadOnlyStates) == 0;
+    bool readOnly = IsReadOnlyState(wanted);
     if (state == D3D12_RESOURCE_STATE_COMMON) {
-        if (!resource.PromotesToAnyState() && (wanted & ~kTexturePromotions) != 0) {
+        if (!CanPromoteFromCommon(resource.PromotesTo(), wanted)) {
             return false;
         }
         state = wanted;
@@ -301,9 +291,8 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
 
 void ListValidator::Finish() {
     for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
-        bool decays = resource->PromotesToAnyState();
         for (size_t i = 0; i < resource->states.size(); ++i) {
-            if (decays || resource->promotedToRead[i] != 0) {
+            if (DecaysAtListEnd(resource->PromotesTo(), resource->promotedToRead[i] != 0)) {
                 resource->states[i] = D3D12_RESOURCE_STATE_COMMON;
             }
             resource->promotedToRead[i] = 0;

@@ -2,9 +2,7 @@
 // Direct3D 12 state of each subresource, followed in execution order.
 #pragma once
 
-#include <windows.h>
-
-#include <d3d12.h>
+#include "resource_state_rules.h"
 
 #include <cstdint>
 #include <string>
@@ -29,11 +27,7 @@ struct ResourceTrack {
     bool IsBuffer() const { return desc.Dimension == D3D12_RESOURCE_DIMENSION_BUFFER; }
     // Upload and readback resources stay in the state they were made in.
     bool FixedState() const { return heapType != D3D12_HEAP_TYPE_DEFAULT; }
-    // Buffers and simultaneous-access textures promote from COMMON to any
-    // state, and decay back to it when a list ends.
-    bool PromotesToAnyState() const {
-        return IsBuffer() || (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_SIMULTANEOUS_ACCESS) != 0;
-    }
+    Promotion PromotesTo() const { return PromotionOf(desc); }
     uint32_t Subresource(uint32_t mip, uint32_t layer, uint32_t plane) const {
         return mip + layer * mipLevels + plane * mipLevels * arraySize;
     }

@@ -74,10 +74,8 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
                 record.kind == DescriptorKind::ShaderResource) {
                 if (std::shared_ptr<GpuImage> image = record.image.lock()) {
                     Keep(image);
-                    PromoteFromCommon(*image,
-                                      D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-                                          D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
-                                      true);
+                    PromoteFromCommon(*image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
+                                                  D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE);
                     *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
                                     NeedsBarrier(*image, SampledState(*image));
                     toSample->push_back(image.get());
