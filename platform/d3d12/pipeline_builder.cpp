@@ -279,7 +279,9 @@ void TranslateBlends(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         blend.srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
         blend.dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
         blend.alphaBlendOp = BlendOp(target.BlendOpAlpha);
-        blend.colorWriteMask = target.RenderTargetWriteMask & 0xF;
+        // Without a pixel shader nothing is written to the colour targets, as
+        // on Windows; Vulkan would leave what it writes undefined.
+        blend.colorWriteMask = HasCode(desc.PS) ? target.RenderTargetWriteMask & 0xF : 0;
     }
 }
 
