@@ -16,6 +16,16 @@ D3D12CommandAllocator::~D3D12CommandAllocator() {
     standin::ForgetObject(static_cast<ID3D12CommandAllocator*>(this));
 }
 
+bool D3D12CommandAllocator::InUseByAnotherList(const char* method) {
+    if (recordingLists == 0) {
+        return false;
+    }
+    auto* self = static_cast<ID3D12CommandAllocator*>(this);
+    standin::ReportWindows(standin::messages::COMMAND_ALLOCATOR_CONTENTION, self, method,
+                           ObjectText(self, "", "ID3D12CommandAllocator").c_str());
+    return true;
+}
+
 HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
     using namespace standin::messages;
     if (recordingLists > 0) {

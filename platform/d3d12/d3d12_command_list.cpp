@@ -57,8 +57,10 @@ bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
 }
 
 bool D3D12GraphicsCommandList::Recording(const char* method) {
+    (void)method; // Windows names no method: "ID3D12GraphicsCommandList::*"
     if (!recording_) {
-        standin::ReportRefusal("ID3D12GraphicsCommandList", method, "the list is closed");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_CLOSED, Self(),
+                               "ID3D12GraphicsCommandList::*");
         failed_ = true;
         return false;
     }
@@ -72,8 +74,8 @@ void D3D12GraphicsCommandList::Fail(const char* method, const char* reason) {
 
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (!recording_) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Close", "the list is already closed");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_CLOSED, Self(),
+                               "ID3D12GraphicsCommandList::Close");
         return E_FAIL;
     }
     recording_ = false;
@@ -92,9 +94,8 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator* allocator,
                                                           ID3D12PipelineState* initialState) {
     if (recording_) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Reset",
-                        "the list is still recording; Close it first");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_OPEN, Self(),
+                               "ID3D12GraphicsCommandList::Reset");
         return E_FAIL;
     }
     if (allocator == nullptr) {
@@ -109,14 +110,13 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
                         "the allocator is not a stand-in command allocator");
         return E_INVALIDARG;
     }
-    if (standin->recordingLists > 0) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Reset",
-                        "another list is recording into this allocator");
+    if (standin->InUseByAnotherList("ID3D12GraphicsCommandList::Reset")) {
         return E_INVALIDARG;
     }
     commands_.clear();
     debugCommands_.clear();
+    drawState_ = {};
+    splitBegun_.clear();
     failed_ = false;
     SetAllocator(nullptr);
     recording_ = true;
@@ -137,8 +137,35 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount,
     if (!Recording("DrawInstanced")) {
         return;
     }
+    if (debugLayer_) {
+        CheckDrawState(drawState_, Self());
+    }
     commands_.push_back(CmdDraw{vertexCount, instanceCount, startVertex, startInstance});
     RecordDebug(DebugDraw{});
+}
+
+bool D3D12GraphicsCommandList::CheckBufferRange(D3D12Resource* to, UINT64 toOffset,
+                                                D3D12Resource* from, UINT64 fromOffset,
+                                                UINT64 size) {
+    using namespace standin::messages;
+    struct Side {
+        const standin::MessageKind& kind;
+        D3D12Resource* resource;
+        UINT64 offset;
+    };
+    bool fits = true;
+    for (const Side& side : {Side{COPYBUFFERREGION_DSTRANGEOUTOFBOUNDS, to, toOffset},
+                             Side{COPYBUFFERREGION_SRCRANGEOUTOFBOUNDS, from, fromOffset}}) {
+        UINT64 length = side.resource->Buffer()->size;
+        if (side.offset > length || size > length - side.offset) {
+            standin::ReportWindows(
+                side.kind, Self(), "ID3D12CommandList::CopyBufferRegion",
+                (unsigned long long)side.offset, (unsigned long long)(side.offset + size),
+                ResourceText(*side.resource->Track()).c_str(), (unsigned long long)length);
+            fits = false;
+        }
+    }
+    return fits;
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource* destination,
@@ -155,9 +182,8 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
         Fail("CopyBufferRegion", "both resources must be stand-in buffers");
         return;
     }
-    if (destinationOffset > to->Buffer()->size || size > to->Buffer()->size - destinationOffset ||
-        sourceOffset > from->Buffer()->size || size > from->Buffer()->size - sourceOffset) {
-        Fail("CopyBufferRegion", "the region lies outside a buffer");
+    if (!CheckBufferRange(to, destinationOffset, from, sourceOffset, size)) {
+        MarkFailed();
         return;
     }
     if (size == 0) {
@@ -174,17 +200,20 @@ void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topology) {
     if (Recording("IASetPrimitiveTopology")) {
         commands_.push_back(CmdSetTopology{topology});
+        drawState_.topology = topology;
     }
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
                                                                 const D3D12_VIEWPORT* viewports) {
     RecordArray<CmdSetViewports>("RSSetViewports", count, viewports, "no viewport array");
+    drawState_.viewports = viewports != nullptr ? count : 0;
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
                                                                    const D3D12_RECT* rects) {
     RecordArray<CmdSetScissors>("RSSetScissorRects", count, rects, "no rectangle array");
+    drawState_.scissors.assign(rects, rects != nullptr ? rects + count : rects);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {
@@ -197,43 +226,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12Pipeline
         return;
     }
     commands_.push_back(CmdSetPipeline{standin->Pipeline()});
+    drawState_.pipeline = standin->Pipeline();
+    drawState_.pipelineObject = state;
     RecordDebug(DebugSetPipeline{standin->debugInfo});
-}
-
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
-    if (!Recording("ResourceBarrier")) {
-        return;
-    }
-    if (count > 0 && barriers == nullptr) {
-        Fail("ResourceBarrier", "no barrier array");
-        return;
-    }
-    CmdBarriers command;
-    DebugBarriers debug;
-    for (UINT i = 0; i < count; ++i) {
-        const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
-        if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
-            command.transitions.push_back(
-                {nullptr, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COMMON});
-            continue;
-        }
-        if ((barrier.Flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
-            continue; // a split barrier takes effect at its END_ONLY half
-        }
-        D3D12Resource* resource = D3D12Resource::FromInterface(barrier.Transition.pResource);
-        if (resource == nullptr) {
-            Fail("ResourceBarrier", "a transition names no stand-in resource");
-            return;
-        }
-        command.transitions.push_back(
-            {resource->Image(), barrier.Transition.StateBefore, barrier.Transition.StateAfter});
-        debug.transitions.push_back({resource->Track(), barrier.Transition.Subresource,
-                                     barrier.Transition.StateBefore,
-                                     barrier.Transition.StateAfter});
-    }
-    commands_.push_back(std::move(command));
-    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE
@@ -279,6 +274,10 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
         return;
     }
     commands_.push_back(CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr});
+    // A new root signature leaves every root parameter unset.
+    drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
+    drawState_.rootSignatureObject = rootSignature;
+    drawState_.tablesSet.reset();
     RecordDebug(
         DebugSetRootSignature{rootSignature, standin != nullptr ? standin->Layout() : nullptr});
 }
@@ -296,6 +295,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
         return;
     }
     RecordDebug(DebugSetTable{parameter, heap, first, base.ptr});
+    if (parameter < drawState_.tablesSet.size()) {
+        drawState_.tablesSet.set(parameter);
+    }
     commands_.push_back(CmdSetTable{parameter, std::move(heap), first});
 }
 

@@ -4,12 +4,16 @@
 #include "command_stream.h"
 #include "d3d12_device_child.h"
 #include "debug_stream.h"
+#include "draw_checks.h"
 
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace d3d12_standin {
 
 class D3D12CommandAllocator;
+class D3D12Resource;
 
 class D3D12GraphicsCommandList final
     : public LiveDeviceChild<D3D12GraphicsCommandList, ID3D12GraphicsCommandList> {
@@ -126,6 +130,18 @@ private:
     bool Recording(const char* method);
     // Marks the list in error: Close will fail, as on Windows.
     void Fail(const char* method, const char* reason);
+    // The same, where a message of the debug layer has said why.
+    void MarkFailed() { failed_ = true; }
+    const void* Self() const { return static_cast<const ID3D12GraphicsCommandList*>(this); }
+    // The debug layer's checks of one transition as it is recorded; false
+    // when the barrier is invalid and dropped.
+    bool CheckTransition(const D3D12_RESOURCE_TRANSITION_BARRIER& transition, UINT flags,
+                         const D3D12Resource& resource);
+    bool CheckSplitBarrier(const D3D12_RESOURCE_TRANSITION_BARRIER& transition, UINT flags,
+                           const D3D12Resource& resource);
+    // Reports ranges of a buffer copy that leave their buffer; true when both fit.
+    bool CheckBufferRange(D3D12Resource* to, UINT64 toOffset, D3D12Resource* from,
+                          UINT64 fromOffset, UINT64 size);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method, DebugUse* use);
     // Records a command holding a copy of the caller's `count` items.
@@ -163,6 +179,9 @@ private:
     std::vector<Command> commands_;
     bool debugLayer_;
     std::vector<DebugCommand> debugCommands_;
+    RecordedDrawState drawState_;
+    // Split barriers begun in this list and not yet ended: (resource, subresource).
+    std::set<std::pair<const void*, UINT>> splitBegun_;
 };
 
 } // namespace d3d12_standin

@@ -1,8 +1,10 @@
 // CopyTextureRegion: placed footprint <-> subresource, and subresource <-> subresource.
 #include "d3d12_command_list.h"
 
-#include "format_table.h"
 #include "d3d12_resource.h"
+#include "format_table.h"
+
+#include <debug_messages.h>
 
 namespace d3d12_standin {
 namespace {
@@ -59,6 +61,23 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
                                   VkOffset3D{int32_t(x), int32_t(y), 0},
                                   VkExtent3D{box.right - box.left, box.bottom - box.top, 1}};
     return nullptr;
+}
+
+// The debug layer's check of a footprint's row pitch: a multiple of 256 bytes
+// and at least one row of the footprint's width. False, reported, when not.
+bool CheckRowPitch(const D3D12_TEXTURE_COPY_LOCATION& placed, bool isSource, const void* list) {
+    const D3D12_SUBRESOURCE_FOOTPRINT& layout = placed.PlacedFootprint.Footprint;
+    const FormatInfo* format = FindFormat(layout.Format);
+    uint64_t rowSize = format != nullptr ? uint64_t(layout.Width) * format->bytesPerTexel : 0;
+    if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT == 0 && rowSize <= layout.RowPitch) {
+        return true;
+    }
+    using namespace standin::messages;
+    standin::ReportWindows(
+        isSource ? COPYTEXTUREREGION_INVALIDSRCROWPITCH : COPYTEXTUREREGION_INVALIDDSTROWPITCH,
+        list, "ID3D12CommandList::CopyTextureRegion", layout.RowPitch,
+        unsigned(D3D12_TEXTURE_DATA_PITCH_ALIGNMENT), (unsigned long long)rowSize);
+    return false;
 }
 
 // The buffer side of a footprint copy: a stand-in buffer, a format of the
@@ -170,6 +189,12 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
             return;
         }
         commands_.push_back(std::move(copy));
+        return;
+    }
+    const D3D12_TEXTURE_COPY_LOCATION& placed = toTexture ? *source : *destination;
+    if (placed.Type == D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT &&
+        !CheckRowPitch(placed, toTexture, Self())) {
+        MarkFailed();
         return;
     }
     CmdCopyBufferTexture copy{};

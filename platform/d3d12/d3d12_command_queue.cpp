@@ -79,8 +79,9 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (!Executable(list, lists[i], i)) {
             continue;
         }
+        std::vector<std::shared_ptr<ResourceTrack>> used;
         if (DebugLayerEnabled()) {
-            ValidateExecutedList(lists[i], list->DebugCommands());
+            used = ValidateExecutedList(lists[i], list->DebugCommands());
         }
         SubmitBatch batch;
         batch.commands = core.submissions.BeginCommands();
@@ -97,6 +98,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (serial == 0) {
             continue;
         }
+        NoteSubmitted(used, serial, static_cast<ID3D12CommandQueue*>(this));
         if (list->Allocator() != nullptr) {
             list->Allocator()->NoteSubmission(serial);
         }

@@ -68,8 +68,9 @@ public:
 
     // Checks one use of a resource's subresources, promoting where allowed.
     void Use(const DebugUse& use, const Expected& expected, const char* operation);
-    // Promoted read-only states, buffers and simultaneous-access textures decay.
-    void Finish();
+    // Promoted read-only states, buffers and simultaneous-access textures
+    // decay; returns every resource the list used.
+    std::vector<std::shared_ptr<ResourceTrack>> Finish();
 
 private:
     void Touch(const std::shared_ptr<ResourceTrack>& resource);
@@ -100,11 +101,14 @@ void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
 }
 
 void ListValidator::Use(const DebugUse& use, const Expected& expected, const char* operation) {
-    if (use.resource == nullptr || use.resource->FixedState()) {
-        return; // a null view; upload and readback resources never change state
+    if (use.resource == nullptr) {
+        return; // a null view
+    }
+    Touch(use.resource);
+    if (use.resource->FixedState()) {
+        return; // upload and readback resources never change state
     }
     ResourceTrack& resource = *use.resource;
-    Touch(use.resource);
     if (use.subresource != kAllSubresources) {
         if (use.subresource < resource.states.size()) {
             UseSubresource(resource, use.subresource, expected, operation);
@@ -289,8 +293,11 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
     }
 }
 
-void ListValidator::Finish() {
+std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
     for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
+        if (resource->FixedState()) {
+            continue;
+        }
         for (size_t i = 0; i < resource->states.size(); ++i) {
             if (DecaysAtListEnd(resource->PromotesTo(), resource->promotedToRead[i] != 0)) {
                 resource->states[i] = D3D12_RESOURCE_STATE_COMMON;
@@ -298,6 +305,7 @@ void ListValidator::Finish() {
             resource->promotedToRead[i] = 0;
         }
     }
+    return std::move(touched_);
 }
 
 } // namespace
@@ -314,12 +322,30 @@ void ForceDebugLayer() {
     g_forced = true;
 }
 
-void ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands) {
+std::vector<std::shared_ptr<ResourceTrack>>
+ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands) {
     ListValidator validator(list);
     for (const DebugCommand& command : commands) {
         std::visit(validator, command);
     }
-    validator.Finish();
+    return validator.Finish();
+}
+
+void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,
+                   const void* queue) {
+    for (const std::shared_ptr<ResourceTrack>& resource : resources) {
+        resource->lastSerial = serial;
+        resource->lastQueue = queue;
+    }
+}
+
+void ValidateFinalRelease(const ResourceTrack& resource, uint64_t completedSerial) {
+    if (resource.lastSerial.load() > completedSerial) {
+        standin::ReportWindows(
+            OBJECT_DELETED_WHILE_STILL_IN_USE, resource.object, "ID3D12Resource::<final-release>",
+            ResourceText(resource).c_str(),
+            ObjectText(resource.lastQueue.load(), "", "ID3D12CommandQueue").c_str());
+    }
 }
 
 void ValidatePresent(ResourceTrack& backBuffer) {

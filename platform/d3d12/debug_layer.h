@@ -17,7 +17,16 @@ void ForceDebugLayer();
 
 // Checks the uses `list` recorded, in order, and moves the states on as the
 // list does. Call under the device's submissions lock, in execution order.
-void ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands);
+// Returns the resources the list uses.
+std::vector<std::shared_ptr<ResourceTrack>>
+ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands);
+
+// Notes that `resources` are used by submission `serial` of `queue`.
+void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,
+                   const void* queue);
+
+// A resource released while a submission that uses it may still run.
+void ValidateFinalRelease(const ResourceTrack& resource, uint64_t completedSerial);
 
 // Present reads the back buffer: it must be in PRESENT. Same lock.
 void ValidatePresent(ResourceTrack& backBuffer);

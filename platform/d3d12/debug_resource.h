@@ -4,6 +4,7 @@
 
 #include "resource_state_rules.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ struct ResourceTrack {
     // Read and written only under the device's submissions lock.
     std::vector<D3D12_RESOURCE_STATES> states;
     std::vector<uint8_t> promotedToRead; // by the list executing now
+    // The last submission that used the resource, and its queue.
+    std::atomic<uint64_t> lastSerial{0};
+    std::atomic<const void*> lastQueue{nullptr};
 
     bool IsBuffer() const { return desc.Dimension == D3D12_RESOURCE_DIMENSION_BUFFER; }
     // Upload and readback resources stay in the state they were made in.

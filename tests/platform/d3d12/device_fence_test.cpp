@@ -88,11 +88,15 @@ TEST_F(GpuTest, AllocatorResetFailsWhileItsListIsStillExecuting) {
     EXPECT_EQ(allocator->Reset(), S_OK);
 }
 
-TEST_F(GpuTest, ClosingTwiceOrResettingAnOpenListFails) {
+TEST_F(GpuTest, ClosingTwiceOrResettingAnOpenListFailsAsTheDebugLayerSays) {
     EXPECT_TRUE(FAILED(list->Reset(allocator, nullptr))); // still recording since creation
     ASSERT_EQ(list->Close(), S_OK);
     EXPECT_TRUE(FAILED(list->Close()));
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_OPEN), 1u);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_CLOSED), 1u);
     EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+    platform_testing::AcknowledgeD3D12Errors();
 }
 
 TEST_F(GpuTest, CloseFailsOnAListThatRecordedAnInvalidCommand) {

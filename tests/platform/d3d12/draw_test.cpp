@@ -378,8 +378,10 @@ TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
     };
     auto draw = [&] {
         D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+        D3D12_RECT scissor{0, 0, 64, 64};
         D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
         list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
         list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
         list->SetGraphicsRootSignature(rootSignature);
         list->SetPipelineState(pipeline);
