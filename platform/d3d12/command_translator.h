@@ -48,6 +48,7 @@ public:
     void operator()(const CmdCopyBufferTexture& command);
     void operator()(const CmdCopyTextureTexture& command);
     void operator()(const CmdCopyBuffer& command);
+    void operator()(const CmdSetHeaps&) {} // tables resolve without the bound heaps
     void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }

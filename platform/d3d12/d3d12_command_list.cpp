@@ -114,7 +114,6 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
         return E_INVALIDARG;
     }
     commands_.clear();
-    debugCommands_.clear();
     drawState_ = {};
     splitBegun_.clear();
     failed_ = false;
@@ -141,7 +140,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount,
         CheckDrawState(drawState_, Self());
     }
     commands_.push_back(CmdDraw{vertexCount, instanceCount, startVertex, startInstance});
-    RecordDebug(DebugDraw{});
 }
 
 bool D3D12GraphicsCommandList::CheckBufferRange(D3D12Resource* to, UINT64 toOffset,
@@ -189,11 +187,14 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
     if (size == 0) {
         return;
     }
-    commands_.push_back(
-        CmdCopyBuffer{to->Buffer(), destinationOffset, from->Buffer(), sourceOffset, size});
-    RecordDebug(DebugCopy{"CopyBufferRegion",
-                          {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
-                          {from->Track(), 0, DXGI_FORMAT_UNKNOWN}});
+    commands_.push_back(CmdCopyBuffer{to->Buffer(),
+                                      destinationOffset,
+                                      from->Buffer(),
+                                      sourceOffset,
+                                      size,
+                                      {"CopyBufferRegion",
+                                       {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
+                                       {from->Track(), 0, DXGI_FORMAT_UNKNOWN}}});
 }
 
 void STDMETHODCALLTYPE
@@ -225,21 +226,17 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12Pipeline
         Fail("SetPipelineState", "not a pipeline state of this stand-in");
         return;
     }
-    commands_.push_back(CmdSetPipeline{standin->Pipeline()});
+    commands_.push_back(CmdSetPipeline{standin->Pipeline(), standin->debugInfo});
     drawState_.pipeline = standin->Pipeline();
     drawState_.pipelineObject = state;
-    RecordDebug(DebugSetPipeline{standin->debugInfo});
 }
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* const* heaps) {
-    // Tables resolve through the device's GPU descriptor range, so which heaps
-    // are bound changes nothing the list draws; the validation layer checks
-    // that every table points into the heap bound when it is used.
     if (!Recording("SetDescriptorHeaps")) {
         return;
     }
-    DebugSetHeaps debug;
+    CmdSetHeaps command;
     for (UINT i = 0; heaps != nullptr && i < count; ++i) {
         D3D12DescriptorHeap* heap = D3D12DescriptorHeap::FromInterface(heaps[i]);
         const char* problem = heap == nullptr          ? "is not a live descriptor heap"
@@ -247,8 +244,8 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
                                                        : nullptr;
         std::shared_ptr<DescriptorStorage>* slot =
             heap == nullptr                                               ? nullptr
-            : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &debug.samplers
-                                                                          : &debug.resources;
+            : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &command.samplers
+                                                                          : &command.resources;
         if (problem == nullptr && *slot != nullptr) {
             problem = "is a second heap of its type (at most one of each type can be set)";
         }
@@ -260,7 +257,7 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
         }
         *slot = heap->Storage();
     }
-    RecordDebug(std::move(debug));
+    commands_.push_back(std::move(command));
 }
 
 void STDMETHODCALLTYPE
@@ -273,13 +270,12 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
         Fail("SetGraphicsRootSignature", "not a root signature of this stand-in");
         return;
     }
-    commands_.push_back(CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr});
+    commands_.push_back(
+        CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr, rootSignature});
     // A new root signature leaves every root parameter unset.
     drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
     drawState_.rootSignatureObject = rootSignature;
     drawState_.tablesSet.reset();
-    RecordDebug(
-        DebugSetRootSignature{rootSignature, standin != nullptr ? standin->Layout() : nullptr});
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
@@ -294,11 +290,10 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
              "the GPU handle is not inside a live shader-visible descriptor heap");
         return;
     }
-    RecordDebug(DebugSetTable{parameter, heap, first, base.ptr});
     if (parameter < drawState_.tablesSet.size()) {
         drawState_.tablesSet.set(parameter);
     }
-    commands_.push_back(CmdSetTable{parameter, std::move(heap), first});
+    commands_.push_back(CmdSetTable{parameter, std::move(heap), first, base.ptr});
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
@@ -330,7 +325,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
 
 bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle,
                                               D3D12_DESCRIPTOR_HEAP_TYPE type, AttachmentView* view,
-                                              const char* method, DebugUse* use) {
+                                              const char* method) {
     DescriptorRecord* record = Device()->Core().ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
         Fail(method, type == D3D12_DESCRIPTOR_HEAP_TYPE_RTV
@@ -346,10 +341,11 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
     // nothing is drawn into it or cleared.
     view->image = record->image.lock();
     view->view = record->view;
-    use->resource = record->resource.lock();
-    use->subresource =
-        use->resource != nullptr ? use->resource->Subresource(record->view.baseMip, 0, 0) : 0;
-    use->format = record->format;
+    ResourceUse& use = view->use;
+    use.resource = record->resource.lock();
+    use.subresource =
+        use.resource != nullptr ? use.resource->Subresource(record->view.baseMip, 0, 0) : 0;
+    use.format = record->format;
     return true;
 }
 
@@ -364,43 +360,37 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
         return;
     }
     CmdSetRenderTargets command;
-    DebugSetTargets debug;
-    debug.colors.resize(count);
     for (UINT i = 0; i < count; ++i) {
         D3D12_CPU_DESCRIPTOR_HANDLE handle =
             singleRange ? D3D12_CPU_DESCRIPTOR_HANDLE{renderTargets[0].ptr +
                                                       i * DeviceCore::kDescriptorIncrement}
                         : renderTargets[i];
         AttachmentView view;
-        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets",
-                            &debug.colors[i])) {
+        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets")) {
             return;
         }
         command.colors.push_back(std::move(view));
     }
-    debug.hasDepth = depthStencil != nullptr;
-    if (depthStencil != nullptr &&
-        !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.depth,
-                        "OMSetRenderTargets", &debug.depth)) {
+    command.hasDepth = depthStencil != nullptr;
+    if (depthStencil != nullptr && !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
+                                                   &command.depth, "OMSetRenderTargets")) {
         return;
     }
     commands_.push_back(std::move(command));
-    RecordDebug(std::move(debug));
 }
 
 bool D3D12GraphicsCommandList::BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view,
-                                          AttachmentView* target, DebugClear* debug) {
+                                          bool depth, AttachmentView* target) {
     D3D12_DESCRIPTOR_HEAP_TYPE type =
-        debug->depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
-    return Recording(method) && ReadAttachment(view, type, target, method, &debug->target);
+        depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
+    return Recording(method) && ReadAttachment(view, type, target, method);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, D3D12_CLEAR_FLAGS flags, FLOAT depth, UINT8 stencil,
     UINT rectCount, const D3D12_RECT* rects) {
     CmdClearDepth command{};
-    DebugClear debug{{}, true};
-    if (!BeginClear("ClearDepthStencilView", view, &command.target, &debug)) {
+    if (!BeginClear("ClearDepthStencilView", view, true, &command.target)) {
         return;
     }
     if (rectCount > 0 && rects == nullptr) {
@@ -411,17 +401,15 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     command.depth = depth;
     command.stencil = stencil;
     command.rects.assign(rects, rects + rectCount);
+    CheckClearValue(command.target.use, nullptr, depth, stencil, flags);
     commands_.push_back(std::move(command));
-    CheckClearValue(debug.target, nullptr, depth, stencil, flags);
-    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, const FLOAT color[4], UINT rectCount,
     const D3D12_RECT* rects) {
     CmdClearColor command{};
-    DebugClear debug{{}, false};
-    if (!BeginClear("ClearRenderTargetView", view, &command.target, &debug)) {
+    if (!BeginClear("ClearRenderTargetView", view, false, &command.target)) {
         return;
     }
     if (color == nullptr || (rectCount > 0 && rects == nullptr)) {
@@ -432,17 +420,16 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
         command.color[i] = color[i];
     }
     command.rects.assign(rects, rects + rectCount);
+    CheckClearValue(command.target.use, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
     commands_.push_back(std::move(command));
-    CheckClearValue(debug.target, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
-    RecordDebug(std::move(debug));
 }
 
-void D3D12GraphicsCommandList::RecordCopyUses(const char* method,
-                                              const D3D12_TEXTURE_COPY_LOCATION& destination,
-                                              const D3D12_TEXTURE_COPY_LOCATION& source) {
+CopyUses D3D12GraphicsCommandList::UsesOf(const char* method,
+                                          const D3D12_TEXTURE_COPY_LOCATION& destination,
+                                          const D3D12_TEXTURE_COPY_LOCATION& source) {
     auto use = [](const D3D12_TEXTURE_COPY_LOCATION& location) {
         D3D12Resource* resource = D3D12Resource::FromInterface(location.pResource);
-        DebugUse made;
+        ResourceUse made;
         if (resource != nullptr) {
             made.resource = resource->Track();
             made.subresource = location.Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX
@@ -451,10 +438,10 @@ void D3D12GraphicsCommandList::RecordCopyUses(const char* method,
         }
         return made;
     };
-    RecordDebug(DebugCopy{method, use(destination), use(source)});
+    return CopyUses{method, use(destination), use(source)};
 }
 
-void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLOAT color[4],
+void D3D12GraphicsCommandList::CheckClearValue(const ResourceUse& target, const FLOAT color[4],
                                                float depth, uint8_t stencil,
                                                D3D12_CLEAR_FLAGS flags) {
     if (!debugLayer_ || target.resource == nullptr || target.resource->swapChainBuffer) {

@@ -74,12 +74,11 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
         return;
     }
     CmdBarriers command;
-    DebugBarriers debug;
     for (UINT i = 0; i < count; ++i) {
         const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
         if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
-            command.transitions.push_back(
-                {nullptr, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COMMON});
+            command.transitions.push_back({nullptr, D3D12_RESOURCE_STATE_COMMON,
+                                           D3D12_RESOURCE_STATE_COMMON, nullptr, kAllSubresources});
             continue;
         }
         const D3D12_RESOURCE_TRANSITION_BARRIER& transition = barrier.Transition;
@@ -92,13 +91,11 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
             (barrier.Flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
             continue; // dropped; a split barrier takes effect at its END_ONLY half
         }
-        command.transitions.push_back(
-            {resource->Image(), transition.StateBefore, transition.StateAfter});
-        debug.transitions.push_back({resource->Track(), transition.Subresource,
-                                     transition.StateBefore, transition.StateAfter});
+        command.transitions.push_back({resource->Image(), transition.StateBefore,
+                                       transition.StateAfter, resource->Track(),
+                                       transition.Subresource});
     }
     commands_.push_back(std::move(command));
-    RecordDebug(std::move(debug));
 }
 
 } // namespace d3d12_standin

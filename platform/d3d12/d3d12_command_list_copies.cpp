@@ -59,7 +59,8 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
                                   destination.layer,
                                   VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
                                   VkOffset3D{int32_t(x), int32_t(y), 0},
-                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1}};
+                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1},
+                                  CopyUses{}};
     return nullptr;
 }
 
@@ -149,7 +150,8 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     }
     *copy = CmdCopyBufferTexture{toTexture,     buffer,          footprint,
                                  texture.image, texture.mip,     texture.layer,
-                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1}};
+                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1},
+                                 CopyUses{}};
     return nullptr;
 }
 
@@ -166,7 +168,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
         Fail(kMethod, "missing copy location");
         return;
     }
-    RecordCopyUses(kMethod, *destination, *source);
     bool toTexture = destination->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     bool fromTexture = source->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     if (!toTexture && !fromTexture) {
@@ -188,6 +189,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
             Fail(kMethod, refusal);
             return;
         }
+        copy.uses = UsesOf(kMethod, *destination, *source);
         commands_.push_back(std::move(copy));
         return;
     }
@@ -203,6 +205,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
         Fail(kMethod, refusal);
         return;
     }
+    copy.uses = UsesOf(kMethod, *destination, *source);
     commands_.push_back(std::move(copy));
 }
 

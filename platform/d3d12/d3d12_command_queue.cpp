@@ -81,7 +81,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         }
         std::vector<std::shared_ptr<ResourceTrack>> used;
         if (DebugLayerEnabled()) {
-            used = ValidateExecutedList(lists[i], list->DebugCommands());
+            used = ValidateExecutedList(lists[i], list->Commands());
         }
         SubmitBatch batch;
         batch.commands = core.submissions.BeginCommands();

@@ -56,18 +56,23 @@ class ListValidator {
 public:
     explicit ListValidator(const void* list) : list_(list) {}
 
-    void operator()(const DebugBarriers& command);
-    void operator()(const DebugSetTargets& command) { targets_ = command; }
-    void operator()(const DebugClear& command);
-    void operator()(const DebugCopy& command);
-    void operator()(const DebugSetHeaps& command) { heaps_ = command; }
-    void operator()(const DebugSetTable& command) { tables_[command.parameter] = command; }
-    void operator()(const DebugSetRootSignature& command) { root_ = command; }
-    void operator()(const DebugSetPipeline& command) { pipeline_ = command.pipeline; }
-    void operator()(const DebugDraw&);
+    void operator()(const CmdBarriers& command);
+    void operator()(const CmdSetRenderTargets& command) { targets_ = command; }
+    void operator()(const CmdClearColor& command);
+    void operator()(const CmdClearDepth& command);
+    void operator()(const CmdCopyBuffer& command) { Copy(command.uses); }
+    void operator()(const CmdCopyBufferTexture& command) { Copy(command.uses); }
+    void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
+    void operator()(const CmdSetHeaps& command) { heaps_ = command; }
+    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetRootSignature& command) { root_ = command; }
+    void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
+    void operator()(const CmdDraw&);
+    // Viewports, scissors, topology and vertex buffers are checked as recorded.
+    template <typename Other> void operator()(const Other&) {}
 
     // Checks one use of a resource's subresources, promoting where allowed.
-    void Use(const DebugUse& use, const Expected& expected, const char* operation);
+    void Use(const ResourceUse& use, const Expected& expected, const char* operation);
     // Promoted read-only states, buffers and simultaneous-access textures
     // decay; returns every resource the list used.
     std::vector<std::shared_ptr<ResourceTrack>> Finish();
@@ -80,17 +85,18 @@ private:
     void CheckTargetStates();
     void CheckTables();
     void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
-                         const DebugSetTable& table);
+                         const CmdSetTable& table);
+    void Copy(const CopyUses& uses);
 
     // Only a report needs the list's text, so it is not made for lists that pass.
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
     const void* list_;
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
-    DebugSetTargets targets_;
-    DebugSetHeaps heaps_;
-    std::map<uint32_t, DebugSetTable> tables_;
-    DebugSetRootSignature root_{};
+    CmdSetRenderTargets targets_;
+    CmdSetHeaps heaps_;
+    std::map<uint32_t, CmdSetTable> tables_;
+    CmdSetRootSignature root_{};
     std::shared_ptr<const PipelineDebugInfo> pipeline_;
 };
 
@@ -100,7 +106,7 @@ void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
     }
 }
 
-void ListValidator::Use(const DebugUse& use, const Expected& expected, const char* operation) {
+void ListValidator::Use(const ResourceUse& use, const Expected& expected, const char* operation) {
     if (use.resource == nullptr) {
         return; // a null view
     }
@@ -134,12 +140,12 @@ void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource
                            StateText(state).c_str(), StateText(missing).c_str());
 }
 
-void ListValidator::operator()(const DebugBarriers& command) {
-    for (const DebugBarrier& barrier : command.transitions) {
-        ResourceTrack& resource = *barrier.resource;
-        if (resource.FixedState()) {
+void ListValidator::operator()(const CmdBarriers& command) {
+    for (const CmdTransition& barrier : command.transitions) {
+        if (barrier.resource == nullptr || barrier.resource->FixedState()) {
             continue;
         }
+        ResourceTrack& resource = *barrier.resource;
         Touch(barrier.resource);
         uint32_t first = barrier.subresource, last = barrier.subresource + 1;
         if (barrier.subresource == kAllSubresources) {
@@ -159,24 +165,23 @@ void ListValidator::operator()(const DebugBarriers& command) {
     }
 }
 
-void ListValidator::operator()(const DebugClear& command) {
-    if (command.depth) {
-        Use(command.target, {D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"},
-            "ClearDepthStencilView");
-    } else {
-        Use(command.target, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
-            "ClearRenderTargetView");
-    }
+void ListValidator::operator()(const CmdClearDepth& command) {
+    Use(command.target.use, {D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"},
+        "ClearDepthStencilView");
 }
 
-void ListValidator::operator()(const DebugCopy& command) {
-    Use(command.destination, {D3D12_RESOURCE_STATE_COPY_DEST, false, "a destination resource"},
-        command.method);
-    Use(command.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"},
-        command.method);
+void ListValidator::operator()(const CmdClearColor& command) {
+    Use(command.target.use, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+        "ClearRenderTargetView");
 }
 
-void ListValidator::operator()(const DebugDraw&) {
+void ListValidator::Copy(const CopyUses& uses) {
+    Use(uses.destination, {D3D12_RESOURCE_STATE_COPY_DEST, false, "a destination resource"},
+        uses.method);
+    Use(uses.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"}, uses.method);
+}
+
+void ListValidator::operator()(const CmdDraw&) {
     if (pipeline_ == nullptr) {
         return; // the draw is skipped, and says so, when it executes
     }
@@ -199,24 +204,24 @@ void ListValidator::CheckPipelineTargets() {
         DXGI_FORMAT expected =
             i < pipeline.numRenderTargets ? pipeline.rtvFormats[i] : DXGI_FORMAT_UNKNOWN;
         DXGI_FORMAT bound =
-            i < targets_.colors.size() ? targets_.colors[i].format : DXGI_FORMAT_UNKNOWN;
+            i < targets_.colors.size() ? targets_.colors[i].use.format : DXGI_FORMAT_UNKNOWN;
         if (expected != bound) {
             standin::ReportWindows(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
                                    kExecute, ListText().c_str(), i, FormatName(expected),
                                    FormatName(bound));
         }
     }
-    if (targets_.hasDepth && targets_.depth.format != pipeline.dsvFormat) {
+    if (targets_.hasDepth && targets_.depth.use.format != pipeline.dsvFormat) {
         standin::ReportWindows(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
                                kExecute, ListText().c_str(), FormatName(pipeline.dsvFormat),
-                               FormatName(targets_.depth.format));
+                               FormatName(targets_.depth.use.format));
     }
 }
 
 void ListValidator::CheckTargetStates() {
     const PipelineDebugInfo& pipeline = *pipeline_;
     for (size_t i = 0; i < targets_.colors.size() && i < pipeline.numRenderTargets; ++i) {
-        Use(targets_.colors[i], {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+        Use(targets_.colors[i].use, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
             "DrawInstanced");
     }
     if (targets_.hasDepth && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN) {
@@ -225,7 +230,7 @@ void ListValidator::CheckTargetStates() {
                 ? Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"}
                 : Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE | D3D12_RESOURCE_STATE_DEPTH_READ, true,
                            "a depth buffer"};
-        Use(targets_.depth, depth, "DrawInstanced");
+        Use(targets_.depth.use, depth, "DrawInstanced");
     }
 }
 
@@ -242,7 +247,7 @@ void ListValidator::CheckTables() {
             table == tables_.end()) {
             continue; // a table never set is reported when the draw is skipped
         }
-        const DebugSetTable& set = table->second;
+        const CmdSetTable& set = table->second;
         bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
@@ -261,8 +266,7 @@ void ListValidator::CheckTables() {
 }
 
 void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
-                                    D3D12_SHADER_VISIBILITY visibility,
-                                    const DebugSetTable& table) {
+                                    D3D12_SHADER_VISIBILITY visibility, const CmdSetTable& table) {
     Expected expected{D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                       true, "a shader resource"};
@@ -285,8 +289,9 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
         }
         for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
             for (uint32_t layer = 0; layer < resource->arraySize; ++layer) {
-                DebugUse use{resource, resource->Subresource(record.view.baseMip + mip, layer, 0),
-                             record.format};
+                ResourceUse use{resource,
+                                resource->Subresource(record.view.baseMip + mip, layer, 0),
+                                record.format};
                 Use(use, expected, "DrawInstanced");
             }
         }
@@ -323,9 +328,9 @@ void ForceDebugLayer() {
 }
 
 std::vector<std::shared_ptr<ResourceTrack>>
-ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands) {
+ValidateExecutedList(const void* list, const std::vector<Command>& commands) {
     ListValidator validator(list);
-    for (const DebugCommand& command : commands) {
+    for (const Command& command : commands) {
         std::visit(validator, command);
     }
     return validator.Finish();
