@@ -130,10 +130,14 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 val
 }
 
 HRESULT D3D12CommandQueue::SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point) {
+    if (point == FencePoint::Wait) {
+        fence.NoteQueueWait(value);
+    }
+    std::shared_ptr<TimelineSemaphore> timeline = fence.Timeline();
     SubmitBatch batch;
     (point == FencePoint::Signal ? batch.signals : batch.waits)
-        .push_back(SemaphorePoint(fence.Timeline()->semaphore, value));
-    batch.keepAlive.push_back(fence.Timeline());
+        .push_back(SemaphorePoint(timeline->semaphore, value));
+    batch.keepAlive.push_back(std::move(timeline));
     return Device()->Core().submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
 }
 
