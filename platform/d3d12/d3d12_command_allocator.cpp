@@ -37,9 +37,7 @@ HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
     if (Device()->Core().submissions.Completed() < lastSerial_) {
         standin::ReportWindows(
             COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
-            "ID3D12CommandAllocator::Reset",
-            ObjectText(static_cast<ID3D12CommandAllocator*>(this), "", "ID3D12CommandAllocator")
-                .c_str());
+            "ID3D12CommandAllocator::Reset");
         return E_FAIL;
     }
     return S_OK;
