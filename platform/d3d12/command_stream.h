@@ -1,7 +1,12 @@
-// What a command list records: plain commands that hold the objects they use.
-// ExecuteCommandLists translates them into a Vulkan command buffer.
+// What a command list records: one plain command per call, holding the
+// objects it uses. Two readers go over the same record when the list
+// executes: the validation layer (debug_layer.cpp), which follows the
+// Direct3D 12 state of every subresource, and the translator
+// (command_translator.cpp), which turns the commands into a Vulkan command
+// buffer.
 #pragma once
 
+#include "debug_resource.h"
 #include "descriptor_record.h"
 #include "pipeline_object.h"
 
@@ -11,10 +16,31 @@
 
 namespace d3d12_standin {
 
+constexpr uint32_t kAllSubresources = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES;
+
+// One subresource (or all of them) of a resource, through a view of `format`,
+// as the validation layer follows it. A null resource is a null view.
+struct ResourceUse {
+    std::shared_ptr<ResourceTrack> resource;
+    uint32_t subresource = kAllSubresources;
+    DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
+};
+
 // A render-target or depth-stencil view, read from its descriptor when recorded.
 struct AttachmentView {
     std::shared_ptr<GpuImage> image;
     ImageViewKey view{};
+    ResourceUse use;
+};
+
+// A pipeline state as draws are checked against it.
+struct PipelineDebugInfo {
+    const void* object = nullptr; // the ID3D12PipelineState
+    UINT numRenderTargets = 0;
+    DXGI_FORMAT rtvFormats[8] = {};
+    DXGI_FORMAT dsvFormat = DXGI_FORMAT_UNKNOWN;
+    bool depthWrites = false;
+    std::shared_ptr<RootSignatureLayout> rootSignature;
 };
 
 struct CmdSetViewports {
@@ -27,6 +53,8 @@ struct CmdTransition {
     std::shared_ptr<GpuImage> image; // null for a buffer
     D3D12_RESOURCE_STATES before;
     D3D12_RESOURCE_STATES after;
+    std::shared_ptr<ResourceTrack> resource; // null for barriers other than transitions
+    uint32_t subresource = kAllSubresources;
 };
 struct CmdBarriers {
     std::vector<CmdTransition> transitions;
@@ -34,6 +62,7 @@ struct CmdBarriers {
 struct CmdSetRenderTargets {
     std::vector<AttachmentView> colors;
     AttachmentView depth;
+    bool hasDepth = false; // a depth view was given, if perhaps a null one
 };
 struct CmdClearColor {
     AttachmentView target;
@@ -47,6 +76,11 @@ struct CmdClearDepth {
     uint8_t stencil;
     std::vector<D3D12_RECT> rects;
 };
+// What a copy reads and writes, named by its call for the validation layer.
+struct CopyUses {
+    const char* method;
+    ResourceUse destination, source;
+};
 // Buffer <-> texture copies through a placed footprint.
 struct CmdCopyBufferTexture {
     bool toTexture;
@@ -57,12 +91,14 @@ struct CmdCopyBufferTexture {
     VkOffset3D textureOffset;   // where in the texture the region starts
     VkOffset3D footprintOffset; // where in the footprint it starts
     VkExtent3D extent;
+    CopyUses uses;
 };
 struct CmdCopyTextureTexture {
     std::shared_ptr<GpuImage> source, destination;
     uint32_t sourceMip, sourceLayer, destinationMip, destinationLayer;
     VkOffset3D sourceOffset, destinationOffset;
     VkExtent3D extent;
+    CopyUses uses;
 };
 struct CmdCopyBuffer {
     std::shared_ptr<GpuBuffer> destination;
@@ -70,18 +106,28 @@ struct CmdCopyBuffer {
     std::shared_ptr<GpuBuffer> source;
     uint64_t sourceOffset;
     uint64_t size;
+    CopyUses uses;
+};
+// Tables resolve through the device's GPU descriptor range, so the bound heaps
+// change nothing the translator does; the validation layer checks tables
+// against them.
+struct CmdSetHeaps {
+    std::shared_ptr<DescriptorStorage> resources, samplers; // null: none bound
 };
 struct CmdSetRootSignature {
     std::shared_ptr<RootSignatureLayout> layout;
+    const void* object = nullptr; // the ID3D12RootSignature
 };
 struct CmdSetPipeline {
     std::shared_ptr<PipelineObject> pipeline;
+    std::shared_ptr<const PipelineDebugInfo> debug;
 };
 // Descriptor tables are read when the list executes, as on Windows.
 struct CmdSetTable {
     uint32_t parameter;
     std::shared_ptr<DescriptorStorage> heap;
     uint32_t first;
+    UINT64 handle; // the GPU handle given, as messages name it
 };
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
@@ -103,7 +149,7 @@ struct CmdDraw {
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetTopology,
+                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetTopology,
                  CmdSetVertexBuffers, CmdDraw>;
 
 } // namespace d3d12_standin

@@ -60,10 +60,10 @@ void CommandTranslator::Finish() {
                             {VK_PIPELINE_STAGE_2_HOST_BIT, VK_ACCESS_2_HOST_READ_BIT});
     }
     RecordBarriers();
-    for (GpuImage* image : promotedToRead_) {
+    for (GpuImage* image : decaying_) {
         image->state = D3D12_RESOURCE_STATE_COMMON;
     }
-    promotedToRead_.clear();
+    decaying_.clear();
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
 }
 
@@ -118,16 +118,15 @@ void CommandTranslator::Use(GpuImage& image, D3D12_RESOURCE_STATES state, VkImag
     track.since.access |= use.access;
 }
 
-void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state,
-                                          bool readOnly) {
-    // Resources in COMMON are promoted by their first use; read-only
-    // promotions decay back at the end of the list.
+void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state) {
+    // Resources in COMMON are promoted by their first use, and some decay
+    // back at the end of the list.
     if (image.state != D3D12_RESOURCE_STATE_COMMON) {
         return;
     }
     image.state = state;
-    if (readOnly) {
-        promotedToRead_.push_back(&image);
+    if (DecaysAtListEnd(image.promotion, IsReadOnlyState(state))) {
+        decaying_.push_back(&image);
     }
 }
 
@@ -219,14 +218,14 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     region.imageOffset = command.textureOffset;
     region.imageExtent = command.extent;
     if (command.toTexture) {
-        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_DEST, false);
+        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_DEST);
         Use(image, D3D12_RESOURCE_STATE_COPY_DEST);
         BeforeBufferCopy(command.buffer.get(), nullptr);
         RecordBarriers();
         vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, image.layout, 1,
                                &region);
     } else {
-        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_SOURCE, true);
+        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_SOURCE);
         Use(image, UseState(image, D3D12_RESOURCE_STATE_COPY_SOURCE));
         BeforeBufferCopy(nullptr, command.buffer.get());
         RecordBarriers();
@@ -243,8 +242,8 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
         SkipCommand("copies within one texture are not supported");
         return;
     }
-    PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE, true);
-    PromoteFromCommon(destination, D3D12_RESOURCE_STATE_COPY_DEST, false);
+    PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    PromoteFromCommon(destination, D3D12_RESOURCE_STATE_COPY_DEST);
     Use(source, UseState(source, D3D12_RESOURCE_STATE_COPY_SOURCE));
     Use(destination, D3D12_RESOURCE_STATE_COPY_DEST);
     RecordBarriers();

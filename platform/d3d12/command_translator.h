@@ -48,6 +48,7 @@ public:
     void operator()(const CmdCopyBufferTexture& command);
     void operator()(const CmdCopyTextureTexture& command);
     void operator()(const CmdCopyBuffer& command);
+    void operator()(const CmdSetHeaps&) {} // tables resolve without the bound heaps
     void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
@@ -89,7 +90,7 @@ private:
     void BeginCopy(const std::shared_ptr<const void>& first,
                    const std::shared_ptr<const void>& second);
     void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
-    void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state, bool readOnly);
+    void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state);
     void EndRendering();
     VkExtent2D BeginRendering(const RenderingSetup& setup);
     VkRenderingAttachmentInfo Attachment(const AttachmentView& view, VkImageLayout layout);
@@ -147,7 +148,7 @@ private:
     std::map<uint32_t, CmdSetTable> tables_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
-    std::vector<GpuImage*> promotedToRead_;
+    std::vector<GpuImage*> decaying_; // return to COMMON when the list ends
     std::set<std::string> reported_;
     BarrierBatch barriers_;
     std::unordered_map<const GpuImage*, ImageTrack> tracks_;

@@ -16,23 +16,28 @@ D3D12CommandAllocator::~D3D12CommandAllocator() {
     standin::ForgetObject(static_cast<ID3D12CommandAllocator*>(this));
 }
 
+bool D3D12CommandAllocator::InUseByAnotherList(const char* method) {
+    if (recordingLists == 0) {
+        return false;
+    }
+    auto* self = static_cast<ID3D12CommandAllocator*>(this);
+    standin::ReportWindows(standin::messages::COMMAND_ALLOCATOR_CONTENTION, self, method,
+                           ObjectText(self, "", "ID3D12CommandAllocator").c_str());
+    return true;
+}
+
 HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
     using namespace standin::messages;
     if (recordingLists > 0) {
-        standin::Report(COMMAND_ALLOCATOR_CANNOT_RESET, static_cast<ID3D12CommandAllocator*>(this),
-                        "ID3D12CommandAllocator::Reset",
-                        "The command allocator cannot be reset because a command list is "
-                        "currently being recorded with the allocator.");
+        standin::ReportWindows(COMMAND_ALLOCATOR_CANNOT_RESET,
+                               static_cast<ID3D12CommandAllocator*>(this),
+                               "ID3D12CommandAllocator::Reset");
         return E_FAIL;
     }
     if (Device()->Core().submissions.Completed() < lastSerial_) {
-        standin::Report(
+        standin::ReportWindows(
             COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
-            "ID3D12CommandAllocator::Reset",
-            "A command allocator (%s) is being reset before previous executions "
-            "associated with the allocator have completed.",
-            ObjectText(static_cast<ID3D12CommandAllocator*>(this), "", "ID3D12CommandAllocator")
-                .c_str());
+            "ID3D12CommandAllocator::Reset");
         return E_FAIL;
     }
     return S_OK;

@@ -20,6 +20,10 @@ public:
     // Lists currently recording into this allocator.
     std::atomic<int> recordingLists{0};
 
+    // True, with the debug layer's message naming `method`, while another
+    // list records into this allocator.
+    bool InUseByAnotherList(const char* method);
+
     HRESULT STDMETHODCALLTYPE Reset() override;
 
 protected:

@@ -57,8 +57,10 @@ bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
 }
 
 bool D3D12GraphicsCommandList::Recording(const char* method) {
+    (void)method; // Windows names no method: "ID3D12GraphicsCommandList::*"
     if (!recording_) {
-        standin::ReportRefusal("ID3D12GraphicsCommandList", method, "the list is closed");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_CLOSED, Self(),
+                               "ID3D12GraphicsCommandList::*");
         failed_ = true;
         return false;
     }
@@ -72,8 +74,8 @@ void D3D12GraphicsCommandList::Fail(const char* method, const char* reason) {
 
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (!recording_) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Close", "the list is already closed");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_CLOSED, Self(),
+                               "ID3D12GraphicsCommandList::Close");
         return E_FAIL;
     }
     recording_ = false;
@@ -92,9 +94,8 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
 HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator* allocator,
                                                           ID3D12PipelineState* initialState) {
     if (recording_) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Reset",
-                        "the list is still recording; Close it first");
+        standin::ReportWindows(standin::messages::COMMAND_LIST_OPEN, Self(),
+                               "ID3D12GraphicsCommandList::Reset");
         return E_FAIL;
     }
     if (allocator == nullptr) {
@@ -109,14 +110,12 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
                         "the allocator is not a stand-in command allocator");
         return E_INVALIDARG;
     }
-    if (standin->recordingLists > 0) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12GraphicsCommandList::Reset",
-                        "another list is recording into this allocator");
+    if (standin->InUseByAnotherList("ID3D12GraphicsCommandList::Reset")) {
         return E_INVALIDARG;
     }
     commands_.clear();
-    debugCommands_.clear();
+    drawState_ = {};
+    splitBegun_.clear();
     failed_ = false;
     SetAllocator(nullptr);
     recording_ = true;
@@ -137,8 +136,34 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount,
     if (!Recording("DrawInstanced")) {
         return;
     }
+    if (debugLayer_) {
+        CheckDrawState(drawState_, Self());
+    }
     commands_.push_back(CmdDraw{vertexCount, instanceCount, startVertex, startInstance});
-    RecordDebug(DebugDraw{});
+}
+
+bool D3D12GraphicsCommandList::CheckBufferRange(D3D12Resource* to, UINT64 toOffset,
+                                                D3D12Resource* from, UINT64 fromOffset,
+                                                UINT64 size) {
+    using namespace standin::messages;
+    struct Side {
+        const standin::MessageKind& kind;
+        D3D12Resource* resource;
+        UINT64 offset;
+    };
+    bool fits = true;
+    for (const Side& side : {Side{COPYBUFFERREGION_DSTRANGEOUTOFBOUNDS, to, toOffset},
+                             Side{COPYBUFFERREGION_SRCRANGEOUTOFBOUNDS, from, fromOffset}}) {
+        UINT64 length = side.resource->Buffer()->size;
+        if (side.offset > length || size > length - side.offset) {
+            standin::ReportWindows(
+                side.kind, Self(), "ID3D12CommandList::CopyBufferRegion",
+                (unsigned long long)side.offset, (unsigned long long)(side.offset + size),
+                ResourceText(*side.resource->Track()).c_str(), (unsigned long long)length);
+            fits = false;
+        }
+    }
+    return fits;
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource* destination,
@@ -155,36 +180,41 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
         Fail("CopyBufferRegion", "both resources must be stand-in buffers");
         return;
     }
-    if (destinationOffset > to->Buffer()->size || size > to->Buffer()->size - destinationOffset ||
-        sourceOffset > from->Buffer()->size || size > from->Buffer()->size - sourceOffset) {
-        Fail("CopyBufferRegion", "the region lies outside a buffer");
+    if (!CheckBufferRange(to, destinationOffset, from, sourceOffset, size)) {
+        MarkFailed();
         return;
     }
     if (size == 0) {
         return;
     }
-    commands_.push_back(
-        CmdCopyBuffer{to->Buffer(), destinationOffset, from->Buffer(), sourceOffset, size});
-    RecordDebug(DebugCopy{"CopyBufferRegion",
-                          {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
-                          {from->Track(), 0, DXGI_FORMAT_UNKNOWN}});
+    commands_.push_back(CmdCopyBuffer{to->Buffer(),
+                                      destinationOffset,
+                                      from->Buffer(),
+                                      sourceOffset,
+                                      size,
+                                      {"CopyBufferRegion",
+                                       {to->Track(), 0, DXGI_FORMAT_UNKNOWN},
+                                       {from->Track(), 0, DXGI_FORMAT_UNKNOWN}}});
 }
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topology) {
     if (Recording("IASetPrimitiveTopology")) {
         commands_.push_back(CmdSetTopology{topology});
+        drawState_.topology = topology;
     }
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
                                                                 const D3D12_VIEWPORT* viewports) {
     RecordArray<CmdSetViewports>("RSSetViewports", count, viewports, "no viewport array");
+    drawState_.viewports = viewports != nullptr ? count : 0;
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
                                                                    const D3D12_RECT* rects) {
     RecordArray<CmdSetScissors>("RSSetScissorRects", count, rects, "no rectangle array");
+    drawState_.scissors.assign(rects, rects != nullptr ? rects + count : rects);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {
@@ -196,55 +226,17 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12Pipeline
         Fail("SetPipelineState", "not a pipeline state of this stand-in");
         return;
     }
-    commands_.push_back(CmdSetPipeline{standin->Pipeline()});
-    RecordDebug(DebugSetPipeline{standin->debugInfo});
-}
-
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
-    if (!Recording("ResourceBarrier")) {
-        return;
-    }
-    if (count > 0 && barriers == nullptr) {
-        Fail("ResourceBarrier", "no barrier array");
-        return;
-    }
-    CmdBarriers command;
-    DebugBarriers debug;
-    for (UINT i = 0; i < count; ++i) {
-        const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
-        if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
-            command.transitions.push_back(
-                {nullptr, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COMMON});
-            continue;
-        }
-        if ((barrier.Flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
-            continue; // a split barrier takes effect at its END_ONLY half
-        }
-        D3D12Resource* resource = D3D12Resource::FromInterface(barrier.Transition.pResource);
-        if (resource == nullptr) {
-            Fail("ResourceBarrier", "a transition names no stand-in resource");
-            return;
-        }
-        command.transitions.push_back(
-            {resource->Image(), barrier.Transition.StateBefore, barrier.Transition.StateAfter});
-        debug.transitions.push_back({resource->Track(), barrier.Transition.Subresource,
-                                     barrier.Transition.StateBefore,
-                                     barrier.Transition.StateAfter});
-    }
-    commands_.push_back(std::move(command));
-    RecordDebug(std::move(debug));
+    commands_.push_back(CmdSetPipeline{standin->Pipeline(), standin->debugInfo});
+    drawState_.pipeline = standin->Pipeline();
+    drawState_.pipelineObject = state;
 }
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* const* heaps) {
-    // Tables resolve through the device's GPU descriptor range, so which heaps
-    // are bound changes nothing the list draws; the validation layer checks
-    // that every table points into the heap bound when it is used.
     if (!Recording("SetDescriptorHeaps")) {
         return;
     }
-    DebugSetHeaps debug;
+    CmdSetHeaps command;
     for (UINT i = 0; heaps != nullptr && i < count; ++i) {
         D3D12DescriptorHeap* heap = D3D12DescriptorHeap::FromInterface(heaps[i]);
         const char* problem = heap == nullptr          ? "is not a live descriptor heap"
@@ -252,21 +244,20 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
                                                        : nullptr;
         std::shared_ptr<DescriptorStorage>* slot =
             heap == nullptr                                               ? nullptr
-            : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &debug.samplers
-                                                                          : &debug.resources;
+            : heap->Storage()->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER ? &command.samplers
+                                                                          : &command.resources;
         if (problem == nullptr && *slot != nullptr) {
             problem = "is a second heap of its type (at most one of each type can be set)";
         }
         if (problem != nullptr) {
-            standin::Report(standin::messages::SET_DESCRIPTOR_HEAP_INVALID,
-                            static_cast<ID3D12GraphicsCommandList*>(this),
-                            "ID3D12GraphicsCommandList::SetDescriptorHeaps",
-                            "pDescriptorHeaps[%u] %s; it is not set.", i, problem);
+            standin::ReportWindows(standin::messages::SET_DESCRIPTOR_HEAP_INVALID,
+                                   static_cast<ID3D12GraphicsCommandList*>(this),
+                                   "ID3D12GraphicsCommandList::SetDescriptorHeaps", i, problem);
             continue;
         }
         *slot = heap->Storage();
     }
-    RecordDebug(std::move(debug));
+    commands_.push_back(std::move(command));
 }
 
 void STDMETHODCALLTYPE
@@ -279,9 +270,12 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
         Fail("SetGraphicsRootSignature", "not a root signature of this stand-in");
         return;
     }
-    commands_.push_back(CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr});
-    RecordDebug(
-        DebugSetRootSignature{rootSignature, standin != nullptr ? standin->Layout() : nullptr});
+    commands_.push_back(
+        CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr, rootSignature});
+    // A new root signature leaves every root parameter unset.
+    drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
+    drawState_.rootSignatureObject = rootSignature;
+    drawState_.tablesSet.reset();
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
@@ -296,8 +290,10 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
              "the GPU handle is not inside a live shader-visible descriptor heap");
         return;
     }
-    RecordDebug(DebugSetTable{parameter, heap, first, base.ptr});
-    commands_.push_back(CmdSetTable{parameter, std::move(heap), first});
+    if (parameter < drawState_.tablesSet.size()) {
+        drawState_.tablesSet.set(parameter);
+    }
+    commands_.push_back(CmdSetTable{parameter, std::move(heap), first, base.ptr});
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
@@ -329,7 +325,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
 
 bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle,
                                               D3D12_DESCRIPTOR_HEAP_TYPE type, AttachmentView* view,
-                                              const char* method, DebugUse* use) {
+                                              const char* method) {
     DescriptorRecord* record = Device()->Core().ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
         Fail(method, type == D3D12_DESCRIPTOR_HEAP_TYPE_RTV
@@ -345,10 +341,11 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
     // nothing is drawn into it or cleared.
     view->image = record->image.lock();
     view->view = record->view;
-    use->resource = record->resource.lock();
-    use->subresource =
-        use->resource != nullptr ? use->resource->Subresource(record->view.baseMip, 0, 0) : 0;
-    use->format = record->format;
+    ResourceUse& use = view->use;
+    use.resource = record->resource.lock();
+    use.subresource =
+        use.resource != nullptr ? use.resource->Subresource(record->view.baseMip, 0, 0) : 0;
+    use.format = record->format;
     return true;
 }
 
@@ -363,43 +360,37 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
         return;
     }
     CmdSetRenderTargets command;
-    DebugSetTargets debug;
-    debug.colors.resize(count);
     for (UINT i = 0; i < count; ++i) {
         D3D12_CPU_DESCRIPTOR_HANDLE handle =
             singleRange ? D3D12_CPU_DESCRIPTOR_HANDLE{renderTargets[0].ptr +
                                                       i * DeviceCore::kDescriptorIncrement}
                         : renderTargets[i];
         AttachmentView view;
-        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets",
-                            &debug.colors[i])) {
+        if (!ReadAttachment(handle, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, &view, "OMSetRenderTargets")) {
             return;
         }
         command.colors.push_back(std::move(view));
     }
-    debug.hasDepth = depthStencil != nullptr;
-    if (depthStencil != nullptr &&
-        !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &command.depth,
-                        "OMSetRenderTargets", &debug.depth)) {
+    command.hasDepth = depthStencil != nullptr;
+    if (depthStencil != nullptr && !ReadAttachment(*depthStencil, D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
+                                                   &command.depth, "OMSetRenderTargets")) {
         return;
     }
     commands_.push_back(std::move(command));
-    RecordDebug(std::move(debug));
 }
 
 bool D3D12GraphicsCommandList::BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view,
-                                          AttachmentView* target, DebugClear* debug) {
+                                          bool depth, AttachmentView* target) {
     D3D12_DESCRIPTOR_HEAP_TYPE type =
-        debug->depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
-    return Recording(method) && ReadAttachment(view, type, target, method, &debug->target);
+        depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
+    return Recording(method) && ReadAttachment(view, type, target, method);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, D3D12_CLEAR_FLAGS flags, FLOAT depth, UINT8 stencil,
     UINT rectCount, const D3D12_RECT* rects) {
     CmdClearDepth command{};
-    DebugClear debug{{}, true};
-    if (!BeginClear("ClearDepthStencilView", view, &command.target, &debug)) {
+    if (!BeginClear("ClearDepthStencilView", view, true, &command.target)) {
         return;
     }
     if (rectCount > 0 && rects == nullptr) {
@@ -410,17 +401,15 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
     command.depth = depth;
     command.stencil = stencil;
     command.rects.assign(rects, rects + rectCount);
+    CheckClearValue(command.target.use, nullptr, depth, stencil, flags);
     commands_.push_back(std::move(command));
-    CheckClearValue(debug.target, nullptr, depth, stencil, flags);
-    RecordDebug(std::move(debug));
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
     D3D12_CPU_DESCRIPTOR_HANDLE view, const FLOAT color[4], UINT rectCount,
     const D3D12_RECT* rects) {
     CmdClearColor command{};
-    DebugClear debug{{}, false};
-    if (!BeginClear("ClearRenderTargetView", view, &command.target, &debug)) {
+    if (!BeginClear("ClearRenderTargetView", view, false, &command.target)) {
         return;
     }
     if (color == nullptr || (rectCount > 0 && rects == nullptr)) {
@@ -431,17 +420,16 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
         command.color[i] = color[i];
     }
     command.rects.assign(rects, rects + rectCount);
+    CheckClearValue(command.target.use, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
     commands_.push_back(std::move(command));
-    CheckClearValue(debug.target, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
-    RecordDebug(std::move(debug));
 }
 
-void D3D12GraphicsCommandList::RecordCopyUses(const char* method,
-                                              const D3D12_TEXTURE_COPY_LOCATION& destination,
-                                              const D3D12_TEXTURE_COPY_LOCATION& source) {
+CopyUses D3D12GraphicsCommandList::UsesOf(const char* method,
+                                          const D3D12_TEXTURE_COPY_LOCATION& destination,
+                                          const D3D12_TEXTURE_COPY_LOCATION& source) {
     auto use = [](const D3D12_TEXTURE_COPY_LOCATION& location) {
         D3D12Resource* resource = D3D12Resource::FromInterface(location.pResource);
-        DebugUse made;
+        ResourceUse made;
         if (resource != nullptr) {
             made.resource = resource->Track();
             made.subresource = location.Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX
@@ -450,10 +438,10 @@ void D3D12GraphicsCommandList::RecordCopyUses(const char* method,
         }
         return made;
     };
-    RecordDebug(DebugCopy{method, use(destination), use(source)});
+    return CopyUses{method, use(destination), use(source)};
 }
 
-void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLOAT color[4],
+void D3D12GraphicsCommandList::CheckClearValue(const ResourceUse& target, const FLOAT color[4],
                                                float depth, uint8_t stencil,
                                                D3D12_CLEAR_FLAGS flags) {
     if (!debugLayer_ || target.resource == nullptr || target.resource->swapChainBuffer) {
@@ -472,23 +460,15 @@ void D3D12GraphicsCommandList::CheckClearValue(const DebugUse& target, const FLO
     if (resource.hasClearValue && matches) {
         return;
     }
+    using namespace standin::messages;
     const char* method = color != nullptr ? "ID3D12CommandList::ClearRenderTargetView"
                                           : "ID3D12CommandList::ClearDepthStencilView";
     const standin::MessageKind& kind =
-        color != nullptr ? standin::messages::CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE
-                         : standin::messages::CLEARDEPTHSTENCILVIEW_MISMATCHINGCLEARVALUE;
-    if (resource.hasClearValue) {
-        standin::Report(kind, resource.object, method,
-                        "The clear values do not match those passed to resource creation. The "
-                        "clear operation is typically slower as a result; but will still clear "
-                        "to the desired value.");
-    } else {
-        standin::Report(kind, resource.object, method,
-                        "The application did not pass any clear value to resource creation. The "
-                        "%s operation is typically slower as a result; but will still clear to "
-                        "the desired value.",
-                        method + std::strlen("ID3D12CommandList::"));
-    }
+        color != nullptr ? (resource.hasClearValue ? CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE
+                                                   : CLEARRENDERTARGETVIEW_NO_CLEARVALUE)
+                         : (resource.hasClearValue ? CLEARDEPTHSTENCILVIEW_MISMATCHINGCLEARVALUE
+                                                   : CLEARDEPTHSTENCILVIEW_NO_CLEARVALUE);
+    standin::ReportWindows(kind, resource.object, method);
 }
 
 } // namespace d3d12_standin

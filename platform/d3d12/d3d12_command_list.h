@@ -3,13 +3,16 @@
 
 #include "command_stream.h"
 #include "d3d12_device_child.h"
-#include "debug_stream.h"
+#include "draw_checks.h"
 
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace d3d12_standin {
 
 class D3D12CommandAllocator;
+class D3D12Resource;
 
 class D3D12GraphicsCommandList final
     : public LiveDeviceChild<D3D12GraphicsCommandList, ID3D12GraphicsCommandList> {
@@ -23,9 +26,8 @@ public:
     bool IsRecording() const { return recording_; }
     // True when a recorded command was invalid: the list must not execute.
     bool Failed() const { return failed_; }
+    // What the list recorded, for the validation layer and the translator.
     const std::vector<Command>& Commands() const { return commands_; }
-    // What the validation layer checks when the list executes.
-    const std::vector<DebugCommand>& DebugCommands() const { return debugCommands_; }
     D3D12CommandAllocator* Allocator() const { return allocator_; }
 
     D3D12_COMMAND_LIST_TYPE STDMETHODCALLTYPE GetType() override { return type_; }
@@ -126,8 +128,20 @@ private:
     bool Recording(const char* method);
     // Marks the list in error: Close will fail, as on Windows.
     void Fail(const char* method, const char* reason);
+    // The same, where a message of the debug layer has said why.
+    void MarkFailed() { failed_ = true; }
+    const void* Self() const { return static_cast<const ID3D12GraphicsCommandList*>(this); }
+    // The debug layer's checks of one transition as it is recorded; false
+    // when the barrier is invalid and dropped.
+    bool CheckTransition(const D3D12_RESOURCE_TRANSITION_BARRIER& transition, UINT flags,
+                         const D3D12Resource& resource);
+    bool CheckSplitBarrier(const D3D12_RESOURCE_TRANSITION_BARRIER& transition, UINT flags,
+                           const D3D12Resource& resource);
+    // Reports ranges of a buffer copy that leave their buffer; true when both fit.
+    bool CheckBufferRange(D3D12Resource* to, UINT64 toOffset, D3D12Resource* from,
+                          UINT64 fromOffset, UINT64 size);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
-                        AttachmentView* view, const char* method, DebugUse* use);
+                        AttachmentView* view, const char* method);
     // Records a command holding a copy of the caller's `count` items.
     template <typename Command, typename Item>
     void RecordArray(const char* method, UINT count, const Item* items, const char* missing) {
@@ -141,19 +155,14 @@ private:
         commands_.push_back(Command{std::vector<Item>(items, items + count)});
     }
     // A clear's first checks: the list records and `view` is a written view
-    // of the heap type the clear (`debug->depth`) needs.
-    bool BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view, AttachmentView* target,
-                    DebugClear* debug);
-    template <typename T> void RecordDebug(T&& command) {
-        if (debugLayer_) {
-            debugCommands_.emplace_back(std::forward<T>(command));
-        }
-    }
-    void RecordCopyUses(const char* method, const D3D12_TEXTURE_COPY_LOCATION& destination,
-                        const D3D12_TEXTURE_COPY_LOCATION& source);
+    // of the heap type the clear (of depth or not) needs.
+    bool BeginClear(const char* method, D3D12_CPU_DESCRIPTOR_HANDLE view, bool depth,
+                    AttachmentView* target);
+    static CopyUses UsesOf(const char* method, const D3D12_TEXTURE_COPY_LOCATION& destination,
+                           const D3D12_TEXTURE_COPY_LOCATION& source);
     // Clears of resources made without an optimised clear value, or with another one.
-    void CheckClearValue(const DebugUse& target, const FLOAT color[4], float depth, uint8_t stencil,
-                         D3D12_CLEAR_FLAGS flags);
+    void CheckClearValue(const ResourceUse& target, const FLOAT color[4], float depth,
+                         uint8_t stencil, D3D12_CLEAR_FLAGS flags);
     void SetAllocator(D3D12CommandAllocator* allocator);
 
     D3D12_COMMAND_LIST_TYPE type_;
@@ -161,8 +170,10 @@ private:
     bool recording_ = true;
     bool failed_ = false;
     std::vector<Command> commands_;
-    bool debugLayer_;
-    std::vector<DebugCommand> debugCommands_;
+    bool debugLayer_; // the checks made as calls record
+    RecordedDrawState drawState_;
+    // Split barriers begun in this list and not yet ended: (resource, subresource).
+    std::set<std::pair<const void*, UINT>> splitBegun_;
 };
 
 } // namespace d3d12_standin

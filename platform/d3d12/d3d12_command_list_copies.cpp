@@ -1,8 +1,10 @@
 // CopyTextureRegion: placed footprint <-> subresource, and subresource <-> subresource.
 #include "d3d12_command_list.h"
 
-#include "format_table.h"
 #include "d3d12_resource.h"
+#include "format_table.h"
+
+#include <debug_messages.h>
 
 namespace d3d12_standin {
 namespace {
@@ -57,8 +59,26 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
                                   destination.layer,
                                   VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
                                   VkOffset3D{int32_t(x), int32_t(y), 0},
-                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1}};
+                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1},
+                                  CopyUses{}};
     return nullptr;
+}
+
+// The debug layer's check of a footprint's row pitch: a multiple of 256 bytes
+// and at least one row of the footprint's width. False, reported, when not.
+bool CheckRowPitch(const D3D12_TEXTURE_COPY_LOCATION& placed, bool isSource, const void* list) {
+    const D3D12_SUBRESOURCE_FOOTPRINT& layout = placed.PlacedFootprint.Footprint;
+    const FormatInfo* format = FindFormat(layout.Format);
+    uint64_t rowSize = format != nullptr ? uint64_t(layout.Width) * format->bytesPerTexel : 0;
+    if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT == 0 && rowSize <= layout.RowPitch) {
+        return true;
+    }
+    using namespace standin::messages;
+    standin::ReportWindows(
+        isSource ? COPYTEXTUREREGION_INVALIDSRCROWPITCH : COPYTEXTUREREGION_INVALIDDSTROWPITCH,
+        list, "ID3D12CommandList::CopyTextureRegion", layout.RowPitch,
+        unsigned(D3D12_TEXTURE_DATA_PITCH_ALIGNMENT), (unsigned long long)rowSize);
+    return false;
 }
 
 // The buffer side of a footprint copy: a stand-in buffer, a format of the
@@ -130,7 +150,8 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     }
     *copy = CmdCopyBufferTexture{toTexture,     buffer,          footprint,
                                  texture.image, texture.mip,     texture.layer,
-                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1}};
+                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1},
+                                 CopyUses{}};
     return nullptr;
 }
 
@@ -147,7 +168,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
         Fail(kMethod, "missing copy location");
         return;
     }
-    RecordCopyUses(kMethod, *destination, *source);
     bool toTexture = destination->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     bool fromTexture = source->Type == D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
     if (!toTexture && !fromTexture) {
@@ -169,7 +189,14 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
             Fail(kMethod, refusal);
             return;
         }
+        copy.uses = UsesOf(kMethod, *destination, *source);
         commands_.push_back(std::move(copy));
+        return;
+    }
+    const D3D12_TEXTURE_COPY_LOCATION& placed = toTexture ? *source : *destination;
+    if (placed.Type == D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT &&
+        !CheckRowPitch(placed, toTexture, Self())) {
+        MarkFailed();
         return;
     }
     CmdCopyBufferTexture copy{};
@@ -178,6 +205,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
         Fail(kMethod, refusal);
         return;
     }
+    copy.uses = UsesOf(kMethod, *destination, *source);
     commands_.push_back(std::move(copy));
 }
 

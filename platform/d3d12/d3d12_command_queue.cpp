@@ -31,14 +31,9 @@ bool Executable(D3D12GraphicsCommandList* list, ID3D12CommandList* given, UINT i
     const bool open = list->IsRecording();
     if (open || list->Failed()) {
         const std::string text = ObjectText(given, "", "ID3D12GraphicsCommandList");
-        standin::Report(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
-                             : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
-                        given, kMethod,
-                        open ? "Command lists must be successfully closed before execution. "
-                               "Command List (%s) at index %u is still open; it is not executed."
-                             : "Command List (%s) at index %u failed to close (it recorded an "
-                               "invalid call); it is not executed.",
-                        text.c_str(), index);
+        standin::ReportWindows(open ? EXECUTECOMMANDLISTS_OPENCOMMANDLIST
+                                    : EXECUTECOMMANDLISTS_FAILEDCOMMANDLIST,
+                               given, kMethod, text.c_str(), index);
         return false;
     }
     return true;
@@ -84,8 +79,9 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (!Executable(list, lists[i], i)) {
             continue;
         }
+        std::vector<std::shared_ptr<ResourceTrack>> used;
         if (DebugLayerEnabled()) {
-            ValidateExecutedList(lists[i], list->DebugCommands());
+            used = ValidateExecutedList(lists[i], list->Commands());
         }
         SubmitBatch batch;
         batch.commands = core.submissions.BeginCommands();
@@ -102,6 +98,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (serial == 0) {
             continue;
         }
+        NoteSubmitted(used, serial, static_cast<ID3D12CommandQueue*>(this));
         if (list->Allocator() != nullptr) {
             list->Allocator()->NoteSubmission(serial);
         }
@@ -133,10 +130,14 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 val
 }
 
 HRESULT D3D12CommandQueue::SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point) {
+    if (point == FencePoint::Wait) {
+        fence.NoteQueueWait(value);
+    }
+    std::shared_ptr<TimelineSemaphore> timeline = fence.Timeline();
     SubmitBatch batch;
     (point == FencePoint::Signal ? batch.signals : batch.waits)
-        .push_back(SemaphorePoint(fence.Timeline()->semaphore, value));
-    batch.keepAlive.push_back(fence.Timeline());
+        .push_back(SemaphorePoint(timeline->semaphore, value));
+    batch.keepAlive.push_back(std::move(timeline));
     return Device()->Core().submissions.Submit(std::move(batch)) != 0 ? S_OK : E_FAIL;
 }
 

@@ -113,8 +113,8 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandList(UINT, D3D12_COMMAND_LIS
     if (standin == nullptr) {
         return RefuseCall("CreateCommandList", "the allocator is not a stand-in command allocator");
     }
-    if (standin->recordingLists > 0) {
-        return RefuseCall("CreateCommandList", "another list is recording into the allocator");
+    if (standin->InUseByAnotherList("ID3D12Device::CreateCommandList")) {
+        return E_INVALIDARG;
     }
     return HandOut(new D3D12GraphicsCommandList(this, type, standin, initialState), riid, list);
 }

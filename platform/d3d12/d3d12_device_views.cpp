@@ -85,6 +85,8 @@ struct AttachmentViewRules {
     VkImageAspectFlags needed; // the texture must have this aspect
     VkImageAspectFlags viewed; // the aspects the view covers
     const char* missingAspect; // refusal of a texture without it
+    D3D12_RESOURCE_FLAGS flag; // the texture must have been created with it
+    const standin::MessageKind& missingFlag;
 };
 
 constexpr AttachmentViewRules kRenderTargetView{
@@ -97,6 +99,8 @@ constexpr AttachmentViewRules kRenderTargetView{
     VK_IMAGE_ASPECT_COLOR_BIT,
     VK_IMAGE_ASPECT_COLOR_BIT,
     "the resource is not a colour texture",
+    D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+    standin::messages::CREATERENDERTARGETVIEW_INVALIDRESOURCE,
 };
 
 constexpr AttachmentViewRules kDepthStencilView{
@@ -109,6 +113,8 @@ constexpr AttachmentViewRules kDepthStencilView{
     VK_IMAGE_ASPECT_DEPTH_BIT,
     VK_IMAGE_ASPECT_DEPTH_BIT | VK_IMAGE_ASPECT_STENCIL_BIT,
     "the resource is not a depth texture",
+    D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+    standin::messages::CREATEDEPTHSTENCILVIEW_INVALIDRESOURCE,
 };
 
 // A render-target or depth-stencil view: `desc` is null or one of the two
@@ -122,6 +128,12 @@ void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
         core, dest, rules.heapType, rules.kind, resource,
         desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, rules.method, &record);
     if (image == nullptr) {
+        return;
+    }
+    if ((D3D12Resource::FromInterface(resource)->GetDesc().Flags & rules.flag) == 0) {
+        std::string method = std::string("ID3D12Device::") + rules.method;
+        standin::ReportWindows(rules.missingFlag, resource, method.c_str());
+        *record = DescriptorRecord{};
         return;
     }
     uint32_t mip = 0;
@@ -165,7 +177,14 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     }
     uint64_t offset = 0;
     std::shared_ptr<GpuBuffer> buffer = Core().ResolveAddress(desc->BufferLocation, &offset);
-    if (buffer == nullptr || desc->SizeInBytes == 0 || desc->SizeInBytes > buffer->size - offset) {
+    if (buffer != nullptr && desc->SizeInBytes > buffer->size - offset) {
+        standin::ReportWindows(standin::messages::CREATE_CONSTANT_BUFFER_VIEW_INVALID_RESOURCE,
+                               nullptr, "ID3D12Device::CreateConstantBufferView",
+                               (unsigned long long)desc->BufferLocation, desc->SizeInBytes,
+                               (unsigned long long)(buffer->address + buffer->size));
+        return;
+    }
+    if (buffer == nullptr || desc->SizeInBytes == 0) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr,
                         "ID3D12Device::CreateConstantBufferView",
                         "the range is not inside a live buffer; the view is null");

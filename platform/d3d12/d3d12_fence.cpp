@@ -18,6 +18,21 @@ D3D12Fence::~D3D12Fence() {
     Device()->Core().waiter.Forget(timeline_.get());
 }
 
+std::shared_ptr<TimelineSemaphore> D3D12Fence::Timeline() {
+    std::lock_guard lock(mutex_);
+    return timeline_;
+}
+
+void D3D12Fence::NoteQueueWait(UINT64 value) {
+    std::lock_guard lock(mutex_);
+    highestWait_ = value > highestWait_ ? value : highestWait_;
+}
+
+bool D3D12Fence::Quiescent(UINT64 completed) {
+    return highestSignal_ <= completed && highestWait_ <= completed && blockingWaits_ == 0 &&
+           !Device()->Core().waiter.HasPending(timeline_.get());
+}
+
 bool D3D12Fence::Implements(REFIID riid) const {
     return riid == IID_ID3D12Object || riid == IID_ID3D12DeviceChild ||
            riid == IID_ID3D12Pageable || riid == IID_ID3D12Fence;
@@ -48,11 +63,12 @@ bool D3D12Fence::ClaimQueueSignal(UINT64 value) {
 }
 
 UINT64 STDMETHODCALLTYPE D3D12Fence::GetCompletedValue() {
-    return timeline_->Value();
+    return Timeline()->Value();
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE event) {
-    if (timeline_->Value() >= value) {
+    std::shared_ptr<TimelineSemaphore> timeline = Timeline();
+    if (timeline->Value() >= value) {
         if (event != nullptr) {
             SetEvent(event);
         }
@@ -64,19 +80,30 @@ HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE 
         VkSemaphoreWaitInfo wait{};
         wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
         wait.semaphoreCount = 1;
-        wait.pSemaphores = &timeline_->semaphore;
+        wait.pSemaphores = &timeline->semaphore;
         wait.pValues = &value;
-        return VK_CHECK(vkWaitSemaphores(timeline_->context->device, &wait, UINT64_MAX)) ? S_OK
-                                                                                         : E_FAIL;
+        ++blockingWaits_;
+        bool reached = VK_CHECK(vkWaitSemaphores(timeline->context->device, &wait, UINT64_MAX));
+        --blockingWaits_;
+        return reached ? S_OK : E_FAIL;
     }
     // Whoever waits on the event waits on the timeline itself.
-    Device()->Core().waiter.Arm(timeline_, value, event);
+    Device()->Core().waiter.Arm(timeline, value, event);
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Fence::Signal(UINT64 value) {
     std::lock_guard lock(mutex_);
     UINT64 completed = timeline_->Value();
+    if (value < completed && Quiescent(completed)) {
+        // Windows lets the CPU move a fence back. A timeline only moves up, so
+        // the fence takes a new one at the lower value while nothing queued
+        // or armed depends on the old one.
+        timeline_ = std::make_shared<TimelineSemaphore>(timeline_->context, value);
+        highestSignal_ = value;
+        highestWait_ = value;
+        return S_OK;
+    }
     bool queuedAbove = highestSignal_ > completed;
     // The CPU may move the fence up to just below a value a queue will signal.
     if (value <= completed || (queuedAbove && value >= highestSignal_)) {

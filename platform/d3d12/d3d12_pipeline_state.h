@@ -2,7 +2,7 @@
 #pragma once
 
 #include "d3d12_device_child.h"
-#include "debug_stream.h"
+#include "command_stream.h"
 #include "pipeline_object.h"
 
 #include <memory>

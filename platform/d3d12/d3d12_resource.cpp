@@ -1,6 +1,7 @@
 #include "d3d12_resource.h"
 
 #include "d3d12_device.h"
+#include "debug_layer.h"
 #include "format_table.h"
 #include "testing_counters.h"
 
@@ -41,7 +42,9 @@ HRESULT ValidateBuffer(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_D
                       "one sample and D3D12_TEXTURE_LAYOUT_ROW_MAJOR");
     }
     if (heap.Type == D3D12_HEAP_TYPE_UPLOAD && state != D3D12_RESOURCE_STATE_GENERIC_READ) {
-        return Refuse("upload-heap resources must start in D3D12_RESOURCE_STATE_GENERIC_READ");
+        standin::ReportWindows(standin::messages::RESOURCE_BARRIER_INVALID_HEAP, nullptr,
+                               "ID3D12Device::CreateCommittedResource");
+        return E_INVALIDARG;
     }
     if (heap.Type == D3D12_HEAP_TYPE_READBACK && state != D3D12_RESOURCE_STATE_COPY_DEST) {
         return Refuse("readback-heap resources must start in D3D12_RESOURCE_STATE_COPY_DEST");
@@ -86,6 +89,9 @@ D3D12Resource::D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& h
     : LiveDeviceChild(device), heap_(heap), desc_(desc) {}
 
 D3D12Resource::~D3D12Resource() {
+    if (track_ != nullptr) {
+        ValidateFinalRelease(*track_, Device()->Core().submissions.Completed());
+    }
     standin::ForgetObject(this);
     if (buffer_ != nullptr && buffer_->address != 0) {
         Device()->Core().UnregisterBuffer(buffer_->address);
@@ -181,6 +187,7 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     image_->width = uint32_t(desc_.Width);
     image_->height = desc_.Height;
     image_->mipLevels = desc_.MipLevels;
+    image_->promotion = PromotionOf(desc_);
     image_->arrayLayers = desc_.DepthOrArraySize;
     image_->state = initialState;
 
@@ -266,6 +273,10 @@ bool D3D12Resource::Implements(REFIID riid) const {
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Resource::Map(UINT subresource, const D3D12_RANGE*, void** data) {
+    if (heap_.Type == D3D12_HEAP_TYPE_DEFAULT) {
+        standin::ReportWindows(standin::messages::MAP_INVALIDHEAP, this, "ID3D12Resource::Map");
+        return E_INVALIDARG;
+    }
     if (buffer_ == nullptr || buffer_->mapped == nullptr) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr, "ID3D12Resource::Map",
                         "only upload- and readback-heap buffers can be mapped");

@@ -18,16 +18,6 @@ using namespace standin::messages;
 
 constexpr const char* kExecute = "ID3D12CommandQueue::ExecuteCommandLists";
 
-constexpr D3D12_RESOURCE_STATES kReadOnlyStates =
-    D3D12_RESOURCE_STATE_VERTEX_AND_CONSTANT_BUFFER | D3D12_RESOURCE_STATE_INDEX_BUFFER |
-    D3D12_RESOURCE_STATE_DEPTH_READ | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE |
-    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT |
-    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_RESOLVE_SOURCE;
-// What a texture without simultaneous access may be promoted to from COMMON.
-constexpr D3D12_RESOURCE_STATES kTexturePromotions =
-    D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-    D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_COPY_DEST;
-
 std::atomic<bool> g_forced{false};
 
 // What a use needs: every bit of `states`, or any one of them.
@@ -41,9 +31,9 @@ struct Expected {
 // of them) to what the use needs; false when the rules forbid it.
 bool Promote(ResourceTrack& resource, uint32_t subresource, D3D12_RESOURCE_STATES wanted) {
     D3D12_RESOURCE_STATES& state = resource.states[subresource];
-    bool readOnly = (wanted & ~kReadOnlyStates) == 0;
+    bool readOnly = IsReadOnlyState(wanted);
     if (state == D3D12_RESOURCE_STATE_COMMON) {
-        if (!resource.PromotesToAnyState() && (wanted & ~kTexturePromotions) != 0) {
+        if (!CanPromoteFromCommon(resource.PromotesTo(), wanted)) {
             return false;
         }
         state = wanted;
@@ -66,20 +56,26 @@ class ListValidator {
 public:
     explicit ListValidator(const void* list) : list_(list) {}
 
-    void operator()(const DebugBarriers& command);
-    void operator()(const DebugSetTargets& command) { targets_ = command; }
-    void operator()(const DebugClear& command);
-    void operator()(const DebugCopy& command);
-    void operator()(const DebugSetHeaps& command) { heaps_ = command; }
-    void operator()(const DebugSetTable& command) { tables_[command.parameter] = command; }
-    void operator()(const DebugSetRootSignature& command) { root_ = command; }
-    void operator()(const DebugSetPipeline& command) { pipeline_ = command.pipeline; }
-    void operator()(const DebugDraw&);
+    void operator()(const CmdBarriers& command);
+    void operator()(const CmdSetRenderTargets& command) { targets_ = command; }
+    void operator()(const CmdClearColor& command);
+    void operator()(const CmdClearDepth& command);
+    void operator()(const CmdCopyBuffer& command) { Copy(command.uses); }
+    void operator()(const CmdCopyBufferTexture& command) { Copy(command.uses); }
+    void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
+    void operator()(const CmdSetHeaps& command) { heaps_ = command; }
+    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetRootSignature& command) { root_ = command; }
+    void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
+    void operator()(const CmdDraw&);
+    // Viewports, scissors, topology and vertex buffers are checked as recorded.
+    template <typename Other> void operator()(const Other&) {}
 
     // Checks one use of a resource's subresources, promoting where allowed.
-    void Use(const DebugUse& use, const Expected& expected, const char* operation);
-    // Promoted read-only states, buffers and simultaneous-access textures decay.
-    void Finish();
+    void Use(const ResourceUse& use, const Expected& expected, const char* operation);
+    // Promoted read-only states, buffers and simultaneous-access textures
+    // decay; returns every resource the list used.
+    std::vector<std::shared_ptr<ResourceTrack>> Finish();
 
 private:
     void Touch(const std::shared_ptr<ResourceTrack>& resource);
@@ -89,17 +85,18 @@ private:
     void CheckTargetStates();
     void CheckTables();
     void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
-                         const DebugSetTable& table);
+                         const CmdSetTable& table);
+    void Copy(const CopyUses& uses);
 
     // Only a report needs the list's text, so it is not made for lists that pass.
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
     const void* list_;
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
-    DebugSetTargets targets_;
-    DebugSetHeaps heaps_;
-    std::map<uint32_t, DebugSetTable> tables_;
-    DebugSetRootSignature root_{};
+    CmdSetRenderTargets targets_;
+    CmdSetHeaps heaps_;
+    std::map<uint32_t, CmdSetTable> tables_;
+    CmdSetRootSignature root_{};
     std::shared_ptr<const PipelineDebugInfo> pipeline_;
 };
 
@@ -109,12 +106,15 @@ void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
     }
 }
 
-void ListValidator::Use(const DebugUse& use, const Expected& expected, const char* operation) {
-    if (use.resource == nullptr || use.resource->FixedState()) {
-        return; // a null view; upload and readback resources never change state
+void ListValidator::Use(const ResourceUse& use, const Expected& expected, const char* operation) {
+    if (use.resource == nullptr) {
+        return; // a null view
+    }
+    Touch(use.resource);
+    if (use.resource->FixedState()) {
+        return; // upload and readback resources never change state
     }
     ResourceTrack& resource = *use.resource;
-    Touch(use.resource);
     if (use.subresource != kAllSubresources) {
         if (use.subresource < resource.states.size()) {
             UseSubresource(resource, use.subresource, expected, operation);
@@ -133,22 +133,19 @@ void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource
         return;
     }
     D3D12_RESOURCE_STATES missing = D3D12_RESOURCE_STATES(expected.states & ~state);
-    standin::Report(INVALID_SUBRESOURCE_STATE, resource.object, kExecute,
-                    "Using %s on Command List (%s): Resource state (%s) of resource (%s) "
-                    "(subresource: %u) is invalid for use as %s.  Expected State Bits (%s): %s, "
-                    "Actual State: %s, Missing State: %s.",
-                    operation, ListText().c_str(), StateText(state).c_str(),
-                    ResourceText(resource).c_str(), subresource, expected.usage,
-                    expected.any ? "any" : "all", StateText(expected.states).c_str(),
-                    StateText(state).c_str(), StateText(missing).c_str());
+    standin::ReportWindows(INVALID_SUBRESOURCE_STATE, resource.object, kExecute, operation,
+                           ListText().c_str(), StateText(state).c_str(),
+                           ResourceText(resource).c_str(), subresource, expected.usage,
+                           expected.any ? "any" : "all", StateText(expected.states).c_str(),
+                           StateText(state).c_str(), StateText(missing).c_str());
 }
 
-void ListValidator::operator()(const DebugBarriers& command) {
-    for (const DebugBarrier& barrier : command.transitions) {
-        ResourceTrack& resource = *barrier.resource;
-        if (resource.FixedState()) {
+void ListValidator::operator()(const CmdBarriers& command) {
+    for (const CmdTransition& barrier : command.transitions) {
+        if (barrier.resource == nullptr || barrier.resource->FixedState()) {
             continue;
         }
+        ResourceTrack& resource = *barrier.resource;
         Touch(barrier.resource);
         uint32_t first = barrier.subresource, last = barrier.subresource + 1;
         if (barrier.subresource == kAllSubresources) {
@@ -157,11 +154,8 @@ void ListValidator::operator()(const DebugBarriers& command) {
         }
         for (uint32_t i = first; i < last && i < resource.states.size(); ++i) {
             if (resource.states[i] != barrier.before) {
-                standin::Report(
+                standin::ReportWindows(
                     RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH, resource.object, kExecute,
-                    "Using ResourceBarrier on Command List (%s): Before state (%s) of resource "
-                    "(%s) (subresource: %u) specified by transition barrier does not match with "
-                    "the state (%s) specified in the previous call to ResourceBarrier",
                     ListText().c_str(), StateText(barrier.before).c_str(),
                     ResourceText(resource).c_str(), i, StateText(resource.states[i]).c_str());
             }
@@ -171,36 +165,32 @@ void ListValidator::operator()(const DebugBarriers& command) {
     }
 }
 
-void ListValidator::operator()(const DebugClear& command) {
-    if (command.depth) {
-        Use(command.target, {D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"},
-            "ClearDepthStencilView");
-    } else {
-        Use(command.target, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
-            "ClearRenderTargetView");
-    }
+void ListValidator::operator()(const CmdClearDepth& command) {
+    Use(command.target.use, {D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"},
+        "ClearDepthStencilView");
 }
 
-void ListValidator::operator()(const DebugCopy& command) {
-    Use(command.destination, {D3D12_RESOURCE_STATE_COPY_DEST, false, "a destination resource"},
-        command.method);
-    Use(command.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"},
-        command.method);
+void ListValidator::operator()(const CmdClearColor& command) {
+    Use(command.target.use, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+        "ClearRenderTargetView");
 }
 
-void ListValidator::operator()(const DebugDraw&) {
+void ListValidator::Copy(const CopyUses& uses) {
+    Use(uses.destination, {D3D12_RESOURCE_STATE_COPY_DEST, false, "a destination resource"},
+        uses.method);
+    Use(uses.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"}, uses.method);
+}
+
+void ListValidator::operator()(const CmdDraw&) {
     if (pipeline_ == nullptr) {
         return; // the draw is skipped, and says so, when it executes
     }
     if (root_.layout != nullptr && pipeline_->rootSignature != nullptr &&
         !root_.layout->CompatibleWith(*pipeline_->rootSignature)) {
-        standin::Report(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object, kExecute,
-                        "Using DrawInstanced on Command List (%s): The currently set root "
-                        "signature (%s) does not match the root signature of the currently set "
-                        "pipeline state (%s).",
-                        ListText().c_str(),
-                        ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
-                        ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
+        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object,
+                               kExecute, ListText().c_str(),
+                               ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
+                               ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
     CheckPipelineTargets();
     CheckTargetStates();
@@ -214,29 +204,24 @@ void ListValidator::CheckPipelineTargets() {
         DXGI_FORMAT expected =
             i < pipeline.numRenderTargets ? pipeline.rtvFormats[i] : DXGI_FORMAT_UNKNOWN;
         DXGI_FORMAT bound =
-            i < targets_.colors.size() ? targets_.colors[i].format : DXGI_FORMAT_UNKNOWN;
+            i < targets_.colors.size() ? targets_.colors[i].use.format : DXGI_FORMAT_UNKNOWN;
         if (expected != bound) {
-            standin::Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
-                            "Using DrawInstanced on Command List (%s): The render target format "
-                            "in slot %zu does not match that specified by the current pipeline "
-                            "state. (pipeline state = %s, RTV = %s)",
-                            ListText().c_str(), i, FormatName(expected), FormatName(bound));
+            standin::ReportWindows(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
+                                   kExecute, ListText().c_str(), i, FormatName(expected),
+                                   FormatName(bound));
         }
     }
-    if (targets_.hasDepth && targets_.depth.format != pipeline.dsvFormat) {
-        standin::Report(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
-                        "Using DrawInstanced on Command List (%s): The depth stencil format does "
-                        "not match that specified by the current pipeline state. (pipeline state "
-                        "= %s, DSV = %s)",
-                        ListText().c_str(), FormatName(pipeline.dsvFormat),
-                        FormatName(targets_.depth.format));
+    if (targets_.hasDepth && targets_.depth.use.format != pipeline.dsvFormat) {
+        standin::ReportWindows(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
+                               kExecute, ListText().c_str(), FormatName(pipeline.dsvFormat),
+                               FormatName(targets_.depth.use.format));
     }
 }
 
 void ListValidator::CheckTargetStates() {
     const PipelineDebugInfo& pipeline = *pipeline_;
     for (size_t i = 0; i < targets_.colors.size() && i < pipeline.numRenderTargets; ++i) {
-        Use(targets_.colors[i], {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
+        Use(targets_.colors[i].use, {D3D12_RESOURCE_STATE_RENDER_TARGET, false, "a render target"},
             "DrawInstanced");
     }
     if (targets_.hasDepth && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN) {
@@ -245,7 +230,7 @@ void ListValidator::CheckTargetStates() {
                 ? Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE, false, "a depth buffer"}
                 : Expected{D3D12_RESOURCE_STATE_DEPTH_WRITE | D3D12_RESOURCE_STATE_DEPTH_READ, true,
                            "a depth buffer"};
-        Use(targets_.depth, depth, "DrawInstanced");
+        Use(targets_.depth.use, depth, "DrawInstanced");
     }
 }
 
@@ -262,18 +247,14 @@ void ListValidator::CheckTables() {
             table == tables_.end()) {
             continue; // a table never set is reported when the draw is skipped
         }
-        const DebugSetTable& set = table->second;
+        const CmdSetTable& set = table->second;
         bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
         if (bound != set.heap) {
-            standin::Report(
-                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute,
-                "Using DrawInstanced on Command List (%s): The descriptor table of root "
-                "parameter %zu (GPU handle 0x%llx) points into descriptor heap (%s), which is "
-                "not the %s descriptor heap set on the command list (%s). Descriptor table state "
-                "is undefined after descriptor heaps are changed on a command list.",
-                ListText().c_str(), i, (unsigned long long)set.handle,
+            standin::ReportWindows(
+                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute, ListText().c_str(), i,
+                (unsigned long long)set.handle,
                 ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
                 samplers ? "SAMPLER" : "CBV_SRV_UAV",
                 bound != nullptr ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
@@ -285,8 +266,7 @@ void ListValidator::CheckTables() {
 }
 
 void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
-                                    D3D12_SHADER_VISIBILITY visibility,
-                                    const DebugSetTable& table) {
+                                    D3D12_SHADER_VISIBILITY visibility, const CmdSetTable& table) {
     Expected expected{D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                       true, "a shader resource"};
@@ -309,24 +289,28 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
         }
         for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
             for (uint32_t layer = 0; layer < resource->arraySize; ++layer) {
-                DebugUse use{resource, resource->Subresource(record.view.baseMip + mip, layer, 0),
-                             record.format};
+                ResourceUse use{resource,
+                                resource->Subresource(record.view.baseMip + mip, layer, 0),
+                                record.format};
                 Use(use, expected, "DrawInstanced");
             }
         }
     }
 }
 
-void ListValidator::Finish() {
+std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
     for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
-        bool decays = resource->PromotesToAnyState();
+        if (resource->FixedState()) {
+            continue;
+        }
         for (size_t i = 0; i < resource->states.size(); ++i) {
-            if (decays || resource->promotedToRead[i] != 0) {
+            if (DecaysAtListEnd(resource->PromotesTo(), resource->promotedToRead[i] != 0)) {
                 resource->states[i] = D3D12_RESOURCE_STATE_COMMON;
             }
             resource->promotedToRead[i] = 0;
         }
     }
+    return std::move(touched_);
 }
 
 } // namespace
@@ -343,26 +327,42 @@ void ForceDebugLayer() {
     g_forced = true;
 }
 
-void ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands) {
+std::vector<std::shared_ptr<ResourceTrack>>
+ValidateExecutedList(const void* list, const std::vector<Command>& commands) {
     ListValidator validator(list);
-    for (const DebugCommand& command : commands) {
+    for (const Command& command : commands) {
         std::visit(validator, command);
     }
-    validator.Finish();
+    return validator.Finish();
+}
+
+void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,
+                   const void* queue) {
+    for (const std::shared_ptr<ResourceTrack>& resource : resources) {
+        resource->lastSerial = serial;
+        resource->lastQueue = queue;
+    }
+}
+
+void ValidateFinalRelease(const ResourceTrack& resource, uint64_t completedSerial) {
+    if (resource.lastSerial.load() > completedSerial) {
+        standin::ReportWindows(
+            OBJECT_DELETED_WHILE_STILL_IN_USE, resource.object, "ID3D12Resource::<final-release>",
+            ResourceText(resource).c_str(),
+            ObjectText(resource.lastQueue.load(), "", "ID3D12CommandQueue").c_str());
+    }
 }
 
 void ValidatePresent(ResourceTrack& backBuffer) {
     // The back buffer is in PRESENT (COMMON) only when no bit is set.
     if (!backBuffer.states.empty() && backBuffer.states[0] != D3D12_RESOURCE_STATE_COMMON) {
         D3D12_RESOURCE_STATES state = backBuffer.states[0];
-        standin::Report(INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute,
-                        "Using IDXGISwapChain::Present on Command List (0x0000000000000000:"
-                        "'Internal DXGI CommandList'): Resource state (%s) of resource (%s) "
-                        "(subresource: 0) is invalid for use as a PRESENT_SOURCE.  Expected State "
-                        "Bits (all): %s, Actual State: %s, Missing State: %s.",
-                        StateText(state).c_str(), ResourceText(backBuffer).c_str(),
-                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str(), StateText(state).c_str(),
-                        StateText(D3D12_RESOURCE_STATE_PRESENT).c_str());
+        std::string present = StateText(D3D12_RESOURCE_STATE_PRESENT);
+        standin::ReportWindows(
+            INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute, "IDXGISwapChain::Present",
+            "0x0000000000000000:'Internal DXGI CommandList'", StateText(state).c_str(),
+            ResourceText(backBuffer).c_str(), 0u, "a PRESENT_SOURCE", "all", present.c_str(),
+            StateText(state).c_str(), present.c_str());
     }
 }
 

@@ -1,10 +1,10 @@
-// The validation layer: a pass over each executed list's recorded uses, with
+// The validation layer: a pass over each executed list's commands, with
 // the Direct3D 12 state of every subresource followed in execution order
 // (implicit promotion from COMMON, decay at the end of a list), reporting
 // what the debug layer reports on Windows through the message module.
 #pragma once
 
-#include "debug_stream.h"
+#include "command_stream.h"
 
 #include <vector>
 
@@ -15,9 +15,18 @@ namespace d3d12_standin {
 bool DebugLayerEnabled();
 void ForceDebugLayer();
 
-// Checks the uses `list` recorded, in order, and moves the states on as the
-// list does. Call under the device's submissions lock, in execution order.
-void ValidateExecutedList(const void* list, const std::vector<DebugCommand>& commands);
+// Checks the commands `list` recorded, in order, and moves the states on as
+// the list does. Call under the device's submissions lock, in execution order.
+// Returns the resources the list uses.
+std::vector<std::shared_ptr<ResourceTrack>>
+ValidateExecutedList(const void* list, const std::vector<Command>& commands);
+
+// Notes that `resources` are used by submission `serial` of `queue`.
+void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,
+                   const void* queue);
+
+// A resource released while a submission that uses it may still run.
+void ValidateFinalRelease(const ResourceTrack& resource, uint64_t completedSerial);
 
 // Present reads the back buffer: it must be in PRESENT. Same lock.
 void ValidatePresent(ResourceTrack& backBuffer);

@@ -2,10 +2,9 @@
 // Direct3D 12 state of each subresource, followed in execution order.
 #pragma once
 
-#include <windows.h>
+#include "resource_state_rules.h"
 
-#include <d3d12.h>
-
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,15 +24,14 @@ struct ResourceTrack {
     // Read and written only under the device's submissions lock.
     std::vector<D3D12_RESOURCE_STATES> states;
     std::vector<uint8_t> promotedToRead; // by the list executing now
+    // The last submission that used the resource, and its queue.
+    std::atomic<uint64_t> lastSerial{0};
+    std::atomic<const void*> lastQueue{nullptr};
 
     bool IsBuffer() const { return desc.Dimension == D3D12_RESOURCE_DIMENSION_BUFFER; }
     // Upload and readback resources stay in the state they were made in.
     bool FixedState() const { return heapType != D3D12_HEAP_TYPE_DEFAULT; }
-    // Buffers and simultaneous-access textures promote from COMMON to any
-    // state, and decay back to it when a list ends.
-    bool PromotesToAnyState() const {
-        return IsBuffer() || (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_SIMULTANEOUS_ACCESS) != 0;
-    }
+    Promotion PromotesTo() const { return PromotionOf(desc); }
     uint32_t Subresource(uint32_t mip, uint32_t layer, uint32_t plane) const {
         return mip + layer * mipLevels + plane * mipLevels * arraySize;
     }

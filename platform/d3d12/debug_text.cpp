@@ -75,7 +75,41 @@ constexpr FormatNameEntry kFormatNames[] = {
 };
 #undef FORMAT_NAME
 
+#define TOPOLOGY_NAME(name_)                                                                       \
+    { D3D_PRIMITIVE_TOPOLOGY_##name_, "D3D_PRIMITIVE_TOPOLOGY_" #name_ }
+constexpr struct {
+    D3D12_PRIMITIVE_TOPOLOGY topology;
+    const char* name;
+} kTopologyNames[] = {
+    TOPOLOGY_NAME(UNDEFINED),         TOPOLOGY_NAME(POINTLIST),     TOPOLOGY_NAME(LINELIST),
+    TOPOLOGY_NAME(LINESTRIP),         TOPOLOGY_NAME(TRIANGLELIST),  TOPOLOGY_NAME(TRIANGLESTRIP),
+    TOPOLOGY_NAME(LINELIST_ADJ),      TOPOLOGY_NAME(LINESTRIP_ADJ), TOPOLOGY_NAME(TRIANGLELIST_ADJ),
+    TOPOLOGY_NAME(TRIANGLESTRIP_ADJ),
+};
+#undef TOPOLOGY_NAME
+
+constexpr const char* kTopologyTypeNames[] = {
+    "D3D12_PRIMITIVE_TOPOLOGY_TYPE_UNDEFINED", "D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT",
+    "D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE", "D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE",
+    "D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH"};
+
 } // namespace
+
+const char* TopologyName(D3D12_PRIMITIVE_TOPOLOGY topology) {
+    for (const auto& entry : kTopologyNames) {
+        if (entry.topology == topology) {
+            return entry.name;
+        }
+    }
+    return "D3D_PRIMITIVE_TOPOLOGY_(a control point patch list)";
+}
+
+const char* TopologyTypeName(D3D12_PRIMITIVE_TOPOLOGY_TYPE type) {
+    unsigned index = unsigned(type);
+    return index < sizeof kTopologyTypeNames / sizeof *kTopologyTypeNames
+               ? kTopologyTypeNames[index]
+               : "D3D12_PRIMITIVE_TOPOLOGY_TYPE_UNDEFINED";
+}
 
 std::string StateText(D3D12_RESOURCE_STATES states) {
     char number[24];

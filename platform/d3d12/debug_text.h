@@ -15,5 +15,8 @@ std::string ObjectText(const void* object, const std::string& name, const char* 
 std::string ResourceText(const ResourceTrack& resource);
 // "R8G8B8A8_UNORM", "UNKNOWN".
 const char* FormatName(DXGI_FORMAT format);
+// "D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST", "D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE".
+const char* TopologyName(D3D12_PRIMITIVE_TOPOLOGY topology);
+const char* TopologyTypeName(D3D12_PRIMITIVE_TOPOLOGY_TYPE type);
 
 } // namespace d3d12_standin

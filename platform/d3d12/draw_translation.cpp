@@ -2,6 +2,7 @@
 // buffers and dynamic state, then the draw.
 #include "command_translator.h"
 
+#include "draw_checks.h"
 #include "descriptor_set_cache.h"
 #include "state_translation.h"
 #include "testing_counters.h"
@@ -74,10 +75,8 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
                 record.kind == DescriptorKind::ShaderResource) {
                 if (std::shared_ptr<GpuImage> image = record.image.lock()) {
                     Keep(image);
-                    PromoteFromCommon(*image,
-                                      D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-                                          D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
-                                      true);
+                    PromoteFromCommon(*image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
+                                                  D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE);
                     *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
                                     NeedsBarrier(*image, SampledState(*image));
                     toSample->push_back(image.get());
@@ -266,10 +265,14 @@ bool CommandTranslator::MatchTargets(RenderingSetup* setup) {
 }
 
 // The first scissor rectangle within the render area; false when nothing of
-// the area is left.
+// the area is left. Direct3D 12 always tests the scissor: with no rectangle
+// set, nothing is drawn.
 bool CommandTranslator::ScissorRect(VkRect2D* scissor) const {
+    if (ScissorIsEmpty(scissors_, 0)) {
+        return false;
+    }
     D3D12_RECT fullArea{0, 0, LONG(renderArea_.width), LONG(renderArea_.height)};
-    const D3D12_RECT& scissorSource = scissors_.empty() ? fullArea : scissors_[0];
+    const D3D12_RECT& scissorSource = scissors_[0];
     LONG left = scissorSource.left < 0 ? 0 : scissorSource.left;
     LONG top = scissorSource.top < 0 ? 0 : scissorSource.top;
     LONG right = scissorSource.right > fullArea.right ? fullArea.right : scissorSource.right;

@@ -62,6 +62,18 @@ bool FenceWaiter::Arm(std::shared_ptr<TimelineSemaphore> timeline, uint64_t valu
     return true;
 }
 
+bool FenceWaiter::HasPending(const TimelineSemaphore* timeline) {
+    std::lock_guard lock(mutex_);
+    for (const std::weak_ptr<FenceEventSource>& armed : armed_) {
+        std::shared_ptr<FenceEventSource> source = armed.lock();
+        if (source != nullptr && source->Timeline() == timeline && !source->Dropped() &&
+            !source->Reached()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void FenceWaiter::Forget(const TimelineSemaphore* timeline) {
     std::lock_guard lock(mutex_);
     for (const std::weak_ptr<FenceEventSource>& armed : armed_) {

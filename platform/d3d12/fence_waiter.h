@@ -29,6 +29,8 @@ public:
     // Drops every wait on `timeline` (its fence is going away): those events
     // are never set by it.
     void Forget(const TimelineSemaphore* timeline);
+    // Whether an event armed on `timeline` still waits for a value it has not reached.
+    bool HasPending(const TimelineSemaphore* timeline);
 
 private:
     std::mutex mutex_;

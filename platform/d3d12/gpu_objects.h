@@ -8,6 +8,8 @@
 
 #include <d3d12.h>
 
+#include "resource_state_rules.h"
+
 #include <vulkan_context.h>
 
 #include <atomic>
@@ -66,6 +68,7 @@ struct GpuImage {
     VkImageAspectFlags aspect = 0;
     uint32_t bytesPerTexel = 4;
     uint32_t width = 0, height = 0, mipLevels = 1, arrayLayers = 1;
+    Promotion promotion = Promotion::ShaderReadOrCopy;
 
     // Both follow the work in the order it was executed on the queues.
     VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;

@@ -114,11 +114,9 @@ void WarnAboutUnboundTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         }
         const uint32_t slot = output.semanticIndex;
         if (slot >= desc.NumRenderTargets || desc.RTVFormats[slot] == DXGI_FORMAT_UNKNOWN) {
-            standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_RENDERTARGETVIEW_NOT_SET,
-                            nullptr, "ID3D12Device::CreateGraphicsPipelineState",
-                            "The Pixel Shader expects a Render Target View bound to slot %u, but "
-                            "the PSO indicates that none will be bound.",
-                            slot);
+            standin::ReportWindows(
+                standin::messages::CREATEGRAPHICSPIPELINESTATE_RENDERTARGETVIEW_NOT_SET, nullptr,
+                "ID3D12Device::CreateGraphicsPipelineState", slot);
         }
     }
 }
@@ -281,7 +279,9 @@ void TranslateBlends(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         blend.srcAlphaBlendFactor = BlendFactor(target.SrcBlendAlpha);
         blend.dstAlphaBlendFactor = BlendFactor(target.DestBlendAlpha);
         blend.alphaBlendOp = BlendOp(target.BlendOpAlpha);
-        blend.colorWriteMask = target.RenderTargetWriteMask & 0xF;
+        // Without a pixel shader nothing is written to the colour targets, as
+        // on Windows; Vulkan would leave what it writes undefined.
+        blend.colorWriteMask = HasCode(desc.PS) ? target.RenderTargetWriteMask & 0xF : 0;
     }
 }
 

@@ -134,27 +134,21 @@ bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement&
 struct LinkMismatch {
     const standin::MessageKind* kind;
     bool (*differs)(const dxbc::SignatureElement& output, const dxbc::SignatureElement& input);
-    const char* says; // the message's text after "Semantic '<name>' "
 };
 
 const LinkMismatch kLinkMismatches[] = {
     {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return output.registerIndex != input.registerIndex;
-     },
-     "is defined for mismatched hardware registers between the output stage and input stage."},
+     }},
     {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return output.componentType != input.componentType;
-     },
-     "of the input stage has a hardware register component type that is not compatible with the "
-     "output of the previous stage."},
+     }},
     {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return (input.mask & ~output.mask) != 0;
-     },
-     "of the input stage has a hardware register component mask that is not a subset of the "
-     "output of the previous stage."},
+     }},
 };
 
 // The one input's verdict: false, with the debug layer's line printed.
@@ -168,18 +162,14 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
         }
     }
     if (output == nullptr) {
-        standin::Report(
+        standin::ReportWindows(
             standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SEMANTICNAME_NOT_FOUND,
-            nullptr, kMethod,
-            "%s The input stage requires Semantic/Index (%s,%u) as input, but it is not provided "
-            "by the output stage.",
-            kIncompatible, name, input.semanticIndex);
+            nullptr, kMethod, kIncompatible, name, input.semanticIndex);
         return false;
     }
     for (const LinkMismatch& mismatch : kLinkMismatches) {
         if (mismatch.differs(*output, input)) {
-            standin::Report(*mismatch.kind, nullptr, kMethod, "%s Semantic '%s' %s", kIncompatible,
-                            name, mismatch.says);
+            standin::ReportWindows(*mismatch.kind, nullptr, kMethod, kIncompatible, name);
             return false;
         }
     }
@@ -192,11 +182,9 @@ bool CheckStageLinkage(const ShaderStage& vertex, const ShaderStage& pixel, std:
     const int64_t written = PositionRegister(vertex.spirv, kStorageOutput);
     const int64_t read = PositionRegister(pixel.spirv, kStorageInput);
     if (written >= 0 && read >= 0 && written != read) {
-        standin::Report(standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
-                        nullptr, kMethod,
-                        "%s Semantic 'SV_Position' is defined for mismatched hardware registers "
-                        "between the output stage and input stage.",
-                        kIncompatible);
+        standin::ReportWindows(
+            standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX, nullptr,
+            kMethod, kIncompatible, "SV_Position");
         *error = "the pixel shader's inputs do not link with the vertex shader's outputs "
                  "(SV_Position)";
         return false;

@@ -86,16 +86,7 @@ void Store(MessageState& state, const MessageKind& kind, std::string description
     state.stored.push_back({kind.category, kind.severity, kind.id, std::move(description)});
 }
 
-} // namespace
-
-bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
-            ...) {
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-
+bool ReportText(const MessageKind& kind, const void* object, const char* method, const char* text) {
     MessageState& state = State();
     std::lock_guard<std::mutex> lock(state.mutex);
     if (!FirstReport(state, kind, object)) {
@@ -116,6 +107,30 @@ bool Report(const MessageKind& kind, const void* object, const char* method, con
         Store(state, kind, std::move(description));
     }
     return true;
+}
+
+} // namespace
+
+bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
+            ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return ReportText(kind, object, method, text);
+}
+
+bool ReportWindows(const MessageKind& kind, const void* object, const char* method, ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, method);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::vsnprintf(text, sizeof text, kind.text != nullptr ? kind.text : "", args);
+#pragma GCC diagnostic pop
+    va_end(args);
+    return ReportText(kind, object, method, text);
 }
 
 void ReportRefusal(const char* interfaceName, const char* method, const char* format, ...) {

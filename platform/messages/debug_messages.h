@@ -20,25 +20,31 @@ struct MessageKind {
     D3D12_MESSAGE_CATEGORY category;
     D3D12_MESSAGE_SEVERITY severity;
     ReportPolicy policy;
-    bool windows; // false for the stand-in's own messages
+    bool windows;     // false for the stand-in's own messages
+    const char* text; // Windows' words, a printf format; null for the stand-in's own
 };
 
 namespace messages {
-#define STANDIN_MESSAGE(name_, category_, severity_, policy_)                                      \
-    inline constexpr MessageKind name_{D3D12_MESSAGE_ID_##name_,                                   \
-                                       #name_,                                                     \
-                                       D3D12_MESSAGE_CATEGORY_##category_,                         \
-                                       D3D12_MESSAGE_SEVERITY_##severity_,                         \
-                                       ReportPolicy::policy_,                                      \
-                                       true};
+#define STANDIN_MESSAGE_AS(entry_, name_, category_, severity_, policy_, text_)                    \
+    inline constexpr MessageKind entry_{D3D12_MESSAGE_ID_##name_,                                  \
+                                        #name_,                                                    \
+                                        D3D12_MESSAGE_CATEGORY_##category_,                        \
+                                        D3D12_MESSAGE_SEVERITY_##severity_,                        \
+                                        ReportPolicy::policy_,                                     \
+                                        true,                                                      \
+                                        text_};
+#define STANDIN_MESSAGE(name_, category_, severity_, policy_, text_)                               \
+    STANDIN_MESSAGE_AS(name_, name_, category_, severity_, policy_, text_)
 #define STANDIN_OWN_MESSAGE(name_, severity_, policy_)                                             \
     inline constexpr MessageKind name_{D3D12_MESSAGE_ID_UNKNOWN,                                   \
                                        #name_,                                                     \
                                        D3D12_MESSAGE_CATEGORY_MISCELLANEOUS,                       \
                                        D3D12_MESSAGE_SEVERITY_##severity_,                         \
                                        ReportPolicy::policy_,                                      \
-                                       false};
+                                       false,                                                      \
+                                       nullptr};
 #include "message_list.inc"
+#undef STANDIN_MESSAGE_AS
 #undef STANDIN_MESSAGE
 #undef STANDIN_OWN_MESSAGE
 } // namespace messages
@@ -50,6 +56,10 @@ namespace messages {
 // the stand-in's own as "<method>: <text>". Returns whether it was printed.
 bool Report(const MessageKind& kind, const void* object, const char* method, const char* format,
             ...) __attribute__((format(printf, 4, 5)));
+
+// Reports one of Windows' messages in its own words: the arguments fill the
+// text its entry in message_list.inc gives. Otherwise as Report.
+bool ReportWindows(const MessageKind& kind, const void* object, const char* method, ...);
 
 // A call of `interfaceName`::`method` the stand-in refuses, in its own words.
 void ReportRefusal(const char* interfaceName, const char* method, const char* format, ...)

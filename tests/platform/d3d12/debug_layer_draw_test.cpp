@@ -1,6 +1,6 @@
-// The validation layer's checks of a draw when its list executes: the tables
-// against the bound heap, the views a table reads, the pipeline's targets and
-// root signature.
+// The validation layer's checks of a draw: as DrawInstanced records it, the
+// state it lacks; when its list executes, the tables against the bound heap,
+// the views a table reads, the pipeline's targets and root signature.
 #include "gpu_fixture.h"
 
 #include <platform_testing.h>
@@ -236,6 +236,58 @@ TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
          std::initializer_list<IUnknown*>{wide, matching, depth, dsvHeap, other, otherSignature}) {
         object->Release();
     }
+}
+
+TEST_F(DebugDrawTest, DrawsLackingStateAreReportedAsTheyAreRecorded) {
+    ID3D12PipelineState* pipeline = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    list->DrawInstanced(3, 1, 0, 0); // nothing set at all
+    RecordSetup(pipeline, rootSignature);
+    list->SetDescriptorHeaps(1, &shaderHeaps[0]);
+    list->SetGraphicsRootDescriptorTable(1, Table(shaderHeaps[0], 1)); // the CBV table is not set
+    list->DrawInstanced(3, 1, 0, 0);
+    BindBothTablesFromOneHeap();
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_LINELIST);
+    std::vector<DebugMessage> messages = DrawAndTake();
+    std::vector<D3D12_MESSAGE_ID> ids;
+    for (const DebugMessage& message : messages) {
+        ids.push_back(message.id);
+    }
+    EXPECT_EQ(ids, (std::vector<D3D12_MESSAGE_ID>{
+                       D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET,
+                       D3D12_MESSAGE_ID_COMMAND_LIST_PIPELINE_STATE_NOT_SET,
+                       D3D12_MESSAGE_ID_COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET,
+                       D3D12_MESSAGE_ID_PRIMITIVE_TOPOLOGY_MISMATCH_PIPELINE_STATE}));
+    ASSERT_EQ(messages.size(), 4u);
+    EXPECT_EQ(messages[2].description.rfind("ID3D12CommandList::DrawInstanced: Root Parameter "
+                                            "Index [0] is not set.",
+                                            0),
+              0u)
+        << messages[2].description;
+    pipeline->Release();
+}
+
+// Direct3D 12 always tests the scissor: a viewport without a rectangle draws
+// nothing, and the debug layer warns.
+TEST_F(DebugDrawTest, WithoutAScissorRectangleNothingIsDrawn) {
+    ID3D12PipelineState* pipeline = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    const float blue[4] = {0, 0, 1, 1};
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    for (bool scissored : {false, true}) {
+        list->ClearRenderTargetView(rtv, blue, 0, nullptr);
+        RecordSetup(pipeline, rootSignature);
+        if (!scissored) {
+            list->RSSetScissorRects(0, nullptr);
+        }
+        BindBothTablesFromOneHeap();
+        std::vector<DebugMessage> messages = DrawAndTake();
+        EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_DRAW_EMPTY_SCISSOR_RECTANGLE),
+                  scissored ? 0u : 1u);
+        std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_EQ(pixels.size(), 16u * 16u * 4u);
+        // The shader reads an all-zero texture: a drawn pixel is 0.
+        EXPECT_EQ(PixelAt(pixels, 16, 8, 8), scissored ? 0u : 0xFFFF0000u);
+    }
+    pipeline->Release();
 }
 
 } // namespace

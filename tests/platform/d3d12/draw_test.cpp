@@ -267,6 +267,47 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     EXPECT_FLOAT_EQ(depthAt(51, 37), 1.0f) << "the culled one did not";
 }
 
+// A pixel shader that failed to compile reaches the pipeline as empty
+// bytecode: Windows then writes depth and leaves every colour target alone.
+TEST_F(DrawTest, AnEmptyPixelShaderWritesDepthButNoColour) {
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+    AddDepthBuffer(desc);
+    desc.PS = {ps->GetBufferPointer(), 0};
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> color{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                             D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                             D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
+                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
+    ASSERT_TRUE(color && depth && rtvHeap && dsvHeap);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(color, nullptr, rtv);
+    device->CreateDepthStencilView(depth, nullptr, dsv);
+
+    const float blue[4] = {0.0f, 0.0f, 1.0f, 1.0f};
+    list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
+    list->ClearRenderTargetView(rtv, blue, 0, nullptr);
+    list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
+    const float params[20] = {1.0f, 0.0f, 0.0f, 1.0f}; // red, were it drawn
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    list->DrawInstanced(6, 1, 0, 0);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> pixels = ReadBack(color, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFFFF0000u) << "inside the triangle: still blue";
+    std::vector<uint8_t> texels = ReadBack(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    float written = 0.0f;
+    std::memcpy(&written, texels.data() + (37 * 64 + 13) * 4, 4);
+    EXPECT_FLOAT_EQ(written, 0.5f) << "the triangle's depth was written";
+}
+
 TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     // A demo shader that no longer compiles fails here, with the compiler's words.
     const std::string path = std::string(BRENNWICK_SOURCE_DIR) + "/shaders/normal.hlsl";
@@ -337,8 +378,10 @@ TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
     };
     auto draw = [&] {
         D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
+        D3D12_RECT scissor{0, 0, 64, 64};
         D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
         list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
         list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
         list->SetGraphicsRootSignature(rootSignature);
         list->SetPipelineState(pipeline);

@@ -167,12 +167,16 @@ TEST_F(GpuTest, ReleasingEverythingBringsLiveObjectsBack) {
     ASSERT_EQ(list->Close(), S_OK);
     ID3D12CommandList* lists[] = {list};
     queue->ExecuteCommandLists(1, lists);
-    // Released while the GPU may still be using it: the stand-in keeps the
-    // Vulkan objects until the work is done.
+    // Released while the GPU may still be using it: the debug layer says so,
+    // and the stand-in keeps the Vulkan objects until the work is done.
     texture.Reset();
     rtv.heap->Release();
     EXPECT_EQ(platform_testing::LiveObjects(), withFixture);
     WaitForQueue();
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device),
+                            D3D12_MESSAGE_ID_OBJECT_DELETED_WHILE_STILL_IN_USE),
+              1u);
+    platform_testing::AcknowledgeD3D12Errors();
     // TearDown checks that the device goes and the count returns to the start.
 }
 

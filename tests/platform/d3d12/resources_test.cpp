@@ -126,6 +126,8 @@ TEST_F(GpuTest, DefaultHeapResourcesCannotBeMapped) {
     void* mapped = nullptr;
     EXPECT_EQ(buffer->Map(0, nullptr, &mapped), E_INVALIDARG);
     EXPECT_EQ(mapped, nullptr);
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device), D3D12_MESSAGE_ID_MAP_INVALIDHEAP), 1u);
+    platform_testing::AcknowledgeD3D12Errors();
 }
 
 TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
@@ -173,7 +175,12 @@ TEST_F(GpuTest, CopiesOutsideABufferAreRejectedAtRecording) {
     ComPtr<ID3D12Resource> other{
         MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, 256, D3D12_RESOURCE_STATE_COMMON)};
     list->CopyBufferRegion(other, 0, small, 200, 100);
+    list->CopyBufferRegion(other, 200, small, 0, 100);
     EXPECT_EQ(list->Close(), E_FAIL);
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COPYBUFFERREGION_SRCRANGEOUTOFBOUNDS), 1u);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COPYBUFFERREGION_DSTRANGEOUTOFBOUNDS), 1u);
+    platform_testing::AcknowledgeD3D12Errors();
 }
 
 TEST_F(GpuTest, OnlyShaderVisibleHeapsHaveAGpuStart) {

@@ -57,6 +57,32 @@ TEST_F(MessagesTest, WindowsMessagesPrintInTheDebugLayersFormatAndAreStored) {
     standin::ForgetObject(&resource);
 }
 
+TEST_F(MessagesTest, WindowsMessagesTakeTheirWordsFromTheList) {
+    int resource = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(standin::ReportWindows(COPYBUFFERREGION_DSTRANGEOUTOFBOUNDS, &resource,
+                                       "ID3D12CommandList::CopyBufferRegion", 200ull, 300ull, "R",
+                                       256ull));
+    // A second wording of a message is the same message: said once per object.
+    EXPECT_TRUE(standin::ReportWindows(CLEARRENDERTARGETVIEW_NO_CLEARVALUE, &resource, "M"));
+    EXPECT_FALSE(
+        standin::ReportWindows(CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE, &resource, "M"));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(LastDescription(), "M: The application did not pass any clear value to resource "
+                                 "creation. The ClearRenderTargetView operation is typically "
+                                 "slower as a result; but will still clear to the desired value.");
+    standin::StoredMessage first;
+    ASSERT_TRUE(standin::GetStoredMessage(0, &first));
+    EXPECT_EQ(first.description,
+              "ID3D12CommandList::CopyBufferRegion: Specified destination range (200 to 300) is "
+              "out of bounds: the destination resource (R) is 256 bytes.");
+    EXPECT_EQ(first.category, D3D12_MESSAGE_CATEGORY_RESOURCE_MANIPULATION);
+    standin::StoredMessage second;
+    ASSERT_TRUE(standin::GetStoredMessage(1, &second));
+    EXPECT_EQ(second.id, D3D12_MESSAGE_ID_CLEARRENDERTARGETVIEW_MISMATCHINGCLEARVALUE);
+    standin::ForgetObject(&resource);
+}
+
 TEST_F(MessagesTest, OncePerObjectAndMessageUntilTheObjectIsForgotten) {
     int first = 0, second = 0;
     auto report = [](const void* object) {

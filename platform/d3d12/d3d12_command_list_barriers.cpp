@@ -1,0 +1,101 @@
+// ResourceBarrier: transitions recorded for the translator and the
+// validation layer, after the debug layer's checks of each one.
+#include "d3d12_command_list.h"
+
+#include "d3d12_resource.h"
+#include "debug_text.h"
+#include "resource_state_rules.h"
+
+#include <debug_messages.h>
+
+namespace d3d12_standin {
+namespace {
+
+constexpr const char* kMethod = "ID3D12CommandList::ResourceBarrier";
+
+uint32_t SubresourceCount(const ResourceTrack& track) {
+    return uint32_t(track.states.size());
+}
+
+} // namespace
+
+bool D3D12GraphicsCommandList::CheckTransition(const D3D12_RESOURCE_TRANSITION_BARRIER& transition,
+                                               UINT flags, const D3D12Resource& resource) {
+    using namespace standin::messages;
+    const ResourceTrack& track = *resource.Track();
+    const std::string name = ResourceText(track);
+    if (transition.Subresource != D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES &&
+        transition.Subresource >= SubresourceCount(track)) {
+        standin::ReportWindows(RESOURCE_BARRIER_INVALID_SUBRESOURCE, track.object, kMethod,
+                               transition.Subresource, name.c_str(), SubresourceCount(track));
+        return false;
+    }
+    for (D3D12_RESOURCE_STATES state : {transition.StateBefore, transition.StateAfter}) {
+        if (!IsValidStateCombination(state)) {
+            standin::ReportWindows(RESOURCE_BARRIER_INVALID_COMBINATION, track.object, kMethod,
+                                   StateText(state).c_str(), name.c_str());
+            return false;
+        }
+        if (const char* flag = MissingFlagFor(track.desc, state)) {
+            standin::ReportWindows(RESOURCE_BARRIER_MISSING_BIND_FLAGS, track.object, kMethod,
+                                   name.c_str(), StateText(state).c_str(), flag);
+            return false;
+        }
+    }
+    if (transition.StateBefore == transition.StateAfter) {
+        standin::ReportWindows(RESOURCE_BARRIER_MATCHING_STATES, track.object, kMethod);
+        return false;
+    }
+    return CheckSplitBarrier(transition, flags, resource);
+}
+
+// A split barrier's END_ONLY half needs its BEGIN_ONLY half earlier in the list.
+bool D3D12GraphicsCommandList::CheckSplitBarrier(
+    const D3D12_RESOURCE_TRANSITION_BARRIER& transition, UINT flags,
+    const D3D12Resource& resource) {
+    const void* object = resource.Track()->object;
+    std::pair<const void*, UINT> key{object, transition.Subresource};
+    if ((flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
+        splitBegun_.insert(key);
+    } else if ((flags & D3D12_RESOURCE_BARRIER_FLAG_END_ONLY) != 0 && splitBegun_.erase(key) == 0) {
+        standin::ReportWindows(standin::messages::RESOURCE_BARRIER_UNMATCHED_END, object, kMethod,
+                               ResourceText(*resource.Track()).c_str(), transition.Subresource);
+    }
+    return true;
+}
+
+void STDMETHODCALLTYPE
+D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
+    if (!Recording("ResourceBarrier")) {
+        return;
+    }
+    if (count > 0 && barriers == nullptr) {
+        Fail("ResourceBarrier", "no barrier array");
+        return;
+    }
+    CmdBarriers command;
+    for (UINT i = 0; i < count; ++i) {
+        const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
+        if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
+            command.transitions.push_back({nullptr, D3D12_RESOURCE_STATE_COMMON,
+                                           D3D12_RESOURCE_STATE_COMMON, nullptr, kAllSubresources});
+            continue;
+        }
+        const D3D12_RESOURCE_TRANSITION_BARRIER& transition = barrier.Transition;
+        D3D12Resource* resource = D3D12Resource::FromInterface(transition.pResource);
+        if (resource == nullptr) {
+            Fail("ResourceBarrier", "a transition names no stand-in resource");
+            return;
+        }
+        if ((debugLayer_ && !CheckTransition(transition, barrier.Flags, *resource)) ||
+            (barrier.Flags & D3D12_RESOURCE_BARRIER_FLAG_BEGIN_ONLY) != 0) {
+            continue; // dropped; a split barrier takes effect at its END_ONLY half
+        }
+        command.transitions.push_back({resource->Image(), transition.StateBefore,
+                                       transition.StateAfter, resource->Track(),
+                                       transition.Subresource});
+    }
+    commands_.push_back(std::move(command));
+}
+
+} // namespace d3d12_standin

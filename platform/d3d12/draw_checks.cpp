@@ -1,0 +1,100 @@
+#include "draw_checks.h"
+
+#include "debug_text.h"
+
+#include <debug_messages.h>
+
+namespace d3d12_standin {
+namespace {
+
+using namespace standin::messages;
+
+constexpr const char* kDraw = "ID3D12CommandList::DrawInstanced";
+
+D3D12_PRIMITIVE_TOPOLOGY_TYPE TypeOf(D3D12_PRIMITIVE_TOPOLOGY topology) {
+    switch (topology) {
+    case D3D_PRIMITIVE_TOPOLOGY_POINTLIST:
+        return D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT;
+    case D3D_PRIMITIVE_TOPOLOGY_LINELIST:
+    case D3D_PRIMITIVE_TOPOLOGY_LINESTRIP:
+    case D3D_PRIMITIVE_TOPOLOGY_LINELIST_ADJ:
+    case D3D_PRIMITIVE_TOPOLOGY_LINESTRIP_ADJ:
+        return D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE;
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST:
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLESTRIP:
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST_ADJ:
+    case D3D_PRIMITIVE_TOPOLOGY_TRIANGLESTRIP_ADJ:
+        return D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    default:
+        return topology >= D3D_PRIMITIVE_TOPOLOGY_1_CONTROL_POINT_PATCHLIST &&
+                       topology <= D3D_PRIMITIVE_TOPOLOGY_32_CONTROL_POINT_PATCHLIST
+                   ? D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH
+                   : D3D12_PRIMITIVE_TOPOLOGY_TYPE_UNDEFINED;
+    }
+}
+
+// Tables holding constant buffers or unordered-access views must be set
+// before a draw, whether the shaders read them or not.
+bool MustBeSet(const RootParameterLayout& parameter) {
+    if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+        return false;
+    }
+    for (const TableBinding& binding : parameter.bindings) {
+        if (binding.type == VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER ||
+            binding.type == VK_DESCRIPTOR_TYPE_STORAGE_BUFFER ||
+            binding.type == VK_DESCRIPTOR_TYPE_STORAGE_IMAGE ||
+            binding.type == VK_DESCRIPTOR_TYPE_STORAGE_TEXEL_BUFFER) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CheckTables(const RecordedDrawState& state, const void* list) {
+    const std::vector<RootParameterLayout>& parameters = state.rootSignature->parameters;
+    for (uint32_t i = 0; i < parameters.size() && i < state.tablesSet.size(); ++i) {
+        if (!state.tablesSet[i] && MustBeSet(parameters[i])) {
+            standin::ReportWindows(
+                COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET, list, kDraw, i,
+                ObjectText(state.rootSignatureObject, "", "ID3D12RootSignature").c_str());
+        }
+    }
+}
+
+void CheckTopology(const RecordedDrawState& state, const void* list) {
+    D3D12_PRIMITIVE_TOPOLOGY_TYPE type = TypeOf(state.topology);
+    if (state.topology != D3D_PRIMITIVE_TOPOLOGY_UNDEFINED &&
+        type != state.pipeline->topologyType) {
+        standin::ReportWindows(PRIMITIVE_TOPOLOGY_MISMATCH_PIPELINE_STATE, list, kDraw,
+                               TopologyName(state.topology),
+                               TopologyTypeName(state.pipeline->topologyType),
+                               ObjectText(state.pipelineObject, "", "ID3D12PipelineState").c_str());
+    }
+}
+
+} // namespace
+
+bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport) {
+    return viewport >= scissors.size() || scissors[viewport].right <= scissors[viewport].left ||
+           scissors[viewport].bottom <= scissors[viewport].top;
+}
+
+void CheckDrawState(const RecordedDrawState& state, const void* list) {
+    if (state.rootSignature == nullptr) {
+        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET, list, kDraw);
+    } else {
+        CheckTables(state, list);
+    }
+    if (state.pipeline == nullptr) {
+        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, kDraw);
+    } else {
+        CheckTopology(state, list);
+    }
+    for (uint32_t i = 0; i < state.viewports; ++i) {
+        if (ScissorIsEmpty(state.scissors, i)) {
+            standin::ReportWindows(DRAW_EMPTY_SCISSOR_RECTANGLE, list, kDraw, i);
+        }
+    }
+}
+
+} // namespace d3d12_standin

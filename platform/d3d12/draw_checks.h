@@ -1,0 +1,34 @@
+// The debug layer's checks of a draw as DrawInstanced records it: the state
+// set on the list so far, and what the draw lacks of it.
+#pragma once
+
+#include "pipeline_object.h"
+
+#include <bitset>
+#include <memory>
+#include <vector>
+
+namespace d3d12_standin {
+
+struct RecordedDrawState {
+    const void* rootSignatureObject = nullptr; // the ID3D12RootSignature
+    std::shared_ptr<RootSignatureLayout> rootSignature;
+    const void* pipelineObject = nullptr; // the ID3D12PipelineState
+    std::shared_ptr<PipelineObject> pipeline;
+    D3D12_PRIMITIVE_TOPOLOGY topology = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
+    uint32_t viewports = 0;
+    std::vector<D3D12_RECT> scissors;
+    std::bitset<64> tablesSet; // by root parameter
+};
+
+// Reports, as the debug layer does, a draw with no root signature or
+// pipeline state, a CBV or UAV table never set, a topology of another type
+// than the pipeline's, and viewports without a scissor rectangle. `list`
+// (the ID3D12GraphicsCommandList) keys the reports.
+void CheckDrawState(const RecordedDrawState& state, const void* list);
+
+// Whether a draw with `state` writes anything: Direct3D 12 always tests the
+// scissor, so a viewport without a non-empty rectangle draws nothing.
+bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport);
+
+} // namespace d3d12_standin
