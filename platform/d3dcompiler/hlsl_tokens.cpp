@@ -101,6 +101,29 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
     return tokens;
 }
 
+bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text) {
+    return at < tokens.size() && tokens[at].text == text;
+}
+
+size_t ClosingBracket(const std::vector<HlslToken>& tokens, size_t open) {
+    const std::string& opener = tokens[open].text;
+    const char* closer = opener == "(" ? ")" : opener == "[" ? "]" : opener == "<" ? ">" : "}";
+    size_t depth = 0;
+    for (size_t at = open; at < tokens.size(); ++at) {
+        if (tokens[at].text == opener) {
+            ++depth;
+        } else if (tokens[at].text == closer && --depth == 0) {
+            return at;
+        }
+    }
+    return tokens.size();
+}
+
+bool Adjacent(const HlslToken& token, const HlslToken& next) {
+    return token.file == next.file && token.line == next.line &&
+           token.column + token.text.size() == next.column;
+}
+
 std::string StringLiteralValue(const std::string& token) {
     std::string value;
     size_t end =
