@@ -1,5 +1,6 @@
 #include "return_paths.h"
 #include "constant_expressions.h"
+#include "function_scan.h"
 
 #include <algorithm>
 
@@ -84,53 +85,20 @@ bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next)
     return word == "return" || word == "discard";
 }
 
-// At global scope, "type name ( ... ) [: semantic] {": the function's name
-// index and its body's opening brace, for types other than void.
-bool FindFunction(const Tokens& tokens, size_t open, size_t* name, size_t* body) {
-    if (open < 2 || tokens[open - 1].kind != HlslToken::Kind::Identifier ||
-        tokens[open - 2].kind != HlslToken::Kind::Identifier || tokens[open - 2].text == "void" ||
-        tokens[open - 1].text == "register" || tokens[open - 1].text == "packoffset") {
-        return false;
-    }
-    size_t after = ClosingBracket(tokens, open) + 1;
-    if (Is(tokens, after, ":") && after + 1 < tokens.size()) {
-        after += 2;
-    }
-    if (!Is(tokens, after, "{")) {
-        return false;
-    }
-    *name = open - 1;
-    *body = after;
-    return true;
-}
-
 } // namespace
 
 bool CheckReturnPaths(const std::vector<HlslToken>& tokens, std::string* errors) {
     bool ok = true;
-    size_t depth = 0;
-    for (size_t at = 0; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        size_t name = 0;
-        size_t body = 0;
-        if (depth == 0 && text == "(" && FindFunction(tokens, at, &name, &body)) {
-            size_t close = ClosingBracket(tokens, body);
-            if (!BlockReturns(tokens, body + 1, close)) {
-                *errors +=
-                    SourceError(tokens[name],
-                                "'" + tokens[name].text + "': Not all control paths return a value",
-                                "X3507") +
-                    "\n";
-                ok = false;
-            }
-            at = close;
+    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        const HlslToken& name = tokens[function.name];
+        if (tokens[function.name - 1].text == "void" ||
+            BlockReturns(tokens, function.body + 1, function.end)) {
             continue;
         }
-        if (text == "{") {
-            ++depth;
-        } else if (text == "}" && depth > 0) {
-            --depth;
-        }
+        *errors += SourceError(name, "'" + name.text + "': Not all control paths return a value",
+                               "X3507") +
+                   "\n";
+        ok = false;
     }
     return ok;
 }

@@ -1,4 +1,5 @@
 #include "source_checks.h"
+#include "declaration_checks.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -188,6 +189,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
             CheckSemantic(tokens, at, target, errors);
         }
     }
+    CheckDeclarations(tokens, errors);
     return errors->empty();
 }
 
