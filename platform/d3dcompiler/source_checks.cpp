@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "declaration_checks.h"
+#include "register_checks.h"
 #include "statement_checks.h"
 
 #include <cctype>
@@ -190,6 +191,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
             CheckSemantic(tokens, at, target, errors);
         }
     }
+    CheckRegisterBindings(tokens, errors);
     CheckDeclarations(tokens, errors);
     CheckStatements(tokens, errors);
     return errors->empty();
