@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "declaration_checks.h"
+#include "packoffset_checks.h"
 #include "register_checks.h"
 #include "statement_checks.h"
 
@@ -192,6 +193,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
         }
     }
     CheckRegisterBindings(tokens, errors);
+    CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, errors);
     CheckStatements(tokens, errors);
     return errors->empty();

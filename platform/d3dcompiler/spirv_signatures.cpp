@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <strings.h>
 
@@ -65,7 +66,10 @@ void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* ind
         --digits;
     }
     *name = semantic.substr(0, digits);
-    *index = digits < semantic.size() ? uint32_t(std::stoul(semantic.substr(digits))) : 0;
+    *index =
+        digits < semantic.size()
+            ? uint32_t(std::min(std::strtoul(semantic.c_str() + digits, nullptr, 10), 0xFFFFFFFFul))
+            : 0;
 }
 
 bool IsGoogleExtension(const std::string& name) {
