@@ -1,5 +1,6 @@
 #include "constant_expressions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <map>
@@ -54,27 +55,19 @@ public:
     }
 
 private:
-    // The operator of `level` at the cursor, or "".
+    // The operator of `level` at the cursor, or "". Two adjacent punctuation
+    // tokens make one operator when together they spell one ("<<", "<=").
     std::string OperatorAt(size_t level) const {
         if (at_ >= end_ || tokens_[at_].kind != HlslToken::Kind::Punctuation) {
             return "";
         }
-        std::string two = tokens_[at_].text;
-        if (at_ + 1 < end_ && Adjacent(tokens_[at_], tokens_[at_ + 1])) {
-            two += tokens_[at_ + 1].text;
+        std::string op = tokens_[at_].text;
+        if (at_ + 1 < end_ && Adjacent(tokens_[at_], tokens_[at_ + 1]) &&
+            kOperations.count(op + tokens_[at_ + 1].text) != 0) {
+            op += tokens_[at_ + 1].text;
         }
-        for (const std::string& op : kLevels[level]) {
-            if (op.size() == 2 && two == op) {
-                return op;
-            }
-        }
-        for (const std::string& op : kLevels[level]) {
-            // A single '<' must not be the start of "<<" or "<=".
-            if (op.size() == 1 && tokens_[at_].text == op && two.size() == 1) {
-                return op;
-            }
-        }
-        return "";
+        const std::vector<std::string>& ops = kLevels[level];
+        return std::find(ops.begin(), ops.end(), op) != ops.end() ? op : "";
     }
 
     std::optional<int64_t> Binary(size_t level) {

@@ -74,8 +74,8 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
             at = end;
             continue;
         }
-        HlslToken token{HlslToken::Kind::Punctuation, "", file, line,
-                        uint32_t(at - lineOffset + 1)};
+        HlslToken token{HlslToken::Kind::Punctuation,  "", file, line,
+                        uint32_t(at - lineOffset + 1), at};
         size_t end = at + 1;
         if (IsIdentifierStart(c)) {
             token.kind = HlslToken::Kind::Identifier;

@@ -16,6 +16,14 @@ struct HlslToken {
     std::string file;
     uint32_t line;
     uint32_t column = 1; // in the preprocessed line
+    size_t offset = 0;   // in the text tokenized
+};
+
+// A replacement of `length` characters at `offset` of a tokenized text.
+struct TextEdit {
+    size_t offset;
+    size_t length;
+    std::string text;
 };
 
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
