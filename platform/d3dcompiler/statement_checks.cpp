@@ -90,9 +90,9 @@ size_t LeftOperandBegin(const Tokens& tokens, size_t begin, size_t at) {
         return at;
     }
     const HlslToken& before = tokens[first - 1];
-    const bool extended = before.kind == HlslToken::Kind::Identifier || before.text == ")" ||
-                          before.text == "]" || before.text == "*" || before.text == "/" ||
-                          before.text == "%" || before.text == ".";
+    const bool extended = (before.kind == HlslToken::Kind::Identifier && before.text != "return") ||
+                          before.text == ")" || before.text == "]" || before.text == "*" ||
+                          before.text == "/" || before.text == "%" || before.text == ".";
     return extended ? at : first;
 }
 
