@@ -1,5 +1,6 @@
 #include "declaration_checks.h"
 #include "function_scan.h"
+#include "register_checks.h"
 
 #include <algorithm>
 #include <set>
@@ -134,8 +135,10 @@ bool HasModifier(const Tokens& tokens, size_t from, size_t type, const char* wor
 // Variables declared in [begin, end), at the positions `judged` (all when
 // empty): a local const needs an initial value, and an array whose size is
 // left out takes it from its initialiser.
+// From shader model 5.1 a resource array may leave its size open (bound to a
+// descriptor range of any length).
 void CheckVariables(const Tokens& tokens, size_t begin, size_t end, bool local,
-                    const std::vector<bool>& judged, std::string* errors) {
+                    bool unboundedResources, const std::vector<bool>& judged, std::string* errors) {
     for (size_t at = begin; at < end; ++at) {
         size_t type = 0;
         if ((!judged.empty() && !judged[at]) || !StartsDeclaration(tokens, at, &type)) {
@@ -144,7 +147,8 @@ void CheckVariables(const Tokens& tokens, size_t begin, size_t end, bool local,
         const bool constant = HasModifier(tokens, at, type, "const");
         for (const Declarator& declarator : ReadDeclarators(tokens, type, end)) {
             const HlslToken& name = tokens[declarator.name];
-            if (declarator.initialised) {
+            if (declarator.initialised ||
+                (unboundedResources && IsResourceType(tokens[type].text))) {
                 continue;
             }
             if (declarator.emptyDimension) {
@@ -180,19 +184,20 @@ void MarkRange(std::vector<bool>* marks, size_t first, size_t last) {
 
 } // namespace
 
-void CheckDeclarations(const Tokens& tokens, std::string* errors) {
+void CheckDeclarations(const Tokens& tokens, const ShaderTarget& target, std::string* errors) {
+    const bool unbounded = target.major > 5 || target.minor >= 1;
     CheckModifierRuns(tokens, errors);
     CheckTypedefs(tokens, errors);
     std::vector<bool> global(tokens.size(), true);
     for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
         CheckParameterUsages(tokens, function, errors);
-        CheckVariables(tokens, function.body + 1, function.end, true, {}, errors);
+        CheckVariables(tokens, function.body + 1, function.end, true, unbounded, {}, errors);
         MarkRange(&global, function.parameters, function.end);
     }
     for (const TypeBody& body : FindTypeBodies(tokens)) {
         MarkRange(&global, body.open, body.close);
     }
-    CheckVariables(tokens, 0, tokens.size(), false, global, errors);
+    CheckVariables(tokens, 0, tokens.size(), false, unbounded, global, errors);
 }
 
 } // namespace d3dcompiler_standin

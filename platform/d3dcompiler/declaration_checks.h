@@ -4,6 +4,7 @@
 #pragma once
 
 #include "hlsl_tokens.h"
+#include "shader_target.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 namespace d3dcompiler_standin {
 
 // Appends one "file(line,col): error X....: ..." line per problem to `errors`.
-void CheckDeclarations(const std::vector<HlslToken>& tokens, std::string* errors);
+void CheckDeclarations(const std::vector<HlslToken>& tokens, const ShaderTarget& target,
+                       std::string* errors);
 
 } // namespace d3dcompiler_standin

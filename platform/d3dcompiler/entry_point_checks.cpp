@@ -1,5 +1,6 @@
 #include "entry_point_checks.h"
 #include "function_scan.h"
+#include "register_checks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -46,29 +47,6 @@ std::set<std::string> NamesReached(const Tokens& tokens,
         }
     }
     return names;
-}
-
-bool IsResourceType(const std::string& type) {
-    static const char* kPrefixes[] = {"Texture",
-                                      "RWTexture",
-                                      "Buffer",
-                                      "RWBuffer",
-                                      "ByteAddressBuffer",
-                                      "RWByteAddressBuffer",
-                                      "StructuredBuffer",
-                                      "RWStructuredBuffer",
-                                      "AppendStructuredBuffer",
-                                      "ConsumeStructuredBuffer",
-                                      "SamplerState",
-                                      "SamplerComparisonState",
-                                      "sampler",
-                                      "RasterizerOrdered"};
-    for (const char* prefix : kPrefixes) {
-        if (type.rfind(prefix, 0) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // A global resource bound with "register(t3)" or "register(t3, space1)".

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -19,6 +20,8 @@ struct NumericShape {
     uint32_t columns = 1;
     bool matrix = false;
 };
+
+constexpr uint32_t kMaxRegisters = 4096;
 
 // A decimal count as written; past a million it is no real register or size.
 uint32_t Count(const std::string& digits) {
@@ -143,6 +146,8 @@ std::vector<Member> ReadMembers(const Tokens& tokens, size_t open, size_t close,
                 // Only a literal count is read; other sizes leave the member unjudged.
                 const std::string& count = tokens[std::min(next + 1, close)].text;
                 member.elements = std::isdigit(uint8_t(count[0])) ? Count(count) : 0;
+                // Past a constant buffer's 4096 registers: refused for its size elsewhere.
+                member.elements = member.elements > kMaxRegisters ? 0 : member.elements;
             }
             bool placed = true;
             for (; next < close && tokens[next].text != "," && tokens[next].text != ";"; ++next) {
@@ -163,23 +168,25 @@ std::vector<Member> ReadMembers(const Tokens& tokens, size_t open, size_t close,
     return members;
 }
 
-// Two numeric members on the same components, whichever the matrix order.
-bool Overlap(const Member& a, const Member& b) {
-    if (!a.numeric || !b.numeric || a.elements == 0 || b.elements == 0) {
-        return false;
-    }
-    for (bool rowMajor : {false, true}) {
-        const bool aOrder = a.majorness != 0 ? a.majorness > 0 : rowMajor;
-        const bool bOrder = b.majorness != 0 ? b.majorness > 0 : rowMajor;
-        std::set<uint32_t> first = Footprint(a.shape, a.elements, a.start, aOrder);
-        std::set<uint32_t> second = Footprint(b.shape, b.elements, b.start, bOrder);
-        bool shared = std::any_of(second.begin(), second.end(),
-                                  [&](uint32_t c) { return first.count(c) != 0; });
-        if (!shared) {
-            return false;
+// For each member, the earlier members it shares a component with when
+// matrices without an order of their own are laid out `rowMajor`.
+std::vector<std::set<size_t>> Collisions(const std::vector<Member>& members, bool rowMajor) {
+    std::vector<std::set<size_t>> collisions(members.size());
+    std::map<uint32_t, size_t> owners; // component -> first member on it
+    for (size_t i = 0; i < members.size(); ++i) {
+        const Member& member = members[i];
+        if (!member.numeric || member.elements == 0) {
+            continue;
+        }
+        const bool order = member.majorness != 0 ? member.majorness > 0 : rowMajor;
+        for (uint32_t component : Footprint(member.shape, member.elements, member.start, order)) {
+            auto [owner, inserted] = owners.insert({component, i});
+            if (!inserted) {
+                collisions[i].insert(owner->second);
+            }
         }
     }
-    return true;
+    return collisions;
 }
 
 void CheckBuffer(const Tokens& tokens, const TypeBody& body, const std::set<std::string>& structs,
@@ -194,16 +201,20 @@ void CheckBuffer(const Tokens& tokens, const TypeBody& body, const std::set<std:
                "cannot mix packoffset elements with nonpackoffset elements in a cbuffer");
         return;
     }
-    for (size_t i = 0; packed != 0 && i < members.size(); ++i) {
-        for (size_t j = 0; j < i; ++j) {
-            if (Overlap(members[j], members[i])) {
-                *errors += SourceError(*members[i].offset,
-                                       "multiple variables found with the same user-specified "
-                                       "location",
-                                       "X4019") +
-                           "\n";
-                break;
-            }
+    if (packed == 0) {
+        return;
+    }
+    // Two members overlap when they do whichever order the matrices take.
+    const std::vector<std::set<size_t>> columns = Collisions(members, false);
+    const std::vector<std::set<size_t>> rows = Collisions(members, true);
+    for (size_t i = 0; i < members.size(); ++i) {
+        if (std::any_of(columns[i].begin(), columns[i].end(),
+                        [&](size_t j) { return rows[i].count(j) != 0; })) {
+            *errors += SourceError(*members[i].offset,
+                                   "multiple variables found with the same user-specified "
+                                   "location",
+                                   "X4019") +
+                       "\n";
         }
     }
 }

@@ -143,6 +143,10 @@ void CheckPair(const std::string& type, const Binding& first, const Binding& sec
 
 } // namespace
 
+bool IsResourceType(const std::string& type) {
+    return RuleFor(type) != nullptr && type != "cbuffer" && type != "tbuffer";
+}
+
 void CheckRegisterBindings(const Tokens& tokens, std::string* errors) {
     for (size_t at = 1; at + 2 < tokens.size(); ++at) {
         if (tokens[at].text != ":" || tokens[at + 1].text != "register" ||

@@ -10,6 +10,10 @@
 
 namespace d3dcompiler_standin {
 
+// Whether a declared type names a resource or sampler object (Texture2D,
+// RWBuffer, SamplerState, ...), which a t, u or s register binds.
+bool IsResourceType(const std::string& type);
+
 // Appends one "file(line,col): error X....: ..." line per problem to `errors`.
 void CheckRegisterBindings(const std::vector<HlslToken>& tokens, std::string* errors);
 

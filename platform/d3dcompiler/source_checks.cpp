@@ -194,7 +194,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     }
     CheckRegisterBindings(tokens, errors);
     CheckPackOffsets(tokens, errors);
-    CheckDeclarations(tokens, errors);
+    CheckDeclarations(tokens, target, errors);
     CheckStatements(tokens, errors);
     return errors->empty();
 }

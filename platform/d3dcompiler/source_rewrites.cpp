@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <regex>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -163,17 +164,26 @@ void BlankEffectSyntax(const std::string& source, const Tokens& tokens,
 }
 
 // The legacy upper-case names of the scalar, vector and matrix types, written
-// in place as the lower-case names of the same length.
-void LowercaseLegacyTypeNames(const Tokens& tokens, std::vector<TextEdit>* edits) {
+// in place as the lower-case names of the same length; a name the source
+// defines as a macro is its own.
+void LowercaseLegacyTypeNames(const std::string& source, const Tokens& tokens,
+                              std::vector<TextEdit>* edits) {
     static const char* kLegacyNames[] = {"FLOAT", "HALF",  "DOUBLE", "INT",
                                          "BOOL",  "DWORD", "VECTOR", "MATRIX"};
+    std::map<std::string, bool> isMacro; // each legacy name the source holds
+    for (const HlslToken& token : tokens) {
+        if (!isMacro.count(token.text) &&
+            std::any_of(std::begin(kLegacyNames), std::end(kLegacyNames),
+                        [&](const char* name) { return token.text == name; })) {
+            isMacro[token.text] =
+                std::regex_search(source, std::regex("#[ \\t]*define[ \\t]+" + token.text + "\\b"));
+        }
+    }
     for (size_t at = 0; at < tokens.size(); ++at) {
         const std::string& text = tokens[at].text;
-        const bool member = at > 0 && tokens[at - 1].text == ".";
-        const bool assigned = IsToken(tokens, at + 1, "=");
-        if (member || assigned ||
-            std::none_of(std::begin(kLegacyNames), std::end(kLegacyNames),
-                         [&](const char* name) { return text == name; })) {
+        auto legacy = isMacro.find(text);
+        if (legacy == isMacro.end() || legacy->second || (at > 0 && tokens[at - 1].text == ".") ||
+            IsToken(tokens, at + 1, "=")) {
             continue;
         }
         std::string lower = text;
@@ -236,7 +246,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
     std::vector<TextEdit> edits;
     BlankEffectSyntax(source, tokens, &edits);
-    LowercaseLegacyTypeNames(tokens, &edits);
+    LowercaseLegacyTypeNames(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     if (edits.empty()) {
