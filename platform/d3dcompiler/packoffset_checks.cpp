@@ -92,10 +92,11 @@ bool ReadOffset(const Tokens& tokens, size_t open, Member* member, std::string* 
         return false;
     }
     const HlslToken& reg = tokens[open + 1];
-    std::string written = reg.text;
-    for (size_t at = open + 2; at < close; ++at) {
-        written += tokens[at].text;
+    const bool component = close == open + 4 && tokens[open + 2].text == ".";
+    if (close != open + 2 && !component) {
+        return false; // not a register and component: a syntax error for the front end
     }
+    const std::string written = reg.text + (component ? "." + tokens[open + 3].text : "");
     static const std::regex kOffset("[cC]([0-9]+)(\\.([xyzwrgba]))?");
     std::smatch match;
     if (!std::regex_match(written, match, kOffset)) {
@@ -103,13 +104,12 @@ bool ReadOffset(const Tokens& tokens, size_t open, Member* member, std::string* 
         return false;
     }
     static const std::string kLetters = "xyzwrgba";
-    const uint32_t component =
-        match[3].matched ? uint32_t(kLetters.find(match[3].str()[0]) % 4) : 0;
-    member->start = Count(match[1].str()) * 4 + component;
+    const uint32_t first = match[3].matched ? uint32_t(kLetters.find(match[3].str()[0]) % 4) : 0;
+    member->start = Count(match[1].str()) * 4 + first;
     member->offset = &reg;
     const bool crosses = member->numeric && !member->shape.matrix && member->elements == 1 &&
-                         component + member->shape.columns * member->shape.componentWidth > 4;
-    if (component != 0 && (crosses || !member->numeric)) {
+                         first + member->shape.columns * member->shape.componentWidth > 4;
+    if (first != 0 && (crosses || !member->numeric)) {
         Report(errors, reg, "register or offset bind " + written + " not valid");
         return false;
     }
