@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "declaration_checks.h"
+#include "overload_checks.h"
 #include "packoffset_checks.h"
 #include "register_checks.h"
 #include "statement_checks.h"
@@ -196,6 +197,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
     CheckStatements(tokens, errors);
+    CheckOverloadedCalls(tokens, errors);
     return errors->empty();
 }
 

@@ -468,6 +468,13 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
          "error X4019"},
         {WithShade("cbuffer C { float t : packoffset(c0.q); };\n", "return y + t;"),
          "register or offset bind c0.q not valid"},
+        // Overloads: an exact match wins; two candidates reached by dropping components tie.
+        {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
+                   "int2 v = 1; int w = 2; return y * G(v) * G(w);"),
+         nullptr},
+        {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
+                   "int4 v = 1; return y * G(v);"),
+         "error X3067: 'G': ambiguous function call"},
     };
     for (const Case& c : cases) {
         const std::string file = scratch.Write("rule.hlsl", c.source);
