@@ -13,6 +13,7 @@
 #include "shader_target.h"
 #include "source_checks.h"
 #include "source_files.h"
+#include "source_rewrites.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
 
@@ -161,7 +162,8 @@ public:
             *messages = "error: the HLSL compiler could not start";
             return false;
         }
-        const std::string source = SourceForGlslang(request_);
+        const std::string source =
+            RewriteForGlslang(SourceForGlslang(request_), request_.entryPoint);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {

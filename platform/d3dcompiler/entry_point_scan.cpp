@@ -1,4 +1,5 @@
 #include "entry_point_scan.h"
+#include "entry_point_checks.h"
 
 #include <strings.h>
 
@@ -69,6 +70,10 @@ bool JoinStringArguments(const std::vector<HlslToken>& tokens, const Attribute& 
 bool FindRootSignatureAttribute(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
                                 RootSignatureAttribute* found, std::string* error) {
     *found = {};
+    if (!CheckEntryPoint(tokens, entryPoint, error)) {
+        error->pop_back(); // the caller ends the message's line
+        return false;
+    }
     std::vector<Attribute> pending; // attributes since the last declaration ended
     int braces = 0;
     int parentheses = 0;

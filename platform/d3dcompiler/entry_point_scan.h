@@ -16,7 +16,8 @@ struct RootSignatureAttribute {
 };
 
 // False with a "file(line): error: ..." message when the attribute exists but
-// is malformed or given twice.
+// is malformed or given twice, or when the entry point fails CheckEntryPoint
+// (entry_point_checks.h), which is judged here, where the entry point is known.
 bool FindRootSignatureAttribute(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
                                 RootSignatureAttribute* attribute, std::string* error);
 

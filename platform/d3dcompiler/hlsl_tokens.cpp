@@ -74,8 +74,8 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
             at = end;
             continue;
         }
-        HlslToken token{HlslToken::Kind::Punctuation, "", file, line,
-                        uint32_t(at - lineOffset + 1)};
+        HlslToken token{HlslToken::Kind::Punctuation,  "", file, line,
+                        uint32_t(at - lineOffset + 1), at};
         size_t end = at + 1;
         if (IsIdentifierStart(c)) {
             token.kind = HlslToken::Kind::Identifier;
@@ -99,6 +99,29 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
         at = end;
     }
     return tokens;
+}
+
+bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text) {
+    return at < tokens.size() && tokens[at].text == text;
+}
+
+size_t ClosingBracket(const std::vector<HlslToken>& tokens, size_t open) {
+    const std::string& opener = tokens[open].text;
+    const char* closer = opener == "(" ? ")" : opener == "[" ? "]" : opener == "<" ? ">" : "}";
+    size_t depth = 0;
+    for (size_t at = open; at < tokens.size(); ++at) {
+        if (tokens[at].text == opener) {
+            ++depth;
+        } else if (tokens[at].text == closer && --depth == 0) {
+            return at;
+        }
+    }
+    return tokens.size();
+}
+
+bool Adjacent(const HlslToken& token, const HlslToken& next) {
+    return token.file == next.file && token.line == next.line &&
+           token.column + token.text.size() == next.column;
 }
 
 std::string StringLiteralValue(const std::string& token) {

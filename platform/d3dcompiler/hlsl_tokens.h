@@ -16,10 +16,27 @@ struct HlslToken {
     std::string file;
     uint32_t line;
     uint32_t column = 1; // in the preprocessed line
+    size_t offset = 0;   // in the text tokenized
+};
+
+// A replacement of `length` characters at `offset` of a tokenized text.
+struct TextEdit {
+    size_t offset;
+    size_t length;
+    std::string text;
 };
 
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
                                                 const std::string& mainFile);
+
+// Whether tokens[at] exists and reads `text`.
+bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text);
+
+// Index of the bracket closing the ( [ { or < at `open`, or tokens.size().
+size_t ClosingBracket(const std::vector<HlslToken>& tokens, size_t open);
+
+// Whether `next` follows `token` with no space between ("<" "<" of a shift).
+bool Adjacent(const HlslToken& token, const HlslToken& next);
 
 // The characters a string token stands for, escapes resolved.
 std::string StringLiteralValue(const std::string& token);

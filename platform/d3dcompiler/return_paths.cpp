@@ -1,4 +1,8 @@
 #include "return_paths.h"
+#include "constant_expressions.h"
+#include "function_scan.h"
+
+#include <algorithm>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -7,21 +11,6 @@ using Tokens = std::vector<HlslToken>;
 
 bool Is(const Tokens& tokens, size_t at, const char* text) {
     return at < tokens.size() && tokens[at].text == text;
-}
-
-// Index of the bracket closing the one at `open`, or tokens.size().
-size_t Closing(const Tokens& tokens, size_t open) {
-    const std::string& opener = tokens[open].text;
-    const char* closer = opener == "(" ? ")" : opener == "[" ? "]" : "}";
-    size_t depth = 0;
-    for (size_t at = open; at < tokens.size(); ++at) {
-        if (tokens[at].text == opener) {
-            ++depth;
-        } else if (tokens[at].text == closer && --depth == 0) {
-            return at;
-        }
-    }
-    return tokens.size();
 }
 
 // One statement from `at` (below `end`): sets `next` past it and returns
@@ -42,14 +31,32 @@ bool BlockReturns(const Tokens& tokens, size_t at, size_t end) {
 size_t SimpleStatementEnd(const Tokens& tokens, size_t at, size_t end) {
     while (at < end && !Is(tokens, at, ";")) {
         const std::string& text = tokens[at].text;
-        at = (text == "(" || text == "[" || text == "{") ? Closing(tokens, at) + 1 : at + 1;
+        at = (text == "(" || text == "[" || text == "{") ? ClosingBracket(tokens, at) + 1 : at + 1;
     }
     return at + 1;
 }
 
+// "if (c) s1 [else s2]": a constant condition is folded, as the compiler
+// does before it judges the paths, so only the branch it keeps counts.
+bool IfReturns(const Tokens& tokens, size_t at, size_t end, size_t* next) {
+    const size_t close = ClosingBracket(tokens, at + 1);
+    const std::optional<int64_t> condition = EvaluateIntegerConstant(tokens, at + 2, close);
+    size_t thenNext = 0;
+    const bool thenReturns = StatementReturns(tokens, close + 1, end, &thenNext);
+    *next = thenNext;
+    bool elseReturns = false;
+    if (Is(tokens, thenNext, "else")) {
+        elseReturns = StatementReturns(tokens, thenNext + 1, end, next);
+    }
+    if (condition) {
+        return *condition != 0 ? thenReturns : elseReturns;
+    }
+    return thenReturns && elseReturns;
+}
+
 bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next) {
     while (Is(tokens, at, "[")) { // [branch], [unroll(4)] and other attributes
-        at = Closing(tokens, at) + 1;
+        at = ClosingBracket(tokens, at) + 1;
     }
     if (at >= end) {
         *next = end;
@@ -57,22 +64,15 @@ bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next)
     }
     const std::string& word = tokens[at].text;
     if (word == "{") {
-        size_t close = std::min(Closing(tokens, at), end);
+        size_t close = std::min(ClosingBracket(tokens, at), end);
         *next = close + 1;
         return BlockReturns(tokens, at + 1, close);
     }
     if (word == "if" && Is(tokens, at + 1, "(")) {
-        size_t thenNext = 0;
-        bool thenReturns = StatementReturns(tokens, Closing(tokens, at + 1) + 1, end, &thenNext);
-        *next = thenNext;
-        if (!Is(tokens, thenNext, "else")) {
-            return false;
-        }
-        bool elseReturns = StatementReturns(tokens, thenNext + 1, end, next);
-        return thenReturns && elseReturns;
+        return IfReturns(tokens, at, end, next);
     }
     if (word == "for" || word == "while" || word == "switch") {
-        size_t close = Closing(tokens, at + 1);
+        size_t close = ClosingBracket(tokens, at + 1);
         StatementReturns(tokens, close + 1, end, next);
         return true; // not judged
     }
@@ -85,53 +85,20 @@ bool StatementReturns(const Tokens& tokens, size_t at, size_t end, size_t* next)
     return word == "return" || word == "discard";
 }
 
-// At global scope, "type name ( ... ) [: semantic] {": the function's name
-// index and its body's opening brace, for types other than void.
-bool FindFunction(const Tokens& tokens, size_t open, size_t* name, size_t* body) {
-    if (open < 2 || tokens[open - 1].kind != HlslToken::Kind::Identifier ||
-        tokens[open - 2].kind != HlslToken::Kind::Identifier || tokens[open - 2].text == "void" ||
-        tokens[open - 1].text == "register" || tokens[open - 1].text == "packoffset") {
-        return false;
-    }
-    size_t after = Closing(tokens, open) + 1;
-    if (Is(tokens, after, ":") && after + 1 < tokens.size()) {
-        after += 2;
-    }
-    if (!Is(tokens, after, "{")) {
-        return false;
-    }
-    *name = open - 1;
-    *body = after;
-    return true;
-}
-
 } // namespace
 
 bool CheckReturnPaths(const std::vector<HlslToken>& tokens, std::string* errors) {
     bool ok = true;
-    size_t depth = 0;
-    for (size_t at = 0; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        size_t name = 0;
-        size_t body = 0;
-        if (depth == 0 && text == "(" && FindFunction(tokens, at, &name, &body)) {
-            size_t close = Closing(tokens, body);
-            if (!BlockReturns(tokens, body + 1, close)) {
-                *errors +=
-                    SourceError(tokens[name],
-                                "'" + tokens[name].text + "': Not all control paths return a value",
-                                "X3507") +
-                    "\n";
-                ok = false;
-            }
-            at = close;
+    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        const HlslToken& name = tokens[function.name];
+        if (tokens[function.name - 1].text == "void" ||
+            BlockReturns(tokens, function.body + 1, function.end)) {
             continue;
         }
-        if (text == "{") {
-            ++depth;
-        } else if (text == "}" && depth > 0) {
-            --depth;
-        }
+        *errors += SourceError(name, "'" + name.text + "': Not all control paths return a value",
+                               "X3507") +
+                   "\n";
+        ok = false;
     }
     return ok;
 }

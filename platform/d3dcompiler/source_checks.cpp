@@ -1,4 +1,9 @@
 #include "source_checks.h"
+#include "declaration_checks.h"
+#include "overload_checks.h"
+#include "packoffset_checks.h"
+#include "register_checks.h"
+#include "statement_checks.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -188,6 +193,11 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
             CheckSemantic(tokens, at, target, errors);
         }
     }
+    CheckRegisterBindings(tokens, errors);
+    CheckPackOffsets(tokens, errors);
+    CheckDeclarations(tokens, target, errors);
+    CheckStatements(tokens, errors);
+    CheckOverloadedCalls(tokens, errors);
     return errors->empty();
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <strings.h>
 
@@ -18,6 +19,7 @@ using namespace dxbc::spirv;
 struct ScalarInfo {
     uint32_t componentType = D3D_REGISTER_COMPONENT_UNKNOWN;
     uint32_t components = 1;
+    uint32_t elements = 1; // an array takes one register per element
 };
 
 struct Variable {
@@ -36,6 +38,7 @@ struct EntryInterface {
     std::map<uint32_t, Variable> variables;
     std::map<uint32_t, ScalarInfo> types;
     std::map<uint32_t, uint32_t> pointees;
+    std::map<uint32_t, uint32_t> constants; // 32-bit integer constants, for array lengths
 };
 
 // System values by SPIR-V BuiltIn, with the spelling fxc writes.
@@ -65,7 +68,10 @@ void SplitSemantic(const std::string& semantic, std::string* name, uint32_t* ind
         --digits;
     }
     *name = semantic.substr(0, digits);
-    *index = digits < semantic.size() ? uint32_t(std::stoul(semantic.substr(digits))) : 0;
+    *index =
+        digits < semantic.size()
+            ? uint32_t(std::min(std::strtoul(semantic.c_str() + digits, nullptr, 10), 0xFFFFFFFFul))
+            : 0;
 }
 
 bool IsGoogleExtension(const std::string& name) {
@@ -104,6 +110,10 @@ void RecordType(uint32_t op, const uint32_t* w, EntryInterface* entry) {
         break;
     case OpTypeArray:
         types[w[1]] = types[w[2]];
+        types[w[1]].elements *= std::max<uint32_t>(entry->constants[w[3]], 1);
+        break;
+    case OpConstant:
+        entry->constants[w[2]] = w[3];
         break;
     case OpTypePointer:
         entry->pointees[w[1]] = w[3];
@@ -161,6 +171,18 @@ dxbc::SignatureElement ElementOf(const Variable& variable, const ScalarInfo& typ
     return element;
 }
 
+// glslang splits an array member of a struct into one variable per element,
+// named "s.b[1]", each with the member's semantic: element k is the semantic's
+// index plus k.
+uint32_t FlattenedElementIndex(const std::string& name) {
+    if (name.empty() || name.back() != ']') {
+        return 0;
+    }
+    const size_t open = name.rfind('[');
+    return open == std::string::npos ? 0
+                                     : uint32_t(std::strtoul(name.c_str() + open + 1, nullptr, 10));
+}
+
 // User values keep their locations; system values take the registers after
 // them, as fxc places them.
 void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
@@ -183,13 +205,19 @@ void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
             continue;
         }
         element.registerIndex = uint32_t(std::max<int64_t>(variable.location, 0));
-        nextSystemRegister[output] =
-            std::max(nextSystemRegister[output], element.registerIndex + 1);
         if (output && strcasecmp(element.semanticName.c_str(), "SV_Target") == 0) {
             element.semanticName = "SV_Target";
             element.systemValue = D3D_NAME_TARGET;
         }
-        (output ? signatures->outputs : signatures->inputs).push_back(element);
+        element.semanticIndex += FlattenedElementIndex(variable.name);
+        // "float4 t[2] : TEXCOORD3" is TEXCOORD3 and TEXCOORD4, in registers of their own.
+        const uint32_t elements = entry.types[entry.pointees[variable.pointerType]].elements;
+        for (uint32_t i = 0; i < elements; ++i) {
+            (output ? signatures->outputs : signatures->inputs).push_back(element);
+            ++element.semanticIndex;
+            ++element.registerIndex;
+        }
+        nextSystemRegister[output] = std::max(nextSystemRegister[output], element.registerIndex);
     }
     for (auto& [variable, element] : systemValues) {
         const bool output = variable->storage == kStorageOutput;

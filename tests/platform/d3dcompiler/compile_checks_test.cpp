@@ -303,6 +303,23 @@ TEST(CompileRefusals, WhatTheWindowsCompilerRejects) {
     EXPECT_EQ(result.hr, S_OK) << result.errors;
 }
 
+// The (descriptor set, binding) pairs of a module's resources.
+std::set<std::pair<uint32_t, uint32_t>> Bindings(const std::vector<uint32_t>& spirv) {
+    std::map<uint32_t, std::pair<uint32_t, uint32_t>> bindings; // id -> (set, binding)
+    EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
+        if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationDescriptorSet) {
+            bindings[spirv[at + 1]].first = spirv[at + 3];
+        } else if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationBinding) {
+            bindings[spirv[at + 1]].second = spirv[at + 3];
+        }
+    }));
+    std::set<std::pair<uint32_t, uint32_t>> found;
+    for (const auto& [id, binding] : bindings) {
+        found.insert(binding);
+    }
+    return found;
+}
+
 TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
     ScratchDirectory scratch("bindings");
     std::string file =
@@ -316,21 +333,19 @@ TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
                                    "}\n");
     CompileResult result = Compile(file, "PSMain", "ps_5_1");
     ASSERT_EQ(result.hr, S_OK) << result.errors;
-    std::vector<uint32_t> spirv = Spirv(result.code);
-    std::map<uint32_t, std::pair<uint32_t, uint32_t>> bindings; // id -> (set, binding)
-    EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
-        if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationDescriptorSet) {
-            bindings[spirv[at + 1]].first = spirv[at + 3];
-        } else if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationBinding) {
-            bindings[spirv[at + 1]].second = spirv[at + 3];
-        }
-    }));
-    std::set<std::pair<uint32_t, uint32_t>> found;
-    for (const auto& [id, binding] : bindings) {
-        found.insert(binding);
-    }
-    EXPECT_EQ(found, (std::set<std::pair<uint32_t, uint32_t>>{
-                         {2, 3}, {0, 256 + 5}, {1, 512 + 1}, {0, 768 + 2}}));
+    EXPECT_EQ(Bindings(Spirv(result.code)), (std::set<std::pair<uint32_t, uint32_t>>{
+                                                {2, 3}, {0, 256 + 5}, {1, 512 + 1}, {0, 768 + 2}}));
+
+    // An index inside register() adds to the register's number.
+    file = scratch.Write("indexed.hlsl", "Texture2D tex : register(t1[2]);\n"
+                                         "SamplerState samp : register(s[1 + 1]);\n"
+                                         "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                         "    return tex.Sample(samp, p.xy);\n"
+                                         "}\n");
+    result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    EXPECT_EQ(Bindings(Spirv(result.code)),
+              (std::set<std::pair<uint32_t, uint32_t>>{{0, 256 + 3}, {0, 512 + 2}}));
 }
 
 TEST(CompileSources, NonAsciiNamesAndByteOrderMarks) {
@@ -395,6 +410,169 @@ TEST(CompileSignatures, RenderTargetsKeepTheirIndices) {
     EXPECT_EQ(inputs[0].semanticIndex, 4u);
     EXPECT_EQ(inputs[1].semanticName, "SV_Position");
     EXPECT_EQ(inputs[1].systemValue, uint32_t(D3D_NAME_POSITION));
+}
+
+} // namespace
+
+namespace {
+
+// A source whose pixel shader compiles around `body` (statements of a
+// function returning float), with `globals` before it.
+std::string WithShade(const std::string& globals, const std::string& body) {
+    return globals + "float Shade(float y) {\n" + body +
+           "\n}\nfloat4 PSMain(float4 p : SV_Position) : SV_Target { return Shade(p.x); }\n";
+}
+
+TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
+    ScratchDirectory scratch("rules");
+    struct Case {
+        std::string source;
+        const char* expected; // nullptr: compiles
+    };
+    const Case cases[] = {
+        // Constant conditions are folded before the paths are judged.
+        {WithShade("", "if (1 > 2) { return y; } else if (true) { return 0.5; }"), nullptr},
+        {WithShade("", "if (2 > 1 && 0) { return y; }"), "error X3507"},
+        // Only integer constants divided by a constant zero are refused.
+        {WithShade("", "return y * 4 / 0 + 1.0 / 0 + 8 / (1 << 2);"), nullptr},
+        {WithShade("", "return (3 + 4) / (2 - 2);"), "division by zero"},
+        {WithShade("", "return -7 % 0;"), "division by zero"},
+        // Usages: each once; a local const has a value, a global one need not.
+        {WithShade("const float kScale;\nvoid Twice(in out float v) { v *= 2; }\n",
+                   "const float one = 1; Twice(y); return y * one;"),
+         nullptr},
+        {WithShade("void Twice(inout out float v) { v *= 2; }\n", "Twice(y); return y;"),
+         "error X3048"},
+        {WithShade("", "static const float k[2]; return y;"), "error X3012"},
+        // Loop attributes alone, or that agree.
+        {WithShade("", "float s = 0; [unroll(2)] for (int i = 0; i < 2; i++) s += y;\n"
+                       "[loop] while (s > 4) s -= 1; return s;"),
+         nullptr},
+        {WithShade("", "float s = 0; [Unroll] [FastOpt] for (int i = 0; i < 2; i++) s += y; "
+                       "return s;"),
+         "can't use fastopt and unroll attributes together"},
+        // Registers: profile-specific pairs are no conflict; the class must fit the type.
+        {WithShade("SamplerState s : register(ps, s0) : register(vs, s1);\n", "return y;"),
+         nullptr},
+        {WithShade("SamplerState s : register(t0);\nTexture2D t : register(s1);\n", "return y;"),
+         nullptr},
+        {WithShade("RWTexture2D<float4> u : register(t0);\n", "return y;"),
+         "UAV requires a 'u' register"},
+        {WithShade("tbuffer T : register(b0) { float4 v; };\n", "return y;"),
+         "expected 't' binding"},
+        // Packed members on separate components, in either matrix order.
+        {WithShade("cbuffer C { float2x4 m[2] : packoffset(c0); float t : packoffset(c4.x); "
+                   "float3 v : packoffset(c5.y); };\n",
+                   "return y + t + v.x + m[0][0][0];"),
+         nullptr},
+        {WithShade("cbuffer C { row_major float2x4 m : packoffset(c0); float t : packoffset(c1.w); "
+                   "};\n",
+                   "return y + t + m[0][0];"),
+         "error X4019"},
+        {WithShade("cbuffer C { float t : packoffset(c0.q); };\n", "return y + t;"),
+         "register or offset bind c0.q not valid"},
+        // Overloads: an exact match wins; two candidates reached by dropping components tie.
+        {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
+                   "int2 v = 1; int w = 2; return y * G(v) * G(w);"),
+         nullptr},
+        {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
+                   "int4 v = 1; return y * G(v);"),
+         "error X3067: 'G': ambiguous function call"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = scratch.Write("rule.hlsl", c.source);
+        CompileResult result = Compile(file, "PSMain", "ps_5_0");
+        if (c.expected == nullptr) {
+            EXPECT_EQ(result.hr, S_OK) << c.source << result.errors;
+            continue;
+        }
+        EXPECT_EQ(result.hr, E_FAIL) << c.source;
+        EXPECT_NE(result.errors.find(file + "("), std::string::npos) << result.errors;
+        EXPECT_NE(result.errors.find(c.expected), std::string::npos) << c.source << result.errors;
+    }
+}
+
+TEST(CompileRefusals, RegistersSharedOnlyByWhatTheEntryPointUses) {
+    ScratchDirectory scratch("shared");
+    const std::string file =
+        scratch.Write("shared.hlsl",
+                      "Texture2D a : register(t0);\n"
+                      "Texture2D b[2] : register(t1);\n"
+                      "Texture2D c : register(t2);\n"
+                      "SamplerState s : register(s0);\n"
+                      "float4 ReadC(float2 uv) { return c.Sample(s, uv); }\n"
+                      "float4 First(float4 p : SV_Position) : SV_Target { return a.Sample(s, p.xy) "
+                      "+ b[0].Sample(s, p.xy); }\n"
+                      "float4 Second(float4 p : SV_Position) : SV_Target { return b[1].Sample(s, "
+                      "p.xy) + ReadC(p.xy); }\n");
+    CompileResult first = Compile(file, "First", "ps_5_0");
+    EXPECT_EQ(first.hr, S_OK) << first.errors;
+    CompileResult second = Compile(file, "Second", "ps_5_0");
+    EXPECT_EQ(second.hr, E_FAIL);
+    EXPECT_NE(second.errors.find(file + "(3,"), std::string::npos) << second.errors;
+    EXPECT_NE(second.errors.find("overlapping register semantics not yet implemented 't2'"),
+              std::string::npos)
+        << second.errors;
+}
+
+TEST(CompileSources, EffectSyntaxAndLegacyNamesKeepTheirLines) {
+    ScratchDirectory scratch("effects");
+    const std::string file =
+        scratch.Write("effects.hlsl",
+                      "Texture2D t : register(t0) < string Name = \"t\"; > { Filter = LINEAR; };\n"
+                      "SamplerState s\n"
+                      "{\n"
+                      "    AddressU = Wrap;\n"
+                      "};\n"
+                      "static const FLOAT k < float Min = 0; > = 0.5;\n"
+                      "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                      "    return t.Sample(s, p.xy) * k * missingName;\n"
+                      "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find(file + "(8"), std::string::npos) << result.errors;
+    EXPECT_NE(result.errors.find("undeclared identifier 'missingName'"), std::string::npos)
+        << result.errors;
+    EXPECT_EQ(result.errors.find(file + "(1"), std::string::npos) << result.errors;
+}
+
+TEST(CompileSignatures, StructParameterSemanticsCascadeToTheMembers) {
+    ScratchDirectory scratch("cascade");
+    const std::string file = scratch.Write(
+        "cascade.hlsl", "struct Surface { float4 a; float2 b[2]; float c : COLOR; };\n"
+                        "float4 PSMain(float4 p : SV_Position, Surface s : TEXCOORD2) : SV_Target "
+                        "{ return s.a + s.b[0].x + s.b[1].y + s.c + p; }\n"
+                        "float4 Twice(Surface s : TEXCOORD0, Surface t : TEXCOORD4) : SV_Target "
+                        "{ return s.a + t.a; }\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    std::map<std::string, uint32_t> semantics; // "TEXCOORD3" -> register
+    for (const dxbc::SignatureElement& element :
+         Signature(result.code, dxbc::kInputSignatureChunk)) {
+        semantics[element.semanticName + std::to_string(element.semanticIndex)] =
+            element.registerIndex;
+    }
+    std::string found;
+    for (const auto& [semantic, reg] : semantics) {
+        found += semantic + " ";
+    }
+    for (const char* expected : {"TEXCOORD2", "TEXCOORD3", "TEXCOORD4", "COLOR0", "SV_Position0"}) {
+        EXPECT_EQ(semantics.count(expected), 1u) << expected << " among " << found;
+    }
+
+    // One struct under two semantics: which member takes which is not read here.
+    result = Compile(file, "Twice", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("is missing a semantic"), std::string::npos) << result.errors;
+}
+
+TEST(CompileSources, HugeSemanticIndexIsNoCrash) {
+    ScratchDirectory scratch("semantic");
+    const std::string file =
+        scratch.Write("index.hlsl", "float4 PSMain(float4 p : TEXCOORD99999999999999999999) : "
+                                    "SV_Target { return p; }\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_NE(result.hr, E_OUTOFMEMORY);
 }
 
 } // namespace
