@@ -153,8 +153,10 @@ std::string StringLiteralValue(const std::string& token) {
 }
 
 std::string SourceError(const HlslToken& at, const std::string& message, const std::string& code) {
-    return at.file + "(" + std::to_string(at.line) + "," + std::to_string(at.column) + "): error" +
-           (code.empty() ? "" : " " + code) + ": " + message;
+    // Windows' compiler gives the token's first and last columns.
+    const size_t last = at.column + (at.text.empty() ? 0 : at.text.size() - 1);
+    return at.file + "(" + std::to_string(at.line) + "," + std::to_string(at.column) + "-" +
+           std::to_string(last) + "): error" + (code.empty() ? "" : " " + code) + ": " + message;
 }
 
 } // namespace d3dcompiler_standin

@@ -41,7 +41,8 @@ bool Adjacent(const HlslToken& token, const HlslToken& next);
 // The characters a string token stands for, escapes resolved.
 std::string StringLiteralValue(const std::string& token);
 
-// "file(line,col): error: message", or with `code` "file(line,col): error X4567: message"
+// "file(line,first-last): error: message", or with `code`
+// "file(line,first-last): error X4567: message", the columns of the token `at`
 std::string SourceError(const HlslToken& at, const std::string& message,
                         const std::string& code = "");
 
