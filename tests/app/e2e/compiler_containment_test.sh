@@ -49,10 +49,22 @@ make_include_2000() {
     cat "$work/good.hlsl"
 }
 
-# Waits up to $1 seconds until the program has a child process: a compile.
+# Whether the program has a child process: a compile.
+has_child() {
+    local stat line fields
+    for stat in /proc/[0-9]*/stat; do
+        read -r line <"$stat" 2>/dev/null || continue
+        # After the parenthesised name: the state, then the parent's pid.
+        read -r -a fields <<<"${line##*) }"
+        [[ ${fields[1]} == "$pid" ]] && return 0
+    done
+    return 1
+}
+
+# Waits up to $1 seconds until the program has a child process.
 wait_for_compile() {
     for _ in $(seq 1 $(($1 * 10))); do
-        pgrep -P "$pid" >/dev/null && return 0
+        has_child && return 0
         running || return 1
         sleep 0.1
     done
