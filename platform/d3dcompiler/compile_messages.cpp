@@ -112,6 +112,15 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             line.find("compilation errors.") != std::string::npos) {
             continue;
         }
+        const std::string kLegalisation =
+            "shaderc: internal error: compilation succeeded but failed to optimize: ";
+        if (line.rfind(kLegalisation, 0) == 0) {
+            // SPIR-V that glslang made but cannot legalise: a form the
+            // translation does not cover. The lines after it dump SPIR-V.
+            out += mainFile + ": error: the HLSL compiler cannot translate this shader (" +
+                   line.substr(kLegalisation.size()) + ")\n";
+            break;
+        }
         if (line.find("Entry point not found") != std::string::npos) {
             out += mainFile + ": error X3501: '" + entryPoint + "': entrypoint not found\n";
             continue;
