@@ -3,6 +3,7 @@
 #include "function_scan.h"
 #include "hlsl_tokens.h"
 #include "semantic_cascade.h"
+#include "value_rewrites.h"
 
 #include <algorithm>
 #include <cctype>
@@ -249,6 +250,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
+    RewriteValueForms(tokens, &edits);
     if (edits.empty()) {
         return source;
     }

@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 4 5 6 7
 // group: values
-// stand-in: differ glslang folds a global const without initialiser to 0 instead of reading $Globals
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-syntax ("const": "the variable cannot be changed by the shader"; global variables are uniform unless static, and are set by the application)
 #include "probe_stages.hlsli"
 float4 first;

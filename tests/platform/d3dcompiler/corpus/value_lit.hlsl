@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 0.5 0.25 0
 // group: values
-// stand-in: differ glslang multiplies n.h by m for the specular term where Windows raises n.h to the power m
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-lit ("ambient = 1; diffuse = ((n • l) < 0) ? 0 : n • l; specular = ((n • l) < 0) || ((n • h) < 0) ? 0 : ((n • h) ^ m)")
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -1,0 +1,133 @@
+#include "value_rewrites.h"
+
+#include <map>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// lit() as Microsoft documents it; glslang multiplies n.h by m instead of
+// raising it to the power m. The `#line 1` keeps the file's own numbering.
+constexpr char kLit[] =
+    "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
+    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n#line 1\n";
+
+bool IsIdentifier(const Tokens& tokens, size_t at) {
+    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
+}
+
+// Brace depth before each token.
+std::vector<int> Depths(const Tokens& tokens) {
+    std::vector<int> depths(tokens.size());
+    int depth = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        depth -= tokens[i].text == "}";
+        depths[i] = depth;
+        depth += tokens[i].text == "{";
+    }
+    return depths;
+}
+
+// The tokens of the file-scope declaration holding `at`: from after the
+// previous ';', '{' or '}' to its ';'.
+std::pair<size_t, size_t> DeclarationAround(const Tokens& tokens, size_t at) {
+    size_t first = at;
+    while (first > 0 && tokens[first - 1].text != ";" && tokens[first - 1].text != "{" &&
+           tokens[first - 1].text != "}") {
+        --first;
+    }
+    size_t last = at;
+    while (last < tokens.size() && tokens[last].text != ";" && tokens[last].text != "{") {
+        ++last;
+    }
+    return {first, last};
+}
+
+// A global `const` is still a uniform, read from $Globals; an initialiser is
+// only a default the program may ignore (Windows warns, X3207). glslang folds
+// it to its initialiser, or to 0. Without the word it is the uniform it is on
+// Windows.
+void GlobalConstantsAsUniforms(const Tokens& tokens, const std::vector<int>& depths,
+                               std::vector<TextEdit>* edits) {
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].text != "const" || depths[i] != 0) {
+            continue;
+        }
+        const auto [first, last] = DeclarationAround(tokens, i);
+        if (last >= tokens.size() || tokens[last].text != ";") {
+            continue;
+        }
+        bool uniform = true;
+        for (size_t at = first; at < last && tokens[at].text != "="; ++at) {
+            const std::string& text = tokens[at].text;
+            uniform = uniform && text != "(" && text != "static" && text != "typedef" &&
+                      text != "groupshared";
+        }
+        if (uniform) {
+            edits->push_back({tokens[i].offset, tokens[i].text.size(), "     "});
+        }
+    }
+}
+
+// `typedef row_major float4x4 M;` carries the ordering to what is declared
+// with M; glslang drops it, so each such declaration gets the word itself.
+void TypedefMatrixOrderings(const Tokens& tokens, const std::vector<int>& depths,
+                            std::vector<TextEdit>* edits) {
+    std::map<std::string, std::string> orderings; // typedef name -> its ordering
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].text == "typedef" && depths[i] == 0) {
+            const auto [first, last] = DeclarationAround(tokens, i);
+            std::string ordering;
+            for (size_t at = first; at < last; ++at) {
+                if (tokens[at].text == "row_major" || tokens[at].text == "column_major") {
+                    ordering = tokens[at].text;
+                }
+            }
+            if (!ordering.empty() && last > 0 && IsIdentifier(tokens, last - 1)) {
+                orderings[tokens[last - 1].text] = ordering;
+            }
+            i = last;
+            continue;
+        }
+        auto ordered = orderings.find(tokens[i].text);
+        if (ordered != orderings.end() && tokens[i].kind == HlslToken::Kind::Identifier &&
+            IsIdentifier(tokens, i + 1)) {
+            edits->push_back(
+                {tokens[i].offset, tokens[i].text.size(), ordered->second + " " + tokens[i].text});
+        }
+    }
+}
+
+// Calls of the intrinsic lit(), unless the source defines a lit of its own.
+void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    std::vector<size_t> calls;
+    for (size_t i = 0; i + 1 < tokens.size(); ++i) {
+        if (tokens[i].text != "lit" || tokens[i + 1].text != "(" ||
+            (i > 0 && tokens[i - 1].text == ".")) {
+            continue;
+        }
+        if (i > 0 && IsIdentifier(tokens, i - 1) && tokens[i - 1].text != "return") {
+            return; // a declaration of the source's own lit
+        }
+        calls.push_back(i);
+    }
+    if (calls.empty()) {
+        return;
+    }
+    edits->push_back({0, 0, kLit});
+    for (size_t call : calls) {
+        edits->push_back({tokens[call].offset, tokens[call].text.size(), "standin_lit"});
+    }
+}
+
+} // namespace
+
+void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+    const std::vector<int> depths = Depths(tokens);
+    GlobalConstantsAsUniforms(tokens, depths, edits);
+    TypedefMatrixOrderings(tokens, depths, edits);
+    DocumentedLit(tokens, edits);
+}
+
+} // namespace d3dcompiler_standin
