@@ -1,30 +1,15 @@
 #include "spirv_cbuffer_layout.h"
 
+#include <spirv_words.h>
+
 #include <map>
 #include <set>
 
 namespace d3dcompiler_standin {
 namespace {
 
-enum : uint32_t {
-    kOpTypeBool = 20,
-    kOpTypeInt = 21,
-    kOpTypeFloat = 22,
-    kOpTypeVector = 23,
-    kOpTypeMatrix = 24,
-    kOpTypeArray = 28,
-    kOpTypeStruct = 30,
-    kOpTypePointer = 32,
-    kOpConstant = 43,
-    kOpDecorate = 71,
-    kOpMemberDecorate = 72,
-};
+using namespace dxbc::spirv;
 
-constexpr uint32_t kDecorationBlock = 2;
-constexpr uint32_t kDecorationRowMajor = 4;
-constexpr uint32_t kDecorationArrayStride = 6;
-constexpr uint32_t kDecorationOffset = 35;
-constexpr uint32_t kStorageUniform = 2;
 constexpr uint32_t kRegisterBytes = 16;
 
 uint32_t RoundUp(uint32_t value, uint32_t to) {
@@ -53,10 +38,10 @@ private:
         std::set<uint32_t> blocks;
         std::set<uint32_t> uniformPointees;
         for (const SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == kOpDecorate && instruction.size() == 3 &&
+            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
                 instruction[2] == kDecorationBlock) {
                 blocks.insert(instruction[1]);
-            } else if (OpcodeOf(instruction) == kOpTypePointer &&
+            } else if (OpcodeOf(instruction) == OpTypePointer &&
                        instruction[2] == kStorageUniform) {
                 uniformPointees.insert(instruction[3]);
             }
@@ -104,14 +89,14 @@ private:
         }
         const SpirvInstruction& t = *definition;
         switch (OpcodeOf(t)) {
-        case kOpTypeBool:
+        case OpTypeBool:
             return {4, false};
-        case kOpTypeInt:
-        case kOpTypeFloat:
+        case OpTypeInt:
+        case OpTypeFloat:
             return {t[2] / 8, false};
-        case kOpTypeVector:
+        case OpTypeVector:
             return {ExtentOf(t[2], false).size * t[3], false};
-        case kOpTypeMatrix: {
+        case OpTypeMatrix: {
             // Each column (or row, when row-major) fills a register of its own.
             const SpirvInstruction* column = module_.Definition(t[2]);
             if (column == nullptr) {
@@ -124,14 +109,14 @@ private:
             const uint32_t length = rowMajor ? columns : rows;
             return {kRegisterBytes * (vectors - 1) + component * length, true};
         }
-        case kOpTypeArray: {
+        case OpTypeArray: {
             const Extent element = ExtentOf(t[2], rowMajor);
             const uint32_t stride = RoundUp(element.size, kRegisterBytes);
             SetArrayStride(type, stride);
             const uint32_t length = ConstantValue(t[3]);
             return {length == 0 ? 0 : stride * (length - 1) + element.size, true};
         }
-        case kOpTypeStruct:
+        case OpTypeStruct:
             return LayOut(type);
         default:
             return {};
@@ -140,12 +125,12 @@ private:
 
     uint32_t ConstantValue(uint32_t id) const {
         const SpirvInstruction* constant = module_.Definition(id);
-        return constant != nullptr && OpcodeOf(*constant) == kOpConstant ? (*constant)[3] : 0;
+        return constant != nullptr && OpcodeOf(*constant) == OpConstant ? (*constant)[3] : 0;
     }
 
     bool HasMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration) const {
         for (const SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == kOpMemberDecorate && instruction[1] == structure &&
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction[1] == structure &&
                 instruction[2] == member && instruction[3] == decoration) {
                 return true;
             }
@@ -155,7 +140,7 @@ private:
 
     void SetMemberOffset(uint32_t structure, uint32_t member, uint32_t offset) {
         for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == kOpMemberDecorate && instruction.size() == 5 &&
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
                 instruction[1] == structure && instruction[2] == member &&
                 instruction[3] == kDecorationOffset) {
                 instruction[4] = offset;
@@ -165,7 +150,7 @@ private:
 
     void SetArrayStride(uint32_t array, uint32_t stride) {
         for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == kOpDecorate && instruction.size() == 4 &&
+            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
                 instruction[1] == array && instruction[2] == kDecorationArrayStride) {
                 instruction[3] = stride;
             }

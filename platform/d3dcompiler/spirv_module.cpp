@@ -1,5 +1,7 @@
 #include "spirv_module.h"
 
+#include <spirv_words.h>
+
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
@@ -7,17 +9,8 @@
 namespace d3dcompiler_standin {
 namespace {
 
-enum : uint32_t {
-    kOpExtInstImport = 11,
-    kOpTypeInt = 21,
-    kOpTypeFloat = 22,
-    kOpTypeVector = 23,
-    kOpConstant = 43,
-    kOpConstantComposite = 44,
-    kOpFunction = 54,
-};
+using namespace dxbc::spirv;
 
-constexpr size_t kHeaderWords = 5;
 constexpr size_t kBoundWord = 3;
 
 // Types are declared first in their section; everything before them (names,
@@ -32,12 +25,6 @@ bool HasNoTypedResult(uint32_t op) {
         8,   56,  62,  63,  64,  99,  218, 219, 220, 221,  224,  225,  228, 246, 247,
         248, 249, 250, 251, 252, 253, 254, 255, 317, 4416, 5380, 5632, 71,  72};
     return IsTypeDeclaration(op) || std::find(kNone.begin(), kNone.end(), op) != kNone.end();
-}
-
-SpirvInstruction Make(uint32_t op, std::initializer_list<uint32_t> operands) {
-    SpirvInstruction instruction{static_cast<uint32_t>((operands.size() + 1) << 16) | op};
-    instruction.insert(instruction.end(), operands);
-    return instruction;
 }
 
 } // namespace
@@ -100,7 +87,7 @@ uint32_t SpirvModule::TypeOf(uint32_t id) const {
 
 size_t SpirvModule::FirstFunction() const {
     for (size_t i = 0; i < instructions_.size(); ++i) {
-        if (OpcodeOf(instructions_[i]) == kOpFunction) {
+        if (OpcodeOf(instructions_[i]) == OpFunction) {
             return i;
         }
     }
@@ -138,43 +125,44 @@ uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
 }
 
 uint32_t SpirvModule::IntType(uint32_t width, bool isSigned) {
-    return FindOrDeclare(Make(kOpTypeInt, {0, width, isSigned ? 1u : 0u}));
+    return FindOrDeclare(MakeInstruction(OpTypeInt, {0, width, isSigned ? 1u : 0u}));
 }
 
 uint32_t SpirvModule::FloatType(uint32_t width) {
-    return FindOrDeclare(Make(kOpTypeFloat, {0, width}));
+    return FindOrDeclare(MakeInstruction(OpTypeFloat, {0, width}));
 }
 
 uint32_t SpirvModule::VectorType(uint32_t component, uint32_t count) {
-    return count == 1 ? component : FindOrDeclare(Make(kOpTypeVector, {0, component, count}));
+    return count == 1 ? component
+                      : FindOrDeclare(MakeInstruction(OpTypeVector, {0, component, count}));
 }
 
 uint32_t SpirvModule::ComponentCount(uint32_t type) const {
     const SpirvInstruction* definition = Definition(type);
-    return definition != nullptr && OpcodeOf(*definition) == kOpTypeVector ? (*definition)[3] : 1;
+    return definition != nullptr && OpcodeOf(*definition) == OpTypeVector ? (*definition)[3] : 1;
 }
 
 uint32_t SpirvModule::ScalarTypeOf(uint32_t type) const {
     const SpirvInstruction* definition = Definition(type);
-    return definition != nullptr && OpcodeOf(*definition) == kOpTypeVector ? (*definition)[2]
-                                                                           : type;
+    return definition != nullptr && OpcodeOf(*definition) == OpTypeVector ? (*definition)[2] : type;
 }
 
 uint32_t SpirvModule::Splat(uint32_t type, uint32_t bits) {
-    const uint32_t scalar = FindOrDeclare(Make(kOpConstant, {ScalarTypeOf(type), 0, bits}));
+    const uint32_t scalar =
+        FindOrDeclare(MakeInstruction(OpConstant, {ScalarTypeOf(type), 0, bits}));
     const uint32_t count = ComponentCount(type);
     if (count == 1) {
         return scalar;
     }
-    SpirvInstruction composite = Make(kOpConstantComposite, {type, 0});
+    SpirvInstruction composite = MakeInstruction(OpConstantComposite, {type, 0});
     composite.insert(composite.end(), count, scalar);
-    composite[0] = static_cast<uint32_t>(composite.size() << 16) | kOpConstantComposite;
+    composite[0] = static_cast<uint32_t>(composite.size() << 16) | OpConstantComposite;
     return FindOrDeclare(composite);
 }
 
 uint32_t SpirvModule::Glsl450() const {
     for (const SpirvInstruction& instruction : instructions_) {
-        if (OpcodeOf(instruction) == kOpExtInstImport && instruction.size() > 2) {
+        if (OpcodeOf(instruction) == OpExtInstImport && instruction.size() > 2) {
             const char* name = reinterpret_cast<const char*>(&instruction[2]);
             const size_t bytes = (instruction.size() - 2) * 4;
             if (strnlen(name, bytes) == 12 && std::memcmp(name, "GLSL.std.450", 12) == 0) {

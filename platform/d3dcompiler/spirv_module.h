@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -13,6 +14,12 @@ using SpirvInstruction = std::vector<uint32_t>; // word 0 is count << 16 | opcod
 
 inline uint32_t OpcodeOf(const SpirvInstruction& instruction) {
     return instruction[0] & 0xFFFF;
+}
+
+inline SpirvInstruction MakeInstruction(uint32_t op, std::initializer_list<uint32_t> operands) {
+    SpirvInstruction instruction{static_cast<uint32_t>((operands.size() + 1) << 16) | op};
+    instruction.insert(instruction.end(), operands);
+    return instruction;
 }
 
 class SpirvModule {

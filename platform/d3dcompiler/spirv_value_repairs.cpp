@@ -3,35 +3,15 @@
 #include "spirv_cbuffer_layout.h"
 #include "spirv_module.h"
 
+#include <spirv_words.h>
+
 #include <algorithm>
 
 namespace d3dcompiler_standin {
 namespace {
 
-enum : uint32_t {
-    kOpUndef = 1,
-    kOpExtInst = 12,
-    kOpTypeFloat = 22,
-    kOpTypePointer = 32,
-    kOpConstantNull = 46,
-    kOpVariable = 59,
-    kOpLoad = 61,
-    kOpDecorate = 71,
-    kOpCompositeExtract = 81,
-    kOpCompositeInsert = 82,
-    kOpConvertFToU = 109,
-    kOpConvertFToS = 110,
-    kOpFDiv = 136,
-    kOpFRem = 140,
-    kOpFMod = 141,
-    kOpShiftRightLogical = 194,
-    kOpShiftRightArithmetic = 195,
-    kOpShiftLeftLogical = 196,
-    kOpBitwiseAnd = 199,
-};
+using namespace dxbc::spirv;
 
-constexpr uint32_t kStoragePrivate = 6;
-constexpr uint32_t kDecorationBuiltIn = 11;
 constexpr uint32_t kBuiltInFragCoord = 15;
 constexpr uint32_t kGlslNClamp = 81;
 
@@ -43,15 +23,9 @@ constexpr uint32_t kFloatBelowTwoTo32 = 0x4F7FFFFF;
 constexpr uint32_t kFloatMinusTwoTo31 = 0xCF000000;
 constexpr uint32_t kFloatBelowTwoTo31 = 0x4EFFFFFF;
 
-SpirvInstruction Make(uint32_t op, std::initializer_list<uint32_t> operands) {
-    SpirvInstruction instruction{static_cast<uint32_t>((operands.size() + 1) << 16) | op};
-    instruction.insert(instruction.end(), operands);
-    return instruction;
-}
-
 bool IsFloat32(const SpirvModule& module, uint32_t type) {
     const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
-    return scalar != nullptr && OpcodeOf(*scalar) == kOpTypeFloat && (*scalar)[2] == 32;
+    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 32;
 }
 
 // Calls repair(i) for each instruction with opcode in `ops`; repair may
@@ -70,8 +44,8 @@ void ForEachOp(SpirvModule& module, std::initializer_list<uint32_t> ops, Repair&
 // OpFRem does; OpFMod floors.
 void TruncatingRemainders(SpirvModule& module) {
     for (SpirvInstruction& instruction : module.instructions()) {
-        if (OpcodeOf(instruction) == kOpFMod) {
-            instruction[0] = (instruction[0] & 0xFFFF0000) | kOpFRem;
+        if (OpcodeOf(instruction) == OpFMod) {
+            instruction[0] = (instruction[0] & 0xFFFF0000) | OpFRem;
         }
     }
 }
@@ -79,7 +53,7 @@ void TruncatingRemainders(SpirvModule& module) {
 // Direct3D shifts by the count's low five bits; SPIR-V leaves counts of 32
 // and more undefined.
 void MaskedShiftCounts(SpirvModule& module) {
-    ForEachOp(module, {kOpShiftLeftLogical, kOpShiftRightLogical, kOpShiftRightArithmetic},
+    ForEachOp(module, {OpShiftLeftLogical, OpShiftRightLogical, OpShiftRightArithmetic},
               [&](size_t i) -> size_t {
                   const uint32_t type = module.instructions()[i][1];
                   const size_t before = module.instructions().size();
@@ -88,7 +62,7 @@ void MaskedShiftCounts(SpirvModule& module) {
                   const uint32_t masked = module.NewId();
                   const uint32_t count = module.instructions()[i][4];
                   module.instructions()[i][4] = masked;
-                  module.Insert(i, Make(kOpBitwiseAnd, {type, masked, count, mask}));
+                  module.Insert(i, MakeInstruction(OpBitwiseAnd, {type, masked, count, mask}));
                   return module.instructions().size() - before;
               });
 }
@@ -100,13 +74,13 @@ void SaturatingConversions(SpirvModule& module) {
     if (glsl == 0) {
         return;
     }
-    ForEachOp(module, {kOpConvertFToU, kOpConvertFToS}, [&](size_t i) -> size_t {
+    ForEachOp(module, {OpConvertFToU, OpConvertFToS}, [&](size_t i) -> size_t {
         const uint32_t value = module.instructions()[i][3];
         const uint32_t type = module.TypeOf(value);
         if (type == 0 || !IsFloat32(module, type)) {
             return 0;
         }
-        const bool toUnsigned = OpcodeOf(module.instructions()[i]) == kOpConvertFToU;
+        const bool toUnsigned = OpcodeOf(module.instructions()[i]) == OpConvertFToU;
         const size_t before = module.instructions().size();
         const uint32_t low = module.Splat(type, toUnsigned ? kFloatZero : kFloatMinusTwoTo31);
         const uint32_t high =
@@ -114,7 +88,8 @@ void SaturatingConversions(SpirvModule& module) {
         i += module.instructions().size() - before;
         const uint32_t clamped = module.NewId();
         module.instructions()[i][3] = clamped;
-        module.Insert(i, Make(kOpExtInst, {type, clamped, glsl, kGlslNClamp, value, low, high}));
+        module.Insert(
+            i, MakeInstruction(OpExtInst, {type, clamped, glsl, kGlslNClamp, value, low, high}));
         return module.instructions().size() - before;
     });
 }
@@ -125,29 +100,29 @@ void SaturatingConversions(SpirvModule& module) {
 void ZeroForUndefined(SpirvModule& module) {
     for (size_t i = 0; i < module.FirstFunction(); ++i) {
         SpirvInstruction variable = module.instructions()[i];
-        if (OpcodeOf(variable) != kOpVariable || variable.size() != 4 ||
+        if (OpcodeOf(variable) != OpVariable || variable.size() != 4 ||
             variable[3] != kStoragePrivate) {
             continue;
         }
         const SpirvInstruction* pointer = module.Definition(variable[1]);
-        if (pointer == nullptr || OpcodeOf(*pointer) != kOpTypePointer) {
+        if (pointer == nullptr || OpcodeOf(*pointer) != OpTypePointer) {
             continue;
         }
         const uint32_t null = module.NewId();
         variable.push_back(null);
-        variable[0] = static_cast<uint32_t>(variable.size() << 16) | kOpVariable;
+        variable[0] = static_cast<uint32_t>(variable.size() << 16) | OpVariable;
         module.instructions()[i] = variable;
-        module.Insert(i, Make(kOpConstantNull, {(*pointer)[3], null}));
+        module.Insert(i, MakeInstruction(OpConstantNull, {(*pointer)[3], null}));
         ++i;
     }
     // OpUndef and OpConstantNull have the same operands; the null constant
     // belongs with the declarations.
     for (size_t i = 0; i < module.instructions().size(); ++i) {
-        if (OpcodeOf(module.instructions()[i]) != kOpUndef) {
+        if (OpcodeOf(module.instructions()[i]) != OpUndef) {
             continue;
         }
         SpirvInstruction null = module.instructions()[i];
-        null[0] = (null[0] & 0xFFFF0000) | kOpConstantNull;
+        null[0] = (null[0] & 0xFFFF0000) | OpConstantNull;
         if (i < module.FirstFunction()) {
             module.instructions()[i] = null;
             continue;
@@ -159,7 +134,7 @@ void ZeroForUndefined(SpirvModule& module) {
 
 uint32_t FragCoordVariable(SpirvModule& module) {
     for (const SpirvInstruction& instruction : module.instructions()) {
-        if (OpcodeOf(instruction) == kOpDecorate && instruction.size() == 4 &&
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
             instruction[2] == kDecorationBuiltIn && instruction[3] == kBuiltInFragCoord) {
             return instruction[1];
         }
@@ -174,7 +149,7 @@ void PositionW(SpirvModule& module) {
     if (fragCoord == 0) {
         return;
     }
-    ForEachOp(module, {kOpLoad}, [&](size_t i) -> size_t {
+    ForEachOp(module, {OpLoad}, [&](size_t i) -> size_t {
         const SpirvInstruction load = module.instructions()[i];
         if (load[3] != fragCoord || !IsFloat32(module, load[1])) {
             return 0;
@@ -187,9 +162,10 @@ void PositionW(SpirvModule& module) {
         const uint32_t w = module.NewId();
         const uint32_t reciprocal = module.NewId();
         module.instructions()[i][2] = raw;
-        module.Insert(i + 1, Make(kOpCompositeExtract, {scalar, w, raw, 3}));
-        module.Insert(i + 2, Make(kOpFDiv, {scalar, reciprocal, one, w}));
-        module.Insert(i + 3, Make(kOpCompositeInsert, {load[1], load[2], reciprocal, raw, 3}));
+        module.Insert(i + 1, MakeInstruction(OpCompositeExtract, {scalar, w, raw, 3}));
+        module.Insert(i + 2, MakeInstruction(OpFDiv, {scalar, reciprocal, one, w}));
+        module.Insert(i + 3,
+                      MakeInstruction(OpCompositeInsert, {load[1], load[2], reciprocal, raw, 3}));
         return module.instructions().size() - before - 3;
     });
 }

@@ -10,9 +10,12 @@
 namespace dxbc::spirv {
 
 enum Op : uint32_t {
+    OpUndef = 1,
     OpName = 5,
     OpMemberName = 6,
     OpExtension = 10,
+    OpExtInstImport = 11,
+    OpExtInst = 12,
     OpEntryPoint = 15,
     OpTypeBool = 20,
     OpTypeInt = 21,
@@ -23,9 +26,24 @@ enum Op : uint32_t {
     OpTypeStruct = 30,
     OpTypePointer = 32,
     OpConstant = 43,
+    OpConstantComposite = 44,
+    OpConstantNull = 46,
+    OpFunction = 54,
     OpVariable = 59,
+    OpLoad = 61,
     OpDecorate = 71,
     OpMemberDecorate = 72,
+    OpCompositeExtract = 81,
+    OpCompositeInsert = 82,
+    OpConvertFToU = 109,
+    OpConvertFToS = 110,
+    OpFDiv = 136,
+    OpFRem = 140,
+    OpFMod = 141,
+    OpShiftRightLogical = 194,
+    OpShiftRightArithmetic = 195,
+    OpShiftLeftLogical = 196,
+    OpBitwiseAnd = 199,
     OpDecorateId = 332,
     OpDecorateString = 5632,
 };
@@ -33,6 +51,8 @@ enum Op : uint32_t {
 constexpr uint32_t kMagic = 0x07230203;
 constexpr size_t kHeaderWords = 5;
 
+constexpr uint32_t kDecorationBlock = 2;
+constexpr uint32_t kDecorationRowMajor = 4;
 constexpr uint32_t kDecorationArrayStride = 6;
 constexpr uint32_t kDecorationMatrixStride = 7;
 constexpr uint32_t kDecorationBuiltIn = 11;
@@ -47,6 +67,7 @@ constexpr uint32_t kDecorationUserType = 5636;
 constexpr uint32_t kStorageInput = 1;
 constexpr uint32_t kStorageUniform = 2;
 constexpr uint32_t kStorageOutput = 3;
+constexpr uint32_t kStoragePrivate = 6;
 
 // The literal string in words [word, end): four bytes a word, lowest first,
 // ending at the first zero byte.

@@ -75,14 +75,7 @@ cp "$work/normal.hlsl" "$work/good.hlsl"
 start_display 161
 
 # ---- Edits while the program runs --------------------------------------------
-launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "no frame-rate line within 60 s"
-window=$(xdotool search --name '^Brennwick$' | head -n 1)
-[[ -n $window ]] || { fail "no window captioned Brennwick"; exit 1; }
-press_in_window() {
-    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-    press "$1"
-}
+launch_drawing_in_window
 
 builds=1
 for case in numthreads-empty numthreads-name mul-float1 sample-count case-variable \

@@ -142,6 +142,21 @@ press() {
     xdotool key --clearmodifiers "$@" 2>/dev/null
 }
 
+# Starts the program with standard error in err.txt and waits for its first
+# frames and its window, whose id goes to `window`; ends the script without.
+launch_drawing_in_window() {
+    launch '>"$out" 2>"$work/err.txt"'
+    wait_for " fps" 60 || fail "no frame-rate line within 60 s"
+    window=$(xdotool search --name '^Brennwick$' | head -n 1)
+    [[ -n $window ]] || { fail "no window captioned Brennwick"; exit 1; }
+}
+
+# Presses key $1 in the window of launch_drawing_in_window.
+press_in_window() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    press "$1"
+}
+
 finish() {
     if ((failures > 0)); then
         echo "--- last program output ---" >&2
