@@ -121,6 +121,19 @@ void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+// The stand-in draws single-sampled targets only (it refuses multisampled
+// pipelines), so a render target's sample count is 1; glslang declares the
+// intrinsic but has nothing behind it and crashes.
+void SingleSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    for (size_t i = 0; i + 2 < tokens.size(); ++i) {
+        if (tokens[i].text == "GetRenderTargetSampleCount" && tokens[i + 1].text == "(" &&
+            tokens[i + 2].text == ")" && (i == 0 || tokens[i - 1].text != ".")) {
+            const size_t end = tokens[i + 2].offset + 1;
+            edits->push_back({tokens[i].offset, end - tokens[i].offset, "1u"});
+        }
+    }
+}
+
 } // namespace
 
 void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
@@ -128,6 +141,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     GlobalConstantsAsUniforms(tokens, depths, edits);
     TypedefMatrixOrderings(tokens, depths, edits);
     DocumentedLit(tokens, edits);
+    SingleSampleCount(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin

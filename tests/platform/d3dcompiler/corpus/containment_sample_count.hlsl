@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 0 0 1
 // group: containment
-// stand-in: crash glslang has no implementation behind the intrinsic's declaration
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-getrendertargetsamplecount ("Gets the number of samples for a render target"; shader model 4.1 and higher)
 #include "probe_stages.hlsli"
 float4 PSMain() : SV_Target
