@@ -28,29 +28,49 @@ std::string HlslTypeName(std::string type) {
     return type;
 }
 
-// glslang's wording for the errors whose Windows numbers are documented.
+// glslang's wording for the errors whose Windows numbers are documented, and
+// Windows' line for each; $1 and $2 are glslang's quoted names, types spelled
+// as HLSL spells them.
+struct KnownMessage {
+    std::regex glslang;
+    const char* windows;
+};
+
+const std::vector<KnownMessage>& KnownMessages() {
+    static const std::vector<KnownMessage> known = {
+        {std::regex("^'([^']*)' : unknown variable\\s*$"),
+         "error X3004: undeclared identifier '$1'"},
+        {std::regex("^'([^']*)' : Expected\\s*$"), "error X3000: syntax error: $1 expected"},
+        {std::regex("^'#include' : (error X[0-9]+: .*?)( for header name: .*)?$"), "$1"},
+        {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
+         "error X3017: cannot implicitly convert from '$1' to '$2'"},
+        {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
+                    "structure)\\s*$"),
+         "error X3018: invalid subscript '$1'"},
+        {std::regex("^'([^']*)' : redefinition\\s*$"), "error X3003: redefinition of '$1'"},
+        {std::regex("^'constructor' : (not enough|too much) data provided for construction\\s*$"),
+         "error X3014: incorrect number of arguments to numeric-type constructor"},
+        {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
+         "error X3080: '$1': function must return a value"},
+    };
+    return known;
+}
+
 std::string WithWindowsNumber(const std::string& severity, const std::string& text) {
-    static const std::regex kUnknown("^'([^']*)' : unknown variable\\s*$");
-    static const std::regex kExpected("^'([^']*)' : Expected\\s*$");
-    static const std::regex kInclude("^'#include' : (error X[0-9]+: .*?)( for header name: .*)?$");
-    static const std::regex kConvert("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$");
-    static const std::regex kSwizzle("^'([^']*)' : vector swizzle selection out of range\\s*$");
-    std::smatch match;
-    if (std::regex_match(text, match, kUnknown)) {
-        return "error X3004: undeclared identifier '" + match[1].str() + "'";
-    }
-    if (std::regex_match(text, match, kExpected)) {
-        return "error X3000: syntax error: " + match[1].str() + " expected";
-    }
-    if (std::regex_match(text, match, kInclude)) {
-        return match[1].str();
-    }
-    if (std::regex_match(text, match, kConvert)) {
-        return "error X3017: cannot implicitly convert from '" + HlslTypeName(match[1].str()) +
-               "' to '" + HlslTypeName(match[2].str()) + "'";
-    }
-    if (std::regex_match(text, match, kSwizzle)) {
-        return "error X3018: invalid subscript '" + match[1].str() + "'";
+    for (const KnownMessage& known : KnownMessages()) {
+        std::smatch match;
+        if (!std::regex_match(text, match, known.glslang)) {
+            continue;
+        }
+        std::string line = known.windows;
+        for (size_t group = 1; group < match.size() && group <= 2; ++group) {
+            const std::string placeholder = "$" + std::to_string(group);
+            const size_t at = line.find(placeholder);
+            if (at != std::string::npos) {
+                line.replace(at, placeholder.size(), HlslTypeName(match[group].str()));
+            }
+        }
+        return line;
     }
     return severity + ": " + text;
 }

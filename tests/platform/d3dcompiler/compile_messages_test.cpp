@@ -1,0 +1,153 @@
+// What a failed compile says, line for line as Windows' compiler says it, and
+// how a compile that crashes or must be abandoned ends.
+#include "shader_reflection.h"
+
+#include <d3dcompiler.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace shader_reflection;
+
+size_t LineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(CompileMessages, OneLinePerErrorInWindowsForm) {
+    ScratchDirectory scratch("messages");
+    // Each body follows "float4 PSMain() : SV_Target {" on line 1.
+    const struct {
+        const char* body;
+        const char* line;
+    } cases[] = {
+        {"float b = 1;\n    return brightnes;",
+         "(3,12-20): error X3004: undeclared identifier 'brightnes'"},
+        {"float3 v = 1;\n    float4 x = v;\n    return x;",
+         "(3): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
+        {"float3 v = 1;\n    return v.xyzq;", "(3,14-17): error X3018: invalid subscript 'xyzq'"},
+        {"return float4(1, 2, 3);",
+         "(2): error X3014: incorrect number of arguments to numeric-type constructor"},
+        // glslang places it on the function's line.
+        {"return;", "(1): error X3080: 'PSMain': function must return a value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        const std::string path = scratch.Write(
+            "case.hlsl", std::string("float4 PSMain() : SV_Target {\n    ") + c.body + "\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+}
+
+TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
+    ScratchDirectory scratch("redefinition");
+    const std::string path =
+        scratch.Write("twice.hlsl", "static const float k = 1;\nstatic const int k = 2;\n"
+                                    "float4 PSMain() : SV_Target { return k; }\n");
+    CompileResult result = Compile(path, "PSMain", "ps_5_0");
+    EXPECT_NE(result.errors.find(path + "(2,18-18): error X3003: redefinition of 'k'"),
+              std::string::npos)
+        << result.errors;
+
+    // glslang goes on to report the undeclared name's void result and the
+    // statement it cannot finish; Windows reports the name alone.
+    const std::string cascade =
+        scratch.Write("cascade.hlsl", "float4 PSMain() : SV_Target {\n"
+                                      "    float x = 1;\n"
+                                      "    return float4(x * nope, 1, 1, 1);\n}\n");
+    result = Compile(cascade, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors, cascade + "(3,23-26): error X3004: undeclared identifier 'nope'\n");
+}
+
+TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
+    ScratchDirectory scratch("crash");
+    const std::string path = scratch.Write(
+        "crash.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                      "    int which = (int)p.x;\n"
+                      "    switch (which) { case which: return 1; default: return 0; }\n}\n");
+    CompileResult result = Compile(path, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(LineCount(result.errors), 1u) << result.errors;
+    EXPECT_NE(result.errors.find(path + ": error: the HLSL compiler failed on this source"),
+              std::string::npos)
+        << result.errors;
+
+    // The process that asked goes on compiling.
+    const std::string good =
+        scratch.Write("good.hlsl", "float4 PSMain() : SV_Target { return 1; }\n");
+    EXPECT_EQ(Compile(good, "PSMain", "ps_5_0").hr, S_OK);
+}
+
+bool HasChildProcess() {
+    const std::string parent = std::to_string(getpid());
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) {
+            continue;
+        }
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string state, ppid;
+        fields >> state >> ppid;
+        if (ppid == parent) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void OnSignal(int) {}
+
+TEST(CompileContainment, ASignalAbandonsAStallingCompile) {
+    ScratchDirectory scratch("stall");
+    std::string source = "#define M0 x\n";
+    for (int level = 1; level <= 30; ++level) {
+        source += "#define M" + std::to_string(level) + " M" + std::to_string(level - 1) + " M" +
+                  std::to_string(level - 1) + "\n";
+    }
+    source += "float4 PSMain() : SV_Target { float x = 1; return M30; }\n";
+    const std::string path = scratch.Write("stall.hlsl", source);
+
+    // A handler without SA_RESTART, as a program's Ctrl+C handler is.
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = OnSignal;
+    sigaction(SIGUSR1, &action, &previous);
+    const pthread_t compiling = pthread_self();
+    std::thread signaller([compiling] {
+        while (!HasChildProcess()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        pthread_kill(compiling, SIGUSR1);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    CompileResult result = Compile(path, "PSMain", "ps_5_0");
+    const auto took = std::chrono::steady_clock::now() - start;
+    signaller.join();
+    sigaction(SIGUSR1, &previous, nullptr);
+
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(result.errors, path + ": error: compilation interrupted\n");
+    // Its time limit is 10 s; abandoned, it ends long before.
+    EXPECT_LT(took, std::chrono::seconds(5));
+    // Compiles started just after the request are abandoned too.
+    EXPECT_EQ(Compile(path, "PSMain", "ps_5_0").errors,
+              path + ": error: compilation interrupted\n");
+    // Past that moment, compiles run again, for the tests after this one.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+}
+
+} // namespace
