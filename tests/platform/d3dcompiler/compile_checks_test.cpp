@@ -448,6 +448,9 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
         {WithShade("", "float s = 0; [Unroll] [FastOpt] for (int i = 0; i < 2; i++) s += y; "
                        "return s;"),
          "can't use fastopt and unroll attributes together"},
+        {WithShade("[earlydepthstencil] [EarlyDepthStencil]\nfloat Unused() { return 1; }\n",
+                   "return y;"),
+         "duplicate attribute 'EarlyDepthStencil'"},
         // Registers: profile-specific pairs are no conflict; the class must fit the type.
         {WithShade("SamplerState s : register(ps, s0) : register(vs, s1);\n", "return y;"),
          nullptr},
