@@ -2,6 +2,7 @@
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "hlsl_tokens.h"
+#include "legacy_sampling.h"
 #include "semantic_cascade.h"
 
 #include <algorithm>
@@ -248,6 +249,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     BlankEffectSyntax(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
+    RewriteLegacySampling(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     if (edits.empty()) {
         return source;
