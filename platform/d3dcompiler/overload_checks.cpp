@@ -1,9 +1,9 @@
 #include "overload_checks.h"
 #include "function_scan.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
-#include <regex>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -17,13 +17,19 @@ struct Shape {
 };
 
 std::optional<Shape> ParseShape(const std::string& type) {
-    static const std::regex kScalarOrVector("(bool|int|uint|dword|half|float|double)([1-4])?");
-    std::smatch match;
-    if (!std::regex_match(type, match, kScalarOrVector)) {
-        return std::nullopt;
+    static const char* kBases[] = {"bool", "int", "uint", "dword", "half", "float", "double"};
+    std::string base = type;
+    uint32_t components = 1;
+    if (!base.empty() && base.back() >= '1' && base.back() <= '4') {
+        components = uint32_t(base.back() - '0');
+        base.pop_back();
     }
-    return Shape{match[1].str() == "dword" ? "uint" : match[1].str(),
-                 match[2].matched ? uint32_t(match[2].str()[0] - '0') : 1};
+    for (const char* known : kBases) {
+        if (base == known) {
+            return Shape{base == "dword" ? "uint" : base, components};
+        }
+    }
+    return std::nullopt;
 }
 
 // How an argument reaches a parameter: exactly, by dropping trailing

@@ -68,13 +68,14 @@ std::vector<TextEdit> MemberSemantics(const Tokens& tokens, size_t open, size_t 
             return {};
         }
         ++at;
-        while (IsIdentifier(tokens, at)) { // the declarators
+        while (at < close && IsIdentifier(tokens, at)) { // the declarators
             size_t end = at + 1;
             int64_t registers = 1;
             for (; IsToken(tokens, end, "["); end = ClosingBracket(tokens, end) + 1) {
                 const std::optional<int64_t> count =
                     EvaluateIntegerConstant(tokens, end + 1, ClosingBracket(tokens, end));
-                if (!count || *count <= 0) {
+                // A signature holds at most a few dozen registers; larger is left alone.
+                if (!count || *count <= 0 || *count > 4096 || registers > 4096) {
                     return {};
                 }
                 registers *= *count;

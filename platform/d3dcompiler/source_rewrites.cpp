@@ -2,6 +2,8 @@
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "hlsl_tokens.h"
+#include "legacy_sampling.h"
+#include "register_checks.h"
 #include "semantic_cascade.h"
 #include "value_rewrites.h"
 
@@ -227,6 +229,44 @@ void FoldRegisterIndices(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+// "cbuffer C { float4 a; Texture2D t : register(t0); };": a resource inside a
+// constant buffer is a global resource, not a value of the buffer. Its
+// declaration moves in front of the buffer, on the buffer's first line.
+void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
+                               std::vector<TextEdit>* edits) {
+    for (const TypeBody& body : FindTypeBodies(tokens)) {
+        if (!body.buffer || body.close >= tokens.size()) {
+            continue;
+        }
+        size_t keyword = body.open;
+        while (keyword > 0 && tokens[keyword].text != "cbuffer" &&
+               tokens[keyword].text != "tbuffer") {
+            --keyword;
+        }
+        std::string moved;
+        for (size_t at = body.open + 1; at < body.close; ++at) {
+            const bool start = tokens[at - 1].text == ";" || tokens[at - 1].text == "{";
+            if (!start || !IsResourceType(tokens[at].text)) {
+                continue;
+            }
+            size_t end = at;
+            while (end < body.close && tokens[end].text != ";") {
+                ++end;
+            }
+            if (end == body.close) {
+                break;
+            }
+            const size_t from = tokens[at].offset;
+            moved += source.substr(from, tokens[end].offset + 1 - from) + " ";
+            edits->push_back(Blank(source, tokens, at, end));
+            at = end;
+        }
+        if (!moved.empty()) {
+            edits->push_back({tokens[keyword].offset, 0, moved});
+        }
+    }
+}
+
 std::string Apply(std::string source, std::vector<TextEdit> edits) {
     std::sort(edits.begin(), edits.end(),
               [](const TextEdit& a, const TextEdit& b) { return a.offset > b.offset; });
@@ -249,6 +289,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     BlankEffectSyntax(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
+    RewriteLegacySampling(source, tokens, &edits);
+    MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     if (edits.empty()) {

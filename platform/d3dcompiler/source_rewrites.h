@@ -1,10 +1,11 @@
 // Forms the Windows compiler accepts and glslang's HLSL front end refuses,
 // rewritten in the source text before glslang reads it: effect annotations and
 // state blocks (which the compiler ignores for shaders), the legacy upper-case
-// type names, expressions inside register(), and a semantic on a struct-typed
+// type names, expressions inside register(), sampling through tex2D and its
+// kin, resources declared inside a constant buffer, and a semantic on a struct-typed
 // parameter of the entry point, which applies to the struct's members. Lines
-// and columns stay where they were, except on the members a semantic is
-// added to.
+// stay where they were; columns move only where text is added or grows (the
+// members given a semantic, a buffer's first line, legacy sampling).
 #pragma once
 
 #include <string>

@@ -20,6 +20,9 @@ std::string Lowercase(std::string text) {
 // Pairs of loop attributes that ask for opposite code.
 constexpr const char* kConflictingLoopAttributes[][2] = {{"loop", "unroll"}, {"fastopt", "unroll"}};
 
+void ReportAttributeConflicts(const std::vector<std::pair<std::string, const HlslToken*>>& names,
+                              std::string* errors);
+
 // "[loop] [unroll] for (...)": the attributes in front of one statement.
 void CheckAttributeGroup(const Tokens& tokens, size_t at, size_t end, size_t* next,
                          std::string* errors) {
@@ -30,6 +33,22 @@ void CheckAttributeGroup(const Tokens& tokens, size_t at, size_t end, size_t* ne
         at = ClosingBracket(tokens, at) + 1;
     }
     *next = at;
+    ReportAttributeConflicts(names, errors);
+}
+
+// The same attribute twice, or two that contradict each other, in one group.
+void ReportAttributeConflicts(const std::vector<std::pair<std::string, const HlslToken*>>& names,
+                              std::string* errors) {
+    for (size_t i = 0; i < names.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (names[j].first == names[i].first) {
+                *errors += SourceError(*names[i].second,
+                                       "duplicate attribute '" + names[i].second->text + "'") +
+                           "\n";
+                break;
+            }
+        }
+    }
     for (const auto& pair : kConflictingLoopAttributes) {
         auto first = std::find_if(names.begin(), names.end(),
                                   [&](const auto& name) { return name.first == pair[0]; });
@@ -120,8 +139,36 @@ void CheckConstantDivision(const Tokens& tokens, size_t at, size_t begin, size_t
 
 } // namespace
 
+// "[earlydepthstencil] [RootSignature(...)] float4 PSMain(...)": the attributes
+// in front of a function definition, read back from its return type.
+void CheckFunctionAttributes(const Tokens& tokens, const FunctionDefinition& function,
+                             std::string* errors) {
+    std::vector<std::pair<std::string, const HlslToken*>> names;
+    size_t at = function.name - 1; // the return type
+    while (at > 0 && tokens[at - 1].text == "]") {
+        size_t open = at - 1;
+        for (size_t depth = 0; open > 0; --open) {
+            depth += tokens[open].text == "]";
+            depth -= tokens[open].text == "[";
+            if (depth == 0) {
+                break;
+            }
+        }
+        if (tokens[open].text != "[" || tokens[open + 1].kind != HlslToken::Kind::Identifier) {
+            break;
+        }
+        // A second RootSignature is reported by the attribute's own reader.
+        if (Lowercase(tokens[open + 1].text) != "rootsignature") {
+            names.insert(names.begin(), {Lowercase(tokens[open + 1].text), &tokens[open + 1]});
+        }
+        at = open;
+    }
+    ReportAttributeConflicts(names, errors);
+}
+
 void CheckStatements(const Tokens& tokens, std::string* errors) {
     for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        CheckFunctionAttributes(tokens, function, errors);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at < end; ++at) {
             if (tokens[at].text == "[" && StartsStatement(tokens, at)) {

@@ -1,6 +1,6 @@
-// Checks on statements inside function bodies that glslang lets through and
-// the Windows compilers refuse: attributes that contradict each other, and
-// integer constants divided by zero.
+// Checks on functions and the statements inside them that glslang lets
+// through and the Windows compilers refuse: an attribute given twice, loop
+// attributes that contradict each other, and integer constants divided by zero.
 #pragma once
 
 #include "hlsl_tokens.h"

@@ -346,6 +346,17 @@ TEST(CompileBindings, RegistersLandInTheirClassRangesAndSpaces) {
     ASSERT_EQ(result.hr, S_OK) << result.errors;
     EXPECT_EQ(Bindings(Spirv(result.code)),
               (std::set<std::pair<uint32_t, uint32_t>>{{0, 256 + 3}, {0, 512 + 2}}));
+
+    // A sampler read by tex2D is a sampler state in s3 and a texture in t3.
+    file =
+        scratch.Write("legacy.hlsl", "sampler2D colorMap : register(s3);\n"
+                                     "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                     "    return tex2D(colorMap, p.xy) + tex2Dproj(colorMap, p);\n"
+                                     "}\n");
+    result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    EXPECT_EQ(Bindings(Spirv(result.code)),
+              (std::set<std::pair<uint32_t, uint32_t>>{{0, 256 + 3}, {0, 512 + 3}}));
 }
 
 TEST(CompileSources, NonAsciiNamesAndByteOrderMarks) {
@@ -451,6 +462,9 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
         {WithShade("", "float s = 0; [Unroll] [FastOpt] for (int i = 0; i < 2; i++) s += y; "
                        "return s;"),
          "can't use fastopt and unroll attributes together"},
+        {WithShade("[earlydepthstencil] [EarlyDepthStencil]\nfloat Unused() { return 1; }\n",
+                   "return y;"),
+         "duplicate attribute 'EarlyDepthStencil'"},
         // Registers: profile-specific pairs are no conflict; the class must fit the type.
         {WithShade("SamplerState s : register(ps, s0) : register(vs, s1);\n", "return y;"),
          nullptr},

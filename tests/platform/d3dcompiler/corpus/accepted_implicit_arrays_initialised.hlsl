@@ -1,10 +1,8 @@
-// Windows: arrays whose size comes from their initialiser, global and local,
-// and a global const without initialiser (a constant-buffer value).
+// Windows: arrays whose size comes from their initialiser, global and local.
 // verdict: accepted
 // group: refuse
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-syntax (an array's size may be left out when an initialiser gives it; a global without static is a uniform set by the application)
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-syntax (an array's size may be left out when an initialiser gives it)
 static const float kLevels[] = { 0.25, 0.5, 0.75, 1.0 };
-const float kUnused;
 float Shade(float y)
 {
     float weights[] = { 0.5, 0.5 };
