@@ -134,6 +134,19 @@ void SingleSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+// Windows' compiler ignores [numthreads] without arguments outside compute
+// shaders, and only vertex and pixel targets are compiled here; glslang
+// reads the missing arguments and crashes.
+void NumthreadsWithoutArguments(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    for (size_t i = 0; i + 2 < tokens.size(); ++i) {
+        if (tokens[i].text == "[" && tokens[i + 1].text == "numthreads" &&
+            tokens[i + 2].text == "]") {
+            edits->push_back({tokens[i].offset, tokens[i + 2].offset + 1 - tokens[i].offset,
+                              std::string(tokens[i + 2].offset + 1 - tokens[i].offset, ' ')});
+        }
+    }
+}
+
 } // namespace
 
 void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
@@ -142,6 +155,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     TypedefMatrixOrderings(tokens, depths, edits);
     DocumentedLit(tokens, edits);
     SingleSampleCount(tokens, edits);
+    NumthreadsWithoutArguments(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 2 3 4
 // group: containment
-// stand-in: crash glslang dereferences the missing argument list
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-function-syntax (attributes are optional and stage-specific); Windows' compiler builds this shader
 #include "probe_stages.hlsli"
 [numthreads]
