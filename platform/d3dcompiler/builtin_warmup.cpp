@@ -1,16 +1,17 @@
 #include "builtin_warmup.h"
 
+#include "contained_run.h"
+
 #include <mutex>
 #include <set>
 
 namespace d3dcompiler_standin {
 
 void WarmBuiltIns(shaderc_shader_kind kind, shaderc_env_version environment) {
-    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(InProcessCompilerLock());
     static std::set<int> warmed;
     // Never released: releasing the last compiler frees the tables.
     static shaderc_compiler_t compiler = shaderc_compiler_initialize();
-    std::lock_guard<std::mutex> lock(mutex);
     if (compiler == nullptr || !warmed.insert(kind).second) {
         return;
     }

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -201,6 +202,11 @@ const char* SignalName(int signal) {
 
 } // namespace
 
+std::mutex& InProcessCompilerLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 ContainedResult RunContained(const ContainmentLimits& limits, ID3DInclude* include,
                              const ContainedWork& work) {
     ContainedResult result;
@@ -212,7 +218,11 @@ ContainedResult RunContained(const ContainmentLimits& limits, ID3DInclude* inclu
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) {
         return result;
     }
-    const pid_t child = fork();
+    pid_t child;
+    {
+        std::lock_guard<std::mutex> lock(InProcessCompilerLock());
+        child = fork();
+    }
     if (child < 0) {
         close(sockets[0]);
         close(sockets[1]);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,11 @@ using ContainedWork = std::function<CompileOutput(ID3DInclude* include)>;
 // the caller's code.
 ContainedResult RunContained(const ContainmentLimits& limits, ID3DInclude* include,
                              const ContainedWork& work);
+
+// Held across each fork, and by anything that runs the compiler in the
+// caller's own process (the built-in tables' warm-up): a child must not be
+// forked while another thread holds the compiler's locks.
+std::mutex& InProcessCompilerLock();
 
 // One line, in the compiler's "file: error ..." form, for an end other than
 // Finished.

@@ -91,6 +91,29 @@ TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     EXPECT_EQ(Compile(good, "PSMain", "ps_5_0").hr, S_OK);
 }
 
+TEST(CompileContainment, ThreadsCompileAtOnce) {
+    ScratchDirectory scratch("threads");
+    const std::string path =
+        scratch.Write("shader.hlsl", "float4 VSMain() : SV_Position { return 0; }\n"
+                                     "float4 PSMain() : SV_Target { return 1; }\n");
+    std::vector<std::thread> threads;
+    std::vector<int> compiled(4, 0);
+    for (size_t t = 0; t < compiled.size(); ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 5; ++i) {
+                const bool vertex = (t + i) % 2 == 0;
+                compiled[t] +=
+                    Compile(path, vertex ? "VSMain" : "PSMain", vertex ? "vs_5_0" : "ps_5_0").hr ==
+                    S_OK;
+            }
+        });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(compiled, std::vector<int>(4, 5));
+}
+
 bool HasChildProcess() {
     const std::string parent = std::to_string(getpid());
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
