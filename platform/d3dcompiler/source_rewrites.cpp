@@ -2,6 +2,7 @@
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "hlsl_tokens.h"
+#include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
@@ -293,6 +294,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
+    NestFlatInitialisers(source, tokens, &edits);
     if (edits.empty()) {
         return source;
     }
