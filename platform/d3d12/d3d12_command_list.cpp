@@ -272,10 +272,12 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
     }
     commands_.push_back(
         CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr, rootSignature});
-    // A new root signature leaves every root parameter unset.
+    // Another root signature leaves every root parameter unset.
+    if (drawState_.rootSignatureObject != rootSignature) {
+        drawState_.tablesSet.reset();
+    }
     drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
     drawState_.rootSignatureObject = rootSignature;
-    drawState_.tablesSet.reset();
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
