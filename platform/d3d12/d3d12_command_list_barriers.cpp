@@ -71,7 +71,7 @@ bool D3D12GraphicsCommandList::CheckSplitBarrier(
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
-    if (!Recording("ResourceBarrier")) {
+    if (!Recording()) {
         return;
     }
     if (count > 0 && barriers == nullptr) {
