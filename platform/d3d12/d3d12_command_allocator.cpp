@@ -35,9 +35,8 @@ HRESULT STDMETHODCALLTYPE D3D12CommandAllocator::Reset() {
         return E_FAIL;
     }
     if (Device()->Core().submissions.Completed() < lastSerial_) {
-        standin::ReportWindows(
-            COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
-            "ID3D12CommandAllocator::Reset");
+        standin::ReportWindows(COMMAND_ALLOCATOR_SYNC, static_cast<ID3D12CommandAllocator*>(this),
+                               "ID3D12CommandAllocator::Reset");
         return E_FAIL;
     }
     return S_OK;

@@ -56,8 +56,7 @@ bool D3D12GraphicsCommandList::Implements(REFIID riid) const {
            riid == IID_ID3D12CommandList || riid == IID_ID3D12GraphicsCommandList;
 }
 
-bool D3D12GraphicsCommandList::Recording(const char* method) {
-    (void)method; // Windows names no method: "ID3D12GraphicsCommandList::*"
+bool D3D12GraphicsCommandList::Recording() {
     if (!recording_) {
         standin::ReportWindows(standin::messages::COMMAND_LIST_CLOSED, Self(),
                                "ID3D12GraphicsCommandList::*");
@@ -133,7 +132,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearState(ID3D12PipelineState*
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount, UINT instanceCount,
                                                                UINT startVertex,
                                                                UINT startInstance) {
-    if (!Recording("DrawInstanced")) {
+    if (!Recording()) {
         return;
     }
     if (debugLayer_) {
@@ -171,7 +170,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
                                                                   ID3D12Resource* source,
                                                                   UINT64 sourceOffset,
                                                                   UINT64 size) {
-    if (!Recording("CopyBufferRegion")) {
+    if (!Recording()) {
         return;
     }
     D3D12Resource* to = D3D12Resource::FromInterface(destination);
@@ -199,7 +198,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyBufferRegion(ID3D12Resource
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topology) {
-    if (Recording("IASetPrimitiveTopology")) {
+    if (Recording()) {
         commands_.push_back(CmdSetTopology{topology});
         drawState_.topology = topology;
     }
@@ -218,7 +217,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12PipelineState* state) {
-    if (!Recording("SetPipelineState")) {
+    if (!Recording()) {
         return;
     }
     D3D12PipelineState* standin = D3D12PipelineState::FromInterface(state);
@@ -233,7 +232,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPipelineState(ID3D12Pipeline
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* const* heaps) {
-    if (!Recording("SetDescriptorHeaps")) {
+    if (!Recording()) {
         return;
     }
     CmdSetHeaps command;
@@ -262,7 +261,7 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSignature) {
-    if (!Recording("SetGraphicsRootSignature")) {
+    if (!Recording()) {
         return;
     }
     D3D12RootSignature* standin = D3D12RootSignature::FromInterface(rootSignature);
@@ -272,15 +271,17 @@ D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSign
     }
     commands_.push_back(
         CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr, rootSignature});
-    // A new root signature leaves every root parameter unset.
+    // Another root signature leaves every root parameter unset.
+    if (drawState_.rootSignatureObject != rootSignature) {
+        drawState_.tablesSet.reset();
+    }
     drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
     drawState_.rootSignatureObject = rootSignature;
-    drawState_.tablesSet.reset();
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
     UINT parameter, D3D12_GPU_DESCRIPTOR_HANDLE base) {
-    if (!Recording("SetGraphicsRootDescriptorTable")) {
+    if (!Recording()) {
         return;
     }
     uint32_t first = 0;
@@ -298,7 +299,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
     UINT startSlot, UINT count, const D3D12_VERTEX_BUFFER_VIEW* views) {
-    if (!Recording("IASetVertexBuffers")) {
+    if (!Recording()) {
         return;
     }
     if (startSlot + count > D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT) {
@@ -352,7 +353,7 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetRenderTargets(
     UINT count, const D3D12_CPU_DESCRIPTOR_HANDLE* renderTargets, BOOL singleRange,
     const D3D12_CPU_DESCRIPTOR_HANDLE* depthStencil) {
-    if (!Recording("OMSetRenderTargets")) {
+    if (!Recording()) {
         return;
     }
     if (count > 8 || (count > 0 && renderTargets == nullptr)) {
@@ -383,7 +384,7 @@ bool D3D12GraphicsCommandList::BeginClear(const char* method, D3D12_CPU_DESCRIPT
                                           bool depth, AttachmentView* target) {
     D3D12_DESCRIPTOR_HEAP_TYPE type =
         depth ? D3D12_DESCRIPTOR_HEAP_TYPE_DSV : D3D12_DESCRIPTOR_HEAP_TYPE_RTV;
-    return Recording(method) && ReadAttachment(view, type, target, method);
+    return Recording() && ReadAttachment(view, type, target, method);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(

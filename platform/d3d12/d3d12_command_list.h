@@ -124,8 +124,9 @@ protected:
     bool Implements(REFIID riid) const override;
 
 private:
-    // False (and the list marked in error) when the list is not recording.
-    bool Recording(const char* method);
+    // False (and the list marked in error) when the list is not recording;
+    // the debug layer names no method then: "ID3D12GraphicsCommandList::*".
+    bool Recording();
     // Marks the list in error: Close will fail, as on Windows.
     void Fail(const char* method, const char* reason);
     // The same, where a message of the debug layer has said why.
@@ -145,7 +146,7 @@ private:
     // Records a command holding a copy of the caller's `count` items.
     template <typename Command, typename Item>
     void RecordArray(const char* method, UINT count, const Item* items, const char* missing) {
-        if (!Recording(method)) {
+        if (!Recording()) {
             return;
         }
         if (count > 0 && items == nullptr) {

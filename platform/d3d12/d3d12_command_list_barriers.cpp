@@ -46,6 +46,11 @@ bool D3D12GraphicsCommandList::CheckTransition(const D3D12_RESOURCE_TRANSITION_B
         standin::ReportWindows(RESOURCE_BARRIER_MATCHING_STATES, track.object, kMethod);
         return false;
     }
+    if (track.heapType == D3D12_HEAP_TYPE_UPLOAD) {
+        // Upload resources stay in GENERIC_READ.
+        standin::ReportWindows(RESOURCE_BARRIER_INVALID_HEAP, track.object, kMethod);
+        return false;
+    }
     return CheckSplitBarrier(transition, flags, resource);
 }
 
@@ -66,7 +71,7 @@ bool D3D12GraphicsCommandList::CheckSplitBarrier(
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRIER* barriers) {
-    if (!Recording("ResourceBarrier")) {
+    if (!Recording()) {
         return;
     }
     if (count > 0 && barriers == nullptr) {

@@ -161,7 +161,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
     const D3D12_TEXTURE_COPY_LOCATION* destination, UINT x, UINT y, UINT z,
     const D3D12_TEXTURE_COPY_LOCATION* source, const D3D12_BOX* sourceBox) {
     constexpr const char* kMethod = "CopyTextureRegion";
-    if (!Recording(kMethod)) {
+    if (!Recording()) {
         return;
     }
     if (destination == nullptr || source == nullptr) {

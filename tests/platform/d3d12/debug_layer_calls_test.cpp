@@ -68,6 +68,12 @@ TEST_F(DebugCallsTest, InvalidBarriersAreReportedAsRecordedAndDropped) {
     EXPECT_EQ(messages[0].description,
               "ID3D12CommandList::ResourceBarrier: Before and after states must be different.");
     EXPECT_EQ(messages[0].severity, D3D12_MESSAGE_SEVERITY_ERROR);
+
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ASSERT_NE(upload, nullptr);
+    Barrier(upload, D3D12_RESOURCE_STATE_GENERIC_READ, D3D12_RESOURCE_STATE_COPY_DEST);
+    EXPECT_EQ(TakeIds(), Ids{D3D12_MESSAGE_ID_RESOURCE_BARRIER_INVALID_HEAP});
 }
 
 TEST_F(DebugCallsTest, ListsAndAllocatorsUsedOutOfTurnAreReported) {

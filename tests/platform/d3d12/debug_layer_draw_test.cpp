@@ -185,6 +185,27 @@ TEST_F(DebugDrawTest, TexturesReadByATableMustBeInAShaderResourceState) {
     pipeline->Release();
 }
 
+// A texture in COMMON is promoted by the draw that reads it and decays back
+// to COMMON when the list ends: neither draws a message.
+TEST_F(DebugDrawTest, TexturesInCommonArePromotedByADrawAndDecayAfterIt) {
+    ID3D12PipelineState* pipeline = MakePipeline(DXGI_FORMAT_R8G8B8A8_UNORM, rootSignature);
+    ID3D12Resource* common = MakeTexture(4, 4, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_NONE,
+                                         D3D12_RESOURCE_STATE_COMMON);
+    device->CreateShaderResourceView(common, nullptr, Handle(shaderHeaps[0], 1));
+    RecordSetup(pipeline, rootSignature);
+    BindBothTablesFromOneHeap();
+    EXPECT_TRUE(DrawAndTake().empty());
+    D3D12_RESOURCE_BARRIER decayed =
+        Transition(common, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COPY_DEST);
+    list->ResourceBarrier(1, &decayed);
+    ExecuteAndWait();
+    for (const DebugMessage& message : TakeDebugMessages(device)) {
+        ADD_FAILURE() << "#" << message.id << ": " << message.description;
+    }
+    pipeline->Release();
+    common->Release();
+}
+
 TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
     ID3D12PipelineState* wide = MakePipeline(DXGI_FORMAT_R32G32B32A32_FLOAT, rootSignature);
     RecordSetup(wide, rootSignature);
