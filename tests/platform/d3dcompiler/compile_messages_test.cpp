@@ -92,6 +92,11 @@ TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
 }
 
 TEST(CompileContainment, ThreadsCompileAtOnce) {
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer's allocator does not take its own locks across fork(),
+    // so a child forked while another thread allocates can wait on them for ever.
+    GTEST_SKIP() << "fork() beside allocating threads is not safe under AddressSanitizer";
+#endif
     ScratchDirectory scratch("threads");
     const std::string path =
         scratch.Write("shader.hlsl", "float4 VSMain() : SV_Position { return 0; }\n"
