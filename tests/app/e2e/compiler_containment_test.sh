@@ -75,7 +75,6 @@ start_display 161
 # ---- Edits while the program runs --------------------------------------------
 launch_drawing_in_window
 
-builds=1
 for case in numthreads-name mul-float1 case-variable string-parameter macro-doubling \
     include-2000; do
     make_case "$case"
@@ -89,11 +88,7 @@ for case in numthreads-name mul-float1 case-variable string-parameter macro-doub
     running || { fail "$case: the program stopped"; exit 1; }
     echo "$case: a compile error, and drawing after $(($(date +%s) - started)) s"
 
-    cp "$work/good.hlsl" "$work/normal.hlsl"
-    press_in_window F5
-    builds=$((builds + 1))
-    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" ||
-        fail "$case: no rebuild after the repair"
+    repair_shader "$case"
 done
 grep -qF "the HLSL compiler failed on this source" "$out" || fail "no crash was reported as one"
 grep -qF "and was stopped" "$out" || fail "no stall was reported as one"

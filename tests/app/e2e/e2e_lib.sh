@@ -151,6 +151,20 @@ launch_drawing_in_window() {
     [[ -n $window ]] || { fail "no window captioned Brennwick"; exit 1; }
 }
 
+# Shader builds seen so far; the first frame builds once.
+builds=1
+
+# Puts the demo's shader (saved as good.hlsl) back after case $1, presses F5
+# and waits for the rebuild.
+repair_shader() {
+    rm -rf "$work/normal.hlsl"
+    cp "$work/good.hlsl" "$work/normal.hlsl"
+    press_in_window F5
+    builds=$((builds + 1))
+    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" ||
+        fail "$1: no rebuild after the repair"
+}
+
 # Presses key $1 in the window of launch_drawing_in_window.
 press_in_window() {
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"

@@ -65,7 +65,6 @@ start_display 160
 # ---- Edits while the program runs, ended by Escape --------------------------
 launch_drawing_in_window
 
-builds=1
 errors=0
 for case in include-cycle self-include-twice deep-nesting dev-zero fifo directory huge missing; do
     make_case "$case"
@@ -83,12 +82,7 @@ for case in include-cycle self-include-twice deep-nesting dev-zero fifo director
     ((rss < memory_limit_kb)) || fail "$case: $rss kB resident, over $memory_limit_kb"
     echo "$case: reported and drawing after $(($(date +%s) - started)) s, $rss kB resident"
 
-    rm -rf "$work/normal.hlsl"
-    cp "$work/good.hlsl" "$work/normal.hlsl"
-    press_in_window F5
-    builds=$((builds + 1))
-    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" ||
-        fail "$case: no rebuild after the repair"
+    repair_shader "$case"
 done
 # A root signature that the shader accepts but the draw pass cannot use (a
 # root CBV where it binds a table): every draw is skipped, said once.
