@@ -1,5 +1,6 @@
 #include "source_rewrites.h"
 #include "constant_expressions.h"
+#include "constructor_rewrites.h"
 #include "function_scan.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
@@ -295,6 +296,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
+    FlattenAggregateOperands(tokens, &edits);
     if (edits.empty()) {
         return source;
     }
