@@ -172,7 +172,8 @@ TEST(NormalHlsl, SpirvPassesTheValidator) {
         std::vector<uint8_t> spirv = Chunk(result.code, dxbc::kSpirvChunk);
         std::string file =
             scratch.Write(std::string(entry) + ".spv", std::string(spirv.begin(), spirv.end()));
-        std::string command = std::string(SPIRV_VAL) + " --target-env vulkan1.1 --scalar-block-layout " + file;
+        std::string command =
+            std::string(SPIRV_VAL) + " --target-env vulkan1.1 --scalar-block-layout " + file;
         EXPECT_EQ(std::system(command.c_str()), 0) << entry;
     }
 }
