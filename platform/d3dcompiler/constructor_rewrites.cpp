@@ -7,10 +7,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-bool IsIdentifier(const Tokens& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 // The expressions an aggregate variable flattens into, vectors and matrices
 // whole: "s.a, s.b[0], s.b[1]".
 void Leaves(const Shape& shape, const std::string& name, std::vector<std::string>* leaves) {

@@ -14,10 +14,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-bool IsIdentifier(const Tokens& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 // The names the entry point's code uses: its own body and parameters, and
 // those of every function it calls, directly or not.
 std::set<std::string> NamesReached(const Tokens& tokens,

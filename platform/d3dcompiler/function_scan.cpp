@@ -3,10 +3,6 @@
 namespace d3dcompiler_standin {
 namespace {
 
-bool IsIdentifier(const std::vector<HlslToken>& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 // At global scope, "name (" preceded by a return type ("float4", "vector<...>").
 bool StartsFunction(const std::vector<HlslToken>& tokens, size_t open) {
     if (open < 2 || !IsIdentifier(tokens, open - 1)) {

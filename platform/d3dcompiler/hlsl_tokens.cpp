@@ -101,6 +101,10 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
     return tokens;
 }
 
+bool IsIdentifier(const std::vector<HlslToken>& tokens, size_t at) {
+    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
+}
+
 bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text) {
     return at < tokens.size() && tokens[at].text == text;
 }

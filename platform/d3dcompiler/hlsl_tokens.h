@@ -29,6 +29,9 @@ struct TextEdit {
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
                                                 const std::string& mainFile);
 
+// Whether tokens[at] exists and is an identifier (keywords included).
+bool IsIdentifier(const std::vector<HlslToken>& tokens, size_t at);
+
 // Whether tokens[at] exists and reads `text`.
 bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text);
 

@@ -12,10 +12,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-bool IsIdentifier(const Tokens& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 const std::set<std::string> kParameterModifiers = {
     "in",     "out",      "inout",           "uniform",       "const",
     "linear", "centroid", "nointerpolation", "noperspective", "sample",

@@ -19,10 +19,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-bool IsIdentifier(const Tokens& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 // Spaces over [first, last] of the tokens, newlines kept.
 TextEdit Blank(const std::string& source, const Tokens& tokens, size_t first, size_t last) {
     const size_t begin = tokens[first].offset;

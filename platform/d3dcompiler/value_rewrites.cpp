@@ -13,10 +13,6 @@ constexpr char kLit[] =
     "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
     "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n#line 1\n";
 
-bool IsIdentifier(const Tokens& tokens, size_t at) {
-    return at < tokens.size() && tokens[at].kind == HlslToken::Kind::Identifier;
-}
-
 // Brace depth before each token.
 std::vector<int> Depths(const Tokens& tokens) {
     std::vector<int> depths(tokens.size());
