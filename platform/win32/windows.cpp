@@ -119,7 +119,10 @@ uint32_t CreateXWindow(Display* display, const WindowRecord& record, const Windo
         return 0;
     }
     DescribeToWindowManager(display, window, record, x, y);
-    xcb_flush(connection);
+    // A round trip, not just a flush: once CreateWindowExA returns, other
+    // clients (the window manager, a test reading the caption) see the
+    // window's caption and size hints, as they would on Windows.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     return window;
 }
 
