@@ -70,6 +70,16 @@ std::optional<Shape> WithDimensions(const Tokens& tokens, size_t* at, Shape shap
     return shape;
 }
 
+std::optional<Shape> DeclaredShape(const Tokens& tokens, size_t at, const Shapes& structures,
+                                   size_t* end) {
+    if (!IsIdentifier(tokens, at) || !IsIdentifier(tokens, at + 1)) {
+        return std::nullopt;
+    }
+    std::optional<Shape> type = ShapeOf(tokens[at].text, structures);
+    *end = at + 2;
+    return type ? WithDimensions(tokens, end, *type) : std::nullopt;
+}
+
 // "struct Name { type member[N], other; ... }": the members' shapes in order.
 void ReadStructure(const Tokens& tokens, size_t at, Shapes* structures) {
     if (!IsToken(tokens, at + 2, "{")) {

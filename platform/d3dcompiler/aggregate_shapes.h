@@ -31,6 +31,12 @@ std::optional<Shape> ShapeOf(const std::string& type, const Shapes& structures);
 // moves past them. None for a dimension that is not a number.
 std::optional<Shape> WithDimensions(const std::vector<HlslToken>& tokens, size_t* at, Shape shape);
 
+// The shape of a declaration "Type name[dims]" at tokens[at], Type being
+// numeric or a structure in `structures`; `*end` is the token after it. None
+// for anything else.
+std::optional<Shape> DeclaredShape(const std::vector<HlslToken>& tokens, size_t at,
+                                   const Shapes& structures, size_t* end);
+
 // Adds the structure declared at tokens[at] ("struct") to `structures` when
 // every member's type is known.
 void ReadStructure(const std::vector<HlslToken>& tokens, size_t at, Shapes* structures);

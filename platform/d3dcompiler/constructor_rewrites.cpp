@@ -62,13 +62,9 @@ public:
 
     // Notes a declaration "Type name[dims]" at tokens[at].
     void Note(const Tokens& tokens, size_t at) {
-        if (!IsIdentifier(tokens, at + 1) || IsToken(tokens, at + 2, "(")) {
-            return;
-        }
-        std::optional<Shape> type = ShapeOf(tokens[at].text, structures_);
-        size_t next = at + 2;
-        std::optional<Shape> shape = type ? WithDimensions(tokens, &next, *type) : std::nullopt;
-        if (shape) {
+        size_t end = at;
+        std::optional<Shape> shape = DeclaredShape(tokens, at, structures_, &end);
+        if (shape && !IsToken(tokens, at + 2, "(")) {
             variables_[tokens[at + 1].text] = *shape;
         }
     }

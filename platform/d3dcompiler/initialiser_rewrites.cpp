@@ -56,13 +56,8 @@ void NestFlatInitialisers(const std::string& source, const std::vector<HlslToken
             continue;
         }
         // "Type name[dims] = {" with a type whose shape is known.
-        if (tokens[at].kind != HlslToken::Kind::Identifier ||
-            tokens[at + 1].kind != HlslToken::Kind::Identifier) {
-            continue;
-        }
-        std::optional<Shape> base = ShapeOf(tokens[at].text, structures);
-        size_t next = at + 2;
-        std::optional<Shape> shape = base ? WithDimensions(tokens, &next, *base) : std::nullopt;
+        size_t next = at;
+        std::optional<Shape> shape = DeclaredShape(tokens, at, structures, &next);
         if (!shape || !IsToken(tokens, next, "=") || !IsToken(tokens, next + 1, "{")) {
             continue;
         }
