@@ -124,19 +124,6 @@ uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
     return declared[resultWord];
 }
 
-uint32_t SpirvModule::IntType(uint32_t width, bool isSigned) {
-    return FindOrDeclare(MakeInstruction(OpTypeInt, {0, width, isSigned ? 1u : 0u}));
-}
-
-uint32_t SpirvModule::FloatType(uint32_t width) {
-    return FindOrDeclare(MakeInstruction(OpTypeFloat, {0, width}));
-}
-
-uint32_t SpirvModule::VectorType(uint32_t component, uint32_t count) {
-    return count == 1 ? component
-                      : FindOrDeclare(MakeInstruction(OpTypeVector, {0, component, count}));
-}
-
 uint32_t SpirvModule::ComponentCount(uint32_t type) const {
     const SpirvInstruction* definition = Definition(type);
     return definition != nullptr && OpcodeOf(*definition) == OpTypeVector ? (*definition)[3] : 1;

@@ -36,10 +36,6 @@ public:
     // The instruction defining `id`, or null.
     const SpirvInstruction* Definition(uint32_t id) const;
 
-    // Scalar and vector types, found or added at the end of the declarations.
-    uint32_t IntType(uint32_t width, bool isSigned);
-    uint32_t FloatType(uint32_t width);
-    uint32_t VectorType(uint32_t component, uint32_t count);
     // Components of a vector type, 1 for a scalar; its scalar type.
     uint32_t ComponentCount(uint32_t type) const;
     uint32_t ScalarTypeOf(uint32_t type) const;
