@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Runs a command in a fresh clone of this checkout's HEAD (its committed state)
-# inside a brand-new minimal Debian 12 root (mmdebstrap's apt variant: the
+# inside a brand-new minimal Debian root (mmdebstrap's apt variant: the
 # essential packages and apt, nothing else), as root, and exits with the
 # command's status. This is how to check that a new machine needs nothing but
 # the README's commands.
 #
-# Usage: scripts/fresh-root.sh [--keep] COMMAND...
-#   e.g. scripts/fresh-root.sh ./scripts/test.sh
-# COMMAND is run by bash in the clone's top folder. The root is built from this
-# machine's own apt sources and removed afterwards (--keep leaves it, unmounted,
-# and prints where). BRENNWICK_ROOT_PARENT picks where it is made (/var/tmp).
+# Usage: scripts/fresh-root.sh [--release 12|13] [--keep] COMMAND...
+#   e.g. scripts/fresh-root.sh --release 13 ./scripts/test.sh
+# COMMAND is run by bash in the clone's top folder. --release picks Debian 12
+# (bookworm, the default) or 13 (trixie). The root is built from this machine's
+# own apt sources, with their suites renamed to the release's, and removed
+# afterwards (--keep leaves it, unmounted, and prints where).
+# BRENNWICK_ROOT_PARENT picks where it is made (/var/tmp).
 set -euo pipefail
 
-readonly SUITE=bookworm
+readonly -A CODENAME_OF=([12]=bookworm [13]=trixie)
 readonly CLONE=/root/brennwick
 
 usage() {
@@ -24,7 +26,7 @@ say() { echo "fresh-root: $*" >&2; }
 # ---- What this machine needs to make a root -----------------------------------
 host_tools() {
     local -A package_of=([mmdebstrap]=mmdebstrap [git]=git [mount]=mount [findmnt]=util-linux
-        [chroot]=coreutils)
+        [chroot]=coreutils [sed]=sed)
     local tool missing=()
     for tool in "${!package_of[@]}"; do
         command -v "$tool" >/dev/null || missing+=("${package_of[$tool]}")
@@ -36,14 +38,41 @@ host_tools() {
     fi
 }
 
-# This machine's apt sources, as files mmdebstrap pastes into the root (it
-# takes both the one-line and the deb822 format).
-apt_sources() {
+# This machine's apt sources (both the one-line and the deb822 format).
+machine_sources() {
     local file
     for file in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list; do
         [[ -f $file ]] || continue
         grep -qE '^[[:space:]]*(deb|Types:)' "$file" || continue
         echo "$file"
+    done
+}
+
+# The release's codename that the machine's sources name ($@), if any.
+codename_in() {
+    local codename
+    for codename in "${CODENAME_OF[@]}"; do
+        if grep -qwE "$codename(-updates|-security)?" "$@"; then
+            echo "$codename"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# The machine's sources with their suites renamed to $suite, as files below
+# $work that mmdebstrap pastes into the root; prints their names. The mirrors
+# and keys stay the machine's own.
+apt_sources() {
+    local file copy from
+    mapfile -t machine < <(machine_sources)
+    ((${#machine[@]})) || return 0
+    from=$(codename_in "${machine[@]}") || return 0
+    mkdir -p "$work/sources"
+    for file in "${machine[@]}"; do
+        copy=$work/sources/$(basename "$file")
+        sed -E "s/\b$from(-updates|-security)?\b/$suite\1/g" "$file" >"$copy"
+        grep -qw "$suite" "$copy" && echo "$copy"
     done
 }
 
@@ -133,11 +162,8 @@ create_root() {
     local attempt made log=$work/mmdebstrap.log sources options=()
     mapfile -t sources < <(apt_sources)
     if ((${#sources[@]} == 0)); then
-        say "this machine has no apt sources (/etc/apt/sources.list.d/*.sources, /etc/apt/sources.list)"
-        return 1
-    fi
-    if ! grep -qw "$SUITE" "${sources[@]}"; then
-        say "this machine's apt sources do not offer Debian 12 ($SUITE): ${sources[*]}"
+        say "this machine has no apt sources naming a Debian release this script knows" \
+            "(${CODENAME_OF[*]}) in /etc/apt/sources.list.d/*.sources, *.list or /etc/apt/sources.list"
         return 1
     fi
     while read -r option; do
@@ -145,10 +171,10 @@ create_root() {
     done < <(apt_options)
 
     for attempt in 1 2; do
-        say "making a Debian 12 root (mmdebstrap, apt variant) from ${sources[*]} (try $attempt of 2)"
+        say "making a Debian $release root ($suite; mmdebstrap, apt variant) (try $attempt of 2)"
         made=0
         mmdebstrap --mode=root --variant=apt --format=directory "${options[@]}" \
-            "$SUITE" "$root" "${sources[@]}" 2>&1 | tee "$log" >&2 || made=$?
+            "$suite" "$root" "${sources[@]}" 2>&1 | tee "$log" >&2 || made=$?
         if ((made == 0)) && [[ -x $root/usr/bin/apt-get ]]; then
             return 0
         fi
@@ -166,8 +192,8 @@ create_root() {
     done
     grep -iE 'Temporary failure|resolve|connect|unreachable|route|fetch|mismatch|unexpected size' "$log" |
         head -n 5 >&2
-    say "FAILED: could not make the Debian 12 root: this machine's apt sources could not be" \
-        "reached (network error, twice): ${sources[*]}"
+    say "FAILED: could not make the Debian $release root: this machine's apt sources could not be" \
+        "reached (network error, twice)"
     return 1
 }
 
@@ -210,9 +236,14 @@ main() {
         exit 2
     fi
     keep=0
+    release=12
     while (($#)); do
         case $1 in
             --keep) keep=1; shift ;;
+            --release)
+                release=${2:-}
+                shift $(($# > 1 ? 2 : 1))
+                ;;
             -h | --help) usage; exit 0 ;;
             --) shift; break ;;
             -*) usage >&2; exit 2 ;;
@@ -224,6 +255,11 @@ main() {
         exit 2
     fi
     command_line="$*"
+    if [[ -z ${CODENAME_OF[$release]:-} ]]; then
+        say "unknown release '$release': this script makes Debian ${!CODENAME_OF[*]}"
+        exit 2
+    fi
+    suite=${CODENAME_OF[$release]}
 
     host_tools
     repo=$(git -c safe.directory='*' -C "$(dirname "$0")/.." rev-parse --show-toplevel)

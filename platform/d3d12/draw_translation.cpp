@@ -316,11 +316,13 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     if (!CheckDrawState(command, &topology) || !MatchTargets(&setup)) {
         return;
     }
-    // Null colour views keep their formats in the pipeline (the fragment
-    // shader still writes those outputs); a missing depth view drops depth.
+    // Slots without a view leave the pipeline (Vulkan discards what the
+    // fragment shader writes there), as a missing depth view drops depth.
     uint32_t colorMask = 0;
     for (size_t i = 0; i < setup.colors.size(); ++i) {
-        colorMask |= pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED ? 1u << i : 0u;
+        const bool drawn =
+            setup.colors[i].image != nullptr && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED;
+        colorMask |= drawn ? 1u << i : 0u;
     }
     VkPipeline pipeline = pipeline_->Variant(colorMask, setup.depth.image != nullptr);
     if (pipeline == VK_NULL_HANDLE) {

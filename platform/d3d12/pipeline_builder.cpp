@@ -155,16 +155,6 @@ bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderSt
     return true;
 }
 
-VkShaderModule MakeModule(VkDevice device, const std::vector<uint32_t>& spirv) {
-    VkShaderModuleCreateInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_SHADER_MODULE_CREATE_INFO;
-    info.codeSize = spirv.size() * 4;
-    info.pCode = spirv.data();
-    VkShaderModule module = VK_NULL_HANDLE;
-    VK_CHECK(vkCreateShaderModule(device, &info, nullptr, &module));
-    return module;
-}
-
 // What the stand-in cannot build at all, refused before anything is made.
 bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, std::string* error) {
     if (!HasCode(desc.VS)) {
@@ -293,8 +283,11 @@ void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                  std::vector<VkVertexInputAttributeDescription> attributes,
                  std::vector<VkVertexInputBindingDescription> bindings, PipelineRecipe* recipe) {
     VkDevice device = context.device;
-    recipe->vertexModule = MakeModule(device, vertex.spirv);
-    recipe->pixelModule = HasCode(desc.PS) ? MakeModule(device, pixel.spirv) : VK_NULL_HANDLE;
+    recipe->vertexModule = MakeShaderModule(device, vertex.spirv);
+    if (HasCode(desc.PS)) {
+        recipe->pixelModule = MakeShaderModule(device, pixel.spirv);
+        recipe->pixelSpirv = pixel.spirv;
+    }
     recipe->vertexEntry = vertex.entryPoint;
     recipe->pixelEntry = pixel.entryPoint;
     recipe->attributes = std::move(attributes);
@@ -318,14 +311,8 @@ bool MakeFullVariant(bool hasPixel, PipelineObject* pipeline) {
         (hasPixel && recipe.pixelModule == VK_NULL_HANDLE)) {
         return false;
     }
-    uint32_t allTargets = 0;
-    for (uint32_t i = 0; i < pipeline->numRenderTargets; ++i) {
-        if (pipeline->colorFormats[i] != VK_FORMAT_UNDEFINED) {
-            allTargets |= 1u << i;
-        }
-    }
     pipeline->pipeline =
-        pipeline->Variant(allTargets, pipeline->depthFormat != VK_FORMAT_UNDEFINED);
+        pipeline->Variant(pipeline->NamedTargets(), pipeline->depthFormat != VK_FORMAT_UNDEFINED);
     return pipeline->pipeline != VK_NULL_HANDLE;
 }
 

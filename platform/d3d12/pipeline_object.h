@@ -20,6 +20,7 @@ namespace d3d12_standin {
 struct PipelineRecipe {
     VkShaderModule vertexModule = VK_NULL_HANDLE;
     VkShaderModule pixelModule = VK_NULL_HANDLE;
+    std::vector<uint32_t> pixelSpirv; // for variants that leave targets out
     std::string vertexEntry, pixelEntry;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
@@ -40,10 +41,13 @@ struct PipelineObject {
     PipelineObject& operator=(const PipelineObject&) = delete;
 
     // The pipeline with the colour formats of the slots in `colorMask` (the
-    // others VK_FORMAT_UNDEFINED), and the depth format only if `withDepth`:
-    // Direct3D draws with a depth format but no depth view, Vulkan wants the
-    // pipeline to leave depth out then.
+    // others VK_FORMAT_UNDEFINED, and the pixel shader's outputs to them
+    // dropped), and the depth format only if `withDepth`. Direct3D draws with
+    // a format but no view and discards what goes there; Vulkan wants the
+    // pipeline to leave that attachment out.
     VkPipeline Variant(uint32_t colorMask, bool withDepth);
+    // The colour slots the description gives a format, as a mask.
+    uint32_t NamedTargets() const;
 
     std::shared_ptr<vk_core::VulkanContext> context;
     PipelineRecipe recipe;
@@ -61,6 +65,8 @@ private:
     std::mutex variantsMutex_;
     std::map<std::pair<uint32_t, bool>, VkPipeline> variants_;
 };
+
+VkShaderModule MakeShaderModule(VkDevice device, const std::vector<uint32_t>& spirv);
 
 // Builds the pipeline for `desc`; `rootSignature` may be null when a shader
 // carries its own. Returns E_INVALIDARG (with the reason in `error`) for a

@@ -1,6 +1,7 @@
 // Vulkan pipelines made from a recipe, one per combination of attachments.
 #include "pipeline_object.h"
 
+#include <spirv_outputs.h>
 #include <vulkan_check.h>
 
 namespace d3d12_standin {
@@ -14,6 +15,24 @@ PipelineObject::~PipelineObject() {
     vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
 }
 
+VkShaderModule MakeShaderModule(VkDevice device, const std::vector<uint32_t>& spirv) {
+    VkShaderModuleCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_SHADER_MODULE_CREATE_INFO;
+    info.codeSize = spirv.size() * 4;
+    info.pCode = spirv.data();
+    VkShaderModule module = VK_NULL_HANDLE;
+    VK_CHECK(vkCreateShaderModule(device, &info, nullptr, &module));
+    return module;
+}
+
+uint32_t PipelineObject::NamedTargets() const {
+    uint32_t mask = 0;
+    for (uint32_t i = 0; i < numRenderTargets; ++i) {
+        mask |= colorFormats[i] != VK_FORMAT_UNDEFINED ? 1u << i : 0u;
+    }
+    return mask;
+}
+
 namespace {
 
 // Dynamic: set by the command list when it draws. The stride comes last, as
@@ -22,14 +41,15 @@ constexpr VkDynamicState kDynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAM
                                              VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
                                              VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
 
-void DescribeShaderStages(const PipelineRecipe& recipe, VkPipelineShaderStageCreateInfo* stages) {
+void DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixelModule,
+                          VkPipelineShaderStageCreateInfo* stages) {
     stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
     stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
     stages[0].module = recipe.vertexModule;
     stages[0].pName = recipe.vertexEntry.c_str();
     stages[1].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
     stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
-    stages[1].module = recipe.pixelModule;
+    stages[1].module = pixelModule;
     stages[1].pName = recipe.pixelEntry.c_str();
 }
 
@@ -88,8 +108,15 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     if (found != variants_.end()) {
         return found->second;
     }
+    VkShaderModule pixelModule = recipe.pixelModule;
+    const bool dropsTargets = (NamedTargets() & ~colorMask) != 0;
+    if (pixelModule != VK_NULL_HANDLE && dropsTargets) {
+        const std::vector<uint32_t> spirv =
+            dxbc::WithoutOutputLocations(recipe.pixelSpirv, colorMask);
+        pixelModule = spirv.empty() ? VK_NULL_HANDLE : MakeShaderModule(context->device, spirv);
+    }
     VkPipelineShaderStageCreateInfo stages[2]{};
-    DescribeShaderStages(recipe, stages);
+    DescribeShaderStages(recipe, pixelModule, stages);
     const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
     VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
     inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
@@ -111,7 +138,7 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     VkGraphicsPipelineCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
     info.pNext = &rendering;
-    info.stageCount = recipe.pixelModule != VK_NULL_HANDLE ? 2 : 1;
+    info.stageCount = pixelModule != VK_NULL_HANDLE ? 2 : 1;
     info.pStages = stages;
     info.pVertexInputState = &vertexInput;
     info.pInputAssemblyState = &inputAssembly;
@@ -123,8 +150,15 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     info.pDynamicState = &dynamic;
     info.layout = rootSignature->layout;
     VkPipeline variant = VK_NULL_HANDLE;
-    if (!VK_CHECK(vkCreateGraphicsPipelines(context->device, VK_NULL_HANDLE, 1, &info, nullptr,
-                                            &variant))) {
+    const bool made = pixelModule != VK_NULL_HANDLE || recipe.pixelModule == VK_NULL_HANDLE;
+    if (made && !VK_CHECK(vkCreateGraphicsPipelines(context->device, VK_NULL_HANDLE, 1, &info,
+                                                    nullptr, &variant))) {
+        variant = VK_NULL_HANDLE;
+    }
+    if (pixelModule != recipe.pixelModule) {
+        vkDestroyShaderModule(context->device, pixelModule, nullptr);
+    }
+    if (variant == VK_NULL_HANDLE) {
         return VK_NULL_HANDLE;
     }
     variants_.emplace(std::make_pair(colorMask, withDepth), variant);
