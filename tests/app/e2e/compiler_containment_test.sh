@@ -82,9 +82,9 @@ for case in numthreads-name mul-float1 case-variable string-parameter macro-doub
     errors=$(count "COMPILE ERROR")
     deletes=$(count "Delete cache_shader")
     press_in_window F5
-    wait_for "Delete cache_shader" 20 $((deletes + 1)) || fail "$case: F5 was not seen"
-    wait_for "COMPILE ERROR" 60 $((errors + 1)) || fail "$case: no COMPILE ERROR banner"
-    wait_for " fps" 60 $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
+    wait_for "Delete cache_shader" "$EVENT_LIMIT_S" $((deletes + 1)) || fail "$case: F5 was not seen"
+    wait_for "COMPILE ERROR" "$EVENT_LIMIT_S" $((errors + 1)) || fail "$case: no COMPILE ERROR banner"
+    wait_for " fps" "$EVENT_LIMIT_S" $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
     running || { fail "$case: the program stopped"; exit 1; }
     echo "$case: a compile error, and drawing after $(($(date +%s) - started)) s"
 
@@ -93,25 +93,25 @@ done
 grep -qF "the HLSL compiler failed on this source" "$out" || fail "no crash was reported as one"
 grep -qF "and was stopped" "$out" || fail "no stall was reported as one"
 press_in_window Escape
-expect_clean_exit "Escape" 30
+expect_clean_exit "Escape" "$QUIT_LIMIT_S"
 
 # ---- Quitting while a compile stalls -----------------------------------------
 # Without containment each of the two entry points would hold the program 10 s.
 make_case macro-doubling
 launch '>"$out" 2>"$work/err.txt"'
-wait_for_compile 60 || fail "stalling start: no compile seen"
+wait_for_compile "$EVENT_LIMIT_S" || fail "stalling start: no compile seen"
 kill -INT "$pid"
-expect_clean_exit "SIGINT during a stalling compile" 30
+expect_clean_exit "SIGINT during a stalling compile" "$QUIT_LIMIT_S"
 echo "SIGINT during a stalling compile: ended after $elapsed tenths of a second"
 ((elapsed <= 50)) || fail "SIGINT during a stalling compile: $elapsed tenths of a second"
 expect_teardown "SIGINT during a stalling compile"
 
 launch '>"$out" 2>"$work/err.txt"'
 window=$(find_window)
-wait_for_compile 60 || fail "stalling start: no compile seen"
+wait_for_compile "$EVENT_LIMIT_S" || fail "stalling start: no compile seen"
 [[ -n $window ]] && xdotool windowfocus "$window" 2>/dev/null
 press Escape
-expect_clean_exit "Escape during a stalling compile" 60
+expect_clean_exit "Escape during a stalling compile" "$QUIT_LIMIT_S"
 expect_teardown "Escape during a stalling compile"
 
 finish "compiler containment"

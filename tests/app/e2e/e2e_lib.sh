@@ -2,6 +2,12 @@
 # own, with the shader beside it, and watches it from outside.
 # The sourcing script sets `program` (absolute path) and `source_dir` first.
 
+# Limits for a loaded machine: each wait ends as soon as what it waits for
+# happens, so these only bound how long a failure takes to show.
+readonly START_LIMIT_S=${BRENNWICK_E2E_START_LIMIT_S:-120} # to a window or a first line
+readonly QUIT_LIMIT_S=${BRENNWICK_E2E_QUIT_LIMIT_S:-60}    # from a request to the end
+readonly EVENT_LIMIT_S=${BRENNWICK_E2E_EVENT_LIMIT_S:-60}  # to any other line or frames
+
 work=$(mktemp -d)
 out=$work/out.txt
 pid=
@@ -67,11 +73,12 @@ wait_for() {
     return 1
 }
 
-# The id of the program's window, waiting up to 60 s for it; empty if none.
+# The id of the program's window once it is shown (keys sent to it from then
+# on are queued for the program), waiting up to START_LIMIT_S; empty if none.
 find_window() {
     local found=
-    for _ in $(seq 1 600); do
-        found=$(xdotool search --pid "$pid" 2>/dev/null | head -n 1)
+    for _ in $(seq 1 $((START_LIMIT_S * 10))); do
+        found=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
         [[ -n $found ]] && break
         running || break
         sleep 0.1

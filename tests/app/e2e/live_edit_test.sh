@@ -23,7 +23,7 @@ resident_kb() {
 # Ends the program with $1 (a key press or a signal) and checks a clean exit
 # through the renderer's teardown.
 expect_clean_end() {
-    expect_clean_exit "$1" 30
+    expect_clean_exit "$1" "$QUIT_LIMIT_S"
     grep -qF "Dx12::Renderer::~Renderer : view_present : Delete buffermapper" "$out" ||
         fail "$1: no teardown lines"
 }
@@ -71,12 +71,12 @@ for case in include-cycle self-include-twice deep-nesting dev-zero fifo director
     started=$(date +%s)
     deletes=$(count "Delete cache_shader")
     press_in_window F5
-    wait_for "Delete cache_shader" 20 $((deletes + 1)) || fail "$case: F5 was not seen"
+    wait_for "Delete cache_shader" "$EVENT_LIMIT_S" $((deletes + 1)) || fail "$case: F5 was not seen"
     errors=$((errors + 2)) # one banner per entry point
-    wait_for "COMPILE ERROR" 60 "$errors" || fail "$case: no COMPILE ERROR banners"
+    wait_for "COMPILE ERROR" "$EVENT_LIMIT_S" "$errors" || fail "$case: no COMPILE ERROR banners"
     text=$(expected_text "$case")
     grep -qF -- "$text" "$out" || fail "$case: the output does not say \"$text\""
-    wait_for " fps" 20 $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
+    wait_for " fps" "$EVENT_LIMIT_S" $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
     running || { fail "$case: the program stopped"; exit 1; }
     rss=$(resident_kb)
     ((rss < memory_limit_kb)) || fail "$case: $rss kB resident, over $memory_limit_kb"
@@ -89,8 +89,8 @@ done
 sed 's/DescriptorTable(CBV(b0))/CBV(b0)/' "$work/good.hlsl" >"$work/normal.hlsl"
 press_in_window F5
 builds=$((builds + 1))
-wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 30 "$builds" || fail "root CBV: not built"
-wait_for " fps" 20 $(($(count " fps") + 3)) || fail "root CBV: no frames"
+wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" "$EVENT_LIMIT_S" "$builds" || fail "root CBV: not built"
+wait_for " fps" "$EVENT_LIMIT_S" $(($(count " fps") + 3)) || fail "root CBV: no frames"
 skipped=$(grep -c "skipped" "$work/err.txt")
 ((skipped >= 1 && skipped <= 3)) || fail "root CBV: $skipped skipped-draw lines on standard error"
 cp "$work/good.hlsl" "$work/normal.hlsl"
@@ -104,7 +104,7 @@ expect_clean_end "Escape"
 for case in fifo include-cycle; do
     make_case "$case"
     launch '>"$out" 2>"$work/err.txt"'
-    wait_for " fps" 60 2 || fail "$case at start-up: no frames"
+    wait_for " fps" "$EVENT_LIMIT_S" 2 || fail "$case at start-up: no frames"
     grep -qF -- "$(expected_text "$case")" "$out" || fail "$case at start-up: not reported"
     kill -INT "$pid"
     expect_clean_end "$case at start-up, SIGINT"

@@ -21,9 +21,9 @@ for signal in INT TERM; do
             unset DISPLAY
         fi
         launch '>"$out" 2>"$work/err.txt"'
-        wait_for " fps" 60 || fail "$where SIG$signal: no frame-rate line within 60 s"
+        wait_for " fps" "$START_LIMIT_S" || fail "$where SIG$signal: no frame-rate line within $START_LIMIT_S s"
         kill -"$signal" "$pid"
-        expect_clean_exit "$where SIG$signal" 30
+        expect_clean_exit "$where SIG$signal" "$QUIT_LIMIT_S"
         expect_teardown "$where SIG$signal"
     done
 done
@@ -32,12 +32,12 @@ export DISPLAY=$display
 # A second request, while the first is not yet answered, ends the process at
 # once: both are delivered together when the stopped process goes on.
 launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "two requests: no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "two requests: no frame-rate line within $START_LIMIT_S s"
 kill -STOP "$pid"
 kill -INT "$pid"
 kill -TERM "$pid"
 kill -CONT "$pid"
-wait_exit 10
+wait_exit "$QUIT_LIMIT_S"
 [[ $status == 130 || $status == 143 ]] || fail "two requests: exit status '$status', not 128 + signal"
 (($(count "Delete buffermapper") == 0)) || fail "two requests: the teardown still ran"
 
@@ -50,7 +50,7 @@ for signal in INT TERM; do
     exec 3<>"$fifo"
     launch '>&3 2>"$work/err.txt"'
     # Read along until the loop runs, then stop reading and fill the pipe.
-    timeout 60 grep -q -m 1 " fps" <&3 || fail "full pipe SIG$signal: no frame-rate line"
+    timeout "$START_LIMIT_S" grep -q -m 1 " fps" <&3 || fail "full pipe SIG$signal: no frame-rate line"
     dd if=/dev/zero of=/dev/fd/3 bs=4096 count=1024 oflag=nonblock status=none 2>/dev/null
     blocked=
     for _ in $(seq 1 100); do
@@ -62,7 +62,7 @@ for signal in INT TERM; do
     done
     [[ -n $blocked ]] || fail "full pipe SIG$signal: the program never blocked writing"
     kill -"$signal" "$pid"
-    expect_clean_exit "full pipe SIG$signal" 10
+    expect_clean_exit "full pipe SIG$signal" "$QUIT_LIMIT_S"
     echo "full pipe SIG$signal: ended within $((elapsed * 100)) ms of the request"
     flags=$(awk '/^flags:/ {print $2}' "/proc/$$/fdinfo/3")
     (((8#$flags & 8#4000) == 0)) || fail "full pipe SIG$signal: left non-blocking (flags $flags)"
@@ -78,6 +78,6 @@ wait "$reader"
 sleep 3
 running || fail "reader gone: the program ended when its output could not be written"
 kill -INT "$pid" 2>/dev/null
-expect_clean_exit "reader gone" 30
+expect_clean_exit "reader gone" "$QUIT_LIMIT_S"
 
 finish "quit requests"

@@ -15,7 +15,7 @@ cp "$work/normal.hlsl" "$work/good.hlsl"
 start_display 140
 
 launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "no frame-rate line within $START_LIMIT_S s"
 grep -qE '^[0-9]+\.[0-9]{2} fps$' "$out" || fail "frame-rate line not as \"%.02f fps\""
 
 window=$(xdotool search --name '^Brennwick$' | head -n 1)
@@ -39,33 +39,33 @@ else
 
     # F5 throws the shaders away; the next frame builds them again.
     press F5
-    wait_for "Dx12::Renderer::DeleteShader : normal.hlsl : Delete cache_shader" 20 ||
+    wait_for "Dx12::Renderer::DeleteShader : normal.hlsl : Delete cache_shader" "$EVENT_LIMIT_S" ||
         fail "F5 did not empty the shader cache"
-    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 20 2 || fail "no rebuild after F5"
+    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" "$EVENT_LIMIT_S" 2 || fail "no rebuild after F5"
 
     # A broken file is reported once, and the program keeps running.
     echo "float4 broken(" >"$work/normal.hlsl"
     press F5
-    wait_for "Failed Create PipelineState" 20 || fail "the broken shader was not reported"
-    wait_for " fps" 10 "$(($(count " fps") + 2))" || fail "no frames after the broken shader"
+    wait_for "Failed Create PipelineState" "$EVENT_LIMIT_S" || fail "the broken shader was not reported"
+    wait_for " fps" "$EVENT_LIMIT_S" "$(($(count " fps") + 2))" || fail "no frames after the broken shader"
     (($(count "Failed Create PipelineState") == 1)) || fail "the broken shader was reported more than once"
     running || fail "the program stopped on a broken shader"
 
     cp "$work/good.hlsl" "$work/normal.hlsl"
     press F5
-    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" 20 3 || fail "no rebuild after repair"
+    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" "$EVENT_LIMIT_S" 3 || fail "no rebuild after repair"
 
     press Escape
 fi
-expect_clean_exit "Escape" 30
+expect_clean_exit "Escape" "$QUIT_LIMIT_S"
 expect_teardown "Escape"
 
 # ---- Without a display ---------------------------------------------------
 unset DISPLAY
 launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "headless: no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "headless: no frame-rate line within $START_LIMIT_S s"
 kill -INT "$pid"
-expect_clean_exit "headless" 30
+expect_clean_exit "headless" "$QUIT_LIMIT_S"
 expect_teardown "headless"
 
 # ---- Without any Vulkan driver, hence no Direct3D 12 device ------------------

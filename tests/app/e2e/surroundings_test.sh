@@ -36,33 +36,31 @@ for closed in '>&- 2>"$work/err.txt"' '<&- >&- 2>&-'; do
         [[ $descriptors == $'/dev/null\n/dev/null\n/dev/null' ]] ||
             fail "$closed: standard descriptors lead to: $descriptors"
     fi
-    sleep 2
     press --window "$window" Escape
-    expect_clean_exit "$closed" 30
+    expect_clean_exit "$closed" "$QUIT_LIMIT_S"
 done
 
 # Output to a device that is always full: every line fails, nothing else does.
 launch '>/dev/full 2>"$work/err.txt"'
 window=$(find_window)
 [[ -n $window ]] || fail "/dev/full: no window"
-sleep 2
 press --window "$window" Escape
-expect_clean_exit "/dev/full" 30
+expect_clean_exit "/dev/full" "$QUIT_LIMIT_S"
 
 # A hundred quick F5 presses, then Escape twice: one teardown, status 0.
 launch '>"$out" 2>"$work/err.txt"'
 window=$(find_window)
-wait_for " fps" 60 || fail "F5: no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "F5: no frame-rate line within $START_LIMIT_S s"
 keys=()
 for _ in $(seq 1 100); do
     keys+=(F5)
 done
 xdotool key --window "$window" --delay 1 "${keys[@]}" 2>/dev/null
-wait_for "Dx12::Renderer::DeleteShader : normal.hlsl : Delete cache_shader" 30 ||
+wait_for "Dx12::Renderer::DeleteShader : normal.hlsl : Delete cache_shader" "$EVENT_LIMIT_S" ||
     fail "F5: the shader cache was never emptied"
 running || fail "F5: the program ended"
 press --window "$window" Escape Escape
-expect_clean_exit "Escape twice" 60
+expect_clean_exit "Escape twice" "$QUIT_LIMIT_S"
 expect_teardown "Escape twice"
 
 # The window manager's close box (WM_DELETE_WINDOW), and the window destroyed
@@ -70,13 +68,13 @@ expect_teardown "Escape twice"
 for how in close-request destroyed; do
     launch '>"$out" 2>"$work/err.txt"'
     window=$(find_window)
-    wait_for " fps" 60 || fail "$how: no frame-rate line within 60 s"
+    wait_for " fps" "$START_LIMIT_S" || fail "$how: no frame-rate line within $START_LIMIT_S s"
     if [[ $how == close-request ]]; then
         "$send_close_request" "$window" || fail "$how: the request was not sent"
     else
         xdotool windowclose "$window" 2>/dev/null || fail "$how: the window was not destroyed"
     fi
-    expect_clean_exit "$how" 30
+    expect_clean_exit "$how" "$QUIT_LIMIT_S"
     expect_teardown "$how"
 done
 
@@ -92,20 +90,20 @@ for _ in $(seq 1 100); do
 done
 export DISPLAY=":$number"
 launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "server killed: no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "server killed: no frame-rate line within $START_LIMIT_S s"
 kill "$extra_xvfb"
 wait "$extra_xvfb" 2>/dev/null
 extra_xvfb=
-expect_clean_exit "server killed" 30
+expect_clean_exit "server killed" "$QUIT_LIMIT_S"
 expect_teardown "server killed"
 
 # DISPLAY names a server that does not exist: the program runs without one.
 export DISPLAY=":$((number + 1000))"
 launch '>"$out" 2>"$work/err.txt"'
-wait_for " fps" 60 || fail "no server: no frame-rate line within 60 s"
+wait_for " fps" "$START_LIMIT_S" || fail "no server: no frame-rate line within $START_LIMIT_S s"
 grep -q "running without a display" "$work/err.txt" || fail "no server: not said on stderr"
 kill -INT "$pid"
-expect_clean_exit "no server" 30
+expect_clean_exit "no server" "$QUIT_LIMIT_S"
 expect_teardown "no server"
 export DISPLAY=$display
 
