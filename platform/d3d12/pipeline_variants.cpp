@@ -128,8 +128,13 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     const VkPipelineMultisampleStateCreateInfo multisample = MultisampleState(recipe);
     VkPipelineColorBlendStateCreateInfo colorBlend{};
     colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
+    // A slot left out is not written either.
+    std::array<VkPipelineColorBlendAttachmentState, 8> blends = recipe.blends;
+    for (uint32_t i = 0; i < numRenderTargets; ++i) {
+        blends[i].colorWriteMask = (colorMask & (1u << i)) != 0 ? blends[i].colorWriteMask : 0;
+    }
     colorBlend.attachmentCount = numRenderTargets;
-    colorBlend.pAttachments = recipe.blends.data();
+    colorBlend.pAttachments = blends.data();
     const VkPipelineDynamicStateCreateInfo dynamic = DynamicState(recipe);
     std::array<VkFormat, 8> formats{};
     const VkPipelineRenderingCreateInfo rendering =

@@ -28,6 +28,13 @@ VSOut VSMain(VSIn input) {
     return result;
 }
 float4 PSMain(VSOut input) : SV_Target { return input.color; }
+struct TwoTargets { float4 first : SV_Target0; float4 second : SV_Target1; };
+TwoTargets PSTwoTargets(VSOut input) {
+    TwoTargets result;
+    result.first = float4(1, 1, 1, 1);
+    result.second = input.color;
+    return result;
+}
 )hlsl";
 
 ID3DBlob* Compile(const char* entry, const char* target) {
@@ -265,6 +272,46 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     };
     EXPECT_FLOAT_EQ(depthAt(13, 37), 0.5f) << "the clockwise triangle wrote its depth";
     EXPECT_FLOAT_EQ(depthAt(51, 37), 1.0f) << "the culled one did not";
+}
+
+// A null view in the first slot discards the first output while the second
+// target still gets the second one.
+TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
+    ComPtr<ID3DBlob> twoTargets{Compile("PSTwoTargets", "ps_5_0")};
+    ASSERT_NE(twoTargets, nullptr);
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+    desc.PS = {twoTargets->GetBufferPointer(), twoTargets->GetBufferSize()};
+    desc.NumRenderTargets = 2;
+    desc.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> second{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2)};
+    ASSERT_TRUE(second && rtvHeap);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtvs[2] = {rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                                           rtvHeap->GetCPUDescriptorHandleForHeapStart()};
+    rtvs[1].ptr += device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+    D3D12_RENDER_TARGET_VIEW_DESC nullView{};
+    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+    device->CreateRenderTargetView(nullptr, &nullView, rtvs[0]);
+    device->CreateRenderTargetView(second, nullptr, rtvs[1]);
+
+    const float black[4] = {0, 0, 0, 1};
+    list->ClearRenderTargetView(rtvs[1], black, 0, nullptr);
+    list->OMSetRenderTargets(2, rtvs, FALSE, nullptr);
+    const float params[20] = {0, 1, 0, 1}; // tint: green
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    list->DrawInstanced(6, 1, 0, 0);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> pixels = ReadBack(second, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF00FF00u) << "the second output, not the first";
+    EXPECT_EQ(PixelAt(pixels, 64, 51, 37), 0xFF000000u) << "the culled triangle";
 }
 
 // A pixel shader that failed to compile reaches the pipeline as empty
