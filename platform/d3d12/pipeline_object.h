@@ -62,6 +62,11 @@ struct PipelineObject {
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
 
 private:
+    // The pixel shader without the outputs of slots outside `colorMask`: a
+    // new module the caller destroys, or the recipe's own when none is left out.
+    VkShaderModule PixelModuleFor(uint32_t colorMask) const;
+    std::array<VkPipelineColorBlendAttachmentState, 8> BlendsFor(uint32_t colorMask) const;
+
     std::mutex variantsMutex_;
     std::map<std::pair<uint32_t, bool>, VkPipeline> variants_;
 };

@@ -102,19 +102,31 @@ VkPipelineRenderingCreateInfo RenderingFormats(const PipelineObject& pipeline, u
 
 } // namespace
 
+VkShaderModule PipelineObject::PixelModuleFor(uint32_t colorMask) const {
+    if (recipe.pixelModule == VK_NULL_HANDLE || (NamedTargets() & ~colorMask) == 0) {
+        return recipe.pixelModule;
+    }
+    const std::vector<uint32_t> spirv = dxbc::WithoutOutputLocations(recipe.pixelSpirv, colorMask);
+    return spirv.empty() ? VK_NULL_HANDLE : MakeShaderModule(context->device, spirv);
+}
+
+// A slot left out is not written either.
+std::array<VkPipelineColorBlendAttachmentState, 8>
+PipelineObject::BlendsFor(uint32_t colorMask) const {
+    std::array<VkPipelineColorBlendAttachmentState, 8> blends = recipe.blends;
+    for (uint32_t i = 0; i < numRenderTargets; ++i) {
+        blends[i].colorWriteMask = (colorMask & (1u << i)) != 0 ? blends[i].colorWriteMask : 0;
+    }
+    return blends;
+}
+
 VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     std::lock_guard lock(variantsMutex_);
     auto found = variants_.find({colorMask, withDepth});
     if (found != variants_.end()) {
         return found->second;
     }
-    VkShaderModule pixelModule = recipe.pixelModule;
-    const bool dropsTargets = (NamedTargets() & ~colorMask) != 0;
-    if (pixelModule != VK_NULL_HANDLE && dropsTargets) {
-        const std::vector<uint32_t> spirv =
-            dxbc::WithoutOutputLocations(recipe.pixelSpirv, colorMask);
-        pixelModule = spirv.empty() ? VK_NULL_HANDLE : MakeShaderModule(context->device, spirv);
-    }
+    VkShaderModule pixelModule = PixelModuleFor(colorMask);
     VkPipelineShaderStageCreateInfo stages[2]{};
     DescribeShaderStages(recipe, pixelModule, stages);
     const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
@@ -128,11 +140,7 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     const VkPipelineMultisampleStateCreateInfo multisample = MultisampleState(recipe);
     VkPipelineColorBlendStateCreateInfo colorBlend{};
     colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;
-    // A slot left out is not written either.
-    std::array<VkPipelineColorBlendAttachmentState, 8> blends = recipe.blends;
-    for (uint32_t i = 0; i < numRenderTargets; ++i) {
-        blends[i].colorWriteMask = (colorMask & (1u << i)) != 0 ? blends[i].colorWriteMask : 0;
-    }
+    const std::array<VkPipelineColorBlendAttachmentState, 8> blends = BlendsFor(colorMask);
     colorBlend.attachmentCount = numRenderTargets;
     colorBlend.pAttachments = blends.data();
     const VkPipelineDynamicStateCreateInfo dynamic = DynamicState(recipe);
