@@ -6,6 +6,7 @@
 #include <spirv_words.h>
 
 #include <algorithm>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -142,16 +143,54 @@ uint32_t FragCoordVariable(SpirvModule& module) {
     return 0;
 }
 
+// Access chains to FragCoord.w alone (its one index the constant 3).
+std::set<uint32_t> PointersToW(SpirvModule& module, uint32_t fragCoord) {
+    std::set<uint32_t> pointers;
+    for (const SpirvInstruction& chain : module.instructions()) {
+        const uint32_t op = OpcodeOf(chain);
+        if ((op != OpAccessChain && op != OpInBoundsAccessChain) || chain.size() != 5 ||
+            chain[3] != fragCoord) {
+            continue;
+        }
+        const SpirvInstruction* index = module.Definition(chain[4]);
+        if (index != nullptr && OpcodeOf(*index) == OpConstant && index->size() == 4 &&
+            (*index)[3] == 3) {
+            pointers.insert(chain[2]);
+        }
+    }
+    return pointers;
+}
+
+// A load of FragCoord.w through an access chain becomes its reciprocal.
+size_t ReciprocalOfLoadedW(SpirvModule& module, size_t i) {
+    const SpirvInstruction load = module.instructions()[i];
+    const size_t before = module.instructions().size();
+    const uint32_t one = module.Splat(load[1], kFloatOne);
+    i += module.instructions().size() - before;
+    const uint32_t raw = module.NewId();
+    module.instructions()[i][2] = raw;
+    module.Insert(i + 1, MakeInstruction(OpFDiv, {load[1], load[2], one, raw}));
+    return module.instructions().size() - before - 1;
+}
+
 // A pixel shader's SV_Position.w is the vertex's w, interpolated; Vulkan's
-// FragCoord.w is its reciprocal.
+// FragCoord.w is its reciprocal. The front end loads the whole vector or,
+// for some expressions, w alone through an access chain.
 void PositionW(SpirvModule& module) {
     const uint32_t fragCoord = FragCoordVariable(module);
     if (fragCoord == 0) {
         return;
     }
+    const std::set<uint32_t> pointersToW = PointersToW(module, fragCoord);
     ForEachOp(module, {OpLoad}, [&](size_t i) -> size_t {
         const SpirvInstruction load = module.instructions()[i];
-        if (load[3] != fragCoord || !IsFloat32(module, load[1])) {
+        if (!IsFloat32(module, load[1])) {
+            return 0;
+        }
+        if (pointersToW.count(load[3]) != 0 && module.ComponentCount(load[1]) == 1) {
+            return ReciprocalOfLoadedW(module, i);
+        }
+        if (load[3] != fragCoord) {
             return 0;
         }
         const size_t before = module.instructions().size();

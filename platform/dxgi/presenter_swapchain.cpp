@@ -97,6 +97,16 @@ VkPresentModeKHR VulkanPresenter::ModeFor(bool waitForVblank) const {
     return VK_PRESENT_MODE_FIFO_KHR;
 }
 
+bool VulkanPresenter::WindowChangedSize() const {
+    VkSurfaceCapabilitiesKHR caps{};
+    if (vkGetPhysicalDeviceSurfaceCapabilitiesKHR(vk_.physicalDevice, surface_, &caps) !=
+        VK_SUCCESS) {
+        return false; // the next acquire or present says what is wrong
+    }
+    const VkExtent2D now = caps.currentExtent;
+    return now.width != 0xFFFFFFFFu && (now.width != extent_.width || now.height != extent_.height);
+}
+
 bool VulkanPresenter::RecreateSwapchain(VkPresentModeKHR mode) {
     VkSurfaceCapabilitiesKHR caps{};
     if (vkGetPhysicalDeviceSurfaceCapabilitiesKHR(vk_.physicalDevice, surface_, &caps) !=

@@ -171,7 +171,7 @@ void VulkanPresenter::WaitIdle() {
 HRESULT VulkanPresenter::Present(VkImage image, VkImageLayout layout, uint32_t width,
                                  uint32_t height, bool waitForVblank) {
     VkPresentModeKHR mode = ModeFor(waitForVblank);
-    if (swapchain_ == VK_NULL_HANDLE || outOfDate_ || mode != mode_) {
+    if (swapchain_ == VK_NULL_HANDLE || outOfDate_ || mode != mode_ || WindowChangedSize()) {
         if (!RecreateSwapchain(mode)) {
             return S_OK; // nothing to show into (an empty window)
         }

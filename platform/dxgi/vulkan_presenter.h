@@ -51,6 +51,10 @@ private:
     // (Re)creates the swap chain for the surface's current size; false while
     // the window has no area to show (nothing is presented then).
     bool RecreateSwapchain(VkPresentModeKHR mode);
+    // Whether the window's size is no longer the swap chain's. Some drivers
+    // (Mesa 25's X11 presentation for lavapipe) go on presenting into a
+    // resized window without reporting the swap chain suboptimal or out of date.
+    bool WindowChangedSize() const;
     void DestroySwapchain();
     void RecordCopy(FrameSlot& slot, VkImage source, VkImageLayout layout, uint32_t width,
                     uint32_t height, uint32_t imageIndex);

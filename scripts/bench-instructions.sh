@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Counts with callgrind the instructions a frame of each benchmark program
+# executes after warm-up, on the calling thread (the thread that records and
+# submits) and on all threads together. Instructions do not change with the
+# machine's load, so these figures mean the same on a busy shared machine,
+# where the wall-clock rounds of scripts/bench.sh may not.
+# Each program runs twice under callgrind, with the same warm-up and with F and
+# then 3F measured frames; the difference over 2F frames is one frame's work
+# (start-up, warm-up and teardown cancel out).
+# Usage: scripts/bench-instructions.sh [frames F [warm-up frames]]  (3 and 3)
+# BRENNWICK_BENCH_BUILD picks the build folder (default build/release);
+# BRENNWICK_BENCH_SCALES adds the reference and the bare Direct3D 12 frame with
+# that many times the instances (default none: "4 16" takes hours, not minutes).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+frames=${1:-3}
+warmup=${2:-3}
+build=${BRENNWICK_BENCH_BUILD:-build/release}
+programs=(reference_vulkan d3d12_frame_bench brennwick_bench)
+scales=${BRENNWICK_BENCH_SCALES:-}
+
+./scripts/deps.sh
+if ! command -v valgrind >/dev/null; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends valgrind
+fi
+if [[ ! -f $build/CMakeCache.txt ]]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENNWICK_BUILD_TESTS=OFF
+fi
+cmake --build "$build" --target "${programs[@]}" -j "$(nproc)"
+
+unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
+log=$(mktemp -d)
+trap 'rm -rf "$log"' EXIT
+
+# The instructions counted in one callgrind output file.
+total_of() { sed -n 's/^\(totals\|summary\): *\([0-9]*\).*/\2/p' "$1" | head -n 1; }
+
+# count FOLDER PROGRAM FRAMES ARGS...: runs the program under callgrind, one
+# output file per thread; prints "calling all" (thread 1 is the calling one).
+count() {
+    local folder=$1 program=$2 measured=$3 file calling=0 all=0 value
+    shift 3
+    mkdir -p "$folder"
+    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
+        --callgrind-out-file="$folder/out" "$build/bench/$program" \
+        --frames "$measured" --warmup "$warmup" "$@" >"$folder/stdout" 2>"$folder/stderr" || {
+        tail -n 20 "$folder/stderr" >&2
+        echo "$program failed under callgrind" >&2
+        exit 1
+    }
+    for file in "$folder"/out-*; do
+        value=$(total_of "$file")
+        all=$((all + value))
+        [[ $file == *-01 ]] && calling=$value
+    done
+    echo "$calling $all"
+}
+
+# per_frame NAME PROGRAM ARGS...: one frame's "calling all", in instructions.
+per_frame() {
+    local name=$1 program=$2 short long
+    shift 2
+    read -r -a short < <(count "$log/$name.short" "$program" "$frames" "$@")
+    read -r -a long < <(count "$log/$name.long" "$program" $((3 * frames)) "$@")
+    echo "$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
+}
+
+millions() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+
+# report REFERENCE NAMES...: a line for each name, with its ratios to REFERENCE.
+report() {
+    local reference=$1 name
+    shift
+    local -a base value
+    read -r -a base <<<"$reference"
+    for name in "$@"; do
+        read -r -a value <<<"${results[$name]}"
+        printf '%-24s %-12s %-8s %-12s %s\n' "$name" "$(millions "${value[0]}")" \
+            "$(ratio "${value[0]}" "${base[0]}")" "$(millions "${value[1]}")" \
+            "$(ratio "${value[1]}" "${base[1]}")"
+    done
+}
+
+declare -A results
+for program in "${programs[@]}"; do
+    results[$program]=$(per_frame "$program" "$program")
+    echo "$program counted"
+done
+for scale in $scales; do
+    for program in reference_vulkan d3d12_frame_bench; do
+        results[$program.x$scale]=$(per_frame "$program.x$scale" "$program" --scale "$scale")
+        echo "$program x$scale counted"
+    done
+done
+
+echo "== instructions a frame after $warmup warm-up frames (callgrind, $((2 * frames)) frames)"
+printf '%-24s %-12s %-8s %-12s %s\n' program "calling" ratio "all threads" ratio
+report "${results[reference_vulkan]}" "${programs[@]}"
+for scale in $scales; do
+    report "${results[reference_vulkan.x$scale]}" "reference_vulkan.x$scale" \
+        "d3d12_frame_bench.x$scale"
+done
