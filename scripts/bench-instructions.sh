@@ -31,6 +31,8 @@ fi
 cmake --build "$build" --target "${programs[@]}" -j "$(nproc)"
 
 unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
+# Under callgrind a compile of the demo's shader takes seconds, not milliseconds.
+export BRENNWICK_HLSL_COMPILE_SECONDS=600
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
 
@@ -38,7 +40,8 @@ trap 'rm -rf "$log"' EXIT
 total_of() { sed -n 's/^\(totals\|summary\): *\([0-9]*\).*/\2/p' "$1" | head -n 1; }
 
 # count FOLDER PROGRAM FRAMES ARGS...: runs the program under callgrind, one
-# output file per thread; prints "calling all" (thread 1 is the calling one).
+# output file per thread; writes "calling all" (thread 1 is the calling one)
+# to FOLDER/counts. Ends the script when the program fails.
 count() {
     local folder=$1 program=$2 measured=$3 file calling=0 all=0 value
     shift 3
@@ -46,7 +49,7 @@ count() {
     valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
         --callgrind-out-file="$folder/out" "$build/bench/$program" \
         --frames "$measured" --warmup "$warmup" "$@" >"$folder/stdout" 2>"$folder/stderr" || {
-        tail -n 20 "$folder/stderr" >&2
+        grep -v '^==' "$folder/stderr" | tail -n 20 >&2
         echo "$program failed under callgrind" >&2
         exit 1
     }
@@ -55,16 +58,19 @@ count() {
         all=$((all + value))
         [[ $file == *-01 ]] && calling=$value
     done
-    echo "$calling $all"
+    echo "$calling $all" >"$folder/counts"
 }
 
-# per_frame NAME PROGRAM ARGS...: one frame's "calling all", in instructions.
+# per_frame NAME PROGRAM ARGS...: sets NAME's result to one frame's
+# "calling all", in instructions.
 per_frame() {
     local name=$1 program=$2 short long
     shift 2
-    read -r -a short < <(count "$log/$name.short" "$program" "$frames" "$@")
-    read -r -a long < <(count "$log/$name.long" "$program" $((3 * frames)) "$@")
-    echo "$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
+    count "$log/$name.short" "$program" "$frames" "$@"
+    count "$log/$name.long" "$program" $((3 * frames)) "$@"
+    read -r -a short <"$log/$name.short/counts"
+    read -r -a long <"$log/$name.long/counts"
+    results[$name]="$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
 }
 
 millions() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
@@ -86,12 +92,12 @@ report() {
 
 declare -A results
 for program in "${programs[@]}"; do
-    results[$program]=$(per_frame "$program" "$program")
+    per_frame "$program" "$program"
     echo "$program counted"
 done
 for scale in $scales; do
     for program in reference_vulkan d3d12_frame_bench; do
-        results[$program.x$scale]=$(per_frame "$program.x$scale" "$program" --scale "$scale")
+        per_frame "$program.x$scale" "$program" --scale "$scale"
         echo "$program x$scale counted"
     done
 done

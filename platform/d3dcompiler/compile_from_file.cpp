@@ -354,7 +354,7 @@ HRESULT ReadMainSource(const WCHAR* fileName, CompileRequest* request, std::stri
 HRESULT CompileContained(CompileRequest& request, std::vector<uint8_t>* container,
                          std::string* messages) {
     WarmBuiltIns(request.target.kind, kVulkanVersion);
-    const ContainmentLimits limits;
+    static const ContainmentLimits limits = ContainmentLimits::FromEnvironment();
     ContainedResult result =
         RunContained(limits, request.include, [&request](ID3DInclude* include) {
             request.include = include;

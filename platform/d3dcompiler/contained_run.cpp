@@ -207,6 +207,17 @@ std::mutex& InProcessCompilerLock() {
     return lock;
 }
 
+ContainmentLimits ContainmentLimits::FromEnvironment() {
+    ContainmentLimits limits;
+    if (const char* text = std::getenv("BRENNWICK_HLSL_COMPILE_SECONDS")) {
+        const long seconds = std::strtol(text, nullptr, 10);
+        if (seconds >= 1 && seconds <= 3600) {
+            limits.seconds = static_cast<int>(seconds);
+        }
+    }
+    return limits;
+}
+
 ContainedResult RunContained(const ContainmentLimits& limits, ID3DInclude* include,
                              const ContainedWork& work) {
     ContainedResult result;
