@@ -142,14 +142,26 @@ struct CmdSetVertexBuffers {
     uint32_t startSlot;
     std::vector<VertexBufferBinding> views;
 };
+// The index buffer view: a null buffer unbinds it.
+struct CmdSetIndexBuffer {
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset = 0;
+    uint64_t size = 0;
+    DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
+};
 struct CmdDraw {
     uint32_t vertexCount, instanceCount, startVertex, startInstance;
+    // DrawIndexedInstanced: vertexCount indices are read from startIndex,
+    // and baseVertex is added to each.
+    bool indexed = false;
+    uint32_t startIndex = 0;
+    int32_t baseVertex = 0;
 };
 
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
                  CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetTopology,
-                 CmdSetVertexBuffers, CmdDraw>;
+                 CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw>;
 
 } // namespace d3d12_standin

@@ -54,6 +54,7 @@ public:
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
     void operator()(const CmdSetVertexBuffers& command);
+    void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
 
 private:
@@ -128,6 +129,9 @@ private:
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
     bool ScissorRect(VkRect2D* scissor) const;
     bool BindVertexBuffers(const CmdDraw& command);
+    // The index buffer of an indexed draw and whether strips restart at the
+    // pipeline's cut value; a draw without indices restarts nothing.
+    bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;
@@ -148,6 +152,7 @@ private:
     std::map<uint32_t, CmdSetTable> tables_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
+    CmdSetIndexBuffer indexBuffer_;
     std::vector<GpuImage*> decaying_; // return to COMMON when the list ends
     std::set<std::string> reported_;
     BarrierBatch barriers_;

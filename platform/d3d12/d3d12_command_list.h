@@ -37,7 +37,9 @@ public:
     void STDMETHODCALLTYPE ClearState(ID3D12PipelineState*) override;
     void STDMETHODCALLTYPE DrawInstanced(UINT vertexCount, UINT instanceCount, UINT startVertex,
                                          UINT startInstance) override;
-    void STDMETHODCALLTYPE DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) override;
+    void STDMETHODCALLTYPE DrawIndexedInstanced(UINT indexCount, UINT instanceCount,
+                                                UINT startIndex, INT baseVertex,
+                                                UINT startInstance) override;
     void STDMETHODCALLTYPE Dispatch(UINT, UINT, UINT) override;
     void STDMETHODCALLTYPE CopyBufferRegion(ID3D12Resource* destination, UINT64 destinationOffset,
                                             ID3D12Resource* source, UINT64 sourceOffset,
@@ -85,7 +87,7 @@ public:
                                                              D3D12_GPU_VIRTUAL_ADDRESS) override;
     void STDMETHODCALLTYPE SetGraphicsRootUnorderedAccessView(UINT,
                                                               D3D12_GPU_VIRTUAL_ADDRESS) override;
-    void STDMETHODCALLTYPE IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) override;
+    void STDMETHODCALLTYPE IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW* view) override;
     void STDMETHODCALLTYPE IASetVertexBuffers(UINT startSlot, UINT count,
                                               const D3D12_VERTEX_BUFFER_VIEW* views) override;
     void STDMETHODCALLTYPE SOSetTargets(UINT, UINT,

@@ -3,9 +3,6 @@
 
 namespace d3d12_standin {
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DrawIndexedInstanced");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT, UINT, UINT) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::Dispatch");
 }
@@ -77,9 +74,6 @@ D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRT
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::IASetIndexBuffer");
 }
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {

@@ -19,13 +19,15 @@ struct RecordedDrawState {
     uint32_t viewports = 0;
     std::vector<D3D12_RECT> scissors;
     std::bitset<64> tablesSet; // by root parameter
+    bool indexBufferSet = false;
 };
 
 // Reports, as the debug layer does, a draw with no root signature or
 // pipeline state, a CBV or UAV table never set, a topology of another type
-// than the pipeline's, and viewports without a scissor rectangle. `list`
-// (the ID3D12GraphicsCommandList) keys the reports.
-void CheckDrawState(const RecordedDrawState& state, const void* list);
+// than the pipeline's, and viewports without a scissor rectangle; for an
+// indexed draw also a missing index buffer. `list` (the
+// ID3D12GraphicsCommandList) keys the reports.
+void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed = false);
 
 // Whether a draw with `state` writes anything: Direct3D 12 always tests the
 // scissor, so a viewport without a non-empty rectangle draws nothing.

@@ -1,5 +1,5 @@
-// DrawInstanced at execution: render pass instance, descriptor sets, vertex
-// buffers and dynamic state, then the draw.
+// DrawInstanced and DrawIndexedInstanced at execution: render pass instance, descriptor sets,
+// vertex buffers and dynamic state, then the draw.
 #include "command_translator.h"
 
 #include "draw_checks.h"
@@ -310,6 +310,40 @@ bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
     return true;
 }
 
+bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology) {
+    if (!command.indexed) {
+        vkCmdSetPrimitiveRestartEnable(commands_, VK_FALSE);
+        return true;
+    }
+    const CmdSetIndexBuffer& view = indexBuffer_;
+    if (view.buffer == nullptr) {
+        SkipCommand("an indexed draw has no index buffer");
+        return false;
+    }
+    const bool wide = view.format == DXGI_FORMAT_R32_UINT;
+    const uint64_t end = (uint64_t(command.startIndex) + command.vertexCount) * (wide ? 4 : 2);
+    if (end > view.size) {
+        SkipCommand("an indexed draw reads past the end of its index buffer view");
+        return false;
+    }
+    // Vulkan restarts at the all-ones value of the index type; Direct3D at
+    // the pipeline's cut value, which only ever matches an index of its width.
+    const D3D12_INDEX_BUFFER_STRIP_CUT_VALUE cut = pipeline_->stripCut;
+    const bool strip = topology == VK_PRIMITIVE_TOPOLOGY_LINE_STRIP ||
+                       topology == VK_PRIMITIVE_TOPOLOGY_TRIANGLE_STRIP;
+    if (strip && wide && cut == D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF) {
+        SkipCommand("a cut value of 0xFFFF with 32-bit indices is not supported by the stand-in");
+        return false;
+    }
+    const bool restart = strip && cut == (wide ? D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFFFFFF
+                                               : D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF);
+    Keep(view.buffer);
+    vkCmdSetPrimitiveRestartEnable(commands_, restart ? VK_TRUE : VK_FALSE);
+    vkCmdBindIndexBuffer(commands_, view.buffer->buffer, view.offset,
+                         wide ? VK_INDEX_TYPE_UINT32 : VK_INDEX_TYPE_UINT16);
+    return true;
+}
+
 void CommandTranslator::operator()(const CmdDraw& command) {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
     RenderingSetup setup;
@@ -360,10 +394,15 @@ void CommandTranslator::operator()(const CmdDraw& command) {
                                 pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
                                 sets.data(), 0, nullptr);
     }
-    if (!BindVertexBuffers(command)) {
+    if (!BindVertexBuffers(command) || !BindIndexBuffer(command, topology)) {
         return;
     }
-    vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    if (command.indexed) {
+        vkCmdDrawIndexed(commands_, command.vertexCount, command.instanceCount, command.startIndex,
+                         command.baseVertex, 0);
+    } else {
+        vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    }
     ++draws_;
 }
 
