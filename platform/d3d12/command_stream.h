@@ -129,6 +129,18 @@ struct CmdSetTable {
     uint32_t first;
     UINT64 handle; // the GPU handle given, as messages name it
 };
+// Root constants: `values` from `firstValue` on, the others kept as set.
+struct CmdSetRootConstants {
+    uint32_t parameter;
+    uint32_t firstValue;
+    std::vector<uint32_t> values;
+};
+// A root constant-buffer or shader-resource view: a buffer from an address.
+struct CmdSetRootView {
+    uint32_t parameter;
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset;
+};
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
 };
@@ -161,7 +173,7 @@ struct CmdDraw {
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetTopology,
-                 CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw>;
+                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
+                 CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw>;
 
 } // namespace d3d12_standin

@@ -10,6 +10,7 @@
 #include "barrier_batch.h"
 #include "command_stream.h"
 #include "device_core.h"
+#include "root_constant_uploads.h"
 #include "seen_set.h"
 
 #include <array>
@@ -52,6 +53,8 @@ public:
     void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetRootConstants& command);
+    void operator()(const CmdSetRootView& command) { rootViews_[command.parameter] = command; }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
@@ -126,6 +129,8 @@ private:
         }
         return true;
     }
+    // The one descriptor of a root constants or root view parameter.
+    bool AddRootArgument(uint32_t index, const RootParameterLayout& parameter, SetContent* content);
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
     bool ScissorRect(VkRect2D* scissor) const;
     bool BindVertexBuffers(const CmdDraw& command);
@@ -150,6 +155,9 @@ private:
     std::shared_ptr<PipelineObject> pipeline_;
     VkPipeline boundPipeline_ = VK_NULL_HANDLE;
     std::map<uint32_t, CmdSetTable> tables_;
+    std::map<uint32_t, std::vector<uint32_t>> rootConstants_;
+    std::map<uint32_t, CmdSetRootView> rootViews_;
+    ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     CmdSetIndexBuffer indexBuffer_;

@@ -143,6 +143,11 @@ private:
     // Reports ranges of a buffer copy that leave their buffer; true when both fit.
     bool CheckBufferRange(D3D12Resource* to, UINT64 toOffset, D3D12Resource* from,
                           UINT64 fromOffset, UINT64 size);
+    // Root arguments, checked against the set root signature and recorded.
+    void SetRootConstants(const char* method, UINT parameter, UINT count, const void* values,
+                          UINT offset);
+    void SetRootView(const char* method, UINT parameter, D3D12_ROOT_PARAMETER_TYPE type,
+                     D3D12_GPU_VIRTUAL_ADDRESS address);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method);
     // Records a command holding a copy of the caller's `count` items.

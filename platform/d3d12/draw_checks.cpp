@@ -54,10 +54,20 @@ bool MustBeSet(const RootParameterLayout& parameter) {
 void CheckTables(const RecordedDrawState& state, const void* list, const char* draw) {
     const std::vector<RootParameterLayout>& parameters = state.rootSignature->parameters;
     for (uint32_t i = 0; i < parameters.size() && i < state.tablesSet.size(); ++i) {
-        if (!state.tablesSet[i] && MustBeSet(parameters[i])) {
-            standin::ReportWindows(
-                COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET, list, draw, i,
-                ObjectText(state.rootSignatureObject, "", "ID3D12RootSignature").c_str());
+        if (state.tablesSet[i]) {
+            continue;
+        }
+        const std::string rootSignature =
+            ObjectText(state.rootSignatureObject, "", "ID3D12RootSignature");
+        if (MustBeSet(parameters[i])) {
+            standin::ReportWindows(COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_CBV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_CONSTANT_BUFFER_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_SRV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_SHADER_RESOURCE_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
         }
     }
 }

@@ -54,8 +54,7 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
-            SkipCommand("root constants and root descriptors are not supported by the stand-in");
-            return false;
+            continue; // root arguments are buffers, which need no layout
         }
         auto table = tables_.find(uint32_t(i));
         if (table == tables_.end()) {
@@ -145,7 +144,8 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
     }
 }
 
-// Sets that read no textures are kept for the next draw with the same tables.
+// Sets that read no textures and no root arguments are kept for the next
+// draw with the same tables.
 void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
                                      const std::vector<VkDescriptorSet>& sets) {
     lastSets_.layout = &layout;
@@ -177,11 +177,18 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     for (GpuImage* image : toSample) {
         Use(*image, SampledState(*image));
     }
+    bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
-        const CmdSetTable& table = tables_.at(uint32_t(i));
         SetContent content;
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+            onlyTables = false;
+            if (!AddRootArgument(uint32_t(i), parameter, &content)) {
+                return false;
+            }
+        }
         for (const TableBinding& binding : parameter.bindings) {
+            const CmdSetTable& table = tables_.at(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
@@ -198,7 +205,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     if (layout.samplerSet != VK_NULL_HANDLE) {
         sets->push_back(layout.samplerSet);
     }
-    if (toSample.empty()) {
+    // Root arguments change without a call the cache could see.
+    if (toSample.empty() && onlyTables) {
         RememberSets(layout, *sets);
     }
     return true;
