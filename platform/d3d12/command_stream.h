@@ -129,6 +129,18 @@ struct CmdSetTable {
     uint32_t first;
     UINT64 handle; // the GPU handle given, as messages name it
 };
+// Root constants: `values` from `firstValue` on, the others kept as set.
+struct CmdSetRootConstants {
+    uint32_t parameter;
+    uint32_t firstValue;
+    std::vector<uint32_t> values;
+};
+// A root constant-buffer or shader-resource view: a buffer from an address.
+struct CmdSetRootView {
+    uint32_t parameter;
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset;
+};
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
 };
@@ -142,14 +154,26 @@ struct CmdSetVertexBuffers {
     uint32_t startSlot;
     std::vector<VertexBufferBinding> views;
 };
+// The index buffer view: a null buffer unbinds it.
+struct CmdSetIndexBuffer {
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset = 0;
+    uint64_t size = 0;
+    DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
+};
 struct CmdDraw {
     uint32_t vertexCount, instanceCount, startVertex, startInstance;
+    // DrawIndexedInstanced: vertexCount indices are read from startIndex,
+    // and baseVertex is added to each.
+    bool indexed = false;
+    uint32_t startIndex = 0;
+    int32_t baseVertex = 0;
 };
 
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetTopology,
-                 CmdSetVertexBuffers, CmdDraw>;
+                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
+                 CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw>;
 
 } // namespace d3d12_standin

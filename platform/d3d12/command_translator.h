@@ -10,6 +10,7 @@
 #include "barrier_batch.h"
 #include "command_stream.h"
 #include "device_core.h"
+#include "root_constant_uploads.h"
 #include "seen_set.h"
 
 #include <array>
@@ -52,8 +53,11 @@ public:
     void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetRootConstants& command);
+    void operator()(const CmdSetRootView& command) { rootViews_[command.parameter] = command; }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
     void operator()(const CmdSetVertexBuffers& command);
+    void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
 
 private:
@@ -125,9 +129,14 @@ private:
         }
         return true;
     }
+    // The one descriptor of a root constants or root view parameter.
+    bool AddRootArgument(uint32_t index, const RootParameterLayout& parameter, SetContent* content);
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
     bool ScissorRect(VkRect2D* scissor) const;
     bool BindVertexBuffers(const CmdDraw& command);
+    // The index buffer of an indexed draw and whether strips restart at the
+    // pipeline's cut value; a draw without indices restarts nothing.
+    bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;
@@ -146,8 +155,12 @@ private:
     std::shared_ptr<PipelineObject> pipeline_;
     VkPipeline boundPipeline_ = VK_NULL_HANDLE;
     std::map<uint32_t, CmdSetTable> tables_;
+    std::map<uint32_t, std::vector<uint32_t>> rootConstants_;
+    std::map<uint32_t, CmdSetRootView> rootViews_;
+    ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
+    CmdSetIndexBuffer indexBuffer_;
     std::vector<GpuImage*> decaying_; // return to COMMON when the list ends
     std::set<std::string> reported_;
     BarrierBatch barriers_;

@@ -37,7 +37,9 @@ public:
     void STDMETHODCALLTYPE ClearState(ID3D12PipelineState*) override;
     void STDMETHODCALLTYPE DrawInstanced(UINT vertexCount, UINT instanceCount, UINT startVertex,
                                          UINT startInstance) override;
-    void STDMETHODCALLTYPE DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) override;
+    void STDMETHODCALLTYPE DrawIndexedInstanced(UINT indexCount, UINT instanceCount,
+                                                UINT startIndex, INT baseVertex,
+                                                UINT startInstance) override;
     void STDMETHODCALLTYPE Dispatch(UINT, UINT, UINT) override;
     void STDMETHODCALLTYPE CopyBufferRegion(ID3D12Resource* destination, UINT64 destinationOffset,
                                             ID3D12Resource* source, UINT64 sourceOffset,
@@ -85,7 +87,7 @@ public:
                                                              D3D12_GPU_VIRTUAL_ADDRESS) override;
     void STDMETHODCALLTYPE SetGraphicsRootUnorderedAccessView(UINT,
                                                               D3D12_GPU_VIRTUAL_ADDRESS) override;
-    void STDMETHODCALLTYPE IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) override;
+    void STDMETHODCALLTYPE IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW* view) override;
     void STDMETHODCALLTYPE IASetVertexBuffers(UINT startSlot, UINT count,
                                               const D3D12_VERTEX_BUFFER_VIEW* views) override;
     void STDMETHODCALLTYPE SOSetTargets(UINT, UINT,
@@ -141,6 +143,11 @@ private:
     // Reports ranges of a buffer copy that leave their buffer; true when both fit.
     bool CheckBufferRange(D3D12Resource* to, UINT64 toOffset, D3D12Resource* from,
                           UINT64 fromOffset, UINT64 size);
+    // Root arguments, checked against the set root signature and recorded.
+    void SetRootConstants(const char* method, UINT parameter, UINT count, const void* values,
+                          UINT offset);
+    void SetRootView(const char* method, UINT parameter, D3D12_ROOT_PARAMETER_TYPE type,
+                     D3D12_GPU_VIRTUAL_ADDRESS address);
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method);
     // Records a command holding a copy of the caller's `count` items.

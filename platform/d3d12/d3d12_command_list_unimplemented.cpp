@@ -3,9 +3,6 @@
 
 namespace d3d12_standin {
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawIndexedInstanced(UINT, UINT, UINT, INT, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DrawIndexedInstanced");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT, UINT, UINT) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::Dispatch");
 }
@@ -43,32 +40,17 @@ D3D12GraphicsCommandList::SetComputeRootDescriptorTable(UINT, D3D12_GPU_DESCRIPT
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstant(UINT, UINT, UINT) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstant");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstant(UINT, UINT, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstant");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstants(UINT, UINT,
                                                                               const void*, UINT) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstants");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRoot32BitConstants(UINT, UINT,
-                                                                               const void*, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRoot32BitConstants");
 }
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetComputeRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootConstantBufferView");
 }
 void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetGraphicsRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootConstantBufferView");
-}
-void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetComputeRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootShaderResourceView");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetGraphicsRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootShaderResourceView");
 }
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
@@ -77,9 +59,6 @@ D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRT
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetIndexBuffer(const D3D12_INDEX_BUFFER_VIEW*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::IASetIndexBuffer");
 }
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {

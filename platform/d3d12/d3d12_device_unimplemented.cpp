@@ -20,11 +20,6 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateComputePipelineState(
     return NothingMade(state, "ID3D12Device::CreateComputePipelineState");
 }
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CheckFeatureSupport(D3D12_FEATURE, void*, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CheckFeatureSupport");
-    return E_NOTIMPL;
-}
-
 void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
     ID3D12Resource*, ID3D12Resource*, const D3D12_UNORDERED_ACCESS_VIEW_DESC*,
     D3D12_CPU_DESCRIPTOR_HANDLE) {

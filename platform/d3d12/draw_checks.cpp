@@ -9,7 +9,8 @@ namespace {
 
 using namespace standin::messages;
 
-constexpr const char* kDraw = "ID3D12CommandList::DrawInstanced";
+constexpr const char* kDrawInstanced = "ID3D12CommandList::DrawInstanced";
+constexpr const char* kDrawIndexed = "ID3D12CommandList::DrawIndexedInstanced";
 
 D3D12_PRIMITIVE_TOPOLOGY_TYPE TypeOf(D3D12_PRIMITIVE_TOPOLOGY topology) {
     switch (topology) {
@@ -50,22 +51,32 @@ bool MustBeSet(const RootParameterLayout& parameter) {
     return false;
 }
 
-void CheckTables(const RecordedDrawState& state, const void* list) {
+void CheckTables(const RecordedDrawState& state, const void* list, const char* draw) {
     const std::vector<RootParameterLayout>& parameters = state.rootSignature->parameters;
     for (uint32_t i = 0; i < parameters.size() && i < state.tablesSet.size(); ++i) {
-        if (!state.tablesSet[i] && MustBeSet(parameters[i])) {
-            standin::ReportWindows(
-                COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET, list, kDraw, i,
-                ObjectText(state.rootSignatureObject, "", "ID3D12RootSignature").c_str());
+        if (state.tablesSet[i]) {
+            continue;
+        }
+        const std::string rootSignature =
+            ObjectText(state.rootSignatureObject, "", "ID3D12RootSignature");
+        if (MustBeSet(parameters[i])) {
+            standin::ReportWindows(COMMAND_LIST_DESCRIPTOR_TABLE_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_CBV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_CONSTANT_BUFFER_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_SRV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_SHADER_RESOURCE_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
         }
     }
 }
 
-void CheckTopology(const RecordedDrawState& state, const void* list) {
+void CheckTopology(const RecordedDrawState& state, const void* list, const char* draw) {
     D3D12_PRIMITIVE_TOPOLOGY_TYPE type = TypeOf(state.topology);
     if (state.topology != D3D_PRIMITIVE_TOPOLOGY_UNDEFINED &&
         type != state.pipeline->topologyType) {
-        standin::ReportWindows(PRIMITIVE_TOPOLOGY_MISMATCH_PIPELINE_STATE, list, kDraw,
+        standin::ReportWindows(PRIMITIVE_TOPOLOGY_MISMATCH_PIPELINE_STATE, list, draw,
                                TopologyName(state.topology),
                                TopologyTypeName(state.pipeline->topologyType),
                                ObjectText(state.pipelineObject, "", "ID3D12PipelineState").c_str());
@@ -79,21 +90,25 @@ bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport) 
            scissors[viewport].bottom <= scissors[viewport].top;
 }
 
-void CheckDrawState(const RecordedDrawState& state, const void* list) {
+void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed) {
+    const char* draw = indexed ? kDrawIndexed : kDrawInstanced;
     if (state.rootSignature == nullptr) {
-        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET, list, kDraw);
+        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET, list, draw);
     } else {
-        CheckTables(state, list);
+        CheckTables(state, list, draw);
     }
     if (state.pipeline == nullptr) {
-        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, kDraw);
+        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, draw);
     } else {
-        CheckTopology(state, list);
+        CheckTopology(state, list, draw);
     }
     for (uint32_t i = 0; i < state.viewports; ++i) {
         if (ScissorIsEmpty(state.scissors, i)) {
-            standin::ReportWindows(DRAW_EMPTY_SCISSOR_RECTANGLE, list, kDraw, i);
+            standin::ReportWindows(DRAW_EMPTY_SCISSOR_RECTANGLE, list, draw, i);
         }
+    }
+    if (indexed && !state.indexBufferSet) {
+        standin::ReportWindows(COMMAND_LIST_DRAW_INDEX_BUFFER_NOT_SET, list, draw);
     }
 }
 

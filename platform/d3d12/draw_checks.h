@@ -18,14 +18,16 @@ struct RecordedDrawState {
     D3D12_PRIMITIVE_TOPOLOGY topology = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     uint32_t viewports = 0;
     std::vector<D3D12_RECT> scissors;
-    std::bitset<64> tablesSet; // by root parameter
+    std::bitset<64> tablesSet; // root parameters given an argument
+    bool indexBufferSet = false;
 };
 
 // Reports, as the debug layer does, a draw with no root signature or
-// pipeline state, a CBV or UAV table never set, a topology of another type
-// than the pipeline's, and viewports without a scissor rectangle. `list`
-// (the ID3D12GraphicsCommandList) keys the reports.
-void CheckDrawState(const RecordedDrawState& state, const void* list);
+// pipeline state, a CBV or UAV table or a root view never set, a topology of another type
+// than the pipeline's, and viewports without a scissor rectangle; for an
+// indexed draw also a missing index buffer. `list` (the
+// ID3D12GraphicsCommandList) keys the reports.
+void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed = false);
 
 // Whether a draw with `state` writes anything: Direct3D 12 always tests the
 // scissor, so a viewport without a non-empty rectangle draws nothing.

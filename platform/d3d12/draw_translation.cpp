@@ -1,5 +1,5 @@
-// DrawInstanced at execution: render pass instance, descriptor sets, vertex
-// buffers and dynamic state, then the draw.
+// DrawInstanced and DrawIndexedInstanced at execution: render pass instance, descriptor sets,
+// vertex buffers and dynamic state, then the draw.
 #include "command_translator.h"
 
 #include "draw_checks.h"
@@ -54,8 +54,7 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
-            SkipCommand("root constants and root descriptors are not supported by the stand-in");
-            return false;
+            continue; // root arguments are buffers, which need no layout
         }
         auto table = tables_.find(uint32_t(i));
         if (table == tables_.end()) {
@@ -145,7 +144,8 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
     }
 }
 
-// Sets that read no textures are kept for the next draw with the same tables.
+// Sets that read no textures and no root arguments are kept for the next
+// draw with the same tables.
 void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
                                      const std::vector<VkDescriptorSet>& sets) {
     lastSets_.layout = &layout;
@@ -177,11 +177,18 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     for (GpuImage* image : toSample) {
         Use(*image, SampledState(*image));
     }
+    bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
-        const CmdSetTable& table = tables_.at(uint32_t(i));
         SetContent content;
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
+            onlyTables = false;
+            if (!AddRootArgument(uint32_t(i), parameter, &content)) {
+                return false;
+            }
+        }
         for (const TableBinding& binding : parameter.bindings) {
+            const CmdSetTable& table = tables_.at(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
@@ -198,7 +205,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     if (layout.samplerSet != VK_NULL_HANDLE) {
         sets->push_back(layout.samplerSet);
     }
-    if (toSample.empty()) {
+    // Root arguments change without a call the cache could see.
+    if (toSample.empty() && onlyTables) {
         RememberSets(layout, *sets);
     }
     return true;
@@ -310,6 +318,40 @@ bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
     return true;
 }
 
+bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology) {
+    if (!command.indexed) {
+        vkCmdSetPrimitiveRestartEnable(commands_, VK_FALSE);
+        return true;
+    }
+    const CmdSetIndexBuffer& view = indexBuffer_;
+    if (view.buffer == nullptr) {
+        SkipCommand("an indexed draw has no index buffer");
+        return false;
+    }
+    const bool wide = view.format == DXGI_FORMAT_R32_UINT;
+    const uint64_t end = (uint64_t(command.startIndex) + command.vertexCount) * (wide ? 4 : 2);
+    if (end > view.size) {
+        SkipCommand("an indexed draw reads past the end of its index buffer view");
+        return false;
+    }
+    // Vulkan restarts at the all-ones value of the index type; Direct3D at
+    // the pipeline's cut value, which only ever matches an index of its width.
+    const D3D12_INDEX_BUFFER_STRIP_CUT_VALUE cut = pipeline_->stripCut;
+    const bool strip = topology == VK_PRIMITIVE_TOPOLOGY_LINE_STRIP ||
+                       topology == VK_PRIMITIVE_TOPOLOGY_TRIANGLE_STRIP;
+    if (strip && wide && cut == D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF) {
+        SkipCommand("a cut value of 0xFFFF with 32-bit indices is not supported by the stand-in");
+        return false;
+    }
+    const bool restart = strip && cut == (wide ? D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFFFFFF
+                                               : D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF);
+    Keep(view.buffer);
+    vkCmdSetPrimitiveRestartEnable(commands_, restart ? VK_TRUE : VK_FALSE);
+    vkCmdBindIndexBuffer(commands_, view.buffer->buffer, view.offset,
+                         wide ? VK_INDEX_TYPE_UINT32 : VK_INDEX_TYPE_UINT16);
+    return true;
+}
+
 void CommandTranslator::operator()(const CmdDraw& command) {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
     RenderingSetup setup;
@@ -360,10 +402,15 @@ void CommandTranslator::operator()(const CmdDraw& command) {
                                 pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
                                 sets.data(), 0, nullptr);
     }
-    if (!BindVertexBuffers(command)) {
+    if (!BindVertexBuffers(command) || !BindIndexBuffer(command, topology)) {
         return;
     }
-    vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    if (command.indexed) {
+        vkCmdDrawIndexed(commands_, command.vertexCount, command.instanceCount, command.startIndex,
+                         command.baseVertex, 0);
+    } else {
+        vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    }
     ++draws_;
 }
 

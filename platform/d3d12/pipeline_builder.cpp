@@ -198,6 +198,10 @@ bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiv
         *error = "only D3D12_FILL_MODE_SOLID is supported";
         return false;
     }
+    if (desc.IBStripCutValue > D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFFFFFF) {
+        *error = "IBStripCutValue must be DISABLED, 0xFFFF or 0xFFFFFFFF";
+        return false;
+    }
     *topology = InitialTopology(desc.PrimitiveTopologyType);
     if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM) {
         *error = "PrimitiveTopologyType must be POINT, LINE or TRIANGLE";
@@ -336,6 +340,7 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
+    pipeline->stripCut = desc.IBStripCutValue;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
     if (!BuildVertexInput(desc.InputLayout, vertex, &attributes, &bindings, pipeline.get(),

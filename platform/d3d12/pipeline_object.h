@@ -60,6 +60,7 @@ struct PipelineObject {
     std::array<VkFormat, 8> colorFormats{};
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
 
 private:
     // The pixel shader without the outputs of slots outside `colorMask`: a

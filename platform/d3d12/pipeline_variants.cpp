@@ -37,9 +37,9 @@ namespace {
 
 // Dynamic: set by the command list when it draws. The stride comes last, as
 // a pipeline without vertex bindings has no strides to supply.
-constexpr VkDynamicState kDynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR,
-                                             VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
-                                             VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
+constexpr VkDynamicState kDynamicStates[] = {
+    VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR, VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
+    VK_DYNAMIC_STATE_PRIMITIVE_RESTART_ENABLE, VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
 
 void DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixelModule,
                           VkPipelineShaderStageCreateInfo* stages) {

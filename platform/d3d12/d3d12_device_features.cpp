@@ -1,0 +1,272 @@
+// ID3D12Device::CheckFeatureSupport: what this device offers, as the Vulkan
+// device it stands on and the stand-in's own translation allow together.
+#include "d3d12_device.h"
+
+#include "debug_text.h"
+#include "format_table.h"
+
+#include <debug_messages.h>
+
+#include <algorithm>
+
+namespace d3d12_standin {
+namespace {
+
+// D3D12CreateDevice accepts every level up to this one.
+constexpr D3D_FEATURE_LEVEL kHighestFeatureLevel = D3D_FEATURE_LEVEL_12_1;
+// The compiler stand-in emits shader model 5.x containers only.
+constexpr D3D_SHADER_MODEL kHighestShaderModel = D3D_SHADER_MODEL_5_1;
+// Buffers get addresses from 2^32 up in a 2^40 space (device_core.cpp).
+constexpr UINT kVirtualAddressBits = 40;
+
+const char* FeatureName(D3D12_FEATURE feature) {
+    switch (feature) {
+    case D3D12_FEATURE_D3D12_OPTIONS:
+        return "D3D12_FEATURE_D3D12_OPTIONS";
+    case D3D12_FEATURE_ARCHITECTURE:
+        return "D3D12_FEATURE_ARCHITECTURE";
+    case D3D12_FEATURE_FEATURE_LEVELS:
+        return "D3D12_FEATURE_FEATURE_LEVELS";
+    case D3D12_FEATURE_FORMAT_SUPPORT:
+        return "D3D12_FEATURE_FORMAT_SUPPORT";
+    case D3D12_FEATURE_MULTISAMPLE_QUALITY_LEVELS:
+        return "D3D12_FEATURE_MULTISAMPLE_QUALITY_LEVELS";
+    case D3D12_FEATURE_FORMAT_INFO:
+        return "D3D12_FEATURE_FORMAT_INFO";
+    case D3D12_FEATURE_GPU_VIRTUAL_ADDRESS_SUPPORT:
+        return "D3D12_FEATURE_GPU_VIRTUAL_ADDRESS_SUPPORT";
+    case D3D12_FEATURE_SHADER_MODEL:
+        return "D3D12_FEATURE_SHADER_MODEL";
+    case D3D12_FEATURE_D3D12_OPTIONS2:
+        return "D3D12_FEATURE_D3D12_OPTIONS2";
+    case D3D12_FEATURE_ROOT_SIGNATURE:
+        return "D3D12_FEATURE_ROOT_SIGNATURE";
+    default:
+        return "D3D12_FEATURE";
+    }
+}
+
+// Descriptor limits decide the binding tier; tier 3 needs unbounded ranges,
+// which the stand-in lacks.
+D3D12_RESOURCE_BINDING_TIER BindingTier(const VkPhysicalDeviceLimits& limits) {
+    const bool tier2 = limits.maxPerStageDescriptorSampledImages >= 1000000 &&
+                       limits.maxPerStageDescriptorUniformBuffers >= 14 &&
+                       limits.maxPerStageDescriptorStorageImages >= 64 &&
+                       limits.maxPerStageDescriptorSamplers >= 2048;
+    return tier2 ? D3D12_RESOURCE_BINDING_TIER_2 : D3D12_RESOURCE_BINDING_TIER_1;
+}
+
+void AnswerOptions(const vk_core::VulkanContext& context, D3D12_FEATURE_DATA_D3D12_OPTIONS* data) {
+    *data = {};
+    // Float64, logic operations, stencil reference export, UAV loads, ROVs
+    // and conservative rasterisation are not enabled or not translated.
+    data->MinPrecisionSupport = D3D12_SHADER_MIN_PRECISION_SUPPORT_NONE;
+    data->TiledResourcesTier = D3D12_TILED_RESOURCES_TIER_NOT_SUPPORTED;
+    data->ResourceBindingTier = BindingTier(context.properties.limits);
+    data->ConservativeRasterizationTier = D3D12_CONSERVATIVE_RASTERIZATION_TIER_NOT_SUPPORTED;
+    data->MaxGPUVirtualAddressBitsPerResource = kVirtualAddressBits;
+    data->CrossNodeSharingTier = D3D12_CROSS_NODE_SHARING_TIER_NOT_SUPPORTED;
+    // Placed resources are not supported, so no heap mixes resource kinds.
+    data->ResourceHeapTier = D3D12_RESOURCE_HEAP_TIER_1;
+}
+
+void AnswerArchitecture(const vk_core::VulkanContext& context,
+                        D3D12_FEATURE_DATA_ARCHITECTURE* data) {
+    // UMA: every memory type the device has is visible to the host as well.
+    bool allHostVisible = true;
+    for (uint32_t i = 0; i < context.memoryProperties.memoryTypeCount; ++i) {
+        VkMemoryPropertyFlags flags = context.memoryProperties.memoryTypes[i].propertyFlags;
+        allHostVisible = allHostVisible && (flags & VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT) != 0;
+    }
+    bool allCoherent = allHostVisible;
+    for (uint32_t i = 0; i < context.memoryProperties.memoryTypeCount; ++i) {
+        VkMemoryPropertyFlags flags = context.memoryProperties.memoryTypes[i].propertyFlags;
+        allCoherent = allCoherent && (flags & VK_MEMORY_PROPERTY_HOST_COHERENT_BIT) != 0;
+    }
+    data->TileBasedRenderer = FALSE;
+    data->UMA = allHostVisible;
+    data->CacheCoherentUMA = allCoherent;
+}
+
+HRESULT AnswerFeatureLevels(D3D12_FEATURE_DATA_FEATURE_LEVELS* data) {
+    if (data->NumFeatureLevels == 0 || data->pFeatureLevelsRequested == nullptr) {
+        return E_INVALIDARG;
+    }
+    // The highest level asked for that the device has; none: 0.
+    D3D_FEATURE_LEVEL highest = D3D_FEATURE_LEVEL(0);
+    for (UINT i = 0; i < data->NumFeatureLevels; ++i) {
+        D3D_FEATURE_LEVEL level = data->pFeatureLevelsRequested[i];
+        if (level <= kHighestFeatureLevel && level > highest) {
+            highest = level;
+        }
+    }
+    data->MaxSupportedFeatureLevel = highest;
+    return S_OK;
+}
+
+// What one format can do with the device's optimal-tiling images and its
+// buffers, limited to what the stand-in translates: 2-D textures with mips,
+// targets, depth, vertex and index buffers; no UAVs, no multisampling.
+HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
+                            D3D12_FEATURE_DATA_FORMAT_SUPPORT* data) {
+    data->Support1 = D3D12_FORMAT_SUPPORT1_NONE;
+    data->Support2 = D3D12_FORMAT_SUPPORT2_NONE;
+    if (data->Format == DXGI_FORMAT_UNKNOWN) {
+        data->Support1 = D3D12_FORMAT_SUPPORT1_BUFFER;
+        return S_OK;
+    }
+    const FormatInfo* format = FindFormat(data->Format);
+    if (format == nullptr) {
+        return E_FAIL;
+    }
+    VkFormatProperties properties{};
+    vkGetPhysicalDeviceFormatProperties(context.physicalDevice, format->vulkan, &properties);
+    const VkFormatFeatureFlags image = properties.optimalTilingFeatures;
+    UINT support = D3D12_FORMAT_SUPPORT1_BUFFER;
+    if ((properties.bufferFeatures & VK_FORMAT_FEATURE_VERTEX_BUFFER_BIT) != 0) {
+        support |= D3D12_FORMAT_SUPPORT1_IA_VERTEX_BUFFER;
+    }
+    if (data->Format == DXGI_FORMAT_R16_UINT || data->Format == DXGI_FORMAT_R32_UINT) {
+        support |= D3D12_FORMAT_SUPPORT1_IA_INDEX_BUFFER;
+    }
+    if ((image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_BIT) != 0) {
+        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_MIP |
+                   D3D12_FORMAT_SUPPORT1_SHADER_LOAD;
+        if ((image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_FILTER_LINEAR_BIT) != 0) {
+            support |= D3D12_FORMAT_SUPPORT1_SHADER_SAMPLE;
+        }
+    }
+    if ((image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BIT) != 0 && !IsDepthFormat(*format)) {
+        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_RENDER_TARGET;
+        if ((image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BLEND_BIT) != 0) {
+            support |= D3D12_FORMAT_SUPPORT1_BLENDABLE;
+        }
+    }
+    if ((image & VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT) != 0 && IsDepthFormat(*format)) {
+        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_DEPTH_STENCIL;
+    }
+    data->Support1 = D3D12_FORMAT_SUPPORT1(support);
+    return S_OK;
+}
+
+HRESULT AnswerMultisampleQuality(D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS* data) {
+    if (data->Format != DXGI_FORMAT_UNKNOWN && FindFormat(data->Format) == nullptr) {
+        data->NumQualityLevels = 0;
+        return E_FAIL;
+    }
+    // Multisampled resources are not supported: one sample has one level.
+    data->NumQualityLevels = data->SampleCount == 1 ? 1 : 0;
+    return S_OK;
+}
+
+HRESULT AnswerFormatInfo(D3D12_FEATURE_DATA_FORMAT_INFO* data) {
+    const FormatInfo* format = FindFormat(data->Format);
+    if (format == nullptr && data->Format != DXGI_FORMAT_UNKNOWN) {
+        return E_INVALIDARG;
+    }
+    const bool stencil = format != nullptr && (format->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0;
+    data->PlaneCount = stencil ? 2 : 1;
+    return S_OK;
+}
+
+HRESULT AnswerShaderModel(D3D12_FEATURE_DATA_SHADER_MODEL* data) {
+    if (data->HighestShaderModel < D3D_SHADER_MODEL_5_1) {
+        return E_INVALIDARG;
+    }
+    data->HighestShaderModel = std::min(data->HighestShaderModel, kHighestShaderModel);
+    return S_OK;
+}
+
+HRESULT AnswerRootSignature(D3D12_FEATURE_DATA_ROOT_SIGNATURE* data) {
+    if (data->HighestVersion < D3D_ROOT_SIGNATURE_VERSION_1_0) {
+        return E_INVALIDARG;
+    }
+    data->HighestVersion = std::min(data->HighestVersion, D3D_ROOT_SIGNATURE_VERSION_1_1);
+    return S_OK;
+}
+
+// The structure a feature's data must be; 0 for features not answered.
+UINT DataSize(D3D12_FEATURE feature) {
+    switch (feature) {
+    case D3D12_FEATURE_D3D12_OPTIONS:
+        return sizeof(D3D12_FEATURE_DATA_D3D12_OPTIONS);
+    case D3D12_FEATURE_ARCHITECTURE:
+        return sizeof(D3D12_FEATURE_DATA_ARCHITECTURE);
+    case D3D12_FEATURE_FEATURE_LEVELS:
+        return sizeof(D3D12_FEATURE_DATA_FEATURE_LEVELS);
+    case D3D12_FEATURE_FORMAT_SUPPORT:
+        return sizeof(D3D12_FEATURE_DATA_FORMAT_SUPPORT);
+    case D3D12_FEATURE_MULTISAMPLE_QUALITY_LEVELS:
+        return sizeof(D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS);
+    case D3D12_FEATURE_FORMAT_INFO:
+        return sizeof(D3D12_FEATURE_DATA_FORMAT_INFO);
+    case D3D12_FEATURE_GPU_VIRTUAL_ADDRESS_SUPPORT:
+        return sizeof(D3D12_FEATURE_DATA_GPU_VIRTUAL_ADDRESS_SUPPORT);
+    case D3D12_FEATURE_SHADER_MODEL:
+        return sizeof(D3D12_FEATURE_DATA_SHADER_MODEL);
+    case D3D12_FEATURE_D3D12_OPTIONS2:
+        return sizeof(D3D12_FEATURE_DATA_D3D12_OPTIONS2);
+    case D3D12_FEATURE_ROOT_SIGNATURE:
+        return sizeof(D3D12_FEATURE_DATA_ROOT_SIGNATURE);
+    default:
+        return 0;
+    }
+}
+
+template <typename Data> Data* As(void* data) {
+    return static_cast<Data*>(data);
+}
+
+} // namespace
+
+HRESULT STDMETHODCALLTYPE D3D12Device::CheckFeatureSupport(D3D12_FEATURE feature, void* data,
+                                                           UINT size) {
+    const UINT expected = DataSize(feature);
+    if (expected == 0) {
+        STANDIN_NOT_IMPLEMENTED("ID3D12Device::CheckFeatureSupport of this feature");
+        return E_INVALIDARG;
+    }
+    if (data == nullptr || size != expected) {
+        standin::ReportWindows(standin::messages::DEVICE_CHECKFEATURESUPPORT_MISMATCHED_DATA_SIZE,
+                               nullptr, "ID3D12Device::CheckFeatureSupport", size,
+                               FeatureName(feature), expected);
+        return E_INVALIDARG;
+    }
+    const vk_core::VulkanContext& context = *Context();
+    switch (feature) {
+    case D3D12_FEATURE_D3D12_OPTIONS:
+        AnswerOptions(context, As<D3D12_FEATURE_DATA_D3D12_OPTIONS>(data));
+        return S_OK;
+    case D3D12_FEATURE_ARCHITECTURE:
+        if (As<D3D12_FEATURE_DATA_ARCHITECTURE>(data)->NodeIndex != 0) {
+            return E_INVALIDARG; // one node
+        }
+        AnswerArchitecture(context, As<D3D12_FEATURE_DATA_ARCHITECTURE>(data));
+        return S_OK;
+    case D3D12_FEATURE_FEATURE_LEVELS:
+        return AnswerFeatureLevels(As<D3D12_FEATURE_DATA_FEATURE_LEVELS>(data));
+    case D3D12_FEATURE_FORMAT_SUPPORT:
+        return AnswerFormatSupport(context, As<D3D12_FEATURE_DATA_FORMAT_SUPPORT>(data));
+    case D3D12_FEATURE_MULTISAMPLE_QUALITY_LEVELS:
+        return AnswerMultisampleQuality(As<D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS>(data));
+    case D3D12_FEATURE_FORMAT_INFO:
+        return AnswerFormatInfo(As<D3D12_FEATURE_DATA_FORMAT_INFO>(data));
+    case D3D12_FEATURE_GPU_VIRTUAL_ADDRESS_SUPPORT:
+        *As<D3D12_FEATURE_DATA_GPU_VIRTUAL_ADDRESS_SUPPORT>(data) = {kVirtualAddressBits,
+                                                                     kVirtualAddressBits};
+        return S_OK;
+    case D3D12_FEATURE_SHADER_MODEL:
+        return AnswerShaderModel(As<D3D12_FEATURE_DATA_SHADER_MODEL>(data));
+    case D3D12_FEATURE_D3D12_OPTIONS2:
+        // No depth-bounds test and no programmable sample positions.
+        *As<D3D12_FEATURE_DATA_D3D12_OPTIONS2>(data) = {
+            FALSE, D3D12_PROGRAMMABLE_SAMPLE_POSITIONS_TIER_NOT_SUPPORTED};
+        return S_OK;
+    case D3D12_FEATURE_ROOT_SIGNATURE:
+        return AnswerRootSignature(As<D3D12_FEATURE_DATA_ROOT_SIGNATURE>(data));
+    default:
+        return E_INVALIDARG;
+    }
+}
+
+} // namespace d3d12_standin
