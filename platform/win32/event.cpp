@@ -2,6 +2,7 @@
 // An event may also carry sources (a fence value, say) that set it once
 // reached; waits block on the source itself, on the calling thread.
 #include "event_source.h"
+#include "thread_handles.h"
 
 #include <windows.h>
 
@@ -195,7 +196,7 @@ BOOL WINAPI CloseHandle(HANDLE hObject) {
     {
         std::lock_guard lock(live.mutex);
         if (live.handles.erase(hObject) == 0) {
-            return FALSE;
+            return win32_standin::CloseThreadHandle(hObject) ? TRUE : FALSE;
         }
     }
     delete static_cast<Event*>(hObject);
