@@ -2,14 +2,14 @@
 // handle names it by its task id.
 #include "thread_handles.h"
 
+#include "live_handles.h"
+
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <fstream>
-#include <mutex>
 #include <string>
-#include <unordered_set>
 
 namespace {
 
@@ -18,20 +18,9 @@ struct ThreadHandle {
     DWORD access;
 };
 
-struct LiveThreads {
-    std::mutex mutex;
-    std::unordered_set<const void*> handles;
-};
-
-LiveThreads& Live() {
-    static auto* live = new LiveThreads; // outlasts handles closed by static destructors
+win32_standin::LiveHandles<ThreadHandle>& Live() {
+    static auto* live = new win32_standin::LiveHandles<ThreadHandle>; // outlasts static destructors
     return *live;
-}
-
-ThreadHandle* AsThread(HANDLE handle) {
-    LiveThreads& live = Live();
-    std::lock_guard lock(live.mutex);
-    return live.handles.count(handle) != 0 ? static_cast<ThreadHandle*>(handle) : nullptr;
 }
 
 std::string TaskFolder(pid_t task) {
@@ -70,15 +59,9 @@ int CancelSignal() {
 namespace win32_standin {
 
 bool CloseThreadHandle(HANDLE handle) {
-    LiveThreads& live = Live();
-    {
-        std::lock_guard lock(live.mutex);
-        if (live.handles.erase(handle) == 0) {
-            return false;
-        }
-    }
-    delete static_cast<ThreadHandle*>(handle);
-    return true;
+    ThreadHandle* thread = Live().Remove(handle);
+    delete thread;
+    return thread != nullptr;
 }
 
 } // namespace win32_standin
@@ -93,9 +76,7 @@ HANDLE WINAPI OpenThread(DWORD dwDesiredAccess, BOOL, DWORD dwThreadId) {
         return nullptr;
     }
     auto* thread = new ThreadHandle{task, dwDesiredAccess};
-    LiveThreads& live = Live();
-    std::lock_guard lock(live.mutex);
-    live.handles.insert(thread);
+    Live().Add(thread);
     return thread;
 }
 
@@ -104,7 +85,7 @@ HANDLE WINAPI OpenThread(DWORD dwDesiredAccess, BOOL, DWORD dwThreadId) {
 // it fails on Windows with ERROR_NOT_FOUND. The signal is sent either way: the
 // state read a moment before may already be out of date.
 BOOL WINAPI CancelSynchronousIo(HANDLE hThread) {
-    const ThreadHandle* thread = AsThread(hThread);
+    const ThreadHandle* thread = Live().Find(hThread);
     if (thread == nullptr || (thread->access & THREAD_TERMINATE) == 0) {
         return FALSE;
     }
