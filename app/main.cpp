@@ -20,15 +20,10 @@ constexpr uint32_t kBackBuffers = 2;
 } // namespace
 
 int main() {
-    OpenMissingStandardStreams();
     // Diagnostics reach a redirected stdout line by line, as they happen. The
-    // Windows C run-time treats line buffering as full buffering, so there
-    // stdout goes unbuffered instead (every line is one printf).
-#ifdef _WIN32
+    // Windows C run-time treats line buffering as full buffering, so stdout
+    // goes unbuffered instead (every line is one printf).
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-#else
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
-#endif
     CatchQuitRequests();
 
     HWND window = CreateAppWindow("Brennwick", kWidth, kHeight);

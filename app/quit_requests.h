@@ -1,12 +1,6 @@
-// What the process meets outside its window: standard streams it was started
-// without, Ctrl+C and termination requests, and output that nobody reads.
-// Each platform has its own implementation file.
+// What the process meets outside its window: Ctrl+C and termination requests,
+// and output that nobody reads.
 #pragma once
-
-// Opens the null device on each of the three standard descriptors that the
-// process was started without, so that no file or connection opened later
-// lands there and receives the program's output. Call it first thing.
-void OpenMissingStandardStreams();
 
 // From now on Ctrl+C and termination requests are quit requests: the first
 // one is handed to TakeQuitRequest and stops output from waiting; a second one

@@ -37,7 +37,7 @@ IDXGISwapChain3* CreateSwapChain3(ID3D12Device* device, ID3D12CommandQueue* queu
     desc.BufferDesc.Height = height;
     desc.BufferDesc.RefreshRate.Numerator = 0;
     desc.BufferDesc.RefreshRate.Denominator = 0;
-    desc.BufferDesc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.BufferDesc.Format = BACK_BUFFER_FORMAT;
     desc.BufferDesc.ScanlineOrdering = DXGI_MODE_SCANLINE_ORDER_UNSPECIFIED;
     desc.BufferDesc.Scaling = DXGI_MODE_SCALING_UNSPECIFIED;
     desc.SampleDesc.Count = 1;
@@ -101,7 +101,7 @@ Device::Device(HWND window, uint32_t width, uint32_t height, uint32_t backBuffer
 
     swapChain = CreateSwapChain3(device, commandQueue[0], window, width, height, backBufferCount);
 
-    renderTargetViewDesc = RenderTargetViewDesc(DXGI_FORMAT_R8G8B8A8_UNORM);
+    renderTargetViewDesc = RenderTargetViewDesc(BACK_BUFFER_FORMAT);
     renderTargetHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV, backBufferCount,
                                             D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
 

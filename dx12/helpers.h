@@ -11,6 +11,11 @@
 
 namespace Dx12 {
 
+// The colour formats drawn into: the swap chain's back buffers, and the
+// colour textures of an off-screen RenderTarget.
+constexpr DXGI_FORMAT BACK_BUFFER_FORMAT = DXGI_FORMAT_R8G8B8A8_UNORM;
+constexpr DXGI_FORMAT OFFSCREEN_FORMAT = DXGI_FORMAT_R32G32B32A32_FLOAT;
+
 // True for a null device, after printing "ERROR NULL DEVICE <function>": the
 // creation functions that report a missing device return nothing then.
 bool IsNullDevice(const ID3D12Device* device, const char* function);

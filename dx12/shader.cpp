@@ -201,10 +201,10 @@ Shader::Shader(ID3D12Device* device, const char* fileName, bool offscreen, int n
         std::printf("%s : Warning : cant create root signature from hlsl\n",
                     "Dx12::Shader::Shader");
     }
-    pipelineState = CreateGraphicsPipelineState(device, rootSignature, numRenderTargets,
-                                                offscreen ? DXGI_FORMAT_R32G32B32A32_FLOAT
-                                                          : DXGI_FORMAT_R8G8B8A8_UNORM,
-                                                DXGI_FORMAT_D32_FLOAT, &vsCode, nullptr, &psCode);
+    builtFor_ = TargetKind(offscreen ? OFFSCREEN_FORMAT : BACK_BUFFER_FORMAT, numRenderTargets);
+    pipelineState =
+        CreateGraphicsPipelineState(device, rootSignature, numRenderTargets, builtFor_.first,
+                                    DXGI_FORMAT_D32_FLOAT, &vsCode, nullptr, &psCode);
     if (pipelineState != nullptr) {
         std::printf("%s : OK filename=%s\n", "Dx12::Shader::Shader", fileName);
     } else {
@@ -212,7 +212,30 @@ Shader::Shader(ID3D12Device* device, const char* fileName, bool offscreen, int n
     }
 }
 
+ID3D12PipelineState* Shader::PipelineFor(ID3D12Device* device, bool offscreen,
+                                         int numRenderTargets) {
+    const TargetKind kind(offscreen ? OFFSCREEN_FORMAT : BACK_BUFFER_FORMAT, numRenderTargets);
+    if (pipelineState == nullptr || kind == builtFor_) {
+        return pipelineState;
+    }
+    auto found = otherPipelines_.find(kind);
+    if (found != otherPipelines_.end()) {
+        return found->second;
+    }
+    ID3D12PipelineState* built =
+        CreateGraphicsPipelineState(device, rootSignature, numRenderTargets, kind.first,
+                                    DXGI_FORMAT_D32_FLOAT, &vsCode, nullptr, &psCode);
+    if (built == nullptr) {
+        std::printf("ERROR : %s : CreateGraphicsPipelineState\n", "Dx12::Shader::PipelineFor");
+    }
+    otherPipelines_[kind] = built;
+    return built;
+}
+
 Shader::~Shader() {
+    for (auto& [kind, pipeline] : otherPipelines_) {
+        ReleaseAndNull(pipeline);
+    }
     psCode.clear();
     psCode.shrink_to_fit();
     vsCode.clear();

@@ -10,6 +10,8 @@
 #include <d3dcompiler.h>
 
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace Dx12 {
@@ -21,8 +23,23 @@ public:
     Shader(ID3D12Device* device, const char* fileName, bool offscreen, int numRenderTargets);
     ~Shader() override;
 
+    // The pipeline that draws into `numRenderTargets` targets of the off-screen
+    // or the back-buffer format. A pipeline is bound to its target formats, so
+    // one file drawn into both kinds needs one pipeline per kind: the one built
+    // with the shader is `pipelineState`, any other is built on first request
+    // and kept. Null when the shader has no pipeline or the build fails.
+    ID3D12PipelineState* PipelineFor(ID3D12Device* device, bool offscreen, int numRenderTargets);
+
     std::vector<uint8_t> vsCode;
     std::vector<uint8_t> psCode;
+
+private:
+    // A target kind: its colour format and how many targets.
+    using TargetKind = std::pair<DXGI_FORMAT, int>;
+    TargetKind builtFor_;
+    // Pipelines of the other kinds, null for a kind whose build failed (it is
+    // not tried again).
+    std::map<TargetKind, ID3D12PipelineState*> otherPipelines_;
 };
 
 // Compiles one entry point of a file into `code` (left as it was on failure).

@@ -27,7 +27,7 @@ Texture::Texture(ID3D12Device* device, uint32_t width, uint32_t height, bool asR
     D3D12_RESOURCE_FLAGS flags = D3D12_RESOURCE_FLAG_NONE;
     D3D12_RESOURCE_STATES initialState = D3D12_RESOURCE_STATE_COMMON;
     if (asRenderTarget) {
-        format = DXGI_FORMAT_R32G32B32A32_FLOAT;
+        format = OFFSCREEN_FORMAT;
         flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
         initialState = D3D12_RESOURCE_STATE_GENERIC_READ;
     }
@@ -74,7 +74,7 @@ RenderTarget::RenderTarget(ID3D12Device* device, uint32_t width, uint32_t height
       numTargets(std::clamp(numTargets, 0, MAX_TARGETS)) {
     std::memset(&renderTargetViewDesc, 0, sizeof(renderTargetViewDesc));
     std::memset(&depthStencilViewDesc, 0, sizeof(depthStencilViewDesc));
-    renderTargetViewDesc = RenderTargetViewDesc(DXGI_FORMAT_R32G32B32A32_FLOAT);
+    renderTargetViewDesc = RenderTargetViewDesc(OFFSCREEN_FORMAT);
 
     renderTargetHeap = CreateDescriptorHeap(device, D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
                                             static_cast<uint32_t>(this->numTargets),

@@ -284,7 +284,11 @@ void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offsc
         }
     }
     Shader* shader = cache_shader[file];
-    if (shader == nullptr || shader->pipelineState == nullptr) {
+    // The cached shader may have been built for the other kind of target.
+    ID3D12PipelineState* pipeline =
+        shader != nullptr ? shader->PipelineFor(device->device, offscreen, renderTargetCount)
+                          : nullptr;
+    if (pipeline == nullptr) {
         return;
     }
     Vertex* vertex = cache_vertex[mesh.name];
@@ -302,7 +306,7 @@ void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offsc
     }
 
     list->SetGraphicsRootSignature(shader->rootSignature);
-    list->SetPipelineState(shader->pipelineState);
+    list->SetPipelineState(pipeline);
     // Each table is the object's descriptor copied into the shader-visible heap.
     Constant* constant = cache_constant[uniform_select == 0 ? "uniform0" : "uniform1"];
     if (constant != nullptr && constant->heap != nullptr) {

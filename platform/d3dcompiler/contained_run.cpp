@@ -89,6 +89,7 @@ std::string EncodeReport(uint8_t tag, const CompileOutput& output) {
     // at a terminal reaches the whole process group and simply ends it.
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
+    signal(SIGHUP, SIG_DFL);
     signal(SIGPIPE, SIG_DFL);
     LimitChild(limits);
     IncludeProxy proxy(socket);

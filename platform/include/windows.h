@@ -25,6 +25,45 @@ EXTERN_C BOOL WINAPI ResetEvent(HANDLE hEvent);
 EXTERN_C DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 EXTERN_C BOOL WINAPI CloseHandle(HANDLE hObject);
 
+typedef DWORD* LPDWORD;
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+
+// ---- kernel32: processes, threads, standard handles, console control ----------
+
+#define STATUS_CONTROL_C_EXIT ((DWORD)0xC000013AL)
+#define THREAD_TERMINATE 0x0001u
+
+EXTERN_C HANDLE WINAPI GetCurrentProcess(void);
+EXTERN_C BOOL WINAPI TerminateProcess(HANDLE hProcess, UINT uExitCode);
+EXTERN_C DWORD WINAPI GetCurrentThreadId(void);
+EXTERN_C HANDLE WINAPI OpenThread(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwThreadId);
+EXTERN_C BOOL WINAPI CancelSynchronousIo(HANDLE hThread);
+
+#define STD_INPUT_HANDLE ((DWORD)-10)
+#define STD_OUTPUT_HANDLE ((DWORD)-11)
+#define STD_ERROR_HANDLE ((DWORD)-12)
+EXTERN_C HANDLE WINAPI GetStdHandle(DWORD nStdHandle);
+
+#define PIPE_WAIT 0x00000000u
+#define PIPE_NOWAIT 0x00000001u
+#define PIPE_READMODE_BYTE 0x00000000u
+#define PIPE_READMODE_MESSAGE 0x00000002u
+EXTERN_C BOOL WINAPI GetNamedPipeHandleStateA(HANDLE hNamedPipe, LPDWORD lpState,
+                                              LPDWORD lpCurInstances, LPDWORD lpMaxCollectionCount,
+                                              LPDWORD lpCollectDataTimeout, LPSTR lpUserName,
+                                              DWORD nMaxUserNameSize);
+EXTERN_C BOOL WINAPI SetNamedPipeHandleState(HANDLE hNamedPipe, LPDWORD lpMode,
+                                             LPDWORD lpMaxCollectionCount,
+                                             LPDWORD lpCollectDataTimeout);
+
+#define CTRL_C_EVENT 0
+#define CTRL_BREAK_EVENT 1
+#define CTRL_CLOSE_EVENT 2
+#define CTRL_LOGOFF_EVENT 5
+#define CTRL_SHUTDOWN_EVENT 6
+typedef BOOL(WINAPI* PHANDLER_ROUTINE)(DWORD CtrlType);
+EXTERN_C BOOL WINAPI SetConsoleCtrlHandler(PHANDLER_ROUTINE HandlerRoutine, BOOL Add);
+
 // ---- base types of user32, gdi32 and kernel32 ---------------------------------
 
 #ifndef CALLBACK

@@ -2,6 +2,8 @@
 // An event may also carry sources (a fence value, say) that set it once
 // reached; waits block on the source itself, on the calling thread.
 #include "event_source.h"
+#include "live_handles.h"
+#include "thread_handles.h"
 
 #include <windows.h>
 
@@ -33,23 +35,13 @@ struct Event {
     std::condition_variable changed;
 };
 
-// The events not yet closed. A handle is looked up here before it is used,
-// so a closed or foreign handle is refused instead of read, as Windows
-// refuses it with ERROR_INVALID_HANDLE.
-struct LiveEvents {
-    std::mutex mutex;
-    std::unordered_set<const void*> handles;
-};
-
-LiveEvents& Live() {
-    static auto* live = new LiveEvents; // outlasts handles closed by static destructors
+win32_standin::LiveHandles<Event>& Live() {
+    static auto* live = new win32_standin::LiveHandles<Event>; // outlasts static destructors
     return *live;
 }
 
 Event* AsEvent(HANDLE handle) {
-    LiveEvents& live = Live();
-    std::lock_guard lock(live.mutex);
-    return live.handles.count(handle) != 0 ? static_cast<Event*>(handle) : nullptr;
+    return Live().Find(handle);
 }
 
 // Sets the event for every source reached and forgets those and the dropped
@@ -127,9 +119,7 @@ HANDLE WINAPI CreateEventExA(LPSECURITY_ATTRIBUTES, LPCSTR, DWORD dwFlags, DWORD
     auto* event = new Event;
     event->manualReset = (dwFlags & CREATE_EVENT_MANUAL_RESET) != 0;
     event->signalled = (dwFlags & CREATE_EVENT_INITIAL_SET) != 0;
-    LiveEvents& live = Live();
-    std::lock_guard lock(live.mutex);
-    live.handles.insert(event);
+    Live().Add(event);
     return event;
 }
 
@@ -191,13 +181,9 @@ DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds) {
 }
 
 BOOL WINAPI CloseHandle(HANDLE hObject) {
-    LiveEvents& live = Live();
-    {
-        std::lock_guard lock(live.mutex);
-        if (live.handles.erase(hObject) == 0) {
-            return FALSE;
-        }
+    if (Event* event = Live().Remove(hObject)) {
+        delete event;
+        return TRUE;
     }
-    delete static_cast<Event*>(hObject);
-    return TRUE;
+    return win32_standin::CloseThreadHandle(hObject) ? TRUE : FALSE;
 }

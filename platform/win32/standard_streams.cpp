@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 namespace win32_standin {
 
@@ -22,11 +23,16 @@ void KeepStandardStreamsOpen() {
     }
 }
 
+void FailWritesToClosedPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
 } // namespace win32_standin
 
 // Runs before main in every program that links the stand-in (the build asks
 // the linker for this symbol), before anything of the stand-in opens a file.
 extern "C" {
 extern const bool win32_standin_standard_streams_kept;
-const bool win32_standin_standard_streams_kept = (win32_standin::KeepStandardStreamsOpen(), true);
+const bool win32_standin_standard_streams_kept =
+    (win32_standin::KeepStandardStreamsOpen(), win32_standin::FailWritesToClosedPipes(), true);
 }

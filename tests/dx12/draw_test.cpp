@@ -223,4 +223,18 @@ TEST_F(DrawTest, NearerCubeWinsAndEqualDepthLetsTheLaterDrawThrough) {
     ExpectShadedFrom(At(same, 32, 32), green, "equal depth");
 }
 
+// Depth clipping is on: a cube beyond the far plane is not drawn, although
+// clamping its depth to 1 would pass the less-or-equal test against the clear.
+TEST_F(DrawTest, BeyondTheFarPlaneNothingIsDrawn) {
+    const std::array<float, 4> red{1, 0, 0, 1};
+    auto wide = [](float z) {
+        return Matrix{1000, 0, 0, 0, 0, 1000, 0, 0, 0, 0, 1, 0, 0, 0, z, 1};
+    };
+    const std::vector<float> near = Render(Cube(), {{wide(500), red}});
+    ExpectShadedFrom(At(near, 32, 32), red, "inside the far plane");
+    const std::vector<float> far = Render(Cube(), {{wide(1500), red}});
+    ASSERT_EQ(far.size(), size_t(kSize) * kSize * 4);
+    EXPECT_TRUE(IsClear(At(far, 32, 32))) << "drawn beyond the far plane";
+}
+
 } // namespace

@@ -10,17 +10,19 @@
 
 namespace {
 
-TEST_F(RendererTest, StartsWithTwoMappedConstantBuffersAndEmptyCaches) {
-    ASSERT_EQ(renderer->cache_constant.size(), 2u);
-    EXPECT_NE(renderer->cache_constant["uniform0"], nullptr);
-    EXPECT_NE(renderer->cache_constant["uniform1"], nullptr);
-    EXPECT_NE(renderer->uniform0_data, nullptr);
-    EXPECT_NE(renderer->uniform1_data, nullptr);
-    EXPECT_EQ(renderer->frame_count, 0u);
-    EXPECT_EQ(renderer->uniform_select, 0u);
-    EXPECT_TRUE(renderer->buffermapper.empty() && renderer->cache_vertex.empty() &&
-                renderer->cache_shader.empty() && renderer->cache_texture.empty() &&
-                renderer->cache_rendertarget.empty());
+// A renderer made and torn down at once holds its two constant buffers and
+// nothing else: teardown names just those, and every object goes.
+TEST_F(RendererTest, AFreshRendererTearsDownItsTwoConstantBuffersOnly) {
+    renderer.reset();
+    const long liveBefore = platform_testing::LiveObjects();
+    renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
+    ASSERT_NE(renderer->uniform0_data, nullptr);
+    ASSERT_NE(renderer->uniform1_data, nullptr);
+    StdoutCapture out;
+    renderer.reset();
+    EXPECT_EQ(out.Take(), "Dx12::Renderer::DeleteConstant : uniform0 : Delete cache_constant\n"
+                          "Dx12::Renderer::DeleteConstant : uniform1 : Delete cache_constant\n");
+    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore);
 }
 
 TEST_F(RendererTest, TearsTheDemoSceneDownWithSevenLinesAndNoLeftovers) {

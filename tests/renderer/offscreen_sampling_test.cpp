@@ -48,16 +48,12 @@ std::string WriteShader(const char* name, const char* body) {
     return path;
 }
 
-TEST_F(RendererTest, OffscreenTargetDrawnThenSampledBySecondViewThroughOneHeap) {
-    const std::string fill = WriteShader("fill_offscreen_test.hlsl", kFillShader);
-    const std::string show = WriteShader("show_offscreen_test.hlsl", kShowShader);
-    ViewBuffer* screen = MakeScene(1);
-    VertexBuffer* showing = renderer->GetVertexBuffer("mesh");
-    showing->shaderFile = show;
-    showing->textures = {{0, "offscreen_color"}};
-
+// The off-screen view "offscreen_view": a 64 x 64 target with one colour
+// texture, "offscreen_color", into which the mesh "fill" is drawn with
+// `fillShader` for the first instance of "instancing".
+ViewBuffer* MakeOffscreenView(Dx12::Renderer* renderer, const std::string& fillShader) {
     VertexBuffer* filling = renderer->GetVertexBuffer("fill")->CreateCube();
-    filling->shaderFile = fill;
+    filling->shaderFile = fillShader;
     InstancingBuffer* fillInstances = renderer->GetInstancingBuffer("fill_instances");
     fillInstances->instances.assign(1, renderer->GetInstancingBuffer("instancing")->instances[0]);
     fillInstances->meshes["fill"] = filling;
@@ -71,6 +67,24 @@ TEST_F(RendererTest, OffscreenTargetDrawnThenSampledBySecondViewThroughOneHeap) 
     offscreen->renderTarget = target;
     offscreen->viewport = ViewportRect{0, 0, 64, 64};
     offscreen->instancingBuffers["fill_instances"] = fillInstances;
+    return offscreen;
+}
+
+void ExpectNoDebugLayerErrors(ID3D12Device* device) {
+    for (const DebugMessage& message : TakeDebugMessages(device)) {
+        EXPECT_NE(message.severity, D3D12_MESSAGE_SEVERITY_ERROR) << message.description;
+    }
+    EXPECT_EQ(platform_testing::UnexpectedD3D12Errors(), 0u);
+}
+
+TEST_F(RendererTest, OffscreenTargetDrawnThenSampledBySecondViewThroughOneHeap) {
+    const std::string fill = WriteShader("fill_offscreen_test.hlsl", kFillShader);
+    const std::string show = WriteShader("show_offscreen_test.hlsl", kShowShader);
+    ViewBuffer* screen = MakeScene(1);
+    VertexBuffer* showing = renderer->GetVertexBuffer("mesh");
+    showing->shaderFile = show;
+    showing->textures = {{0, "offscreen_color"}};
+    ViewBuffer* offscreen = MakeOffscreenView(renderer.get(), fill);
 
     renderer->Update();
     renderer->frame_count = 0;
@@ -83,11 +97,51 @@ TEST_F(RendererTest, OffscreenTargetDrawnThenSampledBySecondViewThroughOneHeap) 
     std::remove(show.c_str());
 
     EXPECT_EQ(PixelAt(pixels, 640, 360), (Pixel{191, 64, 128, 255}));
-    const std::vector<DebugMessage> messages = TakeDebugMessages(renderer->device->device);
-    for (const DebugMessage& message : messages) {
-        EXPECT_NE(message.severity, D3D12_MESSAGE_SEVERITY_ERROR) << message.description;
+    ExpectNoDebugLayerErrors(renderer->device->device);
+}
+
+// A pipeline is bound to the formats and count of its targets: the shader of
+// one file, built first for the off-screen target, must still draw right into
+// the back buffer, and the other way round.
+TEST_F(RendererTest, OneShaderFileDrawsIntoTheBackBufferAndAnOffscreenTarget) {
+    const std::string fill = WriteShader("fill_both_test.hlsl", kFillShader);
+    const std::string show = WriteShader("show_both_test.hlsl", kShowShader);
+    for (bool offscreenFirst : {true, false}) {
+        SCOPED_TRACE(offscreenFirst ? "off-screen first" : "back buffer first");
+        ViewBuffer* screen = MakeScene(1);
+        renderer->GetVertexBuffer("mesh")->shaderFile = fill;
+        ViewBuffer* offscreen = MakeOffscreenView(renderer.get(), fill);
+        // Shows the off-screen texture over the whole back buffer.
+        VertexBuffer* showing = renderer->GetVertexBuffer("show")->CreateCube();
+        showing->shaderFile = show;
+        showing->textures = {{0, "offscreen_color"}};
+        InstancingBuffer* showInstances = renderer->GetInstancingBuffer("show_instances");
+        showInstances->instances = renderer->GetInstancingBuffer("instancing")->instances;
+        showInstances->meshes["show"] = showing;
+        ViewBuffer* shown = renderer->GetViewBuffer("show_view");
+        shown->viewport = screen->viewport;
+        shown->instancingBuffers["show_instances"] = showInstances;
+        renderer->Update();
+        renderer->frame_count = 0;
+
+        const std::string first = offscreenFirst ? offscreen->name : screen->name;
+        const std::string second = offscreenFirst ? screen->name : offscreen->name;
+        renderer->Draw(first);
+        renderer->Draw(second);
+        EXPECT_EQ(PixelAt(ReadBackBuffer(0), 640, 360), (Pixel{191, 64, 128, 255}))
+            << "drawn straight into the back buffer";
+        renderer->Draw(shown->name);
+        EXPECT_EQ(PixelAt(ReadBackBuffer(0), 640, 360), (Pixel{191, 64, 128, 255}))
+            << "drawn into the off-screen target, then shown";
+        EXPECT_EQ(renderer->cache_shader.size(), 2u);
+        ExpectNoDebugLayerErrors(renderer->device->device);
+
+        // A fresh renderer, one swap chain on the window at a time.
+        renderer.reset();
+        renderer = std::make_unique<Dx12::Renderer>(TestWindow(), 1280, 720, 2);
     }
-    EXPECT_EQ(platform_testing::UnexpectedD3D12Errors(), 0u);
+    std::remove(fill.c_str());
+    std::remove(show.c_str());
 }
 
 } // namespace

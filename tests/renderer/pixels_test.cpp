@@ -1,6 +1,7 @@
 #include "renderer_fixture.h"
 
 #include <demo_scene.h>
+#include <gpu_test_support.h>
 #include <working_directory.h>
 
 #include <DirectXMath.h>
@@ -13,23 +14,37 @@ namespace {
 
 using namespace DirectX;
 
-TEST_F(RendererTest, BackBuffersAlternateWithTheFrameCount) {
-    ViewBuffer* view = MakeScene(0);
-    const float red[4] = {1, 0, 0, 1};
-    const float blue[4] = {0, 0, 1, 1};
-    std::copy(red, red + 4, view->clearColor);
-    renderer->frame_count = 0;
-    renderer->Draw("view");
-    std::copy(blue, blue + 4, view->clearColor);
-    renderer->frame_count = 1;
-    renderer->Draw("view");
+// The swap chain's own buffer that the next Present shows, read back.
+std::vector<uint8_t> ReadBufferToPresent(Dx12::Device& device) {
+    ID3D12Resource* buffer = nullptr;
+    device.swapChain->GetBuffer(device.swapChain->GetCurrentBackBufferIndex(), IID_ID3D12Resource,
+                                reinterpret_cast<void**>(&buffer));
+    if (buffer == nullptr) {
+        ADD_FAILURE() << "no current back buffer";
+        return {};
+    }
+    std::vector<uint8_t> pixels = ReadBackOnQueue(
+        device.device, device.commandQueue[Dx12::DRAW_COMMANDS],
+        device.commandAllocator[Dx12::DRAW_COMMANDS], device.commandList[Dx12::DRAW_COMMANDS],
+        buffer, D3D12_RESOURCE_STATE_PRESENT);
+    buffer->Release();
+    return pixels;
+}
 
-    const Pixel first = PixelAt(ReadBackBuffer(0), 640, 360);
-    const Pixel second = PixelAt(ReadBackBuffer(1), 640, 360);
-    EXPECT_EQ(first.r, 255);
-    EXPECT_EQ(first.b, 0);
-    EXPECT_EQ(second.r, 0);
-    EXPECT_EQ(second.b, 255);
+// Frame after frame, as the frame loop runs them: the buffer drawn into is
+// the one the swap chain presents next.
+TEST_F(RendererTest, DrawsIntoTheBackBufferTheSwapChainPresents) {
+    ViewBuffer* view = MakeScene(0);
+    const float colours[3][4] = {{1, 0, 0, 1}, {0, 0, 1, 1}, {0, 1, 0, 1}};
+    const Pixel expected[3] = {{255, 0, 0, 255}, {0, 0, 255, 255}, {0, 255, 0, 255}};
+    for (int frame = 0; frame < 3; ++frame) {
+        std::copy(colours[frame], colours[frame] + 4, view->clearColor);
+        renderer->Draw("view");
+        EXPECT_EQ(PixelAt(ReadBufferToPresent(*renderer->device), 640, 360), expected[frame])
+            << "frame " << frame;
+        renderer->device->Present();
+        ++renderer->frame_count;
+    }
 }
 
 // The first frame of the demo: cyan background, and the nearest cubes in

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,25 @@ TEST_F(Registry, FillsTheEntryASubscriptLookupLeftEmpty) {
     EXPECT_EQ(registry.size(), 4u);
 }
 
+// Registers `name` as Kind and asks for it as every kind: only its own kind
+// is handed out, so each kind's type code differs from every other's.
+template <class Kind> void ExpectOnlyItsOwnKind(BufferMap& registry, const std::string& name) {
+    auto* registered = GetOrCreateBuffer<Kind>(registry, name, "get");
+    ASSERT_NE(registered, nullptr);
+    EXPECT_FALSE(registered->changed) << name << ": a fresh description waits to be filled";
+    StdoutCapture out;
+    const int handedOut = (GetOrCreateBuffer<VertexBuffer>(registry, name, "get") != nullptr) +
+                          (GetOrCreateBuffer<InstancingBuffer>(registry, name, "get") != nullptr) +
+                          (GetOrCreateBuffer<ViewBuffer>(registry, name, "get") != nullptr) +
+                          (GetOrCreateBuffer<TextureBuffer>(registry, name, "get") != nullptr) +
+                          (GetOrCreateBuffer<RenderTargetBuffer>(registry, name, "get") != nullptr);
+    EXPECT_EQ(handedOut, 1) << name;
+    EXPECT_EQ(GetOrCreateBuffer<Kind>(registry, name, "get"), registered) << name;
+    const std::string printed = out.Take();
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 4)
+        << name << ": one line per refusal";
+}
+
 TEST_F(Registry, RefusesANameRegisteredAsAnotherKind) {
     auto* mesh = GetOrCreateBuffer<VertexBuffer>(registry, "cube", "get");
     StdoutCapture out;
@@ -66,6 +86,12 @@ TEST_F(Registry, RefusesANameRegisteredAsAnotherKind) {
         "Dx12::Renderer::GetViewBuffer : cube : ERROR : registered with type 2, not type 6\n");
     EXPECT_EQ(registry["cube"], mesh);
     EXPECT_EQ(registry.size(), 1u);
+
+    ExpectOnlyItsOwnKind<VertexBuffer>(registry, "mesh");
+    ExpectOnlyItsOwnKind<InstancingBuffer>(registry, "instances");
+    ExpectOnlyItsOwnKind<ViewBuffer>(registry, "view");
+    ExpectOnlyItsOwnKind<TextureBuffer>(registry, "texture");
+    ExpectOnlyItsOwnKind<RenderTargetBuffer>(registry, "target");
 }
 
 } // namespace

@@ -10,28 +10,6 @@
 
 namespace {
 
-TEST(Descriptions, StartEmptyWithTheirTypeCodes) {
-    VertexBuffer mesh;
-    EXPECT_EQ(mesh.type, BUFFER_TYPE_VERTEX);
-    EXPECT_TRUE(mesh.name.empty());
-    EXPECT_FALSE(mesh.changed);
-    EXPECT_TRUE(mesh.vertices.empty() && mesh.textures.empty() && mesh.shaderFile.empty());
-    EXPECT_EQ(InstancingBuffer().type, BUFFER_TYPE_INSTANCING);
-    EXPECT_EQ(TextureBuffer().type, BUFFER_TYPE_TEXTURE);
-    EXPECT_EQ(BaseBuffer().type, BUFFER_TYPE_NONE);
-    const int32_t renderTargetType = RenderTargetBuffer().type;
-    for (int32_t taken : {0, 2, 3, 5, 6}) {
-        EXPECT_NE(renderTargetType, taken);
-    }
-    ViewBuffer view;
-    EXPECT_EQ(view.type, BUFFER_TYPE_VIEW);
-    EXPECT_EQ(view.renderTarget, nullptr);
-    EXPECT_EQ(view.viewport.x, 0);
-    EXPECT_EQ(view.viewport.y, 0);
-    EXPECT_EQ(view.viewport.width, 0);
-    EXPECT_EQ(view.viewport.height, 0);
-}
-
 // A description that counts its destructions.
 template <typename Description> class Watched : public Description {
 public:
@@ -109,20 +87,14 @@ TEST(CreateCube, BuildsTwelveOutwardTrianglesOnTheUnitCube) {
     const float last[3] = {-1, 1, -1};
     EXPECT_EQ(std::memcmp(mesh.vertices[0].pos, first, 12), 0);
     EXPECT_EQ(std::memcmp(mesh.vertices[35].pos, last, 12), 0);
-}
 
-TEST(CreateCube, StoresNegativeZerosOnlyWhereTheTableHasThem) {
-    VertexBuffer mesh;
+    // Building again over other bytes gives the same bytes, signs of zero
+    // included: what the GPU receives does not depend on what was there.
+    const std::vector<VertexRecord> built = mesh.vertices;
+    std::memset(mesh.vertices.data(), 0xFF, 36 * sizeof(VertexRecord));
     mesh.CreateCube();
-    mesh.CreateCube();
-    for (int i = 0; i < 36; ++i) {
-        const float* n = mesh.vertices[i].normal;
-        const bool zFace = i >= 18 && i < 24;  // (-0, -0, 1)
-        const bool minusX = i >= 24 && i < 30; // (-1, -0, -0)
-        EXPECT_EQ(std::signbit(n[0]), zFace || minusX) << i;
-        EXPECT_EQ(std::signbit(n[1]), zFace || minusX || (i < 6)) << i;
-        EXPECT_EQ(std::signbit(n[2]), minusX || i >= 30) << i;
-    }
+    ASSERT_EQ(mesh.vertices.size(), 36u);
+    EXPECT_EQ(std::memcmp(mesh.vertices.data(), built.data(), 36 * sizeof(VertexRecord)), 0);
 }
 
 TEST(VertexSetters, ReportIndicesOutsideTheArrayAndChangeNothing) {

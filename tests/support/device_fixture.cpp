@@ -8,6 +8,8 @@ void DeviceFixture::SetUp() {
     ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
                                 reinterpret_cast<void**>(&device)),
               S_OK);
+    // What the devices of earlier tests left in the message store is theirs.
+    TakeDebugMessages(device);
     ASSERT_NO_FATAL_FAILURE(BeforeCommandSet());
     ASSERT_NO_FATAL_FAILURE(CreateCommandSet(device));
 }

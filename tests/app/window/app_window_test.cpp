@@ -18,7 +18,12 @@ using platform_testing::DefaultProcessedMessages;
 
 class AppWindow : public testing::Test {
 protected:
+    // Once per process, as the program makes its window: a repeated run of
+    // the suite keeps the windows and what their making printed.
     static void SetUpTestSuite() {
+        if (stderr_ != nullptr) {
+            return;
+        }
         for (int i = 0; i < 2; ++i) {
             struct sigaction before {};
             sigaction(i == 0 ? SIGINT : SIGTERM, nullptr, &before);
@@ -36,7 +41,6 @@ protected:
         registeredUnderChangedTitle_ = UnregisterClassA("Changed", nullptr) != FALSE;
         delete[] title;
     }
-    static void TearDownTestSuite() { delete stderr_; }
     void SetUp() override {
         ASSERT_NE(window_, HWND{});
         while (PumpMessages() == 0) {
@@ -78,6 +82,8 @@ TEST_F(AppWindow, ClassOutlivesTheTitleItWasNamedWith) {
     EXPECT_EQ(native.clientWidth, 640u);
     EXPECT_TRUE(DestroyWindow(secondWindow_));
     EXPECT_EQ(PumpMessages(), 0) << "WM_DESTROY posts the quit message";
+    // Another window of the class for a repeated run.
+    secondWindow_ = CreateAppWindow("Brennwick", 640, 360);
 }
 
 TEST_F(AppWindow, EscapeQuitsAndStillReachesTheDefaultProcedure) {

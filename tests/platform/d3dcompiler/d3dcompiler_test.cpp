@@ -3,6 +3,9 @@
 // buffer layout that the renderer writes.
 #include "shader_reflection.h"
 
+#include <frame_constants.h>
+#include <renderer.h>
+
 #include <d3dcompiler.h>
 
 #include <root_signature_binary.h>
@@ -122,31 +125,43 @@ TEST(NormalHlsl, PixelInputsLineUpWithVertexOutputs) {
     }
 }
 
+// The offsets the compiler gives the constant buffer's members are those the
+// renderer writes to: its FrameConstants and InstanceRecord layouts.
 TEST(NormalHlsl, ConstantBufferMatchesTheRenderersLayout) {
+    using Dx12::FrameConstants;
+    using Dx12::Renderer;
     CompileResult vs = Compile(kNormalHlsl, "VSMain", "vs_5_0");
     ASSERT_EQ(vs.hr, S_OK) << vs.errors;
     std::vector<uint32_t> spirv = Spirv(vs.code);
     std::map<std::string, uint32_t> offsets = MemberOffsets(spirv, "uniform0");
-    const std::map<std::string, uint32_t> expected = {
-        {"identity", 0},         {"view", 64},    {"projection", 128}, {"viewportWidth", 256},
-        {"viewportHeight", 260}, {"aspect", 264}, {"int0", 268},       {"frameClock", 272},
-        {"viewParam", 336},      {"slot", 384}};
+    const std::map<std::string, size_t> expected = {
+        {"identity", offsetof(FrameConstants, identity)},
+        {"view", offsetof(FrameConstants, view)},
+        {"projection", offsetof(FrameConstants, projection)},
+        {"viewportWidth", offsetof(FrameConstants, viewportWidth)},
+        {"viewportHeight", offsetof(FrameConstants, viewportHeight)},
+        {"aspect", offsetof(FrameConstants, aspect)},
+        {"int0", offsetof(FrameConstants, int0)},
+        {"frameClock", offsetof(FrameConstants, frameClock)},
+        {"viewParam", offsetof(FrameConstants, viewParam)},
+        {"slot", Renderer::INSTANCE_SLOTS_OFFSET}};
     for (const auto& [member, offset] : expected) {
         ASSERT_TRUE(offsets.count(member)) << member;
         EXPECT_EQ(offsets[member], offset) << member;
     }
     std::map<std::string, uint32_t> slot = MemberOffsets(spirv, "InstanceSlot");
-    EXPECT_EQ(slot["world"], 0u);
-    EXPECT_EQ(slot["color"], 64u);
-    // 128 slots of 80 bytes end exactly at the buffer's 10624 bytes.
+    EXPECT_EQ(slot["world"], offsetof(InstanceRecord, world));
+    EXPECT_EQ(slot["color"], offsetof(InstanceRecord, color));
+    // The slots are InstanceRecords back to back and end where the buffer does.
     std::set<uint32_t> arrayStrides; // OpDecorate ... ArrayStride N
     EXPECT_TRUE(spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t) {
         if (op == spirv::OpDecorate && spirv[at + 2] == spirv::kDecorationArrayStride) {
             arrayStrides.insert(spirv[at + 3]);
         }
     }));
-    EXPECT_EQ(arrayStrides, (std::set<uint32_t>{16, 80}));
-    EXPECT_EQ(offsets["slot"] + 128 * 80, 10624u);
+    EXPECT_TRUE(arrayStrides.count(sizeof(InstanceRecord))) << "instance slot stride";
+    EXPECT_EQ(offsets["slot"] + Renderer::INSTANCES_PER_BATCH * sizeof(InstanceRecord),
+              Renderer::UNIFORM_SIZE);
 }
 
 TEST(NormalHlsl, SpirvNeedsNoVulkanExtension) {

@@ -34,6 +34,12 @@ protected:
         window_ = CreateWindowExA(0, "KeyWindow", "keys", WS_POPUP, 0, 0, 10, 10, HWND{}, nullptr,
                                   nullptr, nullptr);
     }
+    // One key window at a time: keys go to the window that has the focus.
+    static void TearDownTestSuite() {
+        DestroyWindow(window_);
+        window_ = HWND{};
+        Pump();
+    }
     void SetUp() override {
         ASSERT_NE(window_, HWND{});
         Pump();

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 
@@ -57,12 +58,26 @@ TEST(StandardStreams, MissingOnesAreTakenAndLaterFilesGoAbove) {
               0);
 }
 
+// Started without standard input and output: both are the null device before
+// main, files opened later land above them, and a pipe whose reader has gone
+// fails a write instead of ending the process.
 TEST(StandardStreams, TakenBeforeMainInAProgramStartedWithoutStandardOutput) {
     if (std::getenv(kChildMark) != nullptr) {
-        _exit(LeadsToNullDevice(STDOUT_FILENO) ? 0 : 1);
+        if (!LeadsToNullDevice(STDIN_FILENO) || !LeadsToNullDevice(STDOUT_FILENO)) {
+            _exit(1);
+        }
+        if (open("/dev/zero", O_RDONLY) <= STDERR_FILENO) {
+            _exit(2);
+        }
+        int ends[2];
+        if (pipe(ends) != 0 || close(ends[0]) != 0) {
+            _exit(3);
+        }
+        _exit(write(ends[1], "x", 1) == -1 && errno == EPIPE ? 0 : 4);
     }
     EXPECT_EQ(InChild([] {
                   setenv(kChildMark, "1", 1);
+                  close(STDIN_FILENO);
                   close(STDOUT_FILENO);
                   execl("/proc/self/exe", "/proc/self/exe",
                         "--gtest_filter=StandardStreams."
