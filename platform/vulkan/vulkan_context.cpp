@@ -49,6 +49,9 @@ std::shared_ptr<VulkanContext> VulkanContext::Create(std::string* error) {
 }
 
 VulkanContext::~VulkanContext() {
+    if (lost) {
+        return; // the driver's threads may still run the work that never finished
+    }
     if (device != VK_NULL_HANDLE) {
         vkDeviceWaitIdle(device);
         vkDestroyDevice(device, nullptr);
