@@ -38,7 +38,7 @@ VkSemaphoreSubmitInfo SemaphorePoint(VkSemaphore semaphore, uint64_t value,
 
 SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context,
                                  std::function<void()> onHang)
-    : context_(std::move(context)), serial_(context_, 0) {
+    : context_(std::move(context)), serial_(std::make_shared<TimelineSemaphore>(context_, 0)) {
     VkCommandPoolCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
     info.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
@@ -126,7 +126,7 @@ void SubmissionQueue::FlushHeld() {
 }
 
 bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
-    VkSemaphoreSubmitInfo serialSignal = SemaphorePoint(serial_.semaphore, serial);
+    VkSemaphoreSubmitInfo serialSignal = SemaphorePoint(serial_->semaphore, serial);
     // The serial first: whoever sees a fence signalled with the batch must
     // also see the batch finished (an allocator may then be reset).
     batch.signals.insert(batch.signals.begin(), serialSignal);
@@ -161,7 +161,7 @@ bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
         // and for later serials still end.
         VkSemaphoreSignalInfo signal{};
         signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;
-        signal.semaphore = serial_.semaphore;
+        signal.semaphore = serial_->semaphore;
         signal.value = serial;
         VK_CHECK(vkSignalSemaphore(context_->device, &signal));
         sent_ = serial;
@@ -178,7 +178,7 @@ void SubmissionQueue::NoteFenceGates(const SubmitBatch& batch, uint64_t serial) 
     std::lock_guard lock(gatesMutex_);
     for (const VkSemaphoreSubmitInfo& wait : batch.waits) {
         // Value 0: a binary semaphore (or a wait that is over at once).
-        if (wait.semaphore != serial_.semaphore && wait.value != 0) {
+        if (wait.semaphore != serial_->semaphore && wait.value != 0) {
             gates_.push_back({serial, wait.semaphore, wait.value});
         }
     }
@@ -201,7 +201,7 @@ void SubmissionQueue::WaitForDriver(uint64_t serial, std::chrono::nanoseconds ti
     VkSemaphoreWaitInfo wait{};
     wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
     wait.semaphoreCount = 1;
-    wait.pSemaphores = &serial_.semaphore;
+    wait.pSemaphores = &serial_->semaphore;
     wait.pValues = &serial;
     VkResult result = vkWaitSemaphores(context_->device, &wait, uint64_t(timeout.count()));
     if (result != VK_TIMEOUT) {
@@ -225,7 +225,9 @@ void SubmissionQueue::AbandonUnfinished() {
     // The driver may still read these, and its threads may still run when
     // the process ends: they are let go of without being destroyed.
     static auto* abandoned = new std::vector<std::deque<InFlight>>;
+    static auto* abandonedSerials = new std::vector<std::shared_ptr<TimelineSemaphore>>;
     abandoned->push_back(std::move(inFlight_));
+    abandonedSerials->push_back(serial_);
     if (held_.has_value()) {
         freeCommands_.push_back(held_->commands);
         held_.reset();

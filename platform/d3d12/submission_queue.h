@@ -53,9 +53,9 @@ public:
     uint64_t Submit(SubmitBatch batch);
     uint64_t LastSubmitted() const { return lastSubmitted_; }
     // As Direct3D 12 sees it: everything once the device is lost.
-    uint64_t Completed() const { return serial_.Value(); }
+    uint64_t Completed() const { return serial_->Value(); }
     // What the driver has really finished, and the last serial it was given.
-    uint64_t DriverCompleted() const { return serial_.DriverValue(); }
+    uint64_t DriverCompleted() const { return serial_->DriverValue(); }
     uint64_t Sent() const { return sent_; }
     // Whether the batch of `serial` still waits for a fence value to be reached.
     bool WaitsForFence(uint64_t serial);
@@ -94,7 +94,7 @@ private:
     std::mutex mutex_;
     std::optional<SubmitBatch> held_;
     uint64_t heldSerial_ = 0;
-    TimelineSemaphore serial_;
+    std::shared_ptr<TimelineSemaphore> serial_;
     uint64_t lastSubmitted_ = 0;
     VkCommandPool pool_ = VK_NULL_HANDLE;
     std::vector<VkCommandBuffer> freeCommands_;
