@@ -20,6 +20,8 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kTdrDelay{2000};
 std::atomic<int64_t> g_timeoutMs{kTdrDelay.count()};
 
+constexpr size_t kWatchStackBytes = 256 * 1024;
+
 // How often a watch looks at its own stop request while the GPU works.
 constexpr std::chrono::milliseconds kLookAgain{100};
 
@@ -72,15 +74,34 @@ void SetHangTimeout(std::chrono::milliseconds timeout) {
 }
 
 HangWatch::HangWatch(SubmissionQueue& queue, std::function<void()> onHang)
-    : queue_(queue), onHang_(std::move(onHang)), thread_([this] { Run(); }) {}
+    : queue_(queue), onHang_(std::move(onHang)) {
+    // A small stack: the watch must start even where little address space is
+    // left, and where it cannot, the device only goes without it.
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, kWatchStackBytes);
+    auto run = [](void* watch) -> void* {
+        static_cast<HangWatch*>(watch)->Run();
+        return nullptr;
+    };
+    started_ = pthread_create(&thread_, &attributes, run, this) == 0;
+    pthread_attr_destroy(&attributes);
+    if (!started_) {
+        std::fprintf(stderr, "D3D12 stand-in: no thread for the hang watch; a GPU that never "
+                             "finishes will not remove the device\n");
+    }
+}
 
 HangWatch::~HangWatch() {
+    if (!started_) {
+        return;
+    }
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
     }
     wake_.notify_all();
-    thread_.join();
+    pthread_join(thread_, nullptr);
 }
 
 void HangWatch::NoteSent() {

@@ -11,7 +11,8 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <thread>
+
+#include <pthread.h>
 
 namespace d3d12_standin {
 
@@ -42,7 +43,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     bool stop_ = false;
-    std::thread thread_;
+    bool started_ = false;
+    pthread_t thread_{};
 };
 
 } // namespace d3d12_standin
