@@ -10,12 +10,21 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 
 namespace {
 
 constexpr int kWidth = 1280;
 constexpr int kHeight = 720;
 constexpr uint32_t kBackBuffers = 2;
+
+// An allocation that fails ends the program with one line, not an abort.
+void ExitOutOfMemory() {
+    std::printf("ERROR : Brennwick : out of memory, exiting\n");
+    std::fflush(stdout);
+    std::_Exit(1);
+}
 
 } // namespace
 
@@ -25,6 +34,7 @@ int main() {
     // goes unbuffered instead (every line is one printf).
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     CatchQuitRequests();
+    std::set_new_handler(ExitOutOfMemory);
 
     HWND window = CreateAppWindow("Brennwick", kWidth, kHeight);
     auto* renderer = new Dx12::Renderer(window, kWidth, kHeight, kBackBuffers);

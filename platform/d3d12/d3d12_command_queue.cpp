@@ -69,6 +69,9 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
     }
     DeviceCore& core = Device()->Core();
     std::lock_guard lock(core.submissions.Mutex());
+    if (Device()->Removed()) {
+        return; // a removed device runs nothing more
+    }
     if (core.descriptorSets->WantsReset()) {
         // Sets may only be freed once no pending work uses them.
         core.submissions.WaitFor(core.submissions.LastSubmitted());
@@ -113,6 +116,9 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 v
     if (standin == nullptr) {
         return E_INVALIDARG;
     }
+    if (Device()->Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     std::lock_guard lock(Device()->Core().submissions.Mutex());
     if (!standin->ClaimQueueSignal(value)) {
         return S_OK; // the fence already has (or is about to reach) this value
@@ -124,6 +130,9 @@ HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Wait(ID3D12Fence* fence, UINT64 val
     D3D12Fence* standin = FenceOf(fence, "ID3D12CommandQueue::Wait");
     if (standin == nullptr) {
         return E_INVALIDARG;
+    }
+    if (Device()->Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     std::lock_guard lock(Device()->Core().submissions.Mutex());
     return SubmitFencePoint(*standin, value, FencePoint::Wait);

@@ -9,6 +9,7 @@
 #include "d3d12_pipeline_state.h"
 #include "d3d12_resource.h"
 #include "d3d12_root_signature.h"
+#include "device_removal.h"
 #include "testing_counters.h"
 
 #include <debug_messages.h>
@@ -27,6 +28,10 @@ HRESULT RefuseCall(const char* method, const char* why) {
 }
 
 } // namespace
+
+bool D3D12Device::Removed() const {
+    return Context()->lost;
+}
 
 DeviceReference::DeviceReference(D3D12Device* device) : device_(device) {
     device_->AddRef();
@@ -82,6 +87,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandQueue(const D3D12_COMMAND_QU
     if (queue != nullptr) {
         *queue = nullptr;
     }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     if (desc == nullptr || desc->Type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
         return RefuseCall("CreateCommandQueue", "only direct queues are supported");
     }
@@ -92,6 +100,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandAllocator(D3D12_COMMAND_LIST
                                                               REFIID riid, void** allocator) {
     if (allocator != nullptr) {
         *allocator = nullptr;
+    }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT) {
         return RefuseCall("CreateCommandAllocator", "only direct allocators are supported");
@@ -105,6 +116,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandList(UINT, D3D12_COMMAND_LIS
                                                          REFIID riid, void** list) {
     if (list != nullptr) {
         *list = nullptr;
+    }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     if (type != D3D12_COMMAND_LIST_TYPE_DIRECT || allocator == nullptr) {
         return RefuseCall("CreateCommandList", "needs a direct type and an allocator");
@@ -124,6 +138,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateFence(UINT64 initialValue, D3D12_FE
     if (fence != nullptr) {
         *fence = nullptr;
     }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     return HandOut(new D3D12Fence(this, initialValue), riid, fence);
 }
 
@@ -131,6 +148,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateDescriptorHeap(const D3D12_DESCRIPT
                                                             REFIID riid, void** heap) {
     if (heap != nullptr) {
         *heap = nullptr;
+    }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     if (desc == nullptr || desc->NumDescriptors == 0 || desc->Type < 0 ||
         desc->Type >= D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES) {
@@ -156,6 +176,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateRootSignature(UINT, const void* blo
     if (rootSignature != nullptr) {
         *rootSignature = nullptr;
     }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     if (ConsumeRefusal(Refusal::RootSignature)) {
         return E_OUTOFMEMORY;
     }
@@ -172,6 +195,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     const D3D12_GRAPHICS_PIPELINE_STATE_DESC* desc, REFIID riid, void** state) {
     if (state != nullptr) {
         *state = nullptr;
+    }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     if (desc == nullptr) {
         return E_INVALIDARG;
@@ -220,6 +246,9 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(const D3D12_HEAP_
     if (resource != nullptr) {
         *resource = nullptr;
     }
+    if (Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     if (heap == nullptr || desc == nullptr) {
         return RefuseCall("CreateCommittedResource", "missing heap properties or description");
     }
@@ -235,7 +264,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommittedResource(const D3D12_HEAP_
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Device::GetDeviceRemovedReason() {
-    return S_OK;
+    return RemovedReason(*Context());
 }
 
 LUID STDMETHODCALLTYPE D3D12Device::GetAdapterLuid() {
@@ -252,7 +281,9 @@ std::shared_ptr<vk_core::VulkanContext> ProcessVulkanContext(std::string* error)
     static std::mutex mutex;
     static auto* kept = new std::shared_ptr<vk_core::VulkanContext>();
     std::lock_guard lock(mutex);
-    if (*kept == nullptr) {
+    // After a hang the GPU is reset on Windows and a new device works; here
+    // the lost one is left to its driver threads and a fresh one is made.
+    if (*kept == nullptr || (*kept)->lost) {
         *kept = vk_core::VulkanContext::Create(error);
     }
     return *kept;

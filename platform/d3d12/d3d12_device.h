@@ -21,6 +21,8 @@ public:
     // ID3D12InfoQueue is a separate object sharing the device's messages.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
     const std::shared_ptr<vk_core::VulkanContext>& Context() const { return core_->context; }
+    // Removed after a hang: calls that return an HRESULT fail with DXGI_ERROR_DEVICE_REMOVED.
+    bool Removed() const;
 
     // ID3D12Object
     HRESULT STDMETHODCALLTYPE GetPrivateData(REFGUID, UINT*, void*) override;

@@ -8,6 +8,28 @@
 #include <cstdio>
 
 namespace d3d12_standin {
+namespace {
+
+// In slices, so that a device removed meanwhile ends the wait.
+bool WaitUntilReachedOrRemoved(const TimelineSemaphore& timeline, uint64_t value) {
+    constexpr uint64_t kSliceNs = 10'000'000;
+    VkSemaphoreWaitInfo wait{};
+    wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
+    wait.semaphoreCount = 1;
+    wait.pSemaphores = &timeline.semaphore;
+    wait.pValues = &value;
+    for (;;) {
+        if (timeline.context->lost) {
+            return true;
+        }
+        VkResult result = vkWaitSemaphores(timeline.context->device, &wait, kSliceNs);
+        if (result != VK_TIMEOUT) {
+            return VK_CHECK(result);
+        }
+    }
+}
+
+} // namespace
 
 D3D12Fence::D3D12Fence(D3D12Device* device, UINT64 initialValue)
     : LiveDeviceChild(device),
@@ -77,13 +99,8 @@ HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE 
     CountBlockingFenceWait();
     if (event == nullptr) {
         // No event: the call itself blocks until the value is reached.
-        VkSemaphoreWaitInfo wait{};
-        wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
-        wait.semaphoreCount = 1;
-        wait.pSemaphores = &timeline->semaphore;
-        wait.pValues = &value;
         ++blockingWaits_;
-        bool reached = VK_CHECK(vkWaitSemaphores(timeline->context->device, &wait, UINT64_MAX));
+        bool reached = WaitUntilReachedOrRemoved(*timeline, value);
         --blockingWaits_;
         return reached ? S_OK : E_FAIL;
     }
@@ -93,6 +110,9 @@ HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE 
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Fence::Signal(UINT64 value) {
+    if (Device()->Removed()) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     std::lock_guard lock(mutex_);
     UINT64 completed = timeline_->Value();
     if (value < completed && Quiescent(completed)) {

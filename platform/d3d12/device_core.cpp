@@ -1,6 +1,7 @@
 #include "device_core.h"
 
 #include "descriptor_set_cache.h"
+#include "device_removal.h"
 
 namespace d3d12_standin {
 namespace {
@@ -40,13 +41,18 @@ bool RecordIndex(const DescriptorStorage& storage, uint64_t offset, uint32_t* in
 } // namespace
 
 DeviceCore::DeviceCore(std::shared_ptr<vk_core::VulkanContext> owner)
-    : context(std::move(owner)), submissions(context),
+    : context(std::move(owner)), submissions(context, [this] { RemoveHungDevice(*context); }),
       descriptorSets(std::make_unique<DescriptorSetCache>(context)) {}
 
 DeviceCore::~DeviceCore() {
     std::lock_guard lock(submissions.Mutex());
     if (submissions.LastSubmitted() > 0) {
         submissions.WaitFor(submissions.LastSubmitted());
+    }
+    if (context->lost && submissions.DriverCompleted() < submissions.Sent()) {
+        // The unfinished work may still read descriptor sets of the cache.
+        static auto* abandoned = new std::vector<std::unique_ptr<DescriptorSetCache>>;
+        abandoned->push_back(std::move(descriptorSets));
     }
     descriptorSets.reset();
 }

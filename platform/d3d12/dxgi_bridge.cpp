@@ -20,6 +20,11 @@ bool GetQueueAccess(ID3D12CommandQueue* queue, QueueAccess* out) {
     return true;
 }
 
+bool DeviceRemoved(ID3D12CommandQueue* queue) {
+    D3D12CommandQueue* standin = D3D12CommandQueue::FromInterface(queue);
+    return standin != nullptr && standin->Device()->Removed();
+}
+
 bool PresentationSupported(ID3D12CommandQueue* queue) {
     D3D12CommandQueue* standin = D3D12CommandQueue::FromInterface(queue);
     return standin != nullptr && standin->Device()->Context()->features.presentation;

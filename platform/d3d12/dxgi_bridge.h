@@ -21,6 +21,10 @@ struct QueueAccess {
 // False if `queue` is not a stand-in queue.
 bool GetQueueAccess(ID3D12CommandQueue* queue, QueueAccess* out);
 
+// The queue's device was removed (its GPU hung): nothing may wait for the
+// queue, and what presenting made is left alone.
+bool DeviceRemoved(ID3D12CommandQueue* queue);
+
 // VK_KHR_surface + VK_KHR_xcb_surface + VK_KHR_swapchain are enabled.
 bool PresentationSupported(ID3D12CommandQueue* queue);
 

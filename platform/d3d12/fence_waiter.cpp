@@ -19,6 +19,9 @@ public:
         if (dropped_) {
             return false;
         }
+        if (timeline_->context->lost) {
+            return true; // every fence of a removed device reads UINT64_MAX
+        }
         VkSemaphoreWaitInfo wait{};
         wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
         wait.semaphoreCount = 1;

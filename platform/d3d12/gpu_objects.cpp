@@ -65,6 +65,10 @@ TimelineSemaphore::~TimelineSemaphore() {
 }
 
 uint64_t TimelineSemaphore::Value() const {
+    return context->lost ? UINT64_MAX : DriverValue();
+}
+
+uint64_t TimelineSemaphore::DriverValue() const {
     uint64_t value = 0;
     if (semaphore != VK_NULL_HANDLE) {
         vkGetSemaphoreCounterValue(context->device, semaphore, &value);

@@ -85,7 +85,11 @@ struct TimelineSemaphore {
     TimelineSemaphore(const TimelineSemaphore&) = delete;
     TimelineSemaphore& operator=(const TimelineSemaphore&) = delete;
 
+    // The value as Direct3D 12 reports it: UINT64_MAX once the device is
+    // removed, as Windows signals every fence of a removed device to it.
     uint64_t Value() const;
+    // The value the driver has reached, removed or not.
+    uint64_t DriverValue() const;
 
     std::shared_ptr<vk_core::VulkanContext> context;
     VkSemaphore semaphore = VK_NULL_HANDLE;

@@ -36,17 +36,24 @@ VkSemaphoreSubmitInfo SemaphorePoint(VkSemaphore semaphore, uint64_t value,
     return point;
 }
 
-SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context)
-    : context_(std::move(context)), serial_(context_, 0) {
+SubmissionQueue::SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context,
+                                 std::function<void()> onHang)
+    : context_(std::move(context)), serial_(std::make_shared<TimelineSemaphore>(context_, 0)) {
     VkCommandPoolCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_COMMAND_POOL_CREATE_INFO;
     info.flags = VK_COMMAND_POOL_CREATE_RESET_COMMAND_BUFFER_BIT;
     info.queueFamilyIndex = context_->queueFamilyIndex;
     VK_CHECK(vkCreateCommandPool(context_->device, &info, nullptr, &pool_));
+    watch_ = std::make_unique<HangWatch>(*this, std::move(onHang));
 }
 
 SubmissionQueue::~SubmissionQueue() {
+    watch_.reset();
     std::lock_guard lock(mutex_);
+    if (context_->lost && DriverCompleted() < sent_) {
+        AbandonUnfinished();
+        return;
+    }
     FlushHeld();
     vkQueueWaitIdle(context_->queue);
     Retire();
@@ -78,6 +85,12 @@ VkCommandBuffer SubmissionQueue::BeginCommands() {
 
 uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
     Retire();
+    if (context_->lost) {
+        if (batch.ownsCommands) {
+            freeCommands_.push_back(batch.commands);
+        }
+        return 0;
+    }
     bool signalOnly =
         batch.commands == VK_NULL_HANDLE && batch.waits.empty() && batch.fence == VK_NULL_HANDLE;
     if (held_.has_value() && signalOnly) {
@@ -101,6 +114,10 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
 }
 
 void SubmissionQueue::FlushHeld() {
+    if (held_.has_value() && context_->lost) {
+        freeCommands_.push_back(held_->commands);
+        held_.reset();
+    }
     if (held_.has_value()) {
         SubmitBatch batch = std::move(*held_);
         held_.reset();
@@ -109,7 +126,7 @@ void SubmissionQueue::FlushHeld() {
 }
 
 bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
-    VkSemaphoreSubmitInfo serialSignal = SemaphorePoint(serial_.semaphore, serial);
+    VkSemaphoreSubmitInfo serialSignal = SemaphorePoint(serial_->semaphore, serial);
     // The serial first: whoever sees a fence signalled with the batch must
     // also see the batch finished (an allocator may then be reset).
     batch.signals.insert(batch.signals.begin(), serialSignal);
@@ -122,6 +139,7 @@ bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
         batch.waits.push_back(previous);
     }
     NameEveryStage(&batch.waits, kEveryStage);
+    NoteFenceGates(batch, serial);
     NameEveryStage(&batch.signals, VK_PIPELINE_STAGE_2_BOTTOM_OF_PIPE_BIT);
 
     VkCommandBufferSubmitInfo commandInfo{};
@@ -143,30 +161,87 @@ bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
         // and for later serials still end.
         VkSemaphoreSignalInfo signal{};
         signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;
-        signal.semaphore = serial_.semaphore;
+        signal.semaphore = serial_->semaphore;
         signal.value = serial;
         VK_CHECK(vkSignalSemaphore(context_->device, &signal));
+        sent_ = serial;
+        watch_->NoteSent();
         return false;
     }
     inFlight_.push_back({serial, batch.commands, batch.ownsCommands, std::move(batch.keepAlive)});
+    sent_ = serial;
+    watch_->NoteSent();
     return true;
+}
+
+void SubmissionQueue::NoteFenceGates(const SubmitBatch& batch, uint64_t serial) {
+    std::lock_guard lock(gatesMutex_);
+    for (const VkSemaphoreSubmitInfo& wait : batch.waits) {
+        // Value 0: a binary semaphore (or a wait that is over at once).
+        if (wait.semaphore != serial_->semaphore && wait.value != 0) {
+            gates_.push_back({serial, wait.semaphore, wait.value});
+        }
+    }
+}
+
+bool SubmissionQueue::WaitsForFence(uint64_t serial) {
+    std::lock_guard lock(gatesMutex_);
+    for (const FenceGate& gate : gates_) {
+        uint64_t value = 0;
+        if (gate.serial == serial &&
+            vkGetSemaphoreCounterValue(context_->device, gate.semaphore, &value) == VK_SUCCESS &&
+            value < gate.value) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SubmissionQueue::WaitForDriver(uint64_t serial, std::chrono::nanoseconds timeout) {
+    VkSemaphoreWaitInfo wait{};
+    wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
+    wait.semaphoreCount = 1;
+    wait.pSemaphores = &serial_->semaphore;
+    wait.pValues = &serial;
+    VkResult result = vkWaitSemaphores(context_->device, &wait, uint64_t(timeout.count()));
+    if (result != VK_TIMEOUT) {
+        VK_CHECK(result);
+    }
 }
 
 void SubmissionQueue::WaitFor(uint64_t serial) {
     if (held_.has_value() && heldSerial_ <= serial) {
         FlushHeld();
     }
-    VkSemaphoreWaitInfo wait{};
-    wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
-    wait.semaphoreCount = 1;
-    wait.pSemaphores = &serial_.semaphore;
-    wait.pValues = &serial;
-    VK_CHECK(vkWaitSemaphores(context_->device, &wait, UINT64_MAX));
+    // In slices, so that a device lost meanwhile ends the wait.
+    constexpr std::chrono::milliseconds kSlice{10};
+    while (!context_->lost && DriverCompleted() < serial) {
+        WaitForDriver(serial, kSlice);
+    }
     Retire();
 }
 
+void SubmissionQueue::AbandonUnfinished() {
+    // The driver may still read these, and its threads may still run when
+    // the process ends: they are let go of without being destroyed.
+    static auto* abandoned = new std::vector<std::deque<InFlight>>;
+    static auto* abandonedSerials = new std::vector<std::shared_ptr<TimelineSemaphore>>;
+    abandoned->push_back(std::move(inFlight_));
+    abandonedSerials->push_back(serial_);
+    if (held_.has_value()) {
+        freeCommands_.push_back(held_->commands);
+        held_.reset();
+    }
+}
+
 void SubmissionQueue::Retire() {
-    uint64_t completed = serial_.Value();
+    uint64_t completed = DriverCompleted();
+    {
+        std::lock_guard lock(gatesMutex_);
+        while (!gates_.empty() && gates_.front().serial <= completed) {
+            gates_.pop_front();
+        }
+    }
     while (!inFlight_.empty() && inFlight_.front().serial <= completed) {
         if (inFlight_.front().ownsCommands) {
             freeCommands_.push_back(inFlight_.front().commands);

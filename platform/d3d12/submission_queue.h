@@ -6,8 +6,12 @@
 #pragma once
 
 #include "gpu_objects.h"
+#include "hang_watch.h"
 
+#include <atomic>
+#include <chrono>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -32,7 +36,9 @@ struct SubmitBatch {
 
 class SubmissionQueue {
 public:
-    explicit SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context);
+    // `onHang` runs once, on a thread of its own, when a submission runs past
+    // the hang time-out (hang_watch.h).
+    SubmissionQueue(std::shared_ptr<vk_core::VulkanContext> context, std::function<void()> onHang);
     ~SubmissionQueue();
     SubmissionQueue(const SubmissionQueue&) = delete;
     SubmissionQueue& operator=(const SubmissionQueue&) = delete;
@@ -42,11 +48,21 @@ public:
 
     // A command buffer in the recording state (lock held).
     VkCommandBuffer BeginCommands();
-    // Submits (or holds) and returns the batch's serial, or 0 on failure (lock held).
+    // Submits (or holds) and returns the batch's serial, or 0 on failure or
+    // when the device is lost (lock held).
     uint64_t Submit(SubmitBatch batch);
     uint64_t LastSubmitted() const { return lastSubmitted_; }
-    uint64_t Completed() const { return serial_.Value(); }
-    // Blocks until the GPU has passed `serial`, then releases what finished.
+    // As Direct3D 12 sees it: everything once the device is lost.
+    uint64_t Completed() const { return serial_->Value(); }
+    // What the driver has really finished, and the last serial it was given.
+    uint64_t DriverCompleted() const { return serial_->DriverValue(); }
+    uint64_t Sent() const { return sent_; }
+    // Whether the batch of `serial` still waits for a fence value to be reached.
+    bool WaitsForFence(uint64_t serial);
+    // Blocks until the driver passes `serial` or `timeout` passes.
+    void WaitForDriver(uint64_t serial, std::chrono::nanoseconds timeout);
+    // Blocks until the GPU has passed `serial` or the device is lost, then
+    // releases what finished.
     void WaitFor(uint64_t serial);
     // Submits a held batch now.
     void FlushHeld();
@@ -63,17 +79,30 @@ private:
         std::vector<std::shared_ptr<const void>> keepAlive;
     };
 
+    struct FenceGate {
+        uint64_t serial;
+        VkSemaphore semaphore;
+        uint64_t value;
+    };
+
     bool SubmitNow(SubmitBatch batch, uint64_t serial);
+    void NoteFenceGates(const SubmitBatch& batch, uint64_t serial);
+    // On a lost device: whatever the unfinished work uses stays as it is.
+    void AbandonUnfinished();
 
     std::shared_ptr<vk_core::VulkanContext> context_;
     std::mutex mutex_;
     std::optional<SubmitBatch> held_;
     uint64_t heldSerial_ = 0;
-    TimelineSemaphore serial_;
+    std::shared_ptr<TimelineSemaphore> serial_;
     uint64_t lastSubmitted_ = 0;
     VkCommandPool pool_ = VK_NULL_HANDLE;
     std::vector<VkCommandBuffer> freeCommands_;
     std::deque<InFlight> inFlight_;
+    std::atomic<uint64_t> sent_{0};
+    std::mutex gatesMutex_; // the watch reads the gates without the queue's lock
+    std::deque<FenceGate> gates_;
+    std::unique_ptr<HangWatch> watch_;
 };
 
 } // namespace d3d12_standin

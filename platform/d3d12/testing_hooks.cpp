@@ -1,6 +1,7 @@
 #include "testing_counters.h"
 
 #include "d3d12_command_queue.h"
+#include "hang_watch.h"
 
 #include <com_object.h>
 #include <platform_testing/d3d12.h>
@@ -96,6 +97,9 @@ uint64_t TranslatedBarriers() {
 }
 uint64_t TranslatedRenderPasses() {
     return d3d12_standin::g_renderPasses.load();
+}
+void SetDeviceHangTimeout(uint32_t milliseconds) {
+    d3d12_standin::SetHangTimeout(std::chrono::milliseconds(milliseconds));
 }
 long LiveObjects() {
     return standin::g_liveComObjects.load();

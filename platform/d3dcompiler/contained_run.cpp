@@ -91,6 +91,9 @@ std::string EncodeReport(uint8_t tag, const CompileOutput& output) {
     signal(SIGTERM, SIG_DFL);
     signal(SIGHUP, SIG_DFL);
     signal(SIGPIPE, SIG_DFL);
+    // Nor is its out-of-memory handler: here a failed allocation throws and
+    // is reported as such.
+    std::set_new_handler(nullptr);
     LimitChild(limits);
     IncludeProxy proxy(socket);
     ID3DInclude* handler = IsCallersHandler(include) ? &proxy : include;

@@ -25,6 +25,9 @@ template <typename T> HRESULT CopyOut(T* out, const T& value) {
 HRESULT DxgiSwapChain::Create(IDXGIFactory* factory, ID3D12CommandQueue* queue,
                               const SwapChainConfig& config, IDXGISwapChain1** swapChain) {
     *swapChain = nullptr;
+    if (d3d12_standin::DeviceRemoved(queue)) {
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
     win32_standin::NativeWindow native{};
     if (!win32_standin::GetNativeWindow(config.window, &native)) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr, "CreateSwapChain",
@@ -120,6 +123,9 @@ HRESULT DxgiSwapChain::Present(UINT syncInterval, UINT flags) {
                         "DXGI_PRESENT_ALLOW_TEARING needs SyncInterval 0 and a swap chain made "
                         "with ALLOW_TEARING");
         return DXGI_ERROR_INVALID_CALL;
+    }
+    if (d3d12_standin::DeviceRemoved(queue_)) {
+        return DXGI_ERROR_DEVICE_REMOVED;
     }
     if ((flags & DXGI_PRESENT_TEST) != 0) {
         return S_OK; // only asks whether presenting would work

@@ -136,6 +136,9 @@ bool VulkanPresenter::Initialize(xcb_connection_t* connection, uint32_t window, 
 
 VulkanPresenter::~VulkanPresenter() {
     standin::ForgetObject(this);
+    if (d3d12_standin::DeviceRemoved(queue_)) {
+        return; // the queue may never be idle again: its objects are left as they are
+    }
     WaitIdle();
     DestroySwapchain();
     for (FrameSlot& slot : slots_) {

@@ -4,6 +4,8 @@
 #include "validation_messenger.h"
 #include "vulkan_check.h"
 
+#include <sys/mman.h>
+
 #include <cstring>
 #include <vector>
 
@@ -37,6 +39,24 @@ std::vector<VkExtensionProperties> DeviceExtensions(VkPhysicalDevice physicalDev
     return extensions;
 }
 
+// Mesa's lavapipe does not fail vkCreateDevice cleanly when the address
+// space runs out while it sets up (its threads, its shader compiler): under
+// `ulimit -v` it frees twice or follows a null pointer. Whether this much is
+// still free is asked first. Measured on the debug build: the call grows the
+// address space by about 440 MB when nothing limits it; it crashed with 17,
+// 42 and 167 MB left and succeeded with 67, 117 and from 190 MB on.
+constexpr size_t kDeviceCreationHeadroom = size_t(256) << 20;
+
+bool AddressSpaceLeft(size_t bytes) {
+    void* probe =
+        mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (probe == MAP_FAILED) {
+        return false;
+    }
+    munmap(probe, bytes);
+    return true;
+}
+
 } // namespace
 
 std::shared_ptr<VulkanContext> VulkanContext::Create(std::string* error) {
@@ -49,6 +69,9 @@ std::shared_ptr<VulkanContext> VulkanContext::Create(std::string* error) {
 }
 
 VulkanContext::~VulkanContext() {
+    if (lost) {
+        return; // the driver's threads may still run the work that never finished
+    }
     if (device != VK_NULL_HANDLE) {
         vkDeviceWaitIdle(device);
         vkDestroyDevice(device, nullptr);
@@ -193,6 +216,10 @@ bool VulkanContext::CreateDevice(std::string* error) {
     info.pQueueCreateInfos = &queueInfo;
     info.enabledExtensionCount = uint32_t(extensions.size());
     info.ppEnabledExtensionNames = extensions.data();
+    if (!AddressSpaceLeft(kDeviceCreationHeadroom)) {
+        *error = "too little address space left to create the device";
+        return false;
+    }
     VkResult result = vkCreateDevice(physicalDevice, &info, nullptr, &device);
     if (result != VK_SUCCESS) {
         device = VK_NULL_HANDLE;

@@ -4,6 +4,7 @@
 
 #include <vulkan/vulkan.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,10 @@ public:
     VkPhysicalDeviceProperties properties{};
     VkPhysicalDeviceMemoryProperties memoryProperties{};
     VulkanFeatures features;
+    // The device stopped finishing its work (a submission ran past the hang
+    // time-out). Its queue may never be idle again: nothing may wait for it,
+    // and whatever its work may still use is left alone, never destroyed.
+    std::atomic<bool> lost{false};
 
 private:
     VulkanContext() = default;

@@ -30,6 +30,10 @@ uint64_t BlockingFenceWaits();
 // vkCmdPipelineBarrier2 calls and render pass instances in translated lists.
 uint64_t TranslatedBarriers();
 uint64_t TranslatedRenderPasses();
+// How long a submission may run before its device is removed as hung
+// (Windows' TdrDelay); 0 restores the default of 2 s.
+void SetDeviceHangTimeout(uint32_t milliseconds);
+
 // Stand-in COM objects alive.
 long LiveObjects();
 // Vulkan validation-layer messages reported so far.

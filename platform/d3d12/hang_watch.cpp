@@ -1,0 +1,155 @@
+#include "hang_watch.h"
+
+#include "submission_queue.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace d3d12_standin {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// TdrDelay's default ("Testing and debugging TDR during driver development",
+// learn.microsoft.com/windows-hardware/drivers/display/tdr-registry-keys).
+constexpr std::chrono::milliseconds kTdrDelay{2000};
+std::atomic<int64_t> g_timeoutMs{kTdrDelay.count()};
+
+constexpr size_t kWatchStackBytes = 256 * 1024;
+
+// How often a watch looks at its own stop request while the GPU works.
+constexpr std::chrono::milliseconds kLookAgain{100};
+
+// On a CPU device, work that the rasteriser threads never see (a vertex
+// stage that does not end) is removed after this many times TdrDelay.
+constexpr int kUnrasterisedAllowance = 5;
+
+// The processor time of this process's threads whose name begins with
+// `prefix`, from /proc (user and system time, in clock ticks).
+std::chrono::nanoseconds ThreadsCpuTime(const char* prefix) {
+    static const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    uint64_t ticks = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
+        std::string name, stat;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        std::getline(std::ifstream(task.path() / "stat"), stat);
+        size_t afterName = stat.rfind(')');
+        if (name.rfind(prefix, 0) != 0 || afterName == std::string::npos) {
+            continue;
+        }
+        // After the name: state, then 10 fields, then utime and stime.
+        unsigned long long user = 0, system = 0;
+        if (std::sscanf(stat.c_str() + afterName + 1,
+                        " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user,
+                        &system) == 2) {
+            ticks += user + system;
+        }
+    }
+    return std::chrono::nanoseconds(ticks * 1'000'000'000ull / uint64_t(ticksPerSecond));
+}
+
+// On a CPU device the GPU's time is what its rasteriser threads have had of
+// the processors (llvmpipe names them so). The wall clock runs ahead of it on
+// a loaded machine, and while the driver compiles a shader on its first use
+// (on its queue thread), which a GPU driver does when the pipeline is made,
+// outside any timeout.
+std::chrono::nanoseconds RasteriserCpuTime() {
+    return ThreadsCpuTime("llvmpipe-");
+}
+
+} // namespace
+
+std::chrono::milliseconds HangTimeout() {
+    return std::chrono::milliseconds(g_timeoutMs.load());
+}
+
+void SetHangTimeout(std::chrono::milliseconds timeout) {
+    g_timeoutMs = timeout.count() > 0 ? timeout.count() : kTdrDelay.count();
+}
+
+HangWatch::HangWatch(SubmissionQueue& queue, std::function<void()> onHang)
+    : queue_(queue), onHang_(std::move(onHang)) {
+    // A small stack: the watch must start even where little address space is
+    // left, and where it cannot, the device only goes without it.
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, kWatchStackBytes);
+    auto run = [](void* watch) -> void* {
+        static_cast<HangWatch*>(watch)->Run();
+        return nullptr;
+    };
+    started_ = pthread_create(&thread_, &attributes, run, this) == 0;
+    pthread_attr_destroy(&attributes);
+    if (!started_) {
+        std::fprintf(stderr, "D3D12 stand-in: no thread for the hang watch; a GPU that never "
+                             "finishes will not remove the device\n");
+    }
+}
+
+HangWatch::~HangWatch() {
+    if (!started_) {
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    wake_.notify_all();
+    pthread_join(thread_, nullptr);
+}
+
+void HangWatch::NoteSent() {
+    { std::lock_guard lock(mutex_); }
+    wake_.notify_all();
+}
+
+bool HangWatch::Idle() {
+    return queue_.DriverCompleted() >= queue_.Sent();
+}
+
+void HangWatch::Run() {
+    const bool cpuDevice = queue_.Context()->properties.deviceType == VK_PHYSICAL_DEVICE_TYPE_CPU;
+    std::unique_lock lock(mutex_);
+    uint64_t running = 0; // the serial the GPU works on, once seen
+    Clock::time_point since{};
+    std::chrono::nanoseconds rasterisedSince{};
+    while (!stop_) {
+        if (Idle()) {
+            running = 0;
+            wake_.wait(lock, [this] { return stop_ || !Idle(); });
+            continue;
+        }
+        uint64_t next = queue_.DriverCompleted() + 1;
+        Clock::time_point now = Clock::now();
+        // Work held back by a queue's wait for a fence is not running: the
+        // GPU's time starts when the wait is over, as Windows counts it.
+        if (next != running || queue_.WaitsForFence(next)) {
+            running = next;
+            since = now;
+            rasterisedSince = cpuDevice ? RasteriserCpuTime() : std::chrono::nanoseconds{};
+        }
+        Clock::time_point deadline = since + HangTimeout();
+        bool hung = now >= deadline;
+        if (hung && cpuDevice) {
+            hung = RasteriserCpuTime() - rasterisedSince >= HangTimeout() ||
+                   now >= since + kUnrasterisedAllowance * HangTimeout();
+        }
+        if (hung) {
+            lock.unlock();
+            onHang_();
+            return;
+        }
+        lock.unlock();
+        Clock::duration left = now < deadline ? deadline - now : kLookAgain;
+        queue_.WaitForDriver(next, std::min<Clock::duration>(left, kLookAgain));
+        lock.lock();
+    }
+}
+
+} // namespace d3d12_standin

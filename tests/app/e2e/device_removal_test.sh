@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Pixel shaders the GPU never finishes (an endless loop, a loop of 10^8
+# rounds, an unrolled loop of 4096), loaded with F5 under the running
+# program: the device is removed as hung within seconds, the program goes on
+# without crashing or flooding its output, F5 on the removed device fails in
+# a bounded number of lines, and Escape or Ctrl+C still ends it with its
+# teardown and status 0.
+# Usage: device_removal_test.sh <brennwick executable> <source folder>
+set -uo pipefail
+
+program=$(realpath "$1")
+source_dir=$2
+source "$(dirname "$0")/e2e_lib.sh"
+trap cleanup EXIT
+
+removal_line="D3D12: Removing Device."
+# Generous for a loaded machine: Windows removes the device after 2 s, but
+# here the big unroll first takes seconds to compile.
+removal_limit_s=60
+
+# The demo's shader with its pixel shader's last line replaced by loop $1.
+write_case() {
+    local loop
+    case $1 in
+    endless) loop='[loop] while (viewportWidth > 0.0) { brightness = frac(brightness * 1.37 + 0.11); }' ;;
+    long-loop) loop='[loop] for (int i = 0; i < 100000000; ++i) { brightness = frac(brightness * 1.37 + 0.11); }' ;;
+    big-unroll) loop='[unroll] for (int i = 0; i < 4096; ++i) { brightness = frac(sin(brightness * 12.9898 + frameClock) * 43758.5453); }' ;;
+    esac
+    sed "s|^    return float4(input.color.rgb \* brightness, 1.0);|    $loop\n&|" \
+        "$work/good.hlsl" >"$work/normal.hlsl"
+    grep -qF "$loop" "$work/normal.hlsl" || { fail "$1: the shader was not edited"; exit 1; }
+}
+
+# Lines of standard error holding $1.
+err_count() {
+    local n
+    n=$(grep -cF -- "$1" "$work/err.txt" 2>/dev/null)
+    echo "${n:-0}"
+}
+
+# Waits up to $2 seconds for $1 on standard error; prints the seconds taken.
+wait_for_err() {
+    local started=$EPOCHREALTIME
+    for _ in $(seq 1 $(($2 * 10))); do
+        if (($(err_count "$1") > 0)); then
+            echo "$EPOCHREALTIME - $started" | bc
+            return 0
+        fi
+        running || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+start_display 153
+cp "$work/normal.hlsl" "$work/good.hlsl"
+
+for case_name in endless long-loop big-unroll; do
+    cp "$work/good.hlsl" "$work/normal.hlsl"
+    launch_drawing_in_window
+    write_case "$case_name"
+    press_in_window F5
+    if taken=$(wait_for_err "$removal_line" "$removal_limit_s"); then
+        echo "$case_name: device removed $taken s after F5"
+    else
+        fail "$case_name: no '$removal_line' within $removal_limit_s s"
+    fi
+    (($(err_count "DEVICE_REMOVAL_PROCESS_AT_FAULT") == 1)) ||
+        fail "$case_name: the debug layer's removal message is not there once"
+
+    case $case_name in
+    endless)
+        press_in_window Escape
+        expect_clean_exit "$case_name Escape" 30
+        expect_teardown "$case_name Escape" ;;
+    long-loop)
+        # F5 on the removed device: the shader is built again and fails, and
+        # the failure is told a bounded number of times.
+        before=$(count "ERROR : Dx12::Shader::Shader : CreateGraphicsPipelineState")
+        press_in_window F5
+        wait_for "ERROR : Dx12::Shader::Shader : CreateGraphicsPipelineState" 30 $((before + 1)) ||
+            fail "$case_name: F5 on the removed device printed no failure"
+        wait_for " fps" 30 2 || fail "$case_name: no frame-rate line after F5"
+        press_in_window Escape
+        expect_clean_exit "$case_name F5 then Escape" 30
+        failures_told=$(count "ERROR : Dx12::Shader::Shader : CreateGraphicsPipelineState")
+        ((failures_told - before <= 2)) ||
+            fail "$case_name: the failed build was told $((failures_told - before)) times"
+        grep -qF "Dx12::Renderer::~Renderer : view_present : Delete buffermapper" "$out" ||
+            fail "$case_name: no teardown lines" ;;
+    big-unroll)
+        kill -INT "$pid"
+        expect_clean_exit "$case_name Ctrl+C" 30
+        expect_teardown "$case_name Ctrl+C" ;;
+    esac
+    (($(wc -l <"$out") < 200)) || fail "$case_name: $(wc -l <"$out") lines of output"
+done
+
+finish device_removal_test
