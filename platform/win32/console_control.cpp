@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <csignal>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -74,6 +75,16 @@ void RunHandlers(ControlEvent event) {
     win32_standin::EndAsSignalDoes(event.signalNumber);
 }
 
+// Where no thread can be started (no address space left for its stack) the
+// handlers run on the dispatching thread rather than not at all.
+void RunHandlersOnAThreadOfTheirOwn(const ControlEvent& event) {
+    try {
+        std::thread(RunHandlers, event).detach();
+    } catch (const std::system_error&) {
+        RunHandlers(event);
+    }
+}
+
 void Dispatch(int readEnd) {
     for (;;) {
         unsigned char byte = 0;
@@ -86,7 +97,7 @@ void Dispatch(int readEnd) {
         }
         for (const ControlEvent& event : kEvents) {
             if (event.signalNumber == byte) {
-                std::thread(RunHandlers, event).detach();
+                RunHandlersOnAThreadOfTheirOwn(event);
             }
         }
     }
@@ -109,8 +120,19 @@ bool InstallLocked(Handlers& handlers) {
     sigset_t previous;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &previous);
-    std::thread(Dispatch, ends[0]).detach();
+    bool started = true;
+    try {
+        std::thread(Dispatch, ends[0]).detach();
+    } catch (const std::system_error&) {
+        started = false;
+    }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (!started) {
+        close(ends[0]);
+        close(ends[1]);
+        g_eventPipe = -1;
+        return false;
+    }
 
     struct sigaction action {};
     action.sa_handler = OnSignal;
