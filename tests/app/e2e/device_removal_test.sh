@@ -43,7 +43,7 @@ wait_for_err() {
     local started=$EPOCHREALTIME
     for _ in $(seq 1 $(($2 * 10))); do
         if (($(err_count "$1") > 0)); then
-            echo "$EPOCHREALTIME - $started" | bc
+            awk -v now="$EPOCHREALTIME" -v then="$started" 'BEGIN { printf "%.1f\n", now - then }'
             return 0
         fi
         running || return 1
