@@ -15,11 +15,11 @@ for kb in $(seq 100000 25000 600000); do
     (cd "$work" && ulimit -v "$kb" && exec "$program" >"$out" 2>"$work/err.txt") &
     pid=$!
     # Running frames, or an end of its own.
-    wait_for " fps" 120 || true
+    wait_for " fps" "$START_LIMIT_S" || true
     running && kill -INT "$pid"
-    wait_exit 60
+    wait_exit "$QUIT_LIMIT_S"
     if [[ -z $status ]]; then
-        fail "ulimit -v $kb: still running 60 s after SIGINT"
+        fail "ulimit -v $kb: still running $QUIT_LIMIT_S s after SIGINT"
     elif ((status > 1)); then
         fail "ulimit -v $kb: exit status $status ($(tail -n 1 "$work/err.txt"))"
     fi
