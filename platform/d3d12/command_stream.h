@@ -49,6 +49,11 @@ struct CmdSetViewports {
 struct CmdSetScissors {
     std::vector<D3D12_RECT> rects;
 };
+// Every state at once: the uses an aliasing barrier separates.
+constexpr D3D12_RESOURCE_STATES kEveryState = D3D12_RESOURCE_STATES(~0u);
+
+// A transition, or with no resource and the same state before and after, a
+// UAV (UNORDERED_ACCESS) or aliasing (kEveryState) barrier.
 struct CmdTransition {
     std::shared_ptr<GpuImage> image; // null for a buffer
     D3D12_RESOURCE_STATES before;

@@ -133,8 +133,9 @@ void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES
 void CommandTranslator::operator()(const CmdBarriers& command) {
     for (const CmdTransition& transition : command.transitions) {
         if (transition.image == nullptr) {
-            // A buffer: its writes become visible to the uses of the new state.
-            if (transition.before != transition.after) {
+            // A buffer, a UAV or an aliasing barrier: writes become visible to
+            // the uses of the new state.
+            if (transition.before != transition.after || StateWrites(transition.after)) {
                 barriers_.AddMemory(UseOfState(transition.before), UseOfState(transition.after));
                 buffersWritten_.clear();
             }

@@ -17,6 +17,16 @@ uint32_t SubresourceCount(const ResourceTrack& track) {
     return uint32_t(track.states.size());
 }
 
+// A UAV barrier makes earlier unordered-access writes visible to later
+// unordered access; an aliasing barrier, every earlier write to every later
+// use. Both are memory barriers, whatever resources they name.
+CmdTransition MemoryBarrierFor(D3D12_RESOURCE_BARRIER_TYPE type) {
+    const D3D12_RESOURCE_STATES states = type == D3D12_RESOURCE_BARRIER_TYPE_UAV
+                                             ? D3D12_RESOURCE_STATE_UNORDERED_ACCESS
+                                             : kEveryState;
+    return {nullptr, states, states, nullptr, kAllSubresources};
+}
+
 } // namespace
 
 bool D3D12GraphicsCommandList::CheckTransition(const D3D12_RESOURCE_TRANSITION_BARRIER& transition,
@@ -82,8 +92,7 @@ D3D12GraphicsCommandList::ResourceBarrier(UINT count, const D3D12_RESOURCE_BARRI
     for (UINT i = 0; i < count; ++i) {
         const D3D12_RESOURCE_BARRIER& barrier = barriers[i];
         if (barrier.Type != D3D12_RESOURCE_BARRIER_TYPE_TRANSITION) {
-            command.transitions.push_back({nullptr, D3D12_RESOURCE_STATE_COMMON,
-                                           D3D12_RESOURCE_STATE_COMMON, nullptr, kAllSubresources});
+            command.transitions.push_back(MemoryBarrierFor(barrier.Type));
             continue;
         }
         const D3D12_RESOURCE_TRANSITION_BARRIER& transition = barrier.Transition;

@@ -260,3 +260,18 @@ TEST_F(GpuTest, SecondMipRoundTripsThroughItsOwnFootprint) {
     EXPECT_EQ(texel(5, 1), 0u);
     readback->Unmap(0, nullptr);
 }
+
+// UAV and aliasing barriers order memory, whatever resource they name: each
+// reaches the GPU as a barrier of its own, and nothing is reported.
+TEST_F(GpuTest, UavAndAliasingBarriersBecomeMemoryBarriers) {
+    D3D12_RESOURCE_BARRIER barriers[2]{};
+    barriers[0].Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
+    barriers[1].Type = D3D12_RESOURCE_BARRIER_TYPE_ALIASING;
+    for (const D3D12_RESOURCE_BARRIER& barrier : barriers) {
+        const uint64_t before = platform_testing::TranslatedBarriers();
+        list->ResourceBarrier(1, &barrier);
+        ExecuteAndWait();
+        EXPECT_EQ(platform_testing::TranslatedBarriers(), before + 1) << "type " << barrier.Type;
+    }
+    EXPECT_TRUE(TakeDebugMessages(device).empty());
+}
