@@ -76,6 +76,45 @@ TEST_F(DebugCallsTest, InvalidBarriersAreReportedAsRecordedAndDropped) {
     EXPECT_EQ(TakeIds(), Ids{D3D12_MESSAGE_ID_RESOURCE_BARRIER_INVALID_HEAP});
 }
 
+// Read-only states combine, including depth read with shader reads; two
+// write states, or a write state with a read state, do not. Each case has a
+// resource of its own, as each misuse is reported once per resource.
+TEST_F(DebugCallsTest, StatesCombineOnlyWhenEveryOneOfThemReads) {
+    constexpr D3D12_RESOURCE_STATES kShaderReads = D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE;
+    constexpr D3D12_RESOURCE_STATES kCopyDest = D3D12_RESOURCE_STATE_COPY_DEST;
+    constexpr D3D12_RESOURCE_STATES kDepthWrite = D3D12_RESOURCE_STATE_DEPTH_WRITE;
+    struct Case {
+        D3D12_RESOURCE_STATES home; // DEPTH_WRITE: a depth texture, else a colour one
+        D3D12_RESOURCE_STATES combined;
+        bool valid;
+    };
+    const Case cases[] = {
+        {kCopyDest, kShaderReads, true},
+        {kCopyDest, D3D12_RESOURCE_STATE_COPY_SOURCE | D3D12_RESOURCE_STATE_RESOLVE_SOURCE, true},
+        {kCopyDest, D3D12_RESOURCE_STATE_GENERIC_READ, true},
+        {kDepthWrite, D3D12_RESOURCE_STATE_DEPTH_READ | kShaderReads, true},
+        {kCopyDest, kCopyDest | D3D12_RESOURCE_STATE_RESOLVE_DEST, false},
+        {kCopyDest,
+         D3D12_RESOURCE_STATE_RESOLVE_DEST | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, false},
+        {kDepthWrite, kDepthWrite | D3D12_RESOURCE_STATE_DEPTH_READ, false},
+    };
+    for (const Case& c : cases) {
+        const bool depth = c.home == kDepthWrite;
+        ComPtr<ID3D12Resource> texture{MakeTexture(
+            16, 16, depth ? DXGI_FORMAT_D32_FLOAT : DXGI_FORMAT_R8G8B8A8_UNORM,
+            depth ? D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL : D3D12_RESOURCE_FLAG_NONE, c.home)};
+        ASSERT_NE(texture, nullptr);
+        Barrier(texture, c.home, c.combined);
+        if (c.valid) {
+            Barrier(texture, c.combined, c.home);
+        }
+        ExecuteAndWait();
+        const Ids expected =
+            c.valid ? Ids{} : Ids{D3D12_MESSAGE_ID_RESOURCE_BARRIER_INVALID_COMBINATION};
+        EXPECT_EQ(TakeIds(), expected) << "states 0x" << std::hex << c.combined;
+    }
+}
+
 TEST_F(DebugCallsTest, ListsAndAllocatorsUsedOutOfTurnAreReported) {
     ComPtr<ID3D12GraphicsCommandList> second;
     EXPECT_EQ(device->CreateCommandList(0, D3D12_COMMAND_LIST_TYPE_DIRECT, allocator, nullptr,
