@@ -52,6 +52,17 @@ protected:
                        D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE) {
         return ::MakeDescriptorHeap(on, type, count, flags);
     }
+    // A `size` x `size` R8G8B8A8_UNORM render target in RENDER_TARGET, and a
+    // new RTV heap with its view at the start.
+    void MakeRenderTarget(UINT size, ComPtr<ID3D12Resource>* target,
+                          ComPtr<ID3D12DescriptorHeap>* rtvHeap);
+    // Sets on the recording list what a draw needs besides its targets: the
+    // viewport and scissor of a `size` x `size` target, the root signature and
+    // pipeline, `table`'s start as root parameter 0, triangle lists, and
+    // `vertices` in slot 0.
+    void SetTableDrawState(ID3D12RootSignature* rootSignature, ID3D12PipelineState* pipeline,
+                           ID3D12DescriptorHeap* table, const D3D12_VERTEX_BUFFER_VIEW& vertices,
+                           UINT size);
     // Records, on the recording list, a copy of subresource 0 of `texture` (in
     // `state`, returned to it), runs it and returns the rows tightly packed.
     std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {

@@ -84,10 +84,7 @@ protected:
         ASSERT_EQ(
             device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
             S_OK);
-        target.Attach(MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                  D3D12_RESOURCE_STATE_RENDER_TARGET));
-        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+        MakeRenderTarget(kSize, &target, &rtvHeap);
         vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangle),
                                    D3D12_RESOURCE_STATE_GENERIC_READ));
         constants.Attach(
@@ -99,22 +96,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(WriteBuffer(constants, &endless, sizeof(endless)));
         D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
         device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
-        D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-        device->CreateRenderTargetView(target, nullptr, rtv);
-
-        D3D12_VIEWPORT viewport{0, 0, float(kSize), float(kSize), 0, 1};
-        D3D12_RECT scissor{0, 0, LONG(kSize), LONG(kSize)};
-        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangle), 8};
-        ID3D12DescriptorHeap* heaps[] = {cbvHeap};
+        const D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        const D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangle), 8};
         list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-        list->RSSetViewports(1, &viewport);
-        list->RSSetScissorRects(1, &scissor);
-        list->SetGraphicsRootSignature(rootSignature);
-        list->SetPipelineState(pipeline);
-        list->SetDescriptorHeaps(1, heaps);
-        list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-        list->IASetVertexBuffers(0, 1, &view);
+        SetTableDrawState(rootSignature, pipeline, cbvHeap, view, kSize);
         list->DrawInstanced(3, 1, 0, 0);
     }
 

@@ -114,18 +114,9 @@ protected:
         D3D12_CONSTANT_BUFFER_VIEW_DESC cbv{constants->GetGPUVirtualAddress(), 256};
         device->CreateConstantBufferView(&cbv, cbvHeap->GetCPUDescriptorHandleForHeapStart());
 
-        D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
-        D3D12_RECT scissor{0, 0, 64, 64};
-        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
-        ID3D12DescriptorHeap* heaps[] = {cbvHeap};
-        list->RSSetViewports(1, &viewport);
-        list->RSSetScissorRects(1, &scissor);
-        list->SetGraphicsRootSignature(rootSignature);
-        list->SetPipelineState(pipeline);
-        list->SetDescriptorHeaps(1, heaps);
-        list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-        list->IASetVertexBuffers(0, 1, &view);
+        const D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles),
+                                            8};
+        SetTableDrawState(rootSignature, pipeline, cbvHeap, view, 64);
     }
 
     static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[2] = {

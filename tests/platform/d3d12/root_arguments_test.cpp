@@ -46,14 +46,10 @@ protected:
         ASSERT_EQ(
             device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
             S_OK);
-        target.Attach(MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                  D3D12_RESOURCE_STATE_RENDER_TARGET));
-        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+        MakeRenderTarget(kSize, &target, &rtvHeap);
         // The frame constants sit 256 bytes into their buffer, the palette at its start.
         buffers.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 512, D3D12_RESOURCE_STATE_GENERIC_READ));
         ASSERT_TRUE(target && rtvHeap && buffers);
-        device->CreateRenderTargetView(target, nullptr, Rtv());
         const float palette[8] = {0, 0, 0, 0, 0, 0, 1, 0};
         const float scale[4] = {1, 1, 0, 1};
         std::vector<uint8_t> bytes(512, 0);
