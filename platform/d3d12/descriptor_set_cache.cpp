@@ -40,6 +40,9 @@ DescriptorSetCache::DescriptorSetCache(std::shared_ptr<vk_core::VulkanContext> c
     : context_(std::move(context)) {}
 
 DescriptorSetCache::~DescriptorSetCache() {
+    if (context_->lost) {
+        return; // the unfinished work may still read these sets
+    }
     for (VkDescriptorPool pool : pools_) {
         vkDestroyDescriptorPool(context_->device, pool, nullptr);
     }

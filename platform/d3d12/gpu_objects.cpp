@@ -9,7 +9,13 @@ uint64_t NextObjectId() {
     return next++;
 }
 
+// On a lost device the driver's queue thread may still run work that uses
+// these objects, holding the lock that its destroy calls take: they are left
+// to the end of the process.
 GpuBuffer::~GpuBuffer() {
+    if (context->lost) {
+        return;
+    }
     VkDevice device = context->device;
     if (mapped != nullptr) {
         vkUnmapMemory(device, memory);
@@ -19,6 +25,9 @@ GpuBuffer::~GpuBuffer() {
 }
 
 GpuImage::~GpuImage() {
+    if (context->lost) {
+        return;
+    }
     VkDevice device = context->device;
     for (auto& [key, view] : views_) {
         vkDestroyImageView(device, view, nullptr);
@@ -61,6 +70,9 @@ TimelineSemaphore::TimelineSemaphore(std::shared_ptr<vk_core::VulkanContext> own
 }
 
 TimelineSemaphore::~TimelineSemaphore() {
+    if (context->lost) {
+        return;
+    }
     vkDestroySemaphore(context->device, semaphore, nullptr);
 }
 

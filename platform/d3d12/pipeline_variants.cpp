@@ -7,6 +7,9 @@
 namespace d3d12_standin {
 
 PipelineObject::~PipelineObject() {
+    if (context->lost) {
+        return; // the unfinished work may still run these pipelines
+    }
     VkDevice device = context->device;
     for (auto& [key, variant] : variants_) {
         vkDestroyPipeline(device, variant, nullptr);

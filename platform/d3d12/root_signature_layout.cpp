@@ -70,6 +70,9 @@ RootSignatureLayout::Create(std::shared_ptr<vk_core::VulkanContext> context, con
 }
 
 RootSignatureLayout::~RootSignatureLayout() {
+    if (context->lost) {
+        return; // the unfinished work may still use these layouts
+    }
     VkDevice device = context->device;
     vkDestroyPipelineLayout(device, layout, nullptr);
     for (RootParameterLayout& parameter : parameters) {
