@@ -44,7 +44,9 @@ VkExtent2D MipExtent(const GpuImage& image, uint32_t mip) {
 
 CommandTranslator::CommandTranslator(DeviceCore& core, VkCommandBuffer commands,
                                      std::vector<std::shared_ptr<const void>>& keepAlive)
-    : core_(core), commands_(commands), keepAlive_(keepAlive), constantUploads_(core.context) {}
+    : core_(core), commands_(commands), keepAlive_(keepAlive), constantUploads_(core.context) {
+    keepAlive_.reserve(kTypicalKeptObjects);
+}
 
 void CommandTranslator::Translate(const std::vector<Command>& stream) {
     for (const Command& command : stream) {

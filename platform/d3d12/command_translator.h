@@ -142,6 +142,7 @@ private:
     DeviceCore& core_;
     VkCommandBuffer commands_;
     std::vector<std::shared_ptr<const void>>& keepAlive_;
+    static constexpr size_t kTypicalKeptObjects = 16;
     SeenSet<void> kept_;
     uint64_t draws_ = 0;
 
@@ -177,6 +178,7 @@ private:
         std::vector<VkDescriptorSet> sets;
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
+    std::vector<GpuImage*> sampledScratch_; // reused by each draw
 };
 
 } // namespace d3d12_standin

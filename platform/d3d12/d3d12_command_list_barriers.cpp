@@ -33,22 +33,23 @@ bool D3D12GraphicsCommandList::CheckTransition(const D3D12_RESOURCE_TRANSITION_B
                                                UINT flags, const D3D12Resource& resource) {
     using namespace standin::messages;
     const ResourceTrack& track = *resource.Track();
-    const std::string name = ResourceText(track);
+    // Named only when something is reported: this runs for every barrier.
+    auto name = [&track] { return ResourceText(track); };
     if (transition.Subresource != D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES &&
         transition.Subresource >= SubresourceCount(track)) {
         standin::ReportWindows(RESOURCE_BARRIER_INVALID_SUBRESOURCE, track.object, kMethod,
-                               transition.Subresource, name.c_str(), SubresourceCount(track));
+                               transition.Subresource, name().c_str(), SubresourceCount(track));
         return false;
     }
     for (D3D12_RESOURCE_STATES state : {transition.StateBefore, transition.StateAfter}) {
         if (!IsValidStateCombination(state)) {
             standin::ReportWindows(RESOURCE_BARRIER_INVALID_COMBINATION, track.object, kMethod,
-                                   StateText(state).c_str(), name.c_str());
+                                   StateText(state).c_str(), name().c_str());
             return false;
         }
         if (const char* flag = MissingFlagFor(track.desc, state)) {
             standin::ReportWindows(RESOURCE_BARRIER_MISSING_BIND_FLAGS, track.object, kMethod,
-                                   name.c_str(), StateText(state).c_str(), flag);
+                                   name().c_str(), StateText(state).c_str(), flag);
             return false;
         }
     }

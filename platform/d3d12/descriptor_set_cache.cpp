@@ -24,6 +24,13 @@ VkWriteDescriptorSet& SetContent::AddWrite(uint32_t binding, VkDescriptorType ty
     return writes.back();
 }
 
+void SetContent::Clear() {
+    key.clear();
+    writes.clear();
+    buffers.clear();
+    images.clear();
+}
+
 void SetContent::AddBuffer(uint32_t binding, VkDescriptorType type,
                            const VkDescriptorBufferInfo& info) {
     buffers.push_back(info);

@@ -20,6 +20,7 @@ struct SetContent {
 
     void AddBuffer(uint32_t binding, VkDescriptorType type, const VkDescriptorBufferInfo& info);
     void AddImage(uint32_t binding, VkDescriptorType type, const VkDescriptorImageInfo& info);
+    void Clear(); // keeps the storage
 
 private:
     VkWriteDescriptorSet& AddWrite(uint32_t binding, VkDescriptorType type);
@@ -32,6 +33,11 @@ public:
     DescriptorSetCache(const DescriptorSetCache&) = delete;
     DescriptorSetCache& operator=(const DescriptorSetCache&) = delete;
 
+    // An empty content to fill for Get, its storage kept from the last one.
+    SetContent& Scratch() {
+        scratch_.Clear();
+        return scratch_;
+    }
     // The set of `layout` (identified by `layoutId`) holding `content`.
     VkDescriptorSet Get(VkDescriptorSetLayout layout, uint64_t layoutId, SetContent& content);
     // A sampler for a sampler descriptor, kept for the life of the device.
@@ -48,6 +54,7 @@ private:
     std::vector<VkDescriptorPool> pools_;
     std::map<std::vector<uint64_t>, VkDescriptorSet> sets_;
     std::vector<std::pair<D3D12_SAMPLER_DESC, VkSampler>> samplers_;
+    SetContent scratch_;
 };
 
 } // namespace d3d12_standin

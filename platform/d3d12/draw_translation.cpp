@@ -165,7 +165,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         return true;
     }
     lastSets_.layout = nullptr;
-    std::vector<GpuImage*> toSample;
+    std::vector<GpuImage*>& toSample = sampledScratch_;
+    toSample.clear();
     bool needsBarrier = false;
     if (!CollectSampledImages(layout, &toSample, &needsBarrier)) {
         return false;
@@ -180,7 +181,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
-        SetContent content;
+        SetContent& content = core_.descriptorSets->Scratch();
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
             onlyTables = false;
             if (!AddRootArgument(uint32_t(i), parameter, &content)) {

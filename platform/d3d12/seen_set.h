@@ -3,9 +3,9 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <unordered_set>
-#include <vector>
 
 namespace d3d12_standin {
 
@@ -13,11 +13,11 @@ template <typename T> class SeenSet {
 public:
     // True the first time `object` is inserted.
     bool Insert(const T* object) {
-        if (few_.size() < kScanned) {
-            if (std::find(few_.begin(), few_.end(), object) != few_.end()) {
+        if (count_ < kScanned) {
+            if (std::find(few_.begin(), few_.begin() + count_, object) != few_.begin() + count_) {
                 return false;
             }
-            few_.push_back(object);
+            few_[count_++] = object;
             return true;
         }
         if (many_.empty()) {
@@ -28,7 +28,8 @@ public:
 
 private:
     static constexpr size_t kScanned = 16;
-    std::vector<const T*> few_;
+    std::array<const T*, kScanned> few_{};
+    size_t count_ = 0;
     std::unordered_set<const T*> many_;
 };
 
