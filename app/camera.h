@@ -2,7 +2,7 @@
 // looking at the origin.
 #pragma once
 
-#include <buffers.h>
+#include <scene/buffers.h>
 
 // Advances the process-wide camera angle by one frame's step, then writes this
 // frame's view and projection into `view`, moving the old ones to prevView and

@@ -1,6 +1,6 @@
 #include "demo_scene.h"
 
-#include <renderer.h>
+#include <renderer/renderer.h>
 
 SceneRandomState& SceneRandom() {
     static SceneRandomState state = {1u, 2345678u, 9012345u};

@@ -2,7 +2,7 @@
 // seen through the view "view_present".
 #pragma once
 
-#include <buffers.h>
+#include <scene/buffers.h>
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // benchmark that times it.
 #pragma once
 
-#include <buffers.h>
+#include <scene/buffers.h>
 
 namespace Dx12 {
 class Renderer;

@@ -5,7 +5,7 @@
 #include "quit_requests.h"
 #include "window.h"
 
-#include <renderer.h>
+#include <renderer/renderer.h>
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include "program_start.h"
 #include "standin_device.h"
 
-#include <renderer.h>
+#include <renderer/renderer.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "d3d12_frame.h"
 
-#include <helpers.h>
+#include <dx12/helpers.h>
 
 #include <algorithm>
 #include <cstring>

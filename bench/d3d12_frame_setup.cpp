@@ -2,8 +2,8 @@
 
 #include <d3dcompiler.h>
 
-#include <device.h>
-#include <helpers.h>
+#include <dx12/device.h>
+#include <dx12/helpers.h>
 
 #include <cstring>
 

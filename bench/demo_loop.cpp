@@ -3,10 +3,10 @@
 #include "frame_stats.h"
 #include "program_start.h"
 
-#include <demo_scene.h>
-#include <frame_loop.h>
-#include <renderer.h>
-#include <window.h>
+#include <app/demo_scene.h>
+#include <app/frame_loop.h>
+#include <renderer/renderer.h>
+#include <app/window.h>
 
 #include <platform_testing.h>
 

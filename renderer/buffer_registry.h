@@ -2,7 +2,7 @@
 // Kept apart from the renderer so that it works without any GPU.
 #pragma once
 
-#include <buffers.h>
+#include <scene/buffers.h>
 
 #include <cstdio>
 #include <map>

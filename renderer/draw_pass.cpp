@@ -2,7 +2,7 @@
 
 #include "frame_constants.h"
 
-#include <helpers.h>
+#include <dx12/helpers.h>
 
 #include <algorithm>
 #include <cstddef>

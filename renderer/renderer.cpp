@@ -1,6 +1,6 @@
 #include "renderer.h"
 
-#include <helpers.h>
+#include <dx12/helpers.h>
 
 #include <cstdio>
 

@@ -5,11 +5,11 @@
 
 #include "buffer_registry.h"
 
-#include <buffers.h>
-#include <device.h>
-#include <resource.h>
-#include <shader.h>
-#include <texture.h>
+#include <scene/buffers.h>
+#include <dx12/device.h>
+#include <dx12/resource.h>
+#include <dx12/shader.h>
+#include <dx12/texture.h>
 
 #include <cstdint>
 #include <map>

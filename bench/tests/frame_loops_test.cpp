@@ -5,7 +5,7 @@
 #include "demo_loop.h"
 #include "shader_folder.h"
 
-#include <renderer.h>
+#include <renderer/renderer.h>
 
 #include <platform_testing.h>
 #include <stdout_capture.h>

@@ -1,10 +1,10 @@
 // The reference renderer must really draw the scene, or its timings mean
 // nothing: run it for one frame, look at the picture it leaves, and set it
 // beside the demo's first frame drawn by the renderer on the stand-in.
-#include <camera.h>
-#include <demo_scene.h>
-#include <renderer.h>
-#include <window.h>
+#include <app/camera.h>
+#include <app/demo_scene.h>
+#include <renderer/renderer.h>
+#include <app/window.h>
 
 #include <gpu_test_support.h>
 #include <working_directory.h>

@@ -69,7 +69,7 @@ void CommandTranslator::Finish() {
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
 }
 
-void CommandTranslator::Keep(const std::shared_ptr<const void>& object) {
+void CommandTranslator::KeepUntilFinished(const std::shared_ptr<const void>& object) {
     if (object != nullptr && kept_.Insert(object.get())) {
         keepAlive_.push_back(object);
     }
@@ -79,8 +79,8 @@ void CommandTranslator::BeginCopy(const std::shared_ptr<const void>& first,
                                   const std::shared_ptr<const void>& second) {
     EndRendering();
     FlushClears();
-    Keep(first);
-    Keep(second);
+    KeepUntilFinished(first);
+    KeepUntilFinished(second);
 }
 
 StateUse CommandTranslator::LastUse(const GpuImage& image) const {
@@ -102,7 +102,8 @@ bool CommandTranslator::NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATE
            (track->second.wrote || StateWrites(state));
 }
 
-void CommandTranslator::Use(GpuImage& image, D3D12_RESOURCE_STATES state, VkImageLayout layout) {
+void CommandTranslator::TransitionForUse(GpuImage& image, D3D12_RESOURCE_STATES state,
+                                         VkImageLayout layout) {
     StateUse use = UseOfState(state);
     if (layout != VK_IMAGE_LAYOUT_MAX_ENUM) {
         use.layout = layout;
@@ -144,7 +145,7 @@ void CommandTranslator::operator()(const CmdBarriers& command) {
             continue;
         }
         GpuImage& image = *transition.image;
-        Keep(transition.image);
+        KeepUntilFinished(transition.image);
         if (HasPendingClear(image)) {
             FlushClears();
         }
@@ -165,15 +166,15 @@ void CommandTranslator::operator()(const CmdBarriers& command) {
 void CommandTranslator::operator()(const CmdSetRenderTargets& command) {
     targets_ = command;
     for (const AttachmentView& view : command.colors) {
-        Keep(view.image);
+        KeepUntilFinished(view.image);
     }
-    Keep(command.depth.image);
+    KeepUntilFinished(command.depth.image);
 }
 
 void CommandTranslator::operator()(const CmdSetVertexBuffers& command) {
     for (size_t i = 0; i < command.views.size(); ++i) {
         vertexBuffers_[command.startSlot + i] = command.views[i];
-        Keep(command.views[i].buffer);
+        KeepUntilFinished(command.views[i].buffer);
     }
 }
 
@@ -222,14 +223,14 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     region.imageExtent = command.extent;
     if (command.toTexture) {
         PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_DEST);
-        Use(image, D3D12_RESOURCE_STATE_COPY_DEST);
+        TransitionForUse(image, D3D12_RESOURCE_STATE_COPY_DEST);
         BeforeBufferCopy(command.buffer.get(), nullptr);
         RecordBarriers();
         vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, image.layout, 1,
                                &region);
     } else {
         PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_SOURCE);
-        Use(image, UseState(image, D3D12_RESOURCE_STATE_COPY_SOURCE));
+        TransitionForUse(image, UseState(image, D3D12_RESOURCE_STATE_COPY_SOURCE));
         BeforeBufferCopy(nullptr, command.buffer.get());
         RecordBarriers();
         vkCmdCopyImageToBuffer(commands_, image.image, image.layout, command.buffer->buffer, 1,
@@ -247,8 +248,8 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     }
     PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE);
     PromoteFromCommon(destination, D3D12_RESOURCE_STATE_COPY_DEST);
-    Use(source, UseState(source, D3D12_RESOURCE_STATE_COPY_SOURCE));
-    Use(destination, D3D12_RESOURCE_STATE_COPY_DEST);
+    TransitionForUse(source, UseState(source, D3D12_RESOURCE_STATE_COPY_SOURCE));
+    TransitionForUse(destination, D3D12_RESOURCE_STATE_COPY_DEST);
     RecordBarriers();
     VkImageCopy region{};
     region.srcSubresource = {source.aspect, command.sourceMip, command.sourceLayer, 1};

@@ -82,11 +82,12 @@ private:
         StateUse since;
     };
 
-    void Keep(const std::shared_ptr<const void>& object);
+    // Holds `object` alive until the submission of this list has finished.
+    void KeepUntilFinished(const std::shared_ptr<const void>& object);
     // Gathers the barrier `image` needs before it is used as `state` (in
     // `layout` when given, else the state's own layout) and notes the use.
-    void Use(GpuImage& image, D3D12_RESOURCE_STATES state,
-             VkImageLayout layout = VK_IMAGE_LAYOUT_MAX_ENUM);
+    void TransitionForUse(GpuImage& image, D3D12_RESOURCE_STATES state,
+                          VkImageLayout layout = VK_IMAGE_LAYOUT_MAX_ENUM);
     bool NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const;
     StateUse LastUse(const GpuImage& image) const;
     void RecordBarriers() { barriers_.Record(commands_); }

@@ -62,7 +62,7 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
             return false;
         }
         const DescriptorStorage& heap = *table->second.heap;
-        Keep(table->second.heap);
+        KeepUntilFinished(table->second.heap);
         for (const TableBinding& binding : parameter.bindings) {
             uint64_t index = uint64_t(table->second.first) + binding.binding;
             if (index >= heap.records.size()) {
@@ -73,7 +73,7 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
             if (binding.type == VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE &&
                 record.kind == DescriptorKind::ShaderResource) {
                 if (std::shared_ptr<GpuImage> image = record.image.lock()) {
-                    Keep(image);
+                    KeepUntilFinished(image);
                     PromoteFromCommon(*image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                                                   D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE);
                     *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
@@ -99,7 +99,7 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
                           &buffer)) {
             return false;
         }
-        Keep(buffer);
+        KeepUntilFinished(buffer);
         VkDescriptorBufferInfo info{buffer ? buffer->buffer : VK_NULL_HANDLE,
                                     buffer ? record.offset : 0,
                                     buffer ? record.size : VK_WHOLE_SIZE};
@@ -176,7 +176,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         FlushClears();
     }
     for (GpuImage* image : toSample) {
-        Use(*image, SampledState(*image));
+        TransitionForUse(*image, SampledState(*image));
     }
     bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
@@ -220,7 +220,7 @@ bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopolo
         SkipCommand("a draw has no pipeline state");
         return false;
     }
-    Keep(pipeline_);
+    KeepUntilFinished(pipeline_);
     if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
         SkipCommand("a draw has no root signature, or one that differs from its pipeline state's");
         return false;
@@ -346,7 +346,7 @@ bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopol
     }
     const bool restart = strip && cut == (wide ? D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFFFFFF
                                                : D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF);
-    Keep(view.buffer);
+    KeepUntilFinished(view.buffer);
     vkCmdSetPrimitiveRestartEnable(commands_, restart ? VK_TRUE : VK_FALSE);
     vkCmdBindIndexBuffer(commands_, view.buffer->buffer, view.offset,
                          wide ? VK_INDEX_TYPE_UINT32 : VK_INDEX_TYPE_UINT16);

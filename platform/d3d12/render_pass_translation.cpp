@@ -154,12 +154,12 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
         const AttachmentView& view = setup.colors[i];
         pass.colors[i].sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
         if (view.image != nullptr) {
-            Use(*view.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
+            TransitionForUse(*view.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
             pass.colors[i] = Attachment(view, view.image->layout);
         }
     }
     if (setup.depth.image != nullptr) {
-        Use(*setup.depth.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+        TransitionForUse(*setup.depth.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
         pass.depth = Attachment(setup.depth, setup.depth.image->layout);
         pass.stencil = pass.depth;
         pass.hasDepth = true;
@@ -234,14 +234,14 @@ void CommandTranslator::FlushClears() {
         pass.colors.reserve(group.size());
         for (const PendingClear& clear : group) {
             if (IsDepthTarget(clear.target)) {
-                Use(*clear.target.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+                TransitionForUse(*clear.target.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
                 pass.depth = Attachment(clear.target, clear.target.image->layout);
                 pass.stencil = pass.depth;
                 pass.hasDepth = true;
                 pass.hasStencil = HasStencil(*clear.target.image);
                 ApplyClear(clear.aspects, clear.value, &pass, nullptr);
             } else {
-                Use(*clear.target.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
+                TransitionForUse(*clear.target.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
                 pass.colors.push_back(Attachment(clear.target, clear.target.image->layout));
                 ApplyClear(clear.aspects, clear.value, &pass, &pass.colors.back());
             }
@@ -262,8 +262,8 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
                                    const std::vector<D3D12_RECT>& rects) {
     FlushClears();
     bool depth = IsDepthTarget(target);
-    Use(*target.image,
-        depth ? D3D12_RESOURCE_STATE_DEPTH_WRITE : D3D12_RESOURCE_STATE_RENDER_TARGET);
+    TransitionForUse(*target.image,
+                     depth ? D3D12_RESOURCE_STATE_DEPTH_WRITE : D3D12_RESOURCE_STATE_RENDER_TARGET);
     VkExtent2D area = MipExtent(*target.image, target.view.baseMip);
     std::vector<VkClearRect> clearRects;
     for (const D3D12_RECT& rect : rects) {
@@ -297,7 +297,7 @@ void CommandTranslator::operator()(const CmdClearColor& command) {
     }
     // Draws already recorded on the target come before the clear.
     EndRendering();
-    Keep(command.target.image);
+    KeepUntilFinished(command.target.image);
     VkClearValue value{};
     for (int i = 0; i < 4; ++i) {
         value.color.float32[i] = command.color[i];
@@ -314,7 +314,7 @@ void CommandTranslator::operator()(const CmdClearDepth& command) {
         return; // a null view
     }
     EndRendering();
-    Keep(command.target.image);
+    KeepUntilFinished(command.target.image);
     const GpuImage& image = *command.target.image;
     VkImageAspectFlags aspects = 0;
     if ((command.flags & D3D12_CLEAR_FLAG_DEPTH) != 0) {

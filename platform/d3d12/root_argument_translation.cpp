@@ -65,7 +65,7 @@ bool CommandTranslator::AddRootArgument(uint32_t index, const RootParameterLayou
             uniform ? std::min<uint64_t>(kMaxConstantBufferBytes, limits.maxUniformBufferRange)
                     : limits.maxStorageBufferRange);
     }
-    Keep(buffer);
+    KeepUntilFinished(buffer);
     content->key.insert(content->key.end(), {4, buffer->id, offset, range});
     content->AddBuffer(0, type, VkDescriptorBufferInfo{buffer->buffer, offset, range});
     return true;

@@ -3,6 +3,7 @@
 #include "gpu_objects.h"
 #include "state_translation.h"
 
+#include <register_bindings.h>
 #include <vulkan_check.h>
 
 #include <iterator>
@@ -207,8 +208,8 @@ bool RootSignatureLayout::BuildSamplerSet(std::string* error) {
 
 bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding,
                                 uint32_t* newSet, uint32_t* newBinding, std::string* error) const {
-    uint32_t registerClass = binding / 256;
-    uint32_t registerIndex = binding % 256;
+    uint32_t registerClass = binding / dxbc::kRegistersPerClass;
+    uint32_t registerIndex = binding % dxbc::kRegistersPerClass;
     int rangeType = ClassOf(registerClass).rangeType;
     for (size_t i = 0; i < desc.parameters.size(); ++i) {
         const dxbc::RootParameter& parameter = desc.parameters[i];

@@ -38,7 +38,7 @@ public:
 
     // Where a resource the shader of `stage` declared as register(<class>N,
     // spaceM) lives here: the compiler encodes it as set M, binding
-    // classBase + N (b 0, t 256, s 512, u 768).
+    // classBase + N (register_bindings.h).
     bool Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding, uint32_t* newSet,
                uint32_t* newBinding, std::string* error) const;
 

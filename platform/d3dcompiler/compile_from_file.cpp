@@ -18,6 +18,7 @@
 #include "spirv_value_repairs.h"
 
 #include <dxbc_container.h>
+#include <register_bindings.h>
 #include <root_signature_binary.h>
 
 #include <shaderc/shaderc.h>
@@ -29,12 +30,8 @@
 namespace d3dcompiler_standin {
 namespace {
 
-// Register classes are kept apart in the SPIR-V binding numbers:
-// b -> 0.., t -> 256.., s -> 512.., u -> 768.. (DescriptorSet = space).
-constexpr uint32_t kConstantBufferBase = 0;
-constexpr uint32_t kShaderResourceBase = 256;
-constexpr uint32_t kSamplerBase = 512;
-constexpr uint32_t kUnorderedAccessBase = 768;
+using dxbc::BindingBase;
+using dxbc::RegisterClass;
 
 constexpr shaderc_env_version kVulkanVersion = shaderc_env_version_vulkan_1_1;
 
@@ -73,11 +70,15 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
     shaderc_compile_options_set_hlsl_functionality1(o, true);
     shaderc_compile_options_set_auto_bind_uniforms(o, true);
     shaderc_compile_options_set_auto_map_locations(o, true);
-    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_buffer, kConstantBufferBase);
-    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_texture, kShaderResourceBase);
-    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_sampler, kSamplerBase);
+    // Register classes are kept apart in the binding numbers; the space is the set.
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_buffer,
+                                             BindingBase(RegisterClass::ConstantBuffer));
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_texture,
+                                             BindingBase(RegisterClass::ShaderResource));
+    shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_sampler,
+                                             BindingBase(RegisterClass::Sampler));
     shaderc_compile_options_set_binding_base(o, shaderc_uniform_kind_unordered_access_view,
-                                             kUnorderedAccessBase);
+                                             BindingBase(RegisterClass::UnorderedAccess));
     // Optimisation is left to the driver; the decorations the signatures are
     // read from survive unoptimised code intact.
     shaderc_compile_options_set_optimization_level(o, shaderc_optimization_level_zero);

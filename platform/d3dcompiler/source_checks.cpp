@@ -5,6 +5,8 @@
 #include "register_checks.h"
 #include "statement_checks.h"
 
+#include <register_bindings.h>
+
 #include <cctype>
 #include <cstdlib>
 #include <regex>
@@ -14,8 +16,7 @@
 namespace d3dcompiler_standin {
 namespace {
 
-// Each register class owns 256 bindings in the compiled SPIR-V.
-constexpr unsigned long kRegistersPerClass = 256;
+using dxbc::kRegistersPerClass;
 
 bool IsPunctuation(const HlslToken& token, char c) {
     return token.kind == HlslToken::Kind::Punctuation && token.text[0] == c;

@@ -1,8 +1,8 @@
 // Creation helpers, vertex and constant buffers on the stand-in device.
 #include "dx12_test_support.h"
 
-#include <helpers.h>
-#include <resource.h>
+#include <dx12/helpers.h>
+#include <dx12/resource.h>
 
 #include <platform_testing.h>
 

@@ -1,7 +1,7 @@
 // Dx12::Device on a real window: command sets, fences, swap chain and views.
 #include "dx12_test_support.h"
 
-#include <device.h>
+#include <dx12/device.h>
 
 #include <platform_testing.h>
 

@@ -2,10 +2,10 @@
 // Dx12::RenderTarget, read back and compared with where the camera puts them.
 #include "dx12_test_support.h"
 
-#include <helpers.h>
-#include <resource.h>
-#include <shader.h>
-#include <texture.h>
+#include <dx12/helpers.h>
+#include <dx12/resource.h>
+#include <dx12/shader.h>
+#include <dx12/texture.h>
 
 #include <platform_testing.h>
 

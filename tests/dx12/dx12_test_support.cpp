@@ -1,6 +1,6 @@
 #include "dx12_test_support.h"
 
-#include <device.h>
+#include <dx12/device.h>
 
 #include <filesystem>
 #include <fstream>

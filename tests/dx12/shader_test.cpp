@@ -1,8 +1,8 @@
 // Shader compilation, the fixed pipeline description and pipeline creation.
 #include "dx12_test_support.h"
 
-#include <helpers.h>
-#include <shader.h>
+#include <dx12/helpers.h>
+#include <dx12/shader.h>
 
 #include <platform_testing.h>
 #include <vertex_input_hlsl.h>

@@ -1,7 +1,7 @@
 // Textures, texture uploads and off-screen render targets.
 #include "dx12_test_support.h"
 
-#include <texture.h>
+#include <dx12/texture.h>
 
 #include <platform_testing.h>
 

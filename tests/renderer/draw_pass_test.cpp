@@ -1,6 +1,6 @@
 #include "renderer_fixture.h"
 
-#include <frame_constants.h>
+#include <renderer/frame_constants.h>
 
 #include <stdout_capture.h>
 #include <platform_testing.h>

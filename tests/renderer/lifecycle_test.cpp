@@ -1,7 +1,7 @@
 #include "renderer_fixture.h"
 
 #include <stdout_capture.h>
-#include <demo_scene.h>
+#include <app/demo_scene.h>
 #include <working_directory.h>
 
 #include <platform_testing.h>

@@ -1,6 +1,6 @@
 #include "renderer_fixture.h"
 
-#include <demo_scene.h>
+#include <app/demo_scene.h>
 #include <gpu_test_support.h>
 #include <working_directory.h>
 

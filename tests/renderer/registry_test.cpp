@@ -1,6 +1,6 @@
 #include <stdout_capture.h>
 
-#include <buffer_registry.h>
+#include <renderer/buffer_registry.h>
 
 #include <gtest/gtest.h>
 

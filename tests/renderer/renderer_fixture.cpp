@@ -1,6 +1,6 @@
 #include "renderer_fixture.h"
 
-#include <window.h>
+#include <app/window.h>
 
 #include <gpu_test_support.h>
 #include <platform_testing.h>

@@ -2,7 +2,7 @@
 // renderer tests share: reading a back buffer, a scene of one mesh.
 #pragma once
 
-#include <renderer.h>
+#include <renderer/renderer.h>
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include <buffers.h>
+#include <scene/buffers.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <stdout_capture.h>
 
-#include <buffers.h>
+#include <scene/buffers.h>
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // handlers are process-wide and a second request ends the process.
 #include <gtest/gtest.h>
 
-#include <quit_requests.h>
+#include <app/quit_requests.h>
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
-#include <demo_scene.h>
-#include <renderer.h>
+#include <app/demo_scene.h>
+#include <renderer/renderer.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Opens the application's window and pumps its messages until a quit
 // message arrives; app_window_x_tests examines and closes it from outside.
-#include <window.h>
+#include <app/window.h>
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // stand-in's real message queue, with no display.
 #include <gtest/gtest.h>
 
-#include <window.h>
+#include <app/window.h>
 
 #include <platform_testing.h>
 #include <window_bridge.h>

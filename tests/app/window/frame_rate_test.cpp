@@ -2,7 +2,7 @@
 // process, so this is the one test that calls UpdateFrameRate.
 #include <gtest/gtest.h>
 
-#include <window.h>
+#include <app/window.h>
 
 #include <platform_testing.h>
 #include <stdout_capture.h>

@@ -3,8 +3,8 @@
 // buffer layout that the renderer writes.
 #include "shader_reflection.h"
 
-#include <frame_constants.h>
-#include <renderer.h>
+#include <renderer/frame_constants.h>
+#include <renderer/renderer.h>
 
 #include <d3dcompiler.h>
 
