@@ -21,6 +21,12 @@ public:
     // Records what was gathered (if anything) and starts a new batch.
     void Record(VkCommandBuffer commands);
     uint64_t Recorded() const { return recorded_; }
+    // Empties it for the next list, keeping its storage.
+    void Clear() {
+        images_.clear();
+        memory_ = false;
+        recorded_ = 0;
+    }
 
 private:
     std::vector<VkImageMemoryBarrier2> images_;

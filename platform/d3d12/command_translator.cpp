@@ -23,6 +23,14 @@ D3D12_RESOURCE_STATES UseState(const GpuImage& image, D3D12_RESOURCE_STATES need
     return (image.state & needed) == needed ? image.state : needed;
 }
 
+// Back to a default value, with the storage of its colour list kept.
+template <typename Targets> void ClearKeepingColors(Targets* targets) {
+    auto colors = std::move(targets->colors);
+    colors.clear();
+    *targets = {};
+    targets->colors = std::move(colors);
+}
+
 } // namespace
 
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout) {
@@ -42,10 +50,51 @@ VkExtent2D MipExtent(const GpuImage& image, uint32_t mip) {
     return {width > 0 ? width : 1, height > 0 ? height : 1};
 }
 
-CommandTranslator::CommandTranslator(DeviceCore& core, VkCommandBuffer commands,
-                                     std::vector<std::shared_ptr<const void>>& keepAlive)
-    : core_(core), commands_(commands), keepAlive_(keepAlive), constantUploads_(core.context) {
-    keepAlive_.reserve(kTypicalKeptObjects);
+CommandTranslator::CommandTranslator(DeviceCore& core)
+    : core_(core), constantUploads_(core.context) {}
+
+void CommandTranslator::StartList(VkCommandBuffer commands,
+                                  std::vector<std::shared_ptr<const void>>* keepAlive) {
+    ForgetList();
+    commands_ = commands;
+    keepAlive_ = keepAlive;
+    keepAlive_->reserve(kTypicalKeptObjects);
+    draws_ = 0;
+}
+
+void CommandTranslator::ForgetList() {
+    commands_ = VK_NULL_HANDLE;
+    keepAlive_ = nullptr;
+    kept_.Clear();
+    viewports_.clear();
+    scissors_.clear();
+    ClearKeepingColors(&targets_);
+    rendering_ = false;
+    ClearKeepingColors(&activeSetup_);
+    renderArea_ = {};
+    rootSignature_.reset();
+    pipeline_.reset();
+    boundPipeline_ = VK_NULL_HANDLE;
+    tables_.clear();
+    rootConstants_.clear();
+    rootViews_.clear();
+    constantUploads_ = ConstantUploads(core_.context); // its chunk belongs to the list
+    topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
+    vertexBuffers_.fill({});
+    indexBuffer_ = {};
+    decaying_.clear();
+    reported_.clear();
+    barriers_.Clear();
+    tracks_.clear();
+    pendingClears_.clear();
+    buffersWritten_.clear();
+    hostReadsBuffers_ = false;
+    renderPasses_ = 0;
+    lastSets_.layout = nullptr;
+    lastSets_.tables.clear();
+    lastSets_.sets.clear();
+    drawSets_.clear();
+    sampledScratch_.clear();
 }
 
 void CommandTranslator::Translate(const std::vector<Command>& stream) {
@@ -67,11 +116,12 @@ void CommandTranslator::Finish() {
     }
     decaying_.clear();
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
+    ForgetList();
 }
 
 void CommandTranslator::KeepUntilFinished(const std::shared_ptr<const void>& object) {
     if (object != nullptr && kept_.Insert(object.get())) {
-        keepAlive_.push_back(object);
+        keepAlive_->push_back(object);
     }
 }
 

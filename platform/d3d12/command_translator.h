@@ -30,13 +30,17 @@ VkExtent2D MipExtent(const GpuImage& image, uint32_t mip);
 
 class CommandTranslator {
 public:
-    CommandTranslator(DeviceCore& core, VkCommandBuffer commands,
-                      std::vector<std::shared_ptr<const void>>& keepAlive);
+    // One per queue, used under the submission lock: its storage serves
+    // every list it translates.
+    explicit CommandTranslator(DeviceCore& core);
 
+    // Starts a list recorded into `commands`; what its work uses is kept in
+    // `keepAlive` until the submission finishes.
+    void StartList(VkCommandBuffer commands, std::vector<std::shared_ptr<const void>>* keepAlive);
     void Translate(const std::vector<Command>& stream);
     // Ends open rendering, makes copies into buffers visible to the host and
     // lets states promoted to read-only decay back to COMMON, as at the end
-    // of a list.
+    // of a list. Nothing of the list is held after it.
     void Finish();
     uint64_t Draws() const { return draws_; }
 
@@ -84,6 +88,7 @@ private:
 
     // Holds `object` alive until the submission of this list has finished.
     void KeepUntilFinished(const std::shared_ptr<const void>& object);
+    void ForgetList(); // the list's state gone, the storage kept
     // Gathers the barrier `image` needs before it is used as `state` (in
     // `layout` when given, else the state's own layout) and notes the use.
     void TransitionForUse(GpuImage& image, D3D12_RESOURCE_STATES state,
@@ -141,8 +146,8 @@ private:
     void SkipCommand(const char* reason);
 
     DeviceCore& core_;
-    VkCommandBuffer commands_;
-    std::vector<std::shared_ptr<const void>>& keepAlive_;
+    VkCommandBuffer commands_ = VK_NULL_HANDLE;
+    std::vector<std::shared_ptr<const void>>* keepAlive_ = nullptr;
     static constexpr size_t kTypicalKeptObjects = 16;
     SeenSet<void> kept_;
     uint64_t draws_ = 0;

@@ -51,7 +51,8 @@ D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
 } // namespace
 
 D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
-    : LiveDeviceChild(device), desc_(desc) {}
+    : LiveDeviceChild(device), desc_(desc),
+      translator_(std::make_unique<CommandTranslator>(device->Core())) {}
 
 D3D12CommandQueue::~D3D12CommandQueue() = default;
 
@@ -92,11 +93,11 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (batch.commands == VK_NULL_HANDLE) {
             continue;
         }
-        CommandTranslator translator(core, batch.commands, batch.keepAlive);
-        translator.Translate(list->Commands());
-        translator.Finish();
+        translator_->StartList(batch.commands, &batch.keepAlive);
+        translator_->Translate(list->Commands());
+        translator_->Finish();
         VK_CHECK(vkEndCommandBuffer(batch.commands));
-        uint64_t draws = translator.Draws();
+        uint64_t draws = translator_->Draws();
         uint64_t serial = core.submissions.Submit(std::move(batch));
         if (serial == 0) {
             continue;

@@ -5,10 +5,13 @@
 #include "d3d12_device_child.h"
 
 #include <atomic>
+#include <memory>
 
 namespace d3d12_standin {
 
 class D3D12Fence;
+
+class CommandTranslator;
 
 class D3D12CommandQueue final : public LiveDeviceChild<D3D12CommandQueue, ID3D12CommandQueue> {
 public:
@@ -48,6 +51,7 @@ private:
 
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
+    std::unique_ptr<CommandTranslator> translator_; // used under the submission lock
 };
 
 } // namespace d3d12_standin

@@ -26,6 +26,11 @@ public:
         return many_.insert(object).second;
     }
 
+    void Clear() {
+        count_ = 0;
+        many_.clear();
+    }
+
 private:
     static constexpr size_t kScanned = 16;
     std::array<const T*, kScanned> few_{};
