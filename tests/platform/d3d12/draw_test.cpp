@@ -227,6 +227,41 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     EXPECT_EQ(PixelAt(pixels, 64, 13, 5), clear) << "top of the target stays clear";
 }
 
+// Each list starts with no draw state of its own (Windows draws nothing, and
+// its debug layer says why), whatever the list executed before it set.
+TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    ASSERT_TRUE(target && rtvHeap);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateRenderTargetView(target, nullptr, rtv);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    const float params[20] = {1, 0, 0, 1};
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    list->DrawInstanced(6, 1, 0, 0);
+    ExecuteAndWait();
+
+    const float black[4] = {0, 0, 0, 1};
+    list->ClearRenderTargetView(rtv, black, 0, nullptr);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    const uint64_t drawsBefore = platform_testing::ExecutedDraws();
+    list->DrawInstanced(6, 1, 0, 0);
+    ExecuteAndWait();
+    EXPECT_EQ(platform_testing::ExecutedDraws(), drawsBefore);
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device),
+                            D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET),
+              1u);
+    platform_testing::AcknowledgeD3D12Errors();
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF000000u) << "drawn with the last list's state";
+}
+
 TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
     AddDepthBuffer(desc);
