@@ -83,6 +83,8 @@ protected:
         vs.Reset();
         ps.Reset();
         rootSignature.Reset();
+        target.Reset();
+        rtvHeap.Reset();
         GpuTest::TearDown();
     }
 
@@ -96,6 +98,17 @@ protected:
         *result = device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
                                                       reinterpret_cast<void**>(&state));
         return state;
+    }
+
+    // A 64x64 RGBA8 render target in RENDER_TARGET, with its view.
+    void MakeColourTarget() {
+        target.Attach(MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                  D3D12_RESOURCE_STATE_RENDER_TARGET));
+        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+        ASSERT_TRUE(target && rtvHeap);
+        rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        device->CreateRenderTargetView(target, nullptr, rtv);
     }
 
     // Uploads kTriangles and `params` (the constant buffer) and records what a
@@ -132,6 +145,9 @@ protected:
     ComPtr<ID3D12Resource> vertices;
     ComPtr<ID3D12Resource> constants;
     ComPtr<ID3D12DescriptorHeap> cbvHeap;
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    D3D12_CPU_DESCRIPTOR_HANDLE rtv{};
 };
 
 } // namespace
@@ -192,13 +208,7 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
     ASSERT_EQ(result, S_OK);
-    ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
-    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
-    ASSERT_TRUE(target && rtvHeap);
-    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-    device->CreateRenderTargetView(target, nullptr, rtv);
+    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
 
     const float black[4] = {0, 0, 0, 1};
     const uint64_t passesBefore = platform_testing::TranslatedRenderPasses();
@@ -233,13 +243,7 @@ TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {
     HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
     ASSERT_EQ(result, S_OK);
-    ComPtr<ID3D12Resource> target{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
-    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
-    ASSERT_TRUE(target && rtvHeap);
-    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-    device->CreateRenderTargetView(target, nullptr, rtv);
+    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
     list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
     const float params[20] = {1, 0, 0, 1};
     ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
