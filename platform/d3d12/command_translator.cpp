@@ -55,8 +55,7 @@ CommandTranslator::CommandTranslator(DeviceCore& core)
 
 void CommandTranslator::StartList(VkCommandBuffer commands,
                                   std::vector<std::shared_ptr<const void>>* keepAlive) {
-    ForgetList();
-    commands_ = commands;
+    commands_ = commands; // the last list was forgotten when it finished
     keepAlive_ = keepAlive;
     keepAlive_->reserve(kTypicalKeptObjects);
     draws_ = 0;
