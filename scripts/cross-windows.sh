@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Cross-compiles the system for 64-bit Windows with MinGW-w64 (the
-# windows-mingw preset) warning-free, then checks that brennwick.exe is a
-# 64-bit console program importing the Direct3D 12, DXGI, HLSL compiler and
-# user32 DLLs.
+# Cross-compiles the system and its public-API tests for 64-bit Windows with
+# MinGW-w64 (the windows-mingw preset) warning-free, then checks that
+# brennwick.exe is a 64-bit console program importing the Direct3D 12, DXGI,
+# HLSL compiler and user32 DLLs, and that the tests import Direct3D 12 too.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -39,6 +39,13 @@ check "console subsystem" '^Subsystem[[:space:]]+0+3[[:space:]]'
 for dll in d3d12.dll dxgi.dll d3dcompiler_47.dll user32.dll; do
     check "imports $dll" "DLL Name: $dll\$"
 done
+TESTS="$BUILD_DIR/tests/platform/d3d12/d3d12_api_tests.exe"
+if [[ -f "$TESTS" ]] && grep -qi 'DLL Name: d3d12.dll$' <<<"$("$OBJDUMP" -p "$TESTS")"; then
+    echo "cross-windows: d3d12_api_tests.exe imports d3d12.dll: yes"
+else
+    echo "cross-windows: d3d12_api_tests.exe not built or not importing d3d12.dll" >&2
+    fail=1
+fi
 if [[ $fail -ne 0 ]]; then
     echo "cross-windows: FAILED" >&2
     exit 1

@@ -19,8 +19,9 @@ PACKAGES=(
     # window tests and scripts: Xvfb, xdotool, xdpyinfo/xwininfo/xprop, xwd,
     # import/convert; awk for scripts/bench.sh; python3 for a test's generated file
     xvfb xdotool x11-utils x11-apps imagemagick mawk python3
-    # scripts/cross-windows.sh: the compiler and objdump
-    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    # scripts/cross-windows.sh: the compiler, objdump, and GoogleTest's source
+    # for the Windows build of the tests
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
 )
 
 missing=()

@@ -1,11 +1,15 @@
 #include "device_fixture.h"
 
-#include <platform_testing.h>
+#include "standin_checks.h"
 
 void DeviceFixture::SetUp() {
-    platform_testing::ClearRefusals();
-    liveBefore = platform_testing::LiveObjects();
-    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_12_1, IID_ID3D12Device,
+    liveBefore = StartStandInChecks();
+    // On by default on the stand-in; Windows keeps it off unless asked.
+    ComPtr<ID3D12Debug> debug;
+    if (D3D12GetDebugInterface(IID_ID3D12Debug, debug.PutVoid()) == S_OK) {
+        debug->EnableDebugLayer();
+    }
+    ASSERT_EQ(D3D12CreateDevice(nullptr, D3D_FEATURE_LEVEL_11_0, IID_ID3D12Device,
                                 reinterpret_cast<void**>(&device)),
               S_OK);
     // What the devices of earlier tests left in the message store is theirs.
@@ -15,13 +19,12 @@ void DeviceFixture::SetUp() {
 }
 
 void DeviceFixture::TearDown() {
-    platform_testing::ClearRefusals();
     ReleaseCommandSet();
     if (device != nullptr) {
         EXPECT_EQ(device->Release(), 0u) << "something still holds the device";
         device = nullptr;
     }
-    EXPECT_EQ(platform_testing::LiveObjects(), liveBefore) << "stand-in objects leaked";
+    EndStandInChecks(liveBefore);
 }
 
 void DeviceFixture::MakeRenderTarget(UINT size, ComPtr<ID3D12Resource>* target,

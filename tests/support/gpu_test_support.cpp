@@ -2,23 +2,61 @@
 
 #include "com_ptr.h"
 
-#include <d3dx12.h>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <initializer_list>
 
 D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                                  D3D12_RESOURCE_STATES after) {
-    return CD3DX12_RESOURCE_BARRIER::Transition(resource, before, after);
+                                  D3D12_RESOURCE_STATES after, UINT subresource,
+                                  D3D12_RESOURCE_BARRIER_FLAGS flags) {
+    D3D12_RESOURCE_BARRIER barrier{};
+    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
+    barrier.Flags = flags;
+    barrier.Transition = {resource, subresource, before, after};
+    return barrier;
+}
+
+D3D12_HEAP_PROPERTIES HeapProperties(D3D12_HEAP_TYPE type) {
+    D3D12_HEAP_PROPERTIES heap{};
+    heap.Type = type;
+    return heap;
+}
+
+D3D12_RESOURCE_DESC BufferDescription(UINT64 size) {
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
+    desc.Width = size;
+    desc.Height = 1;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 1;
+    desc.SampleDesc.Count = 1;
+    desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+    return desc;
 }
 
 namespace {
 
+D3D12_TEXTURE_COPY_LOCATION SubresourceLocation(ID3D12Resource* texture, UINT subresource) {
+    D3D12_TEXTURE_COPY_LOCATION location{};
+    location.pResource = texture;
+    location.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    location.SubresourceIndex = subresource;
+    return location;
+}
+
+D3D12_TEXTURE_COPY_LOCATION FootprintLocation(ID3D12Resource* buffer,
+                                              const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {
+    D3D12_TEXTURE_COPY_LOCATION location{};
+    location.pResource = buffer;
+    location.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    location.PlacedFootprint = footprint;
+    return location;
+}
+
 ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state) {
-    const CD3DX12_HEAP_PROPERTIES heap(heapType);
+    const D3D12_HEAP_PROPERTIES heap = HeapProperties(heapType);
     ID3D12Resource* resource = nullptr;
     EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state, nullptr,
                                               IID_ID3D12Resource,
@@ -31,7 +69,7 @@ ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
 
 ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
                            D3D12_RESOURCE_STATES state) {
-    return MakeCommitted(device, heap, CD3DX12_RESOURCE_DESC::Buffer(size), state);
+    return MakeCommitted(device, heap, BufferDescription(size), state);
 }
 
 void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size) {
@@ -43,9 +81,16 @@ void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size) {
 
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
-    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
-                         CD3DX12_RESOURCE_DESC::Tex2D(format, width, height, 1, 1, 1, 0, flags),
-                         state);
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+    desc.Width = width;
+    desc.Height = height;
+    desc.DepthOrArraySize = 1;
+    desc.MipLevels = 1;
+    desc.Format = format;
+    desc.SampleDesc.Count = 1;
+    desc.Flags = flags;
+    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state);
 }
 
 ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,
@@ -61,8 +106,8 @@ ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_
 void CopyTextureToBuffer(ID3D12GraphicsCommandList* list, ID3D12Resource* texture,
                          ID3D12Resource* readback,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {
-    const CD3DX12_TEXTURE_COPY_LOCATION destination(readback, footprint);
-    const CD3DX12_TEXTURE_COPY_LOCATION source(texture, 0);
+    const D3D12_TEXTURE_COPY_LOCATION destination = FootprintLocation(readback, footprint);
+    const D3D12_TEXTURE_COPY_LOCATION source = SubresourceLocation(texture, 0);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 
@@ -96,8 +141,8 @@ ID3D12Resource* MakeTextureUpload(ID3D12Device* device, ID3D12Resource* texture,
 void CopyBufferToTexture(ID3D12GraphicsCommandList* list, ID3D12Resource* upload,
                          const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint,
                          ID3D12Resource* texture) {
-    const CD3DX12_TEXTURE_COPY_LOCATION destination(texture, 0);
-    const CD3DX12_TEXTURE_COPY_LOCATION source(upload, footprint);
+    const D3D12_TEXTURE_COPY_LOCATION destination = SubresourceLocation(texture, 0);
+    const D3D12_TEXTURE_COPY_LOCATION source = FootprintLocation(upload, footprint);
     list->CopyTextureRegion(&destination, 0, 0, 0, &source, nullptr);
 }
 

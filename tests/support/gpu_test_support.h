@@ -13,8 +13,14 @@
 #include <string>
 #include <vector>
 
-D3D12_RESOURCE_BARRIER Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
-                                  D3D12_RESOURCE_STATES after);
+D3D12_RESOURCE_BARRIER
+Transition(ID3D12Resource* resource, D3D12_RESOURCE_STATES before, D3D12_RESOURCE_STATES after,
+           UINT subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES,
+           D3D12_RESOURCE_BARRIER_FLAGS flags = D3D12_RESOURCE_BARRIER_FLAG_NONE);
+
+// Heap properties of `type` and the description of a `size`-byte buffer.
+D3D12_HEAP_PROPERTIES HeapProperties(D3D12_HEAP_TYPE type);
+D3D12_RESOURCE_DESC BufferDescription(UINT64 size);
 
 // A committed buffer (row major) on a heap of type `heap`; null, with a test
 // failure, when the device refuses it.

@@ -1,7 +1,5 @@
 #include "pipeline_desc.h"
 
-#include <d3dx12.h>
-
 #include <iterator>
 
 D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
@@ -11,6 +9,36 @@ D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSig
                             {ps->GetBufferPointer(), ps->GetBufferSize()}, layout);
 }
 
+namespace {
+
+// The blend and rasteriser states Direct3D 12 documents as the defaults.
+D3D12_BLEND_DESC DefaultBlend() {
+    D3D12_BLEND_DESC blend{};
+    for (D3D12_RENDER_TARGET_BLEND_DESC& target : blend.RenderTarget) {
+        target = {FALSE,
+                  FALSE,
+                  D3D12_BLEND_ONE,
+                  D3D12_BLEND_ZERO,
+                  D3D12_BLEND_OP_ADD,
+                  D3D12_BLEND_ONE,
+                  D3D12_BLEND_ZERO,
+                  D3D12_BLEND_OP_ADD,
+                  D3D12_LOGIC_OP_NOOP,
+                  D3D12_COLOR_WRITE_ENABLE_ALL};
+    }
+    return blend;
+}
+
+D3D12_RASTERIZER_DESC DefaultRasterizer() {
+    D3D12_RASTERIZER_DESC rasterizer{};
+    rasterizer.FillMode = D3D12_FILL_MODE_SOLID;
+    rasterizer.CullMode = D3D12_CULL_MODE_BACK;
+    rasterizer.DepthClipEnable = TRUE;
+    return rasterizer;
+}
+
+} // namespace
+
 D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
                                                     D3D12_SHADER_BYTECODE vs,
                                                     D3D12_SHADER_BYTECODE ps,
@@ -19,9 +47,9 @@ D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSig
     desc.pRootSignature = rootSignature;
     desc.VS = vs;
     desc.PS = ps;
-    desc.BlendState = CD3DX12_BLEND_DESC(D3D12_DEFAULT);
+    desc.BlendState = DefaultBlend();
     desc.SampleMask = 0xFFFFFFFF;
-    desc.RasterizerState = CD3DX12_RASTERIZER_DESC(D3D12_DEFAULT);
+    desc.RasterizerState = DefaultRasterizer();
     desc.InputLayout = layout;
     desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     desc.NumRenderTargets = 1;

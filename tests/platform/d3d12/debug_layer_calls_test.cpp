@@ -3,9 +3,7 @@
 // uses with no message at all.
 #include "gpu_fixture.h"
 
-#include <platform_testing.h>
-
-#include <d3dx12.h>
+#include <standin_checks.h>
 
 #include <string>
 #include <vector>
@@ -15,15 +13,14 @@ namespace {
 class DebugCallsTest : public GpuTest {
 protected:
     void TearDown() override {
-        platform_testing::AcknowledgeD3D12Errors(); // the misuse here is made on purpose
+        AcknowledgeProvokedErrors(); // the misuse here is made on purpose
         GpuTest::TearDown();
     }
     void Barrier(ID3D12Resource* resource, D3D12_RESOURCE_STATES before,
                  D3D12_RESOURCE_STATES after,
                  D3D12_RESOURCE_BARRIER_FLAGS flags = D3D12_RESOURCE_BARRIER_FLAG_NONE,
                  UINT subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES) {
-        D3D12_RESOURCE_BARRIER barrier =
-            CD3DX12_RESOURCE_BARRIER::Transition(resource, before, after, subresource, flags);
+        D3D12_RESOURCE_BARRIER barrier = Transition(resource, before, after, subresource, flags);
         list->ResourceBarrier(1, &barrier);
     }
     // The IDs of the stored messages, oldest first; the store is emptied.
@@ -80,7 +77,8 @@ TEST_F(DebugCallsTest, InvalidBarriersAreReportedAsRecordedAndDropped) {
 // write states, or a write state with a read state, do not. Each case has a
 // resource of its own, as each misuse is reported once per resource.
 TEST_F(DebugCallsTest, StatesCombineOnlyWhenEveryOneOfThemReads) {
-    constexpr D3D12_RESOURCE_STATES kShaderReads = D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE;
+    const D3D12_RESOURCE_STATES kShaderReads =
+        D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE;
     constexpr D3D12_RESOURCE_STATES kCopyDest = D3D12_RESOURCE_STATE_COPY_DEST;
     constexpr D3D12_RESOURCE_STATES kDepthWrite = D3D12_RESOURCE_STATE_DEPTH_WRITE;
     struct Case {
@@ -133,8 +131,8 @@ TEST_F(DebugCallsTest, ListsAndAllocatorsUsedOutOfTurnAreReported) {
 }
 
 TEST_F(DebugCallsTest, ResourcesAndViewsMadeAgainstTheirRulesAreReported) {
-    CD3DX12_HEAP_PROPERTIES upload(D3D12_HEAP_TYPE_UPLOAD);
-    CD3DX12_RESOURCE_DESC bufferDesc = CD3DX12_RESOURCE_DESC::Buffer(256);
+    const D3D12_HEAP_PROPERTIES upload = HeapProperties(D3D12_HEAP_TYPE_UPLOAD);
+    const D3D12_RESOURCE_DESC bufferDesc = BufferDescription(256);
     ComPtr<ID3D12Resource> refused;
     EXPECT_EQ(device->CreateCommittedResource(&upload, D3D12_HEAP_FLAG_NONE, &bufferDesc,
                                               D3D12_RESOURCE_STATE_COPY_DEST, nullptr,

@@ -3,7 +3,7 @@
 // the views a table reads, the pipeline's targets and root signature.
 #include "gpu_fixture.h"
 
-#include <platform_testing.h>
+#include <standin_checks.h>
 
 #include "hlsl_file.h"
 
@@ -69,7 +69,7 @@ protected:
         }
     }
     void TearDown() override {
-        platform_testing::AcknowledgeD3D12Errors();
+        AcknowledgeProvokedErrors();
         for (IUnknown* object : std::initializer_list<IUnknown*>{
                  vs, ps, rootSignature, vertices, constants, texture, target, rtvHeap, staging,
                  shaderHeaps[0], shaderHeaps[1]}) {

@@ -3,7 +3,7 @@
 // about index buffers.
 #include "gpu_fixture.h"
 
-#include <platform_testing.h>
+#include <standin_checks.h>
 
 #include "hlsl_file.h"
 
@@ -233,6 +233,6 @@ TEST_F(IndexedDrawTest, TheDebugLayerReportsAMissingOrMalformedIndexBuffer) {
     std::vector<DebugMessage> messages = TakeDebugMessages(device);
     EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_INDEX_BUFFER_NOT_SET), 1u);
     EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_SET_INDEX_BUFFER_INVALID_DESC), 1u);
-    platform_testing::AcknowledgeD3D12Errors();
+    AcknowledgeProvokedErrors();
     BeginCommands();
 }

@@ -3,7 +3,7 @@
 // signature.
 #include "gpu_fixture.h"
 
-#include <platform_testing.h>
+#include <standin_checks.h>
 
 #include "hlsl_file.h"
 
@@ -58,7 +58,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(WriteBuffer(buffers, bytes.data(), bytes.size()));
     }
     void TearDown() override {
-        platform_testing::AcknowledgeD3D12Errors();
+        AcknowledgeProvokedErrors();
         buffers.Reset();
         target.Reset();
         rtvHeap.Reset();

@@ -4,8 +4,6 @@
 // in DEPTH_WRITE while it is cleared and tested.
 #include "gpu_fixture.h"
 
-#include <platform_testing.h>
-
 #include "hlsl_file.h"
 
 #include <pipeline_desc.h>
