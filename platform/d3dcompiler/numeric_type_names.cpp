@@ -36,4 +36,25 @@ bool ReadNumericTypeName(std::string_view name, NumericTypeName* parsed) {
     return false;
 }
 
+bool IsSixteenOrSixtyFourBitTypeName(std::string_view name) {
+    size_t at = 0;
+    for (std::string_view base : {"uint", "int", "float"}) {
+        if (name.substr(0, base.size()) == base) {
+            at = base.size();
+            break;
+        }
+    }
+    if (at == 0 || (name.substr(at, 4) != "16_t" && name.substr(at, 4) != "64_t")) {
+        return false;
+    }
+    at += 4;
+    if (SizeAt(name, at) != 0) {
+        ++at;
+        if (at < name.size() && name[at] == 'x' && SizeAt(name, at + 1) != 0) {
+            at += 2;
+        }
+    }
+    return at == name.size();
+}
+
 } // namespace d3dcompiler_standin

@@ -18,4 +18,8 @@ struct NumericTypeName {
 // optional "x" with a size 1 to 4; the parts in `*parsed`.
 bool ReadNumericTypeName(std::string_view name, NumericTypeName* parsed);
 
+// "int16_t", "uint64_t2", "float16_t2x3": the 16- and 64-bit scalar, vector
+// and matrix types, which shader model 6 brought.
+bool IsSixteenOrSixtyFourBitTypeName(std::string_view name);
+
 } // namespace d3dcompiler_standin

@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "declaration_checks.h"
+#include "numeric_type_names.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
 #include "register_checks.h"
@@ -9,7 +10,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <set>
 #include <strings.h>
 
@@ -100,31 +100,6 @@ const std::set<std::string> kShaderModelSixIntrinsics = {
     "QuadReadLaneAt",      "QuadAny",           "QuadAll",
 };
 
-// "int16_t", "uint64_t2", "float16_t2x3": the 16- and 64-bit types of shader
-// model 6.
-bool IsWideOrNarrowScalarType(const std::string& name) {
-    size_t at = 0;
-    for (const char* base : {"uint", "int", "float"}) {
-        const size_t length = std::strlen(base);
-        if (name.compare(0, length, base) == 0) {
-            at = length;
-            break;
-        }
-    }
-    if (at == 0 || (name.compare(at, 4, "16_t") != 0 && name.compare(at, 4, "64_t") != 0)) {
-        return false;
-    }
-    at += 4;
-    auto isSize = [&](size_t i) { return i < name.size() && name[i] >= '1' && name[i] <= '4'; };
-    if (isSize(at)) {
-        ++at;
-        if (at < name.size() && name[at] == 'x' && isSize(at + 1)) {
-            at += 2;
-        }
-    }
-    return at == name.size();
-}
-
 void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
                           const ShaderTarget& target, std::string* errors) {
     const HlslToken& token = tokens[at];
@@ -136,7 +111,7 @@ void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
     if (token.kind != HlslToken::Kind::Identifier) {
         return;
     }
-    if (IsWideOrNarrowScalarType(token.text)) {
+    if (IsSixteenOrSixtyFourBitTypeName(token.text)) {
         Report(errors, token, "type '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "template") {
         Report(errors, token, "templates need shader model 6.0 or later");
