@@ -49,7 +49,7 @@ count() {
         exit 1
     }
     first=$(sed -n '1s/^==\([0-9]*\)==.*/\1/p' "$folder/stderr")
-    for file in "$folder/out.$first"*; do
+    for file in "$folder/out.$first" "$folder/out.$first".*; do
         program=$((program + $(total_of "$file")))
     done
     : >"$folder/children"
