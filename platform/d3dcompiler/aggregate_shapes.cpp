@@ -1,6 +1,5 @@
 #include "aggregate_shapes.h"
-
-#include <regex>
+#include "numeric_type_names.h"
 
 namespace d3dcompiler_standin {
 
@@ -26,14 +25,12 @@ bool Shape::HoldsAggregates() const {
 namespace {
 
 std::optional<Shape> NumericShape(const std::string& name) {
-    static const std::regex kNumeric("(bool|int|uint|dword|half|float|double|min16float|"
-                                     "min10float|min16int|min12int|min16uint)([1-4])?(x([1-4]))?");
-    std::smatch match;
-    if (!std::regex_match(name, match, kNumeric)) {
+    NumericTypeName parsed;
+    if (!ReadNumericTypeName(name, &parsed)) {
         return std::nullopt;
     }
-    const int rows = match[2].matched ? std::stoi(match[2].str()) : 1;
-    const int columns = match[4].matched ? std::stoi(match[4].str()) : 1;
+    const int rows = parsed.size != 0 ? parsed.size : 1;
+    const int columns = parsed.columns != 0 ? parsed.columns : 1;
     Shape shape;
     if (rows * columns > 1) {
         shape.parts.resize(static_cast<size_t>(rows * columns));
@@ -52,22 +49,26 @@ std::optional<Shape> ShapeOf(const std::string& type, const Shapes& structures) 
 // `shape` with the array dimensions written at tokens[at...]; `at` moves past
 // them. Nothing for a dimension that is not a number.
 std::optional<Shape> WithDimensions(const Tokens& tokens, size_t* at, Shape shape) {
-    std::vector<size_t> lengths;
-    while (IsToken(tokens, *at, "[")) {
-        if (*at + 2 >= tokens.size() || tokens[*at + 1].kind != HlslToken::Kind::Number ||
-            tokens[*at + 2].text != "]") {
-            return std::nullopt;
-        }
-        lengths.push_back(std::stoul(tokens[*at + 1].text));
-        *at += 3;
+    const size_t first = *at;
+    *at = AfterDimensions(tokens, first);
+    if (IsToken(tokens, *at, "[")) {
+        return std::nullopt;
     }
-    for (auto length = lengths.rbegin(); length != lengths.rend(); ++length) {
+    for (size_t length = *at; length > first; length -= 3) {
         Shape array;
         array.kind = Shape::Kind::Array;
-        array.parts.assign(*length, shape);
-        shape = array;
+        array.parts.assign(std::stoul(tokens[length - 2].text), shape);
+        shape = std::move(array);
     }
     return shape;
+}
+
+size_t AfterDimensions(const Tokens& tokens, size_t at) {
+    while (IsToken(tokens, at, "[") && at + 2 < tokens.size() &&
+           tokens[at + 1].kind == HlslToken::Kind::Number && tokens[at + 2].text == "]") {
+        at += 3;
+    }
+    return at;
 }
 
 std::optional<Shape> DeclaredShape(const Tokens& tokens, size_t at, const Shapes& structures,
@@ -109,7 +110,7 @@ void ReadStructure(const Tokens& tokens, size_t at, Shapes* structures) {
             if (!declared) {
                 return;
             }
-            structure.parts.push_back(*declared);
+            structure.parts.push_back(std::move(*declared));
             structure.names.push_back(tokens[name].text);
             while (next < close && tokens[next].text != "," && tokens[next].text != ";") {
                 ++next; // a semantic or interpolation qualifier
@@ -121,7 +122,7 @@ void ReadStructure(const Tokens& tokens, size_t at, Shapes* structures) {
         }
         member = next + 1;
     }
-    (*structures)[name] = structure;
+    (*structures)[name] = std::move(structure);
 }
 
 } // namespace d3dcompiler_standin

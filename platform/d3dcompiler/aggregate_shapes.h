@@ -31,6 +31,9 @@ std::optional<Shape> ShapeOf(const std::string& type, const Shapes& structures);
 // moves past them. None for a dimension that is not a number.
 std::optional<Shape> WithDimensions(const std::vector<HlslToken>& tokens, size_t* at, Shape shape);
 
+// The token after the well-formed dimensions "[N]..." written at tokens[at...].
+size_t AfterDimensions(const std::vector<HlslToken>& tokens, size_t at);
+
 // The shape of a declaration "Type name[dims]" at tokens[at], Type being
 // numeric or a structure in `structures`; `*end` is the token after it. None
 // for anything else.

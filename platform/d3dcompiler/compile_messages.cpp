@@ -119,8 +119,6 @@ bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
                                      const std::string& entryPoint, const SourceLineLookup& lines) {
-    static const std::regex kWithLine("^(.*?):([0-9]+): (error|warning): (.*)$");
-    static const std::regex kToken("^'([^']*)' :.*");
     std::istringstream input(messages);
     std::string line;
     std::string out;
@@ -145,6 +143,10 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             out += mainFile + ": error X3501: '" + entryPoint + "': entrypoint not found\n";
             continue;
         }
+        // Built here, past the lines dropped above: a clean compile's only
+        // line (the unrecognized RootSignature attribute) needs no pattern.
+        static const std::regex kWithLine("^(.*?):([0-9]+): (error|warning): (.*)$");
+        static const std::regex kToken("^'([^']*)' :.*");
         std::smatch match;
         if (!std::regex_match(line, match, kWithLine)) {
             out += line + "\n";

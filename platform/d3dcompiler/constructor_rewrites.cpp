@@ -65,7 +65,7 @@ public:
         size_t end = at;
         std::optional<Shape> shape = DeclaredShape(tokens, at, structures_, &end);
         if (shape && !IsToken(tokens, at + 2, "(")) {
-            variables_[tokens[at + 1].text] = *shape;
+            variables_[tokens[at + 1].text] = std::move(*shape);
         }
     }
 

@@ -55,7 +55,12 @@ void NestFlatInitialisers(const std::string& source, const std::vector<HlslToken
             ReadStructure(tokens, at, &structures);
             continue;
         }
-        // "Type name[dims] = {" with a type whose shape is known.
+        // "Type name[dims] = {" with a type whose shape is known; the shape is
+        // built only for such a list (a large array's is costly).
+        const size_t afterDeclarator = AfterDimensions(tokens, at + 2);
+        if (!IsToken(tokens, afterDeclarator, "=") || !IsToken(tokens, afterDeclarator + 1, "{")) {
+            continue;
+        }
         size_t next = at;
         std::optional<Shape> shape = DeclaredShape(tokens, at, structures, &next);
         if (!shape || !IsToken(tokens, next, "=") || !IsToken(tokens, next + 1, "{")) {

@@ -1,7 +1,6 @@
 #include "legacy_sampling.h"
 
 #include <map>
-#include <regex>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -23,14 +22,22 @@ const std::map<std::string, Dimension> kDimensions = {
 
 // "tex2Dlod" -> ("2D", "lod").
 bool ReadIntrinsic(const std::string& name, std::string* dimension, std::string* form) {
-    static const std::regex kIntrinsic("tex(1D|2D|3D|CUBE)(lod|bias|proj|grad)?");
-    std::smatch match;
-    if (!std::regex_match(name, match, kIntrinsic)) {
+    if (name.compare(0, 3, "tex") != 0) {
         return false;
     }
-    *dimension = match[1].str();
-    *form = match[2].str();
-    return true;
+    for (const auto& known : kDimensions) {
+        const std::string& written = known.first;
+        if (name.compare(3, written.size(), written) != 0) {
+            continue;
+        }
+        const std::string rest = name.substr(3 + written.size());
+        if (rest.empty() || rest == "lod" || rest == "bias" || rest == "proj" || rest == "grad") {
+            *dimension = written;
+            *form = rest;
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string TextureName(const std::string& sampler) {

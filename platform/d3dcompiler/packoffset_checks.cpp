@@ -1,5 +1,6 @@
 #include "packoffset_checks.h"
 #include "function_scan.h"
+#include "numeric_type_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,21 +30,16 @@ uint32_t Count(const std::string& digits) {
 }
 
 bool ParseNumericType(const std::string& type, NumericShape* shape) {
-    static const std::regex kNumeric("(bool|int|uint|dword|half|float|double|min16float|"
-                                     "min10float|min16int|min12int|min16uint)([1-4])?(x([1-4]))?");
-    std::smatch match;
-    if (!std::regex_match(type, match, kNumeric)) {
+    NumericTypeName parsed;
+    if (!ReadNumericTypeName(type, &parsed)) {
         return false;
     }
-    shape->componentWidth = match[1].str() == "double" ? 2 : 1;
-    shape->matrix = match[4].matched;
-    shape->rows = match[2].matched && shape->matrix
-                      ? uint32_t(std::strtoul(match[2].str().c_str(), nullptr, 10))
-                      : 1;
-    shape->columns = match[4].matched ? uint32_t(std::strtoul(match[4].str().c_str(), nullptr, 10))
-                     : match[2].matched
-                         ? uint32_t(std::strtoul(match[2].str().c_str(), nullptr, 10))
-                         : 1;
+    shape->componentWidth = parsed.base == "double" ? 2 : 1;
+    shape->matrix = parsed.columns != 0;
+    shape->rows = parsed.size != 0 && shape->matrix ? uint32_t(parsed.size) : 1;
+    shape->columns = parsed.columns != 0 ? uint32_t(parsed.columns)
+                     : parsed.size != 0  ? uint32_t(parsed.size)
+                                         : 1;
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "semantic_cascade.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
+#include "numeric_type_names.h"
 
 #include <cctype>
 #include <map>
-#include <regex>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -19,9 +19,8 @@ const std::set<std::string> kParameterModifiers = {
 
 // A scalar or vector type: one register per element.
 bool TakesOneRegister(const std::string& type) {
-    static const std::regex kScalarOrVector(
-        "(bool|int|uint|dword|half|float|min16float|min10float|min16int|min12int|min16uint)[1-4]?");
-    return std::regex_match(type, kScalarOrVector);
+    NumericTypeName parsed;
+    return ReadNumericTypeName(type, &parsed) && parsed.base != "double" && parsed.columns == 0;
 }
 
 // A struct-typed parameter or return value written with a semantic.

@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "declaration_checks.h"
+#include "numeric_type_names.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
 #include "register_checks.h"
@@ -9,7 +10,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <regex>
 #include <set>
 #include <strings.h>
 
@@ -102,7 +102,6 @@ const std::set<std::string> kShaderModelSixIntrinsics = {
 
 void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
                           const ShaderTarget& target, std::string* errors) {
-    static const std::regex kWideOrNarrowScalar("(u?int|float)(16|64)_t([1-4](x[1-4])?)?");
     const HlslToken& token = tokens[at];
     const std::string model = std::to_string(target.major) + "_" + std::to_string(target.minor);
     if (IsPunctuation(token, '[') && IsNextPunctuation(tokens, at, '[')) {
@@ -112,7 +111,7 @@ void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
     if (token.kind != HlslToken::Kind::Identifier) {
         return;
     }
-    if (std::regex_match(token.text, kWideOrNarrowScalar)) {
+    if (IsSixteenOrSixtyFourBitTypeName(token.text)) {
         Report(errors, token, "type '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "template") {
         Report(errors, token, "templates need shader model 6.0 or later");

@@ -1,11 +1,11 @@
 #include "source_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -161,16 +161,49 @@ std::string DescribeReadError(SourceReadError error) {
     return "cannot be read";
 }
 
+namespace {
+
+// "#pragma once", blanks around its words, perhaps a "//" comment after it,
+// and nothing else on [begin, end): no carriage return, which a line comment
+// does not take in either.
+bool IsPragmaOnceLine(const std::string& text, size_t begin, size_t end) {
+    auto skipBlanks = [&](size_t at) {
+        while (at < end && (text[at] == ' ' || text[at] == '\t')) {
+            ++at;
+        }
+        return at;
+    };
+    size_t at = skipBlanks(begin);
+    if (at == end || text[at] != '#') {
+        return false;
+    }
+    at = skipBlanks(at + 1);
+    if (text.compare(at, 6, "pragma") != 0 || at + 6 > end) {
+        return false;
+    }
+    const size_t afterPragma = at + 6;
+    at = skipBlanks(afterPragma);
+    if (at == afterPragma || text.compare(at, 4, "once") != 0 || at + 4 > end) {
+        return false;
+    }
+    at = skipBlanks(at + 4);
+    if (at == end) {
+        return true;
+    }
+    return text.compare(at, 2, "//") == 0 && at + 2 <= end &&
+           std::find(text.begin() + at, text.begin() + end, '\r') == text.begin() + end;
+}
+
+} // namespace
+
 bool TakePragmaOnce(std::string* source) {
-    static const std::regex kPragmaOnce("^[ \t]*#[ \t]*pragma[ \t]+once[ \t]*(//.*)?$");
     bool found = false;
     size_t start = 0;
     while (start < source->size()) {
         size_t end = source->find('\n', start);
         end = end == std::string::npos ? source->size() : end;
         size_t hash = source->find_first_not_of(" \t", start);
-        if (hash < end && (*source)[hash] == '#' &&
-            std::regex_match(source->begin() + start, source->begin() + end, kPragmaOnce)) {
+        if (hash < end && (*source)[hash] == '#' && IsPragmaOnceLine(*source, start, end)) {
             std::fill(source->begin() + start, source->begin() + end, ' ');
             found = true;
         }
