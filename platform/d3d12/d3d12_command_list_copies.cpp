@@ -51,6 +51,9 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
         destination.image->format != source.image->format) {
         return "the texture copy region is out of bounds or the formats differ";
     }
+    if (destination.image->samples != source.image->samples) {
+        return "the textures of a copy must have the same sample count";
+    }
     *copy = CmdCopyTextureTexture{source.image,
                                   destination.image,
                                   source.mip,
@@ -90,6 +93,9 @@ const char* CheckFootprint(const D3D12_TEXTURE_COPY_LOCATION& placed, const Subr
     if (bufferResource == nullptr || bufferResource->Buffer() == nullptr ||
         placed.Type != D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT) {
         return "the footprint location names no stand-in buffer";
+    }
+    if (texture.image->samples != VK_SAMPLE_COUNT_1_BIT) {
+        return "a multisampled texture cannot be copied to or from a buffer";
     }
     const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
     const FormatInfo* format = FindFormat(footprint.Footprint.Format);
