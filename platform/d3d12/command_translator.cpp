@@ -59,6 +59,13 @@ template <typename Targets> void ClearKeepingColors(Targets* targets) {
 
 } // namespace
 
+// One view sees every subresource of its range in one layout: the first one's.
+static VkImageLayout ViewLayout(GpuImage& image, const SubresourceRange& range,
+                                D3D12_RESOURCE_STATES needed) {
+    const SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
+    return UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
+}
+
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout) {
     bool depth = IsDepthImage(image);
     if (depth && layout == VK_IMAGE_LAYOUT_COLOR_ATTACHMENT_OPTIMAL) {
@@ -172,11 +179,12 @@ void CommandTranslator::Touch(GpuImage& image) {
 
 bool CommandTranslator::NeedsBarrier(GpuImage& image, const SubresourceRange& range,
                                      D3D12_RESOURCE_STATES needed) {
+    VkImageLayout wanted = ViewLayout(image, range, needed);
     bool needs = false;
     ForEachSubresource(image, range, [&](uint32_t, uint32_t, const SubresourceState& subresource) {
-        D3D12_RESOURCE_STATES state = UseState(subresource.state, needed);
-        needs = needs || subresource.layout != UsableLayout(image, UseOfState(state).layout) ||
-                (subresource.used && (subresource.wrote || StateWrites(state)));
+        needs = needs || subresource.layout != wanted ||
+                (subresource.used &&
+                 (subresource.wrote || StateWrites(UseState(subresource.state, needed))));
     });
     return needs;
 }
@@ -184,9 +192,7 @@ bool CommandTranslator::NeedsBarrier(GpuImage& image, const SubresourceRange& ra
 VkImageLayout CommandTranslator::TransitionForUse(GpuImage& image, const SubresourceRange& range,
                                                   D3D12_RESOURCE_STATES needed) {
     Touch(image);
-    // One view sees every subresource of its range in one layout: the first one's.
-    SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
-    VkImageLayout wanted = UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
+    VkImageLayout wanted = ViewLayout(image, range, needed);
     ForEachSubresource(
         image, range, [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
             D3D12_RESOURCE_STATES state = UseState(subresource.state, needed);

@@ -85,7 +85,8 @@ const char* TextureSizeRefusal(const D3D12_RESOURCE_DESC& desc) {
 }
 
 // Targets the stand-in draws into are 2-D (and 3-D for render targets);
-// Windows keeps depth-stencil textures off 3-D.
+// Windows keeps depth-stencil textures off 3-D (the restrictions of
+// D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL on learn.microsoft.com).
 const char* TargetDimensionRefusal(const D3D12_RESOURCE_DESC& desc) {
     bool depth = (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0;
     bool target = (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0;

@@ -14,8 +14,9 @@ VkSampleCountFlagBits SampleCountBit(UINT count);
 // Null when a texture's description keeps the rules for its sample
 // description, else why it does not: more than one sample only for 2-D
 // textures of one mip level that are render targets or depth buffers and not
-// unordered-access resources, and quality level 0, the only one the stand-in
-// reports.
+// unordered-access resources (the restrictions listed with
+// D3D12_RESOURCE_FLAGS on learn.microsoft.com), and quality level 0, the only
+// one the stand-in reports.
 const char* MultisampleRefusal(const D3D12_RESOURCE_DESC& desc);
 // The sample counts the device renders `format` with (into colour or depth
 // attachments, as the format has it), as Vulkan sample-count bits.
