@@ -71,8 +71,9 @@ protected:
         return CompileHlslFile(kShader, "multisample_test.hlsl", entry, target);
     }
     // A pipeline of `vertex` and `pixel` drawing into one RGBA8 target of `samples` samples.
+    // With `depth`, a D32 depth buffer of as many samples too.
     HRESULT MakePipeline(const char* vertex, const char* pixel, UINT samples,
-                         ComPtr<ID3D12PipelineState>* pipeline) {
+                         ComPtr<ID3D12PipelineState>* pipeline, bool depth = false) {
         ComPtr<ID3DBlob> vs{Compile(vertex, "vs_5_0")};
         ComPtr<ID3DBlob> ps{Compile(pixel, "ps_5_0")};
         if (vs == nullptr || ps == nullptr) {
@@ -81,18 +82,22 @@ protected:
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         desc.SampleDesc.Count = samples;
+        if (depth) {
+            AddDepthBuffer(desc);
+        }
         return device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
                                                    pipeline->PutVoid());
     }
     HRESULT MakeTarget(UINT samples, UINT16 mips, D3D12_RESOURCE_FLAGS flags,
-                       D3D12_RESOURCE_STATES state, ComPtr<ID3D12Resource>* texture) {
+                       D3D12_RESOURCE_STATES state, ComPtr<ID3D12Resource>* texture,
+                       DXGI_FORMAT format = DXGI_FORMAT_R8G8B8A8_UNORM) {
         D3D12_RESOURCE_DESC desc{};
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
         desc.Width = kSize;
         desc.Height = kSize;
         desc.DepthOrArraySize = 1;
         desc.MipLevels = mips;
-        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.Format = format;
         desc.SampleDesc.Count = samples;
         desc.Flags = flags;
         D3D12_HEAP_PROPERTIES heap{};
@@ -140,9 +145,14 @@ protected:
         gpu.ptr += index * step;
         return {cpu, gpu};
     }
-    // A draw into RTV `rtv` reading SRV `srv`.
-    void Draw(UINT rtv, ID3D12PipelineState* pipeline, UINT srv = 0) {
+    // A draw into RTV `rtv` (and `dsv` when given) reading SRV `srv`.
+    void Draw(UINT rtv, ID3D12PipelineState* pipeline, UINT srv = 0,
+              const D3D12_CPU_DESCRIPTOR_HANDLE* dsv = nullptr) {
         RecordTriangleDrawState(list, Rtv(rtv), kSize, kSize, rootSignature, pipeline);
+        if (dsv != nullptr) {
+            D3D12_CPU_DESCRIPTOR_HANDLE target = Rtv(rtv);
+            list->OMSetRenderTargets(1, &target, FALSE, dsv);
+        }
         list->SetDescriptorHeaps(1, srvHeap.GetAddressOf());
         list->SetGraphicsRootDescriptorTable(0, SrvAt(srv).second);
         list->DrawInstanced(6, 1, 0, 0);
@@ -227,6 +237,33 @@ TEST_F(MultisampleTest, EachSampleIsShadedAndLoadedApart) {
     pixels = ResolveAndRead(multisampled);
     ASSERT_EQ(pixels.size(), kSize * kSize * 4);
     EXPECT_NEAR(Channel(pixels, 6, 1, 0), 96, 1);
+    ExpectNoErrors();
+}
+
+// A depth buffer of four samples, through a TEXTURE2DMS view: the quad at
+// depth 0.5 draws over a clear to 1 and not over a clear to 0.4.
+TEST_F(MultisampleTest, DepthBuffersOfFourSamplesTestTheirSamples) {
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_EQ(MakePipeline("LeftPart", "Red", 4, &pipeline, true), S_OK);
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
+    ComPtr<ID3D12Resource> depth;
+    ASSERT_EQ(MakeTarget(4, 1, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                         D3D12_RESOURCE_STATE_DEPTH_WRITE, &depth, DXGI_FORMAT_D32_FLOAT),
+              S_OK);
+    D3D12_DEPTH_STENCIL_VIEW_DESC view{};
+    view.Format = DXGI_FORMAT_D32_FLOAT;
+    view.ViewDimension = D3D12_DSV_DIMENSION_TEXTURE2DMS;
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateDepthStencilView(depth, &view, dsv);
+    for (float cleared : {0.4f, 1.0f}) {
+        ComPtr<ID3D12Resource> target = ClearedTarget(4, 0);
+        ASSERT_TRUE(target);
+        list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, cleared, 0, 0, nullptr);
+        Draw(0, pipeline, 0, &dsv);
+        std::vector<uint8_t> pixels = ResolveAndRead(target);
+        ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+        EXPECT_EQ(Channel(pixels, 1, 1, 0), cleared < 0.5f ? 0 : 255) << "cleared to " << cleared;
+    }
     ExpectNoErrors();
 }
 
