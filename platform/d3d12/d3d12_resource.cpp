@@ -84,7 +84,7 @@ const char* TextureSizeRefusal(const D3D12_RESOURCE_DESC& desc) {
     }
 }
 
-// Targets the stand-in draws into are 2-D (and 3-D for render targets);
+// Targets the stand-in draws into are 2-D (and depth slices of 3-D render targets);
 // Windows keeps depth-stencil textures off 3-D (the restrictions of
 // D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL on learn.microsoft.com).
 const char* TargetDimensionRefusal(const D3D12_RESOURCE_DESC& desc) {
@@ -268,9 +268,12 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     }
     info.initialLayout = VK_IMAGE_LAYOUT_UNDEFINED;
     VkImageFormatProperties supported;
+    if (volume && (desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
+        info.flags |= VK_IMAGE_CREATE_2D_ARRAY_COMPATIBLE_BIT; // RTVs of depth slices
+    }
     if (vkGetPhysicalDeviceImageFormatProperties(context->physicalDevice, info.format,
-                                                 info.imageType, info.tiling, info.usage, 0,
-                                                 &supported) != VK_SUCCESS) {
+                                                 info.imageType, info.tiling, info.usage,
+                                                 info.flags, &supported) != VK_SUCCESS) {
         return Refuse("the device cannot make a texture of this format with these flags");
     }
     if ((supported.sampleCounts & info.samples) == 0) {

@@ -1,5 +1,7 @@
 #include "view_dimensions.h"
 
+#include <type_traits>
+
 namespace d3d12_standin {
 namespace {
 
@@ -147,10 +149,41 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     }
 }
 
-// The dimension values of render-target or depth-stencil descriptions.
+// The dimension values of render-target or depth-stencil descriptions;
+// depth-stencil views have no TEXTURE3D (texture3D -1).
 struct AttachmentDimensions {
-    int texture2D, texture2DArray, texture2DMS, texture2DMSArray;
+    int texture2D, texture2DArray, texture2DMS, texture2DMSArray, texture3D;
 };
+
+// One depth slice of one mip of a 3-D texture (a TEXTURE3D render-target
+// view of one W slice), drawn into as a 2-D image. The default view would
+// cover every slice, which needs layered rendering.
+const char* DepthSliceOf(const D3D12_RENDER_TARGET_VIEW_DESC& desc, const GpuImage& image,
+                         ImageViewKey* key) {
+    const D3D12_TEX3D_RTV& volume = desc.Texture3D;
+    if (const char* mip = SingleMip(volume.MipSlice, image, key)) {
+        return mip;
+    }
+    uint32_t depth = image.depth >> volume.MipSlice > 0 ? image.depth >> volume.MipSlice : 1;
+    bool oneSlice =
+        volume.WSize == 1 || (volume.WSize == UINT(-1) && volume.FirstWSlice + 1 == depth);
+    if (volume.FirstWSlice >= depth || !oneSlice) {
+        return "only a TEXTURE3D view of one W slice inside the mip can be drawn into";
+    }
+    key->depthSlice = volume.FirstWSlice;
+    return nullptr;
+}
+
+template <typename Desc>
+const char* DepthSliceRange(const Desc* desc, const AttachmentDimensions& dimensions,
+                            const GpuImage& image, ImageViewKey* key) {
+    if constexpr (std::is_same_v<Desc, D3D12_RENDER_TARGET_VIEW_DESC>) {
+        if (desc != nullptr && int(desc->ViewDimension) == dimensions.texture3D) {
+            return DepthSliceOf(*desc, image, key);
+        }
+    }
+    return "a 3-D texture is drawn into through a TEXTURE3D view of one W slice";
+}
 
 // Render-target and depth-stencil descriptions share their members' layout;
 // only the dimension values differ.
@@ -158,8 +191,12 @@ template <typename Desc>
 const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimensions,
                             const GpuImage& image, ImageViewKey* key) {
     DefaultRange(image, false, key);
+    if (image.type == VK_IMAGE_TYPE_3D) {
+        key->type = VK_IMAGE_VIEW_TYPE_2D;
+        return DepthSliceRange(desc, dimensions, image, key);
+    }
     if (image.type != VK_IMAGE_TYPE_2D) {
-        return "only views of 2-D textures can be drawn into";
+        return "only views of 2-D and 3-D textures can be drawn into";
     }
     if (desc == nullptr) {
         return nullptr;
@@ -189,7 +226,8 @@ const char* RenderTargetViewRange(const D3D12_RENDER_TARGET_VIEW_DESC* desc, con
                                   ImageViewKey* key) {
     constexpr AttachmentDimensions kDimensions{
         D3D12_RTV_DIMENSION_TEXTURE2D, D3D12_RTV_DIMENSION_TEXTURE2DARRAY,
-        D3D12_RTV_DIMENSION_TEXTURE2DMS, D3D12_RTV_DIMENSION_TEXTURE2DMSARRAY};
+        D3D12_RTV_DIMENSION_TEXTURE2DMS, D3D12_RTV_DIMENSION_TEXTURE2DMSARRAY,
+        D3D12_RTV_DIMENSION_TEXTURE3D};
     return AttachmentRange(desc, kDimensions, image, key);
 }
 
@@ -197,7 +235,7 @@ const char* DepthStencilViewRange(const D3D12_DEPTH_STENCIL_VIEW_DESC* desc, con
                                   ImageViewKey* key) {
     constexpr AttachmentDimensions kDimensions{
         D3D12_DSV_DIMENSION_TEXTURE2D, D3D12_DSV_DIMENSION_TEXTURE2DARRAY,
-        D3D12_DSV_DIMENSION_TEXTURE2DMS, D3D12_DSV_DIMENSION_TEXTURE2DMSARRAY};
+        D3D12_DSV_DIMENSION_TEXTURE2DMS, D3D12_DSV_DIMENSION_TEXTURE2DMSARRAY, -1};
     return AttachmentRange(desc, kDimensions, image, key);
 }
 

@@ -225,6 +225,37 @@ TEST_F(TextureDimensionsTest, SamplesA1DTextureArray) {
     }
 }
 
+// A render-target view of one W slice draws into that slice alone.
+TEST_F(TextureDimensionsTest, DrawsIntoOneDepthSliceOfA3DTexture) {
+    D3D12_RESOURCE_DESC desc = Describe(D3D12_RESOURCE_DIMENSION_TEXTURE3D, 2, 2, 4);
+    desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
+    ComPtr<ID3D12Resource> volume, upload;
+    ASSERT_EQ(Make(desc, &volume), S_OK);
+    ASSERT_NO_FATAL_FAILURE(Upload(volume, 1, &upload));
+    ComPtr<ID3D12DescriptorHeap> sliceRtv{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    D3D12_RENDER_TARGET_VIEW_DESC rtv{};
+    rtv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    rtv.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE3D;
+    rtv.Texture3D = {0, 2, 1};
+    device->CreateRenderTargetView(volume, &rtv, sliceRtv->GetCPUDescriptorHandleForHeapStart());
+    D3D12_RESOURCE_BARRIER toTarget = Transition(volume, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE,
+                                                 D3D12_RESOURCE_STATE_RENDER_TARGET);
+    list->ResourceBarrier(1, &toTarget);
+    const float blue[4] = {0, 0, 1, 1};
+    list->ClearRenderTargetView(sliceRtv->GetCPUDescriptorHandleForHeapStart(), blue, 0, nullptr);
+    D3D12_RESOURCE_BARRIER toRead = Transition(volume, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                                               D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    list->ResourceBarrier(1, &toRead);
+    device->CreateShaderResourceView(volume, nullptr,
+                                     srvHeap->GetCPUDescriptorHandleForHeapStart());
+    std::vector<uint8_t> pixels = DrawWith("FromVolume");
+    ASSERT_EQ(pixels.size(), kTarget * kTarget * 4);
+    for (UINT x = 0; x < kTarget; ++x) {
+        uint32_t expected = x / 2 == 2 ? 0xFFFF0000u : TexelAt(x % 2, 1, x / 2);
+        EXPECT_EQ(PixelAt(pixels, kTarget, x, 1), expected) << "slice " << x / 2;
+    }
+}
+
 TEST_F(TextureDimensionsTest, DimensionRulesAreKept) {
     ComPtr<ID3D12Resource> refused;
     EXPECT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE1D, 4, 2, 1), &refused), E_INVALIDARG)
