@@ -49,6 +49,13 @@ void ForEachSubresource(GpuImage& image, const SubresourceRange& range, Visit vi
     }
 }
 
+// One view sees every subresource of its range in one layout: the first one's.
+VkImageLayout ViewLayout(GpuImage& image, const SubresourceRange& range,
+                         D3D12_RESOURCE_STATES needed) {
+    const SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
+    return UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
+}
+
 // Back to a default value, with the storage of its colour list kept.
 template <typename Targets> void ClearKeepingColors(Targets* targets) {
     auto colors = std::move(targets->colors);
@@ -58,13 +65,6 @@ template <typename Targets> void ClearKeepingColors(Targets* targets) {
 }
 
 } // namespace
-
-// One view sees every subresource of its range in one layout: the first one's.
-static VkImageLayout ViewLayout(GpuImage& image, const SubresourceRange& range,
-                                D3D12_RESOURCE_STATES needed) {
-    const SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
-    return UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
-}
 
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout) {
     bool depth = IsDepthImage(image);
