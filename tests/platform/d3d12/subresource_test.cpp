@@ -9,6 +9,7 @@
 
 #include <pipeline_desc.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -71,8 +72,10 @@ protected:
         return pipeline;
     }
 
-    // An 8x8 render target of `mips` levels and `slices` array slices, in RENDER_TARGET.
-    ComPtr<ID3D12Resource> MakeLayeredTarget(UINT16 mips, UINT16 slices) {
+    // An 8x8 render target of `mips` levels and `slices` array slices, in `state`.
+    ComPtr<ID3D12Resource>
+    MakeLayeredTarget(UINT16 mips, UINT16 slices,
+                      D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_RENDER_TARGET) {
         D3D12_RESOURCE_DESC desc{};
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
         desc.Width = kSize;
@@ -85,9 +88,8 @@ protected:
         D3D12_HEAP_PROPERTIES heap{};
         heap.Type = D3D12_HEAP_TYPE_DEFAULT;
         ComPtr<ID3D12Resource> texture;
-        EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
-                                                  D3D12_RESOURCE_STATE_RENDER_TARGET, nullptr,
-                                                  IID_ID3D12Resource, texture.PutVoid()),
+        EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state,
+                                                  nullptr, IID_ID3D12Resource, texture.PutVoid()),
                   S_OK);
         return texture;
     }
@@ -232,6 +234,63 @@ TEST_F(SubresourceTest, DrawsIntoOneArraySliceWhileSamplingAnother) {
                       "slice 0");
     ExpectRedAndGreen(ReadSubresource(texture, 2, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE),
                       kSize, "slice 2");
+    ExpectNoErrors();
+}
+
+// Promotion follows each subresource: a copy into mip 1 alone promotes it to
+// COPY_DEST, where it stays after the list (a texture promoted to a write
+// state does not decay), while mip 0 stays in COMMON.
+TEST_F(SubresourceTest, ACopyPromotesOnlyTheMipItWrites) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("FromMip");
+    ComPtr<ID3D12Resource> texture = MakeLayeredTarget(2, 1, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> target{MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ASSERT_TRUE(pipeline && texture && target);
+    device->CreateRenderTargetView(target, nullptr, Rtv(0));
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.Texture2D = {1, 1, 0, 0.0f};
+    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+
+    // Mip 1 green, from a footprint of subresource 1, copied with no barrier.
+    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 1, 1, 0, &footprint, nullptr, nullptr, &total);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ASSERT_TRUE(upload);
+    uint8_t* bytes = nullptr;
+    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    for (UINT y = 0; y < footprint.Footprint.Height; ++y) {
+        for (UINT x = 0; x < footprint.Footprint.Width; ++x) {
+            std::memcpy(bytes + footprint.Offset + y * footprint.Footprint.RowPitch + x * 4,
+                        &kGreen, 4);
+        }
+    }
+    upload->Unmap(0, nullptr);
+    D3D12_TEXTURE_COPY_LOCATION to{};
+    to.pResource = texture;
+    to.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    to.SubresourceIndex = 1;
+    D3D12_TEXTURE_COPY_LOCATION from{};
+    from.pResource = upload;
+    from.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    from.PlacedFootprint = footprint;
+    list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+    ExecuteAndWait();
+
+    MoveSubresource(texture, 1, D3D12_RESOURCE_STATE_COPY_DEST,
+                    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    DrawInto(0, kSize, pipeline);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), size_t(kSize) * kSize * 4);
+    EXPECT_EQ(PixelAt(pixels, kSize, 5, 3), kGreen);
+    MoveSubresource(texture, 0, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COPY_DEST);
+    ExecuteAndWait();
     ExpectNoErrors();
 }
 
