@@ -17,14 +17,16 @@ constexpr VkAccessFlags2 kWriteAccess =
 
 } // namespace
 
-void BarrierBatch::AddImage(GpuImage& image, const StateUse& before, const StateUse& after,
-                            VkImageLayout layout) {
+void BarrierBatch::AddImage(GpuImage& image, uint32_t mip, uint32_t layer, const StateUse& before,
+                            const StateUse& after, VkImageLayout layout) {
+    SubresourceState& subresource = image.Subresource(mip, layer);
     for (VkImageMemoryBarrier2& barrier : images_) {
-        if (barrier.image == image.image) {
+        if (barrier.image == image.image && barrier.subresourceRange.baseMipLevel == mip &&
+            barrier.subresourceRange.baseArrayLayer == layer) {
             barrier.dstStageMask = after.stages;
             barrier.dstAccessMask = after.access;
             barrier.newLayout = layout;
-            image.layout = layout;
+            subresource.layout = layout;
             return;
         }
     }
@@ -34,14 +36,50 @@ void BarrierBatch::AddImage(GpuImage& image, const StateUse& before, const State
     barrier.srcAccessMask = before.access & kWriteAccess;
     barrier.dstStageMask = after.stages;
     barrier.dstAccessMask = after.access;
-    barrier.oldLayout = image.layout;
+    barrier.oldLayout = subresource.layout;
     barrier.newLayout = layout;
     barrier.srcQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
     barrier.dstQueueFamilyIndex = VK_QUEUE_FAMILY_IGNORED;
     barrier.image = image.image;
-    barrier.subresourceRange = {image.aspect, 0, image.mipLevels, 0, image.arrayLayers};
+    barrier.subresourceRange = {image.aspect, mip, 1, layer, 1};
     images_.push_back(barrier);
-    image.layout = layout;
+    subresource.layout = layout;
+}
+
+namespace {
+
+bool MovesAlike(const VkImageMemoryBarrier2& a, const VkImageMemoryBarrier2& b) {
+    return a.image == b.image && a.oldLayout == b.oldLayout && a.newLayout == b.newLayout &&
+           a.srcStageMask == b.srcStageMask && a.srcAccessMask == b.srcAccessMask &&
+           a.dstStageMask == b.dstStageMask && a.dstAccessMask == b.dstAccessMask;
+}
+
+} // namespace
+
+void BarrierBatch::Coalesce(bool alongMips) {
+    size_t kept = 0;
+    for (size_t i = 0; i < images_.size(); ++i) {
+        if (kept > 0 && MovesAlike(images_[kept - 1], images_[i])) {
+            VkImageSubresourceRange& last = images_[kept - 1].subresourceRange;
+            const VkImageSubresourceRange& next = images_[i].subresourceRange;
+            bool continuesMips = last.baseArrayLayer == next.baseArrayLayer &&
+                                 last.layerCount == next.layerCount &&
+                                 next.baseMipLevel == last.baseMipLevel + last.levelCount;
+            bool continuesLayers = last.baseMipLevel == next.baseMipLevel &&
+                                   last.levelCount == next.levelCount &&
+                                   next.baseArrayLayer == last.baseArrayLayer + last.layerCount;
+            if (alongMips && continuesMips) {
+                last.levelCount += next.levelCount;
+                continue;
+            }
+            if (!alongMips && continuesLayers) {
+                last.layerCount += next.layerCount;
+                continue;
+            }
+        }
+        images_[kept++] = images_[i];
+    }
+    images_.resize(kept);
 }
 
 void BarrierBatch::AddMemory(const StateUse& before, const StateUse& after) {
@@ -60,6 +98,8 @@ void BarrierBatch::Record(VkCommandBuffer commands) {
     if (Empty()) {
         return;
     }
+    Coalesce(true);
+    Coalesce(false);
     VkDependencyInfo dependency{};
     dependency.sType = VK_STRUCTURE_TYPE_DEPENDENCY_INFO;
     dependency.memoryBarrierCount = memory_ ? 1 : 0;

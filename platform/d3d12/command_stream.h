@@ -39,6 +39,7 @@ struct PipelineDebugInfo {
     UINT numRenderTargets = 0;
     DXGI_FORMAT rtvFormats[8] = {};
     DXGI_FORMAT dsvFormat = DXGI_FORMAT_UNKNOWN;
+    UINT sampleCount = 1;
     bool depthWrites = false;
     std::shared_ptr<RootSignatureLayout> rootSignature;
 };
@@ -113,6 +114,13 @@ struct CmdCopyBuffer {
     uint64_t size;
     CopyUses uses;
 };
+// ResolveSubresource: the samples of each pixel of one subresource averaged
+// into another of one sample.
+struct CmdResolve {
+    std::shared_ptr<GpuImage> source, destination;
+    uint32_t sourceMip, sourceLayer, destinationMip, destinationLayer;
+    CopyUses uses;
+};
 // Tables resolve through the device's GPU descriptor range, so the bound heaps
 // change nothing the translator does; the validation layer checks tables
 // against them.
@@ -178,7 +186,8 @@ struct CmdDraw {
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
-                 CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw>;
+                 CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
+                 CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
+                 CmdSetIndexBuffer, CmdDraw>;
 
 } // namespace d3d12_standin

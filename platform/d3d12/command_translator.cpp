@@ -17,10 +17,43 @@ bool IsDepthImage(const GpuImage& image) {
     return (image.aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0;
 }
 
-// The state an image is used in: its own state when that allows the use
-// (GENERIC_READ for a copy source, say), else the state the use needs.
-D3D12_RESOURCE_STATES UseState(const GpuImage& image, D3D12_RESOURCE_STATES needed) {
-    return (image.state & needed) == needed ? image.state : needed;
+// The state a subresource is used in: its own state when that includes the
+// use (GENERIC_READ for a copy source, either shader-resource state for a
+// sample), else the state the use needs.
+D3D12_RESOURCE_STATES UseState(D3D12_RESOURCE_STATES own, D3D12_RESOURCE_STATES needed) {
+    return (own & needed) != 0 ? own : needed;
+}
+
+// Earlier lists finished before this one began; what they did is what the
+// state allows.
+StateUse LastUse(const SubresourceState& subresource) {
+    if (subresource.used) {
+        return {subresource.usedStages, subresource.usedAccess};
+    }
+    return UseOfState(subresource.state);
+}
+
+void ForgetUse(SubresourceState* subresource) {
+    subresource->used = subresource->wrote = false;
+    subresource->usedStages = VK_PIPELINE_STAGE_2_NONE;
+    subresource->usedAccess = VK_ACCESS_2_NONE;
+}
+
+// Calls `visit(mip, layer, state)` for each subresource of `range`.
+template <typename Visit>
+void ForEachSubresource(GpuImage& image, const SubresourceRange& range, Visit visit) {
+    for (uint32_t layer = range.baseLayer; layer < range.baseLayer + range.layerCount; ++layer) {
+        for (uint32_t mip = range.baseMip; mip < range.baseMip + range.mipCount; ++mip) {
+            visit(mip, layer, image.Subresource(mip, layer));
+        }
+    }
+}
+
+// One view sees every subresource of its range in one layout: the first one's.
+VkImageLayout ViewLayout(GpuImage& image, const SubresourceRange& range,
+                         D3D12_RESOURCE_STATES needed) {
+    const SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
+    return UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
 }
 
 // Back to a default value, with the storage of its colour list kept.
@@ -84,7 +117,13 @@ void CommandTranslator::ForgetList() {
     decaying_.clear();
     reported_.clear();
     barriers_.Clear();
-    tracks_.clear();
+    for (GpuImage* image : touched_) {
+        for (SubresourceState& subresource : image->subresources) {
+            ForgetUse(&subresource);
+        }
+    }
+    touched_.clear();
+    touchedSet_.Clear();
     pendingClears_.clear();
     buffersWritten_.clear();
     hostReadsBuffers_ = false;
@@ -110,8 +149,8 @@ void CommandTranslator::Finish() {
                             {VK_PIPELINE_STAGE_2_HOST_BIT, VK_ACCESS_2_HOST_READ_BIT});
     }
     RecordBarriers();
-    for (GpuImage* image : decaying_) {
-        image->state = D3D12_RESOURCE_STATE_COMMON;
+    for (const auto& [image, index] : decaying_) {
+        image->subresources[index].state = D3D12_RESOURCE_STATE_COMMON;
     }
     decaying_.clear();
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
@@ -132,54 +171,60 @@ void CommandTranslator::BeginCopy(const std::shared_ptr<const void>& first,
     KeepUntilFinished(second);
 }
 
-StateUse CommandTranslator::LastUse(const GpuImage& image) const {
-    auto track = tracks_.find(&image);
-    if (track != tracks_.end() && track->second.used) {
-        return track->second.since;
+void CommandTranslator::Touch(GpuImage& image) {
+    if (touchedSet_.Insert(&image)) {
+        touched_.push_back(&image);
     }
-    // Earlier lists finished before this one began; what they did is what
-    // the state allows.
-    return UseOfState(image.state);
 }
 
-bool CommandTranslator::NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const {
-    if (image.layout != UsableLayout(image, UseOfState(state).layout)) {
-        return true;
-    }
-    auto track = tracks_.find(&image);
-    return track != tracks_.end() && track->second.used &&
-           (track->second.wrote || StateWrites(state));
+bool CommandTranslator::NeedsBarrier(GpuImage& image, const SubresourceRange& range,
+                                     D3D12_RESOURCE_STATES needed) {
+    VkImageLayout wanted = ViewLayout(image, range, needed);
+    bool needs = false;
+    ForEachSubresource(image, range, [&](uint32_t, uint32_t, const SubresourceState& subresource) {
+        needs = needs || subresource.layout != wanted ||
+                (subresource.used &&
+                 (subresource.wrote || StateWrites(UseState(subresource.state, needed))));
+    });
+    return needs;
 }
 
-void CommandTranslator::TransitionForUse(GpuImage& image, D3D12_RESOURCE_STATES state,
-                                         VkImageLayout layout) {
-    StateUse use = UseOfState(state);
-    if (layout != VK_IMAGE_LAYOUT_MAX_ENUM) {
-        use.layout = layout;
-    }
-    VkImageLayout wanted = UsableLayout(image, use.layout);
-    ImageTrack& track = tracks_[&image];
-    bool hazard = track.used && (track.wrote || StateWrites(state));
-    if (image.layout != wanted || hazard) {
-        barriers_.AddImage(image, LastUse(image), use, wanted);
-        track = {};
-    }
-    track.used = true;
-    track.wrote = track.wrote || StateWrites(state);
-    track.since.stages |= use.stages;
-    track.since.access |= use.access;
+VkImageLayout CommandTranslator::TransitionForUse(GpuImage& image, const SubresourceRange& range,
+                                                  D3D12_RESOURCE_STATES needed) {
+    Touch(image);
+    VkImageLayout wanted = ViewLayout(image, range, needed);
+    ForEachSubresource(
+        image, range, [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
+            D3D12_RESOURCE_STATES state = UseState(subresource.state, needed);
+            StateUse use = UseOfState(state);
+            use.layout = wanted;
+            bool hazard = subresource.used && (subresource.wrote || StateWrites(state));
+            if (subresource.layout != wanted || hazard) {
+                barriers_.AddImage(image, mip, layer, LastUse(subresource), use, wanted);
+                ForgetUse(&subresource);
+            }
+            subresource.used = true;
+            subresource.wrote = subresource.wrote || StateWrites(state);
+            subresource.usedStages |= use.stages;
+            subresource.usedAccess |= use.access;
+        });
+    return wanted;
 }
 
-void CommandTranslator::PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state) {
-    // Resources in COMMON are promoted by their first use, and some decay
+void CommandTranslator::PromoteFromCommon(GpuImage& image, const SubresourceRange& range,
+                                          D3D12_RESOURCE_STATES state) {
+    // Subresources in COMMON are promoted by their first use, and some decay
     // back at the end of the list.
-    if (image.state != D3D12_RESOURCE_STATE_COMMON) {
-        return;
-    }
-    image.state = state;
-    if (DecaysAtListEnd(image.promotion, IsReadOnlyState(state))) {
-        decaying_.push_back(&image);
-    }
+    ForEachSubresource(image, range,
+                       [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
+                           if (subresource.state != D3D12_RESOURCE_STATE_COMMON) {
+                               return;
+                           }
+                           subresource.state = state;
+                           if (DecaysAtListEnd(image.promotion, IsReadOnlyState(state))) {
+                               decaying_.emplace_back(&image, mip + layer * image.mipLevels);
+                           }
+                       });
 }
 
 void CommandTranslator::operator()(const CmdBarriers& command) {
@@ -195,17 +240,25 @@ void CommandTranslator::operator()(const CmdBarriers& command) {
         }
         GpuImage& image = *transition.image;
         KeepUntilFinished(transition.image);
+        Touch(image);
         if (HasPendingClear(image)) {
             FlushClears();
         }
-        // The state the image is really in counts, whatever the barrier says.
-        if (image.state == transition.after) {
-            continue;
-        }
+        SubresourceRange range = transition.subresource == kAllSubresources
+                                     ? image.All()
+                                     : image.RangeOfIndex(transition.subresource);
         StateUse after = UseOfState(transition.after);
-        barriers_.AddImage(image, LastUse(image), after, UsableLayout(image, after.layout));
-        tracks_.erase(&image);
-        image.state = transition.after;
+        VkImageLayout layout = UsableLayout(image, after.layout);
+        ForEachSubresource(
+            image, range, [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
+                // The state the subresource is really in counts, whatever the barrier says.
+                if (subresource.state == transition.after) {
+                    return;
+                }
+                barriers_.AddImage(image, mip, layer, LastUse(subresource), after, layout);
+                ForgetUse(&subresource);
+                subresource.state = transition.after;
+            });
     }
     if (!barriers_.Empty()) {
         EndRendering(); // barriers go between render pass instances
@@ -270,20 +323,19 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     region.imageSubresource = {aspect, command.mip, command.layer, 1};
     region.imageOffset = command.textureOffset;
     region.imageExtent = command.extent;
+    SubresourceRange range{command.mip, 1, command.layer, 1};
     if (command.toTexture) {
-        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_DEST);
-        TransitionForUse(image, D3D12_RESOURCE_STATE_COPY_DEST);
+        PromoteFromCommon(image, range, D3D12_RESOURCE_STATE_COPY_DEST);
+        VkImageLayout layout = TransitionForUse(image, range, D3D12_RESOURCE_STATE_COPY_DEST);
         BeforeBufferCopy(command.buffer.get(), nullptr);
         RecordBarriers();
-        vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, image.layout, 1,
-                               &region);
+        vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, layout, 1, &region);
     } else {
-        PromoteFromCommon(image, D3D12_RESOURCE_STATE_COPY_SOURCE);
-        TransitionForUse(image, UseState(image, D3D12_RESOURCE_STATE_COPY_SOURCE));
+        PromoteFromCommon(image, range, D3D12_RESOURCE_STATE_COPY_SOURCE);
+        VkImageLayout layout = TransitionForUse(image, range, D3D12_RESOURCE_STATE_COPY_SOURCE);
         BeforeBufferCopy(nullptr, command.buffer.get());
         RecordBarriers();
-        vkCmdCopyImageToBuffer(commands_, image.image, image.layout, command.buffer->buffer, 1,
-                               &region);
+        vkCmdCopyImageToBuffer(commands_, image.image, layout, command.buffer->buffer, 1, &region);
     }
 }
 
@@ -291,14 +343,18 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     BeginCopy(command.source, command.destination);
     GpuImage& source = *command.source;
     GpuImage& destination = *command.destination;
-    if (&source == &destination) {
-        SkipCommand("copies within one texture are not supported");
+    SubresourceRange read{command.sourceMip, 1, command.sourceLayer, 1};
+    SubresourceRange written{command.destinationMip, 1, command.destinationLayer, 1};
+    if (&source == &destination && read.baseMip == written.baseMip &&
+        read.baseLayer == written.baseLayer) {
+        SkipCommand("copies within one subresource are not supported");
         return;
     }
-    PromoteFromCommon(source, D3D12_RESOURCE_STATE_COPY_SOURCE);
-    PromoteFromCommon(destination, D3D12_RESOURCE_STATE_COPY_DEST);
-    TransitionForUse(source, UseState(source, D3D12_RESOURCE_STATE_COPY_SOURCE));
-    TransitionForUse(destination, D3D12_RESOURCE_STATE_COPY_DEST);
+    PromoteFromCommon(source, read, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    PromoteFromCommon(destination, written, D3D12_RESOURCE_STATE_COPY_DEST);
+    VkImageLayout sourceLayout = TransitionForUse(source, read, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    VkImageLayout destinationLayout =
+        TransitionForUse(destination, written, D3D12_RESOURCE_STATE_COPY_DEST);
     RecordBarriers();
     VkImageCopy region{};
     region.srcSubresource = {source.aspect, command.sourceMip, command.sourceLayer, 1};
@@ -307,7 +363,7 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
                              1};
     region.dstOffset = command.destinationOffset;
     region.extent = command.extent;
-    vkCmdCopyImage(commands_, source.image, source.layout, destination.image, destination.layout, 1,
+    vkCmdCopyImage(commands_, source.image, sourceLayout, destination.image, destinationLayout, 1,
                    &region);
 }
 

@@ -17,7 +17,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 namespace d3d12_standin {
@@ -53,7 +52,8 @@ public:
     void operator()(const CmdCopyBufferTexture& command);
     void operator()(const CmdCopyTextureTexture& command);
     void operator()(const CmdCopyBuffer& command);
-    void operator()(const CmdSetHeaps&) {} // tables resolve without the bound heaps
+    void operator()(const CmdResolve& command); // resolve_translation.cpp
+    void operator()(const CmdSetHeaps&) {}      // tables resolve without the bound heaps
     void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
@@ -79,28 +79,30 @@ private:
         VkImageAspectFlags aspects; // for depth-stencil targets: which to clear
         VkClearValue value;
     };
-    // What this list did to an image since the last barrier on it.
-    struct ImageTrack {
-        bool used = false;
-        bool wrote = false;
-        StateUse since;
+    // A view's subresources that a draw samples.
+    struct SampledView {
+        GpuImage* image;
+        SubresourceRange range;
     };
 
     // Holds `object` alive until the submission of this list has finished.
     void KeepUntilFinished(const std::shared_ptr<const void>& object);
     void ForgetList(); // the list's state gone, the storage kept
-    // Gathers the barrier `image` needs before it is used as `state` (in
-    // `layout` when given, else the state's own layout) and notes the use.
-    void TransitionForUse(GpuImage& image, D3D12_RESOURCE_STATES state,
-                          VkImageLayout layout = VK_IMAGE_LAYOUT_MAX_ENUM);
-    bool NeedsBarrier(const GpuImage& image, D3D12_RESOURCE_STATES state) const;
-    StateUse LastUse(const GpuImage& image) const;
+    // Gathers the barriers `range` of `image` needs before it is used as
+    // `needed` (or as its own state, where that includes `needed`), all in
+    // one layout, and notes the use. Returns that layout.
+    VkImageLayout TransitionForUse(GpuImage& image, const SubresourceRange& range,
+                                   D3D12_RESOURCE_STATES needed);
+    bool NeedsBarrier(GpuImage& image, const SubresourceRange& range, D3D12_RESOURCE_STATES needed);
+    // The list's use of `image` begins: its subresources' uses are reset when the list ends.
+    void Touch(GpuImage& image);
     void RecordBarriers() { barriers_.Record(commands_); }
     // Copies run outside render passes, after the clears queued before them.
     void BeginCopy(const std::shared_ptr<const void>& first,
                    const std::shared_ptr<const void>& second);
     void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
-    void PromoteFromCommon(GpuImage& image, D3D12_RESOURCE_STATES state);
+    void PromoteFromCommon(GpuImage& image, const SubresourceRange& range,
+                           D3D12_RESOURCE_STATES state);
     void EndRendering();
     VkExtent2D BeginRendering(const RenderingSetup& setup);
     VkRenderingAttachmentInfo Attachment(const AttachmentView& view, VkImageLayout layout);
@@ -117,7 +119,7 @@ private:
     bool MatchTargets(RenderingSetup* setup);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
-    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<GpuImage*>* toSample,
+    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<SampledView>* toSample,
                               bool* needsBarrier);
     bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                        SetContent* content);
@@ -168,10 +170,12 @@ private:
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     CmdSetIndexBuffer indexBuffer_;
-    std::vector<GpuImage*> decaying_; // return to COMMON when the list ends
+    // Subresources (image, index) that return to COMMON when the list ends.
+    std::vector<std::pair<GpuImage*, uint32_t>> decaying_;
     std::set<std::string> reported_;
     BarrierBatch barriers_;
-    std::unordered_map<const GpuImage*, ImageTrack> tracks_;
+    SeenSet<GpuImage> touchedSet_;
+    std::vector<GpuImage*> touched_;
     std::vector<PendingClear> pendingClears_;
     std::set<const GpuBuffer*> buffersWritten_; // by copies since the last buffer barrier
     bool hostReadsBuffers_ = false;
@@ -184,7 +188,7 @@ private:
         std::vector<VkDescriptorSet> sets;
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
-    std::vector<GpuImage*> sampledScratch_; // reused by each draw
+    std::vector<SampledView> sampledScratch_; // reused by each draw
 };
 
 } // namespace d3d12_standin

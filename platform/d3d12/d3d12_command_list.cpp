@@ -344,8 +344,9 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
     view->view = record->view;
     ResourceUse& use = view->use;
     use.resource = record->resource.lock();
-    use.subresource =
-        use.resource != nullptr ? use.resource->Subresource(record->view.baseMip, 0, 0) : 0;
+    use.subresource = use.resource != nullptr ? use.resource->Subresource(record->view.baseMip,
+                                                                          record->view.baseLayer, 0)
+                                              : 0;
     use.format = record->format;
     return true;
 }

@@ -11,7 +11,7 @@ namespace {
 
 struct Subresource {
     std::shared_ptr<GpuImage> image;
-    uint32_t mip, layer, width, height;
+    uint32_t mip, layer, width, height, depth;
 };
 
 bool ReadSubresource(const D3D12_TEXTURE_COPY_LOCATION& location, Subresource* out) {
@@ -29,6 +29,7 @@ bool ReadSubresource(const D3D12_TEXTURE_COPY_LOCATION& location, Subresource* o
     out->layer = index / image.mipLevels;
     out->width = image.width >> out->mip ? image.width >> out->mip : 1;
     out->height = image.height >> out->mip ? image.height >> out->mip : 1;
+    out->depth = image.depth >> out->mip ? image.depth >> out->mip : 1;
     return true;
 }
 
@@ -41,26 +42,36 @@ bool InsideExtent(uint64_t origin, uint64_t size, uint64_t limit) {
 const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y, UINT z,
                                  const Subresource& source, const D3D12_BOX* sourceBox,
                                  CmdCopyTextureTexture* copy) {
-    D3D12_BOX box =
-        sourceBox != nullptr ? *sourceBox : D3D12_BOX{0, 0, 0, source.width, source.height, 1};
-    if (box.right <= box.left || box.bottom <= box.top ||
-        !InsideExtent(box.left, box.right - box.left, source.width) ||
-        !InsideExtent(box.top, box.bottom - box.top, source.height) ||
-        !InsideExtent(x, box.right - box.left, destination.width) ||
-        !InsideExtent(y, box.bottom - box.top, destination.height) || z != 0 ||
+    D3D12_BOX box = sourceBox != nullptr
+                        ? *sourceBox
+                        : D3D12_BOX{0, 0, 0, source.width, source.height, source.depth};
+    uint32_t width = box.right - box.left, height = box.bottom - box.top;
+    uint32_t depth = box.back - box.front;
+    if (box.right <= box.left || box.bottom <= box.top || box.back <= box.front ||
+        !InsideExtent(box.left, width, source.width) ||
+        !InsideExtent(box.top, height, source.height) ||
+        !InsideExtent(box.front, depth, source.depth) ||
+        !InsideExtent(x, width, destination.width) ||
+        !InsideExtent(y, height, destination.height) ||
+        !InsideExtent(z, depth, destination.depth) ||
         destination.image->format != source.image->format) {
         return "the texture copy region is out of bounds or the formats differ";
     }
-    *copy = CmdCopyTextureTexture{source.image,
-                                  destination.image,
-                                  source.mip,
-                                  source.layer,
-                                  destination.mip,
-                                  destination.layer,
-                                  VkOffset3D{int32_t(box.left), int32_t(box.top), 0},
-                                  VkOffset3D{int32_t(x), int32_t(y), 0},
-                                  VkExtent3D{box.right - box.left, box.bottom - box.top, 1},
-                                  CopyUses{}};
+    if (destination.image->samples != source.image->samples ||
+        destination.image->type != source.image->type) {
+        return "the textures of a copy must have the same dimension and sample count";
+    }
+    *copy =
+        CmdCopyTextureTexture{source.image,
+                              destination.image,
+                              source.mip,
+                              source.layer,
+                              destination.mip,
+                              destination.layer,
+                              VkOffset3D{int32_t(box.left), int32_t(box.top), int32_t(box.front)},
+                              VkOffset3D{int32_t(x), int32_t(y), int32_t(z)},
+                              VkExtent3D{width, height, depth},
+                              CopyUses{}};
     return nullptr;
 }
 
@@ -91,6 +102,9 @@ const char* CheckFootprint(const D3D12_TEXTURE_COPY_LOCATION& placed, const Subr
         placed.Type != D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT) {
         return "the footprint location names no stand-in buffer";
     }
+    if (texture.image->samples != VK_SAMPLE_COUNT_1_BIT) {
+        return "a multisampled texture cannot be copied to or from a buffer";
+    }
     const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
     const FormatInfo* format = FindFormat(footprint.Footprint.Format);
     if (format == nullptr || format->bytesPerTexel != texture.image->bytesPerTexel) {
@@ -119,30 +133,32 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     }
     const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
-    // The region: a box in the source, placed at (x, y, z) in the destination.
+    // The region: a box in the source, placed at (x, y, z) in the destination;
+    // only 3-D textures have more than one slice of depth.
     uint32_t sourceWidth = toTexture ? layout.Width : texture.width;
     uint32_t sourceHeight = toTexture ? layout.Height : texture.height;
-    uint32_t sourceDepth = toTexture ? layout.Depth : 1;
+    uint32_t sourceDepth = toTexture ? layout.Depth : texture.depth;
     D3D12_BOX box = sourceBox != nullptr
                         ? *sourceBox
                         : D3D12_BOX{0, 0, 0, sourceWidth, sourceHeight, sourceDepth};
     uint32_t width = box.right - box.left, height = box.bottom - box.top;
+    uint32_t depth = box.back - box.front;
     uint32_t destinationWidth = toTexture ? texture.width : layout.Width;
     uint32_t destinationHeight = toTexture ? texture.height : layout.Height;
-    if (box.right <= box.left || box.bottom <= box.top || box.back != box.front + 1 ||
+    uint32_t destinationDepth = toTexture ? texture.depth : layout.Depth;
+    if (box.right <= box.left || box.bottom <= box.top || box.back <= box.front ||
         !InsideExtent(box.left, width, sourceWidth) ||
-        !InsideExtent(box.top, height, sourceHeight) || !InsideExtent(x, width, destinationWidth) ||
-        !InsideExtent(y, height, destinationHeight) ||
-        (toTexture ? z != 0 || box.front >= layout.Depth : box.front != 0 || z >= layout.Depth)) {
+        !InsideExtent(box.top, height, sourceHeight) ||
+        !InsideExtent(box.front, depth, sourceDepth) || !InsideExtent(x, width, destinationWidth) ||
+        !InsideExtent(y, height, destinationHeight) || !InsideExtent(z, depth, destinationDepth)) {
         return "the copy region is out of bounds";
     }
-    VkOffset3D footprintOffset =
-        toTexture ? VkOffset3D{int32_t(box.left), int32_t(box.top), int32_t(box.front)}
-                  : VkOffset3D{int32_t(x), int32_t(y), int32_t(z)};
-    VkOffset3D textureOffset = toTexture ? VkOffset3D{int32_t(x), int32_t(y), 0}
-                                         : VkOffset3D{int32_t(box.left), int32_t(box.top), 0};
+    VkOffset3D sourceOffset{int32_t(box.left), int32_t(box.top), int32_t(box.front)};
+    VkOffset3D destinationOffset{int32_t(x), int32_t(y), int32_t(z)};
+    VkOffset3D footprintOffset = toTexture ? sourceOffset : destinationOffset;
+    VkOffset3D textureOffset = toTexture ? destinationOffset : sourceOffset;
     uint64_t lastRow =
-        (uint64_t(footprintOffset.z) * layout.Height + footprintOffset.y + height - 1);
+        (uint64_t(footprintOffset.z) + depth - 1) * layout.Height + footprintOffset.y + height - 1;
     uint64_t end = footprint.Offset + lastRow * layout.RowPitch +
                    (uint64_t(footprintOffset.x) + width) * texel;
     if (end > buffer->size) {
@@ -150,7 +166,7 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     }
     *copy = CmdCopyBufferTexture{toTexture,     buffer,          footprint,
                                  texture.image, texture.mip,     texture.layer,
-                                 textureOffset, footprintOffset, VkExtent3D{width, height, 1},
+                                 textureOffset, footprintOffset, VkExtent3D{width, height, depth},
                                  CopyUses{}};
     return nullptr;
 }

@@ -16,11 +16,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
                                                            D3D12_TILE_COPY_FLAGS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyTiles");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveSubresource(ID3D12Resource*, UINT,
-                                                                    ID3D12Resource*, UINT,
-                                                                    DXGI_FORMAT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveSubresource");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetBlendFactor(const FLOAT[4]) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetBlendFactor");
 }

@@ -230,6 +230,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
         info->rtvFormats[i] = desc->RTVFormats[i];
     }
     info->dsvFormat = desc->DSVFormat;
+    info->sampleCount = desc->SampleDesc.Count;
     info->depthWrites = desc->DepthStencilState.DepthEnable &&
                         desc->DepthStencilState.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL;
     info->rootSignature = pipeline->rootSignature;

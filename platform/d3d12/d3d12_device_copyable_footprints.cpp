@@ -74,6 +74,10 @@ void STDMETHODCALLTYPE D3D12Device::GetCopyableFootprints(
     uint32_t mipLevels = desc->MipLevels;
     if (mipLevels == 0) {
         uint64_t largest = desc->Width > desc->Height ? desc->Width : desc->Height;
+        if (desc->Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D &&
+            desc->DepthOrArraySize > largest) {
+            largest = desc->DepthOrArraySize;
+        }
         while (largest > 0) {
             ++mipLevels;
             largest /= 2;

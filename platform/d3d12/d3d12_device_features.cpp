@@ -4,6 +4,7 @@
 
 #include "debug_text.h"
 #include "format_table.h"
+#include "multisample_rules.h"
 
 #include <debug_messages.h>
 
@@ -106,7 +107,7 @@ HRESULT AnswerFeatureLevels(D3D12_FEATURE_DATA_FEATURE_LEVELS* data) {
 
 // What one format can do with the device's optimal-tiling images and its
 // buffers, limited to what the stand-in translates: 2-D textures with mips,
-// targets, depth, vertex and index buffers; no UAVs, no multisampling.
+// targets, depth, vertex and index buffers, multisampled targets; no UAVs.
 HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
                             D3D12_FEATURE_DATA_FORMAT_SUPPORT* data) {
     data->Support1 = D3D12_FORMAT_SUPPORT1_NONE;
@@ -145,17 +146,34 @@ HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
     if ((image & VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT) != 0 && IsDepthFormat(*format)) {
         support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_DEPTH_STENCIL;
     }
+    VkSampleCountFlags samples =
+        RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format));
+    if ((samples & ~VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT)) != 0) {
+        support |=
+            D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RENDERTARGET | D3D12_FORMAT_SUPPORT1_MULTISAMPLE_LOAD;
+        if (!IsDepthFormat(*format)) {
+            support |= D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RESOLVE;
+        }
+    }
     data->Support1 = D3D12_FORMAT_SUPPORT1(support);
     return S_OK;
 }
 
-HRESULT AnswerMultisampleQuality(D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS* data) {
-    if (data->Format != DXGI_FORMAT_UNKNOWN && FindFormat(data->Format) == nullptr) {
+// One quality level (the standard pattern) for each sample count the device
+// renders the format with; none for other counts.
+HRESULT AnswerMultisampleQuality(const vk_core::VulkanContext& context,
+                                 D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS* data) {
+    const FormatInfo* format = FindFormat(data->Format);
+    if (data->Format != DXGI_FORMAT_UNKNOWN && format == nullptr) {
         data->NumQualityLevels = 0;
         return E_FAIL;
     }
-    // Multisampled resources are not supported: one sample has one level.
-    data->NumQualityLevels = data->SampleCount == 1 ? 1 : 0;
+    VkSampleCountFlagBits samples = SampleCountBit(data->SampleCount);
+    VkSampleCountFlags supported =
+        format != nullptr ? RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format))
+                          : VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT);
+    data->Flags = D3D12_MULTISAMPLE_QUALITY_LEVELS_FLAG_NONE;
+    data->NumQualityLevels = (supported & samples) != 0 ? 1 : 0;
     return S_OK;
 }
 
@@ -248,7 +266,8 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CheckFeatureSupport(D3D12_FEATURE feature
     case D3D12_FEATURE_FORMAT_SUPPORT:
         return AnswerFormatSupport(context, As<D3D12_FEATURE_DATA_FORMAT_SUPPORT>(data));
     case D3D12_FEATURE_MULTISAMPLE_QUALITY_LEVELS:
-        return AnswerMultisampleQuality(As<D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS>(data));
+        return AnswerMultisampleQuality(context,
+                                        As<D3D12_FEATURE_DATA_MULTISAMPLE_QUALITY_LEVELS>(data));
     case D3D12_FEATURE_FORMAT_INFO:
         return AnswerFormatInfo(As<D3D12_FEATURE_DATA_FORMAT_INFO>(data));
     case D3D12_FEATURE_GPU_VIRTUAL_ADDRESS_SUPPORT:

@@ -4,6 +4,7 @@
 
 #include "d3d12_resource.h"
 #include "format_table.h"
+#include "view_dimensions.h"
 
 #include <debug_messages.h>
 
@@ -74,14 +75,13 @@ std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTO
 }
 
 // What sets render-target views apart from depth-stencil views; both are
-// single-mip 2-D views.
+// views of one mip of one slice.
 struct AttachmentViewRules {
     const char* method;
     D3D12_DESCRIPTOR_HEAP_TYPE heapType;
     DescriptorKind kind;
-    int texture2D;             // the description's 2-D view dimension
     bool ownFormatOnly;        // depth views keep the texture's format
-    const char* unsupported;   // refusal of a description
+    const char* badFormat;     // refusal of a description's format
     VkImageAspectFlags needed; // the texture must have this aspect
     VkImageAspectFlags viewed; // the aspects the view covers
     const char* missingAspect; // refusal of a texture without it
@@ -93,9 +93,8 @@ constexpr AttachmentViewRules kRenderTargetView{
     "CreateRenderTargetView",
     D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
     DescriptorKind::RenderTarget,
-    D3D12_RTV_DIMENSION_TEXTURE2D,
     false,
-    "only 2-D views of a known format and an existing mip are supported",
+    "the format is unknown or not supported",
     VK_IMAGE_ASPECT_COLOR_BIT,
     VK_IMAGE_ASPECT_COLOR_BIT,
     "the resource is not a colour texture",
@@ -107,9 +106,8 @@ constexpr AttachmentViewRules kDepthStencilView{
     "CreateDepthStencilView",
     D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
     DescriptorKind::DepthStencil,
-    D3D12_DSV_DIMENSION_TEXTURE2D,
     true,
-    "only 2-D views in the texture's own format are supported",
+    "only views in the texture's own format are supported",
     VK_IMAGE_ASPECT_DEPTH_BIT,
     VK_IMAGE_ASPECT_DEPTH_BIT | VK_IMAGE_ASPECT_STENCIL_BIT,
     "the resource is not a depth texture",
@@ -117,8 +115,18 @@ constexpr AttachmentViewRules kDepthStencilView{
     standin::messages::CREATEDEPTHSTENCILVIEW_INVALIDRESOURCE,
 };
 
+const char* ViewRange(const D3D12_RENDER_TARGET_VIEW_DESC* desc, const GpuImage& image,
+                      ImageViewKey* key) {
+    return RenderTargetViewRange(desc, image, key);
+}
+
+const char* ViewRange(const D3D12_DEPTH_STENCIL_VIEW_DESC* desc, const GpuImage& image,
+                      ImageViewKey* key) {
+    return DepthStencilViewRange(desc, image, key);
+}
+
 // A render-target or depth-stencil view: `desc` is null or one of the two
-// view descriptions (same fields, different dimension values).
+// view descriptions.
 template <typename ViewDesc>
 void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
                          ID3D12Resource* resource, const ViewDesc* desc,
@@ -136,23 +144,22 @@ void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
         *record = DescriptorRecord{};
         return;
     }
-    uint32_t mip = 0;
-    VkFormat format = image->format;
-    if (desc != nullptr) {
-        mip = desc->Texture2D.MipSlice;
-        if (int(desc->ViewDimension) != rules.texture2D ||
-            !ViewFormat(desc->Format, *image, &format) ||
-            (rules.ownFormatOnly && format != image->format) || mip >= image->mipLevels) {
-            standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.unsupported);
-            return;
-        }
+    ImageViewKey view{image->format, image->aspect & rules.viewed, 0, 1};
+    if (desc != nullptr && (!ViewFormat(desc->Format, *image, &view.format) ||
+                            (rules.ownFormatOnly && view.format != image->format))) {
+        standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.badFormat);
+        return;
+    }
+    if (const char* refusal = ViewRange(desc, *image, &view)) {
+        standin::ReportRefusal("ID3D12Device", rules.method, "%s", refusal);
+        return;
     }
     if ((image->aspect & rules.needed) == 0) {
         standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.missingAspect);
         return;
     }
     record->image = image;
-    record->view = {format, image->aspect & rules.viewed, mip, 1};
+    record->view = view;
 }
 
 } // namespace
@@ -206,31 +213,24 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     if (image == nullptr) {
         return;
     }
-    uint32_t baseMip = 0, mipCount = image->mipLevels;
-    VkFormat format = image->format;
-    if (desc != nullptr) {
-        if (desc->ViewDimension != D3D12_SRV_DIMENSION_TEXTURE2D) {
-            standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                            "ID3D12Device::CreateShaderResourceView",
-                            "only 2-D texture views are supported");
-            return;
-        }
-        baseMip = desc->Texture2D.MostDetailedMip;
-        mipCount = desc->Texture2D.MipLevels == UINT(-1) ? image->mipLevels - baseMip
-                                                         : desc->Texture2D.MipLevels;
-        if (!ViewFormat(desc->Format, *image, &format) || baseMip >= image->mipLevels ||
-            mipCount == 0 || mipCount > image->mipLevels - baseMip) {
-            standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                            "ID3D12Device::CreateShaderResourceView", "bad format or mip range");
-            return;
-        }
-    }
     // Depth textures are sampled through their depth aspect.
     VkImageAspectFlags aspect = (image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0
                                     ? VkImageAspectFlags(VK_IMAGE_ASPECT_DEPTH_BIT)
                                     : image->aspect;
+    ImageViewKey view{image->format, aspect, 0, 1};
+    if (desc != nullptr && !ViewFormat(desc->Format, *image, &view.format)) {
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateShaderResourceView",
+                        "the format is unknown or not supported");
+        return;
+    }
+    if (const char* refusal = ShaderResourceViewRange(desc, *image, &view)) {
+        standin::Report(standin::messages::REFUSED_CALL, nullptr,
+                        "ID3D12Device::CreateShaderResourceView", "%s", refusal);
+        return;
+    }
     record->image = image;
-    record->view = {format, aspect, baseMip, mipCount};
+    record->view = view;
 }
 
 void STDMETHODCALLTYPE D3D12Device::CreateRenderTargetView(

@@ -3,6 +3,7 @@
 #include "d3d12_device.h"
 #include "debug_layer.h"
 #include "format_table.h"
+#include "multisample_rules.h"
 #include "testing_counters.h"
 
 #include <debug_messages.h>
@@ -21,9 +22,12 @@ HRESULT Refuse(const char* reason) {
     return E_INVALIDARG;
 }
 
-uint32_t FullMipChain(uint64_t width, uint32_t height) {
+uint32_t FullMipChain(const D3D12_RESOURCE_DESC& desc) {
     uint32_t levels = 1;
-    uint64_t largest = width > height ? width : height;
+    uint64_t largest = desc.Width > desc.Height ? desc.Width : desc.Height;
+    if (desc.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D && desc.DepthOrArraySize > largest) {
+        largest = desc.DepthOrArraySize;
+    }
     while (largest > 1) {
         largest /= 2;
         ++levels;
@@ -52,26 +56,68 @@ HRESULT ValidateBuffer(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_D
     return S_OK;
 }
 
+// Direct3D 12's size limits for each dimension (the D3D12_REQ_TEXTURE* constants).
+const char* TextureSizeRefusal(const D3D12_RESOURCE_DESC& desc) {
+    if (desc.Width == 0 || desc.Height == 0 || desc.DepthOrArraySize == 0) {
+        return "texture size out of range";
+    }
+    switch (desc.Dimension) {
+    case D3D12_RESOURCE_DIMENSION_TEXTURE1D:
+        return desc.Width <= D3D12_REQ_TEXTURE1D_U_DIMENSION && desc.Height == 1 &&
+                       desc.DepthOrArraySize <= D3D12_REQ_TEXTURE1D_ARRAY_AXIS_DIMENSION
+                   ? nullptr
+                   : "a 1-D texture needs Height 1, Width up to 16384 and up to 2048 slices";
+    case D3D12_RESOURCE_DIMENSION_TEXTURE2D:
+        return desc.Width <= D3D12_REQ_TEXTURE2D_U_OR_V_DIMENSION &&
+                       desc.Height <= D3D12_REQ_TEXTURE2D_U_OR_V_DIMENSION &&
+                       desc.DepthOrArraySize <= D3D12_REQ_TEXTURE2D_ARRAY_AXIS_DIMENSION
+                   ? nullptr
+                   : "a 2-D texture needs sides up to 16384 and up to 2048 slices";
+    case D3D12_RESOURCE_DIMENSION_TEXTURE3D:
+        return desc.Width <= D3D12_REQ_TEXTURE3D_U_V_OR_W_DIMENSION &&
+                       desc.Height <= D3D12_REQ_TEXTURE3D_U_V_OR_W_DIMENSION &&
+                       desc.DepthOrArraySize <= D3D12_REQ_TEXTURE3D_U_V_OR_W_DIMENSION
+                   ? nullptr
+                   : "a 3-D texture needs sides up to 2048";
+    default:
+        return "the resource dimension is unknown";
+    }
+}
+
+// Targets the stand-in draws into are 2-D (and depth slices of 3-D render targets);
+// Windows keeps depth-stencil textures off 3-D (the restrictions of
+// D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL on learn.microsoft.com).
+const char* TargetDimensionRefusal(const D3D12_RESOURCE_DESC& desc) {
+    bool depth = (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0;
+    bool target = (desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0;
+    if (depth && desc.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D) {
+        return "a 3-D texture cannot allow depth stencils";
+    }
+    if ((depth || target) && desc.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE1D) {
+        return "1-D render targets and depth buffers are not supported";
+    }
+    return nullptr;
+}
+
 HRESULT ValidateTexture(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_DESC& desc) {
     if (heap.Type != D3D12_HEAP_TYPE_DEFAULT) {
         return Refuse("textures can only be made in the default heap");
-    }
-    if (desc.Dimension != D3D12_RESOURCE_DIMENSION_TEXTURE2D) {
-        return Refuse("only buffers and 2-D textures are supported");
     }
     const FormatInfo* format = FindFormat(desc.Format);
     if (format == nullptr) {
         return Refuse("the texture format is unknown or not supported");
     }
-    if (desc.Width == 0 || desc.Width > 16384 || desc.Height == 0 || desc.Height > 16384 ||
-        desc.DepthOrArraySize == 0) {
-        return Refuse("texture size out of range");
+    if (const char* refusal = TextureSizeRefusal(desc)) {
+        return Refuse(refusal);
     }
-    if (desc.SampleDesc.Count != 1) {
-        return Refuse("multisampled textures are not supported");
+    if (const char* refusal = MultisampleRefusal(desc)) {
+        return Refuse(refusal);
     }
-    if (desc.MipLevels > FullMipChain(desc.Width, desc.Height)) {
+    if (desc.MipLevels > FullMipChain(desc)) {
         return Refuse("more mip levels than the texture size allows");
+    }
+    if (const char* refusal = TargetDimensionRefusal(desc)) {
+        return Refuse(refusal);
     }
     if ((desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0 && !IsDepthFormat(*format)) {
         return Refuse("ALLOW_DEPTH_STENCIL needs a depth format");
@@ -114,7 +160,7 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
     }
     D3D12_RESOURCE_DESC filled = desc;
     if (!isBuffer && filled.MipLevels == 0) {
-        filled.MipLevels = UINT16(FullMipChain(desc.Width, desc.Height));
+        filled.MipLevels = UINT16(FullMipChain(desc));
     }
     auto* resource = new D3D12Resource(device, heap, filled);
     HRESULT made = isBuffer ? resource->MakeBuffer() : resource->MakeImage(initialState);
@@ -188,17 +234,24 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     image_->height = desc_.Height;
     image_->mipLevels = desc_.MipLevels;
     image_->promotion = PromotionOf(desc_);
-    image_->arrayLayers = desc_.DepthOrArraySize;
-    image_->state = initialState;
+    bool volume = desc_.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D;
+    image_->type = desc_.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE1D ? VK_IMAGE_TYPE_1D
+                   : volume                                              ? VK_IMAGE_TYPE_3D
+                                                                         : VK_IMAGE_TYPE_2D;
+    image_->depth = volume ? desc_.DepthOrArraySize : 1;
+    image_->arrayLayers = volume ? 1 : desc_.DepthOrArraySize;
+    image_->subresources.assign(size_t(image_->mipLevels) * image_->arrayLayers,
+                                {VK_IMAGE_LAYOUT_UNDEFINED, initialState});
 
     VkImageCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO;
-    info.imageType = VK_IMAGE_TYPE_2D;
+    info.imageType = image_->type;
     info.format = format->vulkan;
-    info.extent = {image_->width, image_->height, 1};
+    info.extent = {image_->width, image_->height, image_->depth};
     info.mipLevels = image_->mipLevels;
     info.arrayLayers = image_->arrayLayers;
-    info.samples = VK_SAMPLE_COUNT_1_BIT;
+    info.samples = SampleCountBit(desc_.SampleDesc.Count);
+    image_->samples = info.samples;
     info.tiling = VK_IMAGE_TILING_OPTIMAL;
     info.usage = VK_IMAGE_USAGE_TRANSFER_SRC_BIT | VK_IMAGE_USAGE_TRANSFER_DST_BIT;
     if ((desc_.Flags & D3D12_RESOURCE_FLAG_DENY_SHADER_RESOURCE) == 0) {
@@ -215,10 +268,16 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     }
     info.initialLayout = VK_IMAGE_LAYOUT_UNDEFINED;
     VkImageFormatProperties supported;
+    if (volume && (desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
+        info.flags |= VK_IMAGE_CREATE_2D_ARRAY_COMPATIBLE_BIT; // RTVs of depth slices
+    }
     if (vkGetPhysicalDeviceImageFormatProperties(context->physicalDevice, info.format,
-                                                 info.imageType, info.tiling, info.usage, 0,
-                                                 &supported) != VK_SUCCESS) {
+                                                 info.imageType, info.tiling, info.usage,
+                                                 info.flags, &supported) != VK_SUCCESS) {
         return Refuse("the device cannot make a texture of this format with these flags");
+    }
+    if ((supported.sampleCounts & info.samples) == 0) {
+        return Refuse("the device cannot make a texture of this format with this many samples");
     }
     if (!VK_CHECK(vkCreateImage(context->device, &info, nullptr, &image_->image))) {
         return E_OUTOFMEMORY;
@@ -249,7 +308,7 @@ void D3D12Resource::MakeTrack(D3D12_RESOURCE_STATES initialState,
     }
     if (image_ != nullptr) {
         track_->mipLevels = desc_.MipLevels;
-        track_->arraySize = desc_.DepthOrArraySize;
+        track_->arraySize = image_->arrayLayers;
         track_->planes = (image_->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0 ? 2 : 1;
     }
     size_t count = size_t(track_->mipLevels) * track_->arraySize * track_->planes;

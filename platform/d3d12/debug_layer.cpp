@@ -63,6 +63,7 @@ public:
     void operator()(const CmdCopyBuffer& command) { Copy(command.uses); }
     void operator()(const CmdCopyBufferTexture& command) { Copy(command.uses); }
     void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
+    void operator()(const CmdResolve& command);
     void operator()(const CmdSetHeaps& command) { heaps_ = command; }
     void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
     void operator()(const CmdSetRootSignature& command) { root_ = command; }
@@ -82,6 +83,7 @@ private:
     void UseSubresource(ResourceTrack& resource, uint32_t subresource, const Expected& expected,
                         const char* operation);
     void CheckPipelineTargets();
+    void CheckPipelineSamples();
     void CheckTargetStates();
     void CheckTables();
     void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
@@ -181,6 +183,14 @@ void ListValidator::Copy(const CopyUses& uses) {
     Use(uses.source, {D3D12_RESOURCE_STATE_COPY_SOURCE, false, "a source resource"}, uses.method);
 }
 
+void ListValidator::operator()(const CmdResolve& command) {
+    const CopyUses& uses = command.uses;
+    Use(uses.destination, {D3D12_RESOURCE_STATE_RESOLVE_DEST, false, "a destination resource"},
+        uses.method);
+    Use(uses.source, {D3D12_RESOURCE_STATE_RESOLVE_SOURCE, false, "a source resource"},
+        uses.method);
+}
+
 void ListValidator::operator()(const CmdDraw&) {
     if (pipeline_ == nullptr) {
         return; // the draw is skipped, and says so, when it executes
@@ -211,10 +221,31 @@ void ListValidator::CheckPipelineTargets() {
                                    FormatName(bound));
         }
     }
+    CheckPipelineSamples();
     if (targets_.hasDepth && targets_.depth.use.format != pipeline.dsvFormat) {
         standin::ReportWindows(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
                                kExecute, ListText().c_str(), FormatName(pipeline.dsvFormat),
                                FormatName(targets_.depth.use.format));
+    }
+}
+
+// Targets are drawn into with the pipeline's sample count.
+void ListValidator::CheckPipelineSamples() {
+    const PipelineDebugInfo& pipeline = *pipeline_;
+    for (size_t i = 0; i < targets_.colors.size() && i < pipeline.numRenderTargets; ++i) {
+        const AttachmentView& view = targets_.colors[i];
+        if (view.image != nullptr && UINT(view.image->samples) != pipeline.sampleCount) {
+            standin::ReportWindows(RENDER_TARGET_SAMPLE_DESC_MISMATCH_PIPELINE_STATE,
+                                   pipeline.object, kExecute, ListText().c_str(), i,
+                                   pipeline.sampleCount, unsigned(view.image->samples));
+        }
+    }
+    const AttachmentView& depth = targets_.depth;
+    if (targets_.hasDepth && depth.image != nullptr && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN &&
+        UINT(depth.image->samples) != pipeline.sampleCount) {
+        standin::ReportWindows(DEPTH_STENCIL_SAMPLE_DESC_MISMATCH_PIPELINE_STATE, pipeline.object,
+                               kExecute, ListText().c_str(), pipeline.sampleCount,
+                               unsigned(depth.image->samples));
     }
 }
 
@@ -287,11 +318,11 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
         if (record.kind != DescriptorKind::ShaderResource || resource == nullptr) {
             continue;
         }
-        for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
-            for (uint32_t layer = 0; layer < resource->arraySize; ++layer) {
-                ResourceUse use{resource,
-                                resource->Subresource(record.view.baseMip + mip, layer, 0),
-                                record.format};
+        const ImageViewKey& view = record.view;
+        for (uint32_t mip = view.baseMip; mip < view.baseMip + view.mipCount; ++mip) {
+            for (uint32_t layer = view.baseLayer; layer < view.baseLayer + view.layerCount;
+                 ++layer) {
+                ResourceUse use{resource, resource->Subresource(mip, layer, 0), record.format};
                 Use(use, expected, "DrawInstanced");
             }
         }

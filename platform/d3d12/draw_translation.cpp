@@ -24,12 +24,8 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
     }
 }
 
-// The state a texture is sampled in: its own when that allows sampling.
-D3D12_RESOURCE_STATES SampledState(const GpuImage& image) {
-    constexpr D3D12_RESOURCE_STATES kShaderResource =
-        D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE;
-    return (image.state & kShaderResource) != 0 ? image.state : kShaderResource;
-}
+constexpr D3D12_RESOURCE_STATES kShaderResource =
+    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE;
 
 } // namespace
 
@@ -50,7 +46,8 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
 // The textures the tables read, which may need a barrier (outside any render
 // pass instance) before the draw.
 bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
-                                             std::vector<GpuImage*>* toSample, bool* needsBarrier) {
+                                             std::vector<SampledView>* toSample,
+                                             bool* needsBarrier) {
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
@@ -74,11 +71,11 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
                 record.kind == DescriptorKind::ShaderResource) {
                 if (std::shared_ptr<GpuImage> image = record.image.lock()) {
                     KeepUntilFinished(image);
-                    PromoteFromCommon(*image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-                                                  D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE);
+                    SubresourceRange range = RangeOf(record.view);
+                    PromoteFromCommon(*image, range, kShaderResource);
                     *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
-                                    NeedsBarrier(*image, SampledState(*image));
-                    toSample->push_back(image.get());
+                                    NeedsBarrier(*image, range, kShaderResource);
+                    toSample->push_back({image.get(), range});
                 }
             }
         }
@@ -118,11 +115,15 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
         VkDescriptorImageInfo info{};
         if (image != nullptr) {
             info.imageView = image->View(record.view);
-            info.imageLayout = image->layout;
+            // The draw moved the view's subresources into the first one's layout.
+            info.imageLayout =
+                image->Subresource(record.view.baseMip, record.view.baseLayer).layout;
         }
-        content->key.insert(content->key.end(), {2, image ? image->id : 0,
-                                                 uint64_t(record.view.format), record.view.baseMip,
-                                                 record.view.mipCount, uint64_t(info.imageLayout)});
+        const ImageViewKey& view = record.view;
+        content->key.insert(content->key.end(),
+                            {2, image ? image->id : 0, uint64_t(view.format), view.baseMip,
+                             view.mipCount, view.baseLayer, view.layerCount, uint64_t(view.type),
+                             uint64_t(info.imageLayout)});
         content->AddImage(binding.binding, binding.type, info);
         return true;
     }
@@ -165,7 +166,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         return true;
     }
     lastSets_.layout = nullptr;
-    std::vector<GpuImage*>& toSample = sampledScratch_;
+    std::vector<SampledView>& toSample = sampledScratch_;
     toSample.clear();
     bool needsBarrier = false;
     if (!CollectSampledImages(layout, &toSample, &needsBarrier)) {
@@ -175,8 +176,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         EndRendering();
         FlushClears();
     }
-    for (GpuImage* image : toSample) {
-        TransitionForUse(*image, SampledState(*image));
+    for (const SampledView& view : toSample) {
+        TransitionForUse(*view.image, view.range, kShaderResource);
     }
     bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
@@ -260,12 +261,20 @@ bool CommandTranslator::MatchTargets(RenderingSetup* setup) {
                     "a render target's format differs from the pipeline state's RTVFormats");
                 return false;
             }
+            if (view.image != nullptr && view.image->samples != pipeline_->recipe.samples) {
+                SkipCommand("a render target's sample count differs from the pipeline state's");
+                return false;
+            }
         }
         setup->colors.push_back(view);
     }
     if (pipeline_->depthFormat != VK_FORMAT_UNDEFINED && targets_.depth.image != nullptr) {
         if (targets_.depth.view.format != pipeline_->depthFormat) {
             SkipCommand("the depth target's format differs from the pipeline state's DSVFormat");
+            return false;
+        }
+        if (targets_.depth.image->samples != pipeline_->recipe.samples) {
+            SkipCommand("the depth target's sample count differs from the pipeline state's");
             return false;
         }
         setup->depth = targets_.depth;

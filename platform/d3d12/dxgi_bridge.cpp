@@ -76,7 +76,7 @@ VkImageLayout GetImageLayout(ID3D12Resource* resource) {
         return VK_IMAGE_LAYOUT_UNDEFINED;
     }
     std::lock_guard lock(standin->Device()->Core().submissions.Mutex());
-    return standin->Image()->layout;
+    return standin->Image()->Subresource(0, 0).layout;
 }
 
 void ValidatePresentState(ID3D12Resource* resource) {

@@ -45,9 +45,12 @@ VkImageView GpuImage::View(const ImageViewKey& key) {
     VkImageViewCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
     info.image = image;
-    info.viewType = VK_IMAGE_VIEW_TYPE_2D;
+    info.viewType = key.type;
     info.format = key.format;
-    info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, 0, 1};
+    info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, key.baseLayer, key.layerCount};
+    if (type == VK_IMAGE_TYPE_3D && key.type == VK_IMAGE_VIEW_TYPE_2D) {
+        info.subresourceRange.baseArrayLayer = key.depthSlice;
+    }
     VkImageView view = VK_NULL_HANDLE;
     if (!VK_CHECK(vkCreateImageView(context->device, &info, nullptr, &view))) {
         return VK_NULL_HANDLE;

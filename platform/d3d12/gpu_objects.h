@@ -18,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <tuple>
+#include <vector>
 
 namespace d3d12_standin {
 
@@ -44,10 +45,40 @@ struct ImageViewKey {
     VkImageAspectFlags aspect;
     uint32_t baseMip;
     uint32_t mipCount;
+    uint32_t baseLayer = 0;
+    uint32_t layerCount = 1;
+    VkImageViewType type = VK_IMAGE_VIEW_TYPE_2D;
+    // The depth slice a 2-D view of a 3-D image shows; its subresource is
+    // still the whole mip.
+    uint32_t depthSlice = 0;
     bool operator<(const ImageViewKey& other) const {
-        return std::tie(format, aspect, baseMip, mipCount) <
-               std::tie(other.format, other.aspect, other.baseMip, other.mipCount);
+        return std::tie(format, aspect, baseMip, mipCount, baseLayer, layerCount, type,
+                        depthSlice) < std::tie(other.format, other.aspect, other.baseMip,
+                                               other.mipCount, other.baseLayer, other.layerCount,
+                                               other.type, other.depthSlice);
     }
+};
+
+// Mip levels of array layers, as views and barriers name them.
+struct SubresourceRange {
+    uint32_t baseMip = 0, mipCount = 1, baseLayer = 0, layerCount = 1;
+};
+
+inline SubresourceRange RangeOf(const ImageViewKey& view) {
+    return {view.baseMip, view.mipCount, view.baseLayer, view.layerCount};
+}
+
+// One mip level of one array layer as the translator follows it, in the
+// order work executes on the queues. Both planes of a depth-stencil texture
+// share it.
+struct SubresourceState {
+    VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;
+    D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_COMMON;
+    // What the list being translated did to it since its last barrier;
+    // reset when the list ends.
+    bool used = false, wrote = false;
+    VkPipelineStageFlags2 usedStages = 0;
+    VkAccessFlags2 usedAccess = 0;
 };
 
 struct GpuImage {
@@ -67,12 +98,24 @@ struct GpuImage {
     DXGI_FORMAT dxgiFormat = DXGI_FORMAT_UNKNOWN;
     VkImageAspectFlags aspect = 0;
     uint32_t bytesPerTexel = 4;
-    uint32_t width = 0, height = 0, mipLevels = 1, arrayLayers = 1;
+    VkImageType type = VK_IMAGE_TYPE_2D;
+    uint32_t width = 0, height = 0, depth = 1, mipLevels = 1, arrayLayers = 1;
+    VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;
     Promotion promotion = Promotion::ShaderReadOrCopy;
 
-    // Both follow the work in the order it was executed on the queues.
-    VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;
-    D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_COMMON;
+    // Mip `m` of layer `l` is subresources[m + l * mipLevels], as Direct3D
+    // 12 numbers a plane's subresources; sized when the image is made.
+    std::vector<SubresourceState> subresources;
+    SubresourceState& Subresource(uint32_t mip, uint32_t layer) {
+        return subresources[mip + layer * mipLevels];
+    }
+    SubresourceRange All() const { return {0, mipLevels, 0, arrayLayers}; }
+    // The mip and layer of a Direct3D 12 subresource index; planes past the
+    // first fold onto the first.
+    SubresourceRange RangeOfIndex(uint32_t index) const {
+        index %= mipLevels * arrayLayers;
+        return {index % mipLevels, 1, index / mipLevels, 1};
+    }
 
 private:
     std::mutex viewsMutex_;

@@ -1,4 +1,5 @@
 #include "format_table.h"
+#include "multisample_rules.h"
 #include "pipeline_object.h"
 #include "shader_stage.h"
 #include "state_translation.h"
@@ -190,10 +191,6 @@ bool ResolveRootSignature(const std::shared_ptr<vk_core::VulkanContext>& context
 
 bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiveTopology* topology,
                       std::string* error) {
-    if (desc.SampleDesc.Count != 1) {
-        *error = "multisampling is not supported";
-        return false;
-    }
     if (desc.RasterizerState.FillMode != D3D12_FILL_MODE_SOLID) {
         *error = "only D3D12_FILL_MODE_SOLID is supported";
         return false;
@@ -299,6 +296,7 @@ void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
     recipe->topology = topology;
     TranslateRasterizer(desc.RasterizerState, context, &recipe->rasterization);
     recipe->sampleMask = desc.SampleMask;
+    recipe->samples = SampleCountBit(desc.SampleDesc.Count);
     recipe->alphaToCoverage = desc.BlendState.AlphaToCoverageEnable ? VK_TRUE : VK_FALSE;
     TranslateDepthStencil(desc.DepthStencilState, &recipe->depthStencil);
     TranslateBlends(desc, context, recipe);
@@ -330,6 +328,10 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     if (!CheckStagesSupported(desc, error) ||
         !ResolveRootSignature(context, desc, &rootSignature, error) ||
         !CheckRasterSetup(desc, &topology, error)) {
+        return E_INVALIDARG;
+    }
+    if (const char* refusal = PipelineSampleRefusal(*context, desc)) {
+        *error = refusal;
         return E_INVALIDARG;
     }
     ShaderStage vertex, pixel;

@@ -27,6 +27,7 @@ struct PipelineRecipe {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
     VkPipelineRasterizationStateCreateInfo rasterization{};
     VkSampleMask sampleMask = ~0u;
+    VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;
     VkBool32 alphaToCoverage = VK_FALSE;
     VkPipelineDepthStencilStateCreateInfo depthStencil{};
     std::array<VkPipelineColorBlendAttachmentState, 8> blends{};

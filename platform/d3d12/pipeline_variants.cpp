@@ -69,7 +69,7 @@ VkPipelineVertexInputStateCreateInfo VertexInputState(const PipelineRecipe& reci
 VkPipelineMultisampleStateCreateInfo MultisampleState(const PipelineRecipe& recipe) {
     VkPipelineMultisampleStateCreateInfo multisample{};
     multisample.sType = VK_STRUCTURE_TYPE_PIPELINE_MULTISAMPLE_STATE_CREATE_INFO;
-    multisample.rasterizationSamples = VK_SAMPLE_COUNT_1_BIT;
+    multisample.rasterizationSamples = recipe.samples;
     multisample.pSampleMask = &recipe.sampleMask;
     multisample.alphaToCoverageEnable = recipe.alphaToCoverage;
     return multisample;

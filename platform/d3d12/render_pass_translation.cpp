@@ -154,13 +154,14 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
         const AttachmentView& view = setup.colors[i];
         pass.colors[i].sType = VK_STRUCTURE_TYPE_RENDERING_ATTACHMENT_INFO;
         if (view.image != nullptr) {
-            TransitionForUse(*view.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
-            pass.colors[i] = Attachment(view, view.image->layout);
+            pass.colors[i] = Attachment(view, TransitionForUse(*view.image, RangeOf(view.view),
+                                                               D3D12_RESOURCE_STATE_RENDER_TARGET));
         }
     }
     if (setup.depth.image != nullptr) {
-        TransitionForUse(*setup.depth.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
-        pass.depth = Attachment(setup.depth, setup.depth.image->layout);
+        pass.depth =
+            Attachment(setup.depth, TransitionForUse(*setup.depth.image, RangeOf(setup.depth.view),
+                                                     D3D12_RESOURCE_STATE_DEPTH_WRITE));
         pass.stencil = pass.depth;
         pass.hasDepth = true;
         pass.hasStencil = HasStencil(*setup.depth.image);
@@ -234,15 +235,17 @@ void CommandTranslator::FlushClears() {
         pass.colors.reserve(group.size());
         for (const PendingClear& clear : group) {
             if (IsDepthTarget(clear.target)) {
-                TransitionForUse(*clear.target.image, D3D12_RESOURCE_STATE_DEPTH_WRITE);
-                pass.depth = Attachment(clear.target, clear.target.image->layout);
+                pass.depth = Attachment(
+                    clear.target, TransitionForUse(*clear.target.image, RangeOf(clear.target.view),
+                                                   D3D12_RESOURCE_STATE_DEPTH_WRITE));
                 pass.stencil = pass.depth;
                 pass.hasDepth = true;
                 pass.hasStencil = HasStencil(*clear.target.image);
                 ApplyClear(clear.aspects, clear.value, &pass, nullptr);
             } else {
-                TransitionForUse(*clear.target.image, D3D12_RESOURCE_STATE_RENDER_TARGET);
-                pass.colors.push_back(Attachment(clear.target, clear.target.image->layout));
+                pass.colors.push_back(Attachment(
+                    clear.target, TransitionForUse(*clear.target.image, RangeOf(clear.target.view),
+                                                   D3D12_RESOURCE_STATE_RENDER_TARGET)));
                 ApplyClear(clear.aspects, clear.value, &pass, &pass.colors.back());
             }
         }
@@ -262,8 +265,9 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
                                    const std::vector<D3D12_RECT>& rects) {
     FlushClears();
     bool depth = IsDepthTarget(target);
-    TransitionForUse(*target.image,
-                     depth ? D3D12_RESOURCE_STATE_DEPTH_WRITE : D3D12_RESOURCE_STATE_RENDER_TARGET);
+    VkImageLayout layout = TransitionForUse(*target.image, RangeOf(target.view),
+                                            depth ? D3D12_RESOURCE_STATE_DEPTH_WRITE
+                                                  : D3D12_RESOURCE_STATE_RENDER_TARGET);
     VkExtent2D area = MipExtent(*target.image, target.view.baseMip);
     std::vector<VkClearRect> clearRects;
     for (const D3D12_RECT& rect : rects) {
@@ -277,12 +281,12 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
     }
     PassAttachments pass;
     if (depth) {
-        pass.depth = Attachment(target, target.image->layout);
+        pass.depth = Attachment(target, layout);
         pass.stencil = pass.depth;
         pass.hasDepth = true;
         pass.hasStencil = HasStencil(*target.image);
     } else {
-        pass.colors.push_back(Attachment(target, target.image->layout));
+        pass.colors.push_back(Attachment(target, layout));
     }
     RecordBarriers();
     Begin(commands_, pass, area);

@@ -201,6 +201,8 @@ bool VulkanContext::CreateDevice(std::string* error) {
     features.independentBlend = supported.features.independentBlend == VK_TRUE;
     enabled.features.depthClamp = supported.features.depthClamp;
     enabled.features.independentBlend = supported.features.independentBlend;
+    // Pixel shaders that read SV_SampleIndex run once per sample.
+    enabled.features.sampleRateShading = supported.features.sampleRateShading;
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};

@@ -1,0 +1,242 @@
+#include "view_dimensions.h"
+
+#include <type_traits>
+
+namespace d3d12_standin {
+namespace {
+
+constexpr const char* kBadMips = "the mip range is not inside the texture";
+constexpr const char* kBadSlices = "the array slices are not inside the texture";
+
+// MipLevels -1 means every level from the first one on.
+const char* MipRange(UINT first, UINT count, const GpuImage& image, ImageViewKey* key) {
+    if (count == UINT(-1) && first < image.mipLevels) {
+        count = image.mipLevels - first;
+    }
+    if (first >= image.mipLevels || count == 0 || count > image.mipLevels - first) {
+        return kBadMips;
+    }
+    key->baseMip = first;
+    key->mipCount = count;
+    return nullptr;
+}
+
+// Views of one mip level, as render targets and depth-stencil views are.
+const char* SingleMip(UINT mip, const GpuImage& image, ImageViewKey* key) {
+    return MipRange(mip, 1, image, key);
+}
+
+// A slice range; render targets and depth views draw into one slice.
+const char* SliceRange(UINT first, UINT count, bool single, const GpuImage& image,
+                       ImageViewKey* key) {
+    if (first >= image.arrayLayers || count == 0 || count > image.arrayLayers - first) {
+        return kBadSlices;
+    }
+    if (single && count != 1) {
+        return "only views of one array slice can be drawn into";
+    }
+    key->baseLayer = first;
+    key->layerCount = count;
+    return nullptr;
+}
+
+// The whole texture: an array view when it has several slices.
+void DefaultRange(const GpuImage& image, bool allMips, ImageViewKey* key) {
+    key->baseMip = 0;
+    key->mipCount = allMips ? image.mipLevels : 1;
+    key->baseLayer = 0;
+    key->layerCount = allMips ? image.arrayLayers : 1;
+    bool array = key->layerCount > 1;
+    switch (image.type) {
+    case VK_IMAGE_TYPE_1D:
+        key->type = array ? VK_IMAGE_VIEW_TYPE_1D_ARRAY : VK_IMAGE_VIEW_TYPE_1D;
+        break;
+    case VK_IMAGE_TYPE_3D:
+        key->type = VK_IMAGE_VIEW_TYPE_3D;
+        break;
+    default:
+        key->type = array ? VK_IMAGE_VIEW_TYPE_2D_ARRAY : VK_IMAGE_VIEW_TYPE_2D;
+    }
+}
+
+// A view's dimension must be the texture's.
+const char* Dimension(VkImageType viewed, const GpuImage& image) {
+    return viewed == image.type ? nullptr
+                                : "the view dimension does not match the resource dimension";
+}
+
+// Multisampled textures are seen only through multisampled views, and
+// single-sampled ones only through the others.
+const char* SamplesMatch(bool multisampledView, const GpuImage& image) {
+    bool multisampled = image.samples != VK_SAMPLE_COUNT_1_BIT;
+    if (multisampledView == multisampled) {
+        return nullptr;
+    }
+    return multisampled ? "a multisampled texture needs a TEXTURE2DMS or TEXTURE2DMSARRAY view"
+                        : "a TEXTURE2DMS or TEXTURE2DMSARRAY view needs a multisampled texture";
+}
+
+const char* Either(const char* first, const char* second) {
+    return first != nullptr ? first : second;
+}
+
+const char* Either(const char* first, const char* second, const char* third) {
+    return Either(first, Either(second, third));
+}
+
+// The 1-D and 3-D views, of a texture of their dimension.
+const char* OtherDimensionRange(const D3D12_SHADER_RESOURCE_VIEW_DESC& desc, const GpuImage& image,
+                                ImageViewKey* key) {
+    switch (desc.ViewDimension) {
+    case D3D12_SRV_DIMENSION_TEXTURE1D:
+        key->type = VK_IMAGE_VIEW_TYPE_1D;
+        return MipRange(desc.Texture1D.MostDetailedMip, desc.Texture1D.MipLevels, image, key);
+    case D3D12_SRV_DIMENSION_TEXTURE1DARRAY: {
+        const D3D12_TEX1D_ARRAY_SRV& array = desc.Texture1DArray;
+        key->type = VK_IMAGE_VIEW_TYPE_1D_ARRAY;
+        return Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
+                      SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key));
+    }
+    default:
+        key->type = VK_IMAGE_VIEW_TYPE_3D;
+        return MipRange(desc.Texture3D.MostDetailedMip, desc.Texture3D.MipLevels, image, key);
+    }
+}
+
+} // namespace
+
+const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
+                                    const GpuImage& image, ImageViewKey* key) {
+    if (desc == nullptr) {
+        DefaultRange(image, true, key);
+        return nullptr;
+    }
+    key->type = VK_IMAGE_VIEW_TYPE_2D;
+    key->baseLayer = 0;
+    key->layerCount = 1;
+    switch (desc->ViewDimension) {
+    case D3D12_SRV_DIMENSION_TEXTURE1D:
+    case D3D12_SRV_DIMENSION_TEXTURE1DARRAY:
+    case D3D12_SRV_DIMENSION_TEXTURE3D:
+        return Either(Dimension(desc->ViewDimension == D3D12_SRV_DIMENSION_TEXTURE3D
+                                    ? VK_IMAGE_TYPE_3D
+                                    : VK_IMAGE_TYPE_1D,
+                                image),
+                      OtherDimensionRange(*desc, image, key));
+    case D3D12_SRV_DIMENSION_TEXTURE2D:
+        return Either(
+            Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
+            MipRange(desc->Texture2D.MostDetailedMip, desc->Texture2D.MipLevels, image, key));
+    case D3D12_SRV_DIMENSION_TEXTURE2DARRAY: {
+        const D3D12_TEX2D_ARRAY_SRV& array = desc->Texture2DArray;
+        key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
+        return Either(
+            Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
+            Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
+                   SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key)));
+    }
+    case D3D12_SRV_DIMENSION_TEXTURE2DMS:
+        return Either(SamplesMatch(true, image), MipRange(0, 1, image, key));
+    case D3D12_SRV_DIMENSION_TEXTURE2DMSARRAY:
+        key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
+        return Either(SamplesMatch(true, image),
+                      Either(MipRange(0, 1, image, key),
+                             SliceRange(desc->Texture2DMSArray.FirstArraySlice,
+                                        desc->Texture2DMSArray.ArraySize, false, image, key)));
+    default:
+        return "only 1-D, 2-D, 3-D and multisampled 2-D texture views (and their arrays) are "
+               "supported";
+    }
+}
+
+// The dimension values of render-target or depth-stencil descriptions;
+// depth-stencil views have no TEXTURE3D (texture3D -1).
+struct AttachmentDimensions {
+    int texture2D, texture2DArray, texture2DMS, texture2DMSArray, texture3D;
+};
+
+// One depth slice of one mip of a 3-D texture (a TEXTURE3D render-target
+// view of one W slice), drawn into as a 2-D image. The default view would
+// cover every slice, which needs layered rendering.
+const char* DepthSliceOf(const D3D12_RENDER_TARGET_VIEW_DESC& desc, const GpuImage& image,
+                         ImageViewKey* key) {
+    const D3D12_TEX3D_RTV& volume = desc.Texture3D;
+    if (const char* mip = SingleMip(volume.MipSlice, image, key)) {
+        return mip;
+    }
+    uint32_t depth = image.depth >> volume.MipSlice > 0 ? image.depth >> volume.MipSlice : 1;
+    bool oneSlice =
+        volume.WSize == 1 || (volume.WSize == UINT(-1) && volume.FirstWSlice + 1 == depth);
+    if (volume.FirstWSlice >= depth || !oneSlice) {
+        return "only a TEXTURE3D view of one W slice inside the mip can be drawn into";
+    }
+    key->depthSlice = volume.FirstWSlice;
+    return nullptr;
+}
+
+template <typename Desc>
+const char* DepthSliceRange(const Desc* desc, const AttachmentDimensions& dimensions,
+                            const GpuImage& image, ImageViewKey* key) {
+    if constexpr (std::is_same_v<Desc, D3D12_RENDER_TARGET_VIEW_DESC>) {
+        if (desc != nullptr && int(desc->ViewDimension) == dimensions.texture3D) {
+            return DepthSliceOf(*desc, image, key);
+        }
+    }
+    return "a 3-D texture is drawn into through a TEXTURE3D view of one W slice";
+}
+
+// Render-target and depth-stencil descriptions share their members' layout;
+// only the dimension values differ.
+template <typename Desc>
+const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimensions,
+                            const GpuImage& image, ImageViewKey* key) {
+    DefaultRange(image, false, key);
+    if (image.type == VK_IMAGE_TYPE_3D) {
+        key->type = VK_IMAGE_VIEW_TYPE_2D;
+        return DepthSliceRange(desc, dimensions, image, key);
+    }
+    if (image.type != VK_IMAGE_TYPE_2D) {
+        return "only views of 2-D and 3-D textures can be drawn into";
+    }
+    if (desc == nullptr) {
+        return nullptr;
+    }
+    int dimension = int(desc->ViewDimension);
+    if (dimension == dimensions.texture2D) {
+        return Either(SamplesMatch(false, image), SingleMip(desc->Texture2D.MipSlice, image, key));
+    }
+    if (dimension == dimensions.texture2DArray) {
+        return Either(SamplesMatch(false, image),
+                      Either(SingleMip(desc->Texture2DArray.MipSlice, image, key),
+                             SliceRange(desc->Texture2DArray.FirstArraySlice,
+                                        desc->Texture2DArray.ArraySize, true, image, key)));
+    }
+    if (dimension == dimensions.texture2DMS) {
+        return SamplesMatch(true, image);
+    }
+    if (dimension == dimensions.texture2DMSArray) {
+        return Either(SamplesMatch(true, image),
+                      SliceRange(desc->Texture2DMSArray.FirstArraySlice,
+                                 desc->Texture2DMSArray.ArraySize, true, image, key));
+    }
+    return "only 2-D, 2-D array and multisampled 2-D views are supported";
+}
+
+const char* RenderTargetViewRange(const D3D12_RENDER_TARGET_VIEW_DESC* desc, const GpuImage& image,
+                                  ImageViewKey* key) {
+    constexpr AttachmentDimensions kDimensions{
+        D3D12_RTV_DIMENSION_TEXTURE2D, D3D12_RTV_DIMENSION_TEXTURE2DARRAY,
+        D3D12_RTV_DIMENSION_TEXTURE2DMS, D3D12_RTV_DIMENSION_TEXTURE2DMSARRAY,
+        D3D12_RTV_DIMENSION_TEXTURE3D};
+    return AttachmentRange(desc, kDimensions, image, key);
+}
+
+const char* DepthStencilViewRange(const D3D12_DEPTH_STENCIL_VIEW_DESC* desc, const GpuImage& image,
+                                  ImageViewKey* key) {
+    constexpr AttachmentDimensions kDimensions{
+        D3D12_DSV_DIMENSION_TEXTURE2D, D3D12_DSV_DIMENSION_TEXTURE2DARRAY,
+        D3D12_DSV_DIMENSION_TEXTURE2DMS, D3D12_DSV_DIMENSION_TEXTURE2DMSARRAY, -1};
+    return AttachmentRange(desc, kDimensions, image, key);
+}
+
+} // namespace d3d12_standin

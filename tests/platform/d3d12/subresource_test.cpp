@@ -1,0 +1,341 @@
+// Each subresource of a texture has its own state: a draw renders into one
+// mip level or array slice while it samples another that a barrier moved
+// alone, and the validation layer follows each subresource.
+#include "gpu_fixture.h"
+
+#include <standin_checks.h>
+
+#include "hlsl_file.h"
+
+#include <pipeline_desc.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A full-target triangle that copies texels of the viewed subresource: a
+// 2-D view of a mip half the target's size, or one slice of an array view.
+constexpr char kShader[] = R"hlsl(
+#define RS "DescriptorTable(SRV(t0), visibility=SHADER_VISIBILITY_PIXEL)"
+Texture2D<float4> halfSize : register(t0);
+Texture2DArray<float4> slices : register(t0);
+[RootSignature(RS)]
+float4 VSMain(uint id : SV_VertexID) : SV_Position {
+    float2 corner = float2((id << 1) & 2, id & 2);
+    return float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+}
+float4 FromMip(float4 pos : SV_Position) : SV_Target {
+    return halfSize.Load(int3(pos.xy / 2, 0));
+}
+float4 FromSlice(float4 pos : SV_Position) : SV_Target {
+    return slices.Load(int4(pos.xy, 0, 0));
+}
+)hlsl";
+
+constexpr UINT kSize = 8;
+constexpr uint32_t kRed = 0xFF0000FF, kGreen = 0xFF00FF00, kBlue = 0xFFFF0000;
+
+class SubresourceTest : public GpuTest {
+protected:
+    void SetUp() override {
+        GpuTest::SetUp();
+        vs.Attach(CompileHlslFile(kShader, "subresource_test.hlsl", "VSMain", "vs_5_0"));
+        ASSERT_TRUE(vs);
+        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
+                  S_OK);
+        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2));
+        srvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
+                                          D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+    }
+    void TearDown() override {
+        AcknowledgeProvokedErrors();
+        vs.Reset();
+        rootSignature.Reset();
+        rtvHeap.Reset();
+        srvHeap.Reset();
+        GpuTest::TearDown();
+    }
+
+    ComPtr<ID3D12PipelineState> MakePipeline(const char* entry) {
+        ComPtr<ID3DBlob> ps{CompileHlslFile(kShader, "subresource_test.hlsl", entry, "ps_5_0")};
+        ComPtr<ID3D12PipelineState> pipeline;
+        if (ps == nullptr) {
+            return pipeline;
+        }
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        EXPECT_EQ(
+            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+            S_OK);
+        return pipeline;
+    }
+
+    // An 8x8 render target of `mips` levels and `slices` array slices, in `state`.
+    ComPtr<ID3D12Resource>
+    MakeLayeredTarget(UINT16 mips, UINT16 slices,
+                      D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_RENDER_TARGET) {
+        D3D12_RESOURCE_DESC desc{};
+        desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+        desc.Width = kSize;
+        desc.Height = kSize;
+        desc.DepthOrArraySize = slices;
+        desc.MipLevels = mips;
+        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.SampleDesc.Count = 1;
+        desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
+        D3D12_HEAP_PROPERTIES heap{};
+        heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+        ComPtr<ID3D12Resource> texture;
+        EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state,
+                                                  nullptr, IID_ID3D12Resource, texture.PutVoid()),
+                  S_OK);
+        return texture;
+    }
+
+    D3D12_CPU_DESCRIPTOR_HANDLE Rtv(UINT index) {
+        D3D12_CPU_DESCRIPTOR_HANDLE handle = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        handle.ptr +=
+            index * device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+        return handle;
+    }
+    // RTV `index` draws into mip `mip` of array slice `slice`.
+    void MakeRtv(ID3D12Resource* texture, UINT index, UINT mip, UINT slice) {
+        D3D12_RENDER_TARGET_VIEW_DESC desc{};
+        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2DARRAY;
+        desc.Texture2DArray = {mip, slice, 1, 0};
+        device->CreateRenderTargetView(texture, &desc, Rtv(index));
+    }
+    // Clears the target of RTV `index` to red, with its right half green.
+    void ClearRedAndGreen(UINT index, UINT width) {
+        const float red[4] = {1, 0, 0, 1}, green[4] = {0, 1, 0, 1};
+        D3D12_RECT right{LONG(width / 2), 0, LONG(width), LONG(kSize)};
+        list->ClearRenderTargetView(Rtv(index), red, 0, nullptr);
+        list->ClearRenderTargetView(Rtv(index), green, 1, &right);
+    }
+    void MoveSubresource(ID3D12Resource* texture, UINT subresource, D3D12_RESOURCE_STATES before,
+                         D3D12_RESOURCE_STATES after) {
+        D3D12_RESOURCE_BARRIER barrier = Transition(texture, before, after);
+        barrier.Transition.Subresource = subresource;
+        list->ResourceBarrier(1, &barrier);
+    }
+    // A draw over RTV `index` reading the view in the SRV heap.
+    void DrawInto(UINT index, UINT size, ID3D12PipelineState* pipeline) {
+        RecordTriangleDrawState(list, Rtv(index), size, size, rootSignature, pipeline);
+        list->SetDescriptorHeaps(1, srvHeap.GetAddressOf());
+        list->SetGraphicsRootDescriptorTable(0, srvHeap->GetGPUDescriptorHandleForHeapStart());
+        list->DrawInstanced(3, 1, 0, 0);
+    }
+    // Subresource `subresource` of `texture` (in `state`, which that subresource
+    // alone leaves and returns to), as tightly packed rows.
+    std::vector<uint8_t> ReadSubresource(ID3D12Resource* texture, UINT subresource,
+                                         D3D12_RESOURCE_STATES state) {
+        const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+        PendingReadBack pending;
+        UINT64 total = 0;
+        device->GetCopyableFootprints(&desc, subresource, 1, 0, &pending.footprint, &pending.rows,
+                                      &pending.rowSize, &total);
+        pending.buffer =
+            ::MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+        if (pending.buffer == nullptr) {
+            return {};
+        }
+        MoveSubresource(texture, subresource, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
+        D3D12_TEXTURE_COPY_LOCATION to{};
+        to.pResource = pending.buffer;
+        to.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+        to.PlacedFootprint = pending.footprint;
+        D3D12_TEXTURE_COPY_LOCATION from{};
+        from.pResource = texture;
+        from.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+        from.SubresourceIndex = subresource;
+        list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+        MoveSubresource(texture, subresource, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
+        ExecuteAndWait();
+        return TakePixels(pending);
+    }
+    // Every pixel of a `width`-wide image red left of its middle, green right of it.
+    void ExpectRedAndGreen(const std::vector<uint8_t>& pixels, UINT width, const char* what) {
+        ASSERT_EQ(pixels.size(), size_t(width) * width * 4) << what;
+        for (UINT y = 0; y < width; ++y) {
+            for (UINT x = 0; x < width; ++x) {
+                ASSERT_EQ(PixelAt(pixels, width, x, y), x < width / 2 ? kRed : kGreen)
+                    << what << " at " << x << "," << y;
+            }
+        }
+    }
+    // Errors only: clears of targets made without a clear value warn.
+    void ExpectNoErrors() {
+        for (const DebugMessage& message : TakeDebugMessages(device)) {
+            EXPECT_NE(message.severity, D3D12_MESSAGE_SEVERITY_ERROR)
+                << "#" << message.id << ": " << message.description;
+        }
+    }
+
+    ComPtr<ID3DBlob> vs;
+    ComPtr<ID3D12RootSignature> rootSignature;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap, srvHeap;
+};
+
+TEST_F(SubresourceTest, DrawsIntoOneMipWhileSamplingTheNextOne) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("FromMip");
+    ComPtr<ID3D12Resource> texture = MakeLayeredTarget(2, 1);
+    ASSERT_TRUE(pipeline && texture);
+    MakeRtv(texture, 0, 0, 0);
+    MakeRtv(texture, 1, 1, 0);
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.Texture2D = {1, 1, 0, 0.0f};
+    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+
+    const float blue[4] = {0, 0, 1, 1};
+    list->ClearRenderTargetView(Rtv(0), blue, 0, nullptr);
+    ClearRedAndGreen(1, kSize / 2);
+    MoveSubresource(texture, 1, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    DrawInto(0, kSize, pipeline);
+    ExecuteAndWait();
+    ExpectNoErrors();
+
+    // Mip 0 holds mip 1 scaled up; mip 1 is as it was cleared, still in
+    // PIXEL_SHADER_RESOURCE.
+    ExpectRedAndGreen(ReadSubresource(texture, 0, D3D12_RESOURCE_STATE_RENDER_TARGET), kSize,
+                      "mip 0");
+    ExpectRedAndGreen(ReadSubresource(texture, 1, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE),
+                      kSize / 2, "mip 1");
+    ExpectNoErrors();
+}
+
+TEST_F(SubresourceTest, DrawsIntoOneArraySliceWhileSamplingAnother) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("FromSlice");
+    ComPtr<ID3D12Resource> texture = MakeLayeredTarget(1, 3);
+    ASSERT_TRUE(pipeline && texture);
+    MakeRtv(texture, 0, 0, 0);
+    MakeRtv(texture, 1, 0, 2);
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2DARRAY;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.Texture2DArray = {0, 1, 2, 1, 0, 0.0f};
+    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+
+    ClearRedAndGreen(1, kSize);
+    MoveSubresource(texture, 2, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    DrawInto(0, kSize, pipeline);
+    ExecuteAndWait();
+    ExpectNoErrors();
+
+    ExpectRedAndGreen(ReadSubresource(texture, 0, D3D12_RESOURCE_STATE_RENDER_TARGET), kSize,
+                      "slice 0");
+    ExpectRedAndGreen(ReadSubresource(texture, 2, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE),
+                      kSize, "slice 2");
+    ExpectNoErrors();
+}
+
+// Promotion follows each subresource: a copy into mip 1 alone promotes it to
+// COPY_DEST, where it stays after the list (a texture promoted to a write
+// state does not decay), while mip 0 stays in COMMON.
+TEST_F(SubresourceTest, ACopyPromotesOnlyTheMipItWrites) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("FromMip");
+    ComPtr<ID3D12Resource> texture = MakeLayeredTarget(2, 1, D3D12_RESOURCE_STATE_COMMON);
+    ComPtr<ID3D12Resource> target{MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ASSERT_TRUE(pipeline && texture && target);
+    device->CreateRenderTargetView(target, nullptr, Rtv(0));
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.Texture2D = {1, 1, 0, 0.0f};
+    device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+
+    // Mip 1 green, from a footprint of subresource 1, copied with no barrier.
+    const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+    D3D12_PLACED_SUBRESOURCE_FOOTPRINT footprint{};
+    UINT64 total = 0;
+    device->GetCopyableFootprints(&desc, 1, 1, 0, &footprint, nullptr, nullptr, &total);
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, total, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ASSERT_TRUE(upload);
+    uint8_t* bytes = nullptr;
+    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    for (UINT y = 0; y < footprint.Footprint.Height; ++y) {
+        for (UINT x = 0; x < footprint.Footprint.Width; ++x) {
+            std::memcpy(bytes + footprint.Offset + y * footprint.Footprint.RowPitch + x * 4,
+                        &kGreen, 4);
+        }
+    }
+    upload->Unmap(0, nullptr);
+    D3D12_TEXTURE_COPY_LOCATION to{};
+    to.pResource = texture;
+    to.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+    to.SubresourceIndex = 1;
+    D3D12_TEXTURE_COPY_LOCATION from{};
+    from.pResource = upload;
+    from.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+    from.PlacedFootprint = footprint;
+    list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+    ExecuteAndWait();
+
+    MoveSubresource(texture, 1, D3D12_RESOURCE_STATE_COPY_DEST,
+                    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    DrawInto(0, kSize, pipeline);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), size_t(kSize) * kSize * 4);
+    EXPECT_EQ(PixelAt(pixels, kSize, 5, 3), kGreen);
+    MoveSubresource(texture, 0, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_COPY_DEST);
+    ExecuteAndWait();
+    ExpectNoErrors();
+}
+
+// A barrier on one subresource leaves the others where they were: a barrier
+// over all of them that assumes otherwise, and draws into the one moved, are
+// reported for that subresource only.
+TEST_F(SubresourceTest, ABarrierOnOneSubresourceLeavesTheOthersInTheirState) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("FromMip");
+    ComPtr<ID3D12Resource> texture = MakeLayeredTarget(2, 1);
+    ComPtr<ID3D12Resource> shown{MakeTexture(kSize / 2, kSize / 2, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                             D3D12_RESOURCE_FLAG_NONE,
+                                             D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE)};
+    ASSERT_TRUE(pipeline && texture && shown);
+    MakeRtv(texture, 0, 0, 0);
+    MakeRtv(texture, 1, 1, 0);
+    device->CreateShaderResourceView(shown, nullptr, srvHeap->GetCPUDescriptorHandleForHeapStart());
+
+    MoveSubresource(texture, 1, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                    D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    DrawInto(0, kSize, pipeline);     // mip 0 is still a render target
+    DrawInto(1, kSize / 2, pipeline); // mip 1 is not
+    ExecuteAndWait();
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE)
+        << messages[0].description;
+    EXPECT_NE(messages[0].description.find("(subresource: 1)"), std::string::npos)
+        << messages[0].description;
+
+    // Both mips back in RENDER_TARGET, from the state each really is in.
+    D3D12_RESOURCE_BARRIER both = Transition(texture, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE,
+                                             D3D12_RESOURCE_STATE_RENDER_TARGET);
+    list->ResourceBarrier(1, &both);
+    ExecuteAndWait();
+    messages = TakeDebugMessages(device);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH);
+    EXPECT_NE(messages[0].description.find("(subresource: 0)"), std::string::npos)
+        << messages[0].description;
+
+    // Every subresource is a render target again: both draws are quiet.
+    DrawInto(0, kSize, pipeline);
+    DrawInto(1, kSize / 2, pipeline);
+    ExecuteAndWait();
+    ExpectNoErrors();
+}
+
+} // namespace
