@@ -117,10 +117,25 @@ private:
     bool MatchTargets(RenderingSetup* setup);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
-    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<GpuImage*>* toSample,
+    // A texture a draw's tables read or write, and the state it is used in.
+    struct ImageUse {
+        GpuImage* image;
+        D3D12_RESOURCE_STATES state;
+    };
+    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<ImageUse>* toSample,
                               bool* needsBarrier);
     bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                        SetContent* content);
+    // A shader-resource or unordered-access view (view_descriptor_translation.cpp).
+    struct ViewedObjects {
+        std::shared_ptr<GpuImage> image;
+        std::shared_ptr<GpuBuffer> buffer;
+    };
+    bool AddViewDescriptors(const TableBinding& binding, const DescriptorRecord& record,
+                            SetContent* content);
+    void AddViewOfShape(const TableBinding& binding, dxbc::ResourceShape shape,
+                        const DescriptorRecord& record, const ViewedObjects& viewed,
+                        SetContent* content);
     // The live object of a view of `kind` in `record` (null for a null view).
     // False, with the draw skipped for `missing`, when there is none and the
     // device cannot bind a null descriptor in its place.
@@ -184,7 +199,7 @@ private:
         std::vector<VkDescriptorSet> sets;
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
-    std::vector<GpuImage*> sampledScratch_; // reused by each draw
+    std::vector<ImageUse> sampledScratch_; // reused by each draw
 };
 
 } // namespace d3d12_standin

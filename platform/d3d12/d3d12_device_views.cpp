@@ -2,6 +2,7 @@
 // depth-stencil views and samplers.
 #include "d3d12_device.h"
 
+#include "buffer_views.h"
 #include "d3d12_resource.h"
 #include "format_table.h"
 
@@ -10,10 +11,9 @@
 #include <cstdio>
 
 namespace d3d12_standin {
-namespace {
 
-DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
-                         D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
+DescriptorRecord* ViewTarget(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
+                             D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
     DescriptorRecord* record = core.ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
         standin::ReportRefusal(
@@ -21,6 +21,13 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
             "the handle is not inside a live heap of the right type; nothing written");
     }
     return record;
+}
+
+namespace {
+
+DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
+                         D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
+    return ViewTarget(core, handle, type, method);
 }
 
 // The texture behind a view, or null (with a message) when there is none.
@@ -198,6 +205,11 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
 void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     ID3D12Resource* resource, const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    D3D12Resource* viewed = D3D12Resource::FromInterface(resource);
+    if (viewed != nullptr && viewed->Buffer() != nullptr) {
+        WriteShaderResourceBufferView(Core(), dest, *viewed, desc);
+        return;
+    }
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image = BeginTextureView(
         Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, DescriptorKind::ShaderResource,

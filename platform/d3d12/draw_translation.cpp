@@ -50,7 +50,7 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
 // The textures the tables read, which may need a barrier (outside any render
 // pass instance) before the draw.
 bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
-                                             std::vector<GpuImage*>* toSample, bool* needsBarrier) {
+                                             std::vector<ImageUse>* toSample, bool* needsBarrier) {
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
@@ -70,17 +70,22 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
                 return false;
             }
             const DescriptorRecord& record = heap.records[index];
+            std::shared_ptr<GpuImage> image = record.image.lock();
+            if (image == nullptr) {
+                continue;
+            }
+            D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_UNORDERED_ACCESS;
             if (binding.type == VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE &&
                 record.kind == DescriptorKind::ShaderResource) {
-                if (std::shared_ptr<GpuImage> image = record.image.lock()) {
-                    KeepUntilFinished(image);
-                    PromoteFromCommon(*image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
-                                                  D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE);
-                    *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
-                                    NeedsBarrier(*image, SampledState(*image));
-                    toSample->push_back(image.get());
-                }
+                state = SampledState(*image);
+            } else if (binding.type != VK_DESCRIPTOR_TYPE_STORAGE_IMAGE ||
+                       record.kind != DescriptorKind::UnorderedAccess) {
+                continue;
             }
+            KeepUntilFinished(image);
+            PromoteFromCommon(*image, state);
+            *needsBarrier = *needsBarrier || HasPendingClear(*image) || NeedsBarrier(*image, state);
+            toSample->push_back({image.get(), state});
         }
     }
     return true;
@@ -90,9 +95,13 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
 // share a set (object ids, not addresses).
 bool CommandTranslator::AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                                       SetContent* content) {
+    if (binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_SRV ||
+        binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV) {
+        return AddViewDescriptors(binding, record, content);
+    }
     content->key.push_back(binding.binding);
-    switch (binding.type) {
-    case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
+    const uint32_t vulkanBinding = TableVulkanBinding(binding.binding, dxbc::ResourceShape::Plain);
+    if (binding.type == VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER) {
         std::shared_ptr<GpuBuffer> buffer;
         if (!ViewedObject(record, DescriptorKind::ConstantBuffer, record.buffer,
                           "a table holds no live constant-buffer view where the shader reads one",
@@ -105,43 +114,19 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
                                     buffer ? record.size : VK_WHOLE_SIZE};
         content->key.insert(content->key.end(),
                             {1, buffer ? buffer->id : 0, info.offset, info.range});
-        content->AddBuffer(binding.binding, binding.type, info);
+        content->AddBuffer(vulkanBinding, binding.type, info);
         return true;
     }
-    case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
-        std::shared_ptr<GpuImage> image;
-        if (!ViewedObject(record, DescriptorKind::ShaderResource, record.image,
-                          "a table holds no live shader-resource view where the shader reads one",
-                          &image)) {
-            return false;
-        }
-        VkDescriptorImageInfo info{};
-        if (image != nullptr) {
-            info.imageView = image->View(record.view);
-            info.imageLayout = image->layout;
-        }
-        content->key.insert(content->key.end(), {2, image ? image->id : 0,
-                                                 uint64_t(record.view.format), record.view.baseMip,
-                                                 record.view.mipCount, uint64_t(info.imageLayout)});
-        content->AddImage(binding.binding, binding.type, info);
-        return true;
-    }
-    case VK_DESCRIPTOR_TYPE_SAMPLER: {
-        if (record.kind != DescriptorKind::Sampler) {
-            SkipCommand("a table holds no sampler where the shader reads one");
-            return false;
-        }
-        VkDescriptorImageInfo info{};
-        info.sampler = core_.descriptorSets->Sampler(record.sampler);
-        content->key.insert(content->key.end(),
-                            {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
-        content->AddImage(binding.binding, binding.type, info);
-        return true;
-    }
-    default:
-        SkipCommand("unordered-access views are not supported by the stand-in");
+    if (record.kind != DescriptorKind::Sampler) {
+        SkipCommand("a table holds no sampler where the shader reads one");
         return false;
     }
+    VkDescriptorImageInfo info{};
+    info.sampler = core_.descriptorSets->Sampler(record.sampler);
+    content->key.insert(content->key.end(),
+                        {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
+    content->AddImage(vulkanBinding, binding.type, info);
+    return true;
 }
 
 // Sets that read no textures and no root arguments are kept for the next
@@ -165,7 +150,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         return true;
     }
     lastSets_.layout = nullptr;
-    std::vector<GpuImage*>& toSample = sampledScratch_;
+    std::vector<ImageUse>& toSample = sampledScratch_;
     toSample.clear();
     bool needsBarrier = false;
     if (!CollectSampledImages(layout, &toSample, &needsBarrier)) {
@@ -175,8 +160,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         EndRendering();
         FlushClears();
     }
-    for (GpuImage* image : toSample) {
-        TransitionForUse(*image, SampledState(*image));
+    for (const ImageUse& use : toSample) {
+        TransitionForUse(*use.image, use.state);
     }
     bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {

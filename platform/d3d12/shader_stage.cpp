@@ -3,6 +3,7 @@
 #include <debug_messages.h>
 #include <dxbc_container.h>
 #include <spirv_bindings.h>
+#include <spirv_resources.h>
 
 #include <d3dcommon.h>
 
@@ -252,11 +253,24 @@ bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits
             return false;
         }
     }
+    std::vector<std::string> counters = dxbc::CounterBufferNames(out->spirv);
+    if (!counters.empty()) {
+        *error = "the shader uses the counter of a structured buffer (" + counters.front() +
+                 "): IncrementCounter, DecrementCounter, Append and Consume are not supported by "
+                 "the stand-in";
+        return false;
+    }
+    dxbc::ForgetStorageImageFormats(out->spirv);
+    const std::map<uint32_t, dxbc::ResourceShape> shapes = dxbc::ResourceShapes(out->spirv);
     std::string remapError;
     bool remapped = dxbc::RemapSpirvBindings(
         out->spirv,
-        [&](uint32_t set, uint32_t binding, uint32_t* newSet, uint32_t* newBinding) {
-            return layout.Remap(stage, set, binding, newSet, newBinding, &remapError);
+        [&](uint32_t object, uint32_t set, uint32_t binding, uint32_t* newSet,
+            uint32_t* newBinding) {
+            auto shape = shapes.find(object);
+            return layout.Remap(stage, set, binding,
+                                shape != shapes.end() ? shape->second : dxbc::ResourceShape::Plain,
+                                newSet, newBinding, &remapError);
         },
         &reason);
     if (!remapped) {
