@@ -276,15 +276,26 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
         expected = {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, false,
                     "a NON_PIXEL_SHADER_RESOURCE"};
     }
+    // In the layer's manner: its words for this use were not found.
+    const Expected unorderedAccess{D3D12_RESOURCE_STATE_UNORDERED_ACCESS, false,
+                                   "an unordered access view"};
     for (const TableBinding& binding : parameter.bindings) {
         uint64_t index = uint64_t(table.first) + binding.binding;
-        if (binding.type != VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE ||
+        const bool unordered = binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+        if ((binding.rangeType != D3D12_DESCRIPTOR_RANGE_TYPE_SRV && !unordered) ||
             index >= table.heap->records.size()) {
             continue;
         }
         const DescriptorRecord& record = table.heap->records[index];
         std::shared_ptr<ResourceTrack> resource = record.resource.lock();
-        if (record.kind != DescriptorKind::ShaderResource || resource == nullptr) {
+        const DescriptorKind kind =
+            unordered ? DescriptorKind::UnorderedAccess : DescriptorKind::ShaderResource;
+        if (record.kind != kind || resource == nullptr) {
+            continue;
+        }
+        const Expected& wanted = unordered ? unorderedAccess : expected;
+        if (resource->IsBuffer()) {
+            Use({resource, 0, record.format}, wanted, "DrawInstanced");
             continue;
         }
         for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
@@ -292,7 +303,7 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
                 ResourceUse use{resource,
                                 resource->Subresource(record.view.baseMip + mip, layer, 0),
                                 record.format};
-                Use(use, expected, "DrawInstanced");
+                Use(use, wanted, "DrawInstanced");
             }
         }
     }

@@ -202,6 +202,34 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target { return marks[uint2(pos.xy)
     EXPECT_EQ(PixelAt(copied, kSize, 0, 0), 0xFF008000u);
 }
 
+// A texture left in COMMON cannot be promoted to UNORDERED_ACCESS: the debug
+// layer reports the draw that writes it through a view.
+TEST_F(UnorderedAccessTest, TextureWrittenOutsideUnorderedAccessIsReported) {
+    ID3D12PipelineState* write = Pipeline("DescriptorTable(UAV(u1))", R"hlsl(
+RWTexture2D<float4> marks : register(u1);
+float4 PSMain(float4 pos : SV_Position) : SV_Target {
+    marks[uint2(pos.xy)] = 1;
+    return 1;
+}
+)hlsl",
+                                          "uav_texture_state.hlsl");
+    ComPtr<ID3D12Resource> texture{MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                               D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
+                                               D3D12_RESOURCE_STATE_COMMON)};
+    ASSERT_TRUE(write && texture);
+    device->CreateUnorderedAccessView(texture, nullptr, nullptr, Slot(0));
+    Draw(write);
+    ExecuteAndWait();
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    platform_testing::AcknowledgeD3D12Errors();
+    ASSERT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE), 1u);
+    EXPECT_NE(messages[0].description.find("is invalid for use as an unordered access view.  "
+                                           "Expected State Bits (all): "
+                                           "0x8: D3D12_RESOURCE_STATE_UNORDERED_ACCESS"),
+              std::string::npos)
+        << messages[0].description;
+}
+
 // Windows' debug layer refuses a view of a texture made without
 // ALLOW_UNORDERED_ACCESS and leaves the descriptor a null view.
 TEST_F(UnorderedAccessTest, TextureWithoutTheUnorderedAccessFlagIsRefused) {
