@@ -54,15 +54,22 @@ public:
     void operator()(const CmdCopyTextureTexture& command);
     void operator()(const CmdCopyBuffer& command);
     void operator()(const CmdSetHeaps&) {} // tables resolve without the bound heaps
-    void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
+    void operator()(const CmdSetRootSignature& command) {
+        ArgumentsOf(command.compute).rootSignature = command.layout;
+    }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
-    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetTable& command) {
+        ArgumentsOf(command.compute).tables[command.parameter] = command;
+    }
     void operator()(const CmdSetRootConstants& command);
-    void operator()(const CmdSetRootView& command) { rootViews_[command.parameter] = command; }
+    void operator()(const CmdSetRootView& command) {
+        ArgumentsOf(command.compute).views[command.parameter] = command;
+    }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
+    void operator()(const CmdDispatch& command); // compute_translation.cpp
 
 private:
     // What a render pass instance is made of; a draw needing another one
@@ -173,12 +180,20 @@ private:
     bool rendering_ = false;
     RenderingSetup activeSetup_;
     VkExtent2D renderArea_{};
-    std::shared_ptr<RootSignatureLayout> rootSignature_;
     std::shared_ptr<PipelineObject> pipeline_;
     VkPipeline boundPipeline_ = VK_NULL_HANDLE;
-    std::map<uint32_t, CmdSetTable> tables_;
-    std::map<uint32_t, std::vector<uint32_t>> rootConstants_;
-    std::map<uint32_t, CmdSetRootView> rootViews_;
+    // The root signature and arguments of each kind; `arguments_` names the
+    // ones the draw or dispatch being translated binds.
+    struct RootArguments {
+        std::shared_ptr<RootSignatureLayout> rootSignature;
+        std::map<uint32_t, CmdSetTable> tables;
+        std::map<uint32_t, std::vector<uint32_t>> constants;
+        std::map<uint32_t, CmdSetRootView> views;
+        void Clear();
+    };
+    RootArguments& ArgumentsOf(bool compute) { return compute ? compute_ : graphics_; }
+    RootArguments graphics_, compute_;
+    RootArguments* arguments_ = &graphics_;
     ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};

@@ -127,6 +127,30 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
     return S_OK;
 }
 
+namespace {
+
+// Committed resources start zeroed on every heap, as Windows hands them out.
+// Default-heap memory is zeroed through a mapping where the memory type
+// allows one (every type of a CPU device does).
+void ZeroDefaultHeapMemory(const vk_core::VulkanContext& context,
+                           const VkMemoryAllocateInfo& allocation, VkDeviceMemory memory) {
+    const VkMemoryType& type = context.memoryProperties.memoryTypes[allocation.memoryTypeIndex];
+    void* mapped = nullptr;
+    if ((type.propertyFlags & VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT) == 0 ||
+        !VK_CHECK(vkMapMemory(context.device, memory, 0, VK_WHOLE_SIZE, 0, &mapped))) {
+        return;
+    }
+    std::memset(mapped, 0, size_t(allocation.allocationSize));
+    if ((type.propertyFlags & VK_MEMORY_PROPERTY_HOST_COHERENT_BIT) == 0) {
+        VkMappedMemoryRange range{VK_STRUCTURE_TYPE_MAPPED_MEMORY_RANGE, nullptr, memory, 0,
+                                  VK_WHOLE_SIZE};
+        vkFlushMappedMemoryRanges(context.device, 1, &range);
+    }
+    vkUnmapMemory(context.device, memory);
+}
+
+} // namespace
+
 HRESULT D3D12Resource::MakeBuffer() {
     const auto& context = Device()->Context();
     buffer_ = std::make_shared<GpuBuffer>(context);
@@ -173,6 +197,8 @@ HRESULT D3D12Resource::MakeBuffer() {
         }
         // Committed resources start zeroed.
         std::memset(buffer_->mapped, 0, size_t(desc_.Width));
+    } else {
+        ZeroDefaultHeapMemory(*context, allocate, buffer_->memory);
     }
     buffer_->address = Device()->Core().RegisterBuffer(buffer_);
     return S_OK;

@@ -64,8 +64,17 @@ public:
     void operator()(const CmdCopyBufferTexture& command) { Copy(command.uses); }
     void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
     void operator()(const CmdSetHeaps& command) { heaps_ = command; }
-    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
-    void operator()(const CmdSetRootSignature& command) { root_ = command; }
+    // Draws are checked against the graphics arguments; dispatches are not checked.
+    void operator()(const CmdSetTable& command) {
+        if (!command.compute) {
+            tables_[command.parameter] = command;
+        }
+    }
+    void operator()(const CmdSetRootSignature& command) {
+        if (!command.compute) {
+            root_ = command;
+        }
+    }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
     void operator()(const CmdDraw&);
     // Viewports, scissors, topology and vertex buffers are checked as recorded.

@@ -68,6 +68,9 @@ void CheckTables(const RecordedDrawState& state, const void* list, const char* d
         } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_SRV) {
             standin::ReportWindows(COMMAND_LIST_ROOT_SHADER_RESOURCE_VIEW_NOT_SET, list, draw, i,
                                    rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_UAV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_UNORDERED_ACCESS_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
         }
     }
 }

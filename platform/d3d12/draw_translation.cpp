@@ -38,8 +38,9 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
         return false;
     }
     for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
-        auto table = tables_.find(uint32_t(i));
-        if (table == tables_.end() || table->second.heap.get() != lastSets_.tables[i].first ||
+        auto table = arguments_->tables.find(uint32_t(i));
+        if (table == arguments_->tables.end() ||
+            table->second.heap.get() != lastSets_.tables[i].first ||
             table->second.first != lastSets_.tables[i].second) {
             return false;
         }
@@ -56,8 +57,8 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
             continue; // root arguments are buffers, which need no layout
         }
-        auto table = tables_.find(uint32_t(i));
-        if (table == tables_.end()) {
+        auto table = arguments_->tables.find(uint32_t(i));
+        if (table == arguments_->tables.end()) {
             SkipCommand("a draw has a root descriptor table that was never set");
             return false;
         }
@@ -136,7 +137,7 @@ void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
     lastSets_.layout = &layout;
     lastSets_.tables.clear();
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
-        const CmdSetTable& table = tables_.at(uint32_t(i));
+        const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
         lastSets_.tables.emplace_back(table.heap.get(), table.first);
     }
     lastSets_.sets = sets;
@@ -174,7 +175,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
             }
         }
         for (const TableBinding& binding : parameter.bindings) {
-            const CmdSetTable& table = tables_.at(uint32_t(i));
+            const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
@@ -206,7 +207,12 @@ bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopolo
         return false;
     }
     KeepUntilFinished(pipeline_);
-    if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
+    const std::shared_ptr<RootSignatureLayout>& rootSignature = graphics_.rootSignature;
+    if (pipeline_->compute) {
+        SkipCommand("a draw has a compute pipeline state");
+        return false;
+    }
+    if (rootSignature == nullptr || !rootSignature->CompatibleWith(*pipeline_->rootSignature)) {
         SkipCommand("a draw has no root signature, or one that differs from its pipeline state's");
         return false;
     }

@@ -21,7 +21,10 @@ constexpr uint32_t kOpEntryPoint = 15;
 // The name of the first entry point of the stage's execution model.
 bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits stage,
                     std::string* name) {
-    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT ? 0 : 4; // Vertex, Fragment
+    // SPIR-V execution models: Vertex 0, Fragment 4, GLCompute 5.
+    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT    ? 0
+                           : stage == VK_SHADER_STAGE_COMPUTE_BIT ? 5
+                                                                  : 4;
     size_t at = 5;
     while (at < spirv.size()) {
         uint32_t wordCount = spirv[at] >> 16;

@@ -244,7 +244,10 @@ VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility) {
         {D3D12_SHADER_VISIBILITY_HULL, VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT},
         {D3D12_SHADER_VISIBILITY_DOMAIN, VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT},
     };
-    return Translate(kStages, visibility, VK_SHADER_STAGE_ALL_GRAPHICS);
+    // D3D12_SHADER_VISIBILITY_ALL is the only visibility compute shaders see.
+    return Translate(
+        kStages, visibility,
+        VkShaderStageFlags(VK_SHADER_STAGE_ALL_GRAPHICS | VK_SHADER_STAGE_COMPUTE_BIT));
 }
 
 VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {

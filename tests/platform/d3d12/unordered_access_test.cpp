@@ -2,7 +2,7 @@
 // texture and buffers that later work reads, shaders read typed, structured
 // and raw buffer views, and the debug layer refuses the descriptions Windows
 // refuses.
-#include "gpu_fixture.h"
+#include "buffer_access_fixture.h"
 
 #include <platform_testing.h>
 
@@ -27,10 +27,10 @@ float4 VSMain(uint id : SV_VertexID) : SV_Position {
 }
 )hlsl";
 
-class UnorderedAccessTest : public GpuTest {
+class UnorderedAccessTest : public BufferAccessTest {
 protected:
     void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(BufferAccessTest::SetUp());
         MakeRenderTarget(kSize, &target, &rtvHeap);
         heap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 8,
                                        D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
@@ -42,7 +42,7 @@ protected:
         heap.Reset();
         target.Reset();
         rtvHeap.Reset();
-        GpuTest::TearDown();
+        BufferAccessTest::TearDown();
     }
 
     // Compiles `pixelShader` (with the root signature `rs`, a table at
@@ -96,66 +96,12 @@ protected:
         list->DrawInstanced(3, 1, 0, 0);
     }
 
-    // A default-heap buffer that unordered-access views may write, in COMMON.
-    ID3D12Resource* MakeUnorderedAccessBuffer(UINT64 size) {
-        D3D12_HEAP_PROPERTIES heapProperties{};
-        heapProperties.Type = D3D12_HEAP_TYPE_DEFAULT;
-        D3D12_RESOURCE_DESC desc{};
-        desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-        desc.Width = size;
-        desc.Height = 1;
-        desc.DepthOrArraySize = 1;
-        desc.MipLevels = 1;
-        desc.SampleDesc.Count = 1;
-        desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
-        desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS;
-        ID3D12Resource* buffer = nullptr;
-        EXPECT_EQ(device->CreateCommittedResource(
-                      &heapProperties, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_COMMON,
-                      nullptr, IID_ID3D12Resource, reinterpret_cast<void**>(&buffer)),
-                  S_OK);
-        return buffer;
-    }
-
-    // The first `size` bytes of `buffer` (in `state`, returned to it).
-    std::vector<uint8_t> ReadBuffer(ID3D12Resource* buffer, UINT64 size,
-                                    D3D12_RESOURCE_STATES state) {
-        ComPtr<ID3D12Resource> readback{
-            MakeBuffer(D3D12_HEAP_TYPE_READBACK, size, D3D12_RESOURCE_STATE_COPY_DEST)};
-        D3D12_RESOURCE_BARRIER toCopy = Transition(buffer, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
-        D3D12_RESOURCE_BARRIER back = Transition(buffer, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
-        list->ResourceBarrier(1, &toCopy);
-        list->CopyBufferRegion(readback, 0, buffer, 0, size);
-        list->ResourceBarrier(1, &back);
-        ExecuteAndWait();
-        std::vector<uint8_t> bytes(size);
-        void* data = nullptr;
-        EXPECT_EQ(readback->Map(0, nullptr, &data), S_OK);
-        if (data != nullptr) {
-            std::memcpy(bytes.data(), data, size);
-            readback->Unmap(0, nullptr);
-        }
-        return bytes;
-    }
-
     ComPtr<ID3D12Resource> target;
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
     ComPtr<ID3D12DescriptorHeap> heap;
     ComPtr<ID3D12RootSignature> rootSignature;
     std::vector<ComPtr<ID3D12PipelineState>> pipelines;
 };
-
-uint32_t WordAt(const std::vector<uint8_t>& bytes, size_t index) {
-    uint32_t word = 0;
-    std::memcpy(&word, bytes.data() + index * 4, 4);
-    return word;
-}
-
-float FloatAt(const std::vector<uint8_t>& bytes, size_t index) {
-    float value = 0;
-    std::memcpy(&value, bytes.data() + index * 4, 4);
-    return value;
-}
 
 } // namespace
 
