@@ -7,7 +7,9 @@
 
 #include "hlsl_file.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -110,4 +112,25 @@ TEST_F(ComputeTest, ThreadGroupCountsPastTheLimitAreRefused) {
     ExecuteAndWait();
     std::vector<uint8_t> bytes = ReadBuffer(cells, 16, D3D12_RESOURCE_STATE_COMMON);
     EXPECT_EQ(WordAt(bytes, 1), 0u) << "nothing was dispatched";
+}
+
+// Windows' compiler wants a thread-group size on every compute entry point.
+TEST(ComputeCompile, EntryPointWithoutNumthreadsIsRefused) {
+    const std::string path = std::string(BRENNWICK_BINARY_DIR) + "/compute_no_numthreads.hlsl";
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fputs("RWStructuredBuffer<uint> cells : register(u0);\n"
+                   "void CSMain(uint3 id : SV_DispatchThreadID) { cells[id.x] = 1; }\n",
+                   file);
+        std::fclose(file);
+    }
+    const std::wstring wide(path.begin(), path.end());
+    ComPtr<ID3DBlob> code, errors;
+    EXPECT_LT(D3DCompileFromFile(wide.c_str(), nullptr, nullptr, "CSMain", "cs_5_0", 0, 0,
+                                 code.Put(), errors.Put()),
+              0);
+    EXPECT_FALSE(code);
+    ASSERT_TRUE(errors);
+    const std::string text(static_cast<const char*>(errors->GetBufferPointer()));
+    EXPECT_NE(text.find("compute entry point must have a numthreads attribute"), std::string::npos)
+        << text;
 }
