@@ -278,3 +278,95 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target {
     EXPECT_EQ(FloatAt(bytes, 49), 1.75f) << "raw";
     EXPECT_EQ(WordAt(bytes, 48), 0u) << "raw, the word before";
 }
+
+// Windows' rules for buffer view descriptions: raw views are R32_TYPELESS and
+// start on 16 bytes, structured views have no format, views stay inside their
+// buffer, and buffer views need a description. Each refused view is null.
+TEST_F(UnorderedAccessTest, BufferViewDescriptionsWindowsRefusesAreReported) {
+    ComPtr<ID3D12Resource> buffer{MakeUnorderedAccessBuffer(256)};
+    ASSERT_TRUE(buffer);
+    D3D12_UNORDERED_ACCESS_VIEW_DESC uav{};
+    uav.ViewDimension = D3D12_UAV_DIMENSION_BUFFER;
+    uav.Format = DXGI_FORMAT_R32_UINT;
+    uav.Buffer = {0, 4, 0, 0, D3D12_BUFFER_UAV_FLAG_RAW};
+    device->CreateUnorderedAccessView(buffer, nullptr, &uav, Slot(0));
+    uav.Format = DXGI_FORMAT_R32_TYPELESS;
+    uav.Buffer.FirstElement = 2;
+    device->CreateUnorderedAccessView(buffer, nullptr, &uav, Slot(0));
+    uav.Format = DXGI_FORMAT_R32G32B32A32_FLOAT;
+    uav.Buffer = {0, 4, 16, 0, D3D12_BUFFER_UAV_FLAG_NONE};
+    device->CreateUnorderedAccessView(buffer, nullptr, &uav, Slot(0));
+    uav.Buffer = {15, 2, 0, 0, D3D12_BUFFER_UAV_FLAG_NONE};
+    device->CreateUnorderedAccessView(buffer, nullptr, &uav, Slot(0));
+    device->CreateUnorderedAccessView(buffer, nullptr, nullptr, Slot(0));
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.Format = DXGI_FORMAT_R32_FLOAT;
+    device->CreateShaderResourceView(buffer, &srv, Slot(1));
+
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    platform_testing::AcknowledgeD3D12Errors();
+    ASSERT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_CREATEUNORDEREDACCESSVIEW_INVALIDDESC), 5u);
+    ASSERT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_CREATESHADERRESOURCEVIEW_INVALIDDESC), 1u);
+    const char* expected[] = {
+        "When creating a RAW Unordered Access View, the format must be DXGI_FORMAT_R32_TYPELESS.",
+        "Thus, FirstElement (2) must be a multiple of 4 since each element is 4 bytes.",
+        "a structured view has DXGI_FORMAT_UNKNOWN",
+        "(FirstElement 15, NumElements 2, 16 bytes per element) reaches past the end of the "
+        "buffer, which is 256 bytes.",
+        "A View of a non-Structured Buffer cannot be created using a NULL Desc.",
+        "The ViewDimension in the View Desc is incompatible with the type of the Resource",
+    };
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_NE(messages[i].description.find(expected[i]), std::string::npos)
+            << messages[i].description;
+    }
+}
+
+// A root unordered-access view of a structured buffer, written by a pixel
+// shader; a shader that uses a structured buffer's counter is refused when
+// the pipeline is made, since the stand-in has no counters.
+TEST_F(UnorderedAccessTest, RootUnorderedAccessViewIsWrittenAndCountersAreRefused) {
+    ComPtr<ID3D12Resource> buffer{MakeUnorderedAccessBuffer(64)};
+    ID3D12PipelineState* pipeline = Pipeline("DescriptorTable(UAV(u1)), UAV(u2)", R"hlsl(
+RWTexture2D<float4> unused : register(u1);
+RWStructuredBuffer<uint> words : register(u2);
+float4 PSMain(float4 pos : SV_Position) : SV_Target {
+    words[uint(pos.x)] = 7 + uint(pos.x);
+    return 0;
+}
+)hlsl",
+                                             "uav_root_view.hlsl");
+    ASSERT_TRUE(buffer && pipeline);
+    D3D12_UNORDERED_ACCESS_VIEW_DESC nullView{};
+    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    nullView.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2D;
+    device->CreateUnorderedAccessView(nullptr, nullptr, &nullView, Slot(0));
+    list->SetGraphicsRootSignature(rootSignature);
+    list->SetGraphicsRootUnorderedAccessView(1, buffer->GetGPUVirtualAddress());
+    Draw(pipeline);
+    ExecuteAndWait();
+    std::vector<uint8_t> bytes = ReadBuffer(buffer, 64, D3D12_RESOURCE_STATE_COMMON);
+    EXPECT_EQ(WordAt(bytes, 0), 7u);
+    EXPECT_EQ(WordAt(bytes, 15), 22u);
+
+    std::string source =
+        std::string("#define RS \"DescriptorTable(UAV(u1)), UAV(u2)\"\n") + kFullTarget + R"hlsl(
+RWStructuredBuffer<uint> words : register(u2);
+float4 PSMain() : SV_Target { words[words.IncrementCounter()] = 1; return 0; }
+)hlsl";
+    ComPtr<ID3DBlob> vs{CompileHlslFile(source.c_str(), "uav_counter.hlsl", "VSMain", "vs_5_0")};
+    ComPtr<ID3DBlob> ps{CompileHlslFile(source.c_str(), "uav_counter.hlsl", "PSMain", "ps_5_0")};
+    ASSERT_TRUE(vs && ps);
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {nullptr, 0});
+    ComPtr<ID3D12PipelineState> counting;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, counting.PutVoid()),
+        E_INVALIDARG);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("IncrementCounter, DecrementCounter, Append and Consume are not supported"),
+              std::string::npos)
+        << said;
+}
