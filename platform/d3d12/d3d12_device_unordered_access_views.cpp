@@ -1,5 +1,5 @@
-// CreateUnorderedAccessView: 2-D texture views read and written as storage
-// images, and buffer views (typed, structured or raw).
+// CreateUnorderedAccessView: 2-D texture and 2-D array views read and
+// written as storage images, and buffer views (typed, structured or raw).
 #include "d3d12_device.h"
 
 #include "buffer_views.h"
@@ -50,41 +50,72 @@ void WriteBufferUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS_
                     record);
 }
 
-// One mip of a 2-D texture, in the description's format or the texture's.
+// The mip and layers a texture view description names: false (with a
+// message) for a dimension other than 2-D or 2-D array, or a range outside
+// the texture. Without a description, mip 0 of the first layer, or of every
+// layer of an array.
+bool ViewedSubresources(const GpuImage& image, const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc,
+                        const void* object, ImageViewKey* view) {
+    view->layerCount = image.arrayLayers > 1 ? image.arrayLayers : 0;
+    if (desc == nullptr) {
+        return true;
+    }
+    if (desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2D) {
+        view->baseMip = desc->Texture2D.MipSlice;
+        view->layerCount = 0;
+    } else if (desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2DARRAY) {
+        const D3D12_TEX2D_ARRAY_UAV& array = desc->Texture2DArray;
+        view->baseMip = array.MipSlice;
+        view->baseLayer = array.FirstArraySlice;
+        view->layerCount = array.ArraySize == UINT(-1) && array.FirstArraySlice < image.arrayLayers
+                               ? image.arrayLayers - array.FirstArraySlice
+                               : array.ArraySize;
+    } else {
+        if (desc->ViewDimension == D3D12_UAV_DIMENSION_BUFFER) {
+            standin::ReportWindows(standin::messages::CREATEUNORDEREDACCESSVIEW_INVALIDDESC, object,
+                                   kMethod);
+        } else {
+            standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
+                            "only 2-D and 2-D array texture views are supported; the view is null");
+        }
+        return false;
+    }
+    const bool layersFit = desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2D ||
+                           (view->layerCount > 0 && view->baseLayer < image.arrayLayers &&
+                            view->layerCount <= image.arrayLayers - view->baseLayer);
+    if (view->baseMip >= image.mipLevels || !layersFit) {
+        standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
+                        "the mip slice or array slices lie outside the texture; the view is null");
+        return false;
+    }
+    return true;
+}
+
+// One mip of a 2-D texture or of layers of a 2-D array, in the description's
+// format or the texture's.
 void WriteTextureUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc,
                      DescriptorRecord* record) {
     const std::shared_ptr<GpuImage>& image = resource.Image();
     const void* object = resource.Track()->object;
-    uint32_t mip = 0;
-    VkFormat format = image->format;
-    if (desc != nullptr) {
-        if (desc->ViewDimension != D3D12_UAV_DIMENSION_TEXTURE2D) {
-            if (desc->ViewDimension == D3D12_UAV_DIMENSION_BUFFER) {
-                standin::ReportWindows(standin::messages::CREATEUNORDEREDACCESSVIEW_INVALIDDESC,
-                                       object, kMethod);
-            } else {
-                standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                                "only 2-D texture views are supported; the view is null");
-            }
-            return;
-        }
-        mip = desc->Texture2D.MipSlice;
+    ImageViewKey view{image->format, VK_IMAGE_ASPECT_COLOR_BIT, 0, 1};
+    if (!ViewedSubresources(*image, desc, object, &view)) {
+        return;
+    }
+    if (desc != nullptr && desc->Format != DXGI_FORMAT_UNKNOWN) {
         const FormatInfo* info = FindFormat(desc->Format);
-        if (desc->Format != DXGI_FORMAT_UNKNOWN) {
-            format = info != nullptr ? info->vulkan : VK_FORMAT_UNDEFINED;
-        }
-        if (format == VK_FORMAT_UNDEFINED || mip >= image->mipLevels) {
+        if (info == nullptr) {
             standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                            "bad format or mip slice; the view is null");
+                            "the format is not one the stand-in knows; the view is null");
             return;
         }
+        view.format = info->vulkan;
     }
     record->resource = resource.Track();
     record->format = desc != nullptr && desc->Format != DXGI_FORMAT_UNKNOWN
                          ? desc->Format
                          : resource.Track()->desc.Format;
     record->image = image;
-    record->view = {format, VK_IMAGE_ASPECT_COLOR_BIT, mip, 1};
+    record->view = view;
 }
 
 } // namespace

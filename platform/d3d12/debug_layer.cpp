@@ -307,8 +307,14 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
             Use({resource, 0, record.format}, wanted, "DrawInstanced");
             continue;
         }
+        // A view of layers uses those; a 2-D view of an array, its first.
+        const uint32_t firstLayer = record.view.baseLayer;
+        const uint32_t layers = record.view.layerCount > 0 ? record.view.layerCount
+                                : record.kind == DescriptorKind::UnorderedAccess
+                                    ? 1
+                                    : resource->arraySize;
         for (uint32_t mip = 0; mip < record.view.mipCount; ++mip) {
-            for (uint32_t layer = 0; layer < resource->arraySize; ++layer) {
+            for (uint32_t layer = firstLayer; layer < firstLayer + layers; ++layer) {
                 ResourceUse use{resource,
                                 resource->Subresource(record.view.baseMip + mip, layer, 0),
                                 record.format};

@@ -69,9 +69,10 @@ VkImageView GpuImage::View(const ImageViewKey& key) {
     VkImageViewCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_IMAGE_VIEW_CREATE_INFO;
     info.image = image;
-    info.viewType = VK_IMAGE_VIEW_TYPE_2D;
+    info.viewType = key.layerCount > 0 ? VK_IMAGE_VIEW_TYPE_2D_ARRAY : VK_IMAGE_VIEW_TYPE_2D;
     info.format = key.format;
-    info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, 0, 1};
+    info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, key.baseLayer,
+                             key.layerCount > 0 ? key.layerCount : 1};
     VkImageView view = VK_NULL_HANDLE;
     if (!VK_CHECK(vkCreateImageView(context->device, &info, nullptr, &view))) {
         return VK_NULL_HANDLE;

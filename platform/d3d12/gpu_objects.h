@@ -51,9 +51,14 @@ struct ImageViewKey {
     VkImageAspectFlags aspect;
     uint32_t baseMip;
     uint32_t mipCount;
+    // A 2-D array view of `layerCount` layers from `baseLayer`; with 0
+    // layers, a 2-D view of the first layer.
+    uint32_t baseLayer = 0;
+    uint32_t layerCount = 0;
     bool operator<(const ImageViewKey& other) const {
-        return std::tie(format, aspect, baseMip, mipCount) <
-               std::tie(other.format, other.aspect, other.baseMip, other.mipCount);
+        return std::tie(format, aspect, baseMip, mipCount, baseLayer, layerCount) <
+               std::tie(other.format, other.aspect, other.baseMip, other.mipCount, other.baseLayer,
+                        other.layerCount);
     }
 };
 

@@ -21,9 +21,10 @@ void CommandTranslator::AddViewOfShape(const TableBinding& binding, dxbc::Resour
         if (own) {
             info.imageView = viewed.image->View(record.view);
             info.imageLayout = viewed.image->layout;
-            content->key.insert(content->key.end(), {viewed.image->id, uint64_t(record.view.format),
-                                                     record.view.baseMip, record.view.mipCount,
-                                                     uint64_t(info.imageLayout)});
+            content->key.insert(content->key.end(),
+                                {viewed.image->id, uint64_t(record.view.format),
+                                 record.view.baseMip, record.view.mipCount, record.view.baseLayer,
+                                 record.view.layerCount, uint64_t(info.imageLayout)});
         }
         content->AddImage(vulkanBinding, type, info);
         return;

@@ -148,6 +148,59 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target { return marks[uint2(pos.xy)
     EXPECT_EQ(PixelAt(copied, kSize, 0, 0), 0xFF008000u);
 }
 
+// A view of both layers of a 2-D array: one draw writes each layer, the next
+// reads the second layer back into the render target.
+TEST_F(UnorderedAccessTest, ArrayViewWritesEveryLayer) {
+    const std::string rs = "DescriptorTable(UAV(u1))";
+    ID3D12PipelineState* write = Pipeline(rs, R"hlsl(
+RWTexture2DArray<float4> layers : register(u1);
+float4 PSMain(float4 pos : SV_Position) : SV_Target {
+    layers[uint3(pos.xy, 0)] = float4(1, 0, 0, 1);
+    layers[uint3(pos.xy, 1)] = float4(0, 1, 0, 1);
+    return 0;
+}
+)hlsl",
+                                          "uav_array_write.hlsl");
+    ID3D12PipelineState* read = Pipeline(rs, R"hlsl(
+RWTexture2DArray<float4> layers : register(u1);
+float4 PSMain(float4 pos : SV_Position) : SV_Target { return layers[uint3(pos.xy, 1)]; }
+)hlsl",
+                                         "uav_array_read.hlsl");
+    ASSERT_TRUE(write && read);
+    D3D12_HEAP_PROPERTIES heapProperties{};
+    heapProperties.Type = D3D12_HEAP_TYPE_DEFAULT;
+    D3D12_RESOURCE_DESC desc{};
+    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+    desc.Width = kSize;
+    desc.Height = kSize;
+    desc.DepthOrArraySize = 2;
+    desc.MipLevels = 1;
+    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.SampleDesc.Count = 1;
+    desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS;
+    ComPtr<ID3D12Resource> texture;
+    ASSERT_EQ(device->CreateCommittedResource(&heapProperties, D3D12_HEAP_FLAG_NONE, &desc,
+                                              D3D12_RESOURCE_STATE_UNORDERED_ACCESS, nullptr,
+                                              IID_ID3D12Resource, texture.PutVoid()),
+              S_OK);
+    D3D12_UNORDERED_ACCESS_VIEW_DESC uav{};
+    uav.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    uav.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2DARRAY;
+    uav.Texture2DArray = {0, 0, 2, 0};
+    device->CreateUnorderedAccessView(texture, nullptr, &uav, Slot(0));
+
+    Draw(write);
+    D3D12_RESOURCE_BARRIER barrier{};
+    barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
+    list->ResourceBarrier(1, &barrier); // a null resource: every UAV access
+    Draw(read);
+    ExecuteAndWait();
+    std::vector<uint8_t> first = ReadBack(texture, D3D12_RESOURCE_STATE_UNORDERED_ACCESS);
+    std::vector<uint8_t> copied = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    EXPECT_EQ(PixelAt(first, kSize, 5, 5), 0xFF0000FFu) << "layer 0";
+    EXPECT_EQ(PixelAt(copied, kSize, 5, 5), 0xFF00FF00u) << "layer 1, read by the second draw";
+}
+
 // A texture left in COMMON cannot be promoted to UNORDERED_ACCESS: the debug
 // layer reports the draw that writes it through a view.
 TEST_F(UnorderedAccessTest, TextureWrittenOutsideUnorderedAccessIsReported) {
