@@ -134,3 +134,26 @@ TEST(ComputeCompile, EntryPointWithoutNumthreadsIsRefused) {
     EXPECT_NE(text.find("compute entry point must have a numthreads attribute"), std::string::npos)
         << text;
 }
+
+// The debug layer follows what a dispatch's tables use: a texture written
+// through a view while in PIXEL_SHADER_RESOURCE is reported.
+TEST_F(ComputeTest, DispatchUsingTextureInAnotherStateIsReported) {
+    D3D12_RESOURCE_BARRIER away = Transition(image, D3D12_RESOURCE_STATE_UNORDERED_ACCESS,
+                                             D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE);
+    D3D12_RESOURCE_BARRIER back = Transition(image, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE,
+                                             D3D12_RESOURCE_STATE_UNORDERED_ACCESS);
+    list->ResourceBarrier(1, &away);
+    SetComputeArguments(1.0f);
+    list->SetPipelineState(pipeline);
+    list->Dispatch(1, 1, 1);
+    list->ResourceBarrier(1, &back);
+    ExecuteAndWait();
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    platform_testing::AcknowledgeD3D12Errors();
+    ASSERT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE), 1u);
+    EXPECT_NE(messages[0].description.find("Using Dispatch on Command List"), std::string::npos)
+        << messages[0].description;
+    EXPECT_NE(messages[0].description.find("invalid for use as an unordered access view"),
+              std::string::npos)
+        << messages[0].description;
+}
