@@ -113,6 +113,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT x, UINT y, UINT z
                         x, y, z, kMax);
         return;
     }
+    if (debugLayer_) {
+        CheckDispatchState(computeState_, drawState_.pipeline != nullptr, Self());
+    }
     commands_.push_back(CmdDispatch{x, y, z});
 }
 

@@ -157,3 +157,27 @@ TEST_F(ComputeTest, DispatchUsingTextureInAnotherStateIsReported) {
               std::string::npos)
         << messages[0].description;
 }
+
+// As calls record: a dispatch without a compute root signature, and one whose
+// root unordered-access view was never set (graphics arguments do not count).
+TEST_F(ComputeTest, DispatchWithoutItsArgumentsIsReported) {
+    list->SetPipelineState(pipeline);
+    list->Dispatch(1, 1, 1);
+    list->SetGraphicsRootSignature(rootSignature);
+    list->SetGraphicsRootUnorderedAccessView(2, cells->GetGPUVirtualAddress());
+    list->SetComputeRootSignature(rootSignature);
+    const float level = 1.0f;
+    list->SetComputeRoot32BitConstants(0, 1, &level, 0);
+    list->SetComputeRootDescriptorTable(1, heap->GetGPUDescriptorHandleForHeapStart());
+    list->Dispatch(1, 1, 1);
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    platform_testing::AcknowledgeD3D12Errors();
+    ASSERT_EQ(
+        CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DISPATCH_ROOT_SIGNATURE_NOT_SET), 1u);
+    ASSERT_EQ(
+        CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_ROOT_UNORDERED_ACCESS_VIEW_NOT_SET),
+        1u);
+    EXPECT_NE(messages[1].description.find("Root Parameter Index [2] is not set"),
+              std::string::npos)
+        << messages[1].description;
+}
