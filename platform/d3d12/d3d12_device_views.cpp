@@ -25,11 +25,6 @@ DescriptorRecord* ViewTarget(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handl
 
 namespace {
 
-DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
-                         D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
-    return ViewTarget(core, handle, type, method);
-}
-
 // The texture behind a view, or null (with a message) when there is none.
 std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* method) {
     D3D12Resource* standin = D3D12Resource::FromInterface(resource);
@@ -61,7 +56,7 @@ std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTO
                                            D3D12_DESCRIPTOR_HEAP_TYPE type, DescriptorKind kind,
                                            ID3D12Resource* resource, DXGI_FORMAT format,
                                            const char* method, DescriptorRecord** record) {
-    *record = Target(core, dest, type, method);
+    *record = ViewTarget(core, dest, type, method);
     if (*record == nullptr) {
         return nullptr;
     }
@@ -166,8 +161,8 @@ void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
 
 void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     const D3D12_CONSTANT_BUFFER_VIEW_DESC* desc, D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, "CreateConstantBufferView");
+    DescriptorRecord* record = ViewTarget(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV,
+                                          "CreateConstantBufferView");
     if (record == nullptr) {
         return;
     }
@@ -260,7 +255,7 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
 void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc,
                                                   D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER, "CreateSampler");
+        ViewTarget(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER, "CreateSampler");
     if (record == nullptr || desc == nullptr) {
         return;
     }
