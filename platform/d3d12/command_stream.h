@@ -127,9 +127,12 @@ struct CmdResolve {
 struct CmdSetHeaps {
     std::shared_ptr<DescriptorStorage> resources, samplers; // null: none bound
 };
+// Root signatures and root arguments: graphics ones unless `compute`, the
+// two kept apart as on Windows.
 struct CmdSetRootSignature {
     std::shared_ptr<RootSignatureLayout> layout;
     const void* object = nullptr; // the ID3D12RootSignature
+    bool compute = false;
 };
 struct CmdSetPipeline {
     std::shared_ptr<PipelineObject> pipeline;
@@ -141,18 +144,21 @@ struct CmdSetTable {
     std::shared_ptr<DescriptorStorage> heap;
     uint32_t first;
     UINT64 handle; // the GPU handle given, as messages name it
+    bool compute = false;
 };
 // Root constants: `values` from `firstValue` on, the others kept as set.
 struct CmdSetRootConstants {
     uint32_t parameter;
     uint32_t firstValue;
     std::vector<uint32_t> values;
+    bool compute = false;
 };
 // A root constant-buffer or shader-resource view: a buffer from an address.
 struct CmdSetRootView {
     uint32_t parameter;
     std::shared_ptr<GpuBuffer> buffer;
     uint64_t offset;
+    bool compute = false;
 };
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
@@ -182,12 +188,15 @@ struct CmdDraw {
     uint32_t startIndex = 0;
     int32_t baseVertex = 0;
 };
+struct CmdDispatch {
+    uint32_t x, y, z;
+};
 
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
                  CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
                  CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
-                 CmdSetIndexBuffer, CmdDraw>;
+                 CmdSetIndexBuffer, CmdDraw, CmdDispatch>;
 
 } // namespace d3d12_standin

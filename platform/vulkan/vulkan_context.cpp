@@ -152,6 +152,23 @@ bool VulkanContext::ChoosePhysicalDevice(std::string* error) {
     return true;
 }
 
+namespace {
+
+void EnableUnorderedAccess(const VkPhysicalDeviceFeatures& supported,
+                           VkPhysicalDeviceFeatures* enabled, VulkanFeatures* features) {
+    features->unorderedAccess = supported.vertexPipelineStoresAndAtomics == VK_TRUE &&
+                                supported.fragmentStoresAndAtomics == VK_TRUE &&
+                                supported.shaderStorageImageReadWithoutFormat == VK_TRUE &&
+                                supported.shaderStorageImageWriteWithoutFormat == VK_TRUE;
+    const VkBool32 enable = features->unorderedAccess ? VK_TRUE : VK_FALSE;
+    enabled->vertexPipelineStoresAndAtomics = enable;
+    enabled->fragmentStoresAndAtomics = enable;
+    enabled->shaderStorageImageReadWithoutFormat = enable;
+    enabled->shaderStorageImageWriteWithoutFormat = enable;
+}
+
+} // namespace
+
 bool VulkanContext::CreateDevice(std::string* error) {
     std::vector<VkExtensionProperties> available = DeviceExtensions(physicalDevice);
     std::vector<const char*> extensions;
@@ -203,6 +220,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
     enabled.features.independentBlend = supported.features.independentBlend;
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
+    EnableUnorderedAccess(supported.features, &enabled.features, &features);
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};

@@ -18,6 +18,9 @@ struct VulkanFeatures {
     // which Vulkan allows only with scalar block layout.
     bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
+    // Unordered access: stores from vertex and fragment shaders, and storage
+    // images read and written without a format in the shader.
+    bool unorderedAccess = false;
 };
 
 class VulkanContext {
