@@ -63,7 +63,7 @@ void AnswerOptions(const vk_core::VulkanContext& context, D3D12_FEATURE_DATA_D3D
     // conservative rasterisation are not enabled or not translated. Typed
     // unordered-access views are storage images without a format in the
     // shader, which load every format the device stores to.
-    data->TypedUAVLoadAdditionalFormats = context.features.unorderedAccess ? TRUE : FALSE;
+    data->TypedUAVLoadAdditionalFormats = context.features.storageReadWithoutFormat ? TRUE : FALSE;
     data->MinPrecisionSupport = D3D12_SHADER_MIN_PRECISION_SUPPORT_NONE;
     data->TiledResourcesTier = D3D12_TILED_RESOURCES_TIER_NOT_SUPPORTED;
     data->ResourceBindingTier = BindingTier(context.properties.limits);
@@ -161,8 +161,14 @@ HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
     }
     if ((image & VK_FORMAT_FEATURE_STORAGE_IMAGE_BIT) != 0 && context.features.unorderedAccess) {
         support |= D3D12_FORMAT_SUPPORT1_TYPED_UNORDERED_ACCESS_VIEW;
-        data->Support2 = D3D12_FORMAT_SUPPORT2(D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD |
-                                               D3D12_FORMAT_SUPPORT2_UAV_TYPED_STORE);
+        // Every device loads the single 32-bit formats; others need reads
+        // without a format in the shader.
+        const bool single32 = data->Format == DXGI_FORMAT_R32_FLOAT ||
+                              data->Format == DXGI_FORMAT_R32_UINT ||
+                              data->Format == DXGI_FORMAT_R32_SINT;
+        const bool load = single32 || context.features.storageReadWithoutFormat;
+        data->Support2 = D3D12_FORMAT_SUPPORT2(D3D12_FORMAT_SUPPORT2_UAV_TYPED_STORE |
+                                               (load ? D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD : 0));
     }
     data->Support1 = D3D12_FORMAT_SUPPORT1(support);
     return S_OK;

@@ -263,7 +263,13 @@ bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits
                  "the stand-in";
         return false;
     }
-    dxbc::ForgetStorageImageFormats(out->spirv);
+    if (!dxbc::ForgetStorageImageFormats(out->spirv,
+                                         layout.context->features.storageReadWithoutFormat)) {
+        *error = "the shader loads from a typed unordered-access view of more than one 32-bit "
+                 "component, which needs TypedUAVLoadAdditionalFormats, and the device does not "
+                 "offer it";
+        return false;
+    }
     const std::map<uint32_t, dxbc::ResourceShape> shapes = dxbc::ResourceShapes(out->spirv);
     std::string remapError;
     bool remapped = dxbc::RemapSpirvBindings(

@@ -14,6 +14,11 @@ constexpr uint32_t kOpTypeRuntimeArray = 29;
 constexpr uint32_t kDimBuffer = 5;
 constexpr uint32_t kSampledStorage = 2; // an image read and written without a sampler
 constexpr uint32_t kFormatUnknown = 0;
+constexpr uint32_t kFormatR32f = 3;
+constexpr uint32_t kFormatR32i = 24;
+constexpr uint32_t kFormatR32ui = 33;
+constexpr uint32_t kOpLoad = 61;
+constexpr uint32_t kOpImageRead = 98;
 constexpr uint32_t kStorageUniformConstant = 0;
 constexpr uint32_t kStorageStorageBuffer = 12;
 constexpr uint32_t kDecorationBufferBlock = 3;
@@ -94,23 +99,60 @@ std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& sp
     return shapes;
 }
 
-void ForgetStorageImageFormats(std::vector<uint32_t>& spirv) {
+namespace {
+
+// The storage image types the shader reads texels from (OpImageRead through
+// a value of that type).
+std::set<uint32_t> ReadImageTypes(const std::vector<uint32_t>& spirv) {
+    std::map<uint32_t, uint32_t> loadedTypes; // loaded value -> its type
+    std::set<uint32_t> read;
+    ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == kOpLoad && count >= 4) {
+            loadedTypes[spirv[at + 2]] = spirv[at + 1];
+        } else if (op == kOpImageRead && count >= 5) {
+            auto type = loadedTypes.find(spirv[at + 3]);
+            if (type != loadedTypes.end()) {
+                read.insert(type->second);
+            }
+        }
+    });
+    return read;
+}
+
+bool IsSingle32BitFormat(uint32_t format) {
+    return format == kFormatR32f || format == kFormatR32i || format == kFormatR32ui;
+}
+
+} // namespace
+
+bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFormat) {
     if (spirv.size() < kHeaderWords || spirv[0] != kMagic) {
-        return;
+        return true;
     }
+    const std::set<uint32_t> read = ReadImageTypes(spirv);
     bool changed = false;
+    bool loadable = true;
     std::set<uint32_t> capabilities;
     ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
         if (op == kOpCapability && count >= 2) {
             capabilities.insert(spirv[at + 1]);
-        } else if (op == kOpTypeImage && count >= 9 && spirv[at + 7] == kSampledStorage &&
-                   spirv[at + 8] != kFormatUnknown) {
-            spirv[at + 8] = kFormatUnknown;
-            changed = true;
+            return;
         }
+        if (op != kOpTypeImage || count < 9 || spirv[at + 7] != kSampledStorage ||
+            spirv[at + 8] == kFormatUnknown) {
+            return;
+        }
+        if (!readWithoutFormat && read.count(spirv[at + 1]) != 0) {
+            // Every device loads single 32-bit formats; other typed loads need
+            // TypedUAVLoadAdditionalFormats.
+            loadable = loadable && IsSingle32BitFormat(spirv[at + 8]);
+            return;
+        }
+        spirv[at + 8] = kFormatUnknown;
+        changed = true;
     });
     if (!changed) {
-        return;
+        return loadable;
     }
     // Capabilities come first in a module: declaring them after the header
     // keeps the module's layout valid.
@@ -121,6 +163,7 @@ void ForgetStorageImageFormats(std::vector<uint32_t>& spirv) {
         }
     }
     spirv.insert(spirv.begin() + kHeaderWords, added.begin(), added.end());
+    return loadable;
 }
 
 std::vector<std::string> CounterBufferNames(const std::vector<uint32_t>& spirv) {

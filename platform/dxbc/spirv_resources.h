@@ -22,8 +22,11 @@ std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& sp
 // Gives every storage image and storage texel buffer type the Unknown image
 // format and declares the capabilities that reading and writing such images
 // need: a typed unordered-access view takes its format from the view, not
-// from the HLSL element type the compiler recorded.
-void ForgetStorageImageFormats(std::vector<uint32_t>& spirv);
+// from the HLSL element type the compiler recorded. A device that cannot read
+// storage images without a format keeps the format of the types the shader
+// reads; false when one of those is not a single 32-bit format, the typed
+// loads Direct3D 12 leaves to TypedUAVLoadAdditionalFormats.
+bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFormat);
 
 // The names of the counter buffers the compiler made for structured buffers
 // whose counter the shader uses (IncrementCounter, Append, ...).

@@ -156,15 +156,15 @@ namespace {
 
 void EnableUnorderedAccess(const VkPhysicalDeviceFeatures& supported,
                            VkPhysicalDeviceFeatures* enabled, VulkanFeatures* features) {
+    enabled->vertexPipelineStoresAndAtomics = supported.vertexPipelineStoresAndAtomics;
+    enabled->fragmentStoresAndAtomics = supported.fragmentStoresAndAtomics;
+    enabled->shaderStorageImageWriteWithoutFormat = supported.shaderStorageImageWriteWithoutFormat;
+    enabled->shaderStorageImageReadWithoutFormat = supported.shaderStorageImageReadWithoutFormat;
     features->unorderedAccess = supported.vertexPipelineStoresAndAtomics == VK_TRUE &&
                                 supported.fragmentStoresAndAtomics == VK_TRUE &&
-                                supported.shaderStorageImageReadWithoutFormat == VK_TRUE &&
                                 supported.shaderStorageImageWriteWithoutFormat == VK_TRUE;
-    const VkBool32 enable = features->unorderedAccess ? VK_TRUE : VK_FALSE;
-    enabled->vertexPipelineStoresAndAtomics = enable;
-    enabled->fragmentStoresAndAtomics = enable;
-    enabled->shaderStorageImageReadWithoutFormat = enable;
-    enabled->shaderStorageImageWriteWithoutFormat = enable;
+    features->storageReadWithoutFormat =
+        features->unorderedAccess && supported.shaderStorageImageReadWithoutFormat == VK_TRUE;
 }
 
 } // namespace

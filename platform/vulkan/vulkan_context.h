@@ -19,8 +19,11 @@ struct VulkanFeatures {
     bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
     // Unordered access: stores from vertex and fragment shaders, and storage
-    // images read and written without a format in the shader.
+    // images written without a format in the shader.
     bool unorderedAccess = false;
+    // Storage images read without a format in the shader: typed loads of any
+    // format.
+    bool storageReadWithoutFormat = false;
 };
 
 class VulkanContext {

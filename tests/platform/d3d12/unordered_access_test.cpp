@@ -49,7 +49,7 @@ protected:
     // parameter 0) and makes a pipeline of it; the first made also makes the
     // root signature. Null, with a test failure, when something is refused.
     ID3D12PipelineState* Pipeline(const std::string& rs, const std::string& pixelShader,
-                                  const char* file) {
+                                  const char* file, HRESULT expected = S_OK) {
         std::string source = "#define RS \"" + rs + "\"\n" + kFullTarget + pixelShader;
         ComPtr<ID3DBlob> vs{CompileHlslFile(source.c_str(), file, "VSMain", "vs_5_0")};
         ComPtr<ID3DBlob> ps{CompileHlslFile(source.c_str(), file, "PSMain", "ps_5_0")};
@@ -67,9 +67,19 @@ protected:
         ComPtr<ID3D12PipelineState> pipeline;
         EXPECT_EQ(
             device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+            expected);
         pipelines.push_back(std::move(pipeline));
         return pipelines.back();
+    }
+
+    // Whether typed loads of formats other than R32_FLOAT, R32_UINT and
+    // R32_SINT work; without, a pipeline that makes one is refused.
+    bool LoadsEveryTypedFormat() {
+        D3D12_FEATURE_DATA_D3D12_OPTIONS options{};
+        EXPECT_EQ(
+            device->CheckFeatureSupport(D3D12_FEATURE_D3D12_OPTIONS, &options, sizeof(options)),
+            S_OK);
+        return options.TypedUAVLoadAdditionalFormats != FALSE;
     }
 
     D3D12_CPU_DESCRIPTOR_HANDLE Slot(UINT index) {
@@ -119,11 +129,17 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target {
 }
 )hlsl",
                                           "uav_texture_write.hlsl");
-    ID3D12PipelineState* read = Pipeline(rs, R"hlsl(
+    const bool everyFormat = LoadsEveryTypedFormat();
+    ID3D12PipelineState* read =
+        Pipeline(rs, R"hlsl(
 RWTexture2D<float4> marks : register(u1);
 float4 PSMain(float4 pos : SV_Position) : SV_Target { return marks[uint2(pos.xy)]; }
 )hlsl",
-                                         "uav_texture_read.hlsl");
+                 "uav_texture_read.hlsl", everyFormat ? S_OK : E_INVALIDARG);
+    if (!everyFormat) {
+        EXPECT_EQ(read, nullptr) << "a typed load of four components was not refused";
+        GTEST_SKIP() << "the device loads typed views of single 32-bit formats only";
+    }
     ASSERT_TRUE(write && read);
     ComPtr<ID3D12Resource> texture{MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
                                                D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
@@ -148,6 +164,45 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target { return marks[uint2(pos.xy)
     EXPECT_EQ(PixelAt(copied, kSize, 0, 0), 0xFF008000u);
 }
 
+// Typed loads of a single 32-bit component work on every device: one draw
+// writes an R32_FLOAT texture, the next reads it back into the target's red.
+TEST_F(UnorderedAccessTest, SingleComponentTypedLoadsWorkOnEveryDevice) {
+    const std::string rs = "DescriptorTable(UAV(u1))";
+    ID3D12PipelineState* write = Pipeline(rs, R"hlsl(
+RWTexture2D<float> marks : register(u1);
+float4 PSMain(float4 pos : SV_Position) : SV_Target {
+    marks[uint2(pos.xy)] = uint(pos.x) / 15.0;
+    return 0;
+}
+)hlsl",
+                                          "uav_r32_write.hlsl");
+    ID3D12PipelineState* read = Pipeline(rs, R"hlsl(
+RWTexture2D<float> marks : register(u1);
+float4 PSMain(float4 pos : SV_Position) : SV_Target {
+    return float4(marks[uint2(pos.xy)], 0, 0, 1);
+}
+)hlsl",
+                                         "uav_r32_read.hlsl");
+    ASSERT_TRUE(write && read);
+    ComPtr<ID3D12Resource> texture{MakeTexture(kSize, kSize, DXGI_FORMAT_R32_FLOAT,
+                                               D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
+                                               D3D12_RESOURCE_STATE_UNORDERED_ACCESS)};
+    ASSERT_TRUE(texture);
+    device->CreateUnorderedAccessView(texture, nullptr, nullptr, Slot(0));
+
+    Draw(write);
+    D3D12_RESOURCE_BARRIER uav{};
+    uav.Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
+    uav.UAV.pResource = texture;
+    list->ResourceBarrier(1, &uav);
+    Draw(read);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> copied = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    EXPECT_EQ(PixelAt(copied, kSize, 15, 9), 0xFF0000FFu);
+    EXPECT_EQ(PixelAt(copied, kSize, 0, 2), 0xFF000000u);
+}
+
 // A view of both layers of a 2-D array: one draw writes each layer, the next
 // reads the second layer back into the render target.
 TEST_F(UnorderedAccessTest, ArrayViewWritesEveryLayer) {
@@ -161,11 +216,16 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target {
 }
 )hlsl",
                                           "uav_array_write.hlsl");
+    const bool everyFormat = LoadsEveryTypedFormat();
     ID3D12PipelineState* read = Pipeline(rs, R"hlsl(
 RWTexture2DArray<float4> layers : register(u1);
 float4 PSMain(float4 pos : SV_Position) : SV_Target { return layers[uint3(pos.xy, 1)]; }
 )hlsl",
-                                         "uav_array_read.hlsl");
+                                         "uav_array_read.hlsl", everyFormat ? S_OK : E_INVALIDARG);
+    if (!everyFormat) {
+        EXPECT_EQ(read, nullptr) << "a typed load of four components was not refused";
+        GTEST_SKIP() << "the device loads typed views of single 32-bit formats only";
+    }
     ASSERT_TRUE(write && read);
     D3D12_HEAP_PROPERTIES heapProperties{};
     heapProperties.Type = D3D12_HEAP_TYPE_DEFAULT;
