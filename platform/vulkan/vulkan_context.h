@@ -18,6 +18,11 @@ struct VulkanFeatures {
     // which Vulkan allows only with scalar block layout.
     bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
+    // Several viewports, and a vertex shader that picks one and an array
+    // layer (SV_ViewportArrayIndex, SV_RenderTargetArrayIndex).
+    bool multiViewport = false;
+    bool viewportIndexFromVertexShader = false;
+    bool layerFromVertexShader = false;
 };
 
 class VulkanContext {
