@@ -356,6 +356,7 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
                                                                           record->view.baseLayer, 0)
                                               : 0;
     use.format = record->format;
+    use.layers = record->view.layerCount;
     return true;
 }
 

@@ -26,18 +26,24 @@ const char* SingleMip(UINT mip, const GpuImage& image, ImageViewKey* key) {
     return MipRange(mip, 1, image, key);
 }
 
-// A slice range; render targets and depth views draw into one slice.
-const char* SliceRange(UINT first, UINT count, bool single, const GpuImage& image,
-                       ImageViewKey* key) {
+const char* SliceRange(UINT first, UINT count, const GpuImage& image, ImageViewKey* key) {
     if (first >= image.arrayLayers || count == 0 || count > image.arrayLayers - first) {
         return kBadSlices;
-    }
-    if (single && count != 1) {
-        return "only views of one array slice can be drawn into";
     }
     key->baseLayer = first;
     key->layerCount = count;
     return nullptr;
+}
+
+// A render-target or depth-stencil view of several slices draws into them
+// all (a layered attachment); the vertex shader's SV_RenderTargetArrayIndex
+// picks the slice, slice 0 without it.
+const char* AttachmentSlices(UINT first, UINT count, const GpuImage& image, ImageViewKey* key) {
+    const char* refusal = SliceRange(first, count, image, key);
+    if (refusal == nullptr && key->layerCount > 1) {
+        key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
+    }
+    return refusal;
 }
 
 // The whole texture: an array view when it has several slices.
@@ -95,7 +101,7 @@ const char* OtherDimensionRange(const D3D12_SHADER_RESOURCE_VIEW_DESC& desc, con
         const D3D12_TEX1D_ARRAY_SRV& array = desc.Texture1DArray;
         key->type = VK_IMAGE_VIEW_TYPE_1D_ARRAY;
         return Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
-                      SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key));
+                      SliceRange(array.FirstArraySlice, array.ArraySize, image, key));
     }
     default:
         key->type = VK_IMAGE_VIEW_TYPE_3D;
@@ -130,10 +136,9 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     case D3D12_SRV_DIMENSION_TEXTURE2DARRAY: {
         const D3D12_TEX2D_ARRAY_SRV& array = desc->Texture2DArray;
         key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
-        return Either(
-            Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
-            Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
-                   SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key)));
+        return Either(Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
+                      Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
+                             SliceRange(array.FirstArraySlice, array.ArraySize, image, key)));
     }
     case D3D12_SRV_DIMENSION_TEXTURE2DMS:
         return Either(SamplesMatch(true, image), MipRange(0, 1, image, key));
@@ -142,7 +147,7 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
         return Either(SamplesMatch(true, image),
                       Either(MipRange(0, 1, image, key),
                              SliceRange(desc->Texture2DMSArray.FirstArraySlice,
-                                        desc->Texture2DMSArray.ArraySize, false, image, key)));
+                                        desc->Texture2DMSArray.ArraySize, image, key)));
     default:
         return "only 1-D, 2-D, 3-D and multisampled 2-D texture views (and their arrays) are "
                "supported";
@@ -199,7 +204,10 @@ const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimens
         return "only views of 2-D and 3-D textures can be drawn into";
     }
     if (desc == nullptr) {
-        return nullptr;
+        // The default view draws into mip 0 of every slice, as Direct3D 11's
+        // null description does, which CreateRenderTargetView's documentation
+        // names as the same behaviour.
+        return AttachmentSlices(0, image.arrayLayers, image, key);
     }
     int dimension = int(desc->ViewDimension);
     if (dimension == dimensions.texture2D) {
@@ -208,16 +216,16 @@ const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimens
     if (dimension == dimensions.texture2DArray) {
         return Either(SamplesMatch(false, image),
                       Either(SingleMip(desc->Texture2DArray.MipSlice, image, key),
-                             SliceRange(desc->Texture2DArray.FirstArraySlice,
-                                        desc->Texture2DArray.ArraySize, true, image, key)));
+                             AttachmentSlices(desc->Texture2DArray.FirstArraySlice,
+                                              desc->Texture2DArray.ArraySize, image, key)));
     }
     if (dimension == dimensions.texture2DMS) {
         return SamplesMatch(true, image);
     }
     if (dimension == dimensions.texture2DMSArray) {
         return Either(SamplesMatch(true, image),
-                      SliceRange(desc->Texture2DMSArray.FirstArraySlice,
-                                 desc->Texture2DMSArray.ArraySize, true, image, key));
+                      AttachmentSlices(desc->Texture2DMSArray.FirstArraySlice,
+                                       desc->Texture2DMSArray.ArraySize, image, key));
     }
     return "only 2-D, 2-D array and multisampled 2-D views are supported";
 }

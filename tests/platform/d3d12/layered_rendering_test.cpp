@@ -9,6 +9,8 @@
 
 #include <pipeline_desc.h>
 
+#include <string>
+
 namespace {
 
 constexpr char kShader[] = R"hlsl(
@@ -64,7 +66,7 @@ protected:
         if (!options.VPAndRTArrayIndexFromAnyShaderFeedingRasterizerSupportedWithoutGSEmulation) {
             GTEST_SKIP() << "the device takes no viewport or slice index from a vertex shader";
         }
-        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1));
+        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2));
         ASSERT_TRUE(rtvHeap);
     }
     void TearDown() override {
@@ -106,6 +108,89 @@ protected:
         list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     }
 
+    // A kSize x kSize render target of `slices` array slices, in RENDER_TARGET.
+    ComPtr<ID3D12Resource> MakeArrayTarget(UINT16 slices) {
+        D3D12_RESOURCE_DESC desc{};
+        desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+        desc.Width = kSize;
+        desc.Height = kSize;
+        desc.DepthOrArraySize = slices;
+        desc.MipLevels = 1;
+        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.SampleDesc.Count = 1;
+        desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
+        D3D12_HEAP_PROPERTIES heap{};
+        heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+        ComPtr<ID3D12Resource> texture;
+        EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
+                                                  D3D12_RESOURCE_STATE_RENDER_TARGET, nullptr,
+                                                  IID_ID3D12Resource, texture.PutVoid()),
+                  S_OK);
+        return texture;
+    }
+    D3D12_CPU_DESCRIPTOR_HANDLE Rtv(UINT index) {
+        D3D12_CPU_DESCRIPTOR_HANDLE handle = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        handle.ptr +=
+            index * device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+        return handle;
+    }
+    // RTV `index` draws into `count` slices of `texture` from `first` on.
+    void MakeSlicesRtv(ID3D12Resource* texture, UINT index, UINT first, UINT count) {
+        D3D12_RENDER_TARGET_VIEW_DESC desc{};
+        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        desc.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2DARRAY;
+        desc.Texture2DArray = {0, first, count, 0};
+        device->CreateRenderTargetView(texture, &desc, Rtv(index));
+    }
+    // Array slice `slice` of `texture` (in RENDER_TARGET, which it returns
+    // to), as tightly packed rows.
+    std::vector<uint8_t> ReadSlice(ID3D12Resource* texture, UINT slice) {
+        const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+        PendingReadBack pending;
+        UINT64 total = 0;
+        device->GetCopyableFootprints(&desc, slice, 1, 0, &pending.footprint, &pending.rows,
+                                      &pending.rowSize, &total);
+        pending.buffer =
+            ::MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
+        if (pending.buffer == nullptr) {
+            return {};
+        }
+        D3D12_RESOURCE_BARRIER toCopy = Transition(texture, D3D12_RESOURCE_STATE_RENDER_TARGET,
+                                                   D3D12_RESOURCE_STATE_COPY_SOURCE, slice);
+        list->ResourceBarrier(1, &toCopy);
+        D3D12_TEXTURE_COPY_LOCATION to{};
+        to.pResource = pending.buffer;
+        to.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
+        to.PlacedFootprint = pending.footprint;
+        D3D12_TEXTURE_COPY_LOCATION from{};
+        from.pResource = texture;
+        from.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
+        from.SubresourceIndex = slice;
+        list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+        D3D12_RESOURCE_BARRIER back = Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE,
+                                                 D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
+        list->ResourceBarrier(1, &back);
+        ExecuteAndWait();
+        return TakePixels(pending);
+    }
+    void ExpectFilled(ID3D12Resource* texture, UINT slice, uint32_t colour) {
+        std::vector<uint8_t> pixels = ReadSlice(texture, slice);
+        ASSERT_EQ(pixels.size(), kSize * kSize * 4) << "slice " << slice;
+        for (UINT y = 0; y < kSize; ++y) {
+            for (UINT x = 0; x < kSize; ++x) {
+                ASSERT_EQ(PixelAt(pixels, kSize, x, y), colour)
+                    << "slice " << slice << " at " << x << "," << y;
+            }
+        }
+    }
+    // A triangle list over the whole of the bound targets, one viewport.
+    void SetOneViewport() {
+        D3D12_VIEWPORT viewport{0, 0, float(kSize), float(kSize), 0, 1};
+        D3D12_RECT scissor{0, 0, LONG(kSize), LONG(kSize)};
+        list->RSSetViewports(1, &viewport);
+        list->RSSetScissorRects(1, &scissor);
+    }
+
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
     ComPtr<ID3D12RootSignature> rootSignature;
 };
@@ -143,6 +228,67 @@ TEST_F(LayeredRenderingTest, TheVertexShaderPicksAViewportAndItsScissor) {
                 << x << "," << y;
         }
     }
+}
+
+// A view of slices 1 to 3 is cleared whole and drawn into by slice: its
+// first two slices take instances 0 and 1, its last keeps the clear, and
+// slice 0, outside the view, keeps its own.
+TEST_F(LayeredRenderingTest, TheVertexShaderPicksASliceOfTheView) {
+    ComPtr<ID3D12Resource> target = MakeArrayTarget(4);
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("PerSlice");
+    ASSERT_TRUE(target && pipeline);
+    MakeSlicesRtv(target, 0, 1, 3);
+    MakeSlicesRtv(target, 1, 0, 1);
+    const float white[4] = {1, 1, 1, 1};
+    list->ClearRenderTargetView(Rtv(1), white, 0, nullptr);
+    PrepareDraw(pipeline);
+    SetOneViewport();
+    list->DrawInstanced(3, 2, 0, 0);
+    ExecuteAndWait();
+    ExpectFilled(target, 0, 0xFFFFFFFFu);
+    ExpectFilled(target, 1, Colour(1));
+    ExpectFilled(target, 2, Colour(2));
+    ExpectFilled(target, 3, kBlack);
+}
+
+// Without SV_RenderTargetArrayIndex a draw into a view of several slices
+// draws into its first.
+TEST_F(LayeredRenderingTest, ADrawWithoutASliceIndexDrawsTheFirstSlice) {
+    ComPtr<ID3D12Resource> target = MakeArrayTarget(3);
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("PerViewport");
+    ASSERT_TRUE(target && pipeline);
+    MakeSlicesRtv(target, 0, 0, 3);
+    PrepareDraw(pipeline);
+    SetOneViewport();
+    list->DrawInstanced(3, 1, 0, 0);
+    ExecuteAndWait();
+    ExpectFilled(target, 0, Colour(1));
+    ExpectFilled(target, 1, kBlack);
+    ExpectFilled(target, 2, kBlack);
+}
+
+// Every slice a view covers must be a render target; the one left behind
+// is named.
+TEST_F(LayeredRenderingTest, ASliceOutOfRenderTargetIsReported) {
+    ComPtr<ID3D12Resource> target = MakeArrayTarget(3);
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("PerSlice");
+    ASSERT_TRUE(target && pipeline);
+    MakeSlicesRtv(target, 0, 0, 3);
+    D3D12_RESOURCE_BARRIER away =
+        Transition(target, D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_RESOURCE_STATE_COPY_SOURCE, 2);
+    list->ResourceBarrier(1, &away);
+    PrepareDraw(pipeline);
+    SetOneViewport();
+    list->DrawInstanced(3, 3, 0, 0);
+    ExecuteAndWait();
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    ASSERT_GE(CountMessages(messages, D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE), 1u);
+    bool namesSlice2 = false;
+    for (const DebugMessage& message : messages) {
+        namesSlice2 =
+            namesSlice2 || message.description.find("(subresource: 2)") != std::string::npos;
+    }
+    EXPECT_TRUE(namesSlice2);
 }
 
 } // namespace
