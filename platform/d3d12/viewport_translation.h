@@ -26,7 +26,8 @@ struct ViewportSlotsState {
 // The first `slots` Vulkan viewports and scissors for `viewports` and
 // `scissors` within `renderArea`. A slot past the viewports set, or without
 // a scissor rectangle, gets an empty scissor: a primitive sent there by
-// SV_ViewportArrayIndex draws nothing.
+// SV_ViewportArrayIndex draws nothing ("Any viewports not defined by the call
+// are disabled", RSSetViewports on learn.microsoft.com).
 ViewportSlotsState TranslateViewports(const std::vector<D3D12_VIEWPORT>& viewports,
                                       const std::vector<D3D12_RECT>& scissors,
                                       VkExtent2D renderArea, uint32_t slots);
