@@ -40,7 +40,7 @@ struct PassAttachments {
     // Array slices drawn into: the fewest any attachment's view covers.
     uint32_t layers = UINT32_MAX;
     void Cover(const AttachmentView& view) {
-        layers = view.view.layerCount < layers ? view.view.layerCount : layers;
+        layers = view.view.DrawnLayers() < layers ? view.view.DrawnLayers() : layers;
     }
 };
 
@@ -146,7 +146,7 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
         }
         covered = covered &&
                   SameExtent(MipExtent(*clear->target.image, clear->target.view.baseMip), area) &&
-                  clear->target.view.layerCount == pass.layers;
+                  clear->target.view.DrawnLayers() == pass.layers;
         if (covered) {
             folded.push_back(*clear);
             clear = pendingClears_.erase(clear);
@@ -226,8 +226,8 @@ void CommandTranslator::FlushClears() {
             bool depth = IsDepthTarget(clear->target);
             bool fits =
                 SameExtent(MipExtent(*clear->target.image, clear->target.view.baseMip), area) &&
-                clear->target.view.layerCount == first.view.layerCount && !(depth && depthTaken) &&
-                group.size() < 8;
+                clear->target.view.DrawnLayers() == first.view.DrawnLayers() &&
+                !(depth && depthTaken) && group.size() < 8;
             for (const PendingClear& taken : group) {
                 fits = fits && taken.target.image != clear->target.image;
             }
@@ -282,7 +282,7 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
     for (const D3D12_RECT& rect : rects) {
         VkRect2D clipped = ClippedRect(rect, area);
         if (clipped.extent.width > 0) {
-            clearRects.push_back({clipped, 0, target.view.layerCount});
+            clearRects.push_back({clipped, 0, target.view.DrawnLayers()});
         }
     }
     if (clearRects.empty()) {

@@ -160,34 +160,41 @@ struct AttachmentDimensions {
     int texture2D, texture2DArray, texture2DMS, texture2DMSArray, texture3D;
 };
 
-// One depth slice of one mip of a 3-D texture (a TEXTURE3D render-target
-// view of one W slice), drawn into as a 2-D image. The default view would
-// cover every slice, which needs layered rendering.
-const char* DepthSliceOf(const D3D12_RENDER_TARGET_VIEW_DESC& desc, const GpuImage& image,
-                         ImageViewKey* key) {
-    const D3D12_TEX3D_RTV& volume = desc.Texture3D;
+// W slices of one mip of a 3-D texture (a TEXTURE3D render-target view),
+// drawn into as the layers of a 2-D image; WSize -1 means every slice from
+// the first one on.
+const char* DepthSlicesOf(const D3D12_TEX3D_RTV& volume, const GpuImage& image, ImageViewKey* key) {
     if (const char* mip = SingleMip(volume.MipSlice, image, key)) {
         return mip;
     }
     uint32_t depth = image.depth >> volume.MipSlice > 0 ? image.depth >> volume.MipSlice : 1;
-    bool oneSlice =
-        volume.WSize == 1 || (volume.WSize == UINT(-1) && volume.FirstWSlice + 1 == depth);
-    if (volume.FirstWSlice >= depth || !oneSlice) {
-        return "only a TEXTURE3D view of one W slice inside the mip can be drawn into";
+    uint32_t count = volume.WSize;
+    if (count == UINT(-1) && volume.FirstWSlice < depth) {
+        count = depth - volume.FirstWSlice;
+    }
+    if (volume.FirstWSlice >= depth || count == 0 || count > depth - volume.FirstWSlice) {
+        return "the W slices are not inside the mip";
     }
     key->depthSlice = volume.FirstWSlice;
+    key->depthSliceCount = count;
+    key->type = count > 1 ? VK_IMAGE_VIEW_TYPE_2D_ARRAY : VK_IMAGE_VIEW_TYPE_2D;
     return nullptr;
 }
 
+// The default render-target view of a 3-D texture covers every W slice of
+// mip 0, as Direct3D 11's null description does.
 template <typename Desc>
 const char* DepthSliceRange(const Desc* desc, const AttachmentDimensions& dimensions,
                             const GpuImage& image, ImageViewKey* key) {
     if constexpr (std::is_same_v<Desc, D3D12_RENDER_TARGET_VIEW_DESC>) {
-        if (desc != nullptr && int(desc->ViewDimension) == dimensions.texture3D) {
-            return DepthSliceOf(*desc, image, key);
+        if (desc == nullptr) {
+            return DepthSlicesOf({0, 0, UINT(-1)}, image, key);
+        }
+        if (int(desc->ViewDimension) == dimensions.texture3D) {
+            return DepthSlicesOf(desc->Texture3D, image, key);
         }
     }
-    return "a 3-D texture is drawn into through a TEXTURE3D view of one W slice";
+    return "a 3-D texture is drawn into through a TEXTURE3D render-target view";
 }
 
 // Render-target and depth-stencil descriptions share their members' layout;

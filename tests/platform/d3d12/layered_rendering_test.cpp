@@ -108,10 +108,13 @@ protected:
         list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     }
 
-    // A kSize x kSize render target of `slices` array slices, in RENDER_TARGET.
-    ComPtr<ID3D12Resource> MakeArrayTarget(UINT16 slices) {
+    // A kSize x kSize render target of `slices` array slices (or W slices of
+    // a 3-D texture), in RENDER_TARGET.
+    ComPtr<ID3D12Resource>
+    MakeArrayTarget(UINT16 slices,
+                    D3D12_RESOURCE_DIMENSION dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D) {
         D3D12_RESOURCE_DESC desc{};
-        desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+        desc.Dimension = dimension;
         desc.Width = kSize;
         desc.Height = kSize;
         desc.DepthOrArraySize = slices;
@@ -142,10 +145,17 @@ protected:
         desc.Texture2DArray = {0, first, count, 0};
         device->CreateRenderTargetView(texture, &desc, Rtv(index));
     }
-    // Array slice `slice` of `texture` (in RENDER_TARGET, which it returns
-    // to), as tightly packed rows.
+    // Array slice `slice` of `texture`, or its W slice of a 3-D texture (in
+    // RENDER_TARGET, which it returns to), as tightly packed rows.
     std::vector<uint8_t> ReadSlice(ID3D12Resource* texture, UINT slice) {
-        const D3D12_RESOURCE_DESC desc = texture->GetDesc();
+        D3D12_RESOURCE_DESC desc = texture->GetDesc();
+        const bool volume = desc.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D;
+        const D3D12_BOX depthSlice{0, 0, slice, kSize, kSize, slice + 1};
+        if (volume) {
+            desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+            desc.DepthOrArraySize = 1;
+            slice = 0;
+        }
         PendingReadBack pending;
         UINT64 total = 0;
         device->GetCopyableFootprints(&desc, slice, 1, 0, &pending.footprint, &pending.rows,
@@ -166,7 +176,7 @@ protected:
         from.pResource = texture;
         from.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
         from.SubresourceIndex = slice;
-        list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
+        list->CopyTextureRegion(&to, 0, 0, 0, &from, volume ? &depthSlice : nullptr);
         D3D12_RESOURCE_BARRIER back = Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE,
                                                  D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
         list->ResourceBarrier(1, &back);
@@ -265,6 +275,30 @@ TEST_F(LayeredRenderingTest, ADrawWithoutASliceIndexDrawsTheFirstSlice) {
     ExpectFilled(target, 0, Colour(1));
     ExpectFilled(target, 1, kBlack);
     ExpectFilled(target, 2, kBlack);
+}
+
+// A view of W slices 1 and 2 of a 3-D texture draws into each as a layer;
+// the default view clears every W slice.
+TEST_F(LayeredRenderingTest, TheVertexShaderPicksAWSliceOfThe3DView) {
+    ComPtr<ID3D12Resource> target = MakeArrayTarget(4, D3D12_RESOURCE_DIMENSION_TEXTURE3D);
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("PerSlice");
+    ASSERT_TRUE(target && pipeline);
+    D3D12_RENDER_TARGET_VIEW_DESC slices{};
+    slices.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    slices.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE3D;
+    slices.Texture3D = {0, 1, 2};
+    device->CreateRenderTargetView(target, nullptr, Rtv(1));
+    const float white[4] = {1, 1, 1, 1};
+    list->ClearRenderTargetView(Rtv(1), white, 0, nullptr);
+    device->CreateRenderTargetView(target, &slices, Rtv(0));
+    PrepareDraw(pipeline);
+    SetOneViewport();
+    list->DrawInstanced(3, 2, 0, 0);
+    ExecuteAndWait();
+    ExpectFilled(target, 0, 0xFFFFFFFFu);
+    ExpectFilled(target, 1, Colour(1));
+    ExpectFilled(target, 2, Colour(2));
+    ExpectFilled(target, 3, 0xFFFFFFFFu);
 }
 
 // Every slice a view covers must be a render target; the one left behind
