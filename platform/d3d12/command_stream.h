@@ -24,6 +24,9 @@ struct ResourceUse {
     std::shared_ptr<ResourceTrack> resource;
     uint32_t subresource = kAllSubresources;
     DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
+    // A view drawing into several array slices: the same mip of this many
+    // slices from `subresource`'s on.
+    uint32_t layers = 1;
 };
 
 // A render-target or depth-stencil view, read from its descriptor when recorded.

@@ -159,7 +159,6 @@ private:
     // The one descriptor of a root constants or root view parameter.
     bool AddRootArgument(uint32_t index, const RootParameterLayout& parameter, SetContent* content);
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
-    bool ScissorRect(VkRect2D* scissor) const;
     bool BindVertexBuffers(const CmdDraw& command);
     // The index buffer of an indexed draw and whether strips restart at the
     // pipeline's cut value; a draw without indices restarts nothing.

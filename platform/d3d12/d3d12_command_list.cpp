@@ -207,12 +207,20 @@ D3D12GraphicsCommandList::IASetPrimitiveTopology(D3D12_PRIMITIVE_TOPOLOGY topolo
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetViewports(UINT count,
                                                                 const D3D12_VIEWPORT* viewports) {
+    if (Recording() && count > D3D12_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE) {
+        Fail("RSSetViewports", "more viewports than a pipeline has (16)");
+        return;
+    }
     RecordArray<CmdSetViewports>("RSSetViewports", count, viewports, "no viewport array");
     drawState_.viewports = viewports != nullptr ? count : 0;
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::RSSetScissorRects(UINT count,
                                                                    const D3D12_RECT* rects) {
+    if (Recording() && count > D3D12_VIEWPORT_AND_SCISSORRECT_OBJECT_COUNT_PER_PIPELINE) {
+        Fail("RSSetScissorRects", "more scissor rectangles than a pipeline has (16)");
+        return;
+    }
     RecordArray<CmdSetScissors>("RSSetScissorRects", count, rects, "no rectangle array");
     drawState_.scissors.assign(rects, rects != nullptr ? rects + count : rects);
 }
@@ -321,6 +329,7 @@ bool D3D12GraphicsCommandList::ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle
                                                                           record->view.baseLayer, 0)
                                               : 0;
     use.format = record->format;
+    use.layers = record->view.layerCount;
     return true;
 }
 

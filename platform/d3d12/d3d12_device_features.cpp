@@ -72,6 +72,12 @@ void AnswerOptions(const vk_core::VulkanContext& context, D3D12_FEATURE_DATA_D3D
     data->CrossNodeSharingTier = D3D12_CROSS_NODE_SHARING_TIER_NOT_SUPPORTED;
     // Placed resources are not supported, so no heap mixes resource kinds.
     data->ResourceHeapTier = D3D12_RESOURCE_HEAP_TIER_1;
+    // A vertex shader may write SV_ViewportArrayIndex and
+    // SV_RenderTargetArrayIndex where Vulkan lets it write both.
+    const vk_core::VulkanFeatures& features = context.features;
+    data->VPAndRTArrayIndexFromAnyShaderFeedingRasterizerSupportedWithoutGSEmulation =
+        features.multiViewport && features.viewportIndexFromVertexShader &&
+        features.layerFromVertexShader;
 }
 
 void AnswerArchitecture(const vk_core::VulkanContext& context,

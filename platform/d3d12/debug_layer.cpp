@@ -130,8 +130,11 @@ void ListValidator::Use(const ResourceUse& use, const Expected& expected, const 
     }
     ResourceTrack& resource = *use.resource;
     if (use.subresource != kAllSubresources) {
-        if (use.subresource < resource.states.size()) {
-            UseSubresource(resource, use.subresource, expected, operation);
+        for (uint32_t layer = 0; layer < use.layers; ++layer) {
+            uint32_t subresource = use.subresource + layer * resource.mipLevels;
+            if (subresource < resource.states.size()) {
+                UseSubresource(resource, subresource, expected, operation);
+            }
         }
         return;
     }

@@ -6,6 +6,7 @@
 #include "descriptor_set_cache.h"
 #include "state_translation.h"
 #include "testing_counters.h"
+#include "viewport_translation.h"
 
 #include <string>
 
@@ -270,27 +271,6 @@ bool CommandTranslator::MatchTargets(RenderingSetup* setup) {
     return true;
 }
 
-// The first scissor rectangle within the render area; false when nothing of
-// the area is left. Direct3D 12 always tests the scissor: with no rectangle
-// set, nothing is drawn.
-bool CommandTranslator::ScissorRect(VkRect2D* scissor) const {
-    if (ScissorIsEmpty(scissors_, 0)) {
-        return false;
-    }
-    D3D12_RECT fullArea{0, 0, LONG(renderArea_.width), LONG(renderArea_.height)};
-    const D3D12_RECT& scissorSource = scissors_[0];
-    LONG left = scissorSource.left < 0 ? 0 : scissorSource.left;
-    LONG top = scissorSource.top < 0 ? 0 : scissorSource.top;
-    LONG right = scissorSource.right > fullArea.right ? fullArea.right : scissorSource.right;
-    LONG bottom = scissorSource.bottom > fullArea.bottom ? fullArea.bottom : scissorSource.bottom;
-    if (right <= left || bottom <= top) {
-        return false;
-    }
-    *scissor =
-        VkRect2D{{int32_t(left), int32_t(top)}, {uint32_t(right - left), uint32_t(bottom - top)}};
-    return true;
-}
-
 bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
     for (uint32_t slot : pipeline_->vertexSlots) {
         const VertexBufferBinding& binding = vertexBuffers_[slot];
@@ -379,21 +359,17 @@ void CommandTranslator::operator()(const CmdDraw& command) {
         BeginRendering(setup);
         boundPipeline_ = VK_NULL_HANDLE;
     }
-    const D3D12_VIEWPORT& source = viewports_[0];
-    // Direct3D's y axis points down the screen: flip with a negative height.
-    VkViewport viewport{source.TopLeftX, source.TopLeftY + source.Height,
-                        source.Width,    -source.Height,
-                        source.MinDepth, source.MaxDepth};
-    VkRect2D scissor{};
-    if (!ScissorRect(&scissor)) {
+    const uint32_t slots = ViewportSlots(*core_.context);
+    const ViewportSlotsState view = TranslateViewports(viewports_, scissors_, renderArea_, slots);
+    if (!view.anyVisible) {
         return; // everything is scissored away
     }
     if (boundPipeline_ != pipeline) {
         vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
         boundPipeline_ = pipeline;
     }
-    vkCmdSetViewport(commands_, 0, 1, &viewport);
-    vkCmdSetScissor(commands_, 0, 1, &scissor);
+    vkCmdSetViewport(commands_, 0, slots, view.viewports.data());
+    vkCmdSetScissor(commands_, 0, slots, view.scissors.data());
     vkCmdSetPrimitiveTopology(commands_, topology);
     if (!sets.empty()) {
         vkCmdBindDescriptorSets(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS,

@@ -72,8 +72,9 @@ VkImageView GpuImage::View(const ImageViewKey& key) {
     info.viewType = key.type;
     info.format = key.format;
     info.subresourceRange = {key.aspect, key.baseMip, key.mipCount, key.baseLayer, key.layerCount};
-    if (type == VK_IMAGE_TYPE_3D && key.type == VK_IMAGE_VIEW_TYPE_2D) {
+    if (type == VK_IMAGE_TYPE_3D && key.type != VK_IMAGE_VIEW_TYPE_3D) {
         info.subresourceRange.baseArrayLayer = key.depthSlice;
+        info.subresourceRange.layerCount = key.depthSliceCount;
     }
     VkImageView view = VK_NULL_HANDLE;
     if (!VK_CHECK(vkCreateImageView(context->device, &info, nullptr, &view))) {

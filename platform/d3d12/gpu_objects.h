@@ -55,14 +55,17 @@ struct ImageViewKey {
     uint32_t baseLayer = 0;
     uint32_t layerCount = 1;
     VkImageViewType type = VK_IMAGE_VIEW_TYPE_2D;
-    // The depth slice a 2-D view of a 3-D image shows; its subresource is
-    // still the whole mip.
+    // The depth slices a 2-D (array) view of a 3-D image shows; its
+    // subresource is still the whole mip.
     uint32_t depthSlice = 0;
+    uint32_t depthSliceCount = 1;
+    // The layers a render pass draws into through this view.
+    uint32_t DrawnLayers() const { return layerCount * depthSliceCount; }
     bool operator<(const ImageViewKey& other) const {
-        return std::tie(format, aspect, baseMip, mipCount, baseLayer, layerCount, type,
-                        depthSlice) < std::tie(other.format, other.aspect, other.baseMip,
-                                               other.mipCount, other.baseLayer, other.layerCount,
-                                               other.type, other.depthSlice);
+        return std::tie(format, aspect, baseMip, mipCount, baseLayer, layerCount, type, depthSlice,
+                        depthSliceCount) <
+               std::tie(other.format, other.aspect, other.baseMip, other.mipCount, other.baseLayer,
+                        other.layerCount, other.type, other.depthSlice, other.depthSliceCount);
     }
 };
 

@@ -1,5 +1,6 @@
 // Vulkan pipelines made from a recipe, one per combination of attachments.
 #include "pipeline_object.h"
+#include "viewport_translation.h"
 
 #include <spirv_outputs.h>
 #include <vulkan_check.h>
@@ -142,8 +143,8 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     inputAssembly.topology = recipe.topology;
     VkPipelineViewportStateCreateInfo viewport{};
     viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
-    viewport.viewportCount = 1;
-    viewport.scissorCount = 1;
+    viewport.viewportCount = ViewportSlots(*context);
+    viewport.scissorCount = viewport.viewportCount;
     const VkPipelineMultisampleStateCreateInfo multisample = MultisampleState(recipe);
     VkPipelineColorBlendStateCreateInfo colorBlend{};
     colorBlend.sType = VK_STRUCTURE_TYPE_PIPELINE_COLOR_BLEND_STATE_CREATE_INFO;

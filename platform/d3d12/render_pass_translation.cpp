@@ -37,13 +37,18 @@ struct PassAttachments {
     VkRenderingAttachmentInfo depth{};
     VkRenderingAttachmentInfo stencil{};
     bool hasDepth = false, hasStencil = false;
+    // Array slices drawn into: the fewest any attachment's view covers.
+    uint32_t layers = UINT32_MAX;
+    void Cover(const AttachmentView& view) {
+        layers = view.view.DrawnLayers() < layers ? view.view.DrawnLayers() : layers;
+    }
 };
 
 void Begin(VkCommandBuffer commands, const PassAttachments& pass, VkExtent2D area) {
     VkRenderingInfo info{};
     info.sType = VK_STRUCTURE_TYPE_RENDERING_INFO;
     info.renderArea = {{0, 0}, area};
-    info.layerCount = 1;
+    info.layerCount = pass.layers != UINT32_MAX ? pass.layers : 1;
     info.colorAttachmentCount = uint32_t(pass.colors.size());
     info.pColorAttachments = pass.colors.data();
     info.pDepthAttachment = pass.hasDepth ? &pass.depth : nullptr;
@@ -113,7 +118,9 @@ void CommandTranslator::EndRendering() {
 
 VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
     VkExtent2D area{UINT32_MAX, UINT32_MAX};
-    auto shrink = [&area](const AttachmentView& view) {
+    PassAttachments pass;
+    auto shrink = [&area, &pass](const AttachmentView& view) {
+        pass.Cover(view);
         VkExtent2D extent = MipExtent(*view.image, view.view.baseMip);
         area.width = extent.width < area.width ? extent.width : area.width;
         area.height = extent.height < area.height ? extent.height : area.height;
@@ -138,7 +145,8 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
             covered = covered || (view.image != nullptr && SameView(clear->target, view));
         }
         covered = covered &&
-                  SameExtent(MipExtent(*clear->target.image, clear->target.view.baseMip), area);
+                  SameExtent(MipExtent(*clear->target.image, clear->target.view.baseMip), area) &&
+                  clear->target.view.DrawnLayers() == pass.layers;
         if (covered) {
             folded.push_back(*clear);
             clear = pendingClears_.erase(clear);
@@ -148,7 +156,6 @@ VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
     }
     FlushClears();
 
-    PassAttachments pass;
     pass.colors.resize(setup.colors.size());
     for (size_t i = 0; i < setup.colors.size(); ++i) {
         const AttachmentView& view = setup.colors[i];
@@ -219,6 +226,7 @@ void CommandTranslator::FlushClears() {
             bool depth = IsDepthTarget(clear->target);
             bool fits =
                 SameExtent(MipExtent(*clear->target.image, clear->target.view.baseMip), area) &&
+                clear->target.view.DrawnLayers() == first.view.DrawnLayers() &&
                 !(depth && depthTaken) && group.size() < 8;
             for (const PendingClear& taken : group) {
                 fits = fits && taken.target.image != clear->target.image;
@@ -232,6 +240,7 @@ void CommandTranslator::FlushClears() {
             }
         }
         PassAttachments pass;
+        pass.Cover(first);
         pass.colors.reserve(group.size());
         for (const PendingClear& clear : group) {
             if (IsDepthTarget(clear.target)) {
@@ -273,13 +282,14 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
     for (const D3D12_RECT& rect : rects) {
         VkRect2D clipped = ClippedRect(rect, area);
         if (clipped.extent.width > 0) {
-            clearRects.push_back({clipped, 0, 1});
+            clearRects.push_back({clipped, 0, target.view.DrawnLayers()});
         }
     }
     if (clearRects.empty()) {
         return;
     }
     PassAttachments pass;
+    pass.Cover(target);
     if (depth) {
         pass.depth = Attachment(target, layout);
         pass.stencil = pass.depth;

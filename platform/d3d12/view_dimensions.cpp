@@ -26,18 +26,24 @@ const char* SingleMip(UINT mip, const GpuImage& image, ImageViewKey* key) {
     return MipRange(mip, 1, image, key);
 }
 
-// A slice range; render targets and depth views draw into one slice.
-const char* SliceRange(UINT first, UINT count, bool single, const GpuImage& image,
-                       ImageViewKey* key) {
+const char* SliceRange(UINT first, UINT count, const GpuImage& image, ImageViewKey* key) {
     if (first >= image.arrayLayers || count == 0 || count > image.arrayLayers - first) {
         return kBadSlices;
-    }
-    if (single && count != 1) {
-        return "only views of one array slice can be drawn into";
     }
     key->baseLayer = first;
     key->layerCount = count;
     return nullptr;
+}
+
+// A render-target or depth-stencil view of several slices draws into them
+// all (a layered attachment); the vertex shader's SV_RenderTargetArrayIndex
+// picks the slice, slice 0 without it.
+const char* AttachmentSlices(UINT first, UINT count, const GpuImage& image, ImageViewKey* key) {
+    const char* refusal = SliceRange(first, count, image, key);
+    if (refusal == nullptr && key->layerCount > 1) {
+        key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
+    }
+    return refusal;
 }
 
 // The whole texture: an array view when it has several slices.
@@ -95,7 +101,7 @@ const char* OtherDimensionRange(const D3D12_SHADER_RESOURCE_VIEW_DESC& desc, con
         const D3D12_TEX1D_ARRAY_SRV& array = desc.Texture1DArray;
         key->type = VK_IMAGE_VIEW_TYPE_1D_ARRAY;
         return Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
-                      SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key));
+                      SliceRange(array.FirstArraySlice, array.ArraySize, image, key));
     }
     default:
         key->type = VK_IMAGE_VIEW_TYPE_3D;
@@ -130,10 +136,9 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     case D3D12_SRV_DIMENSION_TEXTURE2DARRAY: {
         const D3D12_TEX2D_ARRAY_SRV& array = desc->Texture2DArray;
         key->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
-        return Either(
-            Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
-            Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
-                   SliceRange(array.FirstArraySlice, array.ArraySize, false, image, key)));
+        return Either(Dimension(VK_IMAGE_TYPE_2D, image), SamplesMatch(false, image),
+                      Either(MipRange(array.MostDetailedMip, array.MipLevels, image, key),
+                             SliceRange(array.FirstArraySlice, array.ArraySize, image, key)));
     }
     case D3D12_SRV_DIMENSION_TEXTURE2DMS:
         return Either(SamplesMatch(true, image), MipRange(0, 1, image, key));
@@ -142,7 +147,7 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
         return Either(SamplesMatch(true, image),
                       Either(MipRange(0, 1, image, key),
                              SliceRange(desc->Texture2DMSArray.FirstArraySlice,
-                                        desc->Texture2DMSArray.ArraySize, false, image, key)));
+                                        desc->Texture2DMSArray.ArraySize, image, key)));
     default:
         return "only 1-D, 2-D, 3-D and multisampled 2-D texture views (and their arrays) are "
                "supported";
@@ -155,34 +160,41 @@ struct AttachmentDimensions {
     int texture2D, texture2DArray, texture2DMS, texture2DMSArray, texture3D;
 };
 
-// One depth slice of one mip of a 3-D texture (a TEXTURE3D render-target
-// view of one W slice), drawn into as a 2-D image. The default view would
-// cover every slice, which needs layered rendering.
-const char* DepthSliceOf(const D3D12_RENDER_TARGET_VIEW_DESC& desc, const GpuImage& image,
-                         ImageViewKey* key) {
-    const D3D12_TEX3D_RTV& volume = desc.Texture3D;
+// W slices of one mip of a 3-D texture (a TEXTURE3D render-target view),
+// drawn into as the layers of a 2-D image; WSize -1 means every slice from
+// the first one on.
+const char* DepthSlicesOf(const D3D12_TEX3D_RTV& volume, const GpuImage& image, ImageViewKey* key) {
     if (const char* mip = SingleMip(volume.MipSlice, image, key)) {
         return mip;
     }
     uint32_t depth = image.depth >> volume.MipSlice > 0 ? image.depth >> volume.MipSlice : 1;
-    bool oneSlice =
-        volume.WSize == 1 || (volume.WSize == UINT(-1) && volume.FirstWSlice + 1 == depth);
-    if (volume.FirstWSlice >= depth || !oneSlice) {
-        return "only a TEXTURE3D view of one W slice inside the mip can be drawn into";
+    uint32_t count = volume.WSize;
+    if (count == UINT(-1) && volume.FirstWSlice < depth) {
+        count = depth - volume.FirstWSlice;
+    }
+    if (volume.FirstWSlice >= depth || count == 0 || count > depth - volume.FirstWSlice) {
+        return "the W slices are not inside the mip";
     }
     key->depthSlice = volume.FirstWSlice;
+    key->depthSliceCount = count;
+    key->type = count > 1 ? VK_IMAGE_VIEW_TYPE_2D_ARRAY : VK_IMAGE_VIEW_TYPE_2D;
     return nullptr;
 }
 
+// The default render-target view of a 3-D texture covers every W slice of
+// mip 0, as Direct3D 11's null description does.
 template <typename Desc>
 const char* DepthSliceRange(const Desc* desc, const AttachmentDimensions& dimensions,
                             const GpuImage& image, ImageViewKey* key) {
     if constexpr (std::is_same_v<Desc, D3D12_RENDER_TARGET_VIEW_DESC>) {
-        if (desc != nullptr && int(desc->ViewDimension) == dimensions.texture3D) {
-            return DepthSliceOf(*desc, image, key);
+        if (desc == nullptr) {
+            return DepthSlicesOf({0, 0, UINT(-1)}, image, key);
+        }
+        if (int(desc->ViewDimension) == dimensions.texture3D) {
+            return DepthSlicesOf(desc->Texture3D, image, key);
         }
     }
-    return "a 3-D texture is drawn into through a TEXTURE3D view of one W slice";
+    return "a 3-D texture is drawn into through a TEXTURE3D render-target view";
 }
 
 // Render-target and depth-stencil descriptions share their members' layout;
@@ -199,7 +211,10 @@ const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimens
         return "only views of 2-D and 3-D textures can be drawn into";
     }
     if (desc == nullptr) {
-        return nullptr;
+        // The default view draws into mip 0 of every slice, as Direct3D 11's
+        // null description does, which CreateRenderTargetView's documentation
+        // names as the same behaviour.
+        return AttachmentSlices(0, image.arrayLayers, image, key);
     }
     int dimension = int(desc->ViewDimension);
     if (dimension == dimensions.texture2D) {
@@ -208,16 +223,16 @@ const char* AttachmentRange(const Desc* desc, const AttachmentDimensions& dimens
     if (dimension == dimensions.texture2DArray) {
         return Either(SamplesMatch(false, image),
                       Either(SingleMip(desc->Texture2DArray.MipSlice, image, key),
-                             SliceRange(desc->Texture2DArray.FirstArraySlice,
-                                        desc->Texture2DArray.ArraySize, true, image, key)));
+                             AttachmentSlices(desc->Texture2DArray.FirstArraySlice,
+                                              desc->Texture2DArray.ArraySize, image, key)));
     }
     if (dimension == dimensions.texture2DMS) {
         return SamplesMatch(true, image);
     }
     if (dimension == dimensions.texture2DMSArray) {
         return Either(SamplesMatch(true, image),
-                      SliceRange(desc->Texture2DMSArray.FirstArraySlice,
-                                 desc->Texture2DMSArray.ArraySize, true, image, key));
+                      AttachmentSlices(desc->Texture2DMSArray.FirstArraySlice,
+                                       desc->Texture2DMSArray.ArraySize, image, key));
     }
     return "only 2-D, 2-D array and multisampled 2-D views are supported";
 }

@@ -204,6 +204,10 @@ bool VulkanContext::CreateDevice(std::string* error) {
     vulkan12.timelineSemaphore = VK_TRUE;
     features.scalarBlockLayout = supported12.scalarBlockLayout == VK_TRUE;
     vulkan12.scalarBlockLayout = supported12.scalarBlockLayout;
+    features.viewportIndexFromVertexShader = supported12.shaderOutputViewportIndex == VK_TRUE;
+    features.layerFromVertexShader = supported12.shaderOutputLayer == VK_TRUE;
+    vulkan12.shaderOutputViewportIndex = supported12.shaderOutputViewportIndex;
+    vulkan12.shaderOutputLayer = supported12.shaderOutputLayer;
     vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
     VkPhysicalDeviceVulkan13Features vulkan13{};
     vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
@@ -218,6 +222,8 @@ bool VulkanContext::CreateDevice(std::string* error) {
     features.independentBlend = supported.features.independentBlend == VK_TRUE;
     enabled.features.depthClamp = supported.features.depthClamp;
     enabled.features.independentBlend = supported.features.independentBlend;
+    features.multiViewport = supported.features.multiViewport == VK_TRUE;
+    enabled.features.multiViewport = supported.features.multiViewport;
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
     EnableUnorderedAccess(supported.features, &enabled.features, &features);

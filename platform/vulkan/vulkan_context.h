@@ -24,6 +24,11 @@ struct VulkanFeatures {
     // Storage images read without a format in the shader: typed loads of any
     // format.
     bool storageReadWithoutFormat = false;
+    // Several viewports, and a vertex shader that picks one and an array
+    // layer (SV_ViewportArrayIndex, SV_RenderTargetArrayIndex).
+    bool multiViewport = false;
+    bool viewportIndexFromVertexShader = false;
+    bool layerFromVertexShader = false;
 };
 
 class VulkanContext {
