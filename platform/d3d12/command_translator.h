@@ -63,6 +63,8 @@ public:
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
+    void operator()(const CmdQuery& command);          // query_translation.cpp
+    void operator()(const CmdResolveQueries& command); // query_translation.cpp
 
 private:
     // What a render pass instance is made of; a draw needing another one

@@ -81,6 +81,9 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (allocator_ != nullptr) {
         --allocator_->recordingLists;
     }
+    if (!CheckNoActiveQuery()) {
+        MarkFailed();
+    }
     if (failed_) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr,
                         "ID3D12GraphicsCommandList::Close",
@@ -115,6 +118,7 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
     commands_.clear();
     drawState_ = {};
     splitBegun_.clear();
+    activeQueries_.clear();
     failed_ = false;
     SetAllocator(nullptr);
     recording_ = true;

@@ -203,6 +203,9 @@ bool VulkanContext::CreateDevice(std::string* error) {
     enabled.features.independentBlend = supported.features.independentBlend;
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
+    // Occlusion queries that count samples rather than say whether any passed.
+    features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise == VK_TRUE;
+    enabled.features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise;
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};

@@ -18,6 +18,7 @@ struct VulkanFeatures {
     // which Vulkan allows only with scalar block layout.
     bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
+    bool occlusionQueryPrecise = false;
 };
 
 class VulkanContext {
