@@ -148,6 +148,8 @@ private:
     // pipeline's cut value; a draw without indices restarts nothing.
     bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
     void SkipCommand(const char* reason);
+    // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
+    void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
     DeviceCore& core_;
     VkCommandBuffer commands_ = VK_NULL_HANDLE;

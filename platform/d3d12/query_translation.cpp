@@ -3,6 +3,8 @@
 // Vulkan's reset of a query before each use stays out of the caller's sight.
 #include "command_translator.h"
 
+#include "binary_occlusion.h"
+
 namespace d3d12_standin {
 
 void CommandTranslator::operator()(const CmdQuery& command) {
@@ -49,9 +51,19 @@ void CommandTranslator::operator()(const CmdResolveQueries& command) {
             vkCmdCopyQueryPoolResults(commands_, pool.pool, run, last - run,
                                       command.destination->buffer, offset, sizeof(UINT64),
                                       VK_QUERY_RESULT_64_BIT | VK_QUERY_RESULT_WAIT_BIT);
+            if (command.type == D3D12_QUERY_TYPE_BINARY_OCCLUSION) {
+                BinaryResults(*command.destination, offset, last - run);
+            }
         }
         run = last + 1;
     }
+}
+
+void CommandTranslator::BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count) {
+    if (core_.binaryOcclusion == nullptr) {
+        core_.binaryOcclusion = std::make_unique<BinaryOcclusionPass>(core_.context);
+    }
+    core_.binaryOcclusion->Record(commands_, *core_.descriptorSets, buffer, offset, count);
 }
 
 } // namespace d3d12_standin
