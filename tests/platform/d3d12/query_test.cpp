@@ -33,6 +33,11 @@ constexpr float kQuads[] = {
 };
 constexpr UINT kNear = 0, kFar = 6;
 
+// Newer than MinGW's d3d12.h and d3d12sdklayers.h: the values of Windows' SDK.
+constexpr D3D12_QUERY_HEAP_TYPE kCopyQueueTimestampHeap = D3D12_QUERY_HEAP_TYPE(5);
+constexpr D3D12_MESSAGE_ID kCopyQueueTimestampsNotSupported = D3D12_MESSAGE_ID(1079);
+constexpr D3D12_MESSAGE_ID kResolveQueryInvalidQueryState = D3D12_MESSAGE_ID(1319);
+
 class QueryTest : public GpuTest {
 protected:
     void TearDown() override {
@@ -185,12 +190,10 @@ TEST_F(QueryTest, QueryHeapsOfTypesTheDeviceLacksAreRefused) {
     ComPtr<ID3D12QueryHeap> empty{MakeQueryHeap(D3D12_QUERY_HEAP_TYPE_OCCLUSION, 0, &result)};
     EXPECT_EQ(result, E_INVALIDARG);
     EXPECT_EQ(empty, nullptr);
-    ComPtr<ID3D12QueryHeap> copyQueue{
-        MakeQueryHeap(D3D12_QUERY_HEAP_TYPE_COPY_QUEUE_TIMESTAMP, 1, &result)};
+    ComPtr<ID3D12QueryHeap> copyQueue{MakeQueryHeap(kCopyQueueTimestampHeap, 1, &result)};
     EXPECT_EQ(result, E_INVALIDARG);
-    EXPECT_EQ(TakeIds(),
-              (Ids{D3D12_MESSAGE_ID_CREATEQUERY_HEAP_INVALID_PARAMETERS,
-                   D3D12_MESSAGE_ID_CREATEQUERY_HEAP_COPY_QUEUE_TIMESTAMPS_NOT_SUPPORTED}));
+    EXPECT_EQ(TakeIds(), (Ids{D3D12_MESSAGE_ID_CREATEQUERY_HEAP_INVALID_PARAMETERS,
+                              kCopyQueueTimestampsNotSupported}));
 }
 
 TEST_F(QueryTest, MisusedQueriesAreReportedAndTheListCannotClose) {
@@ -259,7 +262,7 @@ TEST_F(QueryTest, ResolvingQueriesNeverEndedIsReportedWhenTheListRuns) {
     std::vector<UINT64> ticks = Resolve(heap, D3D12_QUERY_TYPE_TIMESTAMP, 2); // must not hang
     ASSERT_EQ(ticks.size(), 2u);
     EXPECT_NE(ticks[0], 0u);
-    EXPECT_EQ(TakeIds(), Ids{D3D12_MESSAGE_ID_RESOLVE_QUERY_INVALID_QUERY_STATE});
+    EXPECT_EQ(TakeIds(), Ids{kResolveQueryInvalidQueryState});
 }
 
 } // namespace
