@@ -128,9 +128,12 @@ struct CmdResolve {
 struct CmdSetHeaps {
     std::shared_ptr<DescriptorStorage> resources, samplers; // null: none bound
 };
+// Root signatures and root arguments: graphics ones unless `compute`, the
+// two kept apart as on Windows.
 struct CmdSetRootSignature {
     std::shared_ptr<RootSignatureLayout> layout;
     const void* object = nullptr; // the ID3D12RootSignature
+    bool compute = false;
 };
 struct CmdSetPipeline {
     std::shared_ptr<PipelineObject> pipeline;
@@ -142,18 +145,21 @@ struct CmdSetTable {
     std::shared_ptr<DescriptorStorage> heap;
     uint32_t first;
     UINT64 handle; // the GPU handle given, as messages name it
+    bool compute = false;
 };
 // Root constants: `values` from `firstValue` on, the others kept as set.
 struct CmdSetRootConstants {
     uint32_t parameter;
     uint32_t firstValue;
     std::vector<uint32_t> values;
+    bool compute = false;
 };
 // A root constant-buffer or shader-resource view: a buffer from an address.
 struct CmdSetRootView {
     uint32_t parameter;
     std::shared_ptr<GpuBuffer> buffer;
     uint64_t offset;
+    bool compute = false;
 };
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
@@ -183,6 +189,9 @@ struct CmdDraw {
     uint32_t startIndex = 0;
     int32_t baseVertex = 0;
 };
+struct CmdDispatch {
+    uint32_t x, y, z;
+};
 
 // BeginQuery (begin true) or EndQuery of one query of a heap.
 struct CmdQuery {
@@ -207,6 +216,6 @@ using Command =
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
                  CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
                  CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
-                 CmdSetIndexBuffer, CmdDraw, CmdQuery, CmdResolveQueries>;
+                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries>;
 
 } // namespace d3d12_standin

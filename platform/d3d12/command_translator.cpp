@@ -104,12 +104,11 @@ void CommandTranslator::ForgetList() {
     rendering_ = false;
     ClearKeepingColors(&activeSetup_);
     renderArea_ = {};
-    rootSignature_.reset();
     pipeline_.reset();
     boundPipeline_ = VK_NULL_HANDLE;
-    tables_.clear();
-    rootConstants_.clear();
-    rootViews_.clear();
+    graphics_.Clear();
+    compute_.Clear();
+    arguments_ = &graphics_;
     constantUploads_ = ConstantUploads(core_.context); // its chunk belongs to the list
     topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     vertexBuffers_.fill({});
@@ -367,14 +366,21 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
                    &region);
 }
 
+void CommandTranslator::RootArguments::Clear() {
+    rootSignature.reset();
+    tables.clear();
+    constants.clear();
+    views.clear();
+}
+
 void CommandTranslator::SkipCommand(const char* reason) {
     if (reported_.insert(reason).second) {
         // A bad draw repeats every frame: say it once per cause and pipeline
         // state (or root signature) for the whole run.
         static std::mutex mutex;
         static std::set<std::pair<const void*, std::string>> causes;
-        const void* object =
-            pipeline_ != nullptr ? static_cast<const void*>(pipeline_.get()) : rootSignature_.get();
+        const void* object = pipeline_ != nullptr ? static_cast<const void*>(pipeline_.get())
+                                                  : graphics_.rootSignature.get();
         std::lock_guard<std::mutex> lock(mutex);
         const void* cause = &*causes.insert({object, reason}).first;
         standin::Report(standin::messages::DRAW_SKIPPED, cause,

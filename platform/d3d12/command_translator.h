@@ -54,15 +54,22 @@ public:
     void operator()(const CmdCopyBuffer& command);
     void operator()(const CmdResolve& command); // resolve_translation.cpp
     void operator()(const CmdSetHeaps&) {}      // tables resolve without the bound heaps
-    void operator()(const CmdSetRootSignature& command) { rootSignature_ = command.layout; }
+    void operator()(const CmdSetRootSignature& command) {
+        ArgumentsOf(command.compute).rootSignature = command.layout;
+    }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
-    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
+    void operator()(const CmdSetTable& command) {
+        ArgumentsOf(command.compute).tables[command.parameter] = command;
+    }
     void operator()(const CmdSetRootConstants& command);
-    void operator()(const CmdSetRootView& command) { rootViews_[command.parameter] = command; }
+    void operator()(const CmdSetRootView& command) {
+        ArgumentsOf(command.compute).views[command.parameter] = command;
+    }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
+    void operator()(const CmdDispatch& command);       // compute_translation.cpp
     void operator()(const CmdQuery& command);          // query_translation.cpp
     void operator()(const CmdResolveQueries& command); // query_translation.cpp
 
@@ -81,10 +88,12 @@ private:
         VkImageAspectFlags aspects; // for depth-stencil targets: which to clear
         VkClearValue value;
     };
-    // A view's subresources that a draw samples.
-    struct SampledView {
+    // A view's subresources that a draw's tables read or write, and the
+    // state they are used in.
+    struct ImageUse {
         GpuImage* image;
         SubresourceRange range;
+        D3D12_RESOURCE_STATES state;
     };
 
     // Holds `object` alive until the submission of this list has finished.
@@ -121,10 +130,20 @@ private:
     bool MatchTargets(RenderingSetup* setup);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
-    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<SampledView>* toSample,
+    bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<ImageUse>* toSample,
                               bool* needsBarrier);
     bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                        SetContent* content);
+    // A shader-resource or unordered-access view (view_descriptor_translation.cpp).
+    struct ViewedObjects {
+        std::shared_ptr<GpuImage> image;
+        std::shared_ptr<GpuBuffer> buffer;
+    };
+    bool AddViewDescriptors(const TableBinding& binding, const DescriptorRecord& record,
+                            SetContent* content);
+    void AddViewOfShape(const TableBinding& binding, dxbc::ResourceShape shape,
+                        const DescriptorRecord& record, const ViewedObjects& viewed,
+                        SetContent* content);
     // The live object of a view of `kind` in `record` (null for a null view).
     // False, with the draw skipped for `missing`, when there is none and the
     // device cannot bind a null descriptor in its place.
@@ -164,12 +183,20 @@ private:
     bool rendering_ = false;
     RenderingSetup activeSetup_;
     VkExtent2D renderArea_{};
-    std::shared_ptr<RootSignatureLayout> rootSignature_;
     std::shared_ptr<PipelineObject> pipeline_;
     VkPipeline boundPipeline_ = VK_NULL_HANDLE;
-    std::map<uint32_t, CmdSetTable> tables_;
-    std::map<uint32_t, std::vector<uint32_t>> rootConstants_;
-    std::map<uint32_t, CmdSetRootView> rootViews_;
+    // The root signature and arguments of each kind; `arguments_` names the
+    // ones the draw or dispatch being translated binds.
+    struct RootArguments {
+        std::shared_ptr<RootSignatureLayout> rootSignature;
+        std::map<uint32_t, CmdSetTable> tables;
+        std::map<uint32_t, std::vector<uint32_t>> constants;
+        std::map<uint32_t, CmdSetRootView> views;
+        void Clear();
+    };
+    RootArguments& ArgumentsOf(bool compute) { return compute ? compute_ : graphics_; }
+    RootArguments graphics_, compute_;
+    RootArguments* arguments_ = &graphics_;
     ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
@@ -192,7 +219,7 @@ private:
         std::vector<VkDescriptorSet> sets;
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
-    std::vector<SampledView> sampledScratch_; // reused by each draw
+    std::vector<ImageUse> sampledScratch_; // reused by each draw
 };
 
 } // namespace d3d12_standin

@@ -117,6 +117,7 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
     }
     commands_.clear();
     drawState_ = {};
+    computeState_ = {};
     splitBegun_.clear();
     activeQueries_.clear();
     failed_ = false;
@@ -265,40 +266,12 @@ D3D12GraphicsCommandList::SetDescriptorHeaps(UINT count, ID3D12DescriptorHeap* c
 
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SetGraphicsRootSignature(ID3D12RootSignature* rootSignature) {
-    if (!Recording()) {
-        return;
-    }
-    D3D12RootSignature* standin = D3D12RootSignature::FromInterface(rootSignature);
-    if (rootSignature != nullptr && standin == nullptr) {
-        Fail("SetGraphicsRootSignature", "not a root signature of this stand-in");
-        return;
-    }
-    commands_.push_back(
-        CmdSetRootSignature{standin != nullptr ? standin->Layout() : nullptr, rootSignature});
-    // Another root signature leaves every root parameter unset.
-    if (drawState_.rootSignatureObject != rootSignature) {
-        drawState_.tablesSet.reset();
-    }
-    drawState_.rootSignature = standin != nullptr ? standin->Layout() : nullptr;
-    drawState_.rootSignatureObject = rootSignature;
+    SetRootSignature("SetGraphicsRootSignature", rootSignature, false);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetGraphicsRootDescriptorTable(
     UINT parameter, D3D12_GPU_DESCRIPTOR_HANDLE base) {
-    if (!Recording()) {
-        return;
-    }
-    uint32_t first = 0;
-    std::shared_ptr<DescriptorStorage> heap = Device()->Core().ResolveGpuHandle(base.ptr, &first);
-    if (heap == nullptr) {
-        Fail("SetGraphicsRootDescriptorTable",
-             "the GPU handle is not inside a live shader-visible descriptor heap");
-        return;
-    }
-    if (parameter < drawState_.tablesSet.size()) {
-        drawState_.tablesSet.set(parameter);
-    }
-    commands_.push_back(CmdSetTable{parameter, std::move(heap), first, base.ptr});
+    SetRootTable("SetGraphicsRootDescriptorTable", parameter, base, false);
 }
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(

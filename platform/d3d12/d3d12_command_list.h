@@ -145,10 +145,15 @@ private:
     bool CheckBufferRange(D3D12Resource* to, UINT64 toOffset, D3D12Resource* from,
                           UINT64 fromOffset, UINT64 size);
     // Root arguments, checked against the set root signature and recorded.
+    // `compute` picks the compute arguments, kept apart from the graphics ones.
     void SetRootConstants(const char* method, UINT parameter, UINT count, const void* values,
-                          UINT offset);
+                          UINT offset, bool compute = false);
     void SetRootView(const char* method, UINT parameter, D3D12_ROOT_PARAMETER_TYPE type,
-                     D3D12_GPU_VIRTUAL_ADDRESS address);
+                     D3D12_GPU_VIRTUAL_ADDRESS address, bool compute = false);
+    void SetRootSignature(const char* method, ID3D12RootSignature* rootSignature, bool compute);
+    void SetRootTable(const char* method, UINT parameter, D3D12_GPU_DESCRIPTOR_HANDLE base,
+                      bool compute);
+    RecordedDrawState& ArgumentState(bool compute) { return compute ? computeState_ : drawState_; }
     bool ReadAttachment(D3D12_CPU_DESCRIPTOR_HANDLE handle, D3D12_DESCRIPTOR_HEAP_TYPE type,
                         AttachmentView* view, const char* method);
     // Records a command holding a copy of the caller's `count` items.
@@ -184,6 +189,7 @@ private:
     std::vector<Command> commands_;
     bool debugLayer_; // the checks made as calls record
     RecordedDrawState drawState_;
+    RecordedDrawState computeState_; // its root signature and arguments only
     // Split barriers begun in this list and not yet ended: (resource, subresource).
     std::set<std::pair<const void*, UINT>> splitBegun_;
     // Occlusion queries begun and not yet ended: (pool, index) -> (type, heap).

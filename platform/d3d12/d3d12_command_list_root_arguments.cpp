@@ -16,9 +16,9 @@ using namespace standin::messages;
 // Why root parameter `index` of the list's root signature cannot take an
 // argument of `type`; null when it can.
 const char* ParameterProblem(const RecordedDrawState& state, UINT index,
-                             D3D12_ROOT_PARAMETER_TYPE type) {
+                             D3D12_ROOT_PARAMETER_TYPE type, bool compute) {
     if (state.rootSignature == nullptr) {
-        return "no graphics root signature is set";
+        return compute ? "no compute root signature is set" : "no graphics root signature is set";
     }
     const std::vector<dxbc::RootParameter>& parameters = state.rootSignature->desc.parameters;
     if (index >= parameters.size()) {
@@ -30,15 +30,16 @@ const char* ParameterProblem(const RecordedDrawState& state, UINT index,
 } // namespace
 
 void D3D12GraphicsCommandList::SetRootConstants(const char* method, UINT parameter, UINT count,
-                                                const void* values, UINT offset) {
+                                                const void* values, UINT offset, bool compute) {
     if (!Recording()) {
         return;
     }
+    RecordedDrawState& state = ArgumentState(compute);
     const char* problem =
-        ParameterProblem(drawState_, parameter, D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS);
+        ParameterProblem(state, parameter, D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS, compute);
     if (problem == nullptr &&
         uint64_t(offset) + count >
-            drawState_.rootSignature->desc.parameters[parameter].constants.Num32BitValues) {
+            state.rootSignature->desc.parameters[parameter].constants.Num32BitValues) {
         problem = "the values reach past the parameter's Num32BitValues";
     }
     if (problem == nullptr && count > 0 && values == nullptr) {
@@ -51,32 +52,34 @@ void D3D12GraphicsCommandList::SetRootConstants(const char* method, UINT paramet
         return;
     }
     const uint32_t* first = static_cast<const uint32_t*>(values);
-    drawState_.tablesSet.set(parameter);
-    commands_.push_back(
-        CmdSetRootConstants{parameter, offset, std::vector<uint32_t>(first, first + count)});
+    state.tablesSet.set(parameter);
+    commands_.push_back(CmdSetRootConstants{parameter, offset,
+                                            std::vector<uint32_t>(first, first + count), compute});
 }
 
 void D3D12GraphicsCommandList::SetRootView(const char* method, UINT parameter,
                                            D3D12_ROOT_PARAMETER_TYPE type,
-                                           D3D12_GPU_VIRTUAL_ADDRESS address) {
+                                           D3D12_GPU_VIRTUAL_ADDRESS address, bool compute) {
     if (!Recording()) {
         return;
     }
-    CmdSetRootView command{parameter, nullptr, 0};
-    const char* problem = ParameterProblem(drawState_, parameter, type);
+    RecordedDrawState& state = ArgumentState(compute);
+    CmdSetRootView command{parameter, nullptr, 0, compute};
+    const char* problem = ParameterProblem(state, parameter, type, compute);
     if (problem == nullptr) {
         command.buffer = Device()->Core().ResolveAddress(address, &command.offset);
         problem = command.buffer == nullptr ? "the address lies in no live buffer" : nullptr;
     }
     if (problem != nullptr) {
-        standin::ReportWindows(type == D3D12_ROOT_PARAMETER_TYPE_CBV
-                                   ? SET_ROOT_CONSTANT_BUFFER_VIEW_INVALID
-                                   : SET_ROOT_SHADER_RESOURCE_VIEW_INVALID,
-                               Self(), method, parameter, problem);
+        standin::ReportWindows(
+            type == D3D12_ROOT_PARAMETER_TYPE_CBV   ? SET_ROOT_CONSTANT_BUFFER_VIEW_INVALID
+            : type == D3D12_ROOT_PARAMETER_TYPE_SRV ? SET_ROOT_SHADER_RESOURCE_VIEW_INVALID
+                                                    : SET_ROOT_UNORDERED_ACCESS_VIEW_INVALID,
+            Self(), method, parameter, problem);
         MarkFailed();
         return;
     }
-    drawState_.tablesSet.set(parameter);
+    state.tablesSet.set(parameter);
     commands_.push_back(std::move(command));
 }
 

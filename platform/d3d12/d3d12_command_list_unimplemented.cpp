@@ -3,9 +3,6 @@
 
 namespace d3d12_standin {
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::Dispatch(UINT, UINT, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::Dispatch");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyResource(ID3D12Resource*, ID3D12Resource*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyResource");
 }
@@ -24,36 +21,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetStencilRef(UINT) {
 }
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRootSignature(ID3D12RootSignature*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootSignature");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetComputeRootDescriptorTable(UINT, D3D12_GPU_DESCRIPTOR_HANDLE) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootDescriptorTable");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstant(UINT, UINT, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstant");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetComputeRoot32BitConstants(UINT, UINT,
-                                                                              const void*, UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRoot32BitConstants");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetComputeRootConstantBufferView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootConstantBufferView");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetComputeRootShaderResourceView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootShaderResourceView");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetComputeRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetComputeRootUnorderedAccessView");
-}
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView(UINT, D3D12_GPU_VIRTUAL_ADDRESS) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetGraphicsRootUnorderedAccessView");
 }
 void STDMETHODCALLTYPE
 D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {

@@ -59,8 +59,11 @@ D3D12_RESOURCE_BINDING_TIER BindingTier(const VkPhysicalDeviceLimits& limits) {
 
 void AnswerOptions(const vk_core::VulkanContext& context, D3D12_FEATURE_DATA_D3D12_OPTIONS* data) {
     *data = {};
-    // Float64, logic operations, stencil reference export, UAV loads, ROVs
-    // and conservative rasterisation are not enabled or not translated.
+    // Float64, logic operations, stencil reference export, ROVs and
+    // conservative rasterisation are not enabled or not translated. Typed
+    // unordered-access views are storage images without a format in the
+    // shader, which load every format the device stores to.
+    data->TypedUAVLoadAdditionalFormats = context.features.storageReadWithoutFormat ? TRUE : FALSE;
     data->MinPrecisionSupport = D3D12_SHADER_MIN_PRECISION_SUPPORT_NONE;
     data->TiledResourcesTier = D3D12_TILED_RESOURCES_TIER_NOT_SUPPORTED;
     data->ResourceBindingTier = BindingTier(context.properties.limits);
@@ -107,7 +110,8 @@ HRESULT AnswerFeatureLevels(D3D12_FEATURE_DATA_FEATURE_LEVELS* data) {
 
 // What one format can do with the device's optimal-tiling images and its
 // buffers, limited to what the stand-in translates: 2-D textures with mips,
-// targets, depth, vertex and index buffers, multisampled targets; no UAVs.
+// targets, depth, vertex and index buffers, multisampled targets, typed
+// unordered access.
 HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
                             D3D12_FEATURE_DATA_FORMAT_SUPPORT* data) {
     data->Support1 = D3D12_FORMAT_SUPPORT1_NONE;
@@ -154,6 +158,17 @@ HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
         if (!IsDepthFormat(*format)) {
             support |= D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RESOLVE;
         }
+    }
+    if ((image & VK_FORMAT_FEATURE_STORAGE_IMAGE_BIT) != 0 && context.features.unorderedAccess) {
+        support |= D3D12_FORMAT_SUPPORT1_TYPED_UNORDERED_ACCESS_VIEW;
+        // Every device loads the single 32-bit formats; others need reads
+        // without a format in the shader.
+        const bool single32 = data->Format == DXGI_FORMAT_R32_FLOAT ||
+                              data->Format == DXGI_FORMAT_R32_UINT ||
+                              data->Format == DXGI_FORMAT_R32_SINT;
+        const bool load = single32 || context.features.storageReadWithoutFormat;
+        data->Support2 = D3D12_FORMAT_SUPPORT2(D3D12_FORMAT_SUPPORT2_UAV_TYPED_STORE |
+                                               (load ? D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD : 0));
     }
     data->Support1 = D3D12_FORMAT_SUPPORT1(support);
     return S_OK;

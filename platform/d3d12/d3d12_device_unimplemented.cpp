@@ -15,17 +15,6 @@ HRESULT NothingMade(void** made, const char* method) {
 
 } // namespace
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CreateComputePipelineState(
-    const D3D12_COMPUTE_PIPELINE_STATE_DESC*, REFIID, void** state) {
-    return NothingMade(state, "ID3D12Device::CreateComputePipelineState");
-}
-
-void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
-    ID3D12Resource*, ID3D12Resource*, const D3D12_UNORDERED_ACCESS_VIEW_DESC*,
-    D3D12_CPU_DESCRIPTOR_HANDLE) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12Device::CreateUnorderedAccessView");
-}
-
 D3D12_RESOURCE_ALLOCATION_INFO STDMETHODCALLTYPE
 D3D12Device::GetResourceAllocationInfo(UINT, UINT, const D3D12_RESOURCE_DESC*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12Device::GetResourceAllocationInfo");

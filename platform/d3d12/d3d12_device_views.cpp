@@ -2,6 +2,7 @@
 // depth-stencil views and samplers.
 #include "d3d12_device.h"
 
+#include "buffer_views.h"
 #include "d3d12_resource.h"
 #include "format_table.h"
 #include "view_dimensions.h"
@@ -11,10 +12,9 @@
 #include <cstdio>
 
 namespace d3d12_standin {
-namespace {
 
-DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
-                         D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
+DescriptorRecord* ViewTarget(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
+                             D3D12_DESCRIPTOR_HEAP_TYPE type, const char* method) {
     DescriptorRecord* record = core.ResolveCpuHandle(handle.ptr, type);
     if (record == nullptr) {
         standin::ReportRefusal(
@@ -23,6 +23,8 @@ DescriptorRecord* Target(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE handle,
     }
     return record;
 }
+
+namespace {
 
 // The texture behind a view, or null (with a message) when there is none.
 std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* method) {
@@ -55,7 +57,7 @@ std::shared_ptr<GpuImage> BeginTextureView(DeviceCore& core, D3D12_CPU_DESCRIPTO
                                            D3D12_DESCRIPTOR_HEAP_TYPE type, DescriptorKind kind,
                                            ID3D12Resource* resource, DXGI_FORMAT format,
                                            const char* method, DescriptorRecord** record) {
-    *record = Target(core, dest, type, method);
+    *record = ViewTarget(core, dest, type, method);
     if (*record == nullptr) {
         return nullptr;
     }
@@ -166,8 +168,8 @@ void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
 
 void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
     const D3D12_CONSTANT_BUFFER_VIEW_DESC* desc, D3D12_CPU_DESCRIPTOR_HANDLE dest) {
-    DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, "CreateConstantBufferView");
+    DescriptorRecord* record = ViewTarget(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV,
+                                          "CreateConstantBufferView");
     if (record == nullptr) {
         return;
     }
@@ -205,6 +207,11 @@ void STDMETHODCALLTYPE D3D12Device::CreateConstantBufferView(
 void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     ID3D12Resource* resource, const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
     D3D12_CPU_DESCRIPTOR_HANDLE dest) {
+    D3D12Resource* viewed = D3D12Resource::FromInterface(resource);
+    if (viewed != nullptr && viewed->Buffer() != nullptr) {
+        WriteShaderResourceBufferView(Core(), dest, *viewed, desc);
+        return;
+    }
     DescriptorRecord* record = nullptr;
     std::shared_ptr<GpuImage> image = BeginTextureView(
         Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, DescriptorKind::ShaderResource,
@@ -248,7 +255,7 @@ void STDMETHODCALLTYPE D3D12Device::CreateDepthStencilView(
 void STDMETHODCALLTYPE D3D12Device::CreateSampler(const D3D12_SAMPLER_DESC* desc,
                                                   D3D12_CPU_DESCRIPTOR_HANDLE dest) {
     DescriptorRecord* record =
-        Target(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER, "CreateSampler");
+        ViewTarget(Core(), dest, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER, "CreateSampler");
     if (record == nullptr || desc == nullptr) {
         return;
     }

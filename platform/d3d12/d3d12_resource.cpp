@@ -173,6 +173,30 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
     return S_OK;
 }
 
+namespace {
+
+// Committed resources start zeroed on every heap, as Windows hands them out.
+// Default-heap memory is zeroed through a mapping where the memory type
+// allows one (every type of a CPU device does).
+void ZeroDefaultHeapMemory(const vk_core::VulkanContext& context,
+                           const VkMemoryAllocateInfo& allocation, VkDeviceMemory memory) {
+    const VkMemoryType& type = context.memoryProperties.memoryTypes[allocation.memoryTypeIndex];
+    void* mapped = nullptr;
+    if ((type.propertyFlags & VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT) == 0 ||
+        !VK_CHECK(vkMapMemory(context.device, memory, 0, VK_WHOLE_SIZE, 0, &mapped))) {
+        return;
+    }
+    std::memset(mapped, 0, size_t(allocation.allocationSize));
+    if ((type.propertyFlags & VK_MEMORY_PROPERTY_HOST_COHERENT_BIT) == 0) {
+        VkMappedMemoryRange range{VK_STRUCTURE_TYPE_MAPPED_MEMORY_RANGE, nullptr, memory, 0,
+                                  VK_WHOLE_SIZE};
+        vkFlushMappedMemoryRanges(context.device, 1, &range);
+    }
+    vkUnmapMemory(context.device, memory);
+}
+
+} // namespace
+
 HRESULT D3D12Resource::MakeBuffer() {
     const auto& context = Device()->Context();
     buffer_ = std::make_shared<GpuBuffer>(context);
@@ -182,7 +206,9 @@ HRESULT D3D12Resource::MakeBuffer() {
     info.size = desc_.Width;
     info.usage = VK_BUFFER_USAGE_TRANSFER_SRC_BIT | VK_BUFFER_USAGE_TRANSFER_DST_BIT |
                  VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT | VK_BUFFER_USAGE_VERTEX_BUFFER_BIT |
-                 VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_STORAGE_BUFFER_BIT;
+                 VK_BUFFER_USAGE_INDEX_BUFFER_BIT | VK_BUFFER_USAGE_STORAGE_BUFFER_BIT |
+                 VK_BUFFER_USAGE_UNIFORM_TEXEL_BUFFER_BIT |
+                 VK_BUFFER_USAGE_STORAGE_TEXEL_BUFFER_BIT;
     info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
     if (!VK_CHECK(vkCreateBuffer(context->device, &info, nullptr, &buffer_->buffer))) {
         return E_OUTOFMEMORY;
@@ -217,6 +243,8 @@ HRESULT D3D12Resource::MakeBuffer() {
         }
         // Committed resources start zeroed.
         std::memset(buffer_->mapped, 0, size_t(desc_.Width));
+    } else {
+        ZeroDefaultHeapMemory(*context, allocate, buffer_->memory);
     }
     buffer_->address = Device()->Core().RegisterBuffer(buffer_);
     return S_OK;

@@ -65,10 +65,17 @@ public:
     void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
     void operator()(const CmdResolve& command);
     void operator()(const CmdSetHeaps& command) { heaps_ = command; }
-    void operator()(const CmdSetTable& command) { tables_[command.parameter] = command; }
-    void operator()(const CmdSetRootSignature& command) { root_ = command; }
+    // Draws are checked against the graphics arguments, dispatches against
+    // the compute ones.
+    void operator()(const CmdSetTable& command) {
+        ArgumentsOf(command.compute).tables[command.parameter] = command;
+    }
+    void operator()(const CmdSetRootSignature& command) {
+        ArgumentsOf(command.compute).root = command;
+    }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
     void operator()(const CmdDraw&);
+    void operator()(const CmdDispatch&);
     void operator()(const CmdQuery& command) {
         command.pool->validatorEnded[command.index] = !command.begin;
     }
@@ -89,9 +96,15 @@ private:
     void CheckPipelineTargets();
     void CheckPipelineSamples();
     void CheckTargetStates();
-    void CheckTables();
+    struct Arguments {
+        std::map<uint32_t, CmdSetTable> tables;
+        CmdSetRootSignature root{};
+    };
+    Arguments& ArgumentsOf(bool compute) { return compute ? compute_ : graphics_; }
+    // The tables of a draw, or of a dispatch when `compute`.
+    void CheckTables(const Arguments& arguments, bool compute);
     void CheckTableViews(const RootParameterLayout& parameter, D3D12_SHADER_VISIBILITY visibility,
-                         const CmdSetTable& table);
+                         const CmdSetTable& table, bool compute);
     void Copy(const CopyUses& uses);
 
     // Only a report needs the list's text, so it is not made for lists that pass.
@@ -101,8 +114,7 @@ private:
     SeenSet<ResourceTrack> touchedSet_;
     CmdSetRenderTargets targets_;
     CmdSetHeaps heaps_;
-    std::map<uint32_t, CmdSetTable> tables_;
-    CmdSetRootSignature root_{};
+    Arguments graphics_, compute_;
     std::shared_ptr<const PipelineDebugInfo> pipeline_;
 };
 
@@ -210,16 +222,23 @@ void ListValidator::operator()(const CmdDraw&) {
     if (pipeline_ == nullptr) {
         return; // the draw is skipped, and says so, when it executes
     }
-    if (root_.layout != nullptr && pipeline_->rootSignature != nullptr &&
-        !root_.layout->CompatibleWith(*pipeline_->rootSignature)) {
+    const CmdSetRootSignature& root = graphics_.root;
+    if (root.layout != nullptr && pipeline_->rootSignature != nullptr &&
+        !root.layout->CompatibleWith(*pipeline_->rootSignature)) {
         standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object,
                                kExecute, ListText().c_str(),
-                               ObjectText(root_.object, "", "ID3D12RootSignature").c_str(),
+                               ObjectText(root.object, "", "ID3D12RootSignature").c_str(),
                                ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
     CheckPipelineTargets();
     CheckTargetStates();
-    CheckTables();
+    CheckTables(graphics_, false);
+}
+
+void ListValidator::operator()(const CmdDispatch&) {
+    if (pipeline_ != nullptr) {
+        CheckTables(compute_, true);
+    }
 }
 
 void ListValidator::CheckPipelineTargets() {
@@ -280,17 +299,17 @@ void ListValidator::CheckTargetStates() {
     }
 }
 
-void ListValidator::CheckTables() {
+void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
+    const std::map<uint32_t, CmdSetTable>& tables = arguments.tables;
     const std::shared_ptr<RootSignatureLayout>& layout =
-        root_.layout != nullptr ? root_.layout : pipeline_->rootSignature;
+        arguments.root.layout != nullptr ? arguments.root.layout : pipeline_->rootSignature;
     if (layout == nullptr) {
         return;
     }
     for (size_t i = 0; i < layout->parameters.size() && i < layout->desc.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout->parameters[i];
-        auto table = tables_.find(uint32_t(i));
-        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE ||
-            table == tables_.end()) {
+        auto table = tables.find(uint32_t(i));
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE || table == tables.end()) {
             continue; // a table never set is reported when the draw is skipped
         }
         const CmdSetTable& set = table->second;
@@ -307,30 +326,44 @@ void ListValidator::CheckTables() {
                                  : "none");
             continue;
         }
-        CheckTableViews(parameter, layout->desc.parameters[i].visibility, set);
+        CheckTableViews(parameter, layout->desc.parameters[i].visibility, set, compute);
     }
 }
 
 void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
-                                    D3D12_SHADER_VISIBILITY visibility, const CmdSetTable& table) {
+                                    D3D12_SHADER_VISIBILITY visibility, const CmdSetTable& table,
+                                    bool compute) {
+    const char* operation = compute ? "Dispatch" : "DrawInstanced";
     Expected expected{D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE |
                           D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
                       true, "a shader resource"};
     if (visibility == D3D12_SHADER_VISIBILITY_PIXEL) {
         expected = {D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, false, "a PIXEL_SHADER_RESOURCE"};
-    } else if (visibility != D3D12_SHADER_VISIBILITY_ALL) {
+    } else if (visibility != D3D12_SHADER_VISIBILITY_ALL || compute) {
+        // Compute shaders read what is in NON_PIXEL_SHADER_RESOURCE.
         expected = {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, false,
                     "a NON_PIXEL_SHADER_RESOURCE"};
     }
+    // In the layer's manner: its words for this use were not found.
+    const Expected unorderedAccess{D3D12_RESOURCE_STATE_UNORDERED_ACCESS, false,
+                                   "an unordered access view"};
     for (const TableBinding& binding : parameter.bindings) {
         uint64_t index = uint64_t(table.first) + binding.binding;
-        if (binding.type != VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE ||
+        const bool unordered = binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+        if ((binding.rangeType != D3D12_DESCRIPTOR_RANGE_TYPE_SRV && !unordered) ||
             index >= table.heap->records.size()) {
             continue;
         }
         const DescriptorRecord& record = table.heap->records[index];
         std::shared_ptr<ResourceTrack> resource = record.resource.lock();
-        if (record.kind != DescriptorKind::ShaderResource || resource == nullptr) {
+        const DescriptorKind kind =
+            unordered ? DescriptorKind::UnorderedAccess : DescriptorKind::ShaderResource;
+        if (record.kind != kind || resource == nullptr) {
+            continue;
+        }
+        const Expected& wanted = unordered ? unorderedAccess : expected;
+        if (resource->IsBuffer()) {
+            Use({resource, 0, record.format}, wanted, operation);
             continue;
         }
         const ImageViewKey& view = record.view;
@@ -338,7 +371,7 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
             for (uint32_t layer = view.baseLayer; layer < view.baseLayer + view.layerCount;
                  ++layer) {
                 ResourceUse use{resource, resource->Subresource(mip, layer, 0), record.format};
-                Use(use, expected, "DrawInstanced");
+                Use(use, wanted, operation);
             }
         }
     }

@@ -5,6 +5,8 @@
 #include "debug_resource.h"
 #include "gpu_objects.h"
 
+#include <spirv_resources.h>
+
 #include <memory>
 #include <vector>
 
@@ -13,7 +15,8 @@ namespace d3d12_standin {
 enum class DescriptorKind : uint32_t {
     Empty,          // never written
     ConstantBuffer, // buffer range
-    ShaderResource, // image view (or a null view when no resource was given)
+    ShaderResource, // image or buffer view (or a null view when no resource was given)
+    UnorderedAccess,
     RenderTarget,
     DepthStencil,
     Sampler,
@@ -24,6 +27,10 @@ struct DescriptorRecord {
     std::weak_ptr<GpuBuffer> buffer;
     uint64_t offset = 0;
     uint64_t size = 0;
+    // How a shader-resource or unordered-access view is read: Plain for an
+    // image, else a typed (texelFormat) or structured/raw buffer range.
+    dxbc::ResourceShape shape = dxbc::ResourceShape::Plain;
+    VkFormat texelFormat = VK_FORMAT_UNDEFINED;
     std::weak_ptr<GpuImage> image;
     ImageViewKey view{};
     D3D12_SAMPLER_DESC sampler{};

@@ -29,6 +29,7 @@ void SetContent::Clear() {
     writes.clear();
     buffers.clear();
     images.clear();
+    texelBuffers.clear();
 }
 
 void SetContent::AddBuffer(uint32_t binding, VkDescriptorType type,
@@ -41,6 +42,11 @@ void SetContent::AddImage(uint32_t binding, VkDescriptorType type,
                           const VkDescriptorImageInfo& info) {
     images.push_back(info);
     AddWrite(binding, type).pImageInfo = &images.back();
+}
+
+void SetContent::AddTexelBuffer(uint32_t binding, VkDescriptorType type, VkBufferView view) {
+    texelBuffers.push_back(view);
+    AddWrite(binding, type).pTexelBufferView = &texelBuffers.back();
 }
 
 DescriptorSetCache::DescriptorSetCache(std::shared_ptr<vk_core::VulkanContext> context)
@@ -63,8 +69,10 @@ VkDescriptorPool DescriptorSetCache::NewPool() {
         {VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER, kSetsPerPool * 4},
         {VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE, kSetsPerPool * 4},
         {VK_DESCRIPTOR_TYPE_SAMPLER, kSetsPerPool * 2},
-        {VK_DESCRIPTOR_TYPE_STORAGE_IMAGE, kSetsPerPool},
-        {VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, kSetsPerPool},
+        {VK_DESCRIPTOR_TYPE_STORAGE_IMAGE, kSetsPerPool * 2},
+        {VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, kSetsPerPool * 4},
+        {VK_DESCRIPTOR_TYPE_UNIFORM_TEXEL_BUFFER, kSetsPerPool * 4},
+        {VK_DESCRIPTOR_TYPE_STORAGE_TEXEL_BUFFER, kSetsPerPool * 2},
     };
     VkDescriptorPoolCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_DESCRIPTOR_POOL_CREATE_INFO;

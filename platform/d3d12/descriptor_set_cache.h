@@ -17,9 +17,11 @@ struct SetContent {
     std::vector<VkWriteDescriptorSet> writes;
     std::deque<VkDescriptorBufferInfo> buffers;
     std::deque<VkDescriptorImageInfo> images;
+    std::deque<VkBufferView> texelBuffers;
 
     void AddBuffer(uint32_t binding, VkDescriptorType type, const VkDescriptorBufferInfo& info);
     void AddImage(uint32_t binding, VkDescriptorType type, const VkDescriptorImageInfo& info);
+    void AddTexelBuffer(uint32_t binding, VkDescriptorType type, VkBufferView view);
     void Clear(); // keeps the storage
 
 private:

@@ -68,6 +68,9 @@ void CheckTables(const RecordedDrawState& state, const void* list, const char* d
         } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_SRV) {
             standin::ReportWindows(COMMAND_LIST_ROOT_SHADER_RESOURCE_VIEW_NOT_SET, list, draw, i,
                                    rootSignature.c_str());
+        } else if (parameters[i].type == D3D12_ROOT_PARAMETER_TYPE_UAV) {
+            standin::ReportWindows(COMMAND_LIST_ROOT_UNORDERED_ACCESS_VIEW_NOT_SET, list, draw, i,
+                                   rootSignature.c_str());
         }
     }
 }
@@ -84,6 +87,18 @@ void CheckTopology(const RecordedDrawState& state, const void* list, const char*
 }
 
 } // namespace
+
+void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list) {
+    constexpr const char* kDispatch = "ID3D12CommandList::Dispatch";
+    if (arguments.rootSignature == nullptr) {
+        standin::ReportWindows(COMMAND_LIST_DISPATCH_ROOT_SIGNATURE_NOT_SET, list, kDispatch);
+    } else {
+        CheckTables(arguments, list, kDispatch);
+    }
+    if (!pipelineSet) {
+        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, kDispatch);
+    }
+}
 
 bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport) {
     return viewport >= scissors.size() || scissors[viewport].right <= scissors[viewport].left ||

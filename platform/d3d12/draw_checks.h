@@ -29,6 +29,10 @@ struct RecordedDrawState {
 // ID3D12GraphicsCommandList) keys the reports.
 void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed = false);
 
+// The same for a dispatch: the compute root signature and the tables and
+// root views it declares (`arguments`), and a pipeline state.
+void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list);
+
 // Whether a draw with `state` writes anything: Direct3D 12 always tests the
 // scissor, so a viewport without a non-empty rectangle draws nothing.
 bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport);

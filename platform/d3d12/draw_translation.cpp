@@ -34,8 +34,9 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
         return false;
     }
     for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
-        auto table = tables_.find(uint32_t(i));
-        if (table == tables_.end() || table->second.heap.get() != lastSets_.tables[i].first ||
+        auto table = arguments_->tables.find(uint32_t(i));
+        if (table == arguments_->tables.end() ||
+            table->second.heap.get() != lastSets_.tables[i].first ||
             table->second.first != lastSets_.tables[i].second) {
             return false;
         }
@@ -46,15 +47,14 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
 // The textures the tables read, which may need a barrier (outside any render
 // pass instance) before the draw.
 bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
-                                             std::vector<SampledView>* toSample,
-                                             bool* needsBarrier) {
+                                             std::vector<ImageUse>* toSample, bool* needsBarrier) {
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout.parameters[i];
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
             continue; // root arguments are buffers, which need no layout
         }
-        auto table = tables_.find(uint32_t(i));
-        if (table == tables_.end()) {
+        auto table = arguments_->tables.find(uint32_t(i));
+        if (table == arguments_->tables.end()) {
             SkipCommand("a draw has a root descriptor table that was never set");
             return false;
         }
@@ -67,17 +67,24 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
                 return false;
             }
             const DescriptorRecord& record = heap.records[index];
+            std::shared_ptr<GpuImage> image = record.image.lock();
+            if (image == nullptr) {
+                continue;
+            }
+            D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_UNORDERED_ACCESS;
             if (binding.type == VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE &&
                 record.kind == DescriptorKind::ShaderResource) {
-                if (std::shared_ptr<GpuImage> image = record.image.lock()) {
-                    KeepUntilFinished(image);
-                    SubresourceRange range = RangeOf(record.view);
-                    PromoteFromCommon(*image, range, kShaderResource);
-                    *needsBarrier = *needsBarrier || HasPendingClear(*image) ||
-                                    NeedsBarrier(*image, range, kShaderResource);
-                    toSample->push_back({image.get(), range});
-                }
+                state = kShaderResource;
+            } else if (binding.type != VK_DESCRIPTOR_TYPE_STORAGE_IMAGE ||
+                       record.kind != DescriptorKind::UnorderedAccess) {
+                continue;
             }
+            KeepUntilFinished(image);
+            const SubresourceRange range = RangeOf(record.view);
+            PromoteFromCommon(*image, range, state);
+            *needsBarrier =
+                *needsBarrier || HasPendingClear(*image) || NeedsBarrier(*image, range, state);
+            toSample->push_back({image.get(), range, state});
         }
     }
     return true;
@@ -87,9 +94,13 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
 // share a set (object ids, not addresses).
 bool CommandTranslator::AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
                                       SetContent* content) {
+    if (binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_SRV ||
+        binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV) {
+        return AddViewDescriptors(binding, record, content);
+    }
     content->key.push_back(binding.binding);
-    switch (binding.type) {
-    case VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER: {
+    const uint32_t vulkanBinding = TableVulkanBinding(binding.binding, dxbc::ResourceShape::Plain);
+    if (binding.type == VK_DESCRIPTOR_TYPE_UNIFORM_BUFFER) {
         std::shared_ptr<GpuBuffer> buffer;
         if (!ViewedObject(record, DescriptorKind::ConstantBuffer, record.buffer,
                           "a table holds no live constant-buffer view where the shader reads one",
@@ -102,47 +113,19 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
                                     buffer ? record.size : VK_WHOLE_SIZE};
         content->key.insert(content->key.end(),
                             {1, buffer ? buffer->id : 0, info.offset, info.range});
-        content->AddBuffer(binding.binding, binding.type, info);
+        content->AddBuffer(vulkanBinding, binding.type, info);
         return true;
     }
-    case VK_DESCRIPTOR_TYPE_SAMPLED_IMAGE: {
-        std::shared_ptr<GpuImage> image;
-        if (!ViewedObject(record, DescriptorKind::ShaderResource, record.image,
-                          "a table holds no live shader-resource view where the shader reads one",
-                          &image)) {
-            return false;
-        }
-        VkDescriptorImageInfo info{};
-        if (image != nullptr) {
-            info.imageView = image->View(record.view);
-            // The draw moved the view's subresources into the first one's layout.
-            info.imageLayout =
-                image->Subresource(record.view.baseMip, record.view.baseLayer).layout;
-        }
-        const ImageViewKey& view = record.view;
-        content->key.insert(content->key.end(),
-                            {2, image ? image->id : 0, uint64_t(view.format), view.baseMip,
-                             view.mipCount, view.baseLayer, view.layerCount, uint64_t(view.type),
-                             uint64_t(info.imageLayout)});
-        content->AddImage(binding.binding, binding.type, info);
-        return true;
-    }
-    case VK_DESCRIPTOR_TYPE_SAMPLER: {
-        if (record.kind != DescriptorKind::Sampler) {
-            SkipCommand("a table holds no sampler where the shader reads one");
-            return false;
-        }
-        VkDescriptorImageInfo info{};
-        info.sampler = core_.descriptorSets->Sampler(record.sampler);
-        content->key.insert(content->key.end(),
-                            {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
-        content->AddImage(binding.binding, binding.type, info);
-        return true;
-    }
-    default:
-        SkipCommand("unordered-access views are not supported by the stand-in");
+    if (record.kind != DescriptorKind::Sampler) {
+        SkipCommand("a table holds no sampler where the shader reads one");
         return false;
     }
+    VkDescriptorImageInfo info{};
+    info.sampler = core_.descriptorSets->Sampler(record.sampler);
+    content->key.insert(content->key.end(),
+                        {3, uint64_t(reinterpret_cast<uintptr_t>(info.sampler))});
+    content->AddImage(vulkanBinding, binding.type, info);
+    return true;
 }
 
 // Sets that read no textures and no root arguments are kept for the next
@@ -152,7 +135,7 @@ void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
     lastSets_.layout = &layout;
     lastSets_.tables.clear();
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
-        const CmdSetTable& table = tables_.at(uint32_t(i));
+        const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
         lastSets_.tables.emplace_back(table.heap.get(), table.first);
     }
     lastSets_.sets = sets;
@@ -166,7 +149,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         return true;
     }
     lastSets_.layout = nullptr;
-    std::vector<SampledView>& toSample = sampledScratch_;
+    std::vector<ImageUse>& toSample = sampledScratch_;
     toSample.clear();
     bool needsBarrier = false;
     if (!CollectSampledImages(layout, &toSample, &needsBarrier)) {
@@ -176,8 +159,8 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         EndRendering();
         FlushClears();
     }
-    for (const SampledView& view : toSample) {
-        TransitionForUse(*view.image, view.range, kShaderResource);
+    for (const ImageUse& use : toSample) {
+        TransitionForUse(*use.image, use.range, use.state);
     }
     bool onlyTables = true;
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
@@ -190,7 +173,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
             }
         }
         for (const TableBinding& binding : parameter.bindings) {
-            const CmdSetTable& table = tables_.at(uint32_t(i));
+            const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
@@ -222,7 +205,12 @@ bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopolo
         return false;
     }
     KeepUntilFinished(pipeline_);
-    if (rootSignature_ == nullptr || !rootSignature_->CompatibleWith(*pipeline_->rootSignature)) {
+    const std::shared_ptr<RootSignatureLayout>& rootSignature = graphics_.rootSignature;
+    if (pipeline_->compute) {
+        SkipCommand("a draw has a compute pipeline state");
+        return false;
+    }
+    if (rootSignature == nullptr || !rootSignature->CompatibleWith(*pipeline_->rootSignature)) {
         SkipCommand("a draw has no root signature, or one that differs from its pipeline state's");
         return false;
     }

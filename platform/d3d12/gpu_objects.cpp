@@ -17,11 +17,35 @@ GpuBuffer::~GpuBuffer() {
         return;
     }
     VkDevice device = context->device;
+    for (auto& [key, view] : views_) {
+        vkDestroyBufferView(device, view, nullptr);
+    }
     if (mapped != nullptr) {
         vkUnmapMemory(device, memory);
     }
     vkDestroyBuffer(device, buffer, nullptr);
     vkFreeMemory(device, memory, nullptr);
+}
+
+VkBufferView GpuBuffer::View(VkFormat format, VkDeviceSize offset, VkDeviceSize range) {
+    std::lock_guard lock(viewsMutex_);
+    auto key = std::make_tuple(format, offset, range);
+    auto found = views_.find(key);
+    if (found != views_.end()) {
+        return found->second;
+    }
+    VkBufferViewCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_BUFFER_VIEW_CREATE_INFO;
+    info.buffer = buffer;
+    info.format = format;
+    info.offset = offset;
+    info.range = range;
+    VkBufferView view = VK_NULL_HANDLE;
+    if (!VK_CHECK(vkCreateBufferView(context->device, &info, nullptr, &view))) {
+        return VK_NULL_HANDLE;
+    }
+    views_.emplace(key, view);
+    return view;
 }
 
 GpuImage::~GpuImage() {

@@ -38,6 +38,13 @@ struct GpuBuffer {
     VkDeviceSize size = 0;
     void* mapped = nullptr; // persistently mapped when host-visible
     D3D12_GPU_VIRTUAL_ADDRESS address = 0;
+
+    // A texel-buffer view of this buffer, created on first use and kept with it.
+    VkBufferView View(VkFormat format, VkDeviceSize offset, VkDeviceSize range);
+
+private:
+    std::mutex viewsMutex_;
+    std::map<std::tuple<VkFormat, VkDeviceSize, VkDeviceSize>, VkBufferView> views_;
 };
 
 struct ImageViewKey {

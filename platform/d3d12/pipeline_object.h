@@ -62,6 +62,9 @@ struct PipelineObject {
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
+    // A compute pipeline: `pipeline` runs `computeModule`; nothing else is used.
+    bool compute = false;
+    VkShaderModule computeModule = VK_NULL_HANDLE;
 
 private:
     // The pixel shader without the outputs of slots outside `colorMask`: a
@@ -74,6 +77,12 @@ private:
 };
 
 VkShaderModule MakeShaderModule(VkDevice device, const std::vector<uint32_t>& spirv);
+
+// Builds the compute pipeline for `desc` (compute_pipeline.cpp), as BuildPipeline does.
+HRESULT BuildComputePipeline(std::shared_ptr<vk_core::VulkanContext> context,
+                             const D3D12_COMPUTE_PIPELINE_STATE_DESC& desc,
+                             std::shared_ptr<RootSignatureLayout> rootSignature,
+                             std::shared_ptr<PipelineObject>* pipeline, std::string* error);
 
 // Builds the pipeline for `desc`; `rootSignature` may be null when a shader
 // carries its own. Returns E_INVALIDARG (with the reason in `error`) for a

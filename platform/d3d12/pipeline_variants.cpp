@@ -16,6 +16,10 @@ PipelineObject::~PipelineObject() {
     }
     vkDestroyShaderModule(device, recipe.vertexModule, nullptr);
     vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
+    if (compute) {
+        vkDestroyPipeline(device, pipeline, nullptr);
+        vkDestroyShaderModule(device, computeModule, nullptr);
+    }
 }
 
 VkShaderModule MakeShaderModule(VkDevice device, const std::vector<uint32_t>& spirv) {

@@ -16,7 +16,7 @@ constexpr uint64_t kMaxConstantBufferBytes = 65536;
 } // namespace
 
 void CommandTranslator::operator()(const CmdSetRootConstants& command) {
-    std::vector<uint32_t>& values = rootConstants_[command.parameter];
+    std::vector<uint32_t>& values = ArgumentsOf(command.compute).constants[command.parameter];
     const size_t end = size_t(command.firstValue) + command.values.size();
     if (values.size() < end) {
         values.resize(end, 0u);
@@ -34,8 +34,8 @@ bool CommandTranslator::AddRootArgument(uint32_t index, const RootParameterLayou
     if (parameter.type == D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS) {
         // Values never set read as 0.
         std::vector<uint32_t> values(std::max(source.constants.Num32BitValues, 1u), 0u);
-        auto set = rootConstants_.find(index);
-        if (set != rootConstants_.end()) {
+        auto set = arguments_->constants.find(index);
+        if (set != arguments_->constants.end()) {
             std::copy_n(set->second.begin(), std::min(set->second.size(), values.size()),
                         values.begin());
         }
@@ -45,8 +45,8 @@ bool CommandTranslator::AddRootArgument(uint32_t index, const RootParameterLayou
             return false;
         }
     } else {
-        auto view = rootViews_.find(index);
-        if (view == rootViews_.end()) {
+        auto view = arguments_->views.find(index);
+        if (view == arguments_->views.end()) {
             SkipCommand("a draw has a root view that was never set");
             return false;
         }

@@ -50,6 +50,31 @@ VkDescriptorSetLayout MakeSetLayout(VkDevice device,
     return layout;
 }
 
+// The Vulkan bindings of one table descriptor: one per shape a view of its
+// range type can be read through.
+void AddTableBindings(uint32_t offset, D3D12_DESCRIPTOR_RANGE_TYPE type, VkShaderStageFlags stages,
+                      std::vector<VkDescriptorSetLayoutBinding>* bindings) {
+    const bool views =
+        type == D3D12_DESCRIPTOR_RANGE_TYPE_SRV || type == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+    const uint32_t shapes = views ? dxbc::kResourceShapes : 1;
+    for (uint32_t shape = 0; shape < shapes; ++shape) {
+        auto resourceShape = dxbc::ResourceShape(shape);
+        bindings->push_back({TableVulkanBinding(offset, resourceShape),
+                             TypeForRange(type, resourceShape), 1, stages, nullptr});
+    }
+}
+
+const char* StageName(VkShaderStageFlagBits stage) {
+    switch (stage) {
+    case VK_SHADER_STAGE_VERTEX_BIT:
+        return "vertex";
+    case VK_SHADER_STAGE_COMPUTE_BIT:
+        return "compute";
+    default:
+        return "pixel";
+    }
+}
+
 } // namespace
 
 std::shared_ptr<RootSignatureLayout>
@@ -96,7 +121,7 @@ bool RootSignatureLayout::Build(std::string* error) {
         VkShaderStageFlags stages = StagesFor(source.visibility);
         std::vector<VkDescriptorSetLayoutBinding> bindings;
         if (source.type == D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
-            std::map<uint32_t, VkDescriptorType> byOffset;
+            std::map<uint32_t, D3D12_DESCRIPTOR_RANGE_TYPE> byOffset;
             uint32_t next = 0;
             for (const D3D12_DESCRIPTOR_RANGE1& range : source.ranges) {
                 if (range.NumDescriptors == UINT_MAX ||
@@ -109,7 +134,7 @@ bool RootSignatureLayout::Build(std::string* error) {
                     range.OffsetInDescriptorsFromTableStart == D3D12_DESCRIPTOR_RANGE_OFFSET_APPEND
                         ? next
                         : range.OffsetInDescriptorsFromTableStart;
-                VkDescriptorType type = TypeForRange(range.RangeType);
+                D3D12_DESCRIPTOR_RANGE_TYPE type = range.RangeType;
                 for (uint32_t k = 0; k < range.NumDescriptors; ++k) {
                     auto [it, inserted] = byOffset.emplace(start + k, type);
                     if (!inserted && it->second != type) {
@@ -121,8 +146,8 @@ bool RootSignatureLayout::Build(std::string* error) {
                 next = start + range.NumDescriptors;
             }
             for (auto [offset, type] : byOffset) {
-                parameter.bindings.push_back({offset, type});
-                bindings.push_back({offset, type, 1, stages, nullptr});
+                parameter.bindings.push_back({offset, TypeForRange(type), type});
+                AddTableBindings(offset, type, stages, &bindings);
             }
         } else {
             VkDescriptorType type = source.type == D3D12_ROOT_PARAMETER_TYPE_SRV ||
@@ -207,7 +232,8 @@ bool RootSignatureLayout::BuildSamplerSet(std::string* error) {
 }
 
 bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding,
-                                uint32_t* newSet, uint32_t* newBinding, std::string* error) const {
+                                dxbc::ResourceShape shape, uint32_t* newSet, uint32_t* newBinding,
+                                std::string* error) const {
     uint32_t registerClass = binding / dxbc::kRegistersPerClass;
     uint32_t registerIndex = binding % dxbc::kRegistersPerClass;
     int rangeType = ClassOf(registerClass).rangeType;
@@ -228,7 +254,8 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
                     registerIndex >= range.BaseShaderRegister &&
                     registerIndex - range.BaseShaderRegister < range.NumDescriptors) {
                     *newSet = uint32_t(i);
-                    *newBinding = start + registerIndex - range.BaseShaderRegister;
+                    *newBinding =
+                        TableVulkanBinding(start + registerIndex - range.BaseShaderRegister, shape);
                     return true;
                 }
             }
@@ -243,6 +270,13 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
             constants ? D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS : ClassOf(registerClass).rootType;
         if (registerClass != 2 && parameter.type == wanted && reg == registerIndex &&
             regSpace == space && (registerClass == 0 || !constants)) {
+            if (registerClass != 0 && shape != dxbc::ResourceShape::StorageBuffer) {
+                *error = "root parameter " + std::to_string(i) +
+                         " is a root view, which holds only structured and byte-address "
+                         "buffers; the " +
+                         StageName(stage) + " shader declares another resource there";
+                return false;
+            }
             *newSet = uint32_t(i);
             *newBinding = 0;
             return true;
@@ -261,8 +295,7 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
     }
     char letter = ClassOf(registerClass).letter;
     *error = "register " + std::string(1, letter) + std::to_string(registerIndex) + ", space" +
-             std::to_string(space) + " used by the " +
-             (stage == VK_SHADER_STAGE_VERTEX_BIT ? "vertex" : "pixel") +
+             std::to_string(space) + " used by the " + StageName(stage) +
              " shader is not in the root signature";
     return false;
 }

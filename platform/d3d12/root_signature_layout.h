@@ -5,6 +5,7 @@
 #pragma once
 
 #include <root_signature_binary.h>
+#include <spirv_resources.h>
 
 #include <vulkan_context.h>
 
@@ -14,10 +15,20 @@
 
 namespace d3d12_standin {
 
+// A descriptor of a table: `binding` is its offset from the table's start;
+// `type` how a texture, sampler or constant buffer there is read.
 struct TableBinding {
     uint32_t binding;
     VkDescriptorType type;
+    D3D12_DESCRIPTOR_RANGE_TYPE rangeType = D3D12_DESCRIPTOR_RANGE_TYPE_SRV;
 };
+
+// Shader-resource and unordered-access views are read through an image, a
+// texel buffer or a storage buffer as the shader declares them: each
+// descriptor of a table has one Vulkan binding per shape.
+constexpr uint32_t TableVulkanBinding(uint32_t offset, dxbc::ResourceShape shape) {
+    return offset * dxbc::kResourceShapes + uint32_t(shape);
+}
 
 struct RootParameterLayout {
     D3D12_ROOT_PARAMETER_TYPE type;
@@ -38,9 +49,10 @@ public:
 
     // Where a resource the shader of `stage` declared as register(<class>N,
     // spaceM) lives here: the compiler encodes it as set M, binding
-    // classBase + N (register_bindings.h).
-    bool Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding, uint32_t* newSet,
-               uint32_t* newBinding, std::string* error) const;
+    // classBase + N (register_bindings.h); `shape` is how the shader reads it.
+    bool Remap(VkShaderStageFlagBits stage, uint32_t space, uint32_t binding,
+               dxbc::ResourceShape shape, uint32_t* newSet, uint32_t* newBinding,
+               std::string* error) const;
 
     // Same layouts, so pipelines and bindings made from either agree.
     bool CompatibleWith(const RootSignatureLayout& other) const { return blob == other.blob; }

@@ -3,6 +3,7 @@
 #include <debug_messages.h>
 #include <dxbc_container.h>
 #include <spirv_bindings.h>
+#include <spirv_resources.h>
 
 #include <d3dcommon.h>
 
@@ -20,7 +21,10 @@ constexpr uint32_t kOpEntryPoint = 15;
 // The name of the first entry point of the stage's execution model.
 bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits stage,
                     std::string* name) {
-    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT ? 0 : 4; // Vertex, Fragment
+    // SPIR-V execution models: Vertex 0, Fragment 4, GLCompute 5.
+    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT    ? 0
+                           : stage == VK_SHADER_STAGE_COMPUTE_BIT ? 5
+                                                                  : 4;
     size_t at = 5;
     while (at < spirv.size()) {
         uint32_t wordCount = spirv[at] >> 16;
@@ -252,11 +256,30 @@ bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits
             return false;
         }
     }
+    std::vector<std::string> counters = dxbc::CounterBufferNames(out->spirv);
+    if (!counters.empty()) {
+        *error = "the shader uses the counter of a structured buffer (" + counters.front() +
+                 "): IncrementCounter, DecrementCounter, Append and Consume are not supported by "
+                 "the stand-in";
+        return false;
+    }
+    if (!dxbc::ForgetStorageImageFormats(out->spirv,
+                                         layout.context->features.storageReadWithoutFormat)) {
+        *error = "the shader loads from a typed unordered-access view of more than one 32-bit "
+                 "component, which needs TypedUAVLoadAdditionalFormats, and the device does not "
+                 "offer it";
+        return false;
+    }
+    const std::map<uint32_t, dxbc::ResourceShape> shapes = dxbc::ResourceShapes(out->spirv);
     std::string remapError;
     bool remapped = dxbc::RemapSpirvBindings(
         out->spirv,
-        [&](uint32_t set, uint32_t binding, uint32_t* newSet, uint32_t* newBinding) {
-            return layout.Remap(stage, set, binding, newSet, newBinding, &remapError);
+        [&](uint32_t object, uint32_t set, uint32_t binding, uint32_t* newSet,
+            uint32_t* newBinding) {
+            auto shape = shapes.find(object);
+            return layout.Remap(stage, set, binding,
+                                shape != shapes.end() ? shape->second : dxbc::ResourceShape::Plain,
+                                newSet, newBinding, &remapError);
         },
         &reason);
     if (!remapped) {

@@ -48,8 +48,11 @@ struct StateRow {
     VkAccessFlags2 access;
 };
 
+// Compute shaders count as non-pixel shaders, as in Direct3D 12.
+constexpr VkPipelineStageFlags2 kNonPixelShaderStages =
+    VK_PIPELINE_STAGE_2_PRE_RASTERIZATION_SHADERS_BIT | VK_PIPELINE_STAGE_2_COMPUTE_SHADER_BIT;
 constexpr VkPipelineStageFlags2 kShaderStages =
-    VK_PIPELINE_STAGE_2_PRE_RASTERIZATION_SHADERS_BIT | VK_PIPELINE_STAGE_2_FRAGMENT_SHADER_BIT;
+    kNonPixelShaderStages | VK_PIPELINE_STAGE_2_FRAGMENT_SHADER_BIT;
 constexpr VkPipelineStageFlags2 kDepthStages =
     VK_PIPELINE_STAGE_2_EARLY_FRAGMENT_TESTS_BIT | VK_PIPELINE_STAGE_2_LATE_FRAGMENT_TESTS_BIT;
 
@@ -67,10 +70,11 @@ constexpr StateRow kStateRows[] = {
      VK_ACCESS_2_DEPTH_STENCIL_ATTACHMENT_READ_BIT |
          VK_ACCESS_2_DEPTH_STENCIL_ATTACHMENT_WRITE_BIT},
     {D3D12_RESOURCE_STATE_DEPTH_READ, kDepthStages, VK_ACCESS_2_DEPTH_STENCIL_ATTACHMENT_READ_BIT},
-    {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE,
-     VK_PIPELINE_STAGE_2_PRE_RASTERIZATION_SHADERS_BIT, VK_ACCESS_2_SHADER_SAMPLED_READ_BIT},
+    {D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE, kNonPixelShaderStages,
+     VK_ACCESS_2_SHADER_SAMPLED_READ_BIT | VK_ACCESS_2_SHADER_STORAGE_READ_BIT},
+
     {D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, VK_PIPELINE_STAGE_2_FRAGMENT_SHADER_BIT,
-     VK_ACCESS_2_SHADER_SAMPLED_READ_BIT},
+     VK_ACCESS_2_SHADER_SAMPLED_READ_BIT | VK_ACCESS_2_SHADER_STORAGE_READ_BIT},
     {D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT, VK_PIPELINE_STAGE_2_DRAW_INDIRECT_BIT,
      VK_ACCESS_2_INDIRECT_COMMAND_READ_BIT},
     {D3D12_RESOURCE_STATE_COPY_DEST, VK_PIPELINE_STAGE_2_COPY_BIT, VK_ACCESS_2_TRANSFER_WRITE_BIT},
@@ -240,7 +244,10 @@ VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility) {
         {D3D12_SHADER_VISIBILITY_HULL, VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT},
         {D3D12_SHADER_VISIBILITY_DOMAIN, VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT},
     };
-    return Translate(kStages, visibility, VK_SHADER_STAGE_ALL_GRAPHICS);
+    // D3D12_SHADER_VISIBILITY_ALL is the only visibility compute shaders see.
+    return Translate(
+        kStages, visibility,
+        VkShaderStageFlags(VK_SHADER_STAGE_ALL_GRAPHICS | VK_SHADER_STAGE_COMPUTE_BIT));
 }
 
 VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {
@@ -250,6 +257,22 @@ VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {
         {D3D12_DESCRIPTOR_RANGE_TYPE_UAV, VK_DESCRIPTOR_TYPE_STORAGE_IMAGE},
     };
     return Translate(kDescriptorTypes, type, VK_DESCRIPTOR_TYPE_SAMPLER);
+}
+
+VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type, dxbc::ResourceShape shape) {
+    const bool written = type == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+    if (type != D3D12_DESCRIPTOR_RANGE_TYPE_SRV && !written) {
+        return TypeForRange(type);
+    }
+    switch (shape) {
+    case dxbc::ResourceShape::TexelBuffer:
+        return written ? VK_DESCRIPTOR_TYPE_STORAGE_TEXEL_BUFFER
+                       : VK_DESCRIPTOR_TYPE_UNIFORM_TEXEL_BUFFER;
+    case dxbc::ResourceShape::StorageBuffer:
+        return VK_DESCRIPTOR_TYPE_STORAGE_BUFFER;
+    default:
+        return TypeForRange(type);
+    }
 }
 
 } // namespace d3d12_standin

@@ -3,6 +3,8 @@
 // visibilities and descriptor range types.
 #pragma once
 
+#include <spirv_resources.h>
+
 #include <windows.h>
 
 #include <d3d12.h>
@@ -42,5 +44,8 @@ VkStencilOp StencilOp(D3D12_STENCIL_OP op);
 
 VkShaderStageFlags StagesFor(D3D12_SHADER_VISIBILITY visibility);
 VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type);
+// The descriptor type a range's register is read through when the shader
+// declares it as `shape` (a Buffer<T>, a StructuredBuffer<T>, ...).
+VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type, dxbc::ResourceShape shape);
 
 } // namespace d3d12_standin

@@ -267,6 +267,16 @@ private:
             *messages = error + "\n";
             return false;
         }
+        // Windows' compiler refuses compute entry points without a thread
+        // group size; glslang would default it to one thread.
+        if (request_.target.stage == 'c' && !attribute.numthreads &&
+            !attribute.entryName.text.empty()) {
+            *messages = SourceError(attribute.entryName,
+                                    "'" + request_.entryPoint +
+                                        "': compute entry point must have a numthreads attribute") +
+                        "\n";
+            return false;
+        }
         if (attribute.present) {
             dxbc::RootSignatureDesc desc;
             if (!ParseRootSignature(attribute.text, D3D_ROOT_SIGNATURE_VERSION_1_1, &desc,

@@ -91,7 +91,12 @@ bool FindRootSignatureAttribute(const std::vector<HlslToken>& tokens, const std:
         }
         if (topLevel && token.kind == HlslToken::Kind::Identifier && token.text == entryPoint &&
             at + 1 < tokens.size() && IsPunctuation(tokens[at + 1], '(')) {
+            found->entryName = token;
             for (const Attribute& attribute : pending) {
+                if (attribute.name != nullptr && attribute.argumentsBegin != 0 &&
+                    strcasecmp(attribute.name->text.c_str(), "numthreads") == 0) {
+                    found->numthreads = true;
+                }
                 if (attribute.name == nullptr ||
                     strcasecmp(attribute.name->text.c_str(), "RootSignature") != 0) {
                     continue;

@@ -13,6 +13,10 @@ struct RootSignatureAttribute {
     bool present = false;
     std::string text; // adjacent string literals joined
     HlslToken at{};   // the attribute's name, for messages
+    // The entry point also carries [numthreads(...)], which compute entry
+    // points need; `entryName` is where the entry point is named.
+    bool numthreads = false;
+    HlslToken entryName{};
 };
 
 // False with a "file(line): error: ..." message when the attribute exists but

@@ -1,4 +1,4 @@
-// Compilation targets: vs_/ps_ profiles of shader model 5.0 to 6.8.
+// Compilation targets: vs_/ps_/cs_ profiles of shader model 5.0 to 6.8.
 #pragma once
 
 #include <shaderc/shaderc.h>
@@ -9,7 +9,9 @@ namespace d3dcompiler_standin {
 
 struct ShaderTarget {
     shaderc_shader_kind kind;
-    bool vertex; // false: pixel shader
+    bool vertex; // false: pixel or compute shader
+    char stage;  // the profile's first letter: 'v', 'p' or 'c'
+
     int major;
     int minor;
 };

@@ -171,7 +171,7 @@ void CheckSemantic(const std::vector<HlslToken>& tokens, size_t at, const Shader
         strncasecmp(name.text.c_str(), "SV_", 3) != 0 || IsKnownSystemValue(name.text)) {
         return;
     }
-    const std::string profile = std::string(target.vertex ? "vs_" : "ps_") +
+    const std::string profile = (std::string(1, target.stage) + "s_") +
                                 std::to_string(target.major) + "_" + std::to_string(target.minor);
     *errors +=
         SourceError(name, "invalid " + profile + " semantic '" + name.text + "'", "X4502") + "\n";

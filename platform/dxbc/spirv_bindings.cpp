@@ -26,6 +26,18 @@ struct DecorationSites {
 bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
                         const std::function<bool(uint32_t, uint32_t, uint32_t*, uint32_t*)>& remap,
                         std::string* error) {
+    return RemapSpirvBindings(
+        spirv,
+        [&remap](uint32_t, uint32_t set, uint32_t binding, uint32_t* newSet, uint32_t* newBinding) {
+            return remap(set, binding, newSet, newBinding);
+        },
+        error);
+}
+
+bool RemapSpirvBindings(
+    std::vector<uint32_t>& spirv,
+    const std::function<bool(uint32_t, uint32_t, uint32_t, uint32_t*, uint32_t*)>& remap,
+    std::string* error) {
     if (spirv.size() < kHeaderWords || spirv[0] != kMagic) {
         return Fail(error, "not a SPIR-V module");
     }
@@ -56,7 +68,7 @@ bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
         }
         uint32_t newSet = spirv[site.set];
         uint32_t newBinding = spirv[site.binding];
-        if (!remap(spirv[site.set], spirv[site.binding], &newSet, &newBinding)) {
+        if (!remap(target, spirv[site.set], spirv[site.binding], &newSet, &newBinding)) {
             return Fail(error, "no place for the resource at set " +
                                    std::to_string(spirv[site.set]) + ", binding " +
                                    std::to_string(spirv[site.binding]));

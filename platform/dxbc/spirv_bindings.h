@@ -16,4 +16,10 @@ bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
                                                  uint32_t* newBinding)>& remap,
                         std::string* error);
 
+// The same, with the id of the object each pair belongs to.
+bool RemapSpirvBindings(std::vector<uint32_t>& spirv,
+                        const std::function<bool(uint32_t object, uint32_t set, uint32_t binding,
+                                                 uint32_t* newSet, uint32_t* newBinding)>& remap,
+                        std::string* error);
+
 } // namespace dxbc

@@ -152,6 +152,23 @@ bool VulkanContext::ChoosePhysicalDevice(std::string* error) {
     return true;
 }
 
+namespace {
+
+void EnableUnorderedAccess(const VkPhysicalDeviceFeatures& supported,
+                           VkPhysicalDeviceFeatures* enabled, VulkanFeatures* features) {
+    enabled->vertexPipelineStoresAndAtomics = supported.vertexPipelineStoresAndAtomics;
+    enabled->fragmentStoresAndAtomics = supported.fragmentStoresAndAtomics;
+    enabled->shaderStorageImageWriteWithoutFormat = supported.shaderStorageImageWriteWithoutFormat;
+    enabled->shaderStorageImageReadWithoutFormat = supported.shaderStorageImageReadWithoutFormat;
+    features->unorderedAccess = supported.vertexPipelineStoresAndAtomics == VK_TRUE &&
+                                supported.fragmentStoresAndAtomics == VK_TRUE &&
+                                supported.shaderStorageImageWriteWithoutFormat == VK_TRUE;
+    features->storageReadWithoutFormat =
+        features->unorderedAccess && supported.shaderStorageImageReadWithoutFormat == VK_TRUE;
+}
+
+} // namespace
+
 bool VulkanContext::CreateDevice(std::string* error) {
     std::vector<VkExtensionProperties> available = DeviceExtensions(physicalDevice);
     std::vector<const char*> extensions;
@@ -203,6 +220,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
     enabled.features.independentBlend = supported.features.independentBlend;
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
+    EnableUnorderedAccess(supported.features, &enabled.features, &features);
     // Occlusion queries that count samples rather than say whether any passed.
     features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise == VK_TRUE;
     enabled.features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise;

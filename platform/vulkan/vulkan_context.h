@@ -18,6 +18,12 @@ struct VulkanFeatures {
     // which Vulkan allows only with scalar block layout.
     bool scalarBlockLayout = false;
     bool presentation = false; // VK_KHR_surface, VK_KHR_xcb_surface and VK_KHR_swapchain
+    // Unordered access: stores from vertex and fragment shaders, and storage
+    // images written without a format in the shader.
+    bool unorderedAccess = false;
+    // Storage images read without a format in the shader: typed loads of any
+    // format.
+    bool storageReadWithoutFormat = false;
     bool occlusionQueryPrecise = false;
 };
 

@@ -126,7 +126,12 @@ TEST_F(FeatureSupportTest, OptionalFeaturesAreAnsweredAsTheDeviceHasThem) {
               S_OK);
     EXPECT_EQ(options.TiledResourcesTier, D3D12_TILED_RESOURCES_TIER_NOT_SUPPORTED);
     EXPECT_GE(options.ResourceBindingTier, D3D12_RESOURCE_BINDING_TIER_1);
-    EXPECT_FALSE(options.TypedUAVLoadAdditionalFormats);
+    D3D12_FEATURE_DATA_FORMAT_SUPPORT rgba{DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_FORMAT_SUPPORT1_NONE,
+                                           D3D12_FORMAT_SUPPORT2_NONE};
+    ASSERT_EQ(device->CheckFeatureSupport(D3D12_FEATURE_FORMAT_SUPPORT, &rgba, sizeof(rgba)), S_OK);
+    EXPECT_EQ(bool(options.TypedUAVLoadAdditionalFormats),
+              (rgba.Support2 & D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD) != 0)
+        << "typed loads of RGBA8 views come with typed loads of every format";
     D3D12_FEATURE_DATA_D3D12_OPTIONS2 options2{TRUE, {}};
     ASSERT_EQ(
         device->CheckFeatureSupport(D3D12_FEATURE_D3D12_OPTIONS2, &options2, sizeof(options2)),

@@ -77,7 +77,7 @@ TEST(CompileErrors, MissingFileAndBadArguments) {
 
     ScratchDirectory scratch("targets");
     std::string file = scratch.Write("ps.hlsl", kTrivialPixelShader);
-    for (const char* target : {"ps_4_0", "cs_5_0", "gs_5_0", "ps_7_0", "ps5_0", ""}) {
+    for (const char* target : {"ps_4_0", "hs_5_0", "gs_5_0", "ps_7_0", "ps5_0", ""}) {
         result = Compile(file, "PSMain", target);
         EXPECT_LT(result.hr, 0) << target;
         EXPECT_TRUE(result.code.empty()) << target;

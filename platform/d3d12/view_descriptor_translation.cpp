@@ -1,0 +1,80 @@
+// Shader-resource and unordered-access views at draws. Each descriptor of a
+// table has one Vulkan binding per shape a shader may read it through (an
+// image, a texel buffer, a storage buffer): the view's own shape is written,
+// the others null where the device binds null descriptors.
+#include "command_translator.h"
+
+#include "descriptor_set_cache.h"
+#include "state_translation.h"
+
+namespace d3d12_standin {
+
+void CommandTranslator::AddViewOfShape(const TableBinding& binding, dxbc::ResourceShape shape,
+                                       const DescriptorRecord& record, const ViewedObjects& viewed,
+                                       SetContent* content) {
+    const VkDescriptorType type = TypeForRange(binding.rangeType, shape);
+    const uint32_t vulkanBinding = TableVulkanBinding(binding.binding, shape);
+    const bool own = (viewed.image != nullptr || viewed.buffer != nullptr) && record.shape == shape;
+    content->key.push_back(own ? uint64_t(shape) + 1 : 0);
+    if (shape == dxbc::ResourceShape::Plain) {
+        VkDescriptorImageInfo info{};
+        if (own) {
+            const ImageViewKey& view = record.view;
+            info.imageView = viewed.image->View(view);
+            // The draw moved the view's subresources into the first one's layout.
+            info.imageLayout = viewed.image->Subresource(view.baseMip, view.baseLayer).layout;
+            content->key.insert(content->key.end(),
+                                {viewed.image->id, uint64_t(view.format), view.baseMip,
+                                 view.mipCount, view.baseLayer, view.layerCount,
+                                 uint64_t(view.type), uint64_t(info.imageLayout)});
+        }
+        content->AddImage(vulkanBinding, type, info);
+        return;
+    }
+    if (own) {
+        content->key.insert(content->key.end(), {viewed.buffer->id, uint64_t(record.texelFormat),
+                                                 record.offset, record.size});
+    }
+    if (shape == dxbc::ResourceShape::TexelBuffer) {
+        content->AddTexelBuffer(
+            vulkanBinding, type,
+            own ? viewed.buffer->View(record.texelFormat, record.offset, record.size)
+                : VK_NULL_HANDLE);
+        return;
+    }
+    VkDescriptorBufferInfo info{own ? viewed.buffer->buffer : VK_NULL_HANDLE,
+                                own ? record.offset : 0, own ? record.size : VK_WHOLE_SIZE};
+    content->AddBuffer(vulkanBinding, type, info);
+}
+
+bool CommandTranslator::AddViewDescriptors(const TableBinding& binding,
+                                           const DescriptorRecord& record, SetContent* content) {
+    const bool unordered = binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
+    const DescriptorKind kind =
+        unordered ? DescriptorKind::UnorderedAccess : DescriptorKind::ShaderResource;
+    ViewedObjects viewed;
+    if (record.kind == kind) {
+        viewed.image = record.image.lock();
+        viewed.buffer = record.buffer.lock();
+    }
+    const bool nullDescriptors = core_.context->features.nullDescriptor;
+    if (viewed.image == nullptr && viewed.buffer == nullptr && !nullDescriptors) {
+        SkipCommand(unordered
+                        ? "a table holds no live unordered-access view where the shader uses one"
+                        : "a table holds no live shader-resource view where the shader reads one");
+        return false;
+    }
+    KeepUntilFinished(viewed.image);
+    KeepUntilFinished(viewed.buffer);
+    content->key.push_back(binding.binding);
+    for (uint32_t shape = 0; shape < dxbc::kResourceShapes; ++shape) {
+        // Without null descriptors only the view's own shape can be written;
+        // a shader that reads another finds its binding unwritten.
+        if (nullDescriptors || uint32_t(record.shape) == shape) {
+            AddViewOfShape(binding, dxbc::ResourceShape(shape), record, viewed, content);
+        }
+    }
+    return true;
+}
+
+} // namespace d3d12_standin

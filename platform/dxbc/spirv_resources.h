@@ -1,0 +1,35 @@
+// How each descriptor-bound variable of a compiled shader is read: through an
+// image or sampler, a texel buffer or a storage buffer. The same HLSL register
+// class binds through any of these, so the Direct3D 12 stand-in picks the
+// Vulkan descriptor type from what the shader declared.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace dxbc {
+
+// Plain: a texture, sampler or constant buffer; TexelBuffer: Buffer<T> and
+// RWBuffer<T>; StorageBuffer: structured and byte-address buffers.
+enum class ResourceShape : uint32_t { Plain, TexelBuffer, StorageBuffer };
+constexpr uint32_t kResourceShapes = 3;
+
+// The shape of every variable that lives in a descriptor, by result id.
+std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& spirv);
+
+// Gives every storage image and storage texel buffer type the Unknown image
+// format and declares the capabilities that reading and writing such images
+// need: a typed unordered-access view takes its format from the view, not
+// from the HLSL element type the compiler recorded. A device that cannot read
+// storage images without a format keeps the format of the types the shader
+// reads; false when one of those is not a single 32-bit format, the typed
+// loads Direct3D 12 leaves to TypedUAVLoadAdditionalFormats.
+bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFormat);
+
+// The names of the counter buffers the compiler made for structured buffers
+// whose counter the shader uses (IncrementCounter, Append, ...).
+std::vector<std::string> CounterBufferNames(const std::vector<uint32_t>& spirv);
+
+} // namespace dxbc
