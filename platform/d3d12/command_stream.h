@@ -6,6 +6,7 @@
 // buffer.
 #pragma once
 
+#include "d3d12_query_heap.h"
 #include "debug_resource.h"
 #include "descriptor_record.h"
 #include "pipeline_object.h"
@@ -195,11 +196,29 @@ struct CmdDispatch {
     uint32_t x, y, z;
 };
 
+// BeginQuery (begin true) or EndQuery of one query of a heap.
+struct CmdQuery {
+    std::shared_ptr<GpuQueryPool> pool;
+    D3D12_QUERY_TYPE type;
+    uint32_t index;
+    bool begin;
+};
+// ResolveQueryData: 64-bit results of `count` queries from `first` on.
+struct CmdResolveQueries {
+    std::shared_ptr<GpuQueryPool> pool;
+    D3D12_QUERY_TYPE type;
+    uint32_t first, count;
+    std::shared_ptr<GpuBuffer> destination;
+    uint64_t offset;
+    CopyUses uses;
+    const void* heap; // the ID3D12QueryHeap, as messages name it
+};
+
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
                  CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
                  CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
-                 CmdSetIndexBuffer, CmdDraw, CmdDispatch>;
+                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries>;
 
 } // namespace d3d12_standin

@@ -69,7 +69,9 @@ public:
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
-    void operator()(const CmdDispatch& command); // compute_translation.cpp
+    void operator()(const CmdDispatch& command);       // compute_translation.cpp
+    void operator()(const CmdQuery& command);          // query_translation.cpp
+    void operator()(const CmdResolveQueries& command); // query_translation.cpp
 
 private:
     // What a render pass instance is made of; a draw needing another one
@@ -164,6 +166,8 @@ private:
     // pipeline's cut value; a draw without indices restarts nothing.
     bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
     void SkipCommand(const char* reason);
+    // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
+    void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
     DeviceCore& core_;
     VkCommandBuffer commands_ = VK_NULL_HANDLE;

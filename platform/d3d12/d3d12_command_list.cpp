@@ -81,6 +81,9 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Close() {
     if (allocator_ != nullptr) {
         --allocator_->recordingLists;
     }
+    if (!CheckNoActiveQuery()) {
+        MarkFailed();
+    }
     if (failed_) {
         standin::Report(standin::messages::REFUSED_CALL, nullptr,
                         "ID3D12GraphicsCommandList::Close",
@@ -116,6 +119,7 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
     drawState_ = {};
     computeState_ = {};
     splitBegun_.clear();
+    activeQueries_.clear();
     failed_ = false;
     SetAllocator(nullptr);
     recording_ = true;

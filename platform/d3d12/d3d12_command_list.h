@@ -5,6 +5,7 @@
 #include "d3d12_device_child.h"
 #include "draw_checks.h"
 
+#include <map>
 #include <set>
 #include <utility>
 #include <vector>
@@ -177,6 +178,9 @@ private:
     void CheckClearValue(const ResourceUse& target, const FLOAT color[4], float depth,
                          uint8_t stencil, D3D12_CLEAR_FLAGS flags);
     void SetAllocator(D3D12CommandAllocator* allocator);
+    // The debug layer's checks of a BeginQuery or EndQuery (d3d12_command_list_queries.cpp).
+    bool CheckQuery(const char* method, ID3D12QueryHeap* heap, D3D12_QUERY_TYPE type, UINT index);
+    bool CheckNoActiveQuery();
 
     D3D12_COMMAND_LIST_TYPE type_;
     D3D12CommandAllocator* allocator_ = nullptr; // one reference while set
@@ -188,6 +192,9 @@ private:
     RecordedDrawState computeState_; // its root signature and arguments only
     // Split barriers begun in this list and not yet ended: (resource, subresource).
     std::set<std::pair<const void*, UINT>> splitBegun_;
+    // Occlusion queries begun and not yet ended: (pool, index) -> (type, heap).
+    std::map<std::pair<const void*, UINT>, std::pair<D3D12_QUERY_TYPE, ID3D12QueryHeap*>>
+        activeQueries_;
 };
 
 } // namespace d3d12_standin

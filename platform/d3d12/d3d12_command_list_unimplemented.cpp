@@ -40,19 +40,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::DiscardResource(ID3D12Resource*
                                                                  const D3D12_DISCARD_REGION*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DiscardResource");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::BeginQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
-                                                            UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::BeginQuery");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::EndQuery(ID3D12QueryHeap*, D3D12_QUERY_TYPE,
-                                                          UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::EndQuery");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ResolveQueryData(ID3D12QueryHeap*,
-                                                                  D3D12_QUERY_TYPE, UINT, UINT,
-                                                                  ID3D12Resource*, UINT64) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ResolveQueryData");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*, UINT64,
                                                                 D3D12_PREDICATION_OP) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetPredication");

@@ -167,9 +167,14 @@ void STDMETHODCALLTYPE D3D12CommandQueue::CopyTileMappings(ID3D12Resource*,
     STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::CopyTileMappings");
 }
 
-HRESULT STDMETHODCALLTYPE D3D12CommandQueue::GetTimestampFrequency(UINT64*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12CommandQueue::GetTimestampFrequency");
-    return E_NOTIMPL;
+// Timestamp queries count Vulkan ticks of timestampPeriod nanoseconds each.
+HRESULT STDMETHODCALLTYPE D3D12CommandQueue::GetTimestampFrequency(UINT64* frequency) {
+    if (frequency == nullptr) {
+        return E_INVALIDARG;
+    }
+    double period = Device()->Context()->properties.limits.timestampPeriod;
+    *frequency = period > 0 ? UINT64(1e9 / period + 0.5) : 0;
+    return period > 0 ? S_OK : E_FAIL;
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::GetClockCalibration(UINT64*, UINT64*) {

@@ -38,7 +38,7 @@ public:
     void STDMETHODCALLTYPE SetMarker(UINT, const void*, UINT) override {}
     void STDMETHODCALLTYPE BeginEvent(UINT, const void*, UINT) override {}
     void STDMETHODCALLTYPE EndEvent() override {}
-    HRESULT STDMETHODCALLTYPE GetTimestampFrequency(UINT64*) override;
+    HRESULT STDMETHODCALLTYPE GetTimestampFrequency(UINT64* frequency) override;
     HRESULT STDMETHODCALLTYPE GetClockCalibration(UINT64*, UINT64*) override;
 
 protected:

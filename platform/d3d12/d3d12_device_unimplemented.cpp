@@ -71,11 +71,6 @@ HRESULT STDMETHODCALLTYPE D3D12Device::Evict(UINT, ID3D12Pageable* const*) {
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CreateQueryHeap(const D3D12_QUERY_HEAP_DESC*, REFIID,
-                                                       void** heap) {
-    return NothingMade(heap, "ID3D12Device::CreateQueryHeap");
-}
-
 HRESULT STDMETHODCALLTYPE D3D12Device::SetStablePowerState(BOOL) {
     STANDIN_NOT_IMPLEMENTED("ID3D12Device::SetStablePowerState");
     return E_NOTIMPL;

@@ -76,6 +76,10 @@ public:
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
     void operator()(const CmdDraw&);
     void operator()(const CmdDispatch&);
+    void operator()(const CmdQuery& command) {
+        command.pool->validatorEnded[command.index] = !command.begin;
+    }
+    void operator()(const CmdResolveQueries& command);
     // Viewports, scissors, topology and vertex buffers are checked as recorded.
     template <typename Other> void operator()(const Other&) {}
 
@@ -204,6 +208,17 @@ void ListValidator::operator()(const CmdResolve& command) {
         uses.method);
     Use(uses.source, {D3D12_RESOURCE_STATE_RESOLVE_SOURCE, false, "a source resource"},
         uses.method);
+}
+
+void ListValidator::operator()(const CmdResolveQueries& command) {
+    Copy(command.uses);
+    for (uint32_t i = command.first; i < command.first + command.count; ++i) {
+        if (!command.pool->validatorEnded[i]) {
+            standin::ReportWindows(RESOLVE_QUERY_INVALID_QUERY_STATE, command.heap, kExecute, i,
+                                   ObjectText(command.heap, "", "ID3D12QueryHeap").c_str());
+            return;
+        }
+    }
 }
 
 void ListValidator::operator()(const CmdDraw&) {

@@ -1,5 +1,7 @@
 #include "device_core.h"
 
+#include "binary_occlusion.h"
+
 #include "descriptor_set_cache.h"
 #include "device_removal.h"
 

@@ -14,6 +14,7 @@
 namespace d3d12_standin {
 
 class DescriptorSetCache;
+class BinaryOcclusionPass;
 
 class DeviceCore {
 public:
@@ -41,6 +42,8 @@ public:
     SubmissionQueue submissions;
     FenceWaiter waiter;
     std::unique_ptr<DescriptorSetCache> descriptorSets; // used under submissions.Mutex()
+    // Made by the first binary occlusion resolve, under submissions.Mutex().
+    std::unique_ptr<BinaryOcclusionPass> binaryOcclusion;
 
 private:
     std::mutex mutex_;

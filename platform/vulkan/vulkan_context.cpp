@@ -204,8 +204,16 @@ bool VulkanContext::CreateDevice(std::string* error) {
     vulkan12.timelineSemaphore = VK_TRUE;
     features.scalarBlockLayout = supported12.scalarBlockLayout == VK_TRUE;
     vulkan12.scalarBlockLayout = supported12.scalarBlockLayout;
-    features.viewportIndexFromVertexShader = supported12.shaderOutputViewportIndex == VK_TRUE;
-    features.layerFromVertexShader = supported12.shaderOutputLayer == VK_TRUE;
+    // glslang declares a vertex shader's viewport index and layer through
+    // this extension's capability, which the Vulkan 1.2 features alone do not allow.
+    const bool indexAndLayer =
+        HasExtension(available, VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
+    if (indexAndLayer) {
+        extensions.push_back(VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
+    }
+    features.viewportIndexFromVertexShader =
+        indexAndLayer && supported12.shaderOutputViewportIndex == VK_TRUE;
+    features.layerFromVertexShader = indexAndLayer && supported12.shaderOutputLayer == VK_TRUE;
     vulkan12.shaderOutputViewportIndex = supported12.shaderOutputViewportIndex;
     vulkan12.shaderOutputLayer = supported12.shaderOutputLayer;
     vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
@@ -227,6 +235,9 @@ bool VulkanContext::CreateDevice(std::string* error) {
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
     EnableUnorderedAccess(supported.features, &enabled.features, &features);
+    // Occlusion queries that count samples rather than say whether any passed.
+    features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise == VK_TRUE;
+    enabled.features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise;
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};

@@ -29,6 +29,7 @@ struct VulkanFeatures {
     bool multiViewport = false;
     bool viewportIndexFromVertexShader = false;
     bool layerFromVertexShader = false;
+    bool occlusionQueryPrecise = false;
 };
 
 class VulkanContext {
