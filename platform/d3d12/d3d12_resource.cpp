@@ -299,6 +299,13 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     if (volume && (desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
         info.flags |= VK_IMAGE_CREATE_2D_ARRAY_COMPATIBLE_BIT; // RTVs of depth slices
     }
+    // Six square slices or more may be viewed as the faces of cubes.
+    image_->cubeCompatible = info.imageType == VK_IMAGE_TYPE_2D &&
+                             info.samples == VK_SAMPLE_COUNT_1_BIT && info.arrayLayers >= 6 &&
+                             info.extent.width == info.extent.height;
+    if (image_->cubeCompatible) {
+        info.flags |= VK_IMAGE_CREATE_CUBE_COMPATIBLE_BIT;
+    }
     if (vkGetPhysicalDeviceImageFormatProperties(context->physicalDevice, info.format,
                                                  info.imageType, info.tiling, info.usage,
                                                  info.flags, &supported) != VK_SUCCESS) {

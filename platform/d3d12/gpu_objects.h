@@ -111,6 +111,7 @@ struct GpuImage {
     VkImageType type = VK_IMAGE_TYPE_2D;
     uint32_t width = 0, height = 0, depth = 1, mipLevels = 1, arrayLayers = 1;
     VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;
+    bool cubeCompatible = false; // its slices may be viewed as cube faces
     Promotion promotion = Promotion::ShaderReadOrCopy;
 
     // Mip `m` of layer `l` is subresources[m + l * mipLevels], as Direct3D

@@ -90,6 +90,19 @@ const char* Either(const char* first, const char* second, const char* third) {
     return Either(first, Either(second, third));
 }
 
+// Cube views read six square slices of a 2-D texture per cube.
+const char* CubeRange(UINT mostDetailedMip, UINT mipLevels, UINT firstFace, UINT cubes,
+                      const GpuImage& image, ImageViewKey* key) {
+    if (!image.cubeCompatible) {
+        return "a cube view needs a single-sampled 2-D texture of square slices, six or more";
+    }
+    if (cubes == 0 || cubes > image.arrayLayers / 6) {
+        return kBadSlices;
+    }
+    return Either(MipRange(mostDetailedMip, mipLevels, image, key),
+                  SliceRange(firstFace, cubes * 6, image, key));
+}
+
 // The 1-D and 3-D views, of a texture of their dimension.
 const char* OtherDimensionRange(const D3D12_SHADER_RESOURCE_VIEW_DESC& desc, const GpuImage& image,
                                 ImageViewKey* key) {
@@ -148,9 +161,19 @@ const char* ShaderResourceViewRange(const D3D12_SHADER_RESOURCE_VIEW_DESC* desc,
                       Either(MipRange(0, 1, image, key),
                              SliceRange(desc->Texture2DMSArray.FirstArraySlice,
                                         desc->Texture2DMSArray.ArraySize, image, key)));
+    case D3D12_SRV_DIMENSION_TEXTURECUBE:
+        key->type = VK_IMAGE_VIEW_TYPE_CUBE;
+        return CubeRange(desc->TextureCube.MostDetailedMip, desc->TextureCube.MipLevels, 0, 1,
+                         image, key);
+    case D3D12_SRV_DIMENSION_TEXTURECUBEARRAY: {
+        const D3D12_TEXCUBE_ARRAY_SRV& cubes = desc->TextureCubeArray;
+        key->type = VK_IMAGE_VIEW_TYPE_CUBE_ARRAY;
+        return CubeRange(cubes.MostDetailedMip, cubes.MipLevels, cubes.First2DArrayFace,
+                         cubes.NumCubes, image, key);
+    }
     default:
-        return "only 1-D, 2-D, 3-D and multisampled 2-D texture views (and their arrays) are "
-               "supported";
+        return "only 1-D, 2-D, 3-D, cube and multisampled 2-D texture views (and their arrays) "
+               "are supported";
     }
 }
 

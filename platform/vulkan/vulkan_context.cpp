@@ -234,6 +234,8 @@ bool VulkanContext::CreateDevice(std::string* error) {
     enabled.features.multiViewport = supported.features.multiViewport;
     // Pixel shaders that read SV_SampleIndex run once per sample.
     enabled.features.sampleRateShading = supported.features.sampleRateShading;
+    // TEXTURECUBEARRAY views.
+    enabled.features.imageCubeArray = supported.features.imageCubeArray;
     EnableUnorderedAccess(supported.features, &enabled.features, &features);
     // Occlusion queries that count samples rather than say whether any passed.
     features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise == VK_TRUE;

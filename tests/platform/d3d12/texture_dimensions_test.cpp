@@ -15,9 +15,15 @@
 namespace {
 
 constexpr char kShader[] = R"hlsl(
-#define RS "DescriptorTable(SRV(t0), visibility=SHADER_VISIBILITY_PIXEL)"
+#define RS "DescriptorTable(SRV(t0), visibility=SHADER_VISIBILITY_PIXEL), " \
+           "StaticSampler(s0, filter=FILTER_MIN_MAG_MIP_POINT)"
 Texture3D<float4> volume : register(t0);
 Texture1DArray<float4> lines : register(t0);
+TextureCube<float4> cube : register(t0);
+TextureCubeArray<float4> cubes : register(t0);
+SamplerState nearest : register(s0);
+static const float3 kFaces[6] = {float3(1, 0, 0), float3(-1, 0, 0), float3(0, 1, 0),
+                                 float3(0, -1, 0), float3(0, 0, 1), float3(0, 0, -1)};
 [RootSignature(RS)]
 float4 VSMain(uint id : SV_VertexID) : SV_Position {
     float2 corner = float2((id << 1) & 2, id & 2);
@@ -27,6 +33,13 @@ float4 VSMain(uint id : SV_VertexID) : SV_Position {
 float4 FromVolume(float4 pos : SV_Position) : SV_Target {
     int2 at = int2(pos.xy);
     return volume.Load(int4(at.x % 2, at.y % 2, at.x / 2, 0));
+}
+// Pixel (x, y) shows face x % 6, of cube y % 2 of an array.
+float4 FromCube(float4 pos : SV_Position) : SV_Target {
+    return cube.Sample(nearest, kFaces[uint(pos.x) % 6]);
+}
+float4 FromCubes(float4 pos : SV_Position) : SV_Target {
+    return cubes.Sample(nearest, float4(kFaces[uint(pos.x) % 6], uint(pos.y) % 2));
 }
 // Pixel (x, y) shows texel x % 4 of slice y % 2.
 float4 FromLines(float4 pos : SV_Position) : SV_Target {
@@ -92,7 +105,7 @@ protected:
     // copy per subresource; a 3-D texture's slices are one subresource.
     void Upload(ID3D12Resource* texture, UINT subresources, ComPtr<ID3D12Resource>* upload) {
         const D3D12_RESOURCE_DESC desc = texture->GetDesc();
-        D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[4]{};
+        D3D12_PLACED_SUBRESOURCE_FOOTPRINT layouts[12]{};
         UINT64 total = 0;
         device->GetCopyableFootprints(&desc, 0, subresources, 0, layouts, nullptr, nullptr, &total);
         upload->Attach(
@@ -225,6 +238,37 @@ TEST_F(TextureDimensionsTest, SamplesA1DTextureArray) {
     }
 }
 
+// Six slices seen as a cube: each direction reads its own face, in the
+// order +X, -X, +Y, -Y, +Z, -Z; two cubes of twelve slices as a cube array.
+TEST_F(TextureDimensionsTest, SamplesEachFaceOfACubeAndOfACubeArray) {
+    ComPtr<ID3D12Resource> faces, upload;
+    ASSERT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE2D, 1, 1, 12), &faces), S_OK);
+    ASSERT_NO_FATAL_FAILURE(Upload(faces, 12, &upload));
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
+    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURECUBE;
+    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    srv.TextureCube = {0, 1, 0.0f};
+    device->CreateShaderResourceView(faces, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+    std::vector<uint8_t> pixels = DrawWith("FromCube");
+    ASSERT_EQ(pixels.size(), kTarget * kTarget * 4);
+    for (UINT x = 0; x < kTarget; ++x) {
+        EXPECT_EQ(PixelAt(pixels, kTarget, x, 3), TexelAt(0, 0, x % 6)) << "face " << x % 6;
+    }
+
+    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURECUBEARRAY;
+    srv.TextureCubeArray = {0, 1, 0, 2, 0.0f};
+    device->CreateShaderResourceView(faces, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
+    pixels = DrawWith("FromCubes");
+    ASSERT_EQ(pixels.size(), kTarget * kTarget * 4);
+    for (UINT y = 0; y < 2; ++y) {
+        for (UINT x = 0; x < kTarget; ++x) {
+            EXPECT_EQ(PixelAt(pixels, kTarget, x, y), TexelAt(0, 0, 6 * y + x % 6))
+                << "cube " << y << ", face " << x % 6;
+        }
+    }
+}
+
 // A render-target view of one W slice draws into that slice alone.
 TEST_F(TextureDimensionsTest, DrawsIntoOneDepthSliceOfA3DTexture) {
     D3D12_RESOURCE_DESC desc = Describe(D3D12_RESOURCE_DIMENSION_TEXTURE3D, 2, 2, 4);
@@ -282,6 +326,16 @@ TEST_F(TextureDimensionsTest, DimensionRulesAreKept) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find(
                   "the view dimension does not match the resource dimension"),
               std::string::npos);
+
+    // Cubes need six square slices.
+    ComPtr<ID3D12Resource> oblong;
+    ASSERT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE2D, 2, 1, 6), &oblong), S_OK);
+    D3D12_SHADER_RESOURCE_VIEW_DESC cube = flat;
+    cube.ViewDimension = D3D12_SRV_DIMENSION_TEXTURECUBE;
+    cube.TextureCube = {0, 1, 0.0f};
+    testing::internal::CaptureStderr();
+    device->CreateShaderResourceView(oblong, &cube, srvHeap->GetCPUDescriptorHandleForHeapStart());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("a cube view needs"), std::string::npos);
 }
 
 } // namespace
