@@ -11,16 +11,8 @@ class BufferAccessTest : public GpuTest {
 protected:
     // A default-heap buffer that unordered-access views may write, in COMMON.
     ID3D12Resource* MakeUnorderedAccessBuffer(UINT64 size) {
-        D3D12_HEAP_PROPERTIES heapProperties{};
-        heapProperties.Type = D3D12_HEAP_TYPE_DEFAULT;
-        D3D12_RESOURCE_DESC desc{};
-        desc.Dimension = D3D12_RESOURCE_DIMENSION_BUFFER;
-        desc.Width = size;
-        desc.Height = 1;
-        desc.DepthOrArraySize = 1;
-        desc.MipLevels = 1;
-        desc.SampleDesc.Count = 1;
-        desc.Layout = D3D12_TEXTURE_LAYOUT_ROW_MAJOR;
+        const D3D12_HEAP_PROPERTIES heapProperties = HeapProperties(D3D12_HEAP_TYPE_DEFAULT);
+        D3D12_RESOURCE_DESC desc = BufferDescription(size);
         desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS;
         ID3D12Resource* buffer = nullptr;
         EXPECT_EQ(device->CreateCommittedResource(
