@@ -54,6 +54,8 @@ D3D12_TEXTURE_COPY_LOCATION FootprintLocation(ID3D12Resource* buffer,
     return location;
 }
 
+} // namespace
+
 ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state) {
     const D3D12_HEAP_PROPERTIES heap = HeapProperties(heapType);
@@ -65,7 +67,11 @@ ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
     return resource;
 }
 
-} // namespace
+D3D12_CPU_DESCRIPTOR_HANDLE HandleAt(ID3D12Device* device, ID3D12DescriptorHeap* heap, UINT index) {
+    D3D12_CPU_DESCRIPTOR_HANDLE handle = heap->GetCPUDescriptorHandleForHeapStart();
+    handle.ptr += index * device->GetDescriptorHandleIncrementSize(heap->GetDesc().Type);
+    return handle;
+}
 
 ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 size,
                            D3D12_RESOURCE_STATES state) {

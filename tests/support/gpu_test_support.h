@@ -33,10 +33,18 @@ void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size);
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);
 
+// A committed resource of `desc`; null, with a test failure, when the device
+// refuses it.
+ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heap,
+                              const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state);
+
 // A descriptor heap; null, with a test failure, when the device refuses it.
 ID3D12DescriptorHeap*
 MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count = 1,
                    D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
+
+// The CPU handle of descriptor `index` of `heap`.
+D3D12_CPU_DESCRIPTOR_HANDLE HandleAt(ID3D12Device* device, ID3D12DescriptorHeap* heap, UINT index);
 
 // Records a copy of `texture`'s subresource 0 into `readback` (a buffer laid
 // out by `footprint`).

@@ -85,21 +85,10 @@ protected:
         desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
         desc.SampleDesc.Count = 1;
         desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
-        D3D12_HEAP_PROPERTIES heap{};
-        heap.Type = D3D12_HEAP_TYPE_DEFAULT;
-        ComPtr<ID3D12Resource> texture;
-        EXPECT_EQ(device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc, state,
-                                                  nullptr, IID_ID3D12Resource, texture.PutVoid()),
-                  S_OK);
-        return texture;
+        return ComPtr<ID3D12Resource>{MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state)};
     }
 
-    D3D12_CPU_DESCRIPTOR_HANDLE Rtv(UINT index) {
-        D3D12_CPU_DESCRIPTOR_HANDLE handle = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-        handle.ptr +=
-            index * device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-        return handle;
-    }
+    D3D12_CPU_DESCRIPTOR_HANDLE Rtv(UINT index) { return HandleAt(device, rtvHeap, index); }
     // RTV `index` draws into mip `mip` of array slice `slice`.
     void MakeRtv(ID3D12Resource* texture, UINT index, UINT mip, UINT slice) {
         D3D12_RENDER_TARGET_VIEW_DESC desc{};

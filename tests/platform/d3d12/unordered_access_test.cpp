@@ -82,12 +82,7 @@ protected:
         return options.TypedUAVLoadAdditionalFormats != FALSE;
     }
 
-    D3D12_CPU_DESCRIPTOR_HANDLE Slot(UINT index) {
-        D3D12_CPU_DESCRIPTOR_HANDLE at = heap->GetCPUDescriptorHandleForHeapStart();
-        at.ptr += index *
-                  device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV);
-        return at;
-    }
+    D3D12_CPU_DESCRIPTOR_HANDLE Slot(UINT index) { return HandleAt(device, heap, index); }
 
     // Records a full-target draw with `pipeline` and the heap's start as table 0.
     void Draw(ID3D12PipelineState* pipeline) {
@@ -104,6 +99,24 @@ protected:
         list->SetGraphicsRootDescriptorTable(0, heap->GetGPUDescriptorHandleForHeapStart());
         list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
         list->DrawInstanced(3, 1, 0, 0);
+    }
+
+    // A texture of `format` with its UAV in slot 0, drawn into by `write` and,
+    // after a UAV barrier, read by `read`; both draws run.
+    void WriteThenRead(DXGI_FORMAT format, ID3D12PipelineState* write, ID3D12PipelineState* read,
+                       ComPtr<ID3D12Resource>* texture) {
+        texture->Attach(MakeTexture(kSize, kSize, format,
+                                    D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
+                                    D3D12_RESOURCE_STATE_UNORDERED_ACCESS));
+        ASSERT_TRUE(*texture);
+        device->CreateUnorderedAccessView(*texture, nullptr, nullptr, Slot(0));
+        Draw(write);
+        D3D12_RESOURCE_BARRIER uav{};
+        uav.Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
+        uav.UAV.pResource = *texture;
+        list->ResourceBarrier(1, &uav);
+        Draw(read);
+        ExecuteAndWait();
     }
 
     ComPtr<ID3D12Resource> target;
@@ -141,19 +154,8 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target { return marks[uint2(pos.xy)
         GTEST_SKIP() << "the device loads typed views of single 32-bit formats only";
     }
     ASSERT_TRUE(write && read);
-    ComPtr<ID3D12Resource> texture{MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                               D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
-                                               D3D12_RESOURCE_STATE_UNORDERED_ACCESS)};
-    ASSERT_TRUE(texture);
-    device->CreateUnorderedAccessView(texture, nullptr, nullptr, Slot(0));
-
-    Draw(write);
-    D3D12_RESOURCE_BARRIER uav{};
-    uav.Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
-    uav.UAV.pResource = texture;
-    list->ResourceBarrier(1, &uav);
-    Draw(read);
-    ExecuteAndWait();
+    ComPtr<ID3D12Resource> texture;
+    ASSERT_NO_FATAL_FAILURE(WriteThenRead(DXGI_FORMAT_R8G8B8A8_UNORM, write, read, &texture));
 
     std::vector<uint8_t> written = ReadBack(texture, D3D12_RESOURCE_STATE_UNORDERED_ACCESS);
     std::vector<uint8_t> copied = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
@@ -184,19 +186,8 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target {
 )hlsl",
                                          "uav_r32_read.hlsl");
     ASSERT_TRUE(write && read);
-    ComPtr<ID3D12Resource> texture{MakeTexture(kSize, kSize, DXGI_FORMAT_R32_FLOAT,
-                                               D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
-                                               D3D12_RESOURCE_STATE_UNORDERED_ACCESS)};
-    ASSERT_TRUE(texture);
-    device->CreateUnorderedAccessView(texture, nullptr, nullptr, Slot(0));
-
-    Draw(write);
-    D3D12_RESOURCE_BARRIER uav{};
-    uav.Type = D3D12_RESOURCE_BARRIER_TYPE_UAV;
-    uav.UAV.pResource = texture;
-    list->ResourceBarrier(1, &uav);
-    Draw(read);
-    ExecuteAndWait();
+    ComPtr<ID3D12Resource> texture;
+    ASSERT_NO_FATAL_FAILURE(WriteThenRead(DXGI_FORMAT_R32_FLOAT, write, read, &texture));
 
     std::vector<uint8_t> copied = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
     EXPECT_EQ(PixelAt(copied, kSize, 15, 9), 0xFF0000FFu);
