@@ -17,7 +17,6 @@ constexpr uint32_t kFormatUnknown = 0;
 constexpr uint32_t kFormatR32f = 3;
 constexpr uint32_t kFormatR32i = 24;
 constexpr uint32_t kFormatR32ui = 33;
-constexpr uint32_t kOpLoad = 61;
 constexpr uint32_t kOpImageRead = 98;
 constexpr uint32_t kStorageUniformConstant = 0;
 constexpr uint32_t kStorageStorageBuffer = 12;
@@ -107,7 +106,7 @@ std::set<uint32_t> ReadImageTypes(const std::vector<uint32_t>& spirv) {
     std::map<uint32_t, uint32_t> loadedTypes; // loaded value -> its type
     std::set<uint32_t> read;
     ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
-        if (op == kOpLoad && count >= 4) {
+        if (op == OpLoad && count >= 4) {
             loadedTypes[spirv[at + 2]] = spirv[at + 1];
         } else if (op == kOpImageRead && count >= 5) {
             auto type = loadedTypes.find(spirv[at + 3]);
