@@ -167,6 +167,47 @@ void EnableUnorderedAccess(const VkPhysicalDeviceFeatures& supported,
         features->unorderedAccess && supported.shaderStorageImageReadWithoutFormat == VK_TRUE;
 }
 
+// The Vulkan 1.0 features the stand-in uses where the device has them.
+void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
+                        VkPhysicalDeviceFeatures* enabled, VulkanFeatures* features) {
+    features->depthClamp = supported.depthClamp == VK_TRUE;
+    features->independentBlend = supported.independentBlend == VK_TRUE;
+    enabled->depthClamp = supported.depthClamp;
+    enabled->independentBlend = supported.independentBlend;
+    features->multiViewport = supported.multiViewport == VK_TRUE;
+    enabled->multiViewport = supported.multiViewport;
+    // Pixel shaders that read SV_SampleIndex run once per sample.
+    enabled->sampleRateShading = supported.sampleRateShading;
+    // TEXTURECUBEARRAY views.
+    enabled->imageCubeArray = supported.imageCubeArray;
+    EnableUnorderedAccess(supported, enabled, features);
+    // Occlusion queries that count samples rather than say whether any passed.
+    features->occlusionQueryPrecise = supported.occlusionQueryPrecise == VK_TRUE;
+    enabled->occlusionQueryPrecise = supported.occlusionQueryPrecise;
+}
+
+// The Vulkan 1.2 features besides timeline semaphores, and the extension a
+// vertex shader's viewport index and layer need.
+void EnableVulkan12Features(const VkPhysicalDeviceVulkan12Features& supported,
+                            const std::vector<VkExtensionProperties>& available,
+                            VkPhysicalDeviceVulkan12Features* enabled, VulkanFeatures* features,
+                            std::vector<const char*>* extensions) {
+    features->scalarBlockLayout = supported.scalarBlockLayout == VK_TRUE;
+    enabled->scalarBlockLayout = supported.scalarBlockLayout;
+    // glslang declares a vertex shader's viewport index and layer through
+    // this extension's capability, which the Vulkan 1.2 features alone do not allow.
+    const bool indexAndLayer =
+        HasExtension(available, VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
+    if (indexAndLayer) {
+        extensions->push_back(VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
+    }
+    features->viewportIndexFromVertexShader =
+        indexAndLayer && supported.shaderOutputViewportIndex == VK_TRUE;
+    features->layerFromVertexShader = indexAndLayer && supported.shaderOutputLayer == VK_TRUE;
+    enabled->shaderOutputViewportIndex = supported.shaderOutputViewportIndex;
+    enabled->shaderOutputLayer = supported.shaderOutputLayer;
+}
+
 } // namespace
 
 bool VulkanContext::CreateDevice(std::string* error) {
@@ -202,20 +243,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
     VkPhysicalDeviceVulkan12Features vulkan12{};
     vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
     vulkan12.timelineSemaphore = VK_TRUE;
-    features.scalarBlockLayout = supported12.scalarBlockLayout == VK_TRUE;
-    vulkan12.scalarBlockLayout = supported12.scalarBlockLayout;
-    // glslang declares a vertex shader's viewport index and layer through
-    // this extension's capability, which the Vulkan 1.2 features alone do not allow.
-    const bool indexAndLayer =
-        HasExtension(available, VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
-    if (indexAndLayer) {
-        extensions.push_back(VK_EXT_SHADER_VIEWPORT_INDEX_LAYER_EXTENSION_NAME);
-    }
-    features.viewportIndexFromVertexShader =
-        indexAndLayer && supported12.shaderOutputViewportIndex == VK_TRUE;
-    features.layerFromVertexShader = indexAndLayer && supported12.shaderOutputLayer == VK_TRUE;
-    vulkan12.shaderOutputViewportIndex = supported12.shaderOutputViewportIndex;
-    vulkan12.shaderOutputLayer = supported12.shaderOutputLayer;
+    EnableVulkan12Features(supported12, available, &vulkan12, &features, &extensions);
     vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
     VkPhysicalDeviceVulkan13Features vulkan13{};
     vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
@@ -226,20 +254,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
     VkPhysicalDeviceFeatures2 enabled{};
     enabled.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
     enabled.pNext = &vulkan13;
-    features.depthClamp = supported.features.depthClamp == VK_TRUE;
-    features.independentBlend = supported.features.independentBlend == VK_TRUE;
-    enabled.features.depthClamp = supported.features.depthClamp;
-    enabled.features.independentBlend = supported.features.independentBlend;
-    features.multiViewport = supported.features.multiViewport == VK_TRUE;
-    enabled.features.multiViewport = supported.features.multiViewport;
-    // Pixel shaders that read SV_SampleIndex run once per sample.
-    enabled.features.sampleRateShading = supported.features.sampleRateShading;
-    // TEXTURECUBEARRAY views.
-    enabled.features.imageCubeArray = supported.features.imageCubeArray;
-    EnableUnorderedAccess(supported.features, &enabled.features, &features);
-    // Occlusion queries that count samples rather than say whether any passed.
-    features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise == VK_TRUE;
-    enabled.features.occlusionQueryPrecise = supported.features.occlusionQueryPrecise;
+    EnableCoreFeatures(supported.features, &enabled.features, &features);
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};
