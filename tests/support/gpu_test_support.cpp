@@ -85,18 +85,24 @@ void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size) {
     buffer->Unmap(0, nullptr);
 }
 
-ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
-                            D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
+D3D12_RESOURCE_DESC TextureDescription(UINT width, UINT height, DXGI_FORMAT format,
+                                       D3D12_RESOURCE_FLAGS flags, UINT16 arraySize) {
     D3D12_RESOURCE_DESC desc{};
     desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
     desc.Width = width;
     desc.Height = height;
-    desc.DepthOrArraySize = 1;
+    desc.DepthOrArraySize = arraySize;
     desc.MipLevels = 1;
     desc.Format = format;
     desc.SampleDesc.Count = 1;
     desc.Flags = flags;
-    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state);
+    return desc;
+}
+
+ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
+                            D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
+    return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
+                         TextureDescription(width, height, format, flags), state);
 }
 
 ID3D12DescriptorHeap* MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type,

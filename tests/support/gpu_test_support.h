@@ -29,6 +29,10 @@ ID3D12Resource* MakeBuffer(ID3D12Device* device, D3D12_HEAP_TYPE heap, UINT64 si
 // Copies `size` bytes into `buffer` (an upload buffer) from its start.
 void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size);
 
+// A 2D texture (or 2D array of `arraySize` slices) of one mip level.
+D3D12_RESOURCE_DESC TextureDescription(UINT width, UINT height, DXGI_FORMAT format,
+                                       D3D12_RESOURCE_FLAGS flags, UINT16 arraySize = 1);
+
 // A committed 2D texture with one mip level on the default heap.
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);

@@ -113,15 +113,10 @@ protected:
     ComPtr<ID3D12Resource>
     MakeArrayTarget(UINT16 slices,
                     D3D12_RESOURCE_DIMENSION dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D) {
-        D3D12_RESOURCE_DESC desc{};
+        D3D12_RESOURCE_DESC desc =
+            TextureDescription(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET, slices);
         desc.Dimension = dimension;
-        desc.Width = kSize;
-        desc.Height = kSize;
-        desc.DepthOrArraySize = slices;
-        desc.MipLevels = 1;
-        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-        desc.SampleDesc.Count = 1;
-        desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
         return ComPtr<ID3D12Resource>{MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc,
                                                     D3D12_RESOURCE_STATE_RENDER_TARGET)};
     }

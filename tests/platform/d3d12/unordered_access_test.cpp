@@ -218,22 +218,12 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target { return layers[uint3(pos.xy
         GTEST_SKIP() << "the device loads typed views of single 32-bit formats only";
     }
     ASSERT_TRUE(write && read);
-    D3D12_HEAP_PROPERTIES heapProperties{};
-    heapProperties.Type = D3D12_HEAP_TYPE_DEFAULT;
-    D3D12_RESOURCE_DESC desc{};
-    desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-    desc.Width = kSize;
-    desc.Height = kSize;
-    desc.DepthOrArraySize = 2;
-    desc.MipLevels = 1;
-    desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    desc.SampleDesc.Count = 1;
-    desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS;
-    ComPtr<ID3D12Resource> texture;
-    ASSERT_EQ(device->CreateCommittedResource(&heapProperties, D3D12_HEAP_FLAG_NONE, &desc,
-                                              D3D12_RESOURCE_STATE_UNORDERED_ACCESS, nullptr,
-                                              IID_ID3D12Resource, texture.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12Resource> texture{
+        MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
+                      TextureDescription(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                         D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS, 2),
+                      D3D12_RESOURCE_STATE_UNORDERED_ACCESS)};
+    ASSERT_TRUE(texture);
     D3D12_UNORDERED_ACCESS_VIEW_DESC uav{};
     uav.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
     uav.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2DARRAY;
