@@ -70,7 +70,7 @@ wait_for_compile() {
 }
 
 cp "$work/normal.hlsl" "$work/good.hlsl"
-start_display 161
+start_display
 
 # ---- Edits while the program runs --------------------------------------------
 launch_drawing_in_window

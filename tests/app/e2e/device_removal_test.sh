@@ -69,7 +69,7 @@ wait_for_removal() {
     return 1
 }
 
-start_display 153
+start_display
 cp "$work/normal.hlsl" "$work/good.hlsl"
 
 for case_name in endless long-loop big-unroll; do

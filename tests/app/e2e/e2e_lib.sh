@@ -32,10 +32,8 @@ cleanup() {
 
 cp "$source_dir/shaders/normal.hlsl" "$work/normal.hlsl"
 
-# Starts a private X server, on display $1 unless BRENNWICK_XVFB_DISPLAY
-# names another, and exports DISPLAY for it.
+# Starts a private X server and exports DISPLAY for it.
 start_display() {
-    export BRENNWICK_XVFB_DISPLAY=${BRENNWICK_XVFB_DISPLAY:-$1}
     source "$source_dir/scripts/xvfb.sh"
     start_xvfb || exit 1
     # start_xvfb sets its own trap; the cleanup stops its server too.

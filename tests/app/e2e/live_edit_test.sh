@@ -60,7 +60,7 @@ expected_text() {
 }
 
 cp "$work/normal.hlsl" "$work/good.hlsl"
-start_display 160
+start_display
 
 # ---- Edits while the program runs, ended by Escape --------------------------
 launch_drawing_in_window

@@ -9,7 +9,7 @@ source_dir=$2
 source "$(dirname "$0")/e2e_lib.sh"
 trap cleanup EXIT
 
-start_display 150
+start_display
 display=$DISPLAY
 
 # Each request ends the program with its teardown, window or not.

@@ -12,7 +12,7 @@ trap cleanup EXIT
 cp "$work/normal.hlsl" "$work/good.hlsl"
 
 # ---- On a display --------------------------------------------------------
-start_display 140
+start_display
 
 launch '>"$out" 2>"$work/err.txt"'
 wait_for " fps" "$START_LIMIT_S" || fail "no frame-rate line within $START_LIMIT_S s"

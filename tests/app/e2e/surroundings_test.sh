@@ -12,7 +12,7 @@ send_close_request=$(realpath "$3")
 source "$(dirname "$0")/e2e_lib.sh"
 trap cleanup EXIT
 
-start_display 160
+start_display
 display=$DISPLAY
 
 # Where each of the program's standard descriptors leads.
@@ -79,16 +79,9 @@ for how in close-request destroyed; do
 done
 
 # The X server goes away under the program.
-for number in $(seq 180 199); do
-    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] || break
-done
-Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-extra_xvfb=$!
-for _ in $(seq 1 100); do
-    DISPLAY=":$number" xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-export DISPLAY=":$number"
+launch_xvfb || exit 1
+extra_xvfb=$xvfb_pid
+export DISPLAY=$xvfb_display
 launch '>"$out" 2>"$work/err.txt"'
 wait_for " fps" "$START_LIMIT_S" || fail "server killed: no frame-rate line within $START_LIMIT_S s"
 kill "$extra_xvfb"
@@ -98,7 +91,7 @@ expect_clean_exit "server killed" "$QUIT_LIMIT_S"
 expect_teardown "server killed"
 
 # DISPLAY names a server that does not exist: the program runs without one.
-export DISPLAY=":$((number + 1000))"
+export DISPLAY=":$((${xvfb_display#:} + 1000))"
 launch '>"$out" 2>"$work/err.txt"'
 wait_for " fps" "$START_LIMIT_S" || fail "no server: no frame-rate line within $START_LIMIT_S s"
 grep -q "running without a display" "$work/err.txt" || fail "no server: not said on stderr"
