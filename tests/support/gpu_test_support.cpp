@@ -99,6 +99,15 @@ D3D12_RESOURCE_DESC TextureDescription(UINT width, UINT height, DXGI_FORMAT form
     return desc;
 }
 
+D3D12_SHADER_RESOURCE_VIEW_DESC ShaderResourceView(DXGI_FORMAT format,
+                                                   D3D12_SRV_DIMENSION dimension) {
+    D3D12_SHADER_RESOURCE_VIEW_DESC desc{};
+    desc.Format = format;
+    desc.ViewDimension = dimension;
+    desc.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    return desc;
+}
+
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state) {
     return MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,

@@ -33,6 +33,11 @@ void WriteBuffer(ID3D12Resource* buffer, const void* data, size_t size);
 D3D12_RESOURCE_DESC TextureDescription(UINT width, UINT height, DXGI_FORMAT format,
                                        D3D12_RESOURCE_FLAGS flags, UINT16 arraySize = 1);
 
+// A shader-resource view of `dimension` in `format`, components in order; the
+// caller fills in the dimension's own member.
+D3D12_SHADER_RESOURCE_VIEW_DESC ShaderResourceView(DXGI_FORMAT format,
+                                                   D3D12_SRV_DIMENSION dimension);
+
 // A committed 2D texture with one mip level on the default heap.
 ID3D12Resource* MakeTexture(ID3D12Device* device, UINT width, UINT height, DXGI_FORMAT format,
                             D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state);

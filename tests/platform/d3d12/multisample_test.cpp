@@ -126,13 +126,8 @@ protected:
         return handle;
     }
     static const D3D12_SHADER_RESOURCE_VIEW_DESC& MultisampledView() {
-        static D3D12_SHADER_RESOURCE_VIEW_DESC srv = [] {
-            D3D12_SHADER_RESOURCE_VIEW_DESC desc{};
-            desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-            desc.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2DMS;
-            desc.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
-            return desc;
-        }();
+        static D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+            ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2DMS);
         return srv;
     }
     // Descriptor `index` of the SRV heap, as CPU and GPU handles.

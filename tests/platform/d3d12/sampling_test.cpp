@@ -122,10 +122,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
         at.ptr += i * increment;
         device->CreateConstantBufferView(&cbv, at);
     }
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2D);
     srv.Texture2D.MipLevels = 1;
     D3D12_CPU_DESCRIPTOR_HANDLE srvAt = cbvHeap->GetCPUDescriptorHandleForHeapStart();
     srvAt.ptr += 3 * increment;

@@ -76,15 +76,10 @@ protected:
     ComPtr<ID3D12Resource>
     MakeLayeredTarget(UINT16 mips, UINT16 slices,
                       D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_RENDER_TARGET) {
-        D3D12_RESOURCE_DESC desc{};
-        desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-        desc.Width = kSize;
-        desc.Height = kSize;
-        desc.DepthOrArraySize = slices;
+        D3D12_RESOURCE_DESC desc =
+            TextureDescription(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
+                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET, slices);
         desc.MipLevels = mips;
-        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-        desc.SampleDesc.Count = 1;
-        desc.Flags = D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET;
         return ComPtr<ID3D12Resource>{MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, desc, state)};
     }
 
@@ -174,10 +169,8 @@ TEST_F(SubresourceTest, DrawsIntoOneMipWhileSamplingTheNextOne) {
     ASSERT_TRUE(pipeline && texture);
     MakeRtv(texture, 0, 0, 0);
     MakeRtv(texture, 1, 1, 0);
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2D);
     srv.Texture2D = {1, 1, 0, 0.0f};
     device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
 
@@ -205,10 +198,8 @@ TEST_F(SubresourceTest, DrawsIntoOneArraySliceWhileSamplingAnother) {
     ASSERT_TRUE(pipeline && texture);
     MakeRtv(texture, 0, 0, 0);
     MakeRtv(texture, 1, 0, 2);
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2DARRAY;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2DARRAY);
     srv.Texture2DArray = {0, 1, 2, 1, 0, 0.0f};
     device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
 
@@ -237,10 +228,8 @@ TEST_F(SubresourceTest, ACopyPromotesOnlyTheMipItWrites) {
                                               D3D12_RESOURCE_STATE_RENDER_TARGET)};
     ASSERT_TRUE(pipeline && texture && target);
     device->CreateRenderTargetView(target, nullptr, Rtv(0));
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2D);
     srv.Texture2D = {1, 1, 0, 0.0f};
     device->CreateShaderResourceView(texture, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
 

@@ -223,10 +223,8 @@ TEST_F(TextureDimensionsTest, SamplesA1DTextureArray) {
     ComPtr<ID3D12Resource> lines, upload;
     ASSERT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE1D, 4, 1, 2), &lines), S_OK);
     ASSERT_NO_FATAL_FAILURE(Upload(lines, 2, &upload));
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE1DARRAY;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE1DARRAY);
     srv.Texture1DArray = {0, 1, 0, 2, 0.0f};
     device->CreateShaderResourceView(lines, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
     std::vector<uint8_t> pixels = DrawWith("FromLines");
@@ -244,10 +242,8 @@ TEST_F(TextureDimensionsTest, SamplesEachFaceOfACubeAndOfACubeArray) {
     ComPtr<ID3D12Resource> faces, upload;
     ASSERT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE2D, 1, 1, 12), &faces), S_OK);
     ASSERT_NO_FATAL_FAILURE(Upload(faces, 12, &upload));
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURECUBE;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURECUBE);
     srv.TextureCube = {0, 1, 0.0f};
     device->CreateShaderResourceView(faces, &srv, srvHeap->GetCPUDescriptorHandleForHeapStart());
     std::vector<uint8_t> pixels = DrawWith("FromCube");
@@ -316,10 +312,8 @@ TEST_F(TextureDimensionsTest, DimensionRulesAreKept) {
     // A 2-D view of a 3-D texture is refused and leaves the descriptor a null view.
     ComPtr<ID3D12Resource> volume;
     ASSERT_EQ(Make(Describe(D3D12_RESOURCE_DIMENSION_TEXTURE3D, 2, 2, 2), &volume), S_OK);
-    D3D12_SHADER_RESOURCE_VIEW_DESC flat{};
-    flat.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    flat.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
-    flat.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
+    D3D12_SHADER_RESOURCE_VIEW_DESC flat =
+        ShaderResourceView(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_SRV_DIMENSION_TEXTURE2D);
     flat.Texture2D.MipLevels = 1;
     testing::internal::CaptureStderr();
     device->CreateShaderResourceView(volume, &flat, srvHeap->GetCPUDescriptorHandleForHeapStart());

@@ -333,10 +333,8 @@ float4 PSMain(float4 pos : SV_Position) : SV_Target {
     ASSERT_TRUE(input && output);
     ASSERT_NO_FATAL_FAILURE(WriteBuffer(input, source.data(), source.size() * 4));
 
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.ViewDimension = D3D12_SRV_DIMENSION_BUFFER;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
-    srv.Format = DXGI_FORMAT_R32G32B32A32_FLOAT;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R32G32B32A32_FLOAT, D3D12_SRV_DIMENSION_BUFFER);
     srv.Buffer = {1, 2, 0, D3D12_BUFFER_SRV_FLAG_NONE};
     device->CreateShaderResourceView(input, &srv, Slot(0));
     srv.Format = DXGI_FORMAT_UNKNOWN;
@@ -393,10 +391,8 @@ TEST_F(UnorderedAccessTest, BufferViewDescriptionsWindowsRefusesAreReported) {
     uav.Buffer = {15, 2, 0, 0, D3D12_BUFFER_UAV_FLAG_NONE};
     device->CreateUnorderedAccessView(buffer, nullptr, &uav, Slot(0));
     device->CreateUnorderedAccessView(buffer, nullptr, nullptr, Slot(0));
-    D3D12_SHADER_RESOURCE_VIEW_DESC srv{};
-    srv.ViewDimension = D3D12_SRV_DIMENSION_TEXTURE2D;
-    srv.Shader4ComponentMapping = D3D12_DEFAULT_SHADER_4_COMPONENT_MAPPING;
-    srv.Format = DXGI_FORMAT_R32_FLOAT;
+    D3D12_SHADER_RESOURCE_VIEW_DESC srv =
+        ShaderResourceView(DXGI_FORMAT_R32_FLOAT, D3D12_SRV_DIMENSION_TEXTURE2D);
     device->CreateShaderResourceView(buffer, &srv, Slot(1));
 
     std::vector<DebugMessage> messages = TakeDebugMessages(device);
