@@ -26,6 +26,9 @@ const char* Refusal(const D3D12CommandSignature* signature, UINT maxCount,
     if (signature == nullptr) {
         return "pCommandSignature is not a command signature";
     }
+    if (listType == D3D12_COMMAND_LIST_TYPE_COPY) {
+        return "a copy command list cannot execute indirect commands";
+    }
     if (signature->Kind() != IndirectKind::Dispatch && listType != D3D12_COMMAND_LIST_TYPE_DIRECT &&
         listType != D3D12_COMMAND_LIST_TYPE_BUNDLE) {
         return "a draw command signature needs a direct command list";
@@ -36,10 +39,10 @@ const char* Refusal(const D3D12CommandSignature* signature, UINT maxCount,
     if (offset % 4 != 0) {
         return "ArgumentBufferOffset is not a multiple of 4";
     }
-    const uint64_t end = offset +
-                         uint64_t(signature->ByteStride()) * (maxCount > 0 ? maxCount - 1 : 0) +
-                         signature->ArgumentsSize();
-    if (maxCount > 0 && (offset > arguments->size || end > arguments->size)) {
+    // At most (2^32 - 1)^2 plus 20 bytes: no overflow.
+    const uint64_t span = uint64_t(signature->ByteStride()) * (maxCount > 0 ? maxCount - 1 : 0) +
+                          signature->ArgumentsSize();
+    if (maxCount > 0 && (offset > arguments->size || span > arguments->size - offset)) {
         return "MaxCommandCount commands from ArgumentBufferOffset do not fit in pArgumentBuffer";
     }
     if (countResource != nullptr && count == nullptr) {

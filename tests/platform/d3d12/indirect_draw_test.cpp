@@ -265,11 +265,12 @@ TEST_F(IndirectDrawTest, TheDebugLayerChecksArgumentBuffersAndTheDrawState) {
     list->ExecuteIndirect(draws, 1, arguments, 0, nullptr, 0); // nothing set
     list->ExecuteIndirect(draws, 1, arguments, 2, nullptr, 0); // unaligned
     list->ExecuteIndirect(draws, 3, arguments, 0, nullptr, 0); // past the end
+    list->ExecuteIndirect(draws, 0xFFFFFFFFu, arguments, 0, nullptr, 0);
     EXPECT_EQ(list->Close(), E_FAIL) << "a list with an invalid call fails to close";
     messages = TakeDebugMessages(device);
     EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET),
               1u);
-    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_EXECUTE_INDIRECT_INVALID_PARAMETERS), 2u);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_EXECUTE_INDIRECT_INVALID_PARAMETERS), 3u);
     AcknowledgeProvokedErrors();
     BeginCommands();
 }
