@@ -245,8 +245,9 @@ void ListValidator::operator()(const CmdDispatch&) {
     }
 }
 
-// The buffers are read as arguments; the commands are checked as the
-// direct calls they stand for.
+// The buffers are read as arguments (the use is named in the layer's manner:
+// no quotation was found); the commands are checked as the direct calls
+// they stand for.
 void ListValidator::operator()(const CmdExecuteIndirect& command) {
     const Expected arguments{D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT, false,
                              "an indirect argument buffer"};
