@@ -195,6 +195,21 @@ struct CmdDraw {
 struct CmdDispatch {
     uint32_t x, y, z;
 };
+// ExecuteIndirect of a signature whose one argument is a draw, an indexed
+// draw or a dispatch: up to `maxCount` commands `stride` bytes apart from
+// `offset`, as many as the 32-bit count at `countOffset` says when there is
+// a count buffer.
+enum class IndirectKind { Draw, DrawIndexed, Dispatch };
+struct CmdExecuteIndirect {
+    IndirectKind kind = IndirectKind::Draw;
+    uint32_t stride = 0;
+    uint32_t maxCount = 0;
+    std::shared_ptr<GpuBuffer> arguments;
+    uint64_t offset = 0;
+    std::shared_ptr<GpuBuffer> count; // null: maxCount commands
+    uint64_t countOffset = 0;
+    ResourceUse argumentsUse, countUse;
+};
 
 // BeginQuery (begin true) or EndQuery of one query of a heap.
 struct CmdQuery {
@@ -214,11 +229,11 @@ struct CmdResolveQueries {
     const void* heap; // the ID3D12QueryHeap, as messages name it
 };
 
-using Command =
-    std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
-                 CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
-                 CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
-                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries>;
+using Command = std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets,
+                             CmdClearColor, CmdClearDepth, CmdCopyBufferTexture,
+                             CmdCopyTextureTexture, CmdCopyBuffer, CmdResolve, CmdSetHeaps,
+                             CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
+                             CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer,
+                             CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries, CmdExecuteIndirect>;
 
 } // namespace d3d12_standin

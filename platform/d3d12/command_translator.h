@@ -69,9 +69,10 @@ public:
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
-    void operator()(const CmdDispatch& command);       // compute_translation.cpp
-    void operator()(const CmdQuery& command);          // query_translation.cpp
-    void operator()(const CmdResolveQueries& command); // query_translation.cpp
+    void operator()(const CmdDispatch& command);        // compute_translation.cpp
+    void operator()(const CmdQuery& command);           // query_translation.cpp
+    void operator()(const CmdResolveQueries& command);  // query_translation.cpp
+    void operator()(const CmdExecuteIndirect& command); // indirect_translation.cpp
 
 private:
     // What a render pass instance is made of; a draw needing another one
@@ -127,6 +128,11 @@ private:
     // pipeline expects, the descriptor sets, the viewport and scissor, the
     // vertex buffers.
     bool CheckDrawState(const CmdDraw& command, VkPrimitiveTopology* topology);
+    bool PrepareDraw(const CmdDraw& command);
+    bool CheckDispatchState();
+    bool BindDispatchState();
+    void DrawIndirect(const CmdExecuteIndirect& command);
+    void DispatchIndirect(const CmdExecuteIndirect& command);
     bool MatchTargets(RenderingSetup* setup);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;

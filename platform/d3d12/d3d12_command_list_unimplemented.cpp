@@ -44,10 +44,5 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*,
                                                                 D3D12_PREDICATION_OP) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetPredication");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteIndirect(ID3D12CommandSignature*, UINT,
-                                                                 ID3D12Resource*, UINT64,
-                                                                 ID3D12Resource*, UINT64) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteIndirect");
-}
 
 } // namespace d3d12_standin

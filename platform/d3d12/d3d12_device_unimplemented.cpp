@@ -76,12 +76,6 @@ HRESULT STDMETHODCALLTYPE D3D12Device::SetStablePowerState(BOOL) {
     return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE D3D12Device::CreateCommandSignature(const D3D12_COMMAND_SIGNATURE_DESC*,
-                                                              ID3D12RootSignature*, REFIID,
-                                                              void** signature) {
-    return NothingMade(signature, "ID3D12Device::CreateCommandSignature");
-}
-
 void STDMETHODCALLTYPE D3D12Device::GetResourceTiling(ID3D12Resource*, UINT*,
                                                       D3D12_PACKED_MIP_INFO*, D3D12_TILE_SHAPE*,
                                                       UINT*, UINT, D3D12_SUBRESOURCE_TILING*) {

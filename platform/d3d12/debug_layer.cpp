@@ -76,6 +76,7 @@ public:
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.debug; }
     void operator()(const CmdDraw&);
     void operator()(const CmdDispatch&);
+    void operator()(const CmdExecuteIndirect& command);
     void operator()(const CmdQuery& command) {
         command.pool->validatorEnded[command.index] = !command.begin;
     }
@@ -241,6 +242,21 @@ void ListValidator::operator()(const CmdDraw&) {
 void ListValidator::operator()(const CmdDispatch&) {
     if (pipeline_ != nullptr) {
         CheckTables(compute_, true);
+    }
+}
+
+// The buffers are read as arguments (the use is named in the layer's manner:
+// no quotation was found); the commands are checked as the direct calls
+// they stand for.
+void ListValidator::operator()(const CmdExecuteIndirect& command) {
+    const Expected arguments{D3D12_RESOURCE_STATE_INDIRECT_ARGUMENT, false,
+                             "an indirect argument buffer"};
+    Use(command.argumentsUse, arguments, "ExecuteIndirect");
+    Use(command.countUse, arguments, "ExecuteIndirect");
+    if (command.kind == IndirectKind::Dispatch) {
+        (*this)(CmdDispatch{});
+    } else {
+        (*this)(CmdDraw{});
     }
 }
 

@@ -88,15 +88,16 @@ void CheckTopology(const RecordedDrawState& state, const void* list, const char*
 
 } // namespace
 
-void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list) {
-    constexpr const char* kDispatch = "ID3D12CommandList::Dispatch";
+void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list,
+                        const char* method) {
+    const char* call = method != nullptr ? method : "ID3D12CommandList::Dispatch";
     if (arguments.rootSignature == nullptr) {
-        standin::ReportWindows(COMMAND_LIST_DISPATCH_ROOT_SIGNATURE_NOT_SET, list, kDispatch);
+        standin::ReportWindows(COMMAND_LIST_DISPATCH_ROOT_SIGNATURE_NOT_SET, list, call);
     } else {
-        CheckTables(arguments, list, kDispatch);
+        CheckTables(arguments, list, call);
     }
     if (!pipelineSet) {
-        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, kDispatch);
+        standin::ReportWindows(COMMAND_LIST_PIPELINE_STATE_NOT_SET, list, call);
     }
 }
 
@@ -105,8 +106,9 @@ bool ScissorIsEmpty(const std::vector<D3D12_RECT>& scissors, uint32_t viewport) 
            scissors[viewport].bottom <= scissors[viewport].top;
 }
 
-void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed) {
-    const char* draw = indexed ? kDrawIndexed : kDrawInstanced;
+void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed,
+                    const char* method) {
+    const char* draw = method != nullptr ? method : indexed ? kDrawIndexed : kDrawInstanced;
     if (state.rootSignature == nullptr) {
         standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET, list, draw);
     } else {

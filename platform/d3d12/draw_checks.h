@@ -26,12 +26,15 @@ struct RecordedDrawState {
 // pipeline state, a CBV or UAV table or a root view never set, a topology of another type
 // than the pipeline's, and viewports without a scissor rectangle; for an
 // indexed draw also a missing index buffer. `list` (the
-// ID3D12GraphicsCommandList) keys the reports.
-void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed = false);
+// ID3D12GraphicsCommandList) keys the reports; `method` names the call when
+// it is not DrawInstanced or DrawIndexedInstanced.
+void CheckDrawState(const RecordedDrawState& state, const void* list, bool indexed = false,
+                    const char* method = nullptr);
 
 // The same for a dispatch: the compute root signature and the tables and
 // root views it declares (`arguments`), and a pipeline state.
-void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list);
+void CheckDispatchState(const RecordedDrawState& arguments, bool pipelineSet, const void* list,
+                        const char* method = nullptr);
 
 // Whether a draw with `state` writes anything: Direct3D 12 always tests the
 // scissor, so a viewport without a non-empty rectangle draws nothing.

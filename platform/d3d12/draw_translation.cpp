@@ -331,10 +331,24 @@ bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopol
 }
 
 void CommandTranslator::operator()(const CmdDraw& command) {
+    if (!PrepareDraw(command)) {
+        return;
+    }
+    if (command.indexed) {
+        vkCmdDrawIndexed(commands_, command.vertexCount, command.instanceCount, command.startIndex,
+                         command.baseVertex, 0);
+    } else {
+        vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    }
+    ++draws_;
+}
+
+// Everything a draw needs recorded before the draw itself; false skips it.
+bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
     RenderingSetup setup;
     if (!CheckDrawState(command, &topology) || !MatchTargets(&setup)) {
-        return;
+        return false;
     }
     // Slots without a view leave the pipeline (Vulkan discards what the
     // fragment shader writes there), as a missing depth view drops depth.
@@ -347,12 +361,12 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     VkPipeline pipeline = pipeline_->Variant(colorMask, setup.depth.image != nullptr);
     if (pipeline == VK_NULL_HANDLE) {
         SkipCommand("a pipeline for the bound targets could not be created");
-        return;
+        return false;
     }
     std::vector<VkDescriptorSet>& sets = drawSets_;
     sets.clear();
     if (!BindDescriptorSets(&sets)) {
-        return;
+        return false;
     }
     if (!rendering_ || !(activeSetup_ == setup)) {
         EndRendering();
@@ -362,7 +376,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     const uint32_t slots = ViewportSlots(*core_.context);
     const ViewportSlotsState view = TranslateViewports(viewports_, scissors_, renderArea_, slots);
     if (!view.anyVisible) {
-        return; // everything is scissored away
+        return false; // everything is scissored away
     }
     if (boundPipeline_ != pipeline) {
         vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
@@ -376,16 +390,7 @@ void CommandTranslator::operator()(const CmdDraw& command) {
                                 pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
                                 sets.data(), 0, nullptr);
     }
-    if (!BindVertexBuffers(command) || !BindIndexBuffer(command, topology)) {
-        return;
-    }
-    if (command.indexed) {
-        vkCmdDrawIndexed(commands_, command.vertexCount, command.instanceCount, command.startIndex,
-                         command.baseVertex, 0);
-    } else {
-        vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
-    }
-    ++draws_;
+    return BindVertexBuffers(command) && BindIndexBuffer(command, topology);
 }
 
 } // namespace d3d12_standin

@@ -184,6 +184,10 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     // Occlusion queries that count samples rather than say whether any passed.
     features->occlusionQueryPrecise = supported.occlusionQueryPrecise == VK_TRUE;
     enabled->occlusionQueryPrecise = supported.occlusionQueryPrecise;
+    features->multiDrawIndirect = supported.multiDrawIndirect == VK_TRUE;
+    enabled->multiDrawIndirect = supported.multiDrawIndirect;
+    // An indirect draw's StartInstanceLocation.
+    enabled->drawIndirectFirstInstance = supported.drawIndirectFirstInstance;
 }
 
 // The Vulkan 1.2 features besides timeline semaphores, and the extension a
@@ -206,6 +210,8 @@ void EnableVulkan12Features(const VkPhysicalDeviceVulkan12Features& supported,
     features->layerFromVertexShader = indexAndLayer && supported.shaderOutputLayer == VK_TRUE;
     enabled->shaderOutputViewportIndex = supported.shaderOutputViewportIndex;
     enabled->shaderOutputLayer = supported.shaderOutputLayer;
+    features->drawIndirectCount = supported.drawIndirectCount == VK_TRUE;
+    enabled->drawIndirectCount = supported.drawIndirectCount;
 }
 
 } // namespace
