@@ -5,6 +5,7 @@
 #include "state_translation.h"
 
 #include <debug_messages.h>
+#include <spirv_instance_index.h>
 #include <vulkan_check.h>
 
 #include <strings.h>
@@ -284,7 +285,9 @@ void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                  std::vector<VkVertexInputAttributeDescription> attributes,
                  std::vector<VkVertexInputBindingDescription> bindings, PipelineRecipe* recipe) {
     VkDevice device = context.device;
-    recipe->vertexModule = MakeShaderModule(device, vertex.spirv);
+    recipe->vertexModule = MakeShaderModule(
+        device, context.features.drawParameters ? dxbc::WithInstanceIndexFromZero(vertex.spirv)
+                                                : vertex.spirv);
     if (HasCode(desc.PS)) {
         recipe->pixelModule = MakeShaderModule(device, pixel.spirv);
         recipe->pixelSpirv = pixel.spirv;

@@ -229,9 +229,12 @@ bool VulkanContext::CreateDevice(std::string* error) {
     robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
     VkPhysicalDeviceVulkan12Features supported12{};
     supported12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
+    VkPhysicalDeviceVulkan11Features supported11{};
+    supported11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
+    supported11.pNext = &supported12;
     VkPhysicalDeviceFeatures2 supported{};
     supported.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
-    supported.pNext = &supported12;
+    supported.pNext = &supported11;
     bool hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
     if (hasRobustness) {
         supported12.pNext = &robustness;
@@ -256,10 +259,15 @@ bool VulkanContext::CreateDevice(std::string* error) {
     vulkan13.dynamicRendering = VK_TRUE;
     vulkan13.synchronization2 = VK_TRUE;
     vulkan13.pNext = &vulkan12;
+    VkPhysicalDeviceVulkan11Features vulkan11{};
+    vulkan11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
+    features.drawParameters = supported11.shaderDrawParameters == VK_TRUE;
+    vulkan11.shaderDrawParameters = supported11.shaderDrawParameters;
+    vulkan11.pNext = &vulkan13;
 
     VkPhysicalDeviceFeatures2 enabled{};
     enabled.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
-    enabled.pNext = &vulkan13;
+    enabled.pNext = &vulkan11;
     EnableCoreFeatures(supported.features, &enabled.features, &features);
 
     float priority = 1.0f;

@@ -33,6 +33,8 @@ struct VulkanFeatures {
     // ExecuteIndirect: several draws in one call, and a count read from a buffer.
     bool multiDrawIndirect = false;
     bool drawIndirectCount = false;
+    // BaseInstance in shaders, which SV_InstanceID is counted from.
+    bool drawParameters = false;
 };
 
 class VulkanContext {

@@ -21,6 +21,15 @@ float4 VSMain(float2 pos : POSITION) : SV_Position { return float4(pos, 0.5, 1.0
 float4 PSMain() : SV_Target { return float4(1, 0, 0, 1); }
 )hlsl";
 
+// Instance 0 draws the left quad, any other moves it onto the right one.
+constexpr char kInstanceShader[] = R"hlsl(
+#define RS "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT)"
+[RootSignature(RS)]
+float4 VSMain(float2 pos : POSITION, uint instance : SV_InstanceID) : SV_Position {
+    return float4(pos.x + (instance == 0 ? 0.0 : 1.0), pos.y, 0.5, 1.0);
+}
+)hlsl";
+
 constexpr char kComputeShader[] = R"hlsl(
 #define RS "UAV(u0)"
 RWStructuredBuffer<uint> cells : register(u0);
@@ -62,15 +71,8 @@ protected:
         ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
                                               IID_ID3D12RootSignature, rootSignature.PutVoid()),
                   S_OK);
-        static constexpr D3D12_INPUT_ELEMENT_DESC layout[] = {
-            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
-        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vs, ps, {layout, 1});
-        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline = MakeDrawPipeline(vs);
+        ASSERT_TRUE(pipeline);
         vertices.Attach(Upload(kQuads, sizeof(kQuads)));
         indices.Attach(Upload(kStripIndices, sizeof(kStripIndices)));
         ASSERT_TRUE(vertices && indices);
@@ -86,6 +88,21 @@ protected:
         vs.Reset();
         ps.Reset();
         BufferAccessTest::TearDown();
+    }
+
+    // A pipeline of `vertexShader` and the red pixel shader, for strips of quads.
+    ComPtr<ID3D12PipelineState> MakeDrawPipeline(ID3DBlob* vertexShader) {
+        static constexpr D3D12_INPUT_ELEMENT_DESC layout[] = {
+            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
+             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+            DescribePipeline(rootSignature, vertexShader, ps, {layout, 1});
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        ComPtr<ID3D12PipelineState> made;
+        EXPECT_EQ(
+            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, made.PutVoid()),
+            S_OK);
+        return made;
     }
 
     // An upload buffer (in GENERIC_READ, which includes INDIRECT_ARGUMENT) holding `data`.
@@ -181,6 +198,34 @@ TEST_F(IndirectDrawTest, DrawsAndIndexedDrawsReadTheirArgumentsFromABuffer) {
     const Quads right = DrawnQuads();
     EXPECT_FALSE(right.left);
     EXPECT_TRUE(right.right) << "the base vertex came from the argument buffer";
+}
+
+// SV_InstanceID counts from 0 in every draw, whatever its start instance, in
+// an indirect draw as in a direct one.
+TEST_F(IndirectDrawTest, InstanceIdsCountFromZeroWhateverTheStartInstance) {
+    ComPtr<ID3DBlob> instanceVs{
+        CompileHlslFile(kInstanceShader, "indirect_instance_test.hlsl", "VSMain", "vs_5_0")};
+    ASSERT_TRUE(instanceVs);
+    ComPtr<ID3D12PipelineState> byInstance = MakeDrawPipeline(instanceVs);
+    ComPtr<ID3D12CommandSignature> draws{
+        MakeSignature(D3D12_INDIRECT_ARGUMENT_TYPE_DRAW, sizeof(D3D12_DRAW_ARGUMENTS))};
+    const D3D12_DRAW_ARGUMENTS startingAtInstance3{4, 1, 0, 3};
+    ComPtr<ID3D12Resource> arguments{Upload(&startingAtInstance3, sizeof(startingAtInstance3))};
+    ASSERT_TRUE(byInstance && draws && arguments);
+
+    for (const bool indirect : {false, true}) {
+        SCOPED_TRACE(indirect ? "ExecuteIndirect" : "DrawInstanced");
+        RecordDrawState();
+        list->SetPipelineState(byInstance);
+        if (indirect) {
+            list->ExecuteIndirect(draws, 1, arguments, 0, nullptr, 0);
+        } else {
+            list->DrawInstanced(4, 1, 0, 3);
+        }
+        const Quads drawn = DrawnQuads();
+        EXPECT_TRUE(drawn.left) << "instance 0";
+        EXPECT_FALSE(drawn.right);
+    }
 }
 
 // The count buffer's value, at most MaxCommandCount, is how many commands run.
