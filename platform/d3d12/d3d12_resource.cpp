@@ -349,6 +349,9 @@ void D3D12Resource::MakeTrack(D3D12_RESOURCE_STATES initialState,
     size_t count = size_t(track_->mipLevels) * track_->arraySize * track_->planes;
     track_->states.assign(count, initialState);
     track_->promotedToRead.assign(count, 0);
+    if (buffer_ != nullptr) {
+        buffer_->track = track_;
+    }
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Resource::SetName(LPCWSTR name) {

@@ -80,7 +80,15 @@ public:
         command.pool->validatorEnded[command.index] = !command.begin;
     }
     void operator()(const CmdResolveQueries& command);
-    // Viewports, scissors, topology and vertex buffers are checked as recorded.
+    // Buffers bound by address are used by the list, for #921, unchecked.
+    void operator()(const CmdSetRootView& command) { TouchBuffer(command.buffer.get()); }
+    void operator()(const CmdSetIndexBuffer& command) { TouchBuffer(command.buffer.get()); }
+    void operator()(const CmdSetVertexBuffers& command) {
+        for (const VertexBufferBinding& view : command.views) {
+            TouchBuffer(view.buffer.get());
+        }
+    }
+    // Viewports, scissors and topology are checked as recorded.
     template <typename Other> void operator()(const Other&) {}
 
     // Checks one use of a resource's subresources, promoting where allowed.
@@ -91,6 +99,11 @@ public:
 
 private:
     void Touch(const std::shared_ptr<ResourceTrack>& resource);
+    void TouchBuffer(const GpuBuffer* buffer) {
+        if (std::shared_ptr<ResourceTrack> resource = buffer ? buffer->track.lock() : nullptr) {
+            Touch(resource);
+        }
+    }
     void UseSubresource(ResourceTrack& resource, uint32_t subresource, const Expected& expected,
                         const char* operation);
     void CheckPipelineTargets();

@@ -22,6 +22,8 @@
 
 namespace d3d12_standin {
 
+struct ResourceTrack;
+
 // Ids never repeat, unlike Vulkan handles: caches key on them.
 uint64_t NextObjectId();
 
@@ -38,6 +40,9 @@ struct GpuBuffer {
     VkDeviceSize size = 0;
     void* mapped = nullptr; // persistently mapped when host-visible
     D3D12_GPU_VIRTUAL_ADDRESS address = 0;
+    // The resource as the validation layer knows it, for buffers bound by
+    // address; empty for the stand-in's own buffers.
+    std::weak_ptr<ResourceTrack> track;
 
     // A texel-buffer view of this buffer, created on first use and kept with it.
     VkBufferView View(VkFormat format, VkDeviceSize offset, VkDeviceSize range);
