@@ -8,7 +8,7 @@
 
 #include <d3d12.h>
 
-#include "resource_state_rules.h"
+#include "resource_states.h"
 
 #include <vulkan_context.h>
 
@@ -83,12 +83,10 @@ inline SubresourceRange RangeOf(const ImageViewKey& view) {
     return {view.baseMip, view.mipCount, view.baseLayer, view.layerCount};
 }
 
-// One mip level of one array layer as the translator follows it, in the
-// order work executes on the queues. Both planes of a depth-stencil texture
-// share it.
+// One mip level of one array layer as Vulkan sees it, in the order work
+// executes on the queues. Both planes of a depth-stencil texture share it.
 struct SubresourceState {
     VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;
-    D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_COMMON;
     // What the list being translated did to it since its last barrier;
     // reset when the list ends.
     bool used = false, wrote = false;
@@ -117,13 +115,18 @@ struct GpuImage {
     uint32_t width = 0, height = 0, depth = 1, mipLevels = 1, arrayLayers = 1;
     VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;
     bool cubeCompatible = false; // its slices may be viewed as cube faces
-    Promotion promotion = Promotion::ShaderReadOrCopy;
+    // The Direct3D 12 states, shared with the resource's ResourceTrack.
+    std::shared_ptr<const SubresourceStates> states;
 
     // Mip `m` of layer `l` is subresources[m + l * mipLevels], as Direct3D
     // 12 numbers a plane's subresources; sized when the image is made.
     std::vector<SubresourceState> subresources;
     SubresourceState& Subresource(uint32_t mip, uint32_t layer) {
         return subresources[mip + layer * mipLevels];
+    }
+    // The Direct3D 12 state of mip `mip` of layer `layer` (its first plane).
+    D3D12_RESOURCE_STATES StateOf(uint32_t mip, uint32_t layer) const {
+        return (*states)[mip + layer * mipLevels];
     }
     SubresourceRange All() const { return {0, mipLevels, 0, arrayLayers}; }
     // The mip and layer of a Direct3D 12 subresource index; planes past the
