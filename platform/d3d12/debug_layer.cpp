@@ -64,7 +64,7 @@ public:
         command.pool->validatorEnded[command.index] = !command.begin;
     }
     void operator()(const CmdResolveQueries& command);
-    // Buffers bound by address are used by the list, for #921, unchecked.
+    // Buffers bound by address are in use while the list runs; their states go unchecked.
     void operator()(const CmdSetRootView& command) { TouchBuffer(command.buffer.get()); }
     void operator()(const CmdSetIndexBuffer& command) { TouchBuffer(command.buffer.get()); }
     void operator()(const CmdSetVertexBuffers& command) {
