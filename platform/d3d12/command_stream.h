@@ -1,9 +1,9 @@
 // What a command list records: one plain command per call, holding the
-// objects it uses. Two readers go over the same record when the list
-// executes: the validation layer (debug_layer.cpp), which follows the
-// Direct3D 12 state of every subresource, and the translator
-// (command_translator.cpp), which turns the commands into a Vulkan command
-// buffer.
+// objects it uses. Two readers go over each command in turn when the list
+// executes: the pass of debug_layer.cpp, which moves the Direct3D 12 state of
+// every subresource and checks it, and the translator
+// (command_translator.cpp), which turns the command into Vulkan commands from
+// those states.
 #pragma once
 
 #include "d3d12_query_heap.h"

@@ -25,12 +25,12 @@ D3D12_RESOURCE_STATES UseState(D3D12_RESOURCE_STATES own, D3D12_RESOURCE_STATES 
 }
 
 // Earlier lists finished before this one began; what they did is what the
-// state allows.
-StateUse LastUse(const SubresourceState& subresource) {
+// state they left allows.
+StateUse LastUse(const SubresourceState& subresource, D3D12_RESOURCE_STATES state) {
     if (subresource.used) {
         return {subresource.usedStages, subresource.usedAccess};
     }
-    return UseOfState(subresource.state);
+    return UseOfState(state);
 }
 
 void ForgetUse(SubresourceState* subresource) {
@@ -52,8 +52,8 @@ void ForEachSubresource(GpuImage& image, const SubresourceRange& range, Visit vi
 // One view sees every subresource of its range in one layout: the first one's.
 VkImageLayout ViewLayout(GpuImage& image, const SubresourceRange& range,
                          D3D12_RESOURCE_STATES needed) {
-    const SubresourceState& first = image.Subresource(range.baseMip, range.baseLayer);
-    return UsableLayout(image, UseOfState(UseState(first.state, needed)).layout);
+    D3D12_RESOURCE_STATES first = image.StateOf(range.baseMip, range.baseLayer);
+    return UsableLayout(image, UseOfState(UseState(first, needed)).layout);
 }
 
 // Back to a default value, with the storage of its colour list kept.
@@ -113,7 +113,7 @@ void CommandTranslator::ForgetList() {
     topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     vertexBuffers_.fill({});
     indexBuffer_ = {};
-    decaying_.clear();
+    changes_ = nullptr;
     reported_.clear();
     barriers_.Clear();
     for (GpuImage* image : touched_) {
@@ -134,12 +134,6 @@ void CommandTranslator::ForgetList() {
     sampledScratch_.clear();
 }
 
-void CommandTranslator::Translate(const std::vector<Command>& stream) {
-    for (const Command& command : stream) {
-        std::visit(*this, command);
-    }
-}
-
 void CommandTranslator::Finish() {
     EndRendering();
     FlushClears();
@@ -148,10 +142,6 @@ void CommandTranslator::Finish() {
                             {VK_PIPELINE_STAGE_2_HOST_BIT, VK_ACCESS_2_HOST_READ_BIT});
     }
     RecordBarriers();
-    for (const auto& [image, index] : decaying_) {
-        image->subresources[index].state = D3D12_RESOURCE_STATE_COMMON;
-    }
-    decaying_.clear();
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
     ForgetList();
 }
@@ -180,11 +170,12 @@ bool CommandTranslator::NeedsBarrier(GpuImage& image, const SubresourceRange& ra
                                      D3D12_RESOURCE_STATES needed) {
     VkImageLayout wanted = ViewLayout(image, range, needed);
     bool needs = false;
-    ForEachSubresource(image, range, [&](uint32_t, uint32_t, const SubresourceState& subresource) {
-        needs = needs || subresource.layout != wanted ||
-                (subresource.used &&
-                 (subresource.wrote || StateWrites(UseState(subresource.state, needed))));
-    });
+    ForEachSubresource(
+        image, range, [&](uint32_t mip, uint32_t layer, const SubresourceState& subresource) {
+            D3D12_RESOURCE_STATES state = UseState(image.StateOf(mip, layer), needed);
+            needs = needs || subresource.layout != wanted ||
+                    (subresource.used && (subresource.wrote || StateWrites(state)));
+        });
     return needs;
 }
 
@@ -194,12 +185,13 @@ VkImageLayout CommandTranslator::TransitionForUse(GpuImage& image, const Subreso
     VkImageLayout wanted = ViewLayout(image, range, needed);
     ForEachSubresource(
         image, range, [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
-            D3D12_RESOURCE_STATES state = UseState(subresource.state, needed);
+            D3D12_RESOURCE_STATES own = image.StateOf(mip, layer);
+            D3D12_RESOURCE_STATES state = UseState(own, needed);
             StateUse use = UseOfState(state);
             use.layout = wanted;
             bool hazard = subresource.used && (subresource.wrote || StateWrites(state));
             if (subresource.layout != wanted || hazard) {
-                barriers_.AddImage(image, mip, layer, LastUse(subresource), use, wanted);
+                barriers_.AddImage(image, mip, layer, LastUse(subresource, own), use, wanted);
                 ForgetUse(&subresource);
             }
             subresource.used = true;
@@ -208,22 +200,6 @@ VkImageLayout CommandTranslator::TransitionForUse(GpuImage& image, const Subreso
             subresource.usedAccess |= use.access;
         });
     return wanted;
-}
-
-void CommandTranslator::PromoteFromCommon(GpuImage& image, const SubresourceRange& range,
-                                          D3D12_RESOURCE_STATES state) {
-    // Subresources in COMMON are promoted by their first use, and some decay
-    // back at the end of the list.
-    ForEachSubresource(image, range,
-                       [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
-                           if (subresource.state != D3D12_RESOURCE_STATE_COMMON) {
-                               return;
-                           }
-                           subresource.state = state;
-                           if (DecaysAtListEnd(image.promotion, IsReadOnlyState(state))) {
-                               decaying_.emplace_back(&image, mip + layer * image.mipLevels);
-                           }
-                       });
 }
 
 void CommandTranslator::operator()(const CmdBarriers& command) {
@@ -237,31 +213,37 @@ void CommandTranslator::operator()(const CmdBarriers& command) {
             }
             continue;
         }
-        GpuImage& image = *transition.image;
         KeepUntilFinished(transition.image);
-        Touch(image);
-        if (HasPendingClear(image)) {
+        Touch(*transition.image);
+        if (HasPendingClear(*transition.image)) {
             FlushClears();
         }
-        SubresourceRange range = transition.subresource == kAllSubresources
-                                     ? image.All()
-                                     : image.RangeOfIndex(transition.subresource);
-        StateUse after = UseOfState(transition.after);
-        VkImageLayout layout = UsableLayout(image, after.layout);
-        ForEachSubresource(
-            image, range, [&](uint32_t mip, uint32_t layer, SubresourceState& subresource) {
-                // The state the subresource is really in counts, whatever the barrier says.
-                if (subresource.state == transition.after) {
-                    return;
-                }
-                barriers_.AddImage(image, mip, layer, LastUse(subresource), after, layout);
-                ForgetUse(&subresource);
-                subresource.state = transition.after;
-            });
+    }
+    for (const StateChange& change : *changes_) {
+        MoveSubresource(command.transitions[change.transition], change);
     }
     if (!barriers_.Empty()) {
         EndRendering(); // barriers go between render pass instances
     }
+}
+
+// Moves one subresource a barrier moved, from the state it was really in.
+void CommandTranslator::MoveSubresource(const CmdTransition& transition,
+                                        const StateChange& change) {
+    if (transition.image == nullptr || change.before == transition.after) {
+        return;
+    }
+    GpuImage& image = *transition.image;
+    const uint32_t planeSize = image.mipLevels * image.arrayLayers;
+    if (change.subresource >= planeSize && transition.subresource == kAllSubresources) {
+        return; // the planes share one Vulkan subresource, moved with the first
+    }
+    const SubresourceRange range = image.RangeOfIndex(change.subresource);
+    SubresourceState& subresource = image.Subresource(range.baseMip, range.baseLayer);
+    StateUse after = UseOfState(transition.after);
+    barriers_.AddImage(image, range.baseMip, range.baseLayer, LastUse(subresource, change.before),
+                       after, UsableLayout(image, after.layout));
+    ForgetUse(&subresource);
 }
 
 void CommandTranslator::operator()(const CmdSetRenderTargets& command) {
@@ -324,13 +306,11 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     region.imageExtent = command.extent;
     SubresourceRange range{command.mip, 1, command.layer, 1};
     if (command.toTexture) {
-        PromoteFromCommon(image, range, D3D12_RESOURCE_STATE_COPY_DEST);
         VkImageLayout layout = TransitionForUse(image, range, D3D12_RESOURCE_STATE_COPY_DEST);
         BeforeBufferCopy(command.buffer.get(), nullptr);
         RecordBarriers();
         vkCmdCopyBufferToImage(commands_, command.buffer->buffer, image.image, layout, 1, &region);
     } else {
-        PromoteFromCommon(image, range, D3D12_RESOURCE_STATE_COPY_SOURCE);
         VkImageLayout layout = TransitionForUse(image, range, D3D12_RESOURCE_STATE_COPY_SOURCE);
         BeforeBufferCopy(nullptr, command.buffer.get());
         RecordBarriers();
@@ -349,8 +329,6 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
         SkipCommand("copies within one subresource are not supported");
         return;
     }
-    PromoteFromCommon(source, read, D3D12_RESOURCE_STATE_COPY_SOURCE);
-    PromoteFromCommon(destination, written, D3D12_RESOURCE_STATE_COPY_DEST);
     VkImageLayout sourceLayout = TransitionForUse(source, read, D3D12_RESOURCE_STATE_COPY_SOURCE);
     VkImageLayout destinationLayout =
         TransitionForUse(destination, written, D3D12_RESOURCE_STATE_COPY_DEST);

@@ -1,6 +1,7 @@
 // Turns one command list's stream into Vulkan commands at ExecuteCommandLists.
 // Images are moved into the layout each use needs, from the layout they are
-// really in: the barriers' "before" states are never trusted. Submissions are
+// really in; the Direct3D 12 states it reads are the ones the pass over the
+// list (debug_layer.h) has moved, with what each barrier really moved. Submissions are
 // ordered by the queue's serial, so a list orders only its own work: a
 // barrier where a layout changes or a use follows a write, none elsewhere.
 // Whole-target clears become the load operation of the render pass that
@@ -36,10 +37,14 @@ public:
     // Starts a list recorded into `commands`; what its work uses is kept in
     // `keepAlive` until the submission finishes.
     void StartList(VkCommandBuffer commands, std::vector<std::shared_ptr<const void>>* keepAlive);
-    void Translate(const std::vector<Command>& stream);
-    // Ends open rendering, makes copies into buffers visible to the host and
-    // lets states promoted to read-only decay back to COMMON, as at the end
-    // of a list. Nothing of the list is held after it.
+    // One command, after the pass over the list has moved the states it
+    // changes; `changes` are what its barriers moved.
+    void Translate(const Command& command, const std::vector<StateChange>& changes) {
+        changes_ = &changes;
+        std::visit(*this, command);
+    }
+    // Ends open rendering and makes copies into buffers visible to the host,
+    // as at the end of a list. Nothing of the list is held after it.
     void Finish();
     uint64_t Draws() const { return draws_; }
 
@@ -105,6 +110,7 @@ private:
     // one layout, and notes the use. Returns that layout.
     VkImageLayout TransitionForUse(GpuImage& image, const SubresourceRange& range,
                                    D3D12_RESOURCE_STATES needed);
+    void MoveSubresource(const CmdTransition& transition, const StateChange& change);
     bool NeedsBarrier(GpuImage& image, const SubresourceRange& range, D3D12_RESOURCE_STATES needed);
     // The list's use of `image` begins: its subresources' uses are reset when the list ends.
     void Touch(GpuImage& image);
@@ -113,8 +119,6 @@ private:
     void BeginCopy(const std::shared_ptr<const void>& first,
                    const std::shared_ptr<const void>& second);
     void BeforeBufferCopy(const GpuBuffer* read, const GpuBuffer* written);
-    void PromoteFromCommon(GpuImage& image, const SubresourceRange& range,
-                           D3D12_RESOURCE_STATES state);
     void EndRendering();
     VkExtent2D BeginRendering(const RenderingSetup& setup);
     VkRenderingAttachmentInfo Attachment(const AttachmentView& view, VkImageLayout layout);
@@ -206,8 +210,7 @@ private:
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     CmdSetIndexBuffer indexBuffer_;
-    // Subresources (image, index) that return to COMMON when the list ends.
-    std::vector<std::pair<GpuImage*, uint32_t>> decaying_;
+    const std::vector<StateChange>* changes_ = nullptr; // by the command translated now
     std::set<std::string> reported_;
     BarrierBatch barriers_;
     SeenSet<GpuImage> touchedSet_;

@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kMethod = "ID3D12CommandList::ResourceBarrier";
 
 uint32_t SubresourceCount(const ResourceTrack& track) {
-    return uint32_t(track.states.size());
+    return track.states->Count();
 }
 
 // A UAV barrier makes earlier unordered-access writes visible to later

@@ -83,26 +83,30 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (!Executable(list, lists[i], i)) {
             continue;
         }
-        std::vector<std::shared_ptr<ResourceTrack>> used;
-        if (DebugLayerEnabled()) {
-            used = ValidateExecutedList(lists[i], list->Commands());
-        }
         SubmitBatch batch;
         batch.commands = core.submissions.BeginCommands();
         batch.ownsCommands = true;
         if (batch.commands == VK_NULL_HANDLE) {
             continue;
         }
+        // The states move once per command, then the translator carries the
+        // command out from them.
+        ExecutedList executed(lists[i]);
         translator_->StartList(batch.commands, &batch.keepAlive);
-        translator_->Translate(list->Commands());
+        for (const Command& command : list->Commands()) {
+            translator_->Translate(command, executed.Follow(command));
+        }
         translator_->Finish();
+        std::vector<std::shared_ptr<ResourceTrack>> used = executed.Finish();
         VK_CHECK(vkEndCommandBuffer(batch.commands));
         uint64_t draws = translator_->Draws();
         uint64_t serial = core.submissions.Submit(std::move(batch));
         if (serial == 0) {
             continue;
         }
-        NoteSubmitted(used, serial, static_cast<ID3D12CommandQueue*>(this));
+        if (DebugLayerEnabled()) {
+            NoteSubmitted(used, serial, static_cast<ID3D12CommandQueue*>(this));
+        }
         if (list->Allocator() != nullptr) {
             list->Allocator()->NoteSubmission(serial);
         }

@@ -163,7 +163,7 @@ HRESULT D3D12Resource::Create(D3D12Device* device, const D3D12_HEAP_PROPERTIES& 
         filled.MipLevels = UINT16(FullMipChain(desc));
     }
     auto* resource = new D3D12Resource(device, heap, filled);
-    HRESULT made = isBuffer ? resource->MakeBuffer() : resource->MakeImage(initialState);
+    HRESULT made = isBuffer ? resource->MakeBuffer() : resource->MakeImage();
     if (FAILED(made)) {
         resource->Release();
         return made;
@@ -250,7 +250,7 @@ HRESULT D3D12Resource::MakeBuffer() {
     return S_OK;
 }
 
-HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
+HRESULT D3D12Resource::MakeImage() {
     const auto& context = Device()->Context();
     const FormatInfo* format = FindFormat(desc_.Format);
     image_ = std::make_shared<GpuImage>(context);
@@ -261,15 +261,13 @@ HRESULT D3D12Resource::MakeImage(D3D12_RESOURCE_STATES initialState) {
     image_->width = uint32_t(desc_.Width);
     image_->height = desc_.Height;
     image_->mipLevels = desc_.MipLevels;
-    image_->promotion = PromotionOf(desc_);
     bool volume = desc_.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D;
     image_->type = desc_.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE1D ? VK_IMAGE_TYPE_1D
                    : volume                                              ? VK_IMAGE_TYPE_3D
                                                                          : VK_IMAGE_TYPE_2D;
     image_->depth = volume ? desc_.DepthOrArraySize : 1;
     image_->arrayLayers = volume ? 1 : desc_.DepthOrArraySize;
-    image_->subresources.assign(size_t(image_->mipLevels) * image_->arrayLayers,
-                                {VK_IMAGE_LAYOUT_UNDEFINED, initialState});
+    image_->subresources.assign(size_t(image_->mipLevels) * image_->arrayLayers, {});
 
     VkImageCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO;
@@ -347,8 +345,14 @@ void D3D12Resource::MakeTrack(D3D12_RESOURCE_STATES initialState,
         track_->planes = (image_->aspect & VK_IMAGE_ASPECT_STENCIL_BIT) != 0 ? 2 : 1;
     }
     size_t count = size_t(track_->mipLevels) * track_->arraySize * track_->planes;
-    track_->states.assign(count, initialState);
-    track_->promotedToRead.assign(count, 0);
+    track_->states =
+        std::make_shared<SubresourceStates>(uint32_t(count), initialState, PromotionOf(desc_));
+    if (buffer_ != nullptr) {
+        buffer_->track = track_;
+    }
+    if (image_ != nullptr) {
+        image_->states = track_->states;
+    }
 }
 
 HRESULT STDMETHODCALLTYPE D3D12Resource::SetName(LPCWSTR name) {

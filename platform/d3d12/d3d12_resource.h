@@ -45,7 +45,7 @@ private:
     D3D12Resource(D3D12Device* device, const D3D12_HEAP_PROPERTIES& heap,
                   const D3D12_RESOURCE_DESC& desc);
     HRESULT MakeBuffer();
-    HRESULT MakeImage(D3D12_RESOURCE_STATES initialState);
+    HRESULT MakeImage();
     void MakeTrack(D3D12_RESOURCE_STATES initialState, const D3D12_CLEAR_VALUE* clearValue);
 
     D3D12_HEAP_PROPERTIES heap_;

@@ -27,34 +27,18 @@ struct Expected {
     const char* usage; // "a render target"
 };
 
-// Promotes a COMMON subresource (or one promoted to read-only states, to more
-// of them) to what the use needs; false when the rules forbid it.
-bool Promote(ResourceTrack& resource, uint32_t subresource, D3D12_RESOURCE_STATES wanted) {
-    D3D12_RESOURCE_STATES& state = resource.states[subresource];
-    bool readOnly = IsReadOnlyState(wanted);
-    if (state == D3D12_RESOURCE_STATE_COMMON) {
-        if (!CanPromoteFromCommon(resource.PromotesTo(), wanted)) {
-            return false;
-        }
-        state = wanted;
-        resource.promotedToRead[subresource] = readOnly;
-        return true;
-    }
-    if (resource.promotedToRead[subresource] != 0 && readOnly) {
-        state = D3D12_RESOURCE_STATES(state | wanted);
-        return true;
-    }
-    return false;
-}
-
 bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
     return expected.any ? (state & expected.states) != 0
                         : (state & expected.states) == expected.states;
 }
 
+} // namespace
+
+// Follows the Direct3D 12 states through one executed list and, where the
+// debug layer is on, reports what it finds.
 class ListValidator {
 public:
-    explicit ListValidator(const void* list) : list_(list) {}
+    ListValidator(const void* list, bool report) : list_(list), report_(report) {}
 
     void operator()(const CmdBarriers& command);
     void operator()(const CmdSetRenderTargets& command) { targets_ = command; }
@@ -81,7 +65,15 @@ public:
         command.pool->validatorEnded[command.index] = !command.begin;
     }
     void operator()(const CmdResolveQueries& command);
-    // Viewports, scissors, topology and vertex buffers are checked as recorded.
+    // Buffers bound by address are in use while the list runs; their states go unchecked.
+    void operator()(const CmdSetRootView& command) { TouchBuffer(command.buffer.get()); }
+    void operator()(const CmdSetIndexBuffer& command) { TouchBuffer(command.buffer.get()); }
+    void operator()(const CmdSetVertexBuffers& command) {
+        for (const VertexBufferBinding& view : command.views) {
+            TouchBuffer(view.buffer.get());
+        }
+    }
+    // Viewports, scissors and topology are checked as recorded.
     template <typename Other> void operator()(const Other&) {}
 
     // Checks one use of a resource's subresources, promoting where allowed.
@@ -89,9 +81,17 @@ public:
     // Promoted read-only states, buffers and simultaneous-access textures
     // decay; returns every resource the list used.
     std::vector<std::shared_ptr<ResourceTrack>> Finish();
+    // What the barriers of the command followed last moved.
+    const std::vector<StateChange>& Changes() const { return changes_; }
+    void ForgetChanges() { changes_.clear(); }
 
 private:
     void Touch(const std::shared_ptr<ResourceTrack>& resource);
+    void TouchBuffer(const GpuBuffer* buffer) {
+        if (std::shared_ptr<ResourceTrack> resource = buffer ? buffer->track.lock() : nullptr) {
+            Touch(resource);
+        }
+    }
     void UseSubresource(ResourceTrack& resource, uint32_t subresource, const Expected& expected,
                         const char* operation);
     void CheckPipelineTargets();
@@ -108,9 +108,17 @@ private:
                          const CmdSetTable& table, bool compute);
     void Copy(const CopyUses& uses);
 
+    template <typename... Args> void Report(const standin::MessageKind& kind, Args... args) {
+        if (report_) {
+            standin::ReportWindows(kind, args...);
+        }
+    }
+
     // Only a report needs the list's text, so it is not made for lists that pass.
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
     const void* list_;
+    const bool report_;
+    std::vector<StateChange> changes_; // by the command followed last
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
     CmdSetRenderTargets targets_;
@@ -134,55 +142,57 @@ void ListValidator::Use(const ResourceUse& use, const Expected& expected, const 
         return; // upload and readback resources never change state
     }
     ResourceTrack& resource = *use.resource;
+    const uint32_t count = resource.states->Count();
     if (use.subresource != kAllSubresources) {
         for (uint32_t layer = 0; layer < use.layers; ++layer) {
             uint32_t subresource = use.subresource + layer * resource.mipLevels;
-            if (subresource < resource.states.size()) {
+            if (subresource < count) {
                 UseSubresource(resource, subresource, expected, operation);
             }
         }
         return;
     }
-    for (uint32_t i = 0; i < resource.states.size(); ++i) {
+    for (uint32_t i = 0; i < count; ++i) {
         UseSubresource(resource, i, expected, operation);
     }
 }
 
 void ListValidator::UseSubresource(ResourceTrack& resource, uint32_t subresource,
                                    const Expected& expected, const char* operation) {
-    D3D12_RESOURCE_STATES state = resource.states[subresource];
-    if (Satisfies(state, expected) || Promote(resource, subresource, expected.states)) {
+    SubresourceStates& states = *resource.states;
+    D3D12_RESOURCE_STATES state = states[subresource];
+    if (Satisfies(state, expected) || states.Promote(subresource, expected.states)) {
         return;
     }
     D3D12_RESOURCE_STATES missing = D3D12_RESOURCE_STATES(expected.states & ~state);
-    standin::ReportWindows(INVALID_SUBRESOURCE_STATE, resource.object, kExecute, operation,
-                           ListText().c_str(), StateText(state).c_str(),
-                           ResourceText(resource).c_str(), subresource, expected.usage,
-                           expected.any ? "any" : "all", StateText(expected.states).c_str(),
-                           StateText(state).c_str(), StateText(missing).c_str());
+    Report(INVALID_SUBRESOURCE_STATE, resource.object, kExecute, operation, ListText().c_str(),
+           StateText(state).c_str(), ResourceText(resource).c_str(), subresource, expected.usage,
+           expected.any ? "any" : "all", StateText(expected.states).c_str(),
+           StateText(state).c_str(), StateText(missing).c_str());
 }
 
 void ListValidator::operator()(const CmdBarriers& command) {
-    for (const CmdTransition& barrier : command.transitions) {
+    for (uint32_t t = 0; t < command.transitions.size(); ++t) {
+        const CmdTransition& barrier = command.transitions[t];
         if (barrier.resource == nullptr || barrier.resource->FixedState()) {
             continue;
         }
         ResourceTrack& resource = *barrier.resource;
         Touch(barrier.resource);
+        SubresourceStates& states = *resource.states;
         uint32_t first = barrier.subresource, last = barrier.subresource + 1;
         if (barrier.subresource == kAllSubresources) {
             first = 0;
-            last = uint32_t(resource.states.size());
+            last = states.Count();
         }
-        for (uint32_t i = first; i < last && i < resource.states.size(); ++i) {
-            if (resource.states[i] != barrier.before) {
-                standin::ReportWindows(
-                    RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH, resource.object, kExecute,
-                    ListText().c_str(), StateText(barrier.before).c_str(),
-                    ResourceText(resource).c_str(), i, StateText(resource.states[i]).c_str());
+        for (uint32_t i = first; i < last && i < states.Count(); ++i) {
+            D3D12_RESOURCE_STATES before = states.Transition(i, barrier.after);
+            changes_.push_back({t, i, before});
+            if (before != barrier.before) {
+                Report(RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH, resource.object, kExecute,
+                       ListText().c_str(), StateText(barrier.before).c_str(),
+                       ResourceText(resource).c_str(), i, StateText(before).c_str());
             }
-            resource.states[i] = barrier.after;
-            resource.promotedToRead[i] = 0;
         }
     }
 }
@@ -215,8 +225,8 @@ void ListValidator::operator()(const CmdResolveQueries& command) {
     Copy(command.uses);
     for (uint32_t i = command.first; i < command.first + command.count; ++i) {
         if (!command.pool->validatorEnded[i]) {
-            standin::ReportWindows(RESOLVE_QUERY_INVALID_QUERY_STATE, command.heap, kExecute, i,
-                                   ObjectText(command.heap, "", "ID3D12QueryHeap").c_str());
+            Report(RESOLVE_QUERY_INVALID_QUERY_STATE, command.heap, kExecute, i,
+                   ObjectText(command.heap, "", "ID3D12QueryHeap").c_str());
             return;
         }
     }
@@ -229,10 +239,9 @@ void ListValidator::operator()(const CmdDraw&) {
     const CmdSetRootSignature& root = graphics_.root;
     if (root.layout != nullptr && pipeline_->rootSignature != nullptr &&
         !root.layout->CompatibleWith(*pipeline_->rootSignature)) {
-        standin::ReportWindows(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object,
-                               kExecute, ListText().c_str(),
-                               ObjectText(root.object, "", "ID3D12RootSignature").c_str(),
-                               ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
+        Report(COMMAND_LIST_DRAW_ROOT_SIGNATURE_MISMATCH, pipeline_->object, kExecute,
+               ListText().c_str(), ObjectText(root.object, "", "ID3D12RootSignature").c_str(),
+               ObjectText(pipeline_->object, "", "ID3D12PipelineState").c_str());
     }
     CheckPipelineTargets();
     CheckTargetStates();
@@ -269,16 +278,15 @@ void ListValidator::CheckPipelineTargets() {
         DXGI_FORMAT bound =
             i < targets_.colors.size() ? targets_.colors[i].use.format : DXGI_FORMAT_UNKNOWN;
         if (expected != bound) {
-            standin::ReportWindows(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
-                                   kExecute, ListText().c_str(), i, FormatName(expected),
-                                   FormatName(bound));
+            Report(RENDER_TARGET_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+                   ListText().c_str(), i, FormatName(expected), FormatName(bound));
         }
     }
     CheckPipelineSamples();
     if (targets_.hasDepth && targets_.depth.use.format != pipeline.dsvFormat) {
-        standin::ReportWindows(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object,
-                               kExecute, ListText().c_str(), FormatName(pipeline.dsvFormat),
-                               FormatName(targets_.depth.use.format));
+        Report(DEPTH_STENCIL_FORMAT_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+               ListText().c_str(), FormatName(pipeline.dsvFormat),
+               FormatName(targets_.depth.use.format));
     }
 }
 
@@ -288,17 +296,15 @@ void ListValidator::CheckPipelineSamples() {
     for (size_t i = 0; i < targets_.colors.size() && i < pipeline.numRenderTargets; ++i) {
         const AttachmentView& view = targets_.colors[i];
         if (view.image != nullptr && UINT(view.image->samples) != pipeline.sampleCount) {
-            standin::ReportWindows(RENDER_TARGET_SAMPLE_DESC_MISMATCH_PIPELINE_STATE,
-                                   pipeline.object, kExecute, ListText().c_str(), i,
-                                   pipeline.sampleCount, unsigned(view.image->samples));
+            Report(RENDER_TARGET_SAMPLE_DESC_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+                   ListText().c_str(), i, pipeline.sampleCount, unsigned(view.image->samples));
         }
     }
     const AttachmentView& depth = targets_.depth;
     if (targets_.hasDepth && depth.image != nullptr && pipeline.dsvFormat != DXGI_FORMAT_UNKNOWN &&
         UINT(depth.image->samples) != pipeline.sampleCount) {
-        standin::ReportWindows(DEPTH_STENCIL_SAMPLE_DESC_MISMATCH_PIPELINE_STATE, pipeline.object,
-                               kExecute, ListText().c_str(), pipeline.sampleCount,
-                               unsigned(depth.image->samples));
+        Report(DEPTH_STENCIL_SAMPLE_DESC_MISMATCH_PIPELINE_STATE, pipeline.object, kExecute,
+               ListText().c_str(), pipeline.sampleCount, unsigned(depth.image->samples));
     }
 }
 
@@ -336,13 +342,13 @@ void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
         if (bound != set.heap) {
-            standin::ReportWindows(
-                SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute, ListText().c_str(), i,
-                (unsigned long long)set.handle,
-                ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
-                samplers ? "SAMPLER" : "CBV_SRV_UAV",
-                bound != nullptr ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
-                                 : "none");
+            Report(SET_DESCRIPTOR_TABLE_INVALID, set.heap->heapObject, kExecute, ListText().c_str(),
+                   i, (unsigned long long)set.handle,
+                   ObjectText(set.heap->heapObject, "", "ID3D12DescriptorHeap").c_str(),
+                   samplers ? "SAMPLER" : "CBV_SRV_UAV",
+                   bound != nullptr
+                       ? ObjectText(bound->heapObject, "", "ID3D12DescriptorHeap").c_str()
+                       : "none");
             continue;
         }
         CheckTableViews(parameter, layout->desc.parameters[i].visibility, set, compute);
@@ -401,17 +407,10 @@ std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
         if (resource->FixedState()) {
             continue;
         }
-        for (size_t i = 0; i < resource->states.size(); ++i) {
-            if (DecaysAtListEnd(resource->PromotesTo(), resource->promotedToRead[i] != 0)) {
-                resource->states[i] = D3D12_RESOURCE_STATE_COMMON;
-            }
-            resource->promotedToRead[i] = 0;
-        }
+        resource->states->EndList();
     }
     return std::move(touched_);
 }
-
-} // namespace
 
 bool DebugLayerEnabled() {
     static const bool fromEnvironment = [] {
@@ -425,13 +424,19 @@ void ForceDebugLayer() {
     g_forced = true;
 }
 
-std::vector<std::shared_ptr<ResourceTrack>>
-ValidateExecutedList(const void* list, const std::vector<Command>& commands) {
-    ListValidator validator(list);
-    for (const Command& command : commands) {
-        std::visit(validator, command);
-    }
-    return validator.Finish();
+ExecutedList::ExecutedList(const void* list)
+    : validator_(std::make_unique<ListValidator>(list, DebugLayerEnabled())) {}
+
+ExecutedList::~ExecutedList() = default;
+
+const std::vector<StateChange>& ExecutedList::Follow(const Command& command) {
+    validator_->ForgetChanges();
+    std::visit(*validator_, command);
+    return validator_->Changes();
+}
+
+std::vector<std::shared_ptr<ResourceTrack>> ExecutedList::Finish() {
+    return validator_->Finish();
 }
 
 void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,
@@ -453,8 +458,9 @@ void ValidateFinalRelease(const ResourceTrack& resource, uint64_t completedSeria
 
 void ValidatePresent(ResourceTrack& backBuffer) {
     // The back buffer is in PRESENT (COMMON) only when no bit is set.
-    if (!backBuffer.states.empty() && backBuffer.states[0] != D3D12_RESOURCE_STATE_COMMON) {
-        D3D12_RESOURCE_STATES state = backBuffer.states[0];
+    const SubresourceStates& states = *backBuffer.states;
+    if (states.Count() > 0 && states[0] != D3D12_RESOURCE_STATE_COMMON) {
+        D3D12_RESOURCE_STATES state = states[0];
         std::string present = StateText(D3D12_RESOURCE_STATE_PRESENT);
         standin::ReportWindows(
             INVALID_SUBRESOURCE_STATE, backBuffer.object, kExecute, "IDXGISwapChain::Present",

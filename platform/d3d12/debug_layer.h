@@ -1,11 +1,13 @@
-// The validation layer: a pass over each executed list's commands, with
-// the Direct3D 12 state of every subresource followed in execution order
-// (implicit promotion from COMMON, decay at the end of a list), reporting
-// what the debug layer reports on Windows through the message module.
+// The pass over each executed list's commands that follows the Direct3D 12
+// state of every subresource in execution order (barriers, implicit
+// promotion from COMMON, decay at the end of a list) for the translator, and
+// as the validation layer reports what the debug layer reports on Windows
+// through the message module.
 #pragma once
 
 #include "command_stream.h"
 
+#include <memory>
 #include <vector>
 
 namespace d3d12_standin {
@@ -15,11 +17,27 @@ namespace d3d12_standin {
 bool DebugLayerEnabled();
 void ForceDebugLayer();
 
-// Checks the commands `list` recorded, in order, and moves the states on as
-// the list does. Call under the device's submissions lock, in execution order.
-// Returns the resources the list uses.
-std::vector<std::shared_ptr<ResourceTrack>>
-ValidateExecutedList(const void* list, const std::vector<Command>& commands);
+class ListValidator;
+
+// One executed list, followed command by command under the device's
+// submissions lock, in execution order; the checks report only where the
+// debug layer is on, the states move either way.
+class ExecutedList {
+public:
+    explicit ExecutedList(const void* list);
+    ~ExecutedList();
+    ExecutedList(const ExecutedList&) = delete;
+    ExecutedList& operator=(const ExecutedList&) = delete;
+
+    // Checks `command` and moves the states it changes; returns what its
+    // barriers moved, for the translator to carry out.
+    const std::vector<StateChange>& Follow(const Command& command);
+    // The list ends: promoted states decay. Returns the resources it used.
+    std::vector<std::shared_ptr<ResourceTrack>> Finish();
+
+private:
+    std::unique_ptr<ListValidator> validator_;
+};
 
 // Notes that `resources` are used by submission `serial` of `queue`.
 void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,

@@ -82,7 +82,6 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
             }
             KeepUntilFinished(image);
             const SubresourceRange range = RangeOf(record.view);
-            PromoteFromCommon(*image, range, state);
             *needsBarrier =
                 *needsBarrier || HasPendingClear(*image) || NeedsBarrier(*image, range, state);
             toSample->push_back({image.get(), range, state});

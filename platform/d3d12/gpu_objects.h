@@ -8,7 +8,7 @@
 
 #include <d3d12.h>
 
-#include "resource_state_rules.h"
+#include "resource_states.h"
 
 #include <vulkan_context.h>
 
@@ -21,6 +21,8 @@
 #include <vector>
 
 namespace d3d12_standin {
+
+struct ResourceTrack;
 
 // Ids never repeat, unlike Vulkan handles: caches key on them.
 uint64_t NextObjectId();
@@ -38,6 +40,9 @@ struct GpuBuffer {
     VkDeviceSize size = 0;
     void* mapped = nullptr; // persistently mapped when host-visible
     D3D12_GPU_VIRTUAL_ADDRESS address = 0;
+    // The resource as the validation layer knows it, for buffers bound by
+    // address; empty for the stand-in's own buffers.
+    std::weak_ptr<ResourceTrack> track;
 
     // A texel-buffer view of this buffer, created on first use and kept with it.
     VkBufferView View(VkFormat format, VkDeviceSize offset, VkDeviceSize range);
@@ -78,12 +83,10 @@ inline SubresourceRange RangeOf(const ImageViewKey& view) {
     return {view.baseMip, view.mipCount, view.baseLayer, view.layerCount};
 }
 
-// One mip level of one array layer as the translator follows it, in the
-// order work executes on the queues. Both planes of a depth-stencil texture
-// share it.
+// One mip level of one array layer as Vulkan sees it, in the order work
+// executes on the queues. Both planes of a depth-stencil texture share it.
 struct SubresourceState {
     VkImageLayout layout = VK_IMAGE_LAYOUT_UNDEFINED;
-    D3D12_RESOURCE_STATES state = D3D12_RESOURCE_STATE_COMMON;
     // What the list being translated did to it since its last barrier;
     // reset when the list ends.
     bool used = false, wrote = false;
@@ -112,13 +115,18 @@ struct GpuImage {
     uint32_t width = 0, height = 0, depth = 1, mipLevels = 1, arrayLayers = 1;
     VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;
     bool cubeCompatible = false; // its slices may be viewed as cube faces
-    Promotion promotion = Promotion::ShaderReadOrCopy;
+    // The Direct3D 12 states, shared with the resource's ResourceTrack.
+    std::shared_ptr<const SubresourceStates> states;
 
     // Mip `m` of layer `l` is subresources[m + l * mipLevels], as Direct3D
     // 12 numbers a plane's subresources; sized when the image is made.
     std::vector<SubresourceState> subresources;
     SubresourceState& Subresource(uint32_t mip, uint32_t layer) {
         return subresources[mip + layer * mipLevels];
+    }
+    // The Direct3D 12 state of mip `mip` of layer `layer` (its first plane).
+    D3D12_RESOURCE_STATES StateOf(uint32_t mip, uint32_t layer) const {
+        return (*states)[mip + layer * mipLevels];
     }
     SubresourceRange All() const { return {0, mipLevels, 0, arrayLayers}; }
     // The mip and layer of a Direct3D 12 subresource index; planes past the

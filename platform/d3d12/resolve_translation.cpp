@@ -10,8 +10,6 @@ void CommandTranslator::operator()(const CmdResolve& command) {
     GpuImage& destination = *command.destination;
     SubresourceRange read{command.sourceMip, 1, command.sourceLayer, 1};
     SubresourceRange written{command.destinationMip, 1, command.destinationLayer, 1};
-    PromoteFromCommon(source, read, D3D12_RESOURCE_STATE_RESOLVE_SOURCE);
-    PromoteFromCommon(destination, written, D3D12_RESOURCE_STATE_RESOLVE_DEST);
     VkImageLayout sourceLayout =
         TransitionForUse(source, read, D3D12_RESOURCE_STATE_RESOLVE_SOURCE);
     VkImageLayout destinationLayout =

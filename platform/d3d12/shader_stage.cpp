@@ -127,6 +127,8 @@ int64_t PositionRegister(const std::vector<uint32_t>& spirv, uint32_t storage) {
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
 constexpr char kIncompatible[] =
     "Vertex Shader - Pixel Shader linkage error: Signatures between stages are incompatible.";
+constexpr char kStagesIncompatible[] =
+    "Vertex Shader - Pixel Shader linkage error: Stages are incompatible with each other.";
 
 bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
     return strcasecmp(a.semanticName.c_str(), b.semanticName.c_str()) == 0 &&
@@ -137,21 +139,34 @@ bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement&
 // debug layer checks.
 struct LinkMismatch {
     const standin::MessageKind* kind;
+    const char* opening;
     bool (*differs)(const dxbc::SignatureElement& output, const dxbc::SignatureElement& input);
 };
 
 const LinkMismatch kLinkMismatches[] = {
-    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX,
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX, kIncompatible,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return output.registerIndex != input.registerIndex;
      }},
-    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE,
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_COMPONENTTYPE, kIncompatible,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return output.componentType != input.componentType;
      }},
-    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK,
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERMASK, kIncompatible,
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return (input.mask & ~output.mask) != 0;
+     }},
+    // An output of the input's name read as another system value.
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SYSTEMVALUE, kIncompatible,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return output.systemValue != input.systemValue;
+     }},
+    // Components the output signature says are never written, which the
+    // input signature says are always read.
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_NEVERWRITTEN_ALWAYSREADS,
+     kStagesIncompatible,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return (input.readWriteMask & output.readWriteMask) != 0;
      }},
 };
 
@@ -160,8 +175,9 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
                 const dxbc::SignatureElement& input) {
     const char* name = input.semanticName.c_str();
     const dxbc::SignatureElement* output = nullptr;
+    // An output of the same semantic, one that is not a system value first.
     for (const dxbc::SignatureElement& candidate : written) {
-        if (candidate.systemValue == 0 && SameSemantic(candidate, input)) {
+        if (SameSemantic(candidate, input) && (output == nullptr || candidate.systemValue == 0)) {
             output = &candidate;
         }
     }
@@ -173,7 +189,7 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
     }
     for (const LinkMismatch& mismatch : kLinkMismatches) {
         if (mismatch.differs(*output, input)) {
-            standin::ReportWindows(*mismatch.kind, nullptr, kMethod, kIncompatible, name);
+            standin::ReportWindows(*mismatch.kind, nullptr, kMethod, mismatch.opening, name);
             return false;
         }
     }

@@ -30,7 +30,8 @@ std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code);
 // shader's inputs at pipeline creation. Registers follow declaration order
 // (the compiler numbers user values that way), so each pixel-shader input
 // must be written by the vertex shader under the same semantic, in the same
-// register, with the same component type and within its mask. False, with
+// register, with the same component type and within its mask, and what it
+// always reads not marked never written. False, with
 // the debug layer's error printed, where Direct3D 12 refuses the pipeline with
 // E_INVALIDARG. Inputs the pixel shader never reads are not in its signature
 // and go unchecked.

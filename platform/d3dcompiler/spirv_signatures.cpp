@@ -200,6 +200,8 @@ void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
         }
         dxbc::SignatureElement element =
             ElementOf(variable, entry.types[entry.pointees[variable.pointerType]]);
+        // Said of every component: outputs all written, inputs all read.
+        element.readWriteMask = output ? 0 : element.mask;
         if (variable.builtIn >= 0) {
             systemValues.push_back({&variable, element});
             continue;

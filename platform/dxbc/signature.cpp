@@ -56,6 +56,7 @@ bool ReadSignature(const ChunkView& chunk, std::vector<SignatureElement>* elemen
         parsed.componentType = ReadU32(element + 12);
         parsed.registerIndex = ReadU32(element + 16);
         parsed.mask = element[20];
+        parsed.readWriteMask = element[21];
         read.push_back(std::move(parsed));
     }
     if (elements != nullptr) {
@@ -77,7 +78,7 @@ std::vector<uint8_t> WriteSignature(const std::vector<SignatureElement>& element
         AppendU32(out, element.componentType);
         AppendU32(out, element.registerIndex);
         out.push_back(element.mask);
-        out.push_back(element.mask); // components used: all that exist
+        out.push_back(element.readWriteMask);
         out.push_back(0);
         out.push_back(0);
         names.insert(names.end(), element.semanticName.begin(), element.semanticName.end());

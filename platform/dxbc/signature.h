@@ -17,6 +17,8 @@ struct SignatureElement {
     uint32_t componentType; // D3D_REGISTER_COMPONENT_TYPE
     uint32_t registerIndex; // SPIR-V Location of a non-system value
     uint8_t mask;
+    // Outputs: the components never written; inputs: those always read.
+    uint8_t readWriteMask;
 };
 
 bool ReadSignature(const ChunkView& chunk, std::vector<SignatureElement>* elements,

@@ -28,6 +28,14 @@ constexpr char kOtherRootSignature[] = R"hlsl(
 float4 VSMain(float2 pos : POSITION) : SV_Position { return float4(pos, 0.5, 1.0); }
 )hlsl";
 
+constexpr char kRootViewShader[] = R"hlsl(
+#define RS "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), CBV(b0)"
+cbuffer Params : register(b0) { float4 tint; };
+[RootSignature(RS)]
+float4 VSMain(float2 pos : POSITION) : SV_Position { return float4(pos, 0.5, 1.0); }
+float4 PSMain() : SV_Target { return tint; }
+)hlsl";
+
 constexpr float kTriangle[] = {-1, -1, -1, 3, 3, -1};
 
 class DebugDrawTest : public GpuTest {
@@ -309,6 +317,57 @@ TEST_F(DebugDrawTest, WithoutAScissorRectangleNothingIsDrawn) {
         EXPECT_EQ(PixelAt(pixels, 16, 8, 8), scissored ? 0u : 0xFFFF0000u);
     }
     pipeline->Release();
+}
+
+// Buffers a list reads only through their GPU addresses (a root view, vertex
+// and index buffer views) are in use while it runs, like the resources the
+// layer follows by state.
+TEST_F(DebugDrawTest, BuffersBoundByAddressReleasedWhileInUseAreReported) {
+    ComPtr<ID3DBlob> rootVs{CompileHlslFile(kRootViewShader, "root_view.hlsl", "VSMain", "vs_5_0")};
+    ComPtr<ID3DBlob> rootPs{CompileHlslFile(kRootViewShader, "root_view.hlsl", "PSMain", "ps_5_0")};
+    ASSERT_TRUE(rootVs && rootPs);
+    ComPtr<ID3D12RootSignature> signature;
+    ASSERT_EQ(device->CreateRootSignature(0, rootVs->GetBufferPointer(), rootVs->GetBufferSize(),
+                                          IID_ID3D12RootSignature, signature.PutVoid()),
+              S_OK);
+    static const D3D12_INPUT_ELEMENT_DESC layout[] = {
+        {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
+         0}};
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+        DescribePipeline(signature.Get(), rootVs.Get(), rootPs.Get(), {layout, 1});
+    desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_EQ(
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+        S_OK);
+    ComPtr<ID3D12Resource> indices{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    // The queue waits for a fence the test signals only after the releases,
+    // so the draw cannot have run when they happen.
+    ComPtr<ID3D12Fence> gate;
+    ASSERT_EQ(device->CreateFence(0, D3D12_FENCE_FLAG_NONE, IID_ID3D12Fence, gate.PutVoid()), S_OK);
+    RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), 16, 16,
+                            signature.Get(), pipeline.Get());
+    list->SetGraphicsRootConstantBufferView(0, constants->GetGPUVirtualAddress());
+    D3D12_VERTEX_BUFFER_VIEW vertexView{vertices->GetGPUVirtualAddress(), sizeof(kTriangle), 8};
+    list->IASetVertexBuffers(0, 1, &vertexView);
+    D3D12_INDEX_BUFFER_VIEW indexView{indices->GetGPUVirtualAddress(), 256, DXGI_FORMAT_R16_UINT};
+    list->IASetIndexBuffer(&indexView);
+    list->DrawIndexedInstanced(3, 1, 0, 0, 0);
+    ASSERT_EQ(list->Close(), S_OK);
+    ASSERT_EQ(queue->Wait(gate.Get(), 1), S_OK);
+    ID3D12CommandList* lists[] = {list};
+    queue->ExecuteCommandLists(1, lists);
+    for (ID3D12Resource** buffer : {&vertices, &constants}) {
+        (*buffer)->Release();
+        *buffer = nullptr;
+    }
+    indices.Reset();
+    ASSERT_EQ(gate->Signal(1), S_OK);
+    WaitForQueue();
+    EXPECT_EQ(CountMessages(TakeDebugMessages(device),
+                            D3D12_MESSAGE_ID_OBJECT_DELETED_WHILE_STILL_IN_USE),
+              3u);
 }
 
 } // namespace

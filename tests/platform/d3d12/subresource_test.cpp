@@ -316,4 +316,45 @@ TEST_F(SubresourceTest, ABarrierOnOneSubresourceLeavesTheOthersInTheirState) {
     ExpectNoErrors();
 }
 
+// The two planes of a depth-stencil texture are two subresources to the
+// layer, one image to Vulkan: a barrier moves one plane alone, or both.
+TEST_F(SubresourceTest, EachPlaneOfADepthStencilTextureHasItsOwnState) {
+    ComPtr<ID3D12Resource> depth{MakeTexture(kSize, kSize, DXGI_FORMAT_D32_FLOAT_S8X24_UINT,
+                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
+    ASSERT_TRUE(depth && dsvHeap);
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+    device->CreateDepthStencilView(depth, nullptr, dsv);
+    const UINT stencil = 1; // the one mip's second plane
+    const D3D12_RESOURCE_BARRIER steps[] = {
+        Transition(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE, D3D12_RESOURCE_STATE_COPY_SOURCE,
+                   stencil),
+        Transition(depth, D3D12_RESOURCE_STATE_COPY_SOURCE, D3D12_RESOURCE_STATE_DEPTH_WRITE,
+                   stencil),
+        Transition(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE, D3D12_RESOURCE_STATE_COPY_SOURCE),
+        Transition(depth, D3D12_RESOURCE_STATE_COPY_SOURCE, D3D12_RESOURCE_STATE_DEPTH_WRITE),
+    };
+    for (const D3D12_RESOURCE_BARRIER& step : steps) {
+        list->ResourceBarrier(1, &step);
+        // The depth plane stays a depth buffer while the stencil plane moves.
+        if (step.Transition.Subresource == stencil ||
+            step.Transition.StateAfter == D3D12_RESOURCE_STATE_DEPTH_WRITE) {
+            list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
+        }
+    }
+    ExecuteAndWait();
+    ExpectNoErrors();
+
+    // The stencil plane alone said to be where only the depth plane was.
+    list->ResourceBarrier(1, &steps[0]);
+    list->ResourceBarrier(1, &steps[0]);
+    ExecuteAndWait();
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].id, D3D12_MESSAGE_ID_RESOURCE_BARRIER_BEFORE_AFTER_MISMATCH);
+    EXPECT_NE(messages[0].description.find("(subresource: 1)"), std::string::npos)
+        << messages[0].description;
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <device_fixture.h>
 #include <pipeline_desc.h>
+#include <standin_checks.h>
 
 #include <d3dcompiler.h>
 
@@ -33,6 +34,31 @@ Written VSMain(uint id : SV_VertexID) {
     return o;
 }
 )hlsl";
+
+// `container` with `change` made to the output signature's `semantic`, as
+// another compiler might describe an output.
+std::vector<uint8_t> WithOutputChanged(const std::vector<uint8_t>& container,
+                                       const std::string& semantic,
+                                       void (*change)(dxbc::SignatureElement*)) {
+    std::vector<dxbc::ChunkView> chunks;
+    EXPECT_TRUE(dxbc::ReadContainer(container.data(), container.size(), &chunks, nullptr));
+    std::vector<std::pair<uint32_t, std::vector<uint8_t>>> rewritten;
+    for (const dxbc::ChunkView& chunk : chunks) {
+        std::vector<uint8_t> bytes(chunk.data, chunk.data + chunk.size);
+        std::vector<dxbc::SignatureElement> elements;
+        if (chunk.fourcc == dxbc::kOutputSignatureChunk &&
+            dxbc::ReadSignature(chunk, &elements, nullptr)) {
+            for (dxbc::SignatureElement& element : elements) {
+                if (element.semanticName == semantic) {
+                    change(&element);
+                }
+            }
+            bytes = dxbc::WriteSignature(elements);
+        }
+        rewritten.push_back({chunk.fourcc, std::move(bytes)});
+    }
+    return dxbc::WriteContainer(rewritten);
+}
 
 class LinkedStages : public DeviceFixture {
 protected:
@@ -93,6 +119,57 @@ TEST_F(LinkedStages, ValuesArriveBySemantic) {
                           "              float4 n : normal; float4 t : texcoord0; };\n"
                           "float4 PSMain(Read r) : SV_Target { return r.t + 0 * r.c * r.n; }\n"),
               blue);
+}
+
+// What the pixel shader reads must come from an output that is the same
+// system value (or none) and is written where it is always read; outputs the
+// pixel shader does not read may be anything.
+TEST_F(LinkedStages, OutputSignaturesThatFailTheReadsAreRefused) {
+    CompileResult vs = Compile(scratch.Write("stages.hlsl", kVertexShader), "VSMain", "vs_5_0");
+    CompileResult ps =
+        Compile(scratch.Write("pixel.hlsl", "struct Read { float4 p : SV_Position; float4 c : "
+                                            "COLOR; };\n"
+                                            "float4 PSMain(Read r) : SV_Target { return r.c; }\n"),
+                "PSMain", "ps_5_0");
+    ASSERT_EQ(vs.hr, S_OK) << vs.errors;
+    ASSERT_EQ(ps.hr, S_OK) << ps.errors;
+    ComPtr<ID3D12RootSignature> root;
+    ASSERT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
+                                          IID_ID3D12RootSignature, root.PutVoid()),
+              S_OK);
+    const auto neverWritten = [](dxbc::SignatureElement* e) { e->readWriteMask = e->mask; };
+    const auto clipDistance = [](dxbc::SignatureElement* e) {
+        e->systemValue = D3D_NAME_CLIP_DISTANCE;
+    };
+    const struct {
+        const char* semantic;
+        void (*change)(dxbc::SignatureElement*);
+        D3D12_MESSAGE_ID refusal; // 0: linked
+    } cases[] = {
+        {"COLOR", neverWritten,
+         D3D12_MESSAGE_ID_CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_NEVERWRITTEN_ALWAYSREADS},
+        {"COLOR", clipDistance,
+         D3D12_MESSAGE_ID_CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SYSTEMVALUE},
+        {"NORMAL", neverWritten, D3D12_MESSAGE_ID(0)},
+        {"NORMAL", clipDistance, D3D12_MESSAGE_ID(0)},
+    };
+    TakeDebugMessages(device); // only what the pipelines below bring
+    for (const auto& change : cases) {
+        std::vector<uint8_t> changed = WithOutputChanged(vs.code, change.semantic, change.change);
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
+            root, {changed.data(), changed.size()}, {ps.code.data(), ps.code.size()}, {nullptr, 0});
+        ComPtr<ID3D12PipelineState> pipeline;
+        EXPECT_EQ(
+            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+            change.refusal != 0 ? E_INVALIDARG : S_OK)
+            << change.semantic << " " << change.refusal;
+        std::vector<DebugMessage> messages = TakeDebugMessages(device);
+        EXPECT_EQ(messages.size(), change.refusal != 0 ? 1u : 0u);
+        if (change.refusal != 0) {
+            EXPECT_EQ(CountMessages(messages, change.refusal), 1u) << change.refusal;
+        }
+    }
+    AcknowledgeProvokedErrors();
 }
 
 } // namespace

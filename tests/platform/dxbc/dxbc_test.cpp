@@ -263,9 +263,9 @@ TEST(RootSignatureBinary, RejectsTruncatedAndUnknownData) {
 
 TEST(Signature, RoundTripsElementsAndRejectsBadOffsets) {
     std::vector<dxbc::SignatureElement> elements = {
-        {"POSITION", 0, 0, 3, 0, 0x7},
-        {"TEXCOORD", 3, 0, 3, 1, 0x3},
-        {"SV_InstanceID", 0, 8, 1, 0, 0x1},
+        {"POSITION", 0, 0, 3, 0, 0x7, 0x7},
+        {"TEXCOORD", 3, 0, 3, 1, 0x3, 0x1},
+        {"SV_InstanceID", 0, 8, 1, 0, 0x1, 0x0},
     };
     std::vector<uint8_t> bytes = dxbc::WriteSignature(elements);
     EXPECT_EQ(Word(bytes, 0), 3u);
@@ -283,6 +283,7 @@ TEST(Signature, RoundTripsElementsAndRejectsBadOffsets) {
         EXPECT_EQ(read[i].componentType, elements[i].componentType);
         EXPECT_EQ(read[i].registerIndex, elements[i].registerIndex);
         EXPECT_EQ(read[i].mask, elements[i].mask);
+        EXPECT_EQ(read[i].readWriteMask, elements[i].readWriteMask);
     }
 
     std::vector<uint8_t> bad = bytes;
