@@ -16,6 +16,7 @@
 #include "source_rewrites.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
+#include "value_rewrites.h"
 
 #include <dxbc_container.h>
 #include <register_bindings.h>
@@ -172,7 +173,8 @@ public:
         }
 
         includes_.StartPass();
-        Result result(shaderc_compile_into_spv(compiler.get(), source.data(), source.size(),
+        const std::string compiled = PipelineConstantDeclarations() + source;
+        Result result(shaderc_compile_into_spv(compiler.get(), compiled.data(), compiled.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
         *messages += TranslateGlslangMessages(shaderc_result_get_error_message(result.get()),

@@ -1,6 +1,9 @@
 #include "value_rewrites.h"
 
+#include <specialization_constants.h>
+
 #include <map>
+#include <string>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -117,15 +120,16 @@ void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
-// The stand-in draws single-sampled targets only (it refuses multisampled
-// pipelines), so a render target's sample count is 1; glslang declares the
-// intrinsic but has nothing behind it and crashes.
-void SingleSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
+// A render target's sample count is the pipeline's, which glslang cannot
+// know (it declares the intrinsic but has nothing behind it, and crashes):
+// the call reads the specialization constant PipelineConstantDeclarations()
+// declares, which pipeline creation sets.
+void PipelineSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
     for (size_t i = 0; i + 2 < tokens.size(); ++i) {
         if (tokens[i].text == "GetRenderTargetSampleCount" && tokens[i + 1].text == "(" &&
             tokens[i + 2].text == ")" && (i == 0 || tokens[i - 1].text != ".")) {
             const size_t end = tokens[i + 2].offset + 1;
-            edits->push_back({tokens[i].offset, end - tokens[i].offset, "1u"});
+            edits->push_back({tokens[i].offset, end - tokens[i].offset, "standin_sample_count"});
         }
     }
 }
@@ -145,12 +149,17 @@ void NumthreadsWithoutArguments(const Tokens& tokens, std::vector<TextEdit>* edi
 
 } // namespace
 
+std::string PipelineConstantDeclarations() {
+    return "[[vk::constant_id(" + std::to_string(dxbc::kSampleCountConstantId) +
+           ")]] const uint standin_sample_count = 1;\n#line 1\n";
+}
+
 void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     const std::vector<int> depths = Depths(tokens);
     GlobalConstantsAsUniforms(tokens, depths, edits);
     TypedefMatrixOrderings(tokens, depths, edits);
     DocumentedLit(tokens, edits);
-    SingleSampleCount(tokens, edits);
+    PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
 }
 

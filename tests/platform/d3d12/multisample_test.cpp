@@ -35,6 +35,7 @@ float4 Red() : SV_Target { return float4(1, 0, 0, 1); }
 float4 SampleIndexAsRed(float4 pos : SV_Position, uint index : SV_SampleIndex) : SV_Target {
     return float4(index / 4.0, 0, 0, 1);
 }
+float4 SampleCountAsRed() : SV_Target { return float4(GetRenderTargetSampleCount() / 8.0, 0, 0, 1); }
 float4 EachSample(float4 pos : SV_Position) : SV_Target {
     int2 at = int2(pos.xy);
     return float4(samples.Load(at, 0).r, samples.Load(at, 1).r, samples.Load(at, 2).r,
@@ -237,6 +238,24 @@ TEST_F(MultisampleTest, EachSampleIsShadedAndLoadedApart) {
     pixels = ResolveAndRead(multisampled);
     ASSERT_EQ(pixels.size(), kSize * kSize * 4);
     EXPECT_NEAR(Channel(pixels, 6, 1, 0), 96, 1);
+    ExpectNoErrors();
+}
+
+// GetRenderTargetSampleCount() is the pipeline's SampleDesc.Count.
+TEST_F(MultisampleTest, ShadersReadThePipelinesSampleCount) {
+    const std::pair<UINT, int> countsAndRed[] = {{1, 32}, {4, 128}};
+    for (auto [samples, red] : countsAndRed) {
+        ComPtr<ID3D12PipelineState> pipeline;
+        ASSERT_EQ(MakePipeline("Whole", "SampleCountAsRed", samples, &pipeline), S_OK);
+        ComPtr<ID3D12Resource> target = ClearedTarget(samples, 0);
+        ASSERT_TRUE(target);
+        Draw(0, pipeline);
+        std::vector<uint8_t> pixels = samples > 1
+                                          ? ResolveAndRead(target)
+                                          : ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+        EXPECT_NEAR(Channel(pixels, 2, 2, 0), red, 1) << samples << " samples";
+    }
     ExpectNoErrors();
 }
 
