@@ -154,6 +154,10 @@ public:
     explicit Compilation(CompileRequest& request)
         : request_(request), includes_(request.include, request.path) {
         includes_.NoteMainSource(&request.source);
+        const std::string entryPoint = request.entryPoint;
+        includes_.SetRewrite([entryPoint](const std::string& included) {
+            return RewriteForGlslang(included, entryPoint);
+        });
     }
 
     // The container, or false with the compiler's text in `messages`.

@@ -11,10 +11,13 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 
 // lit() as Microsoft documents it; glslang multiplies n.h by m instead of
-// raising it to the power m. The `#line 1` keeps the file's own numbering.
+// raising it to the power m. Defined once however many files call it; the
+// `#line 1` keeps the file's own numbering.
 constexpr char kLit[] =
+    "#ifndef standin_lit_defined\n#define standin_lit_defined\n"
     "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
-    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n#line 1\n";
+    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n"
+    "#endif\n#line 1\n";
 
 // Brace depth before each token.
 std::vector<int> Depths(const Tokens& tokens) {
