@@ -423,6 +423,27 @@ TEST(CompileSignatures, RenderTargetsKeepTheirIndices) {
     EXPECT_EQ(inputs[1].systemValue, uint32_t(D3D_NAME_POSITION));
 }
 
+// A bool written to a render target is carried as a 32-bit unsigned integer,
+// as any bool in a signature; a bool system value stays what it is.
+TEST(CompileSignatures, BoolTargetsAreUnsignedIntegers) {
+    ScratchDirectory scratch("bool_targets");
+    std::string file = scratch.Write(
+        "bool.hlsl", "struct Out { bool covered : SV_Target0; bool2 flags : SV_Target1; };\n"
+                     "Out PSMain(float4 p : SV_Position, bool front : SV_IsFrontFace) {\n"
+                     "    Out o; o.covered = p.x > 1; o.flags = bool2(front, true); return o;\n"
+                     "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    std::vector<dxbc::SignatureElement> outputs =
+        Signature(result.code, dxbc::kOutputSignatureChunk);
+    ASSERT_EQ(outputs.size(), 2u);
+    for (const dxbc::SignatureElement& output : outputs) {
+        EXPECT_EQ(output.componentType, uint32_t(D3D_REGISTER_COMPONENT_UINT32))
+            << "SV_Target" << output.semanticIndex;
+    }
+    EXPECT_EQ(outputs[0].mask | outputs[1].mask, 0x3);
+}
+
 } // namespace
 
 namespace {
