@@ -7,6 +7,7 @@
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
 #include "matrix_rewrites.h"
+#include "mul_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "value_rewrites.h"
@@ -297,6 +298,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
+    RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
