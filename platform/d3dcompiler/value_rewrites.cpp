@@ -19,6 +19,22 @@ constexpr char kLit[] =
     "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n"
     "#endif\n#line 1\n";
 
+// GetRenderTargetSamplePosition(i): sample i of the standard pattern of the
+// pipeline's sample count, in pixels from the pixel's centre, or (0, 0) for
+// an index out of range. The patterns in 1/16 pixel, for 1, 2, 4, 8 and 16
+// samples, are those of D3D11_STANDARD_MULTISAMPLE_PATTERN (which Vulkan's
+// standard sample locations share); the count's pattern starts at count - 1.
+constexpr char kSamplePosition[] =
+    "#ifndef standin_sample_position_defined\n#define standin_sample_position_defined\n"
+    "static const int2 standin_sample_pattern[31] = {int2(0, 0), int2(4, 4), int2(-4, -4), "
+    "int2(-2, -6), int2(6, -2), int2(-6, 2), int2(2, 6), int2(1, -3), int2(-1, 3), int2(5, 1), "
+    "int2(-3, -5), int2(-5, 5), int2(-7, -1), int2(3, 7), int2(7, -7), int2(1, 1), int2(-1, -3), "
+    "int2(-3, 2), int2(4, -1), int2(-5, -2), int2(2, 5), int2(5, 3), int2(3, -5), int2(-2, 6), "
+    "int2(0, -7), int2(-4, -6), int2(-6, 4), int2(-8, 0), int2(7, -4), int2(6, 7), int2(-7, -8)};\n"
+    "float2 standin_sample_position(int index) { uint count = standin_sample_count; "
+    "if (index < 0 || uint(index) >= count || count > 16) { return float2(0, 0); } "
+    "return standin_sample_pattern[count - 1 + uint(index)] / 16.0; }\n#endif\n#line 1\n";
+
 // Brace depth before each token.
 std::vector<int> Depths(const Tokens& tokens) {
     std::vector<int> depths(tokens.size());
@@ -126,14 +142,23 @@ void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
 // A render target's sample count is the pipeline's, which glslang cannot
 // know (it declares the intrinsic but has nothing behind it, and crashes):
 // the call reads the specialization constant PipelineConstantDeclarations()
-// declares, which pipeline creation sets.
+// declares, which pipeline creation sets. Sample positions follow from it.
 void PipelineSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    bool positions = false;
     for (size_t i = 0; i + 2 < tokens.size(); ++i) {
+        if (tokens[i].text == "GetRenderTargetSamplePosition" && tokens[i + 1].text == "(" &&
+            (i == 0 || tokens[i - 1].text != ".")) {
+            edits->push_back({tokens[i].offset, tokens[i].text.size(), "standin_sample_position"});
+            positions = true;
+        }
         if (tokens[i].text == "GetRenderTargetSampleCount" && tokens[i + 1].text == "(" &&
             tokens[i + 2].text == ")" && (i == 0 || tokens[i - 1].text != ".")) {
             const size_t end = tokens[i + 2].offset + 1;
             edits->push_back({tokens[i].offset, end - tokens[i].offset, "standin_sample_count"});
         }
+    }
+    if (positions) {
+        edits->push_back({0, 0, kSamplePosition});
     }
 }
 
