@@ -136,6 +136,31 @@ TEST(HostileSources, DeepNestingCompilesOrIsRefusedWithoutACrash) {
         << longChain.errors.substr(0, 300);
 }
 
+// Sources cut off inside the forms the compiler rewrites end in one syntax
+// error each, never in a stopped compile.
+TEST(HostileSources, CutOffRewrittenFormsAreErrors) {
+    ScratchDirectory scratch("cut_off");
+    const std::string prefix = "struct S { float2 a; float2 b; };\n"
+                               "S Make() { S s = (S)0; return s; }\n"
+                               "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                               "    float2x2 f = float2x2(1, 2, 3, 4);\n";
+    const char* cuts[] = {"return (float4)Make(",
+                          "return float4(Make(",
+                          "int2x2 i = (int2x2)(f",
+                          "int2x2 i = int2x2(",
+                          "return mul((float1)p.x, f",
+                          "bool2x2 b = (bool2x2)",
+                          "return GetRenderTargetSamplePosition(",
+                          "bool2 flags : COLOR("};
+    for (const char* cut : cuts) {
+        CompileResult result =
+            Compile(scratch.Write("cut.hlsl", prefix + cut + "\n"), "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL) << cut;
+        EXPECT_NE(result.errors.find("cut.hlsl("), std::string::npos) << cut << result.errors;
+        EXPECT_EQ(result.errors.find("was stopped"), std::string::npos) << cut << result.errors;
+    }
+}
+
 TEST(HostileSources, FloodsOfErrorsAreCut) {
     ScratchDirectory scratch("flood");
     std::string source;
