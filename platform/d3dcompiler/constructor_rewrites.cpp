@@ -117,7 +117,8 @@ public:
     bool Wrap(const Tokens& tokens, size_t at, size_t end, const std::string& type,
               const Shapes& structures, std::vector<TextEdit>* edits) {
         const Shape& shape = structures.at(type);
-        if (end > tokens.size() || ends_.count(type) == 0 || shape.Scalars() == 0 || shape.Scalars() > 4) {
+        if (end > tokens.size() || ends_.count(type) == 0 || shape.Scalars() == 0 ||
+            shape.Scalars() > 4) {
             return false;
         }
         used_.insert(type);

@@ -513,6 +513,18 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
         {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
                    "int4 v = 1; return y * G(v);"),
          "error X3067: 'G': ambiguous function call"},
+        // Constants: a case label or thread count may name a constant, not a variable or
+        // nothing at all.
+        {WithShade("static const int kTwo = 2;\n[numthreads(kTwo, 1, 1)]\nfloat Unused() "
+                   "{ return 1; }\n",
+                   "switch ((int)y) { case kTwo: return 1; default: return y; }"),
+         nullptr},
+        {WithShade("", "int k = 2; switch ((int)y) { case k: return 1; default: return y; }"),
+         "case label must be a literal expression"},
+        {WithShade("[numthreads(kMissing, 1, 1)]\nfloat Unused() { return 1; }\n", "return y;"),
+         "error X3004: undeclared identifier 'kMissing'"},
+        {WithShade("float Named(float v, string name) { return v; }\n", "return Named(y, 1);"),
+         "string parameters are not supported"},
     };
     for (const Case& c : cases) {
         const std::string file = scratch.Write("rule.hlsl", c.source);

@@ -74,10 +74,11 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
 
 TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     ScratchDirectory scratch("crash");
-    const std::string path = scratch.Write(
-        "crash.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
-                      "    int which = (int)p.x;\n"
-                      "    switch (which) { case which: return 1; default: return 0; }\n}\n");
+    const std::string path =
+        scratch.Write("crash.hlsl", "float1 One(float v) { return v; }\n"
+                                    "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                    "    float4x4 m = (float4x4)p.x;\n"
+                                    "    return mul(One(p.x), m);\n}\n");
     CompileResult result = Compile(path, "PSMain", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
     EXPECT_EQ(LineCount(result.errors), 1u) << result.errors;
