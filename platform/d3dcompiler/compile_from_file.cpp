@@ -7,6 +7,7 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "macro_expansion.h"
 #include "nesting_depth.h"
 #include "return_paths.h"
 #include "root_signature_parser.h"
@@ -166,6 +167,12 @@ public:
         Options options = MakeOptions(request_, &includes_);
         if (!compiler || !options) {
             *messages = "error: the HLSL compiler could not start";
+            return false;
+        }
+        // Before the preprocessor, which would expand such a macro until stopped.
+        std::string expansionError;
+        if (!CheckMacroExpansion(request_.source, request_.path, &expansionError)) {
+            *messages = expansionError + "\n";
             return false;
         }
         const std::string source =

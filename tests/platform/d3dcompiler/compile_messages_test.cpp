@@ -142,12 +142,12 @@ void OnSignal(int) {}
 
 TEST(CompileContainment, ASignalAbandonsAStallingCompile) {
     ScratchDirectory scratch("stall");
-    std::string source = "#define M0 x\n";
+    // Each call doubles its argument: thirty nested calls expand for seconds.
+    std::string source = "#define D(a) a a\nfloat4 PSMain() : SV_Target { float x = 1; return ";
     for (int level = 1; level <= 30; ++level) {
-        source += "#define M" + std::to_string(level) + " M" + std::to_string(level - 1) + " M" +
-                  std::to_string(level - 1) + "\n";
+        source += "D(";
     }
-    source += "float4 PSMain() : SV_Target { float x = 1; return M30; }\n";
+    source += "x" + std::string(30, ')') + "; }\n";
     const std::string path = scratch.Write("stall.hlsl", source);
 
     // A handler without SA_RESTART, as a program's Ctrl+C handler is.

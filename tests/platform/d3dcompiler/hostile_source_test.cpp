@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -134,6 +135,31 @@ TEST(HostileSources, DeepNestingCompilesOrIsRefusedWithoutACrash) {
     EXPECT_EQ(longChain.hr, E_FAIL);
     EXPECT_NE(longChain.errors.find("more than 16384 operators"), std::string::npos)
         << longChain.errors.substr(0, 300);
+}
+
+// A macro doubling at each of thirty levels is refused where it is used, at
+// once; one of twelve levels, a sum of 4096 terms, compiles.
+TEST(HostileSources, MacrosExpandingPastAnyShaderAreRefused) {
+    ScratchDirectory scratch("macros");
+    auto doubling = [](int levels) {
+        std::string source = "#define M0 1.0\n";
+        for (int level = 1; level <= levels; ++level) {
+            source += "#define M" + std::to_string(level) + " (M" + std::to_string(level - 1) +
+                      " + \\\n    M" + std::to_string(level - 1) + ")\n";
+        }
+        return source + "float4 PSMain() : SV_Target {\n    return M" + std::to_string(levels) +
+               ";\n}\n";
+    };
+    const std::string huge = scratch.Write("huge.hlsl", doubling(30));
+    const auto start = std::chrono::steady_clock::now();
+    CompileResult refused = Compile(huge, "PSMain", "ps_5_0");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(refused.hr, E_FAIL);
+    EXPECT_EQ(refused.errors,
+              huge + "(63,12-14): error: macro 'M30' expands to more than 1048576 tokens\n");
+
+    CompileResult fine = Compile(scratch.Write("fine.hlsl", doubling(12)), "PSMain", "ps_5_0");
+    EXPECT_EQ(fine.hr, S_OK) << fine.errors.substr(0, 300);
 }
 
 // Sources cut off inside the forms the compiler rewrites end in one syntax
