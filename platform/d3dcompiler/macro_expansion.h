@@ -1,7 +1,7 @@
 // Macros that expand past any real shader: "#define M1 M0 M0" doubles at each
-// level, and thirty levels make a billion tokens, which the front end's
-// preprocessor would expand until the compile is stopped. Such a use is
-// refused before preprocessing.
+// level, as does "#define D(a) a a" called within itself, and thirty levels
+// make a billion tokens, which the front end's preprocessor would expand
+// until the compile is stopped. Such a use is refused before preprocessing.
 #pragma once
 
 #include <cstddef>

@@ -142,12 +142,13 @@ void OnSignal(int) {}
 
 TEST(CompileContainment, ASignalAbandonsAStallingCompile) {
     ScratchDirectory scratch("stall");
-    // Each call doubles its argument: thirty nested calls expand for seconds.
-    std::string source = "#define D(a) a a\nfloat4 PSMain() : SV_Target { float x = 1; return ";
-    for (int level = 1; level <= 30; ++level) {
-        source += "D(";
+    // Thirty thousand statements take the front end seconds.
+    std::string source =
+        "float4 PSMain(float4 p : SV_Position) : SV_Target {\n    float x = p.x;\n";
+    for (int statement = 0; statement < 30000; ++statement) {
+        source += "    x = x * 1.0001 + 0.5;\n";
     }
-    source += "x" + std::string(30, ')') + "; }\n";
+    source += "    return x;\n}\n";
     const std::string path = scratch.Write("stall.hlsl", source);
 
     // A handler without SA_RESTART, as a program's Ctrl+C handler is.

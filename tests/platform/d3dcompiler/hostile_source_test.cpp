@@ -160,6 +160,29 @@ TEST(HostileSources, MacrosExpandingPastAnyShaderAreRefused) {
 
     CompileResult fine = Compile(scratch.Write("fine.hlsl", doubling(12)), "PSMain", "ps_5_0");
     EXPECT_EQ(fine.hr, S_OK) << fine.errors.substr(0, 300);
+
+    // Arguments doubled through a second macro, thirty calls deep; a chain of
+    // macros each calling the one before twice.
+    std::string calls = "#define E(a) (a + a)\n#define D(a) E(a)\n"
+                        "float4 PSMain() : SV_Target {\n    return ";
+    for (int level = 0; level < 30; ++level) {
+        calls += "D(";
+    }
+    calls += "1.0" + std::string(30, ')') + ";\n}\n";
+    std::string chain = "#define F0(a) a\n";
+    for (int level = 1; level <= 30; ++level) {
+        chain += "#define F" + std::to_string(level) + "(a) (F" + std::to_string(level - 1) +
+                 "(a) + F" + std::to_string(level - 1) + "(a))\n";
+    }
+    chain += "float4 PSMain() : SV_Target {\n    return F30(1.0);\n}\n";
+    for (const std::string& source : {calls, chain}) {
+        const std::string path = scratch.Write("calls.hlsl", source);
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_NE(result.errors.find(path + "("), std::string::npos) << result.errors;
+        EXPECT_NE(result.errors.find("expands to more than 1048576 tokens"), std::string::npos)
+            << result.errors;
+    }
 }
 
 // Sources cut off inside the forms the compiler rewrites end in one syntax
