@@ -6,6 +6,7 @@
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
+#include "matrix_comparisons.h"
 #include "matrix_rewrites.h"
 #include "mul_rewrites.h"
 #include "register_checks.h"
@@ -298,6 +299,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
+    RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
