@@ -156,8 +156,10 @@ public:
         : request_(request), includes_(request.include, request.path) {
         includes_.NoteMainSource(&request.source);
         const std::string entryPoint = request.entryPoint;
-        includes_.SetRewrite([entryPoint](const std::string& included) {
-            return RewriteForGlslang(included, entryPoint);
+        includes_.SetRewrite([this, entryPoint](const std::string& included) {
+            std::string rewritten = RewriteForGlslang(included, entryPoint);
+            readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
+            return rewritten;
         });
     }
 
@@ -184,7 +186,9 @@ public:
         }
 
         includes_.StartPass();
-        const std::string compiled = PipelineConstantDeclarations() + source;
+        const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(source)
+                                         ? PipelineConstantDeclarations() + source
+                                         : source;
         Result result(shaderc_compile_into_spv(compiler.get(), compiled.data(), compiled.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
@@ -329,7 +333,8 @@ private:
 
     const CompileRequest& request_;
     IncludeResolver includes_;
-    std::vector<HlslToken> tokens_; // the preprocessed source
+    std::vector<HlslToken> tokens_;       // the preprocessed source
+    bool readsPipelineConstants_ = false; // an included file's rewritten text does
 };
 
 void SetErrors(ID3DBlob** errors, const std::string& text) {

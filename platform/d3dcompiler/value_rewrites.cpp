@@ -177,6 +177,10 @@ void NumthreadsWithoutArguments(const Tokens& tokens, std::vector<TextEdit>* edi
 
 } // namespace
 
+bool ReadsPipelineConstants(const std::string& rewritten) {
+    return rewritten.find("standin_sample_count") != std::string::npos;
+}
+
 std::string PipelineConstantDeclarations() {
     return "[[vk::constant_id(" + std::to_string(dxbc::kSampleCountConstantId) +
            ")]] const uint standin_sample_count = 1;\n#line 1\n";

@@ -20,4 +20,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
 // attribute syntax in a user's source), with the source's numbering kept.
 std::string PipelineConstantDeclarations();
 
+// Whether a rewritten source reads what PipelineConstantDeclarations() declares.
+bool ReadsPipelineConstants(const std::string& rewritten);
+
 } // namespace d3dcompiler_standin
