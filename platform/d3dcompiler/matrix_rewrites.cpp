@@ -90,28 +90,54 @@ size_t OperandEnd(const Tokens& tokens, size_t at) {
     return end;
 }
 
-// Whether token `at` lies inside a cbuffer or tbuffer: there the matrix's
-// bits are integers, which a float matrix would misread, so it is left.
-bool InBuffer(const std::vector<TypeBody>& bodies, size_t at) {
+// Where each token stands: inside braces or brackets, or at file scope.
+std::vector<bool> AtFileScope(const Tokens& tokens) {
+    std::vector<bool> fileScope(tokens.size());
+    int depth = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const std::string& text = tokens[i].text;
+        depth -= text == "}" || text == ")";
+        fileScope[i] = depth == 0;
+        depth += text == "{" || text == "(";
+    }
+    return fileScope;
+}
+
+// Whether the type at `at`, its declarator's name at `name`, declares a
+// constant the program sets: a member of a cbuffer or tbuffer, or a global
+// variable that is not static. There the matrix's bits are integers, which
+// a float matrix would misread, so it is left.
+bool DeclaresConstant(const Tokens& tokens, const std::vector<TypeBody>& bodies,
+                      const std::vector<bool>& fileScope, size_t at, size_t name) {
     for (const TypeBody& body : bodies) {
         if (body.buffer && body.open < at && at < body.close) {
             return true;
         }
     }
-    return false;
+    if (!fileScope[at] || !IsIdentifier(tokens, name) || IsToken(tokens, name + 1, "(")) {
+        return false;
+    }
+    for (size_t i = at; i > 0 && tokens[i - 1].text != ";" && tokens[i - 1].text != "}"; --i) {
+        if (tokens[i - 1].text == "static") {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The edits of one matrix name at `at`: a constructor or cast converts its
 // value through the helper; any other use only names the float type.
-void RewriteUse(const Tokens& tokens, size_t at, const MatrixName& name,
+void RewriteUse(const Tokens& tokens, size_t at, const MatrixName& name, bool fileScope,
                 std::set<std::string>* helpers, std::vector<TextEdit>* edits) {
     const HlslToken& token = tokens[at];
     size_t open = tokens.size(); // where the converted value starts
     size_t end = tokens.size();  // and the token past it
-    if (IsToken(tokens, at + 1, "(")) {
+    // At file scope (a static's initialiser) glslang takes a function called
+    // for recursion; the values written there are the source's literals.
+    if (!fileScope && IsToken(tokens, at + 1, "(")) {
         open = at;
         end = ClosingBracket(tokens, at + 1) + 1;
-    } else if (at > 0 && tokens[at - 1].text == "(" && IsToken(tokens, at + 1, ")")) {
+    } else if (!fileScope && at > 0 && tokens[at - 1].text == "(" && IsToken(tokens, at + 1, ")")) {
         open = at - 1;
         end = OperandEnd(tokens, at + 2);
         end = end == at + 2 ? tokens.size() : end;
@@ -131,10 +157,12 @@ void RewriteUse(const Tokens& tokens, size_t at, const MatrixName& name,
 
 void RewriteIntegerMatrices(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     const std::vector<TypeBody> bodies = FindTypeBodies(tokens);
+    const std::vector<bool> fileScope = AtFileScope(tokens);
     std::set<std::string> helpers;
     for (size_t at = 0; at < tokens.size(); ++at) {
         if (tokens[at].text == "matrix" && IsToken(tokens, at + 1, "<") &&
-            IsToken(tokens, at + 3, ",") && !InBuffer(bodies, at)) {
+            IsToken(tokens, at + 3, ",") &&
+            !DeclaresConstant(tokens, bodies, fileScope, at, ClosingBracket(tokens, at + 1) + 1)) {
             MatrixName name;
             const std::string shaped = tokens[at + 2].text + "1x1";
             if (ReadMatrixName(shaped, &name)) { // matrix<int, 2, 2>
@@ -145,10 +173,10 @@ void RewriteIntegerMatrices(const std::vector<HlslToken>& tokens, std::vector<Te
         MatrixName name;
         if (tokens[at].kind != HlslToken::Kind::Identifier ||
             !ReadMatrixName(tokens[at].text, &name) || (at > 0 && tokens[at - 1].text == ".") ||
-            InBuffer(bodies, at)) {
+            DeclaresConstant(tokens, bodies, fileScope, at, at + 1)) {
             continue;
         }
-        RewriteUse(tokens, at, name, &helpers, edits);
+        RewriteUse(tokens, at, name, fileScope[at], &helpers, edits);
     }
     if (!helpers.empty()) {
         std::string definitions;
