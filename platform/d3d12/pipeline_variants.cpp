@@ -2,6 +2,7 @@
 #include "pipeline_object.h"
 #include "viewport_translation.h"
 
+#include <specialization_constants.h>
 #include <spirv_outputs.h>
 #include <vulkan_check.h>
 
@@ -49,8 +50,20 @@ constexpr VkDynamicState kDynamicStates[] = {
     VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR, VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
     VK_DYNAMIC_STATE_PRIMITIVE_RESTART_ENABLE, VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
 
+// The values the compiled shaders leave to the pipeline (specialization_constants.h).
+struct PipelineConstants {
+    uint32_t sampleCount;
+    VkSpecializationMapEntry entry{dxbc::kSampleCountConstantId, 0, sizeof(uint32_t)};
+    VkSpecializationInfo info{1, &entry, sizeof(uint32_t), &sampleCount};
+    explicit PipelineConstants(VkSampleCountFlagBits samples) : sampleCount(samples) {}
+    PipelineConstants(const PipelineConstants&) = delete;
+};
+
 void DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixelModule,
+                          const PipelineConstants& constants,
                           VkPipelineShaderStageCreateInfo* stages) {
+    stages[0].pSpecializationInfo = &constants.info;
+    stages[1].pSpecializationInfo = &constants.info;
     stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
     stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
     stages[0].module = recipe.vertexModule;
@@ -136,7 +149,8 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     }
     VkShaderModule pixelModule = PixelModuleFor(colorMask);
     VkPipelineShaderStageCreateInfo stages[2]{};
-    DescribeShaderStages(recipe, pixelModule, stages);
+    const PipelineConstants constants(recipe.samples);
+    DescribeShaderStages(recipe, pixelModule, constants, stages);
     const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
     VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
     inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;

@@ -7,6 +7,7 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "macro_expansion.h"
 #include "nesting_depth.h"
 #include "return_paths.h"
 #include "root_signature_parser.h"
@@ -16,6 +17,7 @@
 #include "source_rewrites.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
+#include "value_rewrites.h"
 
 #include <dxbc_container.h>
 #include <register_bindings.h>
@@ -153,6 +155,12 @@ public:
     explicit Compilation(CompileRequest& request)
         : request_(request), includes_(request.include, request.path) {
         includes_.NoteMainSource(&request.source);
+        const std::string entryPoint = request.entryPoint;
+        includes_.SetRewrite([this, entryPoint](const std::string& included) {
+            std::string rewritten = RewriteForGlslang(included, entryPoint);
+            readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
+            return rewritten;
+        });
     }
 
     // The container, or false with the compiler's text in `messages`.
@@ -161,6 +169,12 @@ public:
         Options options = MakeOptions(request_, &includes_);
         if (!compiler || !options) {
             *messages = "error: the HLSL compiler could not start";
+            return false;
+        }
+        // Before the preprocessor, which would expand such a macro until stopped.
+        std::string expansionError;
+        if (!CheckMacroExpansion(request_.source, request_.path, &expansionError)) {
+            *messages = expansionError + "\n";
             return false;
         }
         const std::string source =
@@ -172,7 +186,10 @@ public:
         }
 
         includes_.StartPass();
-        Result result(shaderc_compile_into_spv(compiler.get(), source.data(), source.size(),
+        const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(source)
+                                         ? PipelineConstantDeclarations() + source
+                                         : source;
+        Result result(shaderc_compile_into_spv(compiler.get(), compiled.data(), compiled.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
         *messages += TranslateGlslangMessages(shaderc_result_get_error_message(result.get()),
@@ -316,7 +333,8 @@ private:
 
     const CompileRequest& request_;
     IncludeResolver includes_;
-    std::vector<HlslToken> tokens_; // the preprocessed source
+    std::vector<HlslToken> tokens_;       // the preprocessed source
+    bool readsPipelineConstants_ = false; // an included file's rewritten text does
 };
 
 void SetErrors(ID3DBlob** errors, const std::string& text) {

@@ -2,6 +2,8 @@
 
 #include "aggregate_shapes.h"
 
+#include <set>
+
 namespace d3dcompiler_standin {
 namespace {
 
@@ -74,9 +76,71 @@ public:
         return found != variables_.end() ? &found->second : nullptr;
     }
 
+    // Notes "S name(" at tokens[at], a function returning the structure S.
+    void NoteFunction(const Tokens& tokens, size_t at) {
+        if (structures_.count(tokens[at].text) != 0 && IsIdentifier(tokens, at + 1) &&
+            IsToken(tokens, at + 2, "(")) {
+            functions_[tokens[at + 1].text] = tokens[at].text;
+        }
+    }
+
+    // The structure a call at tokens[at] returns, or nullptr.
+    const std::string* CallReturns(const Tokens& tokens, size_t at) const {
+        if (!IsIdentifier(tokens, at) || !IsToken(tokens, at + 1, "(")) {
+            return nullptr;
+        }
+        auto found = functions_.find(tokens[at].text);
+        return found != functions_.end() ? &found->second : nullptr;
+    }
+
 private:
     const Shapes& structures_;
     std::map<std::string, Shape> variables_;
+    std::map<std::string, std::string> functions_; // function -> the structure it returns
+};
+
+// Calls of functions returning structures, given to a vector's constructor or
+// cast: each goes through a function of the structure's own that returns its
+// leaves as one vector, which glslang flattens. Defined after the structure.
+class StructureFlatteners {
+public:
+    // Notes where the structure declared at tokens[at] ("struct") ends.
+    void NoteStructure(const Tokens& tokens, size_t at) {
+        const size_t close = ClosingBracket(tokens, at + 2);
+        if (IsToken(tokens, close + 1, ";")) {
+            ends_[tokens[at + 1].text] = tokens[close + 1].offset + 1;
+        }
+    }
+
+    // Wraps the call at tokens[at] (to tokens[end - 1]) of a function
+    // returning `type`; false when its leaves fill no vector.
+    bool Wrap(const Tokens& tokens, size_t at, size_t end, const std::string& type,
+              const Shapes& structures, std::vector<TextEdit>* edits) {
+        const Shape& shape = structures.at(type);
+        if (end > tokens.size() || ends_.count(type) == 0 || shape.Scalars() == 0 ||
+            shape.Scalars() > 4) {
+            return false;
+        }
+        used_.insert(type);
+        edits->push_back({tokens[at].offset, 0, "standin_flat_" + type + "("});
+        edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
+        return true;
+    }
+
+    void Define(const Shapes& structures, std::vector<TextEdit>* edits) const {
+        for (const std::string& type : used_) {
+            std::vector<std::string> leaves;
+            Leaves(structures.at(type), "s", &leaves);
+            const std::string vector = "float" + std::to_string(structures.at(type).Scalars());
+            edits->push_back({ends_.at(type), 0,
+                              " " + vector + " standin_flat_" + type + "(" + type +
+                                  " s) { return " + vector + "(" + Joined(leaves) + "); }"});
+        }
+    }
+
+private:
+    std::map<std::string, size_t> ends_; // structure -> offset past its ';'
+    std::set<std::string> used_;
 };
 
 // A lone identifier naming an aggregate variable, as its leaves.
@@ -91,7 +155,8 @@ std::string FlattenedName(const Tokens& tokens, size_t at, const Declarations& d
 }
 
 // "float4(a, 1)" with an array or structure `a` among the arguments.
-void FlattenArguments(const Tokens& tokens, size_t open, const Declarations& declarations,
+void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structures,
+                      const Declarations& declarations, StructureFlatteners* flatteners,
                       std::vector<TextEdit>* edits) {
     const size_t close = ClosingBracket(tokens, open);
     size_t first = open + 1;
@@ -106,8 +171,11 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Declarations& dec
         }
         const std::string leaves =
             at == first + 1 ? FlattenedName(tokens, first, declarations) : "";
+        const std::string* returned = declarations.CallReturns(tokens, first);
         if (!leaves.empty()) {
             edits->push_back({tokens[first].offset, tokens[first].text.size(), leaves});
+        } else if (returned != nullptr && ClosingBracket(tokens, first + 1) + 1 == at) {
+            flatteners->Wrap(tokens, first, at, *returned, structures, edits);
         }
         first = at + 1;
     }
@@ -115,10 +183,17 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Declarations& dec
 
 // "(float4)s" from an aggregate, or "(S)v" from a vector.
 void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
-                 const Declarations& declarations, std::vector<TextEdit>* edits) {
+                 const Declarations& declarations, StructureFlatteners* flatteners,
+                 std::vector<TextEdit>* edits) {
     const std::string& type = tokens[open + 1].text;
     const size_t operand = open + 3;
     std::optional<Shape> target = ShapeOf(type, structures);
+    const std::string* returned = declarations.CallReturns(tokens, operand);
+    if (returned != nullptr && target && target->kind == Shape::Kind::Numeric) {
+        flatteners->Wrap(tokens, operand, ClosingBracket(tokens, operand + 1) + 1, *returned,
+                         structures, edits);
+        return;
+    }
     const Shape* source =
         IsIdentifier(tokens, operand) ? declarations.Find(tokens[operand].text) : nullptr;
     if (!target || source == nullptr || IsToken(tokens, operand + 1, "[") ||
@@ -145,23 +220,29 @@ void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
 void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     Shapes structures;
     Declarations declarations(structures);
+    StructureFlatteners flatteners;
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1)) {
             ReadStructure(tokens, at, &structures);
+            if (structures.count(tokens[at + 1].text) != 0) {
+                flatteners.NoteStructure(tokens, at);
+            }
             continue;
         }
         declarations.Note(tokens, at);
+        declarations.NoteFunction(tokens, at);
         std::optional<Shape> type = ShapeOf(tokens[at].text, structures);
         const bool numericAggregate =
             type && type->kind == Shape::Kind::Numeric && !type->parts.empty();
         if (numericAggregate && tokens[at + 1].text == "(" &&
             !(at > 0 && IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return")) {
-            FlattenArguments(tokens, at + 1, declarations, edits);
+            FlattenArguments(tokens, at + 1, structures, declarations, &flatteners, edits);
         } else if (tokens[at].text == "(" && IsIdentifier(tokens, at + 1) &&
                    IsToken(tokens, at + 2, ")")) {
-            FlattenCast(tokens, at, structures, declarations, edits);
+            FlattenCast(tokens, at, structures, declarations, &flatteners, edits);
         }
     }
+    flatteners.Define(structures, edits);
 }
 
 } // namespace d3dcompiler_standin

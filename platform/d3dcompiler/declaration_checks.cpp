@@ -49,7 +49,8 @@ void CheckModifierRuns(const Tokens& tokens, std::string* errors) {
     }
 }
 
-// "uniform in float4 x": a uniform parameter is no input or output.
+// "uniform in float4 x": a uniform parameter is no input or output; "string
+// name": no parameter is a string.
 void CheckParameterUsages(const Tokens& tokens, const FunctionDefinition& function,
                           std::string* errors) {
     for (const auto& [begin, end] : Parameters(tokens, function)) {
@@ -64,6 +65,10 @@ void CheckParameterUsages(const Tokens& tokens, const FunctionDefinition& functi
         if (uniform && inOrOut) {
             Report(errors, tokens[begin],
                    "uniform parameters cannot also be declared in, out or inout", "");
+        }
+        // Strings exist only in effects' annotations.
+        if (at < end && tokens[at].text == "string") {
+            Report(errors, tokens[at], "string parameters are not supported", "");
         }
     }
 }

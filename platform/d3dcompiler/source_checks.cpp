@@ -1,4 +1,5 @@
 #include "source_checks.h"
+#include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "numeric_type_names.h"
 #include "overload_checks.h"
@@ -198,6 +199,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckDeclarations(tokens, target, errors);
     CheckStatements(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
+    CheckConstantOperands(tokens, errors);
     return errors->empty();
 }
 

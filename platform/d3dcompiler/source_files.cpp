@@ -253,6 +253,8 @@ shaderc_include_result* IncludeResolver::Resolve(void* self, const char* request
     }
     if (result->sourceName.empty() && resolver->firstFailure_.empty()) {
         resolver->firstFailure_ = result->content;
+    } else if (!result->sourceName.empty() && resolver->rewrite_) {
+        result->content = resolver->rewrite_(result->content);
     }
     result->view.source_name = result->sourceName.c_str();
     result->view.source_name_length = result->sourceName.size();
@@ -305,6 +307,10 @@ bool IncludeResolver::OpenOnce(const std::string& path, Result* result) {
 void IncludeResolver::NoteMainSource(std::string* source) {
     mainOnce_ = TakePragmaOnce(source);
     StartPass();
+}
+
+void IncludeResolver::SetRewrite(std::function<std::string(const std::string&)> rewrite) {
+    rewrite_ = std::move(rewrite);
 }
 
 void IncludeResolver::StartPass() {

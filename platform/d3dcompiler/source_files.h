@@ -6,6 +6,7 @@
 
 #include <shaderc/shaderc.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -62,6 +63,10 @@ public:
     // The main file's own `#pragma once`: including it again adds nothing.
     void NoteMainSource(std::string* source);
 
+    // What each included file's text becomes before the preprocessor reads
+    // it: the same rewrites the main file gets.
+    void SetRewrite(std::function<std::string(const std::string&)> rewrite);
+
     // Each run of the preprocessor starts afresh: what one pass included
     // once, the next includes once again.
     void StartPass();
@@ -79,6 +84,7 @@ private:
 
     ID3DInclude* handler_;
     std::string mainPath_;
+    std::function<std::string(const std::string&)> rewrite_;
     // After the first include that fails, every later one fails at once with
     // the same text, so that a file including itself many times over stays cheap.
     std::string firstFailure_;

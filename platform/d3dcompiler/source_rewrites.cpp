@@ -1,10 +1,14 @@
 #include "source_rewrites.h"
+#include "bool_varyings.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
 #include "function_scan.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
+#include "matrix_comparisons.h"
+#include "matrix_rewrites.h"
+#include "mul_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "value_rewrites.h"
@@ -266,9 +270,12 @@ void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
 }
 
 std::string Apply(std::string source, std::vector<TextEdit> edits) {
-    std::sort(edits.begin(), edits.end(),
-              [](const TextEdit& a, const TextEdit& b) { return a.offset > b.offset; });
-    size_t limit = source.size(); // edits that overlap a later one are dropped
+    std::sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
+        return a.offset > b.offset || (a.offset == b.offset && a.length > b.length);
+    });
+    // Edits that overlap a later one are dropped; an insertion goes in front
+    // of a replacement at its offset.
+    size_t limit = source.size();
     for (const TextEdit& edit : edits) {
         if (edit.offset + edit.length > limit) {
             continue;
@@ -291,6 +298,10 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
+    RewriteIntegerMatrices(tokens, &edits);
+    RewriteMatrixComparisons(tokens, &edits);
+    RewriteOneComponentMul(source, tokens, &edits);
+    DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
     if (edits.empty()) {

@@ -12,8 +12,8 @@
 
 namespace d3dcompiler_standin {
 
-// The main source as glslang should read it. Files it includes are read as
-// they are.
+// A source file as glslang should read it: the main file, and each file it
+// includes as the include handler hands it over.
 std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint);
 
 } // namespace d3dcompiler_standin

@@ -1,6 +1,9 @@
 #include "value_rewrites.h"
 
+#include <specialization_constants.h>
+
 #include <map>
+#include <string>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -8,10 +11,29 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 
 // lit() as Microsoft documents it; glslang multiplies n.h by m instead of
-// raising it to the power m. The `#line 1` keeps the file's own numbering.
+// raising it to the power m. Defined once however many files call it; the
+// `#line 1` keeps the file's own numbering.
 constexpr char kLit[] =
+    "#ifndef standin_lit_defined\n#define standin_lit_defined\n"
     "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
-    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n#line 1\n";
+    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n"
+    "#endif\n#line 1\n";
+
+// GetRenderTargetSamplePosition(i): sample i of the standard pattern of the
+// pipeline's sample count, in pixels from the pixel's centre, or (0, 0) for
+// an index out of range. The patterns in 1/16 pixel, for 1, 2, 4, 8 and 16
+// samples, are those of D3D11_STANDARD_MULTISAMPLE_PATTERN (which Vulkan's
+// standard sample locations share); the count's pattern starts at count - 1.
+constexpr char kSamplePosition[] =
+    "#ifndef standin_sample_position_defined\n#define standin_sample_position_defined\n"
+    "static const int2 standin_sample_pattern[31] = {int2(0, 0), int2(4, 4), int2(-4, -4), "
+    "int2(-2, -6), int2(6, -2), int2(-6, 2), int2(2, 6), int2(1, -3), int2(-1, 3), int2(5, 1), "
+    "int2(-3, -5), int2(-5, 5), int2(-7, -1), int2(3, 7), int2(7, -7), int2(1, 1), int2(-1, -3), "
+    "int2(-3, 2), int2(4, -1), int2(-5, -2), int2(2, 5), int2(5, 3), int2(3, -5), int2(-2, 6), "
+    "int2(0, -7), int2(-4, -6), int2(-6, 4), int2(-8, 0), int2(7, -4), int2(6, 7), int2(-7, -8)};\n"
+    "float2 standin_sample_position(int index) { uint count = standin_sample_count; "
+    "if (index < 0 || uint(index) >= count || count > 16) { return float2(0, 0); } "
+    "return standin_sample_pattern[count - 1 + uint(index)] / 16.0; }\n#endif\n#line 1\n";
 
 // Brace depth before each token.
 std::vector<int> Depths(const Tokens& tokens) {
@@ -117,16 +139,26 @@ void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
-// The stand-in draws single-sampled targets only (it refuses multisampled
-// pipelines), so a render target's sample count is 1; glslang declares the
-// intrinsic but has nothing behind it and crashes.
-void SingleSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
+// A render target's sample count is the pipeline's, which glslang cannot
+// know (it declares the intrinsic but has nothing behind it, and crashes):
+// the call reads the specialization constant PipelineConstantDeclarations()
+// declares, which pipeline creation sets. Sample positions follow from it.
+void PipelineSampleCount(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    bool positions = false;
     for (size_t i = 0; i + 2 < tokens.size(); ++i) {
+        if (tokens[i].text == "GetRenderTargetSamplePosition" && tokens[i + 1].text == "(" &&
+            (i == 0 || tokens[i - 1].text != ".")) {
+            edits->push_back({tokens[i].offset, tokens[i].text.size(), "standin_sample_position"});
+            positions = true;
+        }
         if (tokens[i].text == "GetRenderTargetSampleCount" && tokens[i + 1].text == "(" &&
             tokens[i + 2].text == ")" && (i == 0 || tokens[i - 1].text != ".")) {
             const size_t end = tokens[i + 2].offset + 1;
-            edits->push_back({tokens[i].offset, end - tokens[i].offset, "1u"});
+            edits->push_back({tokens[i].offset, end - tokens[i].offset, "standin_sample_count"});
         }
+    }
+    if (positions) {
+        edits->push_back({0, 0, kSamplePosition});
     }
 }
 
@@ -145,12 +177,21 @@ void NumthreadsWithoutArguments(const Tokens& tokens, std::vector<TextEdit>* edi
 
 } // namespace
 
+bool ReadsPipelineConstants(const std::string& rewritten) {
+    return rewritten.find("standin_sample_count") != std::string::npos;
+}
+
+std::string PipelineConstantDeclarations() {
+    return "[[vk::constant_id(" + std::to_string(dxbc::kSampleCountConstantId) +
+           ")]] const uint standin_sample_count = 1;\n#line 1\n";
+}
+
 void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     const std::vector<int> depths = Depths(tokens);
     GlobalConstantsAsUniforms(tokens, depths, edits);
     TypedefMatrixOrderings(tokens, depths, edits);
     DocumentedLit(tokens, edits);
-    SingleSampleCount(tokens, edits);
+    PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
 }
 

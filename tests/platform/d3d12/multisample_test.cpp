@@ -35,6 +35,9 @@ float4 Red() : SV_Target { return float4(1, 0, 0, 1); }
 float4 SampleIndexAsRed(float4 pos : SV_Position, uint index : SV_SampleIndex) : SV_Target {
     return float4(index / 4.0, 0, 0, 1);
 }
+float4 SampleCountAndPosition() : SV_Target {
+    return float4(GetRenderTargetSampleCount() / 8.0, GetRenderTargetSamplePosition(1) + 0.5, 1);
+}
 float4 EachSample(float4 pos : SV_Position) : SV_Target {
     int2 at = int2(pos.xy);
     return float4(samples.Load(at, 0).r, samples.Load(at, 1).r, samples.Load(at, 2).r,
@@ -232,6 +235,32 @@ TEST_F(MultisampleTest, EachSampleIsShadedAndLoadedApart) {
     pixels = ResolveAndRead(multisampled);
     ASSERT_EQ(pixels.size(), kSize * kSize * 4);
     EXPECT_NEAR(Channel(pixels, 6, 1, 0), 96, 1);
+    ExpectNoErrors();
+}
+
+// GetRenderTargetSampleCount() is the pipeline's SampleDesc.Count, and
+// GetRenderTargetSamplePosition(1) sample 1 of its standard pattern, (6, -2)
+// sixteenths of a pixel from the centre for four samples, (0, 0) for one.
+TEST_F(MultisampleTest, ShadersReadThePipelinesSampleCountAndPattern) {
+    struct Expected {
+        UINT samples;
+        int red, green, blue;
+    };
+    for (Expected expected : {Expected{1, 32, 128, 128}, Expected{4, 128, 223, 96}}) {
+        ComPtr<ID3D12PipelineState> pipeline;
+        ASSERT_EQ(MakePipeline("Whole", "SampleCountAndPosition", expected.samples, &pipeline),
+                  S_OK);
+        ComPtr<ID3D12Resource> target = ClearedTarget(expected.samples, 0);
+        ASSERT_TRUE(target);
+        Draw(0, pipeline);
+        std::vector<uint8_t> pixels = expected.samples > 1
+                                          ? ResolveAndRead(target)
+                                          : ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+        EXPECT_NEAR(Channel(pixels, 2, 2, 0), expected.red, 1) << expected.samples;
+        EXPECT_NEAR(Channel(pixels, 2, 2, 1), expected.green, 1) << expected.samples;
+        EXPECT_NEAR(Channel(pixels, 2, 2, 2), expected.blue, 1) << expected.samples;
+    }
     ExpectNoErrors();
 }
 

@@ -423,6 +423,27 @@ TEST(CompileSignatures, RenderTargetsKeepTheirIndices) {
     EXPECT_EQ(inputs[1].systemValue, uint32_t(D3D_NAME_POSITION));
 }
 
+// A bool written to a render target is carried as a 32-bit unsigned integer,
+// as any bool in a signature; a bool system value stays what it is.
+TEST(CompileSignatures, BoolTargetsAreUnsignedIntegers) {
+    ScratchDirectory scratch("bool_targets");
+    std::string file = scratch.Write(
+        "bool.hlsl", "struct Out { bool covered : SV_Target0; bool2 flags : SV_Target1; };\n"
+                     "Out PSMain(float4 p : SV_Position, bool front : SV_IsFrontFace) {\n"
+                     "    Out o; o.covered = p.x > 1; o.flags = bool2(front, true); return o;\n"
+                     "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    ASSERT_EQ(result.hr, S_OK) << result.errors;
+    std::vector<dxbc::SignatureElement> outputs =
+        Signature(result.code, dxbc::kOutputSignatureChunk);
+    ASSERT_EQ(outputs.size(), 2u);
+    for (const dxbc::SignatureElement& output : outputs) {
+        EXPECT_EQ(output.componentType, uint32_t(D3D_REGISTER_COMPONENT_UINT32))
+            << "SV_Target" << output.semanticIndex;
+    }
+    EXPECT_EQ(outputs[0].mask | outputs[1].mask, 0x3);
+}
+
 } // namespace
 
 namespace {
@@ -492,6 +513,18 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
         {WithShade("int G(int i) { return i; }\nint G(int2 i) { return i.x; }\n",
                    "int4 v = 1; return y * G(v);"),
          "error X3067: 'G': ambiguous function call"},
+        // Constants: a case label or thread count may name a constant, not a variable or
+        // nothing at all.
+        {WithShade("static const int kTwo = 2;\n[numthreads(kTwo, 1, 1)]\nfloat Unused() "
+                   "{ return 1; }\n",
+                   "switch ((int)y) { case kTwo: return 1; default: return y; }"),
+         nullptr},
+        {WithShade("", "int k = 2; switch ((int)y) { case k: return 1; default: return y; }"),
+         "case label must be a literal expression"},
+        {WithShade("[numthreads(kMissing, 1, 1)]\nfloat Unused() { return 1; }\n", "return y;"),
+         "error X3004: undeclared identifier 'kMissing'"},
+        {WithShade("float Named(float v, string name) { return v; }\n", "return Named(y, 1);"),
+         "string parameters are not supported"},
     };
     for (const Case& c : cases) {
         const std::string file = scratch.Write("rule.hlsl", c.source);

@@ -74,10 +74,11 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
 
 TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     ScratchDirectory scratch("crash");
-    const std::string path = scratch.Write(
-        "crash.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
-                      "    int which = (int)p.x;\n"
-                      "    switch (which) { case which: return 1; default: return 0; }\n}\n");
+    const std::string path =
+        scratch.Write("crash.hlsl", "float1 One(float v) { return v; }\n"
+                                    "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                    "    float4x4 m = (float4x4)p.x;\n"
+                                    "    return mul(One(p.x), m);\n}\n");
     CompileResult result = Compile(path, "PSMain", "ps_5_0");
     EXPECT_EQ(result.hr, E_FAIL);
     EXPECT_EQ(LineCount(result.errors), 1u) << result.errors;
@@ -141,12 +142,13 @@ void OnSignal(int) {}
 
 TEST(CompileContainment, ASignalAbandonsAStallingCompile) {
     ScratchDirectory scratch("stall");
-    std::string source = "#define M0 x\n";
-    for (int level = 1; level <= 30; ++level) {
-        source += "#define M" + std::to_string(level) + " M" + std::to_string(level - 1) + " M" +
-                  std::to_string(level - 1) + "\n";
+    // Thirty thousand statements take the front end seconds.
+    std::string source =
+        "float4 PSMain(float4 p : SV_Position) : SV_Target {\n    float x = p.x;\n";
+    for (int statement = 0; statement < 30000; ++statement) {
+        source += "    x = x * 1.0001 + 0.5;\n";
     }
-    source += "float4 PSMain() : SV_Target { float x = 1; return M30; }\n";
+    source += "    return x;\n}\n";
     const std::string path = scratch.Write("stall.hlsl", source);
 
     // A handler without SA_RESTART, as a program's Ctrl+C handler is.

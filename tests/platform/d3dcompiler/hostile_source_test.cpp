@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -134,6 +135,79 @@ TEST(HostileSources, DeepNestingCompilesOrIsRefusedWithoutACrash) {
     EXPECT_EQ(longChain.hr, E_FAIL);
     EXPECT_NE(longChain.errors.find("more than 16384 operators"), std::string::npos)
         << longChain.errors.substr(0, 300);
+}
+
+// A macro doubling at each of thirty levels is refused where it is used, at
+// once; one of twelve levels, a sum of 4096 terms, compiles.
+TEST(HostileSources, MacrosExpandingPastAnyShaderAreRefused) {
+    ScratchDirectory scratch("macros");
+    auto doubling = [](int levels) {
+        std::string source = "#define M0 1.0\n";
+        for (int level = 1; level <= levels; ++level) {
+            source += "#define M" + std::to_string(level) + " (M" + std::to_string(level - 1) +
+                      " + \\\n    M" + std::to_string(level - 1) + ")\n";
+        }
+        return source + "float4 PSMain() : SV_Target {\n    return M" + std::to_string(levels) +
+               ";\n}\n";
+    };
+    const std::string huge = scratch.Write("huge.hlsl", doubling(30));
+    const auto start = std::chrono::steady_clock::now();
+    CompileResult refused = Compile(huge, "PSMain", "ps_5_0");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(refused.hr, E_FAIL);
+    EXPECT_EQ(refused.errors,
+              huge + "(63,12-14): error: macro 'M30' expands to more than 1048576 tokens\n");
+
+    CompileResult fine = Compile(scratch.Write("fine.hlsl", doubling(12)), "PSMain", "ps_5_0");
+    EXPECT_EQ(fine.hr, S_OK) << fine.errors.substr(0, 300);
+
+    // Arguments doubled through a second macro, thirty calls deep; a chain of
+    // macros each calling the one before twice.
+    std::string calls = "#define E(a) (a + a)\n#define D(a) E(a)\n"
+                        "float4 PSMain() : SV_Target {\n    return ";
+    for (int level = 0; level < 30; ++level) {
+        calls += "D(";
+    }
+    calls += "1.0" + std::string(30, ')') + ";\n}\n";
+    std::string chain = "#define F0(a) a\n";
+    for (int level = 1; level <= 30; ++level) {
+        chain += "#define F" + std::to_string(level) + "(a) (F" + std::to_string(level - 1) +
+                 "(a) + F" + std::to_string(level - 1) + "(a))\n";
+    }
+    chain += "float4 PSMain() : SV_Target {\n    return F30(1.0);\n}\n";
+    for (const std::string& source : {calls, chain}) {
+        const std::string path = scratch.Write("calls.hlsl", source);
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_NE(result.errors.find(path + "("), std::string::npos) << result.errors;
+        EXPECT_NE(result.errors.find("expands to more than 1048576 tokens"), std::string::npos)
+            << result.errors;
+    }
+}
+
+// Sources cut off inside the forms the compiler rewrites end in one syntax
+// error each, never in a stopped compile.
+TEST(HostileSources, CutOffRewrittenFormsAreErrors) {
+    ScratchDirectory scratch("cut_off");
+    const std::string prefix = "struct S { float2 a; float2 b; };\n"
+                               "S Make() { S s = (S)0; return s; }\n"
+                               "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                               "    float2x2 f = float2x2(1, 2, 3, 4);\n";
+    const char* cuts[] = {"return (float4)Make(",
+                          "return float4(Make(",
+                          "int2x2 i = (int2x2)(f",
+                          "int2x2 i = int2x2(",
+                          "return mul((float1)p.x, f",
+                          "bool2x2 b = (bool2x2)",
+                          "return GetRenderTargetSamplePosition(",
+                          "bool2 flags : COLOR("};
+    for (const char* cut : cuts) {
+        CompileResult result =
+            Compile(scratch.Write("cut.hlsl", prefix + cut + "\n"), "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL) << cut;
+        EXPECT_NE(result.errors.find("cut.hlsl("), std::string::npos) << cut << result.errors;
+        EXPECT_EQ(result.errors.find("was stopped"), std::string::npos) << cut << result.errors;
+    }
 }
 
 TEST(HostileSources, FloodsOfErrorsAreCut) {

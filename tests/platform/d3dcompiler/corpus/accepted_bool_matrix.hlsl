@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 0 1 1
 // group: accept
-// stand-in: crash glslang dereferences a null type building the bool matrix
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-operators (comparison operators work per component on matrices) and dx-graphics-hlsl-matrix (bool is a matrix component type)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

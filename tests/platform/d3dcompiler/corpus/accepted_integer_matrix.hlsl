@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 2 3 1
 // group: accept
-// stand-in: differ glslang emits integer OpTypeMatrix, which SPIR-V does not have, and the compile fails
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix ("matrix <int, 2, 2>"; any scalar type may be a matrix's component type)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -1,7 +1,6 @@
 // Windows: a case label must be a constant expression.
 // verdict: compile-error PSMain -
 // group: containment
-// stand-in: crash glslang folds the label as a constant without checking it is one
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-switch ("case label: ... must be a constant literal")
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

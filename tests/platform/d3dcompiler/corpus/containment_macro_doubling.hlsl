@@ -1,7 +1,6 @@
 // Windows: a macro that doubles at each of 30 levels expands past what the compiler takes.
 // verdict: compile-error PSMain -
 // group: containment
-// stand-in: stall glslang's preprocessor expands it for ever; the compile is stopped at its time limit
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-define (object-like macros expand fully); Windows' compiler refuses the expansion
 #include "probe_stages.hlsli"
 #define M0 x

@@ -1,7 +1,6 @@
 // Windows: mul of a float1 and a float4x4 compiles.
 // verdict: accepted
 // group: containment
-// stand-in: crash glslang's mul lowering assumes matching dimensions
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-mul (vector and matrix arguments); Windows' compiler builds this shader
 float Shade(float y)
 {

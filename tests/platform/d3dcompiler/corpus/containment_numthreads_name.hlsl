@@ -1,7 +1,6 @@
 // Windows: [numthreads] takes integer constants; an undeclared name is an error.
 // verdict: compile-error PSMain -
 // group: containment
-// stand-in: crash glslang dereferences the argument it could not evaluate
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-attributes-numthreads ("numthreads(X, Y, Z)": X, Y and Z are integer constants)
 #include "probe_stages.hlsli"
 [numthreads(f)]

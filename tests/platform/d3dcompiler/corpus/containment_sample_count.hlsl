@@ -1,4 +1,5 @@
-// Windows: GetRenderTargetSampleCount() is 1 for a target without multisampling.
+// Windows: GetRenderTargetSampleCount() is 1 for a target without multisampling
+// (the pipeline's SampleDesc.Count; the multisample test draws four samples).
 // verdict: accepted
 // probe: 1 0 0 1
 // group: containment

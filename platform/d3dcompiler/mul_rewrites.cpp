@@ -1,0 +1,101 @@
+#include "mul_rewrites.h"
+#include "numeric_type_names.h"
+
+#include <map>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+enum class Form { OneComponent, Matrix, Other, NotAType };
+
+Form FormOfType(const std::string& type) {
+    NumericTypeName parsed;
+    if (!ReadNumericTypeName(type, &parsed)) {
+        return Form::NotAType;
+    }
+    if (parsed.columns > 0) {
+        return Form::Matrix;
+    }
+    return parsed.size == 1 ? Form::OneComponent : Form::Other;
+}
+
+// The form of each name declared "type name" with a numeric type; a name
+// declared with forms that differ is Other.
+std::map<std::string, Form> DeclaredForms(const Tokens& tokens) {
+    std::map<std::string, Form> forms;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const Form form = FormOfType(tokens[at].text);
+        if (form == Form::NotAType || !IsIdentifier(tokens, at + 1) ||
+            IsToken(tokens, at + 2, "(")) {
+            continue;
+        }
+        auto [found, inserted] = forms.insert({tokens[at + 1].text, form});
+        if (!inserted && found->second != form) {
+            found->second = Form::Other;
+        }
+    }
+    return forms;
+}
+
+// The form of the argument in [begin, end): a declared name, a constructor
+// "float1(...)" or a cast "(float1)...".
+Form FormOfArgument(const Tokens& tokens, size_t begin, size_t end,
+                    const std::map<std::string, Form>& declared) {
+    if (end == begin + 1) {
+        auto found = declared.find(tokens[begin].text);
+        return found != declared.end() ? found->second : Form::Other;
+    }
+    if (IsToken(tokens, begin + 1, "(") && ClosingBracket(tokens, begin + 1) == end - 1) {
+        return FormOfType(tokens[begin].text);
+    }
+    if (tokens[begin].text == "(" && IsToken(tokens, begin + 2, ")")) {
+        return FormOfType(tokens[begin + 1].text);
+    }
+    return Form::Other;
+}
+
+std::string Text(const std::string& source, const Tokens& tokens, size_t begin, size_t end) {
+    const size_t from = tokens[begin].offset;
+    return source.substr(from, tokens[end - 1].offset + tokens[end - 1].text.size() - from);
+}
+
+} // namespace
+
+// A one-component vector times a matrix is the vector overload with the
+// matrix truncated to its first row: x * m[0], a vector of m's columns.
+void RewriteOneComponentMul(const std::string& source, const std::vector<HlslToken>& tokens,
+                            std::vector<TextEdit>* edits) {
+    std::map<std::string, Form> declared;
+    bool scanned = false;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != "mul" || tokens[at + 1].text != "(" ||
+            (at > 0 && tokens[at - 1].text == ".")) {
+            continue;
+        }
+        const size_t close = ClosingBracket(tokens, at + 1);
+        size_t comma = at + 2;
+        while (comma < close && tokens[comma].text != ",") {
+            const std::string& text = tokens[comma].text;
+            comma = (text == "(" || text == "[") ? ClosingBracket(tokens, comma) + 1 : comma + 1;
+        }
+        if (close >= tokens.size() || comma >= close || comma == at + 2 || comma + 1 == close) {
+            continue;
+        }
+        if (!scanned) {
+            declared = DeclaredForms(tokens);
+            scanned = true;
+        }
+        if (FormOfArgument(tokens, at + 2, comma, declared) != Form::OneComponent ||
+            FormOfArgument(tokens, comma + 1, close, declared) != Form::Matrix) {
+            continue;
+        }
+        const std::string replacement = "((" + Text(source, tokens, at + 2, comma) + ").x * (" +
+                                        Text(source, tokens, comma + 1, close) + ")[0])";
+        const size_t end = tokens[close].offset + 1;
+        edits->push_back({tokens[at].offset, end - tokens[at].offset, replacement});
+    }
+}
+
+} // namespace d3dcompiler_standin
