@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One-line edits of normal.hlsl that once crashed or stalled the HLSL
-# compiler, made under the running program. Each must end as a compile error
-# while frames go on; then a program stuck in a stalling compile must still
-# quit on Escape, and on Ctrl+C (SIGINT) at once.
+# compiler, made under the running program. Those Windows compiles must now
+# compile; the others must end as a compile error while frames go on; then a
+# program stuck in a stalling compile must still quit on Escape, and on Ctrl+C
+# (SIGINT) at once.
 # Usage: compiler_containment_test.sh <brennwick executable> <source folder>
 set -uo pipefail
 
@@ -22,12 +23,17 @@ make_case() {
     case $1 in
     numthreads-name) sed 's|^float4 PSMain|[numthreads(f)]\n&|' "$work/good.hlsl" >"$work/normal.hlsl" ;;
     mul-float1) edit_pixel_shader 'brightness += mul((float1)brightness, identity).x * 0.0;' ;;
+    mul-float1-call)
+        sed 's|^float4 PSMain|float1 One(float v) { return v; }\n&|' "$work/good.hlsl" |
+            sed "s|^    float brightness = .*|&\n    brightness += mul(One(brightness), identity).x * 0.0;|" \
+                >"$work/normal.hlsl" ;;
     case-variable) edit_pixel_shader 'switch (int0) { case int0: brightness = 1; break; default: break; }' ;;
     string-parameter)
         sed 's|^float4 PSMain(PixelInput input)|float4 PSMain(PixelInput input, string s = "x")|' \
             "$work/good.hlsl" >"$work/normal.hlsl" ;;
     macro-doubling) make_macro_doubling >"$work/normal.hlsl" ;;
     include-2000) make_include_2000 >"$work/normal.hlsl" ;;
+    long-source) make_long_source >"$work/normal.hlsl" ;;
     esac
 }
 
@@ -38,6 +44,14 @@ make_macro_doubling() {
         echo "#define M$level M$((level - 1)) M$((level - 1))"
     done
     sed "s|^    float brightness = .*|&\n    float x = 0; brightness += M30;|" "$work/good.hlsl"
+}
+
+# Thirty thousand statements (under the 1 MB a source may have): seconds of
+# the compiler's time for each stage.
+make_long_source() {
+    awk '{ print } /^    float brightness = / {
+        for (i = 0; i < 30000; ++i) print "    brightness *= 1.0001;"
+    }' "$work/good.hlsl"
 }
 
 # One file of 1 MB, included 2,000 times.
@@ -75,7 +89,21 @@ start_display
 # ---- Edits while the program runs --------------------------------------------
 launch_drawing_in_window
 
-for case in numthreads-name mul-float1 case-variable string-parameter macro-doubling \
+# Windows compiles these: the program draws with the edited shader.
+for case in mul-float1; do
+    make_case "$case"
+    errors=$(count "COMPILE ERROR")
+    press_in_window F5
+    builds=$((builds + 1))
+    wait_for "Dx12::Shader::Shader : OK filename=normal.hlsl" "$EVENT_LIMIT_S" "$builds" ||
+        fail "$case: not compiled"
+    wait_for " fps" "$EVENT_LIMIT_S" $(($(count " fps") + 2)) || fail "$case: no frames after the edit"
+    (($(count "COMPILE ERROR") == errors)) || fail "$case: a compile error"
+    echo "$case: compiled, and drawing"
+    repair_shader "$case"
+done
+
+for case in numthreads-name mul-float1-call case-variable string-parameter macro-doubling \
     include-2000; do
     make_case "$case"
     started=$(date +%s)
@@ -97,7 +125,7 @@ expect_clean_exit "Escape" "$QUIT_LIMIT_S"
 
 # ---- Quitting while a compile stalls -----------------------------------------
 # Without containment each of the two entry points would hold the program 10 s.
-make_case macro-doubling
+make_case long-source
 launch '>"$out" 2>"$work/err.txt"'
 wait_for_compile "$EVENT_LIMIT_S" || fail "stalling start: no compile seen"
 kill -INT "$pid"
