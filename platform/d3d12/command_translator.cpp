@@ -131,6 +131,9 @@ void CommandTranslator::ForgetList() {
     lastSets_.tables.clear();
     lastSets_.sets.clear();
     drawSets_.clear();
+    ClearKeepingColors(&drawSetup_);
+    viewSlotsStale_ = true;
+    bound_.Forget();
     sampledScratch_.clear();
 }
 
