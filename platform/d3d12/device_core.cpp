@@ -43,11 +43,7 @@ bool RecordIndex(const DescriptorStorage& storage, uint64_t offset, uint32_t* in
 } // namespace
 
 DeviceCore::DeviceCore(std::shared_ptr<vk_core::VulkanContext> owner)
-    : context(std::move(owner)), submissions(context,
-                                             [this] {
-                                                 RemoveHungDevice(*context);
-                                                 waiter.WakeAll();
-                                             }),
+    : context(std::move(owner)), submissions(context, [this] { RemoveHungDevice(*context); }),
       descriptorSets(std::make_unique<DescriptorSetCache>(context)) {}
 
 DeviceCore::~DeviceCore() {

@@ -39,8 +39,8 @@ public:
     static constexpr UINT kDescriptorIncrement = UINT(sizeof(DescriptorRecord));
 
     std::shared_ptr<vk_core::VulkanContext> context;
-    FenceWaiter waiter; // outlives the queue, whose hang watch wakes its waits
     SubmissionQueue submissions;
+    FenceWaiter waiter;
     std::unique_ptr<DescriptorSetCache> descriptorSets; // used under submissions.Mutex()
     // Made by the first binary occlusion resolve, under submissions.Mutex().
     std::unique_ptr<BinaryOcclusionPass> binaryOcclusion;

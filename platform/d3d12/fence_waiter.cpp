@@ -8,66 +8,44 @@
 
 namespace d3d12_standin {
 
-void WakeSignal::Raise() {
-    std::lock_guard lock(mutex_);
-    VkSemaphoreSignalInfo signal{};
-    signal.sType = VK_STRUCTURE_TYPE_SEMAPHORE_SIGNAL_INFO;
-    signal.semaphore = timeline.semaphore;
-    signal.value = ++raised_;
-    VK_CHECK(vkSignalSemaphore(timeline.context->device, &signal));
-}
-
 class FenceEventSource final : public win32_standin::EventSource {
 public:
-    FenceEventSource(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value,
-                     std::shared_ptr<WakeSignal> wake)
-        : timeline_(std::move(timeline)), value_(value), wake_(std::move(wake)) {}
+    FenceEventSource(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value)
+        : timeline_(std::move(timeline)), value_(value) {}
 
     bool Reached() override {
         return !dropped_ && (timeline_->context->lost || timeline_->DriverReached(value_));
     }
     bool Dropped() override { return dropped_; }
-    bool Interruptible() const override { return true; }
-    void Interrupt() override {
-        interrupted_ = true; // before the raise: a wait that missed it sees this
-        wake_->Raise();
-    }
     bool WaitUntilReached(uint64_t nanoseconds) override {
-        const uint64_t wakeAt = wake_->Next();
-        if (dropped_ || interrupted_.exchange(false)) {
+        if (dropped_) {
             return false;
         }
         if (timeline_->context->lost) {
             return true; // every fence of a removed device reads UINT64_MAX
         }
-        const VkSemaphore semaphores[] = {timeline_->semaphore, wake_->timeline.semaphore};
-        const uint64_t values[] = {value_, wakeAt};
         VkSemaphoreWaitInfo wait{};
         wait.sType = VK_STRUCTURE_TYPE_SEMAPHORE_WAIT_INFO;
-        wait.flags = VK_SEMAPHORE_WAIT_ANY_BIT;
-        wait.semaphoreCount = 2;
-        wait.pSemaphores = semaphores;
-        wait.pValues = values;
+        wait.semaphoreCount = 1;
+        wait.pSemaphores = &timeline_->semaphore;
+        wait.pValues = &value_;
         VkResult result = vkWaitSemaphores(timeline_->context->device, &wait, nanoseconds);
-        if (result == VK_TIMEOUT || !VK_CHECK(result)) {
+        if (result == VK_TIMEOUT) {
             return false;
         }
-        return Reached();
+        if (result == VK_SUCCESS) {
+            timeline_->NoteReached(value_);
+        }
+        return VK_CHECK(result);
     }
 
     const TimelineSemaphore* Timeline() const { return timeline_.get(); }
-    // The condition can no longer come about; a wait on it ends.
-    void Drop() {
-        dropped_ = true;
-        wake_->Raise();
-    }
+    void Drop() { dropped_ = true; }
 
 private:
     std::shared_ptr<TimelineSemaphore> timeline_;
     uint64_t value_;
-    std::shared_ptr<WakeSignal> wake_;
     std::atomic<bool> dropped_{false};
-    std::atomic<bool> interrupted_{false};
 };
 
 FenceWaiter::~FenceWaiter() {
@@ -79,16 +57,11 @@ FenceWaiter::~FenceWaiter() {
 }
 
 bool FenceWaiter::Arm(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value, HANDLE event) {
-    std::unique_lock lock(mutex_);
-    if (wake_ == nullptr) {
-        wake_ = std::make_shared<WakeSignal>(timeline->context);
-    }
-    auto source = std::make_shared<FenceEventSource>(std::move(timeline), value, wake_);
-    lock.unlock();
+    auto source = std::make_shared<FenceEventSource>(std::move(timeline), value);
     if (!win32_standin::AttachEventSource(event, source)) {
         return false;
     }
-    lock.lock();
+    std::lock_guard lock(mutex_);
     // Sources whose events fired or closed are gone already.
     armed_.erase(std::remove_if(armed_.begin(), armed_.end(),
                                 [](const auto& armed) { return armed.expired(); }),
@@ -116,13 +89,6 @@ void FenceWaiter::Forget(const TimelineSemaphore* timeline) {
         if (source != nullptr && source->Timeline() == timeline) {
             source->Drop();
         }
-    }
-}
-
-void FenceWaiter::WakeAll() {
-    std::lock_guard lock(mutex_);
-    if (wake_ != nullptr) {
-        wake_->Raise();
     }
 }
 

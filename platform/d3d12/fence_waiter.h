@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -16,24 +15,6 @@
 namespace d3d12_standin {
 
 class FenceEventSource;
-
-// A timeline the CPU moves up to wake every wait on the device's fence
-// events: a fence wait blocks on its fence and on this at once, for as long
-// as the caller waits, and still ends when the event or the device changes.
-class WakeSignal {
-public:
-    explicit WakeSignal(std::shared_ptr<vk_core::VulkanContext> context)
-        : timeline(std::move(context), 0) {}
-    // The value a wait that begins now wakes at.
-    uint64_t Next() const { return raised_.load() + 1; }
-    void Raise();
-
-    TimelineSemaphore timeline;
-
-private:
-    std::mutex mutex_; // values are signalled in order
-    std::atomic<uint64_t> raised_{0};
-};
 
 class FenceWaiter {
 public:
@@ -50,13 +31,10 @@ public:
     void Forget(const TimelineSemaphore* timeline);
     // Whether an event armed on `timeline` still waits for a value it has not reached.
     bool HasPending(const TimelineSemaphore* timeline);
-    // Wakes every wait on an armed event (the device was removed).
-    void WakeAll();
 
 private:
     std::mutex mutex_;
     std::vector<std::weak_ptr<FenceEventSource>> armed_;
-    std::shared_ptr<WakeSignal> wake_; // made with the first armed event
 };
 
 } // namespace d3d12_standin

@@ -23,8 +23,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A wait on a source that cannot be interrupted looks again this often for
-// SetEvent from other threads and for sources attached later.
+// A wait on a source looks again this often for SetEvent from other threads
+// and for sources attached later.
 constexpr std::chrono::milliseconds kSourceSlice{10};
 
 struct Event {
@@ -57,13 +57,6 @@ void SettleSourcesLocked(Event& event) {
     event.sources.erase(done, event.sources.end());
 }
 
-// A wait blocked on a source looks again at the event (lock held).
-void InterruptSourcesLocked(Event& event) {
-    for (const auto& source : event.sources) {
-        source->Interrupt();
-    }
-}
-
 // Blocks until the event is signalled or `deadline` passes (lock held; it
 // is let go while waiting on a source).
 bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
@@ -77,7 +70,8 @@ bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool 
         if (!forever && now >= deadline) {
             return false;
         }
-        Clock::duration slice = forever ? Clock::duration::max() : deadline - now;
+        Clock::duration slice =
+            forever ? kSourceSlice : std::min<Clock::duration>(deadline - now, kSourceSlice);
         if (event.sources.empty()) {
             auto wake = [&event] { return event.signalled || !event.sources.empty(); };
             if (forever) {
@@ -88,16 +82,9 @@ bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool 
             continue;
         }
         std::shared_ptr<win32_standin::EventSource> source = event.sources.front();
-        // Only the first source is waited on: with others beside it, or one
-        // that cannot be interrupted, the wait looks again in slices.
-        if (!source->Interruptible() || event.sources.size() > 1) {
-            slice = std::min<Clock::duration>(slice, kSourceSlice);
-        }
         lock.unlock();
         source->WaitUntilReached(
-            slice == Clock::duration::max()
-                ? UINT64_MAX
-                : uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(slice).count()));
+            uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(slice).count()));
         lock.lock();
     }
 }
@@ -112,7 +99,6 @@ bool AttachEventSource(HANDLE handle, std::shared_ptr<EventSource> source) {
     }
     {
         std::lock_guard lock(event->mutex);
-        InterruptSourcesLocked(*event);
         event->sources.push_back(std::move(source));
     }
     event->changed.notify_all();
@@ -145,7 +131,6 @@ BOOL WINAPI SetEvent(HANDLE hEvent) {
     {
         std::lock_guard lock(event->mutex);
         event->signalled = true;
-        InterruptSourcesLocked(*event);
     }
     if (event->manualReset) {
         event->changed.notify_all();

@@ -20,12 +20,6 @@ public:
     virtual bool WaitUntilReached(uint64_t nanoseconds) = 0;
     // The condition can no longer come about; the event forgets the source.
     virtual bool Dropped() = 0;
-    // A source that can be interrupted is waited on for the whole wait:
-    // Interrupt (on SetEvent, or another source attached) makes a
-    // WaitUntilReached blocked now, or about to block, return at once.
-    // Others are waited on in short slices, to look again for those.
-    virtual bool Interruptible() const { return false; }
-    virtual void Interrupt() {}
 };
 
 // The event is set once `source` is reached, as if SetEvent were called then.
