@@ -371,7 +371,7 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
 
 void CommandTranslator::RootArguments::Clear() {
     rootSignature.reset();
-    tables.clear();
+    tables.Clear();
     constants.clear();
     views.clear();
 }

@@ -66,7 +66,7 @@ public:
     }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) {
-        ArgumentsOf(command.compute).tables[command.parameter] = command;
+        ArgumentsOf(command.compute).tables.Set(command.parameter, command);
     }
     void operator()(const CmdSetRootConstants& command);
     void operator()(const CmdSetRootView& command) {
@@ -202,7 +202,7 @@ private:
     // ones the draw or dispatch being translated binds.
     struct RootArguments {
         std::shared_ptr<RootSignatureLayout> rootSignature;
-        std::map<uint32_t, CmdSetTable> tables;
+        ParameterSlots<CmdSetTable> tables;
         std::map<uint32_t, std::vector<uint32_t>> constants;
         std::map<uint32_t, CmdSetRootView> views;
         void Clear();

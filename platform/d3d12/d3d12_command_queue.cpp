@@ -83,9 +83,10 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (!Executable(list, lists[i], i)) {
             continue;
         }
-        std::vector<std::shared_ptr<ResourceTrack>> used;
+        std::vector<std::shared_ptr<ResourceTrack>>& used = usedResources_;
+        used.clear();
         if (DebugLayerEnabled()) {
-            used = ValidateExecutedList(lists[i], list->Commands());
+            ValidateExecutedList(lists[i], list->Commands(), &used);
         }
         SubmitBatch batch = core.submissions.NewBatch();
         batch.commands = core.submissions.BeginCommands();
@@ -106,10 +107,12 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (list->Allocator() != nullptr) {
             list->Allocator()->NoteSubmission(serial);
         }
+        used.clear();
         ++executedLists_;
         CountExecutedCommandLists(1);
         CountExecutedDraws(draws);
     }
+    usedResources_.clear(); // nothing of the lists is held after them
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {

@@ -6,10 +6,12 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 namespace d3d12_standin {
 
 class D3D12Fence;
+struct ResourceTrack;
 
 class CommandTranslator;
 
@@ -52,6 +54,8 @@ private:
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
     std::unique_ptr<CommandTranslator> translator_; // used under the submission lock
+    // The resources of the list being executed, its storage reused (same lock).
+    std::vector<std::shared_ptr<ResourceTrack>> usedResources_;
 };
 
 } // namespace d3d12_standin

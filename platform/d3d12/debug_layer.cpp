@@ -54,7 +54,13 @@ bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
 
 class ListValidator {
 public:
-    explicit ListValidator(const void* list) : list_(list) {}
+    // One per thread, for every list it validates: its records keep their
+    // storage from list to list.
+    static ListValidator& ForThread(const void* list) {
+        thread_local ListValidator validator;
+        validator.list_ = list;
+        return validator;
+    }
 
     void operator()(const CmdBarriers& command);
     void operator()(const CmdSetRenderTargets& command) { targets_ = command; }
@@ -68,7 +74,7 @@ public:
     // Draws are checked against the graphics arguments, dispatches against
     // the compute ones.
     void operator()(const CmdSetTable& command) {
-        ArgumentsOf(command.compute).tables[command.parameter] = command;
+        ArgumentsOf(command.compute).tables.Set(command.parameter, command);
     }
     void operator()(const CmdSetRootSignature& command) {
         ArgumentsOf(command.compute).root = command;
@@ -86,8 +92,9 @@ public:
     // Checks one use of a resource's subresources, promoting where allowed.
     void Use(const ResourceUse& use, const Expected& expected, const char* operation);
     // Promoted read-only states, buffers and simultaneous-access textures
-    // decay; returns every resource the list used.
-    std::vector<std::shared_ptr<ResourceTrack>> Finish();
+    // decay; `used` gets every resource the list used, and the validator
+    // lets go of the list.
+    void Finish(std::vector<std::shared_ptr<ResourceTrack>>* used);
 
 private:
     void Touch(const std::shared_ptr<ResourceTrack>& resource);
@@ -97,9 +104,11 @@ private:
     void CheckPipelineSamples();
     void CheckTargetStates();
     struct Arguments {
-        std::map<uint32_t, CmdSetTable> tables;
+        ParameterSlots<CmdSetTable> tables;
         CmdSetRootSignature root{};
     };
+    ListValidator() = default;
+    void Forget();
     Arguments& ArgumentsOf(bool compute) { return compute ? compute_ : graphics_; }
     // The tables of a draw, or of a dispatch when `compute`.
     void CheckTables(const Arguments& arguments, bool compute);
@@ -109,7 +118,7 @@ private:
 
     // Only a report needs the list's text, so it is not made for lists that pass.
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
-    const void* list_;
+    const void* list_ = nullptr;
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
     CmdSetRenderTargets targets_;
@@ -303,7 +312,7 @@ void ListValidator::CheckTargetStates() {
 }
 
 void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
-    const std::map<uint32_t, CmdSetTable>& tables = arguments.tables;
+    const ParameterSlots<CmdSetTable>& tables = arguments.tables;
     const std::shared_ptr<RootSignatureLayout>& layout =
         arguments.root.layout != nullptr ? arguments.root.layout : pipeline_->rootSignature;
     if (layout == nullptr) {
@@ -311,11 +320,11 @@ void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
     }
     for (size_t i = 0; i < layout->parameters.size() && i < layout->desc.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout->parameters[i];
-        auto table = tables.find(uint32_t(i));
-        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE || table == tables.end()) {
+        const CmdSetTable* table = tables.Find(uint32_t(i));
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE || table == nullptr) {
             continue; // a table never set is reported when the draw is skipped
         }
-        const CmdSetTable& set = table->second;
+        const CmdSetTable& set = *table;
         bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
@@ -380,7 +389,22 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
     }
 }
 
-std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
+void ListValidator::Forget() {
+    list_ = nullptr;
+    touched_.clear();
+    touchedSet_.Clear();
+    targets_.colors.clear();
+    targets_.depth = {};
+    targets_.hasDepth = false;
+    heaps_ = {};
+    for (Arguments* arguments : {&graphics_, &compute_}) {
+        arguments->tables.Clear();
+        arguments->root = {};
+    }
+    pipeline_.reset();
+}
+
+void ListValidator::Finish(std::vector<std::shared_ptr<ResourceTrack>>* used) {
     for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
         if (resource->FixedState()) {
             continue;
@@ -392,7 +416,8 @@ std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
             resource->promotedToRead[i] = 0;
         }
     }
-    return std::move(touched_);
+    used->swap(touched_);
+    Forget();
 }
 
 } // namespace
@@ -409,13 +434,14 @@ void ForceDebugLayer() {
     g_forced = true;
 }
 
-std::vector<std::shared_ptr<ResourceTrack>>
-ValidateExecutedList(const void* list, const std::vector<Command>& commands) {
-    ListValidator validator(list);
+void ValidateExecutedList(const void* list, const std::vector<Command>& commands,
+                          std::vector<std::shared_ptr<ResourceTrack>>* used) {
+    used->clear();
+    ListValidator& validator = ListValidator::ForThread(list);
     for (const Command& command : commands) {
         std::visit(validator, command);
     }
-    return validator.Finish();
+    validator.Finish(used);
 }
 
 void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,

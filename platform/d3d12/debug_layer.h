@@ -17,9 +17,9 @@ void ForceDebugLayer();
 
 // Checks the commands `list` recorded, in order, and moves the states on as
 // the list does. Call under the device's submissions lock, in execution order.
-// Returns the resources the list uses.
-std::vector<std::shared_ptr<ResourceTrack>>
-ValidateExecutedList(const void* list, const std::vector<Command>& commands);
+// `used` gets the resources the list uses (its storage is reused).
+void ValidateExecutedList(const void* list, const std::vector<Command>& commands,
+                          std::vector<std::shared_ptr<ResourceTrack>>* used);
 
 // Notes that `resources` are used by submission `serial` of `queue`.
 void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,

@@ -35,10 +35,9 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
         return false;
     }
     for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
-        auto table = arguments_->tables.find(uint32_t(i));
-        if (table == arguments_->tables.end() ||
-            table->second.heap.get() != lastSets_.tables[i].first ||
-            table->second.first != lastSets_.tables[i].second) {
+        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
+        if (table == nullptr || table->heap.get() != lastSets_.tables[i].first ||
+            table->first != lastSets_.tables[i].second) {
             return false;
         }
     }
@@ -54,15 +53,15 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
             continue; // root arguments are buffers, which need no layout
         }
-        auto table = arguments_->tables.find(uint32_t(i));
-        if (table == arguments_->tables.end()) {
+        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
+        if (table == nullptr) {
             SkipCommand("a draw has a root descriptor table that was never set");
             return false;
         }
-        const DescriptorStorage& heap = *table->second.heap;
-        KeepUntilFinished(table->second.heap);
+        const DescriptorStorage& heap = *table->heap;
+        KeepUntilFinished(table->heap);
         for (const TableBinding& binding : parameter.bindings) {
-            uint64_t index = uint64_t(table->second.first) + binding.binding;
+            uint64_t index = uint64_t(table->first) + binding.binding;
             if (index >= heap.records.size()) {
                 SkipCommand("a descriptor table reaches past the end of its heap");
                 return false;
@@ -136,7 +135,7 @@ void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
     lastSets_.layout = &layout;
     lastSets_.tables.clear();
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
-        const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
+        const CmdSetTable& table = *arguments_->tables.Find(uint32_t(i));
         lastSets_.tables.emplace_back(table.heap.get(), table.first);
     }
     lastSets_.sets = sets;
@@ -174,7 +173,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
             }
         }
         for (const TableBinding& binding : parameter.bindings) {
-            const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
+            const CmdSetTable& table = *arguments_->tables.Find(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
