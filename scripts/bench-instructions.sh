@@ -10,7 +10,10 @@
 # Usage: scripts/bench-instructions.sh [frames F [warm-up frames]]  (3 and 3)
 # BRENNWICK_BENCH_BUILD picks the build folder (default build/release);
 # BRENNWICK_BENCH_SCALES adds the reference and the bare Direct3D 12 frame with
-# that many times the instances (default none: "4 16" takes hours, not minutes).
+# that many times the instances (default none). Those run once, with one
+# warm-up and one measured frame, callgrind writing its counts after each
+# frame: the second frame's are one frame's (x4 takes about 20 minutes, x16
+# over an hour, x64 most of a day on two cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -80,6 +83,38 @@ per_frame() {
     results[$name]="$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
 }
 
+# The function that draws one frame, for the scaled runs' counts per frame.
+frame_function() {
+    case $1 in
+    reference_vulkan) echo 'bench::(anonymous namespace)::DrawFrame(*' ;;
+    *) echo 'bench::DrawD3d12Frame(*' ;;
+    esac
+}
+
+# one_frame NAME PROGRAM SCALE: sets NAME's result to the second frame's
+# "calling all", from the counts callgrind writes after each frame.
+one_frame() {
+    local name=$1 program=$2 scale=$3 folder="$log/$1" file calling=0 all=0 value
+    mkdir -p "$folder"
+    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
+        --dump-after="$(frame_function "$program")" --callgrind-out-file="$folder/out" \
+        "$build/bench/$program" --frames 1 --warmup 1 --scale "$scale" \
+        >"$folder/stdout" 2>"$folder/stderr" || {
+        echo "$program x$scale failed under callgrind" >&2
+        exit 1
+    }
+    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$folder/stderr"; then
+        echo "$program x$scale lost its device under callgrind" >&2
+        exit 1
+    fi
+    for file in "$folder"/out.2-*; do
+        value=$(total_of "$file")
+        all=$((all + value))
+        [[ $file == *-01 ]] && calling=$value
+    done
+    results[$name]="$calling $all"
+}
+
 millions() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 
@@ -104,7 +139,7 @@ for program in "${programs[@]}"; do
 done
 for scale in $scales; do
     for program in reference_vulkan d3d12_frame_bench; do
-        per_frame "$program.x$scale" "$program" --scale "$scale"
+        one_frame "$program.x$scale" "$program" "$scale"
         echo "$program x$scale counted"
     done
 done
