@@ -10,10 +10,10 @@
 # Usage: scripts/bench-instructions.sh [frames F [warm-up frames]]  (3 and 3)
 # BRENNWICK_BENCH_BUILD picks the build folder (default build/release);
 # BRENNWICK_BENCH_SCALES adds the reference and the bare Direct3D 12 frame with
-# that many times the instances (default none). Those run once, with one
-# warm-up and one measured frame, callgrind writing its counts after each
-# frame: the second frame's are one frame's (x4 takes about 20 minutes, x16
-# over an hour, x64 most of a day on two cores).
+# that many times the instances (default none), calling thread only: those run
+# once, with one warm-up and one measured frame, callgrind writing the calling
+# thread's counts after each clock read (it writes the other threads' only at
+# the end). x4 takes minutes, x16 a quarter of an hour, x64 hours on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -83,21 +83,15 @@ per_frame() {
     results[$name]="$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
 }
 
-# The function that draws one frame, for the scaled runs' counts per frame.
-frame_function() {
-    case $1 in
-    reference_vulkan) echo 'bench::(anonymous namespace)::DrawFrame(*' ;;
-    *) echo 'bench::DrawD3d12Frame(*' ;;
-    esac
-}
-
-# one_frame NAME PROGRAM SCALE: sets NAME's result to the second frame's
-# "calling all", from the counts callgrind writes after each frame.
+# one_frame NAME PROGRAM SCALE: sets NAME's result to the calling thread's
+# count of the measured frame ("-" for all threads). Both programs read the
+# clock as the measured frame ends, last of all, so the last count written
+# after a clock read is that frame's.
 one_frame() {
-    local name=$1 program=$2 scale=$3 folder="$log/$1" file calling=0 all=0 value
+    local name=$1 program=$2 scale=$3 folder="$log/$1" last
     mkdir -p "$folder"
     valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
-        --dump-after="$(frame_function "$program")" --callgrind-out-file="$folder/out" \
+        --dump-after='bench::NowNanoseconds*' --callgrind-out-file="$folder/out" \
         "$build/bench/$program" --frames 1 --warmup 1 --scale "$scale" \
         >"$folder/stdout" 2>"$folder/stderr" || {
         echo "$program x$scale failed under callgrind" >&2
@@ -107,16 +101,12 @@ one_frame() {
         echo "$program x$scale lost its device under callgrind" >&2
         exit 1
     fi
-    for file in "$folder"/out.2-*; do
-        value=$(total_of "$file")
-        all=$((all + value))
-        [[ $file == *-01 ]] && calling=$value
-    done
-    results[$name]="$calling $all"
+    last=$(ls "$folder" | sed -n 's/^out\.\([0-9]*\)-01$/\1/p' | sort -n | tail -n 1)
+    results[$name]="$(total_of "$folder/out.$last-01") -"
 }
 
-millions() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+millions() { awk -v n="$1" 'BEGIN { if (n == "-") print "-"; else printf "%.2f M", n / 1e6 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "-") print "-"; else printf "%.3f", a / b }'; }
 
 # report REFERENCE NAMES...: a line for each name, with its ratios to REFERENCE.
 report() {
