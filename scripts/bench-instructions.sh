@@ -10,7 +10,10 @@
 # Usage: scripts/bench-instructions.sh [frames F [warm-up frames]]  (3 and 3)
 # BRENNWICK_BENCH_BUILD picks the build folder (default build/release);
 # BRENNWICK_BENCH_SCALES adds the reference and the bare Direct3D 12 frame with
-# that many times the instances (default none: "4 16" takes hours, not minutes).
+# that many times the instances (default none), calling thread only: those run
+# once, with one warm-up and one measured frame, callgrind writing the calling
+# thread's counts after each clock read (it writes the other threads' only at
+# the end). x4 takes minutes, x16 a quarter of an hour, x64 hours on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,6 +36,9 @@ cmake --build "$build" --target "${programs[@]}" -j "$(nproc)"
 unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
 # Under callgrind a compile of the demo's shader takes seconds, not milliseconds.
 export BRENNWICK_HLSL_COMPILE_SECONDS=600
+# And lavapipe's first compile of a pipeline takes longer than TdrDelay (2 s),
+# which would remove the device as hung and leave nothing drawn to count.
+export BRENNWICK_D3D12_TDR_DELAY=3600
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
 
@@ -53,6 +59,10 @@ count() {
         echo "$program failed under callgrind" >&2
         exit 1
     }
+    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$folder/stderr"; then
+        echo "$program lost its device under callgrind: nothing it counted was drawn" >&2
+        exit 1
+    fi
     for file in "$folder"/out-*; do
         value=$(total_of "$file")
         all=$((all + value))
@@ -73,8 +83,30 @@ per_frame() {
     results[$name]="$(((long[0] - short[0]) / (2 * frames))) $(((long[1] - short[1]) / (2 * frames)))"
 }
 
-millions() { awk -v n="$1" 'BEGIN { printf "%.2f M", n / 1e6 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+# one_frame NAME PROGRAM SCALE: sets NAME's result to the calling thread's
+# count of the measured frame ("-" for all threads). Both programs read the
+# clock as the measured frame ends, last of all, so the last count written
+# after a clock read is that frame's.
+one_frame() {
+    local name=$1 program=$2 scale=$3 folder="$log/$1" last
+    mkdir -p "$folder"
+    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
+        --dump-after='bench::NowNanoseconds*' --callgrind-out-file="$folder/out" \
+        "$build/bench/$program" --frames 1 --warmup 1 --scale "$scale" \
+        >"$folder/stdout" 2>"$folder/stderr" || {
+        echo "$program x$scale failed under callgrind" >&2
+        exit 1
+    }
+    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$folder/stderr"; then
+        echo "$program x$scale lost its device under callgrind" >&2
+        exit 1
+    fi
+    last=$(ls "$folder" | sed -n 's/^out\.\([0-9]*\)-01$/\1/p' | sort -n | tail -n 1)
+    results[$name]="$(total_of "$folder/out.$last-01") -"
+}
+
+millions() { awk -v n="$1" 'BEGIN { if (n == "-") print "-"; else printf "%.2f M", n / 1e6 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "-") print "-"; else printf "%.3f", a / b }'; }
 
 # report REFERENCE NAMES...: a line for each name, with its ratios to REFERENCE.
 report() {
@@ -97,7 +129,7 @@ for program in "${programs[@]}"; do
 done
 for scale in $scales; do
     for program in reference_vulkan d3d12_frame_bench; do
-        per_frame "$program.x$scale" "$program" --scale "$scale"
+        one_frame "$program.x$scale" "$program" "$scale"
         echo "$program x$scale counted"
     done
 done

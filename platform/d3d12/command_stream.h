@@ -12,6 +12,7 @@
 #include "pipeline_object.h"
 
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -150,6 +151,30 @@ struct CmdSetTable {
     UINT64 handle; // the GPU handle given, as messages name it
     bool compute = false;
 };
+// What a reader keeps per root parameter, in place: setting and clearing it
+// allocates nothing once a list has used that many parameters.
+template <typename T> class ParameterSlots {
+public:
+    void Set(uint32_t parameter, const T& value) {
+        if (parameter >= slots_.size()) {
+            slots_.resize(parameter + 1);
+        }
+        slots_[parameter] = value;
+    }
+    // Null for a parameter never set.
+    const T* Find(uint32_t parameter) const {
+        return parameter < slots_.size() && slots_[parameter] ? &*slots_[parameter] : nullptr;
+    }
+    void Clear() {
+        for (std::optional<T>& slot : slots_) {
+            slot.reset();
+        }
+    }
+
+private:
+    std::vector<std::optional<T>> slots_;
+};
+
 // Root constants: `values` from `firstValue` on, the others kept as set.
 struct CmdSetRootConstants {
     uint32_t parameter;

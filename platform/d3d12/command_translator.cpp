@@ -131,6 +131,9 @@ void CommandTranslator::ForgetList() {
     lastSets_.tables.clear();
     lastSets_.sets.clear();
     drawSets_.clear();
+    ClearKeepingColors(&drawSetup_);
+    viewSlotsStale_ = true;
+    bound_.Forget();
     sampledScratch_.clear();
 }
 
@@ -346,7 +349,7 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
 
 void CommandTranslator::RootArguments::Clear() {
     rootSignature.reset();
-    tables.clear();
+    tables.Clear();
     constants.clear();
     views.clear();
 }

@@ -13,6 +13,7 @@
 #include "device_core.h"
 #include "root_constant_uploads.h"
 #include "seen_set.h"
+#include "viewport_translation.h"
 
 #include <array>
 #include <map>
@@ -48,8 +49,14 @@ public:
     void Finish();
     uint64_t Draws() const { return draws_; }
 
-    void operator()(const CmdSetViewports& command) { viewports_ = command.viewports; }
-    void operator()(const CmdSetScissors& command) { scissors_ = command.rects; }
+    void operator()(const CmdSetViewports& command) {
+        viewports_ = command.viewports;
+        viewSlotsStale_ = true;
+    }
+    void operator()(const CmdSetScissors& command) {
+        scissors_ = command.rects;
+        viewSlotsStale_ = true;
+    }
     void operator()(const CmdBarriers& command);
     void operator()(const CmdSetRenderTargets& command);
     void operator()(const CmdClearColor& command);
@@ -64,7 +71,7 @@ public:
     }
     void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
     void operator()(const CmdSetTable& command) {
-        ArgumentsOf(command.compute).tables[command.parameter] = command;
+        ArgumentsOf(command.compute).tables.Set(command.parameter, command);
     }
     void operator()(const CmdSetRootConstants& command);
     void operator()(const CmdSetRootView& command) {
@@ -172,6 +179,13 @@ private:
     bool AddRootArgument(uint32_t index, const RootParameterLayout& parameter, SetContent* content);
     void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
     bool BindVertexBuffers(const CmdDraw& command);
+    // The draw's viewport slots, made again only when the list's viewports,
+    // scissors or render area changed, and recorded only when they differ
+    // from what the command buffer has.
+    const ViewportSlotsState& DrawViewports();
+    void RecordDynamicState(VkPrimitiveTopology topology);
+    void BindSets(const std::vector<VkDescriptorSet>& sets);
+    void SetPrimitiveRestart(bool restart);
     // The index buffer of an indexed draw and whether strips restart at the
     // pipeline's cut value; a draw without indices restarts nothing.
     bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
@@ -198,7 +212,7 @@ private:
     // ones the draw or dispatch being translated binds.
     struct RootArguments {
         std::shared_ptr<RootSignatureLayout> rootSignature;
-        std::map<uint32_t, CmdSetTable> tables;
+        ParameterSlots<CmdSetTable> tables;
         std::map<uint32_t, std::vector<uint32_t>> constants;
         std::map<uint32_t, CmdSetRootView> views;
         void Clear();
@@ -228,6 +242,31 @@ private:
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
     std::vector<ImageUse> sampledScratch_; // reused by each draw
+    RenderingSetup drawSetup_;             // reused by each draw
+    ViewportSlotsState viewSlots_;
+    VkExtent2D viewSlotsArea_{};
+    bool viewSlotsStale_ = true;
+    // What the list's command buffer has bound for draws. Every graphics
+    // pipeline has the same dynamic state, so it outlasts pipeline binds and
+    // render pass instances; sets stay bound while the layout is the same.
+    struct VertexSlot {
+        VkBuffer buffer = VK_NULL_HANDLE;
+        VkDeviceSize offset = 0, size = 0, stride = 0;
+        bool operator==(const VertexSlot& other) const {
+            return buffer == other.buffer && offset == other.offset && size == other.size &&
+                   stride == other.stride;
+        }
+    };
+    struct BoundDrawState {
+        bool viewports = false;
+        VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+        int primitiveRestart = -1; // not yet recorded
+        VkPipelineLayout setsLayout = VK_NULL_HANDLE;
+        std::vector<VkDescriptorSet> sets;
+        std::array<VertexSlot, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexSlots{};
+        std::array<bool, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexSlotBound{};
+        void Forget();
+    } bound_;
 };
 
 } // namespace d3d12_standin

@@ -83,7 +83,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (!Executable(list, lists[i], i)) {
             continue;
         }
-        SubmitBatch batch;
+        SubmitBatch batch = core.submissions.NewBatch();
         batch.commands = core.submissions.BeginCommands();
         batch.ownsCommands = true;
         if (batch.commands == VK_NULL_HANDLE) {
@@ -110,6 +110,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         if (list->Allocator() != nullptr) {
             list->Allocator()->NoteSubmission(serial);
         }
+        used.clear();
         ++executedLists_;
         CountExecutedCommandLists(1);
         CountExecutedDraws(draws);
@@ -148,7 +149,7 @@ HRESULT D3D12CommandQueue::SubmitFencePoint(D3D12Fence& fence, uint64_t value, F
         fence.NoteQueueWait(value);
     }
     std::shared_ptr<TimelineSemaphore> timeline = fence.Timeline();
-    SubmitBatch batch;
+    SubmitBatch batch = Device()->Core().submissions.NewBatch();
     (point == FencePoint::Signal ? batch.signals : batch.waits)
         .push_back(SemaphorePoint(timeline->semaphore, value));
     batch.keepAlive.push_back(std::move(timeline));

@@ -6,10 +6,12 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 namespace d3d12_standin {
 
 class D3D12Fence;
+struct ResourceTrack;
 
 class CommandTranslator;
 

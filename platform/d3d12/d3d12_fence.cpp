@@ -90,7 +90,7 @@ UINT64 STDMETHODCALLTYPE D3D12Fence::GetCompletedValue() {
 
 HRESULT STDMETHODCALLTYPE D3D12Fence::SetEventOnCompletion(UINT64 value, HANDLE event) {
     std::shared_ptr<TimelineSemaphore> timeline = Timeline();
-    if (timeline->Value() >= value) {
+    if (timeline->context->lost || timeline->DriverReached(value)) {
         if (event != nullptr) {
             SetEvent(event);
         }

@@ -35,10 +35,9 @@ bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) 
         return false;
     }
     for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
-        auto table = arguments_->tables.find(uint32_t(i));
-        if (table == arguments_->tables.end() ||
-            table->second.heap.get() != lastSets_.tables[i].first ||
-            table->second.first != lastSets_.tables[i].second) {
+        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
+        if (table == nullptr || table->heap.get() != lastSets_.tables[i].first ||
+            table->first != lastSets_.tables[i].second) {
             return false;
         }
     }
@@ -54,15 +53,15 @@ bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
         if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE) {
             continue; // root arguments are buffers, which need no layout
         }
-        auto table = arguments_->tables.find(uint32_t(i));
-        if (table == arguments_->tables.end()) {
+        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
+        if (table == nullptr) {
             SkipCommand("a draw has a root descriptor table that was never set");
             return false;
         }
-        const DescriptorStorage& heap = *table->second.heap;
-        KeepUntilFinished(table->second.heap);
+        const DescriptorStorage& heap = *table->heap;
+        KeepUntilFinished(table->heap);
         for (const TableBinding& binding : parameter.bindings) {
-            uint64_t index = uint64_t(table->second.first) + binding.binding;
+            uint64_t index = uint64_t(table->first) + binding.binding;
             if (index >= heap.records.size()) {
                 SkipCommand("a descriptor table reaches past the end of its heap");
                 return false;
@@ -135,7 +134,7 @@ void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
     lastSets_.layout = &layout;
     lastSets_.tables.clear();
     for (size_t i = 0; i < layout.parameters.size(); ++i) {
-        const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
+        const CmdSetTable& table = *arguments_->tables.Find(uint32_t(i));
         lastSets_.tables.emplace_back(table.heap.get(), table.first);
     }
     lastSets_.sets = sets;
@@ -173,7 +172,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
             }
         }
         for (const TableBinding& binding : parameter.bindings) {
-            const CmdSetTable& table = arguments_->tables.at(uint32_t(i));
+            const CmdSetTable& table = *arguments_->tables.Find(uint32_t(i));
             if (!AddDescriptor(binding, table.heap->records[table.first + binding.binding],
                                &content)) {
                 return false;
@@ -290,14 +289,71 @@ bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
             SkipCommand("a draw's vertex buffer view is empty");
             return false;
         }
-        vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+        const VertexSlot wanted{buffer, offset, size, stride};
+        if (!bound_.vertexSlotBound[slot] || !(bound_.vertexSlots[slot] == wanted)) {
+            vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+            bound_.vertexSlots[slot] = wanted;
+            bound_.vertexSlotBound[slot] = true;
+        }
     }
     return true;
 }
 
+void CommandTranslator::BoundDrawState::Forget() {
+    viewports = false;
+    topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    primitiveRestart = -1;
+    setsLayout = VK_NULL_HANDLE;
+    sets.clear();
+    vertexSlotBound.fill(false);
+}
+
+const ViewportSlotsState& CommandTranslator::DrawViewports() {
+    if (viewSlotsStale_ || viewSlotsArea_.width != renderArea_.width ||
+        viewSlotsArea_.height != renderArea_.height) {
+        viewSlots_ =
+            TranslateViewports(viewports_, scissors_, renderArea_, ViewportSlots(*core_.context));
+        viewSlotsArea_ = renderArea_;
+        viewSlotsStale_ = false;
+        bound_.viewports = false;
+    }
+    return viewSlots_;
+}
+
+void CommandTranslator::RecordDynamicState(VkPrimitiveTopology topology) {
+    if (!bound_.viewports) {
+        const uint32_t slots = ViewportSlots(*core_.context);
+        vkCmdSetViewport(commands_, 0, slots, viewSlots_.viewports.data());
+        vkCmdSetScissor(commands_, 0, slots, viewSlots_.scissors.data());
+        bound_.viewports = true;
+    }
+    if (bound_.topology != topology) {
+        vkCmdSetPrimitiveTopology(commands_, topology);
+        bound_.topology = topology;
+    }
+}
+
+void CommandTranslator::BindSets(const std::vector<VkDescriptorSet>& sets) {
+    const VkPipelineLayout layout = pipeline_->rootSignature->layout;
+    if (sets.empty() || (bound_.setsLayout == layout && bound_.sets == sets)) {
+        return;
+    }
+    vkCmdBindDescriptorSets(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, layout, 0,
+                            uint32_t(sets.size()), sets.data(), 0, nullptr);
+    bound_.setsLayout = layout;
+    bound_.sets = sets;
+}
+
+void CommandTranslator::SetPrimitiveRestart(bool restart) {
+    if (bound_.primitiveRestart != int(restart)) {
+        vkCmdSetPrimitiveRestartEnable(commands_, restart ? VK_TRUE : VK_FALSE);
+        bound_.primitiveRestart = int(restart);
+    }
+}
+
 bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology) {
     if (!command.indexed) {
-        vkCmdSetPrimitiveRestartEnable(commands_, VK_FALSE);
+        SetPrimitiveRestart(false);
         return true;
     }
     const CmdSetIndexBuffer& view = indexBuffer_;
@@ -323,7 +379,7 @@ bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopol
     const bool restart = strip && cut == (wide ? D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFFFFFF
                                                : D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_0xFFFF);
     KeepUntilFinished(view.buffer);
-    vkCmdSetPrimitiveRestartEnable(commands_, restart ? VK_TRUE : VK_FALSE);
+    SetPrimitiveRestart(restart);
     vkCmdBindIndexBuffer(commands_, view.buffer->buffer, view.offset,
                          wide ? VK_INDEX_TYPE_UINT32 : VK_INDEX_TYPE_UINT16);
     return true;
@@ -345,7 +401,9 @@ void CommandTranslator::operator()(const CmdDraw& command) {
 // Everything a draw needs recorded before the draw itself; false skips it.
 bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
-    RenderingSetup setup;
+    RenderingSetup& setup = drawSetup_;
+    setup.colors.clear();
+    setup.depth = {};
     if (!CheckDrawState(command, &topology) || !MatchTargets(&setup)) {
         return false;
     }
@@ -372,23 +430,15 @@ bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
         BeginRendering(setup);
         boundPipeline_ = VK_NULL_HANDLE;
     }
-    const uint32_t slots = ViewportSlots(*core_.context);
-    const ViewportSlotsState view = TranslateViewports(viewports_, scissors_, renderArea_, slots);
-    if (!view.anyVisible) {
+    if (!DrawViewports().anyVisible) {
         return false; // everything is scissored away
     }
     if (boundPipeline_ != pipeline) {
         vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);
         boundPipeline_ = pipeline;
     }
-    vkCmdSetViewport(commands_, 0, slots, view.viewports.data());
-    vkCmdSetScissor(commands_, 0, slots, view.scissors.data());
-    vkCmdSetPrimitiveTopology(commands_, topology);
-    if (!sets.empty()) {
-        vkCmdBindDescriptorSets(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS,
-                                pipeline_->rootSignature->layout, 0, uint32_t(sets.size()),
-                                sets.data(), 0, nullptr);
-    }
+    RecordDynamicState(topology);
+    BindSets(sets);
     return BindVertexBuffers(command) && BindIndexBuffer(command, topology);
 }
 

@@ -13,7 +13,9 @@ public:
     FenceEventSource(std::shared_ptr<TimelineSemaphore> timeline, uint64_t value)
         : timeline_(std::move(timeline)), value_(value) {}
 
-    bool Reached() override { return !dropped_ && timeline_->Value() >= value_; }
+    bool Reached() override {
+        return !dropped_ && (timeline_->context->lost || timeline_->DriverReached(value_));
+    }
     bool Dropped() override { return dropped_; }
     bool WaitUntilReached(uint64_t nanoseconds) override {
         if (dropped_) {
@@ -30,6 +32,9 @@ public:
         VkResult result = vkWaitSemaphores(timeline_->context->device, &wait, nanoseconds);
         if (result == VK_TIMEOUT) {
             return false;
+        }
+        if (result == VK_SUCCESS) {
+            timeline_->NoteReached(value_);
         }
         return VK_CHECK(result);
     }

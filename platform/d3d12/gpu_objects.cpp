@@ -113,7 +113,18 @@ uint64_t TimelineSemaphore::DriverValue() const {
     if (semaphore != VK_NULL_HANDLE) {
         vkGetSemaphoreCounterValue(context->device, semaphore, &value);
     }
+    NoteReached(value);
     return value;
+}
+
+bool TimelineSemaphore::DriverReached(uint64_t value) const {
+    return seen_.load(std::memory_order_relaxed) >= value || DriverValue() >= value;
+}
+
+void TimelineSemaphore::NoteReached(uint64_t value) const {
+    uint64_t seen = seen_.load(std::memory_order_relaxed);
+    while (seen < value && !seen_.compare_exchange_weak(seen, value, std::memory_order_relaxed)) {
+    }
 }
 
 } // namespace d3d12_standin

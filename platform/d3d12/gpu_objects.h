@@ -152,9 +152,17 @@ struct TimelineSemaphore {
     uint64_t Value() const;
     // The value the driver has reached, removed or not.
     uint64_t DriverValue() const;
+    // Whether the driver has reached `value`. A timeline only moves up, so
+    // the highest value seen answers without asking the driver where it can.
+    bool DriverReached(uint64_t value) const;
+    // A wait for `value` ended: the driver has reached it.
+    void NoteReached(uint64_t value) const;
 
     std::shared_ptr<vk_core::VulkanContext> context;
     VkSemaphore semaphore = VK_NULL_HANDLE;
+
+private:
+    mutable std::atomic<uint64_t> seen_{0};
 };
 
 } // namespace d3d12_standin

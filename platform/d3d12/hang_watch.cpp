@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -17,8 +18,22 @@ using Clock = std::chrono::steady_clock;
 
 // TdrDelay's default ("Testing and debugging TDR during driver development",
 // learn.microsoft.com/windows-hardware/drivers/display/tdr-registry-keys).
+// Windows reads another from the registry's TdrDelay (seconds); here
+// BRENNWICK_D3D12_TDR_DELAY stands for it (1 to 3600), for runs under tools
+// that slow the driver down a hundredfold.
 constexpr std::chrono::milliseconds kTdrDelay{2000};
-std::atomic<int64_t> g_timeoutMs{kTdrDelay.count()};
+
+int64_t ConfiguredTdrDelayMs() {
+    if (const char* text = std::getenv("BRENNWICK_D3D12_TDR_DELAY")) {
+        const long seconds = std::strtol(text, nullptr, 10);
+        if (seconds >= 1 && seconds <= 3600) {
+            return int64_t(seconds) * 1000;
+        }
+    }
+    return kTdrDelay.count();
+}
+
+std::atomic<int64_t> g_timeoutMs{ConfiguredTdrDelayMs()};
 
 constexpr size_t kWatchStackBytes = 256 * 1024;
 
@@ -70,7 +85,7 @@ std::chrono::milliseconds HangTimeout() {
 }
 
 void SetHangTimeout(std::chrono::milliseconds timeout) {
-    g_timeoutMs = timeout.count() > 0 ? timeout.count() : kTdrDelay.count();
+    g_timeoutMs = timeout.count() > 0 ? timeout.count() : ConfiguredTdrDelayMs();
 }
 
 HangWatch::HangWatch(SubmissionQueue& queue, std::function<void()> onHang)

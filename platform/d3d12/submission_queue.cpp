@@ -83,12 +83,35 @@ VkCommandBuffer SubmissionQueue::BeginCommands() {
     return commands;
 }
 
+SubmitBatch SubmissionQueue::NewBatch() {
+    if (spareBatches_.empty()) {
+        return SubmitBatch{};
+    }
+    SubmitBatch batch = std::move(spareBatches_.back());
+    spareBatches_.pop_back();
+    return batch;
+}
+
+void SubmissionQueue::Recycle(SubmitBatch batch) {
+    constexpr size_t kSpareBatches = 8;
+    if (batch.ownsCommands) {
+        freeCommands_.push_back(batch.commands);
+    }
+    batch.commands = VK_NULL_HANDLE;
+    batch.ownsCommands = false;
+    batch.fence = VK_NULL_HANDLE;
+    batch.waits.clear();
+    batch.signals.clear();
+    batch.keepAlive.clear();
+    if (spareBatches_.size() < kSpareBatches) {
+        spareBatches_.push_back(std::move(batch));
+    }
+}
+
 uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
     Retire();
     if (context_->lost) {
-        if (batch.ownsCommands) {
-            freeCommands_.push_back(batch.commands);
-        }
+        Recycle(std::move(batch));
         return 0;
     }
     bool signalOnly =
@@ -100,6 +123,7 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
         joined.signals.insert(joined.signals.end(), batch.signals.begin(), batch.signals.end());
         joined.keepAlive.insert(joined.keepAlive.end(), batch.keepAlive.begin(),
                                 batch.keepAlive.end());
+        Recycle(std::move(batch));
         return SubmitNow(std::move(joined), heldSerial_) ? heldSerial_ : 0;
     }
     FlushHeld();
@@ -154,9 +178,7 @@ bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
     submit.signalSemaphoreInfoCount = uint32_t(batch.signals.size());
     submit.pSignalSemaphoreInfos = batch.signals.data();
     if (!VK_CHECK(vkQueueSubmit2(context_->queue, 1, &submit, batch.fence))) {
-        if (batch.ownsCommands) {
-            freeCommands_.push_back(batch.commands);
-        }
+        Recycle(std::move(batch));
         // The serial is taken: pass it from the host so that waits for it
         // and for later serials still end.
         VkSemaphoreSignalInfo signal{};
@@ -168,7 +190,7 @@ bool SubmissionQueue::SubmitNow(SubmitBatch batch, uint64_t serial) {
         watch_->NoteSent();
         return false;
     }
-    inFlight_.push_back({serial, batch.commands, batch.ownsCommands, std::move(batch.keepAlive)});
+    inFlight_.push_back({serial, std::move(batch)});
     sent_ = serial;
     watch_->NoteSent();
     return true;
@@ -224,7 +246,7 @@ void SubmissionQueue::WaitFor(uint64_t serial) {
 void SubmissionQueue::AbandonUnfinished() {
     // The driver may still read these, and its threads may still run when
     // the process ends: they are let go of without being destroyed.
-    static auto* abandoned = new std::vector<std::deque<InFlight>>;
+    static auto* abandoned = new std::vector<std::vector<InFlight>>;
     static auto* abandonedSerials = new std::vector<std::shared_ptr<TimelineSemaphore>>;
     abandoned->push_back(std::move(inFlight_));
     abandonedSerials->push_back(serial_);
@@ -235,6 +257,12 @@ void SubmissionQueue::AbandonUnfinished() {
 }
 
 void SubmissionQueue::Retire() {
+    if (inFlight_.empty()) {
+        std::lock_guard lock(gatesMutex_);
+        if (gates_.empty()) {
+            return; // nothing to ask the driver about
+        }
+    }
     uint64_t completed = DriverCompleted();
     {
         std::lock_guard lock(gatesMutex_);
@@ -242,12 +270,12 @@ void SubmissionQueue::Retire() {
             gates_.pop_front();
         }
     }
-    while (!inFlight_.empty() && inFlight_.front().serial <= completed) {
-        if (inFlight_.front().ownsCommands) {
-            freeCommands_.push_back(inFlight_.front().commands);
-        }
-        inFlight_.pop_front();
+    size_t finished = 0;
+    while (finished < inFlight_.size() && inFlight_[finished].serial <= completed) {
+        Recycle(std::move(inFlight_[finished].batch));
+        ++finished;
     }
+    inFlight_.erase(inFlight_.begin(), inFlight_.begin() + ptrdiff_t(finished));
 }
 
 } // namespace d3d12_standin

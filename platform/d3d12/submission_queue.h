@@ -48,6 +48,9 @@ public:
 
     // A command buffer in the recording state (lock held).
     VkCommandBuffer BeginCommands();
+    // An empty batch whose lists reuse the storage of a finished one, so that
+    // steady submission allocates nothing (lock held).
+    SubmitBatch NewBatch();
     // Submits (or holds) and returns the batch's serial, or 0 on failure or
     // when the device is lost (lock held).
     uint64_t Submit(SubmitBatch batch);
@@ -74,9 +77,7 @@ public:
 private:
     struct InFlight {
         uint64_t serial;
-        VkCommandBuffer commands;
-        bool ownsCommands;
-        std::vector<std::shared_ptr<const void>> keepAlive;
+        SubmitBatch batch;
     };
 
     struct FenceGate {
@@ -86,6 +87,8 @@ private:
     };
 
     bool SubmitNow(SubmitBatch batch, uint64_t serial);
+    // Releases what `batch` holds and keeps its storage for NewBatch.
+    void Recycle(SubmitBatch batch);
     void NoteFenceGates(const SubmitBatch& batch, uint64_t serial);
     // On a lost device: whatever the unfinished work uses stays as it is.
     void AbandonUnfinished();
@@ -98,7 +101,8 @@ private:
     uint64_t lastSubmitted_ = 0;
     VkCommandPool pool_ = VK_NULL_HANDLE;
     std::vector<VkCommandBuffer> freeCommands_;
-    std::deque<InFlight> inFlight_;
+    std::vector<InFlight> inFlight_; // a few at most: kept in order, storage reused
+    std::vector<SubmitBatch> spareBatches_;
     std::atomic<uint64_t> sent_{0};
     std::mutex gatesMutex_; // the watch reads the gates without the queue's lock
     std::deque<FenceGate> gates_;

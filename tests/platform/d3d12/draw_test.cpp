@@ -237,6 +237,30 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     EXPECT_EQ(PixelAt(pixels, 64, 13, 5), clear) << "top of the target stays clear";
 }
 
+// The second draw of a list keeps what the first bound, but not a viewport
+// set between them.
+TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
+    ASSERT_EQ(result, S_OK);
+    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
+    const float black[4] = {0, 0, 0, 1};
+    list->ClearRenderTargetView(rtv, black, 0, nullptr);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    const float params[20] = {1, 0, 0, 1};
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    list->DrawInstanced(3, 1, 0, 0);
+    const D3D12_VIEWPORT movedRight{32.0f, 0.0f, 64.0f, 64.0f, 0.0f, 1.0f};
+    list->RSSetViewports(1, &movedRight);
+    list->DrawInstanced(3, 1, 0, 0);
+    ExecuteAndWait();
+
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "first draw, first viewport";
+    EXPECT_EQ(PixelAt(pixels, 64, 45, 37), 0xFF0000FFu) << "second draw, moved viewport";
+}
+
 // Each list starts with no draw state of its own (Windows draws nothing, and
 // its debug layer says why), whatever the list executed before it set.
 TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {

@@ -59,6 +59,20 @@ TEST_F(GpuTest, AnEventArmedTwiceIsSetForEachValueInTurn) {
     fenceValue = 4;
 }
 
+TEST_F(GpuTest, AWaitEndsWhicheverArmedValueTheFenceReachesFirst) {
+    HoldQueue(queue, fence, 2);
+    ASSERT_EQ(fence->SetEventOnCompletion(5, event), S_OK); // never reached here
+    ASSERT_EQ(fence->SetEventOnCompletion(2, event), S_OK);
+    std::thread releaser([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        fence->Signal(1);
+    });
+    EXPECT_EQ(WaitForSingleObject(event, 10000), WAIT_OBJECT_0);
+    releaser.join();
+    EXPECT_EQ(fence->GetCompletedValue(), 2u);
+    fenceValue = 2;
+}
+
 TEST_F(GpuTest, SetEventStillWakesAWaitOnAPendingFence) {
     HoldQueue(queue, fence, 2);
     ASSERT_EQ(fence->SetEventOnCompletion(2, event), S_OK);
