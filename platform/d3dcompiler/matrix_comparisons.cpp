@@ -8,6 +8,8 @@
 namespace d3dcompiler_standin {
 namespace {
 
+using namespace std::string_literals;
+
 using Tokens = std::vector<HlslToken>;
 
 // The comparison operator starting at `at`, as written ("<", ">=", "!="),
@@ -66,15 +68,24 @@ size_t RightOperandEnd(const Tokens& tokens, size_t at) {
 
 std::string HelperDefinition(const std::string& name, const std::string& shape,
                              const std::string& comparison) {
+    // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on a
+    // literal added to a temporary string.
     const std::string type = "float" + shape;
-    const int rows = shape[0] - '0';
-    std::string result;
-    for (int r = 0; r < rows; ++r) {
-        const std::string row = "[" + std::to_string(r) + "]";
-        result += (r > 0 ? ", " : "") + std::string("a") + row + " " + comparison + " b" + row;
+    std::string rows;
+    for (int r = 0; r < shape[0] - '0'; ++r) {
+        const std::string index = std::to_string(r);
+        for (const std::string& piece :
+             {r > 0 ? ", a["s : "a["s, index, "] "s, comparison, " b["s, index, "]"s}) {
+            rows += piece;
+        }
     }
-    return "#ifndef " + name + "_defined\n#define " + name + "_defined\n" + type + " " + name +
-           "(" + type + " a, " + type + " b) { return " + type + "(" + result + "); }\n#endif\n";
+    std::string definition = "#ifndef ";
+    for (const std::string& piece :
+         {name, "_defined\n#define "s, name, "_defined\n"s, type, " "s, name, "("s, type, " a, "s,
+          type, " b) { return "s, type, "("s, rows, "); }\n#endif\n"s}) {
+        definition += piece;
+    }
+    return definition;
 }
 
 } // namespace
