@@ -214,6 +214,66 @@ void EnableVulkan12Features(const VkPhysicalDeviceVulkan12Features& supported,
     enabled->drawIndirectCount = supported.drawIndirectCount;
 }
 
+// What the device offers, asked in one call; the caller keeps the chain.
+struct SupportedFeatures {
+    VkPhysicalDeviceFeatures2 core{VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2, nullptr, {}};
+    VkPhysicalDeviceVulkan11Features vulkan11{};
+    VkPhysicalDeviceVulkan12Features vulkan12{};
+    VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
+    bool hasRobustness = false;
+};
+
+void QuerySupportedFeatures(VkPhysicalDevice physicalDevice,
+                            const std::vector<VkExtensionProperties>& available,
+                            SupportedFeatures* supported) {
+    supported->vulkan11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
+    supported->vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
+    supported->robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    supported->core.pNext = &supported->vulkan11;
+    supported->vulkan11.pNext = &supported->vulkan12;
+    supported->hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
+    if (supported->hasRobustness) {
+        supported->vulkan12.pNext = &supported->robustness;
+    }
+    vkGetPhysicalDeviceFeatures2(physicalDevice, &supported->core);
+}
+
+// The features asked for at device creation, chained; the caller keeps them.
+struct EnabledFeatures {
+    VkPhysicalDeviceFeatures2 core{VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2, nullptr, {}};
+    VkPhysicalDeviceVulkan11Features vulkan11{};
+    VkPhysicalDeviceVulkan12Features vulkan12{};
+    VkPhysicalDeviceVulkan13Features vulkan13{};
+    VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
+};
+
+// What the stand-in needs, and what it uses where the device has it.
+void ChooseFeatures(const SupportedFeatures& supported,
+                    const std::vector<VkExtensionProperties>& available, VulkanFeatures* features,
+                    std::vector<const char*>* extensions, EnabledFeatures* enabled) {
+    enabled->robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    features->nullDescriptor =
+        supported.hasRobustness && supported.robustness.nullDescriptor == VK_TRUE;
+    enabled->robustness.nullDescriptor = features->nullDescriptor ? VK_TRUE : VK_FALSE;
+    if (features->nullDescriptor) {
+        extensions->push_back(VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
+    }
+    enabled->vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
+    enabled->vulkan12.timelineSemaphore = VK_TRUE;
+    EnableVulkan12Features(supported.vulkan12, available, &enabled->vulkan12, features, extensions);
+    enabled->vulkan12.pNext = features->nullDescriptor ? &enabled->robustness : nullptr;
+    enabled->vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
+    enabled->vulkan13.dynamicRendering = VK_TRUE;
+    enabled->vulkan13.synchronization2 = VK_TRUE;
+    enabled->vulkan13.pNext = &enabled->vulkan12;
+    enabled->vulkan11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
+    features->drawParameters = supported.vulkan11.shaderDrawParameters == VK_TRUE;
+    enabled->vulkan11.shaderDrawParameters = supported.vulkan11.shaderDrawParameters;
+    enabled->vulkan11.pNext = &enabled->vulkan13;
+    enabled->core.pNext = &enabled->vulkan11;
+    EnableCoreFeatures(supported.core.features, &enabled->core.features, features);
+}
+
 } // namespace
 
 bool VulkanContext::CreateDevice(std::string* error) {
@@ -225,50 +285,11 @@ bool VulkanContext::CreateDevice(std::string* error) {
         extensions.push_back(VK_KHR_SWAPCHAIN_EXTENSION_NAME);
     }
 
-    VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
-    robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
-    VkPhysicalDeviceVulkan12Features supported12{};
-    supported12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
-    VkPhysicalDeviceVulkan11Features supported11{};
-    supported11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
-    supported11.pNext = &supported12;
-    VkPhysicalDeviceFeatures2 supported{};
-    supported.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
-    supported.pNext = &supported11;
-    bool hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
-    if (hasRobustness) {
-        supported12.pNext = &robustness;
-    }
-    vkGetPhysicalDeviceFeatures2(physicalDevice, &supported);
+    SupportedFeatures supported;
+    QuerySupportedFeatures(physicalDevice, available, &supported);
 
-    VkPhysicalDeviceRobustness2FeaturesEXT enabledRobustness{};
-    enabledRobustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
-    features.nullDescriptor = hasRobustness && robustness.nullDescriptor == VK_TRUE;
-    enabledRobustness.nullDescriptor = features.nullDescriptor ? VK_TRUE : VK_FALSE;
-    if (features.nullDescriptor) {
-        extensions.push_back(VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
-    }
-
-    VkPhysicalDeviceVulkan12Features vulkan12{};
-    vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
-    vulkan12.timelineSemaphore = VK_TRUE;
-    EnableVulkan12Features(supported12, available, &vulkan12, &features, &extensions);
-    vulkan12.pNext = features.nullDescriptor ? &enabledRobustness : nullptr;
-    VkPhysicalDeviceVulkan13Features vulkan13{};
-    vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
-    vulkan13.dynamicRendering = VK_TRUE;
-    vulkan13.synchronization2 = VK_TRUE;
-    vulkan13.pNext = &vulkan12;
-    VkPhysicalDeviceVulkan11Features vulkan11{};
-    vulkan11.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_1_FEATURES;
-    features.drawParameters = supported11.shaderDrawParameters == VK_TRUE;
-    vulkan11.shaderDrawParameters = supported11.shaderDrawParameters;
-    vulkan11.pNext = &vulkan13;
-
-    VkPhysicalDeviceFeatures2 enabled{};
-    enabled.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_FEATURES_2;
-    enabled.pNext = &vulkan11;
-    EnableCoreFeatures(supported.features, &enabled.features, &features);
+    EnabledFeatures enabled;
+    ChooseFeatures(supported, available, &features, &extensions, &enabled);
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};
@@ -279,7 +300,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
 
     VkDeviceCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_DEVICE_CREATE_INFO;
-    info.pNext = &enabled;
+    info.pNext = &enabled.core;
     info.queueCreateInfoCount = 1;
     info.pQueueCreateInfos = &queueInfo;
     info.enabledExtensionCount = uint32_t(extensions.size());
