@@ -2,7 +2,7 @@
 #include "pipeline_object.h"
 #include "viewport_translation.h"
 
-#include <specialization_constants.h>
+#include <pipeline_constants.h>
 #include <spirv_outputs.h>
 #include <vulkan_check.h>
 
@@ -50,7 +50,7 @@ constexpr VkDynamicState kDynamicStates[] = {
     VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR, VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
     VK_DYNAMIC_STATE_PRIMITIVE_RESTART_ENABLE, VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
 
-// The values the compiled shaders leave to the pipeline (specialization_constants.h).
+// The values the compiled shaders leave to the pipeline (pipeline_constants.h).
 struct PipelineConstants {
     uint32_t sampleCount;
     VkSpecializationMapEntry entry{dxbc::kSampleCountConstantId, 0, sizeof(uint32_t)};

@@ -1,6 +1,6 @@
 #include "value_rewrites.h"
 
-#include <specialization_constants.h>
+#include <pipeline_constants.h>
 
 #include <map>
 #include <string>
