@@ -6,8 +6,6 @@ namespace {
 
 using namespace spirv;
 
-constexpr uint32_t kOpCapability = 17;
-constexpr uint32_t kOpISub = 130;
 constexpr uint32_t kCapabilityDrawParameters = 4427;
 constexpr uint32_t kBuiltInInstanceIndex = 43;
 constexpr uint32_t kBuiltInBaseInstance = 4425;
@@ -40,14 +38,14 @@ std::vector<uint32_t> WithInstanceIndexFromZero(const std::vector<uint32_t>& spi
     uint32_t bound = out[kBoundWord];
     const uint32_t baseInstance = bound++;
     // Capabilities come first in a module.
-    Append(&out, kOpCapability, {kCapabilityDrawParameters});
+    Append(&out, OpCapability, {kCapabilityDrawParameters});
     const bool wellFormed = ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
         const auto word = [&](size_t i) { return spirv[at + i]; };
         if (op == OpLoad && count == 4 && word(3) == instanceIndex) {
             const uint32_t type = word(1), raw = bound++, base = bound++;
             Append(&out, OpLoad, {type, raw, instanceIndex});
             Append(&out, OpLoad, {type, base, baseInstance});
-            Append(&out, kOpISub, {type, word(2), raw, base});
+            Append(&out, OpISub, {type, word(2), raw, base});
             return;
         }
         const size_t start = out.size();

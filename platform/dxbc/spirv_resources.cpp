@@ -8,7 +8,6 @@ namespace {
 
 using namespace spirv;
 
-constexpr uint32_t kOpCapability = 17;
 constexpr uint32_t kOpTypeImage = 25;
 constexpr uint32_t kOpTypeRuntimeArray = 29;
 constexpr uint32_t kDimBuffer = 5;
@@ -133,7 +132,7 @@ bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFor
     bool loadable = true;
     std::set<uint32_t> capabilities;
     ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
-        if (op == kOpCapability && count >= 2) {
+        if (op == OpCapability && count >= 2) {
             capabilities.insert(spirv[at + 1]);
             return;
         }
@@ -158,7 +157,7 @@ bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFor
     std::vector<uint32_t> added;
     for (uint32_t capability : {kCapabilityReadWithoutFormat, kCapabilityWriteWithoutFormat}) {
         if (capabilities.count(capability) == 0) {
-            added.insert(added.end(), {(2u << 16) | kOpCapability, capability});
+            added.insert(added.end(), {(2u << 16) | OpCapability, capability});
         }
     }
     spirv.insert(spirv.begin() + kHeaderWords, added.begin(), added.end());
