@@ -150,6 +150,23 @@ std::string PrefixLines(const std::string& prefix, const std::string& lines) {
     return out;
 }
 
+// The shader's container: signatures, SPIR-V and, when the source has one,
+// the root signature.
+std::vector<uint8_t> WriteShaderContainer(const StageSignatures& signatures,
+                                          const std::vector<uint32_t>& spirv,
+                                          std::vector<uint8_t> rootSignature) {
+    std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
+    chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
+    chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});
+    std::vector<uint8_t> spirvBytes(spirv.size() * 4);
+    std::memcpy(spirvBytes.data(), spirv.data(), spirvBytes.size());
+    chunks.push_back({dxbc::kSpirvChunk, std::move(spirvBytes)});
+    if (!rootSignature.empty()) {
+        chunks.push_back({dxbc::kRootSignatureChunk, std::move(rootSignature)});
+    }
+    return dxbc::WriteContainer(chunks);
+}
+
 class Compilation {
 public:
     explicit Compilation(CompileRequest& request)
@@ -205,7 +222,24 @@ public:
         std::vector<uint32_t> spirv(length / 4);
         std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
 
-        // Judged once the source parses, so that syntax errors come first.
+        StageSignatures signatures;
+        if (!CheckCompiled(spirv, &signatures, messages)) {
+            return false;
+        }
+        RemoveSemanticDecorations(spirv);
+        ValueRepairs repairs;
+        repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
+        repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
+        RepairValues(&spirv, repairs);
+        *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));
+        return true;
+    }
+
+private:
+    // What is judged once the source parses, so that syntax errors come
+    // first; `signatures` are the stages' inputs and outputs.
+    bool CheckCompiled(const std::vector<uint32_t>& spirv, StageSignatures* signatures,
+                       std::string* messages) {
         std::string pathErrors;
         if (!CheckReturnPaths(tokens_, &pathErrors)) {
             *messages += pathErrors;
@@ -216,38 +250,18 @@ public:
             *messages += PrefixLines(request_.path + ": ", sizeErrors);
             return false;
         }
-        StageSignatures signatures;
         std::string error;
-        if (!ReadStageSignatures(spirv, &signatures, &error)) {
+        if (!ReadStageSignatures(spirv, signatures, &error)) {
             *messages += request_.path + ": error: " + error + "\n";
             return false;
         }
-        for (const std::string& name : signatures.withoutSemantic) {
+        for (const std::string& name : signatures->withoutSemantic) {
             *messages += request_.path + ": error: '" + request_.entryPoint +
                          "': " + DescribeInterfaceVariable(name) + " is missing a semantic\n";
         }
-        if (!signatures.withoutSemantic.empty()) {
-            return false;
-        }
-        RemoveSemanticDecorations(spirv);
-        ValueRepairs repairs;
-        repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
-        repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
-        RepairValues(&spirv, repairs);
-        std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
-        chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
-        chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});
-        std::vector<uint8_t> spirvBytes(spirv.size() * 4);
-        std::memcpy(spirvBytes.data(), spirv.data(), spirvBytes.size());
-        chunks.push_back({dxbc::kSpirvChunk, std::move(spirvBytes)});
-        if (!rootSignature.empty()) {
-            chunks.push_back({dxbc::kRootSignatureChunk, std::move(rootSignature)});
-        }
-        *container = dxbc::WriteContainer(chunks);
-        return true;
+        return signatures->withoutSemantic.empty();
     }
 
-private:
     // Preprocesses, checks what glslang would let through, and serializes the
     // entry point's root signature if it has one.
     bool ReadSource(shaderc_compiler_t compiler, shaderc_compile_options_t options,
