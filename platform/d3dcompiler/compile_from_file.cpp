@@ -257,7 +257,7 @@ private:
             *messages += request_.path + ": error: " + error + "\n";
             return false;
         }
-        MarkTenBitFloatElements(tokens_, signatures);
+        MarkTenBitFloatElements(tokens_, request_.entryPoint, signatures);
         for (const std::string& name : signatures->withoutSemantic) {
             *messages += request_.path + ": error: '" + request_.entryPoint +
                          "': " + DescribeInterfaceVariable(name) + " is missing a semantic\n";

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <strings.h>
+#include <utility>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -51,9 +53,57 @@ uint32_t DeclaredRegisters(const std::vector<HlslToken>& tokens, size_t name,
     return elements * uint32_t(std::max({type.size, type.columns, 1}));
 }
 
-std::vector<SemanticRange> TenBitFloatSemantics(const std::vector<HlslToken>& tokens) {
+// A stretch of tokens [first, last).
+using TokenSpan = std::pair<size_t, size_t>;
+
+// The body of each `struct name { ... }` by name.
+std::map<std::string, TokenSpan> StructureBodies(const std::vector<HlslToken>& tokens) {
+    std::map<std::string, TokenSpan> bodies;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1) &&
+            IsToken(tokens, at + 2, "{")) {
+            bodies.emplace(tokens[at + 1].text, TokenSpan{at + 2, ClosingBracket(tokens, at + 2)});
+        }
+    }
+    return bodies;
+}
+
+// Where the entry point's signatures are declared: each definition's return
+// type, parameters and semantic, and the bodies of the structures named
+// there, and of those their members name.
+std::vector<TokenSpan> EntryPointDeclarations(const std::vector<HlslToken>& tokens,
+                                              const std::string& entryPoint) {
+    std::vector<TokenSpan> spans;
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text == entryPoint && IsToken(tokens, at + 1, "(") &&
+            IsIdentifier(tokens, at - 1)) {
+            size_t end = ClosingBracket(tokens, at + 1) + 1;
+            while (end < tokens.size() && !IsToken(tokens, end, "{") &&
+                   !IsToken(tokens, end, ";")) {
+                ++end;
+            }
+            if (IsToken(tokens, end, "{")) {
+                spans.push_back({at - 1, end});
+            }
+        }
+    }
+    std::map<std::string, TokenSpan> structures = StructureBodies(tokens);
+    for (size_t span = 0; span < spans.size(); ++span) {
+        for (size_t at = spans[span].first; at < spans[span].second; ++at) {
+            auto structure = structures.find(tokens[at].text);
+            if (structure != structures.end()) {
+                spans.push_back(structure->second);
+                structures.erase(structure); // each once
+            }
+        }
+    }
+    return spans;
+}
+
+std::vector<SemanticRange> TenBitFloatSemantics(const std::vector<HlslToken>& tokens,
+                                                const TokenSpan& span) {
     std::vector<SemanticRange> ranges;
-    for (size_t at = 0; at + 3 < tokens.size(); ++at) {
+    for (size_t at = span.first; at + 3 < tokens.size() && at < span.second; ++at) {
         NumericTypeName type;
         if (tokens[at].kind != HlslToken::Kind::Identifier ||
             !ReadNumericTypeName(tokens[at].text, &type) || type.base != "min10float" ||
@@ -88,12 +138,15 @@ void Mark(const std::vector<SemanticRange>& ranges, std::vector<dxbc::SignatureE
 
 } // namespace
 
-void MarkTenBitFloatElements(const std::vector<HlslToken>& tokens, StageSignatures* signatures) {
-    const std::vector<SemanticRange> ranges = TenBitFloatSemantics(tokens);
-    if (!ranges.empty()) {
-        Mark(ranges, &signatures->inputs);
-        Mark(ranges, &signatures->outputs);
+void MarkTenBitFloatElements(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
+                             StageSignatures* signatures) {
+    std::vector<SemanticRange> ranges;
+    for (const TokenSpan& span : EntryPointDeclarations(tokens, entryPoint)) {
+        const std::vector<SemanticRange> declared = TenBitFloatSemantics(tokens, span);
+        ranges.insert(ranges.end(), declared.begin(), declared.end());
     }
+    Mark(ranges, &signatures->inputs);
+    Mark(ranges, &signatures->outputs);
 }
 
 } // namespace d3dcompiler_standin

@@ -7,13 +7,15 @@
 #include "hlsl_tokens.h"
 #include "spirv_signatures.h"
 
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
 
-// Elements of 16-bit float precision whose semantic `tokens` declare
-// min10float (a parameter, a structure member or a function's return value)
-// are given FLOAT_2_8.
-void MarkTenBitFloatElements(const std::vector<HlslToken>& tokens, StageSignatures* signatures);
+// Elements of 16-bit float precision whose semantic the entry point declares
+// min10float (a parameter, its return value, or a member of a structure they
+// name) are given FLOAT_2_8.
+void MarkTenBitFloatElements(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
+                             StageSignatures* signatures);
 
 } // namespace d3dcompiler_standin

@@ -32,6 +32,8 @@ min10float4 PSMain(min16float4 colour : COLOR, min10float2 uv : TEXCOORD1,
                    float plain : TEXCOORD5) : SV_Target {
     return colour + uv.xyxy + plain;
 }
+// Another entry point's declarations say nothing of these two's.
+float4 PSTenBit(min10float4 colour : COLOR) : SV_Target { return colour; }
 )hlsl";
 
 // "TEXCOORD2" -> its element's minimum precision.
