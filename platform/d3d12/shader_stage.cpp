@@ -168,6 +168,10 @@ const LinkMismatch kLinkMismatches[] = {
      [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
          return (input.readWriteMask & output.readWriteMask) != 0;
      }},
+    {&standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_MINPRECISION, kIncompatible,
+     [](const dxbc::SignatureElement& output, const dxbc::SignatureElement& input) {
+         return output.minPrecision != input.minPrecision;
+     }},
 };
 
 // The one input's verdict: false, with the debug layer's line printed.
@@ -259,13 +263,13 @@ bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits
         *error = "the shader has no entry point for its stage";
         return false;
     }
-    if (const dxbc::ChunkView* inputs = dxbc::FindChunk(chunks, dxbc::kInputSignatureChunk)) {
+    if (const dxbc::ChunkView* inputs = dxbc::FindSignatureChunk(chunks, false)) {
         if (!dxbc::ReadSignature(*inputs, &out->inputs, &reason)) {
             *error = "bad input signature: " + reason;
             return false;
         }
     }
-    if (const dxbc::ChunkView* outputs = dxbc::FindChunk(chunks, dxbc::kOutputSignatureChunk)) {
+    if (const dxbc::ChunkView* outputs = dxbc::FindSignatureChunk(chunks, true)) {
         out->hasOutputSignature = true;
         if (!dxbc::ReadSignature(*outputs, &out->outputs, &reason)) {
             *error = "bad output signature: " + reason;

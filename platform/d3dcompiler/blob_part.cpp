@@ -3,6 +3,7 @@
 #include "com_object.h"
 
 #include <dxbc_container.h>
+#include <signature.h>
 
 #include <cstdio>
 
@@ -10,15 +11,18 @@ namespace {
 
 using d3dcompiler_standin::MakeBlob;
 
-HRESULT SignatureContainer(const std::vector<dxbc::ChunkView>& chunks,
-                           std::vector<uint32_t> fourccs, ID3DBlob** part) {
+// A container of the input signature, the output signature or both, each in
+// the form the shader has it.
+HRESULT SignatureContainer(const std::vector<dxbc::ChunkView>& chunks, std::vector<bool> outputs,
+                           ID3DBlob** part) {
     std::vector<std::pair<uint32_t, std::vector<uint8_t>>> selected;
-    for (uint32_t fourcc : fourccs) {
-        const dxbc::ChunkView* chunk = dxbc::FindChunk(chunks, fourcc);
+    for (bool output : outputs) {
+        const dxbc::ChunkView* chunk = dxbc::FindSignatureChunk(chunks, output);
         if (chunk == nullptr) {
             return E_FAIL;
         }
-        selected.push_back({fourcc, std::vector<uint8_t>(chunk->data, chunk->data + chunk->size)});
+        selected.push_back(
+            {chunk->fourcc, std::vector<uint8_t>(chunk->data, chunk->data + chunk->size)});
     }
     *part = MakeBlob(dxbc::WriteContainer(selected));
     return *part != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -51,12 +55,11 @@ EXTERN_C HRESULT WINAPI D3DGetBlobPart(LPCVOID pSrcData, SIZE_T SrcDataSize, D3D
         return *ppPart != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     case D3D_BLOB_INPUT_SIGNATURE_BLOB:
-        return SignatureContainer(chunks, {dxbc::kInputSignatureChunk}, ppPart);
+        return SignatureContainer(chunks, {false}, ppPart);
     case D3D_BLOB_OUTPUT_SIGNATURE_BLOB:
-        return SignatureContainer(chunks, {dxbc::kOutputSignatureChunk}, ppPart);
+        return SignatureContainer(chunks, {true}, ppPart);
     case D3D_BLOB_INPUT_AND_OUTPUT_SIGNATURE_BLOB:
-        return SignatureContainer(chunks, {dxbc::kInputSignatureChunk, dxbc::kOutputSignatureChunk},
-                                  ppPart);
+        return SignatureContainer(chunks, {false, true}, ppPart);
     default:
         STANDIN_NOT_IMPLEMENTED("D3DGetBlobPart (parts other than signatures and root signature)");
         return E_NOTIMPL;

@@ -1,4 +1,5 @@
 #include "bool_varyings.h"
+#include "declarators.h"
 #include "numeric_type_names.h"
 
 #include <cctype>
@@ -6,8 +7,6 @@
 
 namespace d3dcompiler_standin {
 namespace {
-
-using Tokens = std::vector<HlslToken>;
 
 // A semantic that names a signature element: any but the system values
 // other than SV_Target, which glslang maps to built-ins of their own types.
@@ -17,19 +16,6 @@ bool IsSignatureSemantic(const std::string& semantic) {
         c = char(std::toupper(static_cast<unsigned char>(c)));
     }
     return upper.rfind("SV_", 0) != 0 || upper.rfind("SV_TARGET", 0) == 0;
-}
-
-// The token after a declarator whose name is at `name`: past its array
-// dimensions, or past the parameter list of a function.
-size_t AfterDeclarator(const Tokens& tokens, size_t name) {
-    size_t at = name + 1;
-    if (IsToken(tokens, at, "(")) {
-        return ClosingBracket(tokens, at) + 1;
-    }
-    while (IsToken(tokens, at, "[")) {
-        at = ClosingBracket(tokens, at) + 1;
-    }
-    return at;
 }
 
 } // namespace

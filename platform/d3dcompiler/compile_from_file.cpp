@@ -17,11 +17,13 @@
 #include "source_rewrites.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
+#include "ten_bit_float_signatures.h"
 #include "value_rewrites.h"
 
 #include <dxbc_container.h>
 #include <register_bindings.h>
 #include <root_signature_binary.h>
+#include <signature.h>
 
 #include <shaderc/shaderc.h>
 
@@ -156,8 +158,8 @@ std::vector<uint8_t> WriteShaderContainer(const StageSignatures& signatures,
                                           const std::vector<uint32_t>& spirv,
                                           std::vector<uint8_t> rootSignature) {
     std::vector<std::pair<uint32_t, std::vector<uint8_t>>> chunks;
-    chunks.push_back({dxbc::kInputSignatureChunk, dxbc::WriteSignature(signatures.inputs)});
-    chunks.push_back({dxbc::kOutputSignatureChunk, dxbc::WriteSignature(signatures.outputs)});
+    chunks.push_back(dxbc::SignatureChunk(signatures.inputs, false));
+    chunks.push_back(dxbc::SignatureChunk(signatures.outputs, true));
     std::vector<uint8_t> spirvBytes(spirv.size() * 4);
     std::memcpy(spirvBytes.data(), spirv.data(), spirvBytes.size());
     chunks.push_back({dxbc::kSpirvChunk, std::move(spirvBytes)});
@@ -255,6 +257,7 @@ private:
             *messages += request_.path + ": error: " + error + "\n";
             return false;
         }
+        MarkTenBitFloatElements(tokens_, request_.entryPoint, signatures);
         for (const std::string& name : signatures->withoutSemantic) {
             *messages += request_.path + ": error: '" + request_.entryPoint +
                          "': " + DescribeInterfaceVariable(name) + " is missing a semantic\n";

@@ -27,6 +27,7 @@ struct Variable {
     uint32_t storage = 0;
     int64_t location = -1;
     int64_t builtIn = -1;
+    bool relaxedPrecision = false; // what glslang marks min16float and its kin
     std::string semantic;
     std::string name;
 };
@@ -143,6 +144,8 @@ void RecordInstruction(const std::vector<uint32_t>& spirv, size_t at, uint32_t o
             variables[w[1]].location = w[3];
         } else if (count >= 4 && w[2] == kDecorationBuiltIn) {
             variables[w[1]].builtIn = w[3];
+        } else if (count >= 3 && w[2] == kDecorationRelaxedPrecision) {
+            variables[w[1]].relaxedPrecision = true;
         }
         break;
     case OpDecorateString:
@@ -156,11 +159,30 @@ void RecordInstruction(const std::vector<uint32_t>& spirv, size_t at, uint32_t o
     }
 }
 
+// The 16-bit minimum precision of a min16float, min16int or min16uint value
+// (glslang gives min10float and min12int the same mark; fxc writes min12int
+// as 16-bit, there being no 12-bit level, and min10float's own level is told
+// from the source afterwards).
+uint32_t SixteenBitPrecision(uint32_t componentType) {
+    switch (componentType) {
+    case D3D_REGISTER_COMPONENT_FLOAT32:
+        return D3D_MIN_PRECISION_FLOAT_16;
+    case D3D_REGISTER_COMPONENT_SINT32:
+        return D3D_MIN_PRECISION_SINT_16;
+    case D3D_REGISTER_COMPONENT_UINT32:
+        return D3D_MIN_PRECISION_UINT_16;
+    default:
+        return D3D_MIN_PRECISION_DEFAULT;
+    }
+}
+
 // The signature element of an interface variable, its register still open.
 dxbc::SignatureElement ElementOf(const Variable& variable, const ScalarInfo& type) {
     dxbc::SignatureElement element{};
     SplitSemantic(variable.semantic, &element.semanticName, &element.semanticIndex);
     element.componentType = type.componentType;
+    element.minPrecision = variable.relaxedPrecision ? SixteenBitPrecision(type.componentType)
+                                                     : uint32_t(D3D_MIN_PRECISION_DEFAULT);
     element.mask = uint8_t((1u << std::min<uint32_t>(type.components, 4)) - 1);
     for (const SystemValue& value : kSystemValues) {
         if (variable.builtIn >= 0 && value.builtIn == uint32_t(variable.builtIn)) {

@@ -20,6 +20,10 @@ inline constexpr uint32_t kRootSignatureChunk = MakeFourCC('R', 'T', 'S', '0');
 inline constexpr uint32_t kSpirvChunk = MakeFourCC('S', 'P', 'R', 'V');
 inline constexpr uint32_t kInputSignatureChunk = MakeFourCC('I', 'S', 'G', 'N');
 inline constexpr uint32_t kOutputSignatureChunk = MakeFourCC('O', 'S', 'G', 'N');
+// The same signatures with each element's stream and minimum precision.
+inline constexpr uint32_t kInputSignatureMinPrecisionChunk = MakeFourCC('I', 'S', 'G', '1');
+inline constexpr uint32_t kOutputSignatureMinPrecisionChunk = MakeFourCC('O', 'S', 'G', '1');
+inline constexpr uint32_t kPatchSignatureMinPrecisionChunk = MakeFourCC('P', 'S', 'G', '1');
 
 // Size of the fixed header (magic, checksum, version, total size, chunk count).
 inline constexpr size_t kContainerHeaderSize = 32;

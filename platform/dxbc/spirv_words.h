@@ -57,6 +57,7 @@ enum Op : uint32_t {
 constexpr uint32_t kMagic = 0x07230203;
 constexpr size_t kHeaderWords = 5;
 
+constexpr uint32_t kDecorationRelaxedPrecision = 0;
 constexpr uint32_t kDecorationBlock = 2;
 constexpr uint32_t kDecorationRowMajor = 4;
 constexpr uint32_t kDecorationArrayStride = 6;

@@ -62,14 +62,19 @@ std::vector<uint8_t> WithOutputChanged(const std::vector<uint8_t>& container,
 
 class LinkedStages : public DeviceFixture {
 protected:
-    // The colour at the target's centre after drawing with `pixelShader`.
-    uint32_t DrawnColour(const std::string& pixelShader);
+    // The colour at the target's centre after drawing with `pixelShader`
+    // after `vertexShader`.
+    uint32_t DrawnColour(const std::string& pixelShader, const char* vertexShader = kVertexShader);
+    // The messages creating a pipeline of the two shaders brings, which must
+    // succeed or fail as `linked` says.
+    std::vector<DebugMessage> LinkMessages(const char* vertexShader, const std::string& pixelShader,
+                                           bool linked);
 
     ScratchDirectory scratch{"linked"};
 };
 
-uint32_t LinkedStages::DrawnColour(const std::string& pixelShader) {
-    CompileResult vs = Compile(scratch.Write("stages.hlsl", kVertexShader), "VSMain", "vs_5_0");
+uint32_t LinkedStages::DrawnColour(const std::string& pixelShader, const char* vertexShader) {
+    CompileResult vs = Compile(scratch.Write("stages.hlsl", vertexShader), "VSMain", "vs_5_0");
     CompileResult ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
     EXPECT_EQ(vs.hr, S_OK) << vs.errors;
     EXPECT_EQ(ps.hr, S_OK) << ps.errors;
@@ -101,6 +106,26 @@ uint32_t LinkedStages::DrawnColour(const std::string& pixelShader) {
     ExecuteAndWait();
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
     return pixels.size() == 16 * 16 * 4 ? PixelAt(pixels, 16, 8, 8) : 0;
+}
+
+std::vector<DebugMessage> LinkedStages::LinkMessages(const char* vertexShader,
+                                                     const std::string& pixelShader, bool linked) {
+    CompileResult vs = Compile(scratch.Write("stages.hlsl", vertexShader), "VSMain", "vs_5_0");
+    CompileResult ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
+    EXPECT_EQ(vs.hr, S_OK) << vs.errors;
+    EXPECT_EQ(ps.hr, S_OK) << ps.errors;
+    ComPtr<ID3D12RootSignature> root;
+    EXPECT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
+                                          IID_ID3D12RootSignature, root.PutVoid()),
+              S_OK);
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
+        root, {vs.code.data(), vs.code.size()}, {ps.code.data(), ps.code.size()}, {nullptr, 0});
+    TakeDebugMessages(device); // only what the pipeline brings
+    ComPtr<ID3D12PipelineState> pipeline;
+    EXPECT_EQ(
+        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+        linked ? S_OK : E_INVALIDARG);
+    return TakeDebugMessages(device);
 }
 
 TEST_F(LinkedStages, ValuesArriveBySemantic) {
@@ -168,6 +193,68 @@ TEST_F(LinkedStages, OutputSignaturesThatFailTheReadsAreRefused) {
         if (change.refusal != 0) {
             EXPECT_EQ(CountMessages(messages, change.refusal), 1u) << change.refusal;
         }
+    }
+    AcknowledgeProvokedErrors();
+}
+
+// The vertex shader's values again, under minimum-precision types.
+constexpr char kMinPrecisionVertexShader[] = R"hlsl(
+struct Written {
+    float4 position : SV_Position;
+    min16float4 red : COLOR;
+    float4 green : NORMAL;
+    min10float4 blue : TEXCOORD0;
+};
+[RootSignature("RootFlags(0)")]
+Written VSMain(uint id : SV_VertexID) {
+    Written o;
+    float2 corner = float2((id << 1) & 2, id & 2);
+    o.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+    o.red = min16float4(1, 0, 0, 1);
+    o.green = float4(0, 1, 0, 1);
+    o.blue = min10float4(0, 0, 1, 1);
+    return o;
+}
+)hlsl";
+
+// The pixel shader's inputs as the vertex shader writes them, under the types
+// given: what it returns is its colour and texture coordinate.
+std::string ReaderOf(const char* colour, const char* normal, const char* texcoord) {
+    return std::string("struct Read { float4 p : SV_Position; ") + colour + " c : COLOR; " +
+           normal + " n : NORMAL; " + texcoord +
+           " t : TEXCOORD0; };\n"
+           "float4 PSMain(Read r) : SV_Target { return r.c + r.t + (r.n - float4(0, 1, 0, 1)); }\n";
+}
+
+// An output and the input of its semantic declare the same minimum precision
+// (16-bit, 10-bit or none) or the pipeline is refused; where they agree the
+// values arrive, computed at 32 bits on a device without minimum precision.
+TEST_F(LinkedStages, MinimumPrecisionsMustAgree) {
+    EXPECT_EQ(
+        DrawnColour(ReaderOf("min16float4", "float4", "min10float4"), kMinPrecisionVertexShader),
+        0xFFFF00FFu);
+    EXPECT_TRUE(TakeDebugMessages(device).empty());
+    const struct {
+        const char* colour;
+        const char* normal;
+        const char* texcoord;
+        bool linked;
+    } cases[] = {
+        {"min16float4", "float4", "min10float4", true},
+        {"float4", "float4", "min10float4", false},           // 16-bit output, 32-bit input
+        {"min16float4", "float4", "min16float4", false},      // 10-bit output, 16-bit input
+        {"min16float4", "min16float4", "min10float4", false}, // 32-bit output, 16-bit input
+    };
+    for (const auto& link : cases) {
+        SCOPED_TRACE(ReaderOf(link.colour, link.normal, link.texcoord));
+        std::vector<DebugMessage> messages =
+            LinkMessages(kMinPrecisionVertexShader,
+                         ReaderOf(link.colour, link.normal, link.texcoord), link.linked);
+        EXPECT_EQ(messages.size(), link.linked ? 0u : 1u);
+        EXPECT_EQ(
+            CountMessages(messages,
+                          D3D12_MESSAGE_ID_CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_MINPRECISION),
+            link.linked ? 0u : 1u);
     }
     AcknowledgeProvokedErrors();
 }

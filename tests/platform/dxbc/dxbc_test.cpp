@@ -297,6 +297,55 @@ TEST(Signature, RoundTripsElementsAndRejectsBadOffsets) {
     EXPECT_FALSE(dxbc::ReadSignature(chunk, &read, &error));
 }
 
+// fxc's ISG1 / OSG1 form: 32-byte elements that open with a stream and end
+// with the minimum precision. Chosen only where an element has a precision.
+TEST(Signature, MinimumPrecisionsTravelInTheStreamAndPrecisionForm) {
+    std::vector<dxbc::SignatureElement> elements = {
+        {"SV_Position", 0, 1, 3, 0, 0xF, 0x0},
+        {"COLOR", 0, 0, 3, 1, 0xF, 0x0, 1},    // min16float: FLOAT_16
+        {"TEXCOORD", 2, 0, 3, 2, 0x3, 0x0, 2}, // min10float: FLOAT_2_8
+        {"TEXCOORD", 3, 0, 1, 3, 0x1, 0x0, 5}, // min16uint: UINT_16
+    };
+    auto [fourcc, bytes] = dxbc::SignatureChunk(elements, true);
+    EXPECT_EQ(fourcc, dxbc::kOutputSignatureMinPrecisionChunk);
+    EXPECT_EQ(Word(bytes, 0), 4u);
+    EXPECT_EQ(Word(bytes, 4), 8u);
+    EXPECT_EQ(Word(bytes, 8 + 32), 0u);         // COLOR's stream
+    EXPECT_EQ(Word(bytes, 8 + 32 + 8), 0u);     // its semantic index
+    EXPECT_EQ(Word(bytes, 8 + 32 + 28), 1u);    // its minimum precision
+    EXPECT_EQ(Word(bytes, 8 + 4), 8u + 4 * 32); // names follow the elements
+    dxbc::ChunkView chunk{fourcc, bytes.data(), uint32_t(bytes.size())};
+    std::vector<dxbc::SignatureElement> read;
+    std::string error;
+    ASSERT_TRUE(dxbc::ReadSignature(chunk, &read, &error)) << error;
+    ASSERT_EQ(read.size(), elements.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].semanticName, elements[i].semanticName);
+        EXPECT_EQ(read[i].semanticIndex, elements[i].semanticIndex);
+        EXPECT_EQ(read[i].registerIndex, elements[i].registerIndex);
+        EXPECT_EQ(read[i].mask, elements[i].mask);
+        EXPECT_EQ(read[i].minPrecision, elements[i].minPrecision);
+    }
+    // Room for four plain elements is not room for four of these.
+    chunk.size = 8 + 4 * 24 + 4;
+    EXPECT_FALSE(dxbc::ReadSignature(chunk, &read, &error));
+
+    // The inputs, all 32-bit, keep the plain form; a container holding either
+    // form gives its signatures up.
+    std::vector<dxbc::SignatureElement> inputs = {{"SV_VertexID", 0, 6, 1, 0, 0x1, 0x1}};
+    auto plain = dxbc::SignatureChunk(inputs, false);
+    EXPECT_EQ(plain.first, dxbc::kInputSignatureChunk);
+    std::vector<uint8_t> container = dxbc::WriteContainer({plain, {fourcc, bytes}});
+    std::vector<dxbc::ChunkView> chunks;
+    ASSERT_TRUE(dxbc::ReadContainer(container.data(), container.size(), &chunks, &error));
+    const dxbc::ChunkView* outputs = dxbc::FindSignatureChunk(chunks, true);
+    ASSERT_NE(outputs, nullptr);
+    ASSERT_TRUE(dxbc::ReadSignature(*outputs, &read, &error)) << error;
+    EXPECT_EQ(read.size(), 4u);
+    ASSERT_NE(dxbc::FindSignatureChunk(chunks, false), nullptr);
+    EXPECT_EQ(dxbc::FindSignatureChunk(chunks, false)->fourcc, dxbc::kInputSignatureChunk);
+}
+
 TEST(SpirvBindings, RewritesEverySetAndBindingPair) {
     // Header, then OpDecorate %10 DescriptorSet 0, %10 Binding 256, %11 Binding 0,
     // %11 DescriptorSet 2, %12 Location 3 (untouched).
