@@ -147,6 +147,12 @@ uint32_t SpirvModule::Splat(uint32_t type, uint32_t bits) {
     return FindOrDeclare(composite);
 }
 
+uint32_t SpirvModule::BoolTypeLike(uint32_t type) {
+    const uint32_t scalar = FindOrDeclare(MakeInstruction(OpTypeBool, {0}));
+    const uint32_t count = ComponentCount(type);
+    return count == 1 ? scalar : FindOrDeclare(MakeInstruction(OpTypeVector, {0, scalar, count}));
+}
+
 uint32_t SpirvModule::Glsl450() const {
     for (const SpirvInstruction& instruction : instructions_) {
         if (OpcodeOf(instruction) == OpExtInstImport && instruction.size() > 2) {

@@ -41,6 +41,8 @@ public:
     uint32_t ScalarTypeOf(uint32_t type) const;
     // A constant of `type` (scalar or vector) with every component `bits`.
     uint32_t Splat(uint32_t type, uint32_t bits);
+    // The bool type (scalar or vector) with as many components as `type`.
+    uint32_t BoolTypeLike(uint32_t type);
     // The id of the GLSL.std.450 instruction set, 0 when not imported.
     uint32_t Glsl450() const;
 

@@ -1,6 +1,7 @@
 #include "spirv_value_repairs.h"
 
 #include "spirv_cbuffer_layout.h"
+#include "spirv_intrinsic_repairs.h"
 #include "spirv_module.h"
 
 #include <spirv_words.h>
@@ -220,6 +221,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
+    RepairIntrinsics(module);
     if (repairs.hlslPacking) {
         LayOutConstantBuffers(module);
     }
