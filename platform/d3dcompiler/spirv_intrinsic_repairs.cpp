@@ -8,8 +8,10 @@ namespace {
 using namespace dxbc::spirv;
 
 constexpr uint32_t kGlslPow = 26;
+constexpr uint32_t kGlslStep = 48;
 
 constexpr uint32_t kFloatZero = 0x00000000;
+constexpr uint32_t kFloatOne = 0x3F800000;
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
 
@@ -70,6 +72,25 @@ size_t PowerByTable(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// step(y, x) is 1 only where x >= y, so NaN on either side gives 0; GLSL's
+// Step is 0 only where x < y, and gives 1 for NaN.
+size_t StepByComparison(SpirvModule& module, size_t i) {
+    const SpirvInstruction step = module.instructions()[i];
+    const uint32_t type = step[kExtType];
+    const size_t before = module.instructions().size();
+    const uint32_t boolType = module.BoolTypeLike(type);
+    const uint32_t zero = module.Splat(type, kFloatZero);
+    const uint32_t one = module.Splat(type, kFloatOne);
+    i += module.instructions().size() - before;
+    const uint32_t atLeast = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(OpFOrdGreaterThanEqual,
+                        {boolType, atLeast, step[kExtFirstOperand + 1], step[kExtFirstOperand]});
+    InsertAfter(module, i,
+                {MakeInstruction(OpSelect, {type, step[kExtResult], atLeast, one, zero})});
+    return module.instructions().size() - before;
+}
+
 } // namespace
 
 void RepairIntrinsics(SpirvModule& module) {
@@ -86,6 +107,8 @@ void RepairIntrinsics(SpirvModule& module) {
         const uint32_t which = instruction[kExtInstruction];
         if (which == kGlslPow && instruction.size() == kExtFirstOperand + 2) {
             i += PowerByTable(module, i);
+        } else if (which == kGlslStep && instruction.size() == kExtFirstOperand + 2) {
+            i += StepByComparison(module, i);
         }
     }
 }

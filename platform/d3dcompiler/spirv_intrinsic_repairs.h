@@ -1,5 +1,6 @@
 // Intrinsics whose GLSL.std.450 instruction leaves cases undefined that
-// Direct3D defines, computed as Microsoft documents them: pow's table.
+// Direct3D defines, computed as Microsoft documents them: pow's table, and
+// step of NaN.
 #pragma once
 
 #include "spirv_module.h"

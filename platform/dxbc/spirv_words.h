@@ -51,6 +51,7 @@ enum Op : uint32_t {
     OpSelect = 169,
     OpFOrdEqual = 180,
     OpFOrdLessThan = 184,
+    OpFOrdGreaterThanEqual = 190,
     OpShiftRightLogical = 194,
     OpShiftRightArithmetic = 195,
     OpShiftLeftLogical = 196,
