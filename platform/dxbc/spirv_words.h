@@ -47,6 +47,7 @@ enum Op : uint32_t {
     OpFDiv = 136,
     OpFRem = 140,
     OpFMod = 141,
+    OpIsNan = 156,
     OpLogicalAnd = 167,
     OpSelect = 169,
     OpFOrdEqual = 180,
