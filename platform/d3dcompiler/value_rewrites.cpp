@@ -1,4 +1,6 @@
 #include "value_rewrites.h"
+#include "matrix_products.h"
+#include "matrix_swizzles.h"
 
 #include <pipeline_constants.h>
 
@@ -202,6 +204,8 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     DocumentedIntrinsic(tokens, "ldexp", kLdexp, "standin_ldexp", edits);
     PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
+    RewriteMatrixProducts(tokens, edits);
+    RewriteMatrixSwizzles(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin
