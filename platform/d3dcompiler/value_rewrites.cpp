@@ -1,4 +1,5 @@
 #include "value_rewrites.h"
+#include "literal_conversions.h"
 #include "matrix_products.h"
 #include "matrix_swizzles.h"
 
@@ -206,6 +207,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     NumthreadsWithoutArguments(tokens, edits);
     RewriteMatrixProducts(tokens, edits);
     RewriteMatrixSwizzles(tokens, edits);
+    RewriteLiteralConversions(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin
