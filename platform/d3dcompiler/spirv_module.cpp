@@ -104,6 +104,11 @@ void SpirvModule::Insert(size_t at, SpirvInstruction instruction) {
     Index();
 }
 
+void SpirvModule::Erase(size_t at) {
+    instructions_.erase(instructions_.begin() + static_cast<std::ptrdiff_t>(at));
+    Index();
+}
+
 // A declaration equal to `wanted` apart from its result id, or a new one.
 uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
     const size_t resultWord = IsTypeDeclaration(OpcodeOf(wanted)) ? 1 : 2;

@@ -51,10 +51,13 @@ public:
     // Adds a declaration (type or constant) at the end of the declarations.
     void Declare(SpirvInstruction instruction);
     void Insert(size_t at, SpirvInstruction instruction);
+    void Erase(size_t at);
+    // The id of a declaration equal to `wanted` but for its result id (which
+    // it ignores), declared if there is none.
+    uint32_t FindOrDeclare(const SpirvInstruction& wanted);
 
 private:
     void Index();
-    uint32_t FindOrDeclare(const SpirvInstruction& wanted);
 
     std::vector<uint32_t> header_;
     std::vector<SpirvInstruction> instructions_;

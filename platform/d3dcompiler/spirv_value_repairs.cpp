@@ -2,6 +2,7 @@
 
 #include "spirv_cbuffer_layout.h"
 #include "spirv_intrinsic_repairs.h"
+#include "spirv_row_major_members.h"
 #include "spirv_module.h"
 
 #include <spirv_words.h>
@@ -241,6 +242,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     RepairIntrinsics(module);
     if (repairs.hlslPacking) {
         LayOutConstantBuffers(module);
+        TransposeOverlappedMatrices(module);
     }
     if (repairs.pixelShader) {
         PositionW(module);

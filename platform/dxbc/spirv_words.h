@@ -30,16 +30,21 @@ enum Op : uint32_t {
     OpConstantComposite = 44,
     OpConstantNull = 46,
     OpFunction = 54,
+    OpFunctionCall = 57,
     OpVariable = 59,
     OpLoad = 61,
+    OpStore = 62,
+    OpCopyMemory = 63,
     OpAccessChain = 65,
     OpInBoundsAccessChain = 66,
     OpPtrAccessChain = 67,
     OpDecorate = 71,
     OpMemberDecorate = 72,
+    OpCompositeConstruct = 80,
     OpCompositeExtract = 81,
     OpCompositeInsert = 82,
     OpCopyObject = 83,
+    OpTranspose = 84,
     OpConvertFToU = 109,
     OpConvertFToS = 110,
     OpISub = 130,
@@ -57,6 +62,7 @@ enum Op : uint32_t {
     OpShiftRightArithmetic = 195,
     OpShiftLeftLogical = 196,
     OpBitwiseAnd = 199,
+    OpPhi = 245,
     OpDecorateId = 332,
     OpDecorateString = 5632,
 };
@@ -66,6 +72,7 @@ constexpr size_t kHeaderWords = 5;
 
 constexpr uint32_t kDecorationBlock = 2;
 constexpr uint32_t kDecorationRowMajor = 4;
+constexpr uint32_t kDecorationColMajor = 5;
 constexpr uint32_t kDecorationArrayStride = 6;
 constexpr uint32_t kDecorationMatrixStride = 7;
 constexpr uint32_t kDecorationBuiltIn = 11;
