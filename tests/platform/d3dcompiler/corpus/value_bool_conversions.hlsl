@@ -2,7 +2,7 @@
 // verdict: accepted
 // probe: 1 1 0 1
 // group: values
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar ("bool: true or false") and windows/win32/direct3d10/d3d10-graphics-programming-guide-resources-data-conversion (a nonzero value is true)
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar ("bool: true or false") and dx-graphics-hlsl-any (a value is true when "non-zero")
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {

@@ -3,7 +3,7 @@
 // verdict: accepted
 // probe: -2147483648 -2147483648 2147483647 -1
 // group: values
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar ("int: 32-bit signed integer") and iabs/ineg in the sm4 asm reference (two's complement, the operand's 32 bits)
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar ("int: 32-bit signed integer") and ineg--sm4---asm- (two's complement negation of the 32 bits)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
