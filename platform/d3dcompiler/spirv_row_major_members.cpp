@@ -40,13 +40,39 @@ uint32_t MemberOffset(SpirvModule& module, uint32_t structure, uint32_t index) {
     return offset != nullptr && offset->size() == 5 ? (*offset)[4] : kNoOffset;
 }
 
-// Column-major matrix members of fewer than four rows whose last column's
-// register holds the next member.
+bool IsBlock(SpirvModule& module, uint32_t structure) {
+    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+        const SpirvInstruction& instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
+            instruction[1] == structure && instruction[2] == kDecorationBlock) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the whole block is read at once (its member would change type).
+bool BlockLoaded(SpirvModule& module, uint32_t structure) {
+    for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
+        const SpirvInstruction& instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) == OpLoad && instruction.size() > 1 &&
+            instruction[1] == structure) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Column-major matrix members of a constant buffer's block, of fewer than
+// four rows, whose last column's register holds the next member.
 std::vector<Member> OverlappedMatrices(SpirvModule& module) {
     std::vector<Member> members;
     const size_t end = module.FirstFunction();
     for (size_t i = 0; i < end; ++i) {
         const SpirvInstruction structure = module.instructions()[i];
+        if (OpcodeOf(structure) != OpTypeStruct || !IsBlock(module, structure[1])) {
+            continue;
+        }
         for (uint32_t index = 0;
              OpcodeOf(structure) == OpTypeStruct && index + 3 < structure.size(); ++index) {
             const SpirvInstruction* matrix = module.Definition(structure[2 + index]);
@@ -207,6 +233,9 @@ void Retarget(SpirvModule& module, const Member& member, const Declarations& dec
 }
 
 void Transpose(SpirvModule& module, Member member) {
+    if (BlockLoaded(module, member.structure)) {
+        return;
+    }
     for (size_t chain : ChainsThrough(module, member)) {
         std::vector<size_t> loads;
         if (module.instructions()[chain].size() > 7 || !OnlyLoaded(module, chain, &loads)) {
