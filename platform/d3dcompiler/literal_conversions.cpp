@@ -61,31 +61,62 @@ bool IsIntegerType(const std::string& name) {
     return name == "int" || name == "uint" || name == "dword";
 }
 
+// A float literal converted to an integer type: tokens [first, last] are
+// replaced by the integer.
+struct Conversion {
+    size_t first = 0;
+    size_t last = 0;
+    bool toUnsigned = false;
+    float value = 0;
+    bool found = false;
+};
+
+// The literal at `at`, alone or in parentheses, ending the tokens replaced.
+Conversion LiteralOperand(const Tokens& tokens, size_t first, size_t at) {
+    const bool parenthesised = IsToken(tokens, at, "(");
+    const Literal literal = FloatLiteralAt(tokens, parenthesised ? at + 1 : at);
+    if (literal.end == 0 || (parenthesised && !IsToken(tokens, literal.end, ")"))) {
+        return {};
+    }
+    return {first, parenthesised ? literal.end : literal.end - 1, false, literal.value, true};
+}
+
+// "(int) literal", "int(literal)", or "int name = literal;" at `at`.
+Conversion ConversionAt(const Tokens& tokens, size_t at) {
+    Conversion conversion;
+    if (tokens[at].text == "(" && IsIntegerType(tokens[at + 1].text) &&
+        tokens[at + 2].text == ")") {
+        conversion = LiteralOperand(tokens, at, at + 3);
+        conversion.toUnsigned = tokens[at + 1].text != "int";
+    } else if (IsIntegerType(tokens[at].text) && (at == 0 || tokens[at - 1].text != ".")) {
+        const bool declared = IsIdentifier(tokens, at + 1) && IsToken(tokens, at + 2, "=");
+        conversion = declared ? LiteralOperand(tokens, at + 3, at + 3)
+                              : (tokens[at + 1].text == "(" ? LiteralOperand(tokens, at, at + 1)
+                                                            : Conversion{});
+        const size_t next = conversion.last + 1;
+        if (declared && !(IsToken(tokens, next, ";") || IsToken(tokens, next, ","))) {
+            return {};
+        }
+        conversion.toUnsigned = tokens[at].text != "int";
+    }
+    return conversion;
+}
+
 } // namespace
 
 void RewriteLiteralConversions(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
-        // "(int) literal" or "int(literal)".
-        const bool cast = tokens[at].text == "(" && IsIntegerType(tokens[at + 1].text) &&
-                          tokens[at + 2].text == ")";
-        const bool constructor = IsIntegerType(tokens[at].text) && tokens[at + 1].text == "(" &&
-                                 (at == 0 || tokens[at - 1].text != ".");
-        if (!cast && !constructor) {
+        const Conversion conversion = ConversionAt(tokens, at);
+        if (!conversion.found) {
             continue;
         }
-        const std::string& type = tokens[at + (cast ? 1 : 0)].text;
-        const Literal literal = FloatLiteralAt(tokens, at + (cast ? 3 : 2));
-        if (literal.end == 0 || (constructor && !IsToken(tokens, literal.end, ")"))) {
-            continue;
-        }
-        const std::string integer =
-            SaturatedInteger(literal.value, type == "uint" || type == "dword");
+        const std::string integer = SaturatedInteger(conversion.value, conversion.toUnsigned);
         if (integer.empty()) {
             continue;
         }
-        const size_t last = constructor ? literal.end : literal.end - 1;
-        const size_t end = tokens[last].offset + tokens[last].text.size();
-        edits->push_back({tokens[at].offset, end - tokens[at].offset, integer});
+        const size_t start = tokens[conversion.first].offset;
+        const size_t end = tokens[conversion.last].offset + tokens[conversion.last].text.size();
+        edits->push_back({start, end - start, integer});
     }
 }
 

@@ -1,6 +1,7 @@
-// Float literals cast to an integer type ("(int)1e10", "uint(-1.5)"), which
-// glslang folds as C++ converts, wrapping values out of range: written as
-// the integer Direct3D's saturating conversion gives.
+// Float literals converted to an integer type ("(int)1e10", "uint(-1.5)",
+// "uint u = -1.5;"), which glslang folds as C++ converts, wrapping values
+// out of range: written as the integer Direct3D's saturating conversion
+// gives.
 #pragma once
 
 #include "hlsl_tokens.h"
