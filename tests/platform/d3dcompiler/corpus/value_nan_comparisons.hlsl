@@ -7,6 +7,6 @@
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
     float zero = position.x - 0.5;
-    float nan = zero / zero;
+    float nan = asfloat(0x7FC00000u | asuint(zero)); // a quiet NaN
     return float4(nan != nan, nan == nan, nan < 1.0, !(nan >= 1.0));
 }

@@ -7,7 +7,7 @@
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
     float zero = position.x - 0.5;
-    float nan = zero / zero;
+    float nan = asfloat(0x7FC00000u | asuint(zero)); // a quiet NaN
     float inf = 1.0 / zero;
     return float4(isnan(nan), isinf(inf), isfinite(nan), isfinite(position.x));
 }

@@ -8,7 +8,7 @@
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
     float zero = position.x - 0.5;
-    float nan = zero / zero;
+    float nan = asfloat(0x7FC00000u | asuint(zero)); // a quiet NaN
     bool flag = (bool)nan;
     return float4(any(float2(nan, zero)), all(float2(nan, 1)), flag ? 1 : 0, !nan);
 }

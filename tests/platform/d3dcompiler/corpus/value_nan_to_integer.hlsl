@@ -8,7 +8,7 @@
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
     float zero = position.x - 0.5;
-    float nan = zero / zero;
+    float nan = asfloat(0x7FC00000u | asuint(zero)); // a quiet NaN
     float huge = position.x * -1.0e20;
     return float4((int)nan, (uint)nan, (int)huge, clamp(nan, 1.0, 2.0));
 }

@@ -7,7 +7,7 @@
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
     float zero = position.x - 0.5;
-    float nan = zero / zero;
+    float nan = asfloat(0x7FC00000u | asuint(zero)); // a quiet NaN
     float4 v = float4(nan, -nan, 2.0, position.x);
     return saturate(v);
 }
