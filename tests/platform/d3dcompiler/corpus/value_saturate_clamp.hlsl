@@ -2,7 +2,7 @@
 // verdict: accepted
 // probe: 0 1 0.5 2
 // group: values
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-saturate ("Clamps the specified value within the range of 0 to 1") and dx-graphics-hlsl-clamp ("Clamps the specified value to the specified minimum and maximum range")
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-saturate (clamps a value to the range 0 to 1) and dx-graphics-hlsl-clamp (clamps a value to a minimum and a maximum)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
