@@ -21,7 +21,22 @@ struct Member {
     uint32_t transposed = 0; // `rows` vectors of `columns`
     uint32_t columns = 0;
     uint32_t rows = 0;
+    uint32_t array = 0;  // the member's array type, 0 when it is one matrix
+    uint32_t stride = 0; // the array's
+    // Indices a chain takes to reach one matrix: the member's, and the
+    // element's in an array.
+    size_t Lead() const { return array != 0 ? 2 : 1; }
 };
+
+uint32_t ArrayStride(SpirvModule& module, uint32_t array) {
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
+            instruction[1] == array && instruction[2] == kDecorationArrayStride) {
+            return instruction[3];
+        }
+    }
+    return 0;
+}
 
 SpirvInstruction* MemberDecoration(SpirvModule& module, uint32_t structure, uint32_t index,
                                    uint32_t decoration) {
@@ -73,20 +88,33 @@ std::vector<Member> OverlappedMatrices(SpirvModule& module) {
         if (OpcodeOf(structure) != OpTypeStruct || !IsBlock(module, structure[1])) {
             continue;
         }
-        for (uint32_t index = 0;
-             OpcodeOf(structure) == OpTypeStruct && index + 3 < structure.size(); ++index) {
-            const SpirvInstruction* matrix = module.Definition(structure[2 + index]);
+        for (uint32_t index = 0; index + 3 < structure.size(); ++index) {
+            Member member{structure[1], index};
+            uint32_t type = structure[2 + index];
+            uint32_t extent = 0; // of all the elements but the last
+            const SpirvInstruction* array = module.Definition(type);
+            if (array != nullptr && OpcodeOf(*array) == OpTypeArray) {
+                const SpirvInstruction* length = module.Definition((*array)[3]);
+                member.array = type;
+                member.stride = ArrayStride(module, type);
+                type = (*array)[2];
+                extent = length != nullptr && OpcodeOf(*length) == OpConstant
+                             ? member.stride * ((*length)[3] - 1)
+                             : 0;
+            }
+            const SpirvInstruction* matrix = module.Definition(type);
             if (matrix == nullptr || OpcodeOf(*matrix) != OpTypeMatrix ||
                 MemberDecoration(module, structure[1], index, kDecorationColMajor) == nullptr) {
                 continue;
             }
-            const uint32_t rows = module.ComponentCount((*matrix)[2]);
+            member.matrix = type;
+            member.columns = (*matrix)[3];
+            member.rows = module.ComponentCount((*matrix)[2]);
             const uint32_t offset = MemberOffset(module, structure[1], index);
             const uint32_t next = MemberOffset(module, structure[1], index + 1);
-            if (rows < 4 && offset != kNoOffset && next != kNoOffset &&
-                next < offset + (*matrix)[3] * kRegisterBytes) {
-                members.push_back(
-                    {structure[1], index, structure[2 + index], 0, (*matrix)[3], rows});
+            if (member.rows < 4 && offset != kNoOffset && next != kNoOffset &&
+                next < offset + extent + member.columns * kRegisterBytes) {
+                members.push_back(member);
             }
         }
     }
@@ -151,10 +179,33 @@ void HoistBefore(SpirvModule& module, uint32_t type, uint32_t structure) {
 
 // What the member's reads need, declared before any index is taken.
 struct Declarations {
+    uint32_t memberType = 0;    // the transposed type, or an array of it
     uint32_t matrixPointer = 0; // to the transposed type
     uint32_t scalarPointer = 0; // to one component
     std::vector<uint32_t> rowIndices;
 };
+
+// An array of the transposed type, of the member's length and stride.
+uint32_t ArrayOfTransposed(SpirvModule& module, const Member& member) {
+    const uint32_t length = module.Definition(member.array)->at(3);
+    const uint32_t array =
+        module.FindOrDeclare(MakeInstruction(OpTypeArray, {0, member.transposed, length}));
+    HoistBefore(module, array, member.structure);
+    if (ArrayStride(module, array) != 0) {
+        return array;
+    }
+    // Beside the member's own array's stride, among the annotations.
+    for (size_t i = 0; i < module.instructions().size(); ++i) {
+        const SpirvInstruction& decoration = module.instructions()[i];
+        if (OpcodeOf(decoration) == OpDecorate && decoration.size() == 4 &&
+            decoration[1] == member.array && decoration[2] == kDecorationArrayStride) {
+            module.Insert(
+                i + 1, MakeInstruction(OpDecorate, {array, kDecorationArrayStride, member.stride}));
+            break;
+        }
+    }
+    return array;
+}
 
 Declarations Declare(SpirvModule& module, Member* member) {
     const SpirvInstruction column = *module.Definition(module.Definition(member->matrix)->at(2));
@@ -166,6 +217,8 @@ Declarations Declare(SpirvModule& module, Member* member) {
     HoistBefore(module, row, member->structure);
     HoistBefore(module, member->transposed, member->structure);
     Declarations declared;
+    declared.memberType =
+        member->array != 0 ? ArrayOfTransposed(module, *member) : member->transposed;
     declared.matrixPointer = module.FindOrDeclare(
         MakeInstruction(OpTypePointer, {0, kStorageUniform, member->transposed}));
     declared.scalarPointer =
@@ -180,8 +233,8 @@ Declarations Declare(SpirvModule& module, Member* member) {
 
 // A column read whole becomes a vector of its components, each read from
 // its row of the transposed matrix.
-void ColumnLoad(SpirvModule& module, const Declarations& declared, size_t chain, size_t load,
-                std::vector<uint32_t>* made) {
+void ColumnLoad(SpirvModule& module, const Declarations& declared, size_t lead, size_t chain,
+                size_t load, std::vector<uint32_t>* made) {
     const SpirvInstruction access = module.instructions()[chain];
     const SpirvInstruction original = module.instructions()[load];
     std::vector<SpirvInstruction> reads;
@@ -191,8 +244,13 @@ void ColumnLoad(SpirvModule& module, const Declarations& declared, size_t chain,
         const uint32_t pointer = module.NewId();
         const uint32_t value = module.NewId();
         made->push_back(pointer);
-        reads.push_back(MakeInstruction(OpAccessChain, {declared.scalarPointer, pointer, access[3],
-                                                        access[4], row, access[5]}));
+        SpirvInstruction component =
+            MakeInstruction(OpAccessChain, {declared.scalarPointer, pointer});
+        component.insert(component.end(), access.begin() + 3, access.begin() + 4 + lead);
+        component.push_back(row);
+        component.push_back(access[4 + lead]);
+        component[0] = static_cast<uint32_t>(component.size() << 16) | OpAccessChain;
+        reads.push_back(component);
         reads.push_back(MakeInstruction(OpLoad, {scalar, value, pointer}));
         vector.push_back(value);
     }
@@ -208,14 +266,16 @@ void ColumnLoad(SpirvModule& module, const Declarations& declared, size_t chain,
 // adds the chains it makes to `made`.
 void Retarget(SpirvModule& module, const Member& member, const Declarations& declared, size_t chain,
               const std::vector<size_t>& loads, std::vector<uint32_t>* made) {
+    const size_t lead = member.Lead();
     const size_t words = module.instructions()[chain].size();
-    if (words == 7) { // one component: row and column swap
-        std::swap(module.instructions()[chain][5], module.instructions()[chain][6]);
+    const bool column = words == 5 + lead;
+    if (words == 6 + lead) { // one component: row and column swap
+        std::swap(module.instructions()[chain][4 + lead], module.instructions()[chain][5 + lead]);
         return;
     }
     for (auto load = loads.rbegin(); load != loads.rend(); ++load) {
-        if (words == 6) {
-            ColumnLoad(module, declared, chain, *load, made);
+        if (column) {
+            ColumnLoad(module, declared, lead, chain, *load, made);
             continue;
         }
         SpirvInstruction& read = module.instructions()[*load];
@@ -225,7 +285,7 @@ void Retarget(SpirvModule& module, const Member& member, const Declarations& dec
         read[2] = transposed;
         module.Insert(*load + 1, MakeInstruction(OpTranspose, {member.matrix, value, transposed}));
     }
-    if (words == 6) {
+    if (column) {
         module.Erase(chain);
     } else {
         module.instructions()[chain][1] = declared.matrixPointer;
@@ -238,7 +298,9 @@ void Transpose(SpirvModule& module, Member member) {
     }
     for (size_t chain : ChainsThrough(module, member)) {
         std::vector<size_t> loads;
-        if (module.instructions()[chain].size() > 7 || !OnlyLoaded(module, chain, &loads)) {
+        const size_t words = module.instructions()[chain].size();
+        if (words < 4 + member.Lead() || words > 6 + member.Lead() ||
+            !OnlyLoaded(module, chain, &loads)) {
             return;
         }
     }
@@ -261,7 +323,7 @@ void Transpose(SpirvModule& module, Member member) {
     }
     const SpirvInstruction* structure = module.Definition(member.structure);
     module.instructions()[structure - module.instructions().data()][2 + member.index] =
-        member.transposed;
+        declared.memberType;
     (*MemberDecoration(module, member.structure, member.index, kDecorationColMajor))[3] =
         kDecorationRowMajor;
 }

@@ -4,7 +4,8 @@
 // layer reads as filling its last register whole, and reports the next
 // member as overlapping it. The same memory is a row-major matrix of the
 // transposed type, which the layer measures as HLSL does: that member is
-// given the transposed type, and its reads are changed to match.
+// given the transposed type (an array of them for an array), and its reads
+// are changed to match.
 #pragma once
 
 #include "spirv_module.h"
