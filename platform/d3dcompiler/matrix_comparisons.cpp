@@ -40,20 +40,6 @@ std::string OperatorName(const std::string& comparison) {
     return kNames.at(comparison);
 }
 
-// Names declared with a matrix type, and each one's "RxC".
-std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
-    std::map<std::string, std::string> names;
-    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
-        NumericTypeName type;
-        if (ReadNumericTypeName(tokens[at].text, &type) && type.columns > 0 &&
-            IsIdentifier(tokens, at + 1) && !IsToken(tokens, at + 2, "(")) {
-            names[tokens[at + 1].text] =
-                std::to_string(type.size) + "x" + std::to_string(type.columns);
-        }
-    }
-    return names;
-}
-
 // Past the right operand starting at `at`: up to what binds less tightly.
 size_t RightOperandEnd(const Tokens& tokens, size_t at) {
     static const std::set<std::string> kEnds = {";", ",", ")", "]", "}", "?", ":",
@@ -89,6 +75,19 @@ std::string HelperDefinition(const std::string& name, const std::string& shape,
 }
 
 } // namespace
+
+std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
+    std::map<std::string, std::string> names;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        NumericTypeName type;
+        if (ReadNumericTypeName(tokens[at].text, &type) && type.columns > 0 &&
+            IsIdentifier(tokens, at + 1) && !IsToken(tokens, at + 2, "(")) {
+            names[tokens[at + 1].text] =
+                std::to_string(type.size) + "x" + std::to_string(type.columns);
+        }
+    }
+    return names;
+}
 
 void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     std::map<std::string, std::string> matrices;

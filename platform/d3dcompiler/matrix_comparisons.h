@@ -6,9 +6,14 @@
 
 #include "hlsl_tokens.h"
 
+#include <map>
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
+
+// Names declared with a matrix type, and each one's "RxC".
+std::map<std::string, std::string> MatrixNames(const std::vector<HlslToken>& tokens);
 
 // Adds the edits to `tokens`' text (one file, before glslang) to `edits`.
 void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);

@@ -104,6 +104,11 @@ void SpirvModule::Insert(size_t at, SpirvInstruction instruction) {
     Index();
 }
 
+void SpirvModule::Erase(size_t at) {
+    instructions_.erase(instructions_.begin() + static_cast<std::ptrdiff_t>(at));
+    Index();
+}
+
 // A declaration equal to `wanted` apart from its result id, or a new one.
 uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
     const size_t resultWord = IsTypeDeclaration(OpcodeOf(wanted)) ? 1 : 2;
@@ -145,6 +150,12 @@ uint32_t SpirvModule::Splat(uint32_t type, uint32_t bits) {
     composite.insert(composite.end(), count, scalar);
     composite[0] = static_cast<uint32_t>(composite.size() << 16) | OpConstantComposite;
     return FindOrDeclare(composite);
+}
+
+uint32_t SpirvModule::BoolTypeLike(uint32_t type) {
+    const uint32_t scalar = FindOrDeclare(MakeInstruction(OpTypeBool, {0}));
+    const uint32_t count = ComponentCount(type);
+    return count == 1 ? scalar : FindOrDeclare(MakeInstruction(OpTypeVector, {0, scalar, count}));
 }
 
 uint32_t SpirvModule::Glsl450() const {

@@ -41,6 +41,8 @@ public:
     uint32_t ScalarTypeOf(uint32_t type) const;
     // A constant of `type` (scalar or vector) with every component `bits`.
     uint32_t Splat(uint32_t type, uint32_t bits);
+    // The bool type (scalar or vector) with as many components as `type`.
+    uint32_t BoolTypeLike(uint32_t type);
     // The id of the GLSL.std.450 instruction set, 0 when not imported.
     uint32_t Glsl450() const;
 
@@ -49,10 +51,13 @@ public:
     // Adds a declaration (type or constant) at the end of the declarations.
     void Declare(SpirvInstruction instruction);
     void Insert(size_t at, SpirvInstruction instruction);
+    void Erase(size_t at);
+    // The id of a declaration equal to `wanted` but for its result id (which
+    // it ignores), declared if there is none.
+    uint32_t FindOrDeclare(const SpirvInstruction& wanted);
 
 private:
     void Index();
-    uint32_t FindOrDeclare(const SpirvInstruction& wanted);
 
     std::vector<uint32_t> header_;
     std::vector<SpirvInstruction> instructions_;

@@ -1,6 +1,8 @@
 #include "spirv_value_repairs.h"
 
 #include "spirv_cbuffer_layout.h"
+#include "spirv_intrinsic_repairs.h"
+#include "spirv_row_major_members.h"
 #include "spirv_module.h"
 
 #include <spirv_words.h>
@@ -68,31 +70,48 @@ void MaskedShiftCounts(SpirvModule& module) {
               });
 }
 
-// Direct3D's float-to-integer conversions saturate, and NaN becomes 0 for
-// unsigned results; SPIR-V leaves values out of range undefined.
+// The conversion at `i` reads its float clamped to the integer type's range
+// (NClamp gives the lower bound for NaN, which is 0 for unsigned results)
+// and, for signed results, NaN read as 0.
+size_t SaturateConversion(SpirvModule& module, uint32_t glsl, size_t i) {
+    const uint32_t value = module.instructions()[i][3];
+    const uint32_t type = module.TypeOf(value);
+    if (type == 0 || !IsFloat32(module, type)) {
+        return 0;
+    }
+    const bool toUnsigned = OpcodeOf(module.instructions()[i]) == OpConvertFToU;
+    const size_t before = module.instructions().size();
+    const uint32_t low = module.Splat(type, toUnsigned ? kFloatZero : kFloatMinusTwoTo31);
+    const uint32_t high = module.Splat(type, toUnsigned ? kFloatBelowTwoTo32 : kFloatBelowTwoTo31);
+    const uint32_t zero = toUnsigned ? 0 : module.Splat(type, kFloatZero);
+    const uint32_t boolType = toUnsigned ? 0 : module.BoolTypeLike(type);
+    i += module.instructions().size() - before;
+    const uint32_t clamped = module.NewId();
+    std::vector<SpirvInstruction> inserted = {
+        MakeInstruction(OpExtInst, {type, clamped, glsl, kGlslNClamp, value, low, high})};
+    uint32_t converted = clamped;
+    if (!toUnsigned) {
+        const uint32_t isNan = module.NewId();
+        converted = module.NewId();
+        inserted.push_back(MakeInstruction(OpIsNan, {boolType, isNan, value}));
+        inserted.push_back(MakeInstruction(OpSelect, {type, converted, isNan, zero, clamped}));
+    }
+    module.instructions()[i][3] = converted;
+    for (size_t k = 0; k < inserted.size(); ++k) {
+        module.Insert(i + k, inserted[k]);
+    }
+    return module.instructions().size() - before;
+}
+
+// Direct3D's float-to-integer conversions saturate, and NaN becomes 0;
+// SPIR-V leaves values out of range undefined.
 void SaturatingConversions(SpirvModule& module) {
     const uint32_t glsl = module.Glsl450();
     if (glsl == 0) {
         return;
     }
-    ForEachOp(module, {OpConvertFToU, OpConvertFToS}, [&](size_t i) -> size_t {
-        const uint32_t value = module.instructions()[i][3];
-        const uint32_t type = module.TypeOf(value);
-        if (type == 0 || !IsFloat32(module, type)) {
-            return 0;
-        }
-        const bool toUnsigned = OpcodeOf(module.instructions()[i]) == OpConvertFToU;
-        const size_t before = module.instructions().size();
-        const uint32_t low = module.Splat(type, toUnsigned ? kFloatZero : kFloatMinusTwoTo31);
-        const uint32_t high =
-            module.Splat(type, toUnsigned ? kFloatBelowTwoTo32 : kFloatBelowTwoTo31);
-        i += module.instructions().size() - before;
-        const uint32_t clamped = module.NewId();
-        module.instructions()[i][3] = clamped;
-        module.Insert(
-            i, MakeInstruction(OpExtInst, {type, clamped, glsl, kGlslNClamp, value, low, high}));
-        return module.instructions().size() - before;
-    });
+    ForEachOp(module, {OpConvertFToU, OpConvertFToS},
+              [&](size_t i) -> size_t { return SaturateConversion(module, glsl, i); });
 }
 
 // Static variables start at zero in HLSL, and Windows' compiler reads a
@@ -220,8 +239,10 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
+    RepairIntrinsics(module);
     if (repairs.hlslPacking) {
         LayOutConstantBuffers(module);
+        TransposeOverlappedMatrices(module);
     }
     if (repairs.pixelShader) {
         PositionW(module);

@@ -1,4 +1,7 @@
 #include "value_rewrites.h"
+#include "literal_conversions.h"
+#include "matrix_products.h"
+#include "matrix_swizzles.h"
 
 #include <pipeline_constants.h>
 
@@ -18,6 +21,12 @@ constexpr char kLit[] =
     "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
     "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n"
     "#endif\n#line 1\n";
+
+// ldexp(x, exp) is x * 2^exp with a float exponent, fractions included, as
+// Microsoft documents it; glslang passes the float exponent to SPIR-V's
+// Ldexp, which takes integers, and the module fails validation.
+constexpr char kLdexp[] = "#ifndef standin_ldexp\n#define standin_ldexp(x, e) ((x) * exp2(e))\n"
+                          "#endif\n#line 1\n";
 
 // GetRenderTargetSamplePosition(i): sample i of the standard pattern of the
 // pipeline's sample count, in pixels from the pixel's centre, or (0, 0) for
@@ -117,25 +126,27 @@ void TypedefMatrixOrderings(const Tokens& tokens, const std::vector<int>& depths
     }
 }
 
-// Calls of the intrinsic lit(), unless the source defines a lit of its own.
-void DocumentedLit(const Tokens& tokens, std::vector<TextEdit>* edits) {
+// Calls of the intrinsic `name`, given `definition` and renamed `replacement`,
+// unless the source declares a function of that name itself.
+void DocumentedIntrinsic(const Tokens& tokens, const char* name, const char* definition,
+                         const char* replacement, std::vector<TextEdit>* edits) {
     std::vector<size_t> calls;
     for (size_t i = 0; i + 1 < tokens.size(); ++i) {
-        if (tokens[i].text != "lit" || tokens[i + 1].text != "(" ||
+        if (tokens[i].text != name || tokens[i + 1].text != "(" ||
             (i > 0 && tokens[i - 1].text == ".")) {
             continue;
         }
         if (i > 0 && IsIdentifier(tokens, i - 1) && tokens[i - 1].text != "return") {
-            return; // a declaration of the source's own lit
+            return; // a declaration of the source's own function
         }
         calls.push_back(i);
     }
     if (calls.empty()) {
         return;
     }
-    edits->push_back({0, 0, kLit});
+    edits->push_back({0, 0, definition});
     for (size_t call : calls) {
-        edits->push_back({tokens[call].offset, tokens[call].text.size(), "standin_lit"});
+        edits->push_back({tokens[call].offset, tokens[call].text.size(), replacement});
     }
 }
 
@@ -190,9 +201,13 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     const std::vector<int> depths = Depths(tokens);
     GlobalConstantsAsUniforms(tokens, depths, edits);
     TypedefMatrixOrderings(tokens, depths, edits);
-    DocumentedLit(tokens, edits);
+    DocumentedIntrinsic(tokens, "lit", kLit, "standin_lit", edits);
+    DocumentedIntrinsic(tokens, "ldexp", kLdexp, "standin_ldexp", edits);
     PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
+    RewriteMatrixProducts(tokens, edits);
+    RewriteMatrixSwizzles(tokens, edits);
+    RewriteLiteralConversions(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -180,6 +180,10 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     enabled->sampleRateShading = supported.sampleRateShading;
     // TEXTURECUBEARRAY views.
     enabled->imageCubeArray = supported.imageCubeArray;
+    // Pixel shaders that read SV_PrimitiveID declare SPIR-V's Geometry capability.
+    enabled->geometryShader = supported.geometryShader;
+    // double arithmetic, which shader model 5.0 has.
+    enabled->shaderFloat64 = supported.shaderFloat64;
     EnableUnorderedAccess(supported, enabled, features);
     // Occlusion queries that count samples rather than say whether any passed.
     features->occlusionQueryPrecise = supported.occlusionQueryPrecise == VK_TRUE;

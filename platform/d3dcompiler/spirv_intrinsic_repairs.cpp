@@ -1,0 +1,116 @@
+#include "spirv_intrinsic_repairs.h"
+
+#include <spirv_words.h>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using namespace dxbc::spirv;
+
+constexpr uint32_t kGlslPow = 26;
+constexpr uint32_t kGlslStep = 48;
+
+constexpr uint32_t kFloatZero = 0x00000000;
+constexpr uint32_t kFloatOne = 0x3F800000;
+constexpr uint32_t kFloatInfinity = 0x7F800000;
+constexpr uint32_t kFloatNan = 0x7FC00000;
+
+// Words of an OpExtInst: result type, result id, set, instruction, operands.
+constexpr size_t kExtType = 1;
+constexpr size_t kExtResult = 2;
+constexpr size_t kExtSet = 3;
+constexpr size_t kExtInstruction = 4;
+constexpr size_t kExtFirstOperand = 5;
+
+bool IsFloat32(const SpirvModule& module, uint32_t type) {
+    const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
+    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 32;
+}
+
+// The instruction at `i` gets a new result id, which it returns; what is
+// inserted after it computes the old one from it.
+uint32_t Rename(SpirvModule& module, size_t i) {
+    const uint32_t renamed = module.NewId();
+    module.instructions()[i][kExtResult] = renamed;
+    return renamed;
+}
+
+void InsertAfter(SpirvModule& module, size_t i, const std::vector<SpirvInstruction>& after) {
+    for (size_t k = 0; k < after.size(); ++k) {
+        module.Insert(i + 1 + k, after[k]);
+    }
+}
+
+// pow(x, y) as Microsoft's table for pow gives it: NaN for x < 0 and INF
+// for x == 0 and y < 0, which GLSL's Pow leaves undefined (lavapipe gives 0).
+// Selects rather than exp2(y * log2(x)), which lavapipe's compiler turns
+// back into its pow.
+size_t PowerByTable(SpirvModule& module, size_t i) {
+    const SpirvInstruction pow = module.instructions()[i];
+    const uint32_t type = pow[kExtType];
+    const size_t before = module.instructions().size();
+    const uint32_t boolType = module.BoolTypeLike(type);
+    const uint32_t zero = module.Splat(type, kFloatZero);
+    const uint32_t nan = module.Splat(type, kFloatNan);
+    const uint32_t infinity = module.Splat(type, kFloatInfinity);
+    i += module.instructions().size() - before;
+    const uint32_t x = pow[kExtFirstOperand];
+    const uint32_t y = pow[kExtFirstOperand + 1];
+    const uint32_t power = Rename(module, i);
+    const uint32_t negative = module.NewId();
+    const uint32_t finite = module.NewId();
+    const uint32_t zeroBase = module.NewId();
+    const uint32_t negativeExponent = module.NewId();
+    const uint32_t infinite = module.NewId();
+    InsertAfter(module, i,
+                {MakeInstruction(OpFOrdLessThan, {boolType, negative, x, zero}),
+                 MakeInstruction(OpSelect, {type, finite, negative, nan, power}),
+                 MakeInstruction(OpFOrdEqual, {boolType, zeroBase, x, zero}),
+                 MakeInstruction(OpFOrdLessThan, {boolType, negativeExponent, y, zero}),
+                 MakeInstruction(OpLogicalAnd, {boolType, infinite, zeroBase, negativeExponent}),
+                 MakeInstruction(OpSelect, {type, pow[kExtResult], infinite, infinity, finite})});
+    return module.instructions().size() - before;
+}
+
+// step(y, x) is 1 only where x >= y, so NaN on either side gives 0; GLSL's
+// Step is 0 only where x < y, and gives 1 for NaN.
+size_t StepByComparison(SpirvModule& module, size_t i) {
+    const SpirvInstruction step = module.instructions()[i];
+    const uint32_t type = step[kExtType];
+    const size_t before = module.instructions().size();
+    const uint32_t boolType = module.BoolTypeLike(type);
+    const uint32_t zero = module.Splat(type, kFloatZero);
+    const uint32_t one = module.Splat(type, kFloatOne);
+    i += module.instructions().size() - before;
+    const uint32_t atLeast = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(OpFOrdGreaterThanEqual,
+                        {boolType, atLeast, step[kExtFirstOperand + 1], step[kExtFirstOperand]});
+    InsertAfter(module, i,
+                {MakeInstruction(OpSelect, {type, step[kExtResult], atLeast, one, zero})});
+    return module.instructions().size() - before;
+}
+
+} // namespace
+
+void RepairIntrinsics(SpirvModule& module) {
+    const uint32_t glsl = module.Glsl450();
+    if (glsl == 0) {
+        return;
+    }
+    for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
+        const SpirvInstruction& instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) != OpExtInst || instruction.size() <= kExtInstruction ||
+            instruction[kExtSet] != glsl || !IsFloat32(module, instruction[kExtType])) {
+            continue;
+        }
+        const uint32_t which = instruction[kExtInstruction];
+        if (which == kGlslPow && instruction.size() == kExtFirstOperand + 2) {
+            i += PowerByTable(module, i);
+        } else if (which == kGlslStep && instruction.size() == kExtFirstOperand + 2) {
+            i += StepByComparison(module, i);
+        }
+    }
+}
+
+} // namespace d3dcompiler_standin
