@@ -13,6 +13,7 @@
 #include "root_signature_parser.h"
 #include "shader_target.h"
 #include "source_checks.h"
+#include "stage_checks.h"
 #include "source_files.h"
 #include "source_rewrites.h"
 #include "spirv_signatures.h"
@@ -289,7 +290,8 @@ private:
         }
         tokens_ = TokenizePreprocessedHlsl(text, request_.path);
         const std::vector<HlslToken>& tokens = tokens_;
-        if (!CheckSource(tokens, request_.target, messages)) {
+        if (!CheckSource(tokens, request_.target, messages) ||
+            !CheckStage(tokens, request_.entryPoint, request_.target, messages)) {
             return false;
         }
         RootSignatureAttribute attribute;

@@ -1,5 +1,6 @@
 #include "compile_messages.h"
 
+#include "call_messages.h"
 #include "identifier_chars.h"
 
 #include <regex>
@@ -47,7 +48,11 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
                     "structure)\\s*$"),
          "error X3018: invalid subscript '$1'"},
-        {std::regex("^'([^']*)' : redefinition\\s*$"), "error X3003: redefinition of '$1'"},
+        {std::regex("^'([^']*)' : (redefinition|function already has a body)\\s*$"),
+         "error X3003: redefinition of '$1'"},
+        {std::regex("^'' : +unknown index type\\s*$"),
+         "error X3121: array, matrix, vector, or indexable object type expected in index "
+         "expression"},
         {std::regex("^'constructor' : (not enough|too much) data provided for construction\\s*$"),
          "error X3014: incorrect number of arguments to numeric-type constructor"},
         {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
@@ -115,6 +120,31 @@ bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
     return false;
 }
 
+// Windows' X3013 line for a call of an intrinsic that no overload matches,
+// the arguments counted in the source from the message's line on.
+void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLineLookup& lines,
+                                Diagnostic* diagnostic) {
+    static const std::regex kNoMatch("^'(\\w+)' : no matching overloaded function found\\s*$");
+    std::smatch match;
+    if (!lines || !std::regex_match(glslangText, match, kNoMatch)) {
+        return;
+    }
+    std::string source;
+    std::string text;
+    for (int line = diagnostic->line; line < diagnostic->line + 8; ++line) {
+        if (!lines(diagnostic->file, line, &text)) {
+            break;
+        }
+        source += text + "\n";
+    }
+    const std::string windows = NoMatchingIntrinsicMessage(match[1].str(), source);
+    if (!windows.empty()) {
+        diagnostic->text = windows;
+        diagnostic->token = windows.substr(windows.find('\'') + 1);
+        diagnostic->token.erase(diagnostic->token.find('\''));
+    }
+}
+
 } // namespace
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
@@ -158,6 +188,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (std::regex_match(glslangText, match, kToken)) {
             diagnostic.token = match[1].str();
         }
+        NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }

@@ -1,0 +1,151 @@
+#include "parameter_checks.h"
+#include "function_scan.h"
+
+#include <map>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// The parameter's name: the last identifier before its semantic, default
+// value or array size.
+const HlslToken* ParameterName(const Tokens& tokens, size_t begin, size_t end) {
+    const HlslToken* name = nullptr;
+    for (size_t at = begin; at < end; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == ":" || text == "=" || text == "[") {
+            break;
+        }
+        if (text == "<") {
+            at = ClosingBracket(tokens, at);
+        } else if (IsIdentifier(tokens, at)) {
+            name = &tokens[at];
+        }
+    }
+    return name;
+}
+
+bool HasDefaultValue(const Tokens& tokens, size_t begin, size_t end) {
+    for (size_t at = begin; at < end; ++at) {
+        if (tokens[at].text == "=") {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsOutParameter(const Tokens& tokens, size_t begin, size_t end) {
+    for (size_t at = begin; at < end; ++at) {
+        if (tokens[at].text == "out" || tokens[at].text == "inout") {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CheckDefaultValues(const Tokens& tokens, const FunctionDefinition& function,
+                        std::string* errors) {
+    bool defaulted = false;
+    for (const auto& [begin, end] : Parameters(tokens, function)) {
+        if (HasDefaultValue(tokens, begin, end)) {
+            defaulted = true;
+            continue;
+        }
+        const HlslToken* name = ParameterName(tokens, begin, end);
+        if (defaulted && name != nullptr) {
+            *errors +=
+                SourceError(*name,
+                            "'" + tokens[function.name].text +
+                                "': missing default value for parameter '" + name->text + "'",
+                            "X3044") +
+                "\n";
+            return;
+        }
+    }
+}
+
+// Which parameters of a function are out or inout, by name and count, where
+// every definition of that name and count agrees.
+using OutParameters = std::map<std::pair<std::string, size_t>, std::vector<bool>>;
+
+OutParameters FindOutParameters(const Tokens& tokens,
+                                const std::vector<FunctionDefinition>& functions) {
+    OutParameters found;
+    for (const FunctionDefinition& function : functions) {
+        const auto parameters = Parameters(tokens, function);
+        std::vector<bool> out;
+        for (const auto& [begin, end] : parameters) {
+            out.push_back(IsOutParameter(tokens, begin, end));
+        }
+        const auto key = std::make_pair(tokens[function.name].text, parameters.size());
+        auto [it, inserted] = found.insert({key, out});
+        if (!inserted) {
+            for (size_t i = 0; i < out.size(); ++i) {
+                it->second[i] = it->second[i] && out[i];
+            }
+        }
+    }
+    return found;
+}
+
+// The arguments of the call whose '(' is at `open`: first and past-last token of each.
+std::vector<std::pair<size_t, size_t>> Arguments(const Tokens& tokens, size_t open) {
+    std::vector<std::pair<size_t, size_t>> arguments;
+    const size_t close = ClosingBracket(tokens, open);
+    size_t start = open + 1;
+    for (size_t at = start; at <= close && at < tokens.size() && close > open + 1; ++at) {
+        if (tokens[at].text == "(" || tokens[at].text == "[" || tokens[at].text == "{") {
+            at = ClosingBracket(tokens, at);
+        } else if (tokens[at].text == "," || at == close) {
+            arguments.push_back({start, at});
+            start = at + 1;
+        }
+    }
+    return arguments;
+}
+
+bool IsLiteral(const Tokens& tokens, size_t begin, size_t end) {
+    if (begin < end && (tokens[begin].text == "-" || tokens[begin].text == "+")) {
+        ++begin;
+    }
+    return end == begin + 1 && (tokens[begin].kind == HlslToken::Kind::Number ||
+                                tokens[begin].text == "true" || tokens[begin].text == "false");
+}
+
+// "Store(1.0)" where Store's parameter is out: a literal cannot be written.
+void CheckOutArguments(const Tokens& tokens, const FunctionDefinition& caller,
+                       const OutParameters& outParameters, std::string* errors) {
+    for (size_t at = caller.body; at < caller.end && at < tokens.size(); ++at) {
+        if (!IsIdentifier(tokens, at) || !IsToken(tokens, at + 1, "(") ||
+            tokens[at - 1].text == ".") {
+            continue;
+        }
+        const auto arguments = Arguments(tokens, at + 1);
+        const auto found = outParameters.find({tokens[at].text, arguments.size()});
+        if (found == outParameters.end()) {
+            continue;
+        }
+        for (size_t i = 0; i < arguments.size(); ++i) {
+            if (found->second[i] && IsLiteral(tokens, arguments[i].first, arguments[i].second)) {
+                *errors += SourceError(tokens[arguments[i].first], "l-value specifies const object",
+                                       "X3025") +
+                           "\n";
+                return;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void CheckParameters(const Tokens& tokens, std::string* errors) {
+    const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
+    const OutParameters outParameters = FindOutParameters(tokens, functions);
+    for (const FunctionDefinition& function : functions) {
+        CheckDefaultValues(tokens, function, errors);
+        CheckOutArguments(tokens, function, outParameters, errors);
+    }
+}
+
+} // namespace d3dcompiler_standin
