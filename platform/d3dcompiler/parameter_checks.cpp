@@ -1,4 +1,5 @@
 #include "parameter_checks.h"
+#include "call_shapes.h"
 #include "function_scan.h"
 
 #include <map>
@@ -89,22 +90,6 @@ OutParameters FindOutParameters(const Tokens& tokens,
     return found;
 }
 
-// The arguments of the call whose '(' is at `open`: first and past-last token of each.
-std::vector<std::pair<size_t, size_t>> Arguments(const Tokens& tokens, size_t open) {
-    std::vector<std::pair<size_t, size_t>> arguments;
-    const size_t close = ClosingBracket(tokens, open);
-    size_t start = open + 1;
-    for (size_t at = start; at <= close && at < tokens.size() && close > open + 1; ++at) {
-        if (tokens[at].text == "(" || tokens[at].text == "[" || tokens[at].text == "{") {
-            at = ClosingBracket(tokens, at);
-        } else if (tokens[at].text == "," || at == close) {
-            arguments.push_back({start, at});
-            start = at + 1;
-        }
-    }
-    return arguments;
-}
-
 bool IsLiteral(const Tokens& tokens, size_t begin, size_t end) {
     if (begin < end && (tokens[begin].text == "-" || tokens[begin].text == "+")) {
         ++begin;
@@ -121,7 +106,7 @@ void CheckOutArguments(const Tokens& tokens, const FunctionDefinition& caller,
             tokens[at - 1].text == ".") {
             continue;
         }
-        const auto arguments = Arguments(tokens, at + 1);
+        const auto arguments = CallArguments(tokens, at + 1);
         const auto found = outParameters.find({tokens[at].text, arguments.size()});
         if (found == outParameters.end()) {
             continue;

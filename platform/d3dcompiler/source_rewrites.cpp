@@ -9,6 +9,7 @@
 #include "matrix_comparisons.h"
 #include "matrix_rewrites.h"
 #include "mul_rewrites.h"
+#include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "value_rewrites.h"
@@ -304,6 +305,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
+    RewriteResolvedOverloads(tokens, &edits);
     if (edits.empty()) {
         return source;
     }

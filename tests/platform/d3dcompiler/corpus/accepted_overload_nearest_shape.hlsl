@@ -1,9 +1,9 @@
-// Windows: with overloads for float, float2 and uint3, float3 arguments go to
-// the float2 one (same component type, dropping a component); no ambiguity.
+// Windows: with overloads for float, float2 and uint3, float3 arguments are
+// no ambiguity: converting the component type (to uint3) is preferred to
+// dropping components (to float2 or float).
 // verdict: accepted
 // group: functions
-// stand-in: differ the overload check calls the float2 and uint3 overloads equally good
-// source: tryMinimums in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl (minimum(float3, float3) against float, float2 and uint3 overloads), which fxc compiles
+// source: tryMinimums in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl (minimum(float3, float3) against float, float2 and uint3 overloads), which fxc compiles; llvm-project's clang/test/SemaHLSL/TruncationOverloadResolution.hlsl ("Prefer conversion over exact match truncation")
 float Smaller(float a, float b)
 {
     return a > b ? b : a;
