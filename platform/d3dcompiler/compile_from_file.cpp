@@ -16,6 +16,7 @@
 #include "stage_checks.h"
 #include "source_files.h"
 #include "source_rewrites.h"
+#include "spirv_bindings.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
 #include "value_rewrites.h"
@@ -228,6 +229,7 @@ public:
             return false;
         }
         RemoveSemanticDecorations(spirv);
+        ShiftUnshiftedTextureBindings(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
         repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);

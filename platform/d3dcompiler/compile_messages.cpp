@@ -46,7 +46,7 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
-                    "structure)\\s*$"),
+                    "structure|vector swizzle selectors not from the same set)\\s*$"),
          "error X3018: invalid subscript '$1'"},
         {std::regex("^'([^']*)' : (redefinition|function already has a body)\\s*$"),
          "error X3003: redefinition of '$1'"},
@@ -57,6 +57,15 @@ const std::vector<KnownMessage>& KnownMessages() {
          "error X3014: incorrect number of arguments to numeric-type constructor"},
         {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
          "error X3080: '$1': function must return a value"},
+        {std::regex("^'[^']*' : +l-value required \"\\$Global\" \\(can't modify a uniform\\)\\s*$"),
+         "error X3025: global variables are implicitly constant, enable compatibility mode to "
+         "allow modification"},
+        {std::regex("^'[^']*' : +l-value required.*\\(can't modify a const\\)\\s*$"),
+         "error X3025: l-value specifies const object"},
+        {std::regex("^'return' : void function cannot return a value\\s*$"),
+         "error X3079: void functions cannot return a value"},
+        {std::regex("^'' : array size must be a constant integer expression\\s*$"),
+         "error X3058: array dimensions must be literal scalar expressions"},
     };
     return known;
 }
@@ -145,6 +154,26 @@ void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLine
     }
 }
 
+// "float5 wide = 0;": a name where a declaration's type stands, followed by
+// the declared name, is to Windows' parser an unrecognized identifier.
+void NameUnrecognizedType(const SourceLineLookup& lines, Diagnostic* diagnostic) {
+    std::string sourceLine;
+    if (!lines || diagnostic->text.rfind("error X3004: ", 0) != 0 ||
+        !lines(diagnostic->file, diagnostic->line, &sourceLine)) {
+        return;
+    }
+    const std::string& name = diagnostic->token;
+    const size_t at = sourceLine.find(name);
+    if (name.empty() || at == std::string::npos || sourceLine.find_first_not_of(" \t") != at) {
+        return;
+    }
+    const size_t next = sourceLine.find_first_not_of(" \t", at + name.size());
+    if (next != std::string::npos && next > at + name.size() &&
+        IsIdentifierStart(sourceLine[next])) {
+        diagnostic->text = "error X3000: unrecognized identifier '" + name + "'";
+    }
+}
+
 } // namespace
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
@@ -189,6 +218,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             diagnostic.token = match[1].str();
         }
         NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
+        NameUnrecognizedType(lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }

@@ -7,6 +7,7 @@
 #include "packoffset_checks.h"
 #include "parameter_checks.h"
 #include "register_checks.h"
+#include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "switch_checks.h"
 
@@ -215,6 +216,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
+    CheckResourceLoads(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();

@@ -6,8 +6,10 @@
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
+#include "loop_scope.h"
 #include "matrix_comparisons.h"
 #include "matrix_rewrites.h"
+#include "matrix_swizzles.h"
 #include "mul_rewrites.h"
 #include "overload_rewrites.h"
 #include "register_checks.h"
@@ -306,6 +308,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
+    RewriteMatrixSwizzles(tokens, &edits);
+    HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {
         return source;
     }
