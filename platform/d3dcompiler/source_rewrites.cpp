@@ -1,5 +1,6 @@
 #include "source_rewrites.h"
 #include "bool_varyings.h"
+#include "class_rewrites.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
 #include "function_scan.h"
@@ -295,6 +296,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
     std::vector<TextEdit> edits;
     BlankEffectSyntax(source, tokens, &edits);
+    RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);

@@ -2,7 +2,6 @@
 // a class instance's methods are called like a structure's.
 // verdict: accepted
 // group: types
-// stand-in: differ glslang's HLSL front end has no interface or class
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/overviews-direct3d-11-hlsl-dynamic-linking and dx-graphics-hlsl-interfaces (interface, class, "class X : Interface")
 interface IShading
 {
