@@ -8,6 +8,10 @@
 
 namespace d3dcompiler_standin {
 
+// Whether `name` is one of shader model 5's intrinsic functions
+// (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-intrinsic-functions).
+bool IsIntrinsicFunction(const std::string& name);
+
 // Windows' line for glslang's "'name' : no matching overloaded function
 // found" (glslang names a method "__BI_Sample"), the arguments counted in
 // `source`, the text from the message's line on; empty when `name` is no

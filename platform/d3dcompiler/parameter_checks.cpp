@@ -1,7 +1,9 @@
 #include "parameter_checks.h"
+#include "call_messages.h"
 #include "call_shapes.h"
 #include "function_scan.h"
 
+#include <algorithm>
 #include <map>
 
 namespace d3dcompiler_standin {
@@ -122,14 +124,61 @@ void CheckOutArguments(const Tokens& tokens, const FunctionDefinition& caller,
     }
 }
 
+// The fewest and most arguments each user function takes, over its
+// definitions ("(void)" takes none).
+std::map<std::string, std::pair<size_t, size_t>>
+ArgumentCountRanges(const Tokens& tokens, const std::vector<FunctionDefinition>& functions) {
+    std::map<std::string, std::pair<size_t, size_t>> ranges;
+    for (const FunctionDefinition& function : functions) {
+        auto parameters = Parameters(tokens, function);
+        if (parameters.size() == 1 && parameters[0].second == parameters[0].first + 1 &&
+            tokens[parameters[0].first].text == "void") {
+            parameters.clear();
+        }
+        size_t required = 0;
+        for (const auto& [begin, end] : parameters) {
+            required += !HasDefaultValue(tokens, begin, end);
+        }
+        auto [range, inserted] =
+            ranges.insert({tokens[function.name].text, {required, parameters.size()}});
+        range->second.first = std::min(range->second.first, required);
+        range->second.second = std::max(range->second.second, parameters.size());
+    }
+    return ranges;
+}
+
+// "Scale(y)" where every definition of Scale takes two arguments.
+void CheckArgumentCounts(const Tokens& tokens, const FunctionDefinition& caller,
+                         const std::map<std::string, std::pair<size_t, size_t>>& ranges,
+                         std::string* errors) {
+    for (size_t at = caller.body; at < caller.end && at < tokens.size(); ++at) {
+        if (!IsIdentifier(tokens, at) || !IsToken(tokens, at + 1, "(") ||
+            tokens[at - 1].text == ".") {
+            continue;
+        }
+        const auto range = ranges.find(tokens[at].text);
+        const size_t count = CallArguments(tokens, at + 1).size();
+        if (range != ranges.end() && !IsIntrinsicFunction(range->first) &&
+            (count < range->second.first || count > range->second.second)) {
+            *errors += SourceError(tokens[at],
+                                   "'" + tokens[at].text + "': no matching " +
+                                       std::to_string(count) + " parameter function",
+                                   "X3013") +
+                       "\n";
+        }
+    }
+}
+
 } // namespace
 
 void CheckParameters(const Tokens& tokens, std::string* errors) {
     const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
     const OutParameters outParameters = FindOutParameters(tokens, functions);
+    const auto ranges = ArgumentCountRanges(tokens, functions);
     for (const FunctionDefinition& function : functions) {
         CheckDefaultValues(tokens, function, errors);
         CheckOutArguments(tokens, function, outParameters, errors);
+        CheckArgumentCounts(tokens, function, ranges, errors);
     }
 }
 

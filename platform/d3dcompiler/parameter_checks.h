@@ -1,7 +1,8 @@
 // Checks on function parameters and the arguments calls give them that
 // glslang words differently or lets through: a parameter without a default
-// value after one with it (X3044), and a literal given to an out or inout
-// parameter (X3025).
+// value after one with it (X3044), a literal given to an out or inout
+// parameter (X3025), and a call with more or fewer arguments than any
+// definition of the function takes (X3013).
 #pragma once
 
 #include "hlsl_tokens.h"
