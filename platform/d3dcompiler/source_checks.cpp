@@ -10,6 +10,7 @@
 #include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "switch_checks.h"
+#include "unsigned_types.h"
 
 #include <register_bindings.h>
 
@@ -217,6 +218,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
     CheckResourceLoads(tokens, errors);
+    CheckUnsignedTypes(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();

@@ -15,6 +15,7 @@
 #include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
+#include "unsigned_types.h"
 #include "value_rewrites.h"
 
 #include <algorithm>
@@ -298,6 +299,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     BlankEffectSyntax(source, tokens, &edits);
     RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
+    RewriteUnsignedTypes(tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

@@ -3,7 +3,7 @@
 // verdict: accepted
 // group: functions
 // stand-in: differ glslang reads half as float, so the second definition redefines the first
-// source: fn_redef3(half) and fn_redef3(float) in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl, which fxc compiles; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar (half)
+// source: github.com/microsoft/DirectXShaderCompiler/issues/1397 ("fxc will happily do this": half func(half) beside float func(float)); fn_redef3(half) and fn_redef3(float) in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl, which fxc compiles; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar (half)
 float Twice(half x)
 {
     return x * 2;
