@@ -10,6 +10,7 @@
 #include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "switch_checks.h"
+#include "unroll_checks.h"
 #include "unsigned_types.h"
 
 #include <register_bindings.h>
@@ -219,6 +220,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckParameters(tokens, errors);
     CheckResourceLoads(tokens, errors);
     CheckUnsignedTypes(tokens, errors);
+    CheckUnrolledLoopBounds(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();
