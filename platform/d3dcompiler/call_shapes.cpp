@@ -43,6 +43,10 @@ DeclaredShapes(const std::vector<HlslToken>& tokens) {
         if (!shape || name.kind != HlslToken::Kind::Identifier || IsToken(tokens, at + 2, "(")) {
             continue;
         }
+        if (IsToken(tokens, at + 2, "[")) {
+            shapes[name.text].reset(); // an array, no scalar or vector
+            continue;
+        }
         auto [found, inserted] = shapes.insert({name.text, shape});
         if (!inserted && (!found->second || found->second->base != shape->base ||
                           found->second->components != shape->components)) {

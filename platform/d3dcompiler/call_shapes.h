@@ -27,7 +27,7 @@ std::vector<std::pair<size_t, size_t>> CallArguments(const std::vector<HlslToken
                                                      size_t open);
 
 // Variables declared "type name" with a scalar or vector type; a name
-// declared with two types is left out.
+// declared with two types, or as an array, is left out.
 std::map<std::string, std::optional<NumericShape>>
 DeclaredShapes(const std::vector<HlslToken>& tokens);
 

@@ -78,7 +78,9 @@ std::string WithWindowsNumber(const std::string& severity, const std::string& te
         }
         std::string line = known.windows;
         for (size_t group = 1; group < match.size() && group <= 2; ++group) {
-            const std::string placeholder = "$" + std::to_string(group);
+            // Appended, not "$" + ...: GCC 12 takes that for an overlapping copy.
+            std::string placeholder = "$";
+            placeholder += std::to_string(group);
             const size_t at = line.find(placeholder);
             if (at != std::string::npos) {
                 line.replace(at, placeholder.size(), HlslTypeName(match[group].str()));
@@ -102,7 +104,11 @@ std::string ColumnRange(const std::string& line, const std::string& token) {
             (after < line.size() && IsIdentifierPart(line[after]))) {
             continue;
         }
-        return "," + std::to_string(at + 1) + "-" + std::to_string(after);
+        std::string range = ",";
+        range += std::to_string(at + 1);
+        range += "-";
+        range += std::to_string(after);
+        return range;
     }
     return "";
 }

@@ -124,7 +124,11 @@ void RewriteResolvedOverloads(const Tokens& tokens, std::vector<TextEdit>* edits
             }
             const HlslToken& first = tokens[arguments[i].first];
             const HlslToken& last = tokens[arguments[i].second - 1];
-            edits->push_back({first.offset, 0, "(" + TypeName(found->second[best][i]) + ")("});
+            std::string cast = "(";
+            cast +=
+                TypeName(found->second[best][i]); // appended: GCC 12 saw an overlap in "(" + ...
+            cast += ")(";
+            edits->push_back({first.offset, 0, cast});
             edits->push_back({last.offset + last.text.size(), 0, ")"});
         }
     }

@@ -169,16 +169,95 @@ void CheckArgumentCounts(const Tokens& tokens, const FunctionDefinition& caller,
     }
 }
 
+// "float values[2]": the parameter's type as Windows names it, "float[2]";
+// empty when it is no array of a numeric type.
+std::string ArrayParameterType(const Tokens& tokens, size_t begin, size_t end) {
+    const HlslToken* name = ParameterName(tokens, begin, end);
+    size_t at = begin;
+    while (at < end && &tokens[at] != name) {
+        ++at;
+    }
+    if (name == nullptr || !IsToken(tokens, at + 1, "[") || at + 3 >= end ||
+        tokens[at + 2].kind != HlslToken::Kind::Number || tokens[at + 3].text != "]") {
+        return "";
+    }
+    for (size_t type = begin; type < at; ++type) {
+        if (ParseShape(tokens[type].text)) {
+            return tokens[type].text + "[" + tokens[at + 2].text + "]";
+        }
+    }
+    return "";
+}
+
+// Array parameters by function name and count, where one definition has them.
+using ArrayParameters = std::map<std::pair<std::string, size_t>, std::vector<std::string>>;
+
+ArrayParameters FindArrayParameters(const Tokens& tokens,
+                                    const std::vector<FunctionDefinition>& functions) {
+    ArrayParameters found;
+    std::map<std::pair<std::string, size_t>, int> definitions;
+    for (const FunctionDefinition& function : functions) {
+        std::vector<std::string> types;
+        for (const auto& [begin, end] : Parameters(tokens, function)) {
+            types.push_back(ArrayParameterType(tokens, begin, end));
+        }
+        const auto key = std::make_pair(tokens[function.name].text, types.size());
+        found[key] = types;
+        ++definitions[key];
+    }
+    for (const auto& [key, count] : definitions) {
+        if (count > 1) {
+            found.erase(key);
+        }
+    }
+    return found;
+}
+
+// "First(pair)" where First takes a float[2] and pair is a float2: a vector
+// is no array.
+void CheckArrayArguments(const Tokens& tokens, const FunctionDefinition& caller,
+                         const ArrayParameters& arrays,
+                         const std::map<std::string, std::optional<NumericShape>>& declared,
+                         std::string* errors) {
+    for (size_t at = caller.body; at < caller.end && at < tokens.size(); ++at) {
+        if (!IsIdentifier(tokens, at) || !IsToken(tokens, at + 1, "(") ||
+            tokens[at - 1].text == ".") {
+            continue;
+        }
+        const auto arguments = CallArguments(tokens, at + 1);
+        const auto found = arrays.find({tokens[at].text, arguments.size()});
+        for (size_t i = 0; found != arrays.end() && i < arguments.size(); ++i) {
+            const std::optional<NumericShape> shape =
+                ArgumentShape(tokens, arguments[i].first, arguments[i].second, declared);
+            if (found->second[i].empty() || !shape) {
+                continue;
+            }
+            const std::string given = shape->components == 1
+                                          ? shape->base
+                                          : shape->base + std::to_string(shape->components);
+            *errors += SourceError(tokens[at],
+                                   "'" + tokens[at].text + "': cannot convert from '" + given +
+                                       "' to '" + found->second[i] + "'",
+                                   "X3017") +
+                       "\n";
+            break;
+        }
+    }
+}
+
 } // namespace
 
 void CheckParameters(const Tokens& tokens, std::string* errors) {
     const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
     const OutParameters outParameters = FindOutParameters(tokens, functions);
     const auto ranges = ArgumentCountRanges(tokens, functions);
+    const ArrayParameters arrays = FindArrayParameters(tokens, functions);
+    const auto declared = DeclaredShapes(tokens);
     for (const FunctionDefinition& function : functions) {
         CheckDefaultValues(tokens, function, errors);
         CheckOutArguments(tokens, function, outParameters, errors);
         CheckArgumentCounts(tokens, function, ranges, errors);
+        CheckArrayArguments(tokens, function, arrays, declared, errors);
     }
 }
 

@@ -1,8 +1,9 @@
 // Checks on function parameters and the arguments calls give them that
 // glslang words differently or lets through: a parameter without a default
 // value after one with it (X3044), a literal given to an out or inout
-// parameter (X3025), and a call with more or fewer arguments than any
-// definition of the function takes (X3013).
+// parameter (X3025), a call with more or fewer arguments than any
+// definition of the function takes (X3013), and a scalar or vector given to
+// an array parameter (X3017).
 #pragma once
 
 #include "hlsl_tokens.h"

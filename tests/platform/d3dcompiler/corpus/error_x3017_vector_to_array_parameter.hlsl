@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3017
 // group: functions
 // error text: cannot convert from 'float2' to 'float[2]'
-// stand-in: differ glslang finds no overload and says so, without Windows' number
 // source: fxc's "X3017: 'fn_float_arr': cannot convert from 'float2' to 'float[2]'", quoted in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl
 float First(float values[2])
 {
