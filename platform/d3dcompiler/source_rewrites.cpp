@@ -4,6 +4,7 @@
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
 #include "function_scan.h"
+#include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
@@ -312,6 +313,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
+    RenameHalfOverloads(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {

@@ -2,7 +2,6 @@
 // shader model 5 both compute in 32 bits: both definitions stand.
 // verdict: accepted
 // group: functions
-// stand-in: differ glslang reads half as float, so the second definition redefines the first
 // source: github.com/microsoft/DirectXShaderCompiler/issues/1397 ("fxc will happily do this": half func(half) beside float func(float)); fn_redef3(half) and fn_redef3(float) in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl, which fxc compiles; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar (half)
 float Twice(half x)
 {
