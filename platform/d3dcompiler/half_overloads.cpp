@@ -44,12 +44,17 @@ FindHalfOverloads(const Tokens& tokens, std::vector<size_t>* names) {
             definitions.push_back({function.name, *shapes});
         }
     }
+    std::multimap<std::string, size_t> byName; // into definitions
+    for (size_t i = 0; i < definitions.size(); ++i) {
+        byName.insert({tokens[definitions[i].first].text, i});
+    }
     std::map<std::pair<std::string, size_t>, std::vector<bool>> found;
     for (const auto& [half, halfShapes] : definitions) {
-        for (const auto& [other, otherShapes] : definitions) {
+        auto [first, last] = byName.equal_range(tokens[half].text);
+        for (auto it = first; it != last; ++it) {
+            const auto& [other, otherShapes] = definitions[it->second];
             std::vector<bool> differing;
-            if (tokens[half].text == tokens[other].text &&
-                DifferInHalfOnly(halfShapes, otherShapes, &differing)) {
+            if (DifferInHalfOnly(halfShapes, otherShapes, &differing)) {
                 found[{tokens[half].text, halfShapes.size()}] = differing;
                 names->push_back(half);
                 break;

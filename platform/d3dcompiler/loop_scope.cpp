@@ -72,25 +72,35 @@ size_t LoopEnd(const Tokens& tokens, size_t forAt) {
 }
 
 // Whether the rest of the block from `from` reads `name` before declaring it
-// again; *blockEnd is set to the '}' closing the block.
-bool ReadLater(const Tokens& tokens, size_t from, const std::string& name, size_t* blockEnd) {
-    bool read = false;
-    bool redeclared = false;
+// again. The scan stops at the first use, so that sources of many loops cost
+// no more than one pass each.
+bool ReadLater(const Tokens& tokens, size_t from, const std::string& name) {
     size_t depth = 0;
     for (size_t at = from; at < tokens.size(); ++at) {
         const std::string& text = tokens[at].text;
         if (text == "{") {
             ++depth;
         } else if (text == "}" && depth-- == 0) {
-            *blockEnd = at;
-            return read;
-        } else if (text == name && !read && !redeclared && tokens[at - 1].text != ".") {
-            redeclared = IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return";
-            read = !redeclared;
+            return false;
+        } else if (text == name && tokens[at - 1].text != ".") {
+            const std::string& before = tokens[at - 1].text;
+            return !IsIdentifier(tokens, at - 1) || before == "return" || before == "else";
         }
     }
-    *blockEnd = tokens.size();
     return false;
+}
+
+// The '}' closing the block that holds `at`, or tokens.size().
+size_t BlockEnd(const Tokens& tokens, size_t at) {
+    size_t depth = 0;
+    for (; at < tokens.size(); ++at) {
+        if (tokens[at].text == "{") {
+            ++depth;
+        } else if (tokens[at].text == "}" && depth-- == 0) {
+            return at;
+        }
+    }
+    return tokens.size();
 }
 
 // Whether the block around `start` declares `name` before it ("int i;"),
@@ -122,11 +132,11 @@ void HoistLoopVariablesReadAfterTheLoop(const Tokens& tokens, std::vector<TextEd
         const size_t type = DeclaredType(tokens, at);
         const size_t start = type != 0 ? StatementStart(tokens, at) : 0;
         const size_t end = start != 0 ? LoopEnd(tokens, at) : 0;
-        size_t blockEnd = 0;
         const std::string& name = tokens[type + 1].text;
-        if (end == 0 || !ReadLater(tokens, end, name, &blockEnd)) {
+        if (end == 0 || !ReadLater(tokens, end, name)) {
             continue;
         }
+        const size_t blockEnd = BlockEnd(tokens, end);
         const bool declared =
             hoisted.count({blockEnd, name}) != 0 || DeclaredBefore(tokens, start, name);
         if (!declared) {
