@@ -2,6 +2,7 @@
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
+#include "initialisation_checks.h"
 #include "numeric_type_names.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
@@ -221,6 +222,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckResourceLoads(tokens, errors);
     CheckUnsignedTypes(tokens, errors);
     CheckUnrolledLoopBounds(tokens, errors);
+    CheckNeverWrittenLocals(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();
