@@ -53,6 +53,13 @@ void CheckOverloadedCalls(const Tokens& tokens, std::string* errors) {
             candidates.insert({name, *shapes});
         }
     }
+    bool overloaded = false;
+    for (auto it = candidates.begin(); it != candidates.end() && !overloaded; ++it) {
+        overloaded = candidates.count(it->first) > 1;
+    }
+    if (!overloaded) {
+        return; // no name has two candidates: nothing to judge
+    }
     const std::map<std::string, std::optional<NumericShape>> declared = DeclaredShapes(tokens);
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         const std::string& name = tokens[at].text;

@@ -189,7 +189,8 @@ std::string ArrayParameterType(const Tokens& tokens, size_t begin, size_t end) {
     return "";
 }
 
-// Array parameters by function name and count, where one definition has them.
+// Array parameters by function name and count, where one definition of that
+// name and count takes any.
 using ArrayParameters = std::map<std::pair<std::string, size_t>, std::vector<std::string>>;
 
 ArrayParameters FindArrayParameters(const Tokens& tokens,
@@ -202,8 +203,10 @@ ArrayParameters FindArrayParameters(const Tokens& tokens,
             types.push_back(ArrayParameterType(tokens, begin, end));
         }
         const auto key = std::make_pair(tokens[function.name].text, types.size());
-        found[key] = types;
         ++definitions[key];
+        if (std::any_of(types.begin(), types.end(), [](const auto& t) { return !t.empty(); })) {
+            found[key] = types;
+        }
     }
     for (const auto& [key, count] : definitions) {
         if (count > 1) {
@@ -252,7 +255,9 @@ void CheckParameters(const Tokens& tokens, std::string* errors) {
     const OutParameters outParameters = FindOutParameters(tokens, functions);
     const auto ranges = ArgumentCountRanges(tokens, functions);
     const ArrayParameters arrays = FindArrayParameters(tokens, functions);
-    const auto declared = DeclaredShapes(tokens);
+    // Read only where some function takes an array: most sources have none.
+    const auto declared = arrays.empty() ? std::map<std::string, std::optional<NumericShape>>{}
+                                         : DeclaredShapes(tokens);
     for (const FunctionDefinition& function : functions) {
         CheckDefaultValues(tokens, function, errors);
         CheckOutArguments(tokens, function, outParameters, errors);
