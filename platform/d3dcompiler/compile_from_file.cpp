@@ -13,8 +13,10 @@
 #include "root_signature_parser.h"
 #include "shader_target.h"
 #include "source_checks.h"
+#include "stage_checks.h"
 #include "source_files.h"
 #include "source_rewrites.h"
+#include "spirv_bindings.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
 #include "ten_bit_float_signatures.h"
@@ -229,6 +231,7 @@ public:
             return false;
         }
         RemoveSemanticDecorations(spirv);
+        ShiftUnshiftedTextureBindings(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
         repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
@@ -292,7 +295,8 @@ private:
         }
         tokens_ = TokenizePreprocessedHlsl(text, request_.path);
         const std::vector<HlslToken>& tokens = tokens_;
-        if (!CheckSource(tokens, request_.target, messages)) {
+        if (!CheckSource(tokens, request_.target, messages) ||
+            !CheckStage(tokens, request_.entryPoint, request_.target, messages)) {
             return false;
         }
         RootSignatureAttribute attribute;

@@ -1,5 +1,6 @@
 #include "compile_messages.h"
 
+#include "call_messages.h"
 #include "identifier_chars.h"
 
 #include <regex>
@@ -45,13 +46,26 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
-                    "structure)\\s*$"),
+                    "structure|vector swizzle selectors not from the same set)\\s*$"),
          "error X3018: invalid subscript '$1'"},
-        {std::regex("^'([^']*)' : redefinition\\s*$"), "error X3003: redefinition of '$1'"},
+        {std::regex("^'([^']*)' : (redefinition|function already has a body)\\s*$"),
+         "error X3003: redefinition of '$1'"},
+        {std::regex("^'' : +unknown index type\\s*$"),
+         "error X3121: array, matrix, vector, or indexable object type expected in index "
+         "expression"},
         {std::regex("^'constructor' : (not enough|too much) data provided for construction\\s*$"),
          "error X3014: incorrect number of arguments to numeric-type constructor"},
         {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
          "error X3080: '$1': function must return a value"},
+        {std::regex("^'[^']*' : +l-value required \"\\$Global\" \\(can't modify a uniform\\)\\s*$"),
+         "error X3025: global variables are implicitly constant, enable compatibility mode to "
+         "allow modification"},
+        {std::regex("^'[^']*' : +l-value required.*\\(can't modify a const\\)\\s*$"),
+         "error X3025: l-value specifies const object"},
+        {std::regex("^'return' : void function cannot return a value\\s*$"),
+         "error X3079: void functions cannot return a value"},
+        {std::regex("^'' : array size must be a constant integer expression\\s*$"),
+         "error X3058: array dimensions must be literal scalar expressions"},
     };
     return known;
 }
@@ -64,7 +78,9 @@ std::string WithWindowsNumber(const std::string& severity, const std::string& te
         }
         std::string line = known.windows;
         for (size_t group = 1; group < match.size() && group <= 2; ++group) {
-            const std::string placeholder = "$" + std::to_string(group);
+            // Appended, not "$" + ...: GCC 12 takes that for an overlapping copy.
+            std::string placeholder = "$";
+            placeholder += std::to_string(group);
             const size_t at = line.find(placeholder);
             if (at != std::string::npos) {
                 line.replace(at, placeholder.size(), HlslTypeName(match[group].str()));
@@ -88,7 +104,11 @@ std::string ColumnRange(const std::string& line, const std::string& token) {
             (after < line.size() && IsIdentifierPart(line[after]))) {
             continue;
         }
-        return "," + std::to_string(at + 1) + "-" + std::to_string(after);
+        std::string range = ",";
+        range += std::to_string(at + 1);
+        range += "-";
+        range += std::to_string(after);
+        return range;
     }
     return "";
 }
@@ -113,6 +133,51 @@ bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
         }
     }
     return false;
+}
+
+// Windows' X3013 line for a call of an intrinsic that no overload matches,
+// the arguments counted in the source from the message's line on.
+void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLineLookup& lines,
+                                Diagnostic* diagnostic) {
+    static const std::regex kNoMatch("^'(\\w+)' : no matching overloaded function found\\s*$");
+    std::smatch match;
+    if (!lines || !std::regex_match(glslangText, match, kNoMatch)) {
+        return;
+    }
+    std::string source;
+    std::string text;
+    for (int line = diagnostic->line; line < diagnostic->line + 8; ++line) {
+        if (!lines(diagnostic->file, line, &text)) {
+            break;
+        }
+        source += text + "\n";
+    }
+    const std::string windows = NoMatchingIntrinsicMessage(match[1].str(), source);
+    if (!windows.empty()) {
+        diagnostic->text = windows;
+        diagnostic->token = windows.substr(windows.find('\'') + 1);
+        diagnostic->token.erase(diagnostic->token.find('\''));
+    }
+}
+
+// "float5 wide = 0;": a name where a declaration's type stands, followed by
+// the declared name, is to Windows' parser an unrecognized identifier.
+void NameUnrecognizedType(const SourceLineLookup& lines, Diagnostic* diagnostic) {
+    std::string sourceLine;
+    if (!lines || diagnostic->text.rfind("error X3004: ", 0) != 0 ||
+        !lines(diagnostic->file, diagnostic->line, &sourceLine)) {
+        return;
+    }
+    const std::string& name = diagnostic->token;
+    const size_t at = sourceLine.find(name);
+    if (name.empty() || at == std::string::npos || sourceLine.find_first_not_of(" \t") != at) {
+        return;
+    }
+    const size_t next = sourceLine.find_first_not_of(" \t", at + name.size());
+    if (next != std::string::npos && next > at + name.size() &&
+        IsIdentifierStart(sourceLine[next])) {
+        diagnostic->text = "error X3000: unrecognized identifier '" + name + "'";
+    }
 }
 
 } // namespace
@@ -158,6 +223,8 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (std::regex_match(glslangText, match, kToken)) {
             diagnostic.token = match[1].str();
         }
+        NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
+        NameUnrecognizedType(lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }

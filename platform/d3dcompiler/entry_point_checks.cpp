@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <map>
 #include <optional>
 #include <set>
 
@@ -13,37 +12,6 @@ namespace d3dcompiler_standin {
 namespace {
 
 using Tokens = std::vector<HlslToken>;
-
-// The names the entry point's code uses: its own body and parameters, and
-// those of every function it calls, directly or not.
-std::set<std::string> NamesReached(const Tokens& tokens,
-                                   const std::vector<FunctionDefinition>& functions,
-                                   const FunctionDefinition& entry) {
-    std::multimap<std::string, const FunctionDefinition*> byName;
-    for (const FunctionDefinition& function : functions) {
-        byName.insert({tokens[function.name].text, &function});
-    }
-    std::set<std::string> names;
-    std::set<const FunctionDefinition*> visited;
-    std::vector<const FunctionDefinition*> pending = {&entry};
-    while (!pending.empty()) {
-        const FunctionDefinition* function = pending.back();
-        pending.pop_back();
-        if (!visited.insert(function).second) {
-            continue;
-        }
-        for (size_t at = function->parameters; at <= function->end && at < tokens.size(); ++at) {
-            if (!IsIdentifier(tokens, at) || !names.insert(tokens[at].text).second) {
-                continue;
-            }
-            auto [first, last] = byName.equal_range(tokens[at].text);
-            for (auto it = first; it != last; ++it) {
-                pending.push_back(it->second);
-            }
-        }
-    }
-    return names;
-}
 
 // A global resource bound with "register(t3)" or "register(t3, space1)".
 struct BoundResource {

@@ -1,5 +1,7 @@
 #include "function_scan.h"
 
+#include <map>
+
 namespace d3dcompiler_standin {
 namespace {
 
@@ -87,6 +89,35 @@ std::vector<std::pair<size_t, size_t>> Parameters(const std::vector<HlslToken>& 
         }
     }
     return parameters;
+}
+
+std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
+                                   const std::vector<FunctionDefinition>& functions,
+                                   const FunctionDefinition& entry) {
+    std::multimap<std::string, const FunctionDefinition*> byName;
+    for (const FunctionDefinition& function : functions) {
+        byName.insert({tokens[function.name].text, &function});
+    }
+    std::set<std::string> names;
+    std::set<const FunctionDefinition*> visited;
+    std::vector<const FunctionDefinition*> pending = {&entry};
+    while (!pending.empty()) {
+        const FunctionDefinition* function = pending.back();
+        pending.pop_back();
+        if (!visited.insert(function).second) {
+            continue;
+        }
+        for (size_t at = function->parameters; at <= function->end && at < tokens.size(); ++at) {
+            if (!IsIdentifier(tokens, at) || !names.insert(tokens[at].text).second) {
+                continue;
+            }
+            auto [first, last] = byName.equal_range(tokens[at].text);
+            for (auto it = first; it != last; ++it) {
+                pending.push_back(it->second);
+            }
+        }
+    }
+    return names;
 }
 
 } // namespace d3dcompiler_standin

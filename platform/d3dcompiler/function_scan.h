@@ -4,6 +4,7 @@
 
 #include "hlsl_tokens.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,11 @@ std::vector<TypeBody> FindTypeBodies(const std::vector<HlslToken>& tokens);
 // The parameters of a definition: for each, its first and past-last token.
 std::vector<std::pair<size_t, size_t>> Parameters(const std::vector<HlslToken>& tokens,
                                                   const FunctionDefinition& function);
+
+// The names the entry point's code uses: its own body and parameters, and
+// those of every function it calls, directly or not.
+std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
+                                   const std::vector<FunctionDefinition>& functions,
+                                   const FunctionDefinition& entry);
 
 } // namespace d3dcompiler_standin

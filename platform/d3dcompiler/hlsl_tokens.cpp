@@ -112,8 +112,15 @@ bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text) 
 size_t ClosingBracket(const std::vector<HlslToken>& tokens, size_t open) {
     const std::string& opener = tokens[open].text;
     const char* closer = opener == "(" ? ")" : opener == "[" ? "]" : opener == "<" ? ">" : "}";
+    const bool angle = opener == "<";
     size_t depth = 0;
     for (size_t at = open; at < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        // A template's arguments end within their statement; a '<' that is a
+        // comparison is known unclosed at once, not at the end of the source.
+        if (angle && (text == ";" || text == "{" || text == "}" || text == "(" || text == ")")) {
+            return tokens.size();
+        }
         if (tokens[at].text == opener) {
             ++depth;
         } else if (tokens[at].text == closer && --depth == 0) {

@@ -1,69 +1,95 @@
 #include "matrix_swizzles.h"
+#include "numeric_type_names.h"
 
-#include <set>
-#include <string>
+#include <map>
 
 namespace d3dcompiler_standin {
 namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// The components of a matrix swizzle ("_m00", "_12"), empty for other names.
-std::vector<std::string> MatrixComponents(const std::string& swizzle) {
-    std::vector<std::string> components;
+// The element names of a matrix swizzle, "_m00_m11" or "_11_22": each
+// "_m" and two digits from 0, or "_" and two digits from 1.
+std::vector<std::string> MatrixSwizzleElements(const std::string& swizzle) {
+    std::vector<std::string> elements;
     for (size_t at = 0; at < swizzle.size();) {
-        const bool zeroBased = at + 1 < swizzle.size() && swizzle[at + 1] == 'm';
-        const size_t digits = at + (zeroBased ? 2 : 1);
+        const bool zeroBased = swizzle.compare(at, 2, "_m") == 0;
+        const size_t length = zeroBased ? 4 : 3;
+        const size_t digits = at + length - 2;
         const char low = zeroBased ? '0' : '1';
         const char high = zeroBased ? '3' : '4';
         if (swizzle[at] != '_' || digits + 2 > swizzle.size() || swizzle[digits] < low ||
             swizzle[digits] > high || swizzle[digits + 1] < low || swizzle[digits + 1] > high) {
             return {};
         }
-        components.push_back(swizzle.substr(at, digits + 2 - at));
-        at = digits + 2;
+        elements.push_back(swizzle.substr(at, length));
+        at += length;
     }
-    return components;
+    return elements;
 }
 
-// Whether the token at `at` starts an assignment, which a constructor
-// cannot take.
-bool Assigned(const Tokens& tokens, size_t at) {
-    static const std::set<std::string> kCompound = {"+", "-", "*", "/", "%", "&", "|", "^"};
-    if (at >= tokens.size()) {
+// Names declared with a matrix type ("float4x4 world", "row_major int2x2 m"),
+// with its scalar base; a name declared with two bases is left out.
+std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
+    std::map<std::string, std::string> names;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        NumericTypeName type;
+        if (!ReadNumericTypeName(tokens[at].text, &type) || type.columns == 0 ||
+            !IsIdentifier(tokens, at + 1)) {
+            continue;
+        }
+        auto [found, inserted] = names.insert({tokens[at + 1].text, std::string(type.base)});
+        if (!inserted && found->second != type.base) {
+            found->second.clear();
+        }
+    }
+    return names;
+}
+
+// Whether the expression ending at `at` is written: an assignment follows.
+bool IsWritten(const Tokens& tokens, size_t at) {
+    if (at + 1 >= tokens.size()) {
         return false;
     }
-    if (tokens[at].text == "=") {
-        return !IsToken(tokens, at + 1, "=");
-    }
-    return kCompound.count(tokens[at].text) != 0 && IsToken(tokens, at + 1, "=") &&
-           Adjacent(tokens[at], tokens[at + 1]);
+    const std::string& next = tokens[at + 1].text;
+    const bool assignment = next == "=" && !IsToken(tokens, at + 2, "=");
+    const bool compound = (next == "+" || next == "-" || next == "*" || next == "/" ||
+                           next == "%" || next == "&" || next == "|" || next == "^") &&
+                          IsToken(tokens, at + 2, "=") && Adjacent(tokens[at + 1], tokens[at + 2]);
+    return assignment || compound || next == "++" || next == "--";
 }
 
 } // namespace
 
-void RewriteMatrixSwizzles(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        if (!IsIdentifier(tokens, at) || tokens[at + 1].text != "." ||
-            !IsIdentifier(tokens, at + 2) || (at > 0 && tokens[at - 1].text == ".")) {
+void RewriteMatrixSwizzles(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    std::map<std::string, std::string> matrices;
+    bool read = false;
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != "." || tokens[at + 1].text.size() < 6 ||
+            tokens[at + 1].text[0] != '_' || !IsIdentifier(tokens, at - 1)) {
             continue;
         }
-        const std::vector<std::string> components = MatrixComponents(tokens[at + 2].text);
-        if (components.size() < 2 || components.size() > 4 || Assigned(tokens, at + 3)) {
+        const std::vector<std::string> elements = MatrixSwizzleElements(tokens[at + 1].text);
+        if (elements.size() < 2 || elements.size() > 4 || IsWritten(tokens, at + 1) ||
+            (at >= 2 && tokens[at - 2].text == ".")) {
             continue;
         }
-        std::string vector = "float";
-        vector += std::to_string(components.size());
-        vector += "(";
-        for (size_t i = 0; i < components.size(); ++i) {
-            vector += i > 0 ? ", " : "";
-            vector += tokens[at].text;
-            vector += ".";
-            vector += components[i];
+        if (!read) {
+            matrices = MatrixNames(tokens);
+            read = true;
         }
-        vector += ")";
-        const size_t end = tokens[at + 2].offset + tokens[at + 2].text.size();
-        edits->push_back({tokens[at].offset, end - tokens[at].offset, vector});
+        const HlslToken& name = tokens[at - 1];
+        const auto found = matrices.find(name.text);
+        if (found == matrices.end() || found->second.empty()) {
+            continue;
+        }
+        std::string vector = found->second + std::to_string(elements.size()) + "(";
+        for (size_t i = 0; i < elements.size(); ++i) {
+            vector += (i > 0 ? ", " : "") + name.text + "." + elements[i];
+        }
+        const HlslToken& swizzle = tokens[at + 1];
+        edits->push_back(
+            {name.offset, swizzle.offset + swizzle.text.size() - name.offset, vector + ")"});
     }
 }
 

@@ -1,6 +1,8 @@
-// Swizzles of several matrix components ("m._m00_m11", "m._11_22_33"),
-// which Windows reads as a vector and glslang turns into invalid SPIR-V:
-// read as a vector built from each component's own swizzle.
+// Swizzles that read several elements of a matrix ("world._41_42_43",
+// "m._m00_m11"), which glslang turns into SPIR-V that stores the wrong type,
+// rewritten as a vector built from the single elements, which it reads right.
+// Only where the matrix is a name declared with a matrix type the tokens tell,
+// and the swizzle is read, not written.
 #pragma once
 
 #include "hlsl_tokens.h"

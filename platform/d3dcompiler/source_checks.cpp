@@ -1,11 +1,18 @@
 #include "source_checks.h"
+#include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
+#include "initialisation_checks.h"
 #include "numeric_type_names.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
+#include "parameter_checks.h"
 #include "register_checks.h"
+#include "resource_method_checks.h"
 #include "statement_checks.h"
+#include "switch_checks.h"
+#include "unroll_checks.h"
+#include "unsigned_types.h"
 
 #include <register_bindings.h>
 
@@ -161,6 +168,16 @@ bool IsKnownSystemValue(std::string name) {
     return kKnown.count(name) != 0;
 }
 
+// "SV_Target8": a pixel shader writes eight targets, SV_Target0 to SV_Target7.
+bool IsTargetPastTheLast(const std::string& name) {
+    if (name.size() <= 9 || strncasecmp(name.c_str(), "SV_Target", 9) != 0) {
+        return false;
+    }
+    const std::string index = name.substr(9);
+    return index.find_first_not_of("0123456789") == std::string::npos &&
+           std::strtoul(index.c_str(), nullptr, 10) > 7;
+}
+
 // ": SV_Positon" names a system value the compiler does not know.
 void CheckSemantic(const std::vector<HlslToken>& tokens, size_t at, const ShaderTarget& target,
                    std::string* errors) {
@@ -169,7 +186,8 @@ void CheckSemantic(const std::vector<HlslToken>& tokens, size_t at, const Shader
     }
     const HlslToken& name = tokens[at + 1];
     if (name.kind != HlslToken::Kind::Identifier || name.text.size() < 3 ||
-        strncasecmp(name.text.c_str(), "SV_", 3) != 0 || IsKnownSystemValue(name.text)) {
+        strncasecmp(name.text.c_str(), "SV_", 3) != 0 ||
+        (IsKnownSystemValue(name.text) && !IsTargetPastTheLast(name.text))) {
         return;
     }
     const std::string profile = (std::string(1, target.stage) + "s_") +
@@ -198,6 +216,13 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
     CheckStatements(tokens, errors);
+    CheckSwitchFallThrough(tokens, errors);
+    CheckAttributeArguments(tokens, errors);
+    CheckParameters(tokens, errors);
+    CheckResourceLoads(tokens, errors);
+    CheckUnsignedTypes(tokens, errors);
+    CheckUnrolledLoopBounds(tokens, errors);
+    CheckNeverWrittenLocals(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();

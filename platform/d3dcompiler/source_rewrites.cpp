@@ -1,16 +1,22 @@
 #include "source_rewrites.h"
 #include "bool_varyings.h"
+#include "class_rewrites.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
 #include "function_scan.h"
+#include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "legacy_sampling.h"
+#include "loop_scope.h"
 #include "matrix_comparisons.h"
 #include "matrix_rewrites.h"
+#include "matrix_swizzles.h"
 #include "mul_rewrites.h"
+#include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
+#include "unsigned_types.h"
 #include "value_rewrites.h"
 
 #include <algorithm>
@@ -292,7 +298,9 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
     std::vector<TextEdit> edits;
     BlankEffectSyntax(source, tokens, &edits);
+    RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
+    RewriteUnsignedTypes(tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);
@@ -304,6 +312,10 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
+    RewriteResolvedOverloads(tokens, &edits);
+    RenameHalfOverloads(tokens, &edits);
+    RewriteMatrixSwizzles(tokens, &edits);
+    HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {
         return source;
     }

@@ -1,7 +1,6 @@
 #include "value_rewrites.h"
 #include "literal_conversions.h"
 #include "matrix_products.h"
-#include "matrix_swizzles.h"
 
 #include <pipeline_constants.h>
 
@@ -206,7 +205,6 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
     RewriteMatrixProducts(tokens, edits);
-    RewriteMatrixSwizzles(tokens, edits);
     RewriteLiteralConversions(tokens, edits);
 }
 

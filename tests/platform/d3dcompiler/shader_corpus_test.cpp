@@ -4,6 +4,8 @@
 //   // verdict: accepted
 //   // verdict: accepted-with-warning <message id>
 //   // verdict: compile-error <entry point> <error number or ->
+//                            (VSMain compiles for vs_5_0, CSMain for cs_5_0,
+//                            any other entry point for ps_5_0)
 //   // verdict: pipeline-error <message id>
 //   // error text: <words the error must hold>   (optional)
 //   // probe: <r> <g> <b> <a>   (optional: what PSMain returns, read back from
@@ -162,8 +164,10 @@ std::vector<std::filesystem::path> CorpusFiles() {
 
 // Outcome::Agree, or how the compile failed where it should not have.
 Outcome CheckCompileError(const std::filesystem::path& file, const Verdict& verdict) {
-    CompileResult result = Compile(file.string(), verdict.argument.c_str(),
-                                   verdict.argument == "VSMain" ? "vs_5_0" : "ps_5_0");
+    const char* target = verdict.argument == "VSMain"   ? "vs_5_0"
+                         : verdict.argument == "CSMain" ? "cs_5_0"
+                                                        : "ps_5_0";
+    CompileResult result = Compile(file.string(), verdict.argument.c_str(), target);
     EXPECT_LT(result.hr, 0);
     EXPECT_TRUE(result.code.empty());
     if (verdict.code != "-") {

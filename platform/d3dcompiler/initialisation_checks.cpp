@@ -1,0 +1,107 @@
+#include "initialisation_checks.h"
+#include "function_scan.h"
+#include "numeric_type_names.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+std::set<std::string> StructureNames(const Tokens& tokens) {
+    std::set<std::string> names;
+    for (const TypeBody& body : FindTypeBodies(tokens)) {
+        if (!body.buffer && body.open >= 1 && IsIdentifier(tokens, body.open - 1)) {
+            names.insert(tokens[body.open - 1].text);
+        }
+    }
+    return names;
+}
+
+// "type name;" at `type`, alone in its statement and without static.
+bool DeclaresWithoutValue(const Tokens& tokens, size_t type,
+                          const std::set<std::string>& structures) {
+    NumericTypeName numeric;
+    const std::string& before = tokens[type - 1].text;
+    return (before == ";" || before == "{" || before == "}") && IsIdentifier(tokens, type + 1) &&
+           IsToken(tokens, type + 2, ";") &&
+           (ReadNumericTypeName(tokens[type].text, &numeric) ||
+            structures.count(tokens[type].text));
+}
+
+// Whether the use of a variable at `at` may write it: an assignment or an
+// increment after its members and indices, an increment before it, or an
+// argument of a call (which may be out).
+bool MayWrite(const Tokens& tokens, size_t at, size_t end) {
+    const std::string& before = tokens[at - 1].text;
+    if (before == "++" || before == "--" || before == "," || before == "&") {
+        return true;
+    }
+    if (before == "(" && at >= 2 && IsIdentifier(tokens, at - 2)) {
+        return true;
+    }
+    size_t next = at + 1;
+    while (next < end && (tokens[next].text == "." || tokens[next].text == "[")) {
+        if (tokens[next].text == "." && IsToken(tokens, next + 2, "(")) {
+            return true; // a method, which may set the members
+        }
+        next = tokens[next].text == "." ? next + 2 : ClosingBracket(tokens, next) + 1;
+    }
+    if (next >= end) {
+        return false;
+    }
+    const std::string& after = tokens[next].text;
+    const bool assignment = after == "=" && !IsToken(tokens, next + 1, "=");
+    const bool compound = next + 1 < end && tokens[next + 1].text == "=" &&
+                          Adjacent(tokens[next], tokens[next + 1]) &&
+                          std::string("+-*/%&|^<>").find(after) != std::string::npos;
+    return assignment || compound || after == "++" || after == "--" || after == "<<" ||
+           after == ">>";
+}
+
+void CheckFunction(const Tokens& tokens, const FunctionDefinition& function,
+                   const std::set<std::string>& structures, std::string* errors) {
+    const size_t end = std::min(function.end, tokens.size());
+    std::map<std::string, std::vector<size_t>> uses; // each name's places, in order
+    for (size_t at = function.body + 1; at < end; ++at) {
+        if (IsIdentifier(tokens, at) && tokens[at - 1].text != ".") {
+            uses[tokens[at].text].push_back(at);
+        }
+    }
+    for (size_t type = function.body + 1; type + 2 < end; ++type) {
+        if (!DeclaresWithoutValue(tokens, type, structures)) {
+            continue;
+        }
+        const HlslToken& name = tokens[type + 1];
+        const HlslToken* read = nullptr;
+        bool written = false;
+        for (size_t at : uses[name.text]) {
+            if (at <= type + 1 || written) {
+                continue;
+            }
+            written = MayWrite(tokens, at, end);
+            read = read != nullptr ? read : &tokens[at];
+        }
+        if (!written && read != nullptr) {
+            *errors += SourceError(*read,
+                                   "variable '" + name.text +
+                                       "' used without having been completely initialized",
+                                   "X4000") +
+                       "\n";
+        }
+    }
+}
+
+} // namespace
+
+void CheckNeverWrittenLocals(const Tokens& tokens, std::string* errors) {
+    const std::set<std::string> structures = StructureNames(tokens);
+    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        CheckFunction(tokens, function, structures, errors);
+    }
+}
+
+} // namespace d3dcompiler_standin
