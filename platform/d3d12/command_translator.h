@@ -50,11 +50,11 @@ public:
     uint64_t Draws() const { return draws_; }
 
     void operator()(const CmdSetViewports& command) {
-        viewports_ = command.viewports;
+        viewports_.assign(command.viewports.begin(), command.viewports.end());
         viewSlotsStale_ = true;
     }
     void operator()(const CmdSetScissors& command) {
-        scissors_ = command.rects;
+        scissors_.assign(command.rects.begin(), command.rects.end());
         viewSlotsStale_ = true;
     }
     void operator()(const CmdBarriers& command);

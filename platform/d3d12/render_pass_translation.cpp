@@ -4,6 +4,7 @@
 // barrier, copy or sample of their target, or at the end of the list.
 #include "command_translator.h"
 
+#include "inline_vector.h"
 #include "state_translation.h"
 
 namespace d3d12_standin {
@@ -33,7 +34,7 @@ bool HasStencil(const GpuImage& image) {
 
 // The attachments of one render pass instance, loaded unless cleared.
 struct PassAttachments {
-    std::vector<VkRenderingAttachmentInfo> colors;
+    InlineVector<VkRenderingAttachmentInfo, 8> colors; // Direct3D 12 binds at most 8
     VkRenderingAttachmentInfo depth{};
     VkRenderingAttachmentInfo stencil{};
     bool hasDepth = false, hasStencil = false;
