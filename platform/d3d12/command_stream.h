@@ -50,8 +50,8 @@ struct PipelineDebugInfo {
     std::shared_ptr<RootSignatureLayout> rootSignature;
 };
 
-// Lists mostly set one viewport and rectangle, and barriers and vertex
-// buffers a few at a time: that many are kept in the command.
+// Lists mostly set one viewport, rectangle and render target, and barriers
+// and vertex buffers a few at a time: that many are kept in the command.
 struct CmdSetViewports {
     InlineVector<D3D12_VIEWPORT, 2> viewports;
 };
@@ -74,7 +74,7 @@ struct CmdBarriers {
     InlineVector<CmdTransition, 2> transitions;
 };
 struct CmdSetRenderTargets {
-    std::vector<AttachmentView> colors;
+    InlineVector<AttachmentView, 1> colors;
     AttachmentView depth;
     bool hasDepth = false; // a depth view was given, if perhaps a null one
 };
