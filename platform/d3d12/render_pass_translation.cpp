@@ -218,9 +218,10 @@ void CommandTranslator::FlushClears() {
         EndRendering();
     }
     while (!pendingClears_.empty()) {
-        std::vector<PendingClear> group{pendingClears_.front()};
+        InlineVector<PendingClear, 8> group; // at most 8 clears a pass, as below
+        group.push_back(pendingClears_.front());
         pendingClears_.erase(pendingClears_.begin());
-        const AttachmentView& first = group.front().target;
+        const AttachmentView& first = group[0].target;
         VkExtent2D area = MipExtent(*first.image, first.view.baseMip);
         bool depthTaken = IsDepthTarget(first);
         for (auto clear = pendingClears_.begin(); clear != pendingClears_.end();) {
