@@ -9,6 +9,7 @@
 #include "d3d12_query_heap.h"
 #include "debug_resource.h"
 #include "descriptor_record.h"
+#include "inline_vector.h"
 #include "pipeline_object.h"
 
 #include <memory>
@@ -49,11 +50,13 @@ struct PipelineDebugInfo {
     std::shared_ptr<RootSignatureLayout> rootSignature;
 };
 
+// Lists mostly set one viewport, rectangle and render target, and barriers
+// and vertex buffers a few at a time: that many are kept in the command.
 struct CmdSetViewports {
-    std::vector<D3D12_VIEWPORT> viewports;
+    InlineVector<D3D12_VIEWPORT, 2> viewports;
 };
 struct CmdSetScissors {
-    std::vector<D3D12_RECT> rects;
+    InlineVector<D3D12_RECT, 2> rects;
 };
 // Every state at once: the uses an aliasing barrier separates.
 constexpr D3D12_RESOURCE_STATES kEveryState = D3D12_RESOURCE_STATES(~0u);
@@ -68,10 +71,10 @@ struct CmdTransition {
     uint32_t subresource = kAllSubresources;
 };
 struct CmdBarriers {
-    std::vector<CmdTransition> transitions;
+    InlineVector<CmdTransition, 2> transitions;
 };
 struct CmdSetRenderTargets {
-    std::vector<AttachmentView> colors;
+    InlineVector<AttachmentView, 1> colors;
     AttachmentView depth;
     bool hasDepth = false; // a depth view was given, if perhaps a null one
 };
@@ -200,7 +203,7 @@ struct VertexBufferBinding {
 };
 struct CmdSetVertexBuffers {
     uint32_t startSlot;
-    std::vector<VertexBufferBinding> views;
+    InlineVector<VertexBufferBinding, 2> views;
 };
 // The index buffer view: a null buffer unbinds it.
 struct CmdSetIndexBuffer {

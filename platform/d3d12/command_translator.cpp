@@ -7,6 +7,7 @@
 
 #include <debug_messages.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 
@@ -111,7 +112,8 @@ void CommandTranslator::ForgetList() {
     arguments_ = &graphics_;
     constantUploads_ = ConstantUploads(core_.context); // its chunk belongs to the list
     topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
-    vertexBuffers_.fill({});
+    std::fill_n(vertexBuffers_.begin(), vertexSlotsSet_, VertexBufferBinding{});
+    vertexSlotsSet_ = 0;
     indexBuffer_ = {};
     changes_ = nullptr;
     reported_.clear();
@@ -262,6 +264,7 @@ void CommandTranslator::operator()(const CmdSetVertexBuffers& command) {
         vertexBuffers_[command.startSlot + i] = command.views[i];
         KeepUntilFinished(command.views[i].buffer);
     }
+    vertexSlotsSet_ = std::max(vertexSlotsSet_, uint32_t(command.startSlot + command.views.size()));
 }
 
 // Copies wait for earlier copies into the same buffers; D3D12 orders those

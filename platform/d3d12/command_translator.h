@@ -50,11 +50,11 @@ public:
     uint64_t Draws() const { return draws_; }
 
     void operator()(const CmdSetViewports& command) {
-        viewports_ = command.viewports;
+        viewports_.assign(command.viewports.begin(), command.viewports.end());
         viewSlotsStale_ = true;
     }
     void operator()(const CmdSetScissors& command) {
-        scissors_ = command.rects;
+        scissors_.assign(command.rects.begin(), command.rects.end());
         viewSlotsStale_ = true;
     }
     void operator()(const CmdBarriers& command);
@@ -223,6 +223,7 @@ private:
     ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
+    uint32_t vertexSlotsSet_ = 0; // the slots of vertexBuffers_ this list set lie below
     CmdSetIndexBuffer indexBuffer_;
     const std::vector<StateChange>* changes_ = nullptr; // by the command translated now
     std::set<std::string> reported_;

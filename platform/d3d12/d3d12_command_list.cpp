@@ -116,8 +116,8 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
         return E_INVALIDARG;
     }
     commands_.clear();
-    drawState_ = {};
-    computeState_ = {};
+    drawState_.Forget();
+    computeState_.Forget();
     splitBegun_.clear();
     activeQueries_.clear();
     failed_ = false;
@@ -291,7 +291,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::IASetVertexBuffers(
         Fail("IASetVertexBuffers", "slots beyond 31");
         return;
     }
-    CmdSetVertexBuffers command{startSlot, std::vector<VertexBufferBinding>(count)};
+    CmdSetVertexBuffers command{startSlot, InlineVector<VertexBufferBinding, 2>(count)};
     for (UINT i = 0; views != nullptr && i < count; ++i) {
         if (views[i].BufferLocation == 0) {
             continue;

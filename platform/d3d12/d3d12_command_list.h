@@ -166,7 +166,7 @@ private:
             Fail(method, missing);
             return;
         }
-        commands_.push_back(Command{std::vector<Item>(items, items + count)});
+        commands_.push_back(Command{{items, count}});
     }
     // A clear's first checks: the list records and `view` is a written view
     // of the heap type the clear (of depth or not) needs.

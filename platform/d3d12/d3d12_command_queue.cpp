@@ -52,7 +52,8 @@ D3D12Fence* FenceOf(ID3D12Fence* fence, const char* method) {
 
 D3D12CommandQueue::D3D12CommandQueue(D3D12Device* device, const D3D12_COMMAND_QUEUE_DESC& desc)
     : LiveDeviceChild(device), desc_(desc),
-      translator_(std::make_unique<CommandTranslator>(device->Core())) {}
+      translator_(std::make_unique<CommandTranslator>(device->Core())),
+      executed_(std::make_unique<ExecutedList>()) {}
 
 D3D12CommandQueue::~D3D12CommandQueue() = default;
 
@@ -91,13 +92,14 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         }
         // The states move once per command, then the translator carries the
         // command out from them.
-        ExecutedList executed(lists[i]);
+        executed_->Start(lists[i]);
         translator_->StartList(batch.commands, &batch.keepAlive);
         for (const Command& command : list->Commands()) {
-            translator_->Translate(command, executed.Follow(command));
+            translator_->Translate(command, executed_->Follow(command));
         }
         translator_->Finish();
-        std::vector<std::shared_ptr<ResourceTrack>> used = executed.Finish();
+        std::vector<std::shared_ptr<ResourceTrack>>& used = usedResources_;
+        executed_->Finish(&used);
         VK_CHECK(vkEndCommandBuffer(batch.commands));
         uint64_t draws = translator_->Draws();
         uint64_t serial = core.submissions.Submit(std::move(batch));
@@ -115,6 +117,7 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         CountExecutedCommandLists(1);
         CountExecutedDraws(draws);
     }
+    usedResources_.clear(); // nothing of the lists is held after them
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {

@@ -14,6 +14,7 @@ class D3D12Fence;
 struct ResourceTrack;
 
 class CommandTranslator;
+class ExecutedList;
 
 class D3D12CommandQueue final : public LiveDeviceChild<D3D12CommandQueue, ID3D12CommandQueue> {
 public:
@@ -53,7 +54,10 @@ private:
 
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
-    std::unique_ptr<CommandTranslator> translator_; // used under the submission lock
+    // Used under the submission lock; their storage serves every list.
+    std::unique_ptr<CommandTranslator> translator_;
+    std::unique_ptr<ExecutedList> executed_;
+    std::vector<std::shared_ptr<ResourceTrack>> usedResources_;
 };
 
 } // namespace d3d12_standin

@@ -72,6 +72,12 @@ void D3D12Fence::ReportBackwards(const char* caller, UINT64 value, UINT64 curren
 
 bool D3D12Fence::ClaimQueueSignal(UINT64 value) {
     std::lock_guard lock(mutex_);
+    // Every value the fence was given, by a queue or the CPU, is at most
+    // highestSignal_, so the fence has not completed a higher one.
+    if (value > highestSignal_ && !timeline_->context->lost) {
+        highestSignal_ = value;
+        return true;
+    }
     UINT64 completed = timeline_->Value();
     UINT64 current = highestSignal_ > completed ? highestSignal_ : completed;
     if (value > current) {

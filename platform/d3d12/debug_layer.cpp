@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 
 namespace d3d12_standin {
 namespace {
@@ -38,7 +37,11 @@ bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
 // debug layer is on, reports what it finds.
 class ListValidator {
 public:
-    ListValidator(const void* list, bool report) : list_(list), report_(report) {}
+    // Begins `list`; the records of the list before keep their storage.
+    void Start(const void* list, bool report) {
+        list_ = list;
+        report_ = report;
+    }
 
     void operator()(const CmdBarriers& command);
     void operator()(const CmdSetRenderTargets& command) { targets_ = command; }
@@ -52,7 +55,7 @@ public:
     // Draws are checked against the graphics arguments, dispatches against
     // the compute ones.
     void operator()(const CmdSetTable& command) {
-        ArgumentsOf(command.compute).tables[command.parameter] = command;
+        ArgumentsOf(command.compute).tables.Set(command.parameter, command);
     }
     void operator()(const CmdSetRootSignature& command) {
         ArgumentsOf(command.compute).root = command;
@@ -79,8 +82,9 @@ public:
     // Checks one use of a resource's subresources, promoting where allowed.
     void Use(const ResourceUse& use, const Expected& expected, const char* operation);
     // Promoted read-only states, buffers and simultaneous-access textures
-    // decay; returns every resource the list used.
-    std::vector<std::shared_ptr<ResourceTrack>> Finish();
+    // decay; `used` gets every resource the list used, and the validator
+    // lets go of the list.
+    void Finish(std::vector<std::shared_ptr<ResourceTrack>>* used);
     // What the barriers of the command followed last moved.
     const std::vector<StateChange>& Changes() const { return changes_; }
     void ForgetChanges() { changes_.clear(); }
@@ -98,9 +102,10 @@ private:
     void CheckPipelineSamples();
     void CheckTargetStates();
     struct Arguments {
-        std::map<uint32_t, CmdSetTable> tables;
+        ParameterSlots<CmdSetTable> tables;
         CmdSetRootSignature root{};
     };
+    void Forget();
     Arguments& ArgumentsOf(bool compute) { return compute ? compute_ : graphics_; }
     // The tables of a draw, or of a dispatch when `compute`.
     void CheckTables(const Arguments& arguments, bool compute);
@@ -116,8 +121,8 @@ private:
 
     // Only a report needs the list's text, so it is not made for lists that pass.
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
-    const void* list_;
-    const bool report_;
+    const void* list_ = nullptr;
+    bool report_ = false;
     std::vector<StateChange> changes_; // by the command followed last
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
@@ -325,7 +330,7 @@ void ListValidator::CheckTargetStates() {
 }
 
 void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
-    const std::map<uint32_t, CmdSetTable>& tables = arguments.tables;
+    const ParameterSlots<CmdSetTable>& tables = arguments.tables;
     const std::shared_ptr<RootSignatureLayout>& layout =
         arguments.root.layout != nullptr ? arguments.root.layout : pipeline_->rootSignature;
     if (layout == nullptr) {
@@ -333,11 +338,11 @@ void ListValidator::CheckTables(const Arguments& arguments, bool compute) {
     }
     for (size_t i = 0; i < layout->parameters.size() && i < layout->desc.parameters.size(); ++i) {
         const RootParameterLayout& parameter = layout->parameters[i];
-        auto table = tables.find(uint32_t(i));
-        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE || table == tables.end()) {
+        const CmdSetTable* table = tables.Find(uint32_t(i));
+        if (parameter.type != D3D12_ROOT_PARAMETER_TYPE_DESCRIPTOR_TABLE || table == nullptr) {
             continue; // a table never set is reported when the draw is skipped
         }
-        const CmdSetTable& set = table->second;
+        const CmdSetTable& set = *table;
         bool samplers = set.heap->type == D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER;
         const std::shared_ptr<DescriptorStorage>& bound =
             samplers ? heaps_.samplers : heaps_.resources;
@@ -402,14 +407,32 @@ void ListValidator::CheckTableViews(const RootParameterLayout& parameter,
     }
 }
 
-std::vector<std::shared_ptr<ResourceTrack>> ListValidator::Finish() {
+void ListValidator::Finish(std::vector<std::shared_ptr<ResourceTrack>>* used) {
     for (const std::shared_ptr<ResourceTrack>& resource : touched_) {
         if (resource->FixedState()) {
             continue;
         }
         resource->states->EndList();
     }
-    return std::move(touched_);
+    used->clear();
+    used->swap(touched_);
+    Forget();
+}
+
+void ListValidator::Forget() {
+    list_ = nullptr;
+    changes_.clear();
+    touched_.clear();
+    touchedSet_.Clear();
+    targets_.colors.clear();
+    targets_.depth = {};
+    targets_.hasDepth = false;
+    heaps_ = {};
+    for (Arguments* arguments : {&graphics_, &compute_}) {
+        arguments->tables.Clear();
+        arguments->root = {};
+    }
+    pipeline_.reset();
 }
 
 bool DebugLayerEnabled() {
@@ -424,10 +447,13 @@ void ForceDebugLayer() {
     g_forced = true;
 }
 
-ExecutedList::ExecutedList(const void* list)
-    : validator_(std::make_unique<ListValidator>(list, DebugLayerEnabled())) {}
+ExecutedList::ExecutedList() : validator_(std::make_unique<ListValidator>()) {}
 
 ExecutedList::~ExecutedList() = default;
+
+void ExecutedList::Start(const void* list) {
+    validator_->Start(list, DebugLayerEnabled());
+}
 
 const std::vector<StateChange>& ExecutedList::Follow(const Command& command) {
     validator_->ForgetChanges();
@@ -435,8 +461,8 @@ const std::vector<StateChange>& ExecutedList::Follow(const Command& command) {
     return validator_->Changes();
 }
 
-std::vector<std::shared_ptr<ResourceTrack>> ExecutedList::Finish() {
-    return validator_->Finish();
+void ExecutedList::Finish(std::vector<std::shared_ptr<ResourceTrack>>* used) {
+    validator_->Finish(used);
 }
 
 void NoteSubmitted(const std::vector<std::shared_ptr<ResourceTrack>>& resources, uint64_t serial,

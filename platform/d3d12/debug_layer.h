@@ -19,21 +19,25 @@ void ForceDebugLayer();
 
 class ListValidator;
 
-// One executed list, followed command by command under the device's
+// Executed lists, each followed command by command under the device's
 // submissions lock, in execution order; the checks report only where the
-// debug layer is on, the states move either way.
+// debug layer is on, the states move either way. A queue keeps one, whose
+// records keep their storage from list to list.
 class ExecutedList {
 public:
-    explicit ExecutedList(const void* list);
+    ExecutedList();
     ~ExecutedList();
     ExecutedList(const ExecutedList&) = delete;
     ExecutedList& operator=(const ExecutedList&) = delete;
 
+    // Begins following `list`.
+    void Start(const void* list);
     // Checks `command` and moves the states it changes; returns what its
     // barriers moved, for the translator to carry out.
     const std::vector<StateChange>& Follow(const Command& command);
-    // The list ends: promoted states decay. Returns the resources it used.
-    std::vector<std::shared_ptr<ResourceTrack>> Finish();
+    // The list ends: promoted states decay. `used` gets the resources it
+    // used (its storage is reused); nothing of the list is held after it.
+    void Finish(std::vector<std::shared_ptr<ResourceTrack>>* used);
 
 private:
     std::unique_ptr<ListValidator> validator_;

@@ -20,6 +20,14 @@ struct RecordedDrawState {
     std::vector<D3D12_RECT> scissors;
     std::bitset<64> tablesSet; // root parameters given an argument
     bool indexBufferSet = false;
+
+    // As a list is reset: nothing set, the rectangles' storage kept.
+    void Forget() {
+        std::vector<D3D12_RECT> kept = std::move(scissors);
+        kept.clear();
+        *this = {};
+        scissors = std::move(kept);
+    }
 };
 
 // Reports, as the debug layer does, a draw with no root signature or

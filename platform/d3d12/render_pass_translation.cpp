@@ -4,6 +4,7 @@
 // barrier, copy or sample of their target, or at the end of the list.
 #include "command_translator.h"
 
+#include "inline_vector.h"
 #include "state_translation.h"
 
 namespace d3d12_standin {
@@ -33,7 +34,7 @@ bool HasStencil(const GpuImage& image) {
 
 // The attachments of one render pass instance, loaded unless cleared.
 struct PassAttachments {
-    std::vector<VkRenderingAttachmentInfo> colors;
+    InlineVector<VkRenderingAttachmentInfo, 8> colors; // Direct3D 12 binds at most 8
     VkRenderingAttachmentInfo depth{};
     VkRenderingAttachmentInfo stencil{};
     bool hasDepth = false, hasStencil = false;
@@ -217,9 +218,10 @@ void CommandTranslator::FlushClears() {
         EndRendering();
     }
     while (!pendingClears_.empty()) {
-        std::vector<PendingClear> group{pendingClears_.front()};
+        InlineVector<PendingClear, 8> group; // at most 8 clears a pass, as below
+        group.push_back(pendingClears_.front());
         pendingClears_.erase(pendingClears_.begin());
-        const AttachmentView& first = group.front().target;
+        const AttachmentView& first = group[0].target;
         VkExtent2D area = MipExtent(*first.image, first.view.baseMip);
         bool depthTaken = IsDepthTarget(first);
         for (auto clear = pendingClears_.begin(); clear != pendingClears_.end();) {

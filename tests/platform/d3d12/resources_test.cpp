@@ -169,6 +169,48 @@ TEST_F(GpuTest, UploadToReadbackRoundTripThroughADefaultBuffer) {
     readback->Unmap(0, nullptr);
 }
 
+// More transitions in one call than a command keeps in place: each still
+// moves its buffer, or the copies out would read from the wrong state.
+TEST_F(GpuTest, OneBarrierCallMovesEveryBufferItNames) {
+    constexpr UINT64 kSize = 256;
+    constexpr int kBuffers = 5;
+    ComPtr<ID3D12Resource> upload{
+        MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kSize * kBuffers, D3D12_RESOURCE_STATE_GENERIC_READ)};
+    ComPtr<ID3D12Resource> readback{
+        MakeBuffer(D3D12_HEAP_TYPE_READBACK, kSize * kBuffers, D3D12_RESOURCE_STATE_COPY_DEST)};
+    ASSERT_TRUE(upload && readback);
+    uint8_t* bytes = nullptr;
+    ASSERT_EQ(upload->Map(0, nullptr, reinterpret_cast<void**>(&bytes)), S_OK);
+    for (UINT64 i = 0; i < kSize * kBuffers; ++i) {
+        bytes[i] = uint8_t(i / kSize + 1);
+    }
+    upload->Unmap(0, nullptr);
+
+    ComPtr<ID3D12Resource> middles[kBuffers];
+    D3D12_RESOURCE_BARRIER toSource[kBuffers];
+    for (int i = 0; i < kBuffers; ++i) {
+        middles[i] = ComPtr<ID3D12Resource>{
+            MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kSize, D3D12_RESOURCE_STATE_COMMON)};
+        ASSERT_TRUE(middles[i]);
+        list->CopyBufferRegion(middles[i], 0, upload, kSize * i, kSize);
+        toSource[i] = Transition(middles[i], D3D12_RESOURCE_STATE_COPY_DEST,
+                                 D3D12_RESOURCE_STATE_COPY_SOURCE);
+    }
+    list->ResourceBarrier(kBuffers, toSource);
+    for (int i = 0; i < kBuffers; ++i) {
+        list->CopyBufferRegion(readback, kSize * i, middles[i], 0, kSize);
+    }
+    ExecuteAndWait();
+    EXPECT_TRUE(TakeDebugMessages(device).empty());
+
+    uint8_t* result = nullptr;
+    ASSERT_EQ(readback->Map(0, nullptr, reinterpret_cast<void**>(&result)), S_OK);
+    for (UINT64 i = 0; i < kSize * kBuffers; ++i) {
+        ASSERT_EQ(result[i], uint8_t(i / kSize + 1)) << "byte " << i;
+    }
+    readback->Unmap(0, nullptr);
+}
+
 TEST_F(GpuTest, CopiesOutsideABufferAreRejectedAtRecording) {
     ComPtr<ID3D12Resource> small{
         MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
