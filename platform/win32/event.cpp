@@ -1,8 +1,9 @@
 // Win32 event objects: auto-reset or manual-reset, waited on without spinning.
 // An event may also carry sources (a fence value, say) that set it once
-// reached; waits block on the source itself, on the calling thread.
+// reached; one watcher thread waits on the sources of blocked waits.
 #include "event_source.h"
 #include "live_handles.h"
+#include "source_watcher.h"
 #include "thread_handles.h"
 
 #include <windows.h>
@@ -22,10 +23,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// A wait on a source looks again this often for SetEvent from other threads
-// and for sources attached later.
-constexpr std::chrono::milliseconds kSourceSlice{10};
 
 struct Event {
     bool manualReset = false;
@@ -57,8 +54,37 @@ void SettleSourcesLocked(Event& event) {
     event.sources.erase(done, event.sources.end());
 }
 
+// For the source watcher: sets the event for its reached sources and names
+// the source to wait on next, none once the event is set.
+std::shared_ptr<win32_standin::EventSource> SettleForWatcher(void* waited) {
+    Event& event = *static_cast<Event*>(waited);
+    std::lock_guard lock(event.mutex);
+    const bool wasSignalled = event.signalled;
+    SettleSourcesLocked(event);
+    if (event.signalled) {
+        if (!wasSignalled) {
+            event.changed.notify_all();
+        }
+        return nullptr;
+    }
+    return event.sources.empty() ? nullptr : event.sources.front();
+}
+
+// Waits on the event's condition variable until `wake` holds or `deadline`
+// passes (lock held while not waiting).
+template <typename Wake>
+void WaitLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
+                Clock::time_point deadline, Wake wake) {
+    if (forever) {
+        event.changed.wait(lock, wake);
+    } else {
+        event.changed.wait_until(lock, deadline, wake);
+    }
+}
+
 // Blocks until the event is signalled or `deadline` passes (lock held; it
-// is let go while waiting on a source).
+// is let go while waiting). While the event has sources the watcher waits on
+// them, so this thread wakes only when the event is set.
 bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
                          Clock::time_point deadline) {
     for (;;) {
@@ -66,25 +92,21 @@ bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool 
         if (event.signalled) {
             return true;
         }
-        Clock::time_point now = Clock::now();
-        if (!forever && now >= deadline) {
+        if (!forever && Clock::now() >= deadline) {
             return false;
         }
-        Clock::duration slice =
-            forever ? kSourceSlice : std::min<Clock::duration>(deadline - now, kSourceSlice);
         if (event.sources.empty()) {
-            auto wake = [&event] { return event.signalled || !event.sources.empty(); };
-            if (forever) {
-                event.changed.wait(lock, wake);
-            } else {
-                event.changed.wait_until(lock, deadline, wake);
-            }
+            WaitLocked(event, lock, forever, deadline,
+                       [&event] { return event.signalled || !event.sources.empty(); });
             continue;
         }
-        std::shared_ptr<win32_standin::EventSource> source = event.sources.front();
+        win32_standin::SourceWatch watch{SettleForWatcher, &event};
         lock.unlock();
-        source->WaitUntilReached(
-            uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(slice).count()));
+        win32_standin::Watch(&watch);
+        lock.lock();
+        WaitLocked(event, lock, forever, deadline, [&event] { return event.signalled; });
+        lock.unlock();
+        win32_standin::Unwatch(&watch);
         lock.lock();
     }
 }

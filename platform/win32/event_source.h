@@ -1,7 +1,8 @@
 // How a layer above kernel32 sets an event from something other than
 // SetEvent: a source attached to the event says whether its condition holds
-// and can block until it does. WaitForSingleObject waits on the source itself,
-// on the calling thread, so no helper thread has to stand between the two.
+// and can block until it does. While a thread is blocked in
+// WaitForSingleObject, a watcher thread waits on the event's sources and
+// sets the event, so the blocked thread sleeps until then, as on Windows.
 #pragma once
 
 #include <windows.h>
