@@ -1,5 +1,5 @@
 // Events armed by SetEventOnCompletion: set when the fence gets there, as
-// seen by whoever waits or looks, with no helper thread in between.
+// seen by whoever waits or looks, however many wait at once.
 #include "gpu_fixture.h"
 
 #include <chrono>
@@ -71,6 +71,30 @@ TEST_F(GpuTest, AWaitEndsWhicheverArmedValueTheFenceReachesFirst) {
     releaser.join();
     EXPECT_EQ(fence->GetCompletedValue(), 2u);
     fenceValue = 2;
+}
+
+TEST_F(GpuTest, EveryThreadWaitingOnAnArmedManualResetEventWakes) {
+    HoldQueue(queue, fence, 2);
+    HANDLE manual = CreateEventExA(nullptr, nullptr, CREATE_EVENT_MANUAL_RESET, EVENT_ALL_ACCESS);
+    ASSERT_NE(manual, nullptr);
+    ASSERT_EQ(fence->SetEventOnCompletion(2, manual), S_OK);
+    DWORD results[3] = {WAIT_FAILED, WAIT_FAILED, WAIT_FAILED};
+    std::thread waiters[3];
+    for (DWORD& result : results) {
+        waiters[&result - results] =
+            std::thread([manual, &result] { result = WaitForSingleObject(manual, 10000); });
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    ASSERT_EQ(fence->Signal(1), S_OK);
+    for (std::thread& waiter : waiters) {
+        waiter.join();
+    }
+    for (DWORD result : results) {
+        EXPECT_EQ(result, WAIT_OBJECT_0);
+    }
+    EXPECT_EQ(fence->GetCompletedValue(), 2u);
+    fenceValue = 2;
+    CloseHandle(manual);
 }
 
 TEST_F(GpuTest, SetEventStillWakesAWaitOnAPendingFence) {
