@@ -10,8 +10,6 @@ using namespace dxbc::spirv;
 constexpr uint32_t kGlslPow = 26;
 constexpr uint32_t kGlslStep = 48;
 
-constexpr uint32_t kFloatZero = 0x00000000;
-constexpr uint32_t kFloatOne = 0x3F800000;
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
 
@@ -21,11 +19,6 @@ constexpr size_t kExtResult = 2;
 constexpr size_t kExtSet = 3;
 constexpr size_t kExtInstruction = 4;
 constexpr size_t kExtFirstOperand = 5;
-
-bool IsFloat32(const SpirvModule& module, uint32_t type) {
-    const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
-    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 32;
-}
 
 // The instruction at `i` gets a new result id, which it returns; what is
 // inserted after it computes the old one from it.
@@ -101,7 +94,7 @@ void RepairIntrinsics(SpirvModule& module) {
     for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
         const SpirvInstruction& instruction = module.instructions()[i];
         if (OpcodeOf(instruction) != OpExtInst || instruction.size() <= kExtInstruction ||
-            instruction[kExtSet] != glsl || !IsFloat32(module, instruction[kExtType])) {
+            instruction[kExtSet] != glsl || !module.IsFloat32(instruction[kExtType])) {
             continue;
         }
         const uint32_t which = instruction[kExtInstruction];

@@ -139,6 +139,11 @@ uint32_t SpirvModule::ScalarTypeOf(uint32_t type) const {
     return definition != nullptr && OpcodeOf(*definition) == OpTypeVector ? (*definition)[2] : type;
 }
 
+bool SpirvModule::IsFloat32(uint32_t type) const {
+    const SpirvInstruction* scalar = Definition(ScalarTypeOf(type));
+    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 32;
+}
+
 uint32_t SpirvModule::Splat(uint32_t type, uint32_t bits) {
     const uint32_t scalar =
         FindOrDeclare(MakeInstruction(OpConstant, {ScalarTypeOf(type), 0, bits}));

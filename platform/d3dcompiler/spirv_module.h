@@ -39,6 +39,8 @@ public:
     // Components of a vector type, 1 for a scalar; its scalar type.
     uint32_t ComponentCount(uint32_t type) const;
     uint32_t ScalarTypeOf(uint32_t type) const;
+    // Whether `type` is a 32-bit float or a vector of them.
+    bool IsFloat32(uint32_t type) const;
     // A constant of `type` (scalar or vector) with every component `bits`.
     uint32_t Splat(uint32_t type, uint32_t bits);
     // The bool type (scalar or vector) with as many components as `type`.

@@ -20,16 +20,9 @@ constexpr uint32_t kGlslNClamp = 81;
 
 // Float bit patterns: the ends of the ranges float-to-integer conversions
 // saturate to, as the nearest floats inside them.
-constexpr uint32_t kFloatOne = 0x3F800000;
-constexpr uint32_t kFloatZero = 0x00000000;
 constexpr uint32_t kFloatBelowTwoTo32 = 0x4F7FFFFF;
 constexpr uint32_t kFloatMinusTwoTo31 = 0xCF000000;
 constexpr uint32_t kFloatBelowTwoTo31 = 0x4EFFFFFF;
-
-bool IsFloat32(const SpirvModule& module, uint32_t type) {
-    const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
-    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 32;
-}
 
 // Calls repair(i) for each instruction with opcode in `ops`; repair may
 // insert before or after it and returns how many it inserted before.
@@ -76,7 +69,7 @@ void MaskedShiftCounts(SpirvModule& module) {
 size_t SaturateConversion(SpirvModule& module, uint32_t glsl, size_t i) {
     const uint32_t value = module.instructions()[i][3];
     const uint32_t type = module.TypeOf(value);
-    if (type == 0 || !IsFloat32(module, type)) {
+    if (type == 0 || !module.IsFloat32(type)) {
         return 0;
     }
     const bool toUnsigned = OpcodeOf(module.instructions()[i]) == OpConvertFToU;
@@ -203,7 +196,7 @@ void PositionW(SpirvModule& module) {
     const std::set<uint32_t> pointersToW = PointersToW(module, fragCoord);
     ForEachOp(module, {OpLoad}, [&](size_t i) -> size_t {
         const SpirvInstruction load = module.instructions()[i];
-        if (!IsFloat32(module, load[1])) {
+        if (!module.IsFloat32(load[1])) {
             return 0;
         }
         if (pointersToW.count(load[3]) != 0 && module.ComponentCount(load[1]) == 1) {

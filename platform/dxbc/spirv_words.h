@@ -70,6 +70,10 @@ enum Op : uint32_t {
 constexpr uint32_t kMagic = 0x07230203;
 constexpr size_t kHeaderWords = 5;
 
+// Bits of 32-bit float constants.
+constexpr uint32_t kFloatZero = 0x00000000;
+constexpr uint32_t kFloatOne = 0x3F800000;
+
 constexpr uint32_t kDecorationRelaxedPrecision = 0;
 constexpr uint32_t kDecorationBlock = 2;
 constexpr uint32_t kDecorationRowMajor = 4;
