@@ -9,6 +9,8 @@ using namespace dxbc::spirv;
 
 constexpr uint32_t kGlslPow = 26;
 constexpr uint32_t kGlslStep = 48;
+constexpr uint32_t kGlslFindSMsb = 74;
+constexpr uint32_t kGlslFindUMsb = 75;
 
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
@@ -84,6 +86,28 @@ size_t StepByComparison(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// firstbithigh of a signed integer: the highest bit that differs from the
+// sign bit, -1 where none does, as FindUMsb(x ^ (x >> 31)). Drivers differ on
+// FindSMsb of negative values: lavapipe in Mesa 25 gave one more than
+// Direct3D (and GLSL) for -8 and -1.
+size_t SignedHighBitThroughUnsigned(SpirvModule& module, size_t i) {
+    const uint32_t x = module.instructions()[i][kExtFirstOperand];
+    const uint32_t type = module.TypeOf(x);
+    if (type == 0) {
+        return 0;
+    }
+    const size_t before = module.instructions().size();
+    const uint32_t signShift = module.Splat(type, 31);
+    i += module.instructions().size() - before;
+    const uint32_t sign = module.NewId();
+    const uint32_t flipped = module.NewId();
+    module.instructions()[i][kExtInstruction] = kGlslFindUMsb;
+    module.instructions()[i][kExtFirstOperand] = flipped;
+    module.Insert(i, MakeInstruction(OpShiftRightArithmetic, {type, sign, x, signShift}));
+    module.Insert(i + 1, MakeInstruction(OpBitwiseXor, {type, flipped, x, sign}));
+    return module.instructions().size() - before;
+}
+
 } // namespace
 
 void RepairIntrinsics(SpirvModule& module) {
@@ -94,10 +118,17 @@ void RepairIntrinsics(SpirvModule& module) {
     for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
         const SpirvInstruction& instruction = module.instructions()[i];
         if (OpcodeOf(instruction) != OpExtInst || instruction.size() <= kExtInstruction ||
-            instruction[kExtSet] != glsl || !module.IsFloat32(instruction[kExtType])) {
+            instruction[kExtSet] != glsl) {
             continue;
         }
         const uint32_t which = instruction[kExtInstruction];
+        if (which == kGlslFindSMsb && instruction.size() == kExtFirstOperand + 1) {
+            i += SignedHighBitThroughUnsigned(module, i);
+            continue;
+        }
+        if (!module.IsFloat32(instruction[kExtType])) {
+            continue;
+        }
         if (which == kGlslPow && instruction.size() == kExtFirstOperand + 2) {
             i += PowerByTable(module, i);
         } else if (which == kGlslStep && instruction.size() == kExtFirstOperand + 2) {

@@ -61,6 +61,7 @@ enum Op : uint32_t {
     OpShiftRightLogical = 194,
     OpShiftRightArithmetic = 195,
     OpShiftLeftLogical = 196,
+    OpBitwiseXor = 198,
     OpBitwiseAnd = 199,
     OpPhi = 245,
     OpDecorateId = 332,
