@@ -1,6 +1,7 @@
 #include "constructor_rewrites.h"
 
 #include "aggregate_shapes.h"
+#include "expression_types.h"
 
 #include <set>
 
@@ -154,10 +155,26 @@ std::string FlattenedName(const Tokens& tokens, size_t at, const Declarations& d
     return Joined(leaves);
 }
 
+// The argument tokens[first, end), a member, element or other expression
+// whose type is an array or a structure, as its leaves; empty otherwise.
+std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
+                                std::optional<ExpressionTypes>* types) {
+    if (!types->has_value()) {
+        types->emplace(tokens);
+    }
+    const ExpressionTypes& view = **types;
+    std::optional<ExpressionType> type = view.TypeOf(first, end);
+    if (!type || !(type->IsArray() || type->structure) || !view.Repeatable(first, end)) {
+        return "";
+    }
+    auto leaves = view.Leaves(ExpressionText(tokens, first, end, true), *type, false);
+    return leaves ? Joined(*leaves) : "";
+}
+
 // "float4(a, 1)" with an array or structure `a` among the arguments.
 void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structures,
                       const Declarations& declarations, StructureFlatteners* flatteners,
-                      std::vector<TextEdit>* edits) {
+                      std::optional<ExpressionTypes>* types, std::vector<TextEdit>* edits) {
     const size_t close = ClosingBracket(tokens, open);
     size_t first = open + 1;
     for (size_t at = open + 1; at <= close && at < tokens.size(); ++at) {
@@ -176,6 +193,12 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structure
             edits->push_back({tokens[first].offset, tokens[first].text.size(), leaves});
         } else if (returned != nullptr && ClosingBracket(tokens, first + 1) + 1 == at) {
             flatteners->Wrap(tokens, first, at, *returned, structures, edits);
+        } else if (at > first + 1 && returned == nullptr) {
+            const std::string flattened = FlattenedExpression(tokens, first, at, types);
+            const size_t end = tokens[at - 1].offset + tokens[at - 1].text.size();
+            if (!flattened.empty()) {
+                edits->push_back({tokens[first].offset, end - tokens[first].offset, flattened});
+            }
         }
         first = at + 1;
     }
@@ -221,6 +244,7 @@ void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<
     Shapes structures;
     Declarations declarations(structures);
     StructureFlatteners flatteners;
+    std::optional<ExpressionTypes> types; // built at the first argument that needs it
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1)) {
             ReadStructure(tokens, at, &structures);
@@ -236,7 +260,7 @@ void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<
             type && type->kind == Shape::Kind::Numeric && !type->parts.empty();
         if (numericAggregate && tokens[at + 1].text == "(" &&
             !(at > 0 && IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return")) {
-            FlattenArguments(tokens, at + 1, structures, declarations, &flatteners, edits);
+            FlattenArguments(tokens, at + 1, structures, declarations, &flatteners, &types, edits);
         } else if (tokens[at].text == "(" && IsIdentifier(tokens, at + 1) &&
                    IsToken(tokens, at + 2, ")")) {
             FlattenCast(tokens, at, structures, declarations, &flatteners, edits);

@@ -1,0 +1,88 @@
+// The types of HLSL expressions as far as the source's declarations tell
+// them: variables (globals, constant buffer members, locals, parameters),
+// structure members, typedefs and function return types, read once from the
+// token stream; then the type of an expression's tokens through member
+// access, indexing, swizzles, constructors, casts, calls and arithmetic. For
+// the rewrites whose meaning depends on the operands' types.
+#pragma once
+
+#include "aggregate_shapes.h"
+#include "hlsl_tokens.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct ExpressionType {
+    std::string base;               // "float", "int", "bool", ... or a structure's name
+    int rows = 0;                   // a vector's size or a matrix's rows; 0 for a scalar
+    int columns = 0;                // a matrix's columns; 0 otherwise
+    std::vector<size_t> dimensions; // array dimensions, outermost first
+    bool structure = false;
+
+    bool IsArray() const { return !dimensions.empty(); }
+    bool IsMatrix() const { return !IsArray() && !structure && columns > 0; }
+    bool IsScalar() const { return !IsArray() && !structure && rows == 0; }
+    // "2x3" for a matrix.
+    std::string MatrixShape() const;
+};
+
+// The text of tokens[first, end), spaced only where two names or numbers meet;
+// in parentheses when `grouped` and the text is more than a postfix chain.
+std::string ExpressionText(const std::vector<HlslToken>& tokens, size_t first, size_t end,
+                           bool grouped);
+
+class ExpressionTypes {
+public:
+    explicit ExpressionTypes(const std::vector<HlslToken>& tokens);
+
+    // The type of the expression tokens[first, end), or none where a name or
+    // form in it is not known.
+    std::optional<ExpressionType> TypeOf(size_t first, size_t end) const;
+
+    // The shape a type flattens into (components, members, elements).
+    std::optional<Shape> ShapeOf(const ExpressionType& type) const;
+
+    // The expressions `text` of `type` flattens into: scalars when
+    // `toScalars`, else down to vectors and matrices whole. None for a
+    // structure this view does not know.
+    std::optional<std::vector<std::string>>
+    Leaves(const std::string& text, const ExpressionType& type, bool toScalars) const;
+
+    // Whether tokens[first, end) can be evaluated more than once with the
+    // same result: no assignment, increment or call of a declared function.
+    bool Repeatable(size_t first, size_t end) const;
+
+private:
+    struct Declaration {
+        size_t at;       // the name's token
+        size_t scopeEnd; // the token closing its scope
+        ExpressionType type;
+    };
+    struct Member {
+        std::string name;
+        ExpressionType type;
+    };
+
+    void Scan();
+    size_t ReadType(size_t at, ExpressionType* type) const;
+    void ReadStructure(size_t at);
+    void ReadDeclarators(size_t nameAt, const ExpressionType& type, size_t scopeEnd);
+    std::optional<ExpressionType> Variable(size_t at) const;
+    std::optional<ExpressionType> Operand(size_t first, size_t end) const;
+    std::optional<ExpressionType> Primary(size_t first, size_t* next) const;
+    std::optional<ExpressionType> Call(size_t at, size_t close) const;
+    std::optional<ExpressionType> Postfix(ExpressionType type, size_t* at, size_t end) const;
+    std::optional<ExpressionType> Member(const ExpressionType& type, const std::string& name) const;
+
+    const std::vector<HlslToken>& tokens_;
+    std::map<std::string, std::vector<Declaration>> variables_;
+    std::map<std::string, std::vector<struct Member>> structures_;
+    std::map<std::string, ExpressionType> typedefs_;
+    std::map<std::string, ExpressionType> functions_; // the return type of each
+};
+
+} // namespace d3dcompiler_standin
