@@ -16,6 +16,7 @@
 #include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
+#include "typed_initialisers.h"
 #include "unsigned_types.h"
 #include "value_rewrites.h"
 
@@ -311,6 +312,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);
+    FlattenTypedInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);

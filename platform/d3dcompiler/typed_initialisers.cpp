@@ -1,0 +1,137 @@
+#include "typed_initialisers.h"
+
+#include "expression_types.h"
+
+#include <optional>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+using Range = std::pair<size_t, size_t>; // tokens [first, end)
+
+// The name a declarator "name[dims] =" gives before the '=' at `equals`, or
+// tokens.size().
+size_t DeclaredName(const Tokens& tokens, size_t equals) {
+    size_t at = equals;
+    while (at > 0 && tokens[at - 1].text == "]") {
+        int depth = 0;
+        do {
+            --at;
+            depth += tokens[at].text == "]" ? 1 : tokens[at].text == "[" ? -1 : 0;
+        } while (at > 0 && depth > 0);
+    }
+    return at > 0 && IsIdentifier(tokens, at - 1) ? at - 1 : tokens.size();
+}
+
+// The elements of the list in braces from `open` to `close`; none when one is
+// itself a list in braces.
+std::vector<Range> Elements(const Tokens& tokens, size_t open, size_t close) {
+    std::vector<Range> elements;
+    size_t first = open + 1;
+    for (size_t at = open + 1; at <= close && at < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "{") {
+            return {};
+        }
+        if (text == "(" || text == "[") {
+            at = ClosingBracket(tokens, at);
+        } else if ((text == "," || at == close) && at > first) {
+            elements.emplace_back(first, at);
+            first = at + 1;
+        }
+    }
+    return elements;
+}
+
+// Whether every element is a number, which needs no types to place.
+bool AllNumbers(const Tokens& tokens, const std::vector<Range>& elements) {
+    for (const auto& [first, end] : elements) {
+        const size_t number = tokens[first].text == "-" ? first + 1 : first;
+        if (number + 1 != end || tokens[number].kind != HlslToken::Kind::Number) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Nest(const Shape& shape, const std::vector<std::string>& leaves, size_t* next) {
+    if (shape.parts.empty()) {
+        return leaves[(*next)++];
+    }
+    std::string text = "{";
+    for (size_t i = 0; i < shape.parts.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + Nest(shape.parts[i], leaves, next);
+    }
+    return text + "}";
+}
+
+// The elements' scalars in order; none when an element's type is not known,
+// or when no element has more than one scalar.
+std::optional<std::vector<std::string>> ScalarLeaves(const std::string& source,
+                                                     const Tokens& tokens,
+                                                     const std::vector<Range>& elements,
+                                                     const ExpressionTypes& types) {
+    std::vector<std::string> leaves;
+    bool aggregate = false;
+    for (const auto& [first, end] : elements) {
+        std::optional<ExpressionType> type = types.TypeOf(first, end);
+        if (!type) {
+            return std::nullopt;
+        }
+        if (type->IsScalar()) {
+            const size_t from = tokens[first].offset;
+            leaves.push_back(
+                source.substr(from, tokens[end - 1].offset + tokens[end - 1].text.size() - from));
+            continue;
+        }
+        auto parts = types.Repeatable(first, end)
+                         ? types.Leaves(ExpressionText(tokens, first, end, true), *type, true)
+                         : std::nullopt;
+        if (!parts) {
+            return std::nullopt;
+        }
+        aggregate = true;
+        leaves.insert(leaves.end(), parts->begin(), parts->end());
+    }
+    return aggregate ? std::optional(leaves) : std::nullopt;
+}
+
+} // namespace
+
+void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
+                              std::vector<TextEdit>* edits) {
+    std::optional<ExpressionTypes> types; // built at the first list that needs it
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != "=" || tokens[at + 1].text != "{") {
+            continue;
+        }
+        const size_t close = ClosingBracket(tokens, at + 1);
+        const std::vector<Range> elements = Elements(tokens, at + 1, close);
+        const size_t name = DeclaredName(tokens, at);
+        if (close >= tokens.size() || elements.empty() || name >= tokens.size() ||
+            AllNumbers(tokens, elements)) {
+            continue;
+        }
+        if (!types) {
+            types.emplace(tokens);
+        }
+        std::optional<ExpressionType> declared = types->TypeOf(name, name + 1);
+        std::optional<Shape> shape = declared ? types->ShapeOf(*declared) : std::nullopt;
+        auto leaves = shape ? ScalarLeaves(source, tokens, elements, *types) : std::nullopt;
+        if (!leaves || leaves->size() != shape->Scalars()) {
+            continue;
+        }
+        size_t taken = 0;
+        std::string nested = Nest(*shape, *leaves, &taken);
+        const size_t begin = tokens[at + 1].offset;
+        const size_t end = tokens[close].offset + 1;
+        // The list's line breaks follow it, so the lines after it keep their numbers.
+        for (size_t c = begin; c < end; ++c) {
+            nested += source[c] == '\n' ? "\n" : "";
+        }
+        edits->push_back({begin, end - begin, nested});
+    }
+}
+
+} // namespace d3dcompiler_standin
