@@ -1,7 +1,9 @@
 #include "matrix_comparisons.h"
+#include "expression_types.h"
 #include "numeric_type_names.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -74,6 +76,75 @@ std::string HelperDefinition(const std::string& name, const std::string& shape,
     return definition;
 }
 
+// Where the left operand of the comparison at `op` starts: back over what
+// binds more tightly than a comparison.
+size_t LeftOperandStart(const Tokens& tokens, size_t op) {
+    static const std::set<std::string> kStarts = {"=", "(", ",", "return", "?", ":", "&", "|",
+                                                  "!", ";", "{", "}",      "<", ">", "["};
+    size_t start = op;
+    while (start > 0 && kStarts.count(tokens[start - 1].text) == 0) {
+        const std::string& text = tokens[start - 1].text;
+        if (text != ")" && text != "]") {
+            --start;
+            continue;
+        }
+        int depth = 0;
+        do {
+            --start;
+            const std::string& inner = tokens[start].text;
+            depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
+        } while (start > 0 && depth > 0);
+    }
+    return start;
+}
+
+// The matrix shape the comparison of tokens[left, op) with tokens[right, end)
+// is made in, where one operand is a matrix and the other a matrix of that
+// shape or a scalar; "" otherwise.
+std::string ComparedShape(const ExpressionTypes& types, size_t left, size_t op, size_t right,
+                          size_t end) {
+    std::optional<ExpressionType> a = types.TypeOf(left, op);
+    std::optional<ExpressionType> b = a ? types.TypeOf(right, end) : std::nullopt;
+    if (!a || !b || !(a->IsMatrix() || b->IsMatrix())) {
+        return "";
+    }
+    const ExpressionType& matrix = a->IsMatrix() ? *a : *b;
+    const ExpressionType& other = a->IsMatrix() ? *b : *a;
+    const bool fits = other.IsScalar() || (other.IsMatrix() && other.rows == matrix.rows &&
+                                           other.columns == matrix.columns);
+    return fits ? matrix.MatrixShape() : "";
+}
+
+// Whether the '>' at `at` closes a template's arguments ("matrix<float, 2, 2>").
+bool ClosesTemplate(const Tokens& tokens, size_t at) {
+    if (tokens[at].text != ">") {
+        return false;
+    }
+    for (size_t open = at; open > 0;) {
+        const std::string& text = tokens[--open].text;
+        if (text == ";" || text == "{" || text == "}") {
+            return false;
+        }
+        if (text == "<") {
+            return ClosingBracket(tokens, open) == at;
+        }
+    }
+    return false;
+}
+
+// Whether any token names a matrix type, without which no comparison is of
+// matrices.
+bool NamesAMatrixType(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        NumericTypeName type;
+        if (token.text == "matrix" ||
+            (ReadNumericTypeName(token.text, &type) && type.columns > 0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
@@ -90,34 +161,39 @@ std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
 }
 
 void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    std::map<std::string, std::string> matrices;
-    bool scanned = false;
+    if (!NamesAMatrixType(tokens)) {
+        return;
+    }
+    std::optional<ExpressionTypes> types; // built at the first comparison
     std::set<std::string> helpers;
-    for (size_t at = 1; at + 2 < tokens.size(); ++at) {
-        const auto [comparison, length] = ComparisonAt(tokens, at + 1);
-        // The matrix begins an operand: not a declaration's name (whose
-        // annotation may follow) nor a member.
-        static const std::set<std::string> kOperandStarts = {"=", "(", ",", "return", "?",
-                                                             ":", "&", "|", "!"};
-        if (length == 0 || !IsIdentifier(tokens, at) ||
-            kOperandStarts.count(tokens[at - 1].text) == 0) {
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        const auto [comparison, length] = ComparisonAt(tokens, at);
+        if (length == 0 ||
+            (tokens[at - 1].text == tokens[at].text && Adjacent(tokens[at - 1], tokens[at]))) {
+            continue; // none, or the second half of a shift
+        }
+        if (ClosesTemplate(tokens, at)) {
             continue;
         }
-        if (!scanned) {
-            matrices = MatrixNames(tokens);
-            scanned = true;
-        }
-        auto matrix = matrices.find(tokens[at].text);
-        const size_t end = RightOperandEnd(tokens, at + 1 + length);
-        if (matrix == matrices.end() || end == at + 1 + length || end >= tokens.size()) {
+        const size_t start = LeftOperandStart(tokens, at);
+        const size_t end = RightOperandEnd(tokens, at + length);
+        if (start == at || end == at + length || end >= tokens.size()) {
             continue;
         }
-        const std::string name = "standin_" + OperatorName(comparison) + "_" + matrix->second;
-        helpers.insert(HelperDefinition(name, matrix->second, comparison));
-        edits->push_back({tokens[at].offset, 0, name + "("});
-        const size_t opEnd = tokens[at + length].offset + tokens[at + length].text.size();
-        edits->push_back({tokens[at + 1].offset, opEnd - tokens[at + 1].offset, ","});
+        if (!types) {
+            types.emplace(tokens);
+        }
+        const std::string shape = ComparedShape(*types, start, at, at + length, end);
+        if (shape.empty()) {
+            continue;
+        }
+        const std::string name = "standin_" + OperatorName(comparison) + "_" + shape;
+        helpers.insert(HelperDefinition(name, shape, comparison));
+        edits->push_back({tokens[start].offset, 0, name + "("});
+        const size_t opEnd = tokens[at + length - 1].offset + 1;
+        edits->push_back({tokens[at].offset, opEnd - tokens[at].offset, ","});
         edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
+        at += length - 1;
     }
     std::string definitions;
     for (const std::string& helper : helpers) {
