@@ -101,6 +101,17 @@ int MatrixSwizzle(const std::string& name) {
 
 } // namespace
 
+bool NamesAMatrixType(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        NumericTypeName type;
+        if (token.text == "matrix" ||
+            (ReadNumericTypeName(token.text, &type) && type.columns > 0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string ExpressionText(const Tokens& tokens, size_t first, size_t end, bool grouped) {
     std::string text;
     bool postfix = first < end && IsIdentifier(tokens, first);

@@ -30,6 +30,10 @@ struct ExpressionType {
     std::string MatrixShape() const;
 };
 
+// Whether any token names a matrix type: without one no expression is a
+// matrix.
+bool NamesAMatrixType(const std::vector<HlslToken>& tokens);
+
 // The text of tokens[first, end), spaced only where two names or numbers meet;
 // in parentheses when `grouped` and the text is more than a postfix chain.
 std::string ExpressionText(const std::vector<HlslToken>& tokens, size_t first, size_t end,

@@ -132,19 +132,6 @@ bool ClosesTemplate(const Tokens& tokens, size_t at) {
     return false;
 }
 
-// Whether any token names a matrix type, without which no comparison is of
-// matrices.
-bool NamesAMatrixType(const Tokens& tokens) {
-    for (const HlslToken& token : tokens) {
-        NumericTypeName type;
-        if (token.text == "matrix" ||
-            (ReadNumericTypeName(token.text, &type) && type.columns > 0)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {

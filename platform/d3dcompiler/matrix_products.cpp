@@ -1,7 +1,8 @@
 #include "matrix_products.h"
-#include "matrix_comparisons.h"
+#include "expression_types.h"
 
-#include <map>
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -41,62 +42,102 @@ std::string HelperDefinition(const std::string& shape) {
     return definition;
 }
 
-// Whether the name at `at` is a whole operand of the * after it: nothing
-// that binds as tightly stands before it.
-bool StartsOperand(const Tokens& tokens, size_t at) {
-    static const std::set<std::string> kBinding = {".", "*", "/", "%", "]", ")", "++", "--"};
-    return at > 0 && tokens[at - 1].kind == HlslToken::Kind::Punctuation &&
-           kBinding.count(tokens[at - 1].text) == 0;
+// Where the operand ending before the * at `op` starts: back over a postfix
+// chain ("s.m", "a[1]", "transpose(m)", "(a + b)"); `op` when there is none.
+size_t LeftOperandStart(const Tokens& tokens, size_t op) {
+    size_t start = op;
+    while (start > 0) {
+        const HlslToken& before = tokens[start - 1];
+        if (before.text == ")" || before.text == "]") {
+            int depth = 0;
+            do {
+                --start;
+                const std::string& inner = tokens[start].text;
+                depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
+            } while (start > 0 && depth > 0);
+        } else if ((before.kind == HlslToken::Kind::Identifier && before.text != "return") ||
+                   (before.text == "." && start < op)) {
+            --start;
+        } else {
+            break;
+        }
+    }
+    return start;
 }
 
-// Whether the name at `at` ends the operand after the *.
-bool EndsOperand(const Tokens& tokens, size_t at) {
-    static const std::set<std::string> kBinding = {".", "[", "(", "++", "--"};
-    return at + 1 < tokens.size() && kBinding.count(tokens[at + 1].text) == 0;
+// Past the operand starting at `at` after a *: a name or group with what
+// follows it as a postfix chain; `at` when there is none.
+size_t RightOperandEnd(const Tokens& tokens, size_t at) {
+    size_t end = at;
+    if (IsToken(tokens, end, "(")) {
+        end = ClosingBracket(tokens, end) + 1;
+        if (IsIdentifier(tokens, end) || IsToken(tokens, end, "(")) {
+            return RightOperandEnd(tokens, end); // a cast's operand
+        }
+    } else if (IsIdentifier(tokens, end)) {
+        ++end;
+    } else {
+        return at;
+    }
+    while (end < tokens.size()) {
+        const std::string& text = tokens[end].text;
+        if (text == "(" || text == "[") {
+            end = ClosingBracket(tokens, end) + 1;
+        } else if (text == "." && IsIdentifier(tokens, end + 1)) {
+            end += 2;
+        } else {
+            break;
+        }
+    }
+    return std::min(end, tokens.size());
 }
 
-// The shape both names at `left` and `right` are declared with, or "".
-std::string SharedShape(const std::map<std::string, std::string>& matrices, const Tokens& tokens,
-                        size_t left, size_t right) {
-    auto a = matrices.find(tokens[left].text);
-    auto b = matrices.find(tokens[right].text);
-    return a != matrices.end() && b != matrices.end() && a->second == b->second ? a->second : "";
+// The shape both operands have where both are matrices of one shape, or "".
+std::string SharedShape(const ExpressionTypes& types, size_t left, size_t op, size_t right,
+                        size_t end) {
+    std::optional<ExpressionType> a = types.TypeOf(left, op);
+    std::optional<ExpressionType> b = a && a->IsMatrix() ? types.TypeOf(right, end) : std::nullopt;
+    return b && b->IsMatrix() && a->rows == b->rows && a->columns == b->columns ? a->MatrixShape()
+                                                                                : "";
 }
 
 } // namespace
 
 void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    std::map<std::string, std::string> matrices;
-    bool scanned = false;
+    if (!NamesAMatrixType(tokens)) {
+        return;
+    }
+    std::optional<ExpressionTypes> types; // built at the first product
     std::set<std::string> shapes;
-    for (size_t at = 1; at + 3 < tokens.size(); ++at) {
-        if (!IsIdentifier(tokens, at) || tokens[at + 1].text != "*" || !StartsOperand(tokens, at)) {
+    for (size_t at = 1; at + 2 < tokens.size(); ++at) {
+        if (tokens[at].text != "*") {
             continue;
         }
-        const bool compound =
-            tokens[at + 2].text == "=" && Adjacent(tokens[at + 1], tokens[at + 2]);
-        const size_t right = compound ? at + 3 : at + 2;
-        if (!IsIdentifier(tokens, right) || !EndsOperand(tokens, right)) {
+        const bool compound = tokens[at + 1].text == "=" && Adjacent(tokens[at], tokens[at + 1]);
+        const size_t left = LeftOperandStart(tokens, at);
+        const size_t right = compound ? at + 2 : at + 1;
+        const size_t end = RightOperandEnd(tokens, right);
+        // A * before the left operand binds it first: (a * b) * c.
+        static const std::set<std::string> kBoundBefore = {"*", "/", "%", "."};
+        if (left == at || end == right || (left > 0 && kBoundBefore.count(tokens[left - 1].text))) {
             continue;
         }
-        if (!scanned) {
-            matrices = MatrixNames(tokens);
-            scanned = true;
+        if (!types) {
+            types.emplace(tokens);
         }
-        const std::string shape = SharedShape(matrices, tokens, at, right);
-        if (shape.empty()) {
+        const std::string shape = SharedShape(*types, left, at, right, end);
+        if (shape.empty() || (compound && !types->Repeatable(left, at))) {
             continue;
         }
         shapes.insert(shape);
-        std::string call = HelperName(shape);
-        call += "(";
-        const size_t operatorEnd = tokens[right].offset;
-        edits->push_back({tokens[at + 1].offset, operatorEnd - tokens[at + 1].offset,
-                          compound ? "= " + call + tokens[at].text + ", " : std::string(", ")});
+        const std::string call = HelperName(shape) + "(";
+        const std::string leftText = ExpressionText(tokens, left, at, false);
+        edits->push_back({tokens[at].offset, tokens[right].offset - tokens[at].offset,
+                          compound ? "= " + call + leftText + ", " : std::string(", ")});
         if (!compound) {
-            edits->push_back({tokens[at].offset, 0, call});
+            edits->push_back({tokens[left].offset, 0, call});
         }
-        edits->push_back({tokens[right].offset + tokens[right].text.size(), 0, ")"});
+        edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
     }
     std::string definitions;
     for (const std::string& shape : shapes) {
