@@ -1,7 +1,9 @@
 #include "mul_rewrites.h"
+#include "expression_types.h"
 #include "numeric_type_names.h"
 
 #include <map>
+#include <optional>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -56,6 +58,24 @@ Form FormOfArgument(const Tokens& tokens, size_t begin, size_t end,
     return Form::Other;
 }
 
+// FormOfArgument, or where the tokens do not tell, the form of the
+// argument's type as the declarations give it.
+Form TypedForm(const Tokens& tokens, size_t begin, size_t end,
+               const std::map<std::string, Form>& declared, std::optional<ExpressionTypes>* types) {
+    const Form form = FormOfArgument(tokens, begin, end, declared);
+    if (form != Form::Other) {
+        return form;
+    }
+    if (!types->has_value()) {
+        types->emplace(tokens);
+    }
+    std::optional<ExpressionType> type = (*types)->TypeOf(begin, end);
+    if (!type || type->IsArray() || type->structure) {
+        return Form::Other;
+    }
+    return type->IsMatrix() ? Form::Matrix : type->rows == 1 ? Form::OneComponent : Form::Other;
+}
+
 std::string Text(const std::string& source, const Tokens& tokens, size_t begin, size_t end) {
     const size_t from = tokens[begin].offset;
     return source.substr(from, tokens[end - 1].offset + tokens[end - 1].text.size() - from);
@@ -64,11 +84,13 @@ std::string Text(const std::string& source, const Tokens& tokens, size_t begin, 
 } // namespace
 
 // A one-component vector times a matrix is the vector overload with the
-// matrix truncated to its first row: x * m[0], a vector of m's columns.
+// matrix truncated to its first row: x * m[0], a vector of m's columns; a
+// matrix times one is the matrix truncated to its first column times x.
 void RewriteOneComponentMul(const std::string& source, const std::vector<HlslToken>& tokens,
                             std::vector<TextEdit>* edits) {
     std::map<std::string, Form> declared;
     bool scanned = false;
+    std::optional<ExpressionTypes> types; // built at the first argument the tokens do not tell
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         if (tokens[at].text != "mul" || tokens[at + 1].text != "(" ||
             (at > 0 && tokens[at - 1].text == ".")) {
@@ -87,12 +109,21 @@ void RewriteOneComponentMul(const std::string& source, const std::vector<HlslTok
             declared = DeclaredForms(tokens);
             scanned = true;
         }
-        if (FormOfArgument(tokens, at + 2, comma, declared) != Form::OneComponent ||
-            FormOfArgument(tokens, comma + 1, close, declared) != Form::Matrix) {
+        const Form first = TypedForm(tokens, at + 2, comma, declared, &types);
+        const Form second = first == Form::OneComponent || first == Form::Matrix
+                                ? TypedForm(tokens, comma + 1, close, declared, &types)
+                                : Form::Other;
+        std::string replacement;
+        if (first == Form::OneComponent && second == Form::Matrix) {
+            replacement = "((" + Text(source, tokens, at + 2, comma) + ").x * (" +
+                          Text(source, tokens, comma + 1, close) + ")[0])";
+        } else if (first == Form::Matrix && second == Form::OneComponent) {
+            // The matrix truncated to its first column, times the component.
+            replacement = "(transpose(" + Text(source, tokens, at + 2, comma) + ")[0] * (" +
+                          Text(source, tokens, comma + 1, close) + ").x)";
+        } else {
             continue;
         }
-        const std::string replacement = "((" + Text(source, tokens, at + 2, comma) + ").x * (" +
-                                        Text(source, tokens, comma + 1, close) + ")[0])";
         const size_t end = tokens[close].offset + 1;
         edits->push_back({tokens[at].offset, end - tokens[at].offset, replacement});
     }

@@ -16,7 +16,9 @@ float4 PSMain(float4 position : SV_Position) : SV_Target
     float4x4 m = float4x4(y, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
     Holder s;
     s.one = y * 4.0;
-    float1 ones[2] = { y, y * 2.0 };
+    float1 ones[2];
+    ones[0] = y;
+    ones[1] = y * 2.0;
     float4 a = mul(s.one, m);     // 1 4 6 8
     float4 b = mul(ones[1], m);   // 0.5 2 3 4
     return a * 0.5 + b;
