@@ -1,0 +1,141 @@
+// The expression types the rewrites rely on: which declaration a name means
+// at a use, what member access, indexing, swizzles, calls and arithmetic
+// make of types, what an aggregate flattens into, and which expressions may
+// be written twice.
+#include "expression_types.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace d3dcompiler_standin {
+namespace {
+
+// The tokens of `source` and the range of its last "return ...;" expression.
+struct Returned {
+    std::vector<HlslToken> tokens;
+    size_t first = 0;
+    size_t end = 0;
+};
+
+Returned LastReturn(const std::string& source) {
+    Returned returned;
+    returned.tokens = TokenizePreprocessedHlsl(source, "main.hlsl");
+    for (size_t at = 0; at < returned.tokens.size(); ++at) {
+        if (returned.tokens[at].text == "return") {
+            returned.first = at + 1;
+        }
+        if (returned.tokens[at].text == ";" && returned.first > returned.end) {
+            returned.end = at;
+        }
+    }
+    return returned;
+}
+
+// "float2x3", "int4", "S[2]": the type of the last returned expression, or
+// "none".
+std::string TypeReturned(const std::string& source) {
+    const Returned returned = LastReturn(source);
+    const ExpressionTypes types(returned.tokens);
+    const auto type = types.TypeOf(returned.first, returned.end);
+    if (!type) {
+        return "none";
+    }
+    std::string text = type->base;
+    text += type->rows > 0 ? std::to_string(type->rows) : "";
+    text += type->columns > 0 ? "x" + std::to_string(type->columns) : "";
+    for (size_t dimension : type->dimensions) {
+        text += "[" + std::to_string(dimension) + "]";
+    }
+    return text;
+}
+
+const char* kDeclarations = R"(
+struct Inner { float2 v; float w; };
+struct Outer { Inner inner[2]; row_major float2x3 m; int k, l; };
+typedef float3x2 Tall;
+cbuffer Constants : register(b0) { float4x4 world; Outer outer; };
+float value;
+float2 Function(float a);
+)";
+
+TEST(ExpressionTypes, NamesMeanTheDeclarationInScopeAtTheirUse) {
+    const std::string prefix = kDeclarations;
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return value; }"), "float");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { { int3 value; } return value; }"), "float");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { uint2 value; return value; }"), "uint2");
+    EXPECT_EQ(TypeReturned(prefix + "float f(half3 value) { return value; }"), "half3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return world; }"), "float4x4");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { Tall t; return t; }"), "float3x2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { bool2x2 a, b[3]; return b; }"), "bool2x2[3]");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { matrix<int, 2, 3> m; return m; }"), "int2x3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return unknown; }"), "none");
+}
+
+TEST(ExpressionTypes, MembersIndexesAndSwizzlesNarrowTheType) {
+    const std::string prefix = kDeclarations;
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.inner; }"), "Inner[2]");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.inner[1].v.yx; }"), "float2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.inner[0].w; }"), "float");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.m[1]; }"), "float3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.m._11_12_21; }"), "float3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.l; }"), "int");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return outer.missing; }"), "none");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return world.Load(0); }"), "none");
+}
+
+TEST(ExpressionTypes, ConstructorsCastsCallsAndArithmeticGiveTheirShapes) {
+    const std::string prefix = kDeclarations;
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return float2x2(1, 2, 3, 4) * 2; }"), "float2x2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return (int3)value + 1; }"), "int3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return -(world + world)[2].xy; }"), "float2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return world < 1 && true; }"), "bool4x4");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return value > 0 ? outer.m : 0; }"), "float2x3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return transpose(outer.m); }"), "float3x2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return mul(float2(1, 2), outer.m); }"), "float3");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return dot(world[0], world[1]); }"), "float");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return Function(1) * 2; }"), "float2");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return 1.5 * 2u; }"), "float");
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return x = 2; }"), "none");
+}
+
+TEST(ExpressionTypes, AggregatesFlattenToMembersElementsAndComponents) {
+    const Returned returned = LastReturn(std::string(kDeclarations) + "float f() { return 0; }");
+    const ExpressionTypes types(returned.tokens);
+    ExpressionType outer;
+    outer.base = "Outer";
+    outer.structure = true;
+    const auto whole = types.Leaves("o", outer, false);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(*whole, (std::vector<std::string>{"o.inner[0].v", "o.inner[0].w", "o.inner[1].v",
+                                                "o.inner[1].w", "o.m", "o.k", "o.l"}));
+    const auto scalars = types.Leaves("o", outer, true);
+    ASSERT_TRUE(scalars);
+    ASSERT_EQ(scalars->size(), 14u);
+    EXPECT_EQ((*scalars)[1], "o.inner[0].v.y");
+    EXPECT_EQ((*scalars)[10], "o.m[1][1]");
+    const auto shape = types.ShapeOf(outer);
+    ASSERT_TRUE(shape);
+    EXPECT_EQ(shape->Scalars(), 14u);
+    ExpressionType unknown = outer;
+    unknown.base = "Missing";
+    EXPECT_FALSE(types.Leaves("o", unknown, true));
+}
+
+TEST(ExpressionTypes, OnlyExpressionsWithoutEffectsMayBeRepeated) {
+    const std::string prefix = kDeclarations;
+    auto repeatable = [&](const std::string& expression) {
+        const Returned returned =
+            LastReturn(prefix + "float f() { int i; return " + expression + "; }");
+        return ExpressionTypes(returned.tokens).Repeatable(returned.first, returned.end);
+    };
+    EXPECT_TRUE(repeatable("outer.inner[i + 1].v"));
+    EXPECT_TRUE(repeatable("outer.k == i && i <= 2"));
+    EXPECT_TRUE(repeatable("transpose(outer.m)"));
+    EXPECT_FALSE(repeatable("outer.inner[i++].v"));
+    EXPECT_FALSE(repeatable("outer.inner[i += 1].v"));
+    EXPECT_FALSE(repeatable("Function(1)"));
+}
+
+} // namespace
+} // namespace d3dcompiler_standin
