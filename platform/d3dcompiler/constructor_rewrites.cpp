@@ -155,14 +155,30 @@ std::string FlattenedName(const Tokens& tokens, size_t at, const Declarations& d
     return Joined(leaves);
 }
 
+// Whether tokens[first, end) is a name followed by members, indexes and
+// calls only ("s.inner", "a[i].b"), the forms whose value may be an aggregate.
+bool IsPostfixChain(const Tokens& tokens, size_t first, size_t end) {
+    if (!IsIdentifier(tokens, first)) {
+        return false;
+    }
+    for (size_t at = first + 1; at < end; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "[" || text == "(") {
+            at = ClosingBracket(tokens, at);
+        } else if (text != "." || !IsIdentifier(tokens, at + 1)) {
+            return false;
+        } else {
+            ++at;
+        }
+    }
+    return true;
+}
+
 // The argument tokens[first, end), a member, element or other expression
 // whose type is an array or a structure, as its leaves; empty otherwise.
 std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
-                                std::optional<ExpressionTypes>* types) {
-    if (!types->has_value()) {
-        types->emplace(tokens);
-    }
-    const ExpressionTypes& view = **types;
+                                LazyExpressionTypes* types) {
+    const ExpressionTypes& view = types->Get();
     std::optional<ExpressionType> type = view.TypeOf(first, end);
     if (!type || !(type->IsArray() || type->structure) || !view.Repeatable(first, end)) {
         return "";
@@ -174,7 +190,7 @@ std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
 // "float4(a, 1)" with an array or structure `a` among the arguments.
 void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structures,
                       const Declarations& declarations, StructureFlatteners* flatteners,
-                      std::optional<ExpressionTypes>* types, std::vector<TextEdit>* edits) {
+                      LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
     const size_t close = ClosingBracket(tokens, open);
     size_t first = open + 1;
     for (size_t at = open + 1; at <= close && at < tokens.size(); ++at) {
@@ -193,7 +209,7 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structure
             edits->push_back({tokens[first].offset, tokens[first].text.size(), leaves});
         } else if (returned != nullptr && ClosingBracket(tokens, first + 1) + 1 == at) {
             flatteners->Wrap(tokens, first, at, *returned, structures, edits);
-        } else if (at > first + 1 && returned == nullptr) {
+        } else if (at > first + 1 && returned == nullptr && IsPostfixChain(tokens, first, at)) {
             const std::string flattened = FlattenedExpression(tokens, first, at, types);
             const size_t end = tokens[at - 1].offset + tokens[at - 1].text.size();
             if (!flattened.empty()) {
@@ -244,7 +260,7 @@ void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<
     Shapes structures;
     Declarations declarations(structures);
     StructureFlatteners flatteners;
-    std::optional<ExpressionTypes> types; // built at the first argument that needs it
+    LazyExpressionTypes types(tokens); // built at the first argument that needs it
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1)) {
             ReadStructure(tokens, at, &structures);

@@ -250,32 +250,47 @@ void ExpressionTypes::ReadDeclarators(size_t nameAt, const ExpressionType& type,
 }
 
 void ExpressionTypes::Scan() {
-    std::vector<size_t> blocks; // the '{' of each enclosing scope
+    std::vector<size_t> blocks;    // the '{' of each enclosing scope
+    std::vector<size_t> blockEnds; // its '}', found at its first declaration
     std::vector<size_t> parens;
     bool bufferBody = false; // the next '{' opens a constant buffer's members, which are global
     for (size_t at = 0; at < tokens_.size(); ++at) {
-        const std::string& text = tokens_[at].text;
+        const HlslToken& token = tokens_[at];
+        const std::string& text = token.text;
+        if (token.kind == HlslToken::Kind::Punctuation) {
+            const char c = text[0];
+            if (c != '{' && c != '}' && c != '(' && c != ')') {
+                continue;
+            }
+            std::vector<size_t>& stack = c == '{' || c == '}' ? blocks : parens;
+            if (c == '{' && bufferBody) {
+                bufferBody = false;
+            } else if (c == '{' || c == '(') {
+                stack.push_back(at);
+            } else if (!stack.empty()) {
+                stack.pop_back();
+            }
+            blockEnds.resize(blocks.size(), 0);
+            continue;
+        }
+        if (token.kind != HlslToken::Kind::Identifier) {
+            continue;
+        }
         if (text == "struct" && IsIdentifier(tokens_, at + 1) && IsToken(tokens_, at + 2, "{")) {
             ReadStructure(at);
             at = ClosingBracket(tokens_, at + 2);
             continue;
         }
         bufferBody = bufferBody || text == "cbuffer" || text == "tbuffer";
-        if (text == "{" || text == "}" || text == "(" || text == ")") {
-            std::vector<size_t>& stack = text == "{" || text == "}" ? blocks : parens;
-            if (text == "{" && bufferBody) {
-                bufferBody = false;
-            } else if (text == "{" || text == "(") {
-                stack.push_back(at);
-            } else if (!stack.empty()) {
-                stack.pop_back();
+        // Modifiers are passed as the scan reaches the type; a typedef's are
+        // passed here.
+        size_t typeAt = at;
+        if (text == "typedef") {
+            for (++typeAt; IsToken(tokens_, typeAt, "row_major") ||
+                           IsToken(tokens_, typeAt, "column_major") ||
+                           IsToken(tokens_, typeAt, "const");) {
+                ++typeAt;
             }
-            continue;
-        }
-        size_t typeAt = at + (text == "typedef" ? 1 : 0);
-        while (IsToken(tokens_, typeAt, "row_major") || IsToken(tokens_, typeAt, "column_major") ||
-               IsToken(tokens_, typeAt, "const")) {
-            ++typeAt;
         }
         ExpressionType type;
         const size_t name = ReadType(typeAt, &type);
@@ -293,7 +308,10 @@ void ExpressionTypes::Scan() {
         } else {
             size_t scopeEnd = tokens_.size();
             if (!blocks.empty()) {
-                scopeEnd = ClosingBracket(tokens_, blocks.back());
+                if (blockEnds.back() == 0) {
+                    blockEnds.back() = ClosingBracket(tokens_, blocks.back());
+                }
+                scopeEnd = blockEnds.back();
             } else if (!parens.empty()) { // a parameter, seen in its function's body
                 size_t body = ClosingBracket(tokens_, parens.front());
                 while (body < tokens_.size() && tokens_[body].text != "{" &&
@@ -726,6 +744,32 @@ bool ExpressionTypes::Repeatable(size_t first, size_t end) const {
         }
     }
     return true;
+}
+
+namespace {
+thread_local SharedExpressionTypes* g_shared = nullptr;
+} // namespace
+
+SharedExpressionTypes::SharedExpressionTypes(const Tokens& tokens)
+    : tokens_(tokens), previous_(g_shared) {
+    g_shared = this;
+}
+
+SharedExpressionTypes::~SharedExpressionTypes() {
+    g_shared = previous_;
+}
+
+const ExpressionTypes& LazyExpressionTypes::Get() {
+    if (g_shared != nullptr && &g_shared->tokens_ == &tokens_) {
+        if (!g_shared->view_) {
+            g_shared->view_.emplace(tokens_);
+        }
+        return *g_shared->view_;
+    }
+    if (!own_) {
+        own_.emplace(tokens_);
+    }
+    return *own_;
 }
 
 } // namespace d3dcompiler_standin

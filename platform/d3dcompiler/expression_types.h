@@ -89,4 +89,32 @@ private:
     std::map<std::string, ExpressionType> functions_; // the return type of each
 };
 
+// The view of a token stream, built at the first Get(). While a
+// SharedExpressionTypes of the same stream lives, each LazyExpressionTypes of
+// it gets that one's view: a pass of rewrites over one source builds it once.
+class LazyExpressionTypes {
+public:
+    explicit LazyExpressionTypes(const std::vector<HlslToken>& tokens) : tokens_(tokens) {}
+    const ExpressionTypes& Get();
+    const ExpressionTypes* operator->() { return &Get(); }
+
+private:
+    const std::vector<HlslToken>& tokens_;
+    std::optional<ExpressionTypes> own_;
+};
+
+class SharedExpressionTypes {
+public:
+    explicit SharedExpressionTypes(const std::vector<HlslToken>& tokens);
+    ~SharedExpressionTypes();
+    SharedExpressionTypes(const SharedExpressionTypes&) = delete;
+    SharedExpressionTypes& operator=(const SharedExpressionTypes&) = delete;
+
+private:
+    friend class LazyExpressionTypes;
+    const std::vector<HlslToken>& tokens_;
+    std::optional<ExpressionTypes> view_;
+    SharedExpressionTypes* previous_;
+};
+
 } // namespace d3dcompiler_standin

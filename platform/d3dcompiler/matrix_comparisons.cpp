@@ -151,7 +151,7 @@ void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<
     if (!NamesAMatrixType(tokens)) {
         return;
     }
-    std::optional<ExpressionTypes> types; // built at the first comparison
+    LazyExpressionTypes types(tokens); // built at the first comparison
     std::set<std::string> helpers;
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         const auto [comparison, length] = ComparisonAt(tokens, at);
@@ -167,10 +167,7 @@ void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<
         if (start == at || end == at + length || end >= tokens.size()) {
             continue;
         }
-        if (!types) {
-            types.emplace(tokens);
-        }
-        const std::string shape = ComparedShape(*types, start, at, at + length, end);
+        const std::string shape = ComparedShape(types.Get(), start, at, at + length, end);
         if (shape.empty()) {
             continue;
         }

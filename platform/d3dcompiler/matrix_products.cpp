@@ -107,7 +107,7 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
     if (!NamesAMatrixType(tokens)) {
         return;
     }
-    std::optional<ExpressionTypes> types; // built at the first product
+    LazyExpressionTypes types(tokens); // built at the first product
     std::set<std::string> shapes;
     for (size_t at = 1; at + 2 < tokens.size(); ++at) {
         if (tokens[at].text != "*") {
@@ -122,10 +122,7 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
         if (left == at || end == right || (left > 0 && kBoundBefore.count(tokens[left - 1].text))) {
             continue;
         }
-        if (!types) {
-            types.emplace(tokens);
-        }
-        const std::string shape = SharedShape(*types, left, at, right, end);
+        const std::string shape = SharedShape(types.Get(), left, at, right, end);
         if (shape.empty() || (compound && !types->Repeatable(left, at))) {
             continue;
         }

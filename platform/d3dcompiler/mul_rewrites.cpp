@@ -61,15 +61,18 @@ Form FormOfArgument(const Tokens& tokens, size_t begin, size_t end,
 // FormOfArgument, or where the tokens do not tell, the form of the
 // argument's type as the declarations give it.
 Form TypedForm(const Tokens& tokens, size_t begin, size_t end,
-               const std::map<std::string, Form>& declared, std::optional<ExpressionTypes>* types) {
+               const std::map<std::string, Form>& declared, LazyExpressionTypes* types) {
     const Form form = FormOfArgument(tokens, begin, end, declared);
-    if (form != Form::Other) {
-        return form;
+    const bool constructed = IsToken(tokens, begin + 1, "(") &&
+                             ClosingBracket(tokens, begin + 1) == end - 1 &&
+                             FormOfType(tokens[begin].text) != Form::NotAType;
+    const bool cast = tokens[begin].text == "(" && IsToken(tokens, begin + 2, ")") &&
+                      FormOfType(tokens[begin + 1].text) != Form::NotAType;
+    if (form != Form::Other || constructed || cast ||
+        (end == begin + 1 && declared.count(tokens[begin].text) != 0)) {
+        return form; // the tokens tell
     }
-    if (!types->has_value()) {
-        types->emplace(tokens);
-    }
-    std::optional<ExpressionType> type = (*types)->TypeOf(begin, end);
+    std::optional<ExpressionType> type = types->Get().TypeOf(begin, end);
     if (!type || type->IsArray() || type->structure) {
         return Form::Other;
     }
@@ -90,7 +93,7 @@ void RewriteOneComponentMul(const std::string& source, const std::vector<HlslTok
                             std::vector<TextEdit>* edits) {
     std::map<std::string, Form> declared;
     bool scanned = false;
-    std::optional<ExpressionTypes> types; // built at the first argument the tokens do not tell
+    LazyExpressionTypes types(tokens); // built at the first argument the tokens do not tell
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         if (tokens[at].text != "mul" || tokens[at + 1].text != "(" ||
             (at > 0 && tokens[at - 1].text == ".")) {

@@ -3,6 +3,7 @@
 #include "class_rewrites.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
+#include "expression_types.h"
 #include "function_scan.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
@@ -298,6 +299,7 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
 std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint) {
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
     std::vector<TextEdit> edits;
+    const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
     RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);

@@ -101,7 +101,7 @@ std::optional<std::vector<std::string>> ScalarLeaves(const std::string& source,
 
 void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
                               std::vector<TextEdit>* edits) {
-    std::optional<ExpressionTypes> types; // built at the first list that needs it
+    LazyExpressionTypes types(tokens); // built at the first list that needs it
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         if (tokens[at].text != "=" || tokens[at + 1].text != "{") {
             continue;
@@ -113,12 +113,9 @@ void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
             AllNumbers(tokens, elements)) {
             continue;
         }
-        if (!types) {
-            types.emplace(tokens);
-        }
         std::optional<ExpressionType> declared = types->TypeOf(name, name + 1);
         std::optional<Shape> shape = declared ? types->ShapeOf(*declared) : std::nullopt;
-        auto leaves = shape ? ScalarLeaves(source, tokens, elements, *types) : std::nullopt;
+        auto leaves = shape ? ScalarLeaves(source, tokens, elements, types.Get()) : std::nullopt;
         if (!leaves || leaves->size() != shape->Scalars()) {
             continue;
         }
