@@ -112,6 +112,58 @@ bool NamesAMatrixType(const Tokens& tokens) {
     return false;
 }
 
+// Where the operand ending before the binary operator at `op` starts: back
+// over a postfix chain ("s.m", "a[1]", "transpose(m)", "(a + b)"); `op` when
+// there is none.
+size_t PostfixOperandStart(const Tokens& tokens, size_t op) {
+    size_t start = op;
+    while (start > 0) {
+        const HlslToken& before = tokens[start - 1];
+        if (before.text == ")" || before.text == "]") {
+            int depth = 0;
+            do {
+                --start;
+                const std::string& inner = tokens[start].text;
+                depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
+            } while (start > 0 && depth > 0);
+        } else if ((before.kind == HlslToken::Kind::Identifier && before.text != "return") ||
+                   (before.text == "." && start < op)) {
+            --start;
+        } else {
+            break;
+        }
+    }
+    return start;
+}
+
+// Past the operand starting at `at` after a binary operator: a number, or a
+// name or group with what follows it as a postfix chain; `at` when none.
+size_t PostfixOperandEnd(const Tokens& tokens, size_t at) {
+    size_t end = at;
+    if (IsToken(tokens, end, "(")) {
+        end = ClosingBracket(tokens, end) + 1;
+        if (IsIdentifier(tokens, end) || IsToken(tokens, end, "(")) {
+            return PostfixOperandEnd(tokens, end); // a cast's operand
+        }
+    } else if (IsIdentifier(tokens, end) ||
+               (end < tokens.size() && tokens[end].kind == HlslToken::Kind::Number)) {
+        ++end;
+    } else {
+        return at;
+    }
+    while (end < tokens.size()) {
+        const std::string& text = tokens[end].text;
+        if (text == "(" || text == "[") {
+            end = ClosingBracket(tokens, end) + 1;
+        } else if (text == "." && IsIdentifier(tokens, end + 1)) {
+            end += 2;
+        } else {
+            break;
+        }
+    }
+    return std::min(end, tokens.size());
+}
+
 std::string ExpressionText(const Tokens& tokens, size_t first, size_t end, bool grouped) {
     std::string text;
     bool postfix = first < end && IsIdentifier(tokens, first);

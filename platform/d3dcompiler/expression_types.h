@@ -34,6 +34,12 @@ struct ExpressionType {
 // matrix.
 bool NamesAMatrixType(const std::vector<HlslToken>& tokens);
 
+// Where the operand before the binary operator at `op` starts, back over a
+// postfix chain ("s.m", "a[1]", "transpose(m)", "(a + b)"), `op` for none;
+// and past the one starting at `at` after an operator, `at` for none.
+size_t PostfixOperandStart(const std::vector<HlslToken>& tokens, size_t op);
+size_t PostfixOperandEnd(const std::vector<HlslToken>& tokens, size_t at);
+
 // The text of tokens[first, end), spaced only where two names or numbers meet;
 // in parentheses when `grouped` and the text is more than a postfix chain.
 std::string ExpressionText(const std::vector<HlslToken>& tokens, size_t first, size_t end,

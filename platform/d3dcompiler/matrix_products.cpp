@@ -42,56 +42,6 @@ std::string HelperDefinition(const std::string& shape) {
     return definition;
 }
 
-// Where the operand ending before the * at `op` starts: back over a postfix
-// chain ("s.m", "a[1]", "transpose(m)", "(a + b)"); `op` when there is none.
-size_t LeftOperandStart(const Tokens& tokens, size_t op) {
-    size_t start = op;
-    while (start > 0) {
-        const HlslToken& before = tokens[start - 1];
-        if (before.text == ")" || before.text == "]") {
-            int depth = 0;
-            do {
-                --start;
-                const std::string& inner = tokens[start].text;
-                depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
-            } while (start > 0 && depth > 0);
-        } else if ((before.kind == HlslToken::Kind::Identifier && before.text != "return") ||
-                   (before.text == "." && start < op)) {
-            --start;
-        } else {
-            break;
-        }
-    }
-    return start;
-}
-
-// Past the operand starting at `at` after a *: a name or group with what
-// follows it as a postfix chain; `at` when there is none.
-size_t RightOperandEnd(const Tokens& tokens, size_t at) {
-    size_t end = at;
-    if (IsToken(tokens, end, "(")) {
-        end = ClosingBracket(tokens, end) + 1;
-        if (IsIdentifier(tokens, end) || IsToken(tokens, end, "(")) {
-            return RightOperandEnd(tokens, end); // a cast's operand
-        }
-    } else if (IsIdentifier(tokens, end)) {
-        ++end;
-    } else {
-        return at;
-    }
-    while (end < tokens.size()) {
-        const std::string& text = tokens[end].text;
-        if (text == "(" || text == "[") {
-            end = ClosingBracket(tokens, end) + 1;
-        } else if (text == "." && IsIdentifier(tokens, end + 1)) {
-            end += 2;
-        } else {
-            break;
-        }
-    }
-    return std::min(end, tokens.size());
-}
-
 // The shape both operands have where both are matrices of one shape, or "".
 std::string SharedShape(const ExpressionTypes& types, size_t left, size_t op, size_t right,
                         size_t end) {
@@ -114,9 +64,9 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
             continue;
         }
         const bool compound = tokens[at + 1].text == "=" && Adjacent(tokens[at], tokens[at + 1]);
-        const size_t left = LeftOperandStart(tokens, at);
+        const size_t left = PostfixOperandStart(tokens, at);
         const size_t right = compound ? at + 2 : at + 1;
-        const size_t end = RightOperandEnd(tokens, right);
+        const size_t end = PostfixOperandEnd(tokens, right);
         // A * before the left operand binds it first: (a * b) * c.
         static const std::set<std::string> kBoundBefore = {"*", "/", "%", "."};
         if (left == at || end == right || (left > 0 && kBoundBefore.count(tokens[left - 1].text))) {

@@ -155,6 +155,15 @@ void RewriteUse(const Tokens& tokens, size_t at, const MatrixName& name, bool fi
 
 } // namespace
 
+std::string IntegerMatrixConversion(const std::string& type, std::string* definition) {
+    MatrixName name;
+    if (!ReadMatrixName(type, &name)) {
+        return "";
+    }
+    *definition = HelperDefinition(name);
+    return name.Helper();
+}
+
 void RewriteIntegerMatrices(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     const std::vector<TypeBody> bodies = FindTypeBodies(tokens);
     const std::vector<bool> fileScope = AtFileScope(tokens);

@@ -8,6 +8,7 @@
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "integer_matrix_values.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
@@ -310,6 +311,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
+    ConvertIntegerMatrixValues(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
