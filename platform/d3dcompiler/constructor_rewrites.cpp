@@ -3,6 +3,7 @@
 #include "aggregate_shapes.h"
 #include "expression_types.h"
 
+#include <algorithm>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -174,6 +175,32 @@ bool IsPostfixChain(const Tokens& tokens, size_t first, size_t end) {
     return true;
 }
 
+// Whether the postfix chain tokens[first, end) is a scalar, vector or matrix
+// by the shape its root variable is declared with; false where that does not
+// tell.
+bool ChainIsNumeric(const Tokens& tokens, size_t first, size_t end,
+                    const Declarations& declarations) {
+    const Shape* shape = declarations.Find(tokens[first].text);
+    for (size_t at = first + 1; shape != nullptr && at < end; ++at) {
+        if (shape->kind == Shape::Kind::Numeric) {
+            return true; // members and indexes of a numeric value are numeric
+        }
+        const std::string& text = tokens[at].text;
+        if (text == "[" && shape->kind == Shape::Kind::Array && !shape->parts.empty()) {
+            shape = &shape->parts[0];
+            at = ClosingBracket(tokens, at);
+        } else if (text == "." && shape->kind == Shape::Kind::Structure) {
+            auto name = std::find(shape->names.begin(), shape->names.end(), tokens[at + 1].text);
+            shape =
+                name != shape->names.end() ? &shape->parts[name - shape->names.begin()] : nullptr;
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    return shape != nullptr && shape->kind == Shape::Kind::Numeric;
+}
+
 // The argument tokens[first, end), a member, element or other expression
 // whose type is an array or a structure, as its leaves; empty otherwise.
 std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
@@ -209,7 +236,8 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structure
             edits->push_back({tokens[first].offset, tokens[first].text.size(), leaves});
         } else if (returned != nullptr && ClosingBracket(tokens, first + 1) + 1 == at) {
             flatteners->Wrap(tokens, first, at, *returned, structures, edits);
-        } else if (at > first + 1 && returned == nullptr && IsPostfixChain(tokens, first, at)) {
+        } else if (at > first + 1 && returned == nullptr && IsPostfixChain(tokens, first, at) &&
+                   !ChainIsNumeric(tokens, first, at, declarations)) {
             const std::string flattened = FlattenedExpression(tokens, first, at, types);
             const size_t end = tokens[at - 1].offset + tokens[at - 1].text.size();
             if (!flattened.empty()) {

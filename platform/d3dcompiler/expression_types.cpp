@@ -101,11 +101,16 @@ int MatrixSwizzle(const std::string& name) {
 
 } // namespace
 
+bool LooksLikeMatrixType(const std::string& name) {
+    return name.size() > 3 && name[name.size() - 2] == 'x';
+}
+
 bool NamesAMatrixType(const Tokens& tokens) {
     for (const HlslToken& token : tokens) {
         NumericTypeName type;
         if (token.text == "matrix" ||
-            (ReadNumericTypeName(token.text, &type) && type.columns > 0)) {
+            (LooksLikeMatrixType(token.text) && ReadNumericTypeName(token.text, &type) &&
+             type.columns > 0)) {
             return true;
         }
     }
@@ -162,6 +167,31 @@ size_t PostfixOperandEnd(const Tokens& tokens, size_t at) {
         }
     }
     return std::min(end, tokens.size());
+}
+
+std::optional<std::set<std::string>> MatrixVariableNames(const Tokens& tokens) {
+    std::set<std::string> names;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.kind != HlslToken::Kind::Identifier) {
+            continue;
+        }
+        if (token.text == "typedef") {
+            return std::nullopt;
+        }
+        NumericTypeName type;
+        size_t name = at + 1;
+        if (token.text == "matrix") {
+            name = IsToken(tokens, at + 1, "<") ? ClosingBracket(tokens, at + 1) + 1 : at + 1;
+        } else if (!LooksLikeMatrixType(token.text) || !ReadNumericTypeName(token.text, &type) ||
+                   type.columns == 0) {
+            continue;
+        }
+        if (IsIdentifier(tokens, name)) {
+            names.insert(tokens[name].text);
+        }
+    }
+    return names;
 }
 
 std::string ExpressionText(const Tokens& tokens, size_t first, size_t end, bool grouped) {

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,18 @@ struct ExpressionType {
     std::string MatrixShape() const;
 };
 
+// Whether `name` ends as a matrix type's name does ("...2x3"): a cheap test
+// before ReadNumericTypeName.
+bool LooksLikeMatrixType(const std::string& name);
+
 // Whether any token names a matrix type: without one no expression is a
 // matrix.
 bool NamesAMatrixType(const std::vector<HlslToken>& tokens);
+
+// The names declarations give a matrix type ("float2x2 m", "matrix<int, 2,
+// 2> m"): a lone name outside them is no matrix. None when a typedef could
+// give one a matrix type under another name.
+std::optional<std::set<std::string>> MatrixVariableNames(const std::vector<HlslToken>& tokens);
 
 // Where the operand before the binary operator at `op` starts, back over a
 // postfix chain ("s.m", "a[1]", "transpose(m)", "(a + b)"), `op` for none;

@@ -2,17 +2,19 @@
 
 #include "expression_types.h"
 #include "matrix_rewrites.h"
+#include "numeric_type_names.h"
 
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace d3dcompiler_standin {
 namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-bool IsIntegerBase(const std::string& base) {
+bool IsIntegerBase(std::string_view base) {
     return base == "int" || base == "uint" || base == "dword" || base == "min16int" ||
            base == "min12int" || base == "min16uint" || base == "bool";
 }
@@ -101,10 +103,12 @@ private:
 
 // Whether any token names an integer or bool matrix type.
 bool NamesAnIntegerMatrix(const Tokens& tokens) {
-    std::string definition;
     for (const HlslToken& token : tokens) {
+        NumericTypeName type;
         if (token.kind == HlslToken::Kind::Identifier &&
-            (token.text == "matrix" || !IntegerMatrixConversion(token.text, &definition).empty())) {
+            (token.text == "matrix" ||
+             (LooksLikeMatrixType(token.text) && ReadNumericTypeName(token.text, &type) &&
+              type.columns > 0 && IsIntegerBase(type.base)))) {
             return true;
         }
     }

@@ -54,9 +54,16 @@ std::string SharedShape(const ExpressionTypes& types, size_t left, size_t op, si
 } // namespace
 
 void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    if (!NamesAMatrixType(tokens)) {
+    const std::optional<std::set<std::string>> matrixNames = MatrixVariableNames(tokens);
+    if (matrixNames && matrixNames->empty()) {
         return;
     }
+    // A lone name no declaration gives a matrix type, or a number, is no
+    // matrix: the types are needed only past those.
+    auto noMatrix = [&](size_t first, size_t end) {
+        return end == first + 1 && (tokens[first].kind == HlslToken::Kind::Number ||
+                                    (matrixNames && matrixNames->count(tokens[first].text) == 0));
+    };
     LazyExpressionTypes types(tokens); // built at the first product
     std::set<std::string> shapes;
     for (size_t at = 1; at + 2 < tokens.size(); ++at) {
@@ -69,7 +76,8 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
         const size_t end = PostfixOperandEnd(tokens, right);
         // A * before the left operand binds it first: (a * b) * c.
         static const std::set<std::string> kBoundBefore = {"*", "/", "%", "."};
-        if (left == at || end == right || (left > 0 && kBoundBefore.count(tokens[left - 1].text))) {
+        if (left == at || end == right || (left > 0 && kBoundBefore.count(tokens[left - 1].text)) ||
+            noMatrix(left, at) || noMatrix(right, end)) {
             continue;
         }
         const std::string shape = SharedShape(types.Get(), left, at, right, end);

@@ -79,6 +79,22 @@ Form TypedForm(const Tokens& tokens, size_t begin, size_t end,
     return type->IsMatrix() ? Form::Matrix : type->rows == 1 ? Form::OneComponent : Form::Other;
 }
 
+// Whether a token names a one-component vector type ("float1",
+// "vector<int, 1>") or could under another name (a typedef): without one no
+// expression is such a vector.
+bool NamesAOneComponentType(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        NumericTypeName type;
+        if (token.kind == HlslToken::Kind::Identifier &&
+            (token.text == "vector" || token.text == "typedef" ||
+             (token.text.back() == '1' && ReadNumericTypeName(token.text, &type) &&
+              type.size == 1 && type.columns == 0))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string Text(const std::string& source, const Tokens& tokens, size_t begin, size_t end) {
     const size_t from = tokens[begin].offset;
     return source.substr(from, tokens[end - 1].offset + tokens[end - 1].text.size() - from);
@@ -91,6 +107,9 @@ std::string Text(const std::string& source, const Tokens& tokens, size_t begin, 
 // matrix times one is the matrix truncated to its first column times x.
 void RewriteOneComponentMul(const std::string& source, const std::vector<HlslToken>& tokens,
                             std::vector<TextEdit>* edits) {
+    if (!NamesAOneComponentType(tokens)) {
+        return;
+    }
     std::map<std::string, Form> declared;
     bool scanned = false;
     LazyExpressionTypes types(tokens); // built at the first argument the tokens do not tell
