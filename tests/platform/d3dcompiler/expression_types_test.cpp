@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace d3dcompiler_standin {
@@ -135,6 +136,34 @@ TEST(ExpressionTypes, OnlyExpressionsWithoutEffectsMayBeRepeated) {
     EXPECT_FALSE(repeatable("outer.inner[i++].v"));
     EXPECT_FALSE(repeatable("outer.inner[i += 1].v"));
     EXPECT_FALSE(repeatable("Function(1)"));
+}
+
+TEST(ExpressionTypes, OperandsOfABinaryOperatorSpanTheirPostfixChains) {
+    const std::vector<HlslToken> tokens =
+        TokenizePreprocessedHlsl("x = (a + b).y * s.m[1] / 2; return f(c) * -d;", "main.hlsl");
+    auto find = [&](const char* text, size_t from) {
+        while (from < tokens.size() && tokens[from].text != text) {
+            ++from;
+        }
+        return from;
+    };
+    const size_t times = find("*", 0);
+    EXPECT_EQ(ExpressionText(tokens, PostfixOperandStart(tokens, times), times, false), "(a+b).y");
+    const size_t divide = find("/", 0);
+    EXPECT_EQ(ExpressionText(tokens, times + 1, PostfixOperandEnd(tokens, times + 1), false),
+              "s.m[1]");
+    EXPECT_EQ(PostfixOperandEnd(tokens, divide + 1), divide + 2); // a number
+    const size_t second = find("*", divide);
+    EXPECT_EQ(tokens[PostfixOperandStart(tokens, second)].text, "f"); // not past "return"
+    EXPECT_EQ(PostfixOperandEnd(tokens, second + 1), second + 1);     // a sign starts no chain
+}
+
+TEST(ExpressionTypes, MatrixNamesAreKnownUnlessATypedefCouldHideOne) {
+    const auto names = MatrixVariableNames(TokenizePreprocessedHlsl(
+        "float2x2 a; matrix<int, 3, 3> b; float4 c; int2x2 F(float3x3 d);", "main.hlsl"));
+    ASSERT_TRUE(names);
+    EXPECT_EQ(*names, (std::set<std::string>{"F", "a", "b", "d"}));
+    EXPECT_FALSE(MatrixVariableNames(TokenizePreprocessedHlsl("typedef float4 V;", "main.hlsl")));
 }
 
 } // namespace
