@@ -19,6 +19,11 @@ constexpr std::string_view kComponentwise[] = {
     "rcp",   "reflect",     "refract",    "round",    "rsqrt",      "saturate",  "sign",
     "sin",   "sinh",        "smoothstep", "sqrt",     "step",       "tan",       "tanh",
     "trunc", "reversebits", "ddx_fine",   "ddy_fine", "ddx_coarse", "ddy_coarse"};
+// What may stand before a structure member's type.
+constexpr std::string_view kMemberModifiers[] = {
+    "row_major",     "column_major", "nointerpolation", "linear",  "centroid",
+    "noperspective", "sample",       "precise",         "const",   "uniform",
+    "static",        "snorm",        "unorm",           "volatile"};
 // Intrinsics whose value is one component of their arguments' type.
 constexpr std::string_view kReducing[] = {"dot", "length", "distance", "determinant"};
 
@@ -285,13 +290,24 @@ void ExpressionTypes::ReadStructure(size_t at) {
     const size_t close = ClosingBracket(tokens_, at + 2);
     std::vector<struct Member> members;
     for (size_t member = at + 3; member < close;) {
+        const std::string& text = tokens_[member].text;
+        if (text == ";" || Listed(text, std::begin(kMemberModifiers), std::end(kMemberModifiers))) {
+            ++member;
+            continue;
+        }
         ExpressionType type;
         size_t name = ReadType(member, &type);
-        if (name == member || !IsIdentifier(tokens_, name) || IsToken(tokens_, name + 1, "(")) {
-            // A modifier, or a method: a method's body is passed whole.
-            member =
-                IsToken(tokens_, member, "{") ? ClosingBracket(tokens_, member) + 1 : member + 1;
+        const bool method = IsIdentifier(tokens_, name) && IsToken(tokens_, name + 1, "(");
+        if (method || (text == "void" && IsToken(tokens_, member + 2, "("))) {
+            size_t body = ClosingBracket(tokens_, method ? name + 1 : member + 2) + 1;
+            while (body < close && tokens_[body].text != "{" && tokens_[body].text != ";") {
+                ++body;
+            }
+            member = IsToken(tokens_, body, "{") ? ClosingBracket(tokens_, body) + 1 : body + 1;
             continue;
+        }
+        if (name == member || !IsIdentifier(tokens_, name)) {
+            return; // a member this view does not read (a texture): the structure stays unknown
         }
         for (;;) {
             ExpressionType declared = type;

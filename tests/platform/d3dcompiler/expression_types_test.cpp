@@ -58,6 +58,8 @@ typedef float3x2 Tall;
 cbuffer Constants : register(b0) { float4x4 world; Outer outer; };
 float value;
 float2 Function(float a);
+struct WithTexture { float4 c; Texture2D t; };
+struct WithMethods { float a; void Set(float x) { a = x; } float Get() { return a; } precise float b; };
 )";
 
 TEST(ExpressionTypes, NamesMeanTheDeclarationInScopeAtTheirUse) {
@@ -121,6 +123,14 @@ TEST(ExpressionTypes, AggregatesFlattenToMembersElementsAndComponents) {
     ExpressionType unknown = outer;
     unknown.base = "Missing";
     EXPECT_FALSE(types.Leaves("o", unknown, true));
+    unknown.base = "WithTexture"; // a member whose type the view does not read
+    EXPECT_FALSE(types.Leaves("o", unknown, true));
+    EXPECT_FALSE(types.ShapeOf(unknown));
+    ExpressionType withMethods = outer;
+    withMethods.base = "WithMethods";
+    const auto members = types.Leaves("w", withMethods, false);
+    ASSERT_TRUE(members);
+    EXPECT_EQ(*members, (std::vector<std::string>{"w.a", "w.b"}));
 }
 
 TEST(ExpressionTypes, OnlyExpressionsWithoutEffectsMayBeRepeated) {
