@@ -63,6 +63,14 @@ size_t ValueEnd(const Tokens& tokens, size_t at) {
     return at;
 }
 
+// Whether tokens[at] begins "*=", "/=", "+=" or "-=".
+bool IsCompoundAssignment(const Tokens& tokens, size_t at) {
+    const std::string& text = tokens[at].text;
+    return (text == "*" || text == "/" || text == "+" || text == "-") && at + 2 < tokens.size() &&
+           tokens[at + 1].text == "=" && Adjacent(tokens[at], tokens[at + 1]) &&
+           tokens[at + 2].text != "=";
+}
+
 class Conversions {
 public:
     explicit Conversions(std::vector<TextEdit>* edits) : edits_(edits) {}
@@ -84,6 +92,21 @@ public:
             edits_->push_back({tokens[first].offset, 0, helper + "("});
         }
         edits_->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
+    }
+
+    // "i op= v" for the integer matrix `type` i: "i = helper(i op (v))".
+    void WrapCompound(const Tokens& tokens, size_t start, size_t op, size_t end,
+                      const std::string& type) {
+        std::string definition;
+        const std::string helper = IntegerMatrixConversion(type, &definition);
+        if (helper.empty()) {
+            return;
+        }
+        definitions_.insert(definition);
+        const std::string target = ExpressionText(tokens, start, op, false);
+        edits_->push_back(
+            {tokens[op].offset, 2, "= " + helper + "(" + target + " " + tokens[op].text + " ("});
+        edits_->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, "))"});
     }
 
     void Define() const {
@@ -115,6 +138,24 @@ bool NamesAnIntegerMatrix(const Tokens& tokens) {
     return false;
 }
 
+// "i /= 2", "i *= 1.5", "i += f" on an integer matrix: the result converts
+// back into it. A product of two matrices is matrix_products.cpp's, and of
+// integers stays integral.
+void ConvertCompound(const Tokens& tokens, size_t op, LazyExpressionTypes& types,
+                     Conversions* conversions) {
+    const size_t start = AssignedStart(tokens, op);
+    const size_t end = ValueEnd(tokens, op + 2);
+    if (start == op || end == op + 2 || end >= tokens.size() || !types->Repeatable(start, op)) {
+        return;
+    }
+    const std::string target = IntegerMatrixName(types->TypeOf(start, op));
+    const std::optional<ExpressionType> value = types->TypeOf(op + 2, end);
+    if (target.empty() || !value || (tokens[op].text == "*" && value->IsMatrix())) {
+        return;
+    }
+    conversions->WrapCompound(tokens, start, op, end, target);
+}
+
 } // namespace
 
 void ConvertIntegerMatrixValues(const Tokens& tokens, std::vector<TextEdit>* edits) {
@@ -135,6 +176,8 @@ void ConvertIntegerMatrixValues(const Tokens& tokens, std::vector<TextEdit>* edi
             if (!target.empty() && end > at + 1 && end < tokens.size()) {
                 conversions.Wrap(tokens, at + 1, end, target, true);
             }
+        } else if (depth > 0 && IsCompoundAssignment(tokens, at)) {
+            ConvertCompound(tokens, at, types, &conversions);
         } else if (text == "/" && !IsToken(tokens, at + 1, "=")) {
             // The quotient of integer matrices, truncated as integers divide.
             const size_t left = PostfixOperandStart(tokens, at);
