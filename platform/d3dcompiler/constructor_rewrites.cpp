@@ -251,10 +251,25 @@ void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structure
 // "(float4)s" from an aggregate, or "(S)v" from a vector.
 void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
                  const Declarations& declarations, StructureFlatteners* flatteners,
-                 std::vector<TextEdit>* edits) {
+                 LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
     const std::string& type = tokens[open + 1].text;
     const size_t operand = open + 3;
     std::optional<Shape> target = ShapeOf(type, structures);
+    const size_t chainEnd = PostfixOperandEnd(tokens, operand);
+    if (target && target->kind == Shape::Kind::Numeric && !target->parts.empty() &&
+        (IsToken(tokens, operand + 1, "[") || IsToken(tokens, operand + 1, ".")) &&
+        IsPostfixChain(tokens, operand, chainEnd) &&
+        !ChainIsNumeric(tokens, operand, chainEnd, declarations)) {
+        // "(float4)s.inner", "(float2)pairs[1]": a member or element that is an aggregate.
+        const std::string leaves = FlattenedExpression(tokens, operand, chainEnd, types);
+        const HlslToken& last = tokens[chainEnd - 1];
+        if (!leaves.empty()) {
+            edits->push_back({tokens[open].offset,
+                              last.offset + last.text.size() - tokens[open].offset,
+                              type + "(" + leaves + ")"});
+        }
+        return;
+    }
     const std::string* returned = declarations.CallReturns(tokens, operand);
     if (returned != nullptr && target && target->kind == Shape::Kind::Numeric) {
         flatteners->Wrap(tokens, operand, ClosingBracket(tokens, operand + 1) + 1, *returned,
@@ -307,7 +322,7 @@ void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<
             FlattenArguments(tokens, at + 1, structures, declarations, &flatteners, &types, edits);
         } else if (tokens[at].text == "(" && IsIdentifier(tokens, at + 1) &&
                    IsToken(tokens, at + 2, ")")) {
-            FlattenCast(tokens, at, structures, declarations, &flatteners, edits);
+            FlattenCast(tokens, at, structures, declarations, &flatteners, &types, edits);
         }
     }
     flatteners.Define(structures, edits);
