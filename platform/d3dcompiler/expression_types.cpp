@@ -492,7 +492,10 @@ bool EndsOperand(const HlslToken& token) {
 } // namespace
 
 std::optional<ExpressionType> ExpressionTypes::TypeOf(size_t first, size_t end) const {
-    if (first >= end || end > tokens_.size()) {
+    // Splitting at operators costs the square of an expression's length:
+    // longer ones are left untyped, and the rewrites leave them as written.
+    constexpr size_t kLongestTyped = 1024;
+    if (first >= end || end > tokens_.size() || end - first > kLongestTyped) {
         return std::nullopt;
     }
     size_t split = end;

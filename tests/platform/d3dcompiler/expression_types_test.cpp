@@ -100,6 +100,11 @@ TEST(ExpressionTypes, ConstructorsCastsCallsAndArithmeticGiveTheirShapes) {
     EXPECT_EQ(TypeReturned(prefix + "float f() { return Function(1) * 2; }"), "float2");
     EXPECT_EQ(TypeReturned(prefix + "float f() { return 1.5 * 2u; }"), "float");
     EXPECT_EQ(TypeReturned(prefix + "float f() { return x = 2; }"), "none");
+    std::string sum = "world";
+    for (int i = 0; i < 1000; ++i) {
+        sum += " + world";
+    }
+    EXPECT_EQ(TypeReturned(prefix + "float f() { return " + sum + "; }"), "none"); // too long
 }
 
 TEST(ExpressionTypes, AggregatesFlattenToMembersElementsAndComponents) {
