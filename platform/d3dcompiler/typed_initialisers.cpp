@@ -1,6 +1,7 @@
 #include "typed_initialisers.h"
 
 #include "expression_types.h"
+#include "numeric_type_names.h"
 
 #include <optional>
 
@@ -97,6 +98,22 @@ std::optional<std::vector<std::string>> ScalarLeaves(const std::string& source,
     return aggregate ? std::optional(leaves) : std::nullopt;
 }
 
+// "float1 a[2] = { ... }": glslang crashes on any list for an array of
+// one-component vectors, so such an array is declared of scalars, which HLSL
+// reads alike (".x" of a scalar, and conversions both ways).
+void DeclareOneComponentArrayAsScalars(const Tokens& tokens, size_t name,
+                                       std::vector<TextEdit>* edits) {
+    NumericTypeName type;
+    if (name == 0 || name >= tokens.size() || !IsToken(tokens, name + 1, "[") ||
+        tokens[name - 1].kind != HlslToken::Kind::Identifier ||
+        tokens[name - 1].text.back() != '1' || !ReadNumericTypeName(tokens[name - 1].text, &type) ||
+        type.size != 1 || type.columns != 0) {
+        return;
+    }
+    const HlslToken& token = tokens[name - 1];
+    edits->push_back({token.offset, token.text.size(), std::string(type.base)});
+}
+
 } // namespace
 
 void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
@@ -109,6 +126,7 @@ void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
         const size_t close = ClosingBracket(tokens, at + 1);
         const std::vector<Range> elements = Elements(tokens, at + 1, close);
         const size_t name = DeclaredName(tokens, at);
+        DeclareOneComponentArrayAsScalars(tokens, name, edits);
         if (close >= tokens.size() || elements.empty() || name >= tokens.size() ||
             AllNumbers(tokens, elements)) {
             continue;
