@@ -1,6 +1,7 @@
 #include "initialisation_checks.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "warning_lines.h"
 
 #include <algorithm>
 #include <map>
@@ -95,7 +96,120 @@ void CheckFunction(const Tokens& tokens, const FunctionDefinition& function,
     }
 }
 
+// One past the statement that starts at `at`, attributes and all.
+size_t StatementEnd(const Tokens& tokens, size_t at, size_t end) {
+    while (at < end && tokens[at].text == "[") {
+        at = ClosingBracket(tokens, at) + 1;
+    }
+    if (at >= end) {
+        return end;
+    }
+    const std::string& text = tokens[at].text;
+    if (text == "{") {
+        return std::min(ClosingBracket(tokens, at) + 1, end);
+    }
+    if (text == "if") {
+        const size_t taken = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end);
+        return IsToken(tokens, taken, "else") ? StatementEnd(tokens, taken + 1, end) : taken;
+    }
+    if (text == "for" || text == "while" || text == "switch") {
+        return StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end);
+    }
+    if (text == "do") {
+        const size_t body = StatementEnd(tokens, at + 1, end);
+        return std::min(ClosingBracket(tokens, body + 1) + 2, end);
+    }
+    for (; at < end && tokens[at].text != ";"; ++at) {
+        const std::string& part = tokens[at].text;
+        if (part == "(" || part == "[" || part == "{") {
+            at = ClosingBracket(tokens, at);
+        }
+    }
+    return std::min(at + 1, end);
+}
+
+enum class Written { No, OnSomePaths, Yes };
+
+// How the statement [first, last) writes a variable written at `writes`.
+Written WritesOfStatement(const Tokens& tokens, size_t first, size_t last,
+                          const std::vector<size_t>& writes) {
+    auto writesIn = [&](size_t from, size_t to) {
+        return std::any_of(writes.begin(), writes.end(),
+                           [&](size_t at) { return at >= from && at < to; });
+    };
+    if (!writesIn(first, last)) {
+        return Written::No;
+    }
+    while (first < last && tokens[first].text == "[") {
+        first = ClosingBracket(tokens, first) + 1;
+    }
+    const std::string& text = tokens[first].text;
+    if (text == "if") {
+        const size_t taken = StatementEnd(tokens, ClosingBracket(tokens, first + 1) + 1, last);
+        const bool both =
+            IsToken(tokens, taken, "else") && writesIn(first, taken) && writesIn(taken, last);
+        return both ? Written::Yes : Written::OnSomePaths;
+    }
+    return text == "for" || text == "while" || text == "switch" ? Written::OnSomePaths
+                                                                : Written::Yes;
+}
+
+// The local declared at `type` ("float x;"): whether its first read follows
+// only writes some paths skip; that read's token, or null.
+const HlslToken* ReadAfterPartialWrites(const Tokens& tokens, size_t type, size_t end,
+                                        const std::vector<size_t>& uses) {
+    std::vector<size_t> writes;
+    size_t read = end;
+    for (size_t at : uses) {
+        if (at <= type + 1) {
+            continue;
+        }
+        if (!MayWrite(tokens, at, end)) {
+            read = at;
+            break;
+        }
+        writes.push_back(at);
+    }
+    Written state = Written::No;
+    for (size_t at = type + 3; at < read && !IsToken(tokens, at, "}");) {
+        const size_t next = StatementEnd(tokens, at, end);
+        if (read < next || next <= at) {
+            break;
+        }
+        const Written statement = WritesOfStatement(tokens, at, next, writes);
+        if (statement == Written::Yes) {
+            return nullptr;
+        }
+        state = statement == Written::OnSomePaths ? statement : state;
+        at = next;
+    }
+    return state == Written::OnSomePaths && read < end ? &tokens[read] : nullptr;
+}
+
 } // namespace
+
+void WarnPartlyWrittenLocals(const Tokens& tokens, std::string* warnings) {
+    const std::set<std::string> structures = StructureNames(tokens);
+    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        const size_t end = std::min(function.end, tokens.size());
+        std::map<std::string, std::vector<size_t>> uses;
+        for (size_t at = function.body + 1; at < end; ++at) {
+            if (IsIdentifier(tokens, at) && tokens[at - 1].text != ".") {
+                uses[tokens[at].text].push_back(at);
+            }
+        }
+        for (size_t type = function.body + 1; type + 2 < end; ++type) {
+            if (!DeclaresWithoutValue(tokens, type, structures)) {
+                continue;
+            }
+            const std::string& name = tokens[type + 1].text;
+            if (const HlslToken* read = ReadAfterPartialWrites(tokens, type, end, uses[name])) {
+                *warnings += SourceWarning(
+                    *read, "use of potentially uninitialized variable (" + name + ")", "X4000");
+            }
+        }
+    }
+}
 
 void CheckNeverWrittenLocals(const Tokens& tokens, std::string* errors) {
     const std::set<std::string> structures = StructureNames(tokens);
