@@ -3,6 +3,7 @@
 #include "class_rewrites.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
+#include "direction_overloads.h"
 #include "function_scan.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
@@ -314,6 +315,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     FlattenAggregateOperands(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
+    RenameDirectionOnlyOverloads(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {

@@ -2,6 +2,7 @@
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "signature_checks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -237,6 +238,7 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
             continue;
         }
         CheckRecursion(tokens, functions, entry, target, errors);
+        CheckEntrySignature(tokens, function, target, errors);
         std::set<std::string> reached = NamesReached(tokens, functions, function);
         reached.insert(entryPoint);
         if (target.stage != 'p') {
