@@ -8,6 +8,7 @@
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "interlocked_rewrites.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
@@ -316,6 +317,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
+    SuffixInterlockedMethodLiterals(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {

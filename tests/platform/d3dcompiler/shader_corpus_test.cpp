@@ -2,6 +2,7 @@
 // points compile, through CreateGraphicsPipelineState, and compares the outcome
 // with the verdict Windows gives it, which each file states in its header:
 //   // verdict: accepted
+//   // verdict: accepted CSMain   (compiles for cs_5_0; no pipeline is made)
 //   // verdict: accepted-with-warning <message id>
 //   // verdict: compile-error <entry point> <error number or ->
 //                            (VSMain compiles for vs_5_0, CSMain for cs_5_0,
@@ -304,6 +305,13 @@ void ShaderCorpus::CheckPipeline(const std::vector<uint8_t>& vs, const std::vect
 Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& verdict) {
     if (verdict.kind == "compile-error") {
         return CheckCompileError(file, verdict);
+    }
+    if (verdict.kind == "accepted" && verdict.argument == "CSMain") {
+        CompileResult cs = Compile(file.string(), "CSMain", "cs_5_0", nullptr,
+                                   D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
+        EXPECT_EQ(cs.hr, S_OK) << cs.errors;
+        EXPECT_FALSE(cs.code.empty());
+        return FAILED(cs.hr) ? OutcomeOfErrors(cs.errors) : Outcome::Agree;
     }
     CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0", nullptr,
                                D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
