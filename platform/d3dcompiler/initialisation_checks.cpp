@@ -96,28 +96,35 @@ void CheckFunction(const Tokens& tokens, const FunctionDefinition& function,
     }
 }
 
-// One past the statement that starts at `at`, attributes and all.
-size_t StatementEnd(const Tokens& tokens, size_t at, size_t end) {
+// One past the statement that starts at `at`, attributes and all; `end`
+// past a statement nested deeper than any source needs.
+size_t StatementEnd(const Tokens& tokens, size_t at, size_t end, int depth = 0) {
     while (at < end && tokens[at].text == "[") {
         at = ClosingBracket(tokens, at) + 1;
     }
-    if (at >= end) {
+    if (at >= end || depth > 256) {
         return end;
     }
     const std::string& text = tokens[at].text;
+    const bool headed = IsToken(tokens, at + 1, "(") && at + 1 < end;
     if (text == "{") {
         return std::min(ClosingBracket(tokens, at) + 1, end);
     }
-    if (text == "if") {
-        const size_t taken = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end);
-        return IsToken(tokens, taken, "else") ? StatementEnd(tokens, taken + 1, end) : taken;
+    if (text == "if" && headed) {
+        const size_t taken =
+            StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end, depth + 1);
+        return IsToken(tokens, taken, "else") && taken < end
+                   ? StatementEnd(tokens, taken + 1, end, depth + 1)
+                   : taken;
     }
-    if (text == "for" || text == "while" || text == "switch") {
-        return StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end);
+    if ((text == "for" || text == "while" || text == "switch") && headed) {
+        return StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1, end, depth + 1);
     }
     if (text == "do") {
-        const size_t body = StatementEnd(tokens, at + 1, end);
-        return std::min(ClosingBracket(tokens, body + 1) + 2, end);
+        const size_t body = StatementEnd(tokens, at + 1, end, depth + 1);
+        return IsToken(tokens, body + 1, "(") && body + 1 < end
+                   ? std::min(ClosingBracket(tokens, body + 1) + 2, end)
+                   : end;
     }
     for (; at < end && tokens[at].text != ";"; ++at) {
         const std::string& part = tokens[at].text;
@@ -143,8 +150,11 @@ Written WritesOfStatement(const Tokens& tokens, size_t first, size_t last,
     while (first < last && tokens[first].text == "[") {
         first = ClosingBracket(tokens, first) + 1;
     }
+    if (first >= last) {
+        return Written::Yes; // nothing to judge
+    }
     const std::string& text = tokens[first].text;
-    if (text == "if") {
+    if (text == "if" && IsToken(tokens, first + 1, "(")) {
         const size_t taken = StatementEnd(tokens, ClosingBracket(tokens, first + 1) + 1, last);
         const bool both =
             IsToken(tokens, taken, "else") && writesIn(first, taken) && writesIn(taken, last);
@@ -157,7 +167,7 @@ Written WritesOfStatement(const Tokens& tokens, size_t first, size_t last,
 // The local declared at `type` ("float x;"): whether its first read follows
 // only writes some paths skip; that read's token, or null.
 const HlslToken* ReadAfterPartialWrites(const Tokens& tokens, size_t type, size_t end,
-                                        const std::vector<size_t>& uses) {
+                                        const std::vector<size_t>& uses, size_t* budget) {
     std::vector<size_t> writes;
     size_t read = end;
     for (size_t at : uses) {
@@ -171,11 +181,17 @@ const HlslToken* ReadAfterPartialWrites(const Tokens& tokens, size_t type, size_
         writes.push_back(at);
     }
     Written state = Written::No;
+    if (read == end || writes.empty()) {
+        return nullptr; // never read, or never written (an error of its own)
+    }
+    // The statement holding the read is scanned up to it, no further.
+    const size_t limit = std::min(end, read + 1);
     for (size_t at = type + 3; at < read && !IsToken(tokens, at, "}");) {
-        const size_t next = StatementEnd(tokens, at, end);
-        if (read < next || next <= at) {
+        const size_t next = StatementEnd(tokens, at, limit);
+        if (read < next || next <= at || next - at > *budget) {
             break;
         }
+        *budget -= next - at;
         const Written statement = WritesOfStatement(tokens, at, next, writes);
         if (statement == Written::Yes) {
             return nullptr;
@@ -190,6 +206,9 @@ const HlslToken* ReadAfterPartialWrites(const Tokens& tokens, size_t type, size_
 
 void WarnPartlyWrittenLocals(const Tokens& tokens, std::string* warnings) {
     const std::set<std::string> structures = StructureNames(tokens);
+    // Tokens walked over for all locals together: a source of thousands of
+    // locals read far from their declarations gets no more than this.
+    size_t budget = 1 << 20;
     for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
         const size_t end = std::min(function.end, tokens.size());
         std::map<std::string, std::vector<size_t>> uses;
@@ -203,7 +222,8 @@ void WarnPartlyWrittenLocals(const Tokens& tokens, std::string* warnings) {
                 continue;
             }
             const std::string& name = tokens[type + 1].text;
-            if (const HlslToken* read = ReadAfterPartialWrites(tokens, type, end, uses[name])) {
+            if (const HlslToken* read =
+                    ReadAfterPartialWrites(tokens, type, end, uses[name], &budget)) {
                 *warnings += SourceWarning(
                     *read, "use of potentially uninitialized variable (" + name + ")", "X4000");
             }
