@@ -141,9 +141,10 @@ bool StartsStatement(const Tokens& tokens, size_t at) {
 
 } // namespace
 
-void WarnMisplacedAttributes(const Tokens& tokens, const std::string& entryPoint,
-                             const ShaderTarget& target, std::string* warnings) {
-    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+void WarnMisplacedAttributes(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                             const std::string& entryPoint, const ShaderTarget& target,
+                             std::string* warnings) {
+    for (const FunctionDefinition& function : functions) {
         WarnFunctionAttributes(tokens, function, tokens[function.name].text == entryPoint,
                                target.stage, warnings);
         const size_t end = std::min(function.end, tokens.size());

@@ -1,5 +1,6 @@
 #include "direction_overloads.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -31,12 +32,29 @@ void ReadParameters(const Tokens& tokens, const FunctionDefinition& function, st
     }
 }
 
+// Whether any name is defined twice: most sources overload nothing.
+bool AnyNameDefinedTwice(const Tokens& tokens, const std::vector<FunctionDefinition>& functions) {
+    std::vector<const std::string*> names;
+    for (const FunctionDefinition& function : functions) {
+        names.push_back(&tokens[function.name].text);
+    }
+    std::sort(names.begin(), names.end(),
+              [](const std::string* a, const std::string* b) { return *a < *b; });
+    return std::adjacent_find(
+               names.begin(), names.end(),
+               [](const std::string* a, const std::string* b) { return *a == *b; }) != names.end();
+}
+
 } // namespace
 
 std::vector<FunctionDefinition> DefinitionsDifferingInDirectionOnly(const Tokens& tokens) {
     std::map<std::string, std::set<std::string>> seen; // name and types -> directions
     std::vector<FunctionDefinition> found;
-    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+    const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
+    if (!AnyNameDefinedTwice(tokens, functions)) {
+        return found;
+    }
+    for (const FunctionDefinition& function : functions) {
         std::string key = tokens[function.name].text + "(";
         std::string directions;
         ReadParameters(tokens, function, &key, &directions);

@@ -33,6 +33,16 @@ bool DeclaresWithoutValue(const Tokens& tokens, size_t type,
             structures.count(tokens[type].text));
 }
 
+// "type name;" at `type` in a body, alone in its statement and without
+// static: two names and a semicolon declare, whatever the type.
+bool DeclaresLocalWithoutValue(const Tokens& tokens, size_t type) {
+    const std::string& before = tokens[type - 1].text;
+    const std::string& text = tokens[type].text;
+    return (before == ";" || before == "{" || before == "}") && IsIdentifier(tokens, type) &&
+           IsIdentifier(tokens, type + 1) && IsToken(tokens, type + 2, ";") && text != "return" &&
+           text != "else" && text != "goto";
+}
+
 // Whether the use of a variable at `at` may write it: an assignment or an
 // increment after its members and indices, an increment before it, or an
 // argument of a call (which may be out).
@@ -160,8 +170,15 @@ Written WritesOfStatement(const Tokens& tokens, size_t first, size_t last,
             IsToken(tokens, taken, "else") && writesIn(first, taken) && writesIn(taken, last);
         return both ? Written::Yes : Written::OnSomePaths;
     }
-    return text == "for" || text == "while" || text == "switch" ? Written::OnSomePaths
-                                                                : Written::Yes;
+    if (text == "for" && IsToken(tokens, first + 1, "(")) {
+        // The first part of a for statement always runs.
+        size_t initEnd = first + 2;
+        while (initEnd < last && tokens[initEnd].text != ";") {
+            ++initEnd;
+        }
+        return writesIn(first + 2, initEnd) ? Written::Yes : Written::OnSomePaths;
+    }
+    return text == "while" || text == "switch" ? Written::OnSomePaths : Written::Yes;
 }
 
 // The local declared at `type` ("float x;"): whether its first read follows
@@ -204,26 +221,28 @@ const HlslToken* ReadAfterPartialWrites(const Tokens& tokens, size_t type, size_
 
 } // namespace
 
-void WarnPartlyWrittenLocals(const Tokens& tokens, std::string* warnings) {
-    const std::set<std::string> structures = StructureNames(tokens);
+void WarnPartlyWrittenLocals(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                             std::string* warnings) {
     // Tokens walked over for all locals together: a source of thousands of
     // locals read far from their declarations gets no more than this.
     size_t budget = 1 << 20;
-    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+    for (const FunctionDefinition& function : functions) {
         const size_t end = std::min(function.end, tokens.size());
-        std::map<std::string, std::vector<size_t>> uses;
-        for (size_t at = function.body + 1; at < end; ++at) {
-            if (IsIdentifier(tokens, at) && tokens[at - 1].text != ".") {
-                uses[tokens[at].text].push_back(at);
-            }
-        }
-        for (size_t type = function.body + 1; type + 2 < end; ++type) {
-            if (!DeclaresWithoutValue(tokens, type, structures)) {
+        for (size_t type = function.body + 1; type + 2 < end && budget > 0; ++type) {
+            if (!DeclaresLocalWithoutValue(tokens, type)) {
                 continue;
             }
+            // The local's uses, found for it alone: most functions declare
+            // few locals without a value.
             const std::string& name = tokens[type + 1].text;
-            if (const HlslToken* read =
-                    ReadAfterPartialWrites(tokens, type, end, uses[name], &budget)) {
+            std::vector<size_t> uses;
+            for (size_t at = type + 2; at < end; ++at) {
+                if (tokens[at].text == name && tokens[at - 1].text != ".") {
+                    uses.push_back(at);
+                }
+            }
+            budget -= std::min(budget, end - type);
+            if (const HlslToken* read = ReadAfterPartialWrites(tokens, type, end, uses, &budget)) {
                 *warnings += SourceWarning(
                     *read, "use of potentially uninitialized variable (" + name + ")", "X4000");
             }

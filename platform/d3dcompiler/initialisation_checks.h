@@ -6,6 +6,7 @@
 // never assigned, incremented or given to any call.
 #pragma once
 
+#include "function_scan.h"
 #include "hlsl_tokens.h"
 
 #include <string>
@@ -19,6 +20,8 @@ void CheckNeverWrittenLocals(const std::vector<HlslToken>& tokens, std::string* 
 // Appends one "file(line,col): warning X4000: use of potentially
 // uninitialized variable (x)" line per such local whose first read follows
 // writes made only on some paths (an if without an else, a loop, a switch).
-void WarnPartlyWrittenLocals(const std::vector<HlslToken>& tokens, std::string* warnings);
+void WarnPartlyWrittenLocals(const std::vector<HlslToken>& tokens,
+                             const std::vector<FunctionDefinition>& functions,
+                             std::string* warnings);
 
 } // namespace d3dcompiler_standin

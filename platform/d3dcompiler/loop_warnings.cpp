@@ -13,14 +13,15 @@ using Tokens = std::vector<HlslToken>;
 
 // "type name" followed by what may follow a declared name.
 bool DeclaresName(const Tokens& tokens, size_t type) {
-    NumericTypeName numeric;
-    if (!IsIdentifier(tokens, type + 1) || !ReadNumericTypeName(tokens[type].text, &numeric) ||
-        type + 2 >= tokens.size()) {
+    if (type + 2 >= tokens.size() || !IsIdentifier(tokens, type + 1) ||
+        !IsIdentifier(tokens, type)) {
         return false;
     }
     const std::string& after = tokens[type + 2].text;
-    return after == "=" || after == ";" || after == "," || after == "[" || after == ":" ||
-           after == ")";
+    NumericTypeName numeric;
+    return (after == "=" || after == ";" || after == "," || after == "[" || after == ":" ||
+            after == ")") &&
+           ReadNumericTypeName(tokens[type].text, &numeric);
 }
 
 bool Visible(const std::vector<std::set<std::string>>& scopes, const std::string& name) {
@@ -142,8 +143,9 @@ void WarnSingleIteration(const Tokens& tokens, size_t loop, std::string* warning
 
 } // namespace
 
-void WarnLoops(const Tokens& tokens, std::string* warnings) {
-    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+void WarnLoops(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+               std::string* warnings) {
+    for (const FunctionDefinition& function : functions) {
         WarnRedeclaredLoopVariables(tokens, function, warnings);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at < end; ++at) {

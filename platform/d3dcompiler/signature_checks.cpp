@@ -17,24 +17,29 @@ struct Element {
     size_t count;
 };
 
+// Whether `word` is one of the null-ended `words`: the lists here are a few
+// words long, and a table built per compile would cost more than the search.
+bool OneOf(const std::string& word, const char* const* words) {
+    for (; *words != nullptr; ++words) {
+        if (word == *words) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Words that may come before a parameter's or member's type.
 bool IsModifier(const std::string& word) {
-    static const std::set<std::string> kModifiers = {
+    static const char* const kModifiers[] = {
         "in",        "out",          "inout",           "uniform", "const",  "precise",
         "linear",    "centroid",     "nointerpolation", "sample",  "static", "noperspective",
-        "row_major", "column_major", "snorm",           "unorm"};
-    return kModifiers.count(word) != 0;
+        "row_major", "column_major", "snorm",           "unorm",   nullptr};
+    return OneOf(word, kModifiers);
 }
 
 class SignatureReader {
 public:
-    explicit SignatureReader(const Tokens& tokens) : tokens_(tokens) {
-        for (const TypeBody& body : FindTypeBodies(tokens)) {
-            if (!body.buffer && body.open >= 1 && IsIdentifier(tokens, body.open - 1)) {
-                structures_[tokens[body.open - 1].text] = body;
-            }
-        }
-    }
+    explicit SignatureReader(const Tokens& tokens) : tokens_(tokens) {}
 
     // "[modifiers] type name [N] : SEMANTIC" in [first, last), a structure's
     // members where it names one and has no semantic of its own.
@@ -63,9 +68,9 @@ public:
             Add(semantic, input, output, count);
             return;
         }
-        const auto found = type < last ? structures_.find(tokens_[type].text) : structures_.end();
-        if (found != structures_.end() && depth < 8) {
-            ReadMembers(found->second, input, output, depth + 1);
+        TypeBody body{};
+        if (type < last && depth < 8 && FindStructure(tokens_[type].text, &body)) {
+            ReadMembers(body, input, output, depth + 1);
         }
     }
 
@@ -93,8 +98,19 @@ public:
     }
 
 private:
+    // "struct name { ... }": its body, found by name alone.
+    bool FindStructure(const std::string& name, TypeBody* body) const {
+        for (size_t at = 0; at + 2 < tokens_.size(); ++at) {
+            if (tokens_[at + 1].text == name && tokens_[at].text == "struct" &&
+                tokens_[at + 2].text == "{") {
+                *body = {at + 2, ClosingBracket(tokens_, at + 2), false};
+                return body->close < tokens_.size();
+            }
+        }
+        return false;
+    }
+
     const Tokens& tokens_;
-    std::map<std::string, TypeBody> structures_;
     std::vector<Element> elements_;
 };
 
@@ -115,29 +131,28 @@ std::string SplitSemantic(const std::string& semantic, unsigned long* index) {
 // Which system values a stage takes in and gives out, after Microsoft's
 // semantics page; names not listed for any stage are judged elsewhere.
 bool SystemValueFits(const std::string& name, char stage, bool output) {
-    static const std::set<std::string> kCompute = {"sv_dispatchthreadid", "sv_groupid",
-                                                   "sv_groupindex", "sv_groupthreadid"};
-    static const std::set<std::string> kVertexIn = {"sv_vertexid", "sv_instanceid", "sv_position"};
-    static const std::set<std::string> kVertexOut = {"sv_position", "sv_clipdistance",
-                                                     "sv_culldistance", "sv_rendertargetarrayindex",
-                                                     "sv_viewportarrayindex"};
-    static const std::set<std::string> kPixelIn = {
-        "sv_position",          "sv_isfrontface",
-        "sv_sampleindex",       "sv_primitiveid",
-        "sv_coverage",          "sv_innercoverage",
-        "sv_clipdistance",      "sv_culldistance",
-        "sv_instanceid",        "sv_rendertargetarrayindex",
-        "sv_viewportarrayindex"};
-    static const std::set<std::string> kPixelOut = {
-        "sv_target",         "sv_depth",    "sv_depthgreaterequal",
-        "sv_depthlessequal", "sv_coverage", "sv_stencilref"};
+    static const char* const kCompute[] = {"sv_dispatchthreadid", "sv_groupid", "sv_groupindex",
+                                           "sv_groupthreadid", nullptr};
+    static const char* const kVertexIn[] = {"sv_vertexid", "sv_instanceid", "sv_position", nullptr};
+    static const char* const kVertexOut[] = {"sv_position",           "sv_clipdistance",
+                                             "sv_culldistance",       "sv_rendertargetarrayindex",
+                                             "sv_viewportarrayindex", nullptr};
+    static const char* const kPixelIn[] = {"sv_position",           "sv_isfrontface",
+                                           "sv_sampleindex",        "sv_primitiveid",
+                                           "sv_coverage",           "sv_innercoverage",
+                                           "sv_clipdistance",       "sv_culldistance",
+                                           "sv_instanceid",         "sv_rendertargetarrayindex",
+                                           "sv_viewportarrayindex", nullptr};
+    static const char* const kPixelOut[] = {
+        "sv_target",     "sv_depth", "sv_depthgreaterequal", "sv_depthlessequal", "sv_coverage",
+        "sv_stencilref", nullptr};
     if (stage == 'c') {
-        return !output && kCompute.count(name);
+        return !output && OneOf(name, kCompute);
     }
     if (stage == 'v') {
-        return output ? kVertexOut.count(name) != 0 : kVertexIn.count(name) != 0;
+        return OneOf(name, output ? kVertexOut : kVertexIn);
     }
-    return output ? kPixelOut.count(name) != 0 : kPixelIn.count(name) != 0;
+    return OneOf(name, output ? kPixelOut : kPixelIn);
 }
 
 std::string Profile(const ShaderTarget& target) {

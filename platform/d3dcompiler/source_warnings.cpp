@@ -72,11 +72,12 @@ void WarnPowers(const Tokens& tokens, std::string* warnings) {
 std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entryPoint,
                                   const ShaderTarget& target) {
     std::string warnings;
-    WarnMisplacedAttributes(tokens, entryPoint, target, &warnings);
-    WarnLoops(tokens, &warnings);
+    const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
+    WarnMisplacedAttributes(tokens, functions, entryPoint, target, &warnings);
+    WarnLoops(tokens, functions, &warnings);
     WarnPowers(tokens, &warnings);
-    WarnTruncations(tokens, &warnings);
-    WarnPartlyWrittenLocals(tokens, &warnings);
+    WarnTruncations(tokens, functions, &warnings);
+    WarnPartlyWrittenLocals(tokens, functions, &warnings);
     return warnings;
 }
 

@@ -38,18 +38,19 @@ bool NeedsDerivatives(const Tokens& tokens, size_t at) {
 // the barriers that sync a thread group outside a compute shader, and memory
 // barriers in a vertex shader (Microsoft's pages on each list the stages).
 bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
-    static const std::set<std::string> kGroupSync = {
-        "GroupMemoryBarrier", "GroupMemoryBarrierWithGroupSync", "AllMemoryBarrierWithGroupSync",
-        "DeviceMemoryBarrierWithGroupSync"};
-    static const std::set<std::string> kMemory = {"AllMemoryBarrier", "DeviceMemoryBarrier"};
     if (stage != 'p' && NeedsDerivatives(tokens, at)) {
         return true;
     }
-    if (!IsToken(tokens, at + 1, "(") || (at > 0 && tokens[at - 1].text == ".")) {
+    const std::string& name = tokens[at].text;
+    if (stage == 'c' || name.find("MemoryBarrier") == std::string::npos ||
+        !IsToken(tokens, at + 1, "(") || (at > 0 && tokens[at - 1].text == ".")) {
         return false;
     }
-    return (stage != 'c' && kGroupSync.count(tokens[at].text)) ||
-           (stage == 'v' && kMemory.count(tokens[at].text));
+    const bool memoryOnly = name == "AllMemoryBarrier" || name == "DeviceMemoryBarrier";
+    const bool groupSync =
+        name == "GroupMemoryBarrier" || name == "GroupMemoryBarrierWithGroupSync" ||
+        name == "AllMemoryBarrierWithGroupSync" || name == "DeviceMemoryBarrierWithGroupSync";
+    return groupSync || (memoryOnly && stage == 'v');
 }
 
 // fxc cannot map such an expression to the stage's instructions.

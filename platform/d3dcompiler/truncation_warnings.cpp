@@ -24,11 +24,15 @@ int ComponentsOf(const std::string& type) {
 std::map<std::string, int> DeclaredComponents(const Tokens& tokens) {
     std::map<std::string, int> names;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        const int components = ComponentsOf(tokens[at].text);
         const std::string& after = tokens[at + 2].text;
-        if (components == 0 || !IsIdentifier(tokens, at + 1) ||
+        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
             (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
-             after != "(")) {
+             after != "(") ||
+            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
+            continue;
+        }
+        const int components = ComponentsOf(tokens[at].text);
+        if (components == 0) {
             continue;
         }
         auto [entry, added] = names.emplace(tokens[at + 1].text, components);
@@ -93,9 +97,10 @@ void WarnIfTruncated(const Tokens& tokens, int wanted, size_t first, size_t end,
 
 } // namespace
 
-void WarnTruncations(const Tokens& tokens, std::string* warnings) {
+void WarnTruncations(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                     std::string* warnings) {
     const std::map<std::string, int> names = DeclaredComponents(tokens);
-    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+    for (const FunctionDefinition& function : functions) {
         const int returned = ComponentsOf(tokens[function.name - 1].text);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at + 2 < end; ++at) {

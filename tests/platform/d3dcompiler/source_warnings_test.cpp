@@ -82,19 +82,21 @@ TEST(SourceWarnings, PowersOfWhatMayBeNegative) {
 
 TEST(SourceWarnings, ReadsOfLocalsWrittenOnSomePathsOnly) {
     const std::string lines = WarningsOf("float F(float y) {\n"
-                                         "    float a; float b; float c; float d;\n"
+                                         "    float a; float b; float c; float d; int e;\n"
                                          "    if (y > 0) a = 1;\n"
                                          "    if (y > 0) b = 1; else b = 2;\n"
                                          "    for (int i = 0; i < 2; i++) c = y;\n"
                                          "    d = y;\n"
-                                         "    return a + b + c + d;\n"
+                                         "    for (e = 0; e < 2; e++) d += y;\n"
+                                         "    return a + b + c + d + e;\n"
                                          "}\n");
     EXPECT_TRUE(
-        Has(lines, "s.hlsl(7,12-12): warning X4000: use of potentially uninitialized variable (a)"))
+        Has(lines, "s.hlsl(8,12-12): warning X4000: use of potentially uninitialized variable (a)"))
         << lines;
     EXPECT_FALSE(Has(lines, "variable (b)")) << lines;
     EXPECT_TRUE(Has(lines, "variable (c)")) << lines;
     EXPECT_FALSE(Has(lines, "variable (d)")) << lines;
+    EXPECT_FALSE(Has(lines, "variable (e)")) << lines; // a for statement's first part runs
 }
 
 TEST(SourceWarnings, AttributesTheStatementOrStageDoesNotTake) {
