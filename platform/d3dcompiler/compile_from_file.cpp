@@ -477,6 +477,7 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
     request.include = pInclude;
     request.entryPoint = pEntrypoint;
     request.flags = Flags1;
+    request.target.legacySemantics = (Flags1 & D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY) != 0;
 
     std::vector<uint8_t> container;
     result = CompileContained(request, &container, &messages);

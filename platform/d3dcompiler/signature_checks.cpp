@@ -180,7 +180,12 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
         unsigned long index = 0;
         const std::string name = SplitSemantic(element.semantic->text, &index);
         const char* direction = element.output ? "output" : "input";
-        if (name.rfind("sv_", 0) == 0 && !SystemValueFits(name, target.stage, element.output)) {
+        const bool systemValue = name.rfind("sv_", 0) == 0;
+        // A pixel shader writes system values only, unless Direct3D 9's
+        // semantics are asked for (fxc's /Gec).
+        const bool legacyOutput =
+            !systemValue && target.stage == 'p' && element.output && !target.legacySemantics;
+        if ((systemValue && !SystemValueFits(name, target.stage, element.output)) || legacyOutput) {
             *errors += SourceError(*element.semantic,
                                    "invalid " + Profile(target) + " " + direction + " semantic '" +
                                        element.semantic->text + "'",

@@ -74,6 +74,7 @@ UINT FlagNamed(const std::string& name) {
         {"ENABLE_STRICTNESS", D3DCOMPILE_ENABLE_STRICTNESS},
         {"IEEE_STRICTNESS", D3DCOMPILE_IEEE_STRICTNESS},
         {"AVOID_FLOW_CONTROL", D3DCOMPILE_AVOID_FLOW_CONTROL},
+        {"ENABLE_BACKWARDS_COMPATIBILITY", D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY},
     };
     const auto found = kFlags.find(name);
     EXPECT_NE(found, kFlags.end()) << "unknown flag " << name;
