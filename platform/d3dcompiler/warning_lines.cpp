@@ -12,15 +12,15 @@ size_t LastColumn(const HlslToken& token) {
 }
 
 // "disable : 3206 3571" of a pragma's list: its numbers under `action`.
-void ApplySpecifier(const std::string& specifier, WarningPolicy* policy) {
-    const size_t colon = specifier.find(':');
+void ApplyClause(const std::string& clause, WarningPolicy* policy) {
+    const size_t colon = clause.find(':');
     if (colon == std::string::npos) {
         return;
     }
-    std::istringstream action(specifier.substr(0, colon));
+    std::istringstream action(clause.substr(0, colon));
     std::string word;
     action >> word;
-    std::istringstream numbers(specifier.substr(colon + 1));
+    std::istringstream numbers(clause.substr(colon + 1));
     for (std::string number; numbers >> number;) {
         if (number.find_first_not_of("0123456789") != std::string::npos || number.size() > 6) {
             continue;
@@ -96,9 +96,9 @@ WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsA
         std::string list;
         if (first < end && preprocessed[first] == '#' &&
             WarningPragmaList(preprocessed.substr(first, end - first), &list)) {
-            std::istringstream specifiers(list);
-            for (std::string specifier; std::getline(specifiers, specifier, ';');) {
-                ApplySpecifier(specifier, &policy);
+            std::istringstream clauses(list);
+            for (std::string clause; std::getline(clauses, clause, ';');) {
+                ApplyClause(clause, &policy);
             }
         }
         start = end + 1;

@@ -3,7 +3,7 @@
 // verdict: accepted
 // warning: X3557 loop only executes for 1 iteration(s), forcing loop to unroll
 // group: warnings
-// source: fxc's "warning X3557: loop only executes for 1 iteration(s), forcing loop to unroll" quoted in Halide's CodeGen_D3D12Compute_Dev.cpp, and "loop only executes for 0 iteration(s), forcing loop to unroll" in gfx-rs/wgpu issue 4385
+// source: fxc's "warning X3557: loop only executes for 1 iteration(s), forcing loop to unroll" quoted in Halide's CodeGen_D3D12Compute_Dev.cpp, and "loop only executes for 0 iteration(s), forcing loop to unroll" in a gfx-rs/wgpu issue on error X4010
 float Shade(float y)
 {
     float sum = 0.0;

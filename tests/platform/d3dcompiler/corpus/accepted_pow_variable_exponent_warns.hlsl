@@ -4,7 +4,7 @@
 // verdict: accepted
 // warning: X3571 pow(f, e) will not work for negative f, use abs(f) or conditionally handle negative values if you expect them
 // group: warnings
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-pow; fxc's "warning X3571: pow(f, e) will not work for negative f, use abs(f) or conditionally handle negative values if you expect them", quoted in floooh/sokol issue 232 and in Halide's CodeGen_D3D12Compute_Dev.cpp
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-pow; fxc's "warning X3571: pow(f, e) will not work for negative f, use abs(f) or conditionally handle negative values if you expect them", quoted in a floooh/sokol issue on warnings from D3DCompile and in Halide's CodeGen_D3D12Compute_Dev.cpp
 float Shade(float y)
 {
     float e = 1.0 + 0.0 * y;
