@@ -16,11 +16,13 @@
 #include "stage_checks.h"
 #include "source_files.h"
 #include "source_rewrites.h"
+#include "source_warnings.h"
 #include "spirv_bindings.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
 #include "ten_bit_float_signatures.h"
 #include "value_rewrites.h"
+#include "warning_lines.h"
 
 #include <dxbc_container.h>
 #include <register_bindings.h>
@@ -91,9 +93,8 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
     if (request.flags & D3DCOMPILE_DEBUG) {
         shaderc_compile_options_set_generate_debug_info(o);
     }
-    if (request.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS) {
-        shaderc_compile_options_set_warnings_as_errors(o);
-    }
+    // D3DCOMPILE_WARNINGS_ARE_ERRORS applies to Windows' warnings, which
+    // warning_lines.cpp judges; glslang's own (an unknown pragma) are not those.
     for (const D3D_SHADER_MACRO* macro = request.defines;
          macro != nullptr && macro->Name != nullptr; ++macro) {
         const char* value = macro->Definition != nullptr ? macro->Definition : "1";
@@ -205,6 +206,7 @@ public:
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
             return false;
         }
+        *messages += warnings_; // before any error, as Windows' compiler prints them
 
         includes_.StartPass();
         const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(source)
@@ -299,6 +301,9 @@ private:
             !CheckStage(tokens, request_.entryPoint, request_.target, messages)) {
             return false;
         }
+        if (!CollectWarnings(text, messages)) {
+            return false;
+        }
         RootSignatureAttribute attribute;
         std::string error;
         if (!FindRootSignatureAttribute(tokens, request_.entryPoint, &attribute, &error)) {
@@ -323,6 +328,19 @@ private:
                 return false;
             }
             *rootSignature = dxbc::WriteRootSignature(desc);
+        }
+        return true;
+    }
+
+    // The source's warnings, kept for the error blob; false when the
+    // warning pragmas or D3DCOMPILE_WARNINGS_ARE_ERRORS make any an error.
+    bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
+        warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
+        const WarningPolicy policy =
+            ReadWarningPragmas(preprocessed, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
+        if (ApplyWarningPolicy(policy, &warnings_)) {
+            *messages = warnings_;
+            return false;
         }
         return true;
     }
@@ -355,6 +373,7 @@ private:
     const CompileRequest& request_;
     IncludeResolver includes_;
     std::vector<HlslToken> tokens_;       // the preprocessed source
+    std::string warnings_;                // the source's warning lines
     bool readsPipelineConstants_ = false; // an included file's rewritten text does
 };
 
@@ -458,6 +477,7 @@ EXTERN_C HRESULT WINAPI D3DCompileFromFile(LPCWSTR pFileName, const D3D_SHADER_M
     request.include = pInclude;
     request.entryPoint = pEntrypoint;
     request.flags = Flags1;
+    request.target.legacySemantics = (Flags1 & D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY) != 0;
 
     std::vector<uint8_t> container;
     result = CompileContained(request, &container, &messages);

@@ -6,6 +6,7 @@
 // never assigned, incremented or given to any call.
 #pragma once
 
+#include "function_scan.h"
 #include "hlsl_tokens.h"
 
 #include <string>
@@ -15,5 +16,12 @@ namespace d3dcompiler_standin {
 
 // Appends one "file(line,col): error X4000: ..." line per such variable to `errors`.
 void CheckNeverWrittenLocals(const std::vector<HlslToken>& tokens, std::string* errors);
+
+// Appends one "file(line,col): warning X4000: use of potentially
+// uninitialized variable (x)" line per such local whose first read follows
+// writes made only on some paths (an if without an else, a loop, a switch).
+void WarnPartlyWrittenLocals(const std::vector<HlslToken>& tokens,
+                             const std::vector<FunctionDefinition>& functions,
+                             std::string* warnings);
 
 } // namespace d3dcompiler_standin

@@ -1,10 +1,12 @@
 #include "overload_checks.h"
 #include "call_shapes.h"
+#include "direction_overloads.h"
 #include "function_scan.h"
 
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -41,9 +43,39 @@ std::optional<std::vector<Conversion>> Rank(const std::vector<NumericShape>& arg
     return conversions;
 }
 
+void CheckDirectionOnlyOverloads(const Tokens& tokens, std::string* errors) {
+    const std::vector<FunctionDefinition> functions = FindFunctionDefinitions(tokens);
+    std::set<std::string> names; // renamed before glslang, or in a file left as it is
+    for (const FunctionDefinition& function : functions) {
+        const std::string original = NameBeforeDirectionRename(tokens[function.name].text);
+        if (!original.empty()) {
+            names.insert(original);
+        }
+    }
+    for (const FunctionDefinition& function : DefinitionsDifferingInDirectionOnly(tokens)) {
+        names.insert(tokens[function.name].text);
+    }
+    if (names.empty()) {
+        return;
+    }
+    std::set<size_t> definitions;
+    for (const FunctionDefinition& function : functions) {
+        definitions.insert(function.name);
+    }
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (names.count(tokens[at].text) && tokens[at + 1].text == "(" && !definitions.count(at) &&
+            tokens[at - 1].text != ".") {
+            *errors += SourceError(tokens[at], "'" + tokens[at].text + "': ambiguous function call",
+                                   "X3067") +
+                       "\n";
+        }
+    }
+}
+
 } // namespace
 
 void CheckOverloadedCalls(const Tokens& tokens, std::string* errors) {
+    CheckDirectionOnlyOverloads(tokens, errors);
     std::multimap<std::string, std::vector<NumericShape>> candidates;
     std::map<std::string, size_t> definitions;
     for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {

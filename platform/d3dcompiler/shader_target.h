@@ -14,6 +14,9 @@ struct ShaderTarget {
 
     int major;
     int minor;
+    // D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY: Direct3D 9 semantics such as
+    // COLOR for a pixel shader's output are taken.
+    bool legacySemantics = false;
 };
 
 bool ParseShaderTarget(const char* target, ShaderTarget* parsed, std::string* error);

@@ -3,12 +3,14 @@
 #include "class_rewrites.h"
 #include "constant_expressions.h"
 #include "constructor_rewrites.h"
+#include "direction_overloads.h"
 #include "expression_types.h"
 #include "function_scan.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "integer_matrix_values.h"
+#include "interlocked_rewrites.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
@@ -320,6 +322,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     FlattenAggregateOperands(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
+    RenameDirectionOnlyOverloads(tokens, &edits);
+    SuffixInterlockedMethodLiterals(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {

@@ -2,6 +2,7 @@
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "signature_checks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,17 +34,35 @@ bool NeedsDerivatives(const Tokens& tokens, size_t at) {
     return method ? kMethods.count(tokens[at].text) != 0 : kIntrinsics.count(tokens[at].text) != 0;
 }
 
-// Outside a pixel shader there are no derivatives: fxc cannot map the
-// expression to the stage's instructions.
-void CheckDerivatives(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
-                      const std::set<std::string>& reached, const ShaderTarget& target,
-                      std::string* errors) {
+// What the stage has no instruction for: derivatives outside a pixel shader,
+// the barriers that sync a thread group outside a compute shader, and memory
+// barriers in a vertex shader (Microsoft's pages on each list the stages).
+bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
+    if (stage != 'p' && NeedsDerivatives(tokens, at)) {
+        return true;
+    }
+    const std::string& name = tokens[at].text;
+    if (stage == 'c' || name.find("MemoryBarrier") == std::string::npos ||
+        !IsToken(tokens, at + 1, "(") || (at > 0 && tokens[at - 1].text == ".")) {
+        return false;
+    }
+    const bool memoryOnly = name == "AllMemoryBarrier" || name == "DeviceMemoryBarrier";
+    const bool groupSync =
+        name == "GroupMemoryBarrier" || name == "GroupMemoryBarrierWithGroupSync" ||
+        name == "AllMemoryBarrierWithGroupSync" || name == "DeviceMemoryBarrierWithGroupSync";
+    return groupSync || (memoryOnly && stage == 'v');
+}
+
+// fxc cannot map such an expression to the stage's instructions.
+void CheckStageIntrinsics(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                          const std::set<std::string>& reached, const ShaderTarget& target,
+                          std::string* errors) {
     for (const FunctionDefinition& function : functions) {
         if (reached.count(tokens[function.name].text) == 0) {
             continue;
         }
         for (size_t at = function.body; at < function.end && at < tokens.size(); ++at) {
-            if (NeedsDerivatives(tokens, at)) {
+            if (UnavailableInStage(tokens, at, target.stage)) {
                 *errors +=
                     SourceError(tokens[at],
                                 "cannot map expression to " + Profile(target) + " instruction set",
@@ -237,11 +256,10 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
             continue;
         }
         CheckRecursion(tokens, functions, entry, target, errors);
+        CheckEntrySignature(tokens, function, target, errors);
         std::set<std::string> reached = NamesReached(tokens, functions, function);
         reached.insert(entryPoint);
-        if (target.stage != 'p') {
-            CheckDerivatives(tokens, functions, reached, target, errors);
-        }
+        CheckStageIntrinsics(tokens, functions, reached, target, errors);
         if (target.stage == 'c' && target.major == 5) {
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);

@@ -1,4 +1,5 @@
 #include "statement_checks.h"
+#include "warning_lines.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
 
@@ -133,7 +134,9 @@ void CheckConstantDivision(const Tokens& tokens, size_t at, size_t begin, size_t
     const std::optional<int64_t> divisor =
         EvaluateIntegerConstant(tokens, at + 1, right, &divisionByZero);
     if ((divisor && *divisor == 0) || divisionByZero) {
-        *errors += SourceError(tokens[at], "division by zero") + "\n";
+        // fxc divides signed integers through its unsigned division, hence the words.
+        *errors += SourceSpan(tokens[left], tokens[right - 1]) +
+                   ": error X4010: Unsigned integer divide by zero\n";
     }
 }
 

@@ -467,8 +467,10 @@ TEST(CompileRefusals, WindowsRulesRefuseOnlyWhatWindowsRefuses) {
         {WithShade("", "if (2 > 1 && 0) { return y; }"), "error X3507"},
         // Only integer constants divided by a constant zero are refused.
         {WithShade("", "return y * 4 / 0 + 1.0 / 0 + 8 / (1 << 2);"), nullptr},
-        {WithShade("", "return (3 + 4) / (2 - 2);"), "division by zero"},
-        {WithShade("", "return -7 % 0;"), "division by zero"},
+        {WithShade("", "return (3 + 4) / (2 - 2);"),
+         "error X4010: Unsigned integer divide by zero"},
+        {WithShade("", "return -7 % 0;"), "error X4010: Unsigned integer divide by zero"},
+        {WithShade("", "return -2147483648 / -1;"), nullptr},
         // Usages: each once; a local const has a value, a global one need not.
         {WithShade("const float kScale;\nvoid Twice(in out float v) { v *= 2; }\n",
                    "const float one = 1; Twice(y); return y * one;"),

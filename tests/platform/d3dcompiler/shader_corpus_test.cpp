@@ -2,6 +2,7 @@
 // points compile, through CreateGraphicsPipelineState, and compares the outcome
 // with the verdict Windows gives it, which each file states in its header:
 //   // verdict: accepted
+//   // verdict: accepted CSMain   (compiles for cs_5_0; no pipeline is made)
 //   // verdict: accepted-with-warning <message id>
 //   // verdict: compile-error <entry point> <error number or ->
 //                            (VSMain compiles for vs_5_0, CSMain for cs_5_0,
@@ -10,6 +11,9 @@
 //   // error text: <words the error must hold>   (optional)
 //   // probe: <r> <g> <b> <a>   (optional: what PSMain returns, read back from
 //   //                          a 1x1 float target drawn with VSMain)
+//   // warning: <number> <words>   (optional, repeatable: a line the compile
+//   //                          prints, "warning X3206: <words>")
+//   // flags: <D3DCOMPILE_ flag names>   (optional: compile with these)
 //   // group: <the part of the language the case is about>   (optional)
 //   // stand-in: <differ|crash|stall> <why>   (optional: a known difference,
 //   //                          expected until it is mended)
@@ -55,9 +59,27 @@ struct Verdict {
     std::string errorText;
     std::vector<float> probe; // empty without a probe line
     std::string group = "baseline";
-    std::string knownDifference; // the stand-in line's outcome, if any
+    std::string knownDifference;       // the stand-in line's outcome, if any
+    std::vector<std::string> warnings; // "X3206: implicit truncation of vector type"
+    UINT flags = 0;
     bool hasSource = false;
 };
+
+// The D3DCOMPILE_ flags a case may name; 0 for any other name.
+UINT FlagNamed(const std::string& name) {
+    static const std::map<std::string, UINT> kFlags = {
+        {"WARNINGS_ARE_ERRORS", D3DCOMPILE_WARNINGS_ARE_ERRORS},
+        {"PACK_MATRIX_ROW_MAJOR", D3DCOMPILE_PACK_MATRIX_ROW_MAJOR},
+        {"PACK_MATRIX_COLUMN_MAJOR", D3DCOMPILE_PACK_MATRIX_COLUMN_MAJOR},
+        {"ENABLE_STRICTNESS", D3DCOMPILE_ENABLE_STRICTNESS},
+        {"IEEE_STRICTNESS", D3DCOMPILE_IEEE_STRICTNESS},
+        {"AVOID_FLOW_CONTROL", D3DCOMPILE_AVOID_FLOW_CONTROL},
+        {"ENABLE_BACKWARDS_COMPATIBILITY", D3DCOMPILE_ENABLE_BACKWARDS_COMPATIBILITY},
+    };
+    const auto found = kFlags.find(name);
+    EXPECT_NE(found, kFlags.end()) << "unknown flag " << name;
+    return found == kFlags.end() ? 0 : found->second;
+}
 
 Verdict ReadVerdict(const std::filesystem::path& file) {
     Verdict verdict;
@@ -87,6 +109,16 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
             }
         } else if (key == "stand-in:") {
             words >> verdict.knownDifference;
+        } else if (key == "warning:") {
+            std::string number;
+            std::string text;
+            words >> number;
+            std::getline(words >> std::ws, text);
+            verdict.warnings.push_back(number + ": " + text);
+        } else if (key == "flags:") {
+            for (std::string name; words >> name;) {
+                verdict.flags |= FlagNamed(name);
+            }
         } else if (key == "group:") {
             words >> verdict.group;
         } else if (key == "source:") {
@@ -167,7 +199,8 @@ Outcome CheckCompileError(const std::filesystem::path& file, const Verdict& verd
     const char* target = verdict.argument == "VSMain"   ? "vs_5_0"
                          : verdict.argument == "CSMain" ? "cs_5_0"
                                                         : "ps_5_0";
-    CompileResult result = Compile(file.string(), verdict.argument.c_str(), target);
+    CompileResult result = Compile(file.string(), verdict.argument.c_str(), target, nullptr,
+                                   D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
     EXPECT_LT(result.hr, 0);
     EXPECT_TRUE(result.code.empty());
     if (verdict.code != "-") {
@@ -274,10 +307,23 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
     if (verdict.kind == "compile-error") {
         return CheckCompileError(file, verdict);
     }
-    CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0");
-    CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0");
+    if (verdict.kind == "accepted" && verdict.argument == "CSMain") {
+        CompileResult cs = Compile(file.string(), "CSMain", "cs_5_0", nullptr,
+                                   D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
+        EXPECT_EQ(cs.hr, S_OK) << cs.errors;
+        EXPECT_FALSE(cs.code.empty());
+        return FAILED(cs.hr) ? OutcomeOfErrors(cs.errors) : Outcome::Agree;
+    }
+    CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0", nullptr,
+                               D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
+    CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0", nullptr,
+                               D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
     EXPECT_EQ(vs.hr, S_OK) << vs.errors;
     EXPECT_EQ(ps.hr, S_OK) << ps.errors;
+    for (const std::string& warning : verdict.warnings) {
+        EXPECT_NE((vs.errors + ps.errors).find("warning " + warning), std::string::npos)
+            << vs.errors << ps.errors;
+    }
     if (FAILED(vs.hr) || FAILED(ps.hr)) {
         return OutcomeOfErrors(vs.errors + ps.errors);
     }

@@ -1,6 +1,7 @@
 // Windows: reading a variable that may not have been written is warning
 // X4000 (use of potentially uninitialized variable), not an error.
 // verdict: accepted
+// warning: X4000 use of potentially uninitialized variable (scale)
 // group: conversions
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X4000: use of potentially uninitialized variable)
 float Shade(float y)

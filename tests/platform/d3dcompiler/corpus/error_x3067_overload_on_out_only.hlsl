@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X3067
 // group: functions
 // error text: 'Pick': ambiguous function call
-// stand-in: differ glslang calls the second definition a redefinition
 // source: fxc's "X3067: 'fn_uint_oload': ambiguous function call" for fn_uint_oload(uint) and fn_uint_oload(out uint), quoted in DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl
 void Pick(float v)
 {

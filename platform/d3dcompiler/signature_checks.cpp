@@ -1,0 +1,208 @@
+#include "signature_checks.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <map>
+#include <set>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// One element of the signature: its semantic token and array length.
+struct Element {
+    const HlslToken* semantic;
+    bool output;
+    size_t count;
+};
+
+// Whether `word` is one of the null-ended `words`: the lists here are a few
+// words long, and a table built per compile would cost more than the search.
+bool OneOf(const std::string& word, const char* const* words) {
+    for (; *words != nullptr; ++words) {
+        if (word == *words) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Words that may come before a parameter's or member's type.
+bool IsModifier(const std::string& word) {
+    static const char* const kModifiers[] = {
+        "in",        "out",          "inout",           "uniform", "const",  "precise",
+        "linear",    "centroid",     "nointerpolation", "sample",  "static", "noperspective",
+        "row_major", "column_major", "snorm",           "unorm",   nullptr};
+    return OneOf(word, kModifiers);
+}
+
+class SignatureReader {
+public:
+    explicit SignatureReader(const Tokens& tokens) : tokens_(tokens) {}
+
+    // "[modifiers] type name [N] : SEMANTIC" in [first, last), a structure's
+    // members where it names one and has no semantic of its own.
+    void Read(size_t first, size_t last, bool input, bool output, int depth) {
+        size_t type = first;
+        while (type < last && IsModifier(tokens_[type].text)) {
+            const std::string& word = tokens_[type].text;
+            if (word == "uniform") {
+                return; // a constant the program sets, not an element
+            }
+            input = word == "out" ? false : input;
+            output = output || word == "out" || word == "inout";
+            ++type;
+        }
+        size_t count = 1;
+        const HlslToken* semantic = nullptr;
+        for (size_t at = type + 1; at < last; ++at) {
+            if (tokens_[at].text == "[" && at + 1 < last) {
+                count = std::max<size_t>(1, std::strtoul(tokens_[at + 1].text.c_str(), nullptr, 0));
+            } else if (tokens_[at].text == ":" && IsIdentifier(tokens_, at + 1)) {
+                semantic = &tokens_[at + 1];
+                break;
+            }
+        }
+        if (semantic != nullptr) {
+            Add(semantic, input, output, count);
+            return;
+        }
+        TypeBody body{};
+        if (type < last && depth < 8 && FindStructure(tokens_[type].text, &body)) {
+            ReadMembers(body, input, output, depth + 1);
+        }
+    }
+
+    void ReadMembers(const TypeBody& body, bool input, bool output, int depth) {
+        size_t start = body.open + 1;
+        for (size_t at = start; at < body.close; ++at) {
+            if (tokens_[at].text == "(" || tokens_[at].text == "{") {
+                at = ClosingBracket(tokens_, at);
+            } else if (tokens_[at].text == ";") {
+                Read(start, at, input, output, depth);
+                start = at + 1;
+            }
+        }
+    }
+
+    const std::vector<Element>& elements() const { return elements_; }
+
+    void Add(const HlslToken* semantic, bool input, bool output, size_t count) {
+        if (input) {
+            elements_.push_back({semantic, false, count});
+        }
+        if (output) {
+            elements_.push_back({semantic, true, count});
+        }
+    }
+
+private:
+    // "struct name { ... }": its body, found by name alone.
+    bool FindStructure(const std::string& name, TypeBody* body) const {
+        for (size_t at = 0; at + 2 < tokens_.size(); ++at) {
+            if (tokens_[at + 1].text == name && tokens_[at].text == "struct" &&
+                tokens_[at + 2].text == "{") {
+                *body = {at + 2, ClosingBracket(tokens_, at + 2), false};
+                return body->close < tokens_.size();
+            }
+        }
+        return false;
+    }
+
+    const Tokens& tokens_;
+    std::vector<Element> elements_;
+};
+
+// "SV_Target3" -> "sv_target" and 3.
+std::string SplitSemantic(const std::string& semantic, unsigned long* index) {
+    size_t digits = semantic.size();
+    while (digits > 0 && std::isdigit(uint8_t(semantic[digits - 1]))) {
+        --digits;
+    }
+    *index = digits < semantic.size() ? std::strtoul(semantic.c_str() + digits, nullptr, 10) : 0;
+    std::string name = semantic.substr(0, digits);
+    for (char& c : name) {
+        c = char(std::tolower(uint8_t(c)));
+    }
+    return name;
+}
+
+// Which system values a stage takes in and gives out, after Microsoft's
+// semantics page; names not listed for any stage are judged elsewhere.
+bool SystemValueFits(const std::string& name, char stage, bool output) {
+    static const char* const kCompute[] = {"sv_dispatchthreadid", "sv_groupid", "sv_groupindex",
+                                           "sv_groupthreadid", nullptr};
+    static const char* const kVertexIn[] = {"sv_vertexid", "sv_instanceid", "sv_position", nullptr};
+    static const char* const kVertexOut[] = {"sv_position",           "sv_clipdistance",
+                                             "sv_culldistance",       "sv_rendertargetarrayindex",
+                                             "sv_viewportarrayindex", nullptr};
+    static const char* const kPixelIn[] = {"sv_position",           "sv_isfrontface",
+                                           "sv_sampleindex",        "sv_primitiveid",
+                                           "sv_coverage",           "sv_innercoverage",
+                                           "sv_clipdistance",       "sv_culldistance",
+                                           "sv_instanceid",         "sv_rendertargetarrayindex",
+                                           "sv_viewportarrayindex", nullptr};
+    static const char* const kPixelOut[] = {
+        "sv_target",     "sv_depth", "sv_depthgreaterequal", "sv_depthlessequal", "sv_coverage",
+        "sv_stencilref", nullptr};
+    if (stage == 'c') {
+        return !output && OneOf(name, kCompute);
+    }
+    if (stage == 'v') {
+        return OneOf(name, output ? kVertexOut : kVertexIn);
+    }
+    return OneOf(name, output ? kPixelOut : kPixelIn);
+}
+
+std::string Profile(const ShaderTarget& target) {
+    return std::string(1, target.stage) + "s_" + std::to_string(target.major) + "_" +
+           std::to_string(target.minor);
+}
+
+} // namespace
+
+void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
+                         const ShaderTarget& target, std::string* errors) {
+    SignatureReader reader(tokens);
+    for (const auto& [first, last] : Parameters(tokens, entry)) {
+        reader.Read(first, last, true, false, 0);
+    }
+    // The return value: "type name(...) : SEMANTIC", or a structure's members.
+    const size_t close = ClosingBracket(tokens, entry.parameters);
+    if (IsToken(tokens, close + 1, ":") && IsIdentifier(tokens, close + 2)) {
+        reader.Add(&tokens[close + 2], false, true, 1);
+    } else {
+        reader.Read(entry.name - 1, entry.name, false, true, 0);
+    }
+    std::set<std::pair<std::string, unsigned long>> outputs;
+    for (const Element& element : reader.elements()) {
+        unsigned long index = 0;
+        const std::string name = SplitSemantic(element.semantic->text, &index);
+        const char* direction = element.output ? "output" : "input";
+        const bool systemValue = name.rfind("sv_", 0) == 0;
+        // A pixel shader writes system values only, unless Direct3D 9's
+        // semantics are asked for (fxc's /Gec).
+        const bool legacyOutput =
+            !systemValue && target.stage == 'p' && element.output && !target.legacySemantics;
+        if ((systemValue && !SystemValueFits(name, target.stage, element.output)) || legacyOutput) {
+            *errors += SourceError(*element.semantic,
+                                   "invalid " + Profile(target) + " " + direction + " semantic '" +
+                                       element.semantic->text + "'",
+                                   "X4502") +
+                       "\n";
+            continue;
+        }
+        for (size_t i = 0; element.output && i < element.count && i < 64; ++i) {
+            if (!outputs.insert({name, index + i}).second) {
+                *errors +=
+                    SourceError(*element.semantic, "output semantic '" + element.semantic->text +
+                                                       "' is given to more than one output") +
+                    "\n";
+                break;
+            }
+        }
+    }
+}
+
+} // namespace d3dcompiler_standin

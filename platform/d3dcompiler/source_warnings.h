@@ -1,0 +1,30 @@
+// The warnings Windows' compiler gives on shaders it compiles, judged on the
+// preprocessed token stream: each adds one warning line (warning_lines.h).
+#pragma once
+
+#include "function_scan.h"
+#include "hlsl_tokens.h"
+#include "shader_target.h"
+
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+// Every warning line for the source, in the order of the checks.
+std::string CollectSourceWarnings(const std::vector<HlslToken>& tokens,
+                                  const std::string& entryPoint, const ShaderTarget& target);
+
+// X3078 and X3557: a for statement's variable declared again in scope, and
+// a loop with constant bounds that runs at most once.
+void WarnLoops(const std::vector<HlslToken>& tokens,
+               const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
+// X3571: pow(f, e) computed as exp2(e * log2(f)), wrong for negative f.
+void WarnPowers(const std::vector<HlslToken>& tokens, std::string* warnings);
+
+// X3206: a vector given where a shorter vector or a scalar is declared.
+void WarnTruncations(const std::vector<HlslToken>& tokens,
+                     const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,128 @@
+#include "function_scan.h"
+#include "numeric_type_names.h"
+#include "source_warnings.h"
+#include "warning_lines.h"
+
+#include <map>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// Components of a scalar or vector type name; 0 for anything else.
+int ComponentsOf(const std::string& type) {
+    NumericTypeName numeric;
+    if (!ReadNumericTypeName(type, &numeric) || numeric.columns != 0) {
+        return 0;
+    }
+    return numeric.size == 0 ? 1 : numeric.size;
+}
+
+// Each name declared with one scalar or vector type (variables, parameters,
+// members and functions' return types); -1 where declarations disagree.
+std::map<std::string, int> DeclaredComponents(const Tokens& tokens) {
+    std::map<std::string, int> names;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const std::string& after = tokens[at + 2].text;
+        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
+            (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
+             after != "(") ||
+            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
+            continue;
+        }
+        const int components = ComponentsOf(tokens[at].text);
+        if (components == 0) {
+            continue;
+        }
+        auto [entry, added] = names.emplace(tokens[at + 1].text, components);
+        if (!added && entry->second != components) {
+            entry->second = -1;
+        }
+    }
+    return names;
+}
+
+bool IsSwizzle(const std::string& text) {
+    return text.size() <= 4 && (text.find_first_not_of("xyzw") == std::string::npos ||
+                                text.find_first_not_of("rgba") == std::string::npos);
+}
+
+// Components of the expression [first, end) where its form tells them: a
+// declared name, a swizzle of one, a constructor or a call; 0 otherwise.
+int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
+                         const std::map<std::string, int>& names) {
+    if (!IsIdentifier(tokens, first)) {
+        return 0;
+    }
+    if (IsToken(tokens, first + 1, "(") && ClosingBracket(tokens, first + 1) + 1 == end) {
+        const int constructed = ComponentsOf(tokens[first].text);
+        if (constructed != 0) {
+            return constructed;
+        }
+    } else if (first + 1 == end) {
+        // A name alone.
+    } else if (first + 3 == end && tokens[first + 1].text == "." &&
+               IsSwizzle(tokens[first + 2].text) && names.count(tokens[first].text)) {
+        return int(tokens[first + 2].text.size());
+    } else {
+        return 0;
+    }
+    const auto found = names.find(tokens[first].text);
+    return found == names.end() ? 0 : found->second;
+}
+
+// The end of an initialiser or assigned value starting at `first`: the ;
+// or , outside brackets, or `limit`.
+size_t ValueEnd(const Tokens& tokens, size_t first, size_t limit) {
+    for (size_t at = first; at < limit; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" || text == "[" || text == "{") {
+            at = ClosingBracket(tokens, at);
+        } else if (text == ";" || text == ",") {
+            return at;
+        }
+    }
+    return limit;
+}
+
+void WarnIfTruncated(const Tokens& tokens, int wanted, size_t first, size_t end,
+                     const std::map<std::string, int>& names, std::string* warnings) {
+    const int given = ExpressionComponents(tokens, first, end, names);
+    if (wanted >= 1 && given > wanted && given >= 2) {
+        *warnings += SourceSpan(tokens[first], tokens[end - 1]) +
+                     ": warning X3206: implicit truncation of vector type\n";
+    }
+}
+
+} // namespace
+
+void WarnTruncations(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                     std::string* warnings) {
+    const std::map<std::string, int> names = DeclaredComponents(tokens);
+    for (const FunctionDefinition& function : functions) {
+        const int returned = ComponentsOf(tokens[function.name - 1].text);
+        const size_t end = std::min(function.end, tokens.size());
+        for (size_t at = function.body + 1; at + 2 < end; ++at) {
+            size_t value = 0;
+            int wanted = 0;
+            if (IsToken(tokens, at, "=") && !IsToken(tokens, at + 1, "=") &&
+                IsIdentifier(tokens, at - 1) && tokens[at - 2].text != ".") {
+                const bool declared = ComponentsOf(tokens[at - 2].text) != 0;
+                const auto found = names.find(tokens[at - 1].text);
+                wanted = declared ? ComponentsOf(tokens[at - 2].text)
+                                  : (found == names.end() ? 0 : found->second);
+                value = at + 1;
+            } else if (tokens[at].text == "return" && returned != 0) {
+                wanted = returned;
+                value = at + 1;
+            }
+            if (value != 0) {
+                WarnIfTruncated(tokens, wanted, value, ValueEnd(tokens, value, end), names,
+                                warnings);
+            }
+        }
+    }
+}
+
+} // namespace d3dcompiler_standin

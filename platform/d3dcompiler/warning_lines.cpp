@@ -1,0 +1,128 @@
+#include "warning_lines.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+
+namespace d3dcompiler_standin {
+namespace {
+
+size_t LastColumn(const HlslToken& token) {
+    return token.column + (token.text.empty() ? 0 : token.text.size() - 1);
+}
+
+// "disable : 3206 3571" of a pragma's list: its numbers under `action`.
+void ApplyClause(const std::string& clause, WarningPolicy* policy) {
+    const size_t colon = clause.find(':');
+    if (colon == std::string::npos) {
+        return;
+    }
+    std::istringstream action(clause.substr(0, colon));
+    std::string word;
+    action >> word;
+    std::istringstream numbers(clause.substr(colon + 1));
+    for (std::string number; numbers >> number;) {
+        if (number.find_first_not_of("0123456789") != std::string::npos || number.size() > 6) {
+            continue;
+        }
+        const int code = std::atoi(number.c_str());
+        policy->disabled.erase(code);
+        policy->errors.erase(code);
+        if (word == "disable") {
+            policy->disabled.insert(code);
+        } else if (word == "error") {
+            policy->errors.insert(code);
+        }
+    }
+}
+
+// "#pragma warning(disable : 3206; error : 4000)": what is inside the parentheses.
+bool WarningPragmaList(const std::string& line, std::string* list) {
+    std::istringstream words(line);
+    std::string hash;
+    std::string pragma;
+    words >> hash;
+    if (hash == "#") {
+        words >> pragma;
+    } else if (hash == "#pragma") {
+        pragma = "pragma";
+    }
+    std::string rest;
+    std::getline(words, rest);
+    if (pragma != "pragma") {
+        return false;
+    }
+    const size_t open = rest.find('(');
+    const size_t close = rest.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open ||
+        rest.substr(0, open).find("warning") == std::string::npos) {
+        return false;
+    }
+    *list = rest.substr(open + 1, close - open - 1);
+    return true;
+}
+
+// The number of a "...: warning X3206: ..." line, or -1.
+int WarningNumber(const std::string& line) {
+    const size_t at = line.find(": warning X");
+    return at == std::string::npos ? -1 : std::atoi(line.c_str() + at + 11);
+}
+
+} // namespace
+
+std::string SourceSpan(const HlslToken& first, const HlslToken& last) {
+    const size_t end =
+        last.line == first.line && last.file == first.file ? LastColumn(last) : LastColumn(first);
+    return first.file + "(" + std::to_string(first.line) + "," + std::to_string(first.column) +
+           "-" + std::to_string(end) + ")";
+}
+
+std::string SourceWarning(const HlslToken& at, const std::string& message,
+                          const std::string& code) {
+    return SourceSpan(at, at) + ": warning " + code + ": " + message + "\n";
+}
+
+WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsAreErrors) {
+    WarningPolicy policy;
+    policy.allErrors = warningsAreErrors;
+    size_t start = 0;
+    while (start < preprocessed.size()) {
+        size_t end = preprocessed.find('\n', start);
+        end = end == std::string::npos ? preprocessed.size() : end;
+        size_t first = start;
+        while (first < end && std::isspace(uint8_t(preprocessed[first]))) {
+            ++first;
+        }
+        std::string list;
+        if (first < end && preprocessed[first] == '#' &&
+            WarningPragmaList(preprocessed.substr(first, end - first), &list)) {
+            std::istringstream clauses(list);
+            for (std::string clause; std::getline(clauses, clause, ';');) {
+                ApplyClause(clause, &policy);
+            }
+        }
+        start = end + 1;
+    }
+    return policy;
+}
+
+bool ApplyWarningPolicy(const WarningPolicy& policy, std::string* lines) {
+    std::istringstream input(*lines);
+    std::string out;
+    bool madeErrors = false;
+    for (std::string line; std::getline(input, line);) {
+        const int number = WarningNumber(line);
+        if (number >= 0 && policy.disabled.count(number)) {
+            continue;
+        }
+        if (number >= 0 && (policy.allErrors || policy.errors.count(number))) {
+            line.replace(line.find(": warning X"), 9, ": error");
+            madeErrors = true;
+        }
+        out += line + "\n";
+    }
+    *lines = out;
+    return madeErrors;
+}
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,149 @@
+// The warnings Windows' compiler prints on shaders it compiles, read from the
+// token stream, and what `#pragma warning` and D3DCOMPILE_WARNINGS_ARE_ERRORS
+// make of them.
+#include "source_warnings.h"
+#include "warning_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace d3dcompiler_standin {
+namespace {
+
+std::string WarningsOf(const std::string& source, const std::string& entryPoint = "PSMain") {
+    ShaderTarget target{};
+    target.stage = 'p';
+    target.major = 5;
+    return CollectSourceWarnings(TokenizePreprocessedHlsl(source, "s.hlsl"), entryPoint, target);
+}
+
+bool Has(const std::string& lines, const std::string& text) {
+    return lines.find(text) != std::string::npos;
+}
+
+TEST(SourceWarnings, TruncationOfVectorsWhereTheFormTellsTheSize) {
+    const std::string lines = WarningsOf("float F(float4 v) {\n"
+                                         "    float2 a = v;\n"
+                                         "    float3 b = float4(1, 2, 3, 4);\n"
+                                         "    float2 c = v.xy;\n"
+                                         "    float4 d = (float4)v;\n"
+                                         "    a = b.xyz;\n"
+                                         "    return v;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(2,16-16): warning X3206: implicit truncation of vector type"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,16-33): warning X3206")) << lines;
+    EXPECT_FALSE(Has(lines, "(4,")) << lines; // a swizzle of the right size
+    EXPECT_FALSE(Has(lines, "(5,")) << lines; // no truncation
+    EXPECT_TRUE(Has(lines, "s.hlsl(6,9-13): warning X3206")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(7,12-12): warning X3206")) << lines;
+}
+
+TEST(SourceWarnings, LoopVariablesDeclaredAgainAndLoopsThatRunOnce) {
+    const std::string lines = WarningsOf("float F(int n) {\n"
+                                         "    float s = 0;\n"
+                                         "    for (int i = 0; i < 1; i++) s += 1;\n"
+                                         "    for (int i = 0; i < 4; i++) s += 1;\n"
+                                         "    for (int n = 3; n >= 3; --n) s += 1;\n"
+                                         "    { for (int j = 0; j < 4; j++) s += 1; }\n"
+                                         "    for (int j = 5; j < 2; j++) s += 1;\n"
+                                         "    return s;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,5-7): warning X3557: loop only executes for 1 iteration(s), "
+                           "forcing loop to unroll"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,14-14): warning X3078: 'i': loop control variable conflicts "
+                           "with a previous declaration in the outer scope; most recent "
+                           "declaration will be used"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(5,14-14): warning X3078: 'n'")) << lines; // a parameter
+    EXPECT_TRUE(Has(lines, "(5,5-7): warning X3557: loop only executes for 1 iteration")) << lines;
+    EXPECT_FALSE(Has(lines, "'j'")) << lines; // the first j ended with its block
+    EXPECT_TRUE(Has(lines, "(7,5-7): warning X3557: loop only executes for 0 iteration")) << lines;
+    EXPECT_FALSE(Has(lines, "(4,5-7): warning X3557")) << lines;
+}
+
+TEST(SourceWarnings, PowersOfWhatMayBeNegative) {
+    const std::string lines = WarningsOf("float F(float x, float e) {\n"
+                                         "    return pow(x, e)\n"
+                                         "         + pow(x, 2.0) + pow(x, -3)\n"
+                                         "         + pow(abs(x), e) + pow(2.0, e)\n"
+                                         "         + pow(x, 0.5);\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(2,12-20): warning X3571: pow(f, e) will not work for negative "
+                           "f, use abs(f) or conditionally handle negative values if you expect "
+                           "them"))
+        << lines;
+    EXPECT_FALSE(Has(lines, "(3,")) << lines;
+    EXPECT_FALSE(Has(lines, "(4,")) << lines;
+    EXPECT_TRUE(Has(lines, "(5,12-22): warning X3571")) << lines;
+}
+
+TEST(SourceWarnings, ReadsOfLocalsWrittenOnSomePathsOnly) {
+    const std::string lines = WarningsOf("float F(float y) {\n"
+                                         "    float a; float b; float c; float d; int e;\n"
+                                         "    if (y > 0) a = 1;\n"
+                                         "    if (y > 0) b = 1; else b = 2;\n"
+                                         "    for (int i = 0; i < 2; i++) c = y;\n"
+                                         "    d = y;\n"
+                                         "    for (e = 0; e < 2; e++) d += y;\n"
+                                         "    return a + b + c + d + e;\n"
+                                         "}\n");
+    EXPECT_TRUE(
+        Has(lines, "s.hlsl(8,12-12): warning X4000: use of potentially uninitialized variable (a)"))
+        << lines;
+    EXPECT_FALSE(Has(lines, "variable (b)")) << lines;
+    EXPECT_TRUE(Has(lines, "variable (c)")) << lines;
+    EXPECT_FALSE(Has(lines, "variable (d)")) << lines;
+    EXPECT_FALSE(Has(lines, "variable (e)")) << lines; // a for statement's first part runs
+}
+
+TEST(SourceWarnings, AttributesTheStatementOrStageDoesNotTake) {
+    const std::string lines = WarningsOf("[numthreads(1, 1, 1)] float G() { return 1; }\n"
+                                         "[earlydepthstencil] float4 PSMain() : SV_Target {\n"
+                                         "    float s = 0;\n"
+                                         "    [branch] if (s > 0) s = 1;\n"
+                                         "    [unroll] if (s > 0) s = 2;\n"
+                                         "    [unroll(2.5)] for (int i = 0; i < 4; i++) s += 1;\n"
+                                         "    [loop] return s;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(1,2-11): warning X3554: unknown attribute numthreads, or "
+                           "attribute invalid for this statement"))
+        << lines;
+    EXPECT_FALSE(Has(lines, "earlydepthstencil")) << lines; // the pixel entry point's own
+    EXPECT_FALSE(Has(lines, "branch")) << lines;
+    EXPECT_TRUE(Has(lines, "(5,6-11): warning X3554: unknown attribute unroll")) << lines;
+    EXPECT_TRUE(Has(lines, "(6,6-11): warning X3554: cannot match attribute unroll, parameter 1 "
+                           "is expected to be of type int"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "(7,6-9): warning X3554: unknown attribute loop")) << lines;
+}
+
+TEST(WarningPolicy, PragmasSilenceOrPromoteAndTheFlagPromotesAll) {
+    const std::string warnings = "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                                 "a.hlsl(2,1-2): warning X3571: pow(f, e)\n"
+                                 "a.hlsl(3,1-2): warning X4000: use of\n";
+    const WarningPolicy policy =
+        ReadWarningPragmas("#pragma warning(disable : 3206; error : 4000)\n"
+                           "  #  pragma warning (once: 3571)\n"
+                           "#pragma warning(error: 3571 3206)\n"
+                           "#pragma warning(default: 3206)\n",
+                           false);
+    std::string lines = warnings;
+    EXPECT_TRUE(ApplyWarningPolicy(policy, &lines));
+    EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                     "a.hlsl(2,1-2): error X3571: pow(f, e)\n"
+                     "a.hlsl(3,1-2): error X4000: use of\n");
+
+    lines = warnings;
+    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("", false), &lines));
+    EXPECT_EQ(lines, warnings);
+    EXPECT_TRUE(
+        ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable : 3206)\n", true), &lines));
+    EXPECT_EQ(lines, "a.hlsl(2,1-2): error X3571: pow(f, e)\n"
+                     "a.hlsl(3,1-2): error X4000: use of\n");
+}
+
+} // namespace
+} // namespace d3dcompiler_standin
