@@ -244,9 +244,14 @@ private:
     std::vector<VkDescriptorSet> drawSets_;
     std::vector<ImageUse> sampledScratch_; // reused by each draw
     RenderingSetup drawSetup_;             // reused by each draw
+    // The slots of the last viewports and scissors translated, kept from
+    // list to list with what they were made from.
     ViewportSlotsState viewSlots_;
     VkExtent2D viewSlotsArea_{};
-    bool viewSlotsStale_ = true;
+    std::vector<D3D12_VIEWPORT> viewSlotsViewports_;
+    std::vector<D3D12_RECT> viewSlotsScissors_;
+    bool viewSlotsMade_ = false;
+    bool viewSlotsStale_ = true; // the list's viewports or scissors were set since
     // What the list's command buffer has bound for draws. Every graphics
     // pipeline has the same dynamic state, so it outlasts pipeline binds and
     // render pass instances; sets stay bound while the layout is the same.

@@ -5,6 +5,9 @@
 #include "descriptor_set_cache.h"
 #include "device_removal.h"
 
+#include <array>
+#include <atomic>
+
 namespace d3d12_standin {
 namespace {
 
@@ -39,6 +42,20 @@ bool RecordIndex(const DescriptorStorage& storage, uint64_t offset, uint32_t* in
     *index = uint32_t(offset / DeviceCore::kDescriptorIncrement);
     return true;
 }
+
+// Counts the descriptor heaps that have left any device: a heap a thread
+// remembers is trusted only while no heap has left since.
+std::atomic<uint64_t> g_heapsGone{0};
+
+// The last heap of each type a thread resolved a CPU handle into: the calls
+// of a list name the same render target and depth heaps over and over.
+struct RememberedHeap {
+    const DeviceCore* core = nullptr;
+    uint64_t heapsGone = 0;
+    uintptr_t start = 0;
+    DescriptorStorage* storage = nullptr;
+};
+thread_local std::array<RememberedHeap, D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES> t_lastCpuHeaps;
 
 } // namespace
 
@@ -105,16 +122,28 @@ void DeviceCore::UnregisterHeap(const DescriptorStorage* storage) {
     if (storage->gpuBase != 0) {
         gpuHeaps_.erase(storage->gpuBase);
     }
+    g_heapsGone.fetch_add(1, std::memory_order_release);
 }
 
 DescriptorRecord* DeviceCore::ResolveCpuHandle(SIZE_T handle, D3D12_DESCRIPTOR_HEAP_TYPE type) {
+    RememberedHeap* last = uint32_t(type) < t_lastCpuHeaps.size() ? &t_lastCpuHeaps[type] : nullptr;
+    uint32_t index = 0;
+    if (last != nullptr && last->core == this &&
+        last->heapsGone == g_heapsGone.load(std::memory_order_acquire) &&
+        uintptr_t(handle) >= last->start &&
+        RecordIndex(*last->storage, uintptr_t(handle) - last->start, &index)) {
+        return &last->storage->records[index];
+    }
     std::lock_guard lock(mutex_);
     uint64_t offset = 0;
-    uint32_t index = 0;
     std::shared_ptr<DescriptorStorage> storage =
         RangeAtOrBelow(cpuHeaps_, uintptr_t(handle), &offset);
     if (storage == nullptr || storage->type != type || !RecordIndex(*storage, offset, &index)) {
         return nullptr;
+    }
+    if (last != nullptr) {
+        *last = {this, g_heapsGone.load(std::memory_order_relaxed), uintptr_t(handle) - offset,
+                 storage.get()};
     }
     return &storage->records[index];
 }

@@ -8,6 +8,7 @@
 #include "testing_counters.h"
 #include "viewport_translation.h"
 
+#include <cstring>
 #include <string>
 
 namespace d3d12_standin {
@@ -23,6 +24,13 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
     default:
         return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     }
+}
+
+// Equal bit for bit: the same input gives the same viewport slots.
+template <typename T> bool SameBits(const std::vector<T>& first, const std::vector<T>& second) {
+    return first.size() == second.size() &&
+           (first.empty() ||
+            std::memcmp(first.data(), second.data(), first.size() * sizeof(T)) == 0);
 }
 
 constexpr D3D12_RESOURCE_STATES kShaderResource =
@@ -309,14 +317,24 @@ void CommandTranslator::BoundDrawState::Forget() {
 }
 
 const ViewportSlotsState& CommandTranslator::DrawViewports() {
-    if (viewSlotsStale_ || viewSlotsArea_.width != renderArea_.width ||
-        viewSlotsArea_.height != renderArea_.height) {
-        viewSlots_ =
-            TranslateViewports(viewports_, scissors_, renderArea_, ViewportSlots(*core_.context));
-        viewSlotsArea_ = renderArea_;
-        viewSlotsStale_ = false;
-        bound_.viewports = false;
+    const bool sameArea =
+        viewSlotsArea_.width == renderArea_.width && viewSlotsArea_.height == renderArea_.height;
+    if (!viewSlotsStale_ && sameArea) {
+        return viewSlots_;
     }
+    viewSlotsStale_ = false;
+    // Lists that set the same viewports as the one before reuse its slots.
+    if (sameArea && viewSlotsMade_ && SameBits(viewports_, viewSlotsViewports_) &&
+        SameBits(scissors_, viewSlotsScissors_)) {
+        return viewSlots_;
+    }
+    viewSlots_ =
+        TranslateViewports(viewports_, scissors_, renderArea_, ViewportSlots(*core_.context));
+    viewSlotsArea_ = renderArea_;
+    viewSlotsViewports_ = viewports_;
+    viewSlotsScissors_ = scissors_;
+    viewSlotsMade_ = true;
+    bound_.viewports = false;
     return viewSlots_;
 }
 

@@ -2,6 +2,9 @@
 
 #include "enum_table.h"
 
+#include <array>
+#include <bit>
+
 namespace d3d12_standin {
 namespace {
 
@@ -85,6 +88,33 @@ constexpr StateRow kStateRows[] = {
      VK_ACCESS_2_TRANSFER_READ_BIT},
 };
 
+// The rows by the position of their state's bit, and the bits that have one.
+constexpr std::array<StateRow, 32> RowsByBit() {
+    std::array<StateRow, 32> rows{};
+    for (const StateRow& row : kStateRows) {
+        rows[std::countr_zero(uint32_t(row.state))] = row;
+    }
+    return rows;
+}
+constexpr uint32_t RowBits() {
+    uint32_t bits = 0;
+    for (const StateRow& row : kStateRows) {
+        bits |= uint32_t(row.state);
+    }
+    return bits;
+}
+constexpr bool EachRowIsOneBit() {
+    for (const StateRow& row : kStateRows) {
+        if (std::popcount(uint32_t(row.state)) != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EachRowIsOneBit());
+constexpr std::array<StateRow, 32> kRowsByBit = RowsByBit();
+constexpr uint32_t kRowBits = RowBits();
+
 constexpr D3D12_RESOURCE_STATES kShaderResource =
     D3D12_RESOURCE_STATE_NON_PIXEL_SHADER_RESOURCE | D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE;
 
@@ -114,11 +144,11 @@ VkImageLayout LayoutOfUses(D3D12_RESOURCE_STATES state) {
 
 StateUse UseOfState(D3D12_RESOURCE_STATES state) {
     StateUse use;
-    for (const StateRow& row : kStateRows) {
-        if ((state & row.state) != 0) {
-            use.stages |= row.stages;
-            use.access |= row.access;
-        }
+    // Only the state's own bits are visited: most states are one bit.
+    for (uint32_t bits = uint32_t(state) & kRowBits; bits != 0; bits &= bits - 1) {
+        const StateRow& row = kRowsByBit[std::countr_zero(bits)];
+        use.stages |= row.stages;
+        use.access |= row.access;
     }
     use.layout = LayoutOfUses(state);
     return use;

@@ -109,14 +109,17 @@ void SubmissionQueue::Recycle(SubmitBatch batch) {
 }
 
 uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
-    Retire();
+    const bool signalOnly =
+        batch.commands == VK_NULL_HANDLE && batch.waits.empty() && batch.fence == VK_NULL_HANDLE;
+    const bool joinsHeld = held_.has_value() && signalOnly;
+    if (!joinsHeld) {
+        Retire(); // else the held list's own submission has just retired what had finished
+    }
     if (context_->lost) {
         Recycle(std::move(batch));
         return 0;
     }
-    bool signalOnly =
-        batch.commands == VK_NULL_HANDLE && batch.waits.empty() && batch.fence == VK_NULL_HANDLE;
-    if (held_.has_value() && signalOnly) {
+    if (joinsHeld) {
         // A fence signal right after a list: one submission for both.
         SubmitBatch joined = std::move(*held_);
         held_.reset();

@@ -82,13 +82,13 @@ void WaitLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
     }
 }
 
-// Blocks until the event is signalled or `deadline` passes (lock held; it
-// is let go while waiting). While the event has sources the watcher waits on
-// them, so this thread wakes only when the event is set.
+// Blocks until the event is signalled or `deadline` passes (lock held, the
+// sources just settled; it is let go while waiting). While the event has
+// sources the watcher waits on them, so this thread wakes only when the
+// event is set.
 bool WaitSignalledLocked(Event& event, std::unique_lock<std::mutex>& lock, bool forever,
                          Clock::time_point deadline) {
-    for (;;) {
-        SettleSourcesLocked(event);
+    for (;; SettleSourcesLocked(event)) {
         if (event.signalled) {
             return true;
         }

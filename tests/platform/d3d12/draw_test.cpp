@@ -261,6 +261,41 @@ TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
     EXPECT_EQ(PixelAt(pixels, 64, 45, 37), 0xFF0000FFu) << "second draw, moved viewport";
 }
 
+// Lists executed one after another each draw with their own viewports,
+// whether the list before set the same ones or others.
+TEST_F(DrawTest, EachListUsesItsOwnViewports) {
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
+    ASSERT_EQ(result, S_OK);
+    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
+    const float black[4] = {0, 0, 0, 1};
+    list->ClearRenderTargetView(rtv, black, 0, nullptr);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    const float params[20] = {1, 0, 0, 1};
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    list->DrawInstanced(3, 1, 0, 0);
+    ExecuteAndWait();
+
+    const D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
+    const D3D12_VIEWPORT placed[] = {{0.0f, 0.0f, 64.0f, 64.0f, 0.0f, 1.0f},
+                                     {32.0f, 0.0f, 64.0f, 64.0f, 0.0f, 1.0f},
+                                     {0.0f, 32.0f, 64.0f, 64.0f, 0.0f, 1.0f}};
+    for (const D3D12_VIEWPORT& viewport : placed) {
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        SetTableDrawState(rootSignature, pipeline, cbvHeap, view, 64);
+        list->RSSetViewports(1, &viewport);
+        list->DrawInstanced(3, 1, 0, 0);
+        ExecuteAndWait();
+    }
+
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "the first lists' viewport";
+    EXPECT_EQ(PixelAt(pixels, 64, 45, 37), 0xFF0000FFu) << "moved right in the third list";
+    EXPECT_EQ(PixelAt(pixels, 64, 13, 63), 0xFF0000FFu) << "moved down in the fourth list";
+    EXPECT_EQ(PixelAt(pixels, 64, 45, 63), 0xFF000000u) << "never drawn";
+}
+
 // Each list starts with no draw state of its own (Windows draws nothing, and
 // its debug layer says why), whatever the list executed before it set.
 TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {

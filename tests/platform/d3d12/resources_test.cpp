@@ -249,3 +249,25 @@ TEST_F(GpuTest, OnlyShaderVisibleHeapsHaveAGpuStart) {
     visibleHeap->Release();
     rtvHeap->Release();
 }
+
+// A handle into a heap once used and then destroyed resolves into nothing.
+TEST_F(GpuTest, HandlesIntoADestroyedHeapAreRefused) {
+    ComPtr<ID3D12Resource> target{MakeTexture(4, 4, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> heap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2)};
+    ASSERT_TRUE(target && heap);
+    const D3D12_CPU_DESCRIPTOR_HANDLE rtv = HandleAt(device, heap, 1);
+    device->CreateRenderTargetView(target, nullptr, rtv);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    ASSERT_EQ(list->Close(), S_OK);
+    ASSERT_EQ(list->Reset(allocator, nullptr), S_OK);
+
+    heap.Reset();
+    testing::internal::CaptureStderr();
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("the handle is not inside a live RTV heap"), std::string::npos) << said;
+    EXPECT_NE(list->Close(), S_OK);
+    EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+}
