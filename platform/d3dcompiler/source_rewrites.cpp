@@ -2,6 +2,7 @@
 #include "bool_varyings.h"
 #include "class_rewrites.h"
 #include "constant_expressions.h"
+#include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
 #include "expression_types.h"
 #include "function_scan.h"
@@ -310,6 +311,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
+    ReadConstantIntegerMatrices(source, tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
