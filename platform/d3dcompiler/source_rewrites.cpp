@@ -9,6 +9,7 @@
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "integer_matrix_bitwise.h"
 #include "integer_matrix_values.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
@@ -314,6 +315,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     ReadConstantIntegerMatrices(source, tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
+    RewriteIntegerMatrixBitwise(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
