@@ -10,6 +10,7 @@
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
 #include "integer_matrix_bitwise.h"
+#include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
@@ -316,6 +317,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);
+    ConvertIntegerMatrixCalls(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
