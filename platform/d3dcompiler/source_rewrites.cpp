@@ -4,6 +4,7 @@
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
+#include "coverage_input.h"
 #include "expression_types.h"
 #include "function_scan.h"
 #include "half_overloads.h"
@@ -313,6 +314,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
+    RenameCoverageInputs(tokens, entryPoint, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
