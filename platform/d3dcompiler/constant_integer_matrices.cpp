@@ -1,4 +1,5 @@
 #include "constant_integer_matrices.h"
+#include "expression_types.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
 
@@ -155,19 +156,21 @@ void RewriteReads(const Tokens& tokens, size_t from, const std::vector<bool>& se
 
 void ReadConstantIntegerMatrices(const std::string& source, const Tokens& tokens,
                                  std::vector<TextEdit>* edits) {
-    const std::vector<bool> set = SetByProgram(tokens);
+    std::vector<bool> set; // found at the first integer matrix type
     std::vector<TypeBody> bodies;
-    bool bodiesFound = false;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
         ConstantMatrix matrix;
         size_t modifier = 0;
-        if (!set[at] || tokens[at].kind != HlslToken::Kind::Identifier ||
-            !ReadElement(tokens[at].text, &matrix) || !IsProgramSet(tokens, at, &modifier)) {
+        if (tokens[at].kind != HlslToken::Kind::Identifier ||
+            !LooksLikeMatrixType(tokens[at].text) || !ReadElement(tokens[at].text, &matrix)) {
             continue;
         }
-        if (!bodiesFound) {
+        if (set.empty()) {
+            set = SetByProgram(tokens);
             bodies = FindTypeBodies(tokens);
-            bodiesFound = true;
+        }
+        if (!set[at] || !IsProgramSet(tokens, at, &modifier)) {
+            continue;
         }
         matrix.name = tokens[at + 1].text;
         matrix.rowMajor = modifier < tokens.size() ? tokens[modifier].text == "row_major"

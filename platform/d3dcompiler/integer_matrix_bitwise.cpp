@@ -1,6 +1,7 @@
 #include "integer_matrix_bitwise.h"
 #include "expression_types.h"
 
+#include <cstring>
 #include <optional>
 #include <set>
 #include <string>
@@ -195,7 +196,11 @@ void RewriteIntegerMatrixBitwise(const std::vector<HlslToken>& tokens,
     }
     Rewriter rewriter{tokens, LazyExpressionTypes(tokens), {}, edits};
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text == "~") {
+        const std::string& text = tokens[at].text;
+        if (text.size() != 1 || std::strchr("&|^<>~", text[0]) == nullptr) {
+            continue; // the common case, told cheaply
+        }
+        if (text == "~") {
             rewriter.Not(at);
             continue;
         }

@@ -1,4 +1,5 @@
 #include "integer_matrix_calls.h"
+#include "expression_types.h"
 #include "function_scan.h"
 #include "matrix_rewrites.h"
 
@@ -58,6 +59,16 @@ void ConvertReturns(const Tokens& tokens, const FunctionDefinition& function,
 } // namespace
 
 void ConvertIntegerMatrixCalls(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+    bool named = false; // a cheap look before finding the functions
+    for (size_t at = 0; at < tokens.size() && !named; ++at) {
+        std::string definition;
+        named = tokens[at].kind == HlslToken::Kind::Identifier &&
+                LooksLikeMatrixType(tokens[at].text) &&
+                !IntegerMatrixConversion(tokens[at].text, &definition).empty();
+    }
+    if (!named) {
+        return;
+    }
     std::set<std::string> helpers;
     for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
         const std::string conversions = ConvertedParameters(tokens, function, &helpers);
