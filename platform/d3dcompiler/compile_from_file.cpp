@@ -4,6 +4,7 @@
 #include "blob.h"
 #include "builtin_warmup.h"
 #include "compile_messages.h"
+#include "coverage_input.h"
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
@@ -228,6 +229,7 @@ public:
         std::vector<uint32_t> spirv(length / 4);
         std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
 
+        ReadCoverageInputs(&spirv);
         StageSignatures signatures;
         if (!CheckCompiled(spirv, &signatures, messages)) {
             return false;

@@ -106,7 +106,7 @@ std::vector<bool> AtFileScope(const Tokens& tokens) {
 // Whether the type at `at`, its declarator's name at `name`, declares a
 // constant the program sets: a member of a cbuffer or tbuffer, or a global
 // variable that is not static. There the matrix's bits are integers, which
-// a float matrix would misread, so it is left.
+// a float matrix would misread: constant_integer_matrices.cpp reads them.
 bool DeclaresConstant(const Tokens& tokens, const std::vector<TypeBody>& bodies,
                       const std::vector<bool>& fileScope, size_t at, size_t name) {
     for (const TypeBody& body : bodies) {

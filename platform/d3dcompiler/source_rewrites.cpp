@@ -2,13 +2,17 @@
 #include "bool_varyings.h"
 #include "class_rewrites.h"
 #include "constant_expressions.h"
+#include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
+#include "coverage_input.h"
 #include "direction_overloads.h"
 #include "expression_types.h"
 #include "function_scan.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "integer_matrix_bitwise.h"
+#include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
 #include "interlocked_rewrites.h"
 #include "legacy_sampling.h"
@@ -312,8 +316,12 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
+    RenameCoverageInputs(tokens, entryPoint, &edits);
+    ReadConstantIntegerMatrices(source, tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
+    RewriteIntegerMatrixBitwise(tokens, &edits);
+    ConvertIntegerMatrixCalls(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 0 0 0
 // group: values
-// stand-in: differ glslang drops an SV_Coverage input, which then reads 0
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-semantics (SV_Coverage: "the coverage mask"; SV_SampleIndex: "Sample frequency index data")
 #include "probe_stages.hlsli"
 float4 PSMain(uint coverage : SV_Coverage, uint sample : SV_SampleIndex) : SV_Target

@@ -1,0 +1,222 @@
+#include "integer_matrix_bitwise.h"
+#include "expression_types.h"
+
+#include <cstring>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// The bitwise operator at `at` and the number of tokens it takes; none for
+// &&, ||, a compound assignment or a comparison.
+std::pair<std::string, size_t> BitwiseAt(const Tokens& tokens, size_t at) {
+    const std::string& text = tokens[at].text;
+    const bool joinedNext = at + 1 < tokens.size() && Adjacent(tokens[at], tokens[at + 1]);
+    const std::string next = joinedNext ? tokens[at + 1].text : "";
+    const bool joinedBefore = at > 0 && Adjacent(tokens[at - 1], tokens[at]) &&
+                              tokens[at - 1].kind == HlslToken::Kind::Punctuation &&
+                              tokens[at - 1].text != ")" && tokens[at - 1].text != "]";
+    if (joinedBefore) {
+        return {"", 0};
+    }
+    if ((text == "&" || text == "|" || text == "^") && next != text && next != "=") {
+        return {text, 1};
+    }
+    const bool joinedAfterShift = at + 2 < tokens.size() && tokens[at + 2].text == "=" &&
+                                  Adjacent(tokens[at + 1], tokens[at + 2]);
+    if ((text == "<" || text == ">") && next == text && !joinedAfterShift) {
+        return {text + text, 2};
+    }
+    return {"", 0};
+}
+
+bool IsIntegerBase(const std::string& base) {
+    return base == "int" || base == "uint" || base == "dword" || base == "min16int" ||
+           base == "min12int" || base == "min16uint" || base == "bool";
+}
+
+bool IsUnsigned(const std::string& base) {
+    return base == "uint" || base == "dword" || base == "min16uint";
+}
+
+// The integer type a row is taken as: unsigned where an operand is (the left
+// one alone for a shift), else signed.
+std::string RowBase(const ExpressionType& a, const std::optional<ExpressionType>& b, bool shift) {
+    return IsUnsigned(a.base) || (!shift && b && IsUnsigned(b->base)) ? "uint" : "int";
+}
+
+std::string OperatorName(const std::string& op) {
+    return op == "&"    ? "and"
+           : op == "|"  ? "or"
+           : op == "^"  ? "xor"
+           : op == "<<" ? "shl"
+           : op == ">>" ? "shr"
+                        : "not";
+}
+
+// A function of the shape and row type applying `op` row by row, an operand
+// that is a scalar (`scalars`: 1 the left, 2 the right) taken as a row of it.
+// glslang's scalar-to-matrix cast is no splat, so scalars stay scalars.
+std::string Helper(const std::string& name, const ExpressionType& matrix, const std::string& base,
+                   const std::string& op, int scalars) {
+    const std::string type = "float" + matrix.MatrixShape();
+    const std::string row = base + std::to_string(matrix.columns);
+    std::string rows;
+    for (int r = 0; r < matrix.rows; ++r) {
+        const std::string index = "[" + std::to_string(r) + "]";
+        const std::string a = row + "(a" + (scalars == 1 ? "" : index) + ")";
+        const std::string b = row + "(b" + (scalars == 2 ? "" : index) + ")";
+        const std::string value = op == "~" ? "~" + a : a + " " + op + " " + b;
+        rows += (r > 0 ? ", float" : "float") + std::to_string(matrix.columns) + "(" + value + ")";
+    }
+    std::string parameters = (scalars == 1 ? "float" : type) + " a";
+    if (op != "~") {
+        parameters += ", " + (scalars == 2 ? "float" : type) + " b";
+    }
+    return "#ifndef " + name + "_defined\n#define " + name + "_defined\n" + type + " " + name +
+           "(" + parameters + ") { return " + type + "(" + rows + "); }\n#endif\n";
+}
+
+// How tightly the binary operator at `at` binds, higher tighter; 0 for what
+// ends an operand (a bracket, a comma, an assignment, ?:, a statement).
+int Precedence(const Tokens& tokens, size_t at) {
+    const std::string& text = tokens[at].text;
+    const bool joinedNext = at + 1 < tokens.size() && Adjacent(tokens[at], tokens[at + 1]);
+    const std::string next = joinedNext ? tokens[at + 1].text : "";
+    if (text == "&" || text == "|") {
+        return next == text ? 1 : next == "=" ? 0 : text == "&" ? 5 : 3;
+    }
+    if (text == "^") {
+        return next == "=" ? 0 : 4;
+    }
+    const bool joinedPrevious = at > 0 && Adjacent(tokens[at - 1], tokens[at]);
+    const std::string previous = joinedPrevious ? tokens[at - 1].text : "";
+    if (text == "=" && (previous == "=" || previous == "!")) {
+        return 6;
+    }
+    if (text == "=" && (previous == "<" || previous == ">")) {
+        return at > 1 && Adjacent(tokens[at - 2], tokens[at - 1]) && tokens[at - 2].text == previous
+                   ? 0
+                   : 7;
+    }
+    if (text == "=" || text == "!") {
+        return next == "=" ? 6 : 0;
+    }
+    if (text == "<" || text == ">") {
+        return next == text ? 8 : 7;
+    }
+    if (text == "+" || text == "-") {
+        return 9;
+    }
+    return text == "*" || text == "/" || text == "%" ? 10 : 0;
+}
+
+// Whether the operands tokens[start, op) and tokens[right, end) of an
+// operator binding at `level` are all it takes: what stands outside them
+// binds less tightly (or as tightly on the right, read left to right).
+bool Bounded(const Tokens& tokens, size_t start, size_t end, int level) {
+    const bool leftBounded = start == 0 || Precedence(tokens, start - 1) < level;
+    return leftBounded && (end >= tokens.size() || Precedence(tokens, end) <= level);
+}
+
+// The integer matrix type of tokens[first, end), none otherwise.
+std::optional<ExpressionType> IntegerMatrix(const ExpressionTypes& types, size_t first,
+                                            size_t end) {
+    std::optional<ExpressionType> type = types.TypeOf(first, end);
+    if (!type || !type->IsMatrix() || !IsIntegerBase(type->base)) {
+        return std::nullopt;
+    }
+    return type;
+}
+
+struct Rewriter {
+    const Tokens& tokens;
+    LazyExpressionTypes types;
+    std::set<std::string> helpers;
+    std::vector<TextEdit>* edits;
+
+    void Binary(size_t at, const std::string& op, size_t length) {
+        size_t start = PostfixOperandStart(tokens, at);
+        if (start == at && tokens[at - 1].kind == HlslToken::Kind::Number) {
+            start = at - 1; // a literal
+        }
+        const size_t end = PostfixOperandEnd(tokens, at + length);
+        if (start == at || end == at + length ||
+            !Bounded(tokens, start, end, Precedence(tokens, at))) {
+            return;
+        }
+        std::optional<ExpressionType> a = types->TypeOf(start, at);
+        std::optional<ExpressionType> b = a ? types->TypeOf(at + length, end) : std::nullopt;
+        if (!a || !b || (!a->IsMatrix() && !b->IsMatrix())) {
+            return;
+        }
+        const ExpressionType& matrix = a->IsMatrix() ? *a : *b;
+        const ExpressionType& other = a->IsMatrix() ? *b : *a;
+        const bool fits = other.IsScalar() || (other.IsMatrix() && other.rows == matrix.rows &&
+                                               other.columns == matrix.columns);
+        if (!fits || !IsIntegerBase(matrix.base) || !IsIntegerBase(other.base)) {
+            return;
+        }
+        const int scalars = a->IsScalar() ? 1 : b->IsScalar() ? 2 : 0;
+        const std::string base = RowBase(*a, b, op.size() == 2);
+        const std::string name = "standin_" + OperatorName(op) + "_" + base + matrix.MatrixShape() +
+                                 (scalars ? "_s" + std::to_string(scalars) : "");
+        helpers.insert(Helper(name, matrix, base, op, scalars));
+        edits->push_back({tokens[start].offset, 0, name + "("});
+        const size_t opEnd = tokens[at + length - 1].offset + 1;
+        edits->push_back({tokens[at].offset, opEnd - tokens[at].offset, ","});
+        edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
+    }
+
+    void Not(size_t at) {
+        const size_t end = PostfixOperandEnd(tokens, at + 1);
+        std::optional<ExpressionType> a =
+            end == at + 1 ? std::nullopt : IntegerMatrix(types.Get(), at + 1, end);
+        if (!a) {
+            return;
+        }
+        const std::string base = RowBase(*a, std::nullopt, false);
+        const std::string name = "standin_not_" + base + a->MatrixShape();
+        helpers.insert(Helper(name, *a, base, "~", 0));
+        edits->push_back({tokens[at].offset, 1, name + "("});
+        edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
+    }
+};
+
+} // namespace
+
+void RewriteIntegerMatrixBitwise(const std::vector<HlslToken>& tokens,
+                                 std::vector<TextEdit>* edits) {
+    if (!NamesAMatrixType(tokens)) {
+        return;
+    }
+    Rewriter rewriter{tokens, LazyExpressionTypes(tokens), {}, edits};
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        if (text.size() != 1 || std::strchr("&|^<>~", text[0]) == nullptr) {
+            continue; // the common case, told cheaply
+        }
+        if (text == "~") {
+            rewriter.Not(at);
+            continue;
+        }
+        const auto [op, length] = BitwiseAt(tokens, at);
+        if (length > 0) {
+            rewriter.Binary(at, op, length);
+            at += length - 1;
+        }
+    }
+    std::string definitions;
+    for (const std::string& helper : rewriter.helpers) {
+        definitions += helper;
+    }
+    if (!definitions.empty()) {
+        edits->push_back({0, 0, definitions + "#line 1\n"});
+    }
+}
+
+} // namespace d3dcompiler_standin
