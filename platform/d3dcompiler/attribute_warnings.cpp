@@ -115,14 +115,7 @@ void WarnFunctionAttributes(const Tokens& tokens, const FunctionDefinition& func
                             char stage, std::string* warnings) {
     size_t at = function.name - 1; // the return type
     while (at > 1 && tokens[at - 1].text == "]") {
-        size_t open = at - 1;
-        for (size_t depth = 0; open > 0; --open) {
-            depth += tokens[open].text == "]";
-            depth -= tokens[open].text == "[";
-            if (depth == 0) {
-                break;
-            }
-        }
+        const size_t open = OpeningBracket(tokens, at - 1);
         if (tokens[open].text != "[" || !IsIdentifier(tokens, open + 1)) {
             return;
         }

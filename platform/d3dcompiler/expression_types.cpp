@@ -130,12 +130,7 @@ size_t PostfixOperandStart(const Tokens& tokens, size_t op) {
     while (start > 0) {
         const HlslToken& before = tokens[start - 1];
         if (before.text == ")" || before.text == "]") {
-            int depth = 0;
-            do {
-                --start;
-                const std::string& inner = tokens[start].text;
-                depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
-            } while (start > 0 && depth > 0);
+            start = OpeningBracket(tokens, start - 1);
         } else if ((before.kind == HlslToken::Kind::Identifier && before.text != "return") ||
                    (before.text == "." && start < op)) {
             --start;

@@ -170,4 +170,25 @@ std::string SourceError(const HlslToken& at, const std::string& message, const s
            std::to_string(last) + "): error" + (code.empty() ? "" : " " + code) + ": " + message;
 }
 
+size_t OpeningBracket(const std::vector<HlslToken>& tokens, size_t close) {
+    size_t at = close + 1;
+    int depth = 0;
+    do {
+        --at;
+        const std::string& text = tokens[at].text;
+        depth += text == ")" || text == "]" ? 1 : text == "(" || text == "[" ? -1 : 0;
+    } while (at > 0 && depth > 0);
+    return at;
+}
+
+void DefineHelpersFirst(const std::set<std::string>& definitions, std::vector<TextEdit>* edits) {
+    std::string text;
+    for (const std::string& definition : definitions) {
+        text += definition;
+    }
+    if (!text.empty()) {
+        edits->push_back({0, 0, text + "#line 1\n"});
+    }
+}
+
 } // namespace d3dcompiler_standin

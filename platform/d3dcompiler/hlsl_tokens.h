@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct TextEdit {
     std::string text;
 };
 
+// Puts the helper functions a rewrite calls in front of the source, each
+// once, numbering the source's own lines as before.
+void DefineHelpersFirst(const std::set<std::string>& definitions, std::vector<TextEdit>* edits);
+
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
                                                 const std::string& mainFile);
 
@@ -37,6 +42,9 @@ bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text);
 
 // Index of the bracket closing the ( [ { or < at `open`, or tokens.size().
 size_t ClosingBracket(const std::vector<HlslToken>& tokens, size_t open);
+
+// Index of the ( or [ that opens the ) or ] at `close`, or 0 where none does.
+size_t OpeningBracket(const std::vector<HlslToken>& tokens, size_t close);
 
 // Whether `next` follows `token` with no space between ("<" "<" of a shift).
 bool Adjacent(const HlslToken& token, const HlslToken& next);

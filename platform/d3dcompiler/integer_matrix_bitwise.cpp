@@ -210,13 +210,7 @@ void RewriteIntegerMatrixBitwise(const std::vector<HlslToken>& tokens,
             at += length - 1;
         }
     }
-    std::string definitions;
-    for (const std::string& helper : rewriter.helpers) {
-        definitions += helper;
-    }
-    if (!definitions.empty()) {
-        edits->push_back({0, 0, definitions + "#line 1\n"});
-    }
+    DefineHelpersFirst(rewriter.helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

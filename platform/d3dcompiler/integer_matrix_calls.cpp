@@ -85,13 +85,7 @@ void ConvertIntegerMatrixCalls(const std::vector<HlslToken>& tokens, std::vector
             ConvertReturns(tokens, function, helper, edits);
         }
     }
-    std::string definitions;
-    for (const std::string& helper : helpers) {
-        definitions += helper;
-    }
-    if (!definitions.empty()) {
-        edits->push_back({0, 0, definitions + "#line 1\n"});
-    }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -109,15 +109,7 @@ public:
         edits_->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, "))"});
     }
 
-    void Define() const {
-        std::string text;
-        for (const std::string& definition : definitions_) {
-            text += definition;
-        }
-        if (!text.empty()) {
-            edits_->push_back({0, 0, text + "#line 1\n"});
-        }
-    }
+    void Define() const { DefineHelpersFirst(definitions_, edits_); }
 
 private:
     std::vector<TextEdit>* edits_;

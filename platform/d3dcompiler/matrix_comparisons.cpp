@@ -88,12 +88,7 @@ size_t LeftOperandStart(const Tokens& tokens, size_t op) {
             --start;
             continue;
         }
-        int depth = 0;
-        do {
-            --start;
-            const std::string& inner = tokens[start].text;
-            depth += inner == ")" || inner == "]" ? 1 : inner == "(" || inner == "[" ? -1 : 0;
-        } while (start > 0 && depth > 0);
+        start = OpeningBracket(tokens, start - 1);
     }
     return start;
 }
@@ -179,13 +174,7 @@ void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<
         edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
         at += length - 1;
     }
-    std::string definitions;
-    for (const std::string& helper : helpers) {
-        definitions += helper;
-    }
-    if (!definitions.empty()) {
-        edits->push_back({0, 0, definitions + "#line 1\n"});
-    }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

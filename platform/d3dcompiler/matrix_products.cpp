@@ -65,7 +65,7 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
                                     (matrixNames && matrixNames->count(tokens[first].text) == 0));
     };
     LazyExpressionTypes types(tokens); // built at the first product
-    std::set<std::string> shapes;
+    std::set<std::string> helpers;
     for (size_t at = 1; at + 2 < tokens.size(); ++at) {
         if (tokens[at].text != "*") {
             continue;
@@ -84,7 +84,7 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
         if (shape.empty() || (compound && !types->Repeatable(left, at))) {
             continue;
         }
-        shapes.insert(shape);
+        helpers.insert(HelperDefinition(shape));
         const std::string call = HelperName(shape) + "(";
         const std::string leftText = ExpressionText(tokens, left, at, false);
         edits->push_back({tokens[at].offset, tokens[right].offset - tokens[at].offset,
@@ -94,13 +94,7 @@ void RewriteMatrixProducts(const std::vector<HlslToken>& tokens, std::vector<Tex
         }
         edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
     }
-    std::string definitions;
-    for (const std::string& shape : shapes) {
-        definitions += HelperDefinition(shape);
-    }
-    if (!definitions.empty()) {
-        edits->push_back({0, 0, definitions + "#line 1\n"});
-    }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -187,13 +187,7 @@ void RewriteIntegerMatrices(const std::vector<HlslToken>& tokens, std::vector<Te
         }
         RewriteUse(tokens, at, name, fileScope[at], &helpers, edits);
     }
-    if (!helpers.empty()) {
-        std::string definitions;
-        for (const std::string& helper : helpers) {
-            definitions += helper;
-        }
-        edits->push_back({0, 0, definitions + "#line 1\n"});
-    }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

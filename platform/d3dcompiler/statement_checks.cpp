@@ -149,14 +149,7 @@ void CheckFunctionAttributes(const Tokens& tokens, const FunctionDefinition& fun
     std::vector<std::pair<std::string, const HlslToken*>> names;
     size_t at = function.name - 1; // the return type
     while (at > 0 && tokens[at - 1].text == "]") {
-        size_t open = at - 1;
-        for (size_t depth = 0; open > 0; --open) {
-            depth += tokens[open].text == "]";
-            depth -= tokens[open].text == "[";
-            if (depth == 0) {
-                break;
-            }
-        }
+        const size_t open = OpeningBracket(tokens, at - 1);
         if (tokens[open].text != "[" || tokens[open + 1].kind != HlslToken::Kind::Identifier) {
             break;
         }
