@@ -285,11 +285,12 @@ void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
 }
 
 std::string Apply(std::string source, std::vector<TextEdit> edits) {
-    std::sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
+    std::stable_sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
         return a.offset > b.offset || (a.offset == b.offset && a.length > b.length);
     });
     // Edits that overlap a later one are dropped; an insertion goes in front
-    // of a replacement at its offset.
+    // of a replacement at its offset, and of the insertions made before it
+    // there (an outer call around an inner one).
     size_t limit = source.size();
     for (const TextEdit& edit : edits) {
         if (edit.offset + edit.length > limit) {
