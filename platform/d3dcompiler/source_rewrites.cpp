@@ -11,6 +11,7 @@
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "integer_mad.h"
 #include "integer_matrix_bitwise.h"
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
@@ -322,6 +323,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);
+    RewriteIntegerMad(tokens, &edits);
     ConvertIntegerMatrixCalls(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
