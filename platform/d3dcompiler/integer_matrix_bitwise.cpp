@@ -67,7 +67,7 @@ std::string Helper(const std::string& name, const ExpressionType& matrix, const 
     const std::string row = base + std::to_string(matrix.columns);
     std::string rows;
     for (int r = 0; r < matrix.rows; ++r) {
-        const std::string index = "[" + std::to_string(r) + "]";
+        const std::string index = std::string("[").append(std::to_string(r)).append("]");
         const std::string a = row + "(a" + (scalars == 1 ? "" : index) + ")";
         const std::string b = row + "(b" + (scalars == 2 ? "" : index) + ")";
         const std::string value = op == "~" ? "~" + a : a + " " + op + " " + b;
