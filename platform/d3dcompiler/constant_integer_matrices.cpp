@@ -140,13 +140,16 @@ size_t ReaderOffset(const Tokens& tokens, size_t at, const std::vector<TypeBody>
     return tokens[end].offset + tokens[end].text.size();
 }
 
-// Each use of the matrix in a function body reads it through its reader.
-void RewriteReads(const Tokens& tokens, size_t from, const std::vector<bool>& set,
-                  const ConstantMatrix& matrix, std::vector<TextEdit>* edits) {
-    for (size_t at = from; at < tokens.size(); ++at) {
+// Each use of the matrix in a function body reads it through its reader;
+// a name a local or parameter hides is left alone.
+void RewriteReads(const Tokens& tokens, size_t nameAt, const std::vector<bool>& set,
+                  const ConstantMatrix& matrix, LazyExpressionTypes& types,
+                  std::vector<TextEdit>* edits) {
+    for (size_t at = nameAt + 1; at < tokens.size(); ++at) {
         if (!set[at] && tokens[at].text == matrix.name &&
             tokens[at].kind == HlslToken::Kind::Identifier &&
-            (at == 0 || tokens[at - 1].text != ".")) {
+            (at == 0 || tokens[at - 1].text != ".") &&
+            types->DeclarationOf(at).value_or(nameAt) == nameAt) {
             edits->push_back({tokens[at].offset, tokens[at].text.size(), matrix.Reader() + "()"});
         }
     }
@@ -158,6 +161,7 @@ void ReadConstantIntegerMatrices(const std::string& source, const Tokens& tokens
                                  std::vector<TextEdit>* edits) {
     std::vector<bool> set; // found at the first integer matrix type
     std::vector<TypeBody> bodies;
+    LazyExpressionTypes types(tokens);
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
         ConstantMatrix matrix;
         size_t modifier = 0;
@@ -183,7 +187,7 @@ void ReadConstantIntegerMatrices(const std::string& source, const Tokens& tokens
         edits->push_back({name.offset + name.text.size(), 0,
                           "[" + std::to_string(matrix.RegisterCount()) + "]"});
         edits->push_back({ReaderOffset(tokens, at, bodies), 0, matrix.ReaderDefinition()});
-        RewriteReads(tokens, at + 2, set, matrix, edits);
+        RewriteReads(tokens, at + 1, set, matrix, types, edits);
     }
 }
 

@@ -419,18 +419,28 @@ void ExpressionTypes::Scan() {
     }
 }
 
-std::optional<ExpressionType> ExpressionTypes::Variable(size_t at) const {
+const ExpressionTypes::Declaration* ExpressionTypes::FindDeclaration(size_t at) const {
     auto found = variables_.find(tokens_[at].text);
     if (found == variables_.end()) {
-        return std::nullopt;
+        return nullptr;
     }
     for (auto declaration = found->second.rbegin(); declaration != found->second.rend();
          ++declaration) {
         if (declaration->at <= at && at <= declaration->scopeEnd) {
-            return declaration->type;
+            return &*declaration;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+std::optional<ExpressionType> ExpressionTypes::Variable(size_t at) const {
+    const Declaration* declaration = FindDeclaration(at);
+    return declaration ? std::optional<ExpressionType>(declaration->type) : std::nullopt;
+}
+
+std::optional<size_t> ExpressionTypes::DeclarationOf(size_t at) const {
+    const Declaration* declaration = FindDeclaration(at);
+    return declaration ? std::optional<size_t>(declaration->at) : std::nullopt;
 }
 
 namespace {

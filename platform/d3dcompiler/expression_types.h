@@ -76,6 +76,10 @@ public:
     // same result: no assignment, increment or call of a declared function.
     bool Repeatable(size_t first, size_t end) const;
 
+    // The name token of the declaration the name at `at` refers to (the
+    // innermost in scope), or none where no declaration this view read is.
+    std::optional<size_t> DeclarationOf(size_t at) const;
+
 private:
     struct Declaration {
         size_t at;       // the name's token
@@ -91,6 +95,7 @@ private:
     size_t ReadType(size_t at, ExpressionType* type) const;
     void ReadStructure(size_t at);
     void ReadDeclarators(size_t nameAt, const ExpressionType& type, size_t scopeEnd);
+    const Declaration* FindDeclaration(size_t at) const;
     std::optional<ExpressionType> Variable(size_t at) const;
     std::optional<ExpressionType> Operand(size_t first, size_t end) const;
     std::optional<ExpressionType> Primary(size_t first, size_t* next) const;

@@ -67,7 +67,7 @@ std::string Helper(const std::string& name, const ExpressionType& matrix, const 
     const std::string row = base + std::to_string(matrix.columns);
     std::string rows;
     for (int r = 0; r < matrix.rows; ++r) {
-        const std::string index = "[" + std::to_string(r) + "]";
+        const std::string index = std::string("[").append(std::to_string(r)).append("]");
         const std::string a = row + "(a" + (scalars == 1 ? "" : index) + ")";
         const std::string b = row + "(b" + (scalars == 2 ? "" : index) + ")";
         const std::string value = op == "~" ? "~" + a : a + " " + op + " " + b;
@@ -123,6 +123,64 @@ bool Bounded(const Tokens& tokens, size_t start, size_t end, int level) {
     return leftBounded && (end >= tokens.size() || Precedence(tokens, end) <= level);
 }
 
+// Where the operand ending before tokens[op] starts, a literal included;
+// `op` for none.
+size_t OperandStart(const Tokens& tokens, size_t op) {
+    const size_t start = PostfixOperandStart(tokens, op);
+    return start == op && op > 0 && tokens[op - 1].kind == HlslToken::Kind::Number ? op - 1 : start;
+}
+
+// Where the operand starting at `at` ends, a leading ~ included; `at` for
+// none.
+size_t OperandEnd(const Tokens& tokens, size_t at) {
+    const size_t first = IsToken(tokens, at, "~") ? at + 1 : at;
+    const size_t end = PostfixOperandEnd(tokens, first);
+    return end == first ? at : end;
+}
+
+// The tokens the operator starting at `at` takes: two for <<, ==, &&, ...
+size_t OperatorLength(const Tokens& tokens, size_t at) {
+    const bool joined = at + 1 < tokens.size() && Adjacent(tokens[at], tokens[at + 1]) &&
+                        tokens[at].kind == HlslToken::Kind::Punctuation &&
+                        tokens[at + 1].kind == HlslToken::Kind::Punctuation;
+    return joined && std::strchr("=!<>&|", tokens[at].text[0]) != nullptr &&
+                   std::strchr("=<>&|", tokens[at + 1].text[0]) != nullptr
+               ? 2
+               : 1;
+}
+
+// The left operand of an operator binding at `level` reaches back over the
+// operators binding at least as tightly before it, read left to right
+// ("a & b & c" is "(a & b) & c").
+size_t ChainStart(const Tokens& tokens, size_t start, int level) {
+    while (start > 1) {
+        size_t op = start - 1;
+        if (op > 0 && Adjacent(tokens[op - 1], tokens[op]) && OperatorLength(tokens, op - 1) == 2) {
+            --op;
+        }
+        const size_t before = OperandStart(tokens, op);
+        if (Precedence(tokens, op) < level || before == op) {
+            break;
+        }
+        start = before;
+    }
+    return start;
+}
+
+// The right operand reaches on over the operators binding more tightly
+// after it ("a | b & c" is "a | (b & c)").
+size_t ChainEnd(const Tokens& tokens, size_t end, int level) {
+    while (end < tokens.size() && Precedence(tokens, end) > level) {
+        const size_t operand = end + OperatorLength(tokens, end);
+        const size_t after = OperandEnd(tokens, operand);
+        if (after == operand) {
+            break;
+        }
+        end = after;
+    }
+    return end;
+}
+
 // The integer matrix type of tokens[first, end), none otherwise.
 std::optional<ExpressionType> IntegerMatrix(const ExpressionTypes& types, size_t first,
                                             size_t end) {
@@ -140,13 +198,10 @@ struct Rewriter {
     std::vector<TextEdit>* edits;
 
     void Binary(size_t at, const std::string& op, size_t length) {
-        size_t start = PostfixOperandStart(tokens, at);
-        if (start == at && tokens[at - 1].kind == HlslToken::Kind::Number) {
-            start = at - 1; // a literal
-        }
-        const size_t end = PostfixOperandEnd(tokens, at + length);
-        if (start == at || end == at + length ||
-            !Bounded(tokens, start, end, Precedence(tokens, at))) {
+        const int level = Precedence(tokens, at);
+        const size_t start = ChainStart(tokens, OperandStart(tokens, at), level);
+        const size_t end = ChainEnd(tokens, OperandEnd(tokens, at + length), level);
+        if (start == at || end == at + length || !Bounded(tokens, start, end, level)) {
             return;
         }
         std::optional<ExpressionType> a = types->TypeOf(start, at);

@@ -1,5 +1,7 @@
 #include "signature_checks.h"
+#include "numeric_type_names.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <map>
@@ -15,6 +17,7 @@ struct Element {
     const HlslToken* semantic;
     bool output;
     size_t count;
+    const HlslToken* type; // its type's name
 };
 
 // Whether `word` is one of the null-ended `words`: the lists here are a few
@@ -65,7 +68,7 @@ public:
             }
         }
         if (semantic != nullptr) {
-            Add(semantic, input, output, count);
+            Add(semantic, input, output, count, &tokens_[std::min(type, last - 1)]);
             return;
         }
         TypeBody body{};
@@ -88,12 +91,13 @@ public:
 
     const std::vector<Element>& elements() const { return elements_; }
 
-    void Add(const HlslToken* semantic, bool input, bool output, size_t count) {
+    void Add(const HlslToken* semantic, bool input, bool output, size_t count,
+             const HlslToken* type) {
         if (input) {
-            elements_.push_back({semantic, false, count});
+            elements_.push_back({semantic, false, count, type});
         }
         if (output) {
-            elements_.push_back({semantic, true, count});
+            elements_.push_back({semantic, true, count, type});
         }
     }
 
@@ -155,6 +159,20 @@ bool SystemValueFits(const std::string& name, char stage, bool output) {
     return OneOf(name, output ? kPixelOut : kPixelIn);
 }
 
+// Whether a depth output (SV_Depth, SV_DepthGreaterEqual, SV_DepthLessEqual)
+// is declared with a numeric type other than a float scalar; a name this
+// reader cannot tell (a typedef) is left to the later stages.
+bool DepthOfWrongType(const std::string& name, const HlslToken& type) {
+    NumericTypeName parsed;
+    if (name.rfind("sv_depth", 0) != 0 || !ReadNumericTypeName(type.text, &parsed)) {
+        return false;
+    }
+    const std::string_view base = parsed.base;
+    const bool floating =
+        base == "float" || base == "half" || base == "min16float" || base == "min10float";
+    return !floating || parsed.size > 1 || parsed.columns > 0;
+}
+
 std::string Profile(const ShaderTarget& target) {
     return std::string(1, target.stage) + "s_" + std::to_string(target.major) + "_" +
            std::to_string(target.minor);
@@ -171,7 +189,7 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
     // The return value: "type name(...) : SEMANTIC", or a structure's members.
     const size_t close = ClosingBracket(tokens, entry.parameters);
     if (IsToken(tokens, close + 1, ":") && IsIdentifier(tokens, close + 2)) {
-        reader.Add(&tokens[close + 2], false, true, 1);
+        reader.Add(&tokens[close + 2], false, true, 1, &tokens[entry.name - 1]);
     } else {
         reader.Read(entry.name - 1, entry.name, false, true, 0);
     }
@@ -190,6 +208,13 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
                                    "invalid " + Profile(target) + " " + direction + " semantic '" +
                                        element.semantic->text + "'",
                                    "X4502") +
+                       "\n";
+            continue;
+        }
+        if (element.output && DepthOfWrongType(name, *element.type)) {
+            *errors += SourceError(*element.semantic, "output semantic '" + element.semantic->text +
+                                                          "' needs a float scalar, not '" +
+                                                          element.type->text + "'") +
                        "\n";
             continue;
         }

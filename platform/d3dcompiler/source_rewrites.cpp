@@ -11,6 +11,7 @@
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
+#include "integer_mad.h"
 #include "integer_matrix_bitwise.h"
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
@@ -285,11 +286,12 @@ void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
 }
 
 std::string Apply(std::string source, std::vector<TextEdit> edits) {
-    std::sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
+    std::stable_sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
         return a.offset > b.offset || (a.offset == b.offset && a.length > b.length);
     });
     // Edits that overlap a later one are dropped; an insertion goes in front
-    // of a replacement at its offset.
+    // of a replacement at its offset, and of the insertions made before it
+    // there (an outer call around an inner one).
     size_t limit = source.size();
     for (const TextEdit& edit : edits) {
         if (edit.offset + edit.length > limit) {
@@ -321,6 +323,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);
+    RewriteIntegerMad(tokens, &edits);
     ConvertIntegerMatrixCalls(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);

@@ -73,6 +73,23 @@ TEST(ExpressionTypes, NamesMeanTheDeclarationInScopeAtTheirUse) {
     EXPECT_EQ(TypeReturned(prefix + "float f() { bool2x2 a, b[3]; return b; }"), "bool2x2[3]");
     EXPECT_EQ(TypeReturned(prefix + "float f() { matrix<int, 2, 3> m; return m; }"), "int2x3");
     EXPECT_EQ(TypeReturned(prefix + "float f() { return unknown; }"), "none");
+
+    // The global, a parameter hiding it, the global again before a local's
+    // declaration, then the local.
+    const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(
+        "int2x2 m; int f(int2x2 m) { return m; } int g() { int a = m; int2x2 m; return m; }",
+        "main.hlsl");
+    std::vector<size_t> names;
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        if (tokens[at].text == "m") {
+            names.push_back(at);
+        }
+    }
+    ASSERT_EQ(names.size(), 6u);
+    const ExpressionTypes types(tokens);
+    EXPECT_EQ(types.DeclarationOf(names[2]), names[1]);
+    EXPECT_EQ(types.DeclarationOf(names[3]), names[0]);
+    EXPECT_EQ(types.DeclarationOf(names[5]), names[4]);
 }
 
 TEST(ExpressionTypes, MembersIndexesAndSwizzlesNarrowTheType) {

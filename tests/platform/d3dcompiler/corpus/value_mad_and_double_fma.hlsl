@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 10 -2 7 0.5
 // group: values
-// stand-in: differ glslang's SPIR-V for fma of doubles fails legalisation
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-mad and dx-graphics-hlsl-fma ("double fma(double a, double b, double c)")
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
