@@ -48,16 +48,11 @@ bool ReadElement(const std::string& text, ConstantMatrix* matrix) {
     if (!ReadNumericTypeName(text, &parsed) || parsed.columns == 0) {
         return false;
     }
-    const std::string_view base = parsed.base;
-    if (base == "int" || base == "min16int" || base == "min12int") {
-        matrix->element = "int";
-    } else if (base == "uint" || base == "dword" || base == "min16uint") {
-        matrix->element = "uint";
-    } else if (base == "bool") {
-        matrix->element = "bool";
-    } else {
+    const std::string_view element = IntegerElementOf(parsed.base);
+    if (element.empty()) {
         return false;
     }
+    matrix->element = element;
     matrix->rows = parsed.size;
     matrix->columns = parsed.columns;
     return true;

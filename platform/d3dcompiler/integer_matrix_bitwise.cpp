@@ -1,5 +1,6 @@
 #include "integer_matrix_bitwise.h"
 #include "expression_types.h"
+#include "numeric_type_names.h"
 
 #include <cstring>
 #include <optional>
@@ -35,12 +36,11 @@ std::pair<std::string, size_t> BitwiseAt(const Tokens& tokens, size_t at) {
 }
 
 bool IsIntegerBase(const std::string& base) {
-    return base == "int" || base == "uint" || base == "dword" || base == "min16int" ||
-           base == "min12int" || base == "min16uint" || base == "bool";
+    return !IntegerElementOf(base).empty();
 }
 
 bool IsUnsigned(const std::string& base) {
-    return base == "uint" || base == "dword" || base == "min16uint";
+    return IntegerElementOf(base) == "uint";
 }
 
 // The integer type a row is taken as: unsigned where an operand is (the left

@@ -15,8 +15,7 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 
 bool IsIntegerBase(std::string_view base) {
-    return base == "int" || base == "uint" || base == "dword" || base == "min16int" ||
-           base == "min12int" || base == "min16uint" || base == "bool";
+    return !IntegerElementOf(base).empty();
 }
 
 // "int2x2" for an integer or bool matrix type, "" otherwise.

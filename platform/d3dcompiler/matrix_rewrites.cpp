@@ -29,16 +29,11 @@ bool ReadMatrixName(const std::string& text, MatrixName* name) {
     if (!ReadNumericTypeName(text, &parsed) || parsed.columns == 0) {
         return false;
     }
-    const std::string_view base = parsed.base;
-    if (base == "int" || base == "min16int" || base == "min12int") {
-        name->kind = "int";
-    } else if (base == "uint" || base == "dword" || base == "min16uint") {
-        name->kind = "uint";
-    } else if (base == "bool") {
-        name->kind = "bool";
-    } else {
+    const std::string_view kind = IntegerElementOf(parsed.base);
+    if (kind.empty()) {
         return false;
     }
+    name->kind = kind;
     name->rows = parsed.size;
     name->columns = parsed.columns;
     return true;

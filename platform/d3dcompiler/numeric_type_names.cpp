@@ -57,4 +57,14 @@ bool IsSixteenOrSixtyFourBitTypeName(std::string_view name) {
     return at == name.size();
 }
 
+std::string_view IntegerElementOf(std::string_view base) {
+    if (base == "int" || base == "min16int" || base == "min12int") {
+        return "int";
+    }
+    if (base == "uint" || base == "dword" || base == "min16uint") {
+        return "uint";
+    }
+    return base == "bool" ? "bool" : "";
+}
+
 } // namespace d3dcompiler_standin

@@ -18,6 +18,10 @@ struct NumericTypeName {
 // optional "x" with a size 1 to 4; the parts in `*parsed`.
 bool ReadNumericTypeName(std::string_view name, NumericTypeName* parsed);
 
+// What an integer or bool scalar base is computed as: "int" (int, min16int,
+// min12int), "uint" (uint, dword, min16uint) or "bool"; "" for other bases.
+std::string_view IntegerElementOf(std::string_view base);
+
 // "int16_t", "uint64_t2", "float16_t2x3": the 16- and 64-bit scalar, vector
 // and matrix types, which shader model 6 brought.
 bool IsSixteenOrSixtyFourBitTypeName(std::string_view name);
