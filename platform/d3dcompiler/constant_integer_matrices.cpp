@@ -179,8 +179,10 @@ void ReadConstantIntegerMatrices(const std::string& source, const Tokens& tokens
         }
         edits->push_back({tokens[at].offset, tokens[at].text.size(), matrix.Registers()});
         const HlslToken& name = tokens[at + 1];
-        edits->push_back({name.offset + name.text.size(), 0,
-                          "[" + std::to_string(matrix.RegisterCount()) + "]"});
+        std::string registers = "[";
+        registers += std::to_string(matrix.RegisterCount());
+        registers += ']';
+        edits->push_back({name.offset + name.text.size(), 0, registers});
         edits->push_back({ReaderOffset(tokens, at, bodies), 0, matrix.ReaderDefinition()});
         RewriteReads(tokens, at + 1, set, matrix, types, edits);
     }
