@@ -47,15 +47,31 @@ bool RecordIndex(const DescriptorStorage& storage, uint64_t offset, uint32_t* in
 // remembers is trusted only while no heap has left since.
 std::atomic<uint64_t> g_heapsGone{0};
 
-// The last heap of each type a thread resolved a CPU handle into: the calls
-// of a list name the same render target and depth heaps over and over.
+// The last two heaps of each type a thread resolved a CPU handle into: the
+// calls of a list name the same render target and depth heaps over and over,
+// and a descriptor copy goes from one heap of a type into another.
 struct RememberedHeap {
     const DeviceCore* core = nullptr;
     uint64_t heapsGone = 0;
     uintptr_t start = 0;
     DescriptorStorage* storage = nullptr;
 };
-thread_local std::array<RememberedHeap, D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES> t_lastCpuHeaps;
+using RememberedHeaps = std::array<RememberedHeap, 2>;
+thread_local std::array<RememberedHeaps, D3D12_DESCRIPTOR_HEAP_TYPE_NUM_TYPES> t_lastCpuHeaps;
+
+// The record `handle` names in a remembered heap of `core`, or null.
+DescriptorRecord* RememberedRecord(const RememberedHeaps& heaps, const DeviceCore* core,
+                                   uintptr_t handle) {
+    const uint64_t gone = g_heapsGone.load(std::memory_order_acquire);
+    for (const RememberedHeap& heap : heaps) {
+        uint32_t index = 0;
+        if (heap.core == core && heap.heapsGone == gone && handle >= heap.start &&
+            RecordIndex(*heap.storage, handle - heap.start, &index)) {
+            return &heap.storage->records[index];
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -126,24 +142,25 @@ void DeviceCore::UnregisterHeap(const DescriptorStorage* storage) {
 }
 
 DescriptorRecord* DeviceCore::ResolveCpuHandle(SIZE_T handle, D3D12_DESCRIPTOR_HEAP_TYPE type) {
-    RememberedHeap* last = uint32_t(type) < t_lastCpuHeaps.size() ? &t_lastCpuHeaps[type] : nullptr;
-    uint32_t index = 0;
-    if (last != nullptr && last->core == this &&
-        last->heapsGone == g_heapsGone.load(std::memory_order_acquire) &&
-        uintptr_t(handle) >= last->start &&
-        RecordIndex(*last->storage, uintptr_t(handle) - last->start, &index)) {
-        return &last->storage->records[index];
+    RememberedHeaps* last =
+        uint32_t(type) < t_lastCpuHeaps.size() ? &t_lastCpuHeaps[type] : nullptr;
+    if (last != nullptr) {
+        if (DescriptorRecord* record = RememberedRecord(*last, this, uintptr_t(handle))) {
+            return record;
+        }
     }
     std::lock_guard lock(mutex_);
     uint64_t offset = 0;
+    uint32_t index = 0;
     std::shared_ptr<DescriptorStorage> storage =
         RangeAtOrBelow(cpuHeaps_, uintptr_t(handle), &offset);
     if (storage == nullptr || storage->type != type || !RecordIndex(*storage, offset, &index)) {
         return nullptr;
     }
     if (last != nullptr) {
-        *last = {this, g_heapsGone.load(std::memory_order_relaxed), uintptr_t(handle) - offset,
-                 storage.get()};
+        (*last)[1] = (*last)[0];
+        (*last)[0] = {this, g_heapsGone.load(std::memory_order_relaxed), uintptr_t(handle) - offset,
+                      storage.get()};
     }
     return &storage->records[index];
 }

@@ -271,3 +271,45 @@ TEST_F(GpuTest, HandlesIntoADestroyedHeapAreRefused) {
     EXPECT_NE(list->Close(), S_OK);
     EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
 }
+
+// Handles into two heaps of one type, named in turn, each resolve into their
+// own heap; once one heap is destroyed its handles are refused and the
+// other's still resolve.
+TEST_F(GpuTest, HandlesIntoTwoHeapsOfATypeResolveUntilTheirHeapIsDestroyed) {
+    ComPtr<ID3D12Resource> target{MakeTexture(4, 4, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                              D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                              D3D12_RESOURCE_STATE_RENDER_TARGET)};
+    ComPtr<ID3D12DescriptorHeap> first{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2)};
+    ComPtr<ID3D12DescriptorHeap> second{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 1)};
+    ASSERT_TRUE(target && first && second);
+    const D3D12_CPU_DESCRIPTOR_HANDLE inFirst = HandleAt(device, first, 1);
+    const D3D12_CPU_DESCRIPTOR_HANDLE inSecond = HandleAt(device, second, 0);
+    // One record past the second heap's only one: inside no heap of the two.
+    const D3D12_CPU_DESCRIPTOR_HANDLE pastSecond = HandleAt(device, second, 1);
+    device->CreateRenderTargetView(target, nullptr, inFirst);
+    device->CreateRenderTargetView(target, nullptr, inSecond);
+    for (int round = 0; round < 2; ++round) {
+        list->OMSetRenderTargets(1, &inFirst, FALSE, nullptr);
+        list->OMSetRenderTargets(1, &inSecond, FALSE, nullptr);
+    }
+    ASSERT_EQ(list->Close(), S_OK);
+    ASSERT_EQ(list->Reset(allocator, nullptr), S_OK);
+
+    testing::internal::CaptureStderr();
+    list->OMSetRenderTargets(1, &pastSecond, FALSE, nullptr);
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("the handle is not inside a live RTV heap"), std::string::npos) << said;
+    EXPECT_NE(list->Close(), S_OK);
+    ASSERT_EQ(list->Reset(allocator, nullptr), S_OK);
+
+    first.Reset();
+    list->OMSetRenderTargets(1, &inSecond, FALSE, nullptr);
+    ASSERT_EQ(list->Close(), S_OK);
+    ASSERT_EQ(list->Reset(allocator, nullptr), S_OK);
+    testing::internal::CaptureStderr();
+    list->OMSetRenderTargets(1, &inFirst, FALSE, nullptr);
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("the handle is not inside a live RTV heap"), std::string::npos) << said;
+    EXPECT_NE(list->Close(), S_OK);
+    EXPECT_EQ(list->Reset(allocator, nullptr), S_OK);
+}
