@@ -103,6 +103,7 @@ void CommandTranslator::ForgetList() {
     scissors_.clear();
     ClearKeepingColors(&targets_);
     rendering_ = false;
+    drawPassCurrent_ = false;
     ClearKeepingColors(&activeSetup_);
     renderArea_ = {};
     pipeline_.reset();
@@ -253,6 +254,7 @@ void CommandTranslator::MoveSubresource(const CmdTransition& transition,
 
 void CommandTranslator::operator()(const CmdSetRenderTargets& command) {
     targets_ = command;
+    drawPassCurrent_ = false;
     for (const AttachmentView& view : command.colors) {
         KeepUntilFinished(view.image);
     }

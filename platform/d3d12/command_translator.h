@@ -69,7 +69,10 @@ public:
     void operator()(const CmdSetRootSignature& command) {
         ArgumentsOf(command.compute).rootSignature = command.layout;
     }
-    void operator()(const CmdSetPipeline& command) { pipeline_ = command.pipeline; }
+    void operator()(const CmdSetPipeline& command) {
+        drawPassCurrent_ = drawPassCurrent_ && command.pipeline == pipeline_;
+        pipeline_ = command.pipeline;
+    }
     void operator()(const CmdSetTable& command) {
         ArgumentsOf(command.compute).tables.Set(command.parameter, command);
     }
@@ -145,6 +148,7 @@ private:
     void DrawIndirect(const CmdExecuteIndirect& command);
     void DispatchIndirect(const CmdExecuteIndirect& command);
     bool MatchTargets(RenderingSetup* setup);
+    bool MatchDrawPass(RenderingSetup* setup, VkPipeline* pipeline);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
     bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
     bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<ImageUse>* toSample,
@@ -208,6 +212,11 @@ private:
     VkExtent2D renderArea_{};
     std::shared_ptr<PipelineObject> pipeline_;
     VkPipeline boundPipeline_ = VK_NULL_HANDLE;
+    // The render pass instance open is the one a draw began or matched, and
+    // neither the targets nor the pipeline state have changed since: the
+    // next draw needs neither matched again, and draws with `drawPassPipeline_`.
+    bool drawPassCurrent_ = false;
+    VkPipeline drawPassPipeline_ = VK_NULL_HANDLE;
     // The root signature and arguments of each kind; `arguments_` names the
     // ones the draw or dispatch being translated binds.
     struct RootArguments {

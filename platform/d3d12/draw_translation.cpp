@@ -416,26 +416,40 @@ void CommandTranslator::operator()(const CmdDraw& command) {
     ++draws_;
 }
 
-// Everything a draw needs recorded before the draw itself; false skips it.
-bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
-    VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
-    RenderingSetup& setup = drawSetup_;
-    setup.colors.clear();
-    setup.depth = {};
-    if (!CheckDrawState(command, &topology) || !MatchTargets(&setup)) {
+// The render pass instance and pipeline variant the bound targets and
+// pipeline state call for; false skips the draw.
+bool CommandTranslator::MatchDrawPass(RenderingSetup* setup, VkPipeline* pipeline) {
+    setup->colors.clear();
+    setup->depth = {};
+    if (!MatchTargets(setup)) {
         return false;
     }
     // Slots without a view leave the pipeline (Vulkan discards what the
     // fragment shader writes there), as a missing depth view drops depth.
     uint32_t colorMask = 0;
-    for (size_t i = 0; i < setup.colors.size(); ++i) {
+    for (size_t i = 0; i < setup->colors.size(); ++i) {
         const bool drawn =
-            setup.colors[i].image != nullptr && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED;
+            setup->colors[i].image != nullptr && pipeline_->colorFormats[i] != VK_FORMAT_UNDEFINED;
         colorMask |= drawn ? 1u << i : 0u;
     }
-    VkPipeline pipeline = pipeline_->Variant(colorMask, setup.depth.image != nullptr);
-    if (pipeline == VK_NULL_HANDLE) {
+    *pipeline = pipeline_->Variant(colorMask, setup->depth.image != nullptr);
+    if (*pipeline == VK_NULL_HANDLE) {
         SkipCommand("a pipeline for the bound targets could not be created");
+        return false;
+    }
+    return true;
+}
+
+// Everything a draw needs recorded before the draw itself; false skips it.
+bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
+    VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
+    if (!CheckDrawState(command, &topology)) {
+        return false;
+    }
+    RenderingSetup& setup = drawSetup_;
+    VkPipeline pipeline = drawPassPipeline_;
+    bool matched = drawPassCurrent_;
+    if (!matched && !MatchDrawPass(&setup, &pipeline)) {
         return false;
     }
     std::vector<VkDescriptorSet>& sets = drawSets_;
@@ -443,10 +457,18 @@ bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
     if (!BindDescriptorSets(&sets)) {
         return false;
     }
-    if (!rendering_ || !(activeSetup_ == setup)) {
-        EndRendering();
-        BeginRendering(setup);
-        boundPipeline_ = VK_NULL_HANDLE;
+    // A barrier for the textures the tables read ends the pass it was in.
+    if (!drawPassCurrent_) {
+        if (matched && !MatchDrawPass(&setup, &pipeline)) {
+            return false;
+        }
+        if (!rendering_ || !(activeSetup_ == setup)) {
+            EndRendering();
+            BeginRendering(setup);
+            boundPipeline_ = VK_NULL_HANDLE;
+        }
+        drawPassCurrent_ = true;
+        drawPassPipeline_ = pipeline;
     }
     if (!DrawViewports().anyVisible) {
         return false; // everything is scissored away

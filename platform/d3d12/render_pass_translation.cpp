@@ -111,6 +111,7 @@ bool CommandTranslator::HasPendingClear(const GpuImage& image) const {
 }
 
 void CommandTranslator::EndRendering() {
+    drawPassCurrent_ = false;
     if (rendering_) {
         vkCmdEndRendering(commands_);
         rendering_ = false;
@@ -118,6 +119,7 @@ void CommandTranslator::EndRendering() {
 }
 
 VkExtent2D CommandTranslator::BeginRendering(const RenderingSetup& setup) {
+    drawPassCurrent_ = false;
     VkExtent2D area{UINT32_MAX, UINT32_MAX};
     PassAttachments pass;
     auto shrink = [&area, &pass](const AttachmentView& view) {

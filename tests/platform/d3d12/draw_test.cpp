@@ -403,6 +403,67 @@ TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
     EXPECT_EQ(PixelAt(pixels, 64, 51, 37), 0xFF000000u) << "the culled triangle";
 }
 
+// Draws of one list each use the pipeline state and targets set before them:
+// two pipelines into the same two targets, the first leaving the second
+// target alone, then a third target alone.
+TEST_F(DrawTest, EachDrawOfAListUsesThePipelineAndTargetsSetBeforeIt) {
+    ComPtr<ID3DBlob> twoTargets{Compile("PSTwoTargets", "ps_5_0")};
+    ASSERT_NE(twoTargets, nullptr);
+    HRESULT result = S_OK;
+    ComPtr<ID3D12PipelineState> one{MakePipeline(PipelineDesc(), &result)};
+    ASSERT_EQ(result, S_OK);
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+    desc.PS = {twoTargets->GetBufferPointer(), twoTargets->GetBufferSize()};
+    desc.NumRenderTargets = 2;
+    desc.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
+    desc.BlendState.IndependentBlendEnable = TRUE;
+    desc.BlendState.RenderTarget[1] = desc.BlendState.RenderTarget[0];
+    ComPtr<ID3D12PipelineState> two{MakePipeline(desc, &result)};
+    ASSERT_EQ(result, S_OK);
+    desc.BlendState.RenderTarget[1].RenderTargetWriteMask = 0;
+    ComPtr<ID3D12PipelineState> firstOfTwo{MakePipeline(desc, &result)};
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> targets[3];
+    for (ComPtr<ID3D12Resource>& texture : targets) {
+        texture.Attach(MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                   D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                   D3D12_RESOURCE_STATE_RENDER_TARGET));
+        ASSERT_TRUE(texture);
+    }
+    ComPtr<ID3D12DescriptorHeap> heap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 3)};
+    ASSERT_TRUE(heap);
+    D3D12_CPU_DESCRIPTOR_HANDLE rtvs[3];
+    for (UINT i = 0; i < 3; ++i) {
+        rtvs[i] = heap->GetCPUDescriptorHandleForHeapStart();
+        rtvs[i].ptr += i * device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
+        device->CreateRenderTargetView(targets[i], nullptr, rtvs[i]);
+    }
+
+    const float black[4] = {0, 0, 0, 1};
+    for (const D3D12_CPU_DESCRIPTOR_HANDLE& view : rtvs) {
+        list->ClearRenderTargetView(view, black, 0, nullptr);
+    }
+    list->OMSetRenderTargets(2, rtvs, FALSE, nullptr);
+    const float params[20] = {0, 1, 0, 1}; // tint: green
+    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(firstOfTwo, params, sizeof(params)));
+    list->DrawInstanced(3, 1, 0, 0);
+    list->SetPipelineState(two);
+    list->DrawInstanced(3, 1, 0, 0);
+    list->SetPipelineState(one);
+    list->OMSetRenderTargets(1, &rtvs[2], FALSE, nullptr);
+    list->DrawInstanced(3, 1, 0, 0);
+    ExecuteAndWait();
+
+    const uint32_t expected[3] = {0xFFFFFFFFu, 0xFF00FF00u, 0xFF00FF00u};
+    const char* why[3] = {"the second pipeline's first output", "its second output",
+                          "the first pipeline drawing into the third target"};
+    for (int i = 0; i < 3; ++i) {
+        std::vector<uint8_t> pixels = ReadBack(targets[i], D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+        EXPECT_EQ(PixelAt(pixels, 64, 13, 37), expected[i]) << why[i];
+    }
+}
+
 // A pixel shader that failed to compile reaches the pipeline as empty
 // bytecode: Windows then writes depth and leaves every colour target alone.
 TEST_F(DrawTest, AnEmptyPixelShaderWritesDepthButNoColour) {
