@@ -157,6 +157,8 @@ struct TimelineSemaphore {
     bool DriverReached(uint64_t value) const;
     // A wait for `value` ended: the driver has reached it.
     void NoteReached(uint64_t value) const;
+    // The highest value the driver has been seen to reach.
+    uint64_t Seen() const { return seen_.load(std::memory_order_relaxed); }
 
     std::shared_ptr<vk_core::VulkanContext> context;
     VkSemaphore semaphore = VK_NULL_HANDLE;

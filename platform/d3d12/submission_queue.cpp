@@ -1,5 +1,7 @@
 #include "submission_queue.h"
 
+#include <algorithm>
+
 #include <vulkan_check.h>
 
 namespace d3d12_standin {
@@ -260,15 +262,19 @@ void SubmissionQueue::AbandonUnfinished() {
 }
 
 void SubmissionQueue::Retire() {
-    if (inFlight_.empty()) {
-        std::lock_guard lock(gatesMutex_);
-        if (gates_.empty()) {
-            return; // nothing to ask the driver about
-        }
-    }
-    uint64_t completed = DriverCompleted();
+    uint64_t completed = 0;
     {
         std::lock_guard lock(gatesMutex_);
+        uint64_t newest = inFlight_.empty() ? 0 : inFlight_.back().serial;
+        newest = gates_.empty() ? newest : std::max(newest, gates_.back().serial);
+        if (newest == 0) {
+            return; // nothing to ask the driver about
+        }
+        // A serial the driver has already reported passing needs no second question.
+        completed = serial_->Seen();
+        if (completed < newest) {
+            completed = DriverCompleted();
+        }
         while (!gates_.empty() && gates_.front().serial <= completed) {
             gates_.pop_front();
         }
