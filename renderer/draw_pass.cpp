@@ -238,7 +238,7 @@ void Renderer::DrawBatches(const ViewBuffer& view, const DrawTarget& target) {
         if (group == nullptr) {
             continue;
         }
-        const std::vector<InstanceRecord> instances = group->instances;
+        const std::vector<InstanceRecord>& instances = group->instances;
         const size_t count = instances.size();
         size_t next = 0;
         while (next < count) {
@@ -297,8 +297,7 @@ void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offsc
     }
 
     std::vector<ID3D12DescriptorHeap*> textureHeaps;
-    const std::map<int32_t, std::string> textures = mesh.textures;
-    for (const auto& [slot, textureName] : textures) {
+    for (const auto& [slot, textureName] : mesh.textures) {
         Texture* texture = cache_texture[textureName];
         if (texture != nullptr && texture->heap != nullptr) {
             textureHeaps.push_back(texture->heap);
