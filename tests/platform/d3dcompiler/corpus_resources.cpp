@@ -37,11 +37,6 @@ constexpr std::pair<const char*, Shape> kShapes[] = {
     {"raw", Shape::RawBuffer},
 };
 
-bool IsFloatFormat(DXGI_FORMAT format) {
-    return format == DXGI_FORMAT_R32G32B32A32_FLOAT || format == DXGI_FORMAT_R32G32_FLOAT ||
-           format == DXGI_FORMAT_R32_FLOAT;
-}
-
 DXGI_FORMAT FormatNamed(const std::string& name) {
     for (const Named& entry : kFormats) {
         if (name == entry.name) {
@@ -219,6 +214,11 @@ bool ReadExpectation(const std::string& rest, Expectation* expectation) {
 }
 
 } // namespace
+
+bool IsFloatFormat(DXGI_FORMAT format) {
+    return format == DXGI_FORMAT_R32G32B32A32_FLOAT || format == DXGI_FORMAT_R32G32_FLOAT ||
+           format == DXGI_FORMAT_R32_FLOAT;
+}
 
 unsigned TexelBytes(DXGI_FORMAT format) {
     for (const Named& entry : kFormats) {

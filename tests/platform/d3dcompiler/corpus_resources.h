@@ -48,7 +48,8 @@ struct View {
 struct Expectation {
     unsigned slot = 0;
     bool counter = false;
-    std::vector<std::string> words; // "1.5" compares as a float, "7" as 32 bits
+    std::vector<std::string> words; // floats where the view's format is or a word looks
+                                    // it ("1.5"), else 32 bits ("7")
 };
 
 struct Declarations {
@@ -71,5 +72,7 @@ unsigned TexelBytes(DXGI_FORMAT format);
 // A word's 32 bits: floats where it has a point, an exponent, "inf" or "nan".
 bool ParseWord(const std::string& word, bool asFloat, uint32_t* bits);
 bool IsFloatWord(const std::string& word);
+// Whether the texels of `format` are floats.
+bool IsFloatFormat(DXGI_FORMAT format);
 
 } // namespace corpus_resources

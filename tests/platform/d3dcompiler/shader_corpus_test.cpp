@@ -279,11 +279,17 @@ void CheckExpectations(const CorpusBindings& bindings,
                        const corpus_resources::Declarations& resources) {
     for (const corpus_resources::Expectation& expected : resources.expectations) {
         const std::vector<uint32_t> words = bindings.Words(expected.slot, expected.counter);
+        const auto view = std::find_if(resources.views.begin(), resources.views.end(),
+                                       [&](const corpus_resources::View& v) {
+                                           return v.registerKind == 'u' && v.slot == expected.slot;
+                                       });
+        const bool floatView = !expected.counter && view != resources.views.end() &&
+                               corpus_resources::IsFloatFormat(view->format);
         EXPECT_GE(words.size(), expected.words.size()) << "u" << expected.slot << " not read back";
         for (size_t i = 0; i < words.size() && i < expected.words.size(); ++i) {
             const std::string& word = expected.words[i];
             uint32_t bits = 0;
-            const bool isFloat = corpus_resources::IsFloatWord(word);
+            const bool isFloat = floatView || corpus_resources::IsFloatWord(word);
             corpus_resources::ParseWord(word, isFloat, &bits);
             float want = 0;
             float got = 0;
