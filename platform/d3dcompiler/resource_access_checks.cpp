@@ -78,7 +78,6 @@ bool Offers(const ObjectKind& kind, const std::string& member) {
 
 struct Declared {
     const ObjectKind* kind;
-    uint32_t elementComponents; // of the element type, 4 when not written
 };
 
 void Report(const HlslToken& at, const std::string& message, const char* code,
@@ -95,13 +94,10 @@ std::map<std::string, Declared> DeclaredObjects(const Tokens& tokens, std::strin
         if (kind == nullptr || (at > 0 && tokens[at - 1].text == ".")) {
             continue;
         }
-        Declared declared{kind, 4};
+        Declared declared{kind};
         size_t name = at + 1;
         if (IsToken(tokens, at + 1, "<")) {
             name = ClosingBracket(tokens, at + 1) + 1;
-            const std::optional<NumericShape> element =
-                at + 2 < tokens.size() ? ParseShape(tokens[at + 2].text) : std::nullopt;
-            declared.elementComponents = element ? element->components : 0;
         } else if (kind->needsElement && IsIdentifier(tokens, name)) {
             Report(tokens[name], "syntax error: unexpected token '" + tokens[name].text + "'",
                    "X3000", errors);
@@ -113,12 +109,6 @@ std::map<std::string, Declared> DeclaredObjects(const Tokens& tokens, std::strin
         }
     }
     return objects;
-}
-
-// Whether the element indexed by the brackets closing at `close` is only
-// written: "name[i] = value" (not "==", not a compound assignment).
-bool OnlyWritten(const Tokens& tokens, size_t close) {
-    return IsToken(tokens, close + 1, "=");
 }
 
 class AccessChecker {
@@ -157,8 +147,6 @@ private:
             if (IsToken(tokens_, level + 1, "[")) {
                 CheckIndex(member, level + 1, object.kind->indexComponents, object);
             }
-        } else if (name == "Load" && IsTypedReadWrite(object)) {
-            ReportTypedLoad(tokens_[member]);
         }
     }
 
@@ -188,20 +176,7 @@ private:
                    "invalid type for index - index must be a scalar, or a vector with the "
                    "correct number of dimensions",
                    "X3120", errors_);
-        } else if (IsTypedReadWrite(object) && !OnlyWritten(tokens_, close)) {
-            ReportTypedLoad(tokens_[at]);
         }
-    }
-
-    // An RW buffer or texture whose element has more than one component.
-    static bool IsTypedReadWrite(const Declared& object) {
-        return std::strncmp(object.kind->name, "RW", 2) == 0 &&
-               object.kind->members == kReadWrite && object.elementComponents != 1;
-    }
-
-    void ReportTypedLoad(const HlslToken& at) {
-        Report(at, "typed UAV loads are only allowed for single-component 32-bit element types",
-               "X3676", errors_);
     }
 
     const Tokens& tokens_;

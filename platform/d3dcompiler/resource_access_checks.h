@@ -2,8 +2,7 @@
 // compiler judges it before glslang (which crashes on or misreports several):
 // a template type without its element type (X3000), a member or method the
 // object lacks (X3018: "invalid subscript 'mips'"), [] on a cube texture
-// (X3121), an index of the wrong dimension (X3120), and a read of a typed UAV
-// of more than one component, which shader model 5 cannot load (X3676).
+// (X3121) and an index of the wrong dimension (X3120).
 #pragma once
 
 #include "hlsl_tokens.h"
