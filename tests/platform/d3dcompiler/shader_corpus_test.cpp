@@ -18,6 +18,24 @@
 //   // stand-in: <differ|crash|stall> <why>   (optional: a known difference,
 //   //                          expected until it is mended)
 //   // source: <where Windows' verdict comes from>
+// A case may declare resources, bound in one descriptor table after the
+// constants at b0 (in this order) and static samplers, by a root signature the
+// test writes into the macro CORPUS_ROOT_SIGNATURE (resource_stages.hlsli
+// puts it on VSMain; a compute case writes [RootSignature(...)] itself):
+//   // texture t0: <1d|2d|2darray|3d|cube> <format> <W[xH[xD]]> [mips N] [slices N]
+//   //                          [: texel values, mip after mip of each slice]
+//   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
+//   //                          [: values]
+//   // uav u0: <any texture or buffer form> [counter N] [: values]
+//   // sampler s0: <point|linear|linear-mip-point> <wrap|mirror|clamp|border|mirror_once>
+//   //                          [<comparison: less, greater_equal, ...>] [white|black|transparent]
+//   // expect u0: <words>       (what the UAV holds after the draw, or after
+//   //                          CSMain's one thread group for "accepted CSMain")
+//   // expect u0 counter: <N>   (its hidden counter)
+// Formats are DXGI's lowercased without the prefix, 32-bit components only
+// (r32g32b32a32_float, r32_uint, ...). Values fill 32-bit words in order, the
+// rest zero; a word is a float where the format is a float one or the word
+// has a point or an exponent ("1.5", "2.0"), else an integer.
 // It prints a tally per group: how many cases agree with Windows, differ,
 // crash the compiler or stall it.
 #include "corpus_bindings.h"
