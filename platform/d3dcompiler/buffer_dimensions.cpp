@@ -11,8 +11,9 @@ namespace d3dcompiler_standin {
 namespace {
 
 bool IsStructuredBufferType(const std::string& text) {
-    return text == "StructuredBuffer" || text == "RWStructuredBuffer" ||
-           text == "AppendStructuredBuffer" || text == "ConsumeStructuredBuffer";
+    return text.size() > 15 && text.back() == 'r' && "StructuredBuffer" ||
+           text == "RWStructuredBuffer" || text == "AppendStructuredBuffer" ||
+           text == "ConsumeStructuredBuffer";
 }
 
 // The start of the object before `dot`: a name, or an element of an array of
@@ -69,7 +70,8 @@ StructuredBufferElements(const std::vector<HlslToken>& tokens) {
 }
 
 bool IsRawBufferType(const std::string& text) {
-    return text == "ByteAddressBuffer" || text == "RWByteAddressBuffer";
+    return text.size() > 16 && text.back() == 'r' &&
+           (text == "ByteAddressBuffer" || text == "RWByteAddressBuffer");
 }
 
 // The names declared of either raw buffer type (globals and parameters), with

@@ -231,6 +231,10 @@ ExpressionTypes::ExpressionTypes(const Tokens& tokens) : tokens_(tokens) {
 namespace {
 
 bool IsResourceKind(const std::string& name) {
+    if (name.size() < 6 || (name[0] != 'T' && name[0] != 'R' && name[0] != 'B' && name[0] != 'S' &&
+                            name[0] != 'A' && name[0] != 'C')) {
+        return false;
+    }
     static constexpr const char* kKinds[] = {"Buffer",
                                              "RWBuffer",
                                              "StructuredBuffer",

@@ -64,6 +64,11 @@ constexpr ObjectKind kObjects[] = {
 };
 
 const ObjectKind* KindNamed(const std::string& name) {
+    // Every kind's name starts with one of these and is at least 6 long: most
+    // tokens are passed at once.
+    if (name.size() < 6 || std::strchr("TRBSAC", name[0]) == nullptr) {
+        return nullptr;
+    }
     for (const ObjectKind& kind : kObjects) {
         if (name == kind.name) {
             return &kind;
