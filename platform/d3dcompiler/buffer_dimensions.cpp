@@ -11,9 +11,9 @@ namespace d3dcompiler_standin {
 namespace {
 
 bool IsStructuredBufferType(const std::string& text) {
-    return text.size() > 15 && text.back() == 'r' && "StructuredBuffer" ||
-           text == "RWStructuredBuffer" || text == "AppendStructuredBuffer" ||
-           text == "ConsumeStructuredBuffer";
+    return text.size() > 15 && text.back() == 'r' &&
+           (text == "StructuredBuffer" || text == "RWStructuredBuffer" ||
+            text == "AppendStructuredBuffer" || text == "ConsumeStructuredBuffer");
 }
 
 // The start of the object before `dot`: a name, or an element of an array of
