@@ -134,8 +134,12 @@ void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
         const auto element =
             object < tokens.size() ? elements.find(tokens[object].text) : elements.end();
         const size_t close = ClosingBracket(tokens, dot + 2);
+        // A statement of its own, which may take a statement after it.
+        const std::string before = object > 0 ? tokens[object - 1].text : ";";
+        const bool statement =
+            before == ";" || before == "{" || before == "}" || before == ")" || before == "else";
         if (element == elements.end() || close + 1 >= tokens.size() ||
-            tokens[close + 1].text != ";") {
+            tokens[close + 1].text != ";" || !statement) {
             continue;
         }
         size_t comma = close;

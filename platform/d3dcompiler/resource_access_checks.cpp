@@ -116,10 +116,41 @@ std::map<std::string, Declared> DeclaredObjects(const Tokens& tokens, std::strin
     return objects;
 }
 
+bool IsModifierOrKeyword(const std::string& text) {
+    static constexpr const char* kWords[] = {
+        "return",           "else",   "case",        "in",     "out",      "inout",
+        "uniform",          "const",  "static",      "extern", "volatile", "precise",
+        "globallycoherent", "shared", "groupshared", "do",     "typedef"};
+    for (const char* word : kWords) {
+        if (text == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Names also declared with another type somewhere ("float4 colours" in one
+// function, "Texture2D colours" in another) are left to glslang, which knows
+// scopes.
+void DropRedeclared(const Tokens& tokens, std::map<std::string, Declared>* objects) {
+    for (size_t at = 1; at < tokens.size(); ++at) {
+        const auto found = objects->find(tokens[at].text);
+        if (found != objects->end() && IsIdentifier(tokens, at) && IsIdentifier(tokens, at - 1) &&
+            KindNamed(tokens[at - 1].text) == nullptr &&
+            !IsModifierOrKeyword(tokens[at - 1].text)) {
+            objects->erase(found);
+        }
+    }
+}
+
 class AccessChecker {
 public:
     AccessChecker(const Tokens& tokens, std::string* errors)
-        : tokens_(tokens), errors_(errors), objects_(DeclaredObjects(tokens, errors)) {}
+        : tokens_(tokens), errors_(errors), objects_(DeclaredObjects(tokens, errors)) {
+        if (!objects_.empty()) {
+            DropRedeclared(tokens, &objects_);
+        }
+    }
 
     void Run() {
         if (objects_.empty()) {
