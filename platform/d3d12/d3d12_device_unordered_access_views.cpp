@@ -1,5 +1,6 @@
-// CreateUnorderedAccessView: 2-D texture and 2-D array views read and
-// written as storage images, and buffer views (typed, structured or raw).
+// CreateUnorderedAccessView: 1-D, 2-D and 3-D texture views and their array
+// forms read and written as storage images, and buffer views (typed,
+// structured or raw).
 #include "d3d12_device.h"
 
 #include "buffer_views.h"
@@ -7,6 +8,8 @@
 #include "format_table.h"
 
 #include <debug_messages.h>
+
+#include <algorithm>
 
 namespace d3d12_standin {
 namespace {
@@ -50,57 +53,108 @@ void WriteBufferUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS_
                     record);
 }
 
-// The mip and layers a texture view description names: false (with a
-// message) for a dimension other than 2-D or 2-D array, or a range outside
-// the texture. Without a description, mip 0 of the first layer, or of every
-// layer of an array.
-bool ViewedSubresources(const GpuImage& image, const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc,
-                        const void* object, ImageViewKey* view) {
-    if (image.type != VK_IMAGE_TYPE_2D) {
+void ReportOutside(const void* object) {
+    standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
+                    "the mip slice or array slices lie outside the texture; the view is null");
+}
+
+// The view dimensions that fit an image of `type`: its single and its array
+// dimension (the same for 3-D).
+struct ViewDimensions {
+    D3D12_UAV_DIMENSION single;
+    D3D12_UAV_DIMENSION array;
+    VkImageViewType singleType;
+    VkImageViewType arrayType;
+};
+
+ViewDimensions DimensionsOf(VkImageType type) {
+    if (type == VK_IMAGE_TYPE_1D) {
+        return {D3D12_UAV_DIMENSION_TEXTURE1D, D3D12_UAV_DIMENSION_TEXTURE1DARRAY,
+                VK_IMAGE_VIEW_TYPE_1D, VK_IMAGE_VIEW_TYPE_1D_ARRAY};
+    }
+    if (type == VK_IMAGE_TYPE_3D) {
+        return {D3D12_UAV_DIMENSION_TEXTURE3D, D3D12_UAV_DIMENSION_TEXTURE3D, VK_IMAGE_VIEW_TYPE_3D,
+                VK_IMAGE_VIEW_TYPE_3D};
+    }
+    return {D3D12_UAV_DIMENSION_TEXTURE2D, D3D12_UAV_DIMENSION_TEXTURE2DARRAY,
+            VK_IMAGE_VIEW_TYPE_2D, VK_IMAGE_VIEW_TYPE_2D_ARRAY};
+}
+
+// The mip a 3-D view names, which must show every depth slice of it: a view
+// of some slices has no Vulkan storage image view.
+bool ViewedVolume(const GpuImage& image, const D3D12_TEX3D_UAV& volume, const void* object,
+                  ImageViewKey* view) {
+    view->baseMip = volume.MipSlice;
+    const uint32_t depth = volume.MipSlice < 32 ? std::max(1u, image.depth >> volume.MipSlice) : 1;
+    if (volume.FirstWSlice != 0 || (volume.WSize != UINT(-1) && volume.WSize != depth)) {
         standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                        "unordered-access views of 1-D and 3-D textures are not supported by the "
+                        "a 3-D view of some of a mip's depth slices is not supported by the "
                         "stand-in; the view is null");
-        return false;
-    }
-    view->layerCount = image.arrayLayers;
-    view->type = image.arrayLayers > 1 ? VK_IMAGE_VIEW_TYPE_2D_ARRAY : VK_IMAGE_VIEW_TYPE_2D;
-    if (desc == nullptr) {
-        return true;
-    }
-    if (desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2D) {
-        view->baseMip = desc->Texture2D.MipSlice;
-        view->layerCount = 1;
-        view->type = VK_IMAGE_VIEW_TYPE_2D;
-    } else if (desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2DARRAY) {
-        view->type = VK_IMAGE_VIEW_TYPE_2D_ARRAY;
-        const D3D12_TEX2D_ARRAY_UAV& array = desc->Texture2DArray;
-        view->baseMip = array.MipSlice;
-        view->baseLayer = array.FirstArraySlice;
-        view->layerCount = array.ArraySize == UINT(-1) && array.FirstArraySlice < image.arrayLayers
-                               ? image.arrayLayers - array.FirstArraySlice
-                               : array.ArraySize;
-    } else {
-        if (desc->ViewDimension == D3D12_UAV_DIMENSION_BUFFER) {
-            standin::ReportWindows(standin::messages::CREATEUNORDEREDACCESSVIEW_INVALIDDESC, object,
-                                   kMethod);
-        } else {
-            standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                            "only 2-D and 2-D array texture views are supported; the view is null");
-        }
-        return false;
-    }
-    const bool layersFit = desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE2D ||
-                           (view->layerCount > 0 && view->baseLayer < image.arrayLayers &&
-                            view->layerCount <= image.arrayLayers - view->baseLayer);
-    if (view->baseMip >= image.mipLevels || !layersFit) {
-        standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                        "the mip slice or array slices lie outside the texture; the view is null");
         return false;
     }
     return true;
 }
 
-// One mip of a 2-D texture or of layers of a 2-D array, in the description's
+// The array slices an array view names: 1-D and 2-D arrays keep them in the
+// same members.
+void ViewedLayers(const GpuImage& image, UINT mip, UINT first, UINT size, ImageViewKey* view) {
+    view->baseMip = mip;
+    view->baseLayer = first;
+    view->layerCount =
+        size == UINT(-1) && first < image.arrayLayers ? image.arrayLayers - first : size;
+}
+
+// The mip and layers a texture view description names: false (with a
+// message) for a dimension that does not fit the texture, or a range outside
+// it. Without a description, mip 0 of the first layer, or of every layer of
+// an array.
+bool ViewedSubresources(const GpuImage& image, const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc,
+                        const void* object, ImageViewKey* view) {
+    const ViewDimensions fits = DimensionsOf(image.type);
+    view->layerCount = image.arrayLayers;
+    view->type = image.arrayLayers > 1 ? fits.arrayType : fits.singleType;
+    if (desc == nullptr) {
+        return true;
+    }
+    const bool array = desc->ViewDimension == fits.array && fits.array != fits.single;
+    if (desc->ViewDimension == D3D12_UAV_DIMENSION_TEXTURE3D && image.type == VK_IMAGE_TYPE_3D) {
+        view->type = fits.singleType;
+        view->layerCount = 1;
+        if (!ViewedVolume(image, desc->Texture3D, object, view)) {
+            return false;
+        }
+    } else if (desc->ViewDimension == fits.single) {
+        view->baseMip =
+            image.type == VK_IMAGE_TYPE_1D ? desc->Texture1D.MipSlice : desc->Texture2D.MipSlice;
+        view->layerCount = 1;
+        view->type = fits.singleType;
+    } else if (array && image.type == VK_IMAGE_TYPE_1D) {
+        view->type = fits.arrayType;
+        const D3D12_TEX1D_ARRAY_UAV& layers = desc->Texture1DArray;
+        ViewedLayers(image, layers.MipSlice, layers.FirstArraySlice, layers.ArraySize, view);
+    } else if (array) {
+        view->type = fits.arrayType;
+        const D3D12_TEX2D_ARRAY_UAV& layers = desc->Texture2DArray;
+        ViewedLayers(image, layers.MipSlice, layers.FirstArraySlice, layers.ArraySize, view);
+    } else if (desc->ViewDimension == D3D12_UAV_DIMENSION_BUFFER) {
+        standin::ReportWindows(standin::messages::CREATEUNORDEREDACCESSVIEW_INVALIDDESC, object,
+                               kMethod);
+        return false;
+    } else {
+        standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
+                        "the view dimension does not fit the texture's; the view is null");
+        return false;
+    }
+    const bool layersFit = !array || (view->layerCount > 0 && view->baseLayer < image.arrayLayers &&
+                                      view->layerCount <= image.arrayLayers - view->baseLayer);
+    if (view->baseMip >= image.mipLevels || !layersFit) {
+        ReportOutside(object);
+        return false;
+    }
+    return true;
+}
+
+// One mip of a texture or of layers of an array, in the description's
 // format or the texture's.
 void WriteTextureUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc,
                      DescriptorRecord* record) {

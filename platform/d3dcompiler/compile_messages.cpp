@@ -62,6 +62,9 @@ const std::vector<KnownMessage>& KnownMessages() {
          "allow modification"},
         {std::regex("^'[^']*' : +l-value required.*\\(can't modify a const\\)\\s*$"),
          "error X3025: l-value specifies const object"},
+        {std::regex("^'[^']*' : +l-value required( \"[^\"]*\" \\(can't modify a readonly "
+                    "buffer\\))?\\s*$"),
+         "error X3025: l-value specifies const object"},
         {std::regex("^'return' : void function cannot return a value\\s*$"),
          "error X3079: void functions cannot return a value"},
         {std::regex("^'' : array size must be a constant integer expression\\s*$"),

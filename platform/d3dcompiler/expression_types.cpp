@@ -228,6 +228,116 @@ ExpressionTypes::ExpressionTypes(const Tokens& tokens) : tokens_(tokens) {
     Scan();
 }
 
+namespace {
+
+bool IsResourceKind(const std::string& name) {
+    if (name.size() < 6 || (name[0] != 'T' && name[0] != 'R' && name[0] != 'B' && name[0] != 'S' &&
+                            name[0] != 'A' && name[0] != 'C')) {
+        return false;
+    }
+    static constexpr const char* kKinds[] = {"Buffer",
+                                             "RWBuffer",
+                                             "StructuredBuffer",
+                                             "RWStructuredBuffer",
+                                             "AppendStructuredBuffer",
+                                             "ConsumeStructuredBuffer",
+                                             "ByteAddressBuffer",
+                                             "RWByteAddressBuffer"};
+    static constexpr const char* kTextureShapes[] = {"1D",   "1DArray",   "2D",   "2DArray",  "3D",
+                                                     "Cube", "CubeArray", "2DMS", "2DMSArray"};
+    const size_t shape = name.rfind("Texture", 0) == 0     ? 7
+                         : name.rfind("RWTexture", 0) == 0 ? 9
+                                                           : 0;
+    const char* const* begin = shape > 0 ? std::begin(kTextureShapes) : std::begin(kKinds);
+    const char* const* end = shape > 0 ? std::end(kTextureShapes) : std::end(kKinds);
+    return std::any_of(begin, end, [&](const char* kind) {
+        return name.compare(shape, std::string::npos, kind) == 0;
+    });
+}
+
+// What a resource's method returns, given the element type; none for methods
+// without a value (GetDimensions, Store, Append, Interlocked*).
+std::optional<ExpressionType> MethodResult(const ExpressionType& resource,
+                                           const std::string& method) {
+    ExpressionType element = resource;
+    element.resource.clear();
+    if (method == "Load" || method == "Consume" || method.rfind("Sample", 0) == 0) {
+        if (method.rfind("SampleCmp", 0) == 0) {
+            return Scalar("float");
+        }
+        if (resource.resource.find("ByteAddressBuffer") != std::string::npos) {
+            return Scalar("uint");
+        }
+        return element;
+    }
+    if (method.rfind("Gather", 0) == 0) {
+        ExpressionType gathered = Scalar(element.structure ? "float" : element.base);
+        gathered.rows = 4;
+        return gathered;
+    }
+    if (method.size() == 5 && method.rfind("Load", 0) == 0) { // Load2, Load3, Load4
+        ExpressionType words = Scalar("uint");
+        words.rows = method[4] - '0';
+        return words;
+    }
+    if (method == "IncrementCounter" || method == "DecrementCounter") {
+        return Scalar("uint");
+    }
+    if (method.rfind("CalculateLevelOfDetail", 0) == 0) {
+        return Scalar("float");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// "Texture2D", "StructuredBuffer<S>", "Texture2DMS<float4, 4>": the element
+// type read, float4 where none is written.
+size_t ExpressionTypes::ReadResourceType(size_t at, ExpressionType* type) const {
+    *type = Scalar("float");
+    type->rows = 4;
+    size_t next = at + 1;
+    if (IsToken(tokens_, at + 1, "<")) {
+        const size_t close = ClosingBracket(tokens_, at + 1);
+        const size_t afterElement = ReadType(at + 2, type);
+        if (close >= tokens_.size() || afterElement == at + 2 ||
+            (afterElement != close && !IsToken(tokens_, afterElement, ","))) {
+            return at;
+        }
+        next = close + 1;
+    }
+    type->resource = tokens_[at].text;
+    return next;
+}
+
+std::optional<ExpressionType> ExpressionTypes::ResourceAccess(const ExpressionType& resource,
+                                                              size_t* at, size_t end) const {
+    ExpressionType element = resource;
+    element.resource.clear();
+    const std::string& text = tokens_[*at].text;
+    if (text == "[") {
+        *at = ClosingBracket(tokens_, *at) + 1;
+        return element;
+    }
+    if (text != "." || !IsIdentifier(tokens_, *at + 1) || *at + 2 >= end) {
+        return std::nullopt;
+    }
+    const std::string& member = tokens_[*at + 1].text;
+    if ((member == "mips" || member == "sample") && IsToken(tokens_, *at + 2, "[")) {
+        const size_t level = ClosingBracket(tokens_, *at + 2);
+        if (!IsToken(tokens_, level + 1, "[")) {
+            return std::nullopt;
+        }
+        *at = ClosingBracket(tokens_, level + 1) + 1;
+        return element;
+    }
+    if (!IsToken(tokens_, *at + 2, "(")) {
+        return std::nullopt;
+    }
+    *at = ClosingBracket(tokens_, *at + 2) + 1;
+    return MethodResult(resource, member);
+}
+
 size_t ExpressionTypes::ReadType(size_t at, ExpressionType* type) const {
     if (!IsIdentifier(tokens_, at)) {
         return at;
@@ -256,6 +366,9 @@ size_t ExpressionTypes::ReadType(size_t at, ExpressionType* type) const {
         type->rows = 4;
         type->columns = name == "matrix" ? 4 : 0;
         return at + 1;
+    }
+    if (IsResourceKind(name)) {
+        return ReadResourceType(at, type);
     }
     auto typedefed = typedefs_.find(name);
     if (typedefed != typedefs_.end()) {
@@ -623,6 +736,14 @@ std::optional<ExpressionType> ExpressionTypes::Primary(size_t first, size_t* nex
 std::optional<ExpressionType> ExpressionTypes::Postfix(ExpressionType type, size_t* at,
                                                        size_t end) const {
     while (*at < end) {
+        if (!type.resource.empty() && !type.IsArray()) {
+            auto accessed = ResourceAccess(type, at, end);
+            if (!accessed) {
+                return std::nullopt;
+            }
+            type = *accessed;
+            continue;
+        }
         const std::string& text = tokens_[*at].text;
         if (text == "." && IsIdentifier(tokens_, *at + 1) && !IsToken(tokens_, *at + 2, "(")) {
             auto member = Member(type, tokens_[*at + 1].text);
@@ -646,6 +767,9 @@ std::optional<ExpressionType> ExpressionTypes::Postfix(ExpressionType type, size
         } else {
             return std::nullopt;
         }
+    }
+    if (!type.resource.empty()) {
+        return std::nullopt; // a resource itself has no value
     }
     return type;
 }
@@ -748,6 +872,9 @@ std::optional<ExpressionType> ExpressionTypes::Call(size_t at, size_t close) con
 }
 
 std::optional<Shape> ExpressionTypes::ShapeOf(const ExpressionType& type) const {
+    if (!type.resource.empty()) {
+        return std::nullopt; // an object, no value
+    }
     Shape shape;
     if (type.structure) {
         auto structure = structures_.find(type.base);
@@ -790,6 +917,9 @@ ExpressionTypes::Leaves(const std::string& text, const ExpressionType& type, boo
         }
         return more.has_value();
     };
+    if (!type.resource.empty()) {
+        return std::nullopt; // an object, no value
+    }
     if (type.IsArray()) {
         ExpressionType element = type;
         element.dimensions.erase(element.dimensions.begin());

@@ -23,6 +23,10 @@ struct ExpressionType {
     int columns = 0;                // a matrix's columns; 0 otherwise
     std::vector<size_t> dimensions; // array dimensions, outermost first
     bool structure = false;
+    // A resource object's kind ("Texture2D", "StructuredBuffer"); the fields
+    // above then give its element type. A resource is no value itself: only
+    // its elements and what its methods return have types.
+    std::string resource;
 
     bool IsArray() const { return !dimensions.empty(); }
     bool IsMatrix() const { return !IsArray() && !structure && columns > 0; }
@@ -101,6 +105,11 @@ private:
     std::optional<ExpressionType> Primary(size_t first, size_t* next) const;
     std::optional<ExpressionType> Call(size_t at, size_t close) const;
     std::optional<ExpressionType> Postfix(ExpressionType type, size_t* at, size_t end) const;
+    size_t ReadResourceType(size_t at, ExpressionType* type) const;
+    // What indexing a resource or calling its method at `*at` gives; `*at`
+    // moves past it.
+    std::optional<ExpressionType> ResourceAccess(const ExpressionType& resource, size_t* at,
+                                                 size_t end) const;
     std::optional<ExpressionType> Member(const ExpressionType& type, const std::string& name) const;
 
     const std::vector<HlslToken>& tokens_;

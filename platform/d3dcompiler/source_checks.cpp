@@ -8,6 +8,7 @@
 #include "packoffset_checks.h"
 #include "parameter_checks.h"
 #include "register_checks.h"
+#include "resource_access_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "switch_checks.h"
@@ -220,6 +221,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
     CheckResourceLoads(tokens, errors);
+    CheckResourceAccess(tokens, errors);
     CheckUnsignedTypes(tokens, errors);
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);

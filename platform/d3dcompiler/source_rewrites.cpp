@@ -16,6 +16,7 @@
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
 #include "interlocked_rewrites.h"
+#include "buffer_dimensions.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
@@ -335,6 +336,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
+    ScaleRawBufferDimensions(tokens, &edits);
+    PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {

@@ -1,6 +1,7 @@
 #include "spirv_value_repairs.h"
 
 #include "spirv_cbuffer_layout.h"
+#include "spirv_structured_layout.h"
 #include "spirv_intrinsic_repairs.h"
 #include "spirv_row_major_members.h"
 #include "spirv_module.h"
@@ -237,6 +238,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
         LayOutConstantBuffers(module);
         TransposeOverlappedMatrices(module);
     }
+    LayOutStructuredBuffers(module);
     if (repairs.pixelShader) {
         PositionW(module);
     }

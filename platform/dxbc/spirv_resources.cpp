@@ -17,6 +17,7 @@ constexpr uint32_t kFormatR32f = 3;
 constexpr uint32_t kFormatR32i = 24;
 constexpr uint32_t kFormatR32ui = 33;
 constexpr uint32_t kOpImageRead = 98;
+constexpr uint32_t kOpImageTexelPointer = 60;
 constexpr uint32_t kStorageUniformConstant = 0;
 constexpr uint32_t kStorageStorageBuffer = 12;
 constexpr uint32_t kDecorationBufferBlock = 3;
@@ -117,6 +118,27 @@ std::set<uint32_t> ReadImageTypes(const std::vector<uint32_t>& spirv) {
     return read;
 }
 
+// The storage image types the shader takes texel pointers into, for atomics:
+// Vulkan needs the format of those (a 32-bit integer or float one).
+std::set<uint32_t> AtomicImageTypes(const std::vector<uint32_t>& spirv) {
+    std::map<uint32_t, uint32_t> pointerTypes; // pointer value -> its type
+    std::map<uint32_t, uint32_t> pointees;     // pointer type -> the type it points to
+    std::set<uint32_t> atomic;
+    ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == OpTypePointer && count >= 4) {
+            pointees[spirv[at + 1]] = spirv[at + 3];
+        } else if ((op == OpVariable || op == OpAccessChain) && count >= 4) {
+            pointerTypes[spirv[at + 2]] = spirv[at + 1];
+        } else if (op == kOpImageTexelPointer && count >= 4) {
+            const auto type = pointerTypes.find(spirv[at + 3]);
+            if (type != pointerTypes.end()) {
+                atomic.insert(pointees[type->second]);
+            }
+        }
+    });
+    return atomic;
+}
+
 bool IsSingle32BitFormat(uint32_t format) {
     return format == kFormatR32f || format == kFormatR32i || format == kFormatR32ui;
 }
@@ -128,6 +150,7 @@ bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFor
         return true;
     }
     const std::set<uint32_t> read = ReadImageTypes(spirv);
+    const std::set<uint32_t> atomic = AtomicImageTypes(spirv);
     bool changed = false;
     bool loadable = true;
     std::set<uint32_t> capabilities;
@@ -137,7 +160,7 @@ bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFor
             return;
         }
         if (op != kOpTypeImage || count < 9 || spirv[at + 7] != kSampledStorage ||
-            spirv[at + 8] == kFormatUnknown) {
+            spirv[at + 8] == kFormatUnknown || atomic.count(spirv[at + 1]) != 0) {
             return;
         }
         if (!readWithoutFormat && read.count(spirv[at + 1]) != 0) {

@@ -25,7 +25,8 @@ std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& sp
 // from the HLSL element type the compiler recorded. A device that cannot read
 // storage images without a format keeps the format of the types the shader
 // reads; false when one of those is not a single 32-bit format, the typed
-// loads Direct3D 12 leaves to TypedUAVLoadAdditionalFormats.
+// loads Direct3D 12 leaves to TypedUAVLoadAdditionalFormats. The types atomics
+// reach keep their format, which Vulkan requires of them.
 bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFormat);
 
 // The names of the counter buffers the compiler made for structured buffers

@@ -200,3 +200,49 @@ TEST(ExpressionTypes, MatrixNamesAreKnownUnlessATypedefCouldHideOne) {
 
 } // namespace
 } // namespace d3dcompiler_standin
+
+namespace d3dcompiler_standin {
+namespace {
+
+const char* kResources = R"(
+struct Item { float2x2 m; uint count; };
+StructuredBuffer<Item> items;
+Texture2D<uint2> counts;
+Texture2D colours;
+Texture2DArray<float> layers;
+TextureCube sky;
+ByteAddressBuffer raw;
+Texture2D maps[4];
+SamplerState nearest;
+)";
+
+std::string ResourceTypeReturned(const std::string& expression) {
+    return TypeReturned(std::string(kResources) + "float4 f() { return " + expression + "; }");
+}
+
+TEST(ExpressionTypes, ResourceElementsAndMethodResultsHaveTheElementType) {
+    EXPECT_EQ(ResourceTypeReturned("items[0].m"), "float2x2");
+    EXPECT_EQ(ResourceTypeReturned("items.Load(1).count"), "uint");
+    EXPECT_EQ(ResourceTypeReturned("counts[uint2(0, 0)]"), "uint2");
+    EXPECT_EQ(ResourceTypeReturned("counts.mips[1][uint2(0, 0)].y"), "uint");
+    EXPECT_EQ(ResourceTypeReturned("colours.Sample(nearest, float2(0, 0))"), "float4");
+    EXPECT_EQ(ResourceTypeReturned("layers.SampleLevel(nearest, float3(0, 0, 1), 0)"), "float");
+    EXPECT_EQ(ResourceTypeReturned("counts.GatherRed(nearest, float2(0, 0))"), "uint4");
+    EXPECT_EQ(ResourceTypeReturned("sky.SampleCmpLevelZero(nearest, float3(1, 0, 0), 0.5)"),
+              "float");
+    EXPECT_EQ(ResourceTypeReturned("raw.Load3(0)"), "uint3");
+    EXPECT_EQ(ResourceTypeReturned("maps[2].Load(int3(0, 0, 0)).xy"), "float2");
+}
+
+TEST(ExpressionTypes, ResourcesThemselvesAndValuelessMethodsHaveNoType) {
+    EXPECT_EQ(ResourceTypeReturned("colours"), "none");
+    EXPECT_EQ(ResourceTypeReturned("maps[1]"), "none");
+    EXPECT_EQ(ResourceTypeReturned("items.GetDimensions(a, b)"), "none");
+    // A structure named like a buffer is a structure, not a resource.
+    EXPECT_EQ(TypeReturned("struct VertexBuffer { float3 p; }; VertexBuffer v; float4 f() { "
+                           "return v.p; }"),
+              "float3");
+}
+
+} // namespace
+} // namespace d3dcompiler_standin

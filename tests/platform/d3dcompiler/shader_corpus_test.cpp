@@ -18,8 +18,28 @@
 //   // stand-in: <differ|crash|stall> <why>   (optional: a known difference,
 //   //                          expected until it is mended)
 //   // source: <where Windows' verdict comes from>
+// A case may declare resources, bound in one descriptor table after the
+// constants at b0 (in this order) and static samplers, by a root signature the
+// test writes into the macro CORPUS_ROOT_SIGNATURE (resource_stages.hlsli
+// puts it on VSMain; a compute case writes [RootSignature(...)] itself):
+//   // texture t0: <1d|2d|2darray|3d|cube> <format> <W[xH[xD]]> [mips N] [slices N]
+//   //                          [: texel values, mip after mip of each slice]
+//   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
+//   //                          [: values]
+//   // uav u0: <any texture or buffer form> [counter N] [: values]
+//   // sampler s0: <point|linear|linear-mip-point> <wrap|mirror|clamp|border|mirror_once>
+//   //                          [<comparison: less, greater_equal, ...>] [white|black|transparent]
+//   // expect u0: <words>       (what the UAV holds after the draw, or after
+//   //                          CSMain's one thread group for "accepted CSMain")
+//   // expect u0 counter: <N>   (its hidden counter)
+// Formats are DXGI's lowercased without the prefix, 32-bit components only
+// (r32g32b32a32_float, r32_uint, ...). Values fill 32-bit words in order, the
+// rest zero; a word is a float where the format is a float one or the word
+// has a point or an exponent ("1.5", "2.0"), else an integer.
 // It prints a tally per group: how many cases agree with Windows, differ,
 // crash the compiler or stall it.
+#include "corpus_bindings.h"
+#include "corpus_resources.h"
 #include "shader_reflection.h"
 
 #include <device_fixture.h>
@@ -63,6 +83,17 @@ struct Verdict {
     std::vector<std::string> warnings; // "X3206: implicit truncation of vector type"
     UINT flags = 0;
     bool hasSource = false;
+    corpus_resources::Declarations resources;
+    std::string rootSignature; // CORPUS_ROOT_SIGNATURE's text, quoted; empty without resources
+
+    // The macros a compile of the case gets: CORPUS_ROOT_SIGNATURE where it
+    // declares resources.
+    std::vector<D3D_SHADER_MACRO> Defines() const {
+        if (rootSignature.empty()) {
+            return {{nullptr, nullptr}};
+        }
+        return {{"CORPUS_ROOT_SIGNATURE", rootSignature.c_str()}, {nullptr, nullptr}};
+    }
 };
 
 // The D3DCOMPILE_ flags a case may name; 0 for any other name.
@@ -123,7 +154,15 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
             words >> verdict.group;
         } else if (key == "source:") {
             verdict.hasSource = true;
+        } else {
+            std::string rest;
+            std::getline(words, rest);
+            verdict.resources.Read(key, rest);
         }
+    }
+    EXPECT_EQ(verdict.resources.problem, "") << "a resource line not understood";
+    if (!verdict.resources.Empty()) {
+        verdict.rootSignature = "\"" + verdict.resources.RootSignature() + "\"";
     }
     return verdict;
 }
@@ -155,7 +194,13 @@ protected:
     // Draws VSMain's triangle over a 1x1 R32G32B32A32_FLOAT target, with the
     // constant buffer of MakeProbeConstants at b0, and reads back what PSMain
     // wrote; empty when the pipeline could not be built.
-    std::vector<float> DrawProbe(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps);
+    // Binds the case's declared resources, when it has any, instead of the
+    // constants alone, and checks what its expectations say of its UAVs.
+    std::vector<float> DrawProbe(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
+                                 const corpus_resources::Declarations& resources);
+    // Runs CSMain's one thread group over the declared resources and checks
+    // the expectations.
+    void Dispatch(const std::vector<uint8_t>& cs, const corpus_resources::Declarations& resources);
     // A constant buffer whose float i (at byte 4i) is i, so that a probe
     // shows where the shader's constants lie; its view in a shader-visible heap.
     bool MakeProbeConstants(ComPtr<ID3D12Resource>* constants, ComPtr<ID3D12DescriptorHeap>* table);
@@ -199,7 +244,8 @@ Outcome CheckCompileError(const std::filesystem::path& file, const Verdict& verd
     const char* target = verdict.argument == "VSMain"   ? "vs_5_0"
                          : verdict.argument == "CSMain" ? "cs_5_0"
                                                         : "ps_5_0";
-    CompileResult result = Compile(file.string(), verdict.argument.c_str(), target, nullptr,
+    const std::vector<D3D_SHADER_MACRO> defines = verdict.Defines();
+    CompileResult result = Compile(file.string(), verdict.argument.c_str(), target, defines.data(),
                                    D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
     EXPECT_LT(result.hr, 0);
     EXPECT_TRUE(result.code.empty());
@@ -231,14 +277,88 @@ bool ShaderCorpus::MakeProbeConstants(ComPtr<ID3D12Resource>* constants,
     return true;
 }
 
-std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
-                                           const std::vector<uint8_t>& ps) {
+// The root signature `code` carries; null, with a test failure, without one.
+ComPtr<ID3D12RootSignature> RootSignatureOf(ID3D12Device* device,
+                                            const std::vector<uint8_t>& code) {
     ComPtr<ID3D12RootSignature> root;
     ComPtr<ID3DBlob> part;
-    EXPECT_EQ(D3DGetBlobPart(vs.data(), vs.size(), D3D_BLOB_ROOT_SIGNATURE, 0, part.Put()), S_OK);
-    if (part.Get() == nullptr ||
-        FAILED(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
-                                           IID_ID3D12RootSignature, root.PutVoid()))) {
+    EXPECT_EQ(D3DGetBlobPart(code.data(), code.size(), D3D_BLOB_ROOT_SIGNATURE, 0, part.Put()),
+              S_OK);
+    if (part.Get() != nullptr) {
+        EXPECT_EQ(device->CreateRootSignature(0, part->GetBufferPointer(), part->GetBufferSize(),
+                                              IID_ID3D12RootSignature, root.PutVoid()),
+                  S_OK);
+    }
+    return root;
+}
+
+// Compares each expectation with the words its UAV holds now.
+void CheckExpectations(const CorpusBindings& bindings,
+                       const corpus_resources::Declarations& resources) {
+    for (const corpus_resources::Expectation& expected : resources.expectations) {
+        const std::vector<uint32_t> words = bindings.Words(expected.slot, expected.counter);
+        const auto view = std::find_if(resources.views.begin(), resources.views.end(),
+                                       [&](const corpus_resources::View& v) {
+                                           return v.registerKind == 'u' && v.slot == expected.slot;
+                                       });
+        const bool floatView = !expected.counter && view != resources.views.end() &&
+                               corpus_resources::IsFloatFormat(view->format);
+        EXPECT_GE(words.size(), expected.words.size()) << "u" << expected.slot << " not read back";
+        for (size_t i = 0; i < words.size() && i < expected.words.size(); ++i) {
+            const std::string& word = expected.words[i];
+            uint32_t bits = 0;
+            const bool isFloat = floatView || corpus_resources::IsFloatWord(word);
+            corpus_resources::ParseWord(word, isFloat, &bits);
+            float want = 0;
+            float got = 0;
+            std::memcpy(&want, &bits, 4);
+            std::memcpy(&got, &words[i], 4);
+            if (!isFloat) {
+                EXPECT_EQ(words[i], bits) << "u" << expected.slot << " word " << i;
+            } else if (!(std::isnan(want) && std::isnan(got))) {
+                EXPECT_NEAR(got, want, std::abs(want) * 1e-6f + 1e-6f)
+                    << "u" << expected.slot << " word " << i;
+            }
+        }
+    }
+}
+
+void ShaderCorpus::Dispatch(const std::vector<uint8_t>& cs,
+                            const corpus_resources::Declarations& resources) {
+    ComPtr<ID3D12RootSignature> root = RootSignatureOf(device, cs);
+    D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
+    desc.pRootSignature = root;
+    desc.CS = {cs.data(), cs.size()};
+    ComPtr<ID3D12PipelineState> state;
+    ComPtr<ID3D12Resource> constants;
+    ComPtr<ID3D12DescriptorHeap> table;
+    CorpusBindings bindings;
+    if (root == nullptr ||
+        FAILED(
+            device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid())) ||
+        !MakeProbeConstants(&constants, &table)) {
+        ADD_FAILURE() << "no compute pipeline";
+        return;
+    }
+    if (bindings.Create(device, list, resources, constants, kProbeConstantBytes)) {
+        list->SetComputeRootSignature(root);
+        list->SetPipelineState(state);
+        ID3D12DescriptorHeap* heap = bindings.Heap();
+        list->SetDescriptorHeaps(1, &heap);
+        list->SetComputeRootDescriptorTable(0,
+                                            bindings.Heap()->GetGPUDescriptorHandleForHeapStart());
+        list->Dispatch(1, 1, 1);
+        bindings.RecordReadBacks(list);
+    }
+    ExecuteAndWait(); // also what a failed Create recorded, before its resources go
+    CheckExpectations(bindings, resources);
+}
+
+std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
+                                           const std::vector<uint8_t>& ps,
+                                           const corpus_resources::Declarations& resources) {
+    ComPtr<ID3D12RootSignature> root = RootSignatureOf(device, vs);
+    if (root == nullptr) {
         return {};
     }
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
@@ -263,13 +383,21 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
     if (!MakeProbeConstants(&constants, &table)) {
         return {};
     }
+    CorpusBindings bindings;
+    if (!resources.Empty() &&
+        !bindings.Create(device, list, resources, constants, kProbeConstantBytes)) {
+        ExecuteAndWait(); // what Create recorded, before its resources go
+        return {};
+    }
+    ID3D12DescriptorHeap* views = resources.Empty() ? table.Get() : bindings.Heap();
     RecordTriangleDrawState(list, rtv, 1, 1, root, state);
-    ID3D12DescriptorHeap* heaps[] = {table};
-    list->SetDescriptorHeaps(1, heaps);
-    list->SetGraphicsRootDescriptorTable(0, table->GetGPUDescriptorHandleForHeapStart());
+    list->SetDescriptorHeaps(1, &views);
+    list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
     list->DrawInstanced(3, 1, 0, 0);
+    bindings.RecordReadBacks(list);
     const std::vector<uint8_t> bytes =
         ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    CheckExpectations(bindings, resources);
     std::vector<float> texel(4);
     if (bytes.size() < sizeof(float) * texel.size()) {
         return {};
@@ -307,16 +435,20 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
     if (verdict.kind == "compile-error") {
         return CheckCompileError(file, verdict);
     }
+    const std::vector<D3D_SHADER_MACRO> defines = verdict.Defines();
     if (verdict.kind == "accepted" && verdict.argument == "CSMain") {
-        CompileResult cs = Compile(file.string(), "CSMain", "cs_5_0", nullptr,
+        CompileResult cs = Compile(file.string(), "CSMain", "cs_5_0", defines.data(),
                                    D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
         EXPECT_EQ(cs.hr, S_OK) << cs.errors;
         EXPECT_FALSE(cs.code.empty());
+        if (SUCCEEDED(cs.hr) && !verdict.resources.expectations.empty()) {
+            Dispatch(cs.code, verdict.resources);
+        }
         return FAILED(cs.hr) ? OutcomeOfErrors(cs.errors) : Outcome::Agree;
     }
-    CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0", nullptr,
+    CompileResult vs = Compile(file.string(), "VSMain", "vs_5_0", defines.data(),
                                D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
-    CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0", nullptr,
+    CompileResult ps = Compile(file.string(), "PSMain", "ps_5_0", defines.data(),
                                D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
     EXPECT_EQ(vs.hr, S_OK) << vs.errors;
     EXPECT_EQ(ps.hr, S_OK) << ps.errors;
@@ -327,11 +459,14 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
     if (FAILED(vs.hr) || FAILED(ps.hr)) {
         return OutcomeOfErrors(vs.errors + ps.errors);
     }
-    if (verdict.probe.empty()) {
+    if (verdict.probe.empty() && verdict.resources.expectations.empty()) {
         CheckPipeline(vs.code, ps.code, verdict);
         return Outcome::Agree;
     }
-    const std::vector<float> texel = DrawProbe(vs.code, ps.code);
+    const std::vector<float> texel = DrawProbe(vs.code, ps.code, verdict.resources);
+    if (verdict.probe.empty()) {
+        return Outcome::Agree;
+    }
     EXPECT_EQ(texel.size(), verdict.probe.size()) << "probe not drawn";
     for (size_t i = 0; i < texel.size() && i < verdict.probe.size(); ++i) {
         const float expected = verdict.probe[i];

@@ -1,0 +1,160 @@
+#include "buffer_dimensions.h"
+#include "expression_types.h"
+#include "numeric_type_names.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+namespace d3dcompiler_standin {
+namespace {
+
+bool IsStructuredBufferType(const std::string& text) {
+    return text.size() > 15 && text.back() == 'r' &&
+           (text == "StructuredBuffer" || text == "RWStructuredBuffer" ||
+            text == "AppendStructuredBuffer" || text == "ConsumeStructuredBuffer");
+}
+
+// The start of the object before `dot`: a name, or an element of an array of
+// them; tokens.size() for anything else.
+size_t ObjectBefore(const std::vector<HlslToken>& tokens, size_t dot) {
+    size_t object = dot - 1;
+    if (tokens[object].text == "]") {
+        object = OpeningBracket(tokens, object);
+        object = object > 0 && object < tokens.size() ? object - 1 : tokens.size();
+    }
+    if (object >= tokens.size() || !IsIdentifier(tokens, object) ||
+        (object > 0 && tokens[object - 1].text == ".")) {
+        return tokens.size();
+    }
+    return object;
+}
+
+// Where `name.GetDimensions(` has its dot, for each call.
+std::vector<size_t> GetDimensionsCalls(const std::vector<HlslToken>& tokens) {
+    std::vector<size_t> dots;
+    for (size_t dot = 1; dot + 2 < tokens.size(); ++dot) {
+        if (tokens[dot].text == "." && tokens[dot + 1].text == "GetDimensions" &&
+            tokens[dot + 2].text == "(") {
+            dots.push_back(dot);
+        }
+    }
+    return dots;
+}
+
+// The element type of each name declared "StructuredBuffer<T> name" (and the
+// other structured kinds), T a numeric type or a structure's name.
+std::map<std::string, ExpressionType>
+StructuredBufferElements(const std::vector<HlslToken>& tokens) {
+    std::map<std::string, ExpressionType> elements;
+    for (size_t at = 0; at + 4 < tokens.size(); ++at) {
+        if (!IsStructuredBufferType(tokens[at].text) || tokens[at + 1].text != "<" ||
+            !IsIdentifier(tokens, at + 2) || tokens[at + 3].text != ">" ||
+            !IsIdentifier(tokens, at + 4)) {
+            continue;
+        }
+        ExpressionType element;
+        NumericTypeName numeric;
+        if (ReadNumericTypeName(tokens[at + 2].text, &numeric)) {
+            element.base = std::string(numeric.base);
+            element.rows = numeric.size;
+            element.columns = numeric.columns;
+        } else {
+            element.base = tokens[at + 2].text;
+            element.structure = true;
+        }
+        elements[tokens[at + 4].text] = element;
+    }
+    return elements;
+}
+
+bool IsRawBufferType(const std::string& text) {
+    return text.size() > 16 && text.back() == 'r' &&
+           (text == "ByteAddressBuffer" || text == "RWByteAddressBuffer");
+}
+
+// The names declared of either raw buffer type (globals and parameters), with
+// their type.
+std::map<std::string, std::string> RawBufferNames(const std::vector<HlslToken>& tokens) {
+    std::map<std::string, std::string> names;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (IsRawBufferType(tokens[at].text) && IsIdentifier(tokens, at + 1)) {
+            names[tokens[at + 1].text] = tokens[at].text;
+        }
+    }
+    return names;
+}
+
+std::string Helper(const std::string& type) {
+    const std::string name = "standin_" + type + "_dimensions";
+    return "#ifndef " + name + "_defined\n#define " + name + "_defined\nvoid " + name + "(" + type +
+           " raw, out uint bytes) { raw.GetDimensions(bytes); bytes *= 4; }\n#endif\n";
+}
+
+} // namespace
+
+void ScaleRawBufferDimensions(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+    const std::map<std::string, std::string> names = RawBufferNames(tokens);
+    if (names.empty()) {
+        return;
+    }
+    std::set<std::string> helpers;
+    for (size_t dot : GetDimensionsCalls(tokens)) {
+        const size_t object = ObjectBefore(tokens, dot);
+        const auto named = object < tokens.size() ? names.find(tokens[object].text) : names.end();
+        if (named == names.end()) {
+            continue;
+        }
+        helpers.insert(Helper(named->second));
+        edits->push_back({tokens[object].offset, 0, "standin_" + named->second + "_dimensions("});
+        const size_t end = tokens[dot + 2].offset + 1;
+        edits->push_back({tokens[dot].offset, end - tokens[dot].offset, ", "});
+    }
+    std::string definitions;
+    for (const std::string& helper : helpers) {
+        definitions += helper;
+    }
+    if (!definitions.empty()) {
+        edits->push_back({0, 0, definitions + "#line 1\n"});
+    }
+}
+
+void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
+                                 std::vector<TextEdit>* edits) {
+    const std::map<std::string, ExpressionType> elements = StructuredBufferElements(tokens);
+    if (elements.empty() || std::any_of(tokens.begin(), tokens.end(), [](const HlslToken& token) {
+            return token.text.find("double") != std::string::npos; // 8-byte components
+        })) {
+        return;
+    }
+    LazyExpressionTypes types(tokens);
+    for (size_t dot : GetDimensionsCalls(tokens)) {
+        const size_t object = ObjectBefore(tokens, dot);
+        const auto element =
+            object < tokens.size() ? elements.find(tokens[object].text) : elements.end();
+        const size_t close = ClosingBracket(tokens, dot + 2);
+        // A statement of its own, which may take a statement after it.
+        const std::string before = object > 0 ? tokens[object - 1].text : ";";
+        const bool statement =
+            before == ";" || before == "{" || before == "}" || before == ")" || before == "else";
+        if (element == elements.end() || close + 1 >= tokens.size() ||
+            tokens[close + 1].text != ";" || !statement) {
+            continue;
+        }
+        size_t comma = close;
+        while (comma > dot + 2 && tokens[comma].text != ",") {
+            --comma;
+        }
+        const std::optional<Shape> shape = types->ShapeOf(element->second);
+        if (comma == dot + 2 || !shape) {
+            continue;
+        }
+        const std::string stride = ExpressionText(tokens, comma + 1, close, true);
+        edits->push_back({tokens[object].offset, 0, "{ "});
+        edits->push_back({tokens[close + 1].offset + 1, 0,
+                          " " + stride + " = " + std::to_string(shape->Scalars() * 4) + "; }"});
+    }
+}
+
+} // namespace d3dcompiler_standin

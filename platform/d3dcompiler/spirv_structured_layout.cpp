@@ -1,0 +1,150 @@
+#include "spirv_structured_layout.h"
+
+#include <spirv_words.h>
+
+#include <map>
+#include <set>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using namespace dxbc::spirv;
+
+constexpr uint32_t kOpTypeRuntimeArray = 29;
+constexpr uint32_t kDecorationBufferBlock = 3;
+
+class StructuredLayout {
+public:
+    explicit StructuredLayout(SpirvModule& module) : module_(module) {}
+
+    void Run() {
+        for (uint32_t block : StorageBlocks()) {
+            const SpirvInstruction* definition = module_.Definition(block);
+            if (definition == nullptr || definition->size() < 3) {
+                continue;
+            }
+            const uint32_t last = uint32_t(definition->size()) - 3;
+            const SpirvInstruction* array = module_.Definition(definition->back());
+            if (array != nullptr && OpcodeOf(*array) == kOpTypeRuntimeArray) {
+                SetArrayStride(definition->back(), SizeOf(block, last, (*array)[2]));
+            }
+        }
+    }
+
+private:
+    // Structures decorated BufferBlock, or Block with a runtime array last:
+    // structured and raw buffers, not constant buffers.
+    std::vector<uint32_t> StorageBlocks() const {
+        std::vector<uint32_t> blocks;
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
+                (instruction[2] == kDecorationBufferBlock || instruction[2] == kDecorationBlock)) {
+                blocks.push_back(instruction[1]);
+            }
+        }
+        return blocks;
+    }
+
+    // Sets the members' offsets one after another; returns the size.
+    uint32_t LayOut(uint32_t structure) {
+        const auto done = sizes_.find(structure);
+        if (done != sizes_.end()) {
+            return done->second;
+        }
+        const SpirvInstruction* definition = module_.Definition(structure);
+        uint32_t offset = 0;
+        for (uint32_t member = 0; definition != nullptr && member + 2 < definition->size();
+             ++member) {
+            SetMemberDecoration(structure, member, kDecorationOffset, offset);
+            offset += SizeOf(structure, member, (*definition)[member + 2]);
+        }
+        sizes_[structure] = offset;
+        return offset;
+    }
+
+    // The size of member `member` of `structure`, of `type`, laying out what
+    // it holds on the way.
+    uint32_t SizeOf(uint32_t structure, uint32_t member, uint32_t type) {
+        const SpirvInstruction* definition = module_.Definition(type);
+        if (definition == nullptr) {
+            return 0;
+        }
+        const SpirvInstruction& t = *definition;
+        switch (OpcodeOf(t)) {
+        case OpTypeBool:
+            return 4;
+        case OpTypeInt:
+        case OpTypeFloat:
+            return t[2] / 8;
+        case OpTypeVector:
+            return SizeOf(structure, member, t[2]) * t[3];
+        case OpTypeMatrix: {
+            const SpirvInstruction* column = module_.Definition(t[2]);
+            if (column == nullptr) {
+                return 0;
+            }
+            const uint32_t component = SizeOf(structure, member, (*column)[2]);
+            const bool rowMajor = HasMemberDecoration(structure, member, kDecorationRowMajor);
+            SetMemberDecoration(structure, member, kDecorationMatrixStride,
+                                component * (rowMajor ? t[3] : (*column)[3]));
+            return component * t[3] * (*column)[3];
+        }
+        case OpTypeArray:
+        case kOpTypeRuntimeArray: {
+            const uint32_t stride = SizeOf(structure, member, t[2]);
+            SetArrayStride(type, stride);
+            return OpcodeOf(t) == OpTypeArray ? stride * ConstantValue(t[3]) : 0;
+        }
+        case OpTypeStruct:
+            return LayOut(type);
+        default:
+            return 0;
+        }
+    }
+
+    uint32_t ConstantValue(uint32_t id) const {
+        const SpirvInstruction* constant = module_.Definition(id);
+        return constant != nullptr && OpcodeOf(*constant) == OpConstant ? (*constant)[3] : 0;
+    }
+
+    bool HasMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration) const {
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction[1] == structure &&
+                instruction[2] == member && instruction[3] == decoration) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void SetMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration,
+                             uint32_t value) {
+        for (SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
+                instruction[1] == structure && instruction[2] == member &&
+                instruction[3] == decoration) {
+                instruction[4] = value;
+            }
+        }
+    }
+
+    void SetArrayStride(uint32_t array, uint32_t stride) {
+        for (SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
+                instruction[1] == array && instruction[2] == kDecorationArrayStride) {
+                instruction[3] = stride;
+            }
+        }
+    }
+
+    SpirvModule& module_;
+    std::map<uint32_t, uint32_t> sizes_;
+};
+
+} // namespace
+
+void LayOutStructuredBuffers(SpirvModule& module) {
+    StructuredLayout(module).Run();
+}
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,13 @@
+// Windows: a texel reached through mips is read-only: assigning to it is X3025.
+// verdict: compile-error PSMain X3025
+// group: resources
+// error text: l-value specifies const object
+// texture t0: 2d r32g32b32a32_float 1x1
+// source: fxc's words as DirectXShaderCompiler's tools/clang/test/HLSL/indexing-operator.hlsl records them (its fxc-error annotations, from running fxc on each line) ("g_t2d.mips[mipSlice][pos2] = f4; ... X3025")
+#include "resource_stages.hlsli"
+Texture2D<float4> colours : register(t0);
+float4 PSMain() : SV_Target
+{
+    colours.mips[0][uint2(0, 0)] = float4(1, 1, 1, 1);
+    return 0;
+}

@@ -1,0 +1,19 @@
+// Windows: an RWBuffer<uint> element takes InterlockedAdd, which returns the value before; an RWBuffer<float> element takes a write.
+// verdict: accepted
+// probe: 4 0 0 0
+// group: resources
+// uav u0: typed r32_uint 2 : 3 4
+// uav u1: typed r32_float 3
+// expect u0: 3 9
+// expect u1: 0 0 1.5
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/interlockedadd ("dest: The destination address ... a resource variable"; "original_value"), sm5-object-rwbuffer
+#include "resource_stages.hlsli"
+RWBuffer<uint> counts : register(u0);
+RWBuffer<float> weights : register(u1);
+float4 PSMain() : SV_Target
+{
+    uint before;
+    InterlockedAdd(counts[1], 5, before);
+    weights[2] = 1.5;
+    return float4(before, 0, 0, 0);
+}
