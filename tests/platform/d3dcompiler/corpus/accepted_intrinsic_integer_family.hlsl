@@ -2,7 +2,6 @@
 // vectors of int and uint.
 // verdict: accepted
 // group: intrinsics
-// stand-in: crash glslang crashes on msad4
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-intrinsic-functions (countbits, firstbithigh, firstbitlow, reversebits, msad4, D3DCOLORtoUBYTE4, f32tof16, f16tof32, asint, asuint, asfloat; abs, min, max, clamp, mad, sign and dot take int)
 float Shade(float y)
 {

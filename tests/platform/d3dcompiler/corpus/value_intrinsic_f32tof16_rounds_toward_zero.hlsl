@@ -4,7 +4,6 @@
 // verdict: accepted
 // probe: 31743 15360 16 64511
 // group: intrinsics
-// stand-in: differ the conversion rounds to nearest even, to INF past the range
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/f32tof16--sm5---asm- ("follows D3D rules for floating-point conversion") and windows/win32/direct3d10/d3d10-graphics-programming-guide-resources-data-conversion ("Round-to-zero is used during conversion to another float format"; values past the range give "the maximum representable value ... NOT including signed infinity"; denorms kept)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 6 11 16
 // group: intrinsics
-// stand-in: crash glslang crashes on msad4
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-msad4 (reference, source uint2, accum uint4) and msad--sm5---asm- (reference bytes of 0 are skipped)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 7 3 0 0
 // group: intrinsics
-// stand-in: differ glslang's sign returns float
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-sign (return type int, "-1 if x is less than zero; 0 if x equals zero; and 1 if x is greater than zero"); NaN from fxc's expansion, two lt comparisons subtracted
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
