@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3004
 // group: intrinsics
 // error text: undeclared identifier 'saturat'
-// stand-in: differ glslang's words, no matching overloaded function
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3004 undeclared identifier); the name is that of no entry in dx-graphics-hlsl-intrinsic-functions
 float Shade(float y)
 {
