@@ -1,4 +1,5 @@
 #include "value_rewrites.h"
+#include "float_literal_precision.h"
 #include "intrinsic_values.h"
 #include "literal_conversions.h"
 #include "matrix_products.h"
@@ -206,6 +207,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     DocumentedIntrinsic(tokens, "lit", kLit, "standin_lit", edits);
     DocumentedIntrinsic(tokens, "ldexp", kLdexp, "standin_ldexp", edits);
     RewriteIntrinsicValues(tokens, edits);
+    RoundFloatLiteralsNearDoubles(tokens, edits);
     PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
     RewriteMatrixProducts(tokens, edits);
