@@ -2,6 +2,7 @@
 #include "expression_types.h"
 #include "value_rewrites.h"
 
+#include <set>
 #include <string>
 
 namespace d3dcompiler_standin {
@@ -43,34 +44,80 @@ bool IsFloatBase(const std::string& base) {
            base == "double";
 }
 
-// sign of a float scalar or vector is an int one on Windows; glslang gives
-// the float sign. Each such call is cast to the int type of its shape.
-void SignAsInteger(const Tokens& tokens, std::vector<TextEdit>* edits) {
+bool IsSignedBase(const std::string& base) {
+    return base == "int" || base == "min16int" || base == "min12int";
+}
+
+// The calls of the intrinsic `name`, or none where the source declares its
+// own function of that name.
+std::vector<size_t> CallsOf(const Tokens& tokens, const std::string& name) {
     std::vector<size_t> calls;
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text != "sign" || tokens[at + 1].text != "(" ||
+        if (tokens[at].text != name || tokens[at + 1].text != "(" ||
             (at > 0 && tokens[at - 1].text == ".")) {
             continue;
         }
         if (at > 0 && IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return") {
-            return; // the source's own sign
+            return {};
         }
         calls.push_back(at);
     }
-    LazyExpressionTypes types(tokens);
-    for (size_t at : calls) {
+    return calls;
+}
+
+// sign, any and all of a matrix, which glslang cannot compile (a float or
+// bool matrix of results), row by row; every matrix is a float one to
+// glslang, integer and bool matrices included.
+std::string MatrixHelper(const std::string& name, const ExpressionType& type) {
+    const std::string shape = type.MatrixShape();
+    const std::string matrix = "float" + shape;
+    const std::string helper = "standin_" + name + "_" + shape;
+    std::string body;
+    for (int row = 0; row < type.rows; ++row) {
+        const std::string part = name + "(m[" + std::to_string(row) + "])";
+        body += row == 0 ? part : (name == "sign" ? ", " : name == "any" ? " || " : " && ") + part;
+    }
+    body = name == "sign" ? matrix + "(" + body + ")" : body;
+    return "#ifndef " + helper + "_defined\n#define " + helper + "_defined\n" +
+           (name == "sign" ? matrix : std::string("bool")) + " " + helper + "(" + matrix +
+           " m) { return " + body + "; }\n#endif\n";
+}
+
+// The type a call's value is cast to where glslang's type for it is not
+// Windows': sign of floats gives ints, reversebits of ints gives uints.
+std::string CastOfValue(const std::string& name, const ExpressionType& type) {
+    const std::string size = type.rows > 0 ? std::to_string(type.rows) : "";
+    if (name == "sign" && IsFloatBase(type.base)) {
+        return "int" + size;
+    }
+    if (name == "reversebits" && IsSignedBase(type.base)) {
+        return "uint" + size;
+    }
+    return "";
+}
+
+// Calls of sign, reversebits, any and all whose argument's type glslang gets
+// wrong: the value cast, or a helper for a matrix.
+void TypedCalls(const Tokens& tokens, const std::string& name, LazyExpressionTypes* types,
+                std::set<std::string>* helpers, std::vector<TextEdit>* edits) {
+    for (size_t at : CallsOf(tokens, name)) {
         const size_t close = ClosingBracket(tokens, at + 1);
-        if (close >= tokens.size()) {
+        const std::optional<ExpressionType> type =
+            close < tokens.size() ? (*types)->TypeOf(at + 2, close) : std::nullopt;
+        if (!type || type->IsArray() || type->structure) {
             continue;
         }
-        const std::optional<ExpressionType> type = types->TypeOf(at + 2, close);
-        if (!type || type->IsArray() || type->structure || type->columns > 0 ||
-            !IsFloatBase(type->base)) {
+        if (type->IsMatrix() && name != "reversebits") {
+            helpers->insert(MatrixHelper(name, *type));
+            edits->push_back({tokens[at].offset, tokens[at].text.size(),
+                              "standin_" + name + "_" + type->MatrixShape()});
             continue;
         }
-        const std::string integer = "int" + (type->rows > 0 ? std::to_string(type->rows) : "");
-        edits->push_back({tokens[at].offset, 0, "((" + integer + ")"});
-        edits->push_back({tokens[close].offset + 1, 0, ")"});
+        const std::string cast = type->IsMatrix() ? "" : CastOfValue(name, *type);
+        if (!cast.empty()) {
+            edits->push_back({tokens[at].offset, 0, "((" + cast + ")"});
+            edits->push_back({tokens[close].offset + 1, 0, ")"});
+        }
     }
 }
 
@@ -79,7 +126,12 @@ void SignAsInteger(const Tokens& tokens, std::vector<TextEdit>* edits) {
 void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
     DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
-    SignAsInteger(tokens, edits);
+    LazyExpressionTypes types(tokens);
+    std::set<std::string> helpers;
+    for (const char* name : {"sign", "reversebits", "any", "all"}) {
+        TypedCalls(tokens, name, &types, &helpers, edits);
+    }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin
