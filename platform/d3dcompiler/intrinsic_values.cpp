@@ -39,6 +39,28 @@ constexpr char kF32ToF16[] =
     "uint4 standin_f32tof16(float4 v) { return uint4(standin_f32tof16(v.xy), "
     "standin_f32tof16(v.zw)); }\n#endif\n#line 1\n";
 
+// asuint(double, out uint low, out uint high), which glslang lacks: the
+// double's bits found by its arithmetic. The exponent is found by scaling by
+// 2^512, 2^256, ... 2^1 into [1, 2); a denormal keeps exponent 0 and its
+// mantissa is read at 2^1074; NaN is the quiet NaN without payload.
+constexpr char kAsuintDouble[] =
+    "#ifndef standin_asuint_double_defined\n#define standin_asuint_double_defined\n"
+    "void standin_asuint_double(double d, out uint low, out uint high) { "
+    "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
+    "double a = abs(d); low = 0u; "
+    "if (a != a) { high = 0x7FF80000u; return; } "
+    "if (a == 0.0L) { high = sign; return; } "
+    "if (a > 1.7976931348623157e308L) { high = sign | 0x7FF00000u; return; } "
+    "double steps[10] = {1.3407807929942597e154L, 1.1579208923731620e77L, "
+    "3.4028236692093846e38L, 1.8446744073709552e19L, 4294967296.0L, 65536.0L, 256.0L, 16.0L, "
+    "4.0L, 2.0L}; int e = 0; "
+    "[unroll] for (int i = 0; i < 10; ++i) { int k = 512 >> i; "
+    "if (a >= steps[i]) { a /= steps[i]; e += k; } "
+    "if (a * steps[i] < 2.0L && e - k >= -1022) { a *= steps[i]; e -= k; } } "
+    "bool denormal = a < 1.0L; double top = (denormal ? a : a - 1.0L) * 1048576.0L; "
+    "uint topBits = (uint)top; low = (uint)((top - (double)topBits) * 4294967296.0L); "
+    "high = sign | ((denormal ? 0u : uint(e + 1023)) << 20) | topBits; }\n#endif\n#line 1\n";
+
 bool IsFloatBase(const std::string& base) {
     return base == "float" || base == "half" || base == "min16float" || base == "min10float" ||
            base == "double";
@@ -121,11 +143,35 @@ void TypedCalls(const Tokens& tokens, const std::string& name, LazyExpressionTyp
     }
 }
 
+// Calls of asuint with three arguments (the double split into two uints).
+void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (size_t at : CallsOf(tokens, "asuint")) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        int commas = 0;
+        int depth = 0;
+        for (size_t i = at + 2; i < close && i < tokens.size(); ++i) {
+            const std::string& text = tokens[i].text;
+            depth += text == "(" || text == "[" || text == "{";
+            depth -= text == ")" || text == "]" || text == "}";
+            commas += depth == 0 && text == ",";
+        }
+        if (close < tokens.size() && commas == 2) {
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), "standin_asuint_double"});
+            called = true;
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kAsuintDouble});
+    }
+}
+
 } // namespace
 
 void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
     DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
+    AsuintOfDouble(tokens, edits);
     LazyExpressionTypes types(tokens);
     std::set<std::string> helpers;
     for (const char* name : {"sign", "reversebits", "any", "all"}) {
