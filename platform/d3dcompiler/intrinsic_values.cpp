@@ -61,6 +61,29 @@ constexpr char kAsuintDouble[] =
     "uint topBits = (uint)top; low = (uint)((top - (double)topBits) * 4294967296.0L); "
     "high = sign | ((denormal ? 0u : uint(e + 1023)) << 20) | topBits; }\n#endif\n#line 1\n";
 
+// fma of doubles rounded once, as Windows' dfma: the product split exactly
+// into a double and its error (Veltkamp's split, 2^27 + 1), the sum with c
+// and its error (Knuth's two-sum), then the errors added last. `precise`
+// keeps each step from being contracted or reordered. Values past 2^995,
+// INF and NaN take the plain sum of the product.
+constexpr char kFma[] =
+    "#ifndef standin_fma_defined\n#define standin_fma_defined\n"
+    "double standin_fma(double a, double b, double c) { precise double p = a * b; "
+    "if (!(abs(a) < 1.0e290L && abs(b) < 1.0e290L && abs(p) < 1.0e290L && abs(c) < 1.0e290L)) "
+    "{ return p + c; } "
+    "precise double ta = 134217729.0L * a; precise double ah = ta - (ta - a); "
+    "precise double al = a - ah; precise double tb = 134217729.0L * b; "
+    "precise double bh = tb - (tb - b); precise double bl = b - bh; "
+    "precise double e = ((ah * bh - p) + ah * bl + al * bh) + al * bl; "
+    "precise double s = p + c; precise double v = s - p; "
+    "precise double r = (p - (s - v)) + (c - v); return s + (r + e); }\n"
+    "double2 standin_fma(double2 a, double2 b, double2 c) { return double2(standin_fma(a.x, "
+    "b.x, c.x), standin_fma(a.y, b.y, c.y)); }\n"
+    "double3 standin_fma(double3 a, double3 b, double3 c) { return double3(standin_fma(a.xy, "
+    "b.xy, c.xy), standin_fma(a.z, b.z, c.z)); }\n"
+    "double4 standin_fma(double4 a, double4 b, double4 c) { return double4(standin_fma(a.xy, "
+    "b.xy, c.xy), standin_fma(a.zw, b.zw, c.zw)); }\n#endif\n#line 1\n";
+
 bool IsFloatBase(const std::string& base) {
     return base == "float" || base == "half" || base == "min16float" || base == "min10float" ||
            base == "double";
@@ -172,6 +195,7 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
     DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
     DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
     AsuintOfDouble(tokens, edits);
+    DocumentedIntrinsic(tokens, "fma", kFma, "standin_fma", edits);
     LazyExpressionTypes types(tokens);
     std::set<std::string> helpers;
     for (const char* name : {"sign", "reversebits", "any", "all"}) {
