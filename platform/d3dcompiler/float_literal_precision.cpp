@@ -23,10 +23,13 @@ bool IsDoubleLiteral(const HlslToken& token) {
 // double literal or an intrinsic whose value or parameters are doubles.
 bool UsesDoubles(const std::vector<HlslToken>& tokens) {
     for (const HlslToken& token : tokens) {
-        if ((token.kind == HlslToken::Kind::Identifier &&
-             (token.text.rfind("double", 0) == 0 || token.text == "asdouble" ||
-              token.text == "fma")) ||
-            IsDoubleLiteral(token)) {
+        const std::string& text = token.text;
+        if (token.kind == HlslToken::Kind::Identifier &&
+            (text[0] == 'd' || text[0] == 'a' || text[0] == 'f') &&
+            (text.rfind("double", 0) == 0 || text == "asdouble" || text == "fma")) {
+            return true;
+        }
+        if (token.kind == HlslToken::Kind::Number && IsDoubleLiteral(token)) {
             return true;
         }
     }

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -189,17 +190,53 @@ void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+// The intrinsics rewritten here that the source names, found in one pass
+// that looks no further than a name's length and first letter for most
+// tokens: a source that names none pays for little more than that pass.
+std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
+    static constexpr const char* kNames[] = {"msad4", "f32tof16",    "asuint", "fma",
+                                             "sign",  "reversebits", "any",    "all"};
+    std::set<std::string> named;
+    for (const HlslToken& token : tokens) {
+        const std::string& text = token.text;
+        if (token.kind != HlslToken::Kind::Identifier || text.size() < 3 || text.size() > 11 ||
+            std::string_view("mfasr").find(text[0]) == std::string_view::npos) {
+            continue;
+        }
+        for (const char* name : kNames) {
+            if (text == name) {
+                named.insert(text);
+            }
+        }
+    }
+    return named;
+}
+
 } // namespace
 
 void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
-    DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
-    AsuintOfDouble(tokens, edits);
-    DocumentedIntrinsic(tokens, "fma", kFma, "standin_fma", edits);
+    const std::set<std::string> named = NamedIntrinsics(tokens);
+    if (named.empty()) {
+        return;
+    }
+    if (named.count("msad4") > 0) {
+        DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
+    }
+    if (named.count("f32tof16") > 0) {
+        DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
+    }
+    if (named.count("asuint") > 0) {
+        AsuintOfDouble(tokens, edits);
+    }
+    if (named.count("fma") > 0) {
+        DocumentedIntrinsic(tokens, "fma", kFma, "standin_fma", edits);
+    }
     LazyExpressionTypes types(tokens);
     std::set<std::string> helpers;
     for (const char* name : {"sign", "reversebits", "any", "all"}) {
-        TypedCalls(tokens, name, &types, &helpers, edits);
+        if (named.count(name) > 0) {
+            TypedCalls(tokens, name, &types, &helpers, edits);
+        }
     }
     DefineHelpersFirst(helpers, edits);
 }
