@@ -156,8 +156,8 @@ void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLine
     }
     const std::string name = match[1].str();
     std::string windows = NoMatchingIntrinsicMessage(name, source);
-    if (windows.empty() && name.rfind("__BI_", 0) != 0 && !IsIntrinsicFunction(name) &&
-        !FileDeclaresFunction(lines, diagnostic->file, name)) {
+    if (windows.empty() && name.rfind("__BI_", 0) != 0 && name.rfind("standin_", 0) != 0 &&
+        !IsIntrinsicFunction(name) && !FileDeclaresFunction(lines, diagnostic->file, name)) {
         windows = "error X3004: undeclared identifier '" + name + "'";
     }
     if (!windows.empty()) {

@@ -190,6 +190,54 @@ void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+// fma of a double matrix, row by row.
+std::string FmaMatrixHelper(const ExpressionType& type) {
+    const std::string matrix = "double" + type.MatrixShape();
+    const std::string helper = "standin_fma_" + type.MatrixShape();
+    std::string rows;
+    for (int row = 0; row < type.rows; ++row) {
+        const std::string r = "[" + std::to_string(row) + "]";
+        rows +=
+            (row == 0 ? "" : ", ") + std::string("standin_fma(a") + r + ", b" + r + ", c" + r + ")";
+    }
+    return "#ifndef " + helper + "_defined\n#define " + helper + "_defined\n" + matrix + " " +
+           helper + "(" + matrix + " a, " + matrix + " b, " + matrix + " c) { return " + matrix +
+           "(" + rows + "); }\n#endif\n";
+}
+
+// Calls of fma, those of matrices through a helper of their shape.
+void FusedDoubles(const Tokens& tokens, LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
+    std::set<std::string> matrixHelpers;
+    bool called = false;
+    for (size_t at : CallsOf(tokens, "fma")) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        size_t comma = at + 2;
+        for (int depth = 0; comma < close && comma < tokens.size(); ++comma) {
+            const std::string& text = tokens[comma].text;
+            depth += text == "(" || text == "[";
+            depth -= text == ")" || text == "]";
+            if (depth == 0 && text == ",") {
+                break;
+            }
+        }
+        if (close >= tokens.size()) {
+            continue;
+        }
+        const std::optional<ExpressionType> type = (*types)->TypeOf(at + 2, comma);
+        const bool matrix = type && type->IsMatrix();
+        if (matrix) {
+            matrixHelpers.insert(FmaMatrixHelper(*type));
+        }
+        edits->push_back({tokens[at].offset, tokens[at].text.size(),
+                          matrix ? "standin_fma_" + type->MatrixShape() : "standin_fma"});
+        called = true;
+    }
+    DefineHelpersFirst(matrixHelpers, edits);
+    if (called) {
+        edits->push_back({0, 0, kFma}); // in front of the matrix helpers that call it
+    }
+}
+
 // The intrinsics rewritten here that the source names, found in one pass
 // that looks no further than a name's length and first letter for most
 // tokens: a source that names none pays for little more than that pass.
@@ -228,10 +276,10 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
     if (named.count("asuint") > 0) {
         AsuintOfDouble(tokens, edits);
     }
-    if (named.count("fma") > 0) {
-        DocumentedIntrinsic(tokens, "fma", kFma, "standin_fma", edits);
-    }
     LazyExpressionTypes types(tokens);
+    if (named.count("fma") > 0) {
+        FusedDoubles(tokens, &types, edits);
+    }
     std::set<std::string> helpers;
     for (const char* name : {"sign", "reversebits", "any", "all"}) {
         if (named.count(name) > 0) {
