@@ -43,8 +43,8 @@ bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
         return true;
     }
     const std::string& name = tokens[at].text;
-    if ((name[0] == 'c' || name[0] == 'E' || name[0] == 'n') && IsToken(tokens, at + 1, "(") &&
-        (at == 0 || tokens[at - 1].text != ".")) {
+    if (!name.empty() && (name[0] == 'c' || name[0] == 'E' || name[0] == 'n') &&
+        IsToken(tokens, at + 1, "(") && (at == 0 || tokens[at - 1].text != ".")) {
         // noise runs only in texture shaders; clip and the attribute
         // evaluations only in a pixel shader.
         if (name == "noise" ||
