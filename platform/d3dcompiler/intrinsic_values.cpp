@@ -190,13 +190,22 @@ void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
     }
 }
 
+std::string FmaMatrixHelperName(const ExpressionType& type) {
+    std::string name = "standin_fma_";
+    name += type.MatrixShape();
+    return name;
+}
+
 // fma of a double matrix, row by row.
 std::string FmaMatrixHelper(const ExpressionType& type) {
-    const std::string matrix = "double" + type.MatrixShape();
-    const std::string helper = "standin_fma_" + type.MatrixShape();
+    const std::string shape = type.MatrixShape();
+    const std::string matrix = "double" + shape;
+    const std::string helper = FmaMatrixHelperName(type);
     std::string rows;
     for (int row = 0; row < type.rows; ++row) {
-        const std::string r = "[" + std::to_string(row) + "]";
+        std::string r = "[";
+        r += std::to_string(row);
+        r += "]";
         rows +=
             (row == 0 ? "" : ", ") + std::string("standin_fma(a") + r + ", b" + r + ", c" + r + ")";
     }
@@ -229,7 +238,7 @@ void FusedDoubles(const Tokens& tokens, LazyExpressionTypes* types, std::vector<
             matrixHelpers.insert(FmaMatrixHelper(*type));
         }
         edits->push_back({tokens[at].offset, tokens[at].text.size(),
-                          matrix ? "standin_fma_" + type->MatrixShape() : "standin_fma"});
+                          matrix ? FmaMatrixHelperName(*type) : std::string("standin_fma")});
         called = true;
     }
     DefineHelpersFirst(matrixHelpers, edits);
