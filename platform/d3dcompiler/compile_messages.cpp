@@ -2,6 +2,7 @@
 
 #include "call_messages.h"
 #include "identifier_chars.h"
+#include "undeclared_calls.h"
 
 #include <regex>
 #include <sstream>
@@ -139,7 +140,8 @@ bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
 }
 
 // Windows' X3013 line for a call of an intrinsic that no overload matches,
-// the arguments counted in the source from the message's line on.
+// the arguments counted in the source from the message's line on; X3004 for
+// a name that is no intrinsic and that the file declares no function of.
 void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLineLookup& lines,
                                 Diagnostic* diagnostic) {
     static const std::regex kNoMatch("^'(\\w+)' : no matching overloaded function found\\s*$");
@@ -155,7 +157,12 @@ void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLine
         }
         source += text + "\n";
     }
-    const std::string windows = NoMatchingIntrinsicMessage(match[1].str(), source);
+    const std::string name = match[1].str();
+    std::string windows = NoMatchingIntrinsicMessage(name, source);
+    if (windows.empty() && name.rfind("__BI_", 0) != 0 && name.rfind("standin_", 0) != 0 &&
+        !IsIntrinsicFunction(name) && !FileDeclaresFunction(lines, diagnostic->file, name)) {
+        windows = "error X3004: undeclared identifier '" + name + "'";
+    }
     if (!windows.empty()) {
         diagnostic->text = windows;
         diagnostic->token = windows.substr(windows.find('\'') + 1);

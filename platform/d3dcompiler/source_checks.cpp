@@ -4,6 +4,7 @@
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
 #include "numeric_type_names.h"
+#include "literal_overload_checks.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
 #include "parameter_checks.h"
@@ -226,6 +227,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
+    CheckLiteralFloatOverloads(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();
 }

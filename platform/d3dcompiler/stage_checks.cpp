@@ -34,14 +34,24 @@ bool NeedsDerivatives(const Tokens& tokens, size_t at) {
     return method ? kMethods.count(tokens[at].text) != 0 : kIntrinsics.count(tokens[at].text) != 0;
 }
 
-// What the stage has no instruction for: derivatives outside a pixel shader,
-// the barriers that sync a thread group outside a compute shader, and memory
-// barriers in a vertex shader (Microsoft's pages on each list the stages).
+// What the stage has no instruction for: derivatives, clip and the attribute
+// evaluations outside a pixel shader, noise anywhere, the barriers that sync
+// a thread group outside a compute shader, and memory barriers in a vertex
+// shader (Microsoft's pages on each list the stages).
 bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
     if (stage != 'p' && NeedsDerivatives(tokens, at)) {
         return true;
     }
     const std::string& name = tokens[at].text;
+    if (!name.empty() && (name[0] == 'c' || name[0] == 'E' || name[0] == 'n') &&
+        IsToken(tokens, at + 1, "(") && (at == 0 || tokens[at - 1].text != ".")) {
+        // noise runs only in texture shaders; clip and the attribute
+        // evaluations only in a pixel shader.
+        if (name == "noise" ||
+            (stage != 'p' && (name == "clip" || name.rfind("EvaluateAttribute", 0) == 0))) {
+            return true;
+        }
+    }
     if (stage == 'c' || name.find("MemoryBarrier") == std::string::npos ||
         !IsToken(tokens, at + 1, "(") || (at > 0 && tokens[at - 1].text == ".")) {
         return false;

@@ -1,4 +1,6 @@
 #include "value_rewrites.h"
+#include "float_literal_precision.h"
+#include "intrinsic_values.h"
 #include "literal_conversions.h"
 #include "matrix_products.h"
 
@@ -18,7 +20,7 @@ using Tokens = std::vector<HlslToken>;
 constexpr char kLit[] =
     "#ifndef standin_lit_defined\n#define standin_lit_defined\n"
     "float4 standin_lit(float n_dot_l, float n_dot_h, float m) { return float4(1, "
-    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(n_dot_h, m), 1); }\n"
+    "max(n_dot_l, 0), (n_dot_l < 0 || n_dot_h < 0) ? 0 : pow(abs(n_dot_h), m), 1); }\n"
     "#endif\n#line 1\n";
 
 // ldexp(x, exp) is x * 2^exp with a float exponent, fractions included, as
@@ -125,8 +127,8 @@ void TypedefMatrixOrderings(const Tokens& tokens, const std::vector<int>& depths
     }
 }
 
-// Calls of the intrinsic `name`, given `definition` and renamed `replacement`,
-// unless the source declares a function of that name itself.
+} // namespace
+
 void DocumentedIntrinsic(const Tokens& tokens, const char* name, const char* definition,
                          const char* replacement, std::vector<TextEdit>* edits) {
     std::vector<size_t> calls;
@@ -148,6 +150,8 @@ void DocumentedIntrinsic(const Tokens& tokens, const char* name, const char* def
         edits->push_back({tokens[call].offset, tokens[call].text.size(), replacement});
     }
 }
+
+namespace {
 
 // A render target's sample count is the pipeline's, which glslang cannot
 // know (it declares the intrinsic but has nothing behind it, and crashes):
@@ -202,6 +206,8 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     TypedefMatrixOrderings(tokens, depths, edits);
     DocumentedIntrinsic(tokens, "lit", kLit, "standin_lit", edits);
     DocumentedIntrinsic(tokens, "ldexp", kLdexp, "standin_ldexp", edits);
+    RewriteIntrinsicValues(tokens, edits);
+    RoundFloatLiteralsNearDoubles(tokens, edits);
     PipelineSampleCount(tokens, edits);
     NumthreadsWithoutArguments(tokens, edits);
     RewriteMatrixProducts(tokens, edits);

@@ -15,6 +15,13 @@ namespace d3dcompiler_standin {
 // Adds the edits to `tokens`' text (the main source, before glslang) to `edits`.
 void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);
 
+// Calls of the intrinsic `name` become calls of `replacement`, which
+// `definition` (guarded, ending in `#line 1`) defines in front of the source;
+// nothing changes where the source declares its own function of that name.
+void DocumentedIntrinsic(const std::vector<HlslToken>& tokens, const char* name,
+                         const char* definition, const char* replacement,
+                         std::vector<TextEdit>* edits);
+
 // What the rewritten forms read and pipeline creation sets, declared in front
 // of the source glslang compiles (after the source checks, which refuse the
 // attribute syntax in a user's source), with the source's numbering kept.

@@ -52,6 +52,26 @@ TEST(CompileMessages, OneLinePerErrorInWindowsForm) {
     }
 }
 
+TEST(CompileMessages, CallOfANameNothingDeclaresIsUndeclared) {
+    ScratchDirectory scratch("undeclared");
+    const std::string misspelt =
+        scratch.Write("misspelt.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                       "    return saturat(p.x) + lerp(0, 1, p.y);\n}\n");
+    CompileResult result = Compile(misspelt, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors,
+              misspelt + "(2,12-18): error X3004: undeclared identifier 'saturat'\n");
+
+    // A function the file defines, called with an argument it cannot take, is
+    // no undeclared name, nor is one called in a return statement.
+    const std::string declared =
+        scratch.Write("declared.hlsl", "struct S { float a; };\nfloat Read(S s) { return s.a; }\n"
+                                       "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                       "    return Read(p);\n}\n");
+    result = Compile(declared, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(result.errors.find("X3004"), std::string::npos) << result.errors;
+}
+
 TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
     ScratchDirectory scratch("redefinition");
     const std::string path =

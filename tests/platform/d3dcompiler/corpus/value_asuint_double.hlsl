@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 0 1072693248 0 1073741824
 // group: values
-// stand-in: differ glslang has no asuint overload that splits a double, and the compile fails
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/asuint ("void asuint(in double value, out uint lowbits, out uint highbits)")
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

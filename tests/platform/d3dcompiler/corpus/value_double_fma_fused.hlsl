@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: -1 0 2 1
 // group: values
-// stand-in: differ the value comes back as if the product were rounded before the sum (unfused)
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-fma ("double fma(double a, double b, double c)"; "fused multiply-add": "a * b + c" with "infinite precision" before rounding)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

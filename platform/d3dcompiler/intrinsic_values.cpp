@@ -1,0 +1,301 @@
+#include "intrinsic_values.h"
+#include "expression_types.h"
+#include "value_rewrites.h"
+
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// msad4 as the msad instruction computes it: for each offset i of the source
+// window, the sum of |reference byte - source byte| over the reference bytes
+// that are not 0, added to accum[i].
+constexpr char kMsad4[] =
+    "#ifndef standin_msad4_defined\n#define standin_msad4_defined\n"
+    "uint4 standin_msad4(uint reference, uint2 source, uint4 accum) { uint4 sums = accum; "
+    "[unroll] for (uint i = 0; i < 4; ++i) { uint window = i == 0 ? source.x : "
+    "(source.x >> (8 * i)) | (source.y << (32 - 8 * i)); "
+    "[unroll] for (uint j = 0; j < 4; ++j) { uint r = (reference >> (8 * j)) & 0xFF; "
+    "uint s = (window >> (8 * j)) & 0xFF; sums[i] += r == 0 ? 0 : (r > s ? r - s : s - r); } } "
+    "return sums; }\n#endif\n#line 1\n";
+
+// f32tof16 by Direct3D's conversion rules: toward zero, so a finite value
+// past the half's range gives the largest half and never INF, and a value in
+// the half's denormal range keeps the denormals' 2^-24 steps. The value is
+// cut to what the half holds first, so that the conversion itself is exact.
+constexpr char kF32ToF16[] =
+    "#ifndef standin_f32tof16_defined\n#define standin_f32tof16_defined\n"
+    "uint standin_f32tof16(float x) { if (isnan(x) || isinf(x)) { return f32tof16(x); } "
+    "float m = min(abs(x), 65504.0); float cut = m < 6.103515625e-05 ? "
+    "trunc(m * 16777216.0) * 5.9604644775390625e-08 : asfloat(asuint(m) & 0xFFFFE000u); "
+    "return f32tof16(asfloat(asuint(cut) | (asuint(x) & 0x80000000u))); }\n"
+    "uint2 standin_f32tof16(float2 v) { return uint2(standin_f32tof16(v.x), "
+    "standin_f32tof16(v.y)); }\n"
+    "uint3 standin_f32tof16(float3 v) { return uint3(standin_f32tof16(v.xy), "
+    "standin_f32tof16(v.z)); }\n"
+    "uint4 standin_f32tof16(float4 v) { return uint4(standin_f32tof16(v.xy), "
+    "standin_f32tof16(v.zw)); }\n#endif\n#line 1\n";
+
+// asuint(double, out uint low, out uint high), which glslang lacks: the
+// double's bits found by its arithmetic. The exponent is found by scaling by
+// 2^512, 2^256, ... 2^1 into [1, 2); a denormal keeps exponent 0 and its
+// mantissa is read at 2^1074; NaN is the quiet NaN without payload.
+constexpr char kAsuintDouble[] =
+    "#ifndef standin_asuint_double_defined\n#define standin_asuint_double_defined\n"
+    "void standin_asuint_double(double d, out uint low, out uint high) { "
+    "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
+    "double a = abs(d); low = 0u; "
+    "if (a != a) { high = 0x7FF80000u; return; } "
+    "if (a == 0.0L) { high = sign; return; } "
+    "if (a > 1.7976931348623157e308L) { high = sign | 0x7FF00000u; return; } "
+    "double steps[10] = {1.3407807929942597e154L, 1.1579208923731620e77L, "
+    "3.4028236692093846e38L, 1.8446744073709552e19L, 4294967296.0L, 65536.0L, 256.0L, 16.0L, "
+    "4.0L, 2.0L}; int e = 0; "
+    "[unroll] for (int i = 0; i < 10; ++i) { int k = 512 >> i; "
+    "if (a >= steps[i]) { a /= steps[i]; e += k; } "
+    "if (a * steps[i] < 2.0L && e - k >= -1022) { a *= steps[i]; e -= k; } } "
+    "bool denormal = a < 1.0L; double top = (denormal ? a : a - 1.0L) * 1048576.0L; "
+    "uint topBits = (uint)top; low = (uint)((top - (double)topBits) * 4294967296.0L); "
+    "high = sign | ((denormal ? 0u : uint(e + 1023)) << 20) | topBits; }\n#endif\n#line 1\n";
+
+// fma of doubles rounded once, as Windows' dfma: the product split exactly
+// into a double and its error (Veltkamp's split, 2^27 + 1), the sum with c
+// and its error (Knuth's two-sum), then the errors added last. `precise`
+// keeps each step from being contracted or reordered. Values past 2^995,
+// INF and NaN take the plain sum of the product.
+constexpr char kFma[] =
+    "#ifndef standin_fma_defined\n#define standin_fma_defined\n"
+    "double standin_fma(double a, double b, double c) { precise double p = a * b; "
+    "if (!(abs(a) < 1.0e290L && abs(b) < 1.0e290L && abs(p) < 1.0e290L && abs(c) < 1.0e290L)) "
+    "{ return p + c; } "
+    "precise double ta = 134217729.0L * a; precise double ah = ta - (ta - a); "
+    "precise double al = a - ah; precise double tb = 134217729.0L * b; "
+    "precise double bh = tb - (tb - b); precise double bl = b - bh; "
+    "precise double e = ((ah * bh - p) + ah * bl + al * bh) + al * bl; "
+    "precise double s = p + c; precise double v = s - p; "
+    "precise double r = (p - (s - v)) + (c - v); return s + (r + e); }\n"
+    "double2 standin_fma(double2 a, double2 b, double2 c) { return double2(standin_fma(a.x, "
+    "b.x, c.x), standin_fma(a.y, b.y, c.y)); }\n"
+    "double3 standin_fma(double3 a, double3 b, double3 c) { return double3(standin_fma(a.xy, "
+    "b.xy, c.xy), standin_fma(a.z, b.z, c.z)); }\n"
+    "double4 standin_fma(double4 a, double4 b, double4 c) { return double4(standin_fma(a.xy, "
+    "b.xy, c.xy), standin_fma(a.zw, b.zw, c.zw)); }\n#endif\n#line 1\n";
+
+bool IsFloatBase(const std::string& base) {
+    return base == "float" || base == "half" || base == "min16float" || base == "min10float" ||
+           base == "double";
+}
+
+bool IsSignedBase(const std::string& base) {
+    return base == "int" || base == "min16int" || base == "min12int";
+}
+
+// The calls of the intrinsic `name`, or none where the source declares its
+// own function of that name.
+std::vector<size_t> CallsOf(const Tokens& tokens, const std::string& name) {
+    std::vector<size_t> calls;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != name || tokens[at + 1].text != "(" ||
+            (at > 0 && tokens[at - 1].text == ".")) {
+            continue;
+        }
+        if (at > 0 && IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return") {
+            return {};
+        }
+        calls.push_back(at);
+    }
+    return calls;
+}
+
+// sign, any and all of a matrix, which glslang cannot compile (a float or
+// bool matrix of results), row by row; every matrix is a float one to
+// glslang, integer and bool matrices included.
+std::string MatrixHelper(const std::string& name, const ExpressionType& type) {
+    const std::string shape = type.MatrixShape();
+    const std::string matrix = "float" + shape;
+    const std::string helper = "standin_" + name + "_" + shape;
+    std::string body;
+    for (int row = 0; row < type.rows; ++row) {
+        const std::string part = name + "(m[" + std::to_string(row) + "])";
+        body += row == 0 ? part : (name == "sign" ? ", " : name == "any" ? " || " : " && ") + part;
+    }
+    body = name == "sign" ? matrix + "(" + body + ")" : body;
+    return "#ifndef " + helper + "_defined\n#define " + helper + "_defined\n" +
+           (name == "sign" ? matrix : std::string("bool")) + " " + helper + "(" + matrix +
+           " m) { return " + body + "; }\n#endif\n";
+}
+
+// The type a call's value is cast to where glslang's type for it is not
+// Windows': sign of floats gives ints, reversebits of ints gives uints.
+std::string CastOfValue(const std::string& name, const ExpressionType& type) {
+    const std::string size = type.rows > 0 ? std::to_string(type.rows) : "";
+    if (name == "sign" && IsFloatBase(type.base)) {
+        return "int" + size;
+    }
+    if (name == "reversebits" && IsSignedBase(type.base)) {
+        return "uint" + size;
+    }
+    return "";
+}
+
+// Calls of sign, reversebits, any and all whose argument's type glslang gets
+// wrong: the value cast, or a helper for a matrix.
+void TypedCalls(const Tokens& tokens, const std::string& name, LazyExpressionTypes* types,
+                std::set<std::string>* helpers, std::vector<TextEdit>* edits) {
+    for (size_t at : CallsOf(tokens, name)) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        const std::optional<ExpressionType> type =
+            close < tokens.size() ? (*types)->TypeOf(at + 2, close) : std::nullopt;
+        if (!type || type->IsArray() || type->structure) {
+            continue;
+        }
+        if (type->IsMatrix() && name != "reversebits") {
+            helpers->insert(MatrixHelper(name, *type));
+            edits->push_back({tokens[at].offset, tokens[at].text.size(),
+                              "standin_" + name + "_" + type->MatrixShape()});
+            continue;
+        }
+        const std::string cast = type->IsMatrix() ? "" : CastOfValue(name, *type);
+        if (!cast.empty()) {
+            edits->push_back({tokens[at].offset, 0, "((" + cast + ")"});
+            edits->push_back({tokens[close].offset + 1, 0, ")"});
+        }
+    }
+}
+
+// Calls of asuint with three arguments (the double split into two uints).
+void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (size_t at : CallsOf(tokens, "asuint")) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        int commas = 0;
+        int depth = 0;
+        for (size_t i = at + 2; i < close && i < tokens.size(); ++i) {
+            const std::string& text = tokens[i].text;
+            depth += text == "(" || text == "[" || text == "{";
+            depth -= text == ")" || text == "]" || text == "}";
+            commas += depth == 0 && text == ",";
+        }
+        if (close < tokens.size() && commas == 2) {
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), "standin_asuint_double"});
+            called = true;
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kAsuintDouble});
+    }
+}
+
+std::string FmaMatrixHelperName(const ExpressionType& type) {
+    std::string name = "standin_fma_";
+    name += type.MatrixShape();
+    return name;
+}
+
+// fma of a double matrix, row by row.
+std::string FmaMatrixHelper(const ExpressionType& type) {
+    const std::string shape = type.MatrixShape();
+    const std::string matrix = "double" + shape;
+    const std::string helper = FmaMatrixHelperName(type);
+    std::string rows;
+    for (int row = 0; row < type.rows; ++row) {
+        std::string r = "[";
+        r += std::to_string(row);
+        r += "]";
+        rows +=
+            (row == 0 ? "" : ", ") + std::string("standin_fma(a") + r + ", b" + r + ", c" + r + ")";
+    }
+    return "#ifndef " + helper + "_defined\n#define " + helper + "_defined\n" + matrix + " " +
+           helper + "(" + matrix + " a, " + matrix + " b, " + matrix + " c) { return " + matrix +
+           "(" + rows + "); }\n#endif\n";
+}
+
+// Calls of fma, those of matrices through a helper of their shape.
+void FusedDoubles(const Tokens& tokens, LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
+    std::set<std::string> matrixHelpers;
+    bool called = false;
+    for (size_t at : CallsOf(tokens, "fma")) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        size_t comma = at + 2;
+        for (int depth = 0; comma < close && comma < tokens.size(); ++comma) {
+            const std::string& text = tokens[comma].text;
+            depth += text == "(" || text == "[";
+            depth -= text == ")" || text == "]";
+            if (depth == 0 && text == ",") {
+                break;
+            }
+        }
+        if (close >= tokens.size()) {
+            continue;
+        }
+        const std::optional<ExpressionType> type = (*types)->TypeOf(at + 2, comma);
+        const bool matrix = type && type->IsMatrix();
+        if (matrix) {
+            matrixHelpers.insert(FmaMatrixHelper(*type));
+        }
+        edits->push_back({tokens[at].offset, tokens[at].text.size(),
+                          matrix ? FmaMatrixHelperName(*type) : std::string("standin_fma")});
+        called = true;
+    }
+    DefineHelpersFirst(matrixHelpers, edits);
+    if (called) {
+        edits->push_back({0, 0, kFma}); // in front of the matrix helpers that call it
+    }
+}
+
+// The intrinsics rewritten here that the source names, found in one pass
+// that looks no further than a name's length and first letter for most
+// tokens: a source that names none pays for little more than that pass.
+std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
+    static constexpr const char* kNames[] = {"msad4", "f32tof16",    "asuint", "fma",
+                                             "sign",  "reversebits", "any",    "all"};
+    std::set<std::string> named;
+    for (const HlslToken& token : tokens) {
+        const std::string& text = token.text;
+        if (token.kind != HlslToken::Kind::Identifier || text.size() < 3 || text.size() > 11 ||
+            std::string_view("mfasr").find(text[0]) == std::string_view::npos) {
+            continue;
+        }
+        for (const char* name : kNames) {
+            if (text == name) {
+                named.insert(text);
+            }
+        }
+    }
+    return named;
+}
+
+} // namespace
+
+void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+    const std::set<std::string> named = NamedIntrinsics(tokens);
+    if (named.empty()) {
+        return;
+    }
+    if (named.count("msad4") > 0) {
+        DocumentedIntrinsic(tokens, "msad4", kMsad4, "standin_msad4", edits);
+    }
+    if (named.count("f32tof16") > 0) {
+        DocumentedIntrinsic(tokens, "f32tof16", kF32ToF16, "standin_f32tof16", edits);
+    }
+    if (named.count("asuint") > 0) {
+        AsuintOfDouble(tokens, edits);
+    }
+    LazyExpressionTypes types(tokens);
+    if (named.count("fma") > 0) {
+        FusedDoubles(tokens, &types, edits);
+    }
+    std::set<std::string> helpers;
+    for (const char* name : {"sign", "reversebits", "any", "all"}) {
+        if (named.count(name) > 0) {
+            TypedCalls(tokens, name, &types, &helpers, edits);
+        }
+    }
+    DefineHelpersFirst(helpers, edits);
+}
+
+} // namespace d3dcompiler_standin
