@@ -2,6 +2,7 @@
 
 #include "call_messages.h"
 #include "identifier_chars.h"
+#include "syntax_messages.h"
 
 #include <regex>
 #include <sstream>
@@ -46,15 +47,22 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
-                    "structure|vector swizzle selectors not from the same set)\\s*$"),
+                    "structure|vector swizzle selectors not from the same set|vector swizzle too "
+                    "long)\\s*$"),
          "error X3018: invalid subscript '$1'"},
-        {std::regex("^'([^']*)' : (redefinition|function already has a body)\\s*$"),
+        {std::regex(
+             "^'([^']*)' : (redefinition|redefinition struct|function already has a body)\\s*$"),
          "error X3003: redefinition of '$1'"},
         {std::regex("^'' : +unknown index type\\s*$"),
          "error X3121: array, matrix, vector, or indexable object type expected in index "
          "expression"},
-        {std::regex("^'constructor' : (not enough|too much) data provided for construction\\s*$"),
+        {std::regex("^'constructor' : ((not enough|too much) data provided for construction|too "
+                    "many arguments)\\s*$"),
          "error X3014: incorrect number of arguments to numeric-type constructor"},
+        {std::regex("^'' : array size must be a positive integer\\s*$"),
+         "error X3059: array dimension must be between 1 and 65536"},
+        {std::regex("^'\\[' : +array index out of range '[^']*'\\s*$"),
+         "error X3504: array index out of bounds"},
         {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
          "error X3080: '$1': function must return a value"},
         {std::regex("^'[^']*' : +l-value required \"\\$Global\" \\(can't modify a uniform\\)\\s*$"),
@@ -180,6 +188,39 @@ void NameUnrecognizedType(const SourceLineLookup& lines, Diagnostic* diagnostic)
     }
 }
 
+// A call of a name that neither its file nor the main file declares is, to
+// Windows' compiler, an undeclared identifier.
+void NameUndeclaredCall(const std::string& mainFile, const SourceLineLookup& lines,
+                        Diagnostic* diagnostic) {
+    const std::string& name = diagnostic->token;
+    if (!lines || name.empty() || !IsIdentifierStart(name.front()) || name.rfind("__BI_", 0) == 0 ||
+        diagnostic->text != "error: '" + name + "' : no matching overloaded function found" ||
+        NameIsDeclared(name, diagnostic->file, lines) || NameIsDeclared(name, mainFile, lines)) {
+        return;
+    }
+    diagnostic->text = "error X3004: undeclared identifier '" + name + "'";
+}
+
+// Windows' words for the token a syntax error met, in place of glslang's
+// "<what> expected".
+void NameUnexpectedToken(const SourceLineLookup& lines, Diagnostic* diagnostic,
+                         std::string* columns) {
+    const std::string kPrefix = "error X3000: syntax error: ";
+    const std::string kSuffix = " expected";
+    const std::string& text = diagnostic->text;
+    if (text.rfind(kPrefix, 0) != 0 || text.size() < kPrefix.size() + kSuffix.size() ||
+        text.compare(text.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) {
+        return;
+    }
+    const std::string expected =
+        text.substr(kPrefix.size(), text.size() - kPrefix.size() - kSuffix.size());
+    const std::string windows =
+        UnexpectedTokenMessage(expected, diagnostic->file, diagnostic->line, lines, columns);
+    if (!windows.empty()) {
+        diagnostic->text = windows;
+    }
+}
+
 } // namespace
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
@@ -225,6 +266,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         }
         NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
         NameUnrecognizedType(lines, &diagnostic);
+        NameUndeclaredCall(mainFile, lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }
@@ -234,6 +276,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (positional && lines && lines(diagnostic.file, diagnostic.line, &sourceLine)) {
             columns = ColumnRange(sourceLine, diagnostic.token);
         }
+        NameUnexpectedToken(lines, &diagnostic, &columns);
         out += diagnostic.file + "(" + std::to_string(diagnostic.line) + columns +
                "): " + diagnostic.text + "\n";
         said.push_back(diagnostic);
