@@ -203,8 +203,8 @@ void NameUndeclaredCall(const std::string& mainFile, const SourceLineLookup& lin
 
 // Windows' words for the token a syntax error met, in place of glslang's
 // "<what> expected".
-void NameUnexpectedToken(const SourceLineLookup& lines, Diagnostic* diagnostic,
-                         std::string* columns) {
+void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
+                         Diagnostic* diagnostic, std::string* columns) {
     const std::string kPrefix = "error X3000: syntax error: ";
     const std::string kSuffix = " expected";
     const std::string& text = diagnostic->text;
@@ -214,8 +214,11 @@ void NameUnexpectedToken(const SourceLineLookup& lines, Diagnostic* diagnostic,
     }
     const std::string expected =
         text.substr(kPrefix.size(), text.size() - kPrefix.size() - kSuffix.size());
-    const std::string windows =
-        UnexpectedTokenMessage(expected, diagnostic->file, diagnostic->line, lines, columns);
+    ParseStop where{diagnostic->file, diagnostic->line, 0};
+    if (stop.file == where.file && stop.line == where.line) {
+        where.column = stop.column;
+    }
+    const std::string windows = UnexpectedTokenMessage(expected, where, lines, columns);
     if (!windows.empty()) {
         diagnostic->text = windows;
     }
@@ -229,6 +232,8 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
     std::string line;
     std::string out;
     std::vector<Diagnostic> said;
+    ParseStop stop;
+    const bool parseStopped = ReadParseStop(messages, &stop);
     while (std::getline(input, line)) {
         if (line.empty() ||
             line.find("'RootSignature' : unrecognized attribute") != std::string::npos ||
@@ -276,13 +281,20 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (positional && lines && lines(diagnostic.file, diagnostic.line, &sourceLine)) {
             columns = ColumnRange(sourceLine, diagnostic.token);
         }
-        NameUnexpectedToken(lines, &diagnostic, &columns);
+        NameUnexpectedToken(lines, stop, &diagnostic, &columns);
         out += diagnostic.file + "(" + std::to_string(diagnostic.line) + columns +
                "): " + diagnostic.text + "\n";
         said.push_back(diagnostic);
         if (diagnostic.text.find("error X3000:") == 0) {
             break; // Windows' compiler stops at the first syntax error
         }
+    }
+    std::string columns;
+    const std::string unexpected =
+        out.empty() && parseStopped ? UnexpectedTokenMessage("", stop, lines, &columns) : "";
+    if (!unexpected.empty()) {
+        // glslang said no more than where its parser stopped.
+        out = stop.file + "(" + std::to_string(stop.line) + columns + "): " + unexpected + "\n";
     }
     return out;
 }

@@ -93,29 +93,53 @@ bool IsOperand(const std::string& token) {
     return IsIdentifierPart(token.front()) || token == ")" || token == "]" || token == ".";
 }
 
-// A token no expression starts with, met where an operand was due.
-bool EndsTooSoon(const std::string& token) {
-    return token == ";" || token == ")" || token == "]" || token == "}" || token == "," ||
-           token == "else" || token == "return";
+// A token no operand starts with, met where an operand was due: one that
+// closes or separates, a binary operator, or a statement's keyword.
+bool CannotStartOperand(const std::string& token) {
+    if (IsIdentifierStart(token.front())) {
+        return token == "else" || token == "return" || token == "case" || token == "default";
+    }
+    static const char* const kStarters[] = {"(", "{", "+", "-", "!", "~", "++", "--"};
+    for (const char* starter : kStarters) {
+        if (token == starter) {
+            return false;
+        }
+    }
+    return !IsIdentifierPart(token.front()) && token != ".";
+}
+
+// A name or number right after an operand, with no operator between; not a
+// declaration's name after its type, nor after a statement's keyword.
+bool FollowsOperand(const std::vector<LineToken>& tokens, size_t i) {
+    if (i == 0 || !IsIdentifierPart(tokens[i].text.front())) {
+        return false;
+    }
+    const std::string& before = tokens[i - 1].text;
+    if (!IsOperand(before) || before == "." || IsTypeName(before) || before == "return" ||
+        before == "else" || before == "case" || before == "struct" || before == "typedef") {
+        return false;
+    }
+    // "Light light" at a line's start declares a variable of a structure.
+    return !(i == 1 && IsIdentifierStart(before.front()));
 }
 
 // Where on the line glslang's parser stopped: after an operator, the first
 // token that cannot start an operand; inside parentheses, the first token
-// that ends a statement or follows an operand with no operator between;
-// otherwise the line's first token.
+// that ends a statement; a name or number right after an operand; otherwise
+// the line's first token.
 size_t UnexpectedIndex(const std::string& expected, const std::vector<LineToken>& tokens) {
+    const bool closing = expected == ")" || expected == "]";
     int depth = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const std::string& token = tokens[i].text;
         if (expected == "expression" && i > 0 && !IsOperand(tokens[i - 1].text) &&
-            EndsTooSoon(token)) {
+            CannotStartOperand(token)) {
             return i;
         }
-        const bool operandAfterOperand =
-            i > 0 && IsIdentifierPart(token.front()) && IsOperand(tokens[i - 1].text) &&
-            tokens[i - 1].text != "." && !IsTypeName(tokens[i - 1].text);
-        if ((expected == ")" || expected == "]") && depth > 0 &&
-            (token == ";" || token == "{" || token == "}" || operandAfterOperand)) {
+        if (closing && depth > 0 && (token == ";" || token == "{" || token == "}")) {
+            return i;
+        }
+        if ((closing || expected == ";") && FollowsOperand(tokens, i)) {
             return i;
         }
         depth += token == "(" || token == "[";
@@ -135,7 +159,33 @@ std::string Describe(const std::string& token) {
 
 } // namespace
 
-std::string UnexpectedTokenMessage(const std::string& expected, const std::string& file, int line,
+bool ReadParseStop(const std::string& messages, ParseStop* stop) {
+    const std::string kFailed = ", HLSL parsing failed.";
+    const std::string kColumn = "): error at column ";
+    const size_t failed = messages.find(kFailed);
+    const size_t column = failed == std::string::npos ? failed : messages.rfind(kColumn, failed);
+    const size_t open = column == std::string::npos ? column : messages.rfind('(', column);
+    const size_t lineStart = open == std::string::npos ? open : messages.rfind('\n', open) + 1;
+    const size_t fileStart = open == std::string::npos ? open : messages.find(": ", lineStart);
+    if (fileStart == std::string::npos || fileStart + 2 > open) {
+        return false;
+    }
+    const std::string lineText = messages.substr(open + 1, column - open - 1);
+    const std::string columnText =
+        messages.substr(column + kColumn.size(), failed - column - kColumn.size());
+    if (lineText.empty() || columnText.empty() ||
+        lineText.find_first_not_of("0123456789") != std::string::npos ||
+        columnText.find_first_not_of("0123456789") != std::string::npos || lineText.size() > 9 ||
+        columnText.size() > 9) {
+        return false;
+    }
+    stop->file = messages.substr(fileStart + 2, open - fileStart - 2);
+    stop->line = std::stoi(lineText);
+    stop->column = std::stoi(columnText);
+    return true;
+}
+
+std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop& where,
                                    const SourceLineLookup& lines, std::string* columns) {
     columns->clear();
     if (!lines) {
@@ -145,14 +195,18 @@ std::string UnexpectedTokenMessage(const std::string& expected, const std::strin
     // glslang names the line of the token it stopped at; a line past the end
     // of the file, or one without tokens, means it stopped at the end.
     const std::vector<LineToken> tokens =
-        lines(file, line, &text) ? TokensOf(text) : std::vector<LineToken>{};
+        lines(where.file, where.line, &text) ? TokensOf(text) : std::vector<LineToken>{};
     if (tokens.empty()) {
         return "error X3000: syntax error: unexpected end of file";
     }
-    const LineToken& met = tokens[UnexpectedIndex(expected, tokens)];
-    *columns =
-        "," + std::to_string(met.column) + "-" + std::to_string(met.column + met.text.size() - 1);
-    return "error X3000: syntax error: " + Describe(met.text);
+    size_t met = UnexpectedIndex(expected, tokens);
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        met = tokens[i].column == size_t(where.column) ? i : met;
+    }
+    const LineToken& token = tokens[met];
+    *columns = "," + std::to_string(token.column) + "-" +
+               std::to_string(token.column + token.text.size() - 1);
+    return "error X3000: syntax error: " + Describe(token.text);
 }
 
 bool NameIsDeclared(const std::string& name, const std::string& file,

@@ -8,11 +8,21 @@
 
 namespace d3dcompiler_standin {
 
+// Where glslang's parser stopped, as its last line says ("file(12): error at
+// column 5, HLSL parsing failed."); column 0 where it is not known.
+struct ParseStop {
+    std::string file;
+    int line = 0;
+    int column = 0;
+};
+bool ReadParseStop(const std::string& messages, ParseStop* stop);
+
 // Windows' "syntax error: unexpected token 'x'" (or "unexpected end of
-// file", "unexpected integer constant", "unexpected float constant") for
-// glslang's "<what> expected" at `line` of `file`, read from the source; sets
-// `columns` to ",first-last" of the token. Empty when the line cannot be read.
-std::string UnexpectedTokenMessage(const std::string& expected, const std::string& file, int line,
+// file", "unexpected integer constant", "unexpected float constant") for the
+// token glslang stopped at, read from the source, `expected` being what
+// glslang wanted there ("expression", ";", ...); sets `columns` to
+// ",first-last" of the token. Empty when the source cannot be read.
+std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop& where,
                                    const SourceLineLookup& lines, std::string* columns);
 
 // Whether `name` stands anywhere in `file` other than as a call: declared as

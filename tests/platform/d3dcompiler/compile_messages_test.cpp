@@ -72,6 +72,61 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
     EXPECT_EQ(result.errors, cascade + "(3,23-26): error X3004: undeclared identifier 'nope'\n");
 }
 
+TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
+    ScratchDirectory scratch("syntax");
+    // Each body follows "float4 PSMain(float4 p : SV_Position) : SV_Target {"
+    // on line 1.
+    const struct {
+        const char* body;
+        const char* line;
+    } cases[] = {
+        {"float a = p.x\n    return a;",
+         "(3,5-10): error X3000: syntax error: unexpected token 'return'"},
+        {"float a = p.x + ;\n    return a;",
+         "(2,21-21): error X3000: syntax error: unexpected token ';'"},
+        {"float a = max(p.x, );\n    return a;",
+         "(2,24-24): error X3000: syntax error: unexpected token ')'"},
+        {"float a = (p.x + 1;\n    return a;",
+         "(2,23-23): error X3000: syntax error: unexpected token ';'"},
+        {"float a = p.x 2;\n    return a;",
+         "(2,19-19): error X3000: syntax error: unexpected integer constant"},
+        {"float a = p.x 2.5;\n    return a;",
+         "(2,19-21): error X3000: syntax error: unexpected float constant"},
+        {"return p;\n}}", "(3,2-2): error X3000: syntax error: unexpected token '}'"},
+        {"if (p.x > 0) {\n    return p;\n",
+         "(6): error X3000: syntax error: unexpected end of file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string("float4 PSMain(float4 p : SV_Position) : "
+                                                   "SV_Target {\n    ") +
+                                           c.body + "\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+}
+
+TEST(CompileMessages, ACallOfANameNothingDeclaresIsUndeclared) {
+    ScratchDirectory scratch("calls");
+    const std::string undeclared = scratch.Write(
+        "undeclared.hlsl", "float4 PSMain() : SV_Target\n{\n    return Brighten(1.0);\n}\n");
+    CompileResult result = Compile(undeclared, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors,
+              undeclared + "(3,12-19): error X3004: undeclared identifier 'Brighten'\n");
+
+    // A function that is declared but takes other arguments is no undeclared
+    // name, whichever line declares it.
+    const std::string declared = scratch.Write(
+        "declared.hlsl", "struct Light { float range; };\nfloat\nBrighten(Light l)\n"
+                         "{\n    return l.range;\n}\n"
+                         "float4 PSMain() : SV_Target\n{\n    return Brighten(1.0);\n}\n");
+    result = Compile(declared, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(result.errors.find("X3004"), std::string::npos) << result.errors;
+}
+
 TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     ScratchDirectory scratch("crash");
     const std::string path =
