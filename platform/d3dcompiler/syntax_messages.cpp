@@ -199,9 +199,13 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
     if (tokens.empty()) {
         return "error X3000: syntax error: unexpected end of file";
     }
-    size_t met = UnexpectedIndex(expected, tokens);
+    // The token at glslang's column, unless two operands with no operator
+    // between come before it: glslang may read one past them.
+    const size_t guessed = UnexpectedIndex(expected, tokens);
+    size_t met = guessed;
     for (size_t i = 0; i < tokens.size(); ++i) {
-        met = tokens[i].column == size_t(where.column) ? i : met;
+        const bool adjacentFirst = guessed < i && FollowsOperand(tokens, guessed);
+        met = tokens[i].column == size_t(where.column) && !adjacentFirst ? i : met;
     }
     const LineToken& token = tokens[met];
     *columns = "," + std::to_string(token.column) + "-" +
