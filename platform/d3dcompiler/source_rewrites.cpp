@@ -16,6 +16,7 @@
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
 #include "interlocked_rewrites.h"
+#include "keyword_names.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
@@ -313,6 +314,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
+    RenameKeywordsUsedAsNames(tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

@@ -194,10 +194,13 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
     std::string text;
     // glslang names the line of the token it stopped at; a line past the end
     // of the file, or one without tokens, means it stopped at the end.
-    const std::vector<LineToken> tokens =
-        lines(where.file, where.line, &text) ? TokensOf(text) : std::vector<LineToken>{};
+    // A line neither it nor the one before can be read is one #line named.
+    const bool read = lines(where.file, where.line, &text);
+    const std::vector<LineToken> tokens = read ? TokensOf(text) : std::vector<LineToken>{};
     if (tokens.empty()) {
-        return "error X3000: syntax error: unexpected end of file";
+        return read || lines(where.file, where.line - 1, &text)
+                   ? "error X3000: syntax error: unexpected end of file"
+                   : "";
     }
     // The token at glslang's column, unless two operands with no operator
     // between come before it: glslang may read one past them.

@@ -585,6 +585,27 @@ TEST(CompileSources, EffectSyntaxAndLegacyNamesKeepTheirLines) {
     EXPECT_EQ(result.errors.find(file + "(1"), std::string::npos) << result.errors;
 }
 
+TEST(CompileSources, ModifierWordsNameVariablesWhereNoModifierStands) {
+    ScratchDirectory scratch("modifier-names");
+    const std::string file =
+        scratch.Write("names.hlsl", "SamplerState s { Filter = point; };\n"
+                                    "struct Edge { float line; };\n"
+                                    "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                    "    precise float precise = p.x;\n"
+                                    "    Edge edge;\n"
+                                    "    edge.line = precise;\n"
+                                    "#line 40\n"
+                                    "    float point = edge.line * 2.0, triangle = point;\n"
+                                    "    return float4(point, triangle, edge.line, missingName);\n"
+                                    "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    // The names compile, the directive and the state block are left whole:
+    // the first error is the undeclared name, on the line #line numbered.
+    EXPECT_EQ(result.errors.find(file + "(41): error X3004: undeclared identifier 'missingName'"),
+              0u)
+        << result.errors;
+}
+
 TEST(CompileSignatures, StructParameterSemanticsCascadeToTheMembers) {
     ScratchDirectory scratch("cascade");
     const std::string file = scratch.Write(

@@ -127,6 +127,30 @@ TEST(CompileMessages, ACallOfANameNothingDeclaresIsUndeclared) {
     EXPECT_EQ(result.errors.find("X3004"), std::string::npos) << result.errors;
 }
 
+TEST(CompileMessages, AReturnOfAnotherTypeNamesBothTypes) {
+    ScratchDirectory scratch("returns");
+    const struct {
+        const char* function;
+        const char* line;
+    } cases[] = {
+        {"float4 F(float x)\n{\n    return float3(x, x, x);\n}",
+         "(3): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
+        {"float2 F(float x)\n{\n    float2x2 m = x;\n    if (x > 0)\n        return m;\n"
+         "    return x;\n}",
+         "(5): error X3017: cannot implicitly convert from 'float2x2' to 'float2'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string(c.function) +
+                                           "\nfloat4 PSMain(float4 p : SV_Position) : SV_Target\n"
+                                           "{\n    return F(p.x).x;\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+}
+
 TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     ScratchDirectory scratch("crash");
     const std::string path =

@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X3017
 // group: types
 // error text: cannot implicitly convert from 'float3' to 'float4'
-// stand-in: differ glslang's refusal of a return value names no types ("type does not match, or is not convertible to, the function's return type"), so Windows' X3017 words cannot be given
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-type-conversions (vectors convert only to vectors of at most their size); learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3017: cannot convert)
 float4 Widen(float y)
 {

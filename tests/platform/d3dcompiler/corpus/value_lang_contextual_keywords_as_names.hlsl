@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 2 3 4
 // group: declarations
-// stand-in: differ glslang reads precise, globallycoherent and center as modifiers only, and the compile fails
 // source: DirectXShaderCompiler pull request 1406 ("FXC also allows sample, precise and globallycoherent to be used as identifiers at places where interpolation modifiers are not expected", found in existing game shaders); glslang pull request 597 (sample as an identifier)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
