@@ -4,6 +4,7 @@
 #include "identifier_chars.h"
 #include "syntax_messages.h"
 
+#include <climits>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -188,14 +189,15 @@ void NameUnrecognizedType(const SourceLineLookup& lines, Diagnostic* diagnostic)
     }
 }
 
-// A call of a name that neither its file nor the main file declares is, to
-// Windows' compiler, an undeclared identifier.
+// A call of a name that neither its file declares before it nor the main
+// file declares is, to Windows' compiler, an undeclared identifier.
 void NameUndeclaredCall(const std::string& mainFile, const SourceLineLookup& lines,
                         Diagnostic* diagnostic) {
     const std::string& name = diagnostic->token;
     if (!lines || name.empty() || !IsIdentifierStart(name.front()) || name.rfind("__BI_", 0) == 0 ||
         diagnostic->text != "error: '" + name + "' : no matching overloaded function found" ||
-        NameIsDeclared(name, diagnostic->file, lines) || NameIsDeclared(name, mainFile, lines)) {
+        NameIsDeclared(name, diagnostic->file, lines, diagnostic->line) ||
+        (mainFile != diagnostic->file && NameIsDeclared(name, mainFile, lines, INT_MAX))) {
         return;
     }
     diagnostic->text = "error X3004: undeclared identifier '" + name + "'";

@@ -1,4 +1,5 @@
 #include "source_checks.h"
+#include "array_size_checks.h"
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
@@ -215,6 +216,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckRegisterBindings(tokens, errors);
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
+    CheckArraySizes(tokens, errors);
     CheckStatements(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);

@@ -1,6 +1,7 @@
 #include "source_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
+#include "condition_choices.h"
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
@@ -315,6 +316,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
+    RewriteConditionChoices(source, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace d3dcompiler_standin {
@@ -211,15 +212,22 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
         met = tokens[i].column == size_t(where.column) && !adjacentFirst ? i : met;
     }
     const LineToken& token = tokens[met];
-    *columns = "," + std::to_string(token.column) + "-" +
-               std::to_string(token.column + token.text.size() - 1);
-    return "error X3000: syntax error: " + Describe(token.text);
+    // Appended piece by piece: GCC 12 takes "a" + b for an overlapping copy.
+    std::string range = ",";
+    range += std::to_string(token.column);
+    range += "-";
+    range += std::to_string(token.column + token.text.size() - 1);
+    *columns = std::move(range);
+    std::string message = "error X3000: syntax error: ";
+    message += Describe(token.text);
+    return message;
 }
 
-bool NameIsDeclared(const std::string& name, const std::string& file,
-                    const SourceLineLookup& lines) {
+bool NameIsDeclared(const std::string& name, const std::string& file, const SourceLineLookup& lines,
+                    int lastLine) {
     std::string text;
-    for (int line = 1; lines && line < kMaxLinesRead && lines(file, line, &text); ++line) {
+    for (int line = 1;
+         lines && line <= lastLine && line < kMaxLinesRead && lines(file, line, &text); ++line) {
         const std::vector<LineToken> tokens = TokensOf(text);
         for (size_t i = 0; i < tokens.size(); ++i) {
             if (tokens[i].text != name) {

@@ -25,9 +25,10 @@ bool ReadParseStop(const std::string& messages, ParseStop* stop);
 std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop& where,
                                    const SourceLineLookup& lines, std::string* columns);
 
-// Whether `name` stands anywhere in `file` other than as a call: declared as
-// a function (after a return type, or at a line's start) or as anything else.
-bool NameIsDeclared(const std::string& name, const std::string& file,
-                    const SourceLineLookup& lines);
+// Whether `name` stands in `file`, up to `lastLine`, other than as a call:
+// declared as a function (after a return type, or at a line's start) or as
+// anything else.
+bool NameIsDeclared(const std::string& name, const std::string& file, const SourceLineLookup& lines,
+                    int lastLine);
 
 } // namespace d3dcompiler_standin

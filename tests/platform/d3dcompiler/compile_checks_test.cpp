@@ -606,6 +606,36 @@ TEST(CompileSources, ModifierWordsNameVariablesWhereNoModifierStands) {
         << result.errors;
 }
 
+TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
+    ScratchDirectory scratch("dimensions");
+    // Each declaration follows "static const int kNegative = 2 - 5;" on
+    // line 1 and "float4 PSMain(...) {" on line 2.
+    const struct {
+        const char* declaration;
+        const char* line; // "" where the size is allowed
+    } cases[] = {
+        {"float a[0];", "(3,13-13): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[65537];", "(3,13-17): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[2][256 * 512];",
+         "(3,16-18): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[kNegative];",
+         "(3,13-21): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[65536];", ""},
+        {"float a[2][3];\n    a[1][2] = p.x;", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.declaration);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string("static const int kNegative = 2 - 5;\n"
+                                                   "float4 PSMain(float4 p : SV_Position) : "
+                                                   "SV_Target {\n    ") +
+                                           c.declaration + "\n    return p;\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.errors.empty() ? "" : result.errors,
+                  std::string(c.line).empty() ? "" : path + c.line + "\n");
+    }
+}
+
 TEST(CompileSignatures, StructParameterSemanticsCascadeToTheMembers) {
     ScratchDirectory scratch("cascade");
     const std::string file = scratch.Write(

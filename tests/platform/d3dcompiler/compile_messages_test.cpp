@@ -108,13 +108,19 @@ TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
     }
 }
 
-TEST(CompileMessages, ACallOfANameNothingDeclaresIsUndeclared) {
+TEST(CompileMessages, ACallOfANameNotYetDeclaredIsUndeclared) {
     ScratchDirectory scratch("calls");
     const std::string undeclared = scratch.Write(
         "undeclared.hlsl", "float4 PSMain() : SV_Target\n{\n    return Brighten(1.0);\n}\n");
     CompileResult result = Compile(undeclared, "PSMain", "ps_5_0");
     EXPECT_EQ(result.errors,
               undeclared + "(3,12-19): error X3004: undeclared identifier 'Brighten'\n");
+
+    const std::string later =
+        scratch.Write("later.hlsl", "float4 PSMain() : SV_Target\n{\n    return Later(1.0);\n}\n"
+                                    "float4 Later(float x)\n{\n    return x;\n}\n");
+    result = Compile(later, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors, later + "(3,12-16): error X3004: undeclared identifier 'Later'\n");
 
     // A function that is declared but takes other arguments is no undeclared
     // name, whichever line declares it.

@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3059
 // group: types
 // error text: array dimension must be between 1 and 65536
-// stand-in: differ glslang takes a negative size from a static const and the compile succeeds
 // source: fxc's "error X3059: array dimension must be between 1 and 65536", quoted in gpuweb/cts pull request 1107
 static const int kCount = -2;
 float Shade(float y)

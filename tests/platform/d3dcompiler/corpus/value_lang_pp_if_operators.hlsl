@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 2 3 4
 // group: preprocessor
-// stand-in: differ glslang's preprocessor has no ?: in #if expressions, and the compile fails
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-if ("#if constant-expression": an integer constant expression as in C)
 #include "probe_stages.hlsli"
 #if (7 / 2 == 3) && (7 % 3 == 1) && (1 << 4 == 16) && (-8 >> 1 == -4) && !0
