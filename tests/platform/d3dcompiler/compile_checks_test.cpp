@@ -606,6 +606,22 @@ TEST(CompileSources, ModifierWordsNameVariablesWhereNoModifierStands) {
         << result.errors;
 }
 
+TEST(CompileSources, ConditionalChoicesInPreprocessorConditions) {
+    ScratchDirectory scratch("choices");
+    // Only the branch whose condition holds declares PSMain without an error.
+    const std::string file = scratch.Write(
+        "choices.hlsl", "#define N 3\n"
+                        "#if (N > 2 ? N << 1 : 0) != 6 || (0 ? 1 : N ? 2 : 3) != 2\n"
+                        "float4 PSMain() : SV_Target { return wrongBranch; }\n"
+                        "#elif defined(N) ? (N >= 3 ? 1 : 0) : 0 // a ? in a comment\n"
+                        "float4 PSMain() : SV_Target { return 1; }\n"
+                        "#else\n"
+                        "float4 PSMain() : SV_Target { return elseBranch; }\n"
+                        "#endif\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
 TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
     ScratchDirectory scratch("dimensions");
     // Each declaration follows "static const int kNegative = 2 - 5;" on
