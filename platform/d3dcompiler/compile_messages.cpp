@@ -203,6 +203,18 @@ void NameUndeclaredCall(const std::string& mainFile, const SourceLineLookup& lin
     diagnostic->text = "error X3004: undeclared identifier '" + name + "'";
 }
 
+// An if statement's condition of more than one component, in Windows' words.
+void NameVectorCondition(const SourceLineLookup& lines, Diagnostic* diagnostic) {
+    std::string sourceLine;
+    if (!lines || diagnostic->text != "error: 'conditional expression' : requires a scalar" ||
+        !lines(diagnostic->file, diagnostic->line, &sourceLine) ||
+        ColumnRange(sourceLine, "if").empty()) {
+        return;
+    }
+    diagnostic->text =
+        "error X3019: if statement conditional expressions must evaluate to a scalar";
+}
+
 // Windows' words for the token a syntax error met, in place of glslang's
 // "<what> expected".
 void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
@@ -274,6 +286,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
         NameUnrecognizedType(lines, &diagnostic);
         NameUndeclaredCall(mainFile, lines, &diagnostic);
+        NameVectorCondition(lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }

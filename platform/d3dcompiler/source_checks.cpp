@@ -4,6 +4,8 @@
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
+#include "member_checks.h"
+#include "nested_function_checks.h"
 #include "numeric_type_names.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
@@ -217,6 +219,10 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
     CheckArraySizes(tokens, errors);
+    CheckMemberRedefinitions(tokens, errors);
+    if (!CheckNestedFunctions(tokens, errors)) {
+        return false; // Windows' parser stops there; what follows is misread
+    }
     CheckStatements(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);

@@ -622,6 +622,35 @@ TEST(CompileSources, ConditionalChoicesInPreprocessorConditions) {
     EXPECT_EQ(result.hr, S_OK) << result.errors;
 }
 
+TEST(CompileRefusals, BodiesInsideBodiesAndMembersNamedTwice) {
+    ScratchDirectory scratch("nesting");
+    const struct {
+        const char* source;
+        const char* line; // "" where Windows compiles it
+    } cases[] = {
+        // The first function's closing brace is missing.
+        {"float Half(float y)\n{\n    return y * 0.5;\n"
+         "float4 PSMain() : SV_Target\n{\n    return Half(1);\n}\n",
+         "(5,1-1): error X3000: syntax error: unexpected token '{'"},
+        {"struct Light\n{\n    float strength;\n    float3 colour, strength;\n};\n"
+         "float4 PSMain() : SV_Target\n{\n    Light l = (Light)0;\n    return l.strength;\n}\n",
+         "(4,20-27): error X3003: redefinition of 'strength'"},
+        // Methods, blocks, conditions and loops open bodies of their own.
+        {"struct Light\n{\n    float strength;\n    float Twice() { return strength * 2; }\n};\n"
+         "float4 PSMain(float4 p : SV_Position) : SV_Target\n{\n    Light l;\n"
+         "    l.strength = p.x;\n    if (p.x > 0) { l.strength = 1; } else if (p.y > 0) {\n"
+         "        for (int i = 0; i < 2; ++i) { l.strength += 1; }\n    }\n"
+         "    { float inner = l.Twice(); return inner; }\n}\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        const std::string path = scratch.Write("case.hlsl", c.source);
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.errors, std::string(c.line).empty() ? "" : path + c.line + "\n");
+    }
+}
+
 TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
     ScratchDirectory scratch("dimensions");
     // Each declaration follows "static const int kNegative = 2 - 5;" on
