@@ -24,6 +24,7 @@
 #include "matrix_rewrites.h"
 #include "matrix_swizzles.h"
 #include "mul_rewrites.h"
+#include "number_pasting.h"
 #include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
@@ -317,6 +318,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
     RewriteConditionChoices(source, &edits);
+    ExpandNumberPastes(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

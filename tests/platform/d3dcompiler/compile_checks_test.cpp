@@ -651,6 +651,25 @@ TEST(CompileRefusals, BodiesInsideBodiesAndMembersNamedTwice) {
     }
 }
 
+TEST(CompileSources, PastesJoiningNumbersKeepTheLinesAfterThem) {
+    ScratchDirectory scratch("pastes");
+    const std::string file =
+        scratch.Write("pastes.hlsl", "#define JOIN(a, b) a##b\n"
+                                     "#define HALF 0.5\n"
+                                     "float4 PSMain() : SV_Target\n"
+                                     "{\n"
+                                     "    float value7 = 7;\n"
+                                     "    float sum = JOIN(1, 5) + JOIN(2, .5) + JOIN(value, 7);\n"
+                                     "    float spread = JOIN(1,\n"
+                                     "                        0) * HALF;\n"
+                                     "    return sum + spread + missingName;\n"
+                                     "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    // The joined numbers compile; the call over two lines keeps them two.
+    EXPECT_EQ(result.errors,
+              file + "(9,27-37): error X3004: undeclared identifier 'missingName'\n");
+}
+
 TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
     ScratchDirectory scratch("dimensions");
     // Each declaration follows "static const int kNegative = 2 - 5;" on

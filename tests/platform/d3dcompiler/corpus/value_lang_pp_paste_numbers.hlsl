@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 15 2.5 7 1
 // group: preprocessor
-// stand-in: differ glslang's preprocessor does not join two numbers with ## ("1##5"), and the compile fails
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-define (token-pasting operator ##); C99 6.10.3.3 (the joined tokens form one preprocessing number)
 #include "probe_stages.hlsli"
 #define JOIN(a, b) a##b
