@@ -68,7 +68,8 @@ std::optional<int64_t> DimensionValue(const std::vector<HlslToken>& tokens, size
 
 void CheckArraySizes(const std::vector<HlslToken>& tokens, std::string* errors) {
     for (size_t at = 0; at < tokens.size(); ++at) {
-        if (tokens[at].text != "[" || !OpensDeclaredDimension(tokens, at)) {
+        const std::string& text = tokens[at].text;
+        if (text.size() != 1 || text[0] != '[' || !OpensDeclaredDimension(tokens, at)) {
             continue;
         }
         // Each dimension of the declarator: "name[2][3]".

@@ -1,6 +1,6 @@
 #include "member_checks.h"
 
-#include <set>
+#include <algorithm>
 
 namespace d3dcompiler_standin {
 
@@ -8,27 +8,41 @@ namespace {
 
 // Whether the name at `at` is declared there: after its type (or after a
 // comma between declarators) and before what may end a declarator.
+// A punctuation token's one character; '\0' for any other token. Read so
+// rather than compared as strings: this runs in every compile.
+char Single(const HlslToken& token) {
+    return token.text.size() == 1 ? token.text[0] : '\0';
+}
+
 bool DeclaresMember(const std::vector<HlslToken>& tokens, size_t at) {
     if (!IsIdentifier(tokens, at) || at == 0 || at + 1 >= tokens.size()) {
         return false;
     }
-    const std::string& before = tokens[at - 1].text;
-    const std::string& after = tokens[at + 1].text;
-    const bool typed = IsIdentifier(tokens, at - 1) || before == ">" || before == ",";
-    return typed && (after == ";" || after == "," || after == "[" || after == ":");
+    const char before = Single(tokens[at - 1]);
+    const char after = Single(tokens[at + 1]);
+    const bool typed = IsIdentifier(tokens, at - 1) || before == '>' || before == ',';
+    return typed && (after == ';' || after == ',' || after == '[' || after == ':');
 }
 
 void CheckStructure(const std::vector<HlslToken>& tokens, size_t open, size_t close,
                     std::string* errors) {
-    std::set<std::string> names;
+    // A structure has few members: a list read through beats a set built.
+    std::vector<const std::string*> names;
     int depth = 0;
     for (size_t at = open + 1; at < close; ++at) {
         const std::string& text = tokens[at].text;
-        depth += text == "{" || text == "(" || text == "[";
-        depth -= text == "}" || text == ")" || text == "]";
-        if (depth == 0 && DeclaresMember(tokens, at) && !names.insert(text).second) {
+        const char only = Single(tokens[at]);
+        depth += only == '{' || only == '(' || only == '[';
+        depth -= only == '}' || only == ')' || only == ']';
+        if (depth != 0 || !DeclaresMember(tokens, at)) {
+            continue;
+        }
+        const bool again = std::any_of(names.begin(), names.end(),
+                                       [&](const std::string* name) { return *name == text; });
+        if (again) {
             *errors += SourceError(tokens[at], "redefinition of '" + text + "'", "X3003") + "\n";
         }
+        names.push_back(&text);
     }
 }
 
@@ -36,7 +50,8 @@ void CheckStructure(const std::vector<HlslToken>& tokens, size_t open, size_t cl
 
 void CheckMemberRedefinitions(const std::vector<HlslToken>& tokens, std::string* errors) {
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        if (tokens[at].text != "struct") {
+        const std::string& text = tokens[at].text;
+        if (text.size() != 6 || text != "struct") {
             continue;
         }
         const size_t open = tokens[at + 1].text == "{" ? at + 1 : at + 2;

@@ -42,13 +42,17 @@ bool OpensStructure(const std::vector<HlslToken>& tokens, size_t open) {
 
 bool CheckNestedFunctions(const std::vector<HlslToken>& tokens, std::string* errors) {
     std::vector<Scope> scopes;
+    scopes.reserve(32);
     size_t functions = 0; // how many of `scopes` are function bodies
     for (size_t at = 0; at < tokens.size(); ++at) {
-        if (tokens[at].text == "}" && !scopes.empty()) {
+        // One character read first: this runs over every token of every compile.
+        const std::string& text = tokens[at].text;
+        const char only = text.size() == 1 ? text[0] : '\0';
+        if (only == '}' && !scopes.empty()) {
             functions -= scopes.back() == Scope::Function;
             scopes.pop_back();
         }
-        if (tokens[at].text != "{") {
+        if (only != '{') {
             continue;
         }
         const bool function = at > 0 && OpensFunctionBody(tokens, at);
