@@ -5,6 +5,7 @@
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
 #include "member_checks.h"
+#include "missing_semicolon_checks.h"
 #include "nested_function_checks.h"
 #include "numeric_type_names.h"
 #include "overload_checks.h"
@@ -220,7 +221,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckDeclarations(tokens, target, errors);
     CheckArraySizes(tokens, errors);
     CheckMemberRedefinitions(tokens, errors);
-    if (!CheckNestedFunctions(tokens, errors)) {
+    if (!CheckNestedFunctions(tokens, errors) || !CheckDeclarationsRunOn(tokens, errors)) {
         return false; // Windows' parser stops there; what follows is misread
     }
     CheckStatements(tokens, errors);

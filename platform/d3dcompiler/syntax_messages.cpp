@@ -126,14 +126,14 @@ bool FollowsOperand(const std::vector<LineToken>& tokens, size_t i) {
 
 // Where on the line glslang's parser stopped: after an operator, the first
 // token that cannot start an operand; inside parentheses, the first token
-// that ends a statement; a name or number right after an operand; otherwise
-// the line's first token.
+// that ends a statement; a name or number right after an operand;
+// tokens.size() for none of these.
 size_t UnexpectedIndex(const std::string& expected, const std::vector<LineToken>& tokens) {
     const bool closing = expected == ")" || expected == "]";
     int depth = 0;
     for (size_t i = 0; i < tokens.size(); ++i) {
         const std::string& token = tokens[i].text;
-        if (expected == "expression" && i > 0 && !IsOperand(tokens[i - 1].text) &&
+        if (expected.rfind("expression", 0) == 0 && i > 0 && !IsOperand(tokens[i - 1].text) &&
             CannotStartOperand(token)) {
             return i;
         }
@@ -146,7 +146,7 @@ size_t UnexpectedIndex(const std::string& expected, const std::vector<LineToken>
         depth += token == "(" || token == "[";
         depth -= (token == ")" || token == "]") && depth > 0;
     }
-    return 0;
+    return tokens.size();
 }
 
 std::string Describe(const std::string& token) {
@@ -203,14 +203,14 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
                    ? "error X3000: syntax error: unexpected end of file"
                    : "";
     }
-    // The token at glslang's column, unless two operands with no operator
-    // between come before it: glslang may read one past them.
-    const size_t guessed = UnexpectedIndex(expected, tokens);
-    size_t met = guessed;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        const bool adjacentFirst = guessed < i && FollowsOperand(tokens, guessed);
-        met = tokens[i].column == size_t(where.column) && !adjacentFirst ? i : met;
+    // What the parser was reading tells the token best; else the one at
+    // glslang's column (it may name the statement's start, or read on past
+    // two operands), else the line's first.
+    size_t met = UnexpectedIndex(expected, tokens);
+    for (size_t i = 0; i < tokens.size() && met == tokens.size(); ++i) {
+        met = tokens[i].column == size_t(where.column) ? i : met;
     }
+    met = met == tokens.size() ? 0 : met;
     const LineToken& token = tokens[met];
     // Appended piece by piece: GCC 12 takes "a" + b for an overlapping copy.
     std::string range = ",";

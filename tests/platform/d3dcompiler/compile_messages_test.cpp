@@ -93,6 +93,10 @@ TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
         {"float a = p.x 2.5;\n    return a;",
          "(2,19-21): error X3000: syntax error: unexpected float constant"},
         {"return p;\n}}", "(3,2-2): error X3000: syntax error: unexpected token '}'"},
+        {"return p.x ? ;", "(2,18-18): error X3000: syntax error: unexpected token ';'"},
+        // glslang takes a declaration run on from the line before.
+        {"float a = p.x\n    float b = 2;\n    return a;",
+         "(3,5-9): error X3000: syntax error: unexpected token 'float'"},
         {"if (p.x > 0) {\n    return p;\n",
          "(6): error X3000: syntax error: unexpected end of file"},
     };
