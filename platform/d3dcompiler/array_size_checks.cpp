@@ -66,27 +66,24 @@ std::optional<int64_t> DimensionValue(const std::vector<HlslToken>& tokens, size
 
 } // namespace
 
-void CheckArraySizes(const std::vector<HlslToken>& tokens, std::string* errors) {
-    for (size_t at = 0; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        if (text.size() != 1 || text[0] != '[' || !OpensDeclaredDimension(tokens, at)) {
-            continue;
+void CheckArrayDimensions(const std::vector<HlslToken>& tokens, size_t at, std::string* errors) {
+    if (!OpensDeclaredDimension(tokens, at)) {
+        return;
+    }
+    // Each dimension of the declarator: "name[2][3]".
+    for (size_t open = at; IsToken(tokens, open, "[");) {
+        const size_t close = ClosingBracket(tokens, open);
+        if (close >= tokens.size()) {
+            break;
         }
-        // Each dimension of the declarator: "name[2][3]".
-        for (size_t open = at; IsToken(tokens, open, "[");) {
-            const size_t close = ClosingBracket(tokens, open);
-            if (close >= tokens.size()) {
-                break;
-            }
-            const std::optional<int64_t> size =
-                close > open + 1 ? DimensionValue(tokens, open, close) : std::nullopt;
-            if (size && (*size < 1 || *size > kMaxDimension)) {
-                *errors += SourceError(tokens[open + 1],
-                                       "array dimension must be between 1 and 65536", "X3059") +
-                           "\n";
-            }
-            open = close + 1;
+        const std::optional<int64_t> size =
+            close > open + 1 ? DimensionValue(tokens, open, close) : std::nullopt;
+        if (size && (*size < 1 || *size > kMaxDimension)) {
+            *errors += SourceError(tokens[open + 1], "array dimension must be between 1 and 65536",
+                                   "X3059") +
+                       "\n";
         }
+        open = close + 1;
     }
 }
 

@@ -11,7 +11,8 @@
 namespace d3dcompiler_standin {
 
 // Appends "file(line,first-last): error X3059: array dimension must be
-// between 1 and 65536" to `errors` for each such dimension of a declaration.
-void CheckArraySizes(const std::vector<HlslToken>& tokens, std::string* errors);
+// between 1 and 65536" to `errors` for each such dimension of the declarator
+// whose first '[' is tokens[at]; nothing where that '[' indexes.
+void CheckArrayDimensions(const std::vector<HlslToken>& tokens, size_t at, std::string* errors);
 
 } // namespace d3dcompiler_standin

@@ -24,8 +24,10 @@ bool DeclaresMember(const std::vector<HlslToken>& tokens, size_t at) {
     return typed && (after == ';' || after == ',' || after == '[' || after == ':');
 }
 
-void CheckStructure(const std::vector<HlslToken>& tokens, size_t open, size_t close,
-                    std::string* errors) {
+} // namespace
+
+void CheckStructureMembers(const std::vector<HlslToken>& tokens, size_t open, size_t close,
+                           std::string* errors) {
     // A structure has few members: a list read through beats a set built.
     std::vector<const std::string*> names;
     int depth = 0;
@@ -43,21 +45,6 @@ void CheckStructure(const std::vector<HlslToken>& tokens, size_t open, size_t cl
             *errors += SourceError(tokens[at], "redefinition of '" + text + "'", "X3003") + "\n";
         }
         names.push_back(&text);
-    }
-}
-
-} // namespace
-
-void CheckMemberRedefinitions(const std::vector<HlslToken>& tokens, std::string* errors) {
-    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        if (text.size() != 6 || text != "struct") {
-            continue;
-        }
-        const size_t open = tokens[at + 1].text == "{" ? at + 1 : at + 2;
-        if (tokens[open].text == "{") {
-            CheckStructure(tokens, open, ClosingBracket(tokens, open), errors);
-        }
     }
 }
 

@@ -10,7 +10,9 @@
 namespace d3dcompiler_standin {
 
 // Appends "file(line,first-last): error X3003: redefinition of 'name'" to
-// `errors` for each member declared again in its structure.
-void CheckMemberRedefinitions(const std::vector<HlslToken>& tokens, std::string* errors);
+// `errors` for each member declared again in the structure whose body
+// tokens[open] and tokens[close] enclose.
+void CheckStructureMembers(const std::vector<HlslToken>& tokens, size_t open, size_t close,
+                           std::string* errors);
 
 } // namespace d3dcompiler_standin

@@ -1,5 +1,8 @@
 #include "nested_function_checks.h"
 
+#include "array_size_checks.h"
+#include "member_checks.h"
+
 namespace d3dcompiler_standin {
 
 namespace {
@@ -52,6 +55,9 @@ bool CheckNestedFunctions(const std::vector<HlslToken>& tokens, std::string* err
             functions -= scopes.back() == Scope::Function;
             scopes.pop_back();
         }
+        if (only == '[') {
+            CheckArrayDimensions(tokens, at, errors);
+        }
         if (only != '{') {
             continue;
         }
@@ -61,9 +67,12 @@ bool CheckNestedFunctions(const std::vector<HlslToken>& tokens, std::string* err
                 SourceError(tokens[at], "syntax error: unexpected token '{'", "X3000") + "\n";
             return false;
         }
-        scopes.push_back(function                     ? Scope::Function
-                         : OpensStructure(tokens, at) ? Scope::Structure
-                                                      : Scope::Other);
+        const bool structure = !function && OpensStructure(tokens, at);
+        if (structure) {
+            // Read here, in the one walk over the tokens these checks make.
+            CheckStructureMembers(tokens, at, ClosingBracket(tokens, at), errors);
+        }
+        scopes.push_back(function ? Scope::Function : structure ? Scope::Structure : Scope::Other);
         functions += function;
     }
     return true;

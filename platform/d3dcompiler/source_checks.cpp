@@ -1,10 +1,8 @@
 #include "source_checks.h"
-#include "array_size_checks.h"
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
-#include "member_checks.h"
 #include "missing_semicolon_checks.h"
 #include "nested_function_checks.h"
 #include "numeric_type_names.h"
@@ -219,8 +217,6 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckRegisterBindings(tokens, errors);
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
-    CheckArraySizes(tokens, errors);
-    CheckMemberRedefinitions(tokens, errors);
     if (!CheckNestedFunctions(tokens, errors) || !CheckDeclarationsRunOn(tokens, errors)) {
         return false; // Windows' parser stops there; what follows is misread
     }
