@@ -4,6 +4,7 @@
 #include "blob.h"
 #include "builtin_warmup.h"
 #include "compile_messages.h"
+#include "return_messages.h"
 #include "coverage_input.h"
 #include "constant_buffer_size.h"
 #include "contained_run.h"
@@ -216,8 +217,10 @@ public:
         Result result(shaderc_compile_into_spv(compiler.get(), compiled.data(), compiled.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options.get()));
-        *messages += TranslateGlslangMessages(shaderc_result_get_error_message(result.get()),
-                                              request_.path, request_.entryPoint, LineLookup());
+        *messages += RewordReturnConversions(
+            TranslateGlslangMessages(shaderc_result_get_error_message(result.get()), request_.path,
+                                     request_.entryPoint, LineLookup()),
+            tokens_);
         if (shaderc_result_get_compilation_status(result.get()) !=
             shaderc_compilation_status_success) {
             if (messages->empty()) {

@@ -2,8 +2,9 @@
 
 #include "call_messages.h"
 #include "identifier_chars.h"
-#include "undeclared_calls.h"
+#include "syntax_messages.h"
 
+#include <climits>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -47,15 +48,22 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
-                    "structure|vector swizzle selectors not from the same set)\\s*$"),
+                    "structure|vector swizzle selectors not from the same set|vector swizzle too "
+                    "long)\\s*$"),
          "error X3018: invalid subscript '$1'"},
-        {std::regex("^'([^']*)' : (redefinition|function already has a body)\\s*$"),
+        {std::regex(
+             "^'([^']*)' : (redefinition|redefinition struct|function already has a body)\\s*$"),
          "error X3003: redefinition of '$1'"},
         {std::regex("^'' : +unknown index type\\s*$"),
          "error X3121: array, matrix, vector, or indexable object type expected in index "
          "expression"},
-        {std::regex("^'constructor' : (not enough|too much) data provided for construction\\s*$"),
+        {std::regex("^'constructor' : ((not enough|too much) data provided for construction|too "
+                    "many arguments)\\s*$"),
          "error X3014: incorrect number of arguments to numeric-type constructor"},
+        {std::regex("^'' : array size must be a positive integer\\s*$"),
+         "error X3059: array dimension must be between 1 and 65536"},
+        {std::regex("^'\\[' : +array index out of range '[^']*'\\s*$"),
+         "error X3504: array index out of bounds"},
         {std::regex("^'' : function does not return a value: @?(\\w+)\\s*$"),
          "error X3080: '$1': function must return a value"},
         {std::regex("^'[^']*' : +l-value required \"\\$Global\" \\(can't modify a uniform\\)\\s*$"),
@@ -140,8 +148,7 @@ bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
 }
 
 // Windows' X3013 line for a call of an intrinsic that no overload matches,
-// the arguments counted in the source from the message's line on; X3004 for
-// a name that is no intrinsic and that the file declares no function of.
+// the arguments counted in the source from the message's line on.
 void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLineLookup& lines,
                                 Diagnostic* diagnostic) {
     static const std::regex kNoMatch("^'(\\w+)' : no matching overloaded function found\\s*$");
@@ -159,10 +166,6 @@ void NameUnmatchedIntrinsicCall(const std::string& glslangText, const SourceLine
     }
     const std::string name = match[1].str();
     std::string windows = NoMatchingIntrinsicMessage(name, source);
-    if (windows.empty() && name.rfind("__BI_", 0) != 0 && name.rfind("standin_", 0) != 0 &&
-        !IsIntrinsicFunction(name) && !FileDeclaresFunction(lines, diagnostic->file, name)) {
-        windows = "error X3004: undeclared identifier '" + name + "'";
-    }
     if (!windows.empty()) {
         diagnostic->text = windows;
         diagnostic->token = windows.substr(windows.find('\'') + 1);
@@ -190,6 +193,57 @@ void NameUnrecognizedType(const SourceLineLookup& lines, Diagnostic* diagnostic)
     }
 }
 
+// A call of a name that neither its file declares before it nor the main
+// file declares is, to Windows' compiler, an undeclared identifier (a
+// misspelt intrinsic, say). The stand-in's own helpers are declared.
+void NameUndeclaredCall(const std::string& mainFile, const SourceLineLookup& lines,
+                        Diagnostic* diagnostic) {
+    const std::string& name = diagnostic->token;
+    if (!lines || name.empty() || !IsIdentifierStart(name.front()) || name.rfind("__BI_", 0) == 0 ||
+        name.rfind("standin_", 0) == 0 || IsIntrinsicFunction(name) ||
+        diagnostic->text != "error: '" + name + "' : no matching overloaded function found" ||
+        NameIsDeclared(name, diagnostic->file, lines, diagnostic->line) ||
+        (mainFile != diagnostic->file && NameIsDeclared(name, mainFile, lines, INT_MAX))) {
+        return;
+    }
+    diagnostic->text = "error X3004: undeclared identifier '" + name + "'";
+}
+
+// An if statement's condition of more than one component, in Windows' words.
+void NameVectorCondition(const SourceLineLookup& lines, Diagnostic* diagnostic) {
+    std::string sourceLine;
+    if (!lines || diagnostic->text != "error: 'conditional expression' : requires a scalar" ||
+        !lines(diagnostic->file, diagnostic->line, &sourceLine) ||
+        ColumnRange(sourceLine, "if").empty()) {
+        return;
+    }
+    diagnostic->text =
+        "error X3019: if statement conditional expressions must evaluate to a scalar";
+}
+
+// Windows' words for the token a syntax error met, in place of glslang's
+// "<what> expected".
+void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
+                         Diagnostic* diagnostic, std::string* columns) {
+    const std::string kPrefix = "error X3000: syntax error: ";
+    const std::string kSuffix = " expected";
+    const std::string& text = diagnostic->text;
+    if (text.rfind(kPrefix, 0) != 0 || text.size() < kPrefix.size() + kSuffix.size() ||
+        text.compare(text.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) {
+        return;
+    }
+    const std::string expected =
+        text.substr(kPrefix.size(), text.size() - kPrefix.size() - kSuffix.size());
+    ParseStop where{diagnostic->file, diagnostic->line, 0};
+    if (stop.file == where.file && stop.line == where.line) {
+        where.column = stop.column;
+    }
+    const std::string windows = UnexpectedTokenMessage(expected, where, lines, columns);
+    if (!windows.empty()) {
+        diagnostic->text = windows;
+    }
+}
+
 } // namespace
 
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
@@ -198,6 +252,8 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
     std::string line;
     std::string out;
     std::vector<Diagnostic> said;
+    ParseStop stop;
+    const bool parseStopped = ReadParseStop(messages, &stop);
     while (std::getline(input, line)) {
         if (line.empty() ||
             line.find("'RootSignature' : unrecognized attribute") != std::string::npos ||
@@ -235,6 +291,8 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         }
         NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
         NameUnrecognizedType(lines, &diagnostic);
+        NameUndeclaredCall(mainFile, lines, &diagnostic);
+        NameVectorCondition(lines, &diagnostic);
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }
@@ -244,12 +302,20 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (positional && lines && lines(diagnostic.file, diagnostic.line, &sourceLine)) {
             columns = ColumnRange(sourceLine, diagnostic.token);
         }
+        NameUnexpectedToken(lines, stop, &diagnostic, &columns);
         out += diagnostic.file + "(" + std::to_string(diagnostic.line) + columns +
                "): " + diagnostic.text + "\n";
         said.push_back(diagnostic);
         if (diagnostic.text.find("error X3000:") == 0) {
             break; // Windows' compiler stops at the first syntax error
         }
+    }
+    std::string columns;
+    const std::string unexpected =
+        out.empty() && parseStopped ? UnexpectedTokenMessage("", stop, lines, &columns) : "";
+    if (!unexpected.empty()) {
+        // glslang said no more than where its parser stopped.
+        out = stop.file + "(" + std::to_string(stop.line) + columns + "): " + unexpected + "\n";
     }
     return out;
 }

@@ -3,6 +3,8 @@
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
+#include "missing_semicolon_checks.h"
+#include "nested_function_checks.h"
 #include "numeric_type_names.h"
 #include "literal_overload_checks.h"
 #include "overload_checks.h"
@@ -217,6 +219,9 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckRegisterBindings(tokens, errors);
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
+    if (!CheckNestedFunctions(tokens, errors) || !CheckDeclarationsRunOn(tokens, errors)) {
+        return false; // Windows' parser stops there; what follows is misread
+    }
     CheckStatements(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);

@@ -1,6 +1,7 @@
 #include "source_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
+#include "condition_choices.h"
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
@@ -17,12 +18,14 @@
 #include "integer_matrix_values.h"
 #include "interlocked_rewrites.h"
 #include "buffer_dimensions.h"
+#include "keyword_names.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
 #include "matrix_rewrites.h"
 #include "matrix_swizzles.h"
 #include "mul_rewrites.h"
+#include "number_pasting.h"
 #include "overload_rewrites.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
@@ -314,6 +317,9 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteClasses(source, tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
+    RenameKeywordsUsedAsNames(tokens, &edits);
+    RewriteConditionChoices(source, &edits);
+    ExpandNumberPastes(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

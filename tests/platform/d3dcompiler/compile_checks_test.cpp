@@ -585,6 +585,123 @@ TEST(CompileSources, EffectSyntaxAndLegacyNamesKeepTheirLines) {
     EXPECT_EQ(result.errors.find(file + "(1"), std::string::npos) << result.errors;
 }
 
+TEST(CompileSources, ModifierWordsNameVariablesWhereNoModifierStands) {
+    ScratchDirectory scratch("modifier-names");
+    const std::string file =
+        scratch.Write("names.hlsl", "SamplerState s { Filter = point; };\n"
+                                    "struct Edge { float line; };\n"
+                                    "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                    "    precise float precise = p.x;\n"
+                                    "    Edge edge;\n"
+                                    "    edge.line = precise;\n"
+                                    "#line 40\n"
+                                    "    float point = edge.line * 2.0, triangle = point;\n"
+                                    "    return float4(point, triangle, edge.line, missingName);\n"
+                                    "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    // The names compile, the directive and the state block are left whole:
+    // the first error is the undeclared name, on the line #line numbered.
+    EXPECT_EQ(result.errors.find(file + "(41): error X3004: undeclared identifier 'missingName'"),
+              0u)
+        << result.errors;
+}
+
+TEST(CompileSources, ConditionalChoicesInPreprocessorConditions) {
+    ScratchDirectory scratch("choices");
+    // Only the branch whose condition holds declares PSMain without an error.
+    const std::string file = scratch.Write(
+        "choices.hlsl", "#define N 3\n"
+                        "#if (N > 2 ? N << 1 : 0) != 6 || (0 ? 1 : N ? 2 : 3) != 2\n"
+                        "float4 PSMain() : SV_Target { return wrongBranch; }\n"
+                        "#elif defined(N) ? (N >= 3 ? 1 : 0) : 0 // a ? in a comment\n"
+                        "float4 PSMain() : SV_Target { return 1; }\n"
+                        "#else\n"
+                        "float4 PSMain() : SV_Target { return elseBranch; }\n"
+                        "#endif\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
+TEST(CompileRefusals, BodiesInsideBodiesAndMembersNamedTwice) {
+    ScratchDirectory scratch("nesting");
+    const struct {
+        const char* source;
+        const char* line; // "" where Windows compiles it
+    } cases[] = {
+        // The first function's closing brace is missing.
+        {"float Half(float y)\n{\n    return y * 0.5;\n"
+         "float4 PSMain() : SV_Target\n{\n    return Half(1);\n}\n",
+         "(5,1-1): error X3000: syntax error: unexpected token '{'"},
+        {"struct Light\n{\n    float strength;\n    float3 colour, strength;\n};\n"
+         "float4 PSMain() : SV_Target\n{\n    Light l = (Light)0;\n    return l.strength;\n}\n",
+         "(4,20-27): error X3003: redefinition of 'strength'"},
+        // Methods, blocks, conditions and loops open bodies of their own.
+        {"struct Light\n{\n    float strength;\n    float Twice() { return strength * 2; }\n};\n"
+         "float4 PSMain(float4 p : SV_Position) : SV_Target\n{\n    Light l;\n"
+         "    l.strength = p.x;\n    if (p.x > 0) { l.strength = 1; } else if (p.y > 0) {\n"
+         "        for (int i = 0; i < 2; ++i) { l.strength += 1; }\n    }\n"
+         "    { float inner = l.Twice(); return inner; }\n}\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        const std::string path = scratch.Write("case.hlsl", c.source);
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.errors, std::string(c.line).empty() ? "" : path + c.line + "\n");
+    }
+}
+
+TEST(CompileSources, PastesJoiningNumbersKeepTheLinesAfterThem) {
+    ScratchDirectory scratch("pastes");
+    const std::string file =
+        scratch.Write("pastes.hlsl", "#define JOIN(a, b) a##b\n"
+                                     "#define HALF 0.5\n"
+                                     "float4 PSMain() : SV_Target\n"
+                                     "{\n"
+                                     "    float value7 = 7;\n"
+                                     "    float sum = JOIN(1, 5) + JOIN(2, .5) + JOIN(value, 7);\n"
+                                     "    float spread = JOIN(1,\n"
+                                     "                        0) * HALF;\n"
+                                     "    return sum + spread + missingName;\n"
+                                     "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    // The joined numbers compile; the call over two lines keeps them two.
+    EXPECT_EQ(
+        result.errors.find(file + "(9,27-37): error X3004: undeclared identifier 'missingName'"),
+        0u)
+        << result.errors;
+}
+
+TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
+    ScratchDirectory scratch("dimensions");
+    // Each declaration follows "static const int kNegative = 2 - 5;" on
+    // line 1 and "float4 PSMain(...) {" on line 2.
+    const struct {
+        const char* declaration;
+        const char* line; // "" where the size is allowed
+    } cases[] = {
+        {"float a[0];", "(3,13-13): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[65537];", "(3,13-17): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[2][256 * 512];",
+         "(3,16-18): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[kNegative];",
+         "(3,13-21): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[65536];", ""},
+        {"float a[2][3];\n    a[1][2] = p.x;", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.declaration);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string("static const int kNegative = 2 - 5;\n"
+                                                   "float4 PSMain(float4 p : SV_Position) : "
+                                                   "SV_Target {\n    ") +
+                                           c.declaration + "\n    return p;\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.errors.empty() ? "" : result.errors,
+                  std::string(c.line).empty() ? "" : path + c.line + "\n");
+    }
+}
+
 TEST(CompileSignatures, StructParameterSemanticsCascadeToTheMembers) {
     ScratchDirectory scratch("cascade");
     const std::string file = scratch.Write(

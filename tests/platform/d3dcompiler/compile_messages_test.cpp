@@ -92,6 +92,95 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
     EXPECT_EQ(result.errors, cascade + "(3,23-26): error X3004: undeclared identifier 'nope'\n");
 }
 
+TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
+    ScratchDirectory scratch("syntax");
+    // Each body follows "float4 PSMain(float4 p : SV_Position) : SV_Target {"
+    // on line 1.
+    const struct {
+        const char* body;
+        const char* line;
+    } cases[] = {
+        {"float a = p.x\n    return a;",
+         "(3,5-10): error X3000: syntax error: unexpected token 'return'"},
+        {"float a = p.x + ;\n    return a;",
+         "(2,21-21): error X3000: syntax error: unexpected token ';'"},
+        {"float a = max(p.x, );\n    return a;",
+         "(2,24-24): error X3000: syntax error: unexpected token ')'"},
+        {"float a = (p.x + 1;\n    return a;",
+         "(2,23-23): error X3000: syntax error: unexpected token ';'"},
+        {"float a = p.x 2;\n    return a;",
+         "(2,19-19): error X3000: syntax error: unexpected integer constant"},
+        {"float a = p.x 2.5;\n    return a;",
+         "(2,19-21): error X3000: syntax error: unexpected float constant"},
+        {"return p;\n}}", "(3,2-2): error X3000: syntax error: unexpected token '}'"},
+        {"return p.x ? ;", "(2,18-18): error X3000: syntax error: unexpected token ';'"},
+        // glslang takes a declaration run on from the line before.
+        {"float a = p.x\n    float b = 2;\n    return a;",
+         "(3,5-9): error X3000: syntax error: unexpected token 'float'"},
+        {"if (p.x > 0) {\n    return p;\n",
+         "(6): error X3000: syntax error: unexpected end of file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string("float4 PSMain(float4 p : SV_Position) : "
+                                                   "SV_Target {\n    ") +
+                                           c.body + "\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+}
+
+TEST(CompileMessages, ACallOfANameNotYetDeclaredIsUndeclared) {
+    ScratchDirectory scratch("calls");
+    const std::string undeclared = scratch.Write(
+        "undeclared.hlsl", "float4 PSMain() : SV_Target\n{\n    return Brighten(1.0);\n}\n");
+    CompileResult result = Compile(undeclared, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors,
+              undeclared + "(3,12-19): error X3004: undeclared identifier 'Brighten'\n");
+
+    const std::string later =
+        scratch.Write("later.hlsl", "float4 PSMain() : SV_Target\n{\n    return Later(1.0);\n}\n"
+                                    "float4 Later(float x)\n{\n    return x;\n}\n");
+    result = Compile(later, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors, later + "(3,12-16): error X3004: undeclared identifier 'Later'\n");
+
+    // A function that is declared but takes other arguments is no undeclared
+    // name, whichever line declares it.
+    const std::string declared = scratch.Write(
+        "declared.hlsl", "struct Light { float range; };\nfloat\nBrighten(Light l)\n"
+                         "{\n    return l.range;\n}\n"
+                         "float4 PSMain() : SV_Target\n{\n    return Brighten(1.0);\n}\n");
+    result = Compile(declared, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(result.errors.find("X3004"), std::string::npos) << result.errors;
+}
+
+TEST(CompileMessages, AReturnOfAnotherTypeNamesBothTypes) {
+    ScratchDirectory scratch("returns");
+    const struct {
+        const char* function;
+        const char* line;
+    } cases[] = {
+        {"float4 F(float x)\n{\n    return float3(x, x, x);\n}",
+         "(3): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
+        {"float2 F(float x)\n{\n    float2x2 m = x;\n    if (x > 0)\n        return m;\n"
+         "    return x;\n}",
+         "(5): error X3017: cannot implicitly convert from 'float2x2' to 'float2'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        const std::string path =
+            scratch.Write("case.hlsl", std::string(c.function) +
+                                           "\nfloat4 PSMain(float4 p : SV_Position) : SV_Target\n"
+                                           "{\n    return F(p.x).x;\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+}
+
 TEST(CompileContainment, AFrontEndCrashIsOneErrorLine) {
     ScratchDirectory scratch("crash");
     const std::string path =

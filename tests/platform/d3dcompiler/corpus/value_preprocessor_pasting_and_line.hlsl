@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 15 42 100 7
 // group: preprocessor
-// stand-in: differ glslang's preprocessor does not join two numbers with ## ("1##5"), and the compile fails
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-define (token-pasting operator, function-like macros) and dx-graphics-hlsl-appendix-pre-line ("#line line-number")
 #include "probe_stages.hlsli"
 #define JOIN(a, b) a##b

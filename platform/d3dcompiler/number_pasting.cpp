@@ -1,0 +1,154 @@
+#include "number_pasting.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <map>
+
+namespace d3dcompiler_standin {
+
+namespace {
+
+struct PastingMacro {
+    std::vector<std::string> parameters;
+    std::vector<HlslToken> body;
+};
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+// "#define NAME(a, b) ... ## ..." on one line of `source` at `hash`; false for
+// any other directive, or a replacement with # or continued lines.
+bool ReadPastingMacro(const std::string& source, size_t hash, std::string* name,
+                      PastingMacro* macro) {
+    size_t end = source.find('\n', hash);
+    end = end == std::string::npos ? source.size() : end;
+    const std::string line = source.substr(hash + 1, end - hash - 1);
+    const size_t word = line.find_first_not_of(" \t");
+    if (word == std::string::npos || line.compare(word, 6, "define") != 0 ||
+        line.find("##") == std::string::npos || Trimmed(line).back() == '\\') {
+        return false;
+    }
+    const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line.substr(word + 6), "");
+    if (tokens.size() < 4 || !IsIdentifier(tokens, 0) || tokens[1].text != "(" ||
+        !Adjacent(tokens[0], tokens[1])) {
+        return false;
+    }
+    const size_t close = ClosingBracket(tokens, 1);
+    for (size_t at = 2; at < close; at += 2) {
+        if (!IsIdentifier(tokens, at)) {
+            return false;
+        }
+        macro->parameters.push_back(tokens[at].text);
+    }
+    for (size_t at = close + 1; at < tokens.size(); ++at) {
+        const bool lone = tokens[at].text == "#" &&
+                          !(at + 1 < tokens.size() && tokens[at + 1].text == "#") &&
+                          tokens[at - 1].text != "#";
+        if (lone) {
+            return false; // stringising stays with glslang
+        }
+        macro->body.push_back(tokens[at]);
+    }
+    *name = tokens[0].text;
+    return close < tokens.size();
+}
+
+std::map<std::string, PastingMacro> PastingMacros(const std::string& source) {
+    std::map<std::string, PastingMacro> macros;
+    for (size_t hash = source.find('#'); hash != std::string::npos;
+         hash = source.find('#', hash + 1)) {
+        const size_t lineStart = hash == 0 ? 0 : source.rfind('\n', hash - 1) + 1;
+        std::string name;
+        PastingMacro macro;
+        if (source.find_first_not_of(" \t", lineStart) == hash &&
+            ReadPastingMacro(source, hash, &name, &macro)) {
+            macros[name] = std::move(macro);
+        }
+    }
+    return macros;
+}
+
+bool StartsWithNumber(const std::string& text) {
+    return !text.empty() && (std::isdigit(uint8_t(text[0])) ||
+                             (text[0] == '.' && text.size() > 1 && std::isdigit(uint8_t(text[1]))));
+}
+
+// The replacement of `macro` for `arguments`; sets `numberOnLeft` when a
+// paste joins a number on its left.
+std::string Expansion(const PastingMacro& macro, const std::vector<std::string>& arguments,
+                      bool* numberOnLeft) {
+    std::vector<std::string> pieces;
+    bool pasteNext = false;
+    for (size_t at = 0; at < macro.body.size(); ++at) {
+        const HlslToken& token = macro.body[at];
+        if (token.text == "#" && at + 1 < macro.body.size() && macro.body[at + 1].text == "#") {
+            pasteNext = !pieces.empty();
+            ++at;
+            continue;
+        }
+        std::string piece = token.text;
+        for (size_t p = 0; p < macro.parameters.size() && p < arguments.size(); ++p) {
+            piece = token.text == macro.parameters[p] ? arguments[p] : piece;
+        }
+        if (pasteNext) {
+            *numberOnLeft |= StartsWithNumber(pieces.back());
+            pieces.back() += piece;
+        } else {
+            pieces.push_back(piece);
+        }
+        pasteNext = false;
+    }
+    std::string text;
+    for (const std::string& piece : pieces) {
+        text += text.empty() ? "" : " ";
+        text += piece;
+    }
+    return text;
+}
+
+} // namespace
+
+void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
+                        std::vector<TextEdit>* edits) {
+    if (source.find("##") == std::string::npos) {
+        return;
+    }
+    const std::map<std::string, PastingMacro> macros = PastingMacros(source);
+    for (size_t at = 0; at + 1 < tokens.size() && !macros.empty(); ++at) {
+        const auto macro = macros.find(tokens[at].text);
+        if (macro == macros.end() || tokens[at + 1].text != "(") {
+            continue;
+        }
+        const size_t close = ClosingBracket(tokens, at + 1);
+        if (close >= tokens.size()) {
+            continue;
+        }
+        std::vector<std::string> arguments;
+        size_t start = tokens[at + 1].offset + 1;
+        for (size_t i = at + 2, depth = 0; i <= close; ++i) {
+            const std::string& text = tokens[i].text;
+            depth += text == "(" || text == "[";
+            if ((text == "," && depth == 0) || i == close) {
+                arguments.push_back(Trimmed(source.substr(start, tokens[i].offset - start)));
+                start = tokens[i].offset + 1;
+            }
+            depth -= (text == ")" || text == "]") && depth > 0;
+        }
+        bool numberOnLeft = false;
+        std::string text = Expansion(macro->second, arguments, &numberOnLeft);
+        const size_t end = tokens[close].offset + 1;
+        const std::string replaced = source.substr(tokens[at].offset, end - tokens[at].offset);
+        if (numberOnLeft && arguments.size() == macro->second.parameters.size()) {
+            // The lines the call spanned stay lines, for the lines after it.
+            text.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
+            edits->push_back({tokens[at].offset, replaced.size(), text});
+        }
+        at = close;
+    }
+}
+
+} // namespace d3dcompiler_standin

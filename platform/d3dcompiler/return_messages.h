@@ -1,0 +1,19 @@
+// Windows' words for a return value of a type the function cannot return,
+// where glslang's refusal names no types.
+#pragma once
+
+#include "hlsl_tokens.h"
+
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+// `messages` with each line "file(N): error: 'return' : type does not match,
+// ..." reworded as Windows' "error X3017: cannot implicitly convert from
+// 'float3' to 'float4'", the types read from the preprocessed `tokens` where
+// their declarations tell them.
+std::string RewordReturnConversions(const std::string& messages,
+                                    const std::vector<HlslToken>& tokens);
+
+} // namespace d3dcompiler_standin

@@ -1,0 +1,11 @@
+// Windows: a vector constructor given fewer components than its size.
+// verdict: compile-error PSMain X3014
+// group: types
+// error text: incorrect number of arguments to numeric-type constructor
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3014: incorrect number of arguments to numeric-type constructor)
+float Shade(float y)
+{
+    float3 v = float3(y, 1.0);
+    return v.x;
+}
+#include "shade_stages.hlsli"
