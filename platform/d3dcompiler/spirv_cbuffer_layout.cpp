@@ -74,7 +74,7 @@ private:
             if (placed.startsRegister || offset % kRegisterBytes + placed.size > kRegisterBytes) {
                 offset = RoundUp(offset, kRegisterBytes);
             }
-            SetMemberOffset(structure, member, offset);
+            SetMemberDecoration(module_, structure, member, kDecorationOffset, offset);
             offset += placed.size;
         }
         extent.size = offset;
@@ -112,7 +112,7 @@ private:
         case OpTypeArray: {
             const Extent element = ExtentOf(t[2], rowMajor);
             const uint32_t stride = RoundUp(element.size, kRegisterBytes);
-            SetArrayStride(type, stride);
+            SetArrayStride(module_, type, stride);
             const uint32_t length = ConstantValue(t[3]);
             return {length == 0 ? 0 : stride * (length - 1) + element.size, true};
         }
@@ -136,25 +136,6 @@ private:
             }
         }
         return false;
-    }
-
-    void SetMemberOffset(uint32_t structure, uint32_t member, uint32_t offset) {
-        for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
-                instruction[1] == structure && instruction[2] == member &&
-                instruction[3] == kDecorationOffset) {
-                instruction[4] = offset;
-            }
-        }
-    }
-
-    void SetArrayStride(uint32_t array, uint32_t stride) {
-        for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
-                instruction[1] == array && instruction[2] == kDecorationArrayStride) {
-                instruction[3] = stride;
-            }
-        }
     }
 
     SpirvModule& module_;

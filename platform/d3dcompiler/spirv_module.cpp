@@ -176,4 +176,26 @@ uint32_t SpirvModule::Glsl450() const {
     return 0;
 }
 
+void SetMemberDecoration(SpirvModule& module, uint32_t structure, uint32_t member,
+                         uint32_t decoration, uint32_t value) {
+    using namespace dxbc::spirv;
+    for (SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
+            instruction[1] == structure && instruction[2] == member &&
+            instruction[3] == decoration) {
+            instruction[4] = value;
+        }
+    }
+}
+
+void SetArrayStride(SpirvModule& module, uint32_t array, uint32_t stride) {
+    using namespace dxbc::spirv;
+    for (SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
+            instruction[1] == array && instruction[2] == kDecorationArrayStride) {
+            instruction[3] = stride;
+        }
+    }
+}
+
 } // namespace d3dcompiler_standin

@@ -67,4 +67,11 @@ private:
     std::map<uint32_t, size_t> definitions_; // id -> instruction index
 };
 
+// Sets the value of every `decoration` of `structure`'s member `member`
+// (an OpMemberDecorate with one operand, such as Offset or MatrixStride).
+void SetMemberDecoration(SpirvModule& module, uint32_t structure, uint32_t member,
+                         uint32_t decoration, uint32_t value);
+// Sets the ArrayStride decoration of array type `array`.
+void SetArrayStride(SpirvModule& module, uint32_t array, uint32_t stride);
+
 } // namespace d3dcompiler_standin

@@ -26,7 +26,7 @@ public:
             const uint32_t last = uint32_t(definition->size()) - 3;
             const SpirvInstruction* array = module_.Definition(definition->back());
             if (array != nullptr && OpcodeOf(*array) == kOpTypeRuntimeArray) {
-                SetArrayStride(definition->back(), SizeOf(block, last, (*array)[2]));
+                SetArrayStride(module_, definition->back(), SizeOf(block, last, (*array)[2]));
             }
         }
     }
@@ -55,7 +55,7 @@ private:
         uint32_t offset = 0;
         for (uint32_t member = 0; definition != nullptr && member + 2 < definition->size();
              ++member) {
-            SetMemberDecoration(structure, member, kDecorationOffset, offset);
+            SetMemberDecoration(module_, structure, member, kDecorationOffset, offset);
             offset += SizeOf(structure, member, (*definition)[member + 2]);
         }
         sizes_[structure] = offset;
@@ -85,14 +85,14 @@ private:
             }
             const uint32_t component = SizeOf(structure, member, (*column)[2]);
             const bool rowMajor = HasMemberDecoration(structure, member, kDecorationRowMajor);
-            SetMemberDecoration(structure, member, kDecorationMatrixStride,
+            SetMemberDecoration(module_, structure, member, kDecorationMatrixStride,
                                 component * (rowMajor ? t[3] : (*column)[3]));
             return component * t[3] * (*column)[3];
         }
         case OpTypeArray:
         case kOpTypeRuntimeArray: {
             const uint32_t stride = SizeOf(structure, member, t[2]);
-            SetArrayStride(type, stride);
+            SetArrayStride(module_, type, stride);
             return OpcodeOf(t) == OpTypeArray ? stride * ConstantValue(t[3]) : 0;
         }
         case OpTypeStruct:
@@ -115,26 +115,6 @@ private:
             }
         }
         return false;
-    }
-
-    void SetMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration,
-                             uint32_t value) {
-        for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
-                instruction[1] == structure && instruction[2] == member &&
-                instruction[3] == decoration) {
-                instruction[4] = value;
-            }
-        }
-    }
-
-    void SetArrayStride(uint32_t array, uint32_t stride) {
-        for (SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 4 &&
-                instruction[1] == array && instruction[2] == kDecorationArrayStride) {
-                instruction[3] = stride;
-            }
-        }
     }
 
     SpirvModule& module_;

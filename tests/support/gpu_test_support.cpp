@@ -35,8 +35,6 @@ D3D12_RESOURCE_DESC BufferDescription(UINT64 size) {
     return desc;
 }
 
-namespace {
-
 D3D12_TEXTURE_COPY_LOCATION SubresourceLocation(ID3D12Resource* texture, UINT subresource) {
     D3D12_TEXTURE_COPY_LOCATION location{};
     location.pResource = texture;
@@ -53,8 +51,6 @@ D3D12_TEXTURE_COPY_LOCATION FootprintLocation(ID3D12Resource* buffer,
     location.PlacedFootprint = footprint;
     return location;
 }
-
-} // namespace
 
 ID3D12Resource* MakeCommitted(ID3D12Device* device, D3D12_HEAP_TYPE heapType,
                               const D3D12_RESOURCE_DESC& desc, D3D12_RESOURCE_STATES state) {

@@ -52,6 +52,12 @@ ID3D12DescriptorHeap*
 MakeDescriptorHeap(ID3D12Device* device, D3D12_DESCRIPTOR_HEAP_TYPE type, UINT count = 1,
                    D3D12_DESCRIPTOR_HEAP_FLAGS flags = D3D12_DESCRIPTOR_HEAP_FLAG_NONE);
 
+// Copy locations: subresource `subresource` of `texture`, and a buffer laid
+// out by `footprint`.
+D3D12_TEXTURE_COPY_LOCATION SubresourceLocation(ID3D12Resource* texture, UINT subresource);
+D3D12_TEXTURE_COPY_LOCATION FootprintLocation(ID3D12Resource* buffer,
+                                              const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint);
+
 // The CPU handle of descriptor `index` of `heap`.
 D3D12_CPU_DESCRIPTOR_HANDLE HandleAt(ID3D12Device* device, ID3D12DescriptorHeap* heap, UINT index);
 

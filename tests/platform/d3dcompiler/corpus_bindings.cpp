@@ -109,23 +109,6 @@ D3D12_RESOURCE_STATES ViewState(const View& view) {
                                     : D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE;
 }
 
-D3D12_TEXTURE_COPY_LOCATION Subresource(ID3D12Resource* texture, UINT index) {
-    D3D12_TEXTURE_COPY_LOCATION location{};
-    location.pResource = texture;
-    location.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-    location.SubresourceIndex = index;
-    return location;
-}
-
-D3D12_TEXTURE_COPY_LOCATION Placed(ID3D12Resource* buffer,
-                                   const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint) {
-    D3D12_TEXTURE_COPY_LOCATION location{};
-    location.pResource = buffer;
-    location.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-    location.PlacedFootprint = footprint;
-    return location;
-}
-
 } // namespace
 
 bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* list,
@@ -195,8 +178,8 @@ bool CorpusBindings::Upload(ID3D12GraphicsCommandList* list, Bound& bound) {
         if (bound.view.IsBuffer()) {
             list->CopyBufferRegion(bound.resource, 0, upload, 0, desc.Width);
         } else {
-            const D3D12_TEXTURE_COPY_LOCATION to = Subresource(bound.resource, i);
-            const D3D12_TEXTURE_COPY_LOCATION from = Placed(upload, footprints[i]);
+            const D3D12_TEXTURE_COPY_LOCATION to = SubresourceLocation(bound.resource, i);
+            const D3D12_TEXTURE_COPY_LOCATION from = FootprintLocation(upload, footprints[i]);
             list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
         }
     }
@@ -261,8 +244,9 @@ void CorpusBindings::RecordReadBacks(ID3D12GraphicsCommandList* list) {
         if (bound.view.IsBuffer()) {
             list->CopyBufferRegion(bound.readback, 0, bound.resource, 0, desc.Width);
         } else {
-            const D3D12_TEXTURE_COPY_LOCATION to = Placed(bound.readback, bound.footprint);
-            const D3D12_TEXTURE_COPY_LOCATION from = Subresource(bound.resource, 0);
+            const D3D12_TEXTURE_COPY_LOCATION to =
+                FootprintLocation(bound.readback, bound.footprint);
+            const D3D12_TEXTURE_COPY_LOCATION from = SubresourceLocation(bound.resource, 0);
             list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
         }
         if (bound.counter == nullptr) {
