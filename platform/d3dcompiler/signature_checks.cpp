@@ -1,4 +1,5 @@
 #include "signature_checks.h"
+#include "interpolation_checks.h"
 #include "numeric_type_names.h"
 
 #include <algorithm>
@@ -18,6 +19,8 @@ struct Element {
     bool output;
     size_t count;
     const HlslToken* type; // its type's name
+    size_t modifiers = 0;  // tokens [modifiers, typeAt) are its modifiers
+    size_t typeAt = 0;
 };
 
 // Whether `word` is one of the null-ended `words`: the lists here are a few
@@ -68,7 +71,8 @@ public:
             }
         }
         if (semantic != nullptr) {
-            Add(semantic, input, output, count, &tokens_[std::min(type, last - 1)]);
+            Add({semantic, false, count, &tokens_[std::min(type, last - 1)], first, type}, input,
+                output);
             return;
         }
         TypeBody body{};
@@ -91,13 +95,14 @@ public:
 
     const std::vector<Element>& elements() const { return elements_; }
 
-    void Add(const HlslToken* semantic, bool input, bool output, size_t count,
-             const HlslToken* type) {
+    // `element` as an input, an output or both.
+    void Add(Element element, bool input, bool output) {
         if (input) {
-            elements_.push_back({semantic, false, count, type});
+            elements_.push_back(element);
         }
         if (output) {
-            elements_.push_back({semantic, true, count, type});
+            element.output = true;
+            elements_.push_back(element);
         }
     }
 
@@ -189,7 +194,7 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
     // The return value: "type name(...) : SEMANTIC", or a structure's members.
     const size_t close = ClosingBracket(tokens, entry.parameters);
     if (IsToken(tokens, close + 1, ":") && IsIdentifier(tokens, close + 2)) {
-        reader.Add(&tokens[close + 2], false, true, 1, &tokens[entry.name - 1]);
+        reader.Add({&tokens[close + 2], true, 1, &tokens[entry.name - 1]}, false, true);
     } else {
         reader.Read(entry.name - 1, entry.name, false, true, 0);
     }
@@ -209,6 +214,13 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
                                        element.semantic->text + "'",
                                    "X4502") +
                        "\n";
+            continue;
+        }
+        const std::string interpolation =
+            InterpolationModifierError(tokens, element.modifiers, element.typeAt, *element.semantic,
+                                       target.stage == 'p' && !element.output);
+        if (!interpolation.empty()) {
+            *errors += interpolation;
             continue;
         }
         if (element.output && DepthOfWrongType(name, *element.type)) {

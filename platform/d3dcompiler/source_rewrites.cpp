@@ -30,6 +30,7 @@
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "typed_initialisers.h"
+#include "uniform_parameters.h"
 #include "unsigned_types.h"
 #include "value_rewrites.h"
 
@@ -326,6 +327,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     RenameCoverageInputs(tokens, entryPoint, &edits);
+    BlankHelperUniformParameters(tokens, entryPoint, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
