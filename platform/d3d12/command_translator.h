@@ -165,6 +165,8 @@ private:
     void AddViewOfShape(const TableBinding& binding, dxbc::ResourceShape shape,
                         const DescriptorRecord& record, const ViewedObjects& viewed,
                         SetContent* content);
+    void AddCounter(const TableBinding& binding, const DescriptorRecord& record, bool live,
+                    bool nullDescriptors, SetContent* content);
     // The live object of a view of `kind` in `record` (null for a null view).
     // False, with the draw skipped for `missing`, when there is none and the
     // device cannot bind a null descriptor in its place.

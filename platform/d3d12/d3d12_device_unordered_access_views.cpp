@@ -40,11 +40,6 @@ void WriteBufferUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS_
         return;
     }
     const D3D12_BUFFER_UAV& view = desc->Buffer;
-    if (view.CounterOffsetInBytes != 0) {
-        standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                        "counters of unordered-access views are not supported; the view is null");
-        return;
-    }
     record->resource = resource.Track();
     record->format = desc->Format;
     WriteBufferView(kUnorderedAccessBufferView, resource,
@@ -181,6 +176,50 @@ void WriteTextureUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS
     record->view = view;
 }
 
+// Windows' checks of a view's counter, each reported as its debug layer
+// words it; false when any fails. `viewed` and `counter` may be null.
+bool CounterFits(const D3D12Resource* viewed, const D3D12Resource* counter,
+                 const D3D12_UNORDERED_ACCESS_VIEW_DESC* desc) {
+    using namespace standin::messages;
+    const void* object = viewed != nullptr ? viewed->Track()->object : nullptr;
+    if (counter == nullptr) {
+        const bool offset = desc != nullptr && desc->ViewDimension == D3D12_UAV_DIMENSION_BUFFER &&
+                            desc->Buffer.CounterOffsetInBytes != 0;
+        return !offset || !standin::ReportWindows(COUNTER_OFFSET_WITHOUT_COUNTER, object, kMethod);
+    }
+    bool fits = true;
+    auto fail = [&](const standin::MessageKind& kind, auto... arguments) {
+        standin::ReportWindows(kind, object, kMethod, arguments...);
+        fits = false;
+    };
+    if (viewed != nullptr && viewed->Buffer() == nullptr) {
+        fail(CREATE_UNORDEREDACCESS_VIEW_INVALID_COUNTER_USAGE);
+    }
+    if (counter->Buffer() == nullptr) {
+        fail(COUNTER_RESOURCE_NOT_BUFFER);
+    }
+    if (viewed == nullptr) {
+        fail(COUNTER_WITHOUT_RESOURCE);
+    }
+    if (desc == nullptr) {
+        fail(COUNTER_NOT_STRUCTURED);
+        return false;
+    }
+    const D3D12_BUFFER_UAV& view = desc->Buffer;
+    if (view.CounterOffsetInBytes % D3D12_UAV_COUNTER_PLACEMENT_ALIGNMENT != 0) {
+        fail(COUNTER_OFFSET_ALIGNMENT, unsigned(D3D12_UAV_COUNTER_PLACEMENT_ALIGNMENT));
+    }
+    const uint64_t width = counter->Track()->desc.Width;
+    if (width < sizeof(uint32_t) || view.CounterOffsetInBytes > width - sizeof(uint32_t)) {
+        fail(COUNTER_OFFSET_RANGE);
+    }
+    if (view.StructureByteStride == 0 || desc->Format != DXGI_FORMAT_UNKNOWN ||
+        (view.Flags & D3D12_BUFFER_UAV_FLAG_RAW) != 0) {
+        fail(COUNTER_NOT_STRUCTURED);
+    }
+    return fits;
+}
+
 } // namespace
 
 void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
@@ -193,14 +232,18 @@ void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
     }
     *record = DescriptorRecord{};
     record->kind = DescriptorKind::UnorderedAccess;
-    if (resource == nullptr) {
-        WriteNullView(desc, record);
+    D3D12Resource* viewed = resource != nullptr ? D3D12Resource::FromInterface(resource) : nullptr;
+    D3D12Resource* counted = counter != nullptr ? D3D12Resource::FromInterface(counter) : nullptr;
+    if ((resource != nullptr && viewed == nullptr) || (counter != nullptr && counted == nullptr)) {
+        standin::ReportRefusal("ID3D12Device", "CreateUnorderedAccessView",
+                               "the resource or counter resource is not a stand-in resource");
         return;
     }
-    D3D12Resource* viewed = D3D12Resource::FromInterface(resource);
-    if (viewed == nullptr) {
-        standin::ReportRefusal("ID3D12Device", "CreateUnorderedAccessView",
-                               "the resource is not a stand-in resource");
+    if (!CounterFits(viewed, counted, desc)) {
+        return;
+    }
+    if (resource == nullptr) {
+        WriteNullView(desc, record);
         return;
     }
     const ResourceTrack& track = *viewed->Track();
@@ -209,13 +252,12 @@ void STDMETHODCALLTYPE D3D12Device::CreateUnorderedAccessView(
                                track.object, kMethod);
         return;
     }
-    if (counter != nullptr) {
-        standin::Report(standin::messages::REFUSED_CALL, track.object, kMethod,
-                        "counters of unordered-access views are not supported; the view is null");
-        return;
-    }
     if (viewed->Buffer() != nullptr) {
         WriteBufferUav(*viewed, desc, record);
+        if (counted != nullptr && !record->buffer.expired()) {
+            record->counterBuffer = counted->Buffer();
+            record->counterOffset = desc->Buffer.CounterOffsetInBytes;
+        }
     } else {
         WriteTextureUav(*viewed, desc, record);
     }

@@ -31,6 +31,10 @@ struct DescriptorRecord {
     // image, else a typed (texelFormat) or structured/raw buffer range.
     dxbc::ResourceShape shape = dxbc::ResourceShape::Plain;
     VkFormat texelFormat = VK_FORMAT_UNDEFINED;
+    // A structured unordered-access view's hidden counter: the uint at
+    // counterOffset in counterBuffer (none when the view has no counter).
+    std::weak_ptr<GpuBuffer> counterBuffer;
+    uint64_t counterOffset = 0;
     std::weak_ptr<GpuImage> image;
     ImageViewKey view{};
     D3D12_SAMPLER_DESC sampler{};

@@ -51,12 +51,10 @@ VkDescriptorSetLayout MakeSetLayout(VkDevice device,
 }
 
 // The Vulkan bindings of one table descriptor: one per shape a view of its
-// range type can be read through.
+// range type can be read through, and an unordered-access view's counter.
 void AddTableBindings(uint32_t offset, D3D12_DESCRIPTOR_RANGE_TYPE type, VkShaderStageFlags stages,
                       std::vector<VkDescriptorSetLayoutBinding>* bindings) {
-    const bool views =
-        type == D3D12_DESCRIPTOR_RANGE_TYPE_SRV || type == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
-    const uint32_t shapes = views ? dxbc::kResourceShapes : 1;
+    const uint32_t shapes = ShapesOfRange(type);
     for (uint32_t shape = 0; shape < shapes; ++shape) {
         auto resourceShape = dxbc::ResourceShape(shape);
         bindings->push_back({TableVulkanBinding(offset, resourceShape),
@@ -236,6 +234,11 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
                                 std::string* error) const {
     uint32_t registerClass = binding / dxbc::kRegistersPerClass;
     uint32_t registerIndex = binding % dxbc::kRegistersPerClass;
+    const bool counter = registerClass == uint32_t(dxbc::RegisterClass::UnorderedAccessCounter);
+    if (counter) {
+        registerClass = uint32_t(dxbc::RegisterClass::UnorderedAccess);
+        shape = dxbc::ResourceShape::Counter;
+    }
     int rangeType = ClassOf(registerClass).rangeType;
     for (size_t i = 0; i < desc.parameters.size(); ++i) {
         const dxbc::RootParameter& parameter = desc.parameters[i];
@@ -270,6 +273,12 @@ bool RootSignatureLayout::Remap(VkShaderStageFlagBits stage, uint32_t space, uin
             constants ? D3D12_ROOT_PARAMETER_TYPE_32BIT_CONSTANTS : ClassOf(registerClass).rootType;
         if (registerClass != 2 && parameter.type == wanted && reg == registerIndex &&
             regSpace == space && (registerClass == 0 || !constants)) {
+            if (counter) {
+                *error = "root parameter " + std::to_string(i) +
+                         " is a root view, which has no counter; the " + StageName(stage) +
+                         " shader uses the counter of u" + std::to_string(registerIndex);
+                return false;
+            }
             if (registerClass != 0 && shape != dxbc::ResourceShape::StorageBuffer) {
                 *error = "root parameter " + std::to_string(i) +
                          " is a root view, which holds only structured and byte-address "

@@ -30,6 +30,15 @@ constexpr uint32_t TableVulkanBinding(uint32_t offset, dxbc::ResourceShape shape
     return offset * dxbc::kResourceShapes + uint32_t(shape);
 }
 
+// How many of those bindings a descriptor of a range of `type` has: the view
+// shapes, and the counter after them for unordered-access views.
+constexpr uint32_t ShapesOfRange(D3D12_DESCRIPTOR_RANGE_TYPE type) {
+    if (type == D3D12_DESCRIPTOR_RANGE_TYPE_UAV) {
+        return dxbc::kResourceShapes;
+    }
+    return type == D3D12_DESCRIPTOR_RANGE_TYPE_SRV ? dxbc::kViewShapes : 1;
+}
+
 struct RootParameterLayout {
     D3D12_ROOT_PARAMETER_TYPE type;
     VkDescriptorSetLayout setLayout = VK_NULL_HANDLE;

@@ -276,13 +276,6 @@ bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits
             return false;
         }
     }
-    std::vector<std::string> counters = dxbc::CounterBufferNames(out->spirv);
-    if (!counters.empty()) {
-        *error = "the shader uses the counter of a structured buffer (" + counters.front() +
-                 "): IncrementCounter, DecrementCounter, Append and Consume are not supported by "
-                 "the stand-in";
-        return false;
-    }
     if (!dxbc::ForgetStorageImageFormats(out->spirv,
                                          layout.context->features.storageReadWithoutFormat)) {
         *error = "the shader loads from a typed unordered-access view of more than one 32-bit "

@@ -299,6 +299,7 @@ VkDescriptorType TypeForRange(D3D12_DESCRIPTOR_RANGE_TYPE type, dxbc::ResourceSh
         return written ? VK_DESCRIPTOR_TYPE_STORAGE_TEXEL_BUFFER
                        : VK_DESCRIPTOR_TYPE_UNIFORM_TEXEL_BUFFER;
     case dxbc::ResourceShape::StorageBuffer:
+    case dxbc::ResourceShape::Counter:
         return VK_DESCRIPTOR_TYPE_STORAGE_BUFFER;
     default:
         return TypeForRange(type);

@@ -47,6 +47,25 @@ void CommandTranslator::AddViewOfShape(const TableBinding& binding, dxbc::Resour
     content->AddBuffer(vulkanBinding, type, info);
 }
 
+// The counter of an unordered-access view: the 4 bytes of its counter
+// resource, or a null descriptor for a view without one.
+void CommandTranslator::AddCounter(const TableBinding& binding, const DescriptorRecord& record,
+                                   bool live, bool nullDescriptors, SetContent* content) {
+    std::shared_ptr<GpuBuffer> counter = live ? record.counterBuffer.lock() : nullptr;
+    if (counter == nullptr && !nullDescriptors) {
+        return;
+    }
+    KeepUntilFinished(counter);
+    const uint64_t size = sizeof(uint32_t);
+    content->key.insert(content->key.end(),
+                        {counter != nullptr ? counter->id : 0, record.counterOffset});
+    VkDescriptorBufferInfo info{counter != nullptr ? counter->buffer : VK_NULL_HANDLE,
+                                counter != nullptr ? record.counterOffset : 0,
+                                counter != nullptr ? size : VK_WHOLE_SIZE};
+    content->AddBuffer(TableVulkanBinding(binding.binding, dxbc::ResourceShape::Counter),
+                       VK_DESCRIPTOR_TYPE_STORAGE_BUFFER, info);
+}
+
 bool CommandTranslator::AddViewDescriptors(const TableBinding& binding,
                                            const DescriptorRecord& record, SetContent* content) {
     const bool unordered = binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_UAV;
@@ -67,12 +86,15 @@ bool CommandTranslator::AddViewDescriptors(const TableBinding& binding,
     KeepUntilFinished(viewed.image);
     KeepUntilFinished(viewed.buffer);
     content->key.push_back(binding.binding);
-    for (uint32_t shape = 0; shape < dxbc::kResourceShapes; ++shape) {
+    for (uint32_t shape = 0; shape < dxbc::kViewShapes; ++shape) {
         // Without null descriptors only the view's own shape can be written;
         // a shader that reads another finds its binding unwritten.
         if (nullDescriptors || uint32_t(record.shape) == shape) {
             AddViewOfShape(binding, dxbc::ResourceShape(shape), record, viewed, content);
         }
+    }
+    if (unordered) {
+        AddCounter(binding, record, record.kind == kind, nullDescriptors, content);
     }
     return true;
 }

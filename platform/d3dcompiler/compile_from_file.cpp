@@ -237,6 +237,7 @@ public:
         if (!CheckCompiled(spirv, &signatures, messages)) {
             return false;
         }
+        PlaceCounterBindings(&spirv);
         RemoveSemanticDecorations(spirv);
         ShiftUnshiftedTextureBindings(&spirv);
         ValueRepairs repairs;

@@ -3,6 +3,7 @@
 
 #include <register_bindings.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -15,8 +16,11 @@ constexpr uint32_t kOpTypeRuntimeArray = 29;
 constexpr uint32_t kOpTypePointer = 32;
 constexpr uint32_t kOpVariable = 59;
 constexpr uint32_t kOpDecorate = 71;
+constexpr uint32_t kOpDecorateId = 332;
 constexpr uint32_t kDecorationBinding = 33;
-constexpr uint32_t kSampledBySampler = 1; // OpTypeImage's Sampled operand
+constexpr uint32_t kDecorationDescriptorSet = 34;
+constexpr uint32_t kDecorationCounterBuffer = 5634; // HlslCounterBufferGOOGLE
+constexpr uint32_t kSampledBySampler = 1;           // OpTypeImage's Sampled operand
 
 // The variables whose type is a sampled image or an array of them.
 std::set<uint32_t> TextureVariables(const std::vector<SpirvInstruction>& instructions) {
@@ -63,6 +67,83 @@ void ShiftUnshiftedTextureBindings(std::vector<uint32_t>* spirv) {
     if (changed) {
         *spirv = module.Write();
     }
+}
+
+namespace {
+
+// Whether the module decorates any variable with a counter buffer, found
+// without reading the whole module, which most compiles need not do.
+bool HasCounterBuffers(const std::vector<uint32_t>& spirv) {
+    constexpr size_t kHeaderWords = 5;
+    for (size_t at = kHeaderWords; at < spirv.size();) {
+        const uint32_t count = spirv[at] >> 16;
+        if (count == 0) {
+            return false;
+        }
+        if ((spirv[at] & 0xFFFF) == kOpDecorateId && count > 3 && at + 2 < spirv.size() &&
+            spirv[at + 2] == kDecorationCounterBuffer) {
+            return true;
+        }
+        at += count;
+    }
+    return false;
+}
+
+} // namespace
+
+void PlaceCounterBindings(std::vector<uint32_t>* spirv) {
+    SpirvModule module;
+    if (!HasCounterBuffers(*spirv) || !module.Read(*spirv)) {
+        return;
+    }
+    std::map<uint32_t, uint32_t> bufferOf;                    // counter variable -> its buffer
+    std::map<std::pair<uint32_t, uint32_t>, uint32_t> placed; // (variable, decoration) -> value
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        const uint32_t op = OpcodeOf(instruction);
+        if (op == kOpDecorateId && instruction.size() > 3 &&
+            instruction[2] == kDecorationCounterBuffer) {
+            bufferOf[instruction[3]] = instruction[1];
+        } else if (op == kOpDecorate && instruction.size() > 3 &&
+                   (instruction[2] == kDecorationBinding ||
+                    instruction[2] == kDecorationDescriptorSet)) {
+            placed[{instruction[1], instruction[2]}] = instruction[3];
+        }
+    }
+    if (bufferOf.empty()) {
+        return;
+    }
+    const uint32_t buffers = dxbc::BindingBase(dxbc::RegisterClass::UnorderedAccess);
+    const uint32_t counters = dxbc::BindingBase(dxbc::RegisterClass::UnorderedAccessCounter);
+    std::vector<SpirvInstruction>& instructions = module.instructions();
+    // The pairing decorations have served: Vulkan takes them only from
+    // devices with VK_GOOGLE_hlsl_functionality1.
+    instructions.erase(std::remove_if(instructions.begin(), instructions.end(),
+                                      [](const SpirvInstruction& instruction) {
+                                          return OpcodeOf(instruction) == kOpDecorateId &&
+                                                 instruction.size() > 3 &&
+                                                 instruction[2] == kDecorationCounterBuffer;
+                                      }),
+                       instructions.end());
+    for (SpirvInstruction& instruction : instructions) {
+        if (OpcodeOf(instruction) != kOpDecorate || instruction.size() < 4) {
+            continue;
+        }
+        const auto buffer = bufferOf.find(instruction[1]);
+        if (buffer == bufferOf.end()) {
+            continue;
+        }
+        const auto value = placed.find({buffer->second, instruction[2]});
+        if (value == placed.end()) {
+            continue;
+        }
+        if (instruction[2] == kDecorationDescriptorSet) {
+            instruction[3] = value->second;
+        } else if (instruction[2] == kDecorationBinding && value->second >= buffers &&
+                   value->second < counters) {
+            instruction[3] = value->second - buffers + counters;
+        }
+    }
+    *spirv = module.Write();
 }
 
 } // namespace d3dcompiler_standin

@@ -10,8 +10,15 @@ namespace dxbc {
 
 constexpr uint32_t kRegistersPerClass = 256;
 
-// In binding order: binding / kRegistersPerClass is the class.
-enum class RegisterClass : uint32_t { ConstantBuffer, ShaderResource, Sampler, UnorderedAccess };
+// In binding order: binding / kRegistersPerClass is the class. The hidden
+// counter of the structured buffer at uN is at UnorderedAccessCounter's N.
+enum class RegisterClass : uint32_t {
+    ConstantBuffer,
+    ShaderResource,
+    Sampler,
+    UnorderedAccess,
+    UnorderedAccessCounter,
+};
 
 constexpr uint32_t BindingBase(RegisterClass registerClass) {
     return uint32_t(registerClass) * kRegistersPerClass;

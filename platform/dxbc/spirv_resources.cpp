@@ -187,23 +187,4 @@ bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFor
     return loadable;
 }
 
-std::vector<std::string> CounterBufferNames(const std::vector<uint32_t>& spirv) {
-    std::vector<std::string> names;
-    if (spirv.size() < kHeaderWords || spirv[0] != kMagic) {
-        return names;
-    }
-    const std::string suffix = "@count";
-    ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
-        if (op != OpName || count < 3) {
-            return;
-        }
-        std::string name = ReadLiteralString(spirv, at + 2, at + count);
-        if (name.size() > suffix.size() &&
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-            names.push_back(name);
-        }
-    });
-    return names;
-}
-
 } // namespace dxbc

@@ -6,15 +6,17 @@
 
 #include <cstdint>
 #include <map>
-#include <string>
 #include <vector>
 
 namespace dxbc {
 
 // Plain: a texture, sampler or constant buffer; TexelBuffer: Buffer<T> and
-// RWBuffer<T>; StorageBuffer: structured and byte-address buffers.
-enum class ResourceShape : uint32_t { Plain, TexelBuffer, StorageBuffer };
-constexpr uint32_t kResourceShapes = 3;
+// RWBuffer<T>; StorageBuffer: structured and byte-address buffers; Counter:
+// the hidden counter of a structured unordered-access view, a storage buffer
+// of one uint (only unordered-access views have one).
+enum class ResourceShape : uint32_t { Plain, TexelBuffer, StorageBuffer, Counter };
+constexpr uint32_t kViewShapes = 3; // the shapes a view's own resource is read through
+constexpr uint32_t kResourceShapes = 4;
 
 // The shape of every variable that lives in a descriptor, by result id.
 std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& spirv);
@@ -28,9 +30,5 @@ std::map<uint32_t, ResourceShape> ResourceShapes(const std::vector<uint32_t>& sp
 // loads Direct3D 12 leaves to TypedUAVLoadAdditionalFormats. The types atomics
 // reach keep their format, which Vulkan requires of them.
 bool ForgetStorageImageFormats(std::vector<uint32_t>& spirv, bool readWithoutFormat);
-
-// The names of the counter buffers the compiler made for structured buffers
-// whose counter the shader uses (IncrementCounter, Append, ...).
-std::vector<std::string> CounterBufferNames(const std::vector<uint32_t>& spirv);
 
 } // namespace dxbc

@@ -75,14 +75,17 @@ bool ReadShapeWords(std::istringstream& words, View* view) {
         return false;
     }
     if (view->IsBuffer()) {
-        return static_cast<bool>(words >> view->elements) && view->elements > 0;
-    }
-    words >> word;
-    if (!ReadExtent(word, view)) {
-        return false;
-    }
-    if (view->shape == Shape::TextureCube) {
-        view->slices = 6;
+        if (!(words >> view->elements) || view->elements == 0) {
+            return false;
+        }
+    } else {
+        words >> word;
+        if (!ReadExtent(word, view)) {
+            return false;
+        }
+        if (view->shape == Shape::TextureCube) {
+            view->slices = 6;
+        }
     }
     for (std::string option; words >> option;) {
         unsigned value = 0;

@@ -1,7 +1,6 @@
 // Windows: AppendStructuredBuffer.Append writes at the hidden counter and increments it.
 // verdict: accepted CSMain
 // group: resources
-// stand-in: differ the Direct3D 12 stand-in refuses pipelines that use a structured buffer's hidden counter
 // uav u0: structured 4 4 counter 1 : 5
 // expect u0: 5 7 9 0
 // expect u0 counter: 3

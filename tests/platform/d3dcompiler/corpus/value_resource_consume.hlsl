@@ -1,7 +1,6 @@
 // Windows: ConsumeStructuredBuffer.Consume decrements the hidden counter and reads the element it then names.
 // verdict: accepted CSMain
 // group: resources
-// stand-in: differ the Direct3D 12 stand-in refuses pipelines that use a structured buffer's hidden counter
 // uav u0: structured 4 4 counter 3 : 10 20 30 40
 // uav u1: structured 4 1
 // expect u1: 30

@@ -1,7 +1,6 @@
 // Windows: IncrementCounter returns the counter before the increment, DecrementCounter the counter after the decrement.
 // verdict: accepted CSMain
 // group: resources
-// stand-in: differ the Direct3D 12 stand-in refuses pipelines that use a structured buffer's hidden counter
 // uav u0: structured 4 2 counter 5
 // expect u0: 5 5
 // expect u0 counter: 5
