@@ -69,7 +69,8 @@ private:
         const std::vector<uint32_t> members(definition->begin() + 2, definition->end());
         uint32_t offset = 0;
         for (uint32_t member = 0; member < members.size(); ++member) {
-            const bool rowMajor = HasMemberDecoration(structure, member, kDecorationRowMajor);
+            const bool rowMajor =
+                HasMemberDecoration(module_, structure, member, kDecorationRowMajor);
             const Extent placed = ExtentOf(members[member], rowMajor);
             if (placed.startsRegister || offset % kRegisterBytes + placed.size > kRegisterBytes) {
                 offset = RoundUp(offset, kRegisterBytes);
@@ -113,7 +114,7 @@ private:
             const Extent element = ExtentOf(t[2], rowMajor);
             const uint32_t stride = RoundUp(element.size, kRegisterBytes);
             SetArrayStride(module_, type, stride);
-            const uint32_t length = ConstantValue(t[3]);
+            const uint32_t length = ConstantValue(module_, t[3]);
             return {length == 0 ? 0 : stride * (length - 1) + element.size, true};
         }
         case OpTypeStruct:
@@ -121,21 +122,6 @@ private:
         default:
             return {};
         }
-    }
-
-    uint32_t ConstantValue(uint32_t id) const {
-        const SpirvInstruction* constant = module_.Definition(id);
-        return constant != nullptr && OpcodeOf(*constant) == OpConstant ? (*constant)[3] : 0;
-    }
-
-    bool HasMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration) const {
-        for (const SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpMemberDecorate && instruction[1] == structure &&
-                instruction[2] == member && instruction[3] == decoration) {
-                return true;
-            }
-        }
-        return false;
     }
 
     SpirvModule& module_;

@@ -176,6 +176,23 @@ uint32_t SpirvModule::Glsl450() const {
     return 0;
 }
 
+uint32_t ConstantValue(const SpirvModule& module, uint32_t id) {
+    const SpirvInstruction* constant = module.Definition(id);
+    return constant != nullptr && OpcodeOf(*constant) == dxbc::spirv::OpConstant ? (*constant)[3]
+                                                                                 : 0;
+}
+
+bool HasMemberDecoration(const SpirvModule& module, uint32_t structure, uint32_t member,
+                         uint32_t decoration) {
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == dxbc::spirv::OpMemberDecorate && instruction[1] == structure &&
+            instruction[2] == member && instruction[3] == decoration) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void SetMemberDecoration(SpirvModule& module, uint32_t structure, uint32_t member,
                          uint32_t decoration, uint32_t value) {
     using namespace dxbc::spirv;

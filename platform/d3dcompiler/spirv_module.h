@@ -29,6 +29,7 @@ public:
     std::vector<uint32_t> Write() const;
 
     std::vector<SpirvInstruction>& instructions() { return instructions_; }
+    const std::vector<SpirvInstruction>& instructions() const { return instructions_; }
 
     uint32_t NewId() { return bound_++; }
     // The result type of value `id`, 0 when it has none or is unknown.
@@ -67,6 +68,11 @@ private:
     std::map<uint32_t, size_t> definitions_; // id -> instruction index
 };
 
+// The value of 32-bit constant `id`, 0 when `id` is no OpConstant.
+uint32_t ConstantValue(const SpirvModule& module, uint32_t id);
+// Whether `structure`'s member `member` carries `decoration`.
+bool HasMemberDecoration(const SpirvModule& module, uint32_t structure, uint32_t member,
+                         uint32_t decoration);
 // Sets the value of every `decoration` of `structure`'s member `member`
 // (an OpMemberDecorate with one operand, such as Offset or MatrixStride).
 void SetMemberDecoration(SpirvModule& module, uint32_t structure, uint32_t member,

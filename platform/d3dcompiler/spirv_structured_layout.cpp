@@ -84,7 +84,8 @@ private:
                 return 0;
             }
             const uint32_t component = SizeOf(structure, member, (*column)[2]);
-            const bool rowMajor = HasMemberDecoration(structure, member, kDecorationRowMajor);
+            const bool rowMajor =
+                HasMemberDecoration(module_, structure, member, kDecorationRowMajor);
             SetMemberDecoration(module_, structure, member, kDecorationMatrixStride,
                                 component * (rowMajor ? t[3] : (*column)[3]));
             return component * t[3] * (*column)[3];
@@ -93,28 +94,13 @@ private:
         case kOpTypeRuntimeArray: {
             const uint32_t stride = SizeOf(structure, member, t[2]);
             SetArrayStride(module_, type, stride);
-            return OpcodeOf(t) == OpTypeArray ? stride * ConstantValue(t[3]) : 0;
+            return OpcodeOf(t) == OpTypeArray ? stride * ConstantValue(module_, t[3]) : 0;
         }
         case OpTypeStruct:
             return LayOut(type);
         default:
             return 0;
         }
-    }
-
-    uint32_t ConstantValue(uint32_t id) const {
-        const SpirvInstruction* constant = module_.Definition(id);
-        return constant != nullptr && OpcodeOf(*constant) == OpConstant ? (*constant)[3] : 0;
-    }
-
-    bool HasMemberDecoration(uint32_t structure, uint32_t member, uint32_t decoration) const {
-        for (const SpirvInstruction& instruction : module_.instructions()) {
-            if (OpcodeOf(instruction) == OpMemberDecorate && instruction[1] == structure &&
-                instruction[2] == member && instruction[3] == decoration) {
-                return true;
-            }
-        }
-        return false;
     }
 
     SpirvModule& module_;
