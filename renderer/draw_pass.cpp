@@ -270,20 +270,26 @@ void Renderer::SubmitBatch(const InstancingBuffer& group, UINT batch, const Draw
     device->SubmitAndWait(DRAW_COMMANDS);
 }
 
-void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
-                        int renderTargetCount) {
-    ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
-    const std::string file = mesh.GetShaderFile();
-    if (!file.empty() && cache_shader.find(file) == cache_shader.end()) {
+// A failed build is remembered as an empty entry, so it is not tried again at
+// every draw until the shaders are deleted.
+Shader* Renderer::CachedShader(const std::string& file, bool offscreen, int renderTargetCount) {
+    auto [entry, added] = cache_shader.try_emplace(file, nullptr);
+    if (added && !file.empty()) {
         auto* built = new Shader(device->device, file.c_str(), offscreen, renderTargetCount);
         if (built->pipelineState != nullptr) {
-            cache_shader[file] = built;
+            entry->second = built;
         } else {
             std::printf("Failed Create PipelineState\n");
             delete built;
         }
     }
-    Shader* shader = cache_shader[file];
+    return entry->second;
+}
+
+void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
+                        int renderTargetCount) {
+    ID3D12GraphicsCommandList* list = device->commandList[DRAW_COMMANDS];
+    Shader* shader = CachedShader(mesh.GetShaderFile(), offscreen, renderTargetCount);
     // The cached shader may have been built for the other kind of target.
     ID3D12PipelineState* pipeline =
         shader != nullptr ? shader->PipelineFor(device->device, offscreen, renderTargetCount)
@@ -296,29 +302,28 @@ void Renderer::DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offsc
         return;
     }
 
-    std::vector<ID3D12DescriptorHeap*> textureHeaps;
-    for (const auto& [slot, textureName] : mesh.textures) {
-        Texture* texture = cache_texture[textureName];
-        if (texture != nullptr && texture->heap != nullptr) {
-            textureHeaps.push_back(texture->heap);
-        }
-    }
-
     list->SetGraphicsRootSignature(shader->rootSignature);
     list->SetPipelineState(pipeline);
-    // Each table is the object's descriptor copied into the shader-visible heap.
-    Constant* constant = cache_constant[uniform_select == 0 ? "uniform0" : "uniform1"];
+    // Each table is the object's descriptor copied into the shader-visible
+    // heap: the constants first, then each texture that exists, in slot order.
+    Constant* constant = cache_constant[UniformName(uniform_select)];
     if (constant != nullptr && constant->heap != nullptr) {
         const D3D12_GPU_DESCRIPTOR_HANDLE table = StageDescriptor(constant->heap);
         if (table.ptr != 0) {
             list->SetGraphicsRootDescriptorTable(0, table);
         }
     }
-    for (size_t j = 0; j < textureHeaps.size(); ++j) {
-        const D3D12_GPU_DESCRIPTOR_HANDLE table = StageDescriptor(textureHeaps[j]);
-        if (table.ptr != 0) {
-            list->SetGraphicsRootDescriptorTable(static_cast<UINT>(j + 1), table);
+    UINT parameter = 1;
+    for (const auto& [slot, textureName] : mesh.textures) {
+        Texture* texture = cache_texture[textureName];
+        if (texture == nullptr || texture->heap == nullptr) {
+            continue;
         }
+        const D3D12_GPU_DESCRIPTOR_HANDLE table = StageDescriptor(texture->heap);
+        if (table.ptr != 0) {
+            list->SetGraphicsRootDescriptorTable(parameter, table);
+        }
+        ++parameter;
     }
     list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
     list->IASetVertexBuffers(0, 1, &vertex->vertexBufferView);

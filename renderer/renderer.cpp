@@ -29,6 +29,11 @@ template <class Map> void EmptyCache(Map& cache, const char* operation, const ch
 
 } // namespace
 
+const std::string& Renderer::UniformName(uint32_t select) {
+    static const std::string names[2] = {"uniform0", "uniform1"};
+    return names[select == 0 ? 0 : 1];
+}
+
 Renderer::Renderer(HWND window, uint32_t width, uint32_t height, uint32_t backBufferCount)
     : device(nullptr), frame_count(0), uniform_select(0), uniform0_data(nullptr),
       uniform1_data(nullptr), shaderVisibleHeap_(nullptr), nextShaderVisibleDescriptor_(0) {
@@ -40,8 +45,8 @@ Renderer::Renderer(HWND window, uint32_t width, uint32_t height, uint32_t backBu
     }
     Constant* uniform0 = new Constant(device->device, UNIFORM_SIZE);
     Constant* uniform1 = new Constant(device->device, UNIFORM_SIZE);
-    cache_constant["uniform0"] = uniform0;
-    cache_constant["uniform1"] = uniform1;
+    cache_constant[UniformName(0)] = uniform0;
+    cache_constant[UniformName(1)] = uniform1;
     uniform0_data = MapForWriting(uniform0);
     uniform1_data = MapForWriting(uniform1);
 }

@@ -43,6 +43,9 @@ public:
     // Clears and draws the named view; returns when the GPU has finished it.
     void Draw(const std::string& viewName);
 
+    // The cache_constant name of constant buffer `select` (0 or 1).
+    static const std::string& UniformName(uint32_t select);
+
     void DeleteConstant();
     void DeleteShader();
     void DeleteRenderTarget();
@@ -73,6 +76,7 @@ private:
     void SubmitClear(const ViewBuffer& view, DrawTarget* target);
     void DrawBatches(const ViewBuffer& view, const DrawTarget& target);
     void SubmitBatch(const InstancingBuffer& group, UINT batch, const DrawTarget& target);
+    Shader* CachedShader(const std::string& file, bool offscreen, int renderTargetCount);
     // One mesh inside a batch: shader on first use, tables, the instanced draw.
     void DrawMesh(const VertexBuffer& mesh, UINT instanceCount, bool offscreen,
                   int renderTargetCount);

@@ -61,7 +61,7 @@ public:
     VertexBuffer() { type = BUFFER_TYPE_VERTEX; }
     ~VertexBuffer() override = default;
 
-    std::string GetShaderFile() const { return shaderFile; }
+    const std::string& GetShaderFile() const { return shaderFile; }
 
     // Out-of-range indices (negative ones included) are reported and ignored.
     void SetPos(int32_t index, float x, float y, float z);
