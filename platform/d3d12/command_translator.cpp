@@ -130,9 +130,7 @@ void CommandTranslator::ForgetList() {
     buffersWritten_.clear();
     hostReadsBuffers_ = false;
     renderPasses_ = 0;
-    lastSets_.layout = nullptr;
-    lastSets_.tables.clear();
-    lastSets_.sets.clear();
+    lastSets_.keptByThisList = false;
     drawSets_.clear();
     ClearKeepingColors(&drawSetup_);
     viewSlotsStale_ = true;

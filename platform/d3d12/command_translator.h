@@ -150,7 +150,11 @@ private:
     bool MatchTargets(RenderingSetup* setup);
     bool MatchDrawPass(RenderingSetup* setup, VkPipeline* pipeline);
     bool BindDescriptorSets(std::vector<VkDescriptorSet>* sets);
-    bool SameTablesAsLastDraw(const RootSignatureLayout& layout) const;
+    bool SameTablesAsLastDraw(const RootSignatureLayout& layout);
+    bool SameDescriptorsAsLastDraw(const RootSignatureLayout& layout) const;
+    // Keeps what the last draw's sets read for this list's submission; false
+    // where a resource they read has been released since.
+    bool KeepLastSetsObjects();
     bool CollectSampledImages(const RootSignatureLayout& layout, std::vector<ImageUse>* toSample,
                               bool* needsBarrier);
     bool AddDescriptor(const TableBinding& binding, const DescriptorRecord& record,
@@ -183,7 +187,8 @@ private:
     }
     // The one descriptor of a root constants or root view parameter.
     bool AddRootArgument(uint32_t index, const RootParameterLayout& parameter, SetContent* content);
-    void RememberSets(const RootSignatureLayout& layout, const std::vector<VkDescriptorSet>& sets);
+    void RememberSets(const std::shared_ptr<RootSignatureLayout>& layout,
+                      const std::vector<VkDescriptorSet>& sets);
     bool BindVertexBuffers(const CmdDraw& command);
     // The draw's viewport slots, made again only when the list's viewports,
     // scissors or render area changed, and recorded only when they differ
@@ -245,12 +250,17 @@ private:
     std::set<const GpuBuffer*> buffersWritten_; // by copies since the last buffer barrier
     bool hostReadsBuffers_ = false;
     uint64_t renderPasses_ = 0;
-    // The sets of the last draw that read no textures, reused while the
-    // same tables are set: descriptors cannot change while a list executes.
+    // The sets of the last draw whose tables read no textures, reused, in
+    // this list or a later one, while its tables hold the same descriptors
+    // (descriptors are read as a list executes, and cannot change while it does).
     struct LastSets {
-        const RootSignatureLayout* layout = nullptr;
-        std::vector<std::pair<const DescriptorStorage*, uint32_t>> tables;
+        std::shared_ptr<const RootSignatureLayout> layout;
+        std::vector<std::shared_ptr<const DescriptorStorage>> heaps; // per root parameter
+        std::vector<uint32_t> firsts;                                // per root parameter
+        std::vector<DescriptorRecord> records; // each table binding's, in order
         std::vector<VkDescriptorSet> sets;
+        uint64_t cacheGeneration = 0; // of the set cache they came from
+        bool keptByThisList = false;  // this list's submission keeps their objects
     } lastSets_;
     std::vector<VkDescriptorSet> drawSets_;
     std::vector<ImageUse> sampledScratch_; // reused by each draw

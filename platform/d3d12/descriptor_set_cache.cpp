@@ -141,6 +141,7 @@ void DescriptorSetCache::Reset() {
     }
     pools_.clear();
     sets_.clear();
+    ++generation_;
 }
 
 } // namespace d3d12_standin

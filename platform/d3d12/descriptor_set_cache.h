@@ -48,6 +48,8 @@ public:
     bool WantsReset() const;
     // Frees every set; only when no submission that used them is pending.
     void Reset();
+    // Counts the resets: a set found before is valid while this is unchanged.
+    uint64_t Generation() const { return generation_; }
 
 private:
     VkDescriptorPool NewPool();
@@ -57,6 +59,7 @@ private:
     std::map<std::vector<uint64_t>, VkDescriptorSet> sets_;
     std::vector<std::pair<D3D12_SAMPLER_DESC, VkSampler>> samplers_;
     SetContent scratch_;
+    uint64_t generation_ = 0;
 };
 
 } // namespace d3d12_standin

@@ -38,20 +38,6 @@ constexpr D3D12_RESOURCE_STATES kShaderResource =
 
 } // namespace
 
-bool CommandTranslator::SameTablesAsLastDraw(const RootSignatureLayout& layout) const {
-    if (lastSets_.layout != &layout) {
-        return false;
-    }
-    for (size_t i = 0; i < lastSets_.tables.size(); ++i) {
-        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
-        if (table == nullptr || table->heap.get() != lastSets_.tables[i].first ||
-            table->first != lastSets_.tables[i].second) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The textures the tables read, which may need a barrier (outside any render
 // pass instance) before the draw.
 bool CommandTranslator::CollectSampledImages(const RootSignatureLayout& layout,
@@ -135,19 +121,6 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
     return true;
 }
 
-// Sets that read no textures and no root arguments are kept for the next
-// draw with the same tables.
-void CommandTranslator::RememberSets(const RootSignatureLayout& layout,
-                                     const std::vector<VkDescriptorSet>& sets) {
-    lastSets_.layout = &layout;
-    lastSets_.tables.clear();
-    for (size_t i = 0; i < layout.parameters.size(); ++i) {
-        const CmdSetTable& table = *arguments_->tables.Find(uint32_t(i));
-        lastSets_.tables.emplace_back(table.heap.get(), table.first);
-    }
-    lastSets_.sets = sets;
-}
-
 // Descriptor sets for every root parameter, read from the bound tables now.
 bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     const RootSignatureLayout& layout = *pipeline_->rootSignature;
@@ -155,7 +128,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
         *sets = lastSets_.sets;
         return true;
     }
-    lastSets_.layout = nullptr;
+    lastSets_.layout.reset();
     std::vector<ImageUse>& toSample = sampledScratch_;
     toSample.clear();
     bool needsBarrier = false;
@@ -199,7 +172,7 @@ bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     }
     // Root arguments change without a call the cache could see.
     if (toSample.empty() && onlyTables) {
-        RememberSets(layout, *sets);
+        RememberSets(pipeline_->rootSignature, *sets);
     }
     return true;
 }

@@ -1,15 +1,11 @@
 #include "hang_watch.h"
 
 #include "submission_queue.h"
-
-#include <unistd.h>
+#include "thread_cpu_time.h"
 
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 namespace d3d12_standin {
 namespace {
@@ -44,39 +40,12 @@ constexpr std::chrono::milliseconds kLookAgain{100};
 // stage that does not end) is removed after this many times TdrDelay.
 constexpr int kUnrasterisedAllowance = 5;
 
-// The processor time of this process's threads whose name begins with
-// `prefix`, from /proc (user and system time, in clock ticks).
-std::chrono::nanoseconds ThreadsCpuTime(const char* prefix) {
-    static const long ticksPerSecond = sysconf(_SC_CLK_TCK);
-    uint64_t ticks = 0;
-    std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", error)) {
-        std::string name, stat;
-        std::getline(std::ifstream(task.path() / "comm"), name);
-        std::getline(std::ifstream(task.path() / "stat"), stat);
-        size_t afterName = stat.rfind(')');
-        if (name.rfind(prefix, 0) != 0 || afterName == std::string::npos) {
-            continue;
-        }
-        // After the name: state, then 10 fields, then utime and stime.
-        unsigned long long user = 0, system = 0;
-        if (std::sscanf(stat.c_str() + afterName + 1,
-                        " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &user,
-                        &system) == 2) {
-            ticks += user + system;
-        }
-    }
-    return std::chrono::nanoseconds(ticks * 1'000'000'000ull / uint64_t(ticksPerSecond));
-}
-
 // On a CPU device the GPU's time is what its rasteriser threads have had of
 // the processors (llvmpipe names them so). The wall clock runs ahead of it on
 // a loaded machine, and while the driver compiles a shader on its first use
 // (on its queue thread), which a GPU driver does when the pipeline is made,
 // outside any timeout.
-std::chrono::nanoseconds RasteriserCpuTime() {
-    return ThreadsCpuTime("llvmpipe-");
-}
+constexpr const char* kRasteriserThreads = "llvmpipe-";
 
 } // namespace
 
@@ -134,6 +103,7 @@ void HangWatch::Run() {
     uint64_t running = 0; // the serial the GPU works on, once seen
     Clock::time_point since{};
     std::chrono::nanoseconds rasterisedSince{};
+    NamedThreadsCpuTime rasterised(kRasteriserThreads);
     while (!stop_) {
         if (Idle()) {
             running = 0;
@@ -147,12 +117,12 @@ void HangWatch::Run() {
         if (next != running || queue_.WaitsForFence(next)) {
             running = next;
             since = now;
-            rasterisedSince = cpuDevice ? RasteriserCpuTime() : std::chrono::nanoseconds{};
+            rasterisedSince = cpuDevice ? rasterised.Read() : std::chrono::nanoseconds{};
         }
         Clock::time_point deadline = since + HangTimeout();
         bool hung = now >= deadline;
         if (hung && cpuDevice) {
-            hung = RasteriserCpuTime() - rasterisedSince >= HangTimeout() ||
+            hung = rasterised.Read() - rasterisedSince >= HangTimeout() ||
                    now >= since + kUnrasterisedAllowance * HangTimeout();
         }
         if (hung) {
