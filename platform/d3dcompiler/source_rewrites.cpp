@@ -1,4 +1,5 @@
 #include "source_rewrites.h"
+#include "attribute_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
 #include "condition_choices.h"
@@ -319,6 +320,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
+    LowercaseAttributeNames(tokens, &edits);
+    RewritePow2Partitioning(tokens, &edits);
     RewriteConditionChoices(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
