@@ -1,7 +1,6 @@
 #include "attribute_checks.h"
 
 #include <algorithm>
-#include <cctype>
 #include <strings.h>
 
 namespace d3dcompiler_standin {
@@ -43,34 +42,10 @@ void CheckArguments(const Tokens& tokens, size_t name, size_t close, std::string
     }
 }
 
-// "[loop][unroll] for ...": a loop cannot be both kept and unrolled.
-void CheckContradictions(const Tokens& tokens, const std::vector<size_t>& names,
-                         std::string* errors) {
-    const HlslToken* unroll = nullptr;
-    const HlslToken* kept = nullptr;
-    for (size_t name : names) {
-        const char* text = tokens[name].text.c_str();
-        if (strcasecmp(text, "unroll") == 0) {
-            unroll = &tokens[name];
-        } else if (strcasecmp(text, "loop") == 0 || strcasecmp(text, "fastopt") == 0) {
-            kept = &tokens[name];
-        }
-    }
-    if (unroll != nullptr && kept != nullptr) {
-        std::string other = kept->text;
-        std::transform(other.begin(), other.end(), other.begin(),
-                       [](unsigned char c) { return char(std::tolower(c)); });
-        *errors += SourceError(*std::min(unroll, kept),
-                               "can't use " + other + " and unroll attributes together", "X3524") +
-                   "\n";
-    }
-}
-
 } // namespace
 
 void CheckAttributeArguments(const Tokens& tokens, std::string* errors) {
     size_t previousAttributeEnd = 0;
-    std::vector<size_t> group; // the names of attributes written one after another
     for (size_t at = 0; at < tokens.size(); ++at) {
         if (!OpensAttribute(tokens, at, previousAttributeEnd)) {
             continue;
@@ -80,11 +55,6 @@ void CheckAttributeArguments(const Tokens& tokens, std::string* errors) {
             return;
         }
         CheckArguments(tokens, at + 1, close, errors);
-        group = at == previousAttributeEnd ? group : std::vector<size_t>();
-        group.push_back(at + 1);
-        if (!OpensAttribute(tokens, close + 1, close + 1) && group.size() > 1) {
-            CheckContradictions(tokens, group, errors);
-        }
         previousAttributeEnd = close + 1;
         at = close;
     }
