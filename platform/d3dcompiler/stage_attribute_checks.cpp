@@ -146,6 +146,26 @@ void CheckPatchConstantFunction(const Tokens& tokens,
         "\n";
 }
 
+// "[instance(n)]", "[outputcontrolpoints(n)]": a constant count from `low` to
+// `high` (Direct3D's D3D12_GS_MAX_INSTANCE_COUNT and
+// D3D12_IA_PATCH_MAX_CONTROL_POINT_COUNT, 32); an absent attribute is judged
+// elsewhere.
+void CheckCountRange(const Tokens& tokens, const FunctionDefinition& entry, const char* name,
+                     int64_t low, int64_t high, std::string* errors) {
+    const size_t at = FindEntryAttribute(tokens, entry, name);
+    if (at == 0 || !IsToken(tokens, at + 1, "(")) {
+        return;
+    }
+    const std::optional<int64_t> count =
+        EvaluateIntegerConstant(tokens, at + 2, ClosingBracket(tokens, at + 1));
+    if (count && (*count < low || *count > high)) {
+        *errors += SourceError(tokens[at], std::string(name) + "(" + std::to_string(*count) +
+                                               ") is out of its range, " + std::to_string(low) +
+                                               " to " + std::to_string(high)) +
+                   "\n";
+    }
+}
+
 // InputPatch<...> and OutputPatch<...> are the inputs of hull and domain shaders.
 void CheckPatchParameters(const Tokens& tokens, const FunctionDefinition& entry,
                           std::string* errors) {
@@ -168,8 +188,10 @@ void CheckStageAttributes(const Tokens& tokens, const std::vector<FunctionDefini
                           const FunctionDefinition& entry, char stage, std::string* errors) {
     if (stage == 'g') {
         CheckVertexCount(tokens, entry, errors);
+        CheckCountRange(tokens, entry, "instance", 1, 32, errors);
     } else if (stage == 'h') {
         CheckPatchConstantFunction(tokens, functions, entry, errors);
+        CheckCountRange(tokens, entry, "outputcontrolpoints", 0, 32, errors);
     }
     if (stage != 'h' && stage != 'd') {
         CheckPatchParameters(tokens, entry, errors);

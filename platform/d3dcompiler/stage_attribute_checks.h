@@ -10,8 +10,9 @@
 
 namespace d3dcompiler_standin {
 
-// [maxvertexcount(N)] on a geometry shader ('g'), [patchconstantfunc("f")]
-// naming a function the source defines on a hull shader ('h'), and
+// [maxvertexcount(N)] and [instance(N)] on a geometry shader ('g'),
+// [patchconstantfunc("f")] naming a function the source defines and
+// [outputcontrolpoints(N)] on a hull shader ('h'), and
 // InputPatch and OutputPatch parameters in hull and domain shaders only; one
 // error line per problem in `errors`.
 void CheckStageAttributes(const std::vector<HlslToken>& tokens,
