@@ -67,7 +67,8 @@ void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, std::vector<T
 
 void RewritePow2Partitioning(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     for (size_t at = 2; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text == "\"pow2\"" && tokens[at - 1].text == "(" &&
+        if (tokens[at].kind == HlslToken::Kind::String && tokens[at].text == "\"pow2\"" &&
+            tokens[at - 1].text == "(" &&
             strcasecmp(tokens[at - 2].text.c_str(), "partitioning") == 0) {
             edits->push_back({tokens[at].offset, tokens[at].text.size(), "\"integer\""});
         }
