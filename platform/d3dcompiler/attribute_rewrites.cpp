@@ -7,8 +7,9 @@
 namespace d3dcompiler_standin {
 namespace {
 
-// The attributes glslang's HLSL front end reads, lowercased.
-bool IsKnownAttribute(const std::string& lower) {
+// The entry-point attributes glslang's HLSL front end reads, lowercased;
+// those of statements change nothing it computes.
+bool IsStageAttribute(const std::string& lower) {
     static const char* const kNames[] = {"numthreads",
                                          "maxvertexcount",
                                          "instance",
@@ -19,17 +20,27 @@ bool IsKnownAttribute(const std::string& lower) {
                                          "patchconstantfunc",
                                          "maxtessfactor",
                                          "earlydepthstencil",
-                                         "unroll",
-                                         "loop",
-                                         "fastopt",
-                                         "allow_uav_condition",
-                                         "branch",
-                                         "flatten",
-                                         "forcecase",
-                                         "call",
                                          nullptr};
     for (const char* const* name = kNames; *name != nullptr; ++name) {
         if (lower == *name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the attributes "[a] [b(...)]" from `open` stand in front of the
+// definition of `entryPoint`; `*end` is the index past them.
+bool PrecedesEntryPoint(const std::vector<HlslToken>& tokens, size_t open,
+                        const std::string& entryPoint, size_t* end) {
+    size_t at = open;
+    while (IsToken(tokens, at, "[") && IsIdentifier(tokens, at + 1)) {
+        at = ClosingBracket(tokens, at) + 1;
+    }
+    *end = at;
+    // The return type, a modifier or two, then "name (".
+    for (size_t name = at; name < at + 4 && name + 1 < tokens.size(); ++name) {
+        if (tokens[name].text == entryPoint && tokens[name + 1].text == "(") {
             return true;
         }
     }
@@ -47,21 +58,26 @@ bool HasCapital(const std::string& text) {
 
 } // namespace
 
-void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        const HlslToken& name = tokens[at];
-        if (tokens[at - 1].text != "[" || name.kind != HlslToken::Kind::Identifier ||
-            !HasCapital(name.text)) {
+void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
+                             std::vector<TextEdit>* edits) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        size_t end = at;
+        if (tokens[at].text != "[" || !IsIdentifier(tokens, at + 1) ||
+            !PrecedesEntryPoint(tokens, at, entryPoint, &end)) {
             continue;
         }
-        std::string lower = name.text;
-        for (char& c : lower) {
-            c = char(std::tolower(uint8_t(c)));
+        for (size_t name = at + 1; name < end; name = ClosingBracket(tokens, name - 1) + 2) {
+            std::string lower = tokens[name].text;
+            for (char& c : lower) {
+                c = char(std::tolower(uint8_t(c)));
+            }
+            const bool withArguments = IsToken(tokens, name + 1, "(");
+            if (HasCapital(tokens[name].text) && IsStageAttribute(lower) &&
+                (withArguments || lower != "numthreads")) {
+                edits->push_back({tokens[name].offset, tokens[name].text.size(), lower});
+            }
         }
-        const bool withArguments = tokens[at + 1].text == "(";
-        if (IsKnownAttribute(lower) && (withArguments || lower != "numthreads")) {
-            edits->push_back({name.offset, name.text.size(), lower});
-        }
+        at = end - 1;
     }
 }
 

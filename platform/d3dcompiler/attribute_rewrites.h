@@ -9,10 +9,13 @@
 
 namespace d3dcompiler_standin {
 
-// Lowercases the names of the attributes glslang reads where the source
-// writes them with capitals; [numthreads] without arguments keeps its case,
-// so that glslang ignores it as Windows' compiler does outside compute shaders.
-void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);
+// Lowercases the names of the entry point's attributes that glslang reads
+// where the source writes them with capitals; [numthreads] without arguments
+// keeps its case, so that glslang ignores it as Windows' compiler does outside
+// compute shaders. Other functions' attributes, which glslang ignores, keep
+// the source's spelling for the messages judged on the rewritten source.
+void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
+                             std::vector<TextEdit>* edits);
 
 // [partitioning("pow2")], which glslang refuses and Vulkan lacks, is read as
 // "integer": its factors rounded up to integers, which pow2 then rounds up to

@@ -320,7 +320,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
-    LowercaseAttributeNames(tokens, &edits);
+    LowercaseAttributeNames(tokens, entryPoint, &edits);
     RewritePow2Partitioning(tokens, &edits);
     RewriteConditionChoices(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
