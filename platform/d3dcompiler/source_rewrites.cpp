@@ -346,6 +346,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
+    RewriteCompareStores(tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
