@@ -62,7 +62,7 @@ bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
     const bool groupSync =
         name == "GroupMemoryBarrier" || name == "GroupMemoryBarrierWithGroupSync" ||
         name == "AllMemoryBarrierWithGroupSync" || name == "DeviceMemoryBarrierWithGroupSync";
-    return groupSync || (memoryOnly && stage == 'v');
+    return groupSync || (memoryOnly && stage != 'p'); // pixel and compute shaders only
 }
 
 // fxc cannot map such an expression to the stage's instructions.
