@@ -56,10 +56,27 @@ bool HasCapital(const std::string& text) {
     return false;
 }
 
+// Whether some '[' of `source` has a capital letter after it, spaces aside,
+// other than [RootSignature], which glslang ignores in any case: the one form
+// the rewrite changes.
+bool HasCapitalAfterBracket(const std::string& source) {
+    for (size_t at = source.find('['); at != std::string::npos; at = source.find('[', at + 1)) {
+        const size_t next = source.find_first_not_of(" \t\r\n", at + 1);
+        if (next != std::string::npos && std::isupper(uint8_t(source[next])) &&
+            source.compare(next, 13, "RootSignature") != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
-void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
-                             std::vector<TextEdit>* edits) {
+void LowercaseAttributeNames(const std::string& source, const std::vector<HlslToken>& tokens,
+                             const std::string& entryPoint, std::vector<TextEdit>* edits) {
+    if (!HasCapitalAfterBracket(source)) {
+        return;
+    }
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         size_t end = at;
         if (tokens[at].text != "[" || !IsIdentifier(tokens, at + 1) ||
@@ -81,7 +98,11 @@ void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, const std::st
     }
 }
 
-void RewritePow2Partitioning(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+void RewritePow2Partitioning(const std::string& source, const std::vector<HlslToken>& tokens,
+                             std::vector<TextEdit>* edits) {
+    if (source.find("\"pow2\"") == std::string::npos) {
+        return;
+    }
     for (size_t at = 2; at + 1 < tokens.size(); ++at) {
         if (tokens[at].kind == HlslToken::Kind::String && tokens[at].text == "\"pow2\"" &&
             tokens[at - 1].text == "(" &&

@@ -5,6 +5,7 @@
 
 #include "hlsl_tokens.h"
 
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
@@ -14,12 +15,14 @@ namespace d3dcompiler_standin {
 // keeps its case, so that glslang ignores it as Windows' compiler does outside
 // compute shaders. Other functions' attributes, which glslang ignores, keep
 // the source's spelling for the messages judged on the rewritten source.
-void LowercaseAttributeNames(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
-                             std::vector<TextEdit>* edits);
+// `source` is the text tokenized: one without "[" before a capital pays nothing more.
+void LowercaseAttributeNames(const std::string& source, const std::vector<HlslToken>& tokens,
+                             const std::string& entryPoint, std::vector<TextEdit>* edits);
 
 // [partitioning("pow2")], which glslang refuses and Vulkan lacks, is read as
 // "integer": its factors rounded up to integers, which pow2 then rounds up to
 // powers of two. The stand-in builds no pipeline with a hull shader.
-void RewritePow2Partitioning(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);
+void RewritePow2Partitioning(const std::string& source, const std::vector<HlslToken>& tokens,
+                             std::vector<TextEdit>* edits);
 
 } // namespace d3dcompiler_standin

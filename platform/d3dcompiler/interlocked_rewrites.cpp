@@ -37,7 +37,11 @@ size_t FirstArgumentEnd(const std::vector<HlslToken>& tokens, size_t open, size_
 
 } // namespace
 
-void RewriteCompareStores(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
+void RewriteCompareStores(const std::string& source, const std::vector<HlslToken>& tokens,
+                          std::vector<TextEdit>* edits) {
+    if (source.find("InterlockedCompareStore") == std::string::npos) {
+        return;
+    }
     LazyExpressionTypes types(tokens);
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         if (tokens[at].text != "InterlockedCompareStore" || tokens[at + 1].text != "(") {

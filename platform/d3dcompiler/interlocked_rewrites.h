@@ -6,6 +6,7 @@
 
 #include "hlsl_tokens.h"
 
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
@@ -22,6 +23,7 @@ void SuffixInterlockedMethodLiterals(const std::vector<HlslToken>& tokens,
 // intrinsic's destination whose type the declarations do not tell is left).
 // Call before SuffixInterlockedMethodLiterals, whose suffix then goes in
 // front of the added argument.
-void RewriteCompareStores(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);
+void RewriteCompareStores(const std::string& source, const std::vector<HlslToken>& tokens,
+                          std::vector<TextEdit>* edits);
 
 } // namespace d3dcompiler_standin

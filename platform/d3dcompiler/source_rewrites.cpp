@@ -320,8 +320,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
-    LowercaseAttributeNames(tokens, entryPoint, &edits);
-    RewritePow2Partitioning(tokens, &edits);
+    LowercaseAttributeNames(source, tokens, entryPoint, &edits);
+    RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
@@ -346,7 +346,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
-    RewriteCompareStores(tokens, &edits);
+    RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);

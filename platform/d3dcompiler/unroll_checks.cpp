@@ -67,9 +67,9 @@ void CheckUnrolledLoopBounds(const Tokens& tokens, std::string* errors) {
     std::set<std::string> constants;
     bool read = false;
     for (size_t at = 0; at + 4 < tokens.size(); ++at) {
-        const bool loop = IsToken(tokens, at + 3, "for") || IsToken(tokens, at + 3, "while");
         if (tokens[at].text != "[" || strcasecmp(tokens[at + 1].text.c_str(), "unroll") != 0 ||
-            !IsToken(tokens, at + 2, "]") || !loop || !IsToken(tokens, at + 4, "(")) {
+            !IsToken(tokens, at + 2, "]") || !IsToken(tokens, at + 4, "(") ||
+            (tokens[at + 3].text != "for" && tokens[at + 3].text != "while")) {
             continue;
         }
         if (!read) {
