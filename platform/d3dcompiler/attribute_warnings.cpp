@@ -74,19 +74,29 @@ std::string UnknownAttribute(const HlslToken& name) {
         "X3554");
 }
 
-// "[unroll(1.5)]": an attribute's count that is not an integer.
+// "[unroll(1.5)]", "[unroll("2")]": an attribute's count that is not an integer.
 void WarnFractionalCount(const Tokens& tokens, size_t name, std::string* warnings) {
     const std::string lower = Lower(tokens[name].text);
     if ((lower != "unroll" && lower != "loop") || !IsToken(tokens, name + 1, "(") ||
-        !IsToken(tokens, name + 3, ")") || tokens[name + 2].kind != HlslToken::Kind::Number) {
+        !IsToken(tokens, name + 3, ")") ||
+        (tokens[name + 2].kind != HlslToken::Kind::Number &&
+         tokens[name + 2].kind != HlslToken::Kind::String)) {
         return;
     }
     const std::string& count = tokens[name + 2].text;
     const bool hex = count.size() > 1 && (count[1] == 'x' || count[1] == 'X');
-    if (!hex && count.find_first_of(".eEfF") != std::string::npos) {
+    if (tokens[name + 2].kind == HlslToken::Kind::String ||
+        (!hex && count.find_first_of(".eEfF") != std::string::npos)) {
+        // The count does not match, and without it the attribute matches
+        // none of the loop's.
         *warnings += SourceWarning(tokens[name],
                                    "cannot match attribute " + tokens[name].text +
                                        ", parameter 1 is expected to be of type int",
+                                   "X3554");
+        *warnings += SourceWarning(tokens[name],
+                                   "unknown attribute " + tokens[name].text +
+                                       ", or attribute invalid for this statement, valid "
+                                       "attributes are: loop, fastopt, unroll, allow_uav_condition",
                                    "X3554");
     }
 }
@@ -119,8 +129,11 @@ void WarnFunctionAttributes(const Tokens& tokens, const FunctionDefinition& func
         if (tokens[open].text != "[" || !IsIdentifier(tokens, open + 1)) {
             return;
         }
-        const char wanted = StageOfFunctionAttribute(Lower(tokens[open + 1].text));
-        if (wanted == 0 || (wanted != '*' && (!isEntry || wanted != stage))) {
+        const std::string name = Lower(tokens[open + 1].text);
+        const char wanted = StageOfFunctionAttribute(name);
+        // A domain shader names its patch's domain as its hull shader does.
+        const bool fitsStage = wanted == stage || (name == "domain" && stage == 'd');
+        if (wanted == 0 || (wanted != '*' && (!isEntry || !fitsStage))) {
             *warnings += UnknownAttribute(tokens[open + 1]);
         }
         at = open;

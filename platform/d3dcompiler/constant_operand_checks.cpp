@@ -2,6 +2,7 @@
 #include "numeric_type_names.h"
 
 #include <map>
+#include <strings.h>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -50,7 +51,7 @@ void CheckCaseLabels(const Tokens& tokens, std::string* errors) {
 void CheckNumthreadsNames(const Tokens& tokens, std::string* errors) {
     std::map<std::string, int> uses;
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text != "numthreads" || tokens[at - 1].text != "[" ||
+        if (strcasecmp(tokens[at].text.c_str(), "numthreads") != 0 || tokens[at - 1].text != "[" ||
             tokens[at + 1].text != "(") {
             continue;
         }

@@ -92,22 +92,6 @@ void CheckOverlappingRegisters(const Tokens& tokens, const std::set<std::string>
     }
 }
 
-// InputPatch<...> and OutputPatch<...> are the inputs of hull and domain shaders.
-void CheckPatchParameters(const Tokens& tokens, const FunctionDefinition& entry,
-                          std::string* errors) {
-    for (const auto& [begin, end] : Parameters(tokens, entry)) {
-        for (size_t at = begin; at < end; ++at) {
-            const std::string& text = tokens[at].text;
-            if (text == "InputPatch" || text == "OutputPatch") {
-                *errors += SourceError(tokens[at], "'" + tokens[entry.name].text + "': " + text +
-                                                       " parameters are only valid in hull and "
-                                                       "domain shaders") +
-                           "\n";
-            }
-        }
-    }
-}
-
 } // namespace
 
 bool CheckEntryPoint(const Tokens& tokens, const std::string& entryPoint, std::string* errors) {
@@ -117,7 +101,6 @@ bool CheckEntryPoint(const Tokens& tokens, const std::string& entryPoint, std::s
         if (tokens[function.name].text != entryPoint) {
             continue;
         }
-        CheckPatchParameters(tokens, function, errors);
         CheckOverlappingRegisters(tokens, NamesReached(tokens, functions, function), errors);
         break;
     }

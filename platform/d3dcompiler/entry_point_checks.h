@@ -1,6 +1,5 @@
-// Checks that depend on the entry point being compiled: what its parameters
-// may be for the vertex and pixel stages, and which resources the code it
-// reaches uses.
+// Checks that depend on the entry point being compiled: which resources the
+// code it reaches uses.
 #pragma once
 
 #include "hlsl_tokens.h"
@@ -11,10 +10,8 @@
 namespace d3dcompiler_standin {
 
 // False with one "file(line,col): error ...: ..." line per problem in
-// `errors`: a patch (InputPatch, OutputPatch) among the entry point's
-// parameters, which only hull and domain shaders receive, and two resources
-// bound to one register when the entry point uses both (the Windows compiler
-// gives a register to what the shader uses, so an unused one may share it).
+// `errors`: two resources bound to one register when the entry point uses both (the Windows
+// compiler gives a register to what the shader uses, so an unused one may share it).
 bool CheckEntryPoint(const std::vector<HlslToken>& tokens, const std::string& entryPoint,
                      std::string* errors);
 

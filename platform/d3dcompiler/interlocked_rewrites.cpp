@@ -1,4 +1,5 @@
 #include "interlocked_rewrites.h"
+#include "expression_types.h"
 
 namespace d3dcompiler_standin {
 namespace {
@@ -15,7 +16,55 @@ bool IsUnsuffixedInteger(const HlslToken& token) {
     return text.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// The scalar integer type of the tokens [first, end), or "".
+std::string IntegerScalarType(LazyExpressionTypes& types, size_t first, size_t end) {
+    const std::optional<ExpressionType> type = types->TypeOf(first, end);
+    if (!type || !type->IsScalar() || (type->base != "int" && type->base != "uint")) {
+        return "";
+    }
+    return type->base;
+}
+
+// The index of the first argument's closing ',' in the call opened at `open`.
+size_t FirstArgumentEnd(const std::vector<HlslToken>& tokens, size_t open, size_t close) {
+    size_t at = open + 1;
+    while (at < close && tokens[at].text != ",") {
+        const std::string& text = tokens[at].text;
+        at = text == "(" || text == "[" ? ClosingBracket(tokens, at) + 1 : at + 1;
+    }
+    return at;
+}
+
 } // namespace
+
+void RewriteCompareStores(const std::string& source, const std::vector<HlslToken>& tokens,
+                          std::vector<TextEdit>* edits) {
+    if (source.find("InterlockedCompareStore") == std::string::npos) {
+        return;
+    }
+    LazyExpressionTypes types(tokens);
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != "InterlockedCompareStore" || tokens[at + 1].text != "(") {
+            continue;
+        }
+        const size_t close = ClosingBracket(tokens, at + 1);
+        if (!IsToken(tokens, close + 1, ";")) {
+            continue;
+        }
+        const bool method = tokens[at - 1].text == ".";
+        const size_t start = method ? PostfixOperandStart(tokens, at - 1) : at;
+        const std::string type =
+            method ? "uint"
+                   : IntegerScalarType(types, at + 2, FirstArgumentEnd(tokens, at + 1, close));
+        if (type.empty() || start == at - 1) {
+            continue;
+        }
+        edits->push_back({tokens[start].offset, 0, "{ " + type + " standin_stored; "});
+        edits->push_back({tokens[at].offset, tokens[at].text.size(), "InterlockedCompareExchange"});
+        edits->push_back({tokens[close].offset, 0, ", standin_stored"});
+        edits->push_back({tokens[close + 1].offset + 1, 0, " }"});
+    }
+}
 
 void SuffixInterlockedMethodLiterals(const std::vector<HlslToken>& tokens,
                                      std::vector<TextEdit>* edits) {

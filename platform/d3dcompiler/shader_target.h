@@ -1,4 +1,5 @@
-// Compilation targets: vs_/ps_/cs_ profiles of shader model 5.0 to 6.8.
+// Compilation targets: the vs_, ps_, gs_, hs_, ds_ and cs_ profiles of shader
+// model 4.0 to 6.8 that Windows' compiler builds.
 #pragma once
 
 #include <shaderc/shaderc.h>
@@ -9,8 +10,8 @@ namespace d3dcompiler_standin {
 
 struct ShaderTarget {
     shaderc_shader_kind kind;
-    bool vertex; // false: pixel or compute shader
-    char stage;  // the profile's first letter: 'v', 'p' or 'c'
+    bool vertex; // false: any other stage
+    char stage;  // the profile's first letter: 'v', 'p', 'g', 'h', 'd' or 'c'
 
     int major;
     int minor;

@@ -39,8 +39,17 @@ bool IsModifier(const std::string& word) {
     static const char* const kModifiers[] = {
         "in",        "out",          "inout",           "uniform", "const",  "precise",
         "linear",    "centroid",     "nointerpolation", "sample",  "static", "noperspective",
-        "row_major", "column_major", "snorm",           "unorm",   nullptr};
+        "row_major", "column_major", "snorm",           "unorm",   "point",  "line",
+        "triangle",  "lineadj",      "triangleadj",     nullptr};
     return OneOf(word, kModifiers);
+}
+
+// "TriangleStream<T>", "InputPatch<T, N>": the objects through which a
+// geometry, hull or domain shader's elements of T pass.
+bool IsElementObject(const std::string& word) {
+    static const char* const kObjects[] = {"PointStream", "LineStream",  "TriangleStream",
+                                           "InputPatch",  "OutputPatch", nullptr};
+    return OneOf(word, kObjects);
 }
 
 class SignatureReader {
@@ -74,6 +83,13 @@ public:
             Add({semantic, false, count, &tokens_[std::min(type, last - 1)], first, type}, input,
                 output);
             return;
+        }
+        if (type + 2 < last && IsElementObject(tokens_[type].text) &&
+            tokens_[type + 1].text == "<") {
+            // A stream's elements are written, a patch's read.
+            output = tokens_[type].text.find("Stream") != std::string::npos;
+            input = !output;
+            type += 2;
         }
         TypeBody body{};
         if (type < last && depth < 8 && FindStructure(tokens_[type].text, &body)) {
@@ -137,6 +153,35 @@ std::string SplitSemantic(const std::string& semantic, unsigned long* index) {
     return name;
 }
 
+// The system values of the geometry ('g'), hull ('h') and domain ('d')
+// stages, after Microsoft's semantics page: each stage passes the vertex
+// values on, and takes in or gives out the values of its own.
+bool TessellationOrGeometryValueFits(const std::string& name, char stage, bool output) {
+    static const char* const kVertexValues[] = {"sv_position", "sv_clipdistance", "sv_culldistance",
+                                                nullptr};
+    static const char* const kGeometryIn[] = {"sv_gsinstanceid", "sv_primitiveid", "sv_instanceid",
+                                              nullptr};
+    static const char* const kGeometryOut[] = {"sv_primitiveid", "sv_rendertargetarrayindex",
+                                               "sv_viewportarrayindex", "sv_isfrontface", nullptr};
+    static const char* const kHullIn[] = {"sv_outputcontrolpointid", "sv_primitiveid",
+                                          "sv_instanceid", nullptr};
+    static const char* const kHullOut[] = {"sv_tessfactor", "sv_insidetessfactor", nullptr};
+    static const char* const kDomainIn[] = {"sv_domainlocation", "sv_primitiveid", "sv_tessfactor",
+                                            "sv_insidetessfactor", nullptr};
+    static const char* const kDomainOut[] = {"sv_rendertargetarrayindex", "sv_viewportarrayindex",
+                                             nullptr};
+    if (OneOf(name, kVertexValues)) {
+        return true;
+    }
+    if (stage == 'g') {
+        return OneOf(name, output ? kGeometryOut : kGeometryIn);
+    }
+    if (stage == 'h') {
+        return OneOf(name, output ? kHullOut : kHullIn);
+    }
+    return OneOf(name, output ? kDomainOut : kDomainIn);
+}
+
 // Which system values a stage takes in and gives out, after Microsoft's
 // semantics page; names not listed for any stage are judged elsewhere.
 bool SystemValueFits(const std::string& name, char stage, bool output) {
@@ -161,7 +206,10 @@ bool SystemValueFits(const std::string& name, char stage, bool output) {
     if (stage == 'v') {
         return OneOf(name, output ? kVertexOut : kVertexIn);
     }
-    return OneOf(name, output ? kPixelOut : kPixelIn);
+    if (stage == 'p') {
+        return OneOf(name, output ? kPixelOut : kPixelIn);
+    }
+    return TessellationOrGeometryValueFits(name, stage, output);
 }
 
 // Whether a depth output (SV_Depth, SV_DepthGreaterEqual, SV_DepthLessEqual)

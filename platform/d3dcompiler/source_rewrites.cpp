@@ -1,4 +1,5 @@
 #include "source_rewrites.h"
+#include "attribute_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
 #include "condition_choices.h"
@@ -319,6 +320,8 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
+    LowercaseAttributeNames(source, tokens, entryPoint, &edits);
+    RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
@@ -343,6 +346,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
+    RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);

@@ -3,12 +3,14 @@
 #include "function_scan.h"
 #include "numeric_type_names.h"
 #include "signature_checks.h"
+#include "stage_attribute_checks.h"
 
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <optional>
 #include <set>
+#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -60,7 +62,7 @@ bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
     const bool groupSync =
         name == "GroupMemoryBarrier" || name == "GroupMemoryBarrierWithGroupSync" ||
         name == "AllMemoryBarrierWithGroupSync" || name == "DeviceMemoryBarrierWithGroupSync";
-    return groupSync || (memoryOnly && stage == 'v');
+    return groupSync || (memoryOnly && stage != 'p'); // pixel and compute shaders only
 }
 
 // fxc cannot map such an expression to the stage's instructions.
@@ -89,8 +91,8 @@ std::vector<std::optional<int64_t>>
 ThreadGroupSize(const Tokens& tokens, const FunctionDefinition& function, const HlslToken** at) {
     for (size_t open = function.name;
          open-- > 1 && tokens[open].text != ";" && tokens[open].text != "}";) {
-        if (tokens[open].text != "numthreads" || tokens[open - 1].text != "[" ||
-            !IsToken(tokens, open + 1, "(")) {
+        if (strcasecmp(tokens[open].text.c_str(), "numthreads") != 0 ||
+            tokens[open - 1].text != "[" || !IsToken(tokens, open + 1, "(")) {
             continue;
         }
         *at = &tokens[open];
@@ -270,6 +272,7 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
         std::set<std::string> reached = NamesReached(tokens, functions, function);
         reached.insert(entryPoint);
         CheckStageIntrinsics(tokens, functions, reached, target, errors);
+        CheckStageAttributes(tokens, functions, function, target.stage, errors);
         if (target.stage == 'c' && target.major == 5) {
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);

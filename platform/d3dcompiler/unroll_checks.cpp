@@ -3,6 +3,8 @@
 #include "numeric_type_names.h"
 
 #include <set>
+#include <strings.h>
+#include <utility>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -65,16 +67,19 @@ void CheckUnrolledLoopBounds(const Tokens& tokens, std::string* errors) {
     std::set<std::string> constants;
     bool read = false;
     for (size_t at = 0; at + 4 < tokens.size(); ++at) {
-        if (tokens[at].text != "[" || tokens[at + 1].text != "unroll" ||
-            !IsToken(tokens, at + 2, "]") || !IsToken(tokens, at + 3, "for") ||
-            !IsToken(tokens, at + 4, "(")) {
+        if (tokens[at].text != "[" || strcasecmp(tokens[at + 1].text.c_str(), "unroll") != 0 ||
+            !IsToken(tokens, at + 2, "]") || !IsToken(tokens, at + 4, "(") ||
+            (tokens[at + 3].text != "for" && tokens[at + 3].text != "while")) {
             continue;
         }
         if (!read) {
             constants = ProgramConstants(tokens);
             read = true;
         }
-        auto [first, end] = Condition(tokens, at + 4);
+        // A for statement's condition is its second part, a while's the whole.
+        auto [first, end] = tokens[at + 3].text == "for"
+                                ? Condition(tokens, at + 4)
+                                : std::make_pair(at + 5, ClosingBracket(tokens, at + 4));
         // "i < count" or "i <= count": a name compared with a program constant.
         size_t op = first + 1;
         if (op < end && (tokens[op].text == "<" || tokens[op].text == ">") &&

@@ -77,14 +77,14 @@ TEST(CompileErrors, MissingFileAndBadArguments) {
 
     ScratchDirectory scratch("targets");
     std::string file = scratch.Write("ps.hlsl", kTrivialPixelShader);
-    for (const char* target : {"ps_4_0", "hs_5_0", "gs_5_0", "ps_7_0", "ps5_0", ""}) {
+    for (const char* target : {"hs_4_1", "ds_4_0", "ps_3_0", "ps_7_0", "ps5_0", ""}) {
         result = Compile(file, "PSMain", target);
         EXPECT_LT(result.hr, 0) << target;
         EXPECT_TRUE(result.code.empty()) << target;
         EXPECT_NE(result.errors.find("unsupported compilation target"), std::string::npos)
             << target;
     }
-    for (const char* target : {"ps_5_0", "ps_5_1", "ps_6_0", "ps_6_6"}) {
+    for (const char* target : {"ps_4_0", "ps_4_1", "ps_5_0", "ps_5_1", "ps_6_0", "ps_6_6"}) {
         result = Compile(file, "PSMain", target);
         EXPECT_EQ(result.hr, S_OK) << target << ": " << result.errors;
     }
