@@ -110,15 +110,13 @@ std::string Expansion(const PastingMacro& macro, const std::vector<std::string>&
     return text;
 }
 
-} // namespace
-
-void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
-                        std::vector<TextEdit>* edits) {
-    if (source.find("##") == std::string::npos) {
-        return;
-    }
-    const std::map<std::string, PastingMacro> macros = PastingMacros(source);
-    for (size_t at = 0; at + 1 < tokens.size() && !macros.empty(); ++at) {
+// Replaces each call in `tokens` (of `text`, which starts at `base` in the
+// source) of a macro of `macros` whose paste joins a number on its left.
+// Calls with an argument among `parameters`, the enclosing macro's own, stay.
+void ExpandCalls(const std::string& text, size_t base, const std::vector<HlslToken>& tokens,
+                 const std::map<std::string, PastingMacro>& macros,
+                 const std::vector<std::string>& parameters, std::vector<TextEdit>* edits) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         const auto macro = macros.find(tokens[at].text);
         if (macro == macros.end() || tokens[at + 1].text != "(") {
             continue;
@@ -130,25 +128,76 @@ void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>&
         std::vector<std::string> arguments;
         size_t start = tokens[at + 1].offset + 1;
         for (size_t i = at + 2, depth = 0; i <= close; ++i) {
-            const std::string& text = tokens[i].text;
-            depth += text == "(" || text == "[";
-            if ((text == "," && depth == 0) || i == close) {
-                arguments.push_back(Trimmed(source.substr(start, tokens[i].offset - start)));
+            const std::string& word = tokens[i].text;
+            depth += word == "(" || word == "[";
+            if ((word == "," && depth == 0) || i == close) {
+                arguments.push_back(Trimmed(text.substr(start, tokens[i].offset - start)));
                 start = tokens[i].offset + 1;
             }
-            depth -= (text == ")" || text == "]") && depth > 0;
+            depth -= (word == ")" || word == "]") && depth > 0;
         }
         bool numberOnLeft = false;
-        std::string text = Expansion(macro->second, arguments, &numberOnLeft);
+        std::string expansion = Expansion(macro->second, arguments, &numberOnLeft);
         const size_t end = tokens[close].offset + 1;
-        const std::string replaced = source.substr(tokens[at].offset, end - tokens[at].offset);
-        if (numberOnLeft && arguments.size() == macro->second.parameters.size()) {
+        const std::string replaced = text.substr(tokens[at].offset, end - tokens[at].offset);
+        const bool own = std::any_of(arguments.begin(), arguments.end(), [&](const std::string& a) {
+            return std::find(parameters.begin(), parameters.end(), a) != parameters.end();
+        });
+        if (numberOnLeft && !own && arguments.size() == macro->second.parameters.size()) {
             // The lines the call spanned stay lines, for the lines after it.
-            text.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
-            edits->push_back({tokens[at].offset, replaced.size(), text});
+            expansion.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
+            edits->push_back({base + tokens[at].offset, replaced.size(), expansion});
         }
         at = close;
     }
+}
+
+// The calls in the replacements of the source's other one-line #define
+// directives, which the preprocessor makes when it expands them.
+void ExpandCallsInDefinitions(const std::string& source,
+                              const std::map<std::string, PastingMacro>& macros,
+                              std::vector<TextEdit>* edits) {
+    for (size_t hash = source.find('#'); hash != std::string::npos;
+         hash = source.find('#', hash + 1)) {
+        const size_t lineStart = hash == 0 ? 0 : source.rfind('\n', hash - 1) + 1;
+        size_t end = source.find('\n', hash);
+        end = end == std::string::npos ? source.size() : end;
+        const size_t word = source.find_first_not_of(" \t", hash + 1);
+        if (source.find_first_not_of(" \t", lineStart) != hash || word >= end ||
+            source.compare(word, 7, "define ") != 0) {
+            continue;
+        }
+        const std::string line = source.substr(word + 7, end - word - 7);
+        const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line, "");
+        std::vector<std::string> parameters;
+        size_t body = 1;
+        if (tokens.size() > 2 && tokens[1].text == "(" && Adjacent(tokens[0], tokens[1])) {
+            body = ClosingBracket(tokens, 1) + 1;
+            for (size_t at = 2; at + 1 < body; ++at) {
+                parameters.push_back(tokens[at].text);
+            }
+        }
+        if (body < tokens.size() && !macros.count(tokens[0].text)) {
+            const std::vector<HlslToken> rest(tokens.begin() + body, tokens.end());
+            ExpandCalls(line, word + 7, rest, macros, parameters, edits);
+        }
+        hash = end;
+    }
+}
+
+} // namespace
+
+void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
+                        std::vector<TextEdit>* edits) {
+    if (source.find("##") == std::string::npos) {
+        return;
+    }
+    const std::map<std::string, PastingMacro> macros = PastingMacros(source);
+    if (macros.empty()) {
+        return;
+    }
+    ExpandCalls(source, 0, tokens, macros, {}, edits);
+    ExpandCallsInDefinitions(source, macros, edits);
 }
 
 } // namespace d3dcompiler_standin
