@@ -20,16 +20,31 @@ std::string Trimmed(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
-// "#define NAME(a, b) ... ## ..." on one line of `source` at `hash`; false for
-// any other directive, or a replacement with # or continued lines.
+// The directive at `hash` with its continued lines joined, without the '#'.
+std::string LogicalLine(const std::string& source, size_t hash) {
+    std::string line;
+    for (size_t start = hash + 1; start <= source.size();) {
+        size_t end = source.find('\n', start);
+        end = end == std::string::npos ? source.size() : end;
+        std::string piece = source.substr(start, end - start);
+        const size_t last = piece.find_last_not_of(" \t\r");
+        if (last == std::string::npos || piece[last] != '\\') {
+            return line + piece;
+        }
+        line += piece.substr(0, last) + " ";
+        start = end + 1;
+    }
+    return line;
+}
+
+// "#define NAME(a, b) ... ## ..." at `hash` of `source`, its lines joined;
+// false for any other directive, or a replacement with #.
 bool ReadPastingMacro(const std::string& source, size_t hash, std::string* name,
                       PastingMacro* macro) {
-    size_t end = source.find('\n', hash);
-    end = end == std::string::npos ? source.size() : end;
-    const std::string line = source.substr(hash + 1, end - hash - 1);
+    const std::string line = LogicalLine(source, hash);
     const size_t word = line.find_first_not_of(" \t");
     if (word == std::string::npos || line.compare(word, 6, "define") != 0 ||
-        line.find("##") == std::string::npos || Trimmed(line).back() == '\\') {
+        line.find("##") == std::string::npos) {
         return false;
     }
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line.substr(word + 6), "");
