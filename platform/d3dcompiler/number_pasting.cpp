@@ -125,6 +125,49 @@ std::string Expansion(const PastingMacro& macro, const std::vector<std::string>&
     return text;
 }
 
+// The arguments of the call whose parentheses are tokens[open] and
+// tokens[close] of `text`, each as written.
+std::vector<std::string> Arguments(const std::string& text, const std::vector<HlslToken>& tokens,
+                                   size_t open, size_t close) {
+    std::vector<std::string> arguments;
+    size_t start = tokens[open].offset + 1;
+    for (size_t i = open + 1, depth = 0; i <= close; ++i) {
+        const std::string& word = tokens[i].text;
+        depth += word == "(" || word == "[";
+        if ((word == "," && depth == 0) || i == close) {
+            arguments.push_back(Trimmed(text.substr(start, tokens[i].offset - start)));
+            start = tokens[i].offset + 1;
+        }
+        depth -= (word == ")" || word == "]") && depth > 0;
+    }
+    return arguments;
+}
+
+// "#define OUTER(x) JOIN(4, x)": OUTER as a pasting macro of its own, whose
+// replacement is JOIN's with the arguments written in, so that its calls
+// paste after OUTER's arguments are substituted.
+void ComposeMacro(const std::string& line, const std::vector<HlslToken>& tokens, size_t body,
+                  const std::vector<std::string>& parameters,
+                  const std::map<std::string, PastingMacro>& macros,
+                  std::map<std::string, PastingMacro>* composed) {
+    const auto inner = body + 1 < tokens.size() ? macros.find(tokens[body].text) : macros.end();
+    if (inner == macros.end() || tokens[body + 1].text != "(" ||
+        ClosingBracket(tokens, body + 1) + 1 != tokens.size()) {
+        return;
+    }
+    const std::vector<std::string> arguments = Arguments(line, tokens, body + 1, tokens.size() - 1);
+    if (arguments.size() != inner->second.parameters.size()) {
+        return;
+    }
+    PastingMacro macro{parameters, inner->second.body};
+    for (HlslToken& token : macro.body) {
+        for (size_t p = 0; p < arguments.size(); ++p) {
+            token.text = token.text == inner->second.parameters[p] ? arguments[p] : token.text;
+        }
+    }
+    (*composed)[tokens[0].text] = std::move(macro);
+}
+
 // Replaces each call in `tokens` (of `text`, which starts at `base` in the
 // source) of a macro of `macros` whose paste joins a number on its left.
 // Calls with an argument among `parameters`, the enclosing macro's own, stay.
@@ -140,17 +183,7 @@ void ExpandCalls(const std::string& text, size_t base, const std::vector<HlslTok
         if (close >= tokens.size()) {
             continue;
         }
-        std::vector<std::string> arguments;
-        size_t start = tokens[at + 1].offset + 1;
-        for (size_t i = at + 2, depth = 0; i <= close; ++i) {
-            const std::string& word = tokens[i].text;
-            depth += word == "(" || word == "[";
-            if ((word == "," && depth == 0) || i == close) {
-                arguments.push_back(Trimmed(text.substr(start, tokens[i].offset - start)));
-                start = tokens[i].offset + 1;
-            }
-            depth -= (word == ")" || word == "]") && depth > 0;
-        }
+        const std::vector<std::string> arguments = Arguments(text, tokens, at + 1, close);
         bool numberOnLeft = false;
         std::string expansion = Expansion(macro->second, arguments, &numberOnLeft);
         const size_t end = tokens[close].offset + 1;
@@ -171,7 +204,8 @@ void ExpandCalls(const std::string& text, size_t base, const std::vector<HlslTok
 // directives, which the preprocessor makes when it expands them.
 void ExpandCallsInDefinitions(const std::string& source,
                               const std::map<std::string, PastingMacro>& macros,
-                              std::vector<TextEdit>* edits) {
+                              std::vector<TextEdit>* edits,
+                              std::map<std::string, PastingMacro>* composed) {
     for (size_t hash = source.find('#'); hash != std::string::npos;
          hash = source.find('#', hash + 1)) {
         const size_t lineStart = hash == 0 ? 0 : source.rfind('\n', hash - 1) + 1;
@@ -188,13 +222,16 @@ void ExpandCallsInDefinitions(const std::string& source,
         size_t body = 1;
         if (tokens.size() > 2 && tokens[1].text == "(" && Adjacent(tokens[0], tokens[1])) {
             body = ClosingBracket(tokens, 1) + 1;
-            for (size_t at = 2; at + 1 < body; ++at) {
+            for (size_t at = 2; at + 1 < body; at += 2) {
                 parameters.push_back(tokens[at].text);
             }
         }
         if (body < tokens.size() && !macros.count(tokens[0].text)) {
             const std::vector<HlslToken> rest(tokens.begin() + body, tokens.end());
             ExpandCalls(line, word + 7, rest, macros, parameters, edits);
+            if (!parameters.empty()) {
+                ComposeMacro(line, tokens, body, parameters, macros, composed);
+            }
         }
         hash = end;
     }
@@ -207,12 +244,14 @@ void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>&
     if (source.find("##") == std::string::npos) {
         return;
     }
-    const std::map<std::string, PastingMacro> macros = PastingMacros(source);
+    std::map<std::string, PastingMacro> macros = PastingMacros(source);
     if (macros.empty()) {
         return;
     }
+    std::map<std::string, PastingMacro> composed;
+    ExpandCallsInDefinitions(source, macros, edits, &composed);
+    macros.insert(composed.begin(), composed.end());
     ExpandCalls(source, 0, tokens, macros, {}, edits);
-    ExpandCallsInDefinitions(source, macros, edits);
 }
 
 } // namespace d3dcompiler_standin

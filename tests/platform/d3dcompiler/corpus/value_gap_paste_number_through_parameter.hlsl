@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 42 0.5 0 1
 // group: preprocessor
-// stand-in: differ the pasted number comes through the calling macro's parameter, which only its expansion gives, and glslang refuses the paste
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-define (token-pasting operator ##); C99 6.10.3.1 and 6.10.3.4 (arguments substituted, then the replacement rescanned)
 #include "probe_stages.hlsli"
 #define JOIN(a, b) a##b
