@@ -15,6 +15,9 @@ const char kGlslangWords[] =
     "error: 'return' : type does not match, or is not convertible to, the function's return "
     "type";
 const char kAssignmentWords[] = "error: '' : could not create assignment";
+const char kCastWords[] = "error: 'constructor' : can't convert";
+const char kConstructorWords[] =
+    "error X3014: incorrect number of arguments to numeric-type constructor";
 const char kStructureWords[] = "error X3017: cannot implicitly convert from 'structure{";
 
 // fxc's spelling of a type: "float", "float3", "float4x4", "struct Pair",
@@ -155,7 +158,29 @@ std::string ConversionAt(const std::vector<HlslToken>& tokens, const ExpressionT
 bool NamesNoTypes(const std::string& line) {
     return line.find(kGlslangWords) != std::string::npos ||
            line.find(kAssignmentWords) != std::string::npos ||
-           line.find(kStructureWords) != std::string::npos;
+           line.find(kStructureWords) != std::string::npos ||
+           line.find(kCastWords) != std::string::npos ||
+           line.find(kConstructorWords) != std::string::npos;
+}
+
+// The cast "(int2)name" of an aggregate at `line` of `file`: fxc's words for
+// an explicit conversion it refuses (glslang's, "can't convert" or too few
+// values for the constructor, name no types); "" where the line has none.
+std::string CastAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& types,
+                   const std::string& file, uint32_t line) {
+    for (size_t at = 0; at + 3 < tokens.size(); ++at) {
+        if (tokens[at].text != "(" || tokens[at].line != line || tokens[at].file != file ||
+            tokens[at + 2].text != ")" || !IsIdentifier(tokens, at + 3)) {
+            continue;
+        }
+        const std::optional<ExpressionType> from = types.TypeOf(at + 3, at + 4);
+        const std::optional<ExpressionType> to = TypeNamed(tokens[at + 1].text, types);
+        if (from && to && (from->structure || from->IsArray())) {
+            return "error X3017: cannot convert from '" + Spelled(*from) + "' to '" + Spelled(*to) +
+                   "'";
+        }
+    }
+    return "";
 }
 
 } // namespace
@@ -181,7 +206,10 @@ std::string RewordReturnConversions(const std::string& messages,
             const std::string file = line.substr(0, open);
             const uint32_t at = uint32_t(std::strtoul(number.c_str(), nullptr, 10));
             windows = isReturn ? ConversionAt(tokens, types, file, at)
-                               : AssignmentAt(tokens, types, file, at);
+                      : line.find(kCastWords) != std::string::npos ||
+                              line.find(kConstructorWords) != std::string::npos
+                          ? CastAt(tokens, types, file, at)
+                          : AssignmentAt(tokens, types, file, at);
         }
         out += windows.empty() ? line : line.substr(0, open) + "(" + number + "): " + windows;
         out += "\n";

@@ -69,6 +69,9 @@ TEST(CompileMessages, ConversionsOfStructuresAndArraysNameThemAsFxcDoes) {
          "(5): error X3017: cannot implicitly convert from 'struct Small' to 'float4'"},
         {"int a[1] = { 1 }; int2 p;\n p = a;",
          "(5): error X3017: cannot implicitly convert from 'int[1]' to 'int2'"},
+        // A cast to more components than the structure holds.
+        {"Small s = (Small)0; float4 v;\n v = (float4)s;",
+         "(5): error X3017: cannot convert from 'struct Small' to 'float4'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);

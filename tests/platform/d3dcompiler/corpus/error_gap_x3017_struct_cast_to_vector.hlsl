@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X3017
 // group: conversions
 // error text: error X3017: cannot convert from 'struct One' to 'int2'
-// stand-in: differ glslang casts the structure to the vector
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/conversions-between-type-shapes.hlsl ("(int2)s1": X3017: cannot convert from 'struct S1' to 'int2')
 struct One
 {
