@@ -3,12 +3,24 @@
 #include "numeric_type_names.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <map>
 #include <set>
 #include <string>
 
 namespace d3dcompiler_standin {
 namespace {
+
+// "float3", "double2x2": a numeric element type's name.
+std::string Spelled(const ExpressionType& type) {
+    std::string name = type.base;
+    if (type.rows > 0) {
+        name += std::to_string(type.rows);
+        name += type.columns > 0 ? "x" + std::to_string(type.columns) : "";
+    }
+    return name;
+}
 
 bool IsStructuredBufferType(const std::string& text) {
     return text.size() > 15 && text.back() == 'r' &&
@@ -92,6 +104,57 @@ std::string Helper(const std::string& type) {
            " raw, out uint bytes) { raw.GetDimensions(bytes); bytes *= 4; }\n#endif\n";
 }
 
+std::optional<size_t> PackedBytes(const std::vector<HlslToken>& tokens, const std::string& type,
+                                  int depth);
+
+// The bytes of the members of the structure whose body opens at `open`.
+std::optional<size_t> MemberBytes(const std::vector<HlslToken>& tokens, size_t open, int depth) {
+    const size_t close = ClosingBracket(tokens, open);
+    size_t bytes = 0;
+    for (size_t at = open + 1; at < close; ++at) {
+        while (at < close && (tokens[at].text == "row_major" || tokens[at].text == "column_major" ||
+                              tokens[at].text == "precise")) {
+            ++at;
+        }
+        if (at + 1 >= close || !IsIdentifier(tokens, at + 1)) {
+            return std::nullopt;
+        }
+        std::optional<size_t> member = PackedBytes(tokens, tokens[at].text, depth + 1);
+        at += 2;
+        for (; member && at + 2 < close && tokens[at].text == "["; at += 3) {
+            const unsigned long count = std::strtoul(tokens[at + 1].text.c_str(), nullptr, 10);
+            member = tokens[at + 2].text == "]" && count > 0 ? std::optional(*member * count)
+                                                             : std::nullopt;
+        }
+        while (member && at < close && tokens[at].text != ";") {
+            ++at; // a semantic or packoffset
+        }
+        if (!member) {
+            return std::nullopt;
+        }
+        bytes += *member;
+    }
+    return bytes;
+}
+
+// The bytes Direct3D packs a structured buffer's element of `type` in: every
+// component 4 bytes, a double's 8, with no padding; none for a type not read.
+std::optional<size_t> PackedBytes(const std::vector<HlslToken>& tokens, const std::string& type,
+                                  int depth) {
+    NumericTypeName numeric;
+    if (ReadNumericTypeName(type, &numeric)) {
+        const size_t components = size_t(std::max(1, numeric.size) * std::max(1, numeric.columns));
+        return components * (numeric.base == "double" ? 8 : 4);
+    }
+    for (size_t at = 0; depth < 8 && at + 2 < tokens.size(); ++at) {
+        if (tokens[at].text == "struct" && tokens[at + 1].text == type &&
+            tokens[at + 2].text == "{") {
+            return MemberBytes(tokens, at + 2, depth);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void ScaleRawBufferDimensions(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
@@ -123,11 +186,12 @@ void ScaleRawBufferDimensions(const std::vector<HlslToken>& tokens, std::vector<
 void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
                                  std::vector<TextEdit>* edits) {
     const std::map<std::string, ExpressionType> elements = StructuredBufferElements(tokens);
-    if (elements.empty() || std::any_of(tokens.begin(), tokens.end(), [](const HlslToken& token) {
-            return token.text.find("double") != std::string::npos; // 8-byte components
-        })) {
+    if (elements.empty()) {
         return;
     }
+    const bool doubles = std::any_of(tokens.begin(), tokens.end(), [](const HlslToken& token) {
+        return token.text.find("double") != std::string::npos; // 8-byte components
+    });
     LazyExpressionTypes types(tokens);
     for (size_t dot : GetDimensionsCalls(tokens)) {
         const size_t object = ObjectBefore(tokens, dot);
@@ -146,14 +210,20 @@ void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
         while (comma > dot + 2 && tokens[comma].text != ",") {
             --comma;
         }
-        const std::optional<Shape> shape = types->ShapeOf(element->second);
-        if (comma == dot + 2 || !shape) {
+        const ExpressionType& type = element->second;
+        std::optional<size_t> bytes;
+        if (doubles) {
+            bytes = PackedBytes(tokens, type.structure ? type.base : Spelled(type), 0);
+        } else if (const std::optional<Shape> shape = types->ShapeOf(type)) {
+            bytes = shape->Scalars() * 4;
+        }
+        if (comma == dot + 2 || !bytes) {
             continue;
         }
         const std::string stride = ExpressionText(tokens, comma + 1, close, true);
         edits->push_back({tokens[object].offset, 0, "{ "});
         edits->push_back({tokens[close + 1].offset + 1, 0,
-                          " " + stride + " = " + std::to_string(shape->Scalars() * 4) + "; }"});
+                          " " + stride + " = " + std::to_string(*bytes) + "; }"});
     }
 }
 

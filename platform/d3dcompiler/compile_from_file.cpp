@@ -9,6 +9,7 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "line_directives.h"
 #include "macro_expansion.h"
 #include "nesting_depth.h"
 #include "return_paths.h"
@@ -354,9 +355,15 @@ private:
     // Lines of the files messages name: the main source as read, included
     // files from disk.
     SourceLineLookup LineLookup() const {
-        return [this](const std::string& file, int line, std::string* text) {
+        return [this](std::string file, int line, std::string* text) {
             std::string read;
             const std::string* source = &request_.source;
+            if (source->find("#line") != std::string::npos) {
+                // Lines #line renumbered are found where they stand.
+                const int physical = PhysicalLine(*source, request_.path, file, line);
+                line = physical > 0 ? physical : line;
+                file = physical > 0 ? request_.path : file;
+            }
             if (file != request_.path) {
                 if (ReadSourceFile(file, &read) != SourceReadError::None) {
                     return false;

@@ -2,6 +2,7 @@
 
 #include "call_messages.h"
 #include "identifier_chars.h"
+#include "intrinsic_candidates.h"
 #include "syntax_messages.h"
 
 #include <climits>
@@ -303,8 +304,9 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             columns = ColumnRange(sourceLine, diagnostic.token);
         }
         NameUnexpectedToken(lines, stop, &diagnostic, &columns);
-        out += diagnostic.file + "(" + std::to_string(diagnostic.line) + columns +
-               "): " + diagnostic.text + "\n";
+        const std::string prefix =
+            diagnostic.file + "(" + std::to_string(diagnostic.line) + columns + "): ";
+        out += prefix + diagnostic.text + "\n" + IntrinsicCandidateLines(diagnostic.text, prefix);
         said.push_back(diagnostic);
         if (diagnostic.text.find("error X3000:") == 0) {
             break; // Windows' compiler stops at the first syntax error

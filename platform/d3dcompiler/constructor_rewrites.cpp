@@ -284,6 +284,9 @@ void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
     }
     std::string replacement;
     if (target->kind == Shape::Kind::Numeric && !target->parts.empty()) {
+        if (source->kind != Shape::Kind::Numeric && source->Scalars() < target->Scalars()) {
+            return; // Windows refuses it (X3017), as glslang does the cast left whole
+        }
         const std::string leaves = FlattenedName(tokens, operand, declarations);
         replacement = leaves.empty() ? "" : type + "(" + leaves + ")";
     } else if (target->kind == Shape::Kind::Structure && source->kind == Shape::Kind::Numeric &&

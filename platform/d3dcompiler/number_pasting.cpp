@@ -20,16 +20,31 @@ std::string Trimmed(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
-// "#define NAME(a, b) ... ## ..." on one line of `source` at `hash`; false for
-// any other directive, or a replacement with # or continued lines.
+// The directive at `hash` with its continued lines joined, without the '#'.
+std::string LogicalLine(const std::string& source, size_t hash) {
+    std::string line;
+    for (size_t start = hash + 1; start <= source.size();) {
+        size_t end = source.find('\n', start);
+        end = end == std::string::npos ? source.size() : end;
+        std::string piece = source.substr(start, end - start);
+        const size_t last = piece.find_last_not_of(" \t\r");
+        if (last == std::string::npos || piece[last] != '\\') {
+            return line + piece;
+        }
+        line += piece.substr(0, last) + " ";
+        start = end + 1;
+    }
+    return line;
+}
+
+// "#define NAME(a, b) ... ## ..." at `hash` of `source`, its lines joined;
+// false for any other directive, or a replacement with #.
 bool ReadPastingMacro(const std::string& source, size_t hash, std::string* name,
                       PastingMacro* macro) {
-    size_t end = source.find('\n', hash);
-    end = end == std::string::npos ? source.size() : end;
-    const std::string line = source.substr(hash + 1, end - hash - 1);
+    const std::string line = LogicalLine(source, hash);
     const size_t word = line.find_first_not_of(" \t");
     if (word == std::string::npos || line.compare(word, 6, "define") != 0 ||
-        line.find("##") == std::string::npos || Trimmed(line).back() == '\\') {
+        line.find("##") == std::string::npos) {
         return false;
     }
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line.substr(word + 6), "");
@@ -110,15 +125,56 @@ std::string Expansion(const PastingMacro& macro, const std::vector<std::string>&
     return text;
 }
 
-} // namespace
+// The arguments of the call whose parentheses are tokens[open] and
+// tokens[close] of `text`, each as written.
+std::vector<std::string> Arguments(const std::string& text, const std::vector<HlslToken>& tokens,
+                                   size_t open, size_t close) {
+    std::vector<std::string> arguments;
+    size_t start = tokens[open].offset + 1;
+    for (size_t i = open + 1, depth = 0; i <= close; ++i) {
+        const std::string& word = tokens[i].text;
+        depth += word == "(" || word == "[";
+        if ((word == "," && depth == 0) || i == close) {
+            arguments.push_back(Trimmed(text.substr(start, tokens[i].offset - start)));
+            start = tokens[i].offset + 1;
+        }
+        depth -= (word == ")" || word == "]") && depth > 0;
+    }
+    return arguments;
+}
 
-void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
-                        std::vector<TextEdit>* edits) {
-    if (source.find("##") == std::string::npos) {
+// "#define OUTER(x) JOIN(4, x)": OUTER as a pasting macro of its own, whose
+// replacement is JOIN's with the arguments written in, so that its calls
+// paste after OUTER's arguments are substituted.
+void ComposeMacro(const std::string& line, const std::vector<HlslToken>& tokens, size_t body,
+                  const std::vector<std::string>& parameters,
+                  const std::map<std::string, PastingMacro>& macros,
+                  std::map<std::string, PastingMacro>* composed) {
+    const auto inner = body + 1 < tokens.size() ? macros.find(tokens[body].text) : macros.end();
+    if (inner == macros.end() || tokens[body + 1].text != "(" ||
+        ClosingBracket(tokens, body + 1) + 1 != tokens.size()) {
         return;
     }
-    const std::map<std::string, PastingMacro> macros = PastingMacros(source);
-    for (size_t at = 0; at + 1 < tokens.size() && !macros.empty(); ++at) {
+    const std::vector<std::string> arguments = Arguments(line, tokens, body + 1, tokens.size() - 1);
+    if (arguments.size() != inner->second.parameters.size()) {
+        return;
+    }
+    PastingMacro macro{parameters, inner->second.body};
+    for (HlslToken& token : macro.body) {
+        for (size_t p = 0; p < arguments.size(); ++p) {
+            token.text = token.text == inner->second.parameters[p] ? arguments[p] : token.text;
+        }
+    }
+    (*composed)[tokens[0].text] = std::move(macro);
+}
+
+// Replaces each call in `tokens` (of `text`, which starts at `base` in the
+// source) of a macro of `macros` whose paste joins a number on its left.
+// Calls with an argument among `parameters`, the enclosing macro's own, stay.
+void ExpandCalls(const std::string& text, size_t base, const std::vector<HlslToken>& tokens,
+                 const std::map<std::string, PastingMacro>& macros,
+                 const std::vector<std::string>& parameters, std::vector<TextEdit>* edits) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         const auto macro = macros.find(tokens[at].text);
         if (macro == macros.end() || tokens[at + 1].text != "(") {
             continue;
@@ -127,28 +183,75 @@ void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>&
         if (close >= tokens.size()) {
             continue;
         }
-        std::vector<std::string> arguments;
-        size_t start = tokens[at + 1].offset + 1;
-        for (size_t i = at + 2, depth = 0; i <= close; ++i) {
-            const std::string& text = tokens[i].text;
-            depth += text == "(" || text == "[";
-            if ((text == "," && depth == 0) || i == close) {
-                arguments.push_back(Trimmed(source.substr(start, tokens[i].offset - start)));
-                start = tokens[i].offset + 1;
-            }
-            depth -= (text == ")" || text == "]") && depth > 0;
-        }
+        const std::vector<std::string> arguments = Arguments(text, tokens, at + 1, close);
         bool numberOnLeft = false;
-        std::string text = Expansion(macro->second, arguments, &numberOnLeft);
+        std::string expansion = Expansion(macro->second, arguments, &numberOnLeft);
         const size_t end = tokens[close].offset + 1;
-        const std::string replaced = source.substr(tokens[at].offset, end - tokens[at].offset);
-        if (numberOnLeft && arguments.size() == macro->second.parameters.size()) {
+        const std::string replaced = text.substr(tokens[at].offset, end - tokens[at].offset);
+        const bool own = std::any_of(arguments.begin(), arguments.end(), [&](const std::string& a) {
+            return std::find(parameters.begin(), parameters.end(), a) != parameters.end();
+        });
+        if (numberOnLeft && !own && arguments.size() == macro->second.parameters.size()) {
             // The lines the call spanned stay lines, for the lines after it.
-            text.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
-            edits->push_back({tokens[at].offset, replaced.size(), text});
+            expansion.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
+            edits->push_back({base + tokens[at].offset, replaced.size(), expansion});
         }
         at = close;
     }
+}
+
+// The calls in the replacements of the source's other one-line #define
+// directives, which the preprocessor makes when it expands them.
+void ExpandCallsInDefinitions(const std::string& source,
+                              const std::map<std::string, PastingMacro>& macros,
+                              std::vector<TextEdit>* edits,
+                              std::map<std::string, PastingMacro>* composed) {
+    for (size_t hash = source.find('#'); hash != std::string::npos;
+         hash = source.find('#', hash + 1)) {
+        const size_t lineStart = hash == 0 ? 0 : source.rfind('\n', hash - 1) + 1;
+        size_t end = source.find('\n', hash);
+        end = end == std::string::npos ? source.size() : end;
+        const size_t word = source.find_first_not_of(" \t", hash + 1);
+        if (source.find_first_not_of(" \t", lineStart) != hash || word >= end ||
+            source.compare(word, 7, "define ") != 0) {
+            continue;
+        }
+        const std::string line = source.substr(word + 7, end - word - 7);
+        const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line, "");
+        std::vector<std::string> parameters;
+        size_t body = 1;
+        if (tokens.size() > 2 && tokens[1].text == "(" && Adjacent(tokens[0], tokens[1])) {
+            body = ClosingBracket(tokens, 1) + 1;
+            for (size_t at = 2; at + 1 < body; at += 2) {
+                parameters.push_back(tokens[at].text);
+            }
+        }
+        if (body < tokens.size() && !macros.count(tokens[0].text)) {
+            const std::vector<HlslToken> rest(tokens.begin() + body, tokens.end());
+            ExpandCalls(line, word + 7, rest, macros, parameters, edits);
+            if (!parameters.empty()) {
+                ComposeMacro(line, tokens, body, parameters, macros, composed);
+            }
+        }
+        hash = end;
+    }
+}
+
+} // namespace
+
+void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
+                        std::vector<TextEdit>* edits) {
+    if (source.find("##") == std::string::npos) {
+        return;
+    }
+    std::map<std::string, PastingMacro> macros = PastingMacros(source);
+    if (macros.empty()) {
+        return;
+    }
+    std::map<std::string, PastingMacro> composed;
+    ExpandCallsInDefinitions(source, macros, edits, &composed);
+    macros.insert(composed.begin(), composed.end());
+    ExpandCalls(source, 0, tokens, macros, {}, edits);
 }
 
 } // namespace d3dcompiler_standin

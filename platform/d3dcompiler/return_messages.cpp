@@ -14,22 +14,30 @@ namespace {
 const char kGlslangWords[] =
     "error: 'return' : type does not match, or is not convertible to, the function's return "
     "type";
+const char kAssignmentWords[] = "error: '' : could not create assignment";
+const char kCastWords[] = "error: 'constructor' : can't convert";
+const char kConstructorWords[] =
+    "error X3014: incorrect number of arguments to numeric-type constructor";
+const char kStructureWords[] = "error X3017: cannot implicitly convert from 'structure{";
 
-// "float", "float3" or "float4x4"; "" for an array or a structure, whose
-// spelling in Windows' line was not found.
+// fxc's spelling of a type: "float", "float3", "float4x4", "struct Pair",
+// "int[2]".
 std::string Spelled(const ExpressionType& type) {
-    if (type.IsArray() || type.structure) {
-        return "";
+    std::string name = type.base;
+    if (type.structure) {
+        name = "struct " + type.base;
+    } else if (type.rows > 0) {
+        name += std::to_string(type.rows);
+        name += type.columns > 0 ? "x" + std::to_string(type.columns) : "";
     }
-    if (type.rows == 0) {
-        return type.base;
+    for (size_t dimension : type.dimensions) {
+        name += "[" + std::to_string(dimension) + "]";
     }
-    std::string name = type.base + std::to_string(type.rows);
-    return type.columns > 0 ? name + "x" + std::to_string(type.columns) : name;
+    return name;
 }
 
-// The numeric return type of the function whose body holds `at`, as its
-// header writes it in one name ("float4"); "" where it cannot tell.
+// The return type of the function whose body holds `at`, as its header
+// writes it in one name ("float4", "Pair"); "" where it cannot tell.
 std::string ReturnTypeAround(const std::vector<HlslToken>& tokens, size_t at) {
     size_t depth = 0;
     size_t open = at;
@@ -50,8 +58,78 @@ std::string ReturnTypeAround(const std::vector<HlslToken>& tokens, size_t at) {
     if (paren < 2 || !IsIdentifier(tokens, paren - 1) || !IsIdentifier(tokens, paren - 2)) {
         return "";
     }
+    return tokens[paren - 2].text;
+}
+
+// The type `name` names: numeric, or a structure `types` knows.
+std::optional<ExpressionType> TypeNamed(const std::string& name, const ExpressionTypes& types) {
+    ExpressionType type;
     NumericTypeName numeric;
-    return ReadNumericTypeName(tokens[paren - 2].text, &numeric) ? tokens[paren - 2].text : "";
+    if (ReadNumericTypeName(name, &numeric)) {
+        type.base = std::string(numeric.base);
+        type.rows = numeric.size;
+        type.columns = numeric.columns;
+        return type;
+    }
+    type.base = name;
+    type.structure = true;
+    if (!types.ShapeOf(type)) {
+        return std::nullopt;
+    }
+    return type;
+}
+
+// Windows' X3017 line for a value of type `from` given to `to`; "" where
+// either is not known or they match. Where a structure or array is involved
+// fxc says "cannot implicitly convert" when `to` has more components than
+// `from`, else "cannot convert" (its words as DirectXShaderCompiler's
+// more-operators.hlsl records them); between numeric types the first.
+std::string Conversion(const std::optional<ExpressionType>& from,
+                       const std::optional<ExpressionType>& to, const ExpressionTypes& types) {
+    if (!from || !to) {
+        return "";
+    }
+    const std::string fromName = Spelled(*from);
+    const std::string toName = Spelled(*to);
+    if (fromName == toName || fromName.empty() || toName.empty()) {
+        return "";
+    }
+    bool implicitly = true;
+    if (from->structure || to->structure || from->IsArray() || to->IsArray()) {
+        const std::optional<Shape> fromShape = types.ShapeOf(*from);
+        const std::optional<Shape> toShape = types.ShapeOf(*to);
+        if (!fromShape || !toShape) {
+            return "";
+        }
+        implicitly = toShape->Scalars() > fromShape->Scalars();
+    }
+    return std::string("error X3017: cannot ") + (implicitly ? "implicitly " : "") +
+           "convert from '" + fromName + "' to '" + toName + "'";
+}
+
+// The statement at `line` of `file` that assigns or initialises a value:
+// Windows' line for its conversion.
+std::string AssignmentAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& types,
+                         const std::string& file, uint32_t line) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text != "=" || tokens[at].line != line || tokens[at].file != file) {
+            continue;
+        }
+        size_t start = at;
+        while (start > 0 && tokens[start - 1].text != ";" && tokens[start - 1].text != "{" &&
+               tokens[start - 1].text != "}") {
+            --start;
+        }
+        size_t end = at + 1;
+        while (end < tokens.size() && tokens[end].text != ";") {
+            ++end;
+        }
+        const bool declaration = at == start + 2 && IsIdentifier(tokens, start);
+        const std::optional<ExpressionType> to =
+            declaration ? TypeNamed(tokens[start].text, types) : types.TypeOf(start, at);
+        return Conversion(types.TypeOf(at + 1, end), to, types);
+    }
+    return "";
 }
 
 // Windows' line for the return at `line` of `file`, "" where the types are
@@ -66,13 +144,41 @@ std::string ConversionAt(const std::vector<HlslToken>& tokens, const ExpressionT
         while (end < tokens.size() && tokens[end].text != ";") {
             ++end;
         }
-        const std::optional<ExpressionType> value = types.TypeOf(at + 1, end);
-        const std::string from = value ? Spelled(*value) : "";
         const std::string to = ReturnTypeAround(tokens, at);
-        if (from.empty() || to.empty() || from == to) {
+        if (to.empty()) {
             return "";
         }
-        return "error X3017: cannot implicitly convert from '" + from + "' to '" + to + "'";
+        return Conversion(types.TypeOf(at + 1, end), TypeNamed(to, types), types);
+    }
+    return "";
+}
+
+// What glslang says where a conversion fails without naming the types as
+// fxc does: a return, an assignment of aggregates, a structure's spelling.
+bool NamesNoTypes(const std::string& line) {
+    return line.find(kGlslangWords) != std::string::npos ||
+           line.find(kAssignmentWords) != std::string::npos ||
+           line.find(kStructureWords) != std::string::npos ||
+           line.find(kCastWords) != std::string::npos ||
+           line.find(kConstructorWords) != std::string::npos;
+}
+
+// The cast "(int2)name" of an aggregate at `line` of `file`: fxc's words for
+// an explicit conversion it refuses (glslang's, "can't convert" or too few
+// values for the constructor, name no types); "" where the line has none.
+std::string CastAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& types,
+                   const std::string& file, uint32_t line) {
+    for (size_t at = 0; at + 3 < tokens.size(); ++at) {
+        if (tokens[at].text != "(" || tokens[at].line != line || tokens[at].file != file ||
+            tokens[at + 2].text != ")" || !IsIdentifier(tokens, at + 3)) {
+            continue;
+        }
+        const std::optional<ExpressionType> from = types.TypeOf(at + 3, at + 4);
+        const std::optional<ExpressionType> to = TypeNamed(tokens[at + 1].text, types);
+        if (from && to && (from->structure || from->IsArray())) {
+            return "error X3017: cannot convert from '" + Spelled(*from) + "' to '" + Spelled(*to) +
+                   "'";
+        }
     }
     return "";
 }
@@ -81,23 +187,29 @@ std::string ConversionAt(const std::vector<HlslToken>& tokens, const ExpressionT
 
 std::string RewordReturnConversions(const std::string& messages,
                                     const std::vector<HlslToken>& tokens) {
-    if (messages.find(kGlslangWords) == std::string::npos) {
+    if (!NamesNoTypes(messages)) {
         return messages;
     }
     const ExpressionTypes types(tokens);
     std::istringstream input(messages);
     std::string out;
     for (std::string line; std::getline(input, line);) {
-        const size_t words = line.find(kGlslangWords);
-        const size_t open = words == std::string::npos ? words : line.rfind('(', words);
+        const bool isReturn = line.find(kGlslangWords) != std::string::npos;
+        const size_t words = line.find(": error");
+        const size_t open = !NamesNoTypes(line) ? std::string::npos : line.rfind('(', words);
         const size_t close = open == std::string::npos ? open : line.find(')', open);
         std::string windows;
         std::string number;
         if (close != std::string::npos && close < words) {
             const std::string position = line.substr(open + 1, close - open - 1);
             number = position.substr(0, position.find(','));
-            windows = ConversionAt(tokens, types, line.substr(0, open),
-                                   uint32_t(std::strtoul(number.c_str(), nullptr, 10)));
+            const std::string file = line.substr(0, open);
+            const uint32_t at = uint32_t(std::strtoul(number.c_str(), nullptr, 10));
+            windows = isReturn ? ConversionAt(tokens, types, file, at)
+                      : line.find(kCastWords) != std::string::npos ||
+                              line.find(kConstructorWords) != std::string::npos
+                          ? CastAt(tokens, types, file, at)
+                          : AssignmentAt(tokens, types, file, at);
         }
         out += windows.empty() ? line : line.substr(0, open) + "(" + number + "): " + windows;
         out += "\n";

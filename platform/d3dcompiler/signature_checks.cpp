@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -92,10 +93,22 @@ public:
             type += 2;
         }
         TypeBody body{};
+        NumericTypeName numeric;
         if (type < last && depth < 8 && FindStructure(tokens_[type].text, &body)) {
             ReadMembers(body, input, output, depth + 1);
+        } else if (type < last && ReadNumericTypeName(tokens_[type].text, &numeric)) {
+            unnamedInput_ = unnamedInput_ || (input && !output);
+            unnamedOutput_ = unnamedOutput_ || (output && !input);
         }
     }
+
+    // Whether an input (an output) read since the last call has no semantic,
+    // itself or in a member of its structure.
+    bool TakeUnnamedInput() {
+        unnamedOutput_ = false; // fxc's words for an out parameter were not found
+        return std::exchange(unnamedInput_, false);
+    }
+    bool TakeUnnamedOutput() { return std::exchange(unnamedOutput_, false); }
 
     void ReadMembers(const TypeBody& body, bool input, bool output, int depth) {
         size_t start = body.open + 1;
@@ -137,6 +150,8 @@ private:
 
     const Tokens& tokens_;
     std::vector<Element> elements_;
+    bool unnamedInput_ = false;
+    bool unnamedOutput_ = false;
 };
 
 // "SV_Target3" -> "sv_target" and 3.
@@ -226,6 +241,18 @@ bool DepthOfWrongType(const std::string& name, const HlslToken& type) {
     return !floating || parsed.size > 1 || parsed.columns > 0;
 }
 
+// The name a parameter in [first, last) declares: the identifier before its
+// dimensions, semantic or default value; `last` when there is none.
+size_t ParameterName(const Tokens& tokens, size_t first, size_t last) {
+    for (size_t at = first + 1; at < last; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "[" || text == ":" || text == "=") {
+            return IsIdentifier(tokens, at - 1) ? at - 1 : last;
+        }
+    }
+    return IsIdentifier(tokens, last - 1) ? last - 1 : last;
+}
+
 std::string Profile(const ShaderTarget& target) {
     return std::string(1, target.stage) + "s_" + std::to_string(target.major) + "_" +
            std::to_string(target.minor);
@@ -236,8 +263,17 @@ std::string Profile(const ShaderTarget& target) {
 void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
                          const ShaderTarget& target, std::string* errors) {
     SignatureReader reader(tokens);
+    const std::string& function = tokens[entry.name].text;
     for (const auto& [first, last] : Parameters(tokens, entry)) {
         reader.Read(first, last, true, false, 0);
+        const size_t name = ParameterName(tokens, first, last);
+        if (reader.TakeUnnamedInput() && name < last) {
+            *errors += SourceError(tokens[name],
+                                   "'" + function + "': input parameter '" + tokens[name].text +
+                                       "' missing semantics",
+                                   "X3502") +
+                       "\n";
+        }
     }
     // The return value: "type name(...) : SEMANTIC", or a structure's members.
     const size_t close = ClosingBracket(tokens, entry.parameters);
@@ -245,6 +281,12 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
         reader.Add({&tokens[close + 2], true, 1, &tokens[entry.name - 1]}, false, true);
     } else {
         reader.Read(entry.name - 1, entry.name, false, true, 0);
+        if (reader.TakeUnnamedOutput()) {
+            *errors += SourceError(tokens[entry.name],
+                                   "'" + function + "': function return value missing semantics",
+                                   "X3503") +
+                       "\n";
+        }
     }
     std::set<std::pair<std::string, unsigned long>> outputs;
     for (const Element& element : reader.elements()) {

@@ -14,6 +14,7 @@
 #include "resource_access_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
+#include "swizzle_write_checks.h"
 #include "switch_checks.h"
 #include "unroll_checks.h"
 #include "unsigned_types.h"
@@ -223,6 +224,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
         return false; // Windows' parser stops there; what follows is misread
     }
     CheckStatements(tokens, errors);
+    CheckRepeatedSwizzleWrites(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);

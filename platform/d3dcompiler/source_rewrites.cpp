@@ -26,6 +26,7 @@
 #include "matrix_rewrites.h"
 #include "matrix_swizzles.h"
 #include "mul_rewrites.h"
+#include "multisample_reads.h"
 #include "number_pasting.h"
 #include "overload_rewrites.h"
 #include "register_checks.h"
@@ -324,6 +325,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
+    RewriteSampleOperators(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);

@@ -23,6 +23,11 @@ public:
             if (definition == nullptr || definition->size() < 3) {
                 continue;
             }
+            bool misaligned = false;
+            PackedSize(block, 0, &misaligned);
+            if (misaligned) {
+                continue; // glslang's layout stays, which Vulkan can express
+            }
             const uint32_t last = uint32_t(definition->size()) - 3;
             const SpirvInstruction* array = module_.Definition(definition->back());
             if (array != nullptr && OpcodeOf(*array) == kOpTypeRuntimeArray) {
@@ -43,6 +48,44 @@ private:
             }
         }
         return blocks;
+    }
+
+    // The packed size of `type`, starting at `offset`; sets `misaligned` where
+    // a 64-bit component would land off an 8-byte boundary, which Vulkan's
+    // scalar layout cannot express (a double after a float).
+    uint32_t PackedSize(uint32_t type, uint32_t offset, bool* misaligned) const {
+        const SpirvInstruction* definition = module_.Definition(type);
+        if (definition == nullptr) {
+            return 0;
+        }
+        const SpirvInstruction& t = *definition;
+        uint32_t size = 0;
+        switch (OpcodeOf(t)) {
+        case OpTypeBool:
+            return 4;
+        case OpTypeInt:
+        case OpTypeFloat:
+            *misaligned = *misaligned || (t[2] == 64 && offset % 8 != 0);
+            return t[2] / 8;
+        case OpTypeVector:
+        case OpTypeMatrix:
+            for (uint32_t part = 0; part < t[3]; ++part) {
+                size += PackedSize(t[2], offset + size, misaligned);
+            }
+            return size;
+        case OpTypeArray:
+        case kOpTypeRuntimeArray:
+            size = PackedSize(t[2], offset, misaligned);
+            PackedSize(t[2], offset + size, misaligned); // the next element's start
+            return OpcodeOf(t) == OpTypeArray ? size * ConstantValue(module_, t[3]) : 0;
+        case OpTypeStruct:
+            for (size_t member = 2; member < t.size(); ++member) {
+                size += PackedSize(t[member], offset + size, misaligned);
+            }
+            return size;
+        default:
+            return 0;
+        }
     }
 
     // Sets the members' offsets one after another; returns the size.

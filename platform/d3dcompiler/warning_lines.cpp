@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -11,27 +12,44 @@ size_t LastColumn(const HlslToken& token) {
     return token.column + (token.text.empty() ? 0 : token.text.size() - 1);
 }
 
-// "disable : 3206 3571" of a pragma's list: its numbers under `action`.
-void ApplyClause(const std::string& clause, WarningPolicy* policy) {
+void ApplyToNumber(const std::string& action, int code, WarningPolicy* policy) {
+    policy->disabled.erase(code);
+    policy->errors.erase(code);
+    if (action == "disable") {
+        policy->disabled.insert(code);
+    } else if (action == "error") {
+        policy->errors.insert(code);
+    }
+}
+
+// "disable : 3206 3571" of a pragma's list: its numbers under `action`;
+// "push" and "pop" save and restore the policy on `saved`. glslang's
+// preprocessor writes a list's numbers without the spaces between them
+// ("32063571"); Windows' warning numbers have four digits, so a longer run is
+// read four digits at a time.
+void ApplyClause(const std::string& clause, WarningPolicy* policy,
+                 std::vector<WarningPolicy>* saved) {
+    std::istringstream action(clause.substr(0, clause.find(':')));
+    std::string word;
+    action >> word;
+    if (word == "push") {
+        saved->push_back(*policy);
+    } else if (word == "pop" && !saved->empty()) {
+        *policy = saved->back();
+        saved->pop_back();
+    }
     const size_t colon = clause.find(':');
     if (colon == std::string::npos) {
         return;
     }
-    std::istringstream action(clause.substr(0, colon));
-    std::string word;
-    action >> word;
     std::istringstream numbers(clause.substr(colon + 1));
     for (std::string number; numbers >> number;) {
-        if (number.find_first_not_of("0123456789") != std::string::npos || number.size() > 6) {
+        if (number.find_first_not_of("0123456789") != std::string::npos || number.size() > 24) {
             continue;
         }
-        const int code = std::atoi(number.c_str());
-        policy->disabled.erase(code);
-        policy->errors.erase(code);
-        if (word == "disable") {
-            policy->disabled.insert(code);
-        } else if (word == "error") {
-            policy->errors.insert(code);
+        const size_t width = number.size() > 4 && number.size() % 4 == 0 ? 4 : number.size();
+        for (size_t at = 0; at < number.size(); at += width) {
+            ApplyToNumber(word, std::atoi(number.substr(at, width).c_str()), policy);
         }
     }
 }
@@ -85,6 +103,7 @@ std::string SourceWarning(const HlslToken& at, const std::string& message,
 WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsAreErrors) {
     WarningPolicy policy;
     policy.allErrors = warningsAreErrors;
+    std::vector<WarningPolicy> saved;
     size_t start = 0;
     while (start < preprocessed.size()) {
         size_t end = preprocessed.find('\n', start);
@@ -98,7 +117,7 @@ WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsA
             WarningPragmaList(preprocessed.substr(first, end - first), &list)) {
             std::istringstream clauses(list);
             for (std::string clause; std::getline(clauses, clause, ';');) {
-                ApplyClause(clause, &policy);
+                ApplyClause(clause, &policy, &saved);
             }
         }
         start = end + 1;

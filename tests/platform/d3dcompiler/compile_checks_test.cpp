@@ -277,21 +277,21 @@ TEST(CompileRefusals, WhatTheWindowsCompilerRejects) {
         EXPECT_NE(result.errors.find(file + "(1,"), std::string::npos) << result.errors;
         EXPECT_NE(result.errors.find(c.expected), std::string::npos) << result.errors;
     }
-    // Entry-point inputs and outputs need semantics.
+    // Entry-point inputs and outputs need semantics (fxc's words).
     const std::pair<const char*, const char*> unnamed[] = {
         {"float4 PSMain(float4 c) : SV_Target { return c; }\n",
-         "parameter 'c' is missing a semantic"},
-        {"float4 PSMain() { return 1; }\n", "the return value is missing a semantic"},
+         "(1,22-22): error X3502: 'PSMain': input parameter 'c' missing semantics"},
+        {"float4 PSMain() { return 1; }\n",
+         "(1,8-13): error X3503: 'PSMain': function return value missing semantics"},
         {"struct O { float4 a : SV_Target; float4 b; };\nO PSMain() { O o; o.a = 1; o.b = 2; "
          "return o; }\n",
-         "return value member 'b' is missing a semantic"},
+         "(2,3-8): error X3503: 'PSMain': function return value missing semantics"},
     };
     for (const auto& [source, expected] : unnamed) {
         std::string file = scratch.Write("unnamed.hlsl", source);
         CompileResult result = Compile(file, "PSMain", "ps_6_0");
         EXPECT_EQ(result.hr, E_FAIL) << source;
-        EXPECT_NE(result.errors.find(file + ": error: 'PSMain': " + expected), std::string::npos)
-            << result.errors;
+        EXPECT_EQ(result.errors, file + expected + "\n");
     }
 
     // Spaces are fine from 5.1 on, high registers below 256 stay legal, and
@@ -600,9 +600,11 @@ TEST(CompileSources, ModifierWordsNameVariablesWhereNoModifierStands) {
                                     "}\n");
     CompileResult result = Compile(file, "PSMain", "ps_5_0");
     // The names compile, the directive and the state block are left whole:
-    // the first error is the undeclared name, on the line #line numbered.
-    EXPECT_EQ(result.errors.find(file + "(41): error X3004: undeclared identifier 'missingName'"),
-              0u)
+    // the first error is the undeclared name, on the line #line numbered,
+    // its columns read from the line the directive renumbered.
+    EXPECT_EQ(
+        result.errors.find(file + "(41,47-57): error X3004: undeclared identifier 'missingName'"),
+        0u)
         << result.errors;
 }
 

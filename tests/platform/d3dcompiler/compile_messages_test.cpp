@@ -52,6 +52,84 @@ TEST(CompileMessages, OneLinePerErrorInWindowsForm) {
     }
 }
 
+TEST(CompileMessages, ConversionsOfStructuresAndArraysNameThemAsFxcDoes) {
+    ScratchDirectory scratch("aggregates");
+    const std::string structs = "struct Small { float3 f3; };\n"
+                                "struct Mixed { float3 f3; uint s; };\n";
+    // Each body follows the structures and "float4 PSMain() : SV_Target {".
+    const struct {
+        const char* body;
+        const char* line;
+    } cases[] = {
+        {"Mixed m = (Mixed)0; Small s;\n s = m;",
+         "(5): error X3017: cannot convert from 'struct Mixed' to 'struct Small'"},
+        {"Small s = (Small)0; Mixed m;\n m = s;",
+         "(5): error X3017: cannot implicitly convert from 'struct Small' to 'struct Mixed'"},
+        {"Small s = (Small)0;\n float4 v = s;",
+         "(5): error X3017: cannot implicitly convert from 'struct Small' to 'float4'"},
+        {"int a[1] = { 1 }; int2 p;\n p = a;",
+         "(5): error X3017: cannot implicitly convert from 'int[1]' to 'int2'"},
+        // A cast to more components than the structure holds.
+        {"Small s = (Small)0; float4 v;\n v = (float4)s;",
+         "(5): error X3017: cannot convert from 'struct Small' to 'float4'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        const std::string path =
+            scratch.Write("case.hlsl", structs + "float4 PSMain() : SV_Target {\n    " + c.body +
+                                           "\n return 0;\n}\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors.substr(0, result.errors.find('\n')), path + c.line);
+    }
+}
+
+TEST(CompileMessages, EntryPointValuesWithoutSemanticsAndRepeatedSwizzleWrites) {
+    ScratchDirectory scratch("semantics");
+    const struct {
+        const char* source;
+        const char* line;
+    } cases[] = {
+        {"float4 PSMain(float4 p : SV_Position, float shade) : SV_Target { return p * shade; }",
+         "(1,45-49): error X3502: 'PSMain': input parameter 'shade' missing semantics"},
+        {"struct In { float4 p : SV_Position; float4 t; };\n"
+         "float4 PSMain(In input) : SV_Target { return input.t; }",
+         "(2,18-22): error X3502: 'PSMain': input parameter 'input' missing semantics"},
+        {"float4 PSMain(float4 p : SV_Position) { return p; }",
+         "(1,8-13): error X3503: 'PSMain': function return value missing semantics"},
+        {"float4 PSMain() : SV_Target { float2 v = 0; v.xx = 1; return v.xyxy; }",
+         "(1,47-48): error: the swizzle 'xx' names a component twice and cannot be written"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        const std::string path = scratch.Write("case.hlsl", std::string(c.source) + "\n");
+        CompileResult result = Compile(path, "PSMain", "ps_5_0");
+        EXPECT_EQ(result.hr, E_FAIL);
+        EXPECT_EQ(result.errors, path + c.line + "\n");
+    }
+    // A member named as a repeated swizzle is written as a member.
+    const std::string member = scratch.Write(
+        "member.hlsl", "struct S { float xx; };\n"
+                       "float4 PSMain() : SV_Target { S s; s.xx = 1; return s.xx; }\n");
+    EXPECT_EQ(Compile(member, "PSMain", "ps_5_0").hr, S_OK);
+}
+
+TEST(CompileMessages, IntrinsicCandidatesAndLinesAfterLineDirectives) {
+    ScratchDirectory scratch("candidates");
+    const std::string frexp =
+        scratch.Write("frexp.hlsl", "float4 PSMain() : SV_Target {\n    return frexp(1.0);\n}\n");
+    const std::string prefix = frexp + "(2,12-16): error X3013: ";
+    EXPECT_EQ(Compile(frexp, "PSMain", "ps_5_0").errors,
+              prefix + "'frexp': no matching 1 parameter intrinsic function\n" + prefix +
+                  "Possible intrinsic functions are:\n" + prefix +
+                  "    frexp(float|half, out float|half exp)\n");
+    const std::string renumbered = scratch.Write(
+        "renumbered.hlsl",
+        "float4 PSMain() : SV_Target {\n#line 70 \"other.hlsl\"\n    return missing;\n}\n");
+    EXPECT_EQ(Compile(renumbered, "PSMain", "ps_5_0").errors,
+              "other.hlsl(70,12-18): error X3004: undeclared identifier 'missing'\n");
+}
+
 TEST(CompileMessages, CallOfANameNothingDeclaresIsUndeclared) {
     ScratchDirectory scratch("undeclared");
     const std::string misspelt =

@@ -200,7 +200,13 @@ TEST(HostileSources, CutOffRewrittenFormsAreErrors) {
                           "return mul((float1)p.x, f",
                           "bool2x2 b = (bool2x2)",
                           "return GetRenderTargetSamplePosition(",
-                          "bool2 flags : COLOR("};
+                          "bool2 flags : COLOR(",
+                          "Texture2DMS<float4, 2> t; return t.sample[1][",
+                          "Texture2DMS<float4 t; return t.sample[",
+                          "float2 v = 0; v.xx =",
+                          "\n#define J(a, b) a##b\n#define F(x) J(4, x\nreturn F(",
+                          "\n#define J(a, b) \\\n a##b\nreturn J(1,",
+                          "\n#line 99999999999999999999 \"\nreturn x"};
     for (const char* cut : cuts) {
         CompileResult result =
             Compile(scratch.Write("cut.hlsl", prefix + cut + "\n"), "PSMain", "ps_5_0");

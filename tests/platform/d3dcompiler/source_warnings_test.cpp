@@ -1,6 +1,7 @@
 // The warnings Windows' compiler prints on shaders it compiles, read from the
 // token stream, and what `#pragma warning` and D3DCOMPILE_WARNINGS_ARE_ERRORS
 // make of them.
+#include "line_directives.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
@@ -143,6 +144,39 @@ TEST(WarningPolicy, PragmasSilenceOrPromoteAndTheFlagPromotesAll) {
         ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable : 3206)\n", true), &lines));
     EXPECT_EQ(lines, "a.hlsl(2,1-2): error X3571: pow(f, e)\n"
                      "a.hlsl(3,1-2): error X4000: use of\n");
+}
+
+TEST(WarningPolicy, ListsAsGlslangWritesThemAndPushPop) {
+    const std::string warnings = "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                                 "a.hlsl(2,1-2): warning X3571: pow(f, e)\n";
+    // glslang's preprocessor runs a list's numbers together.
+    std::string lines = warnings;
+    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable:32063571)\n", true),
+                                    &lines));
+    EXPECT_EQ(lines, "");
+    lines = warnings;
+    EXPECT_TRUE(ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(push)\n"
+                                                      "#pragma warning(error:3206)\n"
+                                                      "#pragma warning(pop)\n"
+                                                      "#pragma warning(error:3571)\n",
+                                                      false),
+                                   &lines));
+    EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                     "a.hlsl(2,1-2): error X3571: pow(f, e)\n");
+    lines = warnings; // a pop with nothing pushed changes nothing
+    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(pop)\n", false), &lines));
+    EXPECT_EQ(lines, warnings);
+}
+
+TEST(LineDirectives, RenumberedLinesAreFoundWhereTheyStand) {
+    const std::string source = "a\n#line 40 \"other.hlsl\"\nb\nc\n#line 5000\nd\n";
+    EXPECT_EQ(PhysicalLine(source, "main.hlsl", "main.hlsl", 1), 1);
+    EXPECT_EQ(PhysicalLine(source, "main.hlsl", "other.hlsl", 40), 3);
+    EXPECT_EQ(PhysicalLine(source, "main.hlsl", "other.hlsl", 41), 4);
+    // #line without a name keeps the last one given.
+    EXPECT_EQ(PhysicalLine(source, "main.hlsl", "other.hlsl", 5000), 6);
+    EXPECT_EQ(PhysicalLine(source, "main.hlsl", "main.hlsl", 3), 0);
+    EXPECT_EQ(PhysicalLine("#line 0\n#line\nx\n", "m", "m", 3), 3);
 }
 
 } // namespace

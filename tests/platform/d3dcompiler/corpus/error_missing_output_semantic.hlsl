@@ -1,7 +1,7 @@
 // Windows: a vertex output without a semantic.
-// verdict: compile-error VSMain -
-// error text: is missing a semantic
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (entry-point parameters and return values need semantics)
+// verdict: compile-error VSMain X3503
+// error text: error X3503: 'VSMain': function return value missing semantics
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (entry-point parameters and return values need semantics); fxc's words "'%s': function return value missing semantics" (error 3503) as public notes on OBS's and RetroArch's shaders quote them
 cbuffer uniform0 : register(b0)
 {
     row_major float4x4 viewProjection;
