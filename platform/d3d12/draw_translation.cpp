@@ -272,7 +272,11 @@ bool CommandTranslator::BindVertexBuffers(const CmdDraw& command) {
         }
         const VertexSlot wanted{buffer, offset, size, stride};
         if (!bound_.vertexSlotBound[slot] || !(bound_.vertexSlots[slot] == wanted)) {
-            vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, &size, &stride);
+            // No sizes where the view runs to the buffer's end: the driver
+            // then keeps no copy of them in the command buffer.
+            const bool toEnd = binding.buffer == nullptr || offset + size == binding.buffer->size;
+            vkCmdBindVertexBuffers2(commands_, slot, 1, &buffer, &offset, toEnd ? nullptr : &size,
+                                    &stride);
             bound_.vertexSlots[slot] = wanted;
             bound_.vertexSlotBound[slot] = true;
         }
