@@ -1,7 +1,7 @@
-// && and || between matrices ("over && under" for bool2x2 values), which
-// Windows applies per component and glslang refuses on the float matrices
-// bool matrices become: written as a function of the operator and shape
-// that applies it row by row.
+// &&, || and ! on matrices ("over && under" for bool2x2 values) and ?:
+// with a matrix condition, which Windows applies per component and glslang
+// refuses on the float matrices bool and integer matrices become: written
+// as a function of the operator and shape that applies it row by row.
 #pragma once
 
 #include "hlsl_tokens.h"
