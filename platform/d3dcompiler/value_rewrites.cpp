@@ -2,6 +2,7 @@
 #include "float_literal_precision.h"
 #include "intrinsic_values.h"
 #include "integer_compound_assignments.h"
+#include "signed_remainders.h"
 #include "literal_conversions.h"
 #include "matrix_products.h"
 
@@ -214,6 +215,7 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     RewriteMatrixProducts(tokens, edits);
     RewriteLiteralConversions(tokens, edits);
     RewriteIntegerCompoundAssignments(tokens, edits);
+    RewriteSignedRemainders(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin
