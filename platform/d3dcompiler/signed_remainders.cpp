@@ -1,5 +1,6 @@
 #include "signed_remainders.h"
 #include "expression_types.h"
+#include "function_scan.h"
 #include "numeric_type_names.h"
 
 #include <algorithm>
@@ -36,16 +37,17 @@ std::string HelperDefinition(const std::string& name, const std::string& type) {
            "(" + type + " a, " + type + " b) { return a - a / b * b; }\n#endif\n";
 }
 
-} // namespace
-
-void RewriteSignedRemainders(const Tokens& tokens, std::vector<TextEdit>* edits) {
-    if (std::none_of(tokens.begin(), tokens.end(),
-                     [](const HlslToken& token) { return token.text == "%"; })) {
-        return;
-    }
-    LazyExpressionTypes types(tokens); // built at the first remainder
-    std::set<std::string> helpers;
-    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+// The remainders of a function's body outside square brackets: a remainder
+// in an array's size must stay a constant expression.
+void RewriteInBody(const Tokens& tokens, const FunctionDefinition& function,
+                   LazyExpressionTypes& types, std::set<std::string>* helpers,
+                   std::vector<TextEdit>* edits) {
+    const size_t last = std::min(function.end, tokens.size());
+    for (size_t at = function.body + 1; at + 1 < last; ++at) {
+        if (tokens[at].text == "[") {
+            at = ClosingBracket(tokens, at);
+            continue;
+        }
         if (!IsRemainder(tokens, at)) {
             continue;
         }
@@ -65,11 +67,25 @@ void RewriteSignedRemainders(const Tokens& tokens, std::vector<TextEdit>* edits)
         const int size = std::max(a->rows, b->rows);
         const std::string type = size > 0 ? "int" + std::to_string(size) : "int";
         const std::string name = "standin_remainder_" + type;
-        helpers.insert(HelperDefinition(name, type));
+        helpers->insert(HelperDefinition(name, type));
         edits->push_back({tokens[start].offset, 0, name + "("});
         edits->push_back({tokens[at].offset, 1, ","});
         edits->push_back({tokens[end - 1].offset + tokens[end - 1].text.size(), 0, ")"});
         at = end - 1;
+    }
+}
+
+} // namespace
+
+void RewriteSignedRemainders(const Tokens& tokens, std::vector<TextEdit>* edits) {
+    if (std::none_of(tokens.begin(), tokens.end(),
+                     [](const HlslToken& token) { return token.text == "%"; })) {
+        return;
+    }
+    LazyExpressionTypes types(tokens); // built at the first remainder
+    std::set<std::string> helpers;
+    for (const FunctionDefinition& function : FindFunctionDefinitions(tokens)) {
+        RewriteInBody(tokens, function, types, &helpers, edits);
     }
     DefineHelpersFirst(helpers, edits);
 }
