@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -13,7 +14,7 @@ using Tokens = std::vector<HlslToken>;
 // Whether tokens[at] and the next make "+=", "-=", "*=", "/=" or "%=".
 bool IsArithmeticAssignment(const Tokens& tokens, size_t at) {
     const std::string& text = tokens[at].text;
-    return (text == "+" || text == "-" || text == "*" || text == "/" || text == "%") &&
+    return text.size() == 1 && std::string_view("+-*/%").find(text[0]) != std::string_view::npos &&
            IsToken(tokens, at + 1, "=") && Adjacent(tokens[at], tokens[at + 1]);
 }
 

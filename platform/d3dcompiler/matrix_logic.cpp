@@ -2,6 +2,7 @@
 #include "expression_types.h"
 #include "matrix_comparisons.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,12 +29,10 @@ bool IsNot(const Tokens& tokens, size_t at) {
 }
 
 bool HasLogicToken(const Tokens& tokens) {
-    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
-        if (!LogicOperatorAt(tokens, at).empty() || IsNot(tokens, at) || tokens[at].text == "?") {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(tokens.begin(), tokens.end(), [](const HlslToken& token) {
+        return token.text.size() == 1 && (token.text[0] == '&' || token.text[0] == '|' ||
+                                          token.text[0] == '!' || token.text[0] == '?');
+    });
 }
 
 // A guarded function `name` taking `parameters` and returning the float

@@ -78,8 +78,9 @@ void RewriteInBody(const Tokens& tokens, const FunctionDefinition& function,
 } // namespace
 
 void RewriteSignedRemainders(const Tokens& tokens, std::vector<TextEdit>* edits) {
-    if (std::none_of(tokens.begin(), tokens.end(),
-                     [](const HlslToken& token) { return token.text == "%"; })) {
+    if (std::none_of(tokens.begin(), tokens.end(), [](const HlslToken& token) {
+            return token.text.size() == 1 && token.text[0] == '%';
+        })) {
         return;
     }
     LazyExpressionTypes types(tokens); // built at the first remainder

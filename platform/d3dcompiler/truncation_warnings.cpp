@@ -99,9 +99,9 @@ bool OperandsDiffer(const Tokens& tokens, size_t first, size_t end,
     int seen = 0;
     size_t operand = first;
     for (size_t at = first; at <= end; ++at) {
-        const bool split = at == end || (tokens[at].text.find_first_of("+-*/%") == 0 &&
-                                         tokens[at].text.size() == 1 && at > operand &&
-                                         EndsOperand(tokens[at - 1]));
+        const bool split = at == end || (tokens[at].text.size() == 1 &&
+                                         tokens[at].text.find_first_of("+-*/%") == 0 &&
+                                         at > operand && EndsOperand(tokens[at - 1]));
         if (at < end && (tokens[at].text == "(" || tokens[at].text == "[")) {
             at = ClosingBracket(tokens, at);
             continue;
