@@ -54,28 +54,6 @@ size_t RightOperandEnd(const Tokens& tokens, size_t at) {
     return at;
 }
 
-std::string HelperDefinition(const std::string& name, const std::string& shape,
-                             const std::string& comparison) {
-    // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on a
-    // literal added to a temporary string.
-    const std::string type = "float" + shape;
-    std::string rows;
-    for (int r = 0; r < shape[0] - '0'; ++r) {
-        const std::string index = std::to_string(r);
-        for (const std::string& piece :
-             {r > 0 ? ", a["s : "a["s, index, "] "s, comparison, " b["s, index, "]"s}) {
-            rows += piece;
-        }
-    }
-    std::string definition = "#ifndef ";
-    for (const std::string& piece :
-         {name, "_defined\n#define "s, name, "_defined\n"s, type, " "s, name, "("s, type, " a, "s,
-          type, " b) { return "s, type, "("s, rows, "); }\n#endif\n"s}) {
-        definition += piece;
-    }
-    return definition;
-}
-
 // Where the left operand of the comparison at `op` starts: back over what
 // binds more tightly than a comparison.
 size_t LeftOperandStart(const Tokens& tokens, size_t op) {
@@ -94,20 +72,11 @@ size_t LeftOperandStart(const Tokens& tokens, size_t op) {
 }
 
 // The matrix shape the comparison of tokens[left, op) with tokens[right, end)
-// is made in, where one operand is a matrix and the other a matrix of that
-// shape or a scalar; "" otherwise.
+// is made in; "" where the operands do not fit one.
 std::string ComparedShape(const ExpressionTypes& types, size_t left, size_t op, size_t right,
                           size_t end) {
     std::optional<ExpressionType> a = types.TypeOf(left, op);
-    std::optional<ExpressionType> b = a ? types.TypeOf(right, end) : std::nullopt;
-    if (!a || !b || !(a->IsMatrix() || b->IsMatrix())) {
-        return "";
-    }
-    const ExpressionType& matrix = a->IsMatrix() ? *a : *b;
-    const ExpressionType& other = a->IsMatrix() ? *b : *a;
-    const bool fits = other.IsScalar() || (other.IsMatrix() && other.rows == matrix.rows &&
-                                           other.columns == matrix.columns);
-    return fits ? matrix.MatrixShape() : "";
+    return a ? RowByRowShape(a, types.TypeOf(right, end)) : "";
 }
 
 // Whether the '>' at `at` closes a template's arguments ("matrix<float, 2, 2>").
@@ -128,6 +97,40 @@ bool ClosesTemplate(const Tokens& tokens, size_t at) {
 }
 
 } // namespace
+
+std::string RowByRowShape(const std::optional<ExpressionType>& a,
+                          const std::optional<ExpressionType>& b) {
+    if (!a || !b || !(a->IsMatrix() || b->IsMatrix())) {
+        return "";
+    }
+    const ExpressionType& matrix = a->IsMatrix() ? *a : *b;
+    const ExpressionType& other = a->IsMatrix() ? *b : *a;
+    const bool fits = other.IsScalar() || (other.IsMatrix() && other.rows == matrix.rows &&
+                                           other.columns == matrix.columns);
+    return fits ? matrix.MatrixShape() : "";
+}
+
+std::string RowByRowHelper(const std::string& name, const std::string& shape,
+                           const std::string& op) {
+    // Appended piece by piece: GCC 12 warns (-Wrestrict, wrongly) on a
+    // literal added to a temporary string.
+    const std::string type = "float" + shape;
+    std::string rows;
+    for (int r = 0; r < shape[0] - '0'; ++r) {
+        const std::string index = std::to_string(r);
+        for (const std::string& piece :
+             {r > 0 ? ", a["s : "a["s, index, "] "s, op, " b["s, index, "]"s}) {
+            rows += piece;
+        }
+    }
+    std::string definition = "#ifndef ";
+    for (const std::string& piece :
+         {name, "_defined\n#define "s, name, "_defined\n"s, type, " "s, name, "("s, type, " a, "s,
+          type, " b) { return "s, type, "("s, rows, "); }\n#endif\n"s}) {
+        definition += piece;
+    }
+    return definition;
+}
 
 std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
     std::map<std::string, std::string> names;
@@ -167,7 +170,7 @@ void RewriteMatrixComparisons(const std::vector<HlslToken>& tokens, std::vector<
             continue;
         }
         const std::string name = "standin_" + OperatorName(comparison) + "_" + shape;
-        helpers.insert(HelperDefinition(name, shape, comparison));
+        helpers.insert(RowByRowHelper(name, shape, comparison));
         edits->push_back({tokens[start].offset, 0, name + "("});
         const size_t opEnd = tokens[at + length - 1].offset + 1;
         edits->push_back({tokens[at].offset, opEnd - tokens[at].offset, ","});

@@ -1,7 +1,9 @@
 #include "matrix_swizzles.h"
+#include "expression_types.h"
 #include "numeric_type_names.h"
 
 #include <map>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -29,7 +31,7 @@ std::vector<std::string> MatrixSwizzleElements(const std::string& swizzle) {
 }
 
 // Names declared with a matrix type ("float4x4 world", "row_major int2x2 m"),
-// with its scalar base; a name declared with two bases is left out.
+// with the type; a name declared with two types is left out.
 std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
     std::map<std::string, std::string> names;
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
@@ -38,12 +40,24 @@ std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
             !IsIdentifier(tokens, at + 1)) {
             continue;
         }
-        auto [found, inserted] = names.insert({tokens[at + 1].text, std::string(type.base)});
-        if (!inserted && found->second != type.base) {
+        auto [found, inserted] = names.insert({tokens[at + 1].text, tokens[at].text});
+        if (!inserted && found->second != tokens[at].text) {
             found->second.clear();
         }
     }
     return names;
+}
+
+// A function taking a matrix of `type` and giving the vector of its
+// `elements`: for a matrix that a call gives, which must be read once.
+std::string SwizzleHelper(const std::string& name, const std::string& type,
+                          const std::string& vector, const std::vector<std::string>& elements) {
+    std::string definition = "#ifndef " + name + "_defined\n#define " + name + "_defined\n";
+    definition += vector + " " + name + "(" + type + " m) { return " + vector + "(";
+    for (size_t i = 0; i < elements.size(); ++i) {
+        definition += (i > 0 ? ", m." : "m.") + elements[i];
+    }
+    return definition + "); }\n#endif\n";
 }
 
 // Whether the expression ending at `at` is written: an assignment follows.
@@ -59,10 +73,25 @@ bool IsWritten(const Tokens& tokens, size_t at) {
     return assignment || compound || next == "++" || next == "--";
 }
 
+// Whether tokens[first, end) reads the same each time: no call, increment or
+// assignment in it.
+bool Repeatable(const Tokens& tokens, size_t first, size_t end) {
+    for (size_t at = first; at < end; ++at) {
+        const std::string& text = tokens[at].text;
+        const bool doubled = (text == "+" || text == "-") && at + 1 < end &&
+                             tokens[at + 1].text == text && Adjacent(tokens[at], tokens[at + 1]);
+        if (text == "(" || text == "=" || doubled) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void RewriteMatrixSwizzles(const Tokens& tokens, std::vector<TextEdit>* edits) {
     std::map<std::string, std::string> matrices;
+    std::set<std::string> helpers;
     bool read = false;
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         if (tokens[at].text != "." || tokens[at + 1].text.size() < 6 ||
@@ -70,8 +99,11 @@ void RewriteMatrixSwizzles(const Tokens& tokens, std::vector<TextEdit>* edits) {
             continue;
         }
         const std::vector<std::string> elements = MatrixSwizzleElements(tokens[at + 1].text);
-        if (elements.size() < 2 || elements.size() > 4 || IsWritten(tokens, at + 1) ||
-            (at >= 2 && tokens[at - 2].text == ".")) {
+        if (elements.size() < 2 || elements.size() > 4 || IsWritten(tokens, at + 1)) {
+            continue;
+        }
+        const size_t start = PostfixOperandStart(tokens, at);
+        if (start == at) {
             continue;
         }
         if (!read) {
@@ -83,14 +115,28 @@ void RewriteMatrixSwizzles(const Tokens& tokens, std::vector<TextEdit>* edits) {
         if (found == matrices.end() || found->second.empty()) {
             continue;
         }
-        std::string vector = found->second + std::to_string(elements.size()) + "(";
+        NumericTypeName type;
+        ReadNumericTypeName(found->second, &type);
+        const std::string vectorType = std::string(type.base) + std::to_string(elements.size());
+        const std::string matrix = ExpressionText(tokens, start, at, false);
+        std::string vector = vectorType + "(";
         for (size_t i = 0; i < elements.size(); ++i) {
-            vector += (i > 0 ? ", " : "") + name.text + "." + elements[i];
+            vector += (i > 0 ? ", " : "") + matrix + "." + elements[i];
         }
+        vector += ")";
+        if (!Repeatable(tokens, start, at)) {
+            // Integer and bool matrices are float matrices for glslang.
+            const std::string floatType =
+                "float" + std::to_string(type.size) + "x" + std::to_string(type.columns);
+            const std::string helper = "standin_swizzle_" + found->second + tokens[at + 1].text;
+            helpers.insert(SwizzleHelper(helper, floatType, vectorType, elements));
+            vector = helper + "(" + matrix + ")";
+        }
+        const size_t first = tokens[start].offset;
         const HlslToken& swizzle = tokens[at + 1];
-        edits->push_back(
-            {name.offset, swizzle.offset + swizzle.text.size() - name.offset, vector + ")"});
+        edits->push_back({first, swizzle.offset + swizzle.text.size() - first, vector});
     }
+    DefineHelpersFirst(helpers, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -23,6 +23,7 @@
 #include "legacy_sampling.h"
 #include "loop_scope.h"
 #include "matrix_comparisons.h"
+#include "matrix_logic.h"
 #include "matrix_rewrites.h"
 #include "matrix_swizzles.h"
 #include "mul_rewrites.h"
@@ -340,6 +341,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     RewriteIntegerMad(tokens, &edits);
     ConvertIntegerMatrixCalls(tokens, &edits);
     RewriteMatrixComparisons(tokens, &edits);
+    RewriteMatrixLogic(tokens, &edits);
     RewriteOneComponentMul(source, tokens, &edits);
     DeclareBoolVaryingsAsUint(tokens, &edits);
     NestFlatInitialisers(source, tokens, &edits);

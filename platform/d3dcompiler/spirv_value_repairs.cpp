@@ -18,6 +18,8 @@ using namespace dxbc::spirv;
 
 constexpr uint32_t kBuiltInFragCoord = 15;
 constexpr uint32_t kGlslNClamp = 81;
+constexpr uint32_t kGlslFma = 50;
+constexpr uint32_t kDecorationNoContraction = 42;
 
 // Float bit patterns: the ends of the ranges float-to-integer conversions
 // saturate to, as the nearest floats inside them.
@@ -38,12 +40,75 @@ void ForEachOp(SpirvModule& module, std::initializer_list<uint32_t> ops, Repair&
 }
 
 // HLSL's % and fmod truncate (the result takes the dividend's sign), as
-// OpFRem does; OpFMod floors.
+// OpFRem and OpSRem do; OpFMod and OpSMod take the divisor's sign.
 void TruncatingRemainders(SpirvModule& module) {
     for (SpirvInstruction& instruction : module.instructions()) {
         if (OpcodeOf(instruction) == OpFMod) {
             instruction[0] = (instruction[0] & 0xFFFF0000) | OpFRem;
+        } else if (OpcodeOf(instruction) == OpSMod) {
+            instruction[0] = (instruction[0] & 0xFFFF0000) | OpSRem;
         }
+    }
+}
+
+bool IsFloat64(const SpirvModule& module, uint32_t type) {
+    const SpirvInstruction* scalar = module.Definition(module.ScalarTypeOf(type));
+    return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 64;
+}
+
+// Where decorations go: before the first decoration or, without one, the
+// first type.
+size_t AnnotationPlace(const SpirvModule& module) {
+    const auto& instructions = module.instructions();
+    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+        const uint32_t op = OpcodeOf(instructions[i]);
+        if (op == OpDecorate || op == OpMemberDecorate ||
+            (op >= OpTypeVoid && op <= OpTypeStruct)) {
+            return i;
+        }
+    }
+    return module.FirstFunction();
+}
+
+// Windows rounds each double product and sum on its own (fxc fuses no
+// double multiply-add of its own accord); glslang's optimiser fuses a * b + c
+// into Fma and the driver may fuse the rest, with another rounding (lavapipe
+// gave 1 + 2^-55 for ten sums of 0.1L * 1.0). Each double Fma is a multiply
+// and an add again, and every double multiply, add and subtract is marked
+// NoContraction.
+void UnfusedDoubleProducts(SpirvModule& module) {
+    const auto& declarations = module.instructions();
+    if (std::none_of(declarations.begin(), declarations.begin() + module.FirstFunction(),
+                     [&](const SpirvInstruction& type) {
+                         return OpcodeOf(type) == OpTypeFloat && type.size() == 3 && type[2] == 64;
+                     })) {
+        return;
+    }
+    const uint32_t glsl = module.Glsl450();
+    std::vector<uint32_t> exact;
+    ForEachOp(module, {OpExtInst, OpFMul, OpFAdd, OpFSub}, [&](size_t i) -> size_t {
+        const SpirvInstruction instruction = module.instructions()[i];
+        const bool otherExtInst =
+            OpcodeOf(instruction) == OpExtInst &&
+            (instruction.size() != 8 || instruction[3] != glsl || instruction[4] != kGlslFma);
+        if (otherExtInst || !IsFloat64(module, instruction[1])) {
+            return 0;
+        }
+        exact.push_back(instruction[2]);
+        if (OpcodeOf(instruction) != OpExtInst) {
+            return 0;
+        }
+        const uint32_t product = module.NewId();
+        exact.push_back(product);
+        module.instructions()[i] =
+            MakeInstruction(OpFAdd, {instruction[1], instruction[2], product, instruction[7]});
+        module.Insert(
+            i, MakeInstruction(OpFMul, {instruction[1], product, instruction[5], instruction[6]}));
+        return 1;
+    });
+    const size_t place = AnnotationPlace(module);
+    for (uint32_t id : exact) {
+        module.Insert(place, MakeInstruction(OpDecorate, {id, kDecorationNoContraction}));
     }
 }
 
@@ -230,6 +295,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
         return;
     }
     TruncatingRemainders(module);
+    UnfusedDoubleProducts(module);
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);

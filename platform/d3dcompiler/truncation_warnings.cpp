@@ -86,10 +86,44 @@ size_t ValueEnd(const Tokens& tokens, size_t first, size_t limit) {
     return limit;
 }
 
+bool EndsOperand(const HlslToken& token) {
+    return token.kind == HlslToken::Kind::Identifier || token.kind == HlslToken::Kind::Number ||
+           token.text == ")" || token.text == "]";
+}
+
+// Whether two operands of the arithmetic operators joining [first, end)
+// outside brackets are vectors of different sizes, as their forms tell:
+// Windows truncates the longer one.
+bool OperandsDiffer(const Tokens& tokens, size_t first, size_t end,
+                    const std::map<std::string, int>& names) {
+    int seen = 0;
+    size_t operand = first;
+    for (size_t at = first; at <= end; ++at) {
+        const bool split = at == end || (tokens[at].text.size() == 1 &&
+                                         tokens[at].text.find_first_of("+-*/%") == 0 &&
+                                         at > operand && EndsOperand(tokens[at - 1]));
+        if (at < end && (tokens[at].text == "(" || tokens[at].text == "[")) {
+            at = ClosingBracket(tokens, at);
+            continue;
+        }
+        if (!split) {
+            continue;
+        }
+        const int components = ExpressionComponents(tokens, operand, at, names);
+        if (components >= 2 && seen >= 2 && components != seen) {
+            return true;
+        }
+        seen = components >= 2 ? components : seen;
+        operand = at + 1;
+    }
+    return false;
+}
+
 void WarnIfTruncated(const Tokens& tokens, int wanted, size_t first, size_t end,
                      const std::map<std::string, int>& names, std::string* warnings) {
     const int given = ExpressionComponents(tokens, first, end, names);
-    if (wanted >= 1 && given > wanted && given >= 2) {
+    if ((wanted >= 1 && given > wanted && given >= 2) ||
+        (given == 0 && OperandsDiffer(tokens, first, end, names))) {
         *warnings += SourceSpan(tokens[first], tokens[end - 1]) +
                      ": warning X3206: implicit truncation of vector type\n";
     }

@@ -1,6 +1,8 @@
 #include "value_rewrites.h"
 #include "float_literal_precision.h"
 #include "intrinsic_values.h"
+#include "integer_compound_assignments.h"
+#include "signed_remainders.h"
 #include "literal_conversions.h"
 #include "matrix_products.h"
 
@@ -212,6 +214,8 @@ void RewriteValueForms(const std::vector<HlslToken>& tokens, std::vector<TextEdi
     NumthreadsWithoutArguments(tokens, edits);
     RewriteMatrixProducts(tokens, edits);
     RewriteLiteralConversions(tokens, edits);
+    RewriteIntegerCompoundAssignments(tokens, edits);
+    RewriteSignedRemainders(tokens, edits);
 }
 
 } // namespace d3dcompiler_standin

@@ -14,6 +14,8 @@
 //   // error text: <words the error must hold>   (optional)
 //   // probe: <r> <g> <b> <a>   (optional: what PSMain returns, read back from
 //   //                          a 1x1 float target drawn with VSMain)
+//   // clear: <r> <g> <b> <a>   (optional: the target's value before the draw,
+//   //                          which a pixel the shader discards keeps)
 //   // warning: <number> <words>   (optional, repeatable: a line the compile
 //   //                          prints, "warning X3206: <words>")
 //   // flags: <D3DCOMPILE_ flag names>   (optional: compile with these)
@@ -83,6 +85,7 @@ struct Verdict {
     std::string code;     // error number of a compile error, "-" when none is documented
     std::string errorText;
     std::vector<float> probe; // empty without a probe line
+    std::vector<float> clear; // empty without a clear line
     std::string group = "baseline";
     std::string knownDifference;       // the stand-in line's outcome, if any
     std::vector<std::string> warnings; // "X3206: implicit truncation of vector type"
@@ -143,6 +146,10 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
             for (float value; words >> value;) {
                 verdict.probe.push_back(value);
             }
+        } else if (key == "clear:") {
+            for (float value; words >> value;) {
+                verdict.clear.push_back(value);
+            }
         } else if (key == "stand-in:") {
             words >> verdict.knownDifference;
         } else if (key == "warning:") {
@@ -201,8 +208,10 @@ protected:
     // wrote; empty when the pipeline could not be built.
     // Binds the case's declared resources, when it has any, instead of the
     // constants alone, and checks what its expectations say of its UAVs.
+    // Clears the target to `clear` first where the case gives one.
     std::vector<float> DrawProbe(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
-                                 const corpus_resources::Declarations& resources);
+                                 const corpus_resources::Declarations& resources,
+                                 const std::vector<float>& clear);
     // Runs CSMain's one thread group over the declared resources and checks
     // the expectations.
     void Dispatch(const std::vector<uint8_t>& cs, const corpus_resources::Declarations& resources);
@@ -372,7 +381,8 @@ void ShaderCorpus::Dispatch(const std::vector<uint8_t>& cs,
 
 std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
                                            const std::vector<uint8_t>& ps,
-                                           const corpus_resources::Declarations& resources) {
+                                           const corpus_resources::Declarations& resources,
+                                           const std::vector<float>& clear) {
     ComPtr<ID3D12RootSignature> root = RootSignatureOf(device, vs);
     if (root == nullptr) {
         return {};
@@ -407,6 +417,9 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
     }
     ID3D12DescriptorHeap* views = resources.Empty() ? table.Get() : bindings.Heap();
     RecordTriangleDrawState(list, rtv, 1, 1, root, state);
+    if (clear.size() == 4) {
+        list->ClearRenderTargetView(rtv, clear.data(), 0, nullptr);
+    }
     list->SetDescriptorHeaps(1, &views);
     list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
     list->DrawInstanced(3, 1, 0, 0);
@@ -481,7 +494,7 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
         CheckPipeline(vs.code, ps.code, verdict);
         return Outcome::Agree;
     }
-    const std::vector<float> texel = DrawProbe(vs.code, ps.code, verdict.resources);
+    const std::vector<float> texel = DrawProbe(vs.code, ps.code, verdict.resources, verdict.clear);
     if (verdict.probe.empty()) {
         return Outcome::Agree;
     }

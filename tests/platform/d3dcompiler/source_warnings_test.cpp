@@ -41,6 +41,20 @@ TEST(SourceWarnings, TruncationOfVectorsWhereTheFormTellsTheSize) {
     EXPECT_TRUE(Has(lines, "s.hlsl(7,12-12): warning X3206")) << lines;
 }
 
+TEST(SourceWarnings, TruncationOfAnOperandOfAnotherSize) {
+    const std::string lines = WarningsOf("float F(float4 v, float2 w, float s) {\n"
+                                         "    float2 a = v + w;\n"
+                                         "    float2 b = -w * s + w.yx;\n"
+                                         "    float4 c = v * (w.x + s) - v.wzyx;\n"
+                                         "    b = float3(1, 2, 3).xy / w + v.xyz * 0;\n"
+                                         "    return a.x + b.y + c.z;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(2,16-20): warning X3206")) << lines;
+    EXPECT_FALSE(Has(lines, "(3,")) << lines; // a scalar and vectors of one size
+    EXPECT_FALSE(Has(lines, "(4,")) << lines; // a group in brackets counts as one operand
+    EXPECT_TRUE(Has(lines, "s.hlsl(5,9-42): warning X3206")) << lines;
+}
+
 TEST(SourceWarnings, LoopVariablesDeclaredAgainAndLoopsThatRunOnce) {
     const std::string lines = WarningsOf("float F(int n) {\n"
                                          "    float s = 0;\n"
