@@ -106,9 +106,19 @@ void UnfusedDoubleProducts(SpirvModule& module) {
             i, MakeInstruction(OpFMul, {instruction[1], product, instruction[5], instruction[6]}));
         return 1;
     });
+    // A decoration given twice is invalid SPIR-V: `precise` ones are there already.
+    std::set<uint32_t> decorated;
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
+            instruction[2] == kDecorationNoContraction) {
+            decorated.insert(instruction[1]);
+        }
+    }
     const size_t place = AnnotationPlace(module);
     for (uint32_t id : exact) {
-        module.Insert(place, MakeInstruction(OpDecorate, {id, kDecorationNoContraction}));
+        if (decorated.insert(id).second) {
+            module.Insert(place, MakeInstruction(OpDecorate, {id, kDecorationNoContraction}));
+        }
     }
 }
 
