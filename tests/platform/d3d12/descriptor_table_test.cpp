@@ -25,12 +25,8 @@ class DescriptorTableTest : public GpuTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
-        vs.Attach(CompileHlslFile(kShader, "descriptor_table_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "descriptor_table_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(CompileWithRootSignature(device, kShader, "descriptor_table_test.hlsl", &vs,
+                                             &ps, &rootSignature));
         const D3D12_INPUT_ELEMENT_DESC layout[] = {{"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
                                                     D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =

@@ -70,12 +70,8 @@ protected:
 
     // Records a full-target draw of the shader with `endless` in its constants.
     void RecordDraw(float endless) {
-        vs.Attach(CompileHlslFile(kShader, "device_removal_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "device_removal_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(CompileWithRootSignature(device, kShader, "device_removal_test.hlsl", &vs, &ps,
+                                             &rootSignature));
         const D3D12_INPUT_ELEMENT_DESC layout[] = {{"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
                                                     D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =

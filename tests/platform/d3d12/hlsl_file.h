@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "com_ptr.h"
+
+#include <d3d12.h>
 #include <d3dcompiler.h>
 
 #include <cstdio>
@@ -37,4 +40,22 @@ inline ID3DBlob* CompileHlslFile(const char* source, const char* name, const cha
         std::fclose(file);
     }
     return CompileHlslPath(path, entry, target);
+}
+
+// Compiles VSMain and PSMain from `source` (written to `name`) into `vs` and
+// `ps`, and makes the root signature the vertex shader carries. False, with a
+// test failure, where the compiler or the device refuses one of them.
+inline bool CompileWithRootSignature(ID3D12Device* device, const char* source, const char* name,
+                                     ComPtr<ID3DBlob>* vs, ComPtr<ID3DBlob>* ps,
+                                     ComPtr<ID3D12RootSignature>* rootSignature) {
+    vs->Attach(CompileHlslFile(source, name, "VSMain", "vs_5_0"));
+    ps->Attach(CompileHlslFile(source, name, "PSMain", "ps_5_0"));
+    if (!*vs || !*ps) {
+        return false;
+    }
+    const HRESULT made =
+        device->CreateRootSignature(0, (*vs)->GetBufferPointer(), (*vs)->GetBufferSize(),
+                                    IID_ID3D12RootSignature, rootSignature->PutVoid());
+    EXPECT_EQ(made, S_OK) << name << "'s root signature";
+    return made == S_OK;
 }

@@ -45,12 +45,8 @@ class IndexedDrawTest : public GpuTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
-        vs.Attach(CompileHlslFile(kShader, "indexed_draw_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "indexed_draw_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(CompileWithRootSignature(device, kShader, "indexed_draw_test.hlsl", &vs, &ps,
+                                             &rootSignature));
         vertices.Attach(
             MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kQuads), D3D12_RESOURCE_STATE_GENERIC_READ));
         target.Attach(MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,

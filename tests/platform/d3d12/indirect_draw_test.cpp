@@ -65,12 +65,8 @@ class IndirectDrawTest : public BufferAccessTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(BufferAccessTest::SetUp());
-        vs.Attach(CompileHlslFile(kDrawShader, "indirect_draw_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kDrawShader, "indirect_draw_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(CompileWithRootSignature(device, kDrawShader, "indirect_draw_test.hlsl", &vs,
+                                             &ps, &rootSignature));
         pipeline = MakeDrawPipeline(vs);
         ASSERT_TRUE(pipeline);
         vertices.Attach(Upload(kQuads, sizeof(kQuads)));

@@ -64,12 +64,8 @@ protected:
 
     // A depth-tested pipeline, the vertices, and a cleared target and depth buffer.
     void PrepareDraws() {
-        vs.Attach(CompileHlslFile(kShader, "query_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "query_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(
+            CompileWithRootSignature(device, kShader, "query_test.hlsl", &vs, &ps, &rootSignature));
         D3D12_INPUT_ELEMENT_DESC layout[] = {{"POSITION", 0, DXGI_FORMAT_R32G32B32_FLOAT, 0, 0,
                                               D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =

@@ -34,12 +34,8 @@ class RootArgumentsTest : public GpuTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
-        vs.Attach(CompileHlslFile(kShader, "root_arguments_test.hlsl", "VSMain", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "root_arguments_test.hlsl", "PSMain", "ps_5_0"));
-        ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        ASSERT_TRUE(CompileWithRootSignature(device, kShader, "root_arguments_test.hlsl", &vs, &ps,
+                                             &rootSignature));
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
             DescribePipeline(rootSignature, vs, ps, {nullptr, 0});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
