@@ -9,6 +9,7 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "legalising_compile.h"
 #include "line_directives.h"
 #include "macro_expansion.h"
 #include "nesting_depth.h"
@@ -215,24 +216,10 @@ public:
         const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(source)
                                          ? PipelineConstantDeclarations() + source
                                          : source;
-        Result result(shaderc_compile_into_spv(compiler.get(), compiled.data(), compiled.size(),
-                                               request_.target.kind, request_.path.c_str(),
-                                               request_.entryPoint.c_str(), options.get()));
-        *messages += RewordReturnConversions(
-            TranslateGlslangMessages(shaderc_result_get_error_message(result.get()), request_.path,
-                                     request_.entryPoint, LineLookup()),
-            tokens_);
-        if (shaderc_result_get_compilation_status(result.get()) !=
-            shaderc_compilation_status_success) {
-            if (messages->empty()) {
-                *messages = request_.path + ": error: compilation failed\n";
-            }
+        std::vector<uint32_t> spirv;
+        if (!CompileToSpirv(compiler.get(), options.get(), compiled, &spirv, messages)) {
             return false;
         }
-        const size_t length = shaderc_result_get_length(result.get());
-        std::vector<uint32_t> spirv(length / 4);
-        std::memcpy(spirv.data(), shaderc_result_get_bytes(result.get()), spirv.size() * 4);
-
         ReadCoverageInputs(&spirv);
         StageSignatures signatures;
         if (!CheckCompiled(spirv, &signatures, messages)) {
@@ -250,6 +237,53 @@ public:
     }
 
 private:
+    bool CompileToSpirv(shaderc_compiler_t compiler, shaderc_compile_options_t options,
+                        const std::string& source, std::vector<uint32_t>* spirv,
+                        std::string* messages) {
+        Result result(shaderc_compile_into_spv(compiler, source.data(), source.size(),
+                                               request_.target.kind, request_.path.c_str(),
+                                               request_.entryPoint.c_str(), options));
+        const char* error = shaderc_result_get_error_message(result.get());
+        const bool compiled = shaderc_result_get_compilation_status(result.get()) ==
+                              shaderc_compilation_status_success;
+        if (!compiled && FailedBeforeLegalisation(error)) {
+            return CompileWithoutShaderc(source, spirv, messages);
+        }
+        *messages += RewordReturnConversions(
+            TranslateGlslangMessages(error, request_.path, request_.entryPoint, LineLookup()),
+            tokens_);
+        if (!compiled) {
+            if (messages->empty()) {
+                *messages = request_.path + ": error: compilation failed\n";
+            }
+            return false;
+        }
+        spirv->resize(shaderc_result_get_length(result.get()) / 4);
+        std::memcpy(spirv->data(), shaderc_result_get_bytes(result.get()), spirv->size() * 4);
+        return true;
+    }
+
+    // glslang's module legalised without shaderc's validation before it.
+    bool CompileWithoutShaderc(const std::string& source, std::vector<uint32_t>* spirv,
+                               std::string* messages) {
+        includes_.StartPass();
+        const LegalisingCompile compile{&source,
+                                        request_.path,
+                                        request_.entryPoint,
+                                        request_.target.kind,
+                                        request_.defines,
+                                        (request_.flags & D3DCOMPILE_DEBUG) != 0,
+                                        &includes_};
+        std::string log;
+        if (!CompileLegalisingFirst(compile, spirv, &log)) {
+            *messages += request_.path +
+                         ": error: the HLSL compiler cannot translate this shader (" +
+                         log.substr(0, log.find('\n')) + ")\n";
+            return false;
+        }
+        return true;
+    }
+
     // What is judged once the source parses, so that syntax errors come
     // first; `signatures` are the stages' inputs and outputs.
     bool CheckCompiled(const std::vector<uint32_t>& spirv, StageSignatures* signatures,

@@ -71,6 +71,13 @@ public:
     // once, the next includes once again.
     void StartPass();
 
+    // The same lookups for a front end driven without shaderc's callbacks.
+    shaderc_include_result* Open(const char* requested, int type, const char* requester,
+                                 size_t depth) {
+        return Resolve(this, requested, type, requester, depth);
+    }
+    void Close(shaderc_include_result* result) { Release(this, result); }
+
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,

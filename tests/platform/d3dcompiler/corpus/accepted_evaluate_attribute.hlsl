@@ -1,7 +1,6 @@
 // Windows: a pixel shader evaluates an input at the centroid or at a sample.
 // verdict: accepted
 // group: intrinsics
-// stand-in: differ glslang evaluates the member of a structure input through a copy, which SPIR-V's interpolation instructions refuse
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/evaluateattributeatcentroid and evaluateattributeatsample (pixel shaders, shader model 5)
 #define STAGES_ROOT_SIGNATURE "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0))"
 #include "sampled_stages.hlsli"

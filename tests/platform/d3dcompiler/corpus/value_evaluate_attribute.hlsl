@@ -4,7 +4,6 @@
 // verdict: accepted
 // probe: 0.5 -0.5 0 0
 // group: values
-// stand-in: differ glslang reads the attribute through a local copy that only legalisation turns back into the input, and shaderc validates the module before legalising it
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/evaluateattributesnapped ("offset: A 2D offset from the pixel center using a 16x16 grid"), evaluateattributeatsample and evaluateattributecentroid
 struct Varyings
 {
