@@ -9,11 +9,16 @@ using namespace dxbc::spirv;
 
 constexpr uint32_t kGlslPow = 26;
 constexpr uint32_t kGlslStep = 48;
+constexpr uint32_t kGlslSmoothStep = 49;
 constexpr uint32_t kGlslFindSMsb = 74;
 constexpr uint32_t kGlslFindUMsb = 75;
+constexpr uint32_t kGlslNMin = 79;
+constexpr uint32_t kGlslNMax = 80;
 
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
+constexpr uint32_t kFloatTwo = 0x40000000;
+constexpr uint32_t kFloatThree = 0x40400000;
 
 // Words of an OpExtInst: result type, result id, set, instruction, operands.
 constexpr size_t kExtType = 1;
@@ -86,6 +91,47 @@ size_t StepByComparison(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// smoothstep(a, b, x) as Microsoft's page writes it: t = saturate((x - a) /
+// (b - a)), then t * t * (3 - 2 * t). With equal edges that is saturate of
+// INF (1) past them and of NaN (0) on them; GLSL's SmoothStep is undefined
+// there, and lavapipe's division by zero gave 0, 0.5 or 1 from run to run, so
+// equal edges choose t by the sign of x - a.
+size_t SmoothStepByFormula(SpirvModule& module, size_t i) {
+    const SpirvInstruction smooth = module.instructions()[i];
+    const uint32_t type = smooth[kExtType];
+    const size_t before = module.instructions().size();
+    const uint32_t boolType = module.BoolTypeLike(type);
+    const uint32_t zero = module.Splat(type, kFloatZero);
+    const uint32_t one = module.Splat(type, kFloatOne);
+    const uint32_t two = module.Splat(type, kFloatTwo);
+    const uint32_t three = module.Splat(type, kFloatThree);
+    i += module.instructions().size() - before;
+    const uint32_t glsl = smooth[kExtSet];
+    const uint32_t a = smooth[kExtFirstOperand];
+    uint32_t ids[12];
+    for (uint32_t& id : ids) {
+        id = module.NewId();
+    }
+    const auto [offset, width, ratio, atLeastZero, clamped, equal, past, edgeT, t, twiceT, rest,
+                square] = ids;
+    module.instructions()[i] =
+        MakeInstruction(OpFSub, {type, offset, smooth[kExtFirstOperand + 2], a});
+    InsertAfter(module, i,
+                {MakeInstruction(OpFSub, {type, width, smooth[kExtFirstOperand + 1], a}),
+                 MakeInstruction(OpFDiv, {type, ratio, offset, width}),
+                 MakeInstruction(OpExtInst, {type, atLeastZero, glsl, kGlslNMax, ratio, zero}),
+                 MakeInstruction(OpExtInst, {type, clamped, glsl, kGlslNMin, atLeastZero, one}),
+                 MakeInstruction(OpFOrdEqual, {boolType, equal, width, zero}),
+                 MakeInstruction(OpFOrdLessThan, {boolType, past, zero, offset}),
+                 MakeInstruction(OpSelect, {type, edgeT, past, one, zero}),
+                 MakeInstruction(OpSelect, {type, t, equal, edgeT, clamped}),
+                 MakeInstruction(OpFMul, {type, twiceT, two, t}),
+                 MakeInstruction(OpFSub, {type, rest, three, twiceT}),
+                 MakeInstruction(OpFMul, {type, square, t, t}),
+                 MakeInstruction(OpFMul, {type, smooth[kExtResult], square, rest})});
+    return module.instructions().size() - before;
+}
+
 // firstbithigh of a signed integer: the highest bit that differs from the
 // sign bit, -1 where none does, as FindUMsb(x ^ (x >> 31)). Drivers differ on
 // FindSMsb of negative values: lavapipe in Mesa 25 gave one more than
@@ -133,6 +179,8 @@ void RepairIntrinsics(SpirvModule& module) {
             i += PowerByTable(module, i);
         } else if (which == kGlslStep && instruction.size() == kExtFirstOperand + 2) {
             i += StepByComparison(module, i);
+        } else if (which == kGlslSmoothStep && instruction.size() == kExtFirstOperand + 3) {
+            i += SmoothStepByFormula(module, i);
         }
     }
 }
