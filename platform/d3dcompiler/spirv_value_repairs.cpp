@@ -17,6 +17,7 @@ namespace {
 using namespace dxbc::spirv;
 
 constexpr uint32_t kBuiltInFragCoord = 15;
+constexpr uint32_t kOpFNegate = 127;
 constexpr uint32_t kGlslNClamp = 81;
 constexpr uint32_t kGlslFma = 50;
 constexpr uint32_t kDecorationNoContraction = 42;
@@ -70,6 +71,27 @@ size_t AnnotationPlace(const SpirvModule& module) {
     return module.FirstFunction();
 }
 
+// Marks the results `ids` NoContraction; a decoration given twice is invalid
+// SPIR-V, and `precise` ones are there already.
+void MarkNoContraction(SpirvModule& module, const std::vector<uint32_t>& ids) {
+    if (ids.empty()) {
+        return;
+    }
+    std::set<uint32_t> decorated;
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
+            instruction[2] == kDecorationNoContraction) {
+            decorated.insert(instruction[1]);
+        }
+    }
+    const size_t place = AnnotationPlace(module);
+    for (uint32_t id : ids) {
+        if (decorated.insert(id).second) {
+            module.Insert(place, MakeInstruction(OpDecorate, {id, kDecorationNoContraction}));
+        }
+    }
+}
+
 // Windows rounds each double product and sum on its own (fxc fuses no
 // double multiply-add of its own accord); glslang's optimiser fuses a * b + c
 // into Fma and the driver may fuse the rest, with another rounding (lavapipe
@@ -106,20 +128,37 @@ void UnfusedDoubleProducts(SpirvModule& module) {
             i, MakeInstruction(OpFMul, {instruction[1], product, instruction[5], instruction[6]}));
         return 1;
     });
-    // A decoration given twice is invalid SPIR-V: `precise` ones are there already.
-    std::set<uint32_t> decorated;
-    for (const SpirvInstruction& instruction : module.instructions()) {
-        if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
-            instruction[2] == kDecorationNoContraction) {
-            decorated.insert(instruction[1]);
+    MarkNoContraction(module, exact);
+}
+
+// Direct3D divides by zero as IEEE does (+-INF, NaN for 0 / 0), and h - h is
+// NaN where h is INF. A driver may treat other arithmetic as inexact and fold
+// a divisor such as h - h to zero, then the division with it: lavapipe gave 0
+// or a different finite value on each run. So each division is exact, with
+// the arithmetic its divisor is made of.
+void ExactDivisions(SpirvModule& module) {
+    std::vector<uint32_t> exact;
+    std::vector<uint32_t> pending;
+    ForEachOp(module, {OpFDiv}, [&](size_t i) -> size_t {
+        exact.push_back(module.instructions()[i][2]);
+        pending.push_back(module.instructions()[i][4]);
+        return 0;
+    });
+    std::set<uint32_t> seen;
+    while (!pending.empty()) {
+        const uint32_t id = pending.back();
+        pending.pop_back();
+        const SpirvInstruction* definition = module.Definition(id);
+        if (!seen.insert(id).second || definition == nullptr) {
+            continue;
+        }
+        const uint32_t op = OpcodeOf(*definition);
+        if (op == OpFAdd || op == OpFSub || op == OpFMul || op == OpFDiv || op == kOpFNegate) {
+            exact.push_back(id);
+            pending.insert(pending.end(), definition->begin() + 3, definition->end());
         }
     }
-    const size_t place = AnnotationPlace(module);
-    for (uint32_t id : exact) {
-        if (decorated.insert(id).second) {
-            module.Insert(place, MakeInstruction(OpDecorate, {id, kDecorationNoContraction}));
-        }
-    }
+    MarkNoContraction(module, exact);
 }
 
 // Direct3D shifts by the count's low five bits; SPIR-V leaves counts of 32
@@ -306,6 +345,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     }
     TruncatingRemainders(module);
     UnfusedDoubleProducts(module);
+    ExactDivisions(module);
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
