@@ -19,6 +19,17 @@ warmup=${3:-2}
 build=${BRENNWICK_BENCH_BUILD:-build/release}
 submissions=33 # a frame of the demo: one clear, 32 batches
 
+case $program in
+reference_vulkan | d3d12_frame_bench | brennwick_bench) ;;
+*)
+    echo "not a frame benchmark: $program (reference_vulkan, d3d12_frame_bench, brennwick_bench)" >&2
+    exit 2
+    ;;
+esac
+if ! [[ $frames =~ ^[1-9][0-9]{0,2}$ && $warmup =~ ^[0-9]{1,3}$ ]]; then
+    echo "frames must be 1 to 999 and warm-up frames 0 to 999" >&2
+    exit 2
+fi
 if [[ ! -x $build/bench/$program ]]; then
     echo "no $build/bench/$program: build it first (cmake --preset release)" >&2
     exit 1
