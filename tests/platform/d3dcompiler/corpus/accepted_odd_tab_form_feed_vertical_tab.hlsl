@@ -1,7 +1,6 @@
 // Windows: tabs, form feeds and vertical tabs separate tokens as spaces do.
 // verdict: accepted
 // group: syntax
-// stand-in: differ glslang's scanner takes no form feed or vertical tab as white space
 // source: C99 6.4 (white space: space, horizontal tab, new-line, vertical tab, form feed), which HLSL's grammar follows (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-grammar)
 float	Shade(	float y )
 {

@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X1516
 // group: preprocessor
 // error text: not enough actual parameters for macro 'ADD'
-// stand-in: differ glslang's preprocessor takes an empty argument, as C does
 // source: fxc's own output quoted in microsoft/DirectXShaderCompiler issue 3315 (A(a,), A(,b) and A(,) each give "error X1516: not enough actual parameters for macro 'A'")
 #define ADD(a, b) ((a) + (b))
 float Shade(float y)

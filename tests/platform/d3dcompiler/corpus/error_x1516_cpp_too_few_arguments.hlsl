@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X1516
 // group: preprocessor
 // error text: not enough actual parameters for macro 'ADD'
-// stand-in: differ glslang's words for too few arguments are not turned into X1516
 // source: fxc's own output quoted in microsoft/DirectXShaderCompiler issue 3315 ("error X1516: not enough actual parameters for macro 'A'")
 #define ADD(a, b) ((a) + (b))
 float Shade(float y)

@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X1516
 // error text: not enough actual parameters for macro 'ADD'
 // group: preprocessor
-// stand-in: differ glslang's preprocessor takes an empty argument, as C does
 // source: fxc's own output quoted in microsoft/DirectXShaderCompiler issue 3315 (A(,), A(a,) and A(,b) for "#define A(x,y) x##y" each give "error X1516: not enough actual parameters for macro 'A'"), where C99 6.10.3 would take an argument of no tokens
 #include "probe_stages.hlsli"
 #define ADD(a, b) (a + b + 0)

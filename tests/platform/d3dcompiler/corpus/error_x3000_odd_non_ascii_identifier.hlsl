@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X3000
 // error text: error X3000: Illegal character in shader file
 // group: syntax
-// stand-in: differ glslang's '<bad token>' is not turned into X3000
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-grammar (identifiers: [A-Za-z_][A-Za-z0-9_]*); fxc's "error X3000: Illegal character in shader file" for full-width characters in code, as public notes quote it
 float Shade(float y)
 {

@@ -3,7 +3,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: syntax error: unexpected token 'int'
-// stand-in: differ glslang reads 'int' as a name and reports it undeclared (X3004)
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-for (for ( [initializer]; ...))
 float Shade(float y)
 {

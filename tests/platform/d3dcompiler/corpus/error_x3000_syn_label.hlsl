@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: syntax error: unexpected token ':'
-// stand-in: differ glslang reports the label's name undeclared (X3004)
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-statements (the statements HLSL has; no labelled statement)
 float Shade(float y)
 {

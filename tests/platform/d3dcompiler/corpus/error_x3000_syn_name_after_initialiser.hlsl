@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: (8,17-17): error X3000: syntax error: unexpected token 'y'
-// stand-in: differ glslang reads "float x = y y;" as declaring y again (X3003) where Windows' parser stops at the second y
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); fxc's "syntax error: unexpected token 'x'" form as quoted in Tint's test expectations
 float Shade(float y)
 {

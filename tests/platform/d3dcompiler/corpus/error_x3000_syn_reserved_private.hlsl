@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: 'private'
-// stand-in: differ glslang's 'Reserved word.' carries no X3000
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-reserved-words (reserved words HLSL does not take); the parser meets a token it has no rule for: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error)
 float Shade(float y)
 {

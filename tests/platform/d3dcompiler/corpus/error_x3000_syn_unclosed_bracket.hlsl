@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: syntax error: unexpected token ';'
-// stand-in: differ glslang's "expression followed by ']'" is not turned into a syntax error
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); fxc's "syntax error: unexpected token 'x'" form as quoted in Tint's test expectations
 float Shade(float y)
 {

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 0.5 0 1
 // group: preprocessor
-// stand-in: differ glslang's preprocessor cannot evaluate a function-like macro's name alone
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-if; C99 6.10.1 and 6.10.3 (a function-like macro's name not followed by '(' is not replaced, and a name left is 0)
 #include "probe_stages.hlsli"
 #define TWICE(x) ((x) * 2)

@@ -1,0 +1,125 @@
+#include "statement_syntax_checks.h"
+
+#include "numeric_type_names.h"
+
+namespace d3dcompiler_standin {
+
+namespace {
+
+using Kind = HlslToken::Kind;
+
+bool IsPunctuation(const std::vector<HlslToken>& tokens, size_t at, const char* text) {
+    return at < tokens.size() && tokens[at].kind == Kind::Punctuation && tokens[at].text == text;
+}
+
+// "done:" where a statement starts; "case" and "default" labels are the
+// switch's own, and "S::f" names a member.
+bool IsLabel(const std::vector<HlslToken>& tokens, size_t at) {
+    if (at == 0 || tokens[at].kind != Kind::Identifier || !IsPunctuation(tokens, at + 1, ":") ||
+        IsPunctuation(tokens, at + 2, ":") || tokens[at].text == "case" ||
+        tokens[at].text == "default") {
+        return false;
+    }
+    return IsPunctuation(tokens, at - 1, ";") || IsPunctuation(tokens, at - 1, "{") ||
+           IsPunctuation(tokens, at - 1, "}");
+}
+
+// Microsoft's "Reserved Words": no construct takes them.
+bool IsReservedWord(const std::string& word) {
+    static const char* const kReserved[] = {
+        "auto",  "catch",    "char",     "const_cast",  "delete",   "dynamic_cast",
+        "enum",  "explicit", "friend",   "goto",        "long",     "mutable",
+        "new",   "operator", "private",  "protected",   "public",   "reinterpret_cast",
+        "short", "signed",   "sizeof",   "static_cast", "template", "this",
+        "throw", "try",      "typename", "union",       "using",    "virtual"};
+    for (const char* reserved : kReserved) {
+        if (word == reserved) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// In the first clause of the for statement whose '(' is at `open`: a numeric
+// type after a comma at the clause's own depth, when the clause starts with
+// no type (an expression); the type's index, or 0.
+size_t DeclarationAfterExpression(const std::vector<HlslToken>& tokens, size_t open) {
+    NumericTypeName type;
+    if (open + 1 >= tokens.size() || ReadNumericTypeName(tokens[open + 1].text, &type)) {
+        return 0;
+    }
+    int depth = 0;
+    for (size_t at = open + 1; at + 1 < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        depth += text == "(" || text == "[" || text == "{";
+        depth -= text == ")" || text == "]" || text == "}";
+        if (depth < 0 || (depth == 0 && text == ";")) {
+            return 0;
+        }
+        if (depth == 0 && text == "," && ReadNumericTypeName(tokens[at + 1].text, &type)) {
+            return at + 1;
+        }
+    }
+    return 0;
+}
+
+// After an initialiser's '=' ("float x = y y;"): a name right after a name or
+// a number, before the value ends (its statement, or a ',' or ')' of the list
+// it stands in, as a parameter's default does); its index, or 0.
+size_t NameAfterOperand(const std::vector<HlslToken>& tokens, size_t equals) {
+    int depth = 0;
+    for (size_t at = equals + 1; at + 1 < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.kind == Kind::Punctuation) {
+            const std::string& text = token.text;
+            depth += text == "(" || text == "[";
+            if (text == ";" || text == "{" || text == "}" || text == "=" ||
+                (depth == 0 && (text == "," || text == ")" || text == "]"))) {
+                return 0;
+            }
+            depth -= text == ")" || text == "]";
+            continue;
+        }
+        if (token.text == "compile") {
+            return 0; // "compile vs_5_0 VSMain()": an effect's state, no expression
+        }
+        if (token.kind != Kind::String && tokens[at + 1].kind == Kind::Identifier) {
+            return IsReservedWord(token.text) ? at : at + 1;
+        }
+    }
+    return 0;
+}
+
+bool Refuse(const HlslToken& token, std::string* errors) {
+    *errors +=
+        SourceError(token, "syntax error: unexpected token '" + token.text + "'", "X3000") + "\n";
+    return false;
+}
+
+} // namespace
+
+bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* errors) {
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.kind == Kind::Punctuation) {
+            if (token.text == ":" && at > 0 && IsLabel(tokens, at - 1)) {
+                return Refuse(token, errors);
+            }
+            const size_t name =
+                token.text == "=" && at > 0 && tokens[at - 1].kind == Kind::Identifier
+                    ? NameAfterOperand(tokens, at)
+                    : 0;
+            if (name != 0) {
+                return Refuse(tokens[name], errors);
+            }
+        } else if (token.text == "for" && IsPunctuation(tokens, at + 1, "(")) {
+            const size_t type = DeclarationAfterExpression(tokens, at + 1);
+            if (type != 0) {
+                return Refuse(tokens[type], errors);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace d3dcompiler_standin
