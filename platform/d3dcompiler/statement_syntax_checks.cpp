@@ -90,6 +90,49 @@ size_t NameAfterOperand(const std::vector<HlslToken>& tokens, size_t equals) {
     return 0;
 }
 
+// Words that start a statement, never a declaration's name.
+bool IsStatementKeyword(const std::string& word) {
+    static const char* const kKeywords[] = {"return", "if",    "else",     "for",     "while",
+                                            "do",     "break", "continue", "discard", "switch"};
+    for (const char* keyword : kKeywords) {
+        if (word == keyword) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "1.0.5" is 1.0 and then the float .5, which no operand may follow; "2 3"
+// likewise. The second number, or a token of no text where there is none.
+HlslToken NumberAfterNumber(const std::vector<HlslToken>& tokens, size_t at) {
+    const HlslToken& number = tokens[at];
+    const bool hex = number.text.size() > 1 && (number.text[1] == 'x' || number.text[1] == 'X');
+    const size_t point = number.text.find('.');
+    const size_t second =
+        hex || point == std::string::npos ? point : number.text.find('.', point + 1);
+    if (second != std::string::npos) {
+        HlslToken rest = number;
+        rest.text = number.text.substr(second);
+        rest.column += uint32_t(second);
+        return rest;
+    }
+    if (at + 1 < tokens.size() && tokens[at + 1].kind == Kind::Number) {
+        return tokens[at + 1];
+    }
+    return HlslToken{Kind::Number, "", number.file, number.line};
+}
+
+bool RefuseNumber(const HlslToken& number, std::string* errors) {
+    const bool hex = number.text.size() > 1 && (number.text[1] == 'x' || number.text[1] == 'X');
+    const bool floating = !hex && number.text.find_first_of(".eE") != std::string::npos;
+    *errors += SourceError(number,
+                           floating ? "syntax error: unexpected float constant"
+                                    : "syntax error: unexpected integer constant",
+                           "X3000") +
+               "\n";
+    return false;
+}
+
 bool Refuse(const HlslToken& token, std::string* errors) {
     *errors +=
         SourceError(token, "syntax error: unexpected token '" + token.text + "'", "X3000") + "\n";
@@ -99,6 +142,7 @@ bool Refuse(const HlslToken& token, std::string* errors) {
 } // namespace
 
 bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* errors) {
+    NumericTypeName type;
     for (size_t at = 0; at < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
         if (token.kind == Kind::Punctuation) {
@@ -112,6 +156,14 @@ bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* err
             if (name != 0) {
                 return Refuse(tokens[name], errors);
             }
+        } else if (token.kind == Kind::Number) {
+            const HlslToken second = NumberAfterNumber(tokens, at);
+            if (!second.text.empty()) {
+                return RefuseNumber(second, errors);
+            }
+        } else if (at + 1 < tokens.size() && IsStatementKeyword(tokens[at + 1].text) &&
+                   ReadNumericTypeName(token.text, &type)) {
+            return Refuse(tokens[at + 1], errors); // "float return = y;"
         } else if (token.text == "for" && IsPunctuation(tokens, at + 1, "(")) {
             const size_t type = DeclarationAfterExpression(tokens, at + 1);
             if (type != 0) {

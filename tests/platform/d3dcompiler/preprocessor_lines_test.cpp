@@ -124,6 +124,12 @@ TEST(StatementSyntax, LabelsLateDeclarationsAndNamesAfterOperandsAreSyntaxErrors
               "s.hlsl(1,25-25): error X3000: syntax error: unexpected token 'y'\n");
     EXPECT_EQ(StatementErrors("float f() { float x = new float; return x; }"),
               "s.hlsl(1,23-25): error X3000: syntax error: unexpected token 'new'\n");
+    EXPECT_EQ(StatementErrors("float f() { float return = 1; }"),
+              "s.hlsl(1,19-24): error X3000: syntax error: unexpected token 'return'\n");
+    EXPECT_EQ(StatementErrors("float f() { return 1.0.5; }"),
+              "s.hlsl(1,23-24): error X3000: syntax error: unexpected float constant\n");
+    EXPECT_EQ(StatementErrors("float f() { return 2 0x3; }"),
+              "s.hlsl(1,22-24): error X3000: syntax error: unexpected integer constant\n");
 }
 
 TEST(StatementSyntax, TheFormsHlslTakesPass) {
@@ -134,7 +140,7 @@ TEST(StatementSyntax, TheFormsHlslTakesPass) {
         "struct S { float4 p : POSITION; }; cbuffer C : register(b0) { float a; };",
         "float f(float y) { float x = (float)y; int i = S::g(); return x; }",
         "void f() { for (int i = 0, j = 1; i < j; ++i) {} for (;;) { break; } }",
-        "float f() { float x = 1.5f; x = float2(1, 2).x; return x; }",
+        "float f() { float x = 1.5f; x = float2(1, 2).x; return x * 1e-5 + 0x1F + .5; }",
         "technique T { pass P { VertexShader = compile vs_5_0 VSMain(); } }",
         "float f(float a, float b = 0.5, float c = g(1, 2)) { return a; }",
         "float a = 1, b = 2; float c[2] = {1, 2};",

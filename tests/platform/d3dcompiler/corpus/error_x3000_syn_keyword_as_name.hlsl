@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: syntax error: unexpected token 'return'
-// stand-in: differ the unexpected token is taken to be the type before the keyword
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-keywords (return is a keyword)
 float Shade(float y)
 {
