@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <map>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -12,10 +14,8 @@ const char kEmptyMacroArgumentMark[] = "standin_empty_macro_argument_";
 
 namespace {
 
-struct FunctionMacro {
-    std::string name;
-    size_t parameters = 0;
-};
+// The function-like macros a file defines: each name's parameter count.
+using FunctionMacros = std::map<std::string, size_t>;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -56,8 +56,8 @@ std::string DirectiveAt(const std::string& source, size_t at, size_t* wordEnd) {
 
 // "#define NAME(a, b)": the function-like macros of the file, with their
 // parameter lists on the directive's first line.
-std::vector<FunctionMacro> FunctionMacros(const std::string& source) {
-    std::vector<FunctionMacro> macros;
+FunctionMacros FindFunctionMacros(const std::string& source) {
+    FunctionMacros macros;
     for (size_t at = source.find("define"); at != std::string::npos;
          at = source.find("define", at + 6)) {
         size_t hash = at;
@@ -76,19 +76,10 @@ std::vector<FunctionMacro> FunctionMacros(const std::string& source) {
         }
         const std::string list = source.substr(end + 1, close - end - 1);
         const bool none = list.find_first_not_of(" \t") == std::string::npos;
-        macros.push_back({source.substr(name, end - name),
-                          none ? 0 : 1 + size_t(std::count(list.begin(), list.end(), ','))});
+        macros[source.substr(name, end - name)] =
+            none ? 0 : 1 + size_t(std::count(list.begin(), list.end(), ','));
     }
     return macros;
-}
-
-const FunctionMacro* Find(const std::vector<FunctionMacro>& macros, const std::string& name) {
-    for (const FunctionMacro& macro : macros) {
-        if (macro.name == name) {
-            return &macro;
-        }
-    }
-    return nullptr;
 }
 
 // Just past the line that starts at `at`, its continuations joined.
@@ -145,9 +136,9 @@ std::vector<std::pair<size_t, size_t>> Arguments(const std::string& source, size
     return {};
 }
 
-// The edits that mark the empty arguments of a call of `macro` whose name
-// starts at `name`, at `column` of its line; `open` is its '('.
-void MarkCall(const std::string& source, const FunctionMacro& macro, size_t open, size_t column,
+// The edits that mark the empty arguments of a call of the macro `name`, at
+// `column` of its line; `open` is its '('.
+void MarkCall(const std::string& source, const std::string& name, size_t open, size_t column,
               std::vector<TextEdit>* edits) {
     for (const auto& [first, end] : Arguments(source, open)) {
         if (source.find_first_not_of(" \t\r\n", first) < end) {
@@ -155,7 +146,7 @@ void MarkCall(const std::string& source, const FunctionMacro& macro, size_t open
         }
         edits->push_back({first, 0,
                           std::string(" ") + kEmptyMacroArgumentMark + std::to_string(column) +
-                              "_" + macro.name + " "});
+                              "_" + name + " "});
     }
 }
 
@@ -170,7 +161,7 @@ void RewriteOddWhiteSpace(const std::string& source, std::vector<TextEdit>* edit
 
 void RewriteFunctionMacroNamesInConditions(const std::string& source,
                                            std::vector<TextEdit>* edits) {
-    const std::vector<FunctionMacro> macros = FunctionMacros(source);
+    const FunctionMacros macros = FindFunctionMacros(source);
     for (size_t line = 0; !macros.empty() && line < source.size();
          line = LogicalLineEnd(source, line)) {
         size_t at = 0;
@@ -189,7 +180,7 @@ void RewriteFunctionMacroNamesInConditions(const std::string& source,
             const size_t nameEnd = NameEnd(source, at);
             const std::string name = source.substr(at, nameEnd - at);
             const size_t next = SkipBlanks(source, nameEnd);
-            if (before != "defined" && Find(macros, name) != nullptr &&
+            if (before != "defined" && macros.count(name) != 0 &&
                 (next >= end || source[next] != '(')) {
                 edits->push_back({at, name.size(), "0"});
             }
@@ -200,10 +191,10 @@ void RewriteFunctionMacroNamesInConditions(const std::string& source,
 }
 
 void MarkEmptyMacroArguments(const std::string& source, std::vector<TextEdit>* edits) {
-    std::vector<FunctionMacro> macros = FunctionMacros(source);
-    macros.erase(std::remove_if(macros.begin(), macros.end(),
-                                [](const FunctionMacro& m) { return m.parameters == 0; }),
-                 macros.end());
+    FunctionMacros macros = FindFunctionMacros(source);
+    for (auto macro = macros.begin(); macro != macros.end();) {
+        macro = macro->second == 0 ? macros.erase(macro) : std::next(macro);
+    }
     size_t lineStart = 0;
     size_t at = 0;
     while (!macros.empty() && at < source.size()) {
@@ -229,10 +220,10 @@ void MarkEmptyMacroArguments(const std::string& source, std::vector<TextEdit>* e
             continue;
         }
         const size_t nameEnd = NameEnd(source, at);
-        const FunctionMacro* macro = Find(macros, source.substr(at, nameEnd - at));
+        const std::string name = source.substr(at, nameEnd - at);
         const size_t open = source.find_first_not_of(" \t\r\n", nameEnd);
-        if (macro != nullptr && open != std::string::npos && source[open] == '(') {
-            MarkCall(source, *macro, open, at - lineStart + 1, edits);
+        if (macros.count(name) != 0 && open != std::string::npos && source[open] == '(') {
+            MarkCall(source, name, open, at - lineStart + 1, edits);
         }
         at = nameEnd;
     }
