@@ -114,12 +114,14 @@ size_t SkipComment(const std::string& source, size_t at) {
 }
 
 // The call's arguments from the '(' at `open`: each argument's [first, end),
-// empty where the call is not closed.
+// empty where the call is not closed within kLongestCall characters, a bound
+// that keeps a source of unclosed calls from costing the square of its size.
 std::vector<std::pair<size_t, size_t>> Arguments(const std::string& source, size_t open) {
+    constexpr size_t kLongestCall = 4096;
     std::vector<std::pair<size_t, size_t>> arguments;
     size_t first = open + 1;
     int depth = 0;
-    for (size_t at = open + 1; at < source.size(); ++at) {
+    for (size_t at = open + 1; at < source.size() && at - open < kLongestCall; ++at) {
         const char c = source[at];
         if (c == '(') {
             ++depth;

@@ -48,8 +48,11 @@ size_t DeclarationAfterExpression(const std::vector<HlslToken>& tokens, size_t o
     if (open + 1 >= tokens.size() || ReadNumericTypeName(tokens[open + 1].text, &type)) {
         return 0;
     }
+    // A clause runs to its ';' within a few tokens; the bound keeps a source of
+    // unclosed for statements from costing the square of its length.
+    constexpr size_t kLongestClause = 1024;
     int depth = 0;
-    for (size_t at = open + 1; at + 1 < tokens.size(); ++at) {
+    for (size_t at = open + 1; at + 1 < tokens.size() && at - open < kLongestClause; ++at) {
         const std::string& text = tokens[at].text;
         depth += text == "(" || text == "[" || text == "{";
         depth -= text == ")" || text == "]" || text == "}";
