@@ -155,9 +155,11 @@ void MarkCall(const std::string& source, const std::string& name, size_t open, s
 } // namespace
 
 void RewriteOddWhiteSpace(const std::string& source, std::vector<TextEdit>* edits) {
-    for (size_t at = source.find_first_of("\f\v"); at != std::string::npos;
-         at = source.find_first_of("\f\v", at + 1)) {
-        edits->push_back({at, 1, " "});
+    // One search per character: find_first_of tests each byte against the set.
+    for (const char odd : {'\f', '\v'}) {
+        for (size_t at = source.find(odd); at != std::string::npos; at = source.find(odd, at + 1)) {
+            edits->push_back({at, 1, " "});
+        }
     }
 }
 
@@ -235,7 +237,8 @@ bool CheckEmptyMacroArguments(const std::vector<HlslToken>& tokens, std::string*
     const size_t markLength = std::strlen(kEmptyMacroArgumentMark);
     std::set<std::string> said;
     for (const HlslToken& token : tokens) {
-        if (token.kind != HlslToken::Kind::Identifier ||
+        if (token.text[0] != kEmptyMacroArgumentMark[0] ||
+            token.kind != HlslToken::Kind::Identifier ||
             token.text.compare(0, markLength, kEmptyMacroArgumentMark) != 0) {
             continue;
         }

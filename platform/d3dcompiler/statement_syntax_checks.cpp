@@ -74,20 +74,16 @@ size_t NameAfterOperand(const std::vector<HlslToken>& tokens, size_t equals) {
     for (size_t at = equals + 1; at + 1 < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
         if (token.kind == Kind::Punctuation) {
-            const std::string& text = token.text;
-            depth += text == "(" || text == "[";
-            if (text == ";" || text == "{" || text == "}" || text == "=" ||
-                (depth == 0 && (text == "," || text == ")" || text == "]"))) {
+            const char c = token.text.size() == 1 ? token.text[0] : '\0';
+            depth += c == '(' || c == '[';
+            if (c == ';' || c == '{' || c == '}' || c == '=' ||
+                (depth == 0 && (c == ',' || c == ')' || c == ']'))) {
                 return 0;
             }
-            depth -= text == ")" || text == "]";
-            continue;
-        }
-        if (token.text == "compile") {
-            return 0; // "compile vs_5_0 VSMain()": an effect's state, no expression
-        }
-        if (token.kind != Kind::String && tokens[at + 1].kind == Kind::Identifier) {
-            return IsReservedWord(token.text) ? at : at + 1;
+            depth -= c == ')' || c == ']';
+        } else if (token.kind != Kind::String && tokens[at + 1].kind == Kind::Identifier) {
+            // "compile vs_5_0 VSMain()" is an effect's state, no expression.
+            return token.text == "compile" ? 0 : IsReservedWord(token.text) ? at : at + 1;
         }
     }
     return 0;
@@ -95,34 +91,45 @@ size_t NameAfterOperand(const std::vector<HlslToken>& tokens, size_t equals) {
 
 // Words that start a statement, never a declaration's name.
 bool IsStatementKeyword(const std::string& word) {
-    static const char* const kKeywords[] = {"return", "if",    "else",     "for",     "while",
-                                            "do",     "break", "continue", "discard", "switch"};
-    for (const char* keyword : kKeywords) {
-        if (word == keyword) {
-            return true;
-        }
+    switch (word.size()) {
+    case 2:
+        return word == "if" || word == "do";
+    case 3:
+        return word == "for";
+    case 4:
+        return word == "else";
+    case 5:
+        return word == "while" || word == "break";
+    case 6:
+        return word == "return" || word == "switch";
+    case 7:
+        return word == "discard";
+    case 8:
+        return word == "continue";
+    default:
+        return false;
     }
-    return false;
 }
 
 // "1.0.5" is 1.0 and then the float .5, which no operand may follow; "2 3"
-// likewise. The second number, or a token of no text where there is none.
-HlslToken NumberAfterNumber(const std::vector<HlslToken>& tokens, size_t at) {
-    const HlslToken& number = tokens[at];
-    const bool hex = number.text.size() > 1 && (number.text[1] == 'x' || number.text[1] == 'X');
-    const size_t point = number.text.find('.');
-    const size_t second =
-        hex || point == std::string::npos ? point : number.text.find('.', point + 1);
-    if (second != std::string::npos) {
-        HlslToken rest = number;
-        rest.text = number.text.substr(second);
-        rest.column += uint32_t(second);
-        return rest;
+// likewise. Where the number at `at` is such a pair: the second number,
+// copied only then, since this runs over every number of every compile.
+bool NumberAfterNumber(const std::vector<HlslToken>& tokens, size_t at, HlslToken* second) {
+    const std::string& text = tokens[at].text;
+    const size_t point = text.find('.');
+    if (point != std::string::npos && text.find('.', point + 1) != std::string::npos &&
+        text.find_first_of("xX") == std::string::npos) {
+        const size_t split = text.find('.', point + 1);
+        *second = tokens[at];
+        second->text = text.substr(split);
+        second->column += uint32_t(split);
+        return true;
     }
     if (at + 1 < tokens.size() && tokens[at + 1].kind == Kind::Number) {
-        return tokens[at + 1];
+        *second = tokens[at + 1];
+        return true;
     }
-    return HlslToken{Kind::Number, "", number.file, number.line};
+    return false;
 }
 
 bool RefuseNumber(const HlslToken& number, std::string* errors) {
@@ -148,6 +155,15 @@ bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* err
     NumericTypeName type;
     for (size_t at = 0; at < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
+        // Most tokens are none of the forms: one character's test each.
+        const char first = token.text[0];
+        if (token.kind == Kind::Punctuation && first != ':' && first != '=') {
+            continue;
+        }
+        if (token.kind == Kind::Identifier && first != 'f' &&
+            (at + 1 == tokens.size() || tokens[at + 1].kind != Kind::Identifier)) {
+            continue;
+        }
         if (token.kind == Kind::Punctuation) {
             if (token.text == ":" && at > 0 && IsLabel(tokens, at - 1)) {
                 return Refuse(token, errors);
@@ -160,11 +176,12 @@ bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* err
                 return Refuse(tokens[name], errors);
             }
         } else if (token.kind == Kind::Number) {
-            const HlslToken second = NumberAfterNumber(tokens, at);
-            if (!second.text.empty()) {
+            HlslToken second;
+            if (NumberAfterNumber(tokens, at, &second)) {
                 return RefuseNumber(second, errors);
             }
-        } else if (at + 1 < tokens.size() && IsStatementKeyword(tokens[at + 1].text) &&
+        } else if (at + 1 < tokens.size() && tokens[at + 1].kind == Kind::Identifier &&
+                   IsStatementKeyword(tokens[at + 1].text) &&
                    ReadNumericTypeName(token.text, &type)) {
             return Refuse(tokens[at + 1], errors); // "float return = y;"
         } else if (token.text == "for" && IsPunctuation(tokens, at + 1, "(")) {
