@@ -132,23 +132,6 @@ std::string ColumnRange(const std::string& line, const std::string& token) {
     return "";
 }
 
-// ",first-last" of the value that a line's one '=' assigns, up to its ';':
-// what a conversion names where glslang quotes only the operator.
-std::string AssignedValueColumns(const std::string& line) {
-    const size_t equals = line.find('=');
-    if (equals == std::string::npos || line.find('=', equals + 1) != std::string::npos ||
-        (equals > 0 && std::string("!<>+-*/%&|^").find(line[equals - 1]) != std::string::npos)) {
-        return "";
-    }
-    const size_t first = line.find_first_not_of(" \t", equals + 1);
-    const size_t end = line.find(';', equals);
-    const size_t last = end == std::string::npos ? end : line.find_last_not_of(" \t", end - 1);
-    if (first == std::string::npos || last == std::string::npos || last < first) {
-        return "";
-    }
-    return "," + std::to_string(first + 1) + "-" + std::to_string(last + 1);
-}
-
 // One diagnostic, in the order glslang gave them.
 struct Diagnostic {
     std::string file;
@@ -328,9 +311,6 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         const bool positional = diagnostic.text.find("error X3000:") != 0;
         if (positional && lines && lines(diagnostic.file, diagnostic.line, &sourceLine)) {
             columns = ColumnRange(sourceLine, diagnostic.token);
-            if (columns.empty() && diagnostic.text.rfind("error X3017:", 0) == 0) {
-                columns = AssignedValueColumns(sourceLine);
-            }
         }
         NameUnexpectedToken(lines, stop, &diagnostic, &columns);
         const std::string prefix =

@@ -199,10 +199,10 @@ std::string RewordReturnConversions(const std::string& messages,
         const size_t open = !NamesNoTypes(line) ? std::string::npos : line.rfind('(', words);
         const size_t close = open == std::string::npos ? open : line.find(')', open);
         std::string windows;
-        std::string position; // "line" or "line,first-last", kept as it stands
+        std::string number;
         if (close != std::string::npos && close < words) {
-            position = line.substr(open + 1, close - open - 1);
-            const std::string number = position.substr(0, position.find(','));
+            const std::string position = line.substr(open + 1, close - open - 1);
+            number = position.substr(0, position.find(','));
             const std::string file = line.substr(0, open);
             const uint32_t at = uint32_t(std::strtoul(number.c_str(), nullptr, 10));
             windows = isReturn ? ConversionAt(tokens, types, file, at)
@@ -211,7 +211,7 @@ std::string RewordReturnConversions(const std::string& messages,
                           ? CastAt(tokens, types, file, at)
                           : AssignmentAt(tokens, types, file, at);
         }
-        out += windows.empty() ? line : line.substr(0, open) + "(" + position + "): " + windows;
+        out += windows.empty() ? line : line.substr(0, open) + "(" + number + "): " + windows;
         out += "\n";
     }
     return out;
