@@ -3,7 +3,7 @@
 // verdict: compile-error PSMain X1516
 // error text: not enough actual parameters for macro 'ADD'
 // group: preprocessor
-// source: fxc's own output quoted in microsoft/DirectXShaderCompiler issue 3315 (A(,), A(a,) and A(,b) for "#define A(x,y) x##y" each give "error X1516: not enough actual parameters for macro 'A'"), where C99 6.10.3 would take an argument of no tokens
+// source: fxc's own output quoted in the DirectXShaderCompiler issue "DXC's preprocessor allows missing macro arguments ... (different from FXC)" (A(,), A(a,) and A(,b) for "#define A(x,y) x##y" each give "error X1516: not enough actual parameters for macro 'A'"), where C99 6.10.3 would take an argument of no tokens
 #include "probe_stages.hlsli"
 #define ADD(a, b) (a + b + 0)
 #define SIGNED(sign, x) (sign x)

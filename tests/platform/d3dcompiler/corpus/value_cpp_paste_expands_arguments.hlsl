@@ -3,7 +3,7 @@
 // verdict: accepted
 // probe: 5 0.5 0 1
 // group: preprocessor
-// source: microsoft/DirectXShaderCompiler issue 1005 ("fxc does macro expansion on its arguments before concatenating", its example accepted by fxc)
+// source: the DirectXShaderCompiler issue "Argument macro expansion in token-pasting operator" ("fxc does macro expansion on its arguments before concatenating", its example accepted by fxc)
 #include "probe_stages.hlsli"
 #define INDEX 1
 #define VALUE_1 5
