@@ -21,6 +21,7 @@
 #include "source_files.h"
 #include "source_rewrites.h"
 #include "source_warnings.h"
+#include "unknown_pragmas.h"
 #include "spirv_bindings.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
@@ -377,6 +378,7 @@ private:
     // warning pragmas or D3DCOMPILE_WARNINGS_ARE_ERRORS make any an error.
     bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
         warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
+        WarnUnknownPragmas(preprocessed, request_.path, &warnings_);
         const WarningPolicy policy =
             ReadWarningPragmas(preprocessed, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
         if (ApplyWarningPolicy(policy, &warnings_)) {

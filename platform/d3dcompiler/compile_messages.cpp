@@ -44,7 +44,13 @@ const std::vector<KnownMessage>& KnownMessages() {
     static const std::vector<KnownMessage> known = {
         {std::regex("^'([^']*)' : unknown variable\\s*$"),
          "error X3004: undeclared identifier '$1'"},
-        {std::regex("^'([^']*)' : Expected\\s*$"), "error X3000: syntax error: $1 expected"},
+        {std::regex("^'(.*)' : Expected\\s*$"), "error X3000: syntax error: $1 expected"},
+        {std::regex("^'([^']*)' : Reserved word\\.\\s*$"),
+         "error X3000: syntax error: unexpected token '$1'"},
+        {std::regex("^'<bad token>' : unexpected token\\s*$"),
+         "error X3000: Illegal character in shader file"},
+        {std::regex("^'macro expansion' : Too few args in Macro (\\w+)\\s*$"),
+         "error X1516: not enough actual parameters for macro '$1'"},
         {std::regex("^'#include' : (error X[0-9]+: .*?)( for header name: .*)?$"), "$1"},
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
@@ -233,8 +239,11 @@ void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
         text.compare(text.size() - kSuffix.size(), kSuffix.size(), kSuffix) != 0) {
         return;
     }
-    const std::string expected =
+    std::string expected =
         text.substr(kPrefix.size(), text.size() - kPrefix.size() - kSuffix.size());
+    if (expected == "expression followed by ']'") {
+        expected = "]"; // an index left open
+    }
     ParseStop where{diagnostic->file, diagnostic->line, 0};
     if (stop.file == where.file && stop.line == where.line) {
         where.column = stop.column;

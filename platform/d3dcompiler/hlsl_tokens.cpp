@@ -5,10 +5,7 @@
 #include <cstdlib>
 
 namespace d3dcompiler_standin {
-namespace {
 
-// Applies "#line N" or "#line N "file"": the next line is line N. glslang
-// opens a file that includes others with "#line 0", meaning its first line.
 void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* nextLine) {
     size_t at = directive.find_first_not_of(" \t", 1);
     if (at == std::string::npos || directive.compare(at, 4, "line") != 0) {
@@ -27,8 +24,6 @@ void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* 
         *file = directive.substr(open + 1, close - open - 1);
     }
 }
-
-} // namespace
 
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
                                                 const std::string& mainFile) {

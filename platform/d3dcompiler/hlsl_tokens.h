@@ -31,6 +31,11 @@ struct TextEdit {
 // once, numbering the source's own lines as before.
 void DefineHelpersFirst(const std::set<std::string>& definitions, std::vector<TextEdit>* edits);
 
+// Applies "#line N" or "#line N "file"", a directive's text from its '#': the
+// next line is line N. glslang opens a file that includes others with
+// "#line 0", meaning its first line. Other directives change nothing.
+void ApplyLineMarker(const std::string& directive, std::string* file, uint32_t* nextLine);
+
 std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
                                                 const std::string& mainFile);
 

@@ -7,6 +7,7 @@
 #include "nested_function_checks.h"
 #include "numeric_type_names.h"
 #include "literal_overload_checks.h"
+#include "macro_calls.h"
 #include "overload_checks.h"
 #include "packoffset_checks.h"
 #include "parameter_checks.h"
@@ -14,6 +15,7 @@
 #include "resource_access_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
+#include "statement_syntax_checks.h"
 #include "swizzle_write_checks.h"
 #include "switch_checks.h"
 #include "unroll_checks.h"
@@ -127,7 +129,8 @@ void CheckShaderModelFive(const std::vector<HlslToken>& tokens, size_t at,
     if (IsSixteenOrSixtyFourBitTypeName(token.text)) {
         Report(errors, token, "type '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "template") {
-        Report(errors, token, "templates need shader model 6.0 or later");
+        // A reserved word before shader model 6 (Microsoft's "Reserved Words").
+        *errors += SourceError(token, "syntax error: unexpected token 'template'", "X3000") + "\n";
     } else if (kShaderModelSixIntrinsics.count(token.text) && IsNextPunctuation(tokens, at, '(')) {
         Report(errors, token, "intrinsic '" + token.text + "' needs shader model 6.0 or later");
     } else if (token.text == "ConstantBuffer" && target.minor == 0 &&
@@ -206,6 +209,9 @@ void CheckSemantic(const std::vector<HlslToken>& tokens, size_t at, const Shader
 bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& target,
                  std::string* errors) {
     errors->clear();
+    if (!CheckEmptyMacroArguments(tokens, errors)) {
+        return false; // Windows' preprocessor stops there
+    }
     for (size_t at = 0; at < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
         if (token.kind == HlslToken::Kind::Identifier && token.text == "register" &&
@@ -220,7 +226,8 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckRegisterBindings(tokens, errors);
     CheckPackOffsets(tokens, errors);
     CheckDeclarations(tokens, target, errors);
-    if (!CheckNestedFunctions(tokens, errors) || !CheckDeclarationsRunOn(tokens, errors)) {
+    if (!CheckNestedFunctions(tokens, errors) || !CheckDeclarationsRunOn(tokens, errors) ||
+        !CheckStatementSyntax(tokens, errors)) {
         return false; // Windows' parser stops there; what follows is misread
     }
     CheckStatements(tokens, errors);

@@ -22,6 +22,7 @@
 #include "keyword_names.h"
 #include "legacy_sampling.h"
 #include "loop_scope.h"
+#include "macro_calls.h"
 #include "matrix_comparisons.h"
 #include "matrix_logic.h"
 #include "matrix_rewrites.h"
@@ -325,6 +326,9 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     LowercaseAttributeNames(source, tokens, entryPoint, &edits);
     RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
+    RewriteOddWhiteSpace(source, &edits);
+    RewriteFunctionMacroNamesInConditions(source, &edits);
+    MarkEmptyMacroArguments(source, &edits);
     ExpandNumberPastes(source, tokens, &edits);
     RewriteSampleOperators(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);

@@ -744,3 +744,24 @@ TEST(CompileSources, HugeSemanticIndexIsNoCrash) {
 }
 
 } // namespace
+
+TEST(CompileRefusals, EmptyMacroArgumentsWhereTheCallIsCompiled) {
+    ScratchDirectory scratch("macro_arguments");
+    const std::string defines = "#define ADD(a, b) ((a) + (b))\n";
+    const std::string file = scratch.Write(
+        "empty.hlsl",
+        defines + "float4 PSMain() : SV_Target\n{\n    return ADD(1, ) * float4(1, 1, 1, 1);\n}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_EQ(result.errors,
+              file + "(4,12): error X1516: not enough actual parameters for macro 'ADD'\n");
+
+    // A call in a branch the preprocessor leaves out is no call; in a
+    // condition, a function-like macro's name alone reads 0.
+    const std::string skipped = scratch.Write(
+        "skipped.hlsl", defines +
+                            "#if ADD\nfloat4 PSMain() : SV_Target { return ADD(, 1); }\n#else\n" +
+                            std::string(kTrivialPixelShader) + "#endif\n");
+    result = Compile(skipped, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}

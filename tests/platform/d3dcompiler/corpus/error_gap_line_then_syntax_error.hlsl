@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: preprocessor
 // error text: other.hlsl(40,
-// stand-in: differ glslang reads "float x = y y;" as declaring y again (X3003) where Windows' parser stops at the second y
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-line ("#line line-number "filename"")
 float Shade(float y)
 {

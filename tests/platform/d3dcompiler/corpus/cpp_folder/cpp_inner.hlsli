@@ -1,0 +1,5 @@
+// Included by cpp_outer.hlsli from its own folder.
+float CppInnerValue()
+{
+    return 7.0;
+}

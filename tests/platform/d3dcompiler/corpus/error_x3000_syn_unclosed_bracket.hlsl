@@ -1,0 +1,11 @@
+// Windows: an index whose ']' is missing meets the statement's ';'.
+// verdict: compile-error PSMain X3000
+// group: syntax
+// error text: syntax error: unexpected token ';'
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); fxc's "syntax error: unexpected token 'x'" form as quoted in Tint's test expectations
+float Shade(float y)
+{
+    float values[2] = {y, y};
+    return values[0;
+}
+#include "shade_stages.hlsli"
