@@ -6,6 +6,7 @@
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
+#include "structure_casts.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
 #include "expression_types.h"
@@ -347,6 +348,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     NestFlatInitialisers(source, tokens, &edits);
     FlattenTypedInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
+    RewriteStructureCasts(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
