@@ -1,4 +1,5 @@
 #include "source_checks.h"
+#include "aggregate_operand_checks.h"
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
@@ -225,6 +226,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     }
     CheckStatements(tokens, errors);
     CheckRepeatedSwizzleWrites(tokens, errors);
+    CheckAggregateOperands(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
