@@ -7,6 +7,7 @@
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
+#include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
 #include "expression_types.h"
@@ -357,6 +358,7 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
+    RewriteMatrixSwizzleCompounds(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {
         return source;
