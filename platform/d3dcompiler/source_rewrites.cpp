@@ -7,6 +7,7 @@
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
+#include "template_type_names.h"
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
@@ -315,8 +316,13 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
 
 } // namespace
 
-std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint) {
-    const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
+std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint) {
+    std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written, "");
+    std::string spelled = SpellTemplateTypes(written, tokens);
+    if (!spelled.empty()) {
+        tokens = TokenizePreprocessedHlsl(spelled, "");
+    }
+    const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
