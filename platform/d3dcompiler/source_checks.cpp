@@ -1,5 +1,6 @@
 #include "source_checks.h"
 #include "aggregate_operand_checks.h"
+#include "conditional_checks.h"
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
@@ -227,6 +228,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckStatements(tokens, errors);
     CheckRepeatedSwizzleWrites(tokens, errors);
     CheckAggregateOperands(tokens, errors);
+    CheckConditionalDimensions(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
