@@ -7,6 +7,7 @@
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
+#include "intrinsic_name_overloads.h"
 #include "template_type_names.h"
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
@@ -358,6 +359,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteStructureCasts(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
+    RenameIntrinsicNamedOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
