@@ -2,7 +2,6 @@
 // for a value of either.
 // verdict: compile-error PSMain X3067
 // group: functions
-// stand-in: differ overloads on structures are told apart by name, so the call picks the overload of its own structure
 // error text: ambiguous function call
 // source: DirectXShaderCompiler issue 1694 (foo(TYPE_A) and foo(TYPE_B), each one float3: "the behavior is consistent with FXC"); fxc's words for X3067 as functions.hlsl in DirectXShaderCompiler records them ("'fn_uint_oload': ambiguous function call")
 #include "probe_stages.hlsli"
