@@ -2,7 +2,9 @@
 
 #include "expression_types.h"
 
-#include <set>
+#include <algorithm>
+#include <cstring>
+#include <optional>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -10,23 +12,28 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 
 // Names declared "Structure name" or "Type name[": the only names that can be
-// aggregates; without one no check needs the expression types.
-std::set<std::string> AggregateNames(const Tokens& tokens) {
-    std::set<std::string> structures;
-    std::set<std::string> names;
+// aggregates.
+std::vector<std::string> AggregateNames(const Tokens& tokens) {
+    std::vector<std::string> structures;
+    std::vector<std::string> names;
+    auto isStructure = [&](const std::string& name) {
+        return std::find(structures.begin(), structures.end(), name) != structures.end();
+    };
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1)) {
-            structures.insert(tokens[at + 1].text);
-        } else if (IsIdentifier(tokens, at) && IsIdentifier(tokens, at + 1) &&
-                   (structures.count(tokens[at].text) != 0 || tokens[at + 2].text == "[")) {
-            names.insert(tokens[at + 1].text);
+        if (!IsIdentifier(tokens, at) || !IsIdentifier(tokens, at + 1)) {
+            continue;
+        }
+        if (tokens[at].text == "struct") {
+            structures.push_back(tokens[at + 1].text);
+        } else if (IsChar(tokens[at + 2], '[') || isStructure(tokens[at].text)) {
+            names.push_back(tokens[at + 1].text);
         }
     }
     return names;
 }
 
 bool IsOneOf(const std::string& text, const char* characters) {
-    return text.size() == 1 && std::string(characters).find(text[0]) != std::string::npos;
+    return text.size() == 1 && std::strchr(characters, text[0]) != nullptr;
 }
 
 // The operator after the operand ending at tokens[at - 1], as Windows reads
@@ -37,11 +44,14 @@ char OperatorAfter(const Tokens& tokens, size_t at, bool inChoice) {
         return 0;
     }
     const std::string& text = tokens[at].text;
-    const bool equals = IsToken(tokens, at + 1, "=");
-    if (text == ":" && inChoice) {
+    if (text.size() != 1) {
+        return 0;
+    }
+    const bool equals = at + 1 < tokens.size() && IsChar(tokens[at + 1], '=');
+    if (text[0] == ':' && inChoice) {
         return '?';
     }
-    if ((text == "=" || text == "!") && equals) {
+    if ((text[0] == '=' || text[0] == '!') && equals) {
         return 'n'; // == and !=
     }
     if (IsOneOf(text, "<>")) {
@@ -56,13 +66,16 @@ char OperatorAfter(const Tokens& tokens, size_t at, bool inChoice) {
 // The operator before the operand starting at tokens[at + 1], read as above.
 char OperatorBefore(const Tokens& tokens, size_t at) {
     const std::string& text = tokens[at].text;
-    if (text == "?") {
+    if (text.size() != 1) {
+        return 0;
+    }
+    if (text[0] == '?') {
         return '?';
     }
     const bool binary =
-        at > 0 && (IsIdentifier(tokens, at - 1) || tokens[at - 1].text == ")" ||
-                   tokens[at - 1].text == "]" || tokens[at - 1].kind == HlslToken::Kind::Number);
-    if (text == "=") {
+        at > 0 && (IsIdentifier(tokens, at - 1) || IsChar(tokens[at - 1], ')') ||
+                   IsChar(tokens[at - 1], ']') || tokens[at - 1].kind == HlslToken::Kind::Number);
+    if (text[0] == '=') {
         return at > 0 && IsOneOf(tokens[at - 1].text, "=!<>") ? 'n' : 0;
     }
     return binary && IsOneOf(text, "+-*/%<>") ? 'n' : 0;
@@ -86,20 +99,26 @@ bool InChoice(const Tokens& tokens, size_t at) {
 } // namespace
 
 void CheckAggregateOperands(const std::vector<HlslToken>& tokens, std::string* errors) {
-    const std::set<std::string> names = AggregateNames(tokens);
-    if (names.empty()) {
-        return;
-    }
-    LazyExpressionTypes types(tokens); // built at the first operand that needs it
+    std::optional<std::vector<std::string>> names; // read at the first operand that needs them
+    LazyExpressionTypes types(tokens);             // built at the first aggregate operand
     size_t reportedLine = 0;
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (names.count(tokens[at].text) == 0 || tokens[at - 1].text == "." ||
+        if (tokens[at].kind != HlslToken::Kind::Identifier || IsChar(tokens[at - 1], '.') ||
             IsOneOf(tokens[at + 1].text, ".[(") || tokens[at].line == reportedLine) {
             continue;
         }
         char use = OperatorBefore(tokens, at - 1);
-        use = use != 0 ? use : OperatorAfter(tokens, at + 1, InChoice(tokens, at));
         if (use == 0) {
+            const bool choice = IsChar(tokens[at + 1], ':') && InChoice(tokens, at);
+            use = OperatorAfter(tokens, at + 1, choice);
+        }
+        if (use == 0) {
+            continue;
+        }
+        if (!names) {
+            names = AggregateNames(tokens);
+        }
+        if (std::find(names->begin(), names->end(), tokens[at].text) == names->end()) {
             continue;
         }
         const std::optional<ExpressionType> type = types->TypeOf(at, at + 1);

@@ -35,7 +35,7 @@ int VectorSize(const std::optional<ExpressionType>& type) {
 void CheckConditionalDimensions(const std::vector<HlslToken>& tokens, std::string* errors) {
     LazyExpressionTypes types(tokens); // built at the first ?:
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text != "?") {
+        if (!IsChar(tokens[at], '?')) {
             continue;
         }
         const size_t start = PostfixOperandStart(tokens, at);

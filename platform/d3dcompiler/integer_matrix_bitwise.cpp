@@ -54,7 +54,8 @@ std::string ArithmeticAt(const Tokens& tokens, size_t at) {
 bool NamesAnUnsignedMatrix(const Tokens& tokens) {
     for (const HlslToken& token : tokens) {
         NumericTypeName type;
-        if (token.kind == HlslToken::Kind::Identifier && LooksLikeMatrixType(token.text) &&
+        const char first = token.text[0];
+        if ((first == 'u' || first == 'm' || first == 'd') && LooksLikeMatrixType(token.text) &&
             ReadNumericTypeName(token.text, &type) &&
             IntegerElementOf(std::string(type.base)) == "uint") {
             return true;

@@ -18,7 +18,7 @@ constexpr const char* kSourceSuffix = "_sourceOverload";
 // defines no function of an intrinsic's name.
 bool DefinesAnIntrinsicName(const Tokens& tokens) {
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (tokens[at + 1].text == "(" && IsIdentifier(tokens, at) &&
+        if (IsChar(tokens[at + 1], '(') && IsIdentifier(tokens, at) &&
             IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return" &&
             IsIntrinsicFunction(tokens[at].text)) {
             return true;

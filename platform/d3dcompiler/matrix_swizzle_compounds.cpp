@@ -58,7 +58,7 @@ void RewriteMatrixSwizzleCompounds(const std::vector<HlslToken>& tokens,
                                    std::vector<TextEdit>* edits) {
     LazyExpressionTypes types(tokens); // built at the first such assignment
     for (size_t dot = 1; dot + 3 < tokens.size(); ++dot) {
-        if (tokens[dot].text != "." || tokens[dot + 1].text[0] != '_' ||
+        if (!IsChar(tokens[dot], '.') || tokens[dot + 1].text[0] != '_' ||
             !IsArithmeticCompound(tokens, dot + 2)) {
             continue;
         }

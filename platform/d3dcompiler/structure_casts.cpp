@@ -2,6 +2,7 @@
 
 #include "expression_types.h"
 
+#include <optional>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -13,8 +14,8 @@ using Tokens = std::vector<HlslToken>;
 std::set<std::string> DeclaredStructures(const Tokens& tokens) {
     std::set<std::string> names;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        if (tokens[at].text == "struct" && IsIdentifier(tokens, at + 1) &&
-            tokens[at + 2].text == "{") {
+        if (tokens[at].text.size() == 6 && tokens[at].text == "struct" &&
+            IsIdentifier(tokens, at + 1) && IsChar(tokens[at + 2], '{')) {
             names.insert(tokens[at + 1].text);
         }
     }
@@ -91,14 +92,17 @@ std::string CastReplacement(const Tokens& tokens, size_t open, size_t end,
 } // namespace
 
 void RewriteStructureCasts(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    const std::set<std::string> structures = DeclaredStructures(tokens);
-    if (structures.empty()) {
-        return;
-    }
-    LazyExpressionTypes types(tokens); // built at the first cast to a structure
+    std::optional<std::set<std::string>> structures; // read at the first "(name)"
+    LazyExpressionTypes types(tokens);               // built at the first cast to a structure
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
-        if (tokens[at].text != "(" || tokens[at + 2].text != ")" ||
-            structures.count(tokens[at + 1].text) == 0) {
+        if (!IsChar(tokens[at], '(') || !IsChar(tokens[at + 2], ')') ||
+            !IsIdentifier(tokens, at + 1)) {
+            continue; // the common case, told cheaply
+        }
+        if (!structures) {
+            structures = DeclaredStructures(tokens);
+        }
+        if (structures->count(tokens[at + 1].text) == 0) {
             continue;
         }
         const size_t end = PostfixOperandEnd(tokens, at + 3);

@@ -5,6 +5,7 @@
 #include "expression_types.h"
 #include "function_scan.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -16,15 +17,18 @@ using Tokens = std::vector<HlslToken>;
 // Whether some name is defined as a function twice at global scope ("Type
 // Name (" at depth 0): without one there are no overloads to judge.
 bool DefinesAFunctionTwice(const Tokens& tokens) {
-    std::set<std::string> names;
+    std::vector<std::string> names;
     int depth = 0;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        depth += text == "{" ? 1 : text == "}" ? -1 : 0;
-        if (depth == 0 && IsIdentifier(tokens, at) && IsIdentifier(tokens, at + 1) &&
-            tokens[at + 2].text == "(" && !names.insert(tokens[at + 1].text).second) {
+        depth += IsChar(tokens[at], '{') ? 1 : IsChar(tokens[at], '}') ? -1 : 0;
+        if (depth != 0 || !IsChar(tokens[at + 2], '(') || !IsIdentifier(tokens, at) ||
+            !IsIdentifier(tokens, at + 1)) {
+            continue;
+        }
+        if (std::find(names.begin(), names.end(), tokens[at + 1].text) != names.end()) {
             return true;
         }
+        names.push_back(tokens[at + 1].text);
     }
     return false;
 }

@@ -51,6 +51,9 @@ std::string SpelledName(const Tokens& tokens, size_t at, size_t* end) {
 } // namespace
 
 std::string SpellTemplateTypes(const std::string& source, const std::vector<HlslToken>& tokens) {
+    if (source.find("vector") == std::string::npos && source.find("matrix") == std::string::npos) {
+        return ""; // the common case, told by one search of the text
+    }
     std::string spelled;
     size_t copied = 0;
     for (size_t at = 0; at < tokens.size(); ++at) {
