@@ -99,12 +99,17 @@ bool InChoice(const Tokens& tokens, size_t at) {
 } // namespace
 
 void CheckAggregateOperands(const std::vector<HlslToken>& tokens, std::string* errors) {
-    std::optional<std::vector<std::string>> names; // read at the first operand that needs them
-    LazyExpressionTypes types(tokens);             // built at the first aggregate operand
+    const std::vector<std::string> names = AggregateNames(tokens);
+    if (names.empty()) {
+        return;
+    }
+    LazyExpressionTypes types(tokens); // built at the first aggregate operand
     size_t reportedLine = 0;
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].kind != HlslToken::Kind::Identifier || IsChar(tokens[at - 1], '.') ||
-            IsOneOf(tokens[at + 1].text, ".[(") || tokens[at].line == reportedLine) {
+        if (tokens[at].kind != HlslToken::Kind::Identifier ||
+            std::find(names.begin(), names.end(), tokens[at].text) == names.end() ||
+            IsChar(tokens[at - 1], '.') || IsOneOf(tokens[at + 1].text, ".[(") ||
+            tokens[at].line == reportedLine) {
             continue;
         }
         char use = OperatorBefore(tokens, at - 1);
@@ -113,12 +118,6 @@ void CheckAggregateOperands(const std::vector<HlslToken>& tokens, std::string* e
             use = OperatorAfter(tokens, at + 1, choice);
         }
         if (use == 0) {
-            continue;
-        }
-        if (!names) {
-            names = AggregateNames(tokens);
-        }
-        if (std::find(names->begin(), names->end(), tokens[at].text) == names->end()) {
             continue;
         }
         const std::optional<ExpressionType> type = types->TypeOf(at, at + 1);

@@ -58,7 +58,8 @@ std::string SpellTemplateTypes(const std::string& source, const std::vector<Hlsl
     size_t copied = 0;
     for (size_t at = 0; at < tokens.size(); ++at) {
         const std::string& text = tokens[at].text;
-        if ((text != "vector" && text != "matrix") || (at > 0 && tokens[at - 1].text == ".")) {
+        if (text.size() != 6 || (text[0] != 'v' && text[0] != 'm') ||
+            (text != "vector" && text != "matrix") || (at > 0 && IsChar(tokens[at - 1], '.'))) {
             continue;
         }
         size_t end = at;
