@@ -2,13 +2,16 @@
 
 #include "identifier_chars.h"
 
-#include <set>
+#include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace d3dcompiler_standin {
 
 bool IsIntrinsicFunction(const std::string& name) {
+    // A constant list, searched in place: nothing is built per compile.
     // clang-format off
-    static const std::set<std::string> kNames = {
+    static constexpr std::string_view kNames[] = {
         "abs", "acos", "all", "AllMemoryBarrier", "AllMemoryBarrierWithGroupSync", "any",
         "asdouble", "asfloat", "asin", "asint", "asuint", "atan", "atan2", "ceil", "clamp", "clip",
         "cos", "cosh", "countbits", "cross", "D3DCOLORtoUBYTE4", "ddx", "ddx_coarse", "ddx_fine",
@@ -25,7 +28,7 @@ bool IsIntrinsicFunction(const std::string& name) {
         "reversebits", "round", "rsqrt", "saturate", "sign", "sin", "sincos", "sinh", "smoothstep",
         "sqrt", "step", "tan", "tanh", "transpose", "trunc"};
     // clang-format on
-    return kNames.count(name) != 0;
+    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
 namespace {

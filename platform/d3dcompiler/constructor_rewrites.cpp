@@ -203,14 +203,19 @@ bool ChainIsNumeric(const Tokens& tokens, size_t first, size_t end,
 
 // The argument tokens[first, end), a member, element or other expression
 // whose type is an array or a structure, as its leaves; empty otherwise.
+// With a `limit`, as its first `limit` scalars: a cast keeps the leading
+// components of a source that has more.
 std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
-                                LazyExpressionTypes* types) {
+                                LazyExpressionTypes* types, size_t limit = 0) {
     const ExpressionTypes& view = types->Get();
     std::optional<ExpressionType> type = view.TypeOf(first, end);
     if (!type || !(type->IsArray() || type->structure) || !view.Repeatable(first, end)) {
         return "";
     }
-    auto leaves = view.Leaves(ExpressionText(tokens, first, end, true), *type, false);
+    auto leaves = view.Leaves(ExpressionText(tokens, first, end, true), *type, limit != 0);
+    if (leaves && limit != 0 && leaves->size() > limit) {
+        leaves->resize(limit);
+    }
     return leaves ? Joined(*leaves) : "";
 }
 
@@ -261,7 +266,8 @@ void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
         IsPostfixChain(tokens, operand, chainEnd) &&
         !ChainIsNumeric(tokens, operand, chainEnd, declarations)) {
         // "(float4)s.inner", "(float2)pairs[1]": a member or element that is an aggregate.
-        const std::string leaves = FlattenedExpression(tokens, operand, chainEnd, types);
+        const std::string leaves =
+            FlattenedExpression(tokens, operand, chainEnd, types, target->Scalars());
         const HlslToken& last = tokens[chainEnd - 1];
         if (!leaves.empty()) {
             edits->push_back({tokens[open].offset,
@@ -287,7 +293,11 @@ void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
         if (source->kind != Shape::Kind::Numeric && source->Scalars() < target->Scalars()) {
             return; // Windows refuses it (X3017), as glslang does the cast left whole
         }
-        const std::string leaves = FlattenedName(tokens, operand, declarations);
+        const bool truncated =
+            source->kind != Shape::Kind::Numeric && source->Scalars() > target->Scalars();
+        const std::string leaves =
+            truncated ? FlattenedExpression(tokens, operand, operand + 1, types, target->Scalars())
+                      : FlattenedName(tokens, operand, declarations);
         replacement = leaves.empty() ? "" : type + "(" + leaves + ")";
     } else if (target->kind == Shape::Kind::Structure && source->kind == Shape::Kind::Numeric &&
                !source->parts.empty()) {

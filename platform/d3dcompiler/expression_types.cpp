@@ -958,6 +958,12 @@ ExpressionTypes::Leaves(const std::string& text, const ExpressionType& type, boo
     return leaves;
 }
 
+const std::vector<struct ExpressionTypes::Member>*
+ExpressionTypes::MembersOf(const std::string& name) const {
+    auto structure = structures_.find(name);
+    return structure != structures_.end() ? &structure->second : nullptr;
+}
+
 bool ExpressionTypes::Repeatable(size_t first, size_t end) const {
     for (size_t at = first; at < end && at < tokens_.size(); ++at) {
         const std::string& text = tokens_[at].text;

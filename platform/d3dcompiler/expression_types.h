@@ -84,14 +84,18 @@ public:
     // innermost in scope), or none where no declaration this view read is.
     std::optional<size_t> DeclarationOf(size_t at) const;
 
+    struct Member {
+        std::string name;
+        ExpressionType type;
+    };
+    // The members of the structure `name` in order, or none where this view
+    // did not read it.
+    const std::vector<struct Member>* MembersOf(const std::string& name) const;
+
 private:
     struct Declaration {
         size_t at;       // the name's token
         size_t scopeEnd; // the token closing its scope
-        ExpressionType type;
-    };
-    struct Member {
-        std::string name;
         ExpressionType type;
     };
 

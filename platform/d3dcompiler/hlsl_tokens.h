@@ -42,6 +42,12 @@ std::vector<HlslToken> TokenizePreprocessedHlsl(const std::string& text,
 // Whether tokens[at] exists and is an identifier (keywords included).
 bool IsIdentifier(const std::vector<HlslToken>& tokens, size_t at);
 
+// Whether `token` is the one character `c`: a cheaper test than a string
+// comparison, for the loops over every token that each compile makes.
+inline bool IsChar(const HlslToken& token, char c) {
+    return token.text.size() == 1 && token.text[0] == c;
+}
+
 // Whether tokens[at] exists and reads `text`.
 bool IsToken(const std::vector<HlslToken>& tokens, size_t at, const char* text);
 

@@ -35,6 +35,35 @@ std::pair<std::string, size_t> BitwiseAt(const Tokens& tokens, size_t at) {
     return {"", 0};
 }
 
+// The arithmetic operator (+, -, *) at `at`; empty for ++, --, a compound
+// assignment or one joined to the operator before it.
+std::string ArithmeticAt(const Tokens& tokens, size_t at) {
+    const std::string& text = tokens[at].text;
+    const bool joinedNext = at + 1 < tokens.size() && Adjacent(tokens[at], tokens[at + 1]);
+    const std::string next = joinedNext ? tokens[at + 1].text : "";
+    const bool joinedBefore = at > 0 && Adjacent(tokens[at - 1], tokens[at]) &&
+                              (tokens[at - 1].text == text || tokens[at - 1].text == "=");
+    return (text == "+" || text == "-" || text == "*") && next != text && next != "=" &&
+                   !joinedBefore
+               ? text
+               : "";
+}
+
+// Whether a type name the tokens hold is an unsigned integer matrix's: only
+// then can + - * of matrices need to wrap.
+bool NamesAnUnsignedMatrix(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        NumericTypeName type;
+        const char first = token.text[0];
+        if ((first == 'u' || first == 'm' || first == 'd') && LooksLikeMatrixType(token.text) &&
+            ReadNumericTypeName(token.text, &type) &&
+            IntegerElementOf(std::string(type.base)) == "uint") {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool IsIntegerBase(const std::string& base) {
     return !IntegerElementOf(base).empty();
 }
@@ -55,6 +84,9 @@ std::string OperatorName(const std::string& op) {
            : op == "^"  ? "xor"
            : op == "<<" ? "shl"
            : op == ">>" ? "shr"
+           : op == "+"  ? "add"
+           : op == "-"  ? "sub"
+           : op == "*"  ? "mul"
                         : "not";
 }
 
@@ -218,6 +250,9 @@ struct Rewriter {
         }
         const int scalars = a->IsScalar() ? 1 : b->IsScalar() ? 2 : 0;
         const std::string base = RowBase(*a, b, op.size() == 2);
+        if (std::strchr("+-*", op[0]) != nullptr && base != "uint") {
+            return; // signed values are exact as floats up to 2^24; only uint wraps
+        }
         const std::string name = "standin_" + OperatorName(op) + "_" + base + matrix.MatrixShape() +
                                  (scalars ? "_s" + std::to_string(scalars) : "");
         helpers.insert(Helper(name, matrix, base, op, scalars));
@@ -250,13 +285,19 @@ void RewriteIntegerMatrixBitwise(const std::vector<HlslToken>& tokens,
         return;
     }
     Rewriter rewriter{tokens, LazyExpressionTypes(tokens), {}, edits};
+    const char* operators = NamesAnUnsignedMatrix(tokens) ? "&|^<>~+-*" : "&|^<>~";
     for (size_t at = 1; at + 1 < tokens.size(); ++at) {
         const std::string& text = tokens[at].text;
-        if (text.size() != 1 || std::strchr("&|^<>~", text[0]) == nullptr) {
+        if (text.size() != 1 || std::strchr(operators, text[0]) == nullptr) {
             continue; // the common case, told cheaply
         }
         if (text == "~") {
             rewriter.Not(at);
+            continue;
+        }
+        const std::string arithmetic = ArithmeticAt(tokens, at);
+        if (!arithmetic.empty()) {
+            rewriter.Binary(at, arithmetic, 1);
             continue;
         }
         const auto [op, length] = BitwiseAt(tokens, at);

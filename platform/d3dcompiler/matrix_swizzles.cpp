@@ -10,26 +10,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// The element names of a matrix swizzle, "_m00_m11" or "_11_22": each
-// "_m" and two digits from 0, or "_" and two digits from 1.
-std::vector<std::string> MatrixSwizzleElements(const std::string& swizzle) {
-    std::vector<std::string> elements;
-    for (size_t at = 0; at < swizzle.size();) {
-        const bool zeroBased = swizzle.compare(at, 2, "_m") == 0;
-        const size_t length = zeroBased ? 4 : 3;
-        const size_t digits = at + length - 2;
-        const char low = zeroBased ? '0' : '1';
-        const char high = zeroBased ? '3' : '4';
-        if (swizzle[at] != '_' || digits + 2 > swizzle.size() || swizzle[digits] < low ||
-            swizzle[digits] > high || swizzle[digits + 1] < low || swizzle[digits + 1] > high) {
-            return {};
-        }
-        elements.push_back(swizzle.substr(at, length));
-        at += length;
-    }
-    return elements;
-}
-
 // Names declared with a matrix type ("float4x4 world", "row_major int2x2 m"),
 // with the type; a name declared with two types is left out.
 std::map<std::string, std::string> MatrixNames(const Tokens& tokens) {
@@ -88,6 +68,24 @@ bool Repeatable(const Tokens& tokens, size_t first, size_t end) {
 }
 
 } // namespace
+
+std::vector<std::string> MatrixSwizzleElements(const std::string& swizzle) {
+    std::vector<std::string> elements;
+    for (size_t at = 0; at < swizzle.size();) {
+        const bool zeroBased = swizzle.compare(at, 2, "_m") == 0;
+        const size_t length = zeroBased ? 4 : 3;
+        const size_t digits = at + length - 2;
+        const char low = zeroBased ? '0' : '1';
+        const char high = zeroBased ? '3' : '4';
+        if (swizzle[at] != '_' || digits + 2 > swizzle.size() || swizzle[digits] < low ||
+            swizzle[digits] > high || swizzle[digits + 1] < low || swizzle[digits + 1] > high) {
+            return {};
+        }
+        elements.push_back(swizzle.substr(at, length));
+        at += length;
+    }
+    return elements;
+}
 
 void RewriteMatrixSwizzles(const Tokens& tokens, std::vector<TextEdit>* edits) {
     std::map<std::string, std::string> matrices;

@@ -7,9 +7,14 @@
 
 #include "hlsl_tokens.h"
 
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
+
+// The element names of a matrix swizzle, "_m00_m11" or "_11_22": each "_m"
+// and two digits from 0, or "_" and two digits from 1; none for another name.
+std::vector<std::string> MatrixSwizzleElements(const std::string& swizzle);
 
 // Adds the edits to `tokens`' text (one file, before glslang) to `edits`.
 void RewriteMatrixSwizzles(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits);

@@ -19,6 +19,9 @@ const char kCastWords[] = "error: 'constructor' : can't convert";
 const char kConstructorWords[] =
     "error X3014: incorrect number of arguments to numeric-type constructor";
 const char kStructureWords[] = "error X3017: cannot implicitly convert from 'structure{";
+const char kFieldCountWords[] =
+    "error: 'constructor' : Number of constructor parameters does not match the number of "
+    "structure fields";
 
 // fxc's spelling of a type: "float", "float3", "float4x4", "struct Pair",
 // "int[2]".
@@ -160,22 +163,37 @@ bool NamesNoTypes(const std::string& line) {
            line.find(kAssignmentWords) != std::string::npos ||
            line.find(kStructureWords) != std::string::npos ||
            line.find(kCastWords) != std::string::npos ||
-           line.find(kConstructorWords) != std::string::npos;
+           line.find(kConstructorWords) != std::string::npos ||
+           line.find(kFieldCountWords) != std::string::npos;
 }
 
-// The cast "(int2)name" of an aggregate at `line` of `file`: fxc's words for
-// an explicit conversion it refuses (glslang's, "can't convert" or too few
-// values for the constructor, name no types); "" where the line has none.
+// Components a value of `type` holds; 0 where the view cannot tell.
+size_t Components(const ExpressionType& type, const ExpressionTypes& types) {
+    const std::optional<Shape> shape = types.ShapeOf(type);
+    return shape ? shape->Scalars() : 0;
+}
+
+// The cast "(int2)name" of an aggregate, or of a vector or matrix to a type
+// of more components ("(float4)v.xy"), at `line` of `file`: fxc's words for an
+// explicit conversion it refuses (glslang's, "can't convert" or too few values
+// for the constructor, name no types); "" where the line has none.
 std::string CastAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& types,
                    const std::string& file, uint32_t line) {
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         if (tokens[at].text != "(" || tokens[at].line != line || tokens[at].file != file ||
-            tokens[at + 2].text != ")" || !IsIdentifier(tokens, at + 3)) {
+            tokens[at + 2].text != ")") {
             continue;
         }
-        const std::optional<ExpressionType> from = types.TypeOf(at + 3, at + 4);
+        const size_t end = PostfixOperandEnd(tokens, at + 3);
+        const std::optional<ExpressionType> from =
+            end > at + 3 ? types.TypeOf(at + 3, end) : std::nullopt;
         const std::optional<ExpressionType> to = TypeNamed(tokens[at + 1].text, types);
-        if (from && to && (from->structure || from->IsArray())) {
+        if (!from || !to) {
+            continue;
+        }
+        const bool aggregate = from->structure || from->IsArray();
+        const bool widened = !from->IsScalar() && Components(*to, types) > Components(*from, types);
+        if (aggregate || widened) {
             return "error X3017: cannot convert from '" + Spelled(*from) + "' to '" + Spelled(*to) +
                    "'";
         }
@@ -207,7 +225,8 @@ std::string RewordReturnConversions(const std::string& messages,
             const uint32_t at = uint32_t(std::strtoul(number.c_str(), nullptr, 10));
             windows = isReturn ? ConversionAt(tokens, types, file, at)
                       : line.find(kCastWords) != std::string::npos ||
-                              line.find(kConstructorWords) != std::string::npos
+                              line.find(kConstructorWords) != std::string::npos ||
+                              line.find(kFieldCountWords) != std::string::npos
                           ? CastAt(tokens, types, file, at)
                           : AssignmentAt(tokens, types, file, at);
         }

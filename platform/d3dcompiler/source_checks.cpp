@@ -1,4 +1,7 @@
 #include "source_checks.h"
+#include "aggregate_operand_checks.h"
+#include "conditional_checks.h"
+#include "structure_overload_checks.h"
 #include "attribute_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
@@ -232,6 +235,8 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     }
     CheckStatements(tokens, errors);
     CheckRepeatedSwizzleWrites(tokens, errors);
+    CheckAggregateOperands(tokens, errors);
+    CheckConditionalDimensions(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
@@ -241,6 +246,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);
     CheckOverloadedCalls(tokens, errors);
+    CheckStructureOverloads(tokens, errors);
     CheckLiteralFloatOverloads(tokens, errors);
     CheckConstantOperands(tokens, errors);
     return errors->empty();

@@ -6,6 +6,10 @@
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
+#include "structure_casts.h"
+#include "intrinsic_name_overloads.h"
+#include "template_type_names.h"
+#include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
 #include "expression_types.h"
@@ -314,8 +318,13 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
 
 } // namespace
 
-std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint) {
-    const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(source, "");
+std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint) {
+    std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written, "");
+    std::string spelled = SpellTemplateTypes(written, tokens);
+    if (!spelled.empty()) {
+        tokens = TokenizePreprocessedHlsl(spelled, "");
+    }
+    const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
@@ -351,14 +360,17 @@ std::string RewriteForGlslang(const std::string& source, const std::string& entr
     NestFlatInitialisers(source, tokens, &edits);
     FlattenTypedInitialisers(source, tokens, &edits);
     FlattenAggregateOperands(tokens, &edits);
+    RewriteStructureCasts(tokens, &edits);
     RewriteResolvedOverloads(tokens, &edits);
     RenameHalfOverloads(tokens, &edits);
+    RenameIntrinsicNamedOverloads(tokens, &edits);
     RenameDirectionOnlyOverloads(tokens, &edits);
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
+    RewriteMatrixSwizzleCompounds(tokens, &edits);
     HoistLoopVariablesReadAfterTheLoop(tokens, &edits);
     if (edits.empty()) {
         return source;

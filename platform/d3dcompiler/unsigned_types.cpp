@@ -39,7 +39,12 @@ void CheckUnsignedTypes(const std::vector<HlslToken>& tokens, std::string* error
 }
 
 void RewriteUnsignedTypes(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
-    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        if (tokens[at].text.size() == 5 &&
+            tokens[at].text == "dword") { // glslang reads it as a signed int
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), "uint"});
+            continue;
+        }
         const std::string name =
             IsUnsignedBefore(tokens, at) ? UnsignedTypeName(tokens[at + 1].text) : "";
         if (!name.empty()) {

@@ -743,6 +743,32 @@ TEST(CompileSources, HugeSemanticIndexIsNoCrash) {
     EXPECT_NE(result.hr, E_OUTOFMEMORY);
 }
 
+// vector<T, N> and matrix<T, R, C> are read as the type names they stand for,
+// and an error after one on its line still names the source's columns.
+TEST(CompileErrors, TemplateTypesKeepTheColumnsAfterThem) {
+    ScratchDirectory scratch("templates");
+    std::string file = scratch.Write("template.hlsl", "float4 PSMain() : SV_Target {\n"
+                                                      "    vector<float, 3> v = brightnes;\n"
+                                                      "    return float4(v, 1);\n"
+                                                      "}\n");
+    CompileResult result = Compile(file, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, E_FAIL);
+    EXPECT_NE(result.errors.find("(2,26-34): error X3004: undeclared identifier 'brightnes'"),
+              std::string::npos)
+        << result.errors;
+
+    std::string fine =
+        scratch.Write("fine.hlsl", "matrix<uint, 2, 2> Make(vector<uint, 2> row) {\n"
+                                   "    return matrix<uint, 2, 2>(row, row * 2u);\n"
+                                   "}\n"
+                                   "float4 PSMain() : SV_Target {\n"
+                                   "    matrix m = (matrix)0;\n"
+                                   "    return float4(Make(uint2(1, 2))[1], m._11, m._44);\n"
+                                   "}\n");
+    result = Compile(fine, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
 } // namespace
 
 TEST(CompileRefusals, EmptyMacroArgumentsWhereTheCallIsCompiled) {

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 0.5 1.5 2.5 1
 // group: conversions
-// stand-in: differ glslang refuses a cast between structure types
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/more-operators.hlsl (fxc's output recorded beside each line as fxc-error) (the cast "(f3_s)mixed_ss" compiles; only the implicit assignment is refused); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-per-component-math
 #include "probe_stages.hlsli"
 struct Small

@@ -4,7 +4,6 @@
 // verdict: accepted
 // probe: 4294967296 1 2 4294967296
 // group: values
-// stand-in: differ a uint matrix is computed as a float matrix, so 1 - 2 is -1, which converts to uint as 0
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix (a matrix of any scalar type, its operators per component as dx-graphics-hlsl-per-component-math describes) and iadd--sm4---asm- (32-bit results)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

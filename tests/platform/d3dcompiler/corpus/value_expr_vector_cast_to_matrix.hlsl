@@ -1,0 +1,12 @@
+// Windows: a float4 cast to a 2x2 matrix fills it row by row.
+// verdict: accepted
+// probe: 1 2 3 4
+// group: conversions
+// source: DirectXShaderCompiler's tools/clang/test/HLSL/conversions-between-type-shapes.hlsl (fxc's verdict recorded beside each cast as fxc-pass or fxc-error) ("to_m2x2(v4)" compiles); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix
+#include "probe_stages.hlsli"
+float4 PSMain(float4 position : SV_Position) : SV_Target
+{
+    float one = position.x * 2.0;
+    float2x2 m = (float2x2)(float4(1, 2, 3, 4) * one);
+    return float4(m._11, m._12, m._21, m._22);
+}
