@@ -12,16 +12,6 @@
 namespace d3dcompiler_standin {
 namespace {
 
-// "float3", "double2x2": a numeric element type's name.
-std::string Spelled(const ExpressionType& type) {
-    std::string name = type.base;
-    if (type.rows > 0) {
-        name += std::to_string(type.rows);
-        name += type.columns > 0 ? "x" + std::to_string(type.columns) : "";
-    }
-    return name;
-}
-
 bool IsStructuredBufferType(const std::string& text) {
     return text.size() > 15 && text.back() == 'r' &&
            (text == "StructuredBuffer" || text == "RWStructuredBuffer" ||
@@ -213,7 +203,7 @@ void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
         const ExpressionType& type = element->second;
         std::optional<size_t> bytes;
         if (doubles) {
-            bytes = PackedBytes(tokens, type.structure ? type.base : Spelled(type), 0);
+            bytes = PackedBytes(tokens, type.structure ? type.base : type.NumericName(), 0);
         } else if (const std::optional<Shape> shape = types->ShapeOf(type)) {
             bytes = shape->Scalars() * 4;
         }

@@ -221,7 +221,22 @@ std::string ExpressionText(const Tokens& tokens, size_t first, size_t end, bool 
 }
 
 std::string ExpressionType::MatrixShape() const {
-    return std::to_string(rows) + "x" + std::to_string(columns);
+    std::string shape = std::to_string(rows);
+    shape += 'x';
+    shape += std::to_string(columns);
+    return shape;
+}
+
+std::string ExpressionType::NumericName() const {
+    std::string name = base;
+    if (rows > 0) {
+        name += std::to_string(rows);
+    }
+    if (columns > 0) {
+        name += 'x';
+        name += std::to_string(columns);
+    }
+    return name;
 }
 
 ExpressionTypes::ExpressionTypes(const Tokens& tokens) : tokens_(tokens) {

@@ -33,6 +33,8 @@ struct ExpressionType {
     bool IsScalar() const { return !IsArray() && !structure && rows == 0; }
     // "2x3" for a matrix.
     std::string MatrixShape() const;
+    // The numeric type's name: "float", "float3", "double2x2".
+    std::string NumericName() const;
 };
 
 // Whether `name` ends as a matrix type's name does ("...2x3"): a cheap test

@@ -26,15 +26,12 @@ const char kFieldCountWords[] =
 // fxc's spelling of a type: "float", "float3", "float4x4", "struct Pair",
 // "int[2]".
 std::string Spelled(const ExpressionType& type) {
-    std::string name = type.base;
-    if (type.structure) {
-        name = "struct " + type.base;
-    } else if (type.rows > 0) {
-        name += std::to_string(type.rows);
-        name += type.columns > 0 ? "x" + std::to_string(type.columns) : "";
-    }
+    std::string name = type.structure ? "struct " : "";
+    name += type.structure ? type.base : type.NumericName();
     for (size_t dimension : type.dimensions) {
-        name += "[" + std::to_string(dimension) + "]";
+        name += '[';
+        name += std::to_string(dimension);
+        name += ']';
     }
     return name;
 }

@@ -22,17 +22,6 @@ std::set<std::string> DeclaredStructures(const Tokens& tokens) {
     return names;
 }
 
-std::string NumericTypeText(const ExpressionType& type) {
-    std::string text = type.base;
-    if (type.rows > 0) {
-        text += std::to_string(type.rows);
-    }
-    if (type.columns > 0) {
-        text += "x" + std::to_string(type.columns);
-    }
-    return text;
-}
-
 // Appends to `text` the constructor of `type` from scalars[*next...]; false
 // where the type is one this rewrite cannot construct (an array member) or
 // the scalars run out.
@@ -60,9 +49,13 @@ bool Construct(const ExpressionTypes& view, const ExpressionType& type,
     if (*next + count > scalars.size()) {
         return false;
     }
-    *text += NumericTypeText(type) + "(";
+    *text += type.NumericName();
+    *text += '(';
     for (size_t i = 0; i < count; ++i) {
-        *text += (i == 0 ? "" : ", ") + scalars[(*next)++];
+        if (i > 0) {
+            *text += ", ";
+        }
+        *text += scalars[(*next)++];
     }
     *text += ")";
     return true;

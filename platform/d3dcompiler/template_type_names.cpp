@@ -38,7 +38,10 @@ std::string SpelledName(const Tokens& tokens, size_t at, size_t* end) {
         if (!IsToken(tokens, next, ",") || dimension == 0) {
             return "";
         }
-        name += (i == 1 ? "x" : "") + std::to_string(dimension);
+        if (i == 1) {
+            name += 'x';
+        }
+        name += std::to_string(dimension);
         next += 2;
     }
     if (!IsToken(tokens, next, ">")) {
