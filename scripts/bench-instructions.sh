@@ -33,12 +33,7 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
 fi
 cmake --build "$build" --target "${programs[@]}" -j "$(nproc)"
 
-unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
-# Under callgrind a compile of the demo's shader takes seconds, not milliseconds.
-export BRENNWICK_HLSL_COMPILE_SECONDS=600
-# And lavapipe's first compile of a pipeline takes longer than TdrDelay (2 s),
-# which would remove the device as hung and leave nothing drawn to count.
-export BRENNWICK_D3D12_TDR_DELAY=3600
+source scripts/callgrind-runs.sh
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
 
@@ -52,17 +47,7 @@ count() {
     local folder=$1 program=$2 measured=$3 file calling=0 all=0 value
     shift 3
     mkdir -p "$folder"
-    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
-        --callgrind-out-file="$folder/out" "$build/bench/$program" \
-        --frames "$measured" --warmup "$warmup" "$@" >"$folder/stdout" 2>"$folder/stderr" || {
-        grep -v '^==' "$folder/stderr" | tail -n 20 >&2
-        echo "$program failed under callgrind" >&2
-        exit 1
-    }
-    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$folder/stderr"; then
-        echo "$program lost its device under callgrind: nothing it counted was drawn" >&2
-        exit 1
-    fi
+    run_under_callgrind "$folder/out" -- "$program" --frames "$measured" --warmup "$warmup" "$@"
     for file in "$folder"/out-*; do
         value=$(total_of "$file")
         all=$((all + value))
@@ -90,17 +75,8 @@ per_frame() {
 one_frame() {
     local name=$1 program=$2 scale=$3 folder="$log/$1" last
     mkdir -p "$folder"
-    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
-        --dump-after='bench::NowNanoseconds*' --callgrind-out-file="$folder/out" \
-        "$build/bench/$program" --frames 1 --warmup 1 --scale "$scale" \
-        >"$folder/stdout" 2>"$folder/stderr" || {
-        echo "$program x$scale failed under callgrind" >&2
-        exit 1
-    }
-    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$folder/stderr"; then
-        echo "$program x$scale lost its device under callgrind" >&2
-        exit 1
-    fi
+    run_under_callgrind "$folder/out" --dump-after='bench::NowNanoseconds*' -- \
+        "$program" --frames 1 --warmup 1 --scale "$scale"
     last=$(ls "$folder" | sed -n 's/^out\.\([0-9]*\)-01$/\1/p' | sort -n | tail -n 1)
     results[$name]="$(total_of "$folder/out.$last-01") -"
 }

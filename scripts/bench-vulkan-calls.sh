@@ -39,24 +39,13 @@ command -v callgrind_annotate >/dev/null || {
     exit 1
 }
 
-unset DISPLAY WAYLAND_DISPLAY VK_INSTANCE_LAYERS
-export BRENNWICK_HLSL_COMPILE_SECONDS=600 BRENNWICK_D3D12_TDR_DELAY=3600
+source scripts/callgrind-runs.sh
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
 
 # run MEASURED: the calling thread's callgrind output for that many frames.
 run() {
-    valgrind --tool=callgrind --separate-threads=yes --smc-check=all-non-file \
-        --callgrind-out-file="$log/out.$1" "$build/bench/$program" \
-        --frames "$1" --warmup "$warmup" >"$log/stdout.$1" 2>"$log/stderr.$1" || {
-        grep -v '^==' "$log/stderr.$1" | tail -n 20 >&2
-        echo "$program failed under callgrind" >&2
-        exit 1
-    }
-    if grep -q 'DEVICE_REMOVAL_PROCESS_AT_FAULT' "$log/stderr.$1"; then
-        echo "$program lost its device under callgrind" >&2
-        exit 1
-    fi
+    run_under_callgrind "$log/out.$1" -- "$program" --frames "$1" --warmup "$warmup"
 }
 
 # calls FILE: "name instructions calls" for each vk* function and memcpy, from
