@@ -23,6 +23,7 @@
 #include "source_warnings.h"
 #include "unknown_pragmas.h"
 #include "spirv_bindings.h"
+#include "spirv_resource_arrays.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
 #include "ten_bit_float_signatures.h"
@@ -229,6 +230,7 @@ public:
         PlaceCounterBindings(&spirv);
         RemoveSemanticDecorations(spirv);
         ShiftUnshiftedTextureBindings(&spirv);
+        SplitResourceArrays(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
         repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);

@@ -176,6 +176,18 @@ uint32_t SpirvModule::Glsl450() const {
     return 0;
 }
 
+size_t AnnotationPlace(const SpirvModule& module) {
+    const auto& instructions = module.instructions();
+    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+        const uint32_t op = OpcodeOf(instructions[i]);
+        if (op == OpDecorate || op == OpMemberDecorate ||
+            (op >= OpTypeVoid && op <= OpTypeStruct)) {
+            return i;
+        }
+    }
+    return module.FirstFunction();
+}
+
 uint32_t ConstantValue(const SpirvModule& module, uint32_t id) {
     const SpirvInstruction* constant = module.Definition(id);
     return constant != nullptr && OpcodeOf(*constant) == dxbc::spirv::OpConstant ? (*constant)[3]

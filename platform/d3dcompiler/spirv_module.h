@@ -68,6 +68,9 @@ private:
     std::map<uint32_t, size_t> definitions_; // id -> instruction index
 };
 
+// Where decorations go: before the first decoration or, without one, the
+// first type.
+size_t AnnotationPlace(const SpirvModule& module);
 // The value of 32-bit constant `id`, 0 when `id` is no OpConstant.
 uint32_t ConstantValue(const SpirvModule& module, uint32_t id);
 // Whether `structure`'s member `member` carries `decoration`.

@@ -57,20 +57,6 @@ bool IsFloat64(const SpirvModule& module, uint32_t type) {
     return scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 64;
 }
 
-// Where decorations go: before the first decoration or, without one, the
-// first type.
-size_t AnnotationPlace(const SpirvModule& module) {
-    const auto& instructions = module.instructions();
-    for (size_t i = 0; i < module.FirstFunction(); ++i) {
-        const uint32_t op = OpcodeOf(instructions[i]);
-        if (op == OpDecorate || op == OpMemberDecorate ||
-            (op >= OpTypeVoid && op <= OpTypeStruct)) {
-            return i;
-        }
-    }
-    return module.FirstFunction();
-}
-
 // Marks the results `ids` NoContraction; a decoration given twice is invalid
 // SPIR-V, and `precise` ones are there already.
 void MarkNoContraction(SpirvModule& module, const std::vector<uint32_t>& ids) {
