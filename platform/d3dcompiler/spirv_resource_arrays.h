@@ -1,4 +1,4 @@
-// An array of textures, samplers or UAVs takes one register per element
+// An array of textures, samplers or typed UAVs takes one register per element
 // (Texture2D t[3] : register(t0) is t0, t1 and t2), each its own descriptor in
 // the root signature's tables. glslang gives the array one binding of three
 // descriptors; where every element is reached by a constant index, as shader
