@@ -243,6 +243,13 @@ private:
     bool CompileToSpirv(shaderc_compiler_t compiler, shaderc_compile_options_t options,
                         const std::string& source, std::vector<uint32_t>* spirv,
                         std::string* messages) {
+        // glslang and SPIRV-Tools driven directly skip shaderc's validation
+        // before legalisation; shaderc, whose messages are translated, takes
+        // any source glslang has something to say about.
+        if (CompileQuietly(GlslangRequest(source), spirv)) {
+            return true;
+        }
+        includes_.StartPass();
         Result result(shaderc_compile_into_spv(compiler, source.data(), source.size(),
                                                request_.target.kind, request_.path.c_str(),
                                                request_.entryPoint.c_str(), options));
@@ -266,19 +273,22 @@ private:
         return true;
     }
 
+    GlslangCompile GlslangRequest(const std::string& source) {
+        return {&source,
+                request_.path,
+                request_.entryPoint,
+                request_.target.kind,
+                request_.defines,
+                (request_.flags & D3DCOMPILE_DEBUG) != 0,
+                &includes_};
+    }
+
     // glslang's module legalised without shaderc's validation before it.
     bool CompileWithoutShaderc(const std::string& source, std::vector<uint32_t>* spirv,
                                std::string* messages) {
         includes_.StartPass();
-        const LegalisingCompile compile{&source,
-                                        request_.path,
-                                        request_.entryPoint,
-                                        request_.target.kind,
-                                        request_.defines,
-                                        (request_.flags & D3DCOMPILE_DEBUG) != 0,
-                                        &includes_};
         std::string log;
-        if (!CompileLegalisingFirst(compile, spirv, &log)) {
+        if (!CompileLegalisingFirst(GlslangRequest(source), spirv, &log)) {
             *messages += request_.path +
                          ": error: the HLSL compiler cannot translate this shader (" +
                          log.substr(0, log.find('\n')) + ")\n";

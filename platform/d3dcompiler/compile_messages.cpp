@@ -256,6 +256,10 @@ void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
 
 } // namespace
 
+bool IsRootSignatureWarning(const std::string& line) {
+    return line.find("'RootSignature' : unrecognized attribute") != std::string::npos;
+}
+
 std::string TranslateGlslangMessages(const std::string& messages, const std::string& mainFile,
                                      const std::string& entryPoint, const SourceLineLookup& lines) {
     std::istringstream input(messages);
@@ -265,8 +269,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
     ParseStop stop;
     const bool parseStopped = ReadParseStop(messages, &stop);
     while (std::getline(input, line)) {
-        if (line.empty() ||
-            line.find("'RootSignature' : unrecognized attribute") != std::string::npos ||
+        if (line.empty() || IsRootSignatureWarning(line) ||
             line.find("HLSL parsing failed") != std::string::npos ||
             line.find("compilation errors.") != std::string::npos) {
             continue;

@@ -20,6 +20,10 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
                                      const std::string& entryPoint,
                                      const SourceLineLookup& lines = nullptr);
 
+// glslang's warning that it ignores [RootSignature], which Windows' compiler
+// reads: a clean compile's only line, which the messages leave out.
+bool IsRootSignatureWarning(const std::string& line);
+
 // Windows' compiler stops reporting after a number of errors; so does this
 // one, after kMaxErrorLines lines, with a last line saying how many it left out.
 constexpr size_t kMaxErrorLines = 50;

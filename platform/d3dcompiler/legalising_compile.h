@@ -1,14 +1,13 @@
-// glslang's module for an HLSL source, legalised as shaderc legalises it but
-// without validating it first. shaderc validates glslang's module before its
-// legalisation passes, and some modules are valid only after them: glslang
-// hands the EvaluateAttribute* functions a local copy of the input, which the
-// legalisation's interpolant fix-up turns back into the input itself.
+// glslang's module for an HLSL source, legalised as shaderc legalises it and
+// validated after, not before, its legalisation. shaderc validates glslang's
+// module before its legalisation passes, which costs a compile more than a
+// validation of the smaller legalised module, and some modules are valid only
+// after them: glslang hands the EvaluateAttribute* functions a local copy of
+// the input, which the legalisation's interpolant fix-up turns back into the
+// input itself.
 #pragma once
 
-#include "source_files.h"
-
-#include <d3dcompiler.h>
-#include <shaderc/shaderc.h>
+#include "glslang_driver.h"
 
 #include <cstdint>
 #include <string>
@@ -16,22 +15,18 @@
 
 namespace d3dcompiler_standin {
 
-struct LegalisingCompile {
-    const std::string* source;
-    std::string path;
-    std::string entryPoint;
-    shaderc_shader_kind kind;
-    const D3D_SHADER_MACRO* defines;
-    bool debugInfo;
-    IncludeResolver* includes;
-};
-
 // Whether shaderc's failure is its validation of the module before legalising it.
 bool FailedBeforeLegalisation(const char* shadercMessage);
 
+// The legalised module, where glslang takes the source without a message and
+// the module is valid once legalised; false otherwise, so that shaderc, whose
+// messages are read, compiles it instead. A module that is valid before
+// legalisation and not after is shaderc's to take.
+bool CompileQuietly(const GlslangCompile& request, std::vector<uint32_t>* spirv);
+
 // The legalised module; false, with glslang's words in `log`, where glslang
-// refuses the source or legalisation fails.
-bool CompileLegalisingFirst(const LegalisingCompile& request, std::vector<uint32_t>* spirv,
+// refuses the source or legalisation or validation fails.
+bool CompileLegalisingFirst(const GlslangCompile& request, std::vector<uint32_t>* spirv,
                             std::string* log);
 
 } // namespace d3dcompiler_standin
