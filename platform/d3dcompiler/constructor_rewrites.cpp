@@ -60,22 +60,37 @@ std::string StructureFromVector(const std::string& type, const Shape& structure,
 }
 
 // Variables' shapes, by the latest declaration of each name before a use.
+// An array's elements are laid out only when a use asks for its shape: most
+// declarations are never looked up, and a large array's shape is large.
 class Declarations {
 public:
-    explicit Declarations(const Shapes& structures) : structures_(structures) {}
+    Declarations(const Tokens& tokens, const Shapes& structures)
+        : tokens_(tokens), structures_(structures) {}
 
     // Notes a declaration "Type name[dims]" at tokens[at].
-    void Note(const Tokens& tokens, size_t at) {
-        size_t end = at;
-        std::optional<Shape> shape = DeclaredShape(tokens, at, structures_, &end);
-        if (shape && !IsToken(tokens, at + 2, "(")) {
-            variables_[tokens[at + 1].text] = std::move(*shape);
+    void Note(size_t at) {
+        if (!IsIdentifier(tokens_, at) || !IsIdentifier(tokens_, at + 1) ||
+            IsToken(tokens_, at + 2, "(") ||
+            IsToken(tokens_, AfterDimensions(tokens_, at + 2), "[")) {
+            return;
+        }
+        std::optional<Shape> type = ShapeOf(tokens_[at].text, structures_);
+        if (type) {
+            variables_[tokens_[at + 1].text] = {std::move(*type), at + 2, std::nullopt};
         }
     }
 
     const Shape* Find(const std::string& name) const {
         auto found = variables_.find(name);
-        return found != variables_.end() ? &found->second : nullptr;
+        if (found == variables_.end()) {
+            return nullptr;
+        }
+        const Declared& declared = found->second;
+        if (!declared.shape) {
+            size_t dimensions = declared.dimensions;
+            declared.shape = WithDimensions(tokens_, &dimensions, declared.type);
+        }
+        return &*declared.shape;
     }
 
     // Notes "S name(" at tokens[at], a function returning the structure S.
@@ -96,8 +111,15 @@ public:
     }
 
 private:
+    struct Declared {
+        Shape type;                         // the declared type's shape
+        size_t dimensions;                  // where its dimensions "[N]..." would start
+        mutable std::optional<Shape> shape; // with them, once asked for
+    };
+
+    const Tokens& tokens_;
     const Shapes& structures_;
-    std::map<std::string, Shape> variables_;
+    std::map<std::string, Declared> variables_;
     std::map<std::string, std::string> functions_; // function -> the structure it returns
 };
 
@@ -219,6 +241,15 @@ std::string FlattenedExpression(const Tokens& tokens, size_t first, size_t end,
     return leaves ? Joined(*leaves) : "";
 }
 
+// A vector or matrix type: "float4", not "float" or a structure.
+bool IsNumericAggregate(const std::string& type, const Shapes& structures) {
+    if (structures.count(type) != 0) {
+        return false;
+    }
+    std::optional<Shape> shape = ShapeOf(type, structures);
+    return shape && shape->kind == Shape::Kind::Numeric && !shape->parts.empty();
+}
+
 // "float4(a, 1)" with an array or structure `a` among the arguments.
 void FlattenArguments(const Tokens& tokens, size_t open, const Shapes& structures,
                       const Declarations& declarations, StructureFlatteners* flatteners,
@@ -314,7 +345,7 @@ void FlattenCast(const Tokens& tokens, size_t open, const Shapes& structures,
 
 void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
     Shapes structures;
-    Declarations declarations(structures);
+    Declarations declarations(tokens, structures);
     StructureFlatteners flatteners;
     LazyExpressionTypes types(tokens); // built at the first argument that needs it
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
@@ -325,12 +356,9 @@ void FlattenAggregateOperands(const std::vector<HlslToken>& tokens, std::vector<
             }
             continue;
         }
-        declarations.Note(tokens, at);
+        declarations.Note(at);
         declarations.NoteFunction(tokens, at);
-        std::optional<Shape> type = ShapeOf(tokens[at].text, structures);
-        const bool numericAggregate =
-            type && type->kind == Shape::Kind::Numeric && !type->parts.empty();
-        if (numericAggregate && tokens[at + 1].text == "(" &&
+        if (tokens[at + 1].text == "(" && IsNumericAggregate(tokens[at].text, structures) &&
             !(at > 0 && IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return")) {
             FlattenArguments(tokens, at + 1, structures, declarations, &flatteners, &types, edits);
         } else if (tokens[at].text == "(" && IsIdentifier(tokens, at + 1) &&
