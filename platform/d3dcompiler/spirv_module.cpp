@@ -178,14 +178,15 @@ uint32_t SpirvModule::Glsl450() const {
 
 size_t AnnotationPlace(const SpirvModule& module) {
     const auto& instructions = module.instructions();
-    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+    const size_t end = module.FirstFunction();
+    for (size_t i = 0; i < end; ++i) {
         const uint32_t op = OpcodeOf(instructions[i]);
         if (op == OpDecorate || op == OpMemberDecorate ||
             (op >= OpTypeVoid && op <= OpTypeStruct)) {
             return i;
         }
     }
-    return module.FirstFunction();
+    return end;
 }
 
 uint32_t ConstantValue(const SpirvModule& module, uint32_t id) {

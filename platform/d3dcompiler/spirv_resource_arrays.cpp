@@ -68,7 +68,8 @@ uint32_t DecorationOf(const SpirvModule& module, uint32_t id, uint32_t decoratio
 
 std::vector<ResourceArray> FindResourceArrays(const SpirvModule& module) {
     std::vector<ResourceArray> arrays;
-    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+    const size_t end = module.FirstFunction();
+    for (size_t i = 0; i < end; ++i) {
         const SpirvInstruction& variable = module.instructions()[i];
         if (OpcodeOf(variable) != OpVariable || variable.size() < 4 ||
             variable[3] != kStorageUniformConstant) {

@@ -56,7 +56,8 @@ uint32_t MemberOffset(SpirvModule& module, uint32_t structure, uint32_t index) {
 }
 
 bool IsBlock(SpirvModule& module, uint32_t structure) {
-    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+    const size_t end = module.FirstFunction();
+    for (size_t i = 0; i < end; ++i) {
         const SpirvInstruction& instruction = module.instructions()[i];
         if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
             instruction[1] == structure && instruction[2] == kDecorationBlock) {

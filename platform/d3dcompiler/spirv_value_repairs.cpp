@@ -212,7 +212,8 @@ void SaturatingConversions(SpirvModule& module) {
 // variable never written as zero; SPIR-V's Private variables start
 // undefined, and glslang's legalisation turns reads of them into OpUndef.
 void ZeroForUndefined(SpirvModule& module) {
-    for (size_t i = 0; i < module.FirstFunction(); ++i) {
+    size_t end = module.FirstFunction();
+    for (size_t i = 0; i < end; ++i) {
         SpirvInstruction variable = module.instructions()[i];
         if (OpcodeOf(variable) != OpVariable || variable.size() != 4 ||
             variable[3] != kStoragePrivate) {
@@ -228,6 +229,7 @@ void ZeroForUndefined(SpirvModule& module) {
         module.instructions()[i] = variable;
         module.Insert(i, MakeInstruction(OpConstantNull, {(*pointer)[3], null}));
         ++i;
+        ++end;
     }
     // OpUndef and OpConstantNull have the same operands; the null constant
     // belongs with the declarations.
