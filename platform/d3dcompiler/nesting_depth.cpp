@@ -5,6 +5,9 @@ namespace {
 
 // Index just past the comment or literal that starts at `at`, or `at`.
 size_t SkipCommentOrLiteral(const std::string& text, size_t at, size_t* line) {
+    if (text[at] != '/' && text[at] != '"' && text[at] != '\'') {
+        return at; // most characters start neither
+    }
     auto skipTo = [&](size_t end) {
         end = end == std::string::npos ? text.size() : end;
         for (size_t i = at; i < end; ++i) {
@@ -31,8 +34,24 @@ size_t SkipCommentOrLiteral(const std::string& text, size_t at, size_t* line) {
 }
 
 bool IsOperator(char c) {
-    static const std::string kOperators = "+-*/%<>=&|^,?";
-    return kOperators.find(c) != std::string::npos;
+    switch (c) {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '%':
+    case '<':
+    case '>':
+    case '=':
+    case '&':
+    case '|':
+    case '^':
+    case ',':
+    case '?':
+        return true;
+    default:
+        return false;
+    }
 }
 
 std::string Where(const std::string& file, size_t line, size_t column) {
