@@ -46,11 +46,28 @@ std::set<uint32_t> TextureVariables(const std::vector<SpirvInstruction>& instruc
     return variables;
 }
 
+// Whether the module declares an image type, found without reading the
+// whole module, which a shader without textures need not do.
+bool HasImageTypes(const std::vector<uint32_t>& spirv) {
+    constexpr size_t kHeaderWords = 5;
+    for (size_t at = kHeaderWords; at < spirv.size();) {
+        const uint32_t count = spirv[at] >> 16;
+        if (count == 0) {
+            return false;
+        }
+        if ((spirv[at] & 0xFFFF) == kOpTypeImage) {
+            return true;
+        }
+        at += count;
+    }
+    return false;
+}
+
 } // namespace
 
 void ShiftUnshiftedTextureBindings(std::vector<uint32_t>* spirv) {
     SpirvModule module;
-    if (!module.Read(*spirv)) {
+    if (!HasImageTypes(*spirv) || !module.Read(*spirv)) {
         return;
     }
     const uint32_t base = dxbc::BindingBase(dxbc::RegisterClass::ShaderResource);
