@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <vector>
 
@@ -23,20 +24,20 @@ std::vector<std::pair<std::string, size_t>> LogicalLines(const std::string& text
     std::string current;
     size_t first = 1;
     size_t line = 1;
-    for (size_t at = 0; at <= text.size(); ++at) {
-        const char c = at < text.size() ? text[at] : '\n';
-        if (c == '\\' && at + 1 < text.size() && text[at + 1] == '\n') {
-            ++at;
+    for (size_t at = 0; at <= text.size();) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end;
+        if (end > at && end < text.size() && text[end - 1] == '\\') {
+            current.append(text, at, end - 1 - at); // joined with the next line
+            at = end + 1;
             ++line;
             continue;
         }
-        if (c != '\n') {
-            current += c;
-            continue;
-        }
-        lines.push_back({current, first});
+        current.append(text, at, end - at);
+        lines.push_back({std::move(current), first});
         current.clear();
         first = ++line;
+        at = end + 1;
     }
     return lines;
 }
@@ -206,7 +207,8 @@ bool CheckMacroExpansion(const std::string& text, const std::string& file, std::
         const size_t hash = line.find_first_not_of(" \t");
         std::vector<Word> words = Words(line, number);
         if (hash == std::string::npos || line[hash] != '#') {
-            uses.insert(uses.end(), words.begin(), words.end());
+            uses.insert(uses.end(), std::make_move_iterator(words.begin()),
+                        std::make_move_iterator(words.end()));
         } else if (words.size() >= 2 && words[0].text == "define" &&
                    IsIdentifierStart(words[1].text[0])) {
             macros[words[1].text] = ReadDefinition(line, words);
