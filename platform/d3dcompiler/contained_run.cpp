@@ -5,6 +5,7 @@
 #include "large_stack.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -95,6 +96,9 @@ std::string EncodeReport(uint8_t tag, const CompileOutput& output) {
     // is reported as such.
     std::set_new_handler(nullptr);
     LimitChild(limits);
+    // The compile's thread allocates from the arena the child inherited
+    // rather than from one malloc would make anew for it in every child.
+    mallopt(M_ARENA_MAX, 1);
     IncludeProxy proxy(socket);
     ID3DInclude* handler = IsCallersHandler(include) ? &proxy : include;
     CompileOutput output;
