@@ -1,6 +1,8 @@
 #include "aggregate_shapes.h"
 #include "numeric_type_names.h"
 
+#include <algorithm>
+
 namespace d3dcompiler_standin {
 
 using Tokens = std::vector<HlslToken>;
@@ -47,7 +49,7 @@ std::optional<Shape> ShapeOf(const std::string& type, const Shapes& structures) 
 }
 
 // `shape` with the array dimensions written at tokens[at...]; `at` moves past
-// them. Nothing for a dimension that is not a number.
+// them. Nothing for a dimension that is not a number or is past 65536.
 std::optional<Shape> WithDimensions(const Tokens& tokens, size_t* at, Shape shape) {
     const size_t first = *at;
     *at = AfterDimensions(tokens, first);
@@ -55,9 +57,16 @@ std::optional<Shape> WithDimensions(const Tokens& tokens, size_t* at, Shape shap
         return std::nullopt;
     }
     for (size_t length = *at; length > first; length -= 3) {
+        // Windows refuses a dimension past 65536 (X3059, array_size_checks.cpp);
+        // laying out such an array would only exhaust the compile's memory.
+        const std::string& dimension = tokens[length - 2].text;
+        const size_t digits = std::min(dimension.find_first_not_of("0123456789"), dimension.size());
+        if (digits > 5 || std::stoul(dimension) > 65536) {
+            return std::nullopt;
+        }
         Shape array;
         array.kind = Shape::Kind::Array;
-        array.parts.assign(std::stoul(tokens[length - 2].text), shape);
+        array.parts.assign(std::stoul(dimension), shape);
         shape = std::move(array);
     }
     return shape;

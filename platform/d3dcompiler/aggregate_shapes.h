@@ -28,7 +28,8 @@ using Shapes = std::map<std::string, Shape>; // structure name -> shape
 std::optional<Shape> ShapeOf(const std::string& type, const Shapes& structures);
 
 // `shape` as an array with the dimensions written at tokens[*at...]; `*at`
-// moves past them. None for a dimension that is not a number.
+// moves past them. None for a dimension that is not a number, or that is past
+// the 65536 Windows allows.
 std::optional<Shape> WithDimensions(const std::vector<HlslToken>& tokens, size_t* at, Shape shape);
 
 // The token after the well-formed dimensions "[N]..." written at tokens[at...].

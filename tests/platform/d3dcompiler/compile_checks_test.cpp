@@ -688,6 +688,14 @@ TEST(CompileRefusals, ArrayDimensionsFromOneTo65536) {
          "(3,16-18): error X3059: array dimension must be between 1 and 65536"},
         {"float a[kNegative];",
          "(3,13-21): error X3059: array dimension must be between 1 and 65536"},
+        // Refused as Windows refuses them, not stopped for the memory their
+        // elements would take.
+        {"float a[100000000];",
+         "(3,13-21): error X3059: array dimension must be between 1 and 65536"},
+        {"float a[100000000] = {1};",
+         "(3,13-21): error X3059: array dimension must be between 1 and 65536"},
+        {"struct S { float m[100000000]; };",
+         "(3,24-32): error X3059: array dimension must be between 1 and 65536"},
         {"float a[65536];", ""},
         {"float a[2][3];\n    a[1][2] = p.x;", ""},
     };
