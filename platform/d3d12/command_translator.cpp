@@ -4,6 +4,7 @@
 
 #include "state_translation.h"
 #include "testing_counters.h"
+#include "translated_list.h"
 
 #include <debug_messages.h>
 
@@ -88,16 +89,24 @@ CommandTranslator::CommandTranslator(DeviceCore& core)
     : core_(core), constantUploads_(core.context) {}
 
 void CommandTranslator::StartList(VkCommandBuffer commands,
-                                  std::vector<std::shared_ptr<const void>>* keepAlive) {
+                                  std::vector<std::shared_ptr<const void>>* keepAlive,
+                                  TranslatedList* kept) {
     commands_ = commands; // the last list was forgotten when it finished
     keepAlive_ = keepAlive;
     keepAlive_->reserve(kTypicalKeptObjects);
+    keptList_ = kept;
+    commandIndex_ = 0;
+    if (keptList_ != nullptr) {
+        keptList_->translator = this;
+        keptList_->complete = true;
+    }
     draws_ = 0;
 }
 
 void CommandTranslator::ForgetList() {
     commands_ = VK_NULL_HANDLE;
     keepAlive_ = nullptr;
+    keptList_ = nullptr;
     kept_.Clear();
     viewports_.clear();
     scissors_.clear();
@@ -147,12 +156,25 @@ void CommandTranslator::Finish() {
     }
     RecordBarriers();
     CountTranslatedWork(barriers_.Recorded(), renderPasses_);
+    if (keptList_ != nullptr) {
+        for (TranslatedList::ImageLayouts& layouts : keptList_->images) {
+            for (const SubresourceState& subresource : layouts.image->subresources) {
+                layouts.after.push_back(subresource.layout);
+            }
+        }
+        keptList_->draws = draws_;
+        keptList_->barriers = barriers_.Recorded();
+        keptList_->renderPasses = renderPasses_;
+    }
     ForgetList();
 }
 
 void CommandTranslator::KeepUntilFinished(const std::shared_ptr<const void>& object) {
     if (object != nullptr && kept_.Insert(object.get())) {
         keepAlive_->push_back(object);
+        if (keptList_ != nullptr) {
+            keptList_->used.push_back(object);
+        }
     }
 }
 
@@ -165,8 +187,19 @@ void CommandTranslator::BeginCopy(const std::shared_ptr<const void>& first,
 }
 
 void CommandTranslator::Touch(GpuImage& image) {
-    if (touchedSet_.Insert(&image)) {
-        touched_.push_back(&image);
+    if (!touchedSet_.Insert(&image)) {
+        return;
+    }
+    touched_.push_back(&image);
+    if (keptList_ != nullptr) {
+        // Nothing has moved its layouts in this list yet, nor its states
+        // unless the pass over the list has noted them before.
+        TranslatedList::ImageLayouts& layouts = keptList_->images.emplace_back();
+        layouts.image = &image;
+        for (const SubresourceState& subresource : image.subresources) {
+            layouts.before.push_back(subresource.layout);
+        }
+        keptList_->NoteStates(image.states);
     }
 }
 
@@ -353,11 +386,15 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
 void CommandTranslator::RootArguments::Clear() {
     rootSignature.reset();
     tables.Clear();
+    tableCommands.Clear();
     constants.clear();
     views.clear();
 }
 
 void CommandTranslator::SkipCommand(const char* reason) {
+    if (keptList_ != nullptr) {
+        keptList_->complete = false; // the skip must be judged again at each execution
+    }
     if (reported_.insert(reason).second) {
         // A bad draw repeats every frame: say it once per cause and pipeline
         // state (or root signature) for the whole run.

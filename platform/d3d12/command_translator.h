@@ -24,6 +24,7 @@
 namespace d3d12_standin {
 
 struct SetContent;
+struct TranslatedList;
 
 // Layouts that do not exist for an image's aspect fall back to GENERAL.
 VkImageLayout UsableLayout(const GpuImage& image, VkImageLayout layout);
@@ -36,13 +37,16 @@ public:
     explicit CommandTranslator(DeviceCore& core);
 
     // Starts a list recorded into `commands`; what its work uses is kept in
-    // `keepAlive` until the submission finishes.
-    void StartList(VkCommandBuffer commands, std::vector<std::shared_ptr<const void>>* keepAlive);
+    // `keepAlive` until the submission finishes. With `kept`, what the
+    // translation reads is noted there, so that the buffer may run again.
+    void StartList(VkCommandBuffer commands, std::vector<std::shared_ptr<const void>>* keepAlive,
+                   TranslatedList* kept = nullptr);
     // One command, after the pass over the list has moved the states it
     // changes; `changes` are what its barriers moved.
     void Translate(const Command& command, const std::vector<StateChange>& changes) {
         changes_ = &changes;
         std::visit(*this, command);
+        ++commandIndex_;
     }
     // Ends open rendering and makes copies into buffers visible to the host,
     // as at the end of a list. Nothing of the list is held after it.
@@ -75,6 +79,7 @@ public:
     }
     void operator()(const CmdSetTable& command) {
         ArgumentsOf(command.compute).tables.Set(command.parameter, command);
+        ArgumentsOf(command.compute).tableCommands.Set(command.parameter, commandIndex_);
     }
     void operator()(const CmdSetRootConstants& command);
     void operator()(const CmdSetRootView& command) {
@@ -124,6 +129,8 @@ private:
     bool NeedsBarrier(GpuImage& image, const SubresourceRange& range, D3D12_RESOURCE_STATES needed);
     // The list's use of `image` begins: its subresources' uses are reset when the list ends.
     void Touch(GpuImage& image);
+    // Notes the descriptors a draw's tables read, for a kept translation.
+    void NoteDescriptorReads(const RootSignatureLayout& layout);
     void RecordBarriers() { barriers_.Record(commands_); }
     // Copies run outside render passes, after the clears queued before them.
     void BeginCopy(const std::shared_ptr<const void>& first,
@@ -207,9 +214,11 @@ private:
     DeviceCore& core_;
     VkCommandBuffer commands_ = VK_NULL_HANDLE;
     std::vector<std::shared_ptr<const void>>* keepAlive_ = nullptr;
+    TranslatedList* keptList_ = nullptr;
     static constexpr size_t kTypicalKeptObjects = 16;
     SeenSet<void> kept_;
     uint64_t draws_ = 0;
+    uint32_t commandIndex_ = 0; // of the command translated now, in its list
 
     std::vector<D3D12_VIEWPORT> viewports_;
     std::vector<D3D12_RECT> scissors_;
@@ -229,6 +238,7 @@ private:
     struct RootArguments {
         std::shared_ptr<RootSignatureLayout> rootSignature;
         ParameterSlots<CmdSetTable> tables;
+        ParameterSlots<uint32_t> tableCommands; // where in the list each table was set
         std::map<uint32_t, std::vector<uint32_t>> constants;
         std::map<uint32_t, CmdSetRootView> views;
         void Clear();

@@ -116,6 +116,7 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
         return E_INVALIDARG;
     }
     commands_.clear();
+    ++recordingNumber_;
     drawState_.Forget();
     computeState_.Forget();
     splitBegun_.clear();

@@ -14,6 +14,7 @@ namespace d3d12_standin {
 
 class D3D12CommandAllocator;
 class D3D12Resource;
+struct TranslatedList;
 
 class D3D12GraphicsCommandList final
     : public LiveDeviceChild<D3D12GraphicsCommandList, ID3D12GraphicsCommandList> {
@@ -30,6 +31,11 @@ public:
     // What the list recorded, for the validation layer and the translator.
     const std::vector<Command>& Commands() const { return commands_; }
     D3D12CommandAllocator* Allocator() const { return allocator_; }
+    // Which recording the commands are: a new one after each Reset.
+    uint64_t RecordingNumber() const { return recordingNumber_; }
+    // Translations of the list's executions kept to run again, the latest
+    // first; used under the device's submissions lock.
+    std::vector<std::shared_ptr<TranslatedList>>& Translations() { return translations_; }
 
     D3D12_COMMAND_LIST_TYPE STDMETHODCALLTYPE GetType() override { return type_; }
     HRESULT STDMETHODCALLTYPE Close() override;
@@ -187,6 +193,8 @@ private:
     bool recording_ = true;
     bool failed_ = false;
     std::vector<Command> commands_;
+    uint64_t recordingNumber_ = 0;
+    std::vector<std::shared_ptr<TranslatedList>> translations_;
     bool debugLayer_; // the checks made as calls record
     RecordedDrawState drawState_;
     RecordedDrawState computeState_; // its root signature and arguments only

@@ -8,11 +8,14 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "descriptor_set_cache.h"
+#include "submission_queue.h"
 #include "testing_counters.h"
+#include "translated_list.h"
 
 #include <debug_messages.h>
 #include <vulkan_check.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace d3d12_standin {
@@ -85,27 +88,18 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
             continue;
         }
         SubmitBatch batch = core.submissions.NewBatch();
-        batch.commands = core.submissions.BeginCommands();
-        batch.ownsCommands = true;
-        if (batch.commands == VK_NULL_HANDLE) {
+        std::shared_ptr<TranslatedList> kept;
+        if (!PrepareList(*list, lists[i], &batch, &kept)) {
             continue;
         }
-        // The states move once per command, then the translator carries the
-        // command out from them.
-        executed_->Start(lists[i]);
-        translator_->StartList(batch.commands, &batch.keepAlive);
-        for (const Command& command : list->Commands()) {
-            translator_->Translate(command, executed_->Follow(command));
-        }
-        translator_->Finish();
-        std::vector<std::shared_ptr<ResourceTrack>>& used = usedResources_;
-        executed_->Finish(&used);
-        VK_CHECK(vkEndCommandBuffer(batch.commands));
-        uint64_t draws = translator_->Draws();
         uint64_t serial = core.submissions.Submit(std::move(batch));
         if (serial == 0) {
             continue;
         }
+        if (kept != nullptr) {
+            kept->lastSerial = serial;
+        }
+        std::vector<std::shared_ptr<ResourceTrack>>& used = usedResources_;
         if (DebugLayerEnabled()) {
             NoteSubmitted(used, serial, static_cast<ID3D12CommandQueue*>(this));
         }
@@ -115,9 +109,104 @@ void STDMETHODCALLTYPE D3D12CommandQueue::ExecuteCommandLists(UINT count,
         used.clear();
         ++executedLists_;
         CountExecutedCommandLists(1);
-        CountExecutedDraws(draws);
+        CountExecutedDraws(draws_);
     }
     usedResources_.clear(); // nothing of the lists is held after them
+}
+
+bool D3D12CommandQueue::PrepareList(D3D12GraphicsCommandList& list, ID3D12CommandList* given,
+                                    SubmitBatch* batch, std::shared_ptr<TranslatedList>* kept) {
+    batch->fromList = true;
+    *kept = FindKept(list, &batch->keepAlive);
+    if (*kept != nullptr) {
+        RunKept(list, given, *kept, batch);
+        return true;
+    }
+    return Translate(list, given, batch, kept);
+}
+
+// The first kept translation that equals, in everything it read, what
+// translating the list now would read, and whose buffer is not pending.
+std::shared_ptr<TranslatedList>
+D3D12CommandQueue::FindKept(D3D12GraphicsCommandList& list,
+                            std::vector<std::shared_ptr<const void>>* keepAlive) {
+    SubmissionQueue& submissions = Device()->Core().submissions;
+    const uint64_t setGeneration = Device()->Core().descriptorSets->Generation();
+    std::vector<std::shared_ptr<TranslatedList>>& translations = list.Translations();
+    for (auto it = translations.begin(); it != translations.end(); ++it) {
+        TranslatedList& translation = **it;
+        if (translation.translator != translator_.get() ||
+            (translation.recording != list.RecordingNumber() &&
+             !SameCommands(translation.source, list.Commands())) ||
+            !submissions.Finished(translation.lastSerial)) {
+            continue;
+        }
+        if (!translation.HoldUsed(keepAlive) ||
+            !translation.SameInputs(list.Commands(), setGeneration)) {
+            keepAlive->clear();
+            continue;
+        }
+        std::rotate(translations.begin(), it, it + 1); // the latest first
+        return translations.front();
+    }
+    return nullptr;
+}
+
+// The pass over the commands moves and checks the states as at any
+// execution; the images are left in the layouts the kept buffer leaves them.
+void D3D12CommandQueue::RunKept(D3D12GraphicsCommandList& list, ID3D12CommandList* given,
+                                const std::shared_ptr<TranslatedList>& kept, SubmitBatch* batch) {
+    executed_->Start(given);
+    for (const Command& command : list.Commands()) {
+        executed_->Follow(command);
+    }
+    executed_->Finish(&usedResources_);
+    kept->ApplyEndLayouts();
+    kept->recording = list.RecordingNumber();
+    batch->commands = kept->commands;
+    batch->keepAlive.push_back(kept);
+    draws_ = kept->draws;
+    CountTranslatedWork(kept->barriers, kept->renderPasses);
+    CountReusedTranslation();
+}
+
+bool D3D12CommandQueue::Translate(D3D12GraphicsCommandList& list, ID3D12CommandList* given,
+                                  SubmitBatch* batch, std::shared_ptr<TranslatedList>* kept) {
+    constexpr size_t kKeptPerList = 4;
+    DeviceCore& core = Device()->Core();
+    const bool keep = KeepsTranslation(list.Commands());
+    batch->commands = core.submissions.BeginCommands(keep);
+    if (batch->commands == VK_NULL_HANDLE) {
+        return false;
+    }
+    if (keep) {
+        *kept = std::make_shared<TranslatedList>(core.submissions.Returns(), batch->commands);
+        (*kept)->recording = list.RecordingNumber();
+        (*kept)->setGeneration = core.descriptorSets->Generation();
+        batch->keepAlive.push_back(*kept); // the buffer goes back once this has run
+    } else {
+        batch->ownsCommands = true;
+    }
+    // The states move once per command, then the translator carries the
+    // command out from them.
+    executed_->Start(given, kept->get());
+    translator_->StartList(batch->commands, &batch->keepAlive, kept->get());
+    for (const Command& command : list.Commands()) {
+        translator_->Translate(command, executed_->Follow(command));
+    }
+    translator_->Finish();
+    executed_->Finish(&usedResources_);
+    VK_CHECK(vkEndCommandBuffer(batch->commands));
+    draws_ = translator_->Draws();
+    if (*kept != nullptr && (*kept)->complete) {
+        (*kept)->source = list.Commands();
+        std::vector<std::shared_ptr<TranslatedList>>& translations = list.Translations();
+        translations.insert(translations.begin(), *kept);
+        if (translations.size() > kKeptPerList) {
+            translations.pop_back();
+        }
+    }
+    return true;
 }
 
 HRESULT STDMETHODCALLTYPE D3D12CommandQueue::Signal(ID3D12Fence* fence, UINT64 value) {

@@ -11,7 +11,10 @@
 namespace d3d12_standin {
 
 class D3D12Fence;
+class D3D12GraphicsCommandList;
 struct ResourceTrack;
+struct SubmitBatch;
+struct TranslatedList;
 
 class CommandTranslator;
 class ExecutedList;
@@ -51,6 +54,17 @@ private:
     enum class FencePoint { Wait, Signal };
     // Submits a batch that waits for or signals `value` on the fence (queue lock held).
     HRESULT SubmitFencePoint(D3D12Fence& fence, uint64_t value, FencePoint point);
+    // One list's work into `batch` (queue lock held): a kept translation of
+    // it run again where one fits, else the list translated, and kept where
+    // it may run again. False when there is nothing to submit.
+    bool PrepareList(D3D12GraphicsCommandList& list, ID3D12CommandList* given, SubmitBatch* batch,
+                     std::shared_ptr<TranslatedList>* kept);
+    std::shared_ptr<TranslatedList> FindKept(D3D12GraphicsCommandList& list,
+                                             std::vector<std::shared_ptr<const void>>* keepAlive);
+    void RunKept(D3D12GraphicsCommandList& list, ID3D12CommandList* given,
+                 const std::shared_ptr<TranslatedList>& kept, SubmitBatch* batch);
+    bool Translate(D3D12GraphicsCommandList& list, ID3D12CommandList* given, SubmitBatch* batch,
+                   std::shared_ptr<TranslatedList>* kept);
 
     D3D12_COMMAND_QUEUE_DESC desc_;
     std::atomic<uint64_t> executedLists_{0};
@@ -58,6 +72,7 @@ private:
     std::unique_ptr<CommandTranslator> translator_;
     std::unique_ptr<ExecutedList> executed_;
     std::vector<std::shared_ptr<ResourceTrack>> usedResources_;
+    uint64_t draws_ = 0; // by the list prepared last
 };
 
 } // namespace d3d12_standin

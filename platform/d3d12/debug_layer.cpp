@@ -2,6 +2,7 @@
 
 #include "debug_text.h"
 #include "seen_set.h"
+#include "translated_list.h"
 
 #include <debug_messages.h>
 
@@ -38,9 +39,10 @@ bool Satisfies(D3D12_RESOURCE_STATES state, const Expected& expected) {
 class ListValidator {
 public:
     // Begins `list`; the records of the list before keep their storage.
-    void Start(const void* list, bool report) {
+    void Start(const void* list, bool report, TranslatedList* kept) {
         list_ = list;
         report_ = report;
+        kept_ = kept;
     }
 
     void operator()(const CmdBarriers& command);
@@ -123,6 +125,7 @@ private:
     std::string ListText() const { return ObjectText(list_, "", "ID3D12GraphicsCommandList"); }
     const void* list_ = nullptr;
     bool report_ = false;
+    TranslatedList* kept_ = nullptr;
     std::vector<StateChange> changes_; // by the command followed last
     std::vector<std::shared_ptr<ResourceTrack>> touched_;
     SeenSet<ResourceTrack> touchedSet_;
@@ -135,6 +138,9 @@ private:
 void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
     if (touchedSet_.Insert(resource.get())) {
         touched_.push_back(resource);
+        if (kept_ != nullptr) {
+            kept_->NoteStates(resource->states); // before this use moves them
+        }
     }
 }
 
@@ -421,6 +427,7 @@ void ListValidator::Finish(std::vector<std::shared_ptr<ResourceTrack>>* used) {
 
 void ListValidator::Forget() {
     list_ = nullptr;
+    kept_ = nullptr;
     changes_.clear();
     touched_.clear();
     touchedSet_.Clear();
@@ -451,8 +458,8 @@ ExecutedList::ExecutedList() : validator_(std::make_unique<ListValidator>()) {}
 
 ExecutedList::~ExecutedList() = default;
 
-void ExecutedList::Start(const void* list) {
-    validator_->Start(list, DebugLayerEnabled());
+void ExecutedList::Start(const void* list, TranslatedList* kept) {
+    validator_->Start(list, DebugLayerEnabled(), kept);
 }
 
 const std::vector<StateChange>& ExecutedList::Follow(const Command& command) {

@@ -18,6 +18,7 @@ bool DebugLayerEnabled();
 void ForceDebugLayer();
 
 class ListValidator;
+struct TranslatedList;
 
 // Executed lists, each followed command by command under the device's
 // submissions lock, in execution order; the checks report only where the
@@ -30,8 +31,9 @@ public:
     ExecutedList(const ExecutedList&) = delete;
     ExecutedList& operator=(const ExecutedList&) = delete;
 
-    // Begins following `list`.
-    void Start(const void* list);
+    // Begins following `list`; with `kept`, notes there the states each
+    // resource begins the list in.
+    void Start(const void* list, TranslatedList* kept = nullptr);
     // Checks `command` and moves the states it changes; returns what its
     // barriers moved, for the translator to carry out.
     const std::vector<StateChange>& Follow(const Command& command);

@@ -5,8 +5,7 @@
 #include "command_translator.h"
 
 #include "descriptor_set_cache.h"
-
-#include <cstring>
+#include "translated_list.h"
 
 namespace d3d12_standin {
 namespace {
@@ -14,17 +13,6 @@ namespace {
 template <typename T>
 bool SameObject(const std::weak_ptr<T>& first, const std::weak_ptr<T>& second) {
     return !first.owner_before(second) && !second.owner_before(first);
-}
-
-bool SameDescriptor(const DescriptorRecord& first, const DescriptorRecord& second) {
-    return first.kind == second.kind && SameObject(first.buffer, second.buffer) &&
-           first.offset == second.offset && first.size == second.size &&
-           first.shape == second.shape && first.texelFormat == second.texelFormat &&
-           SameObject(first.counterBuffer, second.counterBuffer) &&
-           first.counterOffset == second.counterOffset && SameObject(first.image, second.image) &&
-           std::memcmp(&first.view, &second.view, sizeof(first.view)) == 0 &&
-           std::memcmp(&first.sampler, &second.sampler, sizeof(first.sampler)) == 0 &&
-           SameObject(first.resource, second.resource) && first.format == second.format;
 }
 
 } // namespace

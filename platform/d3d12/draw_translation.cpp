@@ -6,8 +6,10 @@
 #include "descriptor_set_cache.h"
 #include "state_translation.h"
 #include "testing_counters.h"
+#include "translated_list.h"
 #include "viewport_translation.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -122,8 +124,35 @@ bool CommandTranslator::AddDescriptor(const TableBinding& binding, const Descrip
 }
 
 // Descriptor sets for every root parameter, read from the bound tables now.
+void CommandTranslator::NoteDescriptorReads(const RootSignatureLayout& layout) {
+    for (size_t i = 0; i < layout.parameters.size(); ++i) {
+        const CmdSetTable* table = arguments_->tables.Find(uint32_t(i));
+        if (table == nullptr) {
+            continue; // the draw is skipped
+        }
+        const uint32_t command = *arguments_->tableCommands.Find(uint32_t(i));
+        const std::vector<DescriptorRecord>& records = table->heap->records;
+        for (const TableBinding& binding : layout.parameters[i].bindings) {
+            const uint64_t index = uint64_t(table->first) + binding.binding;
+            if (index >= records.size()) {
+                continue;
+            }
+            std::vector<TranslatedList::DescriptorRead>& reads = keptList_->descriptors;
+            auto same = [&](const TranslatedList::DescriptorRead& read) {
+                return read.command == command && read.binding == binding.binding;
+            };
+            if (std::find_if(reads.begin(), reads.end(), same) == reads.end()) {
+                reads.push_back({command, binding.binding, records[index]});
+            }
+        }
+    }
+}
+
 bool CommandTranslator::BindDescriptorSets(std::vector<VkDescriptorSet>* sets) {
     const RootSignatureLayout& layout = *pipeline_->rootSignature;
+    if (keptList_ != nullptr) {
+        NoteDescriptorReads(layout);
+    }
     if (SameTablesAsLastDraw(layout)) {
         *sets = lastSets_.sets;
         return true;

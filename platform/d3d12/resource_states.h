@@ -21,6 +21,7 @@ public:
 
     uint32_t Count() const { return uint32_t(states_.size()); }
     D3D12_RESOURCE_STATES operator[](uint32_t index) const { return states_[index]; }
+    const std::vector<D3D12_RESOURCE_STATES>& Values() const { return states_; }
 
     // A use wanting `wanted` of a subresource not in it: promotes one in
     // COMMON (or one promoted to read-only states, to more of them) where the

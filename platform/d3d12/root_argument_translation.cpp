@@ -4,6 +4,7 @@
 #include "command_translator.h"
 
 #include "descriptor_set_cache.h"
+#include "translated_list.h"
 
 #include <algorithm>
 
@@ -43,6 +44,10 @@ bool CommandTranslator::AddRootArgument(uint32_t index, const RootParameterLayou
         if (!constantUploads_.Write(values.data(), size_t(range), &buffer, &offset)) {
             SkipCommand("root constants could not be written to host-visible memory");
             return false;
+        }
+        if (keptList_ != nullptr &&
+            (keptList_->owned.empty() || keptList_->owned.back() != buffer)) {
+            keptList_->owned.push_back(buffer); // the kept buffer reads these values again
         }
     } else {
         auto view = arguments_->views.find(index);

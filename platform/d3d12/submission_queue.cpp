@@ -62,8 +62,11 @@ SubmissionQueue::~SubmissionQueue() {
     vkDestroyCommandPool(context_->device, pool_, nullptr);
 }
 
-VkCommandBuffer SubmissionQueue::BeginCommands() {
+VkCommandBuffer SubmissionQueue::BeginCommands(bool again) {
     VkCommandBuffer commands = VK_NULL_HANDLE;
+    if (freeCommands_.empty()) {
+        returns_->TakeInto(&freeCommands_);
+    }
     if (!freeCommands_.empty()) {
         commands = freeCommands_.back();
         freeCommands_.pop_back();
@@ -80,7 +83,7 @@ VkCommandBuffer SubmissionQueue::BeginCommands() {
     }
     VkCommandBufferBeginInfo begin{};
     begin.sType = VK_STRUCTURE_TYPE_COMMAND_BUFFER_BEGIN_INFO;
-    begin.flags = VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
+    begin.flags = again ? 0 : VK_COMMAND_BUFFER_USAGE_ONE_TIME_SUBMIT_BIT;
     vkBeginCommandBuffer(commands, &begin);
     return commands;
 }
@@ -101,6 +104,7 @@ void SubmissionQueue::Recycle(SubmitBatch batch) {
     }
     batch.commands = VK_NULL_HANDLE;
     batch.ownsCommands = false;
+    batch.fromList = false;
     batch.fence = VK_NULL_HANDLE;
     batch.waits.clear();
     batch.signals.clear();
@@ -133,7 +137,7 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
     }
     FlushHeld();
     uint64_t serial = ++lastSubmitted_;
-    if (batch.commands != VK_NULL_HANDLE && batch.ownsCommands && batch.signals.empty() &&
+    if (batch.commands != VK_NULL_HANDLE && batch.fromList && batch.signals.empty() &&
         batch.fence == VK_NULL_HANDLE) {
         held_ = std::move(batch);
         heldSerial_ = serial;
@@ -144,7 +148,9 @@ uint64_t SubmissionQueue::Submit(SubmitBatch batch) {
 
 void SubmissionQueue::FlushHeld() {
     if (held_.has_value() && context_->lost) {
-        freeCommands_.push_back(held_->commands);
+        if (held_->ownsCommands) {
+            freeCommands_.push_back(held_->commands);
+        }
         held_.reset();
     }
     if (held_.has_value()) {
@@ -256,7 +262,9 @@ void SubmissionQueue::AbandonUnfinished() {
     abandoned->push_back(std::move(inFlight_));
     abandonedSerials->push_back(serial_);
     if (held_.has_value()) {
-        freeCommands_.push_back(held_->commands);
+        if (held_->ownsCommands) {
+            freeCommands_.push_back(held_->commands);
+        }
         held_.reset();
     }
 }

@@ -7,6 +7,7 @@
 
 #include "gpu_objects.h"
 #include "hang_watch.h"
+#include "returned_commands.h"
 
 #include <atomic>
 #include <chrono>
@@ -28,6 +29,8 @@ SemaphorePoint(VkSemaphore semaphore, uint64_t value,
 struct SubmitBatch {
     VkCommandBuffer commands = VK_NULL_HANDLE;
     bool ownsCommands = false; // recycled by the queue once executed
+    // A list's work: held until the next submission, which a fence signal may join.
+    bool fromList = false;
     std::vector<VkSemaphoreSubmitInfo> waits;
     std::vector<VkSemaphoreSubmitInfo> signals;
     VkFence fence = VK_NULL_HANDLE;
@@ -46,8 +49,11 @@ public:
     // Guards the VkQueue, the command pool and everything below.
     std::mutex& Mutex() { return mutex_; }
 
-    // A command buffer in the recording state (lock held).
-    VkCommandBuffer BeginCommands();
+    // A command buffer in the recording state (lock held); one that may be
+    // submitted again only where `again`.
+    VkCommandBuffer BeginCommands(bool again = false);
+    // Where kept command buffers go back to once their owner lets go.
+    const std::shared_ptr<ReturnedCommands>& Returns() const { return returns_; }
     // An empty batch whose lists reuse the storage of a finished one, so that
     // steady submission allocates nothing (lock held).
     SubmitBatch NewBatch();
@@ -55,6 +61,10 @@ public:
     // when the device is lost (lock held).
     uint64_t Submit(SubmitBatch batch);
     uint64_t LastSubmitted() const { return lastSubmitted_; }
+    // Whether the driver has finished submission `serial` (lock held).
+    bool Finished(uint64_t serial) const {
+        return serial <= serial_->Seen() || serial <= DriverCompleted();
+    }
     // As Direct3D 12 sees it: everything once the device is lost.
     uint64_t Completed() const { return serial_->Value(); }
     // What the driver has really finished, and the last serial it was given.
@@ -101,6 +111,7 @@ private:
     uint64_t lastSubmitted_ = 0;
     VkCommandPool pool_ = VK_NULL_HANDLE;
     std::vector<VkCommandBuffer> freeCommands_;
+    std::shared_ptr<ReturnedCommands> returns_ = std::make_shared<ReturnedCommands>();
     std::vector<InFlight> inFlight_; // a few at most: kept in order, storage reused
     std::vector<SubmitBatch> spareBatches_;
     std::atomic<uint64_t> sent_{0};

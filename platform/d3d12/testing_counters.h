@@ -14,5 +14,6 @@ void CountExecutedCommandLists(uint64_t count);
 void CountExecutedDraws(uint64_t count);
 void CountBlockingFenceWait();
 void CountTranslatedWork(uint64_t barriers, uint64_t renderPasses);
+void CountReusedTranslation();
 
 } // namespace d3d12_standin

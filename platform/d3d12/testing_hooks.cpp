@@ -16,6 +16,7 @@ std::atomic<uint64_t> g_executedLists{0};
 std::atomic<uint64_t> g_executedDraws{0};
 std::atomic<uint64_t> g_blockingWaits{0};
 std::atomic<uint64_t> g_barriers{0}, g_renderPasses{0};
+std::atomic<uint64_t> g_reusedTranslations{0};
 
 void Refuse(Refusal kind, int n) {
     g_refusals[int(kind)] = n > 0 ? n : 0;
@@ -46,6 +47,9 @@ void CountBlockingFenceWait() {
 void CountTranslatedWork(uint64_t barriers, uint64_t renderPasses) {
     g_barriers += barriers;
     g_renderPasses += renderPasses;
+}
+void CountReusedTranslation() {
+    ++g_reusedTranslations;
 }
 
 } // namespace d3d12_standin
@@ -97,6 +101,9 @@ uint64_t TranslatedBarriers() {
 }
 uint64_t TranslatedRenderPasses() {
     return d3d12_standin::g_renderPasses.load();
+}
+uint64_t ReusedTranslations() {
+    return d3d12_standin::g_reusedTranslations.load();
 }
 void SetDeviceHangTimeout(uint32_t milliseconds) {
     d3d12_standin::SetHangTimeout(std::chrono::milliseconds(milliseconds));

@@ -27,9 +27,13 @@ uint64_t TotalExecutedCommandLists();
 uint64_t ExecutedDraws();
 // SetEventOnCompletion calls whose value had not been reached yet.
 uint64_t BlockingFenceWaits();
-// vkCmdPipelineBarrier2 calls and render pass instances in translated lists.
+// vkCmdPipelineBarrier2 calls and render pass instances in executed lists,
+// whether translated or run again from a kept translation.
 uint64_t TranslatedBarriers();
 uint64_t TranslatedRenderPasses();
+// Executions that submitted a list's kept Vulkan command buffer again
+// instead of translating the list.
+uint64_t ReusedTranslations();
 // How long a submission may run before its device is removed as hung
 // (Windows' TdrDelay); 0 restores the default of 2 s.
 void SetDeviceHangTimeout(uint32_t milliseconds);
