@@ -2,6 +2,7 @@
 #include "attribute_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
+#include "min_precision_matrices.h"
 #include "condition_choices.h"
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
@@ -329,6 +330,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
     RewriteClasses(source, tokens, &edits);
+    RewriteMinPrecisionMatrices(tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
