@@ -7,14 +7,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// A member or method of a class body: tokens [begin, end].
-struct Item {
-    size_t begin;
-    size_t end;
-    std::string method; // the method's name; empty for a member variable
-    bool declaration;   // a method without a body
-};
-
 struct ClassBody {
     size_t open;
     size_t close;
@@ -28,34 +20,6 @@ std::string Joined(const Tokens& tokens, size_t begin, size_t end) {
         text += ' ';
     }
     return text;
-}
-
-// The members and methods between the braces at `open` and `close`.
-std::vector<Item> BodyItems(const Tokens& tokens, size_t open, size_t close) {
-    std::vector<Item> items;
-    size_t begin = open + 1;
-    std::string method;
-    for (size_t at = begin; at < close; ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "(" && method.empty() && at > begin && IsIdentifier(tokens, at - 1)) {
-            method = tokens[at - 1].text;
-            at = std::min(ClosingBracket(tokens, at), close);
-            continue;
-        }
-        bool ends = text == ";";
-        bool hasBody = false;
-        if (text == "{") {
-            at = std::min(ClosingBracket(tokens, at), close);
-            at += at + 1 < close && IsToken(tokens, at + 1, ";");
-            ends = hasBody = true;
-        }
-        if (ends) {
-            items.push_back({begin, at, method, !method.empty() && !hasBody});
-            begin = at + 1;
-            method.clear();
-        }
-    }
-    return items;
 }
 
 // "class Name [: Base, IFace ...] {" at global scope, by name.
@@ -143,7 +107,7 @@ struct ClassSource {
 // and defined after it with its body.
 ItemTexts OwnTexts(const ClassSource& c, const std::string& name, const ClassBody& body) {
     ItemTexts texts;
-    for (const Item& item : BodyItems(c.tokens, body.open, body.close)) {
+    for (const BodyItem& item : BodyItems(c.tokens, body.open, body.close)) {
         const auto defined = c.outside.find({name, item.method});
         texts.push_back({item.method, item.declaration && defined != c.outside.end()
                                           ? defined->second.text
@@ -195,13 +159,13 @@ std::string Blanked(const std::string& source, size_t begin, size_t end) {
 // place; one defined after it without a declaration goes before its '}'.
 void MoveOutsideDefinitions(const ClassSource& c, const std::string& name, const ClassBody& body,
                             std::vector<TextEdit>* edits) {
-    const std::vector<Item> items = BodyItems(c.tokens, body.open, body.close);
+    const std::vector<BodyItem> items = BodyItems(c.tokens, body.open, body.close);
     for (const auto& [key, definition] : c.outside) {
         if (key.first != name) {
             continue;
         }
         bool declared = false;
-        for (const Item& item : items) {
+        for (const BodyItem& item : items) {
             if (item.declaration && item.method == key.second && !declared) {
                 const size_t from = c.tokens[item.begin].offset;
                 const HlslToken& last = c.tokens[item.end];
@@ -216,6 +180,34 @@ void MoveOutsideDefinitions(const ClassSource& c, const std::string& name, const
 }
 
 } // namespace
+
+// The members and methods between the braces at `open` and `close`.
+std::vector<BodyItem> BodyItems(const Tokens& tokens, size_t open, size_t close) {
+    std::vector<BodyItem> items;
+    size_t begin = open + 1;
+    std::string method;
+    for (size_t at = begin; at < close; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" && method.empty() && at > begin && IsIdentifier(tokens, at - 1)) {
+            method = tokens[at - 1].text;
+            at = std::min(ClosingBracket(tokens, at), close);
+            continue;
+        }
+        bool ends = text == ";";
+        bool hasBody = false;
+        if (text == "{") {
+            at = std::min(ClosingBracket(tokens, at), close);
+            at += at + 1 < close && IsToken(tokens, at + 1, ";");
+            ends = hasBody = true;
+        }
+        if (ends) {
+            items.push_back({begin, at, method, !method.empty() && !hasBody});
+            begin = at + 1;
+            method.clear();
+        }
+    }
+    return items;
+}
 
 void RewriteClassMembers(const std::string& source, const Tokens& tokens,
                          const std::vector<int>& depths, std::vector<TextEdit>* edits) {

@@ -14,6 +14,18 @@
 
 namespace d3dcompiler_standin {
 
+// A member or method of a class, structure or interface body: tokens
+// [begin, end].
+struct BodyItem {
+    size_t begin;
+    size_t end;
+    std::string method; // the method's name; empty for a member variable
+    bool declaration;   // a method without a body
+};
+
+// The members and methods between the braces at `open` and `close`.
+std::vector<BodyItem> BodyItems(const std::vector<HlslToken>& tokens, size_t open, size_t close);
+
 // Adds the edits to `source`'s text (one file, before glslang) to `edits`.
 // `depths` is each token's brace depth.
 void RewriteClassMembers(const std::string& source, const std::vector<HlslToken>& tokens,

@@ -2,7 +2,6 @@
 // cannot be instantiated, so a local of it is refused.
 // verdict: compile-error PSMain -
 // group: declarations
-// stand-in: differ a class that leaves an interface method unimplemented is read as a structure and compiles
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/overviews-direct3d-11-hlsl-dynamic-linking-class ("Classes must implement or inherit implementations for all interfaces in their inheritance chain or the class cannot be instantiated"); fxc's words for it were not found
 interface IShape
 {

@@ -2,7 +2,6 @@
 // one is refused.
 // verdict: compile-error PSMain -
 // group: declarations
-// stand-in: differ an interface is blanked before glslang, so a member variable in it is never judged
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/overviews-direct3d-11-hlsl-dynamic-linking-class ("An interface ... is declared in a shader using the interface keyword and only contains method declarations"); fxc's words for it were not found, so only the refusal is stated
 interface IShape
 {
