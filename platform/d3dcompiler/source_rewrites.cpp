@@ -4,6 +4,7 @@
 #include "class_rewrites.h"
 #include "min_precision_matrices.h"
 #include "condition_choices.h"
+#include "const_objects.h"
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
@@ -331,6 +332,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     BlankEffectSyntax(source, tokens, &edits);
     RewriteClasses(source, tokens, &edits);
     RewriteMinPrecisionMatrices(tokens, &edits);
+    RewriteConstObjectsWithMethods(tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
