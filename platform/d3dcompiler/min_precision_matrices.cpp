@@ -3,25 +3,46 @@
 namespace d3dcompiler_standin {
 namespace {
 
-// Whether `text` is a shape's "RxC", rows and columns 1 to 4.
+// Whether `text` ends, from `at`, in a shape's "RxC", rows and columns 1 to 4.
 bool IsShape(const std::string& text, size_t at) {
     return text.size() == at + 3 && text[at] >= '1' && text[at] <= '4' && text[at + 1] == 'x' &&
            text[at + 2] >= '1' && text[at + 2] <= '4';
 }
 
+// The 32-bit matrix type a minimum-precision one computes as, or "".
+std::string FullPrecisionName(const std::string& text) {
+    if (text.size() < 11 || text[0] != 'm' || text.compare(0, 3, "min") != 0) {
+        return ""; // "min16int2x2" is the shortest
+    }
+    static const char* const kBases[][2] = {{"min16float", "float"},
+                                            {"min10float", "float"},
+                                            {"min16int", "int"},
+                                            {"min12int", "int"},
+                                            {"min16uint", "uint"}};
+    for (const auto& base : kBases) {
+        const size_t length = std::char_traits<char>::length(base[0]);
+        if (text.compare(0, length, base[0]) == 0 && IsShape(text, length)) {
+            return base[1] + text.substr(length);
+        }
+    }
+    return "";
+}
+
 } // namespace
 
-void RewriteMinPrecisionMatrices(const std::vector<HlslToken>& tokens,
-                                 std::vector<TextEdit>* edits) {
-    for (const HlslToken& token : tokens) {
-        const std::string& text = token.text;
-        if (text.size() != 13 || text[0] != 'm' || text.compare(0, 3, "min") != 0) {
-            continue; // "min16float2x2" and "min10float2x2" are 13 characters
+void SpellMinPrecisionMatrices(const std::string& written, std::string* spelled,
+                               std::vector<HlslToken>* tokens) {
+    for (HlslToken& token : *tokens) {
+        const std::string name = FullPrecisionName(token.text);
+        if (name.empty()) {
+            continue;
         }
-        if ((text.compare(3, 7, "16float") == 0 || text.compare(3, 7, "10float") == 0) &&
-            IsShape(text, 10)) {
-            edits->push_back({token.offset, text.size(), "float" + text.substr(10)});
+        if (spelled->empty()) {
+            *spelled = written;
         }
+        const std::string padded = name + std::string(token.text.size() - name.size(), ' ');
+        spelled->replace(token.offset, token.text.size(), padded);
+        token.text = name;
     }
 }
 

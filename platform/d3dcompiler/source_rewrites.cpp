@@ -10,6 +10,7 @@
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
 #include "intrinsic_name_overloads.h"
+#include "scalar_matrix_casts.h"
 #include "template_type_names.h"
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
@@ -326,12 +327,12 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     if (!spelled.empty()) {
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
+    SpellMinPrecisionMatrices(written, &spelled, &tokens);
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
     RewriteClasses(source, tokens, &edits);
-    RewriteMinPrecisionMatrices(tokens, &edits);
     RewriteConstObjectsWithMethods(tokens, &edits);
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
@@ -352,6 +353,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RenameCoverageInputs(tokens, entryPoint, &edits);
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
+    ConvertScalarsCastToMatrices(tokens, &edits);
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);
