@@ -12,6 +12,7 @@
 #include "intrinsic_name_overloads.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
+#include "thin_matrices.h"
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
@@ -328,6 +329,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
     SpellMinPrecisionMatrices(written, &spelled, &tokens);
+    SpellThinMatrices(written, &spelled, &tokens);
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
