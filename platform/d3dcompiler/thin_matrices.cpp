@@ -1,6 +1,7 @@
 #include "thin_matrices.h"
 
 #include "expression_types.h"
+#include "function_scan.h"
 #include "numeric_type_names.h"
 
 #include <algorithm>
@@ -25,9 +26,15 @@ bool IsThin(const std::optional<ExpressionType>& type) {
 // Whether a thin matrix is declared where its registers are the program's
 // (a constant buffer member or a global that is not static): a vector would
 // be packed otherwise.
-bool DeclaredAsConstant(const Tokens& tokens, const std::vector<int>& depths, size_t at) {
+bool DeclaredAsConstant(const Tokens& tokens, const std::vector<int>& depths,
+                        const std::vector<TypeBody>& bodies, size_t at) {
+    for (const TypeBody& body : bodies) {
+        if (body.buffer && body.open < at && at < body.close) {
+            return true;
+        }
+    }
     if (depths[at] > 0) {
-        return false; // a local or member; members of buffers are judged below
+        return false; // a local or a structure's member
     }
     if (IsIdentifier(tokens, at + 1) && IsToken(tokens, at + 2, "(")) {
         return false; // a function's return type
@@ -234,8 +241,9 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
         return;
     }
     const std::vector<int> depths = BraceDepths(*tokens);
+    const std::vector<TypeBody> bodies = FindTypeBodies(*tokens);
     for (size_t at : names) {
-        if (DeclaredAsConstant(*tokens, depths, at)) {
+        if (DeclaredAsConstant(*tokens, depths, bodies, at)) {
             return; // left as glslang reads them
         }
     }
