@@ -1,6 +1,7 @@
 #include "const_objects.h"
 
 #include "function_scan.h"
+#include "numeric_type_names.h"
 
 #include <set>
 #include <string>
@@ -29,12 +30,19 @@ std::set<std::string> TypesWithMethods(const std::vector<HlslToken>& tokens) {
 
 void RewriteConstObjectsWithMethods(const std::vector<HlslToken>& tokens,
                                     std::vector<TextEdit>* edits) {
-    std::vector<size_t> candidates; // each "const" with "static" before it or inside a body
+    // Each "const" of a type no number is, with "static" before it or inside a
+    // body: a source of numeric constants alone reads no structure.
+    std::vector<size_t> candidates;
     int depth = 0;
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         depth += IsChar(tokens[at], '{') - (IsChar(tokens[at], '}') && depth > 0);
+        if (tokens[at].text.size() != 5 || tokens[at].text[0] != 'c') {
+            continue; // no "const"
+        }
+        NumericTypeName numeric;
         if (tokens[at].text == "const" && IsIdentifier(tokens, at + 1) &&
-            (depth > 0 || (at > 0 && tokens[at - 1].text == "static"))) {
+            (depth > 0 || (at > 0 && tokens[at - 1].text == "static")) &&
+            !ReadNumericTypeName(tokens[at + 1].text, &numeric)) {
             candidates.push_back(at);
         }
     }

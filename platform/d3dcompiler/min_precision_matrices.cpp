@@ -11,8 +11,8 @@ bool IsShape(const std::string& text, size_t at) {
 
 // The 32-bit matrix type a minimum-precision one computes as, or "".
 std::string FullPrecisionName(const std::string& text) {
-    if (text.size() < 11 || text[0] != 'm' || text.compare(0, 3, "min") != 0) {
-        return ""; // "min16int2x2" is the shortest
+    if (text.compare(0, 3, "min") != 0) {
+        return "";
     }
     static const char* const kBases[][2] = {{"min16float", "float"},
                                             {"min10float", "float"},
@@ -33,6 +33,9 @@ std::string FullPrecisionName(const std::string& text) {
 void SpellMinPrecisionMatrices(const std::string& written, std::string* spelled,
                                std::vector<HlslToken>* tokens) {
     for (HlslToken& token : *tokens) {
+        if (token.text.size() < 11 || token.text[0] != 'm') {
+            continue; // "min16int2x2" is the shortest
+        }
         const std::string name = FullPrecisionName(token.text);
         if (name.empty()) {
             continue;

@@ -10,6 +10,7 @@
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
 #include "intrinsic_name_overloads.h"
+#include "rare_forms.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
 #include "thin_matrices.h"
@@ -328,14 +329,23 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     if (!spelled.empty()) {
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
-    SpellMinPrecisionMatrices(written, &spelled, &tokens);
-    SpellThinMatrices(written, &spelled, &tokens);
+    const RareForms forms = FindRareForms(tokens);
+    if (forms.minPrecisionMatrix) {
+        SpellMinPrecisionMatrices(written, &spelled, &tokens);
+    }
+    if (forms.thinMatrix) {
+        SpellThinMatrices(written, &spelled, &tokens);
+    }
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
-    RewriteClasses(source, tokens, &edits);
-    RewriteConstObjectsWithMethods(tokens, &edits);
+    if (forms.classOrInterface) {
+        RewriteClasses(source, tokens, &edits);
+    }
+    if (forms.constObject) {
+        RewriteConstObjectsWithMethods(tokens, &edits);
+    }
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
@@ -355,7 +365,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RenameCoverageInputs(tokens, entryPoint, &edits);
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
-    ConvertScalarsCastToMatrices(tokens, &edits);
+    if (forms.matrixCast) {
+        ConvertScalarsCastToMatrices(tokens, &edits);
+    }
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);
