@@ -1,5 +1,7 @@
 #include "class_rewrites.h"
 
+#include "class_members.h"
+
 namespace d3dcompiler_standin {
 namespace {
 
@@ -40,8 +42,11 @@ void BlankInterface(const std::string& source, const Tokens& tokens, size_t at,
 // "class Name [: Interface] {": "struct Name {".
 void ClassAsStruct(const Tokens& tokens, size_t at, std::vector<TextEdit>* edits) {
     size_t open = at + 2;
-    if (IsToken(tokens, open, ":") && IsIdentifier(tokens, open + 1)) {
-        open += 2;
+    if (IsToken(tokens, open, ":")) {
+        while (IsIdentifier(tokens, open + 1) &&
+               (IsToken(tokens, open, ":") || IsToken(tokens, open, ","))) {
+            open += 2; // the class and interfaces it derives from
+        }
     }
     if (!IsToken(tokens, open, "{")) {
         return;
@@ -57,6 +62,7 @@ void ClassAsStruct(const Tokens& tokens, size_t at, std::vector<TextEdit>* edits
 
 void RewriteClasses(const std::string& source, const Tokens& tokens, std::vector<TextEdit>* edits) {
     std::vector<int> depths;
+    bool anyClass = false;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
         const std::string& word = tokens[at].text;
         if ((word != "interface" && word != "class") || !IsIdentifier(tokens, at + 1)) {
@@ -72,7 +78,11 @@ void RewriteClasses(const std::string& source, const Tokens& tokens, std::vector
             BlankInterface(source, tokens, at, edits);
         } else {
             ClassAsStruct(tokens, at, edits);
+            anyClass = true;
         }
+    }
+    if (anyClass) {
+        RewriteClassMembers(source, tokens, depths, edits);
     }
 }
 

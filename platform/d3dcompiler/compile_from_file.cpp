@@ -2,6 +2,7 @@
 // container holding the SPIR-V, the stage's input and output signatures and,
 // when the entry point carries one, the serialized root signature.
 #include "blob.h"
+#include "interface_checks.h"
 #include "builtin_warmup.h"
 #include "compile_messages.h"
 #include "return_messages.h"
@@ -203,6 +204,9 @@ public:
         std::string expansionError;
         if (!CheckMacroExpansion(request_.source, request_.path, &expansionError)) {
             *messages = expansionError + "\n";
+            return false;
+        }
+        if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
         const std::string source =

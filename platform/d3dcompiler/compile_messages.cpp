@@ -254,6 +254,23 @@ void NameUnexpectedToken(const SourceLineLookup& lines, const ParseStop& stop,
     }
 }
 
+// Windows' X3500 for glslang's linker line "Recursion detected:", which a
+// method calling itself reaches (the source checks find recursion among free
+// functions only); the function is named by the line after it,
+// "file:     Node::Depth(f1; calling Node::Depth(f1;".
+std::string RecursionMessage(const std::string& mainFile, std::istream* input) {
+    std::string calls;
+    std::getline(*input, calls);
+    const std::string caller = calls.substr(0, calls.find(" calling "));
+    const size_t open = caller.rfind('(');
+    std::string name;
+    if (open != std::string::npos) {
+        const size_t start = caller.find_last_of(" :", open);
+        name = caller.substr(start + 1, open - start - 1);
+    }
+    return mainFile + ": error X3500: '" + name + "': recursive functions not allowed\n";
+}
+
 } // namespace
 
 bool IsRootSignatureWarning(const std::string& line) {
@@ -281,6 +298,10 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
             // translation does not cover. The lines after it dump SPIR-V.
             out += mainFile + ": error: the HLSL compiler cannot translate this shader (" +
                    line.substr(kLegalisation.size()) + ")\n";
+            break;
+        }
+        if (line.find("Recursion detected:") != std::string::npos) {
+            out += RecursionMessage(mainFile, &input);
             break;
         }
         if (line.find("Entry point not found") != std::string::npos) {

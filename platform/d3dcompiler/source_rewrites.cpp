@@ -2,13 +2,18 @@
 #include "attribute_rewrites.h"
 #include "bool_varyings.h"
 #include "class_rewrites.h"
+#include "min_precision_matrices.h"
 #include "condition_choices.h"
+#include "const_objects.h"
 #include "constant_expressions.h"
 #include "constant_integer_matrices.h"
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
 #include "intrinsic_name_overloads.h"
+#include "rare_forms.h"
+#include "scalar_matrix_casts.h"
 #include "template_type_names.h"
+#include "thin_matrices.h"
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
@@ -324,11 +329,23 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     if (!spelled.empty()) {
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
+    const RareForms forms = FindRareForms(tokens);
+    if (forms.minPrecisionMatrix) {
+        SpellMinPrecisionMatrices(written, &spelled, &tokens);
+    }
+    if (forms.thinMatrix) {
+        SpellThinMatrices(written, &spelled, &tokens);
+    }
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
-    RewriteClasses(source, tokens, &edits);
+    if (forms.classOrInterface) {
+        RewriteClasses(source, tokens, &edits);
+    }
+    if (forms.constObject) {
+        RewriteConstObjectsWithMethods(tokens, &edits);
+    }
     LowercaseLegacyTypeNames(source, tokens, &edits);
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
@@ -348,6 +365,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RenameCoverageInputs(tokens, entryPoint, &edits);
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
+    if (forms.matrixCast) {
+        ConvertScalarsCastToMatrices(tokens, &edits);
+    }
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);
     RewriteIntegerMatrixBitwise(tokens, &edits);

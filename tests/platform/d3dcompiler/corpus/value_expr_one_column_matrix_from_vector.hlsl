@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 2 1 2
 // group: types
-// stand-in: differ glslang cannot construct matrices of one row or one column (float2x1, float1x2)
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/conversions-between-type-shapes.hlsl (fxc's verdict recorded beside each line: "to_m1x2(v2)", "to_m2x1(v2)" compile); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix (rows and columns from 1 to 4)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 3 3 1 1
 // group: conversions
-// stand-in: differ glslang cannot construct a float1x1
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/conversions-between-type-shapes.hlsl (fxc's verdict recorded beside each line: "to_m1x1(v2)" only warns of truncation; "to_i(v1)" compiles); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-conversions
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

@@ -4,7 +4,6 @@
 // verdict: accepted
 // probe: 12 5 6 3
 // group: values
-// stand-in: differ glslang cannot construct matrices of one row or one column (float4x1, float1x4, float1x1, float1x3)
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix (rows and columns from 1 to 4) and dx-graphics-hlsl-mul (x a matrix with c columns, y a matrix with c rows)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target

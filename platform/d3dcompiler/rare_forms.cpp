@@ -1,0 +1,33 @@
+#include "rare_forms.h"
+
+#include "expression_types.h"
+#include "numeric_type_names.h"
+
+namespace d3dcompiler_standin {
+
+RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
+    RareForms forms;
+    for (size_t at = 0; at < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.kind != HlslToken::Kind::Identifier) {
+            continue;
+        }
+        const std::string& text = token.text;
+        if (LooksLikeMatrixType(text)) {
+            const size_t size = text.size();
+            forms.minPrecisionMatrix |= size >= 11 && text[0] == 'm';
+            forms.thinMatrix |= text[size - 1] == '1' || text[size - 3] == '1';
+            forms.matrixCast |= at > 0 && IsChar(tokens[at - 1], '(') && at + 1 < tokens.size() &&
+                                IsChar(tokens[at + 1], ')');
+        } else if (text.size() == 5 && text[0] == 'c' && text == "const" &&
+                   at + 1 < tokens.size()) {
+            NumericTypeName numeric;
+            forms.constObject |= !ReadNumericTypeName(tokens[at + 1].text, &numeric);
+        } else if ((text[0] == 'c' && text == "class") || (text[0] == 'i' && text == "interface")) {
+            forms.classOrInterface = true;
+        }
+    }
+    return forms;
+}
+
+} // namespace d3dcompiler_standin

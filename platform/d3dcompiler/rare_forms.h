@@ -1,0 +1,23 @@
+// Which of the rarely written forms some rewrites handle a source's tokens
+// may hold, found in one pass over them, so that a source with none of them
+// (the demo's) pays one loop rather than one per rewrite. Each answer may be
+// yes where the rewrite then finds nothing; never no where it would.
+#pragma once
+
+#include "hlsl_tokens.h"
+
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct RareForms {
+    bool minPrecisionMatrix = false; // min16float2x2 and its kin
+    bool thinMatrix = false;         // a matrix of one row or one column
+    bool constObject = false;        // "const" before a name no numeric type has
+    bool matrixCast = false;         // "(" a matrix type ")"
+    bool classOrInterface = false;   // "class" or "interface"
+};
+
+RareForms FindRareForms(const std::vector<HlslToken>& tokens);
+
+} // namespace d3dcompiler_standin
