@@ -16,6 +16,8 @@
 #include "parameter_checks.h"
 #include "register_checks.h"
 #include "resource_access_checks.h"
+#include "resource_call_checks.h"
+#include "resource_literal_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "statement_syntax_checks.h"
@@ -242,6 +244,8 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckParameters(tokens, errors);
     CheckResourceLoads(tokens, errors);
     CheckResourceAccess(tokens, errors);
+    CheckResourceCalls(tokens, errors);
+    CheckResourceLiterals(tokens, errors);
     CheckUnsignedTypes(tokens, errors);
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);

@@ -21,6 +21,7 @@
 #include "integer_matrix_bitwise.h"
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
+#include "gather_compare_rewrites.h"
 #include "interlocked_rewrites.h"
 #include "buffer_dimensions.h"
 #include "keyword_names.h"
@@ -367,6 +368,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RenameDirectionOnlyOverloads(tokens, &edits);
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
+    AddZeroGatherCompareOffsets(source, tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);

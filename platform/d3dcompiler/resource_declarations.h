@@ -1,0 +1,27 @@
+// The resource and sampler objects a source declares, read from its tokens:
+// for the checks that judge how they are called and indexed.
+#pragma once
+
+#include "hlsl_tokens.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace d3dcompiler_standin {
+
+struct DeclaredObject {
+    std::string kind; // "Texture2D", "SamplerComparisonState", "sampler", ...
+    bool array = false;
+};
+
+// Whether `text` names an object type of shader model 5 (textures, buffers,
+// their RW forms, samplers and the sampler types of Direct3D 9's syntax).
+bool IsObjectKind(const std::string& text);
+
+// Names declared "Kind name", "Kind<element> name" or "Kind name[N]", as
+// globals, parameters or locals. A name declared with two kinds, or also
+// with a type that is no object, is left out: scopes would decide.
+std::map<std::string, DeclaredObject> DeclaredObjects(const std::vector<HlslToken>& tokens);
+
+} // namespace d3dcompiler_standin
