@@ -72,8 +72,8 @@ public:
                 receiver = ClosingBracket(tokens_, at + 1) + 1;
                 CheckIndex(at, at + 2, receiver - 1);
             }
-            if (!object->second.array && receiver + 2 < tokens_.size() &&
-                IsChar(tokens_[receiver], '.') && IsChar(tokens_[receiver + 2], '(')) {
+            if (receiver + 2 < tokens_.size() && IsChar(tokens_[receiver], '.') &&
+                IsChar(tokens_[receiver + 2], '(')) {
                 CheckOffset(object->second.kind, receiver + 1);
             }
         }

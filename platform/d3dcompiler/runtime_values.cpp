@@ -28,6 +28,13 @@ bool EndsDeclarator(const Tokens& tokens, size_t at) {
 } // namespace
 
 RuntimeValues::RuntimeValues(const Tokens& tokens) : tokens_(tokens) {
+    for (size_t at = 0; at < tokens_.size(); ++at) {
+        if (IsChar(tokens_[at], '{')) {
+            const size_t close = ClosingBracket(tokens_, at);
+            bodies_.push_back({at, close});
+            at = close;
+        }
+    }
     ReadGlobals();
     ReadParametersAndLocals();
     ReadLoopCounters();
@@ -97,7 +104,8 @@ void RuntimeValues::ReadParametersAndLocals() {
                                                             : end + 1;
         }
         if (Reads(at + 2, end)) {
-            names_.insert(token.text);
+            const std::pair<size_t, size_t> body = EnclosingBody(at);
+            scoped_.push_back({token.text, body.first, body.second});
         }
     }
 }
@@ -126,8 +134,19 @@ void RuntimeValues::ReadLoopCounters() {
                 ++last;
             }
         }
-        counters_.push_back({tokens_[name].text, at + 3, last});
+        scoped_.push_back({tokens_[name].text, at + 3, last});
     }
+}
+
+// The outermost braces around `at`: a function's body; the whole source
+// outside them.
+std::pair<size_t, size_t> RuntimeValues::EnclosingBody(size_t at) const {
+    for (const std::pair<size_t, size_t>& body : bodies_) {
+        if (at > body.first && at < body.second) {
+            return body;
+        }
+    }
+    return {0, tokens_.size()};
 }
 
 bool RuntimeValues::Reads(size_t begin, size_t end) const {
@@ -140,8 +159,8 @@ bool RuntimeValues::Reads(size_t begin, size_t end) const {
             ((at == 0 || !IsChar(tokens_[at - 1], '.')) && names_.count(token.text) != 0)) {
             return true;
         }
-        for (const LoopCounter& counter : counters_) {
-            if (counter.name == token.text && at >= counter.first && at <= counter.last) {
+        for (const ScopedName& scoped : scoped_) {
+            if (scoped.name == token.text && at >= scoped.first && at <= scoped.last) {
                 return true;
             }
         }

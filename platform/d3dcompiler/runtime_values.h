@@ -9,6 +9,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace d3dcompiler_standin {
@@ -25,7 +26,8 @@ public:
     bool Reads(size_t begin, size_t end) const;
 
 private:
-    struct LoopCounter {
+    // A name that holds such a value from token `first` to `last`.
+    struct ScopedName {
         std::string name;
         size_t first;
         size_t last;
@@ -34,11 +36,13 @@ private:
     void ReadGlobals();
     void ReadParametersAndLocals();
     void ReadLoopCounters();
+    std::pair<size_t, size_t> EnclosingBody(size_t at) const;
 
     const std::vector<HlslToken>& tokens_;
     std::set<std::string> names_;
-    std::set<std::string> inputs_; // with a semantic: also read as members ("input.uv")
-    std::vector<LoopCounter> counters_;
+    std::set<std::string> inputs_;   // with a semantic: also read as members ("input.uv")
+    std::vector<ScopedName> scoped_; // locals and [loop] counters
+    std::vector<std::pair<size_t, size_t>> bodies_; // outermost braces
 };
 
 } // namespace d3dcompiler_standin
