@@ -144,6 +144,20 @@ bool WrongSampler(const Tokens& tokens, std::pair<size_t, size_t> argument, char
     return wanted == 'S' ? given == 'R' : given != 'C';
 }
 
+// An Interlocked intrinsic whose destination is an element of a read-only
+// object (a StructuredBuffer, a Buffer, a texture): the destination is written,
+// as an assignment to that element would write it.
+bool ReadOnlyDestination(const Tokens& tokens, size_t at,
+                         const std::map<std::string, DeclaredObject>& objects) {
+    if (!IsChar(tokens[at + 1], '(') || (at > 0 && IsChar(tokens[at - 1], '.')) ||
+        !IsIdentifier(tokens, at + 2) || !IsToken(tokens, at + 3, "[")) {
+        return false;
+    }
+    const auto found = objects.find(tokens[at + 2].text);
+    return found != objects.end() && found->second.kind.rfind("RW", 0) != 0 &&
+           SamplerClass(found->second.kind) == 'R';
+}
+
 bool IsMethodOfInterest(const std::string& name) {
     return name == "GetDimensions" || name == "Load" || MethodNamed(name) != nullptr;
 }
@@ -153,7 +167,18 @@ bool IsMethodOfInterest(const std::string& name) {
 void CheckResourceCalls(const Tokens& tokens, std::string* errors) {
     std::map<std::string, DeclaredObject> objects;
     bool read = false;
-    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
+    for (size_t at = 2; at + 3 < tokens.size(); ++at) {
+        if (tokens[at].text.rfind("Interlocked", 0) == 0) {
+            if (!read) {
+                objects = DeclaredObjects(tokens);
+                read = true;
+            }
+            if (ReadOnlyDestination(tokens, at, objects)) {
+                *errors +=
+                    SourceError(tokens[at + 2], "l-value specifies const object", "X3025") + "\n";
+            }
+            continue;
+        }
         if (!IsChar(tokens[at - 1], '.') || !IsChar(tokens[at + 1], '(') ||
             tokens[at - 2].kind != HlslToken::Kind::Identifier ||
             !IsMethodOfInterest(tokens[at].text)) {

@@ -5,6 +5,8 @@
 // a SamplerState where SampleCmp wants a SamplerComparisonState). Windows'
 // compiler finds no matching overload (X3013); glslang took some of them,
 // crashed on others (ByteAddressBuffer.Load()) and worded the rest its own way.
+// An Interlocked intrinsic aimed at an element of a read-only object is X3025,
+// as an assignment to that element is (glslang compiled it).
 #pragma once
 
 #include "hlsl_tokens.h"
@@ -14,7 +16,7 @@
 
 namespace d3dcompiler_standin {
 
-// Appends one "file(line,first-last): error X3013: ..." line per call to `errors`.
+// Appends one "file(line,first-last): error X....: ..." line per call to `errors`.
 void CheckResourceCalls(const std::vector<HlslToken>& tokens, std::string* errors);
 
 } // namespace d3dcompiler_standin

@@ -121,4 +121,24 @@ TEST(ResourceCalls, ArgumentsNoOverloadTakes) {
     ExpectVerdicts(scratch, cases, std::size(cases));
 }
 
+TEST(ResourceCalls, InterlockedDestinationsMustBeWritable) {
+    ScratchDirectory scratch("resource_interlocked");
+    const auto shader = [](const std::string& body) {
+        return "StructuredBuffer<uint> readable : register(t0);\n"
+               "RWStructuredBuffer<uint> writable : register(u0);\n"
+               "groupshared uint total;\n"
+               "[numthreads(1, 1, 1)] void CSMain() {\n" +
+               body + "\n}\n";
+    };
+    const Case cases[] = {
+        {shader("uint before; InterlockedAdd(writable[0], readable[1], before); "
+                "InterlockedMax(total, before);"),
+         nullptr},
+        {shader("InterlockedOr(readable[0], 1);"),
+         "(5,15-22): error X3025: l-value specifies const "
+         "object"},
+    };
+    ExpectVerdicts(scratch, cases, std::size(cases), "CSMain", "cs_5_0");
+}
+
 } // namespace
