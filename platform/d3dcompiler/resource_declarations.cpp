@@ -1,4 +1,5 @@
 #include "resource_declarations.h"
+#include "numeric_type_names.h"
 
 #include <cstring>
 #include <set>
@@ -101,6 +102,70 @@ std::map<std::string, DeclaredObject> DeclaredObjects(const Tokens& tokens) {
         objects.erase(name);
     }
     return objects;
+}
+
+namespace {
+
+// Components of the element type declared for `name` ("Texture2D<float2> name"
+// gives 2, "Texture2D name" 4); 0 for a structure, an array or no object.
+int ElementComponents(const Tokens& tokens, const std::string& name) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (!IsObjectKind(tokens[at].text) || (at > 0 && IsChar(tokens[at - 1], '.'))) {
+            continue;
+        }
+        const bool templated = IsChar(tokens[at + 1], '<');
+        const size_t declared = templated ? ClosingBracket(tokens, at + 1) + 1 : at + 1;
+        if (!IsToken(tokens, declared, name.c_str()) || IsToken(tokens, declared + 1, "[")) {
+            continue;
+        }
+        if (!templated) {
+            return tokens[at].text.find("Texture") != std::string::npos ||
+                           tokens[at].text.find("Buffer") == 0
+                       ? 4
+                       : 0;
+        }
+        NumericTypeName numeric;
+        if (declared != at + 4 && !(declared == at + 6 && IsChar(tokens[at + 3], ','))) {
+            return 0;
+        }
+        if (!ReadNumericTypeName(tokens[at + 2].text, &numeric) || numeric.columns != 0) {
+            return 0;
+        }
+        return numeric.size == 0 ? 1 : numeric.size;
+    }
+    return 0;
+}
+
+} // namespace
+
+int ObjectReadComponents(const Tokens& tokens, size_t first, size_t end) {
+    if (first + 2 >= end || tokens[first].kind != HlslToken::Kind::Identifier) {
+        return 0;
+    }
+    if (IsChar(tokens[first + 1], '[')) {
+        return ClosingBracket(tokens, first + 1) + 1 == end
+                   ? ElementComponents(tokens, tokens[first].text)
+                   : 0;
+    }
+    if (first + 3 >= end || !IsChar(tokens[first + 1], '.') || !IsChar(tokens[first + 3], '(') ||
+        ClosingBracket(tokens, first + 3) + 1 != end) {
+        return 0;
+    }
+    const std::string& method = tokens[first + 2].text;
+    if (method.rfind("Load", 0) == 0 && method.size() == 5 && method[4] >= '2' &&
+        method[4] <= '4') {
+        return method[4] - '0';
+    }
+    if (method.rfind("SampleCmp", 0) == 0 || method.rfind("CalculateLevelOfDetail", 0) == 0) {
+        return 1;
+    }
+    const bool element = method == "Load" || method == "Sample" || method == "SampleLevel" ||
+                         method == "SampleBias" || method == "SampleGrad" || method == "Consume";
+    if (!element && method.rfind("Gather", 0) != 0) {
+        return 0;
+    }
+    const int components = ElementComponents(tokens, tokens[first].text);
+    return components != 0 && !element ? 4 : components;
 }
 
 } // namespace d3dcompiler_standin

@@ -1,5 +1,6 @@
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "resource_declarations.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
@@ -66,7 +67,7 @@ int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
                IsSwizzle(tokens[first + 2].text) && names.count(tokens[first].text)) {
         return int(tokens[first + 2].text.size());
     } else {
-        return 0;
+        return ObjectReadComponents(tokens, first, end);
     }
     const auto found = names.find(tokens[first].text);
     return found == names.end() ? 0 : found->second;
