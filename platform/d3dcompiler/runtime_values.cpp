@@ -44,7 +44,10 @@ RuntimeValues::RuntimeValues(const Tokens& tokens) : tokens_(tokens) {
 // structures are passed over.
 void RuntimeValues::ReadGlobals() {
     size_t statement = 0;
-    bool fixed = false; // static or const, or no variable (a function, a typedef)
+    // static, or no variable (a function, a typedef). A global const without
+    // static is still a constant the program sets: Windows' warning X3207
+    // says so of its initialiser.
+    bool fixed = false;
     for (size_t at = 0; at < tokens_.size(); ++at) {
         const HlslToken& token = tokens_[at];
         if (IsChar(token, ';')) {
@@ -62,8 +65,8 @@ void RuntimeValues::ReadGlobals() {
         } else if (IsChar(token, '}')) {
             statement = at + 1;
             fixed = false;
-        } else if (IsChar(token, '(') || IsWord(token, "static") || IsWord(token, "const") ||
-                   IsWord(token, "typedef") || IsWord(token, "struct")) {
+        } else if (IsChar(token, '(') || IsWord(token, "static") || IsWord(token, "typedef") ||
+                   IsWord(token, "struct")) {
             fixed = true;
             if (IsChar(token, '(')) {
                 at = ClosingBracket(tokens_, at);

@@ -16,8 +16,8 @@ namespace d3dcompiler_standin {
 
 class RuntimeValues {
 public:
-    // Constant buffer members, globals neither static nor const (which the
-    // program sets), groupshared variables, parameters with a semantic or
+    // Constant buffer members, globals that are not static (which the program
+    // sets, const ones too), groupshared variables, parameters with a semantic or
     // `uniform`, locals initialised from any of them, and the counters of
     // loops marked [loop] within their loops.
     explicit RuntimeValues(const std::vector<HlslToken>& tokens);

@@ -75,6 +75,9 @@ TEST(ResourceLiterals, ValuesTheDrawGivesAreNoLiterals) {
          "error X3512: sampler array index must be a literal expression", 6},
         {PixelShader("", "return maps[(uint)input.position.x].Load(int3(0, 0, 0));"),
          "error X3512"},
+        // A global const without static is set by the program (X3207's words).
+        {PixelShader("const uint kSecond = 1;\n", "return maps[kSecond].Load(int3(0, 0, 0));"),
+         "error X3512"},
         {PixelShader("", "float s = 0; [loop] for (uint i = 0; i < 2; ++i) s += maps[i].Load("
                          "int3(0, 0, 0)); return s;"),
          "error X3512"},
