@@ -16,6 +16,7 @@
 #include "parameter_checks.h"
 #include "register_checks.h"
 #include "resource_access_checks.h"
+#include "pixel_uav_slot_checks.h"
 #include "resource_call_checks.h"
 #include "resource_literal_checks.h"
 #include "resource_method_checks.h"
@@ -246,6 +247,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckResourceAccess(tokens, errors);
     CheckResourceCalls(tokens, errors);
     CheckResourceLiterals(tokens, errors);
+    CheckPixelUavSlots(tokens, target, errors);
     CheckUnsignedTypes(tokens, errors);
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);

@@ -144,4 +144,30 @@ TEST(ResourceCalls, InterlockedDestinationsMustBeWritable) {
     ExpectVerdicts(scratch, cases, std::size(cases), "CSMain", "cs_5_0");
 }
 
+TEST(ResourceSlots, PixelShaderUavsStartPastItsTargets) {
+    ScratchDirectory scratch("resource_slots");
+    const Case cases[] = {
+        {"RWBuffer<uint> written : register(u1);\n"
+         "RWBuffer<uint> unused : register(u0);\n"
+         "float4 PSMain() : SV_Target { written[0] = 1; return 0; }\n",
+         nullptr},
+        // No render target: every slot is the UAVs'.
+        {"RWBuffer<uint> written : register(u0);\n"
+         "float PSMain() : SV_Depth { written[0] = 1; return 0; }\n",
+         nullptr},
+        {"RWTexture2D<float> written[2] : register(u1);\n"
+         "struct Out { float4 a : SV_Target0; float4 b : SV_TARGET1; };\n"
+         "Out PSMain() { written[1][uint2(0, 0)] = 1; Out o; o.a = 0; o.b = 0; return o; }\n",
+         "error X4509: UAV registers live in the same name space as outputs, so they must be bound "
+         "to at least u2, manual bind to slot u1 failed",
+         1},
+    };
+    ExpectVerdicts(scratch, cases, std::size(cases));
+    // A compute shader has no targets.
+    const Case compute[] = {{"RWBuffer<uint> written : register(u0);\n"
+                             "[numthreads(1, 1, 1)] void CSMain() { written[0] = 1; }\n",
+                             nullptr}};
+    ExpectVerdicts(scratch, compute, std::size(compute), "CSMain", "cs_5_0");
+}
+
 } // namespace
