@@ -168,7 +168,7 @@ void CheckResourceCalls(const Tokens& tokens, std::string* errors) {
     std::map<std::string, DeclaredObject> objects;
     bool read = false;
     for (size_t at = 2; at + 3 < tokens.size(); ++at) {
-        if (tokens[at].text.rfind("Interlocked", 0) == 0) {
+        if (tokens[at].text[0] == 'I' && tokens[at].text.rfind("Interlocked", 0) == 0) {
             if (!read) {
                 objects = DeclaredObjects(tokens);
                 read = true;

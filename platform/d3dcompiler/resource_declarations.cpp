@@ -9,35 +9,42 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-constexpr const char* kObjectKinds[] = {"Texture1D",
-                                        "Texture1DArray",
-                                        "Texture2D",
-                                        "Texture2DArray",
-                                        "Texture3D",
-                                        "TextureCube",
-                                        "TextureCubeArray",
-                                        "Texture2DMS",
-                                        "Texture2DMSArray",
-                                        "Buffer",
-                                        "RWBuffer",
-                                        "RWTexture1D",
-                                        "RWTexture1DArray",
-                                        "RWTexture2D",
-                                        "RWTexture2DArray",
-                                        "RWTexture3D",
-                                        "StructuredBuffer",
-                                        "RWStructuredBuffer",
-                                        "AppendStructuredBuffer",
-                                        "ConsumeStructuredBuffer",
-                                        "ByteAddressBuffer",
-                                        "RWByteAddressBuffer",
-                                        "SamplerState",
-                                        "SamplerComparisonState",
-                                        "sampler",
-                                        "sampler1D",
-                                        "sampler2D",
-                                        "sampler3D",
-                                        "samplerCUBE"};
+struct ObjectKindName {
+    const char* name;
+    size_t length;
+};
+
+// With their lengths, so that most names are passed over without a compare:
+// every compile reads each token through IsObjectKind.
+constexpr ObjectKindName kObjectKinds[] = {{"Texture1D", 9},
+                                           {"Texture1DArray", 14},
+                                           {"Texture2D", 9},
+                                           {"Texture2DArray", 14},
+                                           {"Texture3D", 9},
+                                           {"TextureCube", 11},
+                                           {"TextureCubeArray", 16},
+                                           {"Texture2DMS", 11},
+                                           {"Texture2DMSArray", 16},
+                                           {"Buffer", 6},
+                                           {"RWBuffer", 8},
+                                           {"RWTexture1D", 11},
+                                           {"RWTexture1DArray", 16},
+                                           {"RWTexture2D", 11},
+                                           {"RWTexture2DArray", 16},
+                                           {"RWTexture3D", 11},
+                                           {"StructuredBuffer", 16},
+                                           {"RWStructuredBuffer", 18},
+                                           {"AppendStructuredBuffer", 22},
+                                           {"ConsumeStructuredBuffer", 23},
+                                           {"ByteAddressBuffer", 17},
+                                           {"RWByteAddressBuffer", 19},
+                                           {"SamplerState", 12},
+                                           {"SamplerComparisonState", 22},
+                                           {"sampler", 7},
+                                           {"sampler1D", 9},
+                                           {"sampler2D", 9},
+                                           {"sampler3D", 9},
+                                           {"samplerCUBE", 11}};
 
 // Words that may stand between a type and a name that are no type.
 bool IsDeclarationWord(const std::string& text) {
@@ -60,8 +67,9 @@ bool IsObjectKind(const std::string& text) {
     if (text.size() < 6 || std::strchr("TRBSACs", text[0]) == nullptr) {
         return false;
     }
-    for (const char* kind : kObjectKinds) {
-        if (text == kind) {
+    for (const ObjectKindName& kind : kObjectKinds) {
+        if (text.size() == kind.length && text[0] == kind.name[0] &&
+            text.compare(0, kind.length, kind.name) == 0) {
             return true;
         }
     }
@@ -106,48 +114,56 @@ std::map<std::string, DeclaredObject> DeclaredObjects(const Tokens& tokens) {
 
 namespace {
 
-// Components of the element type declared for `name` ("Texture2D<float2> name"
-// gives 2, "Texture2D name" 4); 0 for a structure, an array or no object.
-int ElementComponents(const Tokens& tokens, const std::string& name) {
-    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
-        if (!IsObjectKind(tokens[at].text) || (at > 0 && IsChar(tokens[at - 1], '.'))) {
-            continue;
+// Components of the element type of the object whose kind is at `kind` and
+// whose template closes at `close` (the kind itself without one).
+int ElementComponents(const Tokens& tokens, size_t kind, size_t close) {
+    if (close == kind) {
+        const std::string& text = tokens[kind].text;
+        if (text.find("ByteAddress") != std::string::npos) {
+            return 1; // a raw buffer's Load gives a uint
         }
-        const bool templated = IsChar(tokens[at + 1], '<');
-        const size_t declared = templated ? ClosingBracket(tokens, at + 1) + 1 : at + 1;
-        if (!IsToken(tokens, declared, name.c_str()) || IsToken(tokens, declared + 1, "[")) {
-            continue;
-        }
-        if (!templated) {
-            return tokens[at].text.find("Texture") != std::string::npos ||
-                           tokens[at].text.find("Buffer") == 0
-                       ? 4
-                       : 0;
-        }
-        NumericTypeName numeric;
-        if (declared != at + 4 && !(declared == at + 6 && IsChar(tokens[at + 3], ','))) {
-            return 0;
-        }
-        if (!ReadNumericTypeName(tokens[at + 2].text, &numeric) || numeric.columns != 0) {
-            return 0;
-        }
-        return numeric.size == 0 ? 1 : numeric.size;
+        return text.find("Texture") != std::string::npos || text == "Buffer" ? 4 : 0;
     }
-    return 0;
+    // "<float2>" or, for a multisampled texture, "<float2, 4>".
+    if (close != kind + 3 && !(close == kind + 5 && IsChar(tokens[kind + 3], ','))) {
+        return 0;
+    }
+    NumericTypeName numeric;
+    if (!ReadNumericTypeName(tokens[kind + 2].text, &numeric) || numeric.columns != 0) {
+        return 0;
+    }
+    return numeric.size == 0 ? 1 : numeric.size;
 }
 
 } // namespace
 
-int ObjectReadComponents(const Tokens& tokens, size_t first, size_t end) {
-    if (first + 2 >= end || tokens[first].kind != HlslToken::Kind::Identifier) {
+void AddObjectElements(const Tokens& tokens, std::map<std::string, int>* components) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (!IsObjectKind(tokens[at].text) || (at > 0 && IsChar(tokens[at - 1], '.'))) {
+            continue;
+        }
+        const size_t close = IsChar(tokens[at + 1], '<') ? ClosingBracket(tokens, at + 1) : at;
+        if (close + 1 < tokens.size() && tokens[close + 1].kind == HlslToken::Kind::Identifier &&
+            !IsToken(tokens, close + 2, "[")) {
+            (*components)["@" + tokens[close + 1].text] = ElementComponents(tokens, at, close);
+        }
+    }
+}
+
+int ObjectReadComponents(const Tokens& tokens, size_t first, size_t end,
+                         const std::map<std::string, int>& components) {
+    if (first + 2 >= end || tokens[first].kind != HlslToken::Kind::Identifier ||
+        (!IsChar(tokens[first + 1], '[') && !IsChar(tokens[first + 1], '.'))) {
+        return 0;
+    }
+    const auto declared = components.find("@" + tokens[first].text);
+    if (declared == components.end() || declared->second == 0) {
         return 0;
     }
     if (IsChar(tokens[first + 1], '[')) {
-        return ClosingBracket(tokens, first + 1) + 1 == end
-                   ? ElementComponents(tokens, tokens[first].text)
-                   : 0;
+        return ClosingBracket(tokens, first + 1) + 1 == end ? declared->second : 0;
     }
-    if (first + 3 >= end || !IsChar(tokens[first + 1], '.') || !IsChar(tokens[first + 3], '(') ||
+    if (first + 3 >= end || !IsChar(tokens[first + 3], '(') ||
         ClosingBracket(tokens, first + 3) + 1 != end) {
         return 0;
     }
@@ -159,13 +175,12 @@ int ObjectReadComponents(const Tokens& tokens, size_t first, size_t end) {
     if (method.rfind("SampleCmp", 0) == 0 || method.rfind("CalculateLevelOfDetail", 0) == 0) {
         return 1;
     }
+    if (method.rfind("Gather", 0) == 0) {
+        return 4;
+    }
     const bool element = method == "Load" || method == "Sample" || method == "SampleLevel" ||
                          method == "SampleBias" || method == "SampleGrad" || method == "Consume";
-    if (!element && method.rfind("Gather", 0) != 0) {
-        return 0;
-    }
-    const int components = ElementComponents(tokens, tokens[first].text);
-    return components != 0 && !element ? 4 : components;
+    return element ? declared->second : 0;
 }
 
 } // namespace d3dcompiler_standin

@@ -24,11 +24,17 @@ bool IsObjectKind(const std::string& text);
 // with a type that is no object, is left out: scopes would decide.
 std::map<std::string, DeclaredObject> DeclaredObjects(const std::vector<HlslToken>& tokens);
 
+// Adds "@name" for each object declared "Kind<element> name" or "Kind name"
+// to `components`, with its element type's components (a Texture2D's float4
+// by default; 0 for a structure).
+void AddObjectElements(const std::vector<HlslToken>& tokens,
+                       std::map<std::string, int>* components);
+
 // Components of what [first, end) reads from an object, where that is all it
 // is: "t.Sample(s, uv)", "t.Load(p)", "t[p]", "b.Load3(a)", "t.Gather(s, uv)"
-// (the element type's, a Texture2D's float4 by default; four for Gather, one
-// for SampleCmp and a raw buffer's Load); 0 where the form or the declaration
-// does not tell. Reads the declarations only where the form is one of these.
-int ObjectReadComponents(const std::vector<HlslToken>& tokens, size_t first, size_t end);
+// (the element's; four for Gather, one for SampleCmp and a raw buffer's
+// Load); 0 where the form or `components` (from AddObjectElements) does not tell.
+int ObjectReadComponents(const std::vector<HlslToken>& tokens, size_t first, size_t end,
+                         const std::map<std::string, int>& components);
 
 } // namespace d3dcompiler_standin

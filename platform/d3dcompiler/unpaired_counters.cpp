@@ -26,10 +26,11 @@ std::map<uint32_t, std::string> CounterNames(const std::vector<uint32_t>& spirv)
         }
         if ((spirv[at] & 0xFFFF) == kOpName && count > 2) {
             const char* text = reinterpret_cast<const char*>(&spirv[at + 2]);
-            const std::string name(text, strnlen(text, (count - 2) * 4));
-            if (name.size() > kSuffix.size() &&
-                name.compare(name.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0) {
-                names[spirv[at + 1]] = name.substr(0, name.size() - kSuffix.size());
+            const size_t length = strnlen(text, (count - 2) * 4);
+            if (length > kSuffix.size() && text[length - kSuffix.size()] == '@' &&
+                kSuffix.compare(0, kSuffix.size(), text + length - kSuffix.size(),
+                                kSuffix.size()) == 0) {
+                names[spirv[at + 1]] = std::string(text, length - kSuffix.size());
             }
         }
         at += count;
