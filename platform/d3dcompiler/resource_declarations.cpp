@@ -1,7 +1,6 @@
 #include "resource_declarations.h"
 #include "numeric_type_names.h"
 
-#include <cstring>
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -59,17 +58,35 @@ bool IsDeclarationWord(const std::string& text) {
     return false;
 }
 
+// Every kind starts with one of these letters and is at least 6 long: most
+// tokens are passed at once.
+bool MayBeObjectKind(const std::string& text) {
+    if (text.size() < 6) {
+        return false;
+    }
+    const char first = text[0];
+    return first == 'T' || first == 'R' || first == 'B' || first == 'S' || first == 'A' ||
+           first == 'C' || first == 's';
+}
+
 } // namespace
 
 bool IsObjectKind(const std::string& text) {
-    // Every kind starts with one of these letters and is at least 6 long: most
-    // tokens are passed at once.
-    if (text.size() < 6 || std::strchr("TRBSACs", text[0]) == nullptr) {
+    if (!MayBeObjectKind(text)) {
         return false;
     }
     for (const ObjectKindName& kind : kObjectKinds) {
         if (text.size() == kind.length && text[0] == kind.name[0] &&
             text.compare(0, kind.length, kind.name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool DeclaresObjects(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        if (MayBeObjectKind(token.text) && IsObjectKind(token.text)) {
             return true;
         }
     }

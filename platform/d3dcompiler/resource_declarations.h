@@ -19,6 +19,10 @@ struct DeclaredObject {
 // their RW forms, samplers and the sampler types of Direct3D 9's syntax).
 bool IsObjectKind(const std::string& text);
 
+// Whether any token names an object type: the test that spares a source
+// without textures, buffers or samplers the checks about them.
+bool DeclaresObjects(const std::vector<HlslToken>& tokens);
+
 // Names declared "Kind name", "Kind<element> name" or "Kind name[N]", as
 // globals, parameters or locals. A name declared with two kinds, or also
 // with a type that is no object, is left out: scopes would decide.

@@ -86,7 +86,9 @@ void DropStatuses(const std::string& source, const Tokens& tokens, std::vector<T
 
 void RewriteTiledStatusReads(const std::string& source, const Tokens& tokens,
                              std::vector<TextEdit>* edits) {
-    DropStatuses(source, tokens, edits);
+    if (source.find("Texture") != std::string::npos || source.find("Buffer") != std::string::npos) {
+        DropStatuses(source, tokens, edits);
+    }
     if (source.find("CheckAccessFullyMapped") == std::string::npos) {
         return;
     }
