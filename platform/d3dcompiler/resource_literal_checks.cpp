@@ -34,7 +34,8 @@ size_t OffsetArgument(const std::string& kind, const std::string& method) {
 }
 
 // Whether an offset written in literals has a component outside -8 to 7
-// ("int2(8, 0)", "-9"); false where a component is no integer literal.
+// ("int2(8, 0)", "-9"); false where a component is no integer literal or is
+// computed ("1 - 9"), which this does not evaluate.
 bool LiteralOutOfRange(const Tokens& tokens, size_t begin, size_t end) {
     bool negative = false;
     for (size_t at = begin; at < end; ++at) {
@@ -48,8 +49,14 @@ bool LiteralOutOfRange(const Tokens& tokens, size_t begin, size_t end) {
             if ((negative ? -value : value) < -8 || (negative ? -value : value) > 7) {
                 return true;
             }
+            negative = false;
+        } else if (IsChar(token, '-') &&
+                   (at == begin || IsChar(tokens[at - 1], '(') || IsChar(tokens[at - 1], ','))) {
+            negative = true;
+        } else if (token.kind == HlslToken::Kind::Punctuation && !IsChar(token, '(') &&
+                   !IsChar(token, ')') && !IsChar(token, ',')) {
+            return false;
         }
-        negative = IsChar(token, '-');
     }
     return false;
 }

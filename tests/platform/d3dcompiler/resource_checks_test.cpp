@@ -62,7 +62,7 @@ TEST(ResourceLiterals, IndexesAndOffsetsThatFoldToLiteralsCompile) {
          nullptr},
         {PixelShader("static const int2 kStep = int2(-8, 7);\n",
                      "return maps[0].Sample(nearest, input.position.xy, kStep) + "
-                     "maps[1].Load(int3(0, 0, 0), int2(1 - 2, 0x7));"),
+                     "maps[1].Load(int3(0, 0, 0), int2(1 - 9, 0x7));"),
          nullptr},
     };
     ExpectVerdicts(scratch, cases, std::size(cases));
