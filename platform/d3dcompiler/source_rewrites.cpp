@@ -23,6 +23,7 @@
 #include "integer_matrix_values.h"
 #include "gather_compare_rewrites.h"
 #include "interlocked_rewrites.h"
+#include "lod_clamp_rewrites.h"
 #include "tiled_status_rewrites.h"
 #include "buffer_dimensions.h"
 #include "keyword_names.h"
@@ -371,6 +372,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     SuffixInterlockedMethodLiterals(tokens, &edits);
     AddZeroGatherCompareOffsets(source, tokens, &edits);
     RewriteTiledStatusReads(source, tokens, &edits);
+    RewriteLodClamps(source, tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);
