@@ -59,7 +59,7 @@ void RewriteCall(const std::string& source, const Tokens& tokens, size_t start, 
 
 void RewriteLodClamps(const std::string& source, const Tokens& tokens,
                       std::vector<TextEdit>* edits) {
-    if (source.find("Texture") == std::string::npos) {
+    if (source.find("Sample") == std::string::npos) {
         return;
     }
     std::map<std::string, DeclaredObject> objects;

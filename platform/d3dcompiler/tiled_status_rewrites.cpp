@@ -86,7 +86,8 @@ void DropStatuses(const std::string& source, const Tokens& tokens, std::vector<T
 
 void RewriteTiledStatusReads(const std::string& source, const Tokens& tokens,
                              std::vector<TextEdit>* edits) {
-    if (source.find("Texture") != std::string::npos || source.find("Buffer") != std::string::npos) {
+    if (source.find("Load") != std::string::npos || source.find("Gather") != std::string::npos ||
+        source.find("Sample") != std::string::npos) {
         DropStatuses(source, tokens, edits);
     }
     if (source.find("CheckAccessFullyMapped") == std::string::npos) {
