@@ -24,6 +24,7 @@
 #include "source_warnings.h"
 #include "unknown_pragmas.h"
 #include "spirv_bindings.h"
+#include "unpaired_counters.h"
 #include "spirv_resource_arrays.h"
 #include "spirv_signatures.h"
 #include "spirv_value_repairs.h"
@@ -232,6 +233,7 @@ public:
             return false;
         }
         PlaceCounterBindings(&spirv);
+        PlaceUnpairedCounters(&spirv, tokens_);
         RemoveSemanticDecorations(spirv);
         ShiftUnshiftedTextureBindings(&spirv);
         SplitResourceArrays(&spirv);

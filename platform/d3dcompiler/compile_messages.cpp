@@ -67,6 +67,8 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'constructor' : ((not enough|too much) data provided for construction|too "
                     "many arguments)\\s*$"),
          "error X3014: incorrect number of arguments to numeric-type constructor"},
+        {std::regex("^'' : +unimplemented: partial image updates\\s*$"),
+         "error X4596: typed UAV stores must write all declared components."},
         {std::regex("^'' : array size must be a positive integer\\s*$"),
          "error X3059: array dimension must be between 1 and 65536"},
         {std::regex("^'\\[' : +array index out of range '[^']*'\\s*$"),

@@ -20,6 +20,14 @@ struct ObjectKind {
     bool needsElement;
 };
 
+// Texture1D and Texture1DArray have no Gather; Texture3D neither Gather nor
+// comparison sampling (sm5-object-texture1d, -texture1darray, -texture3d).
+constexpr const char* kSampledLine = " CalculateLevelOfDetail CalculateLevelOfDetailUnclamped "
+                                     "GetDimensions Load Sample SampleBias SampleCmp "
+                                     "SampleCmpLevelZero SampleGrad SampleLevel mips ";
+constexpr const char* kSampledVolume = " CalculateLevelOfDetail CalculateLevelOfDetailUnclamped "
+                                       "GetDimensions Load Sample SampleBias SampleGrad "
+                                       "SampleLevel mips ";
 constexpr const char* kSampled = " CalculateLevelOfDetail CalculateLevelOfDetailUnclamped Gather "
                                  "GatherRed GatherGreen GatherBlue GatherAlpha GatherCmp "
                                  "GatherCmpRed GatherCmpGreen GatherCmpBlue GatherCmpAlpha "
@@ -39,11 +47,11 @@ constexpr const char* kRawWrites =
     "InterlockedMax InterlockedMin InterlockedOr InterlockedXor ";
 
 constexpr ObjectKind kObjects[] = {
-    {"Texture1D", kSampled, 1, false},
-    {"Texture1DArray", kSampled, 2, false},
+    {"Texture1D", kSampledLine, 1, false},
+    {"Texture1DArray", kSampledLine, 2, false},
     {"Texture2D", kSampled, 2, false},
     {"Texture2DArray", kSampled, 3, false},
-    {"Texture3D", kSampled, 3, false},
+    {"Texture3D", kSampledVolume, 3, false},
     {"TextureCube", kCube, 0, false},
     {"TextureCubeArray", kCube, 0, false},
     {"Texture2DMS", kMultisampled, 2, true},
@@ -188,7 +196,8 @@ private:
 
     void CheckIndex(size_t at, size_t open, uint32_t components, const Declared& object) {
         if (components == 0) {
-            if (object.kind->name[0] == 'T') { // TextureCube, TextureCubeArray
+            // TextureCube, TextureCubeArray, AppendStructuredBuffer, ConsumeStructuredBuffer
+            if (std::strchr("TAC", object.kind->name[0]) != nullptr) {
                 Report(tokens_[open],
                        "array, matrix, vector, or indexable object type expected in index "
                        "expression",

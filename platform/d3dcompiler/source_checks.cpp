@@ -16,6 +16,10 @@
 #include "parameter_checks.h"
 #include "register_checks.h"
 #include "resource_access_checks.h"
+#include "pixel_uav_slot_checks.h"
+#include "resource_call_checks.h"
+#include "resource_declarations.h"
+#include "resource_literal_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
 #include "statement_syntax_checks.h"
@@ -240,8 +244,13 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
-    CheckResourceLoads(tokens, errors);
-    CheckResourceAccess(tokens, errors);
+    if (DeclaresObjects(tokens)) {
+        CheckResourceLoads(tokens, errors);
+        CheckResourceAccess(tokens, errors);
+        CheckResourceCalls(tokens, errors);
+        CheckResourceLiterals(tokens, errors);
+        CheckPixelUavSlots(tokens, target, errors);
+    }
     CheckUnsignedTypes(tokens, errors);
     CheckUnrolledLoopBounds(tokens, errors);
     CheckNeverWrittenLocals(tokens, errors);

@@ -26,7 +26,10 @@
 #include "integer_matrix_bitwise.h"
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
+#include "gather_compare_rewrites.h"
 #include "interlocked_rewrites.h"
+#include "lod_clamp_rewrites.h"
+#include "tiled_status_rewrites.h"
 #include "buffer_dimensions.h"
 #include "keyword_names.h"
 #include "legacy_sampling.h"
@@ -387,6 +390,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RenameDirectionOnlyOverloads(tokens, &edits);
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
+    AddZeroGatherCompareOffsets(source, tokens, &edits);
+    RewriteTiledStatusReads(source, tokens, &edits);
+    RewriteLodClamps(source, tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
     PackStructuredBufferStrides(tokens, &edits);
     RewriteMatrixSwizzles(tokens, &edits);

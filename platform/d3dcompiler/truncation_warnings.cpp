@@ -1,5 +1,6 @@
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "resource_declarations.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
@@ -20,7 +21,8 @@ int ComponentsOf(const std::string& type) {
 }
 
 // Each name declared with one scalar or vector type (variables, parameters,
-// members and functions' return types); -1 where declarations disagree.
+// members and functions' return types); -1 where declarations disagree; and
+// as "@name", each texture's or buffer's element type.
 std::map<std::string, int> DeclaredComponents(const Tokens& tokens) {
     std::map<std::string, int> names;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
@@ -40,6 +42,7 @@ std::map<std::string, int> DeclaredComponents(const Tokens& tokens) {
             entry->second = -1;
         }
     }
+    AddObjectElements(tokens, &names);
     return names;
 }
 
@@ -66,7 +69,7 @@ int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
                IsSwizzle(tokens[first + 2].text) && names.count(tokens[first].text)) {
         return int(tokens[first + 2].text.size());
     } else {
-        return 0;
+        return ObjectReadComponents(tokens, first, end, names);
     }
     const auto found = names.find(tokens[first].text);
     return found == names.end() ? 0 : found->second;

@@ -55,6 +55,25 @@ TEST(SourceWarnings, TruncationOfAnOperandOfAnotherSize) {
     EXPECT_TRUE(Has(lines, "s.hlsl(5,9-42): warning X3206")) << lines;
 }
 
+TEST(SourceWarnings, TruncationOfWhatAnObjectGives) {
+    const std::string lines = WarningsOf("Texture2D image;\n"
+                                         "Texture2D<float2> pairs;\n"
+                                         "ByteAddressBuffer raw;\n"
+                                         "SamplerState s;\n"
+                                         "float3 F(float2 uv) {\n"
+                                         "    float2 a = image.Sample(s, uv);\n"
+                                         "    float2 b = pairs.Sample(s, uv) + raw.Load2(0);\n"
+                                         "    float2 c = raw.Load3(0);\n"
+                                         "    float3 d = pairs.GatherRed(s, uv);\n"
+                                         "    return image[uint2(0, 0)];\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(6,16-34): warning X3206")) << lines; // a default float4
+    EXPECT_FALSE(Has(lines, "(7,")) << lines; // the element's and Load2's two components
+    EXPECT_TRUE(Has(lines, "s.hlsl(8,16-")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(9,16-")) << lines;  // four components gathered
+    EXPECT_TRUE(Has(lines, "s.hlsl(10,12-")) << lines; // an element of the default float4
+}
+
 TEST(SourceWarnings, LoopVariablesDeclaredAgainAndLoopsThatRunOnce) {
     const std::string lines = WarningsOf("float F(int n) {\n"
                                          "    float s = 0;\n"

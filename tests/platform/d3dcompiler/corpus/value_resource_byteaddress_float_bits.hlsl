@@ -2,11 +2,11 @@
 // verdict: accepted
 // probe: 1.5 3 0 0
 // group: resources
-// uav u0: raw 2
-// expect u0: 1.5 3
+// uav u1: raw 2
+// expect u1: 1.5 3
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-rwbyteaddressbuffer-store ("value: The input value", a uint); asuint and asfloat reinterpret the bits (dx-graphics-hlsl-asuint, asfloat)
 #include "resource_stages.hlsli"
-RWByteAddressBuffer raw : register(u0);
+RWByteAddressBuffer raw : register(u1);
 float4 PSMain() : SV_Target
 {
     raw.Store(0, asuint(1.5));

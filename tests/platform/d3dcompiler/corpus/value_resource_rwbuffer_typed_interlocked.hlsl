@@ -2,14 +2,14 @@
 // verdict: accepted
 // probe: 4 0 0 0
 // group: resources
-// uav u0: typed r32_uint 2 : 3 4
-// uav u1: typed r32_float 3
-// expect u0: 3 9
-// expect u1: 0 0 1.5
+// uav u1: typed r32_uint 2 : 3 4
+// uav u2: typed r32_float 3
+// expect u1: 3 9
+// expect u2: 0 0 1.5
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/interlockedadd ("dest: The destination address ... a resource variable"; "original_value"), sm5-object-rwbuffer
 #include "resource_stages.hlsli"
-RWBuffer<uint> counts : register(u0);
-RWBuffer<float> weights : register(u1);
+RWBuffer<uint> counts : register(u1);
+RWBuffer<float> weights : register(u2);
 float4 PSMain() : SV_Target
 {
     uint before;

@@ -2,11 +2,11 @@
 // verdict: accepted
 // probe: 5 7 9 0
 // group: resources
-// uav u0: raw 4 : 5 7 9 0
-// expect u0: 8 10 1 4
+// uav u1: raw 4 : 5 7 9 0
+// expect u1: 8 10 1 4
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-rwbyteaddressbuffer-interlockedadd ("original_value: The original input value"), -interlockedmax, -interlockedcompareexchange, -interlockedexchange
 #include "resource_stages.hlsli"
-RWByteAddressBuffer raw : register(u0);
+RWByteAddressBuffer raw : register(u1);
 float4 PSMain() : SV_Target
 {
     uint added, maximum, compared, exchanged;

@@ -2,11 +2,11 @@
 // verdict: accepted
 // probe: 40 0 0 0
 // group: resources
-// uav u0: raw 10
-// expect u0: 9 1 2 3 4 5 6 0 7 8
+// uav u1: raw 10
+// expect u1: 9 1 2 3 4 5 6 0 7 8
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-rwbyteaddressbuffer-store, -store2, -store3, -store4, -getdimensions ("The length, in bytes, of the buffer")
 #include "resource_stages.hlsli"
-RWByteAddressBuffer raw : register(u0);
+RWByteAddressBuffer raw : register(u1);
 float4 PSMain() : SV_Target
 {
     raw.Store4(4, uint4(1, 2, 3, 4));

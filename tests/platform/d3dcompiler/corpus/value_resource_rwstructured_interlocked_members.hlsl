@@ -2,12 +2,12 @@
 // verdict: accepted
 // probe: 10 0 0 0
 // group: resources
-// uav u0: structured 8 1 : 10 -2
-// expect u0: 15 -3
+// uav u1: structured 8 1 : 10 -2
+// expect u1: 15 -3
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/interlockedadd and interlockedmin ("dest: The destination address ... a resource variable or a shared memory variable"; "original_value: Optional. The original input value")
 #include "resource_stages.hlsli"
 struct Item { uint count; int lowest; };
-RWStructuredBuffer<Item> items : register(u0);
+RWStructuredBuffer<Item> items : register(u1);
 float4 PSMain() : SV_Target
 {
     uint before;

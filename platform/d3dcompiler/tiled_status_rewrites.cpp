@@ -1,0 +1,108 @@
+#include "tiled_status_rewrites.h"
+#include "call_shapes.h"
+#include "expression_types.h"
+#include "resource_declarations.h"
+
+#include <set>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// The argument counts of `method`'s overloads that end in a status, on an
+// object of `kind` (the texture-object pages' overload lists: Load(Location,
+// Offset, Status), Gather(S, Location, Offset, Status), GatherRed with one or
+// four offsets, ...). Cube textures' forms are not read here.
+bool EndsInStatus(const std::string& kind, const std::string& method, size_t count) {
+    if (kind.rfind("TextureCube", 0) == 0 || kind.rfind("Sampler", 0) == 0 ||
+        kind.rfind("sampler", 0) == 0) {
+        return false;
+    }
+    if (method == "Load") {
+        if (kind.rfind("Texture2DMS", 0) == 0) {
+            return count == 4;
+        }
+        return count == (kind.rfind("Texture", 0) == 0 ? 3 : 2);
+    }
+    if (method == "Load2" || method == "Load3" || method == "Load4") {
+        return count == 2;
+    }
+    if (method == "SampleLevel" || method == "SampleCmpLevelZero") {
+        return count == 5;
+    }
+    if (method == "Gather") {
+        return count == 4;
+    }
+    if (method == "GatherCmp") {
+        return count == 5;
+    }
+    if (method.rfind("GatherCmp", 0) == 0) {
+        return count == 5 || count == 8;
+    }
+    return method.rfind("Gather", 0) == 0 && (count == 4 || count == 7);
+}
+
+std::string TextOf(const std::string& source, const Tokens& tokens, size_t first, size_t end) {
+    const size_t last = end - 1;
+    return source.substr(tokens[first].offset,
+                         tokens[last].offset + tokens[last].text.size() - tokens[first].offset);
+}
+
+void DropStatuses(const std::string& source, const Tokens& tokens, std::vector<TextEdit>* edits) {
+    std::map<std::string, DeclaredObject> objects;
+    bool read = false;
+    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
+        if (!IsChar(tokens[at - 1], '.') || !IsChar(tokens[at + 1], '(') ||
+            (tokens[at].text.rfind("Load", 0) != 0 && tokens[at].text.rfind("Gather", 0) != 0 &&
+             tokens[at].text.rfind("Sample", 0) != 0)) {
+            continue;
+        }
+        const auto arguments = CallArguments(tokens, at + 1);
+        if (arguments.size() < 2) {
+            continue;
+        }
+        if (!read) {
+            objects = DeclaredObjects(tokens);
+            read = true;
+        }
+        const size_t start = PostfixOperandStart(tokens, at - 1);
+        const auto object = objects.find(tokens[start].text);
+        if (start == at - 1 || object == objects.end() ||
+            !EndsInStatus(object->second.kind, tokens[at].text, arguments.size())) {
+            continue;
+        }
+        const auto status = arguments.back();
+        const size_t comma = status.first - 1;
+        const size_t close = status.second;
+        edits->push_back({tokens[start].offset, 0,
+                          "(" + TextOf(source, tokens, status.first, status.second) + " = 0u, "});
+        edits->push_back({tokens[comma].offset, tokens[close].offset - tokens[comma].offset, ""});
+        edits->push_back({tokens[close].offset + 1, 0, ")"});
+    }
+}
+
+} // namespace
+
+void RewriteTiledStatusReads(const std::string& source, const Tokens& tokens,
+                             std::vector<TextEdit>* edits) {
+    if (source.find("Load") != std::string::npos || source.find("Gather") != std::string::npos ||
+        source.find("Sample") != std::string::npos) {
+        DropStatuses(source, tokens, edits);
+    }
+    if (source.find("CheckAccessFullyMapped") == std::string::npos) {
+        return;
+    }
+    bool called = false;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        if (tokens[at].text == "CheckAccessFullyMapped" && IsChar(tokens[at + 1], '(')) {
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), "standin_fully_mapped"});
+            called = true;
+        }
+    }
+    if (called) {
+        DefineHelpersFirst({"bool standin_fully_mapped(uint status) { return true; }\n"}, edits);
+    }
+}
+
+} // namespace d3dcompiler_standin

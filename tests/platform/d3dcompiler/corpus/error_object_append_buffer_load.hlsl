@@ -1,0 +1,12 @@
+// Windows: AppendStructuredBuffer has no Load method: X3018.
+// verdict: compile-error CSMain X3018
+// group: resources
+// error text: invalid subscript 'Load'
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-appendstructuredbuffer (its methods, Load not among them); fxc's X3018 words for a member an object lacks, as DirectXShaderCompiler's tools/clang/test/HLSL/indexing-operator.hlsl records them ("X3018: invalid subscript 'sample'")
+AppendStructuredBuffer<float> items : register(u0);
+RWStructuredBuffer<float> results : register(u1);
+[numthreads(1, 1, 1)]
+void CSMain()
+{
+    results[0] = items.Load(0);
+}

@@ -1,0 +1,12 @@
+// Windows: no overload of Consume takes these 1 arguments: X3013.
+// verdict: compile-error PSMain X3013
+// group: resources
+// error text: 'Consume': no matching 1 parameter intrinsic method
+// texture t0: 2d r32_float 1x1
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-consumestructuredbuffer-consume (its overloads); fxc's X3013 form for a method no overload matches, as DirectXShaderCompiler's tools/clang/test/HLSL/ quotes it ("X3013: 'Load': no matching 1 parameter intrinsic method", RWByteAddressBuffer.Load)
+#include "resource_stages.hlsli"
+ConsumeStructuredBuffer<float> items : register(u1);
+float4 PSMain() : SV_Target
+{
+    return items.Consume(1);
+}

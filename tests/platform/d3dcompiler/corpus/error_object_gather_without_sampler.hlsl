@@ -1,0 +1,12 @@
+// Windows: no overload of Gather takes these 1 arguments: X3013.
+// verdict: compile-error PSMain X3013
+// group: resources
+// error text: 'Gather': no matching 1 parameter intrinsic method
+// texture t0: 2d r32_float 1x1
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-to-gather (its overloads); fxc's X3013 form for a method no overload matches, as DirectXShaderCompiler's tools/clang/test/HLSL/ quotes it ("X3013: 'Load': no matching 1 parameter intrinsic method", RWByteAddressBuffer.Load)
+#include "resource_stages.hlsli"
+Texture2D<float> image : register(t0);
+float4 PSMain() : SV_Target
+{
+    return image.Gather(float2(0.5, 0.5));
+}

@@ -1,0 +1,13 @@
+// Windows: Texture2D has no Store method: X3018.
+// verdict: compile-error PSMain X3018
+// group: resources
+// error text: invalid subscript 'Store'
+// texture t0: 2d r32_float 1x1
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-texture2d (its methods, Store not among them); fxc's X3018 words for a member an object lacks, as DirectXShaderCompiler's tools/clang/test/HLSL/indexing-operator.hlsl records them ("X3018: invalid subscript 'sample'")
+#include "resource_stages.hlsli"
+Texture2D<float> image : register(t0);
+float4 PSMain() : SV_Target
+{
+    image.Store(uint2(0, 0), 1);
+    return 0;
+}
