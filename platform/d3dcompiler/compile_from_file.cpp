@@ -24,6 +24,7 @@
 #include "source_warnings.h"
 #include "unknown_pragmas.h"
 #include "spirv_bindings.h"
+#include "spirv_image_rules.h"
 #include "unpaired_counters.h"
 #include "spirv_resource_arrays.h"
 #include "spirv_signatures.h"
@@ -236,6 +237,7 @@ public:
         PlaceUnpairedCounters(&spirv, tokens_);
         RemoveSemanticDecorations(spirv);
         ShiftUnshiftedTextureBindings(&spirv);
+        ForgetSampledImageFormats(&spirv);
         SplitResourceArrays(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
@@ -315,6 +317,11 @@ private:
         std::string sizeErrors;
         if (request_.target.major == 5 && !CheckConstantBufferSizes(spirv, &sizeErrors)) {
             *messages += PrefixLines(request_.path + ": ", sizeErrors);
+            return false;
+        }
+        if (UsesFloatAtomics(spirv)) {
+            *messages += request_.path +
+                         ": error: Interlocked operations take int or uint destinations only\n";
             return false;
         }
         std::string error;
