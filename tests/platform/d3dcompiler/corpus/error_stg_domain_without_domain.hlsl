@@ -1,0 +1,19 @@
+// Windows: a domain shader must declare its patch's domain; without [domain] it is refused.
+// verdict: compile-error DSMain -
+// group: stages
+// stand-in: differ the missing attribute is not judged; glslang takes a default
+// source: learn.microsoft.com/windows/win32/direct3d11/direct3d-11-advanced-stages-domain-shader-design (the domain attribute on the domain shader); fxc's words for it were not found
+struct ControlPoint
+{
+    float3 pos : POSITION;
+};
+struct PatchConstants
+{
+    float edges[3] : SV_TessFactor;
+    float inside : SV_InsideTessFactor;
+};
+float4 DSMain(PatchConstants constants, float3 location : SV_DomainLocation,
+              const OutputPatch<ControlPoint, 3> patch) : SV_Position
+{
+    return float4(patch[0].pos * location.x + patch[1].pos * location.y + patch[2].pos * location.z, 1);
+}
