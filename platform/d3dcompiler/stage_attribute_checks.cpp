@@ -7,13 +7,9 @@
 #include <strings.h>
 
 namespace d3dcompiler_standin {
-namespace {
 
-using Tokens = std::vector<HlslToken>;
-
-// The name token of the attribute `name` in front of `entry` (any case, as
-// Windows matches attribute names), or 0.
-size_t FindEntryAttribute(const Tokens& tokens, const FunctionDefinition& entry, const char* name) {
+size_t FindEntryAttribute(const std::vector<HlslToken>& tokens, const FunctionDefinition& entry,
+                          const char* name) {
     size_t at = entry.name - 1; // the return type
     while (at > 1 && tokens[at - 1].text == "]") {
         const size_t open = OpeningBracket(tokens, at - 1);
@@ -27,6 +23,10 @@ size_t FindEntryAttribute(const Tokens& tokens, const FunctionDefinition& entry,
     }
     return 0;
 }
+
+namespace {
+
+using Tokens = std::vector<HlslToken>;
 
 // Whether `name` is declared "static const" at global scope, a constant the
 // compiler folds rather than one the program sets.

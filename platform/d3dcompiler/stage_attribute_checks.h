@@ -10,6 +10,11 @@
 
 namespace d3dcompiler_standin {
 
+// The name token of the attribute `name` in front of `entry` (any case, as
+// Windows matches attribute names), or 0.
+size_t FindEntryAttribute(const std::vector<HlslToken>& tokens, const FunctionDefinition& entry,
+                          const char* name);
+
 // [maxvertexcount(N)] and [instance(N)] on a geometry shader ('g'),
 // [patchconstantfunc("f")] naming a function the source defines and
 // [outputcontrolpoints(N)] on a hull shader ('h'), and

@@ -4,6 +4,7 @@
 #include "numeric_type_names.h"
 #include "signature_checks.h"
 #include "stage_attribute_checks.h"
+#include "stage_shape_checks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -273,6 +274,7 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
         reached.insert(entryPoint);
         CheckStageIntrinsics(tokens, functions, reached, target, errors);
         CheckStageAttributes(tokens, functions, function, target.stage, errors);
+        CheckStageShapes(tokens, function, target.stage, errors);
         if (target.stage == 'c' && target.major == 5) {
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);

@@ -1,7 +1,6 @@
 // Windows: a domain shader must declare its patch's domain; without [domain] it is refused.
 // verdict: compile-error DSMain -
 // group: stages
-// stand-in: differ the missing attribute is not judged; glslang takes a default
 // source: learn.microsoft.com/windows/win32/direct3d11/direct3d-11-advanced-stages-domain-shader-design (the domain attribute on the domain shader); fxc's words for it were not found
 struct ControlPoint
 {

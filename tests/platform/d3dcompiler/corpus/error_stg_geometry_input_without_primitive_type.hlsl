@@ -2,7 +2,6 @@
 // verdict: compile-error GSMain X3514
 // error text: 'GSMain': input parameter 'input' must have a geometry specifier
 // group: stages
-// stand-in: differ glslang's linker refuses it in its own words
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader (PrimitiveType DataType Name [ NumElements ]); fxc's number and words as a public fxc-output parser in DirectXShaderCompiler's utilities quotes them ("error X3514: 'GSMain': input parameter 'tfactor' must have a geometry specifier")
 struct VSOut
 {

@@ -2,7 +2,6 @@
 // verdict: compile-error GSMain X3514
 // error text: SV_GSInstanceID is an invalid input semantic for geometry shader primitives, it must be its own parameter.
 // group: stages
-// stand-in: differ glslang's module fails validation instead
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-semantics (SV_GSInstanceID: an input of the geometry shader); fxc's number and words as a public fxc-output parser in DirectXShaderCompiler's utilities quotes them
 struct VSOut
 {

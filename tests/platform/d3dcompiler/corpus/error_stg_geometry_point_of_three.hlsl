@@ -1,7 +1,6 @@
 // Windows: a point input array holds one vertex; point VSOut input[3] is refused.
 // verdict: compile-error GSMain -
 // group: stages
-// stand-in: differ the array's size is not compared with the primitive's
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader (point: "a list of points", NumElements 1); fxc's words for it were not found
 struct VSOut
 {

@@ -1,7 +1,6 @@
 // Windows: a triangle input array holds three vertices; triangle VSOut input[2] is refused.
 // verdict: compile-error GSMain -
 // group: stages
-// stand-in: differ the array's size is not compared with the primitive's
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader (triangle: "a list of triangles", NumElements 3) ; fxc's words for it were not found
 struct VSOut
 {

@@ -1,7 +1,6 @@
 // Windows: a hull shader must declare its patch's domain; without [domain] it is refused.
 // verdict: compile-error HSMain -
 // group: stages
-// stand-in: differ the missing attribute is not judged; glslang takes a default
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/direct3d-11-advanced-stages-hull-shader-design (the hull shader's attributes: domain, partitioning, outputtopology, outputcontrolpoints, patchconstantfunc); fxc's words for it were not found
 struct ControlPoint
 {
