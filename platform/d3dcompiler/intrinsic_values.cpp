@@ -85,6 +85,27 @@ constexpr char kFma[] =
     "double4 standin_fma(double4 a, double4 b, double4 c) { return double4(standin_fma(a.xy, "
     "b.xy, c.xy), standin_fma(a.zw, b.zw, c.zw)); }\n#endif\n#line 1\n";
 
+// min and max of doubles, which glslang computes in float (its tables give
+// them float and int overloads only), as Windows' dmin and dmax compute
+// them: src0 < src1 ? src0 : src1 and src0 >= src1 ? src0 : src1, and where
+// one operand is NaN the other.
+constexpr char kDoubleMinMax[] =
+    "#ifndef standin_dminmax_defined\n#define standin_dminmax_defined\n"
+    "double standin_dmin(double a, double b) { return (a < b || b != b) ? a : b; }\n"
+    "double standin_dmax(double a, double b) { return (a >= b || b != b) ? a : b; }\n"
+    "double2 standin_dmin(double2 a, double2 b) { return double2(standin_dmin(a.x, b.x), "
+    "standin_dmin(a.y, b.y)); }\n"
+    "double2 standin_dmax(double2 a, double2 b) { return double2(standin_dmax(a.x, b.x), "
+    "standin_dmax(a.y, b.y)); }\n"
+    "double3 standin_dmin(double3 a, double3 b) { return double3(standin_dmin(a.xy, b.xy), "
+    "standin_dmin(a.z, b.z)); }\n"
+    "double3 standin_dmax(double3 a, double3 b) { return double3(standin_dmax(a.xy, b.xy), "
+    "standin_dmax(a.z, b.z)); }\n"
+    "double4 standin_dmin(double4 a, double4 b) { return double4(standin_dmin(a.xy, b.xy), "
+    "standin_dmin(a.zw, b.zw)); }\n"
+    "double4 standin_dmax(double4 a, double4 b) { return double4(standin_dmax(a.xy, b.xy), "
+    "standin_dmax(a.zw, b.zw)); }\n#endif\n#line 1\n";
+
 bool IsFloatBase(const std::string& base) {
     return base == "float" || base == "half" || base == "min16float" || base == "min10float" ||
            base == "double";
@@ -247,15 +268,67 @@ void FusedDoubles(const Tokens& tokens, LazyExpressionTypes* types, std::vector<
     }
 }
 
+// The token past the end of a call's first argument: its top-level comma,
+// or the closing parenthesis.
+size_t EndOfFirstArgument(const Tokens& tokens, size_t open, size_t close) {
+    size_t at = open + 1;
+    for (int depth = 0; at < close; ++at) {
+        const std::string& text = tokens[at].text;
+        depth += text == "(" || text == "[";
+        depth -= text == ")" || text == "]";
+        if (depth == 0 && text == ",") {
+            break;
+        }
+    }
+    return at;
+}
+
+bool IsDoubleValue(const std::optional<ExpressionType>& type) {
+    return type && type->base == "double" && !type->IsMatrix() && !type->IsArray();
+}
+
+// Calls of min and max with a double scalar or vector argument, through
+// helpers that compare doubles.
+void DoubleMinMax(const Tokens& tokens, const std::set<std::string>& named,
+                  LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (const char* name : {"min", "max"}) {
+        if (named.count(name) == 0) {
+            continue;
+        }
+        for (size_t at : CallsOf(tokens, name)) {
+            const size_t close = ClosingBracket(tokens, at + 1);
+            if (close >= tokens.size()) {
+                continue;
+            }
+            const size_t comma = EndOfFirstArgument(tokens, at + 1, close);
+            if (comma >= close || !(IsDoubleValue((*types)->TypeOf(at + 2, comma)) ||
+                                    IsDoubleValue((*types)->TypeOf(comma + 1, close)))) {
+                continue;
+            }
+            edits->push_back(
+                {tokens[at].offset, tokens[at].text.size(), std::string("standin_d") + name});
+            called = true;
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kDoubleMinMax});
+    }
+}
+
 // The intrinsics rewritten here that the source names, found in one pass
 // that looks no further than a name's length and first letter for most
 // tokens: a source that names none pays for little more than that pass.
 std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
-    static constexpr const char* kNames[] = {"msad4", "f32tof16",    "asuint", "fma",
-                                             "sign",  "reversebits", "any",    "all"};
+    static constexpr const char* kNames[] = {"msad4",       "f32tof16", "asuint", "fma", "sign",
+                                             "reversebits", "any",      "all",    "min", "max"};
     std::set<std::string> named;
     for (const HlslToken& token : tokens) {
         const std::string& text = token.text;
+        if (token.kind == HlslToken::Kind::Identifier && text[0] == 'd' &&
+            text.compare(0, 6, "double") == 0) {
+            named.insert("double");
+        }
         if (token.kind != HlslToken::Kind::Identifier || text.size() < 3 || text.size() > 11 ||
             std::string_view("mfasr").find(text[0]) == std::string_view::npos) {
             continue;
@@ -286,6 +359,9 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
         AsuintOfDouble(tokens, edits);
     }
     LazyExpressionTypes types(tokens);
+    if (named.count("double") > 0) {
+        DoubleMinMax(tokens, named, &types, edits);
+    }
     if (named.count("fma") > 0) {
         FusedDoubles(tokens, &types, edits);
     }

@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 1 -2.5 2.5 1
 // group: values
-// stand-in: differ glslang computes min and max of doubles in float
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-min, dx-graphics-hlsl-max and dx-graphics-hlsl-abs (double among the component types), dmin--sm5---asm- and dmax--sm5---asm-
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
