@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace d3dcompiler_standin {
@@ -22,6 +23,7 @@ struct Element {
     const HlslToken* type; // its type's name
     size_t modifiers = 0;  // tokens [modifiers, typeAt) are its modifiers
     size_t typeAt = 0;
+    int stream = 0; // a geometry shader's output stream, each with a signature of its own
 };
 
 // Whether `word` is one of the null-ended `words`: the lists here are a few
@@ -90,6 +92,7 @@ public:
             // A stream's elements are written, a patch's read.
             output = tokens_[type].text.find("Stream") != std::string::npos;
             input = !output;
+            stream_ += output && streamsSeen_++ > 0;
             type += 2;
         }
         TypeBody body{};
@@ -126,6 +129,7 @@ public:
 
     // `element` as an input, an output or both.
     void Add(Element element, bool input, bool output) {
+        element.stream = stream_;
         if (input) {
             elements_.push_back(element);
         }
@@ -150,6 +154,8 @@ private:
 
     const Tokens& tokens_;
     std::vector<Element> elements_;
+    int stream_ = 0;      // the stream whose elements are read now
+    int streamsSeen_ = 0; // stream objects met so far
     bool unnamedInput_ = false;
     bool unnamedOutput_ = false;
 };
@@ -288,7 +294,7 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
                        "\n";
         }
     }
-    std::set<std::pair<std::string, unsigned long>> outputs;
+    std::set<std::tuple<int, std::string, unsigned long>> outputs;
     for (const Element& element : reader.elements()) {
         unsigned long index = 0;
         const std::string name = SplitSemantic(element.semantic->text, &index);
@@ -321,7 +327,7 @@ void CheckEntrySignature(const Tokens& tokens, const FunctionDefinition& entry,
             continue;
         }
         for (size_t i = 0; element.output && i < element.count && i < 64; ++i) {
-            if (!outputs.insert({name, index + i}).second) {
+            if (!outputs.insert({element.stream, name, index + i}).second) {
                 *errors +=
                     SourceError(*element.semantic, "output semantic '" + element.semantic->text +
                                                        "' is given to more than one output") +
