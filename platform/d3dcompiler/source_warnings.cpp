@@ -77,6 +77,7 @@ std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entry
     WarnLoops(tokens, functions, &warnings);
     WarnPowers(tokens, &warnings);
     WarnTruncations(tokens, functions, &warnings);
+    WarnDoubleNarrowing(tokens, functions, &warnings);
     WarnPartlyWrittenLocals(tokens, functions, &warnings);
     return warnings;
 }

@@ -27,4 +27,9 @@ void WarnPowers(const std::vector<HlslToken>& tokens, std::string* warnings);
 void WarnTruncations(const std::vector<HlslToken>& tokens,
                      const std::vector<FunctionDefinition>& functions, std::string* warnings);
 
+// X3205: a double given where a float, half or minimum-precision float is
+// declared or returned.
+void WarnDoubleNarrowing(const std::vector<HlslToken>& tokens,
+                         const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
 } // namespace d3dcompiler_standin

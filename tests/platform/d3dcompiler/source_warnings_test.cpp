@@ -74,6 +74,28 @@ TEST(SourceWarnings, TruncationOfWhatAnObjectGives) {
     EXPECT_TRUE(Has(lines, "s.hlsl(10,12-")) << lines; // an element of the default float4
 }
 
+TEST(SourceWarnings, DoublesGivenWhereFloatsAreDeclared) {
+    const std::string lines = WarningsOf("float F(double d, double2 v, float f) {\n"
+                                         "    float a = d;\n"
+                                         "    f = v.x;\n"
+                                         "    float b = (float)d;\n"
+                                         "    double c = d;\n"
+                                         "    half h = double(1.5);\n"
+                                         "    float2 w = (double2)v + 1.0;\n"
+                                         "    return d;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(2,15-15): warning X3205: conversion from larger type to "
+                           "smaller, possible loss of data"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,9-11): warning X3205")) << lines;
+    EXPECT_FALSE(Has(lines, "(4,")) << lines; // converted explicitly
+    EXPECT_FALSE(Has(lines, "(5,")) << lines; // double to double
+    EXPECT_TRUE(Has(lines, "s.hlsl(6,14-24): warning X3205")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(7,16-31): warning X3205")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(8,12-12): warning X3205")) << lines;
+    EXPECT_EQ(WarningsOf("float F(float f) { float a = f; return a; }\n"), "");
+}
+
 TEST(SourceWarnings, LoopVariablesDeclaredAgainAndLoopsThatRunOnce) {
     const std::string lines = WarningsOf("float F(int n) {\n"
                                          "    float s = 0;\n"

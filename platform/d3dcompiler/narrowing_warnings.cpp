@@ -1,0 +1,130 @@
+#include "function_scan.h"
+#include "numeric_type_names.h"
+#include "source_warnings.h"
+#include "warning_lines.h"
+
+#include <map>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// The precision of a scalar or vector type's components: 2 for double, 1
+// for the float types, 0 for anything else.
+int FloatWidthOf(const std::string& type) {
+    NumericTypeName numeric;
+    if (!ReadNumericTypeName(type, &numeric) || numeric.columns != 0) {
+        return 0;
+    }
+    if (numeric.base == "double") {
+        return 2;
+    }
+    const bool single = numeric.base == "float" || numeric.base == "half" ||
+                        numeric.base == "min16float" || numeric.base == "min10float";
+    return single ? 1 : 0;
+}
+
+// Each name declared with one float width (variables, parameters, members
+// and functions' return types); -1 where declarations disagree.
+std::map<std::string, int> DeclaredWidths(const Tokens& tokens) {
+    std::map<std::string, int> names;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const std::string& after = tokens[at + 2].text;
+        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
+            (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
+             after != "(") ||
+            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
+            continue;
+        }
+        const int width = FloatWidthOf(tokens[at].text);
+        if (width == 0) {
+            continue;
+        }
+        auto [entry, added] = names.emplace(tokens[at + 1].text, width);
+        if (!added && entry->second != width) {
+            entry->second = -1;
+        }
+    }
+    return names;
+}
+
+int WidthOfName(const std::map<std::string, int>& names, const std::string& name) {
+    const auto found = names.find(name);
+    return found == names.end() ? 0 : found->second;
+}
+
+// Whether the value [first, end) is a double as its form tells: a declared
+// double name, a swizzle of one, or a double constructor or cast.
+bool IsDoubleValue(const Tokens& tokens, size_t first, size_t end,
+                   const std::map<std::string, int>& names) {
+    if (IsToken(tokens, first, "(") && first + 2 < end && IsToken(tokens, first + 2, ")")) {
+        return FloatWidthOf(tokens[first + 1].text) == 2 && end > first + 3; // a cast
+    }
+    if (!IsIdentifier(tokens, first)) {
+        return false;
+    }
+    if (IsToken(tokens, first + 1, "(") && ClosingBracket(tokens, first + 1) + 1 == end) {
+        return FloatWidthOf(tokens[first].text) == 2;
+    }
+    const bool alone = first + 1 == end;
+    const bool swizzled = first + 3 == end && tokens[first + 1].text == ".";
+    return (alone || swizzled) && WidthOfName(names, tokens[first].text) == 2;
+}
+
+// The end of an initialiser or assigned value starting at `first`.
+size_t ValueEnd(const Tokens& tokens, size_t first, size_t limit) {
+    for (size_t at = first; at < limit; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" || text == "[" || text == "{") {
+            at = ClosingBracket(tokens, at);
+        } else if (text == ";" || text == ",") {
+            return at;
+        }
+    }
+    return limit;
+}
+
+bool NamesDouble(const Tokens& tokens) {
+    for (const HlslToken& token : tokens) {
+        if (token.kind == HlslToken::Kind::Identifier && token.text[0] == 'd' &&
+            token.text.compare(0, 6, "double") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void WarnDoubleNarrowing(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                         std::string* warnings) {
+    if (!NamesDouble(tokens)) {
+        return;
+    }
+    const std::map<std::string, int> names = DeclaredWidths(tokens);
+    for (const FunctionDefinition& function : functions) {
+        const int returned = FloatWidthOf(tokens[function.name - 1].text);
+        const size_t end = std::min(function.end, tokens.size());
+        for (size_t at = function.body + 1; at + 2 < end; ++at) {
+            size_t value = 0;
+            if (IsToken(tokens, at, "=") && !IsToken(tokens, at + 1, "=") &&
+                IsIdentifier(tokens, at - 1) && tokens[at - 2].text != ".") {
+                const int declared = FloatWidthOf(tokens[at - 2].text);
+                const int width =
+                    declared != 0 ? declared : WidthOfName(names, tokens[at - 1].text);
+                value = width == 1 ? at + 1 : 0;
+            } else if (tokens[at].text == "return" && returned == 1) {
+                value = at + 1;
+            }
+            const size_t valueEnd = value == 0 ? 0 : ValueEnd(tokens, value, end);
+            if (value != 0 && valueEnd > value && IsDoubleValue(tokens, value, valueEnd, names)) {
+                *warnings += SourceSpan(tokens[value], tokens[valueEnd - 1]) +
+                             ": warning X3205: conversion from larger type to smaller, possible "
+                             "loss of data\n";
+            }
+        }
+    }
+}
+
+} // namespace d3dcompiler_standin
