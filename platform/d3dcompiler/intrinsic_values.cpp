@@ -106,6 +106,13 @@ constexpr char kDoubleMinMax[] =
     "double4 standin_dmax(double4 a, double4 b) { return double4(standin_dmax(a.xy, b.xy), "
     "standin_dmax(a.zw, b.zw)); }\n#endif\n#line 1\n";
 
+// asdouble of two uint2, which Microsoft's page lists and glslang lacks
+// ("double2 conversion not implemented"): each pair joined on its own.
+constexpr char kAsdoubleVector[] =
+    "#ifndef standin_asdouble2_defined\n#define standin_asdouble2_defined\n"
+    "double2 standin_asdouble2(uint2 low, uint2 high) { return double2(asdouble(low.x, high.x), "
+    "asdouble(low.y, high.y)); }\n#endif\n#line 1\n";
+
 bool IsFloatBase(const std::string& base) {
     return base == "float" || base == "half" || base == "min16float" || base == "min10float" ||
            base == "double";
@@ -316,12 +323,34 @@ void DoubleMinMax(const Tokens& tokens, const std::set<std::string>& named,
     }
 }
 
+// Calls of asdouble whose first argument is a two-component vector.
+void AsdoubleOfVectors(const Tokens& tokens, LazyExpressionTypes* types,
+                       std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (size_t at : CallsOf(tokens, "asdouble")) {
+        const size_t close = ClosingBracket(tokens, at + 1);
+        if (close >= tokens.size()) {
+            continue;
+        }
+        const size_t comma = EndOfFirstArgument(tokens, at + 1, close);
+        const std::optional<ExpressionType> type = (*types)->TypeOf(at + 2, comma);
+        if (comma < close && type && type->rows == 2 && !type->IsMatrix() && !type->IsArray()) {
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), "standin_asdouble2"});
+            called = true;
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kAsdoubleVector});
+    }
+}
+
 // The intrinsics rewritten here that the source names, found in one pass
 // that looks no further than a name's length and first letter for most
 // tokens: a source that names none pays for little more than that pass.
 std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
-    static constexpr const char* kNames[] = {"msad4",       "f32tof16", "asuint", "fma", "sign",
-                                             "reversebits", "any",      "all",    "min", "max"};
+    static constexpr const char* kNames[] = {"msad4", "f32tof16",    "asuint",  "fma",
+                                             "sign",  "reversebits", "any",     "all",
+                                             "min",   "max",         "asdouble"};
     std::set<std::string> named;
     for (const HlslToken& token : tokens) {
         const std::string& text = token.text;
@@ -361,6 +390,9 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
     LazyExpressionTypes types(tokens);
     if (named.count("double") > 0) {
         DoubleMinMax(tokens, named, &types, edits);
+    }
+    if (named.count("asdouble") > 0) {
+        AsdoubleOfVectors(tokens, &types, edits);
     }
     if (named.count("fma") > 0) {
         FusedDoubles(tokens, &types, edits);

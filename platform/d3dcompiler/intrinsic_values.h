@@ -2,9 +2,9 @@
 // which it crashes, rewritten into calls of definitions that compute
 // Windows' value: msad4 (glslang crashes), f32tof16 (Direct3D rounds toward
 // zero, keeping finite values finite), sign of floats (an int value),
-// reversebits of ints (a uint value), min and max of doubles (glslang
-// computes them in float), and sign, any and all of matrices
-// (glslang cannot compile them).
+// reversebits of ints (a uint value), asdouble of uint2 (glslang lacks it),
+// min and max of doubles (glslang computes them in float), and sign, any and
+// all of matrices (glslang cannot compile them).
 #pragma once
 
 #include "hlsl_tokens.h"
