@@ -1,8 +1,10 @@
 #include "stage_shape_checks.h"
 #include "constant_expressions.h"
+#include "numeric_type_names.h"
 #include "stage_attribute_checks.h"
 
 #include <optional>
+#include <string_view>
 #include <strings.h>
 
 namespace d3dcompiler_standin {
@@ -192,6 +194,43 @@ void CheckGeometryShape(const Tokens& tokens, const FunctionDefinition& entry,
     CheckStreams(tokens, entry, streams, errors);
 }
 
+// The thread-group values of a compute shader's entry point take integers
+// (fxc's words for a float one as a Unity issue quotes them for
+// SV_VertexID), and SV_GroupIndex, the flattened index, one of them.
+void CheckThreadValues(const Tokens& tokens, const FunctionDefinition& entry, std::string* errors) {
+    static constexpr const char* kThreadValues[] = {"SV_DispatchThreadID", "SV_GroupID",
+                                                    "SV_GroupThreadID", "SV_GroupIndex"};
+    for (const auto& [begin, end] : Parameters(tokens, entry)) {
+        size_t colon = begin;
+        while (colon < end && tokens[colon].text != ":") {
+            ++colon;
+        }
+        if (colon + 1 >= end || colon < begin + 2) {
+            continue;
+        }
+        const HlslToken& semantic = tokens[colon + 1];
+        NumericTypeName type;
+        if (!ReadNumericTypeName(tokens[colon - 2].text, &type)) {
+            continue;
+        }
+        for (const char* value : kThreadValues) {
+            if (strcasecmp(semantic.text.c_str(), value) != 0) {
+                continue;
+            }
+            const bool integral =
+                type.base.find("int") != std::string_view::npos && type.columns == 0;
+            if (!integral) {
+                *errors += Line(semantic, "invalid type used for '" + semantic.text +
+                                              "' input semantics, must be integral");
+            } else if (std::string_view(value) == "SV_GroupIndex" && type.size > 1) {
+                *errors +=
+                    Line(semantic, "'" + tokens[entry.name].text + "': " + semantic.text +
+                                       " is a uint scalar, not '" + tokens[colon - 2].text + "'");
+            }
+        }
+    }
+}
+
 } // namespace
 
 void CheckStageShapes(const Tokens& tokens, const FunctionDefinition& entry, char stage,
@@ -200,6 +239,8 @@ void CheckStageShapes(const Tokens& tokens, const FunctionDefinition& entry, cha
         CheckTessellatorAttributes(tokens, entry, stage, errors);
     } else if (stage == 'g') {
         CheckGeometryShape(tokens, entry, errors);
+    } else if (stage == 'c') {
+        CheckThreadValues(tokens, entry, errors);
     }
 }
 

@@ -1,6 +1,7 @@
 // What Windows' compiler requires of the shape of a geometry, hull or domain
 // shader's entry point: the tessellator's attributes of hull and domain
-// shaders, and a geometry shader's input primitive and output streams.
+// shaders, a geometry shader's input primitive and output streams, and the
+// types of a compute shader's thread-group values.
 #pragma once
 
 #include "function_scan.h"
@@ -16,7 +17,8 @@ namespace d3dcompiler_standin {
 // shader ('d'), [domain]; for a geometry shader ('g'), an input array with
 // its primitive type and that type's vertex count, SV_GSInstanceID as a
 // parameter of its own, and at most four streams, all PointStreams where
-// there are several. One error line per problem in `errors`.
+// there are several; for a compute shader ('c'), integer thread-group values
+// and a scalar SV_GroupIndex. One error line per problem in `errors`.
 void CheckStageShapes(const std::vector<HlslToken>& tokens, const FunctionDefinition& entry,
                       char stage, std::string* errors);
 
