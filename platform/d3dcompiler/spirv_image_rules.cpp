@@ -1,9 +1,10 @@
 #include "spirv_image_rules.h"
 
+#include <spirv_words.h>
+
 namespace d3dcompiler_standin {
 namespace {
 
-constexpr size_t kHeaderWords = 5;
 constexpr uint32_t kOpCapability = 17;
 constexpr uint32_t kOpTypeImage = 25;
 constexpr uint32_t kOpAtomicFMinEXT = 5614;
@@ -21,33 +22,18 @@ bool IsFloatAtomicCapability(uint32_t capability) {
 
 void ForgetSampledImageFormats(std::vector<uint32_t>* spirv) {
     std::vector<uint32_t>& words = *spirv;
-    for (size_t at = kHeaderWords; at < words.size();) {
-        const uint32_t count = words[at] >> 16;
-        if (count == 0 || at + count > words.size()) {
-            return;
-        }
-        if ((words[at] & 0xFFFF) == kOpTypeImage && count > 8 &&
-            words[at + 7] == kSampledBySampler) {
+    dxbc::spirv::ForEachInstruction(words, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == kOpTypeImage && count > 8 && words[at + 7] == kSampledBySampler) {
             words[at + 8] = kImageFormatUnknown;
         }
-        at += count;
-    }
+    });
 }
 
 bool UsesFloatAtomics(const std::vector<uint32_t>& spirv) {
-    for (size_t at = kHeaderWords; at < spirv.size();) {
-        const uint32_t count = spirv[at] >> 16;
-        if (count == 0 || at + count > spirv.size()) {
-            return false;
-        }
-        const uint32_t op = spirv[at] & 0xFFFF;
-        if (op == kOpAtomicFAddEXT || op == kOpAtomicFMinEXT || op == kOpAtomicFMaxEXT ||
-            (op == kOpCapability && count > 1 && IsFloatAtomicCapability(spirv[at + 1]))) {
-            return true;
-        }
-        at += count;
-    }
-    return false;
+    return dxbc::spirv::AnyInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        return op == kOpAtomicFAddEXT || op == kOpAtomicFMinEXT || op == kOpAtomicFMaxEXT ||
+               (op == kOpCapability && count > 1 && IsFloatAtomicCapability(spirv[at + 1]));
+    });
 }
 
 } // namespace d3dcompiler_standin
