@@ -152,6 +152,8 @@ void RuntimeValues::ReadParametersAndLocals() {
         if (value != 0) {
             if (Reads(value, ValueEnd(tokens_, value))) {
                 scoped_.push_back({token.text, at, EnclosingBody(at).second});
+            } else if (value == at + 2) {
+                Forget(token.text, at); // "which = 1;" folds again
             }
             continue;
         }
@@ -212,6 +214,14 @@ void RuntimeValues::ReadLoopCounters() {
     }
 }
 
+void RuntimeValues::Forget(const std::string& name, size_t at) {
+    for (ScopedName& scoped : scoped_) {
+        if (scoped.name == name && at >= scoped.first && at <= scoped.last) {
+            scoped.last = at;
+        }
+    }
+}
+
 bool RuntimeValues::StaysLoop(size_t at, size_t header) const {
     if (MarkedLoop(tokens_, at)) {
         return true;
@@ -219,8 +229,16 @@ bool RuntimeValues::StaysLoop(size_t at, size_t header) const {
     if (MarkedUnroll(tokens_, at)) {
         return false;
     }
+    // A condition that also compares with a literal ("i < count && i < 4")
+    // may bound the loop for Windows' compiler, which then unrolls it.
     const size_t condition = ClauseEnd(tokens_, at + 2, header);
-    return condition < header && Reads(condition + 1, ClauseEnd(tokens_, condition + 1, header));
+    const size_t end = ClauseEnd(tokens_, condition + 1, header);
+    for (size_t inside = condition + 1; inside < end; ++inside) {
+        if (IsChar(tokens_[inside], '&')) {
+            return false;
+        }
+    }
+    return condition < header && Reads(condition + 1, end);
 }
 
 // The outermost braces around `at`: a function's body; the whole source

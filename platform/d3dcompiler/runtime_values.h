@@ -37,6 +37,8 @@ private:
     void ReadGlobals();
     void ReadParametersAndLocals();
     void ReadLoopCounters();
+    // Ends at `at` what holds such a value by `name` there: a literal assigned.
+    void Forget(const std::string& name, size_t at);
     // Whether the for loop at `at`, its header ending at `header`, stays a loop.
     bool StaysLoop(size_t at, size_t header) const;
     std::pair<size_t, size_t> EnclosingBody(size_t at) const;
