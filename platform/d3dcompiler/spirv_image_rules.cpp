@@ -47,6 +47,17 @@ bool UsesFloatAtomics(const std::vector<uint32_t>& spirv) {
 
 void DropGatherBiases(std::vector<uint32_t>* spirv) {
     std::vector<uint32_t>& words = *spirv;
+    // glslang announces the bias among the capabilities, which come first:
+    // a module without it is not walked further.
+    bool announced = false;
+    dxbc::spirv::AnyInstruction(words, [&](size_t at, uint32_t op, uint32_t count) {
+        announced =
+            op == kOpCapability && count == 2 && words[at + 1] == kCapabilityImageGatherBiasLod;
+        return announced || op != kOpCapability;
+    });
+    if (!announced) {
+        return;
+    }
     std::vector<size_t> masks;         // the image operands' mask word of each biased gather
     std::vector<size_t> announcements; // the capability and extension that allow the bias
     dxbc::spirv::ForEachInstruction(words, [&](size_t at, uint32_t op, uint32_t count) {
