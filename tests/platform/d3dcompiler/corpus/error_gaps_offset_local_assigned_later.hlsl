@@ -5,7 +5,7 @@
 // error text: offset texture instructions must take offset which can resolve to integer literal in the range -8 to 7
 // texture t0: 2d r32_float 4x4
 // sampler s0: point clamp
-// source: fxc's X4566 as DirectXShaderCompiler issue 2713 quotes it (offsets that are not compile-time literals); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-to-sample ("Offset: An optional texture coordinate offset ... must be an immediate")
+// source: fxc's X4566 as DirectXShaderCompiler issue 2713 quotes it (offsets that are not compile-time literals); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-to-sample ("The texture offsets need to be static")
 #include "resource_stages.hlsli"
 cbuffer Steps : register(b0)
 {
