@@ -1,6 +1,5 @@
 #include "gather_compare_rewrites.h"
-#include "call_shapes.h"
-#include "resource_declarations.h"
+#include "object_method_calls.h"
 
 namespace d3dcompiler_standin {
 
@@ -9,20 +8,16 @@ void AddZeroGatherCompareOffsets(const std::string& source, const std::vector<Hl
     if (source.find("GatherCmp") == std::string::npos) {
         return;
     }
-    const std::map<std::string, DeclaredObject> objects = DeclaredObjects(tokens);
-    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].text.rfind("GatherCmp", 0) != 0 || !IsChar(tokens[at - 1], '.') ||
-            !IsChar(tokens[at + 1], '(')) {
-            continue;
+    const auto withoutOffset = [](const std::string& method, size_t count) {
+        return count == 3 && method.rfind("GatherCmp", 0) == 0;
+    };
+    ObjectMethodCalls(tokens).ForEach(withoutOffset, [&](const ObjectMethodCall& call) {
+        const std::string& kind = call.object->kind;
+        if (!call.indexed && !call.object->array &&
+            (kind == "Texture2D" || kind == "Texture2DArray")) {
+            edits->push_back({tokens[call.close].offset, 0, ", int2(0, 0)"});
         }
-        const auto object = objects.find(tokens[at - 2].text);
-        if (object == objects.end() || object->second.array ||
-            (object->second.kind != "Texture2D" && object->second.kind != "Texture2DArray") ||
-            CallArguments(tokens, at + 1).size() != 3) {
-            continue;
-        }
-        edits->push_back({tokens[ClosingBracket(tokens, at + 1)].offset, 0, ", int2(0, 0)"});
-    }
+    });
 }
 
 } // namespace d3dcompiler_standin

@@ -1,6 +1,7 @@
 #include "legalising_compile.h"
 
 #include "compile_messages.h"
+#include "spirv_image_rules.h"
 
 #include <cstring>
 #include <sstream>
@@ -20,6 +21,12 @@ bool SaysNothing(const std::string& log) {
     return true;
 }
 
+// Glslang's gathers with a bias, mended before validation would refuse them.
+bool DroppedGatherBiases(std::vector<uint32_t>* spirv) {
+    DropGatherBiases(spirv);
+    return true;
+}
+
 } // namespace
 
 bool FailedBeforeLegalisation(const char* shadercMessage) {
@@ -30,7 +37,8 @@ bool FailedBeforeLegalisation(const char* shadercMessage) {
 bool CompileQuietly(const GlslangCompile& request, std::vector<uint32_t>* spirv) {
     std::string log;
     return TranslateHlsl(request, spirv, &log) && SaysNothing(log) &&
-           LegaliseHlslModule(spirv, &log) && ValidateLegalisedModule(*spirv, false, &log);
+           LegaliseHlslModule(spirv, &log) && DroppedGatherBiases(spirv) &&
+           ValidateLegalisedModule(*spirv, false, &log);
 }
 
 bool CompileLegalisingFirst(const GlslangCompile& request, std::vector<uint32_t>* spirv,
@@ -40,7 +48,8 @@ bool CompileLegalisingFirst(const GlslangCompile& request, std::vector<uint32_t>
         *log = glslangLog;
         return false;
     }
-    return LegaliseHlslModule(spirv, log) && ValidateLegalisedModule(*spirv, true, log);
+    return LegaliseHlslModule(spirv, log) && DroppedGatherBiases(spirv) &&
+           ValidateLegalisedModule(*spirv, true, log);
 }
 
 } // namespace d3dcompiler_standin

@@ -1,7 +1,5 @@
 #include "lod_clamp_rewrites.h"
-#include "call_shapes.h"
-#include "expression_types.h"
-#include "resource_declarations.h"
+#include "object_method_calls.h"
 
 namespace d3dcompiler_standin {
 namespace {
@@ -33,8 +31,12 @@ bool IsPlainTexture(const std::string& kind) {
 }
 
 // "t.Sample(s, uv, o, c[, status])" from its method name at `method`.
-void RewriteCall(const std::string& source, const Tokens& tokens, size_t start, size_t method,
-                 const std::vector<Argument>& arguments, bool bias, std::vector<TextEdit>* edits) {
+void RewriteCall(const std::string& source, const Tokens& tokens, const ObjectMethodCall& call,
+                 std::vector<TextEdit>* edits) {
+    const std::vector<Argument>& arguments = call.arguments;
+    const size_t start = call.name;
+    const size_t method = call.method;
+    const bool bias = tokens[method].text == "SampleBias";
     const auto text = [&](size_t index) {
         return TextOf(source, tokens, arguments[index].first, arguments[index].second);
     };
@@ -44,15 +46,15 @@ void RewriteCall(const std::string& source, const Tokens& tokens, size_t start, 
     std::string level = "max(" + receiver + ".CalculateLevelOfDetailUnclamped(" + text(0) + ", " +
                         text(1) + ")" + (bias ? " + (" + text(2) + ")" : "") + ", " +
                         text(offset + 1) + ")";
-    std::string call =
+    std::string replaced =
         "SampleLevel(" + text(0) + ", " + text(1) + ", " + level + ", " + text(offset) + ")";
-    const size_t close = ClosingBracket(tokens, method + 1);
+    const size_t close = call.close;
     if (status) {
         edits->push_back({tokens[start].offset, 0, "(" + text(offset + 2) + " = 0u, "});
-        call += ")";
+        replaced += ")";
     }
     edits->push_back(
-        {tokens[method].offset, tokens[close].offset + 1 - tokens[method].offset, call});
+        {tokens[method].offset, tokens[close].offset + 1 - tokens[method].offset, replaced});
 }
 
 } // namespace
@@ -62,32 +64,16 @@ void RewriteLodClamps(const std::string& source, const Tokens& tokens,
     if (source.find("Sample") == std::string::npos) {
         return;
     }
-    std::map<std::string, DeclaredObject> objects;
-    bool read = false;
-    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
-        const bool bias = tokens[at].text == "SampleBias";
-        if (!IsChar(tokens[at - 1], '.') || !IsChar(tokens[at + 1], '(') ||
-            (tokens[at].text != "Sample" && !bias)) {
-            continue;
+    const auto clamped = [](const std::string& method, size_t count) {
+        const size_t least = method == "Sample" ? 4 : method == "SampleBias" ? 5 : 0;
+        return least != 0 && (count == least || count == least + 1);
+    };
+    ObjectMethodCalls(tokens).ForEach(clamped, [&](const ObjectMethodCall& call) {
+        if (!call.object->array && IsPlainTexture(call.object->kind) &&
+            ReadTwice(tokens, call.arguments[0]) && ReadTwice(tokens, call.arguments[1])) {
+            RewriteCall(source, tokens, call, edits);
         }
-        const std::vector<Argument> arguments = CallArguments(tokens, at + 1);
-        const size_t clamped = bias ? 5 : 4;
-        if (arguments.size() != clamped && arguments.size() != clamped + 1) {
-            continue;
-        }
-        if (!read) {
-            objects = DeclaredObjects(tokens);
-            read = true;
-        }
-        const size_t start = PostfixOperandStart(tokens, at - 1);
-        const auto object = objects.find(tokens[start].text);
-        if (start == at - 1 || object == objects.end() || object->second.array ||
-            !IsPlainTexture(object->second.kind) || !ReadTwice(tokens, arguments[0]) ||
-            !ReadTwice(tokens, arguments[1])) {
-            continue;
-        }
-        RewriteCall(source, tokens, start, at, arguments, bias, edits);
-    }
+    });
 }
 
 } // namespace d3dcompiler_standin

@@ -4,6 +4,23 @@
 #include "numeric_type_names.h"
 
 namespace d3dcompiler_standin {
+namespace {
+
+// Whether the structure "struct Name {" at `at` names itself in its body.
+bool NamesItself(const std::vector<HlslToken>& tokens, size_t at) {
+    if (at + 2 >= tokens.size() || !IsIdentifier(tokens, at + 1) || !IsChar(tokens[at + 2], '{')) {
+        return false;
+    }
+    const size_t close = ClosingBracket(tokens, at + 2);
+    for (size_t inside = at + 3; inside < close && inside < tokens.size(); ++inside) {
+        if (tokens[inside].text == tokens[at + 1].text) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
     RareForms forms;
@@ -25,6 +42,8 @@ RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
             forms.constObject |= !ReadNumericTypeName(tokens[at + 1].text, &numeric);
         } else if ((text[0] == 'c' && text == "class") || (text[0] == 'i' && text == "interface")) {
             forms.classOrInterface = true;
+        } else if (text[0] == 's' && text == "struct" && !forms.ownTypeMethod) {
+            forms.ownTypeMethod = NamesItself(tokens, at);
         }
     }
     return forms;

@@ -1,6 +1,5 @@
 #include "resource_call_checks.h"
-#include "call_shapes.h"
-#include "resource_declarations.h"
+#include "object_method_calls.h"
 
 #include <cstring>
 
@@ -158,57 +157,46 @@ bool ReadOnlyDestination(const Tokens& tokens, size_t at,
            SamplerClass(found->second.kind) == 'R';
 }
 
-bool IsMethodOfInterest(const std::string& name) {
+bool IsMethodOfInterest(const std::string& name, size_t) {
     return name == "GetDimensions" || name == "Load" || MethodNamed(name) != nullptr;
+}
+
+// Whether a call with `arguments` matches one of the method's overloads on its object.
+bool MatchesOverload(const Tokens& tokens, const ObjectMethodCall& call,
+                     const std::map<std::string, DeclaredObject>& objects) {
+    const std::string& name = tokens[call.method].text;
+    const auto& arguments = call.arguments;
+    const MethodArity* method = MethodNamed(name);
+    if (method == nullptr) {
+        return KindTakes(call.object->kind, name, arguments.size());
+    }
+    return arguments.size() >= method->least && arguments.size() <= method->most &&
+           (arguments.empty() || !WrongSampler(tokens, arguments[0], method->sampler, objects));
 }
 
 } // namespace
 
 void CheckResourceCalls(const Tokens& tokens, std::string* errors) {
-    std::map<std::string, DeclaredObject> objects;
-    bool read = false;
+    ObjectMethodCalls calls(tokens);
+    std::map<size_t, std::string> found; // by token, so that they read in the source's order
     for (size_t at = 2; at + 3 < tokens.size(); ++at) {
-        if (tokens[at].text[0] == 'I' && tokens[at].text.rfind("Interlocked", 0) == 0) {
-            if (!read) {
-                objects = DeclaredObjects(tokens);
-                read = true;
-            }
-            if (ReadOnlyDestination(tokens, at, objects)) {
-                *errors +=
-                    SourceError(tokens[at + 2], "l-value specifies const object", "X3025") + "\n";
-            }
-            continue;
+        if (tokens[at].text[0] == 'I' && tokens[at].text.rfind("Interlocked", 0) == 0 &&
+            ReadOnlyDestination(tokens, at, calls.Objects())) {
+            found[at] = SourceError(tokens[at + 2], "l-value specifies const object", "X3025");
         }
-        if (!IsChar(tokens[at - 1], '.') || !IsChar(tokens[at + 1], '(') ||
-            tokens[at - 2].kind != HlslToken::Kind::Identifier ||
-            !IsMethodOfInterest(tokens[at].text)) {
-            continue;
+    }
+    calls.ForEach(IsMethodOfInterest, [&](const ObjectMethodCall& call) {
+        if (!call.indexed && !call.object->array && call.method + 3 < tokens.size() &&
+            !MatchesOverload(tokens, call, calls.Objects())) {
+            found[call.method] = SourceError(tokens[call.method],
+                                             "'" + tokens[call.method].text + "': no matching " +
+                                                 std::to_string(call.arguments.size()) +
+                                                 " parameter intrinsic method",
+                                             "X3013");
         }
-        if (!read) {
-            objects = DeclaredObjects(tokens);
-            read = true;
-        }
-        const auto object = objects.find(tokens[at - 2].text);
-        if (object == objects.end() || object->second.array) {
-            continue;
-        }
-        const std::string& name = tokens[at].text;
-        const auto arguments = CallArguments(tokens, at + 1);
-        const MethodArity* method = MethodNamed(name);
-        const bool matches =
-            method != nullptr
-                ? arguments.size() >= method->least && arguments.size() <= method->most &&
-                      (arguments.empty() ||
-                       !WrongSampler(tokens, arguments[0], method->sampler, objects))
-                : KindTakes(object->second.kind, name, arguments.size());
-        if (!matches) {
-            *errors +=
-                SourceError(tokens[at],
-                            "'" + name + "': no matching " + std::to_string(arguments.size()) +
-                                " parameter intrinsic method",
-                            "X3013") +
-                "\n";
-        }
+    });
+    for (const auto& [at, error] : found) {
+        *errors += error + "\n";
     }
 }
 

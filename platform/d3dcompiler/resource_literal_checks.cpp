@@ -1,6 +1,6 @@
 #include "resource_literal_checks.h"
 #include "call_shapes.h"
-#include "resource_declarations.h"
+#include "object_method_calls.h"
 #include "runtime_values.h"
 
 #include <cstdlib>
@@ -61,28 +61,45 @@ bool LiteralOutOfRange(const Tokens& tokens, size_t begin, size_t end) {
     return false;
 }
 
+// The arguments a method takes before its offset; 0 for the others.
+size_t ArgumentsBeforeOffset(const std::string& method) {
+    if (method == "Load") {
+        return 1;
+    }
+    if (method == "Sample") {
+        return 2;
+    }
+    return method.rfind("Sample", 0) == 0 ? (method == "SampleGrad" ? 4 : 3) : 0;
+}
+
+bool TakesOffset(const std::string& method, size_t count) {
+    const size_t before = ArgumentsBeforeOffset(method);
+    return before != 0 && count > before;
+}
+
 class LiteralChecker {
 public:
     LiteralChecker(const Tokens& tokens, std::string* errors)
-        : tokens_(tokens), errors_(errors), objects_(DeclaredObjects(tokens)) {}
+        : tokens_(tokens), errors_(errors), calls_(tokens), objects_(calls_.Objects()) {}
 
     void Run() {
         for (size_t at = 0; at + 1 < tokens_.size(); ++at) {
             const auto object = objects_.find(tokens_[at].text);
-            if (object == objects_.end() || tokens_[at].kind != HlslToken::Kind::Identifier ||
+            if (object == objects_.end() || !object->second.array ||
+                tokens_[at].kind != HlslToken::Kind::Identifier || !IsChar(tokens_[at + 1], '[') ||
                 (at > 0 && (IsChar(tokens_[at - 1], '.') || IsObjectKind(tokens_[at - 1].text) ||
                             IsChar(tokens_[at - 1], '>')))) {
                 continue;
             }
-            size_t receiver = at + 1;
-            if (object->second.array && IsChar(tokens_[at + 1], '[')) {
-                receiver = ClosingBracket(tokens_, at + 1) + 1;
-                CheckIndex(at, at + 2, receiver - 1);
+            CheckIndex(at, at + 2, ClosingBracket(tokens_, at + 1));
+        }
+        calls_.ForEach(TakesOffset, [&](const ObjectMethodCall& call) {
+            if (call.indexed == call.object->array) {
+                CheckOffset(call);
             }
-            if (receiver + 2 < tokens_.size() && IsChar(tokens_[receiver], '.') &&
-                IsChar(tokens_[receiver + 2], '(')) {
-                CheckOffset(object->second.kind, receiver + 1);
-            }
+        });
+        for (const auto& [at, error] : found_) {
+            *errors_ += error + "\n";
         }
     }
 
@@ -96,48 +113,33 @@ private:
 
     void CheckIndex(size_t name, size_t begin, size_t end) {
         if (end < tokens_.size() && Runtime().Reads(begin, end)) {
-            *errors_ += SourceError(tokens_[name],
-                                    "sampler array index must be a literal expression", "X3512") +
-                        "\n";
+            found_[name] = SourceError(tokens_[name],
+                                       "sampler array index must be a literal expression", "X3512");
         }
     }
 
-    void CheckOffset(const std::string& kind, size_t method) {
-        const size_t index = OffsetArgument(kind, tokens_[method].text);
-        if (index == 0) {
+    void CheckOffset(const ObjectMethodCall& call) {
+        const size_t index = OffsetArgument(call.object->kind, tokens_[call.method].text);
+        if (index == 0 || call.arguments.size() <= index) {
             return;
         }
-        const auto arguments = CallArguments(tokens_, method + 1);
-        if (arguments.size() <= index) {
-            return;
-        }
-        const auto offset = arguments[index];
+        const auto offset = call.arguments[index];
         if (LiteralOutOfRange(tokens_, offset.first, offset.second) ||
             Runtime().Reads(offset.first, offset.second)) {
-            *errors_ += SourceError(tokens_[method],
-                                    "offset texture instructions must take offset which can "
-                                    "resolve to integer literal in the range -8 to 7",
-                                    "X4566") +
-                        "\n";
+            found_[call.method] = SourceError(tokens_[call.method],
+                                              "offset texture instructions must take offset which "
+                                              "can resolve to integer literal in the range -8 to 7",
+                                              "X4566");
         }
     }
 
     const Tokens& tokens_;
     std::string* errors_;
-    std::map<std::string, DeclaredObject> objects_;
+    ObjectMethodCalls calls_;
+    const std::map<std::string, DeclaredObject>& objects_;
     std::unique_ptr<RuntimeValues> runtime_;
+    std::map<size_t, std::string> found_; // by token, so that they read in the source's order
 };
-
-// The arguments a method takes before its offset; 0 for the others.
-size_t ArgumentsBeforeOffset(const std::string& method) {
-    if (method == "Load") {
-        return 1;
-    }
-    if (method == "Sample") {
-        return 2;
-    }
-    return method.rfind("Sample", 0) == 0 ? (method == "SampleGrad" ? 4 : 3) : 0;
-}
 
 // Whether an array of objects is declared or a Load or Sample call passes an
 // offset: the cheap test that spares other sources the declarations' scan.

@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace d3dcompiler_standin {
 namespace {
 
@@ -23,6 +26,67 @@ bool EndsDeclarator(const Tokens& tokens, size_t at) {
                          IsChar(next, ':') || IsChar(next, '=');
     return follows && (before.kind == HlslToken::Kind::Identifier || IsChar(before, '>') ||
                        IsChar(before, ','));
+}
+
+// Where the value of an assignment whose operator starts at `at` begins
+// ("=", "+=", "<<=", one character a token); 0 where none starts there.
+size_t AssignedValue(const Tokens& tokens, size_t at) {
+    size_t equals = at;
+    while (equals < at + 2 && equals < tokens.size() && !IsChar(tokens[equals], '=') &&
+           tokens[equals].kind == HlslToken::Kind::Punctuation &&
+           std::strchr("+-*/%&|^<>", tokens[equals].text[0]) != nullptr) {
+        ++equals;
+    }
+    const bool shift = equals == at + 2 && tokens[at].text == tokens[at + 1].text &&
+                       (IsChar(tokens[at], '<') || IsChar(tokens[at], '>'));
+    if (equals + 1 >= tokens.size() || !IsChar(tokens[equals], '=') ||
+        IsChar(tokens[equals + 1], '=') || (equals == at + 2 && !shift)) {
+        return 0;
+    }
+    return equals + 1;
+}
+
+// Where the value begins of a statement assigning to the name at `at`
+// ("which = i;", "which += offset;", "if (c) which = i;"); 0 for others.
+size_t AssignmentValue(const Tokens& tokens, size_t at) {
+    if (at == 0 || at + 2 >= tokens.size() || tokens[at].kind != HlslToken::Kind::Identifier) {
+        return 0;
+    }
+    const HlslToken& before = tokens[at - 1];
+    const bool starts = IsChar(before, ';') || IsChar(before, '{') || IsChar(before, '}') ||
+                        IsChar(before, ')') || IsWord(before, "else");
+    return starts ? AssignedValue(tokens, at + 1) : 0;
+}
+
+// Past the value that starts at `begin`: at the ';' or ',' that ends it.
+size_t ValueEnd(const Tokens& tokens, size_t begin) {
+    size_t end = begin;
+    while (end < tokens.size() && !IsChar(tokens[end], ';') && !IsChar(tokens[end], ',')) {
+        const std::string& text = tokens[end].text;
+        end = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens, end) + 1 : end + 1;
+    }
+    return end;
+}
+
+// Where the for statement's clause starting at `begin` ends: its ';', or the
+// header's ')' at `header`.
+size_t ClauseEnd(const Tokens& tokens, size_t begin, size_t header) {
+    size_t end = begin;
+    while (end < header && !IsChar(tokens[end], ';')) {
+        const std::string& text = tokens[end].text;
+        end = text == "(" || text == "[" ? ClosingBracket(tokens, end) + 1 : end + 1;
+    }
+    return std::min(end, header);
+}
+
+// Whether the loop whose "for" is at `at` has an [unroll] attribute, with or
+// without a count: a count unrolls it whatever its bound.
+bool MarkedUnroll(const Tokens& tokens, size_t at) {
+    if (at < 2 || !IsChar(tokens[at - 1], ']')) {
+        return false;
+    }
+    const size_t open = OpeningBracket(tokens, at - 1);
+    return open + 1 < at && strcasecmp(tokens[open + 1].text.c_str(), "unroll") == 0;
 }
 
 } // namespace
@@ -78,11 +142,21 @@ void RuntimeValues::ReadGlobals() {
 }
 
 // Parameters and members with a semantic ("float4 position : SV_Position")
-// or `uniform`, and locals initialised from what the program or the draw gives
-// ("uint which = (uint)position.x % 2;"), in the order they are declared.
+// or `uniform`, and locals initialised or assigned from what the program or
+// the draw gives ("uint which = (uint)position.x % 2;", "which += offset;"),
+// from there to the end of their function, in the order they are written.
 void RuntimeValues::ReadParametersAndLocals() {
     for (size_t at = 1; at + 2 < tokens_.size(); ++at) {
         const HlslToken& token = tokens_[at];
+        const size_t value = AssignmentValue(tokens_, at);
+        if (value != 0) {
+            if (Reads(value, ValueEnd(tokens_, value))) {
+                scoped_.push_back({token.text, at, EnclosingBody(at).second});
+            } else if (value == at + 2) {
+                Forget(token.text, at); // "which = 1;" folds again
+            }
+            continue;
+        }
         if (token.kind != HlslToken::Kind::Identifier || !EndsDeclarator(tokens_, at) ||
             IsWord(tokens_[at - 1], "case")) {
             continue;
@@ -97,36 +171,35 @@ void RuntimeValues::ReadParametersAndLocals() {
             names_.insert(token.text);
             continue;
         }
-        if (!IsChar(tokens_[at + 1], '=')) {
-            continue;
-        }
-        size_t end = at + 2;
-        while (end < tokens_.size() && !IsChar(tokens_[end], ';') && !IsChar(tokens_[end], ',')) {
-            const std::string& text = tokens_[end].text;
-            end = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens_, end) + 1
-                                                            : end + 1;
-        }
-        if (Reads(at + 2, end)) {
+        if (IsChar(tokens_[at + 1], '=') && Reads(at + 2, ValueEnd(tokens_, at + 2))) {
             const std::pair<size_t, size_t> body = EnclosingBody(at);
             scoped_.push_back({token.text, body.first, body.second});
         }
     }
 }
 
-// "[loop] for (uint i = 0; ...)": i, from the for to the end of its body.
+// Whether the "for" at `at` is marked [loop], which keeps it a loop.
+bool MarkedLoop(const Tokens& tokens, size_t at) {
+    return at >= 3 && IsChar(tokens[at - 3], '[') &&
+           strcasecmp(tokens[at - 2].text.c_str(), "loop") == 0 && IsChar(tokens[at - 1], ']');
+}
+
+// The counter of a loop that stays a loop, so that Windows' compiler cannot
+// make its counter a literal, from the for to the end of its body: one marked
+// [loop] ("[loop] for (uint i = 0; ...)"), or one without [unroll] whose
+// condition reads such a value ("for (uint i = 0; i < count; ++i)").
 void RuntimeValues::ReadLoopCounters() {
-    for (size_t at = 0; at + 6 < tokens_.size(); ++at) {
-        if (!IsChar(tokens_[at], '[') || strcasecmp(tokens_[at + 1].text.c_str(), "loop") != 0 ||
-            !IsChar(tokens_[at + 2], ']') || !IsWord(tokens_[at + 3], "for") ||
-            !IsChar(tokens_[at + 4], '(')) {
+    for (size_t at = 0; at + 3 < tokens_.size(); ++at) {
+        if (!IsWord(tokens_[at], "for") || !IsChar(tokens_[at + 1], '(')) {
             continue;
         }
-        const size_t header = ClosingBracket(tokens_, at + 4);
-        size_t name = at + 5;
-        while (name < header && !EndsDeclarator(tokens_, name)) {
+        const size_t header = ClosingBracket(tokens_, at + 1);
+        size_t name = at + 2;
+        while (name < header && !EndsDeclarator(tokens_, name) &&
+               !(IsIdentifier(tokens_, name) && AssignedValue(tokens_, name + 1) != 0)) {
             ++name;
         }
-        if (name >= header || header + 1 >= tokens_.size()) {
+        if (name >= header || header + 1 >= tokens_.size() || !StaysLoop(at, header)) {
             continue;
         }
         size_t last = header + 1;
@@ -137,8 +210,35 @@ void RuntimeValues::ReadLoopCounters() {
                 ++last;
             }
         }
-        scoped_.push_back({tokens_[name].text, at + 3, last});
+        scoped_.push_back({tokens_[name].text, at, last});
     }
+}
+
+void RuntimeValues::Forget(const std::string& name, size_t at) {
+    for (ScopedName& scoped : scoped_) {
+        if (scoped.name == name && at >= scoped.first && at <= scoped.last) {
+            scoped.last = at;
+        }
+    }
+}
+
+bool RuntimeValues::StaysLoop(size_t at, size_t header) const {
+    if (MarkedLoop(tokens_, at)) {
+        return true;
+    }
+    if (MarkedUnroll(tokens_, at)) {
+        return false;
+    }
+    // A condition that also compares with a literal ("i < count && i < 4")
+    // may bound the loop for Windows' compiler, which then unrolls it.
+    const size_t condition = ClauseEnd(tokens_, at + 2, header);
+    const size_t end = ClauseEnd(tokens_, condition + 1, header);
+    for (size_t inside = condition + 1; inside < end; ++inside) {
+        if (IsChar(tokens_[inside], '&')) {
+            return false;
+        }
+    }
+    return condition < header && Reads(condition + 1, end);
 }
 
 // The outermost braces around `at`: a function's body; the whole source

@@ -18,8 +18,9 @@ class RuntimeValues {
 public:
     // Constant buffer members, globals that are not static (which the program
     // sets, const ones too), groupshared variables, parameters with a semantic or
-    // `uniform`, locals initialised from any of them, and the counters of
-    // loops marked [loop] within their loops.
+    // `uniform`, locals initialised or assigned from any of them, and the
+    // counters of loops that stay loops ([loop], or bounded by such a value)
+    // within their loops.
     explicit RuntimeValues(const std::vector<HlslToken>& tokens);
 
     // Whether the tokens [begin, end) read one of them.
@@ -36,6 +37,10 @@ private:
     void ReadGlobals();
     void ReadParametersAndLocals();
     void ReadLoopCounters();
+    // Ends at `at` what holds such a value by `name` there: a literal assigned.
+    void Forget(const std::string& name, size_t at);
+    // Whether the for loop at `at`, its header ending at `header`, stays a loop.
+    bool StaysLoop(size_t at, size_t header) const;
     std::pair<size_t, size_t> EnclosingBody(size_t at) const;
 
     const std::vector<HlslToken>& tokens_;

@@ -10,6 +10,7 @@
 #include "constructor_rewrites.h"
 #include "structure_casts.h"
 #include "intrinsic_name_overloads.h"
+#include "own_type_methods.h"
 #include "rare_forms.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
@@ -338,6 +339,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     }
     if (forms.thinMatrix) {
         SpellThinMatrices(written, &spelled, &tokens);
+    }
+    if (forms.ownTypeMethod) {
+        SpellOwnTypeMethods(written, &spelled, &tokens);
     }
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;

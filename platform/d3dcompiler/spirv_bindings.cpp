@@ -2,6 +2,7 @@
 #include "spirv_module.h"
 
 #include <register_bindings.h>
+#include <spirv_words.h>
 
 #include <algorithm>
 #include <map>
@@ -49,18 +50,8 @@ std::set<uint32_t> TextureVariables(const std::vector<SpirvInstruction>& instruc
 // Whether the module declares an image type, found without reading the
 // whole module, which a shader without textures need not do.
 bool HasImageTypes(const std::vector<uint32_t>& spirv) {
-    constexpr size_t kHeaderWords = 5;
-    for (size_t at = kHeaderWords; at < spirv.size();) {
-        const uint32_t count = spirv[at] >> 16;
-        if (count == 0) {
-            return false;
-        }
-        if ((spirv[at] & 0xFFFF) == kOpTypeImage) {
-            return true;
-        }
-        at += count;
-    }
-    return false;
+    return dxbc::spirv::AnyInstruction(
+        spirv, [](size_t, uint32_t op, uint32_t) { return op == kOpTypeImage; });
 }
 
 } // namespace
@@ -91,19 +82,9 @@ namespace {
 // Whether the module decorates any variable with a counter buffer, found
 // without reading the whole module, which most compiles need not do.
 bool HasCounterBuffers(const std::vector<uint32_t>& spirv) {
-    constexpr size_t kHeaderWords = 5;
-    for (size_t at = kHeaderWords; at < spirv.size();) {
-        const uint32_t count = spirv[at] >> 16;
-        if (count == 0) {
-            return false;
-        }
-        if ((spirv[at] & 0xFFFF) == kOpDecorateId && count > 3 && at + 2 < spirv.size() &&
-            spirv[at + 2] == kDecorationCounterBuffer) {
-            return true;
-        }
-        at += count;
-    }
-    return false;
+    return dxbc::spirv::AnyInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        return op == kOpDecorateId && count > 3 && spirv[at + 2] == kDecorationCounterBuffer;
+    });
 }
 
 } // namespace

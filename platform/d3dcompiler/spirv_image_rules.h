@@ -19,4 +19,10 @@ void ForgetSampledImageFormats(std::vector<uint32_t>* spirv);
 // and shared memory variables") and newer glslang compiles.
 bool UsesFloatAtomics(const std::vector<uint32_t>& spirv);
 
+// Takes the Bias operand out of gathers (OpImageGather, OpImageDrefGather),
+// which SPIR-V allows only on implicit-level sampling: glslang gives one to
+// a GatherCmp without an offset, a cube's having none to take. A gather reads
+// level 0 whatever a bias says.
+void DropGatherBiases(std::vector<uint32_t>* spirv);
+
 } // namespace d3dcompiler_standin

@@ -30,20 +30,16 @@ bool IsResourceType(uint32_t op) {
 // alone: most modules have none and are not read further.
 bool HasResourceArrays(const std::vector<uint32_t>& spirv) {
     std::set<uint32_t> resources;
-    for (size_t at = kHeaderWords; at < spirv.size();) {
-        const uint32_t count = spirv[at] >> 16;
-        const uint32_t op = spirv[at] & 0xFFFF;
-        if (count == 0 || at + count > spirv.size() || op == OpFunction) {
-            return false;
-        }
+    bool arrays = false;
+    AnyInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
         if (IsResourceType(op) && count > 1) {
             resources.insert(spirv[at + 1]);
         } else if (op == OpTypeArray && count > 2 && resources.count(spirv[at + 2]) != 0) {
-            return true;
+            arrays = true;
         }
-        at += count;
-    }
-    return false;
+        return arrays || op == OpFunction; // the declarations end at the first function
+    });
+    return arrays;
 }
 
 struct ResourceArray {
@@ -170,17 +166,15 @@ void Split(SpirvModule& module, const ResourceArray& array,
 // changed.
 bool UnrollLoops(std::vector<uint32_t>* spirv) {
     bool marked = false;
-    for (size_t at = kHeaderWords; at < spirv->size();) {
-        const uint32_t count = (*spirv)[at] >> 16;
-        if (count == 0 || at + count > spirv->size()) {
-            return false;
-        }
-        if (((*spirv)[at] & 0xFFFF) == kOpLoopMerge && count == 4 &&
-            (*spirv)[at + 3] != kLoopControlUnroll) {
-            (*spirv)[at + 3] = kLoopControlUnroll;
+    std::vector<uint32_t>& words = *spirv;
+    const bool wellFormed = ForEachInstruction(words, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == kOpLoopMerge && count == 4 && words[at + 3] != kLoopControlUnroll) {
+            words[at + 3] = kLoopControlUnroll;
             marked = true;
         }
-        at += count;
+    });
+    if (!wellFormed) {
+        return false;
     }
     if (!marked) {
         return false;

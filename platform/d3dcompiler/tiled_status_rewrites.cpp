@@ -1,9 +1,5 @@
 #include "tiled_status_rewrites.h"
-#include "call_shapes.h"
-#include "expression_types.h"
-#include "resource_declarations.h"
-
-#include <set>
+#include "object_method_calls.h"
 
 namespace d3dcompiler_standin {
 namespace {
@@ -49,37 +45,24 @@ std::string TextOf(const std::string& source, const Tokens& tokens, size_t first
                          tokens[last].offset + tokens[last].text.size() - tokens[first].offset);
 }
 
+bool MayReadStatus(const std::string& method, size_t count) {
+    return count >= 2 && (method.rfind("Load", 0) == 0 || method.rfind("Gather", 0) == 0 ||
+                          method.rfind("Sample", 0) == 0);
+}
+
 void DropStatuses(const std::string& source, const Tokens& tokens, std::vector<TextEdit>* edits) {
-    std::map<std::string, DeclaredObject> objects;
-    bool read = false;
-    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
-        if (!IsChar(tokens[at - 1], '.') || !IsChar(tokens[at + 1], '(') ||
-            (tokens[at].text.rfind("Load", 0) != 0 && tokens[at].text.rfind("Gather", 0) != 0 &&
-             tokens[at].text.rfind("Sample", 0) != 0)) {
-            continue;
+    ObjectMethodCalls(tokens).ForEach(MayReadStatus, [&](const ObjectMethodCall& call) {
+        if (!EndsInStatus(call.object->kind, tokens[call.method].text, call.arguments.size())) {
+            return;
         }
-        const auto arguments = CallArguments(tokens, at + 1);
-        if (arguments.size() < 2) {
-            continue;
-        }
-        if (!read) {
-            objects = DeclaredObjects(tokens);
-            read = true;
-        }
-        const size_t start = PostfixOperandStart(tokens, at - 1);
-        const auto object = objects.find(tokens[start].text);
-        if (start == at - 1 || object == objects.end() ||
-            !EndsInStatus(object->second.kind, tokens[at].text, arguments.size())) {
-            continue;
-        }
-        const auto status = arguments.back();
+        const auto status = call.arguments.back();
         const size_t comma = status.first - 1;
         const size_t close = status.second;
-        edits->push_back({tokens[start].offset, 0,
+        edits->push_back({tokens[call.name].offset, 0,
                           "(" + TextOf(source, tokens, status.first, status.second) + " = 0u, "});
         edits->push_back({tokens[comma].offset, tokens[close].offset - tokens[comma].offset, ""});
         edits->push_back({tokens[close].offset + 1, 0, ")"});
-    }
+    });
 }
 
 } // namespace

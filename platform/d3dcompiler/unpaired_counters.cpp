@@ -1,6 +1,7 @@
 #include "unpaired_counters.h"
 
 #include <register_bindings.h>
+#include <spirv_words.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -13,18 +14,13 @@ namespace {
 constexpr uint32_t kOpName = 5;
 constexpr uint32_t kOpDecorate = 71;
 constexpr uint32_t kDecorationBinding = 33;
-constexpr size_t kFirstInstruction = 5; // after the module's header
 
 // The variables named "buffer@count": the buffer's name by the variable's id.
 std::map<uint32_t, std::string> CounterNames(const std::vector<uint32_t>& spirv) {
     static const std::string kSuffix = "@count";
     std::map<uint32_t, std::string> names;
-    for (size_t at = kFirstInstruction; at < spirv.size();) {
-        const uint32_t count = spirv[at] >> 16;
-        if (count == 0 || at + count > spirv.size()) {
-            break;
-        }
-        if ((spirv[at] & 0xFFFF) == kOpName && count > 2) {
+    dxbc::spirv::ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
+        if (op == kOpName && count > 2) {
             const char* text = reinterpret_cast<const char*>(&spirv[at + 2]);
             const size_t length = strnlen(text, (count - 2) * 4);
             if (length > kSuffix.size() && text[length - kSuffix.size()] == '@' &&
@@ -33,8 +29,7 @@ std::map<uint32_t, std::string> CounterNames(const std::vector<uint32_t>& spirv)
                 names[spirv[at + 1]] = std::string(text, length - kSuffix.size());
             }
         }
-        at += count;
-    }
+    });
     return names;
 }
 
@@ -61,22 +56,16 @@ void PlaceUnpairedCounters(std::vector<uint32_t>* spirv, const std::vector<HlslT
     }
     const uint32_t base = dxbc::BindingBase(dxbc::RegisterClass::UnorderedAccessCounter);
     std::vector<uint32_t>& words = *spirv;
-    for (size_t at = kFirstInstruction; at < words.size();) {
-        const uint32_t count = words[at] >> 16;
-        if (count == 0 || at + count > words.size()) {
-            break;
-        }
+    dxbc::spirv::ForEachInstruction(words, [&](size_t at, uint32_t op, uint32_t count) {
         const auto counter = counters.find(count > 3 ? words[at + 1] : 0);
-        if ((words[at] & 0xFFFF) == kOpDecorate && count > 3 &&
-            words[at + 2] == kDecorationBinding && counter != counters.end() &&
-            words[at + 3] < base) {
+        if (op == kOpDecorate && count > 3 && words[at + 2] == kDecorationBinding &&
+            counter != counters.end() && words[at + 3] < base) {
             const long slot = UavRegisterOf(tokens, counter->second);
             if (slot >= 0) {
                 words[at + 3] = base + uint32_t(slot);
             }
         }
-        at += count;
-    }
+    });
 }
 
 } // namespace d3dcompiler_standin

@@ -132,4 +132,20 @@ bool ForEachInstruction(const std::vector<uint32_t>& spirv, Visit&& visit) {
     return true;
 }
 
+// Whether match(at, op, count) holds for an instruction, walking as
+// ForEachInstruction walks and stopping at the first that it holds for: for
+// the cheap looks at a module's words that spare most modules a full read.
+template <typename Match> bool AnyInstruction(const std::vector<uint32_t>& spirv, Match&& match) {
+    bool found = false;
+    for (size_t at = kHeaderWords; at < spirv.size() && !found;) {
+        const uint32_t count = spirv[at] >> 16;
+        if (count == 0 || at + count > spirv.size()) {
+            return false;
+        }
+        found = match(at, spirv[at] & 0xFFFF, count);
+        at += count;
+    }
+    return found;
+}
+
 } // namespace dxbc::spirv

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 4 8 2 1
 // group: functions
-// stand-in: differ glslang refuses a method whose return type is its own structure, not yet complete where the method stands
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-struct and dx-graphics-hlsl-function-syntax (a function returns any type); the structure methods of DirectXShaderCompiler's tools/clang/test/HLSL/functions.hlsl, which fxc compiles
 #include "probe_stages.hlsli"
 struct Pair

@@ -1,7 +1,6 @@
 // Windows: GatherCmp of a TextureCube, whose overloads take no offset, compiles.
 // verdict: accepted
 // group: resources
-// stand-in: differ glslang gives OpImageDrefGather a Bias operand that validation refuses; a cube's gather takes no offset to add instead
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/texturecube-gathercmp ("TextureCube.GatherCmp(SamplerComparisonState, float3, float)")
 #define STAGES_ROOT_SIGNATURE "RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT), DescriptorTable(CBV(b0)), DescriptorTable(SRV(t0)), StaticSampler(s0, comparisonFunc = COMPARISON_LESS)"
 #include "sampled_stages.hlsli"

@@ -1,0 +1,46 @@
+#include "object_method_calls.h"
+#include "call_shapes.h"
+
+namespace d3dcompiler_standin {
+
+const std::map<std::string, DeclaredObject>& ObjectMethodCalls::Objects() {
+    if (!objects_) {
+        objects_ = DeclaredObjects(tokens_);
+    }
+    return *objects_;
+}
+
+std::optional<std::pair<size_t, bool>> ObjectMethodCalls::ReceiverName(size_t method) const {
+    size_t name = method - 2;
+    const bool indexed = IsChar(tokens_[name], ']');
+    if (indexed) {
+        name = OpeningBracket(tokens_, name);
+        if (name == 0 || !IsChar(tokens_[name], '[')) {
+            return std::nullopt;
+        }
+        --name;
+    }
+    if (tokens_[name].kind != HlslToken::Kind::Identifier ||
+        (name > 0 && IsChar(tokens_[name - 1], '.'))) {
+        return std::nullopt;
+    }
+    return std::make_pair(name, indexed);
+}
+
+std::vector<std::pair<size_t, size_t>> ObjectMethodCalls::ArgumentsOf(size_t method) const {
+    return CallArguments(tokens_, method + 1);
+}
+
+std::optional<ObjectMethodCall>
+ObjectMethodCalls::Resolve(size_t method, std::pair<size_t, bool> receiver,
+                           std::vector<std::pair<size_t, size_t>> arguments) {
+    const auto object = Objects().find(tokens_[receiver.first].text);
+    if (object == objects_->end()) {
+        return std::nullopt;
+    }
+    return ObjectMethodCall{
+        receiver.first,       receiver.second, method, ClosingBracket(tokens_, method + 1),
+        std::move(arguments), &object->second};
+}
+
+} // namespace d3dcompiler_standin
