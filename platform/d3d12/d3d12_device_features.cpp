@@ -229,8 +229,10 @@ HRESULT AnswerMultisampleQuality(const vk_core::VulkanContext& context,
     }
     VkSampleCountFlagBits samples = SampleCountBit(data->SampleCount);
     VkSampleCountFlags supported =
-        format != nullptr ? RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format))
-                          : VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT);
+        format != nullptr
+            ? RenderableSampleCounts(context, format->vulkan,
+                                     (format->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0)
+            : VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT);
     data->Flags = D3D12_MULTISAMPLE_QUALITY_LEVELS_FLAG_NONE;
     data->NumQualityLevels = (supported & samples) != 0 ? 1 : 0;
     return S_OK;
