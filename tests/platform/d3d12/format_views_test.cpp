@@ -457,3 +457,64 @@ TEST_F(FormatViewsTest, FormatSupportLeavesOutWhatTheFormatCannotDo) {
         EXPECT_EQ(support.Support1 & entry.support1, 0u) << entry.format;
     }
 }
+
+namespace {
+
+struct ClearCase {
+    DXGI_FORMAT resource, target;
+    float color[4];
+    std::vector<uint8_t> stored; // the first texel's bytes
+};
+
+} // namespace
+
+// A render-target view in a format of a typeless texture's family writes in
+// that format (sRGB encodes); the packed BGR formats store their components
+// from the lowest bits up. Formats the device cannot render to are skipped as
+// CheckFeatureSupport says.
+TEST_F(FormatViewsTest, RenderTargetsStoreInTheirViewFormat) {
+    const ClearCase cases[] = {
+        {DXGI_FORMAT_R8G8B8A8_TYPELESS,
+         DXGI_FORMAT_R8G8B8A8_UNORM_SRGB,
+         {0.5f, 1, 0, 1},
+         {0xBC, 0xFF, 0x00, 0xFF}},
+        {DXGI_FORMAT_R8G8B8A8_TYPELESS,
+         DXGI_FORMAT_R8G8B8A8_SNORM,
+         {-1, 1, 0, 1},
+         {0x81, 0x7F, 0x00, 0x7F}},
+        {DXGI_FORMAT_B8G8R8A8_TYPELESS,
+         DXGI_FORMAT_B8G8R8A8_UNORM,
+         {1, 0, 0, 1},
+         {0x00, 0x00, 0xFF, 0xFF}},
+        {DXGI_FORMAT_B5G6R5_UNORM, DXGI_FORMAT_B5G6R5_UNORM, {1, 0, 0, 1}, Bytes16({0xF800})},
+        {DXGI_FORMAT_B5G5R5A1_UNORM, DXGI_FORMAT_B5G5R5A1_UNORM, {0, 0, 1, 1}, Bytes16({0x801F})},
+        {DXGI_FORMAT_R16G16_TYPELESS,
+         DXGI_FORMAT_R16G16_SINT,
+         {-2, 3, 0, 0},
+         Bytes16({0xFFFE, 0x0003})},
+    };
+    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
+    for (const ClearCase& clear : cases) {
+        SCOPED_TRACE(std::to_string(clear.resource) + " as " + std::to_string(clear.target));
+        D3D12_FEATURE_DATA_FORMAT_SUPPORT support{clear.target, D3D12_FORMAT_SUPPORT1_NONE,
+                                                  D3D12_FORMAT_SUPPORT2_NONE};
+        device->CheckFeatureSupport(D3D12_FEATURE_FORMAT_SUPPORT, &support, sizeof(support));
+        if ((support.Support1 & D3D12_FORMAT_SUPPORT1_RENDER_TARGET) == 0) {
+            continue; // the device cannot render to it
+        }
+        ComPtr<ID3D12Resource> target{MakeSquare(clear.resource,
+                                                 D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                                 D3D12_RESOURCE_STATE_RENDER_TARGET)};
+        ASSERT_NE(target, nullptr);
+        D3D12_RENDER_TARGET_VIEW_DESC rtv{};
+        rtv.Format = clear.target;
+        rtv.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+        device->CreateRenderTargetView(target, &rtv, rtvHeap->GetCPUDescriptorHandleForHeapStart());
+        list->ClearRenderTargetView(rtvHeap->GetCPUDescriptorHandleForHeapStart(), clear.color, 0,
+                                    nullptr);
+        std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_GE(pixels.size(), clear.stored.size());
+        EXPECT_EQ(std::vector<uint8_t>(pixels.begin(), pixels.begin() + clear.stored.size()),
+                  clear.stored);
+    }
+}
