@@ -31,12 +31,12 @@ uint32_t ElementBytes(const BufferViewRules& rules, const BufferViewFields& fiel
     bool structured = fields.structureByteStride != 0;
     *format = FindFormat(fields.format);
     if (structured != (fields.format == DXGI_FORMAT_UNKNOWN) ||
-        (!structured && *format == nullptr)) {
+        (!structured && (*format == nullptr || !HasUse(**format, kUseBuffer)))) {
         standin::ReportWindows(rules.format, object, rules.method, unsigned(fields.format),
                                fields.structureByteStride);
         return 0;
     }
-    return structured ? fields.structureByteStride : (*format)->bytesPerTexel;
+    return structured ? fields.structureByteStride : (*format)->bytesPerBlock;
 }
 
 // Vulkan binds buffer ranges and texel views only from aligned offsets.

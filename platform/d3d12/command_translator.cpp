@@ -329,14 +329,15 @@ void CommandTranslator::operator()(const CmdCopyBufferTexture& command) {
     GpuImage& image = *command.image;
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = command.footprint.Footprint;
     VkBufferImageCopy region{};
-    // Vulkan counts the row pitch in texels; the recorder checked that it divides.
-    uint32_t bytesPerTexel = image.bytesPerTexel;
+    // Vulkan counts the row pitch in texels; the recorder checked that it
+    // divides. Rows of a block-compressed footprint are rows of blocks.
+    const uint32_t block = image.blockSize;
     region.bufferOffset = command.footprint.Offset +
                           (uint64_t(command.footprintOffset.z) * layout.Height +
-                           uint64_t(command.footprintOffset.y)) *
-                              layout.RowPitch +
-                          uint64_t(command.footprintOffset.x) * bytesPerTexel;
-    region.bufferRowLength = layout.RowPitch / bytesPerTexel;
+                           uint64_t(command.footprintOffset.y)) /
+                              block * layout.RowPitch +
+                          uint64_t(command.footprintOffset.x) / block * image.bytesPerBlock;
+    region.bufferRowLength = layout.RowPitch / image.bytesPerBlock * block;
     region.bufferImageHeight = layout.Height;
     VkImageAspectFlags aspect =
         IsDepthImage(image) ? VkImageAspectFlags(VK_IMAGE_ASPECT_DEPTH_BIT) : image.aspect;

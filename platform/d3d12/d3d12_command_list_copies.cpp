@@ -6,6 +6,8 @@
 
 #include <debug_messages.h>
 
+#include <algorithm>
+
 namespace d3d12_standin {
 namespace {
 
@@ -33,6 +35,22 @@ bool ReadSubresource(const D3D12_TEXTURE_COPY_LOCATION& location, Subresource* o
     return true;
 }
 
+uint32_t AlignTo(uint32_t value, uint32_t block) {
+    return (value + block - 1) / block * block;
+}
+
+// Copies between textures need the same format or two of one typeless family
+// ("Must have compatible DXGI formats", ID3D12GraphicsCommandList::CopyResource).
+bool CompatibleFormats(const GpuImage& a, const GpuImage& b) {
+    if (a.dxgiFormat == b.dxgiFormat) {
+        return true;
+    }
+    const FormatInfo* first = FindFormat(a.dxgiFormat);
+    const FormatInfo* second = FindFormat(b.dxgiFormat);
+    return first != nullptr && second != nullptr && first->family != DXGI_FORMAT_UNKNOWN &&
+           first->family == second->family && a.format == b.format;
+}
+
 bool InsideExtent(uint64_t origin, uint64_t size, uint64_t limit) {
     return origin <= limit && size <= limit - origin;
 }
@@ -54,7 +72,7 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
         !InsideExtent(x, width, destination.width) ||
         !InsideExtent(y, height, destination.height) ||
         !InsideExtent(z, depth, destination.depth) ||
-        destination.image->format != source.image->format) {
+        !CompatibleFormats(*destination.image, *source.image)) {
         return "the texture copy region is out of bounds or the formats differ";
     }
     if (destination.image->samples != source.image->samples ||
@@ -80,7 +98,7 @@ const char* TextureToTextureCopy(const Subresource& destination, UINT x, UINT y,
 bool CheckRowPitch(const D3D12_TEXTURE_COPY_LOCATION& placed, bool isSource, const void* list) {
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = placed.PlacedFootprint.Footprint;
     const FormatInfo* format = FindFormat(layout.Format);
-    uint64_t rowSize = format != nullptr ? uint64_t(layout.Width) * format->bytesPerTexel : 0;
+    uint64_t rowSize = format != nullptr ? RowBytes(*format, layout.Width) : 0;
     if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT == 0 && rowSize <= layout.RowPitch) {
         return true;
     }
@@ -107,13 +125,16 @@ const char* CheckFootprint(const D3D12_TEXTURE_COPY_LOCATION& placed, const Subr
     }
     const D3D12_PLACED_SUBRESOURCE_FOOTPRINT& footprint = placed.PlacedFootprint;
     const FormatInfo* format = FindFormat(footprint.Footprint.Format);
-    if (format == nullptr || format->bytesPerTexel != texture.image->bytesPerTexel) {
+    if (format == nullptr || format->bytesPerBlock != texture.image->bytesPerBlock ||
+        format->blockSize != texture.image->blockSize) {
         return "the footprint's format does not match the texture's texel size";
     }
-    *texel = format->bytesPerTexel;
+    *texel = format->bytesPerBlock;
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
+    const uint32_t block = format->blockSize;
     if (layout.RowPitch % D3D12_TEXTURE_DATA_PITCH_ALIGNMENT != 0 ||
-        layout.RowPitch % *texel != 0 || uint64_t(layout.Width) * *texel > layout.RowPitch ||
+        layout.RowPitch % *texel != 0 || RowBytes(*format, layout.Width) > layout.RowPitch ||
+        layout.Width % block != 0 || layout.Height % block != 0 ||
         footprint.Offset % D3D12_TEXTURE_DATA_PLACEMENT_ALIGNMENT != 0) {
         return "the footprint's row pitch or offset is not aligned";
     }
@@ -135,16 +156,21 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     const D3D12_SUBRESOURCE_FOOTPRINT& layout = footprint.Footprint;
     // The region: a box in the source, placed at (x, y, z) in the destination;
     // only 3-D textures have more than one slice of depth.
-    uint32_t sourceWidth = toTexture ? layout.Width : texture.width;
-    uint32_t sourceHeight = toTexture ? layout.Height : texture.height;
+    // Block-compressed textures are copied in whole blocks: a mip smaller
+    // than a block still covers one.
+    const uint32_t block = texture.image->blockSize;
+    const uint32_t textureWidth = AlignTo(texture.width, block);
+    const uint32_t textureHeight = AlignTo(texture.height, block);
+    uint32_t sourceWidth = toTexture ? layout.Width : textureWidth;
+    uint32_t sourceHeight = toTexture ? layout.Height : textureHeight;
     uint32_t sourceDepth = toTexture ? layout.Depth : texture.depth;
     D3D12_BOX box = sourceBox != nullptr
                         ? *sourceBox
                         : D3D12_BOX{0, 0, 0, sourceWidth, sourceHeight, sourceDepth};
     uint32_t width = box.right - box.left, height = box.bottom - box.top;
     uint32_t depth = box.back - box.front;
-    uint32_t destinationWidth = toTexture ? texture.width : layout.Width;
-    uint32_t destinationHeight = toTexture ? texture.height : layout.Height;
+    uint32_t destinationWidth = toTexture ? textureWidth : layout.Width;
+    uint32_t destinationHeight = toTexture ? textureHeight : layout.Height;
     uint32_t destinationDepth = toTexture ? texture.depth : layout.Depth;
     if (box.right <= box.left || box.bottom <= box.top || box.back <= box.front ||
         !InsideExtent(box.left, width, sourceWidth) ||
@@ -153,21 +179,28 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
         !InsideExtent(y, height, destinationHeight) || !InsideExtent(z, depth, destinationDepth)) {
         return "the copy region is out of bounds";
     }
+    if (box.left % block != 0 || box.top % block != 0 || x % block != 0 || y % block != 0 ||
+        width % block != 0 || height % block != 0) {
+        return "a block-compressed copy region must be made of whole blocks";
+    }
     VkOffset3D sourceOffset{int32_t(box.left), int32_t(box.top), int32_t(box.front)};
     VkOffset3D destinationOffset{int32_t(x), int32_t(y), int32_t(z)};
     VkOffset3D footprintOffset = toTexture ? sourceOffset : destinationOffset;
     VkOffset3D textureOffset = toTexture ? destinationOffset : sourceOffset;
-    uint64_t lastRow =
-        (uint64_t(footprintOffset.z) + depth - 1) * layout.Height + footprintOffset.y + height - 1;
+    uint64_t lastRow = ((uint64_t(footprintOffset.z) + depth - 1) * layout.Height +
+                        footprintOffset.y + height - 1) /
+                       block;
     uint64_t end = footprint.Offset + lastRow * layout.RowPitch +
-                   (uint64_t(footprintOffset.x) + width) * texel;
+                   (uint64_t(footprintOffset.x) + width) / block * texel;
     if (end > buffer->size) {
         return "the footprint reaches past the end of the buffer";
     }
-    *copy = CmdCopyBufferTexture{toTexture,     buffer,          footprint,
-                                 texture.image, texture.mip,     texture.layer,
-                                 textureOffset, footprintOffset, VkExtent3D{width, height, depth},
-                                 CopyUses{}};
+    // Vulkan's extent stops at the mip's edge.
+    VkExtent3D extent{std::min(width, texture.width - uint32_t(textureOffset.x)),
+                      std::min(height, texture.height - uint32_t(textureOffset.y)), depth};
+    *copy = CmdCopyBufferTexture{toTexture,   buffer,        footprint,     texture.image,
+                                 texture.mip, texture.layer, textureOffset, footprintOffset,
+                                 extent,      CopyUses{}};
     return nullptr;
 }
 

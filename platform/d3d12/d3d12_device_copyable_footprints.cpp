@@ -1,5 +1,5 @@
-// GetCopyableFootprints: how textures lay out in buffers for copies. Rows are
-// 256-byte aligned, subresources 512-byte aligned.
+// GetCopyableFootprints: how textures lay out in buffers for copies. Rows (of
+// texels, or of 4x4 blocks) are 256-byte aligned, subresources 512-byte aligned.
 #include "d3d12_device.h"
 
 #include "format_table.h"
@@ -101,9 +101,14 @@ void STDMETHODCALLTYPE D3D12Device::GetCopyableFootprints(
         uint32_t depth = desc->Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D
                              ? (desc->DepthOrArraySize >> mip ? desc->DepthOrArraySize >> mip : 1)
                              : 1;
-        uint64_t rowSize = width * format->bytesPerTexel;
+        // Block-compressed formats count whole 4x4 blocks: a row of blocks is
+        // one row of the footprint.
+        width = AlignUp(width, format->blockSize);
+        height = uint32_t(AlignUp(height, format->blockSize));
+        uint32_t rows = height / format->blockSize;
+        uint64_t rowSize = RowBytes(*format, width);
         uint64_t rowPitch = AlignUp(rowSize, D3D12_TEXTURE_DATA_PITCH_ALIGNMENT);
-        uint64_t sliceSize = (height - 1) * rowPitch + rowSize;
+        uint64_t sliceSize = (rows - 1) * rowPitch + rowSize;
         uint64_t size =
             (depth - 1) * AlignUp(sliceSize, D3D12_TEXTURE_DATA_PITCH_ALIGNMENT) + sliceSize;
         if (i > 0) {
@@ -113,7 +118,7 @@ void STDMETHODCALLTYPE D3D12Device::GetCopyableFootprints(
             layouts[i] = {offset, {desc->Format, UINT(width), height, depth, UINT(rowPitch)}};
         }
         if (numRows != nullptr) {
-            numRows[i] = height;
+            numRows[i] = rows;
         }
         if (rowSizes != nullptr) {
             rowSizes[i] = rowSize;

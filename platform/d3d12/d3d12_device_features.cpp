@@ -114,10 +114,74 @@ HRESULT AnswerFeatureLevels(D3D12_FEATURE_DATA_FEATURE_LEVELS* data) {
     return S_OK;
 }
 
-// What one format can do with the device's optimal-tiling images and its
-// buffers, limited to what the stand-in translates: 2-D textures with mips,
-// targets, depth, vertex and index buffers, multisampled targets, typed
-// unordered access.
+// The FORMAT_SUPPORT1 bits of a format's Direct3D uses that the Vulkan
+// device's optimal-tiling images and buffers in its format have.
+UINT TextureSupport(const FormatInfo& format, VkFormatFeatureFlags image,
+                    VkSampleCountFlags samples) {
+    const bool readable = (image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_BIT) != 0;
+    UINT support = 0;
+    if ((HasUse(format, kUseTexture) || HasUse(format, kUseLoad)) &&
+        (readable || (image & VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT) != 0)) {
+        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_MIP;
+        if (!IsDepthFormat(format) && format.aspect == VK_IMAGE_ASPECT_COLOR_BIT) {
+            support |= D3D12_FORMAT_SUPPORT1_TEXTURE3D | D3D12_FORMAT_SUPPORT1_TEXTURECUBE;
+            support |= format.blockSize == 1 ? D3D12_FORMAT_SUPPORT1_TEXTURE1D : 0;
+        }
+    }
+    if (HasUse(format, kUseLoad) && readable) {
+        support |= D3D12_FORMAT_SUPPORT1_SHADER_LOAD;
+        if (HasUse(format, kUseSample) &&
+            (image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_FILTER_LINEAR_BIT) != 0) {
+            support |= D3D12_FORMAT_SUPPORT1_SHADER_SAMPLE | D3D12_FORMAT_SUPPORT1_SHADER_GATHER;
+        }
+        if (HasUse(format, kUseCompare)) {
+            support |= D3D12_FORMAT_SUPPORT1_SHADER_SAMPLE_COMPARISON |
+                       D3D12_FORMAT_SUPPORT1_SHADER_GATHER_COMPARISON;
+        }
+    }
+    if (HasUse(format, kUseRender) && (image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BIT) != 0) {
+        support |= D3D12_FORMAT_SUPPORT1_RENDER_TARGET;
+        if (HasUse(format, kUseBlend) &&
+            (image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BLEND_BIT) != 0) {
+            support |= D3D12_FORMAT_SUPPORT1_BLENDABLE;
+        }
+    }
+    if (IsDepthFormat(format) && (image & VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT) != 0) {
+        support |= D3D12_FORMAT_SUPPORT1_DEPTH_STENCIL;
+    }
+    const bool target = HasUse(format, kUseRender) || IsDepthFormat(format);
+    if (target && HasUse(format, kUseMultisample) &&
+        (support & (D3D12_FORMAT_SUPPORT1_RENDER_TARGET | D3D12_FORMAT_SUPPORT1_DEPTH_STENCIL)) &&
+        (samples & ~VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT)) != 0) {
+        support |=
+            D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RENDERTARGET | D3D12_FORMAT_SUPPORT1_MULTISAMPLE_LOAD;
+        if (!IsDepthFormat(format)) {
+            support |= D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RESOLVE;
+        }
+    }
+    return support;
+}
+
+// Typed unordered access: stores where the device has storage images of the
+// format; loads of the single 32-bit formats on every device, of the others
+// where it reads storage images without a format in the shader.
+UINT UnorderedAccessSupport(const vk_core::VulkanContext& context, const FormatInfo& format,
+                            VkFormatFeatureFlags image, UINT* support2) {
+    if (!HasUse(format, kUseUav) || (image & VK_FORMAT_FEATURE_STORAGE_IMAGE_BIT) == 0 ||
+        !context.features.unorderedAccess) {
+        return 0;
+    }
+    const bool single32 = format.dxgi == DXGI_FORMAT_R32_FLOAT ||
+                          format.dxgi == DXGI_FORMAT_R32_UINT ||
+                          format.dxgi == DXGI_FORMAT_R32_SINT;
+    const bool load = single32 || context.features.storageReadWithoutFormat;
+    *support2 =
+        D3D12_FORMAT_SUPPORT2_UAV_TYPED_STORE | (load ? D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD : 0);
+    return D3D12_FORMAT_SUPPORT1_TYPED_UNORDERED_ACCESS_VIEW;
+}
+
+// What one format can do: its uses at feature level 11_0 ("Format Support for
+// Direct3D Feature Level 11.0 Hardware") less what the Vulkan device lacks.
 HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
                             D3D12_FEATURE_DATA_FORMAT_SUPPORT* data) {
     data->Support1 = D3D12_FORMAT_SUPPORT1_NONE;
@@ -133,50 +197,24 @@ HRESULT AnswerFormatSupport(const vk_core::VulkanContext& context,
     VkFormatProperties properties{};
     vkGetPhysicalDeviceFormatProperties(context.physicalDevice, format->vulkan, &properties);
     const VkFormatFeatureFlags image = properties.optimalTilingFeatures;
-    UINT support = D3D12_FORMAT_SUPPORT1_BUFFER;
-    if ((properties.bufferFeatures & VK_FORMAT_FEATURE_VERTEX_BUFFER_BIT) != 0) {
+    UINT support = 0;
+    if (HasUse(*format, kUseBuffer) || (IsTypeless(*format) && format->blockSize == 1 &&
+                                        format->aspect == VK_IMAGE_ASPECT_COLOR_BIT)) {
+        support |= D3D12_FORMAT_SUPPORT1_BUFFER;
+    }
+    if (HasUse(*format, kUseVertex) &&
+        (properties.bufferFeatures & VK_FORMAT_FEATURE_VERTEX_BUFFER_BIT) != 0) {
         support |= D3D12_FORMAT_SUPPORT1_IA_VERTEX_BUFFER;
     }
     if (data->Format == DXGI_FORMAT_R16_UINT || data->Format == DXGI_FORMAT_R32_UINT) {
         support |= D3D12_FORMAT_SUPPORT1_IA_INDEX_BUFFER;
     }
-    if ((image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_BIT) != 0) {
-        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_MIP |
-                   D3D12_FORMAT_SUPPORT1_SHADER_LOAD;
-        if ((image & VK_FORMAT_FEATURE_SAMPLED_IMAGE_FILTER_LINEAR_BIT) != 0) {
-            support |= D3D12_FORMAT_SUPPORT1_SHADER_SAMPLE;
-        }
-    }
-    if ((image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BIT) != 0 && !IsDepthFormat(*format)) {
-        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_RENDER_TARGET;
-        if ((image & VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BLEND_BIT) != 0) {
-            support |= D3D12_FORMAT_SUPPORT1_BLENDABLE;
-        }
-    }
-    if ((image & VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT) != 0 && IsDepthFormat(*format)) {
-        support |= D3D12_FORMAT_SUPPORT1_TEXTURE2D | D3D12_FORMAT_SUPPORT1_DEPTH_STENCIL;
-    }
-    VkSampleCountFlags samples =
-        RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format));
-    if ((samples & ~VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT)) != 0) {
-        support |=
-            D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RENDERTARGET | D3D12_FORMAT_SUPPORT1_MULTISAMPLE_LOAD;
-        if (!IsDepthFormat(*format)) {
-            support |= D3D12_FORMAT_SUPPORT1_MULTISAMPLE_RESOLVE;
-        }
-    }
-    if ((image & VK_FORMAT_FEATURE_STORAGE_IMAGE_BIT) != 0 && context.features.unorderedAccess) {
-        support |= D3D12_FORMAT_SUPPORT1_TYPED_UNORDERED_ACCESS_VIEW;
-        // Every device loads the single 32-bit formats; others need reads
-        // without a format in the shader.
-        const bool single32 = data->Format == DXGI_FORMAT_R32_FLOAT ||
-                              data->Format == DXGI_FORMAT_R32_UINT ||
-                              data->Format == DXGI_FORMAT_R32_SINT;
-        const bool load = single32 || context.features.storageReadWithoutFormat;
-        data->Support2 = D3D12_FORMAT_SUPPORT2(D3D12_FORMAT_SUPPORT2_UAV_TYPED_STORE |
-                                               (load ? D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD : 0));
-    }
+    support |= TextureSupport(
+        *format, image, RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format)));
+    UINT support2 = 0;
+    support |= UnorderedAccessSupport(context, *format, image, &support2);
     data->Support1 = D3D12_FORMAT_SUPPORT1(support);
+    data->Support2 = D3D12_FORMAT_SUPPORT2(support2);
     return S_OK;
 }
 
@@ -191,8 +229,10 @@ HRESULT AnswerMultisampleQuality(const vk_core::VulkanContext& context,
     }
     VkSampleCountFlagBits samples = SampleCountBit(data->SampleCount);
     VkSampleCountFlags supported =
-        format != nullptr ? RenderableSampleCounts(context, format->vulkan, IsDepthFormat(*format))
-                          : VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT);
+        format != nullptr
+            ? RenderableSampleCounts(context, format->vulkan,
+                                     (format->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0)
+            : VkSampleCountFlags(VK_SAMPLE_COUNT_1_BIT);
     data->Flags = D3D12_MULTISAMPLE_QUALITY_LEVELS_FLAG_NONE;
     data->NumQualityLevels = (supported & samples) != 0 ? 1 : 0;
     return S_OK;

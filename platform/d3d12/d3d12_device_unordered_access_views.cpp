@@ -6,6 +6,7 @@
 #include "buffer_views.h"
 #include "d3d12_resource.h"
 #include "format_table.h"
+#include "view_formats.h"
 
 #include <debug_messages.h>
 
@@ -159,14 +160,9 @@ void WriteTextureUav(const D3D12Resource& resource, const D3D12_UNORDERED_ACCESS
     if (!ViewedSubresources(*image, desc, object, &view)) {
         return;
     }
-    if (desc != nullptr && desc->Format != DXGI_FORMAT_UNKNOWN) {
-        const FormatInfo* info = FindFormat(desc->Format);
-        if (info == nullptr) {
-            standin::Report(standin::messages::REFUSED_CALL, object, kMethod,
-                            "the format is not one the stand-in knows; the view is null");
-            return;
-        }
-        view.format = info->vulkan;
+    if (!ResolveViewFormat(desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, *image,
+                           ViewUse::UnorderedAccess, "CreateUnorderedAccessView", &view)) {
+        return;
     }
     record->resource = resource.Track();
     record->format = desc != nullptr && desc->Format != DXGI_FORMAT_UNKNOWN

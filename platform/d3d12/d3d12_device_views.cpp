@@ -6,6 +6,7 @@
 #include "d3d12_resource.h"
 #include "format_table.h"
 #include "view_dimensions.h"
+#include "view_formats.h"
 
 #include <debug_messages.h>
 
@@ -34,20 +35,6 @@ std::shared_ptr<GpuImage> ViewedImage(ID3D12Resource* resource, const char* meth
         return nullptr;
     }
     return standin->Image();
-}
-
-// The view's format: the description's, or the resource's when UNKNOWN.
-bool ViewFormat(DXGI_FORMAT requested, const GpuImage& image, VkFormat* format) {
-    if (requested == DXGI_FORMAT_UNKNOWN) {
-        *format = image.format;
-        return true;
-    }
-    const FormatInfo* info = FindFormat(requested);
-    if (info == nullptr) {
-        return false;
-    }
-    *format = info->vulkan;
-    return true;
 }
 
 // Starts a texture view: clears the record `dest` names to a null view of
@@ -82,8 +69,7 @@ struct AttachmentViewRules {
     const char* method;
     D3D12_DESCRIPTOR_HEAP_TYPE heapType;
     DescriptorKind kind;
-    bool ownFormatOnly;        // depth views keep the texture's format
-    const char* badFormat;     // refusal of a description's format
+    ViewUse use;
     VkImageAspectFlags needed; // the texture must have this aspect
     VkImageAspectFlags viewed; // the aspects the view covers
     const char* missingAspect; // refusal of a texture without it
@@ -95,8 +81,7 @@ constexpr AttachmentViewRules kRenderTargetView{
     "CreateRenderTargetView",
     D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
     DescriptorKind::RenderTarget,
-    false,
-    "the format is unknown or not supported",
+    ViewUse::RenderTarget,
     VK_IMAGE_ASPECT_COLOR_BIT,
     VK_IMAGE_ASPECT_COLOR_BIT,
     "the resource is not a colour texture",
@@ -108,8 +93,7 @@ constexpr AttachmentViewRules kDepthStencilView{
     "CreateDepthStencilView",
     D3D12_DESCRIPTOR_HEAP_TYPE_DSV,
     DescriptorKind::DepthStencil,
-    true,
-    "only views in the texture's own format are supported",
+    ViewUse::DepthStencil,
     VK_IMAGE_ASPECT_DEPTH_BIT,
     VK_IMAGE_ASPECT_DEPTH_BIT | VK_IMAGE_ASPECT_STENCIL_BIT,
     "the resource is not a depth texture",
@@ -147,9 +131,8 @@ void WriteAttachmentView(DeviceCore& core, D3D12_CPU_DESCRIPTOR_HANDLE dest,
         return;
     }
     ImageViewKey view{image->format, image->aspect & rules.viewed, 0, 1};
-    if (desc != nullptr && (!ViewFormat(desc->Format, *image, &view.format) ||
-                            (rules.ownFormatOnly && view.format != image->format))) {
-        standin::ReportRefusal("ID3D12Device", rules.method, "%s", rules.badFormat);
+    if (!ResolveViewFormat(desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, *image, rules.use,
+                           rules.method, &view)) {
         return;
     }
     if (const char* refusal = ViewRange(desc, *image, &view)) {
@@ -220,15 +203,9 @@ void STDMETHODCALLTYPE D3D12Device::CreateShaderResourceView(
     if (image == nullptr) {
         return;
     }
-    // Depth textures are sampled through their depth aspect.
-    VkImageAspectFlags aspect = (image->aspect & VK_IMAGE_ASPECT_DEPTH_BIT) != 0
-                                    ? VkImageAspectFlags(VK_IMAGE_ASPECT_DEPTH_BIT)
-                                    : image->aspect;
-    ImageViewKey view{image->format, aspect, 0, 1};
-    if (desc != nullptr && !ViewFormat(desc->Format, *image, &view.format)) {
-        standin::Report(standin::messages::REFUSED_CALL, nullptr,
-                        "ID3D12Device::CreateShaderResourceView",
-                        "the format is unknown or not supported");
+    ImageViewKey view{image->format, image->aspect, 0, 1};
+    if (!ResolveViewFormat(desc != nullptr ? desc->Format : DXGI_FORMAT_UNKNOWN, *image,
+                           ViewUse::ShaderResource, "CreateShaderResourceView", &view)) {
         return;
     }
     if (const char* refusal = ShaderResourceViewRange(desc, *image, &view)) {

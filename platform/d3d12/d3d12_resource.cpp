@@ -5,6 +5,7 @@
 #include "format_table.h"
 #include "multisample_rules.h"
 #include "testing_counters.h"
+#include "view_formats.h"
 
 #include <debug_messages.h>
 #include <memory_types.h>
@@ -12,6 +13,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace d3d12_standin {
 namespace {
@@ -99,6 +102,31 @@ const char* TargetDimensionRefusal(const D3D12_RESOURCE_DESC& desc) {
     return nullptr;
 }
 
+// What the texture's flags ask of its format that the format cannot do, in
+// the debug layer's words, or null.
+const char* FormatUseRefusal(const D3D12_RESOURCE_DESC& desc, const FormatInfo& format) {
+    if (!HasUse(format, kUseTexture)) {
+        return "a texture";
+    }
+    constexpr std::pair<D3D12_RESOURCE_FLAGS, FormatUse> kFlagUses[] = {
+        {D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET, kUseRender},
+        {D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL, kUseDepth},
+        {D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS, kUseUav},
+    };
+    constexpr const char* kFlagNames[] = {"D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET",
+                                          "D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL",
+                                          "D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS"};
+    for (size_t i = 0; i < std::size(kFlagUses); ++i) {
+        if ((desc.Flags & kFlagUses[i].first) != 0 && !FamilyHasUse(format, kFlagUses[i].second)) {
+            return kFlagNames[i];
+        }
+    }
+    if (desc.SampleDesc.Count > 1 && !FamilyHasUse(format, kUseMultisample)) {
+        return "more than one sample";
+    }
+    return nullptr;
+}
+
 HRESULT ValidateTexture(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_DESC& desc) {
     if (heap.Type != D3D12_HEAP_TYPE_DEFAULT) {
         return Refuse("textures can only be made in the default heap");
@@ -119,11 +147,11 @@ HRESULT ValidateTexture(const D3D12_HEAP_PROPERTIES& heap, const D3D12_RESOURCE_
     if (const char* refusal = TargetDimensionRefusal(desc)) {
         return Refuse(refusal);
     }
-    if ((desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0 && !IsDepthFormat(*format)) {
-        return Refuse("ALLOW_DEPTH_STENCIL needs a depth format");
-    }
-    if ((desc.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0 && IsDepthFormat(*format)) {
-        return Refuse("ALLOW_RENDER_TARGET needs a colour format");
+    if (const char* use = FormatUseRefusal(desc, *format)) {
+        standin::ReportWindows(standin::messages::CREATERESOURCE_INVALIDFORMAT, nullptr,
+                               "ID3D12Device::CreateCommittedResource", unsigned(desc.Format),
+                               format->name, use);
+        return E_INVALIDARG;
     }
     return S_OK;
 }
@@ -252,12 +280,17 @@ HRESULT D3D12Resource::MakeBuffer() {
 
 HRESULT D3D12Resource::MakeImage() {
     const auto& context = Device()->Context();
-    const FormatInfo* format = FindFormat(desc_.Format);
+    const FormatInfo& requested = *FindFormat(desc_.Format);
+    const FormatInfo& format =
+        StorageFormat(requested, (desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0);
     image_ = std::make_shared<GpuImage>(context);
-    image_->format = format->vulkan;
+    image_->format = format.vulkan;
     image_->dxgiFormat = desc_.Format;
-    image_->aspect = format->aspect;
-    image_->bytesPerTexel = format->bytesPerTexel;
+    image_->aspect = format.aspect;
+    image_->bytesPerBlock = format.bytesPerBlock;
+    image_->blockSize = format.blockSize;
+    // Views of a typeless colour texture take the other formats of its family.
+    image_->mutableFormat = IsTypeless(requested) && format.aspect == VK_IMAGE_ASPECT_COLOR_BIT;
     image_->width = uint32_t(desc_.Width);
     image_->height = desc_.Height;
     image_->mipLevels = desc_.MipLevels;
@@ -272,7 +305,7 @@ HRESULT D3D12Resource::MakeImage() {
     VkImageCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_IMAGE_CREATE_INFO;
     info.imageType = image_->type;
-    info.format = format->vulkan;
+    info.format = format.vulkan;
     info.extent = {image_->width, image_->height, image_->depth};
     info.mipLevels = image_->mipLevels;
     info.arrayLayers = image_->arrayLayers;
@@ -293,6 +326,10 @@ HRESULT D3D12Resource::MakeImage() {
         info.usage |= VK_IMAGE_USAGE_STORAGE_BIT;
     }
     info.initialLayout = VK_IMAGE_LAYOUT_UNDEFINED;
+    image_->usage = info.usage;
+    if (image_->mutableFormat) {
+        info.flags |= VK_IMAGE_CREATE_MUTABLE_FORMAT_BIT | VK_IMAGE_CREATE_EXTENDED_USAGE_BIT;
+    }
     VkImageFormatProperties supported;
     if (volume && (desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
         info.flags |= VK_IMAGE_CREATE_2D_ARRAY_COMPATIBLE_BIT; // RTVs of depth slices

@@ -1,5 +1,7 @@
 #include "debug_text.h"
 
+#include "format_table.h"
+
 #include <cinttypes>
 #include <cstdio>
 
@@ -27,53 +29,6 @@ constexpr StateName kStateNames[] = {
     {D3D12_RESOURCE_STATE_RESOLVE_DEST, "RESOLVE_DEST"},
     {D3D12_RESOURCE_STATE_RESOLVE_SOURCE, "RESOLVE_SOURCE"},
 };
-
-struct FormatNameEntry {
-    DXGI_FORMAT format;
-    const char* name;
-};
-
-#define FORMAT_NAME(name_)                                                                         \
-    { DXGI_FORMAT_##name_, #name_ }
-constexpr FormatNameEntry kFormatNames[] = {
-    FORMAT_NAME(UNKNOWN),
-    FORMAT_NAME(R32G32B32A32_FLOAT),
-    FORMAT_NAME(R32G32B32A32_UINT),
-    FORMAT_NAME(R32G32B32A32_SINT),
-    FORMAT_NAME(R32G32B32_FLOAT),
-    FORMAT_NAME(R16G16B16A16_FLOAT),
-    FORMAT_NAME(R16G16B16A16_UNORM),
-    FORMAT_NAME(R16G16B16A16_UINT),
-    FORMAT_NAME(R32G32_FLOAT),
-    FORMAT_NAME(R32G32_UINT),
-    FORMAT_NAME(R32G32_SINT),
-    FORMAT_NAME(R10G10B10A2_UNORM),
-    FORMAT_NAME(R11G11B10_FLOAT),
-    FORMAT_NAME(R8G8B8A8_UNORM),
-    FORMAT_NAME(R8G8B8A8_UNORM_SRGB),
-    FORMAT_NAME(R8G8B8A8_UINT),
-    FORMAT_NAME(R8G8B8A8_SNORM),
-    FORMAT_NAME(R8G8B8A8_SINT),
-    FORMAT_NAME(B8G8R8A8_UNORM),
-    FORMAT_NAME(B8G8R8A8_UNORM_SRGB),
-    FORMAT_NAME(R16G16_FLOAT),
-    FORMAT_NAME(R16G16_UNORM),
-    FORMAT_NAME(R16G16_UINT),
-    FORMAT_NAME(R32_FLOAT),
-    FORMAT_NAME(R32_UINT),
-    FORMAT_NAME(R32_SINT),
-    FORMAT_NAME(R8G8_UNORM),
-    FORMAT_NAME(R16_FLOAT),
-    FORMAT_NAME(R16_UNORM),
-    FORMAT_NAME(R16_UINT),
-    FORMAT_NAME(R8_UNORM),
-    FORMAT_NAME(R8_UINT),
-    FORMAT_NAME(D32_FLOAT),
-    FORMAT_NAME(D16_UNORM),
-    FORMAT_NAME(D24_UNORM_S8_UINT),
-    FORMAT_NAME(D32_FLOAT_S8X24_UINT),
-};
-#undef FORMAT_NAME
 
 #define TOPOLOGY_NAME(name_)                                                                       \
     { D3D_PRIMITIVE_TOPOLOGY_##name_, "D3D_PRIMITIVE_TOPOLOGY_" #name_ }
@@ -144,12 +99,11 @@ std::string ResourceText(const ResourceTrack& resource) {
 }
 
 const char* FormatName(DXGI_FORMAT format) {
-    for (const FormatNameEntry& entry : kFormatNames) {
-        if (entry.format == format) {
-            return entry.name;
-        }
+    if (format == DXGI_FORMAT_UNKNOWN) {
+        return "UNKNOWN";
     }
-    return "(a format the stand-in does not know)";
+    const FormatInfo* info = FindFormat(format);
+    return info != nullptr ? info->name : "(a format the stand-in does not know)";
 }
 
 } // namespace d3d12_standin

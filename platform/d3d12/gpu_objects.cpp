@@ -2,6 +2,8 @@
 
 #include <vulkan_check.h>
 
+#include <utility>
+
 namespace d3d12_standin {
 
 uint64_t NextObjectId() {
@@ -60,6 +62,50 @@ GpuImage::~GpuImage() {
     vkFreeMemory(device, memory, nullptr);
 }
 
+namespace {
+
+VkComponentMapping ComponentsOf(FormatSwizzle swizzle) {
+    constexpr VkComponentSwizzle kSame = VK_COMPONENT_SWIZZLE_IDENTITY;
+    constexpr VkComponentSwizzle kZero = VK_COMPONENT_SWIZZLE_ZERO;
+    constexpr VkComponentSwizzle kOne = VK_COMPONENT_SWIZZLE_ONE;
+    constexpr VkComponentSwizzle kRed = VK_COMPONENT_SWIZZLE_R;
+    switch (swizzle) {
+    case FormatSwizzle::OpaqueAlpha:
+        return {kSame, kSame, kSame, kOne};
+    case FormatSwizzle::AlphaOnly:
+        return {kZero, kZero, kZero, kRed};
+    case FormatSwizzle::Stencil:
+        return {kZero, kRed, kZero, kOne};
+    case FormatSwizzle::Identity:
+        break;
+    }
+    return {kSame, kSame, kSame, kSame};
+}
+
+// The image's usage less what a view in another format of its family cannot
+// do (Vulkan checks a view's usage against its own format).
+VkImageUsageFlags UsageOfViewFormat(VkPhysicalDevice device, VkFormat format,
+                                    VkImageUsageFlags usage) {
+    VkFormatProperties properties{};
+    vkGetPhysicalDeviceFormatProperties(device, format, &properties);
+    const VkFormatFeatureFlags features = properties.optimalTilingFeatures;
+    constexpr std::pair<VkImageUsageFlagBits, VkFormatFeatureFlagBits> kNeeds[] = {
+        {VK_IMAGE_USAGE_SAMPLED_BIT, VK_FORMAT_FEATURE_SAMPLED_IMAGE_BIT},
+        {VK_IMAGE_USAGE_STORAGE_BIT, VK_FORMAT_FEATURE_STORAGE_IMAGE_BIT},
+        {VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT, VK_FORMAT_FEATURE_COLOR_ATTACHMENT_BIT},
+        {VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT,
+         VK_FORMAT_FEATURE_DEPTH_STENCIL_ATTACHMENT_BIT},
+    };
+    for (const auto& [use, feature] : kNeeds) {
+        if ((features & feature) == 0) {
+            usage &= ~VkImageUsageFlags(use);
+        }
+    }
+    return usage;
+}
+
+} // namespace
+
 VkImageView GpuImage::View(const ImageViewKey& key) {
     std::lock_guard lock(viewsMutex_);
     auto found = views_.find(key);
@@ -75,6 +121,12 @@ VkImageView GpuImage::View(const ImageViewKey& key) {
     if (type == VK_IMAGE_TYPE_3D && key.type != VK_IMAGE_VIEW_TYPE_3D) {
         info.subresourceRange.baseArrayLayer = key.depthSlice;
         info.subresourceRange.layerCount = key.depthSliceCount;
+    }
+    info.components = ComponentsOf(key.swizzle);
+    VkImageViewUsageCreateInfo usage{VK_STRUCTURE_TYPE_IMAGE_VIEW_USAGE_CREATE_INFO, nullptr, 0};
+    if (mutableFormat && key.format != format) {
+        usage.usage = UsageOfViewFormat(context->physicalDevice, key.format, this->usage);
+        info.pNext = &usage;
     }
     VkImageView view = VK_NULL_HANDLE;
     if (!VK_CHECK(vkCreateImageView(context->device, &info, nullptr, &view))) {

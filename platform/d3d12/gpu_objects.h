@@ -8,6 +8,7 @@
 
 #include <d3d12.h>
 
+#include "format_table.h"
 #include "resource_states.h"
 
 #include <vulkan_context.h>
@@ -64,13 +65,15 @@ struct ImageViewKey {
     // subresource is still the whole mip.
     uint32_t depthSlice = 0;
     uint32_t depthSliceCount = 1;
+    FormatSwizzle swizzle = FormatSwizzle::Identity;
     // The layers a render pass draws into through this view.
     uint32_t DrawnLayers() const { return layerCount * depthSliceCount; }
     bool operator<(const ImageViewKey& other) const {
         return std::tie(format, aspect, baseMip, mipCount, baseLayer, layerCount, type, depthSlice,
-                        depthSliceCount) <
+                        depthSliceCount, swizzle) <
                std::tie(other.format, other.aspect, other.baseMip, other.mipCount, other.baseLayer,
-                        other.layerCount, other.type, other.depthSlice, other.depthSliceCount);
+                        other.layerCount, other.type, other.depthSlice, other.depthSliceCount,
+                        other.swizzle);
     }
 };
 
@@ -110,7 +113,12 @@ struct GpuImage {
     VkFormat format = VK_FORMAT_UNDEFINED;
     DXGI_FORMAT dxgiFormat = DXGI_FORMAT_UNKNOWN;
     VkImageAspectFlags aspect = 0;
-    uint32_t bytesPerTexel = 4;
+    uint32_t bytesPerBlock = 4; // a texel, or a 4x4 block when blockSize is 4
+    uint32_t blockSize = 1;
+    // Typeless textures: views may take other formats of the family, each
+    // with the usage its format allows (`usage` is the image's).
+    bool mutableFormat = false;
+    VkImageUsageFlags usage = 0;
     VkImageType type = VK_IMAGE_TYPE_2D;
     uint32_t width = 0, height = 0, depth = 1, mipLevels = 1, arrayLayers = 1;
     VkSampleCountFlagBits samples = VK_SAMPLE_COUNT_1_BIT;

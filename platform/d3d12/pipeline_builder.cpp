@@ -51,7 +51,7 @@ bool BuildVertexInput(const D3D12_INPUT_LAYOUT_DESC& layout, const ShaderStage& 
             *error = "input element " + std::to_string(i) + " uses an input slot above 31";
             return false;
         }
-        uint32_t size = format != nullptr ? format->bytesPerTexel : 4;
+        uint32_t size = format != nullptr ? format->bytesPerBlock : 4;
         uint32_t alignment = size < 4 ? size : 4;
         uint32_t offset = element.AlignedByteOffset;
         if (offset == D3D12_APPEND_ALIGNED_ELEMENT) {
@@ -82,8 +82,9 @@ bool BuildVertexInput(const D3D12_INPUT_LAYOUT_DESC& layout, const ShaderStage& 
             return false;
         }
         const FormatInfo* format = FindFormat(match->Format);
-        if (format == nullptr || IsDepthFormat(*format)) {
-            *error = "input element " + std::string(match->SemanticName) + " has an unknown format";
+        if (format == nullptr || !HasUse(*format, kUseVertex)) {
+            *error = "input element " + std::string(match->SemanticName) +
+                     " has a format vertex buffers cannot hold";
             return false;
         }
         bool perInstance = match->InputSlotClass == D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA;
@@ -136,9 +137,8 @@ bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderSt
             continue;
         }
         const FormatInfo* format = FindFormat(desc.RTVFormats[i]);
-        if (format == nullptr || IsDepthFormat(*format)) {
-            *error =
-                "RTVFormats[" + std::to_string(i) + "] is not a colour format the stand-in knows";
+        if (format == nullptr || !HasUse(*format, kUseRender)) {
+            *error = "RTVFormats[" + std::to_string(i) + "] is not a render-target format";
             return false;
         }
         pipeline->colorFormats[i] = format->vulkan;

@@ -7,6 +7,9 @@
 #include "inline_vector.h"
 #include "state_translation.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace d3d12_standin {
 namespace {
 
@@ -309,6 +312,61 @@ void CommandTranslator::ClearRects(const AttachmentView& target, const VkClearAt
     vkCmdEndRendering(commands_);
 }
 
+namespace {
+
+enum class ColorKind { Float, Unsigned, Signed };
+
+ColorKind KindOf(VkFormat format) {
+    switch (format) {
+    case VK_FORMAT_R32G32B32A32_UINT:
+    case VK_FORMAT_R32G32B32_UINT:
+    case VK_FORMAT_R16G16B16A16_UINT:
+    case VK_FORMAT_R32G32_UINT:
+    case VK_FORMAT_A2B10G10R10_UINT_PACK32:
+    case VK_FORMAT_R8G8B8A8_UINT:
+    case VK_FORMAT_R16G16_UINT:
+    case VK_FORMAT_R32_UINT:
+    case VK_FORMAT_R8G8_UINT:
+    case VK_FORMAT_R16_UINT:
+    case VK_FORMAT_R8_UINT:
+        return ColorKind::Unsigned;
+    case VK_FORMAT_R32G32B32A32_SINT:
+    case VK_FORMAT_R32G32B32_SINT:
+    case VK_FORMAT_R16G16B16A16_SINT:
+    case VK_FORMAT_R32G32_SINT:
+    case VK_FORMAT_R8G8B8A8_SINT:
+    case VK_FORMAT_R16G16_SINT:
+    case VK_FORMAT_R32_SINT:
+    case VK_FORMAT_R8G8_SINT:
+    case VK_FORMAT_R16_SINT:
+    case VK_FORMAT_R8_SINT:
+        return ColorKind::Signed;
+    default:
+        return ColorKind::Float;
+    }
+}
+
+// ClearRenderTargetView's colour is floats; an integer target takes their
+// values converted to integers, as Vulkan reads the clear value in the view
+// format's own type.
+VkClearColorValue ClearColorOf(VkFormat format, const float (&color)[4]) {
+    VkClearColorValue value{};
+    const ColorKind kind = KindOf(format);
+    for (int i = 0; i < 4; ++i) {
+        const float number = std::isnan(color[i]) ? 0.0f : color[i]; // NaN converts to 0
+        if (kind == ColorKind::Unsigned) {
+            value.uint32[i] = uint32_t(std::clamp(number, 0.0f, 4294967040.0f));
+        } else if (kind == ColorKind::Signed) {
+            value.int32[i] = int32_t(std::clamp(number, -2147483648.0f, 2147483520.0f));
+        } else {
+            value.float32[i] = color[i];
+        }
+    }
+    return value;
+}
+
+} // namespace
+
 void CommandTranslator::operator()(const CmdClearColor& command) {
     if (command.target.image == nullptr) {
         return; // a null view
@@ -317,9 +375,7 @@ void CommandTranslator::operator()(const CmdClearColor& command) {
     EndRendering();
     KeepUntilFinished(command.target.image);
     VkClearValue value{};
-    for (int i = 0; i < 4; ++i) {
-        value.color.float32[i] = command.color[i];
-    }
+    value.color = ClearColorOf(command.target.view.format, command.color);
     if (command.rects.empty()) {
         QueueClear({command.target, VK_IMAGE_ASPECT_COLOR_BIT, value});
         return;

@@ -26,7 +26,8 @@ void CommandTranslator::AddViewOfShape(const TableBinding& binding, dxbc::Resour
             content->key.insert(content->key.end(),
                                 {viewed.image->id, uint64_t(view.format), view.baseMip,
                                  view.mipCount, view.baseLayer, view.layerCount,
-                                 uint64_t(view.type), uint64_t(info.imageLayout)});
+                                 uint64_t(view.type), uint64_t(info.imageLayout),
+                                 uint64_t(view.aspect) | uint64_t(view.swizzle) << 32});
         }
         content->AddImage(vulkanBinding, type, info);
         return;
