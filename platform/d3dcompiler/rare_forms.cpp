@@ -1,5 +1,6 @@
 #include "rare_forms.h"
 
+#include "effect_objects.h"
 #include "expression_types.h"
 #include "numeric_type_names.h"
 
@@ -25,6 +26,8 @@ RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
             forms.constObject |= !ReadNumericTypeName(tokens[at + 1].text, &numeric);
         } else if ((text[0] == 'c' && text == "class") || (text[0] == 'i' && text == "interface")) {
             forms.classOrInterface = true;
+        } else if (!forms.effectObject) {
+            forms.effectObject = IsEffectObjectWord(text);
         }
     }
     return forms;

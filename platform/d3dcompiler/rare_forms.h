@@ -16,6 +16,7 @@ struct RareForms {
     bool constObject = false;        // "const" before a name no numeric type has
     bool matrixCast = false;         // "(" a matrix type ")"
     bool classOrInterface = false;   // "class" or "interface"
+    bool effectObject = false;       // a word that may start an effect's statement
 };
 
 RareForms FindRareForms(const std::vector<HlslToken>& tokens);

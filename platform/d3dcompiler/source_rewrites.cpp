@@ -17,6 +17,7 @@
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
+#include "effect_objects.h"
 #include "expression_types.h"
 #include "function_scan.h"
 #include "half_overloads.h"
@@ -210,8 +211,8 @@ void BlankEffectSyntax(const std::string& source, const Tokens& tokens,
 // defines as a macro is its own.
 void LowercaseLegacyTypeNames(const std::string& source, const Tokens& tokens,
                               std::vector<TextEdit>* edits) {
-    static const char* kLegacyNames[] = {"FLOAT", "HALF",  "DOUBLE", "INT",
-                                         "BOOL",  "DWORD", "VECTOR", "MATRIX"};
+    static const char* kLegacyNames[] = {"FLOAT", "HALF",   "DOUBLE", "INT",   "BOOL",
+                                         "DWORD", "VECTOR", "MATRIX", "STRING"};
     std::map<std::string, bool> isMacro; // each legacy name the source holds
     for (const HlslToken& token : tokens) {
         if (!isMacro.count(token.text) &&
@@ -333,6 +334,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
     const RareForms forms = FindRareForms(tokens);
+    if (forms.effectObject) {
+        BlankEffectObjects(written, &spelled, &tokens);
+    }
     if (forms.minPrecisionMatrix) {
         SpellMinPrecisionMatrices(written, &spelled, &tokens);
     }
