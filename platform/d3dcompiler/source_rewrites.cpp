@@ -270,8 +270,9 @@ void FoldRegisterIndices(const Tokens& tokens, std::vector<TextEdit>* edits) {
 }
 
 // "cbuffer C { float4 a; Texture2D t : register(t0); };": a resource inside a
-// constant buffer is a global resource, not a value of the buffer. Its
-// declaration moves in front of the buffer, on the buffer's first line.
+// constant buffer is a global resource, and a static the shader's own
+// variable, not a value of the buffer. Its declaration moves in front of the
+// buffer, on the buffer's first line.
 void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
                                std::vector<TextEdit>* edits) {
     for (const TypeBody& body : FindTypeBodies(tokens)) {
@@ -286,7 +287,7 @@ void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
         std::string moved;
         for (size_t at = body.open + 1; at < body.close; ++at) {
             const bool start = tokens[at - 1].text == ";" || tokens[at - 1].text == "{";
-            if (!start || !IsResourceType(tokens[at].text)) {
+            if (!start || (!IsResourceType(tokens[at].text) && tokens[at].text != "static")) {
                 continue;
             }
             size_t end = at;
