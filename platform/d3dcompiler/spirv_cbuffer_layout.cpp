@@ -17,10 +17,12 @@ uint32_t RoundUp(uint32_t value, uint32_t to) {
 }
 
 // What HLSL's packing needs of a type: its size without the padding of its
-// last register, and whether it starts a register of its own.
+// last register, whether it starts a register of its own, and the boundary
+// its components keep (8 bytes for doubles).
 struct Extent {
     uint32_t size = 0;
     bool startsRegister = false;
+    uint32_t alignment = 4;
 };
 
 class CbufferLayout {
@@ -72,6 +74,7 @@ private:
             const bool rowMajor =
                 HasMemberDecoration(module_, structure, member, kDecorationRowMajor);
             const Extent placed = ExtentOf(members[member], rowMajor);
+            offset = RoundUp(offset, placed.alignment);
             if (placed.startsRegister || offset % kRegisterBytes + placed.size > kRegisterBytes) {
                 offset = RoundUp(offset, kRegisterBytes);
             }
@@ -94,9 +97,11 @@ private:
             return {4, false};
         case OpTypeInt:
         case OpTypeFloat:
-            return {t[2] / 8, false};
-        case OpTypeVector:
-            return {ExtentOf(t[2], false).size * t[3], false};
+            return {t[2] / 8, false, t[2] / 8};
+        case OpTypeVector: {
+            const Extent component = ExtentOf(t[2], false);
+            return {component.size * t[3], false, component.alignment};
+        }
         case OpTypeMatrix: {
             // Each column (or row, when row-major) fills a register of its own.
             const SpirvInstruction* column = module_.Definition(t[2]);
