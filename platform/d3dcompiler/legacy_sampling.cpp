@@ -20,8 +20,9 @@ const std::map<std::string, Dimension> kDimensions = {
     {"CUBE", {"TextureCube", "xyz"}},
 };
 
-// "tex2Dlod" -> ("2D", "lod").
-bool ReadIntrinsic(const std::string& name, std::string* dimension, std::string* form) {
+} // namespace
+
+bool ReadLegacyIntrinsic(const std::string& name, std::string* dimension, std::string* form) {
     if (name.compare(0, 3, "tex") != 0) {
         return false;
     }
@@ -39,6 +40,8 @@ bool ReadIntrinsic(const std::string& name, std::string* dimension, std::string*
     }
     return false;
 }
+
+namespace {
 
 std::string TextureName(const std::string& sampler) {
     return sampler + "_texture";
@@ -123,7 +126,8 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         std::string dimension;
         std::string form;
-        if (tokens[at + 1].text != "(" || !ReadIntrinsic(tokens[at].text, &dimension, &form) ||
+        if (tokens[at + 1].text != "(" ||
+            !ReadLegacyIntrinsic(tokens[at].text, &dimension, &form) ||
             tokens[at + 2].kind != HlslToken::Kind::Identifier || tokens[at + 3].text != ",") {
             continue;
         }
@@ -148,7 +152,7 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
     for (size_t at : calls) {
         std::string dimension;
         std::string form;
-        ReadIntrinsic(tokens[at].text, &dimension, &form);
+        ReadLegacyIntrinsic(tokens[at].text, &dimension, &form);
         const std::string& sampler = tokens[at + 2].text;
         const size_t close = ClosingBracket(tokens, at + 1);
         if (!declared[sampler] || close >= tokens.size()) {
