@@ -136,16 +136,19 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
-// packoffset and register(cN) place constants where the source says, and
-// glslang follows them.
+// packoffset and register(cN) (also register(ps_5_0, cN)) place constants
+// where the source says, and glslang follows them.
 bool PlacesConstantsExplicitly(const std::vector<HlslToken>& tokens) {
     for (size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].text == "packoffset") {
             return true;
         }
-        if (tokens[i].text == "register" && i + 2 < tokens.size() && tokens[i + 1].text == "(" &&
-            tokens[i + 2].text.size() > 1 && tokens[i + 2].text[0] == 'c' &&
-            std::isdigit(static_cast<unsigned char>(tokens[i + 2].text[1]))) {
+        if (tokens[i].text != "register" || i + 2 >= tokens.size() || tokens[i + 1].text != "(") {
+            continue;
+        }
+        const size_t slot = i + 3 < tokens.size() && tokens[i + 3].text == "," ? i + 4 : i + 2;
+        if (slot < tokens.size() && tokens[slot].text.size() > 1 && tokens[slot].text[0] == 'c' &&
+            std::isdigit(static_cast<unsigned char>(tokens[slot].text[1]))) {
             return true;
         }
     }
