@@ -43,6 +43,7 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -136,23 +137,33 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
-// packoffset and register(cN) (also register(ps_5_0, cN)) place constants
-// where the source says, and glslang follows them.
-bool PlacesConstantsExplicitly(const std::vector<HlslToken>& tokens) {
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].text == "packoffset") {
-            return true;
-        }
-        if (tokens[i].text != "register" || i + 2 >= tokens.size() || tokens[i + 1].text != "(") {
+// The names of the constants that packoffset and register(cN) (also
+// register(ps_5_0, cN)) place where the source says, which glslang follows:
+// "float4 g : register(c3)", "float list[2] : packoffset(c8)".
+std::set<std::string> PlacedConstants(const std::vector<HlslToken>& tokens) {
+    std::set<std::string> names;
+    for (size_t i = 2; i + 2 < tokens.size(); ++i) {
+        const bool packoffset = tokens[i].text == "packoffset";
+        if ((!packoffset && tokens[i].text != "register") || tokens[i + 1].text != "(" ||
+            tokens[i - 1].text != ":") {
             continue;
         }
         const size_t slot = i + 3 < tokens.size() && tokens[i + 3].text == "," ? i + 4 : i + 2;
-        if (slot < tokens.size() && tokens[slot].text.size() > 1 && tokens[slot].text[0] == 'c' &&
-            std::isdigit(static_cast<unsigned char>(tokens[slot].text[1]))) {
-            return true;
+        const std::string& written = slot < tokens.size() ? tokens[slot].text : "";
+        if (!packoffset && (written.size() < 2 || written[0] != 'c' ||
+                            !std::isdigit(static_cast<unsigned char>(written[1])))) {
+            continue;
         }
+        size_t name = i - 2;
+        while (name > 0 && tokens[name].text == "]") { // "list[2]"
+            while (name > 0 && tokens[name].text != "[") {
+                --name;
+            }
+            --name;
+        }
+        names.insert(tokens[name].text);
     }
-    return false;
+    return names;
 }
 
 std::string PrefixLines(const std::string& prefix, const std::string& lines) {
@@ -244,7 +255,7 @@ public:
         SplitResourceArrays(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
-        repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
+        repairs.placedConstants = PlacedConstants(tokens_);
         RepairValues(&spirv, repairs);
         *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));
         return true;

@@ -2,6 +2,7 @@
 
 #include <spirv_words.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -27,11 +28,16 @@ struct Extent {
 
 class CbufferLayout {
 public:
-    explicit CbufferLayout(SpirvModule& module) : module_(module) {}
+    CbufferLayout(SpirvModule& module, const std::set<std::string>& placed)
+        : module_(module), placed_(placed) {}
 
     void Run() {
         for (uint32_t block : UniformBlocks()) {
-            LayOut(block);
+            if (placed_.empty()) {
+                LayOut(block);
+            } else {
+                LayOutAroundPlaced(block);
+            }
         }
     }
 
@@ -86,6 +92,69 @@ private:
         return extent;
     }
 
+    // The members the source placed keep glslang's offsets; the others follow
+    // the end of the last of them by HLSL's rules.
+    void LayOutAroundPlaced(uint32_t block) {
+        const SpirvInstruction* definition = module_.Definition(block);
+        if (definition == nullptr) {
+            return;
+        }
+        const std::vector<uint32_t> members(definition->begin() + 2, definition->end());
+        std::vector<bool> placed(members.size(), false);
+        uint32_t offset = 0;
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberName && instruction[1] == block &&
+                instruction[2] < members.size()) {
+                placed[instruction[2]] = placed_.count(LiteralString(instruction, 3)) != 0;
+            }
+        }
+        for (uint32_t member = 0; member < members.size(); ++member) {
+            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
+            const Extent extent = ExtentOf(members[member], rowMajor);
+            if (placed[member]) {
+                offset = std::max(offset, MemberOffset(block, member) + extent.size);
+            }
+        }
+        for (uint32_t member = 0; member < members.size(); ++member) {
+            if (placed[member]) {
+                continue;
+            }
+            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
+            const Extent extent = ExtentOf(members[member], rowMajor);
+            offset = RoundUp(offset, extent.alignment);
+            if (extent.startsRegister || offset % kRegisterBytes + extent.size > kRegisterBytes) {
+                offset = RoundUp(offset, kRegisterBytes);
+            }
+            SetMemberDecoration(module_, block, member, kDecorationOffset, offset);
+            offset += extent.size;
+        }
+    }
+
+    uint32_t MemberOffset(uint32_t structure, uint32_t member) const {
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
+                instruction[1] == structure && instruction[2] == member &&
+                instruction[3] == kDecorationOffset) {
+                return instruction[4];
+            }
+        }
+        return 0;
+    }
+
+    static std::string LiteralString(const SpirvInstruction& instruction, size_t first) {
+        std::string text;
+        for (size_t word = first; word < instruction.size(); ++word) {
+            for (int byte = 0; byte < 4; ++byte) {
+                const char c = char((instruction[word] >> (8 * byte)) & 0xFF);
+                if (c == '\0') {
+                    return text;
+                }
+                text += c;
+            }
+        }
+        return text;
+    }
+
     Extent ExtentOf(uint32_t type, bool rowMajor) {
         const SpirvInstruction* definition = module_.Definition(type);
         if (definition == nullptr) {
@@ -130,13 +199,14 @@ private:
     }
 
     SpirvModule& module_;
+    const std::set<std::string>& placed_;
     std::map<uint32_t, Extent> laidOut_;
 };
 
 } // namespace
 
-void LayOutConstantBuffers(SpirvModule& module) {
-    CbufferLayout(module).Run();
+void LayOutConstantBuffers(SpirvModule& module, const std::set<std::string>& placed) {
+    CbufferLayout(module, placed).Run();
 }
 
 } // namespace d3dcompiler_standin
