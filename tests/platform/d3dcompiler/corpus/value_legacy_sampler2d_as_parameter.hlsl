@@ -2,7 +2,6 @@
 // verdict: accepted
 // probe: 2 0 0 0
 // group: resources
-// stand-in: differ a sampler2D parameter stands for no texture: the rewrite pairs only global samplers with their textures, so tex2D of the parameter names an undeclared texture
 // texture t0: 2d r32_float 2x2 : 1 2 3 4
 // sampler s0: point clamp
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-function-parameters (parameters of any type, samplers included) and dx-graphics-hlsl-tex2d
