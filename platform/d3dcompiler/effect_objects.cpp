@@ -86,10 +86,15 @@ size_t EffectStatementEnd(const Tokens& tokens, size_t at) {
 } // namespace
 
 bool IsEffectObjectWord(const std::string& word) {
+    // The words are 7 to 17 letters long; most names fail on the first tests.
+    if (word.size() < 7 || word.size() > 17) {
+        return false;
+    }
     switch (word[0]) {
     case 't':
     case 'T':
-        return IsBlockWord(word) || IsLegacyTextureWord(word);
+        return (word[1] == 'e' || word[1] == 'E') &&
+               (IsBlockWord(word) || IsLegacyTextureWord(word));
     case 'f':
         return word == "fxgroup";
     case 'B':
@@ -103,7 +108,7 @@ bool IsEffectObjectWord(const std::string& word) {
     case 'C':
     case 'v':
     case 'p':
-        return IsShaderObjectWord(word);
+        return (word.back() == 'r' || word.back() == 'R') && IsShaderObjectWord(word);
     default:
         return false;
     }

@@ -223,11 +223,12 @@ void CheckParameterPackOffsets(const Tokens& tokens, std::string* errors) {
     size_t parentheses = 0;
     for (const HlslToken& token : tokens) {
         const std::string& text = token.text;
-        braces += text == "{";
-        braces -= text == "}" && braces > 0;
-        parentheses += text == "(";
-        parentheses -= text == ")" && parentheses > 0;
-        if (braces == 0 && parentheses > 0 && text == "packoffset") {
+        if (token.kind == HlslToken::Kind::Punctuation) {
+            braces += text[0] == '{';
+            braces -= text[0] == '}' && braces > 0;
+            parentheses += text[0] == '(';
+            parentheses -= text[0] == ')' && parentheses > 0;
+        } else if (braces == 0 && parentheses > 0 && text[0] == 'p' && text == "packoffset") {
             Report(errors, token, "uniform parameters cannot be manually offset");
         }
     }
