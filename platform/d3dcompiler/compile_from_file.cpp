@@ -201,8 +201,9 @@ public:
         : request_(request), includes_(request.include, request.path) {
         includes_.NoteMainSource(&request.source);
         const std::string entryPoint = request.entryPoint;
-        includes_.SetRewrite([this, entryPoint](const std::string& included) {
-            std::string rewritten = RewriteForGlslang(included, entryPoint);
+        const char stage = request.target.stage;
+        includes_.SetRewrite([this, entryPoint, stage](const std::string& included) {
+            std::string rewritten = RewriteForGlslang(included, entryPoint, stage);
             readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
             return rewritten;
         });
@@ -225,8 +226,8 @@ public:
         if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
-        const std::string source =
-            RewriteForGlslang(SourceForGlslang(request_), request_.entryPoint);
+        const std::string source = RewriteForGlslang(SourceForGlslang(request_),
+                                                     request_.entryPoint, request_.target.stage);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {

@@ -44,6 +44,7 @@
 #include "multisample_reads.h"
 #include "number_pasting.h"
 #include "overload_rewrites.h"
+#include "profile_registers.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "typed_initialisers.h"
@@ -328,7 +329,8 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
 
 } // namespace
 
-std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint) {
+std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint,
+                              char stage) {
     std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written, "");
     std::string spelled = SpellTemplateTypes(written, tokens);
     if (!spelled.empty()) {
@@ -366,6 +368,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     ExpandNumberPastes(source, tokens, &edits);
     RewriteSampleOperators(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
+    SelectProfileRegisters(source, tokens, stage, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);

@@ -4,6 +4,7 @@
 #include "effect_objects.h"
 #include "legacy_sampling_checks.h"
 #include "packoffset_checks.h"
+#include "profile_registers.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,34 @@ TEST(PackOffsetChecks, OnlyParametersAreRefusedOutsideBuffers) {
                           "offset"),
               std::string::npos)
         << errors;
+}
+
+// The source with the registers of other profiles than `stage`'s set aside.
+std::string ForStage(const std::string& source, char stage) {
+    std::vector<TextEdit> edits;
+    SelectProfileRegisters(source, TokenizePreprocessedHlsl(source, "s.hlsl"), stage, &edits);
+    std::string text = source;
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+        text.replace(edit->offset, edit->length, edit->text);
+    }
+    return text;
+}
+
+TEST(ProfileRegisters, EachStageTakesItsOwn) {
+    const std::string source = "sampler s : register(vs, s8) : register(ps_5_0, s0);\n"
+                               "float4 g : register(c1) : register(gs_4_0, c7);\n";
+    const std::string pixel = ForStage(source, 'p');
+    EXPECT_EQ(pixel.size(), source.size());
+    EXPECT_EQ(pixel.find("s8"), std::string::npos) << pixel;
+    EXPECT_NE(pixel.find(": register(        s0)"), std::string::npos) << pixel;
+    EXPECT_NE(pixel.find("g : register(c1)"), std::string::npos) << pixel;
+    EXPECT_EQ(pixel.find("c7"), std::string::npos) << pixel;
+    const std::string vertex = ForStage(source, 'v');
+    EXPECT_NE(vertex.find("register(    s8)"), std::string::npos) << vertex;
+    EXPECT_EQ(vertex.find("s0"), std::string::npos) << vertex;
+    // A name that is no profile is left to the register checks.
+    EXPECT_EQ(ForStage("float g : register(space1, c0);\n", 'p'),
+              "float g : register(space1, c0);\n");
 }
 
 } // namespace
