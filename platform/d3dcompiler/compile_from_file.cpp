@@ -143,6 +143,10 @@ std::string DescribeInterfaceVariable(const std::string& name) {
 std::set<std::string> PlacedConstants(const std::vector<HlslToken>& tokens) {
     std::set<std::string> names;
     for (size_t i = 2; i + 2 < tokens.size(); ++i) {
+        const char first = tokens[i].text[0];
+        if (first != 'p' && first != 'r') {
+            continue;
+        }
         const bool packoffset = tokens[i].text == "packoffset";
         if ((!packoffset && tokens[i].text != "register") || tokens[i + 1].text != "(" ||
             tokens[i - 1].text != ":") {

@@ -28,9 +28,9 @@ void SelectProfileRegisters(const std::string& source, const std::vector<HlslTok
                             char stage, std::vector<TextEdit>* edits) {
     for (size_t at = 1; at + 4 < tokens.size(); ++at) {
         char profileStage = 0;
-        if (tokens[at].text != "register" || tokens[at + 1].text != "(" ||
-            tokens[at + 3].text != "," || tokens[at - 1].text != ":" ||
-            !ReadProfile(tokens[at + 2].text, &profileStage)) {
+        if (tokens[at].text[0] != 'r' || tokens[at].text != "register" ||
+            tokens[at + 1].text != "(" || tokens[at + 3].text != "," ||
+            tokens[at - 1].text != ":" || !ReadProfile(tokens[at + 2].text, &profileStage)) {
             continue;
         }
         const size_t close = ClosingBracket(tokens, at + 1);
