@@ -20,6 +20,7 @@
 #include "effect_objects.h"
 #include "expression_types.h"
 #include "function_scan.h"
+#include "global_matrix_packing.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
@@ -375,6 +376,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteValueForms(tokens, &edits);
     RenameCoverageInputs(tokens, entryPoint, &edits);
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
+    WriteGlobalMatrixPacking(source, tokens, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
     if (forms.matrixCast) {
         ConvertScalarsCastToMatrices(tokens, &edits);
