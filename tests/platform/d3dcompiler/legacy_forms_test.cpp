@@ -2,6 +2,7 @@
 // effects read blanked with every other token left in place, and the calls of
 // the first shader models' sampling intrinsics that no overload takes.
 #include "effect_objects.h"
+#include "global_matrix_packing.h"
 #include "legacy_sampling_checks.h"
 #include "packoffset_checks.h"
 #include "profile_registers.h"
@@ -148,6 +149,24 @@ TEST(ProfileRegisters, EachStageTakesItsOwn) {
     // A name that is no profile is left to the register checks.
     EXPECT_EQ(ForStage("float g : register(space1, c0);\n", 'p'),
               "float g : register(space1, c0);\n");
+}
+
+TEST(GlobalMatrixPacking, EachGlobalTakesThePragmaInForceWhereDeclared) {
+    const std::string source = "#pragma pack_matrix(row_major)\n"
+                               "float2x2 a;\n"
+                               "cbuffer C { float2x2 c; };\n"
+                               "#pragma pack_matrix(column_major)\n"
+                               "float2x2 b;\n"
+                               "static float2x2 s;\n"
+                               "int2x2 i;\n"
+                               "float2x2 F(float2x2 p) { float2x2 l = p; return l; }\n";
+    std::vector<TextEdit> edits;
+    WriteGlobalMatrixPacking(source, TokenizePreprocessedHlsl(source, "s.hlsl"), &edits);
+    ASSERT_EQ(edits.size(), 2u);
+    EXPECT_EQ(edits[0].offset, source.find("float2x2 a"));
+    EXPECT_EQ(edits[0].text, "row_major ");
+    EXPECT_EQ(edits[1].offset, source.find("float2x2 b"));
+    EXPECT_EQ(edits[1].text, "column_major ");
 }
 
 } // namespace
