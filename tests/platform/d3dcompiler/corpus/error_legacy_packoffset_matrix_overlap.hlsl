@@ -3,7 +3,7 @@
 // verdict: compile-error PSMain X4019
 // group: refuse
 // error text: multiple variables found with the same user-specified location
-// source: fxc's "error X4019: multiple variables found with the same user-specified location", quoted in DirectXShaderCompiler issue #3724; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-packoffset
+// source: fxc's "error X4019: multiple variables found with the same user-specified location", quoted in the DirectXShaderCompiler issue "cbuffer packoffset insufficiently validated"; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-packoffset
 #include "probe_stages.hlsli"
 cbuffer Placed : register(b0)
 {

@@ -2,7 +2,7 @@
 // verdict: compile-error PSMain X3530
 // group: refuse
 // error text: register or offset bind c1.y not valid
-// source: fxc's "error X3530: register or offset bind c2.y not valid" for a structure at packoffset(c2.y) ("structs must start at 16-byte alignment"), quoted in DirectXShaderCompiler issue #3724; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-packing-rules ("Each structure forces the next variable to start on the next four-component vector")
+// source: fxc's "error X3530: register or offset bind c2.y not valid" for a structure at packoffset(c2.y) ("structs must start at 16-byte alignment"), quoted in the DirectXShaderCompiler issue "cbuffer packoffset insufficiently validated"; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-packing-rules ("Each structure forces the next variable to start on the next four-component vector")
 #include "probe_stages.hlsli"
 struct Pair
 {
