@@ -216,6 +216,9 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
         }
         calls.push_back(at);
     }
+    if (dimensions.empty()) {
+        return; // no legacy sampling intrinsic is called
+    }
     std::map<std::string, bool> declared;
     RewriteSamplerParameters(tokens, &dimensions, &declared, edits);
     size_t depth = 0;
