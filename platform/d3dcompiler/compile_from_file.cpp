@@ -43,6 +43,7 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -136,20 +137,37 @@ std::string DescribeInterfaceVariable(const std::string& name) {
     return "parameter '" + name + "'";
 }
 
-// packoffset and register(cN) place constants where the source says, and
-// glslang follows them.
-bool PlacesConstantsExplicitly(const std::vector<HlslToken>& tokens) {
-    for (size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].text == "packoffset") {
-            return true;
+// The names of the constants that packoffset and register(cN) (also
+// register(ps_5_0, cN)) place where the source says, which glslang follows:
+// "float4 g : register(c3)", "float list[2] : packoffset(c8)".
+std::set<std::string> PlacedConstants(const std::vector<HlslToken>& tokens) {
+    std::set<std::string> names;
+    for (size_t i = 2; i + 2 < tokens.size(); ++i) {
+        const char first = tokens[i].text[0];
+        if (first != 'p' && first != 'r') {
+            continue;
         }
-        if (tokens[i].text == "register" && i + 2 < tokens.size() && tokens[i + 1].text == "(" &&
-            tokens[i + 2].text.size() > 1 && tokens[i + 2].text[0] == 'c' &&
-            std::isdigit(static_cast<unsigned char>(tokens[i + 2].text[1]))) {
-            return true;
+        const bool packoffset = tokens[i].text == "packoffset";
+        if ((!packoffset && tokens[i].text != "register") || tokens[i + 1].text != "(" ||
+            tokens[i - 1].text != ":") {
+            continue;
         }
+        const size_t slot = i + 3 < tokens.size() && tokens[i + 3].text == "," ? i + 4 : i + 2;
+        const std::string& written = slot < tokens.size() ? tokens[slot].text : "";
+        if (!packoffset && (written.size() < 2 || written[0] != 'c' ||
+                            !std::isdigit(static_cast<unsigned char>(written[1])))) {
+            continue;
+        }
+        size_t name = i - 2;
+        while (name > 0 && tokens[name].text == "]") { // "list[2]"
+            while (name > 0 && tokens[name].text != "[") {
+                --name;
+            }
+            --name;
+        }
+        names.insert(tokens[name].text);
     }
-    return false;
+    return names;
 }
 
 std::string PrefixLines(const std::string& prefix, const std::string& lines) {
@@ -187,8 +205,9 @@ public:
         : request_(request), includes_(request.include, request.path) {
         includes_.NoteMainSource(&request.source);
         const std::string entryPoint = request.entryPoint;
-        includes_.SetRewrite([this, entryPoint](const std::string& included) {
-            std::string rewritten = RewriteForGlslang(included, entryPoint);
+        const char stage = request.target.stage;
+        includes_.SetRewrite([this, entryPoint, stage](const std::string& included) {
+            std::string rewritten = RewriteForGlslang(included, entryPoint, stage);
             readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
             return rewritten;
         });
@@ -211,8 +230,8 @@ public:
         if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
-        const std::string source =
-            RewriteForGlslang(SourceForGlslang(request_), request_.entryPoint);
+        const std::string source = RewriteForGlslang(SourceForGlslang(request_),
+                                                     request_.entryPoint, request_.target.stage);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
@@ -241,7 +260,7 @@ public:
         SplitResourceArrays(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
-        repairs.hlslPacking = !PlacesConstantsExplicitly(tokens_);
+        repairs.placedConstants = PlacedConstants(tokens_);
         RepairValues(&spirv, repairs);
         *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));
         return true;

@@ -20,8 +20,9 @@ const std::map<std::string, Dimension> kDimensions = {
     {"CUBE", {"TextureCube", "xyz"}},
 };
 
-// "tex2Dlod" -> ("2D", "lod").
-bool ReadIntrinsic(const std::string& name, std::string* dimension, std::string* form) {
+} // namespace
+
+bool ReadLegacyIntrinsic(const std::string& name, std::string* dimension, std::string* form) {
     if (name.compare(0, 3, "tex") != 0) {
         return false;
     }
@@ -39,6 +40,8 @@ bool ReadIntrinsic(const std::string& name, std::string* dimension, std::string*
     }
     return false;
 }
+
+namespace {
 
 std::string TextureName(const std::string& sampler) {
     return sampler + "_texture";
@@ -114,6 +117,85 @@ void RewriteDeclaration(const Tokens& tokens, size_t type, const Dimension& dime
                       "; " + std::string(dimension.texture) + " " + TextureName(name) + reg});
 }
 
+// The token of argument `index` of the call or parameter list whose '(' is at
+// `open`, where that argument is one token; tokens.size() otherwise.
+size_t SingleTokenArgument(const Tokens& tokens, size_t open, size_t index) {
+    const size_t close = ClosingBracket(tokens, open);
+    size_t begin = open + 1;
+    for (size_t at = begin; at <= close && close < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        if ((text == "(" || text == "[") && at < close) {
+            at = ClosingBracket(tokens, at);
+        } else if (text == "," || at == close) {
+            if (index-- == 0) {
+                return at == begin + 1 ? begin : tokens.size();
+            }
+            begin = at + 1;
+        }
+    }
+    return tokens.size();
+}
+
+// A sampled sampler parameter ("float Read(sampler2D s, float2 uv)"): its
+// function, place in the list and dimension.
+struct SamplerParameter {
+    std::string function;
+    size_t index;
+    std::string dimension;
+};
+
+// Makes each sampled sampler parameter a sampler state followed by its texture
+// ("SamplerState s, Texture2D s_texture"), and each call of its function pass
+// the texture of the sampler it passes there, which `dimensions` then gets.
+void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::string>* dimensions,
+                              std::map<std::string, bool>* declared, std::vector<TextEdit>* edits) {
+    std::vector<SamplerParameter> parameters;
+    std::vector<size_t> opens; // the '(' of each open parameter list
+    size_t depth = 0;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        depth += text == "{";
+        depth -= text == "}" && depth > 0;
+        if (depth == 0 && text == "(") {
+            opens.push_back(at);
+        } else if (depth == 0 && text == ")" && !opens.empty()) {
+            opens.pop_back();
+        }
+        auto sampler = dimensions->find(tokens[at + 1].text);
+        if (depth != 0 || opens.size() != 1 || opens[0] == 0 || !IsLegacySamplerType(text) ||
+            sampler == dimensions->end() || sampler->second.empty() ||
+            (tokens[at + 2].text != "," && tokens[at + 2].text != ")")) {
+            continue;
+        }
+        size_t index = 0;
+        for (size_t i = opens[0] + 1; i < at; ++i) {
+            index += tokens[i].text == ",";
+        }
+        const Dimension& dimension = kDimensions.at(sampler->second);
+        parameters.push_back({tokens[opens[0] - 1].text, index, sampler->second});
+        edits->push_back({tokens[at].offset, text.size(), "SamplerState"});
+        edits->push_back(
+            {tokens[at + 1].offset + sampler->first.size(), 0,
+             ", " + std::string(dimension.texture) + " " + TextureName(sampler->first)});
+        (*declared)[sampler->first] = true;
+    }
+    for (const SamplerParameter& parameter : parameters) {
+        for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+            if (tokens[at].text != parameter.function || tokens[at + 1].text != "(" ||
+                (IsIdentifier(tokens, at - 1) && tokens[at - 1].text != "return")) {
+                continue;
+            }
+            const size_t argument = SingleTokenArgument(tokens, at + 1, parameter.index);
+            if (argument < tokens.size() && IsIdentifier(tokens, argument)) {
+                const std::string& name = tokens[argument].text;
+                dimensions->insert({name, parameter.dimension});
+                edits->push_back(
+                    {tokens[argument].offset + name.size(), 0, ", " + TextureName(name)});
+            }
+        }
+    }
+}
+
 } // namespace
 
 void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
@@ -123,7 +205,8 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
     for (size_t at = 0; at + 3 < tokens.size(); ++at) {
         std::string dimension;
         std::string form;
-        if (tokens[at + 1].text != "(" || !ReadIntrinsic(tokens[at].text, &dimension, &form) ||
+        if (tokens[at + 1].text != "(" ||
+            !ReadLegacyIntrinsic(tokens[at].text, &dimension, &form) ||
             tokens[at + 2].kind != HlslToken::Kind::Identifier || tokens[at + 3].text != ",") {
             continue;
         }
@@ -133,14 +216,21 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
         }
         calls.push_back(at);
     }
+    if (dimensions.empty()) {
+        return; // no legacy sampling intrinsic is called
+    }
     std::map<std::string, bool> declared;
+    RewriteSamplerParameters(tokens, &dimensions, &declared, edits);
     size_t depth = 0;
+    size_t parentheses = 0;
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
         depth += tokens[at].text == "{";
         depth -= tokens[at].text == "}" && depth > 0;
+        parentheses += depth == 0 && tokens[at].text == "(";
+        parentheses -= depth == 0 && tokens[at].text == ")" && parentheses > 0;
         auto sampler = dimensions.find(tokens[at + 1].text);
-        if (depth == 0 && IsLegacySamplerType(tokens[at].text) && sampler != dimensions.end() &&
-            !sampler->second.empty()) {
+        if (depth == 0 && parentheses == 0 && IsLegacySamplerType(tokens[at].text) &&
+            sampler != dimensions.end() && !sampler->second.empty()) {
             RewriteDeclaration(tokens, at, kDimensions.at(sampler->second), edits);
             declared[sampler->first] = true;
         }
@@ -148,7 +238,7 @@ void RewriteLegacySampling(const std::string& source, const Tokens& tokens,
     for (size_t at : calls) {
         std::string dimension;
         std::string form;
-        ReadIntrinsic(tokens[at].text, &dimension, &form);
+        ReadLegacyIntrinsic(tokens[at].text, &dimension, &form);
         const std::string& sampler = tokens[at + 2].text;
         const size_t close = ClosingBracket(tokens, at + 1);
         if (!declared[sampler] || close >= tokens.size()) {

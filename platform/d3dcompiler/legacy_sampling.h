@@ -12,6 +12,10 @@
 
 namespace d3dcompiler_standin {
 
+// Whether `name` is one of those intrinsics ("tex2Dlod"): its dimension
+// ("1D", "2D", "3D", "CUBE") and form ("", "lod", "bias", "proj", "grad").
+bool ReadLegacyIntrinsic(const std::string& name, std::string* dimension, std::string* form);
+
 // The edits for every global sampler that the tex1D/tex2D/tex3D/texCUBE
 // intrinsics (and their lod, bias, proj and grad forms) read, and for those
 // calls; nothing for a sampler read with two dimensions.

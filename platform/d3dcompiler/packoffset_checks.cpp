@@ -215,9 +215,29 @@ void CheckBuffer(const Tokens& tokens, const TypeBody& body, const std::set<std:
     }
 }
 
+// "uniform float4 tint : packoffset(c1)" in a parameter list: Microsoft's
+// packoffset page: "A uniform constant cannot be manually offset" (the words
+// are our own; fxc's were not found).
+void CheckParameterPackOffsets(const Tokens& tokens, std::string* errors) {
+    size_t braces = 0;
+    size_t parentheses = 0;
+    for (const HlslToken& token : tokens) {
+        const std::string& text = token.text;
+        if (token.kind == HlslToken::Kind::Punctuation) {
+            braces += text[0] == '{';
+            braces -= text[0] == '}' && braces > 0;
+            parentheses += text[0] == '(';
+            parentheses -= text[0] == ')' && parentheses > 0;
+        } else if (braces == 0 && parentheses > 0 && text[0] == 'p' && text == "packoffset") {
+            Report(errors, token, "uniform parameters cannot be manually offset");
+        }
+    }
+}
+
 } // namespace
 
 void CheckPackOffsets(const Tokens& tokens, std::string* errors) {
+    CheckParameterPackOffsets(tokens, errors);
     const std::vector<TypeBody> bodies = FindTypeBodies(tokens);
     std::set<std::string> structs;
     for (const TypeBody& body : bodies) {

@@ -1,5 +1,6 @@
 #include "rare_forms.h"
 
+#include "effect_objects.h"
 #include "expression_types.h"
 #include "numeric_type_names.h"
 
@@ -44,6 +45,8 @@ RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
             forms.classOrInterface = true;
         } else if (text[0] == 's' && text == "struct" && !forms.ownTypeMethod) {
             forms.ownTypeMethod = NamesItself(tokens, at);
+        } else if (!forms.effectObject) {
+            forms.effectObject = IsEffectObjectWord(text);
         }
     }
     return forms;

@@ -17,6 +17,7 @@ struct RareForms {
     bool matrixCast = false;         // "(" a matrix type ")"
     bool classOrInterface = false;   // "class" or "interface"
     bool ownTypeMethod = false;      // a structure's name inside its own body
+    bool effectObject = false;       // a word that may start an effect's statement
 };
 
 RareForms FindRareForms(const std::vector<HlslToken>& tokens);

@@ -1,4 +1,5 @@
 #include "source_checks.h"
+#include "legacy_sampling_checks.h"
 #include "aggregate_operand_checks.h"
 #include "conditional_checks.h"
 #include "structure_overload_checks.h"
@@ -244,6 +245,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckSwitchFallThrough(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
+    CheckLegacySamplingCalls(tokens, errors);
     if (DeclaresObjects(tokens)) {
         CheckResourceLoads(tokens, errors);
         CheckResourceAccess(tokens, errors);

@@ -18,8 +18,10 @@
 #include "matrix_swizzle_compounds.h"
 #include "coverage_input.h"
 #include "direction_overloads.h"
+#include "effect_objects.h"
 #include "expression_types.h"
 #include "function_scan.h"
+#include "global_matrix_packing.h"
 #include "half_overloads.h"
 #include "hlsl_tokens.h"
 #include "initialiser_rewrites.h"
@@ -44,6 +46,7 @@
 #include "multisample_reads.h"
 #include "number_pasting.h"
 #include "overload_rewrites.h"
+#include "profile_registers.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
 #include "typed_initialisers.h"
@@ -211,8 +214,8 @@ void BlankEffectSyntax(const std::string& source, const Tokens& tokens,
 // defines as a macro is its own.
 void LowercaseLegacyTypeNames(const std::string& source, const Tokens& tokens,
                               std::vector<TextEdit>* edits) {
-    static const char* kLegacyNames[] = {"FLOAT", "HALF",  "DOUBLE", "INT",
-                                         "BOOL",  "DWORD", "VECTOR", "MATRIX"};
+    static const char* kLegacyNames[] = {"FLOAT", "HALF",   "DOUBLE", "INT",   "BOOL",
+                                         "DWORD", "VECTOR", "MATRIX", "STRING"};
     std::map<std::string, bool> isMacro; // each legacy name the source holds
     for (const HlslToken& token : tokens) {
         if (!isMacro.count(token.text) &&
@@ -270,8 +273,9 @@ void FoldRegisterIndices(const Tokens& tokens, std::vector<TextEdit>* edits) {
 }
 
 // "cbuffer C { float4 a; Texture2D t : register(t0); };": a resource inside a
-// constant buffer is a global resource, not a value of the buffer. Its
-// declaration moves in front of the buffer, on the buffer's first line.
+// constant buffer is a global resource, and a static the shader's own
+// variable, not a value of the buffer. Its declaration moves in front of the
+// buffer, on the buffer's first line.
 void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
                                std::vector<TextEdit>* edits) {
     for (const TypeBody& body : FindTypeBodies(tokens)) {
@@ -286,7 +290,7 @@ void MoveResourcesOutOfBuffers(const std::string& source, const Tokens& tokens,
         std::string moved;
         for (size_t at = body.open + 1; at < body.close; ++at) {
             const bool start = tokens[at - 1].text == ";" || tokens[at - 1].text == "{";
-            if (!start || !IsResourceType(tokens[at].text)) {
+            if (!start || (!IsResourceType(tokens[at].text) && tokens[at].text != "static")) {
                 continue;
             }
             size_t end = at;
@@ -327,13 +331,17 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
 
 } // namespace
 
-std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint) {
+std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint,
+                              char stage) {
     std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written, "");
     std::string spelled = SpellTemplateTypes(written, tokens);
     if (!spelled.empty()) {
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
     const RareForms forms = FindRareForms(tokens);
+    if (forms.effectObject) {
+        BlankEffectObjects(written, &spelled, &tokens);
+    }
     if (forms.minPrecisionMatrix) {
         SpellMinPrecisionMatrices(written, &spelled, &tokens);
     }
@@ -365,12 +373,14 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     ExpandNumberPastes(source, tokens, &edits);
     RewriteSampleOperators(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
+    SelectProfileRegisters(source, tokens, stage, &edits);
     RewriteLegacySampling(source, tokens, &edits);
     MoveResourcesOutOfBuffers(source, tokens, &edits);
     CascadeStructSemantics(tokens, entryPoint, &edits);
     RewriteValueForms(tokens, &edits);
     RenameCoverageInputs(tokens, entryPoint, &edits);
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
+    WriteGlobalMatrixPacking(source, tokens, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
     if (forms.matrixCast) {
         ConvertScalarsCastToMatrices(tokens, &edits);

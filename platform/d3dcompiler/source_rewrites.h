@@ -13,7 +13,9 @@
 namespace d3dcompiler_standin {
 
 // A source file as glslang should read it: the main file, and each file it
-// includes as the include handler hands it over.
-std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint);
+// includes as the include handler hands it over. `stage` is the profile's
+// first letter ('p', 'v', ...), which picks registers assigned per profile.
+std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint,
+                              char stage = 0);
 
 } // namespace d3dcompiler_standin

@@ -2,6 +2,7 @@
 
 #include <spirv_words.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -17,19 +18,26 @@ uint32_t RoundUp(uint32_t value, uint32_t to) {
 }
 
 // What HLSL's packing needs of a type: its size without the padding of its
-// last register, and whether it starts a register of its own.
+// last register, whether it starts a register of its own, and the boundary
+// its components keep (8 bytes for doubles).
 struct Extent {
     uint32_t size = 0;
     bool startsRegister = false;
+    uint32_t alignment = 4;
 };
 
 class CbufferLayout {
 public:
-    explicit CbufferLayout(SpirvModule& module) : module_(module) {}
+    CbufferLayout(SpirvModule& module, const std::set<std::string>& placed)
+        : module_(module), placed_(placed) {}
 
     void Run() {
         for (uint32_t block : UniformBlocks()) {
-            LayOut(block);
+            if (placed_.empty()) {
+                LayOut(block);
+            } else {
+                LayOutAroundPlaced(block);
+            }
         }
     }
 
@@ -72,6 +80,7 @@ private:
             const bool rowMajor =
                 HasMemberDecoration(module_, structure, member, kDecorationRowMajor);
             const Extent placed = ExtentOf(members[member], rowMajor);
+            offset = RoundUp(offset, placed.alignment);
             if (placed.startsRegister || offset % kRegisterBytes + placed.size > kRegisterBytes) {
                 offset = RoundUp(offset, kRegisterBytes);
             }
@@ -81,6 +90,69 @@ private:
         extent.size = offset;
         laidOut_[structure] = extent;
         return extent;
+    }
+
+    // The members the source placed keep glslang's offsets; the others follow
+    // the end of the last of them by HLSL's rules.
+    void LayOutAroundPlaced(uint32_t block) {
+        const SpirvInstruction* definition = module_.Definition(block);
+        if (definition == nullptr) {
+            return;
+        }
+        const std::vector<uint32_t> members(definition->begin() + 2, definition->end());
+        std::vector<bool> placed(members.size(), false);
+        uint32_t offset = 0;
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberName && instruction[1] == block &&
+                instruction[2] < members.size()) {
+                placed[instruction[2]] = placed_.count(LiteralString(instruction, 3)) != 0;
+            }
+        }
+        for (uint32_t member = 0; member < members.size(); ++member) {
+            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
+            const Extent extent = ExtentOf(members[member], rowMajor);
+            if (placed[member]) {
+                offset = std::max(offset, MemberOffset(block, member) + extent.size);
+            }
+        }
+        for (uint32_t member = 0; member < members.size(); ++member) {
+            if (placed[member]) {
+                continue;
+            }
+            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
+            const Extent extent = ExtentOf(members[member], rowMajor);
+            offset = RoundUp(offset, extent.alignment);
+            if (extent.startsRegister || offset % kRegisterBytes + extent.size > kRegisterBytes) {
+                offset = RoundUp(offset, kRegisterBytes);
+            }
+            SetMemberDecoration(module_, block, member, kDecorationOffset, offset);
+            offset += extent.size;
+        }
+    }
+
+    uint32_t MemberOffset(uint32_t structure, uint32_t member) const {
+        for (const SpirvInstruction& instruction : module_.instructions()) {
+            if (OpcodeOf(instruction) == OpMemberDecorate && instruction.size() == 5 &&
+                instruction[1] == structure && instruction[2] == member &&
+                instruction[3] == kDecorationOffset) {
+                return instruction[4];
+            }
+        }
+        return 0;
+    }
+
+    static std::string LiteralString(const SpirvInstruction& instruction, size_t first) {
+        std::string text;
+        for (size_t word = first; word < instruction.size(); ++word) {
+            for (int byte = 0; byte < 4; ++byte) {
+                const char c = char((instruction[word] >> (8 * byte)) & 0xFF);
+                if (c == '\0') {
+                    return text;
+                }
+                text += c;
+            }
+        }
+        return text;
     }
 
     Extent ExtentOf(uint32_t type, bool rowMajor) {
@@ -94,9 +166,11 @@ private:
             return {4, false};
         case OpTypeInt:
         case OpTypeFloat:
-            return {t[2] / 8, false};
-        case OpTypeVector:
-            return {ExtentOf(t[2], false).size * t[3], false};
+            return {t[2] / 8, false, t[2] / 8};
+        case OpTypeVector: {
+            const Extent component = ExtentOf(t[2], false);
+            return {component.size * t[3], false, component.alignment};
+        }
         case OpTypeMatrix: {
             // Each column (or row, when row-major) fills a register of its own.
             const SpirvInstruction* column = module_.Definition(t[2]);
@@ -125,13 +199,14 @@ private:
     }
 
     SpirvModule& module_;
+    const std::set<std::string>& placed_;
     std::map<uint32_t, Extent> laidOut_;
 };
 
 } // namespace
 
-void LayOutConstantBuffers(SpirvModule& module) {
-    CbufferLayout(module).Run();
+void LayOutConstantBuffers(SpirvModule& module, const std::set<std::string>& placed) {
+    CbufferLayout(module, placed).Run();
 }
 
 } // namespace d3dcompiler_standin

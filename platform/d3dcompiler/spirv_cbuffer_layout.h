@@ -7,11 +7,17 @@
 
 #include "spirv_module.h"
 
+#include <set>
+#include <string>
+
 namespace d3dcompiler_standin {
 
 // Rewrites the Offset and ArrayStride decorations of every Block in Uniform
 // storage and of the types inside it. Such layouts overlap the padding
 // Vulkan's standard rules reserve, so they need scalar block layout.
-void LayOutConstantBuffers(SpirvModule& module);
+// A member named in `placed` (by packoffset or register(cN), which glslang
+// follows) keeps its offset, and the members without one pack after the end
+// of the last placed one, as Windows places automatically packed globals.
+void LayOutConstantBuffers(SpirvModule& module, const std::set<std::string>& placed = {});
 
 } // namespace d3dcompiler_standin

@@ -339,7 +339,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     ZeroForUndefined(module);
     RepairIntrinsics(module);
     if (repairs.hlslPacking) {
-        LayOutConstantBuffers(module);
+        LayOutConstantBuffers(module, repairs.placedConstants);
         TransposeOverlappedMatrices(module);
     }
     LayOutStructuredBuffers(module);

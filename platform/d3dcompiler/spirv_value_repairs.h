@@ -6,15 +6,18 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace d3dcompiler_standin {
 
 struct ValueRepairs {
     bool pixelShader = false;
-    // Constant buffers repacked by HLSL's rules; off when the source places
-    // constants itself (packoffset, register(cN)), which glslang follows.
+    // Constant buffers repacked by HLSL's rules, but for the constants the
+    // source places itself (packoffset, register(cN)), which glslang follows.
     bool hlslPacking = true;
+    std::set<std::string> placedConstants;
 };
 
 // Leaves `spirv` as it is when it cannot be read as a module.
