@@ -7,12 +7,6 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 using Argument = std::pair<size_t, size_t>;
 
-std::string TextOf(const std::string& source, const Tokens& tokens, size_t first, size_t end) {
-    const size_t last = end - 1;
-    return source.substr(tokens[first].offset,
-                         tokens[last].offset + tokens[last].text.size() - tokens[first].offset);
-}
-
 // Whether the tokens may be read twice: no assignment or increment in them.
 bool ReadTwice(const Tokens& tokens, Argument argument) {
     for (size_t at = argument.first; at < argument.second; ++at) {
@@ -38,11 +32,11 @@ void RewriteCall(const std::string& source, const Tokens& tokens, const ObjectMe
     const size_t method = call.method;
     const bool bias = tokens[method].text == "SampleBias";
     const auto text = [&](size_t index) {
-        return TextOf(source, tokens, arguments[index].first, arguments[index].second);
+        return TokenSpanText(source, tokens, arguments[index].first, arguments[index].second);
     };
     const size_t offset = bias ? 3 : 2;
     const bool status = arguments.size() == offset + 3;
-    const std::string receiver = TextOf(source, tokens, start, method - 1);
+    const std::string receiver = TokenSpanText(source, tokens, start, method - 1);
     std::string level = "max(" + receiver + ".CalculateLevelOfDetailUnclamped(" + text(0) + ", " +
                         text(1) + ")" + (bias ? " + (" + text(2) + ")" : "") + ", " +
                         text(offset + 1) + ")";
@@ -50,7 +44,7 @@ void RewriteCall(const std::string& source, const Tokens& tokens, const ObjectMe
         "SampleLevel(" + text(0) + ", " + text(1) + ", " + level + ", " + text(offset) + ")";
     const size_t close = call.close;
     if (status) {
-        edits->push_back({tokens[start].offset, 0, "(" + text(offset + 2) + " = 0u, "});
+        edits->push_back({tokens[start].offset, 0, ZeroStatusPrefix(text(offset + 2))});
         replaced += ")";
     }
     edits->push_back(

@@ -43,4 +43,20 @@ ObjectMethodCalls::Resolve(size_t method, std::pair<size_t, bool> receiver,
         std::move(arguments), &object->second};
 }
 
+std::string TokenSpanText(const std::string& source, const std::vector<HlslToken>& tokens,
+                          size_t first, size_t end) {
+    const size_t last = end - 1;
+    return source.substr(tokens[first].offset,
+                         tokens[last].offset + tokens[last].text.size() - tokens[first].offset);
+}
+
+std::string ZeroStatusPrefix(const std::string& status) {
+    // Appended rather than concatenated: GCC 12 warns falsely (-Wrestrict) on
+    // the inlined operator+ chain.
+    std::string prefix = "(";
+    prefix += status;
+    prefix += " = 0u, ";
+    return prefix;
+}
+
 } // namespace d3dcompiler_standin

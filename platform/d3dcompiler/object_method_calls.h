@@ -70,4 +70,12 @@ private:
     std::optional<std::map<std::string, DeclaredObject>> objects_;
 };
 
+// The source text from token `first` up to, not including, token `end`.
+std::string TokenSpanText(const std::string& source, const std::vector<HlslToken>& tokens,
+                          size_t first, size_t end);
+
+// "(status = 0u, ": what a call that drops its `out uint status` argument is
+// prefixed with, so the status is still written.
+std::string ZeroStatusPrefix(const std::string& status);
+
 } // namespace d3dcompiler_standin

@@ -39,12 +39,6 @@ bool EndsInStatus(const std::string& kind, const std::string& method, size_t cou
     return method.rfind("Gather", 0) == 0 && (count == 4 || count == 7);
 }
 
-std::string TextOf(const std::string& source, const Tokens& tokens, size_t first, size_t end) {
-    const size_t last = end - 1;
-    return source.substr(tokens[first].offset,
-                         tokens[last].offset + tokens[last].text.size() - tokens[first].offset);
-}
-
 bool MayReadStatus(const std::string& method, size_t count) {
     return count >= 2 && (method.rfind("Load", 0) == 0 || method.rfind("Gather", 0) == 0 ||
                           method.rfind("Sample", 0) == 0);
@@ -58,8 +52,9 @@ void DropStatuses(const std::string& source, const Tokens& tokens, std::vector<T
         const auto status = call.arguments.back();
         const size_t comma = status.first - 1;
         const size_t close = status.second;
-        edits->push_back({tokens[call.name].offset, 0,
-                          "(" + TextOf(source, tokens, status.first, status.second) + " = 0u, "});
+        edits->push_back(
+            {tokens[call.name].offset, 0,
+             ZeroStatusPrefix(TokenSpanText(source, tokens, status.first, status.second))});
         edits->push_back({tokens[comma].offset, tokens[close].offset - tokens[comma].offset, ""});
         edits->push_back({tokens[close].offset + 1, 0, ")"});
     });
