@@ -1,6 +1,7 @@
 // Pipelines with a geometry shader: points grown into quads, triangles sent
-// to array slices by a loop and by shader instances, each read back pixel by
-// pixel; and the stage links Direct3D 12 refuses.
+// to array slices by a loop and by shader instances and to viewports by
+// primitive, each read back pixel by pixel; and the stage links Direct3D 12
+// refuses.
 #include "gpu_fixture.h"
 
 #include <standin_checks.h>
@@ -111,6 +112,26 @@ void EachInstance(triangle Corner input[3], uint instance : SV_GSInstanceID,
     stream.Append(InSlice(input[2], instance + 3, instance));
 }
 )hlsl"},
+    // Point n grows into a triangle over viewport n, in colour n + 1.
+    {"EachViewport", R"hlsl(
+struct ToViewport {
+    float4 position : SV_Position;
+    nointerpolation uint colour : COLOR0;
+    uint viewport : SV_ViewportArrayIndex;
+};
+ToViewport OverViewport(uint id, uint viewport) {
+    float2 corner = float2((id << 1) & 2, id & 2);
+    ToViewport result = {float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1), viewport + 1,
+                         viewport};
+    return result;
+}
+[maxvertexcount(3)]
+void EachViewport(point ToGeometry input[1], inout TriangleStream<ToViewport> stream) {
+    stream.Append(OverViewport(0, input[0].colour - 1));
+    stream.Append(OverViewport(1, input[0].colour - 1));
+    stream.Append(OverViewport(2, input[0].colour - 1));
+}
+)hlsl"},
     // Reads a semantic the vertex shaders never write.
     {"ReadsUnwritten", R"hlsl(
 [maxvertexcount(1)]
@@ -180,14 +201,14 @@ protected:
         return pipeline;
     }
 
-    // Draws `vertices` of `topology` into `rtv` (kSize square, cleared to black).
-    void Draw(ID3D12PipelineState* pipeline, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
-              D3D_PRIMITIVE_TOPOLOGY topology, UINT vertices) {
+    // Clears `rtv` (kSize square) to black and sets what a draw of
+    // `topology` into it needs: one viewport over all of it.
+    void PrepareDraw(ID3D12PipelineState* pipeline, D3D12_CPU_DESCRIPTOR_HANDLE rtv,
+                     D3D_PRIMITIVE_TOPOLOGY topology) {
         const float black[4] = {0, 0, 0, 1};
         list->ClearRenderTargetView(rtv, black, 0, nullptr);
         RecordTriangleDrawState(list, rtv, kSize, kSize, rootSignature, pipeline);
         list->IASetPrimitiveTopology(topology);
-        list->DrawInstanced(vertices, 1, 0, 0);
     }
 
     // Array slice `slice` of `texture` (in RENDER_TARGET, which it returns
@@ -246,7 +267,8 @@ protected:
         view.Texture2DArray = {0, 0, 2, 0};
         D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
         device->CreateRenderTargetView(texture, &view, rtv);
-        Draw(pipeline, rtv, D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST, 3);
+        PrepareDraw(pipeline, rtv, D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->DrawInstanced(3, 1, 0, 0);
         ExpectFilled(texture, 0, Colour(firstColour));
         ExpectFilled(texture, 1, Colour(firstColour + 1));
     }
@@ -261,8 +283,9 @@ TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
     ComPtr<ID3D12Resource> target;
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
     MakeRenderTarget(kSize, &target, &rtvHeap);
-    Draw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(), D3D_PRIMITIVE_TOPOLOGY_POINTLIST,
-         4);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
+    list->DrawInstanced(4, 1, 0, 0);
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
     ASSERT_EQ(pixels.size(), kSize * kSize * 4);
     for (UINT y = 0; y < kSize; ++y) {
@@ -278,6 +301,37 @@ TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
 TEST_F(GeometryShaderTest, ArraySlicesPickedPerStripAndPerInstance) {
     ExpectSlicesDrawn("EachSlice", 1);
     ExpectSlicesDrawn("EachInstance", 3);
+}
+
+// SV_ViewportArrayIndex written by the geometry shader: four points, each
+// grown into a triangle over its quadrant's viewport.
+TEST_F(GeometryShaderTest, ViewportPickedPerPoint) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline("Centres", "EachViewport", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
+    ASSERT_TRUE(pipeline);
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    MakeRenderTarget(kSize, &target, &rtvHeap);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
+    D3D12_VIEWPORT viewports[4];
+    D3D12_RECT scissors[4];
+    for (UINT i = 0; i < 4; ++i) {
+        const LONG left = LONG(i % 2 * kSize / 2), top = LONG(i / 2 * kSize / 2);
+        viewports[i] = {float(left), float(top), kSize / 2.0f, kSize / 2.0f, 0.0f, 1.0f};
+        scissors[i] = {left, top, left + LONG(kSize / 2), top + LONG(kSize / 2)};
+    }
+    list->RSSetViewports(4, viewports);
+    list->RSSetScissorRects(4, scissors);
+    list->DrawInstanced(4, 1, 0, 0);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            const uint32_t quadrant = (x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0);
+            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(quadrant + 1)) << x << "," << y;
+        }
+    }
 }
 
 // Each stage's inputs must be written by the stage before it; the debug
