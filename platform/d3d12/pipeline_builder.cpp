@@ -158,14 +158,18 @@ bool CheckTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, const ShaderSt
 }
 
 // What the stand-in cannot build at all, refused before anything is made.
-bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, std::string* error) {
+bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                          const vk_core::VulkanContext& context, std::string* error) {
     if (!HasCode(desc.VS)) {
         *error = "no vertex shader";
         return false;
     }
-    if (HasCode(desc.GS) || HasCode(desc.HS) || HasCode(desc.DS) ||
-        desc.StreamOutput.NumEntries > 0) {
-        *error = "geometry, tessellation and stream output are not supported";
+    if (HasCode(desc.GS) && !context.features.geometryShader) {
+        *error = "the device runs no geometry shaders";
+        return false;
+    }
+    if (HasCode(desc.HS) || HasCode(desc.DS) || desc.StreamOutput.NumEntries > 0) {
+        *error = "tessellation and stream output are not supported";
         return false;
     }
     return true;
@@ -179,6 +183,9 @@ bool ResolveRootSignature(const std::shared_ptr<vk_core::VulkanContext>& context
         return true;
     }
     std::vector<uint8_t> embedded = EmbeddedRootSignature(desc.VS);
+    if (embedded.empty()) {
+        embedded = EmbeddedRootSignature(desc.GS);
+    }
     if (embedded.empty()) {
         embedded = EmbeddedRootSignature(desc.PS);
     }
@@ -208,17 +215,35 @@ bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiv
     return true;
 }
 
-// The vertex stage, and the pixel stage where there is one, checked against
-// each other the way the runtime links them.
+struct PipelineStages {
+    ShaderStage vertex, geometry, pixel;
+};
+
+// The vertex stage, and the geometry and pixel stages where there are, each
+// checked against the stage before it the way the runtime links them.
 bool PrepareStages(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
-                   const RootSignatureLayout& rootSignature, ShaderStage* vertex,
-                   ShaderStage* pixel, std::string* error) {
-    if (!PrepareShaderStage(desc.VS, VK_SHADER_STAGE_VERTEX_BIT, rootSignature, vertex, error)) {
+                   const RootSignatureLayout& rootSignature, PipelineStages* stages,
+                   std::string* error) {
+    if (!PrepareShaderStage(desc.VS, VK_SHADER_STAGE_VERTEX_BIT, rootSignature, &stages->vertex,
+                            error)) {
         return false;
     }
+    const ShaderStage* last = &stages->vertex;
+    VkShaderStageFlagBits lastStage = VK_SHADER_STAGE_VERTEX_BIT;
+    if (HasCode(desc.GS)) {
+        if (!PrepareShaderStage(desc.GS, VK_SHADER_STAGE_GEOMETRY_BIT, rootSignature,
+                                &stages->geometry, error) ||
+            !CheckStageLinkage(*last, lastStage, stages->geometry, VK_SHADER_STAGE_GEOMETRY_BIT,
+                               error)) {
+            return false;
+        }
+        last = &stages->geometry;
+        lastStage = VK_SHADER_STAGE_GEOMETRY_BIT;
+    }
     return !HasCode(desc.PS) || (PrepareShaderStage(desc.PS, VK_SHADER_STAGE_FRAGMENT_BIT,
-                                                    rootSignature, pixel, error) &&
-                                 CheckStageLinkage(*vertex, *pixel, error));
+                                                    rootSignature, &stages->pixel, error) &&
+                                 CheckStageLinkage(*last, lastStage, stages->pixel,
+                                                   VK_SHADER_STAGE_FRAGMENT_BIT, error));
 }
 
 void TranslateRasterizer(const D3D12_RASTERIZER_DESC& raster, const vk_core::VulkanContext& context,
@@ -280,20 +305,24 @@ void TranslateBlends(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
 // The recipe every variant of the pipeline is made from: modules, vertex
 // input and the fixed-function states.
 void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
-                 const vk_core::VulkanContext& context, const ShaderStage& vertex,
-                 const ShaderStage& pixel, VkPrimitiveTopology topology,
+                 const vk_core::VulkanContext& context, const PipelineStages& stages,
+                 VkPrimitiveTopology topology,
                  std::vector<VkVertexInputAttributeDescription> attributes,
                  std::vector<VkVertexInputBindingDescription> bindings, PipelineRecipe* recipe) {
     VkDevice device = context.device;
+    const std::vector<uint32_t>& vertex = stages.vertex.spirv;
     recipe->vertexModule = MakeShaderModule(
-        device, context.features.drawParameters ? dxbc::WithInstanceIndexFromZero(vertex.spirv)
-                                                : vertex.spirv);
-    if (HasCode(desc.PS)) {
-        recipe->pixelModule = MakeShaderModule(device, pixel.spirv);
-        recipe->pixelSpirv = pixel.spirv;
+        device, context.features.drawParameters ? dxbc::WithInstanceIndexFromZero(vertex) : vertex);
+    if (HasCode(desc.GS)) {
+        recipe->geometryModule = MakeShaderModule(device, stages.geometry.spirv);
     }
-    recipe->vertexEntry = vertex.entryPoint;
-    recipe->pixelEntry = pixel.entryPoint;
+    if (HasCode(desc.PS)) {
+        recipe->pixelModule = MakeShaderModule(device, stages.pixel.spirv);
+        recipe->pixelSpirv = stages.pixel.spirv;
+    }
+    recipe->vertexEntry = stages.vertex.entryPoint;
+    recipe->geometryEntry = stages.geometry.entryPoint;
+    recipe->pixelEntry = stages.pixel.entryPoint;
     recipe->attributes = std::move(attributes);
     recipe->bindings = std::move(bindings);
     recipe->topology = topology;
@@ -310,10 +339,11 @@ void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
 
 // The variant with every target the description names, made at creation so
 // that a pipeline Vulkan refuses fails CreateGraphicsPipelineState.
-bool MakeFullVariant(bool hasPixel, PipelineObject* pipeline) {
+bool MakeFullVariant(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, PipelineObject* pipeline) {
     const PipelineRecipe& recipe = pipeline->recipe;
     if (recipe.vertexModule == VK_NULL_HANDLE ||
-        (hasPixel && recipe.pixelModule == VK_NULL_HANDLE)) {
+        (HasCode(desc.GS) && recipe.geometryModule == VK_NULL_HANDLE) ||
+        (HasCode(desc.PS) && recipe.pixelModule == VK_NULL_HANDLE)) {
         return false;
     }
     pipeline->pipeline =
@@ -328,7 +358,7 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
                       std::shared_ptr<RootSignatureLayout> rootSignature,
                       std::shared_ptr<PipelineObject>* out, std::string* error) {
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
-    if (!CheckStagesSupported(desc, error) ||
+    if (!CheckStagesSupported(desc, *context, error) ||
         !ResolveRootSignature(context, desc, &rootSignature, error) ||
         !CheckRasterSetup(desc, &topology, error)) {
         return E_INVALIDARG;
@@ -337,25 +367,24 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         *error = refusal;
         return E_INVALIDARG;
     }
-    ShaderStage vertex, pixel;
-    if (!PrepareStages(desc, *rootSignature, &vertex, &pixel, error)) {
+    PipelineStages stages;
+    if (!PrepareStages(desc, *rootSignature, &stages, error)) {
         return E_INVALIDARG;
     }
-    const bool hasPixel = HasCode(desc.PS);
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
     pipeline->stripCut = desc.IBStripCutValue;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
-    if (!BuildVertexInput(desc.InputLayout, vertex, &attributes, &bindings, pipeline.get(),
+    if (!BuildVertexInput(desc.InputLayout, stages.vertex, &attributes, &bindings, pipeline.get(),
                           error) ||
-        !CheckTargets(desc, hasPixel ? &pixel : nullptr, pipeline.get(), error)) {
+        !CheckTargets(desc, HasCode(desc.PS) ? &stages.pixel : nullptr, pipeline.get(), error)) {
         return E_INVALIDARG;
     }
-    WriteRecipe(desc, *context, vertex, pixel, topology, std::move(attributes), std::move(bindings),
+    WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
-    if (!MakeFullVariant(hasPixel, pipeline.get())) {
+    if (!MakeFullVariant(desc, pipeline.get())) {
         *error = "the Vulkan pipeline could not be created";
         return E_FAIL;
     }

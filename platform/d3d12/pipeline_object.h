@@ -19,9 +19,10 @@ namespace d3d12_standin {
 // Everything a Vulkan pipeline is made from, kept to make variants.
 struct PipelineRecipe {
     VkShaderModule vertexModule = VK_NULL_HANDLE;
+    VkShaderModule geometryModule = VK_NULL_HANDLE; // none without a geometry shader
     VkShaderModule pixelModule = VK_NULL_HANDLE;
     std::vector<uint32_t> pixelSpirv; // for variants that leave targets out
-    std::string vertexEntry, pixelEntry;
+    std::string vertexEntry, geometryEntry, pixelEntry;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;

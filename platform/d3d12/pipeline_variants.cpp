@@ -17,6 +17,7 @@ PipelineObject::~PipelineObject() {
         vkDestroyPipeline(device, variant, nullptr);
     }
     vkDestroyShaderModule(device, recipe.vertexModule, nullptr);
+    vkDestroyShaderModule(device, recipe.geometryModule, nullptr);
     vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
     if (compute) {
         vkDestroyPipeline(device, pipeline, nullptr);
@@ -59,19 +60,26 @@ struct PipelineConstants {
     PipelineConstants(const PipelineConstants&) = delete;
 };
 
-void DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixelModule,
-                          const PipelineConstants& constants,
-                          VkPipelineShaderStageCreateInfo* stages) {
-    stages[0].pSpecializationInfo = &constants.info;
-    stages[1].pSpecializationInfo = &constants.info;
-    stages[0].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
-    stages[0].stage = VK_SHADER_STAGE_VERTEX_BIT;
-    stages[0].module = recipe.vertexModule;
-    stages[0].pName = recipe.vertexEntry.c_str();
-    stages[1].sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
-    stages[1].stage = VK_SHADER_STAGE_FRAGMENT_BIT;
-    stages[1].module = pixelModule;
-    stages[1].pName = recipe.pixelEntry.c_str();
+// The stages the pipeline runs, in `stages`; returns how many.
+uint32_t DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixelModule,
+                              const PipelineConstants& constants,
+                              VkPipelineShaderStageCreateInfo* stages) {
+    uint32_t count = 0;
+    auto add = [&](VkShaderStageFlagBits stage, VkShaderModule module, const std::string& entry) {
+        if (module == VK_NULL_HANDLE) {
+            return;
+        }
+        VkPipelineShaderStageCreateInfo& info = stages[count++];
+        info.sType = VK_STRUCTURE_TYPE_PIPELINE_SHADER_STAGE_CREATE_INFO;
+        info.stage = stage;
+        info.module = module;
+        info.pName = entry.c_str();
+        info.pSpecializationInfo = &constants.info;
+    };
+    add(VK_SHADER_STAGE_VERTEX_BIT, recipe.vertexModule, recipe.vertexEntry);
+    add(VK_SHADER_STAGE_GEOMETRY_BIT, recipe.geometryModule, recipe.geometryEntry);
+    add(VK_SHADER_STAGE_FRAGMENT_BIT, pixelModule, recipe.pixelEntry);
+    return count;
 }
 
 VkPipelineVertexInputStateCreateInfo VertexInputState(const PipelineRecipe& recipe) {
@@ -148,9 +156,9 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
         return found->second;
     }
     VkShaderModule pixelModule = PixelModuleFor(colorMask);
-    VkPipelineShaderStageCreateInfo stages[2]{};
+    VkPipelineShaderStageCreateInfo stages[3]{};
     const PipelineConstants constants(recipe.samples);
-    DescribeShaderStages(recipe, pixelModule, constants, stages);
+    const uint32_t stageCount = DescribeShaderStages(recipe, pixelModule, constants, stages);
     const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
     VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
     inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
@@ -173,7 +181,7 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     VkGraphicsPipelineCreateInfo info{};
     info.sType = VK_STRUCTURE_TYPE_GRAPHICS_PIPELINE_CREATE_INFO;
     info.pNext = &rendering;
-    info.stageCount = pixelModule != VK_NULL_HANDLE ? 2 : 1;
+    info.stageCount = stageCount;
     info.pStages = stages;
     info.pVertexInputState = &vertexInput;
     info.pInputAssemblyState = &inputAssembly;

@@ -68,6 +68,8 @@ const char* StageName(VkShaderStageFlagBits stage) {
         return "vertex";
     case VK_SHADER_STAGE_COMPUTE_BIT:
         return "compute";
+    case VK_SHADER_STAGE_GEOMETRY_BIT:
+        return "geometry";
     default:
         return "pixel";
     }

@@ -21,10 +21,11 @@ constexpr uint32_t kOpEntryPoint = 15;
 // The name of the first entry point of the stage's execution model.
 bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits stage,
                     std::string* name) {
-    // SPIR-V execution models: Vertex 0, Fragment 4, GLCompute 5.
-    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT    ? 0
-                           : stage == VK_SHADER_STAGE_COMPUTE_BIT ? 5
-                                                                  : 4;
+    // SPIR-V execution models: Vertex 0, Geometry 3, Fragment 4, GLCompute 5.
+    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT     ? 0
+                           : stage == VK_SHADER_STAGE_GEOMETRY_BIT ? 3
+                           : stage == VK_SHADER_STAGE_COMPUTE_BIT  ? 5
+                                                                   : 4;
     size_t at = 5;
     while (at < spirv.size()) {
         uint32_t wordCount = spirv[at] >> 16;
@@ -125,10 +126,8 @@ int64_t PositionRegister(const std::vector<uint32_t>& spirv, uint32_t storage) {
 }
 
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
-constexpr char kIncompatible[] =
-    "Vertex Shader - Pixel Shader linkage error: Signatures between stages are incompatible.";
-constexpr char kStagesIncompatible[] =
-    "Vertex Shader - Pixel Shader linkage error: Stages are incompatible with each other.";
+constexpr char kIncompatible[] = " linkage error: Signatures between stages are incompatible.";
+constexpr char kStagesIncompatible[] = " linkage error: Stages are incompatible with each other.";
 
 bool SameSemantic(const dxbc::SignatureElement& a, const dxbc::SignatureElement& b) {
     return strcasecmp(a.semanticName.c_str(), b.semanticName.c_str()) == 0 &&
@@ -174,9 +173,10 @@ const LinkMismatch kLinkMismatches[] = {
      }},
 };
 
-// The one input's verdict: false, with the debug layer's line printed.
+// The one input's verdict: false, with the debug layer's line printed;
+// `stages` names the pair ("Vertex Shader - Pixel Shader").
 bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
-                const dxbc::SignatureElement& input) {
+                const dxbc::SignatureElement& input, const std::string& stages) {
     const char* name = input.semanticName.c_str();
     const dxbc::SignatureElement* output = nullptr;
     // An output of the same semantic, one that is not a system value first.
@@ -188,12 +188,13 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
     if (output == nullptr) {
         standin::ReportWindows(
             standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_SEMANTICNAME_NOT_FOUND,
-            nullptr, kMethod, kIncompatible, name, input.semanticIndex);
+            nullptr, kMethod, (stages + kIncompatible).c_str(), name, input.semanticIndex);
         return false;
     }
     for (const LinkMismatch& mismatch : kLinkMismatches) {
         if (mismatch.differs(*output, input)) {
-            standin::ReportWindows(*mismatch.kind, nullptr, kMethod, mismatch.opening, name);
+            standin::ReportWindows(*mismatch.kind, nullptr, kMethod,
+                                   (stages + mismatch.opening).c_str(), name);
             return false;
         }
     }
@@ -202,25 +203,49 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
 
 } // namespace
 
-bool CheckStageLinkage(const ShaderStage& vertex, const ShaderStage& pixel, std::string* error) {
-    const int64_t written = PositionRegister(vertex.spirv, kStorageOutput);
-    const int64_t read = PositionRegister(pixel.spirv, kStorageInput);
+const char* StageTitle(VkShaderStageFlagBits stage) {
+    switch (stage) {
+    case VK_SHADER_STAGE_VERTEX_BIT:
+        return "Vertex Shader";
+    case VK_SHADER_STAGE_GEOMETRY_BIT:
+        return "Geometry Shader";
+    default:
+        return "Pixel Shader";
+    }
+}
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = char(tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+bool CheckStageLinkage(const ShaderStage& upstream, VkShaderStageFlagBits upstreamStage,
+                       const ShaderStage& downstream, VkShaderStageFlagBits downstreamStage,
+                       std::string* error) {
+    const std::string stages =
+        std::string(StageTitle(upstreamStage)) + " - " + StageTitle(downstreamStage);
+    const std::string failure = "the " + LowerCase(StageTitle(downstreamStage)) +
+                                "'s inputs do not link with the " +
+                                LowerCase(StageTitle(upstreamStage)) + "'s outputs (";
+    const int64_t written = PositionRegister(upstream.spirv, kStorageOutput);
+    const int64_t read = PositionRegister(downstream.spirv, kStorageInput);
     if (written >= 0 && read >= 0 && written != read) {
         standin::ReportWindows(
             standin::messages::CREATEGRAPHICSPIPELINESTATE_SHADER_LINKAGE_REGISTERINDEX, nullptr,
-            kMethod, kIncompatible, "SV_Position");
-        *error = "the pixel shader's inputs do not link with the vertex shader's outputs "
-                 "(SV_Position)";
+            kMethod, (stages + kIncompatible).c_str(), "SV_Position");
+        *error = failure + "SV_Position)";
         return false;
     }
-    for (const dxbc::SignatureElement& input : pixel.inputs) {
-        // System values (SV_Position, SV_IsFrontFace, ...) are not matched here.
-        if (input.systemValue != 0) {
+    for (const dxbc::SignatureElement& input : downstream.inputs) {
+        // System values (SV_Position, SV_IsFrontFace, ...) are not matched here,
+        // nor those the stage is given rather than read (SV_GSInstanceID).
+        if (input.systemValue != 0 || strncasecmp(input.semanticName.c_str(), "SV_", 3) == 0) {
             continue;
         }
-        if (!CheckInput(vertex.outputs, input)) {
-            *error = "the pixel shader's inputs do not link with the vertex shader's outputs (" +
-                     input.semanticName + std::to_string(input.semanticIndex) + ")";
+        if (!CheckInput(upstream.outputs, input, stages)) {
+            *error = failure + input.semanticName + std::to_string(input.semanticIndex) + ")";
             return false;
         }
     }

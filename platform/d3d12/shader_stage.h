@@ -26,16 +26,19 @@ struct ShaderStage {
 // The root signature a compiled shader carries, or an empty vector.
 std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code);
 
-// Direct3D 12's check of the vertex shader's outputs against the pixel
-// shader's inputs at pipeline creation. Registers follow declaration order
-// (the compiler numbers user values that way), so each pixel-shader input
-// must be written by the vertex shader under the same semantic, in the same
+// Direct3D 12's check of one stage's outputs against the next stage's inputs
+// (vertex to pixel, vertex to geometry, geometry to pixel) at pipeline
+// creation. Registers follow declaration order
+// (the compiler numbers user values that way), so each input of the later stage
+// must be written by the earlier one under the same semantic, in the same
 // register, with the same component type and within its mask, and what it
 // always reads not marked never written. False, with
 // the debug layer's error printed, where Direct3D 12 refuses the pipeline with
 // E_INVALIDARG. Inputs the pixel shader never reads are not in its signature
 // and go unchecked.
-bool CheckStageLinkage(const ShaderStage& vertex, const ShaderStage& pixel, std::string* error);
+bool CheckStageLinkage(const ShaderStage& upstream, VkShaderStageFlagBits upstreamStage,
+                       const ShaderStage& downstream, VkShaderStageFlagBits downstreamStage,
+                       std::string* error);
 
 bool PrepareShaderStage(const D3D12_SHADER_BYTECODE& code, VkShaderStageFlagBits stage,
                         const RootSignatureLayout& layout, ShaderStage* out, std::string* error);

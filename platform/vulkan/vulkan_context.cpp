@@ -180,7 +180,9 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     enabled->sampleRateShading = supported.sampleRateShading;
     // TEXTURECUBEARRAY views.
     enabled->imageCubeArray = supported.imageCubeArray;
-    // Pixel shaders that read SV_PrimitiveID declare SPIR-V's Geometry capability.
+    // Geometry shaders; pixel shaders that read SV_PrimitiveID declare
+    // SPIR-V's Geometry capability too.
+    features->geometryShader = supported.geometryShader == VK_TRUE;
     enabled->geometryShader = supported.geometryShader;
     // double arithmetic, which shader model 5.0 has.
     enabled->shaderFloat64 = supported.shaderFloat64;

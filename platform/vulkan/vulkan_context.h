@@ -30,6 +30,7 @@ struct VulkanFeatures {
     bool viewportIndexFromVertexShader = false;
     bool layerFromVertexShader = false;
     bool occlusionQueryPrecise = false;
+    bool geometryShader = false;
     // ExecuteIndirect: several draws in one call, and a count read from a buffer.
     bool multiDrawIndirect = false;
     bool drawIndirectCount = false;

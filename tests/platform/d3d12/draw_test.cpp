@@ -185,18 +185,14 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
     EXPECT_NE(state, nullptr);
 }
 
-// The compiler builds geometry, hull and domain shaders; the stand-in's
-// pipelines have no such stages, so a pipeline given one is refused aloud
-// rather than built without it.
-TEST_F(DrawTest, PipelineCreationRefusesGeometryAndTessellationStages) {
+// The compiler builds hull and domain shaders; the stand-in's pipelines have
+// no such stages, so a pipeline given one is refused aloud rather than built
+// without it.
+TEST_F(DrawTest, PipelineCreationRefusesTessellationStages) {
     const std::string kTypes = R"(
 struct Point { float4 pos : SV_Position; };
 struct Control { float4 pos : POSITION; };
 struct Factors { float edges[3] : SV_TessFactor; float inside : SV_InsideTessFactor; };
-)";
-    const std::string kGeometry = R"(
-[maxvertexcount(1)]
-void GSMain(point Point input[1], inout PointStream<Point> stream) { stream.Append(input[0]); }
 )";
     const std::string kHull = R"(
 Factors PatchMain() { Factors f; f.edges[0] = f.edges[1] = f.edges[2] = 1; f.inside = 1; return f; }
@@ -214,9 +210,7 @@ Point DSMain(Factors f, float3 uvw : SV_DomainLocation, const OutputPatch<Contro
         const std::string& source;
         const char* entry;
         const char* target;
-    } stages[] = {{kGeometry, "GSMain", "gs_5_0"},
-                  {kHull, "HSMain", "hs_5_0"},
-                  {kDomain, "DSMain", "ds_5_0"}};
+    } stages[] = {{kHull, "HSMain", "hs_5_0"}, {kDomain, "DSMain", "ds_5_0"}};
     for (const auto& stage : stages) {
         SCOPED_TRACE(stage.entry);
         const std::string source = kTypes + stage.source;
@@ -224,9 +218,7 @@ Point DSMain(Factors f, float3 uvw : SV_DomainLocation, const OutputPatch<Contro
             CompileHlslFile(source.c_str(), "d3d12_draw_stages.hlsl", stage.entry, stage.target)};
         ASSERT_NE(code, nullptr);
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
-        D3D12_SHADER_BYTECODE* bytecode = stage.target[0] == 'g'   ? &desc.GS
-                                          : stage.target[0] == 'h' ? &desc.HS
-                                                                   : &desc.DS;
+        D3D12_SHADER_BYTECODE* bytecode = stage.target[0] == 'h' ? &desc.HS : &desc.DS;
         *bytecode = {code->GetBufferPointer(), code->GetBufferSize()};
         HRESULT result = S_OK;
         EXPECT_EQ(MakePipeline(desc, &result), nullptr);
