@@ -19,7 +19,8 @@ using namespace dxbc::spirv;
 struct ScalarInfo {
     uint32_t componentType = D3D_REGISTER_COMPONENT_UNKNOWN;
     uint32_t components = 1;
-    uint32_t elements = 1; // an array takes one register per element
+    uint32_t elements = 1;    // an array takes one register per element
+    uint32_t outerLength = 1; // an array's own length, its outermost dimension
 };
 
 struct Variable {
@@ -28,6 +29,7 @@ struct Variable {
     int64_t location = -1;
     int64_t builtIn = -1;
     bool relaxedPrecision = false; // what glslang marks min16float and its kin
+    bool patch = false;            // a hull shader's patch constant, read once a patch
     std::string semantic;
     std::string name;
 };
@@ -35,6 +37,7 @@ struct Variable {
 // What the signatures are read from: the entry point's interface, and the
 // variables and types it names.
 struct EntryInterface {
+    uint32_t model = 0; // the entry point's SPIR-V execution model
     std::vector<uint32_t> ids;
     std::map<uint32_t, Variable> variables;
     std::map<uint32_t, ScalarInfo> types;
@@ -88,6 +91,7 @@ void RecordEntryPoint(const std::vector<uint32_t>& spirv, size_t at, uint32_t co
     while (afterName < at + count && (spirv[afterName] >> 24) != 0) {
         ++afterName;
     }
+    entry->model = spirv[at + 1];
     entry->ids.assign(spirv.begin() + std::min(afterName + 1, at + count),
                       spirv.begin() + at + count);
 }
@@ -111,7 +115,8 @@ void RecordType(uint32_t op, const uint32_t* w, EntryInterface* entry) {
         break;
     case OpTypeArray:
         types[w[1]] = types[w[2]];
-        types[w[1]].elements *= std::max<uint32_t>(entry->constants[w[3]], 1);
+        types[w[1]].outerLength = std::max<uint32_t>(entry->constants[w[3]], 1);
+        types[w[1]].elements *= types[w[1]].outerLength;
         break;
     case OpConstant:
         entry->constants[w[2]] = w[3];
@@ -146,6 +151,8 @@ void RecordInstruction(const std::vector<uint32_t>& spirv, size_t at, uint32_t o
             variables[w[1]].builtIn = w[3];
         } else if (count >= 3 && w[2] == kDecorationRelaxedPrecision) {
             variables[w[1]].relaxedPrecision = true;
+        } else if (count >= 3 && w[2] == kDecorationPatch) {
+            variables[w[1]].patch = true;
         }
         break;
     case OpDecorateString:
@@ -205,6 +212,23 @@ uint32_t FlattenedElementIndex(const std::string& name) {
                                      : uint32_t(std::strtoul(name.c_str() + open + 1, nullptr, 10));
 }
 
+// Geometry shader inputs, hull shader inputs and outputs and domain shader
+// inputs hold one value per vertex of the primitive or patch: the array's
+// outer dimension counts vertices, and each element is one signature entry.
+bool PerVertex(const EntryInterface& entry, const Variable& variable) {
+    constexpr uint32_t kTessellationControl = 1, kTessellationEvaluation = 2, kGeometry = 3;
+    const bool output = variable.storage == kStorageOutput;
+    switch (entry.model) {
+    case kGeometry:
+    case kTessellationEvaluation:
+        return !output && !variable.patch;
+    case kTessellationControl:
+        return !variable.patch;
+    default:
+        return false;
+    }
+}
+
 // User values keep their locations; system values take the registers after
 // them, as fxc places them.
 void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
@@ -220,8 +244,11 @@ void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
             signatures->withoutSemantic.push_back(variable.name);
             continue;
         }
-        dxbc::SignatureElement element =
-            ElementOf(variable, entry.types[entry.pointees[variable.pointerType]]);
+        ScalarInfo type = entry.types[entry.pointees[variable.pointerType]];
+        if (PerVertex(entry, variable)) {
+            type.elements /= type.outerLength;
+        }
+        dxbc::SignatureElement element = ElementOf(variable, type);
         // Said of every component: outputs all written, inputs all read.
         element.readWriteMask = output ? 0 : element.mask;
         if (variable.builtIn >= 0) {
@@ -235,8 +262,7 @@ void PlaceElements(EntryInterface& entry, StageSignatures* signatures) {
         }
         element.semanticIndex += FlattenedElementIndex(variable.name);
         // "float4 t[2] : TEXCOORD3" is TEXCOORD3 and TEXCOORD4, in registers of their own.
-        const uint32_t elements = entry.types[entry.pointees[variable.pointerType]].elements;
-        for (uint32_t i = 0; i < elements; ++i) {
+        for (uint32_t i = 0; i < type.elements; ++i) {
             (output ? signatures->outputs : signatures->inputs).push_back(element);
             ++element.semanticIndex;
             ++element.registerIndex;
@@ -261,8 +287,10 @@ void RemoveSemanticDecorations(std::vector<uint32_t>& spirv) {
     bool extensionStillNeeded = false;
     const bool wellFormed = ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
         bool drop = false;
-        if (op == OpDecorateString && count >= 3) {
-            drop = spirv[at + 2] == kDecorationUserSemantic || spirv[at + 2] == kDecorationUserType;
+        if ((op == OpDecorateString && count >= 3) ||
+            (op == OpMemberDecorateString && count >= 4)) {
+            const uint32_t decoration = spirv[at + (op == OpDecorateString ? 2 : 3)];
+            drop = decoration == kDecorationUserSemantic || decoration == kDecorationUserType;
             extensionStillNeeded |= !drop;
         } else if (op == OpDecorateId && count >= 3 && spirv[at + 2] == kDecorationCounterBuffer) {
             extensionStillNeeded = true;

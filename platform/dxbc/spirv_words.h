@@ -71,6 +71,7 @@ enum Op : uint32_t {
     OpPhi = 245,
     OpDecorateId = 332,
     OpDecorateString = 5632,
+    OpMemberDecorateString = 5633,
 };
 
 constexpr uint32_t kMagic = 0x07230203;
@@ -87,6 +88,7 @@ constexpr uint32_t kDecorationColMajor = 5;
 constexpr uint32_t kDecorationArrayStride = 6;
 constexpr uint32_t kDecorationMatrixStride = 7;
 constexpr uint32_t kDecorationBuiltIn = 11;
+constexpr uint32_t kDecorationPatch = 15;
 constexpr uint32_t kDecorationLocation = 30;
 constexpr uint32_t kDecorationBinding = 33;
 constexpr uint32_t kDecorationDescriptorSet = 34;

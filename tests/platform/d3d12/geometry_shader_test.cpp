@@ -59,6 +59,16 @@ ToSlice InSlice(Corner from, uint colour, uint slice) {
     result.slice = slice;
     return result;
 }
+// The covering triangle with colours 5, 6 and 7 at its corners.
+struct PaintedCorner {
+    float4 position : SV_Position;
+    nointerpolation uint colour : COLOR0;
+};
+[RootSignature(RS)]
+PaintedCorner Painted(uint id : SV_VertexID) {
+    PaintedCorner result = {Covering(id).position, id + 5};
+    return result;
+}
 // Colour c: red for bit 0, green for bit 1, blue for bit 2.
 float4 Shade(float4 position : SV_Position, nointerpolation uint colour : COLOR0) : SV_Target {
     return float4(colour & 1, (colour >> 1) & 1, (colour >> 2) & 1, 1);
@@ -132,12 +142,27 @@ void EachViewport(point ToGeometry input[1], inout TriangleStream<ToViewport> st
     stream.Append(OverViewport(2, input[0].colour - 1));
 }
 )hlsl"},
+    // Each corner and its user value passed on in a loop over the input array.
+    {"PassOn", R"hlsl(
+[maxvertexcount(3)]
+void PassOn(triangle PaintedCorner input[3], inout TriangleStream<ToPixel> stream) {
+    for (uint i = 0; i < 3; ++i) {
+        ToPixel corner = {input[i].position, input[i].colour};
+        stream.Append(corner);
+    }
+}
+)hlsl"},
     // Reads a semantic the vertex shaders never write.
     {"ReadsUnwritten", R"hlsl(
+struct WithExtra {
+    float4 centre : CENTRE;
+    nointerpolation uint colour : COLOR0;
+    float4 extra : EXTRA;
+};
 [maxvertexcount(1)]
-void ReadsUnwritten(point ToGeometry input[1], float4 extra[1] : EXTRA,
-                    inout PointStream<ToPixel> stream) {
-    stream.Append(At(input[0], extra[0].xy));
+void ReadsUnwritten(point WithExtra input[1], inout PointStream<ToPixel> stream) {
+    ToGeometry from = {input[0].centre, input[0].colour};
+    stream.Append(At(from, input[0].extra.xy));
 }
 )hlsl"},
 };
@@ -301,6 +326,28 @@ TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
 TEST_F(GeometryShaderTest, ArraySlicesPickedPerStripAndPerInstance) {
     ExpectSlicesDrawn("EachSlice", 1);
     ExpectSlicesDrawn("EachInstance", 3);
+}
+
+// A triangle's user values reach the geometry shader once per corner, as one
+// signature element read from each vertex, not one element per corner; the
+// first corner's colour is the flat one.
+TEST_F(GeometryShaderTest, TriangleCornersCarryTheirUserValues) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline("Painted", "PassOn", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE);
+    ASSERT_TRUE(pipeline);
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    MakeRenderTarget(kSize, &target, &rtvHeap);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    list->DrawInstanced(3, 1, 0, 0);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(5)) << x << "," << y;
+        }
+    }
 }
 
 // SV_ViewportArrayIndex written by the geometry shader: four points, each
