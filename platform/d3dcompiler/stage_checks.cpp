@@ -180,6 +180,31 @@ void CheckGroupSharedSize(const Tokens& tokens, const std::set<std::string>& rea
     }
 }
 
+// Thread-group shared memory exists only for a compute shader's thread group
+// (Microsoft's variable syntax page: "thread-group-shared memory for compute
+// shaders"); another stage's entry point may declare such a variable but not
+// use it.
+void CheckGroupSharedOutsideCompute(const Tokens& tokens, const std::set<std::string>& reached,
+                                    std::string* errors) {
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        if (text.empty() || text[0] != 'g' || text != "groupshared") {
+            continue;
+        }
+        size_t name = at + 1;
+        while (IsIdentifier(tokens, name + 1)) {
+            ++name; // past modifiers and the type to the declared name
+        }
+        if (IsIdentifier(tokens, name) && reached.count(tokens[name].text) != 0) {
+            *errors += SourceError(tokens[name], "'" + tokens[name].text +
+                                                     "': groupshared variables are only "
+                                                     "supported in compute shaders") +
+                       "\n";
+            return;
+        }
+    }
+}
+
 // Number of arguments of the call whose '(' is at `open`.
 size_t ArgumentCount(const Tokens& tokens, size_t open) {
     const size_t close = ClosingBracket(tokens, open);
@@ -278,6 +303,8 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
         if (target.stage == 'c' && target.major == 5) {
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);
+        } else if (target.stage != 'c') {
+            CheckGroupSharedOutsideCompute(tokens, reached, errors);
         }
         break;
     }

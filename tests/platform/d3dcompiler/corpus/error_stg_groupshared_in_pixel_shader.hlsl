@@ -1,5 +1,6 @@
 // Windows: groupshared memory belongs to compute shaders; a pixel shader that reads and writes a groupshared variable is refused.
 // verdict: compile-error PSMain -
+// error text: groupshared variables are only supported in compute shaders
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-variable-syntax (groupshared: "Mark a variable for thread-group-shared memory for compute shaders") and dcl-tgsm-raw--sm5---asm- (thread group shared memory declared in compute shaders only); fxc's words for it were not found
 groupshared float shared_value;
