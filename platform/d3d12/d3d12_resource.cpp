@@ -223,6 +223,24 @@ void ZeroDefaultHeapMemory(const vk_core::VulkanContext& context,
     vkUnmapMemory(context.device, memory);
 }
 
+// What a texture with these flags may be used for, copies always.
+VkImageUsageFlags ImageUsage(D3D12_RESOURCE_FLAGS flags) {
+    VkImageUsageFlags usage = VK_IMAGE_USAGE_TRANSFER_SRC_BIT | VK_IMAGE_USAGE_TRANSFER_DST_BIT;
+    if ((flags & D3D12_RESOURCE_FLAG_DENY_SHADER_RESOURCE) == 0) {
+        usage |= VK_IMAGE_USAGE_SAMPLED_BIT;
+    }
+    if ((flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
+        usage |= VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT;
+    }
+    if ((flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0) {
+        usage |= VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT;
+    }
+    if ((flags & D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS) != 0) {
+        usage |= VK_IMAGE_USAGE_STORAGE_BIT;
+    }
+    return usage;
+}
+
 } // namespace
 
 HRESULT D3D12Resource::MakeBuffer() {
@@ -312,19 +330,7 @@ HRESULT D3D12Resource::MakeImage() {
     info.samples = SampleCountBit(desc_.SampleDesc.Count);
     image_->samples = info.samples;
     info.tiling = VK_IMAGE_TILING_OPTIMAL;
-    info.usage = VK_IMAGE_USAGE_TRANSFER_SRC_BIT | VK_IMAGE_USAGE_TRANSFER_DST_BIT;
-    if ((desc_.Flags & D3D12_RESOURCE_FLAG_DENY_SHADER_RESOURCE) == 0) {
-        info.usage |= VK_IMAGE_USAGE_SAMPLED_BIT;
-    }
-    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET) != 0) {
-        info.usage |= VK_IMAGE_USAGE_COLOR_ATTACHMENT_BIT;
-    }
-    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL) != 0) {
-        info.usage |= VK_IMAGE_USAGE_DEPTH_STENCIL_ATTACHMENT_BIT;
-    }
-    if ((desc_.Flags & D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS) != 0) {
-        info.usage |= VK_IMAGE_USAGE_STORAGE_BIT;
-    }
+    info.usage = ImageUsage(desc_.Flags);
     info.initialLayout = VK_IMAGE_LAYOUT_UNDEFINED;
     image_->usage = info.usage;
     if (image_->mutableFormat) {

@@ -329,6 +329,24 @@ std::string Apply(std::string source, std::vector<TextEdit> edits) {
     return source;
 }
 
+// The rare forms rewritten in the whole text, each pass reading the text the
+// one before it left, before the other rewrites read the tokens.
+void RespellRareForms(const std::string& written, const RareForms& forms, std::string* spelled,
+                      std::vector<HlslToken>* tokens) {
+    if (forms.effectObject) {
+        BlankEffectObjects(written, spelled, tokens);
+    }
+    if (forms.minPrecisionMatrix) {
+        SpellMinPrecisionMatrices(written, spelled, tokens);
+    }
+    if (forms.thinMatrix) {
+        SpellThinMatrices(written, spelled, tokens);
+    }
+    if (forms.ownTypeMethod) {
+        SpellOwnTypeMethods(written, spelled, tokens);
+    }
+}
+
 } // namespace
 
 std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint,
@@ -339,18 +357,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
         tokens = TokenizePreprocessedHlsl(spelled, "");
     }
     const RareForms forms = FindRareForms(tokens);
-    if (forms.effectObject) {
-        BlankEffectObjects(written, &spelled, &tokens);
-    }
-    if (forms.minPrecisionMatrix) {
-        SpellMinPrecisionMatrices(written, &spelled, &tokens);
-    }
-    if (forms.thinMatrix) {
-        SpellThinMatrices(written, &spelled, &tokens);
-    }
-    if (forms.ownTypeMethod) {
-        SpellOwnTypeMethods(written, &spelled, &tokens);
-    }
+    RespellRareForms(written, forms, &spelled, &tokens);
     const std::string& source = spelled.empty() ? written : spelled;
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
