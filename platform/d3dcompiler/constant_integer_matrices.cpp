@@ -1,6 +1,7 @@
 #include "constant_integer_matrices.h"
 #include "expression_types.h"
 #include "function_scan.h"
+#include "global_matrix_packing.h"
 #include "numeric_type_names.h"
 
 namespace d3dcompiler_standin {
@@ -56,24 +57,6 @@ bool ReadElement(const std::string& text, ConstantMatrix* matrix) {
     matrix->rows = parsed.size;
     matrix->columns = parsed.columns;
     return true;
-}
-
-// Whether `#pragma pack_matrix(row_major)` is the last such pragma before
-// `offset`; matrices are column-major without one.
-bool PragmaRowMajor(const std::string& source, size_t offset) {
-    bool rowMajor = false;
-    for (size_t at = source.find("pack_matrix"); at < offset;
-         at = source.find("pack_matrix", at + 1)) {
-        const size_t lineEnd = source.find('\n', at);
-        const std::string line =
-            source.substr(at, lineEnd == std::string::npos ? lineEnd : lineEnd - at);
-        if (line.find("row_major") != std::string::npos) {
-            rowMajor = true;
-        } else if (line.find("column_major") != std::string::npos) {
-            rowMajor = false;
-        }
-    }
-    return rowMajor;
 }
 
 // Where declarations the program sets lie: inside a cbuffer or tbuffer, or

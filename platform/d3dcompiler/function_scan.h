@@ -4,6 +4,7 @@
 
 #include "hlsl_tokens.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,5 +39,32 @@ std::vector<std::pair<size_t, size_t>> Parameters(const std::vector<HlslToken>& 
 std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
                                    const std::vector<FunctionDefinition>& functions,
                                    const FunctionDefinition& entry);
+
+// Each name declared as "type name" followed by = ; , : ( or ), whose type
+// `measure` gives a nonzero value (variables, parameters, members and
+// functions' return types), with that value; -1 where declarations disagree.
+template <typename Measure>
+std::map<std::string, int> MeasureDeclaredNames(const std::vector<HlslToken>& tokens,
+                                                Measure&& measure) {
+    std::map<std::string, int> names;
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        const std::string& after = tokens[at + 2].text;
+        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
+            (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
+             after != "(") ||
+            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
+            continue;
+        }
+        const int value = measure(tokens[at].text);
+        if (value == 0) {
+            continue;
+        }
+        auto [entry, added] = names.emplace(tokens[at + 1].text, value);
+        if (!added && entry->second != value) {
+            entry->second = -1;
+        }
+    }
+    return names;
+}
 
 } // namespace d3dcompiler_standin

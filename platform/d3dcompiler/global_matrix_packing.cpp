@@ -7,24 +7,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// Whether the last pack_matrix pragma before `offset` asks for row_major;
-// matrices are column-major without one.
-bool PragmaRowMajor(const std::string& source, size_t offset) {
-    bool rowMajor = false;
-    for (size_t at = source.find("pack_matrix"); at < offset;
-         at = source.find("pack_matrix", at + 1)) {
-        const size_t lineEnd = source.find('\n', at);
-        const std::string line =
-            source.substr(at, lineEnd == std::string::npos ? lineEnd : lineEnd - at);
-        if (line.find("row_major") != std::string::npos) {
-            rowMajor = true;
-        } else if (line.find("column_major") != std::string::npos) {
-            rowMajor = false;
-        }
-    }
-    return rowMajor;
-}
-
 // Integer and bool matrices are read from their registers by
 // constant_integer_matrices.cpp, which follows the pragma itself.
 bool IsFloatMatrix(const std::string& type) {
@@ -52,6 +34,22 @@ bool DeclaresGlobalMatrix(const Tokens& tokens, size_t start, size_t* type) {
 }
 
 } // namespace
+
+bool PragmaRowMajor(const std::string& source, size_t offset) {
+    bool rowMajor = false;
+    for (size_t at = source.find("pack_matrix"); at < offset;
+         at = source.find("pack_matrix", at + 1)) {
+        const size_t lineEnd = source.find('\n', at);
+        const std::string line =
+            source.substr(at, lineEnd == std::string::npos ? lineEnd : lineEnd - at);
+        if (line.find("row_major") != std::string::npos) {
+            rowMajor = true;
+        } else if (line.find("column_major") != std::string::npos) {
+            rowMajor = false;
+        }
+    }
+    return rowMajor;
+}
 
 void WriteGlobalMatrixPacking(const std::string& source, const Tokens& tokens,
                               std::vector<TextEdit>* edits) {

@@ -12,6 +12,10 @@
 
 namespace d3dcompiler_standin {
 
+// Whether the last pack_matrix pragma before `offset` asks for row_major;
+// matrices are column-major without one.
+bool PragmaRowMajor(const std::string& source, size_t offset);
+
 // The edits, where `source` holds a pack_matrix pragma; none otherwise.
 void WriteGlobalMatrixPacking(const std::string& source, const std::vector<HlslToken>& tokens,
                               std::vector<TextEdit>* edits);

@@ -28,25 +28,7 @@ int FloatWidthOf(const std::string& type) {
 // Each name declared with one float width (variables, parameters, members
 // and functions' return types); -1 where declarations disagree.
 std::map<std::string, int> DeclaredWidths(const Tokens& tokens) {
-    std::map<std::string, int> names;
-    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        const std::string& after = tokens[at + 2].text;
-        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
-            (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
-             after != "(") ||
-            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
-            continue;
-        }
-        const int width = FloatWidthOf(tokens[at].text);
-        if (width == 0) {
-            continue;
-        }
-        auto [entry, added] = names.emplace(tokens[at + 1].text, width);
-        if (!added && entry->second != width) {
-            entry->second = -1;
-        }
-    }
-    return names;
+    return MeasureDeclaredNames(tokens, FloatWidthOf);
 }
 
 int WidthOfName(const std::map<std::string, int>& names, const std::string& name) {

@@ -24,24 +24,7 @@ int ComponentsOf(const std::string& type) {
 // members and functions' return types); -1 where declarations disagree; and
 // as "@name", each texture's or buffer's element type.
 std::map<std::string, int> DeclaredComponents(const Tokens& tokens) {
-    std::map<std::string, int> names;
-    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        const std::string& after = tokens[at + 2].text;
-        if (tokens[at + 2].kind != HlslToken::Kind::Punctuation ||
-            (after != "=" && after != ";" && after != "," && after != ":" && after != ")" &&
-             after != "(") ||
-            !IsIdentifier(tokens, at + 1) || !IsIdentifier(tokens, at)) {
-            continue;
-        }
-        const int components = ComponentsOf(tokens[at].text);
-        if (components == 0) {
-            continue;
-        }
-        auto [entry, added] = names.emplace(tokens[at + 1].text, components);
-        if (!added && entry->second != components) {
-            entry->second = -1;
-        }
-    }
+    std::map<std::string, int> names = MeasureDeclaredNames(tokens, ComponentsOf);
     AddObjectElements(tokens, &names);
     return names;
 }
