@@ -201,8 +201,6 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
     return true;
 }
 
-} // namespace
-
 const char* StageTitle(VkShaderStageFlagBits stage) {
     switch (stage) {
     case VK_SHADER_STAGE_VERTEX_BIT:
@@ -220,6 +218,8 @@ std::string LowerCase(std::string text) {
     }
     return text;
 }
+
+} // namespace
 
 bool CheckStageLinkage(const ShaderStage& upstream, VkShaderStageFlagBits upstreamStage,
                        const ShaderStage& downstream, VkShaderStageFlagBits downstreamStage,
