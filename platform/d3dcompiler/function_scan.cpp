@@ -120,4 +120,16 @@ std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
     return names;
 }
 
+size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit) {
+    for (size_t at = first; at < limit; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" || text == "[" || text == "{") {
+            at = ClosingBracket(tokens, at);
+        } else if (text == ";" || text == ",") {
+            return at;
+        }
+    }
+    return limit;
+}
+
 } // namespace d3dcompiler_standin

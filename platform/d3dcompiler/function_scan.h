@@ -40,6 +40,10 @@ std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
                                    const std::vector<FunctionDefinition>& functions,
                                    const FunctionDefinition& entry);
 
+// The end of an initialiser or assigned value starting at `first`: the ;
+// or , outside brackets, or `limit`.
+size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit);
+
 // Each name declared as "type name" followed by = ; , : ( or ), whose type
 // `measure` gives a nonzero value (variables, parameters, members and
 // functions' return types), with that value; -1 where declarations disagree.

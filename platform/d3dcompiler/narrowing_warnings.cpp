@@ -54,19 +54,6 @@ bool IsDoubleValue(const Tokens& tokens, size_t first, size_t end,
     return (alone || swizzled) && WidthOfName(names, tokens[first].text) == 2;
 }
 
-// The end of an initialiser or assigned value starting at `first`.
-size_t ValueEnd(const Tokens& tokens, size_t first, size_t limit) {
-    for (size_t at = first; at < limit; ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "(" || text == "[" || text == "{") {
-            at = ClosingBracket(tokens, at);
-        } else if (text == ";" || text == ",") {
-            return at;
-        }
-    }
-    return limit;
-}
-
 bool NamesDouble(const Tokens& tokens) {
     for (const HlslToken& token : tokens) {
         if (token.kind == HlslToken::Kind::Identifier && token.text[0] == 'd' &&

@@ -58,20 +58,6 @@ int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
     return found == names.end() ? 0 : found->second;
 }
 
-// The end of an initialiser or assigned value starting at `first`: the ;
-// or , outside brackets, or `limit`.
-size_t ValueEnd(const Tokens& tokens, size_t first, size_t limit) {
-    for (size_t at = first; at < limit; ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "(" || text == "[" || text == "{") {
-            at = ClosingBracket(tokens, at);
-        } else if (text == ";" || text == ",") {
-            return at;
-        }
-    }
-    return limit;
-}
-
 bool EndsOperand(const HlslToken& token) {
     return token.kind == HlslToken::Kind::Identifier || token.kind == HlslToken::Kind::Number ||
            token.text == ")" || token.text == "]";
