@@ -125,7 +125,7 @@ size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit
         const std::string& text = tokens[at].text;
         if (text == "(" || text == "[" || text == "{") {
             at = ClosingBracket(tokens, at);
-        } else if (text == ";" || text == ",") {
+        } else if (text == ";" || text == "," || text == ")" || text == "}") {
             return at;
         }
     }

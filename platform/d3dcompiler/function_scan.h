@@ -41,7 +41,7 @@ std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
                                    const FunctionDefinition& entry);
 
 // The end of an initialiser or assigned value starting at `first`: the ;
-// or , outside brackets, or `limit`.
+// or , outside brackets, the ) or } that closes what holds it, or `limit`.
 size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit);
 
 // Each name declared as "type name" followed by = ; , : ( or ), whose type

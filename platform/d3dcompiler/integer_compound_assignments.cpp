@@ -1,5 +1,6 @@
 #include "integer_compound_assignments.h"
 #include "expression_types.h"
+#include "function_scan.h"
 #include "numeric_type_names.h"
 
 #include <optional>
@@ -34,21 +35,6 @@ bool DeclaredAsInteger(const Tokens& tokens, size_t at) {
     return false;
 }
 
-// Past the value assigned from `at`: up to the ';', or the ',' or ')' that
-// ends the statement or the for statement's part it stands in.
-size_t ValueEnd(const Tokens& tokens, size_t at) {
-    for (; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == ";" || text == "," || text == ")" || text == "}") {
-            return at;
-        }
-        if (text == "(" || text == "[") {
-            at = ClosingBracket(tokens, at);
-        }
-    }
-    return at;
-}
-
 bool IsFloatingBase(const std::string& base) {
     return base == "float" || base == "half" || base == "double" || base == "min16float" ||
            base == "min10float";
@@ -66,7 +52,7 @@ void RewriteIntegerCompoundAssignments(const Tokens& tokens, std::vector<TextEdi
         if (start == at || !IsIdentifier(tokens, start) || !DeclaredAsInteger(tokens, start)) {
             continue;
         }
-        const size_t end = ValueEnd(tokens, at + 2);
+        const size_t end = ValueEnd(tokens, at + 2, tokens.size());
         if (end >= tokens.size() || end == at + 2) {
             continue;
         }

@@ -1,6 +1,7 @@
 #include "integer_matrix_values.h"
 
 #include "expression_types.h"
+#include "function_scan.h"
 #include "matrix_rewrites.h"
 #include "numeric_type_names.h"
 
@@ -47,19 +48,6 @@ size_t AssignedStart(const Tokens& tokens, size_t at) {
         ++start; // past the declaration's type and modifiers
     }
     return start;
-}
-
-// Past the value assigned from `at`: up to the ';', ',' or ')' that ends it.
-size_t ValueEnd(const Tokens& tokens, size_t at) {
-    for (; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "(" || text == "[" || text == "{") {
-            at = ClosingBracket(tokens, at);
-        } else if (text == ";" || text == "," || text == ")" || text == "}") {
-            break;
-        }
-    }
-    return at;
 }
 
 // Whether tokens[at] begins "*=", "/=", "+=" or "-=".
@@ -135,7 +123,7 @@ bool NamesAnIntegerMatrix(const Tokens& tokens) {
 void ConvertCompound(const Tokens& tokens, size_t op, LazyExpressionTypes& types,
                      Conversions* conversions) {
     const size_t start = AssignedStart(tokens, op);
-    const size_t end = ValueEnd(tokens, op + 2);
+    const size_t end = ValueEnd(tokens, op + 2, tokens.size());
     if (start == op || end == op + 2 || end >= tokens.size() || !types->Repeatable(start, op)) {
         return;
     }
@@ -161,7 +149,7 @@ void ConvertIntegerMatrixValues(const Tokens& tokens, std::vector<TextEdit>* edi
         depth += text == "{" ? 1 : text == "}" ? -1 : 0;
         if (depth > 0 && IsPlainAssignment(tokens, at)) {
             const size_t start = AssignedStart(tokens, at);
-            const size_t end = ValueEnd(tokens, at + 1);
+            const size_t end = ValueEnd(tokens, at + 1, tokens.size());
             const std::string target =
                 start < at ? IntegerMatrixName(types->TypeOf(start, at)) : "";
             if (!target.empty() && end > at + 1 && end < tokens.size()) {

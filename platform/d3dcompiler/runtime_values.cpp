@@ -1,5 +1,7 @@
 #include "runtime_values.h"
 
+#include "function_scan.h"
+
 #include <strings.h>
 
 #include <algorithm>
@@ -56,16 +58,6 @@ size_t AssignmentValue(const Tokens& tokens, size_t at) {
     const bool starts = IsChar(before, ';') || IsChar(before, '{') || IsChar(before, '}') ||
                         IsChar(before, ')') || IsWord(before, "else");
     return starts ? AssignedValue(tokens, at + 1) : 0;
-}
-
-// Past the value that starts at `begin`: at the ';' or ',' that ends it.
-size_t ValueEnd(const Tokens& tokens, size_t begin) {
-    size_t end = begin;
-    while (end < tokens.size() && !IsChar(tokens[end], ';') && !IsChar(tokens[end], ',')) {
-        const std::string& text = tokens[end].text;
-        end = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens, end) + 1 : end + 1;
-    }
-    return end;
 }
 
 // Where the for statement's clause starting at `begin` ends: its ';', or the
@@ -150,7 +142,7 @@ void RuntimeValues::ReadParametersAndLocals() {
         const HlslToken& token = tokens_[at];
         const size_t value = AssignmentValue(tokens_, at);
         if (value != 0) {
-            if (Reads(value, ValueEnd(tokens_, value))) {
+            if (Reads(value, ValueEnd(tokens_, value, tokens_.size()))) {
                 scoped_.push_back({token.text, at, EnclosingBody(at).second});
             } else if (value == at + 2) {
                 Forget(token.text, at); // "which = 1;" folds again
@@ -171,7 +163,8 @@ void RuntimeValues::ReadParametersAndLocals() {
             names_.insert(token.text);
             continue;
         }
-        if (IsChar(tokens_[at + 1], '=') && Reads(at + 2, ValueEnd(tokens_, at + 2))) {
+        if (IsChar(tokens_[at + 1], '=') &&
+            Reads(at + 2, ValueEnd(tokens_, at + 2, tokens_.size()))) {
             const std::pair<size_t, size_t> body = EnclosingBody(at);
             scoped_.push_back({token.text, body.first, body.second});
         }
