@@ -91,6 +91,33 @@ std::optional<Shape> DeclaredShape(const Tokens& tokens, size_t at, const Shapes
 }
 
 // "struct Name { type member[N], other; ... }": the members' shapes in order.
+std::vector<std::pair<size_t, size_t>> ListElements(const Tokens& tokens, size_t open, size_t close,
+                                                    bool* nested) {
+    std::vector<std::pair<size_t, size_t>> elements;
+    *nested = false;
+    size_t first = open + 1;
+    for (size_t at = open + 1; at <= close && at < tokens.size(); ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" || text == "[") {
+            at = ClosingBracket(tokens, at);
+            continue;
+        }
+        const bool inner = at != close && (text == "{" || text == "}");
+        if (inner &&
+            (text == "{" ? at > first : tokens[at + 1].text != "," && tokens[at + 1].text != "}")) {
+            return {}; // "{1 {2}}", "{{1} 2}": no list HLSL reads
+        }
+        *nested = *nested || inner;
+        if (inner || text == "," || at == close) {
+            if (at > first) {
+                elements.emplace_back(first, at);
+            }
+            first = at + 1;
+        }
+    }
+    return elements;
+}
+
 void ReadStructure(const Tokens& tokens, size_t at, Shapes* structures) {
     if (!IsToken(tokens, at + 2, "{")) {
         return;

@@ -41,6 +41,14 @@ size_t AfterDimensions(const std::vector<HlslToken>& tokens, size_t at);
 std::optional<Shape> DeclaredShape(const std::vector<HlslToken>& tokens, size_t at,
                                    const Shapes& structures, size_t* end);
 
+// The elements of the initialiser list in braces from `open` to `close`, as
+// token ranges [first, end). Lists nested in it are read through, as HLSL
+// fills a variable from its list's components in order whatever their
+// grouping; `*nested` says whether there were any. None for a list whose
+// braces do not stand where elements begin and end.
+std::vector<std::pair<size_t, size_t>> ListElements(const std::vector<HlslToken>& tokens,
+                                                    size_t open, size_t close, bool* nested);
+
 // Adds the structure declared at tokens[at] ("struct") to `structures` when
 // every member's type is known.
 void ReadStructure(const std::vector<HlslToken>& tokens, size_t at, Shapes* structures);

@@ -7,36 +7,12 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// The elements of the list in braces at `open`, as token ranges; none when
-// an element is itself a list in braces.
-std::vector<std::pair<size_t, size_t>> FlatElements(const Tokens& tokens, size_t open,
-                                                    size_t close) {
-    std::vector<std::pair<size_t, size_t>> elements;
-    size_t first = open + 1;
-    for (size_t at = open + 1; at <= close; ++at) {
-        if (tokens[at].text == "{") {
-            return {};
-        }
-        if (tokens[at].text == "(" || tokens[at].text == "[") {
-            at = ClosingBracket(tokens, at);
-            continue;
-        }
-        if (tokens[at].text == "," || at == close) {
-            if (at > first) {
-                elements.emplace_back(first, at - 1);
-            }
-            first = at + 1;
-        }
-    }
-    return elements;
-}
-
 std::string Nest(const Shape& shape, const std::string& source, const Tokens& tokens,
                  const std::vector<std::pair<size_t, size_t>>& elements, size_t* next) {
     if (shape.parts.empty()) {
-        const auto [first, last] = elements[(*next)++];
-        const size_t end = tokens[last].offset + tokens[last].text.size();
-        return source.substr(tokens[first].offset, end - tokens[first].offset);
+        const auto [first, end] = elements[(*next)++];
+        const size_t endOffset = tokens[end - 1].offset + tokens[end - 1].text.size();
+        return source.substr(tokens[first].offset, endOffset - tokens[first].offset);
     }
     std::string text = "{";
     for (size_t i = 0; i < shape.parts.size(); ++i) {
@@ -68,11 +44,11 @@ void NestFlatInitialisers(const std::string& source, const std::vector<HlslToken
         }
         const size_t open = next + 1;
         const size_t close = ClosingBracket(tokens, open);
-        if (close >= tokens.size() || !shape->HoldsAggregates()) {
-            continue;
-        }
-        const std::vector<std::pair<size_t, size_t>> elements = FlatElements(tokens, open, close);
-        if (elements.size() != shape->Scalars()) {
+        bool nestedLists = false;
+        const std::vector<std::pair<size_t, size_t>> elements =
+            close < tokens.size() ? ListElements(tokens, open, close, &nestedLists)
+                                  : std::vector<std::pair<size_t, size_t>>();
+        if ((!shape->HoldsAggregates() && !nestedLists) || elements.size() != shape->Scalars()) {
             continue;
         }
         size_t taken = 0;

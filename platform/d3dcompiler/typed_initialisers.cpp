@@ -25,26 +25,6 @@ size_t DeclaredName(const Tokens& tokens, size_t equals) {
     return at > 0 && IsIdentifier(tokens, at - 1) ? at - 1 : tokens.size();
 }
 
-// The elements of the list in braces from `open` to `close`; none when one is
-// itself a list in braces.
-std::vector<Range> Elements(const Tokens& tokens, size_t open, size_t close) {
-    std::vector<Range> elements;
-    size_t first = open + 1;
-    for (size_t at = open + 1; at <= close && at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "{") {
-            return {};
-        }
-        if (text == "(" || text == "[") {
-            at = ClosingBracket(tokens, at);
-        } else if ((text == "," || at == close) && at > first) {
-            elements.emplace_back(first, at);
-            first = at + 1;
-        }
-    }
-    return elements;
-}
-
 // Whether every element is a number, which needs no types to place.
 bool AllNumbers(const Tokens& tokens, const std::vector<Range>& elements) {
     for (const auto& [first, end] : elements) {
@@ -124,7 +104,10 @@ void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
             continue;
         }
         const size_t close = ClosingBracket(tokens, at + 1);
-        const std::vector<Range> elements = Elements(tokens, at + 1, close);
+        bool nestedLists = false;
+        const std::vector<Range> elements = close < tokens.size()
+                                                ? ListElements(tokens, at + 1, close, &nestedLists)
+                                                : std::vector<Range>();
         const size_t name = DeclaredName(tokens, at);
         DeclareOneComponentArrayAsScalars(tokens, name, edits);
         if (close >= tokens.size() || elements.empty() || name >= tokens.size() ||
