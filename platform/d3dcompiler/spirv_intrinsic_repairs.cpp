@@ -7,6 +7,7 @@ namespace {
 
 using namespace dxbc::spirv;
 
+constexpr uint32_t kGlslFSign = 6;
 constexpr uint32_t kGlslPow = 26;
 constexpr uint32_t kGlslStep = 48;
 constexpr uint32_t kGlslSmoothStep = 49;
@@ -14,6 +15,11 @@ constexpr uint32_t kGlslFindSMsb = 74;
 constexpr uint32_t kGlslFindUMsb = 75;
 constexpr uint32_t kGlslNMin = 79;
 constexpr uint32_t kGlslNMax = 80;
+constexpr uint32_t kGlslFaceForward = 70;
+
+constexpr uint32_t kOpFNegate = 127;
+constexpr uint32_t kOpVectorTimesScalar = 142;
+constexpr uint32_t kOpDot = 148;
 
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
@@ -132,6 +138,29 @@ size_t SmoothStepByFormula(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// faceforward(n, i, ng) as Microsoft's page writes it, -n * sign(dot(i,
+// ng)): a dot product of 0 gives a zero vector, where GLSL's FaceForward
+// gives -n (it picks n only where the dot product is negative).
+size_t FaceForwardBySign(SpirvModule& module, size_t i) {
+    const SpirvInstruction face = module.instructions()[i];
+    const uint32_t type = face[kExtType];
+    const uint32_t scalar = module.ScalarTypeOf(type);
+    const bool vector = module.ComponentCount(type) > 1;
+    const uint32_t n = face[kExtFirstOperand];
+    const uint32_t dot = module.NewId();
+    const uint32_t sign = module.NewId();
+    const uint32_t negated = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(vector ? kOpDot : OpFMul,
+                        {scalar, dot, face[kExtFirstOperand + 1], face[kExtFirstOperand + 2]});
+    InsertAfter(module, i,
+                {MakeInstruction(OpExtInst, {scalar, sign, face[kExtSet], kGlslFSign, dot}),
+                 MakeInstruction(kOpFNegate, {type, negated, n}),
+                 MakeInstruction(vector ? kOpVectorTimesScalar : OpFMul,
+                                 {type, face[kExtResult], negated, sign})});
+    return 3;
+}
+
 // firstbithigh of a signed integer: the highest bit that differs from the
 // sign bit, -1 where none does, as FindUMsb(x ^ (x >> 31)). Drivers differ on
 // FindSMsb of negative values: lavapipe in Mesa 25 gave one more than
@@ -181,6 +210,8 @@ void RepairIntrinsics(SpirvModule& module) {
             i += StepByComparison(module, i);
         } else if (which == kGlslSmoothStep && instruction.size() == kExtFirstOperand + 3) {
             i += SmoothStepByFormula(module, i);
+        } else if (which == kGlslFaceForward && instruction.size() == kExtFirstOperand + 3) {
+            i += FaceForwardBySign(module, i);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "spirv_value_repairs.h"
 
 #include "spirv_cbuffer_layout.h"
+#include "spirv_denormal_flush.h"
 #include "spirv_structured_layout.h"
 #include "spirv_intrinsic_repairs.h"
 #include "spirv_row_major_members.h"
@@ -338,6 +339,7 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     SaturatingConversions(module);
     ZeroForUndefined(module);
     RepairIntrinsics(module);
+    FlushDenormalsInCompute(module);
     if (repairs.hlslPacking) {
         LayOutConstantBuffers(module, repairs.placedConstants);
         TransposeOverlappedMatrices(module);
