@@ -148,6 +148,19 @@ void ExactDivisions(SpirvModule& module) {
     MarkNoContraction(module, exact);
 }
 
+// Compiled IEEE-strict, every float sum, difference, product and quotient
+// is exact, so that no driver simplifies it as if its operands were finite
+// (lavapipe gave 0 for INF - INF and for INF * 0.0, and -0 for -0 + 0.0).
+void StrictFloatArithmetic(SpirvModule& module) {
+    std::vector<uint32_t> exact;
+    ForEachOp(module, {OpFAdd, OpFSub, OpFMul, OpFDiv, OpFRem, OpFMod, kOpFNegate},
+              [&](size_t i) -> size_t {
+                  exact.push_back(module.instructions()[i][2]);
+                  return 0;
+              });
+    MarkNoContraction(module, exact);
+}
+
 // Direct3D shifts by the count's low five bits; SPIR-V leaves counts of 32
 // and more undefined.
 void MaskedShiftCounts(SpirvModule& module) {
@@ -335,6 +348,9 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     TruncatingRemainders(module);
     UnfusedDoubleProducts(module);
     ExactDivisions(module);
+    if (repairs.ieeeStrict) {
+        StrictFloatArithmetic(module);
+    }
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
