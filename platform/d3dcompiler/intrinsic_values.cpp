@@ -1,4 +1,5 @@
 #include "intrinsic_values.h"
+#include "asuint_double_markers.h"
 #include "expression_types.h"
 #include "value_rewrites.h"
 
@@ -40,16 +41,10 @@ constexpr char kF32ToF16[] =
     "uint4 standin_f32tof16(float4 v) { return uint4(standin_f32tof16(v.xy), "
     "standin_f32tof16(v.zw)); }\n#endif\n#line 1\n";
 
-// asuint(double, out uint low, out uint high), which glslang lacks: the
-// double's bits found by its arithmetic. The exponent is found by scaling by
-// 2^512, 2^256, ... 2^1 into [1, 2); a denormal keeps exponent 0 and its
-// mantissa is read at 2^1074; NaN is the quiet NaN without payload.
-constexpr char kAsuintDouble[] =
-    "#ifndef standin_asuint_double_defined\n#define standin_asuint_double_defined\n"
-    "void standin_asuint_double(double d, out uint low, out uint high) { "
-    "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
-    "double a = abs(d); low = 0u; "
-    "if (a != a) { high = 0x7FF80000u; return; } "
+// The part of asuint(double, out uint, out uint) that reads the bits of a
+// number: the exponent is found by scaling by 2^512, 2^256, ... 2^1 into
+// [1, 2); a denormal keeps exponent 0 and its mantissa is read at 2^1074.
+constexpr char kAsuintDoubleNumbers[] =
     "if (a == 0.0L) { high = sign; return; } "
     "if (a > 1.7976931348623157e308L) { high = sign | 0x7FF00000u; return; } "
     "double steps[10] = {1.3407807929942597e154L, 1.1579208923731620e77L, "
@@ -61,6 +56,21 @@ constexpr char kAsuintDouble[] =
     "bool denormal = a < 1.0L; double top = (denormal ? a : a - 1.0L) * 1048576.0L; "
     "uint topBits = (uint)top; low = (uint)((top - (double)topBits) * 4294967296.0L); "
     "high = sign | ((denormal ? 0u : uint(e + 1023)) << 20) | topBits; }\n#endif\n#line 1\n";
+
+// asuint(double, out uint low, out uint high), which glslang lacks: the
+// bits of a number found by its arithmetic, those of a NaN in the SPIR-V
+// (asuint_double_markers.h).
+std::string AsuintDoubleDefinition() {
+    return std::string(
+               "#ifndef standin_asuint_double_defined\n"
+               "#define standin_asuint_double_defined\n"
+               "void standin_asuint_double(double d, out uint low, out uint high) { "
+               "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
+               "double a = abs(d); low = 0u; "
+               "if (a != a) { low = asuint((float)d) ^ ") +
+           std::to_string(kAsuintDoubleLowMarker) + "u; high = asuint((float)d) ^ " +
+           std::to_string(kAsuintDoubleHighMarker) + "u; return; } " + kAsuintDoubleNumbers;
+}
 
 // fma of doubles rounded once, as Windows' dfma: the product split exactly
 // into a double and its error (Veltkamp's split, 2^27 + 1), the sum with c
@@ -214,7 +224,7 @@ void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
         }
     }
     if (called) {
-        edits->push_back({0, 0, kAsuintDouble});
+        edits->push_back({0, 0, AsuintDoubleDefinition()});
     }
 }
 

@@ -1,5 +1,7 @@
 #include "spirv_intrinsic_repairs.h"
 
+#include "asuint_double_markers.h"
+
 #include <spirv_words.h>
 
 namespace d3dcompiler_standin {
@@ -20,6 +22,8 @@ constexpr uint32_t kGlslFaceForward = 70;
 constexpr uint32_t kOpFNegate = 127;
 constexpr uint32_t kOpVectorTimesScalar = 142;
 constexpr uint32_t kOpDot = 148;
+constexpr uint32_t kOpFConvert = 115;
+constexpr uint32_t kOpBitcast = 124;
 
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
@@ -183,9 +187,53 @@ size_t SignedHighBitThroughUnsigned(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// The double whose bits asuint((float)d) ^ marker stands for: d where `xor`
+// is that form, else 0.
+uint32_t DoubleOfMarkedHalf(const SpirvModule& module, const SpirvInstruction& xorOfHalf) {
+    const SpirvInstruction* bitcast = module.Definition(xorOfHalf[3]);
+    if (bitcast == nullptr || OpcodeOf(*bitcast) != kOpBitcast || bitcast->size() != 4) {
+        return 0;
+    }
+    const SpirvInstruction* narrowed = module.Definition((*bitcast)[3]);
+    if (narrowed == nullptr || OpcodeOf(*narrowed) != kOpFConvert || narrowed->size() != 4) {
+        return 0;
+    }
+    const SpirvInstruction* type = module.Definition(module.TypeOf((*narrowed)[3]));
+    const bool isDouble =
+        type != nullptr && OpcodeOf(*type) == OpTypeFloat && type->size() == 3 && (*type)[2] == 64;
+    return isDouble ? (*narrowed)[3] : 0;
+}
+
+// asuint(double, out uint, out uint) of a NaN: the source's asuint((float)d)
+// ^ marker becomes the half of d's bits the marker names.
+void DoubleBitsForMarkers(SpirvModule& module) {
+    for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
+        const SpirvInstruction instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) != OpBitwiseXor || instruction.size() != 5) {
+            continue;
+        }
+        const uint32_t marker = ConstantValue(module, instruction[4]);
+        const bool low = marker == kAsuintDoubleLowMarker;
+        const uint32_t value = DoubleOfMarkedHalf(module, instruction);
+        if ((!low && marker != kAsuintDoubleHighMarker) || value == 0) {
+            continue;
+        }
+        const size_t before = module.instructions().size();
+        const uint32_t pair =
+            module.FindOrDeclare(MakeInstruction(OpTypeVector, {0, instruction[1], 2}));
+        i += module.instructions().size() - before;
+        const uint32_t bits = module.NewId();
+        module.instructions()[i] = MakeInstruction(
+            OpCompositeExtract, {instruction[1], instruction[2], bits, low ? 0u : 1u});
+        module.Insert(i, MakeInstruction(kOpBitcast, {pair, bits, value}));
+        ++i;
+    }
+}
+
 } // namespace
 
 void RepairIntrinsics(SpirvModule& module) {
+    DoubleBitsForMarkers(module);
     const uint32_t glsl = module.Glsl450();
     if (glsl == 0) {
         return;
