@@ -205,41 +205,43 @@ uint32_t DoubleOfMarkedHalf(const SpirvModule& module, const SpirvInstruction& x
 }
 
 // asuint(double, out uint, out uint) of a NaN: the source's asuint((float)d)
-// ^ marker becomes the half of d's bits the marker names.
-void DoubleBitsForMarkers(SpirvModule& module) {
-    for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
-        const SpirvInstruction instruction = module.instructions()[i];
-        if (OpcodeOf(instruction) != OpBitwiseXor || instruction.size() != 5) {
-            continue;
-        }
-        const uint32_t marker = ConstantValue(module, instruction[4]);
-        const bool low = marker == kAsuintDoubleLowMarker;
-        const uint32_t value = DoubleOfMarkedHalf(module, instruction);
-        if ((!low && marker != kAsuintDoubleHighMarker) || value == 0) {
-            continue;
-        }
-        const size_t before = module.instructions().size();
-        const uint32_t pair =
-            module.FindOrDeclare(MakeInstruction(OpTypeVector, {0, instruction[1], 2}));
-        i += module.instructions().size() - before;
-        const uint32_t bits = module.NewId();
-        module.instructions()[i] = MakeInstruction(
-            OpCompositeExtract, {instruction[1], instruction[2], bits, low ? 0u : 1u});
-        module.Insert(i, MakeInstruction(kOpBitcast, {pair, bits, value}));
-        ++i;
+// ^ marker at `i` becomes the half of d's bits the marker names. Returns how
+// many instructions went in before it.
+size_t DoubleBitsForMarker(SpirvModule& module, size_t i) {
+    const SpirvInstruction instruction = module.instructions()[i];
+    const uint32_t marker = instruction.size() == 5 ? ConstantValue(module, instruction[4]) : 0;
+    const bool low = marker == kAsuintDoubleLowMarker;
+    if (!low && marker != kAsuintDoubleHighMarker) {
+        return 0;
     }
+    const uint32_t value = DoubleOfMarkedHalf(module, instruction);
+    if (value == 0) {
+        return 0;
+    }
+    const size_t before = module.instructions().size();
+    const uint32_t pair =
+        module.FindOrDeclare(MakeInstruction(OpTypeVector, {0, instruction[1], 2}));
+    i += module.instructions().size() - before;
+    const uint32_t bits = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(OpCompositeExtract, {instruction[1], instruction[2], bits, low ? 0u : 1u});
+    module.Insert(i, MakeInstruction(kOpBitcast, {pair, bits, value}));
+    return module.instructions().size() - before;
 }
 
 } // namespace
 
 void RepairIntrinsics(SpirvModule& module) {
-    DoubleBitsForMarkers(module);
     const uint32_t glsl = module.Glsl450();
     if (glsl == 0) {
         return;
     }
     for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
         const SpirvInstruction& instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) == OpBitwiseXor) {
+            i += DoubleBitsForMarker(module, i);
+            continue;
+        }
         if (OpcodeOf(instruction) != OpExtInst || instruction.size() <= kExtInstruction ||
             instruction[kExtSet] != glsl) {
             continue;
