@@ -1,8 +1,10 @@
 #include "intrinsic_values.h"
 #include "asuint_double_markers.h"
+#include "call_shapes.h"
 #include "expression_types.h"
 #include "value_rewrites.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
@@ -333,6 +335,52 @@ void DoubleMinMax(const Tokens& tokens, const std::set<std::string>& named,
     }
 }
 
+// saturate and clamp of doubles, which glslang computes in float: the _sat
+// modifier's min(1, max(0, x)) and clamp's max then min, with dmin's and
+// dmax's rules (NaN gives the other operand, so saturate of NaN is 0).
+constexpr char kDoubleClamps[] =
+    "#ifndef standin_dclamp_defined\n#define standin_dclamp_defined\n"
+    "double standin_dsaturate(double x) { double m = x >= 0.0L ? x : 0.0L; "
+    "return m < 1.0L ? m : 1.0L; }\n"
+    "double2 standin_dsaturate(double2 v) { return double2(standin_dsaturate(v.x), "
+    "standin_dsaturate(v.y)); }\n"
+    "double3 standin_dsaturate(double3 v) { return double3(standin_dsaturate(v.xy), "
+    "standin_dsaturate(v.z)); }\n"
+    "double4 standin_dsaturate(double4 v) { return double4(standin_dsaturate(v.xy), "
+    "standin_dsaturate(v.zw)); }\n"
+    "double standin_dclamp(double x, double lo, double hi) { "
+    "double m = (x >= lo || lo != lo) ? x : lo; return (m < hi || hi != hi) ? m : hi; }\n"
+    "double2 standin_dclamp(double2 x, double2 lo, double2 hi) { return double2("
+    "standin_dclamp(x.x, lo.x, hi.x), standin_dclamp(x.y, lo.y, hi.y)); }\n"
+    "double3 standin_dclamp(double3 x, double3 lo, double3 hi) { return double3("
+    "standin_dclamp(x.xy, lo.xy, hi.xy), standin_dclamp(x.z, lo.z, hi.z)); }\n"
+    "double4 standin_dclamp(double4 x, double4 lo, double4 hi) { return double4("
+    "standin_dclamp(x.xy, lo.xy, hi.xy), standin_dclamp(x.zw, lo.zw, hi.zw)); }\n"
+    "#endif\n#line 1\n";
+
+// Calls of saturate and clamp with a double scalar or vector argument,
+// through helpers that compare doubles.
+void DoubleClamps(const Tokens& tokens, LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (const char* name : {"saturate", "clamp"}) {
+        for (size_t at : CallsOf(tokens, name)) {
+            const auto arguments = CallArguments(tokens, at + 1);
+            const bool takesDouble =
+                std::any_of(arguments.begin(), arguments.end(), [&](const auto& argument) {
+                    return IsDoubleValue((*types)->TypeOf(argument.first, argument.second));
+                });
+            if (takesDouble) {
+                edits->push_back(
+                    {tokens[at].offset, tokens[at].text.size(), std::string("standin_d") + name});
+                called = true;
+            }
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kDoubleClamps});
+    }
+}
+
 // Calls of asdouble whose first argument is a two-component vector.
 void AsdoubleOfVectors(const Tokens& tokens, LazyExpressionTypes* types,
                        std::vector<TextEdit>* edits) {
@@ -400,6 +448,7 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
     LazyExpressionTypes types(tokens);
     if (named.count("double") > 0) {
         DoubleMinMax(tokens, named, &types, edits);
+        DoubleClamps(tokens, &types, edits);
     }
     if (named.count("asdouble") > 0) {
         AsdoubleOfVectors(tokens, &types, edits);
