@@ -26,11 +26,23 @@ constexpr uint32_t kArithmeticGlsl[] = {1,  2,  3,  6,  8,  9,  10, 13, 14, 15, 
                                         21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 37, 40, 43,
                                         46, 48, 49, 50, 53, 66, 67, 68, 69, 70, 71, 72, 79, 80, 81};
 
+// Whether an entry point is a compute shader; the entry points come together,
+// near the module's start, so the search ends after them.
 bool IsCompute(const SpirvModule& module) {
-    const auto& instructions = module.instructions();
-    return std::any_of(instructions.begin(), instructions.end(), [](const SpirvInstruction& i) {
-        return OpcodeOf(i) == OpEntryPoint && i.size() > 1 && i[1] == kExecutionModelGLCompute;
-    });
+    bool seen = false;
+    for (const SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) != OpEntryPoint) {
+            if (seen) {
+                return false;
+            }
+            continue;
+        }
+        seen = true;
+        if (instruction.size() > 1 && instruction[1] == kExecutionModelGLCompute) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The index of the first operand of an arithmetic instruction on floats, 0
@@ -148,10 +160,10 @@ void AppendFlushed(SpirvModule& module, const std::map<uint32_t, FlushTypes>& fl
 } // namespace
 
 void FlushDenormalsInCompute(SpirvModule& module) {
-    const uint32_t glsl = module.Glsl450();
     if (!IsCompute(module)) {
         return;
     }
+    const uint32_t glsl = module.Glsl450();
     const std::map<uint32_t, FlushTypes> flushTypes = DeclareAllFlushTypes(module, glsl);
     std::map<uint32_t, uint32_t> renamed;
     std::vector<SpirvInstruction> body;
