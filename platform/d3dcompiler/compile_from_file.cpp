@@ -260,6 +260,7 @@ public:
         SplitResourceArrays(&spirv);
         ValueRepairs repairs;
         repairs.pixelShader = request_.target.kind == shaderc_fragment_shader;
+        repairs.ieeeStrict = (request_.flags & D3DCOMPILE_IEEE_STRICTNESS) != 0;
         repairs.placedConstants = PlacedConstants(tokens_);
         RepairValues(&spirv, repairs);
         *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));

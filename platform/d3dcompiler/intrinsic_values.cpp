@@ -1,7 +1,10 @@
 #include "intrinsic_values.h"
+#include "asuint_double_markers.h"
+#include "call_shapes.h"
 #include "expression_types.h"
 #include "value_rewrites.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
@@ -40,16 +43,10 @@ constexpr char kF32ToF16[] =
     "uint4 standin_f32tof16(float4 v) { return uint4(standin_f32tof16(v.xy), "
     "standin_f32tof16(v.zw)); }\n#endif\n#line 1\n";
 
-// asuint(double, out uint low, out uint high), which glslang lacks: the
-// double's bits found by its arithmetic. The exponent is found by scaling by
-// 2^512, 2^256, ... 2^1 into [1, 2); a denormal keeps exponent 0 and its
-// mantissa is read at 2^1074; NaN is the quiet NaN without payload.
-constexpr char kAsuintDouble[] =
-    "#ifndef standin_asuint_double_defined\n#define standin_asuint_double_defined\n"
-    "void standin_asuint_double(double d, out uint low, out uint high) { "
-    "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
-    "double a = abs(d); low = 0u; "
-    "if (a != a) { high = 0x7FF80000u; return; } "
+// The part of asuint(double, out uint, out uint) that reads the bits of a
+// number: the exponent is found by scaling by 2^512, 2^256, ... 2^1 into
+// [1, 2); a denormal keeps exponent 0 and its mantissa is read at 2^1074.
+constexpr char kAsuintDoubleNumbers[] =
     "if (a == 0.0L) { high = sign; return; } "
     "if (a > 1.7976931348623157e308L) { high = sign | 0x7FF00000u; return; } "
     "double steps[10] = {1.3407807929942597e154L, 1.1579208923731620e77L, "
@@ -61,6 +58,21 @@ constexpr char kAsuintDouble[] =
     "bool denormal = a < 1.0L; double top = (denormal ? a : a - 1.0L) * 1048576.0L; "
     "uint topBits = (uint)top; low = (uint)((top - (double)topBits) * 4294967296.0L); "
     "high = sign | ((denormal ? 0u : uint(e + 1023)) << 20) | topBits; }\n#endif\n#line 1\n";
+
+// asuint(double, out uint low, out uint high), which glslang lacks: the
+// bits of a number found by its arithmetic, those of a NaN in the SPIR-V
+// (asuint_double_markers.h).
+std::string AsuintDoubleDefinition() {
+    return std::string(
+               "#ifndef standin_asuint_double_defined\n"
+               "#define standin_asuint_double_defined\n"
+               "void standin_asuint_double(double d, out uint low, out uint high) { "
+               "uint sign = (d < 0.0L || (d == 0.0L && 1.0L / d < 0.0L)) ? 0x80000000u : 0u; "
+               "double a = abs(d); low = 0u; "
+               "if (a != a) { low = asuint((float)d) ^ ") +
+           std::to_string(kAsuintDoubleLowMarker) + "u; high = asuint((float)d) ^ " +
+           std::to_string(kAsuintDoubleHighMarker) + "u; return; } " + kAsuintDoubleNumbers;
+}
 
 // fma of doubles rounded once, as Windows' dfma: the product split exactly
 // into a double and its error (Veltkamp's split, 2^27 + 1), the sum with c
@@ -214,7 +226,7 @@ void AsuintOfDouble(const Tokens& tokens, std::vector<TextEdit>* edits) {
         }
     }
     if (called) {
-        edits->push_back({0, 0, kAsuintDouble});
+        edits->push_back({0, 0, AsuintDoubleDefinition()});
     }
 }
 
@@ -323,6 +335,52 @@ void DoubleMinMax(const Tokens& tokens, const std::set<std::string>& named,
     }
 }
 
+// saturate and clamp of doubles, which glslang computes in float: the _sat
+// modifier's min(1, max(0, x)) and clamp's max then min, with dmin's and
+// dmax's rules (NaN gives the other operand, so saturate of NaN is 0).
+constexpr char kDoubleClamps[] =
+    "#ifndef standin_dclamp_defined\n#define standin_dclamp_defined\n"
+    "double standin_dsaturate(double x) { double m = x >= 0.0L ? x : 0.0L; "
+    "return m < 1.0L ? m : 1.0L; }\n"
+    "double2 standin_dsaturate(double2 v) { return double2(standin_dsaturate(v.x), "
+    "standin_dsaturate(v.y)); }\n"
+    "double3 standin_dsaturate(double3 v) { return double3(standin_dsaturate(v.xy), "
+    "standin_dsaturate(v.z)); }\n"
+    "double4 standin_dsaturate(double4 v) { return double4(standin_dsaturate(v.xy), "
+    "standin_dsaturate(v.zw)); }\n"
+    "double standin_dclamp(double x, double lo, double hi) { "
+    "double m = (x >= lo || lo != lo) ? x : lo; return (m < hi || hi != hi) ? m : hi; }\n"
+    "double2 standin_dclamp(double2 x, double2 lo, double2 hi) { return double2("
+    "standin_dclamp(x.x, lo.x, hi.x), standin_dclamp(x.y, lo.y, hi.y)); }\n"
+    "double3 standin_dclamp(double3 x, double3 lo, double3 hi) { return double3("
+    "standin_dclamp(x.xy, lo.xy, hi.xy), standin_dclamp(x.z, lo.z, hi.z)); }\n"
+    "double4 standin_dclamp(double4 x, double4 lo, double4 hi) { return double4("
+    "standin_dclamp(x.xy, lo.xy, hi.xy), standin_dclamp(x.zw, lo.zw, hi.zw)); }\n"
+    "#endif\n#line 1\n";
+
+// Calls of saturate and clamp with a double scalar or vector argument,
+// through helpers that compare doubles.
+void DoubleClamps(const Tokens& tokens, LazyExpressionTypes* types, std::vector<TextEdit>* edits) {
+    bool called = false;
+    for (const char* name : {"saturate", "clamp"}) {
+        for (size_t at : CallsOf(tokens, name)) {
+            const auto arguments = CallArguments(tokens, at + 1);
+            const bool takesDouble =
+                std::any_of(arguments.begin(), arguments.end(), [&](const auto& argument) {
+                    return IsDoubleValue((*types)->TypeOf(argument.first, argument.second));
+                });
+            if (takesDouble) {
+                edits->push_back(
+                    {tokens[at].offset, tokens[at].text.size(), std::string("standin_d") + name});
+                called = true;
+            }
+        }
+    }
+    if (called) {
+        edits->push_back({0, 0, kDoubleClamps});
+    }
+}
+
 // Calls of asdouble whose first argument is a two-component vector.
 void AsdoubleOfVectors(const Tokens& tokens, LazyExpressionTypes* types,
                        std::vector<TextEdit>* edits) {
@@ -390,6 +448,7 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
     LazyExpressionTypes types(tokens);
     if (named.count("double") > 0) {
         DoubleMinMax(tokens, named, &types, edits);
+        DoubleClamps(tokens, &types, edits);
     }
     if (named.count("asdouble") > 0) {
         AsdoubleOfVectors(tokens, &types, edits);

@@ -3,7 +3,8 @@
 // Windows' value: msad4 (glslang crashes), f32tof16 (Direct3D rounds toward
 // zero, keeping finite values finite), sign of floats (an int value),
 // reversebits of ints (a uint value), asdouble of uint2 (glslang lacks it),
-// min and max of doubles (glslang computes them in float), and sign, any and
+// min, max, saturate and clamp of doubles (glslang computes them in float),
+// asuint of a double (glslang lacks it), and sign, any and
 // all of matrices (glslang cannot compile them).
 #pragma once
 

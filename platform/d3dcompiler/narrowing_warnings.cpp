@@ -1,8 +1,11 @@
+#include "call_shapes.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace d3dcompiler_standin {
@@ -64,6 +67,38 @@ bool NamesDouble(const Tokens& tokens) {
     return false;
 }
 
+void WarnNarrowing(const HlslToken& first, const HlslToken& last, std::string* warnings) {
+    *warnings += SourceSpan(first, last) +
+                 ": warning X3205: conversion from larger type to smaller, possible loss of data\n";
+}
+
+// Intrinsics with no double instruction at shader model 5.0, whose pages
+// list float arguments only: a double argument is narrowed to a float.
+bool TakesFloatOnly(const std::string& name) {
+    static const char* const kFloatOnly[] = {"sin",   "cos",   "tan",   "asin",  "acos", "atan",
+                                             "atan2", "sinh",  "cosh",  "tanh",  "exp",  "exp2",
+                                             "log",   "log2",  "log10", "pow",   "sqrt", "rsqrt",
+                                             "frac",  "floor", "ceil",  "round", "trunc"};
+    return std::any_of(std::begin(kFloatOnly), std::end(kFloatOnly),
+                       [&](const char* intrinsic) { return name == intrinsic; });
+}
+
+// Warns for each argument of the call at `at` that is a double, where the
+// intrinsic it calls takes floats only.
+void WarnNarrowedArguments(const Tokens& tokens, size_t at, const std::map<std::string, int>& names,
+                           std::string* warnings) {
+    if (!IsIdentifier(tokens, at) || !IsToken(tokens, at + 1, "(") ||
+        (at > 0 && tokens[at - 1].text == ".") || names.count(tokens[at].text) != 0 ||
+        !TakesFloatOnly(tokens[at].text)) {
+        return;
+    }
+    for (const auto& [first, end] : CallArguments(tokens, at + 1)) {
+        if (end > first && IsDoubleValue(tokens, first, end, names)) {
+            WarnNarrowing(tokens[first], tokens[end - 1], warnings);
+        }
+    }
+}
+
 } // namespace
 
 void WarnDoubleNarrowing(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
@@ -76,6 +111,7 @@ void WarnDoubleNarrowing(const Tokens& tokens, const std::vector<FunctionDefinit
         const int returned = FloatWidthOf(tokens[function.name - 1].text);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at + 2 < end; ++at) {
+            WarnNarrowedArguments(tokens, at, names, warnings);
             size_t value = 0;
             if (IsToken(tokens, at, "=") && !IsToken(tokens, at + 1, "=") &&
                 IsIdentifier(tokens, at - 1) && tokens[at - 2].text != ".") {
@@ -88,9 +124,7 @@ void WarnDoubleNarrowing(const Tokens& tokens, const std::vector<FunctionDefinit
             }
             const size_t valueEnd = value == 0 ? 0 : ValueEnd(tokens, value, end);
             if (value != 0 && valueEnd > value && IsDoubleValue(tokens, value, valueEnd, names)) {
-                *warnings += SourceSpan(tokens[value], tokens[valueEnd - 1]) +
-                             ": warning X3205: conversion from larger type to smaller, possible "
-                             "loss of data\n";
+                WarnNarrowing(tokens[value], tokens[valueEnd - 1], warnings);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include "spirv_intrinsic_repairs.h"
 
+#include "asuint_double_markers.h"
+
 #include <spirv_words.h>
 
 namespace d3dcompiler_standin {
@@ -7,6 +9,7 @@ namespace {
 
 using namespace dxbc::spirv;
 
+constexpr uint32_t kGlslFSign = 6;
 constexpr uint32_t kGlslPow = 26;
 constexpr uint32_t kGlslStep = 48;
 constexpr uint32_t kGlslSmoothStep = 49;
@@ -14,6 +17,13 @@ constexpr uint32_t kGlslFindSMsb = 74;
 constexpr uint32_t kGlslFindUMsb = 75;
 constexpr uint32_t kGlslNMin = 79;
 constexpr uint32_t kGlslNMax = 80;
+constexpr uint32_t kGlslFaceForward = 70;
+
+constexpr uint32_t kOpFNegate = 127;
+constexpr uint32_t kOpVectorTimesScalar = 142;
+constexpr uint32_t kOpDot = 148;
+constexpr uint32_t kOpFConvert = 115;
+constexpr uint32_t kOpBitcast = 124;
 
 constexpr uint32_t kFloatInfinity = 0x7F800000;
 constexpr uint32_t kFloatNan = 0x7FC00000;
@@ -132,6 +142,29 @@ size_t SmoothStepByFormula(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// faceforward(n, i, ng) as Microsoft's page writes it, -n * sign(dot(i,
+// ng)): a dot product of 0 gives a zero vector, where GLSL's FaceForward
+// gives -n (it picks n only where the dot product is negative).
+size_t FaceForwardBySign(SpirvModule& module, size_t i) {
+    const SpirvInstruction face = module.instructions()[i];
+    const uint32_t type = face[kExtType];
+    const uint32_t scalar = module.ScalarTypeOf(type);
+    const bool vector = module.ComponentCount(type) > 1;
+    const uint32_t n = face[kExtFirstOperand];
+    const uint32_t dot = module.NewId();
+    const uint32_t sign = module.NewId();
+    const uint32_t negated = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(vector ? kOpDot : OpFMul,
+                        {scalar, dot, face[kExtFirstOperand + 1], face[kExtFirstOperand + 2]});
+    InsertAfter(module, i,
+                {MakeInstruction(OpExtInst, {scalar, sign, face[kExtSet], kGlslFSign, dot}),
+                 MakeInstruction(kOpFNegate, {type, negated, n}),
+                 MakeInstruction(vector ? kOpVectorTimesScalar : OpFMul,
+                                 {type, face[kExtResult], negated, sign})});
+    return 3;
+}
+
 // firstbithigh of a signed integer: the highest bit that differs from the
 // sign bit, -1 where none does, as FindUMsb(x ^ (x >> 31)). Drivers differ on
 // FindSMsb of negative values: lavapipe in Mesa 25 gave one more than
@@ -154,6 +187,48 @@ size_t SignedHighBitThroughUnsigned(SpirvModule& module, size_t i) {
     return module.instructions().size() - before;
 }
 
+// The double whose bits asuint((float)d) ^ marker stands for: d where `xor`
+// is that form, else 0.
+uint32_t DoubleOfMarkedHalf(const SpirvModule& module, const SpirvInstruction& xorOfHalf) {
+    const SpirvInstruction* bitcast = module.Definition(xorOfHalf[3]);
+    if (bitcast == nullptr || OpcodeOf(*bitcast) != kOpBitcast || bitcast->size() != 4) {
+        return 0;
+    }
+    const SpirvInstruction* narrowed = module.Definition((*bitcast)[3]);
+    if (narrowed == nullptr || OpcodeOf(*narrowed) != kOpFConvert || narrowed->size() != 4) {
+        return 0;
+    }
+    const SpirvInstruction* type = module.Definition(module.TypeOf((*narrowed)[3]));
+    const bool isDouble =
+        type != nullptr && OpcodeOf(*type) == OpTypeFloat && type->size() == 3 && (*type)[2] == 64;
+    return isDouble ? (*narrowed)[3] : 0;
+}
+
+// asuint(double, out uint, out uint) of a NaN: the source's asuint((float)d)
+// ^ marker at `i` becomes the half of d's bits the marker names. Returns how
+// many instructions went in before it.
+size_t DoubleBitsForMarker(SpirvModule& module, size_t i) {
+    const SpirvInstruction instruction = module.instructions()[i];
+    const uint32_t marker = instruction.size() == 5 ? ConstantValue(module, instruction[4]) : 0;
+    const bool low = marker == kAsuintDoubleLowMarker;
+    if (!low && marker != kAsuintDoubleHighMarker) {
+        return 0;
+    }
+    const uint32_t value = DoubleOfMarkedHalf(module, instruction);
+    if (value == 0) {
+        return 0;
+    }
+    const size_t before = module.instructions().size();
+    const uint32_t pair =
+        module.FindOrDeclare(MakeInstruction(OpTypeVector, {0, instruction[1], 2}));
+    i += module.instructions().size() - before;
+    const uint32_t bits = module.NewId();
+    module.instructions()[i] =
+        MakeInstruction(OpCompositeExtract, {instruction[1], instruction[2], bits, low ? 0u : 1u});
+    module.Insert(i, MakeInstruction(kOpBitcast, {pair, bits, value}));
+    return module.instructions().size() - before;
+}
+
 } // namespace
 
 void RepairIntrinsics(SpirvModule& module) {
@@ -163,6 +238,10 @@ void RepairIntrinsics(SpirvModule& module) {
     }
     for (size_t i = module.FirstFunction(); i < module.instructions().size(); ++i) {
         const SpirvInstruction& instruction = module.instructions()[i];
+        if (OpcodeOf(instruction) == OpBitwiseXor) {
+            i += DoubleBitsForMarker(module, i);
+            continue;
+        }
         if (OpcodeOf(instruction) != OpExtInst || instruction.size() <= kExtInstruction ||
             instruction[kExtSet] != glsl) {
             continue;
@@ -181,6 +260,8 @@ void RepairIntrinsics(SpirvModule& module) {
             i += StepByComparison(module, i);
         } else if (which == kGlslSmoothStep && instruction.size() == kExtFirstOperand + 3) {
             i += SmoothStepByFormula(module, i);
+        } else if (which == kGlslFaceForward && instruction.size() == kExtFirstOperand + 3) {
+            i += FaceForwardBySign(module, i);
         }
     }
 }

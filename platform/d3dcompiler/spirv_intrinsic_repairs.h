@@ -1,6 +1,6 @@
 // Intrinsics whose GLSL.std.450 instruction leaves cases undefined that
-// Direct3D defines, computed as Microsoft documents them: pow's table, and
-// step of NaN.
+// Direct3D defines or computes otherwise, computed as Microsoft documents
+// them: pow's table, step of NaN, smoothstep's formula, faceforward's sign.
 #pragma once
 
 #include "spirv_module.h"

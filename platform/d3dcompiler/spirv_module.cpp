@@ -109,6 +109,13 @@ void SpirvModule::Erase(size_t at) {
     Index();
 }
 
+void SpirvModule::ReplaceFrom(size_t at, std::vector<SpirvInstruction> tail) {
+    instructions_.resize(at);
+    instructions_.insert(instructions_.end(), std::make_move_iterator(tail.begin()),
+                         std::make_move_iterator(tail.end()));
+    Index();
+}
+
 // A declaration equal to `wanted` apart from its result id, or a new one.
 uint32_t SpirvModule::FindOrDeclare(const SpirvInstruction& wanted) {
     const size_t resultWord = IsTypeDeclaration(OpcodeOf(wanted)) ? 1 : 2;

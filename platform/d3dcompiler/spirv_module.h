@@ -55,6 +55,8 @@ public:
     void Declare(SpirvInstruction instruction);
     void Insert(size_t at, SpirvInstruction instruction);
     void Erase(size_t at);
+    // Replaces every instruction from `at` on with `tail`.
+    void ReplaceFrom(size_t at, std::vector<SpirvInstruction> tail);
     // The id of a declaration equal to `wanted` but for its result id (which
     // it ignores), declared if there is none.
     uint32_t FindOrDeclare(const SpirvInstruction& wanted);

@@ -1,6 +1,7 @@
 #include "spirv_value_repairs.h"
 
 #include "spirv_cbuffer_layout.h"
+#include "spirv_denormal_flush.h"
 #include "spirv_structured_layout.h"
 #include "spirv_intrinsic_repairs.h"
 #include "spirv_row_major_members.h"
@@ -144,6 +145,19 @@ void ExactDivisions(SpirvModule& module) {
             pending.insert(pending.end(), definition->begin() + 3, definition->end());
         }
     }
+    MarkNoContraction(module, exact);
+}
+
+// Compiled IEEE-strict, every float sum, difference, product and quotient
+// is exact, so that no driver simplifies it as if its operands were finite
+// (lavapipe gave 0 for INF - INF and for INF * 0.0, and -0 for -0 + 0.0).
+void StrictFloatArithmetic(SpirvModule& module) {
+    std::vector<uint32_t> exact;
+    ForEachOp(module, {OpFAdd, OpFSub, OpFMul, OpFDiv, OpFRem, OpFMod, kOpFNegate},
+              [&](size_t i) -> size_t {
+                  exact.push_back(module.instructions()[i][2]);
+                  return 0;
+              });
     MarkNoContraction(module, exact);
 }
 
@@ -334,10 +348,14 @@ void RepairValues(std::vector<uint32_t>* spirv, const ValueRepairs& repairs) {
     TruncatingRemainders(module);
     UnfusedDoubleProducts(module);
     ExactDivisions(module);
+    if (repairs.ieeeStrict) {
+        StrictFloatArithmetic(module);
+    }
     MaskedShiftCounts(module);
     SaturatingConversions(module);
     ZeroForUndefined(module);
     RepairIntrinsics(module);
+    FlushDenormalsInCompute(module);
     if (repairs.hlslPacking) {
         LayOutConstantBuffers(module, repairs.placedConstants);
         TransposeOverlappedMatrices(module);

@@ -14,6 +14,9 @@ namespace d3dcompiler_standin {
 
 struct ValueRepairs {
     bool pixelShader = false;
+    // D3DCOMPILE_IEEE_STRICTNESS: no float arithmetic is simplified as if
+    // its values were finite (x - x to 0, x * 0 to 0, -0 + 0 to -0).
+    bool ieeeStrict = false;
     // Constant buffers repacked by HLSL's rules, but for the constants the
     // source places itself (packoffset, register(cN)), which glslang follows.
     bool hlslPacking = true;
