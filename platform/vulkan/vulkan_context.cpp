@@ -218,6 +218,9 @@ void EnableVulkan12Features(const VkPhysicalDeviceVulkan12Features& supported,
     enabled->shaderOutputLayer = supported.shaderOutputLayer;
     features->drawIndirectCount = supported.drawIndirectCount == VK_TRUE;
     enabled->drawIndirectCount = supported.drawIndirectCount;
+    // Samplers' MIRROR_ONCE address mode and minimum and maximum filters.
+    enabled->samplerMirrorClampToEdge = supported.samplerMirrorClampToEdge;
+    enabled->samplerFilterMinmax = supported.samplerFilterMinmax;
 }
 
 // What the device offers, asked in one call; the caller keeps the chain.

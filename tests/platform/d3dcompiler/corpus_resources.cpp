@@ -24,6 +24,10 @@ constexpr Named kFormats[] = {
     {"r32_float", DXGI_FORMAT_R32_FLOAT, 4},
     {"r32_uint", DXGI_FORMAT_R32_UINT, 4},
     {"r32_sint", DXGI_FORMAT_R32_SINT, 4},
+    {"r8g8b8a8_unorm", DXGI_FORMAT_R8G8B8A8_UNORM, 4},
+    {"r8g8b8a8_unorm_srgb", DXGI_FORMAT_R8G8B8A8_UNORM_SRGB, 4},
+    {"r8g8b8a8_snorm", DXGI_FORMAT_R8G8B8A8_SNORM, 4},
+    {"b8g8r8a8_unorm", DXGI_FORMAT_B8G8R8A8_UNORM, 4},
 };
 
 constexpr std::pair<const char*, Shape> kShapes[] = {
@@ -144,22 +148,63 @@ bool ReadView(char registerKind, const std::string& rest, View* view) {
     return true;
 }
 
+// A decimal number such as "1", "-0.5" or "2.25".
+bool IsNumber(const std::string& word) {
+    char* end = nullptr;
+    std::strtof(word.c_str(), &end);
+    return !word.empty() && end != nullptr && *end == '\0';
+}
+
+struct FilterName {
+    const char* word;
+    const char* plain;
+    const char* comparison;
+};
+
+constexpr FilterName kFilters[] = {
+    {"point", "FILTER_MIN_MAG_MIP_POINT", "FILTER_COMPARISON_MIN_MAG_MIP_POINT"},
+    {"linear", "FILTER_MIN_MAG_MIP_LINEAR", "FILTER_COMPARISON_MIN_MAG_MIP_LINEAR"},
+    {"linear-mip-point", "FILTER_MIN_MAG_LINEAR_MIP_POINT",
+     "FILTER_COMPARISON_MIN_MAG_LINEAR_MIP_POINT"},
+    {"point-mip-linear", "FILTER_MIN_MAG_POINT_MIP_LINEAR",
+     "FILTER_COMPARISON_MIN_MAG_POINT_MIP_LINEAR"},
+    {"anisotropic", "FILTER_ANISOTROPIC", "FILTER_COMPARISON_ANISOTROPIC"},
+    {"minimum", "FILTER_MINIMUM_MIN_MAG_MIP_LINEAR", nullptr},
+    {"maximum", "FILTER_MAXIMUM_MIN_MAG_MIP_LINEAR", nullptr},
+};
+
 const char* FilterNamed(const std::string& filter, bool comparison) {
-    if (filter == "point") {
-        return comparison ? "FILTER_COMPARISON_MIN_MAG_MIP_POINT" : "FILTER_MIN_MAG_MIP_POINT";
-    }
-    if (filter == "linear") {
-        return comparison ? "FILTER_COMPARISON_MIN_MAG_MIP_LINEAR" : "FILTER_MIN_MAG_MIP_LINEAR";
-    }
-    if (filter == "linear-mip-point") {
-        return comparison ? "FILTER_COMPARISON_MIN_MAG_LINEAR_MIP_POINT"
-                          : "FILTER_MIN_MAG_LINEAR_MIP_POINT";
+    for (const FilterName& entry : kFilters) {
+        if (filter == entry.word) {
+            return comparison ? entry.comparison : entry.plain;
+        }
     }
     return nullptr;
 }
 
-// "s0: linear wrap less white" into a StaticSampler: a filter, an address
-// mode, then optionally a comparison function and a border colour.
+// The sampler words followed by a number: "bias 1", "minlod 0.5", ...
+constexpr std::pair<const char*, const char*> kSamplerNumbers[] = {
+    {"BIAS", "mipLODBias"},
+    {"MINLOD", "minLOD"},
+    {"MAXLOD", "maxLOD"},
+    {"ANISOTROPY", "maxAnisotropy"},
+};
+
+// ", minLOD = 1" for a numbered word and its number; empty when the word is
+// none of them or no number follows.
+std::string SamplerNumber(const std::string& word, std::istringstream& words) {
+    const auto found = std::find_if(std::begin(kSamplerNumbers), std::end(kSamplerNumbers),
+                                    [&](const auto& entry) { return word == entry.first; });
+    std::string number;
+    if (found == std::end(kSamplerNumbers) || !(words >> number) || !IsNumber(number)) {
+        return "";
+    }
+    return std::string(", ") + found->second + " = " + number;
+}
+
+// "s0: linear wrap less white bias 1" into a StaticSampler: a filter, an
+// address mode, then optionally a comparison function, a border colour and
+// numbered words.
 bool ReadSampler(const std::string& rest, std::string* text) {
     std::istringstream words(rest);
     std::string slot, filter, address;
@@ -168,10 +213,13 @@ bool ReadSampler(const std::string& rest, std::string* text) {
         return false;
     }
     slot.pop_back();
-    std::string comparison, border = "OPAQUE_BLACK";
+    std::string comparison, border = "OPAQUE_BLACK", numbers;
     for (std::string word; words >> word;) {
         std::transform(word.begin(), word.end(), word.begin(), ::toupper);
-        if (word == "WHITE" || word == "BLACK") {
+        const std::string number = SamplerNumber(word, words);
+        if (!number.empty()) {
+            numbers += number;
+        } else if (word == "WHITE" || word == "BLACK") {
             border = "OPAQUE_" + word;
         } else if (word == "TRANSPARENT") {
             border = "TRANSPARENT_BLACK";
@@ -191,7 +239,7 @@ bool ReadSampler(const std::string& rest, std::string* text) {
     if (!comparison.empty()) {
         *text += ", comparisonFunc = COMPARISON_" + comparison;
     }
-    *text += ")";
+    *text += numbers + ")";
     return true;
 }
 

@@ -32,16 +32,22 @@
 //   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
 //   //                          [: values]
 //   // uav u0: <any texture or buffer form> [counter N] [: values]
-//   // sampler s0: <point|linear|linear-mip-point> <wrap|mirror|clamp|border|mirror_once>
+//   // sampler s0: <point|linear|linear-mip-point|point-mip-linear|anisotropic|
+//   //                          minimum|maximum (the linear filter's reductions)>
+//   //                          <wrap|mirror|clamp|border|mirror_once>
 //   //                          [<comparison: less, greater_equal, ...>] [white|black|transparent]
+//   //                          [bias N] [minlod N] [maxlod N] [anisotropy N]
 //   // expect u0: <words>       (what the UAV holds after the draw, or after
 //   //                          CSMain's one thread group for "accepted CSMain")
 //   // expect u0 counter: <N>   (its hidden counter)
 // BRENNWICK_CORPUS_FILTER=<words> runs only the cases whose file names hold them.
-// Formats are DXGI's lowercased without the prefix, 32-bit components only
-// (r32g32b32a32_float, r32_uint, ...). Values fill 32-bit words in order, the
-// rest zero; a word is a float where the format is a float one or the word
-// has a point or an exponent ("1.5", "2.0"), else an integer.
+// Formats are DXGI's lowercased without the prefix: 32-bit components
+// (r32g32b32a32_float, r32_uint, ...) and four 8-bit ones (r8g8b8a8_unorm,
+// r8g8b8a8_unorm_srgb, r8g8b8a8_snorm, b8g8r8a8_unorm), whose texels are one
+// word each, the first component in the low byte (0xff008040). Values fill
+// 32-bit words in order, the rest zero; a word is a float where the format is
+// a float one or the word has a point or an exponent ("1.5", "2.0"), else an
+// integer.
 // It prints a tally per group: how many cases agree with Windows, differ,
 // crash the compiler or stall it.
 #include "corpus_bindings.h"
