@@ -2,6 +2,7 @@
 
 #include "enum_table.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -187,15 +188,32 @@ VkCompareOp CompareOp(D3D12_COMPARISON_FUNC func) {
     return Translate(kCompareOps, func, VK_COMPARE_OP_ALWAYS);
 }
 
-VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc) {
+VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc,
+                                VkSamplerCustomBorderColorCreateInfoEXT* custom) {
     VkSamplerCreateInfo info =
         FilterInfo(desc.Filter, desc.AddressU, desc.AddressV, desc.AddressW, desc.MipLODBias,
                    desc.ComparisonFunc, desc.MinLOD, desc.MaxLOD);
-    bool opaque = desc.BorderColor[3] > 0.5f;
-    bool white = desc.BorderColor[0] > 0.5f;
-    info.borderColor = !opaque ? VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK
-                       : white ? VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE
-                               : VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+    const FLOAT* colour = desc.BorderColor;
+    const bool black = colour[0] == 0.0f && colour[1] == 0.0f && colour[2] == 0.0f;
+    const bool white = colour[0] == 1.0f && colour[1] == 1.0f && colour[2] == 1.0f;
+    if (black && colour[3] == 0.0f) {
+        info.borderColor = VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK;
+    } else if ((black || white) && colour[3] == 1.0f) {
+        info.borderColor =
+            black ? VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK : VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE;
+    } else if (custom != nullptr) {
+        *custom = {VK_STRUCTURE_TYPE_SAMPLER_CUSTOM_BORDER_COLOR_CREATE_INFO_EXT,
+                   info.pNext,
+                   {},
+                   VK_FORMAT_UNDEFINED};
+        std::copy(colour, colour + 4, custom->customBorderColor.float32);
+        info.borderColor = VK_BORDER_COLOR_FLOAT_CUSTOM_EXT;
+        info.pNext = custom;
+    } else { // the nearest fixed colour
+        info.borderColor = colour[3] <= 0.5f  ? VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK
+                           : colour[0] > 0.5f ? VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE
+                                              : VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+    }
     return info;
 }
 

@@ -135,7 +135,40 @@ bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* lis
         CreateView(bound, HandleAt(device, heap_, UINT(bound_.size()) + 1));
         bound_.push_back(std::move(bound));
     }
+    return CreateSamplers(declarations.heapSamplers);
+}
+
+bool CorpusBindings::CreateSamplers(const std::vector<corpus_resources::HeapSampler>& samplers) {
+    if (samplers.empty()) {
+        return true;
+    }
+    samplerHeap_.Attach(MakeDescriptorHeap(device_, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER,
+                                           UINT(samplers.size()),
+                                           D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+    if (samplerHeap_ == nullptr) {
+        return false;
+    }
+    const UINT step = device_->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER);
+    D3D12_CPU_DESCRIPTOR_HANDLE at = samplerHeap_->GetCPUDescriptorHandleForHeapStart();
+    for (const corpus_resources::HeapSampler& sampler : samplers) {
+        device_->CreateSampler(&sampler.desc, at);
+        at.ptr += step;
+    }
     return true;
+}
+
+void CorpusBindings::SetTables(ID3D12GraphicsCommandList* list, bool compute) const {
+    ID3D12DescriptorHeap* heaps[] = {heap_, samplerHeap_};
+    list->SetDescriptorHeaps(samplerHeap_ ? 2 : 1, heaps);
+    for (UINT parameter = 0; parameter < 2 && heaps[parameter] != nullptr; ++parameter) {
+        const D3D12_GPU_DESCRIPTOR_HANDLE table =
+            heaps[parameter]->GetGPUDescriptorHandleForHeapStart();
+        if (compute) {
+            list->SetComputeRootDescriptorTable(parameter, table);
+        } else {
+            list->SetGraphicsRootDescriptorTable(parameter, table);
+        }
+    }
 }
 
 // Copies the view's contents into its resource, subresource after

@@ -159,28 +159,60 @@ struct FilterName {
     const char* word;
     const char* plain;
     const char* comparison;
+    D3D12_FILTER plainValue;
+    D3D12_FILTER comparisonValue;
 };
 
 constexpr FilterName kFilters[] = {
-    {"point", "FILTER_MIN_MAG_MIP_POINT", "FILTER_COMPARISON_MIN_MAG_MIP_POINT"},
-    {"linear", "FILTER_MIN_MAG_MIP_LINEAR", "FILTER_COMPARISON_MIN_MAG_MIP_LINEAR"},
+    {"point", "FILTER_MIN_MAG_MIP_POINT", "FILTER_COMPARISON_MIN_MAG_MIP_POINT",
+     D3D12_FILTER_MIN_MAG_MIP_POINT, D3D12_FILTER_COMPARISON_MIN_MAG_MIP_POINT},
+    {"linear", "FILTER_MIN_MAG_MIP_LINEAR", "FILTER_COMPARISON_MIN_MAG_MIP_LINEAR",
+     D3D12_FILTER_MIN_MAG_MIP_LINEAR, D3D12_FILTER_COMPARISON_MIN_MAG_MIP_LINEAR},
     {"linear-mip-point", "FILTER_MIN_MAG_LINEAR_MIP_POINT",
-     "FILTER_COMPARISON_MIN_MAG_LINEAR_MIP_POINT"},
+     "FILTER_COMPARISON_MIN_MAG_LINEAR_MIP_POINT", D3D12_FILTER_MIN_MAG_LINEAR_MIP_POINT,
+     D3D12_FILTER_COMPARISON_MIN_MAG_LINEAR_MIP_POINT},
     {"point-mip-linear", "FILTER_MIN_MAG_POINT_MIP_LINEAR",
-     "FILTER_COMPARISON_MIN_MAG_POINT_MIP_LINEAR"},
-    {"anisotropic", "FILTER_ANISOTROPIC", "FILTER_COMPARISON_ANISOTROPIC"},
-    {"minimum", "FILTER_MINIMUM_MIN_MAG_MIP_LINEAR", nullptr},
-    {"maximum", "FILTER_MAXIMUM_MIN_MAG_MIP_LINEAR", nullptr},
+     "FILTER_COMPARISON_MIN_MAG_POINT_MIP_LINEAR", D3D12_FILTER_MIN_MAG_POINT_MIP_LINEAR,
+     D3D12_FILTER_COMPARISON_MIN_MAG_POINT_MIP_LINEAR},
+    {"anisotropic", "FILTER_ANISOTROPIC", "FILTER_COMPARISON_ANISOTROPIC", D3D12_FILTER_ANISOTROPIC,
+     D3D12_FILTER_COMPARISON_ANISOTROPIC},
+    {"minimum", "FILTER_MINIMUM_MIN_MAG_MIP_LINEAR", nullptr,
+     D3D12_FILTER_MINIMUM_MIN_MAG_MIP_LINEAR, D3D12_FILTER(0)},
+    {"maximum", "FILTER_MAXIMUM_MIN_MAG_MIP_LINEAR", nullptr,
+     D3D12_FILTER_MAXIMUM_MIN_MAG_MIP_LINEAR, D3D12_FILTER(0)},
 };
 
-const char* FilterNamed(const std::string& filter, bool comparison) {
-    for (const FilterName& entry : kFilters) {
-        if (filter == entry.word) {
-            return comparison ? entry.comparison : entry.plain;
-        }
-    }
-    return nullptr;
-}
+constexpr std::pair<const char*, D3D12_TEXTURE_ADDRESS_MODE> kAddressModes[] = {
+    {"WRAP", D3D12_TEXTURE_ADDRESS_MODE_WRAP},
+    {"MIRROR", D3D12_TEXTURE_ADDRESS_MODE_MIRROR},
+    {"CLAMP", D3D12_TEXTURE_ADDRESS_MODE_CLAMP},
+    {"BORDER", D3D12_TEXTURE_ADDRESS_MODE_BORDER},
+    {"MIRROR_ONCE", D3D12_TEXTURE_ADDRESS_MODE_MIRROR_ONCE},
+};
+
+constexpr std::pair<const char*, D3D12_COMPARISON_FUNC> kComparisons[] = {
+    {"NEVER", D3D12_COMPARISON_FUNC_NEVER},
+    {"LESS", D3D12_COMPARISON_FUNC_LESS},
+    {"EQUAL", D3D12_COMPARISON_FUNC_EQUAL},
+    {"LESS_EQUAL", D3D12_COMPARISON_FUNC_LESS_EQUAL},
+    {"GREATER", D3D12_COMPARISON_FUNC_GREATER},
+    {"NOT_EQUAL", D3D12_COMPARISON_FUNC_NOT_EQUAL},
+    {"GREATER_EQUAL", D3D12_COMPARISON_FUNC_GREATER_EQUAL},
+    {"ALWAYS", D3D12_COMPARISON_FUNC_ALWAYS},
+};
+
+// The fixed border colours: a static sampler's name for each and its value.
+struct BorderName {
+    const char* word;
+    const char* name;
+    float colour[4];
+};
+
+constexpr BorderName kBorders[] = {
+    {"BLACK", "OPAQUE_BLACK", {0, 0, 0, 1}},
+    {"WHITE", "OPAQUE_WHITE", {1, 1, 1, 1}},
+    {"TRANSPARENT", "TRANSPARENT_BLACK", {0, 0, 0, 0}},
+};
 
 // The sampler words followed by a number: "bias 1", "minlod 0.5", ...
 constexpr std::pair<const char*, const char*> kSamplerNumbers[] = {
@@ -190,56 +222,143 @@ constexpr std::pair<const char*, const char*> kSamplerNumbers[] = {
     {"ANISOTROPY", "maxAnisotropy"},
 };
 
-// ", minLOD = 1" for a numbered word and its number; empty when the word is
-// none of them or no number follows.
-std::string SamplerNumber(const std::string& word, std::istringstream& words) {
-    const auto found = std::find_if(std::begin(kSamplerNumbers), std::end(kSamplerNumbers),
-                                    [&](const auto& entry) { return word == entry.first; });
-    std::string number;
-    if (found == std::end(kSamplerNumbers) || !(words >> number) || !IsNumber(number)) {
-        return "";
-    }
-    return std::string(", ") + found->second + " = " + number;
+template <typename Table> auto FindWord(const Table& table, const std::string& word) {
+    return std::find_if(std::begin(table), std::end(table),
+                        [&](const auto& entry) { return word == entry.first; });
 }
 
-// "s0: linear wrap less white bias 1" into a StaticSampler: a filter, an
-// address mode, then optionally a comparison function, a border colour and
-// numbered words.
-bool ReadSampler(const std::string& rest, std::string* text) {
-    std::istringstream words(rest);
-    std::string slot, filter, address;
-    words >> slot >> filter >> address;
-    if (slot.size() < 3 || slot[0] != 's' || slot.back() != ':') {
-        return false;
+// What a sampler line says, before it becomes a static sampler or a heap's.
+struct SamplerWords {
+    std::string slot;
+    const FilterName* filter = nullptr;
+    std::string address;
+    std::string comparison;
+    const BorderName* border = &kBorders[0];
+    bool heap = false;
+    bool customColour = false;
+    float colour[4] = {0, 0, 0, 1};
+    std::vector<std::pair<std::string, float>> numbers; // "minLOD", 1
+};
+
+// "1,0,0.5,1" into four floats.
+bool ReadColour(const std::string& text, float* colour) {
+    std::istringstream parts(text);
+    std::string part;
+    unsigned i = 0;
+    for (; i < 4 && std::getline(parts, part, ','); ++i) {
+        if (!IsNumber(part)) {
+            return false;
+        }
+        colour[i] = std::strtof(part.c_str(), nullptr);
     }
-    slot.pop_back();
-    std::string comparison, border = "OPAQUE_BLACK", numbers;
+    return i == 4 && !std::getline(parts, part, ',');
+}
+
+// The words after the address mode: a comparison function, a border colour
+// (black, white, transparent, or "colour r,g,b,a" in a heap), "heap", and
+// numbered words.
+bool ReadSamplerOptions(std::istringstream& words, SamplerWords* sampler) {
     for (std::string word; words >> word;) {
         std::transform(word.begin(), word.end(), word.begin(), ::toupper);
-        const std::string number = SamplerNumber(word, words);
-        if (!number.empty()) {
-            numbers += number;
-        } else if (word == "WHITE" || word == "BLACK") {
-            border = "OPAQUE_" + word;
-        } else if (word == "TRANSPARENT") {
-            border = "TRANSPARENT_BLACK";
+        const auto number = FindWord(kSamplerNumbers, word);
+        const auto border =
+            std::find_if(std::begin(kBorders), std::end(kBorders),
+                         [&](const BorderName& entry) { return word == entry.word; });
+        std::string value;
+        if (number != std::end(kSamplerNumbers)) {
+            if (!(words >> value) || !IsNumber(value)) {
+                return false;
+            }
+            sampler->numbers.emplace_back(number->second, std::strtof(value.c_str(), nullptr));
+        } else if (border != std::end(kBorders)) {
+            sampler->border = border;
+        } else if (word == "HEAP") {
+            sampler->heap = true;
+        } else if (word == "COLOUR") {
+            sampler->customColour = (words >> value) && ReadColour(value, sampler->colour);
+            if (!sampler->customColour) {
+                return false;
+            }
+        } else if (FindWord(kComparisons, word) != std::end(kComparisons)) {
+            sampler->comparison = word;
         } else {
-            comparison = word;
+            return false;
         }
     }
-    const char* filterName = FilterNamed(filter, !comparison.empty());
-    if (filterName == nullptr || address.empty()) {
+    return !sampler->customColour || sampler->heap; // static samplers have fixed colours only
+}
+
+std::string StaticSamplerText(const SamplerWords& sampler) {
+    const std::string mode = "TEXTURE_ADDRESS_" + sampler.address;
+    std::string text =
+        "StaticSampler(" + sampler.slot + ", filter = " +
+        (sampler.comparison.empty() ? sampler.filter->plain : sampler.filter->comparison) +
+        ", addressU = " + mode + ", addressV = " + mode + ", addressW = " + mode +
+        ", borderColor = STATIC_BORDER_COLOR_" + sampler.border->name;
+    if (!sampler.comparison.empty()) {
+        text += ", comparisonFunc = COMPARISON_" + sampler.comparison;
+    }
+    for (const auto& [name, value] : sampler.numbers) {
+        std::ostringstream number;
+        number << value;
+        text += ", " + name + " = " + number.str();
+    }
+    return text + ")";
+}
+
+HeapSampler HeapSamplerOf(const SamplerWords& sampler) {
+    HeapSampler heap;
+    heap.slot = static_cast<unsigned>(std::strtoul(sampler.slot.c_str() + 1, nullptr, 10));
+    D3D12_SAMPLER_DESC& desc = heap.desc;
+    desc.Filter =
+        sampler.comparison.empty() ? sampler.filter->plainValue : sampler.filter->comparisonValue;
+    desc.AddressU = desc.AddressV = desc.AddressW =
+        FindWord(kAddressModes, sampler.address)->second;
+    desc.MaxAnisotropy = 16;
+    desc.ComparisonFunc = sampler.comparison.empty()
+                              ? D3D12_COMPARISON_FUNC_LESS_EQUAL
+                              : FindWord(kComparisons, sampler.comparison)->second;
+    const float* colour = sampler.customColour ? sampler.colour : sampler.border->colour;
+    std::copy(colour, colour + 4, desc.BorderColor);
+    desc.MaxLOD = D3D12_FLOAT32_MAX;
+    for (const auto& [name, value] : sampler.numbers) {
+        if (name == "maxAnisotropy") {
+            desc.MaxAnisotropy = UINT(value);
+        } else {
+            (name == "mipLODBias" ? desc.MipLODBias
+             : name == "minLOD"   ? desc.MinLOD
+                                  : desc.MaxLOD) = value;
+        }
+    }
+    return heap;
+}
+
+// "s0: linear wrap less white bias 1" into a static sampler or, with "heap",
+// a sampler in a descriptor heap: a filter, an address mode, then the options.
+bool ReadSampler(const std::string& rest, Declarations* declarations) {
+    std::istringstream words(rest);
+    SamplerWords sampler;
+    std::string filter;
+    words >> sampler.slot >> filter >> sampler.address;
+    std::transform(sampler.address.begin(), sampler.address.end(), sampler.address.begin(),
+                   ::toupper);
+    if (sampler.slot.size() < 3 || sampler.slot[0] != 's' || sampler.slot.back() != ':' ||
+        FindWord(kAddressModes, sampler.address) == std::end(kAddressModes) ||
+        !ReadSamplerOptions(words, &sampler)) {
         return false;
     }
-    std::transform(address.begin(), address.end(), address.begin(), ::toupper);
-    const std::string mode = "TEXTURE_ADDRESS_" + address;
-    *text = "StaticSampler(" + slot + ", filter = " + filterName + ", addressU = " + mode +
-            ", addressV = " + mode + ", addressW = " + mode +
-            ", borderColor = STATIC_BORDER_COLOR_" + border;
-    if (!comparison.empty()) {
-        *text += ", comparisonFunc = COMPARISON_" + comparison;
+    sampler.slot.pop_back();
+    sampler.filter = std::find_if(std::begin(kFilters), std::end(kFilters),
+                                  [&](const FilterName& entry) { return filter == entry.word; });
+    if (sampler.filter == std::end(kFilters) ||
+        (!sampler.comparison.empty() && sampler.filter->comparison == nullptr)) {
+        return false;
     }
-    *text += numbers + ")";
+    if (sampler.heap) {
+        declarations->heapSamplers.push_back(HeapSamplerOf(sampler));
+    } else {
+        declarations->samplers.push_back(StaticSamplerText(sampler));
+    }
     return true;
 }
 
@@ -305,9 +424,7 @@ bool Declarations::Read(const std::string& key, const std::string& rest) {
                (key != "texture" || !view.IsBuffer()) && (key != "buffer" || view.IsBuffer());
         views.push_back(view);
     } else if (key == "sampler") {
-        std::string text;
-        good = ReadSampler(rest, &text);
-        samplers.push_back(text);
+        good = ReadSampler(rest, this);
     } else if (key == "expect") {
         Expectation expectation;
         good = ReadExpectation(rest, &expectation);
@@ -328,6 +445,14 @@ std::string Declarations::RootSignature() const {
         text += std::to_string(view.slot) + ")";
     }
     text += ")";
+    if (!heapSamplers.empty()) {
+        text += ", DescriptorTable(";
+        for (const HeapSampler& sampler : heapSamplers) {
+            text += (&sampler == &heapSamplers[0] ? "Sampler(s" : ", Sampler(s") +
+                    std::to_string(sampler.slot) + ")";
+        }
+        text += ")";
+    }
     for (const std::string& sampler : samplers) {
         text += ", " + sampler;
     }

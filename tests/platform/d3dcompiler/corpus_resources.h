@@ -52,15 +52,23 @@ struct Expectation {
                                     // it ("1.5"), else 32 bits ("7")
 };
 
+// A sampler in the samplers' descriptor heap, in its own table after the views'.
+struct HeapSampler {
+    unsigned slot = 0;
+    D3D12_SAMPLER_DESC desc{};
+};
+
 struct Declarations {
     std::vector<View> views;
     std::vector<std::string> samplers; // StaticSampler(...) texts
+    std::vector<HeapSampler> heapSamplers;
     std::vector<Expectation> expectations;
     std::string problem; // the first malformed line, if any
 
-    bool Empty() const { return views.empty() && samplers.empty(); }
-    // "DescriptorTable(CBV(b0), SRV(t0), UAV(u1)), StaticSampler(s0, ...)":
-    // the table's descriptors in the order of `views`, after the constants.
+    bool Empty() const { return views.empty() && samplers.empty() && heapSamplers.empty(); }
+    // "DescriptorTable(CBV(b0), SRV(t0), UAV(u1)), DescriptorTable(Sampler(s1)),
+    // StaticSampler(s0, ...)": the table's descriptors in the order of `views`,
+    // after the constants, then the heap samplers' table, if any.
     std::string RootSignature() const;
     // Reads one header line whose first word is `key`; false when the key is
     // none of texture, buffer, uav, sampler or expect.

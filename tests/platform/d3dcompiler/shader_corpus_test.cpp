@@ -37,6 +37,8 @@
 //   //                          <wrap|mirror|clamp|border|mirror_once>
 //   //                          [<comparison: less, greater_equal, ...>] [white|black|transparent]
 //   //                          [bias N] [minlod N] [maxlod N] [anisotropy N]
+//   //                          [heap [colour R,G,B,A]]   (heap: in a sampler heap's table,
+//   //                          root parameter 1, rather than static; colour: its border)
 //   // expect u0: <words>       (what the UAV holds after the draw, or after
 //   //                          CSMain's one thread group for "accepted CSMain")
 //   // expect u0 counter: <N>   (its hidden counter)
@@ -374,10 +376,7 @@ void ShaderCorpus::Dispatch(const std::vector<uint8_t>& cs,
     if (bindings.Create(device, list, resources, constants, kProbeConstantBytes)) {
         list->SetComputeRootSignature(root);
         list->SetPipelineState(state);
-        ID3D12DescriptorHeap* heap = bindings.Heap();
-        list->SetDescriptorHeaps(1, &heap);
-        list->SetComputeRootDescriptorTable(0,
-                                            bindings.Heap()->GetGPUDescriptorHandleForHeapStart());
+        bindings.SetTables(list, true);
         list->Dispatch(1, 1, 1);
         bindings.RecordReadBacks(list);
     }
@@ -421,13 +420,17 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
         ExecuteAndWait(); // what Create recorded, before its resources go
         return {};
     }
-    ID3D12DescriptorHeap* views = resources.Empty() ? table.Get() : bindings.Heap();
     RecordTriangleDrawState(list, rtv, 1, 1, root, state);
     if (clear.size() == 4) {
         list->ClearRenderTargetView(rtv, clear.data(), 0, nullptr);
     }
-    list->SetDescriptorHeaps(1, &views);
-    list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
+    if (resources.Empty()) {
+        ID3D12DescriptorHeap* views = table.Get();
+        list->SetDescriptorHeaps(1, &views);
+        list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
+    } else {
+        bindings.SetTables(list, false);
+    }
     list->DrawInstanced(3, 1, 0, 0);
     bindings.RecordReadBacks(list);
     const std::vector<uint8_t> bytes =
