@@ -33,7 +33,7 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
         TextureDescription(view.width, view.height, view.format, flags,
                            UINT16(view.shape == Shape::Texture3D ? view.depth : view.slices));
     desc.MipLevels = UINT16(view.mips);
-    if (view.shape == Shape::Texture1D) {
+    if (view.shape == Shape::Texture1D || view.shape == Shape::Texture1DArray) {
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE1D;
     } else if (view.shape == Shape::Texture3D) {
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE3D;
@@ -43,10 +43,11 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
 
 D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
     constexpr D3D12_SRV_DIMENSION kDimensions[] = {
-        D3D12_SRV_DIMENSION_TEXTURE1D,      D3D12_SRV_DIMENSION_TEXTURE2D,
-        D3D12_SRV_DIMENSION_TEXTURE2DARRAY, D3D12_SRV_DIMENSION_TEXTURE3D,
-        D3D12_SRV_DIMENSION_TEXTURECUBE,    D3D12_SRV_DIMENSION_BUFFER,
-        D3D12_SRV_DIMENSION_BUFFER,         D3D12_SRV_DIMENSION_BUFFER};
+        D3D12_SRV_DIMENSION_TEXTURE1D,        D3D12_SRV_DIMENSION_TEXTURE2D,
+        D3D12_SRV_DIMENSION_TEXTURE2DARRAY,   D3D12_SRV_DIMENSION_TEXTURE3D,
+        D3D12_SRV_DIMENSION_TEXTURECUBE,      D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
+        D3D12_SRV_DIMENSION_TEXTURECUBEARRAY, D3D12_SRV_DIMENSION_BUFFER,
+        D3D12_SRV_DIMENSION_BUFFER,           D3D12_SRV_DIMENSION_BUFFER};
     const bool raw = view.shape == Shape::RawBuffer;
     D3D12_SHADER_RESOURCE_VIEW_DESC desc = ShaderResourceView(
         raw ? DXGI_FORMAT_R32_TYPELESS : view.format, kDimensions[size_t(view.shape)]);
@@ -67,6 +68,14 @@ D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
     case Shape::TextureCube:
         desc.TextureCube.MipLevels = view.mips;
         break;
+    case Shape::Texture1DArray:
+        desc.Texture1DArray.MipLevels = view.mips;
+        desc.Texture1DArray.ArraySize = view.slices;
+        break;
+    case Shape::TextureCubeArray:
+        desc.TextureCubeArray.MipLevels = view.mips;
+        desc.TextureCubeArray.NumCubes = view.slices / 6;
+        break;
     default:
         desc.Buffer.NumElements = view.elements;
         desc.Buffer.StructureByteStride = view.shape == Shape::StructuredBuffer ? view.stride : 0;
@@ -83,6 +92,10 @@ D3D12_UNORDERED_ACCESS_VIEW_DESC DescribeAccessView(const View& view) {
     case Shape::Texture1D:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE1D;
         break;
+    case Shape::Texture1DArray:
+        desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE1DARRAY;
+        desc.Texture1DArray.ArraySize = view.slices;
+        break;
     case Shape::Texture2D:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2D;
         break;
@@ -92,6 +105,7 @@ D3D12_UNORDERED_ACCESS_VIEW_DESC DescribeAccessView(const View& view) {
         break;
     case Shape::Texture2DArray:
     case Shape::TextureCube:
+    case Shape::TextureCubeArray:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2DARRAY;
         desc.Texture2DArray.ArraySize = view.slices;
         break;

@@ -36,6 +36,8 @@ constexpr std::pair<const char*, Shape> kShapes[] = {
     {"2darray", Shape::Texture2DArray},
     {"3d", Shape::Texture3D},
     {"cube", Shape::TextureCube},
+    {"1darray", Shape::Texture1DArray},
+    {"cubearray", Shape::TextureCubeArray},
     {"typed", Shape::TypedBuffer},
     {"structured", Shape::StructuredBuffer},
     {"raw", Shape::RawBuffer},
@@ -87,7 +89,7 @@ bool ReadShapeWords(std::istringstream& words, View* view) {
         if (!ReadExtent(word, view)) {
             return false;
         }
-        if (view->shape == Shape::TextureCube) {
+        if (view->shape == Shape::TextureCube || view->shape == Shape::TextureCubeArray) {
             view->slices = 6;
         }
     }

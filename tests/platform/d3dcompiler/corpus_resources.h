@@ -24,6 +24,8 @@ enum class Shape {
     Texture2DArray,
     Texture3D,
     TextureCube,
+    Texture1DArray,
+    TextureCubeArray, // slices: six a cube
     TypedBuffer,
     StructuredBuffer,
     RawBuffer
