@@ -33,6 +33,10 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
         TextureDescription(view.width, view.height, view.format, flags,
                            UINT16(view.shape == Shape::Texture3D ? view.depth : view.slices));
     desc.MipLevels = UINT16(view.mips);
+    desc.SampleDesc.Count = view.samples;
+    if (view.shape == Shape::Texture2DMS) {
+        desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET; // filled by a clear
+    }
     if (view.shape == Shape::Texture1D || view.shape == Shape::Texture1DArray) {
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE1D;
     } else if (view.shape == Shape::Texture3D) {
@@ -42,12 +46,17 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
 }
 
 D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
-    constexpr D3D12_SRV_DIMENSION kDimensions[] = {
-        D3D12_SRV_DIMENSION_TEXTURE1D,        D3D12_SRV_DIMENSION_TEXTURE2D,
-        D3D12_SRV_DIMENSION_TEXTURE2DARRAY,   D3D12_SRV_DIMENSION_TEXTURE3D,
-        D3D12_SRV_DIMENSION_TEXTURECUBE,      D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
-        D3D12_SRV_DIMENSION_TEXTURECUBEARRAY, D3D12_SRV_DIMENSION_BUFFER,
-        D3D12_SRV_DIMENSION_BUFFER,           D3D12_SRV_DIMENSION_BUFFER};
+    constexpr D3D12_SRV_DIMENSION kDimensions[] = {D3D12_SRV_DIMENSION_TEXTURE1D,
+                                                   D3D12_SRV_DIMENSION_TEXTURE2D,
+                                                   D3D12_SRV_DIMENSION_TEXTURE2DARRAY,
+                                                   D3D12_SRV_DIMENSION_TEXTURE3D,
+                                                   D3D12_SRV_DIMENSION_TEXTURECUBE,
+                                                   D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
+                                                   D3D12_SRV_DIMENSION_TEXTURECUBEARRAY,
+                                                   D3D12_SRV_DIMENSION_TEXTURE2DMS,
+                                                   D3D12_SRV_DIMENSION_BUFFER,
+                                                   D3D12_SRV_DIMENSION_BUFFER,
+                                                   D3D12_SRV_DIMENSION_BUFFER};
     const bool raw = view.shape == Shape::RawBuffer;
     D3D12_SHADER_RESOURCE_VIEW_DESC desc = ShaderResourceView(
         raw ? DXGI_FORMAT_R32_TYPELESS : view.format, kDimensions[size_t(view.shape)]);
@@ -75,6 +84,8 @@ D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
     case Shape::TextureCubeArray:
         desc.TextureCubeArray.MipLevels = view.mips;
         desc.TextureCubeArray.NumCubes = view.slices / 6;
+        break;
+    case Shape::Texture2DMS:
         break;
     default:
         desc.Buffer.NumElements = view.elements;
@@ -141,9 +152,13 @@ bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* lis
     for (const View& view : declarations.views) {
         Bound bound;
         bound.view = view;
+        const bool multisampled = view.shape == Shape::Texture2DMS;
         bound.resource.Attach(MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, DescribeResource(view),
-                                            D3D12_RESOURCE_STATE_COPY_DEST));
-        if (bound.resource == nullptr || !Upload(list, bound) || !UploadCounter(list, bound)) {
+                                            multisampled ? D3D12_RESOURCE_STATE_RENDER_TARGET
+                                                         : D3D12_RESOURCE_STATE_COPY_DEST));
+        if (bound.resource == nullptr ||
+            !(multisampled ? ClearSamples(list, bound) : Upload(list, bound)) ||
+            !UploadCounter(list, bound)) {
             return false;
         }
         CreateView(bound, HandleAt(device, heap_, UINT(bound_.size()) + 1));
@@ -234,6 +249,32 @@ bool CorpusBindings::Upload(ID3D12GraphicsCommandList* list, Bound& bound) {
         Transition(bound.resource, D3D12_RESOURCE_STATE_COPY_DEST, ViewState(bound.view));
     list->ResourceBarrier(1, &ready);
     uploads_.push_back(std::move(upload));
+    return true;
+}
+
+// Clears every sample of a multisampled texture to its first texel's value.
+bool CorpusBindings::ClearSamples(ID3D12GraphicsCommandList* list, Bound& bound) {
+    ComPtr<ID3D12DescriptorHeap> targets(
+        MakeDescriptorHeap(device_, D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    if (targets == nullptr) {
+        return false;
+    }
+    const D3D12_CPU_DESCRIPTOR_HANDLE target = targets->GetCPUDescriptorHandleForHeapStart();
+    device_->CreateRenderTargetView(bound.resource, nullptr, target);
+    float colour[4] = {0, 0, 0, 0};
+    const std::vector<uint32_t>& words = bound.view.contents;
+    for (size_t i = 0; i < 4 && i < words.size(); ++i) {
+        if (corpus_resources::IsFloatFormat(bound.view.format)) {
+            std::memcpy(&colour[i], &words[i], sizeof colour[i]);
+        } else {
+            colour[i] = float(words[i]);
+        }
+    }
+    list->ClearRenderTargetView(target, colour, 0, nullptr);
+    const D3D12_RESOURCE_BARRIER ready =
+        Transition(bound.resource, D3D12_RESOURCE_STATE_RENDER_TARGET, ViewState(bound.view));
+    list->ResourceBarrier(1, &ready);
+    targetHeaps_.push_back(std::move(targets));
     return true;
 }
 

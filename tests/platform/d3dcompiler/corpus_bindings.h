@@ -51,6 +51,7 @@ private:
     };
     bool Upload(ID3D12GraphicsCommandList* list, Bound& bound);
     bool UploadCounter(ID3D12GraphicsCommandList* list, Bound& bound);
+    bool ClearSamples(ID3D12GraphicsCommandList* list, Bound& bound);
     void CreateView(const Bound& bound, D3D12_CPU_DESCRIPTOR_HANDLE at);
     bool CreateSamplers(const std::vector<corpus_resources::HeapSampler>& samplers);
 
@@ -59,4 +60,5 @@ private:
     std::vector<ComPtr<ID3D12Resource>> uploads_;
     ComPtr<ID3D12DescriptorHeap> heap_;
     ComPtr<ID3D12DescriptorHeap> samplerHeap_;
+    std::vector<ComPtr<ID3D12DescriptorHeap>> targetHeaps_; // the clears' views
 };

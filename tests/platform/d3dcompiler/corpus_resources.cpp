@@ -38,6 +38,7 @@ constexpr std::pair<const char*, Shape> kShapes[] = {
     {"cube", Shape::TextureCube},
     {"1darray", Shape::Texture1DArray},
     {"cubearray", Shape::TextureCubeArray},
+    {"2dms", Shape::Texture2DMS},
     {"typed", Shape::TypedBuffer},
     {"structured", Shape::StructuredBuffer},
     {"raw", Shape::RawBuffer},
@@ -67,7 +68,7 @@ bool ReadExtent(const std::string& text, View* view) {
 }
 
 // The words after the shape: format and extent, or stride and count, then
-// "mips N", "slices N" or "counter N" in any order.
+// "mips N", "slices N", "samples N" or "counter N" in any order.
 bool ReadShapeWords(std::istringstream& words, View* view) {
     std::string word;
     if (view->shape != Shape::StructuredBuffer && view->shape != Shape::RawBuffer) {
@@ -102,6 +103,8 @@ bool ReadShapeWords(std::istringstream& words, View* view) {
             view->mips = value;
         } else if (option == "slices") {
             view->slices = value;
+        } else if (option == "samples") {
+            view->samples = value;
         } else if (option == "counter") {
             view->counter = static_cast<int>(value);
         } else {

@@ -26,6 +26,7 @@ enum class Shape {
     TextureCube,
     Texture1DArray,
     TextureCubeArray, // slices: six a cube
+    Texture2DMS,      // every texel's samples hold the first texel's value
     TypedBuffer,
     StructuredBuffer,
     RawBuffer
@@ -37,7 +38,7 @@ struct View {
     unsigned slot = 0;
     Shape shape = Shape::Texture2D;
     DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN; // textures and typed buffers
-    unsigned width = 1, height = 1, depth = 1, mips = 1, slices = 1;
+    unsigned width = 1, height = 1, depth = 1, mips = 1, slices = 1, samples = 1;
     unsigned stride = 0;            // a structured buffer's element size
     unsigned elements = 0;          // a buffer's element count (raw: 32-bit words)
     int counter = -1;               // a structured UAV's hidden counter; -1 when none
