@@ -34,7 +34,7 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
                            UINT16(view.shape == Shape::Texture3D ? view.depth : view.slices));
     desc.MipLevels = UINT16(view.mips);
     desc.SampleDesc.Count = view.samples;
-    if (view.shape == Shape::Texture2DMS) {
+    if (view.IsMultisampled()) {
         desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET; // filled by a clear
     }
     if (view.shape == Shape::Texture1D || view.shape == Shape::Texture1DArray) {
@@ -46,17 +46,13 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
 }
 
 D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
-    constexpr D3D12_SRV_DIMENSION kDimensions[] = {D3D12_SRV_DIMENSION_TEXTURE1D,
-                                                   D3D12_SRV_DIMENSION_TEXTURE2D,
-                                                   D3D12_SRV_DIMENSION_TEXTURE2DARRAY,
-                                                   D3D12_SRV_DIMENSION_TEXTURE3D,
-                                                   D3D12_SRV_DIMENSION_TEXTURECUBE,
-                                                   D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
-                                                   D3D12_SRV_DIMENSION_TEXTURECUBEARRAY,
-                                                   D3D12_SRV_DIMENSION_TEXTURE2DMS,
-                                                   D3D12_SRV_DIMENSION_BUFFER,
-                                                   D3D12_SRV_DIMENSION_BUFFER,
-                                                   D3D12_SRV_DIMENSION_BUFFER};
+    constexpr D3D12_SRV_DIMENSION kDimensions[] = {
+        D3D12_SRV_DIMENSION_TEXTURE1D,        D3D12_SRV_DIMENSION_TEXTURE2D,
+        D3D12_SRV_DIMENSION_TEXTURE2DARRAY,   D3D12_SRV_DIMENSION_TEXTURE3D,
+        D3D12_SRV_DIMENSION_TEXTURECUBE,      D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
+        D3D12_SRV_DIMENSION_TEXTURECUBEARRAY, D3D12_SRV_DIMENSION_TEXTURE2DMS,
+        D3D12_SRV_DIMENSION_TEXTURE2DMSARRAY, D3D12_SRV_DIMENSION_BUFFER,
+        D3D12_SRV_DIMENSION_BUFFER,           D3D12_SRV_DIMENSION_BUFFER};
     const bool raw = view.shape == Shape::RawBuffer;
     D3D12_SHADER_RESOURCE_VIEW_DESC desc = ShaderResourceView(
         raw ? DXGI_FORMAT_R32_TYPELESS : view.format, kDimensions[size_t(view.shape)]);
@@ -86,6 +82,9 @@ D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
         desc.TextureCubeArray.NumCubes = view.slices / 6;
         break;
     case Shape::Texture2DMS:
+        break;
+    case Shape::Texture2DMSArray:
+        desc.Texture2DMSArray.ArraySize = view.slices;
         break;
     default:
         desc.Buffer.NumElements = view.elements;
@@ -152,7 +151,7 @@ bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* lis
     for (const View& view : declarations.views) {
         Bound bound;
         bound.view = view;
-        const bool multisampled = view.shape == Shape::Texture2DMS;
+        const bool multisampled = view.IsMultisampled();
         bound.resource.Attach(MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, DescribeResource(view),
                                             multisampled ? D3D12_RESOURCE_STATE_RENDER_TARGET
                                                          : D3D12_RESOURCE_STATE_COPY_DEST));

@@ -39,6 +39,7 @@ constexpr std::pair<const char*, Shape> kShapes[] = {
     {"1darray", Shape::Texture1DArray},
     {"cubearray", Shape::TextureCubeArray},
     {"2dms", Shape::Texture2DMS},
+    {"2dmsarray", Shape::Texture2DMSArray},
     {"typed", Shape::TypedBuffer},
     {"structured", Shape::StructuredBuffer},
     {"raw", Shape::RawBuffer},

@@ -27,6 +27,7 @@ enum class Shape {
     Texture1DArray,
     TextureCubeArray, // slices: six a cube
     Texture2DMS,      // every texel's samples hold the first texel's value
+    Texture2DMSArray, // every slice's likewise
     TypedBuffer,
     StructuredBuffer,
     RawBuffer
@@ -45,6 +46,9 @@ struct View {
     std::vector<uint32_t> contents; // 32-bit words, subresource after subresource
 
     bool IsBuffer() const { return shape >= Shape::TypedBuffer; }
+    bool IsMultisampled() const {
+        return shape == Shape::Texture2DMS || shape == Shape::Texture2DMSArray;
+    }
 };
 
 // What a UAV (or its counter) must hold after the draw or dispatch.

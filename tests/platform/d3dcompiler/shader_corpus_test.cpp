@@ -27,10 +27,10 @@
 // constants at b0 (in this order) and static samplers, by a root signature the
 // test writes into the macro CORPUS_ROOT_SIGNATURE (resource_stages.hlsli
 // puts it on VSMain; a compute case writes [RootSignature(...)] itself):
-//   // texture t0: <1d|1darray|2d|2darray|3d|cube|cubearray|2dms> <format> <W[xH[xD]]>
-//   //                          [mips N] [slices N (a cube array's: six a cube)]
-//   //                          [samples N (2dms: each sample of each texel holds
-//   //                          the first texel's value, written by a clear)]
+//   // texture t0: <1d|1darray|2d|2darray|3d|cube|cubearray|2dms|2dmsarray> <format>
+//   //                          <W[xH[xD]]> [mips N] [slices N (a cube array's: six a cube)]
+//   //                          [samples N (2dms, 2dmsarray: each sample of each texel
+//   //                          holds the first texel's value, written by a clear)]
 //   //                          [: texel values, mip after mip of each slice]
 //   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
 //   //                          [: values]
