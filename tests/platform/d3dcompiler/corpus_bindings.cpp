@@ -34,6 +34,10 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
                            UINT16(view.shape == Shape::Texture3D ? view.depth : view.slices));
     desc.MipLevels = UINT16(view.mips);
     desc.SampleDesc.Count = view.samples;
+    if (view.depthStencil) {
+        desc.Format = DXGI_FORMAT_R32_TYPELESS;
+        desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL;
+    }
     if (view.IsMultisampled()) {
         desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET; // filled by a clear
     }

@@ -69,7 +69,8 @@ bool ReadExtent(const std::string& text, View* view) {
 }
 
 // The words after the shape: format and extent, or stride and count, then
-// "mips N", "slices N", "samples N" or "counter N" in any order.
+// "mips N", "slices N", "samples N", "counter N" or "depth-stencil" in any
+// order.
 bool ReadShapeWords(std::istringstream& words, View* view) {
     std::string word;
     if (view->shape != Shape::StructuredBuffer && view->shape != Shape::RawBuffer) {
@@ -97,6 +98,13 @@ bool ReadShapeWords(std::istringstream& words, View* view) {
     }
     for (std::string option; words >> option;) {
         unsigned value = 0;
+        if (option == "depth-stencil") {
+            view->depthStencil = view->format == DXGI_FORMAT_R32_FLOAT;
+            if (!view->depthStencil) {
+                return false;
+            }
+            continue;
+        }
         if (!(words >> value)) {
             return false;
         }

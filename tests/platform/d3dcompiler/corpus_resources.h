@@ -43,6 +43,7 @@ struct View {
     unsigned stride = 0;            // a structured buffer's element size
     unsigned elements = 0;          // a buffer's element count (raw: 32-bit words)
     int counter = -1;               // a structured UAV's hidden counter; -1 when none
+    bool depthStencil = false;      // an R32_FLOAT view of an R32_TYPELESS depth-stencil texture
     std::vector<uint32_t> contents; // 32-bit words, subresource after subresource
 
     bool IsBuffer() const { return shape >= Shape::TypedBuffer; }

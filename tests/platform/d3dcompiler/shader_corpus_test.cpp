@@ -31,6 +31,9 @@
 //   //                          <W[xH[xD]]> [mips N] [slices N (a cube array's: six a cube)]
 //   //                          [samples N (2dms, 2dmsarray: each sample of each texel
 //   //                          holds the first texel's value, written by a clear)]
+//   //                          [depth-stencil (r32_float: a view of an R32_TYPELESS
+//   //                          texture made to be a depth buffer, which comparison
+//   //                          sampling reads)]
 //   //                          [: texel values, mip after mip of each slice]
 //   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
 //   //                          [: values]
