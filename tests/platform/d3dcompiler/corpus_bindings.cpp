@@ -137,6 +137,33 @@ D3D12_RESOURCE_STATES ViewState(const View& view) {
                                     : D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE;
 }
 
+// The value every sample of a multisampled texture is cleared to: its first
+// texel's.
+D3D12_CLEAR_VALUE ClearValue(const View& view) {
+    D3D12_CLEAR_VALUE clear{view.format, {}};
+    for (size_t i = 0; i < 4 && i < view.contents.size(); ++i) {
+        if (corpus_resources::IsFloatFormat(view.format)) {
+            std::memcpy(&clear.Color[i], &view.contents[i], sizeof clear.Color[i]);
+        } else {
+            clear.Color[i] = float(view.contents[i]);
+        }
+    }
+    return clear;
+}
+
+// A multisampled texture made as a render target with its clear value.
+ID3D12Resource* MakeClearableTarget(ID3D12Device* device, const View& view) {
+    const D3D12_HEAP_PROPERTIES heap = HeapProperties(D3D12_HEAP_TYPE_DEFAULT);
+    const D3D12_RESOURCE_DESC desc = DescribeResource(view);
+    const D3D12_CLEAR_VALUE clear = ClearValue(view);
+    ID3D12Resource* resource = nullptr;
+    EXPECT_EQ(device->CreateCommittedResource(
+                  &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_RENDER_TARGET, &clear,
+                  IID_ID3D12Resource, reinterpret_cast<void**>(&resource)),
+              S_OK);
+    return resource;
+}
+
 } // namespace
 
 bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* list,
@@ -156,9 +183,10 @@ bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* lis
         Bound bound;
         bound.view = view;
         const bool multisampled = view.IsMultisampled();
-        bound.resource.Attach(MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, DescribeResource(view),
-                                            multisampled ? D3D12_RESOURCE_STATE_RENDER_TARGET
-                                                         : D3D12_RESOURCE_STATE_COPY_DEST));
+        bound.resource.Attach(multisampled ? MakeClearableTarget(device, view)
+                                           : MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
+                                                           DescribeResource(view),
+                                                           D3D12_RESOURCE_STATE_COPY_DEST));
         if (bound.resource == nullptr ||
             !(multisampled ? ClearSamples(list, bound) : Upload(list, bound)) ||
             !UploadCounter(list, bound)) {
@@ -264,16 +292,7 @@ bool CorpusBindings::ClearSamples(ID3D12GraphicsCommandList* list, Bound& bound)
     }
     const D3D12_CPU_DESCRIPTOR_HANDLE target = targets->GetCPUDescriptorHandleForHeapStart();
     device_->CreateRenderTargetView(bound.resource, nullptr, target);
-    float colour[4] = {0, 0, 0, 0};
-    const std::vector<uint32_t>& words = bound.view.contents;
-    for (size_t i = 0; i < 4 && i < words.size(); ++i) {
-        if (corpus_resources::IsFloatFormat(bound.view.format)) {
-            std::memcpy(&colour[i], &words[i], sizeof colour[i]);
-        } else {
-            colour[i] = float(words[i]);
-        }
-    }
-    list->ClearRenderTargetView(target, colour, 0, nullptr);
+    list->ClearRenderTargetView(target, ClearValue(bound.view).Color, 0, nullptr);
     const D3D12_RESOURCE_BARRIER ready =
         Transition(bound.resource, D3D12_RESOURCE_STATE_RENDER_TARGET, ViewState(bound.view));
     list->ResourceBarrier(1, &ready);
