@@ -122,7 +122,9 @@ VkSampler DescriptorSetCache::Sampler(const D3D12_SAMPLER_DESC& desc) {
             return sampler;
         }
     }
-    VkSamplerCreateInfo info = SamplerInfo(desc);
+    VkSamplerCustomBorderColorCreateInfoEXT custom{};
+    VkSamplerCreateInfo info =
+        SamplerInfo(desc, context_->features.customBorderColor ? &custom : nullptr);
     VkSampler sampler = VK_NULL_HANDLE;
     if (!VK_CHECK(vkCreateSampler(context_->device, &info, nullptr, &sampler))) {
         return VK_NULL_HANDLE;

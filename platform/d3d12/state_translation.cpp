@@ -2,6 +2,7 @@
 
 #include "enum_table.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -12,16 +13,24 @@ constexpr EnumPair<D3D12_TEXTURE_ADDRESS_MODE, VkSamplerAddressMode> kAddressMod
     {D3D12_TEXTURE_ADDRESS_MODE_MIRROR, VK_SAMPLER_ADDRESS_MODE_MIRRORED_REPEAT},
     {D3D12_TEXTURE_ADDRESS_MODE_CLAMP, VK_SAMPLER_ADDRESS_MODE_CLAMP_TO_EDGE},
     {D3D12_TEXTURE_ADDRESS_MODE_BORDER, VK_SAMPLER_ADDRESS_MODE_CLAMP_TO_BORDER},
-    {D3D12_TEXTURE_ADDRESS_MODE_MIRROR_ONCE, VK_SAMPLER_ADDRESS_MODE_MIRRORED_REPEAT},
+    {D3D12_TEXTURE_ADDRESS_MODE_MIRROR_ONCE, VK_SAMPLER_ADDRESS_MODE_MIRROR_CLAMP_TO_EDGE},
 };
 
 VkSamplerAddressMode AddressMode(D3D12_TEXTURE_ADDRESS_MODE mode) {
     return Translate(kAddressModes, mode, VK_SAMPLER_ADDRESS_MODE_REPEAT);
 }
 
+// The minimum and maximum reductions; static, since a sampler's create info
+// points at them.
+constexpr VkSamplerReductionModeCreateInfo kMinimumReduction{
+    VK_STRUCTURE_TYPE_SAMPLER_REDUCTION_MODE_CREATE_INFO, nullptr, VK_SAMPLER_REDUCTION_MODE_MIN};
+constexpr VkSamplerReductionModeCreateInfo kMaximumReduction{
+    VK_STRUCTURE_TYPE_SAMPLER_REDUCTION_MODE_CREATE_INFO, nullptr, VK_SAMPLER_REDUCTION_MODE_MAX};
+
 // Filter bits: mip linear 0x1, mag linear 0x4, min linear 0x10, anisotropic
-// 0x40, comparison 0x80. Anisotropy is not enabled on the device, so
-// anisotropic filters sample linearly.
+// 0x40, and the reduction in bits 7 and 8 (1 comparison, 2 minimum, 3
+// maximum). Anisotropy is not enabled on the device, so anisotropic filters
+// sample linearly.
 VkSamplerCreateInfo FilterInfo(D3D12_FILTER filter, D3D12_TEXTURE_ADDRESS_MODE u,
                                D3D12_TEXTURE_ADDRESS_MODE v, D3D12_TEXTURE_ADDRESS_MODE w,
                                FLOAT mipBias, D3D12_COMPARISON_FUNC comparison, FLOAT minLod,
@@ -37,7 +46,11 @@ VkSamplerCreateInfo FilterInfo(D3D12_FILTER filter, D3D12_TEXTURE_ADDRESS_MODE u
     info.addressModeV = AddressMode(v);
     info.addressModeW = AddressMode(w);
     info.mipLodBias = mipBias;
-    info.compareEnable = (filter & 0x80) != 0 ? VK_TRUE : VK_FALSE;
+    const unsigned reduction = (unsigned(filter) >> 7) & 0x3;
+    info.compareEnable = reduction == 1 ? VK_TRUE : VK_FALSE;
+    if (reduction >= 2) {
+        info.pNext = reduction == 2 ? &kMinimumReduction : &kMaximumReduction;
+    }
     info.compareOp = CompareOp(comparison);
     info.minLod = minLod;
     info.maxLod = maxLod;
@@ -175,15 +188,32 @@ VkCompareOp CompareOp(D3D12_COMPARISON_FUNC func) {
     return Translate(kCompareOps, func, VK_COMPARE_OP_ALWAYS);
 }
 
-VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc) {
+VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc,
+                                VkSamplerCustomBorderColorCreateInfoEXT* custom) {
     VkSamplerCreateInfo info =
         FilterInfo(desc.Filter, desc.AddressU, desc.AddressV, desc.AddressW, desc.MipLODBias,
                    desc.ComparisonFunc, desc.MinLOD, desc.MaxLOD);
-    bool opaque = desc.BorderColor[3] > 0.5f;
-    bool white = desc.BorderColor[0] > 0.5f;
-    info.borderColor = !opaque ? VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK
-                       : white ? VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE
-                               : VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+    const FLOAT* colour = desc.BorderColor;
+    const bool black = colour[0] == 0.0f && colour[1] == 0.0f && colour[2] == 0.0f;
+    const bool white = colour[0] == 1.0f && colour[1] == 1.0f && colour[2] == 1.0f;
+    if (black && colour[3] == 0.0f) {
+        info.borderColor = VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK;
+    } else if ((black || white) && colour[3] == 1.0f) {
+        info.borderColor =
+            black ? VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK : VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE;
+    } else if (custom != nullptr) {
+        *custom = {VK_STRUCTURE_TYPE_SAMPLER_CUSTOM_BORDER_COLOR_CREATE_INFO_EXT,
+                   info.pNext,
+                   {},
+                   VK_FORMAT_UNDEFINED};
+        std::copy(colour, colour + 4, custom->customBorderColor.float32);
+        info.borderColor = VK_BORDER_COLOR_FLOAT_CUSTOM_EXT;
+        info.pNext = custom;
+    } else { // the nearest fixed colour
+        info.borderColor = colour[3] <= 0.5f  ? VK_BORDER_COLOR_FLOAT_TRANSPARENT_BLACK
+                           : colour[0] > 0.5f ? VK_BORDER_COLOR_FLOAT_OPAQUE_WHITE
+                                              : VK_BORDER_COLOR_FLOAT_OPAQUE_BLACK;
+    }
     return info;
 }
 

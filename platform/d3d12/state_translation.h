@@ -28,8 +28,12 @@ bool StateWrites(D3D12_RESOURCE_STATES state);
 
 VkCompareOp CompareOp(D3D12_COMPARISON_FUNC func);
 
-// Sampler settings from a sampler descriptor or a static sampler.
-VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc);
+// Sampler settings from a sampler descriptor or a static sampler. A
+// descriptor's border colour other than transparent black, opaque black or
+// opaque white is written into `custom` and chained where `custom` is given
+// (the device has custom border colours), else the nearest of those three.
+VkSamplerCreateInfo SamplerInfo(const D3D12_SAMPLER_DESC& desc,
+                                VkSamplerCustomBorderColorCreateInfoEXT* custom);
 VkSamplerCreateInfo SamplerInfo(const D3D12_STATIC_SAMPLER_DESC& desc);
 
 // VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for topologies the stand-in does not draw.

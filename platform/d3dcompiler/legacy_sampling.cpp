@@ -1,6 +1,7 @@
 #include "legacy_sampling.h"
 
 #include <map>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -144,11 +145,14 @@ struct SamplerParameter {
     std::string dimension;
 };
 
-// Makes each sampled sampler parameter a sampler state followed by its texture
-// ("SamplerState s, Texture2D s_texture"), and each call of its function pass
-// the texture of the sampler it passes there, which `dimensions` then gets.
-void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::string>* dimensions,
-                              std::map<std::string, bool>* declared, std::vector<TextEdit>* edits) {
+// Makes each sampled sampler parameter not yet in `rewritten` (by its token) a
+// sampler state followed by its texture ("SamplerState s, Texture2D
+// s_texture"); returns those parameters.
+std::vector<SamplerParameter>
+RewriteNewSamplerParameters(const Tokens& tokens,
+                            const std::map<std::string, std::string>& dimensions,
+                            std::set<size_t>* rewritten, std::map<std::string, bool>* declared,
+                            std::vector<TextEdit>* edits) {
     std::vector<SamplerParameter> parameters;
     std::vector<size_t> opens; // the '(' of each open parameter list
     size_t depth = 0;
@@ -161,10 +165,11 @@ void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::s
         } else if (depth == 0 && text == ")" && !opens.empty()) {
             opens.pop_back();
         }
-        auto sampler = dimensions->find(tokens[at + 1].text);
+        auto sampler = dimensions.find(tokens[at + 1].text);
         if (depth != 0 || opens.size() != 1 || opens[0] == 0 || !IsLegacySamplerType(text) ||
-            sampler == dimensions->end() || sampler->second.empty() ||
-            (tokens[at + 2].text != "," && tokens[at + 2].text != ")")) {
+            sampler == dimensions.end() || sampler->second.empty() ||
+            (tokens[at + 2].text != "," && tokens[at + 2].text != ")") ||
+            !rewritten->insert(at).second) {
             continue;
         }
         size_t index = 0;
@@ -179,6 +184,15 @@ void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::s
              ", " + std::string(dimension.texture) + " " + TextureName(sampler->first)});
         (*declared)[sampler->first] = true;
     }
+    return parameters;
+}
+
+// Makes each call of a sampled sampler parameter's function pass the texture
+// of the sampler it passes there, which `dimensions` then gets; returns
+// whether a name was new to it.
+bool PassTextures(const Tokens& tokens, const std::vector<SamplerParameter>& parameters,
+                  std::map<std::string, std::string>* dimensions, std::vector<TextEdit>* edits) {
+    bool added = false;
     for (const SamplerParameter& parameter : parameters) {
         for (size_t at = 1; at + 1 < tokens.size(); ++at) {
             if (tokens[at].text != parameter.function || tokens[at + 1].text != "(" ||
@@ -188,11 +202,25 @@ void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::s
             const size_t argument = SingleTokenArgument(tokens, at + 1, parameter.index);
             if (argument < tokens.size() && IsIdentifier(tokens, argument)) {
                 const std::string& name = tokens[argument].text;
-                dimensions->insert({name, parameter.dimension});
+                added |= dimensions->insert({name, parameter.dimension}).second;
                 edits->push_back(
                     {tokens[argument].offset + name.size(), 0, ", " + TextureName(name)});
             }
         }
+    }
+    return added;
+}
+
+// Rewrites the sampled sampler parameters, then those that a function passes
+// one of them on from, as far as the calls reach.
+void RewriteSamplerParameters(const Tokens& tokens, std::map<std::string, std::string>* dimensions,
+                              std::map<std::string, bool>* declared, std::vector<TextEdit>* edits) {
+    std::set<size_t> rewritten;
+    bool reached = true;
+    while (reached) {
+        const std::vector<SamplerParameter> parameters =
+            RewriteNewSamplerParameters(tokens, *dimensions, &rewritten, declared, edits);
+        reached = !parameters.empty() && PassTextures(tokens, parameters, dimensions, edits);
     }
 }
 

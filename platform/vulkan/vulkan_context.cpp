@@ -218,6 +218,9 @@ void EnableVulkan12Features(const VkPhysicalDeviceVulkan12Features& supported,
     enabled->shaderOutputLayer = supported.shaderOutputLayer;
     features->drawIndirectCount = supported.drawIndirectCount == VK_TRUE;
     enabled->drawIndirectCount = supported.drawIndirectCount;
+    // Samplers' MIRROR_ONCE address mode and minimum and maximum filters.
+    enabled->samplerMirrorClampToEdge = supported.samplerMirrorClampToEdge;
+    enabled->samplerFilterMinmax = supported.samplerFilterMinmax;
 }
 
 // What the device offers, asked in one call; the caller keeps the chain.
@@ -226,7 +229,9 @@ struct SupportedFeatures {
     VkPhysicalDeviceVulkan11Features vulkan11{};
     VkPhysicalDeviceVulkan12Features vulkan12{};
     VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
+    VkPhysicalDeviceCustomBorderColorFeaturesEXT customBorder{};
     bool hasRobustness = false;
+    bool hasCustomBorder = false;
 };
 
 void QuerySupportedFeatures(VkPhysicalDevice physicalDevice,
@@ -237,9 +242,17 @@ void QuerySupportedFeatures(VkPhysicalDevice physicalDevice,
     supported->robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
     supported->core.pNext = &supported->vulkan11;
     supported->vulkan11.pNext = &supported->vulkan12;
+    supported->customBorder.sType =
+        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_CUSTOM_BORDER_COLOR_FEATURES_EXT;
     supported->hasRobustness = HasExtension(available, VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
+    supported->hasCustomBorder = HasExtension(available, VK_EXT_CUSTOM_BORDER_COLOR_EXTENSION_NAME);
+    void** next = &supported->vulkan12.pNext;
     if (supported->hasRobustness) {
-        supported->vulkan12.pNext = &supported->robustness;
+        *next = &supported->robustness;
+        next = &supported->robustness.pNext;
+    }
+    if (supported->hasCustomBorder) {
+        *next = &supported->customBorder;
     }
     vkGetPhysicalDeviceFeatures2(physicalDevice, &supported->core);
 }
@@ -251,6 +264,7 @@ struct EnabledFeatures {
     VkPhysicalDeviceVulkan12Features vulkan12{};
     VkPhysicalDeviceVulkan13Features vulkan13{};
     VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
+    VkPhysicalDeviceCustomBorderColorFeaturesEXT customBorder{};
 };
 
 // What the stand-in needs, and what it uses where the device has it.
@@ -268,6 +282,19 @@ void ChooseFeatures(const SupportedFeatures& supported,
     enabled->vulkan12.timelineSemaphore = VK_TRUE;
     EnableVulkan12Features(supported.vulkan12, available, &enabled->vulkan12, features, extensions);
     enabled->vulkan12.pNext = features->nullDescriptor ? &enabled->robustness : nullptr;
+    // A heap sampler's border colour other than Vulkan's three fixed ones.
+    features->customBorderColor = supported.hasCustomBorder &&
+                                  supported.customBorder.customBorderColors == VK_TRUE &&
+                                  supported.customBorder.customBorderColorWithoutFormat == VK_TRUE;
+    if (features->customBorderColor) {
+        extensions->push_back(VK_EXT_CUSTOM_BORDER_COLOR_EXTENSION_NAME);
+        enabled->customBorder.sType =
+            VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_CUSTOM_BORDER_COLOR_FEATURES_EXT;
+        enabled->customBorder.customBorderColors = VK_TRUE;
+        enabled->customBorder.customBorderColorWithoutFormat = VK_TRUE;
+        enabled->customBorder.pNext = enabled->vulkan12.pNext;
+        enabled->vulkan12.pNext = &enabled->customBorder;
+    }
     enabled->vulkan13.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_3_FEATURES;
     enabled->vulkan13.dynamicRendering = VK_TRUE;
     enabled->vulkan13.synchronization2 = VK_TRUE;

@@ -36,6 +36,8 @@ struct VulkanFeatures {
     bool drawIndirectCount = false;
     // BaseInstance in shaders, which SV_InstanceID is counted from.
     bool drawParameters = false;
+    // VK_EXT_custom_border_color, without a format: any float border colour.
+    bool customBorderColor = false;
 };
 
 class VulkanContext {

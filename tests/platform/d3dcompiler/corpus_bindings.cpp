@@ -33,7 +33,15 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
         TextureDescription(view.width, view.height, view.format, flags,
                            UINT16(view.shape == Shape::Texture3D ? view.depth : view.slices));
     desc.MipLevels = UINT16(view.mips);
-    if (view.shape == Shape::Texture1D) {
+    desc.SampleDesc.Count = view.samples;
+    if (view.depthStencil) {
+        desc.Format = DXGI_FORMAT_R32_TYPELESS;
+        desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL;
+    }
+    if (view.IsMultisampled()) {
+        desc.Flags |= D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET; // filled by a clear
+    }
+    if (view.shape == Shape::Texture1D || view.shape == Shape::Texture1DArray) {
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE1D;
     } else if (view.shape == Shape::Texture3D) {
         desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE3D;
@@ -43,10 +51,12 @@ D3D12_RESOURCE_DESC DescribeResource(const View& view) {
 
 D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
     constexpr D3D12_SRV_DIMENSION kDimensions[] = {
-        D3D12_SRV_DIMENSION_TEXTURE1D,      D3D12_SRV_DIMENSION_TEXTURE2D,
-        D3D12_SRV_DIMENSION_TEXTURE2DARRAY, D3D12_SRV_DIMENSION_TEXTURE3D,
-        D3D12_SRV_DIMENSION_TEXTURECUBE,    D3D12_SRV_DIMENSION_BUFFER,
-        D3D12_SRV_DIMENSION_BUFFER,         D3D12_SRV_DIMENSION_BUFFER};
+        D3D12_SRV_DIMENSION_TEXTURE1D,        D3D12_SRV_DIMENSION_TEXTURE2D,
+        D3D12_SRV_DIMENSION_TEXTURE2DARRAY,   D3D12_SRV_DIMENSION_TEXTURE3D,
+        D3D12_SRV_DIMENSION_TEXTURECUBE,      D3D12_SRV_DIMENSION_TEXTURE1DARRAY,
+        D3D12_SRV_DIMENSION_TEXTURECUBEARRAY, D3D12_SRV_DIMENSION_TEXTURE2DMS,
+        D3D12_SRV_DIMENSION_TEXTURE2DMSARRAY, D3D12_SRV_DIMENSION_BUFFER,
+        D3D12_SRV_DIMENSION_BUFFER,           D3D12_SRV_DIMENSION_BUFFER};
     const bool raw = view.shape == Shape::RawBuffer;
     D3D12_SHADER_RESOURCE_VIEW_DESC desc = ShaderResourceView(
         raw ? DXGI_FORMAT_R32_TYPELESS : view.format, kDimensions[size_t(view.shape)]);
@@ -67,6 +77,19 @@ D3D12_SHADER_RESOURCE_VIEW_DESC DescribeShaderView(const View& view) {
     case Shape::TextureCube:
         desc.TextureCube.MipLevels = view.mips;
         break;
+    case Shape::Texture1DArray:
+        desc.Texture1DArray.MipLevels = view.mips;
+        desc.Texture1DArray.ArraySize = view.slices;
+        break;
+    case Shape::TextureCubeArray:
+        desc.TextureCubeArray.MipLevels = view.mips;
+        desc.TextureCubeArray.NumCubes = view.slices / 6;
+        break;
+    case Shape::Texture2DMS:
+        break;
+    case Shape::Texture2DMSArray:
+        desc.Texture2DMSArray.ArraySize = view.slices;
+        break;
     default:
         desc.Buffer.NumElements = view.elements;
         desc.Buffer.StructureByteStride = view.shape == Shape::StructuredBuffer ? view.stride : 0;
@@ -83,6 +106,10 @@ D3D12_UNORDERED_ACCESS_VIEW_DESC DescribeAccessView(const View& view) {
     case Shape::Texture1D:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE1D;
         break;
+    case Shape::Texture1DArray:
+        desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE1DARRAY;
+        desc.Texture1DArray.ArraySize = view.slices;
+        break;
     case Shape::Texture2D:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2D;
         break;
@@ -92,6 +119,7 @@ D3D12_UNORDERED_ACCESS_VIEW_DESC DescribeAccessView(const View& view) {
         break;
     case Shape::Texture2DArray:
     case Shape::TextureCube:
+    case Shape::TextureCubeArray:
         desc.ViewDimension = D3D12_UAV_DIMENSION_TEXTURE2DARRAY;
         desc.Texture2DArray.ArraySize = view.slices;
         break;
@@ -107,6 +135,33 @@ D3D12_UNORDERED_ACCESS_VIEW_DESC DescribeAccessView(const View& view) {
 D3D12_RESOURCE_STATES ViewState(const View& view) {
     return view.registerKind == 'u' ? D3D12_RESOURCE_STATE_UNORDERED_ACCESS
                                     : D3D12_RESOURCE_STATE_ALL_SHADER_RESOURCE;
+}
+
+// The value every sample of a multisampled texture is cleared to: its first
+// texel's.
+D3D12_CLEAR_VALUE ClearValue(const View& view) {
+    D3D12_CLEAR_VALUE clear{view.format, {}};
+    for (size_t i = 0; i < 4 && i < view.contents.size(); ++i) {
+        if (corpus_resources::IsFloatFormat(view.format)) {
+            std::memcpy(&clear.Color[i], &view.contents[i], sizeof clear.Color[i]);
+        } else {
+            clear.Color[i] = float(view.contents[i]);
+        }
+    }
+    return clear;
+}
+
+// A multisampled texture made as a render target with its clear value.
+ID3D12Resource* MakeClearableTarget(ID3D12Device* device, const View& view) {
+    const D3D12_HEAP_PROPERTIES heap = HeapProperties(D3D12_HEAP_TYPE_DEFAULT);
+    const D3D12_RESOURCE_DESC desc = DescribeResource(view);
+    const D3D12_CLEAR_VALUE clear = ClearValue(view);
+    ID3D12Resource* resource = nullptr;
+    EXPECT_EQ(device->CreateCommittedResource(
+                  &heap, D3D12_HEAP_FLAG_NONE, &desc, D3D12_RESOURCE_STATE_RENDER_TARGET, &clear,
+                  IID_ID3D12Resource, reinterpret_cast<void**>(&resource)),
+              S_OK);
+    return resource;
 }
 
 } // namespace
@@ -127,15 +182,53 @@ bool CorpusBindings::Create(ID3D12Device* device, ID3D12GraphicsCommandList* lis
     for (const View& view : declarations.views) {
         Bound bound;
         bound.view = view;
-        bound.resource.Attach(MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT, DescribeResource(view),
-                                            D3D12_RESOURCE_STATE_COPY_DEST));
-        if (bound.resource == nullptr || !Upload(list, bound) || !UploadCounter(list, bound)) {
+        const bool multisampled = view.IsMultisampled();
+        bound.resource.Attach(multisampled ? MakeClearableTarget(device, view)
+                                           : MakeCommitted(device, D3D12_HEAP_TYPE_DEFAULT,
+                                                           DescribeResource(view),
+                                                           D3D12_RESOURCE_STATE_COPY_DEST));
+        if (bound.resource == nullptr ||
+            !(multisampled ? ClearSamples(list, bound) : Upload(list, bound)) ||
+            !UploadCounter(list, bound)) {
             return false;
         }
         CreateView(bound, HandleAt(device, heap_, UINT(bound_.size()) + 1));
         bound_.push_back(std::move(bound));
     }
+    return CreateSamplers(declarations.heapSamplers);
+}
+
+bool CorpusBindings::CreateSamplers(const std::vector<corpus_resources::HeapSampler>& samplers) {
+    if (samplers.empty()) {
+        return true;
+    }
+    samplerHeap_.Attach(MakeDescriptorHeap(device_, D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER,
+                                           UINT(samplers.size()),
+                                           D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
+    if (samplerHeap_ == nullptr) {
+        return false;
+    }
+    const UINT step = device_->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_SAMPLER);
+    D3D12_CPU_DESCRIPTOR_HANDLE at = samplerHeap_->GetCPUDescriptorHandleForHeapStart();
+    for (const corpus_resources::HeapSampler& sampler : samplers) {
+        device_->CreateSampler(&sampler.desc, at);
+        at.ptr += step;
+    }
     return true;
+}
+
+void CorpusBindings::SetTables(ID3D12GraphicsCommandList* list, bool compute) const {
+    ID3D12DescriptorHeap* heaps[] = {heap_, samplerHeap_};
+    list->SetDescriptorHeaps(samplerHeap_ ? 2 : 1, heaps);
+    for (UINT parameter = 0; parameter < 2 && heaps[parameter] != nullptr; ++parameter) {
+        const D3D12_GPU_DESCRIPTOR_HANDLE table =
+            heaps[parameter]->GetGPUDescriptorHandleForHeapStart();
+        if (compute) {
+            list->SetComputeRootDescriptorTable(parameter, table);
+        } else {
+            list->SetGraphicsRootDescriptorTable(parameter, table);
+        }
+    }
 }
 
 // Copies the view's contents into its resource, subresource after
@@ -187,6 +280,23 @@ bool CorpusBindings::Upload(ID3D12GraphicsCommandList* list, Bound& bound) {
         Transition(bound.resource, D3D12_RESOURCE_STATE_COPY_DEST, ViewState(bound.view));
     list->ResourceBarrier(1, &ready);
     uploads_.push_back(std::move(upload));
+    return true;
+}
+
+// Clears every sample of a multisampled texture to its first texel's value.
+bool CorpusBindings::ClearSamples(ID3D12GraphicsCommandList* list, Bound& bound) {
+    ComPtr<ID3D12DescriptorHeap> targets(
+        MakeDescriptorHeap(device_, D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    if (targets == nullptr) {
+        return false;
+    }
+    const D3D12_CPU_DESCRIPTOR_HANDLE target = targets->GetCPUDescriptorHandleForHeapStart();
+    device_->CreateRenderTargetView(bound.resource, nullptr, target);
+    list->ClearRenderTargetView(target, ClearValue(bound.view).Color, 0, nullptr);
+    const D3D12_RESOURCE_BARRIER ready =
+        Transition(bound.resource, D3D12_RESOURCE_STATE_RENDER_TARGET, ViewState(bound.view));
+    list->ResourceBarrier(1, &ready);
+    targetHeaps_.push_back(std::move(targets));
     return true;
 }
 

@@ -24,6 +24,10 @@ enum class Shape {
     Texture2DArray,
     Texture3D,
     TextureCube,
+    Texture1DArray,
+    TextureCubeArray, // slices: six a cube
+    Texture2DMS,      // every texel's samples hold the first texel's value
+    Texture2DMSArray, // every slice's likewise
     TypedBuffer,
     StructuredBuffer,
     RawBuffer
@@ -35,13 +39,17 @@ struct View {
     unsigned slot = 0;
     Shape shape = Shape::Texture2D;
     DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN; // textures and typed buffers
-    unsigned width = 1, height = 1, depth = 1, mips = 1, slices = 1;
+    unsigned width = 1, height = 1, depth = 1, mips = 1, slices = 1, samples = 1;
     unsigned stride = 0;            // a structured buffer's element size
     unsigned elements = 0;          // a buffer's element count (raw: 32-bit words)
     int counter = -1;               // a structured UAV's hidden counter; -1 when none
+    bool depthStencil = false;      // an R32_FLOAT view of an R32_TYPELESS depth-stencil texture
     std::vector<uint32_t> contents; // 32-bit words, subresource after subresource
 
     bool IsBuffer() const { return shape >= Shape::TypedBuffer; }
+    bool IsMultisampled() const {
+        return shape == Shape::Texture2DMS || shape == Shape::Texture2DMSArray;
+    }
 };
 
 // What a UAV (or its counter) must hold after the draw or dispatch.
@@ -52,15 +60,23 @@ struct Expectation {
                                     // it ("1.5"), else 32 bits ("7")
 };
 
+// A sampler in the samplers' descriptor heap, in its own table after the views'.
+struct HeapSampler {
+    unsigned slot = 0;
+    D3D12_SAMPLER_DESC desc{};
+};
+
 struct Declarations {
     std::vector<View> views;
     std::vector<std::string> samplers; // StaticSampler(...) texts
+    std::vector<HeapSampler> heapSamplers;
     std::vector<Expectation> expectations;
     std::string problem; // the first malformed line, if any
 
-    bool Empty() const { return views.empty() && samplers.empty(); }
-    // "DescriptorTable(CBV(b0), SRV(t0), UAV(u1)), StaticSampler(s0, ...)":
-    // the table's descriptors in the order of `views`, after the constants.
+    bool Empty() const { return views.empty() && samplers.empty() && heapSamplers.empty(); }
+    // "DescriptorTable(CBV(b0), SRV(t0), UAV(u1)), DescriptorTable(Sampler(s1)),
+    // StaticSampler(s0, ...)": the table's descriptors in the order of `views`,
+    // after the constants, then the heap samplers' table, if any.
     std::string RootSignature() const;
     // Reads one header line whose first word is `key`; false when the key is
     // none of texture, buffer, uav, sampler or expect.

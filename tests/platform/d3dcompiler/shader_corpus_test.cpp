@@ -27,21 +27,35 @@
 // constants at b0 (in this order) and static samplers, by a root signature the
 // test writes into the macro CORPUS_ROOT_SIGNATURE (resource_stages.hlsli
 // puts it on VSMain; a compute case writes [RootSignature(...)] itself):
-//   // texture t0: <1d|2d|2darray|3d|cube> <format> <W[xH[xD]]> [mips N] [slices N]
+//   // texture t0: <1d|1darray|2d|2darray|3d|cube|cubearray|2dms|2dmsarray> <format>
+//   //                          <W[xH[xD]]> [mips N] [slices N (a cube array's: six a cube)]
+//   //                          [samples N (2dms, 2dmsarray: each sample of each texel
+//   //                          holds the first texel's value, written by a clear)]
+//   //                          [depth-stencil (r32_float: a view of an R32_TYPELESS
+//   //                          texture made to be a depth buffer, which comparison
+//   //                          sampling reads)]
 //   //                          [: texel values, mip after mip of each slice]
 //   // buffer t1: typed <format> <count> | structured <stride> <count> | raw <words>
 //   //                          [: values]
 //   // uav u0: <any texture or buffer form> [counter N] [: values]
-//   // sampler s0: <point|linear|linear-mip-point> <wrap|mirror|clamp|border|mirror_once>
+//   // sampler s0: <point|linear|linear-mip-point|point-mip-linear|anisotropic|
+//   //                          minimum|maximum (the linear filter's reductions)>
+//   //                          <wrap|mirror|clamp|border|mirror_once>
 //   //                          [<comparison: less, greater_equal, ...>] [white|black|transparent]
+//   //                          [bias N] [minlod N] [maxlod N] [anisotropy N]
+//   //                          [heap [colour R,G,B,A]]   (heap: in a sampler heap's table,
+//   //                          root parameter 1, rather than static; colour: its border)
 //   // expect u0: <words>       (what the UAV holds after the draw, or after
 //   //                          CSMain's one thread group for "accepted CSMain")
 //   // expect u0 counter: <N>   (its hidden counter)
 // BRENNWICK_CORPUS_FILTER=<words> runs only the cases whose file names hold them.
-// Formats are DXGI's lowercased without the prefix, 32-bit components only
-// (r32g32b32a32_float, r32_uint, ...). Values fill 32-bit words in order, the
-// rest zero; a word is a float where the format is a float one or the word
-// has a point or an exponent ("1.5", "2.0"), else an integer.
+// Formats are DXGI's lowercased without the prefix: 32-bit components
+// (r32g32b32a32_float, r32_uint, ...) and four 8-bit ones (r8g8b8a8_unorm,
+// r8g8b8a8_unorm_srgb, r8g8b8a8_snorm, b8g8r8a8_unorm), whose texels are one
+// word each, the first component in the low byte (0xff008040). Values fill
+// 32-bit words in order, the rest zero; a word is a float where the format is
+// a float one or the word has a point or an exponent ("1.5", "2.0"), else an
+// integer.
 // It prints a tally per group: how many cases agree with Windows, differ,
 // crash the compiler or stall it.
 #include "corpus_bindings.h"
@@ -368,10 +382,7 @@ void ShaderCorpus::Dispatch(const std::vector<uint8_t>& cs,
     if (bindings.Create(device, list, resources, constants, kProbeConstantBytes)) {
         list->SetComputeRootSignature(root);
         list->SetPipelineState(state);
-        ID3D12DescriptorHeap* heap = bindings.Heap();
-        list->SetDescriptorHeaps(1, &heap);
-        list->SetComputeRootDescriptorTable(0,
-                                            bindings.Heap()->GetGPUDescriptorHandleForHeapStart());
+        bindings.SetTables(list, true);
         list->Dispatch(1, 1, 1);
         bindings.RecordReadBacks(list);
     }
@@ -415,13 +426,17 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
         ExecuteAndWait(); // what Create recorded, before its resources go
         return {};
     }
-    ID3D12DescriptorHeap* views = resources.Empty() ? table.Get() : bindings.Heap();
     RecordTriangleDrawState(list, rtv, 1, 1, root, state);
     if (clear.size() == 4) {
         list->ClearRenderTargetView(rtv, clear.data(), 0, nullptr);
     }
-    list->SetDescriptorHeaps(1, &views);
-    list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
+    if (resources.Empty()) {
+        ID3D12DescriptorHeap* views = table.Get();
+        list->SetDescriptorHeaps(1, &views);
+        list->SetGraphicsRootDescriptorTable(0, views->GetGPUDescriptorHandleForHeapStart());
+    } else {
+        bindings.SetTables(list, false);
+    }
     list->DrawInstanced(3, 1, 0, 0);
     bindings.RecordReadBacks(list);
     const std::vector<uint8_t> bytes =
