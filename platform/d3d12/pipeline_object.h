@@ -20,9 +20,12 @@ namespace d3d12_standin {
 struct PipelineRecipe {
     VkShaderModule vertexModule = VK_NULL_HANDLE;
     VkShaderModule geometryModule = VK_NULL_HANDLE; // none without a geometry shader
+    VkShaderModule hullModule = VK_NULL_HANDLE;     // both none without tessellation
+    VkShaderModule domainModule = VK_NULL_HANDLE;
     VkShaderModule pixelModule = VK_NULL_HANDLE;
     std::vector<uint32_t> pixelSpirv; // for variants that leave targets out
-    std::string vertexEntry, geometryEntry, pixelEntry;
+    std::string vertexEntry, geometryEntry, hullEntry, domainEntry, pixelEntry;
+    uint32_t patchControlPoints = 0; // the hull shader's input patch size
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;

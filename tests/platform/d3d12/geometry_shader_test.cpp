@@ -99,6 +99,18 @@ void Quads(point ToGeometry input[1], inout TriangleStream<ToPixel> stream) {
     stream.Append(At(input[0], float2(-0.5, -0.5)));
 }
 )hlsl"},
+    // Each point grows into the quad of its quadrant, coloured by its SV_PrimitiveID.
+    {"QuadsByPrimitive", R"hlsl(
+[maxvertexcount(4)]
+void QuadsByPrimitive(point ToGeometry input[1], uint primitive : SV_PrimitiveID,
+                      inout TriangleStream<ToPixel> stream) {
+    ToGeometry numbered = {input[0].centre, primitive + 1};
+    stream.Append(At(numbered, float2(-0.5, 0.5)));
+    stream.Append(At(numbered, float2(0.5, 0.5)));
+    stream.Append(At(numbered, float2(-0.5, -0.5)));
+    stream.Append(At(numbered, float2(0.5, -0.5)));
+}
+)hlsl"},
     // The triangle once into each of slices 0 and 1, in colours 1 and 2.
     {"EachSlice", R"hlsl(
 [maxvertexcount(6)]
@@ -298,12 +310,39 @@ protected:
         ExpectFilled(texture, 1, Colour(firstColour + 1));
     }
 
+    // Four points drawn through `geometry`, quadrant i expected in colour i + 1.
+    void ExpectQuadrantsDrawn(const char* geometry);
+
     ComPtr<ID3D12RootSignature> rootSignature;
 };
 
+// Point i grows into the quad of quadrant i, coloured i + 1 by the vertex
+// shader, or by its SV_PrimitiveID, which numbers the draw's points from 0.
 TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
+    for (const char* geometry : {"Quads", "QuadsByPrimitive"}) {
+        SCOPED_TRACE(geometry);
+        ExpectQuadrantsDrawn(geometry);
+    }
+}
+
+// A geometry shader of points in a pipeline of triangles does not make a
+// pipeline: the debug layer names the two primitives.
+TEST_F(GeometryShaderTest, RefusesAnInputPrimitiveOfAnotherType) {
+    TakeDebugMessages(device);
+    HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline("Centres", "Quads", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
+        MakePipeline("Centres", "Quads", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE, &result);
+    EXPECT_EQ(result, E_INVALIDARG);
+    EXPECT_FALSE(pipeline);
+    EXPECT_EQ(
+        CountMessages(TakeDebugMessages(device),
+                      D3D12_MESSAGE_ID_CREATEGRAPHICSPIPELINESTATE_GS_INPUT_PRIMITIVE_MISMATCH),
+        1u);
+}
+
+void GeometryShaderTest::ExpectQuadrantsDrawn(const char* geometry) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline("Centres", geometry, "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
     ASSERT_TRUE(pipeline);
     ComPtr<ID3D12Resource> target;
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
