@@ -39,6 +39,14 @@ ControlPoint Corners(uint id : SV_VertexID) {
     ControlPoint result = {float2(id % 2 ? 1 : -1, id / 2 ? -1 : 1)};
     return result;
 }
+// Two quad patches: control points 0 to 3 over the left half, 4 to 7 over
+// the right half, each in Corners' order.
+[RootSignature(RS)]
+ControlPoint Halves(uint id : SV_VertexID) {
+    uint i = id % 4;
+    ControlPoint result = {float2((i % 2 ? 0 : -1) + id / 4, i / 2 ? -1 : 1)};
+    return result;
+}
 [RootSignature(RS)]
 float4 NoPatch(uint id : SV_VertexID) : SV_Position {
     return float4(id, 0, 0.5, 1);
@@ -123,6 +131,17 @@ ToPixel QuadDomain(QuadFactors factors, float2 uv : SV_DomainLocation,
     float2 top = lerp(patch[0].corner, patch[1].corner, uv.x);
     float2 bottom = lerp(patch[2].corner, patch[3].corner, uv.x);
     ToPixel result = {float4(lerp(top, bottom, uv.y), 0.5, 1), float3(uv, 0)};
+    return result;
+}
+)hlsl"},
+    {"NumberedDomain", R"hlsl(
+// The quad patch coloured by its SV_PrimitiveID: red from the second on.
+[domain("quad")]
+ToPixel NumberedDomain(QuadFactors factors, float2 uv : SV_DomainLocation,
+                       const OutputPatch<ControlPoint, 4> patch, uint primitive : SV_PrimitiveID) {
+    float2 top = lerp(patch[0].corner, patch[1].corner, uv.x);
+    float2 bottom = lerp(patch[2].corner, patch[3].corner, uv.x);
+    ToPixel result = {float4(lerp(top, bottom, uv.y), 0.5, 1), float3(primitive, 0, 0)};
     return result;
 }
 )hlsl"},
@@ -256,6 +275,19 @@ TEST_F(TessellationTest, QuadDomainCoversTheTargetFromItsUpperLeft) {
         for (UINT x = 0; x < kSize; ++x) {
             ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(x >= kSize / 2, y >= kSize / 2))
                 << x << "," << y;
+        }
+    }
+}
+
+// SV_PrimitiveID in the domain shader numbers a draw's patches from 0.
+TEST_F(TessellationTest, DomainShaderNumbersThePatches) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline({"Halves", "Clockwise", "NumberedDomain"});
+    ASSERT_TRUE(pipeline);
+    const std::vector<uint8_t> pixels =
+        Draw(pipeline, D3D_PRIMITIVE_TOPOLOGY_4_CONTROL_POINT_PATCHLIST, 8);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(x >= kSize / 2, false)) << x << "," << y;
         }
     }
 }
