@@ -32,6 +32,11 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
     }
 }
 
+bool CarriesAdjacency(VkPrimitiveTopology topology) {
+    return topology >= VK_PRIMITIVE_TOPOLOGY_LINE_LIST_WITH_ADJACENCY &&
+           topology <= VK_PRIMITIVE_TOPOLOGY_TRIANGLE_STRIP_WITH_ADJACENCY;
+}
+
 // Equal bit for bit: the same input gives the same viewport slots.
 template <typename T> bool SameBits(const std::vector<T>& first, const std::vector<T>& second) {
     return first.size() == second.size() &&
@@ -238,6 +243,12 @@ bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopolo
     if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
         !SameTopologyClass(*topology, pipeline_->topologyType)) {
         SkipCommand("a draw's primitive topology is unset or does not match the pipeline state");
+        return false;
+    }
+    if (pipeline_->recipe.geometryModule != VK_NULL_HANDLE &&
+        pipeline_->geometryReadsAdjacency != CarriesAdjacency(*topology)) {
+        SkipCommand("a draw's topology does not carry the adjacency its geometry shader reads, or "
+                    "carries adjacency it does not");
         return false;
     }
     if (*topology == VK_PRIMITIVE_TOPOLOGY_PATCH_LIST &&

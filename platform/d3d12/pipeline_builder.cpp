@@ -394,6 +394,8 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
+    pipeline->geometryReadsAdjacency =
+        HasCode(desc.GS) && ReadsAdjacency(ReadPatchShape(stages.geometry.spirv));
     pipeline->stripCut = desc.IBStripCutValue;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;

@@ -65,6 +65,9 @@ struct PipelineObject {
     std::array<VkFormat, 8> colorFormats{};
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    // A geometry shader reads lineadj or triangleadj primitives, which only
+    // the _ADJ topologies carry.
+    bool geometryReadsAdjacency = false;
     D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
     // A compute pipeline: `pipeline` runs `computeModule`; nothing else is used.
     bool compute = false;

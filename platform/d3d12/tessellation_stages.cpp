@@ -100,6 +100,11 @@ PatchShape ReadPatchShape(const std::vector<uint32_t>& spirv) {
     return shape;
 }
 
+bool ReadsAdjacency(const PatchShape& geometry) {
+    return geometry.geometryInput == kModeInputLinesAdjacency ||
+           geometry.geometryInput == kModeInputTrianglesAdjacency;
+}
+
 D3D12_PRIMITIVE_TOPOLOGY_TYPE TessellatorOutput(const PatchShape& hull) {
     return hull.pointMode                 ? D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT
            : hull.domain == kModeIsolines ? D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE

@@ -44,6 +44,9 @@ bool PrepareTessellationStages(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                                const RootSignatureLayout& rootSignature, PipelineStages* stages,
                                std::string* error);
 
+// Whether a geometry shader's input primitive is lineadj or triangleadj.
+bool ReadsAdjacency(const PatchShape& geometry);
+
 // The primitives the tessellator hands on: points, lines of an isoline
 // domain, or triangles.
 D3D12_PRIMITIVE_TOPOLOGY_TYPE TessellatorOutput(const PatchShape& hull);

@@ -111,6 +111,18 @@ void QuadsByPrimitive(point ToGeometry input[1], uint primitive : SV_PrimitiveID
     stream.Append(At(numbered, float2(0.5, -0.5)));
 }
 )hlsl"},
+    // A line with its neighbours grows into a triangle over the target, in
+    // the colour of the line's first point.
+    {"OverFromAdjacentLine", R"hlsl(
+[maxvertexcount(3)]
+void OverFromAdjacentLine(lineadj ToGeometry input[4], inout TriangleStream<ToPixel> stream) {
+    for (uint id = 0; id < 3; ++id) {
+        float2 corner = float2((id << 1) & 2, id & 2);
+        ToPixel result = {float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1), input[1].colour};
+        stream.Append(result);
+    }
+}
+)hlsl"},
     // The triangle once into each of slices 0 and 1, in colours 1 and 2.
     {"EachSlice", R"hlsl(
 [maxvertexcount(6)]
@@ -356,6 +368,27 @@ void GeometryShaderTest::ExpectQuadrantsDrawn(const char* geometry) {
         for (UINT x = 0; x < kSize; ++x) {
             const uint32_t quadrant = (x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0);
             ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(quadrant + 1)) << x << "," << y;
+        }
+    }
+}
+
+// A geometry shader of lines with adjacency reads the four points of each
+// LINELIST_ADJ primitive.
+TEST_F(GeometryShaderTest, LinesWithAdjacencyReachTheirGeometryShader) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("Centres", "OverFromAdjacentLine", "Shade",
+                                                        D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE);
+    ASSERT_TRUE(pipeline);
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    MakeRenderTarget(kSize, &target, &rtvHeap);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_LINELIST_ADJ);
+    list->DrawInstanced(4, 1, 0, 0);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(2)) << x << "," << y;
         }
     }
 }
