@@ -2,6 +2,7 @@
 
 #include "format_table.h"
 
+#include <array>
 #include <cinttypes>
 #include <cstdio>
 
@@ -56,7 +57,17 @@ const char* TopologyName(D3D12_PRIMITIVE_TOPOLOGY topology) {
             return entry.name;
         }
     }
-    return "D3D_PRIMITIVE_TOPOLOGY_(a control point patch list)";
+    static const std::array<std::string, 32> kPatchLists = [] {
+        std::array<std::string, 32> names;
+        for (size_t i = 0; i < names.size(); ++i) {
+            names[i] =
+                "D3D_PRIMITIVE_TOPOLOGY_" + std::to_string(i + 1) + "_CONTROL_POINT_PATCHLIST";
+        }
+        return names;
+    }();
+    const int index = int(topology) - int(D3D_PRIMITIVE_TOPOLOGY_1_CONTROL_POINT_PATCHLIST);
+    return index >= 0 && index < 32 ? kPatchLists[size_t(index)].c_str()
+                                    : "D3D_PRIMITIVE_TOPOLOGY_UNDEFINED";
 }
 
 const char* TopologyTypeName(D3D12_PRIMITIVE_TOPOLOGY_TYPE type) {

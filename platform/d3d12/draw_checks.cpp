@@ -1,6 +1,7 @@
 #include "draw_checks.h"
 
 #include "debug_text.h"
+#include "state_translation.h"
 
 #include <debug_messages.h>
 
@@ -27,10 +28,8 @@ D3D12_PRIMITIVE_TOPOLOGY_TYPE TypeOf(D3D12_PRIMITIVE_TOPOLOGY topology) {
     case D3D_PRIMITIVE_TOPOLOGY_TRIANGLESTRIP_ADJ:
         return D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     default:
-        return topology >= D3D_PRIMITIVE_TOPOLOGY_1_CONTROL_POINT_PATCHLIST &&
-                       topology <= D3D_PRIMITIVE_TOPOLOGY_32_CONTROL_POINT_PATCHLIST
-                   ? D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH
-                   : D3D12_PRIMITIVE_TOPOLOGY_TYPE_UNDEFINED;
+        return PatchControlPointsOf(topology) != 0 ? D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH
+                                                   : D3D12_PRIMITIVE_TOPOLOGY_TYPE_UNDEFINED;
     }
 }
 
@@ -77,12 +76,18 @@ void CheckTables(const RecordedDrawState& state, const void* list, const char* d
 
 void CheckTopology(const RecordedDrawState& state, const void* list, const char* draw) {
     D3D12_PRIMITIVE_TOPOLOGY_TYPE type = TypeOf(state.topology);
+    const std::string pipeline = ObjectText(state.pipelineObject, "", "ID3D12PipelineState");
+    const uint32_t controlPoints = PatchControlPointsOf(state.topology);
+    const uint32_t patch = state.pipeline->recipe.patchControlPoints;
     if (state.topology != D3D_PRIMITIVE_TOPOLOGY_UNDEFINED &&
         type != state.pipeline->topologyType) {
         standin::ReportWindows(PRIMITIVE_TOPOLOGY_MISMATCH_PIPELINE_STATE, list, draw,
                                TopologyName(state.topology),
-                               TopologyTypeName(state.pipeline->topologyType),
-                               ObjectText(state.pipelineObject, "", "ID3D12PipelineState").c_str());
+                               TopologyTypeName(state.pipeline->topologyType), pipeline.c_str());
+    } else if (controlPoints != 0 && controlPoints != patch) {
+        standin::ReportWindows(PATCH_CONTROL_POINT_COUNT_MISMATCH, list, draw,
+                               TopologyName(state.topology), controlPoints, pipeline.c_str(),
+                               patch);
     }
 }
 

@@ -22,10 +22,19 @@ bool SameTopologyClass(VkPrimitiveTopology topology, D3D12_PRIMITIVE_TOPOLOGY_TY
         return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT;
     case VK_PRIMITIVE_TOPOLOGY_LINE_LIST:
     case VK_PRIMITIVE_TOPOLOGY_LINE_STRIP:
+    case VK_PRIMITIVE_TOPOLOGY_LINE_LIST_WITH_ADJACENCY:
+    case VK_PRIMITIVE_TOPOLOGY_LINE_STRIP_WITH_ADJACENCY:
         return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE;
+    case VK_PRIMITIVE_TOPOLOGY_PATCH_LIST:
+        return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH;
     default:
         return type == D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     }
+}
+
+bool CarriesAdjacency(VkPrimitiveTopology topology) {
+    return topology >= VK_PRIMITIVE_TOPOLOGY_LINE_LIST_WITH_ADJACENCY &&
+           topology <= VK_PRIMITIVE_TOPOLOGY_TRIANGLE_STRIP_WITH_ADJACENCY;
 }
 
 // Equal bit for bit: the same input gives the same viewport slots.
@@ -234,6 +243,17 @@ bool CommandTranslator::CheckDrawState(const CmdDraw& command, VkPrimitiveTopolo
     if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM ||
         !SameTopologyClass(*topology, pipeline_->topologyType)) {
         SkipCommand("a draw's primitive topology is unset or does not match the pipeline state");
+        return false;
+    }
+    if (pipeline_->recipe.geometryModule != VK_NULL_HANDLE &&
+        pipeline_->geometryReadsAdjacency != CarriesAdjacency(*topology)) {
+        SkipCommand("a draw's topology does not carry the adjacency its geometry shader reads, or "
+                    "carries adjacency it does not");
+        return false;
+    }
+    if (*topology == VK_PRIMITIVE_TOPOLOGY_PATCH_LIST &&
+        PatchControlPointsOf(topology_) != pipeline_->recipe.patchControlPoints) {
+        SkipCommand("a draw's patches are not the size its hull shader takes");
         return false;
     }
     bool nullDescriptors = core_.context->features.nullDescriptor;

@@ -3,6 +3,7 @@
 #include "pipeline_object.h"
 #include "shader_stage.h"
 #include "state_translation.h"
+#include "tessellation_stages.h"
 
 #include <debug_messages.h>
 #include <spirv_instance_index.h>
@@ -168,11 +169,15 @@ bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device runs no geometry shaders";
         return false;
     }
-    if (HasCode(desc.HS) || HasCode(desc.DS) || desc.StreamOutput.NumEntries > 0) {
-        *error = "tessellation and stream output are not supported";
+    if (HasCode(desc.HS) && !context.features.tessellationShader) {
+        *error = "the device runs no hull and domain shaders";
         return false;
     }
-    return true;
+    if (desc.StreamOutput.NumEntries > 0) {
+        *error = "stream output is not supported";
+        return false;
+    }
+    return CheckTessellationDescription(desc, error);
 }
 
 // Without a root signature, the one compiled into the shaders is used.
@@ -182,12 +187,11 @@ bool ResolveRootSignature(const std::shared_ptr<vk_core::VulkanContext>& context
     if (*rootSignature != nullptr) {
         return true;
     }
-    std::vector<uint8_t> embedded = EmbeddedRootSignature(desc.VS);
-    if (embedded.empty()) {
-        embedded = EmbeddedRootSignature(desc.GS);
-    }
-    if (embedded.empty()) {
-        embedded = EmbeddedRootSignature(desc.PS);
+    std::vector<uint8_t> embedded;
+    for (const D3D12_SHADER_BYTECODE* code : {&desc.VS, &desc.HS, &desc.DS, &desc.GS, &desc.PS}) {
+        if (embedded.empty()) {
+            embedded = EmbeddedRootSignature(*code);
+        }
     }
     if (embedded.empty()) {
         *error = "no root signature, and none is compiled into the shaders";
@@ -209,18 +213,15 @@ bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiv
     }
     *topology = InitialTopology(desc.PrimitiveTopologyType);
     if (*topology == VK_PRIMITIVE_TOPOLOGY_MAX_ENUM) {
-        *error = "PrimitiveTopologyType must be POINT, LINE or TRIANGLE";
+        *error = "PrimitiveTopologyType must be POINT, LINE, TRIANGLE or PATCH";
         return false;
     }
     return true;
 }
 
-struct PipelineStages {
-    ShaderStage vertex, geometry, pixel;
-};
-
-// The vertex stage, and the geometry and pixel stages where there are, each
-// checked against the stage before it the way the runtime links them.
+// The vertex stage, and the hull, domain, geometry and pixel stages where
+// there are, each checked against the stage before it the way the runtime
+// links them.
 bool PrepareStages(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                    const RootSignatureLayout& rootSignature, PipelineStages* stages,
                    std::string* error) {
@@ -230,9 +231,19 @@ bool PrepareStages(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
     }
     const ShaderStage* last = &stages->vertex;
     VkShaderStageFlagBits lastStage = VK_SHADER_STAGE_VERTEX_BIT;
+    if (HasCode(desc.HS)) {
+        if (!PrepareTessellationStages(desc, rootSignature, stages, error)) {
+            return false;
+        }
+        last = &stages->domain;
+        lastStage = VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT;
+    }
     if (HasCode(desc.GS)) {
+        const D3D12_PRIMITIVE_TOPOLOGY_TYPE reaching =
+            HasCode(desc.HS) ? TessellatorOutput(stages->hullShape) : desc.PrimitiveTopologyType;
         if (!PrepareShaderStage(desc.GS, VK_SHADER_STAGE_GEOMETRY_BIT, rootSignature,
                                 &stages->geometry, error) ||
+            !CheckGeometryInput(ReadPatchShape(stages->geometry.spirv), reaching, error) ||
             !CheckStageLinkage(*last, lastStage, stages->geometry, VK_SHADER_STAGE_GEOMETRY_BIT,
                                error)) {
             return false;
@@ -316,12 +327,19 @@ void WriteRecipe(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
     if (HasCode(desc.GS)) {
         recipe->geometryModule = MakeShaderModule(device, stages.geometry.spirv);
     }
+    if (HasCode(desc.HS)) {
+        recipe->hullModule = MakeShaderModule(device, stages.hull.spirv);
+        recipe->domainModule = MakeShaderModule(device, stages.domain.spirv);
+        recipe->patchControlPoints = PatchControlPoints(stages.hullShape);
+    }
     if (HasCode(desc.PS)) {
         recipe->pixelModule = MakeShaderModule(device, stages.pixel.spirv);
         recipe->pixelSpirv = stages.pixel.spirv;
     }
     recipe->vertexEntry = stages.vertex.entryPoint;
     recipe->geometryEntry = stages.geometry.entryPoint;
+    recipe->hullEntry = stages.hull.entryPoint;
+    recipe->domainEntry = stages.domain.entryPoint;
     recipe->pixelEntry = stages.pixel.entryPoint;
     recipe->attributes = std::move(attributes);
     recipe->bindings = std::move(bindings);
@@ -343,6 +361,8 @@ bool MakeFullVariant(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, PipelineObj
     const PipelineRecipe& recipe = pipeline->recipe;
     if (recipe.vertexModule == VK_NULL_HANDLE ||
         (HasCode(desc.GS) && recipe.geometryModule == VK_NULL_HANDLE) ||
+        (HasCode(desc.HS) &&
+         (recipe.hullModule == VK_NULL_HANDLE || recipe.domainModule == VK_NULL_HANDLE)) ||
         (HasCode(desc.PS) && recipe.pixelModule == VK_NULL_HANDLE)) {
         return false;
     }
@@ -374,6 +394,8 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
+    pipeline->geometryReadsAdjacency =
+        HasCode(desc.GS) && ReadsAdjacency(ReadPatchShape(stages.geometry.spirv));
     pipeline->stripCut = desc.IBStripCutValue;
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;

@@ -20,9 +20,12 @@ namespace d3d12_standin {
 struct PipelineRecipe {
     VkShaderModule vertexModule = VK_NULL_HANDLE;
     VkShaderModule geometryModule = VK_NULL_HANDLE; // none without a geometry shader
+    VkShaderModule hullModule = VK_NULL_HANDLE;     // both none without tessellation
+    VkShaderModule domainModule = VK_NULL_HANDLE;
     VkShaderModule pixelModule = VK_NULL_HANDLE;
     std::vector<uint32_t> pixelSpirv; // for variants that leave targets out
-    std::string vertexEntry, geometryEntry, pixelEntry;
+    std::string vertexEntry, geometryEntry, hullEntry, domainEntry, pixelEntry;
+    uint32_t patchControlPoints = 0; // the hull shader's input patch size
     std::vector<VkVertexInputAttributeDescription> attributes;
     std::vector<VkVertexInputBindingDescription> bindings;
     VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_TRIANGLE_LIST;
@@ -62,6 +65,9 @@ struct PipelineObject {
     std::array<VkFormat, 8> colorFormats{};
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
+    // A geometry shader reads lineadj or triangleadj primitives, which only
+    // the _ADJ topologies carry.
+    bool geometryReadsAdjacency = false;
     D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
     // A compute pipeline: `pipeline` runs `computeModule`; nothing else is used.
     bool compute = false;

@@ -18,6 +18,8 @@ PipelineObject::~PipelineObject() {
     }
     vkDestroyShaderModule(device, recipe.vertexModule, nullptr);
     vkDestroyShaderModule(device, recipe.geometryModule, nullptr);
+    vkDestroyShaderModule(device, recipe.hullModule, nullptr);
+    vkDestroyShaderModule(device, recipe.domainModule, nullptr);
     vkDestroyShaderModule(device, recipe.pixelModule, nullptr);
     if (compute) {
         vkDestroyPipeline(device, pipeline, nullptr);
@@ -77,6 +79,8 @@ uint32_t DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixel
         info.pSpecializationInfo = &constants.info;
     };
     add(VK_SHADER_STAGE_VERTEX_BIT, recipe.vertexModule, recipe.vertexEntry);
+    add(VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT, recipe.hullModule, recipe.hullEntry);
+    add(VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT, recipe.domainModule, recipe.domainEntry);
     add(VK_SHADER_STAGE_GEOMETRY_BIT, recipe.geometryModule, recipe.geometryEntry);
     add(VK_SHADER_STAGE_FRAGMENT_BIT, pixelModule, recipe.pixelEntry);
     return count;
@@ -156,13 +160,19 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
         return found->second;
     }
     VkShaderModule pixelModule = PixelModuleFor(colorMask);
-    VkPipelineShaderStageCreateInfo stages[3]{};
+    VkPipelineShaderStageCreateInfo stages[5]{};
     const PipelineConstants constants(recipe.samples);
     const uint32_t stageCount = DescribeShaderStages(recipe, pixelModule, constants, stages);
     const VkPipelineVertexInputStateCreateInfo vertexInput = VertexInputState(recipe);
     VkPipelineInputAssemblyStateCreateInfo inputAssembly{};
     inputAssembly.sType = VK_STRUCTURE_TYPE_PIPELINE_INPUT_ASSEMBLY_STATE_CREATE_INFO;
     inputAssembly.topology = recipe.topology;
+    const VkPipelineTessellationDomainOriginStateCreateInfo origin{
+        VK_STRUCTURE_TYPE_PIPELINE_TESSELLATION_DOMAIN_ORIGIN_STATE_CREATE_INFO, nullptr,
+        VK_TESSELLATION_DOMAIN_ORIGIN_UPPER_LEFT};
+    const VkPipelineTessellationStateCreateInfo tessellation{
+        VK_STRUCTURE_TYPE_PIPELINE_TESSELLATION_STATE_CREATE_INFO, &origin, 0,
+        recipe.patchControlPoints};
     VkPipelineViewportStateCreateInfo viewport{};
     viewport.sType = VK_STRUCTURE_TYPE_PIPELINE_VIEWPORT_STATE_CREATE_INFO;
     viewport.viewportCount = ViewportSlots(*context);
@@ -185,6 +195,8 @@ VkPipeline PipelineObject::Variant(uint32_t colorMask, bool withDepth) {
     info.pStages = stages;
     info.pVertexInputState = &vertexInput;
     info.pInputAssemblyState = &inputAssembly;
+    // Direct3D's domain has (0, 0) at its upper left, and its windings are read there.
+    info.pTessellationState = recipe.hullModule != VK_NULL_HANDLE ? &tessellation : nullptr;
     info.pViewportState = &viewport;
     info.pRasterizationState = &recipe.rasterization;
     info.pMultisampleState = &multisample;

@@ -21,11 +21,14 @@ constexpr uint32_t kOpEntryPoint = 15;
 // The name of the first entry point of the stage's execution model.
 bool FindEntryPoint(const std::vector<uint32_t>& spirv, VkShaderStageFlagBits stage,
                     std::string* name) {
-    // SPIR-V execution models: Vertex 0, Geometry 3, Fragment 4, GLCompute 5.
-    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT     ? 0
-                           : stage == VK_SHADER_STAGE_GEOMETRY_BIT ? 3
-                           : stage == VK_SHADER_STAGE_COMPUTE_BIT  ? 5
-                                                                   : 4;
+    // SPIR-V execution models: Vertex 0, TessellationControl 1,
+    // TessellationEvaluation 2, Geometry 3, Fragment 4, GLCompute 5.
+    uint32_t wantedModel = stage == VK_SHADER_STAGE_VERTEX_BIT                    ? 0
+                           : stage == VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT    ? 1
+                           : stage == VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT ? 2
+                           : stage == VK_SHADER_STAGE_GEOMETRY_BIT                ? 3
+                           : stage == VK_SHADER_STAGE_COMPUTE_BIT                 ? 5
+                                                                                  : 4;
     size_t at = 5;
     while (at < spirv.size()) {
         uint32_t wordCount = spirv[at] >> 16;
@@ -207,6 +210,10 @@ const char* StageTitle(VkShaderStageFlagBits stage) {
         return "Vertex Shader";
     case VK_SHADER_STAGE_GEOMETRY_BIT:
         return "Geometry Shader";
+    case VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT:
+        return "Hull Shader";
+    case VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT:
+        return "Domain Shader";
     default:
         return "Pixel Shader";
     }

@@ -38,8 +38,10 @@ VkSamplerCreateInfo SamplerInfo(const D3D12_STATIC_SAMPLER_DESC& desc);
 
 // VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for topologies the stand-in does not draw.
 VkPrimitiveTopology Topology(D3D12_PRIMITIVE_TOPOLOGY topology);
+// The control points of a patch list topology; 0 for any other topology.
+uint32_t PatchControlPointsOf(D3D12_PRIMITIVE_TOPOLOGY topology);
 // The list topology a pipeline starts with for its topology type;
-// VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for UNDEFINED and PATCH.
+// VK_PRIMITIVE_TOPOLOGY_MAX_ENUM for UNDEFINED.
 VkPrimitiveTopology InitialTopology(D3D12_PRIMITIVE_TOPOLOGY_TYPE type);
 
 VkBlendFactor BlendFactor(D3D12_BLEND blend);

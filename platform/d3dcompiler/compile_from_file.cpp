@@ -14,6 +14,8 @@
 #include "line_directives.h"
 #include "macro_expansion.h"
 #include "nesting_depth.h"
+#include "patch_constant_locations.h"
+#include "pow2_partitioning.h"
 #include "return_paths.h"
 #include "root_signature_parser.h"
 #include "shader_target.h"
@@ -248,6 +250,10 @@ public:
             return false;
         }
         ReadCoverageInputs(&spirv);
+        if (request_.target.kind == shaderc_tess_control_shader ||
+            request_.target.kind == shaderc_tess_evaluation_shader) {
+            PlacePatchConstants(&spirv);
+        }
         StageSignatures signatures;
         if (!CheckCompiled(spirv, &signatures, messages)) {
             return false;
@@ -263,6 +269,12 @@ public:
         repairs.ieeeStrict = (request_.flags & D3DCOMPILE_IEEE_STRICTNESS) != 0;
         repairs.placedConstants = PlacedConstants(tokens_);
         RepairValues(&spirv, repairs);
+        if (request_.target.kind == shaderc_tess_control_shader &&
+            request_.source.find("\"pow2\"") != std::string::npos &&
+            PartitionsByPowersOfTwo(TokenizePreprocessedHlsl(request_.source, request_.path),
+                                    request_.entryPoint)) {
+            RoundTessFactorsToPowersOfTwo(&spirv);
+        }
         *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));
         return true;
     }

@@ -184,6 +184,9 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     // SPIR-V's Geometry capability too.
     features->geometryShader = supported.geometryShader == VK_TRUE;
     enabled->geometryShader = supported.geometryShader;
+    // Hull and domain shaders.
+    features->tessellationShader = supported.tessellationShader == VK_TRUE;
+    enabled->tessellationShader = supported.tessellationShader;
     // double arithmetic, which shader model 5.0 has.
     enabled->shaderFloat64 = supported.shaderFloat64;
     EnableUnorderedAccess(supported, enabled, features);

@@ -31,6 +31,7 @@ struct VulkanFeatures {
     bool layerFromVertexShader = false;
     bool occlusionQueryPrecise = false;
     bool geometryShader = false;
+    bool tessellationShader = false;
     // ExecuteIndirect: several draws in one call, and a count read from a buffer.
     bool multiDrawIndirect = false;
     bool drawIndirectCount = false;

@@ -99,6 +99,30 @@ void Quads(point ToGeometry input[1], inout TriangleStream<ToPixel> stream) {
     stream.Append(At(input[0], float2(-0.5, -0.5)));
 }
 )hlsl"},
+    // Each point grows into the quad of its quadrant, coloured by its SV_PrimitiveID.
+    {"QuadsByPrimitive", R"hlsl(
+[maxvertexcount(4)]
+void QuadsByPrimitive(point ToGeometry input[1], uint primitive : SV_PrimitiveID,
+                      inout TriangleStream<ToPixel> stream) {
+    ToGeometry numbered = {input[0].centre, primitive + 1};
+    stream.Append(At(numbered, float2(-0.5, 0.5)));
+    stream.Append(At(numbered, float2(0.5, 0.5)));
+    stream.Append(At(numbered, float2(-0.5, -0.5)));
+    stream.Append(At(numbered, float2(0.5, -0.5)));
+}
+)hlsl"},
+    // A line with its neighbours grows into a triangle over the target, in
+    // the colour of the line's first point.
+    {"OverFromAdjacentLine", R"hlsl(
+[maxvertexcount(3)]
+void OverFromAdjacentLine(lineadj ToGeometry input[4], inout TriangleStream<ToPixel> stream) {
+    for (uint id = 0; id < 3; ++id) {
+        float2 corner = float2((id << 1) & 2, id & 2);
+        ToPixel result = {float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1), input[1].colour};
+        stream.Append(result);
+    }
+}
+)hlsl"},
     // The triangle once into each of slices 0 and 1, in colours 1 and 2.
     {"EachSlice", R"hlsl(
 [maxvertexcount(6)]
@@ -298,12 +322,39 @@ protected:
         ExpectFilled(texture, 1, Colour(firstColour + 1));
     }
 
+    // Four points drawn through `geometry`, quadrant i expected in colour i + 1.
+    void ExpectQuadrantsDrawn(const char* geometry);
+
     ComPtr<ID3D12RootSignature> rootSignature;
 };
 
+// Point i grows into the quad of quadrant i, coloured i + 1 by the vertex
+// shader, or by its SV_PrimitiveID, which numbers the draw's points from 0.
 TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
+    for (const char* geometry : {"Quads", "QuadsByPrimitive"}) {
+        SCOPED_TRACE(geometry);
+        ExpectQuadrantsDrawn(geometry);
+    }
+}
+
+// A geometry shader of points in a pipeline of triangles does not make a
+// pipeline: the debug layer names the two primitives.
+TEST_F(GeometryShaderTest, RefusesAnInputPrimitiveOfAnotherType) {
+    TakeDebugMessages(device);
+    HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline("Centres", "Quads", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
+        MakePipeline("Centres", "Quads", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE, &result);
+    EXPECT_EQ(result, E_INVALIDARG);
+    EXPECT_FALSE(pipeline);
+    EXPECT_EQ(
+        CountMessages(TakeDebugMessages(device),
+                      D3D12_MESSAGE_ID_CREATEGRAPHICSPIPELINESTATE_GS_INPUT_PRIMITIVE_MISMATCH),
+        1u);
+}
+
+void GeometryShaderTest::ExpectQuadrantsDrawn(const char* geometry) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline("Centres", geometry, "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
     ASSERT_TRUE(pipeline);
     ComPtr<ID3D12Resource> target;
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
@@ -317,6 +368,27 @@ TEST_F(GeometryShaderTest, PointsGrowIntoQuadsOfSeveralStrips) {
         for (UINT x = 0; x < kSize; ++x) {
             const uint32_t quadrant = (x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0);
             ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(quadrant + 1)) << x << "," << y;
+        }
+    }
+}
+
+// A geometry shader of lines with adjacency reads the four points of each
+// LINELIST_ADJ primitive.
+TEST_F(GeometryShaderTest, LinesWithAdjacencyReachTheirGeometryShader) {
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("Centres", "OverFromAdjacentLine", "Shade",
+                                                        D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE);
+    ASSERT_TRUE(pipeline);
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    MakeRenderTarget(kSize, &target, &rtvHeap);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_LINELIST_ADJ);
+    list->DrawInstanced(4, 1, 0, 0);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(2)) << x << "," << y;
         }
     }
 }

@@ -18,6 +18,9 @@
 //   //                          which a pixel the shader discards keeps)
 //   // warning: <number> <words>   (optional, repeatable: a line the compile
 //   //                          prints, "warning X3206: <words>")
+//   // patch: <control points>   (optional: the pipeline also runs HSMain and
+//   //                          DSMain, compiled for hs_5_0 and ds_5_0, and the
+//   //                          probe draws one patch list of that many points)
 //   // flags: <D3DCOMPILE_ flag names>   (optional: compile with these)
 //   // group: <the part of the language the case is about>   (optional)
 //   // stand-in: <differ|crash|stall> <why>   (optional: a known difference,
@@ -104,6 +107,7 @@ struct Verdict {
     std::string knownDifference;       // the stand-in line's outcome, if any
     std::vector<std::string> warnings; // "X3206: implicit truncation of vector type"
     UINT flags = 0;
+    UINT patch = 0; // control points of the patch drawn through HSMain and DSMain
     bool hasSource = false;
     corpus_resources::Declarations resources;
     std::string rootSignature; // CORPUS_ROOT_SIGNATURE's text, quoted; empty without resources
@@ -176,6 +180,8 @@ Verdict ReadVerdict(const std::filesystem::path& file) {
             for (std::string name; words >> name;) {
                 verdict.flags |= FlagNamed(name);
             }
+        } else if (key == "patch:") {
+            words >> verdict.patch;
         } else if (key == "group:") {
             words >> verdict.group;
         } else if (key == "source:") {
@@ -233,8 +239,17 @@ protected:
     // shows where the shader's constants lie; its view in a shader-visible heap.
     bool MakeProbeConstants(ComPtr<ID3D12Resource>* constants, ComPtr<ID3D12DescriptorHeap>* table);
     Outcome Judge(const std::filesystem::path& file, const Verdict& verdict);
+    // Compiles HSMain and DSMain where the case draws patches; false, with the
+    // compiler's outcome in `outcome`, where one does not compile.
+    bool CompileTessellation(const std::filesystem::path& file, const Verdict& verdict,
+                             Outcome* outcome);
+    // Puts the case's hull and domain shaders, if it has them, into `desc`.
+    void AddTessellation(D3D12_GRAPHICS_PIPELINE_STATE_DESC* desc) const;
     void CheckPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
                        const Verdict& verdict);
+
+    std::vector<uint8_t> hullCode_, domainCode_; // the case's HSMain and DSMain, if any
+    UINT patch_ = 0;
 };
 
 HRESULT ShaderCorpus::BuildPipeline(const std::vector<uint8_t>& vs, const std::vector<uint8_t>& ps,
@@ -248,6 +263,7 @@ HRESULT ShaderCorpus::BuildPipeline(const std::vector<uint8_t>& vs, const std::v
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
         DescribePipeline(root, {vs.data(), vs.size()}, {ps.data(), ps.size()}, SystemInputLayout());
     AddDepthBuffer(desc);
+    AddTessellation(&desc);
     ComPtr<ID3D12PipelineState> state;
     StderrCapture capture;
     HRESULT result =
@@ -401,6 +417,7 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
         DescribePipeline(root, {vs.data(), vs.size()}, {ps.data(), ps.size()}, {});
     desc.RTVFormats[0] = DXGI_FORMAT_R32G32B32A32_FLOAT;
+    AddTessellation(&desc);
     ComPtr<ID3D12PipelineState> state;
     if (FAILED(
             device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()))) {
@@ -437,7 +454,11 @@ std::vector<float> ShaderCorpus::DrawProbe(const std::vector<uint8_t>& vs,
     } else {
         bindings.SetTables(list, false);
     }
-    list->DrawInstanced(3, 1, 0, 0);
+    if (patch_ != 0) {
+        list->IASetPrimitiveTopology(
+            D3D_PRIMITIVE_TOPOLOGY(D3D_PRIMITIVE_TOPOLOGY_1_CONTROL_POINT_PATCHLIST + patch_ - 1));
+    }
+    list->DrawInstanced(patch_ != 0 ? patch_ : 3, 1, 0, 0);
     bindings.RecordReadBacks(list);
     const std::vector<uint8_t> bytes =
         ReadBackTexture(device, target, D3D12_RESOURCE_STATE_RENDER_TARGET);
@@ -484,6 +505,40 @@ void ExpectOnlyNumberedWarnings(const std::string& printed) {
     }
 }
 
+bool ShaderCorpus::CompileTessellation(const std::filesystem::path& file, const Verdict& verdict,
+                                       Outcome* outcome) {
+    hullCode_.clear();
+    domainCode_.clear();
+    patch_ = verdict.patch;
+    if (patch_ == 0) {
+        return true;
+    }
+    EXPECT_LE(patch_, 32u) << "a patch has 1 to 32 control points";
+    const std::vector<D3D_SHADER_MACRO> defines = verdict.Defines();
+    CompileResult hs = Compile(file.string(), "HSMain", "hs_5_0", defines.data(),
+                               D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
+    CompileResult ds = Compile(file.string(), "DSMain", "ds_5_0", defines.data(),
+                               D3D_COMPILE_STANDARD_FILE_INCLUDE, verdict.flags);
+    EXPECT_EQ(hs.hr, S_OK) << hs.errors;
+    EXPECT_EQ(ds.hr, S_OK) << ds.errors;
+    if (FAILED(hs.hr) || FAILED(ds.hr)) {
+        *outcome = OutcomeOfErrors(hs.errors + ds.errors);
+        return false;
+    }
+    hullCode_ = std::move(hs.code);
+    domainCode_ = std::move(ds.code);
+    return true;
+}
+
+void ShaderCorpus::AddTessellation(D3D12_GRAPHICS_PIPELINE_STATE_DESC* desc) const {
+    if (patch_ == 0) {
+        return;
+    }
+    desc->HS = {hullCode_.data(), hullCode_.size()};
+    desc->DS = {domainCode_.data(), domainCode_.size()};
+    desc->PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH;
+}
+
 Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& verdict) {
     if (verdict.kind == "compile-error") {
         return CheckCompileError(file, verdict);
@@ -514,6 +569,10 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
     ExpectOnlyNumberedWarnings(vs.errors + ps.errors);
     if (FAILED(vs.hr) || FAILED(ps.hr)) {
         return OutcomeOfErrors(vs.errors + ps.errors);
+    }
+    Outcome stopped = Outcome::Agree;
+    if (!CompileTessellation(file, verdict, &stopped)) {
+        return stopped;
     }
     if (verdict.probe.empty() && verdict.resources.expectations.empty()) {
         CheckPipeline(vs.code, ps.code, verdict);
