@@ -185,46 +185,6 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
     EXPECT_NE(state, nullptr);
 }
 
-// The compiler builds hull and domain shaders; the stand-in's pipelines have
-// no such stages, so a pipeline given one is refused aloud rather than built
-// without it.
-TEST_F(DrawTest, PipelineCreationRefusesTessellationStages) {
-    const std::string kTypes = R"(
-struct Point { float4 pos : SV_Position; };
-struct Control { float4 pos : POSITION; };
-struct Factors { float edges[3] : SV_TessFactor; float inside : SV_InsideTessFactor; };
-)";
-    const std::string kHull = R"(
-Factors PatchMain() { Factors f; f.edges[0] = f.edges[1] = f.edges[2] = 1; f.inside = 1; return f; }
-[domain("tri")] [partitioning("integer")] [outputtopology("triangle_cw")]
-[outputcontrolpoints(3)] [patchconstantfunc("PatchMain")]
-Control HSMain(InputPatch<Control, 3> patch, uint i : SV_OutputControlPointID) { return patch[i]; }
-)";
-    const std::string kDomain = R"(
-[domain("tri")]
-Point DSMain(Factors f, float3 uvw : SV_DomainLocation, const OutputPatch<Control, 3> patch) {
-    Point p; p.pos = patch[0].pos * uvw.x + patch[1].pos * uvw.y + patch[2].pos * uvw.z; return p;
-}
-)";
-    const struct {
-        const std::string& source;
-        const char* entry;
-        const char* target;
-    } stages[] = {{kHull, "HSMain", "hs_5_0"}, {kDomain, "DSMain", "ds_5_0"}};
-    for (const auto& stage : stages) {
-        SCOPED_TRACE(stage.entry);
-        const std::string source = kTypes + stage.source;
-        ComPtr<ID3DBlob> code{
-            CompileHlslFile(source.c_str(), "d3d12_draw_stages.hlsl", stage.entry, stage.target)};
-        ASSERT_NE(code, nullptr);
-        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
-        D3D12_SHADER_BYTECODE* bytecode = stage.target[0] == 'h' ? &desc.HS : &desc.DS;
-        *bytecode = {code->GetBufferPointer(), code->GetBufferSize()};
-        HRESULT result = S_OK;
-        EXPECT_EQ(MakePipeline(desc, &result), nullptr);
-        EXPECT_EQ(result, E_INVALIDARG);
-    }
-}
 
 TEST_F(DrawTest, RootSignatureFromTheShadersBlobPartBuildsAPipeline) {
     ComPtr<ID3D12RootSignature> fromPart{RootSignatureFromPart(device, vs)};
