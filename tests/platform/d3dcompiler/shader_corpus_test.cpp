@@ -566,10 +566,10 @@ Outcome ShaderCorpus::Judge(const std::filesystem::path& file, const Verdict& ve
         EXPECT_NE((vs.errors + ps.errors).find("warning " + warning), std::string::npos)
             << vs.errors << ps.errors;
     }
-    ExpectOnlyNumberedWarnings(vs.errors + ps.errors);
     if (FAILED(vs.hr) || FAILED(ps.hr)) {
         return OutcomeOfErrors(vs.errors + ps.errors);
     }
+    ExpectOnlyNumberedWarnings(vs.errors + ps.errors);
     Outcome stopped = Outcome::Agree;
     if (!CompileTessellation(file, verdict, &stopped)) {
         return stopped;
