@@ -22,22 +22,16 @@ void ApplyToNumber(const std::string& action, int code, WarningPolicy* policy) {
     }
 }
 
-// "disable : 3206 3571" of a pragma's list: its numbers under `action`;
-// "push" and "pop" save and restore the policy on `saved`. glslang's
-// preprocessor writes a list's numbers without the spaces between them
-// ("32063571"); Windows' warning numbers have four digits, so a longer run is
-// read four digits at a time.
-void ApplyClause(const std::string& clause, WarningPolicy* policy,
-                 std::vector<WarningPolicy>* saved) {
+// "disable : 3206 3571" of a pragma's list: its numbers under `action`, a
+// number below 1000 standing for 4000 more. HLSL's warning pragma has no
+// "push" or "pop": those clauses change nothing. glslang's preprocessor
+// writes a list's numbers without the spaces between them ("32063571");
+// Windows' warning numbers have four digits, so a longer run is read four
+// digits at a time.
+void ApplyClause(const std::string& clause, WarningPolicy* policy) {
     std::istringstream action(clause.substr(0, clause.find(':')));
     std::string word;
     action >> word;
-    if (word == "push") {
-        saved->push_back(*policy);
-    } else if (word == "pop" && !saved->empty()) {
-        *policy = saved->back();
-        saved->pop_back();
-    }
     const size_t colon = clause.find(':');
     if (colon == std::string::npos) {
         return;
@@ -49,7 +43,8 @@ void ApplyClause(const std::string& clause, WarningPolicy* policy,
         }
         const size_t width = number.size() > 4 && number.size() % 4 == 0 ? 4 : number.size();
         for (size_t at = 0; at < number.size(); at += width) {
-            ApplyToNumber(word, std::atoi(number.substr(at, width).c_str()), policy);
+            const int code = std::atoi(number.substr(at, width).c_str());
+            ApplyToNumber(word, code < 1000 ? code + 4000 : code, policy);
         }
     }
 }
@@ -103,7 +98,6 @@ std::string SourceWarning(const HlslToken& at, const std::string& message,
 WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsAreErrors) {
     WarningPolicy policy;
     policy.allErrors = warningsAreErrors;
-    std::vector<WarningPolicy> saved;
     size_t start = 0;
     while (start < preprocessed.size()) {
         size_t end = preprocessed.find('\n', start);
@@ -117,7 +111,7 @@ WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsA
             WarningPragmaList(preprocessed.substr(first, end - first), &list)) {
             std::istringstream clauses(list);
             for (std::string clause; std::getline(clauses, clause, ';');) {
-                ApplyClause(clause, &policy, &saved);
+                ApplyClause(clause, &policy);
             }
         }
         start = end + 1;
