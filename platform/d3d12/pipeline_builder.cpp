@@ -3,6 +3,7 @@
 #include "pipeline_object.h"
 #include "shader_stage.h"
 #include "state_translation.h"
+#include "stream_output.h"
 
 #include <debug_messages.h>
 #include <spirv_instance_index.h>
@@ -168,8 +169,8 @@ bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device runs no geometry shaders";
         return false;
     }
-    if (HasCode(desc.HS) || HasCode(desc.DS) || desc.StreamOutput.NumEntries > 0) {
-        *error = "tessellation and stream output are not supported";
+    if (HasCode(desc.HS) || HasCode(desc.DS)) {
+        *error = "tessellation is not supported";
         return false;
     }
     return true;
@@ -368,7 +369,11 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         return E_INVALIDARG;
     }
     PipelineStages stages;
-    if (!PrepareStages(desc, *rootSignature, &stages, error)) {
+    StreamOutputPlan streamOutput;
+    const bool geometry = HasCode(desc.GS);
+    if (!PrepareStages(desc, *rootSignature, &stages, error) ||
+        !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex,
+                             geometry, &streamOutput, error)) {
         return E_INVALIDARG;
     }
     auto pipeline = std::make_shared<PipelineObject>(context);
@@ -384,6 +389,10 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     }
     WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
+    pipeline->streamOutput = !streamOutput.captures.empty();
+    // Only stream 0 reaches the rasteriser: another, or none, draws nothing.
+    pipeline->recipe.rasterization.rasterizerDiscardEnable =
+        pipeline->streamOutput && streamOutput.rasterizedStream != 0;
     if (!MakeFullVariant(desc, pipeline.get())) {
         *error = "the Vulkan pipeline could not be created";
         return E_FAIL;
