@@ -270,12 +270,12 @@ struct CmdResolveQueries {
     const void* heap; // the ID3D12QueryHeap, as messages name it
 };
 
-using Command = std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets,
-                             CmdClearColor, CmdClearDepth, CmdCopyBufferTexture,
-                             CmdCopyTextureTexture, CmdCopyBuffer, CmdResolve, CmdSetHeaps,
-                             CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
-                             CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer,
-                             CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries, CmdExecuteIndirect,
-                             CmdSetStreamOutput>;
+using Command =
+    std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
+                 CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
+                 CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
+                 CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
+                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries,
+                 CmdExecuteIndirect, CmdSetStreamOutput>;
 
 } // namespace d3d12_standin

@@ -1,6 +1,7 @@
 // SOSetTargets: the buffers stream output writes, and where each keeps the
 // number of bytes written.
 #include "d3d12_command_list.h"
+#include "d3d12_device.h"
 
 namespace d3d12_standin {
 namespace {

@@ -372,8 +372,8 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     StreamOutputPlan streamOutput;
     const bool geometry = HasCode(desc.GS);
     if (!PrepareStages(desc, *rootSignature, &stages, error) ||
-        !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex,
-                             geometry, &streamOutput, error)) {
+        !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex, geometry,
+                             &streamOutput, error)) {
         return E_INVALIDARG;
     }
     auto pipeline = std::make_shared<PipelineObject>(context);

@@ -12,20 +12,22 @@ namespace msg = standin::messages;
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
 constexpr uint32_t kMaxEntries = D3D12_SO_STREAM_COUNT * D3D12_SO_OUTPUT_COMPONENT_COUNT;
 
-const char* StageName(bool geometry) { return geometry ? "Geometry Shader" : "Vertex Shader"; }
+const char* StageName(bool geometry) {
+    return geometry ? "Geometry Shader" : "Vertex Shader";
+}
 
 // The counts and arrays of the description itself.
 bool CheckCounts(const D3D12_STREAM_OUTPUT_DESC& desc, std::string* error) {
     if (desc.pSODeclaration == nullptr || desc.NumEntries > kMaxEntries) {
-        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDNUMENTRIES,
-                               nullptr, kMethod, desc.NumEntries, kMaxEntries);
+        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDNUMENTRIES, nullptr,
+                               kMethod, desc.NumEntries, kMaxEntries);
         *error = "the stream-output declaration's NumEntries is invalid";
         return false;
     }
     if ((desc.NumStrides > 0 && desc.pBufferStrides == nullptr) ||
         desc.NumStrides > D3D12_SO_BUFFER_SLOT_COUNT) {
-        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDNUMSTRIDES,
-                               nullptr, kMethod, desc.NumStrides, D3D12_SO_BUFFER_SLOT_COUNT);
+        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDNUMSTRIDES, nullptr,
+                               kMethod, desc.NumStrides, D3D12_SO_BUFFER_SLOT_COUNT);
         *error = "the stream-output declaration's NumStrides is invalid";
         return false;
     }
@@ -41,15 +43,13 @@ bool CheckCounts(const D3D12_STREAM_OUTPUT_DESC& desc, std::string* error) {
 }
 
 // Stream, slot and component ranges of one entry.
-bool CheckEntryRanges(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index,
-                      std::string* error) {
+bool CheckEntryRanges(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, std::string* error) {
     if (entry.Stream >= D3D12_SO_STREAM_COUNT) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDSTREAM, nullptr,
                                kMethod, index, entry.Stream, D3D12_SO_STREAM_COUNT - 1);
     } else if (entry.OutputSlot >= D3D12_SO_BUFFER_SLOT_COUNT) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDOUTPUTSLOT, nullptr,
-                               kMethod, index, unsigned(entry.OutputSlot),
-                               "which must be 0 to 3");
+                               kMethod, index, unsigned(entry.OutputSlot), "which must be 0 to 3");
     } else if (entry.ComponentCount == 0 ||
                (entry.SemanticName != nullptr && entry.ComponentCount > 4)) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDCOMPONENTCOUNT,
@@ -57,8 +57,7 @@ bool CheckEntryRanges(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index,
                                entry.SemanticName != nullptr
                                    ? "which must be 1 to 4"
                                    : "which must be at least 1 for a gap");
-    } else if (entry.SemanticName != nullptr &&
-               entry.StartComponent + entry.ComponentCount > 4) {
+    } else if (entry.SemanticName != nullptr && entry.StartComponent + entry.ComponentCount > 4) {
         standin::ReportWindows(
             msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDSTARTCOMPONENTANDCOMPONENTCOUNT,
             nullptr, kMethod, index, unsigned(entry.StartComponent),
@@ -122,8 +121,8 @@ bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const
     if (message != nullptr) {
         standin::ReportWindows(*message, nullptr, kMethod, index, entry.SemanticName,
                                entry.SemanticIndex);
-        *error = "stream-output entry " + std::to_string(index) + " outputs components " +
-                 "it may not";
+        *error =
+            "stream-output entry " + std::to_string(index) + " outputs components " + "it may not";
         return false;
     }
     capture->stream = entry.Stream;
@@ -225,8 +224,8 @@ bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         if (streamOutput.NumStrides == 0) {
             return true;
         }
-        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_UNEXPECTEDSTRIDES,
-                               nullptr, kMethod, streamOutput.NumStrides);
+        standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_UNEXPECTEDSTRIDES, nullptr,
+                               kMethod, streamOutput.NumStrides);
         *error = "stream-output strides are given without entries";
         return false;
     }

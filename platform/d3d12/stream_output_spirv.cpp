@@ -48,21 +48,23 @@ void Emit(Words* out, uint32_t op, std::initializer_list<uint32_t> operands) {
 // What the rewrite reads of the module before changing it.
 struct ModuleFacts {
     uint32_t entryFunction = 0;
-    size_t entryPoint = 0;      // word index of the OpEntryPoint
-    size_t annotationsEnd = 0;  // where new decorations go
-    size_t firstFunction = 0;   // where new types and variables go
-    std::map<uint32_t, uint32_t> pointee;   // output variable -> its value type
-    std::map<uint32_t, uint32_t> location;  // output variable -> Location
+    size_t entryPoint = 0;                 // word index of the OpEntryPoint
+    size_t annotationsEnd = 0;             // where new decorations go
+    size_t firstFunction = 0;              // where new types and variables go
+    std::map<uint32_t, uint32_t> pointee;  // output variable -> its value type
+    std::map<uint32_t, uint32_t> location; // output variable -> Location
     uint32_t positionVariable = 0;
     uint32_t nextLocation = 0;
-    std::map<uint32_t, std::pair<uint32_t, uint32_t>> vectors; // id -> (component, count)
-    std::map<uint32_t, uint32_t> scalarWidth;                  // int and float types
+    std::map<uint32_t, std::pair<uint32_t, uint32_t>> vectors;  // id -> (component, count)
+    std::map<uint32_t, uint32_t> scalarWidth;                   // int and float types
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> pointers; // id -> (storage, type)
     std::map<uint32_t, uint32_t> constants;                     // 32-bit constants
     std::map<uint32_t, uint32_t> variableType;                  // variable -> pointer type
 };
 
-bool IsAnnotation(uint32_t op) { return op >= 71 && op <= 75; }
+bool IsAnnotation(uint32_t op) {
+    return op >= 71 && op <= 75;
+}
 
 void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t model,
                      ModuleFacts* facts) {
@@ -119,9 +121,9 @@ bool ReadFacts(const Words& spirv, bool geometry, ModuleFacts* facts) {
 // New ids, types and declarations gathered while the captures are planned.
 struct Additions {
     uint32_t bound;
-    Words types;       // before the first function
-    Words decorations; // after the last annotation
-    Words interface;   // new entry point operands
+    Words types;         // before the first function
+    Words decorations;   // after the last annotation
+    Words entryOperands; // new entry point operands
     struct Copy {
         uint32_t stream, source, sourceType, target, targetType;
         uint32_t first, count, sourceCount;
@@ -190,7 +192,7 @@ bool PlanCapture(const StreamOutputCapture& capture, const StreamOutputPlan& pla
     if (capture.stream != 0) {
         Emit(&add->decorations, kOpDecorate, {target, kDecorationStream, capture.stream});
     }
-    add->interface.push_back(target);
+    add->entryOperands.push_back(target);
     add->copies.push_back({capture.stream, source, type->second, target, targetType,
                            capture.firstComponent, capture.componentCount, sourceCount});
     return true;
@@ -222,8 +224,7 @@ void EmitCopies(const Additions& add, uint32_t stream, uint32_t* bound, Words* o
 
 // The stream a vertex ends for at `w`, or -1 where no vertex ends there:
 // a geometry shader's emits, or the vertex shader's return from its entry.
-int64_t VertexEndStream(const uint32_t* w, bool geometry, bool inEntry,
-                        const ModuleFacts& facts) {
+int64_t VertexEndStream(const uint32_t* w, bool geometry, bool inEntry, const ModuleFacts& facts) {
     const uint32_t op = w[0] & 0xFFFF;
     if (geometry && op == kOpEmitVertex) {
         return 0;
@@ -256,9 +257,9 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
             EmitCopies(*add, uint32_t(stream), &add->bound, &out);
         }
         if (at == facts.entryPoint) {
-            out.push_back(uint32_t(count + add->interface.size()) << 16 | kOpEntryPoint);
+            out.push_back(uint32_t(count + add->entryOperands.size()) << 16 | kOpEntryPoint);
             out.insert(out.end(), w + 1, w + count);
-            out.insert(out.end(), add->interface.begin(), add->interface.end());
+            out.insert(out.end(), add->entryOperands.begin(), add->entryOperands.end());
             Emit(&out, kOpExecutionMode, {facts.entryFunction, kExecutionModeXfb});
         } else {
             out.insert(out.end(), w, w + count);

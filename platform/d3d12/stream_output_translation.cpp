@@ -35,8 +35,8 @@ bool CommandTranslator::BeginCapture() {
             continue;
         }
         KeepUntilFinished(target.buffer);
-        core_.context->commands.bindTransformFeedbackBuffers(commands_, slot, 1, &target.buffer->buffer,
-                                             &target.offset, &target.size);
+        core_.context->commands.bindTransformFeedbackBuffers(
+            commands_, slot, 1, &target.buffer->buffer, &target.offset, &target.size);
         if (target.filled != nullptr) {
             KeepUntilFinished(target.filled);
             counters[slot] = target.filled->buffer;
@@ -45,8 +45,8 @@ bool CommandTranslator::BeginCapture() {
         any = true;
     }
     if (any) {
-        core_.context->commands.beginTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT, counters,
-                                       counterOffsets);
+        core_.context->commands.beginTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT,
+                                                       counters, counterOffsets);
     }
     return any;
 }
@@ -62,7 +62,7 @@ void CommandTranslator::EndCapture() {
         }
     }
     core_.context->commands.endTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT, counters,
-                                 counterOffsets);
+                                                 counterOffsets);
     hostReadsBuffers_ = true;
 }
 

@@ -265,9 +265,8 @@ struct EnabledFeatures {
 };
 
 // Stream output, where the device captures vertices into buffers.
-void EnableTransformFeedback(VkPhysicalDevice physicalDevice, const SupportedFeatures& supported,
-                             VulkanFeatures* features, std::vector<const char*>* extensions,
-                             EnabledFeatures* enabled) {
+void EnableTransformFeedback(const SupportedFeatures& supported, VulkanFeatures* features,
+                             std::vector<const char*>* extensions, EnabledFeatures* enabled) {
     features->transformFeedback =
         supported.hasTransformFeedback && supported.transformFeedback.transformFeedback == VK_TRUE;
     if (!features->transformFeedback) {
@@ -279,11 +278,6 @@ void EnableTransformFeedback(VkPhysicalDevice physicalDevice, const SupportedFea
     enabled->transformFeedback.transformFeedback = VK_TRUE;
     enabled->transformFeedback.geometryStreams = supported.transformFeedback.geometryStreams;
     features->geometryStreams = supported.transformFeedback.geometryStreams == VK_TRUE;
-    VkPhysicalDeviceTransformFeedbackPropertiesEXT limits{
-        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_TRANSFORM_FEEDBACK_PROPERTIES_EXT};
-    VkPhysicalDeviceProperties2 properties{VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_PROPERTIES_2, &limits};
-    vkGetPhysicalDeviceProperties2(physicalDevice, &properties);
-    features->maxTransformFeedbackStreams = limits.maxTransformFeedbackStreams;
     enabled->transformFeedback.pNext = enabled->core.pNext;
     enabled->core.pNext = &enabled->transformFeedback;
 }
@@ -331,7 +325,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
 
     EnabledFeatures enabled;
     ChooseFeatures(supported, available, &features, &extensions, &enabled);
-    EnableTransformFeedback(physicalDevice, supported, &features, &extensions, &enabled);
+    EnableTransformFeedback(supported, &features, &extensions, &enabled);
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};
@@ -359,9 +353,9 @@ bool VulkanContext::CreateDevice(std::string* error) {
     }
     vkGetDeviceQueue(device, queueFamilyIndex, 0, &queue);
     if (features.transformFeedback) {
-        commands.bindTransformFeedbackBuffers = reinterpret_cast<
-            PFN_vkCmdBindTransformFeedbackBuffersEXT>(
-            vkGetDeviceProcAddr(device, "vkCmdBindTransformFeedbackBuffersEXT"));
+        commands.bindTransformFeedbackBuffers =
+            reinterpret_cast<PFN_vkCmdBindTransformFeedbackBuffersEXT>(
+                vkGetDeviceProcAddr(device, "vkCmdBindTransformFeedbackBuffersEXT"));
         commands.beginTransformFeedback = reinterpret_cast<PFN_vkCmdBeginTransformFeedbackEXT>(
             vkGetDeviceProcAddr(device, "vkCmdBeginTransformFeedbackEXT"));
         commands.endTransformFeedback = reinterpret_cast<PFN_vkCmdEndTransformFeedbackEXT>(

@@ -40,7 +40,6 @@ struct VulkanFeatures {
     // a geometry shader where `geometryStreams` is also set.
     bool transformFeedback = false;
     bool geometryStreams = false;
-    uint32_t maxTransformFeedbackStreams = 0;
 };
 
 // Device commands of extensions, which the loader does not export: null

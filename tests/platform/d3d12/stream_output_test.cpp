@@ -12,6 +12,7 @@
 #include <pipeline_desc.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -33,12 +34,16 @@ Vertex Numbered(uint id : SV_VertexID) {
     result.pair = float2(100 + id, 200 + id);
     return result;
 }
-// Each point once more, its values doubled.
-[maxvertexcount(1)]
-void Doubled(point Vertex input[1], inout PointStream<Vertex> stream) {
-    Vertex output = input[0];
-    output.values *= 2;
-    stream.Append(output);
+)hlsl";
+// Each triangle once more, its values doubled.
+constexpr char kGeometry[] = R"hlsl(
+[maxvertexcount(3)]
+void Doubled(triangle Vertex input[3], inout TriangleStream<Vertex> stream) {
+    for (uint i = 0; i < 3; ++i) {
+        Vertex output = input[i];
+        output.values *= 2;
+        stream.Append(output);
+    }
 }
 )hlsl";
 constexpr char kFile[] = "stream_output_test.hlsl";
@@ -58,12 +63,13 @@ protected:
     }
     void TearDown() override {
         AcknowledgeProvokedErrors();
+        upload.Reset();
         rootSignature.Reset();
         vs.Reset();
         GpuTest::TearDown();
     }
 
-    // A point-list pipeline without a pixel shader or targets, streaming out
+    // A triangle pipeline without a pixel shader or targets, streaming out
     // `entries` with `strides`; the device's result in `result`.
     ComPtr<ID3D12PipelineState> MakePipeline(const std::vector<D3D12_SO_DECLARATION_ENTRY>& entries,
                                              const std::vector<UINT>& strides, HRESULT* result,
@@ -74,7 +80,7 @@ protected:
             D3D12_SHADER_BYTECODE{}, {});
         desc.NumRenderTargets = 0;
         desc.RTVFormats[0] = DXGI_FORMAT_UNKNOWN;
-        desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT;
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         if (gs != nullptr) {
             desc.GS = {gs->GetBufferPointer(), gs->GetBufferSize()};
         }
@@ -87,35 +93,33 @@ protected:
     }
 
     // A default-heap buffer filled with 0xEE bytes and a filled size of
-    // `filled` at kFilledAt, left in STREAM_OUT.
+    // `filled` at kFilledAt, recorded into the list and left in STREAM_OUT.
     ComPtr<ID3D12Resource> MakeTarget(UINT64 filled = 0) {
-        ComPtr<ID3D12Resource> upload{
-            MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kBufferSize, D3D12_RESOURCE_STATE_GENERIC_READ)};
+        upload.Attach(
+            MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, kBufferSize, D3D12_RESOURCE_STATE_GENERIC_READ));
         ComPtr<ID3D12Resource> target{
             MakeBuffer(D3D12_HEAP_TYPE_DEFAULT, kBufferSize, D3D12_RESOURCE_STATE_COPY_DEST)};
         std::vector<uint8_t> bytes(kBufferSize, 0xEE);
         std::memcpy(bytes.data() + kFilledAt, &filled, sizeof(filled));
         WriteBuffer(upload, bytes.data(), bytes.size());
         list->CopyBufferRegion(target, 0, upload, 0, kBufferSize);
-        D3D12_RESOURCE_BARRIER toStreamOut = Transition(target, D3D12_RESOURCE_STATE_COPY_DEST,
-                                                        D3D12_RESOURCE_STATE_STREAM_OUT);
+        D3D12_RESOURCE_BARRIER toStreamOut =
+            Transition(target, D3D12_RESOURCE_STATE_COPY_DEST, D3D12_RESOURCE_STATE_STREAM_OUT);
         list->ResourceBarrier(1, &toStreamOut);
-        ExecuteAndWait();
         return target;
     }
 
-    D3D12_STREAM_OUTPUT_BUFFER_VIEW View(ID3D12Resource* target, UINT64 size,
-                                         UINT64 offset = 0) {
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW View(ID3D12Resource* target, UINT64 size, UINT64 offset = 0) {
         return {target->GetGPUVirtualAddress() + offset, size,
                 target->GetGPUVirtualAddress() + kFilledAt};
     }
 
-    // Draws `count` points through `pipeline` into `view` (slot 0).
+    // Draws `count` vertices of a triangle list through `pipeline` into `view` (slot 0).
     void Draw(ID3D12PipelineState* pipeline, const D3D12_STREAM_OUTPUT_BUFFER_VIEW* view,
               UINT count) {
         list->SetGraphicsRootSignature(rootSignature);
         list->SetPipelineState(pipeline);
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
+        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
         D3D12_VIEWPORT viewport{0, 0, 8, 8, 0, 1};
         D3D12_RECT scissor{0, 0, 8, 8};
         list->RSSetViewports(1, &viewport);
@@ -128,8 +132,8 @@ protected:
     std::vector<uint8_t> ReadTarget(ID3D12Resource* target) {
         ComPtr<ID3D12Resource> readback{
             MakeBuffer(D3D12_HEAP_TYPE_READBACK, kBufferSize, D3D12_RESOURCE_STATE_COPY_DEST)};
-        D3D12_RESOURCE_BARRIER toCopy = Transition(target, D3D12_RESOURCE_STATE_STREAM_OUT,
-                                                   D3D12_RESOURCE_STATE_COPY_SOURCE);
+        D3D12_RESOURCE_BARRIER toCopy =
+            Transition(target, D3D12_RESOURCE_STATE_STREAM_OUT, D3D12_RESOURCE_STATE_COPY_SOURCE);
         list->ResourceBarrier(1, &toCopy);
         list->CopyBufferRegion(readback, 0, target, 0, kBufferSize);
         ExecuteAndWait();
@@ -157,6 +161,7 @@ protected:
 
     ComPtr<ID3DBlob> vs;
     ComPtr<ID3D12RootSignature> rootSignature;
+    ComPtr<ID3D12Resource> upload; // kept until the list has run
 };
 
 // Position whole, a one-component gap, values.yz and pair.y: 28 bytes a vertex.
@@ -201,29 +206,31 @@ TEST_F(StreamOutputTest, DrawsAppendFromTheFilledSize) {
     ComPtr<ID3D12Resource> target = MakeTarget(kStride);
     ASSERT_TRUE(target);
     D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, 512, 64);
-    Draw(pipeline, &view, 2);
-    list->DrawInstanced(1, 1, 0, 0);
+    Draw(pipeline, &view, 3);
+    list->DrawInstanced(3, 1, 0, 0);
     std::vector<uint8_t> bytes = ReadTarget(target);
-    EXPECT_EQ(FilledSize(bytes), 4u * kStride);
-    EXPECT_EQ(bytes[64], 0xEE) << "the first vertex went below the filled size";
+    EXPECT_EQ(FilledSize(bytes), 7u * kStride);
+    EXPECT_EQ(bytes[64], 0xEE) << "a vertex went below the filled size";
     EXPECT_EQ(FloatAt(bytes, 64 + kStride), 0.0f);
-    EXPECT_EQ(FloatAt(bytes, 64 + 2 * kStride), 1.0f);
-    EXPECT_EQ(FloatAt(bytes, 64 + 3 * kStride), 0.0f) << "the second draw's vertex 0";
+    EXPECT_EQ(FloatAt(bytes, 64 + 3 * kStride), 2.0f);
+    EXPECT_EQ(FloatAt(bytes, 64 + 4 * kStride), 0.0f) << "the second draw's vertex 0";
+    EXPECT_EQ(FloatAt(bytes, 64 + 6 * kStride), 2.0f);
 }
 
-// A view of room for two vertices takes two of three; the filled size stops there.
+// Primitives are written whole: a view with room for four vertices takes
+// the first triangle of two, and the filled size stops there.
 TEST_F(StreamOutputTest, WritesPastTheViewSizeAreDropped) {
     HRESULT result = E_FAIL;
     ComPtr<ID3D12PipelineState> pipeline = MakePipeline(kSubsets, {kStride}, &result);
     ASSERT_EQ(result, S_OK);
     ComPtr<ID3D12Resource> target = MakeTarget();
     ASSERT_TRUE(target);
-    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, 2 * kStride + 8);
-    Draw(pipeline, &view, 3);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, 4 * kStride + 8);
+    Draw(pipeline, &view, 6);
     std::vector<uint8_t> bytes = ReadTarget(target);
-    EXPECT_EQ(FilledSize(bytes), 2u * kStride);
-    EXPECT_EQ(FloatAt(bytes, kStride), 1.0f);
-    EXPECT_EQ(bytes[2 * kStride], 0xEE) << "the third vertex was written past the view";
+    EXPECT_EQ(FilledSize(bytes), 3u * kStride);
+    EXPECT_EQ(FloatAt(bytes, 2 * kStride), 2.0f);
+    EXPECT_EQ(bytes[3 * kStride], 0xEE) << "the second triangle was written past the view";
 }
 
 // SOSetTargets with a null view unbinds the slot: nothing is written.
@@ -244,7 +251,9 @@ TEST_F(StreamOutputTest, NullViewUnbindsTheSlot) {
 
 // A geometry shader's stream is captured; its values are the ones it wrote.
 TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
-    ComPtr<ID3DBlob> gs{CompileHlslFile(kShader, kFile, "Doubled", "gs_5_0")};
+    const std::string source = std::string(kShader) + kGeometry;
+    ComPtr<ID3DBlob> gs{
+        CompileHlslFile(source.c_str(), "stream_output_test_gs.hlsl", "Doubled", "gs_5_0")};
     ASSERT_TRUE(gs);
     HRESULT result = E_FAIL;
     ComPtr<ID3D12PipelineState> pipeline =
@@ -253,9 +262,10 @@ TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
     ComPtr<ID3D12Resource> target = MakeTarget();
     ASSERT_TRUE(target);
     D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
-    Draw(pipeline, &view, 2);
+    Draw(pipeline, &view, 3);
     std::vector<uint8_t> bytes = ReadTarget(target);
-    EXPECT_EQ(FilledSize(bytes), 32u);
+    EXPECT_EQ(FilledSize(bytes), 48u);
+    EXPECT_EQ(FloatAt(bytes, 16), 2.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 4), 22.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 12), 62.0f);
 }
@@ -269,34 +279,61 @@ TEST_F(StreamOutputTest, RefusesInvalidDeclarations) {
         D3D12_MESSAGE_ID id;
     };
     const Case cases[] = {
-        {"a semantic the shader does not output", {{0, "NORMAL", 0, 0, 3, 0}}, {12},
+        {"a semantic the shader does not output",
+         {{0, "NORMAL", 0, 0, 3, 0}},
+         {12},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC},
-        {"stream 1 of a vertex shader", {{1, "TEXCOORD", 0, 0, 4, 0}}, {16},
+        {"stream 1 of a vertex shader",
+         {{1, "TEXCOORD", 0, 0, 4, 0}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC},
-        {"components past a float2", {{0, "TEXCOORD", 1, 1, 2, 0}}, {8},
+        {"components past a float2",
+         {{0, "TEXCOORD", 1, 1, 2, 0}},
+         {8},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MASKMISMATCH},
-        {"past the fourth component", {{0, "TEXCOORD", 0, 2, 3, 0}}, {12},
+        {"past the fourth component",
+         {{0, "TEXCOORD", 0, 2, 3, 0}},
+         {12},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDSTARTCOMPONENTANDCOMPONENTCOUNT},
-        {"no components", {{0, "TEXCOORD", 0, 0, 0, 0}}, {16},
+        {"no components",
+         {{0, "TEXCOORD", 0, 0, 0, 0}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDCOMPONENTCOUNT},
-        {"output slot 4", {{0, "TEXCOORD", 0, 0, 4, 4}}, {16},
+        {"output slot 4",
+         {{0, "TEXCOORD", 0, 0, 4, 4}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDOUTPUTSLOT},
-        {"stream 4", {{4, "TEXCOORD", 0, 0, 4, 0}}, {16},
+        {"stream 4",
+         {{4, "TEXCOORD", 0, 0, 4, 0}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDSTREAM},
         {"the same components twice",
-         {{0, "TEXCOORD", 0, 0, 2, 0}, {0, "TEXCOORD", 0, 1, 1, 1}}, {8, 4},
+         {{0, "TEXCOORD", 0, 0, 2, 0}, {0, "TEXCOORD", 0, 1, 1, 1}},
+         {8, 4},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_REPEATEDOUTPUT},
-        {"a stride below the entries", {{0, "TEXCOORD", 0, 0, 4, 0}}, {12},
+        {"a stride below the entries",
+         {{0, "TEXCOORD", 0, 0, 4, 0}},
+         {12},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDOUTPUTSTREAMSTRIDE},
-        {"no stride for a used slot", {{0, "TEXCOORD", 0, 0, 4, 1}}, {16},
+        {"no stride for a used slot",
+         {{0, "TEXCOORD", 0, 0, 4, 1}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDOUTPUTSTREAMSTRIDE},
-        {"a stride not a multiple of 4", {{0, "TEXCOORD", 0, 0, 4, 0}}, {18},
+        {"a stride not a multiple of 4",
+         {{0, "TEXCOORD", 0, 0, 4, 0}},
+         {18},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDOUTPUTSTREAMSTRIDE},
-        {"five strides", {{0, "TEXCOORD", 0, 0, 4, 0}}, {16, 16, 16, 16, 16},
+        {"five strides",
+         {{0, "TEXCOORD", 0, 0, 4, 0}},
+         {16, 16, 16, 16, 16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_INVALIDNUMSTRIDES},
-        {"only gaps", {{0, nullptr, 0, 0, 4, 0}}, {16},
+        {"only gaps",
+         {{0, nullptr, 0, 0, 4, 0}},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_CANTHAVEONLYGAPS},
-        {"strides without entries", {}, {16},
+        {"strides without entries",
+         {},
+         {16},
          D3D12_MESSAGE_ID_CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_UNEXPECTEDSTRIDES},
     };
     for (const Case& c : cases) {
