@@ -47,6 +47,7 @@ struct PipelineDebugInfo {
     DXGI_FORMAT dsvFormat = DXGI_FORMAT_UNKNOWN;
     UINT sampleCount = 1;
     bool depthWrites = false;
+    bool streamOutput = false;
     std::shared_ptr<RootSignatureLayout> rootSignature;
 };
 

@@ -1,41 +1,17 @@
 #include "stream_output.h"
 
+#include <spirv_words.h>
+
 #include <map>
 
 namespace d3d12_standin {
 namespace {
 
-enum Op : uint32_t {
-    kOpEntryPoint = 15,
-    kOpExecutionMode = 16,
-    kOpCapability = 17,
-    kOpTypeInt = 21,
-    kOpTypeFloat = 22,
-    kOpTypeVector = 23,
-    kOpTypePointer = 32,
-    kOpConstant = 43,
-    kOpFunction = 54,
-    kOpFunctionEnd = 56,
-    kOpVariable = 59,
-    kOpLoad = 61,
-    kOpStore = 62,
-    kOpDecorate = 71,
-    kOpVectorShuffle = 79,
-    kOpCompositeExtract = 81,
-    kOpReturn = 253,
-    kOpEmitVertex = 218,
-    kOpEmitStreamVertex = 220,
-};
+using namespace dxbc::spirv;
+
 constexpr uint32_t kCapabilityTransformFeedback = 53;
 constexpr uint32_t kCapabilityGeometryStreams = 54;
 constexpr uint32_t kExecutionModeXfb = 11;
-constexpr uint32_t kStorageOutput = 3;
-constexpr uint32_t kDecorationStream = 29;
-constexpr uint32_t kDecorationLocation = 30;
-constexpr uint32_t kDecorationBuiltIn = 11;
-constexpr uint32_t kDecorationOffset = 35;
-constexpr uint32_t kDecorationXfbBuffer = 36;
-constexpr uint32_t kDecorationXfbStride = 37;
 constexpr uint32_t kBuiltInPosition = 0;
 
 using Words = std::vector<uint32_t>;
@@ -69,28 +45,28 @@ bool IsAnnotation(uint32_t op) {
 void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t model,
                      ModuleFacts* facts) {
     const uint32_t op = w[0] & 0xFFFF;
-    if (op == kOpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
+    if (op == OpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
         facts->entryPoint = at;
         facts->entryFunction = w[2];
     } else if (IsAnnotation(op)) {
         facts->annotationsEnd = at + count;
-        if (op == kOpDecorate && count >= 4 && w[2] == kDecorationLocation) {
+        if (op == OpDecorate && count >= 4 && w[2] == kDecorationLocation) {
             facts->location[w[1]] = w[3];
-        } else if (op == kOpDecorate && count >= 4 && w[2] == kDecorationBuiltIn &&
+        } else if (op == OpDecorate && count >= 4 && w[2] == kDecorationBuiltIn &&
                    w[3] == kBuiltInPosition) {
             facts->positionVariable = w[1];
         }
-    } else if ((op == kOpTypeInt || op == kOpTypeFloat) && count >= 3) {
+    } else if ((op == OpTypeInt || op == OpTypeFloat) && count >= 3) {
         facts->scalarWidth[w[1]] = w[2];
-    } else if (op == kOpTypeVector && count == 4) {
+    } else if (op == OpTypeVector && count == 4) {
         facts->vectors[w[1]] = {w[2], w[3]};
-    } else if (op == kOpTypePointer && count == 4) {
+    } else if (op == OpTypePointer && count == 4) {
         facts->pointers[w[1]] = {w[2], w[3]};
-    } else if (op == kOpConstant && count == 4) {
+    } else if (op == OpConstant && count == 4) {
         facts->constants[w[2]] = w[3];
-    } else if (op == kOpVariable && count >= 4 && w[3] == kStorageOutput) {
+    } else if (op == OpVariable && count >= 4 && w[3] == kStorageOutput) {
         facts->variableType[w[2]] = w[1];
-    } else if (op == kOpFunction && facts->firstFunction == 0) {
+    } else if (op == OpFunction && facts->firstFunction == 0) {
         facts->firstFunction = at;
     }
 }
@@ -141,7 +117,7 @@ uint32_t VectorType(ModuleFacts* facts, Additions* add, uint32_t component, uint
         }
     }
     const uint32_t id = add->bound++;
-    Emit(&add->types, kOpTypeVector, {id, component, count});
+    Emit(&add->types, OpTypeVector, {id, component, count});
     facts->vectors[id] = {component, count};
     return id;
 }
@@ -153,7 +129,7 @@ uint32_t OutputPointer(ModuleFacts* facts, Additions* add, uint32_t type) {
         }
     }
     const uint32_t id = add->bound++;
-    Emit(&add->types, kOpTypePointer, {id, kStorageOutput, type});
+    Emit(&add->types, OpTypePointer, {id, kStorageOutput, type});
     facts->pointers[id] = {kStorageOutput, type};
     return id;
 }
@@ -183,14 +159,13 @@ bool PlanCapture(const StreamOutputCapture& capture, const StreamOutputPlan& pla
     const uint32_t targetType = VectorType(facts, add, component, capture.componentCount);
     const uint32_t pointer = OutputPointer(facts, add, targetType);
     const uint32_t target = add->bound++;
-    Emit(&add->types, kOpVariable, {pointer, target, kStorageOutput});
-    Emit(&add->decorations, kOpDecorate, {target, kDecorationLocation, facts->nextLocation++});
-    Emit(&add->decorations, kOpDecorate, {target, kDecorationXfbBuffer, capture.slot});
-    Emit(&add->decorations, kOpDecorate,
-         {target, kDecorationXfbStride, plan.strides[capture.slot]});
-    Emit(&add->decorations, kOpDecorate, {target, kDecorationOffset, capture.offset});
+    Emit(&add->types, OpVariable, {pointer, target, kStorageOutput});
+    Emit(&add->decorations, OpDecorate, {target, kDecorationLocation, facts->nextLocation++});
+    Emit(&add->decorations, OpDecorate, {target, kDecorationXfbBuffer, capture.slot});
+    Emit(&add->decorations, OpDecorate, {target, kDecorationXfbStride, plan.strides[capture.slot]});
+    Emit(&add->decorations, OpDecorate, {target, kDecorationOffset, capture.offset});
     if (capture.stream != 0) {
-        Emit(&add->decorations, kOpDecorate, {target, kDecorationStream, capture.stream});
+        Emit(&add->decorations, OpDecorate, {target, kDecorationStream, capture.stream});
     }
     add->entryOperands.push_back(target);
     add->copies.push_back({capture.stream, source, type->second, target, targetType,
@@ -205,20 +180,20 @@ void EmitCopies(const Additions& add, uint32_t stream, uint32_t* bound, Words* o
             continue;
         }
         const uint32_t loaded = (*bound)++;
-        Emit(out, kOpLoad, {copy.sourceType, loaded, copy.source});
+        Emit(out, OpLoad, {copy.sourceType, loaded, copy.source});
         uint32_t value = loaded;
         if (copy.count != copy.sourceCount && copy.count == 1) {
             value = (*bound)++;
-            Emit(out, kOpCompositeExtract, {copy.targetType, value, loaded, copy.first});
+            Emit(out, OpCompositeExtract, {copy.targetType, value, loaded, copy.first});
         } else if (copy.count != copy.sourceCount) {
             value = (*bound)++;
-            out->push_back(uint32_t(5 + copy.count) << 16 | kOpVectorShuffle);
+            out->push_back(uint32_t(5 + copy.count) << 16 | OpVectorShuffle);
             out->insert(out->end(), {copy.targetType, value, loaded, loaded});
             for (uint32_t i = 0; i < copy.count; ++i) {
                 out->push_back(copy.first + i);
             }
         }
-        Emit(out, kOpStore, {copy.target, value});
+        Emit(out, OpStore, {copy.target, value});
     }
 }
 
@@ -226,22 +201,22 @@ void EmitCopies(const Additions& add, uint32_t stream, uint32_t* bound, Words* o
 // a geometry shader's emits, or the vertex shader's return from its entry.
 int64_t VertexEndStream(const uint32_t* w, bool geometry, bool inEntry, const ModuleFacts& facts) {
     const uint32_t op = w[0] & 0xFFFF;
-    if (geometry && op == kOpEmitVertex) {
+    if (geometry && op == OpEmitVertex) {
         return 0;
     }
-    if (geometry && op == kOpEmitStreamVertex) {
+    if (geometry && op == OpEmitStreamVertex) {
         auto constant = facts.constants.find(w[1]);
         return constant != facts.constants.end() ? int64_t(constant->second) : -1;
     }
-    return !geometry && inEntry && op == kOpReturn ? 0 : -1;
+    return !geometry && inEntry && op == OpReturn ? 0 : -1;
 }
 
 Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool geometry,
               bool streams) {
     Words out(spirv.begin(), spirv.begin() + 5);
-    Emit(&out, kOpCapability, {kCapabilityTransformFeedback});
+    Emit(&out, OpCapability, {kCapabilityTransformFeedback});
     if (streams) {
-        Emit(&out, kOpCapability, {kCapabilityGeometryStreams});
+        Emit(&out, OpCapability, {kCapabilityGeometryStreams});
     }
     bool inEntry = false;
     for (size_t at = 5; at < spirv.size();) {
@@ -251,23 +226,23 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
             out.insert(out.end(), add->types.begin(), add->types.end());
         }
         const uint32_t op = w[0] & 0xFFFF;
-        inEntry = op == kOpFunction ? w[2] == facts.entryFunction : inEntry;
+        inEntry = op == OpFunction ? w[2] == facts.entryFunction : inEntry;
         const int64_t stream = VertexEndStream(w, geometry, inEntry, facts);
         if (stream >= 0) {
             EmitCopies(*add, uint32_t(stream), &add->bound, &out);
         }
         if (at == facts.entryPoint) {
-            out.push_back(uint32_t(count + add->entryOperands.size()) << 16 | kOpEntryPoint);
+            out.push_back(uint32_t(count + add->entryOperands.size()) << 16 | OpEntryPoint);
             out.insert(out.end(), w + 1, w + count);
             out.insert(out.end(), add->entryOperands.begin(), add->entryOperands.end());
-            Emit(&out, kOpExecutionMode, {facts.entryFunction, kExecutionModeXfb});
+            Emit(&out, OpExecutionMode, {facts.entryFunction, kExecutionModeXfb});
         } else {
             out.insert(out.end(), w, w + count);
         }
         if (at + count == facts.annotationsEnd) {
             out.insert(out.end(), add->decorations.begin(), add->decorations.end());
         }
-        inEntry = inEntry && op != kOpFunctionEnd;
+        inEntry = inEntry && op != OpFunctionEnd;
         at += count;
     }
     out[3] = add->bound;

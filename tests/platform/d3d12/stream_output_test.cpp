@@ -34,6 +34,15 @@ Vertex Numbered(uint id : SV_VertexID) {
     result.pair = float2(100 + id, 200 + id);
     return result;
 }
+// A triangle over the whole target, values as Numbered's; drawn red.
+[RootSignature(RS)]
+Vertex Covering(uint id : SV_VertexID) {
+    Vertex result = Numbered(id);
+    float2 corner = float2((id << 1) & 2, id & 2);
+    result.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+    return result;
+}
+float4 Red(Vertex input) : SV_Target { return float4(1, 0, 0, 1); }
 )hlsl";
 // Each triangle once more, its values doubled.
 constexpr char kGeometry[] = R"hlsl(
@@ -268,6 +277,64 @@ TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
     EXPECT_EQ(FloatAt(bytes, 16), 2.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 4), 22.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 12), 62.0f);
+}
+
+// Stream 0 is both captured and drawn; with no rasterized stream the same
+// pipeline captures and draws nothing.
+TEST_F(StreamOutputTest, RasterizedStreamDrawsWhileCapturing) {
+    ComPtr<ID3DBlob> covering{CompileHlslFile(kShader, kFile, "Covering", "vs_5_0")};
+    ComPtr<ID3DBlob> red{CompileHlslFile(kShader, kFile, "Red", "ps_5_0")};
+    ASSERT_TRUE(covering);
+    ASSERT_TRUE(red);
+    const D3D12_SO_DECLARATION_ENTRY entry{0, "TEXCOORD", 0, 0, 4, 0};
+    const UINT stride = 16;
+    for (UINT rasterized : {0u, UINT(D3D12_SO_NO_RASTERIZED_STREAM)}) {
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+            DescribePipeline(rootSignature, covering, red, {});
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        desc.StreamOutput = {&entry, 1, &stride, 1, rasterized};
+        ComPtr<ID3D12PipelineState> pipeline;
+        ASSERT_EQ(
+            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
+            S_OK);
+        ComPtr<ID3D12Resource> texture;
+        ComPtr<ID3D12DescriptorHeap> rtvHeap;
+        MakeRenderTarget(8, &texture, &rtvHeap);
+        const D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        const float black[4] = {0, 0, 0, 1};
+        list->ClearRenderTargetView(rtv, black, 0, nullptr);
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        ComPtr<ID3D12Resource> target = MakeTarget();
+        ASSERT_TRUE(target);
+        D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+        Draw(pipeline, &view, 3);
+        std::vector<uint8_t> bytes = ReadTarget(target);
+        EXPECT_EQ(FilledSize(bytes), 3u * stride) << rasterized;
+        EXPECT_EQ(FloatAt(bytes, stride + 4), 11.0f) << rasterized;
+        std::vector<uint8_t> pixels = ReadBack(texture, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        ASSERT_EQ(pixels.size(), 8u * 8 * 4);
+        EXPECT_EQ(PixelAt(pixels, 8, 3, 3), rasterized == 0 ? 0xFF0000FFu : 0xFF000000u)
+            << rasterized;
+    }
+}
+
+// A capturing draw writes its targets and their filled sizes in STREAM_OUT;
+// one in another state is reported when the list executes.
+TEST_F(StreamOutputTest, ReportsTargetsOutsideStreamOut) {
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(kSubsets, {kStride}, &result);
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target = MakeTarget();
+    ASSERT_TRUE(target);
+    D3D12_RESOURCE_BARRIER toCopy =
+        Transition(target, D3D12_RESOURCE_STATE_STREAM_OUT, D3D12_RESOURCE_STATE_COPY_SOURCE);
+    list->ResourceBarrier(1, &toCopy);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    TakeDebugMessages(device);
+    Draw(pipeline, &view, 3);
+    ExecuteAndWait();
+    EXPECT_GE(CountMessages(TakeDebugMessages(device), D3D12_MESSAGE_ID_INVALID_SUBRESOURCE_STATE),
+              1u);
 }
 
 // Declarations the debug layer refuses, each with its message.
