@@ -154,6 +154,7 @@ private:
     bool CheckDispatchState();
     bool BindDispatchState();
     void DrawIndirect(const CmdExecuteIndirect& command);
+    void RecordIndirectDraws(const CmdExecuteIndirect& command, bool indexed);
     void DispatchIndirect(const CmdExecuteIndirect& command);
     bool MatchTargets(RenderingSetup* setup);
     bool MatchDrawPass(RenderingSetup* setup, VkPipeline* pipeline);

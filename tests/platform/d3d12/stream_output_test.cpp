@@ -242,6 +242,32 @@ TEST_F(StreamOutputTest, WritesPastTheViewSizeAreDropped) {
     EXPECT_EQ(bytes[3 * kStride], 0xEE) << "the second triangle was written past the view";
 }
 
+// A draw of ExecuteIndirect captures as DrawInstanced does.
+TEST_F(StreamOutputTest, IndirectDrawsCapture) {
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(kSubsets, {kStride}, &result);
+    ASSERT_EQ(result, S_OK);
+    D3D12_INDIRECT_ARGUMENT_DESC argument{};
+    argument.Type = D3D12_INDIRECT_ARGUMENT_TYPE_DRAW;
+    D3D12_COMMAND_SIGNATURE_DESC desc{sizeof(D3D12_DRAW_ARGUMENTS), 1, &argument, 0};
+    ComPtr<ID3D12CommandSignature> draws;
+    ASSERT_EQ(
+        device->CreateCommandSignature(&desc, nullptr, IID_ID3D12CommandSignature, draws.PutVoid()),
+        S_OK);
+    ComPtr<ID3D12Resource> arguments{MakeBuffer(
+        D3D12_HEAP_TYPE_UPLOAD, sizeof(D3D12_DRAW_ARGUMENTS), D3D12_RESOURCE_STATE_GENERIC_READ)};
+    const D3D12_DRAW_ARGUMENTS draw{3, 1, 0, 0};
+    WriteBuffer(arguments, &draw, sizeof(draw));
+    ComPtr<ID3D12Resource> target = MakeTarget();
+    ASSERT_TRUE(target);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    Draw(pipeline, &view, 0);
+    list->ExecuteIndirect(draws, 1, arguments, 0, nullptr, 0);
+    std::vector<uint8_t> bytes = ReadTarget(target);
+    EXPECT_EQ(FilledSize(bytes), 3u * kStride);
+    EXPECT_EQ(FloatAt(bytes, 2 * kStride + 20), 12.0f);
+}
+
 // SOSetTargets with a null view unbinds the slot: nothing is written.
 TEST_F(StreamOutputTest, NullViewUnbindsTheSlot) {
     HRESULT result = E_FAIL;
