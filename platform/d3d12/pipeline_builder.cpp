@@ -1,6 +1,7 @@
 #include "format_table.h"
 #include "multisample_rules.h"
 #include "pipeline_object.h"
+#include "point_size_spirv.h"
 #include "shader_stage.h"
 #include "state_translation.h"
 #include "stream_output.h"
@@ -375,6 +376,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex, geometry,
                              &streamOutput, error)) {
         return E_INVALIDARG;
+    }
+    if (!geometry && desc.PrimitiveTopologyType == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT) {
+        stages.vertex.spirv = WithPointSizeOne(stages.vertex.spirv);
     }
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;

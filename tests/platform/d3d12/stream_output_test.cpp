@@ -80,16 +80,18 @@ protected:
 
     // A triangle pipeline without a pixel shader or targets, streaming out
     // `entries` with `strides`; the device's result in `result`.
-    ComPtr<ID3D12PipelineState> MakePipeline(const std::vector<D3D12_SO_DECLARATION_ENTRY>& entries,
-                                             const std::vector<UINT>& strides, HRESULT* result,
-                                             ID3DBlob* gs = nullptr,
-                                             UINT rasterized = D3D12_SO_NO_RASTERIZED_STREAM) {
+    ComPtr<ID3D12PipelineState>
+    MakePipeline(const std::vector<D3D12_SO_DECLARATION_ENTRY>& entries,
+                 const std::vector<UINT>& strides, HRESULT* result, ID3DBlob* gs = nullptr,
+                 UINT rasterized = D3D12_SO_NO_RASTERIZED_STREAM,
+                 D3D12_PRIMITIVE_TOPOLOGY_TYPE type = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE) {
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
             rootSignature, D3D12_SHADER_BYTECODE{vs->GetBufferPointer(), vs->GetBufferSize()},
             D3D12_SHADER_BYTECODE{}, {});
         desc.NumRenderTargets = 0;
         desc.RTVFormats[0] = DXGI_FORMAT_UNKNOWN;
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        desc.PrimitiveTopologyType = type;
         if (gs != nullptr) {
             desc.GS = {gs->GetBufferPointer(), gs->GetBufferSize()};
         }
@@ -282,6 +284,25 @@ TEST_F(StreamOutputTest, NullViewUnbindsTheSlot) {
     std::vector<uint8_t> bytes = ReadTarget(target);
     EXPECT_EQ(FilledSize(bytes), 0u);
     EXPECT_EQ(bytes[0], 0xEE);
+}
+
+// Points drawn by the vertex shader alone are captured one vertex each.
+TEST_F(StreamOutputTest, PointsOfTheVertexShaderCaptured) {
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline({{0, "TEXCOORD", 1, 0, 2, 0}}, {8}, &result, nullptr,
+                     D3D12_SO_NO_RASTERIZED_STREAM, D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target = MakeTarget();
+    ASSERT_TRUE(target);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    Draw(pipeline, &view, 0);
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
+    list->DrawInstanced(2, 1, 0, 0);
+    std::vector<uint8_t> bytes = ReadTarget(target);
+    EXPECT_EQ(FilledSize(bytes), 16u);
+    EXPECT_EQ(FloatAt(bytes, 8), 101.0f);
+    EXPECT_EQ(FloatAt(bytes, 12), 201.0f);
 }
 
 // A geometry shader's stream is captured; its values are the ones it wrote.
