@@ -216,6 +216,10 @@ private:
     void BeforeCapturingDraw();
     bool BeginCapture();
     void EndCapture();
+    // Binds, to each slot the pipeline writes without a target, a scratch
+    // buffer that cannot fill before the bound targets do: Windows drops
+    // those writes alone, where Vulkan would stop capture at a slot with no room.
+    void BindScratchForUnboundSlots();
     // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
     void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
@@ -260,6 +264,7 @@ private:
     uint32_t vertexSlotsSet_ = 0; // the slots of vertexBuffers_ this list set lie below
     CmdSetIndexBuffer indexBuffer_;
     std::array<StreamOutputTarget, D3D12_SO_BUFFER_SLOT_COUNT> streamOutput_{};
+    std::shared_ptr<GpuBuffer> streamOutputScratch_;    // kept from list to list
     const std::vector<StateChange>* changes_ = nullptr; // by the command translated now
     std::set<std::string> reported_;
     BarrierBatch barriers_;

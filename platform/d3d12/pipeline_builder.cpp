@@ -394,6 +394,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
     pipeline->streamOutput = !streamOutput.captures.empty();
+    for (const StreamOutputCapture& capture : streamOutput.captures) {
+        pipeline->streamOutputStrides[capture.slot] = streamOutput.strides[capture.slot];
+    }
     // Only stream 0 reaches the rasteriser: another, or none, draws nothing.
     pipeline->recipe.rasterization.rasterizerDiscardEnable =
         pipeline->streamOutput && streamOutput.rasterizedStream != 0;

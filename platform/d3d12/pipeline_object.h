@@ -63,8 +63,10 @@ struct PipelineObject {
     VkFormat depthFormat = VK_FORMAT_UNDEFINED;
     D3D12_PRIMITIVE_TOPOLOGY_TYPE topologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;
     D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
-    // Draws capture vertices into the list's stream-output targets.
+    // Draws capture vertices into the list's stream-output targets; the
+    // stride of each slot the shader writes, 0 for the others.
     bool streamOutput = false;
+    std::array<uint32_t, D3D12_SO_BUFFER_SLOT_COUNT> streamOutputStrides{};
     // A compute pipeline: `pipeline` runs `computeModule`; nothing else is used.
     bool compute = false;
     VkShaderModule computeModule = VK_NULL_HANDLE;

@@ -2,6 +2,11 @@
 // from the filled sizes of the bound targets and ends it writing them back.
 #include "command_translator.h"
 
+#include <memory_types.h>
+#include <vulkan_check.h>
+
+#include <algorithm>
+
 namespace d3d12_standin {
 namespace {
 
@@ -10,7 +15,69 @@ constexpr StateUse kCaptureUse{VK_PIPELINE_STAGE_2_TRANSFORM_FEEDBACK_BIT_EXT,
                                    VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_READ_BIT_EXT |
                                    VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_WRITE_BIT_EXT};
 
+// What a scratch buffer may grow to; a larger need is capped, and capture
+// may then stop early.
+constexpr VkDeviceSize kMaxScratch = 64ull << 20;
+
+std::shared_ptr<GpuBuffer> MakeScratch(const std::shared_ptr<vk_core::VulkanContext>& context,
+                                       VkDeviceSize size) {
+    auto scratch = std::make_shared<GpuBuffer>(context);
+    scratch->size = size;
+    VkBufferCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
+    info.size = size;
+    info.usage = VK_BUFFER_USAGE_TRANSFORM_FEEDBACK_BUFFER_BIT_EXT;
+    info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
+    VkDevice device = context->device;
+    if (!VK_CHECK(vkCreateBuffer(device, &info, nullptr, &scratch->buffer))) {
+        return nullptr;
+    }
+    VkMemoryRequirements requirements;
+    vkGetBufferMemoryRequirements(device, scratch->buffer, &requirements);
+    VkMemoryAllocateInfo allocate{};
+    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
+    allocate.allocationSize = requirements.size;
+    if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, 0,
+                                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, &allocate.memoryTypeIndex) ||
+        !VK_CHECK(vkAllocateMemory(device, &allocate, nullptr, &scratch->memory)) ||
+        !VK_CHECK(vkBindBufferMemory(device, scratch->buffer, scratch->memory, 0))) {
+        return nullptr;
+    }
+    return scratch;
+}
+
 } // namespace
+
+void CommandTranslator::BindScratchForUnboundSlots() {
+    const auto& strides = pipeline_->streamOutputStrides;
+    uint64_t vertices = 0; // the most any bound target can take
+    uint32_t widest = 0;   // the widest stride of a slot without a target
+    for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
+        if (strides[slot] != 0 && streamOutput_[slot].buffer != nullptr) {
+            vertices = std::max(vertices, streamOutput_[slot].size / strides[slot] + 1);
+        } else if (strides[slot] != 0) {
+            widest = std::max(widest, strides[slot]);
+        }
+    }
+    if (widest == 0 || vertices == 0) {
+        return;
+    }
+    const VkDeviceSize needed = std::min<VkDeviceSize>(vertices * widest, kMaxScratch);
+    if (streamOutputScratch_ == nullptr || streamOutputScratch_->size < needed) {
+        streamOutputScratch_ = MakeScratch(core_.context, needed);
+    }
+    if (streamOutputScratch_ == nullptr) {
+        return;
+    }
+    KeepUntilFinished(streamOutputScratch_);
+    const VkDeviceSize offset = 0, size = VK_WHOLE_SIZE;
+    for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
+        if (strides[slot] != 0 && streamOutput_[slot].buffer == nullptr) {
+            core_.context->commands.bindTransformFeedbackBuffers(
+                commands_, slot, 1, &streamOutputScratch_->buffer, &offset, &size);
+        }
+    }
+}
 
 void CommandTranslator::operator()(const CmdSetStreamOutput& command) {
     for (size_t i = 0; i < command.targets.size(); ++i) {
@@ -45,6 +112,7 @@ bool CommandTranslator::BeginCapture() {
         any = true;
     }
     if (any) {
+        BindScratchForUnboundSlots();
         core_.context->commands.beginTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT,
                                                        counters, counterOffsets);
     }

@@ -305,6 +305,22 @@ TEST_F(StreamOutputTest, PointsOfTheVertexShaderCaptured) {
     EXPECT_EQ(FloatAt(bytes, 12), 201.0f);
 }
 
+// Two slots declared, one bound: the bound one is written, as Windows drops
+// only what goes to the unbound slot.
+TEST_F(StreamOutputTest, UnboundSlotOnlyDropsItsOwnWrites) {
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline({{0, "TEXCOORD", 0, 0, 4, 0}, {0, "TEXCOORD", 1, 0, 2, 1}}, {16, 8}, &result);
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target = MakeTarget();
+    ASSERT_TRUE(target);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    Draw(pipeline, &view, 3);
+    std::vector<uint8_t> bytes = ReadTarget(target);
+    EXPECT_EQ(FilledSize(bytes), 48u);
+    EXPECT_EQ(FloatAt(bytes, 16 + 4), 11.0f);
+}
+
 // A geometry shader's stream is captured; its values are the ones it wrote.
 TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
     const std::string source = std::string(kShader) + kGeometry;
