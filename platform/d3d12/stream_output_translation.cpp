@@ -2,9 +2,6 @@
 // from the filled sizes of the bound targets and ends it writing them back.
 #include "command_translator.h"
 
-#include <memory_types.h>
-#include <vulkan_check.h>
-
 #include <algorithm>
 
 namespace d3d12_standin {
@@ -18,33 +15,6 @@ constexpr StateUse kCaptureUse{VK_PIPELINE_STAGE_2_TRANSFORM_FEEDBACK_BIT_EXT,
 // What a scratch buffer may grow to; a larger need is capped, and capture
 // may then stop early.
 constexpr VkDeviceSize kMaxScratch = 64ull << 20;
-
-std::shared_ptr<GpuBuffer> MakeScratch(const std::shared_ptr<vk_core::VulkanContext>& context,
-                                       VkDeviceSize size) {
-    auto scratch = std::make_shared<GpuBuffer>(context);
-    scratch->size = size;
-    VkBufferCreateInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
-    info.size = size;
-    info.usage = VK_BUFFER_USAGE_TRANSFORM_FEEDBACK_BUFFER_BIT_EXT;
-    info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
-    VkDevice device = context->device;
-    if (!VK_CHECK(vkCreateBuffer(device, &info, nullptr, &scratch->buffer))) {
-        return nullptr;
-    }
-    VkMemoryRequirements requirements;
-    vkGetBufferMemoryRequirements(device, scratch->buffer, &requirements);
-    VkMemoryAllocateInfo allocate{};
-    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
-    allocate.allocationSize = requirements.size;
-    if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, 0,
-                                 VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT, &allocate.memoryTypeIndex) ||
-        !VK_CHECK(vkAllocateMemory(device, &allocate, nullptr, &scratch->memory)) ||
-        !VK_CHECK(vkBindBufferMemory(device, scratch->buffer, scratch->memory, 0))) {
-        return nullptr;
-    }
-    return scratch;
-}
 
 } // namespace
 
@@ -64,7 +34,9 @@ void CommandTranslator::BindScratchForUnboundSlots() {
     }
     const VkDeviceSize needed = std::min<VkDeviceSize>(vertices * widest, kMaxScratch);
     if (streamOutputScratch_ == nullptr || streamOutputScratch_->size < needed) {
-        streamOutputScratch_ = MakeScratch(core_.context, needed);
+        streamOutputScratch_ =
+            MakeOwnBuffer(core_.context, needed, VK_BUFFER_USAGE_TRANSFORM_FEEDBACK_BUFFER_BIT_EXT,
+                          0, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT);
     }
     if (streamOutputScratch_ == nullptr) {
         return;
