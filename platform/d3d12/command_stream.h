@@ -47,6 +47,7 @@ struct PipelineDebugInfo {
     DXGI_FORMAT dsvFormat = DXGI_FORMAT_UNKNOWN;
     UINT sampleCount = 1;
     bool depthWrites = false;
+    bool streamOutput = false;
     std::shared_ptr<RootSignatureLayout> rootSignature;
 };
 
@@ -212,6 +213,19 @@ struct CmdSetIndexBuffer {
     uint64_t size = 0;
     DXGI_FORMAT format = DXGI_FORMAT_UNKNOWN;
 };
+// SOSetTargets: views of stream-output slots from `startSlot`; a null
+// buffer unbinds its slot. `filled` holds the bytes written so far (Vulkan
+// reads and writes the low 32 bits of Direct3D's 64-bit count).
+struct StreamOutputTarget {
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset = 0, size = 0;
+    std::shared_ptr<GpuBuffer> filled;
+    uint64_t filledOffset = 0;
+};
+struct CmdSetStreamOutput {
+    uint32_t startSlot;
+    InlineVector<StreamOutputTarget, 1> targets;
+};
 struct CmdDraw {
     uint32_t vertexCount, instanceCount, startVertex, startInstance;
     // DrawIndexedInstanced: vertexCount indices are read from startIndex,
@@ -257,11 +271,12 @@ struct CmdResolveQueries {
     const void* heap; // the ID3D12QueryHeap, as messages name it
 };
 
-using Command = std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets,
-                             CmdClearColor, CmdClearDepth, CmdCopyBufferTexture,
-                             CmdCopyTextureTexture, CmdCopyBuffer, CmdResolve, CmdSetHeaps,
-                             CmdSetRootSignature, CmdSetPipeline, CmdSetTable, CmdSetRootConstants,
-                             CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers, CmdSetIndexBuffer,
-                             CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries, CmdExecuteIndirect>;
+using Command =
+    std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
+                 CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
+                 CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
+                 CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
+                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries,
+                 CmdExecuteIndirect, CmdSetStreamOutput>;
 
 } // namespace d3d12_standin

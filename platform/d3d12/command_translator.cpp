@@ -125,6 +125,7 @@ void CommandTranslator::ForgetList() {
     std::fill_n(vertexBuffers_.begin(), vertexSlotsSet_, VertexBufferBinding{});
     vertexSlotsSet_ = 0;
     indexBuffer_ = {};
+    streamOutput_ = {};
     changes_ = nullptr;
     reported_.clear();
     barriers_.Clear();

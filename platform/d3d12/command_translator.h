@@ -93,6 +93,7 @@ public:
     void operator()(const CmdQuery& command);           // query_translation.cpp
     void operator()(const CmdResolveQueries& command);  // query_translation.cpp
     void operator()(const CmdExecuteIndirect& command); // indirect_translation.cpp
+    void operator()(const CmdSetStreamOutput& command); // stream_output_translation.cpp
 
 private:
     // What a render pass instance is made of; a draw needing another one
@@ -153,6 +154,7 @@ private:
     bool CheckDispatchState();
     bool BindDispatchState();
     void DrawIndirect(const CmdExecuteIndirect& command);
+    void RecordIndirectDraws(const CmdExecuteIndirect& command, bool indexed);
     void DispatchIndirect(const CmdExecuteIndirect& command);
     bool MatchTargets(RenderingSetup* setup);
     bool MatchDrawPass(RenderingSetup* setup, VkPipeline* pipeline);
@@ -208,6 +210,16 @@ private:
     // pipeline's cut value; a draw without indices restarts nothing.
     bool BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopology topology);
     void SkipCommand(const char* reason);
+    // Stream output around a draw of a pipeline that has it: the pass ended
+    // so that the last capture's count is visible, the targets bound and
+    // capture begun from their filled sizes; then ended, writing them back.
+    void BeforeCapturingDraw();
+    bool BeginCapture();
+    void EndCapture();
+    // Binds, to each slot the pipeline writes without a target, a scratch
+    // buffer that cannot fill before the bound targets do: Windows drops
+    // those writes alone, where Vulkan would stop capture at a slot with no room.
+    void BindScratchForUnboundSlots();
     // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
     void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
@@ -251,6 +263,8 @@ private:
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     uint32_t vertexSlotsSet_ = 0; // the slots of vertexBuffers_ this list set lie below
     CmdSetIndexBuffer indexBuffer_;
+    std::array<StreamOutputTarget, D3D12_SO_BUFFER_SLOT_COUNT> streamOutput_{};
+    std::shared_ptr<GpuBuffer> streamOutputScratch_;    // kept from list to list
     const std::vector<StateChange>* changes_ = nullptr; // by the command translated now
     std::set<std::string> reported_;
     BarrierBatch barriers_;

@@ -140,6 +140,9 @@ private:
     void Fail(const char* method, const char* reason);
     // The same, where a message of the debug layer has said why.
     void MarkFailed() { failed_ = true; }
+    // One SOSetTargets view; false (the list failed) where it is unusable.
+    bool ReadStreamOutputView(const D3D12_STREAM_OUTPUT_BUFFER_VIEW& view,
+                              StreamOutputTarget* target);
     const void* Self() const { return static_cast<const ID3D12GraphicsCommandList*>(this); }
     // The debug layer's checks of one transition as it is recorded; false
     // when the barrier is invalid and dropped.

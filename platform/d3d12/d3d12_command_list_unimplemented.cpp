@@ -22,10 +22,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetStencilRef(UINT) {
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
 }
-void STDMETHODCALLTYPE
-D3D12GraphicsCommandList::SOSetTargets(UINT, UINT, const D3D12_STREAM_OUTPUT_BUFFER_VIEW*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SOSetTargets");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewUint(
     D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const UINT[4], UINT,
     const D3D12_RECT*) {

@@ -233,6 +233,7 @@ HRESULT STDMETHODCALLTYPE D3D12Device::CreateGraphicsPipelineState(
     info->sampleCount = desc->SampleDesc.Count;
     info->depthWrites = desc->DepthStencilState.DepthEnable &&
                         desc->DepthStencilState.DepthWriteMask == D3D12_DEPTH_WRITE_MASK_ALL;
+    info->streamOutput = pipeline->streamOutput;
     info->rootSignature = pipeline->rootSignature;
     made->debugInfo = std::move(info);
     return HandOut(made, riid, state);

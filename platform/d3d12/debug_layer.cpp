@@ -7,6 +7,7 @@
 #include <debug_messages.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -78,6 +79,11 @@ public:
             TouchBuffer(view.buffer.get());
         }
     }
+    void operator()(const CmdSetStreamOutput& command) {
+        for (size_t i = 0; i < command.targets.size(); ++i) {
+            streamOutput_[command.startSlot + i] = command.targets[i];
+        }
+    }
     // Viewports, scissors and topology are checked as recorded.
     template <typename Other> void operator()(const Other&) {}
 
@@ -102,6 +108,7 @@ private:
                         const char* operation);
     void CheckPipelineTargets();
     void CheckPipelineSamples();
+    void CheckStreamOutputStates(const char* operation);
     void CheckTargetStates();
     struct Arguments {
         ParameterSlots<CmdSetTable> tables;
@@ -133,6 +140,7 @@ private:
     CmdSetHeaps heaps_;
     Arguments graphics_, compute_;
     std::shared_ptr<const PipelineDebugInfo> pipeline_;
+    std::array<StreamOutputTarget, D3D12_SO_BUFFER_SLOT_COUNT> streamOutput_{};
 };
 
 void ListValidator::Touch(const std::shared_ptr<ResourceTrack>& resource) {
@@ -243,9 +251,12 @@ void ListValidator::operator()(const CmdResolveQueries& command) {
     }
 }
 
-void ListValidator::operator()(const CmdDraw&) {
+void ListValidator::operator()(const CmdDraw& command) {
     if (pipeline_ == nullptr) {
         return; // the draw is skipped, and says so, when it executes
+    }
+    if (pipeline_->streamOutput) {
+        CheckStreamOutputStates(command.indexed ? "DrawIndexedInstanced" : "DrawInstanced");
     }
     const CmdSetRootSignature& root = graphics_.root;
     if (root.layout != nullptr && pipeline_->rootSignature != nullptr &&
@@ -257,6 +268,19 @@ void ListValidator::operator()(const CmdDraw&) {
     CheckPipelineTargets();
     CheckTargetStates();
     CheckTables(graphics_, false);
+}
+
+// The buffers a capturing draw writes, and their filled sizes, are in
+// STREAM_OUT (the use is named in the layer's manner: no quotation was found).
+void ListValidator::CheckStreamOutputStates(const char* operation) {
+    const Expected written{D3D12_RESOURCE_STATE_STREAM_OUT, false, "a stream-output buffer"};
+    for (const StreamOutputTarget& target : streamOutput_) {
+        for (const GpuBuffer* buffer : {target.buffer.get(), target.filled.get()}) {
+            ResourceUse use;
+            use.resource = buffer != nullptr ? buffer->track.lock() : nullptr;
+            Use(use, written, operation);
+        }
+    }
 }
 
 void ListValidator::operator()(const CmdDispatch&) {
@@ -435,6 +459,7 @@ void ListValidator::Forget() {
     targets_.depth = {};
     targets_.hasDepth = false;
     heaps_ = {};
+    streamOutput_ = {};
     for (Arguments* arguments : {&graphics_, &compute_}) {
         arguments->tables.Clear();
         arguments->root = {};

@@ -430,14 +430,22 @@ bool CommandTranslator::BindIndexBuffer(const CmdDraw& command, VkPrimitiveTopol
 }
 
 void CommandTranslator::operator()(const CmdDraw& command) {
+    const bool captures = pipeline_ != nullptr && pipeline_->streamOutput;
+    if (captures) {
+        BeforeCapturingDraw();
+    }
     if (!PrepareDraw(command)) {
         return;
     }
+    const bool capturing = captures && BeginCapture();
     if (command.indexed) {
         vkCmdDrawIndexed(commands_, command.vertexCount, command.instanceCount, command.startIndex,
                          command.baseVertex, 0);
     } else {
         vkCmdDraw(commands_, command.vertexCount, command.instanceCount, command.startVertex, 0);
+    }
+    if (capturing) {
+        EndCapture();
     }
     ++draws_;
 }
@@ -496,8 +504,8 @@ bool CommandTranslator::PrepareDraw(const CmdDraw& command) {
         drawPassCurrent_ = true;
         drawPassPipeline_ = pipeline;
     }
-    if (!DrawViewports().anyVisible) {
-        return false; // everything is scissored away
+    if (!DrawViewports().anyVisible && !pipeline_->streamOutput) {
+        return false; // everything is scissored away, and nothing is captured
     }
     if (boundPipeline_ != pipeline) {
         vkCmdBindPipeline(commands_, VK_PIPELINE_BIND_POINT_GRAPHICS, pipeline);

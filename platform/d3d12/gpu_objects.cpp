@@ -1,5 +1,6 @@
 #include "gpu_objects.h"
 
+#include <memory_types.h>
 #include <vulkan_check.h>
 
 #include <utility>
@@ -9,6 +10,35 @@ namespace d3d12_standin {
 uint64_t NextObjectId() {
     static std::atomic<uint64_t> next{1};
     return next++;
+}
+
+std::shared_ptr<GpuBuffer> MakeOwnBuffer(const std::shared_ptr<vk_core::VulkanContext>& context,
+                                         VkDeviceSize size, VkBufferUsageFlags usage,
+                                         VkMemoryPropertyFlags required,
+                                         VkMemoryPropertyFlags preferred) {
+    auto made = std::make_shared<GpuBuffer>(context);
+    made->size = size;
+    VkBufferCreateInfo info{};
+    info.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
+    info.size = size;
+    info.usage = usage;
+    info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
+    VkDevice device = context->device;
+    if (!VK_CHECK(vkCreateBuffer(device, &info, nullptr, &made->buffer))) {
+        return nullptr;
+    }
+    VkMemoryRequirements requirements;
+    vkGetBufferMemoryRequirements(device, made->buffer, &requirements);
+    VkMemoryAllocateInfo allocate{};
+    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
+    allocate.allocationSize = requirements.size;
+    if (!vk_core::FindMemoryType(context->memoryProperties, requirements.memoryTypeBits, required,
+                                 preferred, &allocate.memoryTypeIndex) ||
+        !VK_CHECK(vkAllocateMemory(device, &allocate, nullptr, &made->memory)) ||
+        !VK_CHECK(vkBindBufferMemory(device, made->buffer, made->memory, 0))) {
+        return nullptr;
+    }
+    return made;
 }
 
 // On a lost device the driver's queue thread may still run work that uses

@@ -53,6 +53,13 @@ private:
     std::map<std::tuple<VkFormat, VkDeviceSize, VkDeviceSize>, VkBufferView> views_;
 };
 
+// One of the stand-in's own buffers, in memory of the `required` properties
+// (those of `preferred` where a type has them); null where Vulkan refuses it.
+std::shared_ptr<GpuBuffer> MakeOwnBuffer(const std::shared_ptr<vk_core::VulkanContext>& context,
+                                         VkDeviceSize size, VkBufferUsageFlags usage,
+                                         VkMemoryPropertyFlags required,
+                                         VkMemoryPropertyFlags preferred);
+
 struct ImageViewKey {
     VkFormat format;
     VkImageAspectFlags aspect;

@@ -30,14 +30,27 @@ void CommandTranslator::DrawIndirect(const CmdExecuteIndirect& command) {
     // The counts lie in the argument buffer; one of each lets the state pass.
     CmdDraw draw{1, 1, 0, 0};
     draw.indexed = command.kind == IndirectKind::DrawIndexed;
+    const bool captures = pipeline_ != nullptr && pipeline_->streamOutput;
+    if (captures) {
+        BeforeCapturingDraw();
+    }
     if (!PrepareDraw(draw)) {
         return;
     }
+    const bool capturing = captures && BeginCapture();
+    RecordIndirectDraws(command, draw.indexed);
+    if (capturing) {
+        EndCapture();
+    }
+}
+
+void CommandTranslator::RecordIndirectDraws(const CmdExecuteIndirect& command, bool indexed) {
+    const vk_core::VulkanContext& context = *core_.context;
     const VkBuffer arguments = command.arguments->buffer;
     ++draws_;
     if (command.count != nullptr) {
         // Vulkan, like Direct3D 12, draws the lesser of the count and maxCount.
-        auto drawCount = draw.indexed ? vkCmdDrawIndexedIndirectCount : vkCmdDrawIndirectCount;
+        auto drawCount = indexed ? vkCmdDrawIndexedIndirectCount : vkCmdDrawIndirectCount;
         drawCount(commands_, arguments, command.offset, command.count->buffer, command.countOffset,
                   command.maxCount, command.stride);
         return;
@@ -46,7 +59,7 @@ void CommandTranslator::DrawIndirect(const CmdExecuteIndirect& command) {
         context.features.multiDrawIndirect
             ? std::min(command.maxCount, context.properties.limits.maxDrawIndirectCount)
             : 1;
-    auto drawIndirect = draw.indexed ? vkCmdDrawIndexedIndirect : vkCmdDrawIndirect;
+    auto drawIndirect = indexed ? vkCmdDrawIndexedIndirect : vkCmdDrawIndirect;
     for (uint32_t first = 0; first < command.maxCount; first += perCall) {
         const uint32_t count = std::min(perCall, command.maxCount - first);
         drawIndirect(commands_, arguments, command.offset + uint64_t(first) * command.stride, count,

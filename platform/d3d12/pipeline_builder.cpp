@@ -1,8 +1,10 @@
 #include "format_table.h"
 #include "multisample_rules.h"
 #include "pipeline_object.h"
+#include "point_size_spirv.h"
 #include "shader_stage.h"
 #include "state_translation.h"
+#include "stream_output.h"
 #include "tessellation_stages.h"
 
 #include <debug_messages.h>
@@ -173,8 +175,9 @@ bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device runs no hull and domain shaders";
         return false;
     }
-    if (desc.StreamOutput.NumEntries > 0) {
-        *error = "stream output is not supported";
+    if (HasCode(desc.DS) && !HasCode(desc.GS) && desc.StreamOutput.NumEntries > 0) {
+        // Capture is written into the vertex or geometry shader only.
+        *error = "stream output of a domain shader is not carried out";
         return false;
     }
     return CheckTessellationDescription(desc, error);
@@ -388,8 +391,15 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         return E_INVALIDARG;
     }
     PipelineStages stages;
-    if (!PrepareStages(desc, *rootSignature, &stages, error)) {
+    StreamOutputPlan streamOutput;
+    const bool geometry = HasCode(desc.GS);
+    if (!PrepareStages(desc, *rootSignature, &stages, error) ||
+        !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex, geometry,
+                             &streamOutput, error)) {
         return E_INVALIDARG;
+    }
+    if (!geometry && desc.PrimitiveTopologyType == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT) {
+        stages.vertex.spirv = WithPointSizeOne(stages.vertex.spirv);
     }
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
@@ -406,6 +416,13 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     }
     WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
+    pipeline->streamOutput = !streamOutput.captures.empty();
+    for (const StreamOutputCapture& capture : streamOutput.captures) {
+        pipeline->streamOutputStrides[capture.slot] = streamOutput.strides[capture.slot];
+    }
+    // Only stream 0 reaches the rasteriser: another, or none, draws nothing.
+    pipeline->recipe.rasterization.rasterizerDiscardEnable =
+        pipeline->streamOutput && streamOutput.rasterizedStream != 0;
     if (!MakeFullVariant(desc, pipeline.get())) {
         *error = "the Vulkan pipeline could not be created";
         return E_FAIL;

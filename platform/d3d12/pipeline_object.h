@@ -69,6 +69,10 @@ struct PipelineObject {
     // the _ADJ topologies carry.
     bool geometryReadsAdjacency = false;
     D3D12_INDEX_BUFFER_STRIP_CUT_VALUE stripCut = D3D12_INDEX_BUFFER_STRIP_CUT_VALUE_DISABLED;
+    // Draws capture vertices into the list's stream-output targets; the
+    // stride of each slot the shader writes, 0 for the others.
+    bool streamOutput = false;
+    std::array<uint32_t, D3D12_SO_BUFFER_SLOT_COUNT> streamOutputStrides{};
     // A compute pipeline: `pipeline` runs `computeModule`; nothing else is used.
     bool compute = false;
     VkShaderModule computeModule = VK_NULL_HANDLE;

@@ -1,6 +1,5 @@
 #include "root_constant_uploads.h"
 
-#include <memory_types.h>
 #include <vulkan_check.h>
 
 #include <cstring>
@@ -8,29 +7,12 @@
 namespace d3d12_standin {
 
 bool ConstantUploads::NewChunk() {
-    auto chunk = std::make_shared<GpuBuffer>(context_);
-    chunk->size = kChunkSize;
-    VkBufferCreateInfo info{};
-    info.sType = VK_STRUCTURE_TYPE_BUFFER_CREATE_INFO;
-    info.size = kChunkSize;
-    info.usage = VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT;
-    info.sharingMode = VK_SHARING_MODE_EXCLUSIVE;
-    VkDevice device = context_->device;
-    if (!VK_CHECK(vkCreateBuffer(device, &info, nullptr, &chunk->buffer))) {
-        return false;
-    }
-    VkMemoryRequirements requirements;
-    vkGetBufferMemoryRequirements(device, chunk->buffer, &requirements);
-    VkMemoryAllocateInfo allocate{};
-    allocate.sType = VK_STRUCTURE_TYPE_MEMORY_ALLOCATE_INFO;
-    allocate.allocationSize = requirements.size;
     const VkMemoryPropertyFlags host =
         VK_MEMORY_PROPERTY_HOST_VISIBLE_BIT | VK_MEMORY_PROPERTY_HOST_COHERENT_BIT;
-    if (!vk_core::FindMemoryType(context_->memoryProperties, requirements.memoryTypeBits, host, 0,
-                                 &allocate.memoryTypeIndex) ||
-        !VK_CHECK(vkAllocateMemory(device, &allocate, nullptr, &chunk->memory)) ||
-        !VK_CHECK(vkBindBufferMemory(device, chunk->buffer, chunk->memory, 0)) ||
-        !VK_CHECK(vkMapMemory(device, chunk->memory, 0, VK_WHOLE_SIZE, 0, &chunk->mapped))) {
+    std::shared_ptr<GpuBuffer> chunk =
+        MakeOwnBuffer(context_, kChunkSize, VK_BUFFER_USAGE_UNIFORM_BUFFER_BIT, host, 0);
+    if (chunk == nullptr || !VK_CHECK(vkMapMemory(context_->device, chunk->memory, 0, VK_WHOLE_SIZE,
+                                                  0, &chunk->mapped))) {
         return false;
     }
     chunk_ = std::move(chunk);

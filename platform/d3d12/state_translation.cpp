@@ -99,6 +99,11 @@ constexpr StateRow kStateRows[] = {
      VK_ACCESS_2_TRANSFER_WRITE_BIT},
     {D3D12_RESOURCE_STATE_RESOLVE_SOURCE, VK_PIPELINE_STAGE_2_RESOLVE_BIT,
      VK_ACCESS_2_TRANSFER_READ_BIT},
+    // The stream-output buffer and its filled size, which the next draw reads.
+    {D3D12_RESOURCE_STATE_STREAM_OUT, VK_PIPELINE_STAGE_2_TRANSFORM_FEEDBACK_BIT_EXT,
+     VK_ACCESS_2_TRANSFORM_FEEDBACK_WRITE_BIT_EXT |
+         VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_READ_BIT_EXT |
+         VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_WRITE_BIT_EXT},
 };
 
 // The rows by the position of their state's bit, and the bits that have one.

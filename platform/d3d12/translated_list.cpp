@@ -141,6 +141,7 @@ struct Keepable {
     bool operator()(const CmdQuery&) const { return false; }
     bool operator()(const CmdResolveQueries&) const { return false; }
     bool operator()(const CmdExecuteIndirect&) const { return false; }
+    bool operator()(const CmdSetStreamOutput&) const { return false; }
     template <typename Other> bool operator()(const Other&) const { return true; }
 };
 

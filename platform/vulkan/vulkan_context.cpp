@@ -233,8 +233,10 @@ struct SupportedFeatures {
     VkPhysicalDeviceVulkan12Features vulkan12{};
     VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
     VkPhysicalDeviceCustomBorderColorFeaturesEXT customBorder{};
+    VkPhysicalDeviceTransformFeedbackFeaturesEXT transformFeedback{};
     bool hasRobustness = false;
     bool hasCustomBorder = false;
+    bool hasTransformFeedback = false;
 };
 
 void QuerySupportedFeatures(VkPhysicalDevice physicalDevice,
@@ -257,6 +259,14 @@ void QuerySupportedFeatures(VkPhysicalDevice physicalDevice,
     if (supported->hasCustomBorder) {
         *next = &supported->customBorder;
     }
+    supported->transformFeedback.sType =
+        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_TRANSFORM_FEEDBACK_FEATURES_EXT;
+    supported->hasTransformFeedback =
+        HasExtension(available, VK_EXT_TRANSFORM_FEEDBACK_EXTENSION_NAME);
+    if (supported->hasTransformFeedback) {
+        supported->transformFeedback.pNext = supported->core.pNext;
+        supported->core.pNext = &supported->transformFeedback;
+    }
     vkGetPhysicalDeviceFeatures2(physicalDevice, &supported->core);
 }
 
@@ -268,7 +278,26 @@ struct EnabledFeatures {
     VkPhysicalDeviceVulkan13Features vulkan13{};
     VkPhysicalDeviceRobustness2FeaturesEXT robustness{};
     VkPhysicalDeviceCustomBorderColorFeaturesEXT customBorder{};
+    VkPhysicalDeviceTransformFeedbackFeaturesEXT transformFeedback{};
 };
+
+// Stream output, where the device captures vertices into buffers.
+void EnableTransformFeedback(const SupportedFeatures& supported, VulkanFeatures* features,
+                             std::vector<const char*>* extensions, EnabledFeatures* enabled) {
+    features->transformFeedback =
+        supported.hasTransformFeedback && supported.transformFeedback.transformFeedback == VK_TRUE;
+    if (!features->transformFeedback) {
+        return;
+    }
+    extensions->push_back(VK_EXT_TRANSFORM_FEEDBACK_EXTENSION_NAME);
+    enabled->transformFeedback.sType =
+        VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_TRANSFORM_FEEDBACK_FEATURES_EXT;
+    enabled->transformFeedback.transformFeedback = VK_TRUE;
+    enabled->transformFeedback.geometryStreams = supported.transformFeedback.geometryStreams;
+    features->geometryStreams = supported.transformFeedback.geometryStreams == VK_TRUE;
+    enabled->transformFeedback.pNext = enabled->core.pNext;
+    enabled->core.pNext = &enabled->transformFeedback;
+}
 
 // What the stand-in needs, and what it uses where the device has it.
 void ChooseFeatures(const SupportedFeatures& supported,
@@ -326,6 +355,7 @@ bool VulkanContext::CreateDevice(std::string* error) {
 
     EnabledFeatures enabled;
     ChooseFeatures(supported, available, &features, &extensions, &enabled);
+    EnableTransformFeedback(supported, &features, &extensions, &enabled);
 
     float priority = 1.0f;
     VkDeviceQueueCreateInfo queueInfo{};
@@ -352,6 +382,18 @@ bool VulkanContext::CreateDevice(std::string* error) {
         return false;
     }
     vkGetDeviceQueue(device, queueFamilyIndex, 0, &queue);
+    if (features.transformFeedback) {
+        commands.bindTransformFeedbackBuffers =
+            reinterpret_cast<PFN_vkCmdBindTransformFeedbackBuffersEXT>(
+                vkGetDeviceProcAddr(device, "vkCmdBindTransformFeedbackBuffersEXT"));
+        commands.beginTransformFeedback = reinterpret_cast<PFN_vkCmdBeginTransformFeedbackEXT>(
+            vkGetDeviceProcAddr(device, "vkCmdBeginTransformFeedbackEXT"));
+        commands.endTransformFeedback = reinterpret_cast<PFN_vkCmdEndTransformFeedbackEXT>(
+            vkGetDeviceProcAddr(device, "vkCmdEndTransformFeedbackEXT"));
+        features.transformFeedback = commands.bindTransformFeedbackBuffers != nullptr &&
+                                     commands.beginTransformFeedback != nullptr &&
+                                     commands.endTransformFeedback != nullptr;
+    }
     return true;
 }
 

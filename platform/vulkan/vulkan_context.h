@@ -39,6 +39,18 @@ struct VulkanFeatures {
     bool drawParameters = false;
     // VK_EXT_custom_border_color, without a format: any float border colour.
     bool customBorderColor = false;
+    // VK_EXT_transform_feedback: stream output, and several streams out of
+    // a geometry shader where `geometryStreams` is also set.
+    bool transformFeedback = false;
+    bool geometryStreams = false;
+};
+
+// Device commands of extensions, which the loader does not export: null
+// where the device lacks the extension.
+struct ExtensionCommands {
+    PFN_vkCmdBindTransformFeedbackBuffersEXT bindTransformFeedbackBuffers = nullptr;
+    PFN_vkCmdBeginTransformFeedbackEXT beginTransformFeedback = nullptr;
+    PFN_vkCmdEndTransformFeedbackEXT endTransformFeedback = nullptr;
 };
 
 class VulkanContext {
@@ -57,6 +69,7 @@ public:
     VkPhysicalDeviceProperties properties{};
     VkPhysicalDeviceMemoryProperties memoryProperties{};
     VulkanFeatures features;
+    ExtensionCommands commands;
     // The device stopped finishing its work (a submission ran past the hang
     // time-out). Its queue may never be idle again: nothing may wait for it,
     // and whatever its work may still use is left alone, never destroyed.
