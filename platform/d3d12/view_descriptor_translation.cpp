@@ -1,6 +1,7 @@
 // Shader-resource and unordered-access views at draws. Each descriptor of a
 // table has one Vulkan binding per shape a shader may read it through (an
-// image, a texel buffer, a storage buffer): the view's own shape is written,
+// image, a texel buffer, a storage buffer): the view's own shape is written
+// (and a typed buffer view's bytes as the storage buffer a tbuffer reads),
 // the others null where the device binds null descriptors.
 #include "command_translator.h"
 
@@ -8,13 +9,27 @@
 #include "state_translation.h"
 
 namespace d3d12_standin {
+namespace {
+
+// A tbuffer reads its registers from the elements of the typed buffer view
+// in its t register; its block is read as a storage buffer over the view's
+// bytes.
+bool ReadsTypedBufferAsBlock(const TableBinding& binding, const DescriptorRecord& record,
+                             dxbc::ResourceShape shape) {
+    return binding.rangeType == D3D12_DESCRIPTOR_RANGE_TYPE_SRV &&
+           shape == dxbc::ResourceShape::StorageBuffer &&
+           record.shape == dxbc::ResourceShape::TexelBuffer;
+}
+
+} // namespace
 
 void CommandTranslator::AddViewOfShape(const TableBinding& binding, dxbc::ResourceShape shape,
                                        const DescriptorRecord& record, const ViewedObjects& viewed,
                                        SetContent* content) {
     const VkDescriptorType type = TypeForRange(binding.rangeType, shape);
     const uint32_t vulkanBinding = TableVulkanBinding(binding.binding, shape);
-    const bool own = (viewed.image != nullptr || viewed.buffer != nullptr) && record.shape == shape;
+    const bool own = (viewed.image != nullptr || viewed.buffer != nullptr) &&
+                     (record.shape == shape || ReadsTypedBufferAsBlock(binding, record, shape));
     content->key.push_back(own ? uint64_t(shape) + 1 : 0);
     if (shape == dxbc::ResourceShape::Plain) {
         VkDescriptorImageInfo info{};
@@ -90,7 +105,8 @@ bool CommandTranslator::AddViewDescriptors(const TableBinding& binding,
     for (uint32_t shape = 0; shape < dxbc::kViewShapes; ++shape) {
         // Without null descriptors only the view's own shape can be written;
         // a shader that reads another finds its binding unwritten.
-        if (nullDescriptors || uint32_t(record.shape) == shape) {
+        if (nullDescriptors || uint32_t(record.shape) == shape ||
+            ReadsTypedBufferAsBlock(binding, record, dxbc::ResourceShape(shape))) {
             AddViewOfShape(binding, dxbc::ResourceShape(shape), record, viewed, content);
         }
     }

@@ -188,12 +188,7 @@ void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
         const auto element =
             object < tokens.size() ? elements.find(tokens[object].text) : elements.end();
         const size_t close = ClosingBracket(tokens, dot + 2);
-        // A statement of its own, which may take a statement after it.
-        const std::string before = object > 0 ? tokens[object - 1].text : ";";
-        const bool statement =
-            before == ";" || before == "{" || before == "}" || before == ")" || before == "else";
-        if (element == elements.end() || close + 1 >= tokens.size() ||
-            tokens[close + 1].text != ";" || !statement) {
+        if (element == elements.end() || close + 1 >= tokens.size()) {
             continue;
         }
         size_t comma = close;
@@ -210,10 +205,19 @@ void PackStructuredBufferStrides(const std::vector<HlslToken>& tokens,
         if (comma == dot + 2 || !bytes) {
             continue;
         }
-        const std::string stride = ExpressionText(tokens, comma + 1, close, true);
-        edits->push_back({tokens[object].offset, 0, "{ "});
-        edits->push_back({tokens[close + 1].offset + 1, 0,
-                          " " + stride + " = " + std::to_string(*bytes) + "; }"});
+        const std::string assignment =
+            ExpressionText(tokens, comma + 1, close, true) + " = " + std::to_string(*bytes);
+        // A statement of its own, which may take a statement after it, gets
+        // the assignment after it; a call in a for statement's clauses or a
+        // comma expression, the assignment after a comma.
+        const std::string before = object > 0 ? tokens[object - 1].text : ";";
+        const bool statement = (before == ";" || before == "{" || before == "}" || before == ")" ||
+                                before == "else") &&
+                               tokens[close + 1].text == ";";
+        edits->push_back({tokens[object].offset, 0, statement ? "{ " : "("});
+        edits->push_back(statement
+                             ? TextEdit{tokens[close + 1].offset + 1, 0, " " + assignment + "; }"}
+                             : TextEdit{tokens[close].offset + 1, 0, ", " + assignment + ")"});
     }
 }
 

@@ -301,7 +301,7 @@ private:
         }
         *messages += RewordReturnConversions(
             TranslateGlslangMessages(error, request_.path, request_.entryPoint, LineLookup()),
-            tokens_);
+            tokens_, {request_.source, request_.path});
         if (!compiled) {
             if (messages->empty()) {
                 *messages = request_.path + ": error: compilation failed\n";

@@ -78,8 +78,23 @@ std::vector<bool> SetByProgram(const Tokens& tokens) {
     return set;
 }
 
-// Whether the declaration whose type is at `at` is one to read from its
-// registers: not static, not a function, no initialiser, not a member.
+// Each use of the matrix in a function body reads it through its reader;
+// a name a local or parameter hides is left alone.
+void RewriteReads(const Tokens& tokens, size_t nameAt, const std::vector<bool>& set,
+                  const ConstantMatrix& matrix, LazyExpressionTypes& types,
+                  std::vector<TextEdit>* edits) {
+    for (size_t at = nameAt + 1; at < tokens.size(); ++at) {
+        if (!set[at] && tokens[at].text == matrix.name &&
+            tokens[at].kind == HlslToken::Kind::Identifier &&
+            (at == 0 || tokens[at - 1].text != ".") &&
+            types->DeclarationOf(at).value_or(nameAt) == nameAt) {
+            edits->push_back({tokens[at].offset, tokens[at].text.size(), matrix.Reader() + "()"});
+        }
+    }
+}
+
+} // namespace
+
 bool IsProgramSet(const Tokens& tokens, size_t at, size_t* modifier) {
     *modifier = tokens.size();
     for (size_t i = at; i > 0; --i) {
@@ -98,8 +113,6 @@ bool IsProgramSet(const Tokens& tokens, size_t at, size_t* modifier) {
            (IsToken(tokens, at + 2, ";") || IsToken(tokens, at + 2, ":"));
 }
 
-// Where the reader goes: after the declaration's statement or the buffer
-// holding it (and a ';' after the buffer's brace).
 size_t ReaderOffset(const Tokens& tokens, size_t at, const std::vector<TypeBody>& bodies) {
     size_t end = at;
     for (const TypeBody& body : bodies) {
@@ -117,23 +130,6 @@ size_t ReaderOffset(const Tokens& tokens, size_t at, const std::vector<TypeBody>
     end = std::min(end, tokens.size() - 1);
     return tokens[end].offset + tokens[end].text.size();
 }
-
-// Each use of the matrix in a function body reads it through its reader;
-// a name a local or parameter hides is left alone.
-void RewriteReads(const Tokens& tokens, size_t nameAt, const std::vector<bool>& set,
-                  const ConstantMatrix& matrix, LazyExpressionTypes& types,
-                  std::vector<TextEdit>* edits) {
-    for (size_t at = nameAt + 1; at < tokens.size(); ++at) {
-        if (!set[at] && tokens[at].text == matrix.name &&
-            tokens[at].kind == HlslToken::Kind::Identifier &&
-            (at == 0 || tokens[at - 1].text != ".") &&
-            types->DeclarationOf(at).value_or(nameAt) == nameAt) {
-            edits->push_back({tokens[at].offset, tokens[at].text.size(), matrix.Reader() + "()"});
-        }
-    }
-}
-
-} // namespace
 
 void ReadConstantIntegerMatrices(const std::string& source, const Tokens& tokens,
                                  std::vector<TextEdit>* edits) {

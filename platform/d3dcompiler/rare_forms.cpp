@@ -43,6 +43,10 @@ RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
             forms.constObject |= !ReadNumericTypeName(tokens[at + 1].text, &numeric);
         } else if ((text[0] == 'c' && text == "class") || (text[0] == 'i' && text == "interface")) {
             forms.classOrInterface = true;
+        } else if ((text[0] == 'B' || text[0] == 'R') && (text == "Buffer" || text == "RWBuffer") &&
+                   at + 2 < tokens.size()) {
+            NumericTypeName numeric;
+            forms.structureBuffer |= !ReadNumericTypeName(tokens[at + 2].text, &numeric);
         } else if (text[0] == 's' && text == "struct" && !forms.ownTypeMethod) {
             forms.ownTypeMethod = NamesItself(tokens, at);
         } else if (!forms.effectObject) {

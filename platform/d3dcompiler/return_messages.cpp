@@ -19,6 +19,10 @@ const char kCastWords[] = "error: 'constructor' : can't convert";
 const char kConstructorWords[] =
     "error X3014: incorrect number of arguments to numeric-type constructor";
 const char kStructureWords[] = "error X3017: cannot implicitly convert from 'structure{";
+// glslang's own X3017 names the types it read, in which the rewrites spell
+// a matrix of one row or column as a vector: the main file as written names
+// the matrix.
+const char kImplicitWords[] = "error X3017: cannot implicitly convert from '";
 const char kFieldCountWords[] =
     "error: 'constructor' : Number of constructor parameters does not match the number of "
     "structure fields";
@@ -159,6 +163,7 @@ bool NamesNoTypes(const std::string& line) {
     return line.find(kGlslangWords) != std::string::npos ||
            line.find(kAssignmentWords) != std::string::npos ||
            line.find(kStructureWords) != std::string::npos ||
+           line.find(kImplicitWords) != std::string::npos ||
            line.find(kCastWords) != std::string::npos ||
            line.find(kConstructorWords) != std::string::npos ||
            line.find(kFieldCountWords) != std::string::npos;
@@ -198,10 +203,33 @@ std::string CastAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& 
     return "";
 }
 
+bool IsOwnConversion(const std::string& line) {
+    return line.find(kImplicitWords) != std::string::npos &&
+           line.find(kStructureWords) == std::string::npos;
+}
+
+// The X3017 line of the assignment at `line` of `file` as the main file's
+// declarations as written tell it, where it converts from a matrix; "" for
+// any other.
+std::string WrittenMatrixConversion(const WrittenSource& written, const std::string& file,
+                                    uint32_t line) {
+    if (file != written.path) {
+        return "";
+    }
+    const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written.text, written.path);
+    const std::string windows = AssignmentAt(tokens, ExpressionTypes(tokens), file, line);
+    const size_t open = windows.find('\'');
+    const size_t close = open == std::string::npos ? open : windows.find('\'', open + 1);
+    const bool fromMatrix = close != std::string::npos &&
+                            LooksLikeMatrixType(windows.substr(open + 1, close - open - 1));
+    return fromMatrix ? windows : "";
+}
+
 } // namespace
 
 std::string RewordReturnConversions(const std::string& messages,
-                                    const std::vector<HlslToken>& tokens) {
+                                    const std::vector<HlslToken>& tokens,
+                                    const WrittenSource& written) {
     if (!NamesNoTypes(messages)) {
         return messages;
     }
@@ -226,6 +254,10 @@ std::string RewordReturnConversions(const std::string& messages,
                               line.find(kFieldCountWords) != std::string::npos
                           ? CastAt(tokens, types, file, at)
                           : AssignmentAt(tokens, types, file, at);
+            if (IsOwnConversion(line) || line.find(kAssignmentWords) != std::string::npos) {
+                const std::string matrix = WrittenMatrixConversion(written, file, at);
+                windows = !matrix.empty() ? matrix : IsOwnConversion(line) ? "" : windows;
+            }
         }
         out += windows.empty() ? line : line.substr(0, open) + "(" + number + "): " + windows;
         out += "\n";

@@ -12,6 +12,7 @@
 #include "intrinsic_name_overloads.h"
 #include "own_type_methods.h"
 #include "rare_forms.h"
+#include "structure_buffers.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
 #include "thin_matrices.h"
@@ -391,6 +392,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     ReadConstantIntegerMatrices(source, tokens, &edits);
     if (forms.matrixCast) {
         ConvertScalarsCastToMatrices(tokens, &edits);
+    }
+    if (forms.structureBuffer) {
+        RewriteStructureTypedBuffers(tokens, &edits);
     }
     RewriteIntegerMatrices(tokens, &edits);
     ConvertIntegerMatrixValues(tokens, &edits);

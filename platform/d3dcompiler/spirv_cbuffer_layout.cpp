@@ -42,12 +42,16 @@ public:
     }
 
 private:
+    // Constant buffers (Block), and tbuffers, whose registers glslang
+    // declares as a BufferBlock without the runtime array of a structured
+    // or raw buffer.
     std::set<uint32_t> UniformBlocks() const {
         std::set<uint32_t> blocks;
         std::set<uint32_t> uniformPointees;
         for (const SpirvInstruction& instruction : module_.instructions()) {
             if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
-                instruction[2] == kDecorationBlock) {
+                (instruction[2] == kDecorationBlock || (instruction[2] == kDecorationBufferBlock &&
+                                                        !EndsInRuntimeArray(instruction[1])))) {
                 blocks.insert(instruction[1]);
             } else if (OpcodeOf(instruction) == OpTypePointer &&
                        instruction[2] == kStorageUniform) {
@@ -61,6 +65,14 @@ private:
             }
         }
         return uniform;
+    }
+
+    bool EndsInRuntimeArray(uint32_t structure) const {
+        const SpirvInstruction* definition = module_.Definition(structure);
+        const SpirvInstruction* last = definition != nullptr && definition->size() > 2
+                                           ? module_.Definition(definition->back())
+                                           : nullptr;
+        return last != nullptr && OpcodeOf(*last) == OpTypeRuntimeArray;
     }
 
     // Sets the members' offsets by HLSL's rules; returns the structure's extent.

@@ -10,9 +10,6 @@ namespace {
 
 using namespace dxbc::spirv;
 
-constexpr uint32_t kOpTypeRuntimeArray = 29;
-constexpr uint32_t kDecorationBufferBlock = 3;
-
 class StructuredLayout {
 public:
     explicit StructuredLayout(SpirvModule& module) : module_(module) {}
@@ -30,7 +27,7 @@ public:
             }
             const uint32_t last = uint32_t(definition->size()) - 3;
             const SpirvInstruction* array = module_.Definition(definition->back());
-            if (array != nullptr && OpcodeOf(*array) == kOpTypeRuntimeArray) {
+            if (array != nullptr && OpcodeOf(*array) == OpTypeRuntimeArray) {
                 Walk walk{/*decorate=*/true};
                 SetArrayStride(module_, definition->back(),
                                SizeOf({block, last}, (*array)[2], 0, walk));
@@ -108,7 +105,7 @@ private:
         case OpTypeMatrix:
             return PartsSize(at, t, offset, walk);
         case OpTypeArray:
-        case kOpTypeRuntimeArray: {
+        case OpTypeRuntimeArray: {
             const uint32_t stride = SizeOf(at, t[2], offset, walk);
             if (walk.decorate) {
                 SetArrayStride(module_, type, stride);

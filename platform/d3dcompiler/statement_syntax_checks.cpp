@@ -2,6 +2,8 @@
 
 #include "numeric_type_names.h"
 
+#include <cctype>
+
 namespace d3dcompiler_standin {
 
 namespace {
@@ -127,6 +129,15 @@ bool NumberAfterNumber(const std::vector<HlslToken>& tokens, size_t at, HlslToke
     }
     if (at + 1 < tokens.size() && tokens[at + 1].kind == Kind::Number) {
         *second = tokens[at + 1];
+        return true;
+    }
+    // The tokens read a point before digits after a number ("1.0 .5") as a
+    // member access.
+    if (at + 2 < tokens.size() && tokens[at + 1].text == "." &&
+        tokens[at + 2].kind == Kind::Number && std::isdigit(uint8_t(tokens[at + 2].text[0])) &&
+        tokens[at + 2].offset == tokens[at + 1].offset + 1) {
+        *second = tokens[at + 1];
+        second->text += tokens[at + 2].text;
         return true;
     }
     return false;

@@ -82,6 +82,34 @@ std::string CastReplacement(const Tokens& tokens, size_t open, size_t end,
     return text;
 }
 
+// The initialiser list replacing the cast "(Target)operand" at tokens[open]
+// in "Target name = (Target)operand;", Target an array of scalars: the
+// operand's leading scalars fill its elements in order. Empty where it is
+// left to glslang.
+std::string ArrayCastInitialiser(const Tokens& tokens, size_t open, size_t end,
+                                 const ExpressionTypes& view) {
+    const size_t operand = open + 3;
+    if (open < 3 || !IsToken(tokens, open - 1, "=") || !IsIdentifier(tokens, open - 2) ||
+        tokens[open - 3].text != tokens[open + 1].text || !IsToken(tokens, end, ";")) {
+        return "";
+    }
+    const std::optional<ExpressionType> target = view.TypeOf(open - 2, open - 1);
+    const std::optional<ExpressionType> source = view.TypeOf(operand, end);
+    if (!target || target->dimensions.size() != 1 || target->structure || target->rows > 0 ||
+        !source || !(source->structure || source->IsArray()) || !view.Repeatable(operand, end)) {
+        return "";
+    }
+    const auto scalars = view.Leaves(ExpressionText(tokens, operand, end, true), *source, true);
+    if (!scalars || scalars->size() < target->dimensions[0]) {
+        return "";
+    }
+    std::string list = "{ ";
+    for (size_t i = 0; i < target->dimensions[0]; ++i) {
+        list += (i > 0 ? ", " : "") + (*scalars)[i];
+    }
+    return list + " }";
+}
+
 } // namespace
 
 void RewriteStructureCasts(const std::vector<HlslToken>& tokens, std::vector<TextEdit>* edits) {
@@ -95,14 +123,19 @@ void RewriteStructureCasts(const std::vector<HlslToken>& tokens, std::vector<Tex
         if (!structures) {
             structures = DeclaredStructures(tokens);
         }
-        if (structures->count(tokens[at + 1].text) == 0) {
+        const bool structure = structures->count(tokens[at + 1].text) != 0;
+        // Else "Target name = (Target)operand", told before any type is read.
+        if (!structure && (at < 3 || !IsChar(tokens[at - 1], '=') ||
+                           tokens[at - 3].text != tokens[at + 1].text)) {
             continue;
         }
         const size_t end = PostfixOperandEnd(tokens, at + 3);
         if (end == at + 3) {
             continue;
         }
-        const std::string replacement = CastReplacement(tokens, at, end, types.Get());
+        const std::string replacement = structure
+                                            ? CastReplacement(tokens, at, end, types.Get())
+                                            : ArrayCastInitialiser(tokens, at, end, types.Get());
         if (!replacement.empty()) {
             const HlslToken& last = tokens[end - 1];
             edits->push_back({tokens[at].offset, last.offset + last.text.size() - tokens[at].offset,

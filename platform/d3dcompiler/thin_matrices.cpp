@@ -1,5 +1,6 @@
 #include "thin_matrices.h"
 
+#include "constant_thin_matrices.h"
 #include "expression_types.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
@@ -24,8 +25,8 @@ bool IsThin(const std::optional<ExpressionType>& type) {
 }
 
 // Whether a thin matrix is declared where its registers are the program's
-// (a constant buffer member or a global that is not static): a vector would
-// be packed otherwise.
+// (a constant buffer member or a global that is not static), which are
+// packed as a matrix's.
 bool DeclaredAsConstant(const Tokens& tokens, const std::vector<int>& depths,
                         const std::vector<TypeBody>& bodies, size_t at) {
     for (const TypeBody& body : bodies) {
@@ -240,14 +241,24 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
     if (names.empty()) {
         return;
     }
+    const std::string& source = spelled->empty() ? written : *spelled;
     const std::vector<int> depths = BraceDepths(*tokens);
     const std::vector<TypeBody> bodies = FindTypeBodies(*tokens);
+    ThinRewrite rewrite{*tokens, ExpressionTypes(*tokens), {}, {}};
+    std::set<size_t> declaredAsRegisters;
     for (size_t at : names) {
-        if (DeclaredAsConstant(*tokens, depths, bodies, at)) {
-            return; // left as glslang reads them
+        if (!DeclaredAsConstant(*tokens, depths, bodies, at)) {
+            continue;
+        }
+        const int registers =
+            DeclareThinConstant(source, *tokens, at, bodies, rewrite.types, &rewrite.edits);
+        if (registers == 0) {
+            return; // left as glslang reads it
+        }
+        if (registers > 1) {
+            declaredAsRegisters.insert(at);
         }
     }
-    ThinRewrite rewrite{*tokens, ExpressionTypes(*tokens), {}, {}};
     for (size_t at = 1; at + 1 < tokens->size(); ++at) {
         const std::string& text = (*tokens)[at].text;
         if (text == "." && IsIdentifier(*tokens, at + 1) && (*tokens)[at + 1].text[0] == '_') {
@@ -259,6 +270,9 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
         }
     }
     for (size_t at : names) {
+        if (declaredAsRegisters.count(at) > 0) {
+            continue;
+        }
         NumericTypeName name;
         const HlslToken& token = (*tokens)[at];
         IsThinMatrixName(token.text, &name);
@@ -266,12 +280,12 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
         vector += std::to_string(name.size * name.columns);
         rewrite.edits.push_back({token.offset, token.text.size(), vector});
     }
-    std::string text = Applied(spelled->empty() ? written : *spelled, rewrite.edits);
+    std::string respelled = Applied(source, rewrite.edits);
     std::string helpers;
     for (const std::string& helper : rewrite.helpers) {
         helpers += helper;
     }
-    *spelled = helpers.empty() ? text : helpers + "#line 1\n" + text;
+    *spelled = helpers.empty() ? respelled : helpers + "#line 1\n" + respelled;
     *tokens = TokenizePreprocessedHlsl(*spelled, "");
 }
 

@@ -1,9 +1,8 @@
 // Matrices of one row or one column (float4x1, float1x3, float1x1): glslang
 // cannot construct them, and its SPIR-V builder crashes on a float2x1 local,
-// so where the source declares none among the constants the program sets
-// (constant buffer members, globals that are not static), whose registers a
-// vector would fill otherwise, they are spelled as the vectors of their
-// components before the other rewrites read the source: a row or column
+// so they are spelled as the vectors of their components before the other
+// rewrites read the source (those the program sets are declared as their
+// registers, constant_thin_matrices.cpp): a row or column
 // element (`m._21`, `m._m10`) is that component, indexing drops the index
 // that has one value (`row[0][j]` is `row[j]`, `column[i][0]` is
 // `column[i]`), `transpose` of one is the vector, and `mul` of a column and

@@ -26,6 +26,7 @@ enum Op : uint32_t {
     OpTypeVector = 23,
     OpTypeMatrix = 24,
     OpTypeArray = 28,
+    OpTypeRuntimeArray = 29,
     OpTypeStruct = 30,
     OpTypePointer = 32,
     OpConstant = 43,
@@ -89,6 +90,7 @@ constexpr uint32_t kFloatOne = 0x3F800000;
 
 constexpr uint32_t kDecorationRelaxedPrecision = 0;
 constexpr uint32_t kDecorationBlock = 2;
+constexpr uint32_t kDecorationBufferBlock = 3;
 constexpr uint32_t kDecorationRowMajor = 4;
 constexpr uint32_t kDecorationColMajor = 5;
 constexpr uint32_t kDecorationArrayStride = 6;

@@ -1,7 +1,6 @@
 // Windows: a Buffer and an RWBuffer of a structure that fits one four-component register compile.
 // verdict: accepted CSMain
 // group: resources
-// stand-in: differ glslang refuses a structure as a typed buffer's element ("unimplemented: structure type in image or buffer")
 // source: DirectXShaderCompiler issue 1370, where a compiler developer reports that fxc.exe accepts Buffer<S> and RWBuffer<S> "as long as the members can be fit in a 4-component vector"
 struct Pair
 {

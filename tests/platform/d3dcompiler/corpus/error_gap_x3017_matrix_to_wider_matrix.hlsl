@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3017
 // group: conversions
 // error text: error X3017: cannot implicitly convert from 'float2x1' to 'float2x2'
-// stand-in: differ glslang cannot construct a float2x1, so the assignment's X3017 is not reached
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/more-operators.hlsl (fxc's output recorded beside each line as fxc-error) ("i22 = i21": X3017: cannot implicitly convert from 'int2x1' to 'int2x2')
 float Shade(float y)
 {

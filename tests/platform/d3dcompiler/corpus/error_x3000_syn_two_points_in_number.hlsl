@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3000
 // group: syntax
 // error text: syntax error: unexpected float constant
-// stand-in: differ glslang stops on "1.0.5" before the checks of the preprocessed tokens, and the token named is the statement's first
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3000: syntax error); fxc's "syntax error: unexpected token 'x'" form as quoted in Tint's test expectations
 float Shade(float y)
 {

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 0 1 2 4
 // group: types
-// stand-in: differ matrices of one row or one column in a constant buffer are left to glslang, which cannot translate them
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-packing-rules (matrices column by column by default, each column in a register) and dx-graphics-hlsl-matrix
 #include "probe_stages.hlsli"
 cbuffer Values : register(b0)

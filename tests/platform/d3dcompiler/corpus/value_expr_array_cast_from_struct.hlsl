@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 1 2 3 1
 // group: conversions
-// stand-in: differ a cast to an array type is left to glslang, which cannot convert a structure to an array
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/conversions-between-type-shapes.hlsl (fxc's verdict recorded beside each cast as fxc-pass or fxc-error) ("(A2)s2" compiles)
 #include "probe_stages.hlsli"
 typedef float Three[3];

@@ -4,7 +4,6 @@
 // probe: 5 12 0 1
 // group: resources
 // buffer t0: structured 12 5
-// stand-in: differ only a GetDimensions call that is a statement of its own gets Direct3D's stride; here glslang's std430 stride, 16, stays
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-structuredbuffer-getdimensions ("numStructs ... stride"); learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-for (the initialiser is any expression)
 #include "resource_stages.hlsli"
 struct Particle { float3 position; };

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 5 6 7 9
 // group: values
-// stand-in: differ a tbuffer reads zeros: glslang declares it a storage buffer block (BufferBlock) bound at t0, which the typed buffer view the program puts in t0 does not fill
 // buffer t0: typed r32g32b32a32_float 4 : 1 2 3 4 5 6 7 8 9 10 11 12
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-constants ("tbuffer": a texture buffer, bound as a texture, whose members pack as a constant buffer's)
 #include "resource_stages.hlsli"
