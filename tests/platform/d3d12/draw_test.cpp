@@ -185,7 +185,6 @@ TEST_F(DrawTest, PipelineCreationRefusesWhatItCannotHonour) {
     EXPECT_NE(state, nullptr);
 }
 
-
 TEST_F(DrawTest, RootSignatureFromTheShadersBlobPartBuildsAPipeline) {
     ComPtr<ID3D12RootSignature> fromPart{RootSignatureFromPart(device, vs)};
     ASSERT_NE(fromPart, nullptr);

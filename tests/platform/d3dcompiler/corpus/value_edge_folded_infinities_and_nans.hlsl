@@ -1,4 +1,4 @@
-// Windows: the special values the compiler folds from constants are those
+// Windows: the infinities and NaNs the compiler folds from constants are those
 // the GPU computes: sqrt and log of -1 are NaN, rsqrt(0), log(0) and 1 / 0
 // are INF and -INF, INF - INF is NaN, rcp(-INF) is -0, exp(-INF) is 0.
 // verdict: accepted CSMain
