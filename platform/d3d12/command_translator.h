@@ -219,7 +219,8 @@ private:
     // Binds, to each slot the pipeline writes without a target, a scratch
     // buffer that cannot fill before the bound targets do: Windows drops
     // those writes alone, where Vulkan would stop capture at a slot with no room.
-    void BindScratchForUnboundSlots();
+    // One past the last slot it binds; 0 for none.
+    uint32_t BindScratchForUnboundSlots();
     // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
     void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
@@ -264,7 +265,8 @@ private:
     uint32_t vertexSlotsSet_ = 0; // the slots of vertexBuffers_ this list set lie below
     CmdSetIndexBuffer indexBuffer_;
     std::array<StreamOutputTarget, D3D12_SO_BUFFER_SLOT_COUNT> streamOutput_{};
-    std::shared_ptr<GpuBuffer> streamOutputScratch_;    // kept from list to list
+    std::shared_ptr<GpuBuffer> streamOutputScratch_; // kept from list to list
+    uint32_t captureSlots_ = 0; // one past the last slot bound for the capture under way
     const std::vector<StateChange>* changes_ = nullptr; // by the command translated now
     std::set<std::string> reported_;
     BarrierBatch barriers_;

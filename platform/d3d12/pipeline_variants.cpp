@@ -82,7 +82,10 @@ uint32_t DescribeShaderStages(const PipelineRecipe& recipe, VkShaderModule pixel
     add(VK_SHADER_STAGE_TESSELLATION_CONTROL_BIT, recipe.hullModule, recipe.hullEntry);
     add(VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT, recipe.domainModule, recipe.domainEntry);
     add(VK_SHADER_STAGE_GEOMETRY_BIT, recipe.geometryModule, recipe.geometryEntry);
-    add(VK_SHADER_STAGE_FRAGMENT_BIT, pixelModule, recipe.pixelEntry);
+    // A pipeline that discards rasterisation has no fragment shader state.
+    if (recipe.rasterization.rasterizerDiscardEnable != VK_TRUE) {
+        add(VK_SHADER_STAGE_FRAGMENT_BIT, pixelModule, recipe.pixelEntry);
+    }
     return count;
 }
 

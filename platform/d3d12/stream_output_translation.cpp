@@ -18,7 +18,7 @@ constexpr VkDeviceSize kMaxScratch = 64ull << 20;
 
 } // namespace
 
-void CommandTranslator::BindScratchForUnboundSlots() {
+uint32_t CommandTranslator::BindScratchForUnboundSlots() {
     const auto& strides = pipeline_->streamOutputStrides;
     uint64_t vertices = 0; // the most any bound target can take
     uint32_t widest = 0;   // the widest stride of a slot without a target
@@ -30,7 +30,7 @@ void CommandTranslator::BindScratchForUnboundSlots() {
         }
     }
     if (widest == 0 || vertices == 0) {
-        return;
+        return 0;
     }
     const VkDeviceSize needed = std::min<VkDeviceSize>(vertices * widest, kMaxScratch);
     if (streamOutputScratch_ == nullptr || streamOutputScratch_->size < needed) {
@@ -39,16 +39,19 @@ void CommandTranslator::BindScratchForUnboundSlots() {
                           0, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT);
     }
     if (streamOutputScratch_ == nullptr) {
-        return;
+        return 0;
     }
     KeepUntilFinished(streamOutputScratch_);
     const VkDeviceSize offset = 0, size = VK_WHOLE_SIZE;
+    uint32_t bound = 0;
     for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
         if (strides[slot] != 0 && streamOutput_[slot].buffer == nullptr) {
             core_.context->commands.bindTransformFeedbackBuffers(
                 commands_, slot, 1, &streamOutputScratch_->buffer, &offset, &size);
+            bound = slot + 1;
         }
     }
+    return bound;
 }
 
 void CommandTranslator::operator()(const CmdSetStreamOutput& command) {
@@ -67,7 +70,7 @@ void CommandTranslator::BeforeCapturingDraw() {
 bool CommandTranslator::BeginCapture() {
     VkBuffer counters[D3D12_SO_BUFFER_SLOT_COUNT] = {};
     VkDeviceSize counterOffsets[D3D12_SO_BUFFER_SLOT_COUNT] = {};
-    bool any = false;
+    captureSlots_ = 0;
     for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
         const StreamOutputTarget& target = streamOutput_[slot];
         if (target.buffer == nullptr) {
@@ -81,14 +84,16 @@ bool CommandTranslator::BeginCapture() {
             counters[slot] = target.filled->buffer;
             counterOffsets[slot] = target.filledOffset;
         }
-        any = true;
+        captureSlots_ = slot + 1;
     }
-    if (any) {
-        BindScratchForUnboundSlots();
-        core_.context->commands.beginTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT,
-                                                       counters, counterOffsets);
+    if (captureSlots_ == 0) {
+        return false;
     }
-    return any;
+    // Vulkan takes counters only for the slots bound.
+    captureSlots_ = std::max(captureSlots_, BindScratchForUnboundSlots());
+    core_.context->commands.beginTransformFeedback(commands_, 0, captureSlots_, counters,
+                                                   counterOffsets);
+    return true;
 }
 
 void CommandTranslator::EndCapture() {
@@ -101,7 +106,7 @@ void CommandTranslator::EndCapture() {
             counterOffsets[slot] = target.filledOffset;
         }
     }
-    core_.context->commands.endTransformFeedback(commands_, 0, D3D12_SO_BUFFER_SLOT_COUNT, counters,
+    core_.context->commands.endTransformFeedback(commands_, 0, captureSlots_, counters,
                                                  counterOffsets);
     hostReadsBuffers_ = true;
 }

@@ -42,25 +42,27 @@ public:
     }
 
 private:
-    // Constant buffers (Block), and tbuffers, whose registers glslang
-    // declares as a BufferBlock without the runtime array of a structured
-    // or raw buffer.
+    // Constant buffers (Block in Uniform), and tbuffers, whose registers
+    // glslang declares as a storage block without the runtime array of a
+    // structured or raw buffer: BufferBlock in Uniform, or (glslang 15) Block
+    // in StorageBuffer.
     std::set<uint32_t> UniformBlocks() const {
         std::set<uint32_t> blocks;
-        std::set<uint32_t> uniformPointees;
+        std::set<uint32_t> pointees;
         for (const SpirvInstruction& instruction : module_.instructions()) {
             if (OpcodeOf(instruction) == OpDecorate && instruction.size() == 3 &&
-                (instruction[2] == kDecorationBlock || (instruction[2] == kDecorationBufferBlock &&
-                                                        !EndsInRuntimeArray(instruction[1])))) {
+                (instruction[2] == kDecorationBlock || instruction[2] == kDecorationBufferBlock) &&
+                !EndsInRuntimeArray(instruction[1])) {
                 blocks.insert(instruction[1]);
-            } else if (OpcodeOf(instruction) == OpTypePointer &&
-                       instruction[2] == kStorageUniform) {
-                uniformPointees.insert(instruction[3]);
+            } else if (OpcodeOf(instruction) == OpTypePointer && instruction.size() == 4 &&
+                       (instruction[2] == kStorageUniform ||
+                        instruction[2] == kStorageStorageBuffer)) {
+                pointees.insert(instruction[3]);
             }
         }
         std::set<uint32_t> uniform;
         for (uint32_t block : blocks) {
-            if (uniformPointees.count(block) != 0) {
+            if (pointees.count(block) != 0) {
                 uniform.insert(block);
             }
         }

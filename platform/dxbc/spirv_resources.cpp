@@ -19,8 +19,6 @@ constexpr uint32_t kFormatR32ui = 33;
 constexpr uint32_t kOpImageRead = 98;
 constexpr uint32_t kOpImageTexelPointer = 60;
 constexpr uint32_t kStorageUniformConstant = 0;
-constexpr uint32_t kStorageStorageBuffer = 12;
-constexpr uint32_t kDecorationBufferBlock = 3;
 constexpr uint32_t kCapabilityReadWithoutFormat = 55;
 constexpr uint32_t kCapabilityWriteWithoutFormat = 56;
 

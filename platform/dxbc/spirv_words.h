@@ -112,6 +112,7 @@ constexpr uint32_t kStorageInput = 1;
 constexpr uint32_t kStorageUniform = 2;
 constexpr uint32_t kStorageOutput = 3;
 constexpr uint32_t kStoragePrivate = 6;
+constexpr uint32_t kStorageStorageBuffer = 12;
 
 // The literal string in words [word, end): four bytes a word, lowest first,
 // ending at the first zero byte.
