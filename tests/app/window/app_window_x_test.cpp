@@ -48,7 +48,7 @@ protected:
         }
         // The stand-in names the process on the window (_NET_WM_PID).
         std::string search = "xdotool search --pid " + std::to_string(program_) + " 2>/dev/null";
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (window_.empty() && std::chrono::steady_clock::now() < deadline) {
             std::istringstream(RunCommand(search)) >> window_;
             if (window_.empty()) {
@@ -109,13 +109,13 @@ TEST_F(AppWindowOnX, HasItsCaptionAndAFixed1280By720ClientAreaAndEscapeEndsThePu
 
     // The program may be gone before the key release is sent: output only.
     RunCommand("xdotool key --window " + window_ + " Escape 2>&1");
-    EXPECT_EQ(WaitForExit(10), 0) << "Escape should end the pump";
+    EXPECT_EQ(WaitForExit(30), 0) << "Escape should end the pump";
     EXPECT_NE(ProgramOutput().find("quit seen"), std::string::npos) << ProgramOutput();
 }
 
 TEST_F(AppWindowOnX, WindowManagerCloseRequestEndsThePump) {
     EXPECT_EQ(std::system((std::string(SEND_CLOSE_REQUEST) + " " + window_).c_str()), 0);
-    EXPECT_EQ(WaitForExit(10), 0) << "the close request should end the pump";
+    EXPECT_EQ(WaitForExit(30), 0) << "the close request should end the pump";
     EXPECT_NE(ProgramOutput().find("quit seen"), std::string::npos) << ProgramOutput();
 }
 
