@@ -219,8 +219,9 @@ private:
     // Binds, to each slot the pipeline writes without a target, a scratch
     // buffer that cannot fill before the bound targets do: Windows drops
     // those writes alone, where Vulkan would stop capture at a slot with no room.
-    // One past the last slot it binds; 0 for none.
-    uint32_t BindScratchForUnboundSlots();
+    // The buffer the first `slots` slots without a target capture into;
+    // null where every one has a target.
+    const GpuBuffer* ScratchForUnboundSlots(uint32_t slots);
     // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
     void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 

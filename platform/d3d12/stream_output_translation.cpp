@@ -15,43 +15,40 @@ constexpr StateUse kCaptureUse{VK_PIPELINE_STAGE_2_TRANSFORM_FEEDBACK_BIT_EXT,
 // What a scratch buffer may grow to; a larger need is capped, and capture
 // may then stop early.
 constexpr VkDeviceSize kMaxScratch = 64ull << 20;
+constexpr VkDeviceSize kMinScratch = 256;
 
 } // namespace
 
-uint32_t CommandTranslator::BindScratchForUnboundSlots() {
+const GpuBuffer* CommandTranslator::ScratchForUnboundSlots(uint32_t slots) {
     const auto& strides = pipeline_->streamOutputStrides;
     uint64_t vertices = 0; // the most any bound target can take
     uint32_t widest = 0;   // the widest stride of a slot without a target
-    for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
-        if (strides[slot] != 0 && streamOutput_[slot].buffer != nullptr) {
-            vertices = std::max(vertices, streamOutput_[slot].size / strides[slot] + 1);
+    bool gap = false;      // a slot without a target or a stride below a bound one
+    for (uint32_t slot = 0; slot < slots; ++slot) {
+        if (streamOutput_[slot].buffer != nullptr) {
+            vertices = strides[slot] != 0
+                           ? std::max(vertices, streamOutput_[slot].size / strides[slot] + 1)
+                           : vertices;
         } else if (strides[slot] != 0) {
             widest = std::max(widest, strides[slot]);
+        } else {
+            gap = true;
         }
     }
-    if (widest == 0 || vertices == 0) {
-        return 0;
+    if (widest == 0 && !gap) {
+        return nullptr;
     }
-    const VkDeviceSize needed = std::min<VkDeviceSize>(vertices * widest, kMaxScratch);
+    const VkDeviceSize needed =
+        std::clamp<VkDeviceSize>(vertices * widest, kMinScratch, kMaxScratch);
     if (streamOutputScratch_ == nullptr || streamOutputScratch_->size < needed) {
         streamOutputScratch_ =
             MakeOwnBuffer(core_.context, needed, VK_BUFFER_USAGE_TRANSFORM_FEEDBACK_BUFFER_BIT_EXT,
                           0, VK_MEMORY_PROPERTY_DEVICE_LOCAL_BIT);
     }
-    if (streamOutputScratch_ == nullptr) {
-        return 0;
+    if (streamOutputScratch_ != nullptr) {
+        KeepUntilFinished(streamOutputScratch_);
     }
-    KeepUntilFinished(streamOutputScratch_);
-    const VkDeviceSize offset = 0, size = VK_WHOLE_SIZE;
-    uint32_t bound = 0;
-    for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
-        if (strides[slot] != 0 && streamOutput_[slot].buffer == nullptr) {
-            core_.context->commands.bindTransformFeedbackBuffers(
-                commands_, slot, 1, &streamOutputScratch_->buffer, &offset, &size);
-            bound = slot + 1;
-        }
-    }
-    return bound;
+    return streamOutputScratch_.get();
 }
 
 void CommandTranslator::operator()(const CmdSetStreamOutput& command) {
@@ -68,29 +65,46 @@ void CommandTranslator::BeforeCapturingDraw() {
 }
 
 bool CommandTranslator::BeginCapture() {
-    VkBuffer counters[D3D12_SO_BUFFER_SLOT_COUNT] = {};
-    VkDeviceSize counterOffsets[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    if (std::none_of(streamOutput_.begin(), streamOutput_.end(),
+                     [](const StreamOutputTarget& target) { return target.buffer != nullptr; })) {
+        return false;
+    }
     captureSlots_ = 0;
     for (uint32_t slot = 0; slot < D3D12_SO_BUFFER_SLOT_COUNT; ++slot) {
+        const bool written = pipeline_->streamOutputStrides[slot] != 0;
+        captureSlots_ = streamOutput_[slot].buffer != nullptr || written ? slot + 1 : captureSlots_;
+    }
+    const GpuBuffer* scratch = ScratchForUnboundSlots(captureSlots_);
+    // Every slot up to the last one written or bound is bound in one call
+    // (a slot the pipeline does not write to the scratch buffer): Vulkan
+    // takes counters only for the slots bound.
+    VkBuffer buffers[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    VkDeviceSize offsets[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    VkDeviceSize sizes[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    VkBuffer counters[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    VkDeviceSize counterOffsets[D3D12_SO_BUFFER_SLOT_COUNT] = {};
+    for (uint32_t slot = 0; slot < captureSlots_; ++slot) {
         const StreamOutputTarget& target = streamOutput_[slot];
         if (target.buffer == nullptr) {
+            if (scratch == nullptr) {
+                return false; // no room for the capture: the draw captures nothing
+            }
+            buffers[slot] = scratch->buffer;
+            sizes[slot] = VK_WHOLE_SIZE;
             continue;
         }
         KeepUntilFinished(target.buffer);
-        core_.context->commands.bindTransformFeedbackBuffers(
-            commands_, slot, 1, &target.buffer->buffer, &target.offset, &target.size);
+        buffers[slot] = target.buffer->buffer;
+        offsets[slot] = target.offset;
+        sizes[slot] = target.size;
         if (target.filled != nullptr) {
             KeepUntilFinished(target.filled);
             counters[slot] = target.filled->buffer;
             counterOffsets[slot] = target.filledOffset;
         }
-        captureSlots_ = slot + 1;
     }
-    if (captureSlots_ == 0) {
-        return false;
-    }
-    // Vulkan takes counters only for the slots bound.
-    captureSlots_ = std::max(captureSlots_, BindScratchForUnboundSlots());
+    core_.context->commands.bindTransformFeedbackBuffers(commands_, 0, captureSlots_, buffers,
+                                                         offsets, sizes);
     core_.context->commands.beginTransformFeedback(commands_, 0, captureSlots_, counters,
                                                    counterOffsets);
     return true;
