@@ -322,9 +322,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         Diagnostic diagnostic{match[1].str(), std::stoi(match[2].str()), "",
                               WithWindowsNumber(match[3].str(), match[4].str())};
         if (diagnostic.text.rfind("warning: ", 0) == 0) {
-            // glslang's own warnings ("attribute does not apply to a loop" for
-            // [fastopt]) are not Windows': its compiler's come from the checks.
-            continue;
+            continue; // glslang's own, not Windows': those come from the checks
         }
         const std::string glslangText = match[4].str();
         if (std::regex_match(glslangText, match, kToken)) {
