@@ -1,4 +1,6 @@
 #include "stage_checks.h"
+
+#include "barrier_flow_checks.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
@@ -303,6 +305,7 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
         if (target.stage == 'c' && target.major == 5) {
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);
+            CheckBarrierFlow(tokens, functions, entry, errors);
         } else if (target.stage != 'c') {
             CheckGroupSharedOutsideCompute(tokens, reached, errors);
         }
