@@ -4,6 +4,7 @@
 #include "conditional_checks.h"
 #include "structure_overload_checks.h"
 #include "attribute_checks.h"
+#include "bitwise_operand_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
@@ -260,6 +261,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckStructureOverloads(tokens, errors);
     CheckLiteralFloatOverloads(tokens, errors);
     CheckConstantOperands(tokens, errors);
+    CheckBitwiseOperands(tokens, errors);
     return errors->empty();
 }
 
