@@ -24,6 +24,7 @@
 #include "resource_literal_checks.h"
 #include "resource_method_checks.h"
 #include "statement_checks.h"
+#include "swizzle_name_checks.h"
 #include "statement_syntax_checks.h"
 #include "swizzle_write_checks.h"
 #include "switch_checks.h"
@@ -262,6 +263,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckLiteralFloatOverloads(tokens, errors);
     CheckConstantOperands(tokens, errors);
     CheckBitwiseOperands(tokens, errors);
+    CheckSwizzleNames(tokens, errors);
     return errors->empty();
 }
 

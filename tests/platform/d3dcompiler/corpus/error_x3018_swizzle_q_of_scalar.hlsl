@@ -1,0 +1,9 @@
+// Windows: a scalar takes the swizzles of the position and colour sets (f.xxx), but not q.
+// verdict: compile-error PSMain X3018
+// group: refuse
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-per-component-math (a vector's components are named from two sets only: the position set x, y, z, w and the colour set r, g, b, a) and hlsl-errors-and-warnings (X3018: "The subscript is invalid")
+float4 PSMain(float4 position : SV_Position) : SV_Target
+{
+    float depth = position.z;
+    return depth.q;
+}
