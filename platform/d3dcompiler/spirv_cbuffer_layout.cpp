@@ -107,7 +107,8 @@ private:
     }
 
     // The members the source placed keep glslang's offsets; the others follow
-    // the end of the last of them by HLSL's rules.
+    // the end of the last of them declared by HLSL's rules, passing over the
+    // registers placed ones hold.
     void LayOutAroundPlaced(uint32_t block) {
         const SpirvInstruction* definition = module_.Definition(block);
         if (definition == nullptr) {
@@ -115,33 +116,54 @@ private:
         }
         const std::vector<uint32_t> members(definition->begin() + 2, definition->end());
         std::vector<bool> placed(members.size(), false);
-        uint32_t offset = 0;
         for (const SpirvInstruction& instruction : module_.instructions()) {
             if (OpcodeOf(instruction) == OpMemberName && instruction[1] == block &&
                 instruction[2] < members.size()) {
                 placed[instruction[2]] = placed_.count(LiteralString(instruction, 3)) != 0;
             }
         }
+        uint32_t offset = 0;
+        std::vector<std::pair<uint32_t, uint32_t>> held; // [first, end) of placed members
         for (uint32_t member = 0; member < members.size(); ++member) {
-            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
-            const Extent extent = ExtentOf(members[member], rowMajor);
             if (placed[member]) {
-                offset = std::max(offset, MemberOffset(block, member) + extent.size);
+                const uint32_t first = MemberOffset(block, member);
+                offset = first + ExtentOf(members[member], IsRowMajor(block, member)).size;
+                held.push_back({first, offset});
             }
         }
         for (uint32_t member = 0; member < members.size(); ++member) {
             if (placed[member]) {
                 continue;
             }
-            const bool rowMajor = HasMemberDecoration(module_, block, member, kDecorationRowMajor);
-            const Extent extent = ExtentOf(members[member], rowMajor);
+            const Extent extent = ExtentOf(members[member], IsRowMajor(block, member));
+            offset = FreeOffset(offset, extent, held);
+            SetMemberDecoration(module_, block, member, kDecorationOffset, offset);
+            offset += extent.size;
+        }
+    }
+
+    bool IsRowMajor(uint32_t block, uint32_t member) const {
+        return HasMemberDecoration(module_, block, member, kDecorationRowMajor);
+    }
+
+    // The first offset from `offset` where HLSL's rules put `extent` and no
+    // placed member's bytes lie.
+    static uint32_t FreeOffset(uint32_t offset, const Extent& extent,
+                               const std::vector<std::pair<uint32_t, uint32_t>>& held) {
+        for (bool moved = true; moved;) {
             offset = RoundUp(offset, extent.alignment);
             if (extent.startsRegister || offset % kRegisterBytes + extent.size > kRegisterBytes) {
                 offset = RoundUp(offset, kRegisterBytes);
             }
-            SetMemberDecoration(module_, block, member, kDecorationOffset, offset);
-            offset += extent.size;
+            moved = false;
+            for (const auto& [first, end] : held) {
+                if (offset < end && first < offset + extent.size) {
+                    offset = end;
+                    moved = true;
+                }
+            }
         }
+        return offset;
     }
 
     uint32_t MemberOffset(uint32_t structure, uint32_t member) const {

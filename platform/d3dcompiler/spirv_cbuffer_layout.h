@@ -17,7 +17,8 @@ namespace d3dcompiler_standin {
 // Vulkan's standard rules reserve, so they need scalar block layout.
 // A member named in `placed` (by packoffset or register(cN), which glslang
 // follows) keeps its offset, and the members without one pack after the end
-// of the last placed one, as Windows places automatically packed globals.
+// of the last placed one declared, as Windows places automatically packed
+// globals (away from the registers placed ones hold).
 void LayOutConstantBuffers(SpirvModule& module, const std::set<std::string>& placed = {});
 
 } // namespace d3dcompiler_standin
