@@ -12,6 +12,7 @@
 #include "entry_point_scan.h"
 #include "legalising_compile.h"
 #include "line_directives.h"
+#include "message_columns.h"
 #include "macro_expansion.h"
 #include "nesting_depth.h"
 #include "patch_constant_locations.h"
@@ -299,9 +300,11 @@ private:
         if (!compiled && FailedBeforeLegalisation(error)) {
             return CompileWithoutShaderc(source, spirv, messages);
         }
-        *messages += RewordReturnConversions(
-            TranslateGlslangMessages(error, request_.path, request_.entryPoint, LineLookup()),
-            tokens_, {request_.source, request_.path});
+        *messages += AddConversionColumns(
+            RewordReturnConversions(
+                TranslateGlslangMessages(error, request_.path, request_.entryPoint, LineLookup()),
+                tokens_, {request_.source, request_.path}),
+            tokens_, LineLookup());
         if (!compiled) {
             if (messages->empty()) {
                 *messages = request_.path + ": error: compilation failed\n";
@@ -398,6 +401,7 @@ private:
         const std::vector<HlslToken>& tokens = tokens_;
         if (!CheckSource(tokens, request_.target, messages) ||
             !CheckStage(tokens, request_.entryPoint, request_.target, messages)) {
+            *messages = MapColumnsToSource(*messages, tokens, LineLookup());
             return false;
         }
         if (!CollectWarnings(text, messages)) {
@@ -436,6 +440,9 @@ private:
     bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
         warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
         WarnUnknownPragmas(preprocessed, request_.path, &warnings_);
+        if (!warnings_.empty()) {
+            warnings_ = MapColumnsToSource(warnings_, tokens_, LineLookup());
+        }
         const WarningPolicy policy =
             ReadWarningPragmas(preprocessed, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
         if (ApplyWarningPolicy(policy, &warnings_)) {

@@ -35,10 +35,10 @@ TEST(CompileMessages, OneLinePerErrorInWindowsForm) {
         {"float b = 1;\n    return brightnes;",
          "(3,12-20): error X3004: undeclared identifier 'brightnes'"},
         {"float3 v = 1;\n    float4 x = v;\n    return x;",
-         "(3): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
+         "(3,16-16): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
         {"float3 v = 1;\n    return v.xyzq;", "(3,14-17): error X3018: invalid subscript 'xyzq'"},
         {"return float4(1, 2, 3);",
-         "(2): error X3014: incorrect number of arguments to numeric-type constructor"},
+         "(2,12-26): error X3014: incorrect number of arguments to numeric-type constructor"},
         // glslang places it on the function's line.
         {"return;", "(1): error X3080: 'PSMain': function must return a value"},
     };
@@ -62,16 +62,16 @@ TEST(CompileMessages, ConversionsOfStructuresAndArraysNameThemAsFxcDoes) {
         const char* line;
     } cases[] = {
         {"Mixed m = (Mixed)0; Small s;\n s = m;",
-         "(5): error X3017: cannot convert from 'struct Mixed' to 'struct Small'"},
+         "(5,6-6): error X3017: cannot convert from 'struct Mixed' to 'struct Small'"},
         {"Small s = (Small)0; Mixed m;\n m = s;",
-         "(5): error X3017: cannot implicitly convert from 'struct Small' to 'struct Mixed'"},
+         "(5,6-6): error X3017: cannot implicitly convert from 'struct Small' to 'struct Mixed'"},
         {"Small s = (Small)0;\n float4 v = s;",
-         "(5): error X3017: cannot implicitly convert from 'struct Small' to 'float4'"},
+         "(5,13-13): error X3017: cannot implicitly convert from 'struct Small' to 'float4'"},
         {"int a[1] = { 1 }; int2 p;\n p = a;",
-         "(5): error X3017: cannot implicitly convert from 'int[1]' to 'int2'"},
+         "(5,6-6): error X3017: cannot implicitly convert from 'int[1]' to 'int2'"},
         // A cast to more components than the structure holds.
         {"Small s = (Small)0; float4 v;\n v = (float4)s;",
-         "(5): error X3017: cannot convert from 'struct Small' to 'float4'"},
+         "(5,6-14): error X3017: cannot convert from 'struct Small' to 'float4'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
@@ -242,10 +242,10 @@ TEST(CompileMessages, AReturnOfAnotherTypeNamesBothTypes) {
         const char* line;
     } cases[] = {
         {"float4 F(float x)\n{\n    return float3(x, x, x);\n}",
-         "(3): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
+         "(3,12-26): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
         {"float2 F(float x)\n{\n    float2x2 m = x;\n    if (x > 0)\n        return m;\n"
          "    return x;\n}",
-         "(5): error X3017: cannot implicitly convert from 'float2x2' to 'float2'"},
+         "(5,16-16): error X3017: cannot implicitly convert from 'float2x2' to 'float2'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.function);

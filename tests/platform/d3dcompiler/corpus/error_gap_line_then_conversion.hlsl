@@ -2,7 +2,6 @@
 // verdict: compile-error PSMain X3017
 // group: preprocessor
 // error text: shading.hlsl(70,
-// stand-in: differ an X3017 that glslang's words are turned into gives the line without columns
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-line ("#line line-number "filename"")
 struct Pair
 {

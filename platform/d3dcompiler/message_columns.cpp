@@ -1,0 +1,154 @@
+#include "message_columns.h"
+
+#include "numeric_type_names.h"
+
+#include <cstdlib>
+#include <regex>
+#include <sstream>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// ",first-last" for tokens [first, end) on `first`'s line, or for `first`
+// alone where the value runs on.
+std::string Columns(const Tokens& tokens, size_t first, size_t end) {
+    size_t last = first;
+    while (last + 1 < end && tokens[last + 1].line == tokens[first].line &&
+           tokens[last + 1].file == tokens[first].file) {
+        ++last;
+    }
+    const uint32_t stop = tokens[last].column + uint32_t(tokens[last].text.size()) - 1;
+    return "," + std::to_string(tokens[first].column) + "-" + std::to_string(stop);
+}
+
+size_t StatementEnd(const Tokens& tokens, size_t at) {
+    while (at < tokens.size() && !IsChar(tokens[at], ';')) {
+        ++at;
+    }
+    return at;
+}
+
+// Whether the '=' at `at` assigns: not part of ==, !=, <= or >=.
+bool Assigns(const Tokens& tokens, size_t at) {
+    if (at + 1 < tokens.size() && IsChar(tokens[at + 1], '=') &&
+        Adjacent(tokens[at], tokens[at + 1])) {
+        return false;
+    }
+    if (at == 0 || !Adjacent(tokens[at - 1], tokens[at])) {
+        return true;
+    }
+    const std::string& before = tokens[at - 1].text;
+    return before != "=" && before != "!" &&
+           !((before == "<" || before == ">") &&
+             !(at >= 2 && tokens[at - 2].text == before)); // a shift assigns
+}
+
+// The columns of what the X3017 or X3014 at `line` of `file` is about.
+std::string ValueColumns(const Tokens& tokens, const std::string& file, uint32_t line,
+                         bool constructor) {
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        const HlslToken& token = tokens[at];
+        if (token.line != line || token.file != file) {
+            continue;
+        }
+        NumericTypeName type;
+        if (constructor) {
+            if (IsToken(tokens, at + 1, "(") && ReadNumericTypeName(token.text, &type)) {
+                return Columns(tokens, at, ClosingBracket(tokens, at + 1) + 1);
+            }
+        } else if (token.text == "return" || (IsChar(token, '=') && Assigns(tokens, at))) {
+            const size_t end = StatementEnd(tokens, at + 1);
+            return end > at + 1 ? Columns(tokens, at + 1, end) : "";
+        }
+    }
+    return "";
+}
+
+// Where each token of `file`'s line `line` starts in that line as written
+// (from 1), by its preprocessed column; tokens the line does not hold as
+// written (a macro's expansion) are left out.
+std::vector<std::pair<uint32_t, uint32_t>> WrittenColumns(const Tokens& tokens,
+                                                          const std::string& file, uint32_t line,
+                                                          const SourceLineLookup& lines) {
+    std::vector<std::pair<uint32_t, uint32_t>> columns;
+    std::string written;
+    if (!lines || !lines(file, int(line), &written)) {
+        return columns;
+    }
+    size_t cursor = 0;
+    for (const HlslToken& token : tokens) {
+        if (token.line != line || token.file != file) {
+            continue;
+        }
+        const size_t found = written.find(token.text, cursor);
+        if (found != std::string::npos) {
+            columns.push_back({token.column, uint32_t(found + 1)});
+            cursor = found + token.text.size();
+        }
+    }
+    return columns;
+}
+
+// The written column of preprocessed column `column`: the same offset into
+// the token it falls in; unchanged where no token maps.
+uint32_t WrittenColumn(const std::vector<std::pair<uint32_t, uint32_t>>& columns, uint32_t column) {
+    uint32_t mapped = column;
+    for (const auto& [preprocessed, written] : columns) {
+        if (preprocessed > column) {
+            break;
+        }
+        mapped = written + (column - preprocessed);
+    }
+    return mapped;
+}
+
+} // namespace
+
+std::string MapColumnsToSource(const std::string& messages, const Tokens& tokens,
+                               const SourceLineLookup& lines) {
+    static const std::regex kPlaced("^(.*)\\(([0-9]+),([0-9]+)-([0-9]+)\\)(: .*)$");
+    std::istringstream input(messages);
+    std::string out;
+    for (std::string line; std::getline(input, line);) {
+        std::smatch match;
+        if (std::regex_match(line, match, kPlaced)) {
+            const uint32_t number = uint32_t(std::stoul(match[2].str()));
+            const auto columns = WrittenColumns(tokens, match[1].str(), number, lines);
+            line = match[1].str() + "(" + match[2].str() + "," +
+                   std::to_string(WrittenColumn(columns, uint32_t(std::stoul(match[3].str())))) +
+                   "-" +
+                   std::to_string(WrittenColumn(columns, uint32_t(std::stoul(match[4].str())))) +
+                   ")" + match[5].str();
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+std::string AddConversionColumns(const std::string& messages, const Tokens& tokens,
+                                 const SourceLineLookup& lines) {
+    static const std::regex kLineOnly("^(.*)\\(([0-9]+)\\): error (X3017|X3014): .*$");
+    if (messages.find("): error X3017") == std::string::npos &&
+        messages.find("): error X3014") == std::string::npos) {
+        return messages;
+    }
+    std::istringstream input(messages);
+    std::string out;
+    for (std::string line; std::getline(input, line);) {
+        std::smatch match;
+        if (std::regex_match(line, match, kLineOnly)) {
+            const uint32_t number = uint32_t(std::strtoul(match[2].str().c_str(), nullptr, 10));
+            const std::string columns =
+                ValueColumns(tokens, match[1].str(), number, match[3].str() == "X3014");
+            line.insert(size_t(match.position(2) + match.length(2)), columns);
+            line = MapColumnsToSource(line, tokens, lines);
+            line.pop_back();
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+} // namespace d3dcompiler_standin
