@@ -12,8 +12,15 @@ namespace msg = standin::messages;
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
 constexpr uint32_t kMaxEntries = D3D12_SO_STREAM_COUNT * D3D12_SO_OUTPUT_COMPONENT_COUNT;
 
-const char* StageName(bool geometry) {
-    return geometry ? "Geometry Shader" : "Vertex Shader";
+const char* StageName(VkShaderStageFlagBits stage) {
+    switch (stage) {
+    case VK_SHADER_STAGE_GEOMETRY_BIT:
+        return "Geometry Shader";
+    case VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT:
+        return "Domain Shader";
+    default:
+        return "Vertex Shader";
+    }
 }
 
 // The counts and arrays of the description itself.
@@ -99,15 +106,15 @@ struct WrittenComponents {
 // The capture of one entry that names a semantic, checked against the
 // stage's outputs.
 bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const ShaderStage& last,
-                  bool geometry, WrittenComponents* written, StreamOutputCapture* capture,
-                  std::string* error) {
+                  VkShaderStageFlagBits stage, WrittenComponents* written,
+                  StreamOutputCapture* capture, std::string* error) {
     const dxbc::SignatureElement* output =
         entry.Stream == 0 ? FindOutput(last, entry.SemanticName, entry.SemanticIndex) : nullptr;
     const bool position = output != nullptr && output->systemValue == D3D_NAME_POSITION;
     if (output == nullptr || (output->systemValue != 0 && !position)) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC, nullptr,
                                kMethod, index, entry.SemanticName, entry.SemanticIndex,
-                               entry.Stream, StageName(geometry));
+                               entry.Stream, StageName(stage));
         *error = std::string("stream output names ") + entry.SemanticName +
                  std::to_string(entry.SemanticIndex) + ", which the shader does not output";
         return false;
@@ -178,13 +185,13 @@ bool CheckSlotStream(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, in
 } // namespace
 
 bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& last,
-                      bool lastIsGeometry, StreamOutputPlan* plan, std::string* error) {
+                      VkShaderStageFlagBits lastStage, StreamOutputPlan* plan, std::string* error) {
     if (!CheckCounts(desc, error)) {
         return false;
     }
     if (!last.hasOutputSignature) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGOUTPUTSIGNATURE,
-                               nullptr, kMethod, StageName(lastIsGeometry));
+                               nullptr, kMethod, StageName(lastStage));
         *error = "the shader before the rasteriser has no output signature";
         return false;
     }
@@ -198,7 +205,7 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
         }
         if (entry.SemanticName != nullptr) {
             StreamOutputCapture capture;
-            if (!CaptureEntry(entry, i, last, lastIsGeometry, &written, &capture, error)) {
+            if (!CaptureEntry(entry, i, last, lastStage, &written, &capture, error)) {
                 return false;
             }
             capture.offset = used[entry.OutputSlot];
@@ -218,7 +225,8 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
 
 bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                          const vk_core::VulkanContext& context, ShaderStage* last,
-                         bool lastIsGeometry, StreamOutputPlan* plan, std::string* error) {
+                         VkShaderStageFlagBits lastStage, StreamOutputPlan* plan,
+                         std::string* error) {
     const D3D12_STREAM_OUTPUT_DESC& streamOutput = desc.StreamOutput;
     if (streamOutput.NumEntries == 0) {
         if (streamOutput.NumStrides == 0) {
@@ -233,8 +241,8 @@ bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device has no transform feedback, which stream output needs";
         return false;
     }
-    return PlanStreamOutput(streamOutput, *last, lastIsGeometry, plan, error) &&
-           AddStreamOutput(&last->spirv, *plan, lastIsGeometry, error);
+    return PlanStreamOutput(streamOutput, *last, lastStage, plan, error) &&
+           AddStreamOutput(&last->spirv, *plan, lastStage, error);
 }
 
 } // namespace d3d12_standin

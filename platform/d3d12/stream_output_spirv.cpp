@@ -71,8 +71,21 @@ void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t mode
     }
 }
 
-bool ReadFacts(const Words& spirv, bool geometry, ModuleFacts* facts) {
-    const uint32_t model = geometry ? 3 : 0;
+// SPIR-V's execution model of a stage that may capture.
+uint32_t ExecutionModel(VkShaderStageFlagBits stage) {
+    constexpr uint32_t kVertex = 0, kTessellationEvaluation = 2, kGeometry = 3;
+    switch (stage) {
+    case VK_SHADER_STAGE_GEOMETRY_BIT:
+        return kGeometry;
+    case VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT:
+        return kTessellationEvaluation;
+    default:
+        return kVertex;
+    }
+}
+
+bool ReadFacts(const Words& spirv, VkShaderStageFlagBits stage, ModuleFacts* facts) {
+    const uint32_t model = ExecutionModel(stage);
     for (size_t at = 5; at < spirv.size();) {
         const uint32_t count = spirv[at] >> 16;
         if (count == 0 || at + count > spirv.size()) {
@@ -198,7 +211,8 @@ void EmitCopies(const Additions& add, uint32_t stream, uint32_t* bound, Words* o
 }
 
 // The stream a vertex ends for at `w`, or -1 where no vertex ends there:
-// a geometry shader's emits, or the vertex shader's return from its entry.
+// a geometry shader's emits, or the vertex or domain shader's return from
+// its entry.
 int64_t VertexEndStream(const uint32_t* w, bool geometry, bool inEntry, const ModuleFacts& facts) {
     const uint32_t op = w[0] & 0xFFFF;
     if (geometry && op == OpEmitVertex) {
@@ -251,10 +265,10 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
 
 } // namespace
 
-bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan, bool geometry,
-                     std::string* error) {
+bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan,
+                     VkShaderStageFlagBits stage, std::string* error) {
     ModuleFacts facts;
-    if (spirv->size() < 5 || !ReadFacts(*spirv, geometry, &facts)) {
+    if (spirv->size() < 5 || !ReadFacts(*spirv, stage, &facts)) {
         *error = "the shader's SPIR-V could not be read for stream output";
         return false;
     }
@@ -267,7 +281,7 @@ bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan,
         }
         streams = streams || capture.stream != 0;
     }
-    *spirv = Rebuild(*spirv, facts, &add, geometry, streams);
+    *spirv = Rebuild(*spirv, facts, &add, stage == VK_SHADER_STAGE_GEOMETRY_BIT, streams);
     return true;
 }
 
