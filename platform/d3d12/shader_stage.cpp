@@ -182,9 +182,11 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
                 const dxbc::SignatureElement& input, const std::string& stages) {
     const char* name = input.semanticName.c_str();
     const dxbc::SignatureElement* output = nullptr;
-    // An output of the same semantic, one that is not a system value first.
+    // An output of the same semantic, one that is not a system value first;
+    // of a geometry shader's streams, stream 0 reaches the next stage.
     for (const dxbc::SignatureElement& candidate : written) {
-        if (SameSemantic(candidate, input) && (output == nullptr || candidate.systemValue == 0)) {
+        if (candidate.stream == 0 && SameSemantic(candidate, input) &&
+            (output == nullptr || candidate.systemValue == 0)) {
             output = &candidate;
         }
     }

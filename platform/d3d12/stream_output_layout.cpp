@@ -76,10 +76,11 @@ bool CheckEntryRanges(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, s
     return false;
 }
 
-const dxbc::SignatureElement* FindOutput(const ShaderStage& stage, const char* name,
-                                         uint32_t index) {
+const dxbc::SignatureElement* FindOutput(const ShaderStage& stage, const char* name, uint32_t index,
+                                         uint32_t stream) {
     for (const dxbc::SignatureElement& output : stage.outputs) {
-        if (strcasecmp(output.semanticName.c_str(), name) == 0 && output.semanticIndex == index) {
+        if (strcasecmp(output.semanticName.c_str(), name) == 0 && output.semanticIndex == index &&
+            output.stream == stream) {
             return &output;
         }
     }
@@ -109,7 +110,7 @@ bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const
                   VkShaderStageFlagBits stage, WrittenComponents* written,
                   StreamOutputCapture* capture, std::string* error) {
     const dxbc::SignatureElement* output =
-        entry.Stream == 0 ? FindOutput(last, entry.SemanticName, entry.SemanticIndex) : nullptr;
+        FindOutput(last, entry.SemanticName, entry.SemanticIndex, entry.Stream);
     const bool position = output != nullptr && output->systemValue == D3D_NAME_POSITION;
     if (output == nullptr || (output->systemValue != 0 && !position)) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC, nullptr,
@@ -133,7 +134,8 @@ bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const
         return false;
     }
     capture->stream = entry.Stream;
-    capture->position = position;
+    // A later stream's position is an output of the shader's own, not the built-in.
+    capture->position = position && entry.Stream == 0;
     capture->location = output->registerIndex;
     capture->firstComponent = entry.StartComponent - std::countr_zero(unsigned(output->mask));
     capture->componentCount = entry.ComponentCount;
@@ -223,11 +225,39 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
     return CheckStrides(desc, used, plan, error);
 }
 
+// A geometry shader that writes streams past 0 needs the device's geometry
+// streams; of its streams, only 0 is drawn (the others' positions are plain
+// outputs), so a pipeline drawing another that the shader writes is refused.
+bool CheckGeometryStreams(const D3D12_STREAM_OUTPUT_DESC& desc,
+                          const vk_core::VulkanContext& context, const ShaderStage& geometry,
+                          bool planned, std::string* error) {
+    bool laterStreams = false, rasterizedWritten = false;
+    for (const dxbc::SignatureElement& output : geometry.outputs) {
+        laterStreams |= output.stream != 0;
+        rasterizedWritten |= output.stream == desc.RasterizedStream;
+    }
+    if (!planned && laterStreams &&
+        (!context.features.transformFeedback || !context.features.geometryStreams)) {
+        *error = "the device has no geometry streams, which a geometry shader writing streams "
+                 "past 0 needs";
+        return false;
+    }
+    if (planned && desc.RasterizedStream != 0 && rasterizedWritten) {
+        *error = "drawing a geometry shader's stream other than 0 is not carried out";
+        return false;
+    }
+    return true;
+}
+
 bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                          const vk_core::VulkanContext& context, ShaderStage* last,
                          VkShaderStageFlagBits lastStage, StreamOutputPlan* plan,
                          std::string* error) {
     const D3D12_STREAM_OUTPUT_DESC& streamOutput = desc.StreamOutput;
+    const bool geometry = lastStage == VK_SHADER_STAGE_GEOMETRY_BIT;
+    if (geometry && !CheckGeometryStreams(streamOutput, context, *last, false, error)) {
+        return false;
+    }
     if (streamOutput.NumEntries == 0) {
         if (streamOutput.NumStrides == 0) {
             return true;
@@ -242,6 +272,7 @@ bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         return false;
     }
     return PlanStreamOutput(streamOutput, *last, lastStage, plan, error) &&
+           (!geometry || CheckGeometryStreams(streamOutput, context, *last, true, error)) &&
            AddStreamOutput(&last->spirv, *plan, lastStage, error);
 }
 

@@ -31,6 +31,7 @@ struct ModuleFacts {
     std::map<uint32_t, uint32_t> location; // output variable -> Location
     uint32_t positionVariable = 0;
     uint32_t nextLocation = 0;
+    bool geometryStreams = false; // the module already declares the capability
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> vectors;  // id -> (component, count)
     std::map<uint32_t, uint32_t> scalarWidth;                   // int and float types
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> pointers; // id -> (storage, type)
@@ -45,7 +46,9 @@ bool IsAnnotation(uint32_t op) {
 void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t model,
                      ModuleFacts* facts) {
     const uint32_t op = w[0] & 0xFFFF;
-    if (op == OpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
+    if (op == OpCapability && count == 2 && w[1] == kCapabilityGeometryStreams) {
+        facts->geometryStreams = true;
+    } else if (op == OpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
         facts->entryPoint = at;
         facts->entryFunction = w[2];
     } else if (IsAnnotation(op)) {
@@ -229,7 +232,7 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
               bool streams) {
     Words out(spirv.begin(), spirv.begin() + 5);
     Emit(&out, OpCapability, {kCapabilityTransformFeedback});
-    if (streams) {
+    if (streams && !facts.geometryStreams) {
         Emit(&out, OpCapability, {kCapabilityGeometryStreams});
     }
     bool inEntry = false;

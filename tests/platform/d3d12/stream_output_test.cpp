@@ -57,6 +57,25 @@ void Doubled(triangle Vertex input[3], inout TriangleStream<Vertex> stream) {
     }
 }
 )hlsl";
+// Each vertex of a triangle as a point of stream 0, and again as a point of
+// stream 1 with its values doubled and its position tripled.
+constexpr char kTwoStreams[] = R"hlsl(
+struct Second {
+    float4 doubled : TEXCOORD0;
+    float4 position : SV_Position;
+};
+[maxvertexcount(6)]
+void TwoStreams(triangle Vertex input[3], inout PointStream<Vertex> first,
+                inout PointStream<Second> second) {
+    for (uint i = 0; i < 3; ++i) {
+        first.Append(input[i]);
+        Second s;
+        s.doubled = input[i].values * 2;
+        s.position = input[i].position * 3;
+        second.Append(s);
+    }
+}
+)hlsl";
 // One triangle patch tessellated into one triangle; each of its vertices
 // has the values of the control point at its corner plus 1000. The hull and
 // domain shaders are compiled each with its own part, so that neither sees
@@ -379,6 +398,46 @@ TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
     EXPECT_EQ(FloatAt(bytes, 16), 2.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 4), 22.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 12), 62.0f);
+}
+
+// Each stream of a geometry shader is captured into its own slot, a later
+// stream's SV_Position among its outputs.
+TEST_F(StreamOutputTest, GeometryShaderStreamsCapturedIntoTheirSlots) {
+    const std::string source = std::string(kShader) + kTwoStreams;
+    ComPtr<ID3DBlob> gs{
+        CompileHlslFile(source.c_str(), "stream_output_test_streams.hlsl", "TwoStreams", "gs_5_0")};
+    ASSERT_TRUE(gs);
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(
+        {{0, "TEXCOORD", 0, 0, 4, 0}, {1, "TEXCOORD", 0, 0, 4, 1}, {1, "SV_Position", 0, 0, 4, 1}},
+        {16, 32}, &result, gs.Get());
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> firstTarget = MakeTarget();
+    ASSERT_TRUE(firstTarget);
+    ExecuteAndWait(); // the upload buffer is made anew for the second target
+    ComPtr<ID3D12Resource> secondTarget = MakeTarget();
+    ASSERT_TRUE(secondTarget);
+    // Each buffer decays to COMMON when a list that used it has run.
+    D3D12_RESOURCE_BARRIER toStreamOut =
+        Transition(firstTarget, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_STREAM_OUT);
+    list->ResourceBarrier(1, &toStreamOut);
+    const D3D12_STREAM_OUTPUT_BUFFER_VIEW views[] = {View(firstTarget, kFilledAt),
+                                                     View(secondTarget, kFilledAt)};
+    Draw(pipeline, views, 0);
+    list->SOSetTargets(0, 2, views);
+    list->DrawInstanced(3, 1, 0, 0);
+    std::vector<uint8_t> first = ReadTarget(firstTarget);
+    toStreamOut.Transition.pResource = secondTarget;
+    list->ResourceBarrier(1, &toStreamOut);
+    std::vector<uint8_t> second = ReadTarget(secondTarget);
+    EXPECT_EQ(FilledSize(first), 48u);
+    EXPECT_EQ(FilledSize(second), 96u);
+    for (UINT i = 0; i < 3; ++i) {
+        EXPECT_EQ(FloatAt(first, 16 * i + 4), float(i + 10)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 4), float(2 * i + 20)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 16), float(3 * i)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 24), 6.0f) << i;
+    }
 }
 
 // Without a geometry shader, the domain shader's outputs are captured, one
