@@ -206,6 +206,15 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
     return true;
 }
 
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = char(tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+} // namespace
+
 const char* StageTitle(VkShaderStageFlagBits stage) {
     switch (stage) {
     case VK_SHADER_STAGE_VERTEX_BIT:
@@ -220,15 +229,6 @@ const char* StageTitle(VkShaderStageFlagBits stage) {
         return "Pixel Shader";
     }
 }
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = char(tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-} // namespace
 
 bool CheckStageLinkage(const ShaderStage& upstream, VkShaderStageFlagBits upstreamStage,
                        const ShaderStage& downstream, VkShaderStageFlagBits downstreamStage,

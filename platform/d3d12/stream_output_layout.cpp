@@ -12,17 +12,6 @@ namespace msg = standin::messages;
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
 constexpr uint32_t kMaxEntries = D3D12_SO_STREAM_COUNT * D3D12_SO_OUTPUT_COMPONENT_COUNT;
 
-const char* StageName(VkShaderStageFlagBits stage) {
-    switch (stage) {
-    case VK_SHADER_STAGE_GEOMETRY_BIT:
-        return "Geometry Shader";
-    case VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT:
-        return "Domain Shader";
-    default:
-        return "Vertex Shader";
-    }
-}
-
 // The counts and arrays of the description itself.
 bool CheckCounts(const D3D12_STREAM_OUTPUT_DESC& desc, std::string* error) {
     if (desc.pSODeclaration == nullptr || desc.NumEntries > kMaxEntries) {
@@ -115,7 +104,7 @@ bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const
     if (output == nullptr || (output->systemValue != 0 && !position)) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC, nullptr,
                                kMethod, index, entry.SemanticName, entry.SemanticIndex,
-                               entry.Stream, StageName(stage));
+                               entry.Stream, StageTitle(stage));
         *error = std::string("stream output names ") + entry.SemanticName +
                  std::to_string(entry.SemanticIndex) + ", which the shader does not output";
         return false;
@@ -193,7 +182,7 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
     }
     if (!last.hasOutputSignature) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGOUTPUTSIGNATURE,
-                               nullptr, kMethod, StageName(lastStage));
+                               nullptr, kMethod, StageTitle(lastStage));
         *error = "the shader before the rasteriser has no output signature";
         return false;
     }
