@@ -216,6 +216,7 @@ private:
     void BeforeCapturingDraw();
     bool BeginCapture();
     void EndCapture();
+    void ClearFilledSizesHighWords(const VkBuffer* counters, const VkDeviceSize* counterOffsets);
     // Binds, to each slot the pipeline writes without a target, a scratch
     // buffer that cannot fill before the bound targets do: Windows drops
     // those writes alone, where Vulkan would stop capture at a slot with no room.

@@ -175,11 +175,6 @@ bool CheckStagesSupported(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device runs no hull and domain shaders";
         return false;
     }
-    if (HasCode(desc.DS) && !HasCode(desc.GS) && desc.StreamOutput.NumEntries > 0) {
-        // Capture is written into the vertex or geometry shader only.
-        *error = "stream output of a domain shader is not carried out";
-        return false;
-    }
     return CheckTessellationDescription(desc, error);
 }
 
@@ -374,6 +369,21 @@ bool MakeFullVariant(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, PipelineObj
     return pipeline->pipeline != VK_NULL_HANDLE;
 }
 
+// The stage whose outputs reach the rasteriser and stream output.
+ShaderStage* LastStageBeforeRasteriser(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
+                                       PipelineStages* stages, VkShaderStageFlagBits* stage) {
+    if (HasCode(desc.GS)) {
+        *stage = VK_SHADER_STAGE_GEOMETRY_BIT;
+        return &stages->geometry;
+    }
+    if (HasCode(desc.DS)) {
+        *stage = VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT;
+        return &stages->domain;
+    }
+    *stage = VK_SHADER_STAGE_VERTEX_BIT;
+    return &stages->vertex;
+}
+
 } // namespace
 
 HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
@@ -393,9 +403,10 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     PipelineStages stages;
     StreamOutputPlan streamOutput;
     const bool geometry = HasCode(desc.GS);
+    VkShaderStageFlagBits lastStage = VK_SHADER_STAGE_VERTEX_BIT;
+    ShaderStage* last = LastStageBeforeRasteriser(desc, &stages, &lastStage);
     if (!PrepareStages(desc, *rootSignature, &stages, error) ||
-        !PrepareStreamOutput(desc, *context, geometry ? &stages.geometry : &stages.vertex, geometry,
-                             &streamOutput, error)) {
+        !PrepareStreamOutput(desc, *context, last, lastStage, &streamOutput, error)) {
         return E_INVALIDARG;
     }
     if (!geometry && desc.PrimitiveTopologyType == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT) {

@@ -182,9 +182,11 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
                 const dxbc::SignatureElement& input, const std::string& stages) {
     const char* name = input.semanticName.c_str();
     const dxbc::SignatureElement* output = nullptr;
-    // An output of the same semantic, one that is not a system value first.
+    // An output of the same semantic, one that is not a system value first;
+    // of a geometry shader's streams, stream 0 reaches the next stage.
     for (const dxbc::SignatureElement& candidate : written) {
-        if (SameSemantic(candidate, input) && (output == nullptr || candidate.systemValue == 0)) {
+        if (candidate.stream == 0 && SameSemantic(candidate, input) &&
+            (output == nullptr || candidate.systemValue == 0)) {
             output = &candidate;
         }
     }
@@ -204,6 +206,15 @@ bool CheckInput(const std::vector<dxbc::SignatureElement>& written,
     return true;
 }
 
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        c = char(tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+} // namespace
+
 const char* StageTitle(VkShaderStageFlagBits stage) {
     switch (stage) {
     case VK_SHADER_STAGE_VERTEX_BIT:
@@ -218,15 +229,6 @@ const char* StageTitle(VkShaderStageFlagBits stage) {
         return "Pixel Shader";
     }
 }
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        c = char(tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-} // namespace
 
 bool CheckStageLinkage(const ShaderStage& upstream, VkShaderStageFlagBits upstreamStage,
                        const ShaderStage& downstream, VkShaderStageFlagBits downstreamStage,

@@ -26,6 +26,9 @@ struct ShaderStage {
 // The root signature a compiled shader carries, or an empty vector.
 std::vector<uint8_t> EmbeddedRootSignature(const D3D12_SHADER_BYTECODE& code);
 
+// The stage as the debug layer names it: "Vertex Shader", "Domain Shader", ...
+const char* StageTitle(VkShaderStageFlagBits stage);
+
 // Direct3D 12's check of one stage's outputs against the next stage's inputs
 // (vertex to pixel, vertex to geometry, geometry to pixel) at pipeline
 // creation. Registers follow declaration order

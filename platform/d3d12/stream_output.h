@@ -34,24 +34,25 @@ struct StreamOutputPlan {
     uint32_t rasterizedStream = 0; // D3D12_SO_NO_RASTERIZED_STREAM: nothing is drawn
 };
 
-// The debug layer's checks of `desc` against `last` (the vertex or geometry
-// shader): false, with the message printed and the reason in `error`, where
-// Direct3D 12 refuses the pipeline.
+// The debug layer's checks of `desc` against `last` (the vertex, domain or
+// geometry shader, as `lastStage` says): false, with the message printed and the reason in `error`,
+// where Direct3D 12 refuses the pipeline.
 bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& last,
-                      bool lastIsGeometry, StreamOutputPlan* plan, std::string* error);
+                      VkShaderStageFlagBits lastStage, StreamOutputPlan* plan, std::string* error);
 
 // Adds to `spirv` (the last stage's module) one output variable per capture,
 // with its transform feedback buffer, stride and offset, each written from the
 // output it copies wherever the stage ends a vertex. False where the module
 // has no such output or is not one the rewrite understands.
-bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan, bool geometry,
-                     std::string* error);
+bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan,
+                     VkShaderStageFlagBits stage, std::string* error);
 
 // The whole of a pipeline's stream output: nothing where the description
 // declares none; otherwise the device's support, the plan, and `last`'s
 // SPIR-V rewritten. False where the pipeline is refused.
 bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                          const vk_core::VulkanContext& context, ShaderStage* last,
-                         bool lastIsGeometry, StreamOutputPlan* plan, std::string* error);
+                         VkShaderStageFlagBits lastStage, StreamOutputPlan* plan,
+                         std::string* error);
 
 } // namespace d3d12_standin

@@ -12,10 +12,6 @@ namespace msg = standin::messages;
 constexpr char kMethod[] = "ID3D12Device::CreateGraphicsPipelineState";
 constexpr uint32_t kMaxEntries = D3D12_SO_STREAM_COUNT * D3D12_SO_OUTPUT_COMPONENT_COUNT;
 
-const char* StageName(bool geometry) {
-    return geometry ? "Geometry Shader" : "Vertex Shader";
-}
-
 // The counts and arrays of the description itself.
 bool CheckCounts(const D3D12_STREAM_OUTPUT_DESC& desc, std::string* error) {
     if (desc.pSODeclaration == nullptr || desc.NumEntries > kMaxEntries) {
@@ -69,10 +65,11 @@ bool CheckEntryRanges(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, s
     return false;
 }
 
-const dxbc::SignatureElement* FindOutput(const ShaderStage& stage, const char* name,
-                                         uint32_t index) {
+const dxbc::SignatureElement* FindOutput(const ShaderStage& stage, const char* name, uint32_t index,
+                                         uint32_t stream) {
     for (const dxbc::SignatureElement& output : stage.outputs) {
-        if (strcasecmp(output.semanticName.c_str(), name) == 0 && output.semanticIndex == index) {
+        if (strcasecmp(output.semanticName.c_str(), name) == 0 && output.semanticIndex == index &&
+            output.stream == stream) {
             return &output;
         }
     }
@@ -99,15 +96,15 @@ struct WrittenComponents {
 // The capture of one entry that names a semantic, checked against the
 // stage's outputs.
 bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const ShaderStage& last,
-                  bool geometry, WrittenComponents* written, StreamOutputCapture* capture,
-                  std::string* error) {
+                  VkShaderStageFlagBits stage, WrittenComponents* written,
+                  StreamOutputCapture* capture, std::string* error) {
     const dxbc::SignatureElement* output =
-        entry.Stream == 0 ? FindOutput(last, entry.SemanticName, entry.SemanticIndex) : nullptr;
+        FindOutput(last, entry.SemanticName, entry.SemanticIndex, entry.Stream);
     const bool position = output != nullptr && output->systemValue == D3D_NAME_POSITION;
     if (output == nullptr || (output->systemValue != 0 && !position)) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGSEMANTIC, nullptr,
                                kMethod, index, entry.SemanticName, entry.SemanticIndex,
-                               entry.Stream, StageName(geometry));
+                               entry.Stream, StageTitle(stage));
         *error = std::string("stream output names ") + entry.SemanticName +
                  std::to_string(entry.SemanticIndex) + ", which the shader does not output";
         return false;
@@ -126,7 +123,8 @@ bool CaptureEntry(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, const
         return false;
     }
     capture->stream = entry.Stream;
-    capture->position = position;
+    // A later stream's position is an output of the shader's own, not the built-in.
+    capture->position = position && entry.Stream == 0;
     capture->location = output->registerIndex;
     capture->firstComponent = entry.StartComponent - std::countr_zero(unsigned(output->mask));
     capture->componentCount = entry.ComponentCount;
@@ -178,13 +176,13 @@ bool CheckSlotStream(const D3D12_SO_DECLARATION_ENTRY& entry, uint32_t index, in
 } // namespace
 
 bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& last,
-                      bool lastIsGeometry, StreamOutputPlan* plan, std::string* error) {
+                      VkShaderStageFlagBits lastStage, StreamOutputPlan* plan, std::string* error) {
     if (!CheckCounts(desc, error)) {
         return false;
     }
     if (!last.hasOutputSignature) {
         standin::ReportWindows(msg::CREATEGEOMETRYSHADERWITHSTREAMOUTPUT_MISSINGOUTPUTSIGNATURE,
-                               nullptr, kMethod, StageName(lastIsGeometry));
+                               nullptr, kMethod, StageTitle(lastStage));
         *error = "the shader before the rasteriser has no output signature";
         return false;
     }
@@ -198,7 +196,7 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
         }
         if (entry.SemanticName != nullptr) {
             StreamOutputCapture capture;
-            if (!CaptureEntry(entry, i, last, lastIsGeometry, &written, &capture, error)) {
+            if (!CaptureEntry(entry, i, last, lastStage, &written, &capture, error)) {
                 return false;
             }
             capture.offset = used[entry.OutputSlot];
@@ -216,10 +214,39 @@ bool PlanStreamOutput(const D3D12_STREAM_OUTPUT_DESC& desc, const ShaderStage& l
     return CheckStrides(desc, used, plan, error);
 }
 
+// A geometry shader that writes streams past 0 needs the device's geometry
+// streams; of its streams, only 0 is drawn (the others' positions are plain
+// outputs), so a pipeline drawing another that the shader writes is refused.
+bool CheckGeometryStreams(const D3D12_STREAM_OUTPUT_DESC& desc,
+                          const vk_core::VulkanContext& context, const ShaderStage& geometry,
+                          bool planned, std::string* error) {
+    bool laterStreams = false, rasterizedWritten = false;
+    for (const dxbc::SignatureElement& output : geometry.outputs) {
+        laterStreams |= output.stream != 0;
+        rasterizedWritten |= output.stream == desc.RasterizedStream;
+    }
+    if (!planned && laterStreams &&
+        (!context.features.transformFeedback || !context.features.geometryStreams)) {
+        *error = "the device has no geometry streams, which a geometry shader writing streams "
+                 "past 0 needs";
+        return false;
+    }
+    if (planned && desc.RasterizedStream != 0 && rasterizedWritten) {
+        *error = "drawing a geometry shader's stream other than 0 is not carried out";
+        return false;
+    }
+    return true;
+}
+
 bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
                          const vk_core::VulkanContext& context, ShaderStage* last,
-                         bool lastIsGeometry, StreamOutputPlan* plan, std::string* error) {
+                         VkShaderStageFlagBits lastStage, StreamOutputPlan* plan,
+                         std::string* error) {
     const D3D12_STREAM_OUTPUT_DESC& streamOutput = desc.StreamOutput;
+    const bool geometry = lastStage == VK_SHADER_STAGE_GEOMETRY_BIT;
+    if (geometry && !CheckGeometryStreams(streamOutput, context, *last, false, error)) {
+        return false;
+    }
     if (streamOutput.NumEntries == 0) {
         if (streamOutput.NumStrides == 0) {
             return true;
@@ -233,8 +260,9 @@ bool PrepareStreamOutput(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
         *error = "the device has no transform feedback, which stream output needs";
         return false;
     }
-    return PlanStreamOutput(streamOutput, *last, lastIsGeometry, plan, error) &&
-           AddStreamOutput(&last->spirv, *plan, lastIsGeometry, error);
+    return PlanStreamOutput(streamOutput, *last, lastStage, plan, error) &&
+           (!geometry || CheckGeometryStreams(streamOutput, context, *last, true, error)) &&
+           AddStreamOutput(&last->spirv, *plan, lastStage, error);
 }
 
 } // namespace d3d12_standin

@@ -31,6 +31,7 @@ struct ModuleFacts {
     std::map<uint32_t, uint32_t> location; // output variable -> Location
     uint32_t positionVariable = 0;
     uint32_t nextLocation = 0;
+    bool geometryStreams = false; // the module already declares the capability
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> vectors;  // id -> (component, count)
     std::map<uint32_t, uint32_t> scalarWidth;                   // int and float types
     std::map<uint32_t, std::pair<uint32_t, uint32_t>> pointers; // id -> (storage, type)
@@ -45,7 +46,9 @@ bool IsAnnotation(uint32_t op) {
 void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t model,
                      ModuleFacts* facts) {
     const uint32_t op = w[0] & 0xFFFF;
-    if (op == OpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
+    if (op == OpCapability && count == 2 && w[1] == kCapabilityGeometryStreams) {
+        facts->geometryStreams = true;
+    } else if (op == OpEntryPoint && count >= 3 && w[1] == model && facts->entryPoint == 0) {
         facts->entryPoint = at;
         facts->entryFunction = w[2];
     } else if (IsAnnotation(op)) {
@@ -71,8 +74,21 @@ void NoteInstruction(const uint32_t* w, uint32_t count, size_t at, uint32_t mode
     }
 }
 
-bool ReadFacts(const Words& spirv, bool geometry, ModuleFacts* facts) {
-    const uint32_t model = geometry ? 3 : 0;
+// SPIR-V's execution model of a stage that may capture.
+uint32_t ExecutionModel(VkShaderStageFlagBits stage) {
+    constexpr uint32_t kVertex = 0, kTessellationEvaluation = 2, kGeometry = 3;
+    switch (stage) {
+    case VK_SHADER_STAGE_GEOMETRY_BIT:
+        return kGeometry;
+    case VK_SHADER_STAGE_TESSELLATION_EVALUATION_BIT:
+        return kTessellationEvaluation;
+    default:
+        return kVertex;
+    }
+}
+
+bool ReadFacts(const Words& spirv, VkShaderStageFlagBits stage, ModuleFacts* facts) {
+    const uint32_t model = ExecutionModel(stage);
     for (size_t at = 5; at < spirv.size();) {
         const uint32_t count = spirv[at] >> 16;
         if (count == 0 || at + count > spirv.size()) {
@@ -198,7 +214,8 @@ void EmitCopies(const Additions& add, uint32_t stream, uint32_t* bound, Words* o
 }
 
 // The stream a vertex ends for at `w`, or -1 where no vertex ends there:
-// a geometry shader's emits, or the vertex shader's return from its entry.
+// a geometry shader's emits, or the vertex or domain shader's return from
+// its entry.
 int64_t VertexEndStream(const uint32_t* w, bool geometry, bool inEntry, const ModuleFacts& facts) {
     const uint32_t op = w[0] & 0xFFFF;
     if (geometry && op == OpEmitVertex) {
@@ -215,7 +232,7 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
               bool streams) {
     Words out(spirv.begin(), spirv.begin() + 5);
     Emit(&out, OpCapability, {kCapabilityTransformFeedback});
-    if (streams) {
+    if (streams && !facts.geometryStreams) {
         Emit(&out, OpCapability, {kCapabilityGeometryStreams});
     }
     bool inEntry = false;
@@ -251,10 +268,10 @@ Words Rebuild(const Words& spirv, const ModuleFacts& facts, Additions* add, bool
 
 } // namespace
 
-bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan, bool geometry,
-                     std::string* error) {
+bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan,
+                     VkShaderStageFlagBits stage, std::string* error) {
     ModuleFacts facts;
-    if (spirv->size() < 5 || !ReadFacts(*spirv, geometry, &facts)) {
+    if (spirv->size() < 5 || !ReadFacts(*spirv, stage, &facts)) {
         *error = "the shader's SPIR-V could not be read for stream output";
         return false;
     }
@@ -267,7 +284,7 @@ bool AddStreamOutput(std::vector<uint32_t>* spirv, const StreamOutputPlan& plan,
         }
         streams = streams || capture.stream != 0;
     }
-    *spirv = Rebuild(*spirv, facts, &add, geometry, streams);
+    *spirv = Rebuild(*spirv, facts, &add, stage == VK_SHADER_STAGE_GEOMETRY_BIT, streams);
     return true;
 }
 

@@ -11,6 +11,7 @@ constexpr StateUse kCaptureUse{VK_PIPELINE_STAGE_2_TRANSFORM_FEEDBACK_BIT_EXT,
                                VK_ACCESS_2_TRANSFORM_FEEDBACK_WRITE_BIT_EXT |
                                    VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_READ_BIT_EXT |
                                    VK_ACCESS_2_TRANSFORM_FEEDBACK_COUNTER_WRITE_BIT_EXT};
+constexpr StateUse kFillUse{VK_PIPELINE_STAGE_2_ALL_TRANSFER_BIT, VK_ACCESS_2_TRANSFER_WRITE_BIT};
 
 // What a scratch buffer may grow to; a larger need is capped, and capture
 // may then stop early.
@@ -123,6 +124,22 @@ void CommandTranslator::EndCapture() {
     core_.context->commands.endTransformFeedback(commands_, 0, captureSlots_, counters,
                                                  counterOffsets);
     hostReadsBuffers_ = true;
+    ClearFilledSizesHighWords(counters, counterOffsets);
+}
+
+// Windows writes the filled size as a UINT64 and Vulkan's counter is its low
+// 32 bits: the high ones are written 0 rather than left as the buffer held them.
+void CommandTranslator::ClearFilledSizesHighWords(const VkBuffer* counters,
+                                                  const VkDeviceSize* counterOffsets) {
+    EndRendering(); // fills go between render pass instances
+    barriers_.AddMemory(kCaptureUse, kFillUse);
+    RecordBarriers();
+    for (uint32_t slot = 0; slot < captureSlots_; ++slot) {
+        if (counters[slot] != VK_NULL_HANDLE) {
+            vkCmdFillBuffer(commands_, counters[slot], counterOffsets[slot] + 4, 4, 0);
+        }
+    }
+    barriers_.AddMemory(kFillUse, kCaptureUse);
 }
 
 } // namespace d3d12_standin

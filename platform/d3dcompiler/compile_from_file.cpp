@@ -27,6 +27,8 @@
 #include "source_warnings.h"
 #include "unknown_pragmas.h"
 #include "spirv_bindings.h"
+#include "geometry_streams.h"
+#include "spirv_geometry_streams.h"
 #include "spirv_image_rules.h"
 #include "unpaired_counters.h"
 #include "spirv_resource_arrays.h"
@@ -243,14 +245,23 @@ public:
         *messages += warnings_; // before any error, as Windows' compiler prints them
 
         includes_.StartPass();
-        const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(source)
-                                         ? PipelineConstantDeclarations() + source
-                                         : source;
+        const std::string streams = request_.target.kind == shaderc_geometry_shader
+                                        ? MergeGeometryStreams(source, request_.entryPoint)
+                                        : std::string();
+        const std::string& merged = streams.empty() ? source : streams;
+        const std::string compiled = readsPipelineConstants_ || ReadsPipelineConstants(merged)
+                                         ? PipelineConstantDeclarations() + merged
+                                         : merged;
         std::vector<uint32_t> spirv;
         if (!CompileToSpirv(compiler.get(), options.get(), compiled, &spirv, messages)) {
             return false;
         }
         ReadCoverageInputs(&spirv);
+        if (request_.target.kind == shaderc_geometry_shader && !SeparateGeometryStreams(&spirv)) {
+            *messages += request_.path + ": error: the HLSL compiler stand-in could not tell "
+                                         "which stream each Append writes\n";
+            return false;
+        }
         if (request_.target.kind == shaderc_tess_control_shader ||
             request_.target.kind == shaderc_tess_evaluation_shader) {
             PlacePatchConstants(&spirv);

@@ -30,6 +30,7 @@ struct Variable {
     int64_t builtIn = -1;
     bool relaxedPrecision = false; // what glslang marks min16float and its kin
     bool patch = false;            // a hull shader's patch constant, read once a patch
+    uint32_t stream = 0;           // a geometry shader's output stream
     std::string semantic;
     std::string name;
 };
@@ -153,6 +154,8 @@ void RecordInstruction(const std::vector<uint32_t>& spirv, size_t at, uint32_t o
             variables[w[1]].relaxedPrecision = true;
         } else if (count >= 3 && w[2] == kDecorationPatch) {
             variables[w[1]].patch = true;
+        } else if (count >= 4 && w[2] == kDecorationStream) {
+            variables[w[1]].stream = w[3];
         }
         break;
     case OpDecorateString:
@@ -191,6 +194,13 @@ dxbc::SignatureElement ElementOf(const Variable& variable, const ScalarInfo& typ
     element.minPrecision = variable.relaxedPrecision ? SixteenBitPrecision(type.componentType)
                                                      : uint32_t(D3D_MIN_PRECISION_DEFAULT);
     element.mask = uint8_t((1u << std::min<uint32_t>(type.components, 4)) - 1);
+    element.stream = variable.stream;
+    // A later stream's position is a plain output (only stream 0's reaches
+    // the rasteriser) that keeps its system value.
+    if (variable.builtIn < 0 && strcasecmp(element.semanticName.c_str(), "SV_Position") == 0) {
+        element.semanticName = "SV_Position";
+        element.systemValue = D3D_NAME_POSITION;
+    }
     for (const SystemValue& value : kSystemValues) {
         if (variable.builtIn >= 0 && value.builtIn == uint32_t(variable.builtIn)) {
             element.systemValue = value.name;

@@ -64,15 +64,19 @@ int ScalarsOfVertex(const Tokens& tokens, const std::string& type) {
 }
 
 // The element type of the entry point's output stream ("TriangleStream<T>").
-std::string StreamElementType(const Tokens& tokens, const FunctionDefinition& entry) {
+// The scalars of the largest vertex the entry's streams write: with several
+// streams, the limit is on the largest stream type times the vertex count
+// (Microsoft's "How To: Index Multiple Output Streams").
+int LargestStreamVertex(const Tokens& tokens, const FunctionDefinition& entry) {
+    int largest = 0;
     for (size_t at = entry.parameters; at + 2 < entry.body; ++at) {
         if (tokens[at].text.size() > 6 &&
             tokens[at].text.compare(tokens[at].text.size() - 6, 6, "Stream") == 0 &&
             tokens[at + 1].text == "<") {
-            return tokens[at + 2].text;
+            largest = std::max(largest, ScalarsOfVertex(tokens, tokens[at + 2].text));
         }
     }
-    return "";
+    return largest;
 }
 
 void CheckVertexCount(const Tokens& tokens, const FunctionDefinition& entry, std::string* errors) {
@@ -112,7 +116,7 @@ void CheckVertexCount(const Tokens& tokens, const FunctionDefinition& entry, std
         }
         return;
     }
-    const int scalars = ScalarsOfVertex(tokens, StreamElementType(tokens, entry));
+    const int scalars = LargestStreamVertex(tokens, entry);
     if (scalars > 0 && *count * scalars > 1024) {
         *errors += SourceError(tokens[name], "maxvertexcount(" + std::to_string(*count) +
                                                  ") vertices of " + std::to_string(scalars) +

@@ -36,6 +36,7 @@ bool Fail(std::string* error, const std::string& reason) {
 bool ReadElement(const ChunkView& chunk, const uint8_t* element, ElementLayout layout,
                  SignatureElement* parsed) {
     const uint8_t* fields = element + (layout.stream ? 4 : 0);
+    parsed->stream = layout.stream ? ReadU32(element) : 0;
     const uint32_t nameOffset = ReadU32(fields);
     if (nameOffset >= chunk.size) {
         return false;
@@ -67,7 +68,7 @@ std::vector<uint8_t> Write(const std::vector<SignatureElement>& elements, Elemen
     std::vector<uint8_t> names;
     for (const SignatureElement& element : elements) {
         if (layout.stream) {
-            AppendU32(out, 0);
+            AppendU32(out, element.stream);
         }
         AppendU32(out, nameOffset + uint32_t(names.size()));
         AppendU32(out, element.semanticIndex);
@@ -134,15 +135,24 @@ SignatureChunk(const std::vector<SignatureElement>& elements, bool outputs) {
                     WriteMinPrecisionSignature(elements)};
         }
     }
+    for (const SignatureElement& element : elements) {
+        if (outputs && element.stream != 0) {
+            return {kOutputStreamChunk, Write(elements, {true, false})};
+        }
+    }
     return {outputs ? kOutputSignatureChunk : kInputSignatureChunk, WriteSignature(elements)};
 }
 
 const ChunkView* FindSignatureChunk(const std::vector<ChunkView>& chunks, bool outputs) {
     const ChunkView* plain =
         FindChunk(chunks, outputs ? kOutputSignatureChunk : kInputSignatureChunk);
-    return plain != nullptr ? plain
-                            : FindChunk(chunks, outputs ? kOutputSignatureMinPrecisionChunk
-                                                        : kInputSignatureMinPrecisionChunk);
+    if (plain != nullptr) {
+        return plain;
+    }
+    const ChunkView* streams = outputs ? FindChunk(chunks, kOutputStreamChunk) : nullptr;
+    return streams != nullptr ? streams
+                              : FindChunk(chunks, outputs ? kOutputSignatureMinPrecisionChunk
+                                                          : kInputSignatureMinPrecisionChunk);
 }
 
 } // namespace dxbc

@@ -24,6 +24,7 @@ struct SignatureElement {
     // Outputs: the components never written; inputs: those always read.
     uint8_t readWriteMask;
     uint32_t minPrecision = 0; // D3D_MIN_PRECISION; 0 (DEFAULT) is 32 bits
+    uint32_t stream = 0;       // a geometry shader's output stream
 };
 
 // Reads either form; the chunk's fourcc tells which.
@@ -31,11 +32,13 @@ bool ReadSignature(const ChunkView& chunk, std::vector<SignatureElement>* elemen
                    std::string* error);
 // The ISGN / OSGN form, which has no minimum precisions.
 std::vector<uint8_t> WriteSignature(const std::vector<SignatureElement>& elements);
-// The ISG1 / OSG1 form: stream 0, each element's minimum precision.
+// The ISG1 / OSG1 form: each element's stream and minimum precision.
 std::vector<uint8_t> WriteMinPrecisionSignature(const std::vector<SignatureElement>& elements);
 
 // The chunk a compiler writes for a stage's inputs or outputs: the form with
-// minimum precisions where an element has one, the plain form otherwise.
+// minimum precisions where an element has one, else OSG5 (streams without
+// precisions) for outputs where an element is in a stream other than 0, the
+// plain form otherwise.
 std::pair<uint32_t, std::vector<uint8_t>>
 SignatureChunk(const std::vector<SignatureElement>& elements, bool outputs);
 

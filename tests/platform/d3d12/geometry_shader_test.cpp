@@ -1,7 +1,7 @@
 // Pipelines with a geometry shader: points grown into quads, triangles sent
 // to array slices by a loop and by shader instances and to viewports by
-// primitive, each read back pixel by pixel; and the stage links Direct3D 12
-// refuses.
+// primitive, points of two streams of which stream 0 is drawn, each read
+// back pixel by pixel; and the stage links Direct3D 12 refuses.
 #include "gpu_fixture.h"
 
 #include <standin_checks.h>
@@ -177,6 +177,17 @@ void PassOn(triangle PaintedCorner input[3], inout TriangleStream<ToPixel> strea
 }
 )hlsl"},
     // Reads a semantic the vertex shaders never write.
+    // Each point at the centre of a pixel in stream 0, and in stream 1 white
+    // one pixel to its right.
+    {"PointsInTwoStreams", R"hlsl(
+[maxvertexcount(2)]
+void PointsInTwoStreams(point ToGeometry input[1], inout PointStream<ToPixel> drawn,
+                        inout PointStream<ToPixel> kept) {
+    drawn.Append(At(input[0], float2(0.125, -0.125)));
+    ToGeometry white = {input[0].centre, 7};
+    kept.Append(At(white, float2(0.375, -0.125)));
+}
+)hlsl"},
     {"ReadsUnwritten", R"hlsl(
 struct WithExtra {
     float4 centre : CENTRE;
@@ -449,6 +460,30 @@ TEST_F(GeometryShaderTest, ViewportPickedPerPoint) {
         for (UINT x = 0; x < kSize; ++x) {
             const uint32_t quadrant = (x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0);
             ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(quadrant + 1)) << x << "," << y;
+        }
+    }
+}
+
+// Of a geometry shader's two streams, stream 0 is drawn, its values reaching
+// the pixel shader though stream 1 writes the same semantics.
+TEST_F(GeometryShaderTest, OnlyStreamZeroDrawn) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline("Centres", "PointsInTwoStreams", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
+    ASSERT_TRUE(pipeline);
+    ComPtr<ID3D12Resource> target;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+    MakeRenderTarget(kSize, &target, &rtvHeap);
+    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
+                D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
+    list->DrawInstanced(4, 1, 0, 0);
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    for (UINT y = 0; y < kSize; ++y) {
+        for (UINT x = 0; x < kSize; ++x) {
+            const bool point = (x == 2 || x == 6) && (y == 2 || y == 6);
+            const uint32_t quadrant = (x > 4 ? 1 : 0) + (y > 4 ? 2 : 0);
+            EXPECT_EQ(PixelAt(pixels, kSize, x, y), point ? Colour(quadrant + 1) : Colour(0))
+                << x << "," << y;
         }
     }
 }

@@ -2,7 +2,8 @@
 // stream-output declaration (whole outputs, component subsets, gaps), the
 // filled size each draw appends from and writes back, writes past a view's
 // size dropped, a null view unbinding its slot, a geometry shader's stream
-// captured while drawn; and the declarations Direct3D 12 refuses.
+// captured while drawn, a domain shader's outputs captured, the filled size
+// written whole; and the declarations Direct3D 12 refuses.
 #include "gpu_fixture.h"
 
 #include <standin_checks.h>
@@ -13,6 +14,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,6 +57,59 @@ void Doubled(triangle Vertex input[3], inout TriangleStream<Vertex> stream) {
     }
 }
 )hlsl";
+// Each vertex of a triangle as a point of stream 0, and again as a point of
+// stream 1 with its values doubled and its position tripled.
+constexpr char kTwoStreams[] = R"hlsl(
+struct Second {
+    float4 doubled : TEXCOORD0;
+    float4 position : SV_Position;
+};
+[maxvertexcount(6)]
+void TwoStreams(triangle Vertex input[3], inout PointStream<Vertex> first,
+                inout PointStream<Second> second) {
+    for (uint i = 0; i < 3; ++i) {
+        first.Append(input[i]);
+        Second s;
+        s.doubled = input[i].values * 2;
+        s.position = input[i].position * 3;
+        second.Append(s);
+    }
+}
+)hlsl";
+// One triangle patch tessellated into one triangle; each of its vertices
+// has the values of the control point at its corner plus 1000. The hull and
+// domain shaders are compiled each with its own part, so that neither sees
+// the other's attributes.
+constexpr char kFactors[] = R"hlsl(
+struct Factors {
+    float edges[3] : SV_TessFactor;
+    float inside : SV_InsideTessFactor;
+};
+Factors Constants(InputPatch<Vertex, 3> patch) {
+    Factors result = {{1, 1, 1}, 1};
+    return result;
+}
+)hlsl";
+constexpr char kHull[] = R"hlsl(
+[domain("tri")]
+[partitioning("integer")]
+[outputtopology("triangle_cw")]
+[outputcontrolpoints(3)]
+[patchconstantfunc("Constants")]
+Vertex Hull(InputPatch<Vertex, 3> patch, uint i : SV_OutputControlPointID) {
+    return patch[i];
+}
+)hlsl";
+constexpr char kDomain[] = R"hlsl(
+[domain("tri")]
+Vertex Domain(Factors factors, float3 uvw : SV_DomainLocation,
+              const OutputPatch<Vertex, 3> patch) {
+    Vertex result = patch[0];
+    result.values = uvw.x * patch[0].values + uvw.y * patch[1].values +
+                    uvw.z * patch[2].values + 1000;
+    return result;
+}
+)hlsl";
 constexpr char kFile[] = "stream_output_test.hlsl";
 
 constexpr UINT64 kFilledAt = 1024; // the filled size's place in the buffer
@@ -84,7 +139,8 @@ protected:
     MakePipeline(const std::vector<D3D12_SO_DECLARATION_ENTRY>& entries,
                  const std::vector<UINT>& strides, HRESULT* result, ID3DBlob* gs = nullptr,
                  UINT rasterized = D3D12_SO_NO_RASTERIZED_STREAM,
-                 D3D12_PRIMITIVE_TOPOLOGY_TYPE type = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE) {
+                 D3D12_PRIMITIVE_TOPOLOGY_TYPE type = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE,
+                 ID3DBlob* hs = nullptr, ID3DBlob* ds = nullptr) {
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
             rootSignature, D3D12_SHADER_BYTECODE{vs->GetBufferPointer(), vs->GetBufferSize()},
             D3D12_SHADER_BYTECODE{}, {});
@@ -92,8 +148,10 @@ protected:
         desc.RTVFormats[0] = DXGI_FORMAT_UNKNOWN;
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         desc.PrimitiveTopologyType = type;
-        if (gs != nullptr) {
-            desc.GS = {gs->GetBufferPointer(), gs->GetBufferSize()};
+        for (auto [blob, code] : {std::pair{gs, &desc.GS}, {hs, &desc.HS}, {ds, &desc.DS}}) {
+            if (blob != nullptr) {
+                *code = {blob->GetBufferPointer(), blob->GetBufferSize()};
+            }
         }
         desc.StreamOutput = {entries.data(), UINT(entries.size()), strides.data(),
                              UINT(strides.size()), rasterized};
@@ -125,12 +183,12 @@ protected:
                 target->GetGPUVirtualAddress() + kFilledAt};
     }
 
-    // Draws `count` vertices of a triangle list through `pipeline` into `view` (slot 0).
+    // Draws `count` vertices of `topology` through `pipeline` into `view` (slot 0).
     void Draw(ID3D12PipelineState* pipeline, const D3D12_STREAM_OUTPUT_BUFFER_VIEW* view,
-              UINT count) {
+              UINT count, D3D12_PRIMITIVE_TOPOLOGY topology = D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST) {
         list->SetGraphicsRootSignature(rootSignature);
         list->SetPipelineState(pipeline);
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+        list->IASetPrimitiveTopology(topology);
         D3D12_VIEWPORT viewport{0, 0, 8, 8, 0, 1};
         D3D12_RECT scissor{0, 0, 8, 8};
         list->RSSetViewports(1, &viewport);
@@ -340,6 +398,93 @@ TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
     EXPECT_EQ(FloatAt(bytes, 16), 2.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 4), 22.0f);
     EXPECT_EQ(FloatAt(bytes, 16 + 12), 62.0f);
+}
+
+// Each stream of a geometry shader is captured into its own slot, a later
+// stream's SV_Position among its outputs.
+TEST_F(StreamOutputTest, GeometryShaderStreamsCapturedIntoTheirSlots) {
+    const std::string source = std::string(kShader) + kTwoStreams;
+    ComPtr<ID3DBlob> gs{
+        CompileHlslFile(source.c_str(), "stream_output_test_streams.hlsl", "TwoStreams", "gs_5_0")};
+    ASSERT_TRUE(gs);
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(
+        {{0, "TEXCOORD", 0, 0, 4, 0}, {1, "TEXCOORD", 0, 0, 4, 1}, {1, "SV_Position", 0, 0, 4, 1}},
+        {16, 32}, &result, gs.Get());
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> firstTarget = MakeTarget();
+    ASSERT_TRUE(firstTarget);
+    ExecuteAndWait(); // the upload buffer is made anew for the second target
+    ComPtr<ID3D12Resource> secondTarget = MakeTarget();
+    ASSERT_TRUE(secondTarget);
+    // Each buffer decays to COMMON when a list that used it has run.
+    D3D12_RESOURCE_BARRIER toStreamOut =
+        Transition(firstTarget, D3D12_RESOURCE_STATE_COMMON, D3D12_RESOURCE_STATE_STREAM_OUT);
+    list->ResourceBarrier(1, &toStreamOut);
+    const D3D12_STREAM_OUTPUT_BUFFER_VIEW views[] = {View(firstTarget, kFilledAt),
+                                                     View(secondTarget, kFilledAt)};
+    Draw(pipeline, views, 0);
+    list->SOSetTargets(0, 2, views);
+    list->DrawInstanced(3, 1, 0, 0);
+    std::vector<uint8_t> first = ReadTarget(firstTarget);
+    toStreamOut.Transition.pResource = secondTarget;
+    list->ResourceBarrier(1, &toStreamOut);
+    std::vector<uint8_t> second = ReadTarget(secondTarget);
+    EXPECT_EQ(FilledSize(first), 48u);
+    EXPECT_EQ(FilledSize(second), 96u);
+    for (UINT i = 0; i < 3; ++i) {
+        EXPECT_EQ(FloatAt(first, 16 * i + 4), float(i + 10)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 4), float(2 * i + 20)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 16), float(3 * i)) << i;
+        EXPECT_EQ(FloatAt(second, 32 * i + 24), 6.0f) << i;
+    }
+}
+
+// Without a geometry shader, the domain shader's outputs are captured, one
+// vertex per corner of the tessellated triangle.
+TEST_F(StreamOutputTest, DomainShaderOutputsCaptured) {
+    const std::string hull = std::string(kShader) + kFactors + kHull;
+    const std::string domain = std::string(kShader) + kFactors + kDomain;
+    ComPtr<ID3DBlob> hs{
+        CompileHlslFile(hull.c_str(), "stream_output_test_hs.hlsl", "Hull", "hs_5_0")};
+    ComPtr<ID3DBlob> ds{
+        CompileHlslFile(domain.c_str(), "stream_output_test_ds.hlsl", "Domain", "ds_5_0")};
+    ASSERT_TRUE(hs);
+    ASSERT_TRUE(ds);
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(
+        {{0, "TEXCOORD", 0, 0, 4, 0}}, {16}, &result, nullptr, D3D12_SO_NO_RASTERIZED_STREAM,
+        D3D12_PRIMITIVE_TOPOLOGY_TYPE_PATCH, hs.Get(), ds.Get());
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target = MakeTarget();
+    ASSERT_TRUE(target);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    Draw(pipeline, &view, 3, D3D_PRIMITIVE_TOPOLOGY_3_CONTROL_POINT_PATCHLIST);
+    std::vector<uint8_t> bytes = ReadTarget(target);
+    ASSERT_EQ(FilledSize(bytes), 48u);
+    float corners = 0; // the corners' order is the tessellator's own
+    for (UINT i = 0; i < 3; ++i) {
+        const float first = FloatAt(bytes, 16 * i);
+        corners += first;
+        EXPECT_EQ(FloatAt(bytes, 16 * i + 12), first + 30) << i;
+    }
+    EXPECT_EQ(corners, 3003.0f);
+}
+
+// The filled size is a UINT64: a capture writes its high word too, whatever
+// the buffer held there.
+TEST_F(StreamOutputTest, FilledSizeWrittenWhole) {
+    HRESULT result = E_FAIL;
+    ComPtr<ID3D12PipelineState> pipeline = MakePipeline(kSubsets, {kStride}, &result);
+    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12Resource> target = MakeTarget(UINT64(0xEEEEEEEE) << 32);
+    ASSERT_TRUE(target);
+    D3D12_STREAM_OUTPUT_BUFFER_VIEW view = View(target, kFilledAt);
+    Draw(pipeline, &view, 3);
+    list->DrawInstanced(3, 1, 0, 0);
+    std::vector<uint8_t> bytes = ReadTarget(target);
+    EXPECT_EQ(FilledSize(bytes), 6u * kStride);
+    EXPECT_EQ(FloatAt(bytes, 5 * kStride), 2.0f);
 }
 
 // Stream 0 is both captured and drawn; with no rasterized stream the same

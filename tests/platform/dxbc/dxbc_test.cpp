@@ -346,6 +346,40 @@ TEST(Signature, MinimumPrecisionsTravelInTheStreamAndPrecisionForm) {
     EXPECT_EQ(dxbc::FindSignatureChunk(chunks, false)->fourcc, dxbc::kInputSignatureChunk);
 }
 
+// A geometry shader's outputs in streams past 0 are written as OSG5, whose
+// 28-byte elements open with the stream; with a minimum precision as well,
+// OSG1 carries both. Either is found as the output signature.
+TEST(Signature, StreamsTravelInTheirOwnForm) {
+    std::vector<dxbc::SignatureElement> elements = {
+        {"SV_Position", 0, 1, 3, 1, 0xF, 0x0},
+        {"TEXCOORD", 0, 0, 3, 0, 0xF, 0x0, 0, 1},
+    };
+    auto [fourcc, bytes] = dxbc::SignatureChunk(elements, true);
+    EXPECT_EQ(fourcc, dxbc::MakeFourCC('O', 'S', 'G', '5'));
+    EXPECT_EQ(Word(bytes, 8 + 28), 1u);     // TEXCOORD's stream
+    EXPECT_EQ(Word(bytes, 8 + 28 + 8), 0u); // its semantic index
+    std::vector<uint8_t> container = dxbc::WriteContainer({{fourcc, bytes}});
+    std::vector<dxbc::ChunkView> chunks;
+    std::string error;
+    ASSERT_TRUE(dxbc::ReadContainer(container.data(), container.size(), &chunks, &error));
+    const dxbc::ChunkView* outputs = dxbc::FindSignatureChunk(chunks, true);
+    ASSERT_NE(outputs, nullptr);
+    std::vector<dxbc::SignatureElement> read;
+    ASSERT_TRUE(dxbc::ReadSignature(*outputs, &read, &error)) << error;
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].stream, 0u);
+    EXPECT_EQ(read[1].stream, 1u);
+    EXPECT_EQ(read[1].semanticName, "TEXCOORD");
+
+    elements[1].minPrecision = 1;
+    auto precise = dxbc::SignatureChunk(elements, true);
+    EXPECT_EQ(precise.first, dxbc::kOutputSignatureMinPrecisionChunk);
+    dxbc::ChunkView chunk{precise.first, precise.second.data(), uint32_t(precise.second.size())};
+    ASSERT_TRUE(dxbc::ReadSignature(chunk, &read, &error)) << error;
+    EXPECT_EQ(read[1].stream, 1u);
+    EXPECT_EQ(read[1].minPrecision, 1u);
+}
+
 TEST(SpirvBindings, RewritesEverySetAndBindingPair) {
     // Header, then OpDecorate %10 DescriptorSet 0, %10 Binding 256, %11 Binding 0,
     // %11 DescriptorSet 2, %12 Location 3 (untouched).

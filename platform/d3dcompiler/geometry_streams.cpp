@@ -1,0 +1,240 @@
+#include "geometry_streams.h"
+
+#include "hlsl_tokens.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+struct StreamParameter {
+    size_t first = 0, end = 0; // its tokens
+    size_t comma = 0;          // the comma before it, or 0 for the first parameter
+    std::string kind, type, name;
+};
+
+struct Member {
+    std::string renamedDeclaration; // the declaration before its semantic, renamed
+    std::string name, semantic;
+};
+
+constexpr char kMerged[] = "brennwick_streams";
+
+// The token index of the entry point's name where it is defined, or tokens.size().
+size_t FindEntryDefinition(const Tokens& tokens, const std::string& entryPoint) {
+    int depth = 0;
+    for (size_t at = 0; at + 1 < tokens.size(); ++at) {
+        depth += IsChar(tokens[at], '{') ? 1 : IsChar(tokens[at], '}') ? -1 : 0;
+        if (depth == 0 && tokens[at].text == entryPoint && IsChar(tokens[at + 1], '(')) {
+            const size_t close = ClosingBracket(tokens, at + 1);
+            if (close + 1 < tokens.size() && IsChar(tokens[close + 1], '{')) {
+                return at;
+            }
+        }
+    }
+    return tokens.size();
+}
+
+// The stream parameter "[inout] Kind<Type> name" in tokens [first, end), if it is one.
+bool ReadStreamParameter(const Tokens& tokens, size_t first, size_t end, StreamParameter* out) {
+    for (size_t at = first; at + 4 < end; ++at) {
+        const std::string& kind = tokens[at].text;
+        if ((kind == "PointStream" || kind == "LineStream" || kind == "TriangleStream") &&
+            IsChar(tokens[at + 1], '<') && IsIdentifier(tokens, at + 2) &&
+            IsChar(tokens[at + 3], '>') && IsIdentifier(tokens, at + 4)) {
+            *out = {first, end, 0, kind, tokens[at + 2].text, tokens[at + 4].text};
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<StreamParameter> StreamParameters(const Tokens& tokens, size_t open, size_t close) {
+    std::vector<StreamParameter> streams;
+    size_t first = open + 1;
+    int depth = 0;
+    for (size_t at = open + 1; at <= close; ++at) {
+        const HlslToken& token = tokens[at];
+        depth += IsChar(token, '(') || IsChar(token, '[') ? 1 : 0;
+        depth -= IsChar(token, ')') || IsChar(token, ']') ? 1 : 0;
+        if ((depth == 0 && IsChar(token, ',')) || at == close) {
+            StreamParameter stream;
+            if (ReadStreamParameter(tokens, first, at, &stream)) {
+                stream.comma = first > open + 1 ? first - 1 : 0;
+                streams.push_back(stream);
+            }
+            first = at + 1;
+        }
+    }
+    return streams;
+}
+
+// One member "declaration : SEMANTIC" in tokens [first, end), renamed for `stream`.
+bool ReadMember(const std::string& source, const Tokens& tokens, size_t first, size_t end,
+                uint32_t stream, Member* member) {
+    size_t colon = first;
+    while (colon < end && !IsChar(tokens[colon], ':') && !IsChar(tokens[colon], '(')) {
+        ++colon;
+    }
+    if (colon == first || colon + 2 != end || !IsChar(tokens[colon], ':') ||
+        !IsIdentifier(tokens, colon + 1)) {
+        return false;
+    }
+    const size_t name =
+        IsChar(tokens[colon - 1], ']') ? OpeningBracket(tokens, colon - 1) - 1 : colon - 1;
+    if (name <= first || name >= colon || !IsIdentifier(tokens, name)) {
+        return false;
+    }
+    member->name = tokens[name].text;
+    member->semantic = tokens[colon + 1].text;
+    const size_t nameEnd = tokens[name].offset + member->name.size();
+    member->renamedDeclaration =
+        source.substr(tokens[first].offset, tokens[name].offset - tokens[first].offset) + "s" +
+        std::to_string(stream) + "_" + member->name +
+        source.substr(nameEnd, tokens[colon].offset - nameEnd);
+    return true;
+}
+
+// The members of "struct type { ... }", each with a semantic; false for
+// anything else (no such structure, a method, a member without a semantic).
+bool ReadMembers(const std::string& source, const Tokens& tokens, const std::string& type,
+                 uint32_t stream, std::vector<Member>* members) {
+    for (size_t at = 0; at + 2 < tokens.size(); ++at) {
+        if (tokens[at].text != "struct" || tokens[at + 1].text != type ||
+            !IsChar(tokens[at + 2], '{')) {
+            continue;
+        }
+        const size_t close = ClosingBracket(tokens, at + 2);
+        for (size_t first = at + 3; first < close;) {
+            size_t end = first;
+            while (end < close && !IsChar(tokens[end], ';')) {
+                ++end;
+            }
+            Member member;
+            if (end == close || !ReadMember(source, tokens, first, end, stream, &member)) {
+                return false;
+            }
+            members->push_back(member);
+            first = end + 1;
+        }
+        return !members->empty();
+    }
+    return false;
+}
+
+// The merged structure and one append function per stream, on one line so
+// that the source keeps its line numbers.
+bool MergedDefinitions(const std::string& source, const Tokens& tokens,
+                       const std::vector<StreamParameter>& streams, std::string* text) {
+    std::string structure = std::string("struct ") + kMerged + " { " + streams[0].type + " s0; ";
+    std::string functions;
+    for (uint32_t k = 0; k < streams.size(); ++k) {
+        std::vector<Member> members;
+        if (k > 0 && !ReadMembers(source, tokens, streams[k].type, k, &members)) {
+            return false;
+        }
+        std::string copies = k == 0 ? "o.s0 = v; " : "";
+        for (const Member& member : members) {
+            structure += member.renamedDeclaration + " : BRENNWICK_S" + std::to_string(k) + "_" +
+                         member.semantic + "; ";
+            copies += "o.s" + std::to_string(k) + "_" + member.name + " = v." + member.name + "; ";
+        }
+        functions += "void brennwick_append_" + std::to_string(k) + "(inout PointStream<" +
+                     kMerged + "> all, " + streams[k].type + " v) { " + kMerged + " o = (" +
+                     kMerged + ")0; " + copies + "o.mark = " + std::to_string(k) +
+                     "; all.Append(o); } ";
+    }
+    *text = structure + "uint mark : BRENNWICK_STREAM; }; " + functions;
+    return true;
+}
+
+// The calls on each stream in the body from `open` to `close` made on the
+// merged one; false where a stream is used otherwise.
+bool RewriteStreamCalls(const Tokens& tokens, size_t open, size_t close,
+                        const std::vector<StreamParameter>& streams, std::vector<TextEdit>* edits) {
+    for (size_t at = open + 1; at < close; ++at) {
+        auto stream = std::find_if(streams.begin(), streams.end(), [&](const StreamParameter& s) {
+            return s.name == tokens[at].text;
+        });
+        if (stream == streams.end() || (at > 0 && IsChar(tokens[at - 1], '.'))) {
+            continue;
+        }
+        const size_t k = size_t(stream - streams.begin());
+        if (at + 3 < close && IsChar(tokens[at + 1], '.') && tokens[at + 2].text == "Append" &&
+            IsChar(tokens[at + 3], '(')) {
+            edits->push_back({tokens[at].offset, tokens[at + 3].offset + 1 - tokens[at].offset,
+                              "brennwick_append_" + std::to_string(k) + "(" + kMerged + ", "});
+        } else if (at + 4 < close && IsChar(tokens[at + 1], '.') &&
+                   tokens[at + 2].text == "RestartStrip" && IsChar(tokens[at + 3], '(') &&
+                   IsChar(tokens[at + 4], ')')) {
+            edits->push_back(
+                {tokens[at].offset, tokens[at + 4].offset + 1 - tokens[at].offset, "0"});
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The merged stream in the first stream parameter's place, the others gone.
+void RewriteParameters(const Tokens& tokens, const std::vector<StreamParameter>& streams,
+                       std::vector<TextEdit>* edits) {
+    for (size_t k = 0; k < streams.size(); ++k) {
+        const size_t from = tokens[k == 0 ? streams[k].first : streams[k].comma].offset;
+        const HlslToken& last = tokens[streams[k].end - 1];
+        edits->push_back({from, last.offset + last.text.size() - from,
+                          k == 0 ? std::string("inout PointStream<") + kMerged + "> " + kMerged
+                                 : std::string()});
+    }
+}
+
+// Where the entry's definition starts: its attributes, then its return type.
+size_t DefinitionStart(const Tokens& tokens, size_t name) {
+    size_t at = name > 0 ? name - 1 : 0;
+    while (at > 0 && IsChar(tokens[at - 1], ']')) {
+        at = OpeningBracket(tokens, at - 1);
+    }
+    return at;
+}
+
+} // namespace
+
+std::string MergeGeometryStreams(const std::string& source, const std::string& entryPoint) {
+    const size_t first = source.find("PointStream");
+    if (first == std::string::npos || source.find("PointStream", first + 1) == std::string::npos) {
+        return source; // one stream at most: the demo's and most sources end here
+    }
+    const Tokens tokens = TokenizePreprocessedHlsl(source, "");
+    const size_t name = FindEntryDefinition(tokens, entryPoint);
+    if (name == tokens.size()) {
+        return source;
+    }
+    const size_t close = ClosingBracket(tokens, name + 1);
+    const std::vector<StreamParameter> streams = StreamParameters(tokens, name + 1, close);
+    if (streams.size() < 2 || streams.size() > 4 ||
+        std::any_of(streams.begin(), streams.end(),
+                    [](const StreamParameter& s) { return s.kind != "PointStream"; })) {
+        return source;
+    }
+    std::vector<TextEdit> edits;
+    std::string definitions;
+    if (!MergedDefinitions(source, tokens, streams, &definitions) ||
+        !RewriteStreamCalls(tokens, close + 1, ClosingBracket(tokens, close + 1), streams,
+                            &edits)) {
+        return source;
+    }
+    RewriteParameters(tokens, streams, &edits);
+    edits.push_back({tokens[DefinitionStart(tokens, name)].offset, 0, definitions});
+    std::stable_sort(edits.begin(), edits.end(),
+                     [](const TextEdit& a, const TextEdit& b) { return a.offset > b.offset; });
+    std::string text = source;
+    for (const TextEdit& edit : edits) {
+        text.replace(edit.offset, edit.length, edit.text);
+    }
+    return text;
+}
+
+} // namespace d3dcompiler_standin
