@@ -1,6 +1,17 @@
 #include "pipeline_desc.h"
 
+#include <gtest/gtest.h>
+
 #include <iterator>
+
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, ID3DBlob* vs) {
+    ID3D12RootSignature* rootSignature = nullptr;
+    EXPECT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
+                                          IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&rootSignature)),
+              S_OK);
+    return rootSignature;
+}
 
 D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
                                                     ID3DBlob* vs, ID3DBlob* ps,

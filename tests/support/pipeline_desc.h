@@ -6,6 +6,10 @@
 
 #include <d3d12.h>
 
+// The root signature compiled into `vs`; null, with a test failure, when the
+// device refuses it.
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, ID3DBlob* vs);
+
 // `vs` and `ps` with `rootSignature` and `layout`: triangles, the default
 // rasteriser (solid, back faces culled, depth clipping) and blend (off, all
 // channels written), one RGBA8 target, no depth buffer, one sample.

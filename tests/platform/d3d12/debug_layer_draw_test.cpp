@@ -45,10 +45,8 @@ protected:
         vs = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "VSMain", "vs_5_0");
         ps = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "PSMain", "ps_5_0");
         ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature,
-                                              reinterpret_cast<void**>(&rootSignature)),
-                  S_OK);
+        rootSignature = RootSignatureOf(device, vs);
+        ASSERT_NE(rootSignature, nullptr);
         vertices = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
         constants = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
         void* mapped = nullptr;

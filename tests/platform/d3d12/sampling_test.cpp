@@ -58,10 +58,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     ComPtr<ID3DBlob> vs{CompileTextured("VSMain", "vs_5_0")};
     ComPtr<ID3DBlob> ps{CompileTextured("PSMain", "ps_5_0")};
     ASSERT_TRUE(vs && ps);
-    ComPtr<ID3D12RootSignature> rootSignature;
-    ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                          IID_ID3D12RootSignature, rootSignature.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12RootSignature> rootSignature{RootSignatureOf(device, vs)};
+    ASSERT_TRUE(rootSignature);
     D3D12_INPUT_ELEMENT_DESC layout[] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
          0},

@@ -61,9 +61,8 @@ protected:
         GpuTest::SetUp();
         vs.Attach(Compile("VSMain", "vs_5_0"));
         ASSERT_TRUE(vs);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
         srvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
                                           D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
         MakeRenderTarget(kTarget, &target, &rtvHeap);
