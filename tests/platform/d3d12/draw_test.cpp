@@ -199,6 +199,21 @@ protected:
         SetTableDrawState(rootSignature, pipeline, cbvHeap, view, 64);
     }
 
+    // DefaultPipeline() in `pipeline` and the colour target, cleared to black
+    // first when `clear`, set for a draw of kTriangles in red.
+    void PrepareRedTriangles(ComPtr<ID3D12PipelineState>* pipeline, bool clear = true) {
+        *pipeline = DefaultPipeline();
+        ASSERT_TRUE(*pipeline);
+        ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
+        if (clear) {
+            ClearAndSetColourTarget();
+        } else {
+            list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        }
+        const float params[20] = {1, 0, 0, 1};
+        ASSERT_NO_FATAL_FAILURE(RecordTriangleState(*pipeline, params, sizeof(params)));
+    }
+
     static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[2] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
          0},
@@ -307,12 +322,8 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
 // The second draw of a list keeps what the first bound, but not a viewport
 // set between them.
 TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
-    ComPtr<ID3D12PipelineState> pipeline = DefaultPipeline();
-    ASSERT_TRUE(pipeline);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    ClearAndSetColourTarget();
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline));
     list->DrawInstanced(3, 1, 0, 0);
     const D3D12_VIEWPORT movedRight{32.0f, 0.0f, 64.0f, 64.0f, 0.0f, 1.0f};
     list->RSSetViewports(1, &movedRight);
@@ -327,12 +338,8 @@ TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
 // Lists executed one after another each draw with their own viewports,
 // whether the list before set the same ones or others.
 TEST_F(DrawTest, EachListUsesItsOwnViewports) {
-    ComPtr<ID3D12PipelineState> pipeline = DefaultPipeline();
-    ASSERT_TRUE(pipeline);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    ClearAndSetColourTarget();
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline));
     list->DrawInstanced(3, 1, 0, 0);
     ExecuteAndWait();
 
@@ -358,12 +365,8 @@ TEST_F(DrawTest, EachListUsesItsOwnViewports) {
 // Each list starts with no draw state of its own (Windows draws nothing, and
 // its debug layer says why), whatever the list executed before it set.
 TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {
-    ComPtr<ID3D12PipelineState> pipeline = DefaultPipeline();
-    ASSERT_TRUE(pipeline);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline, false));
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
@@ -544,9 +547,7 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     }
     desc.DepthStencilState.StencilReadMask = 0xFF;
     desc.DepthStencilState.StencilWriteMask = 0xFF;
-    ComPtr<ID3D12PipelineState> state;
-    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12PipelineState> state{MakeGraphicsPipeline(device, desc)};
 }
 
 // Lists shaped like the demo's: from PRESENT to RENDER_TARGET and back, with

@@ -68,10 +68,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     };
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {layout, 2});
     AddDepthBuffer(desc);
-    ComPtr<ID3D12PipelineState> pipeline;
-    ASSERT_EQ(
-        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-        S_OK);
+    ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
+    ASSERT_TRUE(pipeline);
 
     // A 2x2 texture: red, green / blue, white; uploaded in COMMON, left in COMMON.
     ComPtr<ID3D12Resource> texture{MakeTexture(

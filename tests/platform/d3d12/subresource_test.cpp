@@ -65,9 +65,7 @@ protected:
         }
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
         return pipeline;
     }
 

@@ -147,10 +147,7 @@ protected:
         }
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ComPtr<ID3D12PipelineState> pipeline;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
         RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), kTarget,
                                 kTarget, rootSignature, pipeline);
         list->SetDescriptorHeaps(1, srvHeap.GetAddressOf());
