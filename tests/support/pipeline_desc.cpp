@@ -5,8 +5,12 @@
 #include <iterator>
 
 ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, ID3DBlob* shader) {
+    return RootSignatureOf(device, {shader->GetBufferPointer(), shader->GetBufferSize()});
+}
+
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, D3D12_SHADER_BYTECODE shader) {
     ID3D12RootSignature* rootSignature = nullptr;
-    EXPECT_EQ(device->CreateRootSignature(0, shader->GetBufferPointer(), shader->GetBufferSize(),
+    EXPECT_EQ(device->CreateRootSignature(0, shader.pShaderBytecode, shader.BytecodeLength,
                                           IID_ID3D12RootSignature,
                                           reinterpret_cast<void**>(&rootSignature)),
               S_OK);

@@ -9,6 +9,7 @@
 // The root signature compiled into `shader`; null, with a test failure, when
 // the device refuses it.
 ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, ID3DBlob* shader);
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, D3D12_SHADER_BYTECODE shader);
 
 // `vs` and `ps` with `rootSignature` and `layout`: triangles, the default
 // rasteriser (solid, back faces culled, depth clipping) and blend (off, all
