@@ -124,14 +124,23 @@ protected:
         return pipeline;
     }
 
+    // A 64x64 texture of `format` for `flags`, in `state`, and a heap of
+    // `type` whose first handle goes to `view`.
+    void MakeAttachment(DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state,
+                        D3D12_DESCRIPTOR_HEAP_TYPE type, ComPtr<ID3D12Resource>* texture,
+                        ComPtr<ID3D12DescriptorHeap>* heap, D3D12_CPU_DESCRIPTOR_HANDLE* view) {
+        texture->Attach(MakeTexture(64, 64, format, flags, state));
+        heap->Attach(MakeDescriptorHeap(type));
+        ASSERT_TRUE(*texture && *heap);
+        *view = (*heap)->GetCPUDescriptorHandleForHeapStart();
+    }
+
     // A 64x64 RGBA8 render target in RENDER_TARGET, with its view.
     void MakeColourTarget() {
-        target.Attach(MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                  D3D12_RESOURCE_STATE_RENDER_TARGET));
-        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
-        ASSERT_TRUE(target && rtvHeap);
-        rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        ASSERT_NO_FATAL_FAILURE(
+            MakeAttachment(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                           D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
+                           &target, &rtvHeap, &rtv));
         device->CreateRenderTargetView(target, nullptr, rtv);
     }
 
@@ -144,12 +153,10 @@ protected:
 
     // A 64x64 D32 depth buffer in DEPTH_WRITE, with its view at `dsv`.
     void MakeDepthTarget() {
-        depth.Attach(MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
-                                 D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                 D3D12_RESOURCE_STATE_DEPTH_WRITE));
-        dsvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV));
-        ASSERT_TRUE(depth && dsvHeap);
-        dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
+        ASSERT_NO_FATAL_FAILURE(
+            MakeAttachment(DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                           D3D12_RESOURCE_STATE_DEPTH_WRITE, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &depth,
+                           &dsvHeap, &dsv));
         device->CreateDepthStencilView(depth, nullptr, dsv);
     }
 

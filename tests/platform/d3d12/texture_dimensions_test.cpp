@@ -83,19 +83,13 @@ protected:
     }
     static D3D12_RESOURCE_DESC Describe(D3D12_RESOURCE_DIMENSION dimension, UINT width, UINT height,
                                         UINT16 depthOrArraySize) {
-        D3D12_RESOURCE_DESC desc{};
+        D3D12_RESOURCE_DESC desc = TextureDescription(width, height, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                                      D3D12_RESOURCE_FLAG_NONE, depthOrArraySize);
         desc.Dimension = dimension;
-        desc.Width = width;
-        desc.Height = height;
-        desc.DepthOrArraySize = depthOrArraySize;
-        desc.MipLevels = 1;
-        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-        desc.SampleDesc.Count = 1;
         return desc;
     }
     HRESULT Make(const D3D12_RESOURCE_DESC& desc, ComPtr<ID3D12Resource>* texture) {
-        D3D12_HEAP_PROPERTIES heap{};
-        heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+        const D3D12_HEAP_PROPERTIES heap = HeapProperties(D3D12_HEAP_TYPE_DEFAULT);
         return device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
                                                D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
                                                IID_ID3D12Resource, texture->PutVoid());
