@@ -63,10 +63,12 @@ protected:
     void SetTableDrawState(ID3D12RootSignature* rootSignature, ID3D12PipelineState* pipeline,
                            ID3D12DescriptorHeap* table, const D3D12_VERTEX_BUFFER_VIEW& vertices,
                            UINT size);
-    // Records, on the recording list, a copy of subresource 0 of `texture` (in
-    // `state`, returned to it), runs it and returns the rows tightly packed.
-    std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
-        return ReadBackTexture(device, texture, state);
+    // Records, on the recording list, a copy of subresource `subresource` of
+    // `texture` (by default subresource 0, every subresource moving), runs it
+    // and returns the rows tightly packed; see RecordReadBack.
+    std::vector<uint8_t> ReadBack(ID3D12Resource* texture, D3D12_RESOURCE_STATES state,
+                                  UINT subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES) {
+        return ReadBackTexture(device, texture, state, subresource);
     }
 
     ID3D12Device* device = nullptr;

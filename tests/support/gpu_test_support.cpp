@@ -292,8 +292,9 @@ void DirectCommandSet::ExecuteAndWait() {
 
 std::vector<uint8_t> DirectCommandSet::ReadBackTexture(ID3D12Device* device,
                                                        ID3D12Resource* texture,
-                                                       D3D12_RESOURCE_STATES state) {
-    PendingReadBack pending = RecordReadBack(device, list, texture, state);
+                                                       D3D12_RESOURCE_STATES state,
+                                                       UINT subresource) {
+    PendingReadBack pending = RecordReadBack(device, list, texture, state, subresource);
     if (pending.buffer == nullptr) {
         return {};
     }
@@ -302,11 +303,13 @@ std::vector<uint8_t> DirectCommandSet::ReadBackTexture(ID3D12Device* device,
 }
 
 PendingReadBack RecordReadBack(ID3D12Device* device, ID3D12GraphicsCommandList* list,
-                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
+                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state,
+                               UINT subresource) {
+    const UINT copied = subresource == D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES ? 0 : subresource;
     PendingReadBack pending;
     const D3D12_RESOURCE_DESC desc = texture->GetDesc();
     UINT64 total = 0;
-    device->GetCopyableFootprints(&desc, 0, 1, 0, &pending.footprint, &pending.rows,
+    device->GetCopyableFootprints(&desc, copied, 1, 0, &pending.footprint, &pending.rows,
                                   &pending.rowSize, &total);
     pending.buffer =
         MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
@@ -314,11 +317,13 @@ PendingReadBack RecordReadBack(ID3D12Device* device, ID3D12GraphicsCommandList* 
         return pending;
     }
     const D3D12_RESOURCE_BARRIER toSource =
-        Transition(texture, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
+        Transition(texture, state, D3D12_RESOURCE_STATE_COPY_SOURCE, subresource);
     list->ResourceBarrier(1, &toSource);
-    CopyTextureToBuffer(list, texture, pending.buffer, pending.footprint);
+    const D3D12_TEXTURE_COPY_LOCATION to = FootprintLocation(pending.buffer, pending.footprint);
+    const D3D12_TEXTURE_COPY_LOCATION from = SubresourceLocation(texture, copied);
+    list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
     const D3D12_RESOURCE_BARRIER back =
-        Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
+        Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE, state, subresource);
     list->ResourceBarrier(1, &back);
     return pending;
 }

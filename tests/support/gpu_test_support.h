@@ -9,6 +9,8 @@
 #include <d3d12.h>
 #include <d3d12sdklayers.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -95,6 +97,21 @@ inline uint32_t PixelAt(const std::vector<uint8_t>& rgba, UINT width, UINT x, UI
            uint32_t(rgba[at + 3]) << 24;
 }
 
+// Every pixel of `pixels` (`width` x `height` tightly packed four-byte
+// texels) is `expected(x, y)`; stops at the size or the first pixel that is
+// not, naming it after `what`.
+template <typename Expected>
+void ExpectPixels(const std::vector<uint8_t>& pixels, UINT width, UINT height, Expected expected,
+                  const std::string& what = "") {
+    ASSERT_EQ(pixels.size(), size_t(width) * height * 4) << what;
+    for (UINT y = 0; y < height; ++y) {
+        for (UINT x = 0; x < width; ++x) {
+            ASSERT_EQ(PixelAt(pixels, width, x, y), expected(x, y))
+                << what << " at " << x << "," << y;
+        }
+    }
+}
+
 // One message of the device's ID3D12InfoQueue.
 struct DebugMessage {
     D3D12_MESSAGE_ID id;
@@ -114,11 +131,14 @@ struct PendingReadBack {
     UINT64 rowSize = 0;
 };
 
-// Records, on a recording `list`, a copy of subresource 0 of `texture` (in
-// `state`, returned to it) into a new readback buffer. buffer is null, with a
-// test failure, when the device refuses it.
+// Records, on a recording `list`, a copy of subresource `subresource` of
+// `texture` (in `state`, which that subresource alone leaves and returns to)
+// into a new readback buffer; by default subresource 0, with every
+// subresource moving. buffer is null, with a test failure, when the device
+// refuses it.
 PendingReadBack RecordReadBack(ID3D12Device* device, ID3D12GraphicsCommandList* list,
-                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state);
+                               ID3D12Resource* texture, D3D12_RESOURCE_STATES state,
+                               UINT subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES);
 // Once the copy has run: the rows tightly packed; releases the buffer.
 std::vector<uint8_t> TakePixels(PendingReadBack& pending);
 
@@ -148,11 +168,11 @@ public:
     // Closes the list, executes it and waits for the GPU; then records again
     // when `recordAfterExecute` is set.
     void ExecuteAndWait();
-    // Records a copy of subresource 0 of `texture` (in `state`, returned to
-    // it) into a new readback buffer, runs it and returns the rows tightly
+    // Records RecordReadBack's copy, runs it and returns the rows tightly
     // packed.
-    std::vector<uint8_t> ReadBackTexture(ID3D12Device* device, ID3D12Resource* texture,
-                                         D3D12_RESOURCE_STATES state);
+    std::vector<uint8_t>
+    ReadBackTexture(ID3D12Device* device, ID3D12Resource* texture, D3D12_RESOURCE_STATES state,
+                    UINT subresource = D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES);
 
     ID3D12CommandQueue* queue = nullptr;
     ID3D12CommandAllocator* allocator = nullptr;

@@ -1,6 +1,21 @@
 #include "pipeline_desc.h"
 
+#include <gtest/gtest.h>
+
 #include <iterator>
+
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, ID3DBlob* shader) {
+    return RootSignatureOf(device, {shader->GetBufferPointer(), shader->GetBufferSize()});
+}
+
+ID3D12RootSignature* RootSignatureOf(ID3D12Device* device, D3D12_SHADER_BYTECODE shader) {
+    ID3D12RootSignature* rootSignature = nullptr;
+    EXPECT_EQ(device->CreateRootSignature(0, shader.pShaderBytecode, shader.BytecodeLength,
+                                          IID_ID3D12RootSignature,
+                                          reinterpret_cast<void**>(&rootSignature)),
+              S_OK);
+    return rootSignature;
+}
 
 D3D12_GRAPHICS_PIPELINE_STATE_DESC DescribePipeline(ID3D12RootSignature* rootSignature,
                                                     ID3DBlob* vs, ID3DBlob* ps,
@@ -78,4 +93,32 @@ D3D12_INPUT_LAYOUT_DESC SystemInputLayout() {
          D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1},
     };
     return {kElements, UINT(std::size(kElements))};
+}
+
+D3D12_INPUT_LAYOUT_DESC PositionLayout() {
+    static constexpr D3D12_INPUT_ELEMENT_DESC kPosition[] = {
+        {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
+         0}};
+    return {kPosition, 1};
+}
+
+ID3D12PipelineState* MakeGraphicsPipeline(ID3D12Device* device,
+                                          const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
+    ID3D12PipelineState* pipeline = nullptr;
+    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
+                                                  reinterpret_cast<void**>(&pipeline)),
+              S_OK);
+    return pipeline;
+}
+
+ID3D12PipelineState* MakeComputePipeline(ID3D12Device* device, ID3D12RootSignature* rootSignature,
+                                         ID3DBlob* cs) {
+    D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
+    desc.pRootSignature = rootSignature;
+    desc.CS = {cs->GetBufferPointer(), cs->GetBufferSize()};
+    ID3D12PipelineState* pipeline = nullptr;
+    EXPECT_EQ(device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState,
+                                                 reinterpret_cast<void**>(&pipeline)),
+              S_OK);
+    return pipeline;
 }

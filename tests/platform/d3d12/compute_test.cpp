@@ -7,6 +7,8 @@
 
 #include "hlsl_file.h"
 
+#include <pipeline_desc.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -34,15 +36,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(BufferAccessTest::SetUp());
         ComPtr<ID3DBlob> cs{CompileHlslFile(kShader, "compute_test.hlsl", "CSMain", "cs_5_0")};
         ASSERT_TRUE(cs);
-        ASSERT_EQ(device->CreateRootSignature(0, cs->GetBufferPointer(), cs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
-        D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
-        desc.pRootSignature = rootSignature;
-        desc.CS = {cs->GetBufferPointer(), cs->GetBufferSize()};
-        ASSERT_EQ(
-            device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        rootSignature.Attach(RootSignatureOf(device, cs));
+        ASSERT_TRUE(rootSignature);
+        pipeline.Attach(MakeComputePipeline(device, rootSignature, cs));
+        ASSERT_TRUE(pipeline);
         image.Attach(MakeTexture(kSize, kSize, DXGI_FORMAT_R8G8B8A8_UNORM,
                                  D3D12_RESOURCE_FLAG_ALLOW_UNORDERED_ACCESS,
                                  D3D12_RESOURCE_STATE_UNORDERED_ACCESS));

@@ -45,10 +45,8 @@ protected:
         vs = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "VSMain", "vs_5_0");
         ps = CompileHlslFile(kShader, "debug_layer_draw_test.hlsl", "PSMain", "ps_5_0");
         ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature,
-                                              reinterpret_cast<void**>(&rootSignature)),
-                  S_OK);
+        rootSignature = RootSignatureOf(device, vs);
+        ASSERT_NE(rootSignature, nullptr);
         vertices = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
         constants = MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ);
         void* mapped = nullptr;
@@ -102,17 +100,11 @@ protected:
     }
 
     ID3D12PipelineState* MakePipeline(DXGI_FORMAT rtvFormat, ID3D12RootSignature* signature) {
-        static const D3D12_INPUT_ELEMENT_DESC layout[] = {
-            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
-        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(signature, vs, ps, {layout, 1});
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+            DescribePipeline(signature, vs, ps, PositionLayout());
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         desc.RTVFormats[0] = rtvFormat;
-        ID3D12PipelineState* pipeline = nullptr;
-        EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState,
-                                                      reinterpret_cast<void**>(&pipeline)),
-                  S_OK);
-        return pipeline;
+        return MakeGraphicsPipeline(device, desc);
     }
 
     // Targets, pipeline, root signature and vertices; the tables are the caller's.
@@ -250,11 +242,8 @@ TEST_F(DebugDrawTest, PipelineTargetsAndRootSignatureMustMatchWhatIsBound) {
     ID3DBlob* other =
         CompileHlslFile(kOtherRootSignature, "debug_layer_other_rs.hlsl", "VSMain", "vs_5_0");
     ASSERT_NE(other, nullptr);
-    ID3D12RootSignature* otherSignature = nullptr;
-    ASSERT_EQ(device->CreateRootSignature(0, other->GetBufferPointer(), other->GetBufferSize(),
-                                          IID_ID3D12RootSignature,
-                                          reinterpret_cast<void**>(&otherSignature)),
-              S_OK);
+    ID3D12RootSignature* otherSignature = RootSignatureOf(device, other);
+    ASSERT_NE(otherSignature, nullptr);
     RecordSetup(matching, otherSignature);
     list->SetDescriptorHeaps(1, &shaderHeaps[0]);
     list->SetGraphicsRootDescriptorTable(0, Table(shaderHeaps[0], 0));
@@ -326,20 +315,13 @@ TEST_F(DebugDrawTest, BuffersBoundByAddressReleasedWhileInUseAreReported) {
     ComPtr<ID3DBlob> rootVs{CompileHlslFile(kRootViewShader, "root_view.hlsl", "VSMain", "vs_5_0")};
     ComPtr<ID3DBlob> rootPs{CompileHlslFile(kRootViewShader, "root_view.hlsl", "PSMain", "ps_5_0")};
     ASSERT_TRUE(rootVs && rootPs);
-    ComPtr<ID3D12RootSignature> signature;
-    ASSERT_EQ(device->CreateRootSignature(0, rootVs->GetBufferPointer(), rootVs->GetBufferSize(),
-                                          IID_ID3D12RootSignature, signature.PutVoid()),
-              S_OK);
-    static const D3D12_INPUT_ELEMENT_DESC layout[] = {
-        {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
-         0}};
+    ComPtr<ID3D12RootSignature> signature{RootSignatureOf(device, rootVs)};
+    ASSERT_TRUE(signature);
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-        DescribePipeline(signature.Get(), rootVs.Get(), rootPs.Get(), {layout, 1});
+        DescribePipeline(signature.Get(), rootVs.Get(), rootPs.Get(), PositionLayout());
     desc.RTVFormats[0] = DXGI_FORMAT_R8G8B8A8_UNORM;
-    ComPtr<ID3D12PipelineState> pipeline;
-    ASSERT_EQ(
-        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-        S_OK);
+    ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
+    ASSERT_TRUE(pipeline);
     ComPtr<ID3D12Resource> indices{
         MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 256, D3D12_RESOURCE_STATE_GENERIC_READ)};
     // The queue waits for a fence the test signals only after the releases,

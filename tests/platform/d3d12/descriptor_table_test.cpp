@@ -27,13 +27,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
         ASSERT_TRUE(CompileWithRootSignature(device, kShader, "descriptor_table_test.hlsl", &vs,
                                              &ps, &rootSignature));
-        const D3D12_INPUT_ELEMENT_DESC layout[] = {{"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-                                                    D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vs, ps, {layout, 1});
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+            DescribePipeline(rootSignature, vs, ps, PositionLayout());
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
+        ASSERT_TRUE(pipeline);
         MakeRenderTarget(kSize, &target, &rtvHeap);
         vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kFullTarget),
                                    D3D12_RESOURCE_STATE_GENERIC_READ));

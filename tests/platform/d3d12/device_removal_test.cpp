@@ -72,14 +72,11 @@ protected:
     void RecordDraw(float endless) {
         ASSERT_TRUE(CompileWithRootSignature(device, kShader, "device_removal_test.hlsl", &vs, &ps,
                                              &rootSignature));
-        const D3D12_INPUT_ELEMENT_DESC layout[] = {{"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-                                                    D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vs, ps, {layout, 1});
+            DescribePipeline(rootSignature, vs, ps, PositionLayout());
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
+        ASSERT_TRUE(pipeline);
         MakeRenderTarget(kSize, &target, &rtvHeap);
         vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kTriangle),
                                    D3D12_RESOURCE_STATE_GENERIC_READ));

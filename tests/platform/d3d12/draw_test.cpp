@@ -72,9 +72,8 @@ protected:
         vs.Attach(Compile("VSMain", "vs_5_0"));
         ps.Attach(Compile("PSMain", "ps_5_0"));
         ASSERT_TRUE(vs && ps);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
     }
     void TearDown() override {
         vertices.Reset();
@@ -82,14 +81,30 @@ protected:
         cbvHeap.Reset();
         vs.Reset();
         ps.Reset();
+        twoTargets.Reset();
         rootSignature.Reset();
         target.Reset();
         rtvHeap.Reset();
+        depth.Reset();
+        dsvHeap.Reset();
         GpuTest::TearDown();
     }
 
     D3D12_GRAPHICS_PIPELINE_STATE_DESC PipelineDesc() {
         return DescribePipeline(rootSignature, vs, ps, {kLayout, 2});
+    }
+    // PipelineDesc() with PSTwoTargets writing two RGBA8 targets; null
+    // shaders, with a test failure, when it does not compile.
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC TwoTargetsDesc() {
+        twoTargets.Attach(Compile("PSTwoTargets", "ps_5_0"));
+        EXPECT_NE(twoTargets, nullptr);
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
+        desc.PS = twoTargets ? D3D12_SHADER_BYTECODE{twoTargets->GetBufferPointer(),
+                                                     twoTargets->GetBufferSize()}
+                             : D3D12_SHADER_BYTECODE{};
+        desc.NumRenderTargets = 2;
+        desc.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
+        return desc;
     }
 
     ID3D12PipelineState* MakePipeline(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc,
@@ -100,15 +115,74 @@ protected:
         return state;
     }
 
+    // The pipeline of PipelineDesc(); null, with a test failure, when the
+    // device refuses it.
+    ComPtr<ID3D12PipelineState> DefaultPipeline() {
+        HRESULT result = S_OK;
+        ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
+        EXPECT_EQ(result, S_OK);
+        return pipeline;
+    }
+
+    // A 64x64 texture of `format` for `flags`, in `state`, and a heap of
+    // `type` whose first handle goes to `view`.
+    void MakeAttachment(DXGI_FORMAT format, D3D12_RESOURCE_FLAGS flags, D3D12_RESOURCE_STATES state,
+                        D3D12_DESCRIPTOR_HEAP_TYPE type, ComPtr<ID3D12Resource>* texture,
+                        ComPtr<ID3D12DescriptorHeap>* heap, D3D12_CPU_DESCRIPTOR_HANDLE* view) {
+        texture->Attach(MakeTexture(64, 64, format, flags, state));
+        heap->Attach(MakeDescriptorHeap(type));
+        ASSERT_TRUE(*texture && *heap);
+        *view = (*heap)->GetCPUDescriptorHandleForHeapStart();
+    }
+
     // A 64x64 RGBA8 render target in RENDER_TARGET, with its view.
     void MakeColourTarget() {
-        target.Attach(MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                  D3D12_RESOURCE_STATE_RENDER_TARGET));
-        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
-        ASSERT_TRUE(target && rtvHeap);
-        rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+        ASSERT_NO_FATAL_FAILURE(
+            MakeAttachment(DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                           D3D12_RESOURCE_STATE_RENDER_TARGET, D3D12_DESCRIPTOR_HEAP_TYPE_RTV,
+                           &target, &rtvHeap, &rtv));
         device->CreateRenderTargetView(target, nullptr, rtv);
+    }
+
+    // Clears the colour target to black and sets it as the only target.
+    void ClearAndSetColourTarget() {
+        const float black[4] = {0, 0, 0, 1};
+        list->ClearRenderTargetView(rtv, black, 0, nullptr);
+        list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    }
+
+    // A 64x64 D32 depth buffer in DEPTH_WRITE, with its view at `dsv`.
+    void MakeDepthTarget() {
+        ASSERT_NO_FATAL_FAILURE(
+            MakeAttachment(DXGI_FORMAT_D32_FLOAT, D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                           D3D12_RESOURCE_STATE_DEPTH_WRITE, D3D12_DESCRIPTOR_HEAP_TYPE_DSV, &depth,
+                           &dsvHeap, &dsv));
+        device->CreateDepthStencilView(depth, nullptr, dsv);
+    }
+
+    // A view at `handle` of no resource, as with a missing swap chain.
+    void CreateNullColourView(D3D12_CPU_DESCRIPTOR_HANDLE handle) {
+        D3D12_RENDER_TARGET_VIEW_DESC nullView{};
+        nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
+        nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
+        device->CreateRenderTargetView(nullptr, &nullView, handle);
+    }
+
+    // The 64x64 texels of `texture` (in `state`), tightly packed.
+    std::vector<uint8_t> ReadTexels(ID3D12Resource* texture, D3D12_RESOURCE_STATES state) {
+        std::vector<uint8_t> texels = ReadBack(texture, state);
+        EXPECT_EQ(texels.size(), 64u * 64u * 4u);
+        texels.resize(64 * 64 * 4);
+        return texels;
+    }
+    std::vector<uint8_t> ReadTarget(ID3D12Resource* texture) {
+        return ReadTexels(texture, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    }
+    // The depth at (x, y) of ReadTexels' result for a D32 buffer.
+    static float DepthAt(const std::vector<uint8_t>& texels, UINT x, UINT y) {
+        float value = 0.0f;
+        std::memcpy(&value, texels.data() + (y * 64 + x) * 4, 4);
+        return value;
     }
 
     // Uploads kTriangles and `params` (the constant buffer) and records what a
@@ -132,6 +206,21 @@ protected:
         SetTableDrawState(rootSignature, pipeline, cbvHeap, view, 64);
     }
 
+    // DefaultPipeline() in `pipeline` and the colour target, cleared to black
+    // first when `clear`, set for a draw of kTriangles in red.
+    void PrepareRedTriangles(ComPtr<ID3D12PipelineState>* pipeline, bool clear = true) {
+        *pipeline = DefaultPipeline();
+        ASSERT_TRUE(*pipeline);
+        ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
+        if (clear) {
+            ClearAndSetColourTarget();
+        } else {
+            list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+        }
+        const float params[20] = {1, 0, 0, 1};
+        ASSERT_NO_FATAL_FAILURE(RecordTriangleState(*pipeline, params, sizeof(params)));
+    }
+
     static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[2] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
          0},
@@ -141,6 +230,7 @@ protected:
 
     ComPtr<ID3DBlob> vs;
     ComPtr<ID3DBlob> ps;
+    ComPtr<ID3DBlob> twoTargets;
     ComPtr<ID3D12RootSignature> rootSignature;
     ComPtr<ID3D12Resource> vertices;
     ComPtr<ID3D12Resource> constants;
@@ -148,6 +238,9 @@ protected:
     ComPtr<ID3D12Resource> target;
     ComPtr<ID3D12DescriptorHeap> rtvHeap;
     D3D12_CPU_DESCRIPTOR_HANDLE rtv{};
+    ComPtr<ID3D12Resource> depth;
+    ComPtr<ID3D12DescriptorHeap> dsvHeap;
+    D3D12_CPU_DESCRIPTOR_HANDLE dsv{};
 };
 
 } // namespace
@@ -205,16 +298,13 @@ TEST_F(DrawTest, MalformedRootSignatureBlobsAreRefused) {
 }
 
 TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
-    HRESULT result = S_OK;
-    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
-    ASSERT_EQ(result, S_OK);
+    ComPtr<ID3D12PipelineState> pipeline = DefaultPipeline();
+    ASSERT_TRUE(pipeline);
     ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
 
-    const float black[4] = {0, 0, 0, 1};
     const uint64_t passesBefore = platform_testing::TranslatedRenderPasses();
     const uint64_t barriersBefore = platform_testing::TranslatedBarriers();
-    list->ClearRenderTargetView(rtv, black, 0, nullptr);
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    ClearAndSetColourTarget();
     // tint, then offsets[0..3]: instance 0 stays put, instance 1 moves down.
     const float params[20] = {1, 0, 0, 1, 0, 0, 0, 0, 0, -0.5f, 0, 0, 9, 9, 0, 0, 9, 9, 0, 0};
     ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
@@ -228,8 +318,7 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
     EXPECT_EQ(platform_testing::TranslatedRenderPasses(), passesBefore + 1);
     EXPECT_EQ(platform_testing::TranslatedBarriers(), barriersBefore + 1);
 
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTarget(target);
     const uint32_t red = 0xFF0000FFu, clear = 0xFF000000u;
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), red) << "clockwise triangle, instance 0";
     EXPECT_EQ(PixelAt(pixels, 64, 13, 53), red) << "clockwise triangle, instance 1 (moved down)";
@@ -240,23 +329,15 @@ TEST_F(DrawTest, DrawsClockwiseTrianglesAndInstancesCountFromZero) {
 // The second draw of a list keeps what the first bound, but not a viewport
 // set between them.
 TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
-    HRESULT result = S_OK;
-    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
-    ASSERT_EQ(result, S_OK);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    const float black[4] = {0, 0, 0, 1};
-    list->ClearRenderTargetView(rtv, black, 0, nullptr);
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline));
     list->DrawInstanced(3, 1, 0, 0);
     const D3D12_VIEWPORT movedRight{32.0f, 0.0f, 64.0f, 64.0f, 0.0f, 1.0f};
     list->RSSetViewports(1, &movedRight);
     list->DrawInstanced(3, 1, 0, 0);
     ExecuteAndWait();
 
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTarget(target);
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "first draw, first viewport";
     EXPECT_EQ(PixelAt(pixels, 64, 45, 37), 0xFF0000FFu) << "second draw, moved viewport";
 }
@@ -264,15 +345,8 @@ TEST_F(DrawTest, EachDrawUsesTheViewportSetBeforeIt) {
 // Lists executed one after another each draw with their own viewports,
 // whether the list before set the same ones or others.
 TEST_F(DrawTest, EachListUsesItsOwnViewports) {
-    HRESULT result = S_OK;
-    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
-    ASSERT_EQ(result, S_OK);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    const float black[4] = {0, 0, 0, 1};
-    list->ClearRenderTargetView(rtv, black, 0, nullptr);
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline));
     list->DrawInstanced(3, 1, 0, 0);
     ExecuteAndWait();
 
@@ -288,8 +362,7 @@ TEST_F(DrawTest, EachListUsesItsOwnViewports) {
         ExecuteAndWait();
     }
 
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTarget(target);
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "the first lists' viewport";
     EXPECT_EQ(PixelAt(pixels, 64, 45, 37), 0xFF0000FFu) << "moved right in the third list";
     EXPECT_EQ(PixelAt(pixels, 64, 13, 63), 0xFF0000FFu) << "moved down in the fourth list";
@@ -299,19 +372,12 @@ TEST_F(DrawTest, EachListUsesItsOwnViewports) {
 // Each list starts with no draw state of its own (Windows draws nothing, and
 // its debug layer says why), whatever the list executed before it set.
 TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {
-    HRESULT result = S_OK;
-    ComPtr<ID3D12PipelineState> pipeline{MakePipeline(PipelineDesc(), &result)};
-    ASSERT_EQ(result, S_OK);
-    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-    const float params[20] = {1, 0, 0, 1};
-    ASSERT_NO_FATAL_FAILURE(RecordTriangleState(pipeline, params, sizeof(params)));
+    ComPtr<ID3D12PipelineState> pipeline;
+    ASSERT_NO_FATAL_FAILURE(PrepareRedTriangles(&pipeline, false));
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
-    const float black[4] = {0, 0, 0, 1};
-    list->ClearRenderTargetView(rtv, black, 0, nullptr);
-    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    ClearAndSetColourTarget();
     const uint64_t drawsBefore = platform_testing::ExecutedDraws();
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
@@ -320,8 +386,7 @@ TEST_F(DrawTest, AListDrawsNothingWithTheStateOfTheListBeforeIt) {
                             D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET),
               1u);
     platform_testing::AcknowledgeD3D12Errors();
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTarget(target);
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF000000u) << "drawn with the last list's state";
 }
 
@@ -331,19 +396,11 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
     ASSERT_EQ(result, S_OK);
-    ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
-                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
-    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
-    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
-    ASSERT_TRUE(depth && rtvHeap && dsvHeap);
-    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
-    D3D12_RENDER_TARGET_VIEW_DESC nullView{}; // as with a missing swap chain
-    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
-    device->CreateRenderTargetView(nullptr, &nullView, rtv);
-    device->CreateDepthStencilView(depth, nullptr, dsv);
+    ASSERT_NO_FATAL_FAILURE(MakeDepthTarget());
+    rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    ASSERT_TRUE(rtvHeap);
+    rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    CreateNullColourView(rtv);
 
     list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
     list->ClearDepthStencilView(dsv, D3D12_CLEAR_FLAG_DEPTH, 1.0f, 0, 0, nullptr);
@@ -352,26 +409,16 @@ TEST_F(DrawTest, DrawsIntoDepthAloneWhenTheColourViewIsNull) {
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
-    std::vector<uint8_t> texels = ReadBack(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
-    ASSERT_EQ(texels.size(), 64u * 64u * 4u);
-    auto depthAt = [&](UINT x, UINT y) {
-        float value = 0.0f;
-        std::memcpy(&value, texels.data() + (y * 64 + x) * 4, 4);
-        return value;
-    };
-    EXPECT_FLOAT_EQ(depthAt(13, 37), 0.5f) << "the clockwise triangle wrote its depth";
-    EXPECT_FLOAT_EQ(depthAt(51, 37), 1.0f) << "the culled one did not";
+    const std::vector<uint8_t> texels = ReadTexels(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    EXPECT_FLOAT_EQ(DepthAt(texels, 13, 37), 0.5f) << "the clockwise triangle wrote its depth";
+    EXPECT_FLOAT_EQ(DepthAt(texels, 51, 37), 1.0f) << "the culled one did not";
 }
 
 // A null view in the first slot discards the first output while the second
 // target still gets the second one.
 TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
-    ComPtr<ID3DBlob> twoTargets{Compile("PSTwoTargets", "ps_5_0")};
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = TwoTargetsDesc();
     ASSERT_NE(twoTargets, nullptr);
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
-    desc.PS = {twoTargets->GetBufferPointer(), twoTargets->GetBufferSize()};
-    desc.NumRenderTargets = 2;
-    desc.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
     HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
     ASSERT_EQ(result, S_OK);
@@ -383,10 +430,7 @@ TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
     D3D12_CPU_DESCRIPTOR_HANDLE rtvs[2] = {rtvHeap->GetCPUDescriptorHandleForHeapStart(),
                                            rtvHeap->GetCPUDescriptorHandleForHeapStart()};
     rtvs[1].ptr += device->GetDescriptorHandleIncrementSize(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
-    D3D12_RENDER_TARGET_VIEW_DESC nullView{};
-    nullView.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-    nullView.ViewDimension = D3D12_RTV_DIMENSION_TEXTURE2D;
-    device->CreateRenderTargetView(nullptr, &nullView, rtvs[0]);
+    CreateNullColourView(rtvs[0]);
     device->CreateRenderTargetView(second, nullptr, rtvs[1]);
 
     const float black[4] = {0, 0, 0, 1};
@@ -397,8 +441,7 @@ TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
-    std::vector<uint8_t> pixels = ReadBack(second, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTarget(second);
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF00FF00u) << "the second output, not the first";
     EXPECT_EQ(PixelAt(pixels, 64, 51, 37), 0xFF000000u) << "the culled triangle";
 }
@@ -407,15 +450,11 @@ TEST_F(DrawTest, DrawsIntoTheSecondTargetWhenTheFirstViewIsNull) {
 // two pipelines into the same two targets, the first leaving the second
 // target alone, then a third target alone.
 TEST_F(DrawTest, EachDrawOfAListUsesThePipelineAndTargetsSetBeforeIt) {
-    ComPtr<ID3DBlob> twoTargets{Compile("PSTwoTargets", "ps_5_0")};
+    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = TwoTargetsDesc();
     ASSERT_NE(twoTargets, nullptr);
+    ComPtr<ID3D12PipelineState> one = DefaultPipeline();
+    ASSERT_TRUE(one);
     HRESULT result = S_OK;
-    ComPtr<ID3D12PipelineState> one{MakePipeline(PipelineDesc(), &result)};
-    ASSERT_EQ(result, S_OK);
-    D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = PipelineDesc();
-    desc.PS = {twoTargets->GetBufferPointer(), twoTargets->GetBufferSize()};
-    desc.NumRenderTargets = 2;
-    desc.RTVFormats[1] = DXGI_FORMAT_R8G8B8A8_UNORM;
     desc.BlendState.IndependentBlendEnable = TRUE;
     desc.BlendState.RenderTarget[1] = desc.BlendState.RenderTarget[0];
     ComPtr<ID3D12PipelineState> two{MakePipeline(desc, &result)};
@@ -458,9 +497,7 @@ TEST_F(DrawTest, EachDrawOfAListUsesThePipelineAndTargetsSetBeforeIt) {
     const char* why[3] = {"the second pipeline's first output", "its second output",
                           "the first pipeline drawing into the third target"};
     for (int i = 0; i < 3; ++i) {
-        std::vector<uint8_t> pixels = ReadBack(targets[i], D3D12_RESOURCE_STATE_RENDER_TARGET);
-        ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
-        EXPECT_EQ(PixelAt(pixels, 64, 13, 37), expected[i]) << why[i];
+        EXPECT_EQ(PixelAt(ReadTarget(targets[i]), 64, 13, 37), expected[i]) << why[i];
     }
 }
 
@@ -473,19 +510,8 @@ TEST_F(DrawTest, AnEmptyPixelShaderWritesDepthButNoColour) {
     HRESULT result = S_OK;
     ComPtr<ID3D12PipelineState> pipeline{MakePipeline(desc, &result)};
     ASSERT_EQ(result, S_OK);
-    ComPtr<ID3D12Resource> color{MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM,
-                                             D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
-                                             D3D12_RESOURCE_STATE_RENDER_TARGET)};
-    ComPtr<ID3D12Resource> depth{MakeTexture(64, 64, DXGI_FORMAT_D32_FLOAT,
-                                             D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
-                                             D3D12_RESOURCE_STATE_DEPTH_WRITE)};
-    ComPtr<ID3D12DescriptorHeap> rtvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV)};
-    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
-    ASSERT_TRUE(color && depth && rtvHeap && dsvHeap);
-    D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
-    D3D12_CPU_DESCRIPTOR_HANDLE dsv = dsvHeap->GetCPUDescriptorHandleForHeapStart();
-    device->CreateRenderTargetView(color, nullptr, rtv);
-    device->CreateDepthStencilView(depth, nullptr, dsv);
+    ASSERT_NO_FATAL_FAILURE(MakeColourTarget());
+    ASSERT_NO_FATAL_FAILURE(MakeDepthTarget());
 
     const float blue[4] = {0.0f, 0.0f, 1.0f, 1.0f};
     list->OMSetRenderTargets(1, &rtv, FALSE, &dsv);
@@ -496,13 +522,10 @@ TEST_F(DrawTest, AnEmptyPixelShaderWritesDepthButNoColour) {
     list->DrawInstanced(6, 1, 0, 0);
     ExecuteAndWait();
 
-    std::vector<uint8_t> pixels = ReadBack(color, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
-    EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFFFF0000u) << "inside the triangle: still blue";
-    std::vector<uint8_t> texels = ReadBack(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
-    float written = 0.0f;
-    std::memcpy(&written, texels.data() + (37 * 64 + 13) * 4, 4);
-    EXPECT_FLOAT_EQ(written, 0.5f) << "the triangle's depth was written";
+    EXPECT_EQ(PixelAt(ReadTarget(target), 64, 13, 37), 0xFFFF0000u)
+        << "inside the triangle: still blue";
+    const std::vector<uint8_t> texels = ReadTexels(depth, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+    EXPECT_FLOAT_EQ(DepthAt(texels, 13, 37), 0.5f) << "the triangle's depth was written";
 }
 
 TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
@@ -531,9 +554,7 @@ TEST_F(GpuTest, DemoShaderBuildsWithTheSystemsPipelineSettings) {
     }
     desc.DepthStencilState.StencilReadMask = 0xFF;
     desc.DepthStencilState.StencilWriteMask = 0xFF;
-    ComPtr<ID3D12PipelineState> state;
-    EXPECT_EQ(device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, state.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12PipelineState> state{MakeGraphicsPipeline(device, desc)};
 }
 
 // Lists shaped like the demo's: from PRESENT to RENDER_TARGET and back, with
@@ -550,14 +571,10 @@ TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
     ID3D12Resource* target =
         MakeTexture(64, 64, DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
                     D3D12_RESOURCE_STATE_PRESENT);
-    void* mapped = nullptr;
-    ASSERT_EQ(vertices->Map(0, nullptr, &mapped), S_OK);
-    std::memcpy(mapped, kTriangles, sizeof(kTriangles));
-    vertices->Unmap(0, nullptr);
+    ASSERT_TRUE(vertices && constants && target);
+    ASSERT_NO_FATAL_FAILURE(WriteBuffer(vertices, kTriangles, sizeof(kTriangles)));
     const float params[8] = {1, 0, 0, 1, 0, 0, 0, 0}; // red, instance 0 in place
-    ASSERT_EQ(constants->Map(0, nullptr, &mapped), S_OK);
-    std::memcpy(mapped, params, sizeof(params));
-    constants->Unmap(0, nullptr);
+    ASSERT_NO_FATAL_FAILURE(WriteBuffer(constants, params, sizeof(params)));
     ID3D12DescriptorHeap* cbvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
                                                        D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE);
     ID3D12DescriptorHeap* rtvHeap = MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV);
@@ -568,24 +585,14 @@ TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
     device->CreateRenderTargetView(target, nullptr, rtv);
 
     auto transition = [&](D3D12_RESOURCE_STATES before, D3D12_RESOURCE_STATES after) {
-        D3D12_RESOURCE_BARRIER barrier{};
-        barrier.Type = D3D12_RESOURCE_BARRIER_TYPE_TRANSITION;
-        barrier.Transition = {target, D3D12_RESOURCE_BARRIER_ALL_SUBRESOURCES, before, after};
+        const D3D12_RESOURCE_BARRIER barrier = Transition(target, before, after);
         list->ResourceBarrier(1, &barrier);
     };
     auto draw = [&] {
-        D3D12_VIEWPORT viewport{0, 0, 64, 64, 0, 1};
-        D3D12_RECT scissor{0, 0, 64, 64};
-        D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles), 8};
-        list->RSSetViewports(1, &viewport);
-        list->RSSetScissorRects(1, &scissor);
+        const D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), sizeof(kTriangles),
+                                            8};
         list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
-        list->SetGraphicsRootSignature(rootSignature);
-        list->SetPipelineState(pipeline);
-        list->SetDescriptorHeaps(1, &cbvHeap);
-        list->SetGraphicsRootDescriptorTable(0, cbvHeap->GetGPUDescriptorHandleForHeapStart());
-        list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-        list->IASetVertexBuffers(0, 1, &view);
+        SetTableDrawState(rootSignature, pipeline, cbvHeap, view, 64);
         list->DrawInstanced(6, 1, 0, 0);
     };
     struct Shape {
@@ -624,8 +631,7 @@ TEST_F(DrawTest, ListsRecordOnlyTheBarriersAndPassesTheirCommandsNeed) {
         EXPECT_EQ(platform_testing::TranslatedBarriers() - barriers, shape.barriers) << shape.name;
     }
 
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_PRESENT);
-    ASSERT_EQ(pixels.size(), 64u * 64u * 4u);
+    std::vector<uint8_t> pixels = ReadTexels(target, D3D12_RESOURCE_STATE_PRESENT);
     EXPECT_EQ(PixelAt(pixels, 64, 13, 37), 0xFF0000FFu) << "drawn after the last clear";
     EXPECT_EQ(PixelAt(pixels, 64, 13, 5), 0xFF00FF00u) << "the clear between the draws";
     for (IUnknown* object : std::initializer_list<IUnknown*>{pipeline, vertices, constants, target,

@@ -9,6 +9,8 @@
 
 #include "hlsl_file.h"
 
+#include <pipeline_desc.h>
+
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -55,17 +57,11 @@ protected:
             ComPtr<ID3DBlob> cs{CompileHlslFile(source.c_str(), variants[i], "CSMain", "cs_5_0")};
             ASSERT_TRUE(cs);
             if (i == 0) {
-                ASSERT_EQ(device->CreateRootSignature(0, cs->GetBufferPointer(),
-                                                      cs->GetBufferSize(), IID_ID3D12RootSignature,
-                                                      rootSignature.PutVoid()),
-                          S_OK);
+                rootSignature.Attach(RootSignatureOf(device, cs));
+                ASSERT_TRUE(rootSignature);
             }
-            D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
-            desc.pRootSignature = rootSignature;
-            desc.CS = {cs->GetBufferPointer(), cs->GetBufferSize()};
-            ASSERT_EQ(device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState,
-                                                         pipelines[i].PutVoid()),
-                      S_OK);
+            pipelines[i].Attach(MakeComputePipeline(device, rootSignature, cs));
+            ASSERT_TRUE(pipelines[i]);
         }
         heap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
                                        D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));

@@ -244,9 +244,7 @@ protected:
             ADD_FAILURE() << "the shaders did not compile";
             return pipeline;
         }
-        EXPECT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.GS = {gs->GetBufferPointer(), gs->GetBufferSize()};
         desc.PrimitiveTopologyType = type;
@@ -274,38 +272,13 @@ protected:
     // Array slice `slice` of `texture` (in RENDER_TARGET, which it returns
     // to), as tightly packed rows.
     std::vector<uint8_t> ReadSlice(ID3D12Resource* texture, UINT slice) {
-        D3D12_RESOURCE_DESC desc = texture->GetDesc();
-        PendingReadBack pending;
-        UINT64 total = 0;
-        device->GetCopyableFootprints(&desc, slice, 1, 0, &pending.footprint, &pending.rows,
-                                      &pending.rowSize, &total);
-        pending.buffer =
-            ::MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
-        if (pending.buffer == nullptr) {
-            return {};
-        }
-        D3D12_RESOURCE_BARRIER toCopy = Transition(texture, D3D12_RESOURCE_STATE_RENDER_TARGET,
-                                                   D3D12_RESOURCE_STATE_COPY_SOURCE, slice);
-        list->ResourceBarrier(1, &toCopy);
-        D3D12_TEXTURE_COPY_LOCATION to = FootprintLocation(pending.buffer, pending.footprint);
-        D3D12_TEXTURE_COPY_LOCATION from = SubresourceLocation(texture, slice);
-        list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
-        D3D12_RESOURCE_BARRIER back = Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE,
-                                                 D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
-        list->ResourceBarrier(1, &back);
-        ExecuteAndWait();
-        return TakePixels(pending);
+        return ReadBack(texture, D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
     }
 
     void ExpectFilled(ID3D12Resource* texture, UINT slice, uint32_t colour) {
-        std::vector<uint8_t> pixels = ReadSlice(texture, slice);
-        ASSERT_EQ(pixels.size(), kSize * kSize * 4) << "slice " << slice;
-        for (UINT y = 0; y < kSize; ++y) {
-            for (UINT x = 0; x < kSize; ++x) {
-                ASSERT_EQ(PixelAt(pixels, kSize, x, y), colour)
-                    << "slice " << slice << " at " << x << "," << y;
-            }
-        }
+        ExpectPixels(
+            ReadSlice(texture, slice), kSize, kSize, [&](UINT, UINT) { return colour; },
+            "slice " + std::to_string(slice));
     }
 
     // Two slices cleared and drawn into by the covering triangle through

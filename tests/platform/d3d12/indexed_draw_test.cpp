@@ -71,11 +71,8 @@ protected:
     D3D12_CPU_DESCRIPTOR_HANDLE Rtv() { return rtvHeap->GetCPUDescriptorHandleForHeapStart(); }
 
     ID3D12PipelineState* MakePipeline(D3D12_INDEX_BUFFER_STRIP_CUT_VALUE cut, HRESULT* result) {
-        static constexpr D3D12_INPUT_ELEMENT_DESC layout[] = {
-            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vs, ps, {layout, 1});
+            DescribePipeline(rootSignature, vs, ps, PositionLayout());
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         desc.IBStripCutValue = cut;
         desc.PrimitiveTopologyType = D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE;

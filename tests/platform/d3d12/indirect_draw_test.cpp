@@ -88,16 +88,10 @@ protected:
 
     // A pipeline of `vertexShader` and the red pixel shader, for strips of quads.
     ComPtr<ID3D12PipelineState> MakeDrawPipeline(ID3DBlob* vertexShader) {
-        static constexpr D3D12_INPUT_ELEMENT_DESC layout[] = {
-            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vertexShader, ps, {layout, 1});
+            DescribePipeline(rootSignature, vertexShader, ps, PositionLayout());
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ComPtr<ID3D12PipelineState> made;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, made.PutVoid()),
-            S_OK);
+        ComPtr<ID3D12PipelineState> made{MakeGraphicsPipeline(device, desc)};
         return made;
     }
 
@@ -259,16 +253,10 @@ TEST_F(IndirectDrawTest, IndirectDispatchWritesAnUnorderedAccessBuffer) {
     ComPtr<ID3DBlob> cs{
         CompileHlslFile(kComputeShader, "indirect_dispatch_test.hlsl", "CSMain", "cs_5_0")};
     ASSERT_TRUE(cs);
-    ComPtr<ID3D12RootSignature> computeRoot;
-    ASSERT_EQ(device->CreateRootSignature(0, cs->GetBufferPointer(), cs->GetBufferSize(),
-                                          IID_ID3D12RootSignature, computeRoot.PutVoid()),
-              S_OK);
-    D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
-    desc.pRootSignature = computeRoot;
-    desc.CS = {cs->GetBufferPointer(), cs->GetBufferSize()};
-    ComPtr<ID3D12PipelineState> compute;
-    ASSERT_EQ(device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState, compute.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12RootSignature> computeRoot{RootSignatureOf(device, cs)};
+    ASSERT_TRUE(computeRoot);
+    ComPtr<ID3D12PipelineState> compute{MakeComputePipeline(device, computeRoot, cs)};
+    ASSERT_TRUE(compute);
     ComPtr<ID3D12CommandSignature> dispatches{
         MakeSignature(D3D12_INDIRECT_ARGUMENT_TYPE_DISPATCH, sizeof(D3D12_DISPATCH_ARGUMENTS))};
     const D3D12_DISPATCH_ARGUMENTS groups{2, 3, 1};

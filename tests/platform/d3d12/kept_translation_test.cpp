@@ -42,14 +42,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(GpuTest::SetUp());
         ASSERT_TRUE(CompileWithRootSignature(device, kShader, "kept_translation_test.hlsl", &vs,
                                              &ps, &rootSignature));
-        static constexpr D3D12_INPUT_ELEMENT_DESC kLayout[1] = {
-            {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0,
-             D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA, 0}};
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
-            DescribePipeline(rootSignature, vs, ps, {kLayout, 1});
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+            DescribePipeline(rootSignature, vs, ps, PositionLayout());
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
+        ASSERT_TRUE(pipeline);
         vertices.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kLeftHalf),
                                    D3D12_RESOURCE_STATE_GENERIC_READ));
         ASSERT_TRUE(vertices);

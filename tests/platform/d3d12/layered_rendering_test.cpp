@@ -86,14 +86,10 @@ protected:
             ADD_FAILURE() << "the shaders did not compile";
             return pipeline;
         }
-        EXPECT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
         return pipeline;
     }
     // Clears RTV 0 to black and sets what a triangle draw into it needs,
@@ -133,16 +129,16 @@ protected:
     // RENDER_TARGET, which it returns to), as tightly packed rows.
     std::vector<uint8_t> ReadSlice(ID3D12Resource* texture, UINT slice) {
         D3D12_RESOURCE_DESC desc = texture->GetDesc();
-        const bool volume = desc.Dimension == D3D12_RESOURCE_DIMENSION_TEXTURE3D;
-        const D3D12_BOX depthSlice{0, 0, slice, kSize, kSize, slice + 1};
-        if (volume) {
-            desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
-            desc.DepthOrArraySize = 1;
-            slice = 0;
+        if (desc.Dimension != D3D12_RESOURCE_DIMENSION_TEXTURE3D) {
+            return ReadBack(texture, D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
         }
+        // A W slice is copied by a box from subresource 0, laid out as a 2-D
+        // texture of one slice.
+        desc.Dimension = D3D12_RESOURCE_DIMENSION_TEXTURE2D;
+        desc.DepthOrArraySize = 1;
         PendingReadBack pending;
         UINT64 total = 0;
-        device->GetCopyableFootprints(&desc, slice, 1, 0, &pending.footprint, &pending.rows,
+        device->GetCopyableFootprints(&desc, 0, 1, 0, &pending.footprint, &pending.rows,
                                       &pending.rowSize, &total);
         pending.buffer =
             ::MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
@@ -150,32 +146,22 @@ protected:
             return {};
         }
         D3D12_RESOURCE_BARRIER toCopy = Transition(texture, D3D12_RESOURCE_STATE_RENDER_TARGET,
-                                                   D3D12_RESOURCE_STATE_COPY_SOURCE, slice);
+                                                   D3D12_RESOURCE_STATE_COPY_SOURCE, 0);
         list->ResourceBarrier(1, &toCopy);
-        D3D12_TEXTURE_COPY_LOCATION to{};
-        to.pResource = pending.buffer;
-        to.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-        to.PlacedFootprint = pending.footprint;
-        D3D12_TEXTURE_COPY_LOCATION from{};
-        from.pResource = texture;
-        from.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-        from.SubresourceIndex = slice;
-        list->CopyTextureRegion(&to, 0, 0, 0, &from, volume ? &depthSlice : nullptr);
+        const D3D12_TEXTURE_COPY_LOCATION to = FootprintLocation(pending.buffer, pending.footprint);
+        const D3D12_TEXTURE_COPY_LOCATION from = SubresourceLocation(texture, 0);
+        const D3D12_BOX depthSlice{0, 0, slice, kSize, kSize, slice + 1};
+        list->CopyTextureRegion(&to, 0, 0, 0, &from, &depthSlice);
         D3D12_RESOURCE_BARRIER back = Transition(texture, D3D12_RESOURCE_STATE_COPY_SOURCE,
-                                                 D3D12_RESOURCE_STATE_RENDER_TARGET, slice);
+                                                 D3D12_RESOURCE_STATE_RENDER_TARGET, 0);
         list->ResourceBarrier(1, &back);
         ExecuteAndWait();
         return TakePixels(pending);
     }
     void ExpectFilled(ID3D12Resource* texture, UINT slice, uint32_t colour) {
-        std::vector<uint8_t> pixels = ReadSlice(texture, slice);
-        ASSERT_EQ(pixels.size(), kSize * kSize * 4) << "slice " << slice;
-        for (UINT y = 0; y < kSize; ++y) {
-            for (UINT x = 0; x < kSize; ++x) {
-                ASSERT_EQ(PixelAt(pixels, kSize, x, y), colour)
-                    << "slice " << slice << " at " << x << "," << y;
-            }
-        }
+        ExpectPixels(
+            ReadSlice(texture, slice), kSize, kSize, [&](UINT, UINT) { return colour; },
+            "slice " + std::to_string(slice));
     }
     // A triangle list over the whole of the bound targets, one viewport.
     void SetOneViewport() {
@@ -213,15 +199,11 @@ TEST_F(LayeredRenderingTest, TheVertexShaderPicksAViewportAndItsScissor) {
     list->RSSetViewports(4, viewports);
     list->RSSetScissorRects(4, scissors);
     list->DrawInstanced(3, 3, 0, 0);
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            const UINT quadrant = (y / (kSize / 2)) * 2 + x / (kSize / 2);
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), quadrant < 3 ? Colour(quadrant + 1) : kBlack)
-                << x << "," << y;
-        }
-    }
+    ExpectPixels(ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET), kSize, kSize,
+                 [](UINT x, UINT y) {
+                     const UINT quadrant = (y / (kSize / 2)) * 2 + x / (kSize / 2);
+                     return quadrant < 3 ? Colour(quadrant + 1) : kBlack;
+                 });
 }
 
 // A view of slices 1 to 3 is cleared whole and drawn into by slice: its

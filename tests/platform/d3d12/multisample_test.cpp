@@ -58,9 +58,8 @@ protected:
         device->CreateShaderResourceView(nullptr, &MultisampledView(), SrvAt(0).first);
         ComPtr<ID3DBlob> vs{Compile("Whole", "vs_5_0")};
         ASSERT_TRUE(vs);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
     }
     void TearDown() override {
         AcknowledgeProvokedErrors();

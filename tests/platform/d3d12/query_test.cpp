@@ -71,9 +71,8 @@ protected:
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
             DescribePipeline(rootSignature, vs, ps, {layout, 1});
         AddDepthBuffer(desc);
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
+        ASSERT_TRUE(pipeline);
         vertices.Attach(
             MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, sizeof(kQuads), D3D12_RESOURCE_STATE_GENERIC_READ));
         depth.Attach(MakeTexture(kSize, kSize, DXGI_FORMAT_D32_FLOAT,

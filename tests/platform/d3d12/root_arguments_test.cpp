@@ -39,9 +39,8 @@ protected:
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
             DescribePipeline(rootSignature, vs, ps, {nullptr, 0});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ASSERT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
+        ASSERT_TRUE(pipeline);
         MakeRenderTarget(kSize, &target, &rtvHeap);
         // The frame constants sit 256 bytes into their buffer, the palette at its start.
         buffers.Attach(MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 512, D3D12_RESOURCE_STATE_GENERIC_READ));

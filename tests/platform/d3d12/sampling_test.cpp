@@ -58,10 +58,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     ComPtr<ID3DBlob> vs{CompileTextured("VSMain", "vs_5_0")};
     ComPtr<ID3DBlob> ps{CompileTextured("PSMain", "ps_5_0")};
     ASSERT_TRUE(vs && ps);
-    ComPtr<ID3D12RootSignature> rootSignature;
-    ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                          IID_ID3D12RootSignature, rootSignature.PutVoid()),
-              S_OK);
+    ComPtr<ID3D12RootSignature> rootSignature{RootSignatureOf(device, vs)};
+    ASSERT_TRUE(rootSignature);
     D3D12_INPUT_ELEMENT_DESC layout[] = {
         {"POSITION", 0, DXGI_FORMAT_R32G32_FLOAT, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_VERTEX_DATA,
          0},
@@ -70,10 +68,8 @@ TEST_F(GpuTest, SampledTextureDepthTestAndPerDrawConstantViews) {
     };
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {layout, 2});
     AddDepthBuffer(desc);
-    ComPtr<ID3D12PipelineState> pipeline;
-    ASSERT_EQ(
-        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-        S_OK);
+    ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
+    ASSERT_TRUE(pipeline);
 
     // A 2x2 texture: red, green / blue, white; uploaded in COMMON, left in COMMON.
     ComPtr<ID3D12Resource> texture{MakeTexture(

@@ -121,9 +121,8 @@ protected:
         GpuTest::SetUp();
         vs.Attach(CompileHlslFile(kShader, kFile, "Numbered", "vs_5_0"));
         ASSERT_TRUE(vs);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
     }
     void TearDown() override {
         AcknowledgeProvokedErrors();

@@ -42,9 +42,8 @@ protected:
         GpuTest::SetUp();
         vs.Attach(CompileHlslFile(kShader, "subresource_test.hlsl", "VSMain", "vs_5_0"));
         ASSERT_TRUE(vs);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
         rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV, 2));
         srvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
                                           D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
@@ -66,9 +65,7 @@ protected:
         }
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        pipeline.Attach(MakeGraphicsPipeline(device, desc));
         return pipeline;
     }
 
@@ -112,43 +109,11 @@ protected:
         list->SetGraphicsRootDescriptorTable(0, srvHeap->GetGPUDescriptorHandleForHeapStart());
         list->DrawInstanced(3, 1, 0, 0);
     }
-    // Subresource `subresource` of `texture` (in `state`, which that subresource
-    // alone leaves and returns to), as tightly packed rows.
-    std::vector<uint8_t> ReadSubresource(ID3D12Resource* texture, UINT subresource,
-                                         D3D12_RESOURCE_STATES state) {
-        const D3D12_RESOURCE_DESC desc = texture->GetDesc();
-        PendingReadBack pending;
-        UINT64 total = 0;
-        device->GetCopyableFootprints(&desc, subresource, 1, 0, &pending.footprint, &pending.rows,
-                                      &pending.rowSize, &total);
-        pending.buffer =
-            ::MakeBuffer(device, D3D12_HEAP_TYPE_READBACK, total, D3D12_RESOURCE_STATE_COPY_DEST);
-        if (pending.buffer == nullptr) {
-            return {};
-        }
-        MoveSubresource(texture, subresource, state, D3D12_RESOURCE_STATE_COPY_SOURCE);
-        D3D12_TEXTURE_COPY_LOCATION to{};
-        to.pResource = pending.buffer;
-        to.Type = D3D12_TEXTURE_COPY_TYPE_PLACED_FOOTPRINT;
-        to.PlacedFootprint = pending.footprint;
-        D3D12_TEXTURE_COPY_LOCATION from{};
-        from.pResource = texture;
-        from.Type = D3D12_TEXTURE_COPY_TYPE_SUBRESOURCE_INDEX;
-        from.SubresourceIndex = subresource;
-        list->CopyTextureRegion(&to, 0, 0, 0, &from, nullptr);
-        MoveSubresource(texture, subresource, D3D12_RESOURCE_STATE_COPY_SOURCE, state);
-        ExecuteAndWait();
-        return TakePixels(pending);
-    }
     // Every pixel of a `width`-wide image red left of its middle, green right of it.
     void ExpectRedAndGreen(const std::vector<uint8_t>& pixels, UINT width, const char* what) {
-        ASSERT_EQ(pixels.size(), size_t(width) * width * 4) << what;
-        for (UINT y = 0; y < width; ++y) {
-            for (UINT x = 0; x < width; ++x) {
-                ASSERT_EQ(PixelAt(pixels, width, x, y), x < width / 2 ? kRed : kGreen)
-                    << what << " at " << x << "," << y;
-            }
-        }
+        ExpectPixels(
+            pixels, width, width, [&](UINT x, UINT) { return x < width / 2 ? kRed : kGreen; },
+            what);
     }
     // Errors only: clears of targets made without a clear value warn.
     void ExpectNoErrors() {
@@ -185,10 +150,9 @@ TEST_F(SubresourceTest, DrawsIntoOneMipWhileSamplingTheNextOne) {
 
     // Mip 0 holds mip 1 scaled up; mip 1 is as it was cleared, still in
     // PIXEL_SHADER_RESOURCE.
-    ExpectRedAndGreen(ReadSubresource(texture, 0, D3D12_RESOURCE_STATE_RENDER_TARGET), kSize,
-                      "mip 0");
-    ExpectRedAndGreen(ReadSubresource(texture, 1, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE),
-                      kSize / 2, "mip 1");
+    ExpectRedAndGreen(ReadBack(texture, D3D12_RESOURCE_STATE_RENDER_TARGET, 0), kSize, "mip 0");
+    ExpectRedAndGreen(ReadBack(texture, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, 1), kSize / 2,
+                      "mip 1");
     ExpectNoErrors();
 }
 
@@ -210,10 +174,9 @@ TEST_F(SubresourceTest, DrawsIntoOneArraySliceWhileSamplingAnother) {
     ExecuteAndWait();
     ExpectNoErrors();
 
-    ExpectRedAndGreen(ReadSubresource(texture, 0, D3D12_RESOURCE_STATE_RENDER_TARGET), kSize,
-                      "slice 0");
-    ExpectRedAndGreen(ReadSubresource(texture, 2, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE),
-                      kSize, "slice 2");
+    ExpectRedAndGreen(ReadBack(texture, D3D12_RESOURCE_STATE_RENDER_TARGET, 0), kSize, "slice 0");
+    ExpectRedAndGreen(ReadBack(texture, D3D12_RESOURCE_STATE_PIXEL_SHADER_RESOURCE, 2), kSize,
+                      "slice 2");
     ExpectNoErrors();
 }
 

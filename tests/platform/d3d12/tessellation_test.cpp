@@ -67,6 +67,18 @@ TriangleFactors TriangleConstants(InputPatch<ControlPoint, 3> patch) {
     TriangleFactors result = {{3, 3, 3}, 3};
     return result;
 }
+// A hull shader NAME handing on its patch of POINTS control points
+// unchanged, with integer partitioning.
+#define PASS_THROUGH_HULL(NAME, DOMAIN, TOPOLOGY, CONSTANTS, POINTS)                  \
+    [domain(DOMAIN)]                                                                  \
+    [partitioning("integer")]                                                         \
+    [outputtopology(TOPOLOGY)]                                                        \
+    [outputcontrolpoints(POINTS)]                                                     \
+    [patchconstantfunc(CONSTANTS)]                                                    \
+    ControlPoint NAME(InputPatch<ControlPoint, POINTS> patch,                         \
+                      uint i : SV_OutputControlPointID) {                             \
+        return patch[i];                                                              \
+    }
 // Red where u passes 1/2, green where v does, blue where w does.
 float4 Shade(ToPixel input) : SV_Target {
     return float4(input.domain > 0.5, 1);
@@ -81,47 +93,13 @@ struct Entry {
 // Each hull and domain shader is compiled from kShader and its own source,
 // so that no other entry point's attributes are in its file.
 const Entry kEntries[] = {
-    {"Clockwise", R"hlsl(
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("QuadConstants")]
-ControlPoint Clockwise(InputPatch<ControlPoint, 4> patch, uint i : SV_OutputControlPointID) {
-    return patch[i];
-}
-)hlsl"},
-    {"CounterClockwise", R"hlsl(
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_ccw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("QuadConstants")]
-ControlPoint CounterClockwise(InputPatch<ControlPoint, 4> patch,
-                              uint i : SV_OutputControlPointID) {
-    return patch[i];
-}
-)hlsl"},
-    {"Culled", R"hlsl(
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("CulledConstants")]
-ControlPoint Culled(InputPatch<ControlPoint, 4> patch, uint i : SV_OutputControlPointID) {
-    return patch[i];
-}
-)hlsl"},
-    {"Triangle", R"hlsl(
-[domain("tri")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(3)]
-[patchconstantfunc("TriangleConstants")]
-ControlPoint Triangle(InputPatch<ControlPoint, 3> patch, uint i : SV_OutputControlPointID) {
-    return patch[i];
-}
-)hlsl"},
+    {"Clockwise",
+     R"hlsl(PASS_THROUGH_HULL(Clockwise, "quad", "triangle_cw", "QuadConstants", 4))hlsl"},
+    {"CounterClockwise",
+     R"hlsl(PASS_THROUGH_HULL(CounterClockwise, "quad", "triangle_ccw", "QuadConstants", 4))hlsl"},
+    {"Culled", R"hlsl(PASS_THROUGH_HULL(Culled, "quad", "triangle_cw", "CulledConstants", 4))hlsl"},
+    {"Triangle",
+     R"hlsl(PASS_THROUGH_HULL(Triangle, "tri", "triangle_cw", "TriangleConstants", 3))hlsl"},
     {"QuadDomain", R"hlsl(
 // The patch's corners blended by the domain location: (0, 0) is control
 // point 0, u runs toward control point 1 and v toward control point 2.
@@ -209,9 +187,7 @@ protected:
             ADD_FAILURE() << "the shaders did not compile";
             return pipeline;
         }
-        EXPECT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         if (hs != nullptr) {
             desc.HS = {hs->GetBufferPointer(), hs->GetBufferSize()};
@@ -251,11 +227,7 @@ protected:
     }
 
     void ExpectBlack(const std::vector<uint8_t>& pixels) {
-        for (UINT y = 0; y < kSize; ++y) {
-            for (UINT x = 0; x < kSize; ++x) {
-                ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(false, false)) << x << "," << y;
-            }
-        }
+        ExpectPixels(pixels, kSize, kSize, [](UINT, UINT) { return Colour(false, false); });
     }
 
     // Whether the debug layer said `id` since it was last asked.
@@ -271,12 +243,8 @@ TEST_F(TessellationTest, QuadDomainCoversTheTargetFromItsUpperLeft) {
     ASSERT_TRUE(pipeline);
     const std::vector<uint8_t> pixels =
         Draw(pipeline, D3D_PRIMITIVE_TOPOLOGY_4_CONTROL_POINT_PATCHLIST, 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(x >= kSize / 2, y >= kSize / 2))
-                << x << "," << y;
-        }
-    }
+    ExpectPixels(pixels, kSize, kSize,
+                 [](UINT x, UINT y) { return Colour(x >= kSize / 2, y >= kSize / 2); });
 }
 
 // SV_PrimitiveID in the domain shader numbers a draw's patches from 0.
@@ -285,11 +253,7 @@ TEST_F(TessellationTest, DomainShaderNumbersThePatches) {
     ASSERT_TRUE(pipeline);
     const std::vector<uint8_t> pixels =
         Draw(pipeline, D3D_PRIMITIVE_TOPOLOGY_4_CONTROL_POINT_PATCHLIST, 8);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(x >= kSize / 2, false)) << x << "," << y;
-        }
-    }
+    ExpectPixels(pixels, kSize, kSize, [](UINT x, UINT) { return Colour(x >= kSize / 2, false); });
 }
 
 // The same patch wound counter-clockwise shows only back faces; with an edge

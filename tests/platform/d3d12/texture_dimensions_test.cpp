@@ -61,9 +61,8 @@ protected:
         GpuTest::SetUp();
         vs.Attach(Compile("VSMain", "vs_5_0"));
         ASSERT_TRUE(vs);
-        ASSERT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                              IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                  S_OK);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
         srvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_CBV_SRV_UAV, 1,
                                           D3D12_DESCRIPTOR_HEAP_FLAG_SHADER_VISIBLE));
         MakeRenderTarget(kTarget, &target, &rtvHeap);
@@ -84,19 +83,13 @@ protected:
     }
     static D3D12_RESOURCE_DESC Describe(D3D12_RESOURCE_DIMENSION dimension, UINT width, UINT height,
                                         UINT16 depthOrArraySize) {
-        D3D12_RESOURCE_DESC desc{};
+        D3D12_RESOURCE_DESC desc = TextureDescription(width, height, DXGI_FORMAT_R8G8B8A8_UNORM,
+                                                      D3D12_RESOURCE_FLAG_NONE, depthOrArraySize);
         desc.Dimension = dimension;
-        desc.Width = width;
-        desc.Height = height;
-        desc.DepthOrArraySize = depthOrArraySize;
-        desc.MipLevels = 1;
-        desc.Format = DXGI_FORMAT_R8G8B8A8_UNORM;
-        desc.SampleDesc.Count = 1;
         return desc;
     }
     HRESULT Make(const D3D12_RESOURCE_DESC& desc, ComPtr<ID3D12Resource>* texture) {
-        D3D12_HEAP_PROPERTIES heap{};
-        heap.Type = D3D12_HEAP_TYPE_DEFAULT;
+        const D3D12_HEAP_PROPERTIES heap = HeapProperties(D3D12_HEAP_TYPE_DEFAULT);
         return device->CreateCommittedResource(&heap, D3D12_HEAP_FLAG_NONE, &desc,
                                                D3D12_RESOURCE_STATE_COPY_DEST, nullptr,
                                                IID_ID3D12Resource, texture->PutVoid());
@@ -148,10 +141,7 @@ protected:
         }
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-        ComPtr<ID3D12PipelineState> pipeline;
-        EXPECT_EQ(
-            device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-            S_OK);
+        ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
         RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), kTarget,
                                 kTarget, rootSignature, pipeline);
         list->SetDescriptorHeaps(1, srvHeap.GetAddressOf());

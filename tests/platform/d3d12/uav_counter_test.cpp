@@ -8,6 +8,8 @@
 
 #include "hlsl_file.h"
 
+#include <pipeline_desc.h>
+
 #include <algorithm>
 #include <string>
 
@@ -78,17 +80,10 @@ protected:
 TEST_F(UavCounterTest, AppendAndIncrementCounterAdvanceTheCountersInTheCounterResource) {
     ComPtr<ID3DBlob> cs{CompileHlslFile(kShader, "uav_counter.hlsl", "CSMain", "cs_5_0")};
     ASSERT_TRUE(cs);
-    ComPtr<ID3D12RootSignature> rootSignature;
-    ASSERT_EQ(device->CreateRootSignature(0, cs->GetBufferPointer(), cs->GetBufferSize(),
-                                          IID_ID3D12RootSignature, rootSignature.PutVoid()),
-              S_OK);
-    D3D12_COMPUTE_PIPELINE_STATE_DESC desc{};
-    desc.pRootSignature = rootSignature;
-    desc.CS = {cs->GetBufferPointer(), cs->GetBufferSize()};
-    ComPtr<ID3D12PipelineState> pipeline;
-    ASSERT_EQ(
-        device->CreateComputePipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-        S_OK);
+    ComPtr<ID3D12RootSignature> rootSignature{RootSignatureOf(device, cs)};
+    ASSERT_TRUE(rootSignature);
+    ComPtr<ID3D12PipelineState> pipeline{MakeComputePipeline(device, rootSignature, cs)};
+    ASSERT_TRUE(pipeline);
     ASSERT_NO_FATAL_FAILURE(SetCounter(0, 3));
     ASSERT_NO_FATAL_FAILURE(SetCounter(kCounterOffset, 5));
     const D3D12_UNORDERED_ACCESS_VIEW_DESC queueView = Structured(0);

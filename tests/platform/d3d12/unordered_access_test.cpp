@@ -57,9 +57,7 @@ protected:
             return nullptr;
         }
         if (!rootSignature) {
-            EXPECT_EQ(device->CreateRootSignature(0, vs->GetBufferPointer(), vs->GetBufferSize(),
-                                                  IID_ID3D12RootSignature, rootSignature.PutVoid()),
-                      S_OK);
+            rootSignature.Attach(RootSignatureOf(device, vs));
         }
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
             DescribePipeline(rootSignature, vs, ps, {nullptr, 0});

@@ -15,25 +15,33 @@ namespace {
 
 using namespace shader_reflection;
 
-// A full-target triangle from SV_VertexID; three values under three semantics.
-constexpr char kVertexShader[] = R"hlsl(
+// A full-target triangle from SV_VertexID; three values under three
+// semantics, the first of type RED and the last of type BLUE.
+constexpr char kVertexShaderWriting[] = R"hlsl(
 struct Written {
     float4 position : SV_Position;
-    float4 red : COLOR;
+    RED red : COLOR;
     float4 green : NORMAL;
-    float4 blue : TEXCOORD0;
+    BLUE blue : TEXCOORD0;
 };
 [RootSignature("RootFlags(0)")]
 Written VSMain(uint id : SV_VertexID) {
     Written o;
     float2 corner = float2((id << 1) & 2, id & 2);
     o.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
-    o.red = float4(1, 0, 0, 1);
+    o.red = RED(1, 0, 0, 1);
     o.green = float4(0, 1, 0, 1);
-    o.blue = float4(0, 0, 1, 1);
+    o.blue = BLUE(0, 0, 1, 1);
     return o;
 }
 )hlsl";
+
+std::string VertexShaderWriting(const char* red, const char* blue) {
+    return std::string("#define RED ") + red + "\n#define BLUE " + blue + "\n" +
+           kVertexShaderWriting;
+}
+
+const std::string kVertexShader = VertexShaderWriting("float4", "float4");
 
 // `container` with `change` made to the output signature's `semantic`, as
 // another compiler might describe an output.
@@ -64,34 +72,45 @@ class LinkedStages : public DeviceFixture {
 protected:
     // The colour at the target's centre after drawing with `pixelShader`
     // after `vertexShader`.
-    uint32_t DrawnColour(const std::string& pixelShader, const char* vertexShader = kVertexShader);
+    uint32_t DrawnColour(const std::string& pixelShader,
+                         const std::string& vertexShader = kVertexShader);
     // The messages creating a pipeline of the two shaders brings, which must
     // succeed or fail as `linked` says.
-    std::vector<DebugMessage> LinkMessages(const char* vertexShader, const std::string& pixelShader,
-                                           bool linked);
+    std::vector<DebugMessage> LinkMessages(const std::string& vertexShader,
+                                           const std::string& pixelShader, bool linked);
+    // The two shaders compiled, with the vertex shader's root signature in
+    // `root`; false, with a test failure, where one of them is not.
+    bool CompileStages(const std::string& vertexShader, const std::string& pixelShader,
+                       CompileResult* vs, CompileResult* ps, ComPtr<ID3D12RootSignature>* root);
 
     ScratchDirectory scratch{"linked"};
 };
 
-uint32_t LinkedStages::DrawnColour(const std::string& pixelShader, const char* vertexShader) {
-    CompileResult vs = Compile(scratch.Write("stages.hlsl", vertexShader), "VSMain", "vs_5_0");
-    CompileResult ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
-    EXPECT_EQ(vs.hr, S_OK) << vs.errors;
-    EXPECT_EQ(ps.hr, S_OK) << ps.errors;
-    if (FAILED(vs.hr) || FAILED(ps.hr)) {
+bool LinkedStages::CompileStages(const std::string& vertexShader, const std::string& pixelShader,
+                                 CompileResult* vs, CompileResult* ps,
+                                 ComPtr<ID3D12RootSignature>* root) {
+    *vs = Compile(scratch.Write("stages.hlsl", vertexShader), "VSMain", "vs_5_0");
+    *ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
+    EXPECT_EQ(vs->hr, S_OK) << vs->errors;
+    EXPECT_EQ(ps->hr, S_OK) << ps->errors;
+    if (FAILED(vs->hr) || FAILED(ps->hr)) {
+        return false;
+    }
+    root->Attach(RootSignatureOf(device, {vs->code.data(), vs->code.size()}));
+    return *root != nullptr;
+}
+
+uint32_t LinkedStages::DrawnColour(const std::string& pixelShader,
+                                   const std::string& vertexShader) {
+    CompileResult vs, ps;
+    ComPtr<ID3D12RootSignature> root;
+    if (!CompileStages(vertexShader, pixelShader, &vs, &ps, &root)) {
         return 0;
     }
-    ComPtr<ID3D12RootSignature> root;
-    EXPECT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
-                                          IID_ID3D12RootSignature, root.PutVoid()),
-              S_OK);
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
         root, {vs.code.data(), vs.code.size()}, {ps.code.data(), ps.code.size()}, {nullptr, 0});
     desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
-    ComPtr<ID3D12PipelineState> pipeline;
-    EXPECT_EQ(
-        device->CreateGraphicsPipelineState(&desc, IID_ID3D12PipelineState, pipeline.PutVoid()),
-        S_OK);
+    ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
     ComPtr<ID3D12Resource> target{MakeTexture(16, 16, DXGI_FORMAT_R8G8B8A8_UNORM,
                                               D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
                                               D3D12_RESOURCE_STATE_RENDER_TARGET)};
@@ -108,16 +127,13 @@ uint32_t LinkedStages::DrawnColour(const std::string& pixelShader, const char* v
     return pixels.size() == 16 * 16 * 4 ? PixelAt(pixels, 16, 8, 8) : 0;
 }
 
-std::vector<DebugMessage> LinkedStages::LinkMessages(const char* vertexShader,
+std::vector<DebugMessage> LinkedStages::LinkMessages(const std::string& vertexShader,
                                                      const std::string& pixelShader, bool linked) {
-    CompileResult vs = Compile(scratch.Write("stages.hlsl", vertexShader), "VSMain", "vs_5_0");
-    CompileResult ps = Compile(scratch.Write("pixel.hlsl", pixelShader), "PSMain", "ps_5_0");
-    EXPECT_EQ(vs.hr, S_OK) << vs.errors;
-    EXPECT_EQ(ps.hr, S_OK) << ps.errors;
+    CompileResult vs, ps;
     ComPtr<ID3D12RootSignature> root;
-    EXPECT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
-                                          IID_ID3D12RootSignature, root.PutVoid()),
-              S_OK);
+    if (!CompileStages(vertexShader, pixelShader, &vs, &ps, &root)) {
+        return {};
+    }
     D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(
         root, {vs.code.data(), vs.code.size()}, {ps.code.data(), ps.code.size()}, {nullptr, 0});
     TakeDebugMessages(device); // only what the pipeline brings
@@ -150,18 +166,12 @@ TEST_F(LinkedStages, ValuesArriveBySemantic) {
 // system value (or none) and is written where it is always read; outputs the
 // pixel shader does not read may be anything.
 TEST_F(LinkedStages, OutputSignaturesThatFailTheReadsAreRefused) {
-    CompileResult vs = Compile(scratch.Write("stages.hlsl", kVertexShader), "VSMain", "vs_5_0");
-    CompileResult ps =
-        Compile(scratch.Write("pixel.hlsl", "struct Read { float4 p : SV_Position; float4 c : "
-                                            "COLOR; };\n"
-                                            "float4 PSMain(Read r) : SV_Target { return r.c; }\n"),
-                "PSMain", "ps_5_0");
-    ASSERT_EQ(vs.hr, S_OK) << vs.errors;
-    ASSERT_EQ(ps.hr, S_OK) << ps.errors;
+    CompileResult vs, ps;
     ComPtr<ID3D12RootSignature> root;
-    ASSERT_EQ(device->CreateRootSignature(0, vs.code.data(), vs.code.size(),
-                                          IID_ID3D12RootSignature, root.PutVoid()),
-              S_OK);
+    ASSERT_TRUE(CompileStages(kVertexShader,
+                              "struct Read { float4 p : SV_Position; float4 c : COLOR; };\n"
+                              "float4 PSMain(Read r) : SV_Target { return r.c; }\n",
+                              &vs, &ps, &root));
     const auto neverWritten = [](dxbc::SignatureElement* e) { e->readWriteMask = e->mask; };
     const auto clipDistance = [](dxbc::SignatureElement* e) {
         e->systemValue = D3D_NAME_CLIP_DISTANCE;
@@ -198,24 +208,7 @@ TEST_F(LinkedStages, OutputSignaturesThatFailTheReadsAreRefused) {
 }
 
 // The vertex shader's values again, under minimum-precision types.
-constexpr char kMinPrecisionVertexShader[] = R"hlsl(
-struct Written {
-    float4 position : SV_Position;
-    min16float4 red : COLOR;
-    float4 green : NORMAL;
-    min10float4 blue : TEXCOORD0;
-};
-[RootSignature("RootFlags(0)")]
-Written VSMain(uint id : SV_VertexID) {
-    Written o;
-    float2 corner = float2((id << 1) & 2, id & 2);
-    o.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
-    o.red = min16float4(1, 0, 0, 1);
-    o.green = float4(0, 1, 0, 1);
-    o.blue = min10float4(0, 0, 1, 1);
-    return o;
-}
-)hlsl";
+const std::string kMinPrecisionVertexShader = VertexShaderWriting("min16float4", "min10float4");
 
 // The pixel shader's inputs as the vertex shader writes them, under the types
 // given: what it returns is its colour and texture coordinate.

@@ -76,6 +76,23 @@ CompileResult Compile(const std::string& path, const char* entryPoint, const cha
     return result;
 }
 
+void ExpectCaseMessage(const ScratchDirectory& scratch, const std::string& source,
+                       const std::string& line) {
+    SCOPED_TRACE(source);
+    const std::string path = scratch.Write("case.hlsl", source);
+    const CompileResult result = Compile(path, "PSMain", "ps_5_0");
+    if (!line.empty()) {
+        EXPECT_EQ(result.hr, E_FAIL);
+    }
+    EXPECT_EQ(result.errors, line.empty() ? "" : path + line + "\n");
+}
+
+testing::AssertionResult Mentions(const std::string& errors, const std::string& text) {
+    const bool found = errors.find(text) != std::string::npos;
+    return (found ? testing::AssertionSuccess() : testing::AssertionFailure())
+           << "\"" << text << (found ? "\" is among " : "\" is not among ") << errors;
+}
+
 std::vector<uint8_t> Chunk(const std::vector<uint8_t>& container, uint32_t fourcc) {
     std::vector<dxbc::ChunkView> chunks;
     std::string error;

@@ -6,6 +6,8 @@
 #include <dxbc_container.h>
 #include <signature.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -38,6 +40,15 @@ struct CompileResult {
 CompileResult Compile(const std::string& path, const char* entryPoint, const char* target,
                       const D3D_SHADER_MACRO* defines = nullptr,
                       ID3DInclude* include = D3D_COMPILE_STANDARD_FILE_INCLUDE, UINT flags = 0);
+
+// Compiling `source`, written as case.hlsl in `scratch`, at PSMain for ps_5_0
+// fails with the one message that case.hlsl's path and `line` make, or, where
+// `line` is empty, gives no message.
+void ExpectCaseMessage(const ScratchDirectory& scratch, const std::string& source,
+                       const std::string& line);
+
+// Whether the compiler's `errors` hold `text`; the message quotes them.
+testing::AssertionResult Mentions(const std::string& errors, const std::string& text);
 
 std::vector<uint8_t> Chunk(const std::vector<uint8_t>& container, uint32_t fourcc);
 std::vector<uint32_t> Spirv(const std::vector<uint8_t>& container);

@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader ("triangleadj": an array of six; "lineadj": four)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(3)]
 void GSMain(triangleadj VSOut input[6], inout TriangleStream<VSOut> stream)
 {

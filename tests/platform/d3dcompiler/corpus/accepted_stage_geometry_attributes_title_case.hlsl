@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/attributes.hlsl, whose Test_MaxVertexCount and Test_Instance ("Test support for title case in attributes") fxc compiles, and whose fxc lines list "maxvertexcount, MaxVertexCount, instance" as the geometry shader's attributes
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [Instance(2)]
 [MaxVertexCount(3)]
 void GSMain(triangle VSOut input[3], inout TriangleStream<VSOut> stream)

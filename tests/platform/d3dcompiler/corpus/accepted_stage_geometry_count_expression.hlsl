@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/attributes.hlsl: maxvertexcount_valid2 ([maxvertexcount (sc_count)]) and maxvertexcount_valid3 ([maxvertexcount (sc_count + 3)]) compile under fxc
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 static const int kCorners = 3;
 [maxvertexcount(kCorners + 3)]
 void GSMain(triangle VSOut input[3], inout TriangleStream<VSOut> stream)

@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader ([instance(24)] with SV_GSInstanceID) and dx-graphics-hlsl-semantics (SV_GSInstanceID, SV_PrimitiveID in; SV_RenderTargetArrayIndex out of a geometry shader)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 struct GSOut
 {
     float4 pos : SV_Position;

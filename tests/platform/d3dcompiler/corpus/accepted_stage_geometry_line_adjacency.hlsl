@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader ("lineadj": an array of four)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(2)]
 void GSMain(lineadj VSOut input[4], inout LineStream<VSOut> stream)
 {

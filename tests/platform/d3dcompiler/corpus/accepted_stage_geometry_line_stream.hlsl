@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader ("line": an array of two) and dx-graphics-hlsl-so-type (LineStream)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(2)]
 void GSMain(line VSOut input[2], inout LineStream<VSOut> stream)
 {

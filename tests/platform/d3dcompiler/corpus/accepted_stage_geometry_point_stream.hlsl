@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-so-type (PointStream) and dx-graphics-hlsl-geometry-shader
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(3)]
 void GSMain(triangle VSOut input[3], inout PointStream<VSOut> stream)
 {

@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader ("point" input of one element; the strip appended vertex by vertex) and dx-graphics-hlsl-so-type
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 cbuffer Sizes : register(b0)
 {
     float2 halfSize;

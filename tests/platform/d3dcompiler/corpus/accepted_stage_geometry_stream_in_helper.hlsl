@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-so-type (a stream object is a template type passed inout) and dx-graphics-hlsl-function-parameters (inout parameters of any type)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 void Emit(inout TriangleStream<VSOut> stream, VSOut v, float scale)
 {
     v.pos.xy *= scale;

@@ -2,11 +2,7 @@
 // verdict: accepted GSMain
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-geometry-shader (the entry point's form: [maxvertexcount(N)], a primitive type before the input array, inout stream objects), dx-graphics-hlsl-so-type (Append, RestartStrip) and specifying-compiler-targets (gs_5_0)
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(3)]
 void GSMain(triangle VSOut input[3], inout TriangleStream<VSOut> stream)
 {

@@ -2,22 +2,7 @@
 // verdict: accepted HSMain
 // group: stages
 // source: DirectXShaderCompiler's tools/clang/test/HLSL/attributes.hlsl (Test_Domain, Test_Partitioning, Test_OutputTopology, Test_OutputControlPoints, Test_PatchConstantFunc, Test_MaxTessFactor: "Test support for title case in attributes", which fxc compiles)
-struct ControlPoint
-{
-    float3 pos : POSITION;
-};
-struct PatchConstants
-{
-    float edges[3] : SV_TessFactor;
-    float inside : SV_InsideTessFactor;
-};
-PatchConstants PatchMain()
-{
-    PatchConstants o;
-    o.edges[0] = o.edges[1] = o.edges[2] = 2.0;
-    o.inside = 2.0;
-    return o;
-}
+#include "triangle_patch.hlsli"
 [Domain("tri")]
 [Partitioning("fractional_odd")]
 [OutputTopology("triangle_cw")]

@@ -5,14 +5,7 @@
 // texture t0: 2d r32_float 4x4
 // sampler s0: point clamp
 // source: fxc's "error X4566: offset texture instructions must take offset which can resolve to integer literal in the range -8 to 7", quoted in DirectXShaderCompiler issue 2713 (Sample with offsets out of range or not literal; Gather's offsets are not checked) and pygfx issue 1202; learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-to-sample (Offset)
-#include "resource_stages.hlsli"
-cbuffer Choice : register(b0)
-{
-    int zero;
-    int one;
-};
-Texture2D<float> image : register(t0);
-SamplerState nearest : register(s0);
+#include "offset_stages.hlsli"
 float4 PSMain() : SV_Target
 {
     return image.Load(int3(0, 0, 0), int2(9, 0));

@@ -3,11 +3,7 @@
 // error text: cannot match attribute maxvertexcount, non-uint parameters found
 // group: stages
 // source: fxc's "error X3084: cannot match attribute maxvertexcount, non-uint parameters found" for [maxvertexcount (-12)] on a geometry entry point, quoted in DirectXShaderCompiler's tools/clang/test/HLSL/attributes.hlsl
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 [maxvertexcount(-12)]
 void GSMain(triangle VSOut input[3], inout TriangleStream<VSOut> stream)
 {

@@ -3,11 +3,7 @@
 // error text: non-literal parameter(s) found for attribute maxvertexcount
 // group: stages
 // source: fxc's "error X3084: non-literal parameter(s) found for attribute maxvertexcount" for [maxvertexcount (i_count)] with a global int, quoted in DirectXShaderCompiler's tools/clang/test/HLSL/attributes.hlsl
-struct VSOut
-{
-    float4 pos : SV_Position;
-    float4 color : COLOR0;
-};
+#include "geometry_vertex.hlsli"
 int vertexCount;
 [maxvertexcount(vertexCount)]
 void GSMain(triangle VSOut input[3], inout TriangleStream<VSOut> stream)

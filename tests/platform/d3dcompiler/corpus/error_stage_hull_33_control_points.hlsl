@@ -2,22 +2,7 @@
 // verdict: compile-error HSMain -
 // group: stages
 // source: learn.microsoft.com/windows/win32/direct3d11/direct3d-11-advanced-stages-hull-shader-design (1 to 32 output control points) and D3D12_IA_PATCH_MAX_CONTROL_POINT_COUNT, 32, in the DirectX headers' d3d12.h; fxc's number and words for it were not found
-struct ControlPoint
-{
-    float3 pos : POSITION;
-};
-struct PatchConstants
-{
-    float edges[3] : SV_TessFactor;
-    float inside : SV_InsideTessFactor;
-};
-PatchConstants PatchMain()
-{
-    PatchConstants o;
-    o.edges[0] = o.edges[1] = o.edges[2] = 1;
-    o.inside = 1;
-    return o;
-}
+#include "triangle_patch.hlsli"
 [domain("tri")]
 [partitioning("integer")]
 [outputtopology("triangle_cw")]

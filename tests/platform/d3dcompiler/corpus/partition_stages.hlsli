@@ -11,15 +11,7 @@ CorpusQuadFactors PatchMain(InputPatch<CorpusPoint, 4> patch)
     f.inside[0] = f.inside[1] = CORPUS_FACTOR;
     return f;
 }
-[domain("quad")]
-[partitioning(CORPUS_PARTITIONING)]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 4> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("quad", CORPUS_PARTITIONING, 4)
 [domain("quad")]
 CorpusVertex DSMain(CorpusQuadFactors f, float2 uv : SV_DomainLocation,
                     const OutputPatch<CorpusPoint, 4> patch)

@@ -46,6 +46,19 @@ float4 CorpusTriangleAt(float3 uvw)
 {
     return float4(-uvw.x + 3 * uvw.y - uvw.z, uvw.x + uvw.y - 3 * uvw.z, 0, 1);
 }
+// HSMain handing on each of the patch's POINTS points unchanged, with
+// PatchMain's constants, partitioned PARTITIONING into clockwise triangles.
+#define CORPUS_PASS_THROUGH_HULL(DOMAIN, PARTITIONING, POINTS)                     \
+    [domain(DOMAIN)]                                                               \
+    [partitioning(PARTITIONING)]                                                   \
+    [outputtopology("triangle_cw")]                                                \
+    [outputcontrolpoints(POINTS)]                                                  \
+    [patchconstantfunc("PatchMain")]                                               \
+    CorpusPoint HSMain(InputPatch<CorpusPoint, POINTS> patch,                      \
+                       uint i : SV_OutputControlPointID)                           \
+    {                                                                              \
+        return patch[i];                                                           \
+    }
 float4 PSMain(CorpusVertex input) : SV_Target
 {
     return input.value;

@@ -10,15 +10,7 @@ CorpusTriangleFactors PatchMain(InputPatch<CorpusPoint, 3> patch)
     CorpusTriangleFactors f = {{1, 1, 1}, 1};
     return f;
 }
-[domain("tri")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(3)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 3> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("tri", "integer", 3)
 [domain("quad")]
 CorpusVertex DSMain(CorpusQuadFactors f, float2 uv : SV_DomainLocation,
                     const OutputPatch<CorpusPoint, 3> patch)

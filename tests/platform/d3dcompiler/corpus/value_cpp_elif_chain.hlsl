@@ -3,7 +3,6 @@
 // probe: 3 0.5 0 1
 // group: preprocessor
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-if (#if, #elif, #else: the first whose condition holds)
-#include "probe_stages.hlsli"
 #define LEVEL 3
 #if LEVEL == 1
 #define CHOICE 1
@@ -16,7 +15,4 @@
 #else
 #define CHOICE 5
 #endif
-float4 PSMain(float4 position : SV_Position) : SV_Target
-{
-    return float4(CHOICE, position.x, 0, position.w * 0.5);
-}
+#include "choice_probe.hlsli"

@@ -4,14 +4,10 @@
 // probe: 1 0.5 0 1
 // group: preprocessor
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-if; C99 6.10.1 and 6.10.3 (a function-like macro's name not followed by '(' is not replaced, and a name left is 0)
-#include "probe_stages.hlsli"
 #define TWICE(x) ((x) * 2)
 #if TWICE
 #define CHOICE 2
 #else
 #define CHOICE 1
 #endif
-float4 PSMain(float4 position : SV_Position) : SV_Target
-{
-    return float4(CHOICE, position.x, 0, position.w * 0.5);
-}
+#include "choice_probe.hlsli"

@@ -3,13 +3,9 @@
 // probe: 1 0.5 0 1
 // group: preprocessor
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-if (identifiers that are not macros evaluate to 0, as C's #if; C99 6.10.1)
-#include "probe_stages.hlsli"
 #if NEVER_DEFINED_NAME
 #define CHOICE 2
 #else
 #define CHOICE 1
 #endif
-float4 PSMain(float4 position : SV_Position) : SV_Target
-{
-    return float4(CHOICE, position.x, 0, position.w * 0.5);
-}
+#include "choice_probe.hlsli"

@@ -22,15 +22,7 @@ Factors PatchMain(InputPatch<CorpusPoint, 4> patch, uint primitive : SV_Primitiv
     f.tint = float2(5, 6 + primitive);
     return f;
 }
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 4> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("quad", "integer", 4)
 [domain("quad")]
 CorpusVertex DSMain(Factors f, float2 uv : SV_DomainLocation,
                     const OutputPatch<CorpusPoint, 4> patch, uint primitive : SV_PrimitiveID)

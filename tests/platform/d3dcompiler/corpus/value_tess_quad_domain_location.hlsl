@@ -13,15 +13,7 @@ CorpusQuadFactors PatchMain(InputPatch<CorpusPoint, 4> patch)
     f.inside[0] = f.inside[1] = 2;
     return f;
 }
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 4> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("quad", "integer", 4)
 [domain("quad")]
 CorpusVertex DSMain(CorpusQuadFactors f, float2 uv : SV_DomainLocation,
                     const OutputPatch<CorpusPoint, 4> patch)

@@ -18,15 +18,7 @@ CorpusQuadFactors PatchMain(InputPatch<CorpusPoint, 4> patch)
     f.inside[0] = f.inside[1] = 1;
     return f;
 }
-[domain("quad")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(4)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 4> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("quad", "integer", 4)
 // Bit k of word 0 (word 1) set where a point of the left (right) edge has v = k/12.
 [domain("quad")]
 CorpusVertex DSMain(CorpusQuadFactors f, float2 uv : SV_DomainLocation,

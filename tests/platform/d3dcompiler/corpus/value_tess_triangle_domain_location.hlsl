@@ -11,15 +11,7 @@ CorpusTriangleFactors PatchMain(InputPatch<CorpusPoint, 3> patch)
     CorpusTriangleFactors f = {{3, 3, 3}, 3};
     return f;
 }
-[domain("tri")]
-[partitioning("integer")]
-[outputtopology("triangle_cw")]
-[outputcontrolpoints(3)]
-[patchconstantfunc("PatchMain")]
-CorpusPoint HSMain(InputPatch<CorpusPoint, 3> patch, uint i : SV_OutputControlPointID)
-{
-    return patch[i];
-}
+CORPUS_PASS_THROUGH_HULL("tri", "integer", 3)
 [domain("tri")]
 CorpusVertex DSMain(CorpusTriangleFactors f, float3 uvw : SV_DomainLocation,
                     const OutputPatch<CorpusPoint, 3> patch)
