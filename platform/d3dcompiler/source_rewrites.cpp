@@ -417,7 +417,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     AddZeroGatherCompareOffsets(source, tokens, &edits);
-    SplitFourOffsetGathers(source, tokens, &edits);
+    RewriteGatherOffsets(source, tokens, &edits);
     RewriteTiledStatusReads(source, tokens, &edits);
     RewriteLodClamps(source, tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);
