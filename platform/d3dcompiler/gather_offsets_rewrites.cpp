@@ -53,14 +53,19 @@ std::string OffsetText(const std::string& source, const Tokens& tokens, Span arg
 const char kWrapOffset[] =
     "int2 standin_gather_offset(int2 offset) { return (offset << 26) >> 26; }\n";
 
-const char* const kPickComponents[] = {
-    "float4 standin_gather_offsets(float4 a, float4 b, float4 c, float4 d) "
-    "{ return float4(a.x, b.y, c.z, d.w); }\n",
-    "int4 standin_gather_offsets(int4 a, int4 b, int4 c, int4 d) "
-    "{ return int4(a.x, b.y, c.z, d.w); }\n",
-    "uint4 standin_gather_offsets(uint4 a, uint4 b, uint4 c, uint4 d) "
-    "{ return uint4(a.x, b.y, c.z, d.w); }\n",
-};
+// The helper that picks component i of gather i; the original call's last
+// offsets (and status) follow as arguments it does not read.
+std::set<std::string> PickComponentHelpers() {
+    std::set<std::string> helpers;
+    for (const std::string type : {"float4", "int4", "uint4"}) {
+        const std::string head = type + " standin_gather_offsets(" + type + " a, " + type + " b, " +
+                                 type + " c, " + type + " d, int2 o2, int2 o3, int2 o4";
+        const std::string body = "return " + type + "(a.x, b.y, c.z, d.w); }\n";
+        helpers.insert(head + ") { " + body);
+        helpers.insert(head + ", out uint status) { status = 0u; " + body);
+    }
+    return helpers;
+}
 
 class GatherOffsetEdits {
 public:
@@ -69,14 +74,16 @@ public:
 
     void Rewrite(const ObjectMethodCall& call) {
         const std::string& method = tokens_[call.method].text;
+        // Split first: an insertion made later at the same place goes in front,
+        // and the first offset's ")" must precede the copies.
+        if (OffsetCount(method, call.arguments.size()) == 4) {
+            Split(call, method);
+        }
         const Span first = call.arguments[ArgumentsBeforeOffsets(method)];
         if (!IsLiteral(tokens_, first)) {
             edits_->push_back({tokens_[first.first].offset, 0, "standin_gather_offset("});
             edits_->push_back({tokens_[first.second].offset, 0, ")"});
             wrapped_ = true;
-        }
-        if (OffsetCount(method, call.arguments.size()) == 4) {
-            Split(call, method);
         }
     }
 
@@ -86,7 +93,8 @@ public:
             helpers.insert(kWrapOffset);
         }
         if (split_) {
-            helpers.insert(std::begin(kPickComponents), std::end(kPickComponents));
+            const std::set<std::string> picks = PickComponentHelpers();
+            helpers.insert(picks.begin(), picks.end());
         }
         if (!helpers.empty()) {
             DefineHelpersFirst(helpers, edits_);
@@ -94,8 +102,9 @@ public:
     }
 
 private:
-    // "t.GatherRed(s, uv, o1, o2, o3, o4)" as
-    // "standin_gather_offsets(t.GatherRed(s, uv, o1), ..., t.GatherRed(s, uv, o4))".
+    // "t.GatherRed(s, uv, o1, o2, o3, o4)" as "standin_gather_offsets(
+    // t.GatherRed(s, uv, o1), t.GatherRed(s, uv, o2), ..., o2, o3, o4)": only
+    // insertions, so the call's own text keeps any other rewrite made in it.
     void Split(const ObjectMethodCall& call, const std::string& method) {
         const size_t before = ArgumentsBeforeOffsets(method);
         const auto& arguments = call.arguments;
@@ -103,21 +112,13 @@ private:
             TokenSpanText(source_, tokens_, call.name, call.method + 2) +
             TokenSpanText(source_, tokens_, arguments[0].first, arguments[before - 1].second) +
             ", ";
-        const bool status = arguments.size() > before + 4;
-        std::string opening =
-            status ? ZeroStatusPrefix(TokenSpanText(source_, tokens_, arguments.back().first,
-                                                    arguments.back().second))
-                   : "";
-        opening += "standin_gather_offsets(";
-        edits_->push_back({tokens_[call.name].offset, 0, opening});
-        std::string rest = ")";
+        edits_->push_back({tokens_[call.name].offset, 0, "standin_gather_offsets("});
+        std::string copies = ")";
         for (size_t offset = before + 1; offset < before + 4; ++offset) {
             wrapped_ = wrapped_ || !IsLiteral(tokens_, arguments[offset]);
-            rest += ", " + head + OffsetText(source_, tokens_, arguments[offset]) + ")";
+            copies += ", " + head + OffsetText(source_, tokens_, arguments[offset]) + ")";
         }
-        rest += status ? "))" : ")";
-        const size_t from = tokens_[arguments[before].second].offset;
-        edits_->push_back({from, tokens_[call.close].offset + 1 - from, rest});
+        edits_->push_back({tokens_[arguments[before].second].offset, 0, copies});
         split_ = true;
     }
 

@@ -6,8 +6,8 @@
 // offset i, its i-th texel ((u0,v1), (u1,v1), (u1,v0), (u0,v0)), where SPIR-V's
 // ConstOffsets takes the (u0,v0) texel of each offset's footprint and only
 // constants: each such call becomes four gathers of one offset each, whose
-// components a helper picks; a status argument is set to 0 as the other
-// status overloads' are (tiled_status_rewrites.h).
+// components a helper picks, which sets a status argument to 0 as the other
+// status overloads' are set (tiled_status_rewrites.h).
 #pragma once
 
 #include "hlsl_tokens.h"

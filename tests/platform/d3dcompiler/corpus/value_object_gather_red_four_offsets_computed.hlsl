@@ -16,5 +16,5 @@ Texture2D<float> grid : register(t0);
 SamplerState nearest : register(s0);
 float4 PSMain() : SV_Target
 {
-    return grid.GatherRed(nearest, float2(0.25, 0.25), int2(1, 0), int2(0, 1), int2((int)two, 0), int2(1, (int)one));
+    return grid.GatherRed(nearest, float2(0.25, 0.25), int2((int)one, 0), int2(0, 1), int2((int)two, 0), int2(1, (int)one));
 }
