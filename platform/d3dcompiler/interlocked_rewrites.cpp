@@ -35,6 +35,15 @@ size_t FirstArgumentEnd(const std::vector<HlslToken>& tokens, size_t open, size_
     return at;
 }
 
+// The number of arguments of the call opened at `open` and closed at `close`.
+size_t ArgumentCount(const std::vector<HlslToken>& tokens, size_t open, size_t close) {
+    size_t count = 0;
+    for (size_t at = open; at < close; ++count) {
+        at = FirstArgumentEnd(tokens, at, close);
+    }
+    return count;
+}
+
 } // namespace
 
 void RewriteCompareStores(const std::string& source, const std::vector<HlslToken>& tokens,
@@ -48,10 +57,11 @@ void RewriteCompareStores(const std::string& source, const std::vector<HlslToken
             continue;
         }
         const size_t close = ClosingBracket(tokens, at + 1);
-        if (!IsToken(tokens, close + 1, ";")) {
+        const bool method = tokens[at - 1].text == ".";
+        // A call of another count keeps its name for the argument-count check.
+        if (!IsToken(tokens, close + 1, ";") || ArgumentCount(tokens, at + 1, close) != 3) {
             continue;
         }
-        const bool method = tokens[at - 1].text == ".";
         const size_t start = method ? PostfixOperandStart(tokens, at - 1) : at;
         const std::string type =
             method ? "uint"

@@ -51,6 +51,18 @@ constexpr MethodArity kMethods[] = {
     {"Store2", 2, 2, 0},
     {"Store3", 2, 2, 0},
     {"Store4", 2, 2, 0},
+    // RWByteAddressBuffer's atomics (sm5-object-rwbyteaddressbuffer-interlocked*):
+    // an address, the operands, and the original value, which Exchange and
+    // CompareExchange require.
+    {"InterlockedAdd", 2, 3, 0},
+    {"InterlockedAnd", 2, 3, 0},
+    {"InterlockedOr", 2, 3, 0},
+    {"InterlockedXor", 2, 3, 0},
+    {"InterlockedMax", 2, 3, 0},
+    {"InterlockedMin", 2, 3, 0},
+    {"InterlockedExchange", 3, 3, 0},
+    {"InterlockedCompareExchange", 4, 4, 0},
+    {"InterlockedCompareStore", 3, 3, 0},
 };
 
 // GetDimensions' argument counts per object: the outputs alone, and a mip

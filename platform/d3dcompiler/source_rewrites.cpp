@@ -31,6 +31,7 @@
 #include "integer_matrix_calls.h"
 #include "integer_matrix_values.h"
 #include "gather_compare_rewrites.h"
+#include "gather_offsets_rewrites.h"
 #include "interlocked_rewrites.h"
 #include "lod_clamp_rewrites.h"
 #include "tiled_status_rewrites.h"
@@ -416,6 +417,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteCompareStores(source, tokens, &edits);
     SuffixInterlockedMethodLiterals(tokens, &edits);
     AddZeroGatherCompareOffsets(source, tokens, &edits);
+    RewriteGatherOffsets(source, tokens, &edits);
     RewriteTiledStatusReads(source, tokens, &edits);
     RewriteLodClamps(source, tokens, &edits);
     ScaleRawBufferDimensions(tokens, &edits);

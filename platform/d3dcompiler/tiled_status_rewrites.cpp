@@ -6,13 +6,27 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
+// The argument counts of a cube texture's overloads that end in a status;
+// they take no offset (texturecube-gather: Gather(S, Location, Status)).
+bool CubeEndsInStatus(const std::string& method, size_t count) {
+    if (method == "SampleLevel" || method == "SampleCmpLevelZero") {
+        return count == 4;
+    }
+    if (method.rfind("GatherCmp", 0) == 0) {
+        return count == 4;
+    }
+    return method.rfind("Gather", 0) == 0 && count == 3;
+}
+
 // The argument counts of `method`'s overloads that end in a status, on an
 // object of `kind` (the texture-object pages' overload lists: Load(Location,
-// Offset, Status), Gather(S, Location, Offset, Status), GatherRed with one or
-// four offsets, ...). Cube textures' forms are not read here.
+// Offset, Status), Gather(S, Location, Offset, Status), GatherRed with one
+// offset, ...).
 bool EndsInStatus(const std::string& kind, const std::string& method, size_t count) {
-    if (kind.rfind("TextureCube", 0) == 0 || kind.rfind("Sampler", 0) == 0 ||
-        kind.rfind("sampler", 0) == 0) {
+    if (kind.rfind("TextureCube", 0) == 0) {
+        return CubeEndsInStatus(method, count);
+    }
+    if (kind.rfind("Sampler", 0) == 0 || kind.rfind("sampler", 0) == 0) {
         return false;
     }
     if (method == "Load") {
@@ -33,10 +47,12 @@ bool EndsInStatus(const std::string& kind, const std::string& method, size_t cou
     if (method == "GatherCmp") {
         return count == 5;
     }
+    // The four-offset overloads' statuses are set where those calls are split
+    // (gather_offsets_rewrites.h).
     if (method.rfind("GatherCmp", 0) == 0) {
-        return count == 5 || count == 8;
+        return count == 5;
     }
-    return method.rfind("Gather", 0) == 0 && (count == 4 || count == 7);
+    return method.rfind("Gather", 0) == 0 && count == 4;
 }
 
 bool MayReadStatus(const std::string& method, size_t count) {

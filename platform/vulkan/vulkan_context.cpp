@@ -187,6 +187,8 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     // Hull and domain shaders.
     features->tessellationShader = supported.tessellationShader == VK_TRUE;
     enabled->tessellationShader = supported.tessellationShader;
+    // Gathers with a computed offset or four offsets (shader model 5.0's gather4_po).
+    enabled->shaderImageGatherExtended = supported.shaderImageGatherExtended;
     // double arithmetic, which shader model 5.0 has.
     enabled->shaderFloat64 = supported.shaderFloat64;
     EnableUnorderedAccess(supported, enabled, features);
@@ -299,21 +301,40 @@ void EnableTransformFeedback(const SupportedFeatures& supported, VulkanFeatures*
     enabled->core.pNext = &enabled->transformFeedback;
 }
 
+// Null descriptors, and accesses past a view's bounds that read 0 and write
+// nothing, as Direct3D defines them for every buffer and texture; without
+// robustBufferAccess2 and robustImageAccess2 such accesses are undefined in
+// Vulkan. Whether the extension is needed.
+bool EnableRobustness(const SupportedFeatures& supported, VulkanFeatures* features,
+                      EnabledFeatures* enabled) {
+    enabled->robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
+    if (!supported.hasRobustness) {
+        return false;
+    }
+    features->nullDescriptor = supported.robustness.nullDescriptor == VK_TRUE;
+    enabled->robustness.nullDescriptor = supported.robustness.nullDescriptor;
+    // robustBufferAccess2 is valid only with robustBufferAccess.
+    const bool buffers = supported.robustness.robustBufferAccess2 == VK_TRUE &&
+                         supported.core.features.robustBufferAccess == VK_TRUE;
+    enabled->robustness.robustBufferAccess2 = buffers ? VK_TRUE : VK_FALSE;
+    enabled->core.features.robustBufferAccess = buffers ? VK_TRUE : VK_FALSE;
+    enabled->robustness.robustImageAccess2 = supported.robustness.robustImageAccess2;
+    return features->nullDescriptor || buffers ||
+           supported.robustness.robustImageAccess2 == VK_TRUE;
+}
+
 // What the stand-in needs, and what it uses where the device has it.
 void ChooseFeatures(const SupportedFeatures& supported,
                     const std::vector<VkExtensionProperties>& available, VulkanFeatures* features,
                     std::vector<const char*>* extensions, EnabledFeatures* enabled) {
-    enabled->robustness.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_ROBUSTNESS_2_FEATURES_EXT;
-    features->nullDescriptor =
-        supported.hasRobustness && supported.robustness.nullDescriptor == VK_TRUE;
-    enabled->robustness.nullDescriptor = features->nullDescriptor ? VK_TRUE : VK_FALSE;
-    if (features->nullDescriptor) {
+    const bool robustness = EnableRobustness(supported, features, enabled);
+    if (robustness) {
         extensions->push_back(VK_EXT_ROBUSTNESS_2_EXTENSION_NAME);
     }
     enabled->vulkan12.sType = VK_STRUCTURE_TYPE_PHYSICAL_DEVICE_VULKAN_1_2_FEATURES;
     enabled->vulkan12.timelineSemaphore = VK_TRUE;
     EnableVulkan12Features(supported.vulkan12, available, &enabled->vulkan12, features, extensions);
-    enabled->vulkan12.pNext = features->nullDescriptor ? &enabled->robustness : nullptr;
+    enabled->vulkan12.pNext = robustness ? &enabled->robustness : nullptr;
     // A heap sampler's border colour other than Vulkan's three fixed ones.
     features->customBorderColor = supported.hasCustomBorder &&
                                   supported.customBorder.customBorderColors == VK_TRUE &&

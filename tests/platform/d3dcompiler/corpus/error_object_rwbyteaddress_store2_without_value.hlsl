@@ -1,0 +1,13 @@
+// Windows: RWByteAddressBuffer's Store2 takes an address and a uint2: the address alone matches no overload.
+// verdict: compile-error CSMain X3013
+// group: resources
+// error text: 'Store2': no matching 1 parameter intrinsic method
+// uav u0: raw 4
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-rwbyteaddressbuffer-store2 ("void Store2(in uint address, in uint2 values)"); fxc's X3013 words as in error_x3013_load_without_mip_level.hlsl
+RWByteAddressBuffer raw : register(u0);
+[RootSignature(CORPUS_ROOT_SIGNATURE)]
+[numthreads(1, 1, 1)]
+void CSMain()
+{
+    raw.Store2(0);
+}
