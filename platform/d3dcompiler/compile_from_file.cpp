@@ -436,8 +436,8 @@ private:
     bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
         warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
         WarnUnknownPragmas(preprocessed, request_.path, &warnings_);
-        const WarningPolicy policy =
-            ReadWarningPragmas(preprocessed, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
+        const WarningPolicy policy = ReadWarningPragmas(
+            preprocessed, request_.path, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
         if (ApplyWarningPolicy(policy, &warnings_)) {
             *messages = warnings_;
             return false;
