@@ -10,6 +10,7 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "included_definitions.h"
 #include "legalising_compile.h"
 #include "line_directives.h"
 #include "macro_expansion.h"
@@ -208,8 +209,9 @@ public:
         includes_.NoteMainSource(&request.source);
         const std::string entryPoint = request.entryPoint;
         const char stage = request.target.stage;
+        definitions_ = MacroDefinitions(request.source, request.path, includes_);
         includes_.SetRewrite([this, entryPoint, stage](const std::string& included) {
-            std::string rewritten = RewriteForGlslang(included, entryPoint, stage);
+            std::string rewritten = RewriteForGlslang(included, entryPoint, stage, definitions_);
             readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
             return rewritten;
         });
@@ -232,8 +234,8 @@ public:
         if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
-        const std::string source = RewriteForGlslang(SourceForGlslang(request_),
-                                                     request_.entryPoint, request_.target.stage);
+        const std::string source = RewriteForGlslang(
+            SourceForGlslang(request_), request_.entryPoint, request_.target.stage, definitions_);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
@@ -480,6 +482,7 @@ private:
     IncludeResolver includes_;
     std::vector<HlslToken> tokens_;       // the preprocessed source
     std::string warnings_;                // the source's warning lines
+    std::string definitions_;             // the #define lines of the files the compile reads
     bool readsPipelineConstants_ = false; // an included file's rewritten text does
 };
 

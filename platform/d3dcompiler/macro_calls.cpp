@@ -164,8 +164,10 @@ void RewriteOddWhiteSpace(const std::string& source, std::vector<TextEdit>* edit
 }
 
 void RewriteFunctionMacroNamesInConditions(const std::string& source,
+                                           const std::string& definitions,
                                            std::vector<TextEdit>* edits) {
-    const FunctionMacros macros = FindFunctionMacros(source);
+    FunctionMacros macros = FindFunctionMacros(source);
+    macros.merge(FindFunctionMacros(definitions));
     for (size_t line = 0; !macros.empty() && line < source.size();
          line = LogicalLineEnd(source, line)) {
         size_t at = 0;
@@ -194,8 +196,10 @@ void RewriteFunctionMacroNamesInConditions(const std::string& source,
     }
 }
 
-void MarkEmptyMacroArguments(const std::string& source, std::vector<TextEdit>* edits) {
+void MarkEmptyMacroArguments(const std::string& source, const std::string& definitions,
+                             std::vector<TextEdit>* edits) {
     FunctionMacros macros = FindFunctionMacros(source);
+    macros.merge(FindFunctionMacros(definitions));
     for (auto macro = macros.begin(); macro != macros.end();) {
         macro = macro->second == 0 ? macros.erase(macro) : std::next(macro);
     }

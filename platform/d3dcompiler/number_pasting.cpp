@@ -313,11 +313,13 @@ bool HasHashWithinLine(const std::string& source) {
 } // namespace
 
 void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
-                        std::vector<TextEdit>* edits) {
-    if (!HasHashWithinLine(source)) {
+                        const std::string& definitions, std::vector<TextEdit>* edits) {
+    if (!HasHashWithinLine(source) && !HasHashWithinLine(definitions)) {
         return;
     }
     std::map<std::string, PastingMacro> macros = PastingMacros(source, edits);
+    std::vector<TextEdit> otherFiles; // the edits of each file are its own rewrite's
+    macros.merge(PastingMacros(definitions, &otherFiles));
     if (macros.empty()) {
         return;
     }

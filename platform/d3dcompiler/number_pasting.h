@@ -17,7 +17,9 @@ namespace d3dcompiler_standin {
 // string, with the macro's replacement, arguments substituted, joined and
 // made strings (the rest left for glslang's preprocessor to expand), and
 // blanks the # of such definitions: adds the edits (one file, before glslang).
+// `definitions` are other files' #define lines, whose macros' calls in
+// `source` are expanded too.
 void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
-                        std::vector<TextEdit>* edits);
+                        const std::string& definitions, std::vector<TextEdit>* edits);
 
 } // namespace d3dcompiler_standin

@@ -268,16 +268,34 @@ void IncludeResolver::Release(void*, shaderc_include_result* result) {
     delete static_cast<Result*>(result->user_data);
 }
 
+// Where the standard handler looks for `requested`: beside the including
+// file, then beside the main file.
+std::vector<std::string> IncludeResolver::StandardCandidates(const std::string& requested,
+                                                             const std::string& requester) const {
+    if (!requested.empty() && requested[0] == '/') {
+        return {requested};
+    }
+    return {DirectoryOf(requester) + requested, DirectoryOf(mainPath_) + requested};
+}
+
+bool IncludeResolver::ReadStandard(const std::string& requested, const std::string& requester,
+                                   std::string* text, std::string* path) const {
+    if (handler_ != D3D_COMPILE_STANDARD_FILE_INCLUDE) {
+        return false;
+    }
+    for (const std::string& candidate : StandardCandidates(PortablePath(requested), requester)) {
+        const SourceReadError error = ReadSourceFile(candidate, text);
+        if (error != SourceReadError::NotFound) {
+            *path = candidate;
+            return error == SourceReadError::None;
+        }
+    }
+    return false;
+}
+
 bool IncludeResolver::OpenStandard(const std::string& requested, const std::string& requester,
                                    Result* result) {
-    std::vector<std::string> candidates;
-    if (!requested.empty() && requested[0] == '/') {
-        candidates.push_back(requested);
-    } else {
-        candidates.push_back(DirectoryOf(requester) + requested);
-        candidates.push_back(DirectoryOf(mainPath_) + requested);
-    }
-    for (const std::string& candidate : candidates) {
+    for (const std::string& candidate : StandardCandidates(requested, requester)) {
         SourceReadError error = ReadSourceFile(candidate, &result->content);
         if (error == SourceReadError::NotFound) {
             continue;

@@ -78,12 +78,21 @@ public:
     }
     void Close(shaderc_include_result* result) { Release(this, result); }
 
+    // The text and path of the file an #include of `requested` in
+    // `requester` opens, read from disk where the standard handler is used
+    // (no caller sees the read); false under a caller's handler or where no
+    // such file is read.
+    bool ReadStandard(const std::string& requested, const std::string& requester, std::string* text,
+                      std::string* path) const;
+
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,
                                            const char* requester, size_t depth);
     static void Release(void* self, shaderc_include_result* result);
     bool OpenStandard(const std::string& requested, const std::string& requester, Result* result);
+    std::vector<std::string> StandardCandidates(const std::string& requested,
+                                                const std::string& requester) const;
     bool OpenWithHandler(const std::string& requested, int type, const std::string& requester,
                          Result* result);
 
