@@ -253,8 +253,10 @@ shaderc_include_result* IncludeResolver::Resolve(void* self, const char* request
     }
     if (result->sourceName.empty() && resolver->firstFailure_.empty()) {
         resolver->firstFailure_ = result->content;
-    } else if (!result->sourceName.empty() && resolver->rewrite_) {
-        result->content = resolver->rewrite_(result->content);
+    } else if (!result->sourceName.empty()) {
+        resolver->includers_.emplace(result->sourceName, requester);
+        result->content =
+            resolver->rewrite_ ? resolver->rewrite_(result->content) : result->content;
     }
     result->view.source_name = result->sourceName.c_str();
     result->view.source_name_length = result->sourceName.size();
@@ -269,13 +271,26 @@ void IncludeResolver::Release(void*, shaderc_include_result* result) {
 }
 
 // Where the standard handler looks for `requested`: beside the including
-// file, then beside the main file.
+// file, then beside each file that included the one before, up to the main
+// file, then in the current directory.
 std::vector<std::string> IncludeResolver::StandardCandidates(const std::string& requested,
                                                              const std::string& requester) const {
     if (!requested.empty() && requested[0] == '/') {
         return {requested};
     }
-    return {DirectoryOf(requester) + requested, DirectoryOf(mainPath_) + requested};
+    std::vector<std::string> candidates;
+    std::string file = requester;
+    for (size_t depth = 0; depth <= kMaxIncludeDepth; ++depth) {
+        candidates.push_back(DirectoryOf(file) + requested);
+        const auto includer = includers_.find(file);
+        if (includer == includers_.end()) {
+            break;
+        }
+        file = includer->second;
+    }
+    candidates.push_back(DirectoryOf(mainPath_) + requested);
+    candidates.push_back(requested);
+    return candidates;
 }
 
 bool IncludeResolver::ReadStandard(const std::string& requested, const std::string& requester,

@@ -49,8 +49,9 @@ constexpr size_t kMaxIncludeDepth = 32;
 
 // Answers shaderc's #include requests for one compilation. With
 // D3D_COMPILE_STANDARD_FILE_INCLUDE a name is looked up beside the including
-// file, then beside the main file; with a caller's handler its Open/Close are
-// used; with none, any #include fails.
+// file, then beside the files that included it in turn, then beside the main
+// file, then in the current directory; with a caller's handler its
+// Open/Close are used; with none, any #include fails.
 class IncludeResolver {
 public:
     IncludeResolver(ID3DInclude* handler, std::string mainPath);
@@ -106,8 +107,9 @@ private:
     std::string firstFailure_;
     std::set<std::string> onceFiles_; // real paths of files with #pragma once
     bool mainOnce_ = false;
-    std::vector<LPCVOID> openedData_;           // each Open's data, closed once each
-    std::map<std::string, LPCVOID> dataByName_; // latest data per source name
+    std::vector<LPCVOID> openedData_;              // each Open's data, closed once each
+    std::map<std::string, LPCVOID> dataByName_;    // latest data per source name
+    std::map<std::string, std::string> includers_; // a file read: the file that included it
 };
 
 } // namespace d3dcompiler_standin

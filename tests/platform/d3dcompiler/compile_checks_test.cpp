@@ -137,6 +137,21 @@ TEST(CompileSources, IncludesResolveBesideTheIncludingFileAndMacrosApply) {
     EXPECT_NE(result.errors.find("include handler"), std::string::npos) << result.errors;
 }
 
+// D3D_COMPILE_STANDARD_FILE_INCLUDE also opens files relative to the current
+// directory (the D3DCompile page), after the folders of the includers.
+TEST(CompileSources, StandardIncludesAlsoResolveInTheCurrentDirectory) {
+    ScratchDirectory scratch("current_directory");
+    scratch.Write("current/shared.hlsli", "#define SHARED_RED float4(1, 0, 0, 1)\n");
+    const std::string main = scratch.Write(
+        "elsewhere/main.hlsl",
+        "#include \"shared.hlsli\"\nfloat4 PSMain() : SV_Target { return SHARED_RED; }\n");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path() / "current");
+    const CompileResult result = Compile(main, "PSMain", "ps_5_0");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
 // Serves one in-memory header and counts open/close pairs.
 class MemoryInclude : public ID3DInclude {
 public:
