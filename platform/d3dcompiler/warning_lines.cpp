@@ -13,19 +13,24 @@ size_t LastColumn(const HlslToken& token) {
     return token.column + (token.text.empty() ? 0 : token.text.size() - 1);
 }
 
-// The warning numbers the pragmas before a line turn off or make errors.
+// The warning numbers the pragmas before a line turn off, make errors or
+// show once.
 struct WarningStates {
     std::set<int> disabled;
     std::set<int> errors;
+    std::set<int> once;
 };
 
 void ApplyToNumber(const std::string& action, int code, WarningStates* states) {
     states->disabled.erase(code);
     states->errors.erase(code);
+    states->once.erase(code);
     if (action == "disable") {
         states->disabled.insert(code);
     } else if (action == "error") {
         states->errors.insert(code);
+    } else if (action == "once") {
+        states->once.insert(code);
     }
 }
 
@@ -160,10 +165,13 @@ bool ApplyWarningPolicy(const WarningPolicy& policy, std::string* lines) {
     std::istringstream input(*lines);
     std::string out;
     bool madeErrors = false;
+    std::set<int> shown;
     for (std::string line; std::getline(input, line);) {
         const int number = WarningNumber(line);
         const WarningStates states = number >= 0 ? StatesAt(policy, line) : WarningStates{};
-        if (number >= 0 && states.disabled.count(number)) {
+        const bool shownBefore = number >= 0 && !shown.insert(number).second;
+        if (number >= 0 &&
+            (states.disabled.count(number) || (states.once.count(number) && shownBefore))) {
             continue;
         }
         if (number >= 0 && (policy.allErrors || states.errors.count(number))) {

@@ -242,6 +242,16 @@ TEST(WarningPolicy, APragmaAppliesToTheLinesAfterItInEveryFile) {
     EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
                      "b.hlsli(2,1-2): error X3206: implicit truncation\n"
                      "a.hlsl(6,1-2): error X3206: implicit truncation\n");
+    // "once": a number already shown is not shown again.
+    lines = "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+            "a.hlsl(3,1-2): warning X3206: implicit truncation\n"
+            "a.hlsl(3,5-6): warning X3571: pow(f, e)\n";
+    EXPECT_FALSE(ApplyWarningPolicy(
+        ReadWarningPragmas("float2 a = b;\n#pragma warning(once : 3206)\nfloat2 c = d;\n", "a.hlsl",
+                           false),
+        &lines));
+    EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                     "a.hlsl(3,5-6): warning X3571: pow(f, e)\n");
 }
 
 TEST(LineDirectives, RenumberedLinesAreFoundWhereTheyStand) {
