@@ -34,11 +34,12 @@ size_t LogicalLine(const std::string& source, size_t start, std::string* joined)
     }
 }
 
-// "#include "name"" or "#include <name>": the name, or "".
-std::string IncludedName(const std::string& text) {
+// "#include "name"" or "#include <name>" (`system`): the name, or "".
+std::string IncludedName(const std::string& text, bool* system) {
     const size_t open = text.find_first_of("\"<");
+    *system = open != std::string::npos && text[open] == '<';
     const size_t close =
-        open == std::string::npos ? open : text.find(text[open] == '"' ? '"' : '>', open + 1);
+        open == std::string::npos ? open : text.find(*system ? '>' : '"', open + 1);
     return close == std::string::npos ? "" : text.substr(open + 1, close - open - 1);
 }
 
@@ -55,12 +56,13 @@ void CollectDefinitions(const std::string& source, const std::string& path,
         if (word == "define") {
             *definitions += line + "\n";
         }
-        const std::string name = word == "include" ? IncludedName(line.substr(rest)) : "";
+        bool system = false;
+        const std::string name = word == "include" ? IncludedName(line.substr(rest), &system) : "";
         std::string text;
         std::string found;
         if (includes != nullptr && !name.empty() && depth < kMaxIncludeDepth &&
             definitions->size() < kMaxSourceBytes && read->insert(name).second &&
-            includes->ReadStandard(name, path, &text, &found)) {
+            includes->ReadStandard(name, system, path, &text, &found)) {
             CollectDefinitions(text, found, includes, depth + 1, read, definitions);
         }
         start = end + 1;

@@ -247,7 +247,7 @@ shaderc_include_result* IncludeResolver::Resolve(void* self, const char* request
     } else if (resolver->handler_ == nullptr) {
         result->content = "#include \"" + name + "\" needs an include handler";
     } else if (resolver->handler_ == D3D_COMPILE_STANDARD_FILE_INCLUDE) {
-        resolver->OpenStandard(name, requester, result);
+        resolver->OpenStandard(name, type == shaderc_include_type_standard, requester, result);
     } else {
         resolver->OpenWithHandler(name, type, requester, result);
     }
@@ -270,17 +270,18 @@ void IncludeResolver::Release(void*, shaderc_include_result* result) {
     delete static_cast<Result*>(result->user_data);
 }
 
-// Where the standard handler looks for `requested`: beside the including
-// file, then beside each file that included the one before, up to the main
-// file, then in the current directory.
+// Where the standard handler looks for `requested`: for a quoted name beside
+// the including file, then beside each file that included the one before;
+// for any name beside the main file, then in the current directory.
 std::vector<std::string> IncludeResolver::StandardCandidates(const std::string& requested,
+                                                             bool system,
                                                              const std::string& requester) const {
     if (!requested.empty() && requested[0] == '/') {
         return {requested};
     }
     std::vector<std::string> candidates;
     std::string file = requester;
-    for (size_t depth = 0; depth <= kMaxIncludeDepth; ++depth) {
+    for (size_t depth = 0; !system && depth <= kMaxIncludeDepth; ++depth) {
         candidates.push_back(DirectoryOf(file) + requested);
         const auto includer = includers_.find(file);
         if (includer == includers_.end()) {
@@ -293,12 +294,14 @@ std::vector<std::string> IncludeResolver::StandardCandidates(const std::string& 
     return candidates;
 }
 
-bool IncludeResolver::ReadStandard(const std::string& requested, const std::string& requester,
-                                   std::string* text, std::string* path) const {
+bool IncludeResolver::ReadStandard(const std::string& requested, bool system,
+                                   const std::string& requester, std::string* text,
+                                   std::string* path) const {
     if (handler_ != D3D_COMPILE_STANDARD_FILE_INCLUDE) {
         return false;
     }
-    for (const std::string& candidate : StandardCandidates(PortablePath(requested), requester)) {
+    for (const std::string& candidate :
+         StandardCandidates(PortablePath(requested), system, requester)) {
         const SourceReadError error = ReadSourceFile(candidate, text);
         if (error != SourceReadError::NotFound) {
             *path = candidate;
@@ -308,9 +311,9 @@ bool IncludeResolver::ReadStandard(const std::string& requested, const std::stri
     return false;
 }
 
-bool IncludeResolver::OpenStandard(const std::string& requested, const std::string& requester,
-                                   Result* result) {
-    for (const std::string& candidate : StandardCandidates(requested, requester)) {
+bool IncludeResolver::OpenStandard(const std::string& requested, bool system,
+                                   const std::string& requester, Result* result) {
+    for (const std::string& candidate : StandardCandidates(requested, system, requester)) {
         SourceReadError error = ReadSourceFile(candidate, &result->content);
         if (error == SourceReadError::NotFound) {
             continue;

@@ -48,9 +48,9 @@ bool TakePragmaOnce(std::string* source);
 constexpr size_t kMaxIncludeDepth = 32;
 
 // Answers shaderc's #include requests for one compilation. With
-// D3D_COMPILE_STANDARD_FILE_INCLUDE a name is looked up beside the including
-// file, then beside the files that included it in turn, then beside the main
-// file, then in the current directory; with a caller's handler its
+// D3D_COMPILE_STANDARD_FILE_INCLUDE a quoted name is looked up beside the
+// including file, then beside the files that included it in turn, and any
+// name beside the main file, then in the current directory; with a caller's handler its
 // Open/Close are used; with none, any #include fails.
 class IncludeResolver {
 public:
@@ -79,20 +79,20 @@ public:
     }
     void Close(shaderc_include_result* result) { Release(this, result); }
 
-    // The text and path of the file an #include of `requested` in
-    // `requester` opens, read from disk where the standard handler is used
-    // (no caller sees the read); false under a caller's handler or where no
-    // such file is read.
-    bool ReadStandard(const std::string& requested, const std::string& requester, std::string* text,
-                      std::string* path) const;
+    // The text and path of the file an #include of `requested` (in angle
+    // brackets where `system`) in `requester` opens, read from disk where the standard handler is
+    // used (no caller sees the read); false under a caller's handler or where no such file is read.
+    bool ReadStandard(const std::string& requested, bool system, const std::string& requester,
+                      std::string* text, std::string* path) const;
 
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,
                                            const char* requester, size_t depth);
     static void Release(void* self, shaderc_include_result* result);
-    bool OpenStandard(const std::string& requested, const std::string& requester, Result* result);
-    std::vector<std::string> StandardCandidates(const std::string& requested,
+    bool OpenStandard(const std::string& requested, bool system, const std::string& requester,
+                      Result* result);
+    std::vector<std::string> StandardCandidates(const std::string& requested, bool system,
                                                 const std::string& requester) const;
     bool OpenWithHandler(const std::string& requested, int type, const std::string& requester,
                          Result* result);
