@@ -1,5 +1,7 @@
 #include "included_definitions.h"
 
+#include "glslang_macro_names.h"
+
 #include <set>
 
 namespace d3dcompiler_standin {
@@ -43,11 +45,13 @@ std::string IncludedName(const std::string& text, bool* system) {
     return close == std::string::npos ? "" : text.substr(open + 1, close - open - 1);
 }
 
-// Adds the #define lines of `source` (the file at `path`) to `definitions`,
-// and those of the files it includes where `includes` reads them.
-void CollectDefinitions(const std::string& source, const std::string& path,
-                        const IncludeResolver* includes, size_t depth, std::set<std::string>* read,
-                        std::string* definitions) {
+// Adds what `source` (the file at `path`) defines and names to `macros`,
+// and what the files it includes do where `includes` reads them.
+void CollectMacros(const std::string& source, const std::string& path,
+                   const IncludeResolver* includes, size_t depth, std::set<std::string>* read,
+                   SourceMacros* macros) {
+    NoteGlslangMacroNames(source, &macros->glslangNames);
+    std::string* definitions = &macros->definitions;
     std::string line;
     for (size_t start = 0; start < source.size();) {
         const size_t end = LogicalLine(source, start, &line);
@@ -63,7 +67,7 @@ void CollectDefinitions(const std::string& source, const std::string& path,
         if (includes != nullptr && !name.empty() && depth < kMaxIncludeDepth &&
             definitions->size() < kMaxSourceBytes && read->insert(name).second &&
             includes->ReadStandard(name, system, path, &text, &found)) {
-            CollectDefinitions(text, found, includes, depth + 1, read, definitions);
+            CollectMacros(text, found, includes, depth + 1, read, macros);
         }
         start = end + 1;
     }
@@ -71,13 +75,13 @@ void CollectDefinitions(const std::string& source, const std::string& path,
 
 } // namespace
 
-std::string MacroDefinitions(const std::string& source, const std::string& path,
-                             const IncludeResolver& includes) {
+SourceMacros ReadSourceMacros(const std::string& source, const std::string& path,
+                              const IncludeResolver& includes) {
     std::set<std::string> read;
-    std::string definitions;
+    SourceMacros macros;
     const bool includesFiles = source.find("include") != std::string::npos;
-    CollectDefinitions(source, path, includesFiles ? &includes : nullptr, 0, &read, &definitions);
-    return definitions;
+    CollectMacros(source, path, includesFiles ? &includes : nullptr, 0, &read, &macros);
+    return macros;
 }
 
 } // namespace d3dcompiler_standin

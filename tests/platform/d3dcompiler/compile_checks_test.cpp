@@ -152,6 +152,20 @@ TEST(CompileSources, StandardIncludesAlsoResolveInTheCurrentDirectory) {
     EXPECT_EQ(result.hr, S_OK) << result.errors;
 }
 
+// glslang's own VULKAN is undefined before a source that names it, but a
+// VULKAN the caller defines stays.
+TEST(CompileSources, CallersDefinitionOfAGlslangMacroNameStays) {
+    ScratchDirectory scratch("glslang_names");
+    const std::string main =
+        scratch.Write("main.hlsl", "#ifndef VULKAN\n#error not defined\n#endif\n"
+                                   "float4 PSMain() : SV_Target { return VULKAN; }\n");
+    const D3D_SHADER_MACRO defines[] = {{"VULKAN", "0.5"}, {nullptr, nullptr}};
+    CompileResult result = Compile(main, "PSMain", "ps_5_0", defines);
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+    result = Compile(main, "PSMain", "ps_5_0");
+    EXPECT_NE(result.errors.find("not defined"), std::string::npos) << result.errors;
+}
+
 // Serves one in-memory header and counts open/close pairs.
 class MemoryInclude : public ID3DInclude {
 public:
