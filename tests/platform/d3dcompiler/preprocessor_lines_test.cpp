@@ -63,6 +63,9 @@ TEST(MacroCalls, MacrosOfOtherFilesCountAndTheFilesOwnDefinitionWins) {
     const std::string included = "#define ADD(a, b) ((a) + (b))\n#define TWICE(x) ((x) * 2)\n";
     EXPECT_EQ(Marks(WithEmptyArgumentsMarked("float f = ADD(y, );\n", included)), 1u);
     EXPECT_EQ(WithConditionsRewritten("#if TWICE\n#endif\n", included), "#if 0\n#endif\n");
+    // A file's own object-like TWICE is a value there.
+    EXPECT_EQ(WithConditionsRewritten("#define TWICE 2\n#if TWICE\n#endif\n", included),
+              "#define TWICE 2\n#if TWICE\n#endif\n");
     // Here ADD takes one parameter: its call has no empty argument.
     EXPECT_EQ(Marks(WithEmptyArgumentsMarked("#define ADD(a) a\nfloat f = ADD(y);\n", included)),
               0u);
