@@ -5,7 +5,7 @@
 // flags: WARNINGS_ARE_ERRORS
 // error text: error_cpp_pragma_warning_default_restores.hlsl(14,
 // group: preprocessor
-// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-pragma-warning (default: "Reset the behavior of the warnings with the specified numbers to their default value") and dx-graphics-hlsl-appendix-preprocessor (directives apply to the remainder of the file)
+// source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-pragma-warning (default: the listed warnings go back to their default behaviour) and dx-graphics-hlsl-appendix-preprocessor (directives apply to the remainder of the file)
 #pragma warning(disable : 3206)
 float Shade(float y)
 {
