@@ -10,6 +10,8 @@
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
+#include "glslang_macro_names.h"
+#include "included_definitions.h"
 #include "legalising_compile.h"
 #include "line_directives.h"
 #include "message_columns.h"
@@ -112,6 +114,9 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
     // warning_lines.cpp judges; glslang's own (an unknown pragma) are not those.
     for (const D3D_SHADER_MACRO* macro = request.defines;
          macro != nullptr && macro->Name != nullptr; ++macro) {
+        if (IsGlslangMacroName(macro->Name)) {
+            continue; // defined in front of the source (SourceForGlslang)
+        }
         const char* value = macro->Definition != nullptr ? macro->Definition : "1";
         shaderc_compile_options_add_macro_definition(o, macro->Name, std::strlen(macro->Name),
                                                      value, std::strlen(value));
@@ -122,11 +127,14 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
 
 // The source as glslang sees it; row-major packing is a pragma in front,
 // with the line numbers of the file kept.
-std::string SourceForGlslang(const CompileRequest& request) {
+// glslang's own macros the files name are undefined before it.
+std::string SourceForGlslang(const CompileRequest& request,
+                             const std::set<std::string>& glslangNames) {
+    std::string prefix = UndefineGlslangMacros(glslangNames, request.defines);
     if (request.flags & D3DCOMPILE_PACK_MATRIX_ROW_MAJOR) {
-        return "#pragma pack_matrix(row_major)\n#line 1\n" + request.source;
+        prefix += "#pragma pack_matrix(row_major)\n";
     }
-    return request.source;
+    return prefix.empty() ? request.source : prefix + "#line 1\n" + request.source;
 }
 
 // glslang names the return value "@entryPointOutput" and its members
@@ -211,8 +219,10 @@ public:
         includes_.NoteMainSource(&request.source);
         const std::string entryPoint = request.entryPoint;
         const char stage = request.target.stage;
+        macros_ = ReadSourceMacros(request.source, request.path, includes_);
         includes_.SetRewrite([this, entryPoint, stage](const std::string& included) {
-            std::string rewritten = RewriteForGlslang(included, entryPoint, stage);
+            std::string rewritten =
+                RewriteForGlslang(included, entryPoint, stage, macros_.definitions);
             readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
             return rewritten;
         });
@@ -235,8 +245,9 @@ public:
         if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
-        const std::string source = RewriteForGlslang(SourceForGlslang(request_),
-                                                     request_.entryPoint, request_.target.stage);
+        const std::string source =
+            RewriteForGlslang(SourceForGlslang(request_, macros_.glslangNames), request_.entryPoint,
+                              request_.target.stage, macros_.definitions);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
@@ -454,8 +465,8 @@ private:
         if (!warnings_.empty()) {
             warnings_ = MapColumnsToSource(warnings_, tokens_, LineLookup());
         }
-        const WarningPolicy policy =
-            ReadWarningPragmas(preprocessed, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
+        const WarningPolicy policy = ReadWarningPragmas(
+            preprocessed, request_.path, request_.flags & D3DCOMPILE_WARNINGS_ARE_ERRORS);
         if (ApplyWarningPolicy(policy, &warnings_)) {
             *messages = warnings_;
             return false;
@@ -498,6 +509,7 @@ private:
     IncludeResolver includes_;
     std::vector<HlslToken> tokens_;       // the preprocessed source
     std::string warnings_;                // the source's warning lines
+    SourceMacros macros_;                 // what the files the compile reads define and name
     bool readsPipelineConstants_ = false; // an included file's rewritten text does
 };
 

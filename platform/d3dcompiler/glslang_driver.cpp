@@ -1,4 +1,5 @@
 #include "glslang_driver.h"
+#include "glslang_macro_names.h"
 
 #include <register_bindings.h>
 
@@ -72,7 +73,9 @@ std::string Preamble(const D3D_SHADER_MACRO* defines) {
     std::map<std::string, std::string> definitions;
     for (const D3D_SHADER_MACRO* macro = defines; macro != nullptr && macro->Name != nullptr;
          ++macro) {
-        definitions[macro->Name] = macro->Definition != nullptr ? macro->Definition : "1";
+        if (!IsGlslangMacroName(macro->Name)) { // defined in front of the source
+            definitions[macro->Name] = macro->Definition != nullptr ? macro->Definition : "1";
+        }
     }
     std::string preamble;
     for (const auto& [name, value] : definitions) {

@@ -3,6 +3,7 @@
 #include "identifier_chars.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -16,6 +17,10 @@ namespace {
 
 // The function-like macros a file defines: each name's parameter count.
 using FunctionMacros = std::map<std::string, size_t>;
+
+// The count of a macro defined without parameters, which names the macro of
+// that name in other files' definitions leave aside.
+constexpr size_t kObjectLike = SIZE_MAX;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -54,9 +59,9 @@ std::string DirectiveAt(const std::string& source, size_t at, size_t* wordEnd) {
     return source.substr(word, *wordEnd - word);
 }
 
-// "#define NAME(a, b)": the function-like macros of the file, with their
-// parameter lists on the directive's first line.
-FunctionMacros FindFunctionMacros(const std::string& source) {
+// "#define NAME(a, b)": the macros of the file, the function-like ones with
+// their parameter lists on the directive's first line, the others kObjectLike.
+FunctionMacros FindMacros(const std::string& source) {
     FunctionMacros macros;
     for (size_t at = source.find("define"); at != std::string::npos;
          at = source.find("define", at + 6)) {
@@ -67,7 +72,11 @@ FunctionMacros FindFunctionMacros(const std::string& source) {
         const size_t name = SkipBlanks(source, at + 6);
         const size_t end = NameEnd(source, name);
         if (hash == 0 || source[hash - 1] != '#' || !StartsLine(source, hash - 1) ||
-            name == at + 6 || end == name || end >= source.size() || source[end] != '(') {
+            name == at + 6 || end == name) {
+            continue;
+        }
+        if (end >= source.size() || source[end] != '(') {
+            macros[source.substr(name, end - name)] = kObjectLike;
             continue;
         }
         const size_t close = source.find_first_of(")\n", end);
@@ -78,6 +87,17 @@ FunctionMacros FindFunctionMacros(const std::string& source) {
         const bool none = list.find_first_not_of(" \t") == std::string::npos;
         macros[source.substr(name, end - name)] =
             none ? 0 : 1 + size_t(std::count(list.begin(), list.end(), ','));
+    }
+    return macros;
+}
+
+// The function-like macros of `source` and of `definitions` (other files'
+// #define lines), a name `source` defines either way taken from `source`.
+FunctionMacros FindFunctionMacros(const std::string& source, const std::string& definitions) {
+    FunctionMacros macros = FindMacros(source);
+    macros.merge(FindMacros(definitions));
+    for (auto macro = macros.begin(); macro != macros.end();) {
+        macro = macro->second == kObjectLike ? macros.erase(macro) : std::next(macro);
     }
     return macros;
 }
@@ -164,8 +184,9 @@ void RewriteOddWhiteSpace(const std::string& source, std::vector<TextEdit>* edit
 }
 
 void RewriteFunctionMacroNamesInConditions(const std::string& source,
+                                           const std::string& definitions,
                                            std::vector<TextEdit>* edits) {
-    const FunctionMacros macros = FindFunctionMacros(source);
+    const FunctionMacros macros = FindFunctionMacros(source, definitions);
     for (size_t line = 0; !macros.empty() && line < source.size();
          line = LogicalLineEnd(source, line)) {
         size_t at = 0;
@@ -194,8 +215,9 @@ void RewriteFunctionMacroNamesInConditions(const std::string& source,
     }
 }
 
-void MarkEmptyMacroArguments(const std::string& source, std::vector<TextEdit>* edits) {
-    FunctionMacros macros = FindFunctionMacros(source);
+void MarkEmptyMacroArguments(const std::string& source, const std::string& definitions,
+                             std::vector<TextEdit>* edits) {
+    FunctionMacros macros = FindFunctionMacros(source, definitions);
     for (auto macro = macros.begin(); macro != macros.end();) {
         macro = macro->second == 0 ? macros.erase(macro) : std::next(macro);
     }

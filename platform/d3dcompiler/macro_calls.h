@@ -20,15 +20,19 @@ void RewriteOddWhiteSpace(const std::string& source, std::vector<TextEdit>* edit
 
 // "#if TWICE" where TWICE is a function-like macro and no '(' follows: the
 // name is no call, so it reads 0 as any name that is no macro (C99 6.10.1);
-// glslang cannot evaluate it. Macros this file defines.
-void RewriteFunctionMacroNamesInConditions(const std::string& source, std::vector<TextEdit>* edits);
+// glslang cannot evaluate it. Macros this file or `definitions` (other
+// files' #define lines) define.
+void RewriteFunctionMacroNamesInConditions(const std::string& source,
+                                           const std::string& definitions,
+                                           std::vector<TextEdit>* edits);
 
 // "ADD(y, )": Windows' preprocessor takes an empty argument of a
 // function-like macro for a missing one (X1516). Each empty argument of a
-// call of a macro this file defines, outside directives, becomes a name
-// starting with kEmptyMacroArgumentMark, which CheckEmptyMacroArguments finds
-// where the call survives preprocessing.
-void MarkEmptyMacroArguments(const std::string& source, std::vector<TextEdit>* edits);
+// call of a macro this file or `definitions` defines, outside directives,
+// becomes a name starting with kEmptyMacroArgumentMark, which
+// CheckEmptyMacroArguments finds where the call survives preprocessing.
+void MarkEmptyMacroArguments(const std::string& source, const std::string& definitions,
+                             std::vector<TextEdit>* edits);
 
 // False, with "file(line,column): error X1516: not enough actual parameters
 // for macro 'ADD'" added to `errors`, where a mark of MarkEmptyMacroArguments

@@ -12,6 +12,7 @@ namespace {
 struct PastingMacro {
     std::vector<std::string> parameters;
     std::vector<HlslToken> body;
+    bool stringises = false; // a lone # before a parameter
 };
 
 std::string Trimmed(const std::string& text) {
@@ -37,14 +38,20 @@ std::string LogicalLine(const std::string& source, size_t hash) {
     return line;
 }
 
-// "#define NAME(a, b) ... ## ..." at `hash` of `source`, its lines joined;
-// false for any other directive, or a replacement with #.
+// Whether tokens[at] is a # that neither pastes nor follows a paste.
+bool IsLoneHash(const std::vector<HlslToken>& tokens, size_t at) {
+    return tokens[at].text == "#" && !(at + 1 < tokens.size() && tokens[at + 1].text == "#") &&
+           !(at > 0 && tokens[at - 1].text == "#");
+}
+
+// "#define NAME(a, b) ... ## ..." or "... #a ..." at `hash` of `source`, its
+// lines joined; false for any other directive.
 bool ReadPastingMacro(const std::string& source, size_t hash, std::string* name,
                       PastingMacro* macro) {
     const std::string line = LogicalLine(source, hash);
     const size_t word = line.find_first_not_of(" \t");
     if (word == std::string::npos || line.compare(word, 6, "define") != 0 ||
-        line.find("##") == std::string::npos) {
+        line.find('#', word) == std::string::npos) {
         return false;
     }
     const std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(line.substr(word + 6), "");
@@ -60,19 +67,31 @@ bool ReadPastingMacro(const std::string& source, size_t hash, std::string* name,
         macro->parameters.push_back(tokens[at].text);
     }
     for (size_t at = close + 1; at < tokens.size(); ++at) {
-        const bool lone = tokens[at].text == "#" &&
-                          !(at + 1 < tokens.size() && tokens[at + 1].text == "#") &&
-                          tokens[at - 1].text != "#";
-        if (lone) {
-            return false; // stringising stays with glslang
-        }
+        macro->stringises |= IsLoneHash(tokens, at);
         macro->body.push_back(tokens[at]);
     }
     *name = tokens[0].text;
     return close < tokens.size();
 }
 
-std::map<std::string, PastingMacro> PastingMacros(const std::string& source) {
+// Blanks each lone # of the directive at `hash`: glslang 15's scanner refuses
+// a # that does not start a line, even in a macro never called, where
+// glslang 12 takes it. The calls of this file are expanded before glslang.
+void BlankStringisingHashes(const std::string& source, size_t hash, std::vector<TextEdit>* edits) {
+    for (size_t at = hash + 1; at < source.size() && source[at] != '\n'; ++at) {
+        const bool continued = source[at] == '\\' &&
+                               source.find_first_not_of(" \t\r", at + 1) == source.find('\n', at);
+        at = continued ? source.find('\n', at) : at;
+        const bool lone = source[at] == '#' && source[at - 1] != '#' &&
+                          (at + 1 == source.size() || source[at + 1] != '#');
+        if (lone) {
+            edits->push_back({at, 1, " "});
+        }
+    }
+}
+
+std::map<std::string, PastingMacro> PastingMacros(const std::string& source,
+                                                  std::vector<TextEdit>* edits) {
     std::map<std::string, PastingMacro> macros;
     for (size_t hash = source.find('#'); hash != std::string::npos;
          hash = source.find('#', hash + 1)) {
@@ -81,6 +100,9 @@ std::map<std::string, PastingMacro> PastingMacros(const std::string& source) {
         PastingMacro macro;
         if (source.find_first_not_of(" \t", lineStart) == hash &&
             ReadPastingMacro(source, hash, &name, &macro)) {
+            if (macro.stringises) {
+                BlankStringisingHashes(source, hash, edits);
+            }
             macros[name] = std::move(macro);
         }
     }
@@ -90,6 +112,40 @@ std::map<std::string, PastingMacro> PastingMacros(const std::string& source) {
 bool StartsWithNumber(const std::string& text) {
     return !text.empty() && (std::isdigit(uint8_t(text[0])) ||
                              (text[0] == '.' && text.size() > 1 && std::isdigit(uint8_t(text[1]))));
+}
+
+// The string literal # makes of an argument: white space between its tokens
+// one space, and the '"' and '\\' of its literals escaped (C99 6.10.3.2).
+std::string StringLiteralOf(const std::string& argument) {
+    std::string literal = "\"";
+    char quote = 0;
+    for (size_t at = 0; at < argument.size(); ++at) {
+        const char c = argument[at];
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (quote == 0 && blank) {
+            literal += literal.back() == ' ' ? "" : " ";
+            continue;
+        }
+        if (quote != 0 && c == '\\' && at + 1 < argument.size()) {
+            literal += "\\\\";
+            literal += argument[++at] == '"' ? "\\\"" : std::string(1, argument[at]);
+            continue;
+        }
+        quote = quote == 0 && (c == '"' || c == '\'') ? c : (c == quote ? 0 : quote);
+        literal += c == '"' ? "\\\"" : std::string(1, c);
+    }
+    return literal + "\"";
+}
+
+// The argument of `macro`'s parameter named `word`, or `word` itself.
+std::string ArgumentFor(const PastingMacro& macro, const std::vector<std::string>& arguments,
+                        const std::string& word) {
+    for (size_t p = 0; p < macro.parameters.size() && p < arguments.size(); ++p) {
+        if (word == macro.parameters[p]) {
+            return arguments[p];
+        }
+    }
+    return word;
 }
 
 // The replacement of `macro` for `arguments`; sets `numberOnLeft` when a
@@ -105,9 +161,12 @@ std::string Expansion(const PastingMacro& macro, const std::vector<std::string>&
             ++at;
             continue;
         }
-        std::string piece = token.text;
-        for (size_t p = 0; p < macro.parameters.size() && p < arguments.size(); ++p) {
-            piece = token.text == macro.parameters[p] ? arguments[p] : piece;
+        std::string piece = ArgumentFor(macro, arguments, token.text);
+        if (IsLoneHash(macro.body, at) && at + 1 < macro.body.size()) {
+            const std::string& next = macro.body[++at].text;
+            const bool parameter = std::find(macro.parameters.begin(), macro.parameters.end(),
+                                             next) != macro.parameters.end();
+            piece = parameter ? StringLiteralOf(ArgumentFor(macro, arguments, next)) : "#" + next;
         }
         if (pasteNext) {
             *numberOnLeft |= StartsWithNumber(pieces.back());
@@ -159,7 +218,7 @@ void ComposeMacro(const std::string& line, const std::vector<HlslToken>& tokens,
     if (arguments.size() != inner->second.parameters.size()) {
         return;
     }
-    PastingMacro macro{parameters, inner->second.body};
+    PastingMacro macro{parameters, inner->second.body, inner->second.stringises};
     for (HlslToken& token : macro.body) {
         for (size_t p = 0; p < arguments.size(); ++p) {
             token.text = token.text == inner->second.parameters[p] ? arguments[p] : token.text;
@@ -191,7 +250,8 @@ void ExpandCalls(const std::string& text, size_t base, const std::vector<HlslTok
         const bool own = std::any_of(arguments.begin(), arguments.end(), [&](const std::string& a) {
             return std::find(parameters.begin(), parameters.end(), a) != parameters.end();
         });
-        if (numberOnLeft && !own && arguments.size() == macro->second.parameters.size()) {
+        if ((numberOnLeft || macro->second.stringises) && !own &&
+            arguments.size() == macro->second.parameters.size()) {
             // The lines the call spanned stay lines, for the lines after it.
             expansion.append(std::count(replaced.begin(), replaced.end(), '\n'), '\n');
             edits->push_back({base + tokens[at].offset, replaced.size(), expansion});
@@ -237,14 +297,29 @@ void ExpandCallsInDefinitions(const std::string& source,
     }
 }
 
+// Whether a # stands after something else on its line: a paste, a
+// stringising, or a # in a comment or literal.
+bool HasHashWithinLine(const std::string& source) {
+    for (size_t hash = source.find('#'); hash != std::string::npos;
+         hash = source.find('#', hash + 1)) {
+        const size_t lineStart = hash == 0 ? 0 : source.rfind('\n', hash - 1) + 1;
+        if (source.find_first_not_of(" \t", lineStart) != hash) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void ExpandNumberPastes(const std::string& source, const std::vector<HlslToken>& tokens,
-                        std::vector<TextEdit>* edits) {
-    if (source.find("##") == std::string::npos) {
+                        const std::string& definitions, std::vector<TextEdit>* edits) {
+    if (!HasHashWithinLine(source) && !HasHashWithinLine(definitions)) {
         return;
     }
-    std::map<std::string, PastingMacro> macros = PastingMacros(source);
+    std::map<std::string, PastingMacro> macros = PastingMacros(source, edits);
+    std::vector<TextEdit> otherFiles; // the edits of each file are its own rewrite's
+    macros.merge(PastingMacros(definitions, &otherFiles));
     if (macros.empty()) {
         return;
     }

@@ -247,14 +247,16 @@ shaderc_include_result* IncludeResolver::Resolve(void* self, const char* request
     } else if (resolver->handler_ == nullptr) {
         result->content = "#include \"" + name + "\" needs an include handler";
     } else if (resolver->handler_ == D3D_COMPILE_STANDARD_FILE_INCLUDE) {
-        resolver->OpenStandard(name, requester, result);
+        resolver->OpenStandard(name, type == shaderc_include_type_standard, requester, result);
     } else {
         resolver->OpenWithHandler(name, type, requester, result);
     }
     if (result->sourceName.empty() && resolver->firstFailure_.empty()) {
         resolver->firstFailure_ = result->content;
-    } else if (!result->sourceName.empty() && resolver->rewrite_) {
-        result->content = resolver->rewrite_(result->content);
+    } else if (!result->sourceName.empty()) {
+        resolver->includers_.emplace(result->sourceName, requester);
+        result->content =
+            resolver->rewrite_ ? resolver->rewrite_(result->content) : result->content;
     }
     result->view.source_name = result->sourceName.c_str();
     result->view.source_name_length = result->sourceName.size();
@@ -268,16 +270,50 @@ void IncludeResolver::Release(void*, shaderc_include_result* result) {
     delete static_cast<Result*>(result->user_data);
 }
 
-bool IncludeResolver::OpenStandard(const std::string& requested, const std::string& requester,
-                                   Result* result) {
-    std::vector<std::string> candidates;
+// Where the standard handler looks for `requested`: for a quoted name beside
+// the including file, then beside each file that included the one before;
+// for any name beside the main file, then in the current directory.
+std::vector<std::string> IncludeResolver::StandardCandidates(const std::string& requested,
+                                                             bool system,
+                                                             const std::string& requester) const {
     if (!requested.empty() && requested[0] == '/') {
-        candidates.push_back(requested);
-    } else {
-        candidates.push_back(DirectoryOf(requester) + requested);
-        candidates.push_back(DirectoryOf(mainPath_) + requested);
+        return {requested};
     }
-    for (const std::string& candidate : candidates) {
+    std::vector<std::string> candidates;
+    std::string file = requester;
+    for (size_t depth = 0; !system && depth <= kMaxIncludeDepth; ++depth) {
+        candidates.push_back(DirectoryOf(file) + requested);
+        const auto includer = includers_.find(file);
+        if (includer == includers_.end()) {
+            break;
+        }
+        file = includer->second;
+    }
+    candidates.push_back(DirectoryOf(mainPath_) + requested);
+    candidates.push_back(requested);
+    return candidates;
+}
+
+bool IncludeResolver::ReadStandard(const std::string& requested, bool system,
+                                   const std::string& requester, std::string* text,
+                                   std::string* path) const {
+    if (handler_ != D3D_COMPILE_STANDARD_FILE_INCLUDE) {
+        return false;
+    }
+    for (const std::string& candidate :
+         StandardCandidates(PortablePath(requested), system, requester)) {
+        const SourceReadError error = ReadSourceFile(candidate, text);
+        if (error != SourceReadError::NotFound) {
+            *path = candidate;
+            return error == SourceReadError::None;
+        }
+    }
+    return false;
+}
+
+bool IncludeResolver::OpenStandard(const std::string& requested, bool system,
+                                   const std::string& requester, Result* result) {
+    for (const std::string& candidate : StandardCandidates(requested, system, requester)) {
         SourceReadError error = ReadSourceFile(candidate, &result->content);
         if (error == SourceReadError::NotFound) {
             continue;

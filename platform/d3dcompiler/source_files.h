@@ -48,9 +48,10 @@ bool TakePragmaOnce(std::string* source);
 constexpr size_t kMaxIncludeDepth = 32;
 
 // Answers shaderc's #include requests for one compilation. With
-// D3D_COMPILE_STANDARD_FILE_INCLUDE a name is looked up beside the including
-// file, then beside the main file; with a caller's handler its Open/Close are
-// used; with none, any #include fails.
+// D3D_COMPILE_STANDARD_FILE_INCLUDE a quoted name is looked up beside the
+// including file, then beside the files that included it in turn, and any
+// name beside the main file, then in the current directory; with a caller's handler its
+// Open/Close are used; with none, any #include fails.
 class IncludeResolver {
 public:
     IncludeResolver(ID3DInclude* handler, std::string mainPath);
@@ -78,12 +79,21 @@ public:
     }
     void Close(shaderc_include_result* result) { Release(this, result); }
 
+    // The text and path of the file an #include of `requested` (in angle
+    // brackets where `system`) in `requester` opens, read from disk where the standard handler is
+    // used (no caller sees the read); false under a caller's handler or where no such file is read.
+    bool ReadStandard(const std::string& requested, bool system, const std::string& requester,
+                      std::string* text, std::string* path) const;
+
 private:
     struct Result;
     static shaderc_include_result* Resolve(void* self, const char* requested, int type,
                                            const char* requester, size_t depth);
     static void Release(void* self, shaderc_include_result* result);
-    bool OpenStandard(const std::string& requested, const std::string& requester, Result* result);
+    bool OpenStandard(const std::string& requested, bool system, const std::string& requester,
+                      Result* result);
+    std::vector<std::string> StandardCandidates(const std::string& requested, bool system,
+                                                const std::string& requester) const;
     bool OpenWithHandler(const std::string& requested, int type, const std::string& requester,
                          Result* result);
 
@@ -97,8 +107,9 @@ private:
     std::string firstFailure_;
     std::set<std::string> onceFiles_; // real paths of files with #pragma once
     bool mainOnce_ = false;
-    std::vector<LPCVOID> openedData_;           // each Open's data, closed once each
-    std::map<std::string, LPCVOID> dataByName_; // latest data per source name
+    std::vector<LPCVOID> openedData_;              // each Open's data, closed once each
+    std::map<std::string, LPCVOID> dataByName_;    // latest data per source name
+    std::map<std::string, std::string> includers_; // a file read: the file that included it
 };
 
 } // namespace d3dcompiler_standin

@@ -351,8 +351,8 @@ void RespellRareForms(const std::string& written, const RareForms& forms, std::s
 
 } // namespace
 
-std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint,
-                              char stage) {
+std::string RewriteForGlslang(const std::string& written, const std::string& entryPoint, char stage,
+                              const std::string& definitions) {
     std::vector<HlslToken> tokens = TokenizePreprocessedHlsl(written, "");
     std::string spelled = SpellTemplateTypes(written, tokens);
     if (!spelled.empty()) {
@@ -377,9 +377,9 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     RewriteOddWhiteSpace(source, &edits);
-    RewriteFunctionMacroNamesInConditions(source, &edits);
-    MarkEmptyMacroArguments(source, &edits);
-    ExpandNumberPastes(source, tokens, &edits);
+    RewriteFunctionMacroNamesInConditions(source, definitions, &edits);
+    MarkEmptyMacroArguments(source, definitions, &edits);
+    ExpandNumberPastes(source, tokens, definitions, &edits);
     RewriteSampleOperators(source, tokens, &edits);
     FoldRegisterIndices(tokens, &edits);
     SelectProfileRegisters(source, tokens, stage, &edits);

@@ -15,7 +15,9 @@ namespace d3dcompiler_standin {
 // A source file as glslang should read it: the main file, and each file it
 // includes as the include handler hands it over. `stage` is the profile's
 // first letter ('p', 'v', ...), which picks registers assigned per profile.
+// `definitions` are the #define lines of the files the compile reads
+// (MacroDefinitions), whose macros the file's calls may name.
 std::string RewriteForGlslang(const std::string& source, const std::string& entryPoint,
-                              char stage = 0);
+                              char stage = 0, const std::string& definitions = "");
 
 } // namespace d3dcompiler_standin

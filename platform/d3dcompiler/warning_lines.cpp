@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -12,13 +13,24 @@ size_t LastColumn(const HlslToken& token) {
     return token.column + (token.text.empty() ? 0 : token.text.size() - 1);
 }
 
-void ApplyToNumber(const std::string& action, int code, WarningPolicy* policy) {
-    policy->disabled.erase(code);
-    policy->errors.erase(code);
+// The warning numbers the pragmas before a line turn off, make errors or
+// show once.
+struct WarningStates {
+    std::set<int> disabled;
+    std::set<int> errors;
+    std::set<int> once;
+};
+
+void ApplyToNumber(const std::string& action, int code, WarningStates* states) {
+    states->disabled.erase(code);
+    states->errors.erase(code);
+    states->once.erase(code);
     if (action == "disable") {
-        policy->disabled.insert(code);
+        states->disabled.insert(code);
     } else if (action == "error") {
-        policy->errors.insert(code);
+        states->errors.insert(code);
+    } else if (action == "once") {
+        states->once.insert(code);
     }
 }
 
@@ -28,7 +40,7 @@ void ApplyToNumber(const std::string& action, int code, WarningPolicy* policy) {
 // writes a list's numbers without the spaces between them ("32063571");
 // Windows' warning numbers have four digits, so a longer run is read four
 // digits at a time.
-void ApplyClause(const std::string& clause, WarningPolicy* policy) {
+void ApplyClause(const std::string& clause, WarningStates* states) {
     std::istringstream action(clause.substr(0, clause.find(':')));
     std::string word;
     action >> word;
@@ -44,7 +56,7 @@ void ApplyClause(const std::string& clause, WarningPolicy* policy) {
         const size_t width = number.size() > 4 && number.size() % 4 == 0 ? 4 : number.size();
         for (size_t at = 0; at < number.size(); at += width) {
             const int code = std::atoi(number.substr(at, width).c_str());
-            ApplyToNumber(word, code < 1000 ? code + 4000 : code, policy);
+            ApplyToNumber(word, code < 1000 ? code + 4000 : code, states);
         }
     }
 }
@@ -95,40 +107,74 @@ std::string SourceWarning(const HlslToken& at, const std::string& message,
     return SourceSpan(at, at) + ": warning " + code + ": " + message + "\n";
 }
 
-WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsAreErrors) {
+WarningPolicy ReadWarningPragmas(const std::string& preprocessed, const std::string& mainFile,
+                                 bool warningsAreErrors) {
     WarningPolicy policy;
     policy.allErrors = warningsAreErrors;
-    size_t start = 0;
-    while (start < preprocessed.size()) {
+    std::string file = mainFile;
+    uint32_t line = 1;
+    for (size_t start = 0, place = 0; start < preprocessed.size(); ++place) {
         size_t end = preprocessed.find('\n', start);
         end = end == std::string::npos ? preprocessed.size() : end;
-        size_t first = start;
-        while (first < end && std::isspace(uint8_t(preprocessed[first]))) {
-            ++first;
-        }
+        const size_t first = preprocessed.find_first_not_of(" \t\r", start);
+        uint32_t nextLine = line + 1;
         std::string list;
-        if (first < end && preprocessed[first] == '#' &&
-            WarningPragmaList(preprocessed.substr(first, end - first), &list)) {
-            std::istringstream clauses(list);
-            for (std::string clause; std::getline(clauses, clause, ';');) {
-                ApplyClause(clause, &policy);
+        if (first < end && preprocessed[first] == '#') {
+            const std::string directive = preprocessed.substr(first, end - first);
+            ApplyLineMarker(directive, &file, &nextLine);
+            if (WarningPragmaList(directive, &list)) {
+                std::istringstream clauses(list);
+                for (std::string clause; std::getline(clauses, clause, ';');) {
+                    policy.clauses.emplace_back(place, clause);
+                }
             }
+        } else if (first < end) {
+            policy.places.emplace(std::make_pair(file, line), place);
         }
+        line = nextLine;
         start = end + 1;
     }
     return policy;
 }
 
+namespace {
+
+// The pragmas' states where the warning `line` stands: its file and line
+// found among the preprocessed text's, or past its end.
+WarningStates StatesAt(const WarningPolicy& policy, const std::string& line) {
+    const std::string where = line.substr(0, line.find(": warning X"));
+    const size_t open = where.rfind('(');
+    size_t place = SIZE_MAX;
+    if (open != std::string::npos) {
+        const auto found = policy.places.find(
+            {where.substr(0, open), uint32_t(std::atoi(where.c_str() + open + 1))});
+        place = found != policy.places.end() ? found->second : place;
+    }
+    WarningStates states;
+    for (const auto& [at, clause] : policy.clauses) {
+        if (at < place) {
+            ApplyClause(clause, &states);
+        }
+    }
+    return states;
+}
+
+} // namespace
+
 bool ApplyWarningPolicy(const WarningPolicy& policy, std::string* lines) {
     std::istringstream input(*lines);
     std::string out;
     bool madeErrors = false;
+    std::set<int> shown;
     for (std::string line; std::getline(input, line);) {
         const int number = WarningNumber(line);
-        if (number >= 0 && policy.disabled.count(number)) {
+        const WarningStates states = number >= 0 ? StatesAt(policy, line) : WarningStates{};
+        const bool shownBefore = number >= 0 && !shown.insert(number).second;
+        if (number >= 0 &&
+            (states.disabled.count(number) || (states.once.count(number) && shownBefore))) {
             continue;
         }
-        if (number >= 0 && (policy.allErrors || policy.errors.count(number))) {
+        if (number >= 0 && (policy.allErrors || states.errors.count(number))) {
             line.replace(line.find(": warning X"), 9, ": error");
             madeErrors = true;
         }

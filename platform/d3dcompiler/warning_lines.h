@@ -6,7 +6,7 @@
 
 #include "hlsl_tokens.h"
 
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,14 +20,16 @@ std::string SourceSpan(const HlslToken& first, const HlslToken& last);
 std::string SourceWarning(const HlslToken& at, const std::string& message, const std::string& code);
 
 // What `#pragma warning(disable : N)`, `(error : N)` and `(default : N)` in
-// the preprocessed text ask of each warning number; the last pragma naming a
-// number wins, as the compiler reads them in order.
+// the preprocessed text ask of each warning number, and where: a pragma
+// applies to the lines after it, as every directive does, the last one
+// before a line naming a number winning.
 struct WarningPolicy {
-    std::set<int> disabled;
-    std::set<int> errors;
-    bool allErrors = false; // D3DCOMPILE_WARNINGS_ARE_ERRORS
+    std::vector<std::pair<size_t, std::string>> clauses;       // place, "disable : 3206"
+    std::map<std::pair<std::string, uint32_t>, size_t> places; // file and line: place
+    bool allErrors = false;                                    // D3DCOMPILE_WARNINGS_ARE_ERRORS
 };
-WarningPolicy ReadWarningPragmas(const std::string& preprocessed, bool warningsAreErrors);
+WarningPolicy ReadWarningPragmas(const std::string& preprocessed, const std::string& mainFile,
+                                 bool warningsAreErrors);
 
 // Drops the warning lines the policy turns off and writes those it makes
 // errors as errors. True when any line became an error.

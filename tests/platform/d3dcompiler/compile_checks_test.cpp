@@ -132,6 +132,35 @@ TEST(CompileSources, IncludesResolveBesideTheIncludingFileAndMacrosApply) {
     EXPECT_TRUE(Mentions(result.errors, "include handler"));
 }
 
+// D3D_COMPILE_STANDARD_FILE_INCLUDE also opens files relative to the current
+// directory (the D3DCompile page), after the folders of the includers.
+TEST(CompileSources, StandardIncludesAlsoResolveInTheCurrentDirectory) {
+    ScratchDirectory scratch("current_directory");
+    scratch.Write("current/shared.hlsli", "#define SHARED_RED float4(1, 0, 0, 1)\n");
+    const std::string main = scratch.Write(
+        "elsewhere/main.hlsl",
+        "#include \"shared.hlsli\"\nfloat4 PSMain() : SV_Target { return SHARED_RED; }\n");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path() / "current");
+    const CompileResult result = Compile(main, "PSMain", "ps_5_0");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+}
+
+// glslang's own VULKAN is undefined before a source that names it, but a
+// VULKAN the caller defines stays.
+TEST(CompileSources, CallersDefinitionOfAGlslangMacroNameStays) {
+    ScratchDirectory scratch("glslang_names");
+    const std::string main =
+        scratch.Write("main.hlsl", "#ifndef VULKAN\n#error not defined\n#endif\n"
+                                   "float4 PSMain() : SV_Target { return VULKAN; }\n");
+    const D3D_SHADER_MACRO defines[] = {{"VULKAN", "0.5"}, {nullptr, nullptr}};
+    CompileResult result = Compile(main, "PSMain", "ps_5_0", defines);
+    EXPECT_EQ(result.hr, S_OK) << result.errors;
+    result = Compile(main, "PSMain", "ps_5_0");
+    EXPECT_NE(result.errors.find("not defined"), std::string::npos) << result.errors;
+}
+
 // Serves one in-memory header and counts open/close pairs.
 class MemoryInclude : public ID3DInclude {
 public:

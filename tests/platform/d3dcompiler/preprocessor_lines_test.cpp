@@ -24,15 +24,17 @@ std::string Edited(std::string source, std::vector<TextEdit> edits) {
     return source;
 }
 
-std::string WithEmptyArgumentsMarked(const std::string& source) {
+std::string WithEmptyArgumentsMarked(const std::string& source,
+                                     const std::string& definitions = "") {
     std::vector<TextEdit> edits;
-    MarkEmptyMacroArguments(source, &edits);
+    MarkEmptyMacroArguments(source, definitions, &edits);
     return Edited(source, edits);
 }
 
-std::string WithConditionsRewritten(const std::string& source) {
+std::string WithConditionsRewritten(const std::string& source,
+                                    const std::string& definitions = "") {
     std::vector<TextEdit> edits;
-    RewriteFunctionMacroNamesInConditions(source, &edits);
+    RewriteFunctionMacroNamesInConditions(source, definitions, &edits);
     return Edited(source, edits);
 }
 
@@ -55,6 +57,18 @@ TEST(MacroCalls, EmptyArgumentsOfFunctionMacrosAreMarkedWithTheCallsColumn) {
         << marked;
     // The last argument, across lines, and after a comment on an earlier line.
     EXPECT_EQ(Marks(WithEmptyArgumentsMarked(defines + "/* a\n b */ float g = ADD(y,\n );\n")), 1u);
+}
+
+TEST(MacroCalls, MacrosOfOtherFilesCountAndTheFilesOwnDefinitionWins) {
+    const std::string included = "#define ADD(a, b) ((a) + (b))\n#define TWICE(x) ((x) * 2)\n";
+    EXPECT_EQ(Marks(WithEmptyArgumentsMarked("float f = ADD(y, );\n", included)), 1u);
+    EXPECT_EQ(WithConditionsRewritten("#if TWICE\n#endif\n", included), "#if 0\n#endif\n");
+    // A file's own object-like TWICE is a value there.
+    EXPECT_EQ(WithConditionsRewritten("#define TWICE 2\n#if TWICE\n#endif\n", included),
+              "#define TWICE 2\n#if TWICE\n#endif\n");
+    // Here ADD takes one parameter: its call has no empty argument.
+    EXPECT_EQ(Marks(WithEmptyArgumentsMarked("#define ADD(a) a\nfloat f = ADD(y);\n", included)),
+              0u);
 }
 
 TEST(MacroCalls, FullArgumentsDirectivesCommentsAndOtherNamesAreLeft) {

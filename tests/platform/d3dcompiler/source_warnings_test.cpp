@@ -185,7 +185,7 @@ TEST(WarningPolicy, PragmasSilenceOrPromoteAndTheFlagPromotesAll) {
                            "  #  pragma warning (once: 3571)\n"
                            "#pragma warning(error: 3571 3206)\n"
                            "#pragma warning(default: 3206)\n",
-                           false);
+                           "a.hlsl", false);
     std::string lines = warnings;
     EXPECT_TRUE(ApplyWarningPolicy(policy, &lines));
     EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
@@ -193,10 +193,10 @@ TEST(WarningPolicy, PragmasSilenceOrPromoteAndTheFlagPromotesAll) {
                      "a.hlsl(3,1-2): error X4000: use of\n");
 
     lines = warnings;
-    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("", false), &lines));
+    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("", "a.hlsl", false), &lines));
     EXPECT_EQ(lines, warnings);
-    EXPECT_TRUE(
-        ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable : 3206)\n", true), &lines));
+    EXPECT_TRUE(ApplyWarningPolicy(
+        ReadWarningPragmas("#pragma warning(disable : 3206)\n", "a.hlsl", true), &lines));
     EXPECT_EQ(lines, "a.hlsl(2,1-2): error X3571: pow(f, e)\n"
                      "a.hlsl(3,1-2): error X4000: use of\n");
 }
@@ -206,23 +206,52 @@ TEST(WarningPolicy, ListsAsGlslangWritesThemShortNumbersAndNoPushPop) {
                                  "a.hlsl(2,1-2): warning X4000: use of\n";
     // glslang's preprocessor runs a list's numbers together.
     std::string lines = warnings;
-    EXPECT_FALSE(ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable:32064000)\n", true),
-                                    &lines));
+    EXPECT_FALSE(ApplyWarningPolicy(
+        ReadWarningPragmas("#pragma warning(disable:32064000)\n", "a.hlsl", true), &lines));
     EXPECT_EQ(lines, "");
     // "push" and "pop" keep nothing: the error made between them stands.
     lines = warnings;
     EXPECT_TRUE(ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(push)\n"
                                                       "#pragma warning(error:3206)\n"
                                                       "#pragma warning(pop)\n",
-                                                      false),
+                                                      "a.hlsl", false),
                                    &lines));
     EXPECT_EQ(lines, "a.hlsl(1,1-2): error X3206: implicit truncation\n"
                      "a.hlsl(2,1-2): warning X4000: use of\n");
     // A number below 1000 stands for 4000 more.
     lines = warnings;
-    EXPECT_FALSE(
-        ApplyWarningPolicy(ReadWarningPragmas("#pragma warning(disable : 0)\n", false), &lines));
+    EXPECT_FALSE(ApplyWarningPolicy(
+        ReadWarningPragmas("#pragma warning(disable : 0)\n", "a.hlsl", false), &lines));
     EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n");
+}
+
+TEST(WarningPolicy, APragmaAppliesToTheLinesAfterItInEveryFile) {
+    const std::string preprocessed = "float2 a = b;\n"
+                                     "#pragma warning(disable : 3206)\n"
+                                     "float2 c = d;\n"
+                                     "#line 1 \"b.hlsli\"\n"
+                                     "#pragma warning(error : 3206)\n"
+                                     "float2 e = f;\n"
+                                     "#line 6 \"a.hlsl\"\n"
+                                     "float2 g = h;\n";
+    std::string lines = "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                        "a.hlsl(3,1-2): warning X3206: implicit truncation\n"
+                        "b.hlsli(2,1-2): warning X3206: implicit truncation\n"
+                        "a.hlsl(6,1-2): warning X3206: implicit truncation\n";
+    EXPECT_TRUE(ApplyWarningPolicy(ReadWarningPragmas(preprocessed, "a.hlsl", false), &lines));
+    EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                     "b.hlsli(2,1-2): error X3206: implicit truncation\n"
+                     "a.hlsl(6,1-2): error X3206: implicit truncation\n");
+    // "once": a number already shown is not shown again.
+    lines = "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+            "a.hlsl(3,1-2): warning X3206: implicit truncation\n"
+            "a.hlsl(3,5-6): warning X3571: pow(f, e)\n";
+    EXPECT_FALSE(ApplyWarningPolicy(
+        ReadWarningPragmas("float2 a = b;\n#pragma warning(once : 3206)\nfloat2 c = d;\n", "a.hlsl",
+                           false),
+        &lines));
+    EXPECT_EQ(lines, "a.hlsl(1,1-2): warning X3206: implicit truncation\n"
+                     "a.hlsl(3,5-6): warning X3571: pow(f, e)\n");
 }
 
 TEST(LineDirectives, RenumberedLinesAreFoundWhereTheyStand) {

@@ -3,7 +3,6 @@
 // verdict: accepted
 // probe: 15 25 0.5 1
 // group: preprocessor
-// stand-in: differ the macro is defined in another file, which the rewrite of this one does not read, and glslang refuses the paste
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-appendix-pre-define (token-pasting operator ##); C99 6.10.3.3 (the joined tokens form one preprocessing number)
 #include "probe_stages.hlsli"
 #include "gap_paste.hlsli"
