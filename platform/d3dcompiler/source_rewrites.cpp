@@ -12,6 +12,7 @@
 #include "intrinsic_name_overloads.h"
 #include "own_type_methods.h"
 #include "rare_forms.h"
+#include "structure_statics.h"
 #include "structure_buffers.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
@@ -343,6 +344,9 @@ void RespellRareForms(const std::string& written, const RareForms& forms, std::s
     if (forms.thinMatrix) {
         SpellThinMatrices(written, spelled, tokens);
     }
+    if (forms.staticOrOutsideMember) {
+        SpellStructureStatics(written, spelled, tokens);
+    }
     if (forms.ownTypeMethod) {
         SpellOwnTypeMethods(written, spelled, tokens);
     }
@@ -363,8 +367,8 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
-    if (forms.classOrInterface) {
-        RewriteClasses(source, tokens, &edits);
+    if (forms.classOrInterface || forms.staticOrOutsideMember) {
+        RewriteClasses(source, tokens, forms.staticOrOutsideMember, &edits);
     }
     if (forms.constObject) {
         RewriteConstObjectsWithMethods(tokens, &edits);
