@@ -54,7 +54,8 @@ void Report(std::string* errors, const HlslToken& at, const std::string& message
 }
 
 // Shader model 5.0 slots per stage: 14 constant buffers, 128 shader resources,
-// 16 samplers. True when `number` is past its class's slots (and reported).
+// 16 samplers, 64 unordered access views (D3D11_1_UAV_SLOT_COUNT). True when
+// `number` is past its class's slots (and reported).
 bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
                         std::string* errors) {
     const std::string slot = std::to_string(number);
@@ -64,6 +65,15 @@ bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
                                "slot " +
                                    slot + " failed",
                                "X4567") +
+                   "\n";
+        return true;
+    }
+    if (letter == 'u' && number >= 64) {
+        *errors += SourceError(at,
+                               "maximum UAV register index exceeded, target has 64 slots, manual "
+                               "bind to slot u" +
+                                   slot + " failed",
+                               "X4509") +
                    "\n";
         return true;
     }
