@@ -3,8 +3,7 @@
 // verdict: accepted
 // probe: 13 5.5 7 1
 // group: resources
-// buffer t0: structured 8 2 : 1 2 5.5 3
-// stand-in: differ glslang gives the method the buffer's element as an object of the function's storage, and the members it reads are not the element's
+// buffer t0: structured 8 2 : 1.0 2.0 5.5 3.0
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-structuredbuffer (elements of a structure type) and overviews-direct3d-11-hlsl-dynamic-linking-class (methods of classes and structures as in C++)
 #include "resource_stages.hlsli"
 struct Line
