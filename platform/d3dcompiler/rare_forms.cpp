@@ -1,5 +1,6 @@
 #include "rare_forms.h"
 
+#include "buffer_arrays.h"
 #include "effect_objects.h"
 #include "expression_types.h"
 #include "numeric_type_names.h"
@@ -65,6 +66,9 @@ RareForms FindRareForms(const std::vector<HlslToken>& tokens) {
                    at + 2 < tokens.size()) {
             NumericTypeName numeric;
             forms.structureBuffer |= !ReadNumericTypeName(tokens[at + 2].text, &numeric);
+        } else if ((text[0] == 'S' || text[0] == 'R' || text[0] == 'B') && !forms.bufferArray &&
+                   StartsBufferArray(tokens, at)) {
+            forms.bufferArray = true;
         } else if (text[0] == 's' && text == "struct") {
             ReadBody(tokens, at, &forms);
         } else if (!forms.effectObject) {

@@ -1,6 +1,7 @@
 #include "source_rewrites.h"
 #include "attribute_rewrites.h"
 #include "bool_varyings.h"
+#include "buffer_arrays.h"
 #include "class_rewrites.h"
 #include "min_precision_matrices.h"
 #include "condition_choices.h"
@@ -337,6 +338,9 @@ void RespellRareForms(const std::string& written, const RareForms& forms, std::s
                       std::vector<HlslToken>* tokens) {
     if (forms.effectObject) {
         BlankEffectObjects(written, spelled, tokens);
+    }
+    if (forms.bufferArray) {
+        SplitBufferArrays(written, spelled, tokens);
     }
     if (forms.minPrecisionMatrix) {
         SpellMinPrecisionMatrices(written, spelled, tokens);
