@@ -54,8 +54,7 @@ void Report(std::string* errors, const HlslToken& at, const std::string& message
 }
 
 // Shader model 5.0 slots per stage: 14 constant buffers, 128 shader resources,
-// 16 samplers, 64 unordered access views (D3D11_1_UAV_SLOT_COUNT). True when
-// `number` is past its class's slots (and reported).
+// 16 samplers. True when `number` is past its class's slots (and reported).
 bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
                         std::string* errors) {
     const std::string slot = std::to_string(number);
@@ -68,15 +67,6 @@ bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
                    "\n";
         return true;
     }
-    if (letter == 'u' && number >= 64) {
-        *errors += SourceError(at,
-                               "maximum UAV register index exceeded, target has 64 slots, manual "
-                               "bind to slot u" +
-                                   slot + " failed",
-                               "X4509") +
-                   "\n";
-        return true;
-    }
     if ((letter == 't' && number >= 128) || (letter == 's' && number >= 16)) {
         const char* kind = letter == 't' ? "texture" : "sampler";
         Report(errors, at,
@@ -86,6 +76,15 @@ bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
         return true;
     }
     return false;
+}
+
+// The UAV slots of the target: 64 at shader model 5.0 (Direct3D 11.1's
+// D3D11_1_UAV_SLOT_COUNT), one in cs_4_0 and cs_4_1; 0 where not counted.
+unsigned long UavSlots(const ShaderTarget& target) {
+    if (target.major == 5 && target.minor == 0) {
+        return 64;
+    }
+    return target.major == 4 && target.stage == 'c' ? 1 : 0;
 }
 
 // register(b3), register(t0, space1): binding range, and spaces before 5.1.
@@ -110,6 +109,16 @@ void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const Shader
             continue;
         }
         char letter = char(std::tolower(uint8_t(part.text[0])));
+        const unsigned long uavSlots = UavSlots(target);
+        if (letter == 'u' && uavSlots > 0 && number >= uavSlots) {
+            *errors += SourceError(part,
+                                   "maximum UAV register index exceeded, target has " +
+                                       std::to_string(uavSlots) + " slots, manual bind to slot u" +
+                                       digits + " failed",
+                                   "X4509") +
+                       "\n";
+            continue;
+        }
         if (target.major == 5 && target.minor == 0 &&
             CheckModelFiveSlot(letter, number, part, errors)) {
             continue;
