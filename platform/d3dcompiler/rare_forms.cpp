@@ -11,8 +11,8 @@ namespace d3dcompiler_standin {
 namespace {
 
 // What the body of the structure or class at `at` holds that a rewrite
-// handles: its own name (a structure's), static members, and methods declared
-// without a body, which are defined after it.
+// handles: its own name (a structure's), methods, static members, and methods
+// declared without a body, which are defined after it.
 void ReadBody(const std::vector<HlslToken>& tokens, size_t at, RareForms* forms) {
     if (!IsIdentifier(tokens, at + 1)) {
         return;
@@ -29,6 +29,7 @@ void ReadBody(const std::vector<HlslToken>& tokens, size_t at, RareForms* forms)
     int depth = 0;
     for (size_t inside = open + 1; inside < close; ++inside) {
         const HlslToken& token = tokens[inside];
+        forms->structureMethod |= depth == 0 && IsChar(token, '{');
         depth += IsChar(token, '{') - IsChar(token, '}');
         forms->ownTypeMethod |= structure && token.text == tokens[at + 1].text;
         forms->staticOrOutsideMember |=

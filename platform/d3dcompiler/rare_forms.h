@@ -18,6 +18,7 @@ struct RareForms {
     bool classOrInterface = false;      // "class" or "interface"
     bool ownTypeMethod = false;         // a structure's name inside its own body
     bool staticOrOutsideMember = false; // "static" or a method's "();" in a structure's body
+    bool structureMethod = false;       // a method's body in a structure's
     bool bufferArray = false;           // an array of structured or raw buffers
     bool effectObject = false;          // a word that may start an effect's statement
     bool structureBuffer = false;       // Buffer or RWBuffer of no numeric type

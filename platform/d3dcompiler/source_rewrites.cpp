@@ -13,7 +13,7 @@
 #include "intrinsic_name_overloads.h"
 #include "own_type_methods.h"
 #include "rare_forms.h"
-#include "structure_statics.h"
+#include "structure_member_names.h"
 #include "structure_buffers.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
@@ -348,8 +348,8 @@ void RespellRareForms(const std::string& written, const RareForms& forms, std::s
     if (forms.thinMatrix) {
         SpellThinMatrices(written, spelled, tokens);
     }
-    if (forms.staticOrOutsideMember) {
-        SpellStructureStatics(written, spelled, tokens);
+    if (forms.structureMethod || forms.staticOrOutsideMember) {
+        SpellStructureMemberNames(written, spelled, tokens);
     }
     if (forms.ownTypeMethod) {
         SpellOwnTypeMethods(written, spelled, tokens);

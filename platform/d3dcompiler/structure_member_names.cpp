@@ -1,4 +1,4 @@
-#include "structure_statics.h"
+#include "structure_member_names.h"
 
 #include "class_members.h"
 #include "expression_types.h"
@@ -24,7 +24,9 @@ struct Structure {
     size_t keyword = 0; // "struct" or "class"
     size_t open = 0;
     size_t close = 0;
-    std::set<std::string> methods; // the static ones
+    std::set<std::string> methods;                       // the static ones
+    std::set<std::string> instanceMethods;               // the others
+    std::vector<std::pair<size_t, size_t>> staticBodies; // the static methods' items
     std::map<std::string, StaticVariable> variables;
     std::vector<std::pair<size_t, size_t>> outsideMethods; // "S::M(...) {...}" after it
 
@@ -46,7 +48,7 @@ bool IsDeclaredName(const Tokens& tokens, size_t at) {
            before == ">";
 }
 
-// The static methods and member variables among the structure's items.
+// The methods and static member variables among the structure's items.
 void ReadStatics(const Tokens& tokens, Structure* structure) {
     for (const BodyItem& item : BodyItems(tokens, structure->open, structure->close)) {
         bool isStatic = false;
@@ -61,18 +63,21 @@ void ReadStatics(const Tokens& tokens, Structure* structure) {
             }
             isStatic |= tokens[name].text == "static";
         }
-        if (!isStatic || name >= item.end) {
+        if (name >= item.end) {
             continue;
         }
-        if (item.method.empty()) {
-            structure->variables[tokens[name].text] = {item.begin, item.end, name, ""};
-        } else {
+        if (!item.method.empty() && !isStatic) {
+            structure->instanceMethods.insert(item.method);
+        } else if (!item.method.empty()) {
             structure->methods.insert(item.method);
+            structure->staticBodies.push_back({item.begin, item.end});
+        } else if (isStatic) {
+            structure->variables[tokens[name].text] = {item.begin, item.end, name, ""};
         }
     }
 }
 
-// Global structures and classes with static members.
+// Global structures and classes with methods or static members.
 std::vector<Structure> FindStructures(const Tokens& tokens) {
     std::vector<Structure> found;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
@@ -88,13 +93,17 @@ std::vector<Structure> FindStructures(const Tokens& tokens) {
         if (!IsToken(tokens, open, "{")) {
             continue;
         }
-        Structure structure{
-            tokens[at + 1].text, at, open, ClosingBracket(tokens, open), {}, {}, {}};
+        Structure structure;
+        structure.name = tokens[at + 1].text;
+        structure.keyword = at;
+        structure.open = open;
+        structure.close = ClosingBracket(tokens, open);
         if (structure.close >= tokens.size()) {
             break;
         }
         ReadStatics(tokens, &structure);
-        if (!structure.methods.empty() || !structure.variables.empty()) {
+        if (!structure.methods.empty() || !structure.instanceMethods.empty() ||
+            !structure.variables.empty()) {
             found.push_back(structure);
         }
         at = structure.close;
@@ -112,9 +121,10 @@ public:
         ReadQualifiedNames();
         QualifyObjectCalls();
         for (const Structure& structure : structures_) {
-            QualifyWithin(structure, structure.open, structure.close);
+            QualifyWithin(structure, structure.open, structure.close, false);
             for (const auto& [begin, end] : structure.outsideMethods) {
-                QualifyWithin(structure, begin, end);
+                QualifyWithin(structure, begin, end,
+                              structure.methods.count(tokens_[begin - 1].text) != 0);
             }
             DeclareGlobals(structure);
         }
@@ -210,8 +220,11 @@ private:
         }
     }
 
-    // Bare calls of static methods and uses of static variables in (begin, end).
-    void QualifyWithin(const Structure& structure, size_t begin, size_t end) {
+    // Bare calls of methods and uses of static variables in (begin, end), a
+    // static method's where `inStatic`. A call of another method, on which
+    // glslang skipped the arguments' conversions (Scale(2) of a float
+    // parameter), is made on "this".
+    void QualifyWithin(const Structure& structure, size_t begin, size_t end, bool inStatic) {
         for (size_t at = begin + 1; at < end && at + 1 < tokens_.size(); ++at) {
             const HlslToken& token = tokens_[at];
             if (token.kind != HlslToken::Kind::Identifier || IsChar(tokens_[at - 1], '.') ||
@@ -222,11 +235,24 @@ private:
             if (variable != structure.variables.end() && at != variable->second.name) {
                 edits_.push_back(
                     {token.offset, token.text.size(), structure.GlobalName(token.text)});
-            } else if (structure.methods.count(token.text) != 0 && IsChar(tokens_[at + 1], '(') &&
-                       !IsDeclaredName(tokens_, at)) {
+            } else if (!IsChar(tokens_[at + 1], '(') || IsDeclaredName(tokens_, at)) {
+                continue;
+            } else if (structure.methods.count(token.text) != 0) {
                 edits_.push_back({token.offset, 0, structure.name + "::"});
+            } else if (structure.instanceMethods.count(token.text) != 0 && !inStatic &&
+                       !InStaticBody(structure, at)) {
+                edits_.push_back({token.offset, 0, "this."});
             }
         }
+    }
+
+    static bool InStaticBody(const Structure& structure, size_t at) {
+        for (const auto& [begin, end] : structure.staticBodies) {
+            if (begin <= at && at <= end) {
+                return true;
+            }
+        }
+        return false;
     }
 
     // Each static variable as a global in front of the structure.
@@ -267,7 +293,7 @@ private:
 
 } // namespace
 
-void SpellStructureStatics(const std::string& written, std::string* spelled, Tokens* tokens) {
+void SpellStructureMemberNames(const std::string& written, std::string* spelled, Tokens* tokens) {
     std::vector<Structure> structures = FindStructures(*tokens);
     if (structures.empty()) {
         return;
