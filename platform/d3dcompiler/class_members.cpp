@@ -14,19 +14,16 @@ struct ClassBody {
 };
 
 std::string Joined(const Tokens& tokens, size_t begin, size_t end) {
-    std::string text;
-    for (size_t at = begin; at <= end && at < tokens.size(); ++at) {
-        text += tokens[at].text;
-        text += ' ';
-    }
-    return text;
+    return TokensOnOneLine(tokens, begin, end + 1);
 }
 
-// "class Name [: Base, IFace ...] {" at global scope, by name.
+// "class Name [: Base, IFace ...] {" and "struct Name {" at global scope, by
+// name.
 std::map<std::string, ClassBody> FindClasses(const Tokens& tokens, const std::vector<int>& depths) {
     std::map<std::string, ClassBody> classes;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
-        if (depths[at] != 0 || tokens[at].text != "class" || !IsIdentifier(tokens, at + 1)) {
+        if (depths[at] != 0 || (tokens[at].text != "class" && tokens[at].text != "struct") ||
+            !IsIdentifier(tokens, at + 1)) {
             continue;
         }
         ClassBody body{at + 2, 0, {}};
@@ -156,7 +153,8 @@ std::string Blanked(const std::string& source, size_t begin, size_t end) {
 }
 
 // Each method declared in the class and defined after it takes its body in
-// place; one defined after it without a declaration goes before its '}'.
+// place, static where the declaration is; one defined after it without a
+// declaration goes before its '}'.
 void MoveOutsideDefinitions(const ClassSource& c, const std::string& name, const ClassBody& body,
                             std::vector<TextEdit>* edits) {
     const std::vector<BodyItem> items = BodyItems(c.tokens, body.open, body.close);
@@ -169,7 +167,9 @@ void MoveOutsideDefinitions(const ClassSource& c, const std::string& name, const
             if (item.declaration && item.method == key.second && !declared) {
                 const size_t from = c.tokens[item.begin].offset;
                 const HlslToken& last = c.tokens[item.end];
-                edits->push_back({from, last.offset + last.text.size() - from, definition.text});
+                const bool isStatic = c.tokens[item.begin].text == "static";
+                edits->push_back({from, last.offset + last.text.size() - from,
+                                  (isStatic ? "static " : "") + definition.text});
                 declared = true;
             }
         }

@@ -60,7 +60,8 @@ void ClassAsStruct(const Tokens& tokens, size_t at, std::vector<TextEdit>* edits
 
 } // namespace
 
-void RewriteClasses(const std::string& source, const Tokens& tokens, std::vector<TextEdit>* edits) {
+void RewriteClasses(const std::string& source, const Tokens& tokens, bool structureMembers,
+                    std::vector<TextEdit>* edits) {
     std::vector<int> depths;
     bool anyClass = false;
     for (size_t at = 0; at + 2 < tokens.size(); ++at) {
@@ -81,7 +82,10 @@ void RewriteClasses(const std::string& source, const Tokens& tokens, std::vector
             anyClass = true;
         }
     }
-    if (anyClass) {
+    if (anyClass || structureMembers) {
+        if (depths.empty()) {
+            depths = BraceDepths(tokens);
+        }
         RewriteClassMembers(source, tokens, depths, edits);
     }
 }

@@ -2,7 +2,8 @@
 // lacks: an interface only declares the methods its classes define, so it is
 // blanked (newlines kept), and "class Name : Interface" becomes
 // "struct Name", whose methods glslang reads. Variables of an interface's
-// type (dynamic linkage) are left as they are.
+// type (dynamic linkage) are left as they are. A class's or structure's
+// methods defined after it move into it (class_members.h).
 #pragma once
 
 #include "hlsl_tokens.h"
@@ -12,8 +13,9 @@
 
 namespace d3dcompiler_standin {
 
-// Adds the edits to `source`'s text (one file, before glslang) to `edits`.
+// Adds the edits to `source`'s text (one file, before glslang) to `edits`;
+// `structureMembers`: a structure may hold methods defined after it.
 void RewriteClasses(const std::string& source, const std::vector<HlslToken>& tokens,
-                    std::vector<TextEdit>* edits);
+                    bool structureMembers, std::vector<TextEdit>* edits);
 
 } // namespace d3dcompiler_standin

@@ -1,6 +1,7 @@
 #include "hlsl_tokens.h"
 #include "identifier_chars.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -130,6 +131,17 @@ bool Adjacent(const HlslToken& token, const HlslToken& next) {
            token.column + token.text.size() == next.column;
 }
 
+std::string TokensOnOneLine(const std::vector<HlslToken>& tokens, size_t begin, size_t end) {
+    std::string text;
+    for (size_t at = begin; at < end && at < tokens.size(); ++at) {
+        text += tokens[at].text;
+        if (at + 1 == end || at + 1 == tokens.size() || !Adjacent(tokens[at], tokens[at + 1])) {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
 std::string StringLiteralValue(const std::string& token) {
     std::string value;
     size_t end =
@@ -184,6 +196,20 @@ void DefineHelpersFirst(const std::set<std::string>& definitions, std::vector<Te
     if (!text.empty()) {
         edits->push_back({0, 0, text + "#line 1\n"});
     }
+}
+
+std::string WithEdits(std::string text, std::vector<TextEdit> edits) {
+    std::stable_sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) {
+        return a.offset > b.offset || (a.offset == b.offset && a.length > b.length);
+    });
+    size_t limit = text.size();
+    for (const TextEdit& edit : edits) {
+        if (edit.offset + edit.length <= limit) {
+            text.replace(edit.offset, edit.length, edit.text);
+            limit = edit.offset;
+        }
+    }
+    return text;
 }
 
 } // namespace d3dcompiler_standin

@@ -31,6 +31,10 @@ struct TextEdit {
 // once, numbering the source's own lines as before.
 void DefineHelpersFirst(const std::set<std::string>& definitions, std::vector<TextEdit>* edits);
 
+// `text` with the edits made, each insertion in front of what stands at its
+// offset; an edit that overlaps one after it is left out.
+std::string WithEdits(std::string text, std::vector<TextEdit> edits);
+
 // Applies "#line N" or "#line N "file"", a directive's text from its '#': the
 // next line is line N. glslang opens a file that includes others with
 // "#line 0", meaning its first line. Other directives change nothing.
@@ -59,6 +63,10 @@ size_t OpeningBracket(const std::vector<HlslToken>& tokens, size_t close);
 
 // Whether `next` follows `token` with no space between ("<" "<" of a shift).
 bool Adjacent(const HlslToken& token, const HlslToken& next);
+
+// The tokens [begin, end) on one line, a space after each but where the
+// next follows it with none ("::", the "<" "<" of a shift).
+std::string TokensOnOneLine(const std::vector<HlslToken>& tokens, size_t begin, size_t end);
 
 // The characters a string token stands for, escapes resolved.
 std::string StringLiteralValue(const std::string& token);

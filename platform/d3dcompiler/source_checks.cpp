@@ -80,6 +80,15 @@ bool CheckModelFiveSlot(char letter, unsigned long number, const HlslToken& at,
     return false;
 }
 
+// The UAV slots of the target: 64 at shader model 5.0 (Direct3D 11.1's
+// D3D11_1_UAV_SLOT_COUNT), one in cs_4_0 and cs_4_1; 0 where not counted.
+unsigned long UavSlots(const ShaderTarget& target) {
+    if (target.major == 5 && target.minor == 0) {
+        return 64;
+    }
+    return target.major == 4 && target.stage == 'c' ? 1 : 0;
+}
+
 // register(b3), register(t0, space1): binding range, and spaces before 5.1.
 void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const ShaderTarget& target,
                    std::string* errors) {
@@ -102,6 +111,16 @@ void CheckRegister(const std::vector<HlslToken>& tokens, size_t at, const Shader
             continue;
         }
         char letter = char(std::tolower(uint8_t(part.text[0])));
+        const unsigned long uavSlots = UavSlots(target);
+        if (letter == 'u' && uavSlots > 0 && number >= uavSlots) {
+            *errors += SourceError(part,
+                                   "maximum UAV register index exceeded, target has " +
+                                       std::to_string(uavSlots) + " slots, manual bind to slot u" +
+                                       digits + " failed",
+                                   "X4509") +
+                       "\n";
+            continue;
+        }
         if (target.major == 5 && target.minor == 0 &&
             CheckModelFiveSlot(letter, number, part, errors)) {
             continue;

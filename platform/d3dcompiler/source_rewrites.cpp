@@ -1,6 +1,7 @@
 #include "source_rewrites.h"
 #include "attribute_rewrites.h"
 #include "bool_varyings.h"
+#include "buffer_arrays.h"
 #include "class_rewrites.h"
 #include "min_precision_matrices.h"
 #include "condition_choices.h"
@@ -12,6 +13,7 @@
 #include "intrinsic_name_overloads.h"
 #include "own_type_methods.h"
 #include "rare_forms.h"
+#include "structure_member_names.h"
 #include "structure_buffers.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
@@ -338,11 +340,17 @@ void RespellRareForms(const std::string& written, const RareForms& forms, std::s
     if (forms.effectObject) {
         BlankEffectObjects(written, spelled, tokens);
     }
+    if (forms.bufferArray) {
+        SplitBufferArrays(written, spelled, tokens);
+    }
     if (forms.minPrecisionMatrix) {
         SpellMinPrecisionMatrices(written, spelled, tokens);
     }
     if (forms.thinMatrix) {
         SpellThinMatrices(written, spelled, tokens);
+    }
+    if (forms.structureMethod || forms.staticOrOutsideMember) {
+        SpellStructureMemberNames(written, spelled, tokens);
     }
     if (forms.ownTypeMethod) {
         SpellOwnTypeMethods(written, spelled, tokens);
@@ -364,8 +372,8 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     std::vector<TextEdit> edits;
     const SharedExpressionTypes sharedTypes(tokens); // for the rewrites that need types
     BlankEffectSyntax(source, tokens, &edits);
-    if (forms.classOrInterface) {
-        RewriteClasses(source, tokens, &edits);
+    if (forms.classOrInterface || forms.staticOrOutsideMember) {
+        RewriteClasses(source, tokens, forms.staticOrOutsideMember, &edits);
     }
     if (forms.constObject) {
         RewriteConstObjectsWithMethods(tokens, &edits);

@@ -213,20 +213,6 @@ std::vector<int> BraceDepths(const Tokens& tokens) {
     return depths;
 }
 
-// `text` with the edits made, overlapping ones left out.
-std::string Applied(std::string text, std::vector<TextEdit> edits) {
-    std::stable_sort(edits.begin(), edits.end(),
-                     [](const TextEdit& a, const TextEdit& b) { return a.offset > b.offset; });
-    size_t limit = text.size();
-    for (const TextEdit& edit : edits) {
-        if (edit.offset + edit.length <= limit) {
-            text.replace(edit.offset, edit.length, edit.text);
-            limit = edit.offset;
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens* tokens) {
@@ -280,7 +266,7 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
         vector += std::to_string(name.size * name.columns);
         rewrite.edits.push_back({token.offset, token.text.size(), vector});
     }
-    std::string respelled = Applied(source, rewrite.edits);
+    std::string respelled = WithEdits(source, rewrite.edits);
     std::string helpers;
     for (const std::string& helper : rewrite.helpers) {
         helpers += helper;

@@ -170,4 +170,20 @@ TEST(ResourceSlots, PixelShaderUavsStartPastItsTargets) {
     ExpectVerdicts(scratch, compute, std::size(compute), "CSMain", "cs_5_0");
 }
 
+// cs_4_0 and cs_4_1 have one UAV slot (fxc's words as shader-slang issue 1639
+// quotes them); shader model 5.0 has 64.
+TEST(ResourceSlots, ComputeShaderFourHasOneUavSlot) {
+    ScratchDirectory scratch("uav_slot_count");
+    const std::string twoUavs =
+        "RWStructuredBuffer<float> first : register(u0);\n"
+        "RWStructuredBuffer<float> second : register(u1);\n"
+        "[numthreads(1, 1, 1)] void CSMain() { first[0] = 1; second[0] = 2; }\n";
+    const Case fourZero[] = {{twoUavs,
+                              "(2,48-49): error X4509: maximum UAV register index exceeded, target "
+                              "has 1 slots, manual bind to slot u1 failed"}};
+    ExpectVerdicts(scratch, fourZero, std::size(fourZero), "CSMain", "cs_4_0");
+    const Case fiveZero[] = {{twoUavs, nullptr}};
+    ExpectVerdicts(scratch, fiveZero, std::size(fiveZero), "CSMain", "cs_5_0");
+}
+
 } // namespace
