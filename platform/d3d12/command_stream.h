@@ -149,6 +149,13 @@ struct CmdClearUnorderedAccess {
     std::vector<D3D12_RECT> rects;
     ResourceUse use;
 };
+// DiscardResource: `count` subresources from `first.subresource` on, whose
+// contents need not be kept (the stand-in keeps them), in `state`.
+struct CmdDiscard {
+    ResourceUse first;
+    uint32_t count = 1;
+    D3D12_RESOURCE_STATES state;
+};
 // Tables resolve through the device's GPU descriptor range, so the bound heaps
 // change nothing the translator does; the validation layer checks tables
 // against them.
@@ -305,6 +312,6 @@ using Command =
                  CmdSetTable, CmdSetRootConstants, CmdSetRootView, CmdSetTopology,
                  CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery,
                  CmdResolveQueries, CmdExecuteIndirect, CmdSetStreamOutput, CmdSetBlendFactor,
-                 CmdSetStencilRef, CmdClearUnorderedAccess>;
+                 CmdSetStencilRef, CmdClearUnorderedAccess, CmdDiscard>;
 
 } // namespace d3d12_standin

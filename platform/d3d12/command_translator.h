@@ -73,6 +73,7 @@ public:
     void operator()(const CmdCopyTextures& command);
     void operator()(const CmdResolve& command); // resolve_translation.cpp
     void operator()(const CmdSetHeaps&) {}      // tables resolve without the bound heaps
+    void operator()(const CmdDiscard&) {}       // the contents are kept, as is allowed
     void operator()(const CmdSetRootSignature& command) {
         ArgumentsOf(command.compute).rootSignature = command.layout;
     }

@@ -13,10 +13,6 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::DiscardResource(ID3D12Resource*,
-                                                                 const D3D12_DISCARD_REGION*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DiscardResource");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*, UINT64,
                                                                 D3D12_PREDICATION_OP) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::SetPredication");

@@ -59,6 +59,14 @@ public:
             "ClearUnorderedAccessView");
     }
     void operator()(const CmdResolve& command);
+    void operator()(const CmdDiscard& command) {
+        const Expected expected{command.state, false, "a discarded resource"};
+        for (uint32_t i = 0; i < command.count; ++i) {
+            ResourceUse use = command.first;
+            use.subresource += i;
+            Use(use, expected, "DiscardResource");
+        }
+    }
     void operator()(const CmdSetHeaps& command) { heaps_ = command; }
     // Draws are checked against the graphics arguments, dispatches against
     // the compute ones.
