@@ -5,6 +5,8 @@
 
 #include "hlsl_file.h"
 
+#include <standin_checks.h>
+
 #include <pipeline_desc.h>
 
 namespace {
@@ -155,6 +157,44 @@ TEST_F(OutputMergerConstantsTest, StencilRefIsWrittenAndComparedForEachStencilFo
         EXPECT_EQ(PixelAt(pixels, kSize, 1, 4), 0xFF00FF00u) << "marked with 7, drawn green";
         EXPECT_EQ(PixelAt(pixels, kSize, 6, 4), 0x00000000u) << "stencil 0: nothing drawn";
     }
+}
+
+TEST_F(OutputMergerConstantsTest, ClearStateKeepsOnlyTheNamedPipelineStateAndZeroesTheFactor) {
+    ComPtr<ID3D12PipelineState> pipeline =
+        MakePipeline([](D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
+            D3D12_RENDER_TARGET_BLEND_DESC& blend = desc.BlendState.RenderTarget[0];
+            blend.BlendEnable = TRUE;
+            blend.SrcBlend = D3D12_BLEND_BLEND_FACTOR;
+            blend.DestBlend = D3D12_BLEND_ZERO;
+        });
+    ASSERT_TRUE(pipeline);
+    ClearTarget();
+    const D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
+    RecordTriangleDrawState(list, rtv, kSize, kSize, rootSignature, pipeline);
+    const float half[4] = {0.5f, 0.5f, 0.5f, 0.5f};
+    list->OMSetBlendFactor(half);
+    list->ClearState(pipeline);
+    // Everything but the pipeline state is unset again: a factor of zeros.
+    const D3D12_VIEWPORT viewport{0, 0, float(kSize), float(kSize), 0, 1};
+    const D3D12_RECT scissor{0, 0, LONG(kSize), LONG(kSize)};
+    list->RSSetViewports(1, &viewport);
+    list->RSSetScissorRects(1, &scissor);
+    list->OMSetRenderTargets(1, &rtv, FALSE, nullptr);
+    list->SetGraphicsRootSignature(rootSignature);
+    list->IASetPrimitiveTopology(D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
+    const float white[4] = {1, 1, 1, 1};
+    list->SetGraphicsRoot32BitConstants(0, 4, white, 0);
+    list->DrawInstanced(3, 1, 0, 0);
+    list->OMSetBlendFactor(half);
+    list->ClearState(nullptr);
+    list->DrawInstanced(3, 1, 0, 0); // no root signature nor pipeline: not drawn
+    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
+    EXPECT_EQ(PixelAt(pixels, kSize, 4, 4), 0xFF000000u) << "colour drawn with a factor of zeros";
+    std::vector<DebugMessage> messages = TakeDebugMessages(device);
+    EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET),
+              1u);
+    AcknowledgeProvokedErrors();
 }
 
 } // namespace
