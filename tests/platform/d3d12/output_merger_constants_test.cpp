@@ -60,6 +60,18 @@ protected:
             S_OK);
         return pipeline;
     }
+    // Source times the factor plus destination times one minus it; alpha
+    // the source's times the factor's.
+    ComPtr<ID3D12PipelineState> BlendFactorPipeline() {
+        return MakePipeline([](D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
+            D3D12_RENDER_TARGET_BLEND_DESC& blend = desc.BlendState.RenderTarget[0];
+            blend.BlendEnable = TRUE;
+            blend.SrcBlend = D3D12_BLEND_BLEND_FACTOR;
+            blend.DestBlend = D3D12_BLEND_INV_BLEND_FACTOR;
+            blend.SrcBlendAlpha = D3D12_BLEND_BLEND_FACTOR;
+            blend.DestBlendAlpha = D3D12_BLEND_ZERO;
+        });
+    }
     void Draw(ID3D12PipelineState* pipeline, const float (&colour)[4]) {
         list->SetPipelineState(pipeline);
         list->SetGraphicsRoot32BitConstants(0, 4, colour, 0);
@@ -77,15 +89,7 @@ protected:
 };
 
 TEST_F(OutputMergerConstantsTest, BlendFactorScalesWhatBlendFactorBlendsReadAndNullIsOne) {
-    ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline([](D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
-            D3D12_RENDER_TARGET_BLEND_DESC& blend = desc.BlendState.RenderTarget[0];
-            blend.BlendEnable = TRUE;
-            blend.SrcBlend = D3D12_BLEND_BLEND_FACTOR;
-            blend.DestBlend = D3D12_BLEND_INV_BLEND_FACTOR;
-            blend.SrcBlendAlpha = D3D12_BLEND_BLEND_FACTOR;
-            blend.DestBlendAlpha = D3D12_BLEND_ZERO;
-        });
+    ComPtr<ID3D12PipelineState> pipeline = BlendFactorPipeline();
     ASSERT_TRUE(pipeline);
     const float white[4] = {1, 1, 1, 1};
     const float factor[4] = {0.5f, 0.25f, 1.0f, 0.0f};
@@ -160,13 +164,7 @@ TEST_F(OutputMergerConstantsTest, StencilRefIsWrittenAndComparedForEachStencilFo
 }
 
 TEST_F(OutputMergerConstantsTest, ClearStateKeepsOnlyTheNamedPipelineStateAndZeroesTheFactor) {
-    ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline([](D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
-            D3D12_RENDER_TARGET_BLEND_DESC& blend = desc.BlendState.RenderTarget[0];
-            blend.BlendEnable = TRUE;
-            blend.SrcBlend = D3D12_BLEND_BLEND_FACTOR;
-            blend.DestBlend = D3D12_BLEND_ZERO;
-        });
+    ComPtr<ID3D12PipelineState> pipeline = BlendFactorPipeline();
     ASSERT_TRUE(pipeline);
     ClearTarget();
     const D3D12_CPU_DESCRIPTOR_HANDLE rtv = rtvHeap->GetCPUDescriptorHandleForHeapStart();
@@ -190,7 +188,7 @@ TEST_F(OutputMergerConstantsTest, ClearStateKeepsOnlyTheNamedPipelineStateAndZer
     list->DrawInstanced(3, 1, 0, 0); // no root signature nor pipeline: not drawn
     std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
     ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    EXPECT_EQ(PixelAt(pixels, kSize, 4, 4), 0xFF000000u) << "colour drawn with a factor of zeros";
+    EXPECT_EQ(PixelAt(pixels, kSize, 4, 4), 0u) << "drawn with a factor of zeros";
     std::vector<DebugMessage> messages = TakeDebugMessages(device);
     EXPECT_EQ(CountMessages(messages, D3D12_MESSAGE_ID_COMMAND_LIST_DRAW_ROOT_SIGNATURE_NOT_SET),
               1u);
