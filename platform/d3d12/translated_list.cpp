@@ -118,6 +118,10 @@ struct SameCommand {
     bool operator()(const CmdSetStencilRef& c) const {
         return c.reference == Other<CmdSetStencilRef>().reference;
     }
+    bool operator()(const CmdDiscard& c) const {
+        const CmdDiscard& o = Other<CmdDiscard>();
+        return SameUse(c.first, o.first) && c.count == o.count && c.state == o.state;
+    }
     bool operator()(const CmdSetVertexBuffers& c) const {
         const CmdSetVertexBuffers& o = Other<CmdSetVertexBuffers>();
         return c.startSlot == o.startSlot && SameItems(c.views, o.views, SameVertexBuffer);
