@@ -279,7 +279,8 @@ private:
     RootArguments* arguments_ = &graphics_;
     ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
-    // A list begins with a blend factor of zeros and a stencil reference of 0.
+    // A list begins with a blend factor of zeros and a stencil reference of 0,
+    // as ClearState leaves them.
     std::array<float, 4> blendFactor_{};
     uint32_t stencilRef_ = 0;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
