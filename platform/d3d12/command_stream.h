@@ -11,6 +11,7 @@
 #include "descriptor_record.h"
 #include "inline_vector.h"
 #include "pipeline_object.h"
+#include "unordered_access_clear_values.h"
 
 #include <memory>
 #include <optional>
@@ -123,12 +124,37 @@ struct CmdCopyBuffer {
     uint64_t size;
     CopyUses uses;
 };
+// CopyResource between textures: every subresource of one into the same
+// subresource of the other, of the same size.
+struct CmdCopyTextures {
+    std::shared_ptr<GpuImage> source, destination;
+    CopyUses uses;
+};
 // ResolveSubresource: the samples of each pixel of one subresource averaged
 // into another of one sample.
 struct CmdResolve {
     std::shared_ptr<GpuImage> source, destination;
     uint32_t sourceMip, sourceLayer, destinationMip, destinationLayer;
     CopyUses uses;
+};
+// ClearUnorderedAccessView*: every element of the view (or of the view's
+// subresources in `rects`) set to `element`'s bytes. Element size 0: a format
+// the stand-in cannot clear.
+struct CmdClearUnorderedAccess {
+    std::shared_ptr<GpuImage> image; // null for a buffer view
+    ImageViewKey view{};
+    std::shared_ptr<GpuBuffer> buffer;
+    uint64_t offset = 0, size = 0; // the buffer view's bytes
+    ClearElement element;
+    std::vector<D3D12_RECT> rects;
+    ResourceUse use;
+};
+// DiscardResource: `count` subresources from `first.subresource` on, whose
+// contents need not be kept (the stand-in keeps them), in `state`.
+struct CmdDiscard {
+    ResourceUse first;
+    uint32_t count = 1;
+    D3D12_RESOURCE_STATES state;
 };
 // Tables resolve through the device's GPU descriptor range, so the bound heaps
 // change nothing the translator does; the validation layer checks tables
@@ -195,6 +221,14 @@ struct CmdSetRootView {
 };
 struct CmdSetTopology {
     D3D12_PRIMITIVE_TOPOLOGY topology;
+};
+// OMSetBlendFactor and OMSetStencilRef: the constants of the blend and
+// stencil tests, which every graphics pipeline takes as dynamic state.
+struct CmdSetBlendFactor {
+    float factor[4];
+};
+struct CmdSetStencilRef {
+    uint32_t reference;
 };
 struct VertexBufferBinding {
     std::shared_ptr<GpuBuffer> buffer; // null: unbound
@@ -274,9 +308,10 @@ struct CmdResolveQueries {
 using Command =
     std::variant<CmdSetViewports, CmdSetScissors, CmdBarriers, CmdSetRenderTargets, CmdClearColor,
                  CmdClearDepth, CmdCopyBufferTexture, CmdCopyTextureTexture, CmdCopyBuffer,
-                 CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline, CmdSetTable,
-                 CmdSetRootConstants, CmdSetRootView, CmdSetTopology, CmdSetVertexBuffers,
-                 CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery, CmdResolveQueries,
-                 CmdExecuteIndirect, CmdSetStreamOutput>;
+                 CmdCopyTextures, CmdResolve, CmdSetHeaps, CmdSetRootSignature, CmdSetPipeline,
+                 CmdSetTable, CmdSetRootConstants, CmdSetRootView, CmdSetTopology,
+                 CmdSetVertexBuffers, CmdSetIndexBuffer, CmdDraw, CmdDispatch, CmdQuery,
+                 CmdResolveQueries, CmdExecuteIndirect, CmdSetStreamOutput, CmdSetBlendFactor,
+                 CmdSetStencilRef, CmdClearUnorderedAccess, CmdDiscard>;
 
 } // namespace d3d12_standin

@@ -122,6 +122,8 @@ void CommandTranslator::ForgetList() {
     arguments_ = &graphics_;
     constantUploads_ = ConstantUploads(core_.context); // its chunk belongs to the list
     topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
+    blendFactor_ = {};
+    stencilRef_ = 0;
     std::fill_n(vertexBuffers_.begin(), vertexSlotsSet_, VertexBufferBinding{});
     vertexSlotsSet_ = 0;
     indexBuffer_ = {};
@@ -383,6 +385,29 @@ void CommandTranslator::operator()(const CmdCopyTextureTexture& command) {
     region.extent = command.extent;
     vkCmdCopyImage(commands_, source.image, sourceLayout, destination.image, destinationLayout, 1,
                    &region);
+}
+
+void CommandTranslator::operator()(const CmdCopyTextures& command) {
+    BeginCopy(command.source, command.destination);
+    GpuImage& source = *command.source;
+    GpuImage& destination = *command.destination;
+    VkImageLayout sourceLayout =
+        TransitionForUse(source, source.All(), D3D12_RESOURCE_STATE_COPY_SOURCE);
+    VkImageLayout destinationLayout =
+        TransitionForUse(destination, destination.All(), D3D12_RESOURCE_STATE_COPY_DEST);
+    RecordBarriers();
+    // One region per mip, each of every array slice.
+    std::vector<VkImageCopy> regions(source.mipLevels);
+    for (uint32_t mip = 0; mip < source.mipLevels; ++mip) {
+        VkImageCopy& region = regions[mip];
+        region.srcSubresource = {source.aspect, mip, 0, source.arrayLayers};
+        region.dstSubresource = {destination.aspect, mip, 0, destination.arrayLayers};
+        const VkExtent2D extent = MipExtent(source, mip);
+        const uint32_t depth = source.depth >> mip;
+        region.extent = {extent.width, extent.height, depth > 0 ? depth : 1};
+    }
+    vkCmdCopyImage(commands_, source.image, sourceLayout, destination.image, destinationLayout,
+                   uint32_t(regions.size()), regions.data());
 }
 
 void CommandTranslator::RootArguments::Clear() {

@@ -15,9 +15,11 @@
 #include "seen_set.h"
 #include "viewport_translation.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -68,8 +70,10 @@ public:
     void operator()(const CmdCopyBufferTexture& command);
     void operator()(const CmdCopyTextureTexture& command);
     void operator()(const CmdCopyBuffer& command);
+    void operator()(const CmdCopyTextures& command);
     void operator()(const CmdResolve& command); // resolve_translation.cpp
     void operator()(const CmdSetHeaps&) {}      // tables resolve without the bound heaps
+    void operator()(const CmdDiscard&) {}       // the contents are kept, as is allowed
     void operator()(const CmdSetRootSignature& command) {
         ArgumentsOf(command.compute).rootSignature = command.layout;
     }
@@ -86,6 +90,11 @@ public:
         ArgumentsOf(command.compute).views[command.parameter] = command;
     }
     void operator()(const CmdSetTopology& command) { topology_ = command.topology; }
+    void operator()(const CmdSetBlendFactor& command) {
+        std::copy(command.factor, command.factor + 4, blendFactor_.begin());
+    }
+    // Only the stencil format's 8 bits are compared and written.
+    void operator()(const CmdSetStencilRef& command) { stencilRef_ = command.reference & 0xFF; }
     void operator()(const CmdSetVertexBuffers& command);
     void operator()(const CmdSetIndexBuffer& command) { indexBuffer_ = command; }
     void operator()(const CmdDraw& command);
@@ -94,6 +103,8 @@ public:
     void operator()(const CmdResolveQueries& command);  // query_translation.cpp
     void operator()(const CmdExecuteIndirect& command); // indirect_translation.cpp
     void operator()(const CmdSetStreamOutput& command); // stream_output_translation.cpp
+    // unordered_access_clear_translation.cpp
+    void operator()(const CmdClearUnorderedAccess& command);
 
 private:
     // What a render pass instance is made of; a draw needing another one
@@ -223,6 +234,12 @@ private:
     // The buffer the first `slots` slots without a target capture into;
     // null where every one has a target.
     const GpuBuffer* ScratchForUnboundSlots(uint32_t slots);
+    // A clear of an unordered-access view: copies of host memory holding the
+    // element, ordered after and before everything else (the clear is not).
+    void ClearBufferView(const CmdClearUnorderedAccess& command);
+    void ClearImageView(const CmdClearUnorderedAccess& command);
+    std::shared_ptr<GpuBuffer> FilledBuffer(const ClearElement& element, uint64_t count);
+    void OrderAroundClear(bool before);
     // Rewrites `count` resolved occlusion counts at `offset` as 0 or 1.
     void BinaryResults(const GpuBuffer& buffer, uint64_t offset, uint32_t count);
 
@@ -263,6 +280,10 @@ private:
     RootArguments* arguments_ = &graphics_;
     ConstantUploads constantUploads_;
     D3D12_PRIMITIVE_TOPOLOGY topology_ = D3D_PRIMITIVE_TOPOLOGY_UNDEFINED;
+    // A list begins with a blend factor of zeros and a stencil reference of 0,
+    // as ClearState leaves them.
+    std::array<float, 4> blendFactor_{};
+    uint32_t stencilRef_ = 0;
     std::array<VertexBufferBinding, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexBuffers_{};
     uint32_t vertexSlotsSet_ = 0; // the slots of vertexBuffers_ this list set lie below
     CmdSetIndexBuffer indexBuffer_;
@@ -316,6 +337,8 @@ private:
         bool viewports = false;
         VkPrimitiveTopology topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
         int primitiveRestart = -1; // not yet recorded
+        std::optional<std::array<float, 4>> blendFactor;
+        std::optional<uint32_t> stencilRef;
         VkPipelineLayout setsLayout = VK_NULL_HANDLE;
         std::vector<VkDescriptorSet> sets;
         std::array<VertexSlot, D3D12_IA_VERTEX_INPUT_RESOURCE_SLOT_COUNT> vertexSlots{};

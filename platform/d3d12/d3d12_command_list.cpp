@@ -131,10 +131,6 @@ HRESULT STDMETHODCALLTYPE D3D12GraphicsCommandList::Reset(ID3D12CommandAllocator
     return S_OK;
 }
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearState(ID3D12PipelineState*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearState");
-}
-
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::DrawInstanced(UINT vertexCount, UINT instanceCount,
                                                                UINT startVertex,
                                                                UINT startInstance) {

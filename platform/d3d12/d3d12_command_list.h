@@ -187,6 +187,16 @@ private:
     void CheckClearValue(const ResourceUse& target, const FLOAT color[4], float depth,
                          uint8_t stencil, D3D12_CLEAR_FLAGS flags);
     void SetAllocator(D3D12CommandAllocator* allocator);
+    // Both ClearUnorderedAccessView calls, with `uints` or `floats` given
+    // (d3d12_command_list_clear_unordered_access.cpp).
+    void ClearUnorderedAccess(D3D12_GPU_DESCRIPTOR_HANDLE gpuView,
+                              D3D12_CPU_DESCRIPTOR_HANDLE cpuView, ID3D12Resource* resource,
+                              const UINT* uints, const FLOAT* floats, UINT rectCount,
+                              const D3D12_RECT* rects);
+    // The view a clear names, read from its two handles; null, reported, when they name none.
+    const DescriptorRecord* ReadClearedView(D3D12_GPU_DESCRIPTOR_HANDLE gpuView,
+                                            D3D12_CPU_DESCRIPTOR_HANDLE cpuView,
+                                            const char* method);
     // The debug layer's checks of a BeginQuery or EndQuery (d3d12_command_list_queries.cpp).
     bool CheckQuery(const char* method, ID3D12QueryHeap* heap, D3D12_QUERY_TYPE type, UINT index);
     bool CheckNoActiveQuery();

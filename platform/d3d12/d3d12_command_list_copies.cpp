@@ -1,7 +1,9 @@
-// CopyTextureRegion: placed footprint <-> subresource, and subresource <-> subresource.
+// CopyTextureRegion: placed footprint <-> subresource, and subresource <-> subresource;
+// CopyResource: a whole resource into another alike.
 #include "d3d12_command_list.h"
 
 #include "d3d12_resource.h"
+#include "debug_text.h"
 #include "format_table.h"
 
 #include <debug_messages.h>
@@ -41,14 +43,17 @@ uint32_t AlignTo(uint32_t value, uint32_t block) {
 
 // Copies between textures need the same format or two of one typeless family
 // ("Must have compatible DXGI formats", ID3D12GraphicsCommandList::CopyResource).
+// Vulkan copies between colour formats of one size, as a family's are, but
+// not between a depth format and a colour one.
 bool CompatibleFormats(const GpuImage& a, const GpuImage& b) {
     if (a.dxgiFormat == b.dxgiFormat) {
         return true;
     }
     const FormatInfo* first = FindFormat(a.dxgiFormat);
     const FormatInfo* second = FindFormat(b.dxgiFormat);
+    const bool colour = a.aspect == VK_IMAGE_ASPECT_COLOR_BIT && b.aspect == a.aspect;
     return first != nullptr && second != nullptr && first->family != DXGI_FORMAT_UNKNOWN &&
-           first->family == second->family && a.format == b.format;
+           first->family == second->family && (a.format == b.format || colour);
 }
 
 bool InsideExtent(uint64_t origin, uint64_t size, uint64_t limit) {
@@ -204,7 +209,70 @@ const char* BufferTextureCopy(bool toTexture, const D3D12_TEXTURE_COPY_LOCATION&
     return nullptr;
 }
 
+// What keeps two resources from a whole-resource copy (the CopyResource
+// page's restrictions), or null.
+const char* WholeCopyMismatch(const D3D12Resource& destination, const D3D12Resource& source) {
+    const GpuBuffer* toBuffer = destination.Buffer().get();
+    const GpuBuffer* fromBuffer = source.Buffer().get();
+    if ((toBuffer == nullptr) != (fromBuffer == nullptr)) {
+        return "one is a buffer and the other a texture";
+    }
+    if (toBuffer != nullptr) {
+        return toBuffer->size == fromBuffer->size ? nullptr : "the buffers differ in size";
+    }
+    const GpuImage& to = *destination.Image();
+    const GpuImage& from = *source.Image();
+    if (to.type != from.type || to.width != from.width || to.height != from.height ||
+        to.depth != from.depth || to.arrayLayers != from.arrayLayers ||
+        to.mipLevels != from.mipLevels) {
+        return "the textures differ in dimension, size, array size or mip levels";
+    }
+    if (to.samples != from.samples) {
+        return "the textures differ in sample count";
+    }
+    return CompatibleFormats(to, from) ? nullptr : "the formats are not of one typeless family";
+}
+
 } // namespace
+
+void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyResource(ID3D12Resource* destination,
+                                                              ID3D12Resource* source) {
+    using namespace standin::messages;
+    constexpr const char* kMethod = "ID3D12CommandList::CopyResource";
+    if (!Recording()) {
+        return;
+    }
+    D3D12Resource* to = D3D12Resource::FromInterface(destination);
+    D3D12Resource* from = D3D12Resource::FromInterface(source);
+    if (to == nullptr || from == nullptr) {
+        standin::ReportWindows(to == nullptr ? COPYRESOURCE_NULLDST : COPYRESOURCE_NULLSRC, Self(),
+                               kMethod);
+        MarkFailed();
+        return;
+    }
+    if (to == from) {
+        standin::ReportWindows(COPYRESOURCE_INVALIDDSTRESOURCE, to->Track()->object, kMethod,
+                               ResourceText(*to->Track()).c_str());
+        MarkFailed();
+        return;
+    }
+    if (const char* mismatch = WholeCopyMismatch(*to, *from)) {
+        standin::ReportWindows(COPYRESOURCE_INVALIDSRCRESOURCE, from->Track()->object, kMethod,
+                               ResourceText(*from->Track()).c_str(),
+                               ResourceText(*to->Track()).c_str(), mismatch);
+        MarkFailed();
+        return;
+    }
+    CopyUses uses{"CopyResource",
+                  {to->Track(), kAllSubresources, DXGI_FORMAT_UNKNOWN},
+                  {from->Track(), kAllSubresources, DXGI_FORMAT_UNKNOWN}};
+    if (to->Buffer() != nullptr) {
+        commands_.push_back(
+            CmdCopyBuffer{to->Buffer(), 0, from->Buffer(), 0, to->Buffer()->size, uses});
+        return;
+    }
+    commands_.push_back(CmdCopyTextures{from->Image(), to->Image(), uses});
+}
 
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTextureRegion(
     const D3D12_TEXTURE_COPY_LOCATION* destination, UINT x, UINT y, UINT z,

@@ -3,9 +3,6 @@
 
 namespace d3d12_standin {
 
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyResource(ID3D12Resource*, ID3D12Resource*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyResource");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
                                                            const D3D12_TILED_RESOURCE_COORDINATE*,
                                                            const D3D12_TILE_REGION_SIZE*,
@@ -13,28 +10,8 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::CopyTiles(ID3D12Resource*,
                                                            D3D12_TILE_COPY_FLAGS) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::CopyTiles");
 }
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetBlendFactor(const FLOAT[4]) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetBlendFactor");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::OMSetStencilRef(UINT) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::OMSetStencilRef");
-}
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::ExecuteBundle(ID3D12GraphicsCommandList*) {
     STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ExecuteBundle");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewUint(
-    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const UINT[4], UINT,
-    const D3D12_RECT*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewUint");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearUnorderedAccessViewFloat(
-    D3D12_GPU_DESCRIPTOR_HANDLE, D3D12_CPU_DESCRIPTOR_HANDLE, ID3D12Resource*, const FLOAT[4], UINT,
-    const D3D12_RECT*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::ClearUnorderedAccessViewFloat");
-}
-void STDMETHODCALLTYPE D3D12GraphicsCommandList::DiscardResource(ID3D12Resource*,
-                                                                 const D3D12_DISCARD_REGION*) {
-    STANDIN_NOT_IMPLEMENTED("ID3D12GraphicsCommandList::DiscardResource");
 }
 void STDMETHODCALLTYPE D3D12GraphicsCommandList::SetPredication(ID3D12Resource*, UINT64,
                                                                 D3D12_PREDICATION_OP) {

@@ -53,7 +53,20 @@ public:
     void operator()(const CmdCopyBuffer& command) { Copy(command.uses); }
     void operator()(const CmdCopyBufferTexture& command) { Copy(command.uses); }
     void operator()(const CmdCopyTextureTexture& command) { Copy(command.uses); }
+    void operator()(const CmdCopyTextures& command) { Copy(command.uses); }
+    void operator()(const CmdClearUnorderedAccess& command) {
+        Use(command.use, {D3D12_RESOURCE_STATE_UNORDERED_ACCESS, false, "an unordered access view"},
+            "ClearUnorderedAccessView");
+    }
     void operator()(const CmdResolve& command);
+    void operator()(const CmdDiscard& command) {
+        const Expected expected{command.state, false, "a discarded resource"};
+        for (uint32_t i = 0; i < command.count; ++i) {
+            ResourceUse use = command.first;
+            use.subresource += i;
+            Use(use, expected, "DiscardResource");
+        }
+    }
     void operator()(const CmdSetHeaps& command) { heaps_ = command; }
     // Draws are checked against the graphics arguments, dispatches against
     // the compute ones.

@@ -337,6 +337,8 @@ void CommandTranslator::BoundDrawState::Forget() {
     viewports = false;
     topology = VK_PRIMITIVE_TOPOLOGY_MAX_ENUM;
     primitiveRestart = -1;
+    blendFactor.reset();
+    stencilRef.reset();
     setsLayout = VK_NULL_HANDLE;
     sets.clear();
     vertexSlotBound.fill(false);
@@ -374,6 +376,14 @@ void CommandTranslator::RecordDynamicState(VkPrimitiveTopology topology) {
     if (bound_.topology != topology) {
         vkCmdSetPrimitiveTopology(commands_, topology);
         bound_.topology = topology;
+    }
+    if (bound_.blendFactor != blendFactor_) {
+        vkCmdSetBlendConstants(commands_, blendFactor_.data());
+        bound_.blendFactor = blendFactor_;
+    }
+    if (bound_.stencilRef != stencilRef_) {
+        vkCmdSetStencilReference(commands_, VK_STENCIL_FACE_FRONT_AND_BACK, stencilRef_);
+        bound_.stencilRef = stencilRef_;
     }
 }
 

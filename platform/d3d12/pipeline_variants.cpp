@@ -47,11 +47,16 @@ uint32_t PipelineObject::NamedTargets() const {
 
 namespace {
 
-// Dynamic: set by the command list when it draws. The stride comes last, as
-// a pipeline without vertex bindings has no strides to supply.
-constexpr VkDynamicState kDynamicStates[] = {
-    VK_DYNAMIC_STATE_VIEWPORT, VK_DYNAMIC_STATE_SCISSOR, VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
-    VK_DYNAMIC_STATE_PRIMITIVE_RESTART_ENABLE, VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
+// Dynamic: set by the command list when it draws (the blend factor and
+// stencil reference are the list's, not the pipeline state's). The stride
+// comes last, as a pipeline without vertex bindings has no strides to supply.
+constexpr VkDynamicState kDynamicStates[] = {VK_DYNAMIC_STATE_VIEWPORT,
+                                             VK_DYNAMIC_STATE_SCISSOR,
+                                             VK_DYNAMIC_STATE_PRIMITIVE_TOPOLOGY,
+                                             VK_DYNAMIC_STATE_PRIMITIVE_RESTART_ENABLE,
+                                             VK_DYNAMIC_STATE_BLEND_CONSTANTS,
+                                             VK_DYNAMIC_STATE_STENCIL_REFERENCE,
+                                             VK_DYNAMIC_STATE_VERTEX_INPUT_BINDING_STRIDE};
 
 // The values the compiled shaders leave to the pipeline (pipeline_constants.h).
 struct PipelineConstants {

@@ -112,6 +112,16 @@ struct SameCommand {
     bool operator()(const CmdSetTopology& c) const {
         return c.topology == Other<CmdSetTopology>().topology;
     }
+    bool operator()(const CmdSetBlendFactor& c) const {
+        return SameBytes(c.factor, Other<CmdSetBlendFactor>().factor);
+    }
+    bool operator()(const CmdSetStencilRef& c) const {
+        return c.reference == Other<CmdSetStencilRef>().reference;
+    }
+    bool operator()(const CmdDiscard& c) const {
+        const CmdDiscard& o = Other<CmdDiscard>();
+        return SameUse(c.first, o.first) && c.count == o.count && c.state == o.state;
+    }
     bool operator()(const CmdSetVertexBuffers& c) const {
         const CmdSetVertexBuffers& o = Other<CmdSetVertexBuffers>();
         return c.startSlot == o.startSlot && SameItems(c.views, o.views, SameVertexBuffer);
@@ -136,6 +146,8 @@ struct Keepable {
     bool operator()(const CmdCopyBufferTexture&) const { return false; }
     bool operator()(const CmdCopyTextureTexture&) const { return false; }
     bool operator()(const CmdCopyBuffer&) const { return false; }
+    bool operator()(const CmdCopyTextures&) const { return false; }
+    bool operator()(const CmdClearUnorderedAccess&) const { return false; }
     bool operator()(const CmdResolve&) const { return false; }
     bool operator()(const CmdDispatch&) const { return false; }
     bool operator()(const CmdQuery&) const { return false; }

@@ -18,8 +18,8 @@ namespace d3d12_standin {
 
 // Two command streams that a translation would turn into the same Vulkan
 // commands, given the same states and descriptors; false for any stream
-// holding a command whose translation is not kept (copies, queries,
-// dispatches, indirect commands, resolves).
+// holding a command whose translation is not kept (copies, unordered-access
+// clears, queries, dispatches, indirect commands, resolves).
 bool SameCommands(const std::vector<Command>& first, const std::vector<Command>& second);
 bool KeepsTranslation(const std::vector<Command>& commands);
 
