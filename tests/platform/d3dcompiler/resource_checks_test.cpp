@@ -179,7 +179,7 @@ TEST(ResourceSlots, ComputeShaderFourHasOneUavSlot) {
         "RWStructuredBuffer<float> second : register(u1);\n"
         "[numthreads(1, 1, 1)] void CSMain() { first[0] = 1; second[0] = 2; }\n";
     const Case fourZero[] = {{twoUavs,
-                              "(2,48-49): error X4509: maximum UAV register index exceeded, target "
+                              "(2,45-46): error X4509: maximum UAV register index exceeded, target "
                               "has 1 slots, manual bind to slot u1 failed"}};
     ExpectVerdicts(scratch, fourZero, std::size(fourZero), "CSMain", "cs_4_0");
     const Case fiveZero[] = {{twoUavs, nullptr}};
