@@ -269,6 +269,25 @@ protected:
         list->IASetPrimitiveTopology(topology);
     }
 
+    // A black kSize-square target after a draw of `vertices` as `topology`
+    // through `vertexEntry`, `geometryEntry` and Shade; empty where the
+    // pipeline is refused.
+    std::vector<uint8_t> DrawnThrough(const char* vertexEntry, const char* geometryEntry,
+                                      D3D12_PRIMITIVE_TOPOLOGY_TYPE type,
+                                      D3D_PRIMITIVE_TOPOLOGY topology, UINT vertices) {
+        ComPtr<ID3D12PipelineState> pipeline =
+            MakePipeline(vertexEntry, geometryEntry, "Shade", type);
+        if (!pipeline) {
+            return {};
+        }
+        ComPtr<ID3D12Resource> target;
+        ComPtr<ID3D12DescriptorHeap> rtvHeap;
+        MakeRenderTarget(kSize, &target, &rtvHeap);
+        PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(), topology);
+        list->DrawInstanced(vertices, 1, 0, 0);
+        return ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+    }
+
     // Array slice `slice` of `texture` (in RENDER_TARGET, which it returns
     // to), as tightly packed rows.
     std::vector<uint8_t> ReadSlice(ID3D12Resource* texture, UINT slice) {
@@ -337,44 +356,19 @@ TEST_F(GeometryShaderTest, RefusesAnInputPrimitiveOfAnotherType) {
 }
 
 void GeometryShaderTest::ExpectQuadrantsDrawn(const char* geometry) {
-    ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline("Centres", geometry, "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
-    ASSERT_TRUE(pipeline);
-    ComPtr<ID3D12Resource> target;
-    ComPtr<ID3D12DescriptorHeap> rtvHeap;
-    MakeRenderTarget(kSize, &target, &rtvHeap);
-    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
-                D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
-    list->DrawInstanced(4, 1, 0, 0);
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            const uint32_t quadrant = (x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0);
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(quadrant + 1)) << x << "," << y;
-        }
-    }
+    ExpectPixels(DrawnThrough("Centres", geometry, D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT,
+                              D3D_PRIMITIVE_TOPOLOGY_POINTLIST, 4),
+                 kSize, kSize, [](UINT x, UINT y) {
+                     return Colour((x >= kSize / 2 ? 1 : 0) + (y >= kSize / 2 ? 2 : 0) + 1);
+                 });
 }
 
 // A geometry shader of lines with adjacency reads the four points of each
 // LINELIST_ADJ primitive.
 TEST_F(GeometryShaderTest, LinesWithAdjacencyReachTheirGeometryShader) {
-    ComPtr<ID3D12PipelineState> pipeline = MakePipeline("Centres", "OverFromAdjacentLine", "Shade",
-                                                        D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE);
-    ASSERT_TRUE(pipeline);
-    ComPtr<ID3D12Resource> target;
-    ComPtr<ID3D12DescriptorHeap> rtvHeap;
-    MakeRenderTarget(kSize, &target, &rtvHeap);
-    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
-                D3D_PRIMITIVE_TOPOLOGY_LINELIST_ADJ);
-    list->DrawInstanced(4, 1, 0, 0);
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(2)) << x << "," << y;
-        }
-    }
+    ExpectPixels(DrawnThrough("Centres", "OverFromAdjacentLine", D3D12_PRIMITIVE_TOPOLOGY_TYPE_LINE,
+                              D3D_PRIMITIVE_TOPOLOGY_LINELIST_ADJ, 4),
+                 kSize, kSize, [](UINT, UINT) { return Colour(2); });
 }
 
 // SV_RenderTargetArrayIndex written by the geometry shader picks the slice,
@@ -388,22 +382,9 @@ TEST_F(GeometryShaderTest, ArraySlicesPickedPerStripAndPerInstance) {
 // signature element read from each vertex, not one element per corner; the
 // first corner's colour is the flat one.
 TEST_F(GeometryShaderTest, TriangleCornersCarryTheirUserValues) {
-    ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline("Painted", "PassOn", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE);
-    ASSERT_TRUE(pipeline);
-    ComPtr<ID3D12Resource> target;
-    ComPtr<ID3D12DescriptorHeap> rtvHeap;
-    MakeRenderTarget(kSize, &target, &rtvHeap);
-    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
-                D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST);
-    list->DrawInstanced(3, 1, 0, 0);
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            ASSERT_EQ(PixelAt(pixels, kSize, x, y), Colour(5)) << x << "," << y;
-        }
-    }
+    ExpectPixels(DrawnThrough("Painted", "PassOn", D3D12_PRIMITIVE_TOPOLOGY_TYPE_TRIANGLE,
+                              D3D_PRIMITIVE_TOPOLOGY_TRIANGLELIST, 3),
+                 kSize, kSize, [](UINT, UINT) { return Colour(5); });
 }
 
 // SV_ViewportArrayIndex written by the geometry shader: four points, each
@@ -440,25 +421,12 @@ TEST_F(GeometryShaderTest, ViewportPickedPerPoint) {
 // Of a geometry shader's two streams, stream 0 is drawn, its values reaching
 // the pixel shader though stream 1 writes the same semantics.
 TEST_F(GeometryShaderTest, OnlyStreamZeroDrawn) {
-    ComPtr<ID3D12PipelineState> pipeline =
-        MakePipeline("Centres", "PointsInTwoStreams", "Shade", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT);
-    ASSERT_TRUE(pipeline);
-    ComPtr<ID3D12Resource> target;
-    ComPtr<ID3D12DescriptorHeap> rtvHeap;
-    MakeRenderTarget(kSize, &target, &rtvHeap);
-    PrepareDraw(pipeline, rtvHeap->GetCPUDescriptorHandleForHeapStart(),
-                D3D_PRIMITIVE_TOPOLOGY_POINTLIST);
-    list->DrawInstanced(4, 1, 0, 0);
-    std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
-    ASSERT_EQ(pixels.size(), kSize * kSize * 4);
-    for (UINT y = 0; y < kSize; ++y) {
-        for (UINT x = 0; x < kSize; ++x) {
-            const bool point = (x == 2 || x == 6) && (y == 2 || y == 6);
-            const uint32_t quadrant = (x > 4 ? 1 : 0) + (y > 4 ? 2 : 0);
-            EXPECT_EQ(PixelAt(pixels, kSize, x, y), point ? Colour(quadrant + 1) : Colour(0))
-                << x << "," << y;
-        }
-    }
+    ExpectPixels(DrawnThrough("Centres", "PointsInTwoStreams", D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT,
+                              D3D_PRIMITIVE_TOPOLOGY_POINTLIST, 4),
+                 kSize, kSize, [](UINT x, UINT y) {
+                     const bool point = (x == 2 || x == 6) && (y == 2 || y == 6);
+                     return point ? Colour((x > 4 ? 1 : 0) + (y > 4 ? 2 : 0) + 1) : Colour(0);
+                 });
 }
 
 // Each stage's inputs must be written by the stage before it; the debug
