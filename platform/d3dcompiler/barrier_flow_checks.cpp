@@ -133,17 +133,29 @@ std::vector<size_t> FirstSyncs(const Tokens& tokens,
     return first;
 }
 
+// What every walk of one source shares: its functions by name, the first
+// sync each reaches, and what each walked call found, so that nested calls
+// are walked once each.
+struct CallGraph {
+    CallGraph(const Tokens& tokens, const std::vector<FunctionDefinition>& functions)
+        : functions(functions) {
+        for (size_t f = 0; f < functions.size(); ++f) {
+            byName.emplace(tokens[functions[f].name].text, f);
+        }
+        firstSync = FirstSyncs(tokens, functions, byName);
+    }
+
+    const std::vector<FunctionDefinition>& functions;
+    std::map<std::string, size_t> byName;
+    std::vector<size_t> firstSync;
+    std::map<std::pair<size_t, std::vector<bool>>, size_t> walked;
+};
+
 // Walks a function's statements in order, tracking which names hold
 // per-thread values and whether the flow at each point depends on one.
 class FlowWalk {
 public:
-    FlowWalk(const Tokens& tokens, const std::vector<FunctionDefinition>& functions)
-        : tokens_(tokens), functions_(functions) {
-        for (size_t f = 0; f < functions.size(); ++f) {
-            byName_.emplace(tokens[functions[f].name].text, f);
-        }
-        firstSync_ = FirstSyncs(tokens, functions, byName_);
-    }
+    FlowWalk(const Tokens& tokens, CallGraph& calls) : tokens_(tokens), calls_(calls) {}
 
     // The sync reached in per-thread flow from `function`, or kNone.
     size_t Walk(size_t function, const std::vector<bool>& perThreadParameters);
@@ -160,9 +172,7 @@ private:
     bool Reads(size_t begin, size_t end) const;
 
     const Tokens& tokens_;
-    const std::vector<FunctionDefinition>& functions_;
-    std::map<std::string, size_t> byName_;
-    std::vector<size_t> firstSync_;
+    CallGraph& calls_;
     std::set<std::string> perThread_; // names holding per-thread values
     bool returned_ = false;           // past a return under per-thread flow
     bool exits_ = false;              // the loop walked leaves or skips per thread
@@ -173,7 +183,7 @@ private:
 };
 
 size_t FlowWalk::Walk(size_t function, const std::vector<bool>& perThreadParameters) {
-    const FunctionDefinition& definition = functions_[function];
+    const FunctionDefinition& definition = calls_.functions[function];
     const std::vector<std::pair<size_t, size_t>> parameters = Parameters(tokens_, definition);
     for (size_t p = 0; p < parameters.size() && p < perThreadParameters.size(); ++p) {
         const size_t name = ParameterName(tokens_, parameters[p].first, parameters[p].second);
@@ -289,7 +299,7 @@ void FlowWalk::Simple(size_t at, size_t end, bool perThread) {
             if ((perThread || returned_) && quiet_ == 0 && found_ == kNone) {
                 found_ = k;
             }
-        } else if (IsCall(tokens_, k) && byName_.count(tokens_[k].text) != 0) {
+        } else if (IsCall(tokens_, k) && calls_.byName.count(tokens_[k].text) != 0) {
             Call(k, perThread);
         }
     }
@@ -315,12 +325,12 @@ void FlowWalk::Propagate(size_t at, size_t end, bool perThread) {
 // where the call is, or where the callee's own flow puts it, reading its
 // arguments' values.
 void FlowWalk::Call(size_t at, bool perThread) {
-    const size_t callee = byName_.at(tokens_[at].text);
-    if (firstSync_[callee] == kNone || quiet_ != 0 || found_ != kNone) {
+    const size_t callee = calls_.byName.at(tokens_[at].text);
+    if (calls_.firstSync[callee] == kNone || quiet_ != 0 || found_ != kNone) {
         return;
     }
     if (perThread || returned_) {
-        found_ = firstSync_[callee];
+        found_ = calls_.firstSync[callee];
         return;
     }
     if (depth_ >= 16) {
@@ -331,9 +341,16 @@ void FlowWalk::Call(size_t at, bool perThread) {
     for (const auto& [first, last] : CommaPieces(tokens_, at + 2, close)) {
         arguments.push_back(Reads(first, last));
     }
-    FlowWalk inner(tokens_, functions_);
+    const auto key = std::make_pair(callee, arguments);
+    const auto walked = calls_.walked.find(key);
+    if (walked != calls_.walked.end()) {
+        found_ = walked->second;
+        return;
+    }
+    FlowWalk inner(tokens_, calls_);
     inner.depth_ = depth_ + 1;
     found_ = inner.Walk(callee, arguments);
+    calls_.walked.emplace(key, found_);
 }
 
 bool FlowWalk::Reads(size_t begin, size_t end) const {
@@ -350,7 +367,8 @@ bool FlowWalk::Reads(size_t begin, size_t end) const {
 
 void CheckBarrierFlow(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
                       size_t entry, std::string* errors) {
-    FlowWalk walk(tokens, functions);
+    CallGraph calls(tokens, functions);
+    FlowWalk walk(tokens, calls);
     std::vector<bool> inputs;
     for (const auto& [first, last] : Parameters(tokens, functions[entry])) {
         inputs.push_back(!(IsToken(tokens, first, "uniform")));
