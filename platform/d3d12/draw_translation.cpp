@@ -377,6 +377,13 @@ void CommandTranslator::RecordDynamicState(VkPrimitiveTopology topology) {
         vkCmdSetPrimitiveTopology(commands_, topology);
         bound_.topology = topology;
     }
+    if (pipeline_->recipe.rasterization.rasterizerDiscardEnable == VK_TRUE) {
+        // Such a pipeline has no fragment output state: the next pipeline
+        // that has gets the blend factor and stencil reference set anew.
+        bound_.blendFactor.reset();
+        bound_.stencilRef.reset();
+        return;
+    }
     if (bound_.blendFactor != blendFactor_) {
         vkCmdSetBlendConstants(commands_, blendFactor_.data());
         bound_.blendFactor = blendFactor_;
