@@ -10,6 +10,8 @@
 namespace {
 
 constexpr UINT kSize = 4;
+// Newer than MinGW's d3d12sdklayers.h: the value of Windows' SDK.
+constexpr D3D12_MESSAGE_ID kClearInvalidDescriptorHandle = D3D12_MESSAGE_ID(1314);
 
 class ClearUnorderedAccessTest : public GpuTest {
 protected:
@@ -147,7 +149,7 @@ TEST_F(ClearUnorderedAccessTest, WrongHandlesResourcesAndStructuredFloatClearsAr
     };
     list->ClearUnorderedAccessViewUint(Gpu(), visible->GetCPUDescriptorHandleForHeapStart(),
                                        texture, zeros, 0, nullptr);
-    expectRefused(D3D12_MESSAGE_ID_CLEAR_UNORDERED_ACCESS_VIEW_INVALID_DESCRIPTOR_HANDLE);
+    expectRefused(kClearInvalidDescriptorHandle);
     list->ClearUnorderedAccessViewUint(Gpu(), Cpu(), other, zeros, 0, nullptr);
     expectRefused(D3D12_MESSAGE_ID_CLEARUNORDEREDACCESSVIEW_INVALID_RESOURCE_PTR);
 
