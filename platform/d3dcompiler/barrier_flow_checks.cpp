@@ -23,15 +23,6 @@ bool IsCall(const Tokens& tokens, size_t at) {
            (at == 0 || !IsChar(tokens[at - 1], '.'));
 }
 
-// Past the ';' ending the simple statement at `at`, bracketed parts skipped.
-size_t SimpleStatementEnd(const Tokens& tokens, size_t at, size_t end) {
-    while (at < end && !IsChar(tokens[at], ';')) {
-        const std::string& text = tokens[at].text;
-        at = (text == "(" || text == "[" || text == "{") ? ClosingBracket(tokens, at) + 1 : at + 1;
-    }
-    return at + 1;
-}
-
 // The top-level pieces of [begin, end) between commas.
 std::vector<std::pair<size_t, size_t>> CommaPieces(const Tokens& tokens, size_t begin, size_t end) {
     std::vector<std::pair<size_t, size_t>> pieces;

@@ -120,6 +120,14 @@ std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
     return names;
 }
 
+size_t SimpleStatementEnd(const std::vector<HlslToken>& tokens, size_t at, size_t end) {
+    while (at < end && !IsChar(tokens[at], ';')) {
+        const std::string& text = tokens[at].text;
+        at = (text == "(" || text == "[" || text == "{") ? ClosingBracket(tokens, at) + 1 : at + 1;
+    }
+    return at + 1;
+}
+
 size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit) {
     for (size_t at = first; at < limit; ++at) {
         const std::string& text = tokens[at].text;

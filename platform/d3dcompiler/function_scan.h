@@ -44,6 +44,10 @@ std::set<std::string> NamesReached(const std::vector<HlslToken>& tokens,
 // or , outside brackets, the ) or } that closes what holds it, or `limit`.
 size_t ValueEnd(const std::vector<HlslToken>& tokens, size_t first, size_t limit);
 
+// Past the ';' ending the simple statement at `at` (below `end`), bracketed
+// parts skipped.
+size_t SimpleStatementEnd(const std::vector<HlslToken>& tokens, size_t at, size_t end);
+
 // Each name declared as "type name" followed by = ; , : ( or ), whose type
 // `measure` gives a nonzero value (variables, parameters, members and
 // functions' return types), with that value; -1 where declarations disagree.

@@ -1,5 +1,6 @@
 #include "message_columns.h"
 
+#include "function_scan.h"
 #include "numeric_type_names.h"
 
 #include <cstdlib>
@@ -21,13 +22,6 @@ std::string Columns(const Tokens& tokens, size_t first, size_t end) {
     }
     const uint32_t stop = tokens[last].column + uint32_t(tokens[last].text.size()) - 1;
     return "," + std::to_string(tokens[first].column) + "-" + std::to_string(stop);
-}
-
-size_t StatementEnd(const Tokens& tokens, size_t at) {
-    while (at < tokens.size() && !IsChar(tokens[at], ';')) {
-        ++at;
-    }
-    return at;
 }
 
 // Whether the '=' at `at` assigns: not part of ==, !=, <= or >=.
@@ -59,7 +53,7 @@ std::string ValueColumns(const Tokens& tokens, const std::string& file, uint32_t
                 return Columns(tokens, at, ClosingBracket(tokens, at + 1) + 1);
             }
         } else if (token.text == "return" || (IsChar(token, '=') && Assigns(tokens, at))) {
-            const size_t end = StatementEnd(tokens, at + 1);
+            const size_t end = SimpleStatementEnd(tokens, at + 1, tokens.size()) - 1;
             return end > at + 1 ? Columns(tokens, at + 1, end) : "";
         }
     }

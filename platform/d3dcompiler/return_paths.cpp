@@ -27,15 +27,6 @@ bool BlockReturns(const Tokens& tokens, size_t at, size_t end) {
     return returns;
 }
 
-// Past the ';' that ends a simple statement, skipping bracketed parts.
-size_t SimpleStatementEnd(const Tokens& tokens, size_t at, size_t end) {
-    while (at < end && !Is(tokens, at, ";")) {
-        const std::string& text = tokens[at].text;
-        at = (text == "(" || text == "[" || text == "{") ? ClosingBracket(tokens, at) + 1 : at + 1;
-    }
-    return at + 1;
-}
-
 // "if (c) s1 [else s2]": a constant condition is folded, as the compiler
 // does before it judges the paths, so only the branch it keeps counts.
 bool IfReturns(const Tokens& tokens, size_t at, size_t end, size_t* next) {
