@@ -118,6 +118,18 @@ std::vector<std::pair<size_t, size_t>> ListElements(const Tokens& tokens, size_t
     return elements;
 }
 
+size_t NameBeforeInitialiser(const Tokens& tokens, size_t equals) {
+    size_t at = equals;
+    while (at > 0 && tokens[at - 1].text == "]") {
+        int depth = 0;
+        do {
+            --at;
+            depth += tokens[at].text == "]" ? 1 : tokens[at].text == "[" ? -1 : 0;
+        } while (at > 0 && depth > 0);
+    }
+    return at > 0 && IsIdentifier(tokens, at - 1) ? at - 1 : tokens.size();
+}
+
 void ReadStructure(const Tokens& tokens, size_t at, Shapes* structures) {
     if (!IsToken(tokens, at + 2, "{")) {
         return;

@@ -49,6 +49,10 @@ std::optional<Shape> DeclaredShape(const std::vector<HlslToken>& tokens, size_t 
 std::vector<std::pair<size_t, size_t>> ListElements(const std::vector<HlslToken>& tokens,
                                                     size_t open, size_t close, bool* nested);
 
+// The name a declarator "name[dims] =" gives before the '=' at `equals`, or
+// tokens.size().
+size_t NameBeforeInitialiser(const std::vector<HlslToken>& tokens, size_t equals);
+
 // Adds the structure declared at tokens[at] ("struct") to `structures` when
 // every member's type is known.
 void ReadStructure(const std::vector<HlslToken>& tokens, size_t at, Shapes* structures);

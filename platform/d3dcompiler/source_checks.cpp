@@ -5,6 +5,7 @@
 #include "structure_overload_checks.h"
 #include "attribute_checks.h"
 #include "bitwise_operand_checks.h"
+#include "initialiser_count_checks.h"
 #include "constant_operand_checks.h"
 #include "declaration_checks.h"
 #include "initialisation_checks.h"
@@ -282,6 +283,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckLiteralFloatOverloads(tokens, errors);
     CheckConstantOperands(tokens, errors);
     CheckBitwiseOperands(tokens, errors);
+    CheckInitialiserCounts(tokens, errors);
     CheckSwizzleNames(tokens, errors);
     return errors->empty();
 }

@@ -11,20 +11,6 @@ namespace {
 using Tokens = std::vector<HlslToken>;
 using Range = std::pair<size_t, size_t>; // tokens [first, end)
 
-// The name a declarator "name[dims] =" gives before the '=' at `equals`, or
-// tokens.size().
-size_t DeclaredName(const Tokens& tokens, size_t equals) {
-    size_t at = equals;
-    while (at > 0 && tokens[at - 1].text == "]") {
-        int depth = 0;
-        do {
-            --at;
-            depth += tokens[at].text == "]" ? 1 : tokens[at].text == "[" ? -1 : 0;
-        } while (at > 0 && depth > 0);
-    }
-    return at > 0 && IsIdentifier(tokens, at - 1) ? at - 1 : tokens.size();
-}
-
 // Whether every element is a number, which needs no types to place.
 bool AllNumbers(const Tokens& tokens, const std::vector<Range>& elements) {
     for (const auto& [first, end] : elements) {
@@ -108,7 +94,7 @@ void FlattenTypedInitialisers(const std::string& source, const Tokens& tokens,
         const std::vector<Range> elements = close < tokens.size()
                                                 ? ListElements(tokens, at + 1, close, &nestedLists)
                                                 : std::vector<Range>();
-        const size_t name = DeclaredName(tokens, at);
+        const size_t name = NameBeforeInitialiser(tokens, at);
         DeclareOneComponentArrayAsScalars(tokens, name, edits);
         if (close >= tokens.size() || elements.empty() || name >= tokens.size() ||
             AllNumbers(tokens, elements)) {
