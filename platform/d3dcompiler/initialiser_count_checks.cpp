@@ -3,7 +3,6 @@
 #include "aggregate_shapes.h"
 #include "expression_types.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace d3dcompiler_standin {
@@ -11,14 +10,26 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
+constexpr size_t kMaxArrayElements = 65536;
+
+// Components of the value tokens[first, end), counted per array element so
+// that a huge array builds no shape; none where its type is not known or its
+// size is not one Windows allows (which another check refuses).
 std::optional<size_t> ScalarsOf(const ExpressionTypes& types, size_t first, size_t end) {
-    const std::optional<ExpressionType> type = types.TypeOf(first, end);
-    if (!type || !type->resource.empty() ||
-        std::count(type->dimensions.begin(), type->dimensions.end(), 0) > 0) {
+    std::optional<ExpressionType> type = types.TypeOf(first, end);
+    if (!type || !type->resource.empty()) {
         return std::nullopt;
     }
-    const std::optional<Shape> shape = types.ShapeOf(*type);
-    return shape ? std::optional(shape->Scalars()) : std::nullopt;
+    size_t elements = 1;
+    for (const size_t dimension : type->dimensions) {
+        if (dimension == 0 || dimension > kMaxArrayElements) {
+            return std::nullopt;
+        }
+        elements *= dimension;
+    }
+    type->dimensions.clear();
+    const std::optional<Shape> element = types.ShapeOf(*type);
+    return element ? std::optional(elements * element->Scalars()) : std::nullopt;
 }
 
 // The components the list from `open` to `close` holds, or none where an
