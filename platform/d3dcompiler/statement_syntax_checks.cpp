@@ -160,12 +160,47 @@ bool Refuse(const HlslToken& token, std::string* errors) {
     return false;
 }
 
+// Tracks the ( and [ open at tokens[at]; whether it stands where HLSL has
+// nothing: a ';' in brackets other than a for statement's parentheses, a
+// brace in any, or a bracket closing none or the other kind. glslang crashes
+// on some such sources (an array's size whose ']' is missing) where Windows
+// reports the token.
+bool BreaksBrackets(const std::vector<HlslToken>& tokens, size_t at, std::vector<size_t>* open) {
+    switch (tokens[at].text[0]) {
+    case '(':
+    case '[':
+        open->push_back(at);
+        return false;
+    case ')':
+    case ']': {
+        const char opening = tokens[at].text[0] == ')' ? '(' : '[';
+        if (open->empty() || tokens[open->back()].text[0] != opening) {
+            return true;
+        }
+        open->pop_back();
+        return false;
+    }
+    case ';':
+        return !open->empty() && !(tokens[open->back()].text[0] == '(' && open->back() > 0 &&
+                                   tokens[open->back() - 1].text == "for");
+    case '{':
+    case '}':
+        return !open->empty();
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* errors) {
     NumericTypeName type;
+    std::vector<size_t> open;
     for (size_t at = 0; at < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
+        if (token.kind == Kind::Punctuation && BreaksBrackets(tokens, at, &open)) {
+            return Refuse(token, errors);
+        }
         // Most tokens are none of the forms: one character's test each.
         const char first = token.text[0];
         if (token.kind == Kind::Punctuation && first != ':' && first != '=') {

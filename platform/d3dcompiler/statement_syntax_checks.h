@@ -1,7 +1,9 @@
 // Statement forms that glslang reads as something else and Windows' parser
 // refuses as syntax errors: a label ("done:"), a declaration after an
-// expression in a for statement's first clause ("for (i = 0, int j = 0; ...)")
-// and a name right after an initialiser's operand ("float x = y y;").
+// expression in a for statement's first clause ("for (i = 0, int j = 0; ...)"),
+// a name right after an initialiser's operand ("float x = y y;"), and brackets
+// holding what none can (";" outside a for statement's, braces) or closing
+// none.
 #pragma once
 
 #include "hlsl_tokens.h"
