@@ -55,7 +55,8 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex("^'[^']*' : +cannot convert from '([^']*)' to '([^']*)'\\s*$"),
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
-                    "structure|vector swizzle selectors not from the same set|vector swizzle too "
+                    "structure|vector swizzle selectors not from the same set|unknown swizzle "
+                    "selection|vector swizzle too "
                     "long)\\s*$"),
          "error X3018: invalid subscript '$1'"},
         {std::regex(
@@ -145,10 +146,12 @@ struct Diagnostic {
 // Whether `next` adds nothing to what was said before it. After an error,
 // glslang goes on to report what that error left behind on the same line
 // (an operation on its void result, a return of the wrong type); Windows'
-// compiler reports the cause alone.
+// compiler reports the cause alone. A line glslang gives no place in the
+// source ("0(0)", a constructor left without its undeclared argument) is
+// such a remnant of whatever error came before it.
 bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
     for (const Diagnostic& earlier : said) {
-        if (earlier.file == next.file && earlier.line == next.line &&
+        if ((next.line == 0 || (earlier.file == next.file && earlier.line == next.line)) &&
             earlier.text.rfind("error", 0) == 0) {
             return true;
         }

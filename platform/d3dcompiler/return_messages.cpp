@@ -111,8 +111,28 @@ std::string Conversion(const std::optional<ExpressionType>& from,
            "convert from '" + fromName + "' to '" + toName + "'";
 }
 
+// The '=' of a further assignment in tokens[first, end) outside brackets
+// ("b = c" of "a = b = c"), or `end`.
+size_t ChainedAssignment(const std::vector<HlslToken>& tokens, size_t first, size_t end) {
+    for (size_t at = first; at < end; ++at) {
+        const std::string& text = tokens[at].text;
+        if (text == "(" || text == "[") {
+            at = ClosingBracket(tokens, at);
+            continue;
+        }
+        const bool joined =
+            (at > first && Adjacent(tokens[at - 1], tokens[at]) &&
+             std::string("=!<>").find(tokens[at - 1].text) != std::string::npos) ||
+            (at + 1 < end && Adjacent(tokens[at], tokens[at + 1]) && tokens[at + 1].text == "=");
+        if (text == "=" && !joined) {
+            return at;
+        }
+    }
+    return end;
+}
+
 // The statement at `line` of `file` that assigns or initialises a value:
-// Windows' line for its conversion.
+// Windows' line for its conversion. In "a = b = c" a takes b's type.
 std::string AssignmentAt(const std::vector<HlslToken>& tokens, const ExpressionTypes& types,
                          const std::string& file, uint32_t line) {
     for (size_t at = 0; at + 1 < tokens.size(); ++at) {
@@ -131,7 +151,7 @@ std::string AssignmentAt(const std::vector<HlslToken>& tokens, const ExpressionT
         const bool declaration = at == start + 2 && IsIdentifier(tokens, start);
         const std::optional<ExpressionType> to =
             declaration ? TypeNamed(tokens[start].text, types) : types.TypeOf(start, at);
-        return Conversion(types.TypeOf(at + 1, end), to, types);
+        return Conversion(types.TypeOf(at + 1, ChainedAssignment(tokens, at + 1, end)), to, types);
     }
     return "";
 }

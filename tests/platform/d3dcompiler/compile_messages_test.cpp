@@ -37,6 +37,10 @@ TEST(CompileMessages, OneLinePerErrorInWindowsForm) {
         {"float3 v = 1;\n    float4 x = v;\n    return x;",
          "(3,16-16): error X3017: cannot implicitly convert from 'float3' to 'float4'"},
         {"float3 v = 1;\n    return v.xyzq;", "(3,14-17): error X3018: invalid subscript 'xyzq'"},
+        {"float3 v = 1;\n    return v.x1z;", "(3,14-16): error X3018: invalid subscript 'x1z'"},
+        // The first assignment takes the second's result, of b's type.
+        {"float3 a = 0; float2 b;\n    a = b = float2(1, 2);\n    return a.xyzz;",
+         "(3,9-24): error X3017: cannot implicitly convert from 'float2' to 'float3'"},
         {"return float4(1, 2, 3);",
          "(2,12-26): error X3014: incorrect number of arguments to numeric-type constructor"},
         // glslang places it on the function's line.
@@ -158,6 +162,15 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
                                       "    return float4(x * nope, 1, 1, 1);\n}\n");
     result = Compile(cascade, "PSMain", "ps_5_0");
     EXPECT_EQ(result.errors, cascade + "(3,23-26): error X3004: undeclared identifier 'nope'\n");
+
+    // A constructor left without its argument: glslang's line for it has no
+    // place in the source.
+    const std::string constructed =
+        scratch.Write("constructed.hlsl", "static const float3 k = float3(nope, 1, 1);\n"
+                                          "float4 PSMain() : SV_Target { return k.xyzz; }\n");
+    result = Compile(constructed, "PSMain", "ps_5_0");
+    EXPECT_EQ(result.errors,
+              constructed + "(1,32-35): error X3004: undeclared identifier 'nope'\n");
 }
 
 TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
@@ -182,6 +195,11 @@ TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
          "(2,19-21): error X3000: syntax error: unexpected float constant"},
         {"return p;\n}}", "(3,2-2): error X3000: syntax error: unexpected token '}'"},
         {"return p.x ? ;", "(2,18-18): error X3000: syntax error: unexpected token ';'"},
+        {"float a[2;\n    return a[0];",
+         "(2,14-14): error X3000: syntax error: unexpected token ';'"},
+        {"return (p.x));", "(2,17-17): error X3000: syntax error: unexpected token ')'"},
+        {"return (p.x + { 1 });", "(2,19-19): error X3000: syntax error: unexpected token '{'"},
+        {"return p[0);", "(2,15-15): error X3000: syntax error: unexpected token ')'"},
         // glslang takes a declaration run on from the line before.
         {"float a = p.x\n    float b = 2;\n    return a;",
          "(3,5-9): error X3000: syntax error: unexpected token 'float'"},
