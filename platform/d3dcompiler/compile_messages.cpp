@@ -148,15 +148,29 @@ struct Diagnostic {
 // (an operation on its void result, a return of the wrong type); Windows'
 // compiler reports the cause alone. A line glslang gives no place in the
 // source ("0(0)", a constructor left without its undeclared argument) is
-// such a remnant of whatever error came before it.
+// such a remnant of whatever error came before it. Each undeclared name is
+// an error of its own.
 bool IsFollowOn(const std::vector<Diagnostic>& said, const Diagnostic& next) {
+    const bool undeclared = next.text.rfind("error X3004: ", 0) == 0;
     for (const Diagnostic& earlier : said) {
-        if ((next.line == 0 || (earlier.file == next.file && earlier.line == next.line)) &&
-            earlier.text.rfind("error", 0) == 0) {
+        const bool sameLine = earlier.file == next.file && earlier.line == next.line;
+        if (earlier.text.rfind("error", 0) != 0) {
+            continue;
+        }
+        if (undeclared ? sameLine && earlier.text == next.text : sameLine || next.line == 0) {
             return true;
         }
     }
     return false;
+}
+
+// An X3004 for a variable the source declares, after an error: glslang drops
+// a declaration whose initialiser it could not read ("float4 c =
+// tex.Sample(...)" with no tex), where Windows declares it all the same.
+bool IsUndeclaredAfterError(const std::vector<Diagnostic>& said, const Diagnostic& next,
+                            const SourceLineLookup& lines) {
+    return !said.empty() && next.text.rfind("error X3004: ", 0) == 0 &&
+           VariableIsDeclared(next.token, next.file, lines, next.line);
 }
 
 // Windows' X3013 line for a call of an intrinsic that no overload matches,
@@ -335,6 +349,10 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         NameUnrecognizedType(lines, &diagnostic);
         NameUndeclaredCall(mainFile, lines, &diagnostic);
         NameVectorCondition(lines, &diagnostic);
+        if (IsUndeclaredAfterError(said, diagnostic, lines)) {
+            said.push_back(diagnostic); // what glslang says of it on its line follows on too
+            continue;
+        }
         if (IsFollowOn(said, diagnostic)) {
             continue;
         }

@@ -223,25 +223,46 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
     return message;
 }
 
-bool NameIsDeclared(const std::string& name, const std::string& file, const SourceLineLookup& lines,
-                    int lastLine) {
+namespace {
+
+// Whether `declares` holds for a token `name` of a line of `file` up to
+// `lastLine`, given the line's tokens and the name's place in them.
+template <typename Test>
+bool AnyMention(const std::string& name, const std::string& file, const SourceLineLookup& lines,
+                int lastLine, Test declares) {
     std::string text;
     for (int line = 1;
          lines && line <= lastLine && line < kMaxLinesRead && lines(file, line, &text); ++line) {
         const std::vector<LineToken> tokens = TokensOf(text);
         for (size_t i = 0; i < tokens.size(); ++i) {
-            if (tokens[i].text != name) {
-                continue;
-            }
-            const bool called = i + 1 < tokens.size() && tokens[i + 1].text == "(";
-            const bool afterType = i > 0 && IsIdentifierStart(tokens[i - 1].text.front()) &&
-                                   tokens[i - 1].text != "return";
-            if (!called || afterType || i == 0 || tokens[i - 1].text == "::") {
+            if (tokens[i].text == name && declares(tokens, i)) {
                 return true;
             }
         }
     }
     return false;
+}
+
+bool AfterTypeName(const std::vector<LineToken>& tokens, size_t i) {
+    return i > 0 && IsIdentifierStart(tokens[i - 1].text.front()) && tokens[i - 1].text != "return";
+}
+
+} // namespace
+
+bool NameIsDeclared(const std::string& name, const std::string& file, const SourceLineLookup& lines,
+                    int lastLine) {
+    return AnyMention(name, file, lines, lastLine, [](const auto& tokens, size_t i) {
+        const bool called = i + 1 < tokens.size() && tokens[i + 1].text == "(";
+        return !called || AfterTypeName(tokens, i) || i == 0 || tokens[i - 1].text == "::";
+    });
+}
+
+bool VariableIsDeclared(const std::string& name, const std::string& file,
+                        const SourceLineLookup& lines, int lastLine) {
+    return AnyMention(name, file, lines, lastLine, [](const auto& tokens, size_t i) {
+        const bool called = i + 1 < tokens.size() && tokens[i + 1].text == "(";
+        return !called && AfterTypeName(tokens, i);
+    });
 }
 
 } // namespace d3dcompiler_standin

@@ -31,4 +31,9 @@ std::string UnexpectedTokenMessage(const std::string& expected, const ParseStop&
 bool NameIsDeclared(const std::string& name, const std::string& file, const SourceLineLookup& lines,
                     int lastLine);
 
+// Whether a line of `file` up to `lastLine` declares `name` after a type, as
+// a variable is declared ("float4 name").
+bool VariableIsDeclared(const std::string& name, const std::string& file,
+                        const SourceLineLookup& lines, int lastLine);
+
 } // namespace d3dcompiler_standin

@@ -171,6 +171,18 @@ TEST(CompileMessages, RedefinitionAndFollowOnErrors) {
     result = Compile(constructed, "PSMain", "ps_5_0");
     EXPECT_EQ(result.errors,
               constructed + "(1,32-35): error X3004: undeclared identifier 'nope'\n");
+
+    // glslang drops a declaration whose initialiser it cannot read; Windows
+    // declares the variable all the same, so its later uses are no errors.
+    const std::string dropped =
+        scratch.Write("dropped.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                      "    float4 c = tex.Sample(smp, p.xy);\n"
+                                      "    return c;\n}\n");
+    result = Compile(dropped, "PSMain", "ps_5_0");
+    EXPECT_TRUE(
+        Mentions(result.errors, dropped + "(2,16-18): error X3004: undeclared identifier 'tex'"))
+        << result.errors;
+    EXPECT_FALSE(Mentions(result.errors, "(3,")) << result.errors;
 }
 
 TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
