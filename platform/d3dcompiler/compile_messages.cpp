@@ -62,7 +62,8 @@ const std::vector<KnownMessage>& KnownMessages() {
         {std::regex(
              "^'([^']*)' : (redefinition|redefinition struct|function already has a body)\\s*$"),
          "error X3003: redefinition of '$1'"},
-        {std::regex("^'' : +unknown index type\\s*$"),
+        {std::regex("^'(|expression)' : +(unknown index type|left of '\\[' is not of type array, "
+                    "matrix, or vector)\\s*$"),
          "error X3121: array, matrix, vector, or indexable object type expected in index "
          "expression"},
         {std::regex("^'constructor' : ((not enough|too much) data provided for construction|too "

@@ -160,29 +160,45 @@ bool Refuse(const HlslToken& token, std::string* errors) {
     return false;
 }
 
+// "(float4 : SV_Position" or ", float4 : ...": a parameter's semantic where
+// its name should stand, on which glslang crashes. Not "S::f".
+bool IsSemanticWithoutName(const std::vector<HlslToken>& tokens, size_t colon) {
+    return colon >= 2 && tokens[colon - 1].kind == Kind::Identifier &&
+           (IsPunctuation(tokens, colon - 2, "(") || IsPunctuation(tokens, colon - 2, ",")) &&
+           !IsPunctuation(tokens, colon + 1, ":");
+}
+
+struct OpenBracket {
+    size_t at;
+    bool forClauses; // a for statement's parentheses
+    int semicolons;
+};
+
 // Tracks the ( and [ open at tokens[at]; whether it stands where HLSL has
-// nothing: a ';' in brackets other than a for statement's parentheses, a
-// brace in any, or a bracket closing none or the other kind. glslang crashes
-// on some such sources (an array's size whose ']' is missing) where Windows
-// reports the token.
-bool BreaksBrackets(const std::vector<HlslToken>& tokens, size_t at, std::vector<size_t>* open) {
-    switch (tokens[at].text[0]) {
+// nothing: a ';' in brackets other than a for statement's parentheses, or a
+// third one there; a ')' closing those before their second; a brace in any
+// brackets; a bracket closing none or the other kind. glslang crashes on some
+// such sources (an array's size whose ']' is missing, a for statement short
+// of a ';') where Windows reports the token.
+bool BreaksBrackets(const std::vector<HlslToken>& tokens, size_t at,
+                    std::vector<OpenBracket>* open) {
+    const char c = tokens[at].text[0];
+    switch (c) {
     case '(':
     case '[':
-        open->push_back(at);
+        open->push_back({at, c == '(' && at > 0 && tokens[at - 1].text == "for", 0});
         return false;
     case ')':
     case ']': {
-        const char opening = tokens[at].text[0] == ')' ? '(' : '[';
-        if (open->empty() || tokens[open->back()].text[0] != opening) {
+        if (open->empty() || tokens[open->back().at].text[0] != (c == ')' ? '(' : '[') ||
+            (open->back().forClauses && open->back().semicolons < 2)) {
             return true;
         }
         open->pop_back();
         return false;
     }
     case ';':
-        return !open->empty() && !(tokens[open->back()].text[0] == '(' && open->back() > 0 &&
-                                   tokens[open->back() - 1].text == "for");
+        return !open->empty() && (!open->back().forClauses || ++open->back().semicolons > 2);
     case '{':
     case '}':
         return !open->empty();
@@ -195,7 +211,7 @@ bool BreaksBrackets(const std::vector<HlslToken>& tokens, size_t at, std::vector
 
 bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* errors) {
     NumericTypeName type;
-    std::vector<size_t> open;
+    std::vector<OpenBracket> open;
     for (size_t at = 0; at < tokens.size(); ++at) {
         const HlslToken& token = tokens[at];
         if (token.kind == Kind::Punctuation && BreaksBrackets(tokens, at, &open)) {
@@ -211,6 +227,10 @@ bool CheckStatementSyntax(const std::vector<HlslToken>& tokens, std::string* err
             continue;
         }
         if (token.kind == Kind::Punctuation) {
+            const bool inParentheses = !open.empty() && tokens[open.back().at].text == "(";
+            if (token.text == ":" && inParentheses && IsSemanticWithoutName(tokens, at)) {
+                return Refuse(token, errors);
+            }
             if (token.text == ":" && at > 0 && IsLabel(tokens, at - 1)) {
                 return Refuse(token, errors);
             }

@@ -1,9 +1,10 @@
 // Statement forms that glslang reads as something else and Windows' parser
 // refuses as syntax errors: a label ("done:"), a declaration after an
 // expression in a for statement's first clause ("for (i = 0, int j = 0; ...)"),
-// a name right after an initialiser's operand ("float x = y y;"), and brackets
-// holding what none can (";" outside a for statement's, braces) or closing
-// none.
+// a name right after an initialiser's operand ("float x = y y;"), a parameter
+// with a semantic and no name ("float4 : SV_Position"), and brackets holding
+// what none can (";" outside a for statement's, which holds two; braces) or
+// closing none.
 #pragma once
 
 #include "hlsl_tokens.h"

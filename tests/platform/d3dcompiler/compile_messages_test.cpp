@@ -212,6 +212,13 @@ TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
         {"return (p.x));", "(2,17-17): error X3000: syntax error: unexpected token ')'"},
         {"return (p.x + { 1 });", "(2,19-19): error X3000: syntax error: unexpected token '{'"},
         {"return p[0);", "(2,15-15): error X3000: syntax error: unexpected token ')'"},
+        {"float r = 0;\n    for (int i = 0; i < 3) r += i;\n    return r;",
+         "(3,26-26): error X3000: syntax error: unexpected token ')'"},
+        {"float r = 0;\n    for (int i = 0; i < 3; ++i;) r += i;\n    return r;",
+         "(3,31-31): error X3000: syntax error: unexpected token ';'"},
+        {"return 1[p.x];",
+         "(2): error X3121: array, matrix, vector, or indexable object type expected in "
+         "index expression"},
         // glslang takes a declaration run on from the line before.
         {"float a = p.x\n    float b = 2;\n    return a;",
          "(3,5-9): error X3000: syntax error: unexpected token 'float'"},
@@ -224,6 +231,10 @@ TEST(CompileMessages, SyntaxErrorsNameTheTokenMet) {
                               c.body + "\n}\n",
                           c.line);
     }
+    // glslang crashed on a semantic where a parameter's name should stand.
+    ExpectCaseMessage(scratch,
+                      "float4 PSMain(float4 : SV_Position) : SV_Target {\n    return 1;\n}\n",
+                      "(1,22-22): error X3000: syntax error: unexpected token ':'");
 }
 
 TEST(CompileMessages, ACallOfANameNotYetDeclaredIsUndeclared) {
