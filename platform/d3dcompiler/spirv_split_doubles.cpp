@@ -305,14 +305,7 @@ private:
             return;
         }
         const uint32_t scalar = module_.ScalarTypeOf(split.original);
-        std::vector<uint32_t> parts;
-        for (uint32_t component = 0; component < split.components; ++component) {
-            const uint32_t part = module_.NewId();
-            parts.push_back(module_.NewId());
-            body.push_back(MakeInstruction(OpCompositeExtract, {words_, part, words, component}));
-            body.push_back(MakeInstruction(kOpBitcast, {scalar, parts.back(), part}));
-        }
-        body.push_back(Composite(OpCompositeConstruct, split.original, result, parts));
+        CastEach(words, {words_, scalar}, {split.original, result}, split.components, body);
     }
 
     uint32_t FromDouble(uint32_t value, const Split& split, std::vector<SpirvInstruction>& body) {
@@ -322,15 +315,30 @@ private:
             return result;
         }
         const uint32_t scalar = module_.ScalarTypeOf(split.original);
-        std::vector<uint32_t> parts;
-        for (uint32_t component = 0; component < split.components; ++component) {
-            const uint32_t part = module_.NewId();
-            parts.push_back(module_.NewId());
-            body.push_back(MakeInstruction(OpCompositeExtract, {scalar, part, value, component}));
-            body.push_back(MakeInstruction(kOpBitcast, {words_, parts.back(), part}));
-        }
-        body.push_back(Composite(OpCompositeConstruct, split.replacement, result, parts));
+        CastEach(value, {scalar, words_}, {split.replacement, result}, split.components, body);
         return result;
+    }
+
+    struct Cast {
+        uint32_t from;
+        uint32_t to;
+    };
+    struct Typed {
+        uint32_t type;
+        uint32_t id;
+    };
+    // Composite `made` of `value`'s `count` parts, each bitcast.
+    void CastEach(uint32_t value, Cast part, Typed made, uint32_t count,
+                  std::vector<SpirvInstruction>& body) {
+        std::vector<uint32_t> parts;
+        for (uint32_t index = 0; index < count; ++index) {
+            const uint32_t extracted = module_.NewId();
+            parts.push_back(module_.NewId());
+            body.push_back(
+                MakeInstruction(OpCompositeExtract, {part.from, extracted, value, index}));
+            body.push_back(MakeInstruction(kOpBitcast, {part.to, parts.back(), extracted}));
+        }
+        body.push_back(Composite(OpCompositeConstruct, made.type, made.id, parts));
     }
 
     SpirvModule& module_;
