@@ -15,9 +15,11 @@ using namespace dxbc::spirv;
 
 constexpr uint32_t kOpBitcast = 124;
 
-// A double or double vector held as words: uint2, or an array of uint2.
+// A double, double vector or array of doubles held as words: uint2, or an
+// array of uint2.
 struct Split {
     uint32_t original;
+    uint32_t element; // the double type; `original` itself for a scalar
     uint32_t components;
     uint32_t replacement;
 };
@@ -66,20 +68,37 @@ private:
         }
         for (uint32_t member = 0; member + 2 < t->size(); ++member) {
             const uint32_t memberType = (*t)[member + 2];
-            if (IsDouble(memberType)) {
-                members_[{type, member}] = {memberType, module_.ComponentCount(memberType), 0};
+            const uint32_t element = DoubleElement(memberType);
+            const uint32_t count = ElementCount(memberType);
+            if (element != 0 && count != 0) {
+                members_[{type, member}] = {memberType, element, count, 0};
             } else {
                 FindMembers(memberType);
             }
         }
     }
 
-    bool IsDouble(uint32_t type) const {
+    // The double type of a double, a double vector or an array of doubles;
+    // 0 for other types.
+    uint32_t DoubleElement(uint32_t type) const {
         const SpirvInstruction* t = module_.Definition(type);
-        const SpirvInstruction* scalar = module_.Definition(module_.ScalarTypeOf(type));
-        return t != nullptr && scalar != nullptr &&
-               (OpcodeOf(*t) == OpTypeFloat || OpcodeOf(*t) == OpTypeVector) &&
-               OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 64;
+        if (t == nullptr) {
+            return 0;
+        }
+        const bool composite = OpcodeOf(*t) == OpTypeVector || OpcodeOf(*t) == OpTypeArray;
+        const uint32_t element = composite ? (*t)[2] : type;
+        const SpirvInstruction* scalar = module_.Definition(element);
+        const bool isDouble =
+            scalar != nullptr && OpcodeOf(*scalar) == OpTypeFloat && (*scalar)[2] == 64;
+        return isDouble ? element : 0;
+    }
+
+    uint32_t ElementCount(uint32_t type) const {
+        const SpirvInstruction* t = module_.Definition(type);
+        if (t != nullptr && OpcodeOf(*t) == OpTypeArray) {
+            return ConstantValue(module_, (*t)[3]);
+        }
+        return module_.ComponentCount(type);
     }
 
     size_t IndexOf(uint32_t id) const {
@@ -97,7 +116,7 @@ private:
         std::vector<uint32_t> arrays;
         for (auto& [place, split] : members_) {
             split.replacement = words_;
-            if (split.components > 1) {
+            if (split.original != split.element) {
                 const uint32_t length =
                     Hoist(MakeInstruction(OpConstant, {uint, 0, split.components}), at);
                 split.replacement = module_.NewId();
@@ -221,8 +240,8 @@ private:
         if (following == 0) {
             return split;
         }
-        if (following == 1 && split.components > 1) {
-            return Split{module_.ScalarTypeOf(split.original), 1, words_};
+        if (following == 1 && split.original != split.element) {
+            return Split{split.element, split.element, 1, words_};
         }
         return std::nullopt;
     }
@@ -300,22 +319,21 @@ private:
 
     void ToDouble(uint32_t words, const Split& split, uint32_t result,
                   std::vector<SpirvInstruction>& body) {
-        if (split.components == 1) {
+        if (split.original == split.element) {
             body.push_back(MakeInstruction(kOpBitcast, {split.original, result, words}));
             return;
         }
-        const uint32_t scalar = module_.ScalarTypeOf(split.original);
-        CastEach(words, {words_, scalar}, {split.original, result}, split.components, body);
+        CastEach(words, {words_, split.element}, {split.original, result}, split.components, body);
     }
 
     uint32_t FromDouble(uint32_t value, const Split& split, std::vector<SpirvInstruction>& body) {
         const uint32_t result = module_.NewId();
-        if (split.components == 1) {
+        if (split.original == split.element) {
             body.push_back(MakeInstruction(kOpBitcast, {words_, result, value}));
             return result;
         }
-        const uint32_t scalar = module_.ScalarTypeOf(split.original);
-        CastEach(value, {scalar, words_}, {split.replacement, result}, split.components, body);
+        CastEach(value, {split.element, words_}, {split.replacement, result}, split.components,
+                 body);
         return result;
     }
 
