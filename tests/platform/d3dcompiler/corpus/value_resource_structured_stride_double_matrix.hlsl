@@ -3,7 +3,6 @@
 // probe: 2 36 0 1
 // group: resources
 // buffer t0: structured 36 2
-// stand-in: differ a double matrix off an 8-byte boundary is not held as words as double scalars and vectors are, so glslang's layout stays and the count is the buffer's size over its 48-byte stride
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-structuredbuffer-getdimensions ("stride: The number of bytes in each structure"); doubles are 8 bytes (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar), 4-byte aligned in fxc's structured buffers (github.com/microsoft/DirectXShaderCompiler/pull/721 records that only shader model 6.2 aligns them to 8)
 #include "resource_stages.hlsli"
 struct Weighted
