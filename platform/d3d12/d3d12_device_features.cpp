@@ -59,11 +59,13 @@ D3D12_RESOURCE_BINDING_TIER BindingTier(const VkPhysicalDeviceLimits& limits) {
 
 void AnswerOptions(const vk_core::VulkanContext& context, D3D12_FEATURE_DATA_D3D12_OPTIONS* data) {
     *data = {};
-    // Float64, logic operations, stencil reference export, ROVs and
-    // conservative rasterisation are not enabled or not translated. Typed
+    // Logic operations, stencil reference export, ROVs and conservative
+    // rasterisation are not enabled or not translated. Shaders with doubles
+    // run where the device computes them. Typed
     // unordered-access views are storage images without a format in the
     // shader, which load every format the device stores to.
     data->TypedUAVLoadAdditionalFormats = context.features.storageReadWithoutFormat ? TRUE : FALSE;
+    data->DoublePrecisionFloatShaderOps = context.features.shaderFloat64 ? TRUE : FALSE;
     data->MinPrecisionSupport = D3D12_SHADER_MIN_PRECISION_SUPPORT_NONE;
     data->TiledResourcesTier = D3D12_TILED_RESOURCES_TIER_NOT_SUPPORTED;
     data->ResourceBindingTier = BindingTier(context.properties.limits);

@@ -1,5 +1,7 @@
 #include "spirv_structured_layout.h"
 
+#include "spirv_split_doubles.h"
+
 #include <spirv_words.h>
 
 #include <map>
@@ -22,6 +24,10 @@ public:
             }
             bool misaligned = false;
             PackedSize(block, 0, &misaligned);
+            if (misaligned && SplitDoubleMembers(module_, block)) {
+                definition = module_.Definition(block);
+                PackedSize(block, 0, &misaligned);
+            }
             if (misaligned) {
                 continue; // glslang's layout stays, which Vulkan can express
             }

@@ -190,6 +190,7 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     // Gathers with a computed offset or four offsets (shader model 5.0's gather4_po).
     enabled->shaderImageGatherExtended = supported.shaderImageGatherExtended;
     // double arithmetic, which shader model 5.0 has.
+    features->shaderFloat64 = supported.shaderFloat64 == VK_TRUE;
     enabled->shaderFloat64 = supported.shaderFloat64;
     EnableUnorderedAccess(supported, enabled, features);
     // Occlusion queries that count samples rather than say whether any passed.

@@ -31,6 +31,8 @@ struct VulkanFeatures {
     bool layerFromVertexShader = false;
     bool occlusionQueryPrecise = false;
     bool geometryShader = false;
+    // double arithmetic in shaders (shader model 5.0's doubles).
+    bool shaderFloat64 = false;
     bool tessellationShader = false;
     // ExecuteIndirect: several draws in one call, and a count read from a buffer.
     bool multiDrawIndirect = false;

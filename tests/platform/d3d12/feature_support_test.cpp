@@ -132,6 +132,8 @@ TEST_F(FeatureSupportTest, OptionalFeaturesAreAnsweredAsTheDeviceHasThem) {
     EXPECT_EQ(bool(options.TypedUAVLoadAdditionalFormats),
               (rgba.Support2 & D3D12_FORMAT_SUPPORT2_UAV_TYPED_LOAD) != 0)
         << "typed loads of RGBA8 views come with typed loads of every format";
+    EXPECT_TRUE(options.DoublePrecisionFloatShaderOps)
+        << "the devices the tests run on compute the doubles shader model 5.0 has";
     D3D12_FEATURE_DATA_D3D12_OPTIONS2 options2{TRUE, {}};
     ASSERT_EQ(
         device->CheckFeatureSupport(D3D12_FEATURE_D3D12_OPTIONS2, &options2, sizeof(options2)),

@@ -414,6 +414,11 @@ unsigned TexelBytes(DXGI_FORMAT format) {
 }
 
 bool IsFloatWord(const std::string& word) {
+    // A hexadecimal word is bits, though its digits may hold an E.
+    const size_t digits = word.rfind('-', 0) == 0 ? 1 : 0;
+    if (word.compare(digits, 2, "0x") == 0 || word.compare(digits, 2, "0X") == 0) {
+        return false;
+    }
     return word.find_first_of(".eEiInN") != std::string::npos;
 }
 

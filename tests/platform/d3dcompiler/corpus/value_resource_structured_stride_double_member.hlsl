@@ -4,7 +4,6 @@
 // probe: 3 12 0 1
 // group: resources
 // buffer t0: structured 12 3
-// stand-in: differ the stride is Direct3D's, but a double packed at byte 4 is past what Vulkan's layouts express, so glslang's 16-byte layout stays and the count is the buffer's size over 16
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-structuredbuffer-getdimensions ("stride: The number of bytes in each structure"); structured buffers are packed with no padding between members (learn.microsoft.com/windows/win32/direct3d11/direct3d-11-advanced-stages-cs-resources)
 #include "resource_stages.hlsli"
 struct Sample64

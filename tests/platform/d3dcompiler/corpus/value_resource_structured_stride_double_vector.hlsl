@@ -5,7 +5,6 @@
 // group: resources
 // buffer t0: structured 16 2
 // buffer t1: structured 12 4
-// stand-in: differ a double after a 12-byte element would land off an 8-byte boundary, so glslang's 16-byte layout stays and the count is the buffer's size over 16
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/sm5-object-structuredbuffer-getdimensions ("stride: The number of bytes in each structure"); a double is 8 bytes (learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-scalar)
 #include "resource_stages.hlsli"
 struct Tagged
