@@ -47,6 +47,12 @@ std::vector<VkExtensionProperties> DeviceExtensions(VkPhysicalDevice physicalDev
 // left; Mesa 25 crashed with a limit of 600,000 kB, some 430 MB left.
 constexpr size_t kDeviceCreationHeadroom = size_t(512) << 20;
 
+// The loader maps the drivers at the first instance call, and lavapipe's own
+// initialisers crash when the space runs out part way (Mesa 22: the address
+// space grows by about 212 MB in the call; with 195 MB left it crashed, with
+// 170 MB the mapping failed cleanly).
+constexpr size_t kDriverLoadHeadroom = size_t(320) << 20;
+
 bool AddressSpaceLeft(size_t bytes) {
     void* probe =
         mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
@@ -83,6 +89,10 @@ VulkanContext::~VulkanContext() {
 }
 
 bool VulkanContext::CreateInstance(std::string* error) {
+    if (!AddressSpaceLeft(kDriverLoadHeadroom)) {
+        *error = "too little address space left to load the Vulkan driver";
+        return false;
+    }
     std::vector<VkExtensionProperties> available = InstanceExtensions();
     std::vector<const char*> extensions;
     bool surfaces = HasExtension(available, VK_KHR_SURFACE_EXTENSION_NAME) &&
