@@ -9,6 +9,7 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "format_table.h"
+#include "render_target_clear_colour.h"
 
 #include <debug_messages.h>
 
@@ -401,9 +402,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
         Fail("ClearRenderTargetView", "no colour, or no rectangle array");
         return;
     }
-    for (int i = 0; i < 4; ++i) {
-        command.color[i] = color[i];
-    }
+    StoredClearColour(command.target.use.format, color, command.color);
     command.rects.assign(rects, rects + rectCount);
     CheckClearValue(command.target.use, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
     commands_.push_back(std::move(command));

@@ -1,7 +1,9 @@
+#include "format_channels.h"
 #include "format_table.h"
 #include "multisample_rules.h"
 #include "pipeline_object.h"
 #include "point_size_spirv.h"
+#include "snorm_target_spirv.h"
 #include "shader_stage.h"
 #include "state_translation.h"
 #include "stream_output.h"
@@ -217,6 +219,18 @@ bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiv
     return true;
 }
 
+// The render targets (bit i: target i) in SNORM formats.
+uint32_t SnormTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
+    uint32_t targets = 0;
+    for (UINT i = 0; i < desc.NumRenderTargets && i < 8; ++i) {
+        Layout layout;
+        if (ReadLayout(desc.RTVFormats[i], &layout) && layout.type == ChannelType::Snorm) {
+            targets |= 1u << i;
+        }
+    }
+    return targets;
+}
+
 // The vertex stage, and the hull, domain, geometry and pixel stages where
 // there are, each checked against the stage before it the way the runtime
 // links them.
@@ -411,6 +425,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     }
     if (!geometry && desc.PrimitiveTopologyType == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT) {
         stages.vertex.spirv = WithPointSizeOne(stages.vertex.spirv);
+    }
+    if (HasCode(desc.PS)) {
+        stages.pixel.spirv = WithSnormOutputsSaturated(stages.pixel.spirv, SnormTargets(desc));
     }
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;

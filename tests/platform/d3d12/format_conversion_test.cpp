@@ -1,0 +1,186 @@
+// Floats stored into render targets of each format, by ClearRenderTargetView
+// and by a pixel shader, converted as Microsoft's "Data Conversion Rules" page
+// says: NaN is 0 in UNORM, SNORM and sRGB targets, values saturate to the
+// format's range, SNORM's -1 is the second-lowest integer, conversions to
+// smaller floats round towards zero and keep denormals and signs, values past
+// their range become the largest finite value, and the 11- and 10-bit floats
+// have no negative values.
+#include "gpu_fixture.h"
+
+#include "hlsl_file.h"
+
+#include <pipeline_desc.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kShader[] = R"hlsl(
+cbuffer Colour : register(b0) { float4 colour; };
+[RootSignature("RootConstants(num32BitConstants=4, b0)")]
+float4 Cover(uint id : SV_VertexID) : SV_Position {
+    float2 corner = float2((id << 1) & 2, id & 2);
+    return float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+}
+float4 Flat() : SV_Target { return colour; }
+)hlsl";
+
+constexpr UINT kSide = 4;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+
+struct StoreCase {
+    DXGI_FORMAT format;
+    float colour[4];
+    std::vector<uint8_t> stored; // the first texel's bytes, lowest first
+    const char* rule;
+};
+
+std::vector<uint8_t> Halves(std::initializer_list<uint16_t> values) {
+    std::vector<uint8_t> bytes;
+    for (uint16_t value : values) {
+        bytes.push_back(uint8_t(value));
+        bytes.push_back(uint8_t(value >> 8));
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> Word(uint32_t value) {
+    return {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
+}
+
+const StoreCase kCases[] = {
+    {DXGI_FORMAT_R8G8B8A8_UNORM,
+     {kNaN, 2.0f, -1.0f, 0.2f},
+     {0, 255, 0, 51},
+     "UNORM: NaN is 0, values saturate"},
+    {DXGI_FORMAT_B8G8R8A8_UNORM,
+     {kNaN, -kInfinity, kInfinity, 1.0f},
+     {255, 0, 0, 255},
+     "UNORM in BGR order: NaN is 0, infinities saturate"},
+    {DXGI_FORMAT_R8G8B8A8_SNORM,
+     {kNaN, -2.0f, 2.0f, -1.0f},
+     {0, 0x81, 0x7F, 0x81},
+     "SNORM: NaN is 0, -1 is -127"},
+    {DXGI_FORMAT_R16G16_SNORM, {-kInfinity, kNaN, 0, 0}, Halves({0x8001, 0}), "SNORM 16-bit"},
+    {DXGI_FORMAT_R16G16_UNORM, {kNaN, 3.0f, 0, 0}, Halves({0, 0xFFFF}), "UNORM 16-bit"},
+    {DXGI_FORMAT_R8G8B8A8_UNORM_SRGB,
+     {kNaN, 2.0f, -1.0f, 1.0f},
+     {0, 255, 0, 255},
+     "sRGB: NaN is 0, values saturate"},
+    {DXGI_FORMAT_R10G10B10A2_UNORM,
+     {kNaN, 2.0f, 1.0f / 3.0f, -1.0f},
+     Word(1023u << 10 | 341u << 20),
+     "10-bit UNORM: NaN is 0, values saturate"},
+    {DXGI_FORMAT_R16G16B16A16_FLOAT,
+     {1e6f, -1e6f, kInfinity, 1.00049f},
+     Halves({0x7BFF, 0xFBFF, 0x7C00, 0x3C00}),
+     "16-bit float: past the range is the largest finite value, infinity stays, rounds to zero"},
+    {DXGI_FORMAT_R16G16B16A16_FLOAT,
+     {0x1p-20f, -0.0f, 65519.0f, 65520.0f},
+     Halves({0x0010, 0x8000, 0x7BFF, 0x7BFF}),
+     "16-bit float: denormals and -0 kept, rounds to zero below infinity"},
+    {DXGI_FORMAT_R11G11B10_FLOAT,
+     {-1.0f, 1e6f, 0.5f, 0},
+     Word(0x7BFu << 11 | 0x1C0u << 22),
+     "11- and 10-bit floats: negatives are 0, past the range the largest finite value"},
+    {DXGI_FORMAT_B5G6R5_UNORM,
+     {kNaN, 2.0f, -1.0f, 1.0f},
+     Halves({0x07E0}),
+     "5- and 6-bit UNORM: NaN is 0, values saturate"},
+};
+
+class FormatConversionTest : public GpuTest {
+protected:
+    void SetUp() override {
+        GpuTest::SetUp();
+        vs.Attach(CompileHlslFile(kShader, "format_conversion_test.hlsl", "Cover", "vs_5_0"));
+        ps.Attach(CompileHlslFile(kShader, "format_conversion_test.hlsl", "Flat", "ps_5_0"));
+        ASSERT_TRUE(vs && ps);
+        rootSignature.Attach(RootSignatureOf(device, vs));
+        ASSERT_TRUE(rootSignature);
+        rtvHeap.Attach(MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_RTV));
+    }
+    void TearDown() override {
+        vs.Reset();
+        ps.Reset();
+        rootSignature.Reset();
+        rtvHeap.Reset();
+        GpuTest::TearDown();
+    }
+
+    bool RendersTo(DXGI_FORMAT format) {
+        D3D12_FEATURE_DATA_FORMAT_SUPPORT support{format, D3D12_FORMAT_SUPPORT1_NONE,
+                                                  D3D12_FORMAT_SUPPORT2_NONE};
+        device->CheckFeatureSupport(D3D12_FEATURE_FORMAT_SUPPORT, &support, sizeof(support));
+        return (support.Support1 & D3D12_FORMAT_SUPPORT1_RENDER_TARGET) != 0;
+    }
+
+    // A target in `format` with its view at the heap's start, in RENDER_TARGET.
+    ComPtr<ID3D12Resource> MakeTarget(DXGI_FORMAT format) {
+        ComPtr<ID3D12Resource> target{MakeTexture(device, kSide, kSide, format,
+                                                  D3D12_RESOURCE_FLAG_ALLOW_RENDER_TARGET,
+                                                  D3D12_RESOURCE_STATE_RENDER_TARGET)};
+        if (target != nullptr) {
+            device->CreateRenderTargetView(target, nullptr,
+                                           rtvHeap->GetCPUDescriptorHandleForHeapStart());
+        }
+        return target;
+    }
+
+    // Draws `colour` over all of the target at the heap's start.
+    void DrawColour(DXGI_FORMAT format, const float (&colour)[4]) {
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        desc.RTVFormats[0] = format;
+        ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
+        ASSERT_TRUE(pipeline);
+        RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), kSide, kSide,
+                                rootSignature, pipeline);
+        list->SetGraphicsRoot32BitConstants(0, 4, colour, 0);
+        list->DrawInstanced(3, 1, 0, 0);
+    }
+
+    std::vector<uint8_t> FirstTexel(ID3D12Resource* target, size_t bytes) {
+        std::vector<uint8_t> pixels = ReadBack(target, D3D12_RESOURCE_STATE_RENDER_TARGET);
+        pixels.resize(std::min(pixels.size(), bytes));
+        return pixels;
+    }
+
+    ComPtr<ID3DBlob> vs, ps;
+    ComPtr<ID3D12RootSignature> rootSignature;
+    ComPtr<ID3D12DescriptorHeap> rtvHeap;
+};
+
+} // namespace
+
+TEST_F(FormatConversionTest, ClearsConvertTheirColourAsTheDataConversionRulesSay) {
+    for (const StoreCase& store : kCases) {
+        SCOPED_TRACE(std::string(store.rule) + ", format " + std::to_string(store.format));
+        if (!RendersTo(store.format)) {
+            continue; // the device cannot render to it
+        }
+        ComPtr<ID3D12Resource> target = MakeTarget(store.format);
+        ASSERT_NE(target, nullptr);
+        list->ClearRenderTargetView(rtvHeap->GetCPUDescriptorHandleForHeapStart(), store.colour, 0,
+                                    nullptr);
+        EXPECT_EQ(FirstTexel(target, store.stored.size()), store.stored);
+    }
+}
+
+TEST_F(FormatConversionTest, PixelShaderOutputsConvertAsTheDataConversionRulesSay) {
+    for (const StoreCase& store : kCases) {
+        SCOPED_TRACE(std::string(store.rule) + ", format " + std::to_string(store.format));
+        if (!RendersTo(store.format)) {
+            continue;
+        }
+        ComPtr<ID3D12Resource> target = MakeTarget(store.format);
+        ASSERT_NE(target, nullptr);
+        ASSERT_NO_FATAL_FAILURE(DrawColour(store.format, store.colour));
+        EXPECT_EQ(FirstTexel(target, store.stored.size()), store.stored);
+    }
+}
