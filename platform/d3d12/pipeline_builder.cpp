@@ -3,7 +3,7 @@
 #include "multisample_rules.h"
 #include "pipeline_object.h"
 #include "point_size_spirv.h"
-#include "snorm_target_spirv.h"
+#include "snorm_spirv.h"
 #include "shader_stage.h"
 #include "state_translation.h"
 #include "stream_output.h"
@@ -231,6 +231,26 @@ uint32_t SnormTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
     return targets;
 }
 
+// The locations of the vertex attributes read from SNORM elements.
+uint32_t SnormAttributes(const std::vector<VkVertexInputAttributeDescription>& attributes) {
+    uint32_t locations = 0;
+    for (const VkVertexInputAttributeDescription& attribute : attributes) {
+        switch (attribute.format) {
+        case VK_FORMAT_R8_SNORM:
+        case VK_FORMAT_R8G8_SNORM:
+        case VK_FORMAT_R8G8B8A8_SNORM:
+        case VK_FORMAT_R16_SNORM:
+        case VK_FORMAT_R16G16_SNORM:
+        case VK_FORMAT_R16G16B16A16_SNORM:
+            locations |= attribute.location < 32 ? 1u << attribute.location : 0;
+            break;
+        default:
+            break;
+        }
+    }
+    return locations;
+}
+
 // The vertex stage, and the hull, domain, geometry and pixel stages where
 // there are, each checked against the stage before it the way the runtime
 // links them.
@@ -442,6 +462,7 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         !CheckTargets(desc, HasCode(desc.PS) ? &stages.pixel : nullptr, pipeline.get(), error)) {
         return E_INVALIDARG;
     }
+    stages.vertex.spirv = WithSnormInputsClamped(stages.vertex.spirv, SnormAttributes(attributes));
     WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
     pipeline->streamOutput = !streamOutput.captures.empty();

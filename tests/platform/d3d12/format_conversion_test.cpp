@@ -4,7 +4,7 @@
 // format's range, SNORM's -1 is the second-lowest integer, conversions to
 // smaller floats round towards zero and keep denormals and signs, values past
 // their range become the largest finite value, and the 11- and 10-bit floats
-// have no negative values.
+// have no negative values. Vertex elements are read by the same rules.
 #include "gpu_fixture.h"
 
 #include "hlsl_file.h"
@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -35,6 +36,23 @@ RWTexture2D<float4> target : register(u0);
 [RootSignature("RootConstants(num32BitConstants=4, b0), DescriptorTable(UAV(u0))")]
 [numthreads(4, 4, 1)]
 void Store(uint3 id : SV_DispatchThreadID) { target[id.xy] = colour; }
+)hlsl";
+
+// Shows the VALUE element of the one instance over the whole target.
+constexpr char kFetchShader[] = R"hlsl(
+struct Fetched {
+    float4 position : SV_Position;
+    nointerpolation float4 value : VALUE;
+};
+[RootSignature("RootFlags(ALLOW_INPUT_ASSEMBLER_INPUT_LAYOUT)")]
+Fetched Fetch(uint id : SV_VertexID, float4 value : VALUE) {
+    Fetched fetched;
+    float2 corner = float2((id << 1) & 2, id & 2);
+    fetched.position = float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
+    fetched.value = value;
+    return fetched;
+}
+float4 Show(Fetched fetched) : SV_Target { return fetched.value; }
 )hlsl";
 
 constexpr UINT kSide = 4;
@@ -242,5 +260,68 @@ TEST_F(FormatConversionTest, TypedUnorderedAccessStoresConvertAsTheDataConversio
         ASSERT_NO_FATAL_FAILURE(StoreColour(target, colour));
         EXPECT_EQ(FirstTexel(target, store.stored.size(), D3D12_RESOURCE_STATE_UNORDERED_ACCESS),
                   store.stored);
+    }
+}
+
+namespace {
+
+struct FetchCase {
+    DXGI_FORMAT format;
+    std::vector<uint8_t> element;
+    float expected[4];
+};
+
+} // namespace
+
+// Vertex elements read as the rules say: SNORM's lowest and second-lowest
+// integers are both -1, components a format lacks are (0, 0, 0, 1), BGR
+// formats read red from their third byte.
+TEST_F(FormatConversionTest, VertexElementsConvertAsTheDataConversionRulesSay) {
+    const FetchCase cases[] = {
+        {DXGI_FORMAT_R8G8B8A8_SNORM, {0x80, 0x81, 0x7F, 0x00}, {-1, -1, 1, 0}},
+        {DXGI_FORMAT_R16G16_SNORM, Halves({0x8000, 0x8001}), {-1, -1, 0, 1}},
+        {DXGI_FORMAT_R10G10B10A2_UNORM,
+         Word(1023u | 341u << 20 | 3u << 30),
+         {1, 0, 341.0f / 1023, 1}},
+        {DXGI_FORMAT_R16G16_FLOAT, Halves({0x3C00, 0xC000}), {1, -2, 0, 1}},
+        {DXGI_FORMAT_B8G8R8A8_UNORM, {0x00, 0x33, 0xFF, 0x66}, {1, 0.2f, 0, 0.4f}},
+        {DXGI_FORMAT_R8G8_UNORM, {0xFF, 0x00}, {1, 0, 0, 1}},
+    };
+    ComPtr<ID3DBlob> fetch{
+        CompileHlslFile(kFetchShader, "format_conversion_fetch.hlsl", "Fetch", "vs_5_0")};
+    ComPtr<ID3DBlob> show{
+        CompileHlslFile(kFetchShader, "format_conversion_fetch.hlsl", "Show", "ps_5_0")};
+    ASSERT_TRUE(fetch && show);
+    ComPtr<ID3D12RootSignature> fetchSignature{RootSignatureOf(device, fetch)};
+    ASSERT_TRUE(fetchSignature);
+    for (const FetchCase& fetchCase : cases) {
+        SCOPED_TRACE("format " + std::to_string(fetchCase.format));
+        if (!Supports(fetchCase.format, D3D12_FORMAT_SUPPORT1_IA_VERTEX_BUFFER)) {
+            continue;
+        }
+        const D3D12_INPUT_ELEMENT_DESC element{
+            "VALUE", 0, fetchCase.format, 0, 0, D3D12_INPUT_CLASSIFICATION_PER_INSTANCE_DATA, 1};
+        D3D12_GRAPHICS_PIPELINE_STATE_DESC desc =
+            DescribePipeline(fetchSignature, fetch, show, {&element, 1});
+        desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
+        desc.RTVFormats[0] = DXGI_FORMAT_R32G32B32A32_FLOAT;
+        ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
+        ComPtr<ID3D12Resource> target = MakeTarget(DXGI_FORMAT_R32G32B32A32_FLOAT);
+        ComPtr<ID3D12Resource> vertices{
+            MakeBuffer(D3D12_HEAP_TYPE_UPLOAD, 16, D3D12_RESOURCE_STATE_GENERIC_READ)};
+        ASSERT_TRUE(pipeline && target && vertices);
+        WriteBuffer(vertices, fetchCase.element.data(), fetchCase.element.size());
+        const D3D12_VERTEX_BUFFER_VIEW view{vertices->GetGPUVirtualAddress(), 16, 16};
+        RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), kSide, kSide,
+                                fetchSignature, pipeline);
+        list->IASetVertexBuffers(0, 1, &view);
+        list->DrawInstanced(3, 1, 0, 0);
+        std::vector<uint8_t> texel = FirstTexel(target, 16);
+        ASSERT_EQ(texel.size(), 16u);
+        for (int c = 0; c < 4; ++c) {
+            float value = 0;
+            std::memcpy(&value, texel.data() + c * 4, 4);
+            EXPECT_NEAR(value, fetchCase.expected[c], 1e-6f) << "component " << c;
+        }
     }
 }

@@ -1,5 +1,5 @@
-// Pixel-shader outputs into SNORM render targets, NaN stored as 0 and
-// saturated before the format's conversion.
+// SNORM values passed between fixed-function stages and shaders, converted as
+// Direct3D converts them where the Vulkan device may not.
 #pragma once
 
 #include <cstdint>
@@ -17,5 +17,13 @@ namespace d3d12_standin {
 // there is none or the module cannot be read.
 std::vector<uint32_t> WithSnormOutputsSaturated(const std::vector<uint32_t>& spirv,
                                                 uint32_t snormLocations);
+
+// Direct3D reads both the lowest and the second-lowest SNORM integer as -1
+// (the same page: SNORM); lavapipe reads the lowest below -1. The vertex
+// shader's module with each whole load of a float input whose location is
+// set in `snormLocations` raised to -1 at least; unchanged where there is
+// none or the module cannot be read.
+std::vector<uint32_t> WithSnormInputsClamped(const std::vector<uint32_t>& spirv,
+                                             uint32_t snormLocations);
 
 } // namespace d3d12_standin
