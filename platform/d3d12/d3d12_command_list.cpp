@@ -13,6 +13,8 @@
 
 #include <debug_messages.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -384,7 +386,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
         return;
     }
     command.flags = flags;
-    command.depth = depth;
+    // Cleared depth lies in 0 to 1, as ClearDepthStencilView clamps it (the
+    // D3D11 and D3D10 pages of the method say so); NaN is 0.
+    command.depth = std::isnan(depth) ? 0.0f : std::clamp(depth, 0.0f, 1.0f);
     command.stencil = stencil;
     command.rects.assign(rects, rects + rectCount);
     CheckClearValue(command.target.use, nullptr, depth, stencil, flags);

@@ -325,3 +325,32 @@ TEST_F(FormatConversionTest, VertexElementsConvertAsTheDataConversionRulesSay) {
         }
     }
 }
+
+// ClearDepthStencilView clamps its depth between 0 and 1 (the
+// ID3D11DeviceContext::ClearDepthStencilView page; the D3D12 page gives no
+// other rule), a NaN clearing to 0 as the conversion rules make NaN 0 in
+// UNORM formats.
+TEST_F(FormatConversionTest, DepthClearsClampTheirValueToZeroToOne) {
+    struct DepthClear {
+        float depth, stored;
+    };
+    const DepthClear clears[] = {{2.0f, 1.0f}, {-1.0f, 0.0f}, {kNaN, 0.0f}, {0.25f, 0.25f}};
+    ComPtr<ID3D12DescriptorHeap> dsvHeap{MakeDescriptorHeap(D3D12_DESCRIPTOR_HEAP_TYPE_DSV)};
+    ASSERT_TRUE(dsvHeap);
+    for (const DepthClear& clear : clears) {
+        SCOPED_TRACE("depth " + std::to_string(clear.depth));
+        ComPtr<ID3D12Resource> depth{MakeTexture(device, kSide, kSide, DXGI_FORMAT_D32_FLOAT,
+                                                 D3D12_RESOURCE_FLAG_ALLOW_DEPTH_STENCIL,
+                                                 D3D12_RESOURCE_STATE_DEPTH_WRITE)};
+        ASSERT_NE(depth, nullptr);
+        device->CreateDepthStencilView(depth, nullptr,
+                                       dsvHeap->GetCPUDescriptorHandleForHeapStart());
+        list->ClearDepthStencilView(dsvHeap->GetCPUDescriptorHandleForHeapStart(),
+                                    D3D12_CLEAR_FLAG_DEPTH, clear.depth, 0, 0, nullptr);
+        std::vector<uint8_t> texel = FirstTexel(depth, 4, D3D12_RESOURCE_STATE_DEPTH_WRITE);
+        ASSERT_EQ(texel.size(), 4u);
+        float stored = -1;
+        std::memcpy(&stored, texel.data(), 4);
+        EXPECT_EQ(stored, clear.stored);
+    }
+}
