@@ -5,9 +5,11 @@
 // smaller floats round towards zero and keep denormals and signs, values past
 // their range become the largest finite value, and the 11- and 10-bit floats
 // have no negative values. Vertex elements are read by the same rules.
+#include "cover_shader.h"
 #include "gpu_fixture.h"
 
 #include "hlsl_file.h"
+#include "texel_bytes.h"
 
 #include <pipeline_desc.h>
 
@@ -19,16 +21,6 @@
 #include <vector>
 
 namespace {
-
-constexpr char kShader[] = R"hlsl(
-cbuffer Colour : register(b0) { float4 colour; };
-[RootSignature("RootConstants(num32BitConstants=4, b0)")]
-float4 Cover(uint id : SV_VertexID) : SV_Position {
-    float2 corner = float2((id << 1) & 2, id & 2);
-    return float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
-}
-float4 Flat() : SV_Target { return colour; }
-)hlsl";
 
 constexpr char kStoreShader[] = R"hlsl(
 cbuffer Colour : register(b0) { float4 colour; };
@@ -66,19 +58,6 @@ struct StoreCase {
     const char* rule;
 };
 
-std::vector<uint8_t> Halves(std::initializer_list<uint16_t> values) {
-    std::vector<uint8_t> bytes;
-    for (uint16_t value : values) {
-        bytes.push_back(uint8_t(value));
-        bytes.push_back(uint8_t(value >> 8));
-    }
-    return bytes;
-}
-
-std::vector<uint8_t> Word(uint32_t value) {
-    return {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
-}
-
 const StoreCase kCases[] = {
     {DXGI_FORMAT_R8G8B8A8_UNORM,
      {kNaN, 2.0f, -1.0f, 0.2f},
@@ -92,31 +71,31 @@ const StoreCase kCases[] = {
      {kNaN, -2.0f, 2.0f, -1.0f},
      {0, 0x81, 0x7F, 0x81},
      "SNORM: NaN is 0, -1 is -127"},
-    {DXGI_FORMAT_R16G16_SNORM, {-kInfinity, kNaN, 0, 0}, Halves({0x8001, 0}), "SNORM 16-bit"},
-    {DXGI_FORMAT_R16G16_UNORM, {kNaN, 3.0f, 0, 0}, Halves({0, 0xFFFF}), "UNORM 16-bit"},
+    {DXGI_FORMAT_R16G16_SNORM, {-kInfinity, kNaN, 0, 0}, Bytes16({0x8001, 0}), "SNORM 16-bit"},
+    {DXGI_FORMAT_R16G16_UNORM, {kNaN, 3.0f, 0, 0}, Bytes16({0, 0xFFFF}), "UNORM 16-bit"},
     {DXGI_FORMAT_R8G8B8A8_UNORM_SRGB,
      {kNaN, 2.0f, -1.0f, 1.0f},
      {0, 255, 0, 255},
      "sRGB: NaN is 0, values saturate"},
     {DXGI_FORMAT_R10G10B10A2_UNORM,
      {kNaN, 2.0f, 1.0f / 3.0f, -1.0f},
-     Word(1023u << 10 | 341u << 20),
+     Bytes32(1023u << 10 | 341u << 20),
      "10-bit UNORM: NaN is 0, values saturate"},
     {DXGI_FORMAT_R16G16B16A16_FLOAT,
      {1e6f, -1e6f, kInfinity, 1.00049f},
-     Halves({0x7BFF, 0xFBFF, 0x7C00, 0x3C00}),
+     Bytes16({0x7BFF, 0xFBFF, 0x7C00, 0x3C00}),
      "16-bit float: past the range is the largest finite value, infinity stays, rounds to zero"},
     {DXGI_FORMAT_R16G16B16A16_FLOAT,
      {0x1p-20f, -0.0f, 65519.0f, 65520.0f},
-     Halves({0x0010, 0x8000, 0x7BFF, 0x7BFF}),
+     Bytes16({0x0010, 0x8000, 0x7BFF, 0x7BFF}),
      "16-bit float: denormals and -0 kept, rounds to zero below infinity"},
     {DXGI_FORMAT_R11G11B10_FLOAT,
      {-1.0f, 1e6f, 0.5f, 0},
-     Word(0x7BFu << 11 | 0x1C0u << 22),
+     Bytes32(0x7BFu << 11 | 0x1C0u << 22),
      "11- and 10-bit floats: negatives are 0, past the range the largest finite value"},
     {DXGI_FORMAT_B5G6R5_UNORM,
      {kNaN, 2.0f, -1.0f, 1.0f},
-     Halves({0x07E0}),
+     Bytes16({0x07E0}),
      "5- and 6-bit UNORM: NaN is 0, values saturate"},
 };
 
@@ -124,8 +103,8 @@ class FormatConversionTest : public GpuTest {
 protected:
     void SetUp() override {
         GpuTest::SetUp();
-        vs.Attach(CompileHlslFile(kShader, "format_conversion_test.hlsl", "Cover", "vs_5_0"));
-        ps.Attach(CompileHlslFile(kShader, "format_conversion_test.hlsl", "Flat", "ps_5_0"));
+        vs.Attach(CompileHlslFile(kCoverShader, "format_conversion_test.hlsl", "Cover", "vs_5_0"));
+        ps.Attach(CompileHlslFile(kCoverShader, "format_conversion_test.hlsl", "Flat", "ps_5_0"));
         ASSERT_TRUE(vs && ps);
         rootSignature.Attach(RootSignatureOf(device, vs));
         ASSERT_TRUE(rootSignature);
@@ -279,11 +258,11 @@ struct FetchCase {
 TEST_F(FormatConversionTest, VertexElementsConvertAsTheDataConversionRulesSay) {
     const FetchCase cases[] = {
         {DXGI_FORMAT_R8G8B8A8_SNORM, {0x80, 0x81, 0x7F, 0x00}, {-1, -1, 1, 0}},
-        {DXGI_FORMAT_R16G16_SNORM, Halves({0x8000, 0x8001}), {-1, -1, 0, 1}},
+        {DXGI_FORMAT_R16G16_SNORM, Bytes16({0x8000, 0x8001}), {-1, -1, 0, 1}},
         {DXGI_FORMAT_R10G10B10A2_UNORM,
-         Word(1023u | 341u << 20 | 3u << 30),
+         Bytes32(1023u | 341u << 20 | 3u << 30),
          {1, 0, 341.0f / 1023, 1}},
-        {DXGI_FORMAT_R16G16_FLOAT, Halves({0x3C00, 0xC000}), {1, -2, 0, 1}},
+        {DXGI_FORMAT_R16G16_FLOAT, Bytes16({0x3C00, 0xC000}), {1, -2, 0, 1}},
         {DXGI_FORMAT_B8G8R8A8_UNORM, {0x00, 0x33, 0xFF, 0x66}, {1, 0.2f, 0, 0.4f}},
         {DXGI_FORMAT_R8G8_UNORM, {0xFF, 0x00}, {1, 0, 0, 1}},
     };

@@ -8,6 +8,7 @@
 #include <standin_checks.h>
 
 #include "hlsl_file.h"
+#include "texel_bytes.h"
 
 #include <pipeline_desc.h>
 
@@ -149,19 +150,6 @@ std::string Show(const std::vector<uint8_t>& bytes, size_t texel) {
         text += std::to_string(FloatAt(bytes, texel * 4 + c)) + " ";
     }
     return text;
-}
-
-std::vector<uint8_t> Bytes16(std::initializer_list<uint16_t> values) {
-    std::vector<uint8_t> bytes;
-    for (uint16_t value : values) {
-        bytes.push_back(uint8_t(value));
-        bytes.push_back(uint8_t(value >> 8));
-    }
-    return bytes;
-}
-
-std::vector<uint8_t> Bytes32(uint32_t value) {
-    return {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
 }
 
 struct ReadCase {
