@@ -141,10 +141,15 @@ protected:
     }
 
     // Draws `colour` over all of the target at the heap's start.
-    void DrawColour(DXGI_FORMAT format, const float (&colour)[4]) {
+    // With `blend` on the target where given.
+    void DrawColour(DXGI_FORMAT format, const float (&colour)[4],
+                    const D3D12_RENDER_TARGET_BLEND_DESC* blend = nullptr) {
         D3D12_GRAPHICS_PIPELINE_STATE_DESC desc = DescribePipeline(rootSignature, vs, ps, {});
         desc.RasterizerState.CullMode = D3D12_CULL_MODE_NONE;
         desc.RTVFormats[0] = format;
+        if (blend != nullptr) {
+            desc.BlendState.RenderTarget[0] = *blend;
+        }
         ComPtr<ID3D12PipelineState> pipeline{MakeGraphicsPipeline(device, desc)};
         ASSERT_TRUE(pipeline);
         RecordTriangleDrawState(list, rtvHeap->GetCPUDescriptorHandleForHeapStart(), kSide, kSide,
@@ -331,5 +336,46 @@ TEST_F(FormatConversionTest, DepthClearsClampTheirValueToZeroToOne) {
         float stored = -1;
         std::memcpy(&stored, texel.data(), 4);
         EXPECT_EQ(stored, clear.stored);
+    }
+}
+
+namespace {
+
+struct BlendCase {
+    DXGI_FORMAT format;
+    D3D12_BLEND source, destination;
+    float cleared, drawn;
+    std::vector<uint8_t> stored; // the first channel's bytes
+};
+
+} // namespace
+
+// Blending reads a UNORM target's source clamped to 0 to 1 (the data
+// conversion rules' saturation, applied before the blend), and stores a
+// float target's sum past the 16-bit range as the largest finite value.
+TEST_F(FormatConversionTest, BlendedResultsConvertAsTheDataConversionRulesSay) {
+    const BlendCase cases[] = {
+        {DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_BLEND_DEST_COLOR, D3D12_BLEND_ZERO, 0.6f, 2.0f, {153}},
+        {DXGI_FORMAT_R8G8B8A8_UNORM, D3D12_BLEND_ONE, D3D12_BLEND_ONE, 0.6f, 0.6f, {255}},
+        {DXGI_FORMAT_R16G16B16A16_FLOAT, D3D12_BLEND_ONE, D3D12_BLEND_ONE, 60000.0f, 60000.0f,
+         Bytes16({0x7BFF})},
+    };
+    for (const BlendCase& blend : cases) {
+        SCOPED_TRACE("format " + std::to_string(blend.format));
+        ComPtr<ID3D12Resource> target = MakeTarget(blend.format);
+        ASSERT_NE(target, nullptr);
+        const float cleared[4] = {blend.cleared, blend.cleared, blend.cleared, 1};
+        const float drawn[4] = {blend.drawn, blend.drawn, blend.drawn, 1};
+        D3D12_RENDER_TARGET_BLEND_DESC state{};
+        state.BlendEnable = TRUE;
+        state.SrcBlend = state.SrcBlendAlpha = blend.source;
+        state.DestBlend = state.DestBlendAlpha = blend.destination;
+        state.BlendOp = state.BlendOpAlpha = D3D12_BLEND_OP_ADD;
+        state.LogicOp = D3D12_LOGIC_OP_NOOP;
+        state.RenderTargetWriteMask = D3D12_COLOR_WRITE_ENABLE_ALL;
+        list->ClearRenderTargetView(rtvHeap->GetCPUDescriptorHandleForHeapStart(), cleared, 0,
+                                    nullptr);
+        ASSERT_NO_FATAL_FAILURE(DrawColour(blend.format, drawn, &state));
+        EXPECT_EQ(FirstTexel(target, blend.stored.size()), blend.stored);
     }
 }
