@@ -3,7 +3,7 @@
 #include "format_table.h"
 
 #include <cstring>
-#include <string>
+#include <string_view>
 
 namespace d3d12_standin {
 
@@ -12,7 +12,7 @@ bool ReadLayout(DXGI_FORMAT format, Layout* layout) {
     if (info == nullptr || info->blockSize != 1 || IsDepthFormat(*info)) {
         return false;
     }
-    const std::string name = info->name;
+    const std::string_view name = info->name; // read without allocating: clears use it
     size_t at = 0;
     while (at < name.size() && name[at] != '_' && layout->count < 4) {
         const char letter = name[at++];
@@ -28,7 +28,7 @@ bool ReadLayout(DXGI_FORMAT format, Layout* layout) {
         }
         layout->channels[layout->count++] = {value, bits};
     }
-    const std::string type = at < name.size() ? name.substr(at + 1) : "";
+    const std::string_view type = at < name.size() ? name.substr(at + 1) : std::string_view();
     const struct {
         const char* name;
         ChannelType type;
