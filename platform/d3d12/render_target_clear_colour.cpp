@@ -49,14 +49,20 @@ float Convert(float value, const Channel& channel, ChannelType type) {
     }
     case ChannelType::Srgb:
         return nan ? 0.0f : std::clamp(value, 0.0f, 1.0f); // Vulkan encodes it
+    case ChannelType::Uint:
+    case ChannelType::Sint: {
+        const bool sint = type == ChannelType::Sint;
+        const double top = std::ldexp(1.0, int(channel.bits) - (sint ? 1 : 0)) - 1;
+        const double bottom = sint ? -top - 1 : 0.0;
+        return nan ? 0.0f : float(std::clamp(std::nearbyint(double(value)), bottom, top));
+    }
     case ChannelType::Float:
         if (channel.bits == 16) {
             return ToSmallFloat(value, 10, true);
         }
         return channel.bits < 16 ? ToSmallFloat(value, int(channel.bits) - 5, false) : value;
-    default:
-        return value;
     }
+    return value;
 }
 
 } // namespace

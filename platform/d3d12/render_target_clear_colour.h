@@ -13,8 +13,8 @@ namespace d3d12_standin {
 // NaN as 0 and saturate, UNORM and SNORM are rounded to their steps; 16-,
 // 11- and 10-bit floats round towards zero, keep NaN, infinities and
 // denormals, and values past their range become the largest finite one (the
-// 11- and 10-bit ones have no sign: negatives are 0). Integer formats, whose
-// clear Vulkan reads as integers, keep `colour`.
+// 11- and 10-bit ones have no sign: negatives are 0); integer channels take
+// NaN as 0 and round to the nearest even integer, saturated to their width.
 void StoredClearColour(DXGI_FORMAT format, const float colour[4], float stored[4]);
 
 } // namespace d3d12_standin

@@ -196,8 +196,31 @@ protected:
 
 } // namespace
 
+// Integer targets take a clear's floats rounded to the nearest even integer
+// (the page's rule for integer formats) and saturated to the channel's range.
+const StoreCase kIntegerClears[] = {
+    {DXGI_FORMAT_R8G8B8A8_UINT,
+     {300.0f, -5.0f, 2.7f, kNaN},
+     {255, 0, 3, 0},
+     "UINT: saturates, NaN is 0, rounds to nearest"},
+    {DXGI_FORMAT_R8G8B8A8_SINT,
+     {-300.0f, 200.0f, -2.5f, 2.5f},
+     {0x80, 0x7F, 0xFE, 0x02},
+     "SINT: saturates, rounds halves to even"},
+    {DXGI_FORMAT_R10G10B10A2_UINT,
+     {2000.0f, 1.5f, 0, 9.0f},
+     Bytes32(1023u | 2u << 10 | 3u << 30),
+     "10- and 2-bit UINT: saturates to each channel's width"},
+    {DXGI_FORMAT_R16G16_SINT,
+     {-40000.0f, 40000.0f, 0, 0},
+     Bytes16({0x8000, 0x7FFF}),
+     "SINT 16-bit"},
+};
+
 TEST_F(FormatConversionTest, ClearsConvertTheirColourAsTheDataConversionRulesSay) {
-    for (const StoreCase& store : kCases) {
+    std::vector<StoreCase> clears(std::begin(kCases), std::end(kCases));
+    clears.insert(clears.end(), std::begin(kIntegerClears), std::end(kIntegerClears));
+    for (const StoreCase& store : clears) {
         SCOPED_TRACE(std::string(store.rule) + ", format " + std::to_string(store.format));
         if (!RendersTo(store.format)) {
             continue; // the device cannot render to it
