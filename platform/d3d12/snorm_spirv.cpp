@@ -165,23 +165,49 @@ void AppendRaisedLoad(const uint32_t* load, const FloatVariable& input, uint32_t
     Append(out, OpSelect, {input.type, load[2], below, input.minusOne, value});
 }
 
-// The module of `facts`, `declarations` before its first function, each
-// instruction passed to `rewrite(at, op, out)`, which returns whether it
+// What a rewrite adds: the variables it rewrites, the declarations it puts
+// before the first function, and the module's id bound as it grows.
+struct Rewrite {
+    ModuleFacts facts;
+    std::vector<FloatVariable> variables;
+    std::vector<uint32_t> declarations;
+    uint32_t bound = 0;
+};
+
+// False where the module has no float variable of `storage` at `locations`
+// in an entry point of `model`, or cannot be read.
+bool PrepareRewrite(const std::vector<uint32_t>& spirv, uint32_t locations, uint32_t model,
+                    uint32_t storage, Rewrite* rewrite) {
+    if (locations == 0 || spirv.size() <= kHeaderWords) {
+        return false;
+    }
+    rewrite->facts = ReadModuleFacts(spirv, model, storage);
+    rewrite->variables = FloatsAt(rewrite->facts, locations);
+    if (rewrite->variables.empty() || rewrite->facts.entryFunction == 0 ||
+        rewrite->facts.firstFunction == 0) {
+        return false;
+    }
+    rewrite->bound = spirv[3];
+    rewrite->declarations = DeclareConstants(&rewrite->facts, &rewrite->bound, &rewrite->variables);
+    return true;
+}
+
+// The module with `rewrite`'s declarations before its first function, each
+// instruction passed to `change(at, op, out)`, which returns whether it
 // wrote the instruction itself.
-template <typename Rewrite>
-std::vector<uint32_t> Rewritten(const std::vector<uint32_t>& spirv, const ModuleFacts& facts,
-                                const std::vector<uint32_t>& declarations, uint32_t* bound,
-                                Rewrite&& rewrite) {
+template <typename Change>
+std::vector<uint32_t> Rewritten(const std::vector<uint32_t>& spirv, Rewrite& rewrite,
+                                Change&& change) {
     std::vector<uint32_t> out(spirv.begin(), spirv.begin() + kHeaderWords);
     ForEachInstruction(spirv, [&](size_t at, uint32_t op, uint32_t count) {
-        if (at == facts.firstFunction) {
-            out.insert(out.end(), declarations.begin(), declarations.end());
+        if (at == rewrite.facts.firstFunction) {
+            out.insert(out.end(), rewrite.declarations.begin(), rewrite.declarations.end());
         }
-        if (!rewrite(at, op, &out)) {
+        if (!change(at, op, &out)) {
             out.insert(out.end(), &spirv[at], &spirv[at] + count);
         }
     });
-    out[3] = *bound;
+    out[3] = rewrite.bound;
     return out;
 }
 
@@ -189,53 +215,39 @@ std::vector<uint32_t> Rewritten(const std::vector<uint32_t>& spirv, const Module
 
 std::vector<uint32_t> WithSnormOutputsSaturated(const std::vector<uint32_t>& spirv,
                                                 uint32_t snormLocations) {
-    if (snormLocations == 0 || spirv.size() <= kHeaderWords) {
+    Rewrite rewrite;
+    if (!PrepareRewrite(spirv, snormLocations, kExecutionModelFragment, kStorageOutput, &rewrite)) {
         return spirv;
     }
-    ModuleFacts facts = ReadModuleFacts(spirv, kExecutionModelFragment, kStorageOutput);
-    std::vector<FloatVariable> outputs = FloatsAt(facts, snormLocations);
-    if (outputs.empty() || facts.entryFunction == 0 || facts.firstFunction == 0) {
-        return spirv;
-    }
-    uint32_t bound = spirv[3];
-    const std::vector<uint32_t> declarations = DeclareConstants(&facts, &bound, &outputs);
     bool inEntry = false;
-    return Rewritten(spirv, facts, declarations, &bound,
-                     [&](size_t at, uint32_t op, std::vector<uint32_t>* out) {
-                         inEntry = op == OpFunction ? spirv[at + 2] == facts.entryFunction
-                                                    : inEntry && op != OpFunctionEnd;
-                         for (const FloatVariable& output : outputs) {
-                             if (inEntry && op == OpReturn) {
-                                 AppendSaturate(output, &bound, out);
-                             }
-                         }
-                         return false;
-                     });
+    return Rewritten(spirv, rewrite, [&](size_t at, uint32_t op, std::vector<uint32_t>* out) {
+        inEntry = op == OpFunction ? spirv[at + 2] == rewrite.facts.entryFunction
+                                   : inEntry && op != OpFunctionEnd;
+        for (const FloatVariable& output : rewrite.variables) {
+            if (inEntry && op == OpReturn) {
+                AppendSaturate(output, &rewrite.bound, out);
+            }
+        }
+        return false;
+    });
 }
 
 std::vector<uint32_t> WithSnormInputsClamped(const std::vector<uint32_t>& spirv,
                                              uint32_t snormLocations) {
-    if (snormLocations == 0 || spirv.size() <= kHeaderWords) {
+    Rewrite rewrite;
+    if (!PrepareRewrite(spirv, snormLocations, kExecutionModelVertex, kStorageInput, &rewrite)) {
         return spirv;
     }
-    ModuleFacts facts = ReadModuleFacts(spirv, kExecutionModelVertex, kStorageInput);
-    std::vector<FloatVariable> inputs = FloatsAt(facts, snormLocations);
-    if (inputs.empty() || facts.entryFunction == 0 || facts.firstFunction == 0) {
-        return spirv;
-    }
-    uint32_t bound = spirv[3];
-    const std::vector<uint32_t> declarations = DeclareConstants(&facts, &bound, &inputs);
-    return Rewritten(spirv, facts, declarations, &bound,
-                     [&](size_t at, uint32_t op, std::vector<uint32_t>* out) {
-                         const uint32_t* w = &spirv[at];
-                         for (const FloatVariable& input : inputs) {
-                             if (op == OpLoad && (w[0] >> 16) == 4 && w[3] == input.variable) {
-                                 AppendRaisedLoad(w, input, &bound, out);
-                                 return true;
-                             }
-                         }
-                         return false;
-                     });
+    return Rewritten(spirv, rewrite, [&](size_t at, uint32_t op, std::vector<uint32_t>* out) {
+        const uint32_t* w = &spirv[at];
+        for (const FloatVariable& input : rewrite.variables) {
+            if (op == OpLoad && (w[0] >> 16) == 4 && w[3] == input.variable) {
+                AppendRaisedLoad(w, input, &rewrite.bound, out);
+                return true;
+            }
+        }
+        return false;
+    });
 }
 
 } // namespace d3d12_standin
