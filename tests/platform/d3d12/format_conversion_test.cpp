@@ -1,10 +1,11 @@
-// Floats stored into render targets of each format, by ClearRenderTargetView
-// and by a pixel shader, converted as Microsoft's "Data Conversion Rules" page
-// says: NaN is 0 in UNORM, SNORM and sRGB targets, values saturate to the
-// format's range, SNORM's -1 is the second-lowest integer, conversions to
-// smaller floats round towards zero and keep denormals and signs, values past
-// their range become the largest finite value, and the 11- and 10-bit floats
-// have no negative values. Vertex elements are read by the same rules.
+// Floats stored into resources of each format, by clears, pixel shaders,
+// typed unordered-access stores and blending, converted as Microsoft's "Data
+// Conversion Rules" page says: NaN is 0 in UNORM, SNORM and sRGB targets,
+// values saturate to the format's range, SNORM's -1 is the second-lowest
+// integer, conversions to smaller floats round towards zero and keep
+// denormals and signs, values past their range become the largest finite
+// value, the 11- and 10-bit floats have no negative values, integers round to
+// the nearest even. Vertex elements are read by the same rules.
 #include "cover_shader.h"
 #include "gpu_fixture.h"
 
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
