@@ -9,9 +9,12 @@
 #include "debug_layer.h"
 #include "debug_text.h"
 #include "format_table.h"
+#include "render_target_clear_colour.h"
 
 #include <debug_messages.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -383,7 +386,9 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearDepthStencilView(
         return;
     }
     command.flags = flags;
-    command.depth = depth;
+    // Cleared depth lies in 0 to 1, as ClearDepthStencilView clamps it (the
+    // D3D11 and D3D10 pages of the method say so); NaN is 0.
+    command.depth = std::isnan(depth) ? 0.0f : std::clamp(depth, 0.0f, 1.0f);
     command.stencil = stencil;
     command.rects.assign(rects, rects + rectCount);
     CheckClearValue(command.target.use, nullptr, depth, stencil, flags);
@@ -401,9 +406,7 @@ void STDMETHODCALLTYPE D3D12GraphicsCommandList::ClearRenderTargetView(
         Fail("ClearRenderTargetView", "no colour, or no rectangle array");
         return;
     }
-    for (int i = 0; i < 4; ++i) {
-        command.color[i] = color[i];
-    }
+    StoredClearColour(command.target.use.format, color, command.color);
     command.rects.assign(rects, rects + rectCount);
     CheckClearValue(command.target.use, color, 0.0f, 0, D3D12_CLEAR_FLAGS(0));
     commands_.push_back(std::move(command));

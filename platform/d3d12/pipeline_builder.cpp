@@ -1,7 +1,9 @@
+#include "format_channels.h"
 #include "format_table.h"
 #include "multisample_rules.h"
 #include "pipeline_object.h"
 #include "point_size_spirv.h"
+#include "snorm_spirv.h"
 #include "shader_stage.h"
 #include "state_translation.h"
 #include "stream_output.h"
@@ -217,6 +219,38 @@ bool CheckRasterSetup(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc, VkPrimitiv
     return true;
 }
 
+// The render targets (bit i: target i) in SNORM formats.
+uint32_t SnormTargets(const D3D12_GRAPHICS_PIPELINE_STATE_DESC& desc) {
+    uint32_t targets = 0;
+    for (UINT i = 0; i < desc.NumRenderTargets && i < 8; ++i) {
+        Layout layout;
+        if (ReadLayout(desc.RTVFormats[i], &layout) && layout.type == ChannelType::Snorm) {
+            targets |= 1u << i;
+        }
+    }
+    return targets;
+}
+
+// The locations of the vertex attributes read from SNORM elements.
+uint32_t SnormAttributes(const std::vector<VkVertexInputAttributeDescription>& attributes) {
+    uint32_t locations = 0;
+    for (const VkVertexInputAttributeDescription& attribute : attributes) {
+        switch (attribute.format) {
+        case VK_FORMAT_R8_SNORM:
+        case VK_FORMAT_R8G8_SNORM:
+        case VK_FORMAT_R8G8B8A8_SNORM:
+        case VK_FORMAT_R16_SNORM:
+        case VK_FORMAT_R16G16_SNORM:
+        case VK_FORMAT_R16G16B16A16_SNORM:
+            locations |= attribute.location < 32 ? 1u << attribute.location : 0;
+            break;
+        default:
+            break;
+        }
+    }
+    return locations;
+}
+
 // The vertex stage, and the hull, domain, geometry and pixel stages where
 // there are, each checked against the stage before it the way the runtime
 // links them.
@@ -412,6 +446,9 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
     if (!geometry && desc.PrimitiveTopologyType == D3D12_PRIMITIVE_TOPOLOGY_TYPE_POINT) {
         stages.vertex.spirv = WithPointSizeOne(stages.vertex.spirv);
     }
+    if (HasCode(desc.PS)) {
+        stages.pixel.spirv = WithSnormOutputsSaturated(stages.pixel.spirv, SnormTargets(desc));
+    }
     auto pipeline = std::make_shared<PipelineObject>(context);
     pipeline->rootSignature = rootSignature;
     pipeline->topologyType = desc.PrimitiveTopologyType;
@@ -425,6 +462,7 @@ HRESULT BuildPipeline(std::shared_ptr<vk_core::VulkanContext> context,
         !CheckTargets(desc, HasCode(desc.PS) ? &stages.pixel : nullptr, pipeline.get(), error)) {
         return E_INVALIDARG;
     }
+    stages.vertex.spirv = WithSnormInputsClamped(stages.vertex.spirv, SnormAttributes(attributes));
     WriteRecipe(desc, *context, stages, topology, std::move(attributes), std::move(bindings),
                 &pipeline->recipe);
     pipeline->streamOutput = !streamOutput.captures.empty();

@@ -1,5 +1,7 @@
 #include "point_size_spirv.h"
 
+#include "spirv_append.h"
+
 #include <spirv_words.h>
 
 namespace d3d12_standin {
@@ -9,11 +11,6 @@ using namespace dxbc::spirv;
 
 constexpr uint32_t kBuiltInPointSize = 1;
 constexpr uint32_t kExecutionModelVertex = 0;
-
-void Append(std::vector<uint32_t>* out, uint32_t op, std::initializer_list<uint32_t> operands) {
-    out->push_back(uint32_t(operands.size() + 1) << 16 | op);
-    out->insert(out->end(), operands);
-}
 
 // What the rewrite needs to find in the module; zero where absent.
 struct PointSizeFacts {

@@ -1,5 +1,6 @@
 #include "unordered_access_clear_values.h"
 
+#include "format_channels.h"
 #include "format_table.h"
 
 #include <cmath>
@@ -8,58 +9,6 @@
 
 namespace d3d12_standin {
 namespace {
-
-enum class ChannelType { Uint, Sint, Unorm, Snorm, Float, Srgb };
-
-// A format's channels from its name, lowest bits first, as DXGI names them
-// ("B8G8R8A8_UNORM": blue in bits 0 to 7); X channels are padding.
-struct Channel {
-    int value; // 0 to 3 for R, G, B, A; -1 for padding
-    uint32_t bits;
-};
-struct Layout {
-    Channel channels[4];
-    uint32_t count = 0;
-    ChannelType type = ChannelType::Uint;
-};
-
-bool ReadLayout(DXGI_FORMAT format, Layout* layout) {
-    const FormatInfo* info = FindFormat(format);
-    if (info == nullptr || info->blockSize != 1 || IsDepthFormat(*info)) {
-        return false;
-    }
-    const std::string name = info->name;
-    size_t at = 0;
-    while (at < name.size() && name[at] != '_' && layout->count < 4) {
-        const char letter = name[at++];
-        const char* letters = "RGBA";
-        const char* found = std::strchr(letters, letter);
-        int value = found != nullptr ? int(found - letters) : -1;
-        if (value < 0 && letter != 'X') {
-            return false; // shared exponents and the like
-        }
-        uint32_t bits = 0;
-        while (at < name.size() && name[at] >= '0' && name[at] <= '9') {
-            bits = bits * 10 + uint32_t(name[at++] - '0');
-        }
-        layout->channels[layout->count++] = {value, bits};
-    }
-    const std::string type = at < name.size() ? name.substr(at + 1) : "";
-    const struct {
-        const char* name;
-        ChannelType type;
-    } kTypes[] = {{"UINT", ChannelType::Uint},    {"SINT", ChannelType::Sint},
-                  {"UNORM", ChannelType::Unorm},  {"SNORM", ChannelType::Snorm},
-                  {"FLOAT", ChannelType::Float},  {"UNORM_SRGB", ChannelType::Srgb},
-                  {"TYPELESS", ChannelType::Uint}};
-    for (const auto& known : kTypes) {
-        if (type == known.name) {
-            layout->type = known.type;
-            return layout->count > 0 && name[at] == '_';
-        }
-    }
-    return false;
-}
 
 uint64_t Mask(uint32_t bits) {
     return bits >= 64 ? ~0ull : (1ull << bits) - 1;

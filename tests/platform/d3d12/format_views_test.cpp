@@ -8,6 +8,7 @@
 #include <standin_checks.h>
 
 #include "hlsl_file.h"
+#include "texel_bytes.h"
 
 #include <pipeline_desc.h>
 
@@ -151,19 +152,6 @@ std::string Show(const std::vector<uint8_t>& bytes, size_t texel) {
     return text;
 }
 
-std::vector<uint8_t> Bytes16(std::initializer_list<uint16_t> values) {
-    std::vector<uint8_t> bytes;
-    for (uint16_t value : values) {
-        bytes.push_back(uint8_t(value));
-        bytes.push_back(uint8_t(value >> 8));
-    }
-    return bytes;
-}
-
-std::vector<uint8_t> Bytes32(uint32_t value) {
-    return {uint8_t(value), uint8_t(value >> 8), uint8_t(value >> 16), uint8_t(value >> 24)};
-}
-
 struct ReadCase {
     DXGI_FORMAT resource, view;
     std::vector<uint8_t> row; // repeated over each row (of texels or of blocks)
@@ -192,6 +180,15 @@ TEST_F(FormatViewsTest, FormatsReadTheirComponentsAsDirect3DDefinesThem) {
         {DXGI_FORMAT_A8_UNORM, DXGI_FORMAT_A8_UNORM, {0x80}, {0, 0, 0, half8}},
         {DXGI_FORMAT_R8_UNORM, DXGI_FORMAT_R8_UNORM, {0xFF}, {1, 0, 0, 1}},
         {DXGI_FORMAT_R8G8_SNORM, DXGI_FORMAT_R8G8_SNORM, {0x7F, 0x81}, {1, -1, 0, 1}},
+        // SNORM's lowest integer is -1 as well as the second-lowest.
+        {DXGI_FORMAT_R8G8B8A8_SNORM,
+         DXGI_FORMAT_R8G8B8A8_SNORM,
+         {0x80, 0x81, 0x7F, 0x00},
+         {-1, -1, 1, 0}},
+        {DXGI_FORMAT_R16G16_SNORM,
+         DXGI_FORMAT_R16G16_SNORM,
+         Bytes16({0x8000, 0x8001}),
+         {-1, -1, 0, 1}},
         {DXGI_FORMAT_R8G8B8A8_TYPELESS,
          DXGI_FORMAT_R8G8B8A8_UNORM_SRGB,
          {0xFF, 0x00, 0x80, 0x80},

@@ -1,6 +1,7 @@
 // The output merger's constants set on the list: the blend factor that
 // BLEND_FACTOR blends read, and the stencil reference the stencil test
 // compares with and writes, read back from what draws leave in the target.
+#include "cover_shader.h"
 #include "gpu_fixture.h"
 
 #include "hlsl_file.h"
@@ -10,17 +11,6 @@
 #include <pipeline_desc.h>
 
 namespace {
-
-// One triangle over the whole target, in one colour.
-constexpr char kShader[] = R"hlsl(
-cbuffer Colour : register(b0) { float4 colour; };
-[RootSignature("RootConstants(num32BitConstants=4, b0)")]
-float4 Cover(uint id : SV_VertexID) : SV_Position {
-    float2 corner = float2((id << 1) & 2, id & 2);
-    return float4(corner * float2(2, -2) + float2(-1, 1), 0.5, 1);
-}
-float4 Flat() : SV_Target { return colour; }
-)hlsl";
 
 constexpr UINT kSize = 8;
 
@@ -42,7 +32,7 @@ protected:
         GpuTest::TearDown();
     }
     static ID3DBlob* Compile(const char* entry, const char* target) {
-        return CompileHlslFile(kShader, "output_merger_constants_test.hlsl", entry, target);
+        return CompileHlslFile(kCoverShader, "output_merger_constants_test.hlsl", entry, target);
     }
     // The test's pipeline, the rest as `change` leaves it.
     template <typename Change> ComPtr<ID3D12PipelineState> MakePipeline(Change change) {
