@@ -382,7 +382,6 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
     LowercaseAttributeNames(source, tokens, entryPoint, &edits);
-    RewritePow2Partitioning(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     RewriteOddWhiteSpace(source, &edits);
     RewriteFunctionMacroNamesInConditions(source, definitions, &edits);
