@@ -4,6 +4,7 @@
 
 #include <spirv_words.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <strings.h>
@@ -19,6 +20,7 @@ constexpr uint32_t kCapabilityClipDistance = 32;
 constexpr uint32_t kCapabilityCullDistance = 33;
 constexpr uint32_t kDecorationComponent = 31;
 constexpr uint32_t kStorageOutput = 3;
+constexpr uint32_t kOpIAdd = 128;
 
 struct DistanceName {
     const char* semantic;
@@ -45,13 +47,10 @@ std::vector<uint32_t> LiteralString(const std::string& text) {
     return words;
 }
 
-// The outputs named with the stand-in's semantics, one a built-in; a
-// built-in named twice is left out.
-std::map<uint32_t, DistanceOutput> FindDistanceOutputs(const SpirvModule& module) {
-    std::map<uint32_t, DistanceOutput> outputs; // by built-in
-    std::map<uint32_t, int> named;
-    const std::vector<SpirvInstruction>& all = module.instructions();
-    for (const SpirvInstruction& decoration : all) {
+// The outputs named with the stand-in's semantics.
+std::vector<DistanceOutput> FindDistanceOutputs(const SpirvModule& module) {
+    std::vector<DistanceOutput> outputs;
+    for (const SpirvInstruction& decoration : module.instructions()) {
         if (OpcodeOf(decoration) != OpDecorateString || decoration.size() < 4 ||
             decoration[2] != kDecorationUserSemantic) {
             continue;
@@ -61,14 +60,8 @@ std::map<uint32_t, DistanceOutput> FindDistanceOutputs(const SpirvModule& module
         for (const DistanceName& name : kDistances) {
             const size_t length = std::strlen(name.standIn);
             if (strncasecmp(semantic.c_str(), name.standIn, length) == 0) {
-                outputs[name.builtIn] = {decoration[1], &name, semantic.substr(length)};
-                ++named[name.builtIn];
+                outputs.push_back({decoration[1], &name, semantic.substr(length)});
             }
-        }
-    }
-    for (const auto& [builtIn, count] : named) {
-        if (count > 1) {
-            outputs.erase(builtIn);
         }
     }
     return outputs;
@@ -117,53 +110,110 @@ void RetypeVariable(SpirvModule& module, uint32_t variable, uint32_t floatType, 
     }
 }
 
-// Each store of the whole value a store of each of its components.
-void SplitStores(SpirvModule& module, uint32_t variable, uint32_t floatType, uint32_t floatPointer,
-                 uint32_t components) {
+// Where one output's components lie in the built-in's array.
+struct Placement {
+    uint32_t variable = 0;   // the output's own
+    uint32_t offset = 0;     // its first component's element
+    uint32_t components = 0; // its components
+};
+
+uint32_t UintConstant(SpirvModule& module, uint32_t value) {
     const uint32_t uintType = module.FindOrDeclare(MakeInstruction(OpTypeInt, {0, 32, 0}));
-    std::vector<uint32_t> indices;
-    for (uint32_t i = 0; i < components; ++i) {
-        indices.push_back(module.FindOrDeclare(MakeInstruction(OpConstant, {uintType, 0, i})));
+    return module.FindOrDeclare(MakeInstruction(OpConstant, {uintType, 0, value}));
+}
+
+// Each store of the output's whole value a store of each of its components
+// into their elements of `array`.
+void SplitStores(SpirvModule& module, const Placement& output, uint32_t array, uint32_t floatType,
+                 uint32_t floatPointer) {
+    std::vector<uint32_t> indices; // declared first, so that no declaration moves the code
+    for (uint32_t i = 0; i < output.components; ++i) {
+        indices.push_back(UintConstant(module, output.offset + i));
     }
     for (size_t at = module.FirstFunction(); at < module.instructions().size(); ++at) {
         const SpirvInstruction store = module.instructions()[at];
-        if (OpcodeOf(store) != OpStore || store[1] != variable) {
+        if (OpcodeOf(store) != OpStore || store[1] != output.variable) {
             continue;
         }
         module.Erase(at);
-        for (uint32_t i = 0; i < components; ++i) {
+        for (uint32_t i = 0; i < output.components; ++i) {
             uint32_t value = store[2];
-            if (components > 1) {
+            if (output.components > 1) {
                 value = module.NewId();
                 module.Insert(at++,
                               MakeInstruction(OpCompositeExtract, {floatType, value, store[2], i}));
             }
             const uint32_t element = module.NewId();
-            module.Insert(at++, MakeInstruction(OpAccessChain,
-                                                {floatPointer, element, variable, indices[i]}));
+            module.Insert(
+                at++, MakeInstruction(OpAccessChain, {floatPointer, element, array, indices[i]}));
             module.Insert(at++, MakeInstruction(OpStore, {element, value}));
         }
         --at;
     }
 }
 
-// The output's decorations: no location or component, the built-in, the
-// semantic as written.
-void Redecorate(SpirvModule& module, const DistanceOutput& output) {
+// Each access chain into the output one into `array` at its offset.
+void RebaseAccessChains(SpirvModule& module, const Placement& output, uint32_t array) {
+    const uint32_t offset = UintConstant(module, output.offset);
+    for (size_t at = module.FirstFunction(); at < module.instructions().size(); ++at) {
+        SpirvInstruction chain = module.instructions()[at];
+        const uint32_t op = OpcodeOf(chain);
+        if ((op != OpAccessChain && op != OpInBoundsAccessChain) || chain.size() < 5 ||
+            chain[3] != output.variable) {
+            continue;
+        }
+        chain[3] = array;
+        if (output.offset != 0) {
+            const uint32_t index = module.NewId();
+            module.Insert(
+                at++, MakeInstruction(kOpIAdd, {module.TypeOf(chain[4]), index, chain[4], offset}));
+            chain[4] = index;
+        }
+        module.instructions()[at] = chain;
+    }
+}
+
+// The output's variable gone: its declaration, names, decorations and place
+// in the entry point's interface.
+void RemoveVariable(SpirvModule& module, uint32_t variable) {
     std::vector<SpirvInstruction>& all = module.instructions();
     for (size_t at = 0; at < all.size(); ++at) {
         const uint32_t op = OpcodeOf(all[at]);
-        if (op == OpDecorate && all[at][1] == output.variable &&
-            (all[at][2] == kDecorationLocation || all[at][2] == kDecorationComponent)) {
+        if (op == OpEntryPoint) {
+            SpirvInstruction entry = all[at];
+            entry.erase(std::remove(entry.begin() + 3, entry.end(), variable), entry.end());
+            entry[0] = uint32_t(entry.size()) << 16 | OpEntryPoint;
+            all[at] = entry;
+        } else if ((op == OpVariable && all[at][2] == variable) ||
+                   ((op == OpName || op == OpDecorate || op == OpDecorateString) &&
+                    all[at][1] == variable)) {
             module.Erase(at--);
-        } else if (op == OpDecorateString && all[at][1] == output.variable &&
-                   all[at][2] == kDecorationUserSemantic) {
+        }
+    }
+}
+
+// The output's semantic as the source wrote it.
+void RestoreSemantic(SpirvModule& module, const DistanceOutput& output) {
+    for (SpirvInstruction& instruction : module.instructions()) {
+        if (OpcodeOf(instruction) == OpDecorateString && instruction[1] == output.variable &&
+            instruction[2] == kDecorationUserSemantic) {
             SpirvInstruction semantic = {0, output.variable, kDecorationUserSemantic};
             for (uint32_t word : LiteralString(output.name->semantic + output.index)) {
                 semantic.push_back(word);
             }
             semantic[0] = uint32_t(semantic.size()) << 16 | OpDecorateString;
-            all[at] = semantic;
+            instruction = semantic;
+        }
+    }
+}
+
+// The output's decorations: no location or component, the built-in.
+void DecorateBuiltIn(SpirvModule& module, const DistanceOutput& output) {
+    std::vector<SpirvInstruction>& all = module.instructions();
+    for (size_t at = 0; at < all.size(); ++at) {
+        if (OpcodeOf(all[at]) == OpDecorate && all[at][1] == output.variable &&
+            (all[at][2] == kDecorationLocation || all[at][2] == kDecorationComponent)) {
+            module.Erase(at--);
         }
     }
     module.Insert(
@@ -172,20 +222,56 @@ void Redecorate(SpirvModule& module, const DistanceOutput& output) {
     module.Insert(0, MakeInstruction(OpCapability, {output.name->capability}));
 }
 
-bool MakeBuiltIn(SpirvModule& module, const DistanceOutput& output) {
-    const uint32_t pointer = module.TypeOf(output.variable);
-    const SpirvInstruction* pointerType = module.Definition(pointer);
-    if (pointerType == nullptr || OpcodeOf(*pointerType) != OpTypePointer ||
-        !module.IsFloat32((*pointerType)[3]) || !OnlyStoredAndIndexed(module, output.variable)) {
-        return false;
+// Whether `type` is an array of 32-bit float scalars, as the built-ins are.
+bool IsFloatArray(const SpirvModule& module, uint32_t type) {
+    const SpirvInstruction* array = module.Definition(type);
+    return array != nullptr && OpcodeOf(*array) == OpTypeArray && module.IsFloat32((*array)[2]) &&
+           module.ComponentCount((*array)[2]) == 1;
+}
+
+// The components of a float or float vector output only stored to and
+// indexed; 0 for another.
+uint32_t PlainComponents(const SpirvModule& module, uint32_t variable) {
+    const SpirvInstruction* pointer = module.Definition(module.TypeOf(variable));
+    if (pointer == nullptr || OpcodeOf(*pointer) != OpTypePointer ||
+        !module.IsFloat32((*pointer)[3]) || !OnlyStoredAndIndexed(module, variable)) {
+        return 0;
     }
-    const uint32_t components = module.ComponentCount((*pointerType)[3]);
-    const uint32_t floatType = module.ScalarTypeOf((*pointerType)[3]);
+    return module.ComponentCount((*pointer)[3]);
+}
+
+// The outputs of one built-in made one array of it, the first's variable,
+// their components one after another: where each is a float or float vector
+// only stored to and indexed, or a lone array of floats.
+void MakeBuiltIn(SpirvModule& module, const std::vector<DistanceOutput>& outputs) {
+    const uint32_t first = outputs[0].variable;
+    const SpirvInstruction* pointer = module.Definition(module.TypeOf(first));
+    if (outputs.size() == 1 && pointer != nullptr && OpcodeOf(*pointer) == OpTypePointer &&
+        IsFloatArray(module, (*pointer)[3])) {
+        DecorateBuiltIn(module, outputs[0]);
+        return;
+    }
+    std::vector<Placement> placements;
+    uint32_t total = 0;
+    for (const DistanceOutput& output : outputs) {
+        const uint32_t components = PlainComponents(module, output.variable);
+        if (components == 0) {
+            return;
+        }
+        placements.push_back({output.variable, total, components});
+        total += components;
+    }
+    const uint32_t floatType = module.ScalarTypeOf(module.Definition(module.TypeOf(first))->at(3));
     uint32_t floatPointer = 0;
-    RetypeVariable(module, output.variable, floatType, components, &floatPointer);
-    SplitStores(module, output.variable, floatType, floatPointer, components);
-    Redecorate(module, output);
-    return true;
+    RetypeVariable(module, first, floatType, total, &floatPointer);
+    for (const Placement& placement : placements) {
+        SplitStores(module, placement, first, floatType, floatPointer);
+        RebaseAccessChains(module, placement, first);
+        if (placement.variable != first) {
+            RemoveVariable(module, placement.variable);
+        }
+    }
+    DecorateBuiltIn(module, outputs[0]);
 }
 
 } // namespace
@@ -210,11 +296,22 @@ void MakeDistancesBuiltIn(std::vector<uint32_t>* spirv) {
     if (spirv->empty() || !module.Read(*spirv)) {
         return;
     }
-    bool changed = false;
-    for (const auto& [builtIn, output] : FindDistanceOutputs(module)) {
-        changed |= MakeBuiltIn(module, output);
+    const std::vector<DistanceOutput> outputs = FindDistanceOutputs(module);
+    for (const DistanceOutput& output : outputs) {
+        RestoreSemantic(module, output);
     }
-    if (changed) {
+    for (const DistanceName& name : kDistances) {
+        std::vector<DistanceOutput> ofBuiltIn;
+        for (const DistanceOutput& output : outputs) {
+            if (output.name == &name) {
+                ofBuiltIn.push_back(output);
+            }
+        }
+        if (!ofBuiltIn.empty()) {
+            MakeBuiltIn(module, ofBuiltIn);
+        }
+    }
+    if (!outputs.empty()) {
         *spirv = module.Write();
     }
 }

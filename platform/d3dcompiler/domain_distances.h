@@ -20,11 +20,12 @@ bool NamesDistances(const std::string& text);
 // written with the stand-in's own name for it (its index kept).
 std::string WithDistancesAsPlainOutputs(std::string text);
 
-// Each output the rewrite above named made the built-in it stands for: its
-// float or float vector an array of as many floats, each whole store a store
-// of every component; the semantic given back. An output used otherwise than
-// by stores and access chains, or a second output of one built-in, is left as
-// it is. Leaves a module it cannot read as it is.
+// The outputs the rewrite above named made the built-ins they stand for, the
+// outputs of one built-in one array of floats, their components one after
+// another, each whole store a store of each component; a lone array of floats
+// kept. Each keeps the semantic the source wrote. Where an output is used
+// otherwise than by stores and access chains, its built-in's outputs stay
+// plain outputs. Leaves a module it cannot read as it is.
 void MakeDistancesBuiltIn(std::vector<uint32_t>* spirv);
 
 } // namespace d3dcompiler_standin
