@@ -19,7 +19,6 @@ constexpr uint32_t kBuiltInCullDistance = 4;
 constexpr uint32_t kCapabilityClipDistance = 32;
 constexpr uint32_t kCapabilityCullDistance = 33;
 constexpr uint32_t kDecorationComponent = 31;
-constexpr uint32_t kStorageOutput = 3;
 constexpr uint32_t kOpIAdd = 128;
 
 struct DistanceName {
@@ -38,14 +37,6 @@ struct DistanceOutput {
     const DistanceName* name = nullptr;
     std::string index; // the semantic's digits
 };
-
-std::vector<uint32_t> LiteralString(const std::string& text) {
-    std::vector<uint32_t> words((text.size() + 4) / 4, 0);
-    for (size_t i = 0; i < text.size(); ++i) {
-        words[i / 4] |= uint32_t(uint8_t(text[i])) << (8 * (i % 4));
-    }
-    return words;
-}
 
 // The outputs named with the stand-in's semantics.
 std::vector<DistanceOutput> FindDistanceOutputs(const SpirvModule& module) {
@@ -198,7 +189,7 @@ void RestoreSemantic(SpirvModule& module, const DistanceOutput& output) {
         if (OpcodeOf(instruction) == OpDecorateString && instruction[1] == output.variable &&
             instruction[2] == kDecorationUserSemantic) {
             SpirvInstruction semantic = {0, output.variable, kDecorationUserSemantic};
-            for (uint32_t word : LiteralString(output.name->semantic + output.index)) {
+            for (uint32_t word : WriteLiteralString(output.name->semantic + output.index)) {
                 semantic.push_back(word);
             }
             semantic[0] = uint32_t(semantic.size()) << 16 | OpDecorateString;
