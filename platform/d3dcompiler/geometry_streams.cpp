@@ -270,9 +270,11 @@ std::string OnOneLine(const Tokens& tokens, size_t begin, size_t end, std::vecto
 }
 
 // The copy of the helper named at `name` that writes stream `stream` of the
-// merged one, on one line; false where the helper has not one stream
-// parameter used only to append and restart.
-bool HelperCopy(const Tokens& tokens, size_t name, size_t stream, std::string* text) {
+// merged one, on one line, and the calls it passes the stream to, in
+// `calls`; false where the helper has not one stream parameter used only to
+// append, restart and pass on.
+bool HelperCopy(const Tokens& tokens, size_t name, size_t stream, std::string* text,
+                std::vector<HelperCall>* calls) {
     const size_t close = ClosingBracket(tokens, name + 1);
     std::vector<StreamParameter> parameters = StreamParameters(tokens, name + 1, close);
     if (parameters.size() != 1 || parameters[0].kind != "PointStream" ||
@@ -287,33 +289,38 @@ bool HelperCopy(const Tokens& tokens, size_t name, size_t stream, std::string* t
          tokens[parameters[0].end - 1].offset + 1 - tokens[parameters[0].first].offset,
          std::string("inout PointStream<") + kMerged + "> " + kMerged}};
     if (bodyClose == tokens.size() ||
-        !RewriteStreamCalls(tokens, close + 1, bodyClose, parameters, &edits, nullptr)) {
+        !RewriteStreamCalls(tokens, close + 1, bodyClose, parameters, &edits, calls)) {
         return false;
     }
     *text += OnOneLine(tokens, DefinitionStart(tokens, name), bodyClose + 1, edits);
     return true;
 }
 
-// Each helper the calls name replaced by its copies for the streams passed to
-// it, on one line, the definition's line breaks kept after them; `*start` is
-// lowered to the first helper's start. False where a helper cannot be copied.
+// Each helper the calls name, and each helper those pass the stream on to,
+// replaced by its copies for the streams passed to it, on one line, the
+// definition's line breaks kept after them; `*start` is lowered to the first
+// helper's start. False where a helper cannot be copied.
 bool CopyHelpers(const std::string& source, const Tokens& tokens,
                  const std::vector<HelperCall>& calls, std::vector<TextEdit>* edits,
                  size_t* start) {
-    std::map<std::string, std::set<size_t>> streamsOf;
-    for (const HelperCall& call : calls) {
-        streamsOf[tokens[call.function].text].insert(call.stream);
+    std::map<std::string, std::set<size_t>> streamsOf; // helpers passed on to included
+    for (std::vector<HelperCall> pending = calls; !pending.empty();) {
+        const HelperCall call = pending.back();
+        pending.pop_back();
+        const std::string& function = tokens[call.function].text;
+        const size_t name = FindEntryDefinition(tokens, function);
+        std::string unused;
+        if (streamsOf[function].insert(call.stream).second &&
+            (name == tokens.size() || !HelperCopy(tokens, name, call.stream, &unused, &pending))) {
+            return false;
+        }
     }
     for (const auto& [function, streams] : streamsOf) {
         const size_t name = FindEntryDefinition(tokens, function);
-        if (name == tokens.size()) {
-            return false;
-        }
         std::string copies;
+        std::vector<HelperCall> passedOn; // made above
         for (size_t stream : streams) {
-            if (!HelperCopy(tokens, name, stream, &copies)) {
-                return false;
-            }
+            HelperCopy(tokens, name, stream, &copies, &passedOn);
         }
         const size_t first = tokens[DefinitionStart(tokens, name)].offset;
         const size_t bodyClose = ClosingBracket(tokens, ClosingBracket(tokens, name + 1) + 1);

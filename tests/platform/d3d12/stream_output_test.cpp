@@ -76,8 +76,8 @@ void TwoStreams(triangle Vertex input[3], inout PointStream<Vertex> first,
     }
 }
 )hlsl";
-// The same, each stream written by a function it is passed to; the function
-// appending a Vertex is passed stream 0 alone, the other both streams' kin.
+// The same, each stream written by a function it is passed to, stream 1's
+// passing it on to another.
 constexpr char kTwoStreamsThroughHelpers[] = R"hlsl(
 struct Second {
     float4 doubled : TEXCOORD0;
@@ -86,11 +86,14 @@ struct Second {
 void AppendFirst(Vertex v, inout PointStream<Vertex> stream) {
     stream.Append(v);
 }
+void AppendOnce(Second s, inout PointStream<Second> stream) {
+    stream.Append(s);
+}
 void AppendSecond(inout PointStream<Second> stream, Vertex v) {
     Second s;
     s.doubled = v.values * 2;
     s.position = v.position * 3;
-    stream.Append(s);
+    AppendOnce(s, stream);
     stream.RestartStrip();
 }
 [maxvertexcount(6)]
