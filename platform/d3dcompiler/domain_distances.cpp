@@ -32,15 +32,16 @@ constexpr DistanceName kDistances[] = {
     {"SV_CullDistance", "BRENNWICK_CULLDIST", kBuiltInCullDistance, kCapabilityCullDistance},
 };
 
-struct DistanceOutput {
+struct DistanceVariable {
     uint32_t variable = 0;
+    bool output = false; // else an input, which keeps its semantic only
     const DistanceName* name = nullptr;
     std::string index; // the semantic's digits
 };
 
-// The outputs named with the stand-in's semantics.
-std::vector<DistanceOutput> FindDistanceOutputs(const SpirvModule& module) {
-    std::vector<DistanceOutput> outputs;
+// The variables named with the stand-in's semantics.
+std::vector<DistanceVariable> FindDistanceVariables(const SpirvModule& module) {
+    std::vector<DistanceVariable> variables;
     for (const SpirvInstruction& decoration : module.instructions()) {
         if (OpcodeOf(decoration) != OpDecorateString || decoration.size() < 4 ||
             decoration[2] != kDecorationUserSemantic) {
@@ -51,11 +52,14 @@ std::vector<DistanceOutput> FindDistanceOutputs(const SpirvModule& module) {
         for (const DistanceName& name : kDistances) {
             const size_t length = std::strlen(name.standIn);
             if (strncasecmp(semantic.c_str(), name.standIn, length) == 0) {
-                outputs.push_back({decoration[1], &name, semantic.substr(length)});
+                const SpirvInstruction* variable = module.Definition(decoration[1]);
+                const bool output = variable != nullptr && OpcodeOf(*variable) == OpVariable &&
+                                    (*variable)[3] == kStorageOutput;
+                variables.push_back({decoration[1], output, &name, semantic.substr(length)});
             }
         }
     }
-    return outputs;
+    return variables;
 }
 
 // Whether every use of `variable` in the functions is a store to it or an
@@ -184,7 +188,7 @@ void RemoveVariable(SpirvModule& module, uint32_t variable) {
 }
 
 // The output's semantic as the source wrote it.
-void RestoreSemantic(SpirvModule& module, const DistanceOutput& output) {
+void RestoreSemantic(SpirvModule& module, const DistanceVariable& output) {
     for (SpirvInstruction& instruction : module.instructions()) {
         if (OpcodeOf(instruction) == OpDecorateString && instruction[1] == output.variable &&
             instruction[2] == kDecorationUserSemantic) {
@@ -199,7 +203,7 @@ void RestoreSemantic(SpirvModule& module, const DistanceOutput& output) {
 }
 
 // The output's decorations: no location or component, the built-in.
-void DecorateBuiltIn(SpirvModule& module, const DistanceOutput& output) {
+void DecorateBuiltIn(SpirvModule& module, const DistanceVariable& output) {
     std::vector<SpirvInstruction>& all = module.instructions();
     for (size_t at = 0; at < all.size(); ++at) {
         if (OpcodeOf(all[at]) == OpDecorate && all[at][1] == output.variable &&
@@ -234,7 +238,7 @@ uint32_t PlainComponents(const SpirvModule& module, uint32_t variable) {
 // The outputs of one built-in made one array of it, the first's variable,
 // their components one after another: where each is a float or float vector
 // only stored to and indexed, or a lone array of floats.
-void MakeBuiltIn(SpirvModule& module, const std::vector<DistanceOutput>& outputs) {
+void MakeBuiltIn(SpirvModule& module, const std::vector<DistanceVariable>& outputs) {
     const uint32_t first = outputs[0].variable;
     const SpirvInstruction* pointer = module.Definition(module.TypeOf(first));
     if (outputs.size() == 1 && pointer != nullptr && OpcodeOf(*pointer) == OpTypePointer &&
@@ -244,7 +248,7 @@ void MakeBuiltIn(SpirvModule& module, const std::vector<DistanceOutput>& outputs
     }
     std::vector<Placement> placements;
     uint32_t total = 0;
-    for (const DistanceOutput& output : outputs) {
+    for (const DistanceVariable& output : outputs) {
         const uint32_t components = PlainComponents(module, output.variable);
         if (components == 0) {
             return;
@@ -287,22 +291,22 @@ void MakeDistancesBuiltIn(std::vector<uint32_t>* spirv) {
     if (spirv->empty() || !module.Read(*spirv)) {
         return;
     }
-    const std::vector<DistanceOutput> outputs = FindDistanceOutputs(module);
-    for (const DistanceOutput& output : outputs) {
-        RestoreSemantic(module, output);
+    const std::vector<DistanceVariable> variables = FindDistanceVariables(module);
+    for (const DistanceVariable& variable : variables) {
+        RestoreSemantic(module, variable);
     }
     for (const DistanceName& name : kDistances) {
-        std::vector<DistanceOutput> ofBuiltIn;
-        for (const DistanceOutput& output : outputs) {
-            if (output.name == &name) {
-                ofBuiltIn.push_back(output);
+        std::vector<DistanceVariable> outputs;
+        for (const DistanceVariable& variable : variables) {
+            if (variable.output && variable.name == &name) {
+                outputs.push_back(variable);
             }
         }
-        if (!ofBuiltIn.empty()) {
-            MakeBuiltIn(module, ofBuiltIn);
+        if (!outputs.empty()) {
+            MakeBuiltIn(module, outputs);
         }
     }
-    if (!outputs.empty()) {
+    if (!variables.empty()) {
         *spirv = module.Write();
     }
 }
