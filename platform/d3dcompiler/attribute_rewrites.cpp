@@ -1,8 +1,6 @@
 #include "attribute_rewrites.h"
 
 #include <cctype>
-#include <cstring>
-#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -95,20 +93,6 @@ void LowercaseAttributeNames(const std::string& source, const std::vector<HlslTo
             }
         }
         at = end - 1;
-    }
-}
-
-void RewritePow2Partitioning(const std::string& source, const std::vector<HlslToken>& tokens,
-                             std::vector<TextEdit>* edits) {
-    if (source.find("\"pow2\"") == std::string::npos) {
-        return;
-    }
-    for (size_t at = 2; at + 1 < tokens.size(); ++at) {
-        if (tokens[at].kind == HlslToken::Kind::String && tokens[at].text == "\"pow2\"" &&
-            tokens[at - 1].text == "(" &&
-            strcasecmp(tokens[at - 2].text.c_str(), "partitioning") == 0) {
-            edits->push_back({tokens[at].offset, tokens[at].text.size(), "\"integer\""});
-        }
     }
 }
 

@@ -1,6 +1,7 @@
 // Attribute forms Windows' compiler takes and glslang does not: names in any
 // case ([NumThreads] is [numthreads]; glslang knows only the lower-case names
-// and ignores the others with a warning), and a hull shader's pow2 partitioning.
+// and ignores the others with a warning). A hull shader's pow2 partitioning is
+// pow2_partitioning.h's.
 #pragma once
 
 #include "hlsl_tokens.h"
@@ -18,11 +19,5 @@ namespace d3dcompiler_standin {
 // `source` is the text tokenized: one without "[" before a capital pays nothing more.
 void LowercaseAttributeNames(const std::string& source, const std::vector<HlslToken>& tokens,
                              const std::string& entryPoint, std::vector<TextEdit>* edits);
-
-// [partitioning("pow2")], which glslang refuses and Vulkan lacks, is read as
-// "integer": its factors rounded up to integers, which pow2 then rounds up to
-// powers of two. The stand-in builds no pipeline with a hull shader.
-void RewritePow2Partitioning(const std::string& source, const std::vector<HlslToken>& tokens,
-                             std::vector<TextEdit>* edits);
 
 } // namespace d3dcompiler_standin

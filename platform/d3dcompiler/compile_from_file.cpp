@@ -7,6 +7,7 @@
 #include "compile_messages.h"
 #include "return_messages.h"
 #include "coverage_input.h"
+#include "domain_distances.h"
 #include "constant_buffer_size.h"
 #include "contained_run.h"
 #include "entry_point_scan.h"
@@ -49,6 +50,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <set>
 
@@ -123,6 +125,38 @@ Options MakeOptions(const CompileRequest& request, IncludeResolver* includes) {
     }
     includes->Install(o);
     return options;
+}
+
+// The caller's macros with each "pow2" string read as "integer", for the
+// compile of a hull shader that partitions by powers of two; `values` holds
+// the new texts. Ends with a null name, as the caller's list does.
+std::vector<D3D_SHADER_MACRO> MacrosWithPow2AsInteger(const D3D_SHADER_MACRO* defines,
+                                                      std::deque<std::string>* values) {
+    std::vector<D3D_SHADER_MACRO> macros;
+    for (const D3D_SHADER_MACRO* macro = defines; macro != nullptr && macro->Name != nullptr;
+         ++macro) {
+        macros.push_back(*macro);
+        if (macro->Definition != nullptr && SpellsPow2(macro->Definition)) {
+            values->push_back(WithPow2ReadAsInteger(macro->Definition));
+            macros.back().Definition = values->back().c_str();
+        }
+    }
+    macros.push_back({nullptr, nullptr});
+    return macros;
+}
+
+// Defines again, in `options`, the macros of `macros` whose value differs
+// from the caller's (a macro defined again replaces its value).
+void RedefineChangedMacros(const D3D_SHADER_MACRO* defines,
+                           const std::vector<D3D_SHADER_MACRO>& macros,
+                           shaderc_compile_options_t options) {
+    for (size_t at = 0; macros[at].Name != nullptr; ++at) {
+        const char* value = macros[at].Definition;
+        if (value != defines[at].Definition && !IsGlslangMacroName(macros[at].Name)) {
+            shaderc_compile_options_add_macro_definition(
+                options, macros[at].Name, std::strlen(macros[at].Name), value, std::strlen(value));
+        }
+    }
 }
 
 // The source as glslang sees it; row-major packing is a pragma in front,
@@ -223,6 +257,12 @@ public:
         includes_.SetRewrite([this, entryPoint, stage](const std::string& included) {
             std::string rewritten =
                 RewriteForGlslang(included, entryPoint, stage, macros_.definitions);
+            if (pow2_) {
+                rewritten = WithPow2ReadAsInteger(rewritten);
+            }
+            if (distances_) {
+                rewritten = WithDistancesAsPlainOutputs(rewritten);
+            }
             readsPipelineConstants_ |= ReadsPipelineConstants(rewritten);
             return rewritten;
         });
@@ -245,13 +285,21 @@ public:
         if (!CheckInterfacesAsWritten(request_.source, request_.path, messages)) {
             return false;
         }
-        const std::string source =
+        std::string source =
             RewriteForGlslang(SourceForGlslang(request_, macros_.glslangNames), request_.entryPoint,
                               request_.target.stage, macros_.definitions);
 
         std::vector<uint8_t> rootSignature;
         if (!ReadSource(compiler.get(), options.get(), source, &rootSignature, messages)) {
             return false;
+        }
+        if (distances_) {
+            source = WithDistancesAsPlainOutputs(source);
+        }
+        if (pow2_) {
+            source = WithPow2ReadAsInteger(source);
+            pow2Macros_ = MacrosWithPow2AsInteger(request_.defines, &pow2Values_);
+            RedefineChangedMacros(request_.defines, pow2Macros_, options.get());
         }
         *messages += warnings_; // before any error, as Windows' compiler prints them
 
@@ -277,6 +325,9 @@ public:
             request_.target.kind == shaderc_tess_evaluation_shader) {
             PlacePatchConstants(&spirv);
         }
+        if (distances_) {
+            MakeDistancesBuiltIn(&spirv);
+        }
         StageSignatures signatures;
         if (!CheckCompiled(spirv, &signatures, messages)) {
             return false;
@@ -292,10 +343,7 @@ public:
         repairs.ieeeStrict = (request_.flags & D3DCOMPILE_IEEE_STRICTNESS) != 0;
         repairs.placedConstants = PlacedConstants(tokens_);
         RepairValues(&spirv, repairs);
-        if (request_.target.kind == shaderc_tess_control_shader &&
-            request_.source.find("\"pow2\"") != std::string::npos &&
-            PartitionsByPowersOfTwo(TokenizePreprocessedHlsl(request_.source, request_.path),
-                                    request_.entryPoint)) {
+        if (pow2_) {
             RoundTessFactorsToPowersOfTwo(&spirv);
         }
         *container = WriteShaderContainer(signatures, spirv, std::move(rootSignature));
@@ -343,7 +391,7 @@ private:
                 request_.path,
                 request_.entryPoint,
                 request_.target.kind,
-                request_.defines,
+                pow2_ ? pow2Macros_.data() : request_.defines,
                 (request_.flags & D3DCOMPILE_DEBUG) != 0,
                 &includes_};
     }
@@ -421,6 +469,9 @@ private:
         }
         tokens_ = TokenizePreprocessedHlsl(text, request_.path);
         const std::vector<HlslToken>& tokens = tokens_;
+        distances_ = request_.target.kind == shaderc_tess_evaluation_shader && NamesDistances(text);
+        pow2_ = request_.target.kind == shaderc_tess_control_shader && SpellsPow2(text) &&
+                PartitionsByPowersOfTwo(tokens, request_.entryPoint);
         if (!CheckSource(tokens, request_.target, messages) ||
             !CheckStage(tokens, request_.entryPoint, request_.target, messages)) {
             *messages = MapColumnsToSource(*messages, tokens, LineLookup());
@@ -507,10 +558,14 @@ private:
 
     const CompileRequest& request_;
     IncludeResolver includes_;
-    std::vector<HlslToken> tokens_;       // the preprocessed source
-    std::string warnings_;                // the source's warning lines
-    SourceMacros macros_;                 // what the files the compile reads define and name
-    bool readsPipelineConstants_ = false; // an included file's rewritten text does
+    std::vector<HlslToken> tokens_;            // the preprocessed source
+    std::string warnings_;                     // the source's warning lines
+    SourceMacros macros_;                      // what the files the compile reads define and name
+    bool readsPipelineConstants_ = false;      // an included file's rewritten text does
+    bool pow2_ = false;                        // the hull shader partitions by powers of two
+    bool distances_ = false;                   // the domain shader may write clip or cull distances
+    std::vector<D3D_SHADER_MACRO> pow2Macros_; // the caller's, "pow2" read as "integer"
+    std::deque<std::string> pow2Values_;       // their changed values
 };
 
 void SetErrors(ID3DBlob** errors, const std::string& text) {

@@ -7,8 +7,12 @@
 // stream K's members and the marker and appends; `sK.RestartStrip()` goes
 // (several streams are all PointStreams, where strips do not exist).
 // SeparateGeometryStreams (spirv_geometry_streams.h) then turns the marked
-// emits into emits of their streams. An entry whose streams are used otherwise (passed to a
-// function), or whose later streams' elements are not plain structures, is left as is.
+// emits into emits of their streams. A function the entry passes a stream to
+// (its one stream parameter used only to append, restart and pass on to such
+// a function) is replaced by a copy per stream passed, each writing its
+// stream of the merged one. An entry whose streams are used otherwise (two
+// to one call), or whose later streams' elements are not plain structures,
+// is left as is.
 #pragma once
 
 #include <string>

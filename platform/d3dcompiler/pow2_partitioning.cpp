@@ -6,7 +6,9 @@
 
 #include <spirv_words.h>
 
+#include <cstring>
 #include <set>
+#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -122,9 +124,23 @@ bool PartitionsByPowersOfTwo(const std::vector<HlslToken>& tokens, const std::st
             continue;
         }
         const size_t name = FindEntryAttribute(tokens, function, "partitioning");
-        return name != 0 && name + 2 < tokens.size() && tokens[name + 2].text == "\"pow2\"";
+        return name != 0 && name + 2 < tokens.size() &&
+               strcasecmp(tokens[name + 2].text.c_str(), "\"pow2\"") == 0;
     }
     return false;
+}
+
+bool SpellsPow2(const std::string& text) {
+    return strcasestr(text.c_str(), "\"pow2\"") != nullptr;
+}
+
+std::string WithPow2ReadAsInteger(std::string text) {
+    static const std::string kInteger = "\"integer\"";
+    for (const char* found = strcasestr(text.c_str(), "\"pow2\""); found != nullptr;
+         found = strcasestr(text.c_str(), "\"pow2\"")) {
+        text.replace(size_t(found - text.c_str()), 6, kInteger);
+    }
+    return text;
 }
 
 void RoundTessFactorsToPowersOfTwo(std::vector<uint32_t>* spirv) {

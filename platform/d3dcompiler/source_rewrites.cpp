@@ -50,6 +50,7 @@
 #include "multisample_reads.h"
 #include "number_pasting.h"
 #include "overload_rewrites.h"
+#include "patch_lengths.h"
 #include "profile_registers.h"
 #include "register_checks.h"
 #include "semantic_cascade.h"
@@ -382,7 +383,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     RewriteUnsignedTypes(tokens, &edits);
     RenameKeywordsUsedAsNames(tokens, &edits);
     LowercaseAttributeNames(source, tokens, entryPoint, &edits);
-    RewritePow2Partitioning(source, tokens, &edits);
+    RewritePatchLengths(source, tokens, &edits);
     RewriteConditionChoices(source, &edits);
     RewriteOddWhiteSpace(source, &edits);
     RewriteFunctionMacroNamesInConditions(source, definitions, &edits);

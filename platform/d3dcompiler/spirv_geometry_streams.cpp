@@ -33,14 +33,6 @@ void Emit(Words* out, uint32_t op, const Words& operands) {
     out->insert(out->end(), operands.begin(), operands.end());
 }
 
-Words LiteralString(const std::string& text) {
-    Words words((text.size() + 4) / 4, 0);
-    for (size_t i = 0; i < text.size(); ++i) {
-        words[i / 4] |= uint32_t(uint8_t(text[i])) << (8 * (i % 4));
-    }
-    return words;
-}
-
 // "BRENNWICK_S1_TEXCOORD0" -> stream 1, "TEXCOORD0".
 void NoteSemantic(uint32_t id, const std::string& semantic, StreamFacts* facts) {
     if (strcasecmp(semantic.c_str(), kMarker) == 0) {
@@ -103,7 +95,7 @@ bool RewriteDeclaration(const uint32_t* w, uint32_t count, const StreamFacts& fa
                facts.outputs.count(w[1])) {
         const auto& [stream, semantic] = facts.outputs.at(w[1]);
         Words operands{w[1], kDecorationUserSemantic};
-        const Words text = LiteralString(semantic);
+        const Words text = WriteLiteralString(semantic);
         operands.insert(operands.end(), text.begin(), text.end());
         Emit(out, op, operands);
         Emit(out, OpDecorate, {w[1], kDecorationStream, stream});

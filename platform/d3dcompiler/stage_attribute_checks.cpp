@@ -186,6 +186,32 @@ void CheckPatchParameters(const Tokens& tokens, const FunctionDefinition& entry,
     }
 }
 
+// A hull shader's InputPatch<type, n>: from 1 to 32 control points (the
+// range of dcl_input_control_point_count).
+void CheckInputPatchSize(const Tokens& tokens, const FunctionDefinition& entry,
+                         std::string* errors) {
+    for (const auto& [begin, end] : Parameters(tokens, entry)) {
+        for (size_t at = begin; at + 1 < end; ++at) {
+            if (tokens[at].text != "InputPatch" || !IsToken(tokens, at + 1, "<")) {
+                continue;
+            }
+            const size_t close = ClosingBracket(tokens, at + 1);
+            size_t comma = at + 2;
+            while (comma < close && !IsChar(tokens[comma], ',')) {
+                comma = IsChar(tokens[comma], '<') ? ClosingBracket(tokens, comma) : comma + 1;
+            }
+            const std::optional<int64_t> count =
+                comma < close ? EvaluateIntegerConstant(tokens, comma + 1, close) : std::nullopt;
+            if (count && (*count < 1 || *count > 32)) {
+                *errors += SourceError(tokens[at], "InputPatch of " + std::to_string(*count) +
+                                                       " control points is out of its range, 1 "
+                                                       "to 32") +
+                           "\n";
+            }
+        }
+    }
+}
+
 } // namespace
 
 void CheckStageAttributes(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
@@ -196,6 +222,7 @@ void CheckStageAttributes(const Tokens& tokens, const std::vector<FunctionDefini
     } else if (stage == 'h') {
         CheckPatchConstantFunction(tokens, functions, entry, errors);
         CheckCountRange(tokens, entry, "outputcontrolpoints", 0, 32, errors);
+        CheckInputPatchSize(tokens, entry, errors);
     }
     if (stage != 'h' && stage != 'd') {
         CheckPatchParameters(tokens, entry, errors);

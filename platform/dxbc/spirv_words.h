@@ -130,6 +130,15 @@ inline std::string ReadLiteralString(const std::vector<uint32_t>& words, size_t 
     return text;
 }
 
+// `text` as a literal string's words, a zero byte after it.
+inline std::vector<uint32_t> WriteLiteralString(const std::string& text) {
+    std::vector<uint32_t> words((text.size() + 4) / 4, 0);
+    for (size_t i = 0; i < text.size(); ++i) {
+        words[i / 4] |= uint32_t(uint8_t(text[i])) << (8 * (i % 4));
+    }
+    return words;
+}
+
 // Calls visit(at, op, count) for each instruction after the header, `at`
 // being the index of its first word. Returns false, having stopped there, at
 // an instruction whose word count is zero or runs past the end.

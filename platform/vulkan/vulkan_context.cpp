@@ -197,6 +197,9 @@ void EnableCoreFeatures(const VkPhysicalDeviceFeatures& supported,
     // Hull and domain shaders.
     features->tessellationShader = supported.tessellationShader == VK_TRUE;
     enabled->tessellationShader = supported.tessellationShader;
+    // SV_ClipDistance and SV_CullDistance written by the stage before the rasteriser.
+    enabled->shaderClipDistance = supported.shaderClipDistance;
+    enabled->shaderCullDistance = supported.shaderCullDistance;
     // Gathers with a computed offset or four offsets (shader model 5.0's gather4_po).
     enabled->shaderImageGatherExtended = supported.shaderImageGatherExtended;
     // double arithmetic, which shader model 5.0 has.

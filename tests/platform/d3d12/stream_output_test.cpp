@@ -76,6 +76,35 @@ void TwoStreams(triangle Vertex input[3], inout PointStream<Vertex> first,
     }
 }
 )hlsl";
+// The same, each stream written by a function it is passed to, stream 1's
+// passing it on to another.
+constexpr char kTwoStreamsThroughHelpers[] = R"hlsl(
+struct Second {
+    float4 doubled : TEXCOORD0;
+    float4 position : SV_Position;
+};
+void AppendFirst(Vertex v, inout PointStream<Vertex> stream) {
+    stream.Append(v);
+}
+void AppendOnce(Second s, inout PointStream<Second> stream) {
+    stream.Append(s);
+}
+void AppendSecond(inout PointStream<Second> stream, Vertex v) {
+    Second s;
+    s.doubled = v.values * 2;
+    s.position = v.position * 3;
+    AppendOnce(s, stream);
+    stream.RestartStrip();
+}
+[maxvertexcount(6)]
+void TwoStreams(triangle Vertex input[3], inout PointStream<Vertex> first,
+                inout PointStream<Second> second) {
+    for (uint i = 0; i < 3; ++i) {
+        AppendFirst(input[i], first);
+        AppendSecond(second, input[i]);
+    }
+}
+)hlsl";
 // One triangle patch tessellated into one triangle; each of its vertices
 // has the values of the control point at its corner plus 1000. The hull and
 // domain shaders are compiled each with its own part, so that neither sees
@@ -131,6 +160,9 @@ protected:
         vs.Reset();
         GpuTest::TearDown();
     }
+    // Draws three points through the geometry shader "TwoStreams" of `source`
+    // and reads what each stream captured into its slot.
+    void CaptureTwoStreams(const std::string& source);
 
     // A triangle pipeline without a pixel shader or targets, streaming out
     // `entries` with `strides`; the device's result in `result`.
@@ -402,7 +434,13 @@ TEST_F(StreamOutputTest, GeometryShaderStreamCaptured) {
 // Each stream of a geometry shader is captured into its own slot, a later
 // stream's SV_Position among its outputs.
 TEST_F(StreamOutputTest, GeometryShaderStreamsCapturedIntoTheirSlots) {
-    const std::string source = std::string(kShader) + kTwoStreams;
+    for (const char* streams : {kTwoStreams, kTwoStreamsThroughHelpers}) {
+        SCOPED_TRACE(streams == kTwoStreams ? "appended in the entry" : "appended by functions");
+        CaptureTwoStreams(std::string(kShader) + streams);
+    }
+}
+
+void StreamOutputTest::CaptureTwoStreams(const std::string& source) {
     ComPtr<ID3DBlob> gs{
         CompileHlslFile(source.c_str(), "stream_output_test_streams.hlsl", "TwoStreams", "gs_5_0")};
     ASSERT_TRUE(gs);

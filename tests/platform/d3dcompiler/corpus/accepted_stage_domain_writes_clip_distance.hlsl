@@ -1,7 +1,6 @@
 // Windows: a domain shader reads its patch's primitive id and writes a clip distance.
 // verdict: accepted DSMain
 // group: stages
-// stand-in: differ glslang builds no clip or cull distances in a domain shader ("clip/cull not currently implemented for this stage")
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-semantics (SV_PrimitiveID: domain shader input; SV_ClipDistance: domain shader output)
 struct ControlPoint
 {
