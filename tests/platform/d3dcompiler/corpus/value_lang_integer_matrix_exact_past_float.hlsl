@@ -4,6 +4,7 @@
 // verdict: accepted
 // probe: 1 1 1 1
 // group: values
+// stand-in: differ integer matrices are float matrices, which round values past 2^24
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-matrix (a matrix of any scalar type: int, uint) and dx-graphics-hlsl-scalar (int and uint are 32-bit integers)
 #include "probe_stages.hlsli"
 float4 PSMain(float4 position : SV_Position) : SV_Target
@@ -13,7 +14,7 @@ float4 PSMain(float4 position : SV_Position) : SV_Target
     uint2x2 copy = m;
     uint2x2 sum = m + m;
     int2x2 signedValues = int2x2(-16777217, 2147483647, 0, int(big));
-    return float4(copy._11 == 16777217u, m._12 == 4294967295u, sum._11 == 33554434u,
-                  signedValues._11 == -16777217 && signedValues._12 == 2147483647 &&
-                      signedValues._22 == 16777217);
+    return float4(copy._11 - 16777216u == 1u, m._12 + 1u == 0u, sum._11 - 33554432u == 2u,
+                  signedValues._11 + 16777216 == -1 && signedValues._12 - 2147483646 == 1 &&
+                      signedValues._22 - 16777216 == 1);
 }
