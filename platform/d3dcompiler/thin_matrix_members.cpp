@@ -4,6 +4,7 @@
 #include "numeric_type_names.h"
 
 #include <map>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -15,6 +16,8 @@ struct ArrayMember {
     std::string name;
     std::string base;
     int registers = 0;
+    std::vector<TextEdit> edits; // its declaration's and its reads'
+    bool written = false;
 };
 
 // The structure whose body holds the token at `at`, "" for none.
@@ -58,10 +61,31 @@ std::string ReaderDefinition(const ArrayMember& member) {
            std::to_string(member.registers) + "]) { return " + vector + "(" + components + "); }\n";
 }
 
+// Whether the member read at `member`, its operand starting at `start`, is
+// written: an assignment or increment follows it (past its swizzles and
+// indexes), or an increment comes before it.
+bool IsWritten(const Tokens& tokens, size_t start, size_t member) {
+    static const std::set<std::string> kWrites = {
+        "=", "+=", "-=", "*=", "/=", "%=", "<<=", ">>=", "&=", "|=", "^=", "++", "--"};
+    size_t end = member + 1;
+    while (end < tokens.size()) {
+        if (IsToken(tokens, end, ".") && IsIdentifier(tokens, end + 1)) {
+            end += 2;
+        } else if (IsToken(tokens, end, "[")) {
+            end = ClosingBracket(tokens, end) + 1;
+        } else {
+            break;
+        }
+    }
+    const bool incremented =
+        start > 0 && (tokens[start - 1].text == "++" || tokens[start - 1].text == "--");
+    return incremented || (end < tokens.size() && kWrites.count(tokens[end].text) > 0);
+}
+
 // Declares the member whose type is at `at` as its registers' array where it
 // fills several; false where it fills one or is of a form left as it is.
-bool DeclareMember(const ThinMemberInput& input, size_t at, ArrayMember* member,
-                   std::vector<TextEdit>* edits) {
+bool DeclareMember(const ThinMemberInput& input, size_t at, ArrayMember* member) {
+    std::vector<TextEdit>* edits = &member->edits;
     const Tokens& tokens = input.tokens;
     NumericTypeName type;
     member->structure = EnclosingStructure(tokens, input.bodies, at);
@@ -91,30 +115,41 @@ bool DeclareMember(const ThinMemberInput& input, size_t at, ArrayMember* member,
 
 std::set<size_t> DeclareThinMembers(const ThinMemberInput& input, std::vector<TextEdit>* edits,
                                     std::set<std::string>* helpers) {
-    std::set<size_t> declared;
-    std::map<std::string, std::vector<ArrayMember>> byName;
+    std::map<size_t, ArrayMember> members; // by their type's token
     for (size_t at : input.thinTypes) {
         ArrayMember member;
-        if (DeclareMember(input, at, &member, edits)) {
-            declared.insert(at);
-            helpers->insert(ReaderDefinition(member));
-            byName[member.name].push_back(member);
+        if (DeclareMember(input, at, &member)) {
+            members.emplace(at, member);
         }
     }
     const Tokens& tokens = input.tokens;
-    for (size_t dot = 1; !byName.empty() && dot + 1 < tokens.size(); ++dot) {
-        const auto found = byName.find(tokens[dot + 1].text);
-        if (tokens[dot].text != "." || found == byName.end()) {
+    for (size_t dot = 1; !members.empty() && dot + 1 < tokens.size(); ++dot) {
+        if (tokens[dot].text != "." || !IsIdentifier(tokens, dot + 1)) {
             continue;
         }
         const size_t start = PostfixOperandStart(tokens, dot);
-        const std::optional<ExpressionType> owner =
-            start < dot ? input.types.TypeOf(start, dot) : std::nullopt;
-        for (const ArrayMember& member : found->second) {
-            if (owner && owner->structure && !owner->IsArray() && owner->base == member.structure) {
-                edits->push_back({tokens[start].offset, 0, ReaderName(member) + "("});
-                edits->push_back({tokens[dot + 1].offset + tokens[dot + 1].text.size(), 0, ")"});
+        std::optional<ExpressionType> owner;
+        for (auto& [at, member] : members) {
+            if (member.name != tokens[dot + 1].text) {
+                continue;
             }
+            if (!owner && start < dot) {
+                owner = input.types.TypeOf(start, dot);
+            }
+            if (owner && owner->structure && !owner->IsArray() && owner->base == member.structure) {
+                member.written = member.written || IsWritten(tokens, start, dot + 1);
+                member.edits.push_back({tokens[start].offset, 0, ReaderName(member) + "("});
+                member.edits.push_back(
+                    {tokens[dot + 1].offset + tokens[dot + 1].text.size(), 0, ")"});
+            }
+        }
+    }
+    std::set<size_t> declared;
+    for (const auto& [at, member] : members) {
+        if (!member.written) {
+            declared.insert(at);
+            helpers->insert(ReaderDefinition(member));
+            edits->insert(edits->end(), member.edits.begin(), member.edits.end());
         }
     }
     return declared;

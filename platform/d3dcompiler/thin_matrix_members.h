@@ -4,7 +4,8 @@
 // row_major), so one that fills several holds a component in each, as an
 // array of scalars does. It is declared as that array, and each read of the
 // member becomes a call of a function building the vector that stands for the
-// matrix (thin_matrices.cpp).
+// matrix (thin_matrices.cpp). One that the source writes (through a local
+// copy of the structure) stays the vector, which a call cannot stand for.
 #pragma once
 
 #include "expression_types.h"
