@@ -16,7 +16,7 @@
 #include "structure_member_names.h"
 #include "structure_buffers.h"
 #include "structured_integer_matrices.h"
-#include "matrix_bit_casts.h"
+#include "matrix_row_intrinsics.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
 #include "thin_matrices.h"
@@ -402,7 +402,7 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     WriteGlobalMatrixPacking(source, tokens, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
     ReadStructuredIntegerMatrices(tokens, &edits);
-    RewriteMatrixBitCasts(tokens, &edits);
+    RewriteMatrixRowIntrinsics(tokens, &edits);
     if (forms.matrixCast) {
         ConvertScalarsCastToMatrices(tokens, &edits);
     }
