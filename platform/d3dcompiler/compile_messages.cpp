@@ -56,8 +56,8 @@ const std::vector<KnownMessage>& KnownMessages() {
          "error X3017: cannot implicitly convert from '$1' to '$2'"},
         {std::regex("^'([^']*)' : (vector swizzle selection out of range|no such field in "
                     "structure|vector swizzle selectors not from the same set|unknown swizzle "
-                    "selection|vector swizzle too "
-                    "long)\\s*$"),
+                    "selection|vector swizzle too long|matrix (row|column) component out of "
+                    "range)\\s*$"),
          "error X3018: invalid subscript '$1'"},
         {std::regex(
              "^'([^']*)' : (redefinition|redefinition struct|function already has a body)\\s*$"),

@@ -151,21 +151,25 @@ std::vector<size_t> CallsOf(const Tokens& tokens, const std::string& name) {
     return calls;
 }
 
-// sign, any and all of a matrix, which glslang cannot compile (a float or
-// bool matrix of results), row by row; every matrix is a float one to
-// glslang, integer and bool matrices included.
+// sign, isnan, isinf, isfinite, any and all of a matrix, which glslang cannot
+// compile (a float or bool matrix of results, isfinite crashing it), row by
+// row; every matrix is a float one to glslang, integer and bool matrices
+// included.
 std::string MatrixHelper(const std::string& name, const ExpressionType& type) {
     const std::string shape = type.MatrixShape();
     const std::string matrix = "float" + shape;
     const std::string helper = "standin_" + name + "_" + shape;
+    const bool perComponent = name != "any" && name != "all";
+    const std::string row = "float" + std::to_string(type.columns);
     std::string body;
-    for (int row = 0; row < type.rows; ++row) {
-        const std::string part = name + "(m[" + std::to_string(row) + "])";
-        body += row == 0 ? part : (name == "sign" ? ", " : name == "any" ? " || " : " && ") + part;
+    for (int i = 0; i < type.rows; ++i) {
+        std::string part = name + "(m[" + std::to_string(i) + "])";
+        part = perComponent && name != "sign" ? row + "(" + part + ")" : part;
+        body += i == 0 ? part : (perComponent ? ", " : name == "any" ? " || " : " && ") + part;
     }
-    body = name == "sign" ? matrix + "(" + body + ")" : body;
+    body = perComponent ? matrix + "(" + body + ")" : body;
     return "#ifndef " + helper + "_defined\n#define " + helper + "_defined\n" +
-           (name == "sign" ? matrix : std::string("bool")) + " " + helper + "(" + matrix +
+           (perComponent ? matrix : std::string("bool")) + " " + helper + "(" + matrix +
            " m) { return " + body + "; }\n#endif\n";
 }
 
@@ -182,7 +186,7 @@ std::string CastOfValue(const std::string& name, const ExpressionType& type) {
     return "";
 }
 
-// Calls of sign, reversebits, any and all whose argument's type glslang gets
+// Calls of sign, reversebits, any, all and the isnan family whose argument's type glslang gets
 // wrong: the value cast, or a helper for a matrix.
 void TypedCalls(const Tokens& tokens, const std::string& name, LazyExpressionTypes* types,
                 std::set<std::string>* helpers, std::vector<TextEdit>* edits) {
@@ -406,9 +410,9 @@ void AsdoubleOfVectors(const Tokens& tokens, LazyExpressionTypes* types,
 // that looks no further than a name's length and first letter for most
 // tokens: a source that names none pays for little more than that pass.
 std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
-    static constexpr const char* kNames[] = {"msad4", "f32tof16",    "asuint",  "fma",
-                                             "sign",  "reversebits", "any",     "all",
-                                             "min",   "max",         "asdouble"};
+    static constexpr const char* kNames[] = {
+        "msad4", "f32tof16", "asuint", "fma",   "sign",  "reversebits", "any",
+        "all",   "min",      "max",    "isnan", "isinf", "isfinite",    "asdouble"};
     std::set<std::string> named;
     for (const HlslToken& token : tokens) {
         const std::string& text = token.text;
@@ -417,7 +421,7 @@ std::set<std::string> NamedIntrinsics(const Tokens& tokens) {
             named.insert("double");
         }
         if (token.kind != HlslToken::Kind::Identifier || text.size() < 3 || text.size() > 11 ||
-            std::string_view("mfasr").find(text[0]) == std::string_view::npos) {
+            std::string_view("mfasri").find(text[0]) == std::string_view::npos) {
             continue;
         }
         for (const char* name : kNames) {
@@ -457,7 +461,7 @@ void RewriteIntrinsicValues(const std::vector<HlslToken>& tokens, std::vector<Te
         FusedDoubles(tokens, &types, edits);
     }
     std::set<std::string> helpers;
-    for (const char* name : {"sign", "reversebits", "any", "all"}) {
+    for (const char* name : {"sign", "reversebits", "any", "all", "isnan", "isinf", "isfinite"}) {
         if (named.count(name) > 0) {
             TypedCalls(tokens, name, &types, &helpers, edits);
         }

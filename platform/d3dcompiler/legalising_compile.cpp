@@ -2,6 +2,7 @@
 
 #include "compile_messages.h"
 #include "spirv_image_rules.h"
+#include "spirv_matrix_intrinsics.h"
 
 #include <cstring>
 #include <sstream>
@@ -21,9 +22,11 @@ bool SaysNothing(const std::string& log) {
     return true;
 }
 
-// Glslang's gathers with a bias, mended before validation would refuse them.
-bool DroppedGatherBiases(std::vector<uint32_t>* spirv) {
+// Glslang's gathers with a bias and intrinsics applied to whole matrices,
+// mended before validation would refuse them.
+bool MendedBeforeValidation(std::vector<uint32_t>* spirv) {
     DropGatherBiases(spirv);
+    SplitMatrixIntrinsics(spirv);
     return true;
 }
 
@@ -37,7 +40,7 @@ bool FailedBeforeLegalisation(const char* shadercMessage) {
 bool CompileQuietly(const GlslangCompile& request, std::vector<uint32_t>* spirv) {
     std::string log;
     return TranslateHlsl(request, spirv, &log) && SaysNothing(log) &&
-           LegaliseHlslModule(spirv, &log) && DroppedGatherBiases(spirv) &&
+           LegaliseHlslModule(spirv, &log) && MendedBeforeValidation(spirv) &&
            ValidateLegalisedModule(*spirv, false, &log);
 }
 
@@ -48,7 +51,7 @@ bool CompileLegalisingFirst(const GlslangCompile& request, std::vector<uint32_t>
         *log = glslangLog;
         return false;
     }
-    return LegaliseHlslModule(spirv, log) && DroppedGatherBiases(spirv) &&
+    return LegaliseHlslModule(spirv, log) && MendedBeforeValidation(spirv) &&
            ValidateLegalisedModule(*spirv, true, log);
 }
 

@@ -15,6 +15,8 @@
 #include "rare_forms.h"
 #include "structure_member_names.h"
 #include "structure_buffers.h"
+#include "structured_integer_matrices.h"
+#include "matrix_row_intrinsics.h"
 #include "scalar_matrix_casts.h"
 #include "template_type_names.h"
 #include "thin_matrices.h"
@@ -400,6 +402,8 @@ std::string RewriteForGlslang(const std::string& written, const std::string& ent
     BlankHelperUniformParameters(tokens, entryPoint, &edits);
     WriteGlobalMatrixPacking(source, tokens, &edits);
     ReadConstantIntegerMatrices(source, tokens, &edits);
+    ReadStructuredIntegerMatrices(tokens, &edits);
+    RewriteMatrixRowIntrinsics(tokens, &edits);
     if (forms.matrixCast) {
         ConvertScalarsCastToMatrices(tokens, &edits);
     }

@@ -4,6 +4,7 @@
 #include "expression_types.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
+#include "thin_matrix_members.h"
 
 #include <algorithm>
 #include <set>
@@ -203,6 +204,22 @@ struct ThinRewrite {
     }
 };
 
+// The structures a constant buffer member or a global the program sets is
+// declared as.
+std::set<std::string> ConstantStructures(const Tokens& tokens, const std::vector<int>& depths,
+                                         const std::vector<TypeBody>& bodies,
+                                         const ExpressionTypes& types) {
+    std::set<std::string> structures;
+    for (size_t at = 1; at + 1 < tokens.size(); ++at) {
+        if (IsIdentifier(tokens, at) && tokens[at - 1].text != "struct" &&
+            types.MembersOf(tokens[at].text) != nullptr &&
+            DeclaredAsConstant(tokens, depths, bodies, at)) {
+            structures.insert(tokens[at].text);
+        }
+    }
+    return structures;
+}
+
 std::vector<int> BraceDepths(const Tokens& tokens) {
     std::vector<int> depths(tokens.size());
     int depth = 0;
@@ -244,6 +261,14 @@ void SpellThinMatrices(const std::string& written, std::string* spelled, Tokens*
         if (registers > 1) {
             declaredAsRegisters.insert(at);
         }
+    }
+    const std::set<std::string> constantTypes =
+        ConstantStructures(*tokens, depths, bodies, rewrite.types);
+    if (!constantTypes.empty()) {
+        const ThinMemberInput members{source, *tokens, names, bodies, constantTypes, rewrite.types};
+        const std::set<size_t> declared =
+            DeclareThinMembers(members, &rewrite.edits, &rewrite.helpers);
+        declaredAsRegisters.insert(declared.begin(), declared.end());
     }
     for (size_t at = 1; at + 1 < tokens->size(); ++at) {
         const std::string& text = (*tokens)[at].text;

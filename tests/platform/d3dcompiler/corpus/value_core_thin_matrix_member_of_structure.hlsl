@@ -1,10 +1,9 @@
 // Windows: a structure's float1x2 member in a constant buffer takes two
-// registers, the member after it sharing the second; the structure's next
-// member starts its own.
+// registers, a column in each, the member after it sharing the second; its
+// elements read the same through names and indexes.
 // verdict: accepted
-// probe: 0 4 5 8
+// probe: 0 4 5 4
 // group: types
-// stand-in: differ a structure's member of one row or column is spelled as the vector of its components, which a constant buffer packs in one register
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-per-component-math (matrix ordering: column-major by default, each column in a register; row_major each row) and dx-graphics-hlsl-packing-rules (arrays not packed, each element in a four-component vector)
 #include "probe_stages.hlsli"
 struct Pair
@@ -19,5 +18,5 @@ cbuffer Values : register(b0)
 };
 float4 PSMain(float4 position : SV_Position) : SV_Target
 {
-    return float4(pair.row._11, pair.row._12, pair.after, next);
+    return float4(pair.row._11, pair.row._12, pair.after, pair.row[0][1]);
 }
