@@ -109,15 +109,18 @@ bool Leaves(const Tokens& tokens, const std::vector<Breakable>& breakables, cons
 
 void CheckLoopJumps(const Tokens& tokens, std::string* errors) {
     const std::vector<Breakable> breakables = Breakables(tokens);
-    if (breakables.empty()) {
-        return;
-    }
     for (size_t at = 0; at < tokens.size(); ++at) {
-        if (tokens[at].text != "continue" || tokens[at].kind != HlslToken::Kind::Identifier) {
+        const std::string& word = tokens[at].text;
+        if ((word != "continue" && word != "break") ||
+            tokens[at].kind != HlslToken::Kind::Identifier) {
             continue;
         }
         const Breakable* inner = Innermost(breakables, at);
-        if (inner != nullptr && !inner->loop) {
+        if (inner == nullptr) {
+            *errors += SourceError(tokens[at], word + " must be inside a loop",
+                                   word == "break" ? "X3518" : "X3519") +
+                       "\n";
+        } else if (word == "continue" && !inner->loop) {
             *errors +=
                 SourceError(tokens[at], "continue cannot be used in a switch", "X3708") + "\n";
         }
