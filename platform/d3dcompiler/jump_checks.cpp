@@ -15,11 +15,27 @@ struct Breakable {
     bool loop;
 };
 
-// Where the statement starting at `at` ends: past its braces, or past the
-// ';' that ends it outside brackets.
+// Where the statement starting at `at` ends: past its braces, past the
+// statements an if, else, loop or switch holds, or past the ';' that ends it
+// outside brackets.
 size_t StatementEnd(const Tokens& tokens, size_t at) {
-    if (IsToken(tokens, at, "{")) {
+    while (IsToken(tokens, at, "[")) { // [unroll], [branch] and other attributes
+        at = ClosingBracket(tokens, at) + 1;
+    }
+    if (at >= tokens.size()) {
+        return tokens.size();
+    }
+    const std::string& word = tokens[at].text;
+    if (word == "{") {
         return ClosingBracket(tokens, at) + 1;
+    }
+    const bool headed = IsToken(tokens, at + 1, "(");
+    if (headed && (word == "if" || word == "for" || word == "while" || word == "switch")) {
+        const size_t end = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1);
+        return word == "if" && IsToken(tokens, end, "else") ? StatementEnd(tokens, end + 1) : end;
+    }
+    if (word == "do") {
+        at = StatementEnd(tokens, at + 1); // then "while (...);"
     }
     while (at < tokens.size() && !IsChar(tokens[at], ';')) {
         const std::string& text = tokens[at].text;
