@@ -1,6 +1,7 @@
 #include "barrier_flow_checks.h"
 
 #include "assignment_operators.h"
+#include "memory_names.h"
 
 #include <algorithm>
 #include <map>
@@ -116,30 +117,10 @@ std::vector<size_t> FirstSyncs(const Tokens& tokens,
     return first;
 }
 
-// The variables that name memory other threads write: groupshared ones and
-// UAVs ("RWTexture2D<float> image", "AppendStructuredBuffer<uint> list").
+// The variables that name memory other threads write.
 std::set<std::string> SharedMemoryNames(const Tokens& tokens) {
-    std::set<std::string> names;
-    for (size_t at = 0; at < tokens.size(); ++at) {
-        const std::string& text = tokens[at].text;
-        const bool shared = text == "groupshared";
-        const bool uav = tokens[at].kind == HlslToken::Kind::Identifier &&
-                         (text.rfind("RW", 0) == 0 || text == "AppendStructuredBuffer" ||
-                          text == "ConsumeStructuredBuffer");
-        if (!shared && !uav) {
-            continue;
-        }
-        size_t name = at + 1;
-        if (IsToken(tokens, name, "<")) {
-            name = ClosingBracket(tokens, name) + 1;
-        }
-        while (shared && name + 1 < tokens.size() && IsIdentifier(tokens, name + 1)) {
-            ++name; // "groupshared float4 cells", "groupshared row_major float4x4 m"
-        }
-        if (IsIdentifier(tokens, name)) {
-            names.insert(tokens[name].text);
-        }
-    }
+    std::set<std::string> names = UnorderedAccessNames(tokens);
+    names.merge(GroupSharedNames(tokens));
     return names;
 }
 

@@ -1,6 +1,7 @@
 #include "stage_checks.h"
 
 #include "barrier_flow_checks.h"
+#include "uav_condition_checks.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
@@ -306,6 +307,7 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);
             CheckBarrierFlow(tokens, functions, entry, errors);
+            CheckUavLoopConditions(tokens, functions, reached, errors);
         } else if (target.stage != 'c') {
             CheckGroupSharedOutsideCompute(tokens, reached, errors);
         }
