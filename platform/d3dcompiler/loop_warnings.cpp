@@ -1,5 +1,6 @@
 #include "function_scan.h"
 #include "loop_iterations.h"
+#include "numeric_type_names.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
@@ -17,6 +18,25 @@ bool Visible(const std::vector<std::set<std::string>>& scopes, const std::string
         }
     }
     return false;
+}
+
+void WarnRedeclared(const HlslToken& name, std::string* warnings) {
+    *warnings += SourceWarning(name,
+                               "'" + name.text +
+                                   "': loop control variable conflicts with a previous "
+                                   "declaration in the outer scope; most recent declaration "
+                                   "will be used",
+                               "X3078");
+}
+
+// "for (i = int(0);": the loop-scope rewrite's form of "for (int i = 0;" where
+// an i was declared before and is read after the loop.
+bool RedeclaredBeforeRewrite(const Tokens& tokens, size_t at) {
+    NumericTypeName type;
+    return at >= 2 && IsIdentifier(tokens, at) && tokens[at - 1].text == "(" &&
+           IsToken(tokens, at - 2, "for") && IsToken(tokens, at + 1, "=") &&
+           at + 3 < tokens.size() && ReadNumericTypeName(tokens[at + 2].text, &type) &&
+           IsToken(tokens, at + 3, "(");
 }
 
 // X3078: "for (int i ...)" where an i is in scope already. A for statement's
@@ -46,14 +66,11 @@ void WarnRedeclaredLoopVariables(const Tokens& tokens, const FunctionDefinition&
                                  IsToken(tokens, at + 5, name.text.c_str());
             const bool inFor = tokens[at - 1].text == "(" && IsToken(tokens, at - 2, "for");
             if ((inFor || hoisted) && Visible(scopes, name.text)) {
-                *warnings += SourceWarning(name,
-                                           "'" + name.text +
-                                               "': loop control variable conflicts with a "
-                                               "previous declaration in the outer scope; most "
-                                               "recent declaration will be used",
-                                           "X3078");
+                WarnRedeclared(name, warnings);
             }
             scopes.back().insert(name.text);
+        } else if (RedeclaredBeforeRewrite(tokens, at) && Visible(scopes, text)) {
+            WarnRedeclared(tokens[at], warnings);
         }
     }
 }
