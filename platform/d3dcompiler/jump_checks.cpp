@@ -15,35 +15,6 @@ struct Breakable {
     bool loop;
 };
 
-// Where the statement starting at `at` ends: past its braces, past the
-// statements an if, else, loop or switch holds, or past the ';' that ends it
-// outside brackets.
-size_t StatementEnd(const Tokens& tokens, size_t at) {
-    while (IsToken(tokens, at, "[")) { // [unroll], [branch] and other attributes
-        at = ClosingBracket(tokens, at) + 1;
-    }
-    if (at >= tokens.size()) {
-        return tokens.size();
-    }
-    const std::string& word = tokens[at].text;
-    if (word == "{") {
-        return ClosingBracket(tokens, at) + 1;
-    }
-    const bool headed = IsToken(tokens, at + 1, "(");
-    if (headed && (word == "if" || word == "for" || word == "while" || word == "switch")) {
-        const size_t end = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1);
-        return word == "if" && IsToken(tokens, end, "else") ? StatementEnd(tokens, end + 1) : end;
-    }
-    if (word == "do") {
-        at = StatementEnd(tokens, at + 1); // then "while (...);"
-    }
-    while (at < tokens.size() && !IsChar(tokens[at], ';')) {
-        const std::string& text = tokens[at].text;
-        at = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens, at) + 1 : at + 1;
-    }
-    return std::min(at + 1, tokens.size());
-}
-
 std::vector<Breakable> Breakables(const Tokens& tokens) {
     std::vector<Breakable> found;
     size_t doTail = tokens.size(); // the "while" after the latest do's body
@@ -122,6 +93,32 @@ bool Leaves(const Tokens& tokens, const std::vector<Breakable>& breakables, cons
 }
 
 } // namespace
+
+size_t StatementEnd(const Tokens& tokens, size_t at) {
+    while (IsToken(tokens, at, "[")) { // [unroll], [branch] and other attributes
+        at = ClosingBracket(tokens, at) + 1;
+    }
+    if (at >= tokens.size()) {
+        return tokens.size();
+    }
+    const std::string& word = tokens[at].text;
+    if (word == "{") {
+        return ClosingBracket(tokens, at) + 1;
+    }
+    const bool headed = IsToken(tokens, at + 1, "(");
+    if (headed && (word == "if" || word == "for" || word == "while" || word == "switch")) {
+        const size_t end = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1);
+        return word == "if" && IsToken(tokens, end, "else") ? StatementEnd(tokens, end + 1) : end;
+    }
+    if (word == "do") {
+        at = StatementEnd(tokens, at + 1); // then "while (...);"
+    }
+    while (at < tokens.size() && !IsChar(tokens[at], ';')) {
+        const std::string& text = tokens[at].text;
+        at = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens, at) + 1 : at + 1;
+    }
+    return std::min(at + 1, tokens.size());
+}
 
 void CheckLoopJumps(const Tokens& tokens, std::string* errors) {
     const std::vector<Breakable> breakables = Breakables(tokens);

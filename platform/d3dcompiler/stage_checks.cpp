@@ -1,6 +1,7 @@
 #include "stage_checks.h"
 
 #include "barrier_flow_checks.h"
+#include "gradient_loop_checks.h"
 #include "uav_condition_checks.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
@@ -310,6 +311,9 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
             CheckUavLoopConditions(tokens, functions, reached, errors);
         } else if (target.stage != 'c') {
             CheckGroupSharedOutsideCompute(tokens, reached, errors);
+        }
+        if (target.stage == 'p') {
+            CheckGradientLoops(tokens, functions, reached, errors);
         }
         break;
     }

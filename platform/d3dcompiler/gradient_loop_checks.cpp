@@ -1,0 +1,139 @@
+#include "gradient_loop_checks.h"
+
+#include "jump_checks.h"
+#include "runtime_values.h"
+
+#include <memory>
+#include <strings.h>
+
+namespace d3dcompiler_standin {
+namespace {
+
+using Tokens = std::vector<HlslToken>;
+
+// A call whose result depends on the derivatives of its operands: an implicit
+// level of detail, or a derivative itself.
+bool IsGradientCall(const Tokens& tokens, size_t at) {
+    if (!IsToken(tokens, at + 1, "(") || tokens[at].kind != HlslToken::Kind::Identifier) {
+        return false;
+    }
+    const std::string& name = tokens[at].text;
+    const bool method = at > 0 && IsChar(tokens[at - 1], '.');
+    if (method) {
+        return name == "Sample" || name == "SampleBias" || name == "SampleCmp" ||
+               name == "CalculateLevelOfDetail" || name == "CalculateLevelOfDetailUnclamped";
+    }
+    return name == "ddx" || name == "ddy" || name == "ddx_coarse" || name == "ddy_coarse" ||
+           name == "ddx_fine" || name == "ddy_fine" || name == "fwidth" || name == "tex1D" ||
+           name == "tex2D" || name == "tex3D" || name == "texCUBE";
+}
+
+// The functions that reach a gradient operation, themselves or through the
+// functions they call.
+std::set<std::string> GradientFunctions(const Tokens& tokens,
+                                        const std::vector<FunctionDefinition>& functions) {
+    std::set<std::string> found;
+    for (size_t before = 1; before != found.size();) {
+        before = found.size();
+        for (const FunctionDefinition& function : functions) {
+            for (size_t at = function.body; at < function.end && at < tokens.size(); ++at) {
+                if (IsGradientCall(tokens, at) ||
+                    (IsToken(tokens, at + 1, "(") && found.count(tokens[at].text) != 0)) {
+                    found.insert(tokens[function.name].text);
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+bool MarkedUnroll(const Tokens& tokens, size_t at) {
+    while (at >= 2 && IsChar(tokens[at - 1], ']')) {
+        const size_t open = OpeningBracket(tokens, at - 1);
+        if (open + 1 < at && strcasecmp(tokens[open + 1].text.c_str(), "unroll") == 0) {
+            return true;
+        }
+        at = open;
+    }
+    return false;
+}
+
+// The condition of the for or while loop at `at`, [first, end), and where its
+// body starts; {0, 0, 0} for other tokens.
+struct LoopParts {
+    size_t first = 0;
+    size_t end = 0;
+    size_t body = 0;
+};
+
+LoopParts ReadLoop(const Tokens& tokens, size_t at) {
+    const std::string& word = tokens[at].text;
+    if ((word != "for" && word != "while") || !IsToken(tokens, at + 1, "(")) {
+        return {};
+    }
+    const size_t close = ClosingBracket(tokens, at + 1);
+    if (word == "while") {
+        return {at + 2, close, close + 1};
+    }
+    size_t first = at + 2;
+    while (first < close && !IsChar(tokens[first], ';')) {
+        first = IsToken(tokens, first, "(") ? ClosingBracket(tokens, first) + 1 : first + 1;
+    }
+    size_t end = first + 1;
+    while (end < close && !IsChar(tokens[end], ';')) {
+        end = IsToken(tokens, end, "(") ? ClosingBracket(tokens, end) + 1 : end + 1;
+    }
+    return {first + 1, std::min(end, close), close + 1};
+}
+
+bool HoldsGradient(const Tokens& tokens, size_t begin, size_t end,
+                   const std::set<std::string>& gradientFunctions) {
+    for (size_t at = begin; at < end && at < tokens.size(); ++at) {
+        if (IsGradientCall(tokens, at) ||
+            (IsToken(tokens, at + 1, "(") && gradientFunctions.count(tokens[at].text) != 0 &&
+             (at == 0 || !IsChar(tokens[at - 1], '.')))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void CheckGradientLoops(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
+                        const std::set<std::string>& reached, std::string* errors) {
+    const std::set<std::string> gradientFunctions = GradientFunctions(tokens, functions);
+    if (gradientFunctions.empty()) {
+        return;
+    }
+    std::unique_ptr<RuntimeValues> runtime;
+    for (const FunctionDefinition& function : functions) {
+        if (reached.count(tokens[function.name].text) == 0 ||
+            gradientFunctions.count(tokens[function.name].text) == 0) {
+            continue;
+        }
+        for (size_t at = function.body; at < function.end && at < tokens.size(); ++at) {
+            const LoopParts loop = ReadLoop(tokens, at);
+            if (loop.body == 0 || MarkedUnroll(tokens, at) ||
+                !HoldsGradient(tokens, loop.body, StatementEnd(tokens, loop.body),
+                               gradientFunctions)) {
+                continue;
+            }
+            if (!runtime) {
+                runtime = std::make_unique<RuntimeValues>(tokens);
+            }
+            if (runtime->Reads(loop.first, loop.end)) {
+                *errors += SourceError(tokens[at],
+                                       "unable to unroll loop, loop does not appear to terminate "
+                                       "in a timely manner (1024 iterations) or unrolled loop is "
+                                       "too large, use the [unroll(n)] attribute to force an "
+                                       "exact higher number",
+                                       "X3511") +
+                           "\n";
+            }
+        }
+    }
+}
+
+} // namespace d3dcompiler_standin
