@@ -103,6 +103,14 @@ bool HoldsGradient(const Tokens& tokens, size_t begin, size_t end,
 
 void CheckGradientLoops(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
                         const std::set<std::string>& reached, std::string* errors) {
+    bool loops = false;
+    for (size_t at = 0; at < tokens.size() && !loops; ++at) {
+        loops = (tokens[at].text == "for" || tokens[at].text == "while") &&
+                IsToken(tokens, at + 1, "(");
+    }
+    if (!loops) {
+        return; // the common shader without loops pays one pass
+    }
     const std::set<std::string> gradientFunctions = GradientFunctions(tokens, functions);
     if (gradientFunctions.empty()) {
         return;
