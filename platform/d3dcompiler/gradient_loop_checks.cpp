@@ -1,10 +1,9 @@
 #include "gradient_loop_checks.h"
 
-#include "jump_checks.h"
+#include "loop_statements.h"
 #include "runtime_values.h"
 
 #include <memory>
-#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -48,45 +47,6 @@ std::set<std::string> GradientFunctions(const Tokens& tokens,
     return found;
 }
 
-bool MarkedUnroll(const Tokens& tokens, size_t at) {
-    while (at >= 2 && IsChar(tokens[at - 1], ']')) {
-        const size_t open = OpeningBracket(tokens, at - 1);
-        if (open + 1 < at && strcasecmp(tokens[open + 1].text.c_str(), "unroll") == 0) {
-            return true;
-        }
-        at = open;
-    }
-    return false;
-}
-
-// The condition of the for or while loop at `at`, [first, end), and where its
-// body starts; {0, 0, 0} for other tokens.
-struct LoopParts {
-    size_t first = 0;
-    size_t end = 0;
-    size_t body = 0;
-};
-
-LoopParts ReadLoop(const Tokens& tokens, size_t at) {
-    const std::string& word = tokens[at].text;
-    if ((word != "for" && word != "while") || !IsToken(tokens, at + 1, "(")) {
-        return {};
-    }
-    const size_t close = ClosingBracket(tokens, at + 1);
-    if (word == "while") {
-        return {at + 2, close, close + 1};
-    }
-    size_t first = at + 2;
-    while (first < close && !IsChar(tokens[first], ';')) {
-        first = IsToken(tokens, first, "(") ? ClosingBracket(tokens, first) + 1 : first + 1;
-    }
-    size_t end = first + 1;
-    while (end < close && !IsChar(tokens[end], ';')) {
-        end = IsToken(tokens, end, "(") ? ClosingBracket(tokens, end) + 1 : end + 1;
-    }
-    return {first + 1, std::min(end, close), close + 1};
-}
-
 bool HoldsGradient(const Tokens& tokens, size_t begin, size_t end,
                    const std::set<std::string>& gradientFunctions) {
     for (size_t at = begin; at < end && at < tokens.size(); ++at) {
@@ -123,7 +83,7 @@ void CheckGradientLoops(const Tokens& tokens, const std::vector<FunctionDefiniti
         }
         for (size_t at = function.body; at < function.end && at < tokens.size(); ++at) {
             const LoopParts loop = ReadLoop(tokens, at);
-            if (loop.body == 0 || MarkedUnroll(tokens, at) ||
+            if (loop.body == 0 || MarkedWith(tokens, at, "unroll") ||
                 !HoldsGradient(tokens, loop.body, StatementEnd(tokens, loop.body),
                                gradientFunctions)) {
                 continue;

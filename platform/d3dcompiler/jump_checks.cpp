@@ -1,5 +1,7 @@
 #include "jump_checks.h"
 
+#include "loop_statements.h"
+
 #include <algorithm>
 
 namespace d3dcompiler_standin {
@@ -93,32 +95,6 @@ bool Leaves(const Tokens& tokens, const std::vector<Breakable>& breakables, cons
 }
 
 } // namespace
-
-size_t StatementEnd(const Tokens& tokens, size_t at) {
-    while (IsToken(tokens, at, "[")) { // [unroll], [branch] and other attributes
-        at = ClosingBracket(tokens, at) + 1;
-    }
-    if (at >= tokens.size()) {
-        return tokens.size();
-    }
-    const std::string& word = tokens[at].text;
-    if (word == "{") {
-        return ClosingBracket(tokens, at) + 1;
-    }
-    const bool headed = IsToken(tokens, at + 1, "(");
-    if (headed && (word == "if" || word == "for" || word == "while" || word == "switch")) {
-        const size_t end = StatementEnd(tokens, ClosingBracket(tokens, at + 1) + 1);
-        return word == "if" && IsToken(tokens, end, "else") ? StatementEnd(tokens, end + 1) : end;
-    }
-    if (word == "do") {
-        at = StatementEnd(tokens, at + 1); // then "while (...);"
-    }
-    while (at < tokens.size() && !IsChar(tokens[at], ';')) {
-        const std::string& text = tokens[at].text;
-        at = text == "(" || text == "[" || text == "{" ? ClosingBracket(tokens, at) + 1 : at + 1;
-    }
-    return std::min(at + 1, tokens.size());
-}
 
 void CheckLoopJumps(const Tokens& tokens, std::string* errors) {
     const std::vector<Breakable> breakables = Breakables(tokens);

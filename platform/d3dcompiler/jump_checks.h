@@ -11,11 +11,6 @@
 
 namespace d3dcompiler_standin {
 
-// Where the statement starting at `at` ends: past its braces, past the
-// statements an if, else, loop or switch holds, or past the ';' that ends it
-// outside brackets.
-size_t StatementEnd(const std::vector<HlslToken>& tokens, size_t at);
-
 // Appends one error line per such jump and per such loop to `errors`.
 void CheckLoopJumps(const std::vector<HlslToken>& tokens, std::string* errors);
 

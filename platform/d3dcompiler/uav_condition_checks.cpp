@@ -1,9 +1,8 @@
 #include "uav_condition_checks.h"
 
 #include "assignment_operators.h"
+#include "loop_statements.h"
 #include "memory_names.h"
-
-#include <strings.h>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -36,50 +35,6 @@ std::set<std::string> UavValues(const Tokens& tokens, size_t begin, size_t end) 
     return names;
 }
 
-// Whether the attributes in front of the loop keyword at `at` name `wanted`
-// ("[allow_uav_condition]", "[unroll(4)]"), in any case.
-bool MarkedWith(const Tokens& tokens, size_t at, const char* wanted) {
-    while (at >= 2 && IsChar(tokens[at - 1], ']')) {
-        const size_t open = OpeningBracket(tokens, at - 1);
-        if (open + 1 < at && strcasecmp(tokens[open + 1].text.c_str(), wanted) == 0) {
-            return true;
-        }
-        at = open;
-    }
-    return false;
-}
-
-// A while that ends a do statement: "} while (...)" after "do {".
-bool EndsDo(const Tokens& tokens, size_t at) {
-    if (at == 0 || !IsChar(tokens[at - 1], '}')) {
-        return false;
-    }
-    const size_t open = OpeningBracket(tokens, at - 1);
-    return open > 0 && tokens[open - 1].text == "do";
-}
-
-// The condition of the loop whose keyword is at `at`: [first, end); empty for
-// other statements.
-std::pair<size_t, size_t> LoopCondition(const Tokens& tokens, size_t at) {
-    if (!IsToken(tokens, at + 1, "(") || (tokens[at].text != "for" && tokens[at].text != "while") ||
-        (tokens[at].text == "while" && EndsDo(tokens, at))) {
-        return {0, 0};
-    }
-    const size_t close = ClosingBracket(tokens, at + 1);
-    if (tokens[at].text == "while") {
-        return {at + 2, close};
-    }
-    size_t first = at + 2;
-    while (first < close && !IsChar(tokens[first], ';')) {
-        first = IsToken(tokens, first, "(") ? ClosingBracket(tokens, first) + 1 : first + 1;
-    }
-    size_t end = first + 1;
-    while (end < close && !IsChar(tokens[end], ';')) {
-        end = IsToken(tokens, end, "(") ? ClosingBracket(tokens, end) + 1 : end + 1;
-    }
-    return {first + 1, std::min(end, close)};
-}
-
 } // namespace
 
 void CheckUavLoopConditions(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
@@ -92,8 +47,8 @@ void CheckUavLoopConditions(const Tokens& tokens, const std::vector<FunctionDefi
         std::set<std::string> values;
         bool read = false;
         for (size_t at = function.body; at < end; ++at) {
-            const auto [first, last] = LoopCondition(tokens, at);
-            if (first == last || MarkedWith(tokens, at, "allow_uav_condition") ||
+            const LoopParts loop = ReadLoop(tokens, at);
+            if (loop.body == 0 || MarkedWith(tokens, at, "allow_uav_condition") ||
                 MarkedWith(tokens, at, "unroll")) {
                 continue;
             }
@@ -101,7 +56,7 @@ void CheckUavLoopConditions(const Tokens& tokens, const std::vector<FunctionDefi
                 values = UavValues(tokens, function.body, end);
                 read = true;
             }
-            if (ReadsAny(tokens, first, last, values)) {
+            if (ReadsAny(tokens, loop.first, loop.end, values)) {
                 *errors += SourceError(tokens[at],
                                        "loop termination conditions in varying flow control "
                                        "cannot depend on data read from a UAV",
