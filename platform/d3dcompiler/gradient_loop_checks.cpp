@@ -59,6 +59,17 @@ bool HoldsGradient(const Tokens& tokens, size_t begin, size_t end,
     return false;
 }
 
+// A condition that also compares with a literal ("i < count && i < 8") may
+// bound the loop, which the compiler then unrolls.
+bool MayHaveLiteralBound(const Tokens& tokens, const LoopParts& loop) {
+    for (size_t at = loop.first; at + 1 < loop.end; ++at) {
+        if (IsChar(tokens[at], '&') && IsChar(tokens[at + 1], '&')) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void CheckGradientLoops(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
@@ -91,7 +102,7 @@ void CheckGradientLoops(const Tokens& tokens, const std::vector<FunctionDefiniti
             if (!runtime) {
                 runtime = std::make_unique<RuntimeValues>(tokens);
             }
-            if (runtime->Reads(loop.first, loop.end)) {
+            if (runtime->Reads(loop.first, loop.end) && !MayHaveLiteralBound(tokens, loop)) {
                 *errors += SourceError(tokens[at],
                                        "unable to unroll loop, loop does not appear to terminate "
                                        "in a timely manner (1024 iterations) or unrolled loop is "
