@@ -21,8 +21,9 @@ bool ReadsAny(const Tokens& tokens, size_t begin, size_t end, const std::set<std
 
 // The UAVs and the names assigned a value read from one, or from such a name,
 // anywhere in [begin, end).
-std::set<std::string> UavValues(const Tokens& tokens, size_t begin, size_t end) {
-    std::set<std::string> names = UnorderedAccessNames(tokens);
+std::set<std::string> UavValues(const Tokens& tokens, const std::set<std::string>& uavs,
+                                size_t begin, size_t end) {
+    std::set<std::string> names = uavs;
     for (size_t before = 0; before != names.size();) {
         before = names.size();
         for (size_t at = begin; at + 1 < end; ++at) {
@@ -39,23 +40,22 @@ std::set<std::string> UavValues(const Tokens& tokens, size_t begin, size_t end) 
 
 void CheckUavLoopConditions(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
                             const std::set<std::string>& reached, std::string* errors) {
-    for (const FunctionDefinition& function : functions) {
+    const std::set<std::string> uavs = UnorderedAccessNames(tokens);
+    for (size_t f = 0; f < functions.size() && !uavs.empty(); ++f) {
+        const FunctionDefinition& function = functions[f];
         if (reached.count(tokens[function.name].text) == 0) {
             continue;
         }
         const size_t end = std::min(function.end, tokens.size());
-        std::set<std::string> values;
-        bool read = false;
         for (size_t at = function.body; at < end; ++at) {
             const LoopParts loop = ReadLoop(tokens, at);
             if (loop.body == 0 || MarkedWith(tokens, at, "allow_uav_condition") ||
                 MarkedWith(tokens, at, "unroll")) {
                 continue;
             }
-            if (!read) {
-                values = UavValues(tokens, function.body, end);
-                read = true;
-            }
+            // What the loop's condition reads is assigned before the loop ends.
+            const std::set<std::string> values =
+                UavValues(tokens, uavs, function.body, StatementEnd(tokens, loop.body));
             if (ReadsAny(tokens, loop.first, loop.end, values)) {
                 *errors += SourceError(tokens[at],
                                        "loop termination conditions in varying flow control "
