@@ -1,5 +1,8 @@
 #include "barrier_flow_checks.h"
 
+#include "assignment_operators.h"
+#include "memory_names.h"
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -9,6 +12,21 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 constexpr size_t kNone = static_cast<size_t>(-1);
+
+// What makes a value differ between the threads of a group: the thread's own
+// inputs, or a read of memory other threads may be writing (groupshared
+// variables, UAVs, an interlocked operation's original value).
+using Varying = unsigned;
+constexpr Varying kUniform = 0;
+constexpr Varying kThread = 1;
+constexpr Varying kMemory = 2;
+
+// A sync found in varying flow, with what made the flow vary (kMemory also
+// for a sync after a return taken per thread).
+struct FoundSync {
+    size_t at = kNone;
+    Varying cause = kUniform;
+};
 
 bool IsSync(const Tokens& tokens, size_t at) {
     const std::string& text = tokens[at].text;
@@ -38,31 +56,6 @@ std::vector<std::pair<size_t, size_t>> CommaPieces(const Tokens& tokens, size_t 
     }
     pieces.push_back({first, end});
     return pieces;
-}
-
-// The '=' of an assignment or initialiser in [begin, end) ("a = b", "a += b",
-// "a <<= b"; not "a == b" or "a <= b"), or kNone.
-size_t AssignmentOperator(const Tokens& tokens, size_t begin, size_t end) {
-    for (size_t at = begin; at < end; ++at) {
-        const std::string& text = tokens[at].text;
-        if (text == "(" || text == "[" || text == "{") {
-            at = std::min(ClosingBracket(tokens, at), end);
-            continue;
-        }
-        if (!IsChar(tokens[at], '=') || at == begin || IsToken(tokens, at + 1, "=")) {
-            continue;
-        }
-        const HlslToken& before = tokens[at - 1];
-        if (IsChar(before, '=') || IsChar(before, '!')) {
-            continue;
-        }
-        if ((IsChar(before, '<') || IsChar(before, '>')) &&
-            !(at >= begin + 2 && tokens[at - 2].text == before.text)) {
-            continue; // a comparison
-        }
-        return at;
-    }
-    return kNone;
 }
 
 // The variable an assignment whose '=' is at `equals` writes: "a", "a.x",
@@ -124,12 +117,33 @@ std::vector<size_t> FirstSyncs(const Tokens& tokens,
     return first;
 }
 
+// The variables that name memory other threads write.
+std::set<std::string> SharedMemoryNames(const Tokens& tokens) {
+    std::set<std::string> names = UnorderedAccessNames(tokens);
+    names.merge(GroupSharedNames(tokens));
+    return names;
+}
+
+// The argument of an Interlocked* call at `at` that receives the original
+// value ("InterlockedAdd(cell, 1, before)", "buffer.InterlockedMax(0, v,
+// before)"), as [first, last); {kNone, kNone} where the call has none.
+std::pair<size_t, size_t> OriginalValueArgument(const Tokens& tokens, size_t at) {
+    const std::string& name = tokens[at].text;
+    if (name.rfind("Interlocked", 0) != 0 || !IsToken(tokens, at + 1, "(") ||
+        name == "InterlockedCompareStore") {
+        return {kNone, kNone};
+    }
+    const auto pieces = CommaPieces(tokens, at + 2, ClosingBracket(tokens, at + 1));
+    const size_t wanted = name == "InterlockedCompareExchange" ? 4 : 3;
+    return pieces.size() == wanted ? pieces.back() : std::make_pair(kNone, kNone);
+}
+
 // What every walk of one source shares: its functions by name, the first
-// sync each reaches, and what each walked call found, so that nested calls
-// are walked once each.
+// sync each reaches, the names of shared memory, and what each walked call
+// found, so that nested calls are walked once each.
 struct CallGraph {
     CallGraph(const Tokens& tokens, const std::vector<FunctionDefinition>& functions)
-        : functions(functions) {
+        : functions(functions), sharedMemory(SharedMemoryNames(tokens)) {
         for (size_t f = 0; f < functions.size(); ++f) {
             byName.emplace(tokens[functions[f].name].text, f);
         }
@@ -137,56 +151,59 @@ struct CallGraph {
     }
 
     const std::vector<FunctionDefinition>& functions;
+    const std::set<std::string> sharedMemory;
     std::map<std::string, size_t> byName;
     std::vector<size_t> firstSync;
-    std::map<std::pair<size_t, std::vector<bool>>, size_t> walked;
+    std::map<std::pair<size_t, std::vector<Varying>>, FoundSync> walked;
 };
 
-// Walks a function's statements in order, tracking which names hold
-// per-thread values and whether the flow at each point depends on one.
+// Walks a function's statements in order, tracking which names hold varying
+// values and whether the flow at each point depends on one.
 class FlowWalk {
 public:
     FlowWalk(const Tokens& tokens, CallGraph& calls) : tokens_(tokens), calls_(calls) {}
 
-    // The sync reached in per-thread flow from `function`, or kNone.
-    size_t Walk(size_t function, const std::vector<bool>& perThreadParameters);
+    // The sync reached in varying flow from `function`, if any.
+    FoundSync Walk(size_t function, const std::vector<Varying>& parameters);
 
 private:
-    size_t Statement(size_t at, size_t end, bool perThread);
-    size_t Block(size_t at, size_t end, bool perThread);
-    size_t If(size_t at, size_t end, bool perThread);
-    size_t Loop(size_t body, size_t end, bool perThread, size_t condition, size_t conditionEnd);
-    size_t Do(size_t at, size_t end, bool perThread);
-    void Simple(size_t at, size_t end, bool perThread);
-    void Propagate(size_t at, size_t end, bool perThread);
-    void Call(size_t at, bool perThread);
-    bool Reads(size_t begin, size_t end) const;
+    size_t Statement(size_t at, size_t end, Varying flow);
+    size_t Block(size_t at, size_t end, Varying flow);
+    size_t If(size_t at, size_t end, Varying flow);
+    size_t Loop(size_t body, size_t end, Varying flow, size_t condition, size_t conditionEnd);
+    size_t Do(size_t at, size_t end, Varying flow);
+    void Simple(size_t at, size_t end, Varying flow);
+    void Sync(size_t at, Varying flow);
+    void Propagate(size_t at, size_t end, Varying flow);
+    void Call(size_t at, Varying flow);
+    void Find(size_t sync, Varying flow);
+    Varying Reads(size_t begin, size_t end) const;
 
     const Tokens& tokens_;
     CallGraph& calls_;
-    std::set<std::string> perThread_; // names holding per-thread values
-    bool returned_ = false;           // past a return under per-thread flow
-    bool exits_ = false;              // the loop walked leaves or skips per thread
-    int switches_ = 0;                // switches around a break, within its loop
-    int quiet_ = 0;                   // a first pass over a loop's body
-    int depth_ = 0;                   // calls entered
-    size_t found_ = kNone;
+    std::map<std::string, Varying> varying_; // names holding varying values
+    bool returned_ = false;                  // past a return taken per thread
+    Varying exits_ = kUniform;               // why the loop walked leaves or skips early
+    int switches_ = 0;                       // switches around a break, within its loop
+    int quiet_ = 0;                          // a first pass over a loop's body
+    int depth_ = 0;                          // calls entered
+    FoundSync found_;
 };
 
-size_t FlowWalk::Walk(size_t function, const std::vector<bool>& perThreadParameters) {
+FoundSync FlowWalk::Walk(size_t function, const std::vector<Varying>& parameters) {
     const FunctionDefinition& definition = calls_.functions[function];
-    const std::vector<std::pair<size_t, size_t>> parameters = Parameters(tokens_, definition);
-    for (size_t p = 0; p < parameters.size() && p < perThreadParameters.size(); ++p) {
-        const size_t name = ParameterName(tokens_, parameters[p].first, parameters[p].second);
-        if (name != kNone && perThreadParameters[p]) {
-            perThread_.insert(tokens_[name].text);
+    const std::vector<std::pair<size_t, size_t>> declared = Parameters(tokens_, definition);
+    for (size_t p = 0; p < declared.size() && p < parameters.size(); ++p) {
+        const size_t name = ParameterName(tokens_, declared[p].first, declared[p].second);
+        if (name != kNone && parameters[p] != kUniform) {
+            varying_[tokens_[name].text] = parameters[p];
         }
     }
-    Statement(definition.body, definition.end + 1, false);
+    Statement(definition.body, definition.end + 1, kUniform);
     return found_;
 }
 
-size_t FlowWalk::Statement(size_t at, size_t end, bool perThread) {
+size_t FlowWalk::Statement(size_t at, size_t end, Varying flow) {
     while (at < end && IsChar(tokens_[at], '[')) { // [branch], [unroll(4)] and other attributes
         at = ClosingBracket(tokens_, at) + 1;
     }
@@ -196,50 +213,53 @@ size_t FlowWalk::Statement(size_t at, size_t end, bool perThread) {
     const std::string& word = tokens_[at].text;
     const bool headed = IsToken(tokens_, at + 1, "(");
     if (word == "{") {
-        return Block(at, end, perThread);
+        return Block(at, end, flow);
     }
     if (word == "if" && headed) {
-        return If(at, end, perThread);
+        return If(at, end, flow);
     }
     if ((word == "for" || word == "while") && headed) {
         const size_t close = ClosingBracket(tokens_, at + 1);
         if (word == "for") {
-            Propagate(at + 2, SimpleStatementEnd(tokens_, at + 2, close) - 1, perThread);
+            Simple(at + 2, SimpleStatementEnd(tokens_, at + 2, close) - 1, flow);
         }
-        return Loop(close + 1, end, perThread, at + 2, close);
+        return Loop(close + 1, end, flow, at + 2, close);
     }
     if (word == "do") {
-        return Do(at, end, perThread);
+        return Do(at, end, flow);
     }
     if (word == "switch" && headed) {
         const size_t close = ClosingBracket(tokens_, at + 1);
+        Simple(at + 2, close, flow);
         ++switches_;
-        const size_t next = Statement(close + 1, end, perThread || Reads(at + 2, close));
+        const size_t next = Statement(close + 1, end, flow | Reads(at + 2, close));
         --switches_;
         return next;
     }
     const size_t next = SimpleStatementEnd(tokens_, at, end);
-    if (perThread &&
+    if (flow != kUniform &&
         (word == "return" || word == "continue" || (word == "break" && switches_ == 0))) {
-        exits_ = true;
-        returned_ |= word == "return";
+        exits_ |= flow;
+        // Threads that left on a value read from memory are not counted as
+        // gone: Windows' compiler takes a return on a group's shared result.
+        returned_ |= word == "return" && (flow & kThread) != 0;
     }
-    Simple(at, next - 1, perThread);
+    Simple(at, next - 1, flow);
     return next;
 }
 
-size_t FlowWalk::Block(size_t at, size_t end, bool perThread) {
+size_t FlowWalk::Block(size_t at, size_t end, Varying flow) {
     const size_t close = std::min(ClosingBracket(tokens_, at), end);
     for (size_t next = at + 1; next < close;) {
-        next = std::max(Statement(next, close, perThread), next + 1);
+        next = std::max(Statement(next, close, flow), next + 1);
     }
     return close + 1;
 }
 
-size_t FlowWalk::If(size_t at, size_t end, bool perThread) {
+size_t FlowWalk::If(size_t at, size_t end, Varying flow) {
     const size_t close = ClosingBracket(tokens_, at + 1);
-    Simple(at + 2, close, perThread);
-    const bool branches = perThread || Reads(at + 2, close);
+    Simple(at + 2, close, flow);
+    const Varying branches = flow | Reads(at + 2, close);
     size_t next = Statement(close + 1, end, branches);
     if (IsToken(tokens_, next, "else")) {
         next = Statement(next + 1, end, branches);
@@ -248,86 +268,120 @@ size_t FlowWalk::If(size_t at, size_t end, bool perThread) {
 }
 
 // A loop whose condition is [condition, conditionEnd) and whose body starts at
-// `body`: per thread where the condition reads a per-thread value, also one
-// the body computes, or where the body leaves or skips per thread.
-size_t FlowWalk::Loop(size_t body, size_t end, bool perThread, size_t condition,
+// `body`: varying where the condition reads a varying value, also one the
+// body computes, or where the body leaves or skips per thread.
+size_t FlowWalk::Loop(size_t body, size_t end, Varying flow, size_t condition,
                       size_t conditionEnd) {
-    const bool outerExits = exits_;
+    const Varying outerExits = exits_;
     const bool outerReturned = returned_;
     const int outerSwitches = switches_;
     switches_ = 0;
-    exits_ = false;
+    exits_ = kUniform;
+    Varying iterates = flow | Reads(condition, conditionEnd);
+    const std::map<std::string, Varying> entry = varying_;
     ++quiet_;
     for (int pass = 0; pass < 2; ++pass) {
-        Statement(body, end, perThread || Reads(condition, conditionEnd));
+        Statement(body, end, iterates);
+        iterates |= Reads(condition, conditionEnd) | exits_;
     }
     --quiet_;
-    const bool iterates = perThread || exits_ || Reads(condition, conditionEnd);
+    for (const auto& [name, varying] : entry) {
+        varying_[name] |= varying; // as at the first iteration, before the body's syncs
+    }
+    iterates |= Reads(condition, conditionEnd);
     returned_ = outerReturned;
     const size_t next = Statement(body, end, iterates);
-    exits_ = outerExits || returned_;
+    exits_ = outerExits | (returned_ ? kThread : kUniform);
     switches_ = outerSwitches;
     return next;
 }
 
-size_t FlowWalk::Do(size_t at, size_t end, bool perThread) {
+size_t FlowWalk::Do(size_t at, size_t end, Varying flow) {
     ++quiet_;
-    const size_t after = Statement(at + 1, end, perThread);
+    const size_t after = Statement(at + 1, end, flow);
     --quiet_;
     if (!IsToken(tokens_, after, "while") || !IsToken(tokens_, after + 1, "(")) {
         return after;
     }
     const size_t close = ClosingBracket(tokens_, after + 1);
-    Loop(at + 1, end, perThread, after + 2, close);
+    Loop(at + 1, end, flow, after + 2, close);
     return SimpleStatementEnd(tokens_, close, end);
 }
 
 // A statement without statements inside: its syncs and calls, then what it
-// assigns.
-void FlowWalk::Simple(size_t at, size_t end, bool perThread) {
+// assigns, and the original values interlocked operations give.
+void FlowWalk::Simple(size_t at, size_t end, Varying flow) {
     for (size_t k = at; k < end; ++k) {
         if (IsSync(tokens_, k)) {
-            if ((perThread || returned_) && quiet_ == 0 && found_ == kNone) {
-                found_ = k;
-            }
+            Sync(k, flow);
         } else if (IsCall(tokens_, k) && calls_.byName.count(tokens_[k].text) != 0) {
-            Call(k, perThread);
+            Call(k, flow);
         }
     }
-    Propagate(at, end, perThread);
-}
-
-// Each declarator or assignment in [at, end) whose value reads a per-thread
-// value, or that per-thread flow decides, makes its variable per-thread.
-void FlowWalk::Propagate(size_t at, size_t end, bool perThread) {
-    for (const auto& [first, last] : CommaPieces(tokens_, at, end)) {
-        const size_t equals = AssignmentOperator(tokens_, first, last);
-        if (equals == kNone) {
-            continue;
-        }
-        const size_t name = AssignedName(tokens_, first, equals);
-        if (name != kNone && (perThread || Reads(equals + 1, last))) {
-            perThread_.insert(tokens_[name].text);
+    Propagate(at, end, flow);
+    for (size_t k = at; k < end; ++k) {
+        const auto [first, last] = OriginalValueArgument(tokens_, k);
+        const size_t name = first == kNone ? kNone : AssignedName(tokens_, first, last);
+        if (name != kNone) {
+            varying_[tokens_[name].text] |= kMemory | flow;
         }
     }
 }
 
-// A call of a function that reaches a sync: the sync is in per-thread flow
-// where the call is, or where the callee's own flow puts it, reading its
-// arguments' values.
-void FlowWalk::Call(size_t at, bool perThread) {
-    const size_t callee = calls_.byName.at(tokens_[at].text);
-    if (calls_.firstSync[callee] == kNone || quiet_ != 0 || found_ != kNone) {
+// A sync in uniform flow, with no thread gone, is one every thread reaches:
+// what was read from memory before it is settled, as every thread has read
+// it and none writes it again until all have passed.
+void FlowWalk::Sync(size_t at, Varying flow) {
+    if (flow != kUniform || returned_) {
+        Find(at, flow);
         return;
     }
-    if (perThread || returned_) {
-        found_ = calls_.firstSync[callee];
+    for (auto name = varying_.begin(); name != varying_.end();) {
+        name->second &= ~kMemory;
+        name = name->second == kUniform ? varying_.erase(name) : std::next(name);
+    }
+}
+
+void FlowWalk::Find(size_t sync, Varying flow) {
+    if (quiet_ == 0 && found_.at == kNone) {
+        found_ = {sync, (flow & kThread) != 0 ? kThread : kMemory};
+    }
+}
+
+// Each declarator or assignment in [at, end) whose value reads a varying
+// value, or that varying flow decides, makes its variable varying. What is
+// written to shared memory is read back as a read of memory.
+void FlowWalk::Propagate(size_t at, size_t end, Varying flow) {
+    for (const auto& [first, last] : CommaPieces(tokens_, at, end)) {
+        const size_t assignment = AssignmentOperatorIn(tokens_, first, last);
+        if (assignment == last) {
+            continue;
+        }
+        const size_t name = AssignedName(tokens_, first, assignment);
+        const Varying value = flow | Reads(AssignedValue(tokens_, assignment), last);
+        if (name != kNone && value != kUniform &&
+            calls_.sharedMemory.count(tokens_[name].text) == 0) {
+            varying_[tokens_[name].text] |= value;
+        }
+    }
+}
+
+// A call of a function that reaches a sync: the sync is in varying flow
+// where the call is, or where the callee's own flow puts it, reading its
+// arguments' values.
+void FlowWalk::Call(size_t at, Varying flow) {
+    const size_t callee = calls_.byName.at(tokens_[at].text);
+    if (calls_.firstSync[callee] == kNone || quiet_ != 0 || found_.at != kNone) {
+        return;
+    }
+    if (flow != kUniform || returned_) {
+        Find(calls_.firstSync[callee], flow);
         return;
     }
     if (depth_ >= 16) {
         return;
     }
-    std::vector<bool> arguments;
+    std::vector<Varying> arguments;
     const size_t close = ClosingBracket(tokens_, at + 1);
     for (const auto& [first, last] : CommaPieces(tokens_, at + 2, close)) {
         arguments.push_back(Reads(first, last));
@@ -344,14 +398,18 @@ void FlowWalk::Call(size_t at, bool perThread) {
     calls_.walked.emplace(key, found_);
 }
 
-bool FlowWalk::Reads(size_t begin, size_t end) const {
+Varying FlowWalk::Reads(size_t begin, size_t end) const {
+    Varying read = kUniform;
     for (size_t at = begin; at < end && at < tokens_.size(); ++at) {
-        if (tokens_[at].kind == HlslToken::Kind::Identifier &&
-            (at == 0 || !IsChar(tokens_[at - 1], '.')) && perThread_.count(tokens_[at].text) != 0) {
-            return true;
+        if (tokens_[at].kind != HlslToken::Kind::Identifier ||
+            (at != 0 && IsChar(tokens_[at - 1], '.'))) {
+            continue;
         }
+        const auto name = varying_.find(tokens_[at].text);
+        read |= name != varying_.end() ? name->second : kUniform;
+        read |= calls_.sharedMemory.count(tokens_[at].text) != 0 ? kMemory : kUniform;
     }
-    return false;
+    return read;
 }
 
 } // namespace
@@ -359,16 +417,28 @@ bool FlowWalk::Reads(size_t begin, size_t end) const {
 void CheckBarrierFlow(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
                       size_t entry, std::string* errors) {
     CallGraph calls(tokens, functions);
-    FlowWalk walk(tokens, calls);
-    std::vector<bool> inputs;
-    for (const auto& [first, last] : Parameters(tokens, functions[entry])) {
-        inputs.push_back(!(IsToken(tokens, first, "uniform")));
-    }
-    const size_t sync = walk.Walk(entry, inputs);
-    if (sync == kNone) {
+    if (calls.firstSync[entry] == kNone) {
         return;
     }
-    *errors += SourceError(tokens[sync],
+    FlowWalk walk(tokens, calls);
+    std::vector<Varying> inputs;
+    for (const auto& [first, last] : Parameters(tokens, functions[entry])) {
+        inputs.push_back(IsToken(tokens, first, "uniform") ? kUniform : kThread);
+    }
+    const FoundSync sync = walk.Walk(entry, inputs);
+    if (sync.at == kNone) {
+        return;
+    }
+    if (sync.cause == kThread) {
+        *errors += SourceError(tokens[sync.at],
+                               "thread sync operation found in varying flow control, consider "
+                               "reformulating your algorithm so all threads will hit the sync "
+                               "simultaneously",
+                               "X3663") +
+                   "\n";
+        return;
+    }
+    *errors += SourceError(tokens[sync.at],
                            "thread sync operation must be in non-varying flow control, due to a "
                            "potential race condition this sync is illegal, consider adding a "
                            "sync after reading any values controlling shader execution at this "

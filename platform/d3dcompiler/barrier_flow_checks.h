@@ -1,6 +1,7 @@
 // A compute shader's thread-group syncs ("GroupMemoryBarrierWithGroupSync"
 // and its kin) must be reached by every thread of the group, so Windows'
-// compiler refuses one in flow control that differs between threads (X4026).
+// compiler refuses one in flow control that differs between threads (X3663),
+// or that a read of shared memory or a thread gone decides (X4026).
 #pragma once
 
 #include "function_scan.h"
@@ -11,11 +12,11 @@
 
 namespace d3dcompiler_standin {
 
-// Appends one X4026 line to `errors` where a sync the entry point `entry`
-// reaches stands under a condition, loop or early return that reads a
-// per-thread value: the entry point's inputs and what is computed from them.
-// Values read from memory are not counted as per-thread, so nothing Windows
-// accepts is refused.
+// Appends one error line to `errors` where a sync the entry point `entry`
+// reaches stands under a condition or loop that reads a per-thread value (the
+// entry point's inputs and what is computed from them: X3663), or one that
+// reads memory other threads write, or after a return taken per thread
+// (X4026). A sync every thread reaches settles what was read before it.
 void CheckBarrierFlow(const std::vector<HlslToken>& tokens,
                       const std::vector<FunctionDefinition>& functions, size_t entry,
                       std::string* errors);

@@ -142,6 +142,17 @@ void HoistLoopVariablesReadAfterTheLoop(const Tokens& tokens, std::vector<TextEd
         if (!declared) {
             edits->push_back({tokens[start].offset, 0, tokens[type].text + " " + name + "; "});
             hoisted.insert({blockEnd, name});
+        } else if (IsToken(tokens, type + 2, "=")) {
+            // "for (int i = 0;" with an i declared before: "for (i = int(0);", converted to the
+            // loop's type, and a form the X3078 warning knows for this redeclaration.
+            size_t semicolon = type + 3;
+            while (semicolon < tokens.size() && tokens[semicolon].text != ";") {
+                const std::string& text = tokens[semicolon].text;
+                semicolon = text == "(" || text == "[" ? ClosingBracket(tokens, semicolon) + 1
+                                                       : semicolon + 1;
+            }
+            edits->push_back({tokens[type + 2].offset + 1, 0, " " + tokens[type].text + "("});
+            edits->push_back({tokens[semicolon].offset, 0, ")"});
         }
         edits->push_back({tokens[type].offset, tokens[type + 1].offset - tokens[type].offset, ""});
     }

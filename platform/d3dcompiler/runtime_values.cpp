@@ -1,11 +1,11 @@
 #include "runtime_values.h"
 
+#include "assignment_operators.h"
 #include "function_scan.h"
 
 #include <strings.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -28,24 +28,6 @@ bool EndsDeclarator(const Tokens& tokens, size_t at) {
                          IsChar(next, ':') || IsChar(next, '=');
     return follows && (before.kind == HlslToken::Kind::Identifier || IsChar(before, '>') ||
                        IsChar(before, ','));
-}
-
-// Where the value of an assignment whose operator starts at `at` begins
-// ("=", "+=", "<<=", one character a token); 0 where none starts there.
-size_t AssignedValue(const Tokens& tokens, size_t at) {
-    size_t equals = at;
-    while (equals < at + 2 && equals < tokens.size() && !IsChar(tokens[equals], '=') &&
-           tokens[equals].kind == HlslToken::Kind::Punctuation &&
-           std::strchr("+-*/%&|^<>", tokens[equals].text[0]) != nullptr) {
-        ++equals;
-    }
-    const bool shift = equals == at + 2 && tokens[at].text == tokens[at + 1].text &&
-                       (IsChar(tokens[at], '<') || IsChar(tokens[at], '>'));
-    if (equals + 1 >= tokens.size() || !IsChar(tokens[equals], '=') ||
-        IsChar(tokens[equals + 1], '=') || (equals == at + 2 && !shift)) {
-        return 0;
-    }
-    return equals + 1;
 }
 
 // Where the value begins of a statement assigning to the name at `at`

@@ -28,6 +28,7 @@
 #include "swizzle_name_checks.h"
 #include "statement_syntax_checks.h"
 #include "swizzle_write_checks.h"
+#include "jump_checks.h"
 #include "switch_checks.h"
 #include "unroll_checks.h"
 #include "unsigned_types.h"
@@ -265,6 +266,7 @@ bool CheckSource(const std::vector<HlslToken>& tokens, const ShaderTarget& targe
     CheckAggregateOperands(tokens, errors);
     CheckConditionalDimensions(tokens, errors);
     CheckSwitchFallThrough(tokens, errors);
+    CheckLoopJumps(tokens, errors);
     CheckAttributeArguments(tokens, errors);
     CheckParameters(tokens, errors);
     CheckLegacySamplingCalls(tokens, errors);

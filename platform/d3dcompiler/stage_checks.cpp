@@ -1,6 +1,8 @@
 #include "stage_checks.h"
 
 #include "barrier_flow_checks.h"
+#include "gradient_loop_checks.h"
+#include "uav_condition_checks.h"
 #include "constant_expressions.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
@@ -39,8 +41,8 @@ bool NeedsDerivatives(const Tokens& tokens, size_t at) {
     return method ? kMethods.count(tokens[at].text) != 0 : kIntrinsics.count(tokens[at].text) != 0;
 }
 
-// What the stage has no instruction for: derivatives, clip and the attribute
-// evaluations outside a pixel shader, noise anywhere, the barriers that sync
+// What the stage has no instruction for: derivatives, clip, discard and the
+// attribute evaluations outside a pixel shader, noise anywhere, the barriers that sync
 // a thread group outside a compute shader, and memory barriers in a vertex
 // shader (Microsoft's pages on each list the stages).
 bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
@@ -48,6 +50,9 @@ bool UnavailableInStage(const Tokens& tokens, size_t at, char stage) {
         return true;
     }
     const std::string& name = tokens[at].text;
+    if (stage != 'p' && name == "discard" && tokens[at].kind == HlslToken::Kind::Identifier) {
+        return true; // a pixel shader statement (its page)
+    }
     if (!name.empty() && (name[0] == 'c' || name[0] == 'E' || name[0] == 'n') &&
         IsToken(tokens, at + 1, "(") && (at == 0 || tokens[at - 1].text != ".")) {
         // noise runs only in texture shaders; clip and the attribute
@@ -306,8 +311,12 @@ bool CheckStage(const Tokens& tokens, const std::string& entryPoint, const Shade
             CheckThreadGroupSize(tokens, function, errors);
             CheckGroupSharedSize(tokens, reached, errors);
             CheckBarrierFlow(tokens, functions, entry, errors);
+            CheckUavLoopConditions(tokens, functions, reached, errors);
         } else if (target.stage != 'c') {
             CheckGroupSharedOutsideCompute(tokens, reached, errors);
+        }
+        if (target.stage == 'p') {
+            CheckGradientLoops(tokens, functions, reached, errors);
         }
         break;
     }

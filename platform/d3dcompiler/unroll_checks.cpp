@@ -1,5 +1,6 @@
 #include "unroll_checks.h"
 #include "function_scan.h"
+#include "loop_iterations.h"
 #include "numeric_type_names.h"
 
 #include <set>
@@ -10,6 +11,7 @@ namespace d3dcompiler_standin {
 namespace {
 
 using Tokens = std::vector<HlslToken>;
+constexpr int64_t kUnrollLimit = 1024;
 
 // Scalars the program sets: "type name;" in a constant buffer, or at global
 // scope without static, const or groupshared.
@@ -86,11 +88,18 @@ void CheckUnrolledLoopBounds(const Tokens& tokens, std::string* errors) {
             IsToken(tokens, op + 1, "=") && Adjacent(tokens[op], tokens[op + 1])) {
             ++op;
         }
-        if (end == op + 2 && IsIdentifier(tokens, first) && IsComparison(tokens[first + 1].text) &&
-            constants.count(tokens[end - 1].text) != 0) {
+        const bool programBound = end == op + 2 && IsIdentifier(tokens, first) &&
+                                  IsComparison(tokens[first + 1].text) &&
+                                  constants.count(tokens[end - 1].text) != 0;
+        // Past 1024 iterations the compiler stops unrolling; [unroll(n)] lifts that.
+        const std::optional<int64_t> iterations =
+            tokens[at + 3].text == "for" ? LiteralIterations(tokens, at + 3) : std::nullopt;
+        if (programBound || (iterations && *iterations > kUnrollLimit)) {
             *errors += SourceError(tokens[at + 3],
                                    "unable to unroll loop, loop does not appear to terminate "
-                                   "in a timely manner (1024 iterations)",
+                                   "in a timely manner (1024 iterations) or unrolled loop is too "
+                                   "large, use the [unroll(n)] attribute to force an exact higher "
+                                   "number",
                                    "X3511") +
                        "\n";
         }
