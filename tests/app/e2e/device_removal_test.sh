@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pixel shaders the GPU never finishes (an endless loop, a loop of 10^8
-# rounds, an unrolled loop of 4096), loaded with F5 under the running
+# rounds, a loop of 4096 unrolled by [unroll(4096)], as a bare [unroll] stops at
+# 1024), loaded with F5 under the running
 # program: the device is removed as hung within seconds (the unrolled loop
 # only where the rasteriser is too slow for it), the program goes on
 # without crashing or flooding its output, F5 on the removed device fails in
@@ -28,7 +29,7 @@ write_case() {
     case $1 in
     endless) loop='[loop] while (viewportWidth > 0.0) { brightness = frac(brightness * 1.37 + 0.11); }' ;;
     long-loop) loop='[loop] for (int i = 0; i < 100000000; ++i) { brightness = frac(brightness * 1.37 + 0.11); }' ;;
-    big-unroll) loop='[unroll] for (int i = 0; i < 4096; ++i) { brightness = frac(sin(brightness * 12.9898 + frameClock) * 43758.5453); }' ;;
+    big-unroll) loop='[unroll(4096)] for (int i = 0; i < 4096; ++i) { brightness = frac(sin(brightness * 12.9898 + frameClock) * 43758.5453); }' ;;
     esac
     sed "s|^    return float4(input.color.rgb \* brightness, 1.0);|    $loop\n&|" \
         "$work/good.hlsl" >"$work/normal.hlsl"
