@@ -1,10 +1,13 @@
+#include "call_shapes.h"
 #include "function_scan.h"
 #include "numeric_type_names.h"
 #include "resource_declarations.h"
 #include "source_warnings.h"
 #include "warning_lines.h"
 
+#include <algorithm>
 #include <map>
+#include <set>
 
 namespace d3dcompiler_standin {
 namespace {
@@ -34,6 +37,54 @@ bool IsSwizzle(const std::string& text) {
                                 text.find_first_not_of("rgba") == std::string::npos);
 }
 
+// Intrinsics computed component by component, whose value has as many
+// components as their vector arguments, the longer ones truncated to the
+// shortest.
+const std::set<std::string>& ComponentwiseIntrinsics() {
+    static const std::set<std::string> names = {
+        "abs",   "acos",       "asin",  "atan",   "atan2",     "ceil", "clamp",
+        "cos",   "cosh",       "ddx",   "ddy",    "degrees",   "exp",  "exp2",
+        "floor", "fmod",       "frac",  "fwidth", "lerp",      "log",  "log10",
+        "log2",  "mad",        "max",   "min",    "normalize", "pow",  "radians",
+        "rcp",   "reflect",    "round", "rsqrt",  "saturate",  "sign", "sin",
+        "sinh",  "smoothstep", "sqrt",  "step",   "tan",       "tanh", "trunc"};
+    return names;
+}
+
+// Intrinsics whose vector arguments, given with different lengths, are
+// truncated to the shortest.
+bool TruncatesLongerArguments(const std::string& name) {
+    return name == "dot" || name == "distance" || ComponentwiseIntrinsics().count(name) != 0;
+}
+
+int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
+                         const std::map<std::string, int>& names);
+
+// The components of each argument of the call whose '(' is at `open`: 1 for
+// a literal, 0 where the form does not tell.
+std::vector<int> ArgumentComponents(const Tokens& tokens, size_t open,
+                                    const std::map<std::string, int>& names) {
+    std::vector<int> components;
+    for (const auto& [begin, end] : CallArguments(tokens, open)) {
+        const bool literal = end == begin + 1 && tokens[begin].kind == HlslToken::Kind::Number;
+        components.push_back(literal ? 1 : ExpressionComponents(tokens, begin, end, names));
+    }
+    return components;
+}
+
+// The shortest vector's length among `components`, 1 where all are scalars,
+// 0 where one is not known.
+int ShortestOf(const std::vector<int>& components) {
+    int shortest = 1;
+    for (int count : components) {
+        if (count <= 0) {
+            return 0;
+        }
+        shortest = count >= 2 && (shortest == 1 || count < shortest) ? count : shortest;
+    }
+    return components.empty() ? 0 : shortest;
+}
+
 // Components of the expression [first, end) where its form tells them: a
 // declared name, a swizzle of one, a constructor or a call; 0 otherwise.
 int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
@@ -45,6 +96,10 @@ int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
         const int constructed = ComponentsOf(tokens[first].text);
         if (constructed != 0) {
             return constructed;
+        }
+        if (ComponentwiseIntrinsics().count(tokens[first].text) &&
+            (first == 0 || tokens[first - 1].text != ".")) {
+            return ShortestOf(ArgumentComponents(tokens, first + 1, names));
         }
     } else if (first + 1 == end) {
         // A name alone.
@@ -101,15 +156,99 @@ void WarnIfTruncated(const Tokens& tokens, int wanted, size_t first, size_t end,
     }
 }
 
+// The names of the whole source with those the function's own parameters
+// and locals declare: where two functions declare one name differently,
+// each function's own declaration tells.
+std::map<std::string, int> NamesInFunction(const Tokens& tokens, const FunctionDefinition& function,
+                                           const std::map<std::string, int>& names) {
+    std::map<std::string, int> own = names;
+    const size_t end = std::min(function.end, tokens.size());
+    const Tokens body(tokens.begin() + long(function.parameters), tokens.begin() + long(end));
+    for (const auto& [name, components] : MeasureDeclaredNames(body, ComponentsOf)) {
+        if (components > 0) {
+            own[name] = components;
+        }
+    }
+    return own;
+}
+
+void WarnTruncatedArgument(const Tokens& tokens, std::pair<size_t, size_t> argument, int wanted,
+                           int given, std::string* warnings) {
+    if (wanted >= 1 && given > wanted && given >= 2) {
+        *warnings += SourceSpan(tokens[argument.first], tokens[argument.second - 1]) +
+                     ": warning X3206: implicit truncation of vector type\n";
+    }
+}
+
+// Each function defined once with scalar and vector parameters taken in:
+// their lengths.
+std::map<std::string, std::vector<int>>
+ParameterLengths(const Tokens& tokens, const std::vector<FunctionDefinition>& functions) {
+    std::map<std::string, int> definitions;
+    std::map<std::string, std::vector<int>> lengths;
+    for (const FunctionDefinition& function : functions) {
+        const std::string& name = tokens[function.name].text;
+        ++definitions[name];
+        const std::optional<std::vector<NumericShape>> shapes = ParameterShapes(tokens, function);
+        if (shapes) {
+            std::vector<int>& counts = lengths[name];
+            for (const NumericShape& shape : *shapes) {
+                counts.push_back(int(shape.components));
+            }
+        }
+    }
+    for (const auto& [name, count] : definitions) {
+        if (count > 1) {
+            lengths.erase(name);
+        }
+    }
+    return lengths;
+}
+
+// X3206 for the arguments of the call whose name is at `at`: longer than a
+// user function's parameter or cross's float3, or, for the intrinsics that
+// take vectors of one length, longer than another argument.
+void WarnTruncatedArguments(const Tokens& tokens, size_t at,
+                            const std::map<std::string, std::vector<int>>& parameters,
+                            const std::map<std::string, int>& names, std::string* warnings) {
+    const std::string& name = tokens[at].text;
+    const auto function = parameters.find(name);
+    const bool cross = name == "cross";
+    if (function == parameters.end() && !cross && !TruncatesLongerArguments(name)) {
+        return;
+    }
+    const std::vector<std::pair<size_t, size_t>> arguments = CallArguments(tokens, at + 1);
+    const std::vector<int> given = ArgumentComponents(tokens, at + 1, names);
+    if (function != parameters.end() && function->second.size() != arguments.size()) {
+        return;
+    }
+    const int shortest = ShortestOf(given);
+    for (size_t index = 0; index < arguments.size(); ++index) {
+        const int wanted = function != parameters.end() ? function->second[index]
+                           : cross                      ? 3
+                                                        : shortest;
+        WarnTruncatedArgument(tokens, arguments[index], wanted, given[index], warnings);
+    }
+}
+
 } // namespace
 
 void WarnTruncations(const Tokens& tokens, const std::vector<FunctionDefinition>& functions,
                      std::string* warnings) {
-    const std::map<std::string, int> names = DeclaredComponents(tokens);
+    const std::map<std::string, int> declared = DeclaredComponents(tokens);
+    const std::map<std::string, std::vector<int>> parameters = ParameterLengths(tokens, functions);
+    const bool conflicts = std::any_of(declared.begin(), declared.end(),
+                                       [](const auto& entry) { return entry.second < 0; });
     for (const FunctionDefinition& function : functions) {
+        const std::map<std::string, int> names =
+            conflicts ? NamesInFunction(tokens, function, declared) : declared;
         const int returned = ComponentsOf(tokens[function.name - 1].text);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at + 2 < end; ++at) {
+            if (IsIdentifier(tokens, at) && IsToken(tokens, at + 1, "(") &&
+                tokens[at - 1].text != ".") {
+                WarnTruncatedArguments(tokens, at, parameters, names, warnings);
+            }
             size_t value = 0;
             int wanted = 0;
             if (IsToken(tokens, at, "=") && !IsToken(tokens, at + 1, "=") &&
