@@ -78,6 +78,7 @@ std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entry
     WarnPowers(tokens, &warnings);
     WarnTruncations(tokens, functions, &warnings);
     WarnDoubleNarrowing(tokens, functions, &warnings);
+    WarnArithmetic(tokens, functions, &warnings);
     WarnPartlyWrittenLocals(tokens, functions, &warnings);
     return warnings;
 }

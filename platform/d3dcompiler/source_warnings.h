@@ -32,4 +32,10 @@ void WarnTruncations(const std::vector<HlslToken>& tokens,
 void WarnDoubleNarrowing(const std::vector<HlslToken>& tokens,
                          const std::vector<FunctionDefinition>& functions, std::string* warnings);
 
+// X3556, X4008 and X3203: a division or remainder of signed integers, a
+// float divided by a literal zero, and a signed integer variable compared
+// with an unsigned value.
+void WarnArithmetic(const std::vector<HlslToken>& tokens,
+                    const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
 } // namespace d3dcompiler_standin
