@@ -57,8 +57,8 @@ bool TruncatesLongerArguments(const std::string& name) {
     return name == "dot" || name == "distance" || ComponentwiseIntrinsics().count(name) != 0;
 }
 
-int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
-                         const std::map<std::string, int>& names);
+int ValueComponents(const Tokens& tokens, size_t first, size_t end,
+                    const std::map<std::string, int>& names);
 
 // The components of each argument of the call whose '(' is at `open`: 1 for
 // a literal, 0 where the form does not tell.
@@ -67,7 +67,7 @@ std::vector<int> ArgumentComponents(const Tokens& tokens, size_t open,
     std::vector<int> components;
     for (const auto& [begin, end] : CallArguments(tokens, open)) {
         const bool literal = end == begin + 1 && tokens[begin].kind == HlslToken::Kind::Number;
-        components.push_back(literal ? 1 : ExpressionComponents(tokens, begin, end, names));
+        components.push_back(literal ? 1 : ValueComponents(tokens, begin, end, names));
     }
     return components;
 }
@@ -118,39 +118,86 @@ bool EndsOperand(const HlslToken& token) {
            token.text == ")" || token.text == "]";
 }
 
-// Whether two operands of the arithmetic operators joining [first, end)
-// outside brackets are vectors of different sizes, as their forms tell:
-// Windows truncates the longer one.
-bool OperandsDiffer(const Tokens& tokens, size_t first, size_t end,
-                    const std::map<std::string, int>& names) {
-    int seen = 0;
+// Components of one operand of the arithmetic operators: as
+// ExpressionComponents tells, or a literal's one, a cast's type's, a
+// bracketed value's; a leading sign changes nothing.
+int OperandComponents(const Tokens& tokens, size_t first, size_t end,
+                      const std::map<std::string, int>& names) {
+    first += first + 1 < end && (IsChar(tokens[first], '-') || IsChar(tokens[first], '+'));
+    if (first + 1 == end && tokens[first].kind == HlslToken::Kind::Number) {
+        return 1;
+    }
+    if (!IsChar(tokens[first], '(')) {
+        return ExpressionComponents(tokens, first, end, names);
+    }
+    const size_t close = ClosingBracket(tokens, first);
+    if (close + 1 == end) {
+        return ValueComponents(tokens, first + 1, close, names);
+    }
+    const bool cast = close == first + 2 && close + 1 < end;
+    return cast ? ComponentsOf(tokens[first + 1].text) : 0;
+}
+
+// The components of each operand of the arithmetic operators joining
+// [first, end) outside brackets; empty where another operator joins them.
+std::vector<int> OperandLengths(const Tokens& tokens, size_t first, size_t end,
+                                const std::map<std::string, int>& names) {
+    std::vector<int> lengths;
     size_t operand = first;
     for (size_t at = first; at <= end; ++at) {
-        const bool split = at == end || (tokens[at].text.size() == 1 &&
-                                         tokens[at].text.find_first_of("+-*/%") == 0 &&
-                                         at > operand && EndsOperand(tokens[at - 1]));
         if (at < end && (tokens[at].text == "(" || tokens[at].text == "[")) {
             at = ClosingBracket(tokens, at);
             continue;
         }
-        if (!split) {
-            continue;
+        const bool arithmetic =
+            at < end && tokens[at].text.size() == 1 && tokens[at].text.find_first_of("+-*/%") == 0;
+        if (at < end && tokens[at].kind == HlslToken::Kind::Punctuation && !arithmetic &&
+            !IsChar(tokens[at], '.')) {
+            return {};
         }
-        const int components = ExpressionComponents(tokens, operand, at, names);
-        if (components >= 2 && seen >= 2 && components != seen) {
+        if (at == end || (arithmetic && at > operand && EndsOperand(tokens[at - 1]))) {
+            lengths.push_back(at > operand ? OperandComponents(tokens, operand, at, names) : 0);
+            operand = at + 1;
+        }
+    }
+    return lengths;
+}
+
+// Whether two of `lengths` are vectors of different sizes: Windows
+// truncates the longer one.
+bool LengthsDiffer(const std::vector<int>& lengths) {
+    int seen = 0;
+    for (int length : lengths) {
+        if (length >= 2 && seen >= 2 && length != seen) {
             return true;
         }
-        seen = components >= 2 ? components : seen;
-        operand = at + 1;
+        seen = length >= 2 ? length : seen;
     }
     return false;
 }
 
+// Components of the value [first, end): its form's, or, for arithmetic on
+// operands whose forms tell theirs, the shortest vector operand's.
+int ValueComponents(const Tokens& tokens, size_t first, size_t end,
+                    const std::map<std::string, int>& names) {
+    const int given = ExpressionComponents(tokens, first, end, names);
+    if (given != 0) {
+        return given;
+    }
+    const std::vector<int> lengths = OperandLengths(tokens, first, end, names);
+    return ShortestOf(lengths);
+}
+
 void WarnIfTruncated(const Tokens& tokens, int wanted, size_t first, size_t end,
                      const std::map<std::string, int>& names, std::string* warnings) {
-    const int given = ExpressionComponents(tokens, first, end, names);
-    if ((wanted >= 1 && given > wanted && given >= 2) ||
-        (given == 0 && OperandsDiffer(tokens, first, end, names))) {
+    int given = ExpressionComponents(tokens, first, end, names);
+    bool truncated = false;
+    if (given == 0) {
+        const std::vector<int> lengths = OperandLengths(tokens, first, end, names);
+        truncated = LengthsDiffer(lengths);
+        given = ShortestOf(lengths);
+    }
+    if (truncated || (wanted >= 1 && given > wanted && given >= 2)) {
         *warnings += SourceSpan(tokens[first], tokens[end - 1]) +
                      ": warning X3206: implicit truncation of vector type\n";
     }

@@ -1,6 +1,7 @@
 // Windows: arguments of the parameters' lengths, swizzled to them, or scalars
 // that spread over a vector draw no X3206, nor do intrinsics given vectors
-// of one length; the compile passes with warnings made errors.
+// of one length, nor arithmetic on float3s and scalars kept in a float3;
+// the compile passes with warnings made errors.
 // verdict: accepted
 // flags: WARNINGS_ARE_ERRORS
 // group: warnings
@@ -17,7 +18,8 @@ float Shade(float y)
     float3 direction = normalize(colour.xyz);
     float3 mixed = lerp(base, across, 0.5);
     float4 spread = saturate(colour) + 0.5;
-    float sum = Brightness(colour.rgb, 2) + Brightness(mixed, y) + dot(base, direction);
+    float3 scaled = -colour.xyz * 2.0 + (base - 1.0);
+    float sum = Brightness(colour.rgb, 2) + Brightness(mixed, y) + dot(base, direction) + scaled.z;
     return (sum + spread.w) * 0.0 + 0.5;
 }
 #include "shade_stages.hlsli"
