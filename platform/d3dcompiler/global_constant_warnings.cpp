@@ -40,7 +40,8 @@ bool HoldsWord(const std::string& text, const std::string& word) {
 }
 
 // Whether the lines as written from `first` to the initialiser's '=' say
-// `const` before it.
+// `const`, and not `static`, before it (an annotation's ';' may end the
+// tokens' statement inside the declaration).
 bool WrittenConst(const HlslToken& first, const HlslToken& equals, const SourceLineLookup& lines) {
     if (first.file != equals.file || equals.line < first.line || equals.line > first.line + 8) {
         return false;
@@ -53,7 +54,7 @@ bool WrittenConst(const HlslToken& first, const HlslToken& equals, const SourceL
         }
         written += (line == equals.line ? text.substr(0, text.find('=')) : text) + "\n";
     }
-    return HoldsWord(written, "const");
+    return HoldsWord(written, "const") && !HoldsWord(written, "static");
 }
 
 } // namespace

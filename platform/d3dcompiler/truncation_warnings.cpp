@@ -227,8 +227,10 @@ void WarnTruncatedArgument(const Tokens& tokens, std::pair<size_t, size_t> argum
     }
 }
 
-// Each function defined once with scalar and vector parameters taken in:
-// their lengths.
+// Each function the source defines: the lengths of its parameters where it
+// is defined once, with scalar and vector parameters taken in, and shares no
+// intrinsic's name; none otherwise, where which function a call reaches, and
+// what it takes, are not told.
 std::map<std::string, std::vector<int>>
 ParameterLengths(const Tokens& tokens, const std::vector<FunctionDefinition>& functions) {
     std::map<std::string, int> definitions;
@@ -236,17 +238,15 @@ ParameterLengths(const Tokens& tokens, const std::vector<FunctionDefinition>& fu
     for (const FunctionDefinition& function : functions) {
         const std::string& name = tokens[function.name].text;
         ++definitions[name];
+        std::vector<int>& counts = lengths[name];
         const std::optional<std::vector<NumericShape>> shapes = ParameterShapes(tokens, function);
-        if (shapes) {
-            std::vector<int>& counts = lengths[name];
-            for (const NumericShape& shape : *shapes) {
-                counts.push_back(int(shape.components));
-            }
+        for (size_t index = 0; shapes && index < shapes->size(); ++index) {
+            counts.push_back(int((*shapes)[index].components));
         }
     }
     for (const auto& [name, count] : definitions) {
-        if (count > 1) {
-            lengths.erase(name);
+        if (count > 1 || name == "cross" || TruncatesLongerArguments(name)) {
+            lengths[name].clear();
         }
     }
     return lengths;
@@ -267,7 +267,7 @@ void WarnTruncatedArguments(const Tokens& tokens, size_t at,
     const std::vector<std::pair<size_t, size_t>> arguments = CallArguments(tokens, at + 1);
     const std::vector<int> given = ArgumentComponents(tokens, at + 1, names);
     if (function != parameters.end() && function->second.size() != arguments.size()) {
-        return;
+        return; // a default, or a function whose parameters are not told
     }
     const int shortest = ShortestOf(given);
     for (size_t index = 0; index < arguments.size(); ++index) {
