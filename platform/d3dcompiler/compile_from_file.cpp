@@ -463,6 +463,9 @@ private:
     bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
         warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
         WarnInitialisedGlobalConstants(tokens_, LineLookup(), &warnings_);
+        if (!(request_.flags & D3DCOMPILE_IEEE_STRICTNESS)) {
+            WarnFiniteTests(tokens_, &warnings_);
+        }
         WarnUnknownPragmas(preprocessed, request_.path, &warnings_);
         if (!warnings_.empty()) {
             warnings_ = MapColumnsToSource(warnings_, tokens_, LineLookup());

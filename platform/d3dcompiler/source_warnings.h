@@ -23,6 +23,11 @@ void WarnLoops(const std::vector<HlslToken>& tokens,
 // X3571: pow(f, e) computed as exp2(e * log2(f)), wrong for negative f.
 void WarnPowers(const std::vector<HlslToken>& tokens, std::string* warnings);
 
+// X3577: isnan and isinf, which Windows' compiler, taking floats to be
+// finite unless D3DCOMPILE_IEEE_STRICTNESS (/Gis) asks otherwise, may fold
+// away; the caller gives it where that flag is not set.
+void WarnFiniteTests(const std::vector<HlslToken>& tokens, std::string* warnings);
+
 // X3206: a vector given where a shorter vector or a scalar is declared.
 void WarnTruncations(const std::vector<HlslToken>& tokens,
                      const std::vector<FunctionDefinition>& functions, std::string* warnings);
