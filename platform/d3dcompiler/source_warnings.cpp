@@ -94,6 +94,7 @@ std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entry
     WarnTruncations(tokens, functions, &warnings);
     WarnDoubleNarrowing(tokens, functions, &warnings);
     WarnArithmetic(tokens, functions, &warnings);
+    WarnIncompleteOutputs(tokens, functions, entryPoint, &warnings);
     WarnPartlyWrittenLocals(tokens, functions, &warnings);
     return warnings;
 }

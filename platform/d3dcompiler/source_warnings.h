@@ -43,4 +43,10 @@ void WarnDoubleNarrowing(const std::vector<HlslToken>& tokens,
 void WarnArithmetic(const std::vector<HlslToken>& tokens,
                     const std::vector<FunctionDefinition>& functions, std::string* warnings);
 
+// X3578: an `out` parameter of the entry point, a scalar, vector or
+// structure of them, some component of which the body never writes.
+void WarnIncompleteOutputs(const std::vector<HlslToken>& tokens,
+                           const std::vector<FunctionDefinition>& functions,
+                           const std::string& entryPoint, std::string* warnings);
+
 } // namespace d3dcompiler_standin

@@ -119,6 +119,26 @@ TEST(SourceWarnings, SignedDivisionsAndSignMismatchesWhereOperandsTellTheirTypes
     EXPECT_EQ(Count(lines, "X4008"), 1u) << lines;
 }
 
+TEST(SourceWarnings, EntryOutputsSomeComponentOfWhichIsNeverWritten) {
+    const std::string source =
+        "struct V { float4 p : SV_Position; float2 uv : UV; };\n"
+        "void Fill(out float2 t) { t = 0; }\n"
+        "void Main(out V o, out V whole, out float4 c : C, out float2 d : D,\n"
+        "          inout float e : E, out float2 f : F) {\n"
+        "    o.p = 1; o.uv.x = 2;\n"
+        "    whole = (V)0; whole.uv.y = 3;\n"
+        "    c.xy = 1; c.zw = c.xy;\n"
+        "    Fill(d);\n"
+        "}\n";
+    const std::string lines = WarningsOf(source, "Main");
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,17-17): warning X3578: Output value 'o' is not completely "
+                           "initialized"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,41-41): warning X3578: Output value 'f'")) << lines;
+    EXPECT_EQ(Count(lines, "X3578"), 2u) << lines; // whole, c, d (a call writes it) and inout e
+    EXPECT_FALSE(Has(WarningsOf(source, "Fill"), "X3578"));
+}
+
 TEST(SourceWarnings, DoublesGivenWhereFloatsAreDeclared) {
     const std::string lines = WarningsOf("float F(double d, double2 v, float f) {\n"
                                          "    float a = d;\n"
