@@ -10,15 +10,6 @@ namespace {
 
 using Tokens = std::vector<HlslToken>;
 
-// Components of a scalar or vector type name; 0 for anything else.
-int ComponentsOfType(const std::string& type) {
-    NumericTypeName numeric;
-    if (!ReadNumericTypeName(type, &numeric) || numeric.columns != 0) {
-        return 0;
-    }
-    return numeric.size == 0 ? 1 : numeric.size;
-}
-
 // An output's parts ("" for a scalar or vector output, each member's name
 // for a structure) and, for each, a bit per component written.
 struct OutputParts {
@@ -43,7 +34,7 @@ bool ReadMembers(const Tokens& tokens, const std::string& type, OutputParts* par
             while (name + 1 < end && tokens[name + 1].text != ":") {
                 ++name;
             }
-            const int count = name > start ? ComponentsOfType(tokens[name - 1].text) : 0;
+            const int count = name > start ? ScalarOrVectorComponents(tokens[name - 1].text) : 0;
             if (count == 0 || !IsIdentifier(tokens, name)) {
                 return false; // a member this check does not measure
             }
@@ -144,7 +135,7 @@ void WarnIncompleteOutputs(const Tokens& tokens, const std::vector<FunctionDefin
             }
             const std::string& name = tokens[type + 2].text;
             OutputParts parts;
-            const int count = ComponentsOfType(tokens[type + 1].text);
+            const int count = ScalarOrVectorComponents(tokens[type + 1].text);
             if (count != 0) {
                 parts.components[""] = count;
             } else if (!ReadMembers(tokens, tokens[type + 1].text, &parts)) {

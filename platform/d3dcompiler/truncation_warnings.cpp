@@ -16,11 +16,7 @@ using Tokens = std::vector<HlslToken>;
 
 // Components of a scalar or vector type name; 0 for anything else.
 int ComponentsOf(const std::string& type) {
-    NumericTypeName numeric;
-    if (!ReadNumericTypeName(type, &numeric) || numeric.columns != 0) {
-        return 0;
-    }
-    return numeric.size == 0 ? 1 : numeric.size;
+    return ScalarOrVectorComponents(type);
 }
 
 // Each name declared with one scalar or vector type (variables, parameters,
