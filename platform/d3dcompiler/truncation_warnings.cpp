@@ -33,6 +33,11 @@ bool IsSwizzle(const std::string& text) {
                                 text.find_first_not_of("rgba") == std::string::npos);
 }
 
+// The most tokens of a call whose arguments are read: each call's are read
+// again for every call around it, so a generated nest of thousands would
+// take minutes.
+constexpr size_t kLongestCallRead = 512;
+
 // Intrinsics computed component by component, whose value has as many
 // components as their vector arguments, the longer ones truncated to the
 // shortest.
@@ -94,7 +99,7 @@ int ExpressionComponents(const Tokens& tokens, size_t first, size_t end,
             return constructed;
         }
         if (ComponentwiseIntrinsics().count(tokens[first].text) &&
-            (first == 0 || tokens[first - 1].text != ".")) {
+            end - first <= kLongestCallRead && (first == 0 || tokens[first - 1].text != ".")) {
             return ShortestOf(ArgumentComponents(tokens, first + 1, names));
         }
     } else if (first + 1 == end) {
@@ -257,7 +262,8 @@ void WarnTruncatedArguments(const Tokens& tokens, size_t at,
     const std::string& name = tokens[at].text;
     const auto function = parameters.find(name);
     const bool cross = name == "cross";
-    if (function == parameters.end() && !cross && !TruncatesLongerArguments(name)) {
+    if ((function == parameters.end() && !cross && !TruncatesLongerArguments(name)) ||
+        ClosingBracket(tokens, at + 1) - at > kLongestCallRead) {
         return;
     }
     const std::vector<std::pair<size_t, size_t>> arguments = CallArguments(tokens, at + 1);
@@ -280,11 +286,16 @@ void WarnTruncations(const Tokens& tokens, const std::vector<FunctionDefinition>
                      std::string* warnings) {
     const std::map<std::string, int> declared = DeclaredComponents(tokens);
     const std::map<std::string, std::vector<int>> parameters = ParameterLengths(tokens, functions);
-    const bool conflicts = std::any_of(declared.begin(), declared.end(),
-                                       [](const auto& entry) { return entry.second < 0; });
+    // Each function's own copy costs the names times the functions: past a
+    // bound (a generated source), the whole source's names serve.
+    const bool affordable = declared.size() * functions.size() < 1000000;
+    const bool conflicts =
+        affordable && std::any_of(declared.begin(), declared.end(),
+                                  [](const auto& entry) { return entry.second < 0; });
     for (const FunctionDefinition& function : functions) {
-        const std::map<std::string, int> names =
-            conflicts ? NamesInFunction(tokens, function, declared) : declared;
+        const std::map<std::string, int> own =
+            conflicts ? NamesInFunction(tokens, function, declared) : std::map<std::string, int>();
+        const std::map<std::string, int>& names = conflicts ? own : declared;
         const int returned = ComponentsOf(tokens[function.name - 1].text);
         const size_t end = std::min(function.end, tokens.size());
         for (size_t at = function.body + 1; at + 2 < end; ++at) {
