@@ -109,8 +109,11 @@ Operand RightOperand(const Tokens& tokens, size_t first, const std::map<std::str
                      bool comparison) {
     Operand operand;
     operand.first = first;
-    operand.last = first;
-    const bool literal = first < tokens.size() && tokens[first].kind == HlslToken::Kind::Number;
+    const bool negated = IsToken(tokens, first, "-") && first + 1 < tokens.size() &&
+                         tokens[first + 1].kind == HlslToken::Kind::Number;
+    operand.last = first + negated;
+    const bool literal =
+        operand.last < tokens.size() && tokens[operand.last].kind == HlslToken::Kind::Number;
     if (!literal && !IsIdentifier(tokens, first)) {
         return operand;
     }
@@ -124,7 +127,7 @@ Operand RightOperand(const Tokens& tokens, size_t first, const std::map<std::str
         return operand;
     }
     operand.literal = literal;
-    operand.sign = literal ? SignOfLiteral(tokens[first].text)
+    operand.sign = literal ? SignOfLiteral(tokens[operand.last].text)
                            : SignOfName(tokens, operand.first, operand.last, names);
     return operand;
 }
@@ -155,8 +158,8 @@ void WarnDivision(const Tokens& tokens, size_t op, const std::map<std::string, i
     const std::string span =
         SourceSpan(tokens[left.sign == Unknown ? op : left.first], tokens[right.last]);
     const bool remainder = IsChar(tokens[op], '%');
-    const bool floatZero = IsFloatZero(tokens[right.first]) ||
-                           (left.sign == Floating && IsIntegerZero(tokens[right.first]));
+    const bool floatZero = IsFloatZero(tokens[right.last]) ||
+                           (left.sign == Floating && IsIntegerZero(tokens[right.last]));
     if (left.sign == Signed && right.sign == Signed && !(left.literal && right.literal)) {
         *warnings += span + ": warning X3556: integer " + (remainder ? "modulus" : "divides") +
                      " may be much slower, try using uints if possible.\n";

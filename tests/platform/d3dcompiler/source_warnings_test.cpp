@@ -103,7 +103,7 @@ TEST(SourceWarnings, SignedDivisionsAndSignMismatchesWhereOperandsTellTheirTypes
         WarningsOf("int standin_remainder_int(int a, int b) { return a / b; }\n"
                    "float F(int i, uint u, float f) {\n"
                    "    int a = i / 2 + f * i / 2 + 7 / 2 + (uint)i / 2;\n"
-                   "    int b = standin_remainder_int(i, 3) + u / 2;\n"
+                   "    int b = standin_remainder_int(i, 3) + u / 2 + i / -2;\n"
                    "    bool c = i < u && i < 3 && u << 2 > 1 && i + 1 < u;\n"
                    "    return f / 0.0 + f / 2.0;\n"
                    "}\n");
@@ -111,7 +111,8 @@ TEST(SourceWarnings, SignedDivisionsAndSignMismatchesWhereOperandsTellTheirTypes
     EXPECT_TRUE(Has(lines, "s.hlsl(3,13-17): warning X3556: integer divides")) << lines;
     EXPECT_EQ(Count(lines, "s.hlsl(3,"), 1u) << lines; // f * i is a float, 7 / 2 folds, a cast
     EXPECT_TRUE(Has(lines, "s.hlsl(4,13-39): warning X3556: integer modulus")) << lines;
-    EXPECT_EQ(Count(lines, "s.hlsl(4,"), 1u) << lines; // u / 2 divides unsigned
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,51-56): warning X3556: integer divides")) << lines;
+    EXPECT_EQ(Count(lines, "s.hlsl(4,"), 2u) << lines; // u / 2 divides unsigned
     EXPECT_TRUE(Has(lines, "s.hlsl(5,14-18): warning X3203")) << lines;
     EXPECT_EQ(Count(lines, "X3203"), 1u) << lines; // not for a literal, a shift or a sum
     EXPECT_TRUE(Has(lines, "s.hlsl(6,12-18): warning X4008: floating point division by zero"))
