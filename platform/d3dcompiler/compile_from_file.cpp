@@ -2,6 +2,7 @@
 // container holding the SPIR-V, the stage's input and output signatures and,
 // when the entry point carries one, the serialized root signature.
 #include "blob.h"
+#include "global_constant_warnings.h"
 #include "interface_checks.h"
 #include "builtin_warmup.h"
 #include "compile_messages.h"
@@ -512,6 +513,10 @@ private:
     // warning pragmas or D3DCOMPILE_WARNINGS_ARE_ERRORS make any an error.
     bool CollectWarnings(const std::string& preprocessed, std::string* messages) {
         warnings_ = CollectSourceWarnings(tokens_, request_.entryPoint, request_.target);
+        WarnInitialisedGlobalConstants(tokens_, LineLookup(), &warnings_);
+        if (!(request_.flags & D3DCOMPILE_IEEE_STRICTNESS)) {
+            WarnFiniteTests(tokens_, &warnings_);
+        }
         WarnUnknownPragmas(preprocessed, request_.path, &warnings_);
         if (!warnings_.empty()) {
             warnings_ = MapColumnsToSource(warnings_, tokens_, LineLookup());

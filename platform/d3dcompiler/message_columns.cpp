@@ -4,6 +4,7 @@
 #include "numeric_type_names.h"
 
 #include <cstdlib>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -105,11 +106,19 @@ std::string MapColumnsToSource(const std::string& messages, const Tokens& tokens
     static const std::regex kPlaced("^(.*)\\(([0-9]+),([0-9]+)-([0-9]+)\\)(: .*)$");
     std::istringstream input(messages);
     std::string out;
+    // A line many messages name (a generated one) is read once.
+    std::map<std::pair<std::string, uint32_t>, std::vector<std::pair<uint32_t, uint32_t>>> read;
     for (std::string line; std::getline(input, line);) {
         std::smatch match;
         if (std::regex_match(line, match, kPlaced)) {
             const uint32_t number = uint32_t(std::stoul(match[2].str()));
-            const auto columns = WrittenColumns(tokens, match[1].str(), number, lines);
+            const auto key = std::make_pair(match[1].str(), number);
+            auto cached = read.find(key);
+            if (cached == read.end()) {
+                cached =
+                    read.emplace(key, WrittenColumns(tokens, match[1].str(), number, lines)).first;
+            }
+            const auto& columns = cached->second;
             line = match[1].str() + "(" + match[2].str() + "," +
                    std::to_string(WrittenColumn(columns, uint32_t(std::stoul(match[3].str())))) +
                    "-" +

@@ -57,6 +57,14 @@ bool IsSixteenOrSixtyFourBitTypeName(std::string_view name) {
     return at == name.size();
 }
 
+int ScalarOrVectorComponents(std::string_view name) {
+    NumericTypeName numeric;
+    if (!ReadNumericTypeName(name, &numeric) || numeric.columns != 0) {
+        return 0;
+    }
+    return numeric.size == 0 ? 1 : numeric.size;
+}
+
 std::string_view IntegerElementOf(std::string_view base) {
     if (base == "int" || base == "min16int" || base == "min12int") {
         return "int";

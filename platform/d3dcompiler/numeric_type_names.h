@@ -18,6 +18,10 @@ struct NumericTypeName {
 // optional "x" with a size 1 to 4; the parts in `*parsed`.
 bool ReadNumericTypeName(std::string_view name, NumericTypeName* parsed);
 
+// Components of a scalar or vector type name ("float3": 3, "uint": 1); 0 for
+// a matrix or any other name.
+int ScalarOrVectorComponents(std::string_view name);
+
 // What an integer or bool scalar base is computed as: "int" (int, min16int,
 // min12int), "uint" (uint, dword, min16uint) or "bool"; "" for other bases.
 std::string_view IntegerElementOf(std::string_view base);

@@ -69,6 +69,21 @@ void WarnPowers(const Tokens& tokens, std::string* warnings) {
     }
 }
 
+void WarnFiniteTests(const Tokens& tokens, std::string* warnings) {
+    for (size_t at = 1; at + 2 < tokens.size(); ++at) {
+        const std::string& name = tokens[at].text;
+        if ((name != "isnan" && name != "isinf") || !IsToken(tokens, at + 1, "(") ||
+            tokens[at - 1].text == "." || tokens[at + 2].kind == HlslToken::Kind::Number) {
+            continue;
+        }
+        const bool nan = name == "isnan";
+        *warnings += SourceSpan(tokens[at], tokens[ClosingBracket(tokens, at + 1)]) +
+                     ": warning X3577: value cannot be " + (nan ? "NaN" : "infinity") + ", " +
+                     name + "() may not be necessary. /Gis may force " + name +
+                     "() to be performed\n";
+    }
+}
+
 std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entryPoint,
                                   const ShaderTarget& target) {
     std::string warnings;
@@ -78,6 +93,8 @@ std::string CollectSourceWarnings(const Tokens& tokens, const std::string& entry
     WarnPowers(tokens, &warnings);
     WarnTruncations(tokens, functions, &warnings);
     WarnDoubleNarrowing(tokens, functions, &warnings);
+    WarnArithmetic(tokens, functions, &warnings);
+    WarnIncompleteOutputs(tokens, functions, entryPoint, &warnings);
     WarnPartlyWrittenLocals(tokens, functions, &warnings);
     return warnings;
 }

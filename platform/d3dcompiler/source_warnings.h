@@ -23,6 +23,11 @@ void WarnLoops(const std::vector<HlslToken>& tokens,
 // X3571: pow(f, e) computed as exp2(e * log2(f)), wrong for negative f.
 void WarnPowers(const std::vector<HlslToken>& tokens, std::string* warnings);
 
+// X3577: isnan and isinf, which Windows' compiler, taking floats to be
+// finite unless D3DCOMPILE_IEEE_STRICTNESS (/Gis) asks otherwise, may fold
+// away; the caller gives it where that flag is not set.
+void WarnFiniteTests(const std::vector<HlslToken>& tokens, std::string* warnings);
+
 // X3206: a vector given where a shorter vector or a scalar is declared.
 void WarnTruncations(const std::vector<HlslToken>& tokens,
                      const std::vector<FunctionDefinition>& functions, std::string* warnings);
@@ -31,5 +36,17 @@ void WarnTruncations(const std::vector<HlslToken>& tokens,
 // declared or returned.
 void WarnDoubleNarrowing(const std::vector<HlslToken>& tokens,
                          const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
+// X3556, X4008 and X3203: a division or remainder of signed integers, a
+// float divided by a literal zero, and a signed integer variable compared
+// with an unsigned value.
+void WarnArithmetic(const std::vector<HlslToken>& tokens,
+                    const std::vector<FunctionDefinition>& functions, std::string* warnings);
+
+// X3578: an `out` parameter of the entry point, a scalar, vector or
+// structure of them, some component of which the body never writes.
+void WarnIncompleteOutputs(const std::vector<HlslToken>& tokens,
+                           const std::vector<FunctionDefinition>& functions,
+                           const std::string& entryPoint, std::string* warnings);
 
 } // namespace d3dcompiler_standin

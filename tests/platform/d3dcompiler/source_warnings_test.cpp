@@ -23,6 +23,14 @@ bool Has(const std::string& lines, const std::string& text) {
     return lines.find(text) != std::string::npos;
 }
 
+size_t Count(const std::string& lines, const std::string& text) {
+    size_t count = 0;
+    for (size_t at = lines.find(text); at != std::string::npos; at = lines.find(text, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 TEST(SourceWarnings, TruncationOfVectorsWhereTheFormTellsTheSize) {
     const std::string lines = WarningsOf("float F(float4 v) {\n"
                                          "    float2 a = v;\n"
@@ -72,6 +80,64 @@ TEST(SourceWarnings, TruncationOfWhatAnObjectGives) {
     EXPECT_TRUE(Has(lines, "s.hlsl(8,16-")) << lines;
     EXPECT_TRUE(Has(lines, "s.hlsl(9,16-")) << lines;  // four components gathered
     EXPECT_TRUE(Has(lines, "s.hlsl(10,12-")) << lines; // an element of the default float4
+}
+
+TEST(SourceWarnings, ArgumentsAndValuesLongerThanWhatTakesThem) {
+    const std::string lines = WarningsOf("float G(float3 c) { return c.x; }\n"
+                                         "float dot(int2 a, int2 b) { return 1.0; }\n"
+                                         "float F(float4 v, float3 w) {\n"
+                                         "    float a = G(v * 2.0) + G(v.xyz) + G(w);\n"
+                                         "    float3 n = normalize(v);\n"
+                                         "    float3 m = lerp(w, v, 0.5) + (v - 1.0).xyz;\n"
+                                         "    return a + dot(w, w) + n.x + m.x;\n"
+                                         "}\n");
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,17-23): warning X3206")) << lines;
+    EXPECT_EQ(Count(lines, "s.hlsl(4,"), 1u) << lines; // a swizzle of the parameter's length
+    EXPECT_TRUE(Has(lines, "s.hlsl(5,16-27): warning X3206")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(6,24-24): warning X3206")) << lines; // lerp's longer vector
+    EXPECT_FALSE(Has(lines, "(7,")) << lines; // the user's dot does not hide the intrinsic's
+}
+
+TEST(SourceWarnings, SignedDivisionsAndSignMismatchesWhereOperandsTellTheirTypes) {
+    const std::string lines =
+        WarningsOf("int standin_remainder_int(int a, int b) { return a / b; }\n"
+                   "float F(int i, uint u, float f) {\n"
+                   "    int a = i / 2 + f * i / 2 + 7 / 2 + (uint)i / 2;\n"
+                   "    int b = standin_remainder_int(i, 3) + u / 2 + i / -2;\n"
+                   "    bool c = i < u && i < 3 && u << 2 > 1 && i + 1 < u;\n"
+                   "    return f / 0.0 + f / 2.0;\n"
+                   "}\n");
+    EXPECT_FALSE(Has(lines, "(1,")) << lines; // the rewrites' own helper
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,13-17): warning X3556: integer divides")) << lines;
+    EXPECT_EQ(Count(lines, "s.hlsl(3,"), 1u) << lines; // f * i is a float, 7 / 2 folds, a cast
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,13-39): warning X3556: integer modulus")) << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,51-56): warning X3556: integer divides")) << lines;
+    EXPECT_EQ(Count(lines, "s.hlsl(4,"), 2u) << lines; // u / 2 divides unsigned
+    EXPECT_TRUE(Has(lines, "s.hlsl(5,14-18): warning X3203")) << lines;
+    EXPECT_EQ(Count(lines, "X3203"), 1u) << lines; // not for a literal, a shift or a sum
+    EXPECT_TRUE(Has(lines, "s.hlsl(6,12-18): warning X4008: floating point division by zero"))
+        << lines;
+    EXPECT_EQ(Count(lines, "X4008"), 1u) << lines;
+}
+
+TEST(SourceWarnings, EntryOutputsSomeComponentOfWhichIsNeverWritten) {
+    const std::string source =
+        "struct V { float4 p : SV_Position; float2 uv : UV; };\n"
+        "void Fill(out float2 t) { t = 0; }\n"
+        "void Main(out V o, out V whole, out float4 c : C, out float2 d : D,\n"
+        "          inout float e : E, out float2 f : F) {\n"
+        "    o.p = 1; o.uv.x = 2;\n"
+        "    whole = (V)0; whole.uv.y = 3;\n"
+        "    c.xy = 1; c.zw = c.xy;\n"
+        "    Fill(d);\n"
+        "}\n";
+    const std::string lines = WarningsOf(source, "Main");
+    EXPECT_TRUE(Has(lines, "s.hlsl(3,17-17): warning X3578: Output value 'o' is not completely "
+                           "initialized"))
+        << lines;
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,41-41): warning X3578: Output value 'f'")) << lines;
+    EXPECT_EQ(Count(lines, "X3578"), 2u) << lines; // whole, c, d (a call writes it) and inout e
+    EXPECT_FALSE(Has(WarningsOf(source, "Fill"), "X3578"));
 }
 
 TEST(SourceWarnings, DoublesGivenWhereFloatsAreDeclared) {

@@ -2,6 +2,7 @@
 // dot with a float3 and to cross is truncated (warning X3206), a scalar
 // spreads over a vector's components, an int becomes a float.
 // verdict: accepted
+// warning: X3206 implicit truncation of vector type
 // group: intrinsics
 // source: learn.microsoft.com/windows/win32/direct3dhlsl/dx-graphics-hlsl-dot, -cross and -lerp; learn.microsoft.com/windows/win32/direct3dhlsl/hlsl-errors-and-warnings (X3206: implicit truncation of vector type, a warning)
 float Shade(float y)
