@@ -199,7 +199,9 @@ void WarnSignMismatch(const Tokens& tokens, size_t op, const std::map<std::strin
 // ("a % b" into "standin_remainder_int(a, b)"), which they do where both
 // operands are signed integers.
 void WarnRewrittenRemainder(const Tokens& tokens, size_t at, std::string* warnings) {
-    *warnings += SourceSpan(tokens[at], tokens[ClosingBracket(tokens, at + 1)]) +
+    // From the first operand to the last: "a % b" as written.
+    const size_t close = ClosingBracket(tokens, at + 1);
+    *warnings += SourceSpan(tokens[at + 2], tokens[close > at + 2 ? close - 1 : at]) +
                  ": warning X3556: integer modulus may be much slower, try using uints if "
                  "possible.\n";
 }

@@ -1,6 +1,7 @@
 #include "message_columns.h"
 
 #include "function_scan.h"
+#include "identifier_chars.h"
 #include "numeric_type_names.h"
 
 #include <cstdlib>
@@ -61,13 +62,39 @@ std::string ValueColumns(const Tokens& tokens, const std::string& file, uint32_t
     return "";
 }
 
-// Where each token of `file`'s line `line` starts in that line as written
-// (from 1), by its preprocessed column; tokens the line does not hold as
-// written (a macro's expansion) are left out.
-std::vector<std::pair<uint32_t, uint32_t>> WrittenColumns(const Tokens& tokens,
-                                                          const std::string& file, uint32_t line,
-                                                          const SourceLineLookup& lines) {
-    std::vector<std::pair<uint32_t, uint32_t>> columns;
+struct WrittenToken {
+    uint32_t preprocessed; // the token's column in the preprocessed line
+    uint32_t written;      // and in the line as written
+    uint32_t length;
+};
+
+// Where `text` stands in `written` from `cursor` on: a name or number as a
+// whole word, an operator only with nothing but spaces before it (another
+// token between means it is not this one).
+size_t FindWritten(const std::string& written, const std::string& text, size_t cursor) {
+    if (!IsIdentifierPart(text[0])) {
+        const size_t next = written.find_first_not_of(" \t", cursor);
+        return next != std::string::npos && written.compare(next, text.size(), text) == 0
+                   ? next
+                   : std::string::npos;
+    }
+    for (size_t found = written.find(text, cursor); found != std::string::npos;
+         found = written.find(text, found + 1)) {
+        const size_t after = found + text.size();
+        if ((found == 0 || !IsIdentifierPart(written[found - 1])) &&
+            (after >= written.size() || !IsIdentifierPart(written[after]))) {
+            return found;
+        }
+    }
+    return std::string::npos;
+}
+
+// The tokens of `file`'s line `line` that the line as written holds, with
+// their columns in both (from 1); tokens it does not hold (a macro's
+// expansion, a rewrite's helper) are left out.
+std::vector<WrittenToken> WrittenColumns(const Tokens& tokens, const std::string& file,
+                                         uint32_t line, const SourceLineLookup& lines) {
+    std::vector<WrittenToken> columns;
     std::string written;
     if (!lines || !lines(file, int(line), &written)) {
         return columns;
@@ -77,26 +104,30 @@ std::vector<std::pair<uint32_t, uint32_t>> WrittenColumns(const Tokens& tokens,
         if (token.line != line || token.file != file) {
             continue;
         }
-        const size_t found = written.find(token.text, cursor);
+        const size_t found = FindWritten(written, token.text, cursor);
         if (found != std::string::npos) {
-            columns.push_back({token.column, uint32_t(found + 1)});
+            columns.push_back({token.column, uint32_t(found + 1), uint32_t(token.text.size())});
             cursor = found + token.text.size();
         }
     }
     return columns;
 }
 
-// The written column of preprocessed column `column`: the same offset into
-// the token it falls in; unchanged where no token maps.
-uint32_t WrittenColumn(const std::vector<std::pair<uint32_t, uint32_t>>& columns, uint32_t column) {
-    uint32_t mapped = column;
-    for (const auto& [preprocessed, written] : columns) {
-        if (preprocessed > column) {
-            break;
-        }
-        mapped = written + (column - preprocessed);
+// ",first-last" as written for the preprocessed columns first..last, which
+// must start and end a token the line as written holds; "" otherwise, for a
+// wrong place is worse than none.
+std::string WrittenRange(const std::vector<WrittenToken>& columns, uint32_t first, uint32_t last) {
+    const WrittenToken* start = nullptr;
+    const WrittenToken* stop = nullptr;
+    for (const WrittenToken& token : columns) {
+        start = token.preprocessed == first ? &token : start;
+        stop = token.preprocessed + token.length - 1 == last ? &token : stop;
     }
-    return mapped;
+    if (start == nullptr || stop == nullptr || stop->written < start->written) {
+        return "";
+    }
+    return "," + std::to_string(start->written) + "-" +
+           std::to_string(stop->written + stop->length - 1);
 }
 
 } // namespace
@@ -107,7 +138,7 @@ std::string MapColumnsToSource(const std::string& messages, const Tokens& tokens
     std::istringstream input(messages);
     std::string out;
     // A line many messages name (a generated one) is read once.
-    std::map<std::pair<std::string, uint32_t>, std::vector<std::pair<uint32_t, uint32_t>>> read;
+    std::map<std::pair<std::string, uint32_t>, std::vector<WrittenToken>> read;
     for (std::string line; std::getline(input, line);) {
         std::smatch match;
         if (std::regex_match(line, match, kPlaced)) {
@@ -119,10 +150,9 @@ std::string MapColumnsToSource(const std::string& messages, const Tokens& tokens
                     read.emplace(key, WrittenColumns(tokens, match[1].str(), number, lines)).first;
             }
             const auto& columns = cached->second;
-            line = match[1].str() + "(" + match[2].str() + "," +
-                   std::to_string(WrittenColumn(columns, uint32_t(std::stoul(match[3].str())))) +
-                   "-" +
-                   std::to_string(WrittenColumn(columns, uint32_t(std::stoul(match[4].str())))) +
+            line = match[1].str() + "(" + match[2].str() +
+                   WrittenRange(columns, uint32_t(std::stoul(match[3].str())),
+                                uint32_t(std::stoul(match[4].str()))) +
                    ")" + match[5].str();
         }
         out += line + "\n";

@@ -110,7 +110,8 @@ TEST(SourceWarnings, SignedDivisionsAndSignMismatchesWhereOperandsTellTheirTypes
     EXPECT_FALSE(Has(lines, "(1,")) << lines; // the rewrites' own helper
     EXPECT_TRUE(Has(lines, "s.hlsl(3,13-17): warning X3556: integer divides")) << lines;
     EXPECT_EQ(Count(lines, "s.hlsl(3,"), 1u) << lines; // f * i is a float, 7 / 2 folds, a cast
-    EXPECT_TRUE(Has(lines, "s.hlsl(4,13-39): warning X3556: integer modulus")) << lines;
+    // From the first operand to the last, which the line as written holds as "i % 3".
+    EXPECT_TRUE(Has(lines, "s.hlsl(4,35-38): warning X3556: integer modulus")) << lines;
     EXPECT_TRUE(Has(lines, "s.hlsl(4,51-56): warning X3556: integer divides")) << lines;
     EXPECT_EQ(Count(lines, "s.hlsl(4,"), 2u) << lines; // u / 2 divides unsigned
     EXPECT_TRUE(Has(lines, "s.hlsl(5,14-18): warning X3203")) << lines;
