@@ -31,7 +31,7 @@ float4 VSMain(uint id : SV_VertexID) : SV_Position {
 }
 // Pixel (x, y) shows texel (x % 2, y % 2) of slice x / 2.
 float4 FromVolume(float4 pos : SV_Position) : SV_Target {
-    int2 at = int2(pos.xy);
+    uint2 at = uint2(pos.xy);
     return volume.Load(int4(at.x % 2, at.y % 2, at.x / 2, 0));
 }
 // Pixel (x, y) shows face x % 6, of cube y % 2 of an array.
@@ -43,7 +43,7 @@ float4 FromCubes(float4 pos : SV_Position) : SV_Target {
 }
 // Pixel (x, y) shows texel x % 4 of slice y % 2.
 float4 FromLines(float4 pos : SV_Position) : SV_Target {
-    int2 at = int2(pos.xy);
+    uint2 at = uint2(pos.xy);
     return lines.Load(int3(at.x % 4, at.y % 2, 0));
 }
 )hlsl";
