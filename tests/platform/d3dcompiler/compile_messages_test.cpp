@@ -262,6 +262,27 @@ TEST(CompileMessages, ACallOfANameNotYetDeclaredIsUndeclared) {
     EXPECT_FALSE(Mentions(result.errors, "X3004"));
 }
 
+TEST(CompileMessages, WarningsOnARewrittenLineTakeItsColumnsAsWritten) {
+    ScratchDirectory scratch("rewritten");
+    // The signed remainders become calls of a helper before glslang reads
+    // the line; the warnings still name "at.x % 2" where it is written.
+    const std::string path =
+        scratch.Write("remainders.hlsl", "float4 PSMain(float4 p : SV_Position) : SV_Target {\n"
+                                         "    int2 at = int2(p.xy);\n"
+                                         "    return float4(at.x % 2, at.y % 2, at.x / 2, 0);\n"
+                                         "}\n");
+    const CompileResult result = Compile(path, "PSMain", "ps_5_0");
+    const std::string slower = ": warning X3556: integer %s may be much slower, try using uints "
+                               "if possible.\n";
+    auto line = [&](const char* columns, const char* what) {
+        std::string text = path + columns + slower;
+        text.replace(text.find("%s"), 2, what);
+        return text;
+    };
+    EXPECT_EQ(result.errors, line("(3,19-26)", "modulus") + line("(3,29-36)", "modulus") +
+                                 line("(3,39-46)", "divides"));
+}
+
 TEST(CompileMessages, AReturnOfAnotherTypeNamesBothTypes) {
     ScratchDirectory scratch("returns");
     const struct {
