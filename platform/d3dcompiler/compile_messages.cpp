@@ -293,6 +293,15 @@ std::string RecursionMessage(const std::string& mainFile, std::istream* input) {
 
 } // namespace
 
+// The rewordings whose forms glslang's line alone does not tell.
+void NameInWindowsWords(const std::string& glslangText, const std::string& mainFile,
+                        const SourceLineLookup& lines, Diagnostic* diagnostic) {
+    NameUnmatchedIntrinsicCall(glslangText, lines, diagnostic);
+    NameUnrecognizedType(lines, diagnostic);
+    NameUndeclaredCall(mainFile, lines, diagnostic);
+    NameVectorCondition(lines, diagnostic);
+}
+
 bool IsRootSignatureWarning(const std::string& line) {
     return line.find("'RootSignature' : unrecognized attribute") != std::string::npos;
 }
@@ -346,10 +355,7 @@ std::string TranslateGlslangMessages(const std::string& messages, const std::str
         if (std::regex_match(glslangText, match, kToken)) {
             diagnostic.token = match[1].str();
         }
-        NameUnmatchedIntrinsicCall(glslangText, lines, &diagnostic);
-        NameUnrecognizedType(lines, &diagnostic);
-        NameUndeclaredCall(mainFile, lines, &diagnostic);
-        NameVectorCondition(lines, &diagnostic);
+        NameInWindowsWords(glslangText, mainFile, lines, &diagnostic);
         if (IsUndeclaredAfterError(said, diagnostic, lines)) {
             said.push_back(diagnostic); // what glslang says of it on its line follows on too
             continue;
